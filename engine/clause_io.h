@@ -1,0 +1,47 @@
+// Reading and writing clauses in the rule language's syntax.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/term.h"
+
+namespace qn::engine {
+
+struct SyntaxError {
+  size_t line = 0;       // 1-based line where the bad clause starts
+  std::string message;
+};
+
+// Reads the clauses of a text one by one. Each clause ends with "." followed
+// by layout or the end of the text. A syntax error skips to the end of that
+// clause, is reported through on_error, and reading goes on.
+class ClauseReader {
+ public:
+  explicit ClauseReader(std::string_view text);
+  // The next clause, or nullopt at the end of the text.
+  std::optional<Term> next(SyntaxError* error = nullptr);
+  // True when the last call to next() met a syntax error (and skipped it).
+  bool had_error() const { return had_error_; }
+
+ private:
+  std::string_view text_;
+  size_t pos_ = 0;
+  size_t line_ = 1;
+  bool had_error_ = false;
+};
+
+// Reads every clause of a text; syntax errors are collected in `errors`.
+std::vector<Term> read_clauses(std::string_view text, std::vector<SyntaxError>* errors = nullptr);
+// Reads one term (without the final "."), as string_term/2 does.
+std::optional<Term> parse_term(std::string_view text);
+
+// writeq: quoted where needed so that reading it back gives the same term.
+std::string writeq(const Term& t);
+// write: atoms and strings as their bare characters.
+std::string write(const Term& t);
+
+}  // namespace qn::engine

@@ -1,0 +1,30 @@
+// Paths as the program's own texts write them ("MDL001\GEN11\", ".\extprog.ini")
+// mapped to the file system: '\' and '/' are both separators, and every
+// name along the path is resolved case-insensitively, as the product's
+// file system did.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qn::platform {
+
+// True for '\' and '/'.
+inline bool is_separator(char c) { return c == '\\' || c == '/'; }
+
+// '\' becomes '/'; each existing component is replaced by the entry of its
+// folder whose name equals it ignoring case (the exact name first). The
+// components that do not exist are kept as written, so the result can name
+// a file about to be created.
+std::string map_path(std::string_view path);
+
+// Joins a folder and a name with one separator.
+std::string join_path(std::string_view dir, std::string_view name);
+
+// The folder of the running program, with a trailing '/'.
+std::string program_dir();
+
+// The current directory, with a trailing '/'.
+std::string current_dir();
+
+}  // namespace qn::platform
