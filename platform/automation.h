@@ -1,0 +1,134 @@
+// The automation transport: JSON-RPC 2.0, one message a line, over a pair of
+// descriptors (a server's standard input and output). The server side
+// dispatches calls to methods known by name or by dispatch id; the client
+// side starts a server program through pipes and calls it.
+//
+// The final release of the served object is the end of input or the
+// notification "Release" (a request "Release" is answered true and ends the
+// session too).
+#pragma once
+
+#include <sys/types.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+namespace qn::platform {
+
+enum RpcErrorCode : int {
+  kRpcParseError = -32700,
+  kRpcInvalidRequest = -32600,
+  kRpcMethodNotFound = -32601,
+  kRpcInvalidParams = -32602,
+  kRpcInternalError = -32603,
+};
+
+// Thrown by a method whose parameters do not fit; answered with -32602.
+class RpcInvalidParams : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class AutomationServer {
+ public:
+  // A method gets the params of the call (an empty array when the call has
+  // none) and answers the result.
+  using Method = std::function<nlohmann::json(const nlohmann::json& params)>;
+
+  // The method answers to its name and to its dispatch id written in
+  // decimal ("1", "2", ...).
+  void add_method(std::string name, int dispid, Method method);
+
+  // Handles one message (one line). Answers the reply line without its
+  // newline, or nothing when no reply is due (notifications).
+  std::optional<std::string> handle(std::string_view line);
+
+  // True once the final release has been received.
+  bool released() const { return released_; }
+
+  // Reads messages from in_fd and writes each reply, with a newline, to
+  // out_fd, until end of input, the final release, or a reply that cannot
+  // be written.
+  void serve(int in_fd, int out_fd);
+
+ private:
+  std::optional<nlohmann::json> handle_value(const nlohmann::json& msg);
+
+  std::map<std::string, Method> methods_;
+  bool released_ = false;
+};
+
+struct ProtocolChannel {
+  int in_fd = -1;
+  int out_fd = -1;
+};
+
+// Takes standard input and output for the protocol alone: both move to
+// private descriptors, standard input then reads /dev/null and standard
+// output writes to standard error, so nothing else the program prints can
+// reach the peer. A broken pipe no longer ends the process.
+ProtocolChannel take_protocol_channel();
+
+// A failed call on the client side: transport failure, an error reply, or
+// a server that ended without answering.
+class AutomationError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class AutomationClient {
+ public:
+  // Starts argv[0] (a path) with argv as its arguments, its standard input
+  // and output through pipes and its standard error shared with ours.
+  // Null with *error set when the program cannot be started.
+  static std::unique_ptr<AutomationClient> start(const std::vector<std::string>& argv,
+                                                 std::string* error);
+  ~AutomationClient();
+  AutomationClient(const AutomationClient&) = delete;
+  AutomationClient& operator=(const AutomationClient&) = delete;
+
+  // Calls a method and waits for its reply; answers the result, or throws
+  // AutomationError.
+  nlohmann::json call(std::string_view method, const nlohmann::json& params);
+
+  // The final release: sends the notification "Release" and closes the
+  // server's input.
+  void release();
+
+  // Waits for the server to end: its exit status, or 128 + the signal that
+  // ended it.
+  int wait();
+
+ private:
+  AutomationClient() = default;
+  bool read_line(std::string& line);
+
+  pid_t pid_ = -1;
+  int to_server_ = -1;
+  int from_server_ = -1;
+  std::string buffer_;
+  long next_id_ = 1;
+  std::optional<int> status_;
+};
+
+// --- process services of a server's start-up and of its clients -----------
+
+// Puts NAME=VALUE into the process environment.
+void set_environment(const std::string& name, const std::string& value);
+
+// The name of the logged-on user (login name, else the account's name);
+// empty when the system knows none.
+std::string login_name();
+
+// Lowers the calling thread's scheduling priority one step below normal.
+void lower_thread_priority();
+
+}  // namespace qn::platform

@@ -1,0 +1,197 @@
+#include "platform/registry_file.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/cp1252.h"
+
+namespace qn::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Section {
+  std::string name;
+  std::vector<std::string> lines;  // the lines below the header, as read
+};
+
+std::string trim(std::string_view s) {
+  size_t b = 0, e = s.size();
+  while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
+  while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t' || s[e - 1] == '\r')) --e;
+  return std::string(s.substr(b, e - b));
+}
+
+// Lines before the first header go into a section with an empty name.
+std::vector<Section> read_sections(const std::string& file) {
+  std::vector<Section> sections(1);
+  std::ifstream in(file, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string t = trim(line);
+    if (t.size() >= 2 && t.front() == '[' && t.back() == ']') {
+      sections.push_back({t.substr(1, t.size() - 2), {}});
+    } else {
+      sections.back().lines.push_back(line);
+    }
+  }
+  return sections;
+}
+
+std::optional<std::string> value_of(const Section& s, std::string_view key) {
+  for (const std::string& line : s.lines) {
+    size_t eq = line.find('=');
+    if (eq == std::string::npos) continue;
+    if (iequals_1252(trim(std::string_view(line).substr(0, eq)), key)) {
+      return trim(std::string_view(line).substr(eq + 1));
+    }
+  }
+  return std::nullopt;
+}
+
+bool needs_quotes(std::string_view s) {
+  return s.empty() || s.find_first_of(" \t\"\\") != std::string_view::npos;
+}
+
+}  // namespace
+
+std::string registry_file_path() {
+  const char* over = std::getenv("QN_REGISTRY_FILE");
+  if (over && *over) return over;
+  fs::path base;
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  if (xdg && *xdg == '/') {
+    base = xdg;
+  } else {
+    const char* home = std::getenv("HOME");
+    base = fs::path(home && *home ? home : ".") / ".local" / "share";
+  }
+  return (base / "quenora" / "registry.ini").string();
+}
+
+bool register_server(const ServerRegistration& reg, const std::string& file,
+                     std::string* error) {
+  std::vector<Section> sections = read_sections(file);
+  Section entry{reg.prog_id,
+                {"CLSID=" + reg.class_id, "Interface=" + reg.interface_id,
+                 "LocalServer32=" + reg.command, "DisplayName=" + reg.display_name}};
+  bool replaced = false;
+  for (size_t i = 1; i < sections.size(); ++i) {
+    if (iequals_1252(sections[i].name, reg.prog_id)) {
+      if (!replaced) {
+        sections[i] = entry;
+        replaced = true;
+      } else {
+        sections.erase(sections.begin() + static_cast<std::ptrdiff_t>(i--));
+      }
+    }
+  }
+  if (!replaced) sections.push_back(entry);
+
+  std::ostringstream out;
+  for (size_t i = 0; i < sections.size(); ++i) {
+    if (i > 0) out << '[' << sections[i].name << "]\n";
+    for (const std::string& line : sections[i].lines) out << line << '\n';
+  }
+
+  auto fail = [&](const std::string& what) {
+    if (error) *error = what + " " + file + ": " + std::strerror(errno);
+    return false;
+  };
+  fs::path target(file);
+  std::error_code ec;
+  if (target.has_parent_path()) {
+    fs::create_directories(target.parent_path(), ec);
+    if (ec) {
+      errno = ec.value();
+      return fail("Cannot create the folder of");
+    }
+  }
+  std::string temp = file + ".tmp" + std::to_string(::getpid());
+  {
+    std::ofstream f(temp, std::ios::binary | std::ios::trunc);
+    if (!f) return fail("Cannot write");
+    f << out.str();
+    f.flush();
+    if (!f) {
+      int saved = errno;
+      fs::remove(temp, ec);
+      errno = saved;
+      return fail("Cannot write");
+    }
+  }
+  fs::rename(temp, target, ec);
+  if (ec) {
+    fs::remove(temp, ec);
+    errno = ec.value();
+    return fail("Cannot replace");
+  }
+  return true;
+}
+
+std::optional<ServerRegistration> find_server(std::string_view prog_id,
+                                              const std::string& file) {
+  std::vector<Section> sections = read_sections(file);
+  for (size_t i = 1; i < sections.size(); ++i) {
+    const Section& s = sections[i];
+    if (!iequals_1252(s.name, prog_id)) continue;
+    ServerRegistration reg;
+    reg.prog_id = s.name;
+    reg.class_id = value_of(s, "CLSID").value_or("");
+    reg.interface_id = value_of(s, "Interface").value_or("");
+    reg.command = value_of(s, "LocalServer32").value_or("");
+    reg.display_name = value_of(s, "DisplayName").value_or("");
+    return reg;
+  }
+  return std::nullopt;
+}
+
+std::string make_command(std::string_view program, const std::vector<std::string>& args) {
+  std::string out;
+  auto add = [&out](std::string_view word) {
+    if (!out.empty()) out += ' ';
+    if (!needs_quotes(word)) {
+      out += word;
+      return;
+    }
+    out += '"';
+    for (char c : word) {
+      if (c == '"' || c == '\\') out += '\\';
+      out += c;
+    }
+    out += '"';
+  };
+  add(program);
+  for (const std::string& a : args) add(a);
+  return out;
+}
+
+std::vector<std::string> split_command(std::string_view command) {
+  std::vector<std::string> words;
+  size_t i = 0;
+  while (i < command.size()) {
+    while (i < command.size() && (command[i] == ' ' || command[i] == '\t')) ++i;
+    if (i >= command.size()) break;
+    std::string word;
+    if (command[i] == '"') {
+      for (++i; i < command.size() && command[i] != '"'; ++i) {
+        if (command[i] == '\\' && i + 1 < command.size()) ++i;
+        word += command[i];
+      }
+      if (i < command.size()) ++i;  // the closing quote
+    } else {
+      while (i < command.size() && command[i] != ' ' && command[i] != '\t') word += command[i++];
+    }
+    words.push_back(std::move(word));
+  }
+  return words;
+}
+
+}  // namespace qn::platform
