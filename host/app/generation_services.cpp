@@ -1,0 +1,20 @@
+#include "host/app/generation.h"
+#include "host/app/outside_services.h"
+#include "logic/core/entries.h"
+#include "platform/path.h"
+
+namespace qn::host {
+
+GenerationServices standard_services() {
+  GenerationServices s;
+  s.open_knowledge_base = [](int model) { return kb::OpenKnowledgeBase(model); };
+  s.close_knowledge_base = [] { kb::close_isam(); };
+  s.copy_support_files = [](const std::string& from, const std::string& to, const std::string& list,
+                            int show) { return CopySupportFiles(from, to, list, show); };
+  s.register_entries = [](engine::Engine& e) { logic::register_entries(e); };
+  s.entry = "gen_main";
+  s.program_dir = platform::program_dir();
+  return s;
+}
+
+}  // namespace qn::host
