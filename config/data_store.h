@@ -107,12 +107,13 @@ class CModelDataSourceArray : public std::vector<uint32_t> {
   virtual ~CModelDataSourceArray() = default;
 };
 
-// The current directory followed by "MODEL.INI", built on first use; a
-// successful change of the model directory builds it again.
-const std::string& model_ini_path();
-void forget_model_ini_path();
-// The program directory followed by "QN.INI", built on first use.
-const std::string& qn_ini_path();
+// The current directory followed by "MODEL.INI", built on first use and
+// kept; a successful change of the model directory builds it again.
+std::string model_ini_path();
+// The program directory followed by "QN.INI", built on first use and kept.
+std::string qn_ini_path();
+// Both paths are built again at their next use.
+void forget_ini_paths();
 
 // Field 0, 1 or 2 of entry "Ds%d" of section "Data Sources" of QN.INI, its
 // leading blanks and tabs skipped; "" when the entry or field is missing.

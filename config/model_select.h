@@ -24,6 +24,8 @@ void set_user_name(std::string_view name);
 // QNUSER when set; else the name given by set_user_name; else the system's
 // user name; else "UNKNOWN".
 std::string get_user_name();
+// Back to the state at program start: no name given, none looked up.
+void reset_user_name();
 // Writes the user name cut to 8 characters, or "." when it is empty, and
 // returns the end of the text written (its terminating NUL). out must hold
 // 9 bytes.
@@ -37,6 +39,8 @@ int GetGeneratorDir(std::string& out);
 // "Version" of section "QNW" of QN.INI, 0 when absent; read once per run
 // (again by select_model).
 int get_ide_version_switch();
+// The next get_ide_version_switch reads QN.INI again.
+void forget_ide_version_switch();
 
 // The value as an unsigned 32-bit number in a base of 2 to 62 (digits 0-9,
 // A-Z, a-z), left-padded with '0' to the width. "" for a base outside 2-62.

@@ -1,0 +1,88 @@
+#include "config/system_services.h"
+
+#include <pwd.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <mutex>
+#include <vector>
+
+#include "platform/path.h"
+
+namespace qn::config {
+namespace {
+
+std::mutex seam_mutex;
+std::function<std::optional<uint64_t>()> free_space_probe;
+std::function<std::optional<std::string>()> user_name_probe;
+std::optional<std::string> program_dir_override;
+
+}  // namespace
+
+std::optional<uint64_t> free_kilobytes() {
+  {
+    std::lock_guard<std::mutex> lock(seam_mutex);
+    if (free_space_probe) return free_space_probe();
+  }
+  struct statvfs fs {};
+  if (statvfs(".", &fs) != 0) return std::nullopt;
+  uint64_t block = fs.f_frsize != 0 ? fs.f_frsize : fs.f_bsize;
+  if (block >= 1024) return block / 1024 * static_cast<uint64_t>(fs.f_bavail);
+  if (block == 0) return std::nullopt;
+  return static_cast<uint64_t>(fs.f_bavail) / (1024 / block);
+}
+
+bool change_directory(const std::string& path) { return ::chdir(path.c_str()) == 0; }
+
+std::optional<std::string> system_user_name() {
+  {
+    std::lock_guard<std::mutex> lock(seam_mutex);
+    if (user_name_probe) return user_name_probe();
+  }
+  long size = sysconf(_SC_GETPW_R_SIZE_MAX);
+  std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
+  struct passwd pw {};
+  struct passwd* result = nullptr;
+  if (getpwuid_r(geteuid(), &pw, buffer.data(), buffer.size(), &result) == 0 && result != nullptr &&
+      result->pw_name != nullptr && result->pw_name[0] != '\0') {
+    return std::string(result->pw_name);
+  }
+  if (const char* login = getlogin(); login != nullptr && login[0] != '\0') return std::string(login);
+  return std::nullopt;
+}
+
+std::optional<std::string> environment_value(const char* name) {
+  const char* value = std::getenv(name);
+  if (value == nullptr) return std::nullopt;
+  return std::string(value);
+}
+
+std::string config_program_dir() {
+  {
+    std::lock_guard<std::mutex> lock(seam_mutex);
+    if (program_dir_override) {
+      std::string dir = *program_dir_override;
+      if (dir.empty() || !platform::is_separator(dir.back())) dir += '/';
+      return dir;
+    }
+  }
+  return platform::program_dir();
+}
+
+void set_free_space_probe(std::function<std::optional<uint64_t>()> probe) {
+  std::lock_guard<std::mutex> lock(seam_mutex);
+  free_space_probe = std::move(probe);
+}
+
+void set_user_name_probe(std::function<std::optional<std::string>()> probe) {
+  std::lock_guard<std::mutex> lock(seam_mutex);
+  user_name_probe = std::move(probe);
+}
+
+void set_program_dir_override(std::optional<std::string> dir) {
+  std::lock_guard<std::mutex> lock(seam_mutex);
+  program_dir_override = std::move(dir);
+}
+
+}  // namespace qn::config
