@@ -1,0 +1,164 @@
+// qngen [--user NAME] MODEL_DIR [FIRST MODEL]
+//
+// Drives one generation the way the development environment does: starts
+// the registered generator (ProgID "QnJava7.Generator", else the qnjavagen
+// beside this program) as an automation server, calls
+//   SetModelPath(absolute path of MODEL_DIR)
+//   SetUserName(NAME, else the login name)
+//   Generate(FIRST, MODEL)            FIRST and MODEL default to 1 and 1
+// and releases it. FIRST selects the data-store sections of MODEL.INI
+// ("DataStores%04d"), MODEL the model.
+//
+// Exit status: 0 when Generate answered true, 1 when it answered false,
+// 2 for a wrong command line, 3 when the generator could not be started or
+// driven (the reason goes to stderr).
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "platform/automation.h"
+#include "platform/path.h"
+#include "platform/registry_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using qn::platform::AutomationClient;
+using qn::platform::AutomationError;
+
+constexpr const char* kProgId = "QnJava7.Generator";
+constexpr int kUsage = 2;
+constexpr int kFailed = 3;
+
+void usage() {
+  std::fprintf(stderr,
+               "usage: qngen [--user NAME] MODEL_DIR [FIRST MODEL]\n"
+               "  MODEL_DIR  the model's directory (MODEL.INI, PEFILES, specification files)\n"
+               "  FIRST      data-store set number (default 1)\n"
+               "  MODEL      model number (default 1)\n"
+               "  --user     user name for the generation (default: the login name)\n");
+}
+
+bool parse_short(const std::string& text, int& out) {
+  char* end = nullptr;
+  errno = 0;
+  long v = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || errno != 0 || v < std::numeric_limits<short>::min() ||
+      v > std::numeric_limits<short>::max()) {
+    return false;
+  }
+  out = static_cast<int>(v);
+  return true;
+}
+
+bool is_executable(const std::string& path) {
+  std::error_code ec;
+  auto st = fs::status(path, ec);
+  return !ec && fs::is_regular_file(st) &&
+         (st.permissions() & (fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec)) !=
+             fs::perms::none;
+}
+
+// The server's command line: the registered one when its program exists,
+// else qnjavagen beside this program.
+std::vector<std::string> server_command() {
+  const std::string file = qn::platform::registry_file_path();
+  if (auto reg = qn::platform::find_server(kProgId, file)) {
+    std::vector<std::string> cmd = qn::platform::split_command(reg->command);
+    if (!cmd.empty() && is_executable(cmd[0])) return cmd;
+    std::fprintf(stderr, "qngen: the registered server \"%s\" cannot be run; using the one beside qngen\n",
+                 reg->command.c_str());
+  }
+  return {qn::platform::program_dir() + "qnjavagen", "-Automation"};
+}
+
+bool call_bool(AutomationClient& server, const char* method, const nlohmann::json& params) {
+  nlohmann::json result = server.call(method, params);
+  if (!result.is_boolean()) throw AutomationError(std::string(method) + ": the answer is not true or false");
+  return result.get<bool>();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string user;
+  bool user_given = false;
+  std::vector<std::string> positional;
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    if (a == "--help" || a == "-h") {
+      usage();
+      return 0;
+    } else if (a == "--user") {
+      if (i + 1 >= argc) {
+        std::fprintf(stderr, "qngen: --user needs a name\n");
+        usage();
+        return kUsage;
+      }
+      user = argv[++i];
+      user_given = true;
+    } else if (a.rfind("--user=", 0) == 0) {
+      user = a.substr(7);
+      user_given = true;
+    } else if (a.size() > 1 && a[0] == '-' && a != "-" && !(a[1] >= '0' && a[1] <= '9')) {
+      std::fprintf(stderr, "qngen: unknown option %s\n", a.c_str());
+      usage();
+      return kUsage;
+    } else {
+      positional.push_back(a);
+    }
+  }
+  if (positional.size() != 1 && positional.size() != 3) {
+    usage();
+    return kUsage;
+  }
+  int first = 1, model = 1;
+  if (positional.size() == 3 && (!parse_short(positional[1], first) || !parse_short(positional[2], model))) {
+    std::fprintf(stderr, "qngen: FIRST and MODEL must be numbers from -32768 to 32767\n");
+    return kUsage;
+  }
+  std::error_code ec;
+  const std::string model_dir = fs::absolute(positional[0], ec).lexically_normal().string();
+  if (ec || !fs::is_directory(model_dir)) {
+    std::fprintf(stderr, "qngen: %s is not a directory\n", positional[0].c_str());
+    return kUsage;
+  }
+  if (!user_given) user = qn::platform::login_name();
+
+  const std::vector<std::string> command = server_command();
+  std::string error;
+  auto server = AutomationClient::start(command, &error);
+  if (!server) {
+    std::fprintf(stderr, "qngen: cannot start %s: %s\n", command[0].c_str(), error.c_str());
+    return kFailed;
+  }
+
+  int status = kFailed;
+  try {
+    if (!call_bool(*server, "SetModelPath", {model_dir})) {
+      std::fprintf(stderr, "qngen: the generator cannot enter the model directory %s\n", model_dir.c_str());
+    } else if (!user.empty() && !call_bool(*server, "SetUserName", {user})) {
+      std::fprintf(stderr, "qngen: the generator refused the user name %s\n", user.c_str());
+    } else if (call_bool(*server, "Generate", {first, model})) {
+      status = 0;
+    } else {
+      std::fprintf(stderr, "qngen: the generation of model %d failed\n", model);
+      status = 1;
+    }
+  } catch (const AutomationError& e) {
+    std::fprintf(stderr, "qngen: %s\n", e.what());
+    status = kFailed;
+  }
+
+  server->release();
+  const int server_status = server->wait();
+  if (server_status != 0) {
+    std::fprintf(stderr, "qngen: the generator ended with status %d\n", server_status);
+    if (status == 0) status = kFailed;
+  }
+  return status;
+}
