@@ -1,6 +1,7 @@
 // The error log, the debug trace and numbered messages.
 #pragma once
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -39,5 +40,12 @@ void DebugTrace(int wait, const char* format, ...) __attribute__((format(printf,
 // The text of a numbered message of the resource library, or
 // "Msg %6u: Text not available". The last two results stay valid together.
 const char* MessageText(unsigned id);
+
+// Test seam: the time text of the log records (ctime form, ending in a
+// newline). An empty function restores the clock.
+void set_log_time_text(std::function<std::string()> time_text);
+
+// The error log's file: "qnlog.err" in the program directory.
+std::string error_log_path();
 
 }  // namespace qn::host

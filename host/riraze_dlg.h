@@ -118,6 +118,7 @@ class CRirazeDlg {
   void on_timer();
   void on_cancel();
   void drain_after_close();
+  void set_text(std::string& field, DialogField which, std::string text);
 
   std::function<void()> resume_;
   std::function<int()> request_cancel_;
@@ -127,10 +128,18 @@ class CRirazeDlg {
   std::shared_ptr<platform::Event> error_event_;  // manual reset, not signalled
   DialogState state_;
   bool quit_ = false;
+  std::string last_line_text_;
 };
 
 // Sets the dialog's title (message 0x478); from the automation object's
 // constructor.
 void set_dialog_title(std::string_view text);
+
+// Posts a quit message to the running dialog, when there is one (the
+// generator thread's exit step).
+void post_dialog_quit();
+
+// Heap copies of texts and rows posted to the dialog and not yet freed.
+int live_dialog_message_copies();
 
 }  // namespace qn::host

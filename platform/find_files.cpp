@@ -1,0 +1,141 @@
+#include "platform/find_files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "platform/cp1252.h"
+
+namespace qn::platform {
+
+namespace {
+
+thread_local int t_last_error = 0;
+
+bool fail() {
+  t_last_error = errno;
+  return false;
+}
+
+}  // namespace
+
+bool wildcard_match(std::string_view pattern, std::string_view name) {
+  size_t p = 0, n = 0, star_p = std::string_view::npos, star_n = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && pattern[p] == '*') {
+      star_p = p++;
+      star_n = n;
+    } else if (p < pattern.size() &&
+               (pattern[p] == '?' || to_upper_1252(static_cast<unsigned char>(pattern[p])) ==
+                                         to_upper_1252(static_cast<unsigned char>(name[n])))) {
+      ++p;
+      ++n;
+    } else if (star_p != std::string_view::npos) {
+      p = star_p + 1;
+      n = ++star_n;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  // A trailing ".*" or "." also matches a name without an extension, as on
+  // Windows ("*.*" matches every name).
+  std::string_view rest = pattern.substr(p);
+  return rest.empty() || rest == "." || rest == ".*";
+}
+
+std::vector<std::string> find_files(std::string_view dir, std::string_view pattern) {
+  std::vector<std::string> names;
+  std::string d = dir.empty() ? std::string(".") : std::string(dir);
+  DIR* handle = ::opendir(d.c_str());
+  if (!handle) {
+    fail();
+    return names;
+  }
+  while (dirent* e = ::readdir(handle)) {
+    std::string_view name = e->d_name;
+    if (name == "." || name == "..") continue;
+    if (!wildcard_match(pattern, name)) continue;
+    std::string full = d + (d.back() == '/' ? "" : "/") + std::string(name);
+    struct stat st;
+    if (::stat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.emplace_back(name);
+  }
+  ::closedir(handle);
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    int c = icompare_1252(a, b);
+    return c != 0 ? c < 0 : a < b;
+  });
+  if (names.empty()) t_last_error = ENOENT;
+  return names;
+}
+
+bool file_exists(std::string_view path) {
+  struct stat st;
+  return ::stat(std::string(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool create_empty_file(std::string_view path) {
+  int fd = ::open(std::string(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return fail();
+  ::close(fd);
+  return true;
+}
+
+bool remove_file(std::string_view path) {
+  return ::unlink(std::string(path).c_str()) == 0 || fail();
+}
+
+bool make_directory(std::string_view path) {
+  return ::mkdir(std::string(path).c_str(), 0755) == 0 || fail();
+}
+
+bool copy_whole_file(std::string_view from, std::string_view to) {
+  int in = ::open(std::string(from).c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) return fail();
+  int out = ::open(std::string(to).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (out < 0) {
+    fail();
+    ::close(in);
+    return false;
+  }
+  char buf[65536];
+  bool ok = true;
+  for (;;) {
+    ssize_t n = ::read(in, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      ok = fail();
+      break;
+    }
+    if (n == 0) break;
+    for (ssize_t off = 0; off < n;) {
+      ssize_t w = ::write(out, buf + off, static_cast<size_t>(n - off));
+      if (w < 0 && errno == EINTR) continue;
+      if (w < 0) {
+        ok = fail();
+        break;
+      }
+      off += w;
+    }
+    if (!ok) break;
+  }
+  ::close(in);
+  if (::close(out) != 0 && ok) ok = fail();
+  return ok;
+}
+
+std::string last_error_text() { return std::strerror(t_last_error); }
+
+std::string program_file_path() {
+  char buf[4096];
+  ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+  if (n <= 0) return {};
+  return std::string(buf, static_cast<size_t>(n));
+}
+
+}  // namespace qn::platform
