@@ -1,7 +1,7 @@
 #include "host/app/generation.h"
 #include "host/app/outside_services.h"
+#include "host/directories.h"
 #include "logic/core/entries.h"
-#include "platform/path.h"
 
 namespace qn::host {
 
@@ -13,7 +13,7 @@ GenerationServices standard_services() {
                             int show) { return CopySupportFiles(from, to, list, show); };
   s.register_entries = [](engine::Engine& e) { logic::register_entries(e); };
   s.entry = "gen_main";
-  s.program_dir = platform::program_dir();
+  s.program_dir = get_program_dir();
   return s;
 }
 

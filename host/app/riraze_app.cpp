@@ -5,6 +5,7 @@
 
 #include "host/app/generator_descriptor.h"
 #include "host/app/qn_generator.h"
+#include "host/directories.h"
 #include "host/error_log.h"
 #include "host/riraze_dlg.h"
 #include "host/term_value.h"
@@ -18,11 +19,6 @@ namespace qn::host {
 namespace {
 
 constexpr const char* kAppCaption = "qnjavagen";
-
-std::string base_name(const std::string& path) {
-  size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 }  // namespace
 
@@ -89,7 +85,7 @@ int CRirazeApp::Run(std::span<const std::string> args) { return InitInstance(arg
 
 int CRirazeApp::InitInstance(std::span<const std::string> args) {
   // FILEPATH: the program directory with its trailing separator.
-  const std::string program_dir = platform::program_dir();
+  const std::string program_dir = get_program_dir();
   platform::set_environment("FILEPATH", program_dir);
 
   // The resource library.
@@ -104,7 +100,7 @@ int CRirazeApp::InitInstance(std::span<const std::string> args) {
   SelectGeneratorDescriptor();
 
   if (is_automation_start(args.empty() ? args : args.subspan(1))) return RunAutomation();
-  return RegisterServer(args.empty() ? std::string("qnjavagen") : base_name(args[0]));
+  return RegisterServer();
 }
 
 int CRirazeApp::RunAutomation() {
@@ -132,7 +128,7 @@ int CRirazeApp::RunAutomation() {
   return 0;
 }
 
-int CRirazeApp::RegisterServer(const std::string& program_name) {
+int CRirazeApp::RegisterServer() {
   const std::string file = platform::registry_file_path();
   for (const GeneratorDescriptor& row : generator_descriptors()) {
     if (row.id == 0) continue;
@@ -140,7 +136,7 @@ int CRirazeApp::RegisterServer(const std::string& program_name) {
     reg.prog_id = row.prog_id;
     reg.class_id = row.class_id;
     reg.interface_id = kGeneratorInterfaceId;
-    reg.command = platform::make_command(platform::program_dir() + program_name, {"-Automation"});
+    reg.command = platform::make_command(get_program_path(), {"-Automation"});
     reg.display_name = row.display_name;
     std::string error;
     if (!platform::register_server(reg, file, &error)) {

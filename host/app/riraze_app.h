@@ -62,7 +62,7 @@ class CRirazeApp {
  private:
   int InitInstance(std::span<const std::string> args);
   int RunAutomation();
-  int RegisterServer(const std::string& program_name);
+  int RegisterServer();
   void ExitInstance();
 
   engine::Engine engine_;
