@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <sstream>
+#include <unordered_set>
 
 #include "platform/cp1252.h"
 #include "platform/path.h"
@@ -152,20 +153,11 @@ std::string_view unquote(std::string_view value) {
 template <typename Fn>
 void for_each_unique_entry(const ParsedFile& file, std::string_view section, Fn fn) {
   std::string section_upper = upper_1252(section);
-  std::vector<const std::string*> seen;
+  std::unordered_set<std::string_view> seen;
   for (const Section& s : file.sections) {
     if (s.name_upper != section_upper) continue;
     for (const Entry& e : s.entries) {
-      bool dup = false;
-      for (const std::string* k : seen) {
-        if (*k == e.key_upper) {
-          dup = true;
-          break;
-        }
-      }
-      if (dup) continue;
-      seen.push_back(&e.key_upper);
-      fn(e);
+      if (seen.insert(e.key_upper).second) fn(e);
     }
   }
 }
@@ -234,18 +226,9 @@ std::vector<std::pair<std::string, std::string>> profile_entries(std::string_vie
 std::vector<std::string> profile_sections(std::string_view file) {
   auto parsed = load(file);
   std::vector<std::string> names;
-  std::vector<const std::string*> seen;
+  std::unordered_set<std::string_view> seen;
   for (const Section& s : parsed->sections) {
-    bool dup = false;
-    for (const std::string* n : seen) {
-      if (*n == s.name_upper) {
-        dup = true;
-        break;
-      }
-    }
-    if (dup) continue;
-    seen.push_back(&s.name_upper);
-    names.push_back(s.name);
+    if (seen.insert(s.name_upper).second) names.push_back(s.name);
   }
   return names;
 }
