@@ -18,7 +18,8 @@ struct SyntaxError {
 
 // Reads the clauses of a text one by one. Each clause ends with "." followed
 // by layout or the end of the text. A syntax error skips to the end of that
-// clause, is reported through on_error, and reading goes on.
+// clause, is recorded (the first one of a call in *error) and reading goes
+// on with the next clause.
 class ClauseReader {
  public:
   explicit ClauseReader(std::string_view text);
@@ -26,12 +27,15 @@ class ClauseReader {
   std::optional<Term> next(SyntaxError* error = nullptr);
   // True when the last call to next() met a syntax error (and skipped it).
   bool had_error() const { return had_error_; }
+  // Every syntax error met so far, in text order.
+  const std::vector<SyntaxError>& errors() const { return errors_; }
 
  private:
   std::string_view text_;
   size_t pos_ = 0;
   size_t line_ = 1;
   bool had_error_ = false;
+  std::vector<SyntaxError> errors_;
 };
 
 // Reads every clause of a text; syntax errors are collected in `errors`.
@@ -43,5 +47,8 @@ std::optional<Term> parse_term(std::string_view text);
 std::string writeq(const Term& t);
 // write: atoms and strings as their bare characters.
 std::string write(const Term& t);
+// The clause as a file line holds it: writeq text and the final "." (no
+// line end).
+std::string clause_text(const Term& t);
 
 }  // namespace qn::engine

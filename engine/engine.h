@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,19 @@ enum EngineError : int {
   kErrAlreadyStarted = 5,
   kErrNoEntry = 6,       // the call gate names no registered predicate
   kErrInterrupted = 7,   // the run was interrupted
+};
+
+// Thrown by the default error handling when no hook is installed and an
+// interrupt must end the run.
+class EngineAbort : public std::runtime_error {
+ public:
+  EngineAbort(int code, int number);
+  int code() const { return code_; }
+  int number() const { return number_; }
+
+ private:
+  int code_;
+  int number_;
 };
 
 // Hook reached on engine errors (codes 1-4 with an error number) and with
@@ -57,6 +71,7 @@ class Engine {
   // Called by the rules at their interrupt checks.
   void check_interrupt();
   void shutdown();
+  // True between initialise and shut-down.
   bool started() const;
   // Default error handling for codes the hook does not handle.
   void default_error(int code, int number, int extra);
@@ -68,7 +83,9 @@ class Engine {
 
   // The call gate: entry predicates registered by name, run with integer
   // arguments; success or failure. An unknown name fails and sets
-  // kErrNoEntry.
+  // kErrNoEntry; a call before initialise fails and sets kErrNotStarted.
+  // Exceptions of the entry (and of the hook it reaches) pass unchanged.
+  // Entries stay registered across shut-down.
   void register_entry(std::string name, EntryPredicate fn);
   bool call(std::string_view name, std::span<const int64_t> args);
 
@@ -82,9 +99,14 @@ class Engine {
   int64_t ctr_inc(int counter);
   int64_t ctr_is(int counter) const;
 
-  // syntaxerrors/2 and fileerrors/2 switches (both on at start).
+  // syntaxerrors/2 and fileerrors/2 switches (both on at start). With
+  // syntax errors on, each syntax error of a loaded file reaches the hook
+  // as (1, kErrSyntax, line); with file errors on, a file that cannot be
+  // read reaches it as (2, kErrFile, 0). Off, only the error code is set.
   void set_syntax_errors(bool on);
   void set_file_errors(bool on);
+  bool syntax_errors() const;
+  bool file_errors() const;
   // errcode/2: the last error code (0 = none); reading does not clear it.
   int errcode() const;
   void set_errcode(int code);
@@ -100,6 +122,8 @@ class Engine {
   bool consult_text(std::string_view text, bool replace);
 
  private:
+  bool load_file(std::string_view path, bool replace);
+
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };

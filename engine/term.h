@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace qn::engine {
@@ -39,6 +40,18 @@ class Term {
   enum class Kind : uint8_t { Var, Int, Real, Atom, String, Compound };
 
   Term() : kind_(Kind::Atom) { u_.atom = 0; }  // the atom '[]'
+  Term(const Term& o) : kind_(o.kind_), u_(o.u_) { retain(); }
+  Term(Term&& o) noexcept : kind_(o.kind_), u_(o.u_) { o.kind_ = Kind::Atom; o.u_.atom = 0; }
+  Term& operator=(const Term& o) {
+    if (this != &o) { Term tmp(o); swap(tmp); }
+    return *this;
+  }
+  Term& operator=(Term&& o) noexcept {
+    if (this != &o) { Term tmp(std::move(o)); swap(tmp); }
+    return *this;
+  }
+  ~Term() { if (has_node()) release(); }
+  void swap(Term& o) noexcept { std::swap(kind_, o.kind_); std::swap(u_, o.u_); }
 
   static Term integer(int64_t v);
   static Term real(double v);
@@ -51,6 +64,8 @@ class Term {
   static Term var(uint32_t id);
   static Term fresh_var();
   static Term compound(Atom functor, std::vector<Term> args);
+  // Builds a compound taking the arguments out of [args, args + n).
+  static Term compound_from(Atom functor, Term* args, size_t n);
   static Term compound(std::string_view functor, std::vector<Term> args) {
     return compound(Atom(functor), std::move(args));
   }
@@ -106,16 +121,21 @@ class Term {
   size_t hash() const;
 
  private:
+  bool has_node() const { return kind_ == Kind::String || kind_ == Kind::Compound; }
+  void retain() const;
+  void release();
+
   Kind kind_;
   union {
     int64_t i;
     double d;
     uint32_t atom;
     uint32_t var;
+    TermNode* node;  // strings and compounds: shared, immutable, counted
   } u_{};
-  std::shared_ptr<const TermNode> node_;  // strings and compounds
 
   friend struct TermNode;
+  friend struct TermAccess;
 };
 
 // The standard order of terms: Var < Number < Atom < String < Compound;

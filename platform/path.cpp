@@ -1,0 +1,103 @@
+#include "platform/path.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "platform/cp1252.h"
+
+namespace qn::platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool exists(const std::string& p) {
+  std::error_code ec;
+  return fs::exists(fs::path(p.empty() ? "." : p), ec);
+}
+
+// The entry of `dir` whose name equals `name` ignoring case; the smallest in
+// byte order when several do. Empty when there is none.
+std::string find_ignoring_case(const std::string& dir, const std::string& name) {
+  std::error_code ec;
+  fs::directory_iterator it(fs::path(dir.empty() ? "." : dir), ec);
+  std::string best;
+  bool found = false;
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    std::string entry = it->path().filename().string();
+    if (iequals_1252(entry, name) && (!found || entry < best)) {
+      best = entry;
+      found = true;
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+std::string map_path(std::string_view path) {
+  std::string out;
+  out.reserve(path.size());
+  size_t i = 0;
+  if (!path.empty() && is_separator(path[0])) {
+    out.push_back('/');
+    while (i < path.size() && is_separator(path[i])) ++i;
+  }
+  bool resolving = true;  // the folder built so far exists
+  while (i < path.size()) {
+    size_t end = i;
+    while (end < path.size() && !is_separator(path[end])) ++end;
+    std::string comp(path.substr(i, end - i));
+    if (resolving && comp != "." && comp != "..") {
+      std::string candidate = out + comp;
+      if (!exists(candidate)) {
+        std::string match = find_ignoring_case(out.empty() ? std::string(".") : out, comp);
+        if (match.empty()) {
+          resolving = false;
+        } else {
+          comp = match;
+        }
+      }
+    }
+    out += comp;
+    i = end;
+    if (i < path.size()) {
+      out.push_back('/');
+      while (i < path.size() && is_separator(path[i])) ++i;
+    }
+  }
+  return out;
+}
+
+std::string join_path(std::string_view dir, std::string_view name) {
+  while (!name.empty() && is_separator(name.front())) name.remove_prefix(1);
+  std::string out(dir);
+  if (out.empty()) return std::string(name);
+  if (!is_separator(out.back())) out.push_back('/');
+  out += name;
+  return out;
+}
+
+std::string program_dir() {
+  std::error_code ec;
+  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  std::string dir = ec ? current_dir() : exe.parent_path().string();
+  if (dir.empty() || dir.back() != '/') dir.push_back('/');
+  return dir;
+}
+
+std::string current_dir() {
+  std::vector<char> buf(4096);
+  while (::getcwd(buf.data(), buf.size()) == nullptr) {
+    if (buf.size() > (1u << 20)) return "./";
+    buf.resize(buf.size() * 2);
+  }
+  std::string dir(buf.data());
+  if (dir.empty() || dir.back() != '/') dir.push_back('/');
+  return dir;
+}
+
+}  // namespace qn::platform
