@@ -1,0 +1,89 @@
+#include "kb/kb_open.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+
+#include "config/model_select.h"
+#include "host/dialog.h"
+#include "host/error_log.h"
+#include "kb/isam/isam.h"
+#include "platform/path.h"
+
+namespace qn::kb {
+namespace {
+
+constexpr unsigned kMsgOpeningKb = 62054;
+
+std::string g_param_file = "PEFILES";
+bool g_open = false;
+int g_current_model = 0;
+ModelSelector g_selector = &config::select_model;
+
+bool readable(const std::string& name) {
+  std::ifstream in(platform::map_path(name), std::ios::binary);
+  return static_cast<bool>(in);
+}
+
+// Looks for PEFILES in the folders of FILEPATH (separated by ';').
+void search_param_file() {
+  const char* list = std::getenv("FILEPATH");
+  if (!list) return;
+  std::string dirs(list);
+  size_t pos = 0;
+  while (pos <= dirs.size()) {
+    size_t end = dirs.find(';', pos);
+    if (end == std::string::npos) end = dirs.size();
+    std::string dir = dirs.substr(pos, end - pos);
+    pos = end + 1;
+    if (dir.empty()) continue;
+    std::string candidate = platform::join_path(dir, "PEFILES");
+    if (readable(candidate)) {
+      g_param_file = candidate;
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+int OpenKnowledgeBase(int model) {
+  if (!readable(g_param_file)) {
+    g_param_file = "PEFILES";
+    if (!readable(g_param_file)) search_param_file();
+  }
+  host::show_status(host::MessageText(kMsgOpeningKb));
+  getisam();
+  host::clear_status();
+  if (g_selector(model) == -1) return 0;
+  g_current_model = model;
+  return 1;
+}
+
+void getisam() {
+  if (g_open) return;
+  if (IsamOpenSet(g_param_file.c_str()) == kIsamOk) {
+    g_open = true;
+    return;
+  }
+  const int sys_error = errno;
+  const short error = IsamLastError();
+  if (error == kIsamCannotOpen && sys_error == EACCES) host::LogError(host::kErrKbOpen, "");
+  else if (error == kIsamCannotOpen) host::LogError(host::kErrIsam, "getisam");
+  else host::LogError(host::kErrKbOpen, "getisam");
+  throw host::CCTreeException("Internal Error in function getisam");
+}
+
+int close_isam() {
+  if (g_open) {
+    g_open = false;
+    if (IsamCloseSet() != kIsamOk) host::LogError(host::kErrIsam, "close_isam");
+  }
+  return 0;
+}
+
+const std::string& param_file_name() { return g_param_file; }
+int kb_current_model() { return g_current_model; }
+void set_model_selector(ModelSelector selector) { g_selector = selector ? selector : &config::select_model; }
+
+}  // namespace qn::kb
