@@ -1,0 +1,266 @@
+#include "config/model_select.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "config/kb_link.h"
+#include "config/test_dir.h"
+#include "platform/message_box.h"
+#include "platform/path.h"
+#include "platform/resource_library.h"
+
+namespace qn::config {
+namespace {
+
+// Keeps QNUSER as it was before the test.
+class QnUserGuard {
+ public:
+  QnUserGuard() {
+    if (const char* v = std::getenv("QNUSER")) saved_ = v;
+  }
+  ~QnUserGuard() {
+    if (saved_) {
+      ::setenv("QNUSER", saved_->c_str(), 1);
+    } else {
+      ::unsetenv("QNUSER");
+    }
+  }
+
+ private:
+  std::optional<std::string> saved_;
+};
+
+TEST(ConfigUserName, Order) {
+  QnUserGuard guard;
+  struct Case {
+    const char* qnuser;                  // null: not set
+    const char* given;                   // null: SetUserName not called
+    std::optional<std::string> system;   // the system's answer
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"envuser", "given", "sysuser", "envuser"},
+      {"", "given", "sysuser", ""},  // set but empty still counts
+      {nullptr, "given", "sysuser", "given"},
+      {nullptr, nullptr, "sysuser", "sysuser"},
+      {nullptr, nullptr, std::nullopt, "UNKNOWN"},
+      {nullptr, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", std::nullopt, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123"},
+      {nullptr, nullptr, std::string(40, 'u'), std::string(30, 'u')},
+  };
+  for (const Case& c : cases) {
+    reset_user_name();
+    if (c.qnuser != nullptr) {
+      ::setenv("QNUSER", c.qnuser, 1);
+    } else {
+      ::unsetenv("QNUSER");
+    }
+    set_user_name_probe([&c] { return c.system; });
+    if (c.given != nullptr) set_user_name(c.given);
+    EXPECT_EQ(get_user_name(), c.expected) << c.expected;
+  }
+  // A failed system look-up is not repeated; a name given later is used.
+  ::unsetenv("QNUSER");
+  reset_user_name();
+  int asked = 0;
+  set_user_name_probe([&asked] { ++asked; return std::optional<std::string>(); });
+  EXPECT_EQ(get_user_name(), "UNKNOWN");
+  EXPECT_EQ(get_user_name(), "UNKNOWN");
+  EXPECT_EQ(asked, 1);
+  set_user_name("late");
+  EXPECT_EQ(get_user_name(), "late");
+  set_user_name_probe(nullptr);
+  reset_user_name();
+}
+
+TEST(ConfigUserName, FirstEightLetters) {
+  QnUserGuard guard;
+  const std::pair<const char*, const char*> cases[] = {
+      {"ADMINISTRATOR", "ADMINIST"}, {"bob", "bob"}, {"", "."}};
+  for (const auto& [user, expected] : cases) {
+    ::setenv("QNUSER", user, 1);
+    char out[16];
+    std::memset(out, 'x', sizeof out);
+    char* end = put_user_name8(out);
+    EXPECT_STREQ(out, expected);
+    EXPECT_EQ(end, out + std::strlen(expected));
+    EXPECT_EQ(put_user_name8(), expected);
+  }
+}
+
+TEST(ConfigText, IntToBaseTextAndTrim) {
+  struct Case {
+    int64_t value;
+    int base, width;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {255, 16, 4, "00FF"}, {61, 62, 1, "z"},      {0, 10, 0, "0"},       {0, 2, 3, "000"},
+      {35, 36, 0, "Z"},     {36, 62, 0, "a"},      {12345, 10, 2, "12345"}, {-1, 16, 0, "FFFFFFFF"},
+      {5, 2, -4, "101"},    {10, 1, 4, ""},        {10, 63, 4, ""},         {10, 0, 0, ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(IntToBaseText(c.value, c.base, c.width), c.expected) << c.value << " base " << c.base;
+  }
+  EXPECT_EQ(IntToBaseText(1, 10, 1 << 30).size(), 10240u);  // a width beyond any buffer is capped
+
+  const std::pair<std::string, std::string> trims[] = {
+      {"abc \t ", "abc"}, {"  abc", "  abc"}, {" \t", ""}, {"a b", "a b"}, {"x\n", "x\n"}};
+  for (const auto& [in, out] : trims) {
+    std::string s = in;
+    rtrim(s);
+    EXPECT_EQ(s, out);
+    char buf[16];
+    std::strcpy(buf, in.c_str());
+    EXPECT_STREQ(rtrim(buf), out.c_str());
+  }
+  char buf[16];
+  char* end = strcpy_end(buf, "abc");
+  EXPECT_EQ(end, buf + 3);
+  EXPECT_EQ(*end, '\0');
+}
+
+using ConfigModelDir = ConfigDirTest;
+
+TEST_F(ConfigModelDir, ChangeDirectory) {
+  std::filesystem::create_directories(root_ / "Models" / "M1");
+  write("Models/M1/model.ini", "[Model 001]\nType=J\n");
+  const std::string root = root_.string();
+  struct Case {
+    std::string path;
+    int result;
+    std::filesystem::path cwd_after;  // empty: unchanged
+  };
+  const Case cases[] = {
+      {root + "/Models/M1", 1, root_ / "Models" / "M1"},
+      {"C:" + root + "\\MODELS\\m1\\", 1, root_ / "Models" / "M1"},  // drive letter, '\', case
+      {root + "/Models/Absent", 0, {}},
+      {"X:" + root + "/Models/Absent", 0, {}},
+      {"", 1, {}},
+      {"D:", 1, {}},
+      {"..\\model", 1, root_ / "model"},  // relative to the current directory
+  };
+  for (const Case& c : cases) {
+    std::filesystem::current_path(root_ / "model");
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(chdir_model_path(c.path), c.result);
+    EXPECT_EQ(std::filesystem::current_path(), c.cwd_after.empty() ? root_ / "model" : c.cwd_after);
+  }
+  // The model file follows the model directory.
+  std::filesystem::current_path(root_ / "model");
+  EXPECT_EQ(platform::profile_string(model_ini_path(), "Model 001", "Type", ""), "");
+  ASSERT_EQ(chdir_model_path(root + "/models/m1"), 1);
+  EXPECT_EQ(platform::profile_string(model_ini_path(), "Model 001", "Type", ""), "J");
+}
+
+TEST_F(ConfigModelDir, GeneratorDirAndVersionSwitch) {
+  std::string out = "old";
+  EXPECT_EQ(GetGeneratorDir(out), 0);  // no QN.INI
+  EXPECT_EQ(out, "");
+  EXPECT_EQ(get_ide_version_switch(), 0);
+
+  write("program/QN.INI",
+        "[Generator]\nGen11=Java Generator\nGen12=Broken\n"
+        "[Java Generator]\nPath=GEN\\JAVA\n"
+        "[QNW]\nVersion=3\n");
+  forget_ide_version_switch();
+  EXPECT_EQ(GetGeneratorDir(out), 1);
+  EXPECT_EQ(out, (root_ / "program").string() + "/GEN\\JAVA");
+  EXPECT_EQ(get_ide_version_switch(), 3);
+  host::run_state().generator_id = 12;  // its section has no Path
+  EXPECT_EQ(GetGeneratorDir(out), 0);
+  EXPECT_EQ(out, "");
+}
+
+class ConfigModelSelect : public ConfigDirTest {
+ protected:
+  void SetUp() override {
+    ConfigDirTest::SetUp();
+    previous_box_ = platform::set_message_box_hook(
+        [this](std::string_view text, std::string_view caption, unsigned) {
+          boxes_.push_back(std::string(caption) + ": " + std::string(text));
+          return platform::kIdOk;
+        });
+    set_model_record_hooks({[this](int size) { calls_.push_back("block " + std::to_string(size)); },
+                            [this](int model) { calls_.push_back("model " + std::to_string(model)); }});
+  }
+  void TearDown() override {
+    platform::set_message_box_hook(previous_box_);
+    set_model_record_hooks({});
+    set_free_space_probe(nullptr);
+    ConfigDirTest::TearDown();
+  }
+
+  platform::MessageBoxHook previous_box_;
+  std::vector<std::string> boxes_;
+  std::vector<std::string> calls_;
+};
+
+TEST_F(ConfigModelSelect, TooLittleFreeSpace) {
+  auto library = platform::ResourceLibrary::load(QN_PROGRAM_DIR, "qnresc32");
+  const bool have_texts = library != nullptr;
+  platform::set_resource_library(std::move(library));
+  write("program/config.qn", "MYKEY=1\n");
+  set_free_space_probe([] { return std::optional<uint64_t>(249); });
+  EXPECT_EQ(select_model(5), -1);
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0], have_texts ? "Generation Error: Too little free disk space on the current "
+                                    "drive: at least 250 KB are needed."
+                                  : "Generation Error: Msg  62212: Text not available");
+  EXPECT_EQ(GetConfigValue("MYKEY"), std::nullopt);  // the key file was not read
+  platform::set_resource_library(nullptr);
+
+  // 250 KB is enough, and a drive that cannot be asked passes.
+  for (std::optional<uint64_t> free : {std::optional<uint64_t>(250), std::optional<uint64_t>()}) {
+    set_free_space_probe([free] { return free; });
+    EXPECT_EQ(select_model(5), 5);
+  }
+  EXPECT_EQ(boxes_.size(), 1u);
+}
+
+TEST_F(ConfigModelSelect, ReadsKeyFilesAndModelSettings) {
+  set_free_space_probe([] { return std::optional<uint64_t>(1u << 20); });
+  write("program/config.qn", "SHARED=program\nPROGONLY=1\nRPT_WIDTH=200\n");
+  write("model/Config.Qn", "SHARED=model\nRPT_WIDTH=150\n");
+  write("program/qn.ini", "[QNW]\nVersion=2\n");
+  write("model/Model.ini",
+        "[Model 005]\n"
+        "DataSource=4\n"
+        "Type=\n"
+        "Generator=3\n"
+        "[Preferences 005]\n"
+        "DBMS=ORACLE\n"
+        "BATCH=Y\n"
+        "[Preferences 005 11]\n"
+        "DBMS=DB2\n"
+        "JAVA_PKG=com.x\n"
+        "[Preferences 005 03]\n"
+        "NEVER=1\n"
+        "[Model 006]\n"
+        "Generator=11\n"
+        "[Preferences 006]\n"
+        "A=1\n"
+        "[Preferences 006 11]\n"
+        "B=1\n");
+  EXPECT_EQ(select_model(5), 5);
+  EXPECT_EQ(calls_, (std::vector<std::string>{"block 1000", "model 5"}));
+  const std::pair<const char*, std::optional<std::string>> expected[] = {
+      {"SHARED", "model"},  // the current directory's file comes last
+      {"PROGONLY", "1"},    {"DTASRC", "4"},  {"MDLTYPE", std::nullopt},
+      {"DBMS", "DB2"},      {"BATCH", "Y"},   {"java_pkg", "com.x"}, {"NEVER", std::nullopt},
+  };
+  for (const auto& [key, value] : expected) EXPECT_EQ(GetConfigValue(key), value) << key;
+  EXPECT_EQ(typed_keys().rpt_width, 150);
+  EXPECT_TRUE(typed_keys().batch);
+  EXPECT_EQ(get_ide_version_switch(), 2);
+
+  // The model's own generator: its generator section is not read.
+  reset_config_keys();
+  EXPECT_EQ(select_model(6), 6);
+  EXPECT_EQ(GetConfigValue("A"), "1");
+  EXPECT_EQ(GetConfigValue("B"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace qn::config
