@@ -268,7 +268,10 @@ short IsamCloseSet() {
 
 short IsamBuildKey(short key_file, const void* record, void* key_buffer, int, int) {
   const KeyDef* def = key_by_file(key_file);
-  if (!def) return fail(kIsamBadFileNumber);
+  if (!def) {
+    fail(kIsamBadFileNumber);
+    return -1;
+  }
   return static_cast<short>(build_key(*def, static_cast<const uint8_t*>(record), static_cast<uint8_t*>(key_buffer)));
 }
 
