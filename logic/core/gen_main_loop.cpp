@@ -1,0 +1,268 @@
+// gen_main/2 and the object loop (the file name keeps clear of the build's
+// *_main.cpp rule for program entry files).
+#include "logic/core/gen_main.h"
+
+#include "engine/clause_io.h"
+#include "logic/core/gen_targets.h"
+#include "logic/core/host_calls.h"
+#include "logic/core/messages.h"
+#include "logic/core/spec_files.h"
+#include "logic/core/state_file.h"
+#include "logic/core/unsupported.h"
+#include "platform/cp1252.h"
+#include "platform/path.h"
+
+namespace qn::logic {
+
+using engine::Term;
+
+namespace {
+
+constexpr std::string_view kMenuSpec = "qnmenu.spc";
+constexpr std::string_view kMenuSkip = "QNMENU.SPC";
+
+std::string text_of(const Term& t) {
+  if (t.is_atom() || t.is_string()) return t.text();
+  return engine::write(t);
+}
+
+std::string with_backslash(std::string dir) {
+  if (dir.empty() || !platform::is_separator(dir.back())) dir += '\\';
+  return dir;
+}
+
+int64_t count_pred(const Run& run, const char* name, uint32_t arity) {
+  return static_cast<int64_t>(run.facts().count(name, arity));
+}
+
+// The first token of a token list has the given type.
+bool starts_with_token(const Term& tokens, int64_t type) {
+  if (!tokens.is_cons()) return false;
+  const Term& tok = tokens.head();
+  return tok.is_compound() && tok.functor() == engine::Atom("t") && tok.arity() >= 2 &&
+         tok.arg(2).is_int() && tok.arg(2).as_int() == type;
+}
+
+}  // namespace
+
+const std::vector<std::string>& spec_file_patterns() {
+  static const std::vector<std::string> patterns = {
+      "qnr*.spc", "qnu*.spc", "qnl*.spc", "y*.spc", "h*.spc", "a*.spc", "p*.spc", "o*.spc", "r*.spc",
+      "m*.spc",   "l*.spc",   "n*.spc",   "t*.spc", "u*.spc", "w*.spc", "c*.spc", "b*.spc"};
+  return patterns;
+}
+
+const std::vector<std::string>& supported_kinds() {
+  static const std::vector<std::string> kinds = {"web", "proc", "rpt", "mbr", "mnu", "ce", "trn", "scr"};
+  return kinds;
+}
+
+bool gen_main(Run& run, int64_t first, int64_t model) {
+  auto& facts = run.facts();
+  facts.abolish("model_i", 2);
+  facts.assertz(Term::compound("model_i", {Term::integer(first), Term::integer(model)}));
+  facts.asserta(Term::compound("menu_type_i", {Term::atom("user")}));
+  facts.asserta(Term::compound(
+      "p_i", {Term::atom("model"), Term::list({Term::atom("generator"), Term::integer(11)})}));
+  std::string user_dir;
+  if (!setup_model(run, model, user_dir)) return false;
+  load_menu_spec(run, user_dir);
+  load_state(run, model);
+  if (!java_gen_start(run, model)) return false;
+  process_spec_files(run, model, user_dir);
+  if (!java_gen_end(run, model)) return false;
+  save_state(run, model);  // a failed save is not reported
+  delete_menu_spec(run, user_dir);
+  return true;
+}
+
+bool setup_model(Run& run, int64_t model, std::string& user_dir) {
+  auto& facts = run.facts();
+  int64_t selected = 0, status = 0, offset = 0;
+  if (!get_model(run, selected, status, offset) || selected != model) return false;
+  facts.asserta(Term::compound("offset_i", {Term::integer(offset)}));
+  load_model_files(run, model);
+  set_gen_dirs(run, model);
+  auto dir = facts.first(Term::compound("dir_i", {Term::atom("u"), Term::fresh_var()}));
+  if (!dir) return false;
+  user_dir = text_of(dir->arg(2));
+  auto tint = program_option(run, "xbase_tint");
+  if (!(tint && *tint == "N")) facts.asserta(Term::atom("intt_i"));
+  return true;
+}
+
+void load_menu_spec(Run& run, std::string_view dir) {
+  const std::string path = std::string(dir) + std::string(kMenuSpec);
+  if (!list_directory(run, path).empty()) load_spec_file(run, path);
+}
+
+void delete_menu_spec(Run& run, std::string_view dir) {
+  const std::string path = std::string(dir) + std::string(kMenuSpec);
+  if (!list_directory(run, path).empty()) delete_file(run, path);
+}
+
+void process_spec_files(Run& run, int64_t model, std::string_view dir) {
+  auto& eng = run.engine();
+  const std::string msg_file = with_backslash(program_directory(run)) + "QNMSGJ.ARI";
+  const bool syntax = eng.syntax_errors();
+  const bool files = eng.file_errors();
+  eng.set_syntax_errors(false);
+  eng.set_file_errors(false);
+  const bool loaded = load_spec_file(run, msg_file);
+  eng.set_file_errors(files);
+  eng.set_syntax_errors(syntax);
+  if (!loaded) return;
+  eng.ctr_set(9, 0);
+  spec_file_loop(run, model, dir);
+}
+
+int64_t count_spec_files(Run& run, std::string_view dir) {
+  auto& eng = run.engine();
+  eng.ctr_set(7, 0);
+  for (const std::string& pattern : spec_file_patterns()) {
+    for (const std::string& name : list_directory(run, std::string(dir) + pattern)) {
+      if (name != kMenuSkip) eng.ctr_inc(7);
+    }
+  }
+  const int64_t count = eng.ctr_is(7);
+  files_bar_total(run, count + 1);
+  return count;
+}
+
+void spec_file_loop(Run& run, int64_t model, std::string_view dir) {
+  count_spec_files(run, dir);
+  for (const std::string& pattern : spec_file_patterns()) {
+    for (const std::string& name : list_directory(run, std::string(dir) + pattern)) {
+      if (name == kMenuSkip) continue;
+      const std::string file = std::string(dir) + name;
+      if (!load_spec_file(run, file)) continue;
+      auto spec = spec_list(run);
+      if (!spec) continue;
+      const auto items = spec->list_items();
+      if (items.size() < 4 || !items[1].is_int()) continue;
+      const Term& kind = items[0];
+      const int64_t number = items[1].as_int();
+      const Term rest = spec->tail().tail();  // [Title, Name | Rest]
+      run.engine().ctr_inc(9);
+      post_object_row(run, kind, items[3], items[2]);
+      set_object_progress(run, kind);
+      process_spec_file(run, kind, file, model, number, rest);
+    }
+  }
+}
+
+void set_object_progress(Run& run, const Term& kind) {
+  const auto& facts = run.facts();
+  int64_t len = 0;
+  const int64_t levels = count_pred(run, "level_i", 2);
+  if (kind == "trn") {
+    len = 16 * levels + 10;
+  } else if (kind == "scr" || kind == "web") {
+    int64_t data_levels = 0;
+    for (const Term& l : facts.clauses("level_i", 2)) {
+      const Term& data = l.arg(2);
+      if (data.is_cons() && !(data.head().is_int() && data.head().as_int() == 0)) ++data_levels;
+    }
+    int64_t subs = 0;
+    for (const Term& b : facts.clauses("b_line_i", 6)) {
+      if (b.arg(4) == "cmd" && starts_with_token(b.arg(6), 146)) ++subs;
+    }
+    len = 2 * data_levels + 4 + subs;
+  } else {
+    len = 2 * levels + 2;
+  }
+  object_bar_range(run, len);
+}
+
+bool process_spec_file(Run& run, const Term& kind, const std::string& file, int64_t model,
+                       int64_t number, const Term& spec) {
+  // 1. A kind this generator does not handle: the file is dropped.
+  bool known = false;
+  for (const std::string& k : supported_kinds()) {
+    if (kind == k) known = true;
+  }
+  if (!known) {
+    if (delete_file(run, file)) return true;
+  }
+  // 2. Database creation and reorganisation.
+  if (kind == "ce" && !spec.is_nil()) {
+    if (dispatch_object(run, model, kind, number, spec) && delete_file(run, file)) return true;
+  }
+  // 3. Any other object.
+  do {
+    const auto items = spec.list_items();
+    if (items.size() < 2) break;
+    const std::string program = kind_pgm_name(run, text_of(items[1])) + java_source_extension();
+    std::string model_dir;
+    if (!model_info_dir(run, model, model_dir)) break;
+    model_dir = with_backslash(model_dir);
+    // No source of an earlier run may remain.
+    for (const std::string& old : list_directory(run, model_dir + program)) {
+      delete_file(run, model_dir + old);
+    }
+    run.facts().abolish("p_auxname", 2);
+    bool aux_ok = true;
+    for (const Term& attr : run.facts().clauses("attri_i", 2)) {
+      aux_ok = make_aux_names(run, attr.arg(1)) && aux_ok;
+    }
+    if (!aux_ok) break;
+    if (!dispatch_object(run, model, kind, number, spec)) break;
+    if (!register_object(run, model, number)) break;
+    if (!delete_file(run, file)) break;
+    return true;
+  } while (false);
+  // 4. The file stays for the next run; what was written stays too.
+  return false;
+}
+
+bool dispatch_object(Run& run, int64_t model, const Term& kind, int64_t number, const Term& spec) {
+  return before_object(run, model, kind, number, spec) && gen_by_kind(run, model, kind, number, spec) &&
+         after_object(run, model, kind, number, spec);
+}
+
+bool before_object(Run& run, int64_t model, const Term& kind, int64_t number, const Term& spec) {
+  auto& facts = run.facts();
+  facts.assertz(Term::compound("generated_object_i", {kind, Term::integer(number)}));
+  if (auto cls = obj_classid(text_of(kind))) {
+    const Term pattern = Term::compound(
+        "called_program_i", {Term::integer(*cls), Term::integer(number), Term::fresh_var(), Term::fresh_var()});
+    for (const Term& c : facts.findall(pattern)) {
+      facts.retract(c);
+      facts.assertz(Term::compound("old_called_program_i", {c.arg(1), c.arg(2), c.arg(3), c.arg(4)}));
+    }
+  }
+  if (!java_before_object(run, model, kind, number, spec)) return false;
+  reset_odbc_calls(run);
+  return true;
+}
+
+bool after_object(Run& run, int64_t model, const Term& kind, int64_t number, const Term& spec) {
+  if (after_object_make_step(run, model, kind, number) && generating_reorg(run)) {
+    const auto items = spec.list_items();
+    if (items.size() >= 2) run.facts().assertz(Term::compound("reorg_pgm_i", {items[1]}));
+  }
+  return true;
+}
+
+bool gen_by_kind(Run& run, int64_t model, const Term& kind, int64_t number, const Term& spec) {
+  const Term with_kind = Term::cons(kind, spec);
+  if (!object_supported(run) && gen_unsupported_object(run, number, with_kind)) return true;
+  // Each generator leaves its last class open; the output is closed after it.
+  auto closed = [&](bool generated) { return generated && close_output(run); };
+  if (kind == "web" && closed(gen_webpanel_object(run, number, with_kind))) return true;
+  if ((kind == "rpt" || kind == "proc") && closed(gen_proc_object(run, model, number, with_kind))) {
+    return true;
+  }
+  const auto items = spec.list_items();
+  if (kind == "ce" && items.size() >= 4 && items[3] == "ridx") return true;
+  if (kind == "ce" && spec.is_cons() && closed(gen_reorg_programs(run, model, number, spec.tail()))) {
+    return true;
+  }
+  if (kind == "scr" && closed(gen_workpanel_object(run, number, with_kind))) return true;
+  if (kind == "trn" && closed(gen_transaction_object(run, number, with_kind))) return true;
+  if (kind == "mbr" && closed(gen_menubar_object(run, number, with_kind))) return true;
+  if (kind == "mnu" && close_output(run)) return true;
+  return false;
+}
+
+}  // namespace qn::logic

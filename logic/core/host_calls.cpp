@@ -1,0 +1,112 @@
+#include "logic/core/host_calls.h"
+
+#include <chrono>
+#include <ctime>
+
+#include "logic/core/emit.h"
+#include "logic/core/host_interface.h"
+#include "platform/find_files.h"
+#include "platform/path.h"
+
+namespace qn::logic {
+
+using engine::Term;
+
+namespace {
+
+std::string text_of(const Term& t) {
+  if (t.is_atom() || t.is_string()) return t.text();
+  return {};
+}
+
+}  // namespace
+
+std::string program_directory(Run& run) {
+  Term dir = Term::fresh_var();
+  if (!program_dir(run, dir)) return {};
+  return text_of(dir);
+}
+
+bool get_model(Run& run, int64_t& model, int64_t& status, int64_t& offset) {
+  Term args[] = {Term::fresh_var(), Term::fresh_var(), Term::fresh_var()};
+  if (!call_host(run, "i_get_model", args)) return false;
+  if (!args[0].is_int() || !args[1].is_int() || !args[2].is_int()) return false;
+  model = args[0].as_int();
+  status = args[1].as_int();
+  offset = args[2].as_int();
+  return true;
+}
+
+bool i_get_dirgen(Run& run, int64_t model, int64_t generator, std::string& u, std::string& s,
+                  std::string& n) {
+  Term tu = Term::fresh_var(), ts = Term::fresh_var(), tn = Term::fresh_var();
+  if (!i_get_dirgen(run, Term::integer(model), Term::integer(generator), tu, ts, tn)) return false;
+  u = text_of(tu);
+  s = text_of(ts);
+  n = text_of(tn);
+  return true;
+}
+
+bool model_info_dir(Run& run, int64_t model, std::string& dir) {
+  Term args[] = {Term::integer(model), Term::fresh_var()};
+  if (!call_host(run, "i_model_info", args)) return false;
+  dir = text_of(args[1]);
+  return true;
+}
+
+void files_bar_total(Run& run, int64_t n) { setfilelen(run, Term::integer(n)); }
+void object_bar_range(Run& run, int64_t n) { set_progress_len(run, Term::integer(n)); }
+
+void post_object_row(Run& run, const Term& kind, const Term& name, const Term& title) {
+  post_status_msg(run, Term::integer(0), Term::integer(0),
+                  Term::list({Term::integer(0), Term::integer(2), title, kind, name}));
+}
+
+bool open_output(Run& run, std::string_view path) {
+  if (!i_defoutfile(run, Term::string(path))) return false;
+  if (i_start_rpt(run, Term::integer(0), Term::string(""), Term::string(""))) return true;
+  i_end_rpt(run);
+  return false;
+}
+
+bool open_model_output(Run& run, int64_t model, std::string_view file) {
+  return open_rpt_file(run, Term::integer(model), Term::string(file));
+}
+
+bool emit_lines(Run& run, const Term& lines) { return emit_text(run, lines); }
+
+bool close_output(Run& run) { return close_rpt_file(run); }
+
+std::string ini_read(Run& run, std::string_view file, std::string_view section,
+                     std::string_view key, std::string_view def) {
+  Term value = Term::fresh_var();
+  if (!ini_read_entry(run, Term::string(file), Term::string(section), Term::string(key),
+                      Term::string(def), value)) {
+    return std::string(def);
+  }
+  return text_of(value);
+}
+
+std::vector<std::string> list_directory(Run&, std::string_view pattern) {
+  size_t cut = pattern.find_last_of("\\/");
+  std::string dir = cut == std::string_view::npos ? "." : std::string(pattern.substr(0, cut + 1));
+  std::string_view name = cut == std::string_view::npos ? pattern : pattern.substr(cut + 1);
+  return platform::find_files(platform::map_path(dir), name);
+}
+
+bool delete_file(Run&, std::string_view path) {
+  return platform::remove_file(platform::map_path(path));
+}
+
+ClockTime host_clock(Run&) {
+  using namespace std::chrono;
+  const auto now = system_clock::now();
+  const std::time_t t = system_clock::to_time_t(now);
+  std::tm tm{};
+  localtime_r(&t, &tm);
+  const auto ms = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
+  return ClockTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour,
+                   tm.tm_min,        tm.tm_sec,      static_cast<int>(ms / 10)};
+}
+
+}  // namespace qn::logic

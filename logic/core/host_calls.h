@@ -1,0 +1,55 @@
+// The host services the main road calls, gathered in one place: each one is
+// a host-interface predicate or an engine built-in, called with the
+// arguments the object loop uses.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/term.h"
+#include "logic/core/run.h"
+
+namespace qn::logic {
+
+// program_dir/1: the program directory with a trailing backslash.
+std::string program_directory(Run& run);
+// i_get_model/3: (model, status, offset) of the model selected for the run.
+bool get_model(Run& run, int64_t& model, int64_t& status, int64_t& offset);
+// i_get_dirgen/5: the u, s and n generation directories.
+bool i_get_dirgen(Run& run, int64_t model, int64_t generator, std::string& u, std::string& s,
+                  std::string& n);
+// i_model_info/2: the directory of the model record.
+bool model_info_dir(Run& run, int64_t model, std::string& dir);
+
+// Dialog: files bar range, object bar range, one list row.
+void files_bar_total(Run& run, int64_t n);
+void object_bar_range(Run& run, int64_t n);
+void post_object_row(Run& run, const engine::Term& kind, const engine::Term& name,
+                     const engine::Term& title);
+
+// Output files: open the next output path, write lines, close.
+// A path as it is (the state file).
+bool open_output(Run& run, std::string_view path);
+// open_rpt_file/2: a file of the model's directory.
+bool open_model_output(Run& run, int64_t model, std::string_view file);
+bool emit_lines(Run& run, const engine::Term& lines);
+bool close_output(Run& run);
+
+// Profile-string read (ini_read_entry/5).
+std::string ini_read(Run& run, std::string_view file, std::string_view section,
+                     std::string_view key, std::string_view def);
+
+// Directory listing of a path with a wildcard pattern: the names, sorted.
+std::vector<std::string> list_directory(Run& run, std::string_view pattern);
+// deletefile/1.
+bool delete_file(Run& run, std::string_view path);
+
+// The clock of the run (date and time of generation).
+struct ClockTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, hundredth = 0;
+};
+ClockTime host_clock(Run& run);
+
+}  // namespace qn::logic

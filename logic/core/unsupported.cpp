@@ -1,0 +1,114 @@
+#include "logic/core/unsupported.h"
+
+#include <set>
+#include <string>
+
+#include "engine/clause_io.h"
+#include "logic/core/gen_targets.h"
+#include "logic/core/host_calls.h"
+#include "logic/core/spec_files.h"
+
+namespace qn::logic {
+
+using engine::Term;
+
+namespace {
+
+Term line(std::initializer_list<Term> pieces) { return Term::list(pieces); }
+Term text(std::string_view s) { return Term::string(s); }
+Term margin(int before, int after, std::initializer_list<Term> items) {
+  return Term::list({Term::integer(before), Term::integer(after), Term::list(items)});
+}
+
+std::string piece_text(const Term& t) {
+  if (t.is_atom() || t.is_string()) return t.text();
+  return engine::write(t);
+}
+
+bool repeats(const Run& run, const Term& level) {
+  return run.facts().exists(Term::compound("repeat_i", {level, Term::fresh_var()}));
+}
+
+}  // namespace
+
+int64_t first_struct_level(const Run& run) {
+  const auto structs = run.facts().clauses("struct_i", 4);
+  std::set<int64_t> levels;
+  for (const Term& s : structs) {
+    if (s.arg(1).is_int()) levels.insert(s.arg(1).as_int());
+  }
+  std::optional<int64_t> best;
+  for (const Term& s : structs) {
+    if (!s.arg(1).is_int()) continue;
+    const Term& parent = s.arg(2);
+    if (parent.is_int() && levels.count(parent.as_int())) continue;
+    if (!best || s.arg(1).as_int() < *best) best = s.arg(1).as_int();
+  }
+  return best.value_or(0);
+}
+
+bool object_supported(const Run& run) {
+  auto kind = spec_kind(run);
+  if (!kind) return true;
+  if (*kind == "trn") {
+    const Term first = Term::integer(first_struct_level(run));
+    if (repeats(run, first)) return false;
+    for (const Term& level : run.facts().clauses("level_i", 2)) {
+      if (level.arg(1) == first) continue;
+      if (!repeats(run, level.arg(1))) return false;
+    }
+    const Term enter = Term::compound(
+        "lit_i", {Term::fresh_var(), Term::fresh_var(),
+                  Term::compound("button", {Term::atom("Enter")}), Term::fresh_var()});
+    if (!run.facts().exists(enter)) return false;
+  }
+  if (*kind == "mnu") return false;
+  return true;
+}
+
+bool gen_unsupported_object(Run& run, int64_t number, const Term& spec) {
+  const auto items = spec.list_items();
+  if (items.size() < 3) return false;
+  const Term& kind = items[0];
+  const Term& name = items[2];
+  int64_t model = 0;
+  if (auto m = run.facts().first(Term::compound("model_num_i", {Term::fresh_var()}));
+      m && m->arg(1).is_int()) {
+    model = m->arg(1).as_int();
+  }
+  set_pgm_id(run, number, kind, name);
+  set_current_pgm(run, number, kind, name);
+  const std::string cls = kind_pgm_name(run, piece_text(name));
+  if (!gen_class_start(run, model, piece_text(kind), cls)) return false;
+  const Term k = text(piece_text(kind));
+  const Term n = text(piece_text(name));
+  bool ok = emit_lines(run, Term::list({
+      line({text("public static void main(String args[])")}),
+      margin(0, 3, {text("{")}),
+      line({text("PrivateUtilities.msg(\"Object not currently supported"), k, text("-"), n,
+            text("\");")}),
+      margin(-3, 0, {text("}")}),
+      Term::nil(),
+      line({text("public " + cls + "(int remoteHandle, ModelContext context)")}),
+      margin(0, 3, {text("{")}),
+      margin(-3, 0, {text("}")}),
+      Term::nil(),
+      line({text("public " + cls + "(int remoteHandle)")}),
+      margin(0, 3, {text("{")}),
+      margin(-3, 0, {text("}")}),
+      Term::nil(),
+  }));
+  ok = ok && gen_execute_int(run, cls);
+  ok = ok && emit_lines(run, Term::list({
+      line({text("QNutil.msg(this, \"Object not currently supported"), k, text("-"), n,
+            text("\");")}),
+      margin(-3, 0, {text("}")}),
+      Term::nil(),
+  }));
+  ok = ok && gen_var_declarations(run);
+  ok = ok && emit_lines(run, Term::list({margin(-3, 0, {text("}")})}));
+  const bool closed = close_output(run);
+  return ok && closed;
+}
+
+}  // namespace qn::logic
