@@ -1,5 +1,5 @@
 #include "host/app/generation.h"
-#include "host/app/outside_services.h"
+#include "kb/kb_open.h"
 #include "host/directories.h"
 #include "logic/core/entries.h"
 
