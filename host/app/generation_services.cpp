@@ -1,6 +1,6 @@
 #include "host/app/generation.h"
-#include "kb/kb_open.h"
 #include "host/directories.h"
+#include "kb/kb_open.h"
 #include "logic/core/entries.h"
 
 namespace qn::host {
