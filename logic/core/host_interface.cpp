@@ -1,0 +1,578 @@
+// The only file of the rule program that includes host headers.
+#include "logic/core/host_interface.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "config/model_select.h"
+#include "host/dialog.h"
+#include "host/directories.h"
+#include "host/source_writer.h"
+#include "host/term_value.h"
+#include "logic/core/messages.h"
+#include "logic/core/utilities.h"
+#include "platform/cp1252.h"
+#include "platform/profile.h"
+
+namespace qn::logic {
+
+using engine::Term;
+using host::TermValue;
+
+namespace {
+
+// --- terms into slot trees -------------------------------------------------
+
+void build_tree(const Term& t, TermValue& out);
+
+// Fills out in place (keeping its storage) with the tree of t.
+void build_node(const Term& t, TermValue& out) {
+  switch (t.kind()) {
+    case Term::Kind::Var:
+      out.kind = host::kTermUnbound;
+      out.text.clear();
+      out.args.clear();
+      break;
+    case Term::Kind::Int:
+      out.kind = host::kTermInt;
+      out.int_value = static_cast<int32_t>(t.as_int());
+      out.text.clear();
+      out.args.clear();
+      break;
+    case Term::Kind::Real:
+      out.kind = host::kTermReal;
+      out.real_value = t.as_real();
+      out.text.clear();
+      out.args.clear();
+      break;
+    case Term::Kind::Atom:
+    case Term::Kind::String:
+      out.kind = host::kTermAtom;
+      out.text.assign(t.text());
+      out.args.clear();
+      break;
+    case Term::Kind::Compound: {
+      out.kind = host::kTermCompound;
+      out.text.assign(t.functor().name());
+      const auto args = t.args();
+      out.args.resize(args.size());
+      for (size_t i = 0; i < args.size(); ++i) build_tree(args[i], out.args[i]);
+      break;
+    }
+  }
+}
+
+// Walks list tails in a loop so that long lists do not nest calls.
+void build_tree(const Term& t, TermValue& out) {
+  const Term* cur = &t;
+  TermValue* dst = &out;
+  while (cur->is_cons()) {
+    dst->kind = host::kTermCompound;
+    dst->text.assign(".");
+    dst->args.resize(2);
+    build_tree(cur->arg(1), dst->args[0]);
+    dst = &dst->args[1];
+    cur = &cur->arg(2);
+  }
+  build_node(*cur, *dst);
+}
+
+// --- slot trees back into terms --------------------------------------------
+
+bool rebuild(const TermValue& v, Term& out);
+
+bool rebuild_node(const TermValue& v, Term& out) {
+  switch (v.kind) {
+    case host::kTermUnbound:
+    case host::kTermRebindable:
+      out = Term::fresh_var();
+      return true;
+    case host::kTermInt:
+      out = Term::integer(v.int_value);
+      return true;
+    case host::kTermReal:
+      out = Term::real(v.real_value);
+      return true;
+    case host::kTermAtom:
+      out = v.text == "[]" ? Term::nil() : Term::atom(v.text);
+      return true;
+    case host::kTermCompound: {
+      std::vector<Term> args(v.args.size());
+      for (size_t i = 0; i < v.args.size(); ++i) {
+        if (!rebuild(v.args[i], args[i])) return false;
+      }
+      out = Term::compound(v.text, std::move(args));
+      return true;
+    }
+    default:  // kind 3 and anything unknown
+      return false;
+  }
+}
+
+bool rebuild(const TermValue& v, Term& out) {
+  if (!v.is_cons()) return rebuild_node(v, out);
+  std::vector<Term> items;
+  const TermValue* cur = &v;
+  for (; cur->is_cons(); cur = &cur->args[1]) {
+    items.emplace_back();
+    if (!rebuild(cur->args[0], items.back())) return false;
+  }
+  Term tail;
+  if (!rebuild_node(*cur, tail)) return false;
+  out = Term::list(items, std::move(tail));
+  return true;
+}
+
+// Unifies t with the term of tree v.
+bool unify_tree(const Term& t, const TermValue& v, engine::Bindings& b) {
+  if (v.unbound()) return true;
+  const Term& d = b.deref(t);
+  if (d.is_var()) {
+    Term value;
+    if (!rebuild(v, value)) return false;
+    b.bind(d.var_id(), std::move(value));
+    return true;
+  }
+  switch (v.kind) {
+    case host::kTermInt:
+      return d.is_int() && d.as_int() == v.int_value;
+    case host::kTermReal:
+      return d.is_real() && d.as_real() == v.real_value;
+    case host::kTermAtom:
+      return (d.is_atom() || d.is_string()) && d.text() == v.text;
+    case host::kTermCompound: {
+      if (!d.is_compound() || d.arity() != v.args.size() || d.functor().name() != v.text) {
+        return false;
+      }
+      for (size_t i = 0; i < v.args.size(); ++i) {
+        if (!unify_tree(d.arg(i + 1), v.args[i], b)) return false;
+      }
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+bool valid_slot(int slot) { return slot >= 0 && slot < host::kTermSlotCount; }
+
+// The trace hook's text for a failing predicate.
+bool failed(Run& run, std::string_view name) {
+  trace_msg(run, {name, "failed"});
+  return false;
+}
+
+std::string cut(std::string text, size_t buffer_size) {
+  if (text.size() >= buffer_size) text.resize(buffer_size - 1);
+  return text;
+}
+
+// --- the output writer or the run's capture ----------------------------------
+
+class CaptureSink final : public host::LineSink {
+ public:
+  explicit CaptureSink(EmitCapture& c) : capture_(c) {}
+  bool write_line(std::string_view text) override {
+    if (capture_.fail_writes) return false;
+    capture_.current().lines.emplace_back(text);
+    return true;
+  }
+
+ private:
+  EmitCapture& capture_;
+};
+
+// --- predicates --------------------------------------------------------------
+
+bool p_program_dir(Run& run, std::span<Term> a) {
+  if (!text_out(a[0], host::get_program_dir())) return failed(run, "program_dir");
+  return true;
+}
+
+bool p_i_defoutfile(Run& run, std::span<Term> a) {
+  std::string name;
+  if (!text_in(a[0], name)) return failed(run, "i_defoutfile");
+  if (EmitCapture* c = run.capture()) {
+    c->next_path = cut(name, host::SourceWriter::kMaxPath + 1);
+  } else {
+    host::set_output_path(name);
+  }
+  return true;
+}
+
+bool p_i_start_rpt(Run& run, std::span<Term> a) {
+  int32_t n = 0;
+  std::string b, c;
+  if (!int_in(a[0], n) || !text_in(a[1], b) || !text_in(a[2], c)) {
+    return failed(run, "i_start_rpt");
+  }
+  if (EmitCapture* cap = run.capture()) {
+    cap->files.push_back({cap->next_path, {}, false});
+    cap->margin = 0;
+    return true;
+  }
+  if (!host::open_output_file(n, b, c)) return failed(run, "i_start_rpt");
+  return true;
+}
+
+bool p_i_end_rpt(Run& run, std::span<Term>) {
+  if (EmitCapture* c = run.capture()) {
+    if (!c->files.empty()) c->files.back().closed = true;
+    const bool ok = !c->fail_writes;
+    c->fail_writes = false;
+    return ok || failed(run, "i_end_rpt");
+  }
+  if (!host::close_output_file()) return failed(run, "i_end_rpt");
+  return true;
+}
+
+bool p_i_printfglnocol(Run& run, std::span<Term> a) {
+  term_to_slot(a[0], 0);
+  host::term_slots_open();
+  bool ok;
+  if (EmitCapture* c = run.capture()) {
+    CaptureSink sink(*c);
+    ok = host::format_output_lines(host::term_slot(0), c->margin, sink);
+  } else {
+    ok = host::output_lines(host::term_slot(0));
+  }
+  host::term_slots_close();
+  return ok || failed(run, "i_printfglnocol");
+}
+
+bool p_i_ptemplatenocol(Run& run, std::span<Term> a) {
+  for (int i = 0; i < 4; ++i) term_to_slot(a[static_cast<size_t>(i)], i);
+  host::term_slots_open();
+  std::string file;
+  bool ok = host::term_get_text(host::term_slot(0), file);
+  if (ok) {
+    if (EmitCapture* c = run.capture()) {
+      const std::string path =
+          file.size() < 260 ? host::source_writer().locate_template(file) : std::string();
+      CaptureSink sink(*c);
+      ok = !path.empty() && host::expand_template_file(path, host::term_slot(1),
+                                                       host::term_slot(2), host::term_slot(3),
+                                                       c->margin, sink);
+    } else {
+      ok = host::print_template(file, host::term_slot(1), host::term_slot(2),
+                                host::term_slot(3));
+    }
+  }
+  host::term_slots_close();
+  return ok || failed(run, "i_ptemplatenocol");
+}
+
+bool p_i_get_dirgen(Run& run, std::span<Term> a) {
+  int32_t model = 0, generator = 0;
+  if (!int_in(a[0], model) || !int_in(a[1], generator)) return failed(run, "i_get_dirgen");
+  for (int i = 0; i < 5; ++i) term_to_slot(a[static_cast<size_t>(i)], i);
+  host::term_slots_open();
+  const host::GenerationDirs dirs = host::get_generation_dirs(model, generator);
+  // The host unifies u, s and n in this order; the first failure stops.
+  const bool unified = host::term_unify_string(dirs.u, host::term_slot(2)) &&
+                       host::term_unify_string(dirs.s, host::term_slot(3)) &&
+                       host::term_unify_string(dirs.n, host::term_slot(4));
+  host::term_slots_close();
+  (void)unified;  // the routine's answer is not tested: the terms decide
+  if (!term_slot_to_term(a[2], 2) || !term_slot_to_term(a[3], 3) ||
+      !term_slot_to_term(a[4], 4)) {
+    return failed(run, "i_get_dirgen");
+  }
+  return true;
+}
+
+bool p_i_itoa(Run& run, std::span<Term> a) {
+  int32_t value = 0, base = 0, width = 0;
+  if (!int_in(a[0], value) || !int_in(a[1], base) || !int_in(a[2], width) ||
+      !text_out(a[3], config::IntToBaseText(value, base, width))) {
+    return failed(run, "i_itoa");
+  }
+  return true;
+}
+
+bool p_setfilelen(Run& run, std::span<Term> a) {
+  int32_t n = 0;
+  if (!int_in(a[0], n)) return failed(run, "setfilelen");
+  dialog_senders().set_progress_total(n);
+  return true;
+}
+
+bool p_step_progress(Run&, std::span<Term>) {
+  dialog_senders().progress_step();
+  return true;
+}
+
+bool p_set_progress_len(Run& run, std::span<Term> a) {
+  int32_t n = 0;
+  if (!int_in(a[0], n)) return failed(run, "set_progress_len");
+  dialog_senders().set_step_range(n);
+  return true;
+}
+
+bool p_show_progress_text(Run& run, std::span<Term> a) {
+  std::string text;
+  if (!text_in(a[0], text, kShortTextSize)) return failed(run, "show_progress_text");
+  dialog_senders().set_progress_text(text);
+  return true;
+}
+
+bool p_post_status_msg(Run&, std::span<Term> a) {
+  const std::vector<Term> info = a[2].list_items();
+  if (info.size() < 5 || !info[1].is_int() || info[1].as_int() != 2) return true;
+  std::string description, name;
+  if (!text_in(info[2], description, kShortTextSize) || !text_in(info[4], name, kShortTextSize) ||
+      !(info[3].is_atom() || info[3].is_string())) {
+    return true;
+  }
+  const std::optional<std::string> type = message_text_first(info[3].text());
+  if (!type) return true;
+  dialog_senders().add_progress_object(cut(*type, kShortTextSize), name, description);
+  return true;
+}
+
+bool p_ini_read_entry(Run& run, std::span<Term> a) {
+  std::string file, section, key, def;
+  if (!text_in(a[0], file, kShortTextSize) || !text_in(a[1], section, kShortTextSize) ||
+      !text_in(a[2], key, kShortTextSize) || !text_in(a[3], def, kShortTextSize) ||
+      !text_out(a[4], platform::profile_string(file, section, key, def, kShortTextSize - 2))) {
+    return failed(run, "ini_read_entry");
+  }
+  return true;
+}
+
+bool p_i_upper(Run& run, std::span<Term> a) {
+  Term& lower = a[0];
+  Term& upper = a[1];
+  std::string text;
+  if (!lower.is_var() && upper.is_var() && text_in(lower, text)) {
+    return text_out(upper, platform::upper_1252(text)) || failed(run, "i_upper");
+  }
+  if (lower.is_var() && !upper.is_var() && text_in(upper, text)) {
+    return text_out(lower, platform::lower_1252(text)) || failed(run, "i_upper");
+  }
+  return failed(run, "i_upper");
+}
+
+bool p_str_compare(Run& run, std::span<Term> a) {
+  std::string x, y;
+  if (!text_in(a[0], x, kShortTextSize) || !text_in(a[1], y, kShortTextSize)) {
+    return failed(run, "str_compare");
+  }
+  const int c = std::strcmp(x.c_str(), y.c_str());
+  return int_out(a[2], c < 0 ? -1 : (c > 0 ? 1 : 0)) || failed(run, "str_compare");
+}
+
+// One entry per predicate. Predicates of the knowledge base, the
+// configuration and the property model join this table in the same way.
+constexpr HostPredicateEntry kHostPredicates[] = {
+    {"program_dir", 1, p_program_dir},
+    {"i_defoutfile", 1, p_i_defoutfile},
+    {"i_start_rpt", 3, p_i_start_rpt},
+    {"i_end_rpt", 0, p_i_end_rpt},
+    {"i_printfglnocol", 1, p_i_printfglnocol},
+    {"i_ptemplatenocol", 4, p_i_ptemplatenocol},
+    {"i_get_dirgen", 5, p_i_get_dirgen},
+    {"i_itoa", 4, p_i_itoa},
+    {"setfilelen", 1, p_setfilelen},
+    {"step_progress", 0, p_step_progress},
+    {"set_progress_len", 1, p_set_progress_len},
+    {"show_progress_text", 1, p_show_progress_text},
+    {"post_status_msg", 3, p_post_status_msg},
+    {"ini_read_entry", 5, p_ini_read_entry},
+    {"i_upper", 2, p_i_upper},
+    {"str_compare", 3, p_str_compare},
+};
+
+DialogSenders default_dialog_senders() {
+  DialogSenders s;
+  s.set_progress_total = [](int n) { host::set_progress_total(n); };
+  s.progress_step = [] { host::progress_step(); };
+  s.set_step_range = [](int n) { host::set_step_range(n); };
+  s.set_progress_text = [](std::string_view t) { host::set_progress_text(t); };
+  s.add_progress_object = [](std::string_view type, std::string_view name,
+                             std::string_view description) {
+    host::add_progress_object(type, name, description);
+  };
+  return s;
+}
+
+// Calls a table predicate with its arguments in place.
+template <size_t N>
+bool call_entry(Run& run, HostPredicate fn, std::array<Term, N>& args) {
+  return fn(run, std::span<Term>(args.data(), N));
+}
+
+}  // namespace
+
+// --- the crossing --------------------------------------------------------------
+
+bool term_to_slot(const Term& term, int slot) {
+  if (!valid_slot(slot)) return false;
+  build_tree(term, host::term_slot(slot));
+  return true;
+}
+
+bool term_slot_to_term(Term& term, int slot) {
+  if (!valid_slot(slot)) return false;
+  engine::Bindings b;
+  if (!unify_tree(term, host::term_slot(slot), b)) return false;
+  term = b.resolve(term);
+  return true;
+}
+
+bool text_in(const Term& arg, std::string& out, size_t buffer_size) {
+  if (!arg.is_atom() && !arg.is_string()) return false;
+  const std::string& text = arg.text();
+  out.assign(text, 0, buffer_size > 0 ? std::min(text.size(), buffer_size - 1) : 0);
+  return true;
+}
+
+bool int_in(const Term& arg, int32_t& out) {
+  if (!arg.is_int()) return false;
+  out = static_cast<int32_t>(arg.as_int());
+  return true;
+}
+
+bool text_out(Term& arg, std::string_view text) {
+  if (arg.is_var()) {
+    arg = Term::string(text);
+    return true;
+  }
+  return (arg.is_atom() || arg.is_string()) && arg.text() == text;
+}
+
+bool int_out(Term& arg, int64_t value) {
+  if (arg.is_var()) {
+    arg = Term::integer(value);
+    return true;
+  }
+  return arg.is_int() && arg.as_int() == value;
+}
+
+std::span<const HostPredicateEntry> host_predicates() { return kHostPredicates; }
+
+const HostPredicateEntry* find_host_predicate(std::string_view name, uint32_t arity) {
+  for (const HostPredicateEntry& e : kHostPredicates) {
+    if (e.arity == arity && e.name == name) return &e;
+  }
+  return nullptr;
+}
+
+bool call_host(Run& run, std::string_view name, std::span<Term> args) {
+  const HostPredicateEntry* e = find_host_predicate(name, static_cast<uint32_t>(args.size()));
+  return e != nullptr && e->fn(run, args);
+}
+
+DialogSenders& dialog_senders() {
+  static DialogSenders senders = default_dialog_senders();
+  return senders;
+}
+
+void reset_dialog_senders() { dialog_senders() = default_dialog_senders(); }
+
+// --- typed forms -----------------------------------------------------------------
+
+bool program_dir(Run& run, Term& dir) {
+  std::array<Term, 1> a{dir};
+  if (!call_entry(run, p_program_dir, a)) return false;
+  dir = a[0];
+  return true;
+}
+
+bool i_defoutfile(Run& run, const Term& name) {
+  std::array<Term, 1> a{name};
+  return call_entry(run, p_i_defoutfile, a);
+}
+
+bool i_start_rpt(Run& run, const Term& x, const Term& y, const Term& z) {
+  std::array<Term, 3> a{x, y, z};
+  return call_entry(run, p_i_start_rpt, a);
+}
+
+bool i_end_rpt(Run& run) {
+  std::array<Term, 0> a{};
+  return call_entry(run, p_i_end_rpt, a);
+}
+
+bool i_printfglnocol(Run& run, const Term& lines) {
+  std::array<Term, 1> a{lines};
+  return call_entry(run, p_i_printfglnocol, a);
+}
+
+bool i_ptemplatenocol(Run& run, const Term& file, const Term& before, const Term& after,
+                      const Term& args) {
+  std::array<Term, 4> a{file, before, after, args};
+  return call_entry(run, p_i_ptemplatenocol, a);
+}
+
+bool i_get_dirgen(Run& run, const Term& model, const Term& generator, Term& u, Term& s,
+                  Term& n) {
+  std::array<Term, 5> a{model, generator, u, s, n};
+  if (!call_entry(run, p_i_get_dirgen, a)) return false;
+  u = a[2];
+  s = a[3];
+  n = a[4];
+  return true;
+}
+
+bool i_itoa(Run& run, const Term& value, const Term& base, const Term& width, Term& text) {
+  std::array<Term, 4> a{value, base, width, text};
+  if (!call_entry(run, p_i_itoa, a)) return false;
+  text = a[3];
+  return true;
+}
+
+bool setfilelen(Run& run, const Term& n) {
+  std::array<Term, 1> a{n};
+  return call_entry(run, p_setfilelen, a);
+}
+
+bool step_progress(Run& run) {
+  std::array<Term, 0> a{};
+  return call_entry(run, p_step_progress, a);
+}
+
+bool set_progress_len(Run& run, const Term& n) {
+  std::array<Term, 1> a{n};
+  return call_entry(run, p_set_progress_len, a);
+}
+
+bool show_progress_text(Run& run, const Term& text) {
+  std::array<Term, 1> a{text};
+  return call_entry(run, p_show_progress_text, a);
+}
+
+bool post_status_msg(Run& run, const Term& x, const Term& y, const Term& info) {
+  std::array<Term, 3> a{x, y, info};
+  return call_entry(run, p_post_status_msg, a);
+}
+
+bool ini_read_entry(Run& run, const Term& file, const Term& section, const Term& key,
+                    const Term& def, Term& value) {
+  std::array<Term, 5> a{file, section, key, def, value};
+  if (!call_entry(run, p_ini_read_entry, a)) return false;
+  value = a[4];
+  return true;
+}
+
+bool i_upper(Run& run, Term& lower, Term& upper) {
+  std::array<Term, 2> a{lower, upper};
+  if (!call_entry(run, p_i_upper, a)) return false;
+  lower = a[0];
+  upper = a[1];
+  return true;
+}
+
+bool str_compare(Run& run, const Term& x, const Term& y, Term& result) {
+  std::array<Term, 3> a{x, y, result};
+  if (!call_entry(run, p_str_compare, a)) return false;
+  result = a[2];
+  return true;
+}
+
+}  // namespace qn::logic
