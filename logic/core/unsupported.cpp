@@ -1,12 +1,12 @@
 #include "logic/core/unsupported.h"
 
-#include <set>
 #include <string>
 
 #include "engine/clause_io.h"
 #include "logic/core/gen_targets.h"
 #include "logic/core/host_calls.h"
 #include "logic/core/spec_files.h"
+#include "logic/core/utilities.h"
 
 namespace qn::logic {
 
@@ -31,27 +31,11 @@ bool repeats(const Run& run, const Term& level) {
 
 }  // namespace
 
-int64_t first_struct_level(const Run& run) {
-  const auto structs = run.facts().clauses("struct_i", 4);
-  std::set<int64_t> levels;
-  for (const Term& s : structs) {
-    if (s.arg(1).is_int()) levels.insert(s.arg(1).as_int());
-  }
-  std::optional<int64_t> best;
-  for (const Term& s : structs) {
-    if (!s.arg(1).is_int()) continue;
-    const Term& parent = s.arg(2);
-    if (parent.is_int() && levels.count(parent.as_int())) continue;
-    if (!best || s.arg(1).as_int() < *best) best = s.arg(1).as_int();
-  }
-  return best.value_or(0);
-}
-
 bool object_supported(const Run& run) {
   auto kind = spec_kind(run);
   if (!kind) return true;
   if (*kind == "trn") {
-    const Term first = Term::integer(first_struct_level(run));
+    const Term first = first_level(run);
     if (repeats(run, first)) return false;
     for (const Term& level : run.facts().clauses("level_i", 2)) {
       if (level.arg(1) == first) continue;

@@ -19,8 +19,4 @@ bool object_supported(const Run& run);
 // supported".
 bool gen_unsupported_object(Run& run, int64_t number, const engine::Term& spec);
 
-// first_level/1: the smallest level of struct_i/4 whose parent is not itself
-// a level; 0 when there is none.
-int64_t first_struct_level(const Run& run);
-
 }  // namespace qn::logic

@@ -1,0 +1,152 @@
+#include "logic/core/state_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "engine/clause_io.h"
+#include "engine/engine.h"
+
+namespace qn::logic {
+namespace {
+
+namespace fs = std::filesystem;
+using engine::Term;
+
+// Runs in a fresh model directory made current (the state file and the
+// external-program list are found there).
+class LogicCoreStateFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    old_ = fs::current_path();
+    dir_ = fs::temp_directory_path() / ("qn_state_file_" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    fs::current_path(dir_);
+  }
+  void TearDown() override {
+    fs::current_path(old_);
+    fs::remove_all(dir_);
+  }
+  void write(const std::string& name, const std::string& text) { std::ofstream(dir_ / name) << text; }
+
+  fs::path old_, dir_;
+};
+
+TEST_F(LogicCoreStateFile, FileNameOfTheModel) {
+  EXPECT_EQ(state_file_name(3), ".\\sm11_3.ari");
+  EXPECT_EQ(state_file_name(12), ".\\sm11_12.ari");
+}
+
+// What one run saves, the next run loads back unchanged.
+TEST_F(LogicCoreStateFile, StateSurvivesToTheNextRun) {
+  const char* saved =
+      "ij_object_dependency('My Proc', [a, 'B c'], []).\n"
+      "called_program_i(0, 6, 1, 2).\n"
+      "called_program_i(1, 2, 2, 3).\n"
+      "odbc_call_i(pcalc, 'MY PROC', \"INOUT CHAR(10)\").\n"
+      "call_tree_builded_i.\n"
+      "is_webproc_i('it''s').\n"
+      "unrelated_i(1).\n";
+  std::vector<std::string> lines;
+  {
+    engine::Engine eng;
+    logic::Run run(eng);
+    ASSERT_TRUE(eng.consult_text(saved, false));
+    auto& capture = run.capture_output();
+    ASSERT_TRUE(save_state(run, 4));
+    ASSERT_EQ(capture.files.size(), 1u);
+    EXPECT_EQ(capture.files[0].path, ".\\sm11_4.ari");
+    EXPECT_TRUE(capture.files[0].closed);
+    lines = capture.files[0].lines;
+  }
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "odbc_call_i(pcalc,'MY PROC',\"INOUT CHAR(10)\").",
+                       "called_program_i(0,6,1,2).",
+                       "called_program_i(1,2,2,3).",
+                       "call_tree_builded_i.",
+                       "is_webproc_i('it\\'s').",
+                       "ij_object_dependency('My Proc',[a,'B c'],[]).",
+                   }));
+  {
+    std::ofstream out(dir_ / "sm11_4.ari");
+    for (const auto& l : lines) out << l << "\n";
+  }
+  engine::Engine eng;
+  logic::Run run(eng);
+  ASSERT_TRUE(eng.consult_text("old_called_program_i(0, 6, 9, 9).", false));
+  load_state(run, 4);
+  engine::Engine expected;
+  ASSERT_TRUE(expected.consult_text(saved, false));
+  for (const auto& key : state_predicates()) {
+    EXPECT_EQ(eng.facts().clauses(key), expected.facts().clauses(key)) << key.name.name();
+  }
+  EXPECT_EQ(eng.facts().count("old_called_program_i", 4), 0u);
+  EXPECT_TRUE(eng.file_errors());
+  EXPECT_TRUE(eng.syntax_errors());
+}
+
+TEST_F(LogicCoreStateFile, MissingStateFileStartsEmpty) {
+  engine::Engine eng;
+  logic::Run run(eng);
+  load_state(run, 9);
+  EXPECT_EQ(eng.facts().count("called_program_i", 4), 0u);
+}
+
+TEST_F(LogicCoreStateFile, ExternalPrograms) {
+  write("extprog.ini",
+        "[ExternalPrograms]\n"
+        "Program1=Backup\n"
+        "Program2=Gen1\n"
+        "Program3=\n"
+        "Program4=Later\n"
+        "[BACKUP]\n"
+        "ProgramType=Executable\n"
+        "Name=backup.sh\n"
+        "[GEN1]\n"
+        "ProgramType=GENERATOR\n"
+        "ParmMode=in, out,inout\n"
+        "ParmType=N(5) C(10)\n"
+        "[GEN1.11]\n"
+        "Name=genone\n"
+        "[LATER]\n"
+        "ProgramType=executable\n"
+        "Name=later\n");
+  engine::Engine eng;
+  logic::Run run(eng);
+  read_external_programs(run);
+  std::vector<std::string> got;
+  for (const Term& t : eng.facts().clauses("external_program_i", 3)) got.push_back(engine::writeq(t));
+  EXPECT_EQ(got, (std::vector<std::string>{
+                     "external_program_i('BACKUP',executable,['backup.sh'])",
+                     "external_program_i('GEN1',generator,[genone,[in,out,inout],['N(5)','C(10)']])",
+                 }));
+  struct Case {
+    const char* name;
+    const char* type;  // "" when not found
+  } cases[] = {{"backup", "executable"}, {"\"gen1\"", "generator"}, {"'Backup'", "executable"},
+               {"later", ""}, {"\"gen1", ""}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto p = get_external_program(run, c.name);
+    if (*c.type) {
+      ASSERT_TRUE(p);
+      EXPECT_EQ(p->type.text(), c.type);
+    } else {
+      EXPECT_FALSE(p);
+    }
+  }
+}
+
+TEST_F(LogicCoreStateFile, NoExternalProgramFile) {
+  engine::Engine eng;
+  logic::Run run(eng);
+  read_external_programs(run);
+  EXPECT_EQ(eng.facts().count("external_program_i", 3), 0u);
+}
+
+}  // namespace
+}  // namespace qn::logic
