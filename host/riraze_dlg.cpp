@@ -204,7 +204,8 @@ int CRirazeDlg::DoModal() {
   std::unique_ptr<platform::Keyboard> keyboard;
   std::unique_ptr<platform::InterruptWatch> interrupts;
   if (watch_console_) {
-    keyboard = platform::Keyboard::open();
+    // Esc counts only where the dialog can be seen.
+    if (platform::stderr_is_terminal()) keyboard = platform::Keyboard::open();
     try {
       interrupts = std::make_unique<platform::InterruptWatch>();
     } catch (const std::exception&) {

@@ -46,7 +46,9 @@ int message_box(std::string_view text, std::string_view caption, unsigned flags)
   out += "\n";
   out.append(text);
   if (out.back() != '\n') out += '\n';
-  auto keyboard = Keyboard::open();
+  // The box can only be answered where it can be seen: stderr must be a
+  // terminal, and the process must own the terminal's keyboard.
+  std::unique_ptr<Keyboard> keyboard = stderr_is_terminal() ? Keyboard::open() : nullptr;
   if (!keyboard) {
     write_stderr(out);
     return yes_no ? kIdYes : kIdOk;

@@ -1,7 +1,8 @@
-// Message boxes: the caption and the text go to stderr. A box with Yes and
-// No asks on the controlling terminal (y/n); an OK box waits for Enter on
-// an interactive terminal and goes on at once otherwise. Tests replace the
-// whole box with a hook.
+// Message boxes: the caption and the text go to stderr. On an interactive
+// terminal (stderr is a terminal and the process is in the foreground of
+// its controlling terminal) a box with Yes and No asks y/n and an OK box
+// waits for Enter; otherwise a Yes/No box answers Yes and an OK box goes on
+// at once. Tests replace the whole box with a hook.
 #pragma once
 
 #include <functional>
