@@ -10,6 +10,7 @@
 #include "host/dialog.h"
 #include "host/running_dialog_test.h"
 #include "platform/message_box.h"
+#include "platform/resource_library.h"
 
 namespace qn::host {
 namespace {
@@ -40,6 +41,17 @@ TEST(ProgressDialog, ShowsPostedMessagesAndFreesTheirCopies) {
   set_progress_text("late");
   add_progress_object("a", "b", "c");
   EXPECT_EQ(live_dialog_message_copies(), 0);
+}
+
+TEST(ProgressDialog, StatusFromANumberedMessage) {
+  platform::set_resource_library(platform::ResourceLibrary::load(QN_PROGRAM_DIR, "qnresc32"));
+  RunningDialog d;
+  status_printf_id(62212, "", 250);
+  status_printf_id(12345, 1);
+  platform::set_resource_library(nullptr);
+  EXPECT_THAT(d.stop().events,
+              ElementsAre("action:Too little free disk space on the current drive: at least 250 KB are needed.",
+                          "action:Msg  12345: Text not available"));
 }
 
 TEST(ProgressDialog, BarsStopAtTheirRange) {
