@@ -1,0 +1,179 @@
+#include "engine/files.h"
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <iterator>
+#include <sstream>
+#include <system_error>
+
+#include "engine/clause_io.h"
+#include "platform/cp1252.h"
+#include "platform/path.h"
+
+namespace qn::engine {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool match_from(std::string_view p, std::string_view n) {
+  // Iterative match with one backtrack point for the last '*'.
+  size_t pi = 0, ni = 0, star = std::string_view::npos, mark = 0;
+  while (ni < n.size()) {
+    if (pi < p.size() && p[pi] == '*') {
+      star = pi++;
+      mark = ni;
+    } else if (pi < p.size() &&
+               (p[pi] == '?' || platform::to_upper_1252(static_cast<unsigned char>(p[pi])) ==
+                                    platform::to_upper_1252(static_cast<unsigned char>(n[ni])))) {
+      ++pi;
+      ++ni;
+    } else if (star != std::string_view::npos) {
+      pi = star + 1;
+      ni = ++mark;
+    } else {
+      return false;
+    }
+  }
+  while (pi < p.size() && p[pi] == '*') ++pi;
+  return pi == p.size();
+}
+
+bool report(Engine& engine) {
+  engine.set_errcode(kErrFile);
+  if (engine.file_errors()) engine.raise(2, kErrFile);
+  return false;
+}
+
+}  // namespace
+
+bool wildcard_match(std::string_view pattern, std::string_view name) {
+  if (pattern == "*.*") return true;
+  if (match_from(pattern, name)) return true;
+  // "x.*" also matches a name without an extension.
+  if (pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*" &&
+      name.find('.') == std::string_view::npos) {
+    return match_from(pattern.substr(0, pattern.size() - 2), name);
+  }
+  return false;
+}
+
+std::vector<DirEntry> directory(std::string_view pattern, int mask) {
+  size_t cut = pattern.size();
+  while (cut > 0 && !platform::is_separator(pattern[cut - 1])) --cut;
+  std::string_view folder = pattern.substr(0, cut);
+  std::string_view name_pattern = pattern.substr(cut);
+  std::string dir = folder.empty() ? std::string(".") : platform::map_path(folder);
+  std::vector<DirEntry> out;
+  std::error_code ec;
+  fs::directory_iterator it(dir, ec);
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    std::string name = it->path().filename().string();
+    if (name == "." || name == ".." || !wildcard_match(name_pattern, name)) continue;
+    std::error_code e2;
+    fs::file_status st = it->status(e2);
+    if (e2) continue;
+    DirEntry d;
+    d.name = name;
+    bool is_dir = fs::is_directory(st);
+    if (is_dir) {
+      d.attributes |= kAttrDirectory;
+    } else {
+      d.attributes |= kAttrArchive;
+      d.size = static_cast<int64_t>(it->file_size(e2));
+      if (e2) d.size = 0;
+    }
+    if (name[0] == '.') d.attributes |= kAttrHidden;
+    if ((st.permissions() & fs::perms::owner_write) == fs::perms::none) d.attributes |= kAttrReadOnly;
+    if (is_dir && !(mask & kAttrDirectory)) continue;
+    if ((d.attributes & kAttrHidden) && !(mask & kAttrHidden)) continue;
+    auto mtime = it->last_write_time(e2);
+    if (!e2) {
+      auto sys = std::chrono::file_clock::to_sys(mtime);
+      d.modified = std::chrono::duration_cast<std::chrono::seconds>(sys.time_since_epoch()).count();
+    }
+    out.push_back(std::move(d));
+  }
+  std::sort(out.begin(), out.end(), [](const DirEntry& a, const DirEntry& b) {
+    std::string ua = platform::upper_1252(a.name);
+    std::string ub = platform::upper_1252(b.name);
+    if (ua != ub) return ua < ub;
+    return a.name < b.name;
+  });
+  return out;
+}
+
+std::vector<std::string> list_files(std::string_view pattern) {
+  std::vector<std::string> names;
+  for (auto& e : directory(pattern, 0)) names.push_back(std::move(e.name));
+  return names;
+}
+
+bool delete_file(Engine& engine, std::string_view path) {
+  engine.check_interrupt();
+  std::error_code ec;
+  std::string p = platform::map_path(path);
+  if (fs::is_directory(p, ec) || !fs::remove(p, ec) || ec) return report(engine);
+  return true;
+}
+
+bool make_dir(Engine& engine, std::string_view path) {
+  engine.check_interrupt();
+  std::error_code ec;
+  if (!fs::create_directory(platform::map_path(path), ec) || ec) return report(engine);
+  return true;
+}
+
+bool change_dir(Engine& engine, std::string_view path) {
+  engine.check_interrupt();
+  std::error_code ec;
+  fs::current_path(platform::map_path(path), ec);
+  if (ec) return report(engine);
+  return true;
+}
+
+TextStream::~TextStream() {
+  if (file_.is_open()) file_.close();
+}
+
+bool TextStream::open(Engine& engine, std::string_view path, Mode mode) {
+  engine_ = &engine;
+  engine.check_interrupt();
+  if (file_.is_open()) file_.close();
+  std::ios::openmode m = std::ios::binary;
+  switch (mode) {
+    case Mode::Read: m |= std::ios::in; break;
+    case Mode::Write: m |= std::ios::out | std::ios::trunc; break;
+    case Mode::Append: m |= std::ios::out | std::ios::app; break;
+  }
+  file_.clear();
+  file_.open(platform::map_path(path), m);
+  if (!file_.is_open()) return report(engine);
+  return true;
+}
+
+bool TextStream::write(std::string_view text) {
+  if (!file_.is_open()) return engine_ ? report(*engine_) : false;
+  file_.write(text.data(), static_cast<std::streamsize>(text.size()));
+  if (!file_) return engine_ ? report(*engine_) : false;
+  return true;
+}
+
+bool TextStream::write(const Term& t) { return write(engine::write(t)); }
+
+std::optional<std::string> TextStream::read_all() {
+  if (!file_.is_open()) return std::nullopt;
+  std::ostringstream buf;
+  buf << file_.rdbuf();
+  return std::move(buf).str();
+}
+
+bool TextStream::close() {
+  if (!file_.is_open()) return engine_ ? report(*engine_) : false;
+  file_.close();
+  if (file_.fail()) return engine_ ? report(*engine_) : false;
+  return true;
+}
+
+}  // namespace qn::engine
