@@ -1,0 +1,166 @@
+// The main road: qngen drives the real server over a fresh copy of the sample
+// model. Every specification file is processed in pattern order, then in
+// listing order; each object gets its row in the dialog and, while its
+// generator is not there, the placeholder class; the generated Java parses.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/run_control/subprocess.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using qn::test::ProcessOptions;
+using qn::test::ProcessResult;
+using qn::test::read_file;
+using qn::test::run_process;
+using qn::test::TempDir;
+
+const std::string kProgramDir = QN_PROGRAM_DIR;
+const std::string kSample = std::string(QN_SOURCE_DIR) + "/examples/sample-model";
+const std::string kSpecDir = "DEMO/MDL001/GEN00";
+
+std::vector<std::string> lines_of(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string l; std::getline(in, l);) {
+    if (!l.empty() && l.back() == '\r') l.pop_back();
+    out.push_back(l);
+  }
+  return out;
+}
+
+std::set<std::string> names_in(const fs::path& dir, const std::string& ext) {
+  std::set<std::string> out;
+  for (const auto& e : fs::directory_iterator(dir)) {
+    if (e.is_regular_file() && e.path().extension() == ext) out.insert(e.path().filename().string());
+  }
+  return out;
+}
+
+class MainRoad : public ::testing::Test {
+ protected:
+  // A fresh copy of the sample model with its built knowledge base.
+  void SetUp() override {
+    model_ = fs::path(tmp_.path()) / "sample-model";
+    fs::copy(kSample, model_, fs::copy_options::recursive);
+    fs::remove(model_ / "kb.txt");
+    for (const char* f : {"PEFILES", "knowledge.db"}) fs::copy_file(fs::path(QN_SAMPLE_KB_DIR) / f, model_ / f);
+  }
+
+  ProcessResult generate() {
+    return run_process({kProgramDir + "/qngen", "--user", "DEMO", model_.string(), "1", "1"},
+                       ProcessOptions()
+                           .with_env("QN_REGISTRY_FILE", tmp_ / "registry.ini")
+                           .with_env("QNUSER", std::nullopt));
+  }
+
+  TempDir tmp_;
+  fs::path model_;
+};
+
+TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
+  const ProcessResult r = generate();
+  ASSERT_FALSE(r.timed_out);
+  ASSERT_EQ(r.status, 0) << r.err;  // Generate answered true
+
+  // One list row per object whose kind has a text, in processing order:
+  // "y*" before "h*" before "p*" ..., and t0006 before t0007.
+  const std::string long_title = [] {
+    std::string t;
+    for (int i = 0; i < 3; ++i) {
+      t += "Prints the invoices of the day for every customer with open orders, grouped by region "
+           "and sales representative; ";
+    }
+    return t.substr(0, 255);
+  }();
+  std::vector<std::string> rows;
+  const std::set<std::string> kinds = {"Transaction", "Procedure", "Report",   "Menu",
+                                       "Work Panel",  "Web Panel", "Menu Bar"};
+  for (const std::string& l : lines_of(r.err)) {
+    for (const std::string& k : kinds) {
+      if (l.rfind("  " + k + " ", 0) == 0) rows.push_back(l.substr(2));
+    }
+  }
+  EXPECT_EQ(rows, (std::vector<std::string>{
+                      "Report Sales/Q1 - Quarterly sales",
+                      "Web Panel Customers - Customer list on the web",
+                      "Procedure PrintInv - " + long_title,
+                      "Report CustList - Customers by region",
+                      "Menu MainMenu - Main menu",
+                      "Transaction Customer - Customers",
+                      "Transaction Invoice - Invoices",
+                      "Work Panel Browse - Browse products",
+                      "Menu Bar MainBar - Main menu bar",
+                  }))
+      << r.err;
+
+  // Processed files are gone; the file naming no object and the one whose
+  // class could not be written stay, as does nothing else.
+  EXPECT_EQ(names_in(model_ / kSpecDir, ".spc"), (std::set<std::string>{"u0011.spc", "y0012.spc"}));
+
+  // A placeholder class per generated object, in the model directory.
+  struct Placeholder {
+    const char* file;
+    const char* kind;
+    const char* name;
+  } expected[] = {
+      {"hcustomers.java", "web", "Customers"}, {"pprintinv.java", "proc", "PrintInv"},
+      {"rcustlist.java", "rpt", "CustList"},   {"mmainmenu.java", "mnu", "MainMenu"},
+      {"tcustomer.java", "trn", "Customer"},   {"tinvoice.java", "trn", "Invoice"},
+      {"wbrowse.java", "scr", "Browse"},       {"bmainbar.java", "mbr", "MainBar"},
+      {"createdb.java", "ce", "CreateDB"},
+  };
+  std::set<std::string> files;
+  for (const auto& p : expected) files.insert(p.file);
+  EXPECT_EQ(names_in(model_, ".java"), files);
+  for (const auto& p : expected) {
+    SCOPED_TRACE(p.file);
+    const std::string tail = std::string(p.kind) + " - " + p.name + " \");";
+    const auto lines = lines_of(read_file((model_ / p.file).string()));
+    const std::string cls = fs::path(p.file).stem().string();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "public final class " + cls), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "      PrivateUtilities.msg(\"Object not currently supported " + tail),
+              lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "      QNutil.msg(this, \"Object not currently supported " + tail),
+              lines.end());
+  }
+
+  // The menu specification is deleted at the end; the state is saved.
+  EXPECT_FALSE(fs::exists(model_ / kSpecDir / "qnmenu.spc"));
+  EXPECT_TRUE(fs::exists(model_ / "sm11_1.ari"));
+
+  // Every generated file parses as Java.
+  const std::string check_dir = QN_JAVA_CHECK_DIR;
+  if (check_dir.empty()) GTEST_SKIP() << "no JDK: the Java syntax check was not built";
+  std::vector<std::string> argv{QN_JAVA, "-cp", check_dir, "JavaSyntaxCheck"};
+  for (const auto& p : expected) argv.push_back((model_ / p.file).string());
+  const ProcessResult check = run_process(argv);
+  EXPECT_EQ(check.status, 0) << check.err;
+}
+
+// The state of an earlier run is read back and written again; a second run
+// finds nothing left to generate but the two kept files.
+TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
+  qn::test::write_file((model_ / "sm11_1.ari").string(),
+                       "called_program_i(1, 20, 1, 21).\r\n"
+                       "is_webproc_i('Web Proc').\r\n");
+  const std::string state = "called_program_i(1,20,1,21).\nis_webproc_i('Web Proc').\n";
+  ASSERT_EQ(generate().status, 0);
+  EXPECT_EQ(read_file((model_ / "sm11_1.ari").string()), state);
+  const ProcessResult r = generate();
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(read_file((model_ / "sm11_1.ari").string()), state);
+  EXPECT_EQ(names_in(model_ / kSpecDir, ".spc"), (std::set<std::string>{"u0011.spc", "y0012.spc"}));
+}
+
+}  // namespace
