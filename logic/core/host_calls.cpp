@@ -3,10 +3,9 @@
 #include <chrono>
 #include <ctime>
 
+#include "engine/files.h"
 #include "logic/core/emit.h"
 #include "logic/core/host_interface.h"
-#include "platform/find_files.h"
-#include "platform/path.h"
 
 namespace qn::logic {
 
@@ -88,15 +87,10 @@ std::string ini_read(Run& run, std::string_view file, std::string_view section,
 }
 
 std::vector<std::string> list_directory(Run&, std::string_view pattern) {
-  size_t cut = pattern.find_last_of("\\/");
-  std::string dir = cut == std::string_view::npos ? "." : std::string(pattern.substr(0, cut + 1));
-  std::string_view name = cut == std::string_view::npos ? pattern : pattern.substr(cut + 1);
-  return platform::find_files(platform::map_path(dir), name);
+  return engine::list_files(pattern);
 }
 
-bool delete_file(Run&, std::string_view path) {
-  return platform::remove_file(platform::map_path(path));
-}
+bool delete_file(Run& run, std::string_view path) { return engine::delete_file(run.engine(), path); }
 
 ClockTime host_clock(Run&) {
   using namespace std::chrono;
