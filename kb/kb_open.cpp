@@ -61,7 +61,8 @@ int OpenKnowledgeBase(int model) {
 }
 
 void getisam() {
-  if (g_open) return;
+  // The error log closes the set behind our back when it reports a failure.
+  if (g_open && IsamIsOpen()) return;
   if (IsamOpenSet(g_param_file.c_str()) == kIsamOk) {
     g_open = true;
     return;

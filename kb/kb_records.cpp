@@ -139,10 +139,14 @@ short read_image(const Family& f, short op, short mode, const uint8_t* key_image
   return kKbDone;
 }
 
-void copy_text(char* out, const std::string& s) {
-  std::memset(out, 0, kNameSize);
-  std::memcpy(out, s.data(), s.size() < kNameSize - 1 ? s.size() : kNameSize - 1);
+// Copies a text field of the image into out (size bytes), NUL-terminated.
+void copy_field(char* out, int size, const uint8_t* p, int width, bool trim) {
+  const int n = field_text_length(p, width < size - 1 ? width : size - 1, trim);
+  std::memcpy(out, p, n);
+  std::memset(out + n, 0, size - n);
 }
+void copy_name(char* out, const uint8_t* p) { copy_field(out, kNameSize, p, 30, true); }
+void copy_nul_text(char* out, const uint8_t* p) { copy_field(out, kNameSize, p, 30, false); }
 
 int16_t stored_type(int16_t type) { return type == 2 ? 1 : type; }
 
@@ -163,14 +167,14 @@ void encode(const MdlRecord& r, uint8_t* img) {
 
 void decode(const uint8_t* img, MdlRecord& r) {
   r.model = dec(img, 1, 3, "mdl-c_ie1a");
-  copy_text(r.name, get_name(img + 4, 30));
+  copy_name(r.name, img + 4);
   r.num1 = dec(img, 34, 4, "mdl-c_ie1b");
   r.num2 = dec(img, 38, 4, "mdl-c_ie1b");
   r.num3 = dec(img, 42, 4, "mdl-c_ie1b");
   r.att_name_len = img[46];
   r.flag1 = img[47];
   r.flag2 = img[48];
-  copy_text(r.path, get_nul_text(img + 49, 30));
+  copy_nul_text(r.path, img + 49);
   host::run_state().current_model_record = r.model;
 }
 
@@ -188,8 +192,8 @@ void decode(const uint8_t* img, ObjRecord& r) {
   r.model = get_bin16(img + 1);
   r.type = get_bin16(img + 3);
   r.number = get_bin16(img + 5);
-  copy_text(r.name, get_nul_text(img + 7, 30));
-  copy_text(r.text, get_nul_text(img + 37, 30));
+  copy_nul_text(r.name, img + 7);
+  copy_nul_text(r.text, img + 37);
   r.group = get_bin16(img + 67);
   r.status1 = img[69];
   r.status2 = img[70];
@@ -217,7 +221,7 @@ void decode(const uint8_t* img, AttRecord& r) {
   r.model = dec(img, 1, 3, e);
   r.number = dec(img, 4, 4, e);
   r.class_att = dec(img, 8, 4, e);
-  copy_text(r.name, get_name(img + 12, 30));
+  copy_name(r.name, img + 12);
   r.type = static_cast<char>(img[42]);
   r.kind = img[43];
   r.value1 = get_bin32(img + 44);
@@ -225,11 +229,9 @@ void decode(const uint8_t* img, AttRecord& r) {
   r.decimals = img[52];
   r.code = img[53];
   if (!get_ext_length(img + 54, r.length)) fatal(host::kErrIsam, e);
-  copy_text(r.title, get_name(img + 58, 30));
-  std::string d = get_name(img + 88, 80);
-  std::memset(r.description, 0, sizeof r.description);
-  std::memcpy(r.description, d.data(), d.size());
-  copy_text(r.picture, get_name(img + 168, 30));
+  copy_name(r.title, img + 58);
+  copy_field(r.description, sizeof r.description, img + 88, 80, true);
+  copy_name(r.picture, img + 168);
   if (r.model != g_class_model) {
     g_class_cache.fill({0, 0});
     g_class_model = r.model;
@@ -309,7 +311,7 @@ void decode(const uint8_t* img, IdxRecord& r) {
   r.model = dec(img, 1, 3, e);
   r.table = dec(img, 4, 4, e);
   r.index = dec(img, 8, 4, e);
-  copy_text(r.name, get_name(img + 12, 30));
+  copy_name(r.name, img + 12);
   r.unique = img[42];
   r.flag2 = img[43];
   r.flag3 = img[44];
@@ -373,7 +375,7 @@ void decode(const uint8_t* img, OinfRecord& r) {
   r.ref_type = dec(img, 18, 3, "oinf c_ie1");
   r.ref_number = dec(img, 21, 4, "oinf c_ie1");
   r.relation = img[25];
-  copy_text(r.text, r.relation == ' ' ? get_nul_text(img + 26, 30) : get_name(img + 26, 30));
+  copy_field(r.text, kNameSize, img + 26, 30, r.relation != ' ');
 }
 
 // --- qnio ---------------------------------------------------------------

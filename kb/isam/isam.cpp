@@ -266,6 +266,8 @@ short IsamCloseSet() {
   return kIsamOk;
 }
 
+bool IsamIsOpen() { return g_set != nullptr; }
+
 short IsamBuildKey(short key_file, const void* record, void* key_buffer, int, int) {
   const KeyDef* def = key_by_file(key_file);
   if (!def) {

@@ -42,6 +42,8 @@ void IsamEnd();
 short IsamOpenSet(const char* param_file);
 // Closes the set; 0 also when no set is open, so closing twice is safe.
 short IsamCloseSet();
+// True while a set is open.
+bool IsamIsOpen();
 
 // Writes into key_buffer (kIsamMaxKeyLength bytes) the key that key_file
 // holds for the record image; returns the key length, or -1 for an unknown

@@ -33,9 +33,25 @@ bool get_decimal(const uint8_t* p, int width, int16_t& out) {
 }
 
 void put_decimal(uint8_t* p, int width, int value) {
+  int v = value;
+  for (int i = width - 1; i >= 0 && v >= 0; --i) {
+    p[i] = static_cast<uint8_t>('0' + v % 10);
+    v /= 10;
+  }
+  if (v == 0) return;
+  // A negative value, or more digits than the width: the first width
+  // characters of the formatted text.
   char text[32];
   std::snprintf(text, sizeof text, "%.*d", width, value);
   std::memcpy(p, text, width);
+}
+
+int field_text_length(const uint8_t* p, int width, bool trim) {
+  int n = 0;
+  while (n < width && p[n] != 0) ++n;
+  if (trim)
+    while (n > 0 && (p[n - 1] == ' ' || p[n - 1] == '\t')) --n;
+  return n;
 }
 
 bool get_ext_decimal(const uint8_t* p, int width, int64_t& out) {
@@ -90,10 +106,7 @@ bool put_ext_length(uint8_t* p, int value) {
 }
 
 std::string get_name(const uint8_t* p, int width) {
-  std::string s = get_nul_text(p, width);
-  size_t end = s.find_last_not_of(" \t");
-  s.resize(end == std::string::npos ? 0 : end + 1);
-  return s;
+  return std::string(reinterpret_cast<const char*>(p), field_text_length(p, width, true));
 }
 
 void put_name(uint8_t* p, int width, std::string_view text) {
@@ -102,9 +115,7 @@ void put_name(uint8_t* p, int width, std::string_view text) {
 }
 
 std::string get_nul_text(const uint8_t* p, int width) {
-  int n = 0;
-  while (n < width && p[n] != 0) ++n;
-  return std::string(reinterpret_cast<const char*>(p), n);
+  return std::string(reinterpret_cast<const char*>(p), field_text_length(p, width, false));
 }
 
 void put_nul_text(uint8_t* p, int width, std::string_view text) {

@@ -40,6 +40,10 @@ bool put_ext_decimal(uint8_t* p, int width, int64_t value);
 bool get_ext_length(const uint8_t* p, int16_t& out);
 bool put_ext_length(uint8_t* p, int value);
 
+// Length of the text of a field of width bytes: up to the first NUL, and
+// without trailing blanks and tabs when trim is set.
+int field_text_length(const uint8_t* p, int width, bool trim);
+
 // A name field: width characters copied, trailing blanks and tabs removed
 // (and anything behind a NUL dropped).
 std::string get_name(const uint8_t* p, int width);
