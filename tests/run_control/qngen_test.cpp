@@ -102,17 +102,26 @@ TEST(RunControlQngen, ReportsWrongUseAndAMissingServer) {
   }
 }
 
+// A program folder of its own for the real generator (so that its error log
+// and whatever it finds there are the test's).
+std::string make_program_folder(const TempDir& dir) {
+  const std::string bin = dir / "bin";
+  fs::create_directory(bin);
+  for (const char* name : {"qnjavagen", "libqnresc32.so", "QNJAVA.DAT", "QNMSGJ.ARI", "JAVASUPP"}) {
+    if (fs::exists(kProgramDir + "/" + name)) {
+      fs::copy(kProgramDir + "/" + name, bin + "/" + name, fs::copy_options::recursive);
+    }
+  }
+  write_file(dir / "registry.ini", "[QnJava7.Generator]\nLocalServer32=" + bin + "/qnjavagen -Automation\n");
+  return bin;
+}
+
 // The real generator in a program folder of its own (so that its error log
 // stays there), driven over a model folder without a knowledge base: the
 // generation shows the error and still answers true.
 TEST(RunControlQngen, WholeRunWithoutAKnowledgeBase) {
   TempDir dir;
-  const std::string bin = dir / "bin";
-  fs::create_directory(bin);
-  for (const char* name : {"qnjavagen", "libqnresc32.so", "QNJAVA.DAT", "QNMSGJ.ARI"}) {
-    if (fs::exists(kProgramDir + "/" + name)) fs::copy_file(kProgramDir + "/" + name, bin + "/" + name);
-  }
-  write_file(dir / "registry.ini", "[QnJava7.Generator]\nLocalServer32=" + bin + "/qnjavagen -Automation\n");
+  const std::string bin = make_program_folder(dir);
   write_file(dir / "model/MODEL.INI", "[Model 001]\nDataSource=1\n");
 
   const std::string user40 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn";
@@ -129,6 +138,29 @@ TEST(RunControlQngen, WholeRunWithoutAKnowledgeBase) {
   EXPECT_NE(log.find("Current user  " + user40.substr(0, 30) + "\n"), std::string::npos) << log;
   EXPECT_NE(log.find("Current dir   " + fs::canonical(dir / "model").string()), std::string::npos) << log;
 }
+
+#ifdef QN_SAMPLE_KB_DIR
+// With the knowledge base beside the program (and none in the model folder)
+// the generator finds it along FILEPATH, and the first run copies the
+// support files into the model folder.
+TEST(RunControlQngen, WholeRunFindsTheKnowledgeBaseAlongFilePath) {
+  TempDir dir;
+  const std::string bin = make_program_folder(dir);
+  for (const char* name : {"PEFILES", "knowledge.db"}) {
+    fs::copy_file(std::string(QN_SAMPLE_KB_DIR) + "/" + name, bin + "/" + name);
+  }
+  write_file(dir / "model/MODEL.INI", "[Model 001]\nDataSource=1\n");
+
+  ProcessResult r = run_process({kQngen, "--user", "tester", dir / "model"},
+                                ProcessOptions().in_dir(dir.path()).with_env("QN_REGISTRY_FILE", dir / "registry.ini"));
+  ASSERT_FALSE(r.timed_out) << r.err;
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err.find("getisam"), std::string::npos) << r.err;
+  for (const char* copied : {"README_JAVA.TXT", "logging.properties", "QNJAVA.MRK"}) {
+    EXPECT_TRUE(fs::exists(dir / (std::string("model/") + copied))) << copied;
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace qn::test
