@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -341,13 +342,14 @@ bool make_record(std::string_view family, const std::vector<std::pair<std::strin
       }
     seen.push_back(f);
     if (!encode_field(*f, value, out.image.data(), reason)) return false;
-    // Object type 2 shares the records of type 1.
-    if ((fam->name == std::string_view("obj") || fam->name == std::string_view("qnio") ||
-         fam->name == std::string_view("ocls")) &&
-        name == "type" && value == "2") {
-      reason = std::string("type 2 is stored as type 1 in ") + fam->name + " records";
-      return false;
-    }
+  }
+  // Object type 2 shares the records of type 1.
+  const std::string_view fname(fam->name);
+  const uint8_t* type = out.image.data() + 3;
+  if (((fname == "obj" || fname == "qnio") && get_bin16(type) == 2) ||
+      (fname == "ocls" && std::memcmp(out.image.data() + 4, "002", 3) == 0)) {
+    reason = std::string("type 2 is stored as type 1 in ") + fam->name + " records";
+    return false;
   }
   return true;
 }

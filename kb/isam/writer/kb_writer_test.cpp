@@ -75,6 +75,7 @@ TEST_F(KbTool, BadLineStopsTheBuild) {
       {"att name=1234567890123456789012345678901", "text of 'name' is longer than 30 characters"},
       {"att type=12345", "value of 'type' is not one character or a code 0..255"},
       {"obj model=1 type=2 number=1", "type 2 is stored as type 1 in obj records"},
+      {"ocls model=1 type=02", "type 2 is stored as type 1 in ocls records"},
       {"att model=1 number=12", "the key of this att record repeats line 1"},
   };
   for (const auto& c : cases) {
