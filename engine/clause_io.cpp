@@ -417,11 +417,16 @@ class Parser {
 
   Lexer& lexer() { return lex_; }
   const Token& current() const { return tok_; }
+  void reset(size_t pos, size_t line) {
+    lex_.set(pos, line);
+    has_peek_ = false;
+  }
 
   // Reads one clause; `allow_eof` lets the end of the text end the term.
   // Throws LexError or ParseError.
   std::optional<Term> clause(bool allow_eof, size_t* start_line) {
     vars_.clear();
+    stack_.clear();
     next_var_ = 1;
     advance();
     if (start_line) *start_line = tok_.line;
@@ -509,11 +514,13 @@ class Parser {
     return Term::var(next_var_++);
   }
 
-  // Arguments up to the closing token; the opening one is consumed.
-  void arguments(std::vector<Term>& out, Tok close, int depth) {
+  // Arguments up to the closing token (the opening one is consumed), pushed
+  // on the argument stack.
+  void arguments(Tok close, int depth) {
     for (;;) {
       int p = 0;
-      out.push_back(parse(999, p, depth + 1));
+      Term a = parse(999, p, depth + 1);
+      stack_.push_back(std::move(a));
       if (tok_.type == Tok::Comma) {
         advance();
         continue;
@@ -564,11 +571,12 @@ class Parser {
           advance();
           return name_term(Atom("[]"), max, prec, depth);
         }
-        std::vector<Term> items;
+        size_t base = stack_.size();
         Term tail;
         for (;;) {
           int p = 0;
-          items.push_back(parse(999, p, depth + 1));
+          Term item = parse(999, p, depth + 1);
+          stack_.push_back(std::move(item));
           if (tok_.type == Tok::Comma) {
             advance();
             continue;
@@ -581,7 +589,10 @@ class Parser {
           advance();
           break;
         }
-        return Term::list(items, std::move(tail));
+        Term list = std::move(tail);
+        for (size_t i = stack_.size(); i-- > base;) list = Term::cons(std::move(stack_[i]), std::move(list));
+        stack_.resize(base);
+        return list;
       }
       case Tok::LBrace: {
         advance();
@@ -621,9 +632,11 @@ class Parser {
   Term name_term(Atom name, int max, int& prec, int depth) {
     if (tok_.type == Tok::OpenCT) {
       advance();
-      std::vector<Term> args;
-      arguments(args, Tok::Close, depth);
-      return Term::compound_from(name, args.data(), args.size());
+      size_t base = stack_.size();
+      arguments(Tok::Close, depth);
+      Term t = Term::compound_from(name, stack_.data() + base, stack_.size() - base);
+      stack_.resize(base);
+      return t;
     }
     const OpEntry* e = ops().find(name);
     if (e && e->prefix.type != OpType::None && is_term_start(tok_)) {
@@ -654,6 +667,7 @@ class Parser {
   bool has_peek_ = false;
   std::vector<std::pair<std::string_view, uint32_t>> vars_;
   uint32_t next_var_ = 1;
+  std::vector<Term> stack_;  // arguments and list items being read
 };
 
 }  // namespace
@@ -683,12 +697,21 @@ void skip_clause(std::string_view text, size_t& pos, size_t& line) {
 
 }  // namespace
 
-ClauseReader::ClauseReader(std::string_view text) : text_(text) {}
+struct ClauseReader::State {
+  explicit State(std::string_view text) : parser(text, 0, 1) {}
+  Parser parser;
+};
+
+ClauseReader::ClauseReader(std::string_view text) : text_(text), state_(std::make_unique<State>(text)) {}
+ClauseReader::~ClauseReader() = default;
+ClauseReader::ClauseReader(ClauseReader&&) noexcept = default;
+ClauseReader& ClauseReader::operator=(ClauseReader&&) noexcept = default;
 
 std::optional<Term> ClauseReader::next(SyntaxError* error) {
   had_error_ = false;
   for (;;) {
-    Parser p(text_, pos_, line_);
+    Parser& p = state_->parser;
+    p.reset(pos_, line_);
     size_t start_line = line_;
     SyntaxError err;
     try {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,9 @@ struct SyntaxError {
 class ClauseReader {
  public:
   explicit ClauseReader(std::string_view text);
+  ~ClauseReader();
+  ClauseReader(ClauseReader&&) noexcept;
+  ClauseReader& operator=(ClauseReader&&) noexcept;
   // The next clause, or nullopt at the end of the text.
   std::optional<Term> next(SyntaxError* error = nullptr);
   // True when the last call to next() met a syntax error (and skipped it).
@@ -36,6 +40,8 @@ class ClauseReader {
   size_t line_ = 1;
   bool had_error_ = false;
   std::vector<SyntaxError> errors_;
+  struct State;
+  std::unique_ptr<State> state_;
 };
 
 // Reads every clause of a text; syntax errors are collected in `errors`.

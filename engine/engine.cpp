@@ -168,10 +168,16 @@ bool Engine::load_file(std::string_view path, bool replace) {
   std::ifstream in(platform::map_path(path), std::ios::binary);
   std::string text;
   if (in) {
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    if (in.bad()) in.setstate(std::ios::failbit);
-    text = std::move(buf).str();
+    in.seekg(0, std::ios::end);
+    std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size > 0) {
+      text.resize(static_cast<size_t>(size));
+      in.read(text.data(), size);
+      text.resize(static_cast<size_t>(in.gcount()));
+      if (in.bad()) in.setstate(std::ios::failbit);
+      else in.clear();
+    }
   }
   if (!in) {
     impl_->errcode = kErrFile;

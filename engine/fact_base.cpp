@@ -38,20 +38,6 @@ IdxKey index_key(const Term& first) {
   return IdxKey{first, 0};
 }
 
-bool holds_vars(const Term& t) {
-  if (t.is_var()) return true;
-  if (!t.is_compound()) return false;
-  const Term* cur = &t;
-  while (cur->is_compound()) {
-    auto a = cur->args();
-    for (size_t i = 0; i + 1 < a.size(); ++i) {
-      if (holds_vars(a[i])) return true;
-    }
-    cur = &a.back();
-  }
-  return cur->is_var();
-}
-
 // Gives the clause's variables ids of their own, so that they cannot meet
 // the pattern's.
 Term rename_apart(const Term& t, std::vector<std::pair<uint32_t, Term>>& map) {
@@ -69,13 +55,46 @@ Term rename_apart(const Term& t, std::vector<std::pair<uint32_t, Term>>& map) {
   return Term::compound(t.functor(), std::move(args));
 }
 
+// The clauses of one first-argument value, in order: a vector with room
+// kept at the front, so that asserta and assertz are both cheap. Most
+// buckets hold one clause.
+class Bucket {
+ public:
+  using iterator = std::vector<Entry*>::iterator;
+  bool empty() const { return head_ == v_.size(); }
+  size_t size() const { return v_.size() - head_; }
+  Entry* front() const { return v_[head_]; }
+  Entry* back() const { return v_.back(); }
+  iterator begin() { return v_.begin() + static_cast<std::ptrdiff_t>(head_); }
+  iterator end() { return v_.end(); }
+  void push_back(Entry* e) { v_.push_back(e); }
+  void push_front(Entry* e) {
+    if (head_ == 0) {
+      size_t n = size();
+      size_t room = n < 4 ? 4 : n;
+      std::vector<Entry*> grown(room + n);
+      std::copy(v_.begin(), v_.end(), grown.begin() + static_cast<std::ptrdiff_t>(room));
+      v_ = std::move(grown);
+      head_ = room;
+    }
+    v_[--head_] = e;
+  }
+  void pop_front() { ++head_; }
+  void insert(iterator pos, Entry* e) { v_.insert(pos, e); }
+  void erase(iterator pos) { v_.erase(pos); }
+
+ private:
+  std::vector<Entry*> v_;
+  size_t head_ = 0;
+};
+
 struct Pred {
   PredKey key;
   std::deque<std::unique_ptr<Entry>> order;  // by seq; may hold removed entries
   size_t live = 0;
   size_t dead = 0;
   size_t var_first = 0;  // live clauses whose first argument is a variable
-  std::unordered_map<IdxKey, std::deque<Entry*>, IdxHash> index;
+  std::unordered_map<IdxKey, Bucket, IdxHash> index;
 
   void clear() {
     order.clear();
@@ -126,7 +145,7 @@ struct Pred {
     auto e = std::make_unique<Entry>();
     e->seq = seq;
     e->clause = clause;
-    e->has_vars = holds_vars(clause);
+    e->has_vars = clause.has_vars();
     Entry* raw = e.get();
     order_insert(std::move(e));
     ++live;

@@ -82,27 +82,96 @@ const std::string& Atom::name() const { return atom_table().name(id_); }
 // ---------------------------------------------------------------------------
 // Shared nodes
 
+// Node memory comes from per-thread free lists of 16-byte size classes:
+// reading a large file makes and frees millions of small nodes. A node may be
+// freed on another thread than the one that made it; its block simply joins
+// that thread's list. Blocks are never handed back to the system.
+namespace {
+
+constexpr size_t kGrain = 16;
+constexpr size_t kClasses = 17;  // blocks up to 256 bytes
+constexpr size_t kChunkBytes = 256 * 1024;
+
+struct FreeBlock {
+  FreeBlock* next;
+};
+
+struct Pool {
+  FreeBlock* lists[kClasses] = {};
+  char* chunk = nullptr;
+  size_t left = 0;
+};
+
+thread_local Pool t_pool;
+
+// Every chunk stays listed here, so that leak checkers see it reachable.
+std::mutex g_chunks_mutex;
+std::vector<void*>& all_chunks() {
+  static auto* chunks = new std::vector<void*>();
+  return *chunks;
+}
+
+void* pool_alloc(size_t bytes) {
+  size_t c = (bytes + kGrain - 1) / kGrain;
+  if (c >= kClasses) return ::operator new(bytes);
+  Pool& p = t_pool;
+  if (FreeBlock* b = p.lists[c]) {
+    p.lists[c] = b->next;
+    return b;
+  }
+  size_t size = c * kGrain;
+  if (p.left < size) {
+    p.chunk = static_cast<char*>(::operator new(kChunkBytes));
+    p.left = kChunkBytes;
+    std::lock_guard<std::mutex> lock(g_chunks_mutex);
+    all_chunks().push_back(p.chunk);
+  }
+  void* r = p.chunk;
+  p.chunk += size;
+  p.left -= size;
+  return r;
+}
+
+void pool_free(void* mem, size_t bytes) {
+  size_t c = (bytes + kGrain - 1) / kGrain;
+  if (c >= kClasses) {
+    ::operator delete(mem);
+    return;
+  }
+  auto* b = static_cast<FreeBlock*>(mem);
+  b->next = t_pool.lists[c];
+  t_pool.lists[c] = b;
+}
+
+}  // namespace
+
+// The header of a shared node. A compound's arguments follow it; a string's
+// std::string follows it.
 struct TermNode {
   mutable std::atomic<uint32_t> refs{1};
-  uint32_t arity = 0;    // compounds
-  uint32_t functor = 0;  // compounds
-  bool has_vars = false; // compounds: some argument holds a variable
-  std::string text;      // strings
+  uint32_t arity = 0;     // compounds
+  uint32_t functor = 0;   // compounds
+  uint32_t has_vars = 0;  // compounds: some argument holds a variable
 
   Term* args() { return reinterpret_cast<Term*>(this + 1); }
   const Term* args() const { return reinterpret_cast<const Term*>(this + 1); }
+  std::string& text() { return *reinterpret_cast<std::string*>(this + 1); }
+  const std::string& text() const { return *reinterpret_cast<const std::string*>(this + 1); }
+
+  static size_t compound_bytes(size_t arity) { return sizeof(TermNode) + arity * sizeof(Term); }
+  static size_t string_bytes() { return sizeof(TermNode) + sizeof(std::string); }
 
   static TermNode* make_compound(uint32_t functor, size_t arity) {
-    void* mem = ::operator new(sizeof(TermNode) + arity * sizeof(Term));
+    void* mem = pool_alloc(compound_bytes(arity));
     auto* n = new (mem) TermNode();
     n->arity = static_cast<uint32_t>(arity);
     n->functor = functor;
     return n;
   }
   static TermNode* make_string(std::string_view s) {
-    void* mem = ::operator new(sizeof(TermNode));
+    void* mem = pool_alloc(string_bytes());
     auto* n = new (mem) TermNode();
-    n->text.assign(s.data(), s.size());
+    new (&n->text()) std::string(s);
     return n;
   }
 };
@@ -112,7 +181,7 @@ static_assert(sizeof(Term) == 16, "a term is two words");
 struct TermAccess {
   static TermNode* node(const Term& t) { return t.u_.node; }
 };
-static_assert(sizeof(TermNode) % alignof(Term) == 0);
+static_assert(sizeof(TermNode) == 16);
 
 namespace {
 
@@ -136,8 +205,12 @@ void free_node(bool compound, TermNode* n) {
       }
     }
   }
-  n->~TermNode();
-  ::operator delete(n);
+  if (compound) {
+    pool_free(n, TermNode::compound_bytes(n->arity));
+  } else {
+    n->text().~basic_string();
+    pool_free(n, TermNode::string_bytes());
+  }
 }
 
 }  // namespace
@@ -216,7 +289,7 @@ Term Term::compound_from(Atom functor, Term* args, size_t n) {
     new (&dst[i]) Term(std::move(args[i]));
     if (dst[i].is_var() || (dst[i].is_compound() && dst[i].u_.node->has_vars)) vars = true;
   }
-  node->has_vars = vars;
+  node->has_vars = vars ? 1 : 0;
   Term t;
   t.kind_ = Kind::Compound;
   t.u_.node = node;
@@ -245,6 +318,11 @@ bool Term::is_cons() const {
   return kind_ == Kind::Compound && u_.node->arity == 2 && u_.node->functor == dot_atom().id();
 }
 
+bool Term::has_vars() const {
+  if (kind_ == Kind::Var) return true;
+  return kind_ == Kind::Compound && u_.node->has_vars != 0;
+}
+
 bool Term::is_list() const {
   const Term* t = this;
   while (t->is_cons()) t = &t->u_.node->args()[1];
@@ -253,7 +331,7 @@ bool Term::is_list() const {
 
 const std::string& Term::text() const {
   if (kind_ == Kind::Atom) return atom_table().name(u_.atom);
-  if (kind_ == Kind::String) return u_.node->text;
+  if (kind_ == Kind::String) return u_.node->text();
   return kEmpty;
 }
 
@@ -297,7 +375,7 @@ bool operator==(const Term& x, const Term& y) {
       case Term::Kind::Real:
         return a->u_.d == b->u_.d || (a->u_.d != a->u_.d && b->u_.d != b->u_.d);
       case Term::Kind::Atom: return a->u_.atom == b->u_.atom;
-      case Term::Kind::String: return a->u_.node == b->u_.node || a->u_.node->text == b->u_.node->text;
+      case Term::Kind::String: return a->u_.node == b->u_.node || a->u_.node->text() == b->u_.node->text();
       case Term::Kind::Compound: {
         const TermNode* na = a->u_.node;
         const TermNode* nb = b->u_.node;
@@ -333,7 +411,7 @@ size_t Term::hash() const {
         return h;
       }
       case Kind::Atom: mix(t->u_.atom); return h;
-      case Kind::String: mix(std::hash<std::string>()(t->u_.node->text)); return h;
+      case Kind::String: mix(std::hash<std::string>()(t->u_.node->text())); return h;
       case Kind::Compound: {
         const TermNode* n = t->u_.node;
         mix(n->functor);

@@ -86,6 +86,8 @@ class Term {
   bool is_compound() const { return kind_ == Kind::Compound; }
   bool is_nil() const { return kind_ == Kind::Atom && u_.atom == 0; }
   bool is_cons() const;  // '.'(H, T)
+  // True when the term is or holds a variable (constant time).
+  bool has_vars() const;
   // A proper list: '[]' or cons cells ending in '[]'.
   bool is_list() const;
 
