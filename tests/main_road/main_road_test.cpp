@@ -164,4 +164,17 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
   EXPECT_EQ(names_in(model_ / kSpecDir, ".spc"), (std::set<std::string>{"u0011.spc", "y0012.spc"}));
 }
 
+// With only the menu specification left, nothing is generated, the state is
+// still saved and the menu specification deleted.
+TEST_F(MainRoad, EmptySpecificationDirectory) {
+  for (const auto& e : fs::directory_iterator(model_ / kSpecDir)) {
+    if (e.path().filename() != "qnmenu.spc") fs::remove(e.path());
+  }
+  const ProcessResult r = generate();
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(fs::is_empty(model_ / kSpecDir));
+  EXPECT_TRUE(names_in(model_, ".java").empty());
+  EXPECT_TRUE(fs::exists(model_ / "sm11_1.ari"));
+}
+
 }  // namespace
