@@ -44,6 +44,13 @@ TEST(RunControlServer, StartedByHandRegistersAndEnds) {
             "Interface={39706BC7-11FE-11D2-AD45-0020AFF6BDBB}\n"
             "LocalServer32=" + fs::canonical(kServer).string() + " -Automation\n"
             "DisplayName=Quenora Java Generator\n");
+
+  // A registry that cannot be written is reported, and the status says so.
+  write_file(dir / "blocker", "a file where a folder should be");
+  r = run_process({kServer}, ProcessOptions().with_env("QN_REGISTRY_FILE", dir / "blocker/registry.ini"));
+  EXPECT_NE(r.status, 0);
+  EXPECT_NE(r.err.find("Registration failed"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("Update Registry"), std::string::npos) << r.err;
 }
 
 TEST(RunControlServer, MissingResourceLibraryEndsTheProgram) {
