@@ -70,10 +70,10 @@ void CGenThread::run() {
   }  // the final release
 
   // Exit step.
+  ending_ = true;
   DebugTrace(0, "%s", "");
   if (exit_hook_) exit_hook_();
   kb::IsamEnd();
-  finished_ = true;
 }
 
 // --- the application -----------------------------------------------------
@@ -116,7 +116,7 @@ int CRirazeApp::RunAutomation() {
   });
   dialog.DoModal();
 
-  if (!thread->finished()) {
+  if (!thread->ending()) {
     // The dialog was closed while the automation object still lives: the
     // program ends here, as the main thread's end ends every thread.
     ExitInstance();

@@ -36,7 +36,9 @@ class CGenThread {
   // Run by the exit step (posts the quit message to the dialog).
   void set_exit_hook(std::function<void()> hook) { exit_hook_ = std::move(hook); }
   void Resume();
-  bool finished() const { return finished_; }
+  // True once the final release has been received (the exit step runs or
+  // has run).
+  bool ending() const { return ending_; }
   void join();
   void detach();
 
@@ -47,7 +49,7 @@ class CGenThread {
   platform::ProtocolChannel channel_;
   std::function<void()> exit_hook_;
   platform::Event resumed_;
-  std::atomic<bool> finished_{false};
+  std::atomic<bool> ending_{false};
   std::thread thread_;
 };
 
