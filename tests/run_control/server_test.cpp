@@ -2,6 +2,7 @@
 // by hand, a missing resource library, and a JSON-RPC session.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <sstream>
 
@@ -113,6 +114,20 @@ TEST(RunControlServer, ReleaseNotificationEndsTheSession) {
   std::vector<json> replies = reply_lines(r.out);
   ASSERT_EQ(replies.size(), 1u) << r.out;
   EXPECT_EQ(replies[0]["id"], 1);
+}
+
+// Cancel in the dialog while no generation runs ends the program, although
+// the client has not released the object.
+TEST(RunControlServer, CancelWithoutARunEndsTheProgram) {
+  TempDir dir;
+  ProcessResult r = run_process({kServer, "-Automation"}, ProcessOptions()
+                                                              .with_input(request("SetModelPath", {""}, 1))
+                                                              .input_open()
+                                                              .in_dir(dir.path())
+                                                              .signal_when("Quenora Java Generator", SIGINT));
+  ASSERT_FALSE(r.timed_out) << r.err;
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("Do you want to cancel?"), std::string::npos) << r.err;
 }
 
 }  // namespace

@@ -51,10 +51,16 @@ ProcessResult run_process(const std::vector<std::string>& argv, const ProcessOpt
   ProcessResult result;
   size_t written = 0;
   int in_fd = in_pipe[1];
+  int held_fd = -1;  // standard input kept open without anything to write
   if (options.input.empty()) {
-    ::close(in_fd);
+    if (options.keep_input_open) {
+      held_fd = in_fd;
+    } else {
+      ::close(in_fd);
+    }
     in_fd = -1;
   }
+  bool signalled = false;
   int out_fd = out_pipe[0], err_fd = err_pipe[0];
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(options.timeout_seconds);
   while (out_fd >= 0 || err_fd >= 0) {
@@ -77,7 +83,11 @@ ProcessResult run_process(const std::vector<std::string>& argv, const ProcessOpt
         ssize_t w = ::write(in_fd, options.input.data() + written, options.input.size() - written);
         if (w > 0) written += static_cast<size_t>(w);
         if (w < 0 || written == options.input.size()) {
-          ::close(in_fd);
+          if (options.keep_input_open && w >= 0) {
+            held_fd = in_fd;
+          } else {
+            ::close(in_fd);
+          }
           in_fd = -1;
         }
         continue;
@@ -87,13 +97,17 @@ ProcessResult run_process(const std::vector<std::string>& argv, const ProcessOpt
       std::string& sink = fds[i].fd == out_fd ? result.out : result.err;
       if (got > 0) {
         sink.append(buf, static_cast<size_t>(got));
+        if (options.signal != 0 && !signalled && result.err.find(options.signal_on_err) != std::string::npos) {
+          ::kill(pid, options.signal);
+          signalled = true;
+        }
       } else {
         ::close(fds[i].fd);
         (fds[i].fd == out_fd ? out_fd : err_fd) = -1;
       }
     }
   }
-  for (int fd : {in_fd, out_fd, err_fd}) {
+  for (int fd : {in_fd, out_fd, err_fd, held_fd}) {
     if (fd >= 0) ::close(fd);
   }
   int raw = 0;

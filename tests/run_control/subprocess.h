@@ -23,6 +23,11 @@ struct ProcessOptions {
   // Variables to set; a null value removes the variable.
   std::map<std::string, std::optional<std::string>> env;
   int timeout_seconds = 60;
+  // Standard input stays open (after the input) until the program ends.
+  bool keep_input_open = false;
+  // Sends the signal once standard error holds this text.
+  std::string signal_on_err;
+  int signal = 0;
 
   ProcessOptions& with_input(std::string text) {
     input = std::move(text);
@@ -30,6 +35,15 @@ struct ProcessOptions {
   }
   ProcessOptions& in_dir(std::string dir) {
     cwd = std::move(dir);
+    return *this;
+  }
+  ProcessOptions& input_open() {
+    keep_input_open = true;
+    return *this;
+  }
+  ProcessOptions& signal_when(std::string err_text, int sig) {
+    signal_on_err = std::move(err_text);
+    signal = sig;
     return *this;
   }
   ProcessOptions& with_env(const std::string& name, std::optional<std::string> value) {
