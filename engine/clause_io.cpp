@@ -258,8 +258,8 @@ class Lexer {
         size_t p = pos_ + 1;
         int value = 0;
         size_t digits = 0;
-        while (p < s_.size() && hex_value(s_[p]) >= 0 && digits < 8) {
-          value = value * 16 + hex_value(s_[p]);
+        while (p < s_.size() && hex_value(s_[p]) >= 0) {
+          if (value <= 255) value = value * 16 + hex_value(s_[p]);
           ++p;
           ++digits;
         }
@@ -475,7 +475,9 @@ class Parser {
   Term infix(Term left, int max, int& left_prec, int depth) {
     static const Atom comma(",");
     static const Atom semicolon(";");
-    for (;;) {
+    // Each operator applied here nests the term one level deeper.
+    for (int chain = depth;; ++chain) {
+      if (chain > kMaxDepth) throw ParseError{"term nested too deeply"};
       Atom op;
       OpDef def;
       if (tok_.type == Tok::Name) {
@@ -964,11 +966,11 @@ class Writer {
       std::string s;
       atom_text(f, s);
       append(s);
-      const Term& a = t.arg(1);
-      // A number right after a prefix minus would read as a negative number,
+      // A digit right after a prefix minus would read as a negative number,
       // and a bracket as the start of an argument list.
-      std::string arg = Writer(quoted_).run_at(a, am);
-      if (a.is_number() || arg.empty() || arg.front() == '(' || is_alnum(static_cast<unsigned char>(s.back()))) {
+      std::string arg = Writer(quoted_).run_at(t.arg(1), am);
+      if (arg.empty() || (arg.front() >= '0' && arg.front() <= '9') || arg.front() == '(' ||
+          is_alnum(static_cast<unsigned char>(s.back()))) {
         out_.push_back(' ');
       }
       append(arg);

@@ -106,6 +106,19 @@ TEST_F(EngineReader, SyntaxErrorSkipsOnlyItsClause) {
   EXPECT_EQ(errors[3].line, 6u);
 }
 
+TEST_F(EngineReader, OverlyDeepTermsAreSyntaxErrors) {
+  std::string deep = "a(" + std::string(5000, '[') + std::string(5000, ']') + ").\nb.\n";
+  std::string chain = "c(1";
+  for (int i = 0; i < 5000; ++i) chain += "-1";
+  chain += ").\nd.\n";
+  for (const std::string& text : {deep, chain}) {
+    std::vector<SyntaxError> errors;
+    auto terms = read_clauses(text, &errors);
+    ASSERT_EQ(terms.size(), 1u);
+    EXPECT_EQ(errors.size(), 1u);
+  }
+}
+
 TEST_F(EngineReader, ParseTermTakesOneTerm) {
   EXPECT_EQ(parse_term("foo(X, bar)"), C("foo", {Term::var(1), A("bar")}));
   EXPECT_EQ(parse_term("  1 + 2 . "), C("+", {I(1), I(2)}));
@@ -135,7 +148,7 @@ TEST_F(EngineWriter, WritesWhatReadsBack) {
       Term::list({A("a"), Term::list({}), Term::list({I(1), I(2)})}), Term::cons(A("a"), A("b")),
       Term::list({A("-"), A(",")}), C("f", {C(":", {A("a"), C("=", {A("b"), A("c")})})}),
       C("-", {C("-", {A("a")}), A("b")}), C("-", {A("a"), C("-", {A("b")})}),
-      C("+", {C("\\", {A("a")}), C("\\", {I(1)})}),
+      C("+", {C("\\", {A("a")}), C("\\", {I(1)})}), C("-", {C(":", {I(0), A("x")})}),
   };
   for (const Term& t : terms) {
     std::string text = writeq(t);

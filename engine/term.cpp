@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstddef>
 #include <cstring>
 #include <mutex>
 #include <new>
@@ -177,43 +178,36 @@ struct TermNode {
 };
 
 static_assert(sizeof(Term) == 16, "a term is two words");
+static_assert(sizeof(TermNode) == 16);
+
+// Nodes whose count dropped to zero are freed without recursion, so that a
+// list of a million elements goes away without exhausting the stack. Dead
+// compounds wait in a list linked through their functor and flag words,
+// which are no longer needed.
+static_assert(offsetof(TermNode, functor) == 8 && offsetof(TermNode, has_vars) == 12);
+
+namespace {
+
+void set_next_dead(TermNode* n, TermNode* next) {
+  std::memcpy(reinterpret_cast<char*>(n) + 8, &next, sizeof next);
+}
+
+TermNode* next_dead(TermNode* n) {
+  TermNode* next;
+  std::memcpy(&next, reinterpret_cast<char*>(n) + 8, sizeof next);
+  return next;
+}
+
+void free_string(TermNode* n) {
+  n->text().~basic_string();
+  pool_free(n, TermNode::string_bytes());
+}
+
+}  // namespace
 
 struct TermAccess {
   static TermNode* node(const Term& t) { return t.u_.node; }
 };
-static_assert(sizeof(TermNode) == 16);
-
-namespace {
-
-// Nodes whose count dropped to zero are freed without recursion, so that a
-// list of a million elements goes away without exhausting the stack.
-thread_local std::vector<std::pair<bool, TermNode*>> t_pending;
-thread_local bool t_releasing = false;
-
-void free_node(bool compound, TermNode* n) {
-  if (compound) {
-    Term* a = n->args();
-    for (uint32_t i = 0; i < n->arity; ++i) {
-      // Take the argument's payload out by hand; its reference is handed to
-      // the pending list when it was the last one.
-      Term& arg = a[i];
-      if (arg.is_string() || arg.is_compound()) {
-        TermNode* child = TermAccess::node(arg);
-        if (child->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) {
-          t_pending.emplace_back(arg.is_compound(), child);
-        }
-      }
-    }
-  }
-  if (compound) {
-    pool_free(n, TermNode::compound_bytes(n->arity));
-  } else {
-    n->text().~basic_string();
-    pool_free(n, TermNode::string_bytes());
-  }
-}
-
-}  // namespace
 
 void Term::retain() const {
   if (has_node()) u_.node->refs.fetch_add(1, std::memory_order_relaxed);
@@ -222,21 +216,28 @@ void Term::retain() const {
 void Term::release() {
   TermNode* n = u_.node;
   if (n->refs.fetch_sub(1, std::memory_order_acq_rel) != 1) return;
-  bool compound = kind_ == Kind::Compound;
-  if (t_releasing) {
-    t_pending.emplace_back(compound, n);
-    return;
+  if (kind_ == Kind::String) return free_string(n);
+  set_next_dead(n, nullptr);
+  TermNode* dead = n;
+  while (dead) {
+    TermNode* cur = dead;
+    dead = next_dead(cur);
+    Term* a = cur->args();
+    for (uint32_t i = 0; i < cur->arity; ++i) {
+      const Term& arg = a[i];
+      if (!arg.has_node()) continue;
+      TermNode* child = arg.u_.node;
+      if (child->refs.fetch_sub(1, std::memory_order_acq_rel) != 1) continue;
+      if (arg.is_string()) {
+        free_string(child);
+      } else {
+        set_next_dead(child, dead);
+        dead = child;
+      }
+    }
+    pool_free(cur, TermNode::compound_bytes(cur->arity));
   }
-  t_releasing = true;
-  free_node(compound, n);
-  while (!t_pending.empty()) {
-    auto [c, p] = t_pending.back();
-    t_pending.pop_back();
-    free_node(c, p);
-  }
-  t_releasing = false;
 }
-
 
 // ---------------------------------------------------------------------------
 // Construction
