@@ -342,6 +342,7 @@ bool SourceWriter::open_output_file(int, std::string_view, std::string_view) {
     error_ = 1;
     return false;
   }
+  std::setvbuf(file_, nullptr, _IONBF, 0);
   return true;
 }
 
@@ -349,10 +350,11 @@ bool SourceWriter::write_line(std::string_view text) {
   if (error_ != 0 || file_ == nullptr) return false;
   ++line_count_;
   if (host_.set_line_count) host_.set_line_count(line_count_);
-  std::fwrite(text.data(), 1, text.size(), file_);
-  std::fputc('\n', file_);
-  std::fflush(file_);  // a full disk shows at the line that meets it
-  if (std::ferror(file_)) {
+  // The stream is unbuffered: each line with its newline is one write, so a
+  // full disk shows at the line that meets it.
+  out_.assign(text);
+  out_ += '\n';
+  if (std::fwrite(out_.data(), 1, out_.size(), file_) != out_.size() || std::ferror(file_)) {
     std::clearerr(file_);
     if (host_.show_error) host_.show_error(MessageText(kWriteErrorMsg));
     error_ = 1;

@@ -107,6 +107,7 @@ class SourceWriter final : public LineSink {
   int16_t error_ = 0;
   uint16_t line_count_ = 0;
   int margin_ = 0;
+  std::string out_;  // the line being written with its newline
 };
 
 // The process's writer.

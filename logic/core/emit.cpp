@@ -10,7 +10,7 @@ using engine::Term;
 
 bool emit_text(Run& run, const Term& lines) {
   if (lines.is_cons() && lines.arg(1).is_nil() && lines.arg(2).is_nil()) return true;  // [[]]
-  for (const Term* t = &lines; t->is_cons(); t = &t->arg(2)) run.engine().check_interrupt();
+  for (const Term* t = &lines; t->is_cons(); t = &t->args()[1]) run.engine().check_interrupt();
   return print_nocol(run, lines);
 }
 

@@ -71,13 +71,16 @@ void build_node(const Term& t, TermValue& out) {
 void build_tree(const Term& t, TermValue& out) {
   const Term* cur = &t;
   TermValue* dst = &out;
-  while (cur->is_cons()) {
-    dst->kind = host::kTermCompound;
-    dst->text.assign(".");
+  while (cur->is_compound() && cur->is_cons()) {
+    const auto cell = cur->args();
+    if (dst->kind != host::kTermCompound || dst->text != ".") {
+      dst->kind = host::kTermCompound;
+      dst->text.assign(".");
+    }
     dst->args.resize(2);
-    build_tree(cur->arg(1), dst->args[0]);
+    build_tree(cell[0], dst->args[0]);
     dst = &dst->args[1];
-    cur = &cur->arg(2);
+    cur = &cell[1];
   }
   build_node(*cur, *dst);
 }
@@ -278,8 +281,8 @@ bool p_i_get_dirgen(Run& run, std::span<Term> a) {
                        host::term_unify_string(dirs.s, host::term_slot(3)) &&
                        host::term_unify_string(dirs.n, host::term_slot(4));
   host::term_slots_close();
-  (void)unified;  // the routine's answer is not tested: the terms decide
-  if (!term_slot_to_term(a[2], 2) || !term_slot_to_term(a[3], 3) ||
+  // A given directory that differs from the host's fails the call.
+  if (!unified || !term_slot_to_term(a[2], 2) || !term_slot_to_term(a[3], 3) ||
       !term_slot_to_term(a[4], 4)) {
     return failed(run, "i_get_dirgen");
   }

@@ -1,0 +1,312 @@
+#include "logic/core/host_interface.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "config/model_select.h"
+#include "engine/clause_io.h"
+#include "engine/engine.h"
+#include "host/directories.h"
+#include "host/source_writer.h"
+#include "host/term_value.h"
+#include "logic/core/messages.h"
+
+namespace qn::logic {
+namespace {
+
+namespace fs = std::filesystem;
+using engine::Term;
+using host::TermValue;
+
+Term T(const char* text) {
+  auto t = engine::parse_term(text);
+  EXPECT_TRUE(t.has_value()) << text;
+  return t.value_or(Term());
+}
+
+// The tree of a slot written back as text: kinds spelled out.
+std::string show(const TermValue& v) {
+  switch (v.kind) {
+    case host::kTermUnbound: return "_";
+    case host::kTermInt: return std::to_string(v.int_value);
+    case host::kTermReal: return "r" + std::to_string(v.real_value);
+    case host::kTermText: return "text:" + v.text;
+    case host::kTermAtom: return "'" + v.text + "'";
+    case host::kTermCompound: {
+      std::string s = v.text + "(";
+      for (size_t i = 0; i < v.args.size(); ++i) s += (i ? "," : "") + show(v.args[i]);
+      return s + ")";
+    }
+    default: return "?";
+  }
+}
+
+class HostInterfaceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DialogSenders& d = dialog_senders();
+    d.set_progress_total = [this](int n) { calls_.push_back("total " + std::to_string(n)); };
+    d.progress_step = [this] { calls_.push_back("step"); };
+    d.set_step_range = [this](int n) { calls_.push_back("range " + std::to_string(n)); };
+    d.set_progress_text = [this](std::string_view t) { calls_.push_back("text " + std::string(t)); };
+    d.add_progress_object = [this](std::string_view type, std::string_view name,
+                                   std::string_view desc) {
+      calls_.push_back("row " + std::string(type) + "|" + std::string(name) + "|" +
+                       std::string(desc));
+    };
+    dir_ = fs::temp_directory_path() / ("qn_hi_" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    host::WriterHost w;
+    w.show_status = [this](std::string_view t) { calls_.push_back("status " + std::string(t)); };
+    w.set_line_count = [](int) {};
+    w.show_error = [this](std::string_view t) { calls_.push_back("error " + std::string(t)); };
+    w.model_dir = [this] { return dir_.string(); };
+    w.generator_dir = [] { return std::string(); };
+    host::source_writer().set_host(w);
+  }
+  void TearDown() override {
+    reset_dialog_senders();
+    host::source_writer().close_output_file();
+    host::source_writer().set_host(host::default_writer_host());
+    fs::remove_all(dir_);
+  }
+  std::string read(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+  }
+
+  engine::Engine engine_;
+  logic::Run run_{engine_};
+  std::vector<std::string> calls_;
+  fs::path dir_;
+};
+
+TEST_F(HostInterfaceTest, TermToSlotBuildsTrees) {
+  struct Case {
+    const char* term;
+    const char* tree;
+  } cases[] = {
+      {"[a, 1]", ".('a',.(1,'[]'))"},
+      {"f(X, 2.5, \"s\", g([]))", "f(_,r2.500000,'s',g('[]'))"},
+      {"-7", "-7"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(term_to_slot(T(c.term), 4));
+    EXPECT_EQ(show(host::term_slot(4)), c.tree) << c.term;
+  }
+  // The slot's previous tree is replaced.
+  term_to_slot(T("[x, y, z]"), 4);
+  term_to_slot(T("q"), 4);
+  EXPECT_EQ(show(host::term_slot(4)), "'q'");
+  EXPECT_FALSE(term_to_slot(T("a"), 10));
+  EXPECT_FALSE(term_to_slot(T("a"), -1));
+}
+
+TEST_F(HostInterfaceTest, SlotToTermRoundTripsAndUnifies) {
+  struct Case {
+    const char* in;        // put into slot 2
+    const char* target;    // the term unified with the slot's tree
+    bool ok;
+    const char* out;       // writeq of the result
+  } cases[] = {
+      {"[a, 1, 2.5]", "X", true, "[a,1,2.5]"},
+      {"f(g(\"text\"), [])", "X", true, "f(g(text),[])"},
+      {"[a, b]", "[a, b]", true, "[a,b]"},
+      {"[a, b]", "[a, c]", false, ""},
+      {"abc", "\"abc\"", true, "\"abc\""},       // texts compare by their characters
+      {"f(1, 2)", "f(A, A)", false, ""},         // one variable, two values
+      {"f(1, 1)", "f(A, A)", true, "f(1,1)"},
+      {"f(Y, 2)", "f(a, B)", true, "f(a,2)"},      // unbound places leave the term alone
+      {"7", "8", false, ""},
+      {"7", "seven", false, ""},
+      {"[]", "X", true, "[]"},                   // "[]" comes back as the empty list
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.in) + " ~ " + c.target);
+    ASSERT_TRUE(term_to_slot(T(c.in), 2));
+    Term t = T(c.target);
+    ASSERT_EQ(term_slot_to_term(t, 2), c.ok);
+    if (c.ok) {
+      EXPECT_EQ(engine::writeq(t), c.out);
+    }
+  }
+  // A host routine's answer in the tree comes back to the logic.
+  term_to_slot(T("X"), 5);
+  host::term_unify_functor("dir", 1, host::term_slot(5));
+  host::term_unify_string("QN001\\", *host::term_arg_ref(1, host::term_slot(5)));
+  Term t = Term::fresh_var();
+  ASSERT_TRUE(term_slot_to_term(t, 5));
+  EXPECT_EQ(engine::writeq(t), "dir('QN001\\\\')");
+  // A plain-text node and a missing slot fail.
+  host::term_new(host::term_slot(5), host::kTermText, 0, 1);
+  host::term_alloc_text(host::term_slot(5), "x");
+  t = Term::fresh_var();
+  EXPECT_FALSE(term_slot_to_term(t, 5));
+  EXPECT_FALSE(term_slot_to_term(t, 10));
+}
+
+TEST_F(HostInterfaceTest, ArgumentConversions) {
+  std::string out;
+  EXPECT_TRUE(text_in(Term::string(std::string(10300, 'x')), out));
+  EXPECT_EQ(out.size(), kTextBufferSize - 1);
+  EXPECT_TRUE(text_in(T("abc"), out, kShortTextSize));
+  EXPECT_EQ(out, "abc");
+  EXPECT_FALSE(text_in(T("12"), out));
+  EXPECT_FALSE(text_in(T("f(a)"), out));
+  int32_t i = 0;
+  EXPECT_TRUE(int_in(T("-4"), i));
+  EXPECT_EQ(i, -4);
+  EXPECT_FALSE(int_in(T("a"), i));
+  Term v = Term::fresh_var();
+  EXPECT_TRUE(text_out(v, "x"));
+  EXPECT_TRUE(v.is_string());
+  EXPECT_TRUE(text_out(v, "x"));
+  EXPECT_FALSE(text_out(v, "y"));
+  Term a = T("x");
+  EXPECT_TRUE(text_out(a, "x"));
+  Term n = T("3");
+  EXPECT_TRUE(int_out(n, 3));
+  EXPECT_FALSE(int_out(n, 4));
+}
+
+TEST_F(HostInterfaceTest, TableLooksUpNameAndArity) {
+  std::set<std::pair<std::string_view, uint32_t>> seen;
+  for (const HostPredicateEntry& e : host_predicates()) {
+    EXPECT_TRUE(seen.insert({e.name, e.arity}).second) << e.name << "/" << e.arity;
+  }
+  EXPECT_NE(find_host_predicate("i_upper", 2), nullptr);
+  EXPECT_EQ(find_host_predicate("i_upper", 3), nullptr);
+  Term args[] = {T("x")};
+  EXPECT_FALSE(call_host(run_, "no_such_predicate", args));
+}
+
+// Each predicate through the crossing: arguments in, the host routine called
+// with the converted values, the result back or a failure.
+TEST_F(HostInterfaceTest, ProgressPredicates) {
+  const std::string long_text(300, 'd');
+  const std::string cut_text(255, 'd');
+  const std::string trn = message_text_first("trn").value_or("?");
+  struct Case {
+    const char* name;
+    std::vector<Term> args;
+    bool ok;
+    std::vector<std::string> calls;
+  } cases[] = {
+      {"setfilelen", {T("5")}, true, {"total 5"}},
+      {"setfilelen", {T("a")}, false, {}},
+      {"step_progress", {}, true, {"step"}},
+      {"set_progress_len", {T("12")}, true, {"range 12"}},
+      {"show_progress_text", {T("'Reading'")}, true, {"text Reading"}},
+      {"show_progress_text", {Term::string(long_text)}, true, {"text " + cut_text}},
+      {"show_progress_text", {T("3")}, false, {}},
+      {"post_status_msg",
+       {T("_"), T("_"), T("[x, 2, \"Customers\", trn, 'Cust01', extra]")},
+       true,
+       {"row " + trn + "|Cust01|Customers"}},
+      {"post_status_msg",
+       {T("_"), T("_"), Term::list({T("x"), T("2"), Term::string(long_text), T("trn"),
+                                    Term::string(long_text)})},
+       true,
+       {"row " + trn + "|" + cut_text + "|" + cut_text}},
+      {"post_status_msg", {T("_"), T("_"), T("[x, 0, y]")}, true, {}},
+      {"post_status_msg", {T("_"), T("_"), T("[x, 2, d, nokind, n]")}, true, {}},
+  };
+  for (Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    calls_.clear();
+    EXPECT_EQ(call_host(run_, c.name, c.args), c.ok);
+    EXPECT_EQ(calls_, c.calls);
+  }
+}
+
+TEST_F(HostInterfaceTest, TextPredicates) {
+  std::ofstream(dir_ / "app.ini") << "[Main]\nKey = value one\n";
+  const std::string ini = (dir_ / "app.ini").string();
+  struct Case {
+    const char* name;
+    std::vector<Term> args;
+    bool ok;
+    std::string result;  // the result argument after the call, written bare
+    size_t result_arg = 99;  // index of the result argument; the last by default
+  } cases[] = {
+      // Windows-1252: \xD1 is N with tilde, \xDF sharp s (no upper form), \xE9 e acute.
+      {"i_upper", {Term::fresh_var(), Term::atom("A\xD1O")}, true, "a\xF1o", 0},
+      {"i_upper", {Term::atom("stra\xDF""e \xE9"), Term::fresh_var()}, true,
+       "STRA\xDF""E \xC9"},
+      {"i_upper", {T("abc"), T("'ABC'")}, false, ""},
+      {"i_upper", {Term::fresh_var(), Term::fresh_var()}, false, ""},
+      {"str_compare", {T("abc"), T("abd"), Term::fresh_var()}, true, "-1"},
+      {"str_compare", {T("b"), T("a"), Term::fresh_var()}, true, "1"},
+      {"str_compare", {T("a"), T("\"a\""), T("0")}, true, "0"},
+      {"str_compare", {T("a"), T("b"), T("0")}, false, ""},
+      {"ini_read_entry",
+       {Term::string(ini), T("'MAIN'"), T("key"), T("def"), Term::fresh_var()}, true,
+       "value one"},
+      {"ini_read_entry",
+       {Term::string(ini), T("'Main'"), T("missing"), T("def"), Term::fresh_var()}, true,
+       "def"},
+      {"i_itoa", {T("255"), T("16"), T("4"), Term::fresh_var()}, true, "00FF"},
+      {"i_itoa", {T("a"), T("16"), T("4"), Term::fresh_var()}, false, ""},
+  };
+  for (Case& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " " + engine::writeq(c.args[0]));
+    ASSERT_EQ(call_host(run_, c.name, c.args), c.ok);
+    if (c.ok) {
+      const Term& r = c.result_arg < c.args.size() ? c.args[c.result_arg] : c.args.back();
+      EXPECT_TRUE(r.is_string() || r.is_int());
+      EXPECT_EQ(engine::write(r), c.result);
+    }
+  }
+  Term dir = Term::fresh_var();
+  ASSERT_TRUE(program_dir(run_, dir));
+  EXPECT_EQ(dir.text(), host::get_program_dir());
+}
+
+TEST_F(HostInterfaceTest, GenerationDirectories) {
+  const fs::path old = fs::current_path();
+  fs::current_path(dir_);
+  Term u = Term::fresh_var(), s = Term::fresh_var(), n = Term::fresh_var();
+  const bool ok = i_get_dirgen(run_, T("7"), T("11"), u, s, n);
+  const host::GenerationDirs expected = host::get_generation_dirs(7, 11);
+  Term wrong = T("'QNSPC999\\\\'");
+  Term u2 = Term::fresh_var(), n2 = Term::fresh_var();
+  const bool mismatch = i_get_dirgen(run_, T("7"), T("11"), u2, wrong, n2);
+  const bool bad_model = i_get_dirgen(run_, T("seven"), T("11"), u2, s, n2);
+  fs::current_path(old);
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(u.text(), expected.u);
+  EXPECT_EQ(s.text(), expected.s);
+  EXPECT_EQ(n.text(), expected.n);
+  EXPECT_FALSE(mismatch);
+  EXPECT_FALSE(bad_model);
+}
+
+TEST_F(HostInterfaceTest, OutputPredicates) {
+  std::ofstream(dir_ / "page.tpl") << "<p>#1</p>\n<li>#2</li>\n";
+  ASSERT_TRUE(i_defoutfile(run_, T("'Out.java'")));
+  ASSERT_TRUE(i_start_rpt(run_, T("0"), T("''"), T("''")));
+  EXPECT_EQ(calls_, std::vector<std::string>{"status Generating to " + dir_.string() + "\\Out.java"});
+  EXPECT_TRUE(i_printfglnocol(run_, T("[[class, 'Out', '{'], [0, 3, []], [x, 1]]")));
+  EXPECT_TRUE(i_ptemplatenocol(run_, Term::string((dir_ / "page.tpl").string()), T("0"), T("0"),
+                               T("[title, [a, b]]")));
+  EXPECT_FALSE(i_printfglnocol(run_, T("[[a], b]")));
+  EXPECT_FALSE(i_ptemplatenocol(run_, T("'missing.tpl'"), T("0"), T("0"), T("[]")));
+  EXPECT_TRUE(i_end_rpt(run_));
+  EXPECT_EQ(read(dir_ / "Out.java"),
+            "class Out {\n\n   x 1\n   <p>title</p>\n   <li>a</li>\n   <li>b</li>\n   a\n");
+  EXPECT_FALSE(i_start_rpt(run_, T("x"), T("''"), T("''")));
+  EXPECT_FALSE(i_defoutfile(run_, T("12")));
+}
+
+}  // namespace
+}  // namespace qn::logic
