@@ -180,6 +180,14 @@ TEST_F(WriterTest, OutputPath) {
     w_.set_output_path(c.name);
     EXPECT_EQ(w_.output_path(), c.path) << c.name;
   }
+  // Without a model directory a bare name stays relative to the current
+  // directory.
+  WriterHost no_model_dir = w_.host();
+  no_model_dir.model_dir = [] { return std::string(); };
+  SourceWriter plain;
+  plain.set_host(no_model_dir);
+  plain.set_output_path("Foo.java");
+  EXPECT_EQ(plain.output_path(), "Foo.java");
   // A bare name lands in the model directory.
   w_.set_output_path("Bare.java");
   ASSERT_TRUE(w_.open_output_file());
