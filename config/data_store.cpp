@@ -4,7 +4,8 @@
 #include <mutex>
 #include <optional>
 
-#include "config/system_services.h"
+#include "host/directories.h"
+#include "platform/system_services.h"
 #include "host/run_state.h"
 #include "platform/path.h"
 #include "platform/profile.h"
@@ -177,7 +178,7 @@ void forget_ini_paths() {
 
 std::string qn_ini_path() {
   std::lock_guard<std::mutex> lock(path_mutex);
-  if (!qn_ini) qn_ini = config_program_dir() + "QN.INI";
+  if (!qn_ini) qn_ini = host::get_program_dir() + "QN.INI";
   return *qn_ini;
 }
 

@@ -10,7 +10,8 @@
 #include "config/config_qn.h"
 #include "config/data_store.h"
 #include "config/kb_link.h"
-#include "config/system_services.h"
+#include "host/directories.h"
+#include "platform/system_services.h"
 #include "host/dialog.h"
 #include "host/error_log.h"
 #include "host/run_state.h"
@@ -158,13 +159,13 @@ void set_model_record_hooks(ModelRecordHooks hooks) {
 
 int select_model(int model) {
   kb_set_model_block_size(kModelBlockSize);
-  std::optional<uint64_t> free_kb = free_kilobytes();
+  std::optional<uint64_t> free_kb = platform::free_kilobytes();
   if (free_kb && *free_kb < kMinFreeKilobytes) {
     host::ShowGenerationError(format_message(host::MessageText(kMsgLowDiskSpace),
                                              {std::string(), static_cast<long>(kMinFreeKilobytes)}));
     return -1;
   }
-  ReadConfigFile(config_program_dir() + "config.qn");
+  ReadConfigFile(host::get_program_dir() + "config.qn");
   ReadConfigFile(platform::current_dir() + "config.qn");
   kb_cache_model_record(model);
   load_model_settings(model);
@@ -179,7 +180,7 @@ int chdir_model_path(std::string_view path) {
     // A drive letter names no place on this system; the rest of the path does.
     rest.remove_prefix(2);
   }
-  if (!rest.empty() && !change_directory(platform::map_path(rest))) return 0;
+  if (!rest.empty() && !platform::change_directory(platform::map_path(rest))) return 0;
   forget_ini_paths();
   return 1;
 }
@@ -191,10 +192,10 @@ void set_user_name(std::string_view name) {
 }
 
 std::string get_user_name() {
-  if (std::optional<std::string> env = environment_value("QNUSER")) return *env;
+  if (std::optional<std::string> env = platform::environment_value("QNUSER")) return *env;
   std::lock_guard<std::mutex> lock(user_mutex);
   if (user_state == UserState::NotLookedUp) {
-    if (std::optional<std::string> name = system_user_name()) {
+    if (std::optional<std::string> name = platform::system_user_name()) {
       user_name = name->substr(0, kMaxUserName);
       user_state = UserState::Known;
     } else {
@@ -231,7 +232,7 @@ int GetGeneratorDir(std::string& out) {
   if (section.empty()) return 0;
   std::string path = platform::profile_string(ini, section, "Path", "", 255);
   if (path.empty()) return 0;
-  out = config_program_dir() + path;
+  out = host::get_program_dir() + path;
   return 1;
 }
 

@@ -56,7 +56,7 @@ TEST(ConfigUserName, Order) {
     } else {
       ::unsetenv("QNUSER");
     }
-    set_user_name_probe([&c] { return c.system; });
+    platform::set_user_name_probe([&c] { return c.system; });
     if (c.given != nullptr) set_user_name(c.given);
     EXPECT_EQ(get_user_name(), c.expected) << c.expected;
   }
@@ -64,13 +64,13 @@ TEST(ConfigUserName, Order) {
   ::unsetenv("QNUSER");
   reset_user_name();
   int asked = 0;
-  set_user_name_probe([&asked] { ++asked; return std::optional<std::string>(); });
+  platform::set_user_name_probe([&asked] { ++asked; return std::optional<std::string>(); });
   EXPECT_EQ(get_user_name(), "UNKNOWN");
   EXPECT_EQ(get_user_name(), "UNKNOWN");
   EXPECT_EQ(asked, 1);
   set_user_name("late");
   EXPECT_EQ(get_user_name(), "late");
-  set_user_name_probe(nullptr);
+  platform::set_user_name_probe(nullptr);
   reset_user_name();
 }
 
@@ -188,7 +188,7 @@ class ConfigModelSelect : public ConfigDirTest {
   void TearDown() override {
     platform::set_message_box_hook(previous_box_);
     set_model_record_hooks({});
-    set_free_space_probe(nullptr);
+    platform::set_free_space_probe(nullptr);
     ConfigDirTest::TearDown();
   }
 
@@ -202,7 +202,7 @@ TEST_F(ConfigModelSelect, TooLittleFreeSpace) {
   const bool have_texts = library != nullptr;
   platform::set_resource_library(std::move(library));
   write("program/config.qn", "MYKEY=1\n");
-  set_free_space_probe([] { return std::optional<uint64_t>(249); });
+  platform::set_free_space_probe([] { return std::optional<uint64_t>(249); });
   EXPECT_EQ(select_model(5), -1);
   ASSERT_EQ(boxes_.size(), 1u);
   EXPECT_EQ(boxes_[0], have_texts ? "Generation Error: Too little free disk space on the current "
@@ -213,14 +213,14 @@ TEST_F(ConfigModelSelect, TooLittleFreeSpace) {
 
   // 250 KB is enough, and a drive that cannot be asked passes.
   for (std::optional<uint64_t> free : {std::optional<uint64_t>(250), std::optional<uint64_t>()}) {
-    set_free_space_probe([free] { return free; });
+    platform::set_free_space_probe([free] { return free; });
     EXPECT_EQ(select_model(5), 5);
   }
   EXPECT_EQ(boxes_.size(), 1u);
 }
 
 TEST_F(ConfigModelSelect, ReadsKeyFilesAndModelSettings) {
-  set_free_space_probe([] { return std::optional<uint64_t>(1u << 20); });
+  platform::set_free_space_probe([] { return std::optional<uint64_t>(1u << 20); });
   write("program/config.qn", "SHARED=program\nPROGONLY=1\nRPT_WIDTH=200\n");
   write("model/Config.Qn", "SHARED=model\nRPT_WIDTH=150\n");
   write("program/qn.ini", "[QNW]\nVersion=2\n");

@@ -13,7 +13,8 @@
 #include "config/config_qn.h"
 #include "config/data_store.h"
 #include "config/model_select.h"
-#include "config/system_services.h"
+#include "host/directories.h"
+#include "platform/system_services.h"
 #include "host/run_state.h"
 #include "platform/profile.h"
 
@@ -30,14 +31,14 @@ class ConfigDirTest : public ::testing::Test {
     std::filesystem::create_directories(root_ / "program");
     std::filesystem::create_directories(root_ / "model");
     std::filesystem::current_path(root_ / "model");
-    set_program_dir_override((root_ / "program").string());
+    host::set_program_path_for_tests((root_ / "program" / "qnjavagen").string());
     reset_state();
   }
 
   void TearDown() override {
     std::filesystem::current_path(old_cwd_);
     std::filesystem::remove_all(root_);
-    set_program_dir_override(std::nullopt);
+    host::set_program_path_for_tests(std::nullopt);
     reset_state();
   }
 

@@ -1,8 +1,6 @@
-// Operating-system services that the configuration layer needs and that no
-// platform header offers yet: free disk space, changing the current
-// directory, the logged-on user's name, an environment variable and the
-// program directory. They belong in platform/; they sit here until the
-// platform layer offers them. Each one can be replaced by a test.
+// Small operating-system services: free disk space, changing the current
+// directory, the logged-on user's name and an environment variable. The
+// free space and the user name can be replaced by a test.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace qn::config {
+namespace qn::platform {
 
 // Kilobytes free on the file system of the current directory, or none when
 // it cannot be asked.
@@ -21,12 +19,9 @@ bool change_directory(const std::string& path);
 std::optional<std::string> system_user_name();
 // An environment variable, or none when it is not set.
 std::optional<std::string> environment_value(const char* name);
-// The program directory with a trailing separator.
-std::string config_program_dir();
 
 // Test seams: an empty function restores the system's own answer.
 void set_free_space_probe(std::function<std::optional<uint64_t>()> probe);
 void set_user_name_probe(std::function<std::optional<std::string>()> probe);
-void set_program_dir_override(std::optional<std::string> dir);
 
-}  // namespace qn::config
+}  // namespace qn::platform

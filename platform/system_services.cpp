@@ -1,4 +1,4 @@
-#include "config/system_services.h"
+#include "platform/system_services.h"
 
 #include <pwd.h>
 #include <sys/statvfs.h>
@@ -8,15 +8,13 @@
 #include <mutex>
 #include <vector>
 
-#include "platform/path.h"
 
-namespace qn::config {
+namespace qn::platform {
 namespace {
 
 std::mutex seam_mutex;
 std::function<std::optional<uint64_t>()> free_space_probe;
 std::function<std::optional<std::string>()> user_name_probe;
-std::optional<std::string> program_dir_override;
 
 }  // namespace
 
@@ -58,18 +56,6 @@ std::optional<std::string> environment_value(const char* name) {
   return std::string(value);
 }
 
-std::string config_program_dir() {
-  {
-    std::lock_guard<std::mutex> lock(seam_mutex);
-    if (program_dir_override) {
-      std::string dir = *program_dir_override;
-      if (dir.empty() || !platform::is_separator(dir.back())) dir += '/';
-      return dir;
-    }
-  }
-  return platform::program_dir();
-}
-
 void set_free_space_probe(std::function<std::optional<uint64_t>()> probe) {
   std::lock_guard<std::mutex> lock(seam_mutex);
   free_space_probe = std::move(probe);
@@ -80,9 +66,4 @@ void set_user_name_probe(std::function<std::optional<std::string>()> probe) {
   user_name_probe = std::move(probe);
 }
 
-void set_program_dir_override(std::optional<std::string> dir) {
-  std::lock_guard<std::mutex> lock(seam_mutex);
-  program_dir_override = std::move(dir);
-}
-
-}  // namespace qn::config
+}  // namespace qn::platform
