@@ -59,7 +59,10 @@ class Engine {
 
   // --- host services --------------------------------------------------
   // initialise(12, "DBMODE=never\r\nKBDRIVER=no\r\n", predicate directory):
-  // 0, else an error code. Gives a fresh fact base.
+  // 0, else an error code (another first value, a configuration line
+  // without '=', or an engine already initialised). Gives a fresh fact
+  // base, counters, error code and switches. The rule program is compiled
+  // in, so the predicate directory is only kept.
   int initialise(int mode, std::string_view config, std::string_view predicate_dir);
   // The second start-up step, (1, 0): 0, else an error code.
   int start(int a, int b);
@@ -73,12 +76,14 @@ class Engine {
   void shutdown();
   // True between initialise and shut-down.
   bool started() const;
-  // Default error handling for codes the hook does not handle.
+  // Default error handling for codes the hook does not handle: keeps the
+  // number as the error code; an interrupt (code 5) throws EngineAbort.
   void default_error(int code, int number, int extra);
   // Error text for an engine error number.
   static std::string error_text(int number);
-  // Raises an engine error: the hook is called with (code, number, 0);
-  // when it returns, so does this.
+  // Raises an engine error: the hook is called with (code, number, 0), or
+  // the default handling when no hook is installed; when it returns, so
+  // does this.
   void raise(int code, int number);
 
   // The call gate: entry predicates registered by name, run with integer

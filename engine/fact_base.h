@@ -1,6 +1,9 @@
 // The fact base: an ordered clause list per name/arity, with the assert,
 // retract and query operations the rules use. Queries hand out snapshots,
-// so a loop may assert and retract while it walks.
+// so a loop may assert and retract while it walks. Clauses are indexed on
+// their first argument (its value when atomic, its name and arity when
+// compound), so a query whose first argument is bound reads only the
+// clauses that can match. One run uses a fact base from one thread.
 #pragma once
 
 #include <cstdint>
