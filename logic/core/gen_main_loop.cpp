@@ -26,8 +26,9 @@ std::string text_of(const Term& t) {
   return engine::write(t);
 }
 
+// An empty directory (the current one) stays empty.
 std::string with_backslash(std::string dir) {
-  if (dir.empty() || !platform::is_separator(dir.back())) dir += '\\';
+  if (!dir.empty() && !platform::is_separator(dir.back())) dir += '\\';
   return dir;
 }
 

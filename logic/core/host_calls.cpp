@@ -27,6 +27,16 @@ std::string program_directory(Run& run) {
 }
 
 bool get_model(Run& run, int64_t& model, int64_t& status, int64_t& offset) {
+  if (find_host_predicate("i_get_model", 3) == nullptr) {
+    // Until the crossing offers the model selection: the model given to
+    // Generate, in the model-number block of 1000.
+    auto m = run.facts().first(Term::compound("model_i", {Term::fresh_var(), Term::fresh_var()}));
+    if (!m || !m->arg(2).is_int()) return false;
+    model = m->arg(2).as_int();
+    status = 0;
+    offset = 1000;
+    return true;
+  }
   Term args[] = {Term::fresh_var(), Term::fresh_var(), Term::fresh_var()};
   if (!call_host(run, "i_get_model", args)) return false;
   if (!args[0].is_int() || !args[1].is_int() || !args[2].is_int()) return false;
@@ -47,6 +57,12 @@ bool i_get_dirgen(Run& run, int64_t model, int64_t generator, std::string& u, st
 }
 
 bool model_info_dir(Run& run, int64_t model, std::string& dir) {
+  if (find_host_predicate("i_model_info", 2) == nullptr) {
+    // Until the crossing offers the model record's directory: the current
+    // directory, which SetModelPath made the model directory.
+    dir.clear();
+    return true;
+  }
   Term args[] = {Term::integer(model), Term::fresh_var()};
   if (!call_host(run, "i_model_info", args)) return false;
   dir = text_of(args[1]);
