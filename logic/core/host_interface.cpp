@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "config/config_qn.h"
 #include "config/model_select.h"
 #include "host/dialog.h"
 #include "host/directories.h"
@@ -298,6 +299,14 @@ bool p_i_itoa(Run& run, std::span<Term> a) {
   return true;
 }
 
+bool p_i_config(Run& run, std::span<Term> a) {
+  std::string key;
+  if (!text_in(a[0], key)) return failed(run, "i_config");
+  std::optional<std::string> value = config::GetConfigValue(key);
+  if (!value || !text_out(a[1], *value)) return failed(run, "i_config");
+  return true;
+}
+
 bool p_setfilelen(Run& run, std::span<Term> a) {
   int32_t n = 0;
   if (!int_in(a[0], n)) return failed(run, "setfilelen");
@@ -380,6 +389,7 @@ constexpr HostPredicateEntry kHostPredicates[] = {
     {"i_printfglnocol", 1, p_i_printfglnocol},
     {"i_ptemplatenocol", 4, p_i_ptemplatenocol},
     {"i_get_dirgen", 5, p_i_get_dirgen},
+    {"i_config", 2, p_i_config},
     {"i_itoa", 4, p_i_itoa},
     {"setfilelen", 1, p_setfilelen},
     {"step_progress", 0, p_step_progress},
@@ -520,6 +530,13 @@ bool i_get_dirgen(Run& run, const Term& model, const Term& generator, Term& u, T
   u = a[2];
   s = a[3];
   n = a[4];
+  return true;
+}
+
+bool i_config(Run& run, const Term& key, Term& value) {
+  std::array<Term, 2> a{key, value};
+  if (!call_entry(run, p_i_config, a)) return false;
+  value = a[1];
   return true;
 }
 

@@ -94,6 +94,8 @@ bool i_ptemplatenocol(Run& run, const engine::Term& file, const engine::Term& be
 // i_get_dirgen/5: creates and names the generation directories u, s, n.
 bool i_get_dirgen(Run& run, const engine::Term& model, const engine::Term& generator,
                   engine::Term& u, engine::Term& s, engine::Term& n);
+// i_config/2: the value of a key of the free key list; fails when absent.
+bool i_config(Run& run, const engine::Term& key, engine::Term& value);
 // i_itoa/4: an integer as text in a base, left-padded with '0' to a width.
 bool i_itoa(Run& run, const engine::Term& value, const engine::Term& base,
             const engine::Term& width, engine::Term& text);

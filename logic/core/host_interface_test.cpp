@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "config/config_qn.h"
 #include "config/model_select.h"
 #include "engine/clause_io.h"
 #include "engine/engine.h"
@@ -232,6 +233,8 @@ TEST_F(HostInterfaceTest, ProgressPredicates) {
 TEST_F(HostInterfaceTest, TextPredicates) {
   std::ofstream(dir_ / "app.ini") << "[Main]\nKey = value one\n";
   const std::string ini = (dir_ / "app.ini").string();
+  config::reset_config_keys();
+  config::SetConfigValue("GEN_OPT", "Yes");
   struct Case {
     const char* name;
     std::vector<Term> args;
@@ -255,6 +258,10 @@ TEST_F(HostInterfaceTest, TextPredicates) {
       {"ini_read_entry",
        {Term::string(ini), T("'Main'"), T("missing"), T("def"), Term::fresh_var()}, true,
        "def"},
+      {"i_config", {T("'gen_opt'"), Term::fresh_var()}, true, "Yes"},
+      {"i_config", {T("'GEN_OPT'"), T("\"Yes\"")}, true, "Yes"},
+      {"i_config", {T("'GEN_OPT'"), T("'No'")}, false, ""},
+      {"i_config", {T("'no_such_key'"), Term::fresh_var()}, false, ""},
       {"i_itoa", {T("255"), T("16"), T("4"), Term::fresh_var()}, true, "00FF"},
       {"i_itoa", {T("a"), T("16"), T("4"), Term::fresh_var()}, false, ""},
   };
@@ -267,6 +274,7 @@ TEST_F(HostInterfaceTest, TextPredicates) {
       EXPECT_EQ(engine::write(r), c.result);
     }
   }
+  config::reset_config_keys();
   Term dir = Term::fresh_var();
   ASSERT_TRUE(program_dir(run_, dir));
   EXPECT_EQ(dir.text(), host::get_program_dir());
