@@ -191,17 +191,18 @@ bool Engine::consult_text(std::string_view text, bool replace) {
   ClauseReader reader(text);
   std::unordered_set<uint64_t> seen;  // name/arity met in this text
   static const Atom neck(":-");
+  size_t reported = 0;
   for (;;) {
-    SyntaxError err;
-    std::optional<Term> t = reader.next(&err);
-    if (reader.had_error()) {
+    std::optional<Term> t = reader.next();
+    // Each syntax error met on the way to this clause.
+    for (; reported < reader.errors().size(); ++reported) {
       impl_->errcode = kErrSyntax;
-      if (impl_->syntax_errors) {
-        if (impl_->hook) {
-          impl_->hook(1, kErrSyntax, static_cast<int>(err.line));
-        } else {
-          default_error(1, kErrSyntax, static_cast<int>(err.line));
-        }
+      if (!impl_->syntax_errors) continue;
+      int line = static_cast<int>(reader.errors()[reported].line);
+      if (impl_->hook) {
+        impl_->hook(1, kErrSyntax, line);
+      } else {
+        default_error(1, kErrSyntax, line);
       }
     }
     if (!t) break;

@@ -157,7 +157,7 @@ TEST_F(EngineServices, ReconsultReplacesWhatConsultAdds) {
 }
 
 TEST_F(EngineServices, LoadingGoesOnPastSyntaxErrors) {
-  std::string file = write_file("bad.spc", "a(1).\na(2,.\na(3).\n");
+  std::string file = write_file("bad.spc", "a(1).\na(2,.\na(3).\nb(.\nc(.\n");
   engine.set_syntax_errors(false);
   ASSERT_TRUE(engine.reconsult(file));
   EXPECT_EQ(texts(engine.facts().clauses("a", 1)), "a(1) a(3)");
@@ -166,9 +166,10 @@ TEST_F(EngineServices, LoadingGoesOnPastSyntaxErrors) {
   // Switched on, each error reaches the hook with its line.
   engine.set_syntax_errors(true);
   ASSERT_TRUE(engine.reconsult(file));
-  ASSERT_EQ(calls.size(), 1u);
+  ASSERT_EQ(calls.size(), 3u);
   EXPECT_EQ(calls[0].code, 1);
   EXPECT_EQ(calls[0].extra, 2);
+  EXPECT_EQ(calls[2].extra, 5);
 }
 
 TEST_F(EngineServices, MissingFileFailsQuietlyWithFileErrorsOff) {
