@@ -83,51 +83,71 @@ const std::string& Atom::name() const { return atom_table().name(id_); }
 // ---------------------------------------------------------------------------
 // Shared nodes
 
-// Node memory comes from per-thread free lists of 16-byte size classes:
-// reading a large file makes and frees millions of small nodes. A node may be
-// freed on another thread than the one that made it; its block simply joins
-// that thread's list. Blocks are never handed back to the system.
+// Node memory comes from per-thread pools of 16-byte size classes: reading
+// a large file makes and frees millions of small nodes. The free blocks of a
+// class are kept as a stack of addresses, so that the blocks about to be
+// reused can be fetched into the cache ahead of time (freed blocks lie
+// scattered). A node may be freed on another thread than the one that made
+// it; its block simply joins that thread's pool. Blocks are never handed
+// back to the system.
 namespace {
 
 constexpr size_t kGrain = 16;
 constexpr size_t kClasses = 17;  // blocks up to 256 bytes
 constexpr size_t kChunkBytes = 256 * 1024;
+constexpr size_t kPrefetchAhead = 8;
 
-struct FreeBlock {
-  FreeBlock* next;
+struct FreeStack {
+  void** items = nullptr;
+  size_t top = 0;
+  size_t cap = 0;
 };
 
 struct Pool {
-  FreeBlock* lists[kClasses] = {};
+  FreeStack free[kClasses];
   char* chunk = nullptr;
   size_t left = 0;
 };
 
-thread_local Pool t_pool;
+thread_local Pool t_pool;  // trivially destructible: usable until the thread ends
 
-// Every chunk stays listed here, so that leak checkers see it reachable.
-std::mutex g_chunks_mutex;
-std::vector<void*>& all_chunks() {
-  static auto* chunks = new std::vector<void*>();
-  return *chunks;
+// Every chunk and stack stays listed here, so that leak checkers see them
+// reachable after their thread has gone.
+std::mutex g_pool_mutex;
+std::vector<void*>& all_blocks() {
+  static auto* blocks = new std::vector<void*>();
+  return *blocks;
+}
+
+void keep(void* block, void* replaced) {
+  std::lock_guard<std::mutex> lock(g_pool_mutex);
+  auto& v = all_blocks();
+  if (replaced) {
+    for (auto& b : v) {
+      if (b == replaced) {
+        b = block;
+        return;
+      }
+    }
+  }
+  v.push_back(block);
 }
 
 void* pool_alloc(size_t bytes) {
   size_t c = (bytes + kGrain - 1) / kGrain;
   if (c >= kClasses) return ::operator new(bytes);
   Pool& p = t_pool;
-  if (FreeBlock* b = p.lists[c]) {
-    p.lists[c] = b->next;
-    // Freed blocks lie scattered: fetch the next one before it is wanted.
-    if (b->next) __builtin_prefetch(b->next, 1);
+  FreeStack& f = p.free[c];
+  if (f.top > 0) {
+    void* b = f.items[--f.top];
+    if (f.top >= kPrefetchAhead) __builtin_prefetch(f.items[f.top - kPrefetchAhead], 1);
     return b;
   }
   size_t size = c * kGrain;
   if (p.left < size) {
     p.chunk = static_cast<char*>(::operator new(kChunkBytes));
     p.left = kChunkBytes;
-    std::lock_guard<std::mutex> lock(g_chunks_mutex);
-    all_chunks().push_back(p.chunk);
+    keep(p.chunk, nullptr);
   }
   void* r = p.chunk;
   p.chunk += size;
@@ -141,9 +161,17 @@ void pool_free(void* mem, size_t bytes) {
     ::operator delete(mem);
     return;
   }
-  auto* b = static_cast<FreeBlock*>(mem);
-  b->next = t_pool.lists[c];
-  t_pool.lists[c] = b;
+  FreeStack& f = t_pool.free[c];
+  if (f.top == f.cap) {
+    size_t cap = f.cap ? f.cap * 2 : 1024;
+    auto** items = static_cast<void**>(::operator new(cap * sizeof(void*)));
+    if (f.top) std::memcpy(items, f.items, f.top * sizeof(void*));
+    keep(items, f.items);
+    ::operator delete(f.items);
+    f.items = items;
+    f.cap = cap;
+  }
+  f.items[f.top++] = mem;
 }
 
 }  // namespace
