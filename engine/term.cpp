@@ -561,9 +561,10 @@ const Term& Bindings::deref(const Term& t) const {
   const Term* cur = &t;
   while (cur->is_var()) {
     const Term* found = nullptr;
-    for (size_t i = trail_.size(); i-- > 0;) {
-      if (trail_[i].first == cur->var_id()) {
-        found = &trail_[i].second;
+    for (size_t i = size_; i-- > 0;) {
+      const Binding& b = at(i);
+      if (b.var == cur->var_id()) {
+        found = &b.value;
         break;
       }
     }
@@ -573,11 +574,19 @@ const Term& Bindings::deref(const Term& t) const {
   return *cur;
 }
 
-void Bindings::bind(uint32_t var_id, Term value) { trail_.emplace_back(var_id, std::move(value)); }
+void Bindings::bind(uint32_t var_id, Term value) {
+  if (size_ < kInline) {
+    inline_[size_].var = var_id;
+    inline_[size_].value = std::move(value);
+  } else {
+    more_.push_back(Binding{var_id, std::move(value)});
+  }
+  ++size_;
+}
 
 Term Bindings::resolve(const Term& t) const {
   const Term& d = deref(t);
-  if (!d.is_compound() || trail_.empty()) return d;
+  if (!d.is_compound() || size_ == 0) return d;
   if (!TermAccess::node(d)->has_vars) return d;
   // Lists are resolved along their spine without recursion.
   if (d.is_cons()) {
@@ -596,7 +605,10 @@ Term Bindings::resolve(const Term& t) const {
 }
 
 void Bindings::undo(size_t mark) {
-  if (mark < trail_.size()) trail_.resize(mark);
+  if (mark >= size_) return;
+  for (size_t i = mark; i < size_ && i < kInline; ++i) inline_[i].value = Term();
+  more_.resize(mark > kInline ? mark - kInline : 0);
+  size_ = mark;
 }
 
 namespace {

@@ -158,17 +158,28 @@ bool keysort_terms(const std::vector<Term>& items, std::vector<Term>& out);
 class Bindings {
  public:
   // The term bound to a variable, following chains; the term itself when
-  // it is not a bound variable.
+  // it is not a bound variable. The reference stays valid until the next
+  // bind or undo.
   const Term& deref(const Term& t) const;
   void bind(uint32_t var_id, Term value);
   // Copy of t with every bound variable replaced by its value.
   Term resolve(const Term& t) const;
-  size_t mark() const { return trail_.size(); }
+  size_t mark() const { return size_; }
   void undo(size_t mark);
   void clear() { undo(0); }
 
  private:
-  std::vector<std::pair<uint32_t, Term>> trail_;
+  struct Binding {
+    uint32_t var = 0;
+    Term value;
+  };
+  static constexpr size_t kInline = 8;  // most patterns bind a few variables
+
+  const Binding& at(size_t i) const { return i < kInline ? inline_[i] : more_[i - kInline]; }
+
+  Binding inline_[kInline];
+  std::vector<Binding> more_;
+  size_t size_ = 0;
 };
 
 // Unifies a and b, extending `b`indings; on failure the bindings are left
