@@ -886,7 +886,9 @@ class Writer {
     return (e && (e->infix.type != OpType::None || e->prefix.type != OpType::None)) || a.name() == ",";
   }
 
-  void write(const Term& t, int max) {
+  // `operand`: t stands beside an operator, where an operator atom must be
+  // bracketed so as not to be read as one.
+  void write(const Term& t, int max, bool operand = false) {
     switch (t.kind()) {
       case Term::Kind::Var:
         append("_G" + std::to_string(t.var_id()));
@@ -903,7 +905,7 @@ class Writer {
       case Term::Kind::Atom: {
         std::string s;
         atom_text(t.as_atom(), s);
-        if (max < 999 && is_op_atom(t.as_atom())) s = "(" + s + ")";
+        if (operand && is_op_atom(t.as_atom())) s = "(" + s + ")";
         append(s);
         return;
       }
@@ -941,7 +943,7 @@ class Writer {
       int ra = d.type == OpType::XFY ? d.prio : d.prio - 1;
       bool paren = d.prio > max;
       if (paren) append("(");
-      write(t.arg(1), la);
+      write(t.arg(1), la, true);
       const std::string& name = f.name();
       if (name == ",") {
         out_ += ",";
@@ -954,7 +956,7 @@ class Writer {
           append(s);
         }
       }
-      write(t.arg(2), ra);
+      write(t.arg(2), ra, true);
       if (paren) out_ += ")";
       return;
     }
@@ -968,7 +970,7 @@ class Writer {
       append(s);
       // A digit right after a prefix minus would read as a negative number,
       // and a bracket as the start of an argument list.
-      std::string arg = Writer(quoted_).run_at(t.arg(1), am);
+      std::string arg = Writer(quoted_).run_at(t.arg(1), am, true);
       if (arg.empty() || (arg.front() >= '0' && arg.front() <= '9') || arg.front() == '(' ||
           is_alnum(static_cast<unsigned char>(s.back()))) {
         out_.push_back(' ');
@@ -1006,8 +1008,8 @@ class Writer {
   }
 
  public:
-  std::string run_at(const Term& t, int max) {
-    write(t, max);
+  std::string run_at(const Term& t, int max, bool operand) {
+    write(t, max, operand);
     return std::move(out_);
   }
 

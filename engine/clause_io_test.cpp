@@ -149,6 +149,7 @@ TEST_F(EngineWriter, WritesWhatReadsBack) {
       Term::list({A("-"), A(",")}), C("f", {C(":", {A("a"), C("=", {A("b"), A("c")})})}),
       C("-", {C("-", {A("a")}), A("b")}), C("-", {A("a"), C("-", {A("b")})}),
       C("+", {C("\\", {A("a")}), C("\\", {I(1)})}), C("-", {C(":", {I(0), A("x")})}),
+      C(";", {A("+"), C("*", {A(";"), A(";")})}), C(":-", {A("+"), A("x")}), C(",", {A("-"), A("a")}),
   };
   for (const Term& t : terms) {
     std::string text = writeq(t);
