@@ -416,6 +416,15 @@ size_t FactBase::count(std::string_view name, uint32_t arity) const {
   return p ? p->live : 0;
 }
 
+size_t FactBase::count_if(std::string_view name, uint32_t arity,
+                          const std::function<bool(const Term&)>& fn) const {
+  size_t n = 0;
+  for (const Term& t : clauses(name, arity)) {
+    if (fn(t)) ++n;
+  }
+  return n;
+}
+
 std::vector<Term> FactBase::findall(const Term& pattern) const {
   impl_->access();
   std::vector<Term> out;
