@@ -187,9 +187,14 @@ class Lexer {
     }
     if (is_symbol_char(c)) {
       size_t b = pos_;
-      while (pos_ < s_.size() && is_symbol_char(static_cast<unsigned char>(s_[pos_]))) ++pos_;
+      // A comment may follow a symbol name directly: "/*" ends it.
+      while (pos_ < s_.size() && is_symbol_char(static_cast<unsigned char>(s_[pos_])) &&
+             !(pos_ > b && comment_at(pos_))) {
+        ++pos_;
+      }
       if (pos_ - b == 1 && c == '.' &&
-          (pos_ >= s_.size() || is_layout(static_cast<unsigned char>(s_[pos_])) || s_[pos_] == '%')) {
+          (pos_ >= s_.size() || is_layout(static_cast<unsigned char>(s_[pos_])) || s_[pos_] == '%' ||
+           comment_at(pos_))) {
         t.type = Tok::End;
         return;
       }
@@ -226,6 +231,8 @@ class Lexer {
     }
     return any;
   }
+
+  bool comment_at(size_t p) const { return p + 1 < s_.size() && s_[p] == '/' && s_[p + 1] == '*'; }
 
   static int hex_value(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -793,7 +800,7 @@ bool is_symbol_atom(std::string_view s) {
     if (!is_symbol_char(static_cast<unsigned char>(c))) return false;
   }
   // "/*" would open a comment; a final '.' could end the clause.
-  if (s.size() >= 2 && s[0] == '/' && s[1] == '*') return false;
+  if (s.find("/*") != std::string_view::npos) return false;
   return s.back() != '.';
 }
 

@@ -72,15 +72,18 @@ TEST_F(EngineReader, CommentsAndLineEnds) {
       "% a comment\r\n"
       "a(1). /* block\r\n comment */ b(2).\r\n"
       "c('x\r\ny').%tail\n"
-      "d.";
+      "d./* after the end */e.\n"
+      "f(+/*c*/).";
   std::vector<SyntaxError> errors;
   auto terms = read_clauses(text, &errors);
   EXPECT_TRUE(errors.empty());
-  ASSERT_EQ(terms.size(), 4u);
+  ASSERT_EQ(terms.size(), 6u);
   EXPECT_EQ(terms[0], C("a", {I(1)}));
   EXPECT_EQ(terms[1], C("b", {I(2)}));
   EXPECT_EQ(terms[2], C("c", {A("x\r\ny")}));
   EXPECT_EQ(terms[3], A("d"));
+  EXPECT_EQ(terms[4], A("e"));
+  EXPECT_EQ(terms[5], C("f", {A("+")}));
 }
 
 TEST_F(EngineReader, SyntaxErrorSkipsOnlyItsClause) {
@@ -132,7 +135,7 @@ class EngineWriter : public ::testing::Test {};
 TEST_F(EngineWriter, WritesWhatReadsBack) {
   const Term terms[] = {
       A("foo"), A("Foo"), A("it's"), A(""), A("a b"), A("[]"), A("{}"), A(","), A("|"), A("!"), A(";"),
-      A("+"), A("=.."), A("."), A("/*"), A("\\"), A("a\\b\n\t\x01"), A("\xE9t\xE9"), A("_x"), A("1a"),
+      A("+"), A("=.."), A("."), A("/*"), A("+/*"), A("\\"), A("a\\b\n\t\x01"), A("\xE9t\xE9"), A("_x"), A("1a"),
       I(0), I(-5), I(INT64_MIN), I(INT64_MAX), R(1.0), R(-0.5), R(1e300), R(1.5e-7), R(123456789.125),
       S("say \"hi\"\\"), S(""),
       C("f", {A("a"), I(-1), S("x")}),
