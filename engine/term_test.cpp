@@ -43,6 +43,18 @@ TEST_F(EngineTerm, UnifyBindsAndUndoes) {
   Bindings c;
   EXPECT_FALSE(unify(pattern, T("f(1, g(h), 2)"), c));
   EXPECT_EQ(c.mark(), 0u);
+  // More variables than the bindings keep inline.
+  Bindings many;
+  Term wide = T("w(A,B,C,D,E,F,G,H,I,J,K,L,A)");
+  ASSERT_TRUE(unify(wide, T("w(1,2,3,4,5,6,7,8,9,10,11,12,1)"), many));
+  EXPECT_EQ(many.resolve(wide), T("w(1,2,3,4,5,6,7,8,9,10,11,12,1)"));
+  size_t m = many.mark();
+  EXPECT_FALSE(unify(T("f(X, X)"), T("f(1, 2)"), many));
+  EXPECT_EQ(many.mark(), m);
+  many.undo(5);
+  EXPECT_EQ(many.deref(Term::var(5)), Term::integer(5));
+  EXPECT_TRUE(many.deref(Term::var(6)).is_var());
+  EXPECT_TRUE(many.deref(Term::var(12)).is_var());
   EXPECT_TRUE(matches(T("[H|T]"), T("[1,2,3]")));
   EXPECT_FALSE(matches(T("[]"), T("[1]")));
   EXPECT_FALSE(matches(T("1"), T("1.0")));
