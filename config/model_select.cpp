@@ -9,12 +9,12 @@
 
 #include "config/config_qn.h"
 #include "config/data_store.h"
-#include "config/kb_link.h"
 #include "host/directories.h"
 #include "platform/system_services.h"
 #include "host/dialog.h"
 #include "host/error_log.h"
 #include "host/run_state.h"
+#include "kb/model_queries.h"
 #include "platform/path.h"
 #include "platform/profile.h"
 
@@ -23,7 +23,6 @@ namespace {
 
 constexpr uint64_t kMinFreeKilobytes = 250;
 constexpr unsigned kMsgLowDiskSpace = 62212;
-constexpr int kModelBlockSize = 1000;
 constexpr std::size_t kMaxSettingLength = 1024;
 constexpr std::size_t kMaxUserName = 30;
 
@@ -90,29 +89,6 @@ std::string format_message(const char* text, const std::vector<MessageArg>& args
   return out;
 }
 
-std::mutex hooks_mutex;
-ModelRecordHooks model_hooks;
-
-// The knowledge-base steps of model selection, kept together so that they
-// are easy to wire to the knowledge base directly.
-void kb_set_model_block_size(int block_size) {
-  std::function<void(int)> hook;
-  {
-    std::lock_guard<std::mutex> lock(hooks_mutex);
-    hook = model_hooks.set_model_block_size;
-  }
-  if (hook) hook(block_size);
-}
-
-void kb_cache_model_record(int model) {
-  std::function<void(int)> hook;
-  {
-    std::lock_guard<std::mutex> lock(hooks_mutex);
-    hook = model_hooks.cache_model_record;
-  }
-  if (hook) hook(model);
-}
-
 // Loads the model's settings of MODEL.INI into the free key list.
 void load_model_settings(int model) {
   std::string ini = model_ini_path();
@@ -152,13 +128,8 @@ std::string user_name;
 
 }  // namespace
 
-void set_model_record_hooks(ModelRecordHooks hooks) {
-  std::lock_guard<std::mutex> lock(hooks_mutex);
-  model_hooks = std::move(hooks);
-}
-
 int select_model(int model) {
-  kb_set_model_block_size(kModelBlockSize);
+  kb::set_model_block_size(kb::kModelBlockSize);
   std::optional<uint64_t> free_kb = platform::free_kilobytes();
   if (free_kb && *free_kb < kMinFreeKilobytes) {
     host::ShowGenerationError(format_message(host::MessageText(kMsgLowDiskSpace),
@@ -167,9 +138,11 @@ int select_model(int model) {
   }
   ReadConfigFile(host::get_program_dir() + "config.qn");
   ReadConfigFile(platform::current_dir() + "config.qn");
-  kb_cache_model_record(model);
+  kb::mdl_info(model);
   load_model_settings(model);
   read_version_switch();
+  // The model of this generation, from which the model walk starts.
+  kb::set_current_model(model);
   return model;
 }
 

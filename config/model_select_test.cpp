@@ -5,11 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "config/kb_link.h"
 #include "config/test_dir.h"
-#include "platform/message_box.h"
 #include "platform/path.h"
-#include "platform/resource_library.h"
 
 namespace qn::config {
 namespace {
@@ -171,95 +168,6 @@ TEST_F(ConfigModelDir, GeneratorDirAndVersionSwitch) {
   host::run_state().generator_id = 12;  // its section has no Path
   EXPECT_EQ(GetGeneratorDir(out), 0);
   EXPECT_EQ(out, "");
-}
-
-class ConfigModelSelect : public ConfigDirTest {
- protected:
-  void SetUp() override {
-    ConfigDirTest::SetUp();
-    previous_box_ = platform::set_message_box_hook(
-        [this](std::string_view text, std::string_view caption, unsigned) {
-          boxes_.push_back(std::string(caption) + ": " + std::string(text));
-          return platform::kIdOk;
-        });
-    set_model_record_hooks({[this](int size) { calls_.push_back("block " + std::to_string(size)); },
-                            [this](int model) { calls_.push_back("model " + std::to_string(model)); }});
-  }
-  void TearDown() override {
-    platform::set_message_box_hook(previous_box_);
-    set_model_record_hooks({});
-    platform::set_free_space_probe(nullptr);
-    ConfigDirTest::TearDown();
-  }
-
-  platform::MessageBoxHook previous_box_;
-  std::vector<std::string> boxes_;
-  std::vector<std::string> calls_;
-};
-
-TEST_F(ConfigModelSelect, TooLittleFreeSpace) {
-  auto library = platform::ResourceLibrary::load(QN_PROGRAM_DIR, "qnresc32");
-  const bool have_texts = library != nullptr;
-  platform::set_resource_library(std::move(library));
-  write("program/config.qn", "MYKEY=1\n");
-  platform::set_free_space_probe([] { return std::optional<uint64_t>(249); });
-  EXPECT_EQ(select_model(5), -1);
-  ASSERT_EQ(boxes_.size(), 1u);
-  EXPECT_EQ(boxes_[0], have_texts ? "Generation Error: Too little free disk space on the current "
-                                    "drive: at least 250 KB are needed."
-                                  : "Generation Error: Msg  62212: Text not available");
-  EXPECT_EQ(GetConfigValue("MYKEY"), std::nullopt);  // the key file was not read
-  platform::set_resource_library(nullptr);
-
-  // 250 KB is enough, and a drive that cannot be asked passes.
-  for (std::optional<uint64_t> free : {std::optional<uint64_t>(250), std::optional<uint64_t>()}) {
-    platform::set_free_space_probe([free] { return free; });
-    EXPECT_EQ(select_model(5), 5);
-  }
-  EXPECT_EQ(boxes_.size(), 1u);
-}
-
-TEST_F(ConfigModelSelect, ReadsKeyFilesAndModelSettings) {
-  platform::set_free_space_probe([] { return std::optional<uint64_t>(1u << 20); });
-  write("program/config.qn", "SHARED=program\nPROGONLY=1\nRPT_WIDTH=200\n");
-  write("model/Config.Qn", "SHARED=model\nRPT_WIDTH=150\n");
-  write("program/qn.ini", "[QNW]\nVersion=2\n");
-  write("model/Model.ini",
-        "[Model 005]\n"
-        "DataSource=4\n"
-        "Type=\n"
-        "Generator=3\n"
-        "[Preferences 005]\n"
-        "DBMS=ORACLE\n"
-        "BATCH=Y\n"
-        "[Preferences 005 11]\n"
-        "DBMS=DB2\n"
-        "JAVA_PKG=com.x\n"
-        "[Preferences 005 03]\n"
-        "NEVER=1\n"
-        "[Model 006]\n"
-        "Generator=11\n"
-        "[Preferences 006]\n"
-        "A=1\n"
-        "[Preferences 006 11]\n"
-        "B=1\n");
-  EXPECT_EQ(select_model(5), 5);
-  EXPECT_EQ(calls_, (std::vector<std::string>{"block 1000", "model 5"}));
-  const std::pair<const char*, std::optional<std::string>> expected[] = {
-      {"SHARED", "model"},  // the current directory's file comes last
-      {"PROGONLY", "1"},    {"DTASRC", "4"},  {"MDLTYPE", std::nullopt},
-      {"DBMS", "DB2"},      {"BATCH", "Y"},   {"java_pkg", "com.x"}, {"NEVER", std::nullopt},
-  };
-  for (const auto& [key, value] : expected) EXPECT_EQ(GetConfigValue(key), value) << key;
-  EXPECT_EQ(typed_keys().rpt_width, 150);
-  EXPECT_TRUE(typed_keys().batch);
-  EXPECT_EQ(get_ide_version_switch(), 2);
-
-  // The model's own generator: its generator section is not read.
-  reset_config_keys();
-  EXPECT_EQ(select_model(6), 6);
-  EXPECT_EQ(GetConfigValue("A"), "1");
-  EXPECT_EQ(GetConfigValue("B"), std::nullopt);
 }
 
 }  // namespace

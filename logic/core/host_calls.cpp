@@ -27,22 +27,11 @@ std::string program_directory(Run& run) {
 }
 
 bool get_model(Run& run, int64_t& model, int64_t& status, int64_t& offset) {
-  if (find_host_predicate("i_get_model", 3) == nullptr) {
-    // Until the crossing offers the model selection: the model given to
-    // Generate, in the model-number block of 1000.
-    auto m = run.facts().first(Term::compound("model_i", {Term::fresh_var(), Term::fresh_var()}));
-    if (!m || !m->arg(2).is_int()) return false;
-    model = m->arg(2).as_int();
-    status = 0;
-    offset = 1000;
-    return true;
-  }
-  Term args[] = {Term::fresh_var(), Term::fresh_var(), Term::fresh_var()};
-  if (!call_host(run, "i_get_model", args)) return false;
-  if (!args[0].is_int() || !args[1].is_int() || !args[2].is_int()) return false;
-  model = args[0].as_int();
-  status = args[1].as_int();
-  offset = args[2].as_int();
+  Term m = Term::fresh_var(), st = Term::fresh_var(), off = Term::fresh_var();
+  if (!i_get_model(run, m, st, off)) return false;
+  model = m.as_int();
+  status = st.as_int();
+  offset = off.as_int();
   return true;
 }
 
@@ -57,15 +46,9 @@ bool i_get_dirgen(Run& run, int64_t model, int64_t generator, std::string& u, st
 }
 
 bool model_info_dir(Run& run, int64_t model, std::string& dir) {
-  if (find_host_predicate("i_model_info", 2) == nullptr) {
-    // Until the crossing offers the model record's directory: the current
-    // directory, which SetModelPath made the model directory.
-    dir.clear();
-    return true;
-  }
-  Term args[] = {Term::integer(model), Term::fresh_var()};
-  if (!call_host(run, "i_model_info", args)) return false;
-  dir = text_of(args[1]);
+  Term t = Term::fresh_var();
+  if (!i_model_info(run, Term::integer(model), t)) return false;
+  dir = text_of(t);
   return true;
 }
 

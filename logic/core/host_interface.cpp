@@ -15,6 +15,7 @@
 #include "host/directories.h"
 #include "host/source_writer.h"
 #include "host/term_value.h"
+#include "kb/model_queries.h"
 #include "logic/core/messages.h"
 #include "logic/core/utilities.h"
 #include "platform/cp1252.h"
@@ -290,6 +291,23 @@ bool p_i_get_dirgen(Run& run, std::span<Term> a) {
   return true;
 }
 
+bool p_i_model_info(Run& run, std::span<Term> a) {
+  int32_t model = 0;
+  if (!int_in(a[0], model) || !text_out(a[1], kb::mdl_info_path(model))) {
+    return failed(run, "i_model_info");
+  }
+  return true;
+}
+
+bool p_i_get_model(Run& run, std::span<Term> a) {
+  int model = 0, offset = 0;
+  const int status = kb::next_model_entry(model, offset);
+  if (!int_out(a[0], model) || !int_out(a[1], status) || !int_out(a[2], offset)) {
+    return failed(run, "i_get_model");
+  }
+  return true;
+}
+
 bool p_i_itoa(Run& run, std::span<Term> a) {
   int32_t value = 0, base = 0, width = 0;
   if (!int_in(a[0], value) || !int_in(a[1], base) || !int_in(a[2], width) ||
@@ -388,6 +406,7 @@ constexpr HostPredicateEntry kHostPredicates[] = {
     {"i_end_rpt", 0, p_i_end_rpt},
     {"i_printfglnocol", 1, p_i_printfglnocol},
     {"i_ptemplatenocol", 4, p_i_ptemplatenocol},
+    {"i_get_model", 3, p_i_get_model},
     {"i_get_dirgen", 5, p_i_get_dirgen},
     {"i_config", 2, p_i_config},
     {"i_itoa", 4, p_i_itoa},
@@ -530,6 +549,22 @@ bool i_get_dirgen(Run& run, const Term& model, const Term& generator, Term& u, T
   u = a[2];
   s = a[3];
   n = a[4];
+  return true;
+}
+
+bool i_model_info(Run& run, const Term& model, Term& dir) {
+  std::array<Term, 2> a{model, dir};
+  if (!call_entry(run, p_i_model_info, a)) return false;
+  dir = a[1];
+  return true;
+}
+
+bool i_get_model(Run& run, Term& model, Term& status, Term& offset) {
+  std::array<Term, 3> a{model, status, offset};
+  if (!call_entry(run, p_i_get_model, a)) return false;
+  model = a[0];
+  status = a[1];
+  offset = a[2];
   return true;
 }
 

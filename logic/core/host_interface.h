@@ -91,6 +91,13 @@ bool i_printfglnocol(Run& run, const engine::Term& lines);
 // i_ptemplatenocol/4: expands a template into the output.
 bool i_ptemplatenocol(Run& run, const engine::Term& file, const engine::Term& before,
                       const engine::Term& after, const engine::Term& args);
+// i_model_info/2: the directory path of the model's record (model 0: the
+// cached model).
+bool i_model_info(Run& run, const engine::Term& model, engine::Term& dir);
+// i_get_model/3: the model walk: the current model after it, 1 when the
+// companion model one block higher does not exist (else 0), and the block
+// size as the model-number offset.
+bool i_get_model(Run& run, engine::Term& model, engine::Term& status, engine::Term& offset);
 // i_get_dirgen/5: creates and names the generation directories u, s, n.
 bool i_get_dirgen(Run& run, const engine::Term& model, const engine::Term& generator,
                   engine::Term& u, engine::Term& s, engine::Term& n);

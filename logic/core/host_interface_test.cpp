@@ -17,6 +17,7 @@
 #include "host/directories.h"
 #include "host/source_writer.h"
 #include "host/term_value.h"
+#include "kb/model_queries.h"
 #include "logic/core/messages.h"
 
 namespace qn::logic {
@@ -297,6 +298,44 @@ TEST_F(HostInterfaceTest, GenerationDirectories) {
   EXPECT_EQ(n.text(), expected.n);
   EXPECT_FALSE(mismatch);
   EXPECT_FALSE(bad_model);
+}
+
+// The model walk and the model record's directory. A current model one
+// block up and an emptied model cache need no knowledge base; the routines
+// themselves are tested with the knowledge base.
+TEST_F(HostInterfaceTest, ModelPredicates) {
+  kb::reset_model_queries();
+  kb::set_model_block_size(kb::kModelBlockSize);
+  kb::set_current_model(1500);
+  kb::mdl_info(65535);
+  struct Case {
+    std::vector<Term> args;  // (model, status, offset) or (model, dir)
+    bool ok;
+    std::string results;  // the arguments after the call, written bare
+  } cases[] = {
+      {{Term::fresh_var(), Term::fresh_var(), Term::fresh_var()}, true, "1500 0 1000"},
+      {{T("1500"), Term::fresh_var(), T("1000")}, true, "1500 0 1000"},
+      {{T("5"), Term::fresh_var(), Term::fresh_var()}, false, ""},
+      {{Term::fresh_var(), T("1"), Term::fresh_var()}, false, ""},
+      {{T("0"), Term::fresh_var()}, true, "0 "},
+      {{T("65535"), T("''")}, true, "65535 "},
+      {{T("0"), T("'QN001'")}, false, ""},
+      {{T("m"), Term::fresh_var()}, false, ""},
+  };
+  for (Case& c : cases) {
+    std::vector<Term>& a = c.args;
+    SCOPED_TRACE(engine::writeq(a[0]) + " " + engine::writeq(a[1]));
+    const bool ok = a.size() == 3 ? i_get_model(run_, a[0], a[1], a[2]) : i_model_info(run_, a[0], a[1]);
+    ASSERT_EQ(ok, c.ok);
+    if (c.ok) {
+      std::string results;
+      for (const Term& t : a) results += (results.empty() ? "" : " ") + engine::write(t);
+      EXPECT_EQ(results, c.results);
+    }
+  }
+  Term args[] = {Term::fresh_var(), Term::fresh_var(), Term::fresh_var()};
+  EXPECT_TRUE(call_host(run_, "i_get_model", args));
+  kb::reset_model_queries();
 }
 
 TEST_F(HostInterfaceTest, OutputPredicates) {
