@@ -1,6 +1,5 @@
 #include "logic/core/emit.h"
 
-#include <array>
 
 #include "logic/core/host_interface.h"
 
@@ -23,10 +22,8 @@ bool print_nocol(Run& run, const Term& lines) { return i_printfglnocol(run, line
 bool open_rpt_file(Run& run, const Term& model, const Term& file) {
   // The model directory is asked for as the rules always did; the output
   // path is File itself.
-  if (find_host_predicate("i_model_info", 2) != nullptr) {
-    std::array<Term, 2> a{model, Term::fresh_var()};
-    if (!call_host(run, "i_model_info", a)) return false;
-  }
+  Term model_dir = Term::fresh_var();
+  if (!i_model_info(run, model, model_dir)) return false;
   if (!i_defoutfile(run, file)) return false;
   if (i_start_rpt(run, Term::integer(0), Term::string(""), Term::string(""))) return true;
   close_rpt_file(run);

@@ -75,10 +75,10 @@ TEST_F(EmitTest, EveryLineIsAnInterruptCheck) {
 
 TEST_F(EmitTest, CapturedFiles) {
   EmitCapture& cap = run_.capture_output();
-  ASSERT_TRUE(open_rpt_file(run_, T("1"), T("'QN001\\\\A.java'")));
+  ASSERT_TRUE(open_rpt_file(run_, T("0"), T("'QN001\\\\A.java'")));
   emit_text(run_, {Term::list({T("class"), T("'A'")})});
   EXPECT_TRUE(close_rpt_file(run_));
-  ASSERT_TRUE(open_rpt_file(run_, T("1"), T("'B.java'")));
+  ASSERT_TRUE(open_rpt_file(run_, T("0"), T("'B.java'")));
   emit_text(run_, T("[[b]]"));
   cap.fail_writes = true;
   EXPECT_FALSE(emit_text(run_, T("[[c]]")));
@@ -103,17 +103,17 @@ TEST_F(EmitTest, HostWriterFailures) {
   h.show_error = [&](std::string_view) { ++boxes; };
   host::source_writer().set_host(h);
 
-  EXPECT_FALSE(open_rpt_file(run_, T("1"), Term::string((dir / "no/such/x.java").string())));
+  EXPECT_FALSE(open_rpt_file(run_, T("0"), Term::string((dir / "no/such/x.java").string())));
   EXPECT_FALSE(host::source_writer().error_state());
   if (fs::exists("/dev/full")) {
-    ASSERT_TRUE(open_rpt_file(run_, T("1"), T("'/dev/full'")));
+    ASSERT_TRUE(open_rpt_file(run_, T("0"), T("'/dev/full'")));
     EXPECT_FALSE(emit_text(run_, T("[[a], [b]]")));
     EXPECT_FALSE(emit_text(run_, T("[[c]]")));
     EXPECT_FALSE(close_rpt_file(run_));
     EXPECT_EQ(boxes, 1);
   }
   const std::string ok_path = (dir / "ok.java").string();
-  ASSERT_TRUE(open_rpt_file(run_, T("1"), Term::string(ok_path)));
+  ASSERT_TRUE(open_rpt_file(run_, T("0"), Term::string(ok_path)));
   EXPECT_TRUE(emit_text(run_, T("[[ok]]")));
   EXPECT_TRUE(close_rpt_file(run_));
   std::ifstream in(ok_path);

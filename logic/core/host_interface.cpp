@@ -406,8 +406,7 @@ constexpr HostPredicateEntry kHostPredicates[] = {
     {"i_end_rpt", 0, p_i_end_rpt},
     {"i_printfglnocol", 1, p_i_printfglnocol},
     {"i_ptemplatenocol", 4, p_i_ptemplatenocol},
-    // i_model_info/2 is called through its typed form for now: open_rpt_file/2
-    // asks for it by name, and its tests run without a knowledge base.
+    {"i_model_info", 2, p_i_model_info},
     {"i_get_model", 3, p_i_get_model},
     {"i_get_dirgen", 5, p_i_get_dirgen},
     {"i_config", 2, p_i_config},
