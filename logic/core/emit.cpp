@@ -1,6 +1,5 @@
 #include "logic/core/emit.h"
 
-
 #include "logic/core/host_interface.h"
 
 namespace qn::logic {
