@@ -141,8 +141,6 @@ int select_model(int model) {
   kb::mdl_info(model);
   load_model_settings(model);
   read_version_switch();
-  // The model of this generation, from which the model walk starts.
-  kb::set_current_model(model);
   return model;
 }
 

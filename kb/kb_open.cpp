@@ -1,5 +1,7 @@
 #include "kb/kb_open.h"
 
+#include "kb/model_queries.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
@@ -17,7 +19,6 @@ constexpr unsigned kMsgOpeningKb = 62054;
 
 std::string g_param_file = "PEFILES";
 bool g_open = false;
-int g_current_model = 0;
 ModelSelector g_selector = &config::select_model;
 
 bool readable(const std::string& name) {
@@ -56,7 +57,7 @@ int OpenKnowledgeBase(int model) {
   getisam();
   host::clear_status();
   if (g_selector(model) == -1) return 0;
-  g_current_model = model;
+  set_current_model(model);
   return 1;
 }
 
@@ -84,7 +85,6 @@ int close_isam() {
 }
 
 const std::string& param_file_name() { return g_param_file; }
-int kb_current_model() { return g_current_model; }
 void set_model_selector(ModelSelector selector) { g_selector = selector ? selector : &config::select_model; }
 
 }  // namespace qn::kb

@@ -21,9 +21,6 @@ int close_isam();
 // search found it.
 const std::string& param_file_name();
 
-// The model number of this generation (0 before the first open).
-int kb_current_model();
-
 // Model selection that OpenKnowledgeBase calls (the configuration layer's
 // select_model unless a test puts another in). Answers the model or -1.
 using ModelSelector = int (*)(int model);

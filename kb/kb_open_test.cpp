@@ -1,4 +1,5 @@
 #include "kb/kb_open.h"
+#include "kb/model_queries.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +36,7 @@ TEST_F(KbOpen, CurrentDirectoryBeforeFilepath) {
   ASSERT_EQ(OpenKnowledgeBase(1), 1);
   EXPECT_EQ(param_file_name(), "PEFILES");
   EXPECT_EQ(model_name(1), "HERE");
-  EXPECT_EQ(kb_current_model(), 1);
+  EXPECT_EQ(current_model(), 1);
 }
 
 TEST_F(KbOpen, FoundAlongFilepathAndNotReopened) {

@@ -264,7 +264,6 @@ TEST_F(ModelSelect, ReadsKeyFilesModelRecordAndSettings) {
   config::reset_config_keys();
   EXPECT_EQ(config::select_model(6), 6);
   EXPECT_EQ(mdl_info_path(0), "M6");
-  EXPECT_EQ(current_model(), 6);
   EXPECT_EQ(config::GetConfigValue("A"), "1");
   EXPECT_EQ(config::GetConfigValue("B"), std::nullopt);
 }
