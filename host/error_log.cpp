@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <mutex>
 
@@ -11,6 +10,7 @@
 #include "host/directories.h"
 #include "host/run_state.h"
 #include "kb/isam/isam.h"
+#include "platform/clock.h"
 #include "platform/debug_output.h"
 #include "platform/resource_library.h"
 
@@ -18,26 +18,11 @@ namespace qn::host {
 
 namespace {
 
-std::mutex g_clock_mutex;
-std::function<std::string()> g_time_text;
-
 // True while an internal-error report is being written; a second report
 // meanwhile (a failure inside the report itself) returns at once.
 bool g_report_in_progress = false;
 
-std::string time_text() {
-  {
-    std::lock_guard lock(g_clock_mutex);
-    if (g_time_text) return g_time_text();
-  }
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char buf[64];
-  // The ctime form: "Thu Dec 10 12:07:37 2026\n".
-  std::strftime(buf, sizeof buf, "%a %b %e %H:%M:%S %Y\n", &local);
-  return buf;
-}
+std::string time_text() { return platform::ctime_text(platform::local_now()); }
 
 std::string current_dir_text() {
   std::error_code ec;
@@ -62,11 +47,6 @@ std::string format(const char* fmt, ...) {
 bool has_isam_line(short code) { return (code >= 0 && code <= 5) || code == 200; }
 
 }  // namespace
-
-void set_log_time_text(std::function<std::string()> time_text_fn) {
-  std::lock_guard lock(g_clock_mutex);
-  g_time_text = std::move(time_text_fn);
-}
 
 std::string error_log_path() {
   const std::string& dir = get_program_dir();

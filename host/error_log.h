@@ -41,10 +41,6 @@ void DebugTrace(int wait, const char* format, ...) __attribute__((format(printf,
 // "Msg %6u: Text not available". The last two results stay valid together.
 const char* MessageText(unsigned id);
 
-// Test seam: the time text of the log records (ctime form, ending in a
-// newline). An empty function restores the clock.
-void set_log_time_text(std::function<std::string()> time_text);
-
 // The error log's file: "qnlog.err" in the program directory.
 std::string error_log_path();
 

@@ -1,5 +1,7 @@
 #include "host/error_log.h"
 
+#include "platform/clock.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -25,12 +27,12 @@ class ErrorLogTest : public ::testing::Test {
     dir_ = fs::temp_directory_path() / ("qn_error_log_" + std::to_string(::getpid()));
     fs::create_directories(dir_);
     set_program_path_for_tests((dir_ / "qnjavagen").string());
-    set_log_time_text([] { return std::string("Thu Dec 10 12:00:00 2026\n"); });
+    platform::set_clock_for_tests([] { return platform::LocalTime{2026, 12, 10, 12, 0, 0, 0, 4}; });
     ::setenv("QNUSER", "TESTER", 1);
     run_state().current_model_record = 7;
   }
   void TearDown() override {
-    set_log_time_text(nullptr);
+    platform::set_clock_for_tests(nullptr);
     set_program_path_for_tests(std::nullopt);
     fs::remove_all(dir_);
   }
@@ -88,9 +90,9 @@ TEST_F(ErrorLogTest, RecordsByteForByte) {
 
 TEST_F(ErrorLogTest, ReportDuringAReportReturnsZero) {
   int inner = -1;
-  set_log_time_text([&] {
+  platform::set_clock_for_tests([&] {
     inner = LogError(3, "inner");  // a failure while the first report is written
-    return std::string("Thu Dec 10 12:00:00 2026\n");
+    return platform::LocalTime{2026, 12, 10, 12, 0, 0, 0, 4};
   });
   EXPECT_THROW(LogError(200, "outer"), CCTreeException);
   EXPECT_EQ(inner, 0);
@@ -98,7 +100,7 @@ TEST_F(ErrorLogTest, ReportDuringAReportReturnsZero) {
   EXPECT_NE(text.find("in function: outer"), std::string::npos);
   EXPECT_EQ(text.find("inner"), std::string::npos);
   // The report is over: the next one is written again.
-  set_log_time_text([] { return std::string("Thu Dec 10 12:00:00 2026\n"); });
+  platform::set_clock_for_tests([] { return platform::LocalTime{2026, 12, 10, 12, 0, 0, 0, 4}; });
   EXPECT_THROW(LogError(1, "again"), CCTreeException);
   EXPECT_NE(log().find("in function: again"), std::string::npos);
 }

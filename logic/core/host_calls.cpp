@@ -1,9 +1,7 @@
 #include "logic/core/host_calls.h"
 
-#include <chrono>
-#include <ctime>
-
 #include "engine/files.h"
+#include "engine/system.h"
 #include "logic/core/emit.h"
 #include "logic/core/host_interface.h"
 
@@ -92,14 +90,11 @@ std::vector<std::string> list_directory(Run&, std::string_view pattern) {
 bool delete_file(Run& run, std::string_view path) { return engine::delete_file(run.engine(), path); }
 
 ClockTime host_clock(Run&) {
-  using namespace std::chrono;
-  const auto now = system_clock::now();
-  const std::time_t t = system_clock::to_time_t(now);
-  std::tm tm{};
-  localtime_r(&t, &tm);
-  const auto ms = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
-  return ClockTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour,
-                   tm.tm_min,        tm.tm_sec,      static_cast<int>(ms / 10)};
+  const Term date = engine::date_now();
+  const Term time = engine::time_now();
+  auto at = [](const Term& t, size_t n) { return static_cast<int>(t.arg(n).as_int()); };
+  return ClockTime{at(date, 1), at(date, 2), at(date, 3), at(time, 1),
+                   at(time, 2), at(time, 3), at(time, 4)};
 }
 
 }  // namespace qn::logic

@@ -8,6 +8,7 @@
 #include "engine/clause_io.h"
 #include "engine/engine.h"
 #include "logic/core/spec_files.h"
+#include "platform/clock.h"
 
 namespace qn::logic {
 namespace {
@@ -93,6 +94,11 @@ TEST(LogicCoreMessages, MessageFileDatesByLanguage) {
     auto text = msg_text(run, Term::atom("strdate"), {Term::integer(10), month->arg(3), Term::integer(2026)});
     ASSERT_TRUE(text);
     EXPECT_EQ(*text, c.date);
+    // The date and time of generation come from the clock.
+    platform::set_clock_for_tests([] { return platform::LocalTime{2026, 5, 10, 9, 5, 3, 7, 0}; });
+    EXPECT_EQ(msg_text(run, Term::atom("date")), c.date);
+    EXPECT_EQ(msg_text(run, Term::atom("time")), "9:5:3.7");
+    platform::set_clock_for_tests(nullptr);
   }
 }
 
