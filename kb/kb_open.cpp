@@ -11,6 +11,7 @@
 #include "host/error_log.h"
 #include "kb/isam/isam.h"
 #include "platform/path.h"
+#include "platform/system_services.h"
 
 namespace qn::kb {
 namespace {
@@ -28,9 +29,9 @@ bool readable(const std::string& name) {
 
 // Looks for PEFILES in the folders of FILEPATH (separated by ';').
 void search_param_file() {
-  const char* list = std::getenv("FILEPATH");
+  const std::optional<std::string> list = platform::environment_value("FILEPATH");
   if (!list) return;
-  std::string dirs(list);
+  const std::string& dirs = *list;
   size_t pos = 0;
   while (pos <= dirs.size()) {
     size_t end = dirs.find(';', pos);
