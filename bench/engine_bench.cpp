@@ -126,14 +126,20 @@ FactBase& big_base() {
   return *fb;
 }
 
-void BM_FirstByFirstArgument(benchmark::State& state) {
-  FactBase& fb = big_base();
-  std::mt19937 rng(7);
+// 1024 patterns attr_i(N, _, _) with random first arguments.
+std::vector<Term> random_patterns(unsigned seed) {
+  std::mt19937 rng(seed);
   std::vector<Term> patterns;
   for (int i = 0; i < 1024; ++i) {
     patterns.push_back(Term::compound("attr_i", {Term::integer(static_cast<int64_t>(rng() % kFacts)),
                                                  Term::var(1), Term::var(2)}));
   }
+  return patterns;
+}
+
+void BM_FirstByFirstArgument(benchmark::State& state) {
+  FactBase& fb = big_base();
+  const std::vector<Term> patterns = random_patterns(7);
   size_t k = 0;
   for (auto _ : state) {
     auto r = fb.first(patterns[k++ & 1023]);
@@ -144,12 +150,7 @@ BENCHMARK(BM_FirstByFirstArgument);
 
 void BM_FindallByFirstArgument(benchmark::State& state) {
   FactBase& fb = big_base();
-  std::mt19937 rng(9);
-  std::vector<Term> patterns;
-  for (int i = 0; i < 1024; ++i) {
-    patterns.push_back(Term::compound("attr_i", {Term::integer(static_cast<int64_t>(rng() % kFacts)),
-                                                 Term::var(1), Term::var(2)}));
-  }
+  const std::vector<Term> patterns = random_patterns(9);
   size_t k = 0;
   for (auto _ : state) {
     auto r = fb.findall(patterns[k++ & 1023]);
