@@ -209,7 +209,7 @@ void set_gen_dirs(Run& run, int64_t model) {
   auto gen = facts.first(Term::compound(
       "p_i", {Term::atom("model"), Term::list({Term::atom("generator"), var()})}));
   if (gen) {
-    const Term& g = gen->arg(2).list_items()[1];
+    const Term g = gen->arg(2).list_items()[1];
     if (g.is_int()) ok = i_get_dirgen(run, model, g.as_int(), u, s, n);
   }
   auto put = [&](const char* which, const Term& dir) {
