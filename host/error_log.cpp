@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <mutex>
+#include <optional>
 
 #include "config/model_select.h"
 #include "host/directories.h"
@@ -21,6 +22,16 @@ namespace {
 // True while an internal-error report is being written; a second report
 // meanwhile (a failure inside the report itself) returns at once.
 bool g_report_in_progress = false;
+
+// Ends the report in progress however LogError is left, so that a report
+// abandoned by an unexpected exception (out of memory while formatting)
+// does not silence every later one.
+struct ReportScope {
+  ReportScope() { g_report_in_progress = true; }
+  ~ReportScope() { g_report_in_progress = false; }
+  ReportScope(const ReportScope&) = delete;
+  ReportScope& operator=(const ReportScope&) = delete;
+};
 
 std::string time_text() { return platform::ctime_text(platform::local_now()); }
 
@@ -57,9 +68,10 @@ int LogError(short code, std::string_view text) {
   int saved_errno = errno;
   short isam = -1;
   short secondary = -1;
+  std::optional<ReportScope> report;
   if (code >= 0) {
     if (g_report_in_progress) return 0;
-    g_report_in_progress = true;
+    report.emplace();
     isam = kb::IsamLastError();
     secondary = kb::IsamLastSecondaryError();
     if (isam != 24 && isam != 26) kb::IsamCloseSet();
@@ -87,7 +99,6 @@ int LogError(short code, std::string_view text) {
     std::fclose(log);
   }
   if (code < 0) return 1;
-  g_report_in_progress = false;
   throw CCTreeException(format("Internal Error %d in function %s", code, t.c_str()) + isam_line);
 }
 

@@ -103,6 +103,12 @@ TEST_F(ErrorLogTest, ReportDuringAReportReturnsZero) {
   platform::set_clock_for_tests([] { return platform::LocalTime{2026, 12, 10, 12, 0, 0, 0, 4}; });
   EXPECT_THROW(LogError(1, "again"), CCTreeException);
   EXPECT_NE(log().find("in function: again"), std::string::npos);
+  // A report abandoned by an unexpected failure does not silence the next.
+  platform::set_clock_for_tests([]() -> platform::LocalTime { throw std::bad_alloc(); });
+  EXPECT_THROW(LogError(201, "abandoned"), std::bad_alloc);
+  platform::set_clock_for_tests([] { return platform::LocalTime{2026, 12, 10, 12, 0, 0, 0, 4}; });
+  EXPECT_THROW(LogError(3, "after"), CCTreeException);
+  EXPECT_NE(log().find("in function: after"), std::string::npos);
 }
 
 TEST(MessageText, MissingAndPresentThroughTheResourceLibrary) {
