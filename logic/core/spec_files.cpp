@@ -185,16 +185,21 @@ void load_model_files(Run& run, int64_t model) {
   }
   if (!found) return;
   // The model fact files add to the facts already asserted (the generator's
-  // identity among them), so they are consulted, not reconsulted.
-  load_clause_file(run, "M1.ARI", /*replace=*/false, true);
-  const std::string own = "M" + std::to_string(model) + ".ARI";
-  const std::string other = "MM" + std::to_string(model) + ".ARI";
-  const bool use_mm = first != model && model != 1;
-  if (!load_clause_file(run, use_mm ? other : own, false, true)) {
-    if (use_mm && load_clause_file(run, own, false, true)) {
-      facts.abolish("pgm_gen_i", 2);
-      facts.abolish("parm_i", 3);
-    }
+  // identity among them), so they are consulted, not reconsulted. A file
+  // the listing finds but that cannot be read is passed over.
+  auto present = [&](const std::string& file) { return !list_directory(run, file).empty(); };
+  auto load = [&](const std::string& file) { load_clause_file(run, file, /*replace=*/false, true); };
+  if (present("M1.ARI")) load("M1.ARI");
+  const std::string plain = "M" + std::to_string(model) + ".ARI";
+  const std::string own = first != model && model != 1 ? "MM" + std::to_string(model) + ".ARI" : plain;
+  if (present(own)) {
+    load(own);
+  } else {
+    // Without its own file the model has no programs and parameters of its
+    // own: those of M1.ARI (or of M<n>.ARI standing in) are dropped.
+    if (present(plain)) load(plain);
+    facts.abolish("pgm_gen_i", 2);
+    facts.abolish("parm_i", 3);
   }
   facts.abolish("model_num_i", 1);
   facts.assertz(Term::compound("model_num_i", {Term::integer(model)}));

@@ -116,5 +116,40 @@ TEST_F(LogicCoreSpecFiles, ModelNumberPairs) {
   EXPECT_EQ(model_num_pair(run_, 5), (P{{1, 5}, {5, 1005}}));
 }
 
+// The model's own fact file, or M<n>.ARI standing in for it; without its own
+// file the model keeps no program or parameter facts.
+TEST_F(LogicCoreSpecFiles, ModelFactFiles) {
+  struct Case {
+    int64_t first;
+    std::vector<std::string> files;
+    std::vector<std::string> programs;  // pgm_gen_i/2 after loading
+  } cases[] = {
+      {5, {"M5.ARI"}, {"pgm_gen_i(one,1)", "pgm_gen_i(own,5)"}},
+      {5, {}, {}},
+      {1, {"MM5.ARI", "M5.ARI"}, {"pgm_gen_i(one,1)", "pgm_gen_i(mm,5)"}},
+      {1, {"M5.ARI"}, {}},
+      {1, {}, {}},
+  };
+  const fs::path old = fs::current_path();
+  fs::current_path(dir_);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.files.size());
+    for (const auto& e : fs::directory_iterator(dir_)) fs::remove(e.path());
+    write("M1.ARI", "pgm_gen_i(one, 1). parm_i(one, 1, 1). p_i(model, [lang, 'Spa']).");
+    for (const auto& f : c.files) {
+      write(f, f == "MM5.ARI" ? "pgm_gen_i(mm, 5). parm_i(mm, 1, 1)." : "pgm_gen_i(own, 5).");
+    }
+    engine_.facts().clear();
+    run_.facts().assertz(Term::compound("model_i", {Term::integer(c.first), Term::integer(5)}));
+    load_model_files(run_, 5);
+    EXPECT_EQ(facts("pgm_gen_i", 2), c.programs);
+    EXPECT_EQ(facts("parm_i", 3).size(), c.programs.empty() ? 0u : c.first == 1 ? 2u : 1u);
+    EXPECT_EQ(facts("model_num_i", 1), std::vector<std::string>{"model_num_i(5)"});
+    EXPECT_EQ(facts("idiom", 1), std::vector<std::string>{"idiom(spa)"});
+    EXPECT_EQ(facts("dir_i", 2).at(0), "dir_i(u,.\\)");
+  }
+  fs::current_path(old);
+}
+
 }  // namespace
 }  // namespace qn::logic
