@@ -250,6 +250,9 @@ bool p_i_printfglnocol(Run& run, std::span<Term> a) {
   return ok || failed(run, "i_printfglnocol");
 }
 
+// A template that cannot be expanded (missing file, missing final newline,
+// missing argument) fails the predicate rather than passing for success: the
+// page writers test it to report the error and write nothing further.
 bool p_i_ptemplatenocol(Run& run, std::span<Term> a) {
   for (int i = 0; i < 4; ++i) term_to_slot(a[static_cast<size_t>(i)], i);
   host::term_slots_open();
