@@ -130,7 +130,11 @@ short read_image(const Family& f, short op, short mode, const uint8_t* key_image
       break;
   }
   if (status == kIsamNotFound) return kKbNotFound;
-  if (status != kIsamOk) fatal(host::kErrIsam, op_name(f, op));
+  if (status != kIsamOk) {
+    // A family without a name for the step (qnio) reports under its own name.
+    const char* step = op_name(f, op);
+    fatal(host::kErrIsam, step ? step : f.name);
+  }
   if ((op == kOpReadEqual && mode != 0) || op == kOpNextSameKey) {
     uint8_t found[kIsamMaxKeyLength];
     IsamBuildKey(kf, out, found, 0, 0);
