@@ -262,7 +262,7 @@ std::vector<int64_t> on_position(const Term& x, const Term& list, int64_t n0) {
 }
 
 bool on_or_empty(const Term& x, const Term& list) {
-  if (x.is_nil() && list.is_nil()) return true;
+  if (list.is_nil() && (x.is_nil() || x.is_var())) return true;  // X is or becomes []
   return on_test(x, list).has_value();
 }
 

@@ -127,6 +127,7 @@ TEST_F(UtilitiesTest, Lists) {
   for (const Case& c : cases) EXPECT_EQ(c.got, c.want) << c.name;
   EXPECT_TRUE(on_or_empty(T("[]"), T("[]")));
   EXPECT_FALSE(on_or_empty(T("x"), T("[]")));
+  EXPECT_TRUE(on_or_empty(T("_"), T("[]")));
   EXPECT_TRUE(subset(T("[a, b]"), T("[b, c, a]")));
   EXPECT_TRUE(same_set(T("[a, b]"), T("[b, a]")));
   EXPECT_FALSE(same_set(T("[a, b]"), T("[b, a, a]")));
