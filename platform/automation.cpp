@@ -1,11 +1,8 @@
 #include "platform/automation.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/resource.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -291,27 +288,6 @@ int AutomationClient::wait() {
     status_ = 127;
   }
   return *status_;
-}
-
-// --- process services ----------------------------------------------------
-
-void set_environment(const std::string& name, const std::string& value) {
-  ::setenv(name.c_str(), value.c_str(), 1);
-}
-
-std::string login_name() {
-  if (const char* n = ::getlogin(); n && *n) return n;
-  if (const struct passwd* pw = ::getpwuid(::geteuid()); pw && pw->pw_name) return pw->pw_name;
-  return {};
-}
-
-void lower_thread_priority() {
-  // On Linux the nice value is kept per thread.
-  const auto tid = static_cast<id_t>(::syscall(SYS_gettid));
-  errno = 0;
-  int now = ::getpriority(PRIO_PROCESS, tid);
-  if (now == -1 && errno != 0) return;
-  ::setpriority(PRIO_PROCESS, tid, now + 1);
 }
 
 }  // namespace qn::platform

@@ -119,16 +119,4 @@ class AutomationClient {
   std::optional<int> status_;
 };
 
-// --- process services of a server's start-up and of its clients -----------
-
-// Puts NAME=VALUE into the process environment.
-void set_environment(const std::string& name, const std::string& value);
-
-// The name of the logged-on user (login name, else the account's name);
-// empty when the system knows none.
-std::string login_name();
-
-// Lowers the calling thread's scheduling priority one step below normal.
-void lower_thread_priority();
-
 }  // namespace qn::platform

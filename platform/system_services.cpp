@@ -1,9 +1,12 @@
 #include "platform/system_services.h"
 
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/statvfs.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <mutex>
 #include <vector>
@@ -54,6 +57,19 @@ std::optional<std::string> environment_value(const char* name) {
   const char* value = std::getenv(name);
   if (value == nullptr) return std::nullopt;
   return std::string(value);
+}
+
+void set_environment(const std::string& name, const std::string& value) {
+  ::setenv(name.c_str(), value.c_str(), 1);
+}
+
+void lower_thread_priority() {
+  // On Linux the nice value is kept per thread.
+  const auto tid = static_cast<id_t>(::syscall(SYS_gettid));
+  errno = 0;
+  int now = ::getpriority(PRIO_PROCESS, tid);
+  if (now == -1 && errno != 0) return;
+  ::setpriority(PRIO_PROCESS, tid, now + 1);
 }
 
 void set_free_space_probe(std::function<std::optional<uint64_t>()> probe) {

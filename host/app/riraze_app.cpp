@@ -14,6 +14,7 @@
 #include "platform/message_box.h"
 #include "platform/path.h"
 #include "platform/registry_file.h"
+#include "platform/system_services.h"
 
 namespace qn::host {
 namespace {

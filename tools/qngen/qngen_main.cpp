@@ -23,6 +23,7 @@
 #include "platform/automation.h"
 #include "platform/path.h"
 #include "platform/registry_file.h"
+#include "platform/system_services.h"
 
 namespace {
 
@@ -127,7 +128,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "qngen: %s is not a directory\n", positional[0].c_str());
     return kUsage;
   }
-  if (!user_given) user = qn::platform::login_name();
+  if (!user_given) user = qn::platform::system_user_name().value_or("");
 
   const std::vector<std::string> command = server_command();
   std::string error;
