@@ -9,6 +9,7 @@
 
 #include "engine/clause_io.h"
 #include "platform/cp1252.h"
+#include "platform/find_files.h"
 #include "platform/path.h"
 
 namespace qn::engine {
@@ -17,29 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool match_from(std::string_view p, std::string_view n) {
-  // Iterative match with one backtrack point for the last '*'.
-  size_t pi = 0, ni = 0, star = std::string_view::npos, mark = 0;
-  while (ni < n.size()) {
-    if (pi < p.size() && p[pi] == '*') {
-      star = pi++;
-      mark = ni;
-    } else if (pi < p.size() &&
-               (p[pi] == '?' || platform::to_upper_1252(static_cast<unsigned char>(p[pi])) ==
-                                    platform::to_upper_1252(static_cast<unsigned char>(n[ni])))) {
-      ++pi;
-      ++ni;
-    } else if (star != std::string_view::npos) {
-      pi = star + 1;
-      ni = ++mark;
-    } else {
-      return false;
-    }
-  }
-  while (pi < p.size() && p[pi] == '*') ++pi;
-  return pi == p.size();
-}
-
 bool report(Engine& engine) {
   engine.set_errcode(kErrFile);
   if (engine.file_errors()) engine.raise(2, kErrFile);
@@ -47,17 +25,6 @@ bool report(Engine& engine) {
 }
 
 }  // namespace
-
-bool wildcard_match(std::string_view pattern, std::string_view name) {
-  if (pattern == "*.*") return true;
-  if (match_from(pattern, name)) return true;
-  // "x.*" also matches a name without an extension.
-  if (pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*" &&
-      name.find('.') == std::string_view::npos) {
-    return match_from(pattern.substr(0, pattern.size() - 2), name);
-  }
-  return false;
-}
 
 std::vector<DirEntry> directory(std::string_view pattern, int mask) {
   size_t cut = pattern.size();
@@ -70,7 +37,7 @@ std::vector<DirEntry> directory(std::string_view pattern, int mask) {
   fs::directory_iterator it(dir, ec);
   for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
     std::string name = it->path().filename().string();
-    if (name == "." || name == ".." || !wildcard_match(name_pattern, name)) continue;
+    if (name == "." || name == ".." || !platform::wildcard_match(name_pattern, name)) continue;
     std::error_code e2;
     fs::file_status st = it->status(e2);
     if (e2) continue;

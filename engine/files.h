@@ -44,8 +44,6 @@ struct DirEntry {
 std::vector<DirEntry> directory(std::string_view pattern, int mask = 0);
 // The names of the plain files matching a pattern, in the same order.
 std::vector<std::string> list_files(std::string_view pattern);
-// Windows wildcard match, ignoring case.
-bool wildcard_match(std::string_view pattern, std::string_view name);
 
 // delete/1, mkdir/1, chdir/1.
 bool delete_file(Engine& engine, std::string_view path);

@@ -18,6 +18,7 @@ TEST(Wildcard, Matches) {
     const char* name;
     bool match;
   } cases[] = {
+      {"a*b?c", "AxxBzC", true},  {"a*b?c", "AxxBC", false},     {"x.*", "X", true},
       {"*.jar", "A.JAR", true},   {"*.jar", "a.jar.old", false}, {"a?c.*", "abc.txt", true},
       {"a?c.*", "ac.txt", false}, {"*.*", "README", true},       {"READ*", "readme.txt", true},
       {"*x*y", "axbxcy", true},   {"*x*y", "axbxc", false},      {"", "a", false},
