@@ -11,6 +11,8 @@
 
 #include "config/config_qn.h"
 #include "config/model_select.h"
+#include "config/properties/prop_manager.h"
+#include "config/properties/saved_property.h"
 #include "host/dialog.h"
 #include "host/directories.h"
 #include "host/source_writer.h"
@@ -400,6 +402,39 @@ bool p_str_compare(Run& run, std::span<Term> a) {
   return int_out(a[2], c < 0 ? -1 : (c > 0 ? 1 : 0)) || failed(run, "str_compare");
 }
 
+// i_dstorepref/4: (Name, Store, Model, Value) the data-store preference.
+bool p_i_dstorepref(Run& run, std::span<Term> a) {
+  std::string name, value;
+  int32_t store = 0, model = 0;
+  if (!text_in(a[0], name) || !int_in(a[1], store) || !int_in(a[2], model) ||
+      !config::DataStorePref(name, store, model, value) || !text_out(a[3], value)) {
+    return failed(run, "i_dstorepref");
+  }
+  return true;
+}
+
+// i_tblproperty/4: (Model, Table, Name, Value) a saved table property.
+bool p_i_tblproperty(Run& run, std::span<Term> a) {
+  int32_t model = 0, table = 0;
+  std::string name, value;
+  if (!int_in(a[0], model) || !int_in(a[1], table) || !text_in(a[2], name) ||
+      !config::TableProperty(model, table, name, value) || !text_out(a[3], value)) {
+    return failed(run, "i_tblproperty");
+  }
+  return true;
+}
+
+// i_idxproperty/4: (Model, IndexName, Name, Value) a saved index property.
+bool p_i_idxproperty(Run& run, std::span<Term> a) {
+  int32_t model = 0;
+  std::string index, name, value;
+  if (!int_in(a[0], model) || !text_in(a[1], index) || !text_in(a[2], name) ||
+      !config::IndexProperty(model, index, name, value) || !text_out(a[3], value)) {
+    return failed(run, "i_idxproperty");
+  }
+  return true;
+}
+
 // One entry per predicate. Predicates of the knowledge base, the
 // configuration and the property model join this table in the same way.
 constexpr HostPredicateEntry kHostPredicates[] = {
@@ -422,6 +457,9 @@ constexpr HostPredicateEntry kHostPredicates[] = {
     {"ini_read_entry", 5, p_ini_read_entry},
     {"i_upper", 2, p_i_upper},
     {"str_compare", 3, p_str_compare},
+    {"i_dstorepref", 4, p_i_dstorepref},
+    {"i_tblproperty", 4, p_i_tblproperty},
+    {"i_idxproperty", 4, p_i_idxproperty},
 };
 
 DialogSenders default_dialog_senders() {
