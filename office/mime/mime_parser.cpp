@@ -349,7 +349,9 @@ ReceivedMessage ParseMessage(std::string_view message, AddressFormat format, std
   result.date_received = result.date_sent;
   result.subject = DecodeHeaderWord(FindHeader(headers, "Subject").value_or(""));
 
-  Walker(attach_dir, result).walk(headers, body, ended, 0);
+  // An empty body shares the CR LF of the mark with the header block, so no
+  // CR LF of its own goes with it.
+  Walker(attach_dir, result).walk(headers, body, ended && mark >= body_start, 0);
   return result;
 }
 

@@ -228,6 +228,7 @@ TEST_F(ParseMessageTest, BodyShapes) {
                 "hi\n"
                 "--b1--\n"),
        "<b>hi</b>\r\n"},
+      {"empty body", received("From: a@x.org\n\n"), ""},
       {"part without headers",
        received("Content-Type: multipart/mixed; boundary=\"x\"\n\n--x\n\nbare part\n--x--\n"), "bare part\r\n\r\n"},
       {"no closing delimiter: the last part is not walked",
