@@ -4,8 +4,8 @@
 
 namespace qn::office {
 
-inline constexpr int kMailOk = 0;
+inline constexpr int kMimeOk = 0;
 // "Could not save attachment: %s", filled with the file name.
-inline constexpr int kMailCouldNotSaveAttachment = 16;
+inline constexpr int kMimeAttachmentNotSaved = 16;
 
 }  // namespace qn::office

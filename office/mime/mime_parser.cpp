@@ -170,7 +170,7 @@ class Walker {
         saved = file.close();
       }
       if (!saved) {
-        result_.error = kMailCouldNotSaveAttachment;
+        result_.error = kMimeAttachmentNotSaved;
         result_.error_value = name;
       }
     }

@@ -34,13 +34,13 @@ struct ReceivedMessage {
   std::string attachs;  // attachment names joined by "; "
   std::string date_sent;  // day "/" month "/" year
   std::string date_received;
-  int error = kMailOk;      // kMailOk, or kMailCouldNotSaveAttachment
+  int error = kMimeOk;      // kMimeOk, or kMimeAttachmentNotSaved
   std::string error_value;  // the name of the attachment that could not be saved
 };
 
 // Parses one message. `attach_dir` ends with '/' when set; when it is empty
 // the attachments are listed but not saved. An attachment file that cannot be
-// created or written gives kMailCouldNotSaveAttachment with its name, and the
+// created or written gives kMimeAttachmentNotSaved with its name, and the
 // rest of the message is still parsed.
 ReceivedMessage ParseMessage(std::string_view message, AddressFormat format, std::string_view attach_dir);
 

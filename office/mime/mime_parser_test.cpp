@@ -157,7 +157,7 @@ TEST_F(ParseMessageTest, HeadersAboveLongAddressListsAreFound) {
   EXPECT_NE(m.to.find("; Member 39 (m39@lists.example.org)"), std::string::npos);
   EXPECT_EQ(m.cc, "Bob (bob@example.com)");
   EXPECT_EQ(m.text, "Hello all\r\n");  // no Content-Type: the body with its last CR LF
-  EXPECT_EQ(m.error, kMailOk);
+  EXPECT_EQ(m.error, kMimeOk);
 }
 
 TEST_F(ParseMessageTest, MissingAndFoldedHeaders) {
@@ -301,7 +301,7 @@ std::string mixed_message(const std::string& pdf, const std::string& data) {
 TEST_F(ParseMessageTest, AttachmentsAreSavedByteForByte) {
   std::string pdf = random_bytes(5000, 1), data = random_bytes(57, 2);
   ReceivedMessage m = ParseMessage(mixed_message(pdf, data), AddressFormat::Name, attach_dir());
-  EXPECT_EQ(m.error, kMailOk);
+  EXPECT_EQ(m.error, kMimeOk);
   EXPECT_EQ(m.text, "See the files.\r\n");
   EXPECT_EQ(m.attachs, "report.pdf; data.bin; r\xE9sum\xE9.txt; plain.bin");
   EXPECT_EQ(file("report.pdf"), pdf);
@@ -321,7 +321,7 @@ TEST_F(ParseMessageTest, WithoutDirectoryOnlyNamesComeBack) {
 TEST_F(ParseMessageTest, FileThatCannotBeCreatedGives16AndTheRestGoesOn) {
   fs::create_directory(dir_ / "report.pdf");  // in the way of the first attachment
   ReceivedMessage m = ParseMessage(mixed_message("pdf", "data"), AddressFormat::Name, attach_dir());
-  EXPECT_EQ(m.error, kMailCouldNotSaveAttachment);
+  EXPECT_EQ(m.error, kMimeAttachmentNotSaved);
   EXPECT_EQ(m.error_value, "report.pdf");
   EXPECT_EQ(m.text, "See the files.\r\n");
   EXPECT_EQ(m.attachs, "report.pdf; data.bin; r\xE9sum\xE9.txt; plain.bin");

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view message(reinterpret_cast<const char*>(data), size);
   for (AddressFormat format : {AddressFormat::Name, AddressFormat::Address, AddressFormat::NameAndAddress}) {
     ReceivedMessage m = ParseMessage(message, format, "");
-    if (m.attachs.size() >= 2048 || m.error != kMailOk || m.text.size() > size + 2) std::abort();
+    if (m.attachs.size() >= 2048 || m.error != kMimeOk || m.text.size() > size + 2) std::abort();
   }
   return 0;
 }
