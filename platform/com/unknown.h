@@ -13,8 +13,6 @@
 
 namespace qn::com {
 
-using ULONG = uint32_t;
-
 // {00000000-0000-0000-C000-000000000046}
 inline constexpr IID IID_IUnknown{0x00000000, 0x0000, 0x0000,
                                   {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
@@ -25,7 +23,7 @@ inline constexpr IID IID_IClassFactory{0x00000001, 0x0000, 0x0000,
 inline constexpr IID IID_ISupportErrorInfo{0xDF0B3D60, 0x548F, 0x101B,
                                            {0x8E, 0x65, 0x08, 0x00, 0x2B, 0x2B, 0xD1, 0x19}};
 
-class IUnknown {
+struct IUnknown {
  public:
   virtual HRESULT QueryInterface(REFIID iid, void** out) = 0;
   virtual ULONG AddRef() = 0;
@@ -35,7 +33,7 @@ class IUnknown {
   ~IUnknown() = default;
 };
 
-class IClassFactory : public IUnknown {
+struct IClassFactory : IUnknown {
  public:
   // outer: the controlling object when the new one is aggregated, else null.
   virtual HRESULT CreateInstance(IUnknown* outer, REFIID iid, void** out) = 0;
@@ -46,7 +44,7 @@ class IClassFactory : public IUnknown {
   ~IClassFactory() = default;
 };
 
-class ISupportErrorInfo : public IUnknown {
+struct ISupportErrorInfo : IUnknown {
  public:
   // S_OK when the interface iid reports errors through error objects, else
   // S_FALSE.
