@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "config/config_qn.h"
-#include "config/model_select.h"
 #include "config/properties/prop_manager.h"
-#include "config/properties/saved_property.h"
+#include "config/settings.h"
 #include "host/dialog.h"
 #include "host/directories.h"
 #include "host/source_writer.h"
 #include "host/term_value.h"
 #include "kb/model_queries.h"
+#include "kb/saved_property.h"
 #include "logic/core/messages.h"
 #include "logic/core/utilities.h"
 #include "platform/cp1252.h"
@@ -282,7 +282,7 @@ bool p_i_get_dirgen(Run& run, std::span<Term> a) {
   if (!int_in(a[0], model) || !int_in(a[1], generator)) return failed(run, "i_get_dirgen");
   for (int i = 0; i < 5; ++i) term_to_slot(a[static_cast<size_t>(i)], i);
   host::term_slots_open();
-  const host::GenerationDirs dirs = host::get_generation_dirs(model, generator);
+  const host::GenerationDirs dirs = host::get_generation_dirs(model, generator, config::get_ide_version_switch());
   // The host unifies u, s and n in this order; the first failure stops.
   const bool unified = host::term_unify_string(dirs.u, host::term_slot(2)) &&
                        host::term_unify_string(dirs.s, host::term_slot(3)) &&
@@ -418,7 +418,7 @@ bool p_i_tblproperty(Run& run, std::span<Term> a) {
   int32_t model = 0, table = 0;
   std::string name, value;
   if (!int_in(a[0], model) || !int_in(a[1], table) || !text_in(a[2], name) ||
-      !config::TableProperty(model, table, name, value) || !text_out(a[3], value)) {
+      !kb::TableProperty(model, table, name, value) || !text_out(a[3], value)) {
     return failed(run, "i_tblproperty");
   }
   return true;
@@ -429,7 +429,7 @@ bool p_i_idxproperty(Run& run, std::span<Term> a) {
   int32_t model = 0;
   std::string index, name, value;
   if (!int_in(a[0], model) || !text_in(a[1], index) || !text_in(a[2], name) ||
-      !config::IndexProperty(model, index, name, value) || !text_out(a[3], value)) {
+      !kb::IndexProperty(model, index, name, value) || !text_out(a[3], value)) {
     return failed(run, "i_idxproperty");
   }
   return true;

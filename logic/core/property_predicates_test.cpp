@@ -6,11 +6,11 @@
 
 #include "config/data_store.h"
 #include "config/properties/prop_manager.h"
-#include "config/properties/saved_property.h"
 #include "config/properties/writer/pty_writer.h"
 #include "engine/clause_io.h"
 #include "engine/engine.h"
 #include "kb/kb_test_fixture.h"
+#include "kb/saved_property.h"
 #include "logic/core/host_interface.h"
 #include "platform/profile.h"
 
@@ -26,7 +26,7 @@ class PropertyPredicates : public kb::KbFixture {
     config::forget_ini_paths();
     platform::profile_flush_cache();
     config::reset_data_store_prefs();
-    config::reset_saved_property_caches();
+    kb::reset_saved_property_caches();
     build(
         "ocls model=1 type=7 last=2 name_len=8\n"
         "obj model=1 type=7 number=2 name=CUSTOMER\n"
@@ -45,7 +45,7 @@ class PropertyPredicates : public kb::KbFixture {
   }
   void TearDown() override {
     config::reset_data_store_prefs();
-    config::reset_saved_property_caches();
+    kb::reset_saved_property_caches();
     config::forget_ini_paths();
     platform::profile_flush_cache();
     KbFixture::TearDown();
@@ -87,7 +87,7 @@ TEST_F(PropertyPredicates, FoundUnknownAndDiffering) {
     }
   }
   // Every question about table 2 read its object text once.
-  EXPECT_EQ(config::saved_property_loads(), 2);  // the table, then the index
+  EXPECT_EQ(kb::saved_property_loads(), 2);  // the table, then the index
   EXPECT_EQ(config::definition_loads(), 1);
 }
 

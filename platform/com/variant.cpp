@@ -7,6 +7,8 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/com/safearray.h"
+#include "platform/com/unknown.h"
 #include "platform/cp1252.h"
 
 namespace qn::com {
@@ -70,9 +72,13 @@ void VariantInit(VARIANTARG* v) {
 
 HRESULT VariantClear(VARIANTARG* v) {
   if (!v) return E_INVALIDARG;
-  // Objects are counted by the object layer; a plain pointer is all a value
-  // holds here.
   if (v->vt == VT_BSTR) SysFreeString(v->bstrVal);
+  // A value holds one reference of its object, and owns its array.
+  if ((v->vt == VT_UNKNOWN || v->vt == VT_DISPATCH) && v->punkVal) v->punkVal->Release();
+  if ((v->vt & VT_ARRAY) && !(v->vt & VT_BYREF)) {
+    HRESULT h = SafeArrayDestroy(v->parray);
+    if (FAILED(h)) return h;
+  }
   VariantInit(v);
   return S_OK;
 }
@@ -88,6 +94,14 @@ HRESULT VariantCopy(VARIANTARG* dest, const VARIANTARG* src) {
       return E_OUTOFMEMORY;
     }
   }
+  if ((src->vt & VT_ARRAY) && !(src->vt & VT_BYREF)) {
+    HRESULT h = SafeArrayCopy(src->parray, &copy.parray);
+    if (FAILED(h)) {
+      VariantClear(dest);
+      return h;
+    }
+  }
+  if ((src->vt == VT_UNKNOWN || src->vt == VT_DISPATCH) && src->punkVal) src->punkVal->AddRef();
   VariantClear(dest);
   *dest = copy;
   return S_OK;
