@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "config/properties/variant_value.h"
-#include "host/dialog.h"
 #include "platform/cp1252.h"
 
 namespace qn::config {
@@ -237,6 +236,11 @@ void ReadVariantFromArchive(CArchive& ar, VARIANT& v) {
     return;
   }
   if (vt & (VT_ARRAY | VT_BYREF)) throw CArchiveException(CArchiveException::kBadSchema, "unsupported value type");
+  if (image.at_end()) {
+    // A value that had no text was written as its type word alone.
+    if (vt == VT_NULL) v.vt = VT_NULL;
+    return;
+  }
   const uint32_t bytes_count = image.ReadCount(1);
   if (bytes_count % 2 != 0) throw CArchiveException(CArchiveException::kBadSchema, "odd text length");
   std::u16string wide(bytes_count / 2, u'\0');
@@ -262,35 +266,6 @@ void ReadVariantFromArchive(CArchive& ar, VARIANT& v) {
     v = *text;
     text->vt = VT_EMPTY;
   }
-}
-
-// ---------------------------------------------------------------- bounded reads
-
-namespace {
-
-[[noreturn]] void beyond_limit(const char* item) {
-  if (item) {
-    host::status_printf_id(62727, item);
-  } else {
-    host::status_printf_id(62726);
-  }
-  throw CArchiveException(CArchiveException::kBadSchema, "value beyond its limit");
-}
-
-}  // namespace
-
-uint16_t ReadBoundedWord(CArchive& ar, uint16_t& limit, const char* item) {
-  const uint16_t w = ar.ReadWord();
-  if (w > limit) beyond_limit(item);
-  limit = w;
-  return w;
-}
-
-int32_t ReadBoundedDword(CArchive& ar, int32_t& limit, const char* item) {
-  const auto d = static_cast<int32_t>(ar.ReadDword());
-  if (d > limit) beyond_limit(item);
-  limit = d;
-  return d;
 }
 
 }  // namespace qn::config

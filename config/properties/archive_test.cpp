@@ -68,6 +68,16 @@ TEST(PropArchive, VariantImagesOfOtherTypes) {
     ReadVariantFromArchive(a, *v);
     EXPECT_EQ(v.vt(), VT_EMPTY) << hex;
   }
+  // A value without text is written as its type word alone, and reads back.
+  VariantValue null_value;
+  null_value->vt = VT_NULL;
+  const auto null_image = image_of(null_value);
+  EXPECT_EQ(null_image, hex_bytes("02000000 0100"));
+  CArchive n{std::span<const uint8_t>(null_image)};
+  VariantValue null_back = VariantValue::i4(1);
+  ReadVariantFromArchive(n, *null_back);
+  EXPECT_EQ(null_back.vt(), VT_NULL);
+
   const auto null_object = hex_bytes("12000000 0D00 00000000000000000000000000000000");
   CArchive a{std::span<const uint8_t>(null_object)};
   VariantValue v;
