@@ -37,16 +37,19 @@ constexpr TypeName kTypes[] = {
     {"date", VT_DATE},   {"bstr", VT_BSTR}, {"bool", VT_BOOL}, {"error", VT_ERROR}, {"unknown", VT_UNKNOWN},
     {"dispatch", VT_DISPATCH}};
 
-bool needs_quotes(std::string_view t) {
+// Commas need quotes inside expressions only, not in name lists.
+bool needs_quotes(std::string_view t, bool comma = true) {
   if (t.empty()) return false;
   for (char c : t) {
-    if (c == ' ' || c == '\t' || c == ',' || c == '(' || c == ')' || c == '"' || c == '#' || c == '\\') return true;
+    if (c == ' ' || c == '\t' || (comma && c == ',') || c == '(' || c == ')' || c == '"' || c == '#' || c == '\\') {
+      return true;
+    }
   }
   return false;
 }
 
-std::string quote(std::string_view t) {
-  if (!needs_quotes(t)) return std::string(t);
+std::string quote(std::string_view t, bool comma = true) {
+  if (!needs_quotes(t, comma)) return std::string(t);
   std::string out = "\"";
   for (char c : t) {
     if (c == '"' || c == '\\') out.push_back('\\');
@@ -301,7 +304,7 @@ CPropObjIdList parse_ids(const std::string& raw) {
 std::string ids_text(const CPropObjIdList& ids) {
   std::string out = ids.complement ? "!" : "";
   for (std::size_t i = 0; i < ids.names.size(); ++i) out += (i ? "," : "") + ids.names[i];
-  return quote(out);
+  return quote(out, false);
 }
 
 Guid parse_guid(const std::string& raw) {
