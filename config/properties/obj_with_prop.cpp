@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "config/properties/prop_font.h"
 #include "config/properties/qnextc.h"
 #include "config/properties/saved_values.h"
 #include "platform/message_box.h"
@@ -156,7 +157,53 @@ VariantValue CObjWithProp::GetValue(const CPropDefBase& d) {
     if (fixed_[i].vt() != VT_EMPTY) return fixed_[i];
     return GetDefault(*e);
   }
+  const auto& list = static_cast<const CPropDefList&>(d);
+  if (list.IsFont()) return FontValue(list);
   return values_[i];
+}
+
+VariantValue CObjWithProp::FontValue(const CPropDefList& group) {
+  FontDesc desc;
+  for (const auto& member : group.children) {
+    if (!member->active || member->IsList() || member->index < 0 || member->index >= count_) continue;
+    const VariantValue& stored = values_[static_cast<std::size_t>(member->index)];
+    const std::string name = member->DisplayCaption();
+    VariantValue v;
+    auto as = [&](VARTYPE vt) { return SUCCEEDED(VariantChangeType(v.get(), stored.get(), 0, vt)); };
+    if (name == "Name" && as(VT_BSTR)) desc.name = text_1252_of(v->bstrVal);
+    else if (name == "Size" && as(VT_CY)) desc.size = v->cyVal;
+    else if (name == "Weight" && as(VT_I2)) desc.weight = v->iVal;
+    else if (name == "Charset" && as(VT_I2)) desc.charset = v->iVal;
+    else if (name == "Italic" && as(VT_BOOL)) desc.italic = v->boolVal != 0;
+    else if (name == "Underline" && as(VT_BOOL)) desc.underline = v->boolVal != 0;
+    else if (name == "Strikethrough" && as(VT_BOOL)) desc.strikethrough = v->boolVal != 0;
+  }
+  VariantValue font;
+  font->vt = VT_DISPATCH;
+  font->pdispVal = CPropFont::Create(desc);
+  return font;
+}
+
+void CObjWithProp::SetFontMembers(const CPropDefList& group, const VARIANT& font) {
+  if (font.vt != VT_DISPATCH || !font.pdispVal) return;
+  for (const auto& member : group.children) {
+    if (!member->active || member->IsList() || member->index < 0 || member->index >= count_) continue;
+    const std::string name = member->DisplayCaption();
+    DISPID id = 0;
+    if (!CPropFont::MemberNumber(name, id)) continue;
+    BSTR wide = bstr_from_1252(name);
+    OLECHAR* names[] = {wide};
+    const bool known = wide && SUCCEEDED(font.pdispVal->GetIDsOfNames(IID{}, names, 1, 0, &id));
+    SysFreeString(wide);
+    if (!known) continue;
+    VariantValue value;
+    DISPPARAMS none{nullptr, nullptr, 0, 0};
+    if (FAILED(font.pdispVal->Invoke(id, IID{}, 0, DISPATCH_PROPERTYGET, &none, value.get(), nullptr, nullptr))) continue;
+    const auto k = static_cast<std::size_t>(member->index);
+    values_[k] = value;
+    is_default_[k] = 0;
+    use_default_[k] = 0;
+  }
 }
 
 VariantValue CObjWithProp::GetDefault(const CPropDefElem& e) {
@@ -470,9 +517,10 @@ int CObjWithProp::SetValueAt(int index, const VARIANT& value, int& referenced) {
   const CPropDefBase* d = at(index);
   if (!d) return 0;
   if (d->IsList()) {
-    // A font group takes a font value apart into its members; fonts have no
-    // members to set here.
-    return static_cast<const CPropDefList*>(d)->IsFont() ? 1 : 0;
+    const auto* group = static_cast<const CPropDefList*>(d);
+    if (!group->IsFont()) return 0;
+    SetFontMembers(*group, value);
+    return 1;
   }
   const auto* e = static_cast<const CPropDefElem*>(d);
   std::string message = "Invalid value";

@@ -61,6 +61,10 @@ class CObjWithProp : public iProperties, public iPropDefinition, public iPropAcc
   // The choices left after the true exclusions, as indexes into the stored ones.
   const std::vector<int>& AvailableChoices(const CPropDefElem& e);
   void ApplySavedValue(const CPropSavedValues& saved, int notify, int overwrite);
+  // A font group's value: a new font from its members' stored values; and
+  // the reverse, a font's properties into the members of those names.
+  VariantValue FontValue(const CPropDefList& group);
+  void SetFontMembers(const CPropDefList& group, const com::VARIANT& font);
 
   // iProperties
   std::string GetName() override;

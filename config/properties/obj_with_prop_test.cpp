@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "config/properties/pty_fixture.h"
+#include "config/properties/prop_font.h"
 #include "config/properties/qnextc.h"
 #include "config/properties/saved_values.h"
 #include "platform/message_box.h"
@@ -169,6 +170,38 @@ TEST(PropObject, StateBits) {
   int state = 0;
   o.obj->GetValueAndState(0, *v, state);
   EXPECT_EQ(state & kStateModified, kStateModified);
+}
+
+TEST(PropObject, FontGroups) {
+  Object o(
+      "    list kind=4 name=FONT type={BEF6E003-A874-101A-8BBA-00AA00300CAB}\n"
+      "      elem kind=5 name=Name default=bstr:Arial\n"
+      "      elem kind=5 name=Size default=cy:10.5\n"
+      "      elem kind=6 name=Weight default=i4:700\n"
+      "      elem kind=10 name=Italic default=bool:True\n"
+      "      elem kind=5 name=Charset default=bstr:none\n");
+  VariantValue v;
+  o.obj->GetValueByName(*v, "FONT");
+  ASSERT_EQ(v.vt(), VT_DISPATCH);
+  auto* font = static_cast<CPropFont*>(v->pdispVal);
+  EXPECT_EQ(font->desc().size.int64, 105000);
+  EXPECT_EQ(font->desc().weight, 700);
+  EXPECT_TRUE(font->desc().italic);
+  EXPECT_EQ(font->desc().charset, 0);  // "none" does not convert: left as it was
+  EXPECT_EQ(o.text("FONT"), "Arial");  // a font reads as its name
+
+  // Setting the group from a font sets its members.
+  FontDesc other;
+  other.name = "Courier";
+  other.weight = 400;
+  VariantValue courier;
+  courier->vt = VT_DISPATCH;
+  courier->pdispVal = CPropFont::Create(other);
+  int referenced = 0;
+  ASSERT_EQ(o.obj->SetValueAt(0, *courier, referenced), 1);
+  EXPECT_EQ(o.text("Name"), "Courier");
+  EXPECT_EQ(o.text("Weight"), "400");
+  EXPECT_EQ(o.text("Italic"), "False");
 }
 
 TEST(PropSaved, ApplyToObject) {
