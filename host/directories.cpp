@@ -6,6 +6,7 @@
 
 #include "config/model_select.h"
 #include "host/dialog.h"
+#include "kb/file_copy.h"
 #include "platform/find_files.h"
 #include "platform/path.h"
 
@@ -123,7 +124,8 @@ struct SupportWalk {
         platform::remove_file(platform::map_path(source));
       } else {
         if (show) show_status_printf("Copying %s to %s...\n", source.c_str(), target.c_str());
-        if (!platform::copy_whole_file(platform::map_path(source), platform::map_path(target)))
+        // The copy keeps the source's time; a file never copies onto itself.
+        if (kb::copy_file(source, target, 0) != 0)
           show_status_printf("Error copying to %s: %s\n", target.c_str(), platform::last_error_text().c_str());
       }
     }
