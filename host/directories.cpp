@@ -4,9 +4,9 @@
 #include <cstring>
 #include <mutex>
 
-#include "config/model_select.h"
 #include "host/dialog.h"
-#include "kb/file_copy.h"
+#include "host/file_copy.h"
+#include "host/user_name.h"
 #include "platform/find_files.h"
 #include "platform/path.h"
 
@@ -77,9 +77,8 @@ GenerationDirs generation_dir_texts(int model, int generation, std::string_view 
   return dirs;
 }
 
-GenerationDirs get_generation_dirs(int model, int generation) {
-  GenerationDirs dirs =
-      generation_dir_texts(model, generation, config::put_user_name8(), config::get_ide_version_switch());
+GenerationDirs get_generation_dirs(int model, int generation, int version_switch) {
+  GenerationDirs dirs = generation_dir_texts(model, generation, put_user_name8(), version_switch);
   for (const std::string* path : {&dirs.u, &dirs.s, &dirs.n}) {
     if (path->starts_with(".")) continue;
     std::string dir = path->substr(0, path->size() - 1);
@@ -89,7 +88,7 @@ GenerationDirs get_generation_dirs(int model, int generation) {
 }
 
 std::string get_user_dir() {
-  std::string user = config::put_user_name8();
+  std::string user = put_user_name8();
   if (user.empty()) user = ".";
   return user + "\\";
 }
@@ -125,7 +124,7 @@ struct SupportWalk {
       } else {
         if (show) show_status_printf("Copying %s to %s...\n", source.c_str(), target.c_str());
         // The copy keeps the source's time; a file never copies onto itself.
-        if (kb::copy_file(source, target, 0) != 0)
+        if (copy_named_file(source, target, false) != 0)
           show_status_printf("Error copying to %s: %s\n", target.c_str(), platform::last_error_text().c_str());
       }
     }

@@ -16,13 +16,9 @@ enum : int {
   kCopyInModelDir = 4,  // both names relative to the model directory (unless bit 0)
 };
 
-// Copies source to target through the two copy buffers. 0 on success, after
-// which the target carries the source's modification time as its access and
-// modification times (when the times cannot be read or set, a message record
-// goes to the error log and the copy still counts). 1 when it failed: the
-// names are equal ignoring case or name one file (nothing is opened then), a
-// file cannot be opened, or reading or writing failed. The source is never
-// changed.
+// copy_named_file (host/file_copy.h) of the two names, taken relative to the
+// application or model directory as the flags say. 0 on success, 1 when it
+// failed.
 int copy_file(std::string_view source, std::string_view target, int flags);
 
 // One of the two 1024-byte buffers of the copy (index 0 or 1); null for any
