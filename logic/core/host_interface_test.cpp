@@ -490,5 +490,20 @@ TEST_F(KbPredicates, TypeCodesThroughTheRules) {
   EXPECT_FALSE(get_attri_type(run_, T("5"), T("99")));
 }
 
+// The sample model's knowledge base as examples/ builds it.
+TEST_F(KbPredicates, SampleModel) {
+  open("examples/sample-model/kb.txt", 1);
+  check({
+      {"i_attri_type(1, 1, T, L, D)", "1, 1, 4, 6, 0"},
+      {"i_attri_type(1, 4, T, L, D)", "1, 4, 6, 8, 0"},
+      {"i_index(1, 3, 1, N, U, A)", "1, 3, 1, 'IINVLINE', 1, [3,5]"},
+      // Invoice lines reach invoices, products and, through the invoice's
+      // SHIPCUST of the class of CUSTID, customers.
+      {"i_closuret(1, [3, 5, 6, 8], 2, 3, L, N)",
+       "1, [3,5,6,8], 2, 3, [3,5,6,8,4,1,9,7,2], [[2,[[3,3,3]]],[4,[[3,6,6]]],[1,[[2,9,1]]]]"},
+      {"i_called_pgms(1, 3, 4, L)", "1, 3, 4, [[0|6],[1|2],[998|'qnhelp.exe']]"},
+  });
+}
+
 }  // namespace
 }  // namespace qn::logic
