@@ -176,6 +176,17 @@ TEST_F(AttributeQueries, TablesAndKeys) {
   EXPECT_EQ(show(set), "[3,9]");
 }
 
+TEST_F(AttributeQueries, KeysAreAskedAgainInTheNextGeneration) {
+  AttSet set;
+  key_atts(5, 2, 2, set);
+  EXPECT_EQ(show(set), "[3,9]");
+  close_isam();
+  build("mdl model=5 name=DEMO\ncka model=5 table=2 key=2 attribute=7 sequence=1\n");
+  ASSERT_EQ(OpenKnowledgeBase(5), 1);
+  key_atts(5, 2, 2, set);
+  EXPECT_EQ(show(set), "[7]");
+}
+
 TEST_F(AttributeQueries, KeyOfMoreThanTwentyAttributesIsFatal) {
   std::string desc = "mdl model=5 name=DEMO\n";
   for (int i = 1; i <= 21; ++i) {
@@ -186,6 +197,7 @@ TEST_F(AttributeQueries, KeyOfMoreThanTwentyAttributesIsFatal) {
   AttSet set;
   EXPECT_EQ(internal_error([&] { key_atts(5, 1, 1, set); }).rfind("Internal Error 50 in function S_Push att\n", 0),
             0u);
+  EXPECT_NE(error_log().find("Internal ERROR --> 50 in function: S_Push att"), std::string::npos) << error_log();
 }
 
 TEST_F(AttributeQueries, Indexes) {
