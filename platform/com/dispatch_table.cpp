@@ -117,9 +117,13 @@ HRESULT invoke_member(const InterfaceDesc& desc, void* instance, DISPID id, WORD
     VARIANT& a = args[i];
     VariantInit(&a);
     if (p.flags & PARAM_RETVAL) {
-      retval.vt = p.type & ~VT_BYREF;
       a.vt = p.type;
-      a.byref = &retval.llVal;  // every member of the value union starts here
+      if (p.type == (VT_BYREF | VT_VARIANT)) {
+        a.byref = &retval;  // the member writes a whole value
+      } else {
+        retval.vt = p.type & ~VT_BYREF;
+        a.byref = &retval.llVal;  // every member of the value union starts here
+      }
       continue;
     }
     const UINT index = static_cast<UINT>(params->cArgs - 1 - pos);

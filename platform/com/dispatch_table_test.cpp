@@ -13,6 +13,7 @@ struct ITest : IDispatch {
   virtual HRESULT Echo(BSTR text, SHORT times, VARIANT extra, BSTR* copy, SHORT* error) = 0;
   virtual HRESULT get_Value(LONG* value) = 0;
   virtual HRESULT put_Level(SHORT level) = 0;
+  virtual HRESULT get_Last(VARIANT* value) = 0;
 };
 
 struct Probe final : ITest {
@@ -51,6 +52,11 @@ struct Probe final : ITest {
     level = l;
     return S_OK;
   }
+  HRESULT get_Last(VARIANT* value) override {
+    value->vt = VT_BSTR;
+    value->bstrVal = bstr_from_1252(text);
+    return S_OK;
+  }
 };
 
 const InterfaceDesc kTest{
@@ -70,6 +76,9 @@ const InterfaceDesc kTest{
          {{"pVal", VT_BYREF | VT_I4, PARAM_OUT | PARAM_RETVAL}},
          &invoke_thunk<&ITest::get_Value>},
         {3, "Level", DISPATCH_PROPERTYPUT, {{"Level", VT_I2}}, &invoke_thunk<&ITest::put_Level>},
+        {4, "Last", DISPATCH_PROPERTYGET,
+         {{"pVal", VT_BYREF | VT_VARIANT, PARAM_OUT | PARAM_RETVAL}},
+         &invoke_thunk<&ITest::get_Last>},
     }};
 
 VARIANT text(const char* s) {
@@ -203,6 +212,11 @@ TEST(DispatchTable, KindsAndPuts) {
             S_OK);
   EXPECT_EQ(invoke_member(kTest, self, 2, DISPATCH_METHOD, nullptr, &result, nullptr),
             DISP_E_MEMBERNOTFOUND);
+  t.text = "last";  // a value returned whole
+  ASSERT_EQ(invoke_member(kTest, self, 4, DISPATCH_PROPERTYGET, nullptr, &result, nullptr), S_OK);
+  ASSERT_EQ(result.vt, VT_BSTR);
+  EXPECT_EQ(text_1252_of(result.bstrVal), "last");
+  VariantClear(&result);
   EXPECT_EQ(invoke_member(kTest, self, 99, DISPATCH_METHOD, nullptr, &result, nullptr),
             DISP_E_MEMBERNOTFOUND);
 
