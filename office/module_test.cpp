@@ -263,8 +263,9 @@ TEST(Classes, Aggregation) {
 
 TEST(Classes, TypeInformationAndLateBoundCalls) {
   IDispatch* d = nullptr;
-  ASSERT_EQ(CQnOutlook97::create<CQnOutlook97>(nullptr, IID_IDispatch, reinterpret_cast<void**>(&d)),
-            S_OK);
+  ASSERT_EQ(
+      CQnOutlook97::create<CQnOutlook97>(nullptr, IID_IDispatch, reinterpret_cast<void**>(&d)),
+      S_OK);
   UINT count = 0;
   EXPECT_EQ(d->GetTypeInfoCount(&count), S_OK);
   EXPECT_EQ(count, 1u);

@@ -16,7 +16,8 @@ bool is_omitted(const VARIANT* v) {
 }
 
 bool kind_matches(WORD member, WORD flags) {
-  if (member == DISPATCH_PROPERTYPUT) return flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
+  if (member == DISPATCH_PROPERTYPUT)
+    return flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
   return flags & member;
 }
 
@@ -32,12 +33,31 @@ bool deref(const VARIANT& in, VARIANT* out) {
   }
   size_t size;
   switch (base) {
-    case VT_I2: case VT_BOOL: size = 2; break;
-    case VT_I4: case VT_R4: case VT_ERROR: size = 4; break;
-    case VT_R8: case VT_DATE: case VT_CY: case VT_I8: size = 8; break;
-    case VT_BSTR: case VT_DISPATCH: case VT_UNKNOWN: size = sizeof(void*); break;
-    case VT_UI1: size = 1; break;
-    default: return false;
+    case VT_I2:
+    case VT_BOOL:
+      size = 2;
+      break;
+    case VT_I4:
+    case VT_R4:
+    case VT_ERROR:
+      size = 4;
+      break;
+    case VT_R8:
+    case VT_DATE:
+    case VT_CY:
+    case VT_I8:
+      size = 8;
+      break;
+    case VT_BSTR:
+    case VT_DISPATCH:
+    case VT_UNKNOWN:
+      size = sizeof(void*);
+      break;
+    case VT_UI1:
+      size = 1;
+      break;
+    default:
+      return false;
   }
   out->vt = base;
   std::memcpy(&out->llVal, in.byref, size);
@@ -143,8 +163,8 @@ HRESULT invoke_member(const InterfaceDesc& desc, void* instance, DISPID id, WORD
         VARIANT text;
         text.vt = VT_BSTR;
         text.bstrVal = bstr_from_1252(p.default_value ? p.default_value : "");
-        HRESULT h = p.type == VT_VARIANT ? (a = text, S_OK)
-                                         : VariantChangeType(&a, &text, 0, p.type);
+        HRESULT h =
+            p.type == VT_VARIANT ? (a = text, S_OK) : VariantChangeType(&a, &text, 0, p.type);
         if (p.type != VT_VARIANT) VariantClear(&text);
         if (FAILED(h)) return cleanup(), h;
         owned[i] = true;
