@@ -86,6 +86,12 @@ TEST_F(ModuleFile, RegistrationIsGoldenRepeatableAndUndone) {
   EXPECT_EQ(read(file_), kGeneratorEntry);
 }
 
+TEST_F(ModuleFile, PathTheFileCannotHoldIsRefused) {
+  { std::ofstream(file_, std::ios::binary) << kGeneratorEntry; }
+  EXPECT_EQ(register_module("/opt/qn\n[CLSID]/libQnOffice.so"), SELFREG_E_CLASS);
+  EXPECT_EQ(read(file_), kGeneratorEntry);
+}
+
 TEST_F(ModuleFile, ExportsOnlyTheEntryPoints) {
   const std::string command = "nm -D --defined-only '" QN_OFFICE_MODULE "'";
   FILE* p = ::popen(command.c_str(), "r");
