@@ -79,6 +79,16 @@ const MemberDesc* find_member(const InterfaceDesc& desc, DISPID id) {
   return nullptr;
 }
 
+bool signature_matches(const MemberDesc& m) {
+  if (m.params.size() != m.call.count) return false;
+  for (size_t i = 0; i < m.call.count; ++i) {
+    VARTYPE table = m.params[i].type;
+    if ((table & ~VT_BYREF) == VT_DATE) table = (table & VT_BYREF) | VT_R8;  // both are double
+    if (table != m.call.types[i]) return false;
+  }
+  return true;
+}
+
 HRESULT ids_of_names(const InterfaceDesc& desc, OLECHAR** names, UINT count, DISPID* ids) {
   if (!names || !ids) return E_INVALIDARG;
   if (count == 0) return S_OK;
@@ -105,7 +115,7 @@ HRESULT invoke_member(const InterfaceDesc& desc, void* instance, DISPID id, WORD
                       DISPPARAMS* params, VARIANT* result, UINT* arg_error) {
   if (result) VariantInit(result);
   const MemberDesc* m = find_member(desc, id);
-  if (!m || !kind_matches(m->kind, flags) || !m->thunk) return DISP_E_MEMBERNOTFOUND;
+  if (!m || !kind_matches(m->kind, flags) || !m->call.thunk) return DISP_E_MEMBERNOTFOUND;
   DISPPARAMS none{nullptr, nullptr, 0, 0};
   if (!params) params = &none;
   if (m->kind == DISPATCH_PROPERTYPUT) {
@@ -193,7 +203,7 @@ HRESULT invoke_member(const InterfaceDesc& desc, void* instance, DISPID id, WORD
     owned[i] = true;
   }
 
-  HRESULT h = m->thunk(instance, args.data());
+  HRESULT h = m->call.thunk(instance, args.data());
   cleanup();
   if (result) {
     *result = retval;
