@@ -1,5 +1,6 @@
 #include "kb/text_utils.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace qn::kb {
@@ -30,10 +31,10 @@ int make_aux_name(int with_v, const host::TermValue& name, int number, int lette
 }
 
 std::string int_to_fixed_digits(int value, int width, std::size_t size) {
-  char buf[64];
-  const int w = width < 1 ? 0 : (width > 40 ? 40 : width);
-  std::snprintf(buf, sizeof buf, "%0*d", w, value);
-  std::string text = buf;
+  // A width beyond the output's room pads no further than the room.
+  const int w = width < 1 ? 0 : static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(width), size));
+  std::string text(static_cast<std::size_t>(w) + 16, '\0');
+  text.resize(static_cast<std::size_t>(std::snprintf(text.data(), text.size(), "%0*d", w, value)));
   if (text.size() > static_cast<std::size_t>(w)) text.erase(0, text.size() - static_cast<std::size_t>(w));
   if (size > 0 && text.size() > size - 1) text.resize(size - 1);
   return text;

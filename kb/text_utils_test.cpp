@@ -69,6 +69,7 @@ TEST(TextUtils, FixedDigitsAndDoubledCharacters) {
   } digits[] = {{12345, 3, "345"}, {7, 3, "007"}, {42, 2, "42"}, {-5, 4, "-005"}, {5, 0, ""}, {5, -3, ""}};
   for (const Digits& d : digits) EXPECT_EQ(int_to_fixed_digits(d.value, d.width, 10240), d.out) << d.value;
   EXPECT_EQ(int_to_fixed_digits(123, 3, 3), "12");
+  EXPECT_EQ(int_to_fixed_digits(5, 60, 10240), std::string(59, '0') + "5");
 
   struct Dup {
     const char* text;
