@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "logic/core/host_calls.h"
+#include "logic/core/out.h"
 #include "logic/core/spec_files.h"
 #include "logic/core/unsupported.h"
 #include "platform/cp1252.h"
@@ -12,8 +13,6 @@ namespace qn::logic {
 using engine::Term;
 
 namespace {
-
-Term text(std::string_view s) { return Term::string(s); }
 
 // [Kind | Spec] for the placeholder class of an object whose generator is
 // not there yet.
@@ -143,24 +142,23 @@ bool gen_class_start(Run& run, int64_t model, std::string_view kind, std::string
                         : kind == "web"                   ? web_imports
                         : kind == "ce"                    ? ce_imports
                                                           : other_imports;
-  std::vector<Term> lines;
-  for (const char* imp : imports) lines.push_back(Term::list({text(std::string("import ") + imp + ";")}));
-  lines.push_back(Term::nil());
-  lines.push_back(Term::list({text("public final class " + std::string(class_name))}));
-  lines.push_back(Term::list({Term::integer(0), Term::integer(3), Term::list({text("{")})}));
-  return emit_lines(run, Term::list(lines));
+  std::string head;
+  for (const char* imp : imports) head += std::string("import ") + imp + ";\n";
+  head += "\npublic final class $cls$";
+  return Out(run, {{"cls", std::string(class_name)}}).emit(head).open("{").ok();
 }
 
 bool gen_execute_int(Run& run, std::string_view) {
-  return emit_lines(run, Term::list({
-      Term::list({text("public void execute( )")}),
-      Term::list({Term::integer(0), Term::integer(3), Term::list({text("{")})}),
-      Term::list({text("execute_int( );")}),
-      Term::list({Term::integer(-3), Term::integer(0), Term::list({text("}")})}),
-      Term::nil(),
-      Term::list({text("private void execute_int( )")}),
-      Term::list({Term::integer(0), Term::integer(3), Term::list({text("{")})}),
-  }));
+  Out out(run);
+  out.emit(R"(
+    public void execute( )
+    {
+       execute_int( );
+    }
+
+    private void execute_int( )
+  )");
+  return out.open("{").ok();
 }
 
 bool gen_var_declarations(Run&) { return true; }

@@ -5,6 +5,7 @@
 #include "engine/clause_io.h"
 #include "logic/core/gen_targets.h"
 #include "logic/core/host_calls.h"
+#include "logic/core/out.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -262,15 +263,12 @@ std::optional<std::string> msg_text(Run& run, const Term& key, const std::vector
   }
   // 6. Arguments are passed in an Object array written before the call.
   if (declare_generated_var(run, "arguments", "Object[]")) {
-    std::vector<Term> all{Term::list({Term::string("arguments = new Object["),
-                                      Term::integer(static_cast<int64_t>(args.size())),
-                                      Term::string("];")})};
+    Out out(run);
+    out.pieces({"arguments = new Object[", static_cast<int64_t>(args.size()), "];"});
     for (size_t i = 0; i < args.size(); ++i) {
-      all.push_back(Term::list({Term::string("arguments["), Term::integer(static_cast<int64_t>(i)),
-                                Term::string("] ="), Term::string(string_literal(args[i])),
-                                Term::string(";")}));
+      out.pieces({"arguments[", static_cast<int64_t>(i), "] =", string_literal(args[i]), ";"});
     }
-    if (emit_lines(run, Term::list(all))) {
+    if (out.ok()) {
       return "localUtil.getMessages().getMessage(" + string_literal(key) + ", arguments)";
     }
   }

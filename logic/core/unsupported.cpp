@@ -5,6 +5,7 @@
 #include "engine/clause_io.h"
 #include "logic/core/gen_targets.h"
 #include "logic/core/host_calls.h"
+#include "logic/core/out.h"
 #include "logic/core/spec_files.h"
 #include "logic/core/utilities.h"
 
@@ -13,12 +14,6 @@ namespace qn::logic {
 using engine::Term;
 
 namespace {
-
-Term line(std::initializer_list<Term> pieces) { return Term::list(pieces); }
-Term text(std::string_view s) { return Term::string(s); }
-Term margin(int before, int after, std::initializer_list<Term> items) {
-  return Term::list({Term::integer(before), Term::integer(after), Term::list(items)});
-}
 
 std::string piece_text(const Term& t) {
   if (t.is_atom() || t.is_string()) return t.text();
@@ -64,33 +59,30 @@ bool gen_unsupported_object(Run& run, int64_t number, const Term& spec) {
   set_current_pgm(run, number, kind, name);
   const std::string cls = kind_pgm_name(run, piece_text(name));
   if (!gen_class_start(run, model, piece_text(kind), cls)) return false;
-  const Term k = text(piece_text(kind));
-  const Term n = text(piece_text(name));
-  bool ok = emit_lines(run, Term::list({
-      line({text("public static void main(String args[])")}),
-      margin(0, 3, {text("{")}),
-      line({text("PrivateUtilities.msg(\"Object not currently supported"), k, text("-"), n,
-            text("\");")}),
-      margin(-3, 0, {text("}")}),
-      Term::nil(),
-      line({text("public " + cls + "(int remoteHandle, ModelContext context)")}),
-      margin(0, 3, {text("{")}),
-      margin(-3, 0, {text("}")}),
-      Term::nil(),
-      line({text("public " + cls + "(int remoteHandle)")}),
-      margin(0, 3, {text("{")}),
-      margin(-3, 0, {text("}")}),
-      Term::nil(),
-  }));
-  ok = ok && gen_execute_int(run, cls);
-  ok = ok && emit_lines(run, Term::list({
-      line({text("QNutil.msg(this, \"Object not currently supported"), k, text("-"), n,
-            text("\");")}),
-      margin(-3, 0, {text("}")}),
-      Term::nil(),
-  }));
+  Out out(run, {{"cls", cls}, {"kind", piece_text(kind)}, {"name", piece_text(name)}});
+  out.emit(R"(
+    public static void main(String args[])
+    {
+       PrivateUtilities.msg("Object not currently supported $kind$ - $name$ ");
+    }
+
+    public $cls$(int remoteHandle, ModelContext context)
+    {
+    }
+
+    public $cls$(int remoteHandle)
+    {
+    }
+
+  )");
+  bool ok = out.ok() && gen_execute_int(run, cls);
+  ok = ok && out.emit(R"(
+         QNutil.msg(this, "Object not currently supported $kind$ - $name$ ");
+      }
+
+  )").ok();
   ok = ok && gen_var_declarations(run);
-  ok = ok && emit_lines(run, Term::list({margin(-3, 0, {text("}")})}));
+  ok = ok && out.close("}").ok();
   const bool closed = close_output(run);
   return ok && closed;
 }
