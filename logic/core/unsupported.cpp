@@ -6,6 +6,7 @@
 #include "logic/core/gen_targets.h"
 #include "logic/core/host_calls.h"
 #include "logic/core/out.h"
+#include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
 #include "logic/core/utilities.h"
 
@@ -15,13 +16,8 @@ using engine::Term;
 
 namespace {
 
-std::string piece_text(const Term& t) {
-  if (t.is_atom() || t.is_string()) return t.text();
-  return engine::write(t);
-}
-
 bool repeats(const Run& run, const Term& level) {
-  return run.facts().exists(Term::compound("repeat_i", {level, Term::fresh_var()}));
+  return run.facts().exists(fact("repeat_i", {level, var()}));
 }
 
 }  // namespace
@@ -36,9 +32,7 @@ bool object_supported(const Run& run) {
       if (level.arg(1) == first) continue;
       if (!repeats(run, level.arg(1))) return false;
     }
-    const Term enter = Term::compound(
-        "lit_i", {Term::fresh_var(), Term::fresh_var(),
-                  Term::compound("button", {Term::atom("Enter")}), Term::fresh_var()});
+    const Term enter = fact("lit_i", {var(), var(), fact("button", {atom("Enter")}), var()});
     if (!run.facts().exists(enter)) return false;
   }
   if (*kind == "mnu") return false;
@@ -51,15 +45,15 @@ bool gen_unsupported_object(Run& run, int64_t number, const Term& spec) {
   const Term& kind = items[0];
   const Term& name = items[2];
   int64_t model = 0;
-  if (auto m = run.facts().first(Term::compound("model_num_i", {Term::fresh_var()}));
+  if (auto m = run.facts().first(fact("model_num_i", {var()}));
       m && m->arg(1).is_int()) {
     model = m->arg(1).as_int();
   }
   set_pgm_id(run, number, kind, name);
   set_current_pgm(run, number, kind, name);
-  const std::string cls = kind_pgm_name(run, piece_text(name));
-  if (!gen_class_start(run, model, piece_text(kind), cls)) return false;
-  Out out(run, {{"cls", cls}, {"kind", piece_text(kind)}, {"name", piece_text(name)}});
+  const std::string cls = kind_pgm_name(run, text_of(name));
+  if (!gen_class_start(run, model, text_of(kind), cls)) return false;
+  Out out(run, {{"cls", cls}, {"kind", text_of(kind)}, {"name", text_of(name)}});
   out.emit(R"(
     public static void main(String args[])
     {
