@@ -57,7 +57,8 @@ inline std::vector<std::string> case_names(const fs::path& area_dir) {
   const fs::path dir = area_dir / "testdata";
   if (!fs::is_directory(dir)) return names;
   for (const auto& e : fs::directory_iterator(dir)) {
-    if (e.is_directory() && fs::exists(e.path() / "facts.pl")) names.push_back(e.path().filename().string());
+    if (e.is_directory() && fs::exists(e.path() / "facts.pl"))
+      names.push_back(e.path().filename().string());
   }
   std::sort(names.begin(), names.end());
   return names;
@@ -135,7 +136,8 @@ inline Outcome run_case(const fs::path& case_dir) {
       return out;
     }
     int64_t model = 1;
-    if (auto m = run.facts().first(engine::Term::compound("model_num_i", {engine::Term::fresh_var()}));
+    if (auto m =
+            run.facts().first(engine::Term::compound("model_num_i", {engine::Term::fresh_var()}));
         m && m->arg(1).is_int()) {
       model = m->arg(1).as_int();
     }
@@ -201,8 +203,10 @@ inline std::string unified_diff(const std::string& expected, const std::string& 
     std::size_t start = k >= kContext ? k - kContext : 0;
     std::size_t end = k;
     for (std::size_t q = k; q < ops.size(); ++q) {
-      if (ops[q].tag != ' ') end = q;
-      else if (q - end > 2 * kContext) break;
+      if (ops[q].tag != ' ')
+        end = q;
+      else if (q - end > 2 * kContext)
+        break;
     }
     end = std::min(ops.size(), end + kContext + 1);
     std::size_t a_count = 0, b_count = 0;
@@ -210,19 +214,22 @@ inline std::string unified_diff(const std::string& expected, const std::string& 
       if (ops[q].tag != '+') ++a_count;
       if (ops[q].tag != '-') ++b_count;
     }
-    out.push_back("@@ -" + std::to_string(ops[start].ai + 1) + "," + std::to_string(a_count) + " +" +
-                  std::to_string(ops[start].bi + 1) + "," + std::to_string(b_count) + " @@");
+    out.push_back("@@ -" + std::to_string(ops[start].ai + 1) + "," + std::to_string(a_count) +
+                  " +" + std::to_string(ops[start].bi + 1) + "," + std::to_string(b_count) + " @@");
     for (std::size_t q = start; q < end; ++q) {
       const std::string& text = ops[q].tag == '+' ? b[ops[q].bi] : a[ops[q].ai];
       out.push_back(std::string(1, ops[q].tag) + text);
     }
     k = end;
   }
-  if (!expected.empty() && expected.back() != '\n') out.push_back("\\ expected has no newline at its end");
-  if (!actual.empty() && actual.back() != '\n') out.push_back("\\ actual has no newline at its end");
+  if (!expected.empty() && expected.back() != '\n')
+    out.push_back("\\ expected has no newline at its end");
+  if (!actual.empty() && actual.back() != '\n')
+    out.push_back("\\ actual has no newline at its end");
   std::string text;
   for (std::size_t q = 0; q < out.size() && q < max_lines; ++q) text += out[q] + "\n";
-  if (out.size() > max_lines) text += "... (" + std::to_string(out.size() - max_lines) + " more lines)\n";
+  if (out.size() > max_lines)
+    text += "... (" + std::to_string(out.size() - max_lines) + " more lines)\n";
   return text;
 }
 
@@ -233,7 +240,8 @@ inline std::string compare(const fs::path& expected_dir, const Outcome& outcome,
                            const fs::path& actual_dir) {
   fs::remove_all(actual_dir);
   fs::create_directories(actual_dir);
-  for (const File& f : outcome.files) std::ofstream(actual_dir / f.name, std::ios::binary) << f.text;
+  for (const File& f : outcome.files)
+    std::ofstream(actual_dir / f.name, std::ios::binary) << f.text;
 
   std::string report = outcome.error;
   if (!report.empty()) report += "\n";

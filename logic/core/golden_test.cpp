@@ -23,7 +23,9 @@ TEST_P(LogicCoreGolden, GeneratedFilesAreExpected) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LogicCoreGolden, ::testing::ValuesIn(case_names(kArea)),
-                         [](const ::testing::TestParamInfo<std::string>& param) { return param.param; });
+                         [](const ::testing::TestParamInfo<std::string>& param) {
+                           return param.param;
+                         });
 
 // The runner over a testdata folder of its own: a case that passes, the same
 // case with one expected line changed, a case added later.
@@ -33,7 +35,8 @@ TEST(GoldenRunner, PassesFailsWithADiffAndFindsNewCases) {
   const fs::path one = root / "area/testdata/one";
   fs::create_directories(one / "expected");
   fs::copy_file(kArea / "testdata/placeholder_mbr/facts.pl", one / "facts.pl");
-  fs::copy_file(kArea / "testdata/placeholder_mbr/expected/bmainbar.java", one / "expected/bmainbar.java");
+  fs::copy_file(kArea / "testdata/placeholder_mbr/expected/bmainbar.java",
+                one / "expected/bmainbar.java");
   EXPECT_EQ(case_names(root / "area"), (std::vector<std::string>{"one"}));
 
   const fs::path actual = root / "build/one/actual";
@@ -60,14 +63,17 @@ TEST(GoldenRunner, PassesFailsWithADiffAndFindsNewCases) {
             "    {\n"
             "    }\n"
             " \n"
-            "actual files: " + actual.string() + "\n"
-            "(after checking them, scripts/golden-update copies them over expected/)\n");
+            "actual files: " +
+                actual.string() +
+                "\n"
+                "(after checking them, scripts/golden-update copies them over expected/)\n");
 
   // A file expected but not written, one written but not expected.
   fs::rename(one / "expected/bmainbar.java", one / "expected/other.java");
   const std::string missing = compare(one / "expected", run_case(one), actual);
   EXPECT_NE(missing.find("expected/other.java was not written\n"), std::string::npos) << missing;
-  EXPECT_NE(missing.find("bmainbar.java was written but is not expected\n"), std::string::npos) << missing;
+  EXPECT_NE(missing.find("bmainbar.java was written but is not expected\n"), std::string::npos)
+      << missing;
 
   // A new folder with facts is a case; one without is not.
   fs::create_directories(root / "area/testdata/two");

@@ -31,7 +31,8 @@ std::string fill_holes(std::string_view line, const OutVars& vars) {
         }
         return nullptr;
       }();
-      if (found == nullptr) throw std::logic_error("template hole without a value: $" + std::string(name) + "$");
+      if (found == nullptr)
+        throw std::logic_error("template hole without a value: $" + std::string(name) + "$");
       out += *found;
     }
     at = shut + 1;
@@ -40,7 +41,9 @@ std::string fill_holes(std::string_view line, const OutVars& vars) {
   return out;
 }
 
-bool blank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
+bool blank(std::string_view line) {
+  return line.find_first_not_of(" \t") == std::string_view::npos;
+}
 
 struct Line {
   bool empty = false;
@@ -113,7 +116,8 @@ Out& Out::emit(std::string_view tmpl) {
   // The holes are checked even when a text-less template carries no shift.
   Term lines = template_lines(tmpl, vars_, pending_);
   bool has_text = false;
-  for (const Term* t = &lines; t->is_cons(); t = &t->args()[1]) has_text = has_text || !t->arg(1).is_nil();
+  for (const Term* t = &lines; t->is_cons(); t = &t->args()[1])
+    has_text = has_text || !t->arg(1).is_nil();
   if (has_text) pending_ = 0;
   return write(std::move(lines));
 }
@@ -139,9 +143,7 @@ Out& Out::shift(int n) {
   return *this;
 }
 
-Out& Out::pieces(std::initializer_list<Piece> items) {
-  return pieces(std::vector<Piece>(items));
-}
+Out& Out::pieces(std::initializer_list<Piece> items) { return pieces(std::vector<Piece>(items)); }
 
 Out& Out::pieces(const std::vector<Piece>& items) {
   if (!ok_) return *this;

@@ -45,12 +45,12 @@ inline constexpr int kMarginStep = 3;
 // One piece of a line built by a rule: a text, a number or a term, written
 // followed by one blank.
 struct Piece {
-  Piece(const engine::Term& t) : term(t) {}                            // NOLINT
-  Piece(std::string_view s) : term(engine::Term::string(s)) {}         // NOLINT
-  Piece(const std::string& s) : term(engine::Term::string(s)) {}       // NOLINT
-  Piece(const char* s) : term(engine::Term::string(s)) {}              // NOLINT
-  Piece(int64_t n) : term(engine::Term::integer(n)) {}                 // NOLINT
-  Piece(int n) : term(engine::Term::integer(n)) {}                     // NOLINT
+  Piece(const engine::Term& t) : term(t) {}                       // NOLINT
+  Piece(std::string_view s) : term(engine::Term::string(s)) {}    // NOLINT
+  Piece(const std::string& s) : term(engine::Term::string(s)) {}  // NOLINT
+  Piece(const char* s) : term(engine::Term::string(s)) {}         // NOLINT
+  Piece(int64_t n) : term(engine::Term::integer(n)) {}            // NOLINT
+  Piece(int n) : term(engine::Term::integer(n)) {}                // NOLINT
   engine::Term term;
 };
 

@@ -48,13 +48,17 @@ TEST(LogicCoreOut, WritesTextAsItAppears) {
        [](Out& o) { o.emit("a\n  b").emit("c").close("d"); },
        {"a", "  b", "  c", "d"}},
       {"explicit shifts ride on the next line",
-       [](Out& o) { o.shift(7).emit("a\nb").shift(-7).shift(2).pieces({"c"}).shift(-2).emit("\n\nd"); },
+       [](Out& o) {
+         o.shift(7).emit("a\nb").shift(-7).shift(2).pieces({"c"}).shift(-2).emit("\n\nd");
+       },
        {"       a", "       b", "  c", "", "d"}},
       {"a negative margin is written at column 0 and counts as 0",
        [](Out& o) { o.close("}").emit("a").emit("     b\n  c\nd").open("{").emit("e"); },
        {"}", "a", "b", "c", "d", "{", "   e"}},
       {"pieces joined by one blank",
-       [](Out& o) { o.pieces({"a =", 12, engine::Term::atom("b"), ";"}).pieces({}); },
+       [](Out& o) {
+         o.pieces({"a =", 12, engine::Term::atom("b"), ";"}).pieces({});
+       },
        {"a = 12 b ;", ""}},
       {"a lone empty line is written", [](Out& o) { o.emit("\n\n"); }, {""}},
       {"the first failure latches",
@@ -62,7 +66,8 @@ TEST(LogicCoreOut, WritesTextAsItAppears) {
          o.emit("a");
          o.shift(0);
        },
-       {}, false},
+       {},
+       false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -36,11 +36,11 @@ inline std::string text_of(const engine::Term& t) {
 // position t(Value, Type, X, Y). The first token of a command line carries
 // the command's code.
 enum Tok : int64_t {
-  kTokOpen = 0,         // opens a nesting
-  kTokOpenToo = 1,      // opens a nesting as well
+  kTokOpen = 0,     // opens a nesting
+  kTokOpenToo = 1,  // opens a nesting as well
   kTokAttribute = 2,
-  kTokClose = 4,        // closes a nesting
-  kTokComma = 7,        // separates at depth 0
+  kTokClose = 4,  // closes a nesting
+  kTokComma = 7,  // separates at depth 0
   kTokVariable = 23,
   kTokNested = 29,      // its value is a token list
   kTokCtrlMethod = 31,  // a control method; its value is a token list

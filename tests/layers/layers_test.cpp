@@ -21,8 +21,7 @@ struct Layer {
   int level;
 };
 constexpr Layer kLayers[] = {
-    {"platform", 0}, {"engine", 1}, {"host", 2}, {"config", 3},
-    {"kb", 4},       {"logic", 5},  {"app", 6},
+    {"platform", 0}, {"engine", 1}, {"host", 2}, {"config", 3}, {"kb", 4}, {"logic", 5}, {"app", 6},
 };
 
 // The level of a path's first folder, -1 for a folder outside the layers
@@ -77,7 +76,8 @@ TEST(Layers, CheckFindsAnUpwardInclude) {
   } files[] = {
       {"host/a.cpp", "#include \"kb/model.h\"\n#include \"platform/path.h\"\n#include <string>\n"},
       {"platform/isam/b.h", "  # include \"engine/term.h\"\n#include \"platform/path.h\"\n"},
-      {"logic/java/c.cpp", "#include \"logic/core/run.h\"\n#include \"tests/x.h\"\n#include \"app/g.h\"\n"},
+      {"logic/java/c.cpp",
+       "#include \"logic/core/run.h\"\n#include \"tests/x.h\"\n#include \"app/g.h\"\n"},
       {"kb/d.txt", "#include \"app/g.h\"\n"},
   };
   for (const File& f : files) {
