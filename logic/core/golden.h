@@ -91,26 +91,38 @@ class CaseKb {
     dir_ = fs::temp_directory_path() / ("qn_golden_kb_" + std::to_string(::getpid()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
-    kb::KbBuilder b;
-    b.add_description(read_text(description));
-    b.write(dir_.string());
-    fs::current_path(dir_);
-    kb::close_isam();
-    kb::reset_model_queries();
-    kb::set_model_selector(&select_cached_model);
-    kb::OpenKnowledgeBase(model);
+    try {
+      kb::KbBuilder b;
+      b.add_description(read_text(description));
+      b.write(dir_.string());
+      fs::current_path(dir_);
+      kb::close_isam();
+      kb::reset_model_queries();
+      kb::set_model_selector(&select_cached_model);
+      kb::OpenKnowledgeBase(model);
+    } catch (...) {
+      restore();
+      throw;
+    }
   }
-  ~CaseKb() {
-    kb::close_isam();
-    kb::set_model_selector(nullptr);
-    kb::reset_model_queries();
-    fs::current_path(old_cwd_);
-    fs::remove_all(dir_);
-  }
+  ~CaseKb() { restore(); }
   CaseKb(const CaseKb&) = delete;
   CaseKb& operator=(const CaseKb&) = delete;
 
  private:
+  void restore() {
+    try {
+      kb::close_isam();
+    } catch (...) {
+      // A failed close has been logged; the case's outcome stands.
+    }
+    kb::set_model_selector(nullptr);
+    kb::reset_model_queries();
+    std::error_code ec;
+    fs::current_path(old_cwd_, ec);
+    fs::remove_all(dir_, ec);
+  }
+
   fs::path dir_, old_cwd_;
 };
 

@@ -43,6 +43,20 @@ TEST(GoldenRunner, PassesFailsWithADiffAndFindsNewCases) {
   EXPECT_EQ(compare(one / "expected", run_case(one), actual), "");
   EXPECT_EQ(read_text(actual / "bmainbar.java"), read_text(one / "expected/bmainbar.java"));
 
+  // With a knowledge base beside the facts: the model is selected from it
+  // while the case runs, and the current directory is back afterwards.
+  const fs::path cwd = fs::current_path();
+  fs::copy_file(fs::path(QN_SOURCE_DIR) / "examples/sample-model/kb.txt", one / "kb.txt");
+  const Outcome with_kb = run_case(one);
+  EXPECT_EQ(with_kb.error, "");
+  EXPECT_EQ(compare(one / "expected", with_kb, actual), "");
+  EXPECT_EQ(fs::current_path(), cwd);
+  // A bad description fails the case with its reason, and leaves nothing behind.
+  std::ofstream(one / "kb.txt") << "mdl model=x\n";
+  EXPECT_NE(run_case(one).error.find("the case ended with an exception: "), std::string::npos);
+  EXPECT_EQ(fs::current_path(), cwd);
+  fs::remove(one / "kb.txt");
+
   // One changed line: the diff shows it with its context and where the
   // actual files are.
   std::string text = read_text(one / "expected/bmainbar.java");
