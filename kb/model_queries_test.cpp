@@ -311,6 +311,20 @@ TEST_F(ObjectQueries, CalledPrograms) {
   EXPECT_EQ(collect_called_programs(5, 4, 8, bound), 0);
 }
 
+// Objects of type 11 keep their calls under type 5, whose walk ends at the
+// first information kind above 10.
+TEST_F(ModelQueries, CalledProgramsOfType11) {
+  open(
+      "mdl model=5 name=DEMO\n"
+      "oinf model=5 type=5 number=2 kind=3 ref_type=1 ref_number=7\n"
+      "oinf model=5 type=5 number=2 kind=10 ref_type=998 text=tool\n"
+      "oinf model=5 type=5 number=2 kind=11 ref_type=1 ref_number=8\n"
+      "oinf model=5 type=11 number=2 kind=3 ref_type=1 ref_number=9\n");
+  host::TermValue list;
+  ASSERT_EQ(collect_called_programs(5, 11, 2, list), 1);
+  EXPECT_EQ(show_term(list), "[[1|7],[998|'tool']]");
+}
+
 // Model selection as the opening of the knowledge base runs it: the key
 // files, the model record and the model's settings.
 class ModelSelect : public config::ConfigDirTest {
