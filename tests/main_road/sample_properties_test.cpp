@@ -75,8 +75,8 @@ TEST_F(SampleProperties, ReadThroughThePredicates) {
       {"i_tblproperty", {T("1"), T("1"), T("'Owner'"), Term::fresh_var()}, "dbo"},
       {"i_tblproperty", {T("1"), T("1"), T("'Locking'"), Term::fresh_var()}, "Row"},
       {"i_tblproperty", {T("1"), T("2"), T("'Owner'"), Term::fresh_var()}, nullptr},
-      {"i_idxproperty", {T("1"), T("'ICUSTNAME'"), T("'FillFactor'"), Term::fresh_var()}, "80"},
-      {"i_idxproperty", {T("1"), T("'ICUSTNAME'"), T("'Owner'"), Term::fresh_var()}, nullptr},
+      {"i_idxproperty", {T("1"), T("'ICUSTOMER'"), T("'FillFactor'"), Term::fresh_var()}, "80"},
+      {"i_idxproperty", {T("1"), T("'ICUSTOMER'"), T("'Owner'"), Term::fresh_var()}, nullptr},
   };
   for (const auto& c : cases) {
     std::vector<Term> args = c.args;
