@@ -61,6 +61,16 @@ TEST_F(PtyTool, DumpGivesTheDescriptionBack) {
   EXPECT_EQ(out_.str(), kEverything);
 }
 
+TEST_F(PtyTool, ShippedArchiveIsItsDescription) {
+  std::ifstream in(std::string(QN_SOURCE_DIR) + "/config/properties/DTASTORE.txt");
+  std::string expected;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line[0] != '#') expected += line + "\n";
+  }
+  ASSERT_EQ(run({"dump", std::string(QN_PROGRAM_DIR) + "/DTASTORE.PTY"}), 0) << err_.str();
+  EXPECT_EQ(out_.str(), expected);
+}
+
 TEST_F(PtyTool, BadLineStopsTheBuild) {
   struct Case {
     const char* text;
