@@ -179,6 +179,15 @@ TEST_F(DataStorePrefTest, ManagerFlattenedIndex) {
   com::VariantInit(&v);
   m.GetValueByName(v, "NOTHING");
   EXPECT_EQ(v.vt, com::VT_ERROR);
+
+  // The objects as iPropAccess, and a page's definitions as iPropDefObj.
+  CIter<iPropAccess*>* objects = m.GetChildren();
+  std::vector<std::string> names;
+  for (IterPos p = objects->GetStartPosition(); p;) names.push_back(objects->GetNext(p)->GetProperties()->GetName());
+  EXPECT_EQ(names, (std::vector<std::string>{"General", "Connection"}));
+  CIter<iPropDefObj*>* defs = m.objects()[1]->page()->GetChildren();
+  EXPECT_EQ(defs->GetHead()->GetName(), "CS_SERVER");
+  EXPECT_EQ(defs->GetHead()->GetParent()->GetName(), "Connection");
 }
 
 }  // namespace
