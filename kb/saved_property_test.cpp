@@ -91,7 +91,9 @@ TEST_F(SavedPropertyKb, TableProperties) {
   for (const auto& c : cases) {
     std::string value;
     EXPECT_EQ(TableProperty(1, c.table, c.name, value), c.value ? 1 : 0) << c.table << c.name;
-    if (c.value) EXPECT_EQ(value, c.value);
+    if (c.value) {
+      EXPECT_EQ(value, c.value);
+    }
   }
   // Asking twice about one table reads once; another table reloads.
   reset_saved_property_caches();
