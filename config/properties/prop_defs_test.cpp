@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "config/properties/pty_fixture.h"
 
 namespace qn::config {
@@ -118,6 +120,42 @@ TEST(PropSelection, IndexesAndNames) {
   EXPECT_EQ(page->FindByName("OFF"), nullptr);
   EXPECT_EQ(page->FindByName("b"), nullptr);
   EXPECT_EQ(page->FindByNameFor("b", nullptr)->name, "B");
+}
+
+TEST(PropDefinitions, CloneEqualsAndCollect) {
+  PropArchive a = ReadPropArchive(pty_bytes(
+      "list kind=1\n  list kind=2 name=D ids=A,B\n    elem kind=7 name=C default=bstr:x ids=C aliases=OLD\n"
+      "      depend 2 bstr:y and(eq(N,i4:1),obj(A))\n      choice bstr:x caption=X\n    elem kind=6 name=N min=1\n"));
+  const CPropDefBase& d = *a.root->children[0];
+  auto copy = d.Clone();
+  EXPECT_TRUE(copy->Equals(d));
+  auto* list = static_cast<CPropDefList*>(copy.get());
+  EXPECT_EQ(list->children[0]->parent, list);
+  struct Case {
+    const char* name;
+    std::function<void(CPropDefList&)> change;
+  };
+  const Case cases[] = {
+      {"caption", [](CPropDefList& l) { l.caption = "x"; }},
+      {"ids", [](CPropDefList& l) { l.ids = CPropObjIdList::Of({"A"}); }},
+      {"default", [](CPropDefList& l) { static_cast<CPropDefElem&>(*l.children[0]).default_value = VariantValue::text("z"); }},
+      {"choice", [](CPropDefList& l) { static_cast<CPropDefElem&>(*l.children[0]).choices[0].caption = "Y"; }},
+      {"expression", [](CPropDefList& l) { l.children[0]->depends[0]->expr->left->constant = VariantValue::i4(2); }},
+      {"bound", [](CPropDefList& l) { static_cast<CPropDefElem&>(*l.children[1]).minimum = 2; }},
+      {"alias", [](CPropDefList& l) { static_cast<CPropDefElem&>(*l.children[0]).aliases.clear(); }},
+  };
+  for (const auto& c : cases) {
+    auto changed = d.Clone();
+    c.change(static_cast<CPropDefList&>(*changed));
+    EXPECT_FALSE(changed->Equals(d)) << c.name;
+  }
+  // An inactive child is left out of the comparison.
+  auto fewer = d.Clone();
+  static_cast<CPropDefList&>(*fewer).children[1]->active = false;
+  EXPECT_FALSE(fewer->Equals(d));
+  CPropObjIdList all;
+  d.CollectIds(all);
+  EXPECT_TRUE(all.Equals(E({"A", "B", "C"})));
 }
 
 // Values by name for expressions.
