@@ -125,11 +125,12 @@ int socket_connect(const std::string& host, int port, int timeout_ms) {
 }
 
 bool socket_send_all(int fd, std::string_view bytes, int timeout_ms) {
-  const auto deadline = deadline_after(timeout_ms);
+  auto deadline = deadline_after(timeout_ms);
   while (!bytes.empty()) {
     const ssize_t n = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
     if (n > 0) {
       bytes.remove_prefix(static_cast<std::size_t>(n));
+      deadline = deadline_after(timeout_ms);
       continue;
     }
     if (n < 0 && errno == EINTR) continue;

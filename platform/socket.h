@@ -23,8 +23,8 @@ std::optional<int> service_port(std::string_view name);
 // descriptor, or -1 when the name does not resolve or no address accepted.
 int socket_connect(const std::string& host, int port, int timeout_ms);
 
-// Sends all bytes, waiting at most timeout_ms (negative: no limit) for room
-// each time the peer does not read. False on failure or time-out.
+// Sends all bytes. False on failure, or when the peer took nothing for
+// timeout_ms (negative: no limit).
 bool socket_send_all(int fd, std::string_view bytes, int timeout_ms);
 
 enum class WaitResult { kReadable, kTimeout, kFailed };

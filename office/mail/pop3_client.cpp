@@ -65,8 +65,7 @@ MailResult Pop3Client::count(long& messages) {
   return {0, {}};
 }
 
-MailResult Pop3Client::receive(const MessageParser& parse, ReceivedMessage& out) {
-  out = {};
+MailResult Pop3Client::receive(const MessageParser& parse) {
   message_.clear();
   if (!socket_.is_open()) return {2, {}};
   ++last_;
@@ -83,7 +82,7 @@ MailResult Pop3Client::receive(const MessageParser& parse, ReceivedMessage& out)
   socket_.put("RETR " + number + "\r\n");
   const int received = socket_.receive_message(message_, limit);
   if (received != 0) return {received, {}};
-  const MailResult result = parse(message_, out);
+  const MailResult result = parse(message_);
   if (delete_ && result.code == 0) command("DELE " + number + "\r\n");
   return result;
 }

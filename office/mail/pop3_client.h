@@ -12,17 +12,11 @@
 
 namespace qn::office {
 
-// The values of one received message, as the message parser gives them.
-struct ReceivedMessage {
-  std::string from, to, cc, subject, text, attachs;
-  std::string date;  // "day/month/year"
-};
-
-// Turns a received message (header block and body with CR LF line ends,
-// byte-stuffing undone, without the end line) into its values and saves its
-// attachments. The result is 0, or 16 with the name of a file that could not
-// be saved.
-using MessageParser = std::function<MailResult(std::string_view message, ReceivedMessage& out)>;
+// Takes a received message (header block and body with CR LF line ends,
+// byte-stuffing undone, without the status line and the end line): parses
+// it, keeps its values and saves its attachments. The result is 0, or 16
+// with the name of a file that could not be saved.
+using MessageParser = std::function<MailResult(std::string_view message)>;
 
 class Pop3Client {
  public:
@@ -31,8 +25,8 @@ class Pop3Client {
   MailResult login(const std::string& server, const std::string& user, const std::string& password,
                    bool new_messages, bool delete_after, int timeout_s);
   MailResult count(long& messages);
-  // out is cleared first and filled when the result is 0 or 16.
-  MailResult receive(const MessageParser& parse, ReceivedMessage& out);
+  // Takes the next message; parse runs when it came whole.
+  MailResult receive(const MessageParser& parse);
   // Sends QUIT and closes; false when no session was open.
   bool logout();
   bool is_open() const { return socket_.is_open(); }

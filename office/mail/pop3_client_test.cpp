@@ -12,10 +12,10 @@ using testing_support::MailEnv;
 
 class Pop3 : public MailEnv {};
 
-// Records the message it is given; its subject is the message itself.
-MessageParser recording_parser(int code = 0) {
-  return [code](std::string_view message, ReceivedMessage& out) {
-    out.subject = std::string(message);
+// Records the message it is given.
+MessageParser recording_parser(std::string& out, int code = 0) {
+  return [code, &out](std::string_view message) {
+    out = std::string(message);
     return MailResult{code, code ? "a.bin" : ""};
   };
 }
@@ -184,10 +184,9 @@ TEST_F(Pop3, ReceiveTable) {
     Pop3Client client(peer.connector());
     ASSERT_EQ(client.login("mx", "ann", "pw", false, c.delete_after, 5).code, 0);
     for (const auto& step : c.script) peer.add(step);
-    ReceivedMessage out;
-    out.subject = "-";
-    EXPECT_EQ(client.receive(recording_parser(c.parse_code), out), c.result);
-    EXPECT_EQ(out.subject, c.message == "-" ? "" : c.message);
+    std::string out = "-";
+    EXPECT_EQ(client.receive(recording_parser(out, c.parse_code)), c.result);
+    EXPECT_EQ(out, c.message);
     EXPECT_EQ(peer.sent.substr(kLoginSent.size()), c.sent);
     EXPECT_EQ(client.is_open(), c.open_after);
   }
@@ -202,14 +201,14 @@ TEST_F(Pop3, ReceiveMovesOnAfterARefusal) {
   ScriptedPeer peer(script);
   Pop3Client client(peer.connector());
   ASSERT_EQ(client.login("mx", "ann", "pw", true, false, 5).code, 0);
-  ReceivedMessage out;
-  EXPECT_EQ(client.receive(recording_parser(), out).code, 11);
-  EXPECT_EQ(client.receive(recording_parser(), out).code, 0);
+  std::string out;
+  EXPECT_EQ(client.receive(recording_parser(out)).code, 11);
+  EXPECT_EQ(client.receive(recording_parser(out)).code, 0);
   EXPECT_EQ(peer.sent, kLoginSent + "LAST\r\nLIST 6\r\nLIST 7\r\nRETR 7\r\n");
   peer.add(reply("+OK bye\r\n"));
   EXPECT_TRUE(client.logout());
   EXPECT_FALSE(client.logout());
-  EXPECT_EQ(client.receive(recording_parser(), out).code, 2);
+  EXPECT_EQ(client.receive(recording_parser(out)).code, 2);
 }
 
 }  // namespace
