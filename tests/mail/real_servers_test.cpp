@@ -1,0 +1,219 @@
+// The mail clients against real SMTP and POP3 servers on loopback (run by
+// the mail_servers fixture). Each case has its own mailbox user.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "office/mail/pop3_client.h"
+#include "office/mail/smtp_client.h"
+#include "tests/mail/fake_server.h"
+#include "tests/mail/real_servers.h"
+
+namespace qn::office {
+namespace {
+
+using namespace testing_support;
+
+std::string read_file(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class RealMail : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string reason;
+    servers_ = RealServers::load(reason);
+    if (!servers_) GTEST_SKIP() << reason;
+    reason_ = reason;
+  }
+  void TearDown() override { ::unsetenv("QN_SERVICES_FILE"); }
+  void need_smtp() {
+    if (!servers_->smtp()) GTEST_SKIP() << "SMTP cases skipped: " << reason_;
+  }
+  // Makes the given port the services "smtp" and "pop3".
+  void route_to(int port) {
+    const auto path = std::filesystem::path(::testing::TempDir()) /
+                      ("qn_real_services_" + std::to_string(::getpid()) + "_" + std::to_string(port));
+    std::ofstream(path) << "smtp " << port << "/tcp\npop3 " << port << "/tcp\n";
+    ::setenv("QN_SERVICES_FILE", path.c_str(), 1);
+  }
+  MessageParser keep(std::string& out, int code = 0) {
+    return [&out, code](std::string_view m) {
+      out = std::string(m);
+      return MailResult{code, code ? "x.bin" : ""};
+    };
+  }
+  std::optional<RealServers> servers_;
+  std::string reason_;
+};
+
+TEST_F(RealMail, SmtpLoginOutcomes) {
+  need_smtp();
+  const struct {
+    const char* server;
+    const char* password;
+    int code;
+  } cases[] = {
+      {"S1", "pw-u01", 0}, {"S1", "wrong", 25}, {"S2", "pw-u01", 23}, {"S3", "pw-u01", 23},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.server) + " " + c.password);
+    servers_->use(c.server);
+    SmtpClient client(socket_connector());
+    EXPECT_EQ(client.login("127.0.0.1", "U one", "u01@mail.test", "u01", c.password, 10).code, c.code);
+    EXPECT_EQ(client.logout(), c.code == 0);
+  }
+}
+
+TEST_F(RealMail, Pop3LoginOutcomes) {
+  servers_->use("S1");
+  Pop3Client client(socket_connector());
+  const int unknown = client.login("127.0.0.1", "nobody-here", "pw", false, false, 10).code;
+  EXPECT_TRUE(unknown == 8 || unknown == 9) << unknown;
+  EXPECT_EQ(client.login("127.0.0.1", "u01", "wrong", false, false, 10).code, 9);
+  EXPECT_EQ(client.login("127.0.0.1", "u01", "pw-u01", false, false, 10).code, 0);
+  EXPECT_TRUE(client.logout());
+}
+
+// What the SMTP client sends arrives as sent, and the POP3 client gets it
+// back with CR LF line ends and its dots as they were.
+TEST_F(RealMail, SentTextComesBackWhole) {
+  need_smtp();
+  servers_->clear("u02");
+  servers_->use("S1");
+  SmtpClient smtp(socket_connector());
+  ASSERT_EQ(smtp.login("127.0.0.1", "Ann", "ann@mail.test", "u02", "pw-u02", 10).code, 0);
+  ASSERT_EQ(smtp.send("u02@mail.test", "", "u02@mail.test", "Dots", "a\n.\n.x\ncaf\xe9\n", "", "").code, 0);
+  smtp.logout();
+  ASSERT_TRUE(servers_->await_messages("u02", 1));
+
+  Pop3Client pop3(socket_connector());
+  ASSERT_EQ(pop3.login("127.0.0.1", "u02", "pw-u02", false, false, 10).code, 0);
+  std::string message;
+  ASSERT_EQ(pop3.receive(keep(message)).code, 0);
+  const auto body = message.find("\r\n\r\n");
+  ASSERT_NE(body, std::string::npos);
+  EXPECT_EQ(message.substr(body + 4), "a\r\n.\r\n.x\r\ncaf\xe9\r\n\r\n");
+  EXPECT_EQ(message.find("Bcc"), std::string::npos);
+  EXPECT_NE(message.find("\r\nTo: u02@mail.test\r\n"), std::string::npos);
+  // The Bcc copy is the only one: the To entry and the Bcc entry are one
+  // mailbox, which the server delivers once.
+  EXPECT_EQ(pop3.receive(keep(message)).code, 11);
+  pop3.logout();
+}
+
+TEST_F(RealMail, NewMessagesGoOnAfterWhatWasRead) {
+  servers_->clear("u03");
+  for (int i = 1; i <= 4; ++i) {
+    servers_->deliver("u03", "m" + std::to_string(i),
+                      "Subject: n" + std::to_string(i) + "\n\nbody " + std::to_string(i) + "\n");
+  }
+  servers_->use("S1");
+  Pop3Client client(socket_connector());
+  ASSERT_EQ(client.login("127.0.0.1", "u03", "pw-u03", true, false, 10).code, 0);
+  long count = -1;
+  ASSERT_EQ(client.count(count).code, 0);
+  EXPECT_EQ(count, 4);
+  std::string message;
+  ASSERT_EQ(client.receive(keep(message)).code, 0);
+  ASSERT_EQ(client.receive(keep(message)).code, 0);
+  EXPECT_NE(message.find("body 2"), std::string::npos);
+  client.logout();
+
+  ASSERT_EQ(client.login("127.0.0.1", "u03", "pw-u03", true, false, 10).code, 0);
+  EXPECT_EQ(client.last_taken(), 2);
+  ASSERT_EQ(client.count(count).code, 0);
+  EXPECT_EQ(count, 2);
+  ASSERT_EQ(client.receive(keep(message)).code, 0);
+  EXPECT_NE(message.find("body 3"), std::string::npos);
+  client.logout();
+}
+
+TEST_F(RealMail, WithoutLastCountIsStat) {
+  servers_->clear("nolast1");
+  for (int i = 1; i <= 3; ++i) servers_->deliver("nolast1", "m" + std::to_string(i), "Subject: x\n\nb\n");
+  servers_->use("S1");
+  Pop3Client client(socket_connector());
+  ASSERT_EQ(client.login("127.0.0.1", "nolast1", "pw-nolast1", true, false, 10).code, 0);
+  long count = -1;
+  EXPECT_EQ(client.count(count).code, 0);
+  EXPECT_EQ(count, 3);
+  std::string message;
+  EXPECT_EQ(client.receive(keep(message)).code, 0);
+  EXPECT_NE(message.find("Subject: x"), std::string::npos);
+  client.logout();
+}
+
+// A message whose DATA phase is cut is not delivered, not even queued, and
+// a second send arrives once.
+TEST_F(RealMail, CutMessageIsNotDelivered) {
+  need_smtp();
+  servers_->clear("u04");
+  FaultProxy proxy(std::stoi((*servers_)["SMTP_S2_PORT"]), FaultProxy::Direction::kToServer, 2000,
+                   FaultProxy::Fault::kCut);
+  route_to(proxy.port());
+  const std::string text(20000, 'z');
+  SmtpClient client(socket_connector());
+  ASSERT_EQ(client.login("127.0.0.1", "Ann", "ann@mail.test", "", "", 10).code, 0);
+  EXPECT_EQ(client.send("u04@mail.test", "", "", "Cut", text, "", "").code, 10);
+  EXPECT_FALSE(client.is_open());
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  EXPECT_TRUE(servers_->messages("u04").empty());
+  EXPECT_EQ(servers_->queue(), "");
+
+  servers_->use("S2");
+  ASSERT_EQ(client.login("127.0.0.1", "Ann", "ann@mail.test", "", "", 10).code, 0);
+  EXPECT_EQ(client.send("u04@mail.test", "", "", "Again", text, "", "").code, 0);
+  client.logout();
+  ASSERT_TRUE(servers_->await_messages("u04", 1));
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  EXPECT_EQ(servers_->messages("u04").size(), 1u);
+}
+
+// A receive with Delete that fails midway, or whose attachment could not be
+// saved, leaves the message whole on the server.
+TEST_F(RealMail, FailedReceiveKeepsTheMessage) {
+  const std::string text = "Subject: keep\r\n\r\n" + std::string(6000, 'k') + "\r\n";
+  const struct {
+    const char* name;
+    const char* user;
+    FaultProxy::Fault fault;  // ignored when parse_code is set
+    int parse_code;
+    int code;
+  } cases[] = {
+      {"cut", "u05", FaultProxy::Fault::kCut, 0, 21},
+      {"stalled", "u06", FaultProxy::Fault::kStall, 0, 20},
+      {"attachment not saved", "u07", FaultProxy::Fault::kCut, 16, 16},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    servers_->clear(c.user);
+    servers_->deliver(c.user, "m1", text);
+    {
+      FaultProxy proxy(std::stoi((*servers_)["POP3_PORT"]), FaultProxy::Direction::kToClient,
+                       c.parse_code ? 1 << 30 : 1000, c.fault);
+      route_to(proxy.port());
+      Pop3Client client(socket_connector());
+      ASSERT_EQ(client.login("127.0.0.1", c.user, std::string("pw-") + c.user, false, true, 1).code, 0);
+      std::string message;
+      EXPECT_EQ(client.receive(keep(message, c.parse_code)).code, c.code);
+      client.logout();
+    }
+    servers_->use("S1");
+    Pop3Client client(socket_connector());
+    ASSERT_EQ(client.login("127.0.0.1", c.user, std::string("pw-") + c.user, false, true, 10).code, 0);
+    std::string message;
+    ASSERT_EQ(client.receive(keep(message)).code, 0);
+    EXPECT_EQ(message, text);
+    client.logout();
+  }
+}
+
+}  // namespace
+}  // namespace qn::office
