@@ -1,25 +1,32 @@
 #include "office/mail/pop3_client.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
 namespace qn::office {
 namespace {
 
+// Message numbers and sizes are taken between 0 and the largest 32-bit
+// number, whatever the server writes.
+long bounded(std::string_view digits) {
+  const long n = std::strtol(std::string(digits.substr(0, 24)).c_str(), nullptr, 10);
+  return std::clamp(n, 0L, long{INT32_MAX});
+}
+
 // The decimal number that begins at the fifth character of a reply
 // ("+OK 5 1200").
 long number_at_fifth(std::string_view reply) {
-  if (reply.size() <= 4) return 0;
-  return std::strtol(std::string(reply.substr(4, 24)).c_str(), nullptr, 10);
+  return reply.size() <= 4 ? 0 : bounded(reply.substr(4));
 }
 
 // The number after the last blank of the reply line.
 long last_number(std::string_view reply) {
   while (!reply.empty() && (reply.back() == '\n' || reply.back() == '\r')) reply.remove_suffix(1);
   const auto blank = reply.rfind(' ');
-  if (blank == std::string_view::npos) return 0;
-  return std::strtol(std::string(reply.substr(blank + 1, 24)).c_str(), nullptr, 10);
+  return blank == std::string_view::npos ? 0 : bounded(reply.substr(blank + 1));
 }
 
 }  // namespace
@@ -68,12 +75,10 @@ MailResult Pop3Client::count(long& messages) {
 MailResult Pop3Client::receive(const MessageParser& parse) {
   message_.clear();
   if (!socket_.is_open()) return {2, {}};
-  ++last_;
+  if (last_ < INT32_MAX) ++last_;
   const std::string number = std::to_string(last_);
   if (!command("LIST " + number + "\r\n")) return {11, {}};
-  const double size = static_cast<double>(last_number(reply_));
-  const double room = (size > 0 ? size : 0) * 1.4 + 32768;
-  const std::size_t limit = room < 1e15 ? static_cast<std::size_t>(room) : std::size_t(1e15);
+  const auto limit = static_cast<std::size_t>(static_cast<double>(last_number(reply_)) * 1.4 + 32768);
   try {
     message_.reserve(std::min<std::size_t>(limit, 64 << 20));
   } catch (const std::bad_alloc&) {
