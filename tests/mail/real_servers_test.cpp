@@ -2,12 +2,18 @@
 // the mail_servers fixture). Each case has its own mailbox user.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <map>
+#include <random>
 #include <fstream>
 #include <sstream>
 #include <thread>
 
+#include "office/mail/internet_mail.h"
 #include "office/mail/pop3_client.h"
+#include "office/mail/qn_mail.h"
+#include "platform/com/variant.h"
 #include "office/mail/smtp_client.h"
 #include "tests/mail/fake_server.h"
 #include "tests/mail/real_servers.h"
@@ -213,6 +219,132 @@ TEST_F(RealMail, FailedReceiveKeepsTheMessage) {
     EXPECT_EQ(message, text);
     client.logout();
   }
+}
+
+// A BSTR argument that frees itself.
+struct Text {
+  explicit Text(const std::string& s) : b(com::bstr_from_1252(s)) {}
+  ~Text() { com::SysFreeString(b); }
+  operator com::BSTR() const { return b; }
+  com::BSTR b;
+};
+
+struct Received {
+  std::string from, to, cc, subject, text, attachs;
+  double sent = 0, received = 0;
+  short error = -1;
+};
+
+Received receive(IQnMail* mail) {
+  com::BSTR v[6] = {};
+  Received r;
+  mail->Receive(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &r.sent, &r.received, &r.error);
+  std::string* out[] = {&r.from, &r.to, &r.cc, &r.subject, &r.text, &r.attachs};
+  for (int i = 0; i < 6; ++i) {
+    *out[i] = com::text_1252_of(v[i]);
+    com::SysFreeString(v[i]);
+  }
+  return r;
+}
+
+// The server's Date header of a delivered message as an automation date.
+double server_date(const std::string& file_text) {
+  static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  const auto at = file_text.find("\nDate: ");
+  if (at == std::string::npos) return -1;
+  std::istringstream in(file_text.substr(at + 7, file_text.find('\n', at + 1) - at - 7));
+  std::string weekday, month;
+  int day = 0, year = 0;
+  in >> weekday >> day >> month >> year;
+  for (int m = 0; m < 12; ++m) {
+    if (month == kMonths[m]) {
+      return automation_date(std::to_string(day) + "/" + std::to_string(m + 1) + "/" + std::to_string(year));
+    }
+  }
+  return -1;
+}
+
+// A message with awkward text and four attachments goes out through S1 with
+// AUTH LOGIN to two To, a Cc and a Bcc, and each copy comes back through the
+// facade in one AddressFormat, files byte for byte.
+TEST_F(RealMail, RoundTripThroughTheFacade) {
+  need_smtp();
+  const std::vector<std::string> users = {"u10", "u11", "u12", "u13"};
+  for (const auto& u : users) servers_->clear(u);
+  const auto dir = std::filesystem::path(::testing::TempDir()) / ("qn_round_trip_" + std::to_string(::getpid()));
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir / "out");
+  std::string big(1 << 20, '\0');
+  std::mt19937 rng(11);
+  for (char& c : big) c = static_cast<char>(rng());
+  const std::map<std::string, std::string> files = {
+      {"big.bin", big}, {"empty.bin", ""}, {"back.bin", "through a backslash path\n"},
+      {"bare.bin", std::string("bare\0name\r\n", 12)}};
+  for (const auto& [name, bytes] : files) std::ofstream(dir / name, std::ios::binary) << bytes;
+  std::string back = (dir / "back.bin").string();
+  std::replace(back.begin(), back.end(), '/', '\\');
+
+  servers_->use("S1");
+  IQnMail* mail = nullptr;
+  ASSERT_EQ(CQnMail::create<CQnMail>(nullptr, IID_IQnMail, reinterpret_cast<void**>(&mail)), com::S_OK);
+  mail->put_Mode(Text("I"));
+  SHORT e = -1;
+  mail->LoginSMTP(Text("127.0.0.1"), Text("Ann Example"), Text("ann@mail.test"), Text("u10"),
+                  Text("pw-u10"), 10, &e);
+  ASSERT_EQ(e, 0);
+  mail->put_AttachDir(Text(dir.string()));
+  const std::string text = "Hello\n.\n.x\ncaf\xe9 \x80 \xfc\nend";
+  mail->Send(Text("u10@mail.test; u11@mail.test"), Text("u12@mail.test"), Text("u13@mail.test"),
+             Text("Round trip \xe9"), Text(text),
+             Text((dir / "big.bin").string() + "; " + (dir / "empty.bin").string() + "; " + back +
+                  "; bare.bin"),
+             &e);
+  ASSERT_EQ(e, 0);
+  mail->Logout(&e);
+
+  const struct {
+    const char* user;
+    short format;
+    const char* from;
+    const char* to;
+    const char* cc;
+  } copies[] = {
+      {"u10", 0, "Ann Example", "u10@mail.test; u11@mail.test", "u12@mail.test"},
+      {"u11", 1, "ann@mail.test", "u10@mail.test; u11@mail.test", "u12@mail.test"},
+      {"u12", 2, "Ann Example (ann@mail.test)",
+       "u10@mail.test (u10@mail.test); u11@mail.test (u11@mail.test)", "u12@mail.test (u12@mail.test)"},
+      {"u13", 2, "Ann Example (ann@mail.test)",
+       "u10@mail.test (u10@mail.test); u11@mail.test (u11@mail.test)", "u12@mail.test (u12@mail.test)"},
+  };
+  for (const auto& c : copies) {
+    SCOPED_TRACE(c.user);
+    ASSERT_TRUE(servers_->await_messages(c.user, 1));
+    const std::string delivered = read_file(servers_->messages(c.user).at(0));
+    const std::string header_block = delivered.substr(0, delivered.find("\n\n"));
+    EXPECT_EQ(header_block.find("\nBcc:"), std::string::npos);
+    EXPECT_NE(header_block.find("\nCc: u12@mail.test\n"), std::string::npos);
+    const auto out = dir / "out" / c.user;
+    std::filesystem::create_directories(out);
+    mail->put_AddressFormat(c.format);
+    mail->put_AttachDir(Text(out.string()));
+    mail->LoginPOP3(Text("127.0.0.1"), Text(c.user), Text(std::string("pw-") + c.user), 0, 1, 10, &e);
+    ASSERT_EQ(e, 0);
+    const Received r = receive(mail);
+    ASSERT_EQ(r.error, 0);
+    EXPECT_EQ(r.from, c.from);
+    EXPECT_EQ(r.to, c.to);
+    EXPECT_EQ(r.cc, c.cc);
+    EXPECT_EQ(r.subject, "Round trip \xe9");
+    EXPECT_EQ(r.text, "Hello\r\n.\r\n.x\r\ncaf\xe9 \x80 \xfc\r\nend\r\n\r\n");
+    EXPECT_EQ(r.attachs, "big.bin; empty.bin; back.bin; bare.bin");
+    EXPECT_EQ(r.sent, server_date(delivered));
+    EXPECT_EQ(r.received, r.sent);
+    for (const auto& [name, bytes] : files) EXPECT_TRUE(read_file(out / name) == bytes) << name;
+    mail->Logout(&e);
+    EXPECT_TRUE(servers_->messages(c.user).empty());  // deleted after a clean receive
+  }
+  mail->Release();
 }
 
 }  // namespace
