@@ -80,6 +80,15 @@ TEST(Socket, ConnectSendReceiveAndHangUp) {
   socket_close(fd);
 }
 
+// "localhost" may resolve to ::1 first; with only 127.0.0.1 listening the
+// connect goes on to the next address.
+TEST(Socket, ConnectTriesEveryAddress) {
+  Listener server;
+  const int fd = socket_connect("localhost", server.port, 1000);
+  EXPECT_GE(fd, 0);
+  socket_close(fd);
+}
+
 TEST(Socket, ConnectFailures) {
   int closed_port;
   {
