@@ -30,6 +30,10 @@ std::string read_file(const std::filesystem::path& p) {
   return s.str();
 }
 
+// Skips the case (from its own body) where the SMTP server does not run.
+#define NEED_SMTP()                                                                    \
+  if (!servers_->smtp()) GTEST_SKIP() << "SMTP cases skipped: " << reason_
+
 class RealMail : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -39,9 +43,6 @@ class RealMail : public ::testing::Test {
     reason_ = reason;
   }
   void TearDown() override { ::unsetenv("QN_SERVICES_FILE"); }
-  void need_smtp() {
-    if (!servers_->smtp()) GTEST_SKIP() << "SMTP cases skipped: " << reason_;
-  }
   // Makes the given port the services "smtp" and "pop3".
   void route_to(int port) {
     const auto path = std::filesystem::path(::testing::TempDir()) /
@@ -60,7 +61,7 @@ class RealMail : public ::testing::Test {
 };
 
 TEST_F(RealMail, SmtpLoginOutcomes) {
-  need_smtp();
+  NEED_SMTP();
   const struct {
     const char* server;
     const char* password;
@@ -90,7 +91,7 @@ TEST_F(RealMail, Pop3LoginOutcomes) {
 // What the SMTP client sends arrives as sent, and the POP3 client gets it
 // back with CR LF line ends and its dots as they were.
 TEST_F(RealMail, SentTextComesBackWhole) {
-  need_smtp();
+  NEED_SMTP();
   servers_->clear("u02");
   servers_->use("S1");
   SmtpClient smtp(socket_connector());
@@ -159,7 +160,7 @@ TEST_F(RealMail, WithoutLastCountIsStat) {
 // A message whose DATA phase is cut is not delivered, not even queued, and
 // a second send arrives once.
 TEST_F(RealMail, CutMessageIsNotDelivered) {
-  need_smtp();
+  NEED_SMTP();
   servers_->clear("u04");
   FaultProxy proxy(std::stoi((*servers_)["SMTP_S2_PORT"]), FaultProxy::Direction::kToServer, 2000,
                    FaultProxy::Fault::kCut);
@@ -269,7 +270,7 @@ double server_date(const std::string& file_text) {
 // AUTH LOGIN to two To, a Cc and a Bcc, and each copy comes back through the
 // facade in one AddressFormat, files byte for byte.
 TEST_F(RealMail, RoundTripThroughTheFacade) {
-  need_smtp();
+  NEED_SMTP();
   const std::vector<std::string> users = {"u10", "u11", "u12", "u13"};
   for (const auto& u : users) servers_->clear(u);
   const auto dir = std::filesystem::path(::testing::TempDir()) / ("qn_round_trip_" + std::to_string(::getpid()));
