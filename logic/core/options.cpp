@@ -17,6 +17,7 @@ std::optional<std::string> pgm_prop_value(Run& run, std::string_view name) {
   if (auto c = run.facts().first(fact("config_i", {atom(platform::upper_1252(name)), var()}))) {
     return text_of(c->arg(2));
   }
+  if (auto pref = dstore_pref(run, 1, platform::upper_1252(name)); pref && !pref->empty()) return pref;
   std::array<Term, 2> a{str(platform::upper_1252(name)), var()};
   if (call_host(run, "i_config", a)) return text_of(a[1]);
   return std::nullopt;

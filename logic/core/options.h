@@ -13,7 +13,7 @@
 namespace qn::logic {
 
 // pgm_prop_value/3: the object's prop(Name, Value) rule, else config_i/2,
-// else the host's free key list (i_config/2).
+// else data store 1's preference, else the host's free key list (i_config/2).
 std::optional<std::string> pgm_prop_value(Run& run, std::string_view name);
 // pgm_prop_is/3: the value begins with the prefix (case-insensitive).
 bool pgm_prop_is(Run& run, std::string_view name, std::string_view prefix);
