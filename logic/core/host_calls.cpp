@@ -80,6 +80,7 @@ std::vector<std::string> list_directory(Run&, std::string_view pattern) {
 }
 
 bool delete_file(Run& run, std::string_view path) { return engine::delete_file(run.engine(), path); }
+bool make_directory(Run& run, std::string_view path) { return engine::make_dir(run.engine(), path); }
 
 ClockTime host_clock(Run&) {
   const Term date = engine::date_now();

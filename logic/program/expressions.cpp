@@ -264,6 +264,19 @@ OptType var_type(Run& run, const Term& name) {
 }
 
 bool http_main_pgm(Run&) { return false; }
+bool remote_procedure(Run&) { return false; }
+std::optional<std::string> subfile_element_ref(Run&, const Term&) { return std::nullopt; }
+
+std::optional<std::string> translate_var_token(Run& run, const Term& token) {
+  // An is_i/2 chain that names itself again would never end.
+  static thread_local int depth = 0;
+  if (depth > 8) return std::nullopt;
+  ++depth;
+  auto x = exp_to_java(run, Term::list({token}), {});
+  --depth;
+  if (!x || x->pieces.size() != 1) return std::nullopt;
+  return x->pieces.front();
+}
 std::optional<std::string> att_ref_name(Run&, const Term&, const Term&, std::string_view) { return std::nullopt; }
 
 // --- the parser -----------------------------------------------------------------

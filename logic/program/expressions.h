@@ -93,8 +93,15 @@ bool assign_unless_mode(Run& run, const engine::Term& var, const engine::Term& v
 
 // The declared type of a variable or attribute ([Type, Length, Decimals, 1]).
 OptType var_type(Run& run, const engine::Term& name);
+// The Java name of the variable token of an is_i/2 expression (the is_i/2
+// path of auxname/2).
+std::optional<std::string> translate_var_token(Run& run, const engine::Term& token);
+// The reference of a variable of the current subfile element (subsystem 9).
+std::optional<std::string> subfile_element_ref(Run& run, const engine::Term& name);
 // http_main_pgm/0: a main program called over HTTP (the web subsystem's).
 bool http_main_pgm(Run& run);
+// A procedure that can be called remotely (subsystem 8).
+bool remote_procedure(Run& run);
 // att_ref_name/4 (Attribute, Table, "->", Reference): a table-qualified
 // column (subsystem 6).
 std::optional<std::string> att_ref_name(Run& run, const engine::Term& att, const engine::Term& table,

@@ -1,10 +1,9 @@
-// The predicates of modules not yet in the tree that the translator calls:
-// the Java naming module (variables, temporaries, casts, standard
-// constants), the program options, and the date formats of the toolbox. They
-// are reached through this one header so that the translator is written
-// against their contract now: until those modules land, each body here fails
-// (or gives nothing), and the translator's chain goes on to its next rule,
-// as the rule program does when a callee fails.
+// The predicates of other modules that the translator calls, in the shapes
+// it uses (TypeDesc in place of descriptor terms): the Java naming module
+// (variables, temporaries, casts, standard constants), the program options,
+// and the date formats and user events of the toolbox. Those of a module not
+// yet in the tree fail here (or give nothing), and the translator's chain
+// goes on to its next rule, as the rule program does when a callee fails.
 #pragma once
 
 #include <cstdint>
