@@ -66,8 +66,7 @@ std::optional<int64_t> arr_base(Run& run, const Term& v) {
 using DefaultFn = std::function<std::optional<JavaText>(Run&, const OptType& first)>;
 struct DefaultArg {
   std::vector<const char*> keys;
-  int position;
-  DefaultFn value;
+  std::vector<std::pair<int, DefaultFn>> positions;
 };
 
 JavaText jnum(int64_t n) { return {{std::to_string(n)}, type_desc("int", 9)}; }
@@ -91,57 +90,72 @@ std::optional<JavaText> ctod_default(Run& run, const OptType&) {
 std::optional<JavaText> twelve_hours_default(Run& run, const OptType&) {
   auto fmt = pending::pgm_prop_value(run, "time_fmt");
   if (fmt && *fmt == "12") return jnum(1);
-  if (fmt && *fmt == "24") return std::nullopt;
+  if (fmt && *fmt == "24") return jnum(0);
   auto idiom = run.facts().first(fact("idiom", {var()}));
-  if (!idiom || text_of(idiom->arg(1)) == "eng") return jnum(1);
-  return std::nullopt;
+  return jnum(!idiom || text_of(idiom->arg(1)) == "eng" ? 1 : 0);
 }
 std::optional<JavaText> dbms_default(Run& run, const OptType&) {
   auto name = pending::dbms_name(run);
   if (!name) return std::nullopt;
   return jstr(*name);
 }
+// The ctod order coded for ttoc(: ANSI 0, YMD 1, MDY 2, DMY 3, else 2 (the
+// ctod codes are ANSI 0, MDY 1, DMY 2, MDY4 3, DMY4 4, YMD 5, Y4MD 6).
+std::optional<JavaText> ttoc_order_default(Run& run, const OptType&) {
+  auto code = pending::ctod_date_fmt(run);
+  return jnum(!code ? 2 : *code == 0 ? 0 : *code == 5 ? 1 : *code == 1 ? 2 : *code == 2 ? 3 : 2);
+}
+// The model's date order for ttocl(: YMD 1, DMY 3, else 2.
+std::optional<JavaText> ttocl_order_default(Run& run, const OptType&) {
+  auto code = pending::ctod_date_fmt(run);
+  return jnum(code && (*code == 5 || *code == 6) ? 1 : code && (*code == 2 || *code == 4) ? 3 : 2);
+}
+std::optional<JavaText> ttoc_length(Run&, const OptType& f) { return jnum(f && f->type == "dtime" ? f->length : 10); }
+std::optional<JavaText> ttoc_decimals(Run&, const OptType& f) {
+  return jnum(f && f->type == "dtime" ? f->decimals : 8);
+}
+std::optional<JavaText> dtocl_code(Run& run, const OptType& f) {
+  return date_code_default(run, f && f->type == "date" ? f : OptType{});
+}
+const JavaText kContext{{"context"}, type_desc("int", 9)};
+const JavaText kRemote{{"remoteHandle"}, type_desc("int", 9)};
 
 const std::vector<DefaultArg>& default_rows() {
   static const std::vector<DefaultArg> rows = {
-      {{"shell("}, 2, fixed(jnum(0))},
-      {{"concat("}, 3, fixed(jstr(""))},
-      {{"str("}, 2, fixed(jnum(10))},
-      {{"str("}, 3, fixed(jnum(0))},
-      {{"age("}, 2, [](Run& run, const OptType&) { return fn_token_to_java(run, "now(", Term::nil(), {}); }},
-      {{"ctodl(", "testcdate(", "testcdt(", "ctotl("}, 2, date_code_default},
-      {{"ctod(", "ctot("}, 2, ctod_default},
-      {{"padr(", "padl("}, 3, fixed(jstr(" "))},
-      {{"cmonth(", "cdow("}, 2,
-       [](Run& run, const OptType&) -> std::optional<JavaText> {
-         auto idiom = run.facts().first(fact("idiom", {var()}));
-         return jstr(idiom ? text_of(idiom->arg(1)) : "eng");
-       }},
-      {{"ttoc("}, 2,
-       [](Run&, const OptType& f) -> std::optional<JavaText> {
-         return jnum(f && f->type == "dtime" ? f->length : 10);
-       }},
-      {{"ttoc("}, 3,
-       [](Run&, const OptType& f) -> std::optional<JavaText> {
-         return jnum(f && f->type == "dtime" ? f->decimals : 8);
-       }},
-      {{"ttocl("}, 4, twelve_hours_default},
-      {{"dtoc("}, 2, ctod_default},
-      {{"dtocl("}, 2,
-       [](Run& run, const OptType& f) -> std::optional<JavaText> {
-         return date_code_default(run, f && f->type == "date" ? f : OptType{});
-       }},
-      {{"testcdt("}, 3, twelve_hours_default},
-      {{"dfrgtxt(", "dfwptxt("}, 2,
-       [](Run&, const OptType& f) -> std::optional<JavaText> { return jnum(f ? f->length : 0); }},
-      {{"dfwpnum("}, 2,
-       [](Run&, const OptType& f) -> std::optional<JavaText> { return jnum(f ? f->decimals : 0); }},
-      {{"dfwpdate(", "dfrgdate(", "dfrpdate("}, 2, fixed(jstr("ymd"))},
-      {{"dfropen("}, 2, fixed(jnum(1024))},
-      {{"qnmsend("}, 7, fixed(jnum(1))},
-      {{"qnmloginsmtp("}, 4, fixed(jstr(""))},
-      {{"userid("}, 2, fixed({{"context"}, type_desc("int", 9)})},
-      {{"servertime(", "servernow(", "serverdate("}, 1, fixed({{"context"}, std::nullopt})},
+      {{"shell("}, {{2, fixed(jnum(0))}}},
+      {{"concat("}, {{3, fixed(jstr(""))}}},
+      {{"str("}, {{2, fixed(jnum(10))}, {3, fixed(jnum(0))}}},
+      {{"age("}, {{2, [](Run& run, const OptType&) { return fn_token_to_java(run, "now(", Term::nil(), {}); }}}},
+      {{"ctodl(", "testcdate(", "testcdt(", "ctotl("}, {{2, date_code_default}}},
+      {{"ctod(", "ctot("}, {{2, ctod_default}}},
+      {{"padr(", "padl("}, {{3, fixed(jstr(" "))}}},
+      {{"cmonth(", "cdow("},
+       {{2,
+         [](Run& run, const OptType&) -> std::optional<JavaText> {
+           auto idiom = run.facts().first(fact("idiom", {var()}));
+           return jstr(idiom ? text_of(idiom->arg(1)) : "eng");
+         }}}},
+      {{"ttoc("},
+       {{2, ttoc_length}, {3, ttoc_decimals}, {4, fixed(jnum(0))}, {5, ttoc_order_default},
+        {6, fixed(jstr("/"))}, {7, fixed(jstr(":"))}, {8, fixed(jstr(" "))}}},
+      {{"ttocl("},
+       {{2, ttoc_length}, {3, ttoc_decimals}, {4, twelve_hours_default}, {5, ttocl_order_default},
+        {6, fixed(jstr("/"))}, {7, fixed(jstr(":"))}, {8, fixed(jstr(" "))}}},
+      {{"dtoc("}, {{2, ctod_default}, {3, fixed(jstr("/"))}}},
+      {{"dtocl("}, {{2, dtocl_code}, {3, fixed(jstr("/"))}}},
+      {{"testcdt("}, {{3, twelve_hours_default}}},
+      {{"dfrgtxt(", "dfwptxt("},
+       {{2, [](Run&, const OptType& f) -> std::optional<JavaText> { return jnum(f ? f->length : 0); }}}},
+      {{"dfwpnum("},
+       {{2, [](Run&, const OptType& f) -> std::optional<JavaText> { return jnum(f ? f->decimals : 0); }}}},
+      {{"dfwpdate(", "dfrgdate(", "dfrpdate("}, {{2, fixed(jstr("ymd"))}, {3, fixed(jstr("-"))}}},
+      {{"dfropen("}, {{2, fixed(jnum(1024))}, {3, fixed(jstr(","))}, {4, fixed(jstr("\""))}}},
+      {{"dfwopen("}, {{2, fixed(jstr(","))}, {3, fixed(jstr("\""))}}},
+      {{"qnmsend("}, {{7, fixed(jnum(1))}}},
+      {{"qnmloginsmtp("}, {{4, fixed(jstr(""))}, {5, fixed(jstr(""))}, {6, fixed(jnum(30))}}},
+      {{"qnmloginpop3("}, {{4, fixed(jnum(1))}, {5, fixed(jnum(1))}, {6, fixed(jnum(30))}}},
+      {{"userid("}, {{2, fixed(kContext)}, {3, fixed(kRemote)}, {4, dbms_default}}},
+      {{"servertime(", "servernow(", "serverdate("}, {{1, fixed(kContext)}, {2, fixed(kRemote)}, {3, dbms_default}}},
   };
   return rows;
 }
@@ -149,6 +163,20 @@ const std::vector<DefaultArg>& default_rows() {
 }  // namespace
 
 // --- small tables ---------------------------------------------------------------
+
+size_t function_default_rows() { return default_rows().size(); }
+
+std::optional<JavaText> function_default_arg(Run& run, std::string_view fn, int position, const OptType& first) {
+  for (const DefaultArg& d : default_rows()) {
+    for (const char* k : d.keys) {
+      if (fn != k) continue;
+      for (const auto& [at, value] : d.positions) {
+        if (at == position) return value(run, first);
+      }
+    }
+  }
+  return std::nullopt;
+}
 
 std::string java_operator(int64_t kind, std::string_view op) {
   if (kind == 8 && (op == ".NOT." || op == "NOT")) return "!";
@@ -591,13 +619,7 @@ std::string written_call(std::string_view java, const std::vector<std::string>& 
 }
 
 std::optional<JavaText> default_arg(Run& run, std::string_view fn, int position, const OptType& first) {
-  for (const DefaultArg& d : default_rows()) {
-    if (d.position != position) continue;
-    for (const char* k : d.keys) {
-      if (fn == k) return d.value(run, first);
-    }
-  }
-  return std::nullopt;
+  return function_default_arg(run, fn, position, first);
 }
 
 // The call of a table function on its arguments: missing ones take their

@@ -45,6 +45,12 @@ JavaText literal_to_java(Run& run, const engine::Term& constant);
 // control_type_prefix/2: the field prefix of a control type.
 std::optional<std::string> control_type_prefix(std::string_view ctl_type);
 
+// function_default_arg/3: the default of an argument left out, for a call
+// whose first argument has type First; nullopt when the function has none
+// there. And the number of rows of that table.
+std::optional<JavaText> function_default_arg(Run& run, std::string_view fn, int position, const OptType& first);
+size_t function_default_rows();
+
 // reset_exp_state/0.
 void reset_exp_state(Run& run);
 // exp_to_java/4: one expression; nullopt when the tokens do not parse.
