@@ -293,6 +293,10 @@ std::string qualify_name(std::string_view dbms, std::string_view location, std::
 
 // --- transactions ----------------------------------------------------------------------------
 
+void set_trn_logging_flag(Run& run) {
+  if (!pgm_prop_is(run, "xbase_tint", "N")) run.facts().asserta(Term::atom("intt_i"));
+}
+
 bool trn_logging(Run& run) {
   // The mode is one program option, so every Informix store of the model
   // has the same one.

@@ -97,6 +97,9 @@ std::string qualify_name(std::string_view dbms, std::string_view location,
 
 // --- transactions ----------------------------------------------------------------------
 
+// intt_i/0, asserted first during the model set-up unless the option
+// xbase_tint begins with "N" ("No" and "n" count as well as "N").
+void set_trn_logging_flag(Run& run);
 // trn_logging/0: an Informix store of the model in mode ansi logs, one in
 // mode wolog does not; a reorganisation does not; otherwise intt_i/0.
 bool trn_logging(Run& run);

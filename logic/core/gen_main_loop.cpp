@@ -6,7 +6,7 @@
 #include "logic/core/gen_targets.h"
 #include "logic/core/host_calls.h"
 #include "logic/core/messages.h"
-#include "logic/core/options.h"
+#include "logic/core/dbms_caps.h"
 #include "logic/core/spec_files.h"
 #include "logic/core/state_file.h"
 #include "logic/core/unsupported.h"
@@ -88,7 +88,7 @@ bool setup_model(Run& run, int64_t model, std::string& user_dir) {
   auto dir = facts.first(Term::compound("dir_i", {Term::atom("u"), Term::fresh_var()}));
   if (!dir) return false;
   user_dir = text_of(dir->arg(2));
-  if (!pgm_prop_is(run, "xbase_tint", "N")) facts.asserta(Term::atom("intt_i"));
+  set_trn_logging_flag(run);
   return true;
 }
 
