@@ -179,6 +179,38 @@ TEST_F(LogicCoreDbmsCaps, TextCapabilities) {
   }
 }
 
+// The by-DBMS capabilities for the DBMS of each code, on a store other than
+// the default one (the only way to a table of DBMS na). Columns: codes 1 3
+// 4 5 6 7 8 9 11 12.
+TEST_F(LogicCoreDbmsCaps, ByDbmsCapabilitiesOfStores) {
+  const int codes[] = {1, 3, 4, 5, 6, 7, 8, 9, 11, 12};
+  struct Case {
+    const char* name;
+    Cap cap;
+    const char* expect;
+  } cases[] = {
+      {"tbl_storage_dbms", tbl_storage_dbms, "---y-yy-yy"},
+      {"idx_storage_dbms", idx_storage_dbms, "-----y--yy"},
+      {"dbms_has_tblspace", dbms_has_tblspace, "-----y--yy"},
+  };
+  std::string dbms;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string got;
+    dbms.clear();
+    for (int code : codes) {
+      new_run();
+      prefs_ = {{{2, "SQLSERVER_VERSION"}, "7"}};
+      object("rule_i(0, prop('DTASRC', \"1\")). datastore_i([2, s2, " + std::to_string(code) + "]). " +
+             "rule_i(1, p(0, 0, fv, k, [table, t])). rule_i(1, p(0, 0, fv, k, [datastore, 2])).");
+      got += c.cap(run_, Term::atom("t")) ? 'y' : '-';
+      dbms += table_dbms(run_, Term::atom("t")).value_or("?") + " ";
+    }
+    EXPECT_EQ(got, c.expect);
+  }
+  EXPECT_EQ(dbms, "qedbase access as400 db2 na oracle7 db2 as400 informix sqlserver ");
+}
+
 TEST_F(LogicCoreDbmsCaps, OuterJoinNatural) {
   struct Case {
     const char* join_type;  // nullptr: unset
