@@ -3,10 +3,10 @@
 #include "logic/core/gen_main.h"
 
 #include "engine/clause_io.h"
+#include "logic/core/dbms_caps.h"
 #include "logic/core/gen_targets.h"
 #include "logic/core/host_calls.h"
 #include "logic/core/messages.h"
-#include "logic/core/dbms_caps.h"
 #include "logic/core/spec_files.h"
 #include "logic/core/state_file.h"
 #include "logic/core/unsupported.h"
