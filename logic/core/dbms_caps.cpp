@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "logic/core/options.h"
+#include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
 #include "logic/core/utilities.h"
 
@@ -41,7 +42,7 @@ bool dbms_in(Run& run, const Term& table, std::initializer_list<std::string_view
 
 // The table's data store is an Informix store in mode wolog.
 bool informix_wolog_store(Run& run, const Term& table) {
-  return dstore_informix_mode(run, Term::integer(tbl_store_or_default(run, table))) == "wolog";
+  return dstore_informix_mode(run, num(tbl_store_or_default(run, table))) == "wolog";
 }
 
 // A driver of the referential-integrity column of the table.
@@ -53,24 +54,23 @@ struct StatusRow {
   std::vector<Term> codes;
 };
 
-Term n(int64_t v) { return Term::integer(v); }
 Term ns(std::initializer_list<int64_t> vs) {
   std::vector<Term> items;
-  for (int64_t v : vs) items.push_back(n(v));
+  for (int64_t v : vs) items.push_back(num(v));
   return Term::list(items);
 }
 
 const std::vector<StatusRow>& status_rows() {
   static const std::vector<StatusRow> rows = {
-      {"db2400", {n(0), n(100), n(-803), n(-913), ns({-204}), ns({-601}), n(-530)}},
-      {"db2cae", {n(0), n(100), n(-803), n(-911), ns({-204}), ns({}), n(-530)}},
-      {"qeoracle7", {n(0), n(100), n(1), n(54), ns({942, 1418, 950, 2443}), ns({}), n(2291)}},
-      {"qebtrieve", {n(0), n(100), n(5), n(84), ns({12, 1280, 1272}), ns({}), ns({})}},
-      {"qedbf", {n(0), n(100), n(1236), ns({}), ns({-3, 4149, 4036}), ns({}), ns({})}},
+      {"db2400", {num(0), num(100), num(-803), num(-913), ns({-204}), ns({-601}), num(-530)}},
+      {"db2cae", {num(0), num(100), num(-803), num(-911), ns({-204}), ns({}), num(-530)}},
+      {"qeoracle7", {num(0), num(100), num(1), num(54), ns({942, 1418, 950, 2443}), ns({}), num(2291)}},
+      {"qebtrieve", {num(0), num(100), num(5), num(84), ns({12, 1280, 1272}), ns({}), ns({})}},
+      {"qedbf", {num(0), num(100), num(1236), ns({}), ns({-3, 4149, 4036}), ns({}), ns({})}},
       {"qesqlserver",
-       {n(0), n(100), ns({2601, 2627}), ns({}), ns({3701, 3703, 3731, 4902, 3728}), ns({}), ns({503})}},
+       {num(0), num(100), ns({2601, 2627}), ns({}), ns({3701, 3703, 3731, 4902, 3728}), ns({}), ns({503})}},
       {"qeinfrmx",
-       {n(0), n(100), ns({-239, -268, 2601}), ns({-243, -244, -245, -246}), ns({-3, -206, -319, -623}),
+       {num(0), num(100), ns({-239, -268, 2601}), ns({-243, -244, -245, -246}), ns({-3, -206, -319, -623}),
         ns({}), ns({-691})}},
   };
   return rows;
@@ -294,7 +294,7 @@ std::string qualify_name(std::string_view dbms, std::string_view location, std::
 // --- transactions ----------------------------------------------------------------------------
 
 void set_trn_logging_flag(Run& run) {
-  if (!pgm_prop_is(run, "xbase_tint", "N")) run.facts().asserta(Term::atom("intt_i"));
+  if (!pgm_prop_is(run, "xbase_tint", "N")) run.facts().asserta(atom("intt_i"));
 }
 
 bool trn_logging(Run& run) {
@@ -302,7 +302,7 @@ bool trn_logging(Run& run) {
   // has the same one.
   std::vector<std::string> modes;
   for (int64_t store : model_dstores(run)) {
-    if (auto m = dstore_informix_mode(run, Term::integer(store))) modes.push_back(*m);
+    if (auto m = dstore_informix_mode(run, num(store))) modes.push_back(*m);
   }
   auto any = [&](std::string_view mode) {
     for (const auto& m : modes) {

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "engine/term.h"
+#include "logic/core/java_names.h"
 #include "logic/core/run.h"
 
 namespace qn::logic {
@@ -42,13 +43,10 @@ bool gen_workpanel_object(Run& run, int64_t number, const engine::Term& spec);
 bool gen_transaction_object(Run& run, int64_t number, const engine::Term& spec);
 bool gen_menubar_object(Run& run, int64_t number, const engine::Term& spec);
 
-// --- object kinds and program names ----------------------------------------
+// --- object kinds ---------------------------------------------------------
+// (program names: java_names.h)
 // obj_classid/2: class id of a kind; nullopt for a kind without one.
 std::optional<int64_t> obj_classid(std::string_view kind);
-// kind_pgm_name/2: the lower-cased kind prefix followed by the name.
-std::string kind_pgm_name(Run& run, std::string_view name);
-// The first extension of the programs' source files.
-std::string java_source_extension();
 
 // --- the Java frame the placeholder class uses -------------------------------
 // set_pgm_id/3 and set_current_pgm/3.

@@ -10,6 +10,7 @@
 #include "engine/clause_io.h"
 #include "logic/core/dbms_caps.h"
 #include "logic/core/host_interface.h"
+#include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
 #include "logic/core/utilities.h"
 #include "platform/cp1252.h"
@@ -19,11 +20,6 @@ namespace qn::logic {
 using engine::Term;
 
 namespace {
-
-Term var() { return Term::fresh_var(); }
-Term fact(std::string_view name, std::vector<Term> args) {
-  return Term::compound(name, std::move(args));
-}
 
 std::string upper(std::string_view s) { return platform::upper_1252(std::string(s)); }
 
@@ -103,7 +99,7 @@ void add_rule(OptionIndex& idx, const Term& rule) {
   } else if (f == "rule" && rule.arity() == 4 && rule.arg(1).is_cons()) {
     const Term& a = rule.arg(1).head();
     if (a.is_compound() && a.functor() == engine::Atom("a") && a.arity() == 2 && a.arg(1).is_int() &&
-        a.arg(1).as_int() == 13 && a.arg(2) == Term::list({Term::atom("endtrn")})) {
+        a.arg(1).as_int() == 13 && a.arg(2) == Term::list({atom("endtrn")})) {
       idx.endtrn = true;
     }
   }
@@ -271,16 +267,16 @@ std::string pgm_prop_upper_dft(Run& run, std::string_view name, std::string_view
 }
 
 std::optional<std::string> config_value(Run& run, std::string_view key) {
-  const Term k = Term::atom(upper(key));
+  const Term k = atom(upper(key));
   if (auto f = run.facts().first(fact("config_i", {k, var()}))) return value_text(f->arg(2));
   std::optional<std::string> value;
   if (auto pref = dstore_pref(run, 1, k.text()); pref && !pref->empty()) {
     value = std::move(pref);
   } else {
-    std::array<Term, 2> a{Term::string(k.text()), var()};
+    std::array<Term, 2> a{str(k.text()), var()};
     if (call_host(run, "i_config", a)) value = value_text(a[1]);
   }
-  if (value) run.facts().asserta(fact("config_i", {k, Term::string(*value)}));
+  if (value) run.facts().asserta(fact("config_i", {k, str(*value)}));
   return value;
 }
 
@@ -290,17 +286,17 @@ bool config_is(Run& run, std::string_view key, std::string_view prefix) {
 }
 
 std::optional<std::string> dstore_pref(Run& run, int64_t store, std::string_view key) {
-  const Term s = Term::integer(store);
-  const Term k = Term::atom(key);
+  const Term s = num(store);
+  const Term k = atom(key);
   if (auto f = run.facts().first(fact("dstore_pref_i", {s, k, var()}))) return value_text(f->arg(3));
   auto model = get_model_num(run);
   if (!model || !model->is_int()) return std::nullopt;
   const auto pairs = model_num_pair(run, model->as_int());
   if (pairs.empty()) return std::nullopt;
-  std::array<Term, 4> a{Term::string(key), s, Term::integer(pairs.front().second), var()};
+  std::array<Term, 4> a{str(key), s, num(pairs.front().second), var()};
   if (!call_host(run, "i_dstorepref", a)) return std::nullopt;
   auto value = value_text(a[3]);
-  if (value) run.facts().asserta(fact("dstore_pref_i", {s, k, Term::string(*value)}));
+  if (value) run.facts().asserta(fact("dstore_pref_i", {s, k, str(*value)}));
   return value;
 }
 
@@ -315,12 +311,12 @@ bool statusbar_on(Run& run) {
            upper(tok.arg(1).text()) == upper(text);
   };
   const auto lines = run.facts().findall(
-      fact("b_line_i", {var(), var(), var(), Term::atom("cmd"), var(), var()}));
+      fact("b_line_i", {var(), var(), var(), atom("cmd"), var(), var()}));
   for (std::string_view word : {"Nowait", "Status"}) {
     for (const Term& line : lines) {
       const std::vector<Term> t = line.arg(6).list_items();
       if (t.size() != 5 || !t[0].is_compound() || t[0].arity() < 2 || !t[0].arg(2).is_int() ||
-          t[0].arg(2).as_int() != 141) {
+          t[0].arg(2).as_int() != kMsgCmd) {
         continue;
       }
       if (token_is(t[2], ",") && token_is(t[3], word) && token_is(t[4], ")")) return true;
@@ -463,7 +459,7 @@ std::optional<Term> tbl_dstore(Run& run, const Term& table) {
   auto key = tbl_key(run, table);
   if (!key) return std::nullopt;
   if (const Term* v = entry_value(run, 0, *key, "datastore")) return *v;
-  return Term::integer(1);
+  return num(1);
 }
 
 std::optional<int64_t> tbl_dstore_num(Run& run, const Term& table) {
@@ -489,7 +485,7 @@ int64_t tbl_store_or_default(Run& run, const Term& table) {
 
 bool same_dstore(Run& run, const Term& a, const Term& b) {
   auto id = [&](const Term& table) {
-    const Term s = tbl_dstore(run, table).value_or(Term::integer(1));
+    const Term s = tbl_dstore(run, table).value_or(num(1));
     if (auto d = find_dstore(run, s)) return std::to_string(d->number);
     return "name:" + upper(match_key(s));  // a store the model does not list
   };
@@ -578,7 +574,7 @@ std::string tbl_qualified_name(Run& run, const Term& table, std::string_view nam
 
 std::optional<std::string> tbl_property(Run& run, const Term& model, const Term& table,
                                         std::string_view property) {
-  std::array<Term, 4> a{model, table, Term::string(property), var()};
+  std::array<Term, 4> a{model, table, str(property), var()};
   if (!call_host(run, "i_tblproperty", a)) return std::nullopt;
   auto v = value_text(a[3]);
   if (!v || v->empty()) return std::nullopt;
@@ -587,7 +583,7 @@ std::optional<std::string> tbl_property(Run& run, const Term& model, const Term&
 
 std::optional<std::string> idx_property(Run& run, const Term& model, const Term&,
                                         const Term& index, std::string_view property) {
-  std::array<Term, 4> a{model, index, Term::string(property), var()};
+  std::array<Term, 4> a{model, index, str(property), var()};
   if (!call_host(run, "i_idxproperty", a)) return std::nullopt;
   auto v = value_text(a[3]);
   if (!v || v->empty()) return std::nullopt;
