@@ -26,8 +26,10 @@ std::string object_rules() {
   }
   for (int t = 0; t < 100; ++t) {
     const std::string n = std::to_string(t);
-    s += "rule_i(" + std::to_string(t % 20) + ", p(0, 0, fv, k" + n + ", [table, tbl" + n + "])).\n";
-    s += "rule_i(" + std::to_string(t % 20) + ", p(0, 12, fv, k" + n + ", ['NAME', \"T" + n + "\"])).\n";
+    s +=
+        "rule_i(" + std::to_string(t % 20) + ", p(0, 0, fv, k" + n + ", [table, tbl" + n + "])).\n";
+    s += "rule_i(" + std::to_string(t % 20) + ", p(0, 12, fv, k" + n + ", ['NAME', \"T" + n +
+         "\"])).\n";
   }
   for (int i = 0; i < 180; ++i) {
     s += "rule_i(" + std::to_string(i % 20) + ", dim(v" + std::to_string(i) + ", [10])).\n";

@@ -64,14 +64,16 @@ const std::vector<StatusRow>& status_rows() {
   static const std::vector<StatusRow> rows = {
       {"db2400", {num(0), num(100), num(-803), num(-913), ns({-204}), ns({-601}), num(-530)}},
       {"db2cae", {num(0), num(100), num(-803), num(-911), ns({-204}), ns({}), num(-530)}},
-      {"qeoracle7", {num(0), num(100), num(1), num(54), ns({942, 1418, 950, 2443}), ns({}), num(2291)}},
+      {"qeoracle7",
+       {num(0), num(100), num(1), num(54), ns({942, 1418, 950, 2443}), ns({}), num(2291)}},
       {"qebtrieve", {num(0), num(100), num(5), num(84), ns({12, 1280, 1272}), ns({}), ns({})}},
       {"qedbf", {num(0), num(100), num(1236), ns({}), ns({-3, 4149, 4036}), ns({}), ns({})}},
       {"qesqlserver",
-       {num(0), num(100), ns({2601, 2627}), ns({}), ns({3701, 3703, 3731, 4902, 3728}), ns({}), ns({503})}},
+       {num(0), num(100), ns({2601, 2627}), ns({}), ns({3701, 3703, 3731, 4902, 3728}), ns({}),
+        ns({503})}},
       {"qeinfrmx",
-       {num(0), num(100), ns({-239, -268, 2601}), ns({-243, -244, -245, -246}), ns({-3, -206, -319, -623}),
-        ns({}), ns({-691})}},
+       {num(0), num(100), ns({-239, -268, 2601}), ns({-243, -244, -245, -246}),
+        ns({-3, -206, -319, -623}), ns({}), ns({-691})}},
   };
   return rows;
 }
@@ -87,7 +89,8 @@ bool dbms_for_update(Run& run, const Term& table) {
     auto pref = dstore_pref(run, tbl_store_or_default(run, table), "CS_ORA_FORUPD");
     return !(pref && text_begins(*pref, "N"));
   }
-  return one_of(driver, {"qesqlserver", "db2cae", "db2400", "qeinfrmx", "qebtrieve", "showcase", "qedbf"});
+  return one_of(driver,
+                {"qesqlserver", "db2cae", "db2400", "qeinfrmx", "qebtrieve", "showcase", "qedbf"});
 }
 
 bool dbms_for_update_order(Run& run, const Term& table) {
@@ -112,7 +115,8 @@ bool tbl_positioned_delete(Run& run, const Term& table) {
 }
 
 bool comment_on_enabled(Run& run, const Term& table) {
-  return driver_in(run, table, {"qeoracle7", "db2cae", "db2400"}) && pgm_prop_is(run, "COMMENT_ON", "Y");
+  return driver_in(run, table, {"qeoracle7", "db2cae", "db2400"}) &&
+         pgm_prop_is(run, "COMMENT_ON", "Y");
 }
 
 bool ref_int_in_db(Run& run, const Term& table) {
@@ -192,7 +196,8 @@ bool unlock_table_ok(Run& run, const Term& table) {
 }
 
 bool alter_add_col_ok(Run& run, const Term& table) {
-  return driver_in(run, table, {"qeoracle7", "qesqlserver", "db2cae", "qeinfrmx"}) && cs_reorg_on(run);
+  return driver_in(run, table, {"qeoracle7", "qesqlserver", "db2cae", "qeinfrmx"}) &&
+         cs_reorg_on(run);
 }
 
 bool alter_drop_col_ok(Run& run, const Term& table) {
@@ -206,8 +211,9 @@ bool not_null_dbms(Run& run, const Term& table) { return driver_in(run, table, k
 bool null_dbms(Run& run, const Term& table) { return driver_in(run, table, {"qesqlserver"}); }
 
 bool idx_name_qualified(Run& run, const Term& table) {
-  return driver_in(run, table, {"qeoracle7", "db2cae", "db2400", "qeinfrmx", "qebtrieve", "showcase",
-                                "qedbf", "access"});
+  return driver_in(
+      run, table,
+      {"qeoracle7", "db2cae", "db2400", "qeinfrmx", "qebtrieve", "showcase", "qedbf", "access"});
 }
 
 // --- further options and DBMS tests -----------------------------------------------------
@@ -219,7 +225,8 @@ bool for_update_usable(Run& run, const Term& table, const Term& order) {
 
 bool outer_join_natural(Run& run, const Term& table) {
   if (pgm_prop_is(run, "JOIN_TYPE", "natural")) return false;
-  if (dbms_in(run, table, {"db2", "as400", "informix"})) return pgm_prop_is(run, "JOIN_TYPE", "outer");
+  if (dbms_in(run, table, {"db2", "as400", "informix"}))
+    return pgm_prop_is(run, "JOIN_TYPE", "outer");
   return true;
 }
 

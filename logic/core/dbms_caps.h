@@ -92,8 +92,8 @@ bool use_synonyms_r(Run& run, const engine::Term& table);
 std::optional<engine::Term> dbms_status_codes(Run& run);
 
 // qualify_name/5 (DBMS, Location, Schema, Name).
-std::string qualify_name(std::string_view dbms, std::string_view location,
-                         std::string_view schema, std::string_view name);
+std::string qualify_name(std::string_view dbms, std::string_view location, std::string_view schema,
+                         std::string_view name);
 
 // --- transactions ----------------------------------------------------------------------
 

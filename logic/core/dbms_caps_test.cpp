@@ -20,15 +20,15 @@ using Prefs = std::map<std::pair<int64_t, std::string>, std::string>;
 // The nine drivers in the order of the expected strings below, each as the
 // model option that makes it the driver of a table without entry.
 constexpr const char* kDrivers[] = {
-    "rule_i(0, prop('DTASRC', \"7\")).",   // Ora  qeoracle7
-    "rule_i(0, prop('DTASRC', \"12\")).",  // SQL  qesqlserver
-    "rule_i(0, prop('DTASRC', \"5\")).",   // DB2  db2cae
-    "rule_i(0, prop('DTASRC', \"4\")).",   // 400  db2400
-    "rule_i(0, prop('DTASRC', \"11\")).",  // Ifx  qeinfrmx
-    "rule_i(0, prop('DTASRC', \"6\")).",   // Btr  qebtrieve
+    "rule_i(0, prop('DTASRC', \"7\")).",            // Ora  qeoracle7
+    "rule_i(0, prop('DTASRC', \"12\")).",           // SQL  qesqlserver
+    "rule_i(0, prop('DTASRC', \"5\")).",            // DB2  db2cae
+    "rule_i(0, prop('DTASRC', \"4\")).",            // 400  db2400
+    "rule_i(0, prop('DTASRC', \"11\")).",           // Ifx  qeinfrmx
+    "rule_i(0, prop('DTASRC', \"6\")).",            // Btr  qebtrieve
     "rule_i(0, prop('CS_DRIVER', \"SHOWCASE\")).",  // SC showcase
-    "rule_i(0, prop('DTASRC', \"1\")).",   // DBF  qedbf
-    "rule_i(0, prop('DTASRC', \"3\")).",   // Acc  access
+    "rule_i(0, prop('DTASRC', \"1\")).",            // DBF  qedbf
+    "rule_i(0, prop('DTASRC', \"3\")).",            // Acc  access
 };
 
 class LogicCoreDbmsCaps : public OptionsFixture {
@@ -55,12 +55,15 @@ using Cap = bool (*)(logic::Run&, const Term&);
 TEST_F(LogicCoreDbmsCaps, CapabilityTable) {
   const std::string proc = "spec_i([proc, 1, 'P', p]). ";
   const Cap insert_select = [](logic::Run& r, const Term& t) {
-    return insert_select_ok(r, Term::integer(5), t, Term::list({Term::atom("a1"), Term::atom("a2")}));
+    return insert_select_ok(r, Term::integer(5), t,
+                            Term::list({Term::atom("a1"), Term::atom("a2")}));
   };
   const Cap ordered_for_update = [](logic::Run& r, const Term& t) {
     return for_update_usable(r, t, Term::list({Term::atom("a1")}));
   };
-  const Cap plain_for_update = [](logic::Run& r, const Term& t) { return for_update_usable(r, t, Term::nil()); };
+  const Cap plain_for_update = [](logic::Run& r, const Term& t) {
+    return for_update_usable(r, t, Term::nil());
+  };
   struct Case {
     const char* name;
     Cap cap;
@@ -69,69 +72,149 @@ TEST_F(LogicCoreDbmsCaps, CapabilityTable) {
     const char* expect;
   } cases[] = {
       {"dbms_for_update", dbms_for_update, proc, {}, "yyyyyyyy-"},
-      {"dbms_for_update CS_ORA_FORUPD No", dbms_for_update, proc, {{{1, "CS_ORA_FORUPD"}, "No"}}, "-yyyyyyy-"},
-      {"dbms_for_update CS_ORA_FORUPD No, trn", dbms_for_update, "spec_i([trn, 1, 'T', t]).",
-       {{{1, "CS_ORA_FORUPD"}, "No"}}, "yyyyyyyy-"},
-      {"dbms_for_update CS_ORA_FORUPD Yes", dbms_for_update, proc, {{{1, "CS_ORA_FORUPD"}, "Yes"}},
+      {"dbms_for_update CS_ORA_FORUPD No",
+       dbms_for_update,
+       proc,
+       {{{1, "CS_ORA_FORUPD"}, "No"}},
+       "-yyyyyyy-"},
+      {"dbms_for_update CS_ORA_FORUPD No, trn",
+       dbms_for_update,
+       "spec_i([trn, 1, 'T', t]).",
+       {{{1, "CS_ORA_FORUPD"}, "No"}},
+       "yyyyyyyy-"},
+      {"dbms_for_update CS_ORA_FORUPD Yes",
+       dbms_for_update,
+       proc,
+       {{{1, "CS_ORA_FORUPD"}, "Yes"}},
        "yyyyyyyy-"},
       {"dbms_for_update_order", dbms_for_update_order, "", {}, "yy-y-yy--"},
       {"for_update_usable []", plain_for_update, proc, {}, "yyyyyyyy-"},
       {"for_update_usable [a1]", ordered_for_update, proc, {}, "yy-y-yy--"},
       {"tbl_positioned_delete", tbl_positioned_delete, "", {}, "---y-y---"},
       {"comment_on_enabled", comment_on_enabled, "", {}, "---------"},
-      {"comment_on_enabled Yes", comment_on_enabled, "rule_i(0, prop('COMMENT_ON', \"Yes\")).", {},
+      {"comment_on_enabled Yes",
+       comment_on_enabled,
+       "rule_i(0, prop('COMMENT_ON', \"Yes\")).",
+       {},
        "y-yy-----"},
       {"ref_int_in_db", ref_int_in_db, "", {}, "---------"},
-      {"ref_int_in_db R", ref_int_in_db, "rule_i(0, prop('DCL_REF_INT_DB', \"R\")).", {}, "yyyyy----"},
-      {"ref_int_in_db Y", ref_int_in_db, "rule_i(0, prop('DCL_REF_INT_DB', \"y\")).", {}, "yyyyy----"},
-      {"ref_int_in_db_y R", ref_int_in_db_y, "rule_i(0, prop('DCL_REF_INT_DB', \"R\")).", {}, "---------"},
-      {"ref_int_in_db_y Y", ref_int_in_db_y, "rule_i(0, prop('DCL_REF_INT_DB', \"Y\")).", {}, "yyyyy----"},
-      {"pk_as_primary_key", pk_as_primary_key, "", {}, "yyyyy----"},
-      {"pk_as_primary_key PK", pk_as_primary_key, "rule_i(0, prop('PRIMARY_KEY_TYPE', \"pk\")).", {},
+      {"ref_int_in_db R",
+       ref_int_in_db,
+       "rule_i(0, prop('DCL_REF_INT_DB', \"R\")).",
+       {},
        "yyyyy----"},
-      {"pk_as_primary_key CNST", pk_as_primary_key, "rule_i(0, prop('PRIMARY_KEY_TYPE', \"CNST\")).", {},
+      {"ref_int_in_db Y",
+       ref_int_in_db,
+       "rule_i(0, prop('DCL_REF_INT_DB', \"y\")).",
+       {},
+       "yyyyy----"},
+      {"ref_int_in_db_y R",
+       ref_int_in_db_y,
+       "rule_i(0, prop('DCL_REF_INT_DB', \"R\")).",
+       {},
+       "---------"},
+      {"ref_int_in_db_y Y",
+       ref_int_in_db_y,
+       "rule_i(0, prop('DCL_REF_INT_DB', \"Y\")).",
+       {},
+       "yyyyy----"},
+      {"pk_as_primary_key", pk_as_primary_key, "", {}, "yyyyy----"},
+      {"pk_as_primary_key PK",
+       pk_as_primary_key,
+       "rule_i(0, prop('PRIMARY_KEY_TYPE', \"pk\")).",
+       {},
+       "yyyyy----"},
+      {"pk_as_primary_key CNST",
+       pk_as_primary_key,
+       "rule_i(0, prop('PRIMARY_KEY_TYPE', \"CNST\")).",
+       {},
        "---------"},
       {"unique_as_constraint", unique_as_constraint, "", {}, "---------"},
-      {"unique_as_constraint CNST", unique_as_constraint, "rule_i(0, prop('PRIMARY_KEY_TYPE', \"CNST\")).",
-       {}, "yy--y----"},
-      {"unique_as_constraint PK", unique_as_constraint, "rule_i(0, prop('PRIMARY_KEY_TYPE', \"PK\")).", {},
+      {"unique_as_constraint CNST",
+       unique_as_constraint,
+       "rule_i(0, prop('PRIMARY_KEY_TYPE', \"CNST\")).",
+       {},
+       "yy--y----"},
+      {"unique_as_constraint PK",
+       unique_as_constraint,
+       "rule_i(0, prop('PRIMARY_KEY_TYPE', \"PK\")).",
+       {},
        "----y----"},
-      {"unique_as_constraint IDX", unique_as_constraint, "rule_i(0, prop('PRIMARY_KEY_TYPE', \"IDX\")).", {},
+      {"unique_as_constraint IDX",
+       unique_as_constraint,
+       "rule_i(0, prop('PRIMARY_KEY_TYPE', \"IDX\")).",
+       {},
        "---------"},
-      {"unique_as_constraint IDX, DCL Y", unique_as_constraint,
-       "rule_i(0, prop('PRIMARY_KEY_TYPE', \"IDX\")). rule_i(0, prop('DCL_REF_INT_DB', \"Y\")).", {},
+      {"unique_as_constraint IDX, DCL Y",
+       unique_as_constraint,
+       "rule_i(0, prop('PRIMARY_KEY_TYPE', \"IDX\")). rule_i(0, prop('DCL_REF_INT_DB', \"Y\")).",
+       {},
        "y--------"},
       {"tbl_storage_dbms", tbl_storage_dbms, "", {}, "yyy-y----"},
       {"idx_storage_dbms", idx_storage_dbms, "", {}, "y---y----"},
-      {"idx_storage_dbms version 7", idx_storage_dbms, "", {{{1, "SQLSERVER_VERSION"}, "7"}}, "yy--y----"},
+      {"idx_storage_dbms version 7",
+       idx_storage_dbms,
+       "",
+       {{{1, "SQLSERVER_VERSION"}, "7"}},
+       "yy--y----"},
       {"dbms_has_tblspace", dbms_has_tblspace, "", {}, "yy--y----"},
       {"desc_idx_dbms", desc_idx_dbms, "", {}, "--yyy----"},
       {"insert_select_ok", insert_select, "attri_i(a1, [n1, char, 5, 0, '']).", {}, "yyyyy----"},
-      {"insert_select_ok vchar", insert_select, "attri_i(a2, [n2, vchar, 50, 0, '']).", {}, "-yyyy----"},
+      {"insert_select_ok vchar",
+       insert_select,
+       "attri_i(a2, [n2, vchar, 50, 0, '']).",
+       {},
+       "-yyyy----"},
       // Informix: a model in mode ansi logs, so LOCK TABLE is allowed; in
       // mode wlog only when intt_i holds; in mode wolog always.
       {"lock_table_ok", lock_table_ok, "", {}, "y-yyy-y--"},
-      {"lock_table_ok wlog", lock_table_ok, "rule_i(0, prop(informix_db, \"log\")).", {}, "y-yy--y--"},
-      {"lock_table_ok wlog, logged", lock_table_ok, "rule_i(0, prop(informix_db, \"log\")). intt_i.", {},
+      {"lock_table_ok wlog",
+       lock_table_ok,
+       "rule_i(0, prop(informix_db, \"log\")).",
+       {},
+       "y-yy--y--"},
+      {"lock_table_ok wlog, logged",
+       lock_table_ok,
+       "rule_i(0, prop(informix_db, \"log\")). intt_i.",
+       {},
        "y-yyy-y--"},
-      {"lock_table_ok wolog", lock_table_ok, "rule_i(0, prop(informix_db, \"nolog\")).", {}, "y-yyy-y--"},
+      {"lock_table_ok wolog",
+       lock_table_ok,
+       "rule_i(0, prop(informix_db, \"nolog\")).",
+       {},
+       "y-yyy-y--"},
       {"unlock_table_ok", unlock_table_ok, "", {}, "---------"},
-      {"unlock_table_ok wolog", unlock_table_ok, "rule_i(0, prop(informix_db, \"NOLOG\")).", {}, "----y----"},
+      {"unlock_table_ok wolog",
+       unlock_table_ok,
+       "rule_i(0, prop(informix_db, \"NOLOG\")).",
+       {},
+       "----y----"},
       {"alter_add_col_ok", alter_add_col_ok, "", {}, "yyy-y----"},
-      {"alter_add_col_ok CS_REORG No", alter_add_col_ok, "rule_i(0, prop('CS_REORG', \"No\")).", {},
+      {"alter_add_col_ok CS_REORG No",
+       alter_add_col_ok,
+       "rule_i(0, prop('CS_REORG', \"No\")).",
+       {},
        "---------"},
       {"alter_drop_col_ok", alter_drop_col_ok, "", {}, "----y----"},
-      {"alter_drop_col_ok version 7", alter_drop_col_ok, "", {{{1, "SQLSERVER_VERSION"}, "7"}}, "-y--y----"},
-      {"alter_drop_col_ok version 7, CS_REORG N", alter_drop_col_ok, "rule_i(0, prop('CS_REORG', \"N\")).",
-       {{{1, "SQLSERVER_VERSION"}, "7"}}, "---------"},
+      {"alter_drop_col_ok version 7",
+       alter_drop_col_ok,
+       "",
+       {{{1, "SQLSERVER_VERSION"}, "7"}},
+       "-y--y----"},
+      {"alter_drop_col_ok version 7, CS_REORG N",
+       alter_drop_col_ok,
+       "rule_i(0, prop('CS_REORG', \"N\")).",
+       {{{1, "SQLSERVER_VERSION"}, "7"}},
+       "---------"},
       {"not_null_dbms", not_null_dbms, "", {}, "yyyyy----"},
       {"null_dbms", null_dbms, "", {}, "-y-------"},
       {"idx_name_qualified", idx_name_qualified, "", {}, "y-yyyyyyy"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(per_driver(c.extra, c.prefs, [&](const Term& t) { return c.cap(run_, t) ? 'y' : '-'; }),
-              c.expect);
+    EXPECT_EQ(
+        per_driver(c.extra, c.prefs, [&](const Term& t) { return c.cap(run_, t) ? 'y' : '-'; }),
+        c.expect);
   }
 }
 
@@ -151,21 +234,51 @@ TEST_F(LogicCoreDbmsCaps, TextCapabilities) {
     std::vector<std::string> expect;
   } cases[] = {
       {"nowait_clause", nowait, "", {}, {" NOWAIT", ".", ".", ".", ".", ".", ".", ".", "."}},
-      {"clustered_idx_dbms", clustered_idx_dbms, "", {}, {".", " CLUSTERED", ".", ".", " CLUSTER", ".", ".", ".", "."}},
+      {"clustered_idx_dbms",
+       clustered_idx_dbms,
+       "",
+       {},
+       {".", " CLUSTERED", ".", ".", " CLUSTER", ".", ".", ".", "."}},
       {"outer_join_op", outer_join_op, "", {}, {"(+) =", "=*", ".", ".", ".", ".", ".", ".", "."}},
-      {"outer_join_op version 6", outer_join_op, "", {{{1, "SQLSERVER_VERSION"}, "6"}},
+      {"outer_join_op version 6",
+       outer_join_op,
+       "",
+       {{{1, "SQLSERVER_VERSION"}, "6"}},
        {"(+) =", "=*", ".", ".", ".", ".", ".", ".", "."}},
-      {"outer_join_op version 7", outer_join_op, "", {{{1, "SQLSERVER_VERSION"}, "7"}},
+      {"outer_join_op version 7",
+       outer_join_op,
+       "",
+       {{{1, "SQLSERVER_VERSION"}, "7"}},
        {"(+) =", "=", ".", ".", ".", ".", ".", ".", "."}},
-      {"outer_join_op version 7.0", outer_join_op, "", {{{1, "SQLSERVER_VERSION"}, "7.0"}},
+      {"outer_join_op version 7.0",
+       outer_join_op,
+       "",
+       {{{1, "SQLSERVER_VERSION"}, "7.0"}},
        {"(+) =", "=*", ".", ".", ".", ".", ".", ".", "."}},
-      {"join_op", join, "", {{{1, "SQLSERVER_VERSION"}, "7"}}, {"(+) =", "=", "=", "=", "=", "=", "=", "=", "="}},
-      {"join_op natural", join, "rule_i(0, prop('JOIN_TYPE', \"Natural\")).", {},
+      {"join_op",
+       join,
+       "",
+       {{{1, "SQLSERVER_VERSION"}, "7"}},
+       {"(+) =", "=", "=", "=", "=", "=", "=", "=", "="}},
+      {"join_op natural",
+       join,
+       "rule_i(0, prop('JOIN_TYPE', \"Natural\")).",
+       {},
        {"=", "=", "=", "=", "=", "=", "=", "=", "="}},
-      {"join_op outer", join, "rule_i(0, prop('JOIN_TYPE', \"outer\")).", {},
+      {"join_op outer",
+       join,
+       "rule_i(0, prop('JOIN_TYPE', \"outer\")).",
+       {},
        {"(+) =", "=*", "=", "=", "=", "=", "=", "=", "="}},
-      {"informix_table_server", informix_table_server, "", {}, {".", ".", ".", ".", "ol", ".", ".", ".", "."}},
-      {"informix_table_server se", informix_table_server, "rule_i(0, prop(informix_server, \"SE7\")).", {},
+      {"informix_table_server",
+       informix_table_server,
+       "",
+       {},
+       {".", ".", ".", ".", "ol", ".", ".", ".", "."}},
+      {"informix_table_server se",
+       informix_table_server,
+       "rule_i(0, prop(informix_server, \"SE7\")).",
+       {},
        {".", ".", ".", ".", "se", ".", ".", ".", "."}},
   };
   for (const auto& c : cases) {
@@ -201,7 +314,8 @@ TEST_F(LogicCoreDbmsCaps, ByDbmsCapabilitiesOfStores) {
     for (int code : codes) {
       new_run();
       prefs_ = {{{2, "SQLSERVER_VERSION"}, "7"}};
-      object("rule_i(0, prop('DTASRC', \"1\")). datastore_i([2, s2, " + std::to_string(code) + "]). " +
+      object("rule_i(0, prop('DTASRC', \"1\")). datastore_i([2, s2, " + std::to_string(code) +
+             "]). " +
              "rule_i(1, p(0, 0, fv, k, [table, t])). rule_i(1, p(0, 0, fv, k, [datastore, 2])).");
       got += c.cap(run_, Term::atom("t")) ? 'y' : '-';
       dbms += table_dbms(run_, Term::atom("t")).value_or("?") + " ";
@@ -222,8 +336,10 @@ TEST_F(LogicCoreDbmsCaps, OuterJoinNatural) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.join_type ? c.join_type : "(unset)");
-    const std::string extra = c.join_type ? std::string("rule_i(0, prop('JOIN_TYPE', \"") + c.join_type + "\"))." : "";
-    EXPECT_EQ(per_driver(extra, {}, [&](const Term& t) { return outer_join_natural(run_, t) ? 'y' : '-'; }),
+    const std::string extra =
+        c.join_type ? std::string("rule_i(0, prop('JOIN_TYPE', \"") + c.join_type + "\"))." : "";
+    EXPECT_EQ(per_driver(extra, {},
+                         [&](const Term& t) { return outer_join_natural(run_, t) ? 'y' : '-'; }),
               c.expect);
   }
 }
@@ -231,17 +347,21 @@ TEST_F(LogicCoreDbmsCaps, OuterJoinNatural) {
 // A table of an SQL Server store other than the default one reads that
 // store's preferences.
 TEST_F(LogicCoreDbmsCaps, StoreVersionAndModes) {
-  prefs_ = {{{3, "SQLSERVER_VERSION"}, "8"}, {{1, "SQLSERVER_VERSION"}, "6"}, {{4, "SQLSERVER_VERSION"}, "x"}};
-  object("rule_i(0, prop('DTASRC', \"12\")). datastore_i([3, s3, 12]). datastore_i([4, s4, 12]). "
-         "datastore_i([5, ifx, 11]). "
-         "rule_i(1, p(0, 0, fv, k3, [table, t3])). rule_i(1, p(0, 0, fv, k3, [datastore, 3])). "
-         "rule_i(1, p(0, 0, fv, k4, [table, t4])). rule_i(1, p(0, 0, fv, k4, [datastore, 4])). "
-         "rule_i(1, p(0, 0, fv, k5, [table, t5])). rule_i(1, p(0, 0, fv, k5, [datastore, ifx])).");
+  prefs_ = {{{3, "SQLSERVER_VERSION"}, "8"},
+            {{1, "SQLSERVER_VERSION"}, "6"},
+            {{4, "SQLSERVER_VERSION"}, "x"}};
+  object(
+      "rule_i(0, prop('DTASRC', \"12\")). datastore_i([3, s3, 12]). datastore_i([4, s4, 12]). "
+      "datastore_i([5, ifx, 11]). "
+      "rule_i(1, p(0, 0, fv, k3, [table, t3])). rule_i(1, p(0, 0, fv, k3, [datastore, 3])). "
+      "rule_i(1, p(0, 0, fv, k4, [table, t4])). rule_i(1, p(0, 0, fv, k4, [datastore, 4])). "
+      "rule_i(1, p(0, 0, fv, k5, [table, t5])). rule_i(1, p(0, 0, fv, k5, [datastore, ifx])).");
   struct Case {
     const char* table;
     bool ge7;
     bool ge9;
-  } cases[] = {{"t3", true, false}, {"t1", false, false}, {"t4", false, false}, {"t5", false, false}};
+  } cases[] = {
+      {"t3", true, false}, {"t1", false, false}, {"t4", false, false}, {"t5", false, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.table);
     EXPECT_EQ(sqlserver_version_ge(run_, Term::atom(c.table), 7), c.ge7);
@@ -271,8 +391,9 @@ TEST_F(LogicCoreDbmsCaps, Os400Version) {
     const char* v;
     bool ge;
   } cases[] = {
-      {nullptr, "V2R2", true}, {nullptr, "V3R1", false}, {"V4R4", "V4R4", true}, {"v4r5", "V4R4", true},
-      {"V3R1", "V4R4", false}, {"V1R1", "V2R1", true},   {"V4R4", "V4R5", false},
+      {nullptr, "V2R2", true}, {nullptr, "V3R1", false}, {"V4R4", "V4R4", true},
+      {"v4r5", "V4R4", true},  {"V3R1", "V4R4", false},  {"V1R1", "V2R1", true},
+      {"V4R4", "V4R5", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.option ? c.option : "(unset)") + " " + c.v);
@@ -296,7 +417,8 @@ TEST_F(LogicCoreDbmsCaps, Synonyms) {
       {"rule_i(0, prop('DTASRC', \"7\")). rule_i(0, prop('CS_SCHEMA', \"\")). "
        "rule_i(0, prop(create_and_use_synonyms, \"Yes\")).",
        false, false},
-      {"rule_i(0, prop('DTASRC', \"7\")). rule_i(0, prop(create_and_use_synonyms, \"Yes\")).", false, false},
+      {"rule_i(0, prop('DTASRC', \"7\")). rule_i(0, prop(create_and_use_synonyms, \"Yes\")).",
+       false, false},
       {"rule_i(0, prop('DTASRC', \"12\")). rule_i(0, prop('CS_SCHEMA', \"S\")). "
        "rule_i(0, prop(create_and_use_synonyms, \"Yes\")).",
        false, false},
@@ -319,7 +441,8 @@ TEST_F(LogicCoreDbmsCaps, StatusCodes) {
       {"rule_i(0, prop('DTASRC', \"7\")).", "[0,100,1,54,[942,1418,950,2443],[],2291]"},
       {"rule_i(0, prop('DTASRC', \"6\")).", "[0,100,5,84,[12,1280,1272],[],[]]"},
       {"rule_i(0, prop('DTASRC', \"1\")).", "[0,100,1236,[],[-3,4149,4036],[],[]]"},
-      {"rule_i(0, prop('DTASRC', \"12\")).", "[0,100,[2601,2627],[],[3701,3703,3731,4902,3728],[],[503]]"},
+      {"rule_i(0, prop('DTASRC', \"12\")).",
+       "[0,100,[2601,2627],[],[3701,3703,3731,4902,3728],[],[503]]"},
       {"rule_i(0, prop('DTASRC', \"11\")).",
        "[0,100,[-239,-268,2601],[-243,-244,-245,-246],[-3,-206,-319,-623],[],[-691]]"},
       {"rule_i(0, prop('DTASRC', \"3\")).", nullptr},
@@ -381,15 +504,16 @@ TEST_F(LogicCoreDbmsCaps, TransactionLogging) {
       {"xbase_tint n", "rule_i(0, prop(xbase_tint, \"n\")). set", false, false},
       {"xbase_tint Yes", "rule_i(0, prop(xbase_tint, \"Yes\")). set", true, true},
       {"xbase_tint unset", "set", true, true},
-      {"Informix store in mode wolog", "intt_i. datastore_i([2, ifx, 11]). rule_i(0, prop(informix_db, \"N\")).",
-       false, false},
+      {"Informix store in mode wolog",
+       "intt_i. datastore_i([2, ifx, 11]). rule_i(0, prop(informix_db, \"N\")).", false, false},
       {"Informix store in mode ansi", "rule_i(0, datastore([2, ifx, 11])).", true, true},
-      {"Informix model in mode wlog", "intt_i. rule_i(0, prop('DTASRC', \"11\")). rule_i(0, prop(informix_db, l)).",
-       true, true},
+      {"Informix model in mode wlog",
+       "intt_i. rule_i(0, prop('DTASRC', \"11\")). rule_i(0, prop(informix_db, l)).", true, true},
       {"ansi with a reorganisation", "gen_reo_i. rule_i(0, prop('DTASRC', \"11\")).", true, true},
       {"reorganisation", "intt_i. gen_reo_i.", false, false},
       {"reorganisation object", "intt_i. spec_i([ce, 1, 'R', r]).", false, false},
-      {"own end of transaction", "intt_i. rule_i(0, rule([a(13, [endtrn])], [], [], [])).", true, false},
+      {"own end of transaction", "intt_i. rule_i(0, rule([a(13, [endtrn])], [], [], [])).", true,
+       false},
       {"other rule a(13)", "intt_i. rule_i(0, rule([a(13, [nocancel])], [], [], [])).", true, true},
   };
   for (const auto& c : cases) {

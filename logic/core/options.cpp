@@ -98,8 +98,8 @@ void add_rule(OptionIndex& idx, const Term& rule) {
     idx.datastores.push_back(rule.arg(1));
   } else if (f == "rule" && rule.arity() == 4 && rule.arg(1).is_cons()) {
     const Term& a = rule.arg(1).head();
-    if (a.is_compound() && a.functor() == engine::Atom("a") && a.arity() == 2 && a.arg(1).is_int() &&
-        a.arg(1).as_int() == 13 && a.arg(2) == Term::list({atom("endtrn")})) {
+    if (a.is_compound() && a.functor() == engine::Atom("a") && a.arity() == 2 &&
+        a.arg(1).is_int() && a.arg(1).as_int() == 13 && a.arg(2) == Term::list({atom("endtrn")})) {
       idx.endtrn = true;
     }
   }
@@ -190,15 +190,15 @@ constexpr DtasrcRow kDtasrcTable[] = {
 };
 
 constexpr std::pair<std::string_view, std::string_view> kDriverCsNames[] = {
-    {"db2cae", "DB2/6000"},        {"db2cae", "DB2/2"},         {"db2400", "DB2/400"},
-    {"qebtrieve", "QEBTRIEVE"},    {"qeoracle7", "QEORACLE7"},  {"qesqlserver", "QESQLSERVER"},
-    {"showcase", "SHOWCASE"},      {"qeinfrmx", "QEINFORMIX"},  {"qesqlserver", "SQLSRV"},
+    {"db2cae", "DB2/6000"},     {"db2cae", "DB2/2"},        {"db2400", "DB2/400"},
+    {"qebtrieve", "QEBTRIEVE"}, {"qeoracle7", "QEORACLE7"}, {"qesqlserver", "QESQLSERVER"},
+    {"showcase", "SHOWCASE"},   {"qeinfrmx", "QEINFORMIX"}, {"qesqlserver", "SQLSRV"},
 };
 
 // model_dbms/1's order: DBMS from the default driver.
 constexpr std::pair<std::string_view, std::string_view> kDbmsOfDriver[] = {
-    {"access", "access"},   {"sqlserver", "qesqlserver"}, {"as400", "db2400"},
-    {"oracle7", "qeoracle7"}, {"informix", "qeinfrmx"},   {"db2", "db2cae"},
+    {"access", "access"},     {"sqlserver", "qesqlserver"}, {"as400", "db2400"},
+    {"oracle7", "qeoracle7"}, {"informix", "qeinfrmx"},     {"db2", "db2cae"},
     {"qedbase", "qedbf"},
 };
 
@@ -288,7 +288,8 @@ bool config_is(Run& run, std::string_view key, std::string_view prefix) {
 std::optional<std::string> dstore_pref(Run& run, int64_t store, std::string_view key) {
   const Term s = num(store);
   const Term k = atom(key);
-  if (auto f = run.facts().first(fact("dstore_pref_i", {s, k, var()}))) return value_text(f->arg(3));
+  if (auto f = run.facts().first(fact("dstore_pref_i", {s, k, var()})))
+    return value_text(f->arg(3));
   auto model = get_model_num(run);
   if (!model || !model->is_int()) return std::nullopt;
   const auto pairs = model_num_pair(run, model->as_int());
@@ -307,11 +308,12 @@ bool statusbar_on(Run& run) {
   if (!spec_kind_in(run, {"scr"})) return false;
   // msg(Argument, Nowait) or msg(Argument, Status) on a command line.
   auto token_is = [](const Term& tok, std::string_view text) {
-    return tok.is_compound() && tok.arity() >= 1 && (tok.arg(1).is_atom() || tok.arg(1).is_string()) &&
+    return tok.is_compound() && tok.arity() >= 1 &&
+           (tok.arg(1).is_atom() || tok.arg(1).is_string()) &&
            upper(tok.arg(1).text()) == upper(text);
   };
-  const auto lines = run.facts().findall(
-      fact("b_line_i", {var(), var(), var(), atom("cmd"), var(), var()}));
+  const auto lines =
+      run.facts().findall(fact("b_line_i", {var(), var(), var(), atom("cmd"), var(), var()}));
   for (std::string_view word : {"Nowait", "Status"}) {
     for (const Term& line : lines) {
       const std::vector<Term> t = line.arg(6).list_items();
@@ -581,8 +583,8 @@ std::optional<std::string> tbl_property(Run& run, const Term& model, const Term&
   return v;
 }
 
-std::optional<std::string> idx_property(Run& run, const Term& model, const Term&,
-                                        const Term& index, std::string_view property) {
+std::optional<std::string> idx_property(Run& run, const Term& model, const Term&, const Term& index,
+                                        std::string_view property) {
   std::array<Term, 4> a{model, index, str(property), var()};
   if (!call_host(run, "i_idxproperty", a)) return std::nullopt;
   auto v = value_text(a[3]);

@@ -145,7 +145,8 @@ std::optional<std::string> dbms_option(Run& run, const engine::Term& table);
 
 // dstore_value/4 (fv, Key, Name): under the table's data store's code, the
 // model's DTASRC, then the code related to it.
-std::optional<engine::Term> dstore_value(Run& run, const engine::Term& table, std::string_view name);
+std::optional<engine::Term> dstore_value(Run& run, const engine::Term& table,
+                                         std::string_view name);
 // tbl_ext_name/3: NAME when not empty, else the internal name.
 std::string tbl_ext_name(Run& run, const engine::Term& table, std::string_view internal);
 // tbl_location/2: LOC, else ''.

@@ -43,13 +43,15 @@ TEST_F(LogicCoreOptions, PrefixTestsAndDefaults) {
   struct Case {
     Opt value;
     bool is_y;
-  } cases[] = {{"yes", true}, {"Y", true}, {"YES", true}, {"", false}, {"no", false}, {std::nullopt, false}};
+  } cases[] = {{"yes", true}, {"Y", true},   {"YES", true},
+               {"", false},   {"no", false}, {std::nullopt, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.value.value_or("(unset)"));
     object(c.value ? "rule_i(1, prop(opt, \"" + *c.value + "\"))." : "");
     EXPECT_EQ(pgm_prop_is(run_, "OPT", "Y"), c.is_y);
     EXPECT_EQ(pgm_prop_dft(run_, "opt", "dflt"), c.value.value_or("dflt"));
-    EXPECT_EQ(pgm_prop_upper_dft(run_, "opt", "dflt"), platform::upper_1252(c.value.value_or("dflt")));
+    EXPECT_EQ(pgm_prop_upper_dft(run_, "opt", "dflt"),
+              platform::upper_1252(c.value.value_or("dflt")));
   }
   object("rule_i(1, prop(opt, \"Always_on\")).");
   EXPECT_TRUE(pgm_prop_is(run_, "opt", "always"));
@@ -98,7 +100,9 @@ TEST_F(LogicCoreOptions, DataStorePreference) {
 TEST_F(LogicCoreOptions, StatusBar) {
   // msg(Arg, Word) as a command line of a work panel.
   auto msg_line = [](const char* word, const char* extra = "") {
-    return std::string("b_line_i(3, 1, 0, cmd, 0, [t(msg, 141, 0, 0), t(\"'Hi'\", 5, 0, 0), t(\",\", 7, 0, 0), t(\"") +
+    return std::string(
+               "b_line_i(3, 1, 0, cmd, 0, [t(msg, 141, 0, 0), t(\"'Hi'\", 5, 0, 0), t(\",\", 7, 0, "
+               "0), t(\"") +
            word + "\", 2, 0, 0), t(\")\", 4, 0, 0)" + extra + "]).";
   };
   struct Case {
@@ -137,7 +141,8 @@ TEST_F(LogicCoreOptions, SmallOptions) {
        "rule_i(0, prop(initialize_new, \"Yes\")).",
        "com.demo.", false, true, std::nullopt},
       {"rule_i(0, prop('CS_DBNAME', db)). rule_i(0, prop('DTALIB', lib)).", "", true, false, "db"},
-      {"rule_i(0, prop('CS_DBNAME', db)). rule_i(0, prop('DTALIB', lib)). rule_i(0, prop('DTASRC', \"4\")).",
+      {"rule_i(0, prop('CS_DBNAME', db)). rule_i(0, prop('DTALIB', lib)). rule_i(0, prop('DTASRC', "
+       "\"4\")).",
        "", true, false, "lib"},
   };
   for (const auto& c : cases) {
@@ -201,15 +206,15 @@ TEST_F(LogicCoreOptions, ModelDriverDbmsAndInterface) {
       {"rule_i(0, prop('DTASRC', \"11\")).", "qeinfrmx", "informix", "odbc"},
       {"rule_i(0, prop('DTASRC', 12)).", "qesqlserver", "sqlserver", "odbc"},
       {"rule_i(0, prop('DTASRC', \"13\")).", std::nullopt, std::nullopt, std::nullopt},
-      {"rule_i(0, prop('DTASRC', \"x\")). rule_i(0, prop('CS_DRIVER', \"QEORACLE7\")).", std::nullopt,
-       std::nullopt, std::nullopt},
+      {"rule_i(0, prop('DTASRC', \"x\")). rule_i(0, prop('CS_DRIVER', \"QEORACLE7\")).",
+       std::nullopt, std::nullopt, std::nullopt},
       {"", "qedbf", "qedbase", std::nullopt},
       {"rule_i(0, prop('CS_DRIVER', \"db2/6000 v2\")).", "db2cae", "db2", std::nullopt},
       {"rule_i(0, prop('CS_DRIVER', \"DB2/2\")).", "db2cae", "db2", std::nullopt},
       {"rule_i(0, prop('CS_DRIVER', \"DB2/400\")).", "db2400", "as400", std::nullopt},
       {"rule_i(0, prop('CS_DRIVER', \"QEBTRIEVE\")).", "qebtrieve", std::nullopt, std::nullopt},
-      {"rule_i(0, prop('CS_DRIVER', \"QEORACLE7\")). rule_i(0, prop('CS_API', \"odbc32\")).", "qeoracle7",
-       "oracle7", "odbc"},
+      {"rule_i(0, prop('CS_DRIVER', \"QEORACLE7\")). rule_i(0, prop('CS_API', \"odbc32\")).",
+       "qeoracle7", "oracle7", "odbc"},
       {"rule_i(0, prop('CS_DRIVER', \"QESQLSERVER\")).", "qesqlserver", "sqlserver", std::nullopt},
       {"rule_i(0, prop('CS_DRIVER', \"SHOWCASE\")).", "showcase", std::nullopt, std::nullopt},
       {"rule_i(0, prop('CS_DRIVER', \"QEINFORMIX\")).", "qeinfrmx", "informix", std::nullopt},
@@ -410,8 +415,9 @@ TEST_F(LogicCoreOptions, SavedProperties) {
   EXPECT_EQ(tbl_property(run_, m, Term::atom("t"), "EMPTY"), std::nullopt);
   EXPECT_EQ(tbl_property(run_, m, Term::atom("t"), "UNSET"), std::nullopt);
   EXPECT_EQ(idx_property(run_, m, Term::atom("t"), Term::atom("i1"), "IDXINISIZE"), "v");
-  EXPECT_EQ(asked, (std::vector<std::string>{"i_tblproperty t INISIZE", "i_tblproperty t EMPTY",
-                                             "i_tblproperty t UNSET", "i_idxproperty i1 IDXINISIZE"}));
+  EXPECT_EQ(asked,
+            (std::vector<std::string>{"i_tblproperty t INISIZE", "i_tblproperty t EMPTY",
+                                      "i_tblproperty t UNSET", "i_idxproperty i1 IDXINISIZE"}));
 }
 
 }  // namespace

@@ -39,13 +39,16 @@ class OptionsFixture : public ::testing::Test {
   }
 
   // Adds clauses to the fact base.
-  void add(std::string_view clauses) { ASSERT_TRUE(engine_.consult_text(clauses, false)) << clauses; }
+  void add(std::string_view clauses) {
+    ASSERT_TRUE(engine_.consult_text(clauses, false)) << clauses;
+  }
   // A new object: its rule_i/2, spec_i/1 and b_line_i/6 facts replaced.
   void object(std::string_view clauses) {
     for (const char* p : {"rule_i/2", "spec_i/1", "b_line_i/6", "datastore_i/1", "gen_reo_i/0"}) {
       std::string name(p);
       const auto slash = name.find('/');
-      engine_.facts().abolish(name.substr(0, slash), static_cast<uint32_t>(std::stoi(name.substr(slash + 1))));
+      engine_.facts().abolish(name.substr(0, slash),
+                              static_cast<uint32_t>(std::stoi(name.substr(slash + 1))));
     }
     if (!clauses.empty()) add(clauses);
   }
