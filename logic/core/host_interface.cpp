@@ -805,6 +805,9 @@ const HostPredicateEntry* find_host_predicate(std::string_view name, uint32_t ar
 }
 
 bool call_host(Run& run, std::string_view name, std::span<Term> args) {
+  if (const Run::HostStandIn* s = run.host_stand_in(name, static_cast<uint32_t>(args.size()))) {
+    return (*s)(run, args);
+  }
   const HostPredicateEntry* e = find_host_predicate(name, static_cast<uint32_t>(args.size()));
   return e != nullptr && e->fn(run, args);
 }
