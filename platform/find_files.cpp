@@ -25,6 +25,14 @@ bool fail() {
 }  // namespace
 
 bool wildcard_match(std::string_view pattern, std::string_view name) {
+  // A final '.' asks for a name without an extension ("*." matches "README",
+  // not "a.txt"): the name may hold no more dots than the rest of the
+  // pattern, and no star may swallow one.
+  if (!pattern.empty() && pattern.back() == '.' && !(pattern.size() >= 2 && pattern[pattern.size() - 2] == '.')) {
+    std::string_view stem = pattern.substr(0, pattern.size() - 1);
+    auto dots = [](std::string_view s) { return std::count(s.begin(), s.end(), '.'); };
+    return dots(name) <= dots(stem) && wildcard_match(stem, name);
+  }
   size_t p = 0, n = 0, star_p = std::string_view::npos, star_n = 0;
   while (n < name.size()) {
     if (p < pattern.size() && pattern[p] == '*') {
@@ -43,10 +51,10 @@ bool wildcard_match(std::string_view pattern, std::string_view name) {
     }
   }
   while (p < pattern.size() && pattern[p] == '*') ++p;
-  // A trailing ".*" or "." also matches a name without an extension, as on
+  // A trailing ".*" also matches a name without an extension, as on
   // Windows ("*.*" matches every name).
   std::string_view rest = pattern.substr(p);
-  return rest.empty() || rest == "." || rest == ".*";
+  return rest.empty() || rest == ".*";
 }
 
 std::vector<std::string> find_files(std::string_view dir, std::string_view pattern) {
