@@ -123,12 +123,15 @@ TEST_F(LogicCoreSpecFiles, ModelFactFiles) {
     int64_t first;
     std::vector<std::string> files;
     std::vector<std::string> programs;  // pgm_gen_i/2 after loading
+    int64_t model = 5;
   } cases[] = {
       {5, {"M5.ARI"}, {"pgm_gen_i(one,1)", "pgm_gen_i(own,5)"}},
       {5, {}, {}},
       {1, {"MM5.ARI", "M5.ARI"}, {"pgm_gen_i(one,1)", "pgm_gen_i(mm,5)"}},
       {1, {"M5.ARI"}, {}},
       {1, {}, {}},
+      // Model 1's own file is the shared one: its facts come once.
+      {1, {}, {"pgm_gen_i(one,1)"}, 1},
   };
   const fs::path old = fs::current_path();
   fs::current_path(dir_);
@@ -140,11 +143,12 @@ TEST_F(LogicCoreSpecFiles, ModelFactFiles) {
       write(f, f == "MM5.ARI" ? "pgm_gen_i(mm, 5). parm_i(mm, 1, 1)." : "pgm_gen_i(own, 5).");
     }
     engine_.facts().clear();
-    run_.facts().assertz(Term::compound("model_i", {Term::integer(c.first), Term::integer(5)}));
-    load_model_files(run_, 5);
+    run_.facts().assertz(Term::compound("model_i", {Term::integer(c.first), Term::integer(c.model)}));
+    load_model_files(run_, c.model);
     EXPECT_EQ(facts("pgm_gen_i", 2), c.programs);
-    EXPECT_EQ(facts("parm_i", 3).size(), c.programs.empty() ? 0u : c.first == 1 ? 2u : 1u);
-    EXPECT_EQ(facts("model_num_i", 1), std::vector<std::string>{"model_num_i(5)"});
+    EXPECT_EQ(facts("parm_i", 3).size(), c.programs.empty() ? 0u : c.first == 1 && c.model != 1 ? 2u : 1u);
+    EXPECT_EQ(facts("p_i", 2).size(), 1u);
+    EXPECT_EQ(facts("model_num_i", 1), std::vector<std::string>{"model_num_i(" + std::to_string(c.model) + ")"});
     EXPECT_EQ(facts("idiom", 1), std::vector<std::string>{"idiom(spa)"});
     EXPECT_EQ(facts("dir_i", 2).at(0), "dir_i(u,.\\)");
   }
