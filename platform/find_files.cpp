@@ -102,6 +102,27 @@ bool make_directory(std::string_view path) {
   return ::mkdir(std::string(path).c_str(), 0755) == 0 || fail();
 }
 
+bool read_whole_file(std::string_view path, std::string& text) {
+  int fd = ::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return fail();
+  std::string out;
+  char buf[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      fail();
+      ::close(fd);
+      return false;
+    }
+    if (n == 0) break;
+    out.append(buf, static_cast<size_t>(n));
+  }
+  ::close(fd);
+  text = std::move(out);
+  return true;
+}
+
 bool copy_whole_file(std::string_view from, std::string_view to) {
   int in = ::open(std::string(from).c_str(), O_RDONLY | O_CLOEXEC);
   if (in < 0) return fail();

@@ -87,6 +87,24 @@ TEST_F(LogicCoreSpecFiles, MissingFileFailsAndBadClausesKeepTheRest) {
   EXPECT_TRUE(engine_.syntax_errors());
 }
 
+// In a run file errors are on and the error hook throws: a file that
+// vanished or cannot be read must still only fail its load, so that the
+// object loop skips it and goes on.
+TEST_F(LogicCoreSpecFiles, UnreadableFileFailsWithoutEndingTheRun) {
+  fs::create_directories(dir_ / "folder.spc");
+  engine_.set_error_hook([](int code, int number, int) { throw std::runtime_error(
+      "engine error " + std::to_string(code) + "/" + std::to_string(number)); });
+  engine_.set_file_errors(true);
+  for (const char* name : {"vanished.spc", "folder.spc"}) {
+    SCOPED_TRACE(name);
+    bool loaded = true;
+    EXPECT_NO_THROW(loaded = load_spec_file(run_, (dir_ / name).string()));
+    EXPECT_FALSE(loaded);
+    EXPECT_TRUE(engine_.file_errors());
+  }
+  EXPECT_TRUE(load_spec_file(run_, write("next.spc", "spec_i([trn, 1, 'A', a]).")));
+}
+
 TEST_F(LogicCoreSpecFiles, GeneratingReorgFollowsTheModeFacts) {
   struct Case {
     const char* facts;
