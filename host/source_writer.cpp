@@ -334,12 +334,16 @@ void SourceWriter::set_output_path(std::string_view name) {
 
 bool SourceWriter::open_output_file(int, std::string_view, std::string_view) {
   margin_ = 0;
-  if (error_ != 0) return true;
-  if (host_.show_status) host_.show_status("Generating to " + path_);
-  if (file_ != nullptr) {  // the previous file was never closed
+  // A file given up after a failure is never closed by the rules: it is
+  // closed here (what it holds is kept), and the new file starts clean, so
+  // one full disk does not silently fail every later file.
+  if (file_ != nullptr) {
     std::fclose(file_);
     file_ = nullptr;
   }
+  error_ = 0;
+  line_count_ = 0;
+  if (host_.show_status) host_.show_status("Generating to " + path_);
   file_ = std::fopen(platform::map_path(path_).c_str(), "w");
   if (file_ == nullptr) {
     error_ = 1;

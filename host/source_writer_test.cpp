@@ -150,6 +150,17 @@ TEST_F(WriterTest, WriteErrorShowsOneBoxAndFailsTheFile) {
   EXPECT_TRUE(w_.close_output_file());
   EXPECT_EQ(read(path("next.txt")), "ok\n");
   EXPECT_EQ(rec_.errors.size(), 1u);
+
+  // The rules give up an object after a failed write without closing its
+  // file: the next file still starts clean.
+  w_.set_output_path("/dev/full");
+  ASSERT_TRUE(w_.open_output_file());
+  EXPECT_FALSE(w_.output_lines(V{{"a"}}.node));
+  w_.set_output_path(path("after.txt"));
+  ASSERT_TRUE(w_.open_output_file());
+  EXPECT_TRUE(w_.output_lines(V{{"ok"}}.node));
+  EXPECT_TRUE(w_.close_output_file());
+  EXPECT_EQ(read(path("after.txt")), "ok\n");
 }
 
 TEST_F(WriterTest, OpenFailureFailsUntilClosed) {
