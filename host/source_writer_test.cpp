@@ -134,33 +134,63 @@ TEST_F(WriterTest, OpenShowsPathAndCountsLines) {
   EXPECT_EQ(read(path("b.txt")), "y\n");
 }
 
+// /dev/full is a disk that is always full. Lines are buffered, so the error
+// shows when the buffer goes out or at close; either way one box, the rest
+// of the file fails, and the next file starts clean even when the failed
+// one was never closed (as the rules leave it when they give up an object).
 TEST_F(WriterTest, WriteErrorShowsOneBoxAndFailsTheFile) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  w_.set_output_path("/dev/full");
-  ASSERT_TRUE(w_.open_output_file());
-  EXPECT_FALSE(w_.output_lines(V{{"a"}}.node));
-  EXPECT_FALSE(w_.output_lines(V{{"b"}, {"c"}}.node));
-  ASSERT_EQ(rec_.errors.size(), 1u);
-  EXPECT_EQ(rec_.errors[0], MessageText(SourceWriter::kWriteErrorMsg));
-  EXPECT_FALSE(w_.close_output_file());
+  const std::string long_line(1000, 'x');
+  struct Case {
+    const char* name;
+    bool fills_buffer;
+    bool closed;
+  } cases[] = {
+      {"error found at close", false, true},
+      {"error found when the buffer goes out", true, true},
+      {"failed file never closed", true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    rec_.errors.clear();
+    w_.set_output_path("/dev/full");
+    ASSERT_TRUE(w_.open_output_file());
+    EXPECT_TRUE(w_.output_lines(V{{"a"}}.node));
+    if (c.fills_buffer) {
+      bool written = true;
+      for (size_t n = 0; written && n <= SourceWriter::kBufferSize; n += long_line.size()) {
+        written = w_.write_line(long_line);
+      }
+      EXPECT_FALSE(written);
+      EXPECT_FALSE(w_.output_lines(V{{"b"}, {"c"}}.node));
+      EXPECT_EQ(rec_.errors.size(), 1u);
+    }
+    if (c.closed) {
+      EXPECT_FALSE(w_.close_output_file());
+    }
+    ASSERT_EQ(rec_.errors.size(), 1u);
+    EXPECT_EQ(rec_.errors[0], MessageText(SourceWriter::kWriteErrorMsg));
 
-  w_.set_output_path(path("next.txt"));
-  ASSERT_TRUE(w_.open_output_file());
-  EXPECT_TRUE(w_.output_lines(V{{"ok"}}.node));
-  EXPECT_TRUE(w_.close_output_file());
-  EXPECT_EQ(read(path("next.txt")), "ok\n");
-  EXPECT_EQ(rec_.errors.size(), 1u);
+    w_.set_output_path(path("next.txt"));
+    ASSERT_TRUE(w_.open_output_file());
+    EXPECT_TRUE(w_.output_lines(V{{"ok"}}.node));
+    EXPECT_TRUE(w_.close_output_file());
+    EXPECT_EQ(read(path("next.txt")), "ok\n");
+    EXPECT_EQ(rec_.errors.size(), 1u);
+  }
+}
 
-  // The rules give up an object after a failed write without closing its
-  // file: the next file still starts clean.
-  w_.set_output_path("/dev/full");
+// A file of many lines arrives whole through the buffer.
+TEST_F(WriterTest, BufferedLinesArriveWhole) {
+  w_.set_output_path(path("big.txt"));
   ASSERT_TRUE(w_.open_output_file());
-  EXPECT_FALSE(w_.output_lines(V{{"a"}}.node));
-  w_.set_output_path(path("after.txt"));
-  ASSERT_TRUE(w_.open_output_file());
-  EXPECT_TRUE(w_.output_lines(V{{"ok"}}.node));
+  std::string expected;
+  for (int i = 0; i < 20000; ++i) {
+    ASSERT_TRUE(w_.write_line("line " + std::to_string(i)));
+    expected += "line " + std::to_string(i) + "\n";
+  }
   EXPECT_TRUE(w_.close_output_file());
-  EXPECT_EQ(read(path("after.txt")), "ok\n");
+  EXPECT_EQ(read(path("big.txt")), expected);
 }
 
 TEST_F(WriterTest, OpenFailureFailsUntilClosed) {
