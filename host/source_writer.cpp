@@ -9,6 +9,7 @@
 #include "config/model_select.h"
 #include "host/error_log.h"
 #include "kb/model_queries.h"
+#include "platform/find_files.h"
 #include "platform/path.h"
 
 namespace qn::host {
@@ -197,7 +198,10 @@ bool read_piece(std::FILE* f, std::vector<char>& buf, std::string& out) {
   return true;
 }
 
+// A template is a regular file that opens for reading; a folder of the
+// same name does not stop the search.
 bool readable(const std::string& fs_path) {
+  if (!platform::file_exists(fs_path)) return false;
   std::FILE* f = std::fopen(fs_path.c_str(), "r");
   if (f == nullptr) return false;
   std::fclose(f);
@@ -287,6 +291,8 @@ bool expand_template_file(const std::string& path, const TermValue& before,
       break;
     }
   }
+  // A read error ends the template as the end of the file would: it fails.
+  if (std::ferror(f)) ok = false;
   if (std::fclose(f) != 0) ok = false;
   return ok;
 }

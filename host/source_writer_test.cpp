@@ -292,5 +292,28 @@ TEST_F(WriterTest, TemplateLookupAndMargin) {
   EXPECT_EQ(read(path("out.txt")), "{\n  <x>\n");
 }
 
+// A folder is no template: the search goes past one of the same name, and
+// one reached anyway fails the expansion with nothing written.
+TEST_F(WriterTest, TemplateIsARegularFile) {
+  fs::create_directories(dir_ / "gen");
+  std::ofstream(dir_ / "gen" / "f.tpl") << "found\n";
+  fs::create_directories(dir_ / "work" / "f.tpl");
+  const fs::path old = fs::current_path();
+  fs::current_path(dir_ / "work");
+  WriterHost h = w_.host();
+  h.generator_dir = [this] { return (dir_ / "gen").string(); };
+  w_.set_host(h);
+  EXPECT_EQ(w_.locate_template("f.tpl"), (dir_ / "gen" / "f.tpl").string());
+  fs::current_path(old);
+
+  w_.set_output_path(path("out.txt"));
+  ASSERT_TRUE(w_.open_output_file());
+  int margin = 0;
+  EXPECT_FALSE(expand_template_file((dir_ / "work" / "f.tpl").string(), V(0).node, V(0).node,
+                                    V{}.node, margin, w_));
+  EXPECT_TRUE(w_.close_output_file());
+  EXPECT_EQ(read(path("out.txt")), "");
+}
+
 }  // namespace
 }  // namespace qn::host
