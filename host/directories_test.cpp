@@ -138,6 +138,36 @@ TEST_F(FolderTest, LongLinesAreReadInPieces) {
   EXPECT_TRUE(fs::exists(model_ / "README.TXT"));
 }
 
+// No line of the list reaches outside its folder: an absolute path or one
+// that climbs out is skipped with its error line, and the walk goes on.
+TEST_F(FolderTest, ListPathsStayInsideTheirFolders) {
+  write(root_ / "keep.jar", "above the model folder");
+  write(root_ / "secret.txt", "above the program folder");
+  write(prog_ / "lib" / "in.jar", "in");
+  write(model_ / "old.jar", "old");
+  const std::string abs = (root_ / "keep.jar").string();
+  write(prog_ / "QNJAVA.DAT", "= ..\\M.MRK\n- ..\\*.jar\n- " + abs + "\n- lib/../../*.jar\n..\\secret.txt\n" +
+                                  "/etc/hostname\nC:\\x.txt\nlib\\..\\lib\\*.jar\n- .\\old.jar\n");
+  std::vector<std::string> shown;
+  EXPECT_EQ(copy(&shown), 1);
+  const std::string p = prog_.string(), m = model_.string();
+  const std::string why = ": the path leaves its folder\n";
+  EXPECT_THAT(shown, ElementsAre("Error copying " + m + "\\..\\M.MRK to " + m + why,
+                                 "Error copying " + m + "\\..\\*.jar to " + m + why,
+                                 "Error copying " + m + "\\" + abs + " to " + m + why,
+                                 "Error copying " + m + "\\lib/../../*.jar to " + m + why,
+                                 "Error copying " + p + "\\..\\secret.txt to " + m + why,
+                                 "Error copying " + p + "\\/etc/hostname to " + m + why,
+                                 "Error copying " + p + "\\C:\\x.txt to " + m + why,
+                                 "Copying " + p + "\\lib\\..\\lib\\in.jar to " + m + "\\in.jar...\n",
+                                 "Deleting " + m + "\\.\\old.jar...\n"));
+  EXPECT_TRUE(fs::exists(root_ / "keep.jar"));
+  EXPECT_FALSE(fs::exists(model_ / "secret.txt"));
+  EXPECT_FALSE(fs::exists(root_ / "M.MRK"));
+  EXPECT_TRUE(fs::exists(model_ / "in.jar"));
+  EXPECT_FALSE(fs::exists(model_ / "old.jar"));
+}
+
 TEST_F(FolderTest, ListWithoutMarkerIsWorkedThroughEveryTime) {
   write(prog_ / "QNJAVA.DAT", "README.TXT\n");
   write(prog_ / "README.TXT", "readme");
