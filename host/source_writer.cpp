@@ -10,6 +10,7 @@
 #include "host/error_log.h"
 #include "kb/model_queries.h"
 #include "platform/find_files.h"
+#include "platform/folder_index.h"
 #include "platform/path.h"
 
 namespace qn::host {
@@ -355,11 +356,13 @@ bool SourceWriter::open_output_file(int, std::string_view, std::string_view) {
   error_ = 0;
   line_count_ = 0;
   if (host_.show_status) host_.show_status("Generating to " + path_);
-  file_ = std::fopen(platform::map_path(path_).c_str(), "w");
+  const std::string fs_path = platform::map_path(path_);
+  file_ = std::fopen(fs_path.c_str(), "w");
   if (file_ == nullptr) {
     error_ = 1;
     return false;
   }
+  platform::note_created(fs_path);
   // Lines are gathered in buffer_ and go out in large writes.
   std::setvbuf(file_, nullptr, _IONBF, 0);
   buffer_.reserve(kBufferSize + 4096);

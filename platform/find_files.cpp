@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "platform/cp1252.h"
+#include "platform/folder_index.h"
 
 namespace qn::platform {
 
@@ -60,24 +61,16 @@ bool wildcard_match(std::string_view pattern, std::string_view name) {
 std::vector<std::string> find_files(std::string_view dir, std::string_view pattern) {
   std::vector<std::string> names;
   std::string d = dir.empty() ? std::string(".") : std::string(dir);
-  DIR* handle = ::opendir(d.c_str());
-  if (!handle) {
-    fail();
+  const bool read = for_each_entry(d, pattern, [&](const FolderEntry& e) {
+    if (e.is_dir) return;
+    std::string full = d + (d.back() == '/' ? "" : "/") + e.name;
+    struct stat st;
+    if (::stat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.push_back(e.name);
+  });
+  if (!read) {
+    t_last_error = errno;
     return names;
   }
-  while (dirent* e = ::readdir(handle)) {
-    std::string_view name = e->d_name;
-    if (name == "." || name == "..") continue;
-    if (!wildcard_match(pattern, name)) continue;
-    std::string full = d + (d.back() == '/' ? "" : "/") + std::string(name);
-    struct stat st;
-    if (::stat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.emplace_back(name);
-  }
-  ::closedir(handle);
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    int c = icompare_1252(a, b);
-    return c != 0 ? c < 0 : a < b;
-  });
   if (names.empty()) t_last_error = ENOENT;
   return names;
 }
@@ -91,15 +84,20 @@ bool create_empty_file(std::string_view path) {
   int fd = ::open(std::string(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return fail();
   ::close(fd);
+  note_created(path);
   return true;
 }
 
 bool remove_file(std::string_view path) {
-  return ::unlink(std::string(path).c_str()) == 0 || fail();
+  if (::unlink(std::string(path).c_str()) != 0) return fail();
+  note_removed(path);
+  return true;
 }
 
 bool make_directory(std::string_view path) {
-  return ::mkdir(std::string(path).c_str(), 0755) == 0 || fail();
+  if (::mkdir(std::string(path).c_str(), 0755) != 0) return fail();
+  note_created(path, true);
+  return true;
 }
 
 bool read_whole_file(std::string_view path, std::string& text) {
@@ -132,6 +130,7 @@ bool copy_whole_file(std::string_view from, std::string_view to) {
     ::close(in);
     return false;
   }
+  note_created(to);
   char buf[65536];
   bool ok = true;
   for (;;) {

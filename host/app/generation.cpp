@@ -7,6 +7,7 @@
 #include "host/dialog.h"
 #include "host/error_log.h"
 #include "host/run_state.h"
+#include "platform/folder_index.h"
 #include "platform/message_box.h"
 #include "platform/path.h"
 #include "platform/profile.h"
@@ -67,6 +68,9 @@ void Generation::close_after_failure(bool engine_started) {
 }
 
 bool Generation::Generate(int16_t first, int16_t model) {
+  // One index of folder contents for the whole run: no object lists a
+  // whole folder again.
+  platform::FolderIndexScope folder_index;
   bool engine_started = false;  // the engine needs shutting down
   bool cleaned_up = false;      // the clean-up after the main entry has begun
   try {
