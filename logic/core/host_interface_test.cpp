@@ -112,6 +112,11 @@ TEST_F(HostInterfaceTest, TermToSlotBuildsTrees) {
   EXPECT_EQ(show(host::term_slot(4)), "'q'");
   EXPECT_FALSE(term_to_slot(T("a"), 10));
   EXPECT_FALSE(term_to_slot(T("a"), -1));
+  // A slot holds 32-bit integers: a wider one fails instead of being cut.
+  EXPECT_TRUE(term_to_slot(T("[2147483647, -2147483648]"), 4));
+  EXPECT_FALSE(term_to_slot(T("[a, 4294967297]"), 4));
+  EXPECT_FALSE(term_to_slot(T("f(-2147483649)"), 4));
+  EXPECT_TRUE(term_to_slot(T("1"), 4));
 }
 
 TEST_F(HostInterfaceTest, SlotToTermRoundTripsAndUnifies) {
@@ -169,6 +174,8 @@ TEST_F(HostInterfaceTest, ArgumentConversions) {
   EXPECT_TRUE(int_in(T("-4"), i));
   EXPECT_EQ(i, -4);
   EXPECT_FALSE(int_in(T("a"), i));
+  EXPECT_FALSE(int_in(T("4294967297"), i));
+  EXPECT_TRUE(int_in(T("-2147483648"), i));
   Term v = Term::fresh_var();
   EXPECT_TRUE(text_out(v, "x"));
   EXPECT_TRUE(v.is_string());
@@ -348,6 +355,7 @@ TEST_F(HostInterfaceTest, OutputPredicates) {
                                T("[title, [a, b]]")));
   EXPECT_FALSE(i_printfglnocol(run_, T("[[a], b]")));
   EXPECT_FALSE(i_ptemplatenocol(run_, T("'missing.tpl'"), T("0"), T("0"), T("[]")));
+  EXPECT_FALSE(i_printfglnocol(run_, T("[[wide, 4294967297]]")));  // not written as 1
   EXPECT_TRUE(i_end_rpt(run_));
   EXPECT_EQ(read(dir_ / "Out.java"),
             "class Out {\n\n   x 1\n   <p>title</p>\n   <li>a</li>\n   <li>b</li>\n   a\n");
