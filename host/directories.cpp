@@ -119,6 +119,9 @@ bool leaves_folder(std::string_view rel) {
 
 constexpr const char* kOutsideFolder = "the path leaves its folder";
 
+// A path for a status line, with '/' as this platform writes it.
+std::string shown(std::string_view path) { return platform::shown_path(path); }
+
 struct SupportWalk {
   std::string program_dir;
   std::string model_dir;
@@ -129,7 +132,8 @@ struct SupportWalk {
     const std::string rel = deletion ? skip_blanks(text.substr(1)) : std::string(text);
     std::string pattern = (deletion ? model_dir : program_dir) + "\\" + rel;
     if (leaves_folder(rel)) {
-      show_status_printf("Error copying %s to %s: %s\n", pattern.c_str(), model_dir.c_str(), kOutsideFolder);
+      show_status_printf("Error copying %s to %s: %s\n", shown(pattern).c_str(), shown(model_dir).c_str(),
+                         kOutsideFolder);
       return;
     }
     std::string source_dir(dir_part(pattern));
@@ -137,7 +141,7 @@ struct SupportWalk {
     std::vector<std::string> names = platform::find_files(platform::map_path(source_dir), name_pattern);
     if (names.empty()) {
       if (!deletion)
-        show_status_printf("Error copying %s to %s: %s\n", pattern.c_str(), model_dir.c_str(),
+        show_status_printf("Error copying %s to %s: %s\n", shown(pattern).c_str(), shown(model_dir).c_str(),
                            platform::last_error_text().c_str());
       return;
     }
@@ -147,12 +151,12 @@ struct SupportWalk {
       if (deletion) {
         // The file that matched is the one removed, also when the pattern
         // names a sub-directory.
-        if (show) show_status_printf("Deleting %s...\n", source.c_str());
+        if (show) show_status_printf("Deleting %s...\n", shown(source).c_str());
         platform::remove_file(platform::map_path(source));
       } else {
-        if (show) show_status_printf("Copying %s to %s...\n", source.c_str(), target.c_str());
+        if (show) show_status_printf("Copying %s to %s...\n", shown(source).c_str(), shown(target).c_str());
         if (!platform::copy_whole_file(platform::map_path(source), platform::map_path(target)))
-          show_status_printf("Error copying to %s: %s\n", target.c_str(), platform::last_error_text().c_str());
+          show_status_printf("Error copying to %s: %s\n", shown(target).c_str(), platform::last_error_text().c_str());
       }
     }
   }
@@ -178,8 +182,8 @@ int CopySupportFiles(std::string_view program_dir, std::string_view model_dir, s
     if (text.front() == '=') {
       const std::string name = skip_blanks(text.substr(1));
       if (leaves_folder(name)) {
-        show_status_printf("Error copying %s to %s: %s\n", (walk.model_dir + "\\" + name).c_str(),
-                           walk.model_dir.c_str(), kOutsideFolder);
+        show_status_printf("Error copying %s to %s: %s\n", shown(walk.model_dir + "\\" + name).c_str(),
+                           shown(walk.model_dir).c_str(), kOutsideFolder);
         continue;
       }
       marker = walk.model_dir + "\\" + name;

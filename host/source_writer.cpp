@@ -355,7 +355,7 @@ bool SourceWriter::open_output_file(int, std::string_view, std::string_view) {
   buffer_.clear();
   error_ = 0;
   line_count_ = 0;
-  if (host_.show_status) host_.show_status("Generating to " + path_);
+  if (host_.show_status) host_.show_status("Generating to " + platform::shown_path(path_));
   const std::string fs_path = platform::map_path(path_);
   file_ = std::fopen(fs_path.c_str(), "w");
   if (file_ == nullptr) {

@@ -55,6 +55,14 @@ std::string map_path(std::string_view path) {
   return out;
 }
 
+std::string shown_path(std::string_view path) {
+  std::string out(path);
+  for (char& c : out) {
+    if (c == '\\') c = '/';
+  }
+  return out;
+}
+
 std::string join_path(std::string_view dir, std::string_view name) {
   while (!name.empty() && is_separator(name.front())) name.remove_prefix(1);
   std::string out(dir);

@@ -349,7 +349,7 @@ TEST_F(HostInterfaceTest, OutputPredicates) {
   std::ofstream(dir_ / "page.tpl") << "<p>#1</p>\n<li>#2</li>\n";
   ASSERT_TRUE(i_defoutfile(run_, T("'Out.java'")));
   ASSERT_TRUE(i_start_rpt(run_, T("0"), T("''"), T("''")));
-  EXPECT_EQ(calls_, std::vector<std::string>{"status Generating to " + dir_.string() + "\\Out.java"});
+  EXPECT_EQ(calls_, std::vector<std::string>{"status Generating to " + dir_.string() + "/Out.java"});
   EXPECT_TRUE(i_printfglnocol(run_, T("[[class, 'Out', '{'], [0, 3, []], [x, 1]]")));
   EXPECT_TRUE(i_ptemplatenocol(run_, Term::string((dir_ / "page.tpl").string()), T("0"), T("0"),
                                T("[title, [a, b]]")));
