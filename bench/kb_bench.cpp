@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "kb/isam/isam.h"
-#include "kb/isam/writer/kb_writer.h"
+#include "platform/isam/isam.h"
+#include "platform/isam/writer/kb_writer.h"
 #include "kb/kb_open.h"
 #include "kb/kb_records.h"
 

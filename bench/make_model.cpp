@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "kb/isam/writer/kb_writer.h"
+#include "platform/isam/writer/kb_writer.h"
 
 namespace {
 

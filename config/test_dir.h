@@ -12,8 +12,9 @@
 
 #include "config/config_qn.h"
 #include "config/data_store.h"
-#include "config/model_select.h"
+#include "config/settings.h"
 #include "host/directories.h"
+#include "host/user_name.h"
 #include "platform/system_services.h"
 #include "host/run_state.h"
 #include "platform/profile.h"
@@ -46,7 +47,7 @@ class ConfigDirTest : public ::testing::Test {
     forget_ini_paths();
     forget_ide_version_switch();
     reset_config_keys();
-    reset_user_name();
+    host::reset_user_name();
     platform::profile_flush_cache();
     host::run_state() = host::RunState{};
   }

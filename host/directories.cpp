@@ -4,8 +4,8 @@
 #include <cstring>
 #include <mutex>
 
-#include "config/model_select.h"
 #include "host/dialog.h"
+#include "host/user_name.h"
 #include "platform/find_files.h"
 #include "platform/path.h"
 
@@ -76,9 +76,8 @@ GenerationDirs generation_dir_texts(int model, int generation, std::string_view 
   return dirs;
 }
 
-GenerationDirs get_generation_dirs(int model, int generation) {
-  GenerationDirs dirs =
-      generation_dir_texts(model, generation, config::put_user_name8(), config::get_ide_version_switch());
+GenerationDirs get_generation_dirs(int model, int generation, int version_switch) {
+  GenerationDirs dirs = generation_dir_texts(model, generation, put_user_name8(), version_switch);
   for (const std::string* path : {&dirs.u, &dirs.s, &dirs.n}) {
     if (path->starts_with(".")) continue;
     std::string dir = path->substr(0, path->size() - 1);
@@ -88,7 +87,7 @@ GenerationDirs get_generation_dirs(int model, int generation) {
 }
 
 std::string get_user_dir() {
-  std::string user = config::put_user_name8();
+  std::string user = put_user_name8();
   if (user.empty()) user = ".";
   return user + "\\";
 }

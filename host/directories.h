@@ -31,10 +31,10 @@ struct GenerationDirs {
 };
 GenerationDirs generation_dir_texts(int model, int generation, std::string_view user_name8,
                                     int version_switch);
-// The texts for the current user and version switch; creates each
-// directory (one level) unless its path begins with ".". Failures to
-// create are ignored.
-GenerationDirs get_generation_dirs(int model, int generation);
+// The texts for the current user and the given version switch (the caller
+// reads it from the configuration); creates each directory (one level)
+// unless its path begins with ".". Failures to create are ignored.
+GenerationDirs get_generation_dirs(int model, int generation, int version_switch);
 
 // The user name cut to 8 characters (or ".") followed by '\'.
 std::string get_user_dir();

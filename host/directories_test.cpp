@@ -80,7 +80,7 @@ class FolderTest : public ::testing::Test {
 TEST_F(FolderTest, GenerationDirsAreCreatedOneLevelDeep) {
   ::setenv("QNUSER", "", 1);
   fs::create_directories(model_ / "QNSPC007");
-  GenerationDirs d = get_generation_dirs(7, 11);
+  GenerationDirs d = get_generation_dirs(7, 11, 0);
   EXPECT_TRUE(d.u.starts_with(".\\") || d.u.find('\\') <= 8);
   EXPECT_EQ(d.s, "QNSPC007\\GEN00\\");
   EXPECT_TRUE(fs::is_directory(model_ / "QNSPC007" / "GEN00"));

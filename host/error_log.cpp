@@ -7,10 +7,10 @@
 #include <mutex>
 #include <optional>
 
-#include "config/model_select.h"
 #include "host/directories.h"
 #include "host/run_state.h"
-#include "kb/isam/isam.h"
+#include "host/user_name.h"
+#include "platform/isam/isam.h"
 #include "platform/clock.h"
 #include "platform/debug_output.h"
 #include "platform/folder_index.h"
@@ -84,7 +84,7 @@ int LogError(short code, std::string_view text) {
                               get_program_path().c_str());
   record += format("\nCurrent dir   %s", current_dir_text().c_str());
   record += format("\nCurrent Model %d", run_state().current_model_record);
-  record += format("\nCurrent user  %s", config::get_user_name().c_str());
+  record += format("\nCurrent user  %s", get_user_name().c_str());
   if (code >= 0) {
     record += format("\nInternal ERROR --> %d in function: %s", code, t.c_str());
     record += has_isam_line(code) ? isam_line : std::string("\n");

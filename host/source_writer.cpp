@@ -6,9 +6,7 @@
 #include <vector>
 
 #include "host/dialog.h"
-#include "config/model_select.h"
 #include "host/error_log.h"
-#include "kb/model_queries.h"
 #include "platform/find_files.h"
 #include "platform/folder_index.h"
 #include "platform/path.h"
@@ -303,14 +301,6 @@ WriterHost default_writer_host() {
   h.show_status = [](std::string_view text) { show_status(text); };
   h.set_line_count = [](int n) { set_line_count(n); };
   h.show_error = [](std::string_view text) { ShowGenerationError(text); };
-  // The directory path of the cached model record (empty before a model is
-  // selected, so bare names stay in the current directory).
-  h.model_dir = [] { return kb::mdl_info_path(0); };
-  h.generator_dir = [] {
-    std::string dir;
-    config::GetGeneratorDir(dir);
-    return dir;
-  };
   return h;
 }
 

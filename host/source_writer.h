@@ -42,7 +42,9 @@ bool expand_template_file(const std::string& path, const TermValue& before,
                           LineSink& sink);
 
 // What the writer needs from the rest of the host. The defaults are the
-// dialog senders and the error box; a test installs recording stand-ins.
+// dialog senders and the error box, with neither directory known; the program
+// adds the directories from the layers above, a test installs recording
+// stand-ins.
 struct WriterHost {
   std::function<void(std::string_view)> show_status;  // the dialog's action line
   std::function<void(int)> set_line_count;            // 16-bit line count

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "config/model_select.h"
+#include "kb/model_select.h"
 #include "host/dialog.h"
 #include "host/error_log.h"
-#include "kb/isam/isam.h"
+#include "platform/isam/isam.h"
 #include "platform/path.h"
 #include "platform/system_services.h"
 
@@ -20,7 +20,7 @@ constexpr unsigned kMsgOpeningKb = 62054;
 
 std::string g_param_file = "PEFILES";
 bool g_open = false;
-ModelSelector g_selector = &config::select_model;
+ModelSelector g_selector = &select_model;
 
 bool readable(const std::string& name) {
   std::ifstream in(platform::map_path(name), std::ios::binary);
@@ -86,6 +86,6 @@ int close_isam() {
 }
 
 const std::string& param_file_name() { return g_param_file; }
-void set_model_selector(ModelSelector selector) { g_selector = selector ? selector : &config::select_model; }
+void set_model_selector(ModelSelector selector) { g_selector = selector ? selector : &select_model; }
 
 }  // namespace qn::kb

@@ -7,8 +7,8 @@
 #include "config/config_qn.h"
 #include "host/error_log.h"
 #include "host/run_state.h"
-#include "kb/isam/isam.h"
-#include "kb/isam/kb_codec.h"
+#include "platform/isam/isam.h"
+#include "platform/isam/kb_codec.h"
 #include "kb/kb_open.h"
 
 namespace qn::kb {

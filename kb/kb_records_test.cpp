@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "host/run_state.h"
-#include "kb/isam/kb_layout.h"
+#include "platform/isam/kb_layout.h"
 #include "kb/kb_test_fixture.h"
 
 namespace qn::kb {

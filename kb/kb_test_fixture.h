@@ -12,7 +12,7 @@
 
 #include "host/directories.h"
 #include "host/error_log.h"
-#include "kb/isam/writer/kb_writer.h"
+#include "platform/isam/writer/kb_writer.h"
 #include "kb/kb_open.h"
 
 namespace qn::kb {

@@ -8,6 +8,7 @@
 #include "config/config_qn.h"
 #include "config/test_dir.h"
 #include "kb/kb_test_fixture.h"
+#include "kb/model_select.h"
 #include "platform/message_box.h"
 #include "platform/resource_library.h"
 #include "platform/system_services.h"
@@ -215,7 +216,7 @@ TEST_F(ModelSelect, TooLittleFreeSpace) {
   // 250 KB is enough, and a drive that cannot be asked passes.
   for (std::optional<uint64_t> free : {std::optional<uint64_t>(250), std::optional<uint64_t>()}) {
     platform::set_free_space_probe([free] { return free; });
-    EXPECT_EQ(config::select_model(5), 5);
+    EXPECT_EQ(select_model(5), 5);
   }
   EXPECT_EQ(boxes_.size(), 1u);
 }
@@ -262,7 +263,7 @@ TEST_F(ModelSelect, ReadsKeyFilesModelRecordAndSettings) {
 
   // The model's own generator: its generator section is not read.
   config::reset_config_keys();
-  EXPECT_EQ(config::select_model(6), 6);
+  EXPECT_EQ(select_model(6), 6);
   EXPECT_EQ(mdl_info_path(0), "M6");
   EXPECT_EQ(config::GetConfigValue("A"), "1");
   EXPECT_EQ(config::GetConfigValue("B"), std::nullopt);

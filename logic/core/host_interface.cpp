@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "config/config_qn.h"
-#include "config/model_select.h"
+#include "config/settings.h"
 #include "host/dialog.h"
 #include "host/directories.h"
 #include "host/source_writer.h"
@@ -291,7 +291,7 @@ bool p_i_get_dirgen(Run& run, std::span<Term> a) {
   for (int i = 0; i < 5; ++i) fits = term_to_slot(a[static_cast<size_t>(i)], i) && fits;
   if (!fits) return failed(run, "i_get_dirgen");
   host::term_slots_open();
-  const host::GenerationDirs dirs = host::get_generation_dirs(model, generator);
+  const host::GenerationDirs dirs = host::get_generation_dirs(model, generator, config::get_ide_version_switch());
   // The host unifies u, s and n in this order; the first failure stops.
   const bool unified = host::term_unify_string(dirs.u, host::term_slot(2)) &&
                        host::term_unify_string(dirs.s, host::term_slot(3)) &&

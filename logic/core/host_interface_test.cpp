@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "config/config_qn.h"
-#include "config/model_select.h"
+#include "config/settings.h"
 #include "engine/clause_io.h"
 #include "engine/engine.h"
 #include "host/directories.h"
@@ -293,7 +293,7 @@ TEST_F(HostInterfaceTest, GenerationDirectories) {
   fs::current_path(dir_);
   Term u = Term::fresh_var(), s = Term::fresh_var(), n = Term::fresh_var();
   const bool ok = i_get_dirgen(run_, T("7"), T("11"), u, s, n);
-  const host::GenerationDirs expected = host::get_generation_dirs(7, 11);
+  const host::GenerationDirs expected = host::get_generation_dirs(7, 11, config::get_ide_version_switch());
   Term wrong = T("'QNSPC999\\\\'");
   Term u2 = Term::fresh_var(), n2 = Term::fresh_var();
   const bool mismatch = i_get_dirgen(run_, T("7"), T("11"), u2, wrong, n2);

@@ -11,8 +11,8 @@
 #include <optional>
 #include <thread>
 
-#include "host/app/generation.h"
-#include "host/app/generator_descriptor.h"
+#include "app/generation.h"
+#include "app/generator_descriptor.h"
 #include "host/error_log.h"
 #include "host/run_state.h"
 #include "platform/message_box.h"

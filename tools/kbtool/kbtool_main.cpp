@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "kb/isam/writer/kb_writer.h"
+#include "platform/isam/writer/kb_writer.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);

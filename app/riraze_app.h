@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "engine/engine.h"
-#include "host/app/generation.h"
+#include "app/generation.h"
 #include "platform/automation.h"
 #include "platform/event.h"
 #include "platform/resource_library.h"

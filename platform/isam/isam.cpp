@@ -1,6 +1,6 @@
 // The indexed-file library over SQLite: the database is read once at open
 // into sorted in-memory key arrays, and every read is served from them.
-#include "kb/isam/isam.h"
+#include "platform/isam/isam.h"
 
 #include <sqlite3.h>
 
@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "kb/isam/kb_layout.h"
-#include "kb/isam/pefiles.h"
+#include "platform/isam/kb_layout.h"
+#include "platform/isam/pefiles.h"
 #include "platform/path.h"
 
 namespace qn::kb {

@@ -1,15 +1,16 @@
-#include "host/app/riraze_app.h"
+#include "app/riraze_app.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "host/app/generator_descriptor.h"
-#include "host/app/qn_generator.h"
+#include "app/generator_descriptor.h"
+#include "app/qn_generator.h"
 #include "host/directories.h"
 #include "host/error_log.h"
 #include "host/riraze_dlg.h"
+#include "host/source_writer.h"
 #include "host/term_value.h"
-#include "kb/isam/isam.h"
+#include "platform/isam/isam.h"
 #include "platform/cp1252.h"
 #include "platform/message_box.h"
 #include "platform/path.h"
@@ -108,6 +109,7 @@ int CRirazeApp::RunAutomation() {
   // Nothing but the protocol may reach standard output from here on.
   const platform::ProtocolChannel channel = platform::take_protocol_channel();
   generation_ = std::make_unique<Generation>(engine_, standard_services());
+  source_writer().set_host(program_writer_host());
 
   auto thread = std::make_unique<CGenThread>(*generation_, channel);
   CRirazeDlg dialog([&thread] { thread->Resume(); });

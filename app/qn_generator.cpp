@@ -1,10 +1,11 @@
-#include "host/app/qn_generator.h"
+#include "app/qn_generator.h"
 
 #include <limits>
 
-#include "config/model_select.h"
-#include "host/app/generator_descriptor.h"
+#include "kb/model_select.h"
+#include "app/generator_descriptor.h"
 #include "host/riraze_dlg.h"
+#include "host/user_name.h"
 
 namespace qn::host {
 namespace {
@@ -45,10 +46,10 @@ CQnGenerator::CQnGenerator(int id, Generation& generation) : generation_(generat
   }
 }
 
-bool CQnGenerator::SetModelPath(std::string_view path) { return config::chdir_model_path(path) != 0; }
+bool CQnGenerator::SetModelPath(std::string_view path) { return kb::chdir_model_path(path) != 0; }
 
 bool CQnGenerator::SetUserName(std::string_view name) {
-  config::set_user_name(name);
+  host::set_user_name(name);
   return true;
 }
 

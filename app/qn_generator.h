@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "host/app/generation.h"
+#include "app/generation.h"
 #include "platform/automation.h"
 
 namespace qn::host {

@@ -1,6 +1,8 @@
-#include "host/app/generation.h"
+#include "app/generation.h"
+#include "config/settings.h"
 #include "host/directories.h"
 #include "kb/kb_open.h"
+#include "kb/model_queries.h"
 #include "logic/core/entries.h"
 
 namespace qn::host {
@@ -15,6 +17,17 @@ GenerationServices standard_services() {
   s.entry = "gen_main";
   s.program_dir = get_program_dir();
   return s;
+}
+
+WriterHost program_writer_host() {
+  WriterHost h = default_writer_host();
+  h.model_dir = [] { return kb::mdl_info_path(0); };
+  h.generator_dir = [] {
+    std::string dir;
+    config::GetGeneratorDir(dir);
+    return dir;
+  };
+  return h;
 }
 
 }  // namespace qn::host

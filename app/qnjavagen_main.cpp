@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "host/app/riraze_app.h"
+#include "app/riraze_app.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv, argv + argc);

@@ -1,4 +1,4 @@
-#include "kb/isam/kb_codec.h"
+#include "platform/isam/kb_codec.h"
 
 #include <cstdio>
 #include <cstring>

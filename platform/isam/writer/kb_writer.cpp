@@ -1,4 +1,4 @@
-#include "kb/isam/writer/kb_writer.h"
+#include "platform/isam/writer/kb_writer.h"
 
 #include <sqlite3.h>
 
@@ -11,8 +11,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "kb/isam/kb_codec.h"
-#include "kb/isam/pefiles.h"
+#include "platform/isam/kb_codec.h"
+#include "platform/isam/pefiles.h"
 #include "platform/find_files.h"
 
 namespace qn::kb {

@@ -1,4 +1,4 @@
-#include "host/app/generator_descriptor.h"
+#include "app/generator_descriptor.h"
 
 #include "host/run_state.h"
 #include "platform/message_box.h"

@@ -1,4 +1,4 @@
-#include "kb/isam/isam.h"
+#include "platform/isam/isam.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "kb/isam/kb_codec.h"
-#include "kb/isam/kb_layout.h"
-#include "kb/isam/writer/kb_writer.h"
+#include "platform/isam/kb_codec.h"
+#include "platform/isam/kb_layout.h"
+#include "platform/isam/writer/kb_writer.h"
 
 namespace qn::kb {
 namespace {

@@ -1,4 +1,4 @@
-#include "kb/isam/kb_layout.h"
+#include "platform/isam/kb_layout.h"
 
 #include <array>
 #include <cstring>

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "engine/engine.h"
+#include "host/source_writer.h"
 
 namespace qn::host {
 
@@ -54,6 +55,12 @@ struct GenerationServices {
 };
 
 GenerationServices standard_services();
+
+// The output writer's host of the program: the dialog and the error box,
+// the directory of the cached model record (empty before a model is
+// selected, so bare names stay in the current directory) and the
+// installation's generator directory.
+WriterHost program_writer_host();
 
 // The engine's configuration text.
 inline constexpr std::string_view kEngineConfig = "DBMODE=never\r\nKBDRIVER=no\r\n";

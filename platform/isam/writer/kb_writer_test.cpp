@@ -1,4 +1,4 @@
-#include "kb/isam/writer/kb_writer.h"
+#include "platform/isam/writer/kb_writer.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

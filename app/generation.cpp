@@ -1,9 +1,9 @@
-#include "host/app/generation.h"
+#include "app/generation.h"
 
 #include <array>
 #include <cstdio>
 
-#include "host/app/generator_descriptor.h"
+#include "app/generator_descriptor.h"
 #include "host/dialog.h"
 #include "host/error_log.h"
 #include "host/run_state.h"

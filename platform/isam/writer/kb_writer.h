@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "kb/isam/kb_layout.h"
+#include "platform/isam/kb_layout.h"
 
 namespace qn::kb {
 

@@ -1,4 +1,4 @@
-#include "kb/isam/pefiles.h"
+#include "platform/isam/pefiles.h"
 
 #include <fstream>
 #include <sstream>
