@@ -37,6 +37,33 @@ class RpcInvalidParams : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Deepest nesting of arrays and objects a message may have.
+inline constexpr int kMaxMessageDepth = 64;
+// Longest message line the server reads; a longer one is answered with an
+// error and dropped.
+inline constexpr size_t kMaxMessageLine = size_t{64} << 20;
+
+// Reads lines from a descriptor in time linear in their length. A line
+// longer than the limit is read to its end and dropped.
+class LineReader {
+ public:
+  static constexpr size_t kNoLimit = static_cast<size_t>(-1);
+  LineReader(int fd, size_t max_line) : fd_(fd), max_line_(max_line) {}
+  // The next line without its newline (and a final '\r'); a last line
+  // without a newline counts. Nothing at the end of input. A dropped line
+  // gives an empty text with too_long set.
+  std::optional<std::string> next_line(bool& too_long);
+
+ private:
+  int fd_;
+  size_t max_line_;
+  std::string buffer_;
+  size_t start_ = 0;    // first byte of the current line
+  size_t scanned_ = 0;  // bytes before this hold no newline
+  bool dropping_ = false;
+  bool eof_ = false;
+};
+
 class AutomationServer {
  public:
   // A method gets the params of the call (an empty array when the call has
@@ -56,10 +83,12 @@ class AutomationServer {
 
   // Reads messages from in_fd and writes each reply, with a newline, to
   // out_fd, until end of input, the final release, or a reply that cannot
-  // be written.
+  // be written. A line longer than the limit gets an error reply.
   void serve(int in_fd, int out_fd);
+  void set_max_line(size_t bytes) { max_line_ = bytes; }
 
  private:
+  size_t max_line_ = kMaxMessageLine;
   std::optional<nlohmann::json> handle_value(const nlohmann::json& msg);
 
   std::map<std::string, Method> methods_;
@@ -114,7 +143,7 @@ class AutomationClient {
   pid_t pid_ = -1;
   int to_server_ = -1;
   int from_server_ = -1;
-  std::string buffer_;
+  std::unique_ptr<LineReader> reader_;
   long next_id_ = 1;
   std::optional<int> status_;
 };
