@@ -73,6 +73,7 @@ bool Generation::Generate(int16_t first, int16_t model) {
   platform::FolderIndexScope folder_index;
   bool engine_started = false;  // the engine needs shutting down
   bool cleaned_up = false;      // the clean-up after the main entry has begun
+  cancelled_ = false;
   try {
     // 1. The knowledge base of the model; the run goes on whatever it answers.
     services_.open_knowledge_base(model);
@@ -120,6 +121,7 @@ bool Generation::Generate(int16_t first, int16_t model) {
       const std::array<int64_t, 2> args{first, model};
       engine_.call(services_.entry, args);
     } catch (const CPrologPoisonException& e) {
+      cancelled_ = true;
       ShowGenerationError(e.GetText());
     } catch (const CPrologException& e) {
       ShowGenerationError(e.GetText());

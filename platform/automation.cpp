@@ -1,6 +1,7 @@
 #include "platform/automation.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -197,11 +198,16 @@ std::optional<std::string> AutomationServer::handle(std::string_view line) {
 }
 
 void AutomationServer::serve(int in_fd, int out_fd) {
+  {
+    std::lock_guard lock(write_mutex_);
+    in_fd_ = in_fd;
+    out_fd_ = out_fd;
+  }
   LineReader reader(in_fd, max_line_);
   while (!released_) {
     bool too_long = false;
     std::optional<std::string> line = reader.next_line(too_long);
-    if (!line) return;
+    if (!line) break;
     std::optional<std::string> reply;
     if (too_long) {
       reply = dump(error_reply(nullptr, kRpcInvalidRequest,
@@ -211,8 +217,19 @@ void AutomationServer::serve(int in_fd, int out_fd) {
     } else {
       reply = handle(*line);
     }
-    if (reply && !write_all(out_fd, *reply + "\n")) return;
+    if (reply && !write_line(*reply)) break;
   }
+  std::lock_guard lock(write_mutex_);
+  in_fd_ = out_fd_ = -1;
+}
+
+bool AutomationServer::write_line(const std::string& line) {
+  std::lock_guard lock(write_mutex_);
+  return out_fd_ >= 0 && write_all(out_fd_, line + "\n");
+}
+
+bool AutomationServer::notify(std::string_view method, const json& params) {
+  return write_line(dump(json{{"jsonrpc", "2.0"}, {"method", std::string(method)}, {"params", params}}));
 }
 
 ProtocolChannel take_protocol_channel() {
@@ -307,6 +324,11 @@ json AutomationClient::call(std::string_view method, const json& params) {
       reply = json::parse(line);
     } catch (const json::exception&) {
       throw AutomationError(std::string(method) + ": unreadable reply: " + line);
+    }
+    if (reply.is_object() && !reply.contains("id") && reply.contains("method")) {
+      const json& m = reply["method"];
+      if (on_notification_ && m.is_string()) on_notification_(m.get<std::string>(), reply.value("params", json()));
+      continue;
     }
     if (!reply.is_object() || reply.value("id", json()) != json(id)) continue;  // not ours
     if (auto err = reply.find("error"); err != reply.end()) {

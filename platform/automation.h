@@ -13,10 +13,12 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -87,8 +89,20 @@ class AutomationServer {
   void serve(int in_fd, int out_fd);
   void set_max_line(size_t bytes) { max_line_ = bytes; }
 
+  // Sends a notification (a message without an id) to the client being
+  // served. Any thread, while serve runs; false when nothing is served or
+  // the line cannot be written.
+  bool notify(std::string_view method, const nlohmann::json& params);
+  // The input being served; -1 outside serve.
+  int input_fd() const { return in_fd_; }
+
  private:
+  bool write_line(const std::string& line);
+
   size_t max_line_ = kMaxMessageLine;
+  std::mutex write_mutex_;  // one line at a time on the output
+  int in_fd_ = -1;
+  int out_fd_ = -1;
   std::optional<nlohmann::json> handle_value(const nlohmann::json& msg);
 
   std::map<std::string, Method> methods_;
@@ -128,6 +142,10 @@ class AutomationClient {
   // AutomationError.
   nlohmann::json call(std::string_view method, const nlohmann::json& params);
 
+  // Receives the notifications the server sends while a call runs.
+  using NotificationHandler = std::function<void(const std::string& method, const nlohmann::json& params)>;
+  void set_notification_handler(NotificationHandler handler) { on_notification_ = std::move(handler); }
+
   // The final release: sends the notification "Release" and closes the
   // server's input.
   void release();
@@ -144,6 +162,7 @@ class AutomationClient {
   int to_server_ = -1;
   int from_server_ = -1;
   std::unique_ptr<LineReader> reader_;
+  NotificationHandler on_notification_;
   long next_id_ = 1;
   std::optional<int> status_;
 };
