@@ -17,7 +17,11 @@
 //   4  the run reported errors (error boxes; details in qnlog.err in the
 //      program folder for internal errors)
 //   5  the run was cancelled
-// The server tells of error boxes and a cancel as they happen.
+// The server tells of error boxes and a cancel as they happen. While it
+// runs, Ctrl-C does not end qngen: it reaches the server, whose dialog asks
+// whether to cancel, and qngen waits for the server to end.
+#include <signal.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -147,6 +151,13 @@ int main(int argc, char** argv) {
     return kFailed;
   }
 
+  // Ctrl-C in the terminal reaches the server too; its dialog asks. qngen
+  // stays to wait for the server and to report how the run ended.
+  struct sigaction ignore {}, saved_int {};
+  ignore.sa_handler = SIG_IGN;
+  ::sigemptyset(&ignore.sa_mask);
+  ::sigaction(SIGINT, &ignore, &saved_int);
+
   int errors_reported = 0;
   bool cancelled = false;
   server->set_notification_handler([&](const std::string& method, const nlohmann::json&) {
@@ -180,6 +191,7 @@ int main(int argc, char** argv) {
 
   server->release();
   const int server_status = server->wait();
+  ::sigaction(SIGINT, &saved_int, nullptr);
   if (server_status != 0) {
     std::fprintf(stderr, "qngen: the generator ended with status %d\n", server_status);
     if (status == 0) status = kFailed;
