@@ -7,6 +7,7 @@
 #include "host/dialog.h"
 #include "host/error_log.h"
 #include "host/run_state.h"
+#include "host/source_writer.h"
 #include "platform/folder_index.h"
 #include "platform/message_box.h"
 #include "platform/path.h"
@@ -121,7 +122,10 @@ bool Generation::Generate(int16_t first, int16_t model) {
       const std::array<int64_t, 2> args{first, model};
       engine_.call(services_.entry, args);
     } catch (const CPrologPoisonException& e) {
+      // A cancelled run keeps nothing half-written: the file being written
+      // when the cancel arrived goes.
       cancelled_ = true;
+      source_writer().abandon_output_file();
       ShowGenerationError(e.GetText());
     } catch (const CPrologException& e) {
       ShowGenerationError(e.GetText());

@@ -409,6 +409,18 @@ bool SourceWriter::close_output_file() {
   return ok;
 }
 
+void SourceWriter::abandon_output_file() {
+  if (file_ != nullptr) {
+    std::fclose(file_);
+    file_ = nullptr;
+    const std::string fs_path = platform::map_path(path_);
+    if (platform::remove_file(fs_path)) platform::note_removed(fs_path);
+  }
+  buffer_.clear();
+  line_count_ = 0;
+  error_ = 0;
+}
+
 std::string SourceWriter::locate_template(std::string_view file) const {
   const std::string name(file);
   std::string path = platform::map_path(name);

@@ -89,6 +89,9 @@ class SourceWriter final : public LineSink {
   // True when no write error occurred in this file; resets the line
   // counter and the error state.
   bool close_output_file();
+  // Closes the file being written, if any, and removes it: what it holds
+  // is incomplete (a cancelled run).
+  void abandon_output_file();
   // Copies a template into the output, "#n" replaced by argument n of args.
   bool print_template(std::string_view file, const TermValue& before, const TermValue& after,
                       const TermValue& args);

@@ -232,6 +232,34 @@ bool AutomationServer::notify(std::string_view method, const json& params) {
   return write_line(dump(json{{"jsonrpc", "2.0"}, {"method", std::string(method)}, {"params", params}}));
 }
 
+HangupWatch::HangupWatch(int fd, std::function<void()> on_hangup) {
+  if (fd < 0 || ::pipe2(wake_, O_CLOEXEC) != 0) return;
+  thread_ = std::thread([fd, wake = wake_[0], on_hangup = std::move(on_hangup)] {
+    for (;;) {
+      // No events asked for the pipe: only its hang-up (or an error) shows.
+      pollfd fds[2] = {{fd, 0, 0}, {wake, POLLIN, 0}};
+      const int rc = ::poll(fds, 2, -1);
+      if (rc < 0 && errno == EINTR) continue;
+      if (rc < 0 || fds[1].revents != 0) return;
+      if (fds[0].revents & (POLLHUP | POLLERR)) {
+        on_hangup();
+        return;
+      }
+      if (fds[0].revents & POLLNVAL) return;
+    }
+  });
+}
+
+HangupWatch::~HangupWatch() {
+  if (thread_.joinable()) {
+    (void)!::write(wake_[1], "x", 1);
+    thread_.join();
+  }
+  for (int fd : wake_) {
+    if (fd >= 0) ::close(fd);
+  }
+}
+
 ProtocolChannel take_protocol_channel() {
   ignore_broken_pipe();
   ProtocolChannel ch;

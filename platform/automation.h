@@ -109,6 +109,21 @@ class AutomationServer {
   bool released_ = false;
 };
 
+// While it exists, a thread watches a pipe for its writer going away (the
+// client's end of the input closed) and then calls on_hangup once, on that
+// thread. Nothing is read from the pipe.
+class HangupWatch {
+ public:
+  HangupWatch(int fd, std::function<void()> on_hangup);
+  ~HangupWatch();
+  HangupWatch(const HangupWatch&) = delete;
+  HangupWatch& operator=(const HangupWatch&) = delete;
+
+ private:
+  int wake_[2] = {-1, -1};
+  std::thread thread_;
+};
+
 struct ProtocolChannel {
   int in_fd = -1;
   int out_fd = -1;

@@ -141,6 +141,43 @@ TEST(RunControlInterrupt, CtrlCReachesTheDialogAndQngenWaitsForTheServer) {
     EXPECT_FALSE(fs::exists(model / "sm11_1.ari"));
   }
 }
+
+// The client goes away during a run (its end of the server's input
+// closes): the server cancels the run, keeps no half-written file and no
+// state, tells the cancel, and ends.
+TEST(RunControlInterrupt, InputEndingDuringARunCancelsIt) {
+  TempDir dir;
+  const fs::path model = fs::path(dir.path()) / "model";
+  fs::copy(std::string(QN_SOURCE_DIR) + "/examples/sample-model", model, fs::copy_options::recursive);
+  for (const char* f : {"PEFILES", "knowledge.db"}) fs::copy_file(fs::path(QN_SAMPLE_KB_DIR) / f, model / f);
+  for (int i = 100; i < 4100; ++i) {
+    write_file((model / "DEMO/MDL001/GEN00" / ("m" + std::to_string(i) + ".spc")).string(),
+               "spec_i([mnu, " + std::to_string(i) + ", 'Menu', 'Menu" + std::to_string(i) + "', 0, 0]).\n");
+  }
+  const std::string requests =
+      R"({"jsonrpc":"2.0","method":"SetModelPath","params":[")" + model.string() + R"("],"id":1})" "\n"
+      R"({"jsonrpc":"2.0","method":"SetUserName","params":["DEMO"],"id":2})" "\n"
+      R"({"jsonrpc":"2.0","method":"Generate","params":[1,1],"id":3})" "\n";
+  ProcessResult r = run_process({kProgramDir + "/qnjavagen", "-Automation"},
+                                ProcessOptions()
+                                    .with_input(requests)
+                                    .close_input_when("Menu1")
+                                    .with_env("QN_REGISTRY_FILE", dir / "registry.ini")
+                                    .with_env("QNUSER", std::nullopt)
+                                    .with_env("TERM", "dumb"));
+  ASSERT_FALSE(r.timed_out) << r.err.substr(r.err.size() > 2000 ? r.err.size() - 2000 : 0);
+  EXPECT_NE(r.out.find("\"RunCancelled\""), std::string::npos) << r.out;
+  EXPECT_NE(r.err.find("Operation cancelled by user"), std::string::npos);
+  EXPECT_FALSE(fs::exists(model / "sm11_1.ari"));
+  // Some specification files were left for the next run, and every source
+  // that was kept is whole.
+  EXPECT_TRUE(fs::exists(model / "DEMO/MDL001/GEN00/m4099.spc"));
+  for (const auto& e : fs::directory_iterator(model)) {
+    if (e.path().extension() != ".java") continue;
+    const std::string text = read_file(e.path().string());
+    EXPECT_TRUE(text.ends_with("}\n")) << e.path();
+  }
+}
 #endif
 
 }  // namespace
