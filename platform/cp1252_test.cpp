@@ -35,5 +35,24 @@ TEST(PlatformCp1252, Texts) {
   EXPECT_EQ(icompare_1252("\xE9", "\xC9"), 0);
 }
 
+TEST(PlatformCp1252, Utf16) {
+  struct Case {
+    unsigned char byte;
+    char16_t unit;
+  };
+  const Case cases[] = {{'A', u'A'}, {0x80, 0x20AC}, {0x81, 0x0081}, {0x8D, 0x008D}, {0x8F, 0x008F},
+                        {0x90, 0x0090}, {0x9D, 0x009D}, {0x9F, 0x0178}, {0xA0, 0x00A0}, {0xE9, 0x00E9},
+                        {0xFF, 0x00FF}, {0x00, 0x0000}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(utf16_of_1252(c.byte), c.unit) << int(c.byte);
+    EXPECT_EQ(cp1252_of_utf16(c.unit), c.byte) << int(c.unit);
+  }
+  // Every byte string survives; what the code page cannot show becomes '?'.
+  std::string all;
+  for (int c = 0; c < 256; ++c) all.push_back(static_cast<char>(c));
+  EXPECT_EQ(cp1252_from_utf16(utf16_from_1252(all)), all);
+  EXPECT_EQ(cp1252_from_utf16(u"a\u0100\u0085\u4E2Dz"), "a???z");
+}
+
 }  // namespace
 }  // namespace qn::platform

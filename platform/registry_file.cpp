@@ -60,6 +60,44 @@ bool needs_quotes(std::string_view s) {
   return s.empty() || s.find_first_of(" \t\"\\") != std::string_view::npos;
 }
 
+// Writes the file through a temporary beside it, so a failure leaves the
+// former file intact.
+bool write_whole(const std::string& file, const std::string& text, std::string* error) {
+  auto fail = [&](const std::string& what) {
+    if (error) *error = what + " " + file + ": " + std::strerror(errno);
+    return false;
+  };
+  fs::path target(file);
+  std::error_code ec;
+  if (target.has_parent_path()) {
+    fs::create_directories(target.parent_path(), ec);
+    if (ec) {
+      errno = ec.value();
+      return fail("Cannot create the folder of");
+    }
+  }
+  std::string temp = file + ".tmp" + std::to_string(::getpid());
+  {
+    std::ofstream f(temp, std::ios::binary | std::ios::trunc);
+    if (!f) return fail("Cannot write");
+    f << text;
+    f.flush();
+    if (!f) {
+      int saved = errno;
+      fs::remove(temp, ec);
+      errno = saved;
+      return fail("Cannot write");
+    }
+  }
+  fs::rename(temp, target, ec);
+  if (ec) {
+    fs::remove(temp, ec);
+    errno = ec.value();
+    return fail("Cannot replace");
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string registry_file_path() {
@@ -101,39 +139,7 @@ bool register_server(const ServerRegistration& reg, const std::string& file,
     for (const std::string& line : sections[i].lines) out << line << '\n';
   }
 
-  auto fail = [&](const std::string& what) {
-    if (error) *error = what + " " + file + ": " + std::strerror(errno);
-    return false;
-  };
-  fs::path target(file);
-  std::error_code ec;
-  if (target.has_parent_path()) {
-    fs::create_directories(target.parent_path(), ec);
-    if (ec) {
-      errno = ec.value();
-      return fail("Cannot create the folder of");
-    }
-  }
-  std::string temp = file + ".tmp" + std::to_string(::getpid());
-  {
-    std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-    if (!f) return fail("Cannot write");
-    f << out.str();
-    f.flush();
-    if (!f) {
-      int saved = errno;
-      fs::remove(temp, ec);
-      errno = saved;
-      return fail("Cannot write");
-    }
-  }
-  fs::rename(temp, target, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    errno = ec.value();
-    return fail("Cannot replace");
-  }
-  return true;
+  return write_whole(file, out.str(), error);
 }
 
 std::optional<ServerRegistration> find_server(std::string_view prog_id,
@@ -192,6 +198,121 @@ std::vector<std::string> split_command(std::string_view command) {
     words.push_back(std::move(word));
   }
   return words;
+}
+
+// The key tree.
+
+namespace {
+
+// Key paths compare ignoring case and with blanks around the names dropped.
+bool same_key(std::string_view a, std::string_view b) { return iequals_1252(trim(a), trim(b)); }
+
+// True when key is below parent ("A\\B" is below "a").
+bool is_below(std::string_view key, std::string_view parent) {
+  std::string k = trim(key), p = trim(parent);
+  return k.size() > p.size() + 1 && k[p.size()] == '\\' &&
+         iequals_1252(std::string_view(k).substr(0, p.size()), p);
+}
+
+bool has_line_break(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+
+bool is_value_line(std::string_view line, std::string_view name, size_t* eq) {
+  *eq = line.find('=');
+  if (*eq == std::string_view::npos) return false;
+  std::string n = trim(line.substr(0, *eq));
+  return name.empty() ? n == "@" : (n != "@" && iequals_1252(n, name));
+}
+
+}  // namespace
+
+RegistryTree RegistryTree::load(const std::string& file) {
+  RegistryTree tree;
+  auto read = read_sections(file);
+  tree.sections_.clear();
+  for (auto& s : read) tree.sections_.push_back({std::move(s.name), std::move(s.lines)});
+  return tree;
+}
+
+std::string RegistryTree::text() const {
+  std::ostringstream out;
+  for (size_t i = 0; i < sections_.size(); ++i) {
+    if (i > 0) out << '[' << sections_[i].name << "]\n";
+    for (const std::string& line : sections_[i].lines) out << line << '\n';
+  }
+  return out.str();
+}
+
+bool RegistryTree::save(const std::string& file, std::string* error) const {
+  return write_whole(file, text(), error);
+}
+
+RegistryTree::Section* RegistryTree::find(std::string_view key) {
+  for (size_t i = 1; i < sections_.size(); ++i) {
+    if (same_key(sections_[i].name, key)) return &sections_[i];
+  }
+  return nullptr;
+}
+
+const RegistryTree::Section* RegistryTree::find(std::string_view key) const {
+  return const_cast<RegistryTree*>(this)->find(key);
+}
+
+bool RegistryTree::has_key(std::string_view key) const {
+  for (size_t i = 1; i < sections_.size(); ++i) {
+    if (same_key(sections_[i].name, key) || is_below(sections_[i].name, key)) return true;
+  }
+  return false;
+}
+
+bool RegistryTree::create_key(std::string_view key) {
+  if (has_line_break(key)) return false;
+  if (!find(key)) sections_.push_back({trim(key), {}});
+  return true;
+}
+
+bool RegistryTree::set_value(std::string_view key, std::string_view name, std::string_view value) {
+  if (has_line_break(name) || has_line_break(value) || name.find('=') != std::string_view::npos ||
+      !create_key(key)) {
+    return false;
+  }
+  Section* s = find(key);
+  std::string line = (name.empty() ? std::string("@") : std::string(name)) + "=" + std::string(value);
+  size_t eq;
+  for (std::string& l : s->lines) {
+    if (is_value_line(l, name, &eq)) {
+      l = l.substr(0, eq + 1) + std::string(value);  // the name keeps its first spelling
+      return true;
+    }
+  }
+  s->lines.push_back(std::move(line));
+  return true;
+}
+
+std::optional<std::string> RegistryTree::value(std::string_view key, std::string_view name) const {
+  const Section* s = find(key);
+  if (!s) return std::nullopt;
+  size_t eq;
+  for (const std::string& l : s->lines) {
+    if (is_value_line(l, name, &eq)) {
+      std::string v = l.substr(eq + 1);
+      if (!v.empty() && v.back() == '\r') v.pop_back();
+      return v;
+    }
+  }
+  return std::nullopt;
+}
+
+bool RegistryTree::remove_key(std::string_view key) {
+  bool found = false;
+  for (size_t i = 1; i < sections_.size();) {
+    if (same_key(sections_[i].name, key) || is_below(sections_[i].name, key)) {
+      sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(i));
+      found = true;
+    } else {
+      ++i;
+    }
+  }
+  return found;
 }
 
 }  // namespace qn::platform

@@ -13,6 +13,18 @@
 //   DisplayName=Quenora Java Generator
 //
 // A program path holding blanks or quotes is written between double quotes.
+//
+// The same file holds the key tree of registered classes (RegistryTree):
+// each key path under the classes root is one section, its values below it,
+// "@" naming the default value:
+//
+//   [CLSID\{8C361A27-232E-11D3-9390-00105A008D87}\InprocServer32]
+//   @=/opt/qn/bin/libQnOffice.so
+//   ThreadingModel=both
+//
+// A key exists when it has a section or a key below it has one, so creating
+// a deep key writes only that key's section. A server entry above is simply a
+// key with named values.
 #pragma once
 
 #include <optional>
@@ -50,5 +62,39 @@ std::optional<ServerRegistration> find_server(std::string_view prog_id,
 // it holds blanks or quotes), and the reverse split.
 std::string make_command(std::string_view program, const std::vector<std::string>& args);
 std::vector<std::string> split_command(std::string_view command);
+
+// The key tree of a registry file, read whole and written back whole. Key
+// paths use '\' between names and compare ignoring case; sections that are
+// not touched are written back exactly as read.
+class RegistryTree {
+ public:
+  // A missing file reads as an empty tree.
+  static RegistryTree load(const std::string& file);
+  // Replaces the file as a whole (folders created as needed); false with
+  // *error set when it cannot be written.
+  bool save(const std::string& file, std::string* error) const;
+
+  bool has_key(std::string_view key) const;
+  // False for a key holding a line break.
+  bool create_key(std::string_view key);
+  // name "" is the default value ("@"). Creates the key as needed; an
+  // existing value is replaced in place. False, writing nothing, for a text
+  // the file cannot hold: a line break anywhere, or '=' in the name.
+  bool set_value(std::string_view key, std::string_view name, std::string_view value);
+  std::optional<std::string> value(std::string_view key, std::string_view name) const;
+  // Removes the key with all its subkeys; false when it did not exist.
+  bool remove_key(std::string_view key);
+
+  std::string text() const;
+
+ private:
+  struct Section {
+    std::string name;
+    std::vector<std::string> lines;
+  };
+  Section* find(std::string_view key);
+  const Section* find(std::string_view key) const;
+  std::vector<Section> sections_{1};  // [0]: the lines before the first header
+};
 
 }  // namespace qn::platform

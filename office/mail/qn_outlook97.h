@@ -1,0 +1,26 @@
+// CQnOutlook97: the Outlook 97 mail back-end. Error and DisplayMessages follow the module's result
+// convention; the other members answer E_NOTIMPL until the Outlook issue builds them.
+#pragma once
+
+#include "office/co_object.h"
+
+namespace qn::office {
+
+class CQnOutlook97 final : public CoObject<IQnOutlook97> {
+ public:
+  explicit CQnOutlook97(com::IUnknown* outer) : CoObject(outer, IID_IQnOutlook97, true) {}
+
+  HRESULT ChangeFolder(BSTR, SHORT, SHORT, SHORT*) override { return com::E_NOTIMPL; }
+  HRESULT Receive(BSTR*, BSTR*, BSTR*, BSTR*, BSTR*, BSTR*, DATE*, DATE*, SHORT*) override {
+    return com::E_NOTIMPL;
+  }
+  HRESULT Send(BSTR, BSTR, BSTR, BSTR, BSTR, BSTR, SHORT*) override { return com::E_NOTIMPL; }
+  HRESULT get_Count(LONG*) override { return com::E_NOTIMPL; }
+  HRESULT get_Error(SHORT* value) override { return error_get(value); }
+  HRESULT put_AddressFormat(SHORT) override { return com::E_NOTIMPL; }
+  HRESULT put_AttachDir(BSTR) override { return com::E_NOTIMPL; }
+  HRESULT put_DispayMessages(SHORT value) override { return display_messages_put(value); }
+  HRESULT put_EditWindow(SHORT) override { return com::E_NOTIMPL; }
+};
+
+}  // namespace qn::office
