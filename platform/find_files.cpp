@@ -25,6 +25,8 @@ bool fail() {
 
 }  // namespace
 
+void remember_errno() { t_last_error = errno; }
+
 bool wildcard_match(std::string_view pattern, std::string_view name) {
   // A final '.' asks for a name without an extension ("*." matches "README",
   // not "a.txt"): the name may hold no more dots than the rest of the
