@@ -1,0 +1,50 @@
+#include "logic/web/rule_utilities.h"
+
+#include "logic/core/attributes.h"
+#include "logic/core/rule_terms.h"
+#include "logic/sql/form_controls.h"
+#include "logic/web/pending.h"
+
+namespace qn::logic {
+
+using engine::Term;
+
+int64_t att_len_cap(const Term& type, int64_t length) {
+  if (numeric_type(type) && length > 15) return 15;
+  if (type == "bits") return ctrl_prop_type("Bitmap").length;
+  return length;
+}
+
+bool gen_user_event(Run& run, const Term& event, const Term& level) {
+  if (text_of(event) == "Rfr") {
+    gen_refresh_cmd(run, level, atom("n"));
+    return true;
+  }
+  gen_event_cmd_call(run, event, level);
+  return true;
+}
+
+bool refresh_cmd(Run& run, const Term& level, const Term& mode) { return gen_refresh_cmd(run, level, mode); }
+
+void assert_attri(Run& run, const Term& att, const Term& name, const Term& type, const Term& length,
+                  const Term& decimals, const Term& picture) {
+  if (run.facts().exists(fact("attri_i", {att, var()}))) return;
+  run.facts().asserta(fact("attri_i", {att, Term::list({name, type, length, decimals, picture, num(1),
+                                                        atom(""), atom(""), num(0)})}));
+}
+
+void assert_attris(Run& run, const Term& model, const Term& atts) {
+  for (const Term& a : atts.list_items()) {
+    auto t = get_attri_type(run, model, a);
+    auto n = get_attri_name(run, model, a);
+    if (!t || !n) continue;
+    auto pic = get_attri_pic(run, model, a);
+    assert_attri(run, a, *n, t->type, t->length, t->decimals, pic.value_or(atom("")));
+  }
+}
+
+void retract_attris(Run& run, const Term& atts) {
+  for (const Term& a : atts.list_items()) run.facts().retract(fact("attri_i", {a, var()}));
+}
+
+}  // namespace qn::logic
