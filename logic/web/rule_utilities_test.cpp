@@ -1,0 +1,34 @@
+#include "logic/web/rule_utilities.h"
+
+#include "logic/web/test_fixture.h"
+
+namespace qn::logic {
+namespace {
+
+using namespace webtest;
+
+TEST(RuleUtilities, LengthCap) {
+  struct Case {
+    const char* type;
+    int64_t length, out;
+  } cases[] = {{"pac", 18, 15}, {"int", 16, 15}, {"zon", 15, 15}, {"bin", 20, 15},
+               {"char", 300, 300}, {"vchar", 2000, 2000}, {"bits", 1, 2048}};
+  for (const auto& c : cases) EXPECT_EQ(att_len_cap(t(c.type), c.length), c.out) << c.type;
+  EXPECT_EQ(bits_default_pic(), "");
+}
+
+TEST(RuleUtilities, AttributeFactsAndUserEvents) {
+  Fixture f("attri_i('A', [old]).");
+  assert_attri(f.run, t("'A'"), t("'NEW'"), t("int"), t("4"), t("0"), t("''"));
+  assert_attri(f.run, t("'B'"), t("'BNAME'"), t("char"), t("10"), t("0"), t("'X(10)'"));
+  EXPECT_EQ(f.all("attri_i", 2), "attri_i('B',['BNAME',char,10,0,'X(10)',1,'','',0]) attri_i('A',[old]) ");
+  retract_attris(f.run, t("['A', 'B', 'C']"));
+  EXPECT_EQ(f.all("attri_i", 2), "");
+  // An event neither in the event source nor Load/Refresh: nothing, success.
+  EXPECT_TRUE(gen_user_event(f.run, t("'Enter'"), t("1")));
+  EXPECT_TRUE(gen_user_event(f.run, t("'Rfr'"), t("1")));
+  EXPECT_EQ(f.lines(), Lines{});
+}
+
+}  // namespace
+}  // namespace qn::logic
