@@ -99,13 +99,14 @@ Term as_to_tok(const Term& parms) {
   return Term::list(out);
 }
 
-std::string var_to_dcl(Run& run, const Term& name, const Term& att) {
+namespace {
+
+// The declared text from the dimensions found (nullopt: none).
+std::string decl_text(Run& run, const Term& name, const std::optional<Term>& dims) {
   std::string decl = text_of(name);
   if (auto init = run.facts().first(fact("fld_initial_i", {name, var()}))) {
     return decl + " = " + text_of(init->arg(2));
   }
-  auto dims = var_dim(run, att);
-  if (!dims) dims = var_dim(run, name);
   if (dims) {
     const auto d = dims->is_list() ? dims->list_items() : std::vector<Term>{*dims};
     if (!d.empty()) decl += "[]";
@@ -114,50 +115,96 @@ std::string var_to_dcl(Run& run, const Term& name, const Term& att) {
   return decl;
 }
 
+}  // namespace
+
+std::string var_to_dcl(Run& run, const Term& name, const Term& att) {
+  auto dims = var_dim(run, att);
+  if (!dims) dims = var_dim(run, name);
+  return decl_text(run, name, dims);
+}
+
 bool gen_var_declarations(Run& run) {
   auto& facts = run.facts();
   const auto rows = java_var_type_rows();
   // Each pending declaration goes to the first row that fits it; the rows
   // are then written in table order, each in the order of declaration.
-  std::vector<std::vector<Term>> by_row(rows.size());
-  std::vector<Term> unknown, kept;
+  // A pending declaration: the fact, its attribute and its type.
+  struct Pending {
+    Term fact, att, type;
+  };
+  std::vector<std::vector<Pending>> by_row(rows.size());
+  std::vector<Pending> unknown;
+  std::vector<Term> kept, rest;
+  // The rows a type matches, found once per type met.
+  std::vector<std::pair<Term, std::vector<size_t>>> rows_of_type;
+  auto matching_rows = [&](const Term& type) -> const std::vector<size_t>& {
+    for (const auto& [t, r] : rows_of_type) {
+      if (t == type) return r;
+    }
+    std::vector<size_t> r;
+    for (size_t i = 0; i < rows.size(); ++i) {
+      if (java_var_type_row_matches(rows[i], type)) r.push_back(i);
+    }
+    return rows_of_type.emplace_back(type, std::move(r)).second;
+  };
   for (const Term& f : facts.clauses("fld_to_dcl_i", 3)) {
-    if (!(f.arg(2) == "s")) continue;
-    const auto d = f.arg(3).list_items();
-    const Term type = d.size() > 1 ? d[1] : Term::atom("");
-    const int64_t len = d.size() > 2 ? int_of(d[2]) : 0;
-    const int64_t dec = d.size() > 3 ? int_of(d[3]) : 0;
-    size_t i = 0;
-    for (; i < rows.size(); ++i) {
-      if (java_var_type_row_matches(rows[i], type) && len <= rows[i].max_length &&
-          dec <= rows[i].max_decimals) {
+    if (!(f.arg(2) == "s")) {
+      rest.push_back(f);
+      continue;
+    }
+    // [Att, Type, Length, Decimals | _]
+    Term d[4];
+    Term rest = f.arg(3);
+    for (int k = 0; k < 4 && rest.is_cons(); ++k, rest = rest.arg(2)) d[k] = rest.arg(1);
+    const Term type = d[1].is_var() ? Term::atom("") : d[1];
+    const int64_t len = int_of(d[2]);
+    const int64_t dec = int_of(d[3]);
+    size_t found = rows.size();
+    for (size_t i : matching_rows(type)) {
+      if (len <= rows[i].max_length && dec <= rows[i].max_decimals) {
+        found = i;
         break;
       }
     }
-    if (i < rows.size()) {
-      by_row[i].push_back(f);
+    const Term att = d[0].is_nil() ? f.arg(1) : d[0];
+    if (found < rows.size()) {
+      by_row[found].push_back({f, att, type});
     } else if (known_type(type)) {
       kept.push_back(f);
     } else {
-      unknown.push_back(f);
+      unknown.push_back({f, att, type});
     }
   }
+  // The dim rules, read once (var_dim/2 of each name would read them all
+  // for every variable).
+  std::vector<std::pair<Term, Term>> dim_rules;
+  for (const Term& r : facts.findall(fact("rule_i", {var(), fact("dim", {var(), var()})}))) {
+    dim_rules.emplace_back(r.arg(2).arg(1), r.arg(2).arg(2));
+  }
+  auto dims_of = [&](const Term& att, const Term& name) -> std::optional<Term> {
+    for (const Term& key : {att, name}) {
+      for (const auto& [v, d] : dim_rules) {
+        if (v == key) return d;
+      }
+    }
+    return std::nullopt;
+  };
   Out out(run);
   for (size_t i = 0; i < rows.size(); ++i) {
-    for (const Term& f : by_row[i]) {
-      const Term& name = f.arg(1);
-      const auto d = f.arg(3).list_items();
-      const Term& att = d.empty() ? name : d[0];
-      const std::string java_type = rows[i].java_type ? rows[i].java_type : text_of(d[1].arg(1));
-      out.pieces({field_visibility(run, name, java_type), java_type, var_to_dcl(run, name, att), ";"});
+    for (const Pending& p : by_row[i]) {
+      const Term& name = p.fact.arg(1);
+      const std::string java_type = rows[i].java_type ? rows[i].java_type : text_of(p.type.arg(1));
+      out.pieces({field_visibility(run, name, java_type), java_type, decl_text(run, name, dims_of(p.att, name)),
+                  ";"});
     }
   }
-  for (const Term& f : unknown) {
-    const auto d = f.arg(3).list_items();
-    emit_comment(run, {"Error: Attribute", d.empty() ? f.arg(1) : d[0], "type", d.size() > 1 ? d[1] : Term::atom(""),
-                       "has an unrecognized type."});
+  for (const Pending& p : unknown) {
+    emit_comment(run, {"Error: Attribute", p.att, "type", p.type, "has an unrecognized type."});
   }
-  facts.retract_all(fact("fld_to_dcl_i", {var(), atom("s"), var()}));
+  // Every kind-s declaration goes at once; the other kinds stay in their
+  // order, then the charp ones (never written).
+  facts.abolish("fld_to_dcl_i", 3);
+  for (const Term& f : rest) facts.assertz(f);
   for (const Term& f : kept) facts.assertz(f);
   return out.ok();
 }
