@@ -1,6 +1,7 @@
 #include "logic/web/rule_utilities.h"
 
 #include "logic/core/attributes.h"
+#include "logic/core/levels.h"
 #include "logic/core/rule_terms.h"
 #include "logic/sql/form_controls.h"
 #include "logic/web/pending.h"
@@ -45,6 +46,49 @@ void assert_attris(Run& run, const Term& model, const Term& atts) {
 
 void retract_attris(Run& run, const Term& atts) {
   for (const Term& a : atts.list_items()) run.facts().retract(fact("attri_i", {a, var()}));
+}
+
+namespace {
+
+bool in_list(const Term& list, const Term& x) {
+  for (const Term& i : list.list_items()) {
+    if (i == x) return true;
+  }
+  return false;
+}
+
+// Some formula action of Level outputs Att; for insert mode only one
+// computed on insert.
+bool formula_output(Run& run, const Term& level, const Term& att, bool insert_only) {
+  for (const Term& a : run.facts().findall(fact("a_i", {var(), level, atom("f"), var(), var(), var()}))) {
+    if (insert_only) {
+      if (!a.arg(5).is_nil()) continue;
+      const Term& info = a.arg(6);
+      if (!info.is_cons() || !in_list(info.arg(1), atom("insert"))) continue;
+    }
+    for (const Term& v : run.facts().findall(fact("v_i", {atom("f"), atom("o"), a.arg(1), var()}))) {
+      if (in_list(v.arg(4), att)) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+bool level_atts_mode_check(Run& run, std::string_view mode, bool check_mode) {
+  const Term level = first_level(run);
+  auto lvl = run.facts().first(fact("level_i", {level, var()}));
+  auto st = run.facts().first(fact("struct_i", {level, var(), var(), var()}));
+  if (!lvl || !st) return false;
+  const Term& atts = st->arg(3);
+  if (check_mode && !in_list(atts, atom("Mode"))) return false;
+  const auto info = lvl->arg(2).list_items();
+  const Term keys = info.size() > 2 ? info[2] : Term::list({});
+  for (const Term& k : keys.list_items()) {
+    if (in_list(atts, k)) continue;
+    if (!formula_output(run, level, k, mode == "i")) return false;
+  }
+  return true;
 }
 
 }  // namespace qn::logic

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "engine/term.h"
 #include "logic/core/run.h"
@@ -33,5 +34,14 @@ void assert_attri(Run& run, const engine::Term& att, const engine::Term& name, c
 void assert_attris(Run& run, const engine::Term& model, const engine::Term& atts);
 // retract_attris/1: one attri_i/2 fact of each attribute; always succeeds.
 void retract_attris(Run& run, const engine::Term& atts);
+
+// level_atts_mode_check/1 (Mode u, d or i): the first level's attributes
+// hold the standard variable Mode, and each of its key attributes (third
+// element of level_i/2) is one of its attributes or the output (v_i/4 f, o)
+// of a formula action (a_i/6 kind f) of the level; for Mode i only a
+// formula whose fifth element is [] and whose information starts with a
+// list holding insert counts. With check_mode false the first condition is
+// left out (the user-mode key check of work panels).
+bool level_atts_mode_check(Run& run, std::string_view mode, bool check_mode = true);
 
 }  // namespace qn::logic

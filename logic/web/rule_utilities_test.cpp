@@ -30,5 +30,32 @@ TEST(RuleUtilities, AttributeFactsAndUserEvents) {
   EXPECT_EQ(f.lines(), Lines{});
 }
 
+TEST(RuleUtilities, FirstLevelKeysAtHand) {
+  // Level 1 keys: custid (an attribute) and invid (computed or not).
+  const std::string level = "level_i(1, [invoice, [invoice], [custid, invid]]). ";
+  const std::string with_mode = "struct_i(1, 0, ['Mode', custid, name], []). ";
+  const std::string on_insert =
+      "a_i(7, 1, f, x, [], [[insert, update]]). v_i(f, o, 7, [invid]). ";
+  const std::string always = "a_i(8, 1, f, x, [c], [[update]]). v_i(f, o, 8, [invid]). ";
+  struct Case {
+    std::string facts;
+    bool u, d, i, u_without_mode;
+  } cases[] = {
+      {level + with_mode, false, false, false, false},  // invid nowhere
+      {level + with_mode + on_insert, true, true, true, true},
+      {level + with_mode + always, true, true, false, true},  // not an insert formula
+      {level + "struct_i(1, 0, [custid, invid], []). ", false, false, false, true},  // no Mode
+      {level + "struct_i(1, 0, ['Mode', custid, invid], []). a_i(9, 2, f, x, [], [[insert]]). "
+               "v_i(f, o, 9, [invid]). ", true, true, true, true},
+  };
+  for (const auto& c : cases) {
+    Fixture f(c.facts);
+    EXPECT_EQ(level_atts_mode_check(f.run, "u"), c.u) << c.facts;
+    EXPECT_EQ(level_atts_mode_check(f.run, "d"), c.d) << c.facts;
+    EXPECT_EQ(level_atts_mode_check(f.run, "i"), c.i) << c.facts;
+    EXPECT_EQ(level_atts_mode_check(f.run, "u", false), c.u_without_mode) << c.facts;
+  }
+}
+
 }  // namespace
 }  // namespace qn::logic
