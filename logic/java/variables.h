@@ -44,6 +44,12 @@ std::optional<std::string> temp_var(Run& run, std::string_view usage, const engi
 // auxname/2: the parameter's p_auxname/2, else the Java name of the
 // variable token of an is_i/2 name; nullopt otherwise.
 std::optional<std::string> auxname(Run& run, const engine::Term& att);
+// get_att_var/2: the auxiliary variable of an attribute, recorded with kind s.
+std::optional<std::string> get_att_var(Run& run, const engine::Term& att);
+// declare_ctl_var/2: the variable behind a form control named W..., O...,
+// l..., L..., X... or E... is declared with the attribute's type (kind s);
+// other controls have none. Fails for an attribute without a type.
+bool declare_ctl_var(Run& run, const engine::Term& control, const engine::Term& att);
 // parm_var_ref/3: Ref in every case.
 inline std::string parm_var_ref(const engine::Term&, std::string_view ref) { return std::string(ref); }
 // sql_var_ref/3: Ref; a variable that is no element of the subfile of the
