@@ -143,6 +143,29 @@ std::optional<std::string> auxname(Run& run, const Term& att) {
   return std::nullopt;
 }
 
+std::string var_target_ref(Run& run, const Term& name, const Term& levels, std::string_view scope) {
+  std::optional<std::string> ref = subfile_element_ref(run, name);
+  const auto pairs = levels.list_items();
+  for (size_t i = 0; !ref && i < pairs.size(); ++i) {
+    const auto pair = pairs[i].list_items();
+    if (pair.size() == 2 && pair[0] == name && (pair[1].is_string() || pair[1].is_atom())) {
+      ref = text_of(pair[1]);
+    }
+  }
+  if (!ref && levels.is_nil()) ref = auxname(run, name);
+  for (size_t i = 0; !ref && i < pairs.size(); ++i) {
+    const auto pair = pairs[i].list_items();
+    if (pair.size() == 2 && pair[0] == name && pair[1].is_int()) ref = att_ref_name(run, name, pair[1], "->");
+  }
+  if (!ref) {
+    auto n = get_attri_name(run, get_model_num(run).value_or(num(0)), name);
+    ref = n ? text_of(*n) : text_of(name);
+  }
+  const std::string out = parm_var_ref(name, *ref);
+  if (scope != "nodec") record_var_decl(run, name, name, "s");
+  return out;
+}
+
 std::optional<std::string> get_att_var(Run& run, const Term& att) {
   auto aux = auxname(run, att);
   if (!aux || !record_var_decl(run, att, atom(*aux), "s")) return std::nullopt;

@@ -153,6 +153,29 @@ TEST(Variables, ControlAndAttributeVariables) {
   EXPECT_EQ(get_att_var(f.run, t("b")), std::nullopt);
 }
 
+TEST(Variables, TargetReferences) {
+  const std::string facts = "attri_i(a, ['CustName', char, 30, 0, '', 1]). p_auxname(a, 'AV1a'). ";
+  struct Case {
+    const char* levels;
+    const char* scope;
+    const char* ref;
+    bool recorded;
+  } cases[] = {
+      {"[[b, 'other'], [a, 'this.a']]", "dec", "this.a", true},
+      {"[]", "dec", "AV1a", true},
+      {"[]", "nodec", "AV1a", false},
+      // The table-qualified column needs the expression translator: the name.
+      {"[[a, 3]]", "dec", "CustName", true},
+      {"[[b, 'x']]", "nodec", "CustName", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.levels) + " " + c.scope);
+    Fixture f(facts);
+    EXPECT_EQ(var_target_ref(f.run, t("a"), t(c.levels), c.scope), c.ref);
+    EXPECT_EQ(f.eng.facts().exists(t("fld_to_dcl_i(a, s, _)")), c.recorded);
+  }
+}
+
 TEST(Variables, ReadCommittedMatrix) {
   struct Case {
     std::string facts;
