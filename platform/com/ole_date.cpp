@@ -49,7 +49,9 @@ bool fields_of_ole_date(DATE d, DateFields* out) {
   double whole;
   const double fraction = std::fabs(std::modf(d, &whole));
   std::int64_t days = static_cast<std::int64_t>(whole);
-  std::int64_t seconds = std::llround(fraction * 86400.0);
+  // Milliseconds first: a double holds a day's fraction only to about a
+  // microsecond, so half a second may come out a hair short of it.
+  std::int64_t seconds = (std::llround(fraction * 86400000.0) + 500) / 1000;
   if (seconds >= 86400) {  // rounded up to the next midnight
     ++days;
     seconds -= 86400;
