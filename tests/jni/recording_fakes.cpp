@@ -10,6 +10,7 @@
 // script entry is left alone, except nError, which is 0 by default.
 #include <jni.h>
 
+#include <atomic>
 #include <charconv>
 #include <cstdlib>
 #include <map>
@@ -29,6 +30,7 @@ std::mutex g_mutex;
 std::vector<std::u16string> g_log;
 std::map<std::string, std::u16string> g_script;
 bool g_fail_creation = false;
+std::atomic<bool> g_quiet{false};  // for timing: nothing is logged
 
 void log_line(std::u16string line) {
   std::lock_guard lock(g_mutex);
@@ -69,6 +71,7 @@ std::u16string arg(int v) { return arg(static_cast<long long>(v)); }
 
 template <class... A>
 void record(const char16_t* member, A... args) {
+  if (g_quiet.load(std::memory_order_relaxed)) return;
   std::u16string line = member;
   line += u"(";
   bool first = true;
@@ -352,6 +355,7 @@ FAKES(void, reset)(JNIEnv*, jclass) {
   g_log.clear();
   g_script.clear();
   g_fail_creation = false;
+  g_quiet = false;
 }
 
 FAKES(void, script)(JNIEnv* env, jclass, jstring key, jstring value) {
@@ -394,3 +398,6 @@ FAKES(void, failCreation)(JNIEnv*, jclass, jboolean fail) {
 FAKES(jint, enterMultithreaded)(JNIEnv*, jclass) {
   return CoInitializeEx(nullptr, COINIT_MULTITHREADED);
 }
+
+// Members log nothing from now on (or again), for timing.
+FAKES(void, quiet)(JNIEnv*, jclass, jboolean quiet) { g_quiet = quiet; }

@@ -20,6 +20,9 @@ public final class Fakes {
   /** Making an object fails from now on (or no longer). */
   public static native void failCreation(boolean fail);
 
+  /** Members log nothing from now on (or again), for timing. */
+  public static native void quiet(boolean quiet);
+
   /** The calling thread joins the multithreaded apartment; returns the result code. */
   public static native int enterMultithreaded();
 }
