@@ -379,6 +379,14 @@ public final class NativesTest {
             x.GetFormat((short) 1, 1, 1, new int[1], new String[1], null), "NullPointerException"},
         {"PutDate null", (Callable<Object>) () -> x.PutDate((short) 1, 1, 1, null),
             "NullPointerException"},
+        // A JNI call that raises ends the native before its member.
+        {"PutDate of a Date that throws", (Callable<Object>) () -> x.PutDate((short) 1, 1, 1,
+            new Date() {
+              @Override
+              public int getHours() {
+                throw new IllegalStateException();
+              }
+            }), "IllegalStateException"},
         {"Receive last date empty", (Callable<Object>) () -> m.Receive(new String[1],
             new String[1], new String[1], new String[1], new String[1], new String[1],
             new Date[1], new Date[0]), "ArrayIndexOutOfBoundsException"},
