@@ -7,7 +7,9 @@
 // Making an object logs "new Interface", its last Release "delete
 // Interface". Outputs come from a script keyed by the parameter's name
 // ("nError", "wHandle", "xlValue", "From", ...); an output without a
-// script entry is left alone, except nError, which is 0 by default.
+// script entry is left alone, except nError, which is 0 by default. The
+// entry "throw" makes a method throw bad_alloc ("bad_alloc") or another C++
+// exception (any other value).
 #include <jni.h>
 
 #include <atomic>
@@ -15,6 +17,8 @@
 #include <cstdlib>
 #include <map>
 #include <mutex>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -113,6 +117,11 @@ void out(const char* key, VARIANT* p) {
   }
 }
 HRESULT code(SHORT* nError) {
+  std::u16string fault;
+  if (script("throw", &fault)) {  // a member that fails in C++
+    if (fault == u"bad_alloc") throw std::bad_alloc();
+    throw std::runtime_error("member failed");
+  }
   if (nError) *nError = 0;
   out("nError", nError);
   return S_OK;

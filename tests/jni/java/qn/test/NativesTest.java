@@ -50,7 +50,7 @@ public final class NativesTest {
   static String call(Callable<Object> c) {
     try {
       return String.valueOf(c.call());
-    } catch (Exception e) {
+    } catch (Throwable e) {
       return e.getClass().getSimpleName();
     }
   }
@@ -399,6 +399,12 @@ public final class NativesTest {
       Callable<Object> body = (Callable<Object>) c[1];
       row((String) c[0], CODE, body, (String) c[2]);
     }
+    // No C++ exception crosses into the JVM, and the class's lock is free again.
+    row("member throws bad_alloc", s("throw", "bad_alloc"), () -> w.Hide((short) 1),
+        "OutOfMemoryError", "IQnWord.Hide(1)");
+    row("member throws", s("throw", "x"), () -> w.Hide((short) 1), "InternalError",
+        "IQnWord.Hide(1)");
+    row("after a throw", CODE, () -> w.Hide((short) 2), "7", "IQnWord.Hide(2)");
   }
 
   // ---------------------------------------------------------------- threads
