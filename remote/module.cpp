@@ -27,6 +27,11 @@ class Proxy : public Itf {
   HRESULT QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
+    if (iid == IID_IRpcChannel) {
+      *out = channel_;
+      channel_->AddRef();
+      return S_OK;
+    }
     if (iid != IID_IUnknown && iid != *kInterfaces[Index].iid) return E_NOINTERFACE;
     *out = static_cast<Itf*>(this);
     AddRef();

@@ -20,6 +20,11 @@ inline constexpr IID IID_IPSFactoryBuffer{0xD5F569D0, 0x593B, 0x101A,
 inline constexpr IID IID_IRemUnknown{0x00000131, 0x0000, 0x0000,
                                      {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
+// {7A1C3E52-5B0D-4C8E-9F21-3D6B8A40C915}: a proxy hands out its channel
+// for this, so a proxy passed on travels as the reference it came from.
+inline constexpr IID IID_IRpcChannel{0x7A1C3E52, 0x5B0D, 0x4C8E,
+                                     {0x9F, 0x21, 0x3D, 0x6B, 0x8A, 0x40, 0xC9, 0x15}};
+
 struct IRpcChannel : IUnknown {
  public:
   // Sends the stub data of one call (the arguments, as ndr_marshal_in wrote
@@ -30,6 +35,9 @@ struct IRpcChannel : IUnknown {
                               bool* big_endian) = 0;
   // Interface pointers among the arguments.
   virtual InterfaceMarshaller& Marshaller() = 0;
+  // The remote object's reference for one more holder (a reference taken
+  // for it from the exporter).
+  virtual HRESULT PassOn(std::vector<std::uint8_t>* objref) = 0;
 
  protected:
   ~IRpcChannel() = default;

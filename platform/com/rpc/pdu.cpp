@@ -39,6 +39,18 @@ std::size_t chunk_size(std::size_t header) { return (kMaxFragment - header) / 8 
 
 }  // namespace
 
+std::int32_t hresult_of_fault(std::uint32_t status) {
+  switch (status) {
+    case kNcaOpRangeError: return RPC_S_PROCNUM_OUT_OF_RANGE;
+    case kStatusBadStubData: return RPC_X_BAD_STUB_DATA;
+    case kNcaUnknownInterface: return E_NOINTERFACE;
+    default: break;
+  }
+  if (status & 0x80000000u) return static_cast<HRESULT>(status);
+  if (status != 0 && status < 0x10000) return static_cast<HRESULT>(0x80070000u | status);
+  return RPC_S_CALL_FAILED;
+}
+
 bool parse_header(const std::uint8_t* p, PduHeader* h) {
   if (p[0] != 5 || p[1] != 0) return false;
   h->type = p[2];

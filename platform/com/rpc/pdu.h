@@ -42,6 +42,10 @@ inline constexpr std::uint32_t kNcaOpRangeError = 0x1C010002;
 inline constexpr std::uint32_t kNcaUnknownInterface = 0x1C010003;
 inline constexpr std::uint32_t kStatusBadStubData = 0x000006F7;
 
+// What a caller sees of a fault's status: the protocol's own statuses as
+// their HRESULTs, a failure HRESULT as it is, a small code as a Win32 error.
+std::int32_t hresult_of_fault(std::uint32_t status);
+
 // {8A885D04-1CEB-11C9-9FE8-08002B104860} version 2: NDR.
 inline constexpr GUID kNdrSyntax{0x8A885D04, 0x1CEB, 0x11C9,
                                  {0x9F, 0xE8, 0x08, 0x00, 0x2B, 0x10, 0x48, 0x60}};

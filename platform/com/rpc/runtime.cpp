@@ -272,6 +272,16 @@ class Exporter {
     // gone releases its stub (and the object) here, outside the lock.
   }
 
+  // RemAddRef: n more references, owned by the asking connection.
+  HRESULT add_ref(const GUID& ipid, std::uint32_t n, Owner* owner) {
+    std::lock_guard lock(mutex_);
+    auto it = objects_.find(ipid);
+    if (it == objects_.end()) return RPC_E_DISCONNECTED;
+    it->second->refs += n;
+    owner->refs[ipid] += n;
+    return S_OK;
+  }
+
   void add_owner(Owner* o) {
     std::lock_guard lock(mutex_);
     owners_.insert(o);
@@ -369,12 +379,24 @@ class Exporter {
   std::set<Owner*> owners_;
 };
 
+// A proxy of ours travels on as the reference it came from.
+bool pass_on(IUnknown* object, std::vector<std::uint8_t>* objref, HRESULT* h) {
+  IRpcChannel* channel = nullptr;
+  if (FAILED(object->QueryInterface(IID_IRpcChannel, reinterpret_cast<void**>(&channel))) ||
+      !channel)
+    return false;
+  *h = channel->PassOn(objref);
+  channel->Release();
+  return true;
+}
+
 // Interface pointers among a served call's arguments and results: results
 // go out with a reference owned by the connection.
 class ServerMarshaller final : public InterfaceMarshaller {
  public:
   explicit ServerMarshaller(Owner* owner) : owner_(owner) {}
   HRESULT marshal(IUnknown* object, const IID& iid, std::vector<std::uint8_t>* objref) override {
+    if (HRESULT h; pass_on(object, objref, &h)) return h;
     ObjRef ref;
     if (HRESULT h = Exporter::get().export_object(object, iid, false, owner_, &ref); FAILED(h))
       return h;
@@ -416,7 +438,9 @@ std::vector<std::vector<std::uint8_t>> Exporter::answer(
   NdrWriter reply;
   write_orpcthat(reply);
   if (ctx->second == IID_IRemUnknown) {
-    if (first.opnum != 5) return fault(kNcaOpRangeError);  // RemRelease only
+    // RemAddRef (4) and RemRelease (5), on an array of REMINTERFACEREF.
+    if (first.opnum != 4 && first.opnum != 5) return fault(kNcaOpRangeError);
+    std::vector<HRESULT> results;
     try {
       const std::uint16_t n = r.u16();
       if (r.u32() != n) return fault(kStatusBadStubData);
@@ -426,10 +450,18 @@ std::vector<std::vector<std::uint8_t>> Exporter::answer(
         r.guid(&ipid);
         const std::uint32_t public_refs = r.u32();
         r.u32();
-        release(ipid, public_refs, &owner);
+        if (first.opnum == 5) {
+          release(ipid, public_refs, &owner);
+        } else {
+          results.push_back(add_ref(ipid, public_refs, &owner));
+        }
       }
     } catch (const NdrError&) {
       return fault(kStatusBadStubData);
+    }
+    if (first.opnum == 4) {
+      reply.u32(static_cast<std::uint32_t>(results.size()));
+      for (HRESULT h : results) reply.u32(static_cast<std::uint32_t>(h));
     }
     reply.u32(S_OK);
     return encode_response(call, context, reply.data());
@@ -545,18 +577,6 @@ class Connections {
   std::map<std::string, std::vector<std::unique_ptr<ClientConn>>> idle_;
 };
 
-HRESULT status_to_hresult(std::uint32_t status) {
-  switch (status) {
-    case kNcaOpRangeError: return RPC_S_PROCNUM_OUT_OF_RANGE;
-    case kStatusBadStubData: return RPC_X_BAD_STUB_DATA;
-    case kNcaUnknownInterface: return E_NOINTERFACE;
-    default: break;
-  }
-  if (status & 0x80000000u) return static_cast<HRESULT>(status);
-  if (status != 0 && status < 0x10000) return static_cast<HRESULT>(0x80070000u | status);
-  return RPC_S_CALL_FAILED;
-}
-
 // One call to the exporter at binding: *stub holds the arguments and
 // receives the results.
 HRESULT rpc_call(const std::string& binding, const IID& iid, const GUID& ipid,
@@ -619,7 +639,7 @@ HRESULT rpc_call(const std::string& binding, const IID& iid, const GUID& ipid,
   const Fragment& first = reassembler.first();
   if (first.header.type == kPduFault) {
     pool.give_back(binding, std::move(c));
-    return status_to_hresult(first.status);
+    return hresult_of_fault(first.status);
   }
   if (!first.header.plain_forms()) return lost(RPC_X_BAD_STUB_DATA);
   pool.give_back(binding, std::move(c));
@@ -664,7 +684,33 @@ class ProxyChannel final : public IRpcChannel, public InterfaceMarshaller {
   }
   InterfaceMarshaller& Marshaller() override { return *this; }
 
+  HRESULT PassOn(std::vector<std::uint8_t>* objref) override {
+    // RemAddRef: one more public reference for the new holder.
+    NdrWriter w;
+    w.u16(1);
+    w.u32(1);
+    w.guid(ref_.ipid);
+    w.u32(1);
+    w.u32(0);
+    bool big = false;
+    HRESULT h = rpc_call(ref_.binding, IID_IRemUnknown, ref_.ipid, 4, &w.data(), &big);
+    if (FAILED(h)) return h;
+    try {
+      NdrReader r(w.data().data(), w.data().size(), big);
+      if (r.u32() != 1) return RPC_X_BAD_STUB_DATA;
+      if (HRESULT added = static_cast<HRESULT>(r.u32()); FAILED(added)) return added;
+      if (HRESULT result = static_cast<HRESULT>(r.u32()); FAILED(result)) return result;
+    } catch (const NdrError&) {
+      return RPC_X_BAD_STUB_DATA;
+    }
+    ObjRef ref = ref_;
+    ref.public_refs = 1;
+    *objref = encode_objref(ref);
+    return S_OK;
+  }
+
   HRESULT marshal(IUnknown* object, const IID& iid, std::vector<std::uint8_t>* objref) override {
+    if (HRESULT h; pass_on(object, objref, &h)) return h;
     ObjRef ref;
     if (HRESULT h = Exporter::get().export_object(object, iid, false, nullptr, &ref); FAILED(h))
       return h;
