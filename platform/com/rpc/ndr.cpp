@@ -78,6 +78,8 @@ void NdrWriter::u64(std::uint64_t v) {
 
 void NdrWriter::bytes(const void* p, std::size_t n) {
   check(n);
+  // A large block (a byte array) is not copied twice by the vector's growth.
+  if (n > 4096 && out_.capacity() - out_.size() < n) out_.reserve(out_.size() + n + 4096);
   auto* b = static_cast<const std::uint8_t*>(p);
   out_.insert(out_.end(), b, b + n);
 }

@@ -34,10 +34,33 @@ std::vector<std::uint8_t> finish(NdrWriter& w) {
   return std::move(d);
 }
 
-// Stub data per fragment: what fits after the largest header, in 8s.
-std::size_t chunk_size(std::size_t header) { return (kMaxFragment - header) / 8 * 8; }
-
 }  // namespace
+
+// Stub data per fragment: what fits after the header, in 8s.
+std::size_t chunk_size(bool request) { return (kMaxFragment - (request ? 40 : 24)) / 8 * 8; }
+
+std::vector<std::uint8_t> fragment_header(std::uint8_t flags, std::uint32_t call_id,
+                                          std::uint16_t context_id, std::uint16_t opnum,
+                                          const GUID* object, std::uint32_t alloc_hint,
+                                          std::size_t stub_size, bool big_endian) {
+  NdrWriter w(big_endian);
+  put_header(w, object ? kPduRequest : kPduResponse, flags | (object ? kPfcObjectUuid : 0),
+             call_id);
+  w.u32(alloc_hint);
+  w.u16(context_id);
+  if (object) {
+    w.u16(opnum);
+    w.guid(*object);
+  } else {
+    w.u8(0);
+    w.u8(0);
+  }
+  const auto n = static_cast<std::uint16_t>(w.size() + stub_size);
+  std::vector<std::uint8_t>& d = w.data();
+  d[8] = big_endian ? n >> 8 : n & 0xFF;
+  d[9] = big_endian ? n & 0xFF : n >> 8;
+  return std::move(d);
+}
 
 std::int32_t hresult_of_fault(std::uint32_t status) {
   switch (status) {
@@ -208,54 +231,46 @@ std::vector<std::uint8_t> encode_bind_ack(std::uint8_t type, std::uint32_t call_
   return finish(w);
 }
 
-std::vector<std::vector<std::uint8_t>> encode_request(std::uint32_t call_id,
+namespace {
+
+std::vector<std::vector<std::uint8_t>> encode_message(std::uint32_t call_id,
                                                       std::uint16_t context_id,
-                                                      std::uint16_t opnum, const GUID& object,
+                                                      std::uint16_t opnum, const GUID* object,
                                                       const std::vector<std::uint8_t>& stub,
                                                       bool big_endian) {
   std::vector<std::vector<std::uint8_t>> out;
-  const std::size_t chunk = chunk_size(40);
-  std::size_t done = 0;
-  do {
-    const std::size_t n = std::min(chunk, stub.size() - done);
-    std::uint8_t flags = kPfcObjectUuid;
-    if (done == 0) flags |= kPfcFirstFrag;
-    if (done + n == stub.size()) flags |= kPfcLastFrag;
-    NdrWriter w(big_endian);
-    put_header(w, kPduRequest, flags, call_id);
-    w.u32(static_cast<std::uint32_t>(stub.size() - done));
-    w.u16(context_id);
-    w.u16(opnum);
-    w.guid(object);
-    w.bytes(stub.data() + done, n);
-    out.push_back(finish(w));
-    done += n;
-  } while (done < stub.size());
-  return out;
-}
-
-std::vector<std::vector<std::uint8_t>> encode_response(std::uint32_t call_id,
-                                                       std::uint16_t context_id,
-                                                       const std::vector<std::uint8_t>& stub) {
-  std::vector<std::vector<std::uint8_t>> out;
-  const std::size_t chunk = chunk_size(24);
+  const std::size_t chunk = chunk_size(object != nullptr);
   std::size_t done = 0;
   do {
     const std::size_t n = std::min(chunk, stub.size() - done);
     std::uint8_t flags = 0;
     if (done == 0) flags |= kPfcFirstFrag;
     if (done + n == stub.size()) flags |= kPfcLastFrag;
-    NdrWriter w;
-    put_header(w, kPduResponse, flags, call_id);
-    w.u32(static_cast<std::uint32_t>(stub.size() - done));
-    w.u16(context_id);
-    w.u8(0);
-    w.u8(0);
-    w.bytes(stub.data() + done, n);
-    out.push_back(finish(w));
+    std::vector<std::uint8_t> f =
+        fragment_header(flags, call_id, context_id, opnum, object,
+                        static_cast<std::uint32_t>(stub.size() - done), n, big_endian);
+    f.insert(f.end(), stub.begin() + static_cast<std::ptrdiff_t>(done),
+             stub.begin() + static_cast<std::ptrdiff_t>(done + n));
+    out.push_back(std::move(f));
     done += n;
   } while (done < stub.size());
   return out;
+}
+
+}  // namespace
+
+std::vector<std::vector<std::uint8_t>> encode_request(std::uint32_t call_id,
+                                                      std::uint16_t context_id,
+                                                      std::uint16_t opnum, const GUID& object,
+                                                      const std::vector<std::uint8_t>& stub,
+                                                      bool big_endian) {
+  return encode_message(call_id, context_id, opnum, &object, stub, big_endian);
+}
+
+std::vector<std::vector<std::uint8_t>> encode_response(std::uint32_t call_id,
+                                                       std::uint16_t context_id,
+                                                       const std::vector<std::uint8_t>& stub) {
+  return encode_message(call_id, context_id, 0, nullptr, stub, false);
 }
 
 std::vector<std::uint8_t> encode_fault(std::uint32_t call_id, std::uint16_t context_id,

@@ -107,6 +107,16 @@ std::vector<std::vector<std::uint8_t>> encode_response(std::uint32_t call_id,
 std::vector<std::uint8_t> encode_fault(std::uint32_t call_id, std::uint16_t context_id,
                                        std::uint32_t status);
 
+// The header of one request (object given) or response fragment that
+// carries stub_size bytes of stub data; alloc_hint is what is left of the
+// message from this fragment on. chunk_size is the most stub data one
+// fragment of that kind carries.
+std::vector<std::uint8_t> fragment_header(std::uint8_t flags, std::uint32_t call_id,
+                                          std::uint16_t context_id, std::uint16_t opnum,
+                                          const GUID* object, std::uint32_t alloc_hint,
+                                          std::size_t stub_size, bool big_endian = false);
+std::size_t chunk_size(bool request);
+
 // One message (request or response) from its fragments.
 class Reassembler {
  public:

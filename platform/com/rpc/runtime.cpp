@@ -6,6 +6,7 @@
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <array>
@@ -66,12 +67,6 @@ bool write_all(int fd, const std::uint8_t* p, std::size_t n) {
   return true;
 }
 
-bool send_all(int fd, const std::vector<std::vector<std::uint8_t>>& fragments) {
-  for (const auto& f : fragments)
-    if (!write_all(fd, f.data(), f.size())) return false;
-  return true;
-}
-
 bool read_exact(int fd, std::uint8_t* p, std::size_t n) {
   while (n > 0) {
     const ssize_t done = ::recv(fd, p, n, 0);
@@ -83,19 +78,103 @@ bool read_exact(int fd, std::uint8_t* p, std::size_t n) {
   return true;
 }
 
+// Reads a connection through a buffer of its own, so a small fragment
+// takes one system call rather than two.
+class SocketReader {
+ public:
+  explicit SocketReader(int fd) : fd_(fd) {}
+  bool read(std::uint8_t* out, std::size_t n) {
+    while (n > 0) {
+      if (pos_ == len_) {
+        if (n >= sizeof buf_) return read_exact(fd_, out, n);
+        const ssize_t got = ::recv(fd_, buf_, sizeof buf_, 0);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return false;
+        pos_ = 0;
+        len_ = static_cast<std::size_t>(got);
+      }
+      const std::size_t k = std::min(n, len_ - pos_);
+      std::memcpy(out, buf_ + pos_, k);
+      pos_ += k;
+      out += k;
+      n -= k;
+    }
+    return true;
+  }
+  bool buffered() const { return pos_ < len_; }
+
+ private:
+  int fd_;
+  std::uint8_t buf_[16384];
+  std::size_t pos_ = 0, len_ = 0;
+};
+
 enum class ReadResult { kOk, kClosed, kMalformed };
 
 // One fragment: the header is checked before the rest is read.
-ReadResult read_fragment(int fd, std::vector<std::uint8_t>* buf, Fragment* f) {
+ReadResult read_fragment(SocketReader& in, std::vector<std::uint8_t>* buf, Fragment* f) {
   buf->resize(kPduHeaderSize);
-  if (!read_exact(fd, buf->data(), kPduHeaderSize)) return ReadResult::kClosed;
+  if (!in.read(buf->data(), kPduHeaderSize)) return ReadResult::kClosed;
   PduHeader h;
   if (!parse_header(buf->data(), &h)) return ReadResult::kMalformed;
   buf->resize(h.frag_length);
-  if (!read_exact(fd, buf->data() + kPduHeaderSize, h.frag_length - kPduHeaderSize))
+  if (!in.read(buf->data() + kPduHeaderSize, h.frag_length - kPduHeaderSize))
     return ReadResult::kClosed;
   *f = Fragment{};
   return parse_fragment(buf->data(), buf->size(), f) ? ReadResult::kOk : ReadResult::kMalformed;
+}
+
+bool writev_all(int fd, iovec* iov, int n) {
+  while (n > 0) {
+    msghdr m{};
+    m.msg_iov = iov;
+    m.msg_iovlen = static_cast<std::size_t>(n);
+    const ssize_t done = ::sendmsg(fd, &m, MSG_NOSIGNAL);
+    if (done < 0 && errno == EINTR) continue;
+    if (done <= 0) return false;
+    auto left = static_cast<std::size_t>(done);
+    while (n > 0 && left >= iov->iov_len) {
+      left -= iov->iov_len;
+      ++iov;
+      --n;
+    }
+    if (n > 0) {
+      iov->iov_base = static_cast<char*>(iov->iov_base) + left;
+      iov->iov_len -= left;
+    }
+  }
+  return true;
+}
+
+// A request (object given) or response whose stub data is prefix then
+// body, cut into fragments and written without copying the body.
+bool send_message(int fd, std::uint32_t call, std::uint16_t context, std::uint16_t opnum,
+                  const GUID* object, const std::vector<std::uint8_t>& prefix,
+                  const std::uint8_t* body, std::size_t body_size) {
+  const std::size_t total = prefix.size() + body_size;
+  const std::size_t chunk = chunk_size(object != nullptr);
+  std::size_t done = 0;
+  do {
+    const std::size_t n = std::min(chunk, total - done);
+    std::uint8_t flags = 0;
+    if (done == 0) flags |= kPfcFirstFrag;
+    if (done + n == total) flags |= kPfcLastFrag;
+    std::vector<std::uint8_t> header = fragment_header(
+        flags, call, context, opnum, object, static_cast<std::uint32_t>(total - done), n);
+    iovec iov[3];
+    int k = 0;
+    iov[k++] = {header.data(), header.size()};
+    if (done < prefix.size()) {
+      const std::size_t a = std::min(prefix.size() - done, n);
+      iov[k++] = {const_cast<std::uint8_t*>(prefix.data() + done), a};
+      if (n > a) iov[k++] = {const_cast<std::uint8_t*>(body), n - a};
+    } else if (n > 0) {
+      iov[k++] = {const_cast<std::uint8_t*>(body + (done - prefix.size())), n};
+    }
+    if (!writev_all(fd, iov, k)) return false;
+    done += n;
+  } while (done < total);
+  return true;
 }
 
 void no_delay(int fd) {
@@ -364,10 +443,13 @@ class Exporter {
   }
 
   void serve(int fd);
-  std::vector<std::vector<std::uint8_t>> answer(const Fragment& first,
-                                                std::vector<std::uint8_t>& data,
-                                                const std::map<std::uint16_t, IID>& contexts,
-                                                Owner& owner);
+  // The fault to answer with, or (fault empty) the results after ORPCTHAT.
+  struct Answer {
+    std::vector<std::uint8_t> fault;
+    std::vector<std::uint8_t> results;
+  };
+  Answer answer(const Fragment& first, std::vector<std::uint8_t>& data,
+                const std::map<std::uint16_t, IID>& contexts, Owner& owner);
 
   std::mutex mutex_;
   std::uint64_t oxid_;
@@ -417,14 +499,11 @@ std::uint32_t fault_status(HRESULT h) {
   return static_cast<std::uint32_t>(h);
 }
 
-std::vector<std::vector<std::uint8_t>> Exporter::answer(
-    const Fragment& first, std::vector<std::uint8_t>& data,
-    const std::map<std::uint16_t, IID>& contexts, Owner& owner) {
+Exporter::Answer Exporter::answer(const Fragment& first, std::vector<std::uint8_t>& data,
+                                  const std::map<std::uint16_t, IID>& contexts, Owner& owner) {
   const std::uint32_t call = first.header.call_id;
   const std::uint16_t context = first.context_id;
-  auto fault = [&](std::uint32_t status) {
-    return std::vector<std::vector<std::uint8_t>>{encode_fault(call, context, status)};
-  };
+  auto fault = [&](std::uint32_t status) { return Answer{encode_fault(call, context, status), {}}; };
   if (!first.header.plain_forms()) return fault(kStatusBadStubData);
   auto ctx = contexts.find(context);
   if (ctx == contexts.end()) return fault(kNcaUnknownInterface);
@@ -436,7 +515,6 @@ std::vector<std::vector<std::uint8_t>> Exporter::answer(
     return fault(kStatusBadStubData);
   }
   NdrWriter reply;
-  write_orpcthat(reply);
   if (ctx->second == IID_IRemUnknown) {
     // RemAddRef (4) and RemRelease (5), on an array of REMINTERFACEREF.
     if (first.opnum != 4 && first.opnum != 5) return fault(kNcaOpRangeError);
@@ -464,7 +542,7 @@ std::vector<std::vector<std::uint8_t>> Exporter::answer(
       for (HRESULT h : results) reply.u32(static_cast<std::uint32_t>(h));
     }
     reply.u32(S_OK);
-    return encode_response(call, context, reply.data());
+    return Answer{{}, std::move(reply.data())};
   }
   ExportedPtr e = first.has_object ? find(first.object) : nullptr;
   if (!e || e->iid != ctx->second) return fault(static_cast<std::uint32_t>(RPC_E_DISCONNECTED));
@@ -474,8 +552,7 @@ std::vector<std::vector<std::uint8_t>> Exporter::answer(
   const HRESULT status = e->stub->Invoke(first.opnum, data.data() + r.pos(), r.remaining(), big,
                                          marshaller, &results);
   if (status != S_OK) return fault(fault_status(status));
-  reply.bytes(results.data(), results.size());
-  return encode_response(call, context, reply.data());
+  return Answer{{}, std::move(results)};
 }
 
 void Exporter::serve(int fd) {
@@ -484,9 +561,11 @@ void Exporter::serve(int fd) {
   std::map<std::uint16_t, IID> contexts;
   Reassembler reassembler;
   std::vector<std::uint8_t> buf;
+  auto in = std::make_unique<SocketReader>(fd);
+  const std::vector<std::uint8_t> orpcthat(kOrpcThatSize, 0);
   Fragment f;
   for (bool open = true; open;) {
-    if (read_fragment(fd, &buf, &f) != ReadResult::kOk) break;
+    if (read_fragment(*in, &buf, &f) != ReadResult::kOk) break;
     switch (f.header.type) {
       case kPduBind:
       case kPduAlterContext: {
@@ -504,7 +583,12 @@ void Exporter::serve(int fd) {
         if (result == Reassembler::kBad) {
           open = false;
         } else if (result == Reassembler::kDone) {
-          open = send_all(fd, answer(reassembler.first(), reassembler.data(), contexts, owner));
+          const Fragment& first = reassembler.first();
+          Answer a = answer(first, reassembler.data(), contexts, owner);
+          open = a.fault.empty()
+                     ? send_message(fd, first.header.call_id, first.context_id, 0, nullptr,
+                                    orpcthat, a.results.data(), a.results.size())
+                     : write_all(fd, a.fault.data(), a.fault.size());
           reassembler.data().clear();
           reassembler.data().shrink_to_fit();
         }
@@ -527,6 +611,7 @@ thread_local std::vector<GUID> t_lent;
 
 struct ClientConn {
   int fd = -1;
+  std::unique_ptr<SocketReader> in;
   std::map<GUID, std::uint16_t, GuidLess> contexts;
   std::uint16_t next_context = 0;
   std::uint32_t next_call = 1;
@@ -550,7 +635,7 @@ class Connections {
         // An idle connection has nothing to read: anything there (or a
         // hang-up) means the peer is gone.
         pollfd p{c->fd, POLLIN, 0};
-        if (::poll(&p, 1, 0) == 0) return c;
+        if (!c->in->buffered() && ::poll(&p, 1, 0) == 0) return c;
         drop(std::move(c));
       }
     }
@@ -558,6 +643,7 @@ class Connections {
     if (fd < 0) return nullptr;
     auto c = std::make_unique<ClientConn>();
     c->fd = fd;
+    c->in = std::make_unique<SocketReader>(fd);
     Exporter::get().add_owner(&c->lent);
     return c;
   }
@@ -601,7 +687,7 @@ HRESULT rpc_call(const std::string& binding, const IID& iid, const GUID& ipid,
                                   call, id, iid);
     const HRESULT unreachable = fresh ? RPC_S_SERVER_UNAVAILABLE : RPC_S_CALL_FAILED;
     if (!write_all(c->fd, bind.data(), bind.size())) return lost(unreachable);
-    if (read_fragment(c->fd, &buf, &f) != ReadResult::kOk) return lost(unreachable);
+    if (read_fragment(*c->in, &buf, &f) != ReadResult::kOk) return lost(unreachable);
     if ((f.header.type != kPduBindAck && f.header.type != kPduAlterContextResp) ||
         f.header.call_id != call || f.results.size() != 1)
       return lost(RPC_S_CALL_FAILED);
@@ -613,22 +699,20 @@ HRESULT rpc_call(const std::string& binding, const IID& iid, const GUID& ipid,
   }
   const std::uint16_t context = c->contexts[iid];
   const std::uint32_t call = c->next_call++;
-  NdrWriter w;
-  write_orpcthis(w, random_guid());
-  w.bytes(stub->data(), stub->size());
-  if (w.size() > kMaxMessage) {
+  NdrWriter orpcthis;
+  write_orpcthis(orpcthis, random_guid());
+  if (orpcthis.size() + stub->size() > kMaxMessage) {
     pool.give_back(binding, std::move(c));
     return RPC_X_BAD_STUB_DATA;
   }
   for (const GUID& lent : t_lent) Exporter::get().own(&c->lent, lent);
   t_lent.clear();
-  if (!send_all(c->fd, encode_request(call, context, opnum, ipid, w.data())))
+  if (!send_message(c->fd, call, context, opnum, &ipid, orpcthis.data(), stub->data(),
+                    stub->size()))
     return lost(RPC_S_CALL_FAILED);
-  w.data().clear();
-  w.data().shrink_to_fit();
   Reassembler reassembler;
   for (;;) {
-    if (read_fragment(c->fd, &buf, &f) != ReadResult::kOk) return lost(RPC_S_CALL_FAILED);
+    if (read_fragment(*c->in, &buf, &f) != ReadResult::kOk) return lost(RPC_S_CALL_FAILED);
     if (f.header.call_id != call ||
         (f.header.type != kPduResponse && f.header.type != kPduFault))
       return lost(RPC_S_CALL_FAILED);
@@ -650,7 +734,8 @@ HRESULT rpc_call(const std::string& binding, const IID& iid, const GUID& ipid,
   } catch (const NdrError&) {
     return RPC_X_BAD_STUB_DATA;
   }
-  stub->assign(data.begin() + static_cast<std::ptrdiff_t>(r.pos()), data.end());
+  data.erase(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(r.pos()));
+  *stub = std::move(data);
   *big_endian = first.header.big_endian();
   return S_OK;
 }
