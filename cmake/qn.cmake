@@ -32,7 +32,8 @@ function(qn_module name)
     set_target_properties(${name}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     target_link_libraries(${name}_tests PRIVATE ${name} ${M_TEST_DEPS} GTest::gmock GTest::gtest_main)
     target_compile_definitions(${name}_tests PRIVATE
-      QN_SOURCE_DIR="${PROJECT_SOURCE_DIR}" QN_PROGRAM_DIR="${QN_PROGRAM_DIR}")
+      QN_SOURCE_DIR="${PROJECT_SOURCE_DIR}" QN_PROGRAM_DIR="${QN_PROGRAM_DIR}"
+      QN_BINARY_DIR="${CMAKE_BINARY_DIR}")
     gtest_discover_tests(${name}_tests DISCOVERY_TIMEOUT 60
       PROPERTIES ENVIRONMENT "QN_PROGRAM_DIR=${QN_PROGRAM_DIR}")
   endif()

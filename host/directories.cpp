@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "host/dialog.h"
+#include "host/file_copy.h"
 #include "host/user_name.h"
 #include "platform/find_files.h"
 #include "platform/path.h"
@@ -122,7 +123,8 @@ struct SupportWalk {
         platform::remove_file(platform::map_path(source));
       } else {
         if (show) show_status_printf("Copying %s to %s...\n", source.c_str(), target.c_str());
-        if (!platform::copy_whole_file(platform::map_path(source), platform::map_path(target)))
+        // The copy keeps the source's time; a file never copies onto itself.
+        if (copy_named_file(source, target, false) != 0)
           show_status_printf("Error copying to %s: %s\n", target.c_str(), platform::last_error_text().c_str());
       }
     }

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "host/running_dialog_test.h"
+#include "platform/file_times.h"
 
 namespace qn::host {
 namespace {
@@ -99,6 +100,7 @@ TEST_F(FolderTest, CopiesDeletesAndLeavesAMarker) {
   write(model_ / "x.old", "old");
   write(model_ / "sub" / "s.tmp", "in sub");
   write(model_ / "s.tmp", "top level, kept");
+  ASSERT_TRUE(platform::set_file_times((prog_ / "README.TXT").string(), 1000000000, 1000000000));
   std::vector<std::string> shown;
   EXPECT_EQ(copy(&shown), 1);
   std::string p = prog_.string(), m = model_.string();
@@ -112,6 +114,9 @@ TEST_F(FolderTest, CopiesDeletesAndLeavesAMarker) {
   EXPECT_TRUE(fs::exists(model_ / "A.JAR"));
   EXPECT_TRUE(fs::exists(model_ / "b.jar"));
   EXPECT_TRUE(fs::exists(model_ / "README.TXT"));
+  int64_t copied_time = 0;
+  ASSERT_TRUE(platform::file_modification_time((model_ / "README.TXT").string(), copied_time));
+  EXPECT_EQ(copied_time, 1000000000);  // the copy keeps the source's time
   EXPECT_FALSE(fs::exists(model_ / "lib"));
   EXPECT_FALSE(fs::exists(model_ / "x.old"));
   EXPECT_FALSE(fs::exists(model_ / "sub" / "s.tmp"));

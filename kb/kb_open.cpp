@@ -1,5 +1,6 @@
 #include "kb/kb_open.h"
 
+#include "kb/attribute_queries.h"
 #include "kb/model_queries.h"
 
 #include <cerrno>
@@ -50,6 +51,9 @@ void search_param_file() {
 }  // namespace
 
 int OpenKnowledgeBase(int model) {
+  // The model may have changed since an earlier generation of this process:
+  // key attributes kept from then are asked again.
+  reset_attribute_queries();
   if (!readable(g_param_file)) {
     g_param_file = "PEFILES";
     if (!readable(g_param_file)) search_param_file();

@@ -161,16 +161,29 @@ int16_t dec(const uint8_t* img, int offset, int width, const char* error_name) {
   return v;
 }
 
+// The model number of the text families: an extended decimal of width 3, so
+// that models from 1000 on fit (below 1000 the same three digits as a
+// decimal field).
+void put_model(uint8_t* img, int16_t model) {
+  if (model < 0 || !put_ext_decimal(img + 1, 3, model)) put_decimal(img + 1, 3, model);
+}
+
+int16_t model_field(const uint8_t* img, const char* error_name) {
+  int64_t v;
+  if (!get_ext_decimal(img + 1, 3, v) || v > 32767) fatal(host::kErrIsam, error_name);
+  return static_cast<int16_t>(v);
+}
+
 // --- mdl ----------------------------------------------------------------
 
 void encode(const MdlRecord& r, uint8_t* img) {
   img[0] = 'x';
-  put_decimal(img + 1, 3, r.model);
+  put_model(img, r.model);
   put_name(img + 4, 30, r.name);
 }
 
 void decode(const uint8_t* img, MdlRecord& r) {
-  r.model = dec(img, 1, 3, "mdl-c_ie1a");
+  r.model = model_field(img, "mdl-c_ie1a");
   copy_name(r.name, img + 4);
   r.num1 = dec(img, 34, 4, "mdl-c_ie1b");
   r.num2 = dec(img, 38, 4, "mdl-c_ie1b");
@@ -214,7 +227,7 @@ std::array<ClassEntry, 10000> g_class_cache{};
 
 void encode(const AttRecord& r, uint8_t* img) {
   img[0] = 'p';
-  put_decimal(img + 1, 3, r.model);
+  put_model(img, r.model);
   put_decimal(img + 4, 4, r.number);
   put_decimal(img + 8, 4, r.class_att);
   put_name(img + 12, 30, r.name);
@@ -222,7 +235,7 @@ void encode(const AttRecord& r, uint8_t* img) {
 
 void decode(const uint8_t* img, AttRecord& r) {
   const char* e = "att(c_ie)";
-  r.model = dec(img, 1, 3, e);
+  r.model = model_field(img, e);
   r.number = dec(img, 4, 4, e);
   r.class_att = dec(img, 8, 4, e);
   copy_name(r.name, img + 12);
@@ -247,7 +260,7 @@ void decode(const uint8_t* img, AttRecord& r) {
 
 void encode(const TbaRecord& r, uint8_t* img) {
   img[0] = 'x';
-  put_decimal(img + 1, 3, r.model);
+  put_model(img, r.model);
   put_decimal(img + 4, 4, r.table);
   put_decimal(img + 8, 4, r.attribute);
   put_ext_decimal(img + 12, 3, r.position < 0 ? 0 : r.position);
@@ -255,7 +268,7 @@ void encode(const TbaRecord& r, uint8_t* img) {
 
 void decode(const uint8_t* img, TbaRecord& r) {
   const char* e = "tbl_atri (cnvrt_ie)";
-  r.model = dec(img, 1, 3, e);
+  r.model = model_field(img, e);
   r.table = dec(img, 4, 4, e);
   r.attribute = dec(img, 8, 4, e);
   int64_t pos;
@@ -269,14 +282,14 @@ void decode(const uint8_t* img, TbaRecord& r) {
 
 void encode(const CkRecord& r, uint8_t* img) {
   img[0] = 'x';
-  put_decimal(img + 1, 3, r.model);
+  put_model(img, r.model);
   put_decimal(img + 4, 4, r.table);
   put_decimal(img + 8, 2, r.key);
 }
 
 void decode(const uint8_t* img, CkRecord& r) {
   const char* e = "ck-c_ie";
-  r.model = dec(img, 1, 3, e);
+  r.model = model_field(img, e);
   r.table = dec(img, 4, 4, e);
   r.key = dec(img, 8, 2, e);
   r.primary = img[11];
@@ -284,7 +297,7 @@ void decode(const uint8_t* img, CkRecord& r) {
 
 void encode(const CkaRecord& r, uint8_t* img) {
   img[0] = 'x';
-  put_decimal(img + 1, 3, r.model);
+  put_model(img, r.model);
   put_decimal(img + 4, 4, r.table);
   put_decimal(img + 8, 2, r.key);
   put_decimal(img + 10, 4, r.attribute);
@@ -293,7 +306,7 @@ void encode(const CkaRecord& r, uint8_t* img) {
 
 void decode(const uint8_t* img, CkaRecord& r) {
   const char* e = "cka-c_ie";
-  r.model = dec(img, 1, 3, e);
+  r.model = model_field(img, e);
   r.table = dec(img, 4, 4, e);
   r.key = dec(img, 8, 2, e);
   r.attribute = dec(img, 10, 4, e);
@@ -304,7 +317,7 @@ void decode(const uint8_t* img, CkaRecord& r) {
 
 void encode(const IdxRecord& r, uint8_t* img) {
   img[0] = 'x';
-  put_decimal(img + 1, 3, r.model);
+  put_model(img, r.model);
   put_decimal(img + 4, 4, r.table);
   put_decimal(img + 8, 4, r.index);
   put_name(img + 12, 30, r.name);
@@ -312,7 +325,7 @@ void encode(const IdxRecord& r, uint8_t* img) {
 
 void decode(const uint8_t* img, IdxRecord& r) {
   const char* e = "idx-c_ie";
-  r.model = dec(img, 1, 3, e);
+  r.model = model_field(img, e);
   r.table = dec(img, 4, 4, e);
   r.index = dec(img, 8, 4, e);
   copy_name(r.name, img + 12);
@@ -342,13 +355,13 @@ void decode(const uint8_t* img, IxaRecord& r) {
 
 void encode(const OclsRecord& r, uint8_t* img) {
   img[0] = 'x';
-  put_decimal(img + 1, 3, r.model);
+  put_model(img, r.model);
   put_decimal(img + 4, 3, stored_type(r.type));
 }
 
 void decode(const uint8_t* img, OclsRecord& r) {
   const char* e = "ocls-c_ie";
-  r.model = dec(img, 1, 3, e);
+  r.model = model_field(img, e);
   r.type = dec(img, 4, 3, e);
   r.last = dec(img, 7, 4, e);
   r.name_len = img[11];
@@ -358,7 +371,7 @@ void decode(const uint8_t* img, OclsRecord& r) {
 
 void encode(const OinfRecord& r, uint8_t* img) {
   img[0] = 'x';
-  put_decimal(img + 1, 3, r.model);
+  put_model(img, r.model);
   put_decimal(img + 4, 3, r.type);
   put_decimal(img + 7, 4, r.number);
   img[11] = r.kind;
@@ -369,7 +382,7 @@ void encode(const OinfRecord& r, uint8_t* img) {
 }
 
 void decode(const uint8_t* img, OinfRecord& r) {
-  r.model = dec(img, 1, 3, "oinf c_ie0");
+  r.model = model_field(img, "oinf c_ie0");
   r.type = dec(img, 4, 3, "oinf c_ie0");
   r.number = dec(img, 7, 4, "oinf c_ie0");
   r.kind = img[11];

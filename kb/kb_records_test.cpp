@@ -239,6 +239,38 @@ TEST_F(KbRecords, ReadOperationsByMode) {
   EXPECT_EQ(obj(kOpReadEqual, 0, ok, o), kKbNotFound);
 }
 
+// Model numbers from 1000 on: extended decimals in the records and keys,
+// ordered behind model 999.
+TEST_F(KbRecords, ModelsOfFourDigits) {
+  build(
+      "ck model=999 table=9999 key=99\n"
+      "ck model=1005 table=1 key=1 primary=1\n"
+      "ck model=32767 table=1 key=1\n"
+      "oinf model=1005 type=7 number=1 kind=1 value=3\n");
+  CkRecord key, rec;
+  key.model = 999;
+  key.table = 9999;
+  key.key = 99;
+  ASSERT_EQ(ck(kOpReadGreaterEqual, 0, key, rec), kKbDone);
+  ASSERT_EQ(ck(kOpNext, 0, key, rec), kKbDone);
+  EXPECT_EQ(rec.model, 1005);
+  EXPECT_EQ(rec.primary, 1);
+  ASSERT_EQ(ck(kOpNext, 0, key, rec), kKbDone);
+  EXPECT_EQ(rec.model, 32767);
+  key.model = 100;  // the first three digits of 1005: the next model's record is 999's
+  key.table = 1;
+  key.key = 1;
+  EXPECT_EQ(ck(kOpReadGreaterEqual, 0, key, rec), kKbDone);
+  EXPECT_EQ(rec.model, 999);
+  OinfRecord ok, o;
+  ok.model = 1005;
+  ok.type = 7;
+  ok.number = 1;
+  ok.kind = 1;
+  ASSERT_EQ(oinf(kOpReadEqual, 0, ok, o), kKbDone);
+  EXPECT_EQ(o.value, 3);
+}
+
 TEST_F(KbRecords, RefusedOperationsAndBadRecordsAreFatal) {
   write_raw({raw("att", {{1, text("0010001x001")}, {54, text("0000")}})});
   struct Case {

@@ -12,10 +12,34 @@
 
 #include "host/directories.h"
 #include "host/error_log.h"
+#include "host/term_value.h"
 #include "platform/isam/writer/kb_writer.h"
 #include "kb/kb_open.h"
 
 namespace qn::kb {
+
+// A term-value tree written back as text: lists in brackets, texts quoted.
+inline std::string show_term(const host::TermValue& v) {
+  switch (v.kind) {
+    case host::kTermUnbound: return "_";
+    case host::kTermInt: return std::to_string(v.int_value);
+    case host::kTermAtom:
+    case host::kTermText: return v.text == "[]" ? "[]" : "'" + v.text + "'";
+    case host::kTermCompound: {
+      if (v.is_cons()) {
+        std::string s = "[";
+        const host::TermValue* cur = &v;
+        for (; cur->is_cons(); cur = &cur->args[1]) s += (s.size() > 1 ? "," : "") + show_term(cur->args[0]);
+        if (!cur->is_nil()) s += "|" + show_term(*cur);
+        return s + "]";
+      }
+      std::string s = v.text + "(";
+      for (size_t i = 0; i < v.args.size(); ++i) s += (i ? "," : "") + show_term(v.args[i]);
+      return s + ")";
+    }
+    default: return "?";
+  }
+}
 
 class KbFixture : public ::testing::Test {
  protected:
@@ -45,6 +69,14 @@ class KbFixture : public ::testing::Test {
     const auto where = dir.empty() ? dir_ : dir;
     std::filesystem::create_directories(where);
     b.write(where.string());
+  }
+  // Writes the demo knowledge base of tests/fixtures (or, with a name, that
+  // description of the source tree) into the current directory.
+  void build_file(const std::string& source_relative = "tests/fixtures/demo-kb.txt") {
+    std::ifstream in(std::string(QN_SOURCE_DIR) + "/" + source_relative, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    build(s.str());
   }
   std::string error_log() const {
     std::ifstream in(dir_ / "qnlog.err");

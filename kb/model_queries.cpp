@@ -6,6 +6,7 @@
 #include "host/error_log.h"
 #include "host/run_state.h"
 #include "platform/find_files.h"
+#include "platform/cp1252.h"
 #include "platform/path.h"
 
 namespace qn::kb {
@@ -37,17 +38,13 @@ bool is_relative(std::string_view path) {
   return !(path.size() >= 2 && path[1] == ':' && is_letter(path[0]));
 }
 
-// Reads the record of model. A model number holds three digits in the
-// record, so a number of four digits reaches the record of another model
-// (1005 that of 100): only a record with the number asked for counts.
+// Reads the record of model (model numbers from 1000 on are extended
+// decimals in the record, so every number below 32768 has its own key).
 bool read_model(int model, MdlRecord& out) {
+  if (model < 0 || model > 32767) return false;
   MdlRecord key;
   key.model = static_cast<int16_t>(model);
-  const int record_model_before = host::run_state().current_model_record;
-  if (mdl(kMdlDataFile, kOpReadEqual, 0, key, out) != kKbDone) return false;
-  if (out.model == model) return true;
-  host::run_state().current_model_record = record_model_before;
-  return false;
+  return mdl(kMdlDataFile, kOpReadEqual, 0, key, out) == kKbDone && out.model == model;
 }
 
 }  // namespace
@@ -135,6 +132,156 @@ void set_model_block_size(int size) { g_block_size = size; }
 int model_block_size() { return g_block_size; }
 
 std::string mdl_info_path(int model) { return mdl_info(model).path; }
+
+int resolve_model(int model) { return model == 0 ? mdl_info(0).model : model; }
+
+// --- objects ---------------------------------------------------------------
+
+namespace {
+
+int16_t stored_type(int type) { return static_cast<int16_t>(type == 2 ? 1 : type); }
+
+ObjRecord object_key(int model, int type, int number) {
+  ObjRecord key;
+  key.model = static_cast<int16_t>(model);
+  key.type = static_cast<int16_t>(type);
+  key.number = static_cast<int16_t>(number);
+  return key;
+}
+
+void copy_text(char* out, const char* text) {
+  std::snprintf(out, kNameSize, "%s", text);
+}
+
+}  // namespace
+
+short read_object(short op, short mode, const ObjRecord& key, ExtObject& out) {
+  ObjRecord rec;
+  const short result = obj(op, mode, key, rec);
+  if (result != kKbDone) return result;
+  out = ExtObject{};
+  out.model = rec.model;
+  out.type = rec.type;
+  out.number = rec.number;
+  copy_text(out.name, rec.name);
+  copy_text(out.description, rec.text);
+  out.status1 = rec.status1;
+  out.status2 = rec.status2;
+  if (rec.group != 0) {
+    ObjRecord group;
+    if (obj(kOpReadEqual, 0, object_key(rec.model, 8, rec.group), group) == kKbDone) copy_text(out.group_name, group.name);
+    ObjRecord again;
+    if (obj(kOpReadEqual, 0, object_key(rec.model, rec.type, rec.number), again) != kKbDone) {
+      host::LogError(host::kErrIsam, "repos_obj");
+      throw host::CCTreeException("Internal Error 3 in function repos_obj");
+    }
+  }
+  return kKbDone;
+}
+
+uint32_t object_time(int model, int type, int number, int kind) {
+  QnioRecord key, rec;
+  key.model = static_cast<int16_t>(model);
+  key.type = stored_type(type);
+  key.number = static_cast<int16_t>(number);
+  key.kind = static_cast<uint8_t>(kind);
+  return qnio(0, kOpReadEqual, 0, key, rec) == kKbDone ? rec.time : 0;
+}
+
+const ExtObject* object_with_times(int model, int type, int number) {
+  static ExtObject object;
+  if (read_object(kOpReadEqual, 0, object_key(model, type, number), object) != kKbDone) return nullptr;
+  object.time1 = object_time(model, type, number, 1);
+  object.time2 = object_time(model, type, number, 2);
+  return &object;
+}
+
+int find_next_object(int model, int type, int number) {
+  ObjRecord rec;
+  if (obj(kOpReadGreaterEqual, 0, object_key(model, type, number), rec) != kKbDone) return 0;
+  if (rec.model != model || rec.type != stored_type(type)) return 0;
+  return rec.number;
+}
+
+int get_object_info(int model, int type, int number, host::TermValue& name, host::TermValue& group,
+                    host::TermValue& description) {
+  model = resolve_model(model);
+  if (model == 0) return 0;
+  ExtObject object;
+  if (read_object(kOpReadEqual, 0, object_key(model, type, number), object) != kKbDone) return 0;
+  std::string cut = object.name;
+  OclsRecord ckey, cls;
+  ckey.model = static_cast<int16_t>(model);
+  ckey.type = static_cast<int16_t>(type);
+  if (ocls(kOpReadEqual, 0, ckey, cls) == kKbDone && cls.name_len >= 1 && cut.size() > cls.name_len) {
+    cut.resize(cls.name_len);
+  }
+  return host::term_unify_atom(cut, name) && host::term_unify_atom(object.group_name, group) &&
+                 host::term_unify_atom(object.description, description)
+             ? 1
+             : 0;
+}
+
+int get_table_name(int model, int table, std::string& out) {
+  model = resolve_model(model);
+  ObjRecord rec;
+  if (obj(kOpReadEqual, 0, object_key(model, 7, table), rec) != kKbDone) return 0;
+  out = rec.name;
+  const int len = object_name_length(model, 7);
+  if (len >= 1 && len <= 30 && out.size() > static_cast<size_t>(len)) out.resize(len);
+  out = platform::upper_1252(out);
+  return 1;
+}
+
+int table_needs_reorg(int model, int table) {
+  OinfRecord key, rec;
+  key.model = static_cast<int16_t>(resolve_model(model));
+  key.type = 7;
+  key.number = static_cast<int16_t>(table);
+  key.kind = 1;
+  if (oinf(kOpReadEqual, 0, key, rec) == kKbDone && rec.value == 0) return 0;
+  return 1;
+}
+
+int collect_called_programs(int model, int type, int number, host::TermValue& list) {
+  model = resolve_model(model);
+  const int read_type = type == 11 ? 5 : type;
+  OinfRecord key, rec;
+  key.model = static_cast<int16_t>(model);
+  key.type = static_cast<int16_t>(read_type);
+  key.number = static_cast<int16_t>(number);
+  char remembered = 'X';  // first character of the last piece 1 of a menu
+  host::TermValue* cell = &list;
+  auto add = [&cell](auto fill_head) {
+    if (!host::term_unify_functor(".", 2, *cell)) return false;
+    if (!fill_head(*host::term_arg_ref(1, *cell))) return false;
+    cell = host::term_arg_ref(2, *cell);
+    return true;
+  };
+  for (short r = oinf(kOpReadGreaterEqual, 0, key, rec); r == kKbDone; r = oinf(kOpNext, 0, key, rec)) {
+    if (rec.model != model || rec.type != read_type || rec.number != number) break;
+    if (read_type == 5 && rec.kind > 10) break;
+    if ((type == 1 || type == 2) && (rec.kind == 1 || rec.kind == 2)) continue;
+    if (type == 4 && rec.kind == 24) continue;
+    if (rec.ref_type == 5) continue;
+    if (type == 3 && rec.piece == 1) remembered = rec.text[0];
+    bool ok = true;
+    if (rec.ref_type == 998 || (type == 3 && rec.piece == 2 && remembered == 'E')) {
+      ok = add([&](host::TermValue& head) {
+        return host::term_unify_functor(".", 2, head) && host::term_unify_int(998, *host::term_arg_ref(1, head)) &&
+               host::term_unify_string(rec.text, *host::term_arg_ref(2, head));
+      });
+    } else if (rec.ref_number != 0 && (type != 3 || rec.piece == 2)) {
+      ok = add([&](host::TermValue& head) {
+        return host::term_unify_functor(".", 2, head) &&
+               host::term_unify_int(rec.ref_type, *host::term_arg_ref(1, head)) &&
+               host::term_unify_int(rec.ref_number, *host::term_arg_ref(2, head));
+      });
+    }
+    if (!ok) return 0;
+  }
+  return host::term_unify_atom("[]", *cell) ? 1 : 0;
+}
 
 void reset_model_queries() {
   g_cache = MdlRecord{};

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "host/term_value.h"
 #include "kb/kb_records.h"
 
 namespace qn::kb {
@@ -58,6 +59,61 @@ int model_block_size();
 
 // The directory path of the model's record (model 0: the cached model).
 std::string mdl_info_path(int model);
+
+// Model 0 stands for the cached model.
+int resolve_model(int model);
+
+// --- objects ---------------------------------------------------------------
+
+// An object with the name of its group and, from object_with_times, its
+// two times.
+struct ExtObject {
+  int16_t model = 0, type = 0, number = 0;
+  char name[kNameSize] = {};
+  char group_name[kNameSize] = {};  // the type-8 object of the group; empty when none
+  char description[kNameSize] = {};
+  uint32_t time1 = 0, time2 = 0;    // kinds 1 and 2
+  uint8_t status1 = 0, status2 = 0;
+};
+
+// Reads an object record (ops 4, 5 and 7 of the object family) and fills
+// out with it and its group's name. The group look-up moves the object
+// file's position, so the object is read again by its key afterwards (a
+// following op 7 goes on behind it); a failure of that read ends the
+// generation with internal error 3 "repos_obj". The object family's result.
+short read_object(short op, short mode, const ObjRecord& key, ExtObject& out);
+
+// The object with its times of kinds 1 and 2, or null when it does not
+// exist. The object is kept until the next call.
+const ExtObject* object_with_times(int model, int type, int number);
+// The time of the object-time record of the kind (type 2 read as 1), 0
+// when there is none.
+uint32_t object_time(int model, int type, int number, int kind);
+
+// The first object number of model and type at or after number, 0 when
+// there is none.
+int find_next_object(int model, int type, int number);
+inline int next_object_number(int model, int type, int number) { return find_next_object(model, type, number); }
+
+// Unifies the object's name (cut to the name length of the type's object
+// class; whole when the type has none), its group's name and its
+// description. 0 when the model is 0, the object does not exist or a
+// unification fails.
+int get_object_info(int model, int type, int number, host::TermValue& name, host::TermValue& group,
+                    host::TermValue& description);
+
+// The table's name, cut to the object name length of tables when that is
+// 1 to 30, in upper case. 0 when the table does not exist.
+int get_table_name(int model, int table, std::string& out);
+
+// 0 when the table's reorganisation record (information kind 1, string 0,
+// piece 0) holds 0; 1 when it is missing or holds anything else.
+int table_needs_reorg(int model, int table);
+
+// Unifies list with the programs the object calls: cells [998|Text] and
+// [RefType|RefNumber] from its information records. 1 unless a
+// unification fails.
+int collect_called_programs(int model, int type, int number, host::TermValue& list);
 
 // Back to the state at program start (tests).
 void reset_model_queries();

@@ -60,8 +60,7 @@ TEST_F(ModelQueries, ModelRecordIsCached) {
 TEST_F(ModelQueries, MissingModelRecordIsFatal) {
   open(kModels);
   mdl_info(5);
-  // 1005 is stored under the three digits 100 and so would reach model 100's
-  // record; it is no record of model 1005.
+  // 1005 has a key of its own, not that of model 100.
   for (int model : {7, 1005}) {
     EXPECT_EQ(internal_error([model] { mdl_info(model); }).rfind("Internal Error 3 in function mdl_info\n", 0), 0u)
         << model;
@@ -139,7 +138,7 @@ TEST_F(ModelQueries, WalkToTheCompanionModel) {
     int result, model, offset;
     int cached;  // the cached model afterwards
   } cases[] = {
-      {1000, 5, 1, 5, 1000, 5},     // no model 1005 (model 100 is not it)
+      {1000, 5, 1, 5, 1000, 5},     // no model 1005
       {1000, 1500, 0, 1500, 1000, 5},
       {10, 5, 0, 15, 10, 15},       // the companion becomes current and cached
       {10, 15, 0, 15, 10, 5},       // one block up: no walk
@@ -165,6 +164,165 @@ TEST_F(ModelQueries, WalkToTheCompanionModel) {
   next_model_entry(model, offset);
   EXPECT_EQ(in_model_dir("n"), "..\\M15\\n");
   EXPECT_EQ(in_app_dir("n"), "..\\QNAPP015\\n");
+}
+
+// --- objects over the demo knowledge base ----------------------------------
+
+class ObjectQueries : public ModelQueries {
+ protected:
+  void SetUp() override {
+    ModelQueries::SetUp();
+    build_file();
+    ASSERT_EQ(OpenKnowledgeBase(0), 1);
+    set_model_block_size(kModelBlockSize);
+    mdl_info(5);
+  }
+};
+
+TEST_F(ObjectQueries, CompanionAndStoredDirectories) {
+  EXPECT_EQ(get_model_dir(2999), "STORED\\M2999");
+  EXPECT_EQ(get_model_dir(3001), "QN3001");
+  set_current_model(5);
+  int model = 0, offset = 0;
+  EXPECT_EQ(next_model_entry(model, offset), 0);
+  EXPECT_EQ(model, 1005);
+  EXPECT_EQ(mdl_info(0).model, 1005);
+  EXPECT_STREQ(mdl_info(0).name, "COMPANION");
+  EXPECT_EQ(in_model_dir("n"), "..\\MODELS\\M1005\\n");
+}
+
+TEST_F(ObjectQueries, ReadObjectNamesItsGroupAndKeepsThePosition) {
+  struct Case {
+    int type, number;
+    const char* name;
+    const char* group;
+    int status2;
+    int next;  // the object number an op 7 reads afterwards
+  } cases[] = {
+      {1, 2, "PRINTINVOICES", "SALESGROUP", 4, 3},
+      {2, 2, "PRINTINVOICES", "SALESGROUP", 4, 3},  // type 2 reads type 1
+      {1, 3, "CUSTLIST", "", 1, 4},                 // its group 9 is missing
+      {3, 4, "MAINMENU", "", 0, 8},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.type) + "/" + std::to_string(c.number));
+    ObjRecord key;
+    key.model = 5;
+    key.type = static_cast<int16_t>(c.type);
+    key.number = static_cast<int16_t>(c.number);
+    ExtObject o;
+    ASSERT_EQ(read_object(kOpReadEqual, 0, key, o), kKbDone);
+    EXPECT_STREQ(o.name, c.name);
+    EXPECT_STREQ(o.group_name, c.group);
+    EXPECT_EQ(o.status2, c.status2);
+    ObjRecord next;
+    ASSERT_EQ(obj(kOpNext, 0, key, next), kKbDone);
+    EXPECT_EQ(next.number, c.next);
+  }
+  ObjRecord key;
+  key.model = 5;
+  key.type = 1;
+  key.number = 99;
+  ExtObject o;
+  EXPECT_EQ(read_object(kOpReadEqual, 0, key, o), kKbNotFound);
+}
+
+TEST_F(ObjectQueries, TimesAndNextObject) {
+  const ExtObject* o = object_with_times(5, 2, 2);
+  ASSERT_NE(o, nullptr);
+  EXPECT_EQ(o->time1, 1000000u);
+  EXPECT_EQ(o->time2, 4000000000u);
+  EXPECT_STREQ(o->description, "Prints invoices");
+  EXPECT_EQ(object_with_times(5, 1, 3)->time1, 0u);
+  EXPECT_EQ(object_with_times(5, 1, 99), nullptr);
+  EXPECT_EQ(object_time(5, 1, 2, 3), 0u);
+  struct Case {
+    int type, number, next;
+  } cases[] = {
+      {1, 0, 2}, {1, 2, 2}, {2, 3, 3},
+      {1, 4, 0},   // behind the last procedure: a menu follows
+      {13, 2, 0},  // behind the last object of the model
+      {7, 3, 10}, {7, 34, 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(find_next_object(5, c.type, c.number), c.next) << c.type << "/" << c.number;
+    EXPECT_EQ(next_object_number(5, c.type, c.number), c.next) << c.type << "/" << c.number;
+  }
+}
+
+TEST_F(ObjectQueries, ObjectInfoTableNameAndReorganisation) {
+  struct Case {
+    int model, type, number;
+    int result;
+    const char* answer;  // name, group, description
+  } cases[] = {
+      {5, 1, 2, 1, "'PRINTI' 'SALESGROUP' 'Prints invoices'"},    // cut to 6
+      {0, 1, 3, 1, "'CUSTLI' '' 'Customer list'"},                // model 0: the cached one
+      {5, 13, 1, 1, "'CUSTOMERSONTHEWEB' '' 'Customers on the web'"},  // no class record: whole
+      {5, 3, 4, 1, "'MAINM' '' 'Main menu'"},
+      {5, 1, 99, 0, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.type) + "/" + std::to_string(c.number));
+    host::TermValue n, g, d;
+    ASSERT_EQ(get_object_info(c.model, c.type, c.number, n, g, d), c.result);
+    if (c.result) {
+      EXPECT_EQ(show_term(n) + " " + show_term(g) + " " + show_term(d), c.answer);
+    }
+  }
+  host::TermValue bound;
+  host::term_unify_atom("OTHER", bound);
+  host::TermValue g, d;
+  EXPECT_EQ(get_object_info(5, 1, 2, bound, g, d), 0);
+  mdl_info(65535);
+  EXPECT_EQ(get_object_info(0, 1, 2, g, d, bound), 0);  // no cached model
+  mdl_info(5);
+
+  std::string name;
+  EXPECT_EQ(get_table_name(5, 1, name), 1);
+  EXPECT_EQ(name, "CUSTOMER");  // cut to 8, upper case
+  EXPECT_EQ(get_table_name(5, 2, name), 1);
+  EXPECT_EQ(name, "NOFLAGS");
+  EXPECT_EQ(get_table_name(5, 3, name), 0);
+
+  EXPECT_EQ(table_needs_reorg(5, 1), 0);  // value 0
+  EXPECT_EQ(table_needs_reorg(5, 2), 1);  // value 3
+  EXPECT_EQ(table_needs_reorg(5, 3), 1);  // no record
+}
+
+TEST_F(ObjectQueries, CalledPrograms) {
+  struct Case {
+    int type, number;
+    const char* list;
+  } cases[] = {
+      {3, 4, "[[998|'runme.exe'],[1|2]]"},     // menu: 'E' gives the text, 'P' the program
+      {1, 2, "[[998|'qnrun'],[1|3]]"},          // kinds 1 and 2 and type 5 left out
+      {4, 8, "[[1|3]]"},                        // kind 24 left out
+      {1, 3, "[]"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.type) + "/" + std::to_string(c.number));
+    host::TermValue list;
+    ASSERT_EQ(collect_called_programs(5, c.type, c.number, list), 1);
+    EXPECT_EQ(show_term(list), c.list);
+  }
+  host::TermValue bound;
+  host::term_unify_atom("[]", bound);
+  EXPECT_EQ(collect_called_programs(5, 4, 8, bound), 0);
+}
+
+// Objects of type 11 keep their calls under type 5, whose walk ends at the
+// first information kind above 10.
+TEST_F(ModelQueries, CalledProgramsOfType11) {
+  open(
+      "mdl model=5 name=DEMO\n"
+      "oinf model=5 type=5 number=2 kind=3 ref_type=1 ref_number=7\n"
+      "oinf model=5 type=5 number=2 kind=10 ref_type=998 text=tool\n"
+      "oinf model=5 type=5 number=2 kind=11 ref_type=1 ref_number=8\n"
+      "oinf model=5 type=11 number=2 kind=3 ref_type=1 ref_number=9\n");
+  host::TermValue list;
+  ASSERT_EQ(collect_called_programs(5, 11, 2, list), 1);
+  EXPECT_EQ(show_term(list), "[[1|7],[998|'tool']]");
 }
 
 // Model selection as the opening of the knowledge base runs it: the key

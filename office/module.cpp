@@ -124,41 +124,47 @@ HRESULT get_class_object(const CLSID& clsid, const IID& iid, void** out) {
 HRESULT register_module(const std::string& module_path) {
   const std::string file = platform::registry_file_path();
   auto tree = platform::RegistryTree::load(file);
+  bool ok = true;
+  auto set = [&](const std::string& key, const char* name, const std::string& value) {
+    ok = tree.set_value(key, name, value) && ok;
+  };
   const std::string libid = guid_to_string(LIBID_QNOFFICELib);
   for (const ClassEntry& c : kClasses) {
     const std::string clsid = guid_to_string(*c.clsid);
     const std::string vi = c.vi_prog_id;
-    tree.set_value(c.prog_id, "", c.description);
-    tree.set_value(std::string(c.prog_id) + "\\CLSID", "", clsid);
-    tree.set_value(vi, "", c.description);
-    tree.set_value(vi + "\\CLSID", "", clsid);
-    if (c.excel) tree.set_value(vi + "\\CurVer", "", c.prog_id);
+    set(c.prog_id, "", c.description);
+    set(std::string(c.prog_id) + "\\CLSID", "", clsid);
+    set(vi, "", c.description);
+    set(vi + "\\CLSID", "", clsid);
+    if (c.excel) set(vi + "\\CurVer", "", c.prog_id);
     const std::string key = "CLSID\\" + clsid;
-    tree.set_value(key, "", c.description);
-    tree.set_value(key + "\\ProgID", "", c.prog_id);
-    tree.set_value(key + "\\VersionIndependentProgID", "", vi);
-    tree.set_value(key + "\\InprocServer32", "", module_path);
-    tree.set_value(key + "\\InprocServer32", "ThreadingModel", c.threading);
+    set(key, "", c.description);
+    set(key + "\\ProgID", "", c.prog_id);
+    set(key + "\\VersionIndependentProgID", "", vi);
+    set(key + "\\InprocServer32", "", module_path);
+    set(key + "\\InprocServer32", "ThreadingModel", c.threading);
     if (c.excel) {
-      tree.create_key(key + "\\Programmable");
-      tree.set_value(key + "\\TypeLib", "", libid);
+      ok = tree.create_key(key + "\\Programmable") && ok;
+      set(key + "\\TypeLib", "", libid);
     }
   }
   // The type library lives in the module itself.
   const TypeLibrary& lib = type_library();
   const std::string version = std::to_string(lib.major) + "." + std::to_string(lib.minor);
   const std::string tl = "TypeLib\\" + libid + "\\" + version;
-  tree.set_value(tl, "", lib.help);
-  tree.set_value(tl + "\\0\\linux", "", module_path);
-  tree.set_value(tl + "\\FLAGS", "", "0");
-  tree.set_value(tl + "\\HELPDIR", "", std::filesystem::path(module_path).parent_path().string());
+  set(tl, "", lib.help);
+  set(tl + "\\0\\linux", "", module_path);
+  set(tl + "\\FLAGS", "", "0");
+  set(tl + "\\HELPDIR", "", std::filesystem::path(module_path).parent_path().string());
   for (const CoclassDesc& c : lib.coclasses) {
     const std::string key = "Interface\\" + guid_to_string(c.iface->iid);
-    tree.set_value(key, "", c.iface->name);
-    tree.set_value(key + "\\ProxyStubClsid32", "", kTypeLibMarshaler);
-    tree.set_value(key + "\\TypeLib", "", libid);
-    tree.set_value(key + "\\TypeLib", "Version", version);
+    set(key, "", c.iface->name);
+    set(key + "\\ProxyStubClsid32", "", kTypeLibMarshaler);
+    set(key + "\\TypeLib", "", libid);
+    set(key + "\\TypeLib", "Version", version);
   }
+  // A module path the file cannot hold leaves the file as it was.
+  if (!ok) return SELFREG_E_CLASS;
   return tree.save(file, nullptr) ? S_OK : SELFREG_E_CLASS;
 }
 

@@ -86,6 +86,12 @@ TEST_F(ModuleFile, RegistrationIsGoldenRepeatableAndUndone) {
   EXPECT_EQ(read(file_), kGeneratorEntry);
 }
 
+TEST_F(ModuleFile, PathTheFileCannotHoldIsRefused) {
+  { std::ofstream(file_, std::ios::binary) << kGeneratorEntry; }
+  EXPECT_EQ(register_module("/opt/qn\n[CLSID]/libQnOffice.so"), SELFREG_E_CLASS);
+  EXPECT_EQ(read(file_), kGeneratorEntry);
+}
+
 TEST_F(ModuleFile, ExportsOnlyTheEntryPoints) {
   const std::string command = "nm -D --defined-only '" QN_OFFICE_MODULE "'";
   FILE* p = ::popen(command.c_str(), "r");
@@ -263,8 +269,9 @@ TEST(Classes, Aggregation) {
 
 TEST(Classes, TypeInformationAndLateBoundCalls) {
   IDispatch* d = nullptr;
-  ASSERT_EQ(CQnOutlook97::create<CQnOutlook97>(nullptr, IID_IDispatch, reinterpret_cast<void**>(&d)),
-            S_OK);
+  ASSERT_EQ(
+      CQnOutlook97::create<CQnOutlook97>(nullptr, IID_IDispatch, reinterpret_cast<void**>(&d)),
+      S_OK);
   UINT count = 0;
   EXPECT_EQ(d->GetTypeInfoCount(&count), S_OK);
   EXPECT_EQ(count, 1u);

@@ -29,10 +29,19 @@ class CQnExcel final : public CoObject<IQnExcel> {
   HRESULT RenameSheet(SHORT, BSTR, SHORT*) override { return com::E_NOTIMPL; }
   HRESULT get_LastValue(VARIANT*) override { return com::E_NOTIMPL; }
   HRESULT OpenVFP(BSTR, LONG*, SHORT*) override { return com::E_NOTIMPL; }
-  HRESULT GetFormat(SHORT, LONG, LONG, LONG*, BSTR*, LONG*, SHORT*) override { return com::E_NOTIMPL; }
-  HRESULT PutFormat(SHORT, LONG, LONG, LONG, LONG, LONG, BSTR, DOUBLE, SHORT*) override { return com::E_NOTIMPL; }
+  HRESULT GetFormat(SHORT, LONG, LONG, LONG*, BSTR*, LONG*, SHORT*) override {
+    return com::E_NOTIMPL;
+  }
+  HRESULT PutFormat(SHORT, LONG, LONG, LONG, LONG, LONG, BSTR, DOUBLE, SHORT*) override {
+    return com::E_NOTIMPL;
+  }
   HRESULT put_AutoFit(SHORT) override { return com::E_NOTIMPL; }
-  HRESULT RunMacro(SHORT, BSTR, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, SHORT*) override { return com::E_NOTIMPL; }
+  HRESULT RunMacro(SHORT, BSTR, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT,
+                   VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT,
+                   VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT,
+                   VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, SHORT*) override {
+    return com::E_NOTIMPL;
+  }
   HRESULT get_MacroReturnValue(VARIANT*) override { return com::E_NOTIMPL; }
   HRESULT get_GetWorkbook(SHORT, IDispatch**) override { return com::E_NOTIMPL; }
   HRESULT put_Delimiter(BSTR) override { return com::E_NOTIMPL; }

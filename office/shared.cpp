@@ -31,6 +31,8 @@ com::BSTR AnsiToBstr(const char* text, int length) {
   return com::bstr_from_1252(std::string_view(text, n));
 }
 
-void show_message(const std::string& text) { platform::message_box(text, "QnOffice", platform::kMbOk); }
+void show_message(const std::string& text) {
+  platform::message_box(text, "QnOffice", platform::kMbOk);
+}
 
 }  // namespace qn::office

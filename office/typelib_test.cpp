@@ -56,11 +56,14 @@ TEST(TypeLibrary, NamesFoundIgnoringCaseOnTheirOwnInterface) {
   }
 }
 
-TEST(TypeLibrary, EveryInterfaceNumbersItsMembersFromOne) {
+TEST(TypeLibrary, MembersNumberedFromOneAndMatchingTheirInterfaces) {
   for (const CoclassDesc& c : type_library().coclasses) {
     SCOPED_TRACE(c.name);
     const InterfaceDesc& d = *c.iface;
-    for (size_t i = 0; i < d.members.size(); ++i) EXPECT_EQ(d.members[i].id, DISPID(i + 1));
+    for (size_t i = 0; i < d.members.size(); ++i) {
+      EXPECT_EQ(d.members[i].id, DISPID(i + 1));
+      EXPECT_TRUE(signature_matches(d.members[i])) << d.members[i].name;
+    }
     EXPECT_EQ(type_info(d.iid) != nullptr, true);
   }
 }

@@ -24,6 +24,8 @@ bool fail() {
 
 }  // namespace
 
+void remember_errno() { t_last_error = errno; }
+
 bool wildcard_match(std::string_view pattern, std::string_view name) {
   size_t p = 0, n = 0, star_p = std::string_view::npos, star_n = 0;
   while (n < name.size()) {

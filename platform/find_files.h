@@ -23,6 +23,9 @@ bool remove_file(std::string_view path);
 bool make_directory(std::string_view path);
 // Copies the bytes of `from` over `to` (written anew).
 bool copy_whole_file(std::string_view from, std::string_view to);
+// Keeps errno as the last error of this thread (an operation done through
+// the standard library failed).
+void remember_errno();
 // The system's text for the last failed operation of this thread.
 std::string last_error_text();
 

@@ -214,6 +214,8 @@ bool is_below(std::string_view key, std::string_view parent) {
          iequals_1252(std::string_view(k).substr(0, p.size()), p);
 }
 
+bool has_line_break(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+
 bool is_value_line(std::string_view line, std::string_view name, size_t* eq) {
   *eq = line.find('=');
   if (*eq == std::string_view::npos) return false;
@@ -262,22 +264,28 @@ bool RegistryTree::has_key(std::string_view key) const {
   return false;
 }
 
-void RegistryTree::create_key(std::string_view key) {
+bool RegistryTree::create_key(std::string_view key) {
+  if (has_line_break(key)) return false;
   if (!find(key)) sections_.push_back({trim(key), {}});
+  return true;
 }
 
-void RegistryTree::set_value(std::string_view key, std::string_view name, std::string_view value) {
-  create_key(key);
+bool RegistryTree::set_value(std::string_view key, std::string_view name, std::string_view value) {
+  if (has_line_break(name) || has_line_break(value) || name.find('=') != std::string_view::npos ||
+      !create_key(key)) {
+    return false;
+  }
   Section* s = find(key);
   std::string line = (name.empty() ? std::string("@") : std::string(name)) + "=" + std::string(value);
   size_t eq;
   for (std::string& l : s->lines) {
     if (is_value_line(l, name, &eq)) {
       l = l.substr(0, eq + 1) + std::string(value);  // the name keeps its first spelling
-      return;
+      return true;
     }
   }
   s->lines.push_back(std::move(line));
+  return true;
 }
 
 std::optional<std::string> RegistryTree::value(std::string_view key, std::string_view name) const {

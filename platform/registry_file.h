@@ -75,10 +75,12 @@ class RegistryTree {
   bool save(const std::string& file, std::string* error) const;
 
   bool has_key(std::string_view key) const;
-  void create_key(std::string_view key);
+  // False for a key holding a line break.
+  bool create_key(std::string_view key);
   // name "" is the default value ("@"). Creates the key as needed; an
-  // existing value is replaced in place.
-  void set_value(std::string_view key, std::string_view name, std::string_view value);
+  // existing value is replaced in place. False, writing nothing, for a text
+  // the file cannot hold: a line break anywhere, or '=' in the name.
+  bool set_value(std::string_view key, std::string_view name, std::string_view value);
   std::optional<std::string> value(std::string_view key, std::string_view name) const;
   // Removes the key with all its subkeys; false when it did not exist.
   bool remove_key(std::string_view key);

@@ -98,7 +98,13 @@ TEST_F(RegistryTreeTest, MissingFileIsEmptyAndUnwritableFileFails) {
   RegistryTree t = RegistryTree::load((dir_ / "none.ini").string());
   EXPECT_FALSE(t.has_key("CLSID"));
   EXPECT_EQ(t.text(), "");
-  t.set_value("A", "", "1");
+  EXPECT_TRUE(t.set_value("A", "", "1"));
+  // Texts the file cannot hold are refused and leave nothing behind.
+  EXPECT_FALSE(t.set_value("A", "", "1\n[B]"));
+  EXPECT_FALSE(t.set_value("A", "x=y", "1"));
+  EXPECT_FALSE(t.set_value("A\r\nB", "", "1"));
+  EXPECT_FALSE(t.create_key("C\n"));
+  EXPECT_EQ(t.text(), "[A]\n@=1\n");
   { std::ofstream(dir_ / "blocker") << "x"; }
   std::string error;
   EXPECT_FALSE(t.save((dir_ / "blocker" / "registry.ini").string(), &error));

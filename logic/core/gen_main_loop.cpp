@@ -6,8 +6,10 @@
 #include "logic/core/gen_targets.h"
 #include "logic/core/host_calls.h"
 #include "logic/core/messages.h"
+#include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
 #include "logic/core/state_file.h"
+#include "logic/core/tokens.h"
 #include "logic/core/unsupported.h"
 #include "platform/cp1252.h"
 #include "platform/path.h"
@@ -21,11 +23,6 @@ namespace {
 constexpr std::string_view kMenuSpec = "qnmenu.spc";
 constexpr std::string_view kMenuSkip = "QNMENU.SPC";
 
-std::string text_of(const Term& t) {
-  if (t.is_atom() || t.is_string()) return t.text();
-  return engine::write(t);
-}
-
 // An empty directory (the current one) stays empty.
 std::string with_backslash(std::string dir) {
   if (!dir.empty() && !platform::is_separator(dir.back())) dir += '\\';
@@ -34,14 +31,6 @@ std::string with_backslash(std::string dir) {
 
 int64_t count_pred(const Run& run, const char* name, uint32_t arity) {
   return static_cast<int64_t>(run.facts().count(name, arity));
-}
-
-// The first token of a token list has the given type.
-bool starts_with_token(const Term& tokens, int64_t type) {
-  if (!tokens.is_cons()) return false;
-  const Term& tok = tokens.head();
-  return tok.is_compound() && tok.functor() == engine::Atom("t") && tok.arity() >= 2 &&
-         tok.arg(2).is_int() && tok.arg(2).as_int() == type;
 }
 
 }  // namespace
@@ -113,19 +102,19 @@ void process_spec_files(Run& run, int64_t model, std::string_view dir) {
   eng.set_file_errors(files);
   eng.set_syntax_errors(syntax);
   if (!loaded) return;
-  eng.ctr_set(9, 0);
+  eng.ctr_set(kCtrFileSeq, 0);
   spec_file_loop(run, model, dir);
 }
 
 int64_t count_spec_files(Run& run, std::string_view dir) {
   auto& eng = run.engine();
-  eng.ctr_set(7, 0);
+  eng.ctr_set(kCtrFiles, 0);
   for (const std::string& pattern : spec_file_patterns()) {
     for (const std::string& name : list_directory(run, std::string(dir) + pattern)) {
-      if (name != kMenuSkip) eng.ctr_inc(7);
+      if (name != kMenuSkip) eng.ctr_inc(kCtrFiles);
     }
   }
-  const int64_t count = eng.ctr_is(7);
+  const int64_t count = eng.ctr_is(kCtrFiles);
   files_bar_total(run, count + 1);
   return count;
 }
@@ -144,7 +133,7 @@ void spec_file_loop(Run& run, int64_t model, std::string_view dir) {
       const Term& kind = items[0];
       const int64_t number = items[1].as_int();
       const Term rest = spec->tail().tail();  // [Title, Name | Rest]
-      run.engine().ctr_inc(9);
+      run.engine().ctr_inc(kCtrFileSeq);
       post_object_row(run, kind, items[3], items[2]);
       set_object_progress(run, kind);
       process_spec_file(run, kind, file, model, number, rest);
@@ -166,7 +155,7 @@ void set_object_progress(Run& run, const Term& kind) {
     }
     int64_t subs = 0;
     for (const Term& b : facts.clauses("b_line_i", 6)) {
-      if (b.arg(4) == "cmd" && starts_with_token(b.arg(6), 146)) ++subs;
+      if (b.arg(4) == "cmd" && first_token_type(b.arg(6)) == kSubStart) ++subs;
     }
     len = 2 * data_levels + 4 + subs;
   } else {

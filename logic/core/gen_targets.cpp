@@ -3,17 +3,16 @@
 #include <vector>
 
 #include "logic/core/host_calls.h"
+#include "logic/core/out.h"
+#include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
 #include "logic/core/unsupported.h"
-#include "platform/cp1252.h"
 
 namespace qn::logic {
 
 using engine::Term;
 
 namespace {
-
-Term text(std::string_view s) { return Term::string(s); }
 
 // [Kind | Spec] for the placeholder class of an object whose generator is
 // not there yet.
@@ -33,7 +32,7 @@ void reset_odbc_calls(Run& run) {
   auto items = spec->list_items();
   if (items.size() < 4) return;
   const Term& name = items[3];
-  const std::string pgm = kind_pgm_name(run, name.is_int() ? std::to_string(name.as_int()) : name.text());
+  const std::string pgm = kind_pgm_name(run, text_of(name));
   run.facts().retract_all(
       Term::compound("odbc_call_i", {Term::atom(pgm), Term::fresh_var(), Term::fresh_var()}));
 }
@@ -74,52 +73,6 @@ std::optional<int64_t> obj_classid(std::string_view kind) {
   return std::nullopt;
 }
 
-namespace {
-
-std::string kind_letter(std::string_view kind) {
-  static const std::pair<const char*, const char*> letters[] = {
-      {"trn", "T"}, {"proc", "P"}, {"rpt", "R"}, {"mnu", "M"}, {"scr", "W"}, {"web", "H"}, {"mbr", "B"}};
-  for (const auto& [k, l] : letters) {
-    if (kind == k) return l;
-  }
-  return "";
-}
-
-std::optional<std::string> main_letter(std::string_view kind) {
-  static const std::pair<const char*, const char*> letters[] = {
-      {"trn", "N"}, {"proc", "A"}, {"rpt", "O"}, {"mnu", "L"}, {"scr", "U"}};
-  for (const auto& [k, l] : letters) {
-    if (kind == k) return std::string(l);
-  }
-  return std::nullopt;
-}
-
-}  // namespace
-
-std::string kind_pgm_name(Run& run, std::string_view name) {
-  auto kind = spec_kind(run);
-  if (!kind) return std::string(name);
-  const auto& facts = run.facts();
-  const std::string k = kind->is_atom() ? kind->text() : "";
-  std::string prefix;
-  auto stub = facts.first(Term::compound(
-      "rule_i", {Term::integer(0), Term::compound("stub", {Term::fresh_var()})}));
-  const bool is_main = facts.exists(Term::compound(
-      "rule_i", {Term::integer(0), Term::compound("prop", {Term::atom("PGMTYPE"), Term::atom("main")})}));
-  if (stub && stub->arg(2).arg(1).is_atom()) {
-    prefix = kind_letter(stub->arg(2).arg(1).text());
-  } else if (is_main && main_letter(k)) {
-    prefix = *main_letter(k);
-  } else if (k == "proc" && facts.count("gen_reo_i", 0) > 0) {
-    prefix = "";
-  } else {
-    prefix = kind_letter(k);
-  }
-  return platform::lower_1252(prefix + std::string(name));
-}
-
-std::string java_source_extension() { return ".java"; }
-
 void set_pgm_id(Run& run, int64_t number, const Term& kind, const Term& name) {
   run.facts().abolish("pgm_id", 1);
   run.facts().assertz(Term::compound("pgm_id", {Term::list({Term::integer(number), kind, name})}));
@@ -143,24 +96,23 @@ bool gen_class_start(Run& run, int64_t model, std::string_view kind, std::string
                         : kind == "web"                   ? web_imports
                         : kind == "ce"                    ? ce_imports
                                                           : other_imports;
-  std::vector<Term> lines;
-  for (const char* imp : imports) lines.push_back(Term::list({text(std::string("import ") + imp + ";")}));
-  lines.push_back(Term::nil());
-  lines.push_back(Term::list({text("public final class " + std::string(class_name))}));
-  lines.push_back(Term::list({Term::integer(0), Term::integer(3), Term::list({text("{")})}));
-  return emit_lines(run, Term::list(lines));
+  std::string head;
+  for (const char* imp : imports) head += std::string("import ") + imp + ";\n";
+  head += "\npublic final class $cls$";
+  return Out(run, {{"cls", std::string(class_name)}}).emit(head).open("{").ok();
 }
 
 bool gen_execute_int(Run& run, std::string_view) {
-  return emit_lines(run, Term::list({
-      Term::list({text("public void execute( )")}),
-      Term::list({Term::integer(0), Term::integer(3), Term::list({text("{")})}),
-      Term::list({text("execute_int( );")}),
-      Term::list({Term::integer(-3), Term::integer(0), Term::list({text("}")})}),
-      Term::nil(),
-      Term::list({text("private void execute_int( )")}),
-      Term::list({Term::integer(0), Term::integer(3), Term::list({text("{")})}),
-  }));
+  Out out(run);
+  out.emit(R"(
+    public void execute( )
+    {
+       execute_int( );
+    }
+
+    private void execute_int( )
+  )");
+  return out.open("{").ok();
 }
 
 bool gen_var_declarations(Run&) { return true; }

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "engine/term.h"
+#include "logic/core/java_names.h"
 #include "logic/core/run.h"
 
 namespace qn::logic {
@@ -48,13 +49,10 @@ std::optional<std::string> program_option(Run& run, std::string_view option);
 // The DBMS of a data store named by its name; nullopt when unknown.
 std::optional<std::string> datastore_dbms(Run& run, std::string_view datastore);
 
-// --- object kinds and program names ----------------------------------------
+// --- object kinds ---------------------------------------------------------
+// (program names: java_names.h)
 // obj_classid/2: class id of a kind; nullopt for a kind without one.
 std::optional<int64_t> obj_classid(std::string_view kind);
-// kind_pgm_name/2: the lower-cased kind prefix followed by the name.
-std::string kind_pgm_name(Run& run, std::string_view name);
-// The first extension of the programs' source files.
-std::string java_source_extension();
 
 // --- the Java frame the placeholder class uses -------------------------------
 // set_pgm_id/3 and set_current_pgm/3.

@@ -4,19 +4,11 @@
 #include "engine/system.h"
 #include "logic/core/emit.h"
 #include "logic/core/host_interface.h"
+#include "logic/core/rule_terms.h"
 
 namespace qn::logic {
 
 using engine::Term;
-
-namespace {
-
-std::string text_of(const Term& t) {
-  if (t.is_atom() || t.is_string()) return t.text();
-  return {};
-}
-
-}  // namespace
 
 std::string program_directory(Run& run) {
   Term dir = Term::fresh_var();

@@ -15,7 +15,11 @@
 #include "host/directories.h"
 #include "host/source_writer.h"
 #include "host/term_value.h"
+#include "kb/attribute_queries.h"
+#include "kb/list_terms.h"
 #include "kb/model_queries.h"
+#include "kb/table_relations.h"
+#include "kb/text_utils.h"
 #include "logic/core/messages.h"
 #include "logic/core/utilities.h"
 #include "platform/cp1252.h"
@@ -400,6 +404,248 @@ bool p_str_compare(Run& run, std::span<Term> a) {
   return int_out(a[2], c < 0 ? -1 : (c > 0 ? 1 : 0)) || failed(run, "str_compare");
 }
 
+// --- knowledge-base queries and text utilities ----------------------------------
+
+// Runs a host routine over term slots: the arguments at places go into slots
+// 0, 1, ... in order, the routine reads and fills the trees, and on a result
+// other than 0 the trees come back into the arguments.
+template <class Routine>
+bool through_slots(std::span<Term> a, std::initializer_list<size_t> places, Routine routine) {
+  int slot = 0;
+  for (size_t p : places) term_to_slot(a[p], slot++);
+  host::term_slots_open();
+  const int result = routine();
+  host::term_slots_close();
+  if (result == 0) return false;
+  slot = 0;
+  for (size_t p : places) {
+    if (!term_slot_to_term(a[p], slot++)) return false;
+  }
+  return true;
+}
+
+bool ints_in(std::span<Term> a, std::initializer_list<int32_t*> out) {
+  size_t i = 0;
+  for (int32_t* v : out) {
+    if (!int_in(a[i++], *v)) return false;
+  }
+  return true;
+}
+
+bool p_i_nextobj(Run& run, std::span<Term> a) {
+  int32_t model = 0, type = 0, number = 0;
+  if (!ints_in(a, {&model, &type, &number})) return failed(run, "i_nextobj");
+  const int next = kb::next_object_number(model, type, number);
+  if (next == 0 || !int_out(a[3], next)) return failed(run, "i_nextobj");
+  return true;
+}
+
+bool p_i_attri_pic(Run& run, std::span<Term> a) {
+  int32_t model = 0, att = 0;
+  if (!ints_in(a, {&model, &att}) ||
+      !through_slots(a, {2}, [&] { return kb::get_attri_pic(model, att, host::term_slot(0)); })) {
+    return failed(run, "i_attri_pic");
+  }
+  return true;
+}
+
+// i_attri_name/4 and i_attri_type/5 fail without a trace text.
+bool p_i_attri_name(Run&, std::span<Term> a) {
+  int32_t model = 0, att = 0;
+  int kind = 0;
+  return ints_in(a, {&model, &att}) &&
+         through_slots(a, {2}, [&] { return kb::get_attri_name(model, att, host::term_slot(0), kind); }) &&
+         int_out(a[3], kind);
+}
+
+bool p_i_attri_type(Run&, std::span<Term> a) {
+  int32_t model = 0, att = 0;
+  int type = 0, length = 0, decimals = 0;
+  return ints_in(a, {&model, &att}) && kb::get_attri_type(model, att, type, length, decimals) &&
+         int_out(a[2], type) && int_out(a[3], length) && int_out(a[4], decimals);
+}
+
+bool p_i_attri_info(Run& run, std::span<Term> a) {
+  int32_t model = 0, att = 0;
+  if (!ints_in(a, {&model, &att}) || !through_slots(a, {2, 3, 4, 5, 6, 7, 8, 9}, [&] {
+        host::TermValue* const terms[8] = {&host::term_slot(0), &host::term_slot(1), &host::term_slot(2),
+                                           &host::term_slot(3), &host::term_slot(4), &host::term_slot(5),
+                                           &host::term_slot(6), &host::term_slot(7)};
+        return kb::get_attri_info(model, att, terms);
+      })) {
+    return failed(run, "i_attri_info");
+  }
+  return true;
+}
+
+bool p_i_vaux(Run& run, std::span<Term> a) {
+  int32_t with_v = 0, number = 0, letter = 0;
+  if (!int_in(a[0], with_v) || !int_in(a[2], number) || !int_in(a[3], letter) ||
+      !through_slots(a, {1, 4}, [&] {
+        return kb::make_aux_name(with_v, host::term_slot(0), number, letter, host::term_slot(1));
+      })) {
+    return failed(run, "i_vaux");
+  }
+  return true;
+}
+
+bool p_i_itos(Run& run, std::span<Term> a) {
+  int32_t value = 0, width = 0;
+  if (!int_in(a[0], value) || !int_in(a[1], width) ||
+      !text_out(a[2], kb::int_to_fixed_digits(value, width, kTextBufferSize))) {
+    return failed(run, "i_itos");
+  }
+  return true;
+}
+
+// The outputs of i_replace/4, i_replicate/3 and i_dupchar/4 must be unbound.
+bool p_i_replace(Run& run, std::span<Term> a) {
+  std::string text, from, to;
+  if (!text_in(a[0], text) || !text_in(a[1], from) || !text_in(a[2], to) || !a[3].is_var()) {
+    return failed(run, "i_replace");
+  }
+  kb::translate_chars(text, from, to);
+  return text_out(a[3], text);
+}
+
+bool p_i_replicate(Run& run, std::span<Term> a) {
+  int32_t c = 0, n = 0;
+  if (!int_in(a[0], c) || !int_in(a[1], n) || !a[2].is_var()) return failed(run, "i_replicate");
+  return text_out(a[2], kb::replicate_char(static_cast<char>(c), std::min<int32_t>(n, kTextBufferSize - 1)));
+}
+
+bool p_i_dupchar(Run& run, std::span<Term> a) {
+  std::string text, set;
+  int32_t keep = 0;
+  if (!text_in(a[0], text) || !text_in(a[1], set) || !int_in(a[2], keep) || !a[3].is_var()) {
+    return failed(run, "i_dupchar");
+  }
+  std::string out;
+  kb::double_chars(text, set, keep != 0, out, kTextBufferSize);
+  return text_out(a[3], out);
+}
+
+bool p_i_dir_subor(Run& run, std::span<Term> a) {
+  int32_t model = 0, table = 0;
+  if (!ints_in(a, {&model, &table}) || !through_slots(a, {2}, [&] {
+        static kb::RelationTable entries;
+        kb::pointed_tables(model, table, entries);
+        return kb::relations_to_list(entries, host::term_slot(0));
+      })) {
+    return failed(run, "i_dir_subor");
+  }
+  return true;
+}
+
+bool p_i_dir_super(Run& run, std::span<Term> a) {
+  int32_t model = 0, table = 0;
+  if (!ints_in(a, {&model, &table}) || !through_slots(a, {2}, [&] {
+        static kb::RelationTable entries;
+        kb::pointing_tables(model, table, entries);
+        return kb::relations_to_list(entries, host::term_slot(0));
+      })) {
+    return failed(run, "i_dir_super");
+  }
+  return true;
+}
+
+bool p_i_need_reorg(Run& run, std::span<Term> a) {
+  int32_t model = 0, table = 0;
+  if (!ints_in(a, {&model, &table}) || !kb::table_needs_reorg(model, table)) return failed(run, "i_need_reorg");
+  return true;
+}
+
+bool p_i_index(Run& run, std::span<Term> a) {
+  int32_t model = 0, table = 0, index = 0;
+  if (!ints_in(a, {&model, &table, &index}) || !through_slots(a, {3, 4, 5}, [&] {
+        kb::AttSet set;
+        return kb::getIdx(model, table, index, host::term_slot(0), host::term_slot(1), set) &&
+               kb::ints_to_list(set, host::term_slot(2));
+      })) {
+    return failed(run, "i_index");
+  }
+  return true;
+}
+
+bool p_i_all_atrisr(Run& run, std::span<Term> a) {
+  int32_t model = 0, table = 0;
+  if (!ints_in(a, {&model, &table}) || !through_slots(a, {2}, [&] {
+        static kb::AttList list;
+        static kb::ClassList kinds;
+        list.count = kinds.count = 0;
+        kb::get_table_atts(model, table, list, &kinds, false);
+        return kb::ints_to_list(list, host::term_slot(0));
+      })) {
+    return failed(run, "i_all_atrisr");
+  }
+  return true;
+}
+
+bool p_i_index_exists(Run& run, std::span<Term> a) {
+  int32_t model = 0, table = 0, index = 0;
+  if (!ints_in(a, {&model, &table, &index})) return failed(run, "i_index_exists");
+  const int next = kb::next_index_number(model, table, index);
+  if (next == 0 || !int_out(a[3], next)) return failed(run, "i_index_exists");
+  return true;
+}
+
+bool p_i_obt_prim_key(Run& run, std::span<Term> a) {
+  int32_t model = 0, table = 0;
+  if (!ints_in(a, {&model, &table}) || !through_slots(a, {2}, [&] {
+        kb::AttSet set;
+        kb::primary_key_atts(model, table, set);
+        return kb::ints_to_list(set, host::term_slot(0));
+      })) {
+    return failed(run, "i_obt_prim_key");
+  }
+  return true;
+}
+
+// Arguments 4 to 6 are the name, the group's name and the description; the
+// seventh is accepted and left as it is.
+bool p_i_obj_info(Run& run, std::span<Term> a) {
+  int32_t model = 0, type = 0, number = 0;
+  if (!ints_in(a, {&model, &type, &number}) || !through_slots(a, {3, 4, 5}, [&] {
+        return kb::get_object_info(model, type, number, host::term_slot(0), host::term_slot(1),
+                                   host::term_slot(2));
+      })) {
+    return failed(run, "i_obj_info");
+  }
+  return true;
+}
+
+bool p_i_tblname(Run& run, std::span<Term> a) {
+  int32_t model = 0, table = 0;
+  if (!ints_in(a, {&model, &table}) || !through_slots(a, {2}, [&] {
+        std::string name;
+        return kb::get_table_name(model, table, name) && host::term_unify_atom(name, host::term_slot(0));
+      })) {
+    return failed(run, "i_tblname");
+  }
+  return true;
+}
+
+bool p_i_called_pgms(Run& run, std::span<Term> a) {
+  int32_t model = 0, type = 0, number = 0;
+  if (!ints_in(a, {&model, &type, &number}) || !through_slots(a, {3}, [&] {
+        return kb::collect_called_programs(model, type, number, host::term_slot(0));
+      })) {
+    return failed(run, "i_called_pgms");
+  }
+  return true;
+}
+
+bool p_i_closuret(Run& run, std::span<Term> a) {
+  int32_t model = 0, mode = 0, start = 0;
+  if (!int_in(a[0], model) || !int_in(a[2], mode) || !int_in(a[3], start) ||
+      !through_slots(a, {1, 4, 5}, [&] {
+        return kb::table_closure(model, host::term_slot(0), mode, start, host::term_slot(1), host::term_slot(2));
+      })) {
+    return failed(run, "i_closuret");
+  }
+  return true;
+}
+
 // One entry per predicate. Predicates of the knowledge base, the
 // configuration and the property model join this table in the same way.
 constexpr HostPredicateEntry kHostPredicates[] = {
@@ -422,6 +668,27 @@ constexpr HostPredicateEntry kHostPredicates[] = {
     {"ini_read_entry", 5, p_ini_read_entry},
     {"i_upper", 2, p_i_upper},
     {"str_compare", 3, p_str_compare},
+    {"i_nextobj", 4, p_i_nextobj},
+    {"i_attri_pic", 3, p_i_attri_pic},
+    {"i_attri_name", 4, p_i_attri_name},
+    {"i_attri_type", 5, p_i_attri_type},
+    {"i_attri_info", 10, p_i_attri_info},
+    {"i_vaux", 5, p_i_vaux},
+    {"i_itos", 3, p_i_itos},
+    {"i_replace", 4, p_i_replace},
+    {"i_replicate", 3, p_i_replicate},
+    {"i_dupchar", 4, p_i_dupchar},
+    {"i_dir_subor", 3, p_i_dir_subor},
+    {"i_dir_super", 3, p_i_dir_super},
+    {"i_need_reorg", 2, p_i_need_reorg},
+    {"i_index", 6, p_i_index},
+    {"i_all_atrisr", 3, p_i_all_atrisr},
+    {"i_index_exists", 4, p_i_index_exists},
+    {"i_obt_prim_key", 3, p_i_obt_prim_key},
+    {"i_obj_info", 7, p_i_obj_info},
+    {"i_tblname", 3, p_i_tblname},
+    {"i_called_pgms", 4, p_i_called_pgms},
+    {"i_closuret", 6, p_i_closuret},
 };
 
 DialogSenders default_dialog_senders() {

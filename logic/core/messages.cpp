@@ -5,6 +5,8 @@
 #include "engine/clause_io.h"
 #include "logic/core/gen_targets.h"
 #include "logic/core/host_calls.h"
+#include "logic/core/out.h"
+#include "logic/core/rule_terms.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -151,16 +153,11 @@ Term entry_term(const MessageEntry& e) {
   return Term::list(items);
 }
 
-std::string term_text(const Term& t) {
-  if (t.is_atom() || t.is_string()) return t.text();
-  return engine::write(t);
-}
-
 // A value written as a Java string literal: integers as their digits, a text
 // that already begins with a double quote as it is, anything else quoted.
 std::string string_literal(const Term& t) {
   if (t.is_int()) return std::to_string(t.as_int());
-  std::string text = term_text(t);
+  std::string text = text_of(t);
   if (!text.empty() && text.front() == '"') return text;
   return "\"" + text + "\"";
 }
@@ -176,7 +173,7 @@ void set_idiom(Run& run) {
   const char* idiom = "eng";
   if (lang) {
     const Term l = lang->arg(2).list_items()[1];
-    const std::string up = platform::upper_1252(term_text(l));
+    const std::string up = platform::upper_1252(text_of(l));
     if (up == "SPA") idiom = "spa";
     else if (up == "POR") idiom = "por";
     else if (up == "ITA") idiom = "ita";
@@ -219,7 +216,7 @@ std::string format_message(std::string_view format, const std::vector<Term>& arg
   for (size_t i = 0; i < format.size(); ++i) {
     if (format[i] == '%' && i + 1 < format.size() && format[i + 1] >= '1' && format[i + 1] <= '9') {
       size_t n = static_cast<size_t>(format[i + 1] - '1');
-      if (n < args.size()) out += term_text(args[n]);
+      if (n < args.size()) out += text_of(args[n]);
       ++i;
     } else {
       out += format[i];
@@ -254,30 +251,27 @@ std::optional<std::string> msg_text(Run& run, const Term& key, const std::vector
   if (key == "strdate") {
     auto format = facts.first(Term::compound(
         "lit", {Term::atom(lang), Term::atom("strdate"), Term::fresh_var()}));
-    if (format) return format_message(term_text(format->arg(3)), args);
+    if (format) return format_message(text_of(format->arg(3)), args);
   }
   // 4. A message looked up at run time.
   if (args.empty()) {
-    return "localUtil.getMessages().getMessage(\"" + term_text(key) + "\")";
+    return "localUtil.getMessages().getMessage(\"" + text_of(key) + "\")";
   }
   // 6. Arguments are passed in an Object array written before the call.
   if (declare_generated_var(run, "arguments", "Object[]")) {
-    std::vector<Term> all{Term::list({Term::string("arguments = new Object["),
-                                      Term::integer(static_cast<int64_t>(args.size())),
-                                      Term::string("];")})};
+    Out out(run);
+    out.pieces({"arguments = new Object[", static_cast<int64_t>(args.size()), "];"});
     for (size_t i = 0; i < args.size(); ++i) {
-      all.push_back(Term::list({Term::string("arguments["), Term::integer(static_cast<int64_t>(i)),
-                                Term::string("] ="), Term::string(string_literal(args[i])),
-                                Term::string(";")}));
+      out.pieces({"arguments[", static_cast<int64_t>(i), "] =", string_literal(args[i]), ";"});
     }
-    if (emit_lines(run, Term::list(all))) {
+    if (out.ok()) {
       return "localUtil.getMessages().getMessage(" + string_literal(key) + ", arguments)";
     }
   }
   // 7. A numbered message.
   if (key.is_int() && key.as_int() != 0) return "F" + std::to_string(key.as_int());
   // 8. No text at all.
-  return "WARNING - Message text for '" + term_text(key) + "' lang. '" + lang.name() + "' not found";
+  return "WARNING - Message text for '" + text_of(key) + "' lang. '" + lang.name() + "' not found";
 }
 
 }  // namespace qn::logic

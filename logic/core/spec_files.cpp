@@ -4,6 +4,7 @@
 
 #include "logic/core/host_calls.h"
 #include "logic/core/messages.h"
+#include "logic/core/rule_terms.h"
 
 namespace qn::logic {
 
@@ -14,8 +15,6 @@ using engine::Term;
 namespace {
 
 PredKey key(const char* name, uint32_t arity) { return PredKey{Atom(name), arity}; }
-
-Term var() { return Term::fresh_var(); }
 
 // Loads a clause file with syntax errors off (and file errors too when
 // asked), keeping what it read even when a clause was bad; the switches are
@@ -130,8 +129,8 @@ const std::vector<PredKey>& clear_list() {
 void clear_spec_facts(Run& run) {
   auto& facts = run.facts();
   for (const auto& k : clear_list()) facts.abolish(k);
-  run.engine().ctr_set(2, 1);
-  run.engine().ctr_set(1, 1);
+  run.engine().ctr_set(kCtrHolders, 1);
+  run.engine().ctr_set(kCtrObject1, 1);
 }
 
 bool load_spec_file(Run& run, std::string_view file) {
@@ -145,9 +144,9 @@ void number_form_literals(Run& run) {
   auto& facts = run.facts();
   if (facts.count("lit_i", 4) == 0) {
     auto& eng = run.engine();
-    eng.ctr_set(0, 0);
+    eng.ctr_set(kCtrNumbering, 0);
     for (const Term& lit : facts.clauses("lit_i", 3)) {
-      Term n = Term::integer(eng.ctr_inc(0));
+      Term n = Term::integer(eng.ctr_inc(kCtrNumbering));
       facts.assertz(Term::compound("lit_i", {n, lit.arg(1), lit.arg(2), lit.arg(3)}));
     }
   }

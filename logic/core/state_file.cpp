@@ -3,6 +3,7 @@
 #include "engine/clause_io.h"
 #include "logic/core/gen_targets.h"
 #include "logic/core/host_calls.h"
+#include "logic/core/out.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -130,16 +131,13 @@ void load_state(Run& run, int64_t model) {
 
 bool save_state(Run& run, int64_t model) {
   if (!open_output(run, state_file_name(model))) return false;
-  bool ok = true;
+  // A fact's text may hold any character, so it goes as a piece.
+  Out out(run);
   for (const PredKey& key : state_predicates()) {
-    std::vector<Term> lines;
-    for (const Term& fact : run.facts().clauses(key)) {
-      lines.push_back(Term::list({Term::string(engine::writeq(fact) + ".")}));
-    }
-    if (!lines.empty()) ok = emit_lines(run, Term::list(lines)) && ok;
+    for (const Term& fact : run.facts().clauses(key)) out.pieces({engine::writeq(fact) + "."});
   }
   const bool closed = close_output(run);
-  return ok && closed;
+  return out.ok() && closed;
 }
 
 }  // namespace qn::logic

@@ -5,6 +5,8 @@
 #include "engine/clause_io.h"
 #include "logic/core/gen_targets.h"
 #include "logic/core/host_calls.h"
+#include "logic/core/out.h"
+#include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
 #include "logic/core/utilities.h"
 
@@ -14,19 +16,8 @@ using engine::Term;
 
 namespace {
 
-Term line(std::initializer_list<Term> pieces) { return Term::list(pieces); }
-Term text(std::string_view s) { return Term::string(s); }
-Term margin(int before, int after, std::initializer_list<Term> items) {
-  return Term::list({Term::integer(before), Term::integer(after), Term::list(items)});
-}
-
-std::string piece_text(const Term& t) {
-  if (t.is_atom() || t.is_string()) return t.text();
-  return engine::write(t);
-}
-
 bool repeats(const Run& run, const Term& level) {
-  return run.facts().exists(Term::compound("repeat_i", {level, Term::fresh_var()}));
+  return run.facts().exists(fact("repeat_i", {level, var()}));
 }
 
 }  // namespace
@@ -41,9 +32,7 @@ bool object_supported(const Run& run) {
       if (level.arg(1) == first) continue;
       if (!repeats(run, level.arg(1))) return false;
     }
-    const Term enter = Term::compound(
-        "lit_i", {Term::fresh_var(), Term::fresh_var(),
-                  Term::compound("button", {Term::atom("Enter")}), Term::fresh_var()});
+    const Term enter = fact("lit_i", {var(), var(), fact("button", {atom("Enter")}), var()});
     if (!run.facts().exists(enter)) return false;
   }
   if (*kind == "mnu") return false;
@@ -56,41 +45,38 @@ bool gen_unsupported_object(Run& run, int64_t number, const Term& spec) {
   const Term& kind = items[0];
   const Term& name = items[2];
   int64_t model = 0;
-  if (auto m = run.facts().first(Term::compound("model_num_i", {Term::fresh_var()}));
+  if (auto m = run.facts().first(fact("model_num_i", {var()}));
       m && m->arg(1).is_int()) {
     model = m->arg(1).as_int();
   }
   set_pgm_id(run, number, kind, name);
   set_current_pgm(run, number, kind, name);
-  const std::string cls = kind_pgm_name(run, piece_text(name));
-  if (!gen_class_start(run, model, piece_text(kind), cls)) return false;
-  const Term k = text(piece_text(kind));
-  const Term n = text(piece_text(name));
-  bool ok = emit_lines(run, Term::list({
-      line({text("public static void main(String args[])")}),
-      margin(0, 3, {text("{")}),
-      line({text("PrivateUtilities.msg(\"Object not currently supported"), k, text("-"), n,
-            text("\");")}),
-      margin(-3, 0, {text("}")}),
-      Term::nil(),
-      line({text("public " + cls + "(int remoteHandle, ModelContext context)")}),
-      margin(0, 3, {text("{")}),
-      margin(-3, 0, {text("}")}),
-      Term::nil(),
-      line({text("public " + cls + "(int remoteHandle)")}),
-      margin(0, 3, {text("{")}),
-      margin(-3, 0, {text("}")}),
-      Term::nil(),
-  }));
-  ok = ok && gen_execute_int(run, cls);
-  ok = ok && emit_lines(run, Term::list({
-      line({text("QNutil.msg(this, \"Object not currently supported"), k, text("-"), n,
-            text("\");")}),
-      margin(-3, 0, {text("}")}),
-      Term::nil(),
-  }));
+  const std::string cls = kind_pgm_name(run, text_of(name));
+  if (!gen_class_start(run, model, text_of(kind), cls)) return false;
+  Out out(run, {{"cls", cls}, {"kind", text_of(kind)}, {"name", text_of(name)}});
+  out.emit(R"(
+    public static void main(String args[])
+    {
+       PrivateUtilities.msg("Object not currently supported $kind$ - $name$ ");
+    }
+
+    public $cls$(int remoteHandle, ModelContext context)
+    {
+    }
+
+    public $cls$(int remoteHandle)
+    {
+    }
+
+  )");
+  bool ok = out.ok() && gen_execute_int(run, cls);
+  ok = ok && out.emit(R"(
+         QNutil.msg(this, "Object not currently supported $kind$ - $name$ ");
+      }
+
+  )").ok();
   ok = ok && gen_var_declarations(run);
-  ok = ok && emit_lines(run, Term::list({margin(-3, 0, {text("}")})}));
+  ok = ok && out.close("}").ok();
   const bool closed = close_output(run);
   return ok && closed;
 }

@@ -69,8 +69,7 @@ struct Fake : I {
   HRESULT Receive(BSTR* From, BSTR*, BSTR*, BSTR*, BSTR*, BSTR* Attachs, DATE* sent, DATE*,
                   SHORT* e) override {
     *From = bstr_from_1252("a@b");
-    return done(std::string("Receive ") + (Attachs ? "attachs" : "-") + (sent ? " sent" : " -"),
-                e);
+    return done(std::string("Receive ") + (Attachs ? "attachs" : "-") + (sent ? " sent" : " -"), e);
   }
   HRESULT put_AttachDir(BSTR v) override { return put("AttachDir " + t(v)); }
   HRESULT put_AddressFormat(SHORT v) override { return put("AddressFormat " + std::to_string(v)); }
@@ -129,10 +128,11 @@ class Facade : public ::testing::Test {
         [this](IQnInternet** out) { return make(internet, "internet", out); },
         [this](IQnOutlook** out) { return make(outlook, "outlook", out); },
     });
-    old_box_ = platform::set_message_box_hook([](std::string_view text, std::string_view, unsigned) {
-      g_log.push_back("box " + std::string(text));
-      return platform::kIdOk;
-    });
+    old_box_ =
+        platform::set_message_box_hook([](std::string_view text, std::string_view, unsigned) {
+          g_log.push_back("box " + std::string(text));
+          return platform::kIdOk;
+        });
     ASSERT_EQ(CQnMail::create<CQnMail>(nullptr, IID_IQnMail, reinterpret_cast<void**>(&mail)),
               S_OK);
   }
@@ -192,13 +192,16 @@ TEST_F(Facade, NewObjectSendsThroughOutlook) {
 TEST_F(Facade, ModeLetters) {
   struct Case {
     const char* mode;
-    SHORT error;  // right after the assignment
+    SHORT error;   // right after the assignment
     SHORT logout;  // a member the Internet and MAPI back-ends serve
     const char* backend;
   };
   const Case cases[] = {
-      {"i", 0, 0, "internet"}, {"IM", 0, 0, "internet"}, {"M", 0, 0, "mapi"},
-      {"OIM", 0, 100, nullptr}, {"X", 100, 100, nullptr},
+      {"i", 0, 0, "internet"},
+      {"IM", 0, 0, "internet"},
+      {"M", 0, 0, "mapi"},
+      {"OIM", 0, 100, nullptr},
+      {"X", 100, 100, nullptr},
       // Accepted, but reading Error under the empty letter finds no back-end.
       {"", 100, 100, nullptr},
       // Not inside "OIM": error 100, though the stored letter M serves Logout.
@@ -241,7 +244,7 @@ TEST_F(Facade, MembersTheModeLacks) {
     const char* mode;
     const char* member;
   };
-  const Case cases[] = {{"O", "Logout"}, {"M", "LoginSMTP"}, {"I", "GetCategories"},
+  const Case cases[] = {{"O", "Logout"},       {"M", "LoginSMTP"}, {"I", "GetCategories"},
                         {"I", "ChangeFolder"}, {"O", "LoginPOP3"}, {"I", "EditWindow"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.mode) + " " + c.member);

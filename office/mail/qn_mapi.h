@@ -13,7 +13,9 @@ class CQnMAPI final : public CoObject<IQnMAPI> {
   HRESULT LoginMAPI(BSTR, SHORT, SHORT, SHORT*) override { return com::E_NOTIMPL; }
   HRESULT Logout(SHORT*) override { return com::E_NOTIMPL; }
   HRESULT Send(BSTR, BSTR, BSTR, BSTR, BSTR, BSTR, SHORT*) override { return com::E_NOTIMPL; }
-  HRESULT Receive(BSTR*, BSTR*, BSTR*, BSTR*, BSTR*, BSTR*, DATE*, DATE*, SHORT*) override { return com::E_NOTIMPL; }
+  HRESULT Receive(BSTR*, BSTR*, BSTR*, BSTR*, BSTR*, BSTR*, DATE*, DATE*, SHORT*) override {
+    return com::E_NOTIMPL;
+  }
   HRESULT put_AddressFormat(SHORT) override { return com::E_NOTIMPL; }
   HRESULT put_AttachDir(BSTR) override { return com::E_NOTIMPL; }
   HRESULT put_EditWindow(SHORT) override { return com::E_NOTIMPL; }

@@ -14,7 +14,9 @@ class CQnOutlook final : public CoObject<IQnOutlook> {
   HRESULT put_DisplayMessages(SHORT value) override { return display_messages_put(value); }
   HRESULT get_Error(SHORT* value) override { return error_get(value); }
   HRESULT put_EditWindow(SHORT) override { return com::E_NOTIMPL; }
-  HRESULT Receive(BSTR*, BSTR*, BSTR*, BSTR*, BSTR*, BSTR*, DATE*, DATE*, SHORT*) override { return com::E_NOTIMPL; }
+  HRESULT Receive(BSTR*, BSTR*, BSTR*, BSTR*, BSTR*, BSTR*, DATE*, DATE*, SHORT*) override {
+    return com::E_NOTIMPL;
+  }
   HRESULT put_AttachDir(BSTR) override { return com::E_NOTIMPL; }
   HRESULT ChangeFolder(BSTR, SHORT, SHORT, SHORT*) override { return com::E_NOTIMPL; }
   HRESULT get_Count(LONG*) override { return com::E_NOTIMPL; }

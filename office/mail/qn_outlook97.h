@@ -11,7 +11,9 @@ class CQnOutlook97 final : public CoObject<IQnOutlook97> {
   explicit CQnOutlook97(com::IUnknown* outer) : CoObject(outer, IID_IQnOutlook97, true) {}
 
   HRESULT ChangeFolder(BSTR, SHORT, SHORT, SHORT*) override { return com::E_NOTIMPL; }
-  HRESULT Receive(BSTR*, BSTR*, BSTR*, BSTR*, BSTR*, BSTR*, DATE*, DATE*, SHORT*) override { return com::E_NOTIMPL; }
+  HRESULT Receive(BSTR*, BSTR*, BSTR*, BSTR*, BSTR*, BSTR*, DATE*, DATE*, SHORT*) override {
+    return com::E_NOTIMPL;
+  }
   HRESULT Send(BSTR, BSTR, BSTR, BSTR, BSTR, BSTR, SHORT*) override { return com::E_NOTIMPL; }
   HRESULT get_Count(LONG*) override { return com::E_NOTIMPL; }
   HRESULT get_Error(SHORT* value) override { return error_get(value); }

@@ -16,7 +16,8 @@ bool is_omitted(const VARIANT* v) {
 }
 
 bool kind_matches(WORD member, WORD flags) {
-  if (member == DISPATCH_PROPERTYPUT) return flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
+  if (member == DISPATCH_PROPERTYPUT)
+    return flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
   return flags & member;
 }
 
@@ -32,12 +33,31 @@ bool deref(const VARIANT& in, VARIANT* out) {
   }
   size_t size;
   switch (base) {
-    case VT_I2: case VT_BOOL: size = 2; break;
-    case VT_I4: case VT_R4: case VT_ERROR: size = 4; break;
-    case VT_R8: case VT_DATE: case VT_CY: case VT_I8: size = 8; break;
-    case VT_BSTR: case VT_DISPATCH: case VT_UNKNOWN: size = sizeof(void*); break;
-    case VT_UI1: size = 1; break;
-    default: return false;
+    case VT_I2:
+    case VT_BOOL:
+      size = 2;
+      break;
+    case VT_I4:
+    case VT_R4:
+    case VT_ERROR:
+      size = 4;
+      break;
+    case VT_R8:
+    case VT_DATE:
+    case VT_CY:
+    case VT_I8:
+      size = 8;
+      break;
+    case VT_BSTR:
+    case VT_DISPATCH:
+    case VT_UNKNOWN:
+      size = sizeof(void*);
+      break;
+    case VT_UI1:
+      size = 1;
+      break;
+    default:
+      return false;
   }
   out->vt = base;
   std::memcpy(&out->llVal, in.byref, size);
@@ -57,6 +77,16 @@ const MemberDesc* find_member(const InterfaceDesc& desc, DISPID id) {
     if (m.id == id) return &m;
   }
   return nullptr;
+}
+
+bool signature_matches(const MemberDesc& m) {
+  if (m.params.size() != m.call.count) return false;
+  for (size_t i = 0; i < m.call.count; ++i) {
+    VARTYPE table = m.params[i].type;
+    if ((table & ~VT_BYREF) == VT_DATE) table = (table & VT_BYREF) | VT_R8;  // both are double
+    if (table != m.call.types[i]) return false;
+  }
+  return true;
 }
 
 HRESULT ids_of_names(const InterfaceDesc& desc, OLECHAR** names, UINT count, DISPID* ids) {
@@ -85,7 +115,7 @@ HRESULT invoke_member(const InterfaceDesc& desc, void* instance, DISPID id, WORD
                       DISPPARAMS* params, VARIANT* result, UINT* arg_error) {
   if (result) VariantInit(result);
   const MemberDesc* m = find_member(desc, id);
-  if (!m || !kind_matches(m->kind, flags) || !m->thunk) return DISP_E_MEMBERNOTFOUND;
+  if (!m || !kind_matches(m->kind, flags) || !m->call.thunk) return DISP_E_MEMBERNOTFOUND;
   DISPPARAMS none{nullptr, nullptr, 0, 0};
   if (!params) params = &none;
   if (m->kind == DISPATCH_PROPERTYPUT) {
@@ -117,9 +147,13 @@ HRESULT invoke_member(const InterfaceDesc& desc, void* instance, DISPID id, WORD
     VARIANT& a = args[i];
     VariantInit(&a);
     if (p.flags & PARAM_RETVAL) {
-      retval.vt = p.type & ~VT_BYREF;
       a.vt = p.type;
-      a.byref = &retval.llVal;  // every member of the value union starts here
+      if (p.type == (VT_BYREF | VT_VARIANT)) {
+        a.byref = &retval;  // the member writes a whole value
+      } else {
+        retval.vt = p.type & ~VT_BYREF;
+        a.byref = &retval.llVal;  // every member of the value union starts here
+      }
       continue;
     }
     const UINT index = static_cast<UINT>(params->cArgs - 1 - pos);
@@ -139,8 +173,8 @@ HRESULT invoke_member(const InterfaceDesc& desc, void* instance, DISPID id, WORD
         VARIANT text;
         text.vt = VT_BSTR;
         text.bstrVal = bstr_from_1252(p.default_value ? p.default_value : "");
-        HRESULT h = p.type == VT_VARIANT ? (a = text, S_OK)
-                                         : VariantChangeType(&a, &text, 0, p.type);
+        HRESULT h =
+            p.type == VT_VARIANT ? (a = text, S_OK) : VariantChangeType(&a, &text, 0, p.type);
         if (p.type != VT_VARIANT) VariantClear(&text);
         if (FAILED(h)) return cleanup(), h;
         owned[i] = true;
@@ -169,7 +203,7 @@ HRESULT invoke_member(const InterfaceDesc& desc, void* instance, DISPID id, WORD
     owned[i] = true;
   }
 
-  HRESULT h = m->thunk(instance, args.data());
+  HRESULT h = m->call.thunk(instance, args.data());
   cleanup();
   if (result) {
     *result = retval;

@@ -48,12 +48,20 @@ struct ParamDesc {
 // parameters (null when omitted).
 using Thunk = HRESULT (*)(void* instance, VARIANT* args);
 
+// A member's thunk with the types of its C++ parameters (double stands for
+// both VT_R8 and VT_DATE), so a table can be checked against the interface.
+struct Binding {
+  Thunk thunk;
+  const VARTYPE* types;
+  size_t count;
+};
+
 struct MemberDesc {
   DISPID id;
   const char* name;
   WORD kind;  // DISPATCH_METHOD, DISPATCH_PROPERTYGET or DISPATCH_PROPERTYPUT
   std::vector<ParamDesc> params;
-  Thunk thunk;
+  Binding call;
 };
 
 enum InterfaceFlags : unsigned {
@@ -100,7 +108,7 @@ class TableTypeInfo final : public ITypeInfo {
   const InterfaceDesc& desc_;
 };
 
-// ---- thunks from member pointers: &invoke_thunk<&IFoo::Bar>
+// ---- thunks from member pointers: bind<&IFoo::Bar>
 
 namespace detail {
 template <class T>
@@ -121,6 +129,26 @@ T arg_as(VARIANT& v) {
   }
 }
 
+template <class T>
+constexpr VARTYPE vartype_of() {
+  if constexpr (std::is_same_v<T, BSTR>) {
+    return VT_BSTR;
+  } else if constexpr (std::is_same_v<T, IDispatch*>) {
+    return VT_DISPATCH;
+  } else if constexpr (std::is_pointer_v<T>) {
+    return VT_BYREF | vartype_of<std::remove_pointer_t<T>>();
+  } else if constexpr (std::is_same_v<T, SHORT>) {
+    return VT_I2;
+  } else if constexpr (std::is_same_v<T, LONG>) {
+    return VT_I4;
+  } else if constexpr (std::is_same_v<T, DOUBLE>) {
+    return VT_R8;
+  } else {
+    static_assert(std::is_same_v<T, VARIANT>, "a parameter type of the table");
+    return VT_VARIANT;
+  }
+}
+
 template <auto M>
 struct ThunkOf;
 
@@ -133,12 +161,15 @@ struct ThunkOf<M> {
   static HRESULT run(void* instance, VARIANT* args) {
     return call(static_cast<I*>(instance), args, std::index_sequence_for<A...>{});
   }
+  static constexpr VARTYPE types[sizeof...(A) + 1] = {vartype_of<A>()..., VT_EMPTY};
 };
 }  // namespace detail
 
 template <auto M>
-HRESULT invoke_thunk(void* instance, VARIANT* args) {
-  return detail::ThunkOf<M>::run(instance, args);
-}
+inline constexpr Binding bind{&detail::ThunkOf<M>::run, detail::ThunkOf<M>::types,
+                              sizeof(detail::ThunkOf<M>::types) / sizeof(VARTYPE) - 1};
+
+// True when the table's parameters are those of the bound C++ member.
+bool signature_matches(const MemberDesc& m);
 
 }  // namespace qn::com

@@ -13,6 +13,7 @@ struct ITest : IDispatch {
   virtual HRESULT Echo(BSTR text, SHORT times, VARIANT extra, BSTR* copy, SHORT* error) = 0;
   virtual HRESULT get_Value(LONG* value) = 0;
   virtual HRESULT put_Level(SHORT level) = 0;
+  virtual HRESULT get_Last(VARIANT* value) = 0;
 };
 
 struct Probe final : ITest {
@@ -51,6 +52,11 @@ struct Probe final : ITest {
     level = l;
     return S_OK;
   }
+  HRESULT get_Last(VARIANT* value) override {
+    value->vt = VT_BSTR;
+    value->bstrVal = bstr_from_1252(text);
+    return S_OK;
+  }
 };
 
 const InterfaceDesc kTest{
@@ -59,17 +65,26 @@ const InterfaceDesc kTest{
     "ITest Interface",
     IFACE_DUAL,
     {
-        {1, "Echo", DISPATCH_METHOD,
+        {1,
+         "Echo",
+         DISPATCH_METHOD,
          {{"Text", VT_BSTR},
           {"Times", VT_I2, PARAM_OPTIONAL | PARAM_HASDEFAULT, "2"},
           {"Extra", VT_VARIANT, PARAM_OPTIONAL},
           {"Copy", VT_BYREF | VT_BSTR, PARAM_OUT | PARAM_OPTIONAL},
           {"nError", VT_BYREF | VT_I2, PARAM_OUT | PARAM_RETVAL}},
-         &invoke_thunk<&ITest::Echo>},
-        {2, "Value", DISPATCH_PROPERTYGET,
+         bind<&ITest::Echo>},
+        {2,
+         "Value",
+         DISPATCH_PROPERTYGET,
          {{"pVal", VT_BYREF | VT_I4, PARAM_OUT | PARAM_RETVAL}},
-         &invoke_thunk<&ITest::get_Value>},
-        {3, "Level", DISPATCH_PROPERTYPUT, {{"Level", VT_I2}}, &invoke_thunk<&ITest::put_Level>},
+         bind<&ITest::get_Value>},
+        {3, "Level", DISPATCH_PROPERTYPUT, {{"Level", VT_I2}}, bind<&ITest::put_Level>},
+        {4,
+         "Last",
+         DISPATCH_PROPERTYGET,
+         {{"pVal", VT_BYREF | VT_VARIANT, PARAM_OUT | PARAM_RETVAL}},
+         bind<&ITest::get_Last>},
     }};
 
 VARIANT text(const char* s) {
@@ -138,8 +153,7 @@ TEST(DispatchTable, InvokeConvertsDefaultsAndReportsTheArgument) {
       {"required missing", {}, DISP_E_PARAMNOTOPTIONAL, 0, "", 0, 0},
       {"required omitted", {missing()}, DISP_E_PARAMNOTOPTIONAL, 0, "", 0, 0},
       {"too many", {text("a"), i2(1), i2(1), i2(1), i2(1)}, DISP_E_BADPARAMCOUNT, 0, "", 0, 0},
-      {"out not by reference", {text("a"), i2(1), i2(1), i2(1)}, DISP_E_TYPEMISMATCH, 0, "", 0,
-       0},
+      {"out not by reference", {text("a"), i2(1), i2(1), i2(1)}, DISP_E_TYPEMISMATCH, 0, "", 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -148,9 +162,9 @@ TEST(DispatchTable, InvokeConvertsDefaultsAndReportsTheArgument) {
     DISPPARAMS dp{rev.data(), nullptr, static_cast<UINT>(rev.size()), 0};
     VARIANT result;
     UINT arg_error = 99;
-    EXPECT_EQ(invoke_member(kTest, static_cast<ITest*>(&t), 1, DISPATCH_METHOD, &dp, &result,
-                            &arg_error),
-              c.h);
+    EXPECT_EQ(
+        invoke_member(kTest, static_cast<ITest*>(&t), 1, DISPATCH_METHOD, &dp, &result, &arg_error),
+        c.h);
     if (c.h == S_OK) {
       EXPECT_EQ(t.text, c.text);
       EXPECT_EQ(t.times, c.times);
@@ -182,9 +196,9 @@ TEST(DispatchTable, OutParameterByReferenceIsWritten) {
   args[0].vt = VT_BYREF | VT_BSTR;
   args[0].byref = &copy;
   DISPPARAMS dp{args, nullptr, 4, 0};
-  EXPECT_EQ(invoke_member(kTest, static_cast<ITest*>(&t), 1, DISPATCH_METHOD, &dp, nullptr,
-                          nullptr),
-            S_OK);
+  EXPECT_EQ(
+      invoke_member(kTest, static_cast<ITest*>(&t), 1, DISPATCH_METHOD, &dp, nullptr, nullptr),
+      S_OK);
   EXPECT_EQ(text_1252_of(copy), "abab");
   SysFreeString(copy);
   VariantClear(&args[3]);
@@ -198,11 +212,16 @@ TEST(DispatchTable, KindsAndPuts) {
   EXPECT_EQ(result.vt, VT_I4);
   EXPECT_EQ(result.lVal, 42);
   // A client that cannot tell a method from a property asks for both.
-  EXPECT_EQ(invoke_member(kTest, self, 2, DISPATCH_METHOD | DISPATCH_PROPERTYGET, nullptr,
-                          &result, nullptr),
+  EXPECT_EQ(invoke_member(kTest, self, 2, DISPATCH_METHOD | DISPATCH_PROPERTYGET, nullptr, &result,
+                          nullptr),
             S_OK);
   EXPECT_EQ(invoke_member(kTest, self, 2, DISPATCH_METHOD, nullptr, &result, nullptr),
             DISP_E_MEMBERNOTFOUND);
+  t.text = "last";  // a value returned whole
+  ASSERT_EQ(invoke_member(kTest, self, 4, DISPATCH_PROPERTYGET, nullptr, &result, nullptr), S_OK);
+  ASSERT_EQ(result.vt, VT_BSTR);
+  EXPECT_EQ(text_1252_of(result.bstrVal), "last");
+  VariantClear(&result);
   EXPECT_EQ(invoke_member(kTest, self, 99, DISPATCH_METHOD, nullptr, &result, nullptr),
             DISP_E_MEMBERNOTFOUND);
 
@@ -217,6 +236,15 @@ TEST(DispatchTable, KindsAndPuts) {
   EXPECT_EQ(invoke_member(kTest, self, 1, DISPATCH_METHOD, &named, nullptr, nullptr),
             DISP_E_NONAMEDARGS);
   VariantClear(&value);
+}
+
+TEST(DispatchTable, TablesAreCheckedAgainstTheMembers) {
+  for (const MemberDesc& m : kTest.members) EXPECT_TRUE(signature_matches(m)) << m.name;
+  const MemberDesc wrong_type{
+      9, "Level", DISPATCH_PROPERTYPUT, {{"", VT_I4}}, bind<&ITest::put_Level>};
+  const MemberDesc too_few{9, "Echo", DISPATCH_METHOD, {{"Text", VT_BSTR}}, bind<&ITest::Echo>};
+  EXPECT_FALSE(signature_matches(wrong_type));
+  EXPECT_FALSE(signature_matches(too_few));
 }
 
 TEST(DispatchTable, TypeInfoNamesAndDocumentation) {

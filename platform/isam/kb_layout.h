@@ -20,7 +20,7 @@ enum class FieldForm : uint8_t {
   kBin16,       // 16-bit signed, little-endian
   kBin32,       // 32-bit signed, little-endian
   kUBin32,      // 32-bit unsigned, little-endian
-  kExtDecimal,  // extended decimal of width 3 or 4
+  kExtDecimal,  // extended decimal of width 3 or 4, 0 .. 32767 (model numbers, positions)
   kExtLength,   // extended decimal of width 4 holding a length (negative n as (9 - n) * 1024)
 };
 

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -41,11 +42,13 @@ bool has_control(std::string_view s) {
   return false;
 }
 
+// Extended decimals hold 16-bit numbers in memory: the form could go higher,
+// the readers could not.
 int64_t ext_max(int width) {
   int64_t base = 1, high = 192;
   for (int i = 0; i < width; ++i) base *= 10;
   for (int i = 1; i < width; ++i) high *= 256;
-  return base + high - 1;
+  return std::min<int64_t>(base + high - 1, 32767);
 }
 
 bool encode_field(const FieldDef& f, std::string_view value, uint8_t* image, std::string& reason) {

@@ -6,7 +6,7 @@
 // Blank lines and lines starting with '#' are skipped. Character fields take
 // one character that is not a digit, or its code as a number.
 //
-//   att model=1 number=12 class=12 name=CUSTID type=N kind=1 length=6 title="Customer id"
+//   att model=1 number=12 class=12 name=CUSTID type=4 kind=1 length=6 title="Customer id"
 #pragma once
 
 #include <cstdint>

@@ -44,6 +44,7 @@ constexpr const char* kEveryFamily =
     "att model=1 number=13 class=12 name=CUSTNO type=7 length=9999\n"
     "tba model=1 table=3 attribute=12 position=1000 kind=3 code=1\n"
     "ck model=1 table=3 key=1 primary=1\n"
+    "ck model=1005 table=3 key=1\n"
     "cka model=1 table=3 key=1 attribute=12 sequence=1\n"
     "idx model=1 table=3 index=1 name=ICUST unique=1 flag2=2 flag3=1\n"
     "ixa model=1 table=3 index=1 attribute=12 ascending=1\n"
@@ -59,6 +60,24 @@ TEST_F(KbTool, DumpGivesTheDescriptionBack) {
   EXPECT_EQ(out_.str(), kEveryFamily);
 }
 
+// The demo knowledge base of the query tests: the dump holds its records,
+// each family's in the description's order.
+TEST_F(KbTool, DumpGivesTheDemoFixtureBack) {
+  const std::string path = std::string(QN_SOURCE_DIR) + "/tests/fixtures/demo-kb.txt";
+  ASSERT_EQ(run({"build", path, dir_.string()}), 0) << err_.str();
+  ASSERT_EQ(run({"dump", dir_.string()}), 0) << err_.str();
+  std::ifstream in(path);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty() && line[0] != '#') lines.push_back(line);
+  std::string expected;
+  for (const FamilyDef& f : kb_families())
+    for (const std::string& line : lines)
+      if (line.substr(0, line.find(' ')) == f.name) expected += line + "\n";
+  EXPECT_EQ(out_.str(), expected);
+  EXPECT_NE(expected.find("mdl model=1005 "), std::string::npos);
+}
+
 TEST_F(KbTool, BadLineStopsTheBuild) {
   struct Case {
     const char* line;
@@ -68,8 +87,8 @@ TEST_F(KbTool, BadLineStopsTheBuild) {
       {"att numbr=3", "'numbr' is not a field of att"},
       {"att model", "'model' has no '=' and value"},
       {"att model=1 model=2", "field 'model' is given twice"},
-      {"att model=1000", "value of 'model' is not a number in 0..999"},
-      {"att model=x", "value of 'model' is not a number in 0..999"},
+      {"att model=32768", "value of 'model' is not a number in 0..32767"},
+      {"att model=x", "value of 'model' is not a number in 0..32767"},
       {"att length=10000", "value of 'length' is not a number in -32768..9999"},
       {"att name=\"ABC", "the quoted value of 'name' has no closing quote"},
       {"att name=1234567890123456789012345678901", "text of 'name' is longer than 30 characters"},
