@@ -101,30 +101,29 @@ struct Golden {
 //   long 0x11223344            44332211
 //   BSTR "ab"                  55736572 02000000 04000000 02000000 61006200
 //                              (referent "User", max count, cBytes, clSize, units)
-//   VARIANT I4 n at offset 8k  55736572 00000000 | 04000000 00000000 0300 000000000000
-//                              03000000 00000000 nnnnnnnn 00000000
-//                              (referent, pad to 8; clSize 4 (32 bytes), reserved, vt,
-//                              3 reserved words, discriminant, pad to 8, value, pad)
+//   VARIANT I4 n at offset 8k  55736572 00000000 | 03000000 00000000 0300 000000000000
+//                              03000000 nnnnnnnn
+//                              (referent, pad to 8; clSize 3 (24 bytes), reserved, vt,
+//                              3 reserved words, discriminant, the value)
 //   interface pointer          00000200 05000000 05000000 4D454F5701
 //                              (referent, max count, ulCntData, OBJREF bytes)
 #define BSTR_AB "55736572 02000000 04000000 02000000 61006200 "
-#define VAR_I4(n) "55736572 00000000 04000000 00000000 0300 000000000000 03000000 00000000 " n " 00000000 "
+#define VAR_I4(n) "55736572 00000000 03000000 00000000 0300 000000000000 03000000 " n " "
 #define ITF "00000200 05000000 05000000 4D454F5701 "
 
 const Golden kGolden[] = {
     {"Execute", 0, 3, {i4(5)}, VAR_I4("05000000"), VAR_I4("05000000") "00000000"},
     {"ReceiveData", 1, 4, {var_txt("a\0b\0", 4)}, "",
-     // referent, pad; clSize 6 (48 bytes), reserved, vt 8, reserved words,
-     // discriminant 8, pad; the BSTR; pad to 8; HRESULT
-     "55736572 00000000 06000000 00000000 0800 000000000000 08000000 00000000 " BSTR_AB
-     "00000000 00000000"},
+     // referent, pad; clSize 5 (40 bytes), reserved, vt 8, reserved words,
+     // discriminant 8; the BSTR (the arm's pointer and its blob); HRESULT
+     "55736572 00000000 05000000 00000000 0800 000000000000 08000000 " BSTR_AB "00000000"},
     {"Signal", 1, 5, {}, "", "00000000"},
     {"Submit", 2, 3, {i4(5)}, VAR_I4("05000000"), "00000000"},
     {"SubmitBlock", 3, 3, {txt("a\0b\0", 4), i4(1), i4(2), i4(403)},
-     // BSTR (0..19), VARIANT referent at 20, struct at 24; referent at 56,
-     // pad, struct at 64
-     BSTR_AB "55736572 04000000 00000000 0300 000000000000 03000000 00000000 01000000 00000000 "
-             "55736572 00000000 04000000 00000000 0300 000000000000 03000000 00000000 02000000 00000000",
+     // BSTR (0..19), VARIANT referent at 20, struct at 24; referent at 48,
+     // pad, struct at 56
+     BSTR_AB "55736572 03000000 00000000 0300 000000000000 03000000 01000000 "
+             "55736572 00000000 03000000 00000000 0300 000000000000 03000000 02000000",
      VAR_I4("93010000") "00000000"},
     {"SubmitAndTest", 4, 3, {i4(7), num(8)}, VAR_I4("07000000"), "08 000000 00000000"},
     {"GetRemoteProcedure", 5, 3, {txt("a\0b\0", 4), num(0x11223344), obj()}, BSTR_AB "44332211",
@@ -154,21 +153,19 @@ const Golden kGolden[] = {
     {"CallWithValues", 5, 16,
      {num(0x11223344), num(0xAB), txt("a\0b\0", 4), i4(1), i4(2), i4(437)},
      // long, byte, pad to 4, BSTR (8..27), referent at 28, struct at 32,
-     // referent at 64, pad, struct at 72
+     // referent at 56, pad, struct at 64
      "44332211 AB 000000 " BSTR_AB
-     "55736572 04000000 00000000 0300 000000000000 03000000 00000000 01000000 00000000 "
-     "55736572 00000000 04000000 00000000 0300 000000000000 03000000 00000000 02000000 00000000",
+     "55736572 03000000 00000000 0300 000000000000 03000000 01000000 "
+     "55736572 00000000 03000000 00000000 0300 000000000000 03000000 02000000",
      VAR_I4("B5010000") "00000000"},
     {"PutServer", 5, 17, {txt("a\0b\0", 4), obj()}, BSTR_AB ITF, "00000000"},
     {"GetServer", 5, 18, {txt("a\0b\0", 4), obj()}, BSTR_AB, ITF "000000 00000000"},
     {"QueryHyperByHandle", 5, 20, {num(0x11223344), txt("a\0b\0", 4), num(0x0102030405060708)},
      "44332211 " BSTR_AB, "0807060504030201 00000000"},
     {"SendHandleAndValue", 5, 21, {num(0x11223344), i4(5)},
-     "44332211 55736572 04000000 00000000 0300 000000000000 03000000 00000000 05000000 00000000",
-     "00000000"},
+     "44332211 55736572 03000000 00000000 0300 000000000000 03000000 05000000", "00000000"},
     {"GetValue", 6, 4, {num(0x11223344), i4(5)}, "44332211",
-     "55736572 00000000 04000000 00000000 0300 000000000000 03000000 00000000 05000000 00000000 "
-     "00000000"},
+     VAR_I4("05000000") "00000000"},
 };
 
 TEST(RemoteGolden, StubDataOfEverySignature) {
@@ -224,11 +221,11 @@ TEST(RemoteGolden, MalformedStubDataIsRefused) {
       {"cut short", &execute, "55736572 00000000 04000000 00000000 0300"},
       {"clSize that does not match", &execute, VAR_I4("05000000")},
       {"unknown vt", &execute,
-       "55736572 00000000 04000000 00000000 0900 000000000000 09000000 00000000 05000000 00000000"},
+       "55736572 00000000 03000000 00000000 0900 000000000000 09000000 05000000"},
       {"discriminant not vt", &execute,
-       "55736572 00000000 04000000 00000000 0300 000000000000 02000000 00000000 05000000 00000000"},
+       "55736572 00000000 03000000 00000000 0300 000000000000 02000000 05000000"},
       {"array count beyond the data", &execute,
-       "55736572 00000000 0A000000 00000000 1120 000000000000 00200000 00000000 55736572 55736572 "
+       "55736572 00000000 0A000000 00000000 1120 000000000000 00200000 55736572 55736572 "
        "01000000 0100 8000 01000000 00000000 10000000 FFFFFF0F 55736572 FFFFFF0F 00000000 FFFFFF0F"},
       {"text count beyond the data", &text, "44332211 55736572 FFFFFF7F FEFFFFFF FFFFFF7F"},
       {"text counts that disagree", &text, "44332211 55736572 02000000 04000000 03000000 61006200"},

@@ -550,7 +550,9 @@ TEST_F(RemoteCalls, TextsKeepEveryByte) {
     EXPECT_EQ(out == nullptr, c.null) << c.name;
     if (out) {
       ASSERT_EQ(SysStringByteLen(out), c.bytes.size()) << c.name;
-      if (!c.bytes.empty()) EXPECT_EQ(std::memcmp(out, c.bytes.data(), c.bytes.size()), 0) << c.name;
+      if (!c.bytes.empty()) {
+        EXPECT_EQ(std::memcmp(out, c.bytes.data(), c.bytes.size()), 0) << c.name;
+      }
     }
     EXPECT_EQ(server_->app->SendHandleAndText(0, in), c.null ? 1000 : static_cast<HRESULT>(c.bytes.size()))
         << c.name;

@@ -263,30 +263,27 @@ void write_variant_body(NdrWriter& w, const VARIANT& v, int depth) {
   w.u16(0);
   w.u16(0);
   w.u32(is_array_type(v.vt) ? VARTYPE{VT_ARRAY} : v.vt);
+  // Each arm aligned to its own size, as every integer is.
   switch (v.vt) {
     case VT_EMPTY: case VT_NULL: break;
-    case VT_I1: case VT_UI1: w.align(8); w.u8(v.bVal); break;
-    case VT_I2: case VT_UI2: case VT_BOOL: w.align(8); w.u16(v.uiVal); break;
+    case VT_I1: case VT_UI1: w.u8(v.bVal); break;
+    case VT_I2: case VT_UI2: case VT_BOOL: w.u16(v.uiVal); break;
     case VT_I4: case VT_UI4: case VT_INT: case VT_UINT: case VT_ERROR: case VT_R4:
-      w.align(8);
       w.u32(v.ulVal);
       break;
     case VT_I8: case VT_UI8: case VT_CY: case VT_R8: case VT_DATE: w.u64(v.ullVal); break;
     case VT_BSTR:
-      w.align(8);
-      write_bstr(w, v.bstrVal);
+      write_bstr(w, v.bstrVal);  // the arm's pointer, then its blob right after the structure
       break;
     case VT_ARRAY | VT_UI1:
     case VT_ARRAY | VT_VARIANT:
-      w.align(8);
       w.u32(v.parray ? kUserReferent : 0);
       if (v.parray) write_safearray(w, v.parray, depth);
       break;
     default:
       bad_type();
   }
-  w.align(8);
-  w.put_u32_at(start, static_cast<std::uint32_t>((w.size() - start) / 8));
+  w.put_u32_at(start, static_cast<std::uint32_t>((w.size() - start + 7) / 8));
 }
 
 void read_variant_body(NdrReader& r, VARIANT* out, int depth);
@@ -344,20 +341,17 @@ void read_variant_body(NdrReader& r, VARIANT* out, int depth) {
   v.vt = vt;
   switch (vt) {
     case VT_EMPTY: case VT_NULL: break;
-    case VT_I1: case VT_UI1: r.align(8); v.bVal = r.u8(); break;
-    case VT_I2: case VT_UI2: case VT_BOOL: r.align(8); v.uiVal = r.u16(); break;
+    case VT_I1: case VT_UI1: v.bVal = r.u8(); break;
+    case VT_I2: case VT_UI2: case VT_BOOL: v.uiVal = r.u16(); break;
     case VT_I4: case VT_UI4: case VT_INT: case VT_UINT: case VT_ERROR: case VT_R4:
-      r.align(8);
       v.ulVal = r.u32();
       break;
     case VT_I8: case VT_UI8: case VT_CY: case VT_R8: case VT_DATE: v.ullVal = r.u64(); break;
     case VT_BSTR:
-      r.align(8);
       v.bstrVal = read_bstr(r);
       break;
     case VT_ARRAY | VT_UI1:
     case VT_ARRAY | VT_VARIANT:
-      r.align(8);
       v.parray = r.u32() ? read_safearray(r, vt & ~VT_ARRAY, depth) : nullptr;
       break;
     default:
@@ -365,8 +359,7 @@ void read_variant_body(NdrReader& r, VARIANT* out, int depth) {
   }
   *out = v;
   // The size field must cover what was read.
-  r.align(8);
-  if (std::uint64_t{size} * 8 != r.pos() - start) {
+  if (size != (r.pos() - start + 7) / 8) {
     VariantClear(out);
     bad_data();
   }
