@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "config/config_qn.h"
+#include "config/properties/prop_manager.h"
 #include "config/settings.h"
 #include "host/dialog.h"
 #include "host/directories.h"
@@ -18,6 +19,7 @@
 #include "kb/attribute_queries.h"
 #include "kb/list_terms.h"
 #include "kb/model_queries.h"
+#include "kb/saved_property.h"
 #include "kb/table_relations.h"
 #include "kb/text_utils.h"
 #include "logic/core/messages.h"
@@ -646,6 +648,39 @@ bool p_i_closuret(Run& run, std::span<Term> a) {
   return true;
 }
 
+// i_dstorepref/4: (Name, Store, Model, Value) the data-store preference.
+bool p_i_dstorepref(Run& run, std::span<Term> a) {
+  std::string name, value;
+  int32_t store = 0, model = 0;
+  if (!text_in(a[0], name) || !int_in(a[1], store) || !int_in(a[2], model) ||
+      !config::DataStorePref(name, store, model, value) || !text_out(a[3], value)) {
+    return failed(run, "i_dstorepref");
+  }
+  return true;
+}
+
+// i_tblproperty/4: (Model, Table, Name, Value) a saved table property.
+bool p_i_tblproperty(Run& run, std::span<Term> a) {
+  int32_t model = 0, table = 0;
+  std::string name, value;
+  if (!int_in(a[0], model) || !int_in(a[1], table) || !text_in(a[2], name) ||
+      !kb::TableProperty(model, table, name, value) || !text_out(a[3], value)) {
+    return failed(run, "i_tblproperty");
+  }
+  return true;
+}
+
+// i_idxproperty/4: (Model, IndexName, Name, Value) a saved index property.
+bool p_i_idxproperty(Run& run, std::span<Term> a) {
+  int32_t model = 0;
+  std::string index, name, value;
+  if (!int_in(a[0], model) || !text_in(a[1], index) || !text_in(a[2], name) ||
+      !kb::IndexProperty(model, index, name, value) || !text_out(a[3], value)) {
+    return failed(run, "i_idxproperty");
+  }
+  return true;
+}
+
 // One entry per predicate. Predicates of the knowledge base, the
 // configuration and the property model join this table in the same way.
 constexpr HostPredicateEntry kHostPredicates[] = {
@@ -668,6 +703,9 @@ constexpr HostPredicateEntry kHostPredicates[] = {
     {"ini_read_entry", 5, p_ini_read_entry},
     {"i_upper", 2, p_i_upper},
     {"str_compare", 3, p_str_compare},
+    {"i_dstorepref", 4, p_i_dstorepref},
+    {"i_tblproperty", 4, p_i_tblproperty},
+    {"i_idxproperty", 4, p_i_idxproperty},
     {"i_nextobj", 4, p_i_nextobj},
     {"i_attri_pic", 3, p_i_attri_pic},
     {"i_attri_name", 4, p_i_attri_name},
@@ -767,6 +805,9 @@ const HostPredicateEntry* find_host_predicate(std::string_view name, uint32_t ar
 }
 
 bool call_host(Run& run, std::string_view name, std::span<Term> args) {
+  if (const Run::HostStandIn* s = run.host_stand_in(name, static_cast<uint32_t>(args.size()))) {
+    return (*s)(run, args);
+  }
   const HostPredicateEntry* e = find_host_predicate(name, static_cast<uint32_t>(args.size()));
   return e != nullptr && e->fn(run, args);
 }

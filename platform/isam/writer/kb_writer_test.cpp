@@ -51,6 +51,7 @@ constexpr const char* kEveryFamily =
     "ocls model=1 type=7 last=4 name_len=8\n"
     "oinf model=1 type=7 number=3 kind=1 piece=1 string=2 value=-1 ref_type=999 ref_number=12 relation=32 "
     "text=\"trailing  \"\n"
+    "oinf model=1 type=7 number=3 kind=15 text=Owner=abc\\nLocking=Y\\n\n"
     "qnio model=1 type=7 number=3 kind=2 time=4000000000\n";
 
 TEST_F(KbTool, DumpGivesTheDescriptionBack) {
