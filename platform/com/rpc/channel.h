@@ -46,7 +46,8 @@ struct IRpcChannel : IUnknown {
 struct IRpcStub : IUnknown {
  public:
   // Runs method `opnum` of the server object on the request's stub data and
-  // writes the reply's (results, then the HRESULT) into *reply. Anything
+  // writes the reply's (results, then the HRESULT) into *reply, whose room
+  // it may reuse. Anything
   // but S_OK is the fault to answer with: RPC_S_PROCNUM_OUT_OF_RANGE,
   // RPC_X_BAD_STUB_DATA or RPC_E_SERVERFAULT.
   virtual HRESULT Invoke(std::uint16_t opnum, const std::uint8_t* data, std::size_t size,

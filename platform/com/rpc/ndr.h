@@ -41,6 +41,10 @@ struct NdrError {
 class NdrWriter {
  public:
   explicit NdrWriter(bool big_endian = false) : big_(big_endian) {}
+  // Writes into buffer (emptied first), keeping the room it already has.
+  explicit NdrWriter(std::vector<std::uint8_t>&& buffer) : out_(std::move(buffer)), big_(false) {
+    out_.clear();
+  }
   void align(std::size_t n);
   void u8(std::uint8_t v);
   void u16(std::uint16_t v);

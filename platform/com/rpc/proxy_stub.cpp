@@ -55,7 +55,7 @@ HRESULT ndr_stub_call(IUnknown* server, const Signature& sig, StubCall call,
   }
   HRESULT status = S_OK;
   try {
-    NdrWriter w;
+    NdrWriter w(std::move(*reply));  // the exporter's buffer, reused call after call
     ndr_marshal_out(w, sig, vals.get(), result, marshaller);
     *reply = std::move(w.data());
   } catch (const NdrError&) {

@@ -78,6 +78,9 @@ bool read_exact(int fd, std::uint8_t* p, std::size_t n) {
   return true;
 }
 
+// The most room a connection keeps in its message buffers between calls.
+constexpr std::size_t kKeptBuffer = std::size_t{8} << 20;
+
 // Reads a connection through a buffer of its own, so a small fragment
 // takes one system call rather than two.
 class SocketReader {
@@ -449,7 +452,8 @@ class Exporter {
     std::vector<std::uint8_t> results;
   };
   Answer answer(const Fragment& first, std::vector<std::uint8_t>& data,
-                const std::map<std::uint16_t, IID>& contexts, Owner& owner);
+                const std::map<std::uint16_t, IID>& contexts, Owner& owner,
+                std::vector<std::uint8_t>&& results);
 
   std::mutex mutex_;
   std::uint64_t oxid_;
@@ -500,7 +504,8 @@ std::uint32_t fault_status(HRESULT h) {
 }
 
 Exporter::Answer Exporter::answer(const Fragment& first, std::vector<std::uint8_t>& data,
-                                  const std::map<std::uint16_t, IID>& contexts, Owner& owner) {
+                                  const std::map<std::uint16_t, IID>& contexts, Owner& owner,
+                                  std::vector<std::uint8_t>&& results) {
   const std::uint32_t call = first.header.call_id;
   const std::uint16_t context = first.context_id;
   auto fault = [&](std::uint32_t status) { return Answer{encode_fault(call, context, status), {}}; };
@@ -518,7 +523,7 @@ Exporter::Answer Exporter::answer(const Fragment& first, std::vector<std::uint8_
   if (ctx->second == IID_IRemUnknown) {
     // RemAddRef (4) and RemRelease (5), on an array of REMINTERFACEREF.
     if (first.opnum != 4 && first.opnum != 5) return fault(kNcaOpRangeError);
-    std::vector<HRESULT> results;
+    std::vector<HRESULT> added;
     try {
       const std::uint16_t n = r.u16();
       if (r.u32() != n) return fault(kStatusBadStubData);
@@ -531,15 +536,15 @@ Exporter::Answer Exporter::answer(const Fragment& first, std::vector<std::uint8_
         if (first.opnum == 5) {
           release(ipid, public_refs, &owner);
         } else {
-          results.push_back(add_ref(ipid, public_refs, &owner));
+          added.push_back(add_ref(ipid, public_refs, &owner));
         }
       }
     } catch (const NdrError&) {
       return fault(kStatusBadStubData);
     }
     if (first.opnum == 4) {
-      reply.u32(static_cast<std::uint32_t>(results.size()));
-      for (HRESULT h : results) reply.u32(static_cast<std::uint32_t>(h));
+      reply.u32(static_cast<std::uint32_t>(added.size()));
+      for (HRESULT h : added) reply.u32(static_cast<std::uint32_t>(h));
     }
     reply.u32(S_OK);
     return Answer{{}, std::move(reply.data())};
@@ -548,7 +553,6 @@ Exporter::Answer Exporter::answer(const Fragment& first, std::vector<std::uint8_
   if (!e || e->iid != ctx->second) return fault(static_cast<std::uint32_t>(RPC_E_DISCONNECTED));
   if (first.opnum < 3) return fault(kNcaOpRangeError);
   ServerMarshaller marshaller(&owner);
-  std::vector<std::uint8_t> results;
   const HRESULT status = e->stub->Invoke(first.opnum, data.data() + r.pos(), r.remaining(), big,
                                          marshaller, &results);
   if (status != S_OK) return fault(fault_status(status));
@@ -563,6 +567,7 @@ void Exporter::serve(int fd) {
   std::vector<std::uint8_t> buf;
   auto in = std::make_unique<SocketReader>(fd);
   const std::vector<std::uint8_t> orpcthat(kOrpcThatSize, 0);
+  std::vector<std::uint8_t> spare;
   Fragment f;
   for (bool open = true; open;) {
     if (read_fragment(*in, &buf, &f) != ReadResult::kOk) break;
@@ -584,13 +589,17 @@ void Exporter::serve(int fd) {
           open = false;
         } else if (result == Reassembler::kDone) {
           const Fragment& first = reassembler.first();
-          Answer a = answer(first, reassembler.data(), contexts, owner);
+          Answer a = answer(first, reassembler.data(), contexts, owner, std::move(spare));
           open = a.fault.empty()
                      ? send_message(fd, first.header.call_id, first.context_id, 0, nullptr,
                                     orpcthat, a.results.data(), a.results.size())
                      : write_all(fd, a.fault.data(), a.fault.size());
-          reassembler.data().clear();
-          reassembler.data().shrink_to_fit();
+          // The buffers keep their room for the next call, up to a limit.
+          spare = std::move(a.results);
+          for (auto* b : {&spare, &reassembler.data()}) {
+            b->clear();
+            if (b->capacity() > kKeptBuffer) b->shrink_to_fit();
+          }
         }
         break;
       }
@@ -612,6 +621,7 @@ thread_local std::vector<GUID> t_lent;
 struct ClientConn {
   int fd = -1;
   std::unique_ptr<SocketReader> in;
+  std::vector<std::uint8_t> spare;  // room for the next reply
   std::map<GUID, std::uint16_t, GuidLess> contexts;
   std::uint16_t next_context = 0;
   std::uint32_t next_call = 1;
@@ -711,6 +721,8 @@ HRESULT rpc_call(const std::string& binding, const IID& iid, const GUID& ipid,
                     stub->size()))
     return lost(RPC_S_CALL_FAILED);
   Reassembler reassembler;
+  reassembler.data() = std::move(c->spare);
+  reassembler.data().clear();
   for (;;) {
     if (read_fragment(*c->in, &buf, &f) != ReadResult::kOk) return lost(RPC_S_CALL_FAILED);
     if (f.header.call_id != call ||
@@ -726,6 +738,10 @@ HRESULT rpc_call(const std::string& binding, const IID& iid, const GUID& ipid,
     return hresult_of_fault(first.status);
   }
   if (!first.header.plain_forms()) return lost(RPC_X_BAD_STUB_DATA);
+  // The request's buffer is the room for the connection's next reply.
+  c->spare = std::move(*stub);
+  c->spare.clear();
+  if (c->spare.capacity() > kKeptBuffer) c->spare.shrink_to_fit();
   pool.give_back(binding, std::move(c));
   std::vector<std::uint8_t>& data = reassembler.data();
   NdrReader r(data.data(), data.size(), first.header.big_endian());
