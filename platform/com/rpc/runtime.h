@@ -13,7 +13,10 @@
 // References: every OBJREF handed out in a reply carries one public
 // reference, owned by the connection it travelled on; the proxy made from it
 // holds it, and its last Release sends RemRelease. A connection that closes
-// gives up all the references it owns. An object marshalled to bytes
+// gives up all the references it owns. A proxy passed on travels as the
+// reference it came from, with one more reference taken for the receiver
+// (RemAddRef at its exporter); an object that comes back to the process that
+// exports it is the object itself. An object marshalled to bytes
 // (CoMarshalInterface) stays exported while the process runs.
 //
 // Proxies and stubs come from the module registered for the interface
