@@ -54,6 +54,38 @@ struct Procedure final : IQNDComRemoteProcedure {
   ULONG refs = 1;
 };
 
+// A channel that answers nothing, for a proxy that is never called.
+struct IdleChannel final : IRpcChannel, InterfaceMarshaller {
+  HRESULT QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
+  ULONG AddRef() override { return ++refs; }
+  ULONG Release() override { return --refs; }
+  HRESULT SendReceive(std::uint16_t, std::vector<std::uint8_t>*, bool*) override {
+    return RPC_S_SERVER_UNAVAILABLE;
+  }
+  InterfaceMarshaller& Marshaller() override { return *this; }
+  HRESULT PassOn(std::vector<std::uint8_t>*) override { return E_NOTIMPL; }
+  HRESULT marshal(IUnknown*, const IID&, std::vector<std::uint8_t>*) override { return E_NOTIMPL; }
+  HRESULT unmarshal(const std::uint8_t*, std::size_t, const IID&, IUnknown**) override {
+    return E_NOTIMPL;
+  }
+  ULONG refs = 1;
+};
+
+TEST(RemoteFactory, CannotUnloadWhileAProxyLives) {
+  void* out = nullptr;
+  ASSERT_EQ(get_class_object(CLSID_QndcomjPSFactory, IID_IPSFactoryBuffer, &out), S_OK);
+  auto* factory = static_cast<IPSFactoryBuffer*>(out);
+  IdleChannel channel;
+  IDComProperties* proxy = nullptr;
+  ASSERT_EQ(factory->CreateProxy(&channel, IID_IDComProperties, reinterpret_cast<void**>(&proxy)),
+            S_OK);
+  EXPECT_EQ(can_unload_now(), S_FALSE);
+  EXPECT_EQ(channel.refs, 2u);
+  proxy->Release();
+  EXPECT_EQ(can_unload_now(), S_OK);
+  EXPECT_EQ(channel.refs, 1u);  // the proxy gave its channel back
+}
+
 TEST(RemoteFactory, CannotUnloadWhileAStubLives) {
   void* out = nullptr;
   ASSERT_EQ(get_class_object(CLSID_QndcomjPSFactory, IID_IPSFactoryBuffer, &out), S_OK);
