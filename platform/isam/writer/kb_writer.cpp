@@ -14,6 +14,7 @@
 
 #include "platform/isam/kb_codec.h"
 #include "platform/isam/pefiles.h"
+#include "platform/find_files.h"
 
 namespace qn::kb {
 namespace {
@@ -544,24 +545,48 @@ void KbBuilder::write(const std::string& dir) const {
   if (!write_knowledge_base(dir, records_, error)) throw std::runtime_error(error);
 }
 
+namespace {
+
+// A message as a terminal may show it: control bytes (and the C1 range,
+// which some terminals obey) become \xNN.
+std::string printable(std::string_view text) {
+  static const char* hex = "0123456789ABCDEF";
+  std::string out;
+  for (char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F || (u >= 0x80 && u <= 0x9F)) {
+      out += "\\x";
+      out.push_back(hex[u >> 4]);
+      out.push_back(hex[u & 15]);
+    } else {
+      out.push_back(c);
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
 int run_kbtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() == 3 && args[0] == "build") {
-    std::ifstream in(args[1], std::ios::binary);
-    if (!in) {
-      err << "kbtool: cannot read " << args[1] << "\n";
+    // A folder or an unreadable file is refused: read as empty, it would
+    // replace a knowledge base with an empty one.
+    std::string text;
+    if (!platform::read_whole_file(args[1], text)) {
+      err << "kbtool: cannot read " << printable(args[1]) << ": " << platform::last_error_text() << "\n";
       return 1;
     }
-    std::stringstream buf;
-    buf << in.rdbuf();
     std::vector<KbRecord> records;
     int line = 0;
     std::string reason;
-    if (!parse_description(buf.str(), records, line, reason)) {
-      err << args[1] << ":" << line << ": " << reason << "\n";
+    if (!parse_description(text, records, line, reason)) {
+      err << printable(args[1]) << ":" << line << ": " << printable(reason) << "\n";
       return 1;
     }
+    std::error_code ec;
+    fs::create_directories(args[2], ec);
     if (!write_knowledge_base(args[2], records, reason)) {
-      err << "kbtool: " << reason << "\n";
+      err << "kbtool: " << printable(reason) << "\n";
       return 1;
     }
     return 0;
@@ -569,7 +594,7 @@ int run_kbtool(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (args.size() == 2 && args[0] == "dump") {
     std::string text, error;
     if (!dump_knowledge_base(args[1], text, error)) {
-      err << "kbtool: " << error << "\n";
+      err << "kbtool: " << printable(error) << "\n";
       return 1;
     }
     out << text;
