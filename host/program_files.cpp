@@ -46,9 +46,10 @@ struct Accessor {
   int counted_model = -1, counted_type = -1, counted_generation = -1;
 };
 
+// Never destroyed: a caller may still close it while the process ends.
 Accessor& acc() {
-  static Accessor a;
-  return a;
+  static Accessor* a = new Accessor;
+  return *a;
 }
 
 std::string rtrim(std::string s) {
@@ -125,17 +126,31 @@ void close_file(Accessor& a) {
   if (a.file.is_open()) a.file.close();
 }
 
-// The next record in use from the position; false at the end of the file
-// or on a read error.
-bool read_in_use(platform::SharedFile& f, PrgRecord& out) {
+// The next record in use from the position that match accepts (given the
+// record's bytes), converted into out; false at the end of the file or on
+// a read error. Only the record found is converted, so a search by name
+// costs little more than reading the file.
+template <class Match>
+bool read_in_use(platform::SharedFile& f, PrgRecord& out, Match match) {
   char r[kPrgRecordSize];
   for (;;) {
     if (f.read(r, sizeof r) != static_cast<int64_t>(sizeof r)) return false;
-    if (r[kStateOffset] == kInUse) {
+    if (r[kStateOffset] == kInUse && match(static_cast<const char*>(r))) {
       parse_record(r, out);
       return true;
     }
   }
+}
+
+bool read_in_use(platform::SharedFile& f, PrgRecord& out) {
+  return read_in_use(f, out, [](const char*) { return true; });
+}
+
+// The program name of a record's bytes, without its trailing blanks and tabs.
+std::string_view raw_name(const char* r) {
+  std::string_view name(r + 3, 10);
+  while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
+  return name;
 }
 
 [[noreturn]] void internal_error(short code, std::string_view where) {
@@ -203,14 +218,7 @@ short read_by_number(Accessor& a, int number, PrgRecord& out) {
 // The first record in use from the position that matches.
 template <class Match>
 short find_record(platform::SharedFile& f, PrgRecord& out, Match match) {
-  PrgRecord r;
-  while (read_in_use(f, r)) {
-    if (match(r)) {
-      out = std::move(r);
-      return kPrgDone;
-    }
-  }
-  return kPrgNotFound;
+  return read_in_use(f, out, match) ? kPrgDone : kPrgNotFound;
 }
 
 }  // namespace
@@ -277,6 +285,9 @@ int prg_file_create(int model, int type, int generation) {
   const int g = version_switch() != 0 ? generation : 0;
   const std::string path = file_path(model, type, g);
   Accessor& a = acc();
+  // The accessor's own open of this file would hold the lock the create
+  // waits for, for ever: it is closed first.
+  if (a.model == model && a.type == type && a.generation == g) close_file(a);
   // The count kept for this file no longer holds once it is emptied.
   if (a.counted_model == model && a.counted_type == type && a.counted_generation == g) {
     a.counted_model = a.counted_type = a.counted_generation = -1;
@@ -335,19 +346,19 @@ short prg_file_io(short op, short mode, const PrgKey& key, PrgRecord& record) {
       if (mode == kPrgByName) {
         a.file.seek(0);
         return find_record(a.file, record,
-                           [&](const PrgRecord& r) { return platform::iequals_1252(r.name, key.name); });
+                           [&](const char* r) { return platform::iequals_1252(raw_name(r), key.name); });
       }
       return kPrgNotFound;
     case kPrgReadAtOrAfter:
       if (mode == kPrgByNumber) {
         check_position(key.number < 1 ? 1 : key.number);
         a.file.seek(key.number < 1 ? 0 : int64_t{key.number - 1} * kPrgRecordSize);
-        return find_record(a.file, record, [&](const PrgRecord& r) { return r.number >= key.number; });
+        return find_record(a.file, record, [&](const char* r) { return leading_number(std::string_view(r + 69, 4)) >= key.number; });
       }
       if (mode == kPrgByName) {
         a.file.seek(0);
         return find_record(a.file, record,
-                           [&](const PrgRecord& r) { return platform::icompare_1252(r.name, key.name) >= 0; });
+                           [&](const char* r) { return platform::icompare_1252(raw_name(r), key.name) >= 0; });
       }
       // Any other mode reads to the end of the file.
       a.file.seek(a.file.size());

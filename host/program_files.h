@@ -99,7 +99,8 @@ short prg_file_io(short op, short mode, const PrgKey& key, PrgRecord& record);
 
 // Deletes and creates empty the program file of model, type and generation
 // number (the number counts only while the version switch is on). 1 when
-// it was created. The accessor's open file is not touched.
+// it was created. The accessor's open file is closed when it is this one
+// (its lock would keep the create waiting); any other stays open.
 int prg_file_create(int model, int type, int generation);
 
 // Makes the program file of model, type and generation number (counting

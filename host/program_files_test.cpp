@@ -266,6 +266,12 @@ TEST_F(ProgramFiles, MissingFilesAndInternalErrors) {
   EXPECT_EQ(prg_file_open_read(5, 101, 0), 1);
   EXPECT_TRUE(fs::exists(dir_ / "QNUPRGS.005"));
   EXPECT_EQ(prg_file_io(kPrgClose, 0, {}, r), kPrgDone);
+  // Emptying the file the accessor holds open does not wait on its own lock.
+  ASSERT_EQ(prg_file_create(5, 1, 0), 1);
+  PrgRecord one = rec(1, "PONE");
+  ASSERT_EQ(prg_file_io(kPrgAdd, 0, {5, 1, 0, ""}, one), kPrgDone);
+  EXPECT_EQ(prg_file_create(5, 1, 0), 1);
+  EXPECT_EQ(bytes("QNPPRGS.005"), "");
 
   EXPECT_EQ(internal_error([&] { prg_file_io(kPrgRefused, 0, {5, 101, 0, ""}, r); }),
             "Internal Error 200 in function qnprg");

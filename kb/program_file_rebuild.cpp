@@ -194,7 +194,7 @@ int prg_file_write(int model, int type, int number, const TermValue& name, const
   r.flag2 = n2 != 0 ? 1 : 0;
   if (number == 0) {
     PrgRecord found;
-    if (host::prg_file_io(host::kPrgReadKey, host::kPrgByName, PrgKey{model, type, 0, r.name}, found) ==
+    if (host::prg_file_io(host::kPrgReadKey, host::kPrgByName, PrgKey{model, type, 0, r.name.substr(0, 10)}, found) ==
         host::kPrgDone) {
       number = found.number;
     }
