@@ -3,12 +3,22 @@
 // in a registry file of its own, makes QnOffice.QnMail by its ProgID, and
 // drives it late-bound: Mode = "I", then Mode = "X", printing Error after
 // each.
+//
+// With --mail SERVER USER PASSWORD ADDRESS it then sends a message to
+// ADDRESS through SERVER's SMTP service (AUTH LOGIN as USER), and receives
+// the first message of USER's mailbox through its POP3 service, printing it.
+// The ports are the services "smtp" and "pop3" (QN_SERVICES_FILE, else the
+// system's).
 #include <dlfcn.h>
 #include <stdlib.h>
 
+#include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "platform/com/activation.h"
 #include "platform/com/apartment.h"
@@ -52,9 +62,96 @@ int get_short(IDispatch* d, DISPID id) {
   return result.vt == VT_I2 ? result.iVal : -1;
 }
 
+VARIANT text_arg(const char* text) {
+  VARIANT v;
+  v.vt = VT_BSTR;
+  v.bstrVal = bstr_from_1252(text);
+  return v;
+}
+
+VARIANT short_arg(short value) {
+  VARIANT v;
+  v.vt = VT_I2;
+  v.iVal = value;
+  return v;
+}
+
+// Calls a method late-bound with its arguments in order and returns its
+// result (the mail error code), or -1 when the call failed.
+int call(IDispatch* d, const char16_t* name, std::vector<VARIANT> args) {
+  std::vector<VARIANT> reversed(args.rbegin(), args.rend());
+  DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+  VARIANT result;
+  VariantInit(&result);
+  const HRESULT h = d->Invoke(id_of(d, name), GUID_NULL, 0, DISPATCH_METHOD, &params, &result, nullptr, nullptr);
+  for (VARIANT& v : args) VariantClear(&v);
+  return SUCCEEDED(h) && result.vt == VT_I2 ? result.iVal : -1;
+}
+
+// Sends one message and receives the first one of the mailbox.
+int mail_round(IDispatch* mail, const char* server, const char* user, const char* password,
+               const char* address) {
+  put_text(mail, id_of(mail, u"Mode"), "I");
+  int e = call(mail, u"LoginSMTP",
+               {text_arg(server), text_arg("Office Client"), text_arg(address), text_arg(user),
+                text_arg(password), short_arg(10)});
+  std::printf("LoginSMTP: %d\n", e);
+  if (e != 0) return 1;
+  e = call(mail, u"Send",
+           {text_arg(address), text_arg(""), text_arg(""), text_arg("Hello from office-client"),
+            text_arg("One line.\nAnother line."), text_arg("")});
+  std::printf("Send: %d\n", e);
+  call(mail, u"Logout", {});
+  if (e != 0) return 1;
+
+  e = call(mail, u"LoginPOP3",
+           {text_arg(server), text_arg(user), text_arg(password), short_arg(0), short_arg(1), short_arg(10)});
+  std::printf("LoginPOP3: %d\n", e);
+  if (e != 0) return 1;
+  // The server may take a moment to deliver: ask again for up to ten seconds.
+  BSTR values[6] = {};
+  DATE sent = 0, received = 0;
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    std::vector<VARIANT> args(8);
+    for (int i = 0; i < 6; ++i) {
+      args[i].vt = VT_BSTR | VT_BYREF;
+      args[i].byref = &values[i];
+    }
+    args[6].vt = args[7].vt = VT_DATE | VT_BYREF;
+    args[6].byref = &sent;
+    args[7].byref = &received;
+    std::vector<VARIANT> reversed(args.rbegin(), args.rend());
+    DISPPARAMS params{reversed.data(), nullptr, 8, 0};
+    VARIANT result;
+    VariantInit(&result);
+    mail->Invoke(id_of(mail, u"Receive"), GUID_NULL, 0, DISPATCH_METHOD, &params, &result, nullptr, nullptr);
+    e = result.vt == VT_I2 ? result.iVal : -1;
+    if (e != 11) break;
+    call(mail, u"Logout", {});
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    call(mail, u"LoginPOP3",
+         {text_arg(server), text_arg(user), text_arg(password), short_arg(0), short_arg(1), short_arg(10)});
+  }
+  std::printf("Receive: %d\n", e);
+  if (e == 0) {
+    std::string body = text_1252_of(values[4]);
+    for (auto at = body.find('\r'); at != std::string::npos; at = body.find('\r')) body.erase(at, 1);
+    std::printf("From: %s\nSubject: %s\n%s\n", text_1252_of(values[0]).c_str(),
+                text_1252_of(values[3]).c_str(), body.c_str());
+  }
+  for (BSTR b : values) SysFreeString(b);
+  call(mail, u"Logout", {});
+  return e == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const char** mail_args = nullptr;
+  if (argc > 1 && std::strcmp(argv[argc > 5 ? argc - 5 : 1], "--mail") == 0 && argc >= 6) {
+    mail_args = const_cast<const char**>(argv + argc - 4);
+    argc -= 5;
+  }
   const std::string module =
       argc > 1 ? argv[1] : (fs::path(qn::platform::program_dir()) / "libQnOffice.so").string();
 
@@ -87,6 +184,7 @@ int main(int argc, char** argv) {
         put_text(mail, mode, m);
         std::printf("Mode = \"%s\": Error = %d\n", m, get_short(mail, error));
       }
+      if (mail_args) status = mail_round(mail, mail_args[0], mail_args[1], mail_args[2], mail_args[3]);
       mail->Release();
     }
     CoUninitialize();

@@ -93,8 +93,20 @@ size_t TextSource::read(uint8_t* data, size_t size) {
   return n;
 }
 
+size_t BytesSource::read(uint8_t* data, size_t size) {
+  size_t n = std::min(size, rest_.size());
+  std::memcpy(data, rest_.data(), n);
+  rest_.remove_prefix(n);
+  return n;
+}
+
 void Base64Encode(ByteSource& source, ByteSink& target, bool line_breaks) {
+  Base64Encode(source, target, line_breaks ? std::string_view("\n") : std::string_view());
+}
+
+void Base64Encode(ByteSource& source, ByteSink& target, std::string_view line_end) {
   constexpr size_t kLine = 72;
+  const bool line_breaks = !line_end.empty();
   Output out(target);
   uint8_t in[3 * 4096 + 2];
   size_t have = 0;  // bytes carried over from the last read (0 to 2)
@@ -116,7 +128,7 @@ void Base64Encode(ByteSource& source, ByteSink& target, bool line_breaks) {
       out.advance(4);
       column += 4;
       if (line_breaks && column == kLine) {
-        out.put('\n');
+        out.put(line_end.data(), line_end.size());
         column = 0;
       }
     }
@@ -131,7 +143,7 @@ void Base64Encode(ByteSource& source, ByteSink& target, bool line_breaks) {
     std::memmove(in, in + i, have - i);
     have -= i;
   }
-  if (line_breaks && column > 0) out.put('\n');
+  if (line_breaks && column > 0) out.put(line_end.data(), line_end.size());
 }
 
 void Base64Decode(std::string_view text, std::string_view end_mark, ByteSink& target) {

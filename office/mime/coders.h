@@ -38,6 +38,16 @@ class TextSource : public ByteSource {
   std::string_view rest_;
 };
 
+// Bytes in memory, NUL bytes included.
+class BytesSource : public ByteSource {
+ public:
+  explicit BytesSource(std::string_view bytes) : rest_(bytes) {}
+  size_t read(uint8_t* data, size_t size) override;
+
+ private:
+  std::string_view rest_;
+};
+
 // A file read as raw bytes.
 class FileSource : public ByteSource {
  public:
@@ -80,6 +90,10 @@ class FileSink : public ByteSink {
 // follows every 72 characters and ends a non-empty last line; without, the
 // output is one line with no line feed. An empty source writes nothing.
 void Base64Encode(ByteSource& source, ByteSink& target, bool line_breaks);
+// The same with the given line end after every 72 characters and after a
+// non-empty last line; an empty line end writes one line. The mail wire uses
+// CR LF.
+void Base64Encode(ByteSource& source, ByteSink& target, std::string_view line_end);
 
 // Decodes base64 text up to the end mark. A white-space character where a
 // group of four starts is skipped together with the character after it (the

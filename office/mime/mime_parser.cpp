@@ -87,7 +87,7 @@ class Walker {
       store_text([&] {
         if (!encoding_is(headers, "quoted-printable")) return std::string(data);
         MemorySink text;
-        QpDecode(data, kBodyEndMark, text);
+        QpDecode(data, {}, text);
         return std::move(text.bytes);
       });
     } else if (istarts_with(*type, "message")) {
@@ -163,9 +163,9 @@ class Walker {
       bool saved = file.create(platform::map_path(std::string(attach_dir_) + name));
       if (saved) {
         if (encoding_is(headers, "base64")) {
-          Base64Decode(data, kBodyEndMark, file);
+          Base64Decode(data, {}, file);
         } else if (encoding_is(headers, "quoted-printable")) {
-          QpDecode(data, kBodyEndMark, file);
+          QpDecode(data, {}, file);
         }
         saved = file.close();
       }
@@ -334,7 +334,12 @@ ReceivedMessage ParseMessage(std::string_view message, AddressFormat format, std
   // The body runs to the end mark; an empty body shares the mark's CR LF with
   // the header block's last line.
   size_t body_start = blank == std::string_view::npos ? message.size() : blank + 4;
-  size_t mark = message.find(kBodyEndMark, blank == std::string_view::npos ? 0 : blank + 2);
+  // A message that ends with the end mark ends there: a text line "." inside
+  // it (byte-stuffing undone by the POP3 client) is part of the text.
+  const bool closed = message.size() >= kBodyEndMark.size() &&
+                      message.substr(message.size() - kBodyEndMark.size()) == kBodyEndMark;
+  size_t mark = closed ? message.size() - kBodyEndMark.size()
+                       : message.find(kBodyEndMark, blank == std::string_view::npos ? 0 : blank + 2);
   bool ended = mark != std::string_view::npos;
   size_t body_end = ended ? std::max(mark, body_start) : message.size();
   if (ended && blank == std::string_view::npos) headers = message.substr(0, mark + 2);

@@ -229,6 +229,11 @@ TEST_F(ParseMessageTest, BodyShapes) {
                 "--b1--\n"),
        "<b>hi</b>\r\n"},
       {"empty body", received("From: a@x.org\n\n"), ""},
+      {"text lines \".\" (stuffing undone) stay in the text",
+       received("Content-Type: multipart/mixed; boundary=\"x\"\n\n--x\n"
+                "Content-Type: text/plain\nContent-Transfer-Encoding: quoted-printable\n\n"
+                "a\n.\nb=\n\n.\n--x--\n"),
+       "a\r\n.\r\nb\r\n.\r\n"},
       {"part without headers",
        received("Content-Type: multipart/mixed; boundary=\"x\"\n\n--x\n\nbare part\n--x--\n"), "bare part\r\n\r\n"},
       {"no closing delimiter: the last part is not walked",

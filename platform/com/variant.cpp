@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/com/dispatch.h"
 #include "platform/com/safearray.h"
 #include "platform/com/unknown.h"
 #include "platform/cp1252.h"
@@ -59,7 +60,10 @@ BSTR bstr_from_1252(std::string_view text) {
 }
 
 std::string text_1252_of(BSTR s) {
-  return platform::cp1252_from_utf16(std::u16string_view(s ? s : u"", SysStringLen(s)));
+  // The classes read a BSTR as a zero-terminated text: it ends at its first
+  // NUL.
+  std::u16string_view text(s ? s : u"", SysStringLen(s));
+  return platform::cp1252_from_utf16(text.substr(0, text.find(u'\0')));
 }
 
 // ---------------------------------------------------------------- VARIANT
@@ -357,8 +361,27 @@ HRESULT convert(const VARIANT& src, VARTYPE vt, VARIANT& out) {
 
 }  // namespace
 
-HRESULT VariantChangeType(VARIANTARG* dest, const VARIANTARG* src, USHORT /*flags*/, VARTYPE vt) {
+HRESULT VariantChangeType(VARIANTARG* dest, const VARIANTARG* src, USHORT flags, VARTYPE vt) {
   if (!dest || !src) return E_INVALIDARG;
+  if (src->vt == VT_DISPATCH && src->pdispVal && vt != VT_DISPATCH && vt != VT_UNKNOWN && vt != VT_EMPTY) {
+    // An object converts through its default member (number 0).
+    VARIANT value;
+    VariantInit(&value);
+    DISPPARAMS none{nullptr, nullptr, 0, 0};
+    if (FAILED(src->pdispVal->Invoke(0, IID{}, 0, DISPATCH_PROPERTYGET, &none, &value, nullptr, nullptr)) ||
+        value.vt == VT_DISPATCH || value.vt == VT_UNKNOWN) {
+      VariantClear(&value);
+      return DISP_E_TYPEMISMATCH;
+    }
+    HRESULT hr = VariantChangeType(&value, &value, flags, vt);
+    if (SUCCEEDED(hr)) {
+      VariantClear(dest);
+      *dest = value;
+    } else {
+      VariantClear(&value);
+    }
+    return hr;
+  }
   VARIANT result;
   HRESULT hr = convert(*src, vt, result);
   if (FAILED(hr)) {
