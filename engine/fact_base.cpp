@@ -55,20 +55,36 @@ Term rename_apart(const Term& t, std::vector<std::pair<uint32_t, Term>>& map) {
   return Term::compound(t.functor(), std::move(args));
 }
 
-// The clauses of one first-argument value, in order: a vector with room
-// kept at the front, so that asserta and assertz are both cheap. Most
-// buckets hold one clause.
+// The clauses of one first-argument value, in order. Most buckets hold one
+// clause, kept in place; a bucket that grows moves to a vector with room
+// kept at the front, so that asserta and assertz are both cheap.
 class Bucket {
  public:
-  using iterator = std::vector<Entry*>::iterator;
-  bool empty() const { return head_ == v_.size(); }
-  size_t size() const { return v_.size() - head_; }
-  Entry* front() const { return v_[head_]; }
-  Entry* back() const { return v_.back(); }
-  iterator begin() { return v_.begin() + static_cast<std::ptrdiff_t>(head_); }
-  iterator end() { return v_.end(); }
-  void push_back(Entry* e) { v_.push_back(e); }
+  using iterator = Entry**;
+  bool empty() const { return size() == 0; }
+  size_t size() const { return v_.empty() ? (one_ ? 1 : 0) : v_.size() - head_; }
+  Entry* front() const { return *const_cast<Bucket*>(this)->begin(); }
+  Entry* back() const { return v_.empty() ? one_ : v_.back(); }
+  iterator begin() { return v_.empty() ? &one_ : v_.data() + head_; }
+  iterator end() { return v_.empty() ? &one_ + (one_ ? 1 : 0) : v_.data() + v_.size(); }
+  void push_back(Entry* e) {
+    if (v_.empty()) {
+      if (!one_) {
+        one_ = e;
+        return;
+      }
+      spill();
+    }
+    v_.push_back(e);
+  }
   void push_front(Entry* e) {
+    if (v_.empty()) {
+      if (!one_) {
+        one_ = e;
+        return;
+      }
+      spill();
+    }
     if (head_ == 0) {
       size_t n = size();
       size_t room = n < 4 ? 4 : n;
@@ -79,19 +95,91 @@ class Bucket {
     }
     v_[--head_] = e;
   }
-  void pop_front() { ++head_; }
-  void insert(iterator pos, Entry* e) { v_.insert(pos, e); }
-  void erase(iterator pos) { v_.erase(pos); }
+  void pop_front() {
+    if (v_.empty()) {
+      one_ = nullptr;
+      return;
+    }
+    if (++head_ == v_.size()) unspill();
+  }
+  void insert(iterator pos, Entry* e) {
+    if (v_.empty()) {
+      if (pos == &one_) return push_front(e);
+      return push_back(e);
+    }
+    v_.insert(v_.begin() + (pos - v_.data()), e);
+  }
+  void erase(iterator pos) {
+    if (v_.empty()) {
+      one_ = nullptr;
+      return;
+    }
+    v_.erase(v_.begin() + (pos - v_.data()));
+    if (head_ == v_.size()) unspill();
+  }
 
  private:
-  std::vector<Entry*> v_;
+  // One clause in place becomes the vector's first.
+  void spill() {
+    v_.push_back(one_);
+    one_ = nullptr;
+    head_ = 0;
+  }
+  void unspill() {
+    v_.clear();
+    v_.shrink_to_fit();
+    head_ = 0;
+  }
+
+  Entry* one_ = nullptr;     // the clause while the vector is empty
+  std::vector<Entry*> v_;    // [head_, size) hold the clauses
   size_t head_ = 0;
+};
+
+// The entries of one predicate, made in chunks and reused once removed;
+// dropping the pool drops every entry at once.
+class EntryPool {
+ public:
+  Entry* get() {
+    if (!free_.empty()) {
+      Entry* e = free_.back();
+      free_.pop_back();
+      return e;
+    }
+    if (left_ == 0) {
+      const size_t n = chunks_.empty() ? 4 : std::min<size_t>(size_t{256}, chunk_size_ * 2);
+      chunks_.push_back(std::make_unique<Entry[]>(n));
+      chunk_size_ = n;
+      next_ = chunks_.back().get();
+      left_ = n;
+    }
+    --left_;
+    return next_++;
+  }
+  void put(Entry* e) {
+    e->clause = Term();
+    free_.push_back(e);
+  }
+  void reset() {
+    free_.clear();
+    chunks_.clear();
+    next_ = nullptr;
+    left_ = chunk_size_ = 0;
+  }
+
+ private:
+  std::vector<std::unique_ptr<Entry[]>> chunks_;
+  std::vector<Entry*> free_;
+  Entry* next_ = nullptr;
+  size_t left_ = 0;
+  size_t chunk_size_ = 0;
 };
 
 struct Pred {
   PredKey key;
   uint64_t stamp = 0;  // see FactBase::stamp
-  std::deque<std::unique_ptr<Entry>> order;  // by seq; may hold removed entries
+  EntryPool pool;  // owns the entries: declared before their users
+  std::deque<Entry*> order;  // by seq; may hold removed entries
   size_t live = 0;
   size_t dead = 0;
   size_t var_first = 0;  // live clauses whose first argument is a variable
@@ -100,6 +188,7 @@ struct Pred {
   void clear() {
     order.clear();
     index.clear();
+    pool.reset();
     live = dead = var_first = 0;
   }
 
@@ -143,26 +232,26 @@ struct Pred {
   }
 
   Entry* make(const Term& clause, int64_t seq) {
-    auto e = std::make_unique<Entry>();
+    Entry* e = pool.get();
     e->seq = seq;
     e->clause = clause;
+    e->alive = true;
     e->has_vars = clause.has_vars();
-    Entry* raw = e.get();
-    order_insert(std::move(e));
+    order_insert(e);
     ++live;
-    index_add(raw);
-    return raw;
+    index_add(e);
+    return e;
   }
 
-  void order_insert(std::unique_ptr<Entry> e) {
+  void order_insert(Entry* e) {
     if (order.empty() || order.back()->seq < e->seq) {
-      order.push_back(std::move(e));
+      order.push_back(e);
     } else if (order.front()->seq > e->seq) {
-      order.push_front(std::move(e));
+      order.push_front(e);
     } else {
       auto it = std::lower_bound(order.begin(), order.end(), e->seq,
-                                 [](const std::unique_ptr<Entry>& x, int64_t s) { return x->seq < s; });
-      order.insert(it, std::move(e));
+                                 [](const Entry* x, int64_t s) { return x->seq < s; });
+      order.insert(it, e);
     }
   }
 
@@ -172,10 +261,12 @@ struct Pred {
     --live;
     ++dead;
     while (!order.empty() && !order.front()->alive) {
+      pool.put(order.front());
       order.pop_front();
       --dead;
     }
     while (!order.empty() && !order.back()->alive) {
+      pool.put(order.back());
       order.pop_back();
       --dead;
     }
@@ -183,9 +274,13 @@ struct Pred {
   }
 
   void compact() {
-    std::deque<std::unique_ptr<Entry>> kept;
-    for (auto& e : order) {
-      if (e->alive) kept.push_back(std::move(e));
+    std::deque<Entry*> kept;
+    for (Entry* e : order) {
+      if (e->alive) {
+        kept.push_back(e);
+      } else {
+        pool.put(e);
+      }
     }
     order = std::move(kept);
     dead = 0;
@@ -194,7 +289,7 @@ struct Pred {
   void renumber() {
     compact();
     int64_t s = 0;
-    for (auto& e : order) {
+    for (Entry* e : order) {
       e->seq = s;
       s += kGap;
     }
@@ -273,15 +368,15 @@ struct FactBase::Impl {
       return;
     }
     if (!copy) {
-      for (auto& e : p->order) {
-        if (e->alive && !fn(*p, e.get())) return;
+      for (Entry* e : p->order) {
+        if (e->alive && !fn(*p, e)) return;
       }
       return;
     }
     std::vector<Entry*> list;
     list.reserve(p->live);
-    for (auto& e : p->order) {
-      if (e->alive) list.push_back(e.get());
+    for (Entry* e : p->order) {
+      if (e->alive) list.push_back(e);
     }
     for (Entry* e : list) {
       if (e->alive && !fn(*p, e)) return;
@@ -346,11 +441,11 @@ void FactBase::assert_at(const Term& clause, size_t position) {
     Entry* prev = nullptr;
     Entry* next = nullptr;
     size_t n = 0;
-    for (auto& e : p.order) {
+    for (Entry* e : p.order) {
       if (!e->alive) continue;
-      if (n + 1 == position) prev = e.get();
+      if (n + 1 == position) prev = e;
       if (n == position) {
-        next = e.get();
+        next = e;
         break;
       }
       ++n;
@@ -415,7 +510,7 @@ std::vector<Term> FactBase::clauses(PredKey key) const {
   std::vector<Term> out;
   if (Pred* p = impl_->find(key.name, key.arity)) {
     out.reserve(p->live);
-    for (auto& e : p->order) {
+    for (const Entry* e : p->order) {
       if (e->alive) out.push_back(e->clause);
     }
   }
