@@ -1,6 +1,7 @@
 #include "engine/fact_base.h"
 
 #include <algorithm>
+#include <bit>
 #include <deque>
 #include <memory>
 #include <unordered_map>
@@ -20,23 +21,6 @@ struct Entry {
   bool alive = true;
   bool has_vars = false;
 };
-
-// First-argument index key: the argument itself when it is atomic, its
-// name and arity when it is compound.
-struct IdxKey {
-  Term t;
-  uint32_t arity = 0;
-  friend bool operator==(const IdxKey& a, const IdxKey& b) { return a.arity == b.arity && a.t == b.t; }
-};
-
-struct IdxHash {
-  size_t operator()(const IdxKey& k) const { return k.t.hash() ^ (size_t{k.arity} * 0x9e3779b97f4a7c15ull); }
-};
-
-IdxKey index_key(const Term& first) {
-  if (first.is_compound()) return IdxKey{Term::atom(first.functor()), static_cast<uint32_t>(first.arity())};
-  return IdxKey{first, 0};
-}
 
 // Gives the clause's variables ids of their own, so that they cannot meet
 // the pattern's.
@@ -136,6 +120,115 @@ class Bucket {
   size_t head_ = 0;
 };
 
+// The first-argument index: each key (the argument itself when it is
+// atomic, its name and arity when it is compound) with the bucket of its
+// clauses. Open addressing with linear probing; each slot keeps its key's
+// hash, so a probe seldom reads a key's term.
+class Index {
+ public:
+  // The bucket of a first argument; nullptr when there is none.
+  Bucket* find(const Term& first) {
+    if (count_ == 0) return nullptr;
+    const size_t h = hash_of(first);
+    for (size_t i = home(h);; i = (i + 1) & mask()) {
+      Slot& s = slots_[i];
+      if (!s.used) return nullptr;
+      if (s.hash == h && same_key(s, first)) return &s.bucket;
+    }
+  }
+  // The bucket of a first argument, made when missing. Valid until the
+  // next get or erase.
+  Bucket& get(const Term& first) {
+    if ((count_ + 1) * 4 > slots_.size() * 3) grow();
+    const size_t h = hash_of(first);
+    size_t i = home(h);
+    for (;; i = (i + 1) & mask()) {
+      Slot& s = slots_[i];
+      if (!s.used) break;
+      if (s.hash == h && same_key(s, first)) return s.bucket;
+    }
+    Slot& s = slots_[i];
+    s.used = true;
+    s.hash = h;
+    s.arity = first.is_compound() ? static_cast<uint32_t>(first.arity()) : 0;
+    s.key = first.is_compound() ? Term::atom(first.functor()) : first;
+    ++count_;
+    return s.bucket;
+  }
+  // Drops the (empty) bucket of a first argument.
+  void erase(const Term& first) {
+    if (count_ == 0) return;
+    const size_t h = hash_of(first);
+    size_t i = home(h);
+    for (;; i = (i + 1) & mask()) {
+      Slot& s = slots_[i];
+      if (!s.used) return;
+      if (s.hash == h && same_key(s, first)) break;
+    }
+    // Backward shift: a later slot of the run moves into the hole unless
+    // its home lies between the hole and itself.
+    for (size_t j = i;;) {
+      j = (j + 1) & mask();
+      if (!slots_[j].used) break;
+      const size_t k = home(slots_[j].hash);
+      const bool stays = i <= j ? (i < k && k <= j) : (i < k || k <= j);
+      if (stays) continue;
+      slots_[i] = std::move(slots_[j]);
+      i = j;
+    }
+    slots_[i] = Slot();
+    --count_;
+  }
+  void clear() {
+    slots_.clear();
+    count_ = 0;
+  }
+  // Moves every key out to `out` and empties the index.
+  void take_keys(std::vector<Term>& out) {
+    for (Slot& s : slots_) {
+      if (s.used) out.push_back(std::move(s.key));
+    }
+    clear();
+  }
+
+ private:
+  struct Slot {
+    size_t hash = 0;
+    Term key;
+    uint32_t arity = 0;
+    bool used = false;
+    Bucket bucket;
+  };
+
+  static size_t hash_of(const Term& first) {
+    if (!first.is_compound()) return first.hash();
+    return Term::atom(first.functor()).hash() ^ (first.arity() * 0x9e3779b97f4a7c15ull);
+  }
+  static bool same_key(const Slot& s, const Term& first) {
+    if (first.is_compound()) return s.arity == first.arity() && s.key.as_atom() == first.functor();
+    return s.arity == 0 && s.key == first;
+  }
+  size_t mask() const { return slots_.size() - 1; }
+  size_t home(size_t h) const { return static_cast<size_t>((h * 0x9e3779b97f4a7c15ull) >> shift_) & mask(); }
+  void grow() {
+    const size_t n = slots_.empty() ? 8 : slots_.size() * 2;
+    std::vector<Slot> old = std::move(slots_);
+    slots_.clear();
+    slots_.resize(n);
+    shift_ = 64 - static_cast<int>(std::countr_zero(n));
+    for (Slot& s : old) {
+      if (!s.used) continue;
+      size_t i = home(s.hash);
+      while (slots_[i].used) i = (i + 1) & mask();
+      slots_[i] = std::move(s);
+    }
+  }
+
+  std::vector<Slot> slots_;
+  size_t count_ = 0;
+  int shift_ = 64;
+};
+
 // The entries of one predicate, made in chunks and reused once removed;
 // dropping the pool drops every entry at once.
 class EntryPool {
@@ -183,9 +276,25 @@ struct Pred {
   size_t live = 0;
   size_t dead = 0;
   size_t var_first = 0;  // live clauses whose first argument is a variable
-  std::unordered_map<IdxKey, Bucket, IdxHash> index;
+  Index index;
+
+  Pred() = default;
+  Pred(const Pred&) = delete;
+  Pred& operator=(const Pred&) = delete;
+  ~Pred() { drop_clauses(); }
+
+  // Frees the clauses' terms all at once (see Term::release_all).
+  void drop_clauses() {
+    std::vector<Term> drop;
+    drop.reserve(order.size() * 2);
+    index.take_keys(drop);
+    var_first = 0;
+    for (Entry* e : order) drop.push_back(std::move(e->clause));
+    Term::release_all(drop);
+  }
 
   void clear() {
+    drop_clauses();
     order.clear();
     index.clear();
     pool.reset();
@@ -200,7 +309,7 @@ struct Pred {
       ++var_first;
       return;
     }
-    auto& bucket = index[index_key(e->clause.arg(1))];
+    auto& bucket = index.get(e->clause.arg(1));
     if (bucket.empty() || bucket.back()->seq < e->seq) {
       bucket.push_back(e);
     } else if (bucket.front()->seq > e->seq) {
@@ -218,9 +327,9 @@ struct Pred {
       --var_first;
       return;
     }
-    auto it = index.find(index_key(e->clause.arg(1)));
-    if (it == index.end()) return;
-    auto& bucket = it->second;
+    Bucket* found = index.find(e->clause.arg(1));
+    if (!found) return;
+    auto& bucket = *found;
     if (!bucket.empty() && bucket.front() == e) {
       bucket.pop_front();
     } else {
@@ -228,7 +337,7 @@ struct Pred {
                                   [](const Entry* x, int64_t s) { return x->seq < s; });
       if (pos != bucket.end() && *pos == e) bucket.erase(pos);
     }
-    if (bucket.empty()) index.erase(it);
+    if (bucket.empty()) index.erase(e->clause.arg(1));
   }
 
   Entry* make(const Term& clause, int64_t seq) {
@@ -353,15 +462,15 @@ struct FactBase::Impl {
     Pred* p = find(name, arity);
     if (!p || p->live == 0) return;
     if (arity > 0 && !pattern.arg(1).is_var() && p->var_first == 0) {
-      auto it = p->index.find(index_key(pattern.arg(1)));
-      if (it == p->index.end()) return;
+      Bucket* bucket = p->index.find(pattern.arg(1));
+      if (!bucket) return;
       if (!copy) {
-        for (Entry* e : it->second) {
+        for (Entry* e : *bucket) {
           if (!fn(*p, e)) return;
         }
         return;
       }
-      std::vector<Entry*> list(it->second.begin(), it->second.end());
+      std::vector<Entry*> list(bucket->begin(), bucket->end());
       for (Entry* e : list) {
         if (e->alive && !fn(*p, e)) return;
       }

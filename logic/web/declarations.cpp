@@ -136,7 +136,7 @@ bool gen_var_declarations(Run& run) {
     Term type;
   };
   static const Term kNoType = Term::atom("");
-  const std::vector<Term> all = facts.clauses("fld_to_dcl_i", 3);
+  std::vector<Term> all = facts.clauses("fld_to_dcl_i", 3);
   std::vector<std::vector<Pending>> by_row(rows.size());
   std::vector<Pending> unknown;
   std::vector<const Term*> kept, rest;
@@ -215,6 +215,12 @@ bool gen_var_declarations(Run& run) {
   facts.abolish("fld_to_dcl_i", 3);
   for (const Term* f : rest) facts.assertz(*f);
   for (const Term* f : kept) facts.assertz(*f);
+  by_row.clear();
+  unknown.clear();
+  kept.clear();
+  rest.clear();
+  // The written declarations go with this snapshot: all at once.
+  Term::release_all(all);
   return out.ok();
 }
 
