@@ -225,6 +225,7 @@ std::optional<JavaFunction> java_function(Run& run, std::string_view key, const 
   const JavaFunctionRow& row = typed ? *typed : *first;
   const size_t at = typed ? key_at : first_key_at;
   JavaFunction f;
+  f.key = std::string(key);
   f.java = row.java.size() > at ? row.java[at] : row.java.front();
   f.parms = at > 0 && row.parms2 ? *row.parms2 : row.parms;
   f.result = row.result;
@@ -232,7 +233,7 @@ std::optional<JavaFunction> java_function(Run& run, std::string_view key, const 
   return f;
 }
 
-JavaFunction len_function() { return {"length", {C(3000)}, i(9, 0, 1), false}; }
+JavaFunction len_function() { return {"len(", "length", {C(3000)}, i(9, 0, 1), false}; }
 
 std::span<const FixedValue> fixed_value_rows() { return fixed_rows(); }
 

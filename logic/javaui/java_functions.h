@@ -46,6 +46,7 @@ struct JavaFunctionRow {
 // One answer of java_function/4: the Java method, parameters, result, and
 // whether the program variable xml must be declared first.
 struct JavaFunction {
+  std::string key;  // the key whose row answered (an alias row's own key)
   std::string java;
   std::vector<FnParm> parms;
   OptType result;

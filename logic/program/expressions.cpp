@@ -8,6 +8,7 @@
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/utilities.h"
+#include "logic/java/variables.h"
 #include "logic/javaui/control_props.h"
 #include "logic/javaui/java_functions.h"
 #include "logic/program/pending_calls.h"
@@ -638,7 +639,7 @@ std::optional<JavaText> table_call(Run& run, std::string_view fn, const std::vec
       continue;
     }
     const FnParm& parm = row->parms[p];
-    std::optional<JavaText> value = given ? args[p] : default_arg(run, fn, int(p + 1), first);
+    std::optional<JavaText> value = given ? args[p] : default_arg(run, row->key, int(p + 1), first);
     if (given) {
       run.facts().assertz(fact("fn_parm_info_i", {str(fn), num(int64_t(p + 1)), type_term(args[p]->type)}));
     }
@@ -703,6 +704,11 @@ std::optional<JavaText> special_function(Run& run, const std::string& fn, const 
       s += ", new Object[] {" + list + "}";
     }
     return JavaText{{s + ")"}, type_desc("char", 80)};
+  }
+  if (fn == "cursor(" && a.size() == 1 && a[0].size() == 1) {
+    if (auto aux = auxname(run, a[0][0].arg(1))) {
+      return JavaText{{"QNCursor(" + to_string_literal(*aux) + ")"}, type_desc("boolean", 1)};
+    }
   }
   const std::string kind = pgm_kind(run);
   if (fn == "link(" && !a.empty() && (web_object(run) || kind == "mbr")) {
