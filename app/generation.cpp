@@ -7,6 +7,8 @@
 #include "host/dialog.h"
 #include "host/error_log.h"
 #include "host/run_state.h"
+#include "host/source_writer.h"
+#include "platform/folder_index.h"
 #include "platform/message_box.h"
 #include "platform/path.h"
 #include "platform/profile.h"
@@ -67,8 +69,12 @@ void Generation::close_after_failure(bool engine_started) {
 }
 
 bool Generation::Generate(int16_t first, int16_t model) {
+  // One index of folder contents for the whole run: no object lists a
+  // whole folder again.
+  platform::FolderIndexScope folder_index;
   bool engine_started = false;  // the engine needs shutting down
   bool cleaned_up = false;      // the clean-up after the main entry has begun
+  cancelled_ = false;
   try {
     // 1. The knowledge base of the model; the run goes on whatever it answers.
     services_.open_knowledge_base(model);
@@ -116,6 +122,10 @@ bool Generation::Generate(int16_t first, int16_t model) {
       const std::array<int64_t, 2> args{first, model};
       engine_.call(services_.entry, args);
     } catch (const CPrologPoisonException& e) {
+      // A cancelled run keeps nothing half-written: the file being written
+      // when the cancel arrived goes.
+      cancelled_ = true;
+      source_writer().abandon_output_file();
       ShowGenerationError(e.GetText());
     } catch (const CPrologException& e) {
       ShowGenerationError(e.GetText());

@@ -87,6 +87,8 @@ class Generation {
 
   bool running() const;
   bool support_files_copied() const { return support_files_copied_; }
+  // The last run ended through a cancel.
+  bool cancelled() const { return cancelled_; }
 
  private:
   void set_running(bool on);
@@ -97,6 +99,7 @@ class Generation {
   mutable std::mutex running_lock_;  // guards running_ and the interrupt request
   bool running_ = false;
   bool support_files_copied_ = false;
+  bool cancelled_ = false;
 };
 
 }  // namespace qn::host

@@ -58,10 +58,19 @@ bool CQnGenerator::Generate(int16_t first, int16_t model) { return generation_.G
 void CQnGenerator::add_methods(platform::AutomationServer& server) {
   server.add_method("SetModelPath", 1, [this](const json& p) { return json(SetModelPath(text_param(p))); });
   server.add_method("SetUserName", 2, [this](const json& p) { return json(SetUserName(text_param(p))); });
-  server.add_method("Generate", 3, [this](const json& p) {
+  server.add_method("Generate", 3, [this, &server](const json& p) {
     const int16_t first = short_param(p, 0);
     const int16_t model = short_param(p, 1);
-    return json(Generate(first, model));
+    bool answer;
+    {
+      // A client whose end of our input closes during the run has gone:
+      // the run is cancelled, and the session then ends with the input.
+      platform::HangupWatch watch(server.input_fd(), [this] { generation_.RequestCancel(); });
+      answer = Generate(first, model);
+    }
+    // The client learns of a cancel before the answer.
+    if (generation_.cancelled()) server.notify("RunCancelled", json::array());
+    return json(answer);
   });
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/generator_descriptor.h"
 #include "app/qn_generator.h"
+#include "host/dialog.h"
 #include "host/directories.h"
 #include "host/error_log.h"
 #include "host/riraze_dlg.h"
@@ -68,7 +69,10 @@ void CGenThread::run() {
     platform::AutomationServer server;
     CQnGenerator generator(current_generator().id, generation_);
     generator.add_methods(server);
+    // Every error box is told to the client as it is shown.
+    set_error_box_observer([&server](std::string_view text) { server.notify("ErrorReported", {text}); });
     server.serve(channel_.in_fd, channel_.out_fd);
+    set_error_box_observer(nullptr);
   }  // the final release
 
   // Exit step.

@@ -875,13 +875,16 @@ class Writer {
   }
 
   // Appends a piece, with a blank where it would otherwise run into the
-  // text before it and read back as one token.
+  // text before it and read back as one token: two symbol or two
+  // alphanumeric runs, two quoted texts with the same quote ('A''=..' is one
+  // atom), and a digit before a quote (0'c is a character code).
   void append(const std::string& piece) {
     if (!out_.empty() && !piece.empty()) {
       unsigned char a = static_cast<unsigned char>(out_.back());
       unsigned char b = static_cast<unsigned char>(piece.front());
+      const bool quote = b == '\'' || b == '"';
       if ((is_symbol_char(a) && is_symbol_char(b)) || (is_alnum(a) && is_alnum(b)) ||
-          (a == ',' && quoted_ && false)) {
+          (quote && (a == b || (a >= '0' && a <= '9')))) {
         out_.push_back(' ');
       }
     }

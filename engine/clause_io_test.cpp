@@ -153,6 +153,9 @@ TEST_F(EngineWriter, WritesWhatReadsBack) {
       C("-", {C("-", {A("a")}), A("b")}), C("-", {A("a"), C("-", {A("b")})}),
       C("+", {C("\\", {A("a")}), C("\\", {I(1)})}), C("-", {C(":", {I(0), A("x")})}),
       C(";", {A("+"), C("*", {A(";"), A(";")})}), C(":-", {A("+"), A("x")}), C(",", {A("-"), A("a")}),
+      // Tokens that would fuse without a blank between them.
+      C("=..", {A("A"), A("B")}), C("=..", {A("a"), A("B")}), C("=..", {I(0), A("B")}),
+      C("=..", {S("a"), S("b")}), C("=..", {R(1.5), A("b")}), C("-", {A("=.."), A("B")}),
   };
   for (const Term& t : terms) {
     std::string text = writeq(t);

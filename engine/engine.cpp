@@ -9,6 +9,7 @@
 #include <unordered_set>
 
 #include "engine/clause_io.h"
+#include "platform/find_files.h"
 #include "platform/path.h"
 
 namespace qn::engine {
@@ -165,21 +166,10 @@ bool Engine::reconsult(std::string_view path) { return load_file(path, true); }
 
 bool Engine::load_file(std::string_view path, bool replace) {
   check_interrupt();
-  std::ifstream in(platform::map_path(path), std::ios::binary);
   std::string text;
-  if (in) {
-    in.seekg(0, std::ios::end);
-    std::streamoff size = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (size > 0) {
-      text.resize(static_cast<size_t>(size));
-      in.read(text.data(), size);
-      text.resize(static_cast<size_t>(in.gcount()));
-      if (in.bad()) in.setstate(std::ios::failbit);
-      else in.clear();
-    }
-  }
-  if (!in) {
+  // A folder or a file that fails while being read counts as unreadable.
+  const bool read = platform::read_whole_file(platform::map_path(path), text);
+  if (!read) {
     impl_->errcode = kErrFile;
     if (impl_->file_errors) raise(2, kErrFile);
     return false;

@@ -90,6 +90,7 @@ class Bucket {
 
 struct Pred {
   PredKey key;
+  uint64_t stamp = 0;  // see FactBase::stamp
   std::deque<std::unique_ptr<Entry>> order;  // by seq; may hold removed entries
   size_t live = 0;
   size_t dead = 0;
@@ -208,6 +209,9 @@ struct FactBase::Impl {
   std::unordered_map<uint64_t, std::unique_ptr<Pred>> preds;
   std::vector<PredKey> seen;
   std::function<void()> hook;
+  uint64_t clock = 0;  // never goes back, so a stamp is never reused
+
+  void touch(Pred& p) { p.stamp = ++clock; }
 
   void access() {
     if (hook) hook();
@@ -311,6 +315,7 @@ void FactBase::asserta(const Term& clause) {
   uint32_t arity;
   if (!Impl::key_of(clause, name, arity)) return;
   Pred& p = impl_->get(name, arity);
+  impl_->touch(p);
   p.make(clause, p.order.empty() ? 0 : p.order.front()->seq - kGap);
 }
 
@@ -320,6 +325,7 @@ void FactBase::assertz(const Term& clause) {
   uint32_t arity;
   if (!Impl::key_of(clause, name, arity)) return;
   Pred& p = impl_->get(name, arity);
+  impl_->touch(p);
   p.make(clause, p.order.empty() ? 0 : p.order.back()->seq + kGap);
 }
 
@@ -330,6 +336,7 @@ void FactBase::assert_at(const Term& clause, size_t position) {
   uint32_t arity;
   if (!Impl::key_of(clause, name, arity)) return;
   Pred& p = impl_->get(name, arity);
+  impl_->touch(p);
   if (position >= p.live) {
     p.make(clause, p.order.empty() ? 0 : p.order.back()->seq + kGap);
     return;
@@ -363,6 +370,7 @@ std::optional<Term> FactBase::retract(const Term& pattern) {
     Term inst;
     if (!Impl::match(pattern, *e, &inst)) return true;
     removed = std::move(inst);
+    impl_->touch(p);
     p.remove(e);
     return false;
   });
@@ -374,6 +382,7 @@ size_t FactBase::retract_all(const Term& pattern) {
   size_t n = 0;
   impl_->candidates(pattern, [&](Pred& p, Entry* e) {
     if (Impl::match(pattern, *e, nullptr)) {
+      impl_->touch(p);
       p.remove(e);
       ++n;
     }
@@ -386,7 +395,10 @@ void FactBase::abolish(std::string_view name, uint32_t arity) { abolish(PredKey{
 
 void FactBase::abolish(PredKey key) {
   impl_->access();
-  if (Pred* p = impl_->find(key.name, key.arity)) p->clear();
+  if (Pred* p = impl_->find(key.name, key.arity)) {
+    impl_->touch(*p);
+    p->clear();
+  }
 }
 
 void FactBase::clear() {
@@ -455,5 +467,10 @@ void FactBase::for_each(const Term& pattern, const std::function<bool(const Term
 }
 
 std::vector<PredKey> FactBase::predicates() const { return impl_->seen; }
+
+uint64_t FactBase::stamp(std::string_view name, uint32_t arity) const {
+  const Pred* p = impl_->find(Atom(name), arity);
+  return p ? p->stamp : 0;
+}
 
 }  // namespace qn::engine

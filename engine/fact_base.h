@@ -67,6 +67,11 @@ class FactBase {
   // The predicates that have (or had) clauses, in the order first seen.
   std::vector<PredKey> predicates() const;
 
+  // A number that changes whenever the clauses of name/arity change (assert,
+  // retract, abolish, clear); 0 for a predicate that has never had clauses.
+  // A rule that keeps an index of a predicate rebuilds it when this moves.
+  uint64_t stamp(std::string_view name, uint32_t arity) const;
+
  private:
   struct Impl;
   Impl* impl_;

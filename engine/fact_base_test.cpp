@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "engine/clause_io.h"
 #include "engine/test_print.h"
 
@@ -111,6 +113,35 @@ TEST_F(EngineFactBase, AbolishAndPredicates) {
   ASSERT_EQ(preds.size(), 3u);
   EXPECT_EQ(preds[0], (PredKey{Atom("a"), 1}));
   EXPECT_EQ(preds[1], (PredKey{Atom("b"), 0}));
+}
+
+// The stamp moves with every change of its own predicate and with nothing
+// else: reads, failed retracts and other predicates leave it.
+TEST_F(EngineFactBase, StampMovesOnlyWhenThePredicateChanges) {
+  EXPECT_EQ(fb.stamp("p", 1), 0u);
+  const std::function<void()> changes[] = {
+      [&] { fb.assertz(T("p(a)")); },          [&] { fb.asserta(T("p(b)")); },
+      [&] { fb.assert_at(T("p(c)"), 1); },     [&] { fb.retract(T("p(b)")); },
+      [&] { fb.retract_all(T("p(_)")); },      [&] { fb.abolish("p", 1); },
+  };
+  for (const auto& change : changes) {
+    const uint64_t before = fb.stamp("p", 1);
+    change();
+    const uint64_t after = fb.stamp("p", 1);
+    EXPECT_NE(after, before);
+    fb.assertz(T("q(1)"));
+    fb.retract(T("p(nothing)"));
+    (void)fb.first(T("p(_)"));
+    (void)fb.clauses("p", 1);
+    EXPECT_EQ(fb.stamp("p", 1), after);
+  }
+  // After clear() a predicate asserted again never shows an old stamp.
+  fb.assertz(T("p(a)"));
+  const uint64_t old = fb.stamp("p", 1);
+  fb.clear();
+  EXPECT_EQ(fb.stamp("p", 1), 0u);
+  fb.assertz(T("p(a)"));
+  EXPECT_GT(fb.stamp("p", 1), old);
 }
 
 TEST_F(EngineFactBase, AccessHookRunsOnEveryAccess) {

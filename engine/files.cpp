@@ -10,6 +10,7 @@
 #include "engine/clause_io.h"
 #include "platform/cp1252.h"
 #include "platform/find_files.h"
+#include "platform/folder_index.h"
 #include "platform/path.h"
 
 namespace qn::engine {
@@ -33,14 +34,14 @@ std::vector<DirEntry> directory(std::string_view pattern, int mask) {
   std::string_view name_pattern = pattern.substr(cut);
   std::string dir = folder.empty() ? std::string(".") : platform::map_path(folder);
   std::vector<DirEntry> out;
-  std::error_code ec;
-  fs::directory_iterator it(dir, ec);
-  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-    std::string name = it->path().filename().string();
-    if (name == "." || name == ".." || !platform::wildcard_match(name_pattern, name)) continue;
+  // The run's folder index gives the names (already in listing order); only
+  // the entries that match are looked at on disk.
+  platform::for_each_entry(dir, name_pattern, [&](const platform::FolderEntry& e) {
+    const std::string& name = e.name;
     std::error_code e2;
-    fs::file_status st = it->status(e2);
-    if (e2) continue;
+    const fs::path full = fs::path(dir) / name;
+    fs::file_status st = fs::status(full, e2);
+    if (e2 || !fs::exists(st)) return;
     DirEntry d;
     d.name = name;
     bool is_dir = fs::is_directory(st);
@@ -48,25 +49,19 @@ std::vector<DirEntry> directory(std::string_view pattern, int mask) {
       d.attributes |= kAttrDirectory;
     } else {
       d.attributes |= kAttrArchive;
-      d.size = static_cast<int64_t>(it->file_size(e2));
+      d.size = static_cast<int64_t>(fs::file_size(full, e2));
       if (e2) d.size = 0;
     }
     if (name[0] == '.') d.attributes |= kAttrHidden;
     if ((st.permissions() & fs::perms::owner_write) == fs::perms::none) d.attributes |= kAttrReadOnly;
-    if (is_dir && !(mask & kAttrDirectory)) continue;
-    if ((d.attributes & kAttrHidden) && !(mask & kAttrHidden)) continue;
-    auto mtime = it->last_write_time(e2);
+    if (is_dir && !(mask & kAttrDirectory)) return;
+    if ((d.attributes & kAttrHidden) && !(mask & kAttrHidden)) return;
+    auto mtime = fs::last_write_time(full, e2);
     if (!e2) {
       auto sys = std::chrono::file_clock::to_sys(mtime);
       d.modified = std::chrono::duration_cast<std::chrono::seconds>(sys.time_since_epoch()).count();
     }
     out.push_back(std::move(d));
-  }
-  std::sort(out.begin(), out.end(), [](const DirEntry& a, const DirEntry& b) {
-    std::string ua = platform::upper_1252(a.name);
-    std::string ub = platform::upper_1252(b.name);
-    if (ua != ub) return ua < ub;
-    return a.name < b.name;
   });
   return out;
 }
@@ -82,13 +77,16 @@ bool delete_file(Engine& engine, std::string_view path) {
   std::error_code ec;
   std::string p = platform::map_path(path);
   if (fs::is_directory(p, ec) || !fs::remove(p, ec) || ec) return report(engine);
+  platform::note_removed(p);
   return true;
 }
 
 bool make_dir(Engine& engine, std::string_view path) {
   engine.check_interrupt();
   std::error_code ec;
-  if (!fs::create_directory(platform::map_path(path), ec) || ec) return report(engine);
+  const std::string p = platform::map_path(path);
+  if (!fs::create_directory(p, ec) || ec) return report(engine);
+  platform::note_created(p, true);
   return true;
 }
 
@@ -115,8 +113,10 @@ bool TextStream::open(Engine& engine, std::string_view path, Mode mode) {
     case Mode::Append: m |= std::ios::out | std::ios::app; break;
   }
   file_.clear();
-  file_.open(platform::map_path(path), m);
+  const std::string p = platform::map_path(path);
+  file_.open(p, m);
   if (!file_.is_open()) return report(engine);
+  if (mode != Mode::Read) platform::note_created(p);
   return true;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <functional>
 #include <string_view>
 
 namespace qn::host {
@@ -20,5 +21,8 @@ void status_printf(const char* format, va_list args);
 void status_printf_id(unsigned id, ...);
 void set_line_count(int n);  // 16-bit line count shown by the timer
 int ShowGenerationError(std::string_view text);                 // 0x477, synchronous
+// Told of every error box before it is shown (the automation client learns
+// of errors as they happen); nullptr for none.
+void set_error_box_observer(std::function<void(std::string_view)> observer);
 
 }  // namespace qn::host

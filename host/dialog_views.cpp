@@ -157,7 +157,8 @@ class PlainView : public DialogView {
 std::unique_ptr<DialogView> make_terminal_view() { return std::make_unique<TerminalView>(); }
 std::unique_ptr<DialogView> make_plain_view() { return std::make_unique<PlainView>(); }
 std::unique_ptr<DialogView> make_default_view() {
-  return platform::stderr_is_terminal() ? make_terminal_view() : make_plain_view();
+  // A terminal that does not follow cursor moves gets the plain lines.
+  return platform::stderr_takes_cursor_moves() ? make_terminal_view() : make_plain_view();
 }
 
 // --- recording view ---------------------------------------------------------

@@ -95,6 +95,33 @@ std::string get_user_dir() {
 
 namespace {
 
+// A list path must stay inside its folder: an absolute path ("\\x", "/x",
+// "C:x") or one whose ".." climbs above the folder would copy or delete
+// files elsewhere.
+bool leaves_folder(std::string_view rel) {
+  if (rel.empty()) return false;
+  if (platform::is_separator(rel.front()) || (rel.size() >= 2 && rel[1] == ':')) return true;
+  int depth = 0;
+  size_t i = 0;
+  while (i < rel.size()) {
+    size_t end = i;
+    while (end < rel.size() && !platform::is_separator(rel[end])) ++end;
+    std::string_view comp = rel.substr(i, end - i);
+    if (comp == "..") {
+      if (--depth < 0) return true;
+    } else if (!comp.empty() && comp != ".") {
+      ++depth;
+    }
+    i = end + 1;
+  }
+  return false;
+}
+
+constexpr const char* kOutsideFolder = "the path leaves its folder";
+
+// A path for a status line, with '/' as this platform writes it.
+std::string shown(std::string_view path) { return platform::shown_path(path); }
+
 struct SupportWalk {
   std::string program_dir;
   std::string model_dir;
@@ -102,14 +129,19 @@ struct SupportWalk {
 
   void line(std::string_view text) {
     bool deletion = text.front() == '-';
-    std::string pattern = deletion ? model_dir + "\\" + skip_blanks(text.substr(1))
-                                   : program_dir + "\\" + std::string(text);
+    const std::string rel = deletion ? skip_blanks(text.substr(1)) : std::string(text);
+    std::string pattern = (deletion ? model_dir : program_dir) + "\\" + rel;
+    if (leaves_folder(rel)) {
+      show_status_printf("Error copying %s to %s: %s\n", shown(pattern).c_str(), shown(model_dir).c_str(),
+                         kOutsideFolder);
+      return;
+    }
     std::string source_dir(dir_part(pattern));
     std::string name_pattern = pattern.substr(source_dir.size());
     std::vector<std::string> names = platform::find_files(platform::map_path(source_dir), name_pattern);
     if (names.empty()) {
       if (!deletion)
-        show_status_printf("Error copying %s to %s: %s\n", pattern.c_str(), model_dir.c_str(),
+        show_status_printf("Error copying %s to %s: %s\n", shown(pattern).c_str(), shown(model_dir).c_str(),
                            platform::last_error_text().c_str());
       return;
     }
@@ -119,13 +151,13 @@ struct SupportWalk {
       if (deletion) {
         // The file that matched is the one removed, also when the pattern
         // names a sub-directory.
-        if (show) show_status_printf("Deleting %s...\n", source.c_str());
+        if (show) show_status_printf("Deleting %s...\n", shown(source).c_str());
         platform::remove_file(platform::map_path(source));
       } else {
-        if (show) show_status_printf("Copying %s to %s...\n", source.c_str(), target.c_str());
+        if (show) show_status_printf("Copying %s to %s...\n", shown(source).c_str(), shown(target).c_str());
         // The copy keeps the source's time; a file never copies onto itself.
         if (copy_named_file(source, target, false) != 0)
-          show_status_printf("Error copying to %s: %s\n", target.c_str(), platform::last_error_text().c_str());
+          show_status_printf("Error copying to %s: %s\n", shown(target).c_str(), platform::last_error_text().c_str());
       }
     }
   }
@@ -149,7 +181,13 @@ int CopySupportFiles(std::string_view program_dir, std::string_view model_dir, s
     std::string_view text(buf, n);
     if (text.empty()) continue;
     if (text.front() == '=') {
-      marker = walk.model_dir + "\\" + skip_blanks(text.substr(1));
+      const std::string name = skip_blanks(text.substr(1));
+      if (leaves_folder(name)) {
+        show_status_printf("Error copying %s to %s: %s\n", shown(walk.model_dir + "\\" + name).c_str(),
+                           shown(walk.model_dir).c_str(), kOutsideFolder);
+        continue;
+      }
+      marker = walk.model_dir + "\\" + name;
       marker_exists = platform::file_exists(platform::map_path(*marker));
       if (marker_exists) break;
       continue;

@@ -105,12 +105,12 @@ TEST_F(FolderTest, CopiesDeletesAndLeavesAMarker) {
   EXPECT_EQ(copy(&shown), 1);
   std::string p = prog_.string(), m = model_.string();
   EXPECT_THAT(shown,
-              ElementsAre("Copying " + p + "\\lib\\A.JAR to " + m + "\\A.JAR...\n",
-                          "Copying " + p + "\\lib\\b.jar to " + m + "\\b.jar...\n",
-                          "Deleting " + m + "\\x.old...\n",
-                          "Copying " + p + "\\README.TXT to " + m + "\\README.TXT...\n",
-                          "Error copying " + p + "\\nothere*.x to " + m + ": No such file or directory\n",
-                          "Deleting " + m + "\\sub\\s.tmp...\n"));
+              ElementsAre("Copying " + p + "/lib/A.JAR to " + m + "/A.JAR...\n",
+                          "Copying " + p + "/lib/b.jar to " + m + "/b.jar...\n",
+                          "Deleting " + m + "/x.old...\n",
+                          "Copying " + p + "/README.TXT to " + m + "/README.TXT...\n",
+                          "Error copying " + p + "/nothere*.x to " + m + ": No such file or directory\n",
+                          "Deleting " + m + "/sub/s.tmp...\n"));
   EXPECT_TRUE(fs::exists(model_ / "A.JAR"));
   EXPECT_TRUE(fs::exists(model_ / "b.jar"));
   EXPECT_TRUE(fs::exists(model_ / "README.TXT"));
@@ -139,8 +139,38 @@ TEST_F(FolderTest, LongLinesAreReadInPieces) {
   std::vector<std::string> shown;
   EXPECT_EQ(copy(&shown), 1);
   ASSERT_EQ(shown.size(), 2u);
-  EXPECT_TRUE(shown[0].starts_with("Error copying " + prog_.string() + "\\" + std::string(199, 'q') + " to "));
+  EXPECT_TRUE(shown[0].starts_with("Error copying " + prog_.string() + "/" + std::string(199, 'q') + " to "));
   EXPECT_TRUE(fs::exists(model_ / "README.TXT"));
+}
+
+// No line of the list reaches outside its folder: an absolute path or one
+// that climbs out is skipped with its error line, and the walk goes on.
+TEST_F(FolderTest, ListPathsStayInsideTheirFolders) {
+  write(root_ / "keep.jar", "above the model folder");
+  write(root_ / "secret.txt", "above the program folder");
+  write(prog_ / "lib" / "in.jar", "in");
+  write(model_ / "old.jar", "old");
+  const std::string abs = (root_ / "keep.jar").string();
+  write(prog_ / "QNJAVA.DAT", "= ..\\M.MRK\n- ..\\*.jar\n- " + abs + "\n- lib/../../*.jar\n..\\secret.txt\n" +
+                                  "/etc/hostname\nC:\\x.txt\nlib\\..\\lib\\*.jar\n- .\\old.jar\n");
+  std::vector<std::string> shown;
+  EXPECT_EQ(copy(&shown), 1);
+  const std::string p = prog_.string(), m = model_.string();
+  const std::string why = ": the path leaves its folder\n";
+  EXPECT_THAT(shown, ElementsAre("Error copying " + m + "/../M.MRK to " + m + why,
+                                 "Error copying " + m + "/../*.jar to " + m + why,
+                                 "Error copying " + m + "/" + abs + " to " + m + why,
+                                 "Error copying " + m + "/lib/../../*.jar to " + m + why,
+                                 "Error copying " + p + "/../secret.txt to " + m + why,
+                                 "Error copying " + p + "//etc/hostname to " + m + why,
+                                 "Error copying " + p + "/C:/x.txt to " + m + why,
+                                 "Copying " + p + "/lib/../lib/in.jar to " + m + "/in.jar...\n",
+                                 "Deleting " + m + "/./old.jar...\n"));
+  EXPECT_TRUE(fs::exists(root_ / "keep.jar"));
+  EXPECT_FALSE(fs::exists(model_ / "secret.txt"));
+  EXPECT_FALSE(fs::exists(root_ / "M.MRK"));
+  EXPECT_TRUE(fs::exists(model_ / "in.jar"));
+  EXPECT_FALSE(fs::exists(model_ / "old.jar"));
 }
 
 TEST_F(FolderTest, ListWithoutMarkerIsWorkedThroughEveryTime) {

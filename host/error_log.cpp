@@ -13,6 +13,7 @@
 #include "platform/isam/isam.h"
 #include "platform/clock.h"
 #include "platform/debug_output.h"
+#include "platform/folder_index.h"
 #include "platform/resource_library.h"
 
 namespace qn::host {
@@ -94,7 +95,9 @@ int LogError(short code, std::string_view text) {
   }
   record += "\n";
 
-  if (std::FILE* log = std::fopen(error_log_path().c_str(), "ab")) {
+  const std::string log_path = error_log_path();
+  if (std::FILE* log = std::fopen(log_path.c_str(), "ab")) {
+    platform::note_created(log_path);
     std::fwrite(record.data(), 1, record.size(), log);
     std::fclose(log);
   }

@@ -8,6 +8,7 @@
 #include "platform/cp1252.h"
 #include "platform/file_times.h"
 #include "platform/find_files.h"
+#include "platform/folder_index.h"
 #include "platform/path.h"
 
 namespace qn::host {
@@ -46,6 +47,7 @@ int copy_named_file(std::string_view source, std::string_view target, bool appen
     std::fclose(in);
     return 1;
   }
+  platform::note_created(to);  // the run's folder index sees the new file
   bool ok = std::setvbuf(in, copy_buffer(0), _IOFBF, kCopyBufferSize) == 0 &&
             std::setvbuf(out, copy_buffer(1), _IOFBF, kCopyBufferSize) == 0 && copy_stream(in, out) &&
             !std::ferror(out);

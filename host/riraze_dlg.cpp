@@ -306,7 +306,27 @@ void set_dialog_title(std::string_view text) { post_to_dialog(kMsgTitle, 0, std:
 
 void post_dialog_quit() { post_to_dialog(kMsgQuit); }
 
+namespace {
+
+std::mutex g_observer_mutex;
+std::function<void(std::string_view)> g_error_box_observer;
+
+}  // namespace
+
+void set_error_box_observer(std::function<void(std::string_view)> observer) {
+  std::lock_guard lock(g_observer_mutex);
+  g_error_box_observer = std::move(observer);
+}
+
 int ShowGenerationError(std::string_view text) {
+  {
+    std::function<void(std::string_view)> observer;
+    {
+      std::lock_guard lock(g_observer_mutex);
+      observer = g_error_box_observer;
+    }
+    if (observer) observer(text);
+  }
   std::shared_ptr<platform::Event> done;
   CRirazeDlg* own_dialog = nullptr;
   {

@@ -7,6 +7,8 @@
 
 #include "host/dialog.h"
 #include "host/error_log.h"
+#include "platform/find_files.h"
+#include "platform/folder_index.h"
 #include "platform/path.h"
 
 namespace qn::host {
@@ -195,7 +197,10 @@ bool read_piece(std::FILE* f, std::vector<char>& buf, std::string& out) {
   return true;
 }
 
+// A template is a regular file that opens for reading; a folder of the
+// same name does not stop the search.
 bool readable(const std::string& fs_path) {
+  if (!platform::file_exists(fs_path)) return false;
   std::FILE* f = std::fopen(fs_path.c_str(), "r");
   if (f == nullptr) return false;
   std::fclose(f);
@@ -285,6 +290,8 @@ bool expand_template_file(const std::string& path, const TermValue& before,
       break;
     }
   }
+  // A read error ends the template as the end of the file would: it fails.
+  if (std::ferror(f)) ok = false;
   if (std::fclose(f) != 0) ok = false;
   return ok;
 }
@@ -300,7 +307,10 @@ WriterHost default_writer_host() {
 SourceWriter::SourceWriter() : host_(default_writer_host()) {}
 
 SourceWriter::~SourceWriter() {
-  if (file_ != nullptr) std::fclose(file_);
+  if (file_ != nullptr) {
+    flush_buffer();
+    std::fclose(file_);
+  }
 }
 
 void SourceWriter::set_output_path(std::string_view name) {
@@ -324,36 +334,57 @@ void SourceWriter::set_output_path(std::string_view name) {
 
 bool SourceWriter::open_output_file(int, std::string_view, std::string_view) {
   margin_ = 0;
-  if (error_ != 0) return true;
-  if (host_.show_status) host_.show_status("Generating to " + path_);
-  if (file_ != nullptr) {  // the previous file was never closed
+  // A file given up after a failure is never closed by the rules: it is
+  // closed here (what it holds is kept), and the new file starts clean, so
+  // one full disk does not silently fail every later file.
+  if (file_ != nullptr) {
+    if (error_ == 0) flush_buffer();
     std::fclose(file_);
     file_ = nullptr;
   }
-  file_ = std::fopen(platform::map_path(path_).c_str(), "w");
+  buffer_.clear();
+  error_ = 0;
+  line_count_ = 0;
+  if (host_.show_status) host_.show_status("Generating to " + platform::shown_path(path_));
+  const std::string fs_path = platform::map_path(path_);
+  file_ = std::fopen(fs_path.c_str(), "w");
   if (file_ == nullptr) {
     error_ = 1;
     return false;
   }
+  platform::note_created(fs_path);
+  // Lines are gathered in buffer_ and go out in large writes.
   std::setvbuf(file_, nullptr, _IONBF, 0);
+  buffer_.reserve(kBufferSize + 4096);
   return true;
+}
+
+void SourceWriter::report_write_error() {
+  if (host_.show_error) host_.show_error(MessageText(kWriteErrorMsg));
+  error_ = 1;
+}
+
+bool SourceWriter::flush_buffer() {
+  if (buffer_.empty() || file_ == nullptr) return true;
+  const bool ok = std::fwrite(buffer_.data(), 1, buffer_.size(), file_) == buffer_.size() &&
+                  !std::ferror(file_);
+  buffer_.clear();
+  if (!ok) {
+    std::clearerr(file_);
+    report_write_error();
+  }
+  return ok;
 }
 
 bool SourceWriter::write_line(std::string_view text) {
   if (error_ != 0 || file_ == nullptr) return false;
   ++line_count_;
   if (host_.set_line_count) host_.set_line_count(line_count_);
-  // The stream is unbuffered: each line with its newline is one write, so a
-  // full disk shows at the line that meets it.
-  out_.assign(text);
-  out_ += '\n';
-  if (std::fwrite(out_.data(), 1, out_.size(), file_) != out_.size() || std::ferror(file_)) {
-    std::clearerr(file_);
-    if (host_.show_error) host_.show_error(MessageText(kWriteErrorMsg));
-    error_ = 1;
-    return false;
-  }
-  error_ = 0;
+  buffer_.append(text);
+  buffer_ += '\n';
+  // A write error shows when the buffer goes out: the line that fills it
+  // fails, and so does every later line of the file.
+  if (buffer_.size() >= kBufferSize) return flush_buffer();
   return true;
 }
 
@@ -364,12 +395,30 @@ bool SourceWriter::output_lines(const TermValue& tree) {
 bool SourceWriter::close_output_file() {
   bool ok = error_ == 0;
   if (file_ != nullptr) {
-    if (std::fclose(file_) != 0) ok = false;
+    if (ok) ok = flush_buffer();
+    // An error the system reports only at close still gets its one box.
+    if (std::fclose(file_) != 0 && ok) {
+      report_write_error();
+      ok = false;
+    }
     file_ = nullptr;
   }
+  buffer_.clear();
   line_count_ = 0;
   error_ = 0;
   return ok;
+}
+
+void SourceWriter::abandon_output_file() {
+  if (file_ != nullptr) {
+    std::fclose(file_);
+    file_ = nullptr;
+    const std::string fs_path = platform::map_path(path_);
+    if (platform::remove_file(fs_path)) platform::note_removed(fs_path);
+  }
+  buffer_.clear();
+  line_count_ = 0;
+  error_ = 0;
 }
 
 std::string SourceWriter::locate_template(std::string_view file) const {

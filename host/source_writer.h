@@ -63,6 +63,8 @@ class SourceWriter final : public LineSink {
  public:
   static constexpr size_t kMaxPath = 259;
   static constexpr unsigned kWriteErrorMsg = 62018;
+  // Lines go out to the file in writes of about this size.
+  static constexpr size_t kBufferSize = 64 * 1024;
 
   SourceWriter();
   ~SourceWriter() override;
@@ -79,13 +81,17 @@ class SourceWriter final : public LineSink {
   const std::string& output_path() const { return path_; }
 
   // Opens the output path for writing (truncating) and shows
-  // "Generating to <path>". The arguments are not used.
+  // "Generating to <path>". The arguments are not used. A previous file
+  // still open is closed first, and the new one starts with no error.
   bool open_output_file(int a = 0, std::string_view b = {}, std::string_view c = {});
   // Writes the lines of tree; true when every line was written.
   bool output_lines(const TermValue& tree);
   // True when no write error occurred in this file; resets the line
   // counter and the error state.
   bool close_output_file();
+  // Closes the file being written, if any, and removes it: what it holds
+  // is incomplete (a cancelled run).
+  void abandon_output_file();
   // Copies a template into the output, "#n" replaced by argument n of args.
   bool print_template(std::string_view file, const TermValue& before, const TermValue& after,
                       const TermValue& args);
@@ -93,8 +99,9 @@ class SourceWriter final : public LineSink {
   // directory, the program directory; empty when none is readable.
   std::string locate_template(std::string_view file) const;
 
-  // One line with its newline. Fails when the error state is set; a write
-  // error shows message 62018 and sets the error state.
+  // One line with its newline, into the file's buffer. Fails when the error
+  // state is set. A write error, found when the buffer goes out or at close,
+  // shows message 62018 once and fails the rest of the file and its close.
   bool write_line(std::string_view text) override;
 
   bool is_open() const { return file_ != nullptr; }
@@ -109,7 +116,10 @@ class SourceWriter final : public LineSink {
   int16_t error_ = 0;
   uint16_t line_count_ = 0;
   int margin_ = 0;
-  std::string out_;  // the line being written with its newline
+  std::string buffer_;  // lines not yet written to the file
+
+  bool flush_buffer();
+  void report_write_error();
 };
 
 // The process's writer.

@@ -134,22 +134,63 @@ TEST_F(WriterTest, OpenShowsPathAndCountsLines) {
   EXPECT_EQ(read(path("b.txt")), "y\n");
 }
 
+// /dev/full is a disk that is always full. Lines are buffered, so the error
+// shows when the buffer goes out or at close; either way one box, the rest
+// of the file fails, and the next file starts clean even when the failed
+// one was never closed (as the rules leave it when they give up an object).
 TEST_F(WriterTest, WriteErrorShowsOneBoxAndFailsTheFile) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  w_.set_output_path("/dev/full");
-  ASSERT_TRUE(w_.open_output_file());
-  EXPECT_FALSE(w_.output_lines(V{{"a"}}.node));
-  EXPECT_FALSE(w_.output_lines(V{{"b"}, {"c"}}.node));
-  ASSERT_EQ(rec_.errors.size(), 1u);
-  EXPECT_EQ(rec_.errors[0], MessageText(SourceWriter::kWriteErrorMsg));
-  EXPECT_FALSE(w_.close_output_file());
+  const std::string long_line(1000, 'x');
+  struct Case {
+    const char* name;
+    bool fills_buffer;
+    bool closed;
+  } cases[] = {
+      {"error found at close", false, true},
+      {"error found when the buffer goes out", true, true},
+      {"failed file never closed", true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    rec_.errors.clear();
+    w_.set_output_path("/dev/full");
+    ASSERT_TRUE(w_.open_output_file());
+    EXPECT_TRUE(w_.output_lines(V{{"a"}}.node));
+    if (c.fills_buffer) {
+      bool written = true;
+      for (size_t n = 0; written && n <= SourceWriter::kBufferSize; n += long_line.size()) {
+        written = w_.write_line(long_line);
+      }
+      EXPECT_FALSE(written);
+      EXPECT_FALSE(w_.output_lines(V{{"b"}, {"c"}}.node));
+      EXPECT_EQ(rec_.errors.size(), 1u);
+    }
+    if (c.closed) {
+      EXPECT_FALSE(w_.close_output_file());
+    }
+    ASSERT_EQ(rec_.errors.size(), 1u);
+    EXPECT_EQ(rec_.errors[0], MessageText(SourceWriter::kWriteErrorMsg));
 
-  w_.set_output_path(path("next.txt"));
+    w_.set_output_path(path("next.txt"));
+    ASSERT_TRUE(w_.open_output_file());
+    EXPECT_TRUE(w_.output_lines(V{{"ok"}}.node));
+    EXPECT_TRUE(w_.close_output_file());
+    EXPECT_EQ(read(path("next.txt")), "ok\n");
+    EXPECT_EQ(rec_.errors.size(), 1u);
+  }
+}
+
+// A file of many lines arrives whole through the buffer.
+TEST_F(WriterTest, BufferedLinesArriveWhole) {
+  w_.set_output_path(path("big.txt"));
   ASSERT_TRUE(w_.open_output_file());
-  EXPECT_TRUE(w_.output_lines(V{{"ok"}}.node));
+  std::string expected;
+  for (int i = 0; i < 20000; ++i) {
+    ASSERT_TRUE(w_.write_line("line " + std::to_string(i)));
+    expected += "line " + std::to_string(i) + "\n";
+  }
   EXPECT_TRUE(w_.close_output_file());
-  EXPECT_EQ(read(path("next.txt")), "ok\n");
-  EXPECT_EQ(rec_.errors.size(), 1u);
+  EXPECT_EQ(read(path("big.txt")), expected);
 }
 
 TEST_F(WriterTest, OpenFailureFailsUntilClosed) {
@@ -249,6 +290,29 @@ TEST_F(WriterTest, TemplateLookupAndMargin) {
   EXPECT_TRUE(w_.print_template("g.tpl", V(0).node, V(0).node, V{"x"}.node));
   EXPECT_TRUE(w_.close_output_file());
   EXPECT_EQ(read(path("out.txt")), "{\n  <x>\n");
+}
+
+// A folder is no template: the search goes past one of the same name, and
+// one reached anyway fails the expansion with nothing written.
+TEST_F(WriterTest, TemplateIsARegularFile) {
+  fs::create_directories(dir_ / "gen");
+  std::ofstream(dir_ / "gen" / "f.tpl") << "found\n";
+  fs::create_directories(dir_ / "work" / "f.tpl");
+  const fs::path old = fs::current_path();
+  fs::current_path(dir_ / "work");
+  WriterHost h = w_.host();
+  h.generator_dir = [this] { return (dir_ / "gen").string(); };
+  w_.set_host(h);
+  EXPECT_EQ(w_.locate_template("f.tpl"), (dir_ / "gen" / "f.tpl").string());
+  fs::current_path(old);
+
+  w_.set_output_path(path("out.txt"));
+  ASSERT_TRUE(w_.open_output_file());
+  int margin = 0;
+  EXPECT_FALSE(expand_template_file((dir_ / "work" / "f.tpl").string(), V(0).node, V(0).node,
+                                    V{}.node, margin, w_));
+  EXPECT_TRUE(w_.close_output_file());
+  EXPECT_EQ(read(path("out.txt")), "");
 }
 
 }  // namespace

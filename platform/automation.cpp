@@ -1,6 +1,7 @@
 #include "platform/automation.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -49,7 +50,80 @@ bool write_all(int fd, std::string_view text) {
 
 void ignore_broken_pipe() { ::signal(SIGPIPE, SIG_IGN); }
 
+struct TooDeep {};
+
+// A message is parsed with its nesting bounded: a value nested deeper than
+// kMaxMessageDepth is refused while it is read, before anything walks it.
+json parse_message(std::string_view line) {
+  json::parser_callback_t bound = [](int depth, json::parse_event_t event, json&) {
+    if ((event == json::parse_event_t::object_start || event == json::parse_event_t::array_start) &&
+        depth >= kMaxMessageDepth) {
+      throw TooDeep{};
+    }
+    return true;
+  };
+  return json::parse(line, bound);
+}
+
 }  // namespace
+
+// --- line reader -------------------------------------------------------
+
+std::optional<std::string> LineReader::next_line(bool& too_long) {
+  too_long = false;
+  for (;;) {
+    const size_t nl = buffer_.find('\n', scanned_);
+    if (nl != std::string::npos) {
+      std::string line;
+      if (dropping_) {
+        dropping_ = false;
+        too_long = true;
+      } else {
+        line.assign(buffer_, start_, nl - start_);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+      }
+      start_ = scanned_ = nl + 1;
+      // What is left moves to the front once the used part dominates, so the
+      // buffer stays about one read ahead of the lines handed out.
+      if (start_ >= buffer_.size() / 2) {
+        buffer_.erase(0, start_);
+        start_ = scanned_ = 0;
+      }
+      return line;
+    }
+    scanned_ = buffer_.size();
+    if (scanned_ - start_ > max_line_) {
+      // Too long: the rest of this line is read and dropped.
+      dropping_ = true;
+      buffer_.clear();
+      start_ = scanned_ = 0;
+    }
+    if (eof_) {
+      if (dropping_) {
+        dropping_ = false;
+        too_long = true;
+        return std::string();
+      }
+      if (start_ == buffer_.size()) return std::nullopt;
+      std::string line = buffer_.substr(start_);  // a last line without its newline
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      buffer_.clear();
+      start_ = scanned_ = 0;
+      return line;
+    }
+    char chunk[65536];
+    const ssize_t n = ::read(fd_, chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      eof_ = true;
+    } else if (dropping_) {
+      const char* nl_in = static_cast<const char*>(std::memchr(chunk, '\n', static_cast<size_t>(n)));
+      if (nl_in != nullptr) buffer_.append(nl_in, static_cast<size_t>(chunk + n - nl_in));
+    } else {
+      buffer_.append(chunk, static_cast<size_t>(n));
+    }
+  }
+}
 
 // --- server ------------------------------------------------------------
 
@@ -62,8 +136,9 @@ std::optional<json> AutomationServer::handle_value(const json& msg) {
   if (!msg.is_object()) return error_reply(nullptr, kRpcInvalidRequest, "Invalid Request");
   auto id_it = msg.find("id");
   const bool notification = id_it == msg.end();
-  json id = notification ? json(nullptr) : *id_it;
-  if (!valid_id(id)) return error_reply(nullptr, kRpcInvalidRequest, "Invalid Request");
+  // The id is checked before it is copied: only a plain value is kept.
+  if (!notification && !valid_id(*id_it)) return error_reply(nullptr, kRpcInvalidRequest, "Invalid Request");
+  const json id = notification ? json(nullptr) : *id_it;
   auto version = msg.find("jsonrpc");
   auto method = msg.find("method");
   auto params = msg.find("params");
@@ -82,7 +157,8 @@ std::optional<json> AutomationServer::handle_value(const json& msg) {
     if (notification) return std::nullopt;
     return error_reply(id, kRpcMethodNotFound, "Method not found: " + name);
   }
-  json args = params == msg.end() ? json::array() : *params;
+  static const json no_params = json::array();
+  const json& args = params == msg.end() ? no_params : *params;
   try {
     json result = found->second(args);
     if (notification) return std::nullopt;
@@ -99,7 +175,10 @@ std::optional<json> AutomationServer::handle_value(const json& msg) {
 std::optional<std::string> AutomationServer::handle(std::string_view line) {
   json msg;
   try {
-    msg = json::parse(line);
+    msg = parse_message(line);
+  } catch (const TooDeep&) {
+    return dump(error_reply(nullptr, kRpcParseError, "Parse error: nested deeper than " +
+                                                         std::to_string(kMaxMessageDepth) + " levels"));
   } catch (const json::exception&) {
     return dump(error_reply(nullptr, kRpcParseError, "Parse error"));
   }
@@ -119,34 +198,65 @@ std::optional<std::string> AutomationServer::handle(std::string_view line) {
 }
 
 void AutomationServer::serve(int in_fd, int out_fd) {
-  std::string buffer;
-  char chunk[4096];
-  bool eof = false;
+  {
+    std::lock_guard lock(write_mutex_);
+    in_fd_ = in_fd;
+    out_fd_ = out_fd;
+  }
+  LineReader reader(in_fd, max_line_);
   while (!released_) {
-    size_t nl = buffer.find('\n');
-    if (nl == std::string::npos) {
-      if (eof) {
-        if (buffer.empty()) return;
-        nl = buffer.size();  // a last line without its newline
-        buffer += '\n';
-      } else {
-        ssize_t n = ::read(in_fd, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-          eof = true;
-        } else {
-          buffer.append(chunk, static_cast<size_t>(n));
-        }
-        continue;
+    bool too_long = false;
+    std::optional<std::string> line = reader.next_line(too_long);
+    if (!line) break;
+    std::optional<std::string> reply;
+    if (too_long) {
+      reply = dump(error_reply(nullptr, kRpcInvalidRequest,
+                               "Invalid Request: line longer than " + std::to_string(max_line_) + " bytes"));
+    } else if (line->find_first_not_of(" \t") == std::string::npos) {
+      continue;
+    } else {
+      reply = handle(*line);
+    }
+    if (reply && !write_line(*reply)) break;
+  }
+  std::lock_guard lock(write_mutex_);
+  in_fd_ = out_fd_ = -1;
+}
+
+bool AutomationServer::write_line(const std::string& line) {
+  std::lock_guard lock(write_mutex_);
+  return out_fd_ >= 0 && write_all(out_fd_, line + "\n");
+}
+
+bool AutomationServer::notify(std::string_view method, const json& params) {
+  return write_line(dump(json{{"jsonrpc", "2.0"}, {"method", std::string(method)}, {"params", params}}));
+}
+
+HangupWatch::HangupWatch(int fd, std::function<void()> on_hangup) {
+  if (fd < 0 || ::pipe2(wake_, O_CLOEXEC) != 0) return;
+  thread_ = std::thread([fd, wake = wake_[0], on_hangup = std::move(on_hangup)] {
+    for (;;) {
+      // No events asked for the pipe: only its hang-up (or an error) shows.
+      pollfd fds[2] = {{fd, 0, 0}, {wake, POLLIN, 0}};
+      const int rc = ::poll(fds, 2, -1);
+      if (rc < 0 && errno == EINTR) continue;
+      if (rc < 0 || fds[1].revents != 0) return;
+      if (fds[0].revents & (POLLHUP | POLLERR)) {
+        on_hangup();
+        return;
       }
+      if (fds[0].revents & POLLNVAL) return;
     }
-    std::string line = buffer.substr(0, nl);
-    buffer.erase(0, nl + 1);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.find_first_not_of(" \t") == std::string::npos) continue;
-    if (auto reply = handle(line)) {
-      if (!write_all(out_fd, *reply + "\n")) return;
-    }
+  });
+}
+
+HangupWatch::~HangupWatch() {
+  if (thread_.joinable()) {
+    (void)!::write(wake_[1], "x", 1);
+    thread_.join();
+  }
+  for (int fd : wake_) {
+    if (fd >= 0) ::close(fd);
   }
 }
 
@@ -216,21 +326,13 @@ AutomationClient::~AutomationClient() {
 }
 
 bool AutomationClient::read_line(std::string& line) {
-  char chunk[4096];
-  for (;;) {
-    size_t nl = buffer_.find('\n');
-    if (nl != std::string::npos) {
-      line = buffer_.substr(0, nl);
-      buffer_.erase(0, nl + 1);
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      return true;
-    }
-    if (from_server_ < 0) return false;
-    ssize_t n = ::read(from_server_, chunk, sizeof chunk);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    buffer_.append(chunk, static_cast<size_t>(n));
-  }
+  if (from_server_ < 0) return false;
+  if (!reader_) reader_ = std::make_unique<LineReader>(from_server_, LineReader::kNoLimit);
+  bool too_long = false;
+  std::optional<std::string> next = reader_->next_line(too_long);
+  if (!next) return false;
+  line = std::move(*next);
+  return true;
 }
 
 json AutomationClient::call(std::string_view method, const json& params) {
@@ -250,6 +352,11 @@ json AutomationClient::call(std::string_view method, const json& params) {
       reply = json::parse(line);
     } catch (const json::exception&) {
       throw AutomationError(std::string(method) + ": unreadable reply: " + line);
+    }
+    if (reply.is_object() && !reply.contains("id") && reply.contains("method")) {
+      const json& m = reply["method"];
+      if (on_notification_ && m.is_string()) on_notification_(m.get<std::string>(), reply.value("params", json()));
+      continue;
     }
     if (!reply.is_object() || reply.value("id", json()) != json(id)) continue;  // not ours
     if (auto err = reply.find("error"); err != reply.end()) {

@@ -3,10 +3,13 @@
 #include <fcntl.h>
 #include <semaphore.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <syslog.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -37,7 +40,30 @@ void set_debug_monitor_prefix(std::string prefix) {
   g_prefix = std::move(prefix);
 }
 
+namespace {
+
+// Whether the system log has a listener. Without one the C library tries to
+// connect again on every call, which makes a trace line cost microseconds;
+// the answer is looked up again at most once a second, so a log daemon that
+// starts later is still found.
+bool syslog_listens() {
+  static std::atomic<int64_t> checked_at{-1};
+  static std::atomic<bool> listens{false};
+  const int64_t now = std::chrono::duration_cast<std::chrono::seconds>(
+                          std::chrono::steady_clock::now().time_since_epoch())
+                          .count();
+  if (checked_at.load(std::memory_order_relaxed) != now) {
+    struct stat st {};
+    listens.store(::stat("/dev/log", &st) == 0 && S_ISSOCK(st.st_mode), std::memory_order_relaxed);
+    checked_at.store(now, std::memory_order_relaxed);
+  }
+  return listens.load(std::memory_order_relaxed);
+}
+
+}  // namespace
+
 void debug_output(std::string_view text) {
+  if (!syslog_listens()) return;
   ::syslog(LOG_USER | LOG_DEBUG, "%.*s", static_cast<int>(text.size()), text.data());
 }
 

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "platform/cp1252.h"
+#include "platform/folder_index.h"
 
 namespace qn::platform {
 
@@ -27,6 +28,14 @@ bool fail() {
 void remember_errno() { t_last_error = errno; }
 
 bool wildcard_match(std::string_view pattern, std::string_view name) {
+  // A final '.' asks for a name without an extension ("*." matches "README",
+  // not "a.txt"): the name may hold no more dots than the rest of the
+  // pattern, and no star may swallow one.
+  if (!pattern.empty() && pattern.back() == '.' && !(pattern.size() >= 2 && pattern[pattern.size() - 2] == '.')) {
+    std::string_view stem = pattern.substr(0, pattern.size() - 1);
+    auto dots = [](std::string_view s) { return std::count(s.begin(), s.end(), '.'); };
+    return dots(name) <= dots(stem) && wildcard_match(stem, name);
+  }
   size_t p = 0, n = 0, star_p = std::string_view::npos, star_n = 0;
   while (n < name.size()) {
     if (p < pattern.size() && pattern[p] == '*') {
@@ -45,33 +54,25 @@ bool wildcard_match(std::string_view pattern, std::string_view name) {
     }
   }
   while (p < pattern.size() && pattern[p] == '*') ++p;
-  // A trailing ".*" or "." also matches a name without an extension, as on
+  // A trailing ".*" also matches a name without an extension, as on
   // Windows ("*.*" matches every name).
   std::string_view rest = pattern.substr(p);
-  return rest.empty() || rest == "." || rest == ".*";
+  return rest.empty() || rest == ".*";
 }
 
 std::vector<std::string> find_files(std::string_view dir, std::string_view pattern) {
   std::vector<std::string> names;
   std::string d = dir.empty() ? std::string(".") : std::string(dir);
-  DIR* handle = ::opendir(d.c_str());
-  if (!handle) {
-    fail();
+  const bool read = for_each_entry(d, pattern, [&](const FolderEntry& e) {
+    if (e.is_dir) return;
+    std::string full = d + (d.back() == '/' ? "" : "/") + e.name;
+    struct stat st;
+    if (::stat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.push_back(e.name);
+  });
+  if (!read) {
+    t_last_error = errno;
     return names;
   }
-  while (dirent* e = ::readdir(handle)) {
-    std::string_view name = e->d_name;
-    if (name == "." || name == "..") continue;
-    if (!wildcard_match(pattern, name)) continue;
-    std::string full = d + (d.back() == '/' ? "" : "/") + std::string(name);
-    struct stat st;
-    if (::stat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.emplace_back(name);
-  }
-  ::closedir(handle);
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    int c = icompare_1252(a, b);
-    return c != 0 ? c < 0 : a < b;
-  });
   if (names.empty()) t_last_error = ENOENT;
   return names;
 }
@@ -85,15 +86,41 @@ bool create_empty_file(std::string_view path) {
   int fd = ::open(std::string(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return fail();
   ::close(fd);
+  note_created(path);
   return true;
 }
 
 bool remove_file(std::string_view path) {
-  return ::unlink(std::string(path).c_str()) == 0 || fail();
+  if (::unlink(std::string(path).c_str()) != 0) return fail();
+  note_removed(path);
+  return true;
 }
 
 bool make_directory(std::string_view path) {
-  return ::mkdir(std::string(path).c_str(), 0755) == 0 || fail();
+  if (::mkdir(std::string(path).c_str(), 0755) != 0) return fail();
+  note_created(path, true);
+  return true;
+}
+
+bool read_whole_file(std::string_view path, std::string& text) {
+  int fd = ::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return fail();
+  std::string out;
+  char buf[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      fail();
+      ::close(fd);
+      return false;
+    }
+    if (n == 0) break;
+    out.append(buf, static_cast<size_t>(n));
+  }
+  ::close(fd);
+  text = std::move(out);
+  return true;
 }
 
 bool copy_whole_file(std::string_view from, std::string_view to) {
@@ -105,6 +132,7 @@ bool copy_whole_file(std::string_view from, std::string_view to) {
     ::close(in);
     return false;
   }
+  note_created(to);
   char buf[65536];
   bool ok = true;
   for (;;) {

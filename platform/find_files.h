@@ -21,6 +21,9 @@ bool create_empty_file(std::string_view path);
 bool remove_file(std::string_view path);
 // Creates one folder level; false when it exists or its parent is missing.
 bool make_directory(std::string_view path);
+// The whole content of a file; false (and the text untouched) when it
+// cannot be opened or a read fails, as for a folder.
+bool read_whole_file(std::string_view path, std::string& text);
 // Copies the bytes of `from` over `to` (written anew).
 bool copy_whole_file(std::string_view from, std::string_view to);
 // Keeps errno as the last error of this thread (an operation done through

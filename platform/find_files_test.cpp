@@ -22,6 +22,8 @@ TEST(Wildcard, Matches) {
       {"*.jar", "A.JAR", true},   {"*.jar", "a.jar.old", false}, {"a?c.*", "abc.txt", true},
       {"a?c.*", "ac.txt", false}, {"*.*", "README", true},       {"READ*", "readme.txt", true},
       {"*x*y", "axbxcy", true},   {"*x*y", "axbxc", false},      {"", "a", false},
+      {"*.", "README", true},     {"*.", "a.txt", false},        {"*.", "a.b.c", false},
+      {"a.b.", "A.B", true},      {"read*.", "readme.txt", false},
       {"\xC9t\xE9.txt", "\xE9T\xC9.TXT", true},  // Windows-1252 letters ignore case too
   };
   for (const Case& c : cases) EXPECT_EQ(wildcard_match(c.pattern, c.name), c.match) << c.pattern << " " << c.name;

@@ -6,7 +6,7 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/cp1252.h"
+#include "platform/folder_index.h"
 
 namespace qn::platform {
 
@@ -17,23 +17,6 @@ namespace {
 bool exists(const std::string& p) {
   std::error_code ec;
   return fs::exists(fs::path(p.empty() ? "." : p), ec);
-}
-
-// The entry of `dir` whose name equals `name` ignoring case; the smallest in
-// byte order when several do. Empty when there is none.
-std::string find_ignoring_case(const std::string& dir, const std::string& name) {
-  std::error_code ec;
-  fs::directory_iterator it(fs::path(dir.empty() ? "." : dir), ec);
-  std::string best;
-  bool found = false;
-  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-    std::string entry = it->path().filename().string();
-    if (iequals_1252(entry, name) && (!found || entry < best)) {
-      best = entry;
-      found = true;
-    }
-  }
-  return best;
 }
 
 }  // namespace
@@ -54,7 +37,7 @@ std::string map_path(std::string_view path) {
     if (resolving && comp != "." && comp != "..") {
       std::string candidate = out + comp;
       if (!exists(candidate)) {
-        std::string match = find_ignoring_case(out.empty() ? std::string(".") : out, comp);
+        std::string match = find_name_ignoring_case(out, comp);
         if (match.empty()) {
           resolving = false;
         } else {
@@ -68,6 +51,14 @@ std::string map_path(std::string_view path) {
       out.push_back('/');
       while (i < path.size() && is_separator(path[i])) ++i;
     }
+  }
+  return out;
+}
+
+std::string shown_path(std::string_view path) {
+  std::string out(path);
+  for (char& c : out) {
+    if (c == '\\') c = '/';
   }
   return out;
 }

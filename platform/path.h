@@ -18,6 +18,11 @@ inline bool is_separator(char c) { return c == '\\' || c == '/'; }
 // a file about to be created.
 std::string map_path(std::string_view path);
 
+// A path as a person sees it here (status lines, boxes, the error log): '\'
+// becomes '/'. The program's own path texts keep their '\'; only what is
+// shown goes through this.
+std::string shown_path(std::string_view path);
+
 // Joins a folder and a name with one separator.
 std::string join_path(std::string_view dir, std::string_view name);
 

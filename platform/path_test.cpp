@@ -51,6 +51,7 @@ TEST_F(PlatformPath, JoinAndProgramFolders) {
   EXPECT_EQ(join_path("a\\", "b"), "a\\b");
   EXPECT_EQ(join_path("a/", "/b"), "a/b");
   EXPECT_EQ(join_path("", "b"), "b");
+  EXPECT_EQ(shown_path("/x/bin\\JAVASUPP\\README_JAVA.TXT"), "/x/bin/JAVASUPP/README_JAVA.TXT");
   std::string prog = program_dir();
   ASSERT_FALSE(prog.empty());
   EXPECT_EQ(prog.back(), '/');

@@ -223,6 +223,18 @@ std::vector<std::pair<std::string, std::string>> profile_entries(std::string_vie
   return entries;
 }
 
+std::vector<std::pair<std::string, std::string>> profile_key_lines(std::string_view file,
+                                                                   std::string_view section) {
+  auto parsed = load(file);
+  const std::string section_upper = upper_1252(section);
+  std::vector<std::pair<std::string, std::string>> lines;
+  for (const Section& s : parsed->sections) {
+    if (s.name_upper != section_upper) continue;
+    for (const Entry& e : s.entries) lines.emplace_back(e.key, std::string(unquote(e.value)));
+  }
+  return lines;
+}
+
 std::vector<std::string> profile_sections(std::string_view file) {
   auto parsed = load(file);
   std::vector<std::string> names;

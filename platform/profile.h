@@ -51,6 +51,10 @@ std::vector<std::string> profile_keys(std::string_view file, std::string_view se
 std::vector<std::pair<std::string, std::string>> profile_entries(std::string_view file,
                                                                  std::string_view section);
 
+// Every key line of a section in file order, as spelled, with its own value
+// (quotes removed): keys that differ only in case, or repeat, all appear.
+std::vector<std::pair<std::string, std::string>> profile_key_lines(std::string_view file,
+                                                                   std::string_view section);
 // The section names of a file in file order, each once.
 std::vector<std::string> profile_sections(std::string_view file);
 

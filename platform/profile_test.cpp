@@ -126,6 +126,13 @@ TEST_F(PlatformProfile, Enumeration) {
   EXPECT_TRUE(profile_keys(file, "Nowhere").empty());
 }
 
+TEST_F(PlatformProfile, KeyLinesKeepEverySpelling) {
+  const std::string file = write("p.ini", "[Prefs]\nA=1\na=2\nA=3\nB='q'\n[prefs]\nC=\n");
+  using Lines = std::vector<std::pair<std::string, std::string>>;
+  EXPECT_EQ(profile_key_lines(file, "PREFS"), (Lines{{"A", "1"}, {"a", "2"}, {"A", "3"}, {"B", "q"}, {"C", ""}}));
+  EXPECT_TRUE(profile_key_lines(file, "Nowhere").empty());
+}
+
 TEST_F(PlatformProfile, FileNamesAndMissingFiles) {
   write("model.ini", "[Model 002]\nDataSource=4\n");
   const std::string upper = (dir_ / "MODEL.INI").string();

@@ -9,12 +9,19 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 
 namespace qn::platform {
 
 bool stderr_is_terminal() { return ::isatty(STDERR_FILENO) == 1; }
+
+bool term_moves_cursor(const char* term) {
+  return term != nullptr && *term != '\0' && std::string_view(term) != "dumb";
+}
+
+bool stderr_takes_cursor_moves() { return stderr_is_terminal() && term_moves_cursor(std::getenv("TERM")); }
 
 int terminal_columns() {
   winsize ws{};

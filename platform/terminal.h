@@ -11,6 +11,11 @@
 namespace qn::platform {
 
 bool stderr_is_terminal();
+// Whether a terminal of this TERM type follows cursor moves: not when TERM
+// is unset, empty or "dumb".
+bool term_moves_cursor(const char* term);
+// stderr is a terminal that follows cursor moves (TERM of the environment).
+bool stderr_takes_cursor_moves();
 // Width of the terminal on stderr (80 when unknown).
 int terminal_columns();
 // Writes the whole text to stderr, unbuffered.

@@ -106,9 +106,9 @@ TEST_F(EmitTest, HostWriterFailures) {
   EXPECT_FALSE(open_rpt_file(run_, T("0"), Term::string((dir / "no/such/x.java").string())));
   EXPECT_FALSE(host::source_writer().error_state());
   if (fs::exists("/dev/full")) {
+    // The lines wait in the writer's buffer; the full disk shows at close.
     ASSERT_TRUE(open_rpt_file(run_, T("0"), T("'/dev/full'")));
-    EXPECT_FALSE(emit_text(run_, T("[[a], [b]]")));
-    EXPECT_FALSE(emit_text(run_, T("[[c]]")));
+    EXPECT_TRUE(emit_text(run_, T("[[a], [b]]")));
     EXPECT_FALSE(close_rpt_file(run_));
     EXPECT_EQ(boxes, 1);
   }

@@ -3,6 +3,7 @@
 #include "logic/core/gen_main.h"
 
 #include "engine/clause_io.h"
+#include "logic/core/dbms_caps.h"
 #include "logic/core/gen_targets.h"
 #include "logic/core/host_calls.h"
 #include "logic/core/messages.h"
@@ -77,8 +78,7 @@ bool setup_model(Run& run, int64_t model, std::string& user_dir) {
   auto dir = facts.first(Term::compound("dir_i", {Term::atom("u"), Term::fresh_var()}));
   if (!dir) return false;
   user_dir = text_of(dir->arg(2));
-  auto tint = program_option(run, "xbase_tint");
-  if (!(tint && *tint == "N")) facts.asserta(Term::atom("intt_i"));
+  set_trn_logging_flag(run);
   return true;
 }
 

@@ -67,9 +67,6 @@ bool gen_menubar_object(Run& run, int64_t number, const Term& spec) {
   return placeholder(run, number, spec);
 }
 
-std::optional<std::string> program_option(Run&, std::string_view) { return std::nullopt; }
-std::optional<std::string> datastore_dbms(Run&, std::string_view) { return std::nullopt; }
-
 std::optional<int64_t> obj_classid(std::string_view kind) {
   static const std::pair<const char*, int64_t> ids[] = {
       {"trn", 0}, {"proc", 1}, {"rpt", 2}, {"mnu", 3}, {"scr", 4}, {"web", 13}, {"ext", 14}, {"mbr", 17}};

@@ -44,12 +44,6 @@ bool gen_workpanel_object(Run& run, int64_t number, const engine::Term& spec);
 bool gen_transaction_object(Run& run, int64_t number, const engine::Term& spec);
 bool gen_menubar_object(Run& run, int64_t number, const engine::Term& spec);
 
-// --- options and data stores ----------------------------------------------
-// pgm_prop_value/3 of a program option; nullopt when it has no value.
-std::optional<std::string> program_option(Run& run, std::string_view option);
-// The DBMS of a data store named by its name; nullopt when unknown.
-std::optional<std::string> datastore_dbms(Run& run, std::string_view datastore);
-
 // --- object kinds ---------------------------------------------------------
 // (program names: java_names.h)
 // obj_classid/2: class id of a kind; nullopt for a kind without one.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <initializer_list>
 #include <optional>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "config/config_qn.h"
+#include "config/properties/prop_manager.h"
 #include "config/settings.h"
 #include "host/dialog.h"
 #include "host/directories.h"
@@ -18,6 +20,7 @@
 #include "kb/attribute_queries.h"
 #include "kb/list_terms.h"
 #include "kb/model_queries.h"
+#include "kb/saved_property.h"
 #include "kb/table_relations.h"
 #include "kb/text_utils.h"
 #include "logic/core/messages.h"
@@ -36,6 +39,11 @@ namespace {
 
 void build_tree(const Term& t, TermValue& out);
 
+// Set when a tree being built met an integer beyond a slot's 32 bits.
+thread_local bool t_int_too_wide = false;
+
+bool fits_slot(int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; }
+
 // Fills out in place (keeping its storage) with the tree of t.
 void build_node(const Term& t, TermValue& out) {
   switch (t.kind()) {
@@ -46,6 +54,7 @@ void build_node(const Term& t, TermValue& out) {
       break;
     case Term::Kind::Int:
       out.kind = host::kTermInt;
+      if (!fits_slot(t.as_int())) t_int_too_wide = true;
       out.int_value = static_cast<int32_t>(t.as_int());
       out.text.clear();
       out.args.clear();
@@ -241,7 +250,7 @@ bool p_i_end_rpt(Run& run, std::span<Term>) {
 }
 
 bool p_i_printfglnocol(Run& run, std::span<Term> a) {
-  term_to_slot(a[0], 0);
+  if (!term_to_slot(a[0], 0)) return failed(run, "i_printfglnocol");
   host::term_slots_open();
   bool ok;
   if (EmitCapture* c = run.capture()) {
@@ -258,7 +267,9 @@ bool p_i_printfglnocol(Run& run, std::span<Term> a) {
 // missing argument) fails the predicate rather than passing for success: the
 // page writers test it to report the error and write nothing further.
 bool p_i_ptemplatenocol(Run& run, std::span<Term> a) {
-  for (int i = 0; i < 4; ++i) term_to_slot(a[static_cast<size_t>(i)], i);
+  bool fits = true;
+  for (int i = 0; i < 4; ++i) fits = term_to_slot(a[static_cast<size_t>(i)], i) && fits;
+  if (!fits) return failed(run, "i_ptemplatenocol");
   host::term_slots_open();
   std::string file;
   bool ok = host::term_get_text(host::term_slot(0), file);
@@ -282,7 +293,9 @@ bool p_i_ptemplatenocol(Run& run, std::span<Term> a) {
 bool p_i_get_dirgen(Run& run, std::span<Term> a) {
   int32_t model = 0, generator = 0;
   if (!int_in(a[0], model) || !int_in(a[1], generator)) return failed(run, "i_get_dirgen");
-  for (int i = 0; i < 5; ++i) term_to_slot(a[static_cast<size_t>(i)], i);
+  bool fits = true;
+  for (int i = 0; i < 5; ++i) fits = term_to_slot(a[static_cast<size_t>(i)], i) && fits;
+  if (!fits) return failed(run, "i_get_dirgen");
   host::term_slots_open();
   const host::GenerationDirs dirs = host::get_generation_dirs(model, generator, config::get_ide_version_switch());
   // The host unifies u, s and n in this order; the first failure stops.
@@ -646,6 +659,39 @@ bool p_i_closuret(Run& run, std::span<Term> a) {
   return true;
 }
 
+// i_dstorepref/4: (Name, Store, Model, Value) the data-store preference.
+bool p_i_dstorepref(Run& run, std::span<Term> a) {
+  std::string name, value;
+  int32_t store = 0, model = 0;
+  if (!text_in(a[0], name) || !int_in(a[1], store) || !int_in(a[2], model) ||
+      !config::DataStorePref(name, store, model, value) || !text_out(a[3], value)) {
+    return failed(run, "i_dstorepref");
+  }
+  return true;
+}
+
+// i_tblproperty/4: (Model, Table, Name, Value) a saved table property.
+bool p_i_tblproperty(Run& run, std::span<Term> a) {
+  int32_t model = 0, table = 0;
+  std::string name, value;
+  if (!int_in(a[0], model) || !int_in(a[1], table) || !text_in(a[2], name) ||
+      !kb::TableProperty(model, table, name, value) || !text_out(a[3], value)) {
+    return failed(run, "i_tblproperty");
+  }
+  return true;
+}
+
+// i_idxproperty/4: (Model, IndexName, Name, Value) a saved index property.
+bool p_i_idxproperty(Run& run, std::span<Term> a) {
+  int32_t model = 0;
+  std::string index, name, value;
+  if (!int_in(a[0], model) || !text_in(a[1], index) || !text_in(a[2], name) ||
+      !kb::IndexProperty(model, index, name, value) || !text_out(a[3], value)) {
+    return failed(run, "i_idxproperty");
+  }
+  return true;
+}
+
 // One entry per predicate. Predicates of the knowledge base, the
 // configuration and the property model join this table in the same way.
 constexpr HostPredicateEntry kHostPredicates[] = {
@@ -668,6 +714,9 @@ constexpr HostPredicateEntry kHostPredicates[] = {
     {"ini_read_entry", 5, p_ini_read_entry},
     {"i_upper", 2, p_i_upper},
     {"str_compare", 3, p_str_compare},
+    {"i_dstorepref", 4, p_i_dstorepref},
+    {"i_tblproperty", 4, p_i_tblproperty},
+    {"i_idxproperty", 4, p_i_idxproperty},
     {"i_nextobj", 4, p_i_nextobj},
     {"i_attri_pic", 3, p_i_attri_pic},
     {"i_attri_name", 4, p_i_attri_name},
@@ -716,8 +765,10 @@ bool call_entry(Run& run, HostPredicate fn, std::array<Term, N>& args) {
 
 bool term_to_slot(const Term& term, int slot) {
   if (!valid_slot(slot)) return false;
+  t_int_too_wide = false;
   build_tree(term, host::term_slot(slot));
-  return true;
+  // An integer the slot cannot hold fails the call instead of being cut.
+  return !t_int_too_wide;
 }
 
 bool term_slot_to_term(Term& term, int slot) {
@@ -736,7 +787,7 @@ bool text_in(const Term& arg, std::string& out, size_t buffer_size) {
 }
 
 bool int_in(const Term& arg, int32_t& out) {
-  if (!arg.is_int()) return false;
+  if (!arg.is_int() || !fits_slot(arg.as_int())) return false;
   out = static_cast<int32_t>(arg.as_int());
   return true;
 }
@@ -767,6 +818,9 @@ const HostPredicateEntry* find_host_predicate(std::string_view name, uint32_t ar
 }
 
 bool call_host(Run& run, std::string_view name, std::span<Term> args) {
+  if (const Run::HostStandIn* s = run.host_stand_in(name, static_cast<uint32_t>(args.size()))) {
+    return (*s)(run, args);
+  }
   const HostPredicateEntry* e = find_host_predicate(name, static_cast<uint32_t>(args.size()));
   return e != nullptr && e->fn(run, args);
 }

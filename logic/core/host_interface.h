@@ -60,7 +60,8 @@ struct HostPredicateEntry {
 
 std::span<const HostPredicateEntry> host_predicates();
 const HostPredicateEntry* find_host_predicate(std::string_view name, uint32_t arity);
-// Calls name/args.size(); false when the predicate fails or does not exist.
+// Calls name/args.size(): the run's stand-in of that name when it has one,
+// else the table's; false when the predicate fails or does not exist.
 bool call_host(Run& run, std::string_view name, std::span<engine::Term> args);
 
 // The dialog senders the progress predicates call. The defaults post to the

@@ -116,6 +116,11 @@ TEST_F(HostInterfaceTest, TermToSlotBuildsTrees) {
   EXPECT_EQ(show(host::term_slot(4)), "'q'");
   EXPECT_FALSE(term_to_slot(T("a"), 10));
   EXPECT_FALSE(term_to_slot(T("a"), -1));
+  // A slot holds 32-bit integers: a wider one fails instead of being cut.
+  EXPECT_TRUE(term_to_slot(T("[2147483647, -2147483648]"), 4));
+  EXPECT_FALSE(term_to_slot(T("[a, 4294967297]"), 4));
+  EXPECT_FALSE(term_to_slot(T("f(-2147483649)"), 4));
+  EXPECT_TRUE(term_to_slot(T("1"), 4));
 }
 
 TEST_F(HostInterfaceTest, SlotToTermRoundTripsAndUnifies) {
@@ -173,6 +178,8 @@ TEST_F(HostInterfaceTest, ArgumentConversions) {
   EXPECT_TRUE(int_in(T("-4"), i));
   EXPECT_EQ(i, -4);
   EXPECT_FALSE(int_in(T("a"), i));
+  EXPECT_FALSE(int_in(T("4294967297"), i));
+  EXPECT_TRUE(int_in(T("-2147483648"), i));
   Term v = Term::fresh_var();
   EXPECT_TRUE(text_out(v, "x"));
   EXPECT_TRUE(v.is_string());
@@ -346,12 +353,13 @@ TEST_F(HostInterfaceTest, OutputPredicates) {
   std::ofstream(dir_ / "page.tpl") << "<p>#1</p>\n<li>#2</li>\n";
   ASSERT_TRUE(i_defoutfile(run_, T("'Out.java'")));
   ASSERT_TRUE(i_start_rpt(run_, T("0"), T("''"), T("''")));
-  EXPECT_EQ(calls_, std::vector<std::string>{"status Generating to " + dir_.string() + "\\Out.java"});
+  EXPECT_EQ(calls_, std::vector<std::string>{"status Generating to " + dir_.string() + "/Out.java"});
   EXPECT_TRUE(i_printfglnocol(run_, T("[[class, 'Out', '{'], [0, 3, []], [x, 1]]")));
   EXPECT_TRUE(i_ptemplatenocol(run_, Term::string((dir_ / "page.tpl").string()), T("0"), T("0"),
                                T("[title, [a, b]]")));
   EXPECT_FALSE(i_printfglnocol(run_, T("[[a], b]")));
   EXPECT_FALSE(i_ptemplatenocol(run_, T("'missing.tpl'"), T("0"), T("0"), T("[]")));
+  EXPECT_FALSE(i_printfglnocol(run_, T("[[wide, 4294967297]]")));  // not written as 1
   EXPECT_TRUE(i_end_rpt(run_));
   EXPECT_EQ(read(dir_ / "Out.java"),
             "class Out {\n\n   x 1\n   <p>title</p>\n   <li>a</li>\n   <li>b</li>\n   a\n");

@@ -44,6 +44,7 @@ enum Tok : int64_t {
   kTokVariable = 23,
   kTokNested = 29,      // its value is a token list
   kTokCtrlMethod = 31,  // a control method; its value is a token list
+  kMsgCmd = 141,        // a command line of the message command msg(...)
   kSubStart = 146,      // a command line that starts a subroutine
   kSubEnd = 147,        // the command line that ends it
 };

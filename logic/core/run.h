@@ -4,8 +4,12 @@
 // rule and reads what it emitted.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/engine.h"
@@ -61,9 +65,34 @@ class Run {
   // The capture, or null when output goes to the host's writer.
   EmitCapture* capture() { return capture_.get(); }
 
+  // Host-predicate stand-ins (tests): call_host answers name/arity from
+  // here before the host-interface table, so a rule can be run against a
+  // predicate the host does not have yet or against a counting fake.
+  using HostStandIn = std::function<bool(Run& run, std::span<engine::Term> args)>;
+  void stand_in_host(std::string_view name, uint32_t arity, HostStandIn fn) {
+    stand_ins_.push_back({std::string(name), arity, std::move(fn)});
+  }
+  const HostStandIn* host_stand_in(std::string_view name, uint32_t arity) const {
+    for (const StandIn& s : stand_ins_) {
+      if (s.arity == arity && s.name == name) return &s.fn;
+    }
+    return nullptr;
+  }
+
+  // The option rules' index of the current object's rule_i/2 facts
+  // (logic/core/options.cpp owns its type).
+  std::shared_ptr<void>& option_index() { return option_index_; }
+
  private:
+  struct StandIn {
+    std::string name;
+    uint32_t arity;
+    HostStandIn fn;
+  };
   engine::Engine& engine_;
   std::unique_ptr<EmitCapture> capture_;
+  std::vector<StandIn> stand_ins_;
+  std::shared_ptr<void> option_index_;
 };
 
 }  // namespace qn::logic

@@ -135,7 +135,9 @@ void clear_spec_facts(Run& run) {
 
 bool load_spec_file(Run& run, std::string_view file) {
   clear_spec_facts(run);
-  if (!load_clause_file(run, file, /*replace=*/true, /*quiet_file_errors=*/false)) return false;
+  // A file that vanished or cannot be read fails here, and the object loop
+  // skips it; with file errors on, the engine's error would end the run.
+  if (!load_clause_file(run, file, /*replace=*/true, /*quiet_file_errors=*/true)) return false;
   number_form_literals(run);
   return true;
 }
@@ -188,11 +190,15 @@ void load_model_files(Run& run, int64_t model) {
   // the listing finds but that cannot be read is passed over.
   auto present = [&](const std::string& file) { return !list_directory(run, file).empty(); };
   auto load = [&](const std::string& file) { load_clause_file(run, file, /*replace=*/false, true); };
-  if (present("M1.ARI")) load("M1.ARI");
+  const std::string shared = "M1.ARI";
+  const bool shared_present = present(shared);
+  if (shared_present) load(shared);
   const std::string plain = "M" + std::to_string(model) + ".ARI";
   const std::string own = first != model && model != 1 ? "MM" + std::to_string(model) + ".ARI" : plain;
-  if (present(own)) {
-    load(own);
+  // Model 1's own file is the shared one, already loaded: a second load
+  // would double every fact in it.
+  if (own == shared ? shared_present : present(own)) {
+    if (own != shared) load(own);
   } else {
     // Without its own file the model has no programs and parameters of its
     // own: those of M1.ARI (or of M<n>.ARI standing in) are dropped.

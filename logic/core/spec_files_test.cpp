@@ -87,6 +87,24 @@ TEST_F(LogicCoreSpecFiles, MissingFileFailsAndBadClausesKeepTheRest) {
   EXPECT_TRUE(engine_.syntax_errors());
 }
 
+// In a run file errors are on and the error hook throws: a file that
+// vanished or cannot be read must still only fail its load, so that the
+// object loop skips it and goes on.
+TEST_F(LogicCoreSpecFiles, UnreadableFileFailsWithoutEndingTheRun) {
+  fs::create_directories(dir_ / "folder.spc");
+  engine_.set_error_hook([](int code, int number, int) { throw std::runtime_error(
+      "engine error " + std::to_string(code) + "/" + std::to_string(number)); });
+  engine_.set_file_errors(true);
+  for (const char* name : {"vanished.spc", "folder.spc"}) {
+    SCOPED_TRACE(name);
+    bool loaded = true;
+    EXPECT_NO_THROW(loaded = load_spec_file(run_, (dir_ / name).string()));
+    EXPECT_FALSE(loaded);
+    EXPECT_TRUE(engine_.file_errors());
+  }
+  EXPECT_TRUE(load_spec_file(run_, write("next.spc", "spec_i([trn, 1, 'A', a]).")));
+}
+
 TEST_F(LogicCoreSpecFiles, GeneratingReorgFollowsTheModeFacts) {
   struct Case {
     const char* facts;
@@ -123,12 +141,15 @@ TEST_F(LogicCoreSpecFiles, ModelFactFiles) {
     int64_t first;
     std::vector<std::string> files;
     std::vector<std::string> programs;  // pgm_gen_i/2 after loading
+    int64_t model = 5;
   } cases[] = {
       {5, {"M5.ARI"}, {"pgm_gen_i(one,1)", "pgm_gen_i(own,5)"}},
       {5, {}, {}},
       {1, {"MM5.ARI", "M5.ARI"}, {"pgm_gen_i(one,1)", "pgm_gen_i(mm,5)"}},
       {1, {"M5.ARI"}, {}},
       {1, {}, {}},
+      // Model 1's own file is the shared one: its facts come once.
+      {1, {}, {"pgm_gen_i(one,1)"}, 1},
   };
   const fs::path old = fs::current_path();
   fs::current_path(dir_);
@@ -140,11 +161,12 @@ TEST_F(LogicCoreSpecFiles, ModelFactFiles) {
       write(f, f == "MM5.ARI" ? "pgm_gen_i(mm, 5). parm_i(mm, 1, 1)." : "pgm_gen_i(own, 5).");
     }
     engine_.facts().clear();
-    run_.facts().assertz(Term::compound("model_i", {Term::integer(c.first), Term::integer(5)}));
-    load_model_files(run_, 5);
+    run_.facts().assertz(Term::compound("model_i", {Term::integer(c.first), Term::integer(c.model)}));
+    load_model_files(run_, c.model);
     EXPECT_EQ(facts("pgm_gen_i", 2), c.programs);
-    EXPECT_EQ(facts("parm_i", 3).size(), c.programs.empty() ? 0u : c.first == 1 ? 2u : 1u);
-    EXPECT_EQ(facts("model_num_i", 1), std::vector<std::string>{"model_num_i(5)"});
+    EXPECT_EQ(facts("parm_i", 3).size(), c.programs.empty() ? 0u : c.first == 1 && c.model != 1 ? 2u : 1u);
+    EXPECT_EQ(facts("p_i", 2).size(), 1u);
+    EXPECT_EQ(facts("model_num_i", 1), std::vector<std::string>{"model_num_i(" + std::to_string(c.model) + ")"});
     EXPECT_EQ(facts("idiom", 1), std::vector<std::string>{"idiom(spa)"});
     EXPECT_EQ(facts("dir_i", 2).at(0), "dir_i(u,.\\)");
   }

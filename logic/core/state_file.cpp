@@ -1,9 +1,9 @@
 #include "logic/core/state_file.h"
 
 #include "engine/clause_io.h"
-#include "logic/core/gen_targets.h"
 #include "logic/core/host_calls.h"
 #include "logic/core/out.h"
+#include "logic/core/options.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -74,8 +74,11 @@ void read_external_programs(Run& run) {
     const std::string p = platform::upper_1252(name);
     const std::string type = platform::lower_1252(read_value(run, p, "ProgramType"));
     if (type == "storedprocedure") {
+      // No entry is the default store, as for a table; before the object
+      // loop only the default store is known, and a store that cannot be
+      // resolved leaves its program out.
       const std::string store = read_value(run, p, "DataStore");
-      auto dbms = datastore_dbms(run, store);
+      auto dbms = dstore_dbms(run, store.empty() ? Term::integer(1) : Term::string(store));
       if (!dbms) continue;
       const std::string sect = p + "." + *dbms;
       const std::string modes = read_value(run, p, "ParmMode");

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "config/config_qn.h"
 #include "engine/clause_io.h"
 #include "engine/engine.h"
 
@@ -137,6 +138,68 @@ TEST_F(LogicCoreStateFile, ExternalPrograms) {
       EXPECT_EQ(p->type.text(), c.type);
     } else {
       EXPECT_FALSE(p);
+    }
+  }
+}
+
+// The sample model's stored procedures: DTASRC=12 in its config.qn makes
+// the default store an SQL Server store; a store the model does not have
+// (and no object is loaded yet) leaves its program out.
+TEST_F(LogicCoreStateFile, SampleModelStoredProcedures) {
+  const fs::path sample = fs::path(QN_SOURCE_DIR) / "examples" / "sample-model";
+  for (const char* f : {"config.qn", "extprog.ini"}) fs::copy_file(sample / f, dir_ / f);
+  config::reset_config_keys();
+  config::ReadConfigFile("config.qn");
+  engine::Engine eng;
+  logic::Run run(eng);
+  ASSERT_TRUE(eng.consult_text("model_num_i(1). model_i(1, 1). offset_i(1000).", false));
+  load_state(run, 1);
+  config::reset_config_keys();
+  std::vector<std::string> got;
+  for (const Term& t : eng.facts().clauses("external_program_i", 3)) got.push_back(engine::writeq(t));
+  EXPECT_EQ(got, (std::vector<std::string>{
+                     "external_program_i('BACKUP',executable,['backup.sh'])",
+                     "external_program_i('CUSTTOTALS',storedprocedure,"
+                     "[sqlserver,sp_cust_totals,[in,out],['INTEGER','DECIMAL']])",
+                 }));
+}
+
+// The DataStore of a stored procedure: empty or "Default" is the default
+// store (DTASRC 12 here), another is found by name among the data stores
+// known so far; the section of its DBMS gives the name and types.
+TEST_F(LogicCoreStateFile, StoredProcedureDataStores) {
+  struct Case {
+    const char* store;
+    const char* fact;  // "" when the program is left out
+  } cases[] = {
+      {"", "external_program_i('SP',storedprocedure,[sqlserver,spsql,[in,'Out'],['Int']])"},
+      {"DEFAULT", "external_program_i('SP',storedprocedure,[sqlserver,spsql,[in,'Out'],['Int']])"},
+      {"lib400",
+       "external_program_i('SP',storedprocedure,[as400,sp400,['IN','OUT'],['CHAR(2)'],'C'])"},
+      {"nowhere", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.store);
+    write("extprog.ini", std::string("[ExternalPrograms]\nProgram1=sp\n[SP]\nProgramType=storedprocedure\n"
+                                     "ParmMode=in Out\nDataStore=") +
+                             c.store +
+                             "\n[SP.sqlserver]\nName=spsql\nParmType=Int\n"
+                             "[SP.as400]\nName=sp400\nParmType=char(2)\nLanguage=C\n");
+    engine::Engine eng;
+    logic::Run run(eng);
+    run.stand_in_host("i_config", 2, [](logic::Run&, std::span<Term> a) {
+      if (a[0].text() != "DTASRC") return false;
+      a[1] = Term::string("12");
+      return true;
+    });
+    ASSERT_TRUE(eng.consult_text("datastore_i([2, \"Lib400\", 4]).", false));
+    read_external_programs(run);
+    const auto facts = eng.facts().clauses("external_program_i", 3);
+    if (*c.fact) {
+      ASSERT_EQ(facts.size(), 1u);
+      EXPECT_EQ(engine::writeq(facts[0]), c.fact);
+    } else {
+      EXPECT_TRUE(facts.empty());
     }
   }
 }

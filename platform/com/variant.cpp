@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/com/dispatch.h"
 #include "platform/com/safearray.h"
 #include "platform/com/unknown.h"
 #include "platform/cp1252.h"
@@ -357,8 +358,27 @@ HRESULT convert(const VARIANT& src, VARTYPE vt, VARIANT& out) {
 
 }  // namespace
 
-HRESULT VariantChangeType(VARIANTARG* dest, const VARIANTARG* src, USHORT /*flags*/, VARTYPE vt) {
+HRESULT VariantChangeType(VARIANTARG* dest, const VARIANTARG* src, USHORT flags, VARTYPE vt) {
   if (!dest || !src) return E_INVALIDARG;
+  if (src->vt == VT_DISPATCH && src->pdispVal && vt != VT_DISPATCH && vt != VT_UNKNOWN && vt != VT_EMPTY) {
+    // An object converts through its default member (number 0).
+    VARIANT value;
+    VariantInit(&value);
+    DISPPARAMS none{nullptr, nullptr, 0, 0};
+    if (FAILED(src->pdispVal->Invoke(0, IID{}, 0, DISPATCH_PROPERTYGET, &none, &value, nullptr, nullptr)) ||
+        value.vt == VT_DISPATCH || value.vt == VT_UNKNOWN) {
+      VariantClear(&value);
+      return DISP_E_TYPEMISMATCH;
+    }
+    HRESULT hr = VariantChangeType(&value, &value, flags, vt);
+    if (SUCCEEDED(hr)) {
+      VariantClear(dest);
+      *dest = value;
+    } else {
+      VariantClear(&value);
+    }
+    return hr;
+  }
   VARIANT result;
   HRESULT hr = convert(*src, vt, result);
   if (FAILED(hr)) {

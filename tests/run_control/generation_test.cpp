@@ -13,6 +13,7 @@
 
 #include "app/generation.h"
 #include "app/generator_descriptor.h"
+#include "config/properties/archive.h"
 #include "host/error_log.h"
 #include "host/run_state.h"
 #include "platform/message_box.h"
@@ -83,6 +84,9 @@ class RunControlGenerate : public ::testing::Test {
     });
     e.register_entry("test_std_error", [](engine::Engine&, std::span<const int64_t>) -> bool {
       throw std::runtime_error("something else");
+    });
+    e.register_entry("test_archive_error", [](engine::Engine&, std::span<const int64_t>) -> bool {
+      throw config::CArchiveException(config::CArchiveException::kEndOfFile, "unexpected end of archive");
     });
     e.register_entry("test_odd_throw", [](engine::Engine&, std::span<const int64_t>) -> bool { throw 42; });
     e.register_entry("test_wait_cancel", [this](engine::Engine& en, std::span<const int64_t>) {
@@ -177,6 +181,7 @@ TEST_F(RunControlGenerate, EachFailureOfTheEntryReachesTheErrorBox) {
       {"test_host_error", "Internal Error 50 in function Push att\nISAM error: -1--1- 0"},
       {"test_std_error", "General Exception"},
       {"test_odd_throw", "General Exception"},
+      {"test_archive_error", "General Exception"},  // a damaged DTASTORE.PTY
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.entry);

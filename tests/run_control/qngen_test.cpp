@@ -15,14 +15,17 @@ const std::string kProgramDir = QN_PROGRAM_DIR;
 const std::string kQngen = kProgramDir + "/qngen";
 
 // A server that answers every request true, except Generate, which answers
-// $GENERATE_ANSWER; it appends each line it reads to $CALL_LOG.
+// $GENERATE_ANSWER after sending the notification lines of $GENERATE_NOTES;
+// it appends each line it reads to $CALL_LOG.
 constexpr const char* kScriptedServer = R"(#!/bin/sh
 while IFS= read -r line; do
   printf '%s\n' "$line" >> "$CALL_LOG"
   id=$(printf '%s' "$line" | sed -n 's/.*"id":\([0-9][0-9]*\).*/\1/p')
   [ -z "$id" ] && continue
   case "$line" in
-    *'"Generate"'*) answer=$GENERATE_ANSWER ;;
+    *'"Generate"'*)
+      answer=$GENERATE_ANSWER
+      [ -n "$GENERATE_NOTES" ] && printf '%s\n' "$GENERATE_NOTES" ;;
     *) answer=true ;;
   esac
   printf '{"id":%s,"jsonrpc":"2.0","result":%s}\n' "$id" "$answer"
@@ -41,18 +44,25 @@ TEST(RunControlQngen, DrivesTheRegisteredServerAndFollowsGeneratesAnswer) {
   write_file(dir / "registry.ini", "[QnJava7.Generator]\nLocalServer32=\"" + server + "\" -Automation\n");
   fs::create_directory(dir / "model");
 
+  const std::string error = R"({"jsonrpc":"2.0","method":"ErrorReported","params":["Internal Error 3"]})";
+  const std::string cancel = R"({"jsonrpc":"2.0","method":"RunCancelled","params":[]})";
   struct Case {
     std::vector<std::string> args;
     const char* answer;
     int status;
     std::string generate_params;
+    std::string notes = "";  // notifications sent before the answer
   };
   const Case cases[] = {
       {{"--user", "alice", "model"}, "true", 0, "[1,1]"},
       {{"--user=bob", "model", "3", "12"}, "false", 1, "[3,12]"},
+      {{"model"}, "true", 4, "[1,1]", error},
+      {{"model"}, "true", 4, "[1,1]", error + "\n" + error},
+      {{"model"}, "true", 5, "[1,1]", error + "\n" + cancel},
+      {{"model"}, "false", 1, "[1,1]", error},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.answer);
+    SCOPED_TRACE(std::string(c.answer) + " " + c.notes);
     const std::string log = dir / "calls.log";
     fs::remove(log);
     std::vector<std::string> argv{kQngen};
@@ -61,7 +71,8 @@ TEST(RunControlQngen, DrivesTheRegisteredServerAndFollowsGeneratesAnswer) {
                                           .in_dir(dir.path())
                                           .with_env("QN_REGISTRY_FILE", dir / "registry.ini")
                                           .with_env("CALL_LOG", log)
-                                          .with_env("GENERATE_ANSWER", c.answer));
+                                          .with_env("GENERATE_ANSWER", c.answer)
+                                          .with_env("GENERATE_NOTES", c.notes));
     ASSERT_FALSE(r.timed_out) << r.err;
     EXPECT_EQ(r.status, c.status) << r.err;
     const std::string calls = read_file(log);
@@ -118,7 +129,8 @@ std::string make_program_folder(const TempDir& dir) {
 
 // The real generator in a program folder of its own (so that its error log
 // stays there), driven over a model folder without a knowledge base: the
-// generation shows the error and still answers true.
+// generation shows the error and still answers true; qngen tells that
+// errors were reported.
 TEST(RunControlQngen, WholeRunWithoutAKnowledgeBase) {
   TempDir dir;
   const std::string bin = make_program_folder(dir);
@@ -131,7 +143,7 @@ TEST(RunControlQngen, WholeRunWithoutAKnowledgeBase) {
                                     .with_env("QN_REGISTRY_FILE", dir / "registry.ini")
                                     .with_env("QNUSER", std::nullopt));
   ASSERT_FALSE(r.timed_out) << r.err;
-  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.status, 4) << r.err;  // errors were reported
   EXPECT_NE(r.err.find("Internal Error 1 in function getisam"), std::string::npos) << r.err;
   // The error log names the user as SetUserName kept it: 30 characters.
   const std::string log = read_file(bin + "/qnlog.err");

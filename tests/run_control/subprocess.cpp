@@ -101,6 +101,11 @@ ProcessResult run_process(const std::vector<std::string>& argv, const ProcessOpt
           ::kill(pid, options.signal);
           signalled = true;
         }
+        if (!options.close_input_on_err.empty() && held_fd >= 0 &&
+            result.err.find(options.close_input_on_err) != std::string::npos) {
+          ::close(held_fd);
+          held_fd = -1;
+        }
       } else {
         ::close(fds[i].fd);
         (fds[i].fd == out_fd ? out_fd : err_fd) = -1;

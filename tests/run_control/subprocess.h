@@ -28,6 +28,9 @@ struct ProcessOptions {
   // Sends the signal once standard error holds this text.
   std::string signal_on_err;
   int signal = 0;
+  // Closes standard input (kept open until then) once standard error holds
+  // this text.
+  std::string close_input_on_err;
 
   ProcessOptions& with_input(std::string text) {
     input = std::move(text);
@@ -44,6 +47,11 @@ struct ProcessOptions {
   ProcessOptions& signal_when(std::string err_text, int sig) {
     signal_on_err = std::move(err_text);
     signal = sig;
+    return *this;
+  }
+  ProcessOptions& close_input_when(std::string err_text) {
+    close_input_on_err = std::move(err_text);
+    keep_input_open = true;
     return *this;
   }
   ProcessOptions& with_env(const std::string& name, std::optional<std::string> value) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sstream>
+#include <vector>
 
 #include "platform/automation.h"
 #include "platform/registry_file.h"
@@ -73,6 +75,75 @@ TEST_F(RunControlTransport, AnswersErrorsWithTheirCodesAndGoesOn) {
     }
   }
   EXPECT_FALSE(server.released());
+}
+
+// Nesting is bounded while a message is read: 64 levels are served, a
+// deeper message (even a million levels in its id) gets the parse error and
+// the server goes on.
+TEST_F(RunControlTransport, DeepNestingIsRefusedWhileParsing) {
+  auto nested = [](int levels) { return std::string(levels, '[') + "1" + std::string(levels, ']'); };
+  auto request = [](const std::string& id, const std::string& params) {
+    return R"({"jsonrpc":"2.0","method":"Echo","params":)" + params + R"(,"id":)" + id + "}";
+  };
+  struct Case {
+    std::string name;
+    std::string line;
+    int code;  // 0: answered
+  } cases[] = {
+      {"params at the limit", request("1", "[" + nested(62) + "]"), 0},
+      {"params one level deeper", request("1", "[" + nested(63) + "]"), -32700},
+      {"an id a million levels deep", request(nested(1000000), "[1]"), -32700},
+      {"params a million levels deep", request("1", nested(1000000)), -32700},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    json r = reply(c.line);
+    ASSERT_TRUE(r.is_object());
+    if (c.code == 0) {
+      EXPECT_TRUE(r.contains("result"));
+    } else {
+      EXPECT_EQ(r["error"]["code"], c.code);
+      EXPECT_EQ(r["id"], nullptr);
+    }
+  }
+  EXPECT_EQ(reply(request("2", "[5]"))["result"], 5);
+}
+
+// A line longer than the limit is answered with an error and dropped; the
+// lines around it are served, also when it arrives in many reads.
+TEST_F(RunControlTransport, OverlongLineIsDroppedWithAnErrorReply) {
+  TempDir dir;
+  const std::string echo = R"({"jsonrpc":"2.0","method":"Echo","params":[1],"id":1})";
+  const std::string big = R"({"jsonrpc":"2.0","method":"Echo","params":[")" + std::string(300000, 'x') +
+                          R"("],"id":2})";
+  for (const std::string& last : {std::string("\n") + echo + "\n", std::string("\n"), std::string()}) {
+    SCOPED_TRACE(last.size());
+    write_file(dir / "in", echo + "\n" + big + last);
+    FILE* in = std::fopen((dir / "in").c_str(), "rb");
+    FILE* out = std::fopen((dir / "out").c_str(), "wb");
+    server.set_max_line(100000);
+    server.serve(fileno(in), fileno(out));
+    std::fclose(in);
+    std::fclose(out);
+    std::istringstream replies(read_file(dir / "out"));
+    std::vector<json> got;
+    for (std::string l; std::getline(replies, l);) got.push_back(json::parse(l));
+    ASSERT_EQ(got.size(), last.size() > 1 ? 3u : 2u);
+    EXPECT_EQ(got[0]["result"], 1);
+    EXPECT_EQ(got[1]["error"]["code"], -32600);
+    if (got.size() == 3) {
+      EXPECT_EQ(got[2]["result"], 1);
+    }
+  }
+  // Under the limit the same line is served whole.
+  write_file(dir / "in", big + "\n");
+  FILE* in = std::fopen((dir / "in").c_str(), "rb");
+  FILE* out = std::fopen((dir / "out").c_str(), "wb");
+  server.set_max_line(kMaxMessageLine);
+  server.serve(fileno(in), fileno(out));
+  std::fclose(in);
+  std::fclose(out);
+  EXPECT_EQ(json::parse(read_file(dir / "out"))["result"].get<std::string>().size(), 300000u);
 }
 
 TEST_F(RunControlTransport, NotificationsGetNoReplyButRun) {

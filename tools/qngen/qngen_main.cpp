@@ -9,9 +9,19 @@
 // and releases it. FIRST selects the data-store sections of MODEL.INI
 // ("DataStores%04d"), MODEL the model.
 //
-// Exit status: 0 when Generate answered true, 1 when it answered false,
-// 2 for a wrong command line, 3 when the generator could not be started or
-// driven (the reason goes to stderr).
+// Exit status, for scripts:
+//   0  a clean run: Generate answered true and no error was reported
+//   1  Generate answered false (the engine could not be started)
+//   2  a wrong command line
+//   3  the generator could not be started or driven (the reason goes to stderr)
+//   4  the run reported errors (error boxes; details in qnlog.err in the
+//      program folder for internal errors)
+//   5  the run was cancelled
+// The server tells of error boxes and a cancel as they happen. While it
+// runs, Ctrl-C does not end qngen: it reaches the server, whose dialog asks
+// whether to cancel, and qngen waits for the server to end.
+#include <signal.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -32,8 +42,11 @@ using qn::platform::AutomationClient;
 using qn::platform::AutomationError;
 
 constexpr const char* kProgId = "QnJava7.Generator";
+constexpr int kAnsweredFalse = 1;
 constexpr int kUsage = 2;
 constexpr int kFailed = 3;
+constexpr int kErrorsReported = 4;
+constexpr int kCancelled = 5;
 
 void usage() {
   std::fprintf(stderr,
@@ -138,17 +151,38 @@ int main(int argc, char** argv) {
     return kFailed;
   }
 
+  // Ctrl-C in the terminal reaches the server too; its dialog asks. qngen
+  // stays to wait for the server and to report how the run ended.
+  struct sigaction ignore {}, saved_int {};
+  ignore.sa_handler = SIG_IGN;
+  ::sigemptyset(&ignore.sa_mask);
+  ::sigaction(SIGINT, &ignore, &saved_int);
+
+  int errors_reported = 0;
+  bool cancelled = false;
+  server->set_notification_handler([&](const std::string& method, const nlohmann::json&) {
+    if (method == "ErrorReported") ++errors_reported;
+    if (method == "RunCancelled") cancelled = true;
+  });
+
   int status = kFailed;
   try {
     if (!call_bool(*server, "SetModelPath", {model_dir})) {
       std::fprintf(stderr, "qngen: the generator cannot enter the model directory %s\n", model_dir.c_str());
     } else if (!user.empty() && !call_bool(*server, "SetUserName", {user})) {
       std::fprintf(stderr, "qngen: the generator refused the user name %s\n", user.c_str());
-    } else if (call_bool(*server, "Generate", {first, model})) {
-      status = 0;
-    } else {
+    } else if (!call_bool(*server, "Generate", {first, model})) {
       std::fprintf(stderr, "qngen: the generation of model %d failed\n", model);
-      status = 1;
+      status = kAnsweredFalse;
+    } else if (cancelled) {
+      std::fprintf(stderr, "qngen: the generation of model %d was cancelled\n", model);
+      status = kCancelled;
+    } else if (errors_reported > 0) {
+      std::fprintf(stderr, "qngen: the generation of model %d reported %d error%s\n", model, errors_reported,
+                   errors_reported == 1 ? "" : "s");
+      status = kErrorsReported;
+    } else {
+      status = 0;
     }
   } catch (const AutomationError& e) {
     std::fprintf(stderr, "qngen: %s\n", e.what());
@@ -157,6 +191,7 @@ int main(int argc, char** argv) {
 
   server->release();
   const int server_status = server->wait();
+  ::sigaction(SIGINT, &saved_int, nullptr);
   if (server_status != 0) {
     std::fprintf(stderr, "qngen: the generator ended with status %d\n", server_status);
     if (status == 0) status = kFailed;

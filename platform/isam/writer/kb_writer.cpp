@@ -14,6 +14,7 @@
 
 #include "platform/isam/kb_codec.h"
 #include "platform/isam/pefiles.h"
+#include "platform/find_files.h"
 
 namespace qn::kb {
 namespace {
@@ -42,6 +43,14 @@ bool has_control(std::string_view s) {
   return false;
 }
 
+std::string without_line_feeds(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) {
+    if (c == '\n') c = ' ';
+  }
+  return out;
+}
+
 // Extended decimals hold 16-bit numbers in memory: the form could go higher,
 // the readers could not.
 int64_t ext_max(int width) {
@@ -51,7 +60,9 @@ int64_t ext_max(int width) {
   return std::min<int64_t>(base + high - 1, 32767);
 }
 
-bool encode_field(const FieldDef& f, std::string_view value, uint8_t* image, std::string& reason) {
+// Line texts may hold line feeds.
+bool encode_field(const FieldDef& f, std::string_view value, uint8_t* image, std::string& reason,
+                  bool lines = false) {
   uint8_t* p = image + f.offset;
   int64_t v = 0;
   auto number = [&](int64_t lo, int64_t hi) {
@@ -64,7 +75,7 @@ bool encode_field(const FieldDef& f, std::string_view value, uint8_t* image, std
       reason = "text of '" + std::string(f.name) + "' is longer than " + std::to_string(max) + " characters";
       return false;
     }
-    if (has_control(value)) {
+    if (has_control(lines ? std::string_view(without_line_feeds(value)) : value)) {
       reason = "text of '" + std::string(f.name) + "' holds a control character";
       return false;
     }
@@ -176,6 +187,33 @@ bool is_default(const FieldDef& f, const std::string& value) {
     default:
       return value == "0";
   }
+}
+
+// Object texts are lines: a description writes their line feeds as \n.
+bool is_line_text(const FamilyDef& fam, const FieldDef& f) {
+  return std::string_view(fam.name) == "oinf" && std::string_view(f.name) == "text";
+}
+
+std::string lines_from_escapes(const std::string& value) {
+  std::string out;
+  for (size_t i = 0; i < value.size(); ++i) {
+    if (value[i] == '\\' && i + 1 < value.size() && value[i + 1] == 'n') {
+      out += '\n';
+      ++i;
+    } else {
+      out += value[i];
+    }
+  }
+  return out;
+}
+
+std::string escapes_from_lines(const std::string& value) {
+  std::string out;
+  for (char c : value) {
+    if (c == '\n') out += "\\n";
+    else out += c;
+  }
+  return out;
 }
 
 std::string quote(const std::string& value) {
@@ -344,7 +382,10 @@ bool make_record(std::string_view family, const std::vector<std::pair<std::strin
         return false;
       }
     seen.push_back(f);
-    if (!encode_field(*f, value, out.image.data(), reason)) return false;
+    const bool lines = is_line_text(*fam, *f);
+    if (!encode_field(*f, lines ? lines_from_escapes(value) : value, out.image.data(), reason, lines)) {
+      return false;
+    }
   }
   // Object type 2 shares the records of type 1.
   const std::string_view fname(fam->name);
@@ -460,6 +501,7 @@ bool dump_knowledge_base(const std::string& dir, std::string& out, std::string& 
       for (const FieldDef& f : fam.fields) {
         bool field_ok = true;
         std::string value = decode_field(f, image, field_ok);
+        if (is_line_text(fam, f)) value = escapes_from_lines(value);
         if (!field_ok || has_control(value)) {
           error = std::string(fam.name) + " record " + std::to_string(row) + ": field '" + f.name +
                   "' cannot be written as a description";
@@ -503,24 +545,48 @@ void KbBuilder::write(const std::string& dir) const {
   if (!write_knowledge_base(dir, records_, error)) throw std::runtime_error(error);
 }
 
+namespace {
+
+// A message as a terminal may show it: control bytes (and the C1 range,
+// which some terminals obey) become \xNN.
+std::string printable(std::string_view text) {
+  static const char* hex = "0123456789ABCDEF";
+  std::string out;
+  for (char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F || (u >= 0x80 && u <= 0x9F)) {
+      out += "\\x";
+      out.push_back(hex[u >> 4]);
+      out.push_back(hex[u & 15]);
+    } else {
+      out.push_back(c);
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
 int run_kbtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() == 3 && args[0] == "build") {
-    std::ifstream in(args[1], std::ios::binary);
-    if (!in) {
-      err << "kbtool: cannot read " << args[1] << "\n";
+    // A folder or an unreadable file is refused: read as empty, it would
+    // replace a knowledge base with an empty one.
+    std::string text;
+    if (!platform::read_whole_file(args[1], text)) {
+      err << "kbtool: cannot read " << printable(args[1]) << ": " << platform::last_error_text() << "\n";
       return 1;
     }
-    std::stringstream buf;
-    buf << in.rdbuf();
     std::vector<KbRecord> records;
     int line = 0;
     std::string reason;
-    if (!parse_description(buf.str(), records, line, reason)) {
-      err << args[1] << ":" << line << ": " << reason << "\n";
+    if (!parse_description(text, records, line, reason)) {
+      err << printable(args[1]) << ":" << line << ": " << printable(reason) << "\n";
       return 1;
     }
+    std::error_code ec;
+    fs::create_directories(args[2], ec);
     if (!write_knowledge_base(args[2], records, reason)) {
-      err << "kbtool: " << reason << "\n";
+      err << "kbtool: " << printable(reason) << "\n";
       return 1;
     }
     return 0;
@@ -528,7 +594,7 @@ int run_kbtool(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (args.size() == 2 && args[0] == "dump") {
     std::string text, error;
     if (!dump_knowledge_base(args[1], text, error)) {
-      err << "kbtool: " << error << "\n";
+      err << "kbtool: " << printable(error) << "\n";
       return 1;
     }
     out << text;

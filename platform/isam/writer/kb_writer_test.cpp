@@ -51,6 +51,7 @@ constexpr const char* kEveryFamily =
     "ocls model=1 type=7 last=4 name_len=8\n"
     "oinf model=1 type=7 number=3 kind=1 piece=1 string=2 value=-1 ref_type=999 ref_number=12 relation=32 "
     "text=\"trailing  \"\n"
+    "oinf model=1 type=7 number=3 kind=15 text=Owner=abc\\nLocking=Y\\n\n"
     "qnio model=1 type=7 number=3 kind=2 time=4000000000\n";
 
 TEST_F(KbTool, DumpGivesTheDescriptionBack) {
@@ -109,15 +110,47 @@ TEST_F(KbTool, BadLineStopsTheBuild) {
 TEST_F(KbTool, FailedBuildKeepsTheKnowledgeBaseThere) {
   ASSERT_EQ(run({"build", write_description("ck model=1 table=2 key=3\n"), dir_.string()}), 0);
   EXPECT_NE(run({"build", write_description("ck model=1 table=2 key=3 bad\n"), dir_.string()}), 0);
-  EXPECT_NE(run({"build", write_description("ck\n"), (dir_ / "nowhere").string()}), 0);
+  EXPECT_NE(run({"build", write_description("ck\n"), (dir_ / "kb.txt" / "nowhere").string()}), 0);
   ASSERT_EQ(run({"dump", dir_.string()}), 0);
   EXPECT_EQ(out_.str(), "ck model=1 table=2 key=3\n");
   EXPECT_EQ(run({"dump", (dir_ / "nowhere").string()}), 1);
+  // A folder given as the description is refused, not read as an empty one.
+  fs::create_directories(dir_ / "desc");
+  EXPECT_EQ(run({"build", (dir_ / "desc").string(), dir_.string()}), 1);
+  EXPECT_EQ(err_.str(), "kbtool: cannot read " + (dir_ / "desc").string() + ": Is a directory\n");
+  fs::remove(dir_ / "desc");
+  ASSERT_EQ(run({"dump", dir_.string()}), 0);
+  EXPECT_EQ(out_.str(), "ck model=1 table=2 key=3\n");
   EXPECT_EQ(run({"frobnicate"}), 2);
   std::vector<std::string> left;
   for (const auto& e : fs::directory_iterator(dir_)) left.push_back(e.path().filename().string());
   std::sort(left.begin(), left.end());
   EXPECT_EQ(left, (std::vector<std::string>{"PEFILES", "kb.txt", "knowledge.db"}));
+}
+
+TEST_F(KbTool, BuildCreatesAMissingFolder) {
+  const fs::path target = dir_ / "new" / "kb";
+  ASSERT_EQ(run({"build", write_description("ck model=1 table=2 key=3\n"), target.string()}), 0) << err_.str();
+  ASSERT_EQ(run({"dump", target.string()}), 0);
+  EXPECT_EQ(out_.str(), "ck model=1 table=2 key=3\n");
+}
+
+// Messages show control bytes of the input as \xNN, never raw.
+TEST_F(KbTool, MessagesEscapeControlBytes) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string err;
+  } cases[] = {
+      {{"build", (dir_ / "no\x1b[2Jpe").string(), dir_.string()},
+       "kbtool: cannot read " + (dir_ / "no\\x1B[2Jpe").string() + ": No such file or directory\n"},
+      {{"build", write_description("att name\x07=1\n"), dir_.string()},
+       (dir_ / "kb.txt").string() + ":1: 'name\\x07' is not a field of att\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.err);
+    EXPECT_NE(run(c.args), 0);
+    EXPECT_EQ(err_.str(), c.err);
+  }
 }
 
 TEST_F(KbTool, BuilderThrowsWithTheReason) {
