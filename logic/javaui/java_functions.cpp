@@ -311,7 +311,10 @@ std::vector<std::string> java_compare_expr(const OptType& type, const JavaText& 
   }
   if (is_string(type)) {
     if (op == "like") {
-      return {"QNutil.like(" + l + "," + "QNutil.padr(" + r + "," + std::to_string(left.type ? left.type->length : 0) +
+      // The length goes to padr('s int(3) parameter: Java passes no int
+      // constant to a short without a cast.
+      const std::string len = std::to_string(left.type ? left.type->length : 0);
+      return {"QNutil.like(" + l + "," + "QNutil.padr(" + r + "," + conv_to_type(type_desc("int", 3), type_desc("int", 9), len) +
               ", \"%\"))"};
     }
     return {"(", "QNutil.strcmp(" + l + ", " + r + ")", std::string(op), "0", ")"};

@@ -140,7 +140,7 @@ TEST(JavaFunctions, ComparisonsByType) {
       {"[date,8,0,0]", "<", "a.before(b)"},
       {"[dtime,10,8,0]", "<=", "((a.before(b)) || (a.equals(b)))"},
       {"[date,8,0,0]", ">=", "((a.after(b)) || (a.equals(b)))"},
-      {"[vchar,10,0,0]", "like", "QNutil.like(a,QNutil.padr(b,0, \"%\"))"},
+      {"[vchar,10,0,0]", "like", "QNutil.like(a,QNutil.padr(b,(short)(0), \"%\"))"},
       {"[char,10,0,0]", ">=", "( QNutil.strcmp(a, b) >= 0 )"},
       {"[int,9,0,0]", "!=", "( a != b )"},
       {"[]", "==", "( a == b )"},
@@ -151,7 +151,7 @@ TEST(JavaFunctions, ComparisonsByType) {
   }
   // LIKE pads the pattern to the left operand's length.
   const JavaText left{{"a"}, type_desc("char", 12)};
-  EXPECT_EQ(spaced(java_compare_expr(left.type, left, "like", r)), "QNutil.like(a,QNutil.padr(b,12, \"%\"))");
+  EXPECT_EQ(spaced(java_compare_expr(left.type, left, "like", r)), "QNutil.like(a,QNutil.padr(b,(short)(12), \"%\"))");
 }
 
 TEST(JavaFunctions, ConversionsEmptyValuesAndNumbers) {

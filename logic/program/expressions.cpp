@@ -647,7 +647,7 @@ std::optional<JavaText> table_call(Run& run, std::string_view fn, const std::vec
       written.push_back(empty_value(parm.type));
       continue;
     }
-    written.push_back(given ? convert_arg(run, parm, *value) : join_pieces(value->pieces));
+    written.push_back(convert_arg(run, parm, *value));
   }
   OptType result = row->result;
   static const char* char_result[] = {"trim(", "ltrim(", "rtrim(", "upper(", "lower(", "packstr(", "substr("};

@@ -121,7 +121,7 @@ TEST(Expressions, Grammar) {
        "((D.before(D)) || (D.equals(D))) : [boolean,1,0,0]"},
       {"a date plus days", {{"&D", 23}, {"+", 5}, {"&C", 23}}, "QNutil.dadd(D,+((int)(C))) : [date,8,0,1]"},
       {"a number on the left of LIKE is compared as text", {{"&A", 23}, {".LIKE.", 10}, {"'1%'", 3}},
-       "QNutil.like(QNutil.str( A, 5, 0),QNutil.padr(\"1%\",254, \"%\")) : [boolean,1,0,0]"},
+       "QNutil.like(QNutil.str( A, 5, 0),QNutil.padr(\"1%\",(short)(254), \"%\")) : [boolean,1,0,0]"},
       {"an array element with base 1", {{"&Arr", 23}, {"&A", 23}, {"+", 5}, {"1", 3}, {")", 4}},
        "Arr[A+1-1] : [int,4,0,1]"},
       {"a two-dimensional array with base 0", {{"&Arr0", 23}, {"1", 3}, {",", 7}, {"&A", 23}, {")", 4}},
@@ -270,7 +270,7 @@ TEST(Expressions, DefaultArguments) {
   EXPECT_EQ(function_default_rows(), 23u);
   // The function table decides how many are written: ttoc( has three.
   ExprRun r(kVars);
-  EXPECT_EQ(java(r, {{"ttoc(", 1}, {"&T", 23}, {")", 4}}), "localUtil.ttoc( T, 10, 8) : [char,254,0,0]");
+  EXPECT_EQ(java(r, {{"ttoc(", 1}, {"&T", 23}, {")", 4}}), "localUtil.ttoc( T, (byte)(10), (byte)(8)) : [char,254,0,0]");
   EXPECT_EQ(java(r, {{"dtoc(", 1}, {"&D", 23}, {")", 4}}), "localUtil.dtoc( D) : [char,254,0,0]");
   // A parameter without a default takes the empty value of its type.
   EXPECT_EQ(java(r, {{"padr(", 1}, {"&Name", 23}, {")", 4}}), "QNutil.padr( Name, 0, \" \") : [char,254,0,0]");

@@ -1,0 +1,2 @@
+/** A label. */
+public class ILabel extends QNControl {}

@@ -1,0 +1,2 @@
+/** An edit field of a work panel. */
+public class QNEdit extends QNControl {}

@@ -1,0 +1,2 @@
+/** A procedure. */
+public class QNProcedure extends QNProgram {}
