@@ -263,9 +263,11 @@ std::optional<JavaText> java_date_arith(Run&, const JavaText& left, std::string_
                                         const JavaText& right) {
   const OptType& tl = left.type;
   const OptType& tr = right.type;
+  const bool additive = op == "+" || op == "-";
+  const bool dates = is_date(tl) || is_date(tr);
+  if (!dates && op != "^" && op != "/" && !(op == "+" && is_string(tl) && is_string(tr))) return std::nullopt;
   const std::string l = join_pieces(left.pieces);
   const std::string r = join_pieces(right.pieces);
-  const bool additive = op == "+" || op == "-";
   if (tl && (tl->type == "dtime" || tl->type == "date") && additive && is_numeric(tr)) {
     const std::string fn = tl->type == "dtime" ? "QNutil.dtadd(" : "QNutil.dadd(";
     const std::string days = conv_to_type(type_desc("int", 9), tr, r);

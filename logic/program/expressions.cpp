@@ -273,16 +273,20 @@ void reset_exp_state(Run& run) {
 }
 
 OptType var_type(Run& run, const Term& name) {
-  const Term stripped = Term::atom(strip_amp(text_of(name)));
-  auto model = get_model_num(run);
-  for (const Term& n : {name, stripped}) {
-    if (auto d = call_attri(run, n)) {
-      auto a = d->list_items();
-      if (a.size() >= 4 && a[1].is_atom()) {
-        return TypeDesc{a[1].text(), "", a[2].is_int() ? a[2].as_int() : 0, a[3].is_int() ? a[3].as_int() : 0, 1};
-      }
-    }
-    if (model) {
+  auto from_desc = [](const Term& d) -> OptType {
+    auto a = d.list_items();
+    if (a.size() < 4 || !a[1].is_atom()) return std::nullopt;
+    return TypeDesc{a[1].text(), "", a[2].is_int() ? a[2].as_int() : 0, a[3].is_int() ? a[3].as_int() : 0, 1};
+  };
+  if (auto d = call_attri(run, name)) return from_desc(*d);
+  // A variable may be described without its "&".
+  const std::string text = text_of(name);
+  const Term stripped = text.size() > 1 && text.front() == '&' ? Term::atom(text.substr(1)) : name;
+  if (!(stripped == name)) {
+    if (auto d = call_attri(run, stripped)) return from_desc(*d);
+  }
+  if (auto model = get_model_num(run)) {
+    for (const Term& n : {name, stripped}) {
       if (auto t = get_attri_type(run, *model, n); t && t->type.is_atom()) {
         return TypeDesc{t->type.text(), "", t->length.is_int() ? t->length.as_int() : 0,
                         t->decimals.is_int() ? t->decimals.as_int() : 0, 1};
