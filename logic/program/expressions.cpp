@@ -7,6 +7,7 @@
 #include "logic/core/emit.h"
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
+#include "logic/core/state_file.h"
 #include "logic/core/utilities.h"
 #include "logic/java/variables.h"
 #include "logic/javaui/control_props.h"
@@ -911,8 +912,12 @@ std::optional<JavaText> fn_token_to_java(Run& run, std::string_view name, const 
   const int64_t depth = call_depth(run);
   set_call_depth(run, depth + 1);
   std::optional<JavaText> out;
-  for (const Rule& rule : fn_rules()) {
-    if ((out = rule(run, fn, a, ctx))) break;
+  // A function that names an external program is a program call (rule 14)
+  // and nothing else.
+  const bool external = fn.size() > 1 && fn.back() == '(' && get_external_program(run, fn.substr(0, fn.size() - 1));
+  const auto& rules = fn_rules();
+  for (size_t k = external ? 13 : 0; k < (external ? 14 : rules.size()); ++k) {
+    if ((out = rules[k](run, fn, a, ctx))) break;
   }
   set_call_depth(run, depth);
   if (out) return out;

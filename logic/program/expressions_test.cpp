@@ -192,6 +192,8 @@ TEST(Expressions, FunctionCallRules) {
       {"17: qnvlen(", {{"qnvlen(", 1}, {"&Name", 23}, {")", 4}}, "Name : [int,15,0,0]"},
       {"17: qnnullterm( gives its argument", {{"qnnullterm(", 1}, {"&Name", 23}, {")", 4}}, "Name : [char,10,0,1]"},
       {"a function no rule knows stays as written", {{"myfn(", 1}, {"&A", 23}, {")", 4}}, "myfn( &A ) : []"},
+      {"an external program's name is a program call only", {{"str(", 1}, {"&A", 23}, {")", 4}}, "str( &A ) : []",
+       "external_program_i('STR', dll, ['str.exe'])."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -286,6 +288,9 @@ TEST(Expressions, ConditionsAndBlocks) {
   ASSERT_TRUE(emit_close_blocks(r.run, num(3)));
   ASSERT_TRUE(emit_if(r.run, toks({{"&A", 23}, {"+", 5}}), ctx));  // a parse error
   ASSERT_TRUE(emit_close_blocks(r.run, term("[a, b]")));
+  // "*/" inside the comment would end it.
+  ASSERT_TRUE(emit_if(r.run, toks({{"a*/b", 42}, {"c", 42}}), ctx));
+  ASSERT_TRUE(emit_close_brace(r.run));
   ASSERT_TRUE(emit_continue(r.run));
   ASSERT_TRUE(emit_return(r.run, "0"));
   EXPECT_EQ(r.lines(), (std::vector<std::string>{
@@ -310,6 +315,15 @@ TEST(Expressions, ConditionsAndBlocks) {
                            "if ( false )",
                            "{",
                            "}",
+                           "}",
+                           "/*",
+                           "Generation error:",
+                           "================",
+                           "Fail to edit expression.",
+                           "t( a* /b, 42) t( c, 42)",
+                           "*/",
+                           "if ( false )",
+                           "{",
                            "}",
                            "continue;",
                            "return 0 ;",
