@@ -1,6 +1,7 @@
 #include "logic/javaui/java_functions.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "logic/core/rule_terms.h"
 #include "logic/program/expressions.h"
@@ -202,11 +203,26 @@ int java_width(std::string_view java) {
 
 std::span<const JavaFunctionRow> java_function_rows() { return rows(); }
 
+// The rows of each key, in table order.
+static const std::unordered_map<std::string_view, std::vector<const JavaFunctionRow*>>& rows_by_key() {
+  static const auto index = [] {
+    std::unordered_map<std::string_view, std::vector<const JavaFunctionRow*>> m;
+    for (const JavaFunctionRow& row : rows()) {
+      for (const char* k : row.keys) m[k].push_back(&row);
+    }
+    return m;
+  }();
+  return index;
+}
+
 std::optional<JavaFunction> java_function(Run& run, std::string_view key, const OptType& first_arg) {
   const JavaFunctionRow* first = nullptr;
   const JavaFunctionRow* typed = nullptr;
   size_t key_at = 0, first_key_at = 0;
-  for (const JavaFunctionRow& row : rows()) {
+  const auto found = rows_by_key().find(key);
+  if (found == rows_by_key().end()) return std::nullopt;
+  for (const JavaFunctionRow* rp : found->second) {
+    const JavaFunctionRow& row = *rp;
     auto k = std::find_if(row.keys.begin(), row.keys.end(), [&](const char* s) { return key == s; });
     if (k == row.keys.end() || !cond_holds(run, row.cond)) continue;
     if (row.alias) return java_function(run, row.alias, first_arg);

@@ -40,7 +40,7 @@ struct JavaFunctionRow {
   OptType result;
   FnCond cond = FnCond::kAny;
   const char* alias = nullptr;  // the row is that key's row ("FormatDouble(" as "str(")
-  std::optional<std::vector<FnParm>> parms2;
+  std::optional<std::vector<FnParm>> parms2 = std::nullopt;
 };
 
 // One answer of java_function/4: the Java method, parameters, result, and

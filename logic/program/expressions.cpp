@@ -279,6 +279,11 @@ OptType var_type(Run& run, const Term& name) {
     if (a.size() < 4 || !a[1].is_atom()) return std::nullopt;
     return TypeDesc{a[1].text(), "", a[2].is_int() ? a[2].as_int() : 0, a[3].is_int() ? a[3].as_int() : 0, 1};
   };
+  // The usual case first: a described name (as call_attri/2 finds it).
+  static const engine::Atom kAttri("attri_i");
+  if (!standard_variable(name)) {
+    if (auto f = run.facts().first(Term::compound(kAttri, {name, var()}))) return from_desc(f->arg(2));
+  }
   if (auto d = call_attri(run, name)) return from_desc(*d);
   // A variable may be described without its "&".
   const std::string text = text_of(name);
@@ -316,6 +321,12 @@ std::optional<std::string> att_ref_name(Run&, const Term&, const Term&, std::str
 // --- the parser -----------------------------------------------------------------
 
 namespace {
+
+// var_dim/2 with its functors interned once: it runs for every variable token.
+bool has_dims(Run& run, const Term& v) {
+  static const engine::Atom kRule("rule_i"), kDim("dim");
+  return run.facts().exists(Term::compound(kRule, {var(), Term::compound(kDim, {v, var()})}));
+}
 
 class Parser {
  public:
@@ -473,7 +484,7 @@ class Parser {
       const Term& tok = t_[pos_++];
       const int64_t k = kind_of(tok);
       if (k == 4 && --depth == 0) return inner;
-      if (k == 0 || (k == 1 && text_tok(tok).back() == '(') || (k == 23 && var_dim(run_, tok.arg(1)))) ++depth;
+      if (k == 0 || (k == 1 && text_tok(tok).back() == '(') || (k == 23 && has_dims(run_, tok.arg(1)))) ++depth;
       inner.push_back(tok);
     }
     return std::nullopt;
@@ -505,7 +516,7 @@ class Parser {
       }
       return fn_token_to_java(run_, name, Term::list(args), ctx_);
     }
-    if (k == 23 && var_dim(run_, tok.arg(1))) {
+    if (k == 23 && has_dims(run_, tok.arg(1))) {
       ++pos_;
       auto inner = to_close();
       if (!inner) return std::nullopt;
@@ -715,8 +726,7 @@ std::optional<JavaText> special_function(Run& run, const std::string& fn, const 
       return JavaText{{"QNCursor(" + to_string_literal(*aux) + ")"}, type_desc("boolean", 1)};
     }
   }
-  const std::string kind = pgm_kind(run);
-  if (fn == "link(" && !a.empty() && (web_object(run) || kind == "mbr")) {
+  if (fn == "link(" && !a.empty() && (web_object(run) || pgm_kind(run) == "mbr")) {
     auto target = arg(run, a, 0, ctx);
     if (!target) return std::nullopt;
     std::string s = "formatLink(" + conv_to_type(type_desc("char", 254), target->type, join_pieces(target->pieces)) + ") ";
