@@ -12,10 +12,10 @@ using qn::engine::Term;
 using namespace qn::logic;  // NOLINT
 
 const char* kFacts =
-    "attri_i('&A', ['&A', int, 5, 0, '', 0]). attri_i('&B', ['&B', int, 4, 0, '', 0]). "
-    "attri_i('&C', ['&C', int, 9, 2, '', 0]). attri_i('&Name', ['&Name', char, 20, 0, '', 0]). "
-    "attri_i('&S', ['&S', char, 40, 0, '', 0]). attri_i('&Qty', ['&Qty', int, 4, 0, '', 0]). "
-    "attri_i('&Price', ['&Price', int, 9, 2, '', 0]). pgm_id([1, proc, 'P']).";
+    "attri_i('&A', ['A', int, 5, 0, '', 0]). attri_i('&B', ['B', int, 4, 0, '', 0]). "
+    "attri_i('&C', ['C', int, 9, 2, '', 0]). attri_i('&Name', ['Name', char, 20, 0, '', 0]). "
+    "attri_i('&S', ['S', char, 40, 0, '', 0]). attri_i('&Qty', ['Qty', int, 4, 0, '', 0]). "
+    "attri_i('&Price', ['Price', int, 9, 2, '', 0]). pgm_id([1, proc, 'P']).";
 
 Term t(const char* text, int64_t kind) { return fact("t", {atom(text), num(kind)}); }
 

@@ -38,3 +38,49 @@ function(qn_module name)
       PROPERTIES ENVIRONMENT "QN_PROGRAM_DIR=${QN_PROGRAM_DIR}")
   endif()
 endfunction()
+
+# qn_fuzz(NAME name TEST test_name SOURCES file... CORPUS dir [MAX_LEN n])
+#
+# A libFuzzer target built with clang and the address and undefined-behaviour
+# sanitizers directly on the listed sources (the main build uses g++), and run
+# for five seconds by ctest on its committed seed corpus. Sources are relative
+# to the calling folder or absolute. Nothing is built without QN_BUILD_FUZZ,
+# the tests, or clang.
+function(qn_fuzz)
+  cmake_parse_arguments(F "" "NAME;TEST;CORPUS;MAX_LEN" "SOURCES" ${ARGN})
+  if(NOT (QN_BUILD_FUZZ AND QN_BUILD_TESTS))
+    return()
+  endif()
+  find_program(QN_CLANGXX NAMES clang++ clang++-19 clang++-18 clang++-17 clang++-16 clang++-15 clang++-14)
+  if(NOT QN_CLANGXX)
+    return()
+  endif()
+  if(NOT F_MAX_LEN)
+    set(F_MAX_LEN 4096)
+  endif()
+  set(sources "")
+  set(headers "")
+  foreach(src IN LISTS F_SOURCES)
+    cmake_path(ABSOLUTE_PATH src BASE_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} OUTPUT_VARIABLE abs)
+    list(APPEND sources ${abs})
+    cmake_path(GET abs PARENT_PATH dir)
+    file(GLOB dir_headers ${dir}/*.h)
+    list(APPEND headers ${dir_headers})
+  endforeach()
+  list(REMOVE_DUPLICATES headers)
+  set(fuzz_dir ${CMAKE_BINARY_DIR}/fuzz)
+  set(bin ${fuzz_dir}/${F_NAME}_fuzz)
+  file(MAKE_DIRECTORY ${fuzz_dir}/${F_NAME}_work)
+  add_custom_command(
+    OUTPUT ${bin}
+    COMMAND ${QN_CLANGXX} -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined
+            -fno-sanitize-recover=undefined -I${PROJECT_SOURCE_DIR} ${sources} -o ${bin}
+    DEPENDS ${sources} ${headers}
+    COMMENT "Building the ${F_NAME} fuzz target with clang"
+    VERBATIM)
+  add_custom_target(${F_NAME}_fuzz ALL DEPENDS ${bin})
+  cmake_path(ABSOLUTE_PATH F_CORPUS BASE_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} OUTPUT_VARIABLE corpus)
+  add_test(NAME ${F_TEST}
+           COMMAND ${bin} -max_total_time=5 -max_len=${F_MAX_LEN} -timeout=10
+                   -artifact_prefix=${fuzz_dir}/ ${fuzz_dir}/${F_NAME}_work ${corpus})
+endfunction()

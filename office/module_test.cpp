@@ -92,18 +92,25 @@ TEST_F(ModuleFile, PathTheFileCannotHoldIsRefused) {
   EXPECT_EQ(read(file_), kGeneratorEntry);
 }
 
-TEST_F(ModuleFile, ExportsOnlyTheEntryPoints) {
+TEST_F(ModuleFile, ExportsOnlyTheEntryPointsAndJavaNatives) {
   const std::string command = "nm -D --defined-only '" QN_OFFICE_MODULE "'";
   FILE* p = ::popen(command.c_str(), "r");
   ASSERT_NE(p, nullptr);
   std::string names;
+  int natives = 0;  // the Java natives, listed exactly by tests/jni
   char line[512];
   while (std::fgets(line, sizeof line, p)) {
     std::string l(line);
-    names += l.substr(l.rfind(' ') + 1);
+    std::string name = l.substr(l.rfind(' ') + 1);
+    if (name.rfind("Java_com_quenora_qnoffice_Qn", 0) == 0) {
+      ++natives;
+    } else {
+      names += name;
+    }
   }
   ASSERT_EQ(::pclose(p), 0);
   EXPECT_EQ(names, "DllCanUnloadNow\nDllGetClassObject\nDllRegisterServer\nDllUnregisterServer\n");
+  EXPECT_EQ(natives, 58);
 }
 
 TEST_F(ModuleFile, ActivatedByProgIdAndLateBound) {

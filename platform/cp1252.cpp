@@ -103,7 +103,14 @@ std::u16string utf16_from_1252(std::string_view s) {
 std::string cp1252_from_utf16(std::u16string_view s) {
   std::string out;
   out.reserve(s.size());
-  for (char16_t c : s) out.push_back(static_cast<char>(cp1252_of_utf16(c)));
+  for (size_t i = 0; i < s.size(); ++i) {
+    // A surrogate pair is one code point, so one '?'.
+    if (s[i] >= 0xD800 && s[i] <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
+        s[i + 1] <= 0xDFFF) {
+      ++i;
+    }
+    out.push_back(static_cast<char>(cp1252_of_utf16(s[i])));
+  }
   return out;
 }
 

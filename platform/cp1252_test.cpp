@@ -52,6 +52,8 @@ TEST(PlatformCp1252, Utf16) {
   for (int c = 0; c < 256; ++c) all.push_back(static_cast<char>(c));
   EXPECT_EQ(cp1252_from_utf16(utf16_from_1252(all)), all);
   EXPECT_EQ(cp1252_from_utf16(u"a\u0100\u0085\u4E2Dz"), "a???z");
+  // A pair is one code point; a lone half is one too.
+  EXPECT_EQ(cp1252_from_utf16(u"\U0001F600|\xD83D|\xDE00|\xDE00\xD83D"), "?|?|?|??");
 }
 
 }  // namespace

@@ -47,6 +47,8 @@ std::vector<std::string> list_directory(Run& run, std::string_view pattern);
 bool delete_file(Run& run, std::string_view path);
 // mkdir/1: one folder (its parent must exist).
 bool make_directory(Run& run, std::string_view path);
+// A folder of that path exists (a directory listing of the path itself).
+bool directory_exists(Run& run, std::string_view path);
 
 // The clock of the run (date and time of generation).
 struct ClockTime {

@@ -187,7 +187,8 @@ void prepare_package_dir(Run& run, int64_t model) {
   for (std::string root : roots) {
     if (!root.empty() && !platform::is_separator(root.back())) root += '\\';
     for (size_t at = package.find('\\'); at != std::string::npos; at = package.find('\\', at + 1)) {
-      make_directory(run, root + package.substr(0, at));
+      const std::string level = root + package.substr(0, at);
+      if (!directory_exists(run, level)) make_directory(run, level);
     }
   }
   run.engine().set_file_errors(errors);

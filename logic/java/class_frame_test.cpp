@@ -188,6 +188,28 @@ TEST(ClassFrame, SourcePaths) {
             "torename_i(\"007.jtm\",\"dbcCUSTOMER.java\",cpm)");
 }
 
+TEST(ClassFrame, PackageFoldersBelowTheModelDirectory) {
+  namespace fs = std::filesystem;
+  // The knowledge base's folder is the current directory, and the sample
+  // model's directory is ".".
+  golden::detail::CaseKb kb(fs::path(QN_SOURCE_DIR) / "examples/sample-model/kb.txt", 1);
+  const fs::path servlet = fs::current_path() / "servlets";
+  fs::create_directories(servlet);
+  Fixture f("rule_i(0, prop('PACKAGE', 'com.demo.app')). rule_i(0, prop('SERVLET_DIR', '" +
+            servlet.string() + "')).");
+  prepare_package_dir(f.run, 1);
+  prepare_package_dir(f.run, 1);  // folders already there: no error
+  EXPECT_TRUE(fs::is_directory("com/demo/app"));
+  EXPECT_TRUE(fs::is_directory(servlet / "com/demo/app"));
+  EXPECT_TRUE(f.eng.file_errors());
+  EXPECT_EQ(f.eng.errcode(), 0) << "no error is left behind";
+  // Without a package nothing is made.
+  Fixture none;
+  fs::remove_all("com");
+  prepare_package_dir(none.run, 1);
+  EXPECT_FALSE(fs::exists("com"));
+}
+
 TEST(ClassFrame, MethodsAndBlocks) {
   Fixture f;
   EXPECT_TRUE(emit_method_header(f.run, "execute", "public ", "void",

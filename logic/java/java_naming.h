@@ -78,11 +78,8 @@ std::string java_string_literal(std::string_view text);
 // package_dir/1: the option PACKAGE with "." as "\", followed by "\"; empty
 // without the option.
 std::string package_dir(Run& run);
-// java_file_extensions/3, target_language/2, context_args/1.
-struct JavaFileExtensions {
-  std::string a = ".java", b = ".java", c = ".java";
-};
-inline JavaFileExtensions java_file_extensions() { return {}; }
+// target_language/2 and context_args/1. (java_file_extensions/3, ".java"
+// for every output, is java_source_extension() of logic/core/java_names.h.)
 inline std::pair<std::string, std::string> target_language() { return {"Java", "c"}; }
 inline std::string context_args() { return "context, remoteHandle"; }
 // generated_model_num/1: the model number of model_i/2.

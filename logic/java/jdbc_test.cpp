@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "engine/clause_io.h"
 #include "engine/engine.h"
+#include "logic/core/options_test_fixture.h"
 #include "logic/java/hooks.h"
 
 namespace qn::logic {
@@ -13,29 +15,28 @@ namespace {
 
 using engine::Term;
 
-// The preferences of data store 1 as dstore_pref_i(1, Key, Value) facts.
-std::string prefs(std::initializer_list<std::pair<const char*, const char*>> kv) {
-  std::string out;
-  for (const auto& [k, v] : kv) out += "dstore_pref_i(1, '" + std::string(k) + "', '" + v + "'). ";
+using Prefs = std::map<std::pair<int64_t, std::string>, std::string>;
+
+// Preferences of data store 1, answered by the host's stand-in.
+Prefs store1(std::initializer_list<std::pair<const char*, const char*>> kv) {
+  Prefs out;
+  for (const auto& [k, v] : kv) out[{1, k}] = v;
   return out;
 }
 
-struct Fixture {
-  explicit Fixture(const std::string& facts) : run(eng) {
-    if (!facts.empty()) {
-      EXPECT_TRUE(eng.consult_text(facts, false)) << facts;
-    }
-  }
-  engine::Engine eng;
-  Run run;
-};
+Prefs operator+(Prefs a, const Prefs& b) {
+  for (const auto& [k, v] : b) a[k] = v;
+  return a;
+}
 
-TEST(Jdbc, UrlTableEveryRow) {
-  const std::string where = prefs({{"CS_SERVER", "srv"}, {"DBMS_PORT", "1433"}, {"CS_DBNAME", "db"},
-                                   {"IFX_SERVER_INST", "ifx"}});
+using Jdbc = OptionsFixture;
+
+TEST_F(Jdbc, UrlTableEveryRow) {
+  const Prefs where = store1({{"CS_SERVER", "srv"}, {"DBMS_PORT", "1433"}, {"CS_DBNAME", "db"},
+                              {"IFX_SERVER_INST", "ifx"}});
   struct Case {
     const char* driver;
-    std::string more;
+    const char* rules;
     const char* url;
   } cases[] = {
       {"com.inet.tds.TdsDriver", "", "jdbc:inetdae:srv:1433?database=db"},
@@ -57,53 +58,58 @@ TEST(Jdbc, UrlTableEveryRow) {
       {"", "", ""},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.driver + c.more);
-    Fixture f(where + c.more);
-    EXPECT_EQ(jdbc_driver_url(f.run, 1, c.driver), c.url);
+    SCOPED_TRACE(std::string(c.driver) + c.rules);
+    new_run();
+    prefs_ = where;
+    object(c.rules);
+    EXPECT_EQ(jdbc_driver_url(run_, 1, c.driver), c.url);
   }
   // Without a port the net driver leaves out its colon; missing
   // preferences are empty.
-  Fixture no_port(prefs({{"CS_SERVER", "srv"}, {"CS_DBNAME", "db"}}));
-  EXPECT_EQ(jdbc_driver_url(no_port.run, 1, "COM.ibm.db2.jdbc.net.DB2Driver"), "jdbc:db2://srv/db");
-  EXPECT_EQ(jdbc_driver_url(no_port.run, 1, "com.informix.jdbc.IfxDriver"),
+  new_run();
+  prefs_ = store1({{"CS_SERVER", "srv"}, {"CS_DBNAME", "db"}});
+  object("");
+  EXPECT_EQ(jdbc_driver_url(run_, 1, "COM.ibm.db2.jdbc.net.DB2Driver"), "jdbc:db2://srv/db");
+  EXPECT_EQ(jdbc_driver_url(run_, 1, "com.informix.jdbc.IfxDriver"),
             "jdbc:informix-sqli://srv:/db:informixserver=");
 }
 
-TEST(Jdbc, DriverAndUrlOfADataStore) {
-  const std::string oracle = prefs({{"JDBC_DRIVER", "oracle.jdbc.driver.OracleDriver"}, {"CS_SERVER", "h"},
-                                    {"DBMS_PORT", "1521"}, {"CS_DBNAME", "orcl"}});
-  const std::string custom = prefs({{"JDBC_DRIVER", "CUSTOM"}, {"JDBC_CUSTOM_DRIVER", "my.Driver"}});
+TEST_F(Jdbc, DriverAndUrlOfADataStore) {
+  const Prefs oracle = store1({{"JDBC_DRIVER", "oracle.jdbc.driver.OracleDriver"}, {"CS_SERVER", "h"},
+                               {"DBMS_PORT", "1521"}, {"CS_DBNAME", "orcl"}});
+  const Prefs custom = store1({{"JDBC_DRIVER", "CUSTOM"}, {"JDBC_CUSTOM_DRIVER", "my.Driver"}});
   struct Case {
-    std::string facts;
+    Prefs prefs;
+    const char* rules;
     const char* driver;
     const char* url;
   } cases[] = {
-      {oracle, "oracle.jdbc.driver.OracleDriver", "jdbc:oracle:thin:@h:1521:orcl"},
+      {oracle, "", "oracle.jdbc.driver.OracleDriver", "jdbc:oracle:thin:@h:1521:orcl"},
       // A custom driver: its class, and no URL of the table.
-      {custom, "my.Driver", ""},
+      {custom, "", "my.Driver", ""},
       // The store's own URL: its custom-URL flag, or the program options
       // (data store 1's preferences are the model's options).
-      {custom + prefs({{"DB_URL", "jdbc:my://x"}}), "my.Driver", "jdbc:my://x"},
-      {custom + prefs({{"JDBC_CUSTOM_URL", "-1"}, {"DB_URL", "jdbc:my://x"}}), "my.Driver", "jdbc:my://x"},
-      {oracle + prefs({{"JDBC_CUSTOM_URL", "-1"}, {"DB_URL", "jdbc:own"}}), "oracle.jdbc.driver.OracleDriver",
-       "jdbc:own"},
-      {oracle + prefs({{"JDBC_CUSTOM_URL", "-1"}}), "oracle.jdbc.driver.OracleDriver", ""},
-      {oracle + prefs({{"DB_URL", "jdbc:own"}}) + "rule_i(0, prop('DB_URL', yes)).",
+      {custom + store1({{"DB_URL", "jdbc:my://x"}}), "", "my.Driver", "jdbc:my://x"},
+      {custom + store1({{"JDBC_CUSTOM_URL", "-1"}, {"DB_URL", "jdbc:my://x"}}), "", "my.Driver", "jdbc:my://x"},
+      {oracle + store1({{"JDBC_CUSTOM_URL", "-1"}, {"DB_URL", "jdbc:own"}}), "",
        "oracle.jdbc.driver.OracleDriver", "jdbc:own"},
-      {oracle + prefs({{"DB_URL", "jdbc:own"}}) +
-           "rule_i(0, prop('DB_URL', yes)). rule_i(0, prop('JDBC_CUSTOM_URL', yes)).",
+      {oracle + store1({{"JDBC_CUSTOM_URL", "-1"}}), "", "oracle.jdbc.driver.OracleDriver", ""},
+      {oracle + store1({{"DB_URL", "jdbc:own"}}), "rule_i(0, prop('JDBC_CUSTOM_URL', yes)).",
        "oracle.jdbc.driver.OracleDriver", "jdbc:oracle:thin:@h:1521:orcl"},
-      {"", "", ""},
+      {oracle, "rule_i(0, prop('DB_URL', yes)).", "oracle.jdbc.driver.OracleDriver", ""},
+      {{}, "", "", ""},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.facts);
-    Fixture f(c.facts);
-    EXPECT_EQ(jdbc_driver_of(f.run, 1), c.driver);
-    EXPECT_EQ(jdbc_url_of(f.run, 1), c.url);
+    SCOPED_TRACE(std::to_string(&c - cases));
+    new_run();
+    prefs_ = c.prefs;
+    object(c.rules);
+    EXPECT_EQ(jdbc_driver_of(run_, 1), c.driver);
+    EXPECT_EQ(jdbc_url_of(run_, 1), c.url);
   }
 }
 
-TEST(Jdbc, HookAnswers) {
+TEST(JavaHooks, FixedAnswers) {
   engine::Engine eng;
   logic::Run run(eng);
   const Term x = Term::atom("x");

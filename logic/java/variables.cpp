@@ -129,9 +129,9 @@ std::optional<std::string> temp_var(Run& run, std::string_view usage, const Term
   }
   const std::string type_name = type.is_compound() && type.functor() == "obj" ? text_of(type.arg(1)) : text_of(type);
   const std::string name = "QNt_" + type_name + std::to_string(last + 1);
-  facts.assertz(fact("var_used_i", {str(name)}));
-  facts.assertz(fact("var_def_i", {str(name), num(last + 1)}));
-  if (!declare_var(run, str(name), type_desc, "s", Term::nil())) return std::nullopt;
+  facts.assertz(fact("var_used_i", {atom(name)}));
+  facts.assertz(fact("var_def_i", {atom(name), num(last + 1)}));
+  if (!declare_var(run, atom(name), type_desc, "s", Term::nil())) return std::nullopt;
   return name;
 }
 
@@ -141,6 +141,44 @@ std::optional<std::string> auxname(Run& run, const Term& att) {
     return translate_var_token(run, is->arg(2).head());
   }
   return std::nullopt;
+}
+
+std::string var_target_ref(Run& run, const Term& name, const Term& levels, std::string_view scope) {
+  std::optional<std::string> ref = subfile_element_ref(run, name);
+  const auto pairs = levels.list_items();
+  for (size_t i = 0; !ref && i < pairs.size(); ++i) {
+    const auto pair = pairs[i].list_items();
+    if (pair.size() == 2 && pair[0] == name && (pair[1].is_string() || pair[1].is_atom())) {
+      ref = text_of(pair[1]);
+    }
+  }
+  if (!ref && levels.is_nil()) ref = auxname(run, name);
+  for (size_t i = 0; !ref && i < pairs.size(); ++i) {
+    const auto pair = pairs[i].list_items();
+    if (pair.size() == 2 && pair[0] == name && pair[1].is_int()) ref = att_ref_name(run, name, pair[1], "->");
+  }
+  if (!ref) {
+    auto n = get_attri_name(run, get_model_num(run).value_or(num(0)), name);
+    ref = n ? text_of(*n) : text_of(name);
+  }
+  const std::string out = parm_var_ref(name, *ref);
+  if (scope != "nodec") record_var_decl(run, name, name, "s");
+  return out;
+}
+
+std::optional<std::string> get_att_var(Run& run, const Term& att) {
+  auto aux = auxname(run, att);
+  if (!aux || !record_var_decl(run, att, atom(*aux), "s")) return std::nullopt;
+  return aux;
+}
+
+bool declare_ctl_var(Run& run, const Term& control, const Term& att) {
+  const std::string name = text_of(control);
+  if (name.empty() || std::string_view("WOlLXE").find(name[0]) == std::string_view::npos) return true;
+  auto type = get_attri_type(run, get_model_num(run).value_or(num(0)), att);
+  if (!type) return false;
+  return declare_var_as(run, control, att, Term::list({type->type, type->length, type->decimals, num(1)}), "s",
+                        Term::nil());
 }
 
 std::string sql_var_ref(Run& run, const Term& v, std::string_view ref) {

@@ -44,6 +44,21 @@ std::optional<std::string> temp_var(Run& run, std::string_view usage, const engi
 // auxname/2: the parameter's p_auxname/2, else the Java name of the
 // variable token of an is_i/2 name; nullopt otherwise.
 std::optional<std::string> auxname(Run& run, const engine::Term& att);
+// var_target_ref/4 (Name, Levels, Scope): the Java reference of a variable.
+// A variable of the current subfile element is its element's getter;
+// otherwise, first that answers: the reference paired with Name in Levels
+// ([Name, Reference] with a text reference); with Levels [] its auxiliary
+// name; the table-qualified column when Levels pairs Name with a table
+// ([Name, Table], att_ref_name/4 with "->"); the attribute's name. Unless
+// Scope is nodec the variable is recorded with kind s.
+std::string var_target_ref(Run& run, const engine::Term& name, const engine::Term& levels,
+                           std::string_view scope);
+// get_att_var/2: the auxiliary variable of an attribute, recorded with kind s.
+std::optional<std::string> get_att_var(Run& run, const engine::Term& att);
+// declare_ctl_var/2: the variable behind a form control named W..., O...,
+// l..., L..., X... or E... is declared with the attribute's type (kind s);
+// other controls have none. Fails for an attribute without a type.
+bool declare_ctl_var(Run& run, const engine::Term& control, const engine::Term& att);
 // parm_var_ref/3: Ref in every case.
 inline std::string parm_var_ref(const engine::Term&, std::string_view ref) { return std::string(ref); }
 // sql_var_ref/3: Ref; a variable that is no element of the subfile of the

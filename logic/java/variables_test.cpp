@@ -38,9 +38,9 @@ TEST(Variables, TemporariesAreReusedWidenedAndNumbered) {
   EXPECT_EQ(temp_var(f.run, "u", t("[char, 10, 0, 1]")), "QNt_char3");
   EXPECT_EQ(temp_var(f.run, "n", t("[char, 10, 0, 1]")), std::nullopt);
   EXPECT_EQ(f.all("fld_to_dcl_i", 3),
-            "fld_to_dcl_i(\"QNt_int1\",s,[\"QNt_int1\",int,4,0,1]) "
-            "fld_to_dcl_i(\"QNt_date2\",s,[\"QNt_date2\",date,8,0,1]) "
-            "fld_to_dcl_i(\"QNt_char3\",s,[\"QNt_char3\",char,10,0,1]) ");
+            "fld_to_dcl_i('QNt_int1',s,['QNt_int1',int,4,0,1]) "
+            "fld_to_dcl_i('QNt_date2',s,['QNt_date2',date,8,0,1]) "
+            "fld_to_dcl_i('QNt_char3',s,['QNt_char3',char,10,0,1]) ");
 
   // The next statement: every temporary is free again.
   f.eng.facts().abolish("var_used_i", 1);
@@ -54,13 +54,13 @@ TEST(Variables, TemporariesAreReusedWidenedAndNumbered) {
   EXPECT_EQ(temp_var(f.run, "x", t("[date, 8, 0, 1]")), "QNt_date6");
   EXPECT_EQ(temp_var(f.run, "u", t("[obj('QNSubfile'), 0, 0, 0]")), "QNt_QNSubfile7");
   EXPECT_EQ(f.all("fld_to_dcl_i", 3),
-            "fld_to_dcl_i(\"QNt_int1\",s,[\"QNt_int1\",int,4,0,1]) "
-            "fld_to_dcl_i(\"QNt_date2\",s,[\"QNt_date2\",date,8,0,1]) "
-            "fld_to_dcl_i(\"QNt_char3\",s,[\"QNt_char3\",char,30,0,1]) "
-            "fld_to_dcl_i(\"QNt_int4\",s,[\"QNt_int4\",int,4,0,1]) "
-            "fld_to_dcl_i(\"QNt_vchar5\",s,[\"QNt_vchar5\",vchar,100,0,1]) "
-            "fld_to_dcl_i(\"QNt_date6\",s,[\"QNt_date6\",date,8,0,1]) "
-            "fld_to_dcl_i(\"QNt_QNSubfile7\",s,[\"QNt_QNSubfile7\",obj('QNSubfile'),0,0,0]) ");
+            "fld_to_dcl_i('QNt_int1',s,['QNt_int1',int,4,0,1]) "
+            "fld_to_dcl_i('QNt_date2',s,['QNt_date2',date,8,0,1]) "
+            "fld_to_dcl_i('QNt_char3',s,['QNt_char3',char,30,0,1]) "
+            "fld_to_dcl_i('QNt_int4',s,['QNt_int4',int,4,0,1]) "
+            "fld_to_dcl_i('QNt_vchar5',s,['QNt_vchar5',vchar,100,0,1]) "
+            "fld_to_dcl_i('QNt_date6',s,['QNt_date6',date,8,0,1]) "
+            "fld_to_dcl_i('QNt_QNSubfile7',s,['QNt_QNSubfile7',obj('QNSubfile'),0,0,0]) ");
 
   // Two vchars share a temporary as well.
   f.eng.facts().abolish("var_used_i", 1);
@@ -126,12 +126,54 @@ TEST(Variables, AuxiliaryNamesAndSqlReferences) {
   Fixture f("p_auxname(a, 'AV1a'). is_i(b, [t('&x', 23)]). attri_i(c, [c, int, 4, 0, '', 1]). "
             "sql_level_i(2). subfile_elements_i(2, [d]). attri_i(d, [d, int, 4, 0, '', 1]).");
   EXPECT_EQ(auxname(f.run, t("a")), "AV1a");
-  EXPECT_EQ(auxname(f.run, t("b")), "x");  // the translator's Java name of &x
+  EXPECT_EQ(auxname(f.run, t("b")), "&x");  // the translator's reference of the undescribed &x
   EXPECT_EQ(auxname(f.run, t("c")), std::nullopt);
   EXPECT_EQ(parm_var_ref(t("c"), "this.c"), "this.c");
   EXPECT_EQ(sql_var_ref(f.run, t("c"), "c"), "c");
   EXPECT_EQ(sql_var_ref(f.run, t("d"), "d"), "d");
   EXPECT_EQ(f.all("fld_to_dcl_i", 3), "fld_to_dcl_i(c,s,[c,int,4,0,1]) ");
+}
+
+TEST(Variables, ControlAndAttributeVariables) {
+  Fixture f("attri_i(a, [a, int, 4, 0, '', 1]). p_auxname(a, 'AV1a').");
+  struct Case {
+    const char* control;
+    bool declared;
+  } cases[] = {{"Wname", true}, {"Oname", true}, {"lname", true}, {"Lname", true}, {"Xname", true},
+               {"Ename", true}, {"Bname", false}, {"wname", false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.control);
+    EXPECT_TRUE(declare_ctl_var(f.run, Term::atom(c.control), t("a")));
+    EXPECT_EQ(f.eng.facts().exists(*engine::parse_term(std::string("fld_to_dcl_i('") + c.control +
+                                                       "', s, [a, int, 4, 0, 1])")),
+              c.declared);
+  }
+  EXPECT_EQ(get_att_var(f.run, t("a")), "AV1a");
+  EXPECT_TRUE(f.eng.facts().exists(t("fld_to_dcl_i('AV1a', s, [a, int, 4, 0, 1])")));
+  EXPECT_EQ(get_att_var(f.run, t("b")), std::nullopt);
+}
+
+TEST(Variables, TargetReferences) {
+  const std::string facts = "attri_i(a, ['CustName', char, 30, 0, '', 1]). p_auxname(a, 'AV1a'). ";
+  struct Case {
+    const char* levels;
+    const char* scope;
+    const char* ref;
+    bool recorded;
+  } cases[] = {
+      {"[[b, 'other'], [a, 'this.a']]", "dec", "this.a", true},
+      {"[]", "dec", "AV1a", true},
+      {"[]", "nodec", "AV1a", false},
+      // The table-qualified column needs the expression translator: the name.
+      {"[[a, 3]]", "dec", "CustName", true},
+      {"[[b, 'x']]", "nodec", "CustName", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.levels) + " " + c.scope);
+    Fixture f(facts);
+    EXPECT_EQ(var_target_ref(f.run, t("a"), t(c.levels), c.scope), c.ref);
+    EXPECT_EQ(f.eng.facts().exists(t("fld_to_dcl_i(a, s, _)")), c.recorded);
+  }
 }
 
 TEST(Variables, ReadCommittedMatrix) {

@@ -115,8 +115,8 @@ const char* kForm =
     "lit_i(4, 1, s(2), [ctlname('Lines')]). "
     "lit_i(5, 1, s(t('&Amt', 23), 2), [ctrltype(edit, 0)]). "
     "lit_i(6, 1, t('&Pic', 23), [ctrltype(bitmap, 0)]). "
-    "attri_i('&Co', ['&Co', char, 10, 0, '', 0]). attri_i('&Qty', ['&Qty', int, 4, 0, '', 0]). "
-    "attri_i('&Amt', ['&Amt', int, 9, 2, '', 0]). attri_i('&Pic', ['&Pic', bits, 1024, 0, '', 0]). "
+    "attri_i('&Co', ['Co', char, 10, 0, '', 0]). attri_i('&Qty', ['Qty', int, 4, 0, '', 0]). "
+    "attri_i('&Amt', ['Amt', int, 9, 2, '', 0]). attri_i('&Pic', ['Pic', bits, 1024, 0, '', 0]). "
     "rule_i(1, dim('&Qty', [4])). ";
 
 std::string prop(ExprRun& r, const char* control, const char* property, const char* mode) {
@@ -234,8 +234,8 @@ TEST(ControlProps, Assignments) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ExprRun r(std::string(kForm) + "pgm_id([1, " + c.kind + ", 'X']). " + c.facts +
-              "attri_i('&D', ['&D', date, 8, 0, '', 0]). attri_i('&T', ['&T', dtime, 10, 8, '', 0]). "
-              "attri_i('&T0', ['&T0', dtime, 10, 0, '', 0]). attri_i('&N', ['&N', int, 4, 0, '', 0]). ");
+              "attri_i('&D', ['D', date, 8, 0, '', 0]). attri_i('&T', ['T', dtime, 10, 8, '', 0]). "
+              "attri_i('&T0', ['T0', dtime, 10, 0, '', 0]). attri_i('&N', ['N', int, 4, 0, '', 0]). ");
     const Term target = term(c.target);
     OptType type = c.target_kind == 29 ? OptType(type_desc("char", 1024)) : var_type(r.run, target);
     ASSERT_TRUE(gen_assign_value(r.run, type, term(c.tokens), target, c.ref, {}, c.target_kind));

@@ -33,8 +33,8 @@ std::string call(ExprRun& r, const std::vector<Tk>& t) {
 }
 
 const char* kVars =
-    "attri_i('&N', ['&N', int, 5, 0, '', 0]). attri_i('&S', ['&S', char, 20, 0, '', 0]). "
-    "attri_i('&D', ['&D', date, 8, 0, '', 0]). attri_i('&T', ['&T', dtime, 10, 8, '', 0]). ";
+    "attri_i('&N', ['N', int, 5, 0, '', 0]). attri_i('&S', ['S', char, 20, 0, '', 0]). "
+    "attri_i('&D', ['D', date, 8, 0, '', 0]). attri_i('&T', ['T', dtime, 10, 8, '', 0]). ";
 
 TEST(JavaFunctions, Rows) {
   struct Case {

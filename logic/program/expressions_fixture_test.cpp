@@ -17,11 +17,13 @@
 #include "logic/core/attributes.h"
 #include "logic/core/golden.h"
 #include "logic/core/rule_terms.h"
+#include "logic/java/class_frame.h"
 #include "logic/java/java_types.h"
 #include "logic/javaui/control_classes.h"
 #include "logic/javaui/control_props.h"
 #include "logic/program/expressions.h"
 #include "logic/sql/form_controls.h"
+#include "tests/java_check/java_check.h"
 
 namespace qn::logic {
 namespace {
@@ -62,14 +64,15 @@ std::vector<std::string> run_case(const std::vector<Term>& facts, const Term& c,
   return run.capture()->all_lines();
 }
 
-std::string declarations(const std::vector<Term>& facts, bool web, std::map<std::string, std::string> temps) {
+std::string declarations(const std::vector<Term>& facts, std::string_view kind, std::map<std::string, std::string> temps) {
+  const bool web = kind == "web";
   engine::Engine eng;
   Run run(eng);
   for (const Term& f : facts) eng.facts().assertz(f);
   std::string out;
   for (const Term& a : eng.facts().clauses("attri_i", 2)) {
     auto desc = a.arg(2).list_items();
-    std::string name = text_of(a.arg(1)).substr(1);
+    std::string name = text_of(desc[0]);
     std::string type = get_c_type(desc[1], desc[2].as_int(), desc[3].as_int());
     std::string dims, init;
     if (auto d = var_dim(run, a.arg(1))) {
@@ -81,9 +84,11 @@ std::string declarations(const std::vector<Term>& facts, bool web, std::map<std:
     }
     out += "  " + type + dims + " " + name + init + ";\n";
     temps.erase(name);
+    temps.erase(text_of(a.arg(1)));
   }
   for (const auto& [name, type] : temps) out += "  " + type + " " + name + ";\n";
-  for (const Term& l : eng.facts().clauses("lit_i", 4)) {
+  // The controls of a panel's form.
+  for (const Term& l : kind == "proc" ? std::vector<Term>{} : eng.facts().clauses("lit_i", 4)) {
     for (const Term& p : l.arg(4).list_items()) {
       if (!p.is_compound() || p.functor() != "ctrltype") continue;
       const std::string kind = text_of(p.arg(1));
@@ -120,31 +125,29 @@ TEST(ExpressionsFixture, CasesAndJava) {
     actual << engine::clause_text(fact("case", {c.arg(1), c.arg(2), c.arg(3), Term::list(got)})) << "\n";
     w.body.insert(w.body.end(), lines.begin(), lines.end());
   }
-  // Each kind's lines in a class of that kind.
-  const std::map<std::string, std::pair<std::string, std::string>> classes = {
-      {"proc", {"PExpressions", "QNProcedure"}},
-      {"scr", {"WExpressions", "QNWorkpanel"}},
-      {"web", {"HExpressions", "com.quenora.webpanels.QNWebPanel"}}};
-  std::string files;
+  // Each kind's lines in a class of that kind, with its imports and superclass.
+  const std::map<std::string, std::string> classes = {
+      {"proc", "PExpressions"}, {"scr", "WExpressions"}, {"web", "HExpressions"}};
+  std::vector<std::string> files;
   for (const auto& [kind, w] : kinds) {
-    const auto& [cls, super] = classes.at(kind);
-    std::ofstream f(out / (cls + ".java"));
-    f << "public class " << cls << " extends " << super << "\n{\n"
-      << declarations(facts, kind == "web", w.temporaries) << "\n  void expressions()\n  {\n";
+    engine::Engine eng;
+    logic::Run run(eng);
+    for (const Term& f : facts) eng.facts().assertz(f);
+    const std::string cls = classes.at(kind);
+    const fs::path file = out / (cls + ".java");
+    std::ofstream f(file);
+    for (const std::string& imp : class_imports(run, kind)) f << "import " << imp << ";\n";
+    f << "\npublic class " << cls << " extends " << class_superclass(run, kind) << "\n{\n"
+      << declarations(facts, kind, w.temporaries) << "\n  void expressions()\n  {\n";
     for (const std::string& l : w.body) f << "    " << l << "\n";
     f << "  }\n}\n";
-    files += " " + (out / (cls + ".java")).string();
+    files.push_back(file.string());
   }
-  const std::string javac = QN_JAVAC, java = QN_JAVA;
-  if (javac.empty() || java.empty()) GTEST_SKIP() << "no JDK";
-  const std::string check = std::string(QN_SOURCE_DIR) + "/tests/java_check/JavaSyntaxCheck.java";
-  EXPECT_EQ(std::system((java + " " + check + files).c_str()), 0) << "the JDK parser rejects" << files;
-  std::string stubs;
-  for (const auto& e : fs::recursive_directory_iterator(fs::path(QN_SOURCE_DIR) / "tests" / "java_runtime_stub")) {
-    if (e.path().extension() == ".java") stubs += " " + e.path().string();
-  }
-  EXPECT_EQ(std::system((javac + " -nowarn -d " + (out / "classes").string() + stubs + files).c_str()), 0)
-      << "javac rejects" << files;
+  if (!test::java::available()) GTEST_SKIP() << "no JDK";
+  const auto parsed = test::java::parse(files);
+  EXPECT_EQ(parsed.status, 0) << parsed.output;
+  const auto compiled = test::java::compile_against_stub(files, (out / "classes").string());
+  EXPECT_EQ(compiled.status, 0) << compiled.output;
 }
 
 }  // namespace

@@ -83,10 +83,10 @@ TEST(Expressions, ControlTypePrefixes) {
 // Variables of the cases: numbers A, B, C; text Name of 10; date D;
 // date-time T.
 const char* kVars =
-    "attri_i('&A', ['&A', int, 5, 0, '', 0]). attri_i('&B', ['&B', int, 4, 0, '', 0]). "
-    "attri_i('&C', ['&C', int, 9, 2, '', 0]). attri_i('&Name', ['&Name', char, 10, 0, '', 0]). "
-    "attri_i('&D', ['&D', date, 8, 0, '', 0]). attri_i('&T', ['&T', dtime, 10, 8, '', 0]). "
-    "attri_i('&Arr', ['&Arr', int, 4, 0, '', 0]). attri_i('&Arr0', ['&Arr0', int, 4, 0, '', 0]). "
+    "attri_i('&A', ['A', int, 5, 0, '', 0]). attri_i('&B', ['B', int, 4, 0, '', 0]). "
+    "attri_i('&C', ['C', int, 9, 2, '', 0]). attri_i('&Name', ['Name', char, 10, 0, '', 0]). "
+    "attri_i('&D', ['D', date, 8, 0, '', 0]). attri_i('&T', ['T', dtime, 10, 8, '', 0]). "
+    "attri_i('&Arr', ['Arr', int, 4, 0, '', 0]). attri_i('&Arr0', ['Arr0', int, 4, 0, '', 0]). "
     "rule_i(1, dim('&Arr', [10])). rule_i(1, dim('&Arr0', [3, 4])). rule_i(1, arrbase('&Arr0', [0])). ";
 
 TEST(Expressions, Grammar) {

@@ -9,14 +9,11 @@ namespace qn::logic::pending {
 
 using engine::Term;
 
-// Until var_target_ref/4 is built: its auxiliary-name rule, else its last
-// rule, the attribute's name (without the "&" of a variable).
+// A reference inside an expression: no levels, the variable recorded.
 std::optional<std::string> var_target_ref(Run& run, const Term& name) {
-  if (auto aux = auxname(run, name)) return aux;
-  std::string n = text_of(name);
-  if (!n.empty() && n.front() == '&') n.erase(0, 1);
-  if (n.empty()) return std::nullopt;
-  return n;
+  std::string ref = logic::var_target_ref(run, name, Term::nil(), "dec");
+  if (ref.empty()) return std::nullopt;
+  return ref;
 }
 
 std::optional<std::string> temp_var(Run& run, const TypeDesc& type) {

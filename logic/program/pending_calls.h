@@ -19,7 +19,7 @@
 namespace qn::logic::pending {
 
 // var_target_ref/4 (Name, no levels, scope dec): the Java reference of a
-// variable or attribute.
+// variable or attribute, recorded as a variable of the program.
 std::optional<std::string> var_target_ref(Run& run, const engine::Term& name);
 // temp_var/3 with usage u: a temporary of the type, marked used.
 std::optional<std::string> temp_var(Run& run, const TypeDesc& type);

@@ -52,7 +52,7 @@ TEST(FormControls, ItemControlTypes) {
       "lit_i(6, 2, button('Ok'), [ctlname('OkBtn')]). "
       "lit_i(7, 1, s(t('&Amt', 23), 2), [ctrltype(edit, 0)]). "
       "lit_i(8, 1, rect(1), []). "
-      "attri_i('&Pic', ['&Pic', bits, 100, 0, '', 0]). model_num_i(1). ";
+      "attri_i('&Pic', ['Pic', bits, 100, 0, '', 0]). model_num_i(1). ";
   struct Case {
     const char* name;
     const char* item;

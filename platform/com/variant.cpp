@@ -60,7 +60,10 @@ BSTR bstr_from_1252(std::string_view text) {
 }
 
 std::string text_1252_of(BSTR s) {
-  return platform::cp1252_from_utf16(std::u16string_view(s ? s : u"", SysStringLen(s)));
+  // The classes read a BSTR as a zero-terminated text: it ends at its first
+  // NUL.
+  std::u16string_view text(s ? s : u"", SysStringLen(s));
+  return platform::cp1252_from_utf16(text.substr(0, text.find(u'\0')));
 }
 
 // ---------------------------------------------------------------- VARIANT

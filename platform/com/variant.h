@@ -139,7 +139,7 @@ void SysFreeString(BSTR s);
 UINT SysStringLen(BSTR s);      // in UTF-16 units, 0 for null
 UINT SysStringByteLen(BSTR s);  // in bytes, 0 for null
 
-// Windows-1252 texts to and from BSTRs.
+// Windows-1252 texts to and from BSTRs. A BSTR's text ends at its first NUL.
 BSTR bstr_from_1252(std::string_view text);
 std::string text_1252_of(BSTR s);
 

@@ -52,6 +52,11 @@ TEST(ComBstr, LengthPrefixAndZero) {
   EXPECT_EQ(euro[0], 0x20AC);
   EXPECT_EQ(text_1252_of(euro), "\x80 \xE9");
   SysFreeString(euro);
+
+  // A class reads the text up to its first NUL.
+  BSTR cut = SysAllocStringLen(u"ab\0cd", 5);
+  EXPECT_EQ(text_1252_of(cut), "ab");
+  SysFreeString(cut);
 }
 
 TEST(ComVariant, CopyAndClear) {

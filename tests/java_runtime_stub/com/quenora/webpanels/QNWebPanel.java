@@ -1,11 +1,13 @@
+// Test stand-in of the runtime library: compiled against by the generator's
+// tests, never installed.
 package com.quenora.webpanels;
 
 import java.util.Date;
 
-/** A web panel. */
 public class QNWebPanel {
   public int context;
   public int remoteHandle;
+  // Standard constants: Qnnewline char(4).
   public String QN_nl = "\r\n";
 
   // userid( char(1), int(9), int(9), char(254) : char(40)

@@ -1,0 +1,103 @@
+import com.quenora.qnoffice.QnMail;
+import java.nio.charset.StandardCharsets;
+import java.nio.file.Files;
+import java.nio.file.Path;
+import java.util.Date;
+
+/**
+ * A Java program mailing through libQnOffice: it sends a message with an
+ * attachment to ADDRESS through SERVER's SMTP service (AUTH LOGIN as USER),
+ * then receives it back through the POP3 service, deleting it there.
+ *
+ * <pre>
+ * java -cp qnoffice.jar:maildemo.jar -Djava.library.path=. MailDemo SERVER USER PASSWORD ADDRESS
+ * </pre>
+ *
+ * The module keeps texts in Windows-1252: "Grüße €" comes back as it was
+ * sent, while "Ā", which that code page lacks, comes back as "?".
+ */
+public class MailDemo {
+  static final String SUBJECT = "Gr\u00fc\u00dfe \u20ac \u0100";
+  static final String EXPECTED_SUBJECT = "Gr\u00fc\u00dfe \u20ac ?";
+  static final String ATTACHED = "Attached text.\n";
+  static final short NO_MESSAGE = 11;
+
+  static short report(String what, short code) {
+    System.out.println(what + ": " + code);
+    return code;
+  }
+
+  public static void main(String[] args) throws Exception {
+    if (args.length != 4) {
+      System.err.println("usage: MailDemo SERVER USER PASSWORD ADDRESS");
+      System.exit(2);
+    }
+    String server = args[0];
+    String user = args[1];
+    String password = args[2];
+    String address = args[3];
+    Path work = Files.createTempDirectory("maildemo");
+    Path attachment = work.resolve("note.txt");
+    Files.write(attachment, ATTACHED.getBytes(StandardCharsets.US_ASCII));
+    Path saved = Files.createDirectory(work.resolve("received"));
+
+    QnMail mail = new QnMail();
+    mail.setMode("I");
+    if (report("LoginSMTP", mail.LoginSMTP(server, "Mail Demo", address, user, password,
+        (short) 10)) != 0) {
+      System.exit(1);
+    }
+    short sent = report("Send", mail.Send(address, "", "", SUBJECT, "Hello from Java.",
+        attachment.toString()));
+    mail.Logout();
+    if (sent != 0) System.exit(1);
+
+    mail.setAttachDir(saved.toString());
+    String[] from = {""};
+    String[] to = {""};
+    String[] cc = {""};
+    String[] subject = {""};
+    String[] text = {""};
+    String[] attachments = {""};
+    Date[] dateSent = {null};
+    Date[] dateReceived = {null};
+    short code = NO_MESSAGE;
+    // The server may take a moment to deliver: ask again for up to ten seconds.
+    for (int attempt = 0; attempt < 20 && code == NO_MESSAGE; attempt++) {
+      if (attempt > 0) Thread.sleep(500);
+      if (report("LoginPOP3", mail.LoginPOP3(server, user, password, (short) 0, (short) 1,
+          (short) 10)) != 0) {
+        System.exit(1);
+      }
+      code = mail.Receive(from, to, cc, subject, text, attachments, dateSent, dateReceived);
+      mail.Logout();
+    }
+    report("Receive", code);
+    if (code != 0) System.exit(1);
+
+    System.out.println("From: " + from[0]);
+    System.out.println("Text: " + text[0].trim());
+    boolean subjectKept = subject[0].equals(EXPECTED_SUBJECT);
+    System.out.println("Subject as sent, but for the letter Windows-1252 lacks: "
+        + (subjectKept ? "yes" : "no, " + escaped(subject[0])));
+    // Attachments are saved in the attachment directory and listed by name.
+    Path back = saved.resolve(attachments[0].trim());
+    boolean attachmentKept = Files.isRegularFile(back)
+        && new String(Files.readAllBytes(back), StandardCharsets.US_ASCII).equals(ATTACHED);
+    System.out.println("Attachment " + back.getFileName() + " as sent: "
+        + (attachmentKept ? "yes" : "no, " + escaped(attachments[0]) + (Files.isRegularFile(back)
+            ? " holds " + escaped(new String(Files.readAllBytes(back), StandardCharsets.ISO_8859_1))
+            : " is missing")));
+    System.out.println("Sent on a date: " + (dateSent[0] != null ? "yes" : "no"));
+    mail.cleanup();
+    System.exit(subjectKept && attachmentKept ? 0 : 1);
+  }
+
+  static String escaped(String s) {
+    StringBuilder b = new StringBuilder();
+    for (char c : s.toCharArray()) {
+      b.append(c < 0x80 ? String.valueOf(c) : String.format("\\u%04x", (int) c));
+    }
+    return b.toString();
+  }
+}

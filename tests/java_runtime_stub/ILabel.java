@@ -1,2 +1,0 @@
-/** A label. */
-public class ILabel extends QNControl {}

@@ -1,5 +1,0 @@
-/** A combo box of a work panel. */
-public class QNComboBox extends QNControl {
-  public void addItem(Object value, String text) {}
-  public void removeAllItems() {}
-}

@@ -1,2 +1,0 @@
-/** An edit field of a work panel. */
-public class QNEdit extends QNControl {}

@@ -1,2 +1,0 @@
-/** A procedure. */
-public class QNProcedure extends QNProgram {}
