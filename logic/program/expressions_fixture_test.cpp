@@ -91,9 +91,9 @@ std::string declarations(const std::vector<Term>& facts, std::string_view kind, 
   for (const Term& l : kind == "proc" ? std::vector<Term>{} : eng.facts().clauses("lit_i", 4)) {
     for (const Term& p : l.arg(4).list_items()) {
       if (!p.is_compound() || p.functor() != "ctrltype") continue;
-      const std::string kind = text_of(p.arg(1));
-      auto cls = ctl_java_class(kind, Term::nil(), web);
-      out += "  " + cls->cls + " " + control_java_name(run, Term(), kind, l.arg(3)) + ";\n";
+      const std::string ctl_type = text_of(p.arg(1));
+      auto cls = ctl_java_class(ctl_type, Term::nil(), web);
+      out += "  " + cls->cls + " " + control_java_name(run, Term(), ctl_type, l.arg(3)) + ";\n";
     }
   }
   return out;
