@@ -215,12 +215,12 @@ TEST(Expressions, DefaultArguments) {
       {"str(", 2, "[]", "10"},
       {"str(", 3, "[]", "0"},
       {"age(", 2, "[]", "QNutil.now( )"},
-      {"ctodl(", 2, "[date,8,0,0]", "none"},  // the toolbox's date format codes
-      {"testcdate(", 2, "[]", "none"},
-      {"testcdt(", 2, "[]", "none"},
-      {"ctotl(", 2, "[]", "none"},
-      {"ctod(", 2, "[]", "none"},
-      {"ctot(", 2, "[]", "none"},
+      {"ctodl(", 2, "[date,8,0,0]", "2"},  // DMY of a Spanish model
+      {"testcdate(", 2, "[]", "2"},
+      {"testcdt(", 2, "[]", "2"},
+      {"ctotl(", 2, "[]", "2"},
+      {"ctod(", 2, "[]", "1"},
+      {"ctot(", 2, "[]", "1"},
       {"padr(", 3, "[]", "\" \""},
       {"padl(", 3, "[]", "\" \""},
       {"cmonth(", 2, "[]", "\"spa\""},
