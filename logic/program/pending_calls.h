@@ -1,9 +1,9 @@
 // The predicates of other modules that the translator calls, in the shapes
 // it uses (TypeDesc in place of descriptor terms): the Java naming module
 // (variables, temporaries, casts, standard constants), the program options,
-// and the date formats and user events of the toolbox. Those of a module not
-// yet in the tree fail here (or give nothing), and the translator's chain
-// goes on to its next rule, as the rule program does when a callee fails.
+// and the date formats and user events of the toolbox. Where a callee
+// fails (or gives nothing), the translator's chain goes on to its next rule,
+// as the rule program does.
 #pragma once
 
 #include <cstdint>
