@@ -81,24 +81,10 @@ const InterfaceDesc kTest{
          bind<&ITest::get_Last>},
     }};
 
-VARIANT text(const char* s) {
-  VARIANT v;
-  v.vt = VT_BSTR;
-  v.bstrVal = bstr_from_1252(s);
-  return v;
-}
-VARIANT i2(SHORT n) {
-  VARIANT v;
-  v.vt = VT_I2;
-  v.iVal = n;
-  return v;
-}
-VARIANT i4(LONG n) {
-  VARIANT v;
-  v.vt = VT_I4;
-  v.lVal = n;
-  return v;
-}
+// Short names for the tables below.
+constexpr auto text = text_variant;
+constexpr auto i2 = i2_variant;
+constexpr auto i4 = i4_variant;
 VARIANT missing() {
   VARIANT v;
   v.vt = VT_ERROR;

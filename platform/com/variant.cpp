@@ -74,6 +74,30 @@ void VariantInit(VARIANTARG* v) {
   v->llVal = 0;
 }
 
+VARIANT text_variant(std::string_view text) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_BSTR;
+  v.bstrVal = bstr_from_1252(text);
+  return v;
+}
+
+VARIANT i2_variant(SHORT n) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_I2;
+  v.iVal = n;
+  return v;
+}
+
+VARIANT i4_variant(LONG n) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_I4;
+  v.lVal = n;
+  return v;
+}
+
 HRESULT VariantClear(VARIANTARG* v) {
   if (!v) return E_INVALIDARG;
   if (v->vt == VT_BSTR) SysFreeString(v->bstrVal);
