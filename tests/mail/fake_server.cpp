@@ -8,6 +8,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 namespace qn::office::testing_support {
 namespace {
@@ -218,6 +219,13 @@ void FaultProxy::run() {
     ::close(server);
     ::close(client);
   }
+}
+
+std::string read_file(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
 }
 
 }  // namespace qn::office::testing_support

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <atomic>
+#include <filesystem>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -83,5 +84,8 @@ class FaultProxy {
 
 // Opens a listening socket on 127.0.0.1 with a port from the system.
 int listen_loopback(int& port);
+
+// The bytes of a file; empty when it cannot be read.
+std::string read_file(const std::filesystem::path& p);
 
 }  // namespace qn::office::testing_support
