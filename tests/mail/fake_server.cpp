@@ -60,16 +60,18 @@ FakeStep hang_up_with(std::vector<std::string> pieces, std::string until) {
   return s;
 }
 
-FakeServer::FakeServer(std::vector<FakeStep> script) : script_(std::move(script)) {
-  listen_fd_ = listen_loopback(port_);
-  thread_ = std::thread([this] { run(); });
+LoopbackListener::LoopbackListener(std::function<void()> serve) {
+  fd_ = listen_loopback(port_);
+  thread_ = std::thread(std::move(serve));
 }
 
-FakeServer::~FakeServer() {
+LoopbackListener::~LoopbackListener() {
   stop_ = true;
   thread_.join();
-  ::close(listen_fd_);
+  ::close(fd_);
 }
+
+FakeServer::FakeServer(std::vector<FakeStep> script) : script_(std::move(script)) {}
 
 std::string FakeServer::received() {
   std::lock_guard lock(mutex_);
@@ -77,29 +79,31 @@ std::string FakeServer::received() {
 }
 
 std::string FakeServer::services_file() const {
-  const auto path = std::filesystem::temp_directory_path() /
-                    ("qn_fake_services_" + std::to_string(::getpid()) + "_" + std::to_string(port_));
-  std::ofstream(path) << "smtp " << port_ << "/tcp\npop3 " << port_ << "/tcp\npop-3 " << port_
+  const auto path =
+      std::filesystem::temp_directory_path() /
+      ("qn_fake_services_" + std::to_string(::getpid()) + "_" + std::to_string(port()));
+  std::ofstream(path) << "smtp " << port() << "/tcp\npop3 " << port() << "/tcp\npop-3 " << port()
                       << "/tcp\n";
   return path.string();
 }
 
 void FakeServer::run() {
   std::size_t next = 0;
-  while (!stop_ && next < script_.size()) {
-    if (!readable(listen_fd_)) continue;
-    const int fd = ::accept(listen_fd_, nullptr, nullptr);
+  while (!listener_.stopping() && next < script_.size()) {
+    if (!readable(listener_.fd())) continue;
+    const int fd = ::accept(listener_.fd(), nullptr, nullptr);
     if (fd < 0) continue;
     std::string since;  // the client's bytes since the last step
     bool open = true;
     bool first = true;
-    while (open && !stop_ && next < script_.size()) {
+    while (open && !listener_.stopping() && next < script_.size()) {
       const FakeStep& step = script_[next];
       if (!first) {
         // Waits for the client's bytes that this step answers.
-        while (!stop_ && open &&
+        while (!listener_.stopping() && open &&
                !(since.size() >= step.until.size() &&
-                 since.compare(since.size() - step.until.size(), step.until.size(), step.until) == 0)) {
+                 since.compare(since.size() - step.until.size(), step.until.size(), step.until) ==
+                     0)) {
           if (!readable(fd)) continue;
           char buf[65536];
           const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
@@ -111,14 +115,14 @@ void FakeServer::run() {
           std::lock_guard lock(mutex_);
           received_.append(buf, static_cast<std::size_t>(n));
         }
-        if (!open || stop_) break;
+        if (!open || listener_.stopping()) break;
       }
       first = false;
       since.clear();
       ++next;
       if (step.kind == FakeStep::Kind::kStall) {
         // Keeps reading (and recording) until the test ends.
-        while (!stop_) {
+        while (!listener_.stopping()) {
           if (!readable(fd)) continue;
           char buf[4096];
           const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
@@ -137,7 +141,7 @@ void FakeServer::run() {
     }
     // After the script: whatever the client still sends is recorded until
     // it closes (its QUIT, say), for a tenth of a second at most.
-    for (int i = 0; open && i < 5 && !stop_; ++i) {
+    for (int i = 0; open && i < 5 && !listener_.stopping(); ++i) {
       if (!readable(fd)) continue;
       char buf[4096];
       const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
@@ -150,21 +154,12 @@ void FakeServer::run() {
 }
 
 FaultProxy::FaultProxy(int target_port, Direction direction, long after_bytes, Fault fault)
-    : target_port_(target_port), direction_(direction), after_bytes_(after_bytes), fault_(fault) {
-  listen_fd_ = listen_loopback(port_);
-  thread_ = std::thread([this] { run(); });
-}
-
-FaultProxy::~FaultProxy() {
-  stop_ = true;
-  thread_.join();
-  ::close(listen_fd_);
-}
+    : target_port_(target_port), direction_(direction), after_bytes_(after_bytes), fault_(fault) {}
 
 void FaultProxy::run() {
-  while (!stop_) {
-    if (!readable(listen_fd_)) continue;
-    const int client = ::accept(listen_fd_, nullptr, nullptr);
+  while (!listener_.stopping()) {
+    if (!readable(listener_.fd())) continue;
+    const int client = ::accept(listener_.fd(), nullptr, nullptr);
     if (client < 0) continue;
     const int server = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in a{};
@@ -179,7 +174,7 @@ void FaultProxy::run() {
     long passed = 0;
     bool stalled = false;
     const int from = direction_ == Direction::kToServer ? client : server;
-    while (!stop_) {
+    while (!listener_.stopping()) {
       const auto events = [&](int fd) { return static_cast<short>(stalled && fd == from ? 0 : POLLIN); };
       pollfd p[2] = {{client, events(client), 0}, {server, events(server), 0}};
       if (::poll(p, 2, kPollMs) <= 0) continue;
