@@ -74,26 +74,31 @@ void VariantInit(VARIANTARG* v) {
   v->llVal = 0;
 }
 
-VARIANT text_variant(std::string_view text) {
+namespace {
+
+VARIANT empty_of_type(VARTYPE vt) {
   VARIANT v;
   VariantInit(&v);
-  v.vt = VT_BSTR;
+  v.vt = vt;
+  return v;
+}
+
+}  // namespace
+
+VARIANT text_variant(std::string_view text) {
+  VARIANT v = empty_of_type(VT_BSTR);
   v.bstrVal = bstr_from_1252(text);
   return v;
 }
 
 VARIANT i2_variant(SHORT n) {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = VT_I2;
+  VARIANT v = empty_of_type(VT_I2);
   v.iVal = n;
   return v;
 }
 
 VARIANT i4_variant(LONG n) {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = VT_I4;
+  VARIANT v = empty_of_type(VT_I4);
   v.lVal = n;
   return v;
 }
