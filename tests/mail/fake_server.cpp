@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 namespace qn::office::testing_support {
 namespace {
@@ -87,6 +88,17 @@ std::string FakeServer::services_file() const {
   return path.string();
 }
 
+bool FakeServer::take(int fd, std::string* since) {
+  if (!readable(fd)) return true;
+  char buf[65536];
+  const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+  if (n <= 0) return false;
+  if (since) since->append(buf, static_cast<std::size_t>(n));
+  std::lock_guard lock(mutex_);
+  received_.append(buf, static_cast<std::size_t>(n));
+  return true;
+}
+
 void FakeServer::run() {
   std::size_t next = 0;
   while (!listener_.stopping() && next < script_.size()) {
@@ -100,20 +112,8 @@ void FakeServer::run() {
       const FakeStep& step = script_[next];
       if (!first) {
         // Waits for the client's bytes that this step answers.
-        while (!listener_.stopping() && open &&
-               !(since.size() >= step.until.size() &&
-                 since.compare(since.size() - step.until.size(), step.until.size(), step.until) ==
-                     0)) {
-          if (!readable(fd)) continue;
-          char buf[65536];
-          const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-          if (n <= 0) {
-            open = false;
-            break;
-          }
-          since.append(buf, static_cast<std::size_t>(n));
-          std::lock_guard lock(mutex_);
-          received_.append(buf, static_cast<std::size_t>(n));
+        while (!listener_.stopping() && open && !std::string_view(since).ends_with(step.until)) {
+          open = take(fd, &since);
         }
         if (!open || listener_.stopping()) break;
       }
@@ -122,13 +122,7 @@ void FakeServer::run() {
       ++next;
       if (step.kind == FakeStep::Kind::kStall) {
         // Keeps reading (and recording) until the test ends.
-        while (!listener_.stopping()) {
-          if (!readable(fd)) continue;
-          char buf[4096];
-          const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-          if (n <= 0) break;
-          std::lock_guard lock(mutex_);
-          received_.append(buf, static_cast<std::size_t>(n));
+        while (!listener_.stopping() && take(fd, nullptr)) {
         }
         open = false;
         break;
@@ -141,14 +135,7 @@ void FakeServer::run() {
     }
     // After the script: whatever the client still sends is recorded until
     // it closes (its QUIT, say), for a tenth of a second at most.
-    for (int i = 0; open && i < 5 && !listener_.stopping(); ++i) {
-      if (!readable(fd)) continue;
-      char buf[4096];
-      const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-      if (n <= 0) break;
-      std::lock_guard lock(mutex_);
-      received_.append(buf, static_cast<std::size_t>(n));
-    }
+    for (int i = 0; open && i < 5 && !listener_.stopping(); ++i) open = take(fd, nullptr);
     ::close(fd);
   }
 }

@@ -71,6 +71,9 @@ class FakeServer {
 
  private:
   void run();
+  // Records what the client sent, if anything (in since too, when given);
+  // false once the client has closed.
+  bool take(int fd, std::string* since);
 
   std::vector<FakeStep> script_;
   std::mutex mutex_;
