@@ -11,7 +11,8 @@
 #include "logic/core/spec_files.h"
 #include "logic/core/state_file.h"
 #include "logic/core/tokens.h"
-#include "logic/core/unsupported.h"
+#include "logic/java/java_naming.h"
+#include "logic/java/unsupported.h"
 #include "platform/cp1252.h"
 #include "platform/path.h"
 
@@ -186,9 +187,12 @@ bool process_spec_file(Run& run, const Term& kind, const std::string& file, int6
     std::string model_dir;
     if (!model_info_dir(run, model, model_dir)) break;
     model_dir = with_backslash(model_dir);
-    // No source of an earlier run may remain.
-    for (const std::string& old : list_directory(run, model_dir + program)) {
-      delete_file(run, model_dir + old);
+    // No source of an earlier run may remain, beside the model or in its
+    // package folder (where sources go when PACKAGE is set).
+    std::vector<std::string> dirs{model_dir};
+    if (const std::string package = package_dir(run); !package.empty()) dirs.push_back(model_dir + package);
+    for (const std::string& dir : dirs) {
+      for (const std::string& old : list_directory(run, dir + program)) delete_file(run, dir + old);
     }
     run.facts().abolish("p_auxname", 2);
     bool aux_ok = true;

@@ -6,7 +6,8 @@
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
-#include "logic/core/unsupported.h"
+#include "logic/java/class_frame.h"
+#include "logic/java/unsupported.h"
 
 namespace qn::logic {
 
@@ -22,7 +23,12 @@ bool placeholder(Run& run, int64_t number, const Term& spec_with_kind) {
 
 }  // namespace
 
-bool java_gen_start(Run&, int64_t) { return true; }
+bool java_gen_start(Run& run, int64_t model) {
+  run.facts().abolish("dir_i", 2);
+  run.facts().abolish("torename_i", 3);
+  prepare_package_dir(run, model);
+  return true;
+}
 bool java_gen_end(Run&, int64_t) { return true; }
 bool java_before_object(Run&, int64_t, const Term&, int64_t, const Term&) { return true; }
 
@@ -75,28 +81,18 @@ void set_pgm_id(Run& run, int64_t number, const Term& kind, const Term& name) {
   run.facts().assertz(Term::compound("pgm_id", {Term::list({Term::integer(number), kind, name})}));
 }
 
-void set_current_pgm(Run&, int64_t, const Term&, const Term&) {}
-
-bool gen_class_start(Run& run, int64_t model, std::string_view kind, std::string_view class_name) {
-  if (!open_model_output(run, model, std::string(class_name) + java_source_extension())) return false;
-  static const std::vector<const char*> proc_imports = {
-      "java.sql.*", "com.quenora.db.driver.*", "com.quenora.*", "com.quenora.reports.*",
-      "com.quenora.distributed.*"};
-  static const std::vector<const char*> web_imports = {
-      "com.quenora.*", "com.quenora.db.driver.*", "com.quenora.distributed.*",
-      "com.quenora.webpanels.*", "java.sql.*"};
-  static const std::vector<const char*> ce_imports = {"com.quenora.*"};
-  static const std::vector<const char*> other_imports = {
-      "com.quenora.*", "com.quenora.db.driver.*", "com.quenora.distributed.*",
-      "com.quenora.uifactory.*", "java.sql.*"};
-  const auto& imports = (kind == "proc" || kind == "rpt") ? proc_imports
-                        : kind == "web"                   ? web_imports
-                        : kind == "ce"                    ? ce_imports
-                                                          : other_imports;
-  std::string head;
-  for (const char* imp : imports) head += std::string("import ") + imp + ";\n";
-  head += "\npublic final class $cls$";
-  return Out(run, {{"cls", std::string(class_name)}}).emit(head).open("{").ok();
+void set_current_pgm(Run& run, int64_t, const Term&, const Term& name) {
+  auto& facts = run.facts();
+  facts.abolish("current_pgm_i", 1);
+  facts.assertz(Term::compound("current_pgm_i", {Term::string(kind_pgm_name(run, text_of(name)))}));
+  // The per-program facts a new program starts without.
+  for (const auto& [pred, arity] : std::initializer_list<std::pair<const char*, uint32_t>>{
+           {"open_i", 1}, {"endpgm_i", 0}, {"embsql_cursor_i", 2}, {"fld_to_dcl_i", 3},
+           {"subfile_elements_i", 2}, {"in_event_i", 1}, {"fld_initial_i", 2},
+           {"obj_parm_byref_i", 1}, {"var_def_i", 2}, {"local_func_i", 2}, {"extrn_pgm_ref_i", 2},
+           {"parm_names_i", 1}, {"declared_as_main_i", 0}}) {
+    facts.abolish(pred, arity);
+  }
 }
 
 bool gen_execute_int(Run& run, std::string_view) {
@@ -113,6 +109,5 @@ bool gen_execute_int(Run& run, std::string_view) {
 }
 
 bool gen_var_declarations(Run&) { return true; }
-bool declare_generated_var(Run&, std::string_view, std::string_view) { return true; }
 
 }  // namespace qn::logic

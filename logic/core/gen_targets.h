@@ -17,7 +17,8 @@
 namespace qn::logic {
 
 // --- the Java generation pass ---------------------------------------------
-// java_gen_start/1 and java_gen_end/1: start and end of the pass.
+// java_gen_start/1 (the package folders below the model's directory) and
+// java_gen_end/1: start and end of the pass.
 bool java_gen_start(Run& run, int64_t model);
 bool java_gen_end(Run& run, int64_t model);
 // java_before_object/4: per-object preparation of the Java pass.
@@ -49,19 +50,14 @@ bool gen_menubar_object(Run& run, int64_t number, const engine::Term& spec);
 std::optional<int64_t> obj_classid(std::string_view kind);
 
 // --- the Java frame the placeholder class uses -------------------------------
-// set_pgm_id/3 and set_current_pgm/3.
+// set_pgm_id/3 and set_current_pgm/3: current_pgm_i/1 becomes the
+// program's name and the per-program facts are cleared.
 void set_pgm_id(Run& run, int64_t number, const engine::Term& kind, const engine::Term& name);
 void set_current_pgm(Run& run, int64_t number, const engine::Term& kind, const engine::Term& name);
-// Opens ClassName.java in the model's generation directory, writes the
-// package and imports of the kind and the class header
-// "public final class <ClassName>" with "{".
-bool gen_class_start(Run& run, int64_t model, std::string_view kind, std::string_view class_name);
 // gen_execute_int/1: the execute method and the header of execute_int; the
 // caller writes its body and ends the method.
 bool gen_execute_int(Run& run, std::string_view program_name);
 // The variable declarations of the program (record_var_decl/3 facts).
 bool gen_var_declarations(Run& run);
-// Records a generated variable for the declarations.
-bool declare_generated_var(Run& run, std::string_view name, std::string_view java_type);
 
 }  // namespace qn::logic

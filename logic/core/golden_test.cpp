@@ -68,7 +68,7 @@ TEST(GoldenRunner, PassesFailsWithADiffAndFindsNewCases) {
   EXPECT_EQ(report,
             "--- expected/bmainbar.java\n"
             "+++ actual/bmainbar.java\n"
-            "@@ -15,7 +15,7 @@\n"
+            "@@ -14,7 +14,7 @@\n"
             "    {\n"
             "    }\n"
             " \n"

@@ -45,6 +45,10 @@ std::string ini_read(Run& run, std::string_view file, std::string_view section,
 std::vector<std::string> list_directory(Run& run, std::string_view pattern);
 // deletefile/1.
 bool delete_file(Run& run, std::string_view path);
+// mkdir/1: one folder (its parent must exist).
+bool make_directory(Run& run, std::string_view path);
+// A folder of that path exists (a directory listing of the path itself).
+bool directory_exists(Run& run, std::string_view path);
 
 // The clock of the run (date and time of generation).
 struct ClockTime {

@@ -18,8 +18,11 @@
 #include "host/source_writer.h"
 #include "host/term_value.h"
 #include "kb/attribute_queries.h"
+#include "kb/file_copy.h"
+#include "kb/kb_records.h"
 #include "kb/list_terms.h"
 #include "kb/model_queries.h"
+#include "kb/program_file_rebuild.h"
 #include "kb/saved_property.h"
 #include "kb/table_relations.h"
 #include "kb/text_utils.h"
@@ -692,6 +695,78 @@ bool p_i_idxproperty(Run& run, std::span<Term> a) {
   return true;
 }
 
+// The attribute list must be a proper list of integers ([] allowed); the
+// name comes in upper case, cut to the object name length of tables.
+bool p_i_index_needed(Run& run, std::span<Term> a) {
+  int32_t model = 0, table = 0;
+  int index = 0;
+  if (!ints_in(a, {&model, &table}) || !through_slots(a, {2, 4}, [&] {
+        const TermValue* cur = &host::term_slot(0);
+        for (; cur->is_cons(); cur = &cur->args[1]) {
+          if (cur->args[0].kind != host::kTermInt) return 0;
+        }
+        if (!cur->is_nil()) return 0;
+        static kb::AttList list;
+        list.count = 0;
+        std::string name;
+        if (!kb::list_to_ints(host::term_slot(0), list) ||
+            !kb::find_matching_index(model, table, list, index, &name)) {
+          return 0;
+        }
+        const int len = kb::object_name_length(kb::resolve_model(model), 7);
+        if (len >= 1 && len < static_cast<int>(name.size())) name.resize(static_cast<size_t>(len));
+        return host::term_unify_atom(name, host::term_slot(1)) ? 1 : 0;
+      }) || !int_out(a[3], index)) {
+    return failed(run, "i_index_needed");
+  }
+  return true;
+}
+
+bool p_i_append_file(Run& run, std::span<Term> a) {
+  if (!through_slots(a, {0, 1}, [] { return kb::concat_files(host::term_slot(0), host::term_slot(1)); })) {
+    return failed(run, "i_append_file");
+  }
+  return true;
+}
+
+bool p_i_stqnprgs(Run& run, std::span<Term> a) {
+  int32_t model = 0, type = 0, generator = 0;
+  if (!ints_in(a, {&model, &type, &generator}) || !kb::prg_file_start(model, type, generator)) {
+    return failed(run, "i_stqnprgs");
+  }
+  return true;
+}
+
+// The two integers are checked and not used.
+bool p_i_clqnprgs(Run& run, std::span<Term> a) {
+  int32_t x = 0, y = 0;
+  if (!ints_in(a, {&x, &y}) || !kb::prg_file_close()) return failed(run, "i_clqnprgs");
+  return true;
+}
+
+// (Model, Type, Mode, Number, Name, Description, [Flag1, Flag2, Text1, Text2])
+bool p_i_nxqnprgs(Run& run, std::span<Term> a) {
+  int32_t model = 0, type = 0, mode = 0;
+  if (!ints_in(a, {&model, &type, &mode}) || !through_slots(a, {3, 4, 5, 6}, [&] {
+        return kb::prg_file_next(model, type, mode, host::term_slot(0), host::term_slot(1), host::term_slot(2),
+                                 host::term_slot(3));
+      })) {
+    return failed(run, "i_nxqnprgs");
+  }
+  return true;
+}
+
+// (Model, Type, Number, Name, Description, [Flag1, Flag2, Text1, Text2])
+bool p_i_wqnprgs(Run& run, std::span<Term> a) {
+  int32_t model = 0, type = 0, number = 0;
+  if (!ints_in(a, {&model, &type, &number}) || !through_slots(a, {3, 4, 5}, [&] {
+        return kb::prg_file_write(model, type, number, host::term_slot(0), host::term_slot(1), host::term_slot(2));
+      })) {
+    return failed(run, "i_wqnprgs");
+  }
+  return true;
+}
+
 // One entry per predicate. Predicates of the knowledge base, the
 // configuration and the property model join this table in the same way.
 constexpr HostPredicateEntry kHostPredicates[] = {
@@ -738,6 +813,12 @@ constexpr HostPredicateEntry kHostPredicates[] = {
     {"i_tblname", 3, p_i_tblname},
     {"i_called_pgms", 4, p_i_called_pgms},
     {"i_closuret", 6, p_i_closuret},
+    {"i_index_needed", 5, p_i_index_needed},
+    {"i_append_file", 2, p_i_append_file},
+    {"i_stqnprgs", 3, p_i_stqnprgs},
+    {"i_clqnprgs", 2, p_i_clqnprgs},
+    {"i_nxqnprgs", 7, p_i_nxqnprgs},
+    {"i_wqnprgs", 6, p_i_wqnprgs},
 };
 
 DialogSenders default_dialog_senders() {

@@ -419,72 +419,8 @@ class KbPredicates : public HostInterfaceTest {
   fs::path old_cwd_;
 };
 
-TEST_F(KbPredicates, ObjectsAndTexts) {
-  open("tests/fixtures/demo-kb.txt", 5);
-  check({
-      {"i_nextobj(5, 1, 0, X)", "5, 1, 0, 2"},
-      {"i_nextobj(5, 1, 4, X)", "fails"},  // nothing behind: 0
-      {"i_nextobj(5, 1, 0, 3)", "fails"},
-      {"i_nextobj(m, 1, 0, X)", "fails"},
-      {"i_obj_info(5, 1, 2, N, G, D, x)", "5, 1, 2, 'PRINTI', 'SALESGROUP', 'Prints invoices', x"},
-      {"i_obj_info(0, 1, 3, N, G, D, 7)", "0, 1, 3, 'CUSTLI', '', 'Customer list', 7"},
-      {"i_obj_info(5, 1, 99, N, G, D, E)", "fails"},
-      {"i_obj_info(5, 1, 2, 'OTHER', G, D, E)", "fails"},
-      {"i_tblname(5, 1, N)", "5, 1, 'CUSTOMER'"},
-      {"i_tblname(5, 3, N)", "fails"},
-      {"i_need_reorg(5, 2)", "5, 2"},
-      {"i_need_reorg(5, 1)", "fails"},
-      {"i_called_pgms(5, 3, 4, L)", "5, 3, 4, [[998|'runme.exe'],[1|2]]"},
-      {"i_called_pgms(5, 1, 3, L)", "5, 1, 3, []"},
-      {"i_called_pgms(5, 1, 3, [x])", "fails"},
-      {"i_vaux(0, 'AMOUNT', 12, 65, V)", "0, 'AMOUNT', 12, 65, 'A12AMOUNT'"},
-      {"i_vaux(0, \"QnSysVar\", 12, 65, V)", "0, \"QnSysVar\", 12, 65, 'QnSysVar'"},
-      {"i_vaux(0, 7, 12, 65, V)", "fails"},
-      {"i_itos(12345, 3, X)", "12345, 3, \"345\""},
-      {"i_itos(7, 3, X)", "7, 3, \"007\""},
-      {"i_itos(a, 3, X)", "fails"},
-      {"i_replace('a-b', '-', '_', X)", "'a-b', -, '_', \"a_b\""},
-      {"i_replace('a-b', '-', '_', \"a_b\")", "fails"},  // the output must be unbound
-      {"i_replicate(42, 3, X)", "42, 3, \"***\""},
-      {"i_replicate(42, 0, X)", "42, 0, \"\""},
-      {"i_replicate(42, 3, \"***\")", "fails"},
-      {R"(i_dupchar('O''BRIEN', '''', 0, X))", R"('O\'BRIEN', '\'', 0, "O''BRIEN")"},
-      {R"(i_dupchar('''AB''', '''', 1, X))", R"('\'AB\'', '\'', 1, "'AB'")"},
-      {"i_dupchar(x, y, 1, z)", "fails"},
-  });
-}
-
-TEST_F(KbPredicates, AttributesKeysAndIndexes) {
-  open("tests/fixtures/demo-kb.txt", 5);
-  check({
-      {"i_attri_pic(5, 1, P)", "5, 1, 'X(30)'"},
-      {"i_attri_pic(5, 99, P)", "fails"},
-      {"i_attri_name(5, 1, N, K)", "5, 1, 'CUSTO', 1"},
-      {"i_attri_name(1005, 1, N, K)", "1005, 1, 'CUSTOMERNAME', 1"},
-      {"i_attri_name(5, 99, N, K)", "fails"},
-      {"i_attri_type(5, 14, T, L, D)", "5, 14, 14, 11264, 0"},
-      {"i_attri_type(5, 99, T, L, D)", "fails"},
-      {"i_attri_info(5, 1, N, T, L, D, C, P, Ti, De)",
-       "5, 1, 'CUSTO', 5, 30, 0, 7, 'X(30)', 'Customer name', 'Name of the customer'"},
-      {"i_attri_info(5, 1, N, 4, L, D, C, P, Ti, De)", "fails"},
-      {"i_attri_info(5, 99, N, T, L, D, C, P, Ti, De)", "fails"},
-      {"i_all_atrisr(5, 1, L)", "5, 1, [3,3,7,9,15]"},
-      {"i_all_atrisr(5, 99, L)", "5, 99, []"},
-      {"i_obt_prim_key(5, 2, K)", "5, 2, [7]"},
-      {"i_index(5, 1, 1, N, U, A)", "5, 1, 1, 'ICUSTOME', 1, [3,-7,9]"},
-      {"i_index(5, 1, 6, N, U, A)", "fails"},
-      {"i_index_exists(5, 1, 5, X)", "5, 1, 5, 5"},
-      {"i_index_exists(5, 1, 6, X)", "fails"},
-      {"i_dir_subor(5, 33, R)", "5, 33, [[33,[33]]]"},
-      {"i_dir_super(5, 33, R)", "5, 33, [[31,[33]],[32,[34]]]"},
-      {"i_dir_super(5, 33, [])", "fails"},
-      {"i_closuret(5, [30, 31, 32], 2, 30, L, N)",
-       "5, [30,31,32], 2, 30, [30,31,32,33,34], [[31,[[30,31,31]]],[32,[[30,32,32]]],[33,[[32,34,33]]]]"},
-      {"i_closuret(5, [], 2, 10, L, N)", "5, [], 2, 10, [], []"},
-      {"i_closuret(5, [a], 2, 10, L, N)", "fails"},
-      {"i_closuret(5, [30], x, 10, L, N)", "fails"},
-  });
-}
+// Every knowledge-base predicate over the demo knowledge base: the table of
+// host_interface_kb_test.cpp.
 
 // The rules ask the knowledge base for attributes their facts lack, and
 // map its type codes to type names.

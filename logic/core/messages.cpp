@@ -7,6 +7,7 @@
 #include "logic/core/host_calls.h"
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
+#include "logic/java/variables.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -258,7 +259,10 @@ std::optional<std::string> msg_text(Run& run, const Term& key, const std::vector
     return "localUtil.getMessages().getMessage(\"" + text_of(key) + "\")";
   }
   // 6. Arguments are passed in an Object array written before the call.
-  if (declare_generated_var(run, "arguments", "Object[]")) {
+  if (declare_var(run, Term::atom("arguments"),
+                  Term::list({Term::compound("obj", {Term::atom("Object[]")}), Term::integer(1),
+                              Term::integer(0), Term::integer(0)}),
+                  "s", Term::nil())) {
     Out out(run);
     out.pieces({"arguments = new Object[", static_cast<int64_t>(args.size()), "];"});
     for (size_t i = 0; i < args.size(); ++i) {

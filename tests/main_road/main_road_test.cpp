@@ -68,8 +68,12 @@ class MainRoad : public ::testing::Test {
 };
 
 TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
-  // A source of an earlier run, named in another case, is removed first.
+  // Sources of an earlier run, named in another case, are removed first,
+  // beside the model and in its package folder.
+  const fs::path package = model_ / "com/demo/sample";
   qn::test::write_file((model_ / "TCustomer.java").string(), "stale");
+  fs::create_directories(package);
+  qn::test::write_file((package / "TInvoice.java").string(), "stale");
   const ProcessResult r = generate();
   ASSERT_FALSE(r.timed_out);
   ASSERT_EQ(r.status, 0) << r.err;  // Generate answered true
@@ -110,8 +114,9 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   // class could not be written stay, as does nothing else.
   EXPECT_EQ(names_in(model_ / kSpecDir, ".spc"), (std::set<std::string>{"u0011.spc", "y0012.spc"}));
 
-  // A placeholder class per generated object, in the model directory, the
-  // whole file as the golden case of its object expects it.
+  // A placeholder class per generated object, in the package folder of the
+  // model directory (the model's PACKAGE is com.demo.sample): the package
+  // line, then the whole file as the golden case of its object expects it.
   struct Placeholder {
     const char* file;
     const char* golden_case;
@@ -124,13 +129,15 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   };
   std::set<std::string> files;
   for (const auto& p : expected) files.insert(p.file);
-  EXPECT_EQ(names_in(model_, ".java"), files);
+  EXPECT_EQ(names_in(package, ".java"), files);
+  EXPECT_TRUE(names_in(model_, ".java").empty());
   for (const auto& p : expected) {
     SCOPED_TRACE(p.file);
     const fs::path golden =
         fs::path(QN_SOURCE_DIR) / "logic/core/testdata" / p.golden_case / "expected" / p.file;
     ASSERT_TRUE(fs::exists(golden));
-    EXPECT_EQ(read_file((model_ / p.file).string()), read_file(golden.string()));
+    EXPECT_EQ(read_file((package / p.file).string()),
+              "package com.demo.sample;\n" + read_file(golden.string()));
   }
 
   // The menu specification is deleted at the end; the state is saved.
@@ -141,7 +148,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   const std::string check_dir = QN_JAVA_CHECK_DIR;
   if (check_dir.empty()) GTEST_SKIP() << "no JDK: the Java syntax check was not built";
   std::vector<std::string> argv{QN_JAVA, "-cp", check_dir, "JavaSyntaxCheck"};
-  for (const auto& p : expected) argv.push_back((model_ / p.file).string());
+  for (const auto& p : expected) argv.push_back((package / p.file).string());
   const ProcessResult check = run_process(argv);
   EXPECT_EQ(check.status, 0) << check.err;
 }
@@ -170,7 +177,7 @@ TEST_F(MainRoad, EmptySpecificationDirectory) {
   const ProcessResult r = generate();
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(fs::is_empty(model_ / kSpecDir));
-  EXPECT_TRUE(names_in(model_, ".java").empty());
+  EXPECT_TRUE(names_in(model_ / "com/demo/sample", ".java").empty());
   EXPECT_TRUE(fs::exists(model_ / "sm11_1.ari"));
 }
 

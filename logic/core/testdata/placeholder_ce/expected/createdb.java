@@ -1,5 +1,4 @@
 import com.quenora.*;
-
 public final class createdb
 {
    public static void main(String args[])

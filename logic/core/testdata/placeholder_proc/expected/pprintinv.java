@@ -3,7 +3,6 @@ import com.quenora.db.driver.*;
 import com.quenora.*;
 import com.quenora.reports.*;
 import com.quenora.distributed.*;
-
 public final class pprintinv
 {
    public static void main(String args[])

@@ -3,7 +3,6 @@ import com.quenora.db.driver.*;
 import com.quenora.distributed.*;
 import com.quenora.uifactory.*;
 import java.sql.*;
-
 public final class tcustomer
 {
    public static void main(String args[])

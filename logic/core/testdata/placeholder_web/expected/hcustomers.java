@@ -3,7 +3,6 @@ import com.quenora.db.driver.*;
 import com.quenora.distributed.*;
 import com.quenora.webpanels.*;
 import java.sql.*;
-
 public final class hcustomers
 {
    public static void main(String args[])

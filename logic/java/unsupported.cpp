@@ -1,4 +1,4 @@
-#include "logic/core/unsupported.h"
+#include "logic/java/unsupported.h"
 
 #include <string>
 
@@ -9,6 +9,7 @@
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
 #include "logic/core/utilities.h"
+#include "logic/java/class_frame.h"
 
 namespace qn::logic {
 
@@ -52,7 +53,10 @@ bool gen_unsupported_object(Run& run, int64_t number, const Term& spec) {
   set_pgm_id(run, number, kind, name);
   set_current_pgm(run, number, kind, name);
   const std::string cls = kind_pgm_name(run, text_of(name));
-  if (!gen_class_start(run, model, text_of(kind), cls)) return false;
+  if (!class_source_file(run, model, cls, cls, "inm") || !gen_imports(run, text_of(kind)) ||
+      !gen_class_header(run, model, "dummy", cls, SourceMode::Same)) {
+    return false;
+  }
   Out out(run, {{"cls", cls}, {"kind", text_of(kind)}, {"name", text_of(name)}});
   out.emit(R"(
     public static void main(String args[])

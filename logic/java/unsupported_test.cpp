@@ -1,4 +1,4 @@
-#include "logic/core/unsupported.h"
+#include "logic/java/unsupported.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +52,6 @@ TEST(LogicCoreUnsupported, PlaceholderClass) {
       "import com.quenora.distributed.*;",
       "import com.quenora.uifactory.*;",
       "import java.sql.*;",
-      "",
       "public final class tcustomer",
       "{",
       "   public static void main(String args[])",

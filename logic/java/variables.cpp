@@ -1,0 +1,236 @@
+#include "logic/java/variables.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "logic/core/attributes.h"
+#include "logic/core/options.h"
+#include "logic/core/rule_terms.h"
+#include "logic/core/spec_files.h"
+#include "logic/core/utilities.h"
+#include "logic/java/java_types.h"
+#include "logic/program/expressions.h"
+#include "platform/cp1252.h"
+
+namespace qn::logic {
+
+using engine::Term;
+
+namespace {
+
+int64_t int_at(const std::vector<Term>& items, size_t i, int64_t def = 0) {
+  return i < items.size() && items[i].is_int() ? items[i].as_int() : def;
+}
+
+Term item_at(const std::vector<Term>& items, size_t i) { return i < items.size() ? items[i] : Term::nil(); }
+
+// The flag of a description [Name, Type, Length, Decimals, Picture, Flag | _]:
+// its sixth element when that is 0 or 1, else 1 (signed).
+int64_t desc_flag(const std::vector<Term>& desc) {
+  const int64_t flag = int_at(desc, 5, 1);
+  return flag == 0 ? 0 : 1;
+}
+
+// Replaces a clause in place, so the declarations keep their order.
+void replace_fact(Run& run, const Term& old_fact, const Term& new_fact) {
+  const auto all = run.facts().clauses("fld_to_dcl_i", 3);
+  const auto at = std::find(all.begin(), all.end(), old_fact);
+  run.facts().retract(old_fact);
+  run.facts().assert_at(new_fact, static_cast<size_t>(at - all.begin()));
+}
+
+}  // namespace
+
+bool declare_var(Run& run, const Term& name, const Term& type_desc, std::string_view kind,
+                 const Term& initial) {
+  return declare_var_as(run, name, name, type_desc, kind, initial);
+}
+
+bool declare_var_as(Run& run, const Term& name, const Term& att, const Term& type_desc,
+                    std::string_view kind, const Term& initial) {
+  auto& facts = run.facts();
+  if (!facts.exists(fact("attri_i", {name, var()}))) {
+    const auto d = type_desc.list_items();
+    facts.assertz(fact("attri_i", {name, Term::list({name, item_at(d, 0), num(int_at(d, 1)),
+                                                      num(int_at(d, 2)), str(""), num(int_at(d, 3, 1))})}));
+  }
+  if (!record_var_decl(run, att, name, kind)) return false;
+  if (initial.is_nil()) return true;
+  return assign_var(run, name, initial);
+}
+
+bool record_var_decl(Run& run, const Term& att, const Term& name, std::string_view kind) {
+  auto& facts = run.facts();
+  if (facts.exists(fact("is_i", {name, var()}))) return true;
+  if (text_of(name).starts_with("*")) return true;
+  if (auto old = facts.first(fact("fld_to_dcl_i", {name, var(), var()}))) {
+    const Term& old_kind = old->arg(2);
+    if (old_kind == kind || old_kind == "h" || old_kind == "rp") return true;
+    if (kind == "h") {
+      facts.retract(*old);
+      facts.assertz(fact("fld_to_dcl_i", {name, atom("h"), old->arg(3)}));
+      return true;
+    }
+  }
+  if (auto desc = call_attri(run, att)) {
+    const auto d = desc->list_items();
+    const int64_t flag = standard_variable(att) ? 1 : desc_flag(d);
+    facts.assertz(fact("fld_to_dcl_i", {name, atom(kind), Term::list({att, item_at(d, 1), item_at(d, 2),
+                                                                      item_at(d, 3), num(flag)})}));
+    return true;
+  }
+  const Term model = get_model_num(run).value_or(num(0));
+  auto type = get_attri_type(run, model, att);
+  if (!type) return false;
+  facts.assertz(fact("fld_to_dcl_i", {name, atom(kind), Term::list({att, type->type, type->length,
+                                                                    type->decimals, num(1)})}));
+  if (!facts.exists(fact("attri_i", {name, var()}))) {
+    facts.assertz(fact("attri_i", {name, Term::list({name, type->type, type->length, type->decimals,
+                                                      str(""), num(1)})}));
+  }
+  return true;
+}
+
+std::optional<std::string> temp_var(Run& run, std::string_view usage, const Term& type_desc) {
+  if (usage == "n") return std::nullopt;
+  auto& facts = run.facts();
+  const auto want = type_desc.list_items();
+  const Term type = item_at(want, 0);
+  const int64_t length = int_at(want, 1), decimals = int_at(want, 2);
+  if (usage == "u") {
+    for (const Term& def : facts.clauses("var_def_i", 2)) {
+      const Term& name = def.arg(1);
+      if (facts.exists(fact("var_used_i", {name}))) continue;
+      auto decl = facts.first(fact("fld_to_dcl_i", {name, atom("s"), var()}));
+      if (!decl) continue;
+      const auto have = decl->arg(3).list_items();
+      const Term have_type = item_at(have, 1);
+      const int64_t have_length = int_at(have, 2), have_decimals = int_at(have, 3);
+      const bool strings = (fixchar_type(type) && fixchar_type(have_type)) ||
+                           (vchar_type(type) && vchar_type(have_type));
+      if (strings) {
+        if (length > have_length) {
+          replace_fact(run, *decl,
+                       fact("fld_to_dcl_i", {name, atom("s"), Term::list({item_at(have, 0), have_type,
+                                                                          num(length), item_at(have, 3),
+                                                                          item_at(have, 4)})}));
+        }
+      } else if (fixchar_type(type) || fixchar_type(have_type) ||
+                 get_c_type(type, length, decimals) != get_c_type(have_type, have_length, have_decimals)) {
+        continue;
+      }
+      facts.assertz(fact("var_used_i", {name}));
+      return text_of(name);
+    }
+  }
+  int64_t last = 0;
+  for (const Term& def : facts.clauses("var_def_i", 2)) {
+    if (def.arg(2).is_int()) last = std::max(last, def.arg(2).as_int());
+  }
+  const std::string type_name = type.is_compound() && type.functor() == "obj" ? text_of(type.arg(1)) : text_of(type);
+  const std::string name = "QNt_" + type_name + std::to_string(last + 1);
+  facts.assertz(fact("var_used_i", {atom(name)}));
+  facts.assertz(fact("var_def_i", {atom(name), num(last + 1)}));
+  if (!declare_var(run, atom(name), type_desc, "s", Term::nil())) return std::nullopt;
+  return name;
+}
+
+std::optional<std::string> auxname(Run& run, const Term& att) {
+  if (auto p = run.facts().first(fact("p_auxname", {att, var()}))) return text_of(p->arg(2));
+  if (auto is = run.facts().first(fact("is_i", {att, Term::cons(var(), var())}))) {
+    return translate_var_token(run, is->arg(2).head());
+  }
+  return std::nullopt;
+}
+
+std::string var_target_ref(Run& run, const Term& name, const Term& levels, std::string_view scope) {
+  std::optional<std::string> ref = subfile_element_ref(run, name);
+  const auto pairs = levels.list_items();
+  for (size_t i = 0; !ref && i < pairs.size(); ++i) {
+    const auto pair = pairs[i].list_items();
+    if (pair.size() == 2 && pair[0] == name && (pair[1].is_string() || pair[1].is_atom())) {
+      ref = text_of(pair[1]);
+    }
+  }
+  if (!ref && levels.is_nil()) ref = auxname(run, name);
+  for (size_t i = 0; !ref && i < pairs.size(); ++i) {
+    const auto pair = pairs[i].list_items();
+    if (pair.size() == 2 && pair[0] == name && pair[1].is_int()) ref = att_ref_name(run, name, pair[1], "->");
+  }
+  if (!ref) {
+    auto n = get_attri_name(run, get_model_num(run).value_or(num(0)), name);
+    ref = n ? text_of(*n) : text_of(name);
+  }
+  const std::string out = parm_var_ref(name, *ref);
+  if (scope != "nodec") record_var_decl(run, name, name, "s");
+  return out;
+}
+
+std::optional<std::string> get_att_var(Run& run, const Term& att) {
+  auto aux = auxname(run, att);
+  if (!aux || !record_var_decl(run, att, atom(*aux), "s")) return std::nullopt;
+  return aux;
+}
+
+bool declare_ctl_var(Run& run, const Term& control, const Term& att) {
+  const std::string name = text_of(control);
+  if (name.empty() || std::string_view("WOlLXE").find(name[0]) == std::string_view::npos) return true;
+  auto type = get_attri_type(run, get_model_num(run).value_or(num(0)), att);
+  if (!type) return false;
+  return declare_var_as(run, control, att, Term::list({type->type, type->length, type->decimals, num(1)}), "s",
+                        Term::nil());
+}
+
+std::string sql_var_ref(Run& run, const Term& v, std::string_view ref) {
+  bool element = false;
+  if (auto level = run.facts().first(fact("sql_level_i", {var()}))) {
+    if (auto sf = run.facts().first(fact("subfile_elements_i", {level->arg(1), var()}))) {
+      for (const Term& e : sf->arg(2).list_items()) element = element || e == v;
+    }
+  }
+  if (!element) record_var_decl(run, v, v, "s");
+  return std::string(ref);
+}
+
+std::string read_committed_flag(Run& run) {
+  for (const Term& rule : run.facts().findall(fact("rule_i", {var(), fact("prop", {var(), var()})}))) {
+    const Term& prop = rule.arg(2);
+    if (!platform::iequals_1252(text_of(prop.arg(1)), "READUNC")) continue;
+    if (platform::iequals_1252(text_of(prop.arg(2)), "Yes")) return "false";
+    if (platform::iequals_1252(text_of(prop.arg(2)), "No")) return "true";
+  }
+  auto kind = spec_kind(run);
+  if (!kind) return "false";
+  const auto option = [&](std::string_view name) -> std::optional<std::string> {
+    auto v = pgm_prop_value(run, name);
+    if (!v) return std::nullopt;
+    return platform::upper_1252(*v);
+  };
+  const auto no_or_unset = [&](std::string_view name) {
+    auto v = option(name);
+    return !v || *v == "NO";
+  };
+  const auto no = [&](std::string_view name) {
+    auto v = option(name);
+    return v && *v == "NO";
+  };
+  if (*kind == "scr") return no_or_unset("READUNC_WKP") ? "true" : "false";
+  if (*kind == "rpt") return no_or_unset("READUNC_RPT") ? "true" : "false";
+  if (*kind == "web") return no_or_unset("READUNC_WEB") ? "true" : "false";
+  if (*kind == "trn") return no("READUNC_TRN") ? "true" : "false";
+  if (*kind == "proc") return no("READUNC_PRC") ? "true" : "false";
+  return "false";
+}
+
+std::string field_visibility(Run& run, const Term& name, std::string_view java_class) {
+  if (run.facts().retract(fact("is_remote_object", {name}))) return "protected";
+  auto kind = spec_kind(run);
+  const bool trn_client = kind && *kind == "trn" && run.facts().count("trn_server_side_i", 0) == 0;
+  if (trn_client) {
+    const std::string_view head = java_class.substr(0, 9);
+    if (head == "QNSubfile" || head == "GUIObject" || head == "IQNButton") return "public";
+  }
+  return "protected";
+}
+
+}  // namespace qn::logic

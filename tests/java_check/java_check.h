@@ -1,0 +1,59 @@
+// The JDK's judgement of generated Java, for the logic suites: parse a file
+// with JavaSyntaxCheck, or compile it with javac against the runtime
+// stand-in of tests/java_runtime_stub/. Link qn_java_check for the paths.
+// Test support only.
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace qn::test::java {
+
+// The JDK was found when the build was configured (in CI always).
+inline bool available() { return std::string(QN_JAVA_CHECK_DIR).size() > 0; }
+
+struct Result {
+  int status = -1;     // 0: every file passed
+  std::string output;  // the JDK's messages
+};
+
+namespace detail {
+
+inline std::string quoted(const std::string& s) {
+  std::string out = "'";
+  for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
+inline Result run(const std::string& command) {
+  Result r;
+  FILE* p = ::popen((command + " 2>&1").c_str(), "r");
+  if (!p) return r;
+  char buf[4096];
+  for (size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) r.output.append(buf, n);
+  const int status = ::pclose(p);
+  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return r;
+}
+
+}  // namespace detail
+
+// Parses the files (syntax only).
+inline Result parse(const std::vector<std::string>& files) {
+  std::string cmd = detail::quoted(QN_JAVA) + " -cp " + detail::quoted(QN_JAVA_CHECK_DIR) + " JavaSyntaxCheck";
+  for (const std::string& f : files) cmd += " " + detail::quoted(f);
+  return detail::run(cmd);
+}
+
+// Compiles the files against the runtime stand-in; classes go to out_dir.
+inline Result compile_against_stub(const std::vector<std::string>& files, const std::string& out_dir) {
+  std::string cmd = detail::quoted(QN_JAVAC) + " -nowarn -proc:none -encoding windows-1252 -cp " +
+                    detail::quoted(QN_JAVA_STUB_DIR) + " -d " + detail::quoted(out_dir);
+  for (const std::string& f : files) cmd += " " + detail::quoted(f);
+  return detail::run(cmd);
+}
+
+}  // namespace qn::test::java

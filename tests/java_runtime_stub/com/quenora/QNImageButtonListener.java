@@ -1,0 +1,6 @@
+// Test stand-in of the runtime library: compiled against by the generator's
+// tests, never installed.
+package com.quenora;
+
+public class QNImageButtonListener {
+}
