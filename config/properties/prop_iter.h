@@ -113,26 +113,21 @@ class CFilterIter : public CIter<I*> {
   I* GetAt(IterPos pos) override { return pos ? static_cast<I*>(base_.GetAt(pos)) : nullptr; }
   IterPos GetStartPosition() const override { return skip_forward(base_.GetStartPosition()); }
   IterPos GetLastPosition() const override { return skip_back(base_.GetLastPosition()); }
-  I* GetNext(IterPos& pos) override {
-    I* t = GetAt(pos);
-    if (pos) {
-      IterPos p = pos;
-      base_.GetNext(p);
-      pos = skip_forward(p);
-    }
-    return t;
-  }
-  I* GetPrev(IterPos& pos) override {
-    I* t = GetAt(pos);
-    if (pos) {
-      IterPos p = pos;
-      base_.GetPrev(p);
-      pos = skip_back(p);
-    }
-    return t;
-  }
+  I* GetNext(IterPos& pos) override { return step(pos, true); }
+  I* GetPrev(IterPos& pos) override { return step(pos, false); }
 
  private:
+  // The element at pos; pos moves to the next accepted one on or back.
+  I* step(IterPos& pos, bool forward) {
+    I* t = GetAt(pos);
+    if (pos) {
+      IterPos p = pos;
+      if (forward) base_.GetNext(p);
+      else base_.GetPrev(p);
+      pos = forward ? skip_forward(p) : skip_back(p);
+    }
+    return t;
+  }
   bool accepted(IterPos p) const {
     I* e = static_cast<I*>(const_cast<MapIter&>(base_).GetAt(p));
     return e && (!filter_ || filter_(e));
