@@ -11,6 +11,17 @@ using namespace qn::com;
 
 namespace {
 
+// A native whose arguments are a handle and a text.
+template <class M>
+jshort on_handle_text(JNIEnv* env, jshort handle, jstring text, M member) {
+  return guarded<jshort>(env, -1, [&] {
+    Call call(env);
+    Text t = call.text(text);
+    return with_code(call, excel(),
+                     [&](IQnExcel* x, SHORT* code) { (x->*member)(handle, t.get(), code); });
+  });
+}
+
 // The cell getters: the value Get returns is converted in place to vt;
 // store(converted, value) writes element 0 of the output.
 template <class F>
@@ -174,21 +185,11 @@ EXCEL_NATIVE(void, setReadOnly)(JNIEnv* env, jobject, jshort on) {
 }
 
 EXCEL_NATIVE(jshort, SelectSheet)(JNIEnv* env, jobject, jshort handle, jstring sheet) {
-  return guarded<jshort>(env, -1, [&] {
-    Call call(env);
-    Text s = call.text(sheet);
-    return with_code(call, excel(),
-                     [&](IQnExcel* x, SHORT* code) { x->SelectSheet(handle, s.get(), code); });
-  });
+  return on_handle_text(env, handle, sheet, &IQnExcel::SelectSheet);
 }
 
 EXCEL_NATIVE(jshort, RenameSheet)(JNIEnv* env, jobject, jshort handle, jstring name) {
-  return guarded<jshort>(env, -1, [&] {
-    Call call(env);
-    Text n = call.text(name);
-    return with_code(call, excel(),
-                     [&](IQnExcel* x, SHORT* code) { x->RenameSheet(handle, n.get(), code); });
-  });
+  return on_handle_text(env, handle, name, &IQnExcel::RenameSheet);
 }
 
 EXCEL_NATIVE(jshort, GetFormat)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
