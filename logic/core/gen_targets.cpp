@@ -8,6 +8,7 @@
 #include "logic/core/spec_files.h"
 #include "logic/java/class_frame.h"
 #include "logic/java/unsupported.h"
+#include "logic/web/dependencies.h"
 
 namespace qn::logic {
 
@@ -30,7 +31,10 @@ bool java_gen_start(Run& run, int64_t model) {
   return true;
 }
 bool java_gen_end(Run&, int64_t) { return true; }
-bool java_before_object(Run&, int64_t, const Term&, int64_t, const Term&) { return true; }
+bool java_before_object(Run& run, int64_t, const Term&, int64_t, const Term&) {
+  object_dependency_steps(run);
+  return true;
+}
 
 void reset_odbc_calls(Run& run) {
   auto spec = spec_list(run);
@@ -107,7 +111,5 @@ bool gen_execute_int(Run& run, std::string_view) {
   )");
   return out.open("{").ok();
 }
-
-bool gen_var_declarations(Run&) { return true; }
 
 }  // namespace qn::logic

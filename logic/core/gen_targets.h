@@ -57,7 +57,8 @@ void set_current_pgm(Run& run, int64_t number, const engine::Term& kind, const e
 // gen_execute_int/1: the execute method and the header of execute_int; the
 // caller writes its body and ends the method.
 bool gen_execute_int(Run& run, std::string_view program_name);
-// The variable declarations of the program (record_var_decl/3 facts).
+// The variable declarations of the program (record_var_decl/3 facts),
+// written by logic/web/declarations.cpp.
 bool gen_var_declarations(Run& run);
 
 }  // namespace qn::logic

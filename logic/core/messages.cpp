@@ -154,16 +154,13 @@ Term entry_term(const MessageEntry& e) {
   return Term::list(items);
 }
 
-// A value written as a Java string literal: integers as their digits, a text
-// that already begins with a double quote as it is, anything else quoted.
-std::string string_literal(const Term& t) {
-  if (t.is_int()) return std::to_string(t.as_int());
-  std::string text = text_of(t);
+}  // namespace
+
+std::string to_string_literal(const Term& t) {
+  std::string text = t.is_int() ? std::to_string(t.as_int()) : text_of(t);
   if (!text.empty() && text.front() == '"') return text;
   return "\"" + text + "\"";
 }
-
-}  // namespace
 
 void set_idiom(Run& run) {
   auto& facts = run.facts();
@@ -266,10 +263,10 @@ std::optional<std::string> msg_text(Run& run, const Term& key, const std::vector
     Out out(run);
     out.pieces({"arguments = new Object[", static_cast<int64_t>(args.size()), "];"});
     for (size_t i = 0; i < args.size(); ++i) {
-      out.pieces({"arguments[", static_cast<int64_t>(i), "] =", string_literal(args[i]), ";"});
+      out.pieces({"arguments[", static_cast<int64_t>(i), "] =", to_string_literal(args[i]), ";"});
     }
     if (out.ok()) {
-      return "localUtil.getMessages().getMessage(" + string_literal(key) + ", arguments)";
+      return "localUtil.getMessages().getMessage(" + to_string_literal(key) + ", arguments)";
     }
   }
   // 7. A numbered message.

@@ -112,7 +112,7 @@ TEST(LogicCoreMessages, MessageExpressions) {
             "localUtil.getMessages().getMessage(\"k\", arguments)");
   EXPECT_EQ(capture.all_lines(), (std::vector<std::string>{"arguments = new Object[ 2 ];",
                                                            "arguments[ 0 ] = \"a\" ;",
-                                                           "arguments[ 1 ] = 7 ;"}));
+                                                           "arguments[ 1 ] = \"7\" ;"}));
 }
 
 }  // namespace

@@ -126,7 +126,7 @@ TEST(Variables, AuxiliaryNamesAndSqlReferences) {
   Fixture f("p_auxname(a, 'AV1a'). is_i(b, [t('&x', 23)]). attri_i(c, [c, int, 4, 0, '', 1]). "
             "sql_level_i(2). subfile_elements_i(2, [d]). attri_i(d, [d, int, 4, 0, '', 1]).");
   EXPECT_EQ(auxname(f.run, t("a")), "AV1a");
-  EXPECT_EQ(auxname(f.run, t("b")), std::nullopt);  // the expression translator's
+  EXPECT_EQ(auxname(f.run, t("b")), "x");  // the translator's Java name of &x
   EXPECT_EQ(auxname(f.run, t("c")), std::nullopt);
   EXPECT_EQ(parm_var_ref(t("c"), "this.c"), "this.c");
   EXPECT_EQ(sql_var_ref(f.run, t("c"), "c"), "c");

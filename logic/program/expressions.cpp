@@ -1,14 +1,1005 @@
 #include "logic/program/expressions.h"
 
+#include <cctype>
+#include <functional>
+
+#include "logic/core/attributes.h"
+#include "logic/core/emit.h"
+#include "logic/core/out.h"
+#include "logic/core/rule_terms.h"
+#include "logic/core/utilities.h"
+#include "logic/javaui/control_props.h"
+#include "logic/javaui/java_functions.h"
+#include "logic/program/pending_calls.h"
+
 namespace qn::logic {
 
-bool assign_var(Run&, const engine::Term&, const engine::Term&) { return false; }
-std::optional<std::string> translate_var_token(Run&, const engine::Term&) { return std::nullopt; }
-std::optional<std::string> att_ref_name(Run&, const engine::Term&, const engine::Term&, std::string_view) {
+using engine::Term;
+using Toks = std::vector<Term>;
+
+namespace {
+
+int64_t kind_of(const Term& tok) {
+  return tok.is_compound() && tok.arity() >= 2 && tok.arg(2).is_int() ? tok.arg(2).as_int() : -1;
+}
+std::string text_tok(const Term& tok) { return tok.is_compound() && tok.arity() >= 1 ? text_of(tok.arg(1)) : text_of(tok); }
+
+std::string strip_amp(std::string s) {
+  if (!s.empty() && s.front() == '&') s.erase(0, 1);
+  return s;
+}
+
+bool all_digits(std::string_view s) {
+  if (s.empty()) return false;
+  for (char c : s) {
+    if (!std::isdigit(static_cast<unsigned char>(c))) return false;
+  }
+  return true;
+}
+
+// A comment block in place of code; "*/" inside a text would end it early.
+void emit_comment_block(Run& run, const std::vector<std::string>& lines) {
+  Out out(run);
+  out.pieces({"/*"});
+  for (std::string l : lines) {
+    for (size_t at = l.find("*/"); at != std::string::npos; at = l.find("*/", at)) l.replace(at, 2, "* /");
+    out.pieces({l});
+  }
+  out.pieces({"*/"});
+}
+
+std::string tokens_listed(const Toks& toks) {
+  std::string s;
+  for (const Term& t : toks) s += "t( " + text_tok(t) + ", " + std::to_string(kind_of(t)) + ") ";
+  return s;
+}
+
+std::optional<int64_t> arr_base(Run& run, const Term& v) {
+  if (auto f = run.facts().first(fact("rule_i", {var(), fact("arrbase", {v, var()})}))) {
+    auto items = f->arg(2).arg(2).list_items();
+    if (!items.empty() && items[0].is_int()) return items[0].as_int();
+  }
   return std::nullopt;
 }
-std::optional<std::string> subfile_element_ref(Run&, const engine::Term&) { return std::nullopt; }
+
+// One default argument: the value at a position, or none.
+using DefaultFn = std::function<std::optional<JavaText>(Run&, const OptType& first)>;
+struct DefaultArg {
+  std::vector<const char*> keys;
+  std::vector<std::pair<int, DefaultFn>> positions;
+};
+
+JavaText jnum(int64_t n) { return {{std::to_string(n)}, type_desc("int", 9)}; }
+JavaText jstr(std::string_view s) { return {{to_string_literal(s)}, type_desc("char", int64_t(s.size()))}; }
+DefaultFn fixed(JavaText t) {
+  return [t](Run&, const OptType&) -> std::optional<JavaText> { return t; };
+}
+
+std::optional<JavaText> date_code_default(Run& run, const OptType& first) {
+  auto code = pending::date_format_code(run, first && first->type == "date" ? first->length : 8);
+  if (!code) return std::nullopt;
+  return jnum(*code);
+}
+std::optional<JavaText> ctod_default(Run& run, const OptType&) {
+  auto code = pending::ctod_date_fmt(run);
+  if (!code) return std::nullopt;
+  return jnum(*code);
+}
+// 12-hour time: the option time_fmt 12, or an English model when it is
+// neither 12 nor 24.
+std::optional<JavaText> twelve_hours_default(Run& run, const OptType&) {
+  auto fmt = pending::pgm_prop_value(run, "time_fmt");
+  if (fmt && *fmt == "12") return jnum(1);
+  if (fmt && *fmt == "24") return jnum(0);
+  auto idiom = run.facts().first(fact("idiom", {var()}));
+  return jnum(!idiom || text_of(idiom->arg(1)) == "eng" ? 1 : 0);
+}
+std::optional<JavaText> dbms_default(Run& run, const OptType&) {
+  auto name = pending::dbms_name(run);
+  if (!name) return std::nullopt;
+  return jstr(*name);
+}
+// The ctod order coded for ttoc(: ANSI 0, YMD 1, MDY 2, DMY 3, else 2 (the
+// ctod codes are ANSI 0, MDY 1, DMY 2, MDY4 3, DMY4 4, YMD 5, Y4MD 6).
+std::optional<JavaText> ttoc_order_default(Run& run, const OptType&) {
+  auto code = pending::ctod_date_fmt(run);
+  return jnum(!code ? 2 : *code == 0 ? 0 : *code == 5 ? 1 : *code == 1 ? 2 : *code == 2 ? 3 : 2);
+}
+// The model's date order for ttocl(: YMD 1, DMY 3, else 2.
+std::optional<JavaText> ttocl_order_default(Run& run, const OptType&) {
+  auto code = pending::ctod_date_fmt(run);
+  return jnum(code && (*code == 5 || *code == 6) ? 1 : code && (*code == 2 || *code == 4) ? 3 : 2);
+}
+std::optional<JavaText> ttoc_length(Run&, const OptType& f) { return jnum(f && f->type == "dtime" ? f->length : 10); }
+std::optional<JavaText> ttoc_decimals(Run&, const OptType& f) {
+  return jnum(f && f->type == "dtime" ? f->decimals : 8);
+}
+std::optional<JavaText> dtocl_code(Run& run, const OptType& f) {
+  return date_code_default(run, f && f->type == "date" ? f : OptType{});
+}
+const JavaText kContext{{"context"}, type_desc("int", 9)};
+const JavaText kRemote{{"remoteHandle"}, type_desc("int", 9)};
+
+const std::vector<DefaultArg>& default_rows() {
+  static const std::vector<DefaultArg> rows = {
+      {{"shell("}, {{2, fixed(jnum(0))}}},
+      {{"concat("}, {{3, fixed(jstr(""))}}},
+      {{"str("}, {{2, fixed(jnum(10))}, {3, fixed(jnum(0))}}},
+      {{"age("}, {{2, [](Run& run, const OptType&) { return fn_token_to_java(run, "now(", Term::nil(), {}); }}}},
+      {{"ctodl(", "testcdate(", "testcdt(", "ctotl("}, {{2, date_code_default}}},
+      {{"ctod(", "ctot("}, {{2, ctod_default}}},
+      {{"padr(", "padl("}, {{3, fixed(jstr(" "))}}},
+      {{"cmonth(", "cdow("},
+       {{2,
+         [](Run& run, const OptType&) -> std::optional<JavaText> {
+           auto idiom = run.facts().first(fact("idiom", {var()}));
+           return jstr(idiom ? text_of(idiom->arg(1)) : "eng");
+         }}}},
+      {{"ttoc("},
+       {{2, ttoc_length}, {3, ttoc_decimals}, {4, fixed(jnum(0))}, {5, ttoc_order_default},
+        {6, fixed(jstr("/"))}, {7, fixed(jstr(":"))}, {8, fixed(jstr(" "))}}},
+      {{"ttocl("},
+       {{2, ttoc_length}, {3, ttoc_decimals}, {4, twelve_hours_default}, {5, ttocl_order_default},
+        {6, fixed(jstr("/"))}, {7, fixed(jstr(":"))}, {8, fixed(jstr(" "))}}},
+      {{"dtoc("}, {{2, ctod_default}, {3, fixed(jstr("/"))}}},
+      {{"dtocl("}, {{2, dtocl_code}, {3, fixed(jstr("/"))}}},
+      {{"testcdt("}, {{3, twelve_hours_default}}},
+      {{"dfrgtxt(", "dfwptxt("},
+       {{2, [](Run&, const OptType& f) -> std::optional<JavaText> { return jnum(f ? f->length : 0); }}}},
+      {{"dfwpnum("},
+       {{2, [](Run&, const OptType& f) -> std::optional<JavaText> { return jnum(f ? f->decimals : 0); }}}},
+      {{"dfwpdate(", "dfrgdate(", "dfrpdate("}, {{2, fixed(jstr("ymd"))}, {3, fixed(jstr("-"))}}},
+      {{"dfropen("}, {{2, fixed(jnum(1024))}, {3, fixed(jstr(","))}, {4, fixed(jstr("\""))}}},
+      {{"dfwopen("}, {{2, fixed(jstr(","))}, {3, fixed(jstr("\""))}}},
+      {{"qnmsend("}, {{7, fixed(jnum(1))}}},
+      {{"qnmloginsmtp("}, {{4, fixed(jstr(""))}, {5, fixed(jstr(""))}, {6, fixed(jnum(30))}}},
+      {{"qnmloginpop3("}, {{4, fixed(jnum(1))}, {5, fixed(jnum(1))}, {6, fixed(jnum(30))}}},
+      {{"userid("}, {{2, fixed(kContext)}, {3, fixed(kRemote)}, {4, dbms_default}}},
+      {{"servertime(", "servernow(", "serverdate("}, {{1, fixed(kContext)}, {2, fixed(kRemote)}, {3, dbms_default}}},
+  };
+  return rows;
+}
+
+}  // namespace
+
+// --- small tables ---------------------------------------------------------------
+
+size_t function_default_rows() { return default_rows().size(); }
+
+std::optional<JavaText> function_default_arg(Run& run, std::string_view fn, int position, const OptType& first) {
+  for (const DefaultArg& d : default_rows()) {
+    for (const char* k : d.keys) {
+      if (fn != k) continue;
+      for (const auto& [at, value] : d.positions) {
+        if (at == position) return value(run, first);
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+std::string java_operator(int64_t kind, std::string_view op) {
+  if (kind == 8 && (op == ".NOT." || op == "NOT")) return "!";
+  if (kind == 9 && (op == ".AND." || op == "AND")) return "&&";
+  if (kind == 9 && (op == ".OR." || op == "OR")) return "||";
+  if (kind == 10 && op == "=") return "==";
+  if (kind == 10 && op == "<>") return "!=";
+  if (kind == 10 && op == ".LIKE.") return "like";
+  return std::string(op);
+}
+
+std::string to_string_literal(std::string_view text) {
+  std::string out = "\"";
+  for (char ch : text) {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    switch (ch) {
+      case '\\': out += "\\\\"; break;
+      case '"': out += "\\\""; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (c < 0x20) {
+          char buf[8];
+          std::snprintf(buf, sizeof buf, "\\%03o", c);
+          out += buf;
+        } else {
+          out += ch;
+        }
+    }
+  }
+  return out + "\"";
+}
+
+std::string escape_quotes(std::string_view text) {
+  if (text.size() >= 2 && (text.front() == '\'' || text.front() == '"') && text.back() == text.front()) {
+    return to_string_literal(text.substr(1, text.size() - 2));
+  }
+  return std::string(text);
+}
+
+JavaText literal_to_java(Run&, const Term& constant) {
+  if (constant.is_int()) {
+    const int64_t v = constant.as_int();
+    const std::string digits = std::to_string(v < 0 ? -v : v);
+    const bool big = digits.size() > 9;
+    return {{(v < 0 ? "-" : "") + digits + (big ? "L" : "")},
+            type_desc("int", big ? int64_t(digits.size()) : 9)};
+  }
+  if (constant.is_real()) {
+    std::string s = engine::write(constant);
+    return {{s}, type_desc("int", 19, 2)};
+  }
+  const std::string text = text_of(constant);
+  if (text.rfind("0b", 0) == 0) return {{"'" + text.substr(2) + "'"}, type_desc("byte", 1)};
+  if (text.rfind("0x", 0) == 0) {
+    auto cast = pending::cast_expr(type_desc("int", 9, 0, 1), text);
+    return {{cast ? *cast : text}, type_desc("int", 10, 0, 1)};
+  }
+  if (all_digits(text)) {
+    std::string d = text.substr(std::min(text.find_first_not_of('0'), text.size()));
+    if (d.empty()) d = "0";
+    if (d.size() > 9) return {{d + "L"}, type_desc("int", int64_t(d.size()))};
+    return {{d}, type_desc("int", 9)};
+  }
+  const size_t dot = text.find('.');
+  if (dot != std::string::npos && text.find('.', dot + 1) == std::string::npos &&
+      (dot == 0 || all_digits(text.substr(0, dot))) && all_digits(text.substr(dot + 1))) {
+    return {{number_literal_text(text, type_desc("int", 19, 2))}, type_desc("int", 19, 2)};
+  }
+  if (!text.empty() && (text.front() == '\'' || text.front() == '"')) {
+    return {{escape_quotes(text)}, type_desc("char", int64_t(text.size() >= 2 ? text.size() - 2 : 0))};
+  }
+  if (auto std_const = pending::std_null_var(text)) return {{std_const->java}, std_const->type};
+  return {{text}, std::nullopt};
+}
+
+std::optional<std::string> control_type_prefix(std::string_view t) {
+  static const std::pair<const char*, const char*> rows[] = {
+      {"listbx", "lst"}, {"dynlistbx", "dlt"}, {"rect", "rct"},      {"label", "lbl"},
+      {"button", "btt"}, {"radio", "rad"},     {"edit", "edt"},      {"combo", "cmb"},
+      {"dyncombo", "dyn"}, {"checkbox", "chk"}, {"bitmap", "img"},  {"subfile", "sub"},
+      {"tabcontrol", "tctrl"}, {"tabpage", "tpage"}};
+  for (const auto& [type, prefix] : rows) {
+    if (t == type) return prefix;
+  }
+  return std::nullopt;
+}
+
+void reset_exp_state(Run& run) {
+  run.facts().abolish("var_used_i", 1);
+  run.facts().abolish("retchar_return_i", 1);
+}
+
+OptType var_type(Run& run, const Term& name) {
+  const Term stripped = Term::atom(strip_amp(text_of(name)));
+  auto model = get_model_num(run);
+  for (const Term& n : {name, stripped}) {
+    if (auto d = call_attri(run, n)) {
+      auto a = d->list_items();
+      if (a.size() >= 4 && a[1].is_atom()) {
+        return TypeDesc{a[1].text(), "", a[2].is_int() ? a[2].as_int() : 0, a[3].is_int() ? a[3].as_int() : 0, 1};
+      }
+    }
+    if (model) {
+      if (auto t = get_attri_type(run, *model, n); t && t->type.is_atom()) {
+        return TypeDesc{t->type.text(), "", t->length.is_int() ? t->length.as_int() : 0,
+                        t->decimals.is_int() ? t->decimals.as_int() : 0, 1};
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 bool http_main_pgm(Run&) { return false; }
 bool remote_procedure(Run&) { return false; }
+std::optional<std::string> subfile_element_ref(Run&, const Term&) { return std::nullopt; }
+
+std::optional<std::string> translate_var_token(Run& run, const Term& token) {
+  // An is_i/2 chain that names itself again would never end.
+  static thread_local int depth = 0;
+  if (depth > 8) return std::nullopt;
+  ++depth;
+  auto x = exp_to_java(run, Term::list({token}), {});
+  --depth;
+  if (!x || x->pieces.size() != 1) return std::nullopt;
+  return x->pieces.front();
+}
+std::optional<std::string> att_ref_name(Run&, const Term&, const Term&, std::string_view) { return std::nullopt; }
+
+// --- the parser -----------------------------------------------------------------
+
+namespace {
+
+class Parser {
+ public:
+  Parser(Run& run, const Toks& toks, const ExprCtx& ctx) : run_(run), t_(toks), ctx_(ctx) {}
+
+  std::optional<JavaText> whole() {
+    auto e = logical();
+    if (!e || pos_ != t_.size()) return std::nullopt;
+    return e;
+  }
+
+ private:
+  bool at(int64_t kind) const { return pos_ < t_.size() && kind_of(t_[pos_]) == kind; }
+  std::string text() const { return text_tok(t_[pos_]); }
+
+  static JavaText truth(JavaText x) {
+    if (is_numeric(x.type)) {
+      std::vector<std::string> p{"("};
+      p.insert(p.end(), x.pieces.begin(), x.pieces.end());
+      p.insert(p.end(), {"!=", "0", ")"});
+      return {p, type_desc("boolean", 1)};
+    }
+    return x;
+  }
+
+  // An operand of AND / OR: NOT prefixes a comparison-level operand.
+  std::optional<JavaText> logical_operand() {
+    if (at(8)) {
+      const std::string op = java_operator(8, text());
+      ++pos_;
+      auto x = logical_operand();
+      if (!x) return std::nullopt;
+      JavaText y = truth(*x);
+      std::vector<std::string> p{op + "("};
+      p.insert(p.end(), y.pieces.begin(), y.pieces.end());
+      p.push_back(")");
+      return JavaText{p, type_desc("boolean", 1)};
+    }
+    return comparison();
+  }
+
+  std::optional<JavaText> logical() {
+    auto left = logical_operand();
+    if (!left) return std::nullopt;
+    while (at(9)) {
+      const std::string op = java_operator(9, text());
+      ++pos_;
+      auto right = logical_operand();
+      if (!right) return std::nullopt;
+      JavaText l = truth(*left), r = truth(*right);
+      l.pieces.push_back(op);
+      l.pieces.insert(l.pieces.end(), r.pieces.begin(), r.pieces.end());
+      l.type = type_desc("boolean", 1);
+      left = l;
+    }
+    return left;
+  }
+
+  // A computed string operand goes to a temporary first.
+  JavaText single(JavaText x) {
+    if (!is_string(x.type) || x.pieces.size() <= 1) return x;
+    auto tmp = pending::temp_var(run_, type_desc("char", x.type->length));
+    if (!tmp) return x;
+    Out(run_).pieces({*tmp, "=", join_pieces(x.pieces), ";"});
+    return {{*tmp}, x.type};
+  }
+
+  std::optional<JavaText> comparison() {
+    auto left = additive();
+    if (!left) return std::nullopt;
+    while (at(10)) {
+      const std::string op = java_operator(10, text());
+      ++pos_;
+      auto right = additive();
+      if (!right) return std::nullopt;
+      JavaText l = single(*left), r = single(*right);
+      if (op == "like" && !is_string(l.type)) {
+        // A number on the left of .LIKE. is compared as its text.
+        const int64_t len = l.type ? l.type->length : 10, dec = l.type ? l.type->decimals : 0;
+        auto s = call_with("str(", {l, jnum(len), jnum(dec)});
+        if (s) l = *s;
+      }
+      const OptType type = merge_types(l.type, r.type);
+      left = JavaText{java_compare_expr(type, l, op, r), type_desc("boolean", 1)};
+    }
+    return left;
+  }
+
+  std::optional<JavaText> binary(const JavaText& l, const std::string& op, const JavaText& r) {
+    if (auto d = java_date_arith(run_, l, op, r)) return d;
+    JavaText x = l;
+    x.pieces.push_back(op);
+    x.pieces.insert(x.pieces.end(), r.pieces.begin(), r.pieces.end());
+    x.type = merge_types(l.type, r.type);
+    return x;
+  }
+
+  std::optional<JavaText> additive() {
+    auto left = multiplicative();
+    if (!left) return std::nullopt;
+    while (at(5)) {
+      const std::string op = text();
+      ++pos_;
+      auto right = multiplicative();
+      if (!right) return std::nullopt;
+      left = binary(*left, op, *right);
+    }
+    return left;
+  }
+
+  std::optional<JavaText> multiplicative() {
+    auto left = power();
+    if (!left) return std::nullopt;
+    while (at(6) && text() != "^") {
+      const std::string op = text();
+      ++pos_;
+      auto right = power();
+      if (!right) return std::nullopt;
+      left = binary(*left, op, *right);
+    }
+    return left;
+  }
+
+  std::optional<JavaText> power() {
+    auto left = unary();
+    if (!left) return std::nullopt;
+    if (at(6) && text() == "^") {
+      ++pos_;
+      auto right = power();
+      if (!right) return std::nullopt;
+      return binary(*left, "^", *right);
+    }
+    return left;
+  }
+
+  // A sign where an operand is expected: "-" is joined to the operand, "+"
+  // dropped; a date or a text takes no sign.
+  std::optional<JavaText> unary() {
+    if (!at(5)) return primary();
+    const std::string sign = text();
+    ++pos_;
+    auto x = unary();
+    if (!x || is_date(x->type) || is_string(x->type)) return std::nullopt;
+    if (sign == "+") return x;
+    const std::string inner = join_pieces(x->pieces);
+    return JavaText{{x->pieces.size() == 1 ? "-" + inner : "-(" + inner + ")"}, x->type};
+  }
+
+  // The tokens up to the ")" that closes the level just opened; pos_ ends
+  // past that ")".
+  std::optional<Toks> to_close() {
+    int depth = 1;
+    Toks inner;
+    while (pos_ < t_.size()) {
+      const Term& tok = t_[pos_++];
+      const int64_t k = kind_of(tok);
+      if (k == 4 && --depth == 0) return inner;
+      if (k == 0 || (k == 1 && text_tok(tok).back() == '(') || (k == 23 && var_dim(run_, tok.arg(1)))) ++depth;
+      inner.push_back(tok);
+    }
+    return std::nullopt;
+  }
+
+  std::optional<JavaText> primary() {
+    if (pos_ >= t_.size()) return std::nullopt;
+    const Term tok = t_[pos_];
+    const int64_t k = kind_of(tok);
+    if (k == 0) {
+      ++pos_;
+      auto inner = to_close();
+      if (!inner) return std::nullopt;
+      auto x = Parser(run_, *inner, ctx_).whole();
+      if (!x) return std::nullopt;
+      std::vector<std::string> p{"("};
+      p.insert(p.end(), x->pieces.begin(), x->pieces.end());
+      p.push_back(")");
+      return JavaText{p, x->type};
+    }
+    if (k == 1) {
+      ++pos_;
+      const std::string name = text_tok(tok);
+      Toks args;
+      if (!name.empty() && name.back() == '(') {
+        auto inner = to_close();
+        if (!inner) return std::nullopt;
+        args = *inner;
+      }
+      return fn_token_to_java(run_, name, Term::list(args), ctx_);
+    }
+    if (k == 23 && var_dim(run_, tok.arg(1))) {
+      ++pos_;
+      auto inner = to_close();
+      if (!inner) return std::nullopt;
+      return array_element(tok, *inner);
+    }
+    if (k == 4 || k == 5 || k == 6 || k == 7 || k == 8 || k == 9 || k == 10) return std::nullopt;
+    ++pos_;
+    return token_to_java(tok);
+  }
+
+  std::optional<JavaText> array_element(const Term& tok, const Toks& subs) {
+    auto ref = pending::var_target_ref(run_, tok.arg(1));
+    std::string s = ref ? *ref : strip_amp(text_tok(tok));
+    auto base = arr_base(run_, tok.arg(1));
+    const std::string offset = base && *base == 0 ? "" : "-" + std::to_string(base ? *base : 1);
+    for (const Toks& sub : split_args(subs)) {
+      auto x = Parser(run_, sub, ctx_).whole();
+      if (!x) return std::nullopt;
+      s += "[" + conv_to_type(type_desc("int", 9), x->type, join_pieces(x->pieces)) + offset + "]";
+    }
+    return JavaText{{s}, var_type(run_, tok.arg(1))};
+  }
+
+  std::optional<JavaText> token_to_java(const Term& tok) {
+    const int64_t k = kind_of(tok);
+    const std::string txt = text_tok(tok);
+    if (k == 2 || k == 23) {
+      if (auto ref = pending::var_target_ref(run_, tok.arg(1))) return JavaText{{*ref}, var_type(run_, tok.arg(1))};
+      return JavaText{{txt}, std::nullopt};
+    }
+    if (k == kTokNested) {
+      auto items = tok.arg(1).list_items();
+      if (items.size() < 2) return std::nullopt;
+      return gen_ctl_property(run_, items[0], items[1], "get");
+    }
+    if (k == kTokCtrlMethod) return ctl_method_expr(run_, tok.arg(1), ctx_);
+    if (k == 3) return literal_to_java(run_, tok.arg(1));
+    if (k == 28) return JavaText{{to_string_literal(txt)}, type_desc("char", 128)};
+    return JavaText{{txt}, std::nullopt};
+  }
+
+  std::optional<JavaText> call_with(const char* fn, const std::vector<JavaText>& args);
+
+ public:
+  static std::vector<Toks> split_args(const Toks& toks) {
+    std::vector<Toks> out(1);
+    int depth = 0;
+    for (const Term& tok : toks) {
+      const int64_t k = kind_of(tok);
+      if (k == 7 && depth == 0) {
+        out.emplace_back();
+        continue;
+      }
+      if (k == 0 || (k == 1 && text_tok(tok).back() == '(')) ++depth;
+      if (k == 4) --depth;
+      out.back().push_back(tok);
+    }
+    if (out.size() == 1 && out[0].empty()) out.clear();
+    return out;
+  }
+
+ private:
+  Run& run_;
+  const Toks& t_;
+  const ExprCtx& ctx_;
+  size_t pos_ = 0;
+};
+
+// A function called with arguments already translated.
+std::optional<JavaText> call_translated(Run& run, std::string_view fn, const std::vector<JavaText>& args);
+
+std::optional<JavaText> Parser::call_with(const char* fn, const std::vector<JavaText>& args) {
+  return call_translated(run_, fn, args);
+}
+
+std::optional<JavaText> translate_toks(Run& run, const Toks& toks, const ExprCtx& ctx) {
+  return Parser(run, toks, ctx).whole();
+}
+
+std::vector<Toks> split(const Term& args) { return Parser::split_args(args.list_items()); }
+
+// Argument rules: an argument converted to its parameter's type.
+std::string convert_arg(Run& run, const FnParm& parm, const JavaText& arg) {
+  const OptType& pt = parm.type;
+  const OptType& at = arg.type;
+  std::string text = join_pieces(arg.pieces);
+  if (is_fixed_string(pt) && is_numeric(at)) {
+    auto s = call_translated(run, "str(", {arg, jnum(at->length), jnum(at->decimals)});
+    if (s) return join_pieces(s->pieces);
+  }
+  if (pt && pt->type == "vchar" && is_fixed_string(at)) {
+    if (auto tmp = pending::temp_var(run, type_desc("vchar", at->length))) {
+      Out(run).pieces({*tmp, "=", text, ";"});
+      return *tmp;
+    }
+  }
+  if (is_string(pt) && is_string(at) && arg.pieces.size() > 1) {
+    if (auto tmp = pending::temp_var(run, type_desc("char", at->length))) {
+      Out(run).pieces({*tmp, "=", text, ";"});
+      return *tmp;
+    }
+  }
+  if (pt && at && pt->type == "dtime" && at->type == "date") {
+    if (auto tmp = pending::temp_var(run, *pt)) {
+      Out(run).pieces({*tmp, "=", text, ";"});
+      return *tmp;
+    }
+  }
+  if (pt && at && pt->type == "date" && at->type == "dtime") return "QNutil.resetTime(" + text + ")";
+  return conv_to_type(pt, at, text);
+}
+
+std::string written_call(std::string_view java, const std::vector<std::string>& args) {
+  std::string s = std::string(java) + "( ";
+  for (size_t k = 0; k < args.size(); ++k) s += (k ? ", " : "") + args[k];
+  return s + ")";
+}
+
+std::optional<JavaText> default_arg(Run& run, std::string_view fn, int position, const OptType& first) {
+  return function_default_arg(run, fn, position, first);
+}
+
+// The call of a table function on its arguments: missing ones take their
+// defaults, each is converted to its parameter's type; the table's
+// parameters decide how many are written.
+std::optional<JavaText> table_call(Run& run, std::string_view fn, const std::vector<std::optional<JavaText>>& args) {
+  const OptType first = !args.empty() && args[0] ? args[0]->type : OptType{};
+  auto row = java_function(run, fn, first);
+  if (!row) return std::nullopt;
+  if (row->xml) pending::declare_var(run, "xml", obj_type("XMLFunctions"), "s");
+  std::vector<std::string> written;
+  for (size_t p = 0; p < std::max(row->parms.size(), args.size()); ++p) {
+    const bool given = p < args.size() && args[p];
+    if (p >= row->parms.size()) {
+      if (given) written.push_back(join_pieces(args[p]->pieces));
+      continue;
+    }
+    const FnParm& parm = row->parms[p];
+    std::optional<JavaText> value = given ? args[p] : default_arg(run, fn, int(p + 1), first);
+    if (given) {
+      run.facts().assertz(fact("fn_parm_info_i", {str(fn), num(int64_t(p + 1)), type_term(args[p]->type)}));
+    }
+    if (!value) {
+      written.push_back(empty_value(parm.type));
+      continue;
+    }
+    written.push_back(given ? convert_arg(run, parm, *value) : join_pieces(value->pieces));
+  }
+  OptType result = row->result;
+  static const char* char_result[] = {"trim(", "ltrim(", "rtrim(", "upper(", "lower(", "packstr(", "substr("};
+  for (const char* k : char_result) {
+    if (fn == k && first && is_string(first)) {
+      result = type_desc("char", first->length);
+      run.facts().assertz(fact("retchar_return_i", {type_term(result)}));
+    }
+  }
+  return JavaText{{written_call(row->java, written)}, result};
+}
+
+std::optional<JavaText> call_translated(Run& run, std::string_view fn, const std::vector<JavaText>& args) {
+  std::vector<std::optional<JavaText>> a(args.begin(), args.end());
+  return table_call(run, fn, a);
+}
+
+std::optional<JavaText> wrap(std::string_view open, const JavaText& x, std::string_view close, OptType type) {
+  return JavaText{{std::string(open) + join_pieces(x.pieces) + std::string(close)}, type};
+}
+
+}  // namespace
+
+std::optional<JavaText> exp_to_java(Run& run, const Term& tokens, const ExprCtx& ctx) {
+  return translate_toks(run, tokens.list_items(), ctx);
+}
+
+// --- function calls -------------------------------------------------------------
+
+namespace {
+
+using Rule = std::function<std::optional<JavaText>(Run&, const std::string&, const std::vector<Toks>&,
+                                                   const ExprCtx&)>;
+
+std::optional<JavaText> arg(Run& run, const std::vector<Toks>& a, size_t k, const ExprCtx& ctx) {
+  if (k >= a.size() || a[k].empty()) return std::nullopt;
+  return translate_toks(run, a[k], ctx);
+}
+
+std::optional<JavaText> special_function(Run& run, const std::string& fn, const std::vector<Toks>& a,
+                                         const ExprCtx& ctx) {
+  if (fn == "ask(" && a.size() == 2) return JavaText{{""}, std::nullopt};
+  if (fn == "qnmsg(" && !a.empty() && a[0].size() == 1) {
+    std::string id = text_tok(a[0][0]);
+    if (id.size() >= 2 && (id.front() == '\'' || id.front() == '"')) id = id.substr(1, id.size() - 2);
+    std::string s = "localUtil.getMessages().getMessage(" + to_string_literal(id);
+    if (a.size() > 1) {
+      std::string list;
+      for (size_t k = 1; k < a.size(); ++k) {
+        auto x = arg(run, a, k, ctx);
+        if (!x) continue;
+        list += (list.empty() ? "" : ",") + join_pieces(x->pieces);
+      }
+      s += ", new Object[] {" + list + "}";
+    }
+    return JavaText{{s + ")"}, type_desc("char", 80)};
+  }
+  const std::string kind = pgm_kind(run);
+  if (fn == "link(" && !a.empty() && (web_object(run) || kind == "mbr")) {
+    auto target = arg(run, a, 0, ctx);
+    if (!target) return std::nullopt;
+    std::string s = "formatLink(" + conv_to_type(type_desc("char", 254), target->type, join_pieces(target->pieces)) + ") ";
+    for (size_t k = 1; k < a.size(); ++k) {
+      auto x = arg(run, a, k, ctx);
+      if (!x) return std::nullopt;
+      const std::string v = join_pieces(x->pieces);
+      const std::string t = x->type ? x->type->type : "";
+      const std::string enc = t == "bits" ? v
+                              : is_string(x->type) ? "QNutil.rtrim(" + v + ")"
+                              : t == "date"        ? "formatDateParm(" + v + ")"
+                              : t == "dtime"       ? "formatDateTimeParm(" + v + ")"
+                                                   : "\"\" +" + v;
+      s += (k == 1 ? "+ \"?\" + " : " + \",\" + ") + std::string("java.net.URLEncoder.encode(") + enc + ")";
+    }
+    return JavaText{{s}, type_desc("char", 2048)};
+  }
+  return std::nullopt;
+}
+
+const std::vector<Rule>& fn_rules() {
+  static const std::vector<Rule> rules = {
+      // 1. link( of a link text with URL parameters: subsystem 10's.
+      [](Run&, const std::string&, const std::vector<Toks>&, const ExprCtx&) -> std::optional<JavaText> {
+        return std::nullopt;
+      },
+      // 2. First chance.
+      special_function,
+      // 3. toformattedstring( goes through the edit pictures (subsystem 7).
+      [](Run&, const std::string&, const std::vector<Toks>&, const ExprCtx&) -> std::optional<JavaText> {
+        return std::nullopt;
+      },
+      // 4. Functions without arguments.
+      [](Run& run, const std::string& fn, const std::vector<Toks>&, const ExprCtx& ctx) -> std::optional<JavaText> {
+        if (fn == "true" || fn == "false") return JavaText{{fn}, type_desc("boolean", 1, 0, 1)};
+        if (fn == "trn" || fn == "confirm") {
+          return JavaText{{"true /* " + fn + " function */"}, type_desc("boolean", 1, 0, 1)};
+        }
+        const char* mode = fn == "insert" ? "INS" : fn == "update" ? "UPD" : fn == "delete" ? "DLT" : nullptr;
+        if (!mode) return std::nullopt;
+        auto x = translate_toks(run, {fact("t", {atom("Mode"), num(23)}), fact("t", {atom("="), num(10)}),
+                                      fact("t", {str(std::string("\"") + mode + "\""), num(3)})}, ctx);
+        if (x) x->type = type_desc("boolean", 1, 0, 1);
+        return x;
+      },
+      // 5. mod(
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+        if (fn != "mod(" || a.size() != 2) return std::nullopt;
+        auto x = arg(run, a, 0, ctx), y = arg(run, a, 1, ctx);
+        if (!x || !y) return std::nullopt;
+        return JavaText{{"((" + join_pieces(x->pieces) + ") % (" + join_pieces(y->pieces) + "))"}, type_desc("int", 15)};
+      },
+      // 6. ex( reads the aggregate's auxiliary variable (subsystem 5).
+      [](Run&, const std::string&, const std::vector<Toks>&, const ExprCtx&) -> std::optional<JavaText> {
+        return std::nullopt;
+      },
+      // 7. link( in a web panel or an HTTP main program.
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+        if (fn != "link(" || !web_object(run)) return std::nullopt;
+        std::string s = "Qn_link(";
+        for (size_t k = 0; k < a.size(); ++k) {
+          auto x = arg(run, a, k, ctx);
+          if (!x) return std::nullopt;
+          std::string v = join_pieces(x->pieces);
+          if (k == 0 && !is_string(x->type)) v = to_string_literal(v);
+          s += (k ? ", " : "") + v;
+        }
+        return JavaText{{s + ")"}, type_desc("char", 2048)};
+      },
+      // 8. old( seudo( previous( are auxiliaries of subsystem 5; ByRef( of
+      // a variable is its bare reference.
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+        if (fn != "ByRef(" || a.size() != 1 || a[0].size() != 1) return std::nullopt;
+        return arg(run, a, 0, ctx);
+      },
+      // 9. Transaction functions.
+      [](Run&, const std::string& fn, const std::vector<Toks>&, const ExprCtx&) -> std::optional<JavaText> {
+        auto f = fixed_value_function(fn);
+        if (!f) return std::nullopt;
+        return JavaText{{f->java}, f->result};
+      },
+      // 10. The function table.
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+        std::vector<std::optional<JavaText>> args;
+        for (size_t k = 0; k < a.size(); ++k) {
+          if (k == 0) run.facts().retract_all(fact("fn_parm_info_i", {str(fn), var(), var()}));
+          if (a[k].empty()) {
+            args.push_back(std::nullopt);
+            continue;
+          }
+          auto x = translate_toks(run, a[k], ctx);
+          if (!x) return std::nullopt;
+          args.push_back(x);
+        }
+        return table_call(run, fn, args);
+      },
+      // 11. len(
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+        if (fn != "len(") return std::nullopt;
+        auto x = arg(run, a, 0, ctx);
+        if (!x) return std::nullopt;
+        return JavaText{{join_pieces(x->pieces) + ".length( )"}, len_function().result};
+      },
+      // 12. null( null1(
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+        if (fn != "null(" && fn != "null1(") return std::nullopt;
+        auto x = arg(run, a, 0, ctx);
+        if (!x) return std::nullopt;
+        JavaText v = *x;
+        if (is_string(v.type)) {
+          if (auto t = call_translated(run, "rtrim(", {v})) v = JavaText{t->pieces, x->type};
+        }
+        JavaText e{{empty_value(x->type)}, x->type};
+        return wrap("(", JavaText{java_compare_expr(x->type, v, "==", e), {}}, ")", type_desc("boolean", 1));
+      },
+      // 13. loadbitmap( NEW( nullvalue( cursor(
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+        if (fn == "loadbitmap(") return arg(run, a, 0, ctx);
+        if (fn == "NEW(" && !a.empty() && !a[0].empty()) {
+          const std::string cls = text_tok(a[0][0]);
+          std::string s = "new " + cls + "(";
+          for (size_t k = 1; k < a.size(); ++k) {
+            auto x = arg(run, a, k, ctx);
+            if (!x) return std::nullopt;
+            s += (k > 1 ? "," : "") + join_pieces(x->pieces);
+          }
+          return JavaText{{s + ")"}, obj_type(cls)};
+        }
+        if (fn == "nullvalue(" && a.size() == 1 && a[0].size() == 1) {
+          OptType t = var_type(run, a[0][0].arg(1));
+          return JavaText{{empty_value(t)}, t};
+        }
+        if (fn == "cursor(") {
+          run.facts().assertz(fact("fn_cursor_i", {}));
+          return JavaText{{"false /* cursor function */"}, type_desc("boolean", 1)};
+        }
+        return std::nullopt;
+      },
+      // 14. udp( call( are program calls of subsystem 7.
+      [](Run&, const std::string&, const std::vector<Toks>&, const ExprCtx&) -> std::optional<JavaText> {
+        return std::nullopt;
+      },
+      // 15. iif(
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+        if (fn != "iif(" || a.size() != 3) return std::nullopt;
+        auto c = arg(run, a, 0, ctx), x = arg(run, a, 1, ctx), y = arg(run, a, 2, ctx);
+        if (!c || !x || !y) return std::nullopt;
+        return JavaText{{"(" + join_pieces(c->pieces) + " ? " + join_pieces(x->pieces) + " : " +
+                         join_pieces(y->pieces) + ")"},
+                        merge_types(x->type, y->type)};
+      },
+      // 16. usercls(
+      [](Run&, const std::string& fn, const std::vector<Toks>&, const ExprCtx&) -> std::optional<JavaText> {
+        if (fn != "usercls(") return std::nullopt;
+        return JavaText{{"\"\""}, type_desc("char", 1)};
+      },
+      // 17. qnvlen( qnvdata( qnnullterm(
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+        if (fn != "qnvlen(" && fn != "qnvdata(" && fn != "qnnullterm(") return std::nullopt;
+        auto x = arg(run, a, 0, ctx);
+        if (x && fn == "qnvlen(") x->type = type_desc("int", 15);
+        return x;
+      },
+      // 18. eof( noteof( and 19. t_a( are subsystem 6's.
+      [](Run&, const std::string&, const std::vector<Toks>&, const ExprCtx&) -> std::optional<JavaText> {
+        return std::nullopt;
+      },
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx&) -> std::optional<JavaText> {
+        if (fn != "t_a(" || a.size() != 2 || a[0].size() != 1 || a[1].size() != 1) return std::nullopt;
+        auto ref = att_ref_name(run, a[1][0].arg(1), a[0][0].arg(1), "->");
+        if (!ref) return std::nullopt;
+        return JavaText{{*ref}, var_type(run, a[1][0].arg(1))};
+      },
+  };
+  return rules;
+}
+
+int64_t call_depth(Run& run) {
+  auto f = run.facts().first(fact("building_call_i", {var()}));
+  return f && f->arg(1).is_int() ? f->arg(1).as_int() : 0;
+}
+void set_call_depth(Run& run, int64_t d) {
+  run.facts().abolish("building_call_i", 1);
+  if (d > 0) run.facts().assertz(fact("building_call_i", {num(d)}));
+}
+
+}  // namespace
+
+std::optional<JavaText> fn_token_to_java(Run& run, std::string_view name, const Term& args, const ExprCtx& ctx) {
+  const std::string fn(name);
+  const std::vector<Toks> a = split(args);
+  run.facts().retract_all(fact("fn_ret_parm_i", {str(fn), var(), var(), var(), var()}));
+  const int64_t depth = call_depth(run);
+  set_call_depth(run, depth + 1);
+  std::optional<JavaText> out;
+  for (const Rule& rule : fn_rules()) {
+    if ((out = rule(run, fn, a, ctx))) break;
+  }
+  set_call_depth(run, depth);
+  if (out) return out;
+  // No rule knows it: the call as written.
+  std::string s = fn;
+  for (const Term& t : args.list_items()) s += " " + text_tok(t);
+  if (!fn.empty() && fn.back() == '(') s += " )";
+  return JavaText{{s}, std::nullopt};
+}
+
+// --- conditions and blocks --------------------------------------------------------
+
+std::vector<std::string> cond_to_java(Run& run, const Term& tokens, const ExprCtx& ctx) {
+  if (tokens.is_nil()) return {"true"};
+  reset_exp_state(run);
+  const Toks toks = tokens.list_items();
+  if (auto x = translate_toks(run, toks, ctx)) {
+    JavaText y = *x;
+    if (is_numeric(y.type)) y.pieces = {"(", join_pieces(y.pieces), "!=", "0", ")"};
+    return y.pieces;
+  }
+  emit_comment_block(run, {"Generation error:", "================", "Fail to edit expression.", tokens_listed(toks)});
+  return {"false"};
+}
+
+bool emit_cond_block(Run& run, const Term& tokens, std::string_view keyword, const ExprCtx& ctx) {
+  std::vector<Piece> line{Piece(keyword), Piece("(")};
+  for (const std::string& p : cond_to_java(run, tokens, ctx)) line.emplace_back(p);
+  line.emplace_back(")");
+  Out out(run);
+  out.pieces(line).open("{");
+  return out.ok();
+}
+
+bool emit_if(Run& run, const Term& tokens, const ExprCtx& ctx) { return emit_cond_block(run, tokens, "if", ctx); }
+bool emit_while(Run& run, const Term& tokens, const ExprCtx& ctx) {
+  return emit_cond_block(run, tokens, "while", ctx);
+}
+bool emit_else(Run& run) { return Out(run).close("}").pieces({"else"}).open("{").ok(); }
+bool emit_close_brace(Run& run) { return Out(run).close("}").ok(); }
+bool emit_close_blocks(Run& run, const Term& what) {
+  int64_t n = what.is_int() ? what.as_int() : int64_t(what.list_items().size());
+  if (what.is_int() && n < 1) n = 1;
+  Out out(run);
+  for (int64_t k = 0; k < n; ++k) out.close("}");
+  return out.ok();
+}
+bool do_case_begin(Run& run) {
+  run.facts().asserta(fact("into_do_case_i", {}));
+  return true;
+}
+bool do_case_case(Run& run, const Term& tokens, const ExprCtx& ctx) {
+  if (run.facts().retract(fact("into_do_case_i", {}))) return emit_if(run, tokens, ctx);
+  return emit_close_brace(run) && emit_cond_block(run, tokens, "else if", ctx);
+}
+bool do_case_otherwise(Run& run) { return emit_else(run); }
+bool do_case_end(Run& run) { return emit_close_brace(run); }
+bool emit_continue(Run& run) { return Out(run).pieces({"continue;"}).ok(); }
+bool emit_return(Run& run, std::string_view value) { return Out(run).pieces({"return", value, ";"}).ok(); }
+
+// --- assignments ----------------------------------------------------------------------
+
+bool gen_assign_value(Run& run, const OptType& target_type, const Term& tokens, const Term& target,
+                      const std::string& ref, const ExprCtx& ctx, int64_t target_kind) {
+  if (tokens.is_nil()) {
+    return gen_control_set(run, target_type, target, ref, JavaText{{empty_value(target_type)}, target_type},
+                           target_kind);
+  }
+  run.facts().asserta(fact("in_assignment_i", {str(ref), type_term(target_type)}));
+  auto x = translate_toks(run, tokens.list_items(), ctx);
+  run.facts().retract_all(fact("in_assignment_i", {var(), var()}));
+  if (!x) {
+    emit_comment_block(run, {"Generation error:", "================", "Fail to assign value to: " + ref,
+                             "Internal variable type: " + type_text(target_type)});
+    return true;
+  }
+  if (join_pieces(x->pieces) == ref) return true;
+  return gen_control_set(run, target_type, target, ref, *x, target_kind);
+}
+
+bool assign_var_ref(Run& run, const Term& target, const std::string& ref, const Term& tokens, const ExprCtx& ctx) {
+  reset_exp_state(run);
+  OptType t = var_type(run, target);
+  if (t) t->flag = 1;
+  return gen_assign_value(run, t, tokens, target, ref, ctx, 23);
+}
+
+bool assign_var(Run& run, const Term& name, const Term& value) {
+  auto ref = pending::var_target_ref(run, name);
+  if (!ref) return false;
+  Term tokens = value.is_list() ? value : Term::list({fact("t", {value, num(3)})});
+  return assign_var_ref(run, name, *ref, tokens, {});
+}
+
+bool assign_unless_mode(Run& run, const Term& v, const Term& value) {
+  if (strip_amp(text_of(v)) == "Mode") return true;
+  return assign_var(run, v, value);
+}
 
 }  // namespace qn::logic

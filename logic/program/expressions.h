@@ -1,29 +1,116 @@
-// What the Java frame and its variables need from the expression
-// translator and the generators of later subsystems. The bodies here fail
-// until those generators are written; each fills its own.
+// The expression translator: model-language token lists t(Text, Kind) to
+// Java text with a type, conditions and the block statements built on them
+// (if, while, else, DO CASE), and assignments. Functions are looked up in
+// the Java vocabulary (logic/javaui/java_functions.h), control properties
+// and methods in logic/javaui/control_props.h.
+//
+// Token kinds: 0 "(", 1 a function (its text holds the "("), 2 attribute,
+// 3 constant, 4 ")", 5 "+" "-", 6 "*" "/" "^", 7 ",", 8 NOT, 9 AND OR,
+// 10 comparison, 23 variable, 28 link or quoted text, 29 control property,
+// 31 control method.
+//
+// Grammar, loosest first: AND/OR (NOT prefixes the next comparison-level
+// operand), comparisons, "+" "-", "*" "/", "^" (right-associative), then a
+// primary: a sign and an operand, "(" ... ")", a function with its
+// arguments, an array element, or one token. An int operand of NOT, AND or
+// OR is compared with 0, as Java has no truth value of an int.
+//
+// Working facts: var_used_i/1 and retchar_return_i/1 (reset_exp_state/0),
+// fn_parm_info_i/3, fn_ret_parm_i/5, building_call_i/1, in_assignment_i/2,
+// into_do_case_i/0, fn_cursor_i/0.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "engine/term.h"
 #include "logic/core/run.h"
+#include "logic/program/java_expr.h"
 
 namespace qn::logic {
 
-// assign_var/2 (Name, Value): the assignment of an initial value.
-bool assign_var(Run& run, const engine::Term& name, const engine::Term& value);
-// The Java name of the variable token of an is_i/2 expression.
-std::optional<std::string> translate_var_token(Run& run, const engine::Term& token);
-// att_ref_name/4 (Attribute, Table, "->", Reference): a table-qualified column.
-std::optional<std::string> att_ref_name(Run& run, const engine::Term& att,
-                                        const engine::Term& table, std::string_view arrow);
-// The reference of a variable of the current subfile element.
-std::optional<std::string> subfile_element_ref(Run& run, const engine::Term& name);
+// java_operator/3: the Java text of a model operator of kind 8, 9 or 10
+// (any other operator as it is).
+std::string java_operator(int64_t kind, std::string_view op);
+// escape_quotes/2: a model string constant as a Java string literal; other
+// text unchanged.
+std::string escape_quotes(std::string_view text);
+// to_string_literal/2: any text between double quotes, with backslashes,
+// double quotes and control characters escaped for Java.
+std::string to_string_literal(std::string_view text);
+// literal_to_java/3: one constant (a number term or a text).
+JavaText literal_to_java(Run& run, const engine::Term& constant);
+// control_type_prefix/2: the field prefix of a control type.
+std::optional<std::string> control_type_prefix(std::string_view ctl_type);
 
-// http_main_pgm/0: a main program called over HTTP.
+// function_default_arg/3: the default of an argument left out, for a call
+// whose first argument has type First; nullopt when the function has none
+// there. And the number of rows of that table.
+std::optional<JavaText> function_default_arg(Run& run, std::string_view fn, int position, const OptType& first);
+size_t function_default_rows();
+
+// reset_exp_state/0.
+void reset_exp_state(Run& run);
+// exp_to_java/4: one expression; nullopt when the tokens do not parse.
+std::optional<JavaText> exp_to_java(Run& run, const engine::Term& tokens, const ExprCtx& ctx);
+// fn_token_to_java/7: a function call on its own: Name the function token's
+// text ("str(", "true"), Args its argument tokens (without the ")").
+std::optional<JavaText> fn_token_to_java(Run& run, std::string_view name, const engine::Term& args,
+                                         const ExprCtx& ctx);
+// cond_to_java/4: the pieces of a condition; [] gives "true". Tokens that do
+// not parse write the "Fail to edit expression." comment block and give
+// "false".
+std::vector<std::string> cond_to_java(Run& run, const engine::Term& tokens, const ExprCtx& ctx);
+
+// Block statements.
+bool emit_cond_block(Run& run, const engine::Term& tokens, std::string_view keyword,
+                     const ExprCtx& ctx);
+bool emit_if(Run& run, const engine::Term& tokens, const ExprCtx& ctx);
+bool emit_while(Run& run, const engine::Term& tokens, const ExprCtx& ctx);
+bool emit_else(Run& run);
+bool emit_close_brace(Run& run);
+// emit_close_blocks/1: one "}" per element of a list, or N of them (at least one).
+bool emit_close_blocks(Run& run, const engine::Term& list_or_count);
+bool do_case_begin(Run& run);
+bool do_case_case(Run& run, const engine::Term& tokens, const ExprCtx& ctx);
+bool do_case_otherwise(Run& run);
+bool do_case_end(Run& run);
+// emit_continue/0 and emit_return/1.
+bool emit_continue(Run& run);
+bool emit_return(Run& run, std::string_view value);
+
+// gen_assign_value/7: the assignment of Tokens to a target of type
+// TargetType whose Java reference is Ref; TargetKind 29 marks a control
+// property (Ref is then the setter's opening text).
+bool gen_assign_value(Run& run, const OptType& target_type, const engine::Term& tokens,
+                      const engine::Term& target, const std::string& ref, const ExprCtx& ctx,
+                      int64_t target_kind);
+// assign_var_ref/5: the same for a variable or attribute with a resolved
+// reference; its type from its definition.
+bool assign_var_ref(Run& run, const engine::Term& target, const std::string& ref,
+                    const engine::Term& tokens, const ExprCtx& ctx);
+// assign_var/2 (Name, Value): the reference from var_target_ref/4, then
+// assign_var_ref/5; Value a token list or a constant.
+bool assign_var(Run& run, const engine::Term& name, const engine::Term& value);
+// assign_unless_mode/4: nothing for the variable Mode.
+bool assign_unless_mode(Run& run, const engine::Term& var, const engine::Term& value);
+
+// The declared type of a variable or attribute ([Type, Length, Decimals, 1]).
+OptType var_type(Run& run, const engine::Term& name);
+// The Java name of the variable token of an is_i/2 expression (the is_i/2
+// path of auxname/2).
+std::optional<std::string> translate_var_token(Run& run, const engine::Term& token);
+// The reference of a variable of the current subfile element (subsystem 9).
+std::optional<std::string> subfile_element_ref(Run& run, const engine::Term& name);
+// http_main_pgm/0: a main program called over HTTP (the web subsystem's).
 bool http_main_pgm(Run& run);
-// A procedure that can be called remotely.
+// A procedure that can be called remotely (subsystem 8).
 bool remote_procedure(Run& run);
+// att_ref_name/4 (Attribute, Table, "->", Reference): a table-qualified
+// column (subsystem 6).
+std::optional<std::string> att_ref_name(Run& run, const engine::Term& att, const engine::Term& table,
+                                        std::string_view arrow);
 
 }  // namespace qn::logic

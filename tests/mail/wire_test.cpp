@@ -109,7 +109,9 @@ TEST_F(Wire, SmtpOverRealStreams) {
     EXPECT_EQ(client.login("127.0.0.1", "Ann", "ann@t", "", "", c.timeout).code, c.login);
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(client.send("bob@t", "", "", "s", "text", "big.bin", dir_.string() + "/").code, c.send);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    // Only a hang is a fault here: the bound leaves room for a loaded machine
+    // and the sanitizers, which send the 4 MB attachment slowly.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
     EXPECT_EQ(client.is_open(), c.open_after);
   }
 }

@@ -153,13 +153,23 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   EXPECT_EQ(check.status, 0) << check.err;
 }
 
-// The state of an earlier run is read back and written again; a second run
-// finds nothing left to generate but the two kept files.
+// The state of an earlier run is read back and written again with the
+// dependencies of the generated objects; a second run keeps them and finds
+// nothing left to generate but the two kept files.
 TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
   qn::test::write_file((model_ / "sm11_1.ari").string(),
                        "called_program_i(1, 20, 1, 21).\r\n"
                        "is_webproc_i('Web Proc').\r\n");
-  const std::string state = "called_program_i(1,20,1,21).\nis_webproc_i('Web Proc').\n";
+  // Behind the state read back, what the generated objects use (reviewed
+  // by hand): PrintInv (procedure 2, reads table 2, a main program on the
+  // Server) and CustList (report 3, reads table 1).
+  const std::string state =
+      "called_program_i(1,20,1,21).\nis_webproc_i('Web Proc').\n"
+      "ij_main_object(pprintinv,'PrintInv',server).\n"
+      "ij_table_def(2,dbcINVOICE,supcINVOICE,[]).\n"
+      "ij_table_def(1,dbcCUSTOMER,supcCUSTOMER,[]).\n"
+      "ij_object_dependency(pprintinv,[],[2]).\n"
+      "ij_object_dependency(rcustlist,[],[1]).\n";
   ASSERT_EQ(generate().status, 0);
   EXPECT_EQ(read_file((model_ / "sm11_1.ari").string()), state);
   const ProcessResult r = generate();

@@ -3,4 +3,16 @@
 package com.quenora.reports;
 
 public class QNReport {
+    // The printer's variables, held by the report class.
+    protected String Qn_out = "";
+    protected String Qn_dev = "";
+    protected int Qn_line;
+    protected int Qn_page;
+
+    protected boolean initPrinter(Object... settings) { return true; }
+    protected boolean initTextPrinter(Object... settings) { return true; }
+    protected QNPrinter getPrinter() { return new QNPrinter(); }
+    protected void testPage(int height, boolean lastPage) throws ProcessInterruptedException { }
+    protected void endPrinter() { }
+    protected void cleanup() { }
 }
