@@ -1,6 +1,7 @@
 #include "logic/javaui/java_functions.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "logic/core/rule_terms.h"
 #include "logic/program/expressions.h"
@@ -202,11 +203,26 @@ int java_width(std::string_view java) {
 
 std::span<const JavaFunctionRow> java_function_rows() { return rows(); }
 
+// The rows of each key, in table order.
+static const std::unordered_map<std::string_view, std::vector<const JavaFunctionRow*>>& rows_by_key() {
+  static const auto index = [] {
+    std::unordered_map<std::string_view, std::vector<const JavaFunctionRow*>> m;
+    for (const JavaFunctionRow& row : rows()) {
+      for (const char* k : row.keys) m[k].push_back(&row);
+    }
+    return m;
+  }();
+  return index;
+}
+
 std::optional<JavaFunction> java_function(Run& run, std::string_view key, const OptType& first_arg) {
   const JavaFunctionRow* first = nullptr;
   const JavaFunctionRow* typed = nullptr;
   size_t key_at = 0, first_key_at = 0;
-  for (const JavaFunctionRow& row : rows()) {
+  const auto found = rows_by_key().find(key);
+  if (found == rows_by_key().end()) return std::nullopt;
+  for (const JavaFunctionRow* rp : found->second) {
+    const JavaFunctionRow& row = *rp;
     auto k = std::find_if(row.keys.begin(), row.keys.end(), [&](const char* s) { return key == s; });
     if (k == row.keys.end() || !cond_holds(run, row.cond)) continue;
     if (row.alias) return java_function(run, row.alias, first_arg);
@@ -225,6 +241,7 @@ std::optional<JavaFunction> java_function(Run& run, std::string_view key, const 
   const JavaFunctionRow& row = typed ? *typed : *first;
   const size_t at = typed ? key_at : first_key_at;
   JavaFunction f;
+  f.key = std::string(key);
   f.java = row.java.size() > at ? row.java[at] : row.java.front();
   f.parms = at > 0 && row.parms2 ? *row.parms2 : row.parms;
   f.result = row.result;
@@ -232,7 +249,7 @@ std::optional<JavaFunction> java_function(Run& run, std::string_view key, const 
   return f;
 }
 
-JavaFunction len_function() { return {"length", {C(3000)}, i(9, 0, 1), false}; }
+JavaFunction len_function() { return {"len(", "length", {C(3000)}, i(9, 0, 1), false}; }
 
 std::span<const FixedValue> fixed_value_rows() { return fixed_rows(); }
 
@@ -262,9 +279,11 @@ std::optional<JavaText> java_date_arith(Run&, const JavaText& left, std::string_
                                         const JavaText& right) {
   const OptType& tl = left.type;
   const OptType& tr = right.type;
+  const bool additive = op == "+" || op == "-";
+  const bool dates = is_date(tl) || is_date(tr);
+  if (!dates && op != "^" && op != "/" && !(op == "+" && is_string(tl) && is_string(tr))) return std::nullopt;
   const std::string l = join_pieces(left.pieces);
   const std::string r = join_pieces(right.pieces);
-  const bool additive = op == "+" || op == "-";
   if (tl && (tl->type == "dtime" || tl->type == "date") && additive && is_numeric(tr)) {
     const std::string fn = tl->type == "dtime" ? "QNutil.dtadd(" : "QNutil.dadd(";
     const std::string days = conv_to_type(type_desc("int", 9), tr, r);
@@ -310,7 +329,10 @@ std::vector<std::string> java_compare_expr(const OptType& type, const JavaText& 
   }
   if (is_string(type)) {
     if (op == "like") {
-      return {"QNutil.like(" + l + "," + "QNutil.padr(" + r + "," + std::to_string(left.type ? left.type->length : 0) +
+      // The length goes to padr('s int(3) parameter: Java passes no int
+      // constant to a short without a cast.
+      const std::string len = std::to_string(left.type ? left.type->length : 0);
+      return {"QNutil.like(" + l + "," + "QNutil.padr(" + r + "," + conv_to_type(type_desc("int", 3), type_desc("int", 9), len) +
               ", \"%\"))"};
     }
     return {"(", "QNutil.strcmp(" + l + ", " + r + ")", std::string(op), "0", ")"};

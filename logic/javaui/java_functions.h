@@ -40,12 +40,13 @@ struct JavaFunctionRow {
   OptType result;
   FnCond cond = FnCond::kAny;
   const char* alias = nullptr;  // the row is that key's row ("FormatDouble(" as "str(")
-  std::optional<std::vector<FnParm>> parms2;
+  std::optional<std::vector<FnParm>> parms2 = std::nullopt;
 };
 
 // One answer of java_function/4: the Java method, parameters, result, and
 // whether the program variable xml must be declared first.
 struct JavaFunction {
+  std::string key;  // the key whose row answered (an alias row's own key)
   std::string java;
   std::vector<FnParm> parms;
   OptType result;

@@ -7,7 +7,9 @@
 #include "logic/core/emit.h"
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
+#include "logic/core/state_file.h"
 #include "logic/core/utilities.h"
+#include "logic/java/variables.h"
 #include "logic/javaui/control_props.h"
 #include "logic/javaui/java_functions.h"
 #include "logic/program/pending_calls.h"
@@ -272,16 +274,25 @@ void reset_exp_state(Run& run) {
 }
 
 OptType var_type(Run& run, const Term& name) {
-  const Term stripped = Term::atom(strip_amp(text_of(name)));
-  auto model = get_model_num(run);
-  for (const Term& n : {name, stripped}) {
-    if (auto d = call_attri(run, n)) {
-      auto a = d->list_items();
-      if (a.size() >= 4 && a[1].is_atom()) {
-        return TypeDesc{a[1].text(), "", a[2].is_int() ? a[2].as_int() : 0, a[3].is_int() ? a[3].as_int() : 0, 1};
-      }
-    }
-    if (model) {
+  auto from_desc = [](const Term& d) -> OptType {
+    auto a = d.list_items();
+    if (a.size() < 4 || !a[1].is_atom()) return std::nullopt;
+    return TypeDesc{a[1].text(), "", a[2].is_int() ? a[2].as_int() : 0, a[3].is_int() ? a[3].as_int() : 0, 1};
+  };
+  // The usual case first: a described name (as call_attri/2 finds it).
+  static const engine::Atom kAttri("attri_i");
+  if (!standard_variable(name)) {
+    if (auto f = run.facts().first(Term::compound(kAttri, {name, var()}))) return from_desc(f->arg(2));
+  }
+  if (auto d = call_attri(run, name)) return from_desc(*d);
+  // A variable may be described without its "&".
+  const std::string text = text_of(name);
+  const Term stripped = text.size() > 1 && text.front() == '&' ? Term::atom(text.substr(1)) : name;
+  if (!(stripped == name)) {
+    if (auto d = call_attri(run, stripped)) return from_desc(*d);
+  }
+  if (auto model = get_model_num(run)) {
+    for (const Term& n : {name, stripped}) {
       if (auto t = get_attri_type(run, *model, n); t && t->type.is_atom()) {
         return TypeDesc{t->type.text(), "", t->length.is_int() ? t->length.as_int() : 0,
                         t->decimals.is_int() ? t->decimals.as_int() : 0, 1};
@@ -310,6 +321,12 @@ std::optional<std::string> att_ref_name(Run&, const Term&, const Term&, std::str
 // --- the parser -----------------------------------------------------------------
 
 namespace {
+
+// var_dim/2 with its functors interned once: it runs for every variable token.
+bool has_dims(Run& run, const Term& v) {
+  static const engine::Atom kRule("rule_i"), kDim("dim");
+  return run.facts().exists(Term::compound(kRule, {var(), Term::compound(kDim, {v, var()})}));
+}
 
 class Parser {
  public:
@@ -467,7 +484,7 @@ class Parser {
       const Term& tok = t_[pos_++];
       const int64_t k = kind_of(tok);
       if (k == 4 && --depth == 0) return inner;
-      if (k == 0 || (k == 1 && text_tok(tok).back() == '(') || (k == 23 && var_dim(run_, tok.arg(1)))) ++depth;
+      if (k == 0 || (k == 1 && text_tok(tok).back() == '(') || (k == 23 && has_dims(run_, tok.arg(1)))) ++depth;
       inner.push_back(tok);
     }
     return std::nullopt;
@@ -499,7 +516,7 @@ class Parser {
       }
       return fn_token_to_java(run_, name, Term::list(args), ctx_);
     }
-    if (k == 23 && var_dim(run_, tok.arg(1))) {
+    if (k == 23 && has_dims(run_, tok.arg(1))) {
       ++pos_;
       auto inner = to_close();
       if (!inner) return std::nullopt;
@@ -638,7 +655,7 @@ std::optional<JavaText> table_call(Run& run, std::string_view fn, const std::vec
       continue;
     }
     const FnParm& parm = row->parms[p];
-    std::optional<JavaText> value = given ? args[p] : default_arg(run, fn, int(p + 1), first);
+    std::optional<JavaText> value = given ? args[p] : default_arg(run, row->key, int(p + 1), first);
     if (given) {
       run.facts().assertz(fact("fn_parm_info_i", {str(fn), num(int64_t(p + 1)), type_term(args[p]->type)}));
     }
@@ -646,7 +663,7 @@ std::optional<JavaText> table_call(Run& run, std::string_view fn, const std::vec
       written.push_back(empty_value(parm.type));
       continue;
     }
-    written.push_back(given ? convert_arg(run, parm, *value) : join_pieces(value->pieces));
+    written.push_back(convert_arg(run, parm, *value));
   }
   OptType result = row->result;
   static const char* char_result[] = {"trim(", "ltrim(", "rtrim(", "upper(", "lower(", "packstr(", "substr("};
@@ -704,8 +721,12 @@ std::optional<JavaText> special_function(Run& run, const std::string& fn, const 
     }
     return JavaText{{s + ")"}, type_desc("char", 80)};
   }
-  const std::string kind = pgm_kind(run);
-  if (fn == "link(" && !a.empty() && (web_object(run) || kind == "mbr")) {
+  if (fn == "cursor(" && a.size() == 1 && a[0].size() == 1) {
+    if (auto aux = auxname(run, a[0][0].arg(1))) {
+      return JavaText{{"QNCursor(" + to_string_literal(*aux) + ")"}, type_desc("boolean", 1)};
+    }
+  }
+  if (fn == "link(" && !a.empty() && (web_object(run) || pgm_kind(run) == "mbr")) {
     auto target = arg(run, a, 0, ctx);
     if (!target) return std::nullopt;
     std::string s = "formatLink(" + conv_to_type(type_desc("char", 254), target->type, join_pieces(target->pieces)) + ") ";
@@ -901,8 +922,12 @@ std::optional<JavaText> fn_token_to_java(Run& run, std::string_view name, const 
   const int64_t depth = call_depth(run);
   set_call_depth(run, depth + 1);
   std::optional<JavaText> out;
-  for (const Rule& rule : fn_rules()) {
-    if ((out = rule(run, fn, a, ctx))) break;
+  // A function that names an external program is a program call (rule 14)
+  // and nothing else.
+  const bool external = fn.size() > 1 && fn.back() == '(' && get_external_program(run, fn.substr(0, fn.size() - 1));
+  const auto& rules = fn_rules();
+  for (size_t k = external ? 13 : 0; k < (external ? 14 : rules.size()); ++k) {
+    if ((out = rules[k](run, fn, a, ctx))) break;
   }
   set_call_depth(run, depth);
   if (out) return out;

@@ -83,10 +83,10 @@ TEST(Expressions, ControlTypePrefixes) {
 // Variables of the cases: numbers A, B, C; text Name of 10; date D;
 // date-time T.
 const char* kVars =
-    "attri_i('&A', ['&A', int, 5, 0, '', 0]). attri_i('&B', ['&B', int, 4, 0, '', 0]). "
-    "attri_i('&C', ['&C', int, 9, 2, '', 0]). attri_i('&Name', ['&Name', char, 10, 0, '', 0]). "
-    "attri_i('&D', ['&D', date, 8, 0, '', 0]). attri_i('&T', ['&T', dtime, 10, 8, '', 0]). "
-    "attri_i('&Arr', ['&Arr', int, 4, 0, '', 0]). attri_i('&Arr0', ['&Arr0', int, 4, 0, '', 0]). "
+    "attri_i('&A', ['A', int, 5, 0, '', 0]). attri_i('&B', ['B', int, 4, 0, '', 0]). "
+    "attri_i('&C', ['C', int, 9, 2, '', 0]). attri_i('&Name', ['Name', char, 10, 0, '', 0]). "
+    "attri_i('&D', ['D', date, 8, 0, '', 0]). attri_i('&T', ['T', dtime, 10, 8, '', 0]). "
+    "attri_i('&Arr', ['Arr', int, 4, 0, '', 0]). attri_i('&Arr0', ['Arr0', int, 4, 0, '', 0]). "
     "rule_i(1, dim('&Arr', [10])). rule_i(1, dim('&Arr0', [3, 4])). rule_i(1, arrbase('&Arr0', [0])). ";
 
 TEST(Expressions, Grammar) {
@@ -121,7 +121,7 @@ TEST(Expressions, Grammar) {
        "((D.before(D)) || (D.equals(D))) : [boolean,1,0,0]"},
       {"a date plus days", {{"&D", 23}, {"+", 5}, {"&C", 23}}, "QNutil.dadd(D,+((int)(C))) : [date,8,0,1]"},
       {"a number on the left of LIKE is compared as text", {{"&A", 23}, {".LIKE.", 10}, {"'1%'", 3}},
-       "QNutil.like(QNutil.str( A, 5, 0),QNutil.padr(\"1%\",254, \"%\")) : [boolean,1,0,0]"},
+       "QNutil.like(QNutil.str( A, 5, 0),QNutil.padr(\"1%\",(short)(254), \"%\")) : [boolean,1,0,0]"},
       {"an array element with base 1", {{"&Arr", 23}, {"&A", 23}, {"+", 5}, {"1", 3}, {")", 4}},
        "Arr[A+1-1] : [int,4,0,1]"},
       {"a two-dimensional array with base 0", {{"&Arr0", 23}, {"1", 3}, {",", 7}, {"&A", 23}, {")", 4}},
@@ -192,6 +192,8 @@ TEST(Expressions, FunctionCallRules) {
       {"17: qnvlen(", {{"qnvlen(", 1}, {"&Name", 23}, {")", 4}}, "Name : [int,15,0,0]"},
       {"17: qnnullterm( gives its argument", {{"qnnullterm(", 1}, {"&Name", 23}, {")", 4}}, "Name : [char,10,0,1]"},
       {"a function no rule knows stays as written", {{"myfn(", 1}, {"&A", 23}, {")", 4}}, "myfn( &A ) : []"},
+      {"an external program's name is a program call only", {{"str(", 1}, {"&A", 23}, {")", 4}}, "str( &A ) : []",
+       "external_program_i('STR', dll, ['str.exe'])."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -213,12 +215,12 @@ TEST(Expressions, DefaultArguments) {
       {"str(", 2, "[]", "10"},
       {"str(", 3, "[]", "0"},
       {"age(", 2, "[]", "QNutil.now( )"},
-      {"ctodl(", 2, "[date,8,0,0]", "none"},  // the toolbox's date format codes
-      {"testcdate(", 2, "[]", "none"},
-      {"testcdt(", 2, "[]", "none"},
-      {"ctotl(", 2, "[]", "none"},
-      {"ctod(", 2, "[]", "none"},
-      {"ctot(", 2, "[]", "none"},
+      {"ctodl(", 2, "[date,8,0,0]", "2"},  // DMY of a Spanish model
+      {"testcdate(", 2, "[]", "2"},
+      {"testcdt(", 2, "[]", "2"},
+      {"ctotl(", 2, "[]", "2"},
+      {"ctod(", 2, "[]", "1"},
+      {"ctot(", 2, "[]", "1"},
       {"padr(", 3, "[]", "\" \""},
       {"padl(", 3, "[]", "\" \""},
       {"cmonth(", 2, "[]", "\"spa\""},
@@ -270,7 +272,7 @@ TEST(Expressions, DefaultArguments) {
   EXPECT_EQ(function_default_rows(), 23u);
   // The function table decides how many are written: ttoc( has three.
   ExprRun r(kVars);
-  EXPECT_EQ(java(r, {{"ttoc(", 1}, {"&T", 23}, {")", 4}}), "localUtil.ttoc( T, 10, 8) : [char,254,0,0]");
+  EXPECT_EQ(java(r, {{"ttoc(", 1}, {"&T", 23}, {")", 4}}), "localUtil.ttoc( T, (byte)(10), (byte)(8)) : [char,254,0,0]");
   EXPECT_EQ(java(r, {{"dtoc(", 1}, {"&D", 23}, {")", 4}}), "localUtil.dtoc( D) : [char,254,0,0]");
   // A parameter without a default takes the empty value of its type.
   EXPECT_EQ(java(r, {{"padr(", 1}, {"&Name", 23}, {")", 4}}), "QNutil.padr( Name, 0, \" \") : [char,254,0,0]");
@@ -286,6 +288,9 @@ TEST(Expressions, ConditionsAndBlocks) {
   ASSERT_TRUE(emit_close_blocks(r.run, num(3)));
   ASSERT_TRUE(emit_if(r.run, toks({{"&A", 23}, {"+", 5}}), ctx));  // a parse error
   ASSERT_TRUE(emit_close_blocks(r.run, term("[a, b]")));
+  // "*/" inside the comment would end it.
+  ASSERT_TRUE(emit_if(r.run, toks({{"a*/b", 42}, {"c", 42}}), ctx));
+  ASSERT_TRUE(emit_close_brace(r.run));
   ASSERT_TRUE(emit_continue(r.run));
   ASSERT_TRUE(emit_return(r.run, "0"));
   EXPECT_EQ(r.lines(), (std::vector<std::string>{
@@ -310,6 +315,15 @@ TEST(Expressions, ConditionsAndBlocks) {
                            "if ( false )",
                            "{",
                            "}",
+                           "}",
+                           "/*",
+                           "Generation error:",
+                           "================",
+                           "Fail to edit expression.",
+                           "t( a* /b, 42) t( c, 42)",
+                           "*/",
+                           "if ( false )",
+                           "{",
                            "}",
                            "continue;",
                            "return 0 ;",

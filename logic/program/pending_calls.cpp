@@ -4,19 +4,20 @@
 #include "logic/core/rule_terms.h"
 #include "logic/java/java_types.h"
 #include "logic/java/variables.h"
+#include "logic/web/formats.h"
+#include "logic/web/rule_utilities.h"
 
 namespace qn::logic::pending {
 
 using engine::Term;
 
-// Until var_target_ref/4 is built: its auxiliary-name rule, else its last
-// rule, the attribute's name (without the "&" of a variable).
+// A reference inside an expression: no levels, the variable recorded. An
+// undescribed variable is answered by its own name, whose "&" is no Java.
 std::optional<std::string> var_target_ref(Run& run, const Term& name) {
-  if (auto aux = auxname(run, name)) return aux;
-  std::string n = text_of(name);
-  if (!n.empty() && n.front() == '&') n.erase(0, 1);
-  if (n.empty()) return std::nullopt;
-  return n;
+  std::string ref = logic::var_target_ref(run, name, Term::nil(), "dec");
+  if (!ref.empty() && ref.front() == '&') ref.erase(0, 1);
+  if (ref.empty()) return std::nullopt;
+  return ref;
 }
 
 std::optional<std::string> temp_var(Run& run, const TypeDesc& type) {
@@ -52,8 +53,26 @@ std::optional<std::string> pgm_prop_value(Run& run, std::string_view name) {
   return logic::pgm_prop_value(run, name);
 }
 std::optional<std::string> dbms_name(Run& run) { return dstore_dbms(run, num(1)); }
-std::optional<int64_t> date_format_code(Run&, int64_t) { return std::nullopt; }
-std::optional<int64_t> ctod_date_fmt(Run&) { return std::nullopt; }
-bool gen_user_event(Run&, std::string_view) { return false; }
+std::optional<int64_t> date_format_code(Run& run, int64_t length) {
+  const auto answers = logic::date_format_code(run, length);
+  if (answers.empty()) return std::nullopt;
+  const std::string& code = answers.front().first;
+  if (code.empty() || code.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+  return std::stoll(code);
+}
+
+// The ctod order as its code: ANSI 0, MDY 1, DMY 2, MDY4 3, DMY4 4, YMD 5, Y4MD 6.
+std::optional<int64_t> ctod_date_fmt(Run& run) {
+  static const char* codes[] = {"ANSI", "MDY", "DMY", "MDY4", "DMY4", "YMD", "Y4MD"};
+  const std::string fmt = logic::ctod_date_fmt(run);
+  for (int64_t k = 0; k < 7; ++k) {
+    if (fmt == codes[k]) return k;
+  }
+  return std::nullopt;
+}
+
+bool gen_user_event(Run& run, std::string_view name) {
+  return logic::gen_user_event(run, atom(name), Term::nil());
+}
 
 }  // namespace qn::logic::pending

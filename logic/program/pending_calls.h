@@ -1,9 +1,9 @@
 // The predicates of other modules that the translator calls, in the shapes
 // it uses (TypeDesc in place of descriptor terms): the Java naming module
 // (variables, temporaries, casts, standard constants), the program options,
-// and the date formats and user events of the toolbox. Those of a module not
-// yet in the tree fail here (or give nothing), and the translator's chain
-// goes on to its next rule, as the rule program does when a callee fails.
+// and the date formats and user events of the toolbox. Where a callee
+// fails (or gives nothing), the translator's chain goes on to its next rule,
+// as the rule program does.
 #pragma once
 
 #include <cstdint>
@@ -19,7 +19,7 @@
 namespace qn::logic::pending {
 
 // var_target_ref/4 (Name, no levels, scope dec): the Java reference of a
-// variable or attribute.
+// variable or attribute, recorded as a variable of the program.
 std::optional<std::string> var_target_ref(Run& run, const engine::Term& name);
 // temp_var/3 with usage u: a temporary of the type, marked used.
 std::optional<std::string> temp_var(Run& run, const TypeDesc& type);

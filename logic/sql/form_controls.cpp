@@ -3,6 +3,7 @@
 #include "logic/core/attributes.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/utilities.h"
+#include "logic/program/expressions.h"
 
 namespace qn::logic {
 
@@ -104,13 +105,10 @@ std::optional<std::string> item_ctrl_type(Run& run, const Term& item, const Term
   const Term& name = item.arg(1);
   const int64_t kind = item.arg(2).is_int() ? item.arg(2).as_int() : -1;
   if (kind == kTokVariable) {
-    const Term bare = Term::atom(strip_amp(text_of(name)));
-    for (const Term& v : {fact("t", {name, num(23)}), fact("t", {bare, num(23)})}) {
-      if (auto props = item_props(run, v, context)) {
-        auto model = get_model_num(run);
-        if (model) {
-          if (auto t = get_attri_type(run, *model, bare); t && t->type == "bits") return "bitmap";
-        }
+    const std::string bare = strip_amp(text_of(name));
+    for (const Term& n : {name, Term::atom(bare), Term::atom("&" + bare)}) {
+      if (auto props = item_props(run, fact("t", {n, num(23)}), context)) {
+        if (auto t = var_type(run, n); t && t->type == "bits") return "bitmap";
         if (auto c = ctrltype_of(*props)) return c;
       }
     }

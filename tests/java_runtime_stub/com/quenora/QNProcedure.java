@@ -3,4 +3,8 @@
 package com.quenora;
 
 public class QNProcedure {
+  public int context;
+  public int remoteHandle;
+  // Standard constants: Qnnewline char(4).
+  public String QN_nl = "\r\n";
 }

@@ -2,6 +2,33 @@
 // tests, never installed.
 package com.quenora;
 
+import java.util.Date;
+
 public class QNutil {
   public static void msg(Object caller, String text) {}
+
+  // str( int(18,2,s), int(9,0,s), int(9,0,s) : char(254)
+  public static String str(double value, int length, int decimals) { return ""; }
+  // trim( rtrim( : char(254) : char(254)
+  public static String trim(String s) { return s; }
+  public static String rtrim(String s) { return s; }
+  // padl( padr( char(254), int(3), char(1) : char(254)
+  public static String padl(String s, short length, String fill) { return s; }
+  public static String padr(String s, short length, String fill) { return s; }
+  // eom( date(8) : date(8); addmth( date(10,8), int(4,0,s) : date(10,8)
+  public static Date eomdate(Date d) { return d; }
+  public static Date addmth(Date d, short months) { return d; }
+  // Operators on dates: date + or - days (int(9)); date - date : int(15,0,s).
+  public static Date dadd(Date d, int days) { return d; }
+  public static Date dtadd(Date d, int days) { return d; }
+  public static long ddiff(Date a, Date b) { return 0; }
+  public static long dtdiff(Date a, Date b) { return 0; }
+  // The date part of a date-time assigned to a date.
+  public static Date resetDate(Date d) { return d; }
+  public static Date resetTime(Date d) { return d; }
+  // The empty date.
+  public static Date nullDate() { return null; }
+  // Comparisons of texts.
+  public static int strcmp(String a, String b) { return 0; }
+  public static boolean like(String value, String pattern) { return false; }
 }

@@ -1,0 +1,197 @@
+#include "logic/javaui/java_functions.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "logic/core/rule_terms.h"
+#include "logic/program/expr_fixture.h"
+#include "logic/program/expressions.h"
+
+namespace qn::logic {
+namespace {
+
+using namespace testing;  // NOLINT
+
+TEST(JavaFunctions, TableSizes) {
+  size_t key_rows = 0;
+  std::set<std::string> keys;
+  for (const JavaFunctionRow& r : java_function_rows()) {
+    key_rows += r.keys.size();
+    for (const char* k : r.keys) keys.insert(k);
+    EXPECT_TRUE(r.alias || r.java.size() == 1 || r.java.size() == r.keys.size()) << r.keys[0];
+  }
+  EXPECT_EQ(java_function_rows().size(), 115u);
+  EXPECT_EQ(key_rows, 145u);
+  EXPECT_EQ(keys.size(), 139u);
+}
+
+std::string call(ExprRun& r, const std::vector<Tk>& t) {
+  auto x = exp_to_java(r.run, toks(t), {});
+  return x ? spaced(x->pieces) + " : " + type_text(x->type) : "FAIL";
+}
+
+const char* kVars =
+    "attri_i('&N', ['N', int, 5, 0, '', 0]). attri_i('&S', ['S', char, 20, 0, '', 0]). "
+    "attri_i('&D', ['D', date, 8, 0, '', 0]). attri_i('&T', ['T', dtime, 10, 8, '', 0]). ";
+
+TEST(JavaFunctions, Rows) {
+  struct Case {
+    const char* name;
+    std::vector<Tk> tokens;
+    const char* java;
+    const char* facts = "";
+  } cases[] = {
+      {"an alias row", {{"FormatDouble(", 1}, {"&N", 23}, {")", 4}}, "QNutil.str( N, 10, 0) : [char,254,0,0]"},
+      {"a static web-panel method", {{"staticdir(", 1}, {")", 4}},
+       "com.quenora.webpanels.QNWebPanel.getStaticDir( ) : [char,40,0,0]"},
+      {"the server clock takes the context", {{"servernow(", 1}, {")", 4}},
+       "QNutil.serverNow( context, remoteHandle, \"qedbase\") : [dtime,8,0,0]"},
+      {"a result of no type", {{"rseed(", 1}, {"&N", 23}, {")", 4}}, "QNutil.rseed( N) : []"},
+      {"a by-reference parameter", {{"dfrgnum(", 1}, {"&N", 23}, {")", 4}}, "DelimitedFiles.dfrgnum( N) : [int,3,0,0]"},
+      {"one key of a shared row", {{"minute(", 1}, {"&T", 23}, {")", 4}}, "QNutil.minute( T) : [int,9,0,0]"},
+      {"xmlendelement( takes no parameter", {{"xmlendelement(", 1}, {")", 4}}, "xml.xmlEndElement( ) : [int,4,0,0]"},
+      {"userid( in a web panel", {{"userid(", 1}, {"'u'", 3}, {")", 4}},
+       "getUserId( \"u\", context, remoteHandle, \"qedbase\") : [char,40,0,0]", "pgm_id([1, web, 'H'])."},
+      {"userid( elsewhere", {{"userid(", 1}, {"'u'", 3}, {")", 4}},
+       "QNutil.userId( \"u\", context, remoteHandle, \"qedbase\") : [char,40,0,0]", "pgm_id([1, proc, 'P'])."},
+      {"int( is always the first row", {{"int(", 1}, {"&N", 23}, {")", 4}},
+       "java.lang.Math.floor( N) : [int,19,5,1]"},
+      {"addmth( of a date", {{"addmth(", 1}, {"&D", 23}, {",", 7}, {"1", 3}, {")", 4}},
+       "QNutil.addmth( D, (short)(1)) : [date,10,8,0]"},
+      {"addyr( of a date-time", {{"addyr(", 1}, {"&T", 23}, {",", 7}, {"&N", 23}, {")", 4}},
+       "QNutil.addyr( T, (short)(N)) : [dtime,10,8,0]"},
+      {"eom( of a date", {{"eom(", 1}, {"&D", 23}, {")", 4}}, "QNutil.eomdate( D) : [date,8,0,0]"},
+      {"eom( of a date-time", {{"eom(", 1}, {"&T", 23}, {")", 4}}, "QNutil.eom( T) : [dtime,10,8,0]"},
+      {"xmlstart( outside an HTTP main program", {{"xmlstart(", 1}, {"'r'", 3}, {")", 4}},
+       "xml.xmlStart( \"r\") : [int,4,0,0]"},
+      {"link( in a work panel", {{"link(", 1}, {"'abc'", 3}, {",", 7}, {"1", 3}, {")", 4}},
+       "QNutil.link( \"abc\", 1) : [char,9,0,0]", "pgm_id([1, scr, 'W'])."},
+      {"link( in a procedure has no row", {{"link(", 1}, {"'abc'", 3}, {")", 4}}, "link( 'abc' ) : []",
+       "pgm_id([1, proc, 'P'])."},
+      {"cursor( of a name with an auxiliary name", {{"cursor(", 1}, {"C1", 3}, {")", 4}},
+       "QNCursor(\"QNcur1\") : [boolean,1,0,0]", "p_auxname('C1', 'QNcur1')."},
+      {"cursor( of another name", {{"cursor(", 1}, {"'C2'", 3}, {")", 4}}, "cursor( \"C2\") : [boolean,1,0,0]"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ExprRun r(std::string(kVars) + c.facts);
+    EXPECT_EQ(call(r, c.tokens), c.java);
+  }
+  // Rows marked xml declare the program's xml variable first.
+  ExprRun r(kVars);
+  call(r, {{"xmlend(", 1}, {")", 4}});
+  EXPECT_NE(r.facts_of("fld_to_dcl_i", 3).find("xml"), std::string::npos);
+}
+
+TEST(JavaFunctions, FixedValues) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"count(", "1 /* Count */ : [int,1,0,0]"},
+      {"level(", "true /* Level */ : [boolean,1,0,0]"},
+      {"after(", "true /* After */ : [boolean,1,0,0]"},
+      {"modified(", "false /* Modif */ : [boolean,1,0,0]"},
+      {"confirmed(", "QNutil.Confirmed : [boolean,1,0,1]"},
+      {"insmode(", "\"INS\" : [char,3,0,0]"},
+      {"updmode(", "\"UPD\" : [char,3,0,0]"},
+      {"delmode(", "\"DLT\" : [char,3,0,0]"},
+      {"dspmode(", "\"DSP\" : [char,3,0,0]"},
+  };
+  EXPECT_EQ(fixed_value_rows().size(), 9u);
+  for (const auto& [key, java] : rows) {
+    ExprRun r;
+    // The arguments are read and dropped.
+    EXPECT_EQ(call(r, {{key, 1}, {"1", 3}, {")", 4}}), java) << key;
+  }
+}
+
+TEST(JavaFunctions, OperatorsOnDatesTextsPowersAndDivisions) {
+  struct Case {
+    const char* name;
+    std::vector<Tk> tokens;
+    const char* java;
+  } cases[] = {
+      {"date-time minus days", {{"&T", 23}, {"-", 5}, {"&N", 23}}, "QNutil.dtadd(T,-(N)) : [dtime,10,8,1]"},
+      {"date plus days", {{"&D", 23}, {"+", 5}, {"3", 3}}, "QNutil.dadd(D,+(3)) : [date,8,0,1]"},
+      {"date-time difference", {{"&T", 23}, {"-", 5}, {"&T", 23}}, "QNutil.dtdiff(T,T) : [int,15,0,1]"},
+      {"date difference", {{"&D", 23}, {"-", 5}, {"&D", 23}}, "QNutil.ddiff(D,D) : [int,15,0,1]"},
+      {"power", {{"&N", 23}, {"^", 6}, {"2", 3}}, "java.lang.Math.pow(N,2) : [int,15,5,0]"},
+      {"division", {{"&N", 23}, {"/", 6}, {"2", 3}}, "N / (double) ( 2 ) : [int,15,5,0]"},
+      {"texts joined", {{"&S", 23}, {"+", 5}, {"'ab'", 3}}, "S + \"ab\" : [char,22,0,0]"},
+      {"numbers as they are", {{"&N", 23}, {"*", 6}, {"2", 3}}, "N * 2 : [int,9,0,1]"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ExprRun r(kVars);
+    EXPECT_EQ(call(r, c.tokens), c.java);
+  }
+}
+
+TEST(JavaFunctions, ComparisonsByType) {
+  const JavaText l{{"a"}, {}}, r{{"b"}, {}};
+  struct Case {
+    const char* type;
+    const char* op;
+    const char* java;
+  } cases[] = {
+      {"[date,8,0,0]", "==", "a.equals(b)"},
+      {"[dtime,10,8,0]", "!=", "!(a.equals(b))"},
+      {"[date,8,0,0]", ">", "a.after(b)"},
+      {"[date,8,0,0]", "<", "a.before(b)"},
+      {"[dtime,10,8,0]", "<=", "((a.before(b)) || (a.equals(b)))"},
+      {"[date,8,0,0]", ">=", "((a.after(b)) || (a.equals(b)))"},
+      {"[vchar,10,0,0]", "like", "QNutil.like(a,QNutil.padr(b,(short)(0), \"%\"))"},
+      {"[char,10,0,0]", ">=", "( QNutil.strcmp(a, b) >= 0 )"},
+      {"[int,9,0,0]", "!=", "( a != b )"},
+      {"[]", "==", "( a == b )"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.type) + c.op);
+    EXPECT_EQ(spaced(java_compare_expr(type_from_term(term(c.type)), l, c.op, r)), c.java);
+  }
+  // LIKE pads the pattern to the left operand's length.
+  const JavaText left{{"a"}, type_desc("char", 12)};
+  EXPECT_EQ(spaced(java_compare_expr(left.type, left, "like", r)), "QNutil.like(a,QNutil.padr(b,(short)(12), \"%\"))");
+}
+
+TEST(JavaFunctions, ConversionsEmptyValuesAndNumbers) {
+  struct Conv {
+    const char* target;
+    const char* source;
+    const char* java;
+  } convs[] = {
+      {"[boolean,1,0,0]", "[int,9,0,0]", "x"},
+      {"[char,10,0,0]", "[int,9,0,0]", "x"},
+      {"[date,8,0,0]", "[dtime,10,8,0]", "x"},
+      {"[int,9,0,0]", "[int,4,0,0]", "x"},     // int holds a short
+      {"[int,9,2,0]", "[int,9,0,0]", "x"},     // an integer widens into decimals
+      {"[int,9,0,0]", "[int,9,2,0]", "(int)(x)"},
+      {"[int,4,0,0]", "[int,9,0,0]", "(short)(x)"},
+      {"[int,4,0,0]", "[]", "(short)(x)"},
+  };
+  for (const Conv& c : convs) {
+    SCOPED_TRACE(std::string(c.target) + " " + c.source);
+    EXPECT_EQ(conv_to_type(type_from_term(term(c.target)), type_from_term(term(c.source)), "x"), c.java);
+  }
+  const std::pair<const char*, const char*> empties[] = {
+      {"[char,1,0,0]", "\"\""},       {"[svchar,1,0,0]", "\"\""}, {"[bits,1,0,0]", "\"\""},
+      {"[vchar,1,0,0]", "\"\""},      {"[boolean,1,0,0]", "false"}, {"[int,9,0,0]", "0"},
+      {"[charp,1,0,0]", "0"},         {"[filep,1,0,0]", "0"},     {"[date,8,0,0]", "QNutil.nullDate()"},
+      {"[dtime,8,0,0]", "QNutil.nullDate()"}, {"[obj('Statement'),0,0,0]", "Application.con.createStatement()"},
+      {"[obj('Vector'),0,0,0]", "null"}, {"[blob,1,0,0]", "0 /* Unhandled type blob */"},
+  };
+  for (const auto& [type, java] : empties) EXPECT_EQ(empty_value(type_from_term(term(type))), java) << type;
+  struct Num {
+    const char* text;
+    const char* type;
+    const char* java;
+  } nums[] = {
+      {"007", "[int,9,0,0]", "7"},        {".5", "[int,19,2,0]", "0.5"},
+      {"", "[int,9,0,0]", "0"},           {"1234567890", "[int,10,0,0]", "1234567890L"},
+      {"0000000012", "[int,10,0,0]", "12"}, {"12345678901.5", "[int,19,2,0]", "12345678901.5"},
+  };
+  for (const Num& n : nums) EXPECT_EQ(number_literal_text(n.text, type_from_term(term(n.type))), n.java) << n.text;
+}
+
+}  // namespace
+}  // namespace qn::logic

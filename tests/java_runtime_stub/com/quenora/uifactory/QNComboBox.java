@@ -1,0 +1,8 @@
+// Test stand-in of the runtime library: compiled against by the generator's
+// tests, never installed.
+package com.quenora.uifactory;
+
+public class QNComboBox extends QNControl {
+  public void addItem(Object value, String text) {}
+  public void removeAllItems() {}
+}
