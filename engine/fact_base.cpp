@@ -39,6 +39,51 @@ Term rename_apart(const Term& t, std::vector<std::pair<uint32_t, Term>>& map) {
   return Term::compound(t.functor(), std::move(args));
 }
 
+// Whether a pattern unifies with a clause without variables. The pattern's
+// variables can only take parts of the clause, so they are noted by address
+// (no term is copied), and a variable met again must meet an equal part:
+// between terms without variables, unifying is being equal.
+class GroundMatch {
+ public:
+  bool operator()(const Term& pattern, const Term& clause) {
+    const Term* p = &pattern;
+    const Term* c = &clause;
+    for (;;) {
+      if (p->is_var()) return bind(p->var_id(), *c);
+      if (!p->has_vars()) return *p == *c;
+      // p is a compound holding a variable
+      if (!c->is_compound() || p->arity() != c->arity() || !(p->functor() == c->functor())) return false;
+      const auto pa = p->args();
+      const auto ca = c->args();
+      for (size_t i = 0; i + 1 < pa.size(); ++i) {
+        if (!(*this)(pa[i], ca[i])) return false;
+      }
+      p = &pa.back();
+      c = &ca.back();
+    }
+  }
+
+ private:
+  bool bind(uint32_t var, const Term& value) {
+    for (size_t i = 0; i < n_; ++i) {
+      if (at(i).first == var) return *at(i).second == value;
+    }
+    if (n_ < kInline) {
+      inline_[n_] = {var, &value};
+    } else {
+      more_.emplace_back(var, &value);
+    }
+    ++n_;
+    return true;
+  }
+  std::pair<uint32_t, const Term*>& at(size_t i) { return i < kInline ? inline_[i] : more_[i - kInline]; }
+
+  static constexpr size_t kInline = 8;
+  std::pair<uint32_t, const Term*> inline_[kInline];
+  std::vector<std::pair<uint32_t, const Term*>> more_;
+  size_t n_ = 0;
+};
+
 // The clauses of one first-argument value, in order. Most buckets hold one
 // clause, kept in place; a bucket that grows moves to a vector with room
 // kept at the front, so that asserta and assertz are both cheap.
@@ -494,12 +539,12 @@ struct FactBase::Impl {
 
   // Unifies pattern with the entry's clause; gives the clause instance.
   static bool match(const Term& pattern, const Entry& e, Term* out) {
-    Bindings b;
     if (!e.has_vars) {
-      if (!unify(pattern, e.clause, b)) return false;
+      if (!GroundMatch()(pattern, e.clause)) return false;
       if (out) *out = e.clause;
       return true;
     }
+    Bindings b;
     std::vector<std::pair<uint32_t, Term>> map;
     Term renamed = rename_apart(e.clause, map);
     if (!unify(pattern, renamed, b)) return false;

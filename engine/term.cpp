@@ -314,8 +314,7 @@ void Term::release_all(std::span<Term> terms) {
   std::vector<Drop> queue;
   queue.reserve(terms.size());
   for (Term& t : terms) {
-    if (!t.has_node()) continue;
-    queue.push_back({t.u_.node, t.kind_ == Kind::String});
+    if (t.has_node()) queue.push_back({t.u_.node, t.kind_ == Kind::String});
     t.kind_ = Kind::Atom;
     t.u_.atom = 0;
   }

@@ -40,6 +40,12 @@ const FactNames& names() {
   return n;
 }
 
+// "" as a term: one shared node serves every declaration.
+const Term& empty_string() {
+  static const Term empty = str("");
+  return empty;
+}
+
 // Replaces a clause in place, so the declarations keep their order.
 void replace_fact(Run& run, const Term& old_fact, const Term& new_fact) {
   const auto all = run.facts().clauses("fld_to_dcl_i", 3);
@@ -61,7 +67,8 @@ bool declare_var_as(Run& run, const Term& name, const Term& att, const Term& typ
   if (!facts.exists(Term::compound(names().attri_i, {name, var()}))) {
     const auto d = type_desc.list_items();
     facts.assertz(Term::compound(names().attri_i, {name, Term::list({name, item_at(d, 0), num(int_at(d, 1)),
-                                                      num(int_at(d, 2)), str(""), num(int_at(d, 3, 1))})}));
+                                                                     num(int_at(d, 2)), empty_string(),
+                                                                     num(int_at(d, 3, 1))})}));
   }
   if (!record_var_decl(run, att, name, kind)) return false;
   if (initial.is_nil()) return true;
@@ -70,8 +77,11 @@ bool declare_var_as(Run& run, const Term& name, const Term& att, const Term& typ
 
 bool record_var_decl(Run& run, const Term& att, const Term& name, std::string_view kind) {
   auto& facts = run.facts();
-  if (facts.exists(Term::compound(names().is_i, {name, var()}))) return true;
-  if (text_of(name).starts_with("*")) return true;
+  if (facts.count(names().is_i.name(), 2) > 0 && facts.exists(Term::compound(names().is_i, {name, var()}))) {
+    return true;
+  }
+  const bool text = name.is_atom() || name.is_string();
+  if (text ? name.text().starts_with("*") : text_of(name).starts_with("*")) return true;
   if (auto old = facts.first(Term::compound(names().fld_to_dcl_i, {name, var(), var()}))) {
     const Term& old_kind = old->arg(2);
     if (old_kind == kind || old_kind == "h" || old_kind == "rp") return true;
@@ -84,18 +94,19 @@ bool record_var_decl(Run& run, const Term& att, const Term& name, std::string_vi
   if (auto desc = call_attri(run, att)) {
     const auto d = desc->list_items();
     const int64_t flag = standard_variable(att) ? 1 : desc_flag(d);
-    facts.assertz(Term::compound(names().fld_to_dcl_i, {name, atom(kind), Term::list({att, item_at(d, 1), item_at(d, 2),
-                                                                      item_at(d, 3), num(flag)})}));
+    facts.assertz(Term::compound(names().fld_to_dcl_i, {name, atom(kind), Term::list({att, item_at(d, 1),
+                                                                                       item_at(d, 2), item_at(d, 3),
+                                                                                       num(flag)})}));
     return true;
   }
   const Term model = get_model_num(run).value_or(num(0));
   auto type = get_attri_type(run, model, att);
   if (!type) return false;
   facts.assertz(Term::compound(names().fld_to_dcl_i, {name, atom(kind), Term::list({att, type->type, type->length,
-                                                                    type->decimals, num(1)})}));
+                                                                                     type->decimals, num(1)})}));
   if (!facts.exists(Term::compound(names().attri_i, {name, var()}))) {
-    facts.assertz(Term::compound(names().attri_i, {name, Term::list({name, type->type, type->length, type->decimals,
-                                                      str(""), num(1)})}));
+    facts.assertz(Term::compound(names().attri_i, {name, Term::list({name, type->type, type->length,
+                                                                     type->decimals, empty_string(), num(1)})}));
   }
   return true;
 }
@@ -108,11 +119,18 @@ std::optional<std::string> temp_var(Run& run, std::string_view usage, const Term
   const auto want = type_desc.list_items();
   const Term type = item_at(want, 0);
   const int64_t length = int_at(want, 1), decimals = int_at(want, 2);
+  // The walk changes no var_def_i/2 fact before it returns.
+  const std::vector<Term> defs = facts.clauses(kVarDef.name(), 2);
   if (usage == "u") {
     std::optional<std::string> want_c_type;  // found once, when first needed
-    for (const Term& def : facts.clauses(kVarDef.name(), 2)) {
+    // The temporaries used in this statement, read once for the walk below.
+    const std::vector<Term> used = facts.clauses(kVarUsed.name(), 1);
+    for (const Term& def : defs) {
       const Term& name = def.arg(1);
-      if (facts.exists(Term::compound(kVarUsed, {name}))) continue;
+      const auto is_name = [&](const Term& u) {
+        return u.arg(1) == name || ((u.has_vars() || name.has_vars()) && engine::matches(u.arg(1), name));
+      };
+      if (std::any_of(used.begin(), used.end(), is_name)) continue;
       auto decl = facts.first(Term::compound(kDecl, {name, kKindS, var()}));
       if (!decl) continue;
       // [Attribute, Type, Length, Decimals, Flag]
@@ -145,7 +163,7 @@ std::optional<std::string> temp_var(Run& run, std::string_view usage, const Term
     }
   }
   int64_t last = 0;
-  for (const Term& def : facts.clauses(kVarDef.name(), 2)) {
+  for (const Term& def : defs) {
     if (def.arg(2).is_int()) last = std::max(last, def.arg(2).as_int());
   }
   const std::string type_name = type.is_compound() && type.functor() == "obj" ? text_of(type.arg(1)) : text_of(type);
@@ -244,7 +262,10 @@ std::string read_committed_flag(Run& run) {
 }
 
 std::string field_visibility(Run& run, const Term& name, std::string_view java_class) {
-  if (run.facts().retract(Term::compound(names().is_remote_object, {name}))) return "protected";
+  if (run.facts().count(names().is_remote_object.name(), 1) > 0 &&
+      run.facts().retract(Term::compound(names().is_remote_object, {name}))) {
+    return "protected";
+  }
   auto kind = spec_kind(run);
   const bool trn_client = kind && *kind == "trn" && run.facts().count("trn_server_side_i", 0) == 0;
   if (trn_client) {

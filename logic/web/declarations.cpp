@@ -103,9 +103,12 @@ namespace {
 
 // The declared text from the dimensions found (nullopt: none).
 std::string decl_text(Run& run, const Term& name, const std::optional<Term>& dims) {
+  static const engine::Atom kInitial("fld_initial_i");
   std::string decl = text_of(name);
-  if (auto init = run.facts().first(fact("fld_initial_i", {name, var()}))) {
-    return decl + " = " + text_of(init->arg(2));
+  if (run.facts().count(kInitial.name(), 2) > 0) {
+    if (auto init = run.facts().first(Term::compound(kInitial, {name, var()}))) {
+      return decl + " = " + text_of(init->arg(2));
+    }
   }
   if (dims) {
     const auto d = dims->is_list() ? dims->list_items() : std::vector<Term>{*dims};
