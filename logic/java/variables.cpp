@@ -40,6 +40,13 @@ const FactNames& names() {
   return n;
 }
 
+// Name(Args...) made in place, with no vector in between: declarations
+// make and ask for several facts each.
+template <size_t N>
+Term compound_of(engine::Atom name, Term (&&args)[N]) {
+  return Term::compound_from(name, args, N);
+}
+
 // "" as a term: one shared node serves every declaration.
 const Term& empty_string() {
   static const Term empty = str("");
@@ -64,9 +71,9 @@ bool declare_var(Run& run, const Term& name, const Term& type_desc, std::string_
 bool declare_var_as(Run& run, const Term& name, const Term& att, const Term& type_desc,
                     std::string_view kind, const Term& initial) {
   auto& facts = run.facts();
-  if (!facts.exists(Term::compound(names().attri_i, {name, var()}))) {
+  if (!facts.exists(compound_of(names().attri_i, {name, var()}))) {
     const auto d = type_desc.list_items();
-    facts.assertz(Term::compound(names().attri_i, {name, Term::list({name, item_at(d, 0), num(int_at(d, 1)),
+    facts.assertz(compound_of(names().attri_i, {name, Term::list({name, item_at(d, 0), num(int_at(d, 1)),
                                                                      num(int_at(d, 2)), empty_string(),
                                                                      num(int_at(d, 3, 1))})}));
   }
@@ -77,24 +84,24 @@ bool declare_var_as(Run& run, const Term& name, const Term& att, const Term& typ
 
 bool record_var_decl(Run& run, const Term& att, const Term& name, std::string_view kind) {
   auto& facts = run.facts();
-  if (facts.count(names().is_i.name(), 2) > 0 && facts.exists(Term::compound(names().is_i, {name, var()}))) {
+  if (facts.count(names().is_i.name(), 2) > 0 && facts.exists(compound_of(names().is_i, {name, var()}))) {
     return true;
   }
   const bool text = name.is_atom() || name.is_string();
   if (text ? name.text().starts_with("*") : text_of(name).starts_with("*")) return true;
-  if (auto old = facts.first(Term::compound(names().fld_to_dcl_i, {name, var(), var()}))) {
+  if (auto old = facts.first(compound_of(names().fld_to_dcl_i, {name, var(), var()}))) {
     const Term& old_kind = old->arg(2);
     if (old_kind == kind || old_kind == "h" || old_kind == "rp") return true;
     if (kind == "h") {
       facts.retract(*old);
-      facts.assertz(Term::compound(names().fld_to_dcl_i, {name, atom("h"), old->arg(3)}));
+      facts.assertz(compound_of(names().fld_to_dcl_i, {name, atom("h"), old->arg(3)}));
       return true;
     }
   }
   if (auto desc = call_attri(run, att)) {
     const auto d = desc->list_items();
     const int64_t flag = standard_variable(att) ? 1 : desc_flag(d);
-    facts.assertz(Term::compound(names().fld_to_dcl_i, {name, atom(kind), Term::list({att, item_at(d, 1),
+    facts.assertz(compound_of(names().fld_to_dcl_i, {name, atom(kind), Term::list({att, item_at(d, 1),
                                                                                        item_at(d, 2), item_at(d, 3),
                                                                                        num(flag)})}));
     return true;
@@ -102,10 +109,10 @@ bool record_var_decl(Run& run, const Term& att, const Term& name, std::string_vi
   const Term model = get_model_num(run).value_or(num(0));
   auto type = get_attri_type(run, model, att);
   if (!type) return false;
-  facts.assertz(Term::compound(names().fld_to_dcl_i, {name, atom(kind), Term::list({att, type->type, type->length,
+  facts.assertz(compound_of(names().fld_to_dcl_i, {name, atom(kind), Term::list({att, type->type, type->length,
                                                                                      type->decimals, num(1)})}));
-  if (!facts.exists(Term::compound(names().attri_i, {name, var()}))) {
-    facts.assertz(Term::compound(names().attri_i, {name, Term::list({name, type->type, type->length,
+  if (!facts.exists(compound_of(names().attri_i, {name, var()}))) {
+    facts.assertz(compound_of(names().attri_i, {name, Term::list({name, type->type, type->length,
                                                                      type->decimals, empty_string(), num(1)})}));
   }
   return true;
@@ -131,7 +138,7 @@ std::optional<std::string> temp_var(Run& run, std::string_view usage, const Term
         return u.arg(1) == name || ((u.has_vars() || name.has_vars()) && engine::matches(u.arg(1), name));
       };
       if (std::any_of(used.begin(), used.end(), is_name)) continue;
-      auto decl = facts.first(Term::compound(kDecl, {name, kKindS, var()}));
+      auto decl = facts.first(compound_of(kDecl, {name, kKindS, var()}));
       if (!decl) continue;
       // [Attribute, Type, Length, Decimals, Flag]
       const Term* have[5];
@@ -149,7 +156,7 @@ std::optional<std::string> temp_var(Run& run, std::string_view usage, const Term
       if (strings) {
         if (length > have_length) {
           replace_fact(run, *decl,
-                       Term::compound(kDecl, {name, kKindS, Term::list({*have[0], have_type, num(length), *have[3],
+                       compound_of(kDecl, {name, kKindS, Term::list({*have[0], have_type, num(length), *have[3],
                                                                         *have[4]})}));
         }
       } else if (fixchar_type(type) || fixchar_type(have_type)) {
@@ -158,7 +165,7 @@ std::optional<std::string> temp_var(Run& run, std::string_view usage, const Term
         if (!want_c_type) want_c_type = get_c_type(type, length, decimals);
         if (*want_c_type != get_c_type(have_type, have_length, have_decimals)) continue;
       }
-      facts.assertz(Term::compound(kVarUsed, {name}));
+      facts.assertz(compound_of(kVarUsed, {name}));
       return text_of(name);
     }
   }
@@ -168,8 +175,8 @@ std::optional<std::string> temp_var(Run& run, std::string_view usage, const Term
   }
   const std::string type_name = type.is_compound() && type.functor() == "obj" ? text_of(type.arg(1)) : text_of(type);
   const std::string name = "QNt_" + type_name + std::to_string(last + 1);
-  facts.assertz(Term::compound(kVarUsed, {atom(name)}));
-  facts.assertz(Term::compound(kVarDef, {atom(name), num(last + 1)}));
+  facts.assertz(compound_of(kVarUsed, {atom(name)}));
+  facts.assertz(compound_of(kVarDef, {atom(name), num(last + 1)}));
   if (!declare_var(run, atom(name), type_desc, "s", Term::nil())) return std::nullopt;
   return name;
 }
@@ -263,7 +270,7 @@ std::string read_committed_flag(Run& run) {
 
 std::string field_visibility(Run& run, const Term& name, std::string_view java_class) {
   if (run.facts().count(names().is_remote_object.name(), 1) > 0 &&
-      run.facts().retract(Term::compound(names().is_remote_object, {name}))) {
+      run.facts().retract(compound_of(names().is_remote_object, {name}))) {
     return "protected";
   }
   auto kind = spec_kind(run);
