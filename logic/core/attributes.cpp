@@ -47,9 +47,10 @@ bool atom_in(const Term& t, std::initializer_list<std::string_view> names) {
 
 // Element n (0-based) of a description list.
 std::optional<Term> desc_item(const Term& desc, size_t n) {
-  const std::vector<Term> d = items(desc);
-  if (n >= d.size()) return std::nullopt;
-  return d[n];
+  const Term* at = &desc;
+  for (; n > 0 && at->is_cons(); --n) at = &at->tail();
+  if (!at->is_cons()) return std::nullopt;
+  return at->head();
 }
 
 }  // namespace
@@ -76,22 +77,28 @@ bool vchar_type(const Term& type) {
 
 std::optional<Term> standard_variable(const Term& key) {
   if (!key.is_atom()) return std::nullopt;
-  for (const StdVar& v : kStandardVariables) {
-    if (key.text() != v.key) continue;
-    return Term::list({atom(v.name), atom(v.type), num(v.length), num(0),
-                       v.picture ? str(v.picture) : atom(""), num(v.x6), atom(""), atom(""),
-                       num(0)});
-  }
-  return std::nullopt;
+  // Every variable reference asks: the keys are interned once, so a miss
+  // compares atom numbers only.
+  static const std::vector<Atom> keys = [] {
+    std::vector<Atom> k;
+    for (const StdVar& v : kStandardVariables) k.emplace_back(v.key);
+    return k;
+  }();
+  const auto at = std::find(keys.begin(), keys.end(), key.as_atom());
+  if (at == keys.end()) return std::nullopt;
+  const StdVar& v = kStandardVariables[at - keys.begin()];
+  return Term::list({atom(v.name), atom(v.type), num(v.length), num(0),
+                     v.picture ? str(v.picture) : atom(""), num(v.x6), atom(""), atom(""), num(0)});
 }
 
 std::optional<Term> call_attri(const Run& run, const Term& att) {
+  static const Atom kAttri("attri_i"), kIs("is_i"), kT("t");
   Term cur = att;
   std::vector<Term> seen;  // an is_i chain that comes back to itself has no description
   for (;;) {
     if (auto d = standard_variable(cur)) return d;
-    if (auto f = run.facts().first(fact("attri_i", {cur, var()}))) return f->arg(2);
-    auto is = run.facts().first(fact("is_i", {cur, Term::cons(fact("t", {var(), var()}), var())}));
+    if (auto f = run.facts().first(Term::compound(kAttri, {cur, var()}))) return f->arg(2);
+    auto is = run.facts().first(Term::compound(kIs, {cur, Term::cons(Term::compound(kT, {var(), var()}), var())}));
     if (!is) return std::nullopt;
     seen.push_back(cur);
     cur = is->arg(2).head().arg(1);

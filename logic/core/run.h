@@ -82,6 +82,9 @@ class Run {
   // The option rules' index of the current object's rule_i/2 facts
   // (logic/core/options.cpp owns its type).
   std::shared_ptr<void>& option_index() { return option_index_; }
+  // The variables whose declaration is known to be recorded already
+  // (logic/java/variables.cpp owns its type).
+  std::shared_ptr<void>& recorded_vars() { return recorded_vars_; }
 
  private:
   struct StandIn {
@@ -93,6 +96,7 @@ class Run {
   std::unique_ptr<EmitCapture> capture_;
   std::vector<StandIn> stand_ins_;
   std::shared_ptr<void> option_index_;
+  std::shared_ptr<void> recorded_vars_;
 };
 
 }  // namespace qn::logic

@@ -274,10 +274,17 @@ void reset_exp_state(Run& run) {
 }
 
 OptType var_type(Run& run, const Term& name) {
+  // [Name, Type, Length, Decimals | _], read in place: no copy of the list.
   auto from_desc = [](const Term& d) -> OptType {
-    auto a = d.list_items();
-    if (a.size() < 4 || !a[1].is_atom()) return std::nullopt;
-    return TypeDesc{a[1].text(), "", a[2].is_int() ? a[2].as_int() : 0, a[3].is_int() ? a[3].as_int() : 0, 1};
+    const Term* a[4];
+    const Term* at = &d;
+    for (const Term*& item : a) {
+      if (!at->is_cons()) return std::nullopt;
+      item = &at->head();
+      at = &at->tail();
+    }
+    if (!a[1]->is_atom()) return std::nullopt;
+    return TypeDesc{a[1]->text(), "", a[2]->is_int() ? a[2]->as_int() : 0, a[3]->is_int() ? a[3]->as_int() : 0, 1};
   };
   // The usual case first: a described name (as call_attri/2 finds it).
   static const engine::Atom kAttri("attri_i");
