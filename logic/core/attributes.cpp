@@ -1,7 +1,9 @@
 #include "logic/core/attributes.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
+#include <unordered_map>
 
 #include "logic/core/host_interface.h"
 #include "logic/core/rule_terms.h"
@@ -153,7 +155,49 @@ std::optional<Term> attri_pic(Run& run, const Term& att) {
   return get_attri_pic(run, *model, att);
 }
 
+namespace {
+
+// The first dim rule of each variable, read once per change of rule_i/2:
+// rule_i/2 holds every rule of the object, and the variable is its second
+// argument's first, so a query would read them all for every variable. A
+// rule with a variable where a dim rule could match leaves the index
+// unusable, and the query answers instead.
+struct DimIndex {
+  uint64_t stamp = 0;
+  bool built = false;
+  bool usable = true;
+  std::unordered_map<Term, Term> dims;
+};
+
+const DimIndex& dim_index(const Run& run) {
+  std::shared_ptr<void>& slot = run.dim_index();
+  if (!slot) slot = std::make_shared<DimIndex>();
+  auto& idx = *static_cast<DimIndex*>(slot.get());
+  const uint64_t stamp = run.facts().stamp("rule_i", 2);
+  if (idx.built && idx.stamp == stamp) return idx;
+  static const Atom kDim("dim");
+  idx = DimIndex{};
+  for (const Term& f : run.facts().clauses("rule_i", 2)) {
+    const Term& r = f.arg(2);
+    if (r.is_var()) idx.usable = false;
+    if (!r.is_compound() || r.functor() != kDim || r.arity() != 2) continue;
+    if (r.has_vars()) idx.usable = false;
+    idx.dims.try_emplace(r.arg(1), r.arg(2));
+  }
+  idx.stamp = stamp;
+  idx.built = true;
+  return idx;
+}
+
+}  // namespace
+
 std::optional<Term> var_dim(const Run& run, const Term& v) {
+  const DimIndex& idx = dim_index(run);
+  if (idx.usable && !v.has_vars()) {
+    auto at = idx.dims.find(v);
+    if (at == idx.dims.end()) return std::nullopt;
+    return at->second;
+  }
   if (auto f = run.facts().first(fact("rule_i", {var(), fact("dim", {v, var()})}))) {
     return f->arg(2).arg(2);
   }

@@ -329,11 +329,8 @@ std::optional<std::string> att_ref_name(Run&, const Term&, const Term&, std::str
 
 namespace {
 
-// var_dim/2 with its functors interned once: it runs for every variable token.
-bool has_dims(Run& run, const Term& v) {
-  static const engine::Atom kRule("rule_i"), kDim("dim");
-  return run.facts().exists(Term::compound(kRule, {var(), Term::compound(kDim, {v, var()})}));
-}
+// var_dim/2: it runs for every variable token.
+bool has_dims(Run& run, const Term& v) { return var_dim(run, v).has_value(); }
 
 class Parser {
  public:
