@@ -2,6 +2,8 @@
 
 #include <cctype>
 #include <functional>
+#include <iterator>
+#include <utility>
 
 #include "logic/core/attributes.h"
 #include "logic/core/emit.h"
@@ -380,11 +382,11 @@ class Parser {
       ++pos_;
       auto right = logical_operand();
       if (!right) return std::nullopt;
-      JavaText l = truth(*left), r = truth(*right);
+      JavaText l = truth(std::move(*left)), r = truth(std::move(*right));
       l.pieces.push_back(op);
-      l.pieces.insert(l.pieces.end(), r.pieces.begin(), r.pieces.end());
+      l.pieces.insert(l.pieces.end(), std::make_move_iterator(r.pieces.begin()), std::make_move_iterator(r.pieces.end()));
       l.type = type_desc("boolean", 1);
-      left = l;
+      left = std::move(l);
     }
     return left;
   }
@@ -406,7 +408,7 @@ class Parser {
       ++pos_;
       auto right = additive();
       if (!right) return std::nullopt;
-      JavaText l = single(*left), r = single(*right);
+      JavaText l = single(std::move(*left)), r = single(std::move(*right));
       if (op == "like" && !is_string(l.type)) {
         // A number on the left of .LIKE. is compared as its text.
         const int64_t len = l.type ? l.type->length : 10, dec = l.type ? l.type->decimals : 0;
@@ -419,12 +421,12 @@ class Parser {
     return left;
   }
 
-  std::optional<JavaText> binary(const JavaText& l, const std::string& op, const JavaText& r) {
+  std::optional<JavaText> binary(JavaText&& l, const std::string& op, const JavaText& r) {
     if (auto d = java_date_arith(run_, l, op, r)) return d;
-    JavaText x = l;
+    JavaText x = std::move(l);
     x.pieces.push_back(op);
     x.pieces.insert(x.pieces.end(), r.pieces.begin(), r.pieces.end());
-    x.type = merge_types(l.type, r.type);
+    x.type = merge_types(x.type, r.type);
     return x;
   }
 
@@ -436,7 +438,7 @@ class Parser {
       ++pos_;
       auto right = multiplicative();
       if (!right) return std::nullopt;
-      left = binary(*left, op, *right);
+      left = binary(std::move(*left), op, *right);
     }
     return left;
   }
@@ -449,7 +451,7 @@ class Parser {
       ++pos_;
       auto right = power();
       if (!right) return std::nullopt;
-      left = binary(*left, op, *right);
+      left = binary(std::move(*left), op, *right);
     }
     return left;
   }
@@ -461,7 +463,7 @@ class Parser {
       ++pos_;
       auto right = power();
       if (!right) return std::nullopt;
-      return binary(*left, "^", *right);
+      return binary(std::move(*left), "^", *right);
     }
     return left;
   }
