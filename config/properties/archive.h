@@ -84,6 +84,20 @@ class CArchive {
   void WriteGuid(const Guid& g);
   void WriteBytes(const void* src, std::size_t n);
 
+  // One field both ways: read into v when loading, v written when storing.
+  void Serialize(uint16_t& v) {
+    if (loading_) v = ReadWord();
+    else WriteWord(v);
+  }
+  void Serialize(uint32_t& v) {
+    if (loading_) v = ReadDword();
+    else WriteDword(v);
+  }
+  void Serialize(std::string& v) {
+    if (loading_) v = ReadString();
+    else WriteString(v);
+  }
+
   // One level of nesting (lists, expressions); raises beyond kMaxDepth.
   class Nesting {
    public:

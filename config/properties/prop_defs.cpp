@@ -186,8 +186,7 @@ void CPropDefExpr::Serialize(CArchive& ar) {
       }
       break;
     case Layout::kGroup:
-      if (ar.IsLoading()) name = ar.ReadString();
-      else ar.WriteString(name);
+      ar.Serialize(name);
       break;
     case Layout::kCompare:
       if (ar.IsLoading()) {
@@ -302,8 +301,7 @@ void CPropDefExpr::Bind(iObjPropVals& values) const {
 // ---------------------------------------------------------------- dependencies
 
 void CPropDefDepend::Serialize(CArchive& ar) {
-  if (ar.IsLoading()) version = ar.ReadWord();
-  else ar.WriteWord(version);
+  ar.Serialize(version);
   SerializeOld(ar);
 }
 
@@ -679,20 +677,16 @@ void CPropDefElem::Serialize(CArchive& ar) {
       }
       break;
     case kKindTextNumParam:
-      if (load) param11 = ar.ReadDword();
-      else ar.WriteDword(param11);
+      ar.Serialize(param11);
       break;
     case kKindTextTextParam:
-      if (load) text_param = ar.ReadString();
-      else ar.WriteString(text_param);
+      ar.Serialize(text_param);
       break;
     case kKindValueNumParam:
-      if (load) param13 = ar.ReadDword();
-      else ar.WriteDword(param13);
+      ar.Serialize(param13);
       break;
     case kKindCustom:
-      if (load) custom_type = ar.ReadString();
-      else ar.WriteString(custom_type);
+      ar.Serialize(custom_type);
       break;
     default:
       break;
@@ -712,8 +706,7 @@ void CPropDefElem::Serialize(CArchive& ar) {
     }
   }
   if (elem_version >= 1) {
-    if (load) value_type = ar.ReadWord();
-    else ar.WriteWord(value_type);
+    ar.Serialize(value_type);
   }
   if (elem_version >= 2) {
     if (load) {

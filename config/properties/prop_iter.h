@@ -36,12 +36,13 @@ class CIter {
   virtual T GetPrev(IterPos& pos) const { return const_cast<CIter*>(this)->GetPrev(pos); }
 };
 
-// Over an array (a vector of T); positions are 1-based indexes.
-template <typename T, typename Array>
-class CArrayIter : public CIter<T> {
+// Positions 1..size() over the items of a container C (0 is none);
+// element(i) answers the item at the 0-based index i.
+template <typename T, typename C>
+class CIndexIter : public CIter<T> {
  public:
-  explicit CArrayIter(const Array* array) : array_(array) {}
-  T GetAt(IterPos pos) override { return valid(pos) ? T(raw_element((*array_)[pos - 1])) : T{}; }
+  explicit CIndexIter(const C* items) : items_(items) {}
+  T GetAt(IterPos pos) override { return valid(pos) ? element(pos - 1) : T{}; }
   IterPos GetStartPosition() const override { return size() ? 1 : 0; }
   IterPos GetLastPosition() const override { return size(); }
   T GetNext(IterPos& pos) override {
@@ -55,10 +56,23 @@ class CArrayIter : public CIter<T> {
     return t;
   }
 
+ protected:
+  virtual T element(std::size_t i) const = 0;
+  const C* items_;
+
  private:
-  std::size_t size() const { return array_ ? array_->size() : 0; }
+  std::size_t size() const { return items_ ? items_->size() : 0; }
   bool valid(IterPos pos) const { return pos >= 1 && pos <= size(); }
-  const Array* array_;
+};
+
+// Over an array (a vector of T); positions are 1-based indexes.
+template <typename T, typename Array>
+class CArrayIter : public CIndexIter<T, Array> {
+ public:
+  using CIndexIter<T, Array>::CIndexIter;
+
+ private:
+  T element(std::size_t i) const override { return T(raw_element((*this->items_)[i])); }
 };
 
 // Another iterator's elements converted to the interface I (none stays none).
@@ -80,27 +94,14 @@ class CCastIter : public CIter<I*> {
 
 // The values of a map; positions are 1-based places in the map's order.
 template <typename T, typename Map, typename Key>
-class CMapIter : public CIter<T> {
+class CMapIter : public CIndexIter<T, Map> {
  public:
-  explicit CMapIter(const Map* map) : map_(map) {}
-  T GetAt(IterPos pos) override { return valid(pos) ? T(&*std::next(map_->begin(), pos - 1)->second) : T{}; }
-  IterPos GetStartPosition() const override { return size() ? 1 : 0; }
-  IterPos GetLastPosition() const override { return size(); }
-  T GetNext(IterPos& pos) override {
-    T t = GetAt(pos);
-    pos = valid(pos) && pos < size() ? pos + 1 : 0;
-    return t;
-  }
-  T GetPrev(IterPos& pos) override {
-    T t = GetAt(pos);
-    pos = valid(pos) && pos > 1 ? pos - 1 : 0;
-    return t;
-  }
+  using CIndexIter<T, Map>::CIndexIter;
 
  private:
-  std::size_t size() const { return map_ ? map_->size() : 0; }
-  bool valid(IterPos pos) const { return pos >= 1 && pos <= size(); }
-  const Map* map_;
+  T element(std::size_t i) const override {
+    return T(&*std::next(this->items_->begin(), i)->second);
+  }
 };
 
 // A map iterator that skips the elements the filter refuses, each converted to I.
@@ -112,26 +113,21 @@ class CFilterIter : public CIter<I*> {
   I* GetAt(IterPos pos) override { return pos ? static_cast<I*>(base_.GetAt(pos)) : nullptr; }
   IterPos GetStartPosition() const override { return skip_forward(base_.GetStartPosition()); }
   IterPos GetLastPosition() const override { return skip_back(base_.GetLastPosition()); }
-  I* GetNext(IterPos& pos) override {
-    I* t = GetAt(pos);
-    if (pos) {
-      IterPos p = pos;
-      base_.GetNext(p);
-      pos = skip_forward(p);
-    }
-    return t;
-  }
-  I* GetPrev(IterPos& pos) override {
-    I* t = GetAt(pos);
-    if (pos) {
-      IterPos p = pos;
-      base_.GetPrev(p);
-      pos = skip_back(p);
-    }
-    return t;
-  }
+  I* GetNext(IterPos& pos) override { return step(pos, true); }
+  I* GetPrev(IterPos& pos) override { return step(pos, false); }
 
  private:
+  // The element at pos; pos moves to the next accepted one on or back.
+  I* step(IterPos& pos, bool forward) {
+    I* t = GetAt(pos);
+    if (pos) {
+      IterPos p = pos;
+      if (forward) base_.GetNext(p);
+      else base_.GetPrev(p);
+      pos = forward ? skip_forward(p) : skip_back(p);
+    }
+    return t;
+  }
   bool accepted(IterPos p) const {
     I* e = static_cast<I*>(const_cast<MapIter&>(base_).GetAt(p));
     return e && (!filter_ || filter_(e));

@@ -62,20 +62,6 @@ int get_short(IDispatch* d, DISPID id) {
   return result.vt == VT_I2 ? result.iVal : -1;
 }
 
-VARIANT text_arg(const char* text) {
-  VARIANT v;
-  v.vt = VT_BSTR;
-  v.bstrVal = bstr_from_1252(text);
-  return v;
-}
-
-VARIANT short_arg(short value) {
-  VARIANT v;
-  v.vt = VT_I2;
-  v.iVal = value;
-  return v;
-}
-
 // Calls a method late-bound with its arguments in order and returns its
 // result (the mail error code), or -1 when the call failed.
 int call(IDispatch* d, const char16_t* name, std::vector<VARIANT> args) {
@@ -93,19 +79,21 @@ int mail_round(IDispatch* mail, const char* server, const char* user, const char
                const char* address) {
   put_text(mail, id_of(mail, u"Mode"), "I");
   int e = call(mail, u"LoginSMTP",
-               {text_arg(server), text_arg("Office Client"), text_arg(address), text_arg(user),
-                text_arg(password), short_arg(10)});
+               {text_variant(server), text_variant("Office Client"), text_variant(address),
+                text_variant(user), text_variant(password), i2_variant(10)});
   std::printf("LoginSMTP: %d\n", e);
   if (e != 0) return 1;
   e = call(mail, u"Send",
-           {text_arg(address), text_arg(""), text_arg(""), text_arg("Hello from office-client"),
-            text_arg("One line.\nAnother line."), text_arg("")});
+           {text_variant(address), text_variant(""), text_variant(""),
+            text_variant("Hello from office-client"), text_variant("One line.\nAnother line."),
+            text_variant("")});
   std::printf("Send: %d\n", e);
   call(mail, u"Logout", {});
   if (e != 0) return 1;
 
   e = call(mail, u"LoginPOP3",
-           {text_arg(server), text_arg(user), text_arg(password), short_arg(0), short_arg(1), short_arg(10)});
+           {text_variant(server), text_variant(user), text_variant(password), i2_variant(0),
+            i2_variant(1), i2_variant(10)});
   std::printf("LoginPOP3: %d\n", e);
   if (e != 0) return 1;
   // The server may take a moment to deliver: ask again for up to ten seconds.
@@ -130,7 +118,8 @@ int mail_round(IDispatch* mail, const char* server, const char* user, const char
     call(mail, u"Logout", {});
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     call(mail, u"LoginPOP3",
-         {text_arg(server), text_arg(user), text_arg(password), short_arg(0), short_arg(1), short_arg(10)});
+         {text_variant(server), text_variant(user), text_variant(password), i2_variant(0),
+          i2_variant(1), i2_variant(10)});
   }
   std::printf("Receive: %d\n", e);
   if (e == 0) {

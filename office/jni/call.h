@@ -49,6 +49,10 @@ class Text {
   Text(Text&& o) noexcept : b_(std::exchange(o.b_, nullptr)) {}
   Text(const Text&) = delete;
   Text& operator=(const Text&) = delete;
+  Text& operator=(Text&& o) noexcept {
+    std::swap(b_, o.b_);  // o frees what this held
+    return *this;
+  }
   ~Text() { com::SysFreeString(b_); }
   com::BSTR get() const { return b_; }
   com::BSTR* out() { return &b_; }  // for a member that sets it
@@ -163,6 +167,73 @@ template <class I>
 void release_object(Shared<I>& s) {
   std::lock_guard lock(s.mutex);
   if (s.object) std::exchange(s.object, nullptr)->Release();
+}
+
+// The natives every class has in the same form, over its shared object s.
+
+// A native whose only argument is a handle: (object->*member)(handle, &code).
+template <class I, class M>
+jshort on_handle(JNIEnv* env, Shared<I>& s, jshort handle, M member) {
+  return guarded<jshort>(env, -1, [&] {
+    Call call(env);
+    return with_code(call, s, [&](I* o, com::SHORT* code) { (o->*member)(handle, code); });
+  });
+}
+
+// Open(name, handle): handle[0] goes in and comes back.
+template <class I>
+jshort open_document(JNIEnv* env, Shared<I>& s, jstring name, jshortArray handle) {
+  return guarded<jshort>(env, -1, [&] {
+    Call call(env);
+    if (!call.check_out(handle)) return jshort{-1};
+    Text n = call.text(name);
+    com::SHORT h = call.first(handle);
+    return with_code(call, s, [&](I* o, com::SHORT* code) {
+      o->Open(n.get(), &h, code);
+      call.set_first(handle, h);
+    });
+  });
+}
+
+// getError: -1 when the object cannot be had.
+template <class I>
+jshort get_error(JNIEnv* env, Shared<I>& s) {
+  return guarded<jshort>(env, -1, [&] {
+    Call call(env);
+    com::SHORT value = -1;
+    with_object(call, s, [&](I* o) { o->get_Error(&value); });
+    return value;
+  });
+}
+
+// A setter: put(object) runs when the object can be ensured.
+template <class I, class F>
+void setter(JNIEnv* env, Shared<I>& s, F put) {
+  guarded(env, 0, [&] {
+    Call call(env);
+    with_object(call, s, put);
+    return 0;
+  });
+}
+
+// A text setter: put(object, text) with the String converted first.
+template <class I, class F>
+void text_setter(JNIEnv* env, Shared<I>& s, jstring value, F put) {
+  guarded(env, 0, [&] {
+    Call call(env);
+    Text t = call.text(value);
+    with_object(call, s, [&](I* o) { put(o, t.get()); });
+    return 0;
+  });
+}
+
+// cleanup.
+template <class I>
+void cleanup(JNIEnv* env, Shared<I>& s) {
+  guarded(env, 0, [&] {
+    release_object(s);
+    return 0;
+  });
 }
 
 }  // namespace qn::office::jni

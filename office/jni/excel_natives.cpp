@@ -11,30 +11,14 @@ using namespace qn::com;
 
 namespace {
 
+// A native whose arguments are a handle and a text.
 template <class M>
-jshort on_handle(JNIEnv* env, jshort handle, M member) {
+jshort on_handle_text(JNIEnv* env, jshort handle, jstring text, M member) {
   return guarded<jshort>(env, -1, [&] {
     Call call(env);
-    return with_code(call, excel(), [&](IQnExcel* x, SHORT* code) { (x->*member)(handle, code); });
-  });
-}
-
-template <class F>
-void setter(JNIEnv* env, F put) {
-  guarded(env, 0, [&] {
-    Call call(env);
-    with_object(call, excel(), put);
-    return 0;
-  });
-}
-
-template <class F>
-void text_setter(JNIEnv* env, jstring value, F put) {
-  guarded(env, 0, [&] {
-    Call call(env);
-    Text t = call.text(value);
-    with_object(call, excel(), [&](IQnExcel* x) { put(x, t.get()); });
-    return 0;
+    Text t = call.text(text);
+    return with_code(call, excel(),
+                     [&](IQnExcel* x, SHORT* code) { (x->*member)(handle, t.get(), code); });
   });
 }
 
@@ -56,45 +40,45 @@ jshort get_cell(JNIEnv* env, jshort handle, jint row, jint col, jarray out, VART
   });
 }
 
-// The cell setter: Put receives the value and frees nothing of it.
-jshort put_cell(JNIEnv* env, Call& call, jshort handle, jint row, jint col, const VARIANT& value) {
-  return with_code(call, excel(),
-                   [&](IQnExcel* x, SHORT* code) { x->Put(handle, row, col, value, code); });
+// The cell setters: fill(call, value, keep) sets the value Put receives;
+// Put frees nothing of it, and a text it points to is kept in keep.
+template <class F>
+jshort put_cell(JNIEnv* env, jshort handle, jint row, jint col, F fill) {
+  return guarded<jshort>(env, -1, [&] {
+    Call call(env);
+    Text keep;
+    VARIANT v;
+    VariantInit(&v);
+    fill(call, v, keep);
+    return with_code(call, excel(),
+                     [&](IQnExcel* x, SHORT* code) { x->Put(handle, row, col, v, code); });
+  });
 }
 
 }  // namespace
 
 EXCEL_NATIVE(jshort, Open)(JNIEnv* env, jobject, jstring name, jshortArray handle) {
-  return guarded<jshort>(env, -1, [&] {
-    Call call(env);
-    if (!call.check_out(handle)) return jshort{-1};
-    Text n = call.text(name);
-    SHORT h = call.first(handle);
-    return with_code(call, excel(), [&](IQnExcel* x, SHORT* code) {
-      x->Open(n.get(), &h, code);
-      call.set_first(handle, h);
-    });
-  });
+  return open_document(env, excel(), name, handle);
 }
 
 EXCEL_NATIVE(jshort, Show)(JNIEnv* env, jobject, jshort handle) {
-  return on_handle(env, handle, &IQnExcel::Show);
+  return on_handle(env, excel(), handle, &IQnExcel::Show);
 }
 
 EXCEL_NATIVE(jshort, Close)(JNIEnv* env, jobject, jshort handle) {
-  return on_handle(env, handle, &IQnExcel::Close);
+  return on_handle(env, excel(), handle, &IQnExcel::Close);
 }
 
 EXCEL_NATIVE(jshort, Save)(JNIEnv* env, jobject, jshort handle) {
-  return on_handle(env, handle, &IQnExcel::Save);
+  return on_handle(env, excel(), handle, &IQnExcel::Save);
 }
 
 EXCEL_NATIVE(jshort, Hide)(JNIEnv* env, jobject, jshort handle) {
-  return on_handle(env, handle, &IQnExcel::Hide);
+  return on_handle(env, excel(), handle, &IQnExcel::Hide);
 }
 
 EXCEL_NATIVE(jshort, Clear)(JNIEnv* env, jobject, jshort handle) {
-  return on_handle(env, handle, &IQnExcel::Clear);
+  return on_handle(env, excel(), handle, &IQnExcel::Clear);
 }
 
 EXCEL_NATIVE(jshort, GetLong)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
@@ -130,50 +114,34 @@ EXCEL_NATIVE(jshort, GetString)(JNIEnv* env, jobject, jshort handle, jint row, j
 
 EXCEL_NATIVE(jshort, PutLong)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
                               jlong value) {
-  return guarded<jshort>(env, -1, [&] {
-    Call call(env);
-    VARIANT v;
-    VariantInit(&v);
+  return put_cell(env, handle, row, col, [&](Call&, VARIANT& v, Text&) {
     v.vt = VT_I4;
     v.lVal = static_cast<LONG>(static_cast<ULONG>(value));  // the low 32 bits
-    return put_cell(env, call, handle, row, col, v);
   });
 }
 
 EXCEL_NATIVE(jshort, PutDouble)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
                                 jdouble value) {
-  return guarded<jshort>(env, -1, [&] {
-    Call call(env);
-    VARIANT v;
-    VariantInit(&v);
+  return put_cell(env, handle, row, col, [&](Call&, VARIANT& v, Text&) {
     v.vt = VT_R8;
     v.dblVal = value;
-    return put_cell(env, call, handle, row, col, v);
   });
 }
 
 EXCEL_NATIVE(jshort, PutDate)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
                               jobject value) {
-  return guarded<jshort>(env, -1, [&] {
-    Call call(env);
-    VARIANT v;
-    VariantInit(&v);
+  return put_cell(env, handle, row, col, [&](Call& call, VARIANT& v, Text&) {
     v.vt = VT_DATE;
     v.date = call.date(value);  // before the object is ensured
-    return put_cell(env, call, handle, row, col, v);
   });
 }
 
 EXCEL_NATIVE(jshort, PutString)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
                                 jstring value) {
-  return guarded<jshort>(env, -1, [&] {
-    Call call(env);
-    Text t = call.text(value);
-    VARIANT v;
-    VariantInit(&v);
+  return put_cell(env, handle, row, col, [&](Call& call, VARIANT& v, Text& keep) {
+    keep = call.text(value);
     v.vt = VT_BSTR;
-    v.bstrVal = t.get();  // freed with t after the call
-    return put_cell(env, call, handle, row, col, v);
+    v.bstrVal = keep.get();
   });
 }
 
@@ -190,21 +158,14 @@ EXCEL_NATIVE(jshort, Type)(JNIEnv* env, jobject, jshort handle, jint row, jint c
   });
 }
 
-EXCEL_NATIVE(jshort, getError)(JNIEnv* env, jobject) {
-  return guarded<jshort>(env, -1, [&] {
-    Call call(env);
-    SHORT value = -1;
-    with_object(call, excel(), [&](IQnExcel* x) { x->get_Error(&value); });
-    return value;
-  });
-}
+EXCEL_NATIVE(jshort, getError)(JNIEnv* env, jobject) { return get_error(env, excel()); }
 
 EXCEL_NATIVE(void, setDisplayMessages)(JNIEnv* env, jobject, jshort on) {
-  setter(env, [&](IQnExcel* x) { x->put_DisplayMessages(on); });
+  setter(env, excel(), [&](IQnExcel* x) { x->put_DisplayMessages(on); });
 }
 
 EXCEL_NATIVE(void, setDefaultPath)(JNIEnv* env, jobject, jstring path) {
-  text_setter(env, path, [](IQnExcel* x, BSTR b) { x->put_DefaultPath(b); });
+  text_setter(env, excel(), path, [](IQnExcel* x, BSTR b) { x->put_DefaultPath(b); });
 }
 
 EXCEL_NATIVE(jshort, PrintOut)(JNIEnv* env, jobject, jshort handle, jshort preview) {
@@ -216,29 +177,19 @@ EXCEL_NATIVE(jshort, PrintOut)(JNIEnv* env, jobject, jshort handle, jshort previ
 }
 
 EXCEL_NATIVE(void, setTemplate)(JNIEnv* env, jobject, jstring name) {
-  text_setter(env, name, [](IQnExcel* x, BSTR b) { x->put_Template(b); });
+  text_setter(env, excel(), name, [](IQnExcel* x, BSTR b) { x->put_Template(b); });
 }
 
 EXCEL_NATIVE(void, setReadOnly)(JNIEnv* env, jobject, jshort on) {
-  setter(env, [&](IQnExcel* x) { x->put_ReadOnly(on); });
+  setter(env, excel(), [&](IQnExcel* x) { x->put_ReadOnly(on); });
 }
 
 EXCEL_NATIVE(jshort, SelectSheet)(JNIEnv* env, jobject, jshort handle, jstring sheet) {
-  return guarded<jshort>(env, -1, [&] {
-    Call call(env);
-    Text s = call.text(sheet);
-    return with_code(call, excel(),
-                     [&](IQnExcel* x, SHORT* code) { x->SelectSheet(handle, s.get(), code); });
-  });
+  return on_handle_text(env, handle, sheet, &IQnExcel::SelectSheet);
 }
 
 EXCEL_NATIVE(jshort, RenameSheet)(JNIEnv* env, jobject, jshort handle, jstring name) {
-  return guarded<jshort>(env, -1, [&] {
-    Call call(env);
-    Text n = call.text(name);
-    return with_code(call, excel(),
-                     [&](IQnExcel* x, SHORT* code) { x->RenameSheet(handle, n.get(), code); });
-  });
+  return on_handle_text(env, handle, name, &IQnExcel::RenameSheet);
 }
 
 EXCEL_NATIVE(jshort, GetFormat)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
@@ -270,12 +221,7 @@ EXCEL_NATIVE(jshort, PutFormat)(JNIEnv* env, jobject, jshort handle, jint row, j
 }
 
 EXCEL_NATIVE(void, setAutoFit)(JNIEnv* env, jobject, jshort on) {
-  setter(env, [&](IQnExcel* x) { x->put_AutoFit(on); });
+  setter(env, excel(), [&](IQnExcel* x) { x->put_AutoFit(on); });
 }
 
-EXCEL_NATIVE(void, cleanup)(JNIEnv* env, jobject) {
-  guarded(env, 0, [&] {
-    release_object(excel());
-    return 0;
-  });
-}
+EXCEL_NATIVE(void, cleanup)(JNIEnv* env, jobject) { cleanup(env, excel()); }

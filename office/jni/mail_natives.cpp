@@ -9,29 +9,6 @@ using namespace qn::com;
 
 #define MAIL_NATIVE(result, name) JNIEXPORT result JNICALL Java_com_quenora_qnoffice_QnMail_##name
 
-namespace {
-
-template <class F>
-void setter(JNIEnv* env, F put) {
-  guarded(env, 0, [&] {
-    Call call(env);
-    with_object(call, mail(), put);
-    return 0;
-  });
-}
-
-template <class F>
-void text_setter(JNIEnv* env, jstring value, F put) {
-  guarded(env, 0, [&] {
-    Call call(env);
-    Text t = call.text(value);
-    with_object(call, mail(), [&](IQnMail* m) { put(m, t.get()); });
-    return 0;
-  });
-}
-
-}  // namespace
-
 MAIL_NATIVE(jshort, LoginMAPI)(JNIEnv* env, jobject, jstring profile, jshort new_messages,
                                jshort mark_as_read) {
   return guarded<jshort>(env, -1, [&] {
@@ -67,20 +44,13 @@ MAIL_NATIVE(jshort, Send)(JNIEnv* env, jobject, jstring to, jstring cc, jstring 
 }
 
 MAIL_NATIVE(void, setEditWindow)(JNIEnv* env, jobject, jshort on) {
-  setter(env, [&](IQnMail* m) { m->put_EditWindow(on); });
+  setter(env, mail(), [&](IQnMail* m) { m->put_EditWindow(on); });
 }
 
-MAIL_NATIVE(jshort, getError)(JNIEnv* env, jobject) {
-  return guarded<jshort>(env, -1, [&] {
-    Call call(env);
-    SHORT value = -1;
-    with_object(call, mail(), [&](IQnMail* m) { m->get_Error(&value); });
-    return value;
-  });
-}
+MAIL_NATIVE(jshort, getError)(JNIEnv* env, jobject) { return get_error(env, mail()); }
 
 MAIL_NATIVE(void, setDisplayMessages)(JNIEnv* env, jobject, jshort on) {
-  setter(env, [&](IQnMail* m) { m->put_DisplayMessages(on); });
+  setter(env, mail(), [&](IQnMail* m) { m->put_DisplayMessages(on); });
 }
 
 MAIL_NATIVE(jshort, Receive)(JNIEnv* env, jobject, jobjectArray from, jobjectArray to,
@@ -112,15 +82,15 @@ MAIL_NATIVE(jshort, Receive)(JNIEnv* env, jobject, jobjectArray from, jobjectArr
 }
 
 MAIL_NATIVE(void, setAttachDir)(JNIEnv* env, jobject, jstring directory) {
-  text_setter(env, directory, [](IQnMail* m, BSTR b) { m->put_AttachDir(b); });
+  text_setter(env, mail(), directory, [](IQnMail* m, BSTR b) { m->put_AttachDir(b); });
 }
 
 MAIL_NATIVE(void, setAddressFormat)(JNIEnv* env, jobject, jshort format) {
-  setter(env, [&](IQnMail* m) { m->put_AddressFormat(format); });
+  setter(env, mail(), [&](IQnMail* m) { m->put_AddressFormat(format); });
 }
 
 MAIL_NATIVE(void, setMode)(JNIEnv* env, jobject, jstring mode) {
-  text_setter(env, mode, [](IQnMail* m, BSTR b) { m->put_Mode(b); });
+  text_setter(env, mail(), mode, [](IQnMail* m, BSTR b) { m->put_Mode(b); });
 }
 
 MAIL_NATIVE(jshort, LoginSMTP)(JNIEnv* env, jobject, jstring server, jstring from_name,
@@ -173,9 +143,4 @@ MAIL_NATIVE(jint, getCount)(JNIEnv* env, jobject) {
   });
 }
 
-MAIL_NATIVE(void, cleanup)(JNIEnv* env, jobject) {
-  guarded(env, 0, [&] {
-    release_object(mail());
-    return 0;
-  });
-}
+MAIL_NATIVE(void, cleanup)(JNIEnv* env, jobject) { cleanup(env, mail()); }

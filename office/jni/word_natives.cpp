@@ -5,63 +5,31 @@
 
 using namespace qn::office;
 using namespace qn::office::jni;
+using qn::com::BSTR;
 using qn::com::SHORT;
 
 #define WORD_NATIVE(result, name) JNIEXPORT result JNICALL Java_com_quenora_qnoffice_QnWord_##name
 
-namespace {
-
-// A native whose only argument is a handle.
-template <class M>
-jshort on_handle(JNIEnv* env, jshort handle, M member) {
-  return guarded<jshort>(env, -1, [&] {
-    Call call(env);
-    return with_code(call, word(), [&](IQnWord* w, SHORT* code) { (w->*member)(handle, code); });
-  });
-}
-
-}  // namespace
-
 WORD_NATIVE(jshort, Open)(JNIEnv* env, jobject, jstring name, jshortArray handle) {
-  return guarded<jshort>(env, -1, [&] {
-    Call call(env);
-    if (!call.check_out(handle)) return jshort{-1};
-    Text n = call.text(name);
-    SHORT h = call.first(handle);
-    return with_code(call, word(), [&](IQnWord* w, SHORT* code) {
-      w->Open(n.get(), &h, code);
-      call.set_first(handle, h);
-    });
-  });
+  return open_document(env, word(), name, handle);
 }
 
 WORD_NATIVE(jshort, Hide)(JNIEnv* env, jobject, jshort handle) {
-  return on_handle(env, handle, &IQnWord::Hide);
+  return on_handle(env, word(), handle, &IQnWord::Hide);
 }
 
 WORD_NATIVE(jshort, Show)(JNIEnv* env, jobject, jshort handle) {
-  return on_handle(env, handle, &IQnWord::Show);
+  return on_handle(env, word(), handle, &IQnWord::Show);
 }
 
 WORD_NATIVE(jshort, Close)(JNIEnv* env, jobject, jshort handle) {
-  return on_handle(env, handle, &IQnWord::Close);
+  return on_handle(env, word(), handle, &IQnWord::Close);
 }
 
-WORD_NATIVE(jshort, getError)(JNIEnv* env, jobject) {
-  return guarded<jshort>(env, -1, [&] {
-    Call call(env);
-    SHORT value = -1;
-    with_object(call, word(), [&](IQnWord* w) { w->get_Error(&value); });
-    return value;
-  });
-}
+WORD_NATIVE(jshort, getError)(JNIEnv* env, jobject) { return get_error(env, word()); }
 
 WORD_NATIVE(void, setDisplayMessages)(JNIEnv* env, jobject, jshort on) {
-  guarded(env, 0, [&] {
-    Call call(env);
-    with_object(call, word(), [&](IQnWord* w) { w->put_DisplayMessages(on); });
-    return 0;
-  });
+  setter(env, word(), [&](IQnWord* w) { w->put_DisplayMessages(on); });
 }
 
 WORD_NATIVE(jshort, PrintOut)(JNIEnv* env, jobject, jshort handle, jshort preview,
@@ -75,20 +43,11 @@ WORD_NATIVE(jshort, PrintOut)(JNIEnv* env, jobject, jshort handle, jshort previe
 }
 
 WORD_NATIVE(void, setTemplate)(JNIEnv* env, jobject, jstring name) {
-  guarded(env, 0, [&] {
-    Call call(env);
-    Text t = call.text(name);
-    with_object(call, word(), [&](IQnWord* w) { w->put_Template(t.get()); });
-    return 0;
-  });
+  text_setter(env, word(), name, [](IQnWord* w, BSTR b) { w->put_Template(b); });
 }
 
 WORD_NATIVE(void, setReadOnly)(JNIEnv* env, jobject, jshort on) {
-  guarded(env, 0, [&] {
-    Call call(env);
-    with_object(call, word(), [&](IQnWord* w) { w->put_ReadOnly(on); });
-    return 0;
-  });
+  setter(env, word(), [&](IQnWord* w) { w->put_ReadOnly(on); });
 }
 
 WORD_NATIVE(jshort, Put)(JNIEnv* env, jobject, jshort handle, jstring text, jshort append) {
@@ -113,11 +72,11 @@ WORD_NATIVE(jshort, Get)(JNIEnv* env, jobject, jshort handle, jobjectArray text)
 }
 
 WORD_NATIVE(jshort, SpellCheck)(JNIEnv* env, jobject, jshort handle) {
-  return on_handle(env, handle, &IQnWord::SpellCheck);
+  return on_handle(env, word(), handle, &IQnWord::SpellCheck);
 }
 
 WORD_NATIVE(jshort, Save)(JNIEnv* env, jobject, jshort handle) {
-  return on_handle(env, handle, &IQnWord::Save);
+  return on_handle(env, word(), handle, &IQnWord::Save);
 }
 
 WORD_NATIVE(jshort, Replace)(JNIEnv* env, jobject, jshort handle, jstring old_text,
@@ -144,9 +103,4 @@ WORD_NATIVE(jshort, SaveAs)(JNIEnv* env, jobject, jshort handle, jstring name, j
   });
 }
 
-WORD_NATIVE(void, cleanup)(JNIEnv* env, jobject) {
-  guarded(env, 0, [&] {
-    release_object(word());
-    return 0;
-  });
-}
+WORD_NATIVE(void, cleanup)(JNIEnv* env, jobject) { cleanup(env, word()); }

@@ -22,7 +22,7 @@ std::string t(BSTR b) { return text_1252_of(b); }
 // What every fake back-end shares: counting, its own Error and
 // DisplayMessages, and the code its methods answer.
 template <class I>
-struct Fake : I {
+struct Fake : WithoutLateBinding<I> {
   explicit Fake(const char* n) : name(n) {}
   const char* name;
   ULONG refs = 1;
@@ -34,13 +34,6 @@ struct Fake : I {
   ULONG Release() override {
     if (--refs == 0) g_log.push_back(std::string("release ") + name);
     return refs;
-  }
-  HRESULT GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-  HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT GetIDsOfNames(const IID&, OLECHAR**, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT Invoke(DISPID, const IID&, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                 UINT*) override {
-    return E_NOTIMPL;
   }
   HRESULT done(const std::string& call, SHORT* nError) {
     g_log.push_back(std::string(name) + "." + call);

@@ -68,6 +68,18 @@ struct IDispatch : IUnknown {
   ~IDispatch() = default;
 };
 
+// An object that is called only through its own interface I (a stand-in
+// for a back-end in tests): late binding answers E_NOTIMPL.
+template <class I>
+struct WithoutLateBinding : I {
+  HRESULT GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
+  HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT GetIDsOfNames(REFIID, OLECHAR**, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+  HRESULT Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+    return E_NOTIMPL;
+  }
+};
+
 // The description of one interface: its members' names and their calls.
 struct ITypeInfo : IUnknown {
  public:

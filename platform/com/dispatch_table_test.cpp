@@ -16,7 +16,7 @@ struct ITest : IDispatch {
   virtual HRESULT get_Last(VARIANT* value) = 0;
 };
 
-struct Probe final : ITest {
+struct Probe final : WithoutLateBinding<ITest> {
   // Calls seen, as the member received them.
   std::string text;
   SHORT times = 0;
@@ -28,12 +28,6 @@ struct Probe final : ITest {
   HRESULT QueryInterface(REFIID, void**) override { return E_NOTIMPL; }
   ULONG AddRef() override { return 1; }
   ULONG Release() override { return 1; }
-  HRESULT GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-  HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT GetIDsOfNames(REFIID, OLECHAR**, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-    return E_NOTIMPL;
-  }
   HRESULT Echo(BSTR t, SHORT n, VARIANT extra, BSTR* copy, SHORT* error) override {
     text = text_1252_of(t);
     times = n;
@@ -87,24 +81,10 @@ const InterfaceDesc kTest{
          bind<&ITest::get_Last>},
     }};
 
-VARIANT text(const char* s) {
-  VARIANT v;
-  v.vt = VT_BSTR;
-  v.bstrVal = bstr_from_1252(s);
-  return v;
-}
-VARIANT i2(SHORT n) {
-  VARIANT v;
-  v.vt = VT_I2;
-  v.iVal = n;
-  return v;
-}
-VARIANT i4(LONG n) {
-  VARIANT v;
-  v.vt = VT_I4;
-  v.lVal = n;
-  return v;
-}
+// Short names for the tables below.
+constexpr auto text = text_variant;
+constexpr auto i2 = i2_variant;
+constexpr auto i4 = i4_variant;
 VARIANT missing() {
   VARIANT v;
   v.vt = VT_ERROR;

@@ -74,6 +74,35 @@ void VariantInit(VARIANTARG* v) {
   v->llVal = 0;
 }
 
+namespace {
+
+VARIANT empty_of_type(VARTYPE vt) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = vt;
+  return v;
+}
+
+}  // namespace
+
+VARIANT text_variant(std::string_view text) {
+  VARIANT v = empty_of_type(VT_BSTR);
+  v.bstrVal = bstr_from_1252(text);
+  return v;
+}
+
+VARIANT i2_variant(SHORT n) {
+  VARIANT v = empty_of_type(VT_I2);
+  v.iVal = n;
+  return v;
+}
+
+VARIANT i4_variant(LONG n) {
+  VARIANT v = empty_of_type(VT_I4);
+  v.lVal = n;
+  return v;
+}
+
 HRESULT VariantClear(VARIANTARG* v) {
   if (!v) return E_INVALIDARG;
   if (v->vt == VT_BSTR) SysFreeString(v->bstrVal);

@@ -144,6 +144,11 @@ BSTR bstr_from_1252(std::string_view text);
 std::string text_1252_of(BSTR s);
 
 void VariantInit(VARIANTARG* v);
+// Values to pass: a new BSTR of the Windows-1252 text (VariantClear frees
+// it), a 2-byte and a 4-byte integer.
+VARIANT text_variant(std::string_view text);
+VARIANT i2_variant(SHORT n);
+VARIANT i4_variant(LONG n);
 // Frees what v owns and leaves VT_EMPTY.
 HRESULT VariantClear(VARIANTARG* v);
 // dest is cleared first; a text is copied. On failure dest is VT_EMPTY.

@@ -128,7 +128,7 @@ HRESULT code(SHORT* nError) {
 }
 
 template <class I>
-class Fake : public I {
+class Fake : public WithoutLateBinding<I> {
  public:
   explicit Fake(const char16_t* name) : name_(name) { log_line(u"new " + name_); }
   virtual ~Fake() { log_line(u"delete " + name_); }
@@ -142,13 +142,6 @@ class Fake : public I {
     ULONG n = --refs_;
     if (n == 0) delete this;
     return n;
-  }
-  HRESULT GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-  HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT GetIDsOfNames(const IID&, OLECHAR**, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT Invoke(DISPID, const IID&, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                 UINT*) override {
-    return E_NOTIMPL;
   }
 
  private:

@@ -8,6 +8,8 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <string_view>
 
 namespace qn::office::testing_support {
 namespace {
@@ -59,16 +61,18 @@ FakeStep hang_up_with(std::vector<std::string> pieces, std::string until) {
   return s;
 }
 
-FakeServer::FakeServer(std::vector<FakeStep> script) : script_(std::move(script)) {
-  listen_fd_ = listen_loopback(port_);
-  thread_ = std::thread([this] { run(); });
+LoopbackListener::LoopbackListener(std::function<void()> serve) {
+  fd_ = listen_loopback(port_);
+  thread_ = std::thread(std::move(serve));
 }
 
-FakeServer::~FakeServer() {
+LoopbackListener::~LoopbackListener() {
   stop_ = true;
   thread_.join();
-  ::close(listen_fd_);
+  ::close(fd_);
 }
+
+FakeServer::FakeServer(std::vector<FakeStep> script) : script_(std::move(script)) {}
 
 std::string FakeServer::received() {
   std::lock_guard lock(mutex_);
@@ -76,54 +80,49 @@ std::string FakeServer::received() {
 }
 
 std::string FakeServer::services_file() const {
-  const auto path = std::filesystem::temp_directory_path() /
-                    ("qn_fake_services_" + std::to_string(::getpid()) + "_" + std::to_string(port_));
-  std::ofstream(path) << "smtp " << port_ << "/tcp\npop3 " << port_ << "/tcp\npop-3 " << port_
+  const auto path =
+      std::filesystem::temp_directory_path() /
+      ("qn_fake_services_" + std::to_string(::getpid()) + "_" + std::to_string(port()));
+  std::ofstream(path) << "smtp " << port() << "/tcp\npop3 " << port() << "/tcp\npop-3 " << port()
                       << "/tcp\n";
   return path.string();
 }
 
+bool FakeServer::take(int fd, std::string* since) {
+  if (!readable(fd)) return true;
+  char buf[65536];
+  const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+  if (n <= 0) return false;
+  if (since) since->append(buf, static_cast<std::size_t>(n));
+  std::lock_guard lock(mutex_);
+  received_.append(buf, static_cast<std::size_t>(n));
+  return true;
+}
+
 void FakeServer::run() {
   std::size_t next = 0;
-  while (!stop_ && next < script_.size()) {
-    if (!readable(listen_fd_)) continue;
-    const int fd = ::accept(listen_fd_, nullptr, nullptr);
+  while (!listener_.stopping() && next < script_.size()) {
+    if (!readable(listener_.fd())) continue;
+    const int fd = ::accept(listener_.fd(), nullptr, nullptr);
     if (fd < 0) continue;
     std::string since;  // the client's bytes since the last step
     bool open = true;
     bool first = true;
-    while (open && !stop_ && next < script_.size()) {
+    while (open && !listener_.stopping() && next < script_.size()) {
       const FakeStep& step = script_[next];
       if (!first) {
         // Waits for the client's bytes that this step answers.
-        while (!stop_ && open &&
-               !(since.size() >= step.until.size() &&
-                 since.compare(since.size() - step.until.size(), step.until.size(), step.until) == 0)) {
-          if (!readable(fd)) continue;
-          char buf[65536];
-          const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-          if (n <= 0) {
-            open = false;
-            break;
-          }
-          since.append(buf, static_cast<std::size_t>(n));
-          std::lock_guard lock(mutex_);
-          received_.append(buf, static_cast<std::size_t>(n));
+        while (!listener_.stopping() && open && !std::string_view(since).ends_with(step.until)) {
+          open = take(fd, &since);
         }
-        if (!open || stop_) break;
+        if (!open || listener_.stopping()) break;
       }
       first = false;
       since.clear();
       ++next;
       if (step.kind == FakeStep::Kind::kStall) {
         // Keeps reading (and recording) until the test ends.
-        while (!stop_) {
-          if (!readable(fd)) continue;
-          char buf[4096];
-          const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-          if (n <= 0) break;
-          std::lock_guard lock(mutex_);
-          received_.append(buf, static_cast<std::size_t>(n));
+        while (!listener_.stopping() && take(fd, nullptr)) {
         }
         open = false;
         break;
@@ -136,34 +135,18 @@ void FakeServer::run() {
     }
     // After the script: whatever the client still sends is recorded until
     // it closes (its QUIT, say), for a tenth of a second at most.
-    for (int i = 0; open && i < 5 && !stop_; ++i) {
-      if (!readable(fd)) continue;
-      char buf[4096];
-      const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-      if (n <= 0) break;
-      std::lock_guard lock(mutex_);
-      received_.append(buf, static_cast<std::size_t>(n));
-    }
+    for (int i = 0; open && i < 5 && !listener_.stopping(); ++i) open = take(fd, nullptr);
     ::close(fd);
   }
 }
 
 FaultProxy::FaultProxy(int target_port, Direction direction, long after_bytes, Fault fault)
-    : target_port_(target_port), direction_(direction), after_bytes_(after_bytes), fault_(fault) {
-  listen_fd_ = listen_loopback(port_);
-  thread_ = std::thread([this] { run(); });
-}
-
-FaultProxy::~FaultProxy() {
-  stop_ = true;
-  thread_.join();
-  ::close(listen_fd_);
-}
+    : target_port_(target_port), direction_(direction), after_bytes_(after_bytes), fault_(fault) {}
 
 void FaultProxy::run() {
-  while (!stop_) {
-    if (!readable(listen_fd_)) continue;
-    const int client = ::accept(listen_fd_, nullptr, nullptr);
+  while (!listener_.stopping()) {
+    if (!readable(listener_.fd())) continue;
+    const int client = ::accept(listener_.fd(), nullptr, nullptr);
     if (client < 0) continue;
     const int server = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in a{};
@@ -178,7 +161,7 @@ void FaultProxy::run() {
     long passed = 0;
     bool stalled = false;
     const int from = direction_ == Direction::kToServer ? client : server;
-    while (!stop_) {
+    while (!listener_.stopping()) {
       const auto events = [&](int fd) { return static_cast<short>(stalled && fd == from ? 0 : POLLIN); };
       pollfd p[2] = {{client, events(client), 0}, {server, events(server), 0}};
       if (::poll(p, 2, kPollMs) <= 0) continue;
@@ -218,6 +201,13 @@ void FaultProxy::run() {
     ::close(server);
     ::close(client);
   }
+}
+
+std::string read_file(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
 }
 
 }  // namespace qn::office::testing_support

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <atomic>
+#include <filesystem>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -31,14 +33,37 @@ FakeStep say_pieces(std::vector<std::string> pieces, int delay_ms);
 FakeStep fall_silent();
 FakeStep hang_up_with(std::vector<std::string> pieces = {}, std::string until = "\n");
 
+// Opens a listening socket on 127.0.0.1 with a port from the system.
+int listen_loopback(int& port);
+
+// A listening socket on 127.0.0.1 and the thread that serves it: on
+// destruction the thread is told to stop and joined, then the socket
+// closes. A class that serves through one declares it as its last member.
+class LoopbackListener {
+ public:
+  explicit LoopbackListener(std::function<void()> serve);
+  ~LoopbackListener();
+  LoopbackListener(const LoopbackListener&) = delete;
+  LoopbackListener& operator=(const LoopbackListener&) = delete;
+
+  int fd() const { return fd_; }
+  int port() const { return port_; }
+  bool stopping() const { return stop_; }
+
+ private:
+  int port_ = 0;
+  int fd_ = -1;
+  std::atomic<bool> stop_{false};
+  std::thread thread_;
+};
+
 class FakeServer {
  public:
   explicit FakeServer(std::vector<FakeStep> script);
-  ~FakeServer();
   FakeServer(const FakeServer&) = delete;
   FakeServer& operator=(const FakeServer&) = delete;
 
-  int port() const { return port_; }
+  int port() const { return listener_.port(); }
   // The client's bytes so far.
   std::string received();
   // A services file naming this server "smtp", "pop3" and "pop-3".
@@ -46,14 +71,14 @@ class FakeServer {
 
  private:
   void run();
+  // Records what the client sent, if anything (in since too, when given);
+  // false once the client has closed.
+  bool take(int fd, std::string* since);
 
   std::vector<FakeStep> script_;
-  int listen_fd_ = -1;
-  int port_ = 0;
-  std::atomic<bool> stop_{false};
   std::mutex mutex_;
   std::string received_;
-  std::thread thread_;
+  LoopbackListener listener_{[this] { run(); }};
 };
 
 // Forwards one connection at a time from a port of 127.0.0.1 to a server,
@@ -63,10 +88,9 @@ class FaultProxy {
   enum class Direction { kToServer, kToClient };
   enum class Fault { kCut, kStall };
   FaultProxy(int target_port, Direction direction, long after_bytes, Fault fault);
-  ~FaultProxy();
   FaultProxy(const FaultProxy&) = delete;
   FaultProxy& operator=(const FaultProxy&) = delete;
-  int port() const { return port_; }
+  int port() const { return listener_.port(); }
 
  private:
   void run();
@@ -75,13 +99,10 @@ class FaultProxy {
   Direction direction_;
   long after_bytes_;
   Fault fault_;
-  int listen_fd_ = -1;
-  int port_ = 0;
-  std::atomic<bool> stop_{false};
-  std::thread thread_;
+  LoopbackListener listener_{[this] { run(); }};
 };
 
-// Opens a listening socket on 127.0.0.1 with a port from the system.
-int listen_loopback(int& port);
+// The bytes of a file; empty when it cannot be read.
+std::string read_file(const std::filesystem::path& p);
 
 }  // namespace qn::office::testing_support

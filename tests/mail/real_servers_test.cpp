@@ -23,13 +23,6 @@ namespace {
 
 using namespace testing_support;
 
-std::string read_file(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 // Skips the case (from its own body) where the SMTP server does not run.
 #define NEED_SMTP()                                                                    \
   if (!servers_->smtp()) GTEST_SKIP() << "SMTP cases skipped: " << reason_

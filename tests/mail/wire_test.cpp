@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "office/mail/pop3_client.h"
 #include "office/mail/smtp_client.h"
@@ -18,13 +17,6 @@ namespace qn::office {
 namespace {
 
 using namespace testing_support;
-
-std::string read_file(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 class Wire : public ::testing::Test {
  protected:
