@@ -142,6 +142,13 @@ std::optional<Term> get_attri_name(Run& run, const Term& model, const Term& att)
   return a[2];
 }
 
+std::optional<Term> current_attri_name(Run& run, const Term& att) {
+  if (auto d = call_attri(run, att)) return desc_item(*d, 0);
+  std::array<Term, 4> a{get_model_num(run).value_or(num(0)), att, var(), var()};
+  if (!call_host(run, "i_attri_name", a)) return std::nullopt;
+  return a[2];
+}
+
 std::optional<Term> get_attri_pic(Run& run, const Term& model, const Term& att) {
   if (auto d = call_attri(run, att)) return desc_item(*d, 4);
   std::array<Term, 3> a{model, att, var()};

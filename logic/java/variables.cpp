@@ -203,7 +203,7 @@ std::string var_target_ref(Run& run, const Term& name, const Term& levels, std::
     if (pair.size() == 2 && pair[0] == name && pair[1].is_int()) ref = att_ref_name(run, name, pair[1], "->");
   }
   if (!ref) {
-    auto n = get_attri_name(run, get_model_num(run).value_or(num(0)), name);
+    auto n = current_attri_name(run, name);
     ref = n ? text_of(*n) : text_of(name);
   }
   const std::string out = parm_var_ref(name, *ref);
