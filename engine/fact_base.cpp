@@ -1,6 +1,7 @@
 #include "engine/fact_base.h"
 
 #include <algorithm>
+#include <bit>
 #include <deque>
 #include <memory>
 #include <unordered_map>
@@ -21,23 +22,6 @@ struct Entry {
   bool has_vars = false;
 };
 
-// First-argument index key: the argument itself when it is atomic, its
-// name and arity when it is compound.
-struct IdxKey {
-  Term t;
-  uint32_t arity = 0;
-  friend bool operator==(const IdxKey& a, const IdxKey& b) { return a.arity == b.arity && a.t == b.t; }
-};
-
-struct IdxHash {
-  size_t operator()(const IdxKey& k) const { return k.t.hash() ^ (size_t{k.arity} * 0x9e3779b97f4a7c15ull); }
-};
-
-IdxKey index_key(const Term& first) {
-  if (first.is_compound()) return IdxKey{Term::atom(first.functor()), static_cast<uint32_t>(first.arity())};
-  return IdxKey{first, 0};
-}
-
 // Gives the clause's variables ids of their own, so that they cannot meet
 // the pattern's.
 Term rename_apart(const Term& t, std::vector<std::pair<uint32_t, Term>>& map) {
@@ -55,20 +39,81 @@ Term rename_apart(const Term& t, std::vector<std::pair<uint32_t, Term>>& map) {
   return Term::compound(t.functor(), std::move(args));
 }
 
-// The clauses of one first-argument value, in order: a vector with room
-// kept at the front, so that asserta and assertz are both cheap. Most
-// buckets hold one clause.
+// Whether a pattern unifies with a clause without variables. The pattern's
+// variables can only take parts of the clause, so they are noted by address
+// (no term is copied), and a variable met again must meet an equal part:
+// between terms without variables, unifying is being equal.
+class GroundMatch {
+ public:
+  bool operator()(const Term& pattern, const Term& clause) {
+    const Term* p = &pattern;
+    const Term* c = &clause;
+    for (;;) {
+      if (p->is_var()) return bind(p->var_id(), *c);
+      if (!p->has_vars()) return *p == *c;
+      // p is a compound holding a variable
+      if (!c->is_compound() || p->arity() != c->arity() || !(p->functor() == c->functor())) return false;
+      const auto pa = p->args();
+      const auto ca = c->args();
+      for (size_t i = 0; i + 1 < pa.size(); ++i) {
+        if (!(*this)(pa[i], ca[i])) return false;
+      }
+      p = &pa.back();
+      c = &ca.back();
+    }
+  }
+
+ private:
+  bool bind(uint32_t var, const Term& value) {
+    for (size_t i = 0; i < n_; ++i) {
+      if (at(i).first == var) return *at(i).second == value;
+    }
+    if (n_ < kInline) {
+      inline_[n_] = {var, &value};
+    } else {
+      more_.emplace_back(var, &value);
+    }
+    ++n_;
+    return true;
+  }
+  std::pair<uint32_t, const Term*>& at(size_t i) { return i < kInline ? inline_[i] : more_[i - kInline]; }
+
+  static constexpr size_t kInline = 8;
+  std::pair<uint32_t, const Term*> inline_[kInline];
+  std::vector<std::pair<uint32_t, const Term*>> more_;
+  size_t n_ = 0;
+};
+
+// The clauses of one first-argument value, in order. Most buckets hold one
+// clause, kept in place; a bucket that grows moves to a vector with room
+// kept at the front, so that asserta and assertz are both cheap.
 class Bucket {
  public:
-  using iterator = std::vector<Entry*>::iterator;
-  bool empty() const { return head_ == v_.size(); }
-  size_t size() const { return v_.size() - head_; }
-  Entry* front() const { return v_[head_]; }
-  Entry* back() const { return v_.back(); }
-  iterator begin() { return v_.begin() + static_cast<std::ptrdiff_t>(head_); }
-  iterator end() { return v_.end(); }
-  void push_back(Entry* e) { v_.push_back(e); }
+  using iterator = Entry**;
+  bool empty() const { return size() == 0; }
+  size_t size() const { return v_.empty() ? (one_ ? 1 : 0) : v_.size() - head_; }
+  Entry* front() const { return *const_cast<Bucket*>(this)->begin(); }
+  Entry* back() const { return v_.empty() ? one_ : v_.back(); }
+  iterator begin() { return v_.empty() ? &one_ : v_.data() + head_; }
+  iterator end() { return v_.empty() ? &one_ + (one_ ? 1 : 0) : v_.data() + v_.size(); }
+  void push_back(Entry* e) {
+    if (v_.empty()) {
+      if (!one_) {
+        one_ = e;
+        return;
+      }
+      spill();
+    }
+    v_.push_back(e);
+  }
   void push_front(Entry* e) {
+    if (v_.empty()) {
+      if (!one_) {
+        one_ = e;
+        return;
+      }
+      spill();
+    }
     if (head_ == 0) {
       size_t n = size();
       size_t room = n < 4 ? 4 : n;
@@ -79,27 +124,225 @@ class Bucket {
     }
     v_[--head_] = e;
   }
-  void pop_front() { ++head_; }
-  void insert(iterator pos, Entry* e) { v_.insert(pos, e); }
-  void erase(iterator pos) { v_.erase(pos); }
+  void pop_front() {
+    if (v_.empty()) {
+      one_ = nullptr;
+      return;
+    }
+    if (++head_ == v_.size()) unspill();
+  }
+  void insert(iterator pos, Entry* e) {
+    if (v_.empty()) {
+      if (pos == &one_) return push_front(e);
+      return push_back(e);
+    }
+    v_.insert(v_.begin() + (pos - v_.data()), e);
+  }
+  void erase(iterator pos) {
+    if (v_.empty()) {
+      one_ = nullptr;
+      return;
+    }
+    v_.erase(v_.begin() + (pos - v_.data()));
+    if (head_ == v_.size()) unspill();
+  }
 
  private:
-  std::vector<Entry*> v_;
+  // One clause in place becomes the vector's first.
+  void spill() {
+    v_.push_back(one_);
+    one_ = nullptr;
+    head_ = 0;
+  }
+  void unspill() {
+    v_.clear();
+    v_.shrink_to_fit();
+    head_ = 0;
+  }
+
+  Entry* one_ = nullptr;     // the clause while the vector is empty
+  std::vector<Entry*> v_;    // [head_, size) hold the clauses
   size_t head_ = 0;
+};
+
+// The first-argument index: each key (the argument itself when it is
+// atomic, its name and arity when it is compound) with the bucket of its
+// clauses. Open addressing with linear probing; each slot keeps its key's
+// hash, so a probe seldom reads a key's term.
+class Index {
+ public:
+  // The bucket of a first argument; nullptr when there is none.
+  Bucket* find(const Term& first) {
+    if (count_ == 0) return nullptr;
+    const size_t h = hash_of(first);
+    for (size_t i = home(h);; i = (i + 1) & mask()) {
+      Slot& s = slots_[i];
+      if (!s.used) return nullptr;
+      if (s.hash == h && same_key(s, first)) return &s.bucket;
+    }
+  }
+  // The bucket of a first argument, made when missing. Valid until the
+  // next get or erase.
+  Bucket& get(const Term& first) {
+    if ((count_ + 1) * 4 > slots_.size() * 3) grow();
+    const size_t h = hash_of(first);
+    size_t i = home(h);
+    for (;; i = (i + 1) & mask()) {
+      Slot& s = slots_[i];
+      if (!s.used) break;
+      if (s.hash == h && same_key(s, first)) return s.bucket;
+    }
+    Slot& s = slots_[i];
+    s.used = true;
+    s.hash = h;
+    s.arity = first.is_compound() ? static_cast<uint32_t>(first.arity()) : 0;
+    s.key = first.is_compound() ? Term::atom(first.functor()) : first;
+    ++count_;
+    return s.bucket;
+  }
+  // Drops the (empty) bucket of a first argument.
+  void erase(const Term& first) {
+    if (count_ == 0) return;
+    const size_t h = hash_of(first);
+    size_t i = home(h);
+    for (;; i = (i + 1) & mask()) {
+      Slot& s = slots_[i];
+      if (!s.used) return;
+      if (s.hash == h && same_key(s, first)) break;
+    }
+    // Backward shift: a later slot of the run moves into the hole unless
+    // its home lies between the hole and itself.
+    for (size_t j = i;;) {
+      j = (j + 1) & mask();
+      if (!slots_[j].used) break;
+      const size_t k = home(slots_[j].hash);
+      const bool stays = i <= j ? (i < k && k <= j) : (i < k || k <= j);
+      if (stays) continue;
+      slots_[i] = std::move(slots_[j]);
+      i = j;
+    }
+    slots_[i] = Slot();
+    --count_;
+  }
+  void clear() {
+    slots_.clear();
+    count_ = 0;
+  }
+  // Moves every key out to `out` and empties the index.
+  void take_keys(std::vector<Term>& out) {
+    for (Slot& s : slots_) {
+      if (s.used) out.push_back(std::move(s.key));
+    }
+    clear();
+  }
+
+ private:
+  struct Slot {
+    size_t hash = 0;
+    Term key;
+    uint32_t arity = 0;
+    bool used = false;
+    Bucket bucket;
+  };
+
+  static size_t hash_of(const Term& first) {
+    if (!first.is_compound()) return first.hash();
+    return Term::atom(first.functor()).hash() ^ (first.arity() * 0x9e3779b97f4a7c15ull);
+  }
+  static bool same_key(const Slot& s, const Term& first) {
+    if (first.is_compound()) return s.arity == first.arity() && s.key.as_atom() == first.functor();
+    return s.arity == 0 && s.key == first;
+  }
+  size_t mask() const { return slots_.size() - 1; }
+  size_t home(size_t h) const { return static_cast<size_t>((h * 0x9e3779b97f4a7c15ull) >> shift_) & mask(); }
+  void grow() {
+    const size_t n = slots_.empty() ? 8 : slots_.size() * 2;
+    std::vector<Slot> old = std::move(slots_);
+    slots_.clear();
+    slots_.resize(n);
+    shift_ = 64 - static_cast<int>(std::countr_zero(n));
+    for (Slot& s : old) {
+      if (!s.used) continue;
+      size_t i = home(s.hash);
+      while (slots_[i].used) i = (i + 1) & mask();
+      slots_[i] = std::move(s);
+    }
+  }
+
+  std::vector<Slot> slots_;
+  size_t count_ = 0;
+  int shift_ = 64;
+};
+
+// The entries of one predicate, made in chunks and reused once removed;
+// dropping the pool drops every entry at once.
+class EntryPool {
+ public:
+  Entry* get() {
+    if (!free_.empty()) {
+      Entry* e = free_.back();
+      free_.pop_back();
+      return e;
+    }
+    if (left_ == 0) {
+      const size_t n = chunks_.empty() ? 4 : std::min<size_t>(size_t{256}, chunk_size_ * 2);
+      chunks_.push_back(std::make_unique<Entry[]>(n));
+      chunk_size_ = n;
+      next_ = chunks_.back().get();
+      left_ = n;
+    }
+    --left_;
+    return next_++;
+  }
+  void put(Entry* e) {
+    e->clause = Term();
+    free_.push_back(e);
+  }
+  void reset() {
+    free_.clear();
+    chunks_.clear();
+    next_ = nullptr;
+    left_ = chunk_size_ = 0;
+  }
+
+ private:
+  std::vector<std::unique_ptr<Entry[]>> chunks_;
+  std::vector<Entry*> free_;
+  Entry* next_ = nullptr;
+  size_t left_ = 0;
+  size_t chunk_size_ = 0;
 };
 
 struct Pred {
   PredKey key;
   uint64_t stamp = 0;  // see FactBase::stamp
-  std::deque<std::unique_ptr<Entry>> order;  // by seq; may hold removed entries
+  EntryPool pool;  // owns the entries: declared before their users
+  std::deque<Entry*> order;  // by seq; may hold removed entries
   size_t live = 0;
   size_t dead = 0;
   size_t var_first = 0;  // live clauses whose first argument is a variable
-  std::unordered_map<IdxKey, Bucket, IdxHash> index;
+  Index index;
+
+  Pred() = default;
+  Pred(const Pred&) = delete;
+  Pred& operator=(const Pred&) = delete;
+  ~Pred() { drop_clauses(); }
+
+  // Frees the clauses' terms all at once (see Term::release_all).
+  void drop_clauses() {
+    std::vector<Term> drop;
+    drop.reserve(order.size() * 2);
+    index.take_keys(drop);
+    var_first = 0;
+    for (Entry* e : order) drop.push_back(std::move(e->clause));
+    Term::release_all(drop);
+  }
 
   void clear() {
+    drop_clauses();
     order.clear();
     index.clear();
+    pool.reset();
     live = dead = var_first = 0;
   }
 
@@ -111,7 +354,7 @@ struct Pred {
       ++var_first;
       return;
     }
-    auto& bucket = index[index_key(e->clause.arg(1))];
+    auto& bucket = index.get(e->clause.arg(1));
     if (bucket.empty() || bucket.back()->seq < e->seq) {
       bucket.push_back(e);
     } else if (bucket.front()->seq > e->seq) {
@@ -129,9 +372,9 @@ struct Pred {
       --var_first;
       return;
     }
-    auto it = index.find(index_key(e->clause.arg(1)));
-    if (it == index.end()) return;
-    auto& bucket = it->second;
+    Bucket* found = index.find(e->clause.arg(1));
+    if (!found) return;
+    auto& bucket = *found;
     if (!bucket.empty() && bucket.front() == e) {
       bucket.pop_front();
     } else {
@@ -139,30 +382,30 @@ struct Pred {
                                   [](const Entry* x, int64_t s) { return x->seq < s; });
       if (pos != bucket.end() && *pos == e) bucket.erase(pos);
     }
-    if (bucket.empty()) index.erase(it);
+    if (bucket.empty()) index.erase(e->clause.arg(1));
   }
 
   Entry* make(const Term& clause, int64_t seq) {
-    auto e = std::make_unique<Entry>();
+    Entry* e = pool.get();
     e->seq = seq;
     e->clause = clause;
+    e->alive = true;
     e->has_vars = clause.has_vars();
-    Entry* raw = e.get();
-    order_insert(std::move(e));
+    order_insert(e);
     ++live;
-    index_add(raw);
-    return raw;
+    index_add(e);
+    return e;
   }
 
-  void order_insert(std::unique_ptr<Entry> e) {
+  void order_insert(Entry* e) {
     if (order.empty() || order.back()->seq < e->seq) {
-      order.push_back(std::move(e));
+      order.push_back(e);
     } else if (order.front()->seq > e->seq) {
-      order.push_front(std::move(e));
+      order.push_front(e);
     } else {
       auto it = std::lower_bound(order.begin(), order.end(), e->seq,
-                                 [](const std::unique_ptr<Entry>& x, int64_t s) { return x->seq < s; });
-      order.insert(it, std::move(e));
+                                 [](const Entry* x, int64_t s) { return x->seq < s; });
+      order.insert(it, e);
     }
   }
 
@@ -172,10 +415,12 @@ struct Pred {
     --live;
     ++dead;
     while (!order.empty() && !order.front()->alive) {
+      pool.put(order.front());
       order.pop_front();
       --dead;
     }
     while (!order.empty() && !order.back()->alive) {
+      pool.put(order.back());
       order.pop_back();
       --dead;
     }
@@ -183,9 +428,13 @@ struct Pred {
   }
 
   void compact() {
-    std::deque<std::unique_ptr<Entry>> kept;
-    for (auto& e : order) {
-      if (e->alive) kept.push_back(std::move(e));
+    std::deque<Entry*> kept;
+    for (Entry* e : order) {
+      if (e->alive) {
+        kept.push_back(e);
+      } else {
+        pool.put(e);
+      }
     }
     order = std::move(kept);
     dead = 0;
@@ -194,7 +443,7 @@ struct Pred {
   void renumber() {
     compact();
     int64_t s = 0;
-    for (auto& e : order) {
+    for (Entry* e : order) {
       e->seq = s;
       s += kGap;
     }
@@ -258,30 +507,30 @@ struct FactBase::Impl {
     Pred* p = find(name, arity);
     if (!p || p->live == 0) return;
     if (arity > 0 && !pattern.arg(1).is_var() && p->var_first == 0) {
-      auto it = p->index.find(index_key(pattern.arg(1)));
-      if (it == p->index.end()) return;
+      Bucket* bucket = p->index.find(pattern.arg(1));
+      if (!bucket) return;
       if (!copy) {
-        for (Entry* e : it->second) {
+        for (Entry* e : *bucket) {
           if (!fn(*p, e)) return;
         }
         return;
       }
-      std::vector<Entry*> list(it->second.begin(), it->second.end());
+      std::vector<Entry*> list(bucket->begin(), bucket->end());
       for (Entry* e : list) {
         if (e->alive && !fn(*p, e)) return;
       }
       return;
     }
     if (!copy) {
-      for (auto& e : p->order) {
-        if (e->alive && !fn(*p, e.get())) return;
+      for (Entry* e : p->order) {
+        if (e->alive && !fn(*p, e)) return;
       }
       return;
     }
     std::vector<Entry*> list;
     list.reserve(p->live);
-    for (auto& e : p->order) {
-      if (e->alive) list.push_back(e.get());
+    for (Entry* e : p->order) {
+      if (e->alive) list.push_back(e);
     }
     for (Entry* e : list) {
       if (e->alive && !fn(*p, e)) return;
@@ -290,12 +539,12 @@ struct FactBase::Impl {
 
   // Unifies pattern with the entry's clause; gives the clause instance.
   static bool match(const Term& pattern, const Entry& e, Term* out) {
-    Bindings b;
     if (!e.has_vars) {
-      if (!unify(pattern, e.clause, b)) return false;
+      if (!GroundMatch()(pattern, e.clause)) return false;
       if (out) *out = e.clause;
       return true;
     }
+    Bindings b;
     std::vector<std::pair<uint32_t, Term>> map;
     Term renamed = rename_apart(e.clause, map);
     if (!unify(pattern, renamed, b)) return false;
@@ -346,11 +595,11 @@ void FactBase::assert_at(const Term& clause, size_t position) {
     Entry* prev = nullptr;
     Entry* next = nullptr;
     size_t n = 0;
-    for (auto& e : p.order) {
+    for (Entry* e : p.order) {
       if (!e->alive) continue;
-      if (n + 1 == position) prev = e.get();
+      if (n + 1 == position) prev = e;
       if (n == position) {
-        next = e.get();
+        next = e;
         break;
       }
       ++n;
@@ -415,7 +664,7 @@ std::vector<Term> FactBase::clauses(PredKey key) const {
   std::vector<Term> out;
   if (Pred* p = impl_->find(key.name, key.arity)) {
     out.reserve(p->live);
-    for (auto& e : p->order) {
+    for (const Entry* e : p->order) {
       if (e->alive) out.push_back(e->clause);
     }
   }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
+#include <random>
 
 #include "engine/clause_io.h"
 #include "engine/test_print.h"
@@ -83,6 +85,34 @@ TEST_F(EngineFactBase, QueriesByFirstArgumentAndPattern) {
   EXPECT_FALSE(fb.exists(T("k(k, real)")));
   EXPECT_EQ(fb.findall(T("k(X, X)")).size(), 10u);  // k(0,0) ... k(9,9)
   EXPECT_TRUE(fb.findall(T("none(1)")).empty());
+}
+
+// Many keys come and go (the index grows, and its runs of colliding keys
+// close up as keys leave): every key still finds exactly its own clauses,
+// in order.
+TEST_F(EngineFactBase, FirstArgumentIndexUnderChurn) {
+  std::map<int, std::vector<int>> model;  // key -> second arguments in order
+  auto key = [](int k) { return k % 3 == 0 ? Term::integer(k) : Term::string("key" + std::to_string(k)); };
+  std::mt19937 rng(5);
+  for (int step = 0; step < 20000; ++step) {
+    const int k = static_cast<int>(rng() % 700);
+    if (rng() % 3 != 0) {
+      fb.assertz(Term::compound("c", {key(k), Term::integer(step)}));
+      model[k].push_back(step);
+    } else if (fb.retract(Term::compound("c", {key(k), Term::var(1)}))) {
+      ASSERT_FALSE(model[k].empty());
+      model[k].erase(model[k].begin());
+    } else {
+      ASSERT_TRUE(model[k].empty());
+    }
+  }
+  for (int k = 0; k < 700; ++k) {
+    std::vector<int> got;
+    for (const Term& t : fb.findall(Term::compound("c", {key(k), Term::var(1)}))) {
+      got.push_back(static_cast<int>(t.arg(2).as_int()));
+    }
+    ASSERT_EQ(got, model[k]) << k;
+  }
 }
 
 TEST_F(EngineFactBase, ForEachWalksASnapshot) {

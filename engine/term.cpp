@@ -76,7 +76,36 @@ const Atom& dot_atom() {
 
 }  // namespace
 
-Atom::Atom(std::string_view name) : id_(atom_table().intern(name)) {}
+namespace {
+
+// Rules name the same few predicates over and over: each thread keeps the
+// atoms it met last in a small table of its own, read without the lock. A
+// stored name never moves or changes, so a slot stays valid for good.
+struct AtomCacheSlot {
+  const std::string* name = nullptr;
+  uint32_t id = 0;
+};
+constexpr size_t kAtomCacheSlots = 1024;
+thread_local AtomCacheSlot t_atom_cache[kAtomCacheSlots];
+
+size_t atom_cache_slot(std::string_view name) {
+  uint64_t h = 0xcbf29ce484222325ull;  // FNV-1a
+  for (unsigned char c : name) h = (h ^ c) * 0x100000001b3ull;
+  return static_cast<size_t>(h ^ (h >> 29)) & (kAtomCacheSlots - 1);
+}
+
+uint32_t intern_cached(std::string_view name) {
+  AtomCacheSlot& slot = t_atom_cache[atom_cache_slot(name)];
+  if (slot.name && *slot.name == name) return slot.id;
+  const uint32_t id = atom_table().intern(name);
+  slot.name = &atom_table().name(id);
+  slot.id = id;
+  return id;
+}
+
+}  // namespace
+
+Atom::Atom(std::string_view name) : id_(intern_cached(name)) {}
 
 const std::string& Atom::name() const { return atom_table().name(id_); }
 
@@ -271,6 +300,37 @@ void Term::release() {
       }
     }
     pool_free(cur, TermNode::compound_bytes(cur->arity));
+  }
+}
+
+void Term::release_all(std::span<Term> terms) {
+  // Nodes whose count is to drop, in the order met; a node is fetched
+  // kAhead places before its turn.
+  constexpr size_t kAhead = 16;
+  struct Drop {
+    TermNode* node;
+    bool string;
+  };
+  std::vector<Drop> queue;
+  queue.reserve(terms.size());
+  for (Term& t : terms) {
+    if (t.has_node()) queue.push_back({t.u_.node, t.kind_ == Kind::String});
+    t.kind_ = Kind::Atom;
+    t.u_.atom = 0;
+  }
+  for (size_t i = 0; i < queue.size(); ++i) {
+    if (i + kAhead < queue.size()) __builtin_prefetch(queue[i + kAhead].node, 1);
+    const Drop d = queue[i];
+    if (d.node->refs.fetch_sub(1, std::memory_order_acq_rel) != 1) continue;
+    if (d.string) {
+      free_string(d.node);
+      continue;
+    }
+    const Term* a = d.node->args();
+    for (uint32_t k = 0; k < d.node->arity; ++k) {
+      if (a[k].has_node()) queue.push_back({a[k].u_.node, a[k].kind_ == Kind::String});
+    }
+    pool_free(d.node, TermNode::compound_bytes(d.node->arity));
   }
 }
 

@@ -70,6 +70,10 @@ class Term {
     return compound(Atom(functor), std::move(args));
   }
   static Term nil() { return Term(); }
+  // Drops many terms at once, leaving each '[]'. Their nodes are freed
+  // breadth-first with the memory of the next ones fetched ahead, which is
+  // much quicker than dropping scattered terms one after another.
+  static void release_all(std::span<Term> terms);
   static Term cons(Term head, Term tail);
   static Term list(std::span<const Term> items, Term tail = Term());
   static Term list(std::initializer_list<Term> items) {

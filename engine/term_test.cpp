@@ -86,6 +86,17 @@ TEST_F(EngineTerm, LongListsNeedNoDeepStack) {
   EXPECT_EQ(a.hash(), b.hash());
 }
 
+TEST_F(EngineTerm, ReleaseAllKeepsWhatIsStillHeld) {
+  Term shared = T("g(\"text\", [1, 2, h(x)])");
+  std::vector<Term> batch;
+  for (int i = 0; i < 100; ++i) batch.push_back(Term::compound("f", {Term::integer(i), shared, Term::string("s")}));
+  batch.push_back(shared);
+  batch.push_back(Term::integer(7));
+  Term::release_all(batch);
+  for (const Term& t : batch) EXPECT_TRUE(t.is_nil());
+  EXPECT_EQ(shared, T("g(\"text\", [1, 2, h(x)])"));
+}
+
 TEST_F(EngineTerm, AtomsInternAcrossThreads) {
   std::vector<std::thread> threads;
   std::vector<uint32_t> ids(8);

@@ -33,6 +33,28 @@ int64_t desc_flag(const std::vector<Term>& desc) {
   return flag == 0 ? 0 : 1;
 }
 
+// The names of the facts asked for on every declaration, interned once.
+struct FactNames {
+  engine::Atom attri_i{"attri_i"}, is_i{"is_i"}, fld_to_dcl_i{"fld_to_dcl_i"}, is_remote_object{"is_remote_object"};
+};
+const FactNames& names() {
+  static const FactNames n;
+  return n;
+}
+
+// Name(Args...) made in place, with no vector in between: declarations
+// make and ask for several facts each.
+template <size_t N>
+Term compound_of(engine::Atom name, Term (&&args)[N]) {
+  return Term::compound_from(name, args, N);
+}
+
+// "" as a term: one shared node serves every declaration.
+const Term& empty_string() {
+  static const Term empty = str("");
+  return empty;
+}
+
 // Replaces a clause in place, so the declarations keep their order.
 void replace_fact(Run& run, const Term& old_fact, const Term& new_fact) {
   const auto all = run.facts().clauses("fld_to_dcl_i", 3);
@@ -51,10 +73,11 @@ bool declare_var(Run& run, const Term& name, const Term& type_desc, std::string_
 bool declare_var_as(Run& run, const Term& name, const Term& att, const Term& type_desc,
                     std::string_view kind, const Term& initial) {
   auto& facts = run.facts();
-  if (!facts.exists(fact("attri_i", {name, var()}))) {
+  if (!facts.exists(compound_of(names().attri_i, {name, var()}))) {
     const auto d = type_desc.list_items();
-    facts.assertz(fact("attri_i", {name, Term::list({name, item_at(d, 0), num(int_at(d, 1)),
-                                                      num(int_at(d, 2)), str(""), num(int_at(d, 3, 1))})}));
+    facts.assertz(compound_of(names().attri_i, {name, Term::list({name, item_at(d, 0), num(int_at(d, 1)),
+                                                                     num(int_at(d, 2)), empty_string(),
+                                                                     num(int_at(d, 3, 1))})}));
   }
   if (!record_var_decl(run, att, name, kind)) return false;
   if (initial.is_nil()) return true;
@@ -63,76 +86,99 @@ bool declare_var_as(Run& run, const Term& name, const Term& att, const Term& typ
 
 bool record_var_decl(Run& run, const Term& att, const Term& name, std::string_view kind) {
   auto& facts = run.facts();
-  if (facts.exists(fact("is_i", {name, var()}))) return true;
-  if (text_of(name).starts_with("*")) return true;
-  if (auto old = facts.first(fact("fld_to_dcl_i", {name, var(), var()}))) {
+  if (facts.count(names().is_i.name(), 2) > 0 && facts.exists(compound_of(names().is_i, {name, var()}))) {
+    return true;
+  }
+  const bool text = name.is_atom() || name.is_string();
+  if (text ? name.text().starts_with("*") : text_of(name).starts_with("*")) return true;
+  if (auto old = facts.first(compound_of(names().fld_to_dcl_i, {name, var(), var()}))) {
     const Term& old_kind = old->arg(2);
     if (old_kind == kind || old_kind == "h" || old_kind == "rp") return true;
     if (kind == "h") {
       facts.retract(*old);
-      facts.assertz(fact("fld_to_dcl_i", {name, atom("h"), old->arg(3)}));
+      facts.assertz(compound_of(names().fld_to_dcl_i, {name, atom("h"), old->arg(3)}));
       return true;
     }
   }
   if (auto desc = call_attri(run, att)) {
     const auto d = desc->list_items();
     const int64_t flag = standard_variable(att) ? 1 : desc_flag(d);
-    facts.assertz(fact("fld_to_dcl_i", {name, atom(kind), Term::list({att, item_at(d, 1), item_at(d, 2),
-                                                                      item_at(d, 3), num(flag)})}));
+    facts.assertz(compound_of(names().fld_to_dcl_i, {name, atom(kind), Term::list({att, item_at(d, 1),
+                                                                                       item_at(d, 2), item_at(d, 3),
+                                                                                       num(flag)})}));
     return true;
   }
   const Term model = get_model_num(run).value_or(num(0));
   auto type = get_attri_type(run, model, att);
   if (!type) return false;
-  facts.assertz(fact("fld_to_dcl_i", {name, atom(kind), Term::list({att, type->type, type->length,
-                                                                    type->decimals, num(1)})}));
-  if (!facts.exists(fact("attri_i", {name, var()}))) {
-    facts.assertz(fact("attri_i", {name, Term::list({name, type->type, type->length, type->decimals,
-                                                      str(""), num(1)})}));
+  facts.assertz(compound_of(names().fld_to_dcl_i, {name, atom(kind), Term::list({att, type->type, type->length,
+                                                                                     type->decimals, num(1)})}));
+  if (!facts.exists(compound_of(names().attri_i, {name, var()}))) {
+    facts.assertz(compound_of(names().attri_i, {name, Term::list({name, type->type, type->length,
+                                                                     type->decimals, empty_string(), num(1)})}));
   }
   return true;
 }
 
 std::optional<std::string> temp_var(Run& run, std::string_view usage, const Term& type_desc) {
   if (usage == "n") return std::nullopt;
+  static const engine::Atom kVarDef("var_def_i"), kVarUsed("var_used_i"), kDecl("fld_to_dcl_i");
+  static const Term kKindS = atom("s");
   auto& facts = run.facts();
   const auto want = type_desc.list_items();
   const Term type = item_at(want, 0);
   const int64_t length = int_at(want, 1), decimals = int_at(want, 2);
+  // The walk changes no var_def_i/2 fact before it returns.
+  const std::vector<Term> defs = facts.clauses(kVarDef.name(), 2);
   if (usage == "u") {
-    for (const Term& def : facts.clauses("var_def_i", 2)) {
+    std::optional<std::string> want_c_type;  // found once, when first needed
+    // The temporaries used in this statement, read once for the walk below.
+    const std::vector<Term> used = facts.clauses(kVarUsed.name(), 1);
+    for (const Term& def : defs) {
       const Term& name = def.arg(1);
-      if (facts.exists(fact("var_used_i", {name}))) continue;
-      auto decl = facts.first(fact("fld_to_dcl_i", {name, atom("s"), var()}));
+      const auto is_name = [&](const Term& u) {
+        return u.arg(1) == name || ((u.has_vars() || name.has_vars()) && engine::matches(u.arg(1), name));
+      };
+      if (std::any_of(used.begin(), used.end(), is_name)) continue;
+      auto decl = facts.first(compound_of(kDecl, {name, kKindS, var()}));
       if (!decl) continue;
-      const auto have = decl->arg(3).list_items();
-      const Term have_type = item_at(have, 1);
-      const int64_t have_length = int_at(have, 2), have_decimals = int_at(have, 3);
+      // [Attribute, Type, Length, Decimals, Flag]
+      const Term* have[5];
+      const Term* tail = &decl->arg(3);
+      for (auto& h : have) {
+        static const Term kNil;
+        h = tail->is_cons() ? &tail->arg(1) : &kNil;
+        if (tail->is_cons()) tail = &tail->arg(2);
+      }
+      const Term& have_type = *have[1];
+      const int64_t have_length = have[2]->is_int() ? have[2]->as_int() : 0;
+      const int64_t have_decimals = have[3]->is_int() ? have[3]->as_int() : 0;
       const bool strings = (fixchar_type(type) && fixchar_type(have_type)) ||
                            (vchar_type(type) && vchar_type(have_type));
       if (strings) {
         if (length > have_length) {
           replace_fact(run, *decl,
-                       fact("fld_to_dcl_i", {name, atom("s"), Term::list({item_at(have, 0), have_type,
-                                                                          num(length), item_at(have, 3),
-                                                                          item_at(have, 4)})}));
+                       compound_of(kDecl, {name, kKindS, Term::list({*have[0], have_type, num(length), *have[3],
+                                                                        *have[4]})}));
         }
-      } else if (fixchar_type(type) || fixchar_type(have_type) ||
-                 get_c_type(type, length, decimals) != get_c_type(have_type, have_length, have_decimals)) {
+      } else if (fixchar_type(type) || fixchar_type(have_type)) {
         continue;
+      } else {
+        if (!want_c_type) want_c_type = get_c_type(type, length, decimals);
+        if (*want_c_type != get_c_type(have_type, have_length, have_decimals)) continue;
       }
-      facts.assertz(fact("var_used_i", {name}));
+      facts.assertz(compound_of(kVarUsed, {name}));
       return text_of(name);
     }
   }
   int64_t last = 0;
-  for (const Term& def : facts.clauses("var_def_i", 2)) {
+  for (const Term& def : defs) {
     if (def.arg(2).is_int()) last = std::max(last, def.arg(2).as_int());
   }
   const std::string type_name = type.is_compound() && type.functor() == "obj" ? text_of(type.arg(1)) : text_of(type);
   const std::string name = "QNt_" + type_name + std::to_string(last + 1);
-  facts.assertz(fact("var_used_i", {atom(name)}));
-  facts.assertz(fact("var_def_i", {atom(name), num(last + 1)}));
+  facts.assertz(compound_of(kVarUsed, {atom(name)}));
+  facts.assertz(compound_of(kVarDef, {atom(name), num(last + 1)}));
   if (!declare_var(run, atom(name), type_desc, "s", Term::nil())) return std::nullopt;
   return name;
 }
@@ -268,7 +314,10 @@ std::string read_committed_flag(Run& run) {
 }
 
 std::string field_visibility(Run& run, const Term& name, std::string_view java_class) {
-  if (run.facts().retract(fact("is_remote_object", {name}))) return "protected";
+  if (run.facts().count(names().is_remote_object.name(), 1) > 0 &&
+      run.facts().retract(compound_of(names().is_remote_object, {name}))) {
+    return "protected";
+  }
   auto kind = spec_kind(run);
   const bool trn_client = kind && *kind == "trn" && run.facts().count("trn_server_side_i", 0) == 0;
   if (trn_client) {

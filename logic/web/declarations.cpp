@@ -103,9 +103,12 @@ namespace {
 
 // The declared text from the dimensions found (nullopt: none).
 std::string decl_text(Run& run, const Term& name, const std::optional<Term>& dims) {
+  static const engine::Atom kInitial("fld_initial_i");
   std::string decl = text_of(name);
-  if (auto init = run.facts().first(fact("fld_initial_i", {name, var()}))) {
-    return decl + " = " + text_of(init->arg(2));
+  if (run.facts().count(kInitial.name(), 2) > 0) {
+    if (auto init = run.facts().first(Term::compound(kInitial, {name, var()}))) {
+      return decl + " = " + text_of(init->arg(2));
+    }
   }
   if (dims) {
     const auto d = dims->is_list() ? dims->list_items() : std::vector<Term>{*dims};
@@ -128,13 +131,18 @@ bool gen_var_declarations(Run& run) {
   const auto rows = java_var_type_rows();
   // Each pending declaration goes to the first row that fits it; the rows
   // are then written in table order, each in the order of declaration.
-  // A pending declaration: the fact, its attribute and its type.
+  // A pending declaration points into `all`, which holds the facts until
+  // the end: its fact, its attribute and its type.
   struct Pending {
-    Term fact, att, type;
+    const Term* fact;
+    const Term* att;
+    Term type;
   };
+  static const Term kNoType = Term::atom("");
+  std::vector<Term> all = facts.clauses("fld_to_dcl_i", 3);
   std::vector<std::vector<Pending>> by_row(rows.size());
   std::vector<Pending> unknown;
-  std::vector<Term> kept, rest;
+  std::vector<const Term*> kept, rest;
   // The rows a type matches, found once per type met.
   std::vector<std::pair<Term, std::vector<size_t>>> rows_of_type;
   auto matching_rows = [&](const Term& type) -> const std::vector<size_t>& {
@@ -147,18 +155,22 @@ bool gen_var_declarations(Run& run) {
     }
     return rows_of_type.emplace_back(type, std::move(r)).second;
   };
-  for (const Term& f : facts.clauses("fld_to_dcl_i", 3)) {
+  for (const Term& f : all) {
     if (!(f.arg(2) == "s")) {
-      rest.push_back(f);
+      rest.push_back(&f);
       continue;
     }
     // [Att, Type, Length, Decimals | _]
-    Term d[4];
-    Term rest = f.arg(3);
-    for (int k = 0; k < 4 && rest.is_cons(); ++k, rest = rest.arg(2)) d[k] = rest.arg(1);
-    const Term type = d[1].is_var() ? Term::atom("") : d[1];
-    const int64_t len = int_of(d[2]);
-    const int64_t dec = int_of(d[3]);
+    const Term* d[4] = {};
+    const Term* tail = &f.arg(3);
+    for (int k = 0; k < 4 && tail->is_cons(); ++k, tail = &tail->arg(2)) d[k] = &tail->arg(1);
+    static const Term kNil;
+    for (auto& x : d) {
+      if (!x) x = &kNil;
+    }
+    const Term& type = d[1]->is_var() ? kNoType : *d[1];
+    const int64_t len = int_of(*d[2]);
+    const int64_t dec = int_of(*d[3]);
     size_t found = rows.size();
     for (size_t i : matching_rows(type)) {
       if (len <= rows[i].max_length && dec <= rows[i].max_decimals) {
@@ -166,13 +178,13 @@ bool gen_var_declarations(Run& run) {
         break;
       }
     }
-    const Term att = d[0].is_nil() ? f.arg(1) : d[0];
+    const Term* att = d[0]->is_nil() ? &f.arg(1) : d[0];
     if (found < rows.size()) {
-      by_row[found].push_back({f, att, type});
+      by_row[found].push_back({&f, att, type});
     } else if (known_type(type)) {
-      kept.push_back(f);
+      kept.push_back(&f);
     } else {
-      unknown.push_back({f, att, type});
+      unknown.push_back({&f, att, type});
     }
   }
   // The dim rules, read once (var_dim/2 of each name would read them all
@@ -182,9 +194,9 @@ bool gen_var_declarations(Run& run) {
     dim_rules.emplace_back(r.arg(2).arg(1), r.arg(2).arg(2));
   }
   auto dims_of = [&](const Term& att, const Term& name) -> std::optional<Term> {
-    for (const Term& key : {att, name}) {
+    for (const Term* key : {&att, &name}) {
       for (const auto& [v, d] : dim_rules) {
-        if (v == key) return d;
+        if (v == *key) return d;
       }
     }
     return std::nullopt;
@@ -192,20 +204,26 @@ bool gen_var_declarations(Run& run) {
   Out out(run);
   for (size_t i = 0; i < rows.size(); ++i) {
     for (const Pending& p : by_row[i]) {
-      const Term& name = p.fact.arg(1);
+      const Term& name = p.fact->arg(1);
       const std::string java_type = rows[i].java_type ? rows[i].java_type : text_of(p.type.arg(1));
-      out.pieces({field_visibility(run, name, java_type), java_type, decl_text(run, name, dims_of(p.att, name)),
+      out.pieces({field_visibility(run, name, java_type), java_type, decl_text(run, name, dims_of(*p.att, name)),
                   ";"});
     }
   }
   for (const Pending& p : unknown) {
-    emit_comment(run, {"Error: Attribute", p.att, "type", p.type, "has an unrecognized type."});
+    emit_comment(run, {"Error: Attribute", *p.att, "type", p.type, "has an unrecognized type."});
   }
   // Every kind-s declaration goes at once; the other kinds stay in their
   // order, then the charp ones (never written).
   facts.abolish("fld_to_dcl_i", 3);
-  for (const Term& f : rest) facts.assertz(f);
-  for (const Term& f : kept) facts.assertz(f);
+  for (const Term* f : rest) facts.assertz(*f);
+  for (const Term* f : kept) facts.assertz(*f);
+  by_row.clear();
+  unknown.clear();
+  kept.clear();
+  rest.clear();
+  // The written declarations go with this snapshot: all at once.
+  Term::release_all(all);
   return out.ok();
 }
 
