@@ -1,6 +1,8 @@
-// The expression translator: a condition of 11 tokens, and an assignment of
-// a text built from two function calls.
+// The expression translator: a condition of 11 tokens (alone, and among an
+// object's rules), and an assignment of a text built from two function calls.
 #include <benchmark/benchmark.h>
+
+#include <string>
 
 #include "engine/engine.h"
 #include "logic/core/rule_terms.h"
@@ -29,6 +31,24 @@ void BM_Condition(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_Condition);
+
+// The same condition in an object of many rules (rule_i/2), one of them an
+// array's dimensions: every variable token asks whether it is an array.
+void BM_ConditionAmongRules(benchmark::State& state) {
+  qn::engine::Engine eng;
+  Run run(eng);
+  eng.consult_text(kFacts, false);
+  std::string rules = "rule_i(0, dim('&Arr', [10])). ";
+  for (int64_t k = 1; k <= state.range(0); ++k) {
+    rules += "rule_i(" + std::to_string(k) + ", prop('P" + std::to_string(k) + "', \"Yes\")). ";
+  }
+  eng.consult_text(rules, false);
+  const Term cond = Term::list({t("&A", 23), t("+", 5), t("&B", 23), t("*", 6), t("2", 3), t(">", 10), t("&C", 23),
+                                t(".AND.", 9), t("&Name", 23), t("=", 10), t("'X'", 3)});
+  for (auto _ : state) benchmark::DoNotOptimize(cond_to_java(run, cond, {}));
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ConditionAmongRules)->Arg(200);
 
 void BM_Assignment(benchmark::State& state) {
   qn::engine::Engine eng;

@@ -1,7 +1,9 @@
 #include "logic/core/attributes.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
+#include <unordered_map>
 
 #include "logic/core/host_interface.h"
 #include "logic/core/rule_terms.h"
@@ -47,9 +49,10 @@ bool atom_in(const Term& t, std::initializer_list<std::string_view> names) {
 
 // Element n (0-based) of a description list.
 std::optional<Term> desc_item(const Term& desc, size_t n) {
-  const std::vector<Term> d = items(desc);
-  if (n >= d.size()) return std::nullopt;
-  return d[n];
+  const Term* at = &desc;
+  for (; n > 0 && at->is_cons(); --n) at = &at->tail();
+  if (!at->is_cons()) return std::nullopt;
+  return at->head();
 }
 
 }  // namespace
@@ -76,22 +79,28 @@ bool vchar_type(const Term& type) {
 
 std::optional<Term> standard_variable(const Term& key) {
   if (!key.is_atom()) return std::nullopt;
-  for (const StdVar& v : kStandardVariables) {
-    if (key.text() != v.key) continue;
-    return Term::list({atom(v.name), atom(v.type), num(v.length), num(0),
-                       v.picture ? str(v.picture) : atom(""), num(v.x6), atom(""), atom(""),
-                       num(0)});
-  }
-  return std::nullopt;
+  // Every variable reference asks: the keys are interned once, so a miss
+  // compares atom numbers only.
+  static const std::vector<Atom> keys = [] {
+    std::vector<Atom> k;
+    for (const StdVar& v : kStandardVariables) k.emplace_back(v.key);
+    return k;
+  }();
+  const auto at = std::find(keys.begin(), keys.end(), key.as_atom());
+  if (at == keys.end()) return std::nullopt;
+  const StdVar& v = kStandardVariables[at - keys.begin()];
+  return Term::list({atom(v.name), atom(v.type), num(v.length), num(0),
+                     v.picture ? str(v.picture) : atom(""), num(v.x6), atom(""), atom(""), num(0)});
 }
 
 std::optional<Term> call_attri(const Run& run, const Term& att) {
+  static const Atom kAttri("attri_i"), kIs("is_i"), kT("t");
   Term cur = att;
   std::vector<Term> seen;  // an is_i chain that comes back to itself has no description
   for (;;) {
     if (auto d = standard_variable(cur)) return d;
-    if (auto f = run.facts().first(fact("attri_i", {cur, var()}))) return f->arg(2);
-    auto is = run.facts().first(fact("is_i", {cur, Term::cons(fact("t", {var(), var()}), var())}));
+    if (auto f = run.facts().first(Term::compound(kAttri, {cur, var()}))) return f->arg(2);
+    auto is = run.facts().first(Term::compound(kIs, {cur, Term::cons(Term::compound(kT, {var(), var()}), var())}));
     if (!is) return std::nullopt;
     seen.push_back(cur);
     cur = is->arg(2).head().arg(1);
@@ -133,6 +142,13 @@ std::optional<Term> get_attri_name(Run& run, const Term& model, const Term& att)
   return a[2];
 }
 
+std::optional<Term> current_attri_name(Run& run, const Term& att) {
+  if (auto d = call_attri(run, att)) return desc_item(*d, 0);
+  std::array<Term, 4> a{get_model_num(run).value_or(num(0)), att, var(), var()};
+  if (!call_host(run, "i_attri_name", a)) return std::nullopt;
+  return a[2];
+}
+
 std::optional<Term> get_attri_pic(Run& run, const Term& model, const Term& att) {
   if (auto d = call_attri(run, att)) return desc_item(*d, 4);
   std::array<Term, 3> a{model, att, var()};
@@ -146,7 +162,49 @@ std::optional<Term> attri_pic(Run& run, const Term& att) {
   return get_attri_pic(run, *model, att);
 }
 
+namespace {
+
+// The first dim rule of each variable, read once per change of rule_i/2:
+// rule_i/2 holds every rule of the object, and the variable is its second
+// argument's first, so a query would read them all for every variable. A
+// rule with a variable where a dim rule could match leaves the index
+// unusable, and the query answers instead.
+struct DimIndex {
+  uint64_t stamp = 0;
+  bool built = false;
+  bool usable = true;
+  std::unordered_map<Term, Term> dims;
+};
+
+const DimIndex& dim_index(const Run& run) {
+  std::shared_ptr<void>& slot = run.dim_index();
+  if (!slot) slot = std::make_shared<DimIndex>();
+  auto& idx = *static_cast<DimIndex*>(slot.get());
+  const uint64_t stamp = run.facts().stamp("rule_i", 2);
+  if (idx.built && idx.stamp == stamp) return idx;
+  static const Atom kDim("dim");
+  idx = DimIndex{};
+  for (const Term& f : run.facts().clauses("rule_i", 2)) {
+    const Term& r = f.arg(2);
+    if (r.is_var()) idx.usable = false;
+    if (!r.is_compound() || r.functor() != kDim || r.arity() != 2) continue;
+    if (r.has_vars()) idx.usable = false;
+    idx.dims.try_emplace(r.arg(1), r.arg(2));
+  }
+  idx.stamp = stamp;
+  idx.built = true;
+  return idx;
+}
+
+}  // namespace
+
 std::optional<Term> var_dim(const Run& run, const Term& v) {
+  const DimIndex& idx = dim_index(run);
+  if (idx.usable && !v.has_vars()) {
+    auto at = idx.dims.find(v);
+    if (at == idx.dims.end()) return std::nullopt;
+    return at->second;
+  }
   if (auto f = run.facts().first(fact("rule_i", {var(), fact("dim", {v, var()})}))) {
     return f->arg(2).arg(2);
   }

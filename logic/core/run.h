@@ -82,6 +82,12 @@ class Run {
   // The option rules' index of the current object's rule_i/2 facts
   // (logic/core/options.cpp owns its type).
   std::shared_ptr<void>& option_index() { return option_index_; }
+  // The variables whose declaration is known to be recorded already
+  // (logic/java/variables.cpp owns its type).
+  std::shared_ptr<void>& recorded_vars() { return recorded_vars_; }
+  // The dim rules of rule_i/2 by variable (logic/core/attributes.cpp owns
+  // its type); a cache, so a const run keeps it too.
+  std::shared_ptr<void>& dim_index() const { return dim_index_; }
 
  private:
   struct StandIn {
@@ -93,6 +99,8 @@ class Run {
   std::unique_ptr<EmitCapture> capture_;
   std::vector<StandIn> stand_ins_;
   std::shared_ptr<void> option_index_;
+  std::shared_ptr<void> recorded_vars_;
+  mutable std::shared_ptr<void> dim_index_;
 };
 
 }  // namespace qn::logic

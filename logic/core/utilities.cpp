@@ -7,7 +7,8 @@ namespace qn::logic {
 using engine::Term;
 
 std::optional<Term> get_model_num(const Run& run) {
-  if (auto f = run.facts().first(fact("model_num_i", {var()}))) return f->arg(1);
+  static const engine::Atom kModelNum("model_num_i");
+  if (auto f = run.facts().first(Term::compound(kModelNum, {var()}))) return f->arg(1);
   return std::nullopt;
 }
 

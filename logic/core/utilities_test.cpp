@@ -78,6 +78,18 @@ TEST_F(UtilitiesTest, GenerationFactsAndNames) {
   EXPECT_EQ(W(mapped_i_name(run_, T("idx1"), T("obj"))), "'IDX_1'");
   EXPECT_EQ(W(mapped_i_name(run_, T("idx2"), T("obj"))), "idx2");
 
+  // The dim rules follow rule_i as it changes between queries.
+  EXPECT_EQ(W(var_dim(run_, T("'&W'"))), "fail");
+  engine_.facts().assertz(T("rule_i(4, dim('&W', [2, 3]))"));
+  EXPECT_EQ(W(var_dim(run_, T("'&W'"))), "[2,3]");
+  engine_.facts().asserta(T("rule_i(5, dim('&V', [7]))"));
+  EXPECT_EQ(W(var_dim(run_, T("'&V'"))), "[7]");
+  engine_.facts().abolish("rule_i", 2);
+  EXPECT_EQ(W(var_dim(run_, T("'&V'"))), "fail");
+  // A rule with an unbound variable name matches every name.
+  engine_.facts().assertz(T("rule_i(6, dim(_, [4]))"));
+  EXPECT_EQ(W(var_dim(run_, T("'&X'"))), "[4]");
+
   engine_.facts().retract_all(T("rule_i(_, _)"));
   load("rule_i(0, parm([q], x)).\n");
   EXPECT_EQ(W(get_pgm_parms(run_)), "[q]");

@@ -1,6 +1,8 @@
 #include "logic/java/variables.h"
 
 #include <algorithm>
+#include <memory>
+#include <unordered_set>
 #include <vector>
 
 #include "logic/core/attributes.h"
@@ -189,6 +191,49 @@ std::optional<std::string> auxname(Run& run, const Term& att) {
   return std::nullopt;
 }
 
+namespace {
+
+// The names for which record_var_decl(Name, Name, s) would change nothing:
+// an is_i/2 name, a "*" name, or one whose first fld_to_dcl_i/3 clause has
+// kind s, h or rp. That depends on is_i/2 and fld_to_dcl_i/3 only, so the
+// set holds while their stamps stay where they were.
+struct RecordedVars {
+  uint64_t is_stamp = 0;
+  uint64_t decl_stamp = 0;
+  std::unordered_set<Term> names;
+};
+
+RecordedVars& recorded_vars(Run& run) {
+  std::shared_ptr<void>& slot = run.recorded_vars();
+  if (!slot) slot = std::make_shared<RecordedVars>();
+  auto& r = *static_cast<RecordedVars*>(slot.get());
+  const uint64_t is_stamp = run.facts().stamp("is_i", 2), decl_stamp = run.facts().stamp("fld_to_dcl_i", 3);
+  if (r.is_stamp != is_stamp || r.decl_stamp != decl_stamp) {
+    r.names.clear();
+    r.is_stamp = is_stamp;
+    r.decl_stamp = decl_stamp;
+  }
+  return r;
+}
+
+bool record_settled(Run& run, const Term& name) {
+  static const engine::Atom kIs("is_i"), kDecl("fld_to_dcl_i");
+  if (run.facts().exists(Term::compound(kIs, {name, var()}))) return true;
+  if (text_of(name).starts_with("*")) return true;
+  auto decl = run.facts().first(Term::compound(kDecl, {name, var(), var()}));
+  return decl && (decl->arg(2) == "s" || decl->arg(2) == "h" || decl->arg(2) == "rp");
+}
+
+// record_var_decl(Name, Name, s), skipped where it is known to change nothing.
+void record_ref_decl(Run& run, const Term& name) {
+  if (recorded_vars(run).names.contains(name)) return;
+  record_var_decl(run, name, name, "s");
+  RecordedVars& r = recorded_vars(run);
+  if (record_settled(run, name)) r.names.insert(name);
+}
+
+}  // namespace
+
 std::string var_target_ref(Run& run, const Term& name, const Term& levels, std::string_view scope) {
   std::optional<std::string> ref = subfile_element_ref(run, name);
   const auto pairs = levels.list_items();
@@ -204,11 +249,11 @@ std::string var_target_ref(Run& run, const Term& name, const Term& levels, std::
     if (pair.size() == 2 && pair[0] == name && pair[1].is_int()) ref = att_ref_name(run, name, pair[1], "->");
   }
   if (!ref) {
-    auto n = get_attri_name(run, get_model_num(run).value_or(num(0)), name);
+    auto n = current_attri_name(run, name);
     ref = n ? text_of(*n) : text_of(name);
   }
   const std::string out = parm_var_ref(name, *ref);
-  if (scope != "nodec") record_var_decl(run, name, name, "s");
+  if (scope != "nodec") record_ref_decl(run, name);
   return out;
 }
 

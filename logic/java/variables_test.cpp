@@ -176,6 +176,33 @@ TEST(Variables, TargetReferences) {
   }
 }
 
+TEST(Variables, TargetReferencesRecordAsTheDeclarationsChange) {
+  Fixture f("attri_i(a, ['CustName', char, 30, 0, '', 1]). ");
+  const auto ref = [&] { return var_target_ref(f.run, t("a"), t("[]"), "dec"); };
+  EXPECT_EQ(ref(), "CustName");
+  EXPECT_EQ(ref(), "CustName");
+  EXPECT_EQ(f.all("fld_to_dcl_i", 3), "fld_to_dcl_i(a,s,[a,char,30,0,1]) ");
+  // The object's declarations cleared: the next reference records again.
+  f.eng.facts().abolish("fld_to_dcl_i", 3);
+  EXPECT_EQ(ref(), "CustName");
+  EXPECT_EQ(f.all("fld_to_dcl_i", 3), "fld_to_dcl_i(a,s,[a,char,30,0,1]) ");
+  // An is_i name records nothing; once its is_i goes, it records.
+  f.eng.facts().abolish("fld_to_dcl_i", 3);
+  f.eng.facts().assertz(t("is_i(a, [t(b, 23)])"));
+  ref();
+  EXPECT_EQ(f.all("fld_to_dcl_i", 3), "");
+  f.eng.facts().abolish("is_i", 2);
+  EXPECT_EQ(ref(), "CustName");
+  EXPECT_EQ(f.all("fld_to_dcl_i", 3), "fld_to_dcl_i(a,s,[a,char,30,0,1]) ");
+  // Declared first with another kind: every reference adds its s clause.
+  f.eng.facts().abolish("fld_to_dcl_i", 3);
+  f.eng.facts().assertz(t("fld_to_dcl_i(a, p, [a, char, 30, 0, 1])"));
+  ref();
+  ref();
+  EXPECT_EQ(f.all("fld_to_dcl_i", 3),
+            "fld_to_dcl_i(a,p,[a,char,30,0,1]) fld_to_dcl_i(a,s,[a,char,30,0,1]) fld_to_dcl_i(a,s,[a,char,30,0,1]) ");
+}
+
 TEST(Variables, ReadCommittedMatrix) {
   struct Case {
     std::string facts;

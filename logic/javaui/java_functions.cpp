@@ -312,8 +312,24 @@ std::optional<JavaText> java_date_arith(Run&, const JavaText& left, std::string_
   return std::nullopt;
 }
 
+namespace {
+
+// A comparison of numbers keeps its pieces.
+std::vector<std::string> pieces_compare(const JavaText& left, std::string_view op, const JavaText& right) {
+  std::vector<std::string> p{"("};
+  p.insert(p.end(), left.pieces.begin(), left.pieces.end());
+  p.push_back(std::string(op));
+  p.insert(p.end(), right.pieces.begin(), right.pieces.end());
+  p.push_back(")");
+  return p;
+}
+
+}  // namespace
+
 std::vector<std::string> java_compare_expr(const OptType& type, const JavaText& left, std::string_view op,
                                            const JavaText& right) {
+  // Only dates and texts need either side as one text.
+  if (!is_date(type) && !is_string(type)) return pieces_compare(left, op, right);
   const std::string l = join_pieces(left.pieces);
   const std::string r = join_pieces(right.pieces);
   if (is_date(type)) {
@@ -337,12 +353,7 @@ std::vector<std::string> java_compare_expr(const OptType& type, const JavaText& 
     }
     return {"(", "QNutil.strcmp(" + l + ", " + r + ")", std::string(op), "0", ")"};
   }
-  std::vector<std::string> p{"("};
-  p.insert(p.end(), left.pieces.begin(), left.pieces.end());
-  p.push_back(std::string(op));
-  p.insert(p.end(), right.pieces.begin(), right.pieces.end());
-  p.push_back(")");
-  return p;
+  return pieces_compare(left, op, right);
 }
 
 std::string conv_to_type(const OptType& target, const OptType& source, const std::string& text) {

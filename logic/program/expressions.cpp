@@ -2,6 +2,8 @@
 
 #include <cctype>
 #include <functional>
+#include <iterator>
+#include <utility>
 
 #include "logic/core/attributes.h"
 #include "logic/core/emit.h"
@@ -274,10 +276,17 @@ void reset_exp_state(Run& run) {
 }
 
 OptType var_type(Run& run, const Term& name) {
+  // [Name, Type, Length, Decimals | _], read in place: no copy of the list.
   auto from_desc = [](const Term& d) -> OptType {
-    auto a = d.list_items();
-    if (a.size() < 4 || !a[1].is_atom()) return std::nullopt;
-    return TypeDesc{a[1].text(), "", a[2].is_int() ? a[2].as_int() : 0, a[3].is_int() ? a[3].as_int() : 0, 1};
+    const Term* a[4];
+    const Term* at = &d;
+    for (const Term*& item : a) {
+      if (!at->is_cons()) return std::nullopt;
+      item = &at->head();
+      at = &at->tail();
+    }
+    if (!a[1]->is_atom()) return std::nullopt;
+    return TypeDesc{a[1]->text(), "", a[2]->is_int() ? a[2]->as_int() : 0, a[3]->is_int() ? a[3]->as_int() : 0, 1};
   };
   // The usual case first: a described name (as call_attri/2 finds it).
   static const engine::Atom kAttri("attri_i");
@@ -322,11 +331,8 @@ std::optional<std::string> att_ref_name(Run&, const Term&, const Term&, std::str
 
 namespace {
 
-// var_dim/2 with its functors interned once: it runs for every variable token.
-bool has_dims(Run& run, const Term& v) {
-  static const engine::Atom kRule("rule_i"), kDim("dim");
-  return run.facts().exists(Term::compound(kRule, {var(), Term::compound(kDim, {v, var()})}));
-}
+// var_dim/2: it runs for every variable token.
+bool has_dims(Run& run, const Term& v) { return var_dim(run, v).has_value(); }
 
 class Parser {
  public:
@@ -376,11 +382,11 @@ class Parser {
       ++pos_;
       auto right = logical_operand();
       if (!right) return std::nullopt;
-      JavaText l = truth(*left), r = truth(*right);
+      JavaText l = truth(std::move(*left)), r = truth(std::move(*right));
       l.pieces.push_back(op);
-      l.pieces.insert(l.pieces.end(), r.pieces.begin(), r.pieces.end());
+      l.pieces.insert(l.pieces.end(), std::make_move_iterator(r.pieces.begin()), std::make_move_iterator(r.pieces.end()));
       l.type = type_desc("boolean", 1);
-      left = l;
+      left = std::move(l);
     }
     return left;
   }
@@ -402,7 +408,7 @@ class Parser {
       ++pos_;
       auto right = additive();
       if (!right) return std::nullopt;
-      JavaText l = single(*left), r = single(*right);
+      JavaText l = single(std::move(*left)), r = single(std::move(*right));
       if (op == "like" && !is_string(l.type)) {
         // A number on the left of .LIKE. is compared as its text.
         const int64_t len = l.type ? l.type->length : 10, dec = l.type ? l.type->decimals : 0;
@@ -415,12 +421,12 @@ class Parser {
     return left;
   }
 
-  std::optional<JavaText> binary(const JavaText& l, const std::string& op, const JavaText& r) {
+  std::optional<JavaText> binary(JavaText&& l, const std::string& op, const JavaText& r) {
     if (auto d = java_date_arith(run_, l, op, r)) return d;
-    JavaText x = l;
+    JavaText x = std::move(l);
     x.pieces.push_back(op);
     x.pieces.insert(x.pieces.end(), r.pieces.begin(), r.pieces.end());
-    x.type = merge_types(l.type, r.type);
+    x.type = merge_types(x.type, r.type);
     return x;
   }
 
@@ -432,7 +438,7 @@ class Parser {
       ++pos_;
       auto right = multiplicative();
       if (!right) return std::nullopt;
-      left = binary(*left, op, *right);
+      left = binary(std::move(*left), op, *right);
     }
     return left;
   }
@@ -445,7 +451,7 @@ class Parser {
       ++pos_;
       auto right = power();
       if (!right) return std::nullopt;
-      left = binary(*left, op, *right);
+      left = binary(std::move(*left), op, *right);
     }
     return left;
   }
@@ -457,7 +463,7 @@ class Parser {
       ++pos_;
       auto right = power();
       if (!right) return std::nullopt;
-      return binary(*left, "^", *right);
+      return binary(std::move(*left), "^", *right);
     }
     return left;
   }
