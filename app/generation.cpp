@@ -85,7 +85,8 @@ bool Generation::Generate(int16_t first, int16_t model) {
     rs.current_model = model;
     char section[32];
     std::snprintf(section, sizeof section, "Model %03d", static_cast<int>(model));
-    rs.data_source = static_cast<int16_t>(platform::profile_int("MODEL.INI", section, "DataSource", 0));
+    rs.data_source =
+        static_cast<int16_t>(platform::profile_int("MODEL.INI", section, "DataSource", 0));
 
     // 4. The engine.
     int code = engine_.initialise(12, kEngineConfig, services_.program_dir);
@@ -95,7 +96,8 @@ bool Generation::Generate(int16_t first, int16_t model) {
     }
     if (code != 0) {
       close_after_failure(engine_started);
-      std::string text = "Failed to initialize Prolog Engine\nCause: " + engine::Engine::error_text(code);
+      std::string text =
+          "Failed to initialize Prolog Engine\nCause: " + engine::Engine::error_text(code);
       const std::string& caption = current_generator().display_name;
       platform::message_box(text, caption.empty() ? "qnjavagen" : caption,
                             platform::kMbTaskModal | platform::kMbIconExclamation);
@@ -110,7 +112,8 @@ bool Generation::Generate(int16_t first, int16_t model) {
       std::string from = without_trailing_separator(services_.program_dir);
       DebugTrace(0, "copy %s", from.c_str());
       std::string list = current_generator().short_name + ".DAT";
-      services_.copy_support_files(from, without_trailing_separator(platform::current_dir()), list, 1);
+      services_.copy_support_files(from, without_trailing_separator(platform::current_dir()), list,
+                                   1);
     }
 
     // 6-7. The error hook and the running mark.

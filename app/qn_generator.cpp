@@ -2,10 +2,10 @@
 
 #include <limits>
 
-#include "kb/model_select.h"
 #include "app/generator_descriptor.h"
 #include "host/riraze_dlg.h"
 #include "host/user_name.h"
+#include "kb/model_select.h"
 
 namespace qn::host {
 namespace {
@@ -53,11 +53,15 @@ bool CQnGenerator::SetUserName(std::string_view name) {
   return true;
 }
 
-bool CQnGenerator::Generate(int16_t first, int16_t model) { return generation_.Generate(first, model); }
+bool CQnGenerator::Generate(int16_t first, int16_t model) {
+  return generation_.Generate(first, model);
+}
 
 void CQnGenerator::add_methods(platform::AutomationServer& server) {
-  server.add_method("SetModelPath", 1, [this](const json& p) { return json(SetModelPath(text_param(p))); });
-  server.add_method("SetUserName", 2, [this](const json& p) { return json(SetUserName(text_param(p))); });
+  server.add_method("SetModelPath", 1,
+                    [this](const json& p) { return json(SetModelPath(text_param(p))); });
+  server.add_method("SetUserName", 2,
+                    [this](const json& p) { return json(SetUserName(text_param(p))); });
   server.add_method("Generate", 3, [this, &server](const json& p) {
     const int16_t first = short_param(p, 0);
     const int16_t model = short_param(p, 1);

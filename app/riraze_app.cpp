@@ -11,8 +11,8 @@
 #include "host/riraze_dlg.h"
 #include "host/source_writer.h"
 #include "host/term_value.h"
-#include "platform/isam/isam.h"
 #include "platform/cp1252.h"
+#include "platform/isam/isam.h"
 #include "platform/message_box.h"
 #include "platform/path.h"
 #include "platform/registry_file.h"
@@ -70,7 +70,8 @@ void CGenThread::run() {
     CQnGenerator generator(current_generator().id, generation_);
     generator.add_methods(server);
     // Every error box is told to the client as it is shown.
-    set_error_box_observer([&server](std::string_view text) { server.notify("ErrorReported", {text}); });
+    set_error_box_observer(
+        [&server](std::string_view text) { server.notify("ErrorReported", {text}); });
     server.serve(channel_.in_fd, channel_.out_fd);
     set_error_box_observer(nullptr);
   }  // the final release
@@ -98,7 +99,8 @@ int CRirazeApp::InitInstance(std::span<const std::string> args) {
   resources_ = std::shared_ptr<platform::ResourceLibrary>(
       platform::ResourceLibrary::load(program_dir, "qnresc32"));
   if (!resources_) {
-    platform::message_box("Failed to load resource DLL: qnresc32.dll", kAppCaption, platform::kMbOk);
+    platform::message_box("Failed to load resource DLL: qnresc32.dll", kAppCaption,
+                          platform::kMbOk);
     return 1;
   }
   platform::set_resource_library(resources_);

@@ -9,8 +9,8 @@
 #include <string>
 #include <thread>
 
-#include "engine/engine.h"
 #include "app/generation.h"
+#include "engine/engine.h"
 #include "platform/automation.h"
 #include "platform/event.h"
 #include "platform/resource_library.h"

@@ -32,7 +32,8 @@ void BM_DeclareAndWrite(benchmark::State& state) {
     qn::logic::Run run(engine);
     run.capture_output();
     for (int i = 0; i < kVariables / 2; ++i) {
-      qn::logic::declare_var(run, Term::string("V" + std::to_string(i)), type_desc(i), "s", Term::list({}));
+      qn::logic::declare_var(run, Term::string("V" + std::to_string(i)), type_desc(i), "s",
+                             Term::list({}));
       // A new statement every tenth temporary: some are reused.
       if (i % 10 == 0) engine.facts().abolish("var_used_i", 1);
       benchmark::DoNotOptimize(qn::logic::temp_var(run, "u", type_desc(i * 7)));
@@ -52,7 +53,8 @@ void BM_WriteOnly(benchmark::State& state) {
     auto run = std::make_unique<qn::logic::Run>(*engine);
     run->capture_output();
     for (int i = 0; i < kVariables; ++i) {
-      qn::logic::declare_var(*run, Term::string("V" + std::to_string(i)), type_desc(i), "s", Term::list({}));
+      qn::logic::declare_var(*run, Term::string("V" + std::to_string(i)), type_desc(i), "s",
+                             Term::list({}));
     }
     state.ResumeTiming();
     qn::logic::gen_var_declarations(*run);

@@ -113,7 +113,8 @@ void BM_WriterLines(benchmark::State& state) {
   std::vector<qn::host::TermValue> lines;
   for (int i = 0; i < 10; ++i) {
     std::vector<qn::host::TermValue> pieces;
-    for (const char* p : {"if", "(", "AV12CustName", ".compareTo(", "localUtil.getMessages()", ")", "0", "{"}) {
+    for (const char* p :
+         {"if", "(", "AV12CustName", ".compareTo(", "localUtil.getMessages()", ")", "0", "{"}) {
       pieces.push_back(text_value(p));
     }
     lines.push_back(list_value(std::move(pieces)));

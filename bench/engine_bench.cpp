@@ -34,17 +34,21 @@ const std::string& clause_file() {
       std::ostringstream line;
       switch (i % 4) {
         case 0:
-          line << "b_line_i(" << i << ", 'Customer name " << rng() % 1000 << "', \"Text of the line\", [t('CusId', "
-               << rng() % 200 << "), t(=, 12), t(x" << rng() % 50 << ", -3)], 1.5, cmd).\r\n";
+          line << "b_line_i(" << i << ", 'Customer name " << rng() % 1000
+               << "', \"Text of the line\", [t('CusId', " << rng() % 200 << "), t(=, 12), t(x"
+               << rng() % 50 << ", -3)], 1.5, cmd).\r\n";
           break;
         case 1:
-          line << "a_i(" << rng() % 5000 << ", 'CustomerName', [n, 30, 0, 1], " << i << ", \"desc\", []).\r\n";
+          line << "a_i(" << rng() % 5000 << ", 'CustomerName', [n, 30, 0, 1], " << i
+               << ", \"desc\", []).\r\n";
           break;
         case 2:
-          line << "level_i(" << i % 7 << ", [lvl(" << i << "), tbl('CUSTOMER'), key([1, 2, 3]), cond(a >= 3)]).\r\n";
+          line << "level_i(" << i % 7 << ", [lvl(" << i
+               << "), tbl('CUSTOMER'), key([1, 2, 3]), cond(a >= 3)]).\r\n";
           break;
         default:
-          line << "% comment line " << i << "\nformula_i(" << i << ", [t(\"+\", 1), t(-12.25e1, 2)]).\n";
+          line << "% comment line " << i << "\nformula_i(" << i
+               << ", [t(\"+\", 1), t(-12.25e1, 2)]).\n";
           break;
       }
       std::string s = line.str();
@@ -131,8 +135,9 @@ std::vector<Term> random_patterns(unsigned seed) {
   std::mt19937 rng(seed);
   std::vector<Term> patterns;
   for (int i = 0; i < 1024; ++i) {
-    patterns.push_back(Term::compound("attr_i", {Term::integer(static_cast<int64_t>(rng() % kFacts)),
-                                                 Term::var(1), Term::var(2)}));
+    patterns.push_back(Term::compound(
+        "attr_i",
+        {Term::integer(static_cast<int64_t>(rng() % kFacts)), Term::var(1), Term::var(2)}));
   }
   return patterns;
 }

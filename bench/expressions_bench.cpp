@@ -25,8 +25,9 @@ void BM_Condition(benchmark::State& state) {
   qn::engine::Engine eng;
   Run run(eng);
   eng.consult_text(kFacts, false);
-  const Term cond = Term::list({t("&A", 23), t("+", 5), t("&B", 23), t("*", 6), t("2", 3), t(">", 10), t("&C", 23),
-                                t(".AND.", 9), t("&Name", 23), t("=", 10), t("'X'", 3)});
+  const Term cond =
+      Term::list({t("&A", 23), t("+", 5), t("&B", 23), t("*", 6), t("2", 3), t(">", 10),
+                  t("&C", 23), t(".AND.", 9), t("&Name", 23), t("=", 10), t("'X'", 3)});
   for (auto _ : state) benchmark::DoNotOptimize(cond_to_java(run, cond, {}));
   state.SetItemsProcessed(state.iterations());
 }
@@ -43,8 +44,9 @@ void BM_ConditionAmongRules(benchmark::State& state) {
     rules += "rule_i(" + std::to_string(k) + ", prop('P" + std::to_string(k) + "', \"Yes\")). ";
   }
   eng.consult_text(rules, false);
-  const Term cond = Term::list({t("&A", 23), t("+", 5), t("&B", 23), t("*", 6), t("2", 3), t(">", 10), t("&C", 23),
-                                t(".AND.", 9), t("&Name", 23), t("=", 10), t("'X'", 3)});
+  const Term cond =
+      Term::list({t("&A", 23), t("+", 5), t("&B", 23), t("*", 6), t("2", 3), t(">", 10),
+                  t("&C", 23), t(".AND.", 9), t("&Name", 23), t("=", 10), t("'X'", 3)});
   for (auto _ : state) benchmark::DoNotOptimize(cond_to_java(run, cond, {}));
   state.SetItemsProcessed(state.iterations());
 }
@@ -55,8 +57,9 @@ void BM_Assignment(benchmark::State& state) {
   Run run(eng);
   eng.consult_text(kFacts, false);
   EmitCapture& capture = run.capture_output();
-  const Term value = Term::list({t("trim(", 1), t("&Name", 23), t(")", 4), t("+", 5), t("str(", 1), t("&Qty", 23),
-                                 t("*", 6), t("&Price", 23), t(",", 7), t("10", 3), t(",", 7), t("2", 3), t(")", 4)});
+  const Term value = Term::list({t("trim(", 1), t("&Name", 23), t(")", 4), t("+", 5), t("str(", 1),
+                                 t("&Qty", 23), t("*", 6), t("&Price", 23), t(",", 7), t("10", 3),
+                                 t(",", 7), t("2", 3), t(")", 4)});
   const Term target = atom("&S");
   for (auto _ : state) {
     assign_var(run, target, value);

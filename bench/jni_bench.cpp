@@ -45,9 +45,9 @@ void run(benchmark::State& state, const char* loop) {
     env->ExceptionDescribe();
     state.SkipWithError("Java exception");
   }
-  state.counters["per_call"] = benchmark::Counter(
-      static_cast<double>(state.iterations()) * kLoop,
-      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["per_call"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * kLoop,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_GetError(benchmark::State& state) { run(state, "getError"); }

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/isam/isam.h"
-#include "platform/isam/writer/kb_writer.h"
 #include "kb/kb_open.h"
 #include "kb/kb_records.h"
+#include "platform/isam/isam.h"
+#include "platform/isam/writer/kb_writer.h"
 
 namespace {
 

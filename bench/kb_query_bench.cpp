@@ -46,8 +46,13 @@ struct Kb {
     b.add("mdl", {{"model", "1"}, {"name", "BENCH"}, {"path", "."}});
     for (int a = 1; a <= 9999; ++a) {
       const int cls = a > kTables && a % 10 == 0 ? a - 1 : a;
-      b.add("att", {{"model", "1"}, {"number", s(a)}, {"class", s(cls)}, {"name", "A" + s(a)}, {"type", "4"},
-                    {"kind", "1"}, {"length", "8"}});
+      b.add("att", {{"model", "1"},
+                    {"number", s(a)},
+                    {"class", s(cls)},
+                    {"name", "A" + s(a)},
+                    {"type", "4"},
+                    {"kind", "1"},
+                    {"length", "8"}});
     }
     for (int t = 1; t <= kTables; ++t) {
       std::vector<int> atts{t};
@@ -55,12 +60,19 @@ struct Kb {
       for (int k = 1; k <= 2; ++k)
         if (in_block + k < kBlock) atts.push_back(t + k);
       if (in_block == kBlock - 1 && t < kTables) atts.push_back(t + 1);
-      for (int i = 1; i <= kOwn && own_attribute(t, i) <= 9999; ++i) atts.push_back(own_attribute(t, i));
+      for (int i = 1; i <= kOwn && own_attribute(t, i) <= 9999; ++i)
+        atts.push_back(own_attribute(t, i));
       int pos = 1;
       for (int a : atts)
-        b.add("tba", {{"model", "1"}, {"table", s(t)}, {"attribute", s(a)}, {"position", s(pos++)}, {"kind", "1"}});
+        b.add("tba", {{"model", "1"},
+                      {"table", s(t)},
+                      {"attribute", s(a)},
+                      {"position", s(pos++)},
+                      {"kind", "1"}});
       b.add("ck", {{"model", "1"}, {"table", s(t)}, {"key", "1"}, {"primary", "1"}});
-      b.add("cka", {{"model", "1"}, {"table", s(t)}, {"key", "1"}, {"attribute", s(t)}, {"sequence", "1"}});
+      b.add(
+          "cka",
+          {{"model", "1"}, {"table", s(t)}, {"key", "1"}, {"attribute", s(t)}, {"sequence", "1"}});
     }
     b.write(dir.string());
     fs::current_path(dir);

@@ -124,7 +124,8 @@ void BM_SendWithMegabyteAttachment(benchmark::State& state) {
   SmtpClient client(socket_connector());
   if (client.login("127.0.0.1", "Ann", "a@t", "", "", 10).code != 0) state.SkipWithError("login");
   for (auto _ : state) {
-    if (client.send("b@t", "", "", "File", "Here it is.\n", "one.bin", dir.string() + "/").code != 0) {
+    if (client.send("b@t", "", "", "File", "Here it is.\n", "one.bin", dir.string() + "/").code !=
+        0) {
       state.SkipWithError("send");
       break;
     }
@@ -152,7 +153,8 @@ BENCHMARK(BM_SendSmallOnOneSession)->Unit(benchmark::kMillisecond);
 std::string megabyte_message() {
   std::string m =
       "From: \"Ann\" <a@t>\r\nTo: b@t\r\nSubject: File\r\nMIME-Version: 1.0\r\n"
-      "Content-Type: multipart/mixed; boundary=\"XX\"\r\n\r\n--XX\r\nContent-Type: text/plain\r\n\r\n"
+      "Content-Type: multipart/mixed; boundary=\"XX\"\r\n\r\n--XX\r\nContent-Type: "
+      "text/plain\r\n\r\n"
       "Here it is.\r\n--XX\r\nContent-Type: application/octet-stream; name=\"one.bin\"\r\n"
       "Content-Transfer-Encoding: base64\r\n\r\n";
   append_base64_lines(m, random_bytes(1 << 20));

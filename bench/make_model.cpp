@@ -75,13 +75,13 @@ int main(int argc, char** argv) {
       return 1;
     }
     const std::string name = m[3].str() + std::to_string(i);
-    const std::string spec = m.prefix().str() + "spec_i([" + m[1].str() + ", " + std::to_string(i) + ", '" +
-                             m[2].str() + "', '" + name + "'" + m.suffix().str();
+    const std::string spec = m.prefix().str() + "spec_i([" + m[1].str() + ", " + std::to_string(i) +
+                             ", '" + m[2].str() + "', '" + name + "'" + m.suffix().str();
     char file[32];
     std::snprintf(file, sizeof file, "%c%06ld.spc", kind.spec[0], i);
     std::ofstream(spec_dir / file, std::ios::binary) << spec;
-    kb << "obj model=1 type=" << kind.type << " number=" << i << " name=" << name << " text=\"" << m[2].str().substr(0, 30)
-       << "\"\n";
+    kb << "obj model=1 type=" << kind.type << " number=" << i << " name=" << name << " text=\""
+       << m[2].str().substr(0, 30) << "\"\n";
   }
   try {
     qn::kb::KbBuilder builder;

@@ -80,7 +80,8 @@ const std::string& ten_mb_message() {
         "Content-Type: text/plain; charset=iso-8859-1\r\n"
         "Content-Transfer-Encoding: quoted-printable\r\n"
         "\r\n";
-    std::string line = "Gr=FC=DFe: eine Zeile Text, die der Mailer als quoted-printable schreibt =\r\n";
+    std::string line =
+        "Gr=FC=DFe: eine Zeile Text, die der Mailer als quoted-printable schreibt =\r\n";
     while (m.size() < (2u << 20)) m += line;
     m += "\r\n------=_Part_0_1234.5678\r\n"
          "Content-Type: application/pdf; name=\"report.pdf\"\r\n"

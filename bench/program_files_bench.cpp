@@ -49,11 +49,20 @@ struct Model {
     auto s = [](int v) { return std::to_string(v); };
     b.add("mdl", {{"model", "1"}, {"name", "BENCH"}, {"path", "."}});
     for (int n = 1; n <= kObjects; ++n) {
-      b.add("obj", {{"model", "1"}, {"type", "1"}, {"number", s(n)}, {"name", object_name(n)},
-                    {"text", "Procedure " + s(n)}, {"status2", "4"}});
+      b.add("obj", {{"model", "1"},
+                    {"type", "1"},
+                    {"number", s(n)},
+                    {"name", object_name(n)},
+                    {"text", "Procedure " + s(n)},
+                    {"status2", "4"}});
       if (n % 10 == 0) {
-        b.add("oinf", {{"model", "1"}, {"type", "1"}, {"number", s(n - 1)}, {"kind", "2"}, {"ref_type", "1"},
-                       {"ref_number", s(n)}, {"relation", "28"}});
+        b.add("oinf", {{"model", "1"},
+                       {"type", "1"},
+                       {"number", s(n - 1)},
+                       {"kind", "2"},
+                       {"ref_type", "1"},
+                       {"ref_number", s(n)},
+                       {"relation", "28"}});
       }
     }
     b.write(dir.string());
@@ -70,7 +79,9 @@ struct Model {
     close_isam();
     fs::remove_all(dir);
   }
-  bool call(const char* name, std::vector<Term> args) { return qn::logic::call_host(run, name, args); }
+  bool call(const char* name, std::vector<Term> args) {
+    return qn::logic::call_host(run, name, args);
+  }
 };
 
 Model& model() {
@@ -94,7 +105,8 @@ void BM_WriteByName(benchmark::State& state) {
   const Term name = Term::atom("P" + object_name(kObjects));
   const Term list = *qn::engine::parse_term("[1, 0, 'T1', 'T2']");
   for (auto _ : state) {
-    if (!m.call("i_wqnprgs", {int_term(1), int_term(1), int_term(0), name, Term::atom("Updated"), list})) {
+    if (!m.call("i_wqnprgs",
+                {int_term(1), int_term(1), int_term(0), name, Term::atom("Updated"), list})) {
       state.SkipWithError("i_wqnprgs failed");
       break;
     }
@@ -114,8 +126,8 @@ void BM_Walk(benchmark::State& state) {
       break;
     }
     int n = 0;
-    while (m.call("i_nxqnprgs", {int_term(1), int_term(1), int_term(0), Term::fresh_var(), Term::fresh_var(),
-                                 Term::fresh_var(), Term::fresh_var()})) {
+    while (m.call("i_nxqnprgs", {int_term(1), int_term(1), int_term(0), Term::fresh_var(),
+                                 Term::fresh_var(), Term::fresh_var(), Term::fresh_var()})) {
       ++n;
     }
     records += n;

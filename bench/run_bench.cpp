@@ -69,15 +69,18 @@ void BM_WholeRun(benchmark::State& state) {
     const fs::path model = root / "model";
     int status = 0;
     long peak = 0;
-    if (!run({kBenchDir + "/make_model", std::to_string(n), model.string()}, status, peak) || status != 0) {
+    if (!run({kBenchDir + "/make_model", std::to_string(n), model.string()}, status, peak) ||
+        status != 0) {
       state.SkipWithError("make_model failed");
       break;
     }
     ::setenv("QN_REGISTRY_FILE", (root / "registry.ini").c_str(), 1);
     ::unsetenv("QNUSER");
     const auto start = std::chrono::steady_clock::now();
-    const bool ran = run({kProgramDir + "/qngen", "--user", "DEMO", model.string(), "1", "1"}, status, peak);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const bool ran =
+        run({kProgramDir + "/qngen", "--user", "DEMO", model.string(), "1", "1"}, status, peak);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (!ran || status != 0) {
       state.SkipWithError(("qngen ended with status " + std::to_string(status)).c_str());
       break;
@@ -89,7 +92,13 @@ void BM_WholeRun(benchmark::State& state) {
   fs::remove_all(root);
 }
 
-BENCHMARK(BM_WholeRun)->Arg(10)->Arg(200)->Arg(2000)->Arg(5000)->Iterations(1)->UseManualTime()
+BENCHMARK(BM_WholeRun)
+    ->Arg(10)
+    ->Arg(200)
+    ->Arg(2000)
+    ->Arg(5000)
+    ->Iterations(1)
+    ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -66,8 +66,8 @@ const std::array<KeyDef, 21> kTypedKeys = {{
     int_key("TRNNAME_LEN", &TypedKeys::trnname_len),
 }};
 
-constexpr std::array<int, 25> kDefaultNameLengths = {7, 7, 7, 7, 7, 10, 8, 8, 30, 30, 30, 10, 7,
-                                                     7, 30, 7, 10, 7, 7, 7, 7, 7, 7, 7, 7};
+constexpr std::array<int, 25> kDefaultNameLengths = {7, 7,  7, 7,  7, 10, 8, 8, 30, 30, 30, 10, 7,
+                                                     7, 30, 7, 10, 7, 7,  7, 7, 7,  7,  7,  7};
 
 constexpr std::size_t kMaxLine = 240;
 
@@ -101,7 +101,8 @@ std::string_view skip_blanks(std::string_view s) {
 int compare_prefix(std::string_view name, std::string_view text) {
   for (std::size_t i = 0; i < name.size(); ++i) {
     unsigned char a = platform::to_lower_1252(static_cast<unsigned char>(name[i]));
-    unsigned char b = i < text.size() ? platform::to_lower_1252(static_cast<unsigned char>(text[i])) : 0;
+    unsigned char b =
+        i < text.size() ? platform::to_lower_1252(static_cast<unsigned char>(text[i])) : 0;
     if (a != b) return a < b ? -1 : 1;
   }
   return 0;
@@ -143,7 +144,8 @@ int to_int(std::string_view s) {
 }
 
 bool yes(std::string_view value) {
-  return !value.empty() && platform::to_upper_1252(static_cast<unsigned char>(value.front())) == 'Y';
+  return !value.empty() &&
+         platform::to_upper_1252(static_cast<unsigned char>(value.front())) == 'Y';
 }
 
 void apply(const KeyDef& def, std::string_view value) {
@@ -159,10 +161,9 @@ void apply(const KeyDef& def, std::string_view value) {
       keys.*def.text_var = std::string(value);
       break;
     case KeyType::UpperChar:
-      keys.*def.char_var = value.empty()
-                               ? '\0'
-                               : static_cast<char>(platform::to_upper_1252(
-                                     static_cast<unsigned char>(value.front())));
+      keys.*def.char_var = value.empty() ? '\0'
+                                         : static_cast<char>(platform::to_upper_1252(
+                                               static_cast<unsigned char>(value.front())));
       break;
   }
 }

@@ -11,27 +11,27 @@ namespace qn::config {
 // The variables of the typed keys, at their defaults until a key file or a
 // model setting changes them.
 struct TypedKeys {
-  int attname_len = 10;        // ATTNAME_LEN
-  bool batch = false;          // BATCH
+  int attname_len = 10;                // ATTNAME_LEN
+  bool batch = false;                  // BATCH
   std::string date_format = "MMDDYY";  // DATE_FORMAT
-  bool detail_navig = false;   // DETAIL_NAVIG
-  bool edit_doc = false;       // EDIT_DOC
-  bool edit_hlp = true;        // EDIT_HLP
-  char idiom = 'E';            // IDIOM
-  bool list_doc = false;       // LIST_DOC
-  bool list_hlp = false;       // LIST_HLP
-  int max_numeric_len = 18;    // MAX_NUMERIC_LEN
-  int def_date_pic = 8;        // DEF_DATE_PIC
-  std::string owner;           // OWNER
-  int page_length = 64;        // PAGE_LENGTH
-  int page_width = 78;         // PAGE_WIDTH
-  int prg_width = 78;          // PRG_WIDTH
-  int rpt_width = 133;         // RPT_WIDTH
-  int screen_lines = 22;       // SCREEN_LINES
-  bool std_func = true;        // STD_FUNC
-  char swap_disk = 'C';        // SWAP_DISK
-  int tblname_len = 8;         // TBLNAME_LEN
-  int trnname_len = 7;         // TRNNAME_LEN
+  bool detail_navig = false;           // DETAIL_NAVIG
+  bool edit_doc = false;               // EDIT_DOC
+  bool edit_hlp = true;                // EDIT_HLP
+  char idiom = 'E';                    // IDIOM
+  bool list_doc = false;               // LIST_DOC
+  bool list_hlp = false;               // LIST_HLP
+  int max_numeric_len = 18;            // MAX_NUMERIC_LEN
+  int def_date_pic = 8;                // DEF_DATE_PIC
+  std::string owner;                   // OWNER
+  int page_length = 64;                // PAGE_LENGTH
+  int page_width = 78;                 // PAGE_WIDTH
+  int prg_width = 78;                  // PRG_WIDTH
+  int rpt_width = 133;                 // RPT_WIDTH
+  int screen_lines = 22;               // SCREEN_LINES
+  bool std_func = true;                // STD_FUNC
+  char swap_disk = 'C';                // SWAP_DISK
+  int tblname_len = 8;                 // TBLNAME_LEN
+  int trnname_len = 7;                 // TRNNAME_LEN
 };
 
 // The process-wide typed keys.

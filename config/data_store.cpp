@@ -5,10 +5,10 @@
 #include <optional>
 
 #include "host/directories.h"
-#include "platform/system_services.h"
 #include "host/run_state.h"
 #include "platform/path.h"
 #include "platform/profile.h"
+#include "platform/system_services.h"
 
 namespace qn::config {
 namespace {
@@ -192,7 +192,8 @@ std::string data_source_field(int number, int index) {
     start = comma + 1;
   }
   std::size_t end = entry.find(',', start);
-  std::string_view field = std::string_view(entry).substr(start, end == std::string::npos ? std::string::npos : end - start);
+  std::string_view field = std::string_view(entry).substr(
+      start, end == std::string::npos ? std::string::npos : end - start);
   while (!field.empty() && is_blank(field.front())) field.remove_prefix(1);
   return std::string(field);
 }

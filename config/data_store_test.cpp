@@ -24,11 +24,11 @@ TEST_F(ConfigDataStore, LoadSets) {
         "DataStore0003=SALES 2\n"
         "[DataStores0002]\n"
         "LastDS=5\n"
-        "DataStore0002=\n"              // present but empty: skipped
-        "DataStore0003=ARCHIVE\n"       // no type: 0
-        "DataStore0004=  HIST   x\n"    // no number behind the name: type 0
+        "DataStore0002=\n"            // present but empty: skipped
+        "DataStore0003=ARCHIVE\n"     // no type: 0
+        "DataStore0004=  HIST   x\n"  // no number behind the name: type 0
         "DataStore0005=BIG 7 extra\n"
-        "DataStore0006=BEYOND 1\n"      // above LastDS
+        "DataStore0006=BEYOND 1\n"  // above LastDS
         "[DataStores0003]\n"
         "LastDS=-4\n"
         "DataStore0002=NEVER 1\n"
@@ -64,7 +64,8 @@ TEST_F(ConfigDataStore, LoadSets) {
   host::run_state().datastore_set = 1;
   CAvailDataStoreList current;
   current.Load(model_ini_path(), 0);
-  EXPECT_EQ(numbers_and_names(current), (std::vector<std::pair<int, std::string>>{{1, "Default"}, {3, "SALES"}}));
+  EXPECT_EQ(numbers_and_names(current),
+            (std::vector<std::pair<int, std::string>>{{1, "Default"}, {3, "SALES"}}));
   current.Copy(list);
   EXPECT_EQ(current.lastDS, 5);
   EXPECT_EQ(current.size(), 4u);
@@ -84,13 +85,12 @@ TEST_F(ConfigDataStore, StoreByNumberAndEquality) {
     bool equal;
   };
   const Case cases[] = {
-      {{2, "A", 1}, {2, "A", 5}, true},   // both types non-zero
-      {{2, "A", 0}, {2, "A", 0}, true},
-      {{2, "A", 0}, {2, "A", 1}, false},
-      {{2, "A", 1}, {3, "A", 1}, false},
-      {{2, "A", 1}, {2, "a", 1}, false},
+      {{2, "A", 1}, {2, "A", 5}, true},  // both types non-zero
+      {{2, "A", 0}, {2, "A", 0}, true},  {{2, "A", 0}, {2, "A", 1}, false},
+      {{2, "A", 1}, {3, "A", 1}, false}, {{2, "A", 1}, {2, "a", 1}, false},
   };
-  for (const Case& c : cases) EXPECT_EQ(c.a == c.b, c.equal) << c.a.name() << c.a.type() << c.b.type();
+  for (const Case& c : cases)
+    EXPECT_EQ(c.a == c.b, c.equal) << c.a.name() << c.a.type() << c.b.type();
 }
 
 TEST_F(ConfigDataStore, ModelDataSources) {
@@ -102,11 +102,12 @@ TEST_F(ConfigDataStore, ModelDataSources) {
         "DataStore0004=REMOTE 1\n"
         "[DSs0005]\n"
         "DatSto0002=4\n"
-        "DatSto0004=junk\n");   // not a number: 0, so the model's source
+        "DatSto0004=junk\n");  // not a number: 0, so the model's source
   host::run_state().datastore_set = 1;
   host::run_state().data_source = 7;
   const CModelDataSourceArray& array = model_data_sources(5);
-  EXPECT_EQ(array, (std::vector<uint32_t>{(1u << 16) | 7, (2u << 16) | 4, (3u << 16) | 0, (4u << 16) | 7}));
+  EXPECT_EQ(array, (std::vector<uint32_t>{(1u << 16) | 7, (2u << 16) | 4, (3u << 16) | 0,
+                                          (4u << 16) | 7}));
   const int expected[][2] = {{1, 7}, {2, 4}, {3, 0}, {4, 7}, {9, 0}};
   for (const auto& e : expected) EXPECT_EQ(data_source_of_store(array, e[0]), e[1]) << e[0];
 }
@@ -116,15 +117,15 @@ TEST_F(ConfigDataStore, DataSourceFieldsAndSections) {
         "[Data Sources]\n"
         "Ds3= ODBC , SQL Server,\t SQLSERVER\n"
         "Ds4=ONLY\n"
-        "Ds5=" + std::string(98, 'x') + ",abcdef\n");   // read up to 100 characters
+        "Ds5=" +
+            std::string(98, 'x') + ",abcdef\n");  // read up to 100 characters
   struct Case {
     int number, index;
     const char* expected;
   };
   const Case cases[] = {
-      {3, 0, "ODBC "}, {3, 1, "SQL Server"}, {3, 2, "SQLSERVER"},
-      {4, 0, "ONLY"},  {4, 1, ""},           {4, 2, ""},
-      {6, 0, ""},      {5, 1, "a"},
+      {3, 0, "ODBC "}, {3, 1, "SQL Server"}, {3, 2, "SQLSERVER"}, {4, 0, "ONLY"},
+      {4, 1, ""},      {4, 2, ""},           {6, 0, ""},          {5, 1, "a"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(data_source_field(c.number, c.index), c.expected) << c.number << "/" << c.index;

@@ -14,10 +14,10 @@
 #include "config/data_store.h"
 #include "config/settings.h"
 #include "host/directories.h"
-#include "host/user_name.h"
-#include "platform/system_services.h"
 #include "host/run_state.h"
+#include "host/user_name.h"
 #include "platform/profile.h"
+#include "platform/system_services.h"
 
 namespace qn::config {
 

@@ -38,12 +38,13 @@ class OpTable {
     infix("->", 1050, OpType::XFY);
     infix(",", 1000, OpType::XFY);
     prefix("\\+", 900, OpType::FY);
-    for (const char* n : {"=", "\\=", "==", "\\==", "@<", "@>", "@=<", "@>=", "=..", "is", "=:=", "=\\=", "<",
-                          ">", "=<", ">="}) {
+    for (const char* n : {"=", "\\=", "==", "\\==", "@<", "@>", "@=<", "@>=", "=..", "is",
+                          "=:=", "=\\=", "<", ">", "=<", ">="}) {
       infix(n, 700, OpType::XFX);
     }
     for (const char* n : {"+", "-", "/\\", "\\/", "xor"}) infix(n, 500, OpType::YFX);
-    for (const char* n : {"*", "/", "//", "rem", "mod", "<<", ">>", "div"}) infix(n, 400, OpType::YFX);
+    for (const char* n : {"*", "/", "//", "rem", "mod", "<<", ">>", "div"})
+      infix(n, 400, OpType::YFX);
     infix("**", 200, OpType::XFX);
     infix("^", 200, OpType::XFY);
     infix(":", 200, OpType::XFY);
@@ -68,8 +69,23 @@ const OpTable& ops() {
 
 bool is_symbol_char(unsigned char c) {
   switch (c) {
-    case '+': case '-': case '*': case '/': case '\\': case '^': case '<': case '>': case '=':
-    case '~': case ':': case '.': case '?': case '@': case '#': case '&': case '$':
+    case '+':
+    case '-':
+    case '*':
+    case '/':
+    case '\\':
+    case '^':
+    case '<':
+    case '>':
+    case '=':
+    case '~':
+    case ':':
+    case '.':
+    case '?':
+    case '@':
+    case '#':
+    case '&':
+    case '$':
       return true;
     default:
       return false;
@@ -77,7 +93,8 @@ bool is_symbol_char(unsigned char c) {
 }
 
 bool is_alnum(unsigned char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c >= 0x80;
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+         c >= 0x80;
 }
 
 bool is_lower_start(unsigned char c) { return (c >= 'a' && c <= 'z') || c >= 0x80; }
@@ -87,17 +104,34 @@ bool is_layout(unsigned char c) { return c <= ' ' || c == 0x7F; }
 // ---------------------------------------------------------------------------
 // Lexer
 
-enum class Tok : uint8_t { Eof, End, Name, Var, Int, Real, Str, Open, OpenCT, Close, LBrack, RBrack, LBrace, RBrace, Comma, Bar };
+enum class Tok : uint8_t {
+  Eof,
+  End,
+  Name,
+  Var,
+  Int,
+  Real,
+  Str,
+  Open,
+  OpenCT,
+  Close,
+  LBrack,
+  RBrack,
+  LBrace,
+  RBrace,
+  Comma,
+  Bar
+};
 
 struct Token {
   Tok type = Tok::Eof;
   bool layout_before = false;
   bool quoted = false;
-  size_t pos = 0;   // offset of the token's first byte
-  size_t line = 1;  // line of that byte
-  Atom atom;        // Name
+  size_t pos = 0;         // offset of the token's first byte
+  size_t line = 1;        // line of that byte
+  Atom atom;              // Name
   std::string_view text;  // Var name
-  std::string str;  // Str
+  std::string str;        // Str
   int64_t ival = 0;
   bool min_int = false;  // Int: the magnitude 2^63
   double rval = 0;
@@ -165,12 +199,30 @@ class Lexer {
         ++pos_;
         t.type = t.layout_before ? Tok::Open : Tok::OpenCT;
         return;
-      case ')': ++pos_; t.type = Tok::Close; return;
-      case '[': ++pos_; t.type = Tok::LBrack; return;
-      case ']': ++pos_; t.type = Tok::RBrack; return;
-      case '{': ++pos_; t.type = Tok::LBrace; return;
-      case '}': ++pos_; t.type = Tok::RBrace; return;
-      case ',': ++pos_; t.type = Tok::Comma; return;
+      case ')':
+        ++pos_;
+        t.type = Tok::Close;
+        return;
+      case '[':
+        ++pos_;
+        t.type = Tok::LBrack;
+        return;
+      case ']':
+        ++pos_;
+        t.type = Tok::RBrack;
+        return;
+      case '{':
+        ++pos_;
+        t.type = Tok::LBrace;
+        return;
+      case '}':
+        ++pos_;
+        t.type = Tok::RBrace;
+        return;
+      case ',':
+        ++pos_;
+        t.type = Tok::Comma;
+        return;
       case '|':
         ++pos_;
         if (pos_ < s_.size() && s_[pos_] == '|') {
@@ -181,9 +233,18 @@ class Lexer {
         }
         t.type = Tok::Bar;
         return;
-      case '!': ++pos_; t.type = Tok::Name; t.atom = Atom("!"); return;
-      case ';': ++pos_; t.type = Tok::Name; t.atom = Atom(";"); return;
-      default: break;
+      case '!':
+        ++pos_;
+        t.type = Tok::Name;
+        t.atom = Atom("!");
+        return;
+      case ';':
+        ++pos_;
+        t.type = Tok::Name;
+        t.atom = Atom(";");
+        return;
+      default:
+        break;
     }
     if (is_symbol_char(c)) {
       size_t b = pos_;
@@ -193,8 +254,8 @@ class Lexer {
         ++pos_;
       }
       if (pos_ - b == 1 && c == '.' &&
-          (pos_ >= s_.size() || is_layout(static_cast<unsigned char>(s_[pos_])) || s_[pos_] == '%' ||
-           comment_at(pos_))) {
+          (pos_ >= s_.size() || is_layout(static_cast<unsigned char>(s_[pos_])) ||
+           s_[pos_] == '%' || comment_at(pos_))) {
         t.type = Tok::End;
         return;
       }
@@ -219,7 +280,8 @@ class Lexer {
         any = true;
       } else if (c == '/' && pos_ + 1 < s_.size() && s_[pos_ + 1] == '*') {
         pos_ += 2;
-        while (pos_ < s_.size() && !(s_[pos_] == '*' && pos_ + 1 < s_.size() && s_[pos_ + 1] == '/')) {
+        while (pos_ < s_.size() &&
+               !(s_[pos_] == '*' && pos_ + 1 < s_.size() && s_[pos_ + 1] == '/')) {
           if (s_[pos_] == '\n') ++line_;
           ++pos_;
         }
@@ -248,15 +310,36 @@ class Lexer {
     char c = s_[pos_];
     char v;
     switch (c) {
-      case 'n': v = '\n'; break;
-      case 't': v = '\t'; break;
-      case 'r': v = '\r'; break;
-      case 'a': v = '\a'; break;
-      case 'b': v = '\b'; break;
-      case 'f': v = '\f'; break;
-      case 'v': v = '\v'; break;
-      case 'e': v = 27; break;
-      case '\\': case '\'': case '"': case '`': v = c; break;
+      case 'n':
+        v = '\n';
+        break;
+      case 't':
+        v = '\t';
+        break;
+      case 'r':
+        v = '\r';
+        break;
+      case 'a':
+        v = '\a';
+        break;
+      case 'b':
+        v = '\b';
+        break;
+      case 'f':
+        v = '\f';
+        break;
+      case 'v':
+        v = '\v';
+        break;
+      case 'e':
+        v = 27;
+        break;
+      case '\\':
+      case '\'':
+      case '"':
+      case '`':
+        v = c;
+        break;
       case '\n':  // continuation line
         ++line_;
         ++pos_;
@@ -356,8 +439,8 @@ class Lexer {
         }
       }
     }
-    if (s_[pos_] == '0' && pos_ + 2 < s_.size() + 1 && pos_ + 1 < s_.size() && s_[pos_ + 1] == 'x' &&
-        pos_ + 2 < s_.size() && hex_value(s_[pos_ + 2]) >= 0) {
+    if (s_[pos_] == '0' && pos_ + 2 < s_.size() + 1 && pos_ + 1 < s_.size() &&
+        s_[pos_ + 1] == 'x' && pos_ + 2 < s_.size() && hex_value(s_[pos_ + 2]) >= 0) {
       size_t p = pos_ + 2;
       while (p < s_.size() && hex_value(s_[p]) >= 0) ++p;
       uint64_t v = 0;
@@ -465,7 +548,12 @@ class Parser {
  private:
   static bool is_term_start(const Token& t) {
     switch (t.type) {
-      case Tok::Eof: case Tok::End: case Tok::Close: case Tok::RBrack: case Tok::RBrace: case Tok::Comma:
+      case Tok::Eof:
+      case Tok::End:
+      case Tok::Close:
+      case Tok::RBrack:
+      case Tok::RBrace:
+      case Tok::Comma:
       case Tok::Bar:
         return false;
       default:
@@ -599,7 +687,8 @@ class Parser {
           break;
         }
         Term list = std::move(tail);
-        for (size_t i = stack_.size(); i-- > base;) list = Term::cons(std::move(stack_[i]), std::move(list));
+        for (size_t i = stack_.size(); i-- > base;)
+          list = Term::cons(std::move(stack_[i]), std::move(list));
         stack_.resize(base);
         return list;
       }
@@ -622,17 +711,23 @@ class Parser {
         advance();
         // A negative number: '-' written right before the digits.
         static const Atom minus("-");
-        if (name == minus && !quoted && !tok_.layout_before && (tok_.type == Tok::Int || tok_.type == Tok::Real)) {
-          Term t = tok_.type == Tok::Int ? Term::integer(static_cast<int64_t>(0ull - static_cast<uint64_t>(tok_.ival)))
-                                         : Term::real(-tok_.rval);
+        if (name == minus && !quoted && !tok_.layout_before &&
+            (tok_.type == Tok::Int || tok_.type == Tok::Real)) {
+          Term t =
+              tok_.type == Tok::Int
+                  ? Term::integer(static_cast<int64_t>(0ull - static_cast<uint64_t>(tok_.ival)))
+                  : Term::real(-tok_.rval);
           advance();
           return t;
         }
         return name_term(name, max, prec, depth);
       }
-      case Tok::Eof: throw ParseError{"unexpected end of text"};
-      case Tok::End: throw ParseError{"unexpected end of clause"};
-      default: throw ParseError{"unexpected token"};
+      case Tok::Eof:
+        throw ParseError{"unexpected end of text"};
+      case Tok::End:
+        throw ParseError{"unexpected end of clause"};
+      default:
+        throw ParseError{"unexpected token"};
     }
   }
 
@@ -711,7 +806,8 @@ struct ClauseReader::State {
   Parser parser;
 };
 
-ClauseReader::ClauseReader(std::string_view text) : text_(text), state_(std::make_unique<State>(text)) {}
+ClauseReader::ClauseReader(std::string_view text)
+    : text_(text), state_(std::make_unique<State>(text)) {}
 ClauseReader::~ClauseReader() = default;
 ClauseReader::ClauseReader(ClauseReader&&) noexcept = default;
 ClauseReader& ClauseReader::operator=(ClauseReader&&) noexcept = default;
@@ -789,7 +885,8 @@ bool is_letter_atom(std::string_view s) {
   if (s.empty() || !(s[0] >= 'a' && s[0] <= 'z')) return false;
   for (char c : s) {
     unsigned char u = static_cast<unsigned char>(c);
-    if (!((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_')) return false;
+    if (!((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_'))
+      return false;
   }
   return true;
 }
@@ -893,7 +990,8 @@ class Writer {
 
   static bool is_op_atom(Atom a) {
     const OpEntry* e = ops().find(a);
-    return (e && (e->infix.type != OpType::None || e->prefix.type != OpType::None)) || a.name() == ",";
+    return (e && (e->infix.type != OpType::None || e->prefix.type != OpType::None)) ||
+           a.name() == ",";
   }
 
   // `operand`: t stands beside an operator, where an operator atom must be

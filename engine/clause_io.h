@@ -13,7 +13,7 @@
 namespace qn::engine {
 
 struct SyntaxError {
-  size_t line = 0;       // 1-based line where the bad clause starts
+  size_t line = 0;  // 1-based line where the bad clause starts
   std::string message;
 };
 

@@ -105,15 +105,24 @@ void Engine::default_error(int code, int number, int extra) {
 
 std::string Engine::error_text(int number) {
   switch (number) {
-    case kOk: return "No error";
-    case kErrSyntax: return "Syntax error in a clause file";
-    case kErrFile: return "File cannot be opened, read or written";
-    case kErrBadInit: return "Engine initialisation arguments not accepted";
-    case kErrNotStarted: return "Engine not initialised";
-    case kErrAlreadyStarted: return "Engine already initialised";
-    case kErrNoEntry: return "No such entry predicate";
-    case kErrInterrupted: return "Run interrupted";
-    default: return "Engine error " + std::to_string(number);
+    case kOk:
+      return "No error";
+    case kErrSyntax:
+      return "Syntax error in a clause file";
+    case kErrFile:
+      return "File cannot be opened, read or written";
+    case kErrBadInit:
+      return "Engine initialisation arguments not accepted";
+    case kErrNotStarted:
+      return "Engine not initialised";
+    case kErrAlreadyStarted:
+      return "Engine already initialised";
+    case kErrNoEntry:
+      return "No such entry predicate";
+    case kErrInterrupted:
+      return "Run interrupted";
+    default:
+      return "Engine error " + std::to_string(number);
   }
 }
 
@@ -125,7 +134,9 @@ void Engine::raise(int code, int number) {
   default_error(code, number, 0);
 }
 
-void Engine::register_entry(std::string name, EntryPredicate fn) { impl_->entries[std::move(name)] = std::move(fn); }
+void Engine::register_entry(std::string name, EntryPredicate fn) {
+  impl_->entries[std::move(name)] = std::move(fn);
+}
 
 bool Engine::call(std::string_view name, std::span<const int64_t> args) {
   if (!impl_->initialised) {
@@ -204,7 +215,8 @@ bool Engine::consult_text(std::string_view text, bool replace) {
     }
     if (replace) {
       uint64_t key = (uint64_t{t->functor().id()} << 32) | t->arity();
-      if (seen.insert(key).second) impl_->facts.abolish(PredKey{t->functor(), static_cast<uint32_t>(t->arity())});
+      if (seen.insert(key).second)
+        impl_->facts.abolish(PredKey{t->functor(), static_cast<uint32_t>(t->arity())});
     }
     impl_->facts.assertz(*t);
   }

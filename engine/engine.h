@@ -20,13 +20,13 @@ namespace qn::engine {
 // errcode/2). 0 is no error.
 enum EngineError : int {
   kOk = 0,
-  kErrSyntax = 1,        // syntax error in a clause file
-  kErrFile = 2,          // file cannot be opened, read or written
-  kErrBadInit = 3,       // initialise called with arguments it does not know
-  kErrNotStarted = 4,    // a service used before initialise
+  kErrSyntax = 1,      // syntax error in a clause file
+  kErrFile = 2,        // file cannot be opened, read or written
+  kErrBadInit = 3,     // initialise called with arguments it does not know
+  kErrNotStarted = 4,  // a service used before initialise
   kErrAlreadyStarted = 5,
-  kErrNoEntry = 6,       // the call gate names no registered predicate
-  kErrInterrupted = 7,   // the run was interrupted
+  kErrNoEntry = 6,      // the call gate names no registered predicate
+  kErrInterrupted = 7,  // the run was interrupted
 };
 
 // Thrown by the default error handling when no hook is installed and an

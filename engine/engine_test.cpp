@@ -39,10 +39,12 @@ class EngineServices : public ::testing::Test {
     ASSERT_EQ(engine.start(1, 0), 0);
     engine.set_error_hook([this](int code, int number, int extra) {
       calls.push_back({code, number, extra});
-      if (throw_on_hook && code >= 1 && code <= 5) throw std::runtime_error("hook " + std::to_string(code));
+      if (throw_on_hook && code >= 1 && code <= 5)
+        throw std::runtime_error("hook " + std::to_string(code));
     });
-    dir = fs::temp_directory_path() / ("qn_engine_" + std::to_string(::getpid()) + "_" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir = fs::temp_directory_path() /
+          ("qn_engine_" + std::to_string(::getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     fs::create_directories(dir);
   }
@@ -97,7 +99,8 @@ TEST_F(EngineServices, CallGateRunsEntriesWithIntegers) {
   EXPECT_FALSE(engine.call("gen_main", bad));
   EXPECT_FALSE(engine.call("nothing", ok));
   EXPECT_EQ(engine.errcode(), kErrNoEntry);
-  engine.register_entry("thrower", [](Engine&, std::span<const int64_t>) -> bool { throw std::logic_error("x"); });
+  engine.register_entry(
+      "thrower", [](Engine&, std::span<const int64_t>) -> bool { throw std::logic_error("x"); });
   EXPECT_THROW(engine.call("thrower", ok), std::logic_error);
 }
 
@@ -194,7 +197,8 @@ TEST_F(EngineServices, PathsResolveIgnoringCaseAndBackslashes) {
 class EngineFiles : public EngineServices {};
 
 TEST_F(EngineFiles, DirectoryMatchesWildcardsIgnoringCase) {
-  for (const char* n : {"b.SPC", "A.spc", "c.txt", "abc.Spc", "x.spc.bak", "noext", ".hidden.spc"}) write_file(n, "");
+  for (const char* n : {"b.SPC", "A.spc", "c.txt", "abc.Spc", "x.spc.bak", "noext", ".hidden.spc"})
+    write_file(n, "");
   fs::create_directories(dir / "folder.spc");
   std::string base = dir.string() + "/";
   EXPECT_EQ(list_files(base + "*.spc"), (std::vector<std::string>{"A.spc", "abc.Spc", "b.SPC"}));
@@ -204,7 +208,8 @@ TEST_F(EngineFiles, DirectoryMatchesWildcardsIgnoringCase) {
   auto all = directory(base + "*.spc", kAttrDirectory | kAttrHidden);
   std::vector<std::string> names;
   for (auto& e : all) names.push_back(e.name);
-  EXPECT_EQ(names, (std::vector<std::string>{".hidden.spc", "A.spc", "abc.Spc", "b.SPC", "folder.spc"}));
+  EXPECT_EQ(names,
+            (std::vector<std::string>{".hidden.spc", "A.spc", "abc.Spc", "b.SPC", "folder.spc"}));
   EXPECT_TRUE(all.back().attributes & kAttrDirectory);
   EXPECT_TRUE(list_files(base + "nowhere/*.spc").empty());
 }

@@ -52,7 +52,8 @@ class GroundMatch {
       if (p->is_var()) return bind(p->var_id(), *c);
       if (!p->has_vars()) return *p == *c;
       // p is a compound holding a variable
-      if (!c->is_compound() || p->arity() != c->arity() || !(p->functor() == c->functor())) return false;
+      if (!c->is_compound() || p->arity() != c->arity() || !(p->functor() == c->functor()))
+        return false;
       const auto pa = p->args();
       const auto ca = c->args();
       for (size_t i = 0; i + 1 < pa.size(); ++i) {
@@ -76,7 +77,9 @@ class GroundMatch {
     ++n_;
     return true;
   }
-  std::pair<uint32_t, const Term*>& at(size_t i) { return i < kInline ? inline_[i] : more_[i - kInline]; }
+  std::pair<uint32_t, const Term*>& at(size_t i) {
+    return i < kInline ? inline_[i] : more_[i - kInline];
+  }
 
   static constexpr size_t kInline = 8;
   std::pair<uint32_t, const Term*> inline_[kInline];
@@ -160,8 +163,8 @@ class Bucket {
     head_ = 0;
   }
 
-  Entry* one_ = nullptr;     // the clause while the vector is empty
-  std::vector<Entry*> v_;    // [head_, size) hold the clauses
+  Entry* one_ = nullptr;   // the clause while the vector is empty
+  std::vector<Entry*> v_;  // [head_, size) hold the clauses
   size_t head_ = 0;
 };
 
@@ -254,7 +257,9 @@ class Index {
     return s.arity == 0 && s.key == first;
   }
   size_t mask() const { return slots_.size() - 1; }
-  size_t home(size_t h) const { return static_cast<size_t>((h * 0x9e3779b97f4a7c15ull) >> shift_) & mask(); }
+  size_t home(size_t h) const {
+    return static_cast<size_t>((h * 0x9e3779b97f4a7c15ull) >> shift_) & mask();
+  }
   void grow() {
     const size_t n = slots_.empty() ? 8 : slots_.size() * 2;
     std::vector<Slot> old = std::move(slots_);
@@ -315,8 +320,8 @@ class EntryPool {
 
 struct Pred {
   PredKey key;
-  uint64_t stamp = 0;  // see FactBase::stamp
-  EntryPool pool;  // owns the entries: declared before their users
+  uint64_t stamp = 0;        // see FactBase::stamp
+  EntryPool pool;            // owns the entries: declared before their users
   std::deque<Entry*> order;  // by seq; may hold removed entries
   size_t live = 0;
   size_t dead = 0;
@@ -629,18 +634,23 @@ std::optional<Term> FactBase::retract(const Term& pattern) {
 size_t FactBase::retract_all(const Term& pattern) {
   impl_->access();
   size_t n = 0;
-  impl_->candidates(pattern, [&](Pred& p, Entry* e) {
-    if (Impl::match(pattern, *e, nullptr)) {
-      impl_->touch(p);
-      p.remove(e);
-      ++n;
-    }
-    return true;
-  }, true);
+  impl_->candidates(
+      pattern,
+      [&](Pred& p, Entry* e) {
+        if (Impl::match(pattern, *e, nullptr)) {
+          impl_->touch(p);
+          p.remove(e);
+          ++n;
+        }
+        return true;
+      },
+      true);
   return n;
 }
 
-void FactBase::abolish(std::string_view name, uint32_t arity) { abolish(PredKey{Atom(name), arity}); }
+void FactBase::abolish(std::string_view name, uint32_t arity) {
+  abolish(PredKey{Atom(name), arity});
+}
 
 void FactBase::abolish(PredKey key) {
   impl_->access();

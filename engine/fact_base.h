@@ -54,7 +54,8 @@ class FactBase {
   std::vector<Term> clauses(PredKey key) const;
   size_t count(std::string_view name, uint32_t arity) const;
   // How many clauses of name/arity satisfy fn.
-  size_t count_if(std::string_view name, uint32_t arity, const std::function<bool(const Term&)>& fn) const;
+  size_t count_if(std::string_view name, uint32_t arity,
+                  const std::function<bool(const Term&)>& fn) const;
   // Clauses that unify with pattern, in order (findall/3 over a fact).
   std::vector<Term> findall(const Term& pattern) const;
   // The first clause that unifies with pattern, binding its variables.

@@ -92,7 +92,9 @@ TEST_F(EngineFactBase, QueriesByFirstArgumentAndPattern) {
 // in order.
 TEST_F(EngineFactBase, FirstArgumentIndexUnderChurn) {
   std::map<int, std::vector<int>> model;  // key -> second arguments in order
-  auto key = [](int k) { return k % 3 == 0 ? Term::integer(k) : Term::string("key" + std::to_string(k)); };
+  auto key = [](int k) {
+    return k % 3 == 0 ? Term::integer(k) : Term::string("key" + std::to_string(k));
+  };
   std::mt19937 rng(5);
   for (int step = 0; step < 20000; ++step) {
     const int k = static_cast<int>(rng() % 700);
@@ -150,9 +152,9 @@ TEST_F(EngineFactBase, AbolishAndPredicates) {
 TEST_F(EngineFactBase, StampMovesOnlyWhenThePredicateChanges) {
   EXPECT_EQ(fb.stamp("p", 1), 0u);
   const std::function<void()> changes[] = {
-      [&] { fb.assertz(T("p(a)")); },          [&] { fb.asserta(T("p(b)")); },
-      [&] { fb.assert_at(T("p(c)"), 1); },     [&] { fb.retract(T("p(b)")); },
-      [&] { fb.retract_all(T("p(_)")); },      [&] { fb.abolish("p", 1); },
+      [&] { fb.assertz(T("p(a)")); },      [&] { fb.asserta(T("p(b)")); },
+      [&] { fb.assert_at(T("p(c)"), 1); }, [&] { fb.retract(T("p(b)")); },
+      [&] { fb.retract_all(T("p(_)")); },  [&] { fb.abolish("p", 1); },
   };
   for (const auto& change : changes) {
     const uint64_t before = fb.stamp("p", 1);

@@ -53,7 +53,8 @@ std::vector<DirEntry> directory(std::string_view pattern, int mask) {
       if (e2) d.size = 0;
     }
     if (name[0] == '.') d.attributes |= kAttrHidden;
-    if ((st.permissions() & fs::perms::owner_write) == fs::perms::none) d.attributes |= kAttrReadOnly;
+    if ((st.permissions() & fs::perms::owner_write) == fs::perms::none)
+      d.attributes |= kAttrReadOnly;
     if (is_dir && !(mask & kAttrDirectory)) return;
     if ((d.attributes & kAttrHidden) && !(mask & kAttrHidden)) return;
     auto mtime = fs::last_write_time(full, e2);
@@ -108,9 +109,15 @@ bool TextStream::open(Engine& engine, std::string_view path, Mode mode) {
   if (file_.is_open()) file_.close();
   std::ios::openmode m = std::ios::binary;
   switch (mode) {
-    case Mode::Read: m |= std::ios::in; break;
-    case Mode::Write: m |= std::ios::out | std::ios::trunc; break;
-    case Mode::Append: m |= std::ios::out | std::ios::app; break;
+    case Mode::Read:
+      m |= std::ios::in;
+      break;
+    case Mode::Write:
+      m |= std::ios::out | std::ios::trunc;
+      break;
+    case Mode::Append:
+      m |= std::ios::out | std::ios::app;
+      break;
   }
   file_.clear();
   const std::string p = platform::map_path(path);

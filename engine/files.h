@@ -21,17 +21,17 @@ namespace qn::engine {
 // Attribute bits of a directory entry, as the rules test them.
 enum FileAttribute : int {
   kAttrReadOnly = 0x01,
-  kAttrHidden = 0x02,    // names starting with '.'
+  kAttrHidden = 0x02,  // names starting with '.'
   kAttrDirectory = 0x10,
-  kAttrArchive = 0x20,   // every plain file
+  kAttrArchive = 0x20,  // every plain file
 };
 
 // One result of directory/6.
 struct DirEntry {
-  std::string name;       // as stored in the folder
-  int attributes = 0;     // FileAttribute bits
-  int64_t modified = 0;   // seconds since 1970-01-01 UTC
-  int64_t size = 0;       // bytes; 0 for folders
+  std::string name;      // as stored in the folder
+  int attributes = 0;    // FileAttribute bits
+  int64_t modified = 0;  // seconds since 1970-01-01 UTC
+  int64_t size = 0;      // bytes; 0 for folders
 };
 
 // directory(+Pattern, +Mask, -Name, -Attributes, -Modified, -Size):

@@ -6,7 +6,8 @@ namespace qn::engine {
 
 Term date_now() {
   const platform::LocalTime t = platform::local_now();
-  return Term::compound("date", {Term::integer(t.year), Term::integer(t.month), Term::integer(t.day)});
+  return Term::compound("date",
+                        {Term::integer(t.year), Term::integer(t.month), Term::integer(t.day)});
 }
 
 Term time_now() {

@@ -466,12 +466,16 @@ bool operator==(const Term& x, const Term& y) {
   for (;;) {
     if (a->kind_ != b->kind_) return false;
     switch (a->kind_) {
-      case Term::Kind::Var: return a->u_.var == b->u_.var;
-      case Term::Kind::Int: return a->u_.i == b->u_.i;
+      case Term::Kind::Var:
+        return a->u_.var == b->u_.var;
+      case Term::Kind::Int:
+        return a->u_.i == b->u_.i;
       case Term::Kind::Real:
         return a->u_.d == b->u_.d || (a->u_.d != a->u_.d && b->u_.d != b->u_.d);
-      case Term::Kind::Atom: return a->u_.atom == b->u_.atom;
-      case Term::Kind::String: return a->u_.node == b->u_.node || a->u_.node->text() == b->u_.node->text();
+      case Term::Kind::Atom:
+        return a->u_.atom == b->u_.atom;
+      case Term::Kind::String:
+        return a->u_.node == b->u_.node || a->u_.node->text() == b->u_.node->text();
       case Term::Kind::Compound: {
         const TermNode* na = a->u_.node;
         const TermNode* nb = b->u_.node;
@@ -490,15 +494,17 @@ bool operator==(const Term& x, const Term& y) {
 
 size_t Term::hash() const {
   size_t h = 0xcbf29ce484222325ull;
-  auto mix = [&h](uint64_t v) {
-    h ^= v + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2);
-  };
+  auto mix = [&h](uint64_t v) { h ^= v + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2); };
   const Term* t = this;
   for (;;) {
     mix(static_cast<uint64_t>(t->kind_));
     switch (t->kind_) {
-      case Kind::Var: mix(t->u_.var); return h;
-      case Kind::Int: mix(static_cast<uint64_t>(t->u_.i)); return h;
+      case Kind::Var:
+        mix(t->u_.var);
+        return h;
+      case Kind::Int:
+        mix(static_cast<uint64_t>(t->u_.i));
+        return h;
       case Kind::Real: {
         double d = t->u_.d == 0.0 ? 0.0 : t->u_.d;
         uint64_t bits;
@@ -506,8 +512,12 @@ size_t Term::hash() const {
         mix(bits);
         return h;
       }
-      case Kind::Atom: mix(t->u_.atom); return h;
-      case Kind::String: mix(std::hash<std::string>()(t->u_.node->text())); return h;
+      case Kind::Atom:
+        mix(t->u_.atom);
+        return h;
+      case Kind::String:
+        mix(std::hash<std::string>()(t->u_.node->text()));
+        return h;
       case Kind::Compound: {
         const TermNode* n = t->u_.node;
         mix(n->functor);
@@ -527,12 +537,17 @@ namespace {
 
 int kind_rank(Term::Kind k) {
   switch (k) {
-    case Term::Kind::Var: return 0;
+    case Term::Kind::Var:
+      return 0;
     case Term::Kind::Int:
-    case Term::Kind::Real: return 1;
-    case Term::Kind::Atom: return 2;
-    case Term::Kind::String: return 3;
-    case Term::Kind::Compound: return 4;
+    case Term::Kind::Real:
+      return 1;
+    case Term::Kind::Atom:
+      return 2;
+    case Term::Kind::String:
+      return 3;
+    case Term::Kind::Compound:
+      return 4;
   }
   return 5;
 }
@@ -570,11 +585,13 @@ int compare(const Term& x, const Term& y) {
       case Term::Kind::Var:
         return a->var_id() < b->var_id() ? -1 : a->var_id() > b->var_id() ? 1 : 0;
       case Term::Kind::Int:
-      case Term::Kind::Real: return compare_numbers(*a, *b);
+      case Term::Kind::Real:
+        return compare_numbers(*a, *b);
       case Term::Kind::Atom:
         if (a->as_atom() == b->as_atom()) return 0;
         return compare_bytes(a->text(), b->text());
-      case Term::Kind::String: return compare_bytes(a->text(), b->text());
+      case Term::Kind::String:
+        return compare_bytes(a->text(), b->text());
       case Term::Kind::Compound: {
         if (a->arity() != b->arity()) return a->arity() < b->arity() ? -1 : 1;
         if (!(a->functor() == b->functor())) {
@@ -595,7 +612,8 @@ int compare(const Term& x, const Term& y) {
 }
 
 std::vector<Term> sort_terms(std::vector<Term> items) {
-  std::sort(items.begin(), items.end(), [](const Term& a, const Term& b) { return compare(a, b) < 0; });
+  std::sort(items.begin(), items.end(),
+            [](const Term& a, const Term& b) { return compare(a, b) < 0; });
   items.erase(std::unique(items.begin(), items.end(),
                           [](const Term& a, const Term& b) { return compare(a, b) == 0; }),
               items.end());

@@ -21,7 +21,11 @@ class Atom {
  public:
   Atom() = default;  // the atom '[]'
   explicit Atom(std::string_view name);
-  static Atom from_id(uint32_t id) { Atom a; a.id_ = id; return a; }
+  static Atom from_id(uint32_t id) {
+    Atom a;
+    a.id_ = id;
+    return a;
+  }
 
   const std::string& name() const;
   uint32_t id() const { return id_; }
@@ -41,17 +45,31 @@ class Term {
 
   Term() : kind_(Kind::Atom) { u_.atom = 0; }  // the atom '[]'
   Term(const Term& o) : kind_(o.kind_), u_(o.u_) { retain(); }
-  Term(Term&& o) noexcept : kind_(o.kind_), u_(o.u_) { o.kind_ = Kind::Atom; o.u_.atom = 0; }
+  Term(Term&& o) noexcept : kind_(o.kind_), u_(o.u_) {
+    o.kind_ = Kind::Atom;
+    o.u_.atom = 0;
+  }
   Term& operator=(const Term& o) {
-    if (this != &o) { Term tmp(o); swap(tmp); }
+    if (this != &o) {
+      Term tmp(o);
+      swap(tmp);
+    }
     return *this;
   }
   Term& operator=(Term&& o) noexcept {
-    if (this != &o) { Term tmp(std::move(o)); swap(tmp); }
+    if (this != &o) {
+      Term tmp(std::move(o));
+      swap(tmp);
+    }
     return *this;
   }
-  ~Term() { if (has_node()) release(); }
-  void swap(Term& o) noexcept { std::swap(kind_, o.kind_); std::swap(u_, o.u_); }
+  ~Term() {
+    if (has_node()) release();
+  }
+  void swap(Term& o) noexcept {
+    std::swap(kind_, o.kind_);
+    std::swap(u_, o.u_);
+  }
 
   static Term integer(int64_t v);
   static Term real(double v);

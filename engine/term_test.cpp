@@ -16,14 +16,15 @@ class EngineTerm : public ::testing::Test {};
 
 TEST_F(EngineTerm, StandardOrderAcrossKinds) {
   std::vector<Term> items;
-  for (const char* t : {"f(a)", "\"str\"", "b", "2", "1.5", "g(a, b)", "1", "a", "f(b)", "1.0", "\"abc\"", "1"}) {
+  for (const char* t :
+       {"f(a)", "\"str\"", "b", "2", "1.5", "g(a, b)", "1", "a", "f(b)", "1.0", "\"abc\"", "1"}) {
     items.push_back(T(t));
   }
   items.push_back(Term::var(7));
   std::vector<std::string> got;
   for (const Term& t : sort_terms(items)) got.push_back(writeq(t));
-  EXPECT_EQ(got, (std::vector<std::string>{"_G7", "1", "1.0", "1.5", "2", "a", "b", "\"abc\"", "\"str\"", "f(a)",
-                                           "f(b)", "g(a,b)"}));
+  EXPECT_EQ(got, (std::vector<std::string>{"_G7", "1", "1.0", "1.5", "2", "a", "b", "\"abc\"",
+                                           "\"str\"", "f(a)", "f(b)", "g(a,b)"}));
 }
 
 TEST_F(EngineTerm, KeysortIsStable) {
@@ -89,7 +90,8 @@ TEST_F(EngineTerm, LongListsNeedNoDeepStack) {
 TEST_F(EngineTerm, ReleaseAllKeepsWhatIsStillHeld) {
   Term shared = T("g(\"text\", [1, 2, h(x)])");
   std::vector<Term> batch;
-  for (int i = 0; i < 100; ++i) batch.push_back(Term::compound("f", {Term::integer(i), shared, Term::string("s")}));
+  for (int i = 0; i < 100; ++i)
+    batch.push_back(Term::compound("f", {Term::integer(i), shared, Term::string("s")}));
   batch.push_back(shared);
   batch.push_back(Term::integer(7));
   Term::release_all(batch);

@@ -45,8 +45,10 @@ std::string pad(std::string text, size_t width) {
 std::string bar_text(const char* label, const ProgressBar& bar, size_t width) {
   std::string counts = " " + std::to_string(bar.pos) + "/" + std::to_string(bar.range);
   size_t cells = width > 12 + counts.size() ? width - 12 - counts.size() : 10;
-  size_t filled = bar.range > 0 ? cells * static_cast<size_t>(bar.pos) / static_cast<size_t>(bar.range) : 0;
-  return pad(label, 9) + "[" + std::string(filled, '#') + std::string(cells - filled, '.') + "]" + counts;
+  size_t filled =
+      bar.range > 0 ? cells * static_cast<size_t>(bar.pos) / static_cast<size_t>(bar.range) : 0;
+  return pad(label, 9) + "[" + std::string(filled, '#') + std::string(cells - filled, '.') + "]" +
+         counts;
 }
 
 // --- terminal view --------------------------------------------------------
@@ -94,11 +96,13 @@ class TerminalView : public DialogView {
     lines.push_back(bar_text("Files", state.files_bar, width));
     size_t type_w = 12, name_w = 20;
     size_t desc_w = width > name_w + type_w + 2 ? width - name_w - type_w - 2 : 10;
-    lines.push_back(fit(pad("Name", name_w) + " " + pad("Description", desc_w) + " " + "Type", width));
+    lines.push_back(
+        fit(pad("Name", name_w) + " " + pad("Description", desc_w) + " " + "Type", width));
     size_t first = state.rows.size() > kRowsShown ? state.rows.size() - kRowsShown : 0;
     for (size_t i = first; i < state.rows.size(); ++i) {
       const ProgressRow& r = state.rows[i];
-      lines.push_back(fit(pad(r.name, name_w) + " " + pad(r.description, desc_w) + " " + r.type, width));
+      lines.push_back(
+          fit(pad(r.name, name_w) + " " + pad(r.description, desc_w) + " " + r.type, width));
     }
     std::string out;
     if (drawn_lines_ > 0) out += "\x1b[" + std::to_string(drawn_lines_) + "A\r";
@@ -166,15 +170,25 @@ std::unique_ptr<DialogView> make_default_view() {
 void RecordingView::changed(const DialogState& state, DialogField field) {
   std::string e;
   switch (field) {
-    case DialogField::kTitle: e = "title:" + state.title; break;
-    case DialogField::kStepText: e = "step:" + state.step_text; break;
-    case DialogField::kActionText: e = "action:" + state.action_text; break;
-    case DialogField::kLineText: e = "line:" + state.line_text; break;
+    case DialogField::kTitle:
+      e = "title:" + state.title;
+      break;
+    case DialogField::kStepText:
+      e = "step:" + state.step_text;
+      break;
+    case DialogField::kActionText:
+      e = "action:" + state.action_text;
+      break;
+    case DialogField::kLineText:
+      e = "line:" + state.line_text;
+      break;
     case DialogField::kObjectBar:
-      e = "objects:" + std::to_string(state.object_bar.pos) + "/" + std::to_string(state.object_bar.range);
+      e = "objects:" + std::to_string(state.object_bar.pos) + "/" +
+          std::to_string(state.object_bar.range);
       break;
     case DialogField::kFilesBar:
-      e = "files:" + std::to_string(state.files_bar.pos) + "/" + std::to_string(state.files_bar.range);
+      e = "files:" + std::to_string(state.files_bar.pos) + "/" +
+          std::to_string(state.files_bar.range);
       break;
     case DialogField::kRows: {
       const ProgressRow& r = state.rows.back();

@@ -72,8 +72,8 @@ GenerationDirs generation_dir_texts(int model, int generation, std::string_view 
   GenerationDirs dirs;
   dirs.s = two_digits_path("QNSPC%03d\\GEN%02d\\", model, g);
   dirs.n = two_digits_path("QNSPC%03d\\GEN%02d\\NVG\\", model, g);
-  dirs.u = std::string(user_name8.empty() ? std::string_view(".") : user_name8.substr(0, 8)) + "\\" +
-           two_digits_path("MDL%03d\\GEN%02d\\", model, g);
+  dirs.u = std::string(user_name8.empty() ? std::string_view(".") : user_name8.substr(0, 8)) +
+           "\\" + two_digits_path("MDL%03d\\GEN%02d\\", model, g);
   return dirs;
 }
 
@@ -132,17 +132,18 @@ struct SupportWalk {
     const std::string rel = deletion ? skip_blanks(text.substr(1)) : std::string(text);
     std::string pattern = (deletion ? model_dir : program_dir) + "\\" + rel;
     if (leaves_folder(rel)) {
-      show_status_printf("Error copying %s to %s: %s\n", shown(pattern).c_str(), shown(model_dir).c_str(),
-                         kOutsideFolder);
+      show_status_printf("Error copying %s to %s: %s\n", shown(pattern).c_str(),
+                         shown(model_dir).c_str(), kOutsideFolder);
       return;
     }
     std::string source_dir(dir_part(pattern));
     std::string name_pattern = pattern.substr(source_dir.size());
-    std::vector<std::string> names = platform::find_files(platform::map_path(source_dir), name_pattern);
+    std::vector<std::string> names =
+        platform::find_files(platform::map_path(source_dir), name_pattern);
     if (names.empty()) {
       if (!deletion)
-        show_status_printf("Error copying %s to %s: %s\n", shown(pattern).c_str(), shown(model_dir).c_str(),
-                           platform::last_error_text().c_str());
+        show_status_printf("Error copying %s to %s: %s\n", shown(pattern).c_str(),
+                           shown(model_dir).c_str(), platform::last_error_text().c_str());
       return;
     }
     for (const std::string& name : names) {
@@ -154,10 +155,12 @@ struct SupportWalk {
         if (show) show_status_printf("Deleting %s...\n", shown(source).c_str());
         platform::remove_file(platform::map_path(source));
       } else {
-        if (show) show_status_printf("Copying %s to %s...\n", shown(source).c_str(), shown(target).c_str());
+        if (show)
+          show_status_printf("Copying %s to %s...\n", shown(source).c_str(), shown(target).c_str());
         // The copy keeps the source's time; a file never copies onto itself.
         if (copy_named_file(source, target, false) != 0)
-          show_status_printf("Error copying to %s: %s\n", shown(target).c_str(), platform::last_error_text().c_str());
+          show_status_printf("Error copying to %s: %s\n", shown(target).c_str(),
+                             platform::last_error_text().c_str());
       }
     }
   }
@@ -165,9 +168,10 @@ struct SupportWalk {
 
 }  // namespace
 
-int CopySupportFiles(std::string_view program_dir, std::string_view model_dir, std::string_view list_name,
-                     int show) {
-  std::string list_path = platform::map_path(std::string(program_dir) + "\\" + std::string(list_name));
+int CopySupportFiles(std::string_view program_dir, std::string_view model_dir,
+                     std::string_view list_name, int show) {
+  std::string list_path =
+      platform::map_path(std::string(program_dir) + "\\" + std::string(list_name));
   std::FILE* list = std::fopen(list_path.c_str(), "r");
   if (!list) return 0;
   SupportWalk walk{std::string(program_dir), std::string(model_dir), show == 1};
@@ -183,7 +187,8 @@ int CopySupportFiles(std::string_view program_dir, std::string_view model_dir, s
     if (text.front() == '=') {
       const std::string name = skip_blanks(text.substr(1));
       if (leaves_folder(name)) {
-        show_status_printf("Error copying %s to %s: %s\n", shown(walk.model_dir + "\\" + name).c_str(),
+        show_status_printf("Error copying %s to %s: %s\n",
+                           shown(walk.model_dir + "\\" + name).c_str(),
                            shown(walk.model_dir).c_str(), kOutsideFolder);
         continue;
       }

@@ -28,8 +28,10 @@ struct DirCase {
 
 TEST(GenerationDirs, Texts) {
   const DirCase cases[] = {
-      {11, "DEVELOPE", 0, "DEVELOPE\\MDL007\\GEN00\\", "QNSPC007\\GEN00\\", "QNSPC007\\GEN00\\NVG\\"},
-      {11, "DEVELOPE", 3, "DEVELOPE\\MDL007\\GEN11\\", "QNSPC007\\GEN11\\", "QNSPC007\\GEN11\\NVG\\"},
+      {11, "DEVELOPE", 0, "DEVELOPE\\MDL007\\GEN00\\", "QNSPC007\\GEN00\\",
+       "QNSPC007\\GEN00\\NVG\\"},
+      {11, "DEVELOPE", 3, "DEVELOPE\\MDL007\\GEN11\\", "QNSPC007\\GEN11\\",
+       "QNSPC007\\GEN11\\NVG\\"},
       {11, "", 0, ".\\MDL007\\GEN00\\", "QNSPC007\\GEN00\\", "QNSPC007\\GEN00\\NVG\\"},
   };
   for (const DirCase& c : cases) {
@@ -104,13 +106,13 @@ TEST_F(FolderTest, CopiesDeletesAndLeavesAMarker) {
   std::vector<std::string> shown;
   EXPECT_EQ(copy(&shown), 1);
   std::string p = prog_.string(), m = model_.string();
-  EXPECT_THAT(shown,
-              ElementsAre("Copying " + p + "/lib/A.JAR to " + m + "/A.JAR...\n",
-                          "Copying " + p + "/lib/b.jar to " + m + "/b.jar...\n",
-                          "Deleting " + m + "/x.old...\n",
-                          "Copying " + p + "/README.TXT to " + m + "/README.TXT...\n",
-                          "Error copying " + p + "/nothere*.x to " + m + ": No such file or directory\n",
-                          "Deleting " + m + "/sub/s.tmp...\n"));
+  EXPECT_THAT(shown, ElementsAre("Copying " + p + "/lib/A.JAR to " + m + "/A.JAR...\n",
+                                 "Copying " + p + "/lib/b.jar to " + m + "/b.jar...\n",
+                                 "Deleting " + m + "/x.old...\n",
+                                 "Copying " + p + "/README.TXT to " + m + "/README.TXT...\n",
+                                 "Error copying " + p + "/nothere*.x to " + m +
+                                     ": No such file or directory\n",
+                                 "Deleting " + m + "/sub/s.tmp...\n"));
   EXPECT_TRUE(fs::exists(model_ / "A.JAR"));
   EXPECT_TRUE(fs::exists(model_ / "b.jar"));
   EXPECT_TRUE(fs::exists(model_ / "README.TXT"));
@@ -139,7 +141,8 @@ TEST_F(FolderTest, LongLinesAreReadInPieces) {
   std::vector<std::string> shown;
   EXPECT_EQ(copy(&shown), 1);
   ASSERT_EQ(shown.size(), 2u);
-  EXPECT_TRUE(shown[0].starts_with("Error copying " + prog_.string() + "/" + std::string(199, 'q') + " to "));
+  EXPECT_TRUE(shown[0].starts_with("Error copying " + prog_.string() + "/" + std::string(199, 'q') +
+                                   " to "));
   EXPECT_TRUE(fs::exists(model_ / "README.TXT"));
 }
 
@@ -151,7 +154,8 @@ TEST_F(FolderTest, ListPathsStayInsideTheirFolders) {
   write(prog_ / "lib" / "in.jar", "in");
   write(model_ / "old.jar", "old");
   const std::string abs = (root_ / "keep.jar").string();
-  write(prog_ / "QNJAVA.DAT", "= ..\\M.MRK\n- ..\\*.jar\n- " + abs + "\n- lib/../../*.jar\n..\\secret.txt\n" +
+  write(prog_ / "QNJAVA.DAT", "= ..\\M.MRK\n- ..\\*.jar\n- " + abs +
+                                  "\n- lib/../../*.jar\n..\\secret.txt\n" +
                                   "/etc/hostname\nC:\\x.txt\nlib\\..\\lib\\*.jar\n- .\\old.jar\n");
   std::vector<std::string> shown;
   EXPECT_EQ(copy(&shown), 1);

@@ -10,10 +10,10 @@
 #include "host/directories.h"
 #include "host/run_state.h"
 #include "host/user_name.h"
-#include "platform/isam/isam.h"
 #include "platform/clock.h"
 #include "platform/debug_output.h"
 #include "platform/folder_index.h"
+#include "platform/isam/isam.h"
 #include "platform/resource_library.h"
 
 namespace qn::host {
@@ -80,8 +80,8 @@ int LogError(short code, std::string_view text) {
   std::string t(text);
   std::string isam_line = format("\nISAM error: %2d-%2d-%2d", isam, secondary, saved_errno);
 
-  std::string record = format("\n%s ON Date %sIn %s:", code < 0 ? "LOG" : "ERROR", time_text().c_str(),
-                              get_program_path().c_str());
+  std::string record = format("\n%s ON Date %sIn %s:", code < 0 ? "LOG" : "ERROR",
+                              time_text().c_str(), get_program_path().c_str());
   record += format("\nCurrent dir   %s", current_dir_text().c_str());
   record += format("\nCurrent Model %d", run_state().current_model_record);
   record += format("\nCurrent user  %s", get_user_name().c_str());
@@ -126,7 +126,8 @@ void DebugTrace(int wait, const char* format_text, ...) {
   if (!monitor) return;
   std::lock_guard lock(g_trace_mutex);
   // Only the first 1024 characters ever reach the monitor; keep no more.
-  g_kept_trace.append(text.substr(0, kMonitorTextLimit - std::min(kMonitorTextLimit, g_kept_trace.size())));
+  g_kept_trace.append(
+      text.substr(0, kMonitorTextLimit - std::min(kMonitorTextLimit, g_kept_trace.size())));
   if (monitor->buffer_ready(wait != 0)) {
     monitor->send(g_kept_trace);
     g_kept_trace.clear();

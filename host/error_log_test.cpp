@@ -43,8 +43,9 @@ class ErrorLogTest : public ::testing::Test {
     return s.str();
   }
   std::string head(const char* kind) {
-    return std::string("\n") + kind + " ON Date Thu Dec 10 12:00:00 2026\nIn " + (dir_ / "qnjavagen").string() +
-           ":\nCurrent dir   " + fs::current_path().string() + "\nCurrent Model 7\nCurrent user  TESTER";
+    return std::string("\n") + kind + " ON Date Thu Dec 10 12:00:00 2026\nIn " +
+           (dir_ / "qnjavagen").string() + ":\nCurrent dir   " + fs::current_path().string() +
+           "\nCurrent Model 7\nCurrent user  TESTER";
   }
   fs::path dir_;
 };
@@ -112,7 +113,8 @@ TEST_F(ErrorLogTest, ReportDuringAReportReturnsZero) {
 }
 
 TEST(MessageText, MissingAndPresentThroughTheResourceLibrary) {
-  std::shared_ptr<platform::ResourceLibrary> library = platform::ResourceLibrary::load(QN_PROGRAM_DIR, "qnresc32");
+  std::shared_ptr<platform::ResourceLibrary> library =
+      platform::ResourceLibrary::load(QN_PROGRAM_DIR, "qnresc32");
   ASSERT_TRUE(library);
   platform::set_resource_library(library);
   const char* missing = MessageText(12345);

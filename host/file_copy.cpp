@@ -49,8 +49,8 @@ int copy_named_file(std::string_view source, std::string_view target, bool appen
   }
   platform::note_created(to);  // the run's folder index sees the new file
   bool ok = std::setvbuf(in, copy_buffer(0), _IOFBF, kCopyBufferSize) == 0 &&
-            std::setvbuf(out, copy_buffer(1), _IOFBF, kCopyBufferSize) == 0 && copy_stream(in, out) &&
-            !std::ferror(out);
+            std::setvbuf(out, copy_buffer(1), _IOFBF, kCopyBufferSize) == 0 &&
+            copy_stream(in, out) && !std::ferror(out);
   if (!ok) platform::remember_errno();
   std::fclose(in);
   if (std::fclose(out) != 0 && ok) {

@@ -103,8 +103,8 @@ int count_highest(platform::SharedFile& f) {
 }
 
 void count_and_rewind(Accessor& a) {
-  if (!(a.counted_model == a.model && a.counted_type == a.type && a.counted_generation == a.generation &&
-        a.highest != 0)) {
+  if (!(a.counted_model == a.model && a.counted_type == a.type &&
+        a.counted_generation == a.generation && a.highest != 0)) {
     a.highest = count_highest(a.file);
     a.counted_model = a.model;
     a.counted_type = a.type;
@@ -155,7 +155,8 @@ std::string_view raw_name(const char* r) {
 
 [[noreturn]] void internal_error(short code, std::string_view where) {
   LogError(code, where);
-  throw CCTreeException("Internal Error " + std::to_string(code) + " in function " + std::string(where));
+  throw CCTreeException("Internal Error " + std::to_string(code) + " in function " +
+                        std::string(where));
 }
 
 void check_position(int n) {
@@ -177,12 +178,14 @@ short write_record(Accessor& a, PrgRecord& record) {
   if (record.number - 1 > present) {
     std::string slots;
     for (int n = present + 1; n < record.number; ++n) slots += empty_slot();
-    if (!a.file.seek(int64_t{present} * kPrgRecordSize) || !a.file.write(slots.data(), slots.size())) {
+    if (!a.file.seek(int64_t{present} * kPrgRecordSize) ||
+        !a.file.write(slots.data(), slots.size())) {
       return kPrgWriteFailed;
     }
   }
   const std::string text = format_prg_record(record);
-  if (!a.file.seek(int64_t{record.number - 1} * kPrgRecordSize) || !a.file.write(text.data(), text.size())) {
+  if (!a.file.seek(int64_t{record.number - 1} * kPrgRecordSize) ||
+      !a.file.write(text.data(), text.size())) {
     return kPrgWriteFailed;
   }
   if (record.number > a.highest) a.highest = record.number;
@@ -195,7 +198,8 @@ short delete_record(Accessor& a, int number) {
   // A record behind the end of the file is not there to be deleted.
   if (number > records_in_file(a.file)) return kPrgDone;
   const char state = kDeleted;
-  if (!a.file.seek(int64_t{number - 1} * kPrgRecordSize + kStateOffset) || !a.file.write(&state, 1)) {
+  if (!a.file.seek(int64_t{number - 1} * kPrgRecordSize + kStateOffset) ||
+      !a.file.write(&state, 1)) {
     return kPrgWriteFailed;
   }
   if (number == a.highest) --a.highest;
@@ -207,10 +211,12 @@ short read_by_number(Accessor& a, int number, PrgRecord& out) {
   // Reading never writes: a record behind the end of the file is not found.
   if (number > records_in_file(a.file)) return kPrgNotFound;
   char r[kPrgRecordSize];
-  if (!a.file.seek(int64_t{number - 1} * kPrgRecordSize) || a.file.read(r, sizeof r) != kPrgRecordSize) {
+  if (!a.file.seek(int64_t{number - 1} * kPrgRecordSize) ||
+      a.file.read(r, sizeof r) != kPrgRecordSize) {
     return kPrgNotFound;
   }
-  if (r[kStateOffset] != kInUse || leading_number(std::string_view(r + 69, 4)) != number) return kPrgNotFound;
+  if (r[kStateOffset] != kInUse || leading_number(std::string_view(r + 69, 4)) != number)
+    return kPrgNotFound;
   parse_record(r, out);
   return kPrgDone;
 }
@@ -260,8 +266,9 @@ std::string format_prg_record(const PrgRecord& r) {
   auto c = [](const std::string& s) { return std::string(s.c_str()); };
   char buf[kPrgRecordSize + 64];
   std::snprintf(buf, sizeof buf, "%-3.3s%-10.10s%-30.30s%-10.10s%01d%c%-4s%-10.10s%04d%c\r\n",
-                std::string(prg_record_code(r.type)).c_str(), c(r.name).c_str(), c(r.description).c_str(),
-                c(r.text1).c_str(), r.flag1, r.flag2 ? 'Y' : 'N', "", c(r.text2).c_str(), r.number, kInUse);
+                std::string(prg_record_code(r.type)).c_str(), c(r.name).c_str(),
+                c(r.description).c_str(), c(r.text1).c_str(), r.flag1, r.flag2 ? 'Y' : 'N', "",
+                c(r.text2).c_str(), r.number, kInUse);
   return buf;
 }
 
@@ -345,20 +352,24 @@ short prg_file_io(short op, short mode, const PrgKey& key, PrgRecord& record) {
       if (mode == kPrgByNumber) return read_by_number(a, key.number, record);
       if (mode == kPrgByName) {
         a.file.seek(0);
-        return find_record(a.file, record,
-                           [&](const char* r) { return platform::iequals_1252(raw_name(r), key.name); });
+        return find_record(a.file, record, [&](const char* r) {
+          return platform::iequals_1252(raw_name(r), key.name);
+        });
       }
       return kPrgNotFound;
     case kPrgReadAtOrAfter:
       if (mode == kPrgByNumber) {
         check_position(key.number < 1 ? 1 : key.number);
         a.file.seek(key.number < 1 ? 0 : int64_t{key.number - 1} * kPrgRecordSize);
-        return find_record(a.file, record, [&](const char* r) { return leading_number(std::string_view(r + 69, 4)) >= key.number; });
+        return find_record(a.file, record, [&](const char* r) {
+          return leading_number(std::string_view(r + 69, 4)) >= key.number;
+        });
       }
       if (mode == kPrgByName) {
         a.file.seek(0);
-        return find_record(a.file, record,
-                           [&](const char* r) { return platform::icompare_1252(raw_name(r), key.name) >= 0; });
+        return find_record(a.file, record, [&](const char* r) {
+          return platform::icompare_1252(raw_name(r), key.name) >= 0;
+        });
       }
       // Any other mode reads to the end of the file.
       a.file.seek(a.file.size());

@@ -75,7 +75,7 @@ enum : short {
   kPrgAdd = 1,
   kPrgDelete = 2,
   kPrgUpdate = 3,
-  kPrgReadKey = 4,       // mode 0 by number, mode 4 by name ignoring case
+  kPrgReadKey = 4,        // mode 0 by number, mode 4 by name ignoring case
   kPrgReadAtOrAfter = 5,  // mode 0 by number, mode 4 by name ignoring case
   kPrgNoop = 6,
   kPrgNext = 7,

@@ -37,8 +37,9 @@ class ProgramFiles : public ::testing::Test {
     fs::remove_all(dir_);
   }
   void set_env(int version_switch) {
-    set_program_file_env({[this](int, std::string_view name) { return (dir_ / std::string(name)).string(); },
-                          [version_switch] { return version_switch; }});
+    set_program_file_env(
+        {[this](int, std::string_view name) { return (dir_ / std::string(name)).string(); },
+         [version_switch] { return version_switch; }});
   }
   std::string bytes(const std::string& name) const {
     std::ifstream in(dir_ / name, std::ios::binary);
@@ -73,7 +74,8 @@ class ProgramFiles : public ::testing::Test {
     PrgRecord r;
     prg_file_io(kPrgClose, 0, {}, r);  // an open file stays where it is
     EXPECT_EQ(prg_file_open_read(model, type, 0), 1);
-    while (prg_file_io(kPrgNext, 0, {model, type, 0, ""}, r) == kPrgDone) numbers.push_back(r.number);
+    while (prg_file_io(kPrgNext, 0, {model, type, 0, ""}, r) == kPrgDone)
+      numbers.push_back(r.number);
     return numbers;
   }
   static std::string internal_error(const std::function<void()>& f) {
@@ -94,14 +96,10 @@ TEST_F(ProgramFiles, NamesAndCodes) {
     const char* code;
   } cases[] = {
       {0, 0, 11, "QNTPRGS.005", "TRN"},  // the switch off: no generation
-      {0, 1, 11, "QNTPRG11.005", "TRN"},
-      {0, 1, 0, "QNTPRGS.005", "TRN"},
-      {2, 1, 11, "QNRPRG11.005", "RPT"},
-      {13, 0, 0, "QNHPRGS.005", "WBP"},
-      {17, 1, 11, "QNBPRG11.005", "MBR"},
-      {101, 0, 0, "QNUPRGS.005", "QNU"},
-      {101, 1, 11, "QNUPRG11.005", "QNU"},
-      {50, 0, 0, "QN?PRGS.005", "???"},
+      {0, 1, 11, "QNTPRG11.005", "TRN"},   {0, 1, 0, "QNTPRGS.005", "TRN"},
+      {2, 1, 11, "QNRPRG11.005", "RPT"},   {13, 0, 0, "QNHPRGS.005", "WBP"},
+      {17, 1, 11, "QNBPRG11.005", "MBR"},  {101, 0, 0, "QNUPRGS.005", "QNU"},
+      {101, 1, 11, "QNUPRG11.005", "QNU"}, {50, 0, 0, "QN?PRGS.005", "???"},
       {50, 1, 11, "QN?PRG11.005", "???"},
   };
   for (const Case& c : cases) {
@@ -214,7 +212,8 @@ TEST_F(ProgramFiles, ReadingByNameAndNumber) {
   } cases[] = {
       {kPrgReadKey, kPrgByName, 0, "pcustomer", kPrgDone, "PCUSTOMER"},
       {kPrgReadKey, kPrgByName, 0, "PCUST", kPrgNotFound, ""},
-      {kPrgReadAtOrAfter, kPrgByName, 0, "pc", kPrgDone, "PORDERS"},  // the first in file order at or after
+      {kPrgReadAtOrAfter, kPrgByName, 0, "pc", kPrgDone,
+       "PORDERS"},  // the first in file order at or after
       {kPrgReadAtOrAfter, kPrgByName, 0, "pz", kPrgNotFound, ""},
       {kPrgReadAtOrAfter, kPrgByNumber, 2, "", kPrgDone, "PCUSTOMER"},
       {kPrgReadAtOrAfter, kPrgByNumber, 0, "", kPrgDone, "PORDERS"},
@@ -235,7 +234,8 @@ TEST_F(ProgramFiles, ReadingByNameAndNumber) {
 // A damaged file never raises: unknown codes read as type -1, fields that
 // do not begin with a digit as 0, a short last record as absent.
 TEST_F(ProgramFiles, DamagedRecords) {
-  const std::string good = "TRNTCUST     Customers                     TCUST     0N    DCUST     00011\r\n";
+  const std::string good =
+      "TRNTCUST     Customers                     TCUST     0N    DCUST     00011\r\n";
   std::string bad = good;
   bad.replace(0, 3, "XYZ");
   bad[53] = 'x';
@@ -273,12 +273,18 @@ TEST_F(ProgramFiles, MissingFilesAndInternalErrors) {
   EXPECT_EQ(prg_file_create(5, 1, 0), 1);
   EXPECT_EQ(bytes("QNPPRGS.005"), "");
 
-  EXPECT_EQ(internal_error([&] { prg_file_io(kPrgRefused, 0, {5, 101, 0, ""}, r); }),
+  EXPECT_EQ(internal_error([&] {
+              prg_file_io(kPrgRefused, 0, {5, 101, 0, ""}, r);
+            }),
             "Internal Error 200 in function qnprg");
   PrgRecord before_first = rec(-2, "PX");
-  EXPECT_EQ(internal_error([&] { prg_file_io(kPrgUpdate, 0, {5, 101, 0, ""}, before_first); }),
+  EXPECT_EQ(internal_error([&] {
+              prg_file_io(kPrgUpdate, 0, {5, 101, 0, ""}, before_first);
+            }),
             "Internal Error 3 in function pos_at");
-  EXPECT_EQ(internal_error([&] { prg_file_io(kPrgReadKey, kPrgByNumber, {5, 101, 0, ""}, r); }),
+  EXPECT_EQ(internal_error([&] {
+              prg_file_io(kPrgReadKey, kPrgByNumber, {5, 101, 0, ""}, r);
+            }),
             "Internal Error 3 in function pos_at");
 }
 
@@ -307,7 +313,9 @@ TEST_F(ProgramFiles, SharedOpenInUse) {
   release.join();
   EXPECT_TRUE(f.is_open());
   const auto& log = d.stop();
-  EXPECT_THAT(log.events, ElementsAre("action:File " + path + " is in use by another. Please wait...", "action: "));
+  EXPECT_THAT(
+      log.events,
+      ElementsAre("action:File " + path + " is in use by another. Please wait...", "action: "));
 }
 
 }  // namespace

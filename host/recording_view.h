@@ -13,8 +13,9 @@ namespace qn::host {
 class RecordingView : public DialogView {
  public:
   struct Log {
-    std::vector<std::string> events;  // "title:...", "step:...", "action:...", "line:...",
-                                      // "objects:pos/range", "files:pos/range", "row:name|desc|type"
+    std::vector<std::string>
+        events;  // "title:...", "step:...", "action:...", "line:...",
+                 // "objects:pos/range", "files:pos/range", "row:name|desc|type"
     std::vector<std::string> errors;  // texts of the error boxes
     int cancel_questions = 0;
     bool closed = false;

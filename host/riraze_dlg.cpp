@@ -17,7 +17,7 @@ namespace qn::host {
 
 namespace {
 
-constexpr unsigned kMsgQuit = 0x0012;       // WM_QUIT
+constexpr unsigned kMsgQuit = 0x0012;          // WM_QUIT
 constexpr unsigned kMsgCancelAction = 0x0010;  // the cancel action (Esc, Ctrl-C)
 constexpr auto kTimerPeriod = std::chrono::milliseconds(250);
 
@@ -32,7 +32,8 @@ struct TextCopy : platform::MessagePayload {
 
 // The row record {type, name, description}.
 struct RowCopy : platform::MessagePayload {
-  RowCopy(std::string_view t, std::string_view n, std::string_view d) : type(t), name(n), description(d) {
+  RowCopy(std::string_view t, std::string_view n, std::string_view d)
+      : type(t), name(n), description(d) {
     g_live_copies += 3;
   }
   ~RowCopy() override { g_live_copies -= 3; }
@@ -62,7 +63,8 @@ struct DialogAccess {
 namespace {
 
 // Posts to the running dialog; false (and the payload freed) when none runs.
-bool post_to_dialog(unsigned id, int64_t wparam = 0, std::unique_ptr<platform::MessagePayload> payload = nullptr) {
+bool post_to_dialog(unsigned id, int64_t wparam = 0,
+                    std::unique_ptr<platform::MessagePayload> payload = nullptr) {
   std::lock_guard lock(g_dialog_mutex);
   if (!g_dialog) return false;
   DialogAccess::queue(*g_dialog).post(id, wparam, std::move(payload));
@@ -147,7 +149,8 @@ void CRirazeDlg::handle(platform::Message& msg) {
       break;
     case kMsgAddObject:
       if (auto* row = dynamic_cast<RowCopy*>(msg.payload.get())) {
-        state_.rows.push_back(ProgressRow{std::move(row->name), std::move(row->description), std::move(row->type)});
+        state_.rows.push_back(
+            ProgressRow{std::move(row->name), std::move(row->description), std::move(row->type)});
         view_->changed(state_, DialogField::kRows);
       }
       break;
@@ -227,8 +230,10 @@ int CRirazeDlg::DoModal() {
       next_tick = now + kTimerPeriod;
     }
     view_->flush(state_);
-    int wait_ms = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(next_tick - now).count());
-    int fds[3] = {queue_.wait_fd(), keyboard ? keyboard->fd() : -1, interrupts ? interrupts->fd() : -1};
+    int wait_ms = static_cast<int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(next_tick - now).count());
+    int fds[3] = {queue_.wait_fd(), keyboard ? keyboard->fd() : -1,
+                  interrupts ? interrupts->fd() : -1};
     std::vector<bool> ready = platform::wait_readable(fds, std::max(wait_ms, 0) + 1);
     if (ready[2] && interrupts->take()) on_cancel();
     if (ready[1]) {
@@ -263,14 +268,17 @@ void progress_step() { post_to_dialog(kMsgProgressStep); }
 
 void set_step_range(int n) { post_to_dialog(kMsgStepRange, n); }
 
-void add_progress_object(std::string_view type, std::string_view name, std::string_view description) {
+void add_progress_object(std::string_view type, std::string_view name,
+                         std::string_view description) {
   if (post_to_dialog(kMsgAddObject, 0, std::make_unique<RowCopy>(type, name, description)))
     post_to_dialog(kMsgFilesStep);
 }
 
 void set_progress_total(int n) { post_to_dialog(kMsgFilesTotal, n); }
 
-void show_status(std::string_view text) { post_to_dialog(kMsgStatus, 0, std::make_unique<TextCopy>(text)); }
+void show_status(std::string_view text) {
+  post_to_dialog(kMsgStatus, 0, std::make_unique<TextCopy>(text));
+}
 
 void clear_status() { show_status(" "); }
 
@@ -302,7 +310,9 @@ void status_printf_id(unsigned id, ...) {
 
 void set_line_count(int n) { g_line_count = static_cast<uint16_t>(n); }
 
-void set_dialog_title(std::string_view text) { post_to_dialog(kMsgTitle, 0, std::make_unique<TextCopy>(text)); }
+void set_dialog_title(std::string_view text) {
+  post_to_dialog(kMsgTitle, 0, std::make_unique<TextCopy>(text));
+}
 
 void post_dialog_quit() { post_to_dialog(kMsgQuit); }
 

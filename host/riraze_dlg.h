@@ -45,11 +45,11 @@ struct ProgressRow {
 // What the dialog shows. Views render it.
 struct DialogState {
   std::string title;
-  std::string step_text;    // control 2370
-  std::string action_text;  // control 2369
-  std::string line_text;    // control 2371 ("Line:%d" or empty)
-  ProgressBar object_bar;   // control 1001
-  ProgressBar files_bar;    // control 1002
+  std::string step_text;          // control 2370
+  std::string action_text;        // control 2369
+  std::string line_text;          // control 2371 ("Line:%d" or empty)
+  ProgressBar object_bar;         // control 1001
+  ProgressBar files_bar;          // control 1002
   std::vector<ProgressRow> rows;  // list 2257
 };
 
@@ -84,8 +84,7 @@ class CRirazeDlg {
   // watch_console: take Ctrl-C and the Esc key of the controlling terminal
   // as Cancel (off in tests).
   explicit CRirazeDlg(std::function<void()> resume_generator,
-                      std::unique_ptr<DialogView> view = nullptr,
-                      bool watch_console = true);
+                      std::unique_ptr<DialogView> view = nullptr, bool watch_console = true);
   ~CRirazeDlg();
   CRirazeDlg(const CRirazeDlg&) = delete;
   CRirazeDlg& operator=(const CRirazeDlg&) = delete;

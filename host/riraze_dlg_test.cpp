@@ -15,8 +15,8 @@
 namespace qn::host {
 namespace {
 
-using ::testing::ElementsAre;
 using ::testing::Contains;
+using ::testing::ElementsAre;
 
 TEST(ProgressDialog, ShowsPostedMessagesAndFreesTheirCopies) {
   RunningDialog d;
@@ -30,10 +30,10 @@ TEST(ProgressDialog, ShowsPostedMessagesAndFreesTheirCopies) {
   show_status_printf("Copying %s...\n", "a.jar");
   clear_status();
   const auto& log = d.stop();
-  EXPECT_THAT(log.events,
-              ElementsAre("title:Quenora Java Generator", "step:Generating Customer", "objects:0/3", "objects:1/3",
-                          "objects:2/3", "files:0/2", "row:Customer|Customers of the shop|Transaction",
-                          "files:1/2", "action:Copying a.jar...\n", "action: "));
+  EXPECT_THAT(log.events, ElementsAre("title:Quenora Java Generator", "step:Generating Customer",
+                                      "objects:0/3", "objects:1/3", "objects:2/3", "files:0/2",
+                                      "row:Customer|Customers of the shop|Transaction", "files:1/2",
+                                      "action:Copying a.jar...\n", "action: "));
   EXPECT_TRUE(log.closed);
   EXPECT_EQ(live_dialog_message_copies(), 0);
   EXPECT_FALSE(CRirazeDlg::exists());
@@ -49,9 +49,11 @@ TEST(ProgressDialog, StatusFromANumberedMessage) {
   status_printf_id(62212, "", 250);
   status_printf_id(12345, 1);
   platform::set_resource_library(nullptr);
-  EXPECT_THAT(d.stop().events,
-              ElementsAre("action:Too little free disk space on the current drive: at least 250 KB are needed.",
-                          "action:Msg  12345: Text not available"));
+  EXPECT_THAT(
+      d.stop().events,
+      ElementsAre(
+          "action:Too little free disk space on the current drive: at least 250 KB are needed.",
+          "action:Msg  12345: Text not available"));
 }
 
 TEST(ProgressDialog, BarsStopAtTheirRange) {
@@ -88,7 +90,8 @@ TEST(ProgressDialog, ErrorBoxIsSynchronous) {
 
 TEST(ProgressDialog, ErrorWithoutDialogIsAPlainBox) {
   std::vector<std::string> boxes;
-  auto previous = platform::set_message_box_hook([&](std::string_view text, std::string_view caption, unsigned flags) {
+  auto previous = platform::set_message_box_hook([&](std::string_view text,
+                                                     std::string_view caption, unsigned flags) {
     boxes.push_back(std::string(caption) + "|" + std::string(text) + "|" + std::to_string(flags));
     return platform::kIdOk;
   });
@@ -100,9 +103,9 @@ TEST(ProgressDialog, ErrorWithoutDialogIsAPlainBox) {
 struct CancelCase {
   const char* name;
   bool answer;
-  int running;         // what the cancel request answers
+  int running;  // what the cancel request answers
   int expect_requests;
-  bool expect_end;     // the dialog ends by itself
+  bool expect_end;  // the dialog ends by itself
 };
 
 class DialogCancel : public ::testing::TestWithParam<CancelCase> {};

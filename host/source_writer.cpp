@@ -244,9 +244,8 @@ bool format_output_lines(const TermValue& tree, int& margin, LineSink& sink) {
   return true;
 }
 
-bool expand_template_file(const std::string& path, const TermValue& before,
-                          const TermValue& after, const TermValue& args, int& margin,
-                          LineSink& sink) {
+bool expand_template_file(const std::string& path, const TermValue& before, const TermValue& after,
+                          const TermValue& args, int& margin, LineSink& sink) {
   if (before.kind != kTermInt || after.kind != kTermInt) return false;
   margin = add_margin(margin, before.int_value);
   if (margin <= 0) margin = 0;

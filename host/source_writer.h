@@ -37,9 +37,8 @@ bool format_output_lines(const TermValue& tree, int& margin, LineSink& sink);
 
 // Expands the template file into sink (see print_template). The file is
 // located by the caller; path is the file-system path.
-bool expand_template_file(const std::string& path, const TermValue& before,
-                          const TermValue& after, const TermValue& args, int& margin,
-                          LineSink& sink);
+bool expand_template_file(const std::string& path, const TermValue& before, const TermValue& after,
+                          const TermValue& args, int& margin, LineSink& sink);
 
 // What the writer needs from the rest of the host. The defaults are the
 // dialog senders and the error box, with neither directory known; the program

@@ -22,10 +22,10 @@ enum TermKind : int {
   kTermUnbound = 0,
   kTermInt = 1,
   kTermReal = 2,
-  kTermText = 3,       // a plain text (never produced by the rules)
-  kTermAtom = 4,       // an atom or a string
+  kTermText = 3,  // a plain text (never produced by the rules)
+  kTermAtom = 4,  // an atom or a string
   kTermCompound = 5,
-  kTermRebindable = 6, // treated like unbound
+  kTermRebindable = 6,  // treated like unbound
 };
 
 struct TermValue {

@@ -32,9 +32,9 @@ class QnUserGuard {
 TEST(HostUserName, Order) {
   QnUserGuard guard;
   struct Case {
-    const char* qnuser;                  // null: not set
-    const char* given;                   // null: SetUserName not called
-    std::optional<std::string> system;   // the system's answer
+    const char* qnuser;                 // null: not set
+    const char* given;                  // null: SetUserName not called
+    std::optional<std::string> system;  // the system's answer
     std::string expected;
   };
   const Case cases[] = {
@@ -43,7 +43,8 @@ TEST(HostUserName, Order) {
       {nullptr, "given", "sysuser", "given"},
       {nullptr, nullptr, "sysuser", "sysuser"},
       {nullptr, nullptr, std::nullopt, "UNKNOWN"},
-      {nullptr, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", std::nullopt, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123"},
+      {nullptr, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", std::nullopt,
+       "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123"},
       {nullptr, nullptr, std::string(40, 'u'), std::string(30, 'u')},
   };
   for (const Case& c : cases) {
@@ -61,7 +62,10 @@ TEST(HostUserName, Order) {
   ::unsetenv("QNUSER");
   reset_user_name();
   int asked = 0;
-  platform::set_user_name_probe([&asked] { ++asked; return std::optional<std::string>(); });
+  platform::set_user_name_probe([&asked] {
+    ++asked;
+    return std::optional<std::string>();
+  });
   EXPECT_EQ(get_user_name(), "UNKNOWN");
   EXPECT_EQ(get_user_name(), "UNKNOWN");
   EXPECT_EQ(asked, 1);

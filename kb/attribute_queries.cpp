@@ -69,7 +69,9 @@ int attri_type(int model, int attribute, char& type, int& length, int& decimals)
   return 1;
 }
 
-int length_in_units(int stored_length) { return stored_length >= 0 ? stored_length : (9 - stored_length) * 1024; }
+int length_in_units(int stored_length) {
+  return stored_length >= 0 ? stored_length : (9 - stored_length) * 1024;
+}
 
 int get_class(int model, int attribute, int* kind) {
   model = resolve_model(model);
@@ -102,7 +104,8 @@ void expand_by_class(int model, const AttList& list, AttList& out) {
     key.model = i16(model);
     key.class_att = list.items[i];
     bool any = false;
-    for (short r = att(kOpReadEqual, 3, key, rec); r == kKbDone; r = att(kOpNextSameKey, 3, key, rec)) {
+    for (short r = att(kOpReadEqual, 3, key, rec); r == kKbDone;
+         r = att(kOpNextSameKey, 3, key, rec)) {
       push_att(out, rec.number);
       any = true;
     }
@@ -130,8 +133,8 @@ int table_attribute_kind(int model, int table, int attribute, int wanted) {
   CkaRecord ck, c;
   ck.model = i16(model);
   ck.table = i16(table);
-  for (short r = cka(kOpReadGreaterEqual, 0, ck, c); r == kKbDone && c.model == model && c.table == table;
-       r = cka(kOpNext, 0, ck, c)) {
+  for (short r = cka(kOpReadGreaterEqual, 0, ck, c);
+       r == kKbDone && c.model == model && c.table == table; r = cka(kOpNext, 0, ck, c)) {
     if (c.attribute == attribute) return 1;
   }
   return 0;
@@ -142,15 +145,15 @@ void get_table_atts(int model, int table, AttList& list, ClassList* kinds, bool 
   CkaRecord ck, c;
   ck.model = i16(model);
   ck.table = i16(table);
-  for (short r = cka(kOpReadGreaterEqual, 2, ck, c); r == kKbDone && c.model == model && c.table == table;
-       r = cka(kOpNext, 2, ck, c)) {
+  for (short r = cka(kOpReadGreaterEqual, 2, ck, c);
+       r == kKbDone && c.model == model && c.table == table; r = cka(kOpNext, 2, ck, c)) {
     if (append_att(list, c.attribute) && kinds) push_class(*kinds, 1);
   }
   TbaRecord tk, t;
   tk.model = i16(model);
   tk.table = i16(table);
-  for (short r = tba(kOpReadGreaterEqual, 2, tk, t); r == kKbDone && t.model == model && t.table == table;
-       r = tba(kOpNext, 2, tk, t)) {
+  for (short r = tba(kOpReadGreaterEqual, 2, tk, t);
+       r == kKbDone && t.model == model && t.table == table; r = tba(kOpNext, 2, tk, t)) {
     if (t.kind == 3 || (t.kind == 1 && (take_all || is_stored_kind(model, table, t.attribute)))) {
       if (kinds) push_class(*kinds, t.kind);
       push_att(list, t.attribute);
@@ -164,8 +167,8 @@ void primary_key_atts(int model, int table, AttSet& set) {
   key.model = i16(model);
   key.table = i16(table);
   int first = -1, primary = -1;
-  for (short r = ck(kOpReadGreaterEqual, 0, key, rec); r == kKbDone && rec.model == model && rec.table == table;
-       r = ck(kOpNext, 0, key, rec)) {
+  for (short r = ck(kOpReadGreaterEqual, 0, key, rec);
+       r == kKbDone && rec.model == model && rec.table == table; r = ck(kOpNext, 0, key, rec)) {
     if (first < 0) first = rec.key;
     if (rec.primary == 1) {
       primary = rec.key;
@@ -194,7 +197,8 @@ void key_atts(int model, int table, int key, AttSet& set) {
   k.table = i16(table);
   k.key = i16(key);
   for (short r = cka(kOpReadGreaterEqual, 2, k, c);
-       r == kKbDone && c.model == model && c.table == table && c.key == key; r = cka(kOpNext, 2, k, c)) {
+       r == kKbDone && c.model == model && c.table == table && c.key == key;
+       r = cka(kOpNext, 2, k, c)) {
     s_push_att(set, c.attribute);
   }
   if (cacheable && set.count > 0) {
@@ -205,7 +209,8 @@ void key_atts(int model, int table, int key, AttSet& set) {
 
 // --- indexes ----------------------------------------------------------------------
 
-int getIdx(int model, int table, int index, host::TermValue& name, host::TermValue& unique, AttSet& set) {
+int getIdx(int model, int table, int index, host::TermValue& name, host::TermValue& unique,
+           AttSet& set) {
   model = resolve_model(model);
   IdxRecord key, rec;
   key.model = i16(model);
@@ -225,7 +230,8 @@ int getIdx(int model, int table, int index, host::TermValue& name, host::TermVal
   set.count = 0;
   do {
     s_push_att(set, x.ascending ? x.attribute : -x.attribute);
-  } while (ixa(kOpNext, 0, xk, x) == kKbDone && x.model == model && x.table == table && x.index == index);
+  } while (ixa(kOpNext, 0, xk, x) == kKbDone && x.model == model && x.table == table &&
+           x.index == index);
   return 1;
 }
 
@@ -235,7 +241,8 @@ int next_index_number(int model, int table, int index) {
   key.model = i16(model);
   key.table = i16(table);
   key.index = i16(index);
-  if (idx(kOpReadGreaterEqual, 0, key, rec) != kKbDone || rec.model != model || rec.table != table) return 0;
+  if (idx(kOpReadGreaterEqual, 0, key, rec) != kKbDone || rec.model != model || rec.table != table)
+    return 0;
   return rec.index;
 }
 
@@ -246,8 +253,8 @@ int find_matching_index(int model, int table, const AttList& list, int& index, s
   key.table = i16(table);
   int best = 0, best_count = -1;
   std::string best_name;
-  for (short r = idx(kOpReadGreaterEqual, 0, key, rec); r == kKbDone && rec.model == model && rec.table == table;
-       r = idx(kOpNext, 0, key, rec)) {
+  for (short r = idx(kOpReadGreaterEqual, 0, key, rec);
+       r == kKbDone && rec.model == model && rec.table == table; r = idx(kOpNext, 0, key, rec)) {
     if (rec.flag3 != 1) continue;
     IxaRecord xk, x;
     xk.model = i16(model);
@@ -255,8 +262,8 @@ int find_matching_index(int model, int table, const AttList& list, int& index, s
     xk.index = rec.index;
     int count = 0, matched = 0;
     bool fit = true, comparing = true;
-    for (short xr = ixa(kOpReadEqual, 0, xk, x); xr == kKbDone && x.model == model && x.table == table &&
-                                                  x.index == rec.index;
+    for (short xr = ixa(kOpReadEqual, 0, xk, x);
+         xr == kKbDone && x.model == model && x.table == table && x.index == rec.index;
          xr = ixa(kOpNext, 0, xk, x)) {
       ++count;
       if (rec.flag2 == 2) {
@@ -318,8 +325,10 @@ int get_attri_info(int model, int attribute, host::TermValue* const terms[8]) {
   return host::term_unify_atom(cut_att_name(model, a.name), *terms[0]) &&
                  host::term_unify_int(static_cast<unsigned char>(a.type), *terms[1]) &&
                  host::term_unify_int(length_in_units(a.length), *terms[2]) &&
-                 host::term_unify_int(a.decimals, *terms[3]) && host::term_unify_int(a.code, *terms[4]) &&
-                 host::term_unify_string(a.picture, *terms[5]) && host::term_unify_string(a.title, *terms[6]) &&
+                 host::term_unify_int(a.decimals, *terms[3]) &&
+                 host::term_unify_int(a.code, *terms[4]) &&
+                 host::term_unify_string(a.picture, *terms[5]) &&
+                 host::term_unify_string(a.title, *terms[6]) &&
                  host::term_unify_string(a.description, *terms[7])
              ? 1
              : 0;

@@ -65,7 +65,8 @@ void key_atts(int model, int table, int key, AttSet& set);
 // order, negative when descending. 0 when the index does not exist or a
 // unification fails; an index without an attribute of sequence 0 ends the
 // generation with internal error 3 "getIdx".
-int getIdx(int model, int table, int index, host::TermValue& name, host::TermValue& unique, AttSet& set);
+int getIdx(int model, int table, int index, host::TermValue& name, host::TermValue& unique,
+           AttSet& set);
 // The first index number of the table at or after index, 0 when none.
 int next_index_number(int model, int table, int index);
 // 1 when an offered index (byte 44 = 1) fits the list: the list is a prefix

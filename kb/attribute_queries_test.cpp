@@ -50,14 +50,12 @@ TEST_F(AttributeQueries, NamesTypesAndTexts) {
     const char* name;  // "" when the attribute does not exist
     int kind, type, length, decimals;
   } cases[] = {
-      {5, 1, "CUSTO", 1, 5, 30, 0},  // cut to the model's 5 characters
-      {0, 1, "CUSTO", 1, 5, 30, 0},  // model 0: the cached one
+      {5, 1, "CUSTO", 1, 5, 30, 0},            // cut to the model's 5 characters
+      {0, 1, "CUSTO", 1, 5, 30, 0},            // model 0: the cached one
       {1005, 1, "CUSTOMERNAME", 1, 5, 30, 0},  // length 0: whole
-      {5, 10, "AMOUN", 1, 4, 12, 2},
-      {5, 13, "MEMO", 1, 8, 10240, 0},  // stored -1
-      {5, 14, "IMAGE", 1, 14, 11264, 0},  // stored -2
-      {5, 16, "SUBTO", 4, 4, 12, 0},
-      {5, 99, "", 0, 0, 0, 0},
+      {5, 10, "AMOUN", 1, 4, 12, 2},          {5, 13, "MEMO", 1, 8, 10240, 0},  // stored -1
+      {5, 14, "IMAGE", 1, 14, 11264, 0},                                        // stored -2
+      {5, 16, "SUBTO", 4, 4, 12, 0},          {5, 99, "", 0, 0, 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.model) + "/" + std::to_string(c.att));
@@ -115,7 +113,9 @@ TEST_F(AttributeQueries, Classes) {
   EXPECT_EQ(get_class(5, 11), 10);  // now from the cache
   EXPECT_EQ(get_class(5, 16, &kind), 16);
   EXPECT_EQ(kind, 4);
-  EXPECT_EQ(internal_error([] { get_class(5, 99); }).rfind("Internal Error 3 in function get_class\n", 0), 0u);
+  EXPECT_EQ(
+      internal_error([] { get_class(5, 99); }).rfind("Internal Error 3 in function get_class\n", 0),
+      0u);
 
   AttList with_classes;
   add_classes(5, list_of({12, 3, 11, 23}), with_classes);
@@ -134,9 +134,9 @@ TEST_F(AttributeQueries, TablesAndKeys) {
   struct Kind {
     int table, att, wanted, kind;
   } kinds[] = {
-      {1, 3, 0, 1}, {1, 15, 0, 3}, {1, 15, 1, 0}, {1, 15, 3, 3},
-      {1, 16, 0, 0},  // no table attribute, no key attribute
-      {2, 9, 0, 1},   // no table attribute, but in key 2
+      {1, 3, 0, 1},  {1, 15, 0, 3}, {1, 15, 1, 0},
+      {1, 15, 3, 3}, {1, 16, 0, 0},  // no table attribute, no key attribute
+      {2, 9, 0, 1},                  // no table attribute, but in key 2
   };
   for (const Kind& k : kinds) {
     EXPECT_EQ(table_attribute_kind(5, k.table, k.att, k.wanted), k.kind) << k.table << "/" << k.att;
@@ -190,14 +190,18 @@ TEST_F(AttributeQueries, KeysAreAskedAgainInTheNextGeneration) {
 TEST_F(AttributeQueries, KeyOfMoreThanTwentyAttributesIsFatal) {
   std::string desc = "mdl model=5 name=DEMO\n";
   for (int i = 1; i <= 21; ++i) {
-    desc += "cka model=5 table=1 key=1 attribute=" + std::to_string(i) + " sequence=" + std::to_string(i) + "\n";
+    desc += "cka model=5 table=1 key=1 attribute=" + std::to_string(i) +
+            " sequence=" + std::to_string(i) + "\n";
   }
   close_isam();
   build(desc);
   AttSet set;
-  EXPECT_EQ(internal_error([&] { key_atts(5, 1, 1, set); }).rfind("Internal Error 50 in function S_Push att\n", 0),
+  EXPECT_EQ(internal_error([&] {
+              key_atts(5, 1, 1, set);
+            }).rfind("Internal Error 50 in function S_Push att\n", 0),
             0u);
-  EXPECT_NE(error_log().find("Internal ERROR --> 50 in function: S_Push att"), std::string::npos) << error_log();
+  EXPECT_NE(error_log().find("Internal ERROR --> 50 in function: S_Push att"), std::string::npos)
+      << error_log();
 }
 
 TEST_F(AttributeQueries, Indexes) {
@@ -212,9 +216,12 @@ TEST_F(AttributeQueries, Indexes) {
   host::term_unify_atom("X", other);
   EXPECT_EQ(getIdx(5, 1, 2, other, u2, set), 0);
   host::TermValue n5, u5;
-  EXPECT_EQ(internal_error([&] { getIdx(5, 1, 5, n5, u5, set); }).rfind("Internal Error 3 in function getIdx\n", 0),
+  EXPECT_EQ(internal_error([&] {
+              getIdx(5, 1, 5, n5, u5, set);
+            }).rfind("Internal Error 3 in function getIdx\n", 0),
             0u);
-  EXPECT_NE(error_log().find("Internal ERROR --> 3 in function: getIdx"), std::string::npos) << error_log();
+  EXPECT_NE(error_log().find("Internal ERROR --> 3 in function: getIdx"), std::string::npos)
+      << error_log();
 
   struct Next {
     int table, from, next;

@@ -31,9 +31,15 @@ int find_sentinel(CountedArray<T, C>& a, T value) {
 
 }  // namespace
 
-int push_att(AttList& list, int number) { return push(list, static_cast<int16_t>(number), "Push att"); }
-int s_push_att(AttSet& set, int number) { return push(set, static_cast<int16_t>(number), "S_Push att"); }
-int push_class(ClassList& list, int value) { return push(list, static_cast<uint8_t>(value), "Push Class"); }
+int push_att(AttList& list, int number) {
+  return push(list, static_cast<int16_t>(number), "Push att");
+}
+int s_push_att(AttSet& set, int number) {
+  return push(set, static_cast<int16_t>(number), "S_Push att");
+}
+int push_class(ClassList& list, int value) {
+  return push(list, static_cast<uint8_t>(value), "Push Class");
+}
 
 int append_att(AttList& list, int number) {
   const int16_t v = static_cast<int16_t>(number);
@@ -92,7 +98,8 @@ NavEntry* add_nav_entry(NavTable& nav, int table) {
 
 int push_where(NavEntry& entry, int f, int w, int p) {
   if (entry.count >= 20 || entry.count < 0) overflow("push_wh1");
-  entry.items[entry.count++] = {static_cast<int16_t>(f), static_cast<int16_t>(w), static_cast<int16_t>(p)};
+  entry.items[entry.count++] = {static_cast<int16_t>(f), static_cast<int16_t>(w),
+                                static_cast<int16_t>(p)};
   return entry.count;
 }
 

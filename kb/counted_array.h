@@ -15,9 +15,9 @@ struct CountedArray {
   T items[Capacity + 1] = {};  // + the sentinel place
 };
 
-using AttList = CountedArray<int16_t, 5000>;        // attribute list: full is fatal "Push att"
-using AttSet = CountedArray<int16_t, 20>;           // small attribute set: full is fatal "S_Push att"
-using ClassList = CountedArray<uint8_t, 5000>;      // full is fatal "Push Class"
+using AttList = CountedArray<int16_t, 5000>;    // attribute list: full is fatal "Push att"
+using AttSet = CountedArray<int16_t, 20>;       // small attribute set: full is fatal "S_Push att"
+using ClassList = CountedArray<uint8_t, 5000>;  // full is fatal "Push Class"
 using UniqueValueSet = CountedArray<int16_t, 500>;  // drops new values when full
 
 struct AttPair {

@@ -56,7 +56,8 @@ TEST(KbCountedArray, FullArraysEndWithError50) {
   EXPECT_NO_THROW(copy_set(*set, *source));
   EXPECT_EQ(set->count, 20);
   source->count = 21;
-  EXPECT_NE(internal_error([&] { copy_set(*set, *source); }).find("function copy_set_ls"), std::string::npos);
+  EXPECT_NE(internal_error([&] { copy_set(*set, *source); }).find("function copy_set_ls"),
+            std::string::npos);
 }
 
 TEST(KbCountedArray, SetsDropWhatDoesNotFit) {
@@ -95,15 +96,18 @@ TEST(KbCountedArray, SetsDropWhatDoesNotFit) {
 // The text of a term, for comparing list shapes.
 std::string show(const TermValue& t) {
   switch (t.kind) {
-    case host::kTermInt: return std::to_string(t.int_value);
+    case host::kTermInt:
+      return std::to_string(t.int_value);
     case host::kTermAtom:
-    case host::kTermText: return t.text;
+    case host::kTermText:
+      return t.text;
     case host::kTermCompound: {
       std::string s = t.text + "(";
       for (size_t i = 0; i < t.args.size(); ++i) s += (i ? "," : "") + show(t.args[i]);
       return s + ")";
     }
-    default: return "_";
+    default:
+      return "_";
   }
 }
 
@@ -136,7 +140,8 @@ TEST(KbListTerms, ArraysToLists) {
   EXPECT_EQ(show(t), ".(.(2,.(.(.(1,.(3,.(4,[]))),[]),[])),[])");
 }
 
-TermValue list_of(std::vector<TermValue> items, TermValue tail = TermValue{host::kTermAtom, 0, 0, "[]", {}}) {
+TermValue list_of(std::vector<TermValue> items,
+                  TermValue tail = TermValue{host::kTermAtom, 0, 0, "[]", {}}) {
   for (auto it = items.rbegin(); it != items.rend(); ++it)
     tail = TermValue{host::kTermCompound, 0, 0, ".", {*it, tail}};
   return tail;

@@ -34,7 +34,8 @@ int concat_files(const host::TermValue& names, const host::TermValue& target) {
   char* list[11];
   int result = list_to_texts(names, list, 10);
   for (int i = 0; result && list[i]; ++i) {
-    if (append_file_to(list[i], to, i == 0 ? kCopyInModelDir : kCopyInModelDir | kCopyAppend) != 0) result = 0;
+    if (append_file_to(list[i], to, i == 0 ? kCopyInModelDir : kCopyInModelDir | kCopyAppend) != 0)
+      result = 0;
   }
   free_texts(list);
   return result;

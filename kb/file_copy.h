@@ -11,8 +11,8 @@ namespace qn::kb {
 
 // copy_file flags.
 enum : int {
-  kCopyInAppDir = 1,  // both names relative to the application directory
-  kCopyAppend = 2,    // append to the target instead of writing it anew
+  kCopyInAppDir = 1,    // both names relative to the application directory
+  kCopyAppend = 2,      // append to the target instead of writing it anew
   kCopyInModelDir = 4,  // both names relative to the model directory (unless bit 0)
 };
 

@@ -30,7 +30,9 @@ class FileCopy : public KbFixture {
     reset_model_queries();
     KbFixture::TearDown();
   }
-  void write(const fs::path& p, const std::string& text) { std::ofstream(dir_ / p, std::ios::binary) << text; }
+  void write(const fs::path& p, const std::string& text) {
+    std::ofstream(dir_ / p, std::ios::binary) << text;
+  }
   std::string read(const fs::path& p) {
     std::ifstream in(dir_ / p, std::ios::binary);
     std::stringstream s;
@@ -82,11 +84,10 @@ TEST_F(FileCopy, FailuresLeaveTheSourceAlone) {
     const char* target;
     int flags;
   } cases[] = {
-      {"a.txt", "a.txt", kCopyInModelDir},       // onto itself
-      {"a.txt", "A.TXT", kCopyInModelDir},       // the same name in another case
+      {"a.txt", "a.txt", kCopyInModelDir},         // onto itself
+      {"a.txt", "A.TXT", kCopyInModelDir},         // the same name in another case
       {"a.txt", "..\\M\\a.txt", kCopyInModelDir},  // the same file under another name
-      {"missing.txt", "c.txt", kCopyInModelDir},
-      {"a.txt", "nofolder\\c.txt", kCopyInModelDir},
+      {"missing.txt", "c.txt", kCopyInModelDir},  {"a.txt", "nofolder\\c.txt", kCopyInModelDir},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.source) + " " + c.target);

@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "kb/model_select.h"
 #include "host/dialog.h"
 #include "host/error_log.h"
+#include "kb/model_select.h"
 #include "platform/isam/isam.h"
 #include "platform/path.h"
 #include "platform/system_services.h"
@@ -75,9 +75,12 @@ void getisam() {
   }
   const int sys_error = errno;
   const short error = IsamLastError();
-  if (error == kIsamCannotOpen && sys_error == EACCES) host::LogError(host::kErrKbOpen, "");
-  else if (error == kIsamCannotOpen) host::LogError(host::kErrIsam, "getisam");
-  else host::LogError(host::kErrKbOpen, "getisam");
+  if (error == kIsamCannotOpen && sys_error == EACCES)
+    host::LogError(host::kErrKbOpen, "");
+  else if (error == kIsamCannotOpen)
+    host::LogError(host::kErrIsam, "getisam");
+  else
+    host::LogError(host::kErrKbOpen, "getisam");
   throw host::CCTreeException("Internal Error in function getisam");
 }
 
@@ -90,6 +93,8 @@ int close_isam() {
 }
 
 const std::string& param_file_name() { return g_param_file; }
-void set_model_selector(ModelSelector selector) { g_selector = selector ? selector : &select_model; }
+void set_model_selector(ModelSelector selector) {
+  g_selector = selector ? selector : &select_model;
+}
 
 }  // namespace qn::kb

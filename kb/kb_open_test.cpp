@@ -41,7 +41,8 @@ TEST_F(KbOpen, CurrentDirectoryBeforeFilepath) {
 
 TEST_F(KbOpen, FoundAlongFilepathAndNotReopened) {
   build("mdl model=2 name=THERE\n", dir_ / "prog");
-  ::setenv("FILEPATH", ((dir_ / "none").string() + ";" + (dir_ / "prog").string() + "/").c_str(), 1);
+  ::setenv("FILEPATH", ((dir_ / "none").string() + ";" + (dir_ / "prog").string() + "/").c_str(),
+           1);
   ASSERT_EQ(OpenKnowledgeBase(2), 1);
   EXPECT_EQ(param_file_name(), (dir_ / "prog" / "PEFILES").string());
   // The set stays open: a second open does not read the files again.
@@ -63,12 +64,15 @@ TEST_F(KbOpen, FailuresEndWithTheirInternalError) {
     const char* exception;  // the start of the exception text
     const char* log;        // a line of the error-log record
   } cases[] = {
-      {"no parameter file", [](const auto&) {}, "Internal Error 1 in function getisam\nISAM error: 13-",
+      {"no parameter file", [](const auto&) {},
+       "Internal Error 1 in function getisam\nISAM error: 13-",
        "Internal ERROR --> 1 in function: getisam\nISAM error: 13-"},
       {"no database named", [](const auto& d) { std::ofstream(d / "PEFILES") << "# empty\n"; },
        "Internal Error 1 in function getisam\nISAM error: 14-", "ISAM error: 14-"},
-      {"database missing", [](const auto& d) { std::ofstream(d / "PEFILES") << "DATABASE=gone.db\n"; },
-       "Internal Error 3 in function getisam\nISAM error: 12-", "Internal ERROR --> 3 in function: getisam"},
+      {"database missing",
+       [](const auto& d) { std::ofstream(d / "PEFILES") << "DATABASE=gone.db\n"; },
+       "Internal Error 3 in function getisam\nISAM error: 12-",
+       "Internal ERROR --> 3 in function: getisam"},
       {"database damaged",
        [](const auto& d) {
          std::ofstream(d / "PEFILES") << "DATABASE=bad.db\n";

@@ -7,9 +7,9 @@
 #include "config/config_qn.h"
 #include "host/error_log.h"
 #include "host/run_state.h"
+#include "kb/kb_open.h"
 #include "platform/isam/isam.h"
 #include "platform/isam/kb_codec.h"
-#include "kb/kb_open.h"
 
 namespace qn::kb {
 namespace {
@@ -44,33 +44,76 @@ struct Family {
   OpNames names;
 };
 
-const Family kMdl{"mdl", kMdlDataFile, {{0, 13}, {4, 14}}, {{4, 0}}, {"mdl-r_feq", nullptr, nullptr, nullptr, nullptr, nullptr}};
-const Family kObj{"obj", kObjDataFile, {{0, 17}, {4, 18}, {1, 19}}, {{4, 0}, {5, 0}, {7, 0}},
+const Family kMdl{"mdl",
+                  kMdlDataFile,
+                  {{0, 13}, {4, 14}},
+                  {{4, 0}},
+                  {"mdl-r_feq", nullptr, nullptr, nullptr, nullptr, nullptr}};
+const Family kObj{"obj",
+                  kObjDataFile,
+                  {{0, 17}, {4, 18}, {1, 19}},
+                  {{4, 0}, {5, 0}, {7, 0}},
                   {"obj-r_feq", "obj-r_f>=", nullptr, "obj-nxt", nullptr, nullptr}};
-const Family kAtt{"att", kAttDataFile, {{0, 9}, {3, 10}, {4, 11}}, {{4, 0}, {4, 3}, {6, 3}},
+const Family kAtt{"att",
+                  kAttDataFile,
+                  {{0, 9}, {3, 10}, {4, 11}},
+                  {{4, 0}, {4, 3}, {6, 3}},
                   {"att-rd_1x", nullptr, "att(nxteq0)", nullptr, nullptr, "att-rd_1"}};
-const Family kTba{"tba", kTbaDataFile, {{0, 5}, {1, 6}, {2, 7}}, {{4, 0}, {4, 1}, {6, 1}, {5, 2}, {7, 2}},
+const Family kTba{"tba",
+                  kTbaDataFile,
+                  {{0, 5}, {1, 6}, {2, 7}},
+                  {{4, 0}, {4, 1}, {6, 1}, {5, 2}, {7, 2}},
                   {"tba-r_feq", "tba-rf>=", "tba-neq", "tba-nxt", nullptr, nullptr}};
-const Family kCk{"ck", kCkDataFile, {{0, 33}}, {{5, 0}, {7, 0}}, {nullptr, "ck-r_f>=", nullptr, "ck-nxt", nullptr, nullptr}};
-const Family kCka{"cka", kCkaDataFile, {{0, 1}, {1, 2}, {2, 3}},
+const Family kCk{"ck",
+                 kCkDataFile,
+                 {{0, 33}},
+                 {{5, 0}, {7, 0}},
+                 {nullptr, "ck-r_f>=", nullptr, "ck-nxt", nullptr, nullptr}};
+const Family kCka{"cka",
+                  kCkaDataFile,
+                  {{0, 1}, {1, 2}, {2, 3}},
                   {{4, 0}, {4, 1}, {6, 1}, {5, 0}, {7, 0}, {5, 2}, {7, 2}},
                   {"cka-r_feq", "cka-rf>=", "cka-neq", "cka-nxt", nullptr, nullptr}};
-const Family kIdx{"idx", kIdxDataFile, {{0, 21}, {4, 22}}, {{4, 0}, {5, 0}, {7, 0}, {9, 4}},
+const Family kIdx{"idx",
+                  kIdxDataFile,
+                  {{0, 21}, {4, 22}},
+                  {{4, 0}, {5, 0}, {7, 0}, {9, 4}},
                   {"idx-r_feq", "idx-r_f>=", nullptr, "idx-nxt", "idx(rd_par)", nullptr}};
-const Family kIxa{"ixa", kIxaDataFile, {{0, 38}, {1, 39}}, {{4, 0}, {7, 0}}, {"ixa-r1=", nullptr, nullptr, "ixa-nxt1", nullptr, nullptr}};
-const Family kOcls{"ocls", kOclsDataFile, {{0, 41}}, {{4, 0}}, {"ocls-r1=", nullptr, nullptr, nullptr, nullptr, nullptr}};
-const Family kOinf{"oinf", kOinfDataFile, {{0, 46}, {1, 47}}, {{4, 0}, {5, 0}, {7, 0}, {4, 1}, {6, 1}},
+const Family kIxa{"ixa",
+                  kIxaDataFile,
+                  {{0, 38}, {1, 39}},
+                  {{4, 0}, {7, 0}},
+                  {"ixa-r1=", nullptr, nullptr, "ixa-nxt1", nullptr, nullptr}};
+const Family kOcls{"ocls",
+                   kOclsDataFile,
+                   {{0, 41}},
+                   {{4, 0}},
+                   {"ocls-r1=", nullptr, nullptr, nullptr, nullptr, nullptr}};
+const Family kOinf{"oinf",
+                   kOinfDataFile,
+                   {{0, 46}, {1, 47}},
+                   {{4, 0}, {5, 0}, {7, 0}, {4, 1}, {6, 1}},
                    {"oinf-rfeq", "oinf-rf>=", "oinf-neq", "oinf-nxt", nullptr, nullptr}};
-const Family kQnio{"qnio", kQnioDataFile, {{0, 49}, {1, 50}}, {{4, 0}}, {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}};
+const Family kQnio{"qnio",
+                   kQnioDataFile,
+                   {{0, 49}, {1, 50}},
+                   {{4, 0}},
+                   {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}};
 
 const char* op_name(const Family& f, short op) {
   switch (op) {
-    case kOpReadEqual: return f.names.op4;
-    case kOpReadGreaterEqual: return f.names.op5;
-    case kOpNextSameKey: return f.names.op6;
-    case kOpNext: return f.names.op7;
-    case kOpReadPartial: return f.names.op9;
-    default: return nullptr;
+    case kOpReadEqual:
+      return f.names.op4;
+    case kOpReadGreaterEqual:
+      return f.names.op5;
+    case kOpNextSameKey:
+      return f.names.op6;
+    case kOpNext:
+      return f.names.op7;
+    case kOpReadPartial:
+      return f.names.op9;
+    default:
+      return nullptr;
   }
 }
 
@@ -103,7 +146,8 @@ bool allowed(const Family& f, short op, short mode) {
 
 // Runs one read operation on the images. `significant` is the key prefix of
 // op 9. Answers 0 with the image read, or 3.
-short read_image(const Family& f, short op, short mode, const uint8_t* key_image, uint8_t* out, int significant = 0) {
+short read_image(const Family& f, short op, short mode, const uint8_t* key_image, uint8_t* out,
+                 int significant = 0) {
   getisam();
   if (op == kOpClose) {
     close_isam();
@@ -431,11 +475,21 @@ short mdl(short data_file, short op, short mode, const MdlRecord& key, MdlRecord
   return access(kMdl, op, mode, key, rec);
 }
 
-short obj(short op, short mode, const ObjRecord& key, ObjRecord& rec) { return access(kObj, op, mode, key, rec); }
-short att(short op, short mode, const AttRecord& key, AttRecord& rec) { return access(kAtt, op, mode, key, rec); }
-short tba(short op, short mode, const TbaRecord& key, TbaRecord& rec) { return access(kTba, op, mode, key, rec); }
-short ck(short op, short mode, const CkRecord& key, CkRecord& rec) { return access(kCk, op, mode, key, rec); }
-short cka(short op, short mode, const CkaRecord& key, CkaRecord& rec) { return access(kCka, op, mode, key, rec); }
+short obj(short op, short mode, const ObjRecord& key, ObjRecord& rec) {
+  return access(kObj, op, mode, key, rec);
+}
+short att(short op, short mode, const AttRecord& key, AttRecord& rec) {
+  return access(kAtt, op, mode, key, rec);
+}
+short tba(short op, short mode, const TbaRecord& key, TbaRecord& rec) {
+  return access(kTba, op, mode, key, rec);
+}
+short ck(short op, short mode, const CkRecord& key, CkRecord& rec) {
+  return access(kCk, op, mode, key, rec);
+}
+short cka(short op, short mode, const CkaRecord& key, CkaRecord& rec) {
+  return access(kCka, op, mode, key, rec);
+}
 
 short idx(short op, short mode, const IdxRecord& key, IdxRecord& rec) {
   int significant = 0;
@@ -448,9 +502,15 @@ short idx(short op, short mode, const IdxRecord& key, IdxRecord& rec) {
   return access(kIdx, op, mode, key, rec, significant);
 }
 
-short ixa(short op, short mode, const IxaRecord& key, IxaRecord& rec) { return access(kIxa, op, mode, key, rec); }
-short ocls(short op, short mode, const OclsRecord& key, OclsRecord& rec) { return access(kOcls, op, mode, key, rec); }
-short oinf(short op, short mode, const OinfRecord& key, OinfRecord& rec) { return access(kOinf, op, mode, key, rec); }
+short ixa(short op, short mode, const IxaRecord& key, IxaRecord& rec) {
+  return access(kIxa, op, mode, key, rec);
+}
+short ocls(short op, short mode, const OclsRecord& key, OclsRecord& rec) {
+  return access(kOcls, op, mode, key, rec);
+}
+short oinf(short op, short mode, const OinfRecord& key, OinfRecord& rec) {
+  return access(kOinf, op, mode, key, rec);
+}
 
 short qnio(short descriptor, short op, short mode, const QnioRecord& key, QnioRecord& rec) {
   if (descriptor != 0) fatal(host::kErrBadOperation, "qnio");
@@ -475,7 +535,8 @@ void cka_restore(int32_t position, const CkaRecord& rec) {
   getisam();
   Image img{};
   encode(rec, img.data());
-  if (IsamSetPosition(kCkaDataFile, position, img.data(), 0) != kIsamOk) fatal(host::kErrIsam, "cka-pos");
+  if (IsamSetPosition(kCkaDataFile, position, img.data(), 0) != kIsamOk)
+    fatal(host::kErrIsam, "cka-pos");
 }
 
 int LoadObjString(int model, int type, int number, int kind, int string, std::string& text) {
@@ -493,7 +554,9 @@ int LoadObjString(int model, int type, int number, int kind, int string, std::st
   short result = read_image(kOinf, kOpReadGreaterEqual, 0, key_image.data(), found.data());
   while (result == kKbDone) {
     // Same model, type, number and kind (bytes 1-11) and string number.
-    if (std::memcmp(found.data() + 1, key_image.data() + 1, 11) != 0 || get_bin16(found.data() + 14) != string) break;
+    if (std::memcmp(found.data() + 1, key_image.data() + 1, 11) != 0 ||
+        get_bin16(found.data() + 14) != string)
+      break;
     text += get_nul_text(found.data() + 26, 30);
     result = read_image(kOinf, kOpNext, 0, key_image.data(), found.data());
   }
@@ -519,7 +582,8 @@ int object_name_length(int model, int type) {
     OclsRecord key, rec;
     key.model = static_cast<int16_t>(model);
     key.type = static_cast<int16_t>(type);
-    len = ocls(kOpReadEqual, 0, key, rec) == kKbDone ? rec.name_len : config::get_type_name_len(type);
+    len =
+        ocls(kOpReadEqual, 0, key, rec) == kKbDone ? rec.name_len : config::get_type_name_len(type);
   }
   if (cacheable) cache[type] = len;
   return len;

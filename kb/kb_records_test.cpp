@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "host/run_state.h"
-#include "platform/isam/kb_layout.h"
 #include "kb/kb_test_fixture.h"
+#include "platform/isam/kb_layout.h"
 
 namespace qn::kb {
 namespace {
@@ -18,7 +18,8 @@ KbRecord raw(std::string_view family, std::initializer_list<std::pair<int, Bytes
   KbRecord r;
   r.family = family_by_name(family);
   r.image.assign(r.family->record_length, 0);
-  for (const auto& [offset, bytes] : parts) std::memcpy(r.image.data() + offset, bytes.data(), bytes.size());
+  for (const auto& [offset, bytes] : parts)
+    std::memcpy(r.image.data() + offset, bytes.data(), bytes.size());
   return r;
 }
 Bytes text(std::string_view s) { return Bytes(s.begin(), s.end()); }
@@ -38,22 +39,42 @@ class KbRecords : public KbFixture {
 
 TEST_F(KbRecords, DecodesStoredImages) {
   write_raw({
-      raw("mdl", {{1, text("007")}, {4, padded("SAMPLE \t", 30, ' ')}, {34, text("000100020003")}, {46, {5, 1, 2}},
+      raw("mdl", {{1, text("007")},
+                  {4, padded("SAMPLE \t", 30, ' ')},
+                  {34, text("000100020003")},
+                  {46, {5, 1, 2}},
                   {49, text("123456789012345678901234567890")}}),
-      raw("obj", {{1, {7, 0}}, {3, {1, 0}}, {5, {0x2C, 0x01}}, {7, text("INVOICE")}, {37, padded("Invoices ", 30, 0)},
-                  {67, {0xFF, 0xFF}}, {69, {9, 2}}}),
-      raw("att", {{1, text("00700120010")}, {12, padded("CUSTID", 30, ' ')}, {42, {'N', 4}},
-                  {44, {0xF9, 0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}}, {52, {2, 3}}, {54, {64, 0, 0, 240}},
-                  {58, padded("Id", 30, ' ')}, {88, padded("Long", 80, ' ')}, {168, padded("ZZ9", 30, ' ')}}),
+      raw("obj", {{1, {7, 0}},
+                  {3, {1, 0}},
+                  {5, {0x2C, 0x01}},
+                  {7, text("INVOICE")},
+                  {37, padded("Invoices ", 30, 0)},
+                  {67, {0xFF, 0xFF}},
+                  {69, {9, 2}}}),
+      raw("att", {{1, text("00700120010")},
+                  {12, padded("CUSTID", 30, ' ')},
+                  {42, {'N', 4}},
+                  {44, {0xF9, 0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}},
+                  {52, {2, 3}},
+                  {54, {64, 0, 0, 240}},
+                  {58, padded("Id", 30, ' ')},
+                  {88, padded("Long", 80, ' ')},
+                  {168, padded("ZZ9", 30, ' ')}}),
       raw("tba", {{1, text("00700030012")}, {12, {64, 0, 0}}, {15, {3, 1}}}),
       raw("ck", {{1, text("007000301")}, {11, {1}}}),
       raw("cka", {{1, text("007000301001202")}}),
       raw("idx", {{1, text("00700030002")}, {12, padded("ICUST", 30, ' ')}, {42, {1, 2, 1}}}),
       raw("ixa", {{1, {7, 0, 3, 0, 2, 0, 0, 0, 0xF4, 0xFF, 0}}}),
       raw("ocls", {{1, text("0070070004")}, {11, {8}}}),
-      raw("oinf", {{1, text("0070070003")}, {11, {1, 0, 0, 2, 0, 0xFF, 0xFF}}, {18, text("9990012")}, {25, {' '}},
+      raw("oinf", {{1, text("0070070003")},
+                   {11, {1, 0, 0, 2, 0, 0xFF, 0xFF}},
+                   {18, text("9990012")},
+                   {25, {' '}},
                    {26, text("AB  ")}}),
-      raw("oinf", {{1, text("0070070003")}, {11, {1, 1, 0, 2, 0}}, {18, text("0000000")}, {25, {0}},
+      raw("oinf", {{1, text("0070070003")},
+                   {11, {1, 1, 0, 2, 0}},
+                   {18, text("0000000")},
+                   {25, {0}},
                    {26, text("CD  ")}}),
       raw("qnio", {{1, {7, 0, 1, 0, 5, 0, 2, 0x00, 0x28, 0x6B, 0xEE}}}),
   });
@@ -191,7 +212,8 @@ TEST_F(KbRecords, ReadOperationsByMode) {
   ak.model = 1;
   ak.class_att = 10;
   std::string names;
-  for (short s = att(kOpReadEqual, 3, ak, a); s == kKbDone; s = att(kOpNextSameKey, 3, ak, a)) names += a.name;
+  for (short s = att(kOpReadEqual, 3, ak, a); s == kKbDone; s = att(kOpNextSameKey, 3, ak, a))
+    names += a.name;
   EXPECT_EQ(names, "ABD");
   ak.class_att = 12;
   EXPECT_EQ(att(kOpReadEqual, 3, ak, a), kKbNotFound);
@@ -278,11 +300,37 @@ TEST_F(KbRecords, RefusedOperationsAndBadRecordsAreFatal) {
     std::function<void()> call;
     const char* error;
   } cases[] = {
-      {"mode refused", [] { AttRecord k, r; att(kOpReadEqual, 4, k, r); }, "Internal Error 100 in function att-rd_1\n"},
-      {"op refused", [] { ObjRecord k, r; obj(kOpNextSameKey, 0, k, r); }, "Internal Error 100 in function obj-op\n"},
-      {"write refused", [] { TbaRecord k, r; tba(kOpAdd, 0, k, r); }, "Internal Error 100 in function tba-op\n"},
-      {"model op", [] { MdlRecord k, r; mdl(kMdlDataFile, 10, 0, k, r); }, "Internal Error 200 in function model_w\n"},
-      {"bad digits", [] { AttRecord k, r; k.model = 1; k.number = 1; att(kOpReadEqual, 0, k, r); },
+      {"mode refused",
+       [] {
+         AttRecord k, r;
+         att(kOpReadEqual, 4, k, r);
+       },
+       "Internal Error 100 in function att-rd_1\n"},
+      {"op refused",
+       [] {
+         ObjRecord k, r;
+         obj(kOpNextSameKey, 0, k, r);
+       },
+       "Internal Error 100 in function obj-op\n"},
+      {"write refused",
+       [] {
+         TbaRecord k, r;
+         tba(kOpAdd, 0, k, r);
+       },
+       "Internal Error 100 in function tba-op\n"},
+      {"model op",
+       [] {
+         MdlRecord k, r;
+         mdl(kMdlDataFile, 10, 0, k, r);
+       },
+       "Internal Error 200 in function model_w\n"},
+      {"bad digits",
+       [] {
+         AttRecord k, r;
+         k.model = 1;
+         k.number = 1;
+         att(kOpReadEqual, 0, k, r);
+       },
        "Internal Error 3 in function att(c_ie)\n"},
   };
   for (const auto& c : cases) {

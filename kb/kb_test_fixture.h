@@ -13,23 +13,27 @@
 #include "host/directories.h"
 #include "host/error_log.h"
 #include "host/term_value.h"
-#include "platform/isam/writer/kb_writer.h"
 #include "kb/kb_open.h"
+#include "platform/isam/writer/kb_writer.h"
 
 namespace qn::kb {
 
 // A term-value tree written back as text: lists in brackets, texts quoted.
 inline std::string show_term(const host::TermValue& v) {
   switch (v.kind) {
-    case host::kTermUnbound: return "_";
-    case host::kTermInt: return std::to_string(v.int_value);
+    case host::kTermUnbound:
+      return "_";
+    case host::kTermInt:
+      return std::to_string(v.int_value);
     case host::kTermAtom:
-    case host::kTermText: return v.text == "[]" ? "[]" : "'" + v.text + "'";
+    case host::kTermText:
+      return v.text == "[]" ? "[]" : "'" + v.text + "'";
     case host::kTermCompound: {
       if (v.is_cons()) {
         std::string s = "[";
         const host::TermValue* cur = &v;
-        for (; cur->is_cons(); cur = &cur->args[1]) s += (s.size() > 1 ? "," : "") + show_term(cur->args[0]);
+        for (; cur->is_cons(); cur = &cur->args[1])
+          s += (s.size() > 1 ? "," : "") + show_term(cur->args[0]);
         if (!cur->is_nil()) s += "|" + show_term(*cur);
         return s + "]";
       }
@@ -37,7 +41,8 @@ inline std::string show_term(const host::TermValue& v) {
       for (size_t i = 0; i < v.args.size(); ++i) s += (i ? "," : "") + show_term(v.args[i]);
       return s + ")";
     }
-    default: return "?";
+    default:
+      return "?";
   }
 }
 

@@ -26,7 +26,8 @@ bool unify_list(TermValue& node, int count, Element element) {
 }
 
 bool unify_ints(TermValue& node, const int16_t* values, int count) {
-  return unify_list(node, count, [&](int i, TermValue& head) { return host::term_unify_int(values[i], head); });
+  return unify_list(node, count,
+                    [&](int i, TermValue& head) { return host::term_unify_int(values[i], head); });
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ namespace qn::kb {
 int ints_to_list(std::span<const int16_t> values, host::TermValue& term);
 template <int C>
 int ints_to_list(const CountedArray<int16_t, C>& array, host::TermValue& term) {
-  return ints_to_list(std::span<const int16_t>(array.items, array.count < 0 ? 0 : array.count), term);
+  return ints_to_list(std::span<const int16_t>(array.items, array.count < 0 ? 0 : array.count),
+                      term);
 }
 
 // [[Table1, Atts1], [Table2, Atts2], ...]; Atts is "[]" for an entry with

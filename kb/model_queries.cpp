@@ -5,8 +5,8 @@
 
 #include "host/error_log.h"
 #include "host/run_state.h"
-#include "platform/find_files.h"
 #include "platform/cp1252.h"
+#include "platform/find_files.h"
 #include "platform/path.h"
 
 namespace qn::kb {
@@ -74,14 +74,19 @@ void set_model_dirs(std::string_view path, int model) {
   g_model_prefix.clear();
   if (g_dir_mode == kDirParent && is_relative(path)) g_model_prefix = "..\\";
   g_model_prefix.append(path);
-  if (!g_model_prefix.empty() && !platform::is_separator(g_model_prefix.back())) g_model_prefix += '\\';
+  if (!g_model_prefix.empty() && !platform::is_separator(g_model_prefix.back()))
+    g_model_prefix += '\\';
   g_app_prefix = g_dir_mode == kDirParent ? "..\\" : "";
   g_app_prefix += format_number("QNAPP%03d\\", model);
 }
 
-std::string in_model_dir(std::string_view name) { return g_model_prefix + std::string(name.substr(0, kMaxDirName)); }
+std::string in_model_dir(std::string_view name) {
+  return g_model_prefix + std::string(name.substr(0, kMaxDirName));
+}
 
-std::string in_app_dir(std::string_view name) { return g_app_prefix + std::string(name.substr(0, kMaxDirName)); }
+std::string in_app_dir(std::string_view name) {
+  return g_app_prefix + std::string(name.substr(0, kMaxDirName));
+}
 
 void make_dir_path(std::string& out, std::string_view name, bool in_model) {
   out = in_model ? in_model_dir(name) : in_app_dir(name);
@@ -149,9 +154,7 @@ ObjRecord object_key(int model, int type, int number) {
   return key;
 }
 
-void copy_text(char* out, const char* text) {
-  std::snprintf(out, kNameSize, "%s", text);
-}
+void copy_text(char* out, const char* text) { std::snprintf(out, kNameSize, "%s", text); }
 
 }  // namespace
 
@@ -169,7 +172,8 @@ short read_object(short op, short mode, const ObjRecord& key, ExtObject& out) {
   out.status2 = rec.status2;
   if (rec.group != 0) {
     ObjRecord group;
-    if (obj(kOpReadEqual, 0, object_key(rec.model, 8, rec.group), group) == kKbDone) copy_text(out.group_name, group.name);
+    if (obj(kOpReadEqual, 0, object_key(rec.model, 8, rec.group), group) == kKbDone)
+      copy_text(out.group_name, group.name);
     ObjRecord again;
     if (obj(kOpReadEqual, 0, object_key(rec.model, rec.type, rec.number), again) != kKbDone) {
       host::LogError(host::kErrIsam, "repos_obj");
@@ -190,7 +194,8 @@ uint32_t object_time(int model, int type, int number, int kind) {
 
 const ExtObject* object_with_times(int model, int type, int number) {
   static ExtObject object;
-  if (read_object(kOpReadEqual, 0, object_key(model, type, number), object) != kKbDone) return nullptr;
+  if (read_object(kOpReadEqual, 0, object_key(model, type, number), object) != kKbDone)
+    return nullptr;
   object.time1 = object_time(model, type, number, 1);
   object.time2 = object_time(model, type, number, 2);
   return &object;
@@ -213,7 +218,8 @@ int get_object_info(int model, int type, int number, host::TermValue& name, host
   OclsRecord ckey, cls;
   ckey.model = static_cast<int16_t>(model);
   ckey.type = static_cast<int16_t>(type);
-  if (ocls(kOpReadEqual, 0, ckey, cls) == kKbDone && cls.name_len >= 1 && cut.size() > cls.name_len) {
+  if (ocls(kOpReadEqual, 0, ckey, cls) == kKbDone && cls.name_len >= 1 &&
+      cut.size() > cls.name_len) {
     cut.resize(cls.name_len);
   }
   return host::term_unify_atom(cut, name) && host::term_unify_atom(object.group_name, group) &&
@@ -258,7 +264,8 @@ int collect_called_programs(int model, int type, int number, host::TermValue& li
     cell = host::term_arg_ref(2, *cell);
     return true;
   };
-  for (short r = oinf(kOpReadGreaterEqual, 0, key, rec); r == kKbDone; r = oinf(kOpNext, 0, key, rec)) {
+  for (short r = oinf(kOpReadGreaterEqual, 0, key, rec); r == kKbDone;
+       r = oinf(kOpNext, 0, key, rec)) {
     if (rec.model != model || rec.type != read_type || rec.number != number) break;
     if (read_type == 5 && rec.kind > 10) break;
     if ((type == 1 || type == 2) && (rec.kind == 1 || rec.kind == 2)) continue;
@@ -268,7 +275,8 @@ int collect_called_programs(int model, int type, int number, host::TermValue& li
     bool ok = true;
     if (rec.ref_type == 998 || (type == 3 && rec.piece == 2 && remembered == 'E')) {
       ok = add([&](host::TermValue& head) {
-        return host::term_unify_functor(".", 2, head) && host::term_unify_int(998, *host::term_arg_ref(1, head)) &&
+        return host::term_unify_functor(".", 2, head) &&
+               host::term_unify_int(998, *host::term_arg_ref(1, head)) &&
                host::term_unify_string(rec.text, *host::term_arg_ref(2, head));
       });
     } else if (rec.ref_number != 0 && (type != 3 || rec.piece == 2)) {

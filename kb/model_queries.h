@@ -72,7 +72,7 @@ struct ExtObject {
   char name[kNameSize] = {};
   char group_name[kNameSize] = {};  // the type-8 object of the group; empty when none
   char description[kNameSize] = {};
-  uint32_t time1 = 0, time2 = 0;    // kinds 1 and 2
+  uint32_t time1 = 0, time2 = 0;  // kinds 1 and 2
   uint8_t status1 = 0, status2 = 0;
 };
 
@@ -93,7 +93,9 @@ uint32_t object_time(int model, int type, int number, int kind);
 // The first object number of model and type at or after number, 0 when
 // there is none.
 int find_next_object(int model, int type, int number);
-inline int next_object_number(int model, int type, int number) { return find_next_object(model, type, number); }
+inline int next_object_number(int model, int type, int number) {
+  return find_next_object(model, type, number);
+}
 
 // Unifies the object's name (cut to the name length of the type's object
 // class; whole when the type has none), its group's name and its

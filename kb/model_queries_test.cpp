@@ -62,10 +62,14 @@ TEST_F(ModelQueries, MissingModelRecordIsFatal) {
   mdl_info(5);
   // 1005 has a key of its own, not that of model 100.
   for (int model : {7, 1005}) {
-    EXPECT_EQ(internal_error([model] { mdl_info(model); }).rfind("Internal Error 3 in function mdl_info\n", 0), 0u)
+    EXPECT_EQ(internal_error([model] {
+                mdl_info(model);
+              }).rfind("Internal Error 3 in function mdl_info\n", 0),
+              0u)
         << model;
   }
-  EXPECT_NE(error_log().find("Internal ERROR --> 3 in function: mdl_info"), std::string::npos) << error_log();
+  EXPECT_NE(error_log().find("Internal ERROR --> 3 in function: mdl_info"), std::string::npos)
+      << error_log();
 }
 
 TEST_F(ModelQueries, DirectoryPrefixes) {
@@ -138,10 +142,10 @@ TEST_F(ModelQueries, WalkToTheCompanionModel) {
     int result, model, offset;
     int cached;  // the cached model afterwards
   } cases[] = {
-      {1000, 5, 1, 5, 1000, 5},     // no model 1005
+      {1000, 5, 1, 5, 1000, 5},  // no model 1005
       {1000, 1500, 0, 1500, 1000, 5},
-      {10, 5, 0, 15, 10, 15},       // the companion becomes current and cached
-      {10, 15, 0, 15, 10, 5},       // one block up: no walk
+      {10, 5, 0, 15, 10, 15},  // the companion becomes current and cached
+      {10, 15, 0, 15, 10, 5},  // one block up: no walk
       {10, 29, 0, 29, 10, 5},
   };
   for (const Case& c : cases) {
@@ -239,9 +243,8 @@ TEST_F(ObjectQueries, TimesAndNextObject) {
   struct Case {
     int type, number, next;
   } cases[] = {
-      {1, 0, 2}, {1, 2, 2}, {2, 3, 3},
-      {1, 4, 0},   // behind the last procedure: a menu follows
-      {13, 2, 0},  // behind the last object of the model
+      {1, 0, 2},  {1, 2, 2},  {2, 3, 3}, {1, 4, 0},  // behind the last procedure: a menu follows
+      {13, 2, 0},                                    // behind the last object of the model
       {7, 3, 10}, {7, 34, 0},
   };
   for (const Case& c : cases) {
@@ -256,8 +259,8 @@ TEST_F(ObjectQueries, ObjectInfoTableNameAndReorganisation) {
     int result;
     const char* answer;  // name, group, description
   } cases[] = {
-      {5, 1, 2, 1, "'PRINTI' 'SALESGROUP' 'Prints invoices'"},    // cut to 6
-      {0, 1, 3, 1, "'CUSTLI' '' 'Customer list'"},                // model 0: the cached one
+      {5, 1, 2, 1, "'PRINTI' 'SALESGROUP' 'Prints invoices'"},         // cut to 6
+      {0, 1, 3, 1, "'CUSTLI' '' 'Customer list'"},                     // model 0: the cached one
       {5, 13, 1, 1, "'CUSTOMERSONTHEWEB' '' 'Customers on the web'"},  // no class record: whole
       {5, 3, 4, 1, "'MAINM' '' 'Main menu'"},
       {5, 1, 99, 0, ""},
@@ -295,9 +298,9 @@ TEST_F(ObjectQueries, CalledPrograms) {
     int type, number;
     const char* list;
   } cases[] = {
-      {3, 4, "[[998|'runme.exe'],[1|2]]"},     // menu: 'E' gives the text, 'P' the program
-      {1, 2, "[[998|'qnrun'],[1|3]]"},          // kinds 1 and 2 and type 5 left out
-      {4, 8, "[[1|3]]"},                        // kind 24 left out
+      {3, 4, "[[998|'runme.exe'],[1|2]]"},  // menu: 'E' gives the text, 'P' the program
+      {1, 2, "[[998|'qnrun'],[1|3]]"},      // kinds 1 and 2 and type 5 left out
+      {4, 8, "[[1|3]]"},                    // kind 24 left out
       {1, 3, "[]"},
   };
   for (const Case& c : cases) {
@@ -411,8 +414,8 @@ TEST_F(ModelSelect, ReadsKeyFilesModelRecordAndSettings) {
   EXPECT_EQ(in_model_dir("n"), ".\\n");
   const std::pair<const char*, std::optional<std::string>> expected[] = {
       {"SHARED", "model"},  // the current directory's file comes last
-      {"PROGONLY", "1"},    {"DTASRC", "4"},  {"MDLTYPE", std::nullopt},
-      {"DBMS", "DB2"},      {"BATCH", "Y"},   {"java_pkg", "com.x"}, {"NEVER", std::nullopt},
+      {"PROGONLY", "1"},   {"DTASRC", "4"},       {"MDLTYPE", std::nullopt}, {"DBMS", "DB2"},
+      {"BATCH", "Y"},      {"java_pkg", "com.x"}, {"NEVER", std::nullopt},
   };
   for (const auto& [key, value] : expected) EXPECT_EQ(config::GetConfigValue(key), value) << key;
   EXPECT_EQ(config::typed_keys().rpt_width, 150);

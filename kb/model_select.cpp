@@ -9,14 +9,14 @@
 #include "config/config_qn.h"
 #include "config/data_store.h"
 #include "config/settings.h"
-#include "host/directories.h"
-#include "platform/system_services.h"
 #include "host/dialog.h"
+#include "host/directories.h"
 #include "host/error_log.h"
 #include "host/run_state.h"
 #include "kb/model_queries.h"
 #include "platform/path.h"
 #include "platform/profile.h"
+#include "platform/system_services.h"
 
 namespace qn::kb {
 namespace {
@@ -69,7 +69,8 @@ std::string format_message(const char* text, const std::vector<MessageArg>& args
     ++p;
     std::string spec(start, static_cast<std::size_t>(p - start));
     char buf[512];
-    if (conv == 's' && !is_long && next < args.size() && std::holds_alternative<std::string>(args[next])) {
+    if (conv == 's' && !is_long && next < args.size() &&
+        std::holds_alternative<std::string>(args[next])) {
       std::snprintf(buf, sizeof buf, spec.c_str(), std::get<std::string>(args[next++]).c_str());
       out += buf;
     } else if (std::strchr("diuxX", conv) != nullptr && next < args.size() &&
@@ -92,7 +93,8 @@ std::string format_message(const char* text, const std::vector<MessageArg>& args
 void load_model_settings(int model) {
   std::string ini = config::model_ini_path();
   std::string model_section = format_int("Model %03d", model);
-  std::string data_source = platform::profile_string(ini, model_section, "DataSource", "", kMaxSettingLength);
+  std::string data_source =
+      platform::profile_string(ini, model_section, "DataSource", "", kMaxSettingLength);
   if (!data_source.empty()) config::SetConfigValue("DTASRC", data_source);
   std::string type = platform::profile_string(ini, model_section, "Type", "", kMaxSettingLength);
   if (!type.empty()) config::SetConfigValue("MDLTYPE", type);
@@ -116,8 +118,9 @@ int select_model(int model) {
   set_model_block_size(kModelBlockSize);
   std::optional<uint64_t> free_kb = platform::free_kilobytes();
   if (free_kb && *free_kb < kMinFreeKilobytes) {
-    host::ShowGenerationError(format_message(host::MessageText(kMsgLowDiskSpace),
-                                             {std::string(), static_cast<long>(kMinFreeKilobytes)}));
+    host::ShowGenerationError(
+        format_message(host::MessageText(kMsgLowDiskSpace),
+                       {std::string(), static_cast<long>(kMinFreeKilobytes)}));
     return -1;
   }
   config::ReadConfigFile(host::get_program_dir() + "config.qn");

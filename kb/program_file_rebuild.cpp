@@ -41,7 +41,8 @@ int use_flag(int model, int stored_type, int number, int status) {
   key.model = i16(model);
   key.ref_type = i16(stored_type);
   key.ref_number = i16(number);
-  for (short r = oinf(kOpReadEqual, 1, key, rec); r == kKbDone; r = oinf(kOpNextSameKey, 1, key, rec)) {
+  for (short r = oinf(kOpReadEqual, 1, key, rec); r == kKbDone;
+       r = oinf(kOpNextSameKey, 1, key, rec)) {
     if (rec.relation == kUseRelation && rec.type != kMenuType) return 1;
   }
   return 0;
@@ -105,8 +106,9 @@ bool list_items(const TermValue& list, const TermValue* (&out)[4]) {
 
 void use_model_program_files() {
   static const bool installed = [] {
-    host::set_program_file_env({[](int model, std::string_view name) { return model_file_path(model, name); },
-                                [] { return config::get_ide_version_switch(); }});
+    host::set_program_file_env(
+        {[](int model, std::string_view name) { return model_file_path(model, name); },
+         [] { return config::get_ide_version_switch(); }});
     return true;
   }();
   (void)installed;
@@ -162,13 +164,14 @@ int prg_file_close() {
   return 1;
 }
 
-int prg_file_next(int model, int type, int mode, TermValue& number, TermValue& name, TermValue& description,
-                  TermValue& list) {
+int prg_file_next(int model, int type, int mode, TermValue& number, TermValue& name,
+                  TermValue& description, TermValue& list) {
   use_model_program_files();
   model = resolve_model(model);
   PrgRecord r;
   do {
-    if (host::prg_file_io(host::kPrgNext, 0, PrgKey{model, type, 0, ""}, r) != host::kPrgDone) return 0;
+    if (host::prg_file_io(host::kPrgNext, 0, PrgKey{model, type, 0, ""}, r) != host::kPrgDone)
+      return 0;
   } while (mode == 1 && r.flag2 != 0);
   return host::term_unify_int(r.number, number) && host::term_unify_atom(r.name, name) &&
                  host::term_unify_atom(r.description, description) && unify_list(list, r)
@@ -176,8 +179,8 @@ int prg_file_next(int model, int type, int mode, TermValue& number, TermValue& n
              : 0;
 }
 
-int prg_file_write(int model, int type, int number, const TermValue& name, const TermValue& description,
-                   const TermValue& list) {
+int prg_file_write(int model, int type, int number, const TermValue& name,
+                   const TermValue& description, const TermValue& list) {
   use_model_program_files();
   model = resolve_model(model);
   PrgRecord r;
@@ -185,22 +188,25 @@ int prg_file_write(int model, int type, int number, const TermValue& name, const
   const TermValue* items[4];
   int32_t n1 = 0, n2 = 0;
   if (!host::term_get_text(name, r.name) || !host::term_get_text(description, r.description) ||
-      !list_items(list, items) || !host::term_get_int(*items[0], n1) || !host::term_get_int(*items[1], n2) ||
-      !host::term_get_text(*items[2], r.text1) || !host::term_get_text(*items[3], r.text2) ||
-      r.text1.size() > 30 || r.text2.size() > 30) {
+      !list_items(list, items) || !host::term_get_int(*items[0], n1) ||
+      !host::term_get_int(*items[1], n2) || !host::term_get_text(*items[2], r.text1) ||
+      !host::term_get_text(*items[3], r.text2) || r.text1.size() > 30 || r.text2.size() > 30) {
     return 0;
   }
   r.flag1 = n1;
   r.flag2 = n2 != 0 ? 1 : 0;
   if (number == 0) {
     PrgRecord found;
-    if (host::prg_file_io(host::kPrgReadKey, host::kPrgByName, PrgKey{model, type, 0, r.name.substr(0, 10)}, found) ==
-        host::kPrgDone) {
+    if (host::prg_file_io(host::kPrgReadKey, host::kPrgByName,
+                          PrgKey{model, type, 0, r.name.substr(0, 10)}, found) == host::kPrgDone) {
       number = found.number;
     }
   }
   r.number = number;
-  return host::prg_file_io(host::kPrgUpdate, 0, PrgKey{model, type, number, ""}, r) == host::kPrgDone ? 1 : 0;
+  return host::prg_file_io(host::kPrgUpdate, 0, PrgKey{model, type, number, ""}, r) ==
+                 host::kPrgDone
+             ? 1
+             : 0;
 }
 
 }  // namespace qn::kb

@@ -16,7 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kFiles[] = {"QNTPRGS.006", "QNPPRGS.006", "QNRPRGS.006", "QNMPRGS.006", "QNWPRGS.006"};
+const char* const kFiles[] = {"QNTPRGS.006", "QNPPRGS.006", "QNRPRGS.006", "QNMPRGS.006",
+                              "QNWPRGS.006"};
 
 std::string read_bytes(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
@@ -88,7 +89,7 @@ TEST_F(ProgramFileRebuild, AFileThatCannotBeCreatedFailsTheStart) {
   EXPECT_EQ(prg_file_start(6, 1, 0), 0);
   EXPECT_TRUE(fs::is_directory(models_ / "QNPPRGS.006"));
   EXPECT_EQ(read_bytes(models_ / "QNTPRGS.006"), "kept");
-  EXPECT_EQ(rbldobj(6, -1, 0), 0);  // stops at the first file it cannot create
+  EXPECT_EQ(rbldobj(6, -1, 0), 0);                     // stops at the first file it cannot create
   EXPECT_EQ(read_bytes(models_ / "QNTPRGS.006"), "");  // type 0 came before it
   EXPECT_FALSE(fs::exists(models_ / "QNRPRGS.006"));
 }

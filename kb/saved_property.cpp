@@ -29,7 +29,9 @@ Cache& index_cache() {
 
 int g_loads = 0;
 
-std::string cut_name(const std::string& s) { return s.size() < kNameBuffer ? s : s.substr(0, kNameBuffer - 1); }
+std::string cut_name(const std::string& s) {
+  return s.size() < kNameBuffer ? s : s.substr(0, kNameBuffer - 1);
+}
 
 void LoadSavedProperties(Cache& cache, int model, int table, int string_number) {
   ++g_loads;
@@ -98,7 +100,8 @@ int TableProperty(int model, int table, const std::string& name, std::string& va
   return find(cache, cut_name(name), value);
 }
 
-int IndexProperty(int model, const std::string& index_name, const std::string& name, std::string& value) {
+int IndexProperty(int model, const std::string& index_name, const std::string& name,
+                  std::string& value) {
   IdxRecord key, rec;
   key.model = static_cast<int16_t>(model);
   const std::string wanted = cut_name(index_name);

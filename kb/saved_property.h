@@ -60,7 +60,8 @@ std::vector<std::unique_ptr<CSavedProperty>> SplitSavedProperties(const std::str
 // The value of a saved property of a table, or of an index found by name;
 // 0 when there is none. Names compare exactly.
 int TableProperty(int model, int table, const std::string& name, std::string& value);
-int IndexProperty(int model, const std::string& index_name, const std::string& name, std::string& value);
+int IndexProperty(int model, const std::string& index_name, const std::string& name,
+                  std::string& value);
 
 // Test seams: how often an object text was read, and empty caches.
 int saved_property_loads();

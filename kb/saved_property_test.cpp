@@ -85,7 +85,7 @@ TEST_F(SavedPropertyKb, TableProperties) {
     const char* value;  // null: none
   };
   const Case cases[] = {
-      {2, "Owner", "abc"}, {2, "Locking", "Y"}, {2, "A", "b=c"}, {2, "owner", nullptr},
+      {2, "Owner", "abc"},  {2, "Locking", "Y"},   {2, "A", "b=c"},       {2, "owner", nullptr},
       {2, "Fill", nullptr}, {3, "Owner", "other"}, {4, "Owner", nullptr},
   };
   for (const auto& c : cases) {

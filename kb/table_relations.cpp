@@ -50,8 +50,8 @@ std::vector<int16_t> table_positions(int model, int table) {
   TbaRecord key, rec;
   key.model = i16(model);
   key.table = i16(table);
-  for (short r = tba(kOpReadGreaterEqual, 2, key, rec); r == kKbDone && rec.model == model && rec.table == table;
-       r = tba(kOpNext, 2, key, rec)) {
+  for (short r = tba(kOpReadGreaterEqual, 2, key, rec);
+       r == kKbDone && rec.model == model && rec.table == table; r = tba(kOpNext, 2, key, rec)) {
     out.push_back(rec.attribute);
   }
   return out;
@@ -85,8 +85,8 @@ std::vector<int16_t> table_keys(int model, int table) {
   CkRecord key, rec;
   key.model = i16(model);
   key.table = i16(table);
-  for (short r = ck(kOpReadGreaterEqual, 0, key, rec); r == kKbDone && rec.model == model && rec.table == table;
-       r = ck(kOpNext, 0, key, rec)) {
+  for (short r = ck(kOpReadGreaterEqual, 0, key, rec);
+       r == kKbDone && rec.model == model && rec.table == table; r = ck(kOpNext, 0, key, rec)) {
     keys.push_back(rec.key);
   }
   return keys;
@@ -99,13 +99,15 @@ int relation_group(int model, int attribute) {
   key.model = i16(resolve_model(model));
   key.ref_type = 999;
   key.ref_number = i16(attribute);
-  for (short r = oinf(kOpReadEqual, 1, key, rec); r == kKbDone; r = oinf(kOpNextSameKey, 1, key, rec)) {
+  for (short r = oinf(kOpReadEqual, 1, key, rec); r == kKbDone;
+       r = oinf(kOpNextSameKey, 1, key, rec)) {
     if (rec.type == 10) return rec.number;
   }
   return 0;
 }
 
-int match_key(int model, int table, const AttList& atts, const AttSet& key, RelationTable& entries) {
+int match_key(int model, int table, const AttList& atts, const AttSet& key,
+              RelationTable& entries) {
   model = resolve_model(model);
   const int na = atts.count;
   const int nk = key.count;
@@ -189,7 +191,8 @@ int match_key(int model, int table, const AttList& atts, const AttSet& key, Rela
           found = true;
           reported = group[L] > 0 ? group[L] : (pass > 0 ? pass : 0);
         }
-        if (entries.count < RelationTable::kCapacity) add_relation(entries, table, set_of(chosen, nk));
+        if (entries.count < RelationTable::kCapacity)
+          add_relation(entries, table, set_of(chosen, nk));
         continue;
       }
       group[L + 1] = pass != 0 ? pass : group[L];
@@ -210,15 +213,15 @@ void pointing_atts(int model, int table, AttList& out, bool with_kind3, bool wit
   CkaRecord ck_key, c;
   ck_key.model = i16(model);
   ck_key.table = i16(table);
-  for (short r = cka(kOpReadGreaterEqual, 2, ck_key, c); r == kKbDone && c.model == model && c.table == table;
-       r = cka(kOpNext, 2, ck_key, c)) {
+  for (short r = cka(kOpReadGreaterEqual, 2, ck_key, c);
+       r == kKbDone && c.model == model && c.table == table; r = cka(kOpNext, 2, ck_key, c)) {
     append_att(list, c.attribute);
   }
   TbaRecord key, rec;
   key.model = i16(model);
   key.table = i16(table);
-  for (short r = tba(kOpReadGreaterEqual, 2, key, rec); r == kKbDone && rec.model == model && rec.table == table;
-       r = tba(kOpNext, 2, key, rec)) {
+  for (short r = tba(kOpReadGreaterEqual, 2, key, rec);
+       r == kKbDone && rec.model == model && rec.table == table; r = tba(kOpNext, 2, key, rec)) {
     if (rec.kind != 1 && rec.kind != 3) continue;
     int kind = 0;
     get_class(model, rec.attribute, &kind);
@@ -327,7 +330,9 @@ int pointing_tables(int model, int table, RelationTable& entries) {
       CkaWalk walk(model, e);
       for (bool ok = walk.first(); ok; ok = walk.next()) {
         const CkaRecord c = walk.record();
-        if (c.table == table || noted(c.table) || pairs.size() >= static_cast<size_t>(kRelationEntries)) continue;
+        if (c.table == table || noted(c.table) ||
+            pairs.size() >= static_cast<size_t>(kRelationEntries))
+          continue;
         walk.nested([&] {
           Examined ex;
           ex.table = c.table;
@@ -342,7 +347,8 @@ int pointing_tables(int model, int table, RelationTable& entries) {
           std::vector<Examined> kept;
           for (const Examined& p : pairs) {
             if (p.key != 0 && is_subset(ex.key_atts, p.key_atts)) {
-              for (int x = p.before; x < p.before + p.added; ++x) gone[static_cast<size_t>(x)] = true;
+              for (int x = p.before; x < p.before + p.added; ++x)
+                gone[static_cast<size_t>(x)] = true;
             } else {
               kept.push_back(p);
             }
@@ -361,8 +367,11 @@ int pointing_tables(int model, int table, RelationTable& entries) {
       TbaRecord tkey, t;
       tkey.model = i16(model);
       tkey.attribute = i16(e);
-      for (short r = tba(kOpReadEqual, 1, tkey, t); r == kKbDone; r = tba(kOpNextSameKey, 1, tkey, t)) {
-        if (t.table == table || noted(t.table) || pairs.size() >= static_cast<size_t>(kRelationEntries)) continue;
+      for (short r = tba(kOpReadEqual, 1, tkey, t); r == kKbDone;
+           r = tba(kOpNextSameKey, 1, tkey, t)) {
+        if (t.table == table || noted(t.table) ||
+            pairs.size() >= static_cast<size_t>(kRelationEntries))
+          continue;
         const TbaRecord at = t;
         Examined ex;
         ex.table = at.table;
@@ -381,7 +390,9 @@ int pointing_tables(int model, int table, RelationTable& entries) {
     AttList own;
     bool own_read = false;
     for (int j = 0; j < entries.count; ++j) {
-      if (j == i || gone[static_cast<size_t>(j)] || entries.items[j].table == entries.items[i].table) continue;
+      if (j == i || gone[static_cast<size_t>(j)] ||
+          entries.items[j].table == entries.items[i].table)
+        continue;
       if (!same_set(entries.items[i].atts, entries.items[j].atts)) continue;
       if (!own_read) {
         pointing_atts(model, entries.items[i].table, own, false, true);
@@ -397,8 +408,8 @@ int pointing_tables(int model, int table, RelationTable& entries) {
   return entries.count;
 }
 
-int table_closure(int model, const host::TermValue& list, int mode, int start, host::TermValue& out_list,
-                  host::TermValue& out_navigation) {
+int table_closure(int model, const host::TermValue& list, int mode, int start,
+                  host::TermValue& out_list, host::TermValue& out_navigation) {
   model = resolve_model(model);
   static AttList given, result, reach;
   given.count = result.count = reach.count = 0;

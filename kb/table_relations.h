@@ -75,7 +75,7 @@ int pointing_tables(int model, int table, RelationTable& entries);
 // or 3; any other mode its pointing attributes with those of kind code 3.
 // 1 when both results were unified; 0 when list is not a list of integers or
 // a unification fails.
-int table_closure(int model, const host::TermValue& list, int mode, int start, host::TermValue& out_list,
-                  host::TermValue& out_navigation);
+int table_closure(int model, const host::TermValue& list, int mode, int start,
+                  host::TermValue& out_list, host::TermValue& out_navigation);
 
 }  // namespace qn::kb

@@ -88,8 +88,11 @@ TEST_F(TableRelations, MatchKeyWaysAndGroups) {
       {list_of({31, 30, 30}), {30}, 0, "[[9,[30]],[9,[30]]]"},  // every way
       {list_of({31}), {30}, 0, ""},                             // ended early: 30 has no candidate
       {list_of({30, 31}), {30, 32}, 0, ""},
-      {list_of({33, 34}), {33}, 0, "[[9,[34]]]"},  // the class attribute stands in for the key attribute
-      {list_of({23}), {20}, 1, "[[9,[23]]]"},      // through relation group 1
+      {list_of({33, 34}),
+       {33},
+       0,
+       "[[9,[34]]]"},  // the class attribute stands in for the key attribute
+      {list_of({23}), {20}, 1, "[[9,[23]]]"},                       // through relation group 1
       {list_of({22, 22, 23, 20}), {20}, 0, "[[9,[20]],[9,[23]]]"},  // 23's group differs: 20 first
       {list_of({}), {30}, 0, ""},
       {list_of({30}), {}, -1, ""},
@@ -119,7 +122,8 @@ TEST_F(TableRelations, PointedAndPointingTables) {
       {30, "[[30,[30]],[32,[32]],[31,[31]]]", "[]"},
       {31, "[[31,[31]],[33,[33]]]", "[[30,[31]]]"},
       {32, "[[32,[32]],[33,[34]]]", "[[30,[32]]]"},
-      {33, "[[33,[33]]]", "[[31,[33]],[32,[34]]]"},  // two tables hold D's key through different attributes
+      {33, "[[33,[33]]]",
+       "[[31,[33]],[32,[34]]]"},  // two tables hold D's key through different attributes
       {99, "[]", "[]"},
   };
   for (const Case& c : cases) {

@@ -25,7 +25,8 @@ std::string replicate_char(char c, int n);
 // letter, "V" when with_v is set, the number and the first 8 characters of
 // the name, cut to 10. Unifies out; 0 when name is not a text or the
 // unification fails.
-int make_aux_name(int with_v, const host::TermValue& name, int number, int letter, host::TermValue& out);
+int make_aux_name(int with_v, const host::TermValue& name, int number, int letter,
+                  host::TermValue& out);
 
 // value written zero-padded to width digits; of a longer text only its last
 // width characters (none for a width below 1); at most size - 1 characters.

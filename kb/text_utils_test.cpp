@@ -15,7 +15,7 @@ TEST(TextUtils, TranslateAndReplicate) {
     const char* out;
   } cases[] = {
       {"a-b c", "- ", "__", "a_b_c"},
-      {"abc", "ab", "ba", "bac"},   // each character once, by its first place in from
+      {"abc", "ab", "ba", "bac"},     // each character once, by its first place in from
       {"a.b;c", ".;", "_", "a_b;c"},  // no counterpart in to: kept
       {"", "x", "y", ""},
   };
@@ -66,8 +66,10 @@ TEST(TextUtils, FixedDigitsAndDoubledCharacters) {
   struct Digits {
     int value, width;
     const char* out;
-  } digits[] = {{12345, 3, "345"}, {7, 3, "007"}, {42, 2, "42"}, {-5, 4, "-005"}, {5, 0, ""}, {5, -3, ""}};
-  for (const Digits& d : digits) EXPECT_EQ(int_to_fixed_digits(d.value, d.width, 10240), d.out) << d.value;
+  } digits[] = {{12345, 3, "345"}, {7, 3, "007"}, {42, 2, "42"},
+                {-5, 4, "-005"},   {5, 0, ""},    {5, -3, ""}};
+  for (const Digits& d : digits)
+    EXPECT_EQ(int_to_fixed_digits(d.value, d.width, 10240), d.out) << d.value;
   EXPECT_EQ(int_to_fixed_digits(123, 3, 3), "12");
   EXPECT_EQ(int_to_fixed_digits(5, 60, 10240), std::string(59, '0') + "5");
 
@@ -80,11 +82,11 @@ TEST(TextUtils, FixedDigitsAndDoubledCharacters) {
   } dups[] = {
       {"O'BRIEN", "'", false, 1, "O''BRIEN"},
       {"O'BRIEN", "'", true, 1, "O''BRIEN"},
-      {"'AB'", "'", true, 0, "'AB'"},        // enclosed, nothing inside
+      {"'AB'", "'", true, 0, "'AB'"},  // enclosed, nothing inside
       {"'AB'", "'", false, 1, "''AB''"},
       {"'O'B'", "'", true, 1, "'O''B'"},
       {"ABC", "'\"", true, 0, "ABC"},
-      {"'", "'", true, 1, "''"},              // one character encloses nothing
+      {"'", "'", true, 1, "''"},  // one character encloses nothing
       {"a\"b'c", "'\"", false, 1, "a\"\"b''c"},
   };
   for (const Dup& d : dups) {

@@ -72,8 +72,8 @@ class CoObject : public I, public com::ISupportErrorInfo {
     (*out)->AddRef();
     return com::S_OK;
   }
-  com::HRESULT GetIDsOfNames(const com::IID& riid, com::OLECHAR** names, com::UINT count,
-                             com::LCID, com::DISPID* ids) override {
+  com::HRESULT GetIDsOfNames(const com::IID& riid, com::OLECHAR** names, com::UINT count, com::LCID,
+                             com::DISPID* ids) override {
     if (!(riid == com::GUID_NULL)) return com::DISP_E_UNKNOWNINTERFACE;
     return com::ids_of_names(*interface_desc(iid_), names, count, ids);
   }

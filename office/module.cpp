@@ -177,8 +177,8 @@ HRESULT unregister_module() {
     tree.remove_key("CLSID\\" + guid_to_string(*c.clsid));  // the key CLSID itself stays
   }
   const TypeLibrary& lib = type_library();
-  tree.remove_key("TypeLib\\" + guid_to_string(lib.libid) + "\\" + std::to_string(lib.major) +
-                  "." + std::to_string(lib.minor));
+  tree.remove_key("TypeLib\\" + guid_to_string(lib.libid) + "\\" + std::to_string(lib.major) + "." +
+                  std::to_string(lib.minor));
   for (const CoclassDesc& c : lib.coclasses) {
     tree.remove_key("Interface\\" + guid_to_string(c.iface->iid));
   }

@@ -117,7 +117,8 @@ std::optional<std::string> LineReader::next_line(bool& too_long) {
     if (n <= 0) {
       eof_ = true;
     } else if (dropping_) {
-      const char* nl_in = static_cast<const char*>(std::memchr(chunk, '\n', static_cast<size_t>(n)));
+      const char* nl_in =
+          static_cast<const char*>(std::memchr(chunk, '\n', static_cast<size_t>(n)));
       if (nl_in != nullptr) buffer_.append(nl_in, static_cast<size_t>(chunk + n - nl_in));
     } else {
       buffer_.append(chunk, static_cast<size_t>(n));
@@ -137,7 +138,8 @@ std::optional<json> AutomationServer::handle_value(const json& msg) {
   auto id_it = msg.find("id");
   const bool notification = id_it == msg.end();
   // The id is checked before it is copied: only a plain value is kept.
-  if (!notification && !valid_id(*id_it)) return error_reply(nullptr, kRpcInvalidRequest, "Invalid Request");
+  if (!notification && !valid_id(*id_it))
+    return error_reply(nullptr, kRpcInvalidRequest, "Invalid Request");
   const json id = notification ? json(nullptr) : *id_it;
   auto version = msg.find("jsonrpc");
   auto method = msg.find("method");
@@ -177,8 +179,9 @@ std::optional<std::string> AutomationServer::handle(std::string_view line) {
   try {
     msg = parse_message(line);
   } catch (const TooDeep&) {
-    return dump(error_reply(nullptr, kRpcParseError, "Parse error: nested deeper than " +
-                                                         std::to_string(kMaxMessageDepth) + " levels"));
+    return dump(error_reply(
+        nullptr, kRpcParseError,
+        "Parse error: nested deeper than " + std::to_string(kMaxMessageDepth) + " levels"));
   } catch (const json::exception&) {
     return dump(error_reply(nullptr, kRpcParseError, "Parse error"));
   }
@@ -210,8 +213,9 @@ void AutomationServer::serve(int in_fd, int out_fd) {
     if (!line) break;
     std::optional<std::string> reply;
     if (too_long) {
-      reply = dump(error_reply(nullptr, kRpcInvalidRequest,
-                               "Invalid Request: line longer than " + std::to_string(max_line_) + " bytes"));
+      reply = dump(
+          error_reply(nullptr, kRpcInvalidRequest,
+                      "Invalid Request: line longer than " + std::to_string(max_line_) + " bytes"));
     } else if (line->find_first_not_of(" \t") == std::string::npos) {
       continue;
     } else {
@@ -229,7 +233,8 @@ bool AutomationServer::write_line(const std::string& line) {
 }
 
 bool AutomationServer::notify(std::string_view method, const json& params) {
-  return write_line(dump(json{{"jsonrpc", "2.0"}, {"method", std::string(method)}, {"params", params}}));
+  return write_line(
+      dump(json{{"jsonrpc", "2.0"}, {"method", std::string(method)}, {"params", params}}));
 }
 
 HangupWatch::HangupWatch(int fd, std::function<void()> on_hangup) {
@@ -355,7 +360,8 @@ json AutomationClient::call(std::string_view method, const json& params) {
     }
     if (reply.is_object() && !reply.contains("id") && reply.contains("method")) {
       const json& m = reply["method"];
-      if (on_notification_ && m.is_string()) on_notification_(m.get<std::string>(), reply.value("params", json()));
+      if (on_notification_ && m.is_string())
+        on_notification_(m.get<std::string>(), reply.value("params", json()));
       continue;
     }
     if (!reply.is_object() || reply.value("id", json()) != json(id)) continue;  // not ours

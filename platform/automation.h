@@ -158,8 +158,11 @@ class AutomationClient {
   nlohmann::json call(std::string_view method, const nlohmann::json& params);
 
   // Receives the notifications the server sends while a call runs.
-  using NotificationHandler = std::function<void(const std::string& method, const nlohmann::json& params)>;
-  void set_notification_handler(NotificationHandler handler) { on_notification_ = std::move(handler); }
+  using NotificationHandler =
+      std::function<void(const std::string& method, const nlohmann::json& params)>;
+  void set_notification_handler(NotificationHandler handler) {
+    on_notification_ = std::move(handler);
+  }
 
   // The final release: sends the notification "Release" and closes the
   // server's input.

@@ -32,7 +32,8 @@ TEST(BinaryFile, WritesAndReadsBackEveryByte) {
   while (size_t n = reader.read(buf, sizeof buf)) back.append(buf, n);
   EXPECT_EQ(back, bytes);
 
-  for (std::string bad : {(dir / "missing" / "x.bin").string(), dir.string(), path + std::string(1, '\0') + "x", std::string()}) {
+  for (std::string bad : {(dir / "missing" / "x.bin").string(), dir.string(),
+                          path + std::string(1, '\0') + "x", std::string()}) {
     SCOPED_TRACE(bad);
     BinaryFileWriter w;
     EXPECT_FALSE(w.create(bad));

@@ -24,8 +24,9 @@ LocalTime local_now() {
   std::tm tm{};
   localtime_r(&t, &tm);
   const auto ms = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
-  return LocalTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min,
-                   tm.tm_sec,         static_cast<int>(ms / 10), tm.tm_wday};
+  return LocalTime{
+      tm.tm_year + 1900,         tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec,
+      static_cast<int>(ms / 10), tm.tm_wday};
 }
 
 std::string ctime_text(const LocalTime& t) {

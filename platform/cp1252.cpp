@@ -75,11 +75,10 @@ int icompare_1252(std::string_view a, std::string_view b) {
 namespace {
 
 // 0x80-0x9F; the rest of the code page is Latin-1.
-constexpr char16_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t kHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
+                                0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 }  // namespace
 
@@ -90,7 +89,8 @@ char16_t utf16_of_1252(unsigned char c) {
 unsigned char cp1252_of_utf16(char16_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<unsigned char>(c);
   const auto* hit = std::find(std::begin(kHigh), std::end(kHigh), c);
-  return hit == std::end(kHigh) ? '?' : static_cast<unsigned char>(0x80 + (hit - std::begin(kHigh)));
+  return hit == std::end(kHigh) ? '?'
+                                : static_cast<unsigned char>(0x80 + (hit - std::begin(kHigh)));
 }
 
 std::u16string utf16_from_1252(std::string_view s) {

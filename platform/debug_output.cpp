@@ -9,8 +9,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <ctime>
 #include <mutex>
@@ -125,7 +125,8 @@ DebugMonitorListener::DebugMonitorListener() {
   ::sem_unlink(object_name("DBWIN_DATA_READY").c_str());
   sem_t* a = ::sem_open(object_name("DBWIN_BUFFER_READY").c_str(), O_CREAT, 0600, 0);
   sem_t* b = ::sem_open(object_name("DBWIN_DATA_READY").c_str(), O_CREAT, 0600, 0);
-  if (!buffer_ || a == SEM_FAILED || b == SEM_FAILED) throw std::runtime_error("debug monitor: semaphores");
+  if (!buffer_ || a == SEM_FAILED || b == SEM_FAILED)
+    throw std::runtime_error("debug monitor: semaphores");
   buffer_ready_ = a;
   data_ready_ = b;
 }

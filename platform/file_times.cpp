@@ -23,7 +23,8 @@ bool set_file_times(std::string_view path, int64_t access, int64_t modification)
 
 bool same_file(std::string_view a, std::string_view b) {
   struct stat sa, sb;
-  if (::stat(std::string(a).c_str(), &sa) != 0 || ::stat(std::string(b).c_str(), &sb) != 0) return false;
+  if (::stat(std::string(a).c_str(), &sa) != 0 || ::stat(std::string(b).c_str(), &sb) != 0)
+    return false;
   return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 

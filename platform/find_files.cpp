@@ -31,7 +31,8 @@ bool wildcard_match(std::string_view pattern, std::string_view name) {
   // A final '.' asks for a name without an extension ("*." matches "README",
   // not "a.txt"): the name may hold no more dots than the rest of the
   // pattern, and no star may swallow one.
-  if (!pattern.empty() && pattern.back() == '.' && !(pattern.size() >= 2 && pattern[pattern.size() - 2] == '.')) {
+  if (!pattern.empty() && pattern.back() == '.' &&
+      !(pattern.size() >= 2 && pattern[pattern.size() - 2] == '.')) {
     std::string_view stem = pattern.substr(0, pattern.size() - 1);
     auto dots = [](std::string_view s) { return std::count(s.begin(), s.end(), '.'); };
     return dots(name) <= dots(stem) && wildcard_match(stem, name);

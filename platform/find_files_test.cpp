@@ -18,15 +18,27 @@ TEST(Wildcard, Matches) {
     const char* name;
     bool match;
   } cases[] = {
-      {"a*b?c", "AxxBzC", true},  {"a*b?c", "AxxBC", false},     {"x.*", "X", true},
-      {"*.jar", "A.JAR", true},   {"*.jar", "a.jar.old", false}, {"a?c.*", "abc.txt", true},
-      {"a?c.*", "ac.txt", false}, {"*.*", "README", true},       {"READ*", "readme.txt", true},
-      {"*x*y", "axbxcy", true},   {"*x*y", "axbxc", false},      {"", "a", false},
-      {"*.", "README", true},     {"*.", "a.txt", false},        {"*.", "a.b.c", false},
-      {"a.b.", "A.B", true},      {"read*.", "readme.txt", false},
+      {"a*b?c", "AxxBzC", true},
+      {"a*b?c", "AxxBC", false},
+      {"x.*", "X", true},
+      {"*.jar", "A.JAR", true},
+      {"*.jar", "a.jar.old", false},
+      {"a?c.*", "abc.txt", true},
+      {"a?c.*", "ac.txt", false},
+      {"*.*", "README", true},
+      {"READ*", "readme.txt", true},
+      {"*x*y", "axbxcy", true},
+      {"*x*y", "axbxc", false},
+      {"", "a", false},
+      {"*.", "README", true},
+      {"*.", "a.txt", false},
+      {"*.", "a.b.c", false},
+      {"a.b.", "A.B", true},
+      {"read*.", "readme.txt", false},
       {"\xC9t\xE9.txt", "\xE9T\xC9.TXT", true},  // Windows-1252 letters ignore case too
   };
-  for (const Case& c : cases) EXPECT_EQ(wildcard_match(c.pattern, c.name), c.match) << c.pattern << " " << c.name;
+  for (const Case& c : cases)
+    EXPECT_EQ(wildcard_match(c.pattern, c.name), c.match) << c.pattern << " " << c.name;
 }
 
 TEST(FindFiles, RegularFilesSortedIgnoringCase) {

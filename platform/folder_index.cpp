@@ -38,7 +38,8 @@ std::unique_ptr<Index> g_index;
 
 // The absolute, lexically normal form of a folder path, without a final '/'.
 std::string folder_key(std::string_view dir) {
-  std::string p = dir.empty() || dir.front() != '/' ? current_dir() + std::string(dir) : std::string(dir);
+  std::string p =
+      dir.empty() || dir.front() != '/' ? current_dir() + std::string(dir) : std::string(dir);
   std::string norm = std::filesystem::path(p).lexically_normal().string();
   while (norm.size() > 1 && norm.back() == '/') norm.pop_back();
   return norm;
@@ -76,7 +77,8 @@ const Folder* indexed_folder(std::string_view dir) {
 }
 
 bool has_wildcard(std::string_view pattern) {
-  return pattern.find_first_of("*?") != std::string_view::npos || (!pattern.empty() && pattern.back() == '.');
+  return pattern.find_first_of("*?") != std::string_view::npos ||
+         (!pattern.empty() && pattern.back() == '.');
 }
 
 void visit(const Folder& folder, std::string_view pattern,
@@ -90,7 +92,8 @@ void visit(const Folder& folder, std::string_view pattern,
   // A plain name: only its spellings are looked at.
   std::string prefix = upper_1252(pattern);
   prefix.push_back('\0');
-  for (auto it = folder.lower_bound(prefix); it != folder.end() && it->first.starts_with(prefix); ++it) {
+  for (auto it = folder.lower_bound(prefix); it != folder.end() && it->first.starts_with(prefix);
+       ++it) {
     each(it->second);
   }
 }
@@ -128,7 +131,8 @@ std::string find_name_ignoring_case(std::string_view dir, std::string_view name)
   auto first = [&](const FolderEntry& e) {
     if (found.empty()) found = e.name;
   };
-  for_each_entry(dir, name.find_first_of("*?") == std::string_view::npos ? name : std::string_view(), first);
+  for_each_entry(
+      dir, name.find_first_of("*?") == std::string_view::npos ? name : std::string_view(), first);
   return found;
 }
 
@@ -158,7 +162,8 @@ void note_created(std::string_view path, bool is_dir) {
   std::string folder, name;
   if (!split(path, folder, name)) return;
   auto it = g_index->folders.find(folder);
-  if (it != g_index->folders.end()) it->second.insert_or_assign(entry_key(name), FolderEntry{name, is_dir});
+  if (it != g_index->folders.end())
+    it->second.insert_or_assign(entry_key(name), FolderEntry{name, is_dir});
 }
 
 void note_removed(std::string_view path) {

@@ -22,7 +22,8 @@ class FolderIndexTest : public ::testing::Test {
     dir_ = (fs::temp_directory_path() / ("qn_index_" + std::to_string(::getpid()))).string() + "/";
     fs::remove_all(dir_);
     fs::create_directories(dir_ + "Sub");
-    for (const char* name : {"b.java", "A.JAVA", "a.java", "c.txt"}) std::ofstream(dir_ + name) << name;
+    for (const char* name : {"b.java", "A.JAVA", "a.java", "c.txt"})
+      std::ofstream(dir_ + name) << name;
   }
   void TearDown() override { fs::remove_all(dir_); }
 

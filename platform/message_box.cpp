@@ -14,11 +14,16 @@ MessageBoxHook g_hook;
 
 const char* icon_mark(unsigned flags) {
   switch (flags & 0xF0) {
-    case 0x10: return "[x] ";
-    case 0x20: return "[?] ";
-    case 0x30: return "[!] ";
-    case 0x40: return "[i] ";
-    default: return "";
+    case 0x10:
+      return "[x] ";
+    case 0x20:
+      return "[?] ";
+    case 0x30:
+      return "[!] ";
+    case 0x40:
+      return "[i] ";
+    default:
+      return "";
   }
 }
 

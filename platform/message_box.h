@@ -26,7 +26,8 @@ int message_box(std::string_view text, std::string_view caption, unsigned flags)
 
 // Replaces the box for tests; an empty hook restores the real one. Returns
 // the previous hook.
-using MessageBoxHook = std::function<int(std::string_view text, std::string_view caption, unsigned flags)>;
+using MessageBoxHook =
+    std::function<int(std::string_view text, std::string_view caption, unsigned flags)>;
 MessageBoxHook set_message_box_hook(MessageBoxHook hook);
 
 }  // namespace qn::platform

@@ -10,7 +10,8 @@
 namespace qn::platform {
 
 MessageQueue::MessageQueue() {
-  if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) throw std::runtime_error("message queue: pipe failed");
+  if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0)
+    throw std::runtime_error("message queue: pipe failed");
 }
 
 MessageQueue::~MessageQueue() {

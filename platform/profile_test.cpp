@@ -78,16 +78,16 @@ TEST_F(PlatformProfile, StringReads) {
       {"Model 001", "Missing", "dflt", kProfileNoLimit, "dflt"},
       {"Model 001", "Missing", "dflt  ", kProfileNoLimit, "dflt"},  // default's trailing blanks
       {"Nowhere", "Key", "d", kProfileNoLimit, "d"},
-      {"Model 001", "NAME", "x", kProfileNoLimit, "first"},    // first matching line wins
+      {"Model 001", "NAME", "x", kProfileNoLimit, "first"},         // first matching line wins
       {"Model 001", "Extra", "x", kProfileNoLimit, "dup-section"},  // second copy of the section
-      {"Model 001", "AfterBroken", "x", kProfileNoLimit, "1"},  // a broken header is skipped
-      {"Model 001", "Indented", "x", kProfileNoLimit, "x"},     // comment
+      {"Model 001", "AfterBroken", "x", kProfileNoLimit, "1"},      // a broken header is skipped
+      {"Model 001", "Indented", "x", kProfileNoLimit, "x"},         // comment
       {"Model 001", "a line without an equals sign", "x", kProfileNoLimit, "x"},
       {"Model 001", "", "x", kProfileNoLimit, "x"},
-      {"Model 001", "Quoted", "x", 2, " a"},                    // cut after the quotes go
+      {"Model 001", "Quoted", "x", 2, " a"},  // cut after the quotes go
       {"Model 001", "DataSource", "x", 0, ""},
       {"Model 001", "Missing", "default", 3, "def"},
-      {"Other", "Key", "x", kProfileNoLimit, "v"},              // last line without a line end
+      {"Other", "Key", "x", kProfileNoLimit, "v"},  // last line without a line end
   };
   for (const Case& c : cases) {
     EXPECT_EQ(profile_string(file, c.section, c.key, c.def, c.max_len), c.expected)
@@ -105,7 +105,7 @@ TEST_F(PlatformProfile, IntegerReads) {
     int32_t expected;
   };
   const Case cases[] = {
-      {"DataSource", 0, 3}, {"Num", 0, -42},  {"Plus", 0, 7},      {"Bad", 5, 0},
+      {"DataSource", 0, 3}, {"Num", 0, -42},   {"Plus", 0, 7},       {"Bad", 5, 0},
       {"Empty", 5, 5},      {"Missing", 9, 9}, {"QuotedInt", 0, 12}, {"Big", 0, 1},
   };
   for (const Case& c : cases) {
@@ -116,9 +116,10 @@ TEST_F(PlatformProfile, IntegerReads) {
 TEST_F(PlatformProfile, Enumeration) {
   const std::string file = write("model.ini", kModelIni);
   EXPECT_EQ(profile_sections(file), (std::vector<std::string>{"Model 001", "Other"}));
-  EXPECT_EQ(profile_keys(file, "model 001"),
-            (std::vector<std::string>{"DataSource", "Type", "Empty", "Quoted", "Half", "QuotedInt",
-                                      "Name", "Num", "Plus", "Bad", "Big", "Extra", "AfterBroken"}));
+  EXPECT_EQ(
+      profile_keys(file, "model 001"),
+      (std::vector<std::string>{"DataSource", "Type", "Empty", "Quoted", "Half", "QuotedInt",
+                                "Name", "Num", "Plus", "Bad", "Big", "Extra", "AfterBroken"}));
   auto entries = profile_entries(file, "Model 001");
   ASSERT_EQ(entries.size(), 13u);
   EXPECT_EQ(entries[1], (std::pair<std::string, std::string>{"Type", "Java"}));
@@ -129,7 +130,8 @@ TEST_F(PlatformProfile, Enumeration) {
 TEST_F(PlatformProfile, KeyLinesKeepEverySpelling) {
   const std::string file = write("p.ini", "[Prefs]\nA=1\na=2\nA=3\nB='q'\n[prefs]\nC=\n");
   using Lines = std::vector<std::pair<std::string, std::string>>;
-  EXPECT_EQ(profile_key_lines(file, "PREFS"), (Lines{{"A", "1"}, {"a", "2"}, {"A", "3"}, {"B", "q"}, {"C", ""}}));
+  EXPECT_EQ(profile_key_lines(file, "PREFS"),
+            (Lines{{"A", "1"}, {"a", "2"}, {"A", "3"}, {"B", "q"}, {"C", ""}}));
   EXPECT_TRUE(profile_key_lines(file, "Nowhere").empty());
 }
 

@@ -114,8 +114,7 @@ std::string registry_file_path() {
   return (base / "quenora" / "registry.ini").string();
 }
 
-bool register_server(const ServerRegistration& reg, const std::string& file,
-                     std::string* error) {
+bool register_server(const ServerRegistration& reg, const std::string& file, std::string* error) {
   std::vector<Section> sections = read_sections(file);
   Section entry{reg.prog_id,
                 {"CLSID=" + reg.class_id, "Interface=" + reg.interface_id,
@@ -142,8 +141,7 @@ bool register_server(const ServerRegistration& reg, const std::string& file,
   return write_whole(file, out.str(), error);
 }
 
-std::optional<ServerRegistration> find_server(std::string_view prog_id,
-                                              const std::string& file) {
+std::optional<ServerRegistration> find_server(std::string_view prog_id, const std::string& file) {
   std::vector<Section> sections = read_sections(file);
   for (size_t i = 1; i < sections.size(); ++i) {
     const Section& s = sections[i];
@@ -214,7 +212,9 @@ bool is_below(std::string_view key, std::string_view parent) {
          iequals_1252(std::string_view(k).substr(0, p.size()), p);
 }
 
-bool has_line_break(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+bool has_line_break(std::string_view s) {
+  return s.find_first_of("\r\n") != std::string_view::npos;
+}
 
 bool is_value_line(std::string_view line, std::string_view name, size_t* eq) {
   *eq = line.find('=');
@@ -276,7 +276,8 @@ bool RegistryTree::set_value(std::string_view key, std::string_view name, std::s
     return false;
   }
   Section* s = find(key);
-  std::string line = (name.empty() ? std::string("@") : std::string(name)) + "=" + std::string(value);
+  std::string line =
+      (name.empty() ? std::string("@") : std::string(name)) + "=" + std::string(value);
   size_t eq;
   for (std::string& l : s->lines) {
     if (is_value_line(l, name, &eq)) {

@@ -51,12 +51,10 @@ std::string registry_file_path();
 // file and its folders as needed; ProgIDs compare ignoring case. The file is
 // replaced as a whole, so a failure leaves the former file intact. False
 // with *error set when the file cannot be written.
-bool register_server(const ServerRegistration& reg, const std::string& file,
-                     std::string* error);
+bool register_server(const ServerRegistration& reg, const std::string& file, std::string* error);
 
 // The entry of a ProgID, or nothing when the file or the entry is missing.
-std::optional<ServerRegistration> find_server(std::string_view prog_id,
-                                              const std::string& file);
+std::optional<ServerRegistration> find_server(std::string_view prog_id, const std::string& file);
 
 // The command text for a program and its arguments (the program quoted when
 // it holds blanks or quotes), and the reverse split.

@@ -6,7 +6,8 @@
 
 namespace qn::platform {
 
-std::unique_ptr<ResourceLibrary> ResourceLibrary::load(std::string_view dir, std::string_view name) {
+std::unique_ptr<ResourceLibrary> ResourceLibrary::load(std::string_view dir,
+                                                       std::string_view name) {
   std::string path(dir);
   if (!path.empty() && path.back() != '/') path += '/';
   path += "lib";

@@ -44,7 +44,7 @@ TEST(Socket, ServicesFileIsTheWholeDatabase) {
     const char* name;
     std::optional<int> port;
   } cases[] = {
-      {"smtp", 2525}, {"mail", 2525},         {"pop3", std::nullopt}, {"pop-3", 1111},
+      {"smtp", 2525},  {"mail", 2525},           {"pop3", std::nullopt}, {"pop-3", 1111},
       {"pop3x", 1111}, {"broken", std::nullopt}, {"http", std::nullopt},
   };
   for (const auto& c : cases) {

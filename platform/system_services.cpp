@@ -11,7 +11,6 @@
 #include <mutex>
 #include <vector>
 
-
 namespace qn::platform {
 namespace {
 
@@ -49,7 +48,8 @@ std::optional<std::string> system_user_name() {
       result->pw_name != nullptr && result->pw_name[0] != '\0') {
     return std::string(result->pw_name);
   }
-  if (const char* login = getlogin(); login != nullptr && login[0] != '\0') return std::string(login);
+  if (const char* login = getlogin(); login != nullptr && login[0] != '\0')
+    return std::string(login);
   return std::nullopt;
 }
 

@@ -21,7 +21,9 @@ bool term_moves_cursor(const char* term) {
   return term != nullptr && *term != '\0' && std::string_view(term) != "dumb";
 }
 
-bool stderr_takes_cursor_moves() { return stderr_is_terminal() && term_moves_cursor(std::getenv("TERM")); }
+bool stderr_takes_cursor_moves() {
+  return stderr_is_terminal() && term_moves_cursor(std::getenv("TERM"));
+}
 
 int terminal_columns() {
   winsize ws{};
@@ -110,7 +112,8 @@ extern "C" void on_sigint(int) {
 
 InterruptWatch::InterruptWatch() {
   if (g_interrupt_write_fd.load() >= 0) throw std::logic_error("interrupt watch: one at a time");
-  if (::pipe2(g_interrupt_pipe, O_CLOEXEC | O_NONBLOCK) != 0) throw std::runtime_error("interrupt watch: pipe failed");
+  if (::pipe2(g_interrupt_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
+    throw std::runtime_error("interrupt watch: pipe failed");
   g_interrupt_write_fd = g_interrupt_pipe[1];
   struct sigaction action {};
   action.sa_handler = on_sigint;

@@ -70,10 +70,18 @@ Arg obj() { return {Arg::kObject}; }
 void fill(const Param& p, const Arg& a, Value* v, IUnknown* object) {
   std::memset(v, 0, sizeof *v);
   switch (p.type) {
-    case ParamType::Long: v->l = static_cast<LONG>(a.n); break;
-    case ParamType::Byte: v->b = static_cast<BYTE>(a.n); break;
-    case ParamType::Hyper: v->h = a.n; break;
-    case ParamType::Bstr: v->s = a.kind == Arg::kNullText ? nullptr : bstr_from_bytes(a.bytes, a.size); break;
+    case ParamType::Long:
+      v->l = static_cast<LONG>(a.n);
+      break;
+    case ParamType::Byte:
+      v->b = static_cast<BYTE>(a.n);
+      break;
+    case ParamType::Hyper:
+      v->h = a.n;
+      break;
+    case ParamType::Bstr:
+      v->s = a.kind == Arg::kNullText ? nullptr : bstr_from_bytes(a.bytes, a.size);
+      break;
     case ParamType::Variant:
       VariantInit(&v->v);
       if (a.kind == Arg::kI4) {
@@ -84,7 +92,9 @@ void fill(const Param& p, const Arg& a, Value* v, IUnknown* object) {
         v->v.bstrVal = bstr_from_bytes(a.bytes, a.size);
       }
       break;
-    case ParamType::Interface: v->p = a.kind == Arg::kObject ? object : nullptr; break;
+    case ParamType::Interface:
+      v->p = a.kind == Arg::kObject ? object : nullptr;
+      break;
   }
 }
 
@@ -113,59 +123,113 @@ struct Golden {
 
 const Golden kGolden[] = {
     {"Execute", 0, 3, {i4(5)}, VAR_I4("05000000"), VAR_I4("05000000") "00000000"},
-    {"ReceiveData", 1, 4, {var_txt("a\0b\0", 4)}, "",
+    {"ReceiveData",
+     1,
+     4,
+     {var_txt("a\0b\0", 4)},
+     "",
      // referent, pad; clSize 5 (40 bytes), reserved, vt 8, reserved words,
      // discriminant 8; the BSTR (the arm's pointer and its blob); HRESULT
      "55736572 00000000 05000000 00000000 0800 000000000000 08000000 " BSTR_AB "00000000"},
     {"Signal", 1, 5, {}, "", "00000000"},
     {"Submit", 2, 3, {i4(5)}, VAR_I4("05000000"), "00000000"},
-    {"SubmitBlock", 3, 3, {txt("a\0b\0", 4), i4(1), i4(2), i4(403)},
+    {"SubmitBlock",
+     3,
+     3,
+     {txt("a\0b\0", 4), i4(1), i4(2), i4(403)},
      // BSTR (0..19), VARIANT referent at 20, struct at 24; referent at 48,
      // pad, struct at 56
      BSTR_AB "55736572 03000000 00000000 0300 000000000000 03000000 01000000 "
              "55736572 00000000 03000000 00000000 0300 000000000000 03000000 02000000",
      VAR_I4("93010000") "00000000"},
     {"SubmitAndTest", 4, 3, {i4(7), num(8)}, VAR_I4("07000000"), "08 000000 00000000"},
-    {"GetRemoteProcedure", 5, 3, {txt("a\0b\0", 4), num(0x11223344), obj()}, BSTR_AB "44332211",
+    {"GetRemoteProcedure",
+     5,
+     3,
+     {txt("a\0b\0", 4), num(0x11223344), obj()},
+     BSTR_AB "44332211",
      ITF "000000 00000000"},
-    {"GetRemoteUpdateSupplier", 5, 4, {txt("a\0b\0", 4), num(0x11223344), obj()},
-     BSTR_AB "44332211", ITF "000000 00000000"},
-    {"GetRemoteForwardSupplier", 5, 5, {txt("a\0b\0", 4), num(0x11223344), {Arg::kNullObject}},
-     BSTR_AB "44332211", "00000000 00000000"},
-    {"GetRemoteSupplier", 5, 6, {txt("a\0b\0", 4), num(0x11223344), num(0xAB), obj()},
-     BSTR_AB "44332211 AB", ITF "000000 00000000"},
-    {"GetRemoteBlockSupplier", 5, 7, {num(0x11223344), num(0xAB), obj()}, "44332211 AB",
+    {"GetRemoteUpdateSupplier",
+     5,
+     4,
+     {txt("a\0b\0", 4), num(0x11223344), obj()},
+     BSTR_AB "44332211",
      ITF "000000 00000000"},
-    {"SendHandleAndThreeTexts", 5, 8, {num(0x11223344), txt("a\0b\0", 4), txt("", 0), null_txt()},
+    {"GetRemoteForwardSupplier",
+     5,
+     5,
+     {txt("a\0b\0", 4), num(0x11223344), {Arg::kNullObject}},
+     BSTR_AB "44332211",
+     "00000000 00000000"},
+    {"GetRemoteSupplier",
+     5,
+     6,
+     {txt("a\0b\0", 4), num(0x11223344), num(0xAB), obj()},
+     BSTR_AB "44332211 AB",
+     ITF "000000 00000000"},
+    {"GetRemoteBlockSupplier",
+     5,
+     7,
+     {num(0x11223344), num(0xAB), obj()},
+     "44332211 AB",
+     ITF "000000 00000000"},
+    {"SendHandleAndThreeTexts",
+     5,
+     8,
+     {num(0x11223344), txt("a\0b\0", 4), txt("", 0), null_txt()},
      // empty: cBytes 0; null: cBytes 0xFFFFFFFF, both without units
      "44332211 " BSTR_AB "55736572 00000000 00000000 00000000 55736572 00000000 FFFFFFFF 00000000",
      "00000000"},
     {"SendHandle", 5, 9, {num(0x11223344)}, "44332211", "00000000"},
-    {"SendHandleAndText", 5, 10, {num(0x11223344), txt("a\0b", 3)},
+    {"SendHandleAndText",
+     5,
+     10,
+     {num(0x11223344), txt("a\0b", 3)},
      // an odd byte length: cBytes 3, two units, the last byte's partner zero
-     "44332211 55736572 02000000 03000000 02000000 61006200", "00000000"},
-    {"SendHandleAndTwoTexts", 5, 12, {num(0x11223344), txt("a\0b\0", 4), txt("a\0b\0", 4)},
-     "44332211 " BSTR_AB BSTR_AB, "00000000"},
-    {"QueryTextByHandle", 5, 13, {num(0x11223344), txt("a\0b\0", 4), txt("a\0b\0", 4)},
-     "44332211 " BSTR_AB, BSTR_AB "00000000"},
-    {"QueryLongByText", 5, 14, {txt("a\0b\0", 4), num(2), num(16)}, BSTR_AB "02",
+     "44332211 55736572 02000000 03000000 02000000 61006200",
+     "00000000"},
+    {"SendHandleAndTwoTexts",
+     5,
+     12,
+     {num(0x11223344), txt("a\0b\0", 4), txt("a\0b\0", 4)},
+     "44332211 " BSTR_AB BSTR_AB,
+     "00000000"},
+    {"QueryTextByHandle",
+     5,
+     13,
+     {num(0x11223344), txt("a\0b\0", 4), txt("a\0b\0", 4)},
+     "44332211 " BSTR_AB,
+     BSTR_AB "00000000"},
+    {"QueryLongByText",
+     5,
+     14,
+     {txt("a\0b\0", 4), num(2), num(16)},
+     BSTR_AB "02",
      "10000000 00000000"},
-    {"CallWithValues", 5, 16,
+    {"CallWithValues",
+     5,
+     16,
      {num(0x11223344), num(0xAB), txt("a\0b\0", 4), i4(1), i4(2), i4(437)},
      // long, byte, pad to 4, BSTR (8..27), referent at 28, struct at 32,
      // referent at 56, pad, struct at 64
-     "44332211 AB 000000 " BSTR_AB
-     "55736572 03000000 00000000 0300 000000000000 03000000 01000000 "
+     "44332211 AB 000000 " BSTR_AB "55736572 03000000 00000000 0300 000000000000 03000000 01000000 "
      "55736572 00000000 03000000 00000000 0300 000000000000 03000000 02000000",
      VAR_I4("B5010000") "00000000"},
     {"PutServer", 5, 17, {txt("a\0b\0", 4), obj()}, BSTR_AB ITF, "00000000"},
     {"GetServer", 5, 18, {txt("a\0b\0", 4), obj()}, BSTR_AB, ITF "000000 00000000"},
-    {"QueryHyperByHandle", 5, 20, {num(0x11223344), txt("a\0b\0", 4), num(0x0102030405060708)},
-     "44332211 " BSTR_AB, "0807060504030201 00000000"},
-    {"SendHandleAndValue", 5, 21, {num(0x11223344), i4(5)},
-     "44332211 55736572 03000000 00000000 0300 000000000000 03000000 05000000", "00000000"},
-    {"GetValue", 6, 4, {num(0x11223344), i4(5)}, "44332211",
-     VAR_I4("05000000") "00000000"},
+    {"QueryHyperByHandle",
+     5,
+     20,
+     {num(0x11223344), txt("a\0b\0", 4), num(0x0102030405060708)},
+     "44332211 " BSTR_AB,
+     "0807060504030201 00000000"},
+    {"SendHandleAndValue",
+     5,
+     21,
+     {num(0x11223344), i4(5)},
+     "44332211 55736572 03000000 00000000 0300 000000000000 03000000 05000000",
+     "00000000"},
+    {"GetValue", 6, 4, {num(0x11223344), i4(5)}, "44332211", VAR_I4("05000000") "00000000"},
 };
 
 TEST(RemoteGolden, StubDataOfEverySignature) {
@@ -226,7 +290,8 @@ TEST(RemoteGolden, MalformedStubDataIsRefused) {
        "55736572 00000000 03000000 00000000 0300 000000000000 02000000 05000000"},
       {"array count beyond the data", &execute,
        "55736572 00000000 0A000000 00000000 1120 000000000000 00200000 55736572 55736572 "
-       "01000000 0100 8000 01000000 00000000 10000000 FFFFFF0F 55736572 FFFFFF0F 00000000 FFFFFF0F"},
+       "01000000 0100 8000 01000000 00000000 10000000 FFFFFF0F 55736572 FFFFFF0F 00000000 "
+       "FFFFFF0F"},
       {"text count beyond the data", &text, "44332211 55736572 FFFFFF7F FEFFFFFF FFFFFF7F"},
       {"text counts that disagree", &text, "44332211 55736572 02000000 04000000 03000000 61006200"},
       {"null blob pointer", &text, "44332211 00000000"},

@@ -168,9 +168,7 @@ class PropertiesProxy final : public Proxy<IDComProperties, 6> {
 
 class Stub final : public IRpcStub {
  public:
-  Stub(const InterfaceEntry& entry, IUnknown* server) : entry_(entry), server_(server) {
-    ++g_live;
-  }
+  Stub(const InterfaceEntry& entry, IUnknown* server) : entry_(entry), server_(server) { ++g_live; }
   HRESULT QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
@@ -185,9 +183,8 @@ class Stub final : public IRpcStub {
     if (left == 0) delete this;
     return left;
   }
-  HRESULT Invoke(std::uint16_t opnum, const std::uint8_t* data, std::size_t size,
-                 bool big_endian, InterfaceMarshaller& marshaller,
-                 std::vector<std::uint8_t>* reply) override {
+  HRESULT Invoke(std::uint16_t opnum, const std::uint8_t* data, std::size_t size, bool big_endian,
+                 InterfaceMarshaller& marshaller, std::vector<std::uint8_t>* reply) override {
     if (opnum < 3 || opnum >= entry_.num_methods()) return RPC_S_PROCNUM_OUT_OF_RANGE;
     const MethodEntry& m = entry_.methods[opnum - 3];
     return ndr_stub_call(server_, *m.sig, m.call, data, size, big_endian, marshaller, reply);
@@ -223,14 +220,29 @@ class PSFactory final : public IPSFactoryBuffer {
     *out = nullptr;
     if (!channel) return E_INVALIDARG;
     switch (find_interface(iid)) {
-      case 0: *out = static_cast<IUnknown*>(new RemoteProcedureProxy(channel)); break;
-      case 1: *out = static_cast<IUnknown*>(new ForwardSupplierProxy(channel)); break;
-      case 2: *out = static_cast<IUnknown*>(new UpdateSupplierProxy(channel)); break;
-      case 3: *out = static_cast<IUnknown*>(new BlockSupplierProxy(channel)); break;
-      case 4: *out = static_cast<IUnknown*>(new SupplierProxy(channel)); break;
-      case 5: *out = static_cast<IUnknown*>(new ApplicationServerProxy(channel)); break;
-      case 6: *out = static_cast<IUnknown*>(new PropertiesProxy(channel)); break;
-      default: return E_NOINTERFACE;
+      case 0:
+        *out = static_cast<IUnknown*>(new RemoteProcedureProxy(channel));
+        break;
+      case 1:
+        *out = static_cast<IUnknown*>(new ForwardSupplierProxy(channel));
+        break;
+      case 2:
+        *out = static_cast<IUnknown*>(new UpdateSupplierProxy(channel));
+        break;
+      case 3:
+        *out = static_cast<IUnknown*>(new BlockSupplierProxy(channel));
+        break;
+      case 4:
+        *out = static_cast<IUnknown*>(new SupplierProxy(channel));
+        break;
+      case 5:
+        *out = static_cast<IUnknown*>(new ApplicationServerProxy(channel));
+        break;
+      case 6:
+        *out = static_cast<IUnknown*>(new PropertiesProxy(channel));
+        break;
+      default:
+        return E_NOINTERFACE;
     }
     return S_OK;
   }
@@ -281,14 +293,16 @@ HRESULT register_module(const std::string& module_path) {
 HRESULT unregister_module() {
   const std::string file = platform::registry_file_path();
   auto tree = platform::RegistryTree::load(file);
-  for (const InterfaceEntry& e : kInterfaces) tree.remove_key("Interface\\" + guid_to_string(*e.iid));
+  for (const InterfaceEntry& e : kInterfaces)
+    tree.remove_key("Interface\\" + guid_to_string(*e.iid));
   tree.remove_key("CLSID\\" + guid_to_string(CLSID_QndcomjPSFactory));
   return tree.save(file, nullptr) ? S_OK : SELFREG_E_CLASS;
 }
 
 std::string this_module_path() {
   Dl_info info{};
-  if (::dladdr(reinterpret_cast<void*>(&this_module_path), &info) == 0 || !info.dli_fname) return {};
+  if (::dladdr(reinterpret_cast<void*>(&this_module_path), &info) == 0 || !info.dli_fname)
+    return {};
   std::error_code ec;
   auto full = std::filesystem::absolute(info.dli_fname, ec);
   return ec ? std::string(info.dli_fname) : full.string();

@@ -111,8 +111,8 @@ std::string read_file(const std::string& path) {
 // Registration through the built module, into a registry file that already
 // holds an unrelated entry.
 TEST(RemoteRegistration, WritesTheGoldenKeysAndRemovalRestores) {
-  const auto dir = std::filesystem::temp_directory_path() /
-                   ("qn_remote_reg_" + std::to_string(::getpid()));
+  const auto dir =
+      std::filesystem::temp_directory_path() / ("qn_remote_reg_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   const std::string file = (dir / "registry.ini").string();
   const std::string before = "[Other.Thing\\CLSID]\n@={00000000-0000-0000-0000-000000000001}\n";
@@ -151,8 +151,7 @@ TEST(RemoteModule, ExportsExactlyTheFourEntryPoints) {
       names += l.substr(l.rfind(' ') + 1);
   }
   ASSERT_EQ(::pclose(p), 0);
-  EXPECT_EQ(names,
-            "DllCanUnloadNow\nDllGetClassObject\nDllRegisterServer\nDllUnregisterServer\n");
+  EXPECT_EQ(names, "DllCanUnloadNow\nDllGetClassObject\nDllRegisterServer\nDllUnregisterServer\n");
 }
 
 }  // namespace

@@ -96,9 +96,8 @@ const MethodEntry kRemoteProcedure[] = {
 const MethodEntry kForwardSupplier[] = {
     {"Exchange", &s_variant_inout, STUB(IQNDBDComForwardSupplier, Exchange(&v[0].v))},
     {"ReceiveData", &s_variant_out, STUB(IQNDBDComForwardSupplier, ReceiveData(&v[0].v))},
-    {"Signal", &s_none, [](IUnknown* s, Value*) -> HRESULT {
-       return as<IQNDBDComForwardSupplier>(s)->Signal();
-     }},
+    {"Signal", &s_none,
+     [](IUnknown* s, Value*) -> HRESULT { return as<IQNDBDComForwardSupplier>(s)->Signal(); }},
 };
 
 const MethodEntry kUpdateSupplier[] = {
@@ -127,8 +126,7 @@ const MethodEntry kApplicationServer[] = {
     {"GetRemoteUpdateSupplier", &s_get_update,
      STUB(Server, GetRemoteUpdateSupplier(v[0].s, v[1].l, itf<IQNDBDComUpdateSupplier>(v[2])))},
     {"GetRemoteForwardSupplier", &s_get_forward,
-     STUB(Server,
-          GetRemoteForwardSupplier(v[0].s, v[1].l, itf<IQNDBDComForwardSupplier>(v[2])))},
+     STUB(Server, GetRemoteForwardSupplier(v[0].s, v[1].l, itf<IQNDBDComForwardSupplier>(v[2])))},
     {"GetRemoteSupplier", &s_get_supplier,
      STUB(Server, GetRemoteSupplier(v[0].s, v[1].l, v[2].b, itf<IQNDBDComSupplier>(v[3])))},
     {"GetRemoteBlockSupplier", &s_get_block,
@@ -140,8 +138,7 @@ const MethodEntry kApplicationServer[] = {
     {"SendHandleAndTextB", &s_handle_text, STUB(Server, SendHandleAndTextB(v[0].l, v[1].s))},
     {"SendHandleAndTwoTexts", &s_handle_2texts,
      STUB(Server, SendHandleAndTwoTexts(v[0].l, v[1].s, v[2].s))},
-    {"QueryTextByHandle", &s_query_text,
-     STUB(Server, QueryTextByHandle(v[0].l, v[1].s, &v[2].s))},
+    {"QueryTextByHandle", &s_query_text, STUB(Server, QueryTextByHandle(v[0].l, v[1].s, &v[2].s))},
     {"QueryLongByText", &s_query_long, STUB(Server, QueryLongByText(v[0].s, v[1].b, &v[2].l))},
     {"SendHandleB", &s_handle, STUB(Server, SendHandleB(v[0].l))},
     {"CallWithValues", &s_call_values,

@@ -13,28 +13,33 @@ CArchiveException::CArchiveException(int cause, std::string detail)
 
 std::string Guid::brace_form() const {
   char buf[40];
-  std::snprintf(buf, sizeof buf, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", data1, data2, data3,
-                data4[0], data4[1], data4[2], data4[3], data4[4], data4[5], data4[6], data4[7]);
+  std::snprintf(buf, sizeof buf, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", data1, data2,
+                data3, data4[0], data4[1], data4[2], data4[3], data4[4], data4[5], data4[6],
+                data4[7]);
   return buf;
 }
 
 bool Guid::parse(std::string_view t, Guid& out) {
-  if (t.size() != 38 || t.front() != '{' || t.back() != '}' || t[9] != '-' || t[14] != '-' || t[19] != '-' ||
-      t[24] != '-') {
+  if (t.size() != 38 || t.front() != '{' || t.back() != '}' || t[9] != '-' || t[14] != '-' ||
+      t[19] != '-' || t[24] != '-') {
     return false;
   }
   auto hex = [&](std::size_t at, std::size_t n, uint64_t& v) {
     v = 0;
     for (std::size_t i = at; i < at + n; ++i) {
       const char c = t[i];
-      int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+      int d = c >= '0' && c <= '9'   ? c - '0'
+              : c >= 'A' && c <= 'F' ? c - 'A' + 10
+              : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                     : -1;
       if (d < 0) return false;
       v = v * 16 + static_cast<uint64_t>(d);
     }
     return true;
   };
   uint64_t a, b, c, d, e;
-  if (!hex(1, 8, a) || !hex(10, 4, b) || !hex(15, 4, c) || !hex(20, 4, d) || !hex(25, 12, e)) return false;
+  if (!hex(1, 8, a) || !hex(10, 4, b) || !hex(15, 4, c) || !hex(20, 4, d) || !hex(25, 12, e))
+    return false;
   out.data1 = static_cast<uint32_t>(a);
   out.data2 = static_cast<uint16_t>(b);
   out.data3 = static_cast<uint16_t>(c);
@@ -55,7 +60,8 @@ CArchive::Nesting::Nesting(CArchive& ar) : ar_(ar) {
 }
 
 void CArchive::need(std::size_t n) {
-  if (n > remaining()) throw CArchiveException(CArchiveException::kEndOfFile, "unexpected end of archive");
+  if (n > remaining())
+    throw CArchiveException(CArchiveException::kEndOfFile, "unexpected end of archive");
 }
 
 void CArchive::ReadBytes(void* dest, std::size_t n) {
@@ -78,8 +84,9 @@ uint16_t CArchive::ReadWord() {
 
 uint32_t CArchive::ReadDword() {
   need(4);
-  const uint32_t d = static_cast<uint32_t>(in_[pos_]) | (static_cast<uint32_t>(in_[pos_ + 1]) << 8) |
-                     (static_cast<uint32_t>(in_[pos_ + 2]) << 16) | (static_cast<uint32_t>(in_[pos_ + 3]) << 24);
+  const uint32_t d =
+      static_cast<uint32_t>(in_[pos_]) | (static_cast<uint32_t>(in_[pos_ + 1]) << 8) |
+      (static_cast<uint32_t>(in_[pos_ + 2]) << 16) | (static_cast<uint32_t>(in_[pos_ + 3]) << 24);
   pos_ += 4;
   return d;
 }
@@ -114,7 +121,8 @@ std::string CArchive::ReadString() {
     pos_ += n;
     return s;
   }
-  if (n > remaining() / 2) throw CArchiveException(CArchiveException::kEndOfFile, "unexpected end of archive");
+  if (n > remaining() / 2)
+    throw CArchiveException(CArchiveException::kEndOfFile, "unexpected end of archive");
   std::u16string w(n, u'\0');
   for (std::size_t i = 0; i < n; ++i) w[i] = static_cast<char16_t>(ReadWord());
   return platform::cp1252_from_utf16(w);
@@ -172,11 +180,26 @@ using namespace com;
 
 std::size_t fixed_size(VARTYPE vt) {
   switch (vt) {
-    case VT_I1: case VT_UI1: return 1;
-    case VT_I2: case VT_UI2: case VT_BOOL: return 2;
-    case VT_I4: case VT_UI4: case VT_INT: case VT_UINT: case VT_R4: case VT_ERROR: return 4;
-    case VT_R8: case VT_CY: case VT_DATE: return 8;
-    default: return 0;
+    case VT_I1:
+    case VT_UI1:
+      return 1;
+    case VT_I2:
+    case VT_UI2:
+    case VT_BOOL:
+      return 2;
+    case VT_I4:
+    case VT_UI4:
+    case VT_INT:
+    case VT_UINT:
+    case VT_R4:
+    case VT_ERROR:
+      return 4;
+    case VT_R8:
+    case VT_CY:
+    case VT_DATE:
+      return 8;
+    default:
+      return 0;
   }
 }
 
@@ -235,14 +258,16 @@ void ReadVariantFromArchive(CArchive& ar, VARIANT& v) {
     v.punkVal = nullptr;
     return;
   }
-  if (vt & (VT_ARRAY | VT_BYREF)) throw CArchiveException(CArchiveException::kBadSchema, "unsupported value type");
+  if (vt & (VT_ARRAY | VT_BYREF))
+    throw CArchiveException(CArchiveException::kBadSchema, "unsupported value type");
   if (image.at_end()) {
     // A value that had no text was written as its type word alone.
     if (vt == VT_NULL) v.vt = VT_NULL;
     return;
   }
   const uint32_t bytes_count = image.ReadCount(1);
-  if (bytes_count % 2 != 0) throw CArchiveException(CArchiveException::kBadSchema, "odd text length");
+  if (bytes_count % 2 != 0)
+    throw CArchiveException(CArchiveException::kBadSchema, "odd text length");
   std::u16string wide(bytes_count / 2, u'\0');
   for (auto& c : wide) c = static_cast<char16_t>(image.ReadWord());
   if (!wide.empty() && wide.back() == 0) wide.pop_back();  // the terminator

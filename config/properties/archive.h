@@ -51,7 +51,8 @@ struct Guid {
 };
 
 // The interface id of the font object: a sub-group with this type id is a font.
-inline constexpr Guid kFontDispId = {0xBEF6E003, 0xA874, 0x101A, {0x8B, 0xBA, 0x00, 0xAA, 0x00, 0x30, 0x0C, 0xAB}};
+inline constexpr Guid kFontDispId = {
+    0xBEF6E003, 0xA874, 0x101A, {0x8B, 0xBA, 0x00, 0xAA, 0x00, 0x30, 0x0C, 0xAB}};
 
 class CArchive {
  public:
@@ -86,16 +87,22 @@ class CArchive {
 
   // One field both ways: read into v when loading, v written when storing.
   void Serialize(uint16_t& v) {
-    if (loading_) v = ReadWord();
-    else WriteWord(v);
+    if (loading_)
+      v = ReadWord();
+    else
+      WriteWord(v);
   }
   void Serialize(uint32_t& v) {
-    if (loading_) v = ReadDword();
-    else WriteDword(v);
+    if (loading_)
+      v = ReadDword();
+    else
+      WriteDword(v);
   }
   void Serialize(std::string& v) {
-    if (loading_) v = ReadString();
-    else WriteString(v);
+    if (loading_)
+      v = ReadString();
+    else
+      WriteString(v);
   }
 
   // One level of nesting (lists, expressions); raises beyond kMaxDepth.

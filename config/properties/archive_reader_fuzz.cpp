@@ -18,8 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const std::vector<uint8_t> written = WritePropArchive(archive);
   PropArchive again = ReadPropArchive(written);  // must not raise
-  const std::string first = archive.objects.order().empty() ? std::string() : archive.objects.order().front();
-  const CPropObjIdList chain = first.empty() ? CPropObjIdList::All() : archive.objects.GetObjectChain(first);
+  const std::string first =
+      archive.objects.order().empty() ? std::string() : archive.objects.order().front();
+  const CPropObjIdList chain =
+      first.empty() ? CPropObjIdList::All() : archive.objects.GetObjectChain(first);
   if (CPropDefList* chosen = SelectObjectDefinition(*again.root, chain)) {
     chosen->GatherLoose(kKindPage, kKindPage);
     for (auto& page : chosen->children) {

@@ -91,7 +91,8 @@ TEST(PropArchive, TextPrefixes) {
     std::size_t length;
     const char* prefix;
   };
-  const Case cases[] = {{0, "00"}, {254, "FE"}, {255, "FF FF00"}, {300, "FF 2C01"}, {0xFFFE, "FF FFFF FEFF0000"}};
+  const Case cases[] = {
+      {0, "00"}, {254, "FE"}, {255, "FF FF00"}, {300, "FF 2C01"}, {0xFFFE, "FF FFFF FEFF0000"}};
   for (const auto& c : cases) {
     CArchive ar;
     const std::string text(c.length, 'x');
@@ -120,12 +121,14 @@ TEST(PropArchive, DamagedInputRaises) {
   std::vector<uint8_t> deep = hex_bytes("0000 00");  // directory: version, end
   // 70 nested lists: base part, list version, one child each.
   for (int i = 0; i < 70; ++i) {
-    for (uint8_t b : hex_bytes("0100 03000000 00 00 00 0000 01000000 00000000 00000000 0200 01000000 01")) {
+    for (uint8_t b :
+         hex_bytes("0100 03000000 00 00 00 0000 01000000 00000000 00000000 0200 01000000 01")) {
       deep.push_back(b);
     }
   }
   const Case cases[] = {
-      {"count beyond the end", hex_bytes("0000 00  0100 01000000 00 00 00 0000 00000000 FFFFFF00"), CArchiveException::kBadSchema},
+      {"count beyond the end", hex_bytes("0000 00  0100 01000000 00 00 00 0000 00000000 FFFFFF00"),
+       CArchiveException::kBadSchema},
       {"nesting deeper than 64", deep, CArchiveException::kBadSchema},
       {"wide marker twice", hex_bytes("0000 FF FEFF FF FEFF"), CArchiveException::kBadSchema},
       {"text longer than the file", hex_bytes("0000 05 4142"), CArchiveException::kEndOfFile},
@@ -146,7 +149,8 @@ TEST(PropArchive, DamagedInputRaises) {
   VariantValue v;
   EXPECT_THROW(ReadVariantFromArchive(a, *v), CArchiveException);
 
-  const auto whole = pty_bytes("object A\nlist kind=1\n  elem kind=6 name=N default=i4:3 min=1 max=9\n");
+  const auto whole =
+      pty_bytes("object A\nlist kind=1\n  elem kind=6 name=N default=i4:3 min=1 max=9\n");
   for (std::size_t n = 0; n < whole.size(); ++n) {
     std::vector<uint8_t> cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(n));
     EXPECT_THROW(ReadPropArchive(cut), CArchiveException) << n;

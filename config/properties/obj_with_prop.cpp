@@ -16,17 +16,29 @@ namespace {
 
 // The system colours of the stand-in display, by colour index.
 constexpr uint32_t kSystemColours[] = {
-    0xC8C8C8, 0x000000, 0xD1B499, 0xDBCDBF, 0xF0F0F0, 0xFFFFFF, 0x646464, 0x000000, 0x000000, 0x000000,
-    0xB4B4B4, 0xFCF7F4, 0xABABAB, 0xD77800, 0xFFFFFF, 0xF0F0F0, 0xA0A0A0, 0x6D6D6D, 0x000000, 0x000000,
-    0xFFFFFF, 0x696969, 0xE3E3E3, 0x000000, 0xE1FFFF, 0x000000, 0xCC6600, 0xEAD1B9, 0xF2E4D7, 0xD77800,
-    0xF0F0F0};
+    0xC8C8C8, 0x000000, 0xD1B499, 0xDBCDBF, 0xF0F0F0, 0xFFFFFF, 0x646464, 0x000000,
+    0x000000, 0x000000, 0xB4B4B4, 0xFCF7F4, 0xABABAB, 0xD77800, 0xFFFFFF, 0xF0F0F0,
+    0xA0A0A0, 0x6D6D6D, 0x000000, 0x000000, 0xFFFFFF, 0x696969, 0xE3E3E3, 0x000000,
+    0xE1FFFF, 0x000000, 0xCC6600, 0xEAD1B9, 0xF2E4D7, 0xD77800, 0xF0F0F0};
 
 constexpr unsigned kIconStop = 0x10;
 
 bool is_numeric_type(VARTYPE vt) {
   switch (vt) {
-    case VT_I1: case VT_UI1: case VT_I2: case VT_UI2: case VT_I4: case VT_UI4: case VT_INT: case VT_UINT:
-    case VT_I8: case VT_UI8: case VT_R4: case VT_R8: case VT_CY: case VT_DATE:
+    case VT_I1:
+    case VT_UI1:
+    case VT_I2:
+    case VT_UI2:
+    case VT_I4:
+    case VT_UI4:
+    case VT_INT:
+    case VT_UINT:
+    case VT_I8:
+    case VT_UI8:
+    case VT_R4:
+    case VT_R8:
+    case VT_CY:
+    case VT_DATE:
       return true;
     default:
       return false;
@@ -165,18 +177,28 @@ VariantValue CObjWithProp::GetValue(const CPropDefBase& d) {
 VariantValue CObjWithProp::FontValue(const CPropDefList& group) {
   FontDesc desc;
   for (const auto& member : group.children) {
-    if (!member->active || member->IsList() || member->index < 0 || member->index >= count_) continue;
+    if (!member->active || member->IsList() || member->index < 0 || member->index >= count_)
+      continue;
     const VariantValue& stored = values_[static_cast<std::size_t>(member->index)];
     const std::string name = member->DisplayCaption();
     VariantValue v;
-    auto as = [&](VARTYPE vt) { return SUCCEEDED(VariantChangeType(v.get(), stored.get(), 0, vt)); };
-    if (name == "Name" && as(VT_BSTR)) desc.name = text_1252_of(v->bstrVal);
-    else if (name == "Size" && as(VT_CY)) desc.size = v->cyVal;
-    else if (name == "Weight" && as(VT_I2)) desc.weight = v->iVal;
-    else if (name == "Charset" && as(VT_I2)) desc.charset = v->iVal;
-    else if (name == "Italic" && as(VT_BOOL)) desc.italic = v->boolVal != 0;
-    else if (name == "Underline" && as(VT_BOOL)) desc.underline = v->boolVal != 0;
-    else if (name == "Strikethrough" && as(VT_BOOL)) desc.strikethrough = v->boolVal != 0;
+    auto as = [&](VARTYPE vt) {
+      return SUCCEEDED(VariantChangeType(v.get(), stored.get(), 0, vt));
+    };
+    if (name == "Name" && as(VT_BSTR))
+      desc.name = text_1252_of(v->bstrVal);
+    else if (name == "Size" && as(VT_CY))
+      desc.size = v->cyVal;
+    else if (name == "Weight" && as(VT_I2))
+      desc.weight = v->iVal;
+    else if (name == "Charset" && as(VT_I2))
+      desc.charset = v->iVal;
+    else if (name == "Italic" && as(VT_BOOL))
+      desc.italic = v->boolVal != 0;
+    else if (name == "Underline" && as(VT_BOOL))
+      desc.underline = v->boolVal != 0;
+    else if (name == "Strikethrough" && as(VT_BOOL))
+      desc.strikethrough = v->boolVal != 0;
   }
   VariantValue font;
   font->vt = VT_DISPATCH;
@@ -187,7 +209,8 @@ VariantValue CObjWithProp::FontValue(const CPropDefList& group) {
 void CObjWithProp::SetFontMembers(const CPropDefList& group, const VARIANT& font) {
   if (font.vt != VT_DISPATCH || !font.pdispVal) return;
   for (const auto& member : group.children) {
-    if (!member->active || member->IsList() || member->index < 0 || member->index >= count_) continue;
+    if (!member->active || member->IsList() || member->index < 0 || member->index >= count_)
+      continue;
     const std::string name = member->DisplayCaption();
     DISPID id = 0;
     if (!CPropFont::MemberNumber(name, id)) continue;
@@ -198,7 +221,9 @@ void CObjWithProp::SetFontMembers(const CPropDefList& group, const VARIANT& font
     if (!known) continue;
     VariantValue value;
     DISPPARAMS none{nullptr, nullptr, 0, 0};
-    if (FAILED(font.pdispVal->Invoke(id, IID{}, 0, DISPATCH_PROPERTYGET, &none, value.get(), nullptr, nullptr))) continue;
+    if (FAILED(font.pdispVal->Invoke(id, IID{}, 0, DISPATCH_PROPERTYGET, &none, value.get(),
+                                     nullptr, nullptr)))
+      continue;
     const auto k = static_cast<std::size_t>(member->index);
     values_[k] = value;
     is_default_[k] = 0;
@@ -271,7 +296,8 @@ VariantValue CObjWithProp::GetDefault(const CPropDefElem& e) {
 bool CObjWithProp::Store(const CPropDefBase& d, VariantValue& dest, const VariantValue& src) {
   if (d.kind == kKindCustom) {
     void* context = nullptr;
-    iCustomProp* handler = handlers_.custom_types->Lookup(as_elem(&d) ? as_elem(&d)->custom_type : "", context);
+    iCustomProp* handler =
+        handlers_.custom_types->Lookup(as_elem(&d) ? as_elem(&d)->custom_type : "", context);
     if (!handler) {
       dest.clear();
       return false;
@@ -289,7 +315,8 @@ bool CObjWithProp::Store(const CPropDefBase& d, VariantValue& dest, const Varian
 bool CObjWithProp::ValuesEqual(const CPropDefBase& d, const VARIANT& a, const VARIANT& b) {
   if (d.kind == kKindCustom) {
     void* context = nullptr;
-    iCustomProp* handler = handlers_.custom_types->Lookup(as_elem(&d) ? as_elem(&d)->custom_type : "", context);
+    iCustomProp* handler =
+        handlers_.custom_types->Lookup(as_elem(&d) ? as_elem(&d)->custom_type : "", context);
     return handler && handler->Equal(a, b);
   }
   return CompareVariants(a, b) == kCmpEqual;
@@ -304,7 +331,8 @@ std::string CObjWithProp::GetValueText(const CPropDefBase& d, const VARIANT* val
   std::string text;
   if (d.kind == kKindCustom) {
     void* context = nullptr;
-    iCustomProp* handler = handlers_.custom_types->Lookup(as_elem(&d) ? as_elem(&d)->custom_type : "", context);
+    iCustomProp* handler =
+        handlers_.custom_types->Lookup(as_elem(&d) ? as_elem(&d)->custom_type : "", context);
     if (!handler || !handler->ToText(*value, text)) return "ERROR";
     return text;
   }
@@ -379,7 +407,8 @@ const std::vector<int>& CObjWithProp::AvailableChoices(const CPropDefElem& e) {
   for (std::size_t j = 0; j < e.choices.size(); ++j) {
     bool excluded = false;
     for (const auto& dep : e.depends) {
-      if (dep->Test(kDepExclude, *this, &e) && CompareVariants(*e.choices[j].value, *dep->value) == kCmpEqual) {
+      if (dep->Test(kDepExclude, *this, &e) &&
+          CompareVariants(*e.choices[j].value, *dep->value) == kCmpEqual) {
         excluded = true;
         break;
       }
@@ -442,7 +471,9 @@ void CObjWithProp::ApplySavedValue(const CPropSavedValues& saved, int notify, in
 
 // ---------------------------------------------------------------- iProperties
 
-std::string CObjWithProp::GetName() { return page_ ? page_->DisplayCaption() : "Definitions not loaded"; }
+std::string CObjWithProp::GetName() {
+  return page_ ? page_->DisplayCaption() : "Definitions not loaded";
+}
 
 int CObjWithProp::EditorKind(const CPropDefBase& d) const {
   if (d.IsList()) {
@@ -451,20 +482,28 @@ int CObjWithProp::EditorKind(const CPropDefBase& d) const {
     return d.kind == kKindGroup ? 8 : 0;
   }
   switch (d.kind) {
-    case kKindText: case kKindInteger: return 1;
-    case kKindColour: return 2;
-    case kKindTextChoice: case kKindNumberChoice: case kKindTextTextParam: return 4;
-    case kKindYesNo: return 6;
+    case kKindText:
+    case kKindInteger:
+      return 1;
+    case kKindColour:
+      return 2;
+    case kKindTextChoice:
+    case kKindNumberChoice:
+    case kKindTextTextParam:
+      return 4;
+    case kKindYesNo:
+      return 6;
     case kKindCustom: {
       const int n = handlers_.names->Find(static_cast<const CPropDefElem&>(d).custom_type);
       return n < 0 ? 0 : 100 + n;
     }
-    default: return 0;
+    default:
+      return 0;
   }
 }
 
-bool CObjWithProp::GetPropertyInfo(int index, std::string& caption, std::string& description, int& editor_kind,
-                                   int& parent_index) {
+bool CObjWithProp::GetPropertyInfo(int index, std::string& caption, std::string& description,
+                                   int& editor_kind, int& parent_index) {
   const CPropDefBase* d = at(index);
   if (!d) return false;
   caption = d->DisplayCaption();
@@ -615,8 +654,10 @@ void CObjWithProp::TakeSnapshot() {
     const auto k = static_cast<std::size_t>(i);
     snap_use_default_[k] = use_default_[k];
     const CPropDefBase* d = at(i);
-    if (d && !d->IsList()) snap_values_[k] = values_[k];
-    else snap_values_[k].clear();
+    if (d && !d->IsList())
+      snap_values_[k] = values_[k];
+    else
+      snap_values_[k].clear();
   }
 }
 
@@ -675,7 +716,8 @@ int CObjWithProp::SetValueByName(const std::string& name, const VARIANT& value) 
 
 void CObjWithProp::SetUseDefaultByName(const std::string& name, int flag) {
   const CPropDefBase* d = named(name);
-  if (d && d->index >= 0 && d->index < count_) use_default_[static_cast<std::size_t>(d->index)] = flag;
+  if (d && d->index >= 0 && d->index < count_)
+    use_default_[static_cast<std::size_t>(d->index)] = flag;
 }
 
 std::string CObjWithProp::GetCustomTypeByName(const std::string& name) {

@@ -34,7 +34,10 @@ enum : int {
 // False for a colour that does not translate.
 bool TranslateOleColour(uint32_t colour, uint32_t& rgb);
 
-class CObjWithProp : public iProperties, public iPropDefinition, public iPropAccess, public iObjPropVals {
+class CObjWithProp : public iProperties,
+                     public iPropDefinition,
+                     public iPropAccess,
+                     public iObjPropVals {
  public:
   // Takes the page; null makes an object without definitions.
   explicit CObjWithProp(std::unique_ptr<CPropDefList> page);

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "config/properties/pty_fixture.h"
 #include "config/properties/prop_font.h"
+#include "config/properties/pty_fixture.h"
 #include "config/properties/qnextc.h"
 #include "config/properties/saved_values.h"
 #include "platform/message_box.h"
@@ -20,8 +20,10 @@ struct Object {
   CPropHandlerContainer manager;
 
   explicit Object(std::string_view page_lines) {
-    archive = ReadPropArchive(pty_bytes(std::string("list kind=1\n  list kind=3 name=PAGE\n") + std::string(page_lines)));
-    std::unique_ptr<CPropDefList> page(static_cast<CPropDefList*>(archive.root->children[0].release()));
+    archive = ReadPropArchive(
+        pty_bytes(std::string("list kind=1\n  list kind=3 name=PAGE\n") + std::string(page_lines)));
+    std::unique_ptr<CPropDefList> page(
+        static_cast<CPropDefList*>(archive.root->children[0].release()));
     page->parent = nullptr;
     obj = std::make_unique<CObjWithProp>(std::move(page));
     obj->LinkHandlers(manager);
@@ -42,7 +44,9 @@ struct Object {
 };
 
 TEST(PropObject, IntegerBounds) {
-  Object o("    elem kind=6 name=LOW min=1\n    elem kind=6 name=FREE\n    elem kind=6 name=HIGH max=10\n");
+  Object o(
+      "    elem kind=6 name=LOW min=1\n    elem kind=6 name=FREE\n    elem kind=6 name=HIGH "
+      "max=10\n");
   auto* low = static_cast<CPropDefElem*>(o.obj->page()->FindByName("LOW"));
   auto* high = static_cast<CPropDefElem*>(o.obj->page()->FindByName("HIGH"));
   struct Case {
@@ -69,8 +73,8 @@ TEST(PropObject, IntegerBounds) {
   EXPECT_EQ(o.text("FREE"), "-2147483647");
   // An integer without a default reads 0.
   EXPECT_EQ(o.text("LOW"), "0");
-  EXPECT_EQ(o.set("PAGE", VariantValue::i4(1)), 0);   // a list
-  EXPECT_EQ(o.set("NOPE", VariantValue::i4(1)), 0);   // unknown
+  EXPECT_EQ(o.set("PAGE", VariantValue::i4(1)), 0);  // a list
+  EXPECT_EQ(o.set("NOPE", VariantValue::i4(1)), 0);  // unknown
 }
 
 TEST(PropObject, DefaultsFollowConditionsUntilSet) {
@@ -119,10 +123,11 @@ TEST(PropObject, SetByIndexRechecksReferencedValues) {
       "    elem kind=6 name=N\n"
       "      depend 2 i4:5 eq(LIMIT,i4:1)\n");
   std::vector<std::string> boxes;
-  auto old = platform::set_message_box_hook([&](std::string_view text, std::string_view caption, unsigned) {
-    boxes.push_back(std::string(caption) + "|" + std::string(text));
-    return platform::kIdOk;
-  });
+  auto old = platform::set_message_box_hook(
+      [&](std::string_view text, std::string_view caption, unsigned) {
+        boxes.push_back(std::string(caption) + "|" + std::string(text));
+        return platform::kIdOk;
+      });
   int referenced = 0;
   ASSERT_EQ(o.obj->SetValueAt(1, *VariantValue::i4(5), referenced), 1);
   EXPECT_EQ(referenced, 0);
@@ -215,9 +220,17 @@ TEST(PropSaved, ApplyToObject) {
       "    elem kind=5 name=SECRET flags=0x10000\n"
       "    elem kind=5 name=EMPTY default=bstr:x\n");
   CPropSavedValues saved;
-  for (auto [k, v] : std::vector<std::pair<std::string, std::string>>{
-           {"A", "upper"}, {"a", "lower"}, {"OLDNAME", "old"}, {"OLD2", "old"}, {"BOTH", "new"},
-           {"INT", "12"}, {"BAD", "abc"}, {"CUR", "1234.5"}, {"SECRET", encrypt_text("pass")}, {"EMPTY", ""}}) {
+  for (auto [k, v] :
+       std::vector<std::pair<std::string, std::string>>{{"A", "upper"},
+                                                        {"a", "lower"},
+                                                        {"OLDNAME", "old"},
+                                                        {"OLD2", "old"},
+                                                        {"BOTH", "new"},
+                                                        {"INT", "12"},
+                                                        {"BAD", "abc"},
+                                                        {"CUR", "1234.5"},
+                                                        {"SECRET", encrypt_text("pass")},
+                                                        {"EMPTY", ""}}) {
     saved.SetValue(k, v, "", 5, nullptr);
   }
   o.obj->ApplySavedValue(saved, 0, 1);
@@ -247,7 +260,8 @@ TEST(PropHandlers, RegistriesFallBackAndListen) {
   object.enabled->Register("Colour", mine, nullptr);
   EXPECT_EQ(object.enabled->Lookup("Colour", context), mine);
   EXPECT_EQ(manager.enabled->Lookup("Colour", context), theirs);
-  manager.enabled->Register("Colour", theirs, nullptr);  // the manager's change drops the object's own
+  manager.enabled->Register("Colour", theirs,
+                            nullptr);  // the manager's change drops the object's own
   EXPECT_EQ(object.enabled->Lookup("Colour", context), theirs);
 
   // Two children of one parent are both told of its changes.

@@ -15,7 +15,9 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-bool has(const Names& a, const std::string& n) { return std::find(a.begin(), a.end(), n) != a.end(); }
+bool has(const Names& a, const std::string& n) {
+  return std::find(a.begin(), a.end(), n) != a.end();
+}
 
 Names add(Names a, const Names& b) {
   for (const auto& n : b) {
@@ -63,7 +65,9 @@ int CPropObjIdList::Find(const std::string& name) const {
   return it == names.end() ? -1 : static_cast<int>(it - names.begin());
 }
 
-bool CPropObjIdList::Contains(const std::string& name) const { return (Find(name) >= 0) != complement; }
+bool CPropObjIdList::Contains(const std::string& name) const {
+  return (Find(name) >= 0) != complement;
+}
 
 void CPropObjIdList::Add(const std::string& name) {
   if (!complement) names.push_back(name);
@@ -93,10 +97,14 @@ CPropObjIdList CPropObjIdList::Unite(const CPropObjIdList& o) const {
 
 void CPropObjIdList::Subtract(const CPropObjIdList& o) {
   const uint16_t v = version;
-  if (!complement && !o.complement) *this = {v, false, remove(names, o.names)};
-  else if (!complement && o.complement) *this = {v, false, keep(names, o.names)};
-  else if (complement && !o.complement) *this = {v, true, add(names, o.names)};
-  else *this = {v, false, remove(o.names, names)};
+  if (!complement && !o.complement)
+    *this = {v, false, remove(names, o.names)};
+  else if (!complement && o.complement)
+    *this = {v, false, keep(names, o.names)};
+  else if (complement && !o.complement)
+    *this = {v, true, add(names, o.names)};
+  else
+    *this = {v, false, remove(o.names, names)};
 }
 
 // ---------------------------------------------------------------- object directory
@@ -228,7 +236,8 @@ bool CPropDefExpr::Equals(const CPropDefExpr& o) const {
     return (!a && !b) || (a && b && a->Equals(*b));
   };
   return op == o.op && object_name == o.object_name && name == o.name &&
-         CompareVariants(*constant, *o.constant) == kCmpEqual && same(left, o.left) && same(right, o.right);
+         CompareVariants(*constant, *o.constant) == kCmpEqual && same(left, o.left) &&
+         same(right, o.right);
 }
 
 bool CPropDefExpr::Evaluate(iObjPropVals& values, const CPropDefBase* context) const {
@@ -245,13 +254,20 @@ bool CPropDefExpr::Evaluate(iObjPropVals& values, const CPropDefBase* context) c
     values.GetValueByName(*current, name);
     const int c = CompareVariants(*current, *constant);
     switch (op & 0x3F) {
-      case kOpEq: return c == kCmpEqual;
-      case kOpNe: return c != kCmpEqual;
-      case kOpGt: return c == kCmpGreater;
-      case kOpGe: return c == kCmpGreater || c == kCmpEqual;
-      case kOpLt: return c == kCmpLess;
-      case kOpLe: return c == kCmpLess || c == kCmpEqual;
-      default: return false;
+      case kOpEq:
+        return c == kCmpEqual;
+      case kOpNe:
+        return c != kCmpEqual;
+      case kOpGt:
+        return c == kCmpGreater;
+      case kOpGe:
+        return c == kCmpGreater || c == kCmpEqual;
+      case kOpLt:
+        return c == kCmpLess;
+      case kOpLe:
+        return c == kCmpLess || c == kCmpEqual;
+      default:
+        return false;
     }
   }
   if (op & 0xC000) return op == kOpTrue;
@@ -260,10 +276,14 @@ bool CPropDefExpr::Evaluate(iObjPropVals& values, const CPropDefBase* context) c
     const bool l = left && left->Evaluate(values, context);
     const bool r = op != kOpNot && right && right->Evaluate(values, context);
     switch (op) {
-      case kOpOr: return l || r;
-      case kOpAnd: return l && r;
-      case kOpNot: return !l;
-      default: return false;
+      case kOpOr:
+        return l || r;
+      case kOpAnd:
+        return l && r;
+      case kOpNot:
+        return !l;
+      default:
+        return false;
     }
   }
   return false;
@@ -416,7 +436,8 @@ void CPropDefBase::Deactivate(const CPropObjIdList& for_ids) {
 
 bool CPropDefBase::Equals(const CPropDefBase& o) const {
   if (kind != o.kind || name != o.name || caption != o.caption || description != o.description ||
-      !ids.Equals(o.ids) || flags != o.flags || depends.size() != o.depends.size() || IsList() != o.IsList()) {
+      !ids.Equals(o.ids) || flags != o.flags || depends.size() != o.depends.size() ||
+      IsList() != o.IsList()) {
     return false;
   }
   for (std::size_t i = 0; i < depends.size(); ++i) {
@@ -455,8 +476,10 @@ void CPropDefList::Serialize(CArchive& ar) {
     children.clear();
     for (uint32_t i = 0; i < n; ++i) {
       std::unique_ptr<CPropDefBase> child;
-      if (ar.ReadByte() != 0) child = std::make_unique<CPropDefList>();
-      else child = std::make_unique<CPropDefElem>();
+      if (ar.ReadByte() != 0)
+        child = std::make_unique<CPropDefList>();
+      else
+        child = std::make_unique<CPropDefElem>();
       child->parent = this;
       child->Serialize(ar);
       children.push_back(std::move(child));
@@ -473,7 +496,8 @@ void CPropDefList::Serialize(CArchive& ar) {
     }
   } else {
     ar.WriteWord(list_version);
-    const auto n = std::count_if(children.begin(), children.end(), [](const auto& c) { return c->active; });
+    const auto n =
+        std::count_if(children.begin(), children.end(), [](const auto& c) { return c->active; });
     ar.WriteDword(static_cast<uint32_t>(n));
     for (auto& c : children) {
       if (!c->active) continue;
@@ -615,7 +639,8 @@ void CPropDefList::GatherLoose(int keep_kind, int new_kind) {
 
 CIter<iPropDefObj*>* CPropDefList::GetChildren() {
   using Array = std::vector<std::unique_ptr<CPropDefBase>>;
-  child_iter_ = std::make_unique<CCastIter<iPropDefObj, CArrayIter<CPropDefBase*, Array>, Array>>(&children);
+  child_iter_ =
+      std::make_unique<CCastIter<iPropDefObj, CArrayIter<CPropDefBase*, Array>, Array>>(&children);
   return child_iter_.get();
 }
 
@@ -623,15 +648,28 @@ CIter<iPropDefObj*>* CPropDefList::GetChildren() {
 
 com::VARTYPE KindValueType(int kind) {
   switch (kind) {
-    case kKindText: case kKindTextChoice: case kKindTextNumParam: case kKindTextTextParam: return VT_BSTR;
-    case kKindInteger: case kKindNumberChoice: case kKindColour: return VT_I4;
-    case kKindYesNo: return VT_BOOL;
-    case kKindValueNumParam: case kKindCustom: return VT_EMPTY;
-    default: return kind <= kKindGroup ? VT_ERROR : VT_EMPTY;
+    case kKindText:
+    case kKindTextChoice:
+    case kKindTextNumParam:
+    case kKindTextTextParam:
+      return VT_BSTR;
+    case kKindInteger:
+    case kKindNumberChoice:
+    case kKindColour:
+      return VT_I4;
+    case kKindYesNo:
+      return VT_BOOL;
+    case kKindValueNumParam:
+    case kKindCustom:
+      return VT_EMPTY;
+    default:
+      return kind <= kKindGroup ? VT_ERROR : VT_EMPTY;
   }
 }
 
-com::VARTYPE CPropDefElem::ValueType() const { return value_type == 0xFFFF ? KindValueType(kind) : value_type; }
+com::VARTYPE CPropDefElem::ValueType() const {
+  return value_type == 0xFFFF ? KindValueType(kind) : value_type;
+}
 
 void CPropDefElem::Serialize(CArchive& ar) {
   CPropDefBase::Serialize(ar);
@@ -754,14 +792,15 @@ bool CPropDefElem::Equals(const CPropDefBase& other) const {
   if (!CPropDefBase::Equals(other)) return false;
   const auto& o = static_cast<const CPropDefElem&>(other);
   if (CompareVariants(*default_value, *o.default_value) != kCmpEqual || minimum != o.minimum ||
-      maximum != o.maximum || param11 != o.param11 || param13 != o.param13 || text_param != o.text_param ||
-      custom_type != o.custom_type || value_type != o.value_type || choices.size() != o.choices.size() ||
-      aliases != o.aliases) {
+      maximum != o.maximum || param11 != o.param11 || param13 != o.param13 ||
+      text_param != o.text_param || custom_type != o.custom_type || value_type != o.value_type ||
+      choices.size() != o.choices.size() || aliases != o.aliases) {
     return false;
   }
   for (std::size_t i = 0; i < choices.size(); ++i) {
     if (CompareVariants(*choices[i].value, *o.choices[i].value) != kCmpEqual ||
-        choices[i].caption != o.choices[i].caption || choices[i].description != o.choices[i].description) {
+        choices[i].caption != o.choices[i].caption ||
+        choices[i].description != o.choices[i].description) {
       return false;
     }
   }

@@ -95,7 +95,9 @@ class CPropObjIdList {
   std::vector<std::string> names;
 
   static CPropObjIdList All() { return CPropObjIdList{0, true, {}}; }
-  static CPropObjIdList Of(std::vector<std::string> n) { return CPropObjIdList{0, false, std::move(n)}; }
+  static CPropObjIdList Of(std::vector<std::string> n) {
+    return CPropObjIdList{0, false, std::move(n)};
+  }
 
   void Serialize(CArchive& ar);
 

@@ -41,9 +41,15 @@ TEST(PropObjIds, AlgebraTable) {
   for (const auto& c : cases) {
     CPropObjIdList r = c.a;
     switch (c.op) {
-      case kIntersect: r = c.a.Intersect(c.b); break;
-      case kUnite: r = c.a.Unite(c.b); break;
-      case kSubtract: r.Subtract(c.b); break;
+      case kIntersect:
+        r = c.a.Intersect(c.b);
+        break;
+      case kUnite:
+        r = c.a.Unite(c.b);
+        break;
+      case kSubtract:
+        r.Subtract(c.b);
+        break;
     }
     EXPECT_TRUE(r.Equals(c.expect)) << c.name;
   }
@@ -67,7 +73,8 @@ TEST(PropObjIds, ObjectChain) {
   EXPECT_EQ(dir.GetObjectChain("P").names, (std::vector<std::string>{"P", "Q"}));
   EXPECT_EQ(dir.GetObjectChain("R").names, (std::vector<std::string>{"R"}));
   // A later entry of the same name replaces the earlier one.
-  PropArchive a = ReadPropArchive(pty_bytes("object A parent=X\nobject A parent=B\nobject B\nlist kind=1\n"));
+  PropArchive a =
+      ReadPropArchive(pty_bytes("object A parent=X\nobject A parent=B\nobject B\nlist kind=1\n"));
   EXPECT_EQ(a.objects.Lookup("A")->parent, "B");
   EXPECT_EQ(a.objects.GetObjectChain("a").names.size(), 0u);  // exact names
 }
@@ -105,9 +112,10 @@ TEST(PropSelection, LaterDefinitionWinsAndLooseChildrenGather) {
 }
 
 TEST(PropSelection, IndexesAndNames) {
-  PropArchive a = ReadPropArchive(pty_bytes(
-      "list kind=1\n  list kind=3 name=PAGE\n    elem name=A\n    list kind=4 name=G\n      elem name=B\n"
-      "    elem name=OFF ids=NONE\n    elem name=C\n"));
+  PropArchive a =
+      ReadPropArchive(pty_bytes("list kind=1\n  list kind=3 name=PAGE\n    elem name=A\n    list "
+                                "kind=4 name=G\n      elem name=B\n"
+                                "    elem name=OFF ids=NONE\n    elem name=C\n"));
   a.root->Activate(E({"X"}));
   auto* page = static_cast<CPropDefList*>(a.root->children[0].get());
   int counter = -1;
@@ -123,9 +131,11 @@ TEST(PropSelection, IndexesAndNames) {
 }
 
 TEST(PropDefinitions, CloneEqualsAndCollect) {
-  PropArchive a = ReadPropArchive(pty_bytes(
-      "list kind=1\n  list kind=2 name=D ids=A,B\n    elem kind=7 name=C default=bstr:x ids=C aliases=OLD\n"
-      "      depend 2 bstr:y and(eq(N,i4:1),obj(A))\n      choice bstr:x caption=X\n    elem kind=6 name=N min=1\n"));
+  PropArchive a =
+      ReadPropArchive(pty_bytes("list kind=1\n  list kind=2 name=D ids=A,B\n    elem kind=7 name=C "
+                                "default=bstr:x ids=C aliases=OLD\n"
+                                "      depend 2 bstr:y and(eq(N,i4:1),obj(A))\n      choice bstr:x "
+                                "caption=X\n    elem kind=6 name=N min=1\n"));
   const CPropDefBase& d = *a.root->children[0];
   auto copy = d.Clone();
   EXPECT_TRUE(copy->Equals(d));
@@ -138,11 +148,21 @@ TEST(PropDefinitions, CloneEqualsAndCollect) {
   const Case cases[] = {
       {"caption", [](CPropDefList& l) { l.caption = "x"; }},
       {"ids", [](CPropDefList& l) { l.ids = CPropObjIdList::Of({"A"}); }},
-      {"default", [](CPropDefList& l) { static_cast<CPropDefElem&>(*l.children[0]).default_value = VariantValue::text("z"); }},
-      {"choice", [](CPropDefList& l) { static_cast<CPropDefElem&>(*l.children[0]).choices[0].caption = "Y"; }},
-      {"expression", [](CPropDefList& l) { l.children[0]->depends[0]->expr->left->constant = VariantValue::i4(2); }},
+      {"default",
+       [](CPropDefList& l) {
+         static_cast<CPropDefElem&>(*l.children[0]).default_value = VariantValue::text("z");
+       }},
+      {"choice",
+       [](CPropDefList& l) {
+         static_cast<CPropDefElem&>(*l.children[0]).choices[0].caption = "Y";
+       }},
+      {"expression",
+       [](CPropDefList& l) {
+         l.children[0]->depends[0]->expr->left->constant = VariantValue::i4(2);
+       }},
       {"bound", [](CPropDefList& l) { static_cast<CPropDefElem&>(*l.children[1]).minimum = 2; }},
-      {"alias", [](CPropDefList& l) { static_cast<CPropDefElem&>(*l.children[0]).aliases.clear(); }},
+      {"alias",
+       [](CPropDefList& l) { static_cast<CPropDefElem&>(*l.children[0]).aliases.clear(); }},
   };
   for (const auto& c : cases) {
     auto changed = d.Clone();
@@ -181,34 +201,43 @@ TEST(PropExpressions, Evaluate) {
     bool expect;
   };
   const Case cases[] = {
-      {"eq(MAIN_DS,i2:-1)", true},      {"eq(MAIN_DS,i4:-1)", true},   {"ne(MAIN_DS,i4:0)", true},
-      {"gt(N,i4:2)", true},             {"ge(N,i4:3)", true},          {"lt(N,i4:3)", false},
-      {"le(N,bstr:3)", true},           {"eq(UNSET,empty:)", true},    {"eq(UNSET,i4:0)", true},
-      {"ne(ERR,i4:0)", true},           {"eq(ERR,i4:0)", false},       {"op(32768)", true},
-      {"op(49152)", false},             {"op(0)", false},              {"group(GRP)", true},
-      {"group(grp)", false},            {"never(GRP)", false},         {"obj(A)", false},
-      {"not(obj(A))", true},            {"and(true,eq(N,i4:3))", true}, {"or(op(0),never(X))", false},
+      {"eq(MAIN_DS,i2:-1)", true},   {"eq(MAIN_DS,i4:-1)", true},
+      {"ne(MAIN_DS,i4:0)", true},    {"gt(N,i4:2)", true},
+      {"ge(N,i4:3)", true},          {"lt(N,i4:3)", false},
+      {"le(N,bstr:3)", true},        {"eq(UNSET,empty:)", true},
+      {"eq(UNSET,i4:0)", true},      {"ne(ERR,i4:0)", true},
+      {"eq(ERR,i4:0)", false},       {"op(32768)", true},
+      {"op(49152)", false},          {"op(0)", false},
+      {"group(GRP)", true},          {"group(grp)", false},
+      {"never(GRP)", false},         {"obj(A)", false},
+      {"not(obj(A))", true},         {"and(true,eq(N,i4:3))", true},
+      {"or(op(0),never(X))", false},
   };
   FakeValues values;
   values.values["MAIN_DS"] = VariantValue::i2(-1);
   values.values["N"] = VariantValue::i4(3);
   values.values["ERR"] = VariantValue::error(0);
   for (const auto& c : cases) {
-    std::string d = std::string("list kind=1\n  list kind=4 name=GRP\n    elem name=E\n      depend 1 i4:0 ") + c.expr + "\n";
+    std::string d =
+        std::string("list kind=1\n  list kind=4 name=GRP\n    elem name=E\n      depend 1 i4:0 ") +
+        c.expr + "\n";
     PropArchive a = ReadPropArchive(pty_bytes(d));
-    const CPropDefBase* e = static_cast<CPropDefList*>(a.root->children[0].get())->children[0].get();
+    const CPropDefBase* e =
+        static_cast<CPropDefList*>(a.root->children[0].get())->children[0].get();
     EXPECT_EQ(e->depends[0]->expr->Evaluate(values, e), c.expect) << c.expr;
   }
   // An OR whose left side is true still evaluates its right side.
-  PropArchive a = ReadPropArchive(pty_bytes("list kind=1\n  elem name=E\n    depend 1 i4:0 or(true,eq(RIGHT,i4:1))\n"));
+  PropArchive a = ReadPropArchive(
+      pty_bytes("list kind=1\n  elem name=E\n    depend 1 i4:0 or(true,eq(RIGHT,i4:1))\n"));
   values.asked.clear();
   EXPECT_TRUE(a.root->children[0]->depends[0]->expr->Evaluate(values, a.root->children[0].get()));
   EXPECT_EQ(values.asked, std::vector<std::string>{"RIGHT"});
 }
 
 TEST(PropExpressions, ObjectTestsSetBySelection) {
-  PropArchive a = ReadPropArchive(pty_bytes(
-      "object A\nobject B\nlist kind=1\n  list kind=2 ids=A,B\n    elem name=E\n      depend 0 i4:0 and(obj(A),not(obj(B)))\n"));
+  PropArchive a =
+      ReadPropArchive(pty_bytes("object A\nobject B\nlist kind=1\n  list kind=2 ids=A,B\n    elem "
+                                "name=E\n      depend 0 i4:0 and(obj(A),not(obj(B)))\n"));
   CPropDefList* chosen = SelectObjectDefinition(*a.root, E({"A"}));
   ASSERT_NE(chosen, nullptr);
   FakeValues values;

@@ -12,8 +12,9 @@ struct Member {
   const char* name;
   DISPID id;
 };
-constexpr Member kMembers[] = {{"Name", 0},      {"Size", 2},          {"Bold", 3},   {"Italic", 4},
-                               {"Underline", 5}, {"Strikethrough", 6}, {"Weight", 7}, {"Charset", 8}};
+constexpr Member kMembers[] = {{"Name", 0},   {"Size", 2},      {"Bold", 3},
+                               {"Italic", 4}, {"Underline", 5}, {"Strikethrough", 6},
+                               {"Weight", 7}, {"Charset", 8}};
 
 }  // namespace
 
@@ -43,14 +44,36 @@ bool CPropFont::Get(DISPID id, VARIANT& out) const {
       if (!out.bstrVal) return false;
       out.vt = VT_BSTR;
       return true;
-    case 2: out.vt = VT_CY; out.cyVal = desc_.size; return true;
-    case 3: out.vt = VT_BOOL; out.boolVal = desc_.weight >= 700 ? VARIANT_TRUE : VARIANT_FALSE; return true;
-    case 4: out.vt = VT_BOOL; out.boolVal = desc_.italic ? VARIANT_TRUE : VARIANT_FALSE; return true;
-    case 5: out.vt = VT_BOOL; out.boolVal = desc_.underline ? VARIANT_TRUE : VARIANT_FALSE; return true;
-    case 6: out.vt = VT_BOOL; out.boolVal = desc_.strikethrough ? VARIANT_TRUE : VARIANT_FALSE; return true;
-    case 7: out.vt = VT_I2; out.iVal = desc_.weight; return true;
-    case 8: out.vt = VT_I2; out.iVal = desc_.charset; return true;
-    default: return false;
+    case 2:
+      out.vt = VT_CY;
+      out.cyVal = desc_.size;
+      return true;
+    case 3:
+      out.vt = VT_BOOL;
+      out.boolVal = desc_.weight >= 700 ? VARIANT_TRUE : VARIANT_FALSE;
+      return true;
+    case 4:
+      out.vt = VT_BOOL;
+      out.boolVal = desc_.italic ? VARIANT_TRUE : VARIANT_FALSE;
+      return true;
+    case 5:
+      out.vt = VT_BOOL;
+      out.boolVal = desc_.underline ? VARIANT_TRUE : VARIANT_FALSE;
+      return true;
+    case 6:
+      out.vt = VT_BOOL;
+      out.boolVal = desc_.strikethrough ? VARIANT_TRUE : VARIANT_FALSE;
+      return true;
+    case 7:
+      out.vt = VT_I2;
+      out.iVal = desc_.weight;
+      return true;
+    case 8:
+      out.vt = VT_I2;
+      out.iVal = desc_.charset;
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -81,8 +104,8 @@ HRESULT CPropFont::GetIDsOfNames(REFIID, OLECHAR** names, UINT count, LCID, DISP
   return MemberNumber(text_1252_of(names[0]), ids[0]) && count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
 }
 
-HRESULT CPropFont::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
-                          UINT*) {
+HRESULT CPropFont::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result,
+                          EXCEPINFO*, UINT*) {
   if (!(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
   VARIANT value;
   VariantInit(&value);

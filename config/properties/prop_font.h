@@ -11,7 +11,8 @@
 namespace qn::config {
 
 // The interface id of the font object, as com's IID.
-inline constexpr com::IID IID_IFontDisp{0xBEF6E003, 0xA874, 0x101A, {0x8B, 0xBA, 0x00, 0xAA, 0x00, 0x30, 0x0C, 0xAB}};
+inline constexpr com::IID IID_IFontDisp{
+    0xBEF6E003, 0xA874, 0x101A, {0x8B, 0xBA, 0x00, 0xAA, 0x00, 0x30, 0x0C, 0xAB}};
 
 // The font description a font is made from.
 struct FontDesc {
@@ -37,9 +38,11 @@ class CPropFont final : public com::IDispatch {
   com::ULONG Release() override;
   com::HRESULT GetTypeInfoCount(com::UINT* count) override;
   com::HRESULT GetTypeInfo(com::UINT, com::LCID, com::ITypeInfo** out) override;
-  com::HRESULT GetIDsOfNames(com::REFIID, com::OLECHAR** names, com::UINT count, com::LCID, com::DISPID* ids) override;
-  com::HRESULT Invoke(com::DISPID id, com::REFIID, com::LCID, com::WORD flags, com::DISPPARAMS* params,
-                      com::VARIANT* result, com::EXCEPINFO*, com::UINT*) override;
+  com::HRESULT GetIDsOfNames(com::REFIID, com::OLECHAR** names, com::UINT count, com::LCID,
+                             com::DISPID* ids) override;
+  com::HRESULT Invoke(com::DISPID id, com::REFIID, com::LCID, com::WORD flags,
+                      com::DISPPARAMS* params, com::VARIANT* result, com::EXCEPINFO*,
+                      com::UINT*) override;
 
  private:
   explicit CPropFont(const FontDesc& desc) : desc_(desc) {}

@@ -10,8 +10,8 @@
 #include <map>
 #include <optional>
 #include <set>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "config/properties/prop_interfaces.h"
@@ -97,7 +97,9 @@ class CMapStrToTypedPtr {
     self->Notify(name);
   }
 
-  std::string normal(const std::string& name) const { return upper_ ? platform::upper_1252(name) : name; }
+  std::string normal(const std::string& name) const {
+    return upper_ ? platform::upper_1252(name) : name;
+  }
 
   bool upper_;
   int refs_ = 1;
@@ -124,7 +126,9 @@ class CCustomIndex {
     return -1;
   }
   const std::string* At(int n) const {
-    return n >= 0 && static_cast<std::size_t>(n) < names_.size() ? &names_[static_cast<std::size_t>(n)] : nullptr;
+    return n >= 0 && static_cast<std::size_t>(n) < names_.size()
+               ? &names_[static_cast<std::size_t>(n)]
+               : nullptr;
   }
 
  private:

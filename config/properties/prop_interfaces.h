@@ -22,8 +22,8 @@ class iProperties {
   virtual ~iProperties() = default;
   virtual std::string GetName() = 0;
   virtual int GetCount() = 0;
-  virtual bool GetPropertyInfo(int index, std::string& caption, std::string& description, int& editor_kind,
-                               int& parent_index) = 0;
+  virtual bool GetPropertyInfo(int index, std::string& caption, std::string& description,
+                               int& editor_kind, int& parent_index) = 0;
   virtual bool GetValueAndState(int index, com::VARIANT& value, int& state) = 0;
   virtual int SetValueAt(int index, const com::VARIANT& value, int& referenced) = 0;
   virtual int SetUseDefaultAt(int index, int flag, int& referenced) = 0;

@@ -14,9 +14,13 @@ namespace qn::config {
 
 // An element of an array as the iterator hands it out.
 template <typename X>
-X* raw_element(const std::unique_ptr<X>& p) { return p.get(); }
+X* raw_element(const std::unique_ptr<X>& p) {
+  return p.get();
+}
 template <typename X>
-X raw_element(const X& x) { return x; }
+X raw_element(const X& x) {
+  return x;
+}
 
 template <typename T>
 class CIter {
@@ -88,7 +92,9 @@ class CCastIter : public CIter<I*> {
 
  private:
   template <typename P>
-  static I* cast(P p) { return p ? static_cast<I*>(&*p) : nullptr; }
+  static I* cast(P p) {
+    return p ? static_cast<I*>(&*p) : nullptr;
+  }
   Base base_;
 };
 
@@ -122,8 +128,10 @@ class CFilterIter : public CIter<I*> {
     I* t = GetAt(pos);
     if (pos) {
       IterPos p = pos;
-      if (forward) base_.GetNext(p);
-      else base_.GetPrev(p);
+      if (forward)
+        base_.GetNext(p);
+      else
+        base_.GetPrev(p);
       pos = forward ? skip_forward(p) : skip_back(p);
     }
     return t;

@@ -29,9 +29,14 @@ constexpr std::size_t kOutBuffer = 10240;
 // The cause of a failed open, as the file layer reports it.
 unsigned open_cause(int error) {
   switch (error) {
-    case ENOENT: case ENOTDIR: return 2;
-    case EACCES: case EPERM: return 5;
-    default: return 1;
+    case ENOENT:
+    case ENOTDIR:
+      return 2;
+    case EACCES:
+    case EPERM:
+      return 5;
+    default:
+      return 1;
   }
 }
 
@@ -146,8 +151,8 @@ int CPropManager::GetCount() {
   return n;
 }
 
-bool CPropManager::GetPropertyInfo(int index, std::string& caption, std::string& description, int& editor_kind,
-                                   int& parent_index) {
+bool CPropManager::GetPropertyInfo(int index, std::string& caption, std::string& description,
+                                   int& editor_kind, int& parent_index) {
   int local = 0, base = 0;
   CObjWithProp* o = locate(index, local, base);
   if (!o) return false;
@@ -274,7 +279,8 @@ int CPropManager::HasName(const std::string& name) { return owner_of(name) ? 1 :
 
 CIter<iPropAccess*>* CPropManager::GetChildren() {
   using Array = std::vector<std::unique_ptr<CObjWithProp>>;
-  object_iter_ = std::make_unique<CCastIter<iPropAccess, CArrayIter<CObjWithProp*, Array>, Array>>(&objects_);
+  object_iter_ =
+      std::make_unique<CCastIter<iPropAccess, CArrayIter<CObjWithProp*, Array>, Array>>(&objects_);
   return object_iter_.get();
 }
 
@@ -307,7 +313,8 @@ int DataStorePref(const std::string& name, int store, int model, std::string& ou
       platform::debug_output(printf_text("DataStorePref: file '%s' not found\n", file));
       return 0;
     }
-    platform::debug_output(printf_text("DataStorePref: Definitions loaded from file '%s' object '%s'\n", file, object));
+    platform::debug_output(printf_text(
+        "DataStorePref: Definitions loaded from file '%s' object '%s'\n", file, object));
     char section[64];
     if (store == 1 || store == 0) {
       std::snprintf(section, sizeof section, "Preferences %03d", model);
@@ -318,8 +325,8 @@ int DataStorePref(const std::string& name, int store, int model, std::string& ou
     {
       CPropSavedValues saved;
       saved.LoadIniSection(model_file, section);
-      platform::debug_output(
-          printf_text("DataStorePref: Values loaded from file '%s' section '%s'\n", model_file, section));
+      platform::debug_output(printf_text(
+          "DataStorePref: Values loaded from file '%s' section '%s'\n", model_file, section));
       manager.ApplySavedValues(saved, 1);
     }
     char model_section[32];

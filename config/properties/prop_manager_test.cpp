@@ -37,20 +37,25 @@ class DataStorePrefTest : public ConfigDirTest {
   void SetUp() override {
     ConfigDirTest::SetUp();
     reset_data_store_prefs();
-    old_hook_ = platform::set_message_box_hook([this](std::string_view text, std::string_view caption, unsigned) {
-      boxes_.push_back(std::string(caption) + "|" + std::string(text));
-      return platform::kIdOk;
-    });
+    old_hook_ = platform::set_message_box_hook(
+        [this](std::string_view text, std::string_view caption, unsigned) {
+          boxes_.push_back(std::string(caption) + "|" + std::string(text));
+          return platform::kIdOk;
+        });
     write_archive(pty_bytes(kDefinitions));
-    write("program/QN.INI", "[Data Sources]\nDs12=SQLSRV,sqlserver, SQLSERVER\nDs7=ORANLM,oracle7,\tORACLE7\nDs5=X,y\n");
+    write("program/QN.INI",
+          "[Data Sources]\nDs12=SQLSRV,sqlserver, "
+          "SQLSERVER\nDs7=ORANLM,oracle7,\tORACLE7\nDs5=X,y\n");
     write("model/MODEL.INI",
           "[Model 005]\nGenerator=3\n"
-          "[DataStores0000]\nLastDS=4\nDataStore0002=Second 1\nDataStore0003=Third 1\nDataStore0004=Fourth 1\n"
+          "[DataStores0000]\nLastDS=4\nDataStore0002=Second 1\nDataStore0003=Third "
+          "1\nDataStore0004=Fourth 1\n"
           "[DSs0005]\nDatSto0001=12\nDatSto0002=7\nDatSto0003=5\n"
           "[Preferences 005]\nCS_SERVER=main-server\nOLDNAME=old\nPRICE=1234.5\nSECRET=" +
-              encrypt_text("pass") + "\n"
-          "[Preferences 005 DS:02]\nCS_SERVER=second\nNEWNAME=new\nOLDNAME=old\n"
-          "[Model 006]\n[DSs0006]\nDatSto0001=12\n");
+              encrypt_text("pass") +
+              "\n"
+              "[Preferences 005 DS:02]\nCS_SERVER=second\nNEWNAME=new\nOLDNAME=old\n"
+              "[Model 006]\n[DSs0006]\nDatSto0001=12\n");
   }
   void TearDown() override {
     platform::set_message_box_hook(old_hook_);
@@ -59,7 +64,8 @@ class DataStorePrefTest : public ConfigDirTest {
   }
   void write_archive(const std::vector<uint8_t>& bytes) {
     std::ofstream(root_ / "program" / "DTASTORE.PTY", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
   }
   std::string pref(const std::string& name, int store, int model = 5) {
     std::string out = "unchanged";
@@ -81,24 +87,25 @@ TEST_F(DataStorePrefTest, Lookups) {
       {"MAIN_DS", 1, 5, "-1"},
       {"REORG_GEN", 1, 5, "3"},
       {"MODE2", 1, 5, "main"},
-      {"MODE", 1, 5, "local"},           // conditions see their own page only
-      {"NEWNAME", 1, 5, "old"},          // through the alias
-      {"SECRET", 1, 5, "pass"},          // deciphered
-      {"PRICE", 1, 5, "1234.5"},         // currency, '.' whatever the locale
-      {"UPDATE", 1, 5, "<none:>"},       // defined for another kind only
-      {"cs_server", 1, 5, "<none:>"},    // names are case-sensitive
+      {"MODE", 1, 5, "local"},         // conditions see their own page only
+      {"NEWNAME", 1, 5, "old"},        // through the alias
+      {"SECRET", 1, 5, "pass"},        // deciphered
+      {"PRICE", 1, 5, "1234.5"},       // currency, '.' whatever the locale
+      {"UPDATE", 1, 5, "<none:>"},     // defined for another kind only
+      {"cs_server", 1, 5, "<none:>"},  // names are case-sensitive
       {"NOTHING", 1, 5, "<none:>"},
       {"CS_SERVER", 2, 5, "second"},
       {"MAIN_DS", 2, 5, "0"},
       {"MODE2", 2, 5, "local"},
-      {"NEWNAME", 2, 5, "new"},          // its own name before the alias
+      {"NEWNAME", 2, 5, "new"},  // its own name before the alias
       {"UPDATE", 2, 5, "Yes"},
-      {"PRICE", 2, 5, ""},               // nothing saved: empty, and found
-      {"CS_SERVER", 3, 5, "<none:>"},    // data source without a definition object
-      {"CS_SERVER", 4, 5, "<none:>"},    // data store without a data source
-      {"REORG_GEN", 1, 6, "-1"},         // no Generator key for model 6
+      {"PRICE", 2, 5, ""},             // nothing saved: empty, and found
+      {"CS_SERVER", 3, 5, "<none:>"},  // data source without a definition object
+      {"CS_SERVER", 4, 5, "<none:>"},  // data store without a data source
+      {"REORG_GEN", 1, 6, "-1"},       // no Generator key for model 6
   };
-  for (const auto& c : cases) EXPECT_EQ(pref(c.name, c.store, c.model), c.expect) << c.name << " " << c.store;
+  for (const auto& c : cases)
+    EXPECT_EQ(pref(c.name, c.store, c.model), c.expect) << c.name << " " << c.store;
   EXPECT_TRUE(boxes_.empty());
 }
 
@@ -164,7 +171,7 @@ TEST_F(DataStorePrefTest, ManagerFlattenedIndex) {
   pref("CS_SERVER", 1);
   CPropManager& m = property_manager();
   EXPECT_EQ(m.GetName(), "Data store");
-  ASSERT_EQ(m.objects().size(), 2u);  // "General" (the loose integers) and Connection
+  ASSERT_EQ(m.objects().size(), 2u);           // "General" (the loose integers) and Connection
   EXPECT_EQ(m.GetCount(), (3 + 1) + (5 + 1));  // UPDATE is not active for SQLSERVER
   std::string caption, description;
   int kind = 0, parent = 0;
@@ -183,7 +190,8 @@ TEST_F(DataStorePrefTest, ManagerFlattenedIndex) {
   // The objects as iPropAccess, and a page's definitions as iPropDefObj.
   CIter<iPropAccess*>* objects = m.GetChildren();
   std::vector<std::string> names;
-  for (IterPos p = objects->GetStartPosition(); p;) names.push_back(objects->GetNext(p)->GetProperties()->GetName());
+  for (IterPos p = objects->GetStartPosition(); p;)
+    names.push_back(objects->GetNext(p)->GetProperties()->GetName());
   EXPECT_EQ(names, (std::vector<std::string>{"General", "Connection"}));
   CIter<iPropDefObj*>* defs = m.objects()[1]->page()->GetChildren();
   EXPECT_EQ(defs->GetHead()->GetName(), "CS_SERVER");

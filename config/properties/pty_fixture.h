@@ -23,7 +23,10 @@ inline std::vector<uint8_t> hex_bytes(std::string_view hex) {
   std::vector<uint8_t> out;
   int high = -1;
   for (char c : hex) {
-    int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+    int d = c >= '0' && c <= '9'   ? c - '0'
+            : c >= 'A' && c <= 'F' ? c - 'A' + 10
+            : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                   : -1;
     if (d < 0) continue;
     if (high < 0) {
       high = d;

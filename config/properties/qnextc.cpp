@@ -12,8 +12,20 @@ using namespace com;
 
 bool is_number(VARTYPE vt) {
   switch (vt) {
-    case VT_I1: case VT_UI1: case VT_I2: case VT_UI2: case VT_I4: case VT_UI4: case VT_INT:
-    case VT_UINT: case VT_I8: case VT_UI8: case VT_R4: case VT_R8: case VT_CY: case VT_DATE:
+    case VT_I1:
+    case VT_UI1:
+    case VT_I2:
+    case VT_UI2:
+    case VT_I4:
+    case VT_UI4:
+    case VT_INT:
+    case VT_UINT:
+    case VT_I8:
+    case VT_UI8:
+    case VT_R4:
+    case VT_R8:
+    case VT_CY:
+    case VT_DATE:
     case VT_BOOL:
       return true;
     default:
@@ -23,22 +35,38 @@ bool is_number(VARTYPE vt) {
 
 long double number_of(const VARIANT& v) {
   switch (v.vt) {
-    case VT_I1: return static_cast<signed char>(v.cVal);
-    case VT_UI1: return v.bVal;
-    case VT_I2: return v.iVal;
-    case VT_UI2: return v.uiVal;
-    case VT_I4: return v.lVal;
-    case VT_UI4: return v.ulVal;
-    case VT_INT: return v.intVal;
-    case VT_UINT: return v.uintVal;
-    case VT_I8: return static_cast<long double>(v.llVal);
-    case VT_UI8: return static_cast<long double>(v.ullVal);
-    case VT_R4: return v.fltVal;
-    case VT_R8: return v.dblVal;
-    case VT_DATE: return v.date;
-    case VT_CY: return static_cast<long double>(v.cyVal.int64) / 10000.0L;
-    case VT_BOOL: return v.boolVal ? -1 : 0;
-    default: return 0;
+    case VT_I1:
+      return static_cast<signed char>(v.cVal);
+    case VT_UI1:
+      return v.bVal;
+    case VT_I2:
+      return v.iVal;
+    case VT_UI2:
+      return v.uiVal;
+    case VT_I4:
+      return v.lVal;
+    case VT_UI4:
+      return v.ulVal;
+    case VT_INT:
+      return v.intVal;
+    case VT_UINT:
+      return v.uintVal;
+    case VT_I8:
+      return static_cast<long double>(v.llVal);
+    case VT_UI8:
+      return static_cast<long double>(v.ullVal);
+    case VT_R4:
+      return v.fltVal;
+    case VT_R8:
+      return v.dblVal;
+    case VT_DATE:
+      return v.date;
+    case VT_CY:
+      return static_cast<long double>(v.cyVal.int64) / 10000.0L;
+    case VT_BOOL:
+      return v.boolVal ? -1 : 0;
+    default:
+      return 0;
   }
 }
 
@@ -70,7 +98,9 @@ bool text_number(const VARIANT& text, long double& out) {
 }
 
 // VT_NULL, VT_ERROR and objects: comparable only with their own kind.
-bool is_opaque(VARTYPE vt) { return vt == VT_NULL || vt == VT_ERROR || vt == VT_UNKNOWN || vt == VT_DISPATCH; }
+bool is_opaque(VARTYPE vt) {
+  return vt == VT_NULL || vt == VT_ERROR || vt == VT_UNKNOWN || vt == VT_DISPATCH;
+}
 
 }  // namespace
 
@@ -78,9 +108,12 @@ int CompareVariants(const VARIANT& a, const VARIANT& b) {
   if (is_opaque(a.vt) || is_opaque(b.vt)) {
     if (a.vt != b.vt) return kCmpIncomparable;
     switch (a.vt) {
-      case VT_NULL: return kCmpEqual;
-      case VT_ERROR: return a.scode == b.scode ? kCmpEqual : kCmpIncomparable;
-      default: return a.punkVal == b.punkVal ? kCmpEqual : kCmpIncomparable;
+      case VT_NULL:
+        return kCmpEqual;
+      case VT_ERROR:
+        return a.scode == b.scode ? kCmpEqual : kCmpIncomparable;
+      default:
+        return a.punkVal == b.punkVal ? kCmpEqual : kCmpIncomparable;
     }
   }
   const bool a_num = is_number(a.vt), b_num = is_number(b.vt);

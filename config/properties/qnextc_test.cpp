@@ -68,12 +68,9 @@ TEST(QnextDecrypt, Pairs) {
   };
   // 'Q' ^ 's' = 0x22, 'N' ^ 'a' = 0x2F; the key cycles after 16 bytes.
   const Case cases[] = {
-      {"222F", "sa"},
-      {"222f", "sa"},
-      {"", ""},
-      {"222", "222"},          // odd length: left as it is
-      {"22ZF", "22ZF"},        // not hex: left as it is
-      {"514E", ""},            // the key itself gives NUL, read up to it
+      {"222F", "sa"},   {"222f", "sa"}, {"", ""}, {"222", "222"},  // odd length: left as it is
+      {"22ZF", "22ZF"},                                            // not hex: left as it is
+      {"514E", ""},  // the key itself gives NUL, read up to it
   };
   for (const auto& c : cases) EXPECT_EQ(decrypt_text(c.saved), c.plain) << c.saved;
   const std::string longer = "a password longer than the key";

@@ -8,15 +8,25 @@ namespace qn::config {
 
 int ValueClassOfKind(int kind) {
   switch (kind) {
-    case 5: case 7: case 9: case 10: case 12: case 14: return 1;
-    case 6: case 8: return 2;
-    case 11: return 3;
-    default: return 4;
+    case 5:
+    case 7:
+    case 9:
+    case 10:
+    case 12:
+    case 14:
+      return 1;
+    case 6:
+    case 8:
+      return 2;
+    case 11:
+      return 3;
+    default:
+      return 4;
   }
 }
 
-void CPropSavedValues::SetValue(const std::string& name, const std::string& value, const std::string& third,
-                                int kind, const void* link) {
+void CPropSavedValues::SetValue(const std::string& name, const std::string& value,
+                                const std::string& third, int kind, const void* link) {
   auto& entry = values_[name];
   if (!entry) entry = std::make_unique<CPSVAtt>();
   entry->name = name;

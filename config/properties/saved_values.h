@@ -32,8 +32,8 @@ class CPropSavedValues {
  public:
   using Map = std::map<std::string, std::unique_ptr<CPSVAtt>>;
 
-  void SetValue(const std::string& name, const std::string& value, const std::string& third, int kind,
-                const void* link);
+  void SetValue(const std::string& name, const std::string& value, const std::string& third,
+                int kind, const void* link);
   // Every key line of the section, in file order and as spelled; a spelling
   // met again keeps its first value. Values are cut to 199 characters. A
   // missing file or section gives nothing. Always 1.

@@ -27,16 +27,36 @@ class VariantValue {
   }
   ~VariantValue() { com::VariantClear(&v_); }
 
-  static VariantValue i2(com::SHORT n) { VariantValue v; v.v_.vt = com::VT_I2; v.v_.iVal = n; return v; }
-  static VariantValue i4(com::LONG n) { VariantValue v; v.v_.vt = com::VT_I4; v.v_.lVal = n; return v; }
-  static VariantValue r8(double d) { VariantValue v; v.v_.vt = com::VT_R8; v.v_.dblVal = d; return v; }
+  static VariantValue i2(com::SHORT n) {
+    VariantValue v;
+    v.v_.vt = com::VT_I2;
+    v.v_.iVal = n;
+    return v;
+  }
+  static VariantValue i4(com::LONG n) {
+    VariantValue v;
+    v.v_.vt = com::VT_I4;
+    v.v_.lVal = n;
+    return v;
+  }
+  static VariantValue r8(double d) {
+    VariantValue v;
+    v.v_.vt = com::VT_R8;
+    v.v_.dblVal = d;
+    return v;
+  }
   static VariantValue boolean(bool b) {
     VariantValue v;
     v.v_.vt = com::VT_BOOL;
     v.v_.boolVal = b ? com::VARIANT_TRUE : com::VARIANT_FALSE;
     return v;
   }
-  static VariantValue error(com::SCODE code) { VariantValue v; v.v_.vt = com::VT_ERROR; v.v_.scode = code; return v; }
+  static VariantValue error(com::SCODE code) {
+    VariantValue v;
+    v.v_.vt = com::VT_ERROR;
+    v.v_.scode = code;
+    return v;
+  }
   // Null when the text cannot be allocated (then VT_ERROR E_OUTOFMEMORY).
   static VariantValue text(std::string_view s) {
     VariantValue v;

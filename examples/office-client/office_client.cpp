@@ -69,7 +69,8 @@ int call(IDispatch* d, const char16_t* name, std::vector<VARIANT> args) {
   DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
   VARIANT result;
   VariantInit(&result);
-  const HRESULT h = d->Invoke(id_of(d, name), GUID_NULL, 0, DISPATCH_METHOD, &params, &result, nullptr, nullptr);
+  const HRESULT h =
+      d->Invoke(id_of(d, name), GUID_NULL, 0, DISPATCH_METHOD, &params, &result, nullptr, nullptr);
   for (VARIANT& v : args) VariantClear(&v);
   return SUCCEEDED(h) && result.vt == VT_I2 ? result.iVal : -1;
 }
@@ -112,7 +113,8 @@ int mail_round(IDispatch* mail, const char* server, const char* user, const char
     DISPPARAMS params{reversed.data(), nullptr, 8, 0};
     VARIANT result;
     VariantInit(&result);
-    mail->Invoke(id_of(mail, u"Receive"), GUID_NULL, 0, DISPATCH_METHOD, &params, &result, nullptr, nullptr);
+    mail->Invoke(id_of(mail, u"Receive"), GUID_NULL, 0, DISPATCH_METHOD, &params, &result, nullptr,
+                 nullptr);
     e = result.vt == VT_I2 ? result.iVal : -1;
     if (e != 11) break;
     call(mail, u"Logout", {});
@@ -124,7 +126,8 @@ int mail_round(IDispatch* mail, const char* server, const char* user, const char
   std::printf("Receive: %d\n", e);
   if (e == 0) {
     std::string body = text_1252_of(values[4]);
-    for (auto at = body.find('\r'); at != std::string::npos; at = body.find('\r')) body.erase(at, 1);
+    for (auto at = body.find('\r'); at != std::string::npos; at = body.find('\r'))
+      body.erase(at, 1);
     std::printf("From: %s\nSubject: %s\n%s\n", text_1252_of(values[0]).c_str(),
                 text_1252_of(values[3]).c_str(), body.c_str());
   }
@@ -173,7 +176,8 @@ int main(int argc, char** argv) {
         put_text(mail, mode, m);
         std::printf("Mode = \"%s\": Error = %d\n", m, get_short(mail, error));
       }
-      if (mail_args) status = mail_round(mail, mail_args[0], mail_args[1], mail_args[2], mail_args[3]);
+      if (mail_args)
+        status = mail_round(mail, mail_args[0], mail_args[1], mail_args[2], mail_args[3]);
       mail->Release();
     }
     CoUninitialize();

@@ -69,10 +69,16 @@ class Server final : public IDComApplicationServer {
     return S_OK;
   }
   // Nothing else is offered here.
-  HRESULT GetRemoteUpdateSupplier(BSTR, LONG, IQNDBDComUpdateSupplier**) override { return E_NOTIMPL; }
-  HRESULT GetRemoteForwardSupplier(BSTR, LONG, IQNDBDComForwardSupplier**) override { return E_NOTIMPL; }
+  HRESULT GetRemoteUpdateSupplier(BSTR, LONG, IQNDBDComUpdateSupplier**) override {
+    return E_NOTIMPL;
+  }
+  HRESULT GetRemoteForwardSupplier(BSTR, LONG, IQNDBDComForwardSupplier**) override {
+    return E_NOTIMPL;
+  }
   HRESULT GetRemoteSupplier(BSTR, LONG, BYTE, IQNDBDComSupplier**) override { return E_NOTIMPL; }
-  HRESULT GetRemoteBlockSupplier(LONG, BYTE, IQNDBDComBlockSupplier**) override { return E_NOTIMPL; }
+  HRESULT GetRemoteBlockSupplier(LONG, BYTE, IQNDBDComBlockSupplier**) override {
+    return E_NOTIMPL;
+  }
   HRESULT SendHandleAndThreeTexts(LONG, BSTR, BSTR, BSTR) override { return E_NOTIMPL; }
   HRESULT SendHandle(LONG) override { return E_NOTIMPL; }
   HRESULT SendHandleAndText(LONG, BSTR) override { return E_NOTIMPL; }
@@ -81,7 +87,9 @@ class Server final : public IDComApplicationServer {
   HRESULT QueryTextByHandle(LONG, BSTR, BSTR*) override { return E_NOTIMPL; }
   HRESULT QueryLongByText(BSTR, BYTE, LONG*) override { return E_NOTIMPL; }
   HRESULT SendHandleB(LONG) override { return E_NOTIMPL; }
-  HRESULT CallWithValues(LONG, BYTE, BSTR, VARIANT, VARIANT, VARIANT*) override { return E_NOTIMPL; }
+  HRESULT CallWithValues(LONG, BYTE, BSTR, VARIANT, VARIANT, VARIANT*) override {
+    return E_NOTIMPL;
+  }
   HRESULT PutServer(BSTR, IDComApplicationServer**) override { return E_NOTIMPL; }
   HRESULT GetServer(BSTR, IDComApplicationServer**) override { return E_NOTIMPL; }
   HRESULT SendHandleAndTextC(LONG, BSTR) override { return E_NOTIMPL; }

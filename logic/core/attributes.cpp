@@ -38,7 +38,7 @@ constexpr StdVar kStandardVariables[] = {
 };
 
 constexpr std::pair<int, const char*> kTypeCodes[] = {
-    {4, "int"}, {5, "char"}, {6, "date"},  {7, "bits"},    {8, "vchar"},  {9, "pac"},
+    {4, "int"},  {5, "char"}, {6, "date"},   {7, "bits"},    {8, "vchar"},   {9, "pac"},
     {10, "zon"}, {11, "bin"}, {12, "dtime"}, {13, "svchar"}, {14, "bitstr"},
 };
 
@@ -100,7 +100,8 @@ std::optional<Term> call_attri(const Run& run, const Term& att) {
   for (;;) {
     if (auto d = standard_variable(cur)) return d;
     if (auto f = run.facts().first(Term::compound(kAttri, {cur, var()}))) return f->arg(2);
-    auto is = run.facts().first(Term::compound(kIs, {cur, Term::cons(Term::compound(kT, {var(), var()}), var())}));
+    auto is = run.facts().first(
+        Term::compound(kIs, {cur, Term::cons(Term::compound(kT, {var(), var()}), var())}));
     if (!is) return std::nullopt;
     seen.push_back(cur);
     cur = is->arg(2).head().arg(1);

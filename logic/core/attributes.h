@@ -14,9 +14,9 @@ namespace qn::logic {
 // 8 vchar, 9 pac, 10 zon, 11 bin, 12 dtime, 13 svchar, 14 bitstr.
 std::optional<engine::Atom> attri_type_code(int64_t code);
 std::optional<int64_t> attri_type_code(engine::Atom type);
-bool numeric_type(const engine::Term& type);   // int, pac, zon, bin
-bool fixchar_type(const engine::Term& type);   // char, svchar, bits
-bool vchar_type(const engine::Term& type);     // vchar or a list beginning with vchar
+bool numeric_type(const engine::Term& type);  // int, pac, zon, bin
+bool fixchar_type(const engine::Term& type);  // char, svchar, bits
+bool vchar_type(const engine::Term& type);    // vchar or a list beginning with vchar
 
 // The standard variable of a key (Err, Errmsg, ...): [Name, Type, Length,
 // Decimals, Picture, X6, '', '', 0].

@@ -39,13 +39,15 @@ int64_t count_pred(const Run& run, const char* name, uint32_t arity) {
 
 const std::vector<std::string>& spec_file_patterns() {
   static const std::vector<std::string> patterns = {
-      "qnr*.spc", "qnu*.spc", "qnl*.spc", "y*.spc", "h*.spc", "a*.spc", "p*.spc", "o*.spc", "r*.spc",
-      "m*.spc",   "l*.spc",   "n*.spc",   "t*.spc", "u*.spc", "w*.spc", "c*.spc", "b*.spc"};
+      "qnr*.spc", "qnu*.spc", "qnl*.spc", "y*.spc", "h*.spc", "a*.spc",
+      "p*.spc",   "o*.spc",   "r*.spc",   "m*.spc", "l*.spc", "n*.spc",
+      "t*.spc",   "u*.spc",   "w*.spc",   "c*.spc", "b*.spc"};
   return patterns;
 }
 
 const std::vector<std::string>& supported_kinds() {
-  static const std::vector<std::string> kinds = {"web", "proc", "rpt", "mbr", "mnu", "ce", "trn", "scr"};
+  static const std::vector<std::string> kinds = {"web", "proc", "rpt", "mbr",
+                                                 "mnu", "ce",   "trn", "scr"};
   return kinds;
 }
 
@@ -190,7 +192,8 @@ bool process_spec_file(Run& run, const Term& kind, const std::string& file, int6
     // No source of an earlier run may remain, beside the model or in its
     // package folder (where sources go when PACKAGE is set).
     std::vector<std::string> dirs{model_dir};
-    if (const std::string package = package_dir(run); !package.empty()) dirs.push_back(model_dir + package);
+    if (const std::string package = package_dir(run); !package.empty())
+      dirs.push_back(model_dir + package);
     for (const std::string& dir : dirs) {
       for (const std::string& old : list_directory(run, dir + program)) delete_file(run, dir + old);
     }
@@ -210,7 +213,8 @@ bool process_spec_file(Run& run, const Term& kind, const std::string& file, int6
 }
 
 bool dispatch_object(Run& run, int64_t model, const Term& kind, int64_t number, const Term& spec) {
-  return before_object(run, model, kind, number, spec) && gen_by_kind(run, model, kind, number, spec) &&
+  return before_object(run, model, kind, number, spec) &&
+         gen_by_kind(run, model, kind, number, spec) &&
          after_object(run, model, kind, number, spec);
 }
 
@@ -219,10 +223,12 @@ bool before_object(Run& run, int64_t model, const Term& kind, int64_t number, co
   facts.assertz(Term::compound("generated_object_i", {kind, Term::integer(number)}));
   if (auto cls = obj_classid(text_of(kind))) {
     const Term pattern = Term::compound(
-        "called_program_i", {Term::integer(*cls), Term::integer(number), Term::fresh_var(), Term::fresh_var()});
+        "called_program_i",
+        {Term::integer(*cls), Term::integer(number), Term::fresh_var(), Term::fresh_var()});
     for (const Term& c : facts.findall(pattern)) {
       facts.retract(c);
-      facts.assertz(Term::compound("old_called_program_i", {c.arg(1), c.arg(2), c.arg(3), c.arg(4)}));
+      facts.assertz(
+          Term::compound("old_called_program_i", {c.arg(1), c.arg(2), c.arg(3), c.arg(4)}));
     }
   }
   if (!java_before_object(run, model, kind, number, spec)) return false;
@@ -249,7 +255,8 @@ bool gen_by_kind(Run& run, int64_t model, const Term& kind, int64_t number, cons
   }
   const auto items = spec.list_items();
   if (kind == "ce" && items.size() >= 4 && items[3] == "ridx") return true;
-  if (kind == "ce" && spec.is_cons() && closed(gen_reorg_programs(run, model, number, spec.tail()))) {
+  if (kind == "ce" && spec.is_cons() &&
+      closed(gen_reorg_programs(run, model, number, spec.tail()))) {
     return true;
   }
   if (kind == "scr" && closed(gen_workpanel_object(run, number, with_kind))) return true;

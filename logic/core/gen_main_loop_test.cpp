@@ -30,9 +30,10 @@ TEST(LogicCoreObjectLoop, ObjectProgressRangeByKind) {
     const char* facts;
     int range;
   } cases[] = {
-      {"trn", three_levels, 58}, {"trn", "", 10},
-      {"scr", panel, 2 * 2 + 4 + 2}, {"web", panel, 10}, {"web", "", 4}, {"scr", three_levels, 10},
-      {"proc", three_levels, 8}, {"rpt", "", 2}, {"mbr", panel, 10}, {"ce", three_levels, 8},
+      {"trn", three_levels, 58}, {"trn", "", 10}, {"scr", panel, 2 * 2 + 4 + 2},
+      {"web", panel, 10},        {"web", "", 4},  {"scr", three_levels, 10},
+      {"proc", three_levels, 8}, {"rpt", "", 2},  {"mbr", panel, 10},
+      {"ce", three_levels, 8},
   };
   std::vector<int> ranges;
   DialogSenders& d = dialog_senders();

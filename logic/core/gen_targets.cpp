@@ -59,7 +59,8 @@ bool gen_proc_object(Run& run, int64_t, int64_t number, const Term& spec) {
 }
 bool gen_reorg_programs(Run& run, int64_t, int64_t number, const Term& spec_tail) {
   // The placeholder names the object by the head of the tail, its name.
-  return placeholder(run, number, Term::cons(Term::atom("ce"), Term::cons(Term::string(""), spec_tail)));
+  return placeholder(run, number,
+                     Term::cons(Term::atom("ce"), Term::cons(Term::string(""), spec_tail)));
 }
 bool gen_workpanel_object(Run& run, int64_t number, const Term& spec) {
   return placeholder(run, number, spec);
@@ -72,8 +73,9 @@ bool gen_menubar_object(Run& run, int64_t number, const Term& spec) {
 }
 
 std::optional<int64_t> obj_classid(std::string_view kind) {
-  static const std::pair<const char*, int64_t> ids[] = {
-      {"trn", 0}, {"proc", 1}, {"rpt", 2}, {"mnu", 3}, {"scr", 4}, {"web", 13}, {"ext", 14}, {"mbr", 17}};
+  static const std::pair<const char*, int64_t> ids[] = {{"trn", 0},  {"proc", 1}, {"rpt", 2},
+                                                        {"mnu", 3},  {"scr", 4},  {"web", 13},
+                                                        {"ext", 14}, {"mbr", 17}};
   for (const auto& [k, id] : ids) {
     if (kind == k) return id;
   }
@@ -90,11 +92,20 @@ void set_current_pgm(Run& run, int64_t, const Term&, const Term& name) {
   facts.abolish("current_pgm_i", 1);
   facts.assertz(Term::compound("current_pgm_i", {Term::string(kind_pgm_name(run, text_of(name)))}));
   // The per-program facts a new program starts without.
-  for (const auto& [pred, arity] : std::initializer_list<std::pair<const char*, uint32_t>>{
-           {"open_i", 1}, {"endpgm_i", 0}, {"embsql_cursor_i", 2}, {"fld_to_dcl_i", 3},
-           {"subfile_elements_i", 2}, {"in_event_i", 1}, {"fld_initial_i", 2},
-           {"obj_parm_byref_i", 1}, {"var_def_i", 2}, {"local_func_i", 2}, {"extrn_pgm_ref_i", 2},
-           {"parm_names_i", 1}, {"declared_as_main_i", 0}}) {
+  for (const auto& [pred, arity] :
+       std::initializer_list<std::pair<const char*, uint32_t>>{{"open_i", 1},
+                                                               {"endpgm_i", 0},
+                                                               {"embsql_cursor_i", 2},
+                                                               {"fld_to_dcl_i", 3},
+                                                               {"subfile_elements_i", 2},
+                                                               {"in_event_i", 1},
+                                                               {"fld_initial_i", 2},
+                                                               {"obj_parm_byref_i", 1},
+                                                               {"var_def_i", 2},
+                                                               {"local_func_i", 2},
+                                                               {"extrn_pgm_ref_i", 2},
+                                                               {"parm_names_i", 1},
+                                                               {"declared_as_main_i", 0}}) {
     facts.abolish(pred, arity);
   }
 }

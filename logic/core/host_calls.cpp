@@ -79,8 +79,12 @@ std::vector<std::string> list_directory(Run&, std::string_view pattern) {
   return engine::list_files(pattern);
 }
 
-bool delete_file(Run& run, std::string_view path) { return engine::delete_file(run.engine(), path); }
-bool make_directory(Run& run, std::string_view path) { return engine::make_dir(run.engine(), path); }
+bool delete_file(Run& run, std::string_view path) {
+  return engine::delete_file(run.engine(), path);
+}
+bool make_directory(Run& run, std::string_view path) {
+  return engine::make_dir(run.engine(), path);
+}
 bool directory_exists(Run&, std::string_view path) {
   for (const engine::DirEntry& e : engine::directory(path, engine::kAttrDirectory)) {
     if (e.attributes & engine::kAttrDirectory) return true;

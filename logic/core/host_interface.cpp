@@ -281,12 +281,10 @@ bool p_i_ptemplatenocol(Run& run, std::span<Term> a) {
       const std::string path =
           file.size() < 260 ? host::source_writer().locate_template(file) : std::string();
       CaptureSink sink(*c);
-      ok = !path.empty() && host::expand_template_file(path, host::term_slot(1),
-                                                       host::term_slot(2), host::term_slot(3),
-                                                       c->margin, sink);
+      ok = !path.empty() && host::expand_template_file(path, host::term_slot(1), host::term_slot(2),
+                                                       host::term_slot(3), c->margin, sink);
     } else {
-      ok = host::print_template(file, host::term_slot(1), host::term_slot(2),
-                                host::term_slot(3));
+      ok = host::print_template(file, host::term_slot(1), host::term_slot(2), host::term_slot(3));
     }
   }
   host::term_slots_close();
@@ -300,7 +298,8 @@ bool p_i_get_dirgen(Run& run, std::span<Term> a) {
   for (int i = 0; i < 5; ++i) fits = term_to_slot(a[static_cast<size_t>(i)], i) && fits;
   if (!fits) return failed(run, "i_get_dirgen");
   host::term_slots_open();
-  const host::GenerationDirs dirs = host::get_generation_dirs(model, generator, config::get_ide_version_switch());
+  const host::GenerationDirs dirs =
+      host::get_generation_dirs(model, generator, config::get_ide_version_switch());
   // The host unifies u, s and n in this order; the first failure stops.
   const bool unified = host::term_unify_string(dirs.u, host::term_slot(2)) &&
                        host::term_unify_string(dirs.s, host::term_slot(3)) &&
@@ -470,7 +469,8 @@ bool p_i_attri_name(Run&, std::span<Term> a) {
   int32_t model = 0, att = 0;
   int kind = 0;
   return ints_in(a, {&model, &att}) &&
-         through_slots(a, {2}, [&] { return kb::get_attri_name(model, att, host::term_slot(0), kind); }) &&
+         through_slots(a, {2},
+                       [&] { return kb::get_attri_name(model, att, host::term_slot(0), kind); }) &&
          int_out(a[3], kind);
 }
 
@@ -484,9 +484,9 @@ bool p_i_attri_type(Run&, std::span<Term> a) {
 bool p_i_attri_info(Run& run, std::span<Term> a) {
   int32_t model = 0, att = 0;
   if (!ints_in(a, {&model, &att}) || !through_slots(a, {2, 3, 4, 5, 6, 7, 8, 9}, [&] {
-        host::TermValue* const terms[8] = {&host::term_slot(0), &host::term_slot(1), &host::term_slot(2),
-                                           &host::term_slot(3), &host::term_slot(4), &host::term_slot(5),
-                                           &host::term_slot(6), &host::term_slot(7)};
+        host::TermValue* const terms[8] = {
+            &host::term_slot(0), &host::term_slot(1), &host::term_slot(2), &host::term_slot(3),
+            &host::term_slot(4), &host::term_slot(5), &host::term_slot(6), &host::term_slot(7)};
         return kb::get_attri_info(model, att, terms);
       })) {
     return failed(run, "i_attri_info");
@@ -527,7 +527,8 @@ bool p_i_replace(Run& run, std::span<Term> a) {
 bool p_i_replicate(Run& run, std::span<Term> a) {
   int32_t c = 0, n = 0;
   if (!int_in(a[0], c) || !int_in(a[1], n) || !a[2].is_var()) return failed(run, "i_replicate");
-  return text_out(a[2], kb::replicate_char(static_cast<char>(c), std::min<int32_t>(n, kTextBufferSize - 1)));
+  return text_out(
+      a[2], kb::replicate_char(static_cast<char>(c), std::min<int32_t>(n, kTextBufferSize - 1)));
 }
 
 bool p_i_dupchar(Run& run, std::span<Term> a) {
@@ -567,7 +568,8 @@ bool p_i_dir_super(Run& run, std::span<Term> a) {
 
 bool p_i_need_reorg(Run& run, std::span<Term> a) {
   int32_t model = 0, table = 0;
-  if (!ints_in(a, {&model, &table}) || !kb::table_needs_reorg(model, table)) return failed(run, "i_need_reorg");
+  if (!ints_in(a, {&model, &table}) || !kb::table_needs_reorg(model, table))
+    return failed(run, "i_need_reorg");
   return true;
 }
 
@@ -634,7 +636,8 @@ bool p_i_tblname(Run& run, std::span<Term> a) {
   int32_t model = 0, table = 0;
   if (!ints_in(a, {&model, &table}) || !through_slots(a, {2}, [&] {
         std::string name;
-        return kb::get_table_name(model, table, name) && host::term_unify_atom(name, host::term_slot(0));
+        return kb::get_table_name(model, table, name) &&
+               host::term_unify_atom(name, host::term_slot(0));
       })) {
     return failed(run, "i_tblname");
   }
@@ -655,7 +658,8 @@ bool p_i_closuret(Run& run, std::span<Term> a) {
   int32_t model = 0, mode = 0, start = 0;
   if (!int_in(a[0], model) || !int_in(a[2], mode) || !int_in(a[3], start) ||
       !through_slots(a, {1, 4, 5}, [&] {
-        return kb::table_closure(model, host::term_slot(0), mode, start, host::term_slot(1), host::term_slot(2));
+        return kb::table_closure(model, host::term_slot(0), mode, start, host::term_slot(1),
+                                 host::term_slot(2));
       })) {
     return failed(run, "i_closuret");
   }
@@ -700,30 +704,35 @@ bool p_i_idxproperty(Run& run, std::span<Term> a) {
 bool p_i_index_needed(Run& run, std::span<Term> a) {
   int32_t model = 0, table = 0;
   int index = 0;
-  if (!ints_in(a, {&model, &table}) || !through_slots(a, {2, 4}, [&] {
-        const TermValue* cur = &host::term_slot(0);
-        for (; cur->is_cons(); cur = &cur->args[1]) {
-          if (cur->args[0].kind != host::kTermInt) return 0;
-        }
-        if (!cur->is_nil()) return 0;
-        static kb::AttList list;
-        list.count = 0;
-        std::string name;
-        if (!kb::list_to_ints(host::term_slot(0), list) ||
-            !kb::find_matching_index(model, table, list, index, &name)) {
-          return 0;
-        }
-        const int len = kb::object_name_length(kb::resolve_model(model), 7);
-        if (len >= 1 && len < static_cast<int>(name.size())) name.resize(static_cast<size_t>(len));
-        return host::term_unify_atom(name, host::term_slot(1)) ? 1 : 0;
-      }) || !int_out(a[3], index)) {
+  if (!ints_in(a, {&model, &table}) ||
+      !through_slots(a, {2, 4},
+                     [&] {
+                       const TermValue* cur = &host::term_slot(0);
+                       for (; cur->is_cons(); cur = &cur->args[1]) {
+                         if (cur->args[0].kind != host::kTermInt) return 0;
+                       }
+                       if (!cur->is_nil()) return 0;
+                       static kb::AttList list;
+                       list.count = 0;
+                       std::string name;
+                       if (!kb::list_to_ints(host::term_slot(0), list) ||
+                           !kb::find_matching_index(model, table, list, index, &name)) {
+                         return 0;
+                       }
+                       const int len = kb::object_name_length(kb::resolve_model(model), 7);
+                       if (len >= 1 && len < static_cast<int>(name.size()))
+                         name.resize(static_cast<size_t>(len));
+                       return host::term_unify_atom(name, host::term_slot(1)) ? 1 : 0;
+                     }) ||
+      !int_out(a[3], index)) {
     return failed(run, "i_index_needed");
   }
   return true;
 }
 
 bool p_i_append_file(Run& run, std::span<Term> a) {
-  if (!through_slots(a, {0, 1}, [] { return kb::concat_files(host::term_slot(0), host::term_slot(1)); })) {
+  if (!through_slots(a, {0, 1},
+                     [] { return kb::concat_files(host::term_slot(0), host::term_slot(1)); })) {
     return failed(run, "i_append_file");
   }
   return true;
@@ -748,8 +757,8 @@ bool p_i_clqnprgs(Run& run, std::span<Term> a) {
 bool p_i_nxqnprgs(Run& run, std::span<Term> a) {
   int32_t model = 0, type = 0, mode = 0;
   if (!ints_in(a, {&model, &type, &mode}) || !through_slots(a, {3, 4, 5, 6}, [&] {
-        return kb::prg_file_next(model, type, mode, host::term_slot(0), host::term_slot(1), host::term_slot(2),
-                                 host::term_slot(3));
+        return kb::prg_file_next(model, type, mode, host::term_slot(0), host::term_slot(1),
+                                 host::term_slot(2), host::term_slot(3));
       })) {
     return failed(run, "i_nxqnprgs");
   }
@@ -760,7 +769,8 @@ bool p_i_nxqnprgs(Run& run, std::span<Term> a) {
 bool p_i_wqnprgs(Run& run, std::span<Term> a) {
   int32_t model = 0, type = 0, number = 0;
   if (!ints_in(a, {&model, &type, &number}) || !through_slots(a, {3, 4, 5}, [&] {
-        return kb::prg_file_write(model, type, number, host::term_slot(0), host::term_slot(1), host::term_slot(2));
+        return kb::prg_file_write(model, type, number, host::term_slot(0), host::term_slot(1),
+                                  host::term_slot(2));
       })) {
     return failed(run, "i_wqnprgs");
   }
@@ -948,8 +958,7 @@ bool i_ptemplatenocol(Run& run, const Term& file, const Term& before, const Term
   return call_entry(run, p_i_ptemplatenocol, a);
 }
 
-bool i_get_dirgen(Run& run, const Term& model, const Term& generator, Term& u, Term& s,
-                  Term& n) {
+bool i_get_dirgen(Run& run, const Term& model, const Term& generator, Term& u, Term& s, Term& n) {
   std::array<Term, 5> a{model, generator, u, s, n};
   if (!call_entry(run, p_i_get_dirgen, a)) return false;
   u = a[2];

@@ -67,12 +67,12 @@ bool call_host(Run& run, std::string_view name, std::span<engine::Term> args);
 // The dialog senders the progress predicates call. The defaults post to the
 // progress dialog; a test installs recording stand-ins.
 struct DialogSenders {
-  std::function<void(int)> set_progress_total;  // setfilelen/1
-  std::function<void()> progress_step;          // step_progress/0
-  std::function<void(int)> set_step_range;      // set_progress_len/1
+  std::function<void(int)> set_progress_total;              // setfilelen/1
+  std::function<void()> progress_step;                      // step_progress/0
+  std::function<void(int)> set_step_range;                  // set_progress_len/1
   std::function<void(std::string_view)> set_progress_text;  // show_progress_text/1
   std::function<void(std::string_view type, std::string_view name, std::string_view description)>
-      add_progress_object;                      // post_status_msg/3
+      add_progress_object;  // post_status_msg/3
 };
 DialogSenders& dialog_senders();
 void reset_dialog_senders();

@@ -85,7 +85,8 @@ class KbPredicateTable : public ::testing::Test {
 TEST_F(KbPredicateTable, EveryPredicate) {
   // Model 5 keeps its files in MODELS\M1, model 6 in MODELS\M6.
   fs::create_directories(dir_ / "MODELS/M1");
-  fs::create_directories(dir_ / "MODELS/M6/QNMPRGS.006");  // a directory where a program file belongs
+  fs::create_directories(dir_ /
+                         "MODELS/M6/QNMPRGS.006");  // a directory where a program file belongs
   std::ofstream(dir_ / "MODELS/M1/a.txt", std::ios::binary) << "alpha ";
   std::ofstream(dir_ / "MODELS/M1/b.txt", std::ios::binary) << "beta";
 
@@ -100,7 +101,8 @@ TEST_F(KbPredicateTable, EveryPredicate) {
       {5, "i_nextobj(5, 1, 0, 3)", "fails"},
       {5, "i_nextobj(m, 1, 0, X)", "fails"},
       // The seventh argument is left as it is.
-      {5, "i_obj_info(5, 1, 2, N, G, D, x)", "5, 1, 2, 'PRINTI', 'SALESGROUP', 'Prints invoices', x"},
+      {5, "i_obj_info(5, 1, 2, N, G, D, x)",
+       "5, 1, 2, 'PRINTI', 'SALESGROUP', 'Prints invoices', x"},
       {5, "i_obj_info(0, 1, 3, N, G, D, 7)", "0, 1, 3, 'CUSTLI', '', 'Customer list', 7"},
       {5, "i_obj_info(5, 1, 99, N, G, D, E)", "fails"},
       {5, "i_obj_info(5, 1, 2, 'OTHER', G, D, E)", "fails"},
@@ -161,7 +163,8 @@ TEST_F(KbPredicateTable, EveryPredicate) {
       {5, "i_dir_super(5, 33, R)", "5, 33, [[31,[33]],[32,[34]]]"},
       {5, "i_dir_super(5, 33, [])", "fails"},
       {5, "i_closuret(5, [30, 31, 32], 2, 30, L, N)",
-       "5, [30,31,32], 2, 30, [30,31,32,33,34], [[31,[[30,31,31]]],[32,[[30,32,32]]],[33,[[32,34,33]]]]"},
+       "5, [30,31,32], 2, 30, [30,31,32,33,34], "
+       "[[31,[[30,31,31]]],[32,[[30,32,32]]],[33,[[32,34,33]]]]"},
       {5, "i_closuret(5, [], 2, 10, L, N)", "5, [], 2, 10, [], []"},
       {5, "i_closuret(5, [a], 2, 10, L, N)", "fails"},
       {5, "i_closuret(5, [30], x, 10, L, N)", "fails"},
@@ -169,20 +172,26 @@ TEST_F(KbPredicateTable, EveryPredicate) {
       {5, "i_append_file(['a.txt', \"b.txt\"], 'ab.txt')", "['a.txt',\"b.txt\"], 'ab.txt'"},
       {5, "i_append_file(['a.txt'], 'c.txt')", "fails"},  // moved already
       {5, "i_append_file(x, 'c.txt')", "fails"},
-      {5, "i_append_file(['ab.txt'], 'a_target_name_of_thirty_chars_')", "fails"},  // 30 characters,
+      {5, "i_append_file(['ab.txt'], 'a_target_name_of_thirty_chars_')",
+       "fails"},  // 30 characters,
       // Program files of model 6: the procedures' file is missing and rebuilt.
       {6, "i_stqnprgs(6, 1, 0)", "6, 1, 0"},
-      {6, "i_nxqnprgs(6, 1, 0, N, P, D, L)", "6, 1, 0, 5, 'PNIGHTLY_B', 'Nightly batch', [0,0,'PNIGHTLY0B','FNIGHTLY_B']"},
-      {6, "i_nxqnprgs(6, 1, 0, N, P, D, L)", "6, 1, 0, 7, 'PCLEANUP_P', 'Cleanup', [0,1,'PCLEANUP0P','FCLEANUP_P']"},
+      {6, "i_nxqnprgs(6, 1, 0, N, P, D, L)",
+       "6, 1, 0, 5, 'PNIGHTLY_B', 'Nightly batch', [0,0,'PNIGHTLY0B','FNIGHTLY_B']"},
+      {6, "i_nxqnprgs(6, 1, 0, N, P, D, L)",
+       "6, 1, 0, 7, 'PCLEANUP_P', 'Cleanup', [0,1,'PCLEANUP0P','FCLEANUP_P']"},
       {6, "i_nxqnprgs(6, 1, 0, N, P, D, L)", "fails"},
       {6, "i_stqnprgs(6, 1, 0)", "6, 1, 0"},
-      {6, "i_nxqnprgs(6, 1, 1, N, P, D, L)", "6, 1, 1, 5, 'PNIGHTLY_B', 'Nightly batch', [0,0,'PNIGHTLY0B','FNIGHTLY_B']"},
+      {6, "i_nxqnprgs(6, 1, 1, N, P, D, L)",
+       "6, 1, 1, 5, 'PNIGHTLY_B', 'Nightly batch', [0,0,'PNIGHTLY0B','FNIGHTLY_B']"},
       {6, "i_nxqnprgs(6, 1, 1, N, P, D, L)", "fails"},  // 7 is used: mode 1 skips it
       // Writing by number, by name (ignoring case), and a new name behind the highest.
       {6, "i_wqnprgs(6, 1, 5, 'PNIGHTLY', \"Renamed\", [3, 1, 'T1', 'T2'])",
        "6, 1, 5, 'PNIGHTLY', \"Renamed\", [3,1,'T1','T2']"},
-      {6, "i_wqnprgs(6, 1, 0, pcleanup_p, 'By name', [1, 0, 'X', 'Y'])", "6, 1, 0, pcleanup_p, 'By name', [1,0,'X','Y']"},
-      {6, "i_wqnprgs(6, 1, 0, 'PNEW', 'New', [0, 0, '', ''])", "6, 1, 0, 'PNEW', 'New', [0,0,'','']"},
+      {6, "i_wqnprgs(6, 1, 0, pcleanup_p, 'By name', [1, 0, 'X', 'Y'])",
+       "6, 1, 0, pcleanup_p, 'By name', [1,0,'X','Y']"},
+      {6, "i_wqnprgs(6, 1, 0, 'PNEW', 'New', [0, 0, '', ''])",
+       "6, 1, 0, 'PNEW', 'New', [0,0,'','']"},
       {6, "i_wqnprgs(6, 1, 5, 'P', 'D', [0, 0, 'T1'])", "fails"},
       {6, "i_wqnprgs(6, 1, 5, 'P', 'D', [10, 0, '', ''])", "fails"},  // flag 1 is one digit
       {6, "i_wqnprgs(6, 1, 10000, 'P', 'D', [0, 0, '', ''])", "fails"},

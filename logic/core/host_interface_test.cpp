@@ -40,17 +40,23 @@ Term T(const char* text) {
 // The tree of a slot written back as text: kinds spelled out.
 std::string show(const TermValue& v) {
   switch (v.kind) {
-    case host::kTermUnbound: return "_";
-    case host::kTermInt: return std::to_string(v.int_value);
-    case host::kTermReal: return "r" + std::to_string(v.real_value);
-    case host::kTermText: return "text:" + v.text;
-    case host::kTermAtom: return "'" + v.text + "'";
+    case host::kTermUnbound:
+      return "_";
+    case host::kTermInt:
+      return std::to_string(v.int_value);
+    case host::kTermReal:
+      return "r" + std::to_string(v.real_value);
+    case host::kTermText:
+      return "text:" + v.text;
+    case host::kTermAtom:
+      return "'" + v.text + "'";
     case host::kTermCompound: {
       std::string s = v.text + "(";
       for (size_t i = 0; i < v.args.size(); ++i) s += (i ? "," : "") + show(v.args[i]);
       return s + ")";
     }
-    default: return "?";
+    default:
+      return "?";
   }
 }
 
@@ -61,7 +67,9 @@ class HostInterfaceTest : public ::testing::Test {
     d.set_progress_total = [this](int n) { calls_.push_back("total " + std::to_string(n)); };
     d.progress_step = [this] { calls_.push_back("step"); };
     d.set_step_range = [this](int n) { calls_.push_back("range " + std::to_string(n)); };
-    d.set_progress_text = [this](std::string_view t) { calls_.push_back("text " + std::string(t)); };
+    d.set_progress_text = [this](std::string_view t) {
+      calls_.push_back("text " + std::string(t));
+    };
     d.add_progress_object = [this](std::string_view type, std::string_view name,
                                    std::string_view desc) {
       calls_.push_back("row " + std::string(type) + "|" + std::string(name) + "|" +
@@ -125,22 +133,22 @@ TEST_F(HostInterfaceTest, TermToSlotBuildsTrees) {
 
 TEST_F(HostInterfaceTest, SlotToTermRoundTripsAndUnifies) {
   struct Case {
-    const char* in;        // put into slot 2
-    const char* target;    // the term unified with the slot's tree
+    const char* in;      // put into slot 2
+    const char* target;  // the term unified with the slot's tree
     bool ok;
-    const char* out;       // writeq of the result
+    const char* out;  // writeq of the result
   } cases[] = {
       {"[a, 1, 2.5]", "X", true, "[a,1,2.5]"},
       {"f(g(\"text\"), [])", "X", true, "f(g(text),[])"},
       {"[a, b]", "[a, b]", true, "[a,b]"},
       {"[a, b]", "[a, c]", false, ""},
-      {"abc", "\"abc\"", true, "\"abc\""},       // texts compare by their characters
-      {"f(1, 2)", "f(A, A)", false, ""},         // one variable, two values
+      {"abc", "\"abc\"", true, "\"abc\""},  // texts compare by their characters
+      {"f(1, 2)", "f(A, A)", false, ""},    // one variable, two values
       {"f(1, 1)", "f(A, A)", true, "f(1,1)"},
-      {"f(Y, 2)", "f(a, B)", true, "f(a,2)"},      // unbound places leave the term alone
+      {"f(Y, 2)", "f(a, B)", true, "f(a,2)"},  // unbound places leave the term alone
       {"7", "8", false, ""},
       {"7", "seven", false, ""},
-      {"[]", "X", true, "[]"},                   // "[]" comes back as the empty list
+      {"[]", "X", true, "[]"},  // "[]" comes back as the empty list
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.in) + " ~ " + c.target);
@@ -227,8 +235,8 @@ TEST_F(HostInterfaceTest, ProgressPredicates) {
        true,
        {"row " + trn + "|Cust01|Customers"}},
       {"post_status_msg",
-       {T("_"), T("_"), Term::list({T("x"), T("2"), Term::string(long_text), T("trn"),
-                                    Term::string(long_text)})},
+       {T("_"), T("_"),
+        Term::list({T("x"), T("2"), Term::string(long_text), T("trn"), Term::string(long_text)})},
        true,
        {"row " + trn + "|" + cut_text + "|" + cut_text}},
       {"post_status_msg", {T("_"), T("_"), T("[x, 0, y]")}, true, {}},
@@ -251,13 +259,18 @@ TEST_F(HostInterfaceTest, TextPredicates) {
     const char* name;
     std::vector<Term> args;
     bool ok;
-    std::string result;  // the result argument after the call, written bare
+    std::string result;      // the result argument after the call, written bare
     size_t result_arg = 99;  // index of the result argument; the last by default
   } cases[] = {
       // Windows-1252: \xD1 is N with tilde, \xDF sharp s (no upper form), \xE9 e acute.
       {"i_upper", {Term::fresh_var(), Term::atom("A\xD1O")}, true, "a\xF1o", 0},
-      {"i_upper", {Term::atom("stra\xDF""e \xE9"), Term::fresh_var()}, true,
-       "STRA\xDF""E \xC9"},
+      {"i_upper",
+       {Term::atom("stra\xDF"
+                   "e \xE9"),
+        Term::fresh_var()},
+       true,
+       "STRA\xDF"
+       "E \xC9"},
       {"i_upper", {T("abc"), T("'ABC'")}, false, ""},
       {"i_upper", {Term::fresh_var(), Term::fresh_var()}, false, ""},
       {"str_compare", {T("abc"), T("abd"), Term::fresh_var()}, true, "-1"},
@@ -265,10 +278,12 @@ TEST_F(HostInterfaceTest, TextPredicates) {
       {"str_compare", {T("a"), T("\"a\""), T("0")}, true, "0"},
       {"str_compare", {T("a"), T("b"), T("0")}, false, ""},
       {"ini_read_entry",
-       {Term::string(ini), T("'MAIN'"), T("key"), T("def"), Term::fresh_var()}, true,
+       {Term::string(ini), T("'MAIN'"), T("key"), T("def"), Term::fresh_var()},
+       true,
        "value one"},
       {"ini_read_entry",
-       {Term::string(ini), T("'Main'"), T("missing"), T("def"), Term::fresh_var()}, true,
+       {Term::string(ini), T("'Main'"), T("missing"), T("def"), Term::fresh_var()},
+       true,
        "def"},
       {"i_config", {T("'gen_opt'"), Term::fresh_var()}, true, "Yes"},
       {"i_config", {T("'GEN_OPT'"), T("\"Yes\"")}, true, "Yes"},
@@ -297,7 +312,8 @@ TEST_F(HostInterfaceTest, GenerationDirectories) {
   fs::current_path(dir_);
   Term u = Term::fresh_var(), s = Term::fresh_var(), n = Term::fresh_var();
   const bool ok = i_get_dirgen(run_, T("7"), T("11"), u, s, n);
-  const host::GenerationDirs expected = host::get_generation_dirs(7, 11, config::get_ide_version_switch());
+  const host::GenerationDirs expected =
+      host::get_generation_dirs(7, 11, config::get_ide_version_switch());
   Term wrong = T("'QNSPC999\\\\'");
   Term u2 = Term::fresh_var(), n2 = Term::fresh_var();
   const bool mismatch = i_get_dirgen(run_, T("7"), T("11"), u2, wrong, n2);
@@ -336,7 +352,8 @@ TEST_F(HostInterfaceTest, ModelPredicates) {
   for (Case& c : cases) {
     std::vector<Term>& a = c.args;
     SCOPED_TRACE(engine::writeq(a[0]) + " " + engine::writeq(a[1]));
-    const bool ok = a.size() == 3 ? i_get_model(run_, a[0], a[1], a[2]) : i_model_info(run_, a[0], a[1]);
+    const bool ok =
+        a.size() == 3 ? i_get_model(run_, a[0], a[1], a[2]) : i_model_info(run_, a[0], a[1]);
     ASSERT_EQ(ok, c.ok);
     if (c.ok) {
       std::string results;
@@ -353,7 +370,8 @@ TEST_F(HostInterfaceTest, OutputPredicates) {
   std::ofstream(dir_ / "page.tpl") << "<p>#1</p>\n<li>#2</li>\n";
   ASSERT_TRUE(i_defoutfile(run_, T("'Out.java'")));
   ASSERT_TRUE(i_start_rpt(run_, T("0"), T("''"), T("''")));
-  EXPECT_EQ(calls_, std::vector<std::string>{"status Generating to " + dir_.string() + "/Out.java"});
+  EXPECT_EQ(calls_,
+            std::vector<std::string>{"status Generating to " + dir_.string() + "/Out.java"});
   EXPECT_TRUE(i_printfglnocol(run_, T("[[class, 'Out', '{'], [0, 3, []], [x, 1]]")));
   EXPECT_TRUE(i_ptemplatenocol(run_, Term::string((dir_ / "page.tpl").string()), T("0"), T("0"),
                                T("[title, [a, b]]")));

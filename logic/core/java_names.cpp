@@ -10,7 +10,8 @@ using engine::Term;
 
 std::string kind_letter(std::string_view kind) {
   static const std::pair<const char*, const char*> letters[] = {
-      {"trn", "T"}, {"proc", "P"}, {"rpt", "R"}, {"mnu", "M"}, {"scr", "W"}, {"web", "H"}, {"mbr", "B"}};
+      {"trn", "T"}, {"proc", "P"}, {"rpt", "R"}, {"mnu", "M"},
+      {"scr", "W"}, {"web", "H"},  {"mbr", "B"}};
   for (const auto& [k, l] : letters) {
     if (kind == k) return l;
   }
@@ -32,10 +33,11 @@ std::string kind_pgm_name(Run& run, std::string_view name) {
   const auto& facts = run.facts();
   const std::string k = kind->is_atom() ? kind->text() : "";
   std::string prefix;
-  auto stub = facts.first(Term::compound(
-      "rule_i", {Term::integer(0), Term::compound("stub", {Term::fresh_var()})}));
+  auto stub = facts.first(
+      Term::compound("rule_i", {Term::integer(0), Term::compound("stub", {Term::fresh_var()})}));
   const bool is_main = facts.exists(Term::compound(
-      "rule_i", {Term::integer(0), Term::compound("prop", {Term::atom("PGMTYPE"), Term::atom("main")})}));
+      "rule_i",
+      {Term::integer(0), Term::compound("prop", {Term::atom("PGMTYPE"), Term::atom("main")})}));
   if (stub && stub->arg(2).arg(1).is_atom()) {
     prefix = kind_letter(stub->arg(2).arg(1).text());
   } else if (is_main && main_letter(k)) {

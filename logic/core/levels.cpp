@@ -14,7 +14,8 @@ namespace {
 std::vector<Term> items(const Term& list) { return list.list_items(); }
 
 bool member(const Term& x, const std::vector<Term>& list) {
-  return std::any_of(list.begin(), list.end(), [&](const Term& e) { return engine::matches(x, e); });
+  return std::any_of(list.begin(), list.end(),
+                     [&](const Term& e) { return engine::matches(x, e); });
 }
 
 bool is_level(const Run& run, const Term& l) {

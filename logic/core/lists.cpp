@@ -13,7 +13,8 @@ namespace {
 std::vector<Term> items(const Term& list) { return list.list_items(); }
 
 bool member(const Term& x, const std::vector<Term>& list) {
-  return std::any_of(list.begin(), list.end(), [&](const Term& e) { return engine::matches(x, e); });
+  return std::any_of(list.begin(), list.end(),
+                     [&](const Term& e) { return engine::matches(x, e); });
 }
 
 }  // namespace

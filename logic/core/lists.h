@@ -42,8 +42,7 @@ bool same_set(const engine::Term& a, const engine::Term& b);
 // delete_one/3: L without its first occurrence of X; L when X is absent.
 engine::Term delete_one(const engine::Term& x, const engine::Term& list);
 // split_at/4: the first N elements and the rest (fails when L is shorter).
-std::optional<std::pair<engine::Term, engine::Term>> split_at(const engine::Term& list,
-                                                              int64_t n);
+std::optional<std::pair<engine::Term, engine::Term>> split_at(const engine::Term& list, int64_t n);
 // split_last/3: (Init, Last); [] gives [] and [].
 std::pair<engine::Term, engine::Term> split_last(const engine::Term& list);
 // split_on/4: (Before, After) around the first X.

@@ -46,12 +46,9 @@ TEST(LogicCoreMessages, LanguageFromTheModelFacts) {
     const char* facts;
     const char* idiom;
   } cases[] = {
-      {"p_i(model, [lang, 'Spa']).", "spa"},
-      {"p_i(model, [lang, 'POR']).", "por"},
-      {"p_i(model, [lang, ita]).", "ita"},
-      {"p_i(model, [lang, ger]).", "eng"},
-      {"p_i(model, [generator, 11]).", "eng"},
-      {"idiom(por). p_i(model, [lang, 'Spa']).", "por"},
+      {"p_i(model, [lang, 'Spa']).", "spa"},   {"p_i(model, [lang, 'POR']).", "por"},
+      {"p_i(model, [lang, ita]).", "ita"},     {"p_i(model, [lang, ger]).", "eng"},
+      {"p_i(model, [generator, 11]).", "eng"}, {"idiom(por). p_i(model, [lang, 'Spa']).", "por"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.facts);
@@ -84,14 +81,15 @@ TEST(LogicCoreMessages, MessageFileDatesByLanguage) {
     EXPECT_EQ(eng.errcode(), 0);
     eng.facts().assertz(Term::compound("idiom", {Term::atom(c.lang)}));
     for (int m = 1; m <= 12; ++m) {
-      EXPECT_TRUE(eng.facts().exists(Term::compound(
-          "str_month", {Term::atom(c.lang), Term::integer(m), Term::fresh_var()})))
+      EXPECT_TRUE(eng.facts().exists(
+          Term::compound("str_month", {Term::atom(c.lang), Term::integer(m), Term::fresh_var()})))
           << m;
     }
     auto month = eng.facts().first(
         Term::compound("str_month", {Term::atom(c.lang), Term::integer(5), Term::fresh_var()}));
     ASSERT_TRUE(month);
-    auto text = msg_text(run, Term::atom("strdate"), {Term::integer(10), month->arg(3), Term::integer(2026)});
+    auto text = msg_text(run, Term::atom("strdate"),
+                         {Term::integer(10), month->arg(3), Term::integer(2026)});
     ASSERT_TRUE(text);
     EXPECT_EQ(*text, c.date);
     // The date and time of generation come from the clock.
@@ -110,9 +108,9 @@ TEST(LogicCoreMessages, MessageExpressions) {
   EXPECT_TRUE(capture.all_lines().empty());
   EXPECT_EQ(msg_text(run, Term::atom("k"), {Term::atom("a"), Term::integer(7)}),
             "localUtil.getMessages().getMessage(\"k\", arguments)");
-  EXPECT_EQ(capture.all_lines(), (std::vector<std::string>{"arguments = new Object[ 2 ];",
-                                                           "arguments[ 0 ] = \"a\" ;",
-                                                           "arguments[ 1 ] = \"7\" ;"}));
+  EXPECT_EQ(capture.all_lines(),
+            (std::vector<std::string>{"arguments = new Object[ 2 ];", "arguments[ 0 ] = \"a\" ;",
+                                      "arguments[ 1 ] = \"7\" ;"}));
 }
 
 }  // namespace

@@ -35,13 +35,16 @@ class PropertyPredicates : public kb::KbFixture {
         "oinf model=1 type=7 number=2 kind=15 string=1 text=Fill=80\n");
     std::vector<uint8_t> bytes;
     config::ptywriter::BuildError error;
-    ASSERT_TRUE(config::ptywriter::build(
-        "object DATASTORE\nlist kind=1\n  list kind=2 ids=DATASTORE\n    list kind=3\n      elem name=CS_SERVER\n",
-        bytes, error));
+    ASSERT_TRUE(
+        config::ptywriter::build("object DATASTORE\nlist kind=1\n  list kind=2 ids=DATASTORE\n    "
+                                 "list kind=3\n      elem name=CS_SERVER\n",
+                                 bytes, error));
     std::ofstream(dir_ / "DTASTORE.PTY", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     std::ofstream(dir_ / "QN.INI") << "[Data Sources]\nDs12=SQLSRV,sqlserver,DATASTORE\n";
-    std::ofstream(dir_ / "MODEL.INI") << "[DSs0001]\nDatSto0001=12\n[Preferences 001]\nCS_SERVER=srv\n";
+    std::ofstream(dir_ / "MODEL.INI")
+        << "[DSs0001]\nDatSto0001=12\n[Preferences 001]\nCS_SERVER=srv\n";
   }
   void TearDown() override {
     config::reset_data_store_prefs();
@@ -79,7 +82,8 @@ TEST_F(PropertyPredicates, FoundUnknownAndDiffering) {
   };
   for (const auto& c : cases) {
     std::vector<Term> args = c.args;
-    SCOPED_TRACE(std::string(c.name) + " " + engine::writeq(args[2]) + " " + engine::writeq(args[3]));
+    SCOPED_TRACE(std::string(c.name) + " " + engine::writeq(args[2]) + " " +
+                 engine::writeq(args[3]));
     ASSERT_NE(find_host_predicate(c.name, 4), nullptr);
     ASSERT_EQ(call_host(run_, c.name, args), c.value != nullptr);
     if (c.value) {

@@ -28,8 +28,8 @@ struct CapturedFile {
 
 struct EmitCapture {
   std::vector<CapturedFile> files;
-  std::string next_path;  // set by i_defoutfile/1
-  int margin = 0;         // running left margin of the current file
+  std::string next_path;     // set by i_defoutfile/1
+  int margin = 0;            // running left margin of the current file
   bool fail_writes = false;  // every write fails (as after a write error)
 
   // The file lines go to; lines emitted with no file open land in a file

@@ -37,87 +37,90 @@ bool load_clause_file(Run& run, std::string_view file, bool replace, bool quiet_
 
 const std::vector<PredKey>& clear_list() {
   static const std::vector<PredKey> list = [] {
-    struct Entry { const char* name; uint32_t arity; };
+    struct Entry {
+      const char* name;
+      uint32_t arity;
+    };
     static const Entry entries[] = {
-      {"gen_reo_i", 0},
-      {"pgm_id", 1},
-      {"spec_i", 1},
-      {"formula_i", 2},
-      {"lits_i", 3},
-      {"lit_i", 4},
-      {"ctrl_info_i", 3},
-      {"grid_i", 2},
-      {"popup_offset_i", 2},
-      {"form_class_i", 2},
-      {"cls_i", 2},
-      {"pos_i", 2},
-      {"repeat_i", 2},
-      {"default_i", 1},
-      {"rule_i", 2},
-      {"a_i", 6},
-      {"v_i", 4},
-      {"ca_i", 2},
-      {"level_i", 2},
-      {"tw_i", 2},
-      {"lwi_i", 2},
-      {"ta_i", 2},
-      {"las_i", 2},
-      {"lac_i", 2},
-      {"struct_i", 4},
-      {"for_ver_no_red_i", 3},
-      {"tbl_to_delete_i", 2},
-      {"red_for_i", 2},
-      {"attri_i", 2},
-      {"table_i", 2},
-      {"index_i", 2},
-      {"idxs_i", 2},
-      {"function_i", 9},
-      {"upd_i", 4},
-      {"help_i", 4},
-      {"start_i", 4},
-      {"end_i", 4},
-      {"is_i", 2},
-      {"map_i", 4},
-      {"upd_red_i", 2},
-      {"for_calc", 1},
-      {"a_ctrl_i", 3},
-      {"sub_i", 4},
-      {"join_i", 4},
-      {"tag_i", 6},
-      {"break_i", 5},
-      {"b_group_i", 6},
-      {"b_line_i", 6},
-      {"page_layout_i", 1},
-      {"sf_break_i", 2},
-      {"sfl_order_i", 3},
-      {"sfl_cond_i", 3},
-      {"stack_cmd_i", 2},
-      {"sql_level_i", 1},
-      {"sql_is_selinto_i", 2},
-      {"sql_is_selinto_i", 3},
-      {"c_num_i", 3},
-      {"last_c_num_i", 1},
-      {"module_i", 1},
-      {"menu_i", 6},
-      {"paper_info_i", 1},
-      {"ppi_i", 1},
-      {"activex_i", 3},
-      {"activexp_i", 6},
-      {"ax_prop_i", 4},
-      {"mnuopt_i", 3},
-      {"spec_1", 2},
-      {"spec_2", 2},
-      {"clos_i", 3},
-      {"clos2_i", 3},
-      {"tested_i", 2},
-      {"var_info_i", 2},
-      {"return_on_click_i", 1},
-      {"html_i", 2},
-      {"html_sub_i", 3},
-      {"html_tags_i", 3},
-      {"a_fix_i", 1},
-      {"error_gen_i", 1},
-      {"warn_gen_i", 1},
+        {"gen_reo_i", 0},
+        {"pgm_id", 1},
+        {"spec_i", 1},
+        {"formula_i", 2},
+        {"lits_i", 3},
+        {"lit_i", 4},
+        {"ctrl_info_i", 3},
+        {"grid_i", 2},
+        {"popup_offset_i", 2},
+        {"form_class_i", 2},
+        {"cls_i", 2},
+        {"pos_i", 2},
+        {"repeat_i", 2},
+        {"default_i", 1},
+        {"rule_i", 2},
+        {"a_i", 6},
+        {"v_i", 4},
+        {"ca_i", 2},
+        {"level_i", 2},
+        {"tw_i", 2},
+        {"lwi_i", 2},
+        {"ta_i", 2},
+        {"las_i", 2},
+        {"lac_i", 2},
+        {"struct_i", 4},
+        {"for_ver_no_red_i", 3},
+        {"tbl_to_delete_i", 2},
+        {"red_for_i", 2},
+        {"attri_i", 2},
+        {"table_i", 2},
+        {"index_i", 2},
+        {"idxs_i", 2},
+        {"function_i", 9},
+        {"upd_i", 4},
+        {"help_i", 4},
+        {"start_i", 4},
+        {"end_i", 4},
+        {"is_i", 2},
+        {"map_i", 4},
+        {"upd_red_i", 2},
+        {"for_calc", 1},
+        {"a_ctrl_i", 3},
+        {"sub_i", 4},
+        {"join_i", 4},
+        {"tag_i", 6},
+        {"break_i", 5},
+        {"b_group_i", 6},
+        {"b_line_i", 6},
+        {"page_layout_i", 1},
+        {"sf_break_i", 2},
+        {"sfl_order_i", 3},
+        {"sfl_cond_i", 3},
+        {"stack_cmd_i", 2},
+        {"sql_level_i", 1},
+        {"sql_is_selinto_i", 2},
+        {"sql_is_selinto_i", 3},
+        {"c_num_i", 3},
+        {"last_c_num_i", 1},
+        {"module_i", 1},
+        {"menu_i", 6},
+        {"paper_info_i", 1},
+        {"ppi_i", 1},
+        {"activex_i", 3},
+        {"activexp_i", 6},
+        {"ax_prop_i", 4},
+        {"mnuopt_i", 3},
+        {"spec_1", 2},
+        {"spec_2", 2},
+        {"clos_i", 3},
+        {"clos2_i", 3},
+        {"tested_i", 2},
+        {"var_info_i", 2},
+        {"return_on_click_i", 1},
+        {"html_i", 2},
+        {"html_sub_i", 3},
+        {"html_tags_i", 3},
+        {"a_fix_i", 1},
+        {"error_gen_i", 1},
+        {"warn_gen_i", 1},
     };
     std::vector<PredKey> keys;
     for (const auto& e : entries) keys.push_back(key(e.name, e.arity));
@@ -158,7 +161,8 @@ void number_form_literals(Run& run) {
 std::vector<std::pair<int64_t, int64_t>> model_num_pair(const Run& run, int64_t n) {
   std::vector<std::pair<int64_t, int64_t>> out;
   for (const Term& m : run.facts().clauses("model_i", 2)) {
-    if (m.arg(1).is_int() && m.arg(2).is_int()) out.emplace_back(m.arg(1).as_int(), m.arg(2).as_int());
+    if (m.arg(1).is_int() && m.arg(2).is_int())
+      out.emplace_back(m.arg(1).as_int(), m.arg(2).as_int());
   }
   for (const Term& o : run.facts().clauses("offset_i", 1)) {
     if (!o.arg(1).is_int()) continue;
@@ -189,12 +193,15 @@ void load_model_files(Run& run, int64_t model) {
   // identity among them), so they are consulted, not reconsulted. A file
   // the listing finds but that cannot be read is passed over.
   auto present = [&](const std::string& file) { return !list_directory(run, file).empty(); };
-  auto load = [&](const std::string& file) { load_clause_file(run, file, /*replace=*/false, true); };
+  auto load = [&](const std::string& file) {
+    load_clause_file(run, file, /*replace=*/false, true);
+  };
   const std::string shared = "M1.ARI";
   const bool shared_present = present(shared);
   if (shared_present) load(shared);
   const std::string plain = "M" + std::to_string(model) + ".ARI";
-  const std::string own = first != model && model != 1 ? "MM" + std::to_string(model) + ".ARI" : plain;
+  const std::string own =
+      first != model && model != 1 ? "MM" + std::to_string(model) + ".ARI" : plain;
   // Model 1's own file is the shared one, already loaded: a second load
   // would double every fact in it.
   if (own == shared ? shared_present : present(own)) {
@@ -216,8 +223,8 @@ void set_gen_dirs(Run& run, int64_t model) {
   auto& facts = run.facts();
   std::string u, s, n;
   bool ok = false;
-  auto gen = facts.first(Term::compound(
-      "p_i", {Term::atom("model"), Term::list({Term::atom("generator"), var()})}));
+  auto gen = facts.first(
+      Term::compound("p_i", {Term::atom("model"), Term::list({Term::atom("generator"), var()})}));
   if (gen) {
     const Term g = gen->arg(2).list_items()[1];
     if (g.is_int()) ok = i_get_dirgen(run, model, g.as_int(), u, s, n);

@@ -64,8 +64,10 @@ TEST_F(LogicCoreSpecFiles, OlderLiteralsAreNumberedInFileOrder) {
 }
 
 TEST_F(LogicCoreSpecFiles, NextFileClearsThePreviousObjectButNotTheRunState) {
-  ASSERT_TRUE(load_spec_file(run_, write("a.spc",
-      "spec_i([trn, 1, 'A', a]). attri_i(x, [x]). level_i(1, [t]). rule_i(0, prop(a, b)).")));
+  ASSERT_TRUE(load_spec_file(
+      run_,
+      write("a.spc",
+            "spec_i([trn, 1, 'A', a]). attri_i(x, [x]). level_i(1, [t]). rule_i(0, prop(a, b)).")));
   run_.facts().assertz(*engine::parse_term("called_program_i(0, 1, 1, 2)"));
   run_.facts().assertz(*engine::parse_term("pgm_id([1, trn, a])"));
   ASSERT_TRUE(load_spec_file(run_, write("b.spc", "spec_i([proc, 2, 'B', b]).")));
@@ -81,7 +83,8 @@ TEST_F(LogicCoreSpecFiles, NextFileClearsThePreviousObjectButNotTheRunState) {
 
 TEST_F(LogicCoreSpecFiles, MissingFileFailsAndBadClausesKeepTheRest) {
   EXPECT_FALSE(load_spec_file(run_, (dir_ / "none.spc").string()));
-  ASSERT_TRUE(load_spec_file(run_, write("bad.spc", "spec_i([trn, 1, 'A', a]).\nlevel_i(1 [t]).\nattri_i(x, [x]).\n")));
+  ASSERT_TRUE(load_spec_file(
+      run_, write("bad.spc", "spec_i([trn, 1, 'A', a]).\nlevel_i(1 [t]).\nattri_i(x, [x]).\n")));
   EXPECT_EQ(facts("spec_i", 1).size(), 1u);
   EXPECT_EQ(facts("attri_i", 2).size(), 1u);
   EXPECT_TRUE(engine_.syntax_errors());
@@ -92,8 +95,9 @@ TEST_F(LogicCoreSpecFiles, MissingFileFailsAndBadClausesKeepTheRest) {
 // object loop skips it and goes on.
 TEST_F(LogicCoreSpecFiles, UnreadableFileFailsWithoutEndingTheRun) {
   fs::create_directories(dir_ / "folder.spc");
-  engine_.set_error_hook([](int code, int number, int) { throw std::runtime_error(
-      "engine error " + std::to_string(code) + "/" + std::to_string(number)); });
+  engine_.set_error_hook([](int code, int number, int) {
+    throw std::runtime_error("engine error " + std::to_string(code) + "/" + std::to_string(number));
+  });
   engine_.set_file_errors(true);
   for (const char* name : {"vanished.spc", "folder.spc"}) {
     SCOPED_TRACE(name);
@@ -161,12 +165,16 @@ TEST_F(LogicCoreSpecFiles, ModelFactFiles) {
       write(f, f == "MM5.ARI" ? "pgm_gen_i(mm, 5). parm_i(mm, 1, 1)." : "pgm_gen_i(own, 5).");
     }
     engine_.facts().clear();
-    run_.facts().assertz(Term::compound("model_i", {Term::integer(c.first), Term::integer(c.model)}));
+    run_.facts().assertz(
+        Term::compound("model_i", {Term::integer(c.first), Term::integer(c.model)}));
     load_model_files(run_, c.model);
     EXPECT_EQ(facts("pgm_gen_i", 2), c.programs);
-    EXPECT_EQ(facts("parm_i", 3).size(), c.programs.empty() ? 0u : c.first == 1 && c.model != 1 ? 2u : 1u);
+    EXPECT_EQ(facts("parm_i", 3).size(), c.programs.empty()             ? 0u
+                                         : c.first == 1 && c.model != 1 ? 2u
+                                                                        : 1u);
     EXPECT_EQ(facts("p_i", 2).size(), 1u);
-    EXPECT_EQ(facts("model_num_i", 1), std::vector<std::string>{"model_num_i(" + std::to_string(c.model) + ")"});
+    EXPECT_EQ(facts("model_num_i", 1),
+              std::vector<std::string>{"model_num_i(" + std::to_string(c.model) + ")"});
     EXPECT_EQ(facts("idiom", 1), std::vector<std::string>{"idiom(spa)"});
     EXPECT_EQ(facts("dir_i", 2).at(0), "dir_i(u,.\\)");
   }

@@ -2,8 +2,8 @@
 
 #include "engine/clause_io.h"
 #include "logic/core/host_calls.h"
-#include "logic/core/out.h"
 #include "logic/core/options.h"
+#include "logic/core/out.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -55,10 +55,10 @@ std::string state_file_name(int64_t model) {
 
 const std::vector<PredKey>& state_predicates() {
   static const std::vector<PredKey> preds = {
-      {Atom("odbc_call_i"), 3},      {Atom("called_program_i"), 4},
+      {Atom("odbc_call_i"), 3},         {Atom("called_program_i"), 4},
       {Atom("call_tree_builded_i"), 0}, {Atom("is_webproc_i"), 1},
-      {Atom("ij_main_object"), 3},   {Atom("ij_automatic_remote_object"), 2},
-      {Atom("ij_table_def"), 4},     {Atom("ij_object_dependency"), 3},
+      {Atom("ij_main_object"), 3},      {Atom("ij_automatic_remote_object"), 2},
+      {Atom("ij_table_def"), 4},        {Atom("ij_object_dependency"), 3},
   };
   return preds;
 }
@@ -104,7 +104,8 @@ void read_external_programs(Run& run) {
 }
 
 std::optional<ExternalProgram> get_external_program(const Run& run, std::string_view name) {
-  if (name.size() >= 2 && (name.front() == '\'' || name.front() == '"') && name.back() == name.front()) {
+  if (name.size() >= 2 && (name.front() == '\'' || name.front() == '"') &&
+      name.back() == name.front()) {
     name = name.substr(1, name.size() - 2);
   }
   const std::string upper = platform::upper_1252(name);

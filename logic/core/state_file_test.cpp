@@ -32,7 +32,9 @@ class LogicCoreStateFile : public ::testing::Test {
     fs::current_path(old_);
     fs::remove_all(dir_);
   }
-  void write(const std::string& name, const std::string& text) { std::ofstream(dir_ / name) << text; }
+  void write(const std::string& name, const std::string& text) {
+    std::ofstream(dir_ / name) << text;
+  }
 
   fs::path old_, dir_;
 };
@@ -120,16 +122,21 @@ TEST_F(LogicCoreStateFile, ExternalPrograms) {
   logic::Run run(eng);
   read_external_programs(run);
   std::vector<std::string> got;
-  for (const Term& t : eng.facts().clauses("external_program_i", 3)) got.push_back(engine::writeq(t));
-  EXPECT_EQ(got, (std::vector<std::string>{
-                     "external_program_i('BACKUP',executable,['backup.sh'])",
-                     "external_program_i('GEN1',generator,[genone,[in,out,inout],['N(5)','C(10)']])",
-                 }));
+  for (const Term& t : eng.facts().clauses("external_program_i", 3))
+    got.push_back(engine::writeq(t));
+  EXPECT_EQ(got,
+            (std::vector<std::string>{
+                "external_program_i('BACKUP',executable,['backup.sh'])",
+                "external_program_i('GEN1',generator,[genone,[in,out,inout],['N(5)','C(10)']])",
+            }));
   struct Case {
     const char* name;
     const char* type;  // "" when not found
-  } cases[] = {{"backup", "executable"}, {"\"gen1\"", "generator"}, {"'Backup'", "executable"},
-               {"later", ""}, {"\"gen1", ""}};
+  } cases[] = {{"backup", "executable"},
+               {"\"gen1\"", "generator"},
+               {"'Backup'", "executable"},
+               {"later", ""},
+               {"\"gen1", ""}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     auto p = get_external_program(run, c.name);
@@ -156,7 +163,8 @@ TEST_F(LogicCoreStateFile, SampleModelStoredProcedures) {
   load_state(run, 1);
   config::reset_config_keys();
   std::vector<std::string> got;
-  for (const Term& t : eng.facts().clauses("external_program_i", 3)) got.push_back(engine::writeq(t));
+  for (const Term& t : eng.facts().clauses("external_program_i", 3))
+    got.push_back(engine::writeq(t));
   EXPECT_EQ(got, (std::vector<std::string>{
                      "external_program_i('BACKUP',executable,['backup.sh'])",
                      "external_program_i('CUSTTOTALS',storedprocedure,"
@@ -180,11 +188,12 @@ TEST_F(LogicCoreStateFile, StoredProcedureDataStores) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.store);
-    write("extprog.ini", std::string("[ExternalPrograms]\nProgram1=sp\n[SP]\nProgramType=storedprocedure\n"
-                                     "ParmMode=in Out\nDataStore=") +
-                             c.store +
-                             "\n[SP.sqlserver]\nName=spsql\nParmType=Int\n"
-                             "[SP.as400]\nName=sp400\nParmType=char(2)\nLanguage=C\n");
+    write("extprog.ini",
+          std::string("[ExternalPrograms]\nProgram1=sp\n[SP]\nProgramType=storedprocedure\n"
+                      "ParmMode=in Out\nDataStore=") +
+              c.store +
+              "\n[SP.sqlserver]\nName=spsql\nParmType=Int\n"
+              "[SP.as400]\nName=sp400\nParmType=char(2)\nLanguage=C\n");
     engine::Engine eng;
     logic::Run run(eng);
     run.stand_in_host("i_config", 2, [](logic::Run&, std::span<Term> a) {

@@ -30,15 +30,16 @@ int64_t first_token_type(const Term& tokens) {
 // --- tokens and command lines ----------------------------------------------------------------
 
 std::optional<Term> is_as_tok(const Term& token) {
-  if (token.is_compound() && token.functor() == "t" && token.arity() == 2 && token.arg(2).is_int() &&
-      token.arg(2).as_int() == kTokAttribute) {
+  if (token.is_compound() && token.functor() == "t" && token.arity() == 2 &&
+      token.arg(2).is_int() && token.arg(2).as_int() == kTokAttribute) {
     return token.arg(1);
   }
   return std::nullopt;
 }
 
 std::optional<Term> is_as_or_var_tok(const Term& token) {
-  if (token.is_compound() && token.functor() == "t" && token.arity() == 2 && token.arg(2).is_int() &&
+  if (token.is_compound() && token.functor() == "t" && token.arity() == 2 &&
+      token.arg(2).is_int() &&
       (token.arg(2).as_int() == kTokAttribute || token.arg(2).as_int() == kTokVariable)) {
     return token.arg(1);
   }
@@ -106,7 +107,8 @@ std::optional<std::pair<int64_t, int64_t>> sub_block_lines(const Run& run, const
   if (!start) return std::nullopt;
   std::optional<int64_t> end;
   for (const Term& f : lines) {
-    if (!f.arg(1).is_int() || f.arg(1).as_int() <= *start || first_token_type(f.arg(6)) != kSubEnd) {
+    if (!f.arg(1).is_int() || f.arg(1).as_int() <= *start ||
+        first_token_type(f.arg(6)) != kSubEnd) {
       continue;
     }
     if (!end || f.arg(1).as_int() < *end) end = f.arg(1).as_int();

@@ -21,10 +21,10 @@ std::optional<engine::Term> is_as_tok(const engine::Term& token);
 std::optional<engine::Term> is_as_or_var_tok(const engine::Term& token);
 
 struct TokensToClose {
-  int64_t depth = 0;     // D: the depth where taking stopped (0)
-  engine::Term taken;    // the tokens before the closing one
-  engine::Term rest;     // what follows it
-  engine::Term close;    // the ending token
+  int64_t depth = 0;   // D: the depth where taking stopped (0)
+  engine::Term taken;  // the tokens before the closing one
+  engine::Term rest;   // what follows it
+  engine::Term close;  // the ending token
 };
 // tokens_to_close/6: takes tokens up to the type-4 token that closes the
 // current nesting (types 0 and 1, and a type-23 variable that has

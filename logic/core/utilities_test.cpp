@@ -108,8 +108,8 @@ TEST_F(UtilitiesTest, Lists) {
       {"on_test", W(on_test(T("f(_)"), T("[a, f(1), f(2)]"))), "f(1)"},
       {"on_position", W(Term::integer(on_position(T("b"), T("[a, b]"), 0).at(0))), "1"},
       {"append", W(append(T("[a, b]"), T("[c]"))), "[a,b,c]"},
-      {"append_split", W(append_split(T("[a, b]"))[1].first) + W(append_split(T("[a, b]"))[1].second),
-       "[a][b]"},
+      {"append_split",
+       W(append_split(T("[a, b]"))[1].first) + W(append_split(T("[a, b]"))[1].second), "[a][b]"},
       {"append_lists", W(append_lists(T("[[a], [], [b, c]]"))), "[a,b,c]"},
       {"reverse_acc", W(reverse_acc(T("[a, b]"), T("[z]"))), "[b,a,z]"},
       {"insert_separator", W(insert_separator(T("[a, b, c]"), T("','"))), "[a,',',b,',',c]"},
@@ -123,7 +123,8 @@ TEST_F(UtilitiesTest, Lists) {
       {"split_last", W(split_last(T("[a, b, c]")).first) + W(split_last(T("[a, b, c]")).second),
        "[a,b]c"},
       {"split_last []", W(split_last(T("[]")).first) + W(split_last(T("[]")).second), "[][]"},
-      {"split_on", W(split_on(T("[a, x, b]"), T("x"))->first) + W(split_on(T("[a, x, b]"), T("x"))->second),
+      {"split_on",
+       W(split_on(T("[a, x, b]"), T("x"))->first) + W(split_on(T("[a, x, b]"), T("x"))->second),
        "[a][b]"},
       {"nth_member", W(nth_member(T("[a, b, c]"), 2)), "b"},
       {"nth_member beyond", W(nth_member(T("[a]"), 2)), "fail"},
@@ -157,7 +158,8 @@ TEST_F(UtilitiesTest, TokensAndCommandLines) {
   EXPECT_EQ(W(is_as_tok(T("t(v, 23)"))), "fail");
   EXPECT_EQ(W(is_as_or_var_tok(T("t(v, 23)"))), "v");
 
-  auto r = tokens_to_close(run_, T("[t(a, 2), t('(', 1), t(b, 2), t(')', 4), t(')', 4), t(z, 2)]"), 0);
+  auto r =
+      tokens_to_close(run_, T("[t(a, 2), t('(', 1), t(b, 2), t(')', 4), t(')', 4), t(z, 2)]"), 0);
   ASSERT_TRUE(r);
   EXPECT_EQ(W(r->taken), "[t(a,2),t('(',1),t(b,2),t(')',4)]");
   EXPECT_EQ(W(r->close), "t(')',4)");

@@ -29,13 +29,17 @@ const List kWebImports = {"com.quenora.*", "com.quenora.db.driver.*", "com.queno
 const List kOtherImports = {"com.quenora.*", "com.quenora.db.driver.*", "com.quenora.distributed.*",
                             "com.quenora.uifactory.*", "java.sql.*"};
 
-bool has_rule(const Run& run, const Term& body) { return run.facts().exists(fact("rule_i", {var(), body})); }
+bool has_rule(const Run& run, const Term& body) {
+  return run.facts().exists(fact("rule_i", {var(), body}));
+}
 
 bool main_program(const Run& run) {
   return has_rule(run, fact("prop", {atom("PGMTYPE"), atom("main")}));
 }
 
-bool has_stub_rule(const Run& run) { return run.facts().exists(fact("rule_i", {num(0), fact("stub", {var()})})); }
+bool has_stub_rule(const Run& run) {
+  return run.facts().exists(fact("rule_i", {num(0), fact("stub", {var()})}));
+}
 
 bool has_print_lines(const Run& run) {
   return run.facts().exists(fact("b_line_i", {var(), var(), var(), atom("line"), var(), var()}));
@@ -97,13 +101,17 @@ std::string class_superclass(Run& run, std::string_view kind) {
   }
   if (kind == "load") {
     return has_rule(run, fact("prop", {atom("LOADALL"), atom("YES")})) ? "QNLoadProducerAll"
-                                                                         : "QNLoadProducer";
+                                                                       : "QNLoadProducer";
   }
   static const std::pair<const char*, const char*> more[] = {
-      {"mouseadapter", "MouseAdapter"},   {"bmpactionlistener", "QNImageButtonListener"},
-      {"stub", "QNApplet"},               {"mreorg", "QNReorganization"},
-      {"sfobj", "QNSubfileElement"},      {"fwdsup", "QNDBForwardSupplier"},
-      {"call", "QNJDBCProcedure"},        {"updsup", "QNDBUpdateSupplier"},
+      {"mouseadapter", "MouseAdapter"},
+      {"bmpactionlistener", "QNImageButtonListener"},
+      {"stub", "QNApplet"},
+      {"mreorg", "QNReorganization"},
+      {"sfobj", "QNSubfileElement"},
+      {"fwdsup", "QNDBForwardSupplier"},
+      {"call", "QNJDBCProcedure"},
+      {"updsup", "QNDBUpdateSupplier"},
       {"crtjdbc", "QNProcedure"}};
   for (const auto& [k, s] : more) {
     if (kind == k) return s;
@@ -117,10 +125,11 @@ std::string class_superclass(Run& run, std::string_view kind) {
 }
 
 std::vector<std::string> class_interfaces(Run& run, std::string_view kind) {
-  static const std::pair<const char*, const char*> fixed[] = {
-      {"focuslistener", "FocusListener"}, {"subfflow", "QNSubfileFlow"},
-      {"actionlistener", "ActionListener"}, {"itemlistener", "ItemListener"},
-      {"cfg", "QNConfiguration"}};
+  static const std::pair<const char*, const char*> fixed[] = {{"focuslistener", "FocusListener"},
+                                                              {"subfflow", "QNSubfileFlow"},
+                                                              {"actionlistener", "ActionListener"},
+                                                              {"itemlistener", "ItemListener"},
+                                                              {"cfg", "QNConfiguration"}};
   if (kind == "updsup") return {*class_prefix("supsup")};
   for (const auto& [k, i] : fixed) {
     if (kind == k) return {i};
@@ -136,9 +145,12 @@ bool gen_class_header(Run& run, int64_t model, std::string_view kind, std::strin
   if (mode == SourceMode::New) {
     if (!class_source_file(run, model, name, name, "inm") || !gen_imports(run, kind)) return false;
   }
-  const bool shares_source = mode == SourceMode::Same && is_one_of(kind, {"updsup", "fwdsup", "call"});
-  std::string line = std::string(shares_source ? "final " : "public final ") + "class " + std::string(name);
-  if (const std::string super = class_superclass(run, kind); !super.empty()) line += " extends " + super;
+  const bool shares_source =
+      mode == SourceMode::Same && is_one_of(kind, {"updsup", "fwdsup", "call"});
+  std::string line =
+      std::string(shares_source ? "final " : "public final ") + "class " + std::string(name);
+  if (const std::string super = class_superclass(run, kind); !super.empty())
+    line += " extends " + super;
   const auto interfaces = class_interfaces(run, kind);
   if (!interfaces.empty()) {
     line += " implements";
@@ -161,7 +173,8 @@ bool class_source_file(Run& run, int64_t model, std::string_view name, std::stri
   if (mode == "cpm") {
     const std::string temp = std::string(stem) + ".jtm";
     if (!open_model_output(run, model, temp)) return false;
-    run.facts().assertz(fact("torename_i", {str(temp), str(std::string(name) + ".java"), atom("cpm")}));
+    run.facts().assertz(
+        fact("torename_i", {str(temp), str(std::string(name) + ".java"), atom("cpm")}));
     return true;
   }
   std::string dir;
@@ -181,7 +194,8 @@ void prepare_package_dir(Run& run, int64_t model) {
   std::vector<std::string> roots;
   std::string dir;
   if (model_info_dir(run, model, dir)) roots.push_back(dir);
-  if (auto servlet = pgm_prop_value(run, "SERVLET_DIR"); servlet && !servlet->empty()) roots.push_back(*servlet);
+  if (auto servlet = pgm_prop_value(run, "SERVLET_DIR"); servlet && !servlet->empty())
+    roots.push_back(*servlet);
   const bool errors = run.engine().file_errors();
   run.engine().set_file_errors(false);
   for (std::string root : roots) {
@@ -218,7 +232,8 @@ bool format_param_list(Run& run, std::string_view header, const std::vector<std:
     if (i == 0 && !last) {
       lines.push_back(Term::list(pieces));
     } else {
-      lines.push_back(Term::list({num(i == 1 ? step : 0), num(last && i > 0 ? -step : 0), Term::list(pieces)}));
+      lines.push_back(
+          Term::list({num(i == 1 ? step : 0), num(last && i > 0 ? -step : 0), Term::list(pieces)}));
     }
   }
   return emit_lines(run, Term::list(lines));
@@ -255,7 +270,9 @@ bool emit_catch(Run& run, std::string_view exception) {
   return Out(run).close("}").pieces({"catch (", exception, ")"}).open("{").ok();
 }
 bool emit_cleanup_call(Run& run) { return Out(run).pieces({"cleanup();"}).ok(); }
-bool emit_application_init(Run& run) { return Out(run).pieces({"Application.init(QNcfg.class);"}).ok(); }
+bool emit_application_init(Run& run) {
+  return Out(run).pieces({"Application.init(QNcfg.class);"}).ok();
+}
 bool emit_method_call_stmt(Run& run, std::string_view object, std::string_view call) {
   return Out(run).pieces({std::string(object) + "." + std::string(call) + ";"}).ok();
 }

@@ -35,8 +35,9 @@ const Lines kOther = {"import com.quenora.*;", "import com.quenora.db.driver.*;"
 const Lines kWeb = {"import com.quenora.*;", "import com.quenora.db.driver.*;",
                     "import com.quenora.distributed.*;", "import com.quenora.webpanels.*;",
                     "import java.sql.*;"};
-const Lines kProc = {"import java.sql.*;", "import com.quenora.db.driver.*;", "import com.quenora.*;",
-                     "import com.quenora.reports.*;", "import com.quenora.distributed.*;"};
+const Lines kProc = {"import java.sql.*;", "import com.quenora.db.driver.*;",
+                     "import com.quenora.*;", "import com.quenora.reports.*;",
+                     "import com.quenora.distributed.*;"};
 
 Lines cat(std::initializer_list<Lines> parts) {
   Lines out;
@@ -57,7 +58,9 @@ TEST(ClassFrame, PackageAndImports) {
       {package, "tab", cat({pkg, kOther})},
       {package + "spec_i([proc, 1, 'P', p]).", "proc", cat({pkg, kProc})},
       {"", "rpt", kProc},
-      {"", "reorg", {"import java.sql.*;", "import com.quenora.db.driver.*;", "import com.quenora.*;"}},
+      {"",
+       "reorg",
+       {"import java.sql.*;", "import com.quenora.db.driver.*;", "import com.quenora.*;"}},
       {"", "ce", {"import com.quenora.*;"}},
       {"spec_i([web, 1, 'W', w]).", "cfg", {"import com.quenora.*;"}},
       {"", "sfobj", {"import com.quenora.*;"}},
@@ -70,9 +73,11 @@ TEST(ClassFrame, PackageAndImports) {
       {main + "spec_i([proc, 1, 'P', p]).", "proc",
        cat({kProc, {"import com.quenora.uifactory.*;"}})},
       {main + "spec_i([web, 1, 'W', w]).", "web", kWeb},
-      {main + "spec_i([web, 1, 'W', w]).", "ce", {"import com.quenora.*;", "import com.quenora.db.driver.*;",
-                                                  "import com.quenora.distributed.*;",
-                                                  "import com.quenora.webpanels.*;", "import java.sql.*;"}},
+      {main + "spec_i([web, 1, 'W', w]).",
+       "ce",
+       {"import com.quenora.*;", "import com.quenora.db.driver.*;",
+        "import com.quenora.distributed.*;", "import com.quenora.webpanels.*;",
+        "import java.sql.*;"}},
       // The applet stub of a main program has no package line.
       {package + main, "stub", cat({{"import java.applet.*;"}, kOther})},
   };
@@ -138,7 +143,8 @@ TEST(ClassFrame, ClassHeaders) {
       {"dummy", SourceMode::Same, "public final class X"},
       {"scr", SourceMode::Same, "public final class X extends QNWorkpanel"},
       {"cfg", SourceMode::Same, "public final class X implements QNConfiguration"},
-      {"updsup", SourceMode::Same, "final class X extends QNDBUpdateSupplier implements QNDBSupplier"},
+      {"updsup", SourceMode::Same,
+       "final class X extends QNDBUpdateSupplier implements QNDBSupplier"},
       {"fwdsup", SourceMode::Same, "final class X extends QNDBForwardSupplier"},
       {"call", SourceMode::Same, "final class X extends QNJDBCProcedure"},
   };
@@ -174,7 +180,8 @@ TEST(ClassFrame, SourcePaths) {
   }
   // inm: below the package folder of the model's directory (the sample
   // model's is "."); cpm: the temporary name and its rename entry.
-  golden::detail::CaseKb kb(std::filesystem::path(QN_SOURCE_DIR) / "examples/sample-model/kb.txt", 1);
+  golden::detail::CaseKb kb(std::filesystem::path(QN_SOURCE_DIR) / "examples/sample-model/kb.txt",
+                            1);
   Fixture f("rule_i(0, prop('PACKAGE', 'com.demo.app')).");
   EXPECT_TRUE(gen_class_start(f.run, 1, "tab", "dbcCUSTOMER", "007", "inm"));
   EXPECT_TRUE(gen_class_start(f.run, 1, "tab", "dbcCUSTOMER", "007", "cpm"));
@@ -182,7 +189,8 @@ TEST(ClassFrame, SourcePaths) {
   ASSERT_EQ(files.size(), 2u);
   EXPECT_EQ(files[0].path, ".\\com\\demo\\app\\dbcCUSTOMER.java");
   EXPECT_EQ(files[1].path, "007.jtm");
-  EXPECT_EQ(files[1].lines, cat({{"package com.demo.app;"}, kOther,
+  EXPECT_EQ(files[1].lines, cat({{"package com.demo.app;"},
+                                 kOther,
                                  {"public final class dbcCUSTOMER extends DatabaseClass", "{"}}));
   EXPECT_EQ(engine::writeq(f.eng.facts().clauses("torename_i", 3).at(0)),
             "torename_i(\"007.jtm\",\"dbcCUSTOMER.java\",cpm)");

@@ -59,7 +59,8 @@ inline bool user_cancel_hook(Run&, const engine::Term&, const engine::Term&, con
 }
 inline bool index_type_hook(Run&) { return true; }
 inline bool aux_decl_hook(Run&, const engine::Term&) { return true; }
-inline bool cs_error_handler_hook(Run&, const engine::Term&, const engine::Term&, const engine::Term&) {
+inline bool cs_error_handler_hook(Run&, const engine::Term&, const engine::Term&,
+                                  const engine::Term&) {
   return true;
 }
 inline bool aux_name_hook(Run&, const engine::Term&, const engine::Term&, const engine::Term&) {

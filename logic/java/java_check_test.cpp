@@ -42,13 +42,32 @@ TEST(JavaCheck, EveryClassKindFrameParsesAndStandAloneKindsCompile) {
     const char* kind;
     bool stand_alone;
   } kinds[] = {
-      {"tab", true},       {"sup", true},          {"proc", true},    {"rpt", true},
-      {"scr", true},       {"trn", true},          {"web", true},     {"mbr", true},
-      {"mreorg", true},    {"reorg", true},        {"ce", true},      {"crtjdbc", true},
-      {"cfg", true},       {"sfobj", true},        {"dummy", true},   {"updsup", false},
-      {"fwdsup", false},   {"call", false},        {"event", false},  {"load", false},
-      {"mouseadapter", false}, {"bmpactionlistener", false}, {"stub", false},
-      {"focuslistener", false}, {"subfflow", false}, {"actionlistener", false},
+      {"tab", true},
+      {"sup", true},
+      {"proc", true},
+      {"rpt", true},
+      {"scr", true},
+      {"trn", true},
+      {"web", true},
+      {"mbr", true},
+      {"mreorg", true},
+      {"reorg", true},
+      {"ce", true},
+      {"crtjdbc", true},
+      {"cfg", true},
+      {"sfobj", true},
+      {"dummy", true},
+      {"updsup", false},
+      {"fwdsup", false},
+      {"call", false},
+      {"event", false},
+      {"load", false},
+      {"mouseadapter", false},
+      {"bmpactionlistener", false},
+      {"stub", false},
+      {"focuslistener", false},
+      {"subfflow", false},
+      {"actionlistener", false},
       {"itemlistener", false},
   };
   std::vector<std::string> all, stand_alone;
@@ -60,10 +79,11 @@ TEST(JavaCheck, EveryClassKindFrameParsesAndStandAloneKindsCompile) {
     run.capture_output();
     const std::string name = std::string("F") + k.kind;
     ASSERT_TRUE(gen_class_start(run, 0, k.kind, name, name, "inm"));
-    ASSERT_TRUE(emit_method_header(run, "execute", "public ", "void",
-                                   {engine::Term::string("int a"), *engine::parse_term("[obj('QNInt'), aP0]"),
-                                    engine::Term::string("String c")},
-                                   ""));
+    ASSERT_TRUE(emit_method_header(
+        run, "execute", "public ", "void",
+        {engine::Term::string("int a"), *engine::parse_term("[obj('QNInt'), aP0]"),
+         engine::Term::string("String c")},
+        ""));
     ASSERT_TRUE(emit_method_end(run) && emit_class_end(run));
     const auto files = write_captured(run, dir);
     all.insert(all.end(), files.begin(), files.end());
@@ -80,7 +100,8 @@ TEST(JavaCheck, EveryClassKindFrameParsesAndStandAloneKindsCompile) {
 
   const test::java::Result parsed = test::java::parse(all);
   EXPECT_EQ(parsed.status, 0) << parsed.output;
-  const test::java::Result compiled = test::java::compile_against_stub(stand_alone, (dir / "classes").string());
+  const test::java::Result compiled =
+      test::java::compile_against_stub(stand_alone, (dir / "classes").string());
   EXPECT_EQ(compiled.status, 0) << compiled.output;
   fs::remove_all(dir);
 }

@@ -23,8 +23,11 @@ struct Prefixes {
   const char* obj;  // nullptr: the kind names no object
 };
 constexpr Prefixes kPrefixes[] = {
-    {"tab", "dbc", "dbo"},          {"sup", "supc", "supo"},   {"updsup", "US", "US"},
-    {"tabsup", "DatabaseClass", nullptr}, {"supsup", "QNDBSupplier", nullptr},
+    {"tab", "dbc", "dbo"},
+    {"sup", "supc", "supo"},
+    {"updsup", "US", "US"},
+    {"tabsup", "DatabaseClass", nullptr},
+    {"supsup", "QNDBSupplier", nullptr},
 };
 
 const Prefixes* prefixes_of(std::string_view kind) {
@@ -83,7 +86,8 @@ std::optional<std::string> obj_name(std::string_view kind, std::string_view name
 
 bool fv_intname_rule(const Run& run, const Term& name) {
   const auto& facts = run.facts();
-  for (const Term& rule : facts.findall(fact("p", {var(), var(), atom("fv"), var(), Term::list({atom("intname"), name})}))) {
+  for (const Term& rule : facts.findall(
+           fact("p", {var(), var(), atom("fv"), var(), Term::list({atom("intname"), name})}))) {
     const Term x = rule.arg(4);
     const Term table_rule =
         fact("p", {var(), var(), atom("fv"), x, Term::cons(atom("table"), var())});
@@ -143,7 +147,8 @@ std::string upd_cursor_class_name(std::string_view name) { return "d" + std::str
 
 namespace {
 
-std::optional<std::string> accessor_name(Run& run, int64_t model, const Term& att, const char* verb) {
+std::optional<std::string> accessor_name(Run& run, int64_t model, const Term& att,
+                                         const char* verb) {
   auto kind = spec_kind(run);
   std::optional<std::string> name;
   if (kind && *kind == "ce") {
@@ -176,7 +181,8 @@ std::string pgm_unique_name(Run& run, std::string_view prefix, std::string_view 
     if (kind == "scr") letter = "V";
     if (kind == "proc" && run.facts().count("gen_reo_i", 0) > 0) letter = "R";
     if (kind == "mnu") letter = "M";
-    name = std::string(prefix) + letter + padl(base36(items[0].as_int()), 2, '0') + std::string(suffix);
+    name = std::string(prefix) + letter + padl(base36(items[0].as_int()), 2, '0') +
+           std::string(suffix);
   } else {
     name = std::string(prefix) + std::string(suffix);
   }
@@ -204,8 +210,7 @@ std::string proc_id_name(Run& run, const Term& routine) {
     }
   }
   const int64_t number = last + 1;
-  const std::string name =
-      pgm_unique_name(run, (event ? "E" : "S") + std::to_string(number), "");
+  const std::string name = pgm_unique_name(run, (event ? "E" : "S") + std::to_string(number), "");
   facts.asserta(fact(pred, {str(key), num(number), str(name)}));
   return name;
 }
@@ -218,7 +223,8 @@ std::string numbered_obj_name(const Run& run, int64_t number, std::string_view s
 
 std::string capitalize(std::string_view text) {
   std::string out = platform::lower_1252(text);
-  if (!out.empty()) out[0] = static_cast<char>(platform::to_upper_1252(static_cast<unsigned char>(out[0])));
+  if (!out.empty())
+    out[0] = static_cast<char>(platform::to_upper_1252(static_cast<unsigned char>(out[0])));
   return out;
 }
 

@@ -28,7 +28,8 @@ struct Fixture {
 // The sample model's knowledge base (model 1: table 1 CUSTOMER, attribute 2
 // CUSTNAME), open while the test runs.
 struct SampleKb {
-  golden::detail::CaseKb kb{std::filesystem::path(QN_SOURCE_DIR) / "examples/sample-model/kb.txt", 1};
+  golden::detail::CaseKb kb{std::filesystem::path(QN_SOURCE_DIR) / "examples/sample-model/kb.txt",
+                            1};
 };
 
 TEST(JavaNaming, ClassAndObjectPrefixes) {
@@ -67,7 +68,8 @@ TEST(JavaNaming, TableNameFromItsFourSourcesInOrder) {
       {"ttable_i(1, ['TMPCUST', [], 'TMPCUST']).", "1", 1, "CUSTOMER"},
       // A data view naming itself; with a table rule it is no longer named.
       {view, "'VIEW1'", 1, "VIEW1"},
-      {view + "p(0, 0, fv, 5, [table, 1]). table_i('VIEW1', 'VIEWTABLE1').", "'VIEW1'", 1, "VIEWTABL"},
+      {view + "p(0, 0, fv, 5, [table, 1]). table_i('VIEW1', 'VIEWTABLE1').", "'VIEW1'", 1,
+       "VIEWTABL"},
       // The knowledge base, of the model given or of the current one.
       {"", "1", 1, "CUSTOMER"},
       {"model_num_i(1).", "2", 0, "INVOICE"},
@@ -97,7 +99,8 @@ TEST(JavaNaming, AccessorNames) {
     const char* att;
     std::optional<std::string> getter;
   } cases[] = {
-      {"spec_i([trn, 6, 'T', t]). attri_i(a1, ['CUSTOMERNAME', char, 20, 0, '']).", "a1", "getCustomername"},
+      {"spec_i([trn, 6, 'T', t]). attri_i(a1, ['CUSTOMERNAME', char, 20, 0, '']).", "a1",
+       "getCustomername"},
       // Database creation reads the knowledge base, not the description.
       {"spec_i([ce, 6, 'C', c]). attri_i(2, ['OTHER', char, 20, 0, '']).", "2", "getCustname"},
       {"spec_i([ce, 6, 'C', c]).", "99", std::nullopt},
@@ -140,10 +143,11 @@ TEST(JavaNaming, NumberedRoutinesFrom11MadeUnique) {
   Fixture f("pgm_id([1295, scr, w]).");
   EXPECT_EQ(proc_id_name(f.run, t("'MySub'")), "S11VZZ");
   EXPECT_EQ(proc_id_name(f.run, t("[t('Menubar', 2), t('File', 2)]")), "E12VZZ");
-  EXPECT_EQ(proc_id_name(f.run, t("'mysub'")), "S11VZZ");   // the same key
+  EXPECT_EQ(proc_id_name(f.run, t("'mysub'")), "S11VZZ");    // the same key
   EXPECT_EQ(proc_id_name(f.run, t("'''mysub'")), "S11VZZ");  // a leading quote dropped
   EXPECT_EQ(proc_id_name(f.run, t("other")), "S13VZZ");
-  EXPECT_EQ(engine::writeq(f.eng.facts().clauses("subproc_id", 3).at(0)), "subproc_id(\"other\",13,\"S13VZZ\")");
+  EXPECT_EQ(engine::writeq(f.eng.facts().clauses("subproc_id", 3).at(0)),
+            "subproc_id(\"other\",13,\"S13VZZ\")");
 }
 
 TEST(JavaNaming, TextHelpers) {

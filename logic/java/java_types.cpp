@@ -32,7 +32,9 @@ constexpr JavaVarTypeRow kJavaVarTypes[] = {
     {nullptr, kAny, kAny, nullptr},  // obj(Class): Class
 };
 
-bool is_obj(const Term& type) { return type.is_compound() && type.functor() == "obj" && type.arity() == 1; }
+bool is_obj(const Term& type) {
+  return type.is_compound() && type.functor() == "obj" && type.arity() == 1;
+}
 
 int64_t int_at(const std::vector<Term>& items, size_t i) {
   return i < items.size() && items[i].is_int() ? items[i].as_int() : 0;
@@ -94,8 +96,11 @@ std::optional<std::string> jdbc_type(Run& run, const Term& type, int64_t, int64_
 }
 
 std::optional<std::string> wrapper_class(std::string_view java_type) {
-  static const std::pair<const char*, const char*> rows[] = {
-      {"byte", "Byte"}, {"short", "Short"}, {"int", "Integer"}, {"long", "Long"}, {"double", "Double"}};
+  static const std::pair<const char*, const char*> rows[] = {{"byte", "Byte"},
+                                                             {"short", "Short"},
+                                                             {"int", "Integer"},
+                                                             {"long", "Long"},
+                                                             {"double", "Double"}};
   for (const auto& [t, w] : rows) {
     if (java_type == t) return std::string(w);
   }
@@ -110,8 +115,11 @@ std::optional<std::string> min_value(std::string_view java_type) {
 
 std::optional<std::string> qn_type_constant(const Term& type) {
   if (numeric_type(type)) return "QNTypeConstants.NUMERIC";
-  static const std::pair<const char*, const char*> rows[] = {
-      {"char", "CHAR"}, {"svchar", "VARCHAR"}, {"vchar", "LONGVARCHAR"}, {"dtime", "DATETIME"}, {"date", "DATE"}};
+  static const std::pair<const char*, const char*> rows[] = {{"char", "CHAR"},
+                                                             {"svchar", "VARCHAR"},
+                                                             {"vchar", "LONGVARCHAR"},
+                                                             {"dtime", "DATETIME"},
+                                                             {"date", "DATE"}};
   for (const auto& [t, c] : rows) {
     if (type == t) return std::string("QNTypeConstants.") + c;
   }
@@ -124,14 +132,15 @@ std::optional<HolderClass> holder_class(std::string_view name) {
     const char* type;
     int64_t length, decimals;
   } rows[] = {
-      {"QNInt", "int", 9, 0},       {"QNShort", "int", 4, 0},  {"QNLong", "int", 19, 0},
-      {"QNFloat", nullptr, 0, 0},   {"QNDouble", "int", kAny, kAny}, {"QNByte", "int", 2, 0},
-      {"QNString", "char", 1, 0},   {"QNDate", "date", 8, 0},
+      {"QNInt", "int", 9, 0},     {"QNShort", "int", 4, 0},        {"QNLong", "int", 19, 0},
+      {"QNFloat", nullptr, 0, 0}, {"QNDouble", "int", kAny, kAny}, {"QNByte", "int", 2, 0},
+      {"QNString", "char", 1, 0}, {"QNDate", "date", 8, 0},
   };
   for (const auto& r : rows) {
     if (name != r.name) continue;
     // QNFloat holds no model type of its own.
-    Term type = r.type ? Term::list({atom(r.type), num(r.length), num(r.decimals), num(0)}) : Term::nil();
+    Term type =
+        r.type ? Term::list({atom(r.type), num(r.length), num(r.decimals), num(0)}) : Term::nil();
     return HolderClass{r.name, "setValue", "getValue", type};
   }
   return std::nullopt;
@@ -151,7 +160,8 @@ std::string type_constant(const Term& type, std::string_view value) {
   return "\"" + v + "\"";
 }
 
-std::string new_holder_expr(const Term& type, int64_t length, int64_t decimals, std::string_view value) {
+std::string new_holder_expr(const Term& type, int64_t length, int64_t decimals,
+                            std::string_view value) {
   const std::string java = get_c_type(type, length, decimals);
   const std::string constant = type_constant(type, value);
   auto wrapper = wrapper_class(java);
@@ -160,7 +170,8 @@ std::string new_holder_expr(const Term& type, int64_t length, int64_t decimals, 
   if (java == "int") {
     inner = constant;
   } else {
-    for (const std::string& p : cast_expr(Term::list({type, num(length), num(decimals)}), constant)) inner += p;
+    for (const std::string& p : cast_expr(Term::list({type, num(length), num(decimals)}), constant))
+      inner += p;
   }
   return "new " + *wrapper + "(" + inner + ")";
 }
@@ -170,16 +181,20 @@ std::optional<StdNullVar> std_null_var(std::string_view name) {
     return Term::list({atom(type), num(length), num(decimals), num(0)});
   };
   if (name == "QNutil.nullDate()") return StdNullVar{std::string(name), desc("date", 8, 0)};
-  if (name.starts_with("QNutil.replicate")) return StdNullVar{std::string(name), desc("char", 8, 0)};
+  if (name.starts_with("QNutil.replicate"))
+    return StdNullVar{std::string(name), desc("char", 8, 0)};
   static const struct {
     const char* name;
     const char* java;
     const char* type;
     int64_t length, decimals;
   } rows[] = {
-      {"Qnnewline", "QN_nl", "char", 4, 0},        {"Qnnullvchar", "QN_null_vchar", "vchar", 1, 0},
-      {"Qnnulldtime", "QN_null_dtime", "dtime", 10, 8}, {"Qnnulldate", "QN_null_date", "date", 8, 0},
-      {"Qnnullchar", "QN_null_char", "char", 1, 0},  {"Qnnullsvchar", "QN_null_svchar", "svchar", 1, 0},
+      {"Qnnewline", "QN_nl", "char", 4, 0},
+      {"Qnnullvchar", "QN_null_vchar", "vchar", 1, 0},
+      {"Qnnulldtime", "QN_null_dtime", "dtime", 10, 8},
+      {"Qnnulldate", "QN_null_date", "date", 8, 0},
+      {"Qnnullchar", "QN_null_char", "char", 1, 0},
+      {"Qnnullsvchar", "QN_null_svchar", "svchar", 1, 0},
   };
   for (const auto& r : rows) {
     if (name == r.name) return StdNullVar{r.java, desc(r.type, r.length, r.decimals)};

@@ -32,16 +32,30 @@ TEST(JavaTypes, JavaVariableTypes) {
     int64_t length, decimals;
     const char* java;
   } cases[] = {
-      {"int", 2, 0, "byte"},     {"pac", 3, 0, "short"},     {"zon", 4, 0, "short"},
-      {"bin", 9, 0, "int"},      {"int", 10, 0, "long"},     {"int", 19, 0, "long"},
-      {"int", 20, 0, "double"},  {"int", 3, 2, "double"},    {"int", 1, 1, "double"},
-      {"char", 20, 0, "String"}, {"vchar", 500, 0, "String"}, {"svchar", 5, 0, "String"},
-      {"bits", 5, 0, "String"},  {"date", 8, 0, "java.util.Date"}, {"dtime", 10, 8, "java.util.Date"},
-      {"boolean", 1, 0, "boolean"}, {"filep", 4, 0, "int"}, {"obj('QNSubfile')", 0, 0, "QNSubfile"},
-      {"blob", 0, 0, "Undefined"}, {"char", 1000000, 0, "Undefined"},
+      {"int", 2, 0, "byte"},
+      {"pac", 3, 0, "short"},
+      {"zon", 4, 0, "short"},
+      {"bin", 9, 0, "int"},
+      {"int", 10, 0, "long"},
+      {"int", 19, 0, "long"},
+      {"int", 20, 0, "double"},
+      {"int", 3, 2, "double"},
+      {"int", 1, 1, "double"},
+      {"char", 20, 0, "String"},
+      {"vchar", 500, 0, "String"},
+      {"svchar", 5, 0, "String"},
+      {"bits", 5, 0, "String"},
+      {"date", 8, 0, "java.util.Date"},
+      {"dtime", 10, 8, "java.util.Date"},
+      {"boolean", 1, 0, "boolean"},
+      {"filep", 4, 0, "int"},
+      {"obj('QNSubfile')", 0, 0, "QNSubfile"},
+      {"blob", 0, 0, "Undefined"},
+      {"char", 1000000, 0, "Undefined"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.type) + " " + std::to_string(c.length) + "." + std::to_string(c.decimals));
+    SCOPED_TRACE(std::string(c.type) + " " + std::to_string(c.length) + "." +
+                 std::to_string(c.decimals));
     EXPECT_EQ(get_c_type(t(c.type), c.length, c.decimals), c.java);
   }
   EXPECT_EQ(java_type_name(t("date"), 8, 0), "Date");
@@ -90,9 +104,12 @@ TEST(JavaTypes, WrappersSmallestValuesAndTypeConstants) {
     const char* java;
     std::optional<std::string> wrapper, min;
   } cases[] = {
-      {"byte", "Byte", "Byte.MIN_VALUE"},     {"short", "Short", "Short.MIN_VALUE"},
-      {"int", "Integer", "Integer.MIN_VALUE"}, {"long", "Long", "Long.MIN_VALUE"},
-      {"double", "Double", "Double.MIN_VALUE"}, {"String", {}, {}},
+      {"byte", "Byte", "Byte.MIN_VALUE"},
+      {"short", "Short", "Short.MIN_VALUE"},
+      {"int", "Integer", "Integer.MIN_VALUE"},
+      {"long", "Long", "Long.MIN_VALUE"},
+      {"double", "Double", "Double.MIN_VALUE"},
+      {"String", {}, {}},
       {"java.util.Date", {}, {}},
   };
   for (const Case& c : cases) {
@@ -103,9 +120,12 @@ TEST(JavaTypes, WrappersSmallestValuesAndTypeConstants) {
   struct Qn {
     const char* type;
     std::optional<std::string> constant;
-  } qn[] = {{"zon", "QNTypeConstants.NUMERIC"}, {"char", "QNTypeConstants.CHAR"},
-            {"svchar", "QNTypeConstants.VARCHAR"}, {"vchar", "QNTypeConstants.LONGVARCHAR"},
-            {"dtime", "QNTypeConstants.DATETIME"}, {"date", "QNTypeConstants.DATE"},
+  } qn[] = {{"zon", "QNTypeConstants.NUMERIC"},
+            {"char", "QNTypeConstants.CHAR"},
+            {"svchar", "QNTypeConstants.VARCHAR"},
+            {"vchar", "QNTypeConstants.LONGVARCHAR"},
+            {"dtime", "QNTypeConstants.DATETIME"},
+            {"date", "QNTypeConstants.DATE"},
             {"boolean", std::nullopt}};
   for (const Qn& c : qn) {
     SCOPED_TRACE(c.type);
@@ -118,9 +138,14 @@ TEST(JavaTypes, HoldersAndHolderExpressions) {
     const char* name;
     const char* type;
   } holders[] = {
-      {"QNByte", "[int,2,0,0]"},  {"QNShort", "[int,4,0,0]"},           {"QNInt", "[int,9,0,0]"},
-      {"QNLong", "[int,19,0,0]"}, {"QNDouble", "[int,999999,999999,0]"}, {"QNString", "[char,1,0,0]"},
-      {"QNDate", "[date,8,0,0]"}, {"QNFloat", "[]"},
+      {"QNByte", "[int,2,0,0]"},
+      {"QNShort", "[int,4,0,0]"},
+      {"QNInt", "[int,9,0,0]"},
+      {"QNLong", "[int,19,0,0]"},
+      {"QNDouble", "[int,999999,999999,0]"},
+      {"QNString", "[char,1,0,0]"},
+      {"QNDate", "[date,8,0,0]"},
+      {"QNFloat", "[]"},
   };
   for (const Holder& h : holders) {
     SCOPED_TRACE(h.name);
@@ -137,8 +162,8 @@ TEST(JavaTypes, HoldersAndHolderExpressions) {
     const char* type;
     int64_t length, decimals;
     const char* holder;
-  } objs[] = {{"int", 2, 0, "QNByte"},  {"int", 4, 0, "QNShort"},   {"int", 9, 0, "QNInt"},
-              {"int", 12, 0, "QNLong"}, {"int", 5, 2, "QNDouble"},  {"char", 9, 0, "QNString"},
+  } objs[] = {{"int", 2, 0, "QNByte"},  {"int", 4, 0, "QNShort"},    {"int", 9, 0, "QNInt"},
+              {"int", 12, 0, "QNLong"}, {"int", 5, 2, "QNDouble"},   {"char", 9, 0, "QNString"},
               {"date", 8, 0, "QNDate"}, {"blob", 0, 0, "QNBlobfile"}};
   for (const Obj& o : objs) {
     SCOPED_TRACE(o.holder);
@@ -194,9 +219,11 @@ TEST(JavaTypes, StandardConstants) {
 }
 
 TEST(JavaTypes, Casts) {
-  EXPECT_EQ(cast_expr(t("[int, 4, 0]"), "x"), (std::vector<std::string>{"(", "short", ")(", "x", ")"}));
+  EXPECT_EQ(cast_expr(t("[int, 4, 0]"), "x"),
+            (std::vector<std::string>{"(", "short", ")(", "x", ")"}));
   EXPECT_EQ(cast_expr(t("[char, 4, 0, 1]"), "x"), (std::vector<std::string>{"x"}));
-  EXPECT_EQ(cast_expr(t("[vchar, 40, 0, 1]"), "x"), (std::vector<std::string>{"(", "String", ")(", "x", ")"}));
+  EXPECT_EQ(cast_expr(t("[vchar, 40, 0, 1]"), "x"),
+            (std::vector<std::string>{"(", "String", ")(", "x", ")"}));
 }
 
 TEST(JavaTypes, StatementSetters) {
@@ -215,9 +242,11 @@ TEST(JavaTypes, StatementSetters) {
       {as400, "call", "pac", 9, 0, "stmt.setInt(3, v);"},
       {"", "call", "int", 9, 0, "stmt.setInt(3, v);"},
       {as400, "call", "int", 9, 2,
-       "stmt.setBigDecimal(3, new java.math.BigDecimal(v).setScale(2, java.math.BigDecimal.ROUND_HALF_DOWN));"},
+       "stmt.setBigDecimal(3, new java.math.BigDecimal(v).setScale(2, "
+       "java.math.BigDecimal.ROUND_HALF_DOWN));"},
       {"", "sel", "svchar", 5, 0, "stmt.setVarchar(3, v);"},
-      {"rule_i(0, prop(truncatecharparm, '0')).", "sel", "svchar", 5, 0, "stmt.setString(3, v, 5);"},
+      {"rule_i(0, prop(truncatecharparm, '0')).", "sel", "svchar", 5, 0,
+       "stmt.setString(3, v, 5);"},
       {"", "sel", "char", 20, 0, "stmt.setString(3, v, 20);"},
       {"", "sel", "bits", 8, 0, "stmt.setString(3, v, 8);"},
       {"", "sel", "vchar", 200, 0, "stmt.setLongVarchar(3, v);"},
@@ -232,7 +261,8 @@ TEST(JavaTypes, StatementSetters) {
     Fixture f(c.facts);
     EXPECT_EQ(stmt_setter_call(f.run, c.kind, t(c.type), c.length, c.decimals, "stmt", "3", "v"),
               c.line != nullptr);
-    EXPECT_EQ(f.lines(), (std::vector<std::string>{c.line ? c.line : "/* -> undefined parameter type */"}));
+    EXPECT_EQ(f.lines(),
+              (std::vector<std::string>{c.line ? c.line : "/* -> undefined parameter type */"}));
   }
 }
 

@@ -22,7 +22,8 @@ std::string jdbc_driver_of(Run& run, int64_t store) {
 std::string jdbc_url_of(Run& run, int64_t store) {
   const auto has_value = [](const std::optional<std::string>& v) { return v && !v->empty(); };
   if (pref(run, store, "JDBC_CUSTOM_URL") == "-1" ||
-      (!has_value(pgm_prop_value(run, "JDBC_CUSTOM_URL")) && has_value(pgm_prop_value(run, "DB_URL")))) {
+      (!has_value(pgm_prop_value(run, "JDBC_CUSTOM_URL")) &&
+       has_value(pgm_prop_value(run, "DB_URL")))) {
     return pref(run, store, "DB_URL");
   }
   return jdbc_driver_url(run, store, pref(run, store, "JDBC_DRIVER"));
@@ -33,17 +34,20 @@ std::string jdbc_driver_url(Run& run, int64_t store, std::string_view driver) {
   const std::string port = pref(run, store, "DBMS_PORT");
   const std::string database = pref(run, store, "CS_DBNAME");
   const std::string instance = pref(run, store, "IFX_SERVER_INST");
-  if (driver == "com.inet.tds.TdsDriver") return "jdbc:inetdae:" + server + ":" + port + "?database=" + database;
+  if (driver == "com.inet.tds.TdsDriver")
+    return "jdbc:inetdae:" + server + ":" + port + "?database=" + database;
   if (driver == "weblogic.jdbc.mssqlserver4.Driver") {
     return "jdbc:weblogic:mssqlserver4:" + database + "@" + server + ":" + port;
   }
   if (driver == "weblogic.jdbc.informix4.Driver") {
     return "jdbc:weblogic:informix4:" + database + "@" + server + ":" + port;
   }
-  if (driver == "oracle.jdbc.driver.OracleDriver") return "jdbc:oracle:thin:@" + server + ":" + port + ":" + database;
+  if (driver == "oracle.jdbc.driver.OracleDriver")
+    return "jdbc:oracle:thin:@" + server + ":" + port + ":" + database;
   if (driver == "com.ibm.as400.access.AS400JDBCDriver") return "jdbc:as400://" + server;
   if (driver == "com.informix.jdbc.IfxDriver") {
-    return "jdbc:informix-sqli://" + server + ":" + port + "/" + database + ":informixserver=" + instance;
+    return "jdbc:informix-sqli://" + server + ":" + port + "/" + database +
+           ":informixserver=" + instance;
   }
   if (driver == "com.ibm.db2.jdbc.app.DB2Driver") return "jdbc:db2://" + server;
   if (driver == "COM.ibm.db2.jdbc.app.DB2Driver") return "jdbc:db2:" + database;
@@ -52,7 +56,8 @@ std::string jdbc_driver_url(Run& run, int64_t store, std::string_view driver) {
   }
   if (driver == "intersolv.jdbc.sequelink.SequeLinkDriver") {
     const std::string dbms = dstore_dbms(run, num(store)).value_or("");
-    if (dbms == "db2") return "jdbc:sequelink://" + server + ":" + port + "/[DB2 on NT]database=" + database;
+    if (dbms == "db2")
+      return "jdbc:sequelink://" + server + ":" + port + "/[DB2 on NT]database=" + database;
     if (dbms == "oracle7") return "jdbc:sequelink://" + server + ":" + port + "/[Oracle]";
   }
   return "";

@@ -32,7 +32,9 @@ Prefs operator+(Prefs a, const Prefs& b) {
 using Jdbc = OptionsFixture;
 
 TEST_F(Jdbc, UrlTableEveryRow) {
-  const Prefs where = store1({{"CS_SERVER", "srv"}, {"DBMS_PORT", "1433"}, {"CS_DBNAME", "db"},
+  const Prefs where = store1({{"CS_SERVER", "srv"},
+                              {"DBMS_PORT", "1433"},
+                              {"CS_DBNAME", "db"},
                               {"IFX_SERVER_INST", "ifx"}});
   struct Case {
     const char* driver;
@@ -75,8 +77,10 @@ TEST_F(Jdbc, UrlTableEveryRow) {
 }
 
 TEST_F(Jdbc, DriverAndUrlOfADataStore) {
-  const Prefs oracle = store1({{"JDBC_DRIVER", "oracle.jdbc.driver.OracleDriver"}, {"CS_SERVER", "h"},
-                               {"DBMS_PORT", "1521"}, {"CS_DBNAME", "orcl"}});
+  const Prefs oracle = store1({{"JDBC_DRIVER", "oracle.jdbc.driver.OracleDriver"},
+                               {"CS_SERVER", "h"},
+                               {"DBMS_PORT", "1521"},
+                               {"CS_DBNAME", "orcl"}});
   const Prefs custom = store1({{"JDBC_DRIVER", "CUSTOM"}, {"JDBC_CUSTOM_DRIVER", "my.Driver"}});
   struct Case {
     Prefs prefs;
@@ -90,7 +94,8 @@ TEST_F(Jdbc, DriverAndUrlOfADataStore) {
       // The store's own URL: its custom-URL flag, or the program options
       // (data store 1's preferences are the model's options).
       {custom + store1({{"DB_URL", "jdbc:my://x"}}), "", "my.Driver", "jdbc:my://x"},
-      {custom + store1({{"JDBC_CUSTOM_URL", "-1"}, {"DB_URL", "jdbc:my://x"}}), "", "my.Driver", "jdbc:my://x"},
+      {custom + store1({{"JDBC_CUSTOM_URL", "-1"}, {"DB_URL", "jdbc:my://x"}}), "", "my.Driver",
+       "jdbc:my://x"},
       {oracle + store1({{"JDBC_CUSTOM_URL", "-1"}, {"DB_URL", "jdbc:own"}}), "",
        "oracle.jdbc.driver.OracleDriver", "jdbc:own"},
       {oracle + store1({{"JDBC_CUSTOM_URL", "-1"}}), "", "oracle.jdbc.driver.OracleDriver", ""},

@@ -46,8 +46,7 @@ bool gen_unsupported_object(Run& run, int64_t number, const Term& spec) {
   const Term& kind = items[0];
   const Term& name = items[2];
   int64_t model = 0;
-  if (auto m = run.facts().first(fact("model_num_i", {var()}));
-      m && m->arg(1).is_int()) {
+  if (auto m = run.facts().first(fact("model_num_i", {var()})); m && m->arg(1).is_int()) {
     model = m->arg(1).as_int();
   }
   set_pgm_id(run, number, kind, name);
@@ -78,7 +77,8 @@ bool gen_unsupported_object(Run& run, int64_t number, const Term& spec) {
          QNutil.msg(this, "Object not currently supported $kind$ - $name$ ");
       }
 
-  )").ok();
+  )")
+                 .ok();
   ok = ok && gen_var_declarations(run);
   ok = ok && out.close("}").ok();
   const bool closed = close_output(run);

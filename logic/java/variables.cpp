@@ -24,7 +24,9 @@ int64_t int_at(const std::vector<Term>& items, size_t i, int64_t def = 0) {
   return i < items.size() && items[i].is_int() ? items[i].as_int() : def;
 }
 
-Term item_at(const std::vector<Term>& items, size_t i) { return i < items.size() ? items[i] : Term::nil(); }
+Term item_at(const std::vector<Term>& items, size_t i) {
+  return i < items.size() ? items[i] : Term::nil();
+}
 
 // The flag of a description [Name, Type, Length, Decimals, Picture, Flag | _]:
 // its sixth element when that is 0 or 1, else 1 (signed).
@@ -35,7 +37,8 @@ int64_t desc_flag(const std::vector<Term>& desc) {
 
 // The names of the facts asked for on every declaration, interned once.
 struct FactNames {
-  engine::Atom attri_i{"attri_i"}, is_i{"is_i"}, fld_to_dcl_i{"fld_to_dcl_i"}, is_remote_object{"is_remote_object"};
+  engine::Atom attri_i{"attri_i"}, is_i{"is_i"}, fld_to_dcl_i{"fld_to_dcl_i"},
+      is_remote_object{"is_remote_object"};
 };
 const FactNames& names() {
   static const FactNames n;
@@ -75,9 +78,10 @@ bool declare_var_as(Run& run, const Term& name, const Term& att, const Term& typ
   auto& facts = run.facts();
   if (!facts.exists(compound_of(names().attri_i, {name, var()}))) {
     const auto d = type_desc.list_items();
-    facts.assertz(compound_of(names().attri_i, {name, Term::list({name, item_at(d, 0), num(int_at(d, 1)),
-                                                                     num(int_at(d, 2)), empty_string(),
-                                                                     num(int_at(d, 3, 1))})}));
+    facts.assertz(
+        compound_of(names().attri_i,
+                    {name, Term::list({name, item_at(d, 0), num(int_at(d, 1)), num(int_at(d, 2)),
+                                       empty_string(), num(int_at(d, 3, 1))})}));
   }
   if (!record_var_decl(run, att, name, kind)) return false;
   if (initial.is_nil()) return true;
@@ -86,7 +90,8 @@ bool declare_var_as(Run& run, const Term& name, const Term& att, const Term& typ
 
 bool record_var_decl(Run& run, const Term& att, const Term& name, std::string_view kind) {
   auto& facts = run.facts();
-  if (facts.count(names().is_i.name(), 2) > 0 && facts.exists(compound_of(names().is_i, {name, var()}))) {
+  if (facts.count(names().is_i.name(), 2) > 0 &&
+      facts.exists(compound_of(names().is_i, {name, var()}))) {
     return true;
   }
   const bool text = name.is_atom() || name.is_string();
@@ -103,19 +108,21 @@ bool record_var_decl(Run& run, const Term& att, const Term& name, std::string_vi
   if (auto desc = call_attri(run, att)) {
     const auto d = desc->list_items();
     const int64_t flag = standard_variable(att) ? 1 : desc_flag(d);
-    facts.assertz(compound_of(names().fld_to_dcl_i, {name, atom(kind), Term::list({att, item_at(d, 1),
-                                                                                       item_at(d, 2), item_at(d, 3),
-                                                                                       num(flag)})}));
+    facts.assertz(compound_of(names().fld_to_dcl_i, {name, atom(kind),
+                                                     Term::list({att, item_at(d, 1), item_at(d, 2),
+                                                                 item_at(d, 3), num(flag)})}));
     return true;
   }
   const Term model = get_model_num(run).value_or(num(0));
   auto type = get_attri_type(run, model, att);
   if (!type) return false;
-  facts.assertz(compound_of(names().fld_to_dcl_i, {name, atom(kind), Term::list({att, type->type, type->length,
-                                                                                     type->decimals, num(1)})}));
+  facts.assertz(compound_of(
+      names().fld_to_dcl_i,
+      {name, atom(kind), Term::list({att, type->type, type->length, type->decimals, num(1)})}));
   if (!facts.exists(compound_of(names().attri_i, {name, var()}))) {
-    facts.assertz(compound_of(names().attri_i, {name, Term::list({name, type->type, type->length,
-                                                                     type->decimals, empty_string(), num(1)})}));
+    facts.assertz(
+        compound_of(names().attri_i, {name, Term::list({name, type->type, type->length,
+                                                        type->decimals, empty_string(), num(1)})}));
   }
   return true;
 }
@@ -137,7 +144,8 @@ std::optional<std::string> temp_var(Run& run, std::string_view usage, const Term
     for (const Term& def : defs) {
       const Term& name = def.arg(1);
       const auto is_name = [&](const Term& u) {
-        return u.arg(1) == name || ((u.has_vars() || name.has_vars()) && engine::matches(u.arg(1), name));
+        return u.arg(1) == name ||
+               ((u.has_vars() || name.has_vars()) && engine::matches(u.arg(1), name));
       };
       if (std::any_of(used.begin(), used.end(), is_name)) continue;
       auto decl = facts.first(compound_of(kDecl, {name, kKindS, var()}));
@@ -157,9 +165,11 @@ std::optional<std::string> temp_var(Run& run, std::string_view usage, const Term
                            (vchar_type(type) && vchar_type(have_type));
       if (strings) {
         if (length > have_length) {
-          replace_fact(run, *decl,
-                       compound_of(kDecl, {name, kKindS, Term::list({*have[0], have_type, num(length), *have[3],
-                                                                        *have[4]})}));
+          replace_fact(
+              run, *decl,
+              compound_of(kDecl,
+                          {name, kKindS,
+                           Term::list({*have[0], have_type, num(length), *have[3], *have[4]})}));
         }
       } else if (fixchar_type(type) || fixchar_type(have_type)) {
         continue;
@@ -175,7 +185,8 @@ std::optional<std::string> temp_var(Run& run, std::string_view usage, const Term
   for (const Term& def : defs) {
     if (def.arg(2).is_int()) last = std::max(last, def.arg(2).as_int());
   }
-  const std::string type_name = type.is_compound() && type.functor() == "obj" ? text_of(type.arg(1)) : text_of(type);
+  const std::string type_name =
+      type.is_compound() && type.functor() == "obj" ? text_of(type.arg(1)) : text_of(type);
   const std::string name = "QNt_" + type_name + std::to_string(last + 1);
   facts.assertz(compound_of(kVarUsed, {atom(name)}));
   facts.assertz(compound_of(kVarDef, {atom(name), num(last + 1)}));
@@ -207,7 +218,8 @@ RecordedVars& recorded_vars(Run& run) {
   std::shared_ptr<void>& slot = run.recorded_vars();
   if (!slot) slot = std::make_shared<RecordedVars>();
   auto& r = *static_cast<RecordedVars*>(slot.get());
-  const uint64_t is_stamp = run.facts().stamp("is_i", 2), decl_stamp = run.facts().stamp("fld_to_dcl_i", 3);
+  const uint64_t is_stamp = run.facts().stamp("is_i", 2),
+                 decl_stamp = run.facts().stamp("fld_to_dcl_i", 3);
   if (r.is_stamp != is_stamp || r.decl_stamp != decl_stamp) {
     r.names.clear();
     r.is_stamp = is_stamp;
@@ -246,7 +258,8 @@ std::string var_target_ref(Run& run, const Term& name, const Term& levels, std::
   if (!ref && levels.is_nil()) ref = auxname(run, name);
   for (size_t i = 0; !ref && i < pairs.size(); ++i) {
     const auto pair = pairs[i].list_items();
-    if (pair.size() == 2 && pair[0] == name && pair[1].is_int()) ref = att_ref_name(run, name, pair[1], "->");
+    if (pair.size() == 2 && pair[0] == name && pair[1].is_int())
+      ref = att_ref_name(run, name, pair[1], "->");
   }
   if (!ref) {
     auto n = current_attri_name(run, name);
@@ -265,10 +278,12 @@ std::optional<std::string> get_att_var(Run& run, const Term& att) {
 
 bool declare_ctl_var(Run& run, const Term& control, const Term& att) {
   const std::string name = text_of(control);
-  if (name.empty() || std::string_view("WOlLXE").find(name[0]) == std::string_view::npos) return true;
+  if (name.empty() || std::string_view("WOlLXE").find(name[0]) == std::string_view::npos)
+    return true;
   auto type = get_attri_type(run, get_model_num(run).value_or(num(0)), att);
   if (!type) return false;
-  return declare_var_as(run, control, att, Term::list({type->type, type->length, type->decimals, num(1)}), "s",
+  return declare_var_as(run, control, att,
+                        Term::list({type->type, type->length, type->decimals, num(1)}), "s",
                         Term::nil());
 }
 
@@ -284,7 +299,8 @@ std::string sql_var_ref(Run& run, const Term& v, std::string_view ref) {
 }
 
 std::string read_committed_flag(Run& run) {
-  for (const Term& rule : run.facts().findall(fact("rule_i", {var(), fact("prop", {var(), var()})}))) {
+  for (const Term& rule :
+       run.facts().findall(fact("rule_i", {var(), fact("prop", {var(), var()})}))) {
     const Term& prop = rule.arg(2);
     if (!platform::iequals_1252(text_of(prop.arg(1)), "READUNC")) continue;
     if (platform::iequals_1252(text_of(prop.arg(2)), "Yes")) return "false";

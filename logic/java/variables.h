@@ -40,7 +40,8 @@ bool record_var_decl(Run& run, const engine::Term& att, const engine::Term& name
 // strings or two vchars, the declaration widened to the longer; or the same
 // Java cast); otherwise a new one, "QNt_" + type name + the program's next
 // number, declared with kind s. The temporary is marked used.
-std::optional<std::string> temp_var(Run& run, std::string_view usage, const engine::Term& type_desc);
+std::optional<std::string> temp_var(Run& run, std::string_view usage,
+                                    const engine::Term& type_desc);
 // auxname/2: the parameter's p_auxname/2, else the Java name of the
 // variable token of an is_i/2 name; nullopt otherwise.
 std::optional<std::string> auxname(Run& run, const engine::Term& att);
@@ -60,7 +61,9 @@ std::optional<std::string> get_att_var(Run& run, const engine::Term& att);
 // other controls have none. Fails for an attribute without a type.
 bool declare_ctl_var(Run& run, const engine::Term& control, const engine::Term& att);
 // parm_var_ref/3: Ref in every case.
-inline std::string parm_var_ref(const engine::Term&, std::string_view ref) { return std::string(ref); }
+inline std::string parm_var_ref(const engine::Term&, std::string_view ref) {
+  return std::string(ref);
+}
 // sql_var_ref/3: Ref; a variable that is no element of the subfile of the
 // current SQL level (sql_level_i/1, subfile_elements_i/2) is recorded with
 // kind s.

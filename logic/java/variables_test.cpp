@@ -88,10 +88,11 @@ TEST(Variables, RecordRules) {
       {desc + "fld_to_dcl_i('CustName', rp, [old]).", "'CustName'", "'CustName'", "h",
        "fld_to_dcl_i('CustName',rp,[old]) "},
       // Kind h replaces another kind's record, at the end.
-      {desc + "fld_to_dcl_i('CustName', s, [old]). fld_to_dcl_i(y, s, [y]).", "'CustName'", "'CustName'", "h",
-       "fld_to_dcl_i(y,s,[y]) fld_to_dcl_i('CustName',h,[old]) "},
+      {desc + "fld_to_dcl_i('CustName', s, [old]). fld_to_dcl_i(y, s, [y]).", "'CustName'",
+       "'CustName'", "h", "fld_to_dcl_i(y,s,[y]) fld_to_dcl_i('CustName',h,[old]) "},
       // A new record from the description, with its flag.
-      {desc, "'CustName'", "'CustName'", "s", "fld_to_dcl_i('CustName',s,['CustName',char,30,0,0]) "},
+      {desc, "'CustName'", "'CustName'", "s",
+       "fld_to_dcl_i('CustName',s,['CustName',char,30,0,0]) "},
       // A standard variable is signed.
       {"", "'Qnoper'", "'Qnoper'", "s", "fld_to_dcl_i('Qnoper',s,['Qnoper',char,30,0,1]) "},
   };
@@ -103,7 +104,8 @@ TEST(Variables, RecordRules) {
   }
   // Any other attribute: its knowledge-base type, flag 1, and a type entry
   // for the name; an attribute the knowledge base lacks fails.
-  golden::detail::CaseKb kb(std::filesystem::path(QN_SOURCE_DIR) / "examples/sample-model/kb.txt", 1);
+  golden::detail::CaseKb kb(std::filesystem::path(QN_SOURCE_DIR) / "examples/sample-model/kb.txt",
+                            1);
   Fixture f("model_num_i(1).");
   EXPECT_TRUE(record_var_decl(f.run, t("2"), t("v"), "s"));
   EXPECT_EQ(f.all("fld_to_dcl_i", 3), "fld_to_dcl_i(v,s,[2,char,30,0,1]) ");
@@ -115,16 +117,20 @@ TEST(Variables, DeclarationsKeepTheirTypeEntry) {
   Fixture f("attri_i(x, [x, int, 9, 0, '', 1]).");
   EXPECT_TRUE(declare_var(f.run, t("x"), t("[char, 5, 0, 1]"), "s", t("[]")));
   EXPECT_TRUE(declare_var(f.run, t("arguments"), t("[obj('Object[]'), 1, 0, 0]"), "s", t("[]")));
-  EXPECT_EQ(f.all("attri_i", 2), "attri_i(x,[x,int,9,0,'',1]) attri_i(arguments,[arguments,obj('Object[]'),1,0,\"\",0]) ");
+  EXPECT_EQ(
+      f.all("attri_i", 2),
+      "attri_i(x,[x,int,9,0,'',1]) attri_i(arguments,[arguments,obj('Object[]'),1,0,\"\",0]) ");
   EXPECT_EQ(f.all("fld_to_dcl_i", 3),
-            "fld_to_dcl_i(x,s,[x,int,9,0,1]) fld_to_dcl_i(arguments,s,[arguments,obj('Object[]'),1,0,0]) ");
+            "fld_to_dcl_i(x,s,[x,int,9,0,1]) "
+            "fld_to_dcl_i(arguments,s,[arguments,obj('Object[]'),1,0,0]) ");
   // An initial value needs the expression translator.
   EXPECT_FALSE(declare_var(f.run, t("y"), t("[int, 4, 0, 1]"), "s", t("[t('1', 3)]")));
 }
 
 TEST(Variables, AuxiliaryNamesAndSqlReferences) {
-  Fixture f("p_auxname(a, 'AV1a'). is_i(b, [t('&x', 23)]). attri_i(c, [c, int, 4, 0, '', 1]). "
-            "sql_level_i(2). subfile_elements_i(2, [d]). attri_i(d, [d, int, 4, 0, '', 1]).");
+  Fixture f(
+      "p_auxname(a, 'AV1a'). is_i(b, [t('&x', 23)]). attri_i(c, [c, int, 4, 0, '', 1]). "
+      "sql_level_i(2). subfile_elements_i(2, [d]). attri_i(d, [d, int, 4, 0, '', 1]).");
   EXPECT_EQ(auxname(f.run, t("a")), "AV1a");
   EXPECT_EQ(auxname(f.run, t("b")), "x");  // the translator's Java name of &x
   EXPECT_EQ(auxname(f.run, t("c")), std::nullopt);
@@ -139,8 +145,8 @@ TEST(Variables, ControlAndAttributeVariables) {
   struct Case {
     const char* control;
     bool declared;
-  } cases[] = {{"Wname", true}, {"Oname", true}, {"lname", true}, {"Lname", true}, {"Xname", true},
-               {"Ename", true}, {"Bname", false}, {"wname", false}};
+  } cases[] = {{"Wname", true}, {"Oname", true}, {"lname", true},  {"Lname", true},
+               {"Xname", true}, {"Ename", true}, {"Bname", false}, {"wname", false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.control);
     EXPECT_TRUE(declare_ctl_var(f.run, Term::atom(c.control), t("a")));
@@ -200,7 +206,8 @@ TEST(Variables, TargetReferencesRecordAsTheDeclarationsChange) {
   ref();
   ref();
   EXPECT_EQ(f.all("fld_to_dcl_i", 3),
-            "fld_to_dcl_i(a,p,[a,char,30,0,1]) fld_to_dcl_i(a,s,[a,char,30,0,1]) fld_to_dcl_i(a,s,[a,char,30,0,1]) ");
+            "fld_to_dcl_i(a,p,[a,char,30,0,1]) fld_to_dcl_i(a,s,[a,char,30,0,1]) "
+            "fld_to_dcl_i(a,s,[a,char,30,0,1]) ");
 }
 
 TEST(Variables, ReadCommittedMatrix) {

@@ -13,9 +13,9 @@ namespace qn::logic {
 
 struct CtlClassRow {
   const char* kind;
-  const char* prefix;    // "" where the kind has none
+  const char* prefix;  // "" where the kind has none
   const char* cls;
-  const char* web_cls;   // nullptr: the same class in web panels
+  const char* web_cls;     // nullptr: the same class in web panels
   const char* web_prefix;  // nullptr: the same prefix in web panels
 };
 std::span<const CtlClassRow> ctl_class_rows();

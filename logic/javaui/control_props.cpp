@@ -81,7 +81,9 @@ std::string strip_amp(std::string s) {
   return s;
 }
 
-Term level_pattern(const Term& context) { return context.is_nil() || context.is_var() ? var() : context; }
+Term level_pattern(const Term& context) {
+  return context.is_nil() || context.is_var() ? var() : context;
+}
 
 bool server_side(Run& run) { return run.facts().exists(fact("trn_server_side_i", {})); }
 
@@ -90,7 +92,8 @@ bool server_side(Run& run) { return run.facts().exists(fact("trn_server_side_i",
 std::optional<Term> item_of_ctlname(Run& run, const std::string& name) {
   for (const Term& f : run.facts().findall(fact("lit_i", {var(), var(), var(), var()}))) {
     for (const Term& p : f.arg(4).list_items()) {
-      if (p.is_compound() && p.functor() == "ctlname" && p.arity() == 1 && text_of(p.arg(1)) == name) {
+      if (p.is_compound() && p.functor() == "ctlname" && p.arity() == 1 &&
+          text_of(p.arg(1)) == name) {
         return f.arg(3);
       }
     }
@@ -140,9 +143,12 @@ std::string control_java_name(Run& run, const Term&, std::string_view ctl_type, 
 
 std::optional<Accessor> control_property_method(std::string_view p, std::string_view t, bool web) {
   if (!web) {
-    if (p == "Style" && (t == "combo" || t == "dyncombo")) return Accessor{"getQNStyle", "setQNStyle"};
-    if (p == "Enabled" && (t == "label" || t == "button")) return Accessor{"getQNEnabled", "setQNEnabled"};
-    if (p == "Visible" && (t == "subfilecol" || t == "button" || t == "bitmap" || t == "label" || t == "rect")) {
+    if (p == "Style" && (t == "combo" || t == "dyncombo"))
+      return Accessor{"getQNStyle", "setQNStyle"};
+    if (p == "Enabled" && (t == "label" || t == "button"))
+      return Accessor{"getQNEnabled", "setQNEnabled"};
+    if (p == "Visible" &&
+        (t == "subfilecol" || t == "button" || t == "bitmap" || t == "label" || t == "rect")) {
       return Accessor{"getQNVisible", "setQNVisible"};
     }
   }
@@ -152,18 +158,22 @@ std::optional<Accessor> control_property_method(std::string_view p, std::string_
   return std::nullopt;
 }
 
-std::optional<JavaText> gen_ctl_property(Run& run, const Term& control, const Term& property, std::string_view mode,
-                                         const Term& context) {
-  const std::string prop = text_of(property.is_compound() && property.arity() >= 1 ? property.arg(1) : property);
+std::optional<JavaText> gen_ctl_property(Run& run, const Term& control, const Term& property,
+                                         std::string_view mode, const Term& context) {
+  const std::string prop =
+      text_of(property.is_compound() && property.arity() >= 1 ? property.arg(1) : property);
   const bool get = mode == "get";
   const TypeDesc ptype = ctrl_prop_type(prop);
   const bool web = web_object(run);
   Term item = control;
   // 10. A control named by a text is the item whose ctlname it is.
-  if (control.is_compound() && control.functor() == "t" && control.arity() == 2 && control.arg(2) == num(3)) {
+  if (control.is_compound() && control.functor() == "t" && control.arity() == 2 &&
+      control.arg(2) == num(3)) {
     if (auto it = item_of_ctlname(run, text_of(control.arg(1)))) {
-      if (!(it->is_compound() && it->functor() == "t")) item = control;
-      else item = *it;
+      if (!(it->is_compound() && it->functor() == "t"))
+        item = control;
+      else
+        item = *it;
     }
   }
   const bool column = item.is_compound() && item.functor() == "s" && item.arity() == 2;
@@ -188,12 +198,14 @@ std::optional<JavaText> gen_ctl_property(Run& run, const Term& control, const Te
   }
   // 4. Count.
   if (!web && prop == "Count" && get) {
-    return JavaText{{"((" + ctl_class(run, type) + ") " + ctl + ".getQNComponent()).getItemCount()"}, ptype};
+    return JavaText{
+        {"((" + ctl_class(run, type) + ") " + ctl + ".getQNComponent()).getItemCount()"}, ptype};
   }
   // 5. Tabstop of work panels and transactions.
   const std::string kind = pgm_kind(run);
   if (prop == "Tabstop" && (kind == "scr" || kind == "trn")) {
-    return JavaText{{get ? "this.getTabstop(" + ctl + ")" : "this.setTabstop(" + ctl + ", "}, type_desc("int", 1)};
+    return JavaText{{get ? "this.getTabstop(" + ctl + ")" : "this.setTabstop(" + ctl + ", "},
+                    type_desc("int", 1)};
   }
   if (accessor && !method.empty()) {
     // 6, 7. A subfile column.
@@ -218,12 +230,20 @@ std::optional<JavaText> gen_ctl_property(Run& run, const Term& control, const Te
 }
 
 std::optional<std::string> control_method_java(std::string_view key) {
-  static const std::pair<const char*, const char*> rows[] = {
-      {"value(", "getItemValue("}, {"text(", "getItemText("},   {"selected(", "isSelected("},
-      {"websend(", "printHTML(htmlOut"}, {"setfocus(", "setFocus("}, {"additem(", "addItem("},
-      {"clear(", "removeAllItems("}, {"removeitem(", "removeItem("}, {"repaint(", "repaint("},
-      {"refresh(", "refresh("},     {"sort(", "sort("},           {"load(", "load("},
-      {"reload(", "reload("},       {"printform(", "printForm("}};
+  static const std::pair<const char*, const char*> rows[] = {{"value(", "getItemValue("},
+                                                             {"text(", "getItemText("},
+                                                             {"selected(", "isSelected("},
+                                                             {"websend(", "printHTML(htmlOut"},
+                                                             {"setfocus(", "setFocus("},
+                                                             {"additem(", "addItem("},
+                                                             {"clear(", "removeAllItems("},
+                                                             {"removeitem(", "removeItem("},
+                                                             {"repaint(", "repaint("},
+                                                             {"refresh(", "refresh("},
+                                                             {"sort(", "sort("},
+                                                             {"load(", "load("},
+                                                             {"reload(", "reload("},
+                                                             {"printform(", "printForm("}};
   for (const auto& [k, j] : rows) {
     if (key == k) return j;
   }
@@ -246,14 +266,16 @@ std::optional<MethodCall> read_method(Run& run, const Term& tokens, const ExprCt
   m.control = items[0];
   m.key = text_of(items[1].is_compound() ? items[1].arg(1) : items[1]);
   std::vector<Term> rest(items.begin() + 2, items.end());
-  if (!rest.empty() && rest.back().is_compound() && rest.back().arity() >= 2 && rest.back().arg(2) == num(4)) {
+  if (!rest.empty() && rest.back().is_compound() && rest.back().arity() >= 2 &&
+      rest.back().arg(2) == num(4)) {
     rest.pop_back();
   }
   // Arguments split at depth-0 commas.
   std::vector<std::vector<Term>> args(1);
   int depth = 0;
   for (const Term& t : rest) {
-    const int64_t k = t.is_compound() && t.arity() >= 2 && t.arg(2).is_int() ? t.arg(2).as_int() : -1;
+    const int64_t k =
+        t.is_compound() && t.arity() >= 2 && t.arg(2).is_int() ? t.arg(2).as_int() : -1;
     if (k == 7 && depth == 0) {
       args.emplace_back();
       continue;
@@ -292,9 +314,11 @@ std::optional<JavaText> ctl_method_expr(Run& run, const Term& tokens, const Expr
   const std::string args = arg_text(*m);
   if ((type == "combo" || type == "dyncombo") &&
       (m->key == "additem(" || m->key == "removeitem(" || m->key == "clear(")) {
-    return JavaText{{"((" + ctl_class(run, type) + ") " + ctl + ".getQNComponent())." + *java + args}, {}};
+    return JavaText{
+        {"((" + ctl_class(run, type) + ") " + ctl + ".getQNComponent())." + *java + args}, {}};
   }
-  if (m->key == "setfocus(" && type == "button" && run.facts().exists(fact("in_event_i", {var()}))) {
+  if (m->key == "setfocus(" && type == "button" &&
+      run.facts().exists(fact("in_event_i", {var()}))) {
     return JavaText{{"setFocus(" + ctl + ")"}, {}};
   }
   if (m->key == "value(" || m->key == "text(" || m->key == "selected(") {
@@ -304,7 +328,8 @@ std::optional<JavaText> ctl_method_expr(Run& run, const Term& tokens, const Expr
     }
     return JavaText{{ctl + "." + *java + args}, t};
   }
-  if (m->key == "sort(" && m->control.is_compound() && m->control.functor() == "s" && m->control.arity() == 2) {
+  if (m->key == "sort(" && m->control.is_compound() && m->control.functor() == "s" &&
+      m->control.arity() == 2) {
     return JavaText{{ctl + ".getColumn(" + text_of(m->control.arg(2)) + ").sort()"}, {}};
   }
   if (m->control.is_compound() && m->control.arity() >= 1 && text_of(m->control.arg(1)) == "Form") {
@@ -324,9 +349,10 @@ bool gen_ctl_method_stmt(Run& run, const Term& tokens, const ExprCtx& ctx) {
   const std::string args = arg_text(*m);
   std::string text;
   if ((type == "combo" || type == "dyncombo" || type == "listbx" || type == "dynlistbx") &&
-      (m->key == "additem(" || m->key == "removeitem(" || m->key == "clear(" || m->key == "reload(" ||
-       m->key == "text(")) {
-    text = web ? ctl + "." + *java + args : "((" + ctl_class(run, type) + ") " + ctl + ".getQNComponent())." + *java + args;
+      (m->key == "additem(" || m->key == "removeitem(" || m->key == "clear(" ||
+       m->key == "reload(" || m->key == "text(")) {
+    text = web ? ctl + "." + *java + args
+               : "((" + ctl_class(run, type) + ") " + ctl + ".getQNComponent())." + *java + args;
   } else if (m->key == "setfocus(") {
     text = web ? "QN_FocusControl = \"" + ctl + "\"" : "setFocus(" + ctl + ")";
   } else if (m->key == "sort(" && pgm_kind(run) == "scr" && m->control.is_compound() &&
@@ -349,8 +375,8 @@ std::string value_text(const OptType& target, const JavaText& value) {
   return v;
 }
 
-bool java_assign_stmt(Run& run, const OptType& target_type, const std::string& ref, const JavaText& value,
-                      int64_t kind) {
+bool java_assign_stmt(Run& run, const OptType& target_type, const std::string& ref,
+                      const JavaText& value, int64_t kind) {
   const bool setter = !ref.empty() && ref.back() == '(';
   if (kind == kTokNested && setter) {
     return Out(run).pieces({ref, value_text(target_type, value), ");"}).ok();
@@ -363,8 +389,8 @@ bool java_assign_stmt(Run& run, const OptType& target_type, const std::string& r
 
 }  // namespace
 
-bool gen_control_set(Run& run, const OptType& target_type, const Term& target, const std::string& ref,
-                     const JavaText& value, int64_t kind) {
+bool gen_control_set(Run& run, const OptType& target_type, const Term& target,
+                     const std::string& ref, const JavaText& value, int64_t kind) {
   const bool setter = !ref.empty() && ref.back() == '(';
   // 1. Web objects: a runtime property setter.
   if (web_object(run) && kind == kTokNested && setter) {
@@ -376,8 +402,10 @@ bool gen_control_set(Run& run, const OptType& target_type, const Term& target, c
   if (panel && kind != kTokNested && target_type && target_type->type == "bits") {
     const Term tok = fact("t", {target, num(kind)});
     if (item_ctrl_type(run, tok, var()) == std::optional<std::string>("bitmap")) {
-      return Out(run).pieces({control_java_name(run, Term(), "bitmap", tok) + ".setBitmap(",
-                              value_text(target_type, value), ");"}).ok();
+      return Out(run)
+          .pieces({control_java_name(run, Term(), "bitmap", tok) + ".setBitmap(",
+                   value_text(target_type, value), ");"})
+          .ok();
     }
   }
   // 4, 5. A date target takes the date part of a date-time.
@@ -392,7 +420,8 @@ bool gen_control_set(Run& run, const OptType& target_type, const Term& target, c
   if (panel && kind != kTokNested && !run.facts().exists(fact("in_event_load", {})) &&
       !run.facts().exists(fact("initializing_i", {}))) {
     Out out(run);
-    if (var_dim(run, target)) out.pieces({"refreshArray(", to_string_literal(strip_amp(text_of(target))), ");"});
+    if (var_dim(run, target))
+      out.pieces({"refreshArray(", to_string_literal(strip_amp(text_of(target))), ");"});
     const Term tok = fact("t", {target, num(kind)});
     if (auto type = item_ctrl_type(run, tok, var()); type && *type != "bitmap") {
       out.pieces({control_java_name(run, Term(), *type, tok) + ".setValue(" + ref + ");"});

@@ -32,8 +32,8 @@ struct Accessor {
   std::string getter;
   std::string setter;
 };
-std::optional<Accessor> control_property_method(std::string_view property, std::string_view ctl_type,
-                                                bool web);
+std::optional<Accessor> control_property_method(std::string_view property,
+                                                std::string_view ctl_type, bool web);
 // The rows of the general accessor table (property, getter, setter).
 struct AccessorRow {
   const char* property;
@@ -47,8 +47,9 @@ std::span<const AccessorRow> accessor_rows();
 // with "(" is a setter call the caller closes with the value and ");"; any
 // other set text is a program variable assigned as usual. nullopt (and the
 // comment "* Property <name> not supported in") when no rule serves it.
-std::optional<JavaText> gen_ctl_property(Run& run, const engine::Term& control, const engine::Term& property,
-                                         std::string_view mode, const engine::Term& context = engine::Term());
+std::optional<JavaText> gen_ctl_property(Run& run, const engine::Term& control,
+                                         const engine::Term& property, std::string_view mode,
+                                         const engine::Term& context = engine::Term());
 
 // control_method_java/2.
 std::optional<std::string> control_method_java(std::string_view key);
@@ -60,8 +61,8 @@ bool gen_ctl_method_stmt(Run& run, const engine::Term& tokens, const ExprCtx& ct
 
 // gen_control_set/6: the assignment of Value to Target (Ref its Java
 // reference, or the opening of its setter for TargetKind 29).
-bool gen_control_set(Run& run, const OptType& target_type, const engine::Term& target, const std::string& ref,
-                     const JavaText& value, int64_t target_kind);
+bool gen_control_set(Run& run, const OptType& target_type, const engine::Term& target,
+                     const std::string& ref, const JavaText& value, int64_t target_kind);
 
 // raise_event_ref/4: a RaiseEvent<name> identifier writes the user event's
 // code and stands for ""; any other identifier is left as it is.

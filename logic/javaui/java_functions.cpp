@@ -17,7 +17,10 @@ FnParm C(int64_t n) { return {type_desc("char", n)}; }
 FnParm I(int64_t n, int64_t d = 0, int64_t s = 0) { return {type_desc("int", n, d, s)}; }
 FnParm D(int64_t n = 8, int64_t d = 0) { return {type_desc("date", n, d)}; }
 FnParm T(int64_t n = 10, int64_t d = 8) { return {type_desc("dtime", n, d)}; }
-FnParm Ref(FnParm p) { p.by_ref = true; return p; }
+FnParm Ref(FnParm p) {
+  p.by_ref = true;
+  return p;
+}
 const FnParm kNone{};  // [] in the server-clock functions
 OptType c(int64_t n) { return type_desc("char", n); }
 OptType i(int64_t n, int64_t d = 0, int64_t s = 0) { return type_desc("int", n, d, s); }
@@ -69,7 +72,10 @@ const std::vector<JavaFunctionRow>& rows() {
         {{"userid("}, {"getUserId"}, {C(1), I(9), I(9), C(254)}, c(40), FnCond::kWebPanel},
         {{"userid("}, {"QNutil.userId"}, {C(1), I(9), I(9), C(254)}, c(40), FnCond::kNotWebPanel},
         {{"cursor("}, {"cursor"}, {C(254)}, b(1)},
-        {{"hour(", "minute(", "second("}, {"QNutil.hour", "QNutil.minute", "QNutil.second"}, {T(10, 8)}, i(9)},
+        {{"hour(", "minute(", "second("},
+         {"QNutil.hour", "QNutil.minute", "QNutil.second"},
+         {T(10, 8)},
+         i(9)},
         {{"day(", "month(", "year("}, {"QNutil.day", "QNutil.month", "QNutil.year"}, {D(8)}, i(9)},
         {{"cdow(", "cmonth("}, {"localUtil.cdow", "localUtil.cmonth"}, {D(8), C(3)}, c(254)},
         {{"concat("}, {"QNutil.concat"}, {C(254), C(254), C(254)}, c(254)},
@@ -87,7 +93,9 @@ const std::vector<JavaFunctionRow>& rows() {
         {{"qnmlines("}, {"QNutil.qnmlines"}, {C(254), I(4)}, i(9)},
         {{"qngetmli("}, {"QNutil.qngetmli"}, {C(254), I(4), I(4)}, c(254)},
         {{"trim(", "lower(", "upper(", "ltrim(", "packstr("},
-         {"QNutil.trim", "QNutil.lower", "QNutil.upper", "QNutil.ltrim", "QNutil.packstr"}, {C(254)}, c(254)},
+         {"QNutil.trim", "QNutil.lower", "QNutil.upper", "QNutil.ltrim", "QNutil.packstr"},
+         {C(254)},
+         c(254)},
         {{"padr(", "padl("}, {"QNutil.padr", "QNutil.padl"}, {C(254), I(3), C(1)}, c(254)},
         {{"ttoc(", "ttocl("}, {"localUtil.ttoc"}, {T(10, 8), I(2), I(2)}, c(254)},
         {{"rgb("}, {"UIFactory.getColor"}, {I(9), I(9), I(9)}, i(9)},
@@ -106,8 +114,14 @@ const std::vector<JavaFunctionRow>& rows() {
         {{"testcdate("}, {"localUtil.vcdate"}, {C(22), I(2)}, i(1)},
         {{"testcdt("}, {"localUtil.vcdtime"}, {C(22), I(2), I(2)}, i(1)},
         {{"dow("}, {"QNutil.dow"}, {D(8)}, i(1)},
-        {{"addmth(", "addyr("}, {"QNutil.addmth", "QNutil.addyr"}, {T(10, 8), I(4, 0, 1)}, t(10, 8)},
-        {{"addmth(", "addyr("}, {"QNutil.addmth", "QNutil.addyr"}, {D(10, 8), I(4, 0, 1)}, d(10, 8)},
+        {{"addmth(", "addyr("},
+         {"QNutil.addmth", "QNutil.addyr"},
+         {T(10, 8), I(4, 0, 1)},
+         t(10, 8)},
+        {{"addmth(", "addyr("},
+         {"QNutil.addmth", "QNutil.addyr"},
+         {D(10, 8), I(4, 0, 1)},
+         d(10, 8)},
         {{"age("}, {"QNutil.age"}, {T(10, 8), T(10, 8)}, i(5, 0, 1)},
         {{"eom("}, {"QNutil.eomdate"}, {D(8)}, d(8)},
         {{"eom("}, {"QNutil.eom"}, {T(10, 8)}, t(10, 8)},
@@ -125,7 +139,10 @@ const std::vector<JavaFunctionRow>& rows() {
         {{"ctot("}, {"localUtil.ctot"}, {C(22), I(6)}, t(10, 8)},
         {{"ctotl("}, {"localUtil.ctot"}, {C(22)}, t(10, 8)},
         {{"QNStr2Date(", "QNWebStr2Date(", "ymdtodate("}, {"parseDateParm"}, {C(4)}, d(10, 8)},
-        {{"QNStr2Time(", "QNWebStr2Time(", "ymdhmstodatetime("}, {"parseDTimeParm"}, {C(4)}, t(10, 8)},
+        {{"QNStr2Time(", "QNWebStr2Time(", "ymdhmstodatetime("},
+         {"parseDTimeParm"},
+         {C(4)},
+         t(10, 8)},
         {{"QNWebTime2Str("}, {"formatDateTimeParm"}, {T(10, 8)}, c(10)},
         {{"QNWebDate2Str("}, {"formatDateParm"}, {D(8)}, c(10)},
         {{"encodeStaticParm("}, {"PrivateUtilities.encodeStaticParm"}, {C(10)}, c(10)},
@@ -137,8 +154,10 @@ const std::vector<JavaFunctionRow>& rows() {
         {{"tdiff("}, {"QNutil.dtdiff"}, {T(10, 8), T(10, 8)}, i(15)},
         {{"dfropen("}, {"DelimitedFiles.dfropen"}, {C(254), I(6), C(2), C(2)}, i(3)},
         {{"dfrnext(", "dfrclose(", "dfwnext(", "dfwclose("},
-         {"DelimitedFiles.dfrnext", "DelimitedFiles.dfrclose", "DelimitedFiles.dfwnext", "DelimitedFiles.dfwclose"},
-         {}, i(3)},
+         {"DelimitedFiles.dfrnext", "DelimitedFiles.dfrclose", "DelimitedFiles.dfwnext",
+          "DelimitedFiles.dfwclose"},
+         {},
+         i(3)},
         {{"dfwopen("}, {"DelimitedFiles.dfwopen"}, {C(254), C(2), C(2)}, i(3)},
         {{"dfwptxt("}, {"DelimitedFiles.dfwptxt"}, {C(255), I(4)}, i(3)},
         {{"dfwpnum("}, {"DelimitedFiles.dfwpnum"}, {I(19, 4), I(4)}, i(3)},
@@ -151,9 +170,18 @@ const std::vector<JavaFunctionRow>& rows() {
         {{"xmlend("}, {"xml.xmlEnd"}, {}, i(4), FnCond::kXml},
         {{"xmlstart("}, {"xml.xmlStartWeb"}, {C(254)}, i(4), FnCond::kXmlHttp},
         {{"xmlstart("}, {"xml.xmlStart"}, {C(254)}, i(4), FnCond::kXmlOther},
-        {{"xmlbeginelement(", "xmlendelement("}, {"xml.xmlBeginElement", "xml.xmlEndElement"}, {C(254)}, i(4),
-         FnCond::kXml, nullptr, std::vector<FnParm>{}},
-        {{"xmlvalue(", "xmlatt("}, {"xml.xmlValue", "xml.xmlAtt"}, {C(254), C(254)}, i(4), FnCond::kXml},
+        {{"xmlbeginelement(", "xmlendelement("},
+         {"xml.xmlBeginElement", "xml.xmlEndElement"},
+         {C(254)},
+         i(4),
+         FnCond::kXml,
+         nullptr,
+         std::vector<FnParm>{}},
+        {{"xmlvalue(", "xmlatt("},
+         {"xml.xmlValue", "xml.xmlAtt"},
+         {C(254), C(254)},
+         i(4),
+         FnCond::kXml},
         {{"xmltext(", "xmlraw("}, {"xml.xmlText", "xml.xmlRaw"}, {C(254)}, i(4), FnCond::kXml},
     };
     return v;
@@ -163,15 +191,20 @@ const std::vector<JavaFunctionRow>& rows() {
 
 bool cond_holds(Run& run, FnCond cond) {
   switch (cond) {
-    case FnCond::kWebPanel: return web_panel(run);
-    case FnCond::kNotWebPanel: return !web_panel(run);
+    case FnCond::kWebPanel:
+      return web_panel(run);
+    case FnCond::kNotWebPanel:
+      return !web_panel(run);
     case FnCond::kPanelOrTrn: {
       const std::string k = pgm_kind(run);
       return k == "scr" || k == "trn";
     }
-    case FnCond::kXmlHttp: return http_main_pgm(run);
-    case FnCond::kXmlOther: return !http_main_pgm(run);
-    default: return true;
+    case FnCond::kXmlHttp:
+      return http_main_pgm(run);
+    case FnCond::kXmlOther:
+      return !http_main_pgm(run);
+    default:
+      return true;
   }
 }
 
@@ -204,7 +237,8 @@ int java_width(std::string_view java) {
 std::span<const JavaFunctionRow> java_function_rows() { return rows(); }
 
 // The rows of each key, in table order.
-static const std::unordered_map<std::string_view, std::vector<const JavaFunctionRow*>>& rows_by_key() {
+static const std::unordered_map<std::string_view, std::vector<const JavaFunctionRow*>>&
+rows_by_key() {
   static const auto index = [] {
     std::unordered_map<std::string_view, std::vector<const JavaFunctionRow*>> m;
     for (const JavaFunctionRow& row : rows()) {
@@ -215,7 +249,8 @@ static const std::unordered_map<std::string_view, std::vector<const JavaFunction
   return index;
 }
 
-std::optional<JavaFunction> java_function(Run& run, std::string_view key, const OptType& first_arg) {
+std::optional<JavaFunction> java_function(Run& run, std::string_view key,
+                                          const OptType& first_arg) {
   const JavaFunctionRow* first = nullptr;
   const JavaFunctionRow* typed = nullptr;
   size_t key_at = 0, first_key_at = 0;
@@ -223,7 +258,8 @@ std::optional<JavaFunction> java_function(Run& run, std::string_view key, const 
   if (found == rows_by_key().end()) return std::nullopt;
   for (const JavaFunctionRow* rp : found->second) {
     const JavaFunctionRow& row = *rp;
-    auto k = std::find_if(row.keys.begin(), row.keys.end(), [&](const char* s) { return key == s; });
+    auto k =
+        std::find_if(row.keys.begin(), row.keys.end(), [&](const char* s) { return key == s; });
     if (k == row.keys.end() || !cond_holds(run, row.cond)) continue;
     if (row.alias) return java_function(run, row.alias, first_arg);
     const size_t at = static_cast<size_t>(k - row.keys.begin());
@@ -232,7 +268,8 @@ std::optional<JavaFunction> java_function(Run& run, std::string_view key, const 
       first = &row;
       first_key_at = at;
     }
-    if (!typed && first_arg && !parms.empty() && parms[0].type && parms[0].type->type == first_arg->type) {
+    if (!typed && first_arg && !parms.empty() && parms[0].type &&
+        parms[0].type->type == first_arg->type) {
       typed = &row;
       key_at = at;
     }
@@ -281,7 +318,8 @@ std::optional<JavaText> java_date_arith(Run&, const JavaText& left, std::string_
   const OptType& tr = right.type;
   const bool additive = op == "+" || op == "-";
   const bool dates = is_date(tl) || is_date(tr);
-  if (!dates && op != "^" && op != "/" && !(op == "+" && is_string(tl) && is_string(tr))) return std::nullopt;
+  if (!dates && op != "^" && op != "/" && !(op == "+" && is_string(tl) && is_string(tr)))
+    return std::nullopt;
   const std::string l = join_pieces(left.pieces);
   const std::string r = join_pieces(right.pieces);
   if (tl && (tl->type == "dtime" || tl->type == "date") && additive && is_numeric(tr)) {
@@ -295,7 +333,8 @@ std::optional<JavaText> java_date_arith(Run&, const JavaText& left, std::string_
   if (op == "-" && tl && tr && tl->type == "date" && tr->type == "date") {
     return JavaText{{"QNutil.ddiff(" + l + "," + r + ")"}, type_desc("int", 15, 0, 1)};
   }
-  if (op == "^") return JavaText{{"java.lang.Math.pow(" + l + "," + r + ")"}, type_desc("int", 15, 5)};
+  if (op == "^")
+    return JavaText{{"java.lang.Math.pow(" + l + "," + r + ")"}, type_desc("int", 15, 5)};
   if (op == "/") {
     std::vector<std::string> p = left.pieces;
     p.push_back("/ (double) (");
@@ -315,7 +354,8 @@ std::optional<JavaText> java_date_arith(Run&, const JavaText& left, std::string_
 namespace {
 
 // A comparison of numbers keeps its pieces.
-std::vector<std::string> pieces_compare(const JavaText& left, std::string_view op, const JavaText& right) {
+std::vector<std::string> pieces_compare(const JavaText& left, std::string_view op,
+                                        const JavaText& right) {
   std::vector<std::string> p{"("};
   p.insert(p.end(), left.pieces.begin(), left.pieces.end());
   p.push_back(std::string(op));
@@ -326,8 +366,8 @@ std::vector<std::string> pieces_compare(const JavaText& left, std::string_view o
 
 }  // namespace
 
-std::vector<std::string> java_compare_expr(const OptType& type, const JavaText& left, std::string_view op,
-                                           const JavaText& right) {
+std::vector<std::string> java_compare_expr(const OptType& type, const JavaText& left,
+                                           std::string_view op, const JavaText& right) {
   // Only dates and texts need either side as one text.
   if (!is_date(type) && !is_string(type)) return pieces_compare(left, op, right);
   const std::string l = join_pieces(left.pieces);
@@ -348,8 +388,8 @@ std::vector<std::string> java_compare_expr(const OptType& type, const JavaText& 
       // The length goes to padr('s int(3) parameter: Java passes no int
       // constant to a short without a cast.
       const std::string len = std::to_string(left.type ? left.type->length : 0);
-      return {"QNutil.like(" + l + "," + "QNutil.padr(" + r + "," + conv_to_type(type_desc("int", 3), type_desc("int", 9), len) +
-              ", \"%\"))"};
+      return {"QNutil.like(" + l + "," + "QNutil.padr(" + r + "," +
+              conv_to_type(type_desc("int", 3), type_desc("int", 9), len) + ", \"%\"))"};
     }
     return {"(", "QNutil.strcmp(" + l + ", " + r + ")", std::string(op), "0", ")"};
   }

@@ -76,7 +76,7 @@ std::optional<FixedValue> fixed_value_function(std::string_view key);
 // The object kind of the program being written (pgm_id/1), and the kinds
 // the rules test.
 std::string pgm_kind(const Run& run);
-bool web_object(Run& run);      // a web panel or an HTTP main program
+bool web_object(Run& run);  // a web panel or an HTTP main program
 bool web_panel(const Run& run);
 
 // java_date_arith/7: an operation on dates, date-times, texts, a power or a

@@ -43,36 +43,64 @@ TEST(JavaFunctions, Rows) {
     const char* java;
     const char* facts = "";
   } cases[] = {
-      {"an alias row", {{"FormatDouble(", 1}, {"&N", 23}, {")", 4}}, "QNutil.str( N, 10, 0) : [char,254,0,0]"},
-      {"a static web-panel method", {{"staticdir(", 1}, {")", 4}},
+      {"an alias row",
+       {{"FormatDouble(", 1}, {"&N", 23}, {")", 4}},
+       "QNutil.str( N, 10, 0) : [char,254,0,0]"},
+      {"a static web-panel method",
+       {{"staticdir(", 1}, {")", 4}},
        "com.quenora.webpanels.QNWebPanel.getStaticDir( ) : [char,40,0,0]"},
-      {"the server clock takes the context", {{"servernow(", 1}, {")", 4}},
+      {"the server clock takes the context",
+       {{"servernow(", 1}, {")", 4}},
        "QNutil.serverNow( context, remoteHandle, \"qedbase\") : [dtime,8,0,0]"},
       {"a result of no type", {{"rseed(", 1}, {"&N", 23}, {")", 4}}, "QNutil.rseed( N) : []"},
-      {"a by-reference parameter", {{"dfrgnum(", 1}, {"&N", 23}, {")", 4}}, "DelimitedFiles.dfrgnum( N) : [int,3,0,0]"},
-      {"one key of a shared row", {{"minute(", 1}, {"&T", 23}, {")", 4}}, "QNutil.minute( T) : [int,9,0,0]"},
-      {"xmlendelement( takes no parameter", {{"xmlendelement(", 1}, {")", 4}}, "xml.xmlEndElement( ) : [int,4,0,0]"},
-      {"userid( in a web panel", {{"userid(", 1}, {"'u'", 3}, {")", 4}},
-       "getUserId( \"u\", context, remoteHandle, \"qedbase\") : [char,40,0,0]", "pgm_id([1, web, 'H'])."},
-      {"userid( elsewhere", {{"userid(", 1}, {"'u'", 3}, {")", 4}},
-       "QNutil.userId( \"u\", context, remoteHandle, \"qedbase\") : [char,40,0,0]", "pgm_id([1, proc, 'P'])."},
-      {"int( is always the first row", {{"int(", 1}, {"&N", 23}, {")", 4}},
+      {"a by-reference parameter",
+       {{"dfrgnum(", 1}, {"&N", 23}, {")", 4}},
+       "DelimitedFiles.dfrgnum( N) : [int,3,0,0]"},
+      {"one key of a shared row",
+       {{"minute(", 1}, {"&T", 23}, {")", 4}},
+       "QNutil.minute( T) : [int,9,0,0]"},
+      {"xmlendelement( takes no parameter",
+       {{"xmlendelement(", 1}, {")", 4}},
+       "xml.xmlEndElement( ) : [int,4,0,0]"},
+      {"userid( in a web panel",
+       {{"userid(", 1}, {"'u'", 3}, {")", 4}},
+       "getUserId( \"u\", context, remoteHandle, \"qedbase\") : [char,40,0,0]",
+       "pgm_id([1, web, 'H'])."},
+      {"userid( elsewhere",
+       {{"userid(", 1}, {"'u'", 3}, {")", 4}},
+       "QNutil.userId( \"u\", context, remoteHandle, \"qedbase\") : [char,40,0,0]",
+       "pgm_id([1, proc, 'P'])."},
+      {"int( is always the first row",
+       {{"int(", 1}, {"&N", 23}, {")", 4}},
        "java.lang.Math.floor( N) : [int,19,5,1]"},
-      {"addmth( of a date", {{"addmth(", 1}, {"&D", 23}, {",", 7}, {"1", 3}, {")", 4}},
+      {"addmth( of a date",
+       {{"addmth(", 1}, {"&D", 23}, {",", 7}, {"1", 3}, {")", 4}},
        "QNutil.addmth( D, (short)(1)) : [date,10,8,0]"},
-      {"addyr( of a date-time", {{"addyr(", 1}, {"&T", 23}, {",", 7}, {"&N", 23}, {")", 4}},
+      {"addyr( of a date-time",
+       {{"addyr(", 1}, {"&T", 23}, {",", 7}, {"&N", 23}, {")", 4}},
        "QNutil.addyr( T, (short)(N)) : [dtime,10,8,0]"},
       {"eom( of a date", {{"eom(", 1}, {"&D", 23}, {")", 4}}, "QNutil.eomdate( D) : [date,8,0,0]"},
-      {"eom( of a date-time", {{"eom(", 1}, {"&T", 23}, {")", 4}}, "QNutil.eom( T) : [dtime,10,8,0]"},
-      {"xmlstart( outside an HTTP main program", {{"xmlstart(", 1}, {"'r'", 3}, {")", 4}},
+      {"eom( of a date-time",
+       {{"eom(", 1}, {"&T", 23}, {")", 4}},
+       "QNutil.eom( T) : [dtime,10,8,0]"},
+      {"xmlstart( outside an HTTP main program",
+       {{"xmlstart(", 1}, {"'r'", 3}, {")", 4}},
        "xml.xmlStart( \"r\") : [int,4,0,0]"},
-      {"link( in a work panel", {{"link(", 1}, {"'abc'", 3}, {",", 7}, {"1", 3}, {")", 4}},
-       "QNutil.link( \"abc\", 1) : [char,9,0,0]", "pgm_id([1, scr, 'W'])."},
-      {"link( in a procedure has no row", {{"link(", 1}, {"'abc'", 3}, {")", 4}}, "link( 'abc' ) : []",
+      {"link( in a work panel",
+       {{"link(", 1}, {"'abc'", 3}, {",", 7}, {"1", 3}, {")", 4}},
+       "QNutil.link( \"abc\", 1) : [char,9,0,0]",
+       "pgm_id([1, scr, 'W'])."},
+      {"link( in a procedure has no row",
+       {{"link(", 1}, {"'abc'", 3}, {")", 4}},
+       "link( 'abc' ) : []",
        "pgm_id([1, proc, 'P'])."},
-      {"cursor( of a name with an auxiliary name", {{"cursor(", 1}, {"C1", 3}, {")", 4}},
-       "QNCursor(\"QNcur1\") : [boolean,1,0,0]", "p_auxname('C1', 'QNcur1')."},
-      {"cursor( of another name", {{"cursor(", 1}, {"'C2'", 3}, {")", 4}}, "cursor( \"C2\") : [boolean,1,0,0]"},
+      {"cursor( of a name with an auxiliary name",
+       {{"cursor(", 1}, {"C1", 3}, {")", 4}},
+       "QNCursor(\"QNcur1\") : [boolean,1,0,0]",
+       "p_auxname('C1', 'QNcur1')."},
+      {"cursor( of another name",
+       {{"cursor(", 1}, {"'C2'", 3}, {")", 4}},
+       "cursor( \"C2\") : [boolean,1,0,0]"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -111,9 +139,13 @@ TEST(JavaFunctions, OperatorsOnDatesTextsPowersAndDivisions) {
     std::vector<Tk> tokens;
     const char* java;
   } cases[] = {
-      {"date-time minus days", {{"&T", 23}, {"-", 5}, {"&N", 23}}, "QNutil.dtadd(T,-(N)) : [dtime,10,8,1]"},
+      {"date-time minus days",
+       {{"&T", 23}, {"-", 5}, {"&N", 23}},
+       "QNutil.dtadd(T,-(N)) : [dtime,10,8,1]"},
       {"date plus days", {{"&D", 23}, {"+", 5}, {"3", 3}}, "QNutil.dadd(D,+(3)) : [date,8,0,1]"},
-      {"date-time difference", {{"&T", 23}, {"-", 5}, {"&T", 23}}, "QNutil.dtdiff(T,T) : [int,15,0,1]"},
+      {"date-time difference",
+       {{"&T", 23}, {"-", 5}, {"&T", 23}},
+       "QNutil.dtdiff(T,T) : [int,15,0,1]"},
       {"date difference", {{"&D", 23}, {"-", 5}, {"&D", 23}}, "QNutil.ddiff(D,D) : [int,15,0,1]"},
       {"power", {{"&N", 23}, {"^", 6}, {"2", 3}}, "java.lang.Math.pow(N,2) : [int,15,5,0]"},
       {"division", {{"&N", 23}, {"/", 6}, {"2", 3}}, "N / (double) ( 2 ) : [int,15,5,0]"},
@@ -151,7 +183,8 @@ TEST(JavaFunctions, ComparisonsByType) {
   }
   // LIKE pads the pattern to the left operand's length.
   const JavaText left{{"a"}, type_desc("char", 12)};
-  EXPECT_EQ(spaced(java_compare_expr(left.type, left, "like", r)), "QNutil.like(a,QNutil.padr(b,(short)(12), \"%\"))");
+  EXPECT_EQ(spaced(java_compare_expr(left.type, left, "like", r)),
+            "QNutil.like(a,QNutil.padr(b,(short)(12), \"%\"))");
 }
 
 TEST(JavaFunctions, ConversionsEmptyValuesAndNumbers) {
@@ -163,34 +196,48 @@ TEST(JavaFunctions, ConversionsEmptyValuesAndNumbers) {
       {"[boolean,1,0,0]", "[int,9,0,0]", "x"},
       {"[char,10,0,0]", "[int,9,0,0]", "x"},
       {"[date,8,0,0]", "[dtime,10,8,0]", "x"},
-      {"[int,9,0,0]", "[int,4,0,0]", "x"},     // int holds a short
-      {"[int,9,2,0]", "[int,9,0,0]", "x"},     // an integer widens into decimals
+      {"[int,9,0,0]", "[int,4,0,0]", "x"},  // int holds a short
+      {"[int,9,2,0]", "[int,9,0,0]", "x"},  // an integer widens into decimals
       {"[int,9,0,0]", "[int,9,2,0]", "(int)(x)"},
       {"[int,4,0,0]", "[int,9,0,0]", "(short)(x)"},
       {"[int,4,0,0]", "[]", "(short)(x)"},
   };
   for (const Conv& c : convs) {
     SCOPED_TRACE(std::string(c.target) + " " + c.source);
-    EXPECT_EQ(conv_to_type(type_from_term(term(c.target)), type_from_term(term(c.source)), "x"), c.java);
+    EXPECT_EQ(conv_to_type(type_from_term(term(c.target)), type_from_term(term(c.source)), "x"),
+              c.java);
   }
   const std::pair<const char*, const char*> empties[] = {
-      {"[char,1,0,0]", "\"\""},       {"[svchar,1,0,0]", "\"\""}, {"[bits,1,0,0]", "\"\""},
-      {"[vchar,1,0,0]", "\"\""},      {"[boolean,1,0,0]", "false"}, {"[int,9,0,0]", "0"},
-      {"[charp,1,0,0]", "0"},         {"[filep,1,0,0]", "0"},     {"[date,8,0,0]", "QNutil.nullDate()"},
-      {"[dtime,8,0,0]", "QNutil.nullDate()"}, {"[obj('Statement'),0,0,0]", "Application.con.createStatement()"},
-      {"[obj('Vector'),0,0,0]", "null"}, {"[blob,1,0,0]", "0 /* Unhandled type blob */"},
+      {"[char,1,0,0]", "\"\""},
+      {"[svchar,1,0,0]", "\"\""},
+      {"[bits,1,0,0]", "\"\""},
+      {"[vchar,1,0,0]", "\"\""},
+      {"[boolean,1,0,0]", "false"},
+      {"[int,9,0,0]", "0"},
+      {"[charp,1,0,0]", "0"},
+      {"[filep,1,0,0]", "0"},
+      {"[date,8,0,0]", "QNutil.nullDate()"},
+      {"[dtime,8,0,0]", "QNutil.nullDate()"},
+      {"[obj('Statement'),0,0,0]", "Application.con.createStatement()"},
+      {"[obj('Vector'),0,0,0]", "null"},
+      {"[blob,1,0,0]", "0 /* Unhandled type blob */"},
   };
-  for (const auto& [type, java] : empties) EXPECT_EQ(empty_value(type_from_term(term(type))), java) << type;
+  for (const auto& [type, java] : empties)
+    EXPECT_EQ(empty_value(type_from_term(term(type))), java) << type;
   struct Num {
     const char* text;
     const char* type;
     const char* java;
   } nums[] = {
-      {"007", "[int,9,0,0]", "7"},        {".5", "[int,19,2,0]", "0.5"},
-      {"", "[int,9,0,0]", "0"},           {"1234567890", "[int,10,0,0]", "1234567890L"},
-      {"0000000012", "[int,10,0,0]", "12"}, {"12345678901.5", "[int,19,2,0]", "12345678901.5"},
+      {"007", "[int,9,0,0]", "7"},
+      {".5", "[int,19,2,0]", "0.5"},
+      {"", "[int,9,0,0]", "0"},
+      {"1234567890", "[int,10,0,0]", "1234567890L"},
+      {"0000000012", "[int,10,0,0]", "12"},
+      {"12345678901.5", "[int,19,2,0]", "12345678901.5"},
   };
-  for (const Num& n : nums) EXPECT_EQ(number_literal_text(n.text, type_from_term(term(n.type))), n.java) << n.text;
+  for (const Num& n : nums)
+    EXPECT_EQ(number_literal_text(n.text, type_from_term(term(n.type))), n.java) << n.text;
 }
 
 }  // namespace

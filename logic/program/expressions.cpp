@@ -26,7 +26,9 @@ namespace {
 int64_t kind_of(const Term& tok) {
   return tok.is_compound() && tok.arity() >= 2 && tok.arg(2).is_int() ? tok.arg(2).as_int() : -1;
 }
-std::string text_tok(const Term& tok) { return tok.is_compound() && tok.arity() >= 1 ? text_of(tok.arg(1)) : text_of(tok); }
+std::string text_tok(const Term& tok) {
+  return tok.is_compound() && tok.arity() >= 1 ? text_of(tok.arg(1)) : text_of(tok);
+}
 
 std::string strip_amp(std::string s) {
   if (!s.empty() && s.front() == '&') s.erase(0, 1);
@@ -46,7 +48,8 @@ void emit_comment_block(Run& run, const std::vector<std::string>& lines) {
   Out out(run);
   out.pieces({"/*"});
   for (std::string l : lines) {
-    for (size_t at = l.find("*/"); at != std::string::npos; at = l.find("*/", at)) l.replace(at, 2, "* /");
+    for (size_t at = l.find("*/"); at != std::string::npos; at = l.find("*/", at))
+      l.replace(at, 2, "* /");
     out.pieces({l});
   }
   out.pieces({"*/"});
@@ -74,7 +77,9 @@ struct DefaultArg {
 };
 
 JavaText jnum(int64_t n) { return {{std::to_string(n)}, type_desc("int", 9)}; }
-JavaText jstr(std::string_view s) { return {{to_string_literal(s)}, type_desc("char", int64_t(s.size()))}; }
+JavaText jstr(std::string_view s) {
+  return {{to_string_literal(s)}, type_desc("char", int64_t(s.size()))};
+}
 DefaultFn fixed(JavaText t) {
   return [t](Run&, const OptType&) -> std::optional<JavaText> { return t; };
 }
@@ -114,7 +119,9 @@ std::optional<JavaText> ttocl_order_default(Run& run, const OptType&) {
   auto code = pending::ctod_date_fmt(run);
   return jnum(code && (*code == 5 || *code == 6) ? 1 : code && (*code == 2 || *code == 4) ? 3 : 2);
 }
-std::optional<JavaText> ttoc_length(Run&, const OptType& f) { return jnum(f && f->type == "dtime" ? f->length : 10); }
+std::optional<JavaText> ttoc_length(Run&, const OptType& f) {
+  return jnum(f && f->type == "dtime" ? f->length : 10);
+}
 std::optional<JavaText> ttoc_decimals(Run&, const OptType& f) {
   return jnum(f && f->type == "dtime" ? f->decimals : 8);
 }
@@ -129,7 +136,9 @@ const std::vector<DefaultArg>& default_rows() {
       {{"shell("}, {{2, fixed(jnum(0))}}},
       {{"concat("}, {{3, fixed(jstr(""))}}},
       {{"str("}, {{2, fixed(jnum(10))}, {3, fixed(jnum(0))}}},
-      {{"age("}, {{2, [](Run& run, const OptType&) { return fn_token_to_java(run, "now(", Term::nil(), {}); }}}},
+      {{"age("},
+       {{2,
+         [](Run& run, const OptType&) { return fn_token_to_java(run, "now(", Term::nil(), {}); }}}},
       {{"ctodl(", "testcdate(", "testcdt(", "ctotl("}, {{2, date_code_default}}},
       {{"ctod(", "ctot("}, {{2, ctod_default}}},
       {{"padr(", "padl("}, {{3, fixed(jstr(" "))}}},
@@ -140,18 +149,34 @@ const std::vector<DefaultArg>& default_rows() {
            return jstr(idiom ? text_of(idiom->arg(1)) : "eng");
          }}}},
       {{"ttoc("},
-       {{2, ttoc_length}, {3, ttoc_decimals}, {4, fixed(jnum(0))}, {5, ttoc_order_default},
-        {6, fixed(jstr("/"))}, {7, fixed(jstr(":"))}, {8, fixed(jstr(" "))}}},
+       {{2, ttoc_length},
+        {3, ttoc_decimals},
+        {4, fixed(jnum(0))},
+        {5, ttoc_order_default},
+        {6, fixed(jstr("/"))},
+        {7, fixed(jstr(":"))},
+        {8, fixed(jstr(" "))}}},
       {{"ttocl("},
-       {{2, ttoc_length}, {3, ttoc_decimals}, {4, twelve_hours_default}, {5, ttocl_order_default},
-        {6, fixed(jstr("/"))}, {7, fixed(jstr(":"))}, {8, fixed(jstr(" "))}}},
+       {{2, ttoc_length},
+        {3, ttoc_decimals},
+        {4, twelve_hours_default},
+        {5, ttocl_order_default},
+        {6, fixed(jstr("/"))},
+        {7, fixed(jstr(":"))},
+        {8, fixed(jstr(" "))}}},
       {{"dtoc("}, {{2, ctod_default}, {3, fixed(jstr("/"))}}},
       {{"dtocl("}, {{2, dtocl_code}, {3, fixed(jstr("/"))}}},
       {{"testcdt("}, {{3, twelve_hours_default}}},
       {{"dfrgtxt(", "dfwptxt("},
-       {{2, [](Run&, const OptType& f) -> std::optional<JavaText> { return jnum(f ? f->length : 0); }}}},
+       {{2,
+         [](Run&, const OptType& f) -> std::optional<JavaText> {
+           return jnum(f ? f->length : 0);
+         }}}},
       {{"dfwpnum("},
-       {{2, [](Run&, const OptType& f) -> std::optional<JavaText> { return jnum(f ? f->decimals : 0); }}}},
+       {{2,
+         [](Run&, const OptType& f) -> std::optional<JavaText> {
+           return jnum(f ? f->decimals : 0);
+         }}}},
       {{"dfwpdate(", "dfrgdate(", "dfrpdate("}, {{2, fixed(jstr("ymd"))}, {3, fixed(jstr("-"))}}},
       {{"dfropen("}, {{2, fixed(jnum(1024))}, {3, fixed(jstr(","))}, {4, fixed(jstr("\""))}}},
       {{"dfwopen("}, {{2, fixed(jstr(","))}, {3, fixed(jstr("\""))}}},
@@ -159,7 +184,8 @@ const std::vector<DefaultArg>& default_rows() {
       {{"qnmloginsmtp("}, {{4, fixed(jstr(""))}, {5, fixed(jstr(""))}, {6, fixed(jnum(30))}}},
       {{"qnmloginpop3("}, {{4, fixed(jnum(1))}, {5, fixed(jnum(1))}, {6, fixed(jnum(30))}}},
       {{"userid("}, {{2, fixed(kContext)}, {3, fixed(kRemote)}, {4, dbms_default}}},
-      {{"servertime(", "servernow(", "serverdate("}, {{1, fixed(kContext)}, {2, fixed(kRemote)}, {3, dbms_default}}},
+      {{"servertime(", "servernow(", "serverdate("},
+       {{1, fixed(kContext)}, {2, fixed(kRemote)}, {3, dbms_default}}},
   };
   return rows;
 }
@@ -170,7 +196,8 @@ const std::vector<DefaultArg>& default_rows() {
 
 size_t function_default_rows() { return default_rows().size(); }
 
-std::optional<JavaText> function_default_arg(Run& run, std::string_view fn, int position, const OptType& first) {
+std::optional<JavaText> function_default_arg(Run& run, std::string_view fn, int position,
+                                             const OptType& first) {
   for (const DefaultArg& d : default_rows()) {
     for (const char* k : d.keys) {
       if (fn != k) continue;
@@ -197,11 +224,21 @@ std::string to_string_literal(std::string_view text) {
   for (char ch : text) {
     const unsigned char c = static_cast<unsigned char>(ch);
     switch (ch) {
-      case '\\': out += "\\\\"; break;
-      case '"': out += "\\\""; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (c < 0x20) {
           char buf[8];
@@ -216,7 +253,8 @@ std::string to_string_literal(std::string_view text) {
 }
 
 std::string escape_quotes(std::string_view text) {
-  if (text.size() >= 2 && (text.front() == '\'' || text.front() == '"') && text.back() == text.front()) {
+  if (text.size() >= 2 && (text.front() == '\'' || text.front() == '"') &&
+      text.back() == text.front()) {
     return to_string_literal(text.substr(1, text.size() - 2));
   }
   return std::string(text);
@@ -252,7 +290,8 @@ JavaText literal_to_java(Run&, const Term& constant) {
     return {{number_literal_text(text, type_desc("int", 19, 2))}, type_desc("int", 19, 2)};
   }
   if (!text.empty() && (text.front() == '\'' || text.front() == '"')) {
-    return {{escape_quotes(text)}, type_desc("char", int64_t(text.size() >= 2 ? text.size() - 2 : 0))};
+    return {{escape_quotes(text)},
+            type_desc("char", int64_t(text.size() >= 2 ? text.size() - 2 : 0))};
   }
   if (auto std_const = pending::std_null_var(text)) return {{std_const->java}, std_const->type};
   return {{text}, std::nullopt};
@@ -260,9 +299,9 @@ JavaText literal_to_java(Run&, const Term& constant) {
 
 std::optional<std::string> control_type_prefix(std::string_view t) {
   static const std::pair<const char*, const char*> rows[] = {
-      {"listbx", "lst"}, {"dynlistbx", "dlt"}, {"rect", "rct"},      {"label", "lbl"},
-      {"button", "btt"}, {"radio", "rad"},     {"edit", "edt"},      {"combo", "cmb"},
-      {"dyncombo", "dyn"}, {"checkbox", "chk"}, {"bitmap", "img"},  {"subfile", "sub"},
+      {"listbx", "lst"},       {"dynlistbx", "dlt"}, {"rect", "rct"},   {"label", "lbl"},
+      {"button", "btt"},       {"radio", "rad"},     {"edit", "edt"},   {"combo", "cmb"},
+      {"dyncombo", "dyn"},     {"checkbox", "chk"},  {"bitmap", "img"}, {"subfile", "sub"},
       {"tabcontrol", "tctrl"}, {"tabpage", "tpage"}};
   for (const auto& [type, prefix] : rows) {
     if (t == type) return prefix;
@@ -286,12 +325,14 @@ OptType var_type(Run& run, const Term& name) {
       at = &at->tail();
     }
     if (!a[1]->is_atom()) return std::nullopt;
-    return TypeDesc{a[1]->text(), "", a[2]->is_int() ? a[2]->as_int() : 0, a[3]->is_int() ? a[3]->as_int() : 0, 1};
+    return TypeDesc{a[1]->text(), "", a[2]->is_int() ? a[2]->as_int() : 0,
+                    a[3]->is_int() ? a[3]->as_int() : 0, 1};
   };
   // The usual case first: a described name (as call_attri/2 finds it).
   static const engine::Atom kAttri("attri_i");
   if (!standard_variable(name)) {
-    if (auto f = run.facts().first(Term::compound(kAttri, {name, var()}))) return from_desc(f->arg(2));
+    if (auto f = run.facts().first(Term::compound(kAttri, {name, var()})))
+      return from_desc(f->arg(2));
   }
   if (auto d = call_attri(run, name)) return from_desc(*d);
   // A variable may be described without its "&".
@@ -325,7 +366,9 @@ std::optional<std::string> translate_var_token(Run& run, const Term& token) {
   if (!x || x->pieces.size() != 1) return std::nullopt;
   return x->pieces.front();
 }
-std::optional<std::string> att_ref_name(Run&, const Term&, const Term&, std::string_view) { return std::nullopt; }
+std::optional<std::string> att_ref_name(Run&, const Term&, const Term&, std::string_view) {
+  return std::nullopt;
+}
 
 // --- the parser -----------------------------------------------------------------
 
@@ -384,7 +427,8 @@ class Parser {
       if (!right) return std::nullopt;
       JavaText l = truth(std::move(*left)), r = truth(std::move(*right));
       l.pieces.push_back(op);
-      l.pieces.insert(l.pieces.end(), std::make_move_iterator(r.pieces.begin()), std::make_move_iterator(r.pieces.end()));
+      l.pieces.insert(l.pieces.end(), std::make_move_iterator(r.pieces.begin()),
+                      std::make_move_iterator(r.pieces.end()));
       l.type = type_desc("boolean", 1);
       left = std::move(l);
     }
@@ -490,7 +534,9 @@ class Parser {
       const Term& tok = t_[pos_++];
       const int64_t k = kind_of(tok);
       if (k == 4 && --depth == 0) return inner;
-      if (k == 0 || (k == 1 && text_tok(tok).back() == '(') || (k == 23 && has_dims(run_, tok.arg(1)))) ++depth;
+      if (k == 0 || (k == 1 && text_tok(tok).back() == '(') ||
+          (k == 23 && has_dims(run_, tok.arg(1))))
+        ++depth;
       inner.push_back(tok);
     }
     return std::nullopt;
@@ -550,7 +596,8 @@ class Parser {
     const int64_t k = kind_of(tok);
     const std::string txt = text_tok(tok);
     if (k == 2 || k == 23) {
-      if (auto ref = pending::var_target_ref(run_, tok.arg(1))) return JavaText{{*ref}, var_type(run_, tok.arg(1))};
+      if (auto ref = pending::var_target_ref(run_, tok.arg(1)))
+        return JavaText{{*ref}, var_type(run_, tok.arg(1))};
       return JavaText{{txt}, std::nullopt};
     }
     if (k == kTokNested) {
@@ -592,7 +639,8 @@ class Parser {
 };
 
 // A function called with arguments already translated.
-std::optional<JavaText> call_translated(Run& run, std::string_view fn, const std::vector<JavaText>& args);
+std::optional<JavaText> call_translated(Run& run, std::string_view fn,
+                                        const std::vector<JavaText>& args);
 
 std::optional<JavaText> Parser::call_with(const char* fn, const std::vector<JavaText>& args) {
   return call_translated(run_, fn, args);
@@ -631,7 +679,8 @@ std::string convert_arg(Run& run, const FnParm& parm, const JavaText& arg) {
       return *tmp;
     }
   }
-  if (pt && at && pt->type == "date" && at->type == "dtime") return "QNutil.resetTime(" + text + ")";
+  if (pt && at && pt->type == "date" && at->type == "dtime")
+    return "QNutil.resetTime(" + text + ")";
   return conv_to_type(pt, at, text);
 }
 
@@ -641,14 +690,16 @@ std::string written_call(std::string_view java, const std::vector<std::string>& 
   return s + ")";
 }
 
-std::optional<JavaText> default_arg(Run& run, std::string_view fn, int position, const OptType& first) {
+std::optional<JavaText> default_arg(Run& run, std::string_view fn, int position,
+                                    const OptType& first) {
   return function_default_arg(run, fn, position, first);
 }
 
 // The call of a table function on its arguments: missing ones take their
 // defaults, each is converted to its parameter's type; the table's
 // parameters decide how many are written.
-std::optional<JavaText> table_call(Run& run, std::string_view fn, const std::vector<std::optional<JavaText>>& args) {
+std::optional<JavaText> table_call(Run& run, std::string_view fn,
+                                   const std::vector<std::optional<JavaText>>& args) {
   const OptType first = !args.empty() && args[0] ? args[0]->type : OptType{};
   auto row = java_function(run, fn, first);
   if (!row) return std::nullopt;
@@ -663,7 +714,8 @@ std::optional<JavaText> table_call(Run& run, std::string_view fn, const std::vec
     const FnParm& parm = row->parms[p];
     std::optional<JavaText> value = given ? args[p] : default_arg(run, row->key, int(p + 1), first);
     if (given) {
-      run.facts().assertz(fact("fn_parm_info_i", {str(fn), num(int64_t(p + 1)), type_term(args[p]->type)}));
+      run.facts().assertz(
+          fact("fn_parm_info_i", {str(fn), num(int64_t(p + 1)), type_term(args[p]->type)}));
     }
     if (!value) {
       written.push_back(empty_value(parm.type));
@@ -672,7 +724,8 @@ std::optional<JavaText> table_call(Run& run, std::string_view fn, const std::vec
     written.push_back(convert_arg(run, parm, *value));
   }
   OptType result = row->result;
-  static const char* char_result[] = {"trim(", "ltrim(", "rtrim(", "upper(", "lower(", "packstr(", "substr("};
+  static const char* char_result[] = {"trim(",  "ltrim(",   "rtrim(", "upper(",
+                                      "lower(", "packstr(", "substr("};
   for (const char* k : char_result) {
     if (fn == k && first && is_string(first)) {
       result = type_desc("char", first->length);
@@ -682,12 +735,14 @@ std::optional<JavaText> table_call(Run& run, std::string_view fn, const std::vec
   return JavaText{{written_call(row->java, written)}, result};
 }
 
-std::optional<JavaText> call_translated(Run& run, std::string_view fn, const std::vector<JavaText>& args) {
+std::optional<JavaText> call_translated(Run& run, std::string_view fn,
+                                        const std::vector<JavaText>& args) {
   std::vector<std::optional<JavaText>> a(args.begin(), args.end());
   return table_call(run, fn, a);
 }
 
-std::optional<JavaText> wrap(std::string_view open, const JavaText& x, std::string_view close, OptType type) {
+std::optional<JavaText> wrap(std::string_view open, const JavaText& x, std::string_view close,
+                             OptType type) {
   return JavaText{{std::string(open) + join_pieces(x.pieces) + std::string(close)}, type};
 }
 
@@ -701,20 +756,21 @@ std::optional<JavaText> exp_to_java(Run& run, const Term& tokens, const ExprCtx&
 
 namespace {
 
-using Rule = std::function<std::optional<JavaText>(Run&, const std::string&, const std::vector<Toks>&,
-                                                   const ExprCtx&)>;
+using Rule = std::function<std::optional<JavaText>(Run&, const std::string&,
+                                                   const std::vector<Toks>&, const ExprCtx&)>;
 
 std::optional<JavaText> arg(Run& run, const std::vector<Toks>& a, size_t k, const ExprCtx& ctx) {
   if (k >= a.size() || a[k].empty()) return std::nullopt;
   return translate_toks(run, a[k], ctx);
 }
 
-std::optional<JavaText> special_function(Run& run, const std::string& fn, const std::vector<Toks>& a,
-                                         const ExprCtx& ctx) {
+std::optional<JavaText> special_function(Run& run, const std::string& fn,
+                                         const std::vector<Toks>& a, const ExprCtx& ctx) {
   if (fn == "ask(" && a.size() == 2) return JavaText{{""}, std::nullopt};
   if (fn == "qnmsg(" && !a.empty() && a[0].size() == 1) {
     std::string id = text_tok(a[0][0]);
-    if (id.size() >= 2 && (id.front() == '\'' || id.front() == '"')) id = id.substr(1, id.size() - 2);
+    if (id.size() >= 2 && (id.front() == '\'' || id.front() == '"'))
+      id = id.substr(1, id.size() - 2);
     std::string s = "localUtil.getMessages().getMessage(" + to_string_literal(id);
     if (a.size() > 1) {
       std::string list;
@@ -735,18 +791,21 @@ std::optional<JavaText> special_function(Run& run, const std::string& fn, const 
   if (fn == "link(" && !a.empty() && (web_object(run) || pgm_kind(run) == "mbr")) {
     auto target = arg(run, a, 0, ctx);
     if (!target) return std::nullopt;
-    std::string s = "formatLink(" + conv_to_type(type_desc("char", 254), target->type, join_pieces(target->pieces)) + ") ";
+    std::string s =
+        "formatLink(" +
+        conv_to_type(type_desc("char", 254), target->type, join_pieces(target->pieces)) + ") ";
     for (size_t k = 1; k < a.size(); ++k) {
       auto x = arg(run, a, k, ctx);
       if (!x) return std::nullopt;
       const std::string v = join_pieces(x->pieces);
       const std::string t = x->type ? x->type->type : "";
-      const std::string enc = t == "bits" ? v
+      const std::string enc = t == "bits"          ? v
                               : is_string(x->type) ? "QNutil.rtrim(" + v + ")"
                               : t == "date"        ? "formatDateParm(" + v + ")"
                               : t == "dtime"       ? "formatDateTimeParm(" + v + ")"
                                                    : "\"\" +" + v;
-      s += (k == 1 ? "+ \"?\" + " : " + \",\" + ") + std::string("java.net.URLEncoder.encode(") + enc + ")";
+      s += (k == 1 ? "+ \"?\" + " : " + \",\" + ") + std::string("java.net.URLEncoder.encode(") +
+           enc + ")";
     }
     return JavaText{{s}, type_desc("char", 2048)};
   }
@@ -756,41 +815,48 @@ std::optional<JavaText> special_function(Run& run, const std::string& fn, const 
 const std::vector<Rule>& fn_rules() {
   static const std::vector<Rule> rules = {
       // 1. link( of a link text with URL parameters: subsystem 10's.
-      [](Run&, const std::string&, const std::vector<Toks>&, const ExprCtx&) -> std::optional<JavaText> {
-        return std::nullopt;
-      },
+      [](Run&, const std::string&, const std::vector<Toks>&,
+         const ExprCtx&) -> std::optional<JavaText> { return std::nullopt; },
       // 2. First chance.
       special_function,
       // 3. toformattedstring( goes through the edit pictures (subsystem 7).
-      [](Run&, const std::string&, const std::vector<Toks>&, const ExprCtx&) -> std::optional<JavaText> {
-        return std::nullopt;
-      },
+      [](Run&, const std::string&, const std::vector<Toks>&,
+         const ExprCtx&) -> std::optional<JavaText> { return std::nullopt; },
       // 4. Functions without arguments.
-      [](Run& run, const std::string& fn, const std::vector<Toks>&, const ExprCtx& ctx) -> std::optional<JavaText> {
+      [](Run& run, const std::string& fn, const std::vector<Toks>&,
+         const ExprCtx& ctx) -> std::optional<JavaText> {
         if (fn == "true" || fn == "false") return JavaText{{fn}, type_desc("boolean", 1, 0, 1)};
         if (fn == "trn" || fn == "confirm") {
           return JavaText{{"true /* " + fn + " function */"}, type_desc("boolean", 1, 0, 1)};
         }
-        const char* mode = fn == "insert" ? "INS" : fn == "update" ? "UPD" : fn == "delete" ? "DLT" : nullptr;
+        const char* mode = fn == "insert"   ? "INS"
+                           : fn == "update" ? "UPD"
+                           : fn == "delete" ? "DLT"
+                                            : nullptr;
         if (!mode) return std::nullopt;
-        auto x = translate_toks(run, {fact("t", {atom("Mode"), num(23)}), fact("t", {atom("="), num(10)}),
-                                      fact("t", {str(std::string("\"") + mode + "\""), num(3)})}, ctx);
+        auto x =
+            translate_toks(run,
+                           {fact("t", {atom("Mode"), num(23)}), fact("t", {atom("="), num(10)}),
+                            fact("t", {str(std::string("\"") + mode + "\""), num(3)})},
+                           ctx);
         if (x) x->type = type_desc("boolean", 1, 0, 1);
         return x;
       },
       // 5. mod(
-      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a,
+         const ExprCtx& ctx) -> std::optional<JavaText> {
         if (fn != "mod(" || a.size() != 2) return std::nullopt;
         auto x = arg(run, a, 0, ctx), y = arg(run, a, 1, ctx);
         if (!x || !y) return std::nullopt;
-        return JavaText{{"((" + join_pieces(x->pieces) + ") % (" + join_pieces(y->pieces) + "))"}, type_desc("int", 15)};
+        return JavaText{{"((" + join_pieces(x->pieces) + ") % (" + join_pieces(y->pieces) + "))"},
+                        type_desc("int", 15)};
       },
       // 6. ex( reads the aggregate's auxiliary variable (subsystem 5).
-      [](Run&, const std::string&, const std::vector<Toks>&, const ExprCtx&) -> std::optional<JavaText> {
-        return std::nullopt;
-      },
+      [](Run&, const std::string&, const std::vector<Toks>&,
+         const ExprCtx&) -> std::optional<JavaText> { return std::nullopt; },
       // 7. link( in a web panel or an HTTP main program.
-      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a,
+         const ExprCtx& ctx) -> std::optional<JavaText> {
         if (fn != "link(" || !web_object(run)) return std::nullopt;
         std::string s = "Qn_link(";
         for (size_t k = 0; k < a.size(); ++k) {
@@ -804,18 +870,21 @@ const std::vector<Rule>& fn_rules() {
       },
       // 8. old( seudo( previous( are auxiliaries of subsystem 5; ByRef( of
       // a variable is its bare reference.
-      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a,
+         const ExprCtx& ctx) -> std::optional<JavaText> {
         if (fn != "ByRef(" || a.size() != 1 || a[0].size() != 1) return std::nullopt;
         return arg(run, a, 0, ctx);
       },
       // 9. Transaction functions.
-      [](Run&, const std::string& fn, const std::vector<Toks>&, const ExprCtx&) -> std::optional<JavaText> {
+      [](Run&, const std::string& fn, const std::vector<Toks>&,
+         const ExprCtx&) -> std::optional<JavaText> {
         auto f = fixed_value_function(fn);
         if (!f) return std::nullopt;
         return JavaText{{f->java}, f->result};
       },
       // 10. The function table.
-      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a,
+         const ExprCtx& ctx) -> std::optional<JavaText> {
         std::vector<std::optional<JavaText>> args;
         for (size_t k = 0; k < a.size(); ++k) {
           if (k == 0) run.facts().retract_all(fact("fn_parm_info_i", {str(fn), var(), var()}));
@@ -830,14 +899,16 @@ const std::vector<Rule>& fn_rules() {
         return table_call(run, fn, args);
       },
       // 11. len(
-      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a,
+         const ExprCtx& ctx) -> std::optional<JavaText> {
         if (fn != "len(") return std::nullopt;
         auto x = arg(run, a, 0, ctx);
         if (!x) return std::nullopt;
         return JavaText{{join_pieces(x->pieces) + ".length( )"}, len_function().result};
       },
       // 12. null( null1(
-      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a,
+         const ExprCtx& ctx) -> std::optional<JavaText> {
         if (fn != "null(" && fn != "null1(") return std::nullopt;
         auto x = arg(run, a, 0, ctx);
         if (!x) return std::nullopt;
@@ -846,10 +917,12 @@ const std::vector<Rule>& fn_rules() {
           if (auto t = call_translated(run, "rtrim(", {v})) v = JavaText{t->pieces, x->type};
         }
         JavaText e{{empty_value(x->type)}, x->type};
-        return wrap("(", JavaText{java_compare_expr(x->type, v, "==", e), {}}, ")", type_desc("boolean", 1));
+        return wrap("(", JavaText{java_compare_expr(x->type, v, "==", e), {}}, ")",
+                    type_desc("boolean", 1));
       },
       // 13. loadbitmap( NEW( nullvalue( cursor(
-      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a,
+         const ExprCtx& ctx) -> std::optional<JavaText> {
         if (fn == "loadbitmap(") return arg(run, a, 0, ctx);
         if (fn == "NEW(" && !a.empty() && !a[0].empty()) {
           const std::string cls = text_tok(a[0][0]);
@@ -872,11 +945,11 @@ const std::vector<Rule>& fn_rules() {
         return std::nullopt;
       },
       // 14. udp( call( are program calls of subsystem 7.
-      [](Run&, const std::string&, const std::vector<Toks>&, const ExprCtx&) -> std::optional<JavaText> {
-        return std::nullopt;
-      },
+      [](Run&, const std::string&, const std::vector<Toks>&,
+         const ExprCtx&) -> std::optional<JavaText> { return std::nullopt; },
       // 15. iif(
-      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a,
+         const ExprCtx& ctx) -> std::optional<JavaText> {
         if (fn != "iif(" || a.size() != 3) return std::nullopt;
         auto c = arg(run, a, 0, ctx), x = arg(run, a, 1, ctx), y = arg(run, a, 2, ctx);
         if (!c || !x || !y) return std::nullopt;
@@ -885,23 +958,26 @@ const std::vector<Rule>& fn_rules() {
                         merge_types(x->type, y->type)};
       },
       // 16. usercls(
-      [](Run&, const std::string& fn, const std::vector<Toks>&, const ExprCtx&) -> std::optional<JavaText> {
+      [](Run&, const std::string& fn, const std::vector<Toks>&,
+         const ExprCtx&) -> std::optional<JavaText> {
         if (fn != "usercls(") return std::nullopt;
         return JavaText{{"\"\""}, type_desc("char", 1)};
       },
       // 17. qnvlen( qnvdata( qnnullterm(
-      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx& ctx) -> std::optional<JavaText> {
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a,
+         const ExprCtx& ctx) -> std::optional<JavaText> {
         if (fn != "qnvlen(" && fn != "qnvdata(" && fn != "qnnullterm(") return std::nullopt;
         auto x = arg(run, a, 0, ctx);
         if (x && fn == "qnvlen(") x->type = type_desc("int", 15);
         return x;
       },
       // 18. eof( noteof( and 19. t_a( are subsystem 6's.
-      [](Run&, const std::string&, const std::vector<Toks>&, const ExprCtx&) -> std::optional<JavaText> {
-        return std::nullopt;
-      },
-      [](Run& run, const std::string& fn, const std::vector<Toks>& a, const ExprCtx&) -> std::optional<JavaText> {
-        if (fn != "t_a(" || a.size() != 2 || a[0].size() != 1 || a[1].size() != 1) return std::nullopt;
+      [](Run&, const std::string&, const std::vector<Toks>&,
+         const ExprCtx&) -> std::optional<JavaText> { return std::nullopt; },
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a,
+         const ExprCtx&) -> std::optional<JavaText> {
+        if (fn != "t_a(" || a.size() != 2 || a[0].size() != 1 || a[1].size() != 1)
+          return std::nullopt;
         auto ref = att_ref_name(run, a[1][0].arg(1), a[0][0].arg(1), "->");
         if (!ref) return std::nullopt;
         return JavaText{{*ref}, var_type(run, a[1][0].arg(1))};
@@ -921,7 +997,8 @@ void set_call_depth(Run& run, int64_t d) {
 
 }  // namespace
 
-std::optional<JavaText> fn_token_to_java(Run& run, std::string_view name, const Term& args, const ExprCtx& ctx) {
+std::optional<JavaText> fn_token_to_java(Run& run, std::string_view name, const Term& args,
+                                         const ExprCtx& ctx) {
   const std::string fn(name);
   const std::vector<Toks> a = split(args);
   run.facts().retract_all(fact("fn_ret_parm_i", {str(fn), var(), var(), var(), var()}));
@@ -930,7 +1007,8 @@ std::optional<JavaText> fn_token_to_java(Run& run, std::string_view name, const 
   std::optional<JavaText> out;
   // A function that names an external program is a program call (rule 14)
   // and nothing else.
-  const bool external = fn.size() > 1 && fn.back() == '(' && get_external_program(run, fn.substr(0, fn.size() - 1));
+  const bool external =
+      fn.size() > 1 && fn.back() == '(' && get_external_program(run, fn.substr(0, fn.size() - 1));
   const auto& rules = fn_rules();
   for (size_t k = external ? 13 : 0; k < (external ? 14 : rules.size()); ++k) {
     if ((out = rules[k](run, fn, a, ctx))) break;
@@ -955,7 +1033,8 @@ std::vector<std::string> cond_to_java(Run& run, const Term& tokens, const ExprCt
     if (is_numeric(y.type)) y.pieces = {"(", join_pieces(y.pieces), "!=", "0", ")"};
     return y.pieces;
   }
-  emit_comment_block(run, {"Generation error:", "================", "Fail to edit expression.", tokens_listed(toks)});
+  emit_comment_block(run, {"Generation error:", "================", "Fail to edit expression.",
+                           tokens_listed(toks)});
   return {"false"};
 }
 
@@ -968,7 +1047,9 @@ bool emit_cond_block(Run& run, const Term& tokens, std::string_view keyword, con
   return out.ok();
 }
 
-bool emit_if(Run& run, const Term& tokens, const ExprCtx& ctx) { return emit_cond_block(run, tokens, "if", ctx); }
+bool emit_if(Run& run, const Term& tokens, const ExprCtx& ctx) {
+  return emit_cond_block(run, tokens, "if", ctx);
+}
 bool emit_while(Run& run, const Term& tokens, const ExprCtx& ctx) {
   return emit_cond_block(run, tokens, "while", ctx);
 }
@@ -992,29 +1073,33 @@ bool do_case_case(Run& run, const Term& tokens, const ExprCtx& ctx) {
 bool do_case_otherwise(Run& run) { return emit_else(run); }
 bool do_case_end(Run& run) { return emit_close_brace(run); }
 bool emit_continue(Run& run) { return Out(run).pieces({"continue;"}).ok(); }
-bool emit_return(Run& run, std::string_view value) { return Out(run).pieces({"return", value, ";"}).ok(); }
+bool emit_return(Run& run, std::string_view value) {
+  return Out(run).pieces({"return", value, ";"}).ok();
+}
 
 // --- assignments ----------------------------------------------------------------------
 
 bool gen_assign_value(Run& run, const OptType& target_type, const Term& tokens, const Term& target,
                       const std::string& ref, const ExprCtx& ctx, int64_t target_kind) {
   if (tokens.is_nil()) {
-    return gen_control_set(run, target_type, target, ref, JavaText{{empty_value(target_type)}, target_type},
-                           target_kind);
+    return gen_control_set(run, target_type, target, ref,
+                           JavaText{{empty_value(target_type)}, target_type}, target_kind);
   }
   run.facts().asserta(fact("in_assignment_i", {str(ref), type_term(target_type)}));
   auto x = translate_toks(run, tokens.list_items(), ctx);
   run.facts().retract_all(fact("in_assignment_i", {var(), var()}));
   if (!x) {
-    emit_comment_block(run, {"Generation error:", "================", "Fail to assign value to: " + ref,
-                             "Internal variable type: " + type_text(target_type)});
+    emit_comment_block(run,
+                       {"Generation error:", "================", "Fail to assign value to: " + ref,
+                        "Internal variable type: " + type_text(target_type)});
     return true;
   }
   if (join_pieces(x->pieces) == ref) return true;
   return gen_control_set(run, target_type, target, ref, *x, target_kind);
 }
 
-bool assign_var_ref(Run& run, const Term& target, const std::string& ref, const Term& tokens, const ExprCtx& ctx) {
+bool assign_var_ref(Run& run, const Term& target, const std::string& ref, const Term& tokens,
+                    const ExprCtx& ctx) {
   reset_exp_state(run);
   OptType t = var_type(run, target);
   if (t) t->flag = 1;

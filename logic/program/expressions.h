@@ -48,7 +48,8 @@ std::optional<std::string> control_type_prefix(std::string_view ctl_type);
 // function_default_arg/3: the default of an argument left out, for a call
 // whose first argument has type First; nullopt when the function has none
 // there. And the number of rows of that table.
-std::optional<JavaText> function_default_arg(Run& run, std::string_view fn, int position, const OptType& first);
+std::optional<JavaText> function_default_arg(Run& run, std::string_view fn, int position,
+                                             const OptType& first);
 size_t function_default_rows();
 
 // reset_exp_state/0.
@@ -110,7 +111,7 @@ bool http_main_pgm(Run& run);
 bool remote_procedure(Run& run);
 // att_ref_name/4 (Attribute, Table, "->", Reference): a table-qualified
 // column (subsystem 6).
-std::optional<std::string> att_ref_name(Run& run, const engine::Term& att, const engine::Term& table,
-                                        std::string_view arrow);
+std::optional<std::string> att_ref_name(Run& run, const engine::Term& att,
+                                        const engine::Term& table, std::string_view arrow);
 
 }  // namespace qn::logic

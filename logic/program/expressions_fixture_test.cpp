@@ -64,7 +64,8 @@ std::vector<std::string> run_case(const std::vector<Term>& facts, const Term& c,
   return run.capture()->all_lines();
 }
 
-std::string declarations(const std::vector<Term>& facts, std::string_view kind, std::map<std::string, std::string> temps) {
+std::string declarations(const std::vector<Term>& facts, std::string_view kind,
+                         std::map<std::string, std::string> temps) {
   const bool web = kind == "web";
   engine::Engine eng;
   Run run(eng);
@@ -105,7 +106,8 @@ TEST(ExpressionsFixture, CasesAndJava) {
   const auto clauses = engine::read_clauses(golden::read_text(src), &errors);
   ASSERT_TRUE(errors.empty()) << errors.front().line << ": " << errors.front().message;
   std::vector<Term> facts, cases;
-  for (const Term& c : clauses) (c.is_compound() && c.functor() == "case" && c.arity() == 4 ? cases : facts).push_back(c);
+  for (const Term& c : clauses)
+    (c.is_compound() && c.functor() == "case" && c.arity() == 4 ? cases : facts).push_back(c);
   ASSERT_FALSE(cases.empty());
   std::map<std::string, Wrapped> kinds;
   const fs::path out = fs::path(QN_BINARY_DIR) / "java_fixtures";
@@ -122,7 +124,8 @@ TEST(ExpressionsFixture, CasesAndJava) {
     EXPECT_EQ(lines, expected);
     std::vector<Term> got;
     for (const std::string& l : lines) got.push_back(Term::atom(l));
-    actual << engine::clause_text(fact("case", {c.arg(1), c.arg(2), c.arg(3), Term::list(got)})) << "\n";
+    actual << engine::clause_text(fact("case", {c.arg(1), c.arg(2), c.arg(3), Term::list(got)}))
+           << "\n";
     w.body.insert(w.body.end(), lines.begin(), lines.end());
   }
   // Each kind's lines in a class of that kind, with its imports and superclass.

@@ -24,9 +24,10 @@ TEST(Expressions, OperatorTable) {
     const char* op;
     const char* java;
   } cases[] = {
-      {8, ".NOT.", "!"}, {8, "NOT", "!"}, {9, ".AND.", "&&"}, {9, "AND", "&&"}, {9, ".OR.", "||"},
-      {9, "OR", "||"},   {10, "=", "=="}, {10, "<>", "!="},  {10, "<", "<"},   {10, ">", ">"},
-      {10, ">=", ">="},  {10, "<=", "<="}, {10, ".LIKE.", "like"}, {5, "+", "+"}, {6, "^", "^"},
+      {8, ".NOT.", "!"},      {8, "NOT", "!"}, {9, ".AND.", "&&"}, {9, "AND", "&&"},
+      {9, ".OR.", "||"},      {9, "OR", "||"}, {10, "=", "=="},    {10, "<>", "!="},
+      {10, "<", "<"},         {10, ">", ">"},  {10, ">=", ">="},   {10, "<=", "<="},
+      {10, ".LIKE.", "like"}, {5, "+", "+"},   {6, "^", "^"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.op);
@@ -72,9 +73,9 @@ TEST(Expressions, Constants) {
 
 TEST(Expressions, ControlTypePrefixes) {
   const std::pair<const char*, const char*> rows[] = {
-      {"listbx", "lst"}, {"dynlistbx", "dlt"}, {"rect", "rct"},      {"label", "lbl"},
-      {"button", "btt"}, {"radio", "rad"},     {"edit", "edt"},      {"combo", "cmb"},
-      {"dyncombo", "dyn"}, {"checkbox", "chk"}, {"bitmap", "img"},  {"subfile", "sub"},
+      {"listbx", "lst"},       {"dynlistbx", "dlt"}, {"rect", "rct"},   {"label", "lbl"},
+      {"button", "btt"},       {"radio", "rad"},     {"edit", "edt"},   {"combo", "cmb"},
+      {"dyncombo", "dyn"},     {"checkbox", "chk"},  {"bitmap", "img"}, {"subfile", "sub"},
       {"tabcontrol", "tctrl"}, {"tabpage", "tpage"}};
   for (const auto& [type, prefix] : rows) EXPECT_EQ(control_type_prefix(type), prefix) << type;
   EXPECT_EQ(control_type_prefix("window"), std::nullopt);
@@ -87,7 +88,8 @@ const char* kVars =
     "attri_i('&C', ['C', int, 9, 2, '', 0]). attri_i('&Name', ['Name', char, 10, 0, '', 0]). "
     "attri_i('&D', ['D', date, 8, 0, '', 0]). attri_i('&T', ['T', dtime, 10, 8, '', 0]). "
     "attri_i('&Arr', ['Arr', int, 4, 0, '', 0]). attri_i('&Arr0', ['Arr0', int, 4, 0, '', 0]). "
-    "rule_i(1, dim('&Arr', [10])). rule_i(1, dim('&Arr0', [3, 4])). rule_i(1, arrbase('&Arr0', [0])). ";
+    "rule_i(1, dim('&Arr', [10])). rule_i(1, dim('&Arr0', [3, 4])). rule_i(1, arrbase('&Arr0', "
+    "[0])). ";
 
 TEST(Expressions, Grammar) {
   struct Case {
@@ -95,36 +97,51 @@ TEST(Expressions, Grammar) {
     std::vector<Tk> tokens;
     const char* java;
   } cases[] = {
-      {"one arithmetic level each: * before +", {{"&A", 23}, {"+", 5}, {"&B", 23}, {"*", 6}, {"2", 3}},
+      {"one arithmetic level each: * before +",
+       {{"&A", 23}, {"+", 5}, {"&B", 23}, {"*", 6}, {"2", 3}},
        "A + B * 2 : [int,9,0,1]"},
       {"^ binds closer than + and is right-associative",
        {{"&A", 23}, {"+", 5}, {"&B", 23}, {"^", 6}, {"2", 3}, {"^", 6}, {"3", 3}},
        "A + java.lang.Math.pow(B,java.lang.Math.pow(2,3)) : [int,15,0,1]"},
-      {"parentheses", {{"(", 0}, {"&A", 23}, {"+", 5}, {"1", 3}, {")", 4}, {"*", 6}, {"2", 3}},
+      {"parentheses",
+       {{"(", 0}, {"&A", 23}, {"+", 5}, {"1", 3}, {")", 4}, {"*", 6}, {"2", 3}},
        "( A + 1 ) * 2 : [int,9,0,1]"},
-      {"division is done in double", {{"&A", 23}, {"/", 6}, {"&B", 23}}, "A / (double) ( B ) : [int,15,5,0]"},
-      {"a minus sign joins its operand", {{"-", 5}, {"&A", 23}, {"-", 5}, {"-", 5}, {"2", 3}},
+      {"division is done in double",
+       {{"&A", 23}, {"/", 6}, {"&B", 23}},
+       "A / (double) ( B ) : [int,15,5,0]"},
+      {"a minus sign joins its operand",
+       {{"-", 5}, {"&A", 23}, {"-", 5}, {"-", 5}, {"2", 3}},
        "-A - -2 : [int,9,0,1]"},
-      {"a sign before a parenthesis", {{"-", 5}, {"(", 0}, {"&A", 23}, {"+", 5}, {"1", 3}, {")", 4}},
+      {"a sign before a parenthesis",
+       {{"-", 5}, {"(", 0}, {"&A", 23}, {"+", 5}, {"1", 3}, {")", 4}},
        "-((A+1)) : [int,9,0,1]"},
       {"a plus sign is dropped", {{"+", 5}, {"5", 3}}, "5 : [int,9,0,0]"},
       {"no sign before a text", {{"-", 5}, {"'x'", 3}}, "FAIL"},
       {"no sign before a date", {{"-", 5}, {"&D", 23}}, "FAIL"},
-      {"NOT prefixes the comparison", {{"NOT", 8}, {"&A", 23}, {"=", 10}, {"1", 3}},
+      {"NOT prefixes the comparison",
+       {{"NOT", 8}, {"&A", 23}, {"=", 10}, {"1", 3}},
        "!( ( A == 1 ) ) : [boolean,1,0,0]"},
       {"an int operand of AND and NOT is compared with 0",
        {{"&A", 23}, {".AND.", 9}, {".NOT.", 8}, {"&B", 23}},
        "( A != 0 ) && !( ( B != 0 ) ) : [boolean,1,0,0]"},
-      {"texts compare through strcmp", {{"&Name", 23}, {"<>", 10}, {"'X'", 3}},
+      {"texts compare through strcmp",
+       {{"&Name", 23}, {"<>", 10}, {"'X'", 3}},
        "( QNutil.strcmp(Name, \"X\") != 0 ) : [boolean,1,0,0]"},
-      {"dates compare through their methods", {{"&D", 23}, {"<=", 10}, {"&D", 23}},
+      {"dates compare through their methods",
+       {{"&D", 23}, {"<=", 10}, {"&D", 23}},
        "((D.before(D)) || (D.equals(D))) : [boolean,1,0,0]"},
-      {"a date plus days", {{"&D", 23}, {"+", 5}, {"&C", 23}}, "QNutil.dadd(D,+((int)(C))) : [date,8,0,1]"},
-      {"a number on the left of LIKE is compared as text", {{"&A", 23}, {".LIKE.", 10}, {"'1%'", 3}},
-       "QNutil.like(QNutil.str( A, 5, 0),QNutil.padr(\"1%\",(short)(254), \"%\")) : [boolean,1,0,0]"},
-      {"an array element with base 1", {{"&Arr", 23}, {"&A", 23}, {"+", 5}, {"1", 3}, {")", 4}},
+      {"a date plus days",
+       {{"&D", 23}, {"+", 5}, {"&C", 23}},
+       "QNutil.dadd(D,+((int)(C))) : [date,8,0,1]"},
+      {"a number on the left of LIKE is compared as text",
+       {{"&A", 23}, {".LIKE.", 10}, {"'1%'", 3}},
+       "QNutil.like(QNutil.str( A, 5, 0),QNutil.padr(\"1%\",(short)(254), \"%\")) : "
+       "[boolean,1,0,0]"},
+      {"an array element with base 1",
+       {{"&Arr", 23}, {"&A", 23}, {"+", 5}, {"1", 3}, {")", 4}},
        "Arr[A+1-1] : [int,4,0,1]"},
-      {"a two-dimensional array with base 0", {{"&Arr0", 23}, {"1", 3}, {",", 7}, {"&A", 23}, {")", 4}},
+      {"a two-dimensional array with base 0",
+       {{"&Arr0", 23}, {"1", 3}, {",", 7}, {"&A", 23}, {")", 4}},
        "Arr0[1][A] : [int,4,0,1]"},
       {"an operand missing", {{"&A", 23}, {"+", 5}}, "FAIL"},
       {"a token left over", {{"&A", 23}, {"1", 3}}, "FAIL"},
@@ -141,7 +158,8 @@ TEST(Expressions, Grammar) {
 
 TEST(Expressions, ComputedTextGoesToATemporaryBeforeAComparison) {
   ExprRun r(kVars);
-  auto c = cond_to_java(r.run, toks({{"&Name", 23}, {"+", 5}, {"'b'", 3}, {"=", 10}, {"'c'", 3}}), {});
+  auto c =
+      cond_to_java(r.run, toks({{"&Name", 23}, {"+", 5}, {"'b'", 3}, {"=", 10}, {"'c'", 3}}), {});
   EXPECT_EQ(spaced(c), "( QNutil.strcmp(QNt_char1, \"c\") == 0 )");
   EXPECT_EQ(r.lines(), (std::vector<std::string>{"QNt_char1 = Name+\"b\" ;"}));
 }
@@ -153,46 +171,87 @@ TEST(Expressions, FunctionCallRules) {
     const char* java;
     const char* facts = "";
   } cases[] = {
-      {"2: qnmsg( without arguments", {{"qnmsg(", 1}, {"'M01'", 3}, {")", 4}},
+      {"2: qnmsg( without arguments",
+       {{"qnmsg(", 1}, {"'M01'", 3}, {")", 4}},
        "localUtil.getMessages().getMessage(\"M01\") : [char,80,0,0]"},
-      {"2: qnmsg( with arguments", {{"qnmsg(", 1}, {"12", 3}, {",", 7}, {"&A", 23}, {",", 7}, {"'x'", 3}, {")", 4}},
+      {"2: qnmsg( with arguments",
+       {{"qnmsg(", 1}, {"12", 3}, {",", 7}, {"&A", 23}, {",", 7}, {"'x'", 3}, {")", 4}},
        "localUtil.getMessages().getMessage(\"12\", new Object[] {A,\"x\"}) : [char,80,0,0]"},
-      {"2: ask( writes nothing", {{"ask(", 1}, {"'a'", 3}, {",", 7}, {"'b'", 3}, {")", 4}}, " : []"},
-      {"2: link( in a web panel", {{"link(", 1}, {"'hpage'", 3}, {",", 7}, {"&A", 23}, {",", 7}, {"&D", 23}, {")", 4}},
+      {"2: ask( writes nothing",
+       {{"ask(", 1}, {"'a'", 3}, {",", 7}, {"'b'", 3}, {")", 4}},
+       " : []"},
+      {"2: link( in a web panel",
+       {{"link(", 1}, {"'hpage'", 3}, {",", 7}, {"&A", 23}, {",", 7}, {"&D", 23}, {")", 4}},
        "formatLink(\"hpage\") + \"?\" + java.net.URLEncoder.encode(\"\" +A) + \",\" + "
        "java.net.URLEncoder.encode(formatDateParm(D)) : [char,2048,0,0]",
        "pgm_id([1, web, 'H'])."},
       {"4: true", {{"true", 1}}, "true : [boolean,1,0,1]"},
       {"4: trn is a boolean", {{"trn", 1}}, "true /* trn function */ : [boolean,1,0,1]"},
-      {"4: confirm is a boolean", {{"confirm", 1}}, "true /* confirm function */ : [boolean,1,0,1]"},
-      {"4: insert tests Mode", {{"insert", 1}}, "( QNutil.strcmp(Mode, \"INS\") == 0 ) : [boolean,1,0,1]"},
-      {"5: mod(", {{"mod(", 1}, {"&A", 23}, {"+", 5}, {"1", 3}, {",", 7}, {"&B", 23}, {")", 4}},
+      {"4: confirm is a boolean",
+       {{"confirm", 1}},
+       "true /* confirm function */ : [boolean,1,0,1]"},
+      {"4: insert tests Mode",
+       {{"insert", 1}},
+       "( QNutil.strcmp(Mode, \"INS\") == 0 ) : [boolean,1,0,1]"},
+      {"5: mod(",
+       {{"mod(", 1}, {"&A", 23}, {"+", 5}, {"1", 3}, {",", 7}, {"&B", 23}, {")", 4}},
        "((A+1) % (B)) : [int,15,0,0]"},
       {"8: ByRef( is the bare reference", {{"ByRef(", 1}, {"&A", 23}, {")", 4}}, "A : [int,5,0,1]"},
-      {"9: a transaction function", {{"level(", 1}, {")", 4}}, "true /* Level */ : [boolean,1,0,0]"},
-      {"10: the table with defaults", {{"str(", 1}, {"&A", 23}, {")", 4}}, "QNutil.str( A, 10, 0) : [char,254,0,0]"},
+      {"9: a transaction function",
+       {{"level(", 1}, {")", 4}},
+       "true /* Level */ : [boolean,1,0,0]"},
+      {"10: the table with defaults",
+       {{"str(", 1}, {"&A", 23}, {")", 4}},
+       "QNutil.str( A, 10, 0) : [char,254,0,0]"},
       {"10: no arguments", {{"today(", 1}, {")", 4}}, "QNutil.today( ) : [date,8,0,0]"},
       {"10: a numeric argument of a text parameter goes through str(",
-       {{"trim(", 1}, {"&C", 23}, {")", 4}}, "QNutil.trim( QNutil.str( C, 9, 2)) : [char,254,0,0]"},
+       {{"trim(", 1}, {"&C", 23}, {")", 4}},
+       "QNutil.trim( QNutil.str( C, 9, 2)) : [char,254,0,0]"},
       {"10: string functions keep the length of their first argument",
-       {{"upper(", 1}, {"&Name", 23}, {")", 4}}, "QNutil.upper( Name) : [char,10,0,0]"},
-      {"10: a date-time argument of a date parameter", {{"dow(", 1}, {"&T", 23}, {")", 4}},
+       {{"upper(", 1}, {"&Name", 23}, {")", 4}},
+       "QNutil.upper( Name) : [char,10,0,0]"},
+      {"10: a date-time argument of a date parameter",
+       {{"dow(", 1}, {"&T", 23}, {")", 4}},
        "QNutil.dow( QNutil.resetTime(T)) : [int,1,0,0]"},
-      {"10: a wider number is cast", {{"chr(", 1}, {"&C", 23}, {")", 4}}, "QNutil.chr( (short)(C)) : [char,1,0,0]"},
+      {"10: a wider number is cast",
+       {{"chr(", 1}, {"&C", 23}, {")", 4}},
+       "QNutil.chr( (short)(C)) : [char,1,0,0]"},
       {"11: len(", {{"len(", 1}, {"&Name", 23}, {")", 4}}, "Name.length( ) : [int,9,0,1]"},
-      {"12: null( of a text", {{"null(", 1}, {"&Name", 23}, {")", 4}},
+      {"12: null( of a text",
+       {{"null(", 1}, {"&Name", 23}, {")", 4}},
        "((QNutil.strcmp(QNutil.rtrim( Name), \"\")==0)) : [boolean,1,0,0]"},
       {"12: null( of a number", {{"null(", 1}, {"&A", 23}, {")", 4}}, "((A==0)) : [boolean,1,0,0]"},
-      {"13: NEW(", {{"NEW(", 1}, {"Vector", 3}, {",", 7}, {"10", 3}, {")", 4}}, "new Vector(10) : [obj(Vector),0,0,0]"},
-      {"13: nullvalue(", {{"nullvalue(", 1}, {"&D", 23}, {")", 4}}, "QNutil.nullDate() : [date,8,0,1]"},
-      {"13: loadbitmap(", {{"loadbitmap(", 1}, {"'a.gif'", 3}, {")", 4}}, "\"a.gif\" : [char,5,0,0]"},
-      {"15: iif(", {{"iif(", 1}, {"&A", 23}, {">", 10}, {"1", 3}, {",", 7}, {"'a'", 3}, {",", 7}, {"'bcd'", 3}, {")", 4}},
+      {"13: NEW(",
+       {{"NEW(", 1}, {"Vector", 3}, {",", 7}, {"10", 3}, {")", 4}},
+       "new Vector(10) : [obj(Vector),0,0,0]"},
+      {"13: nullvalue(",
+       {{"nullvalue(", 1}, {"&D", 23}, {")", 4}},
+       "QNutil.nullDate() : [date,8,0,1]"},
+      {"13: loadbitmap(",
+       {{"loadbitmap(", 1}, {"'a.gif'", 3}, {")", 4}},
+       "\"a.gif\" : [char,5,0,0]"},
+      {"15: iif(",
+       {{"iif(", 1},
+        {"&A", 23},
+        {">", 10},
+        {"1", 3},
+        {",", 7},
+        {"'a'", 3},
+        {",", 7},
+        {"'bcd'", 3},
+        {")", 4}},
        "((A>1) ? \"a\" : \"bcd\") : [char,3,0,0]"},
       {"16: usercls(", {{"usercls(", 1}, {")", 4}}, "\"\" : [char,1,0,0]"},
       {"17: qnvlen(", {{"qnvlen(", 1}, {"&Name", 23}, {")", 4}}, "Name : [int,15,0,0]"},
-      {"17: qnnullterm( gives its argument", {{"qnnullterm(", 1}, {"&Name", 23}, {")", 4}}, "Name : [char,10,0,1]"},
-      {"a function no rule knows stays as written", {{"myfn(", 1}, {"&A", 23}, {")", 4}}, "myfn( &A ) : []"},
-      {"an external program's name is a program call only", {{"str(", 1}, {"&A", 23}, {")", 4}}, "str( &A ) : []",
+      {"17: qnnullterm( gives its argument",
+       {{"qnnullterm(", 1}, {"&Name", 23}, {")", 4}},
+       "Name : [char,10,0,1]"},
+      {"a function no rule knows stays as written",
+       {{"myfn(", 1}, {"&A", 23}, {")", 4}},
+       "myfn( &A ) : []"},
+      {"an external program's name is a program call only",
+       {{"str(", 1}, {"&A", 23}, {")", 4}},
+       "str( &A ) : []",
        "external_program_i('STR', dll, ['str.exe'])."},
   };
   for (const Case& c : cases) {
@@ -272,10 +331,12 @@ TEST(Expressions, DefaultArguments) {
   EXPECT_EQ(function_default_rows(), 23u);
   // The function table decides how many are written: ttoc( has three.
   ExprRun r(kVars);
-  EXPECT_EQ(java(r, {{"ttoc(", 1}, {"&T", 23}, {")", 4}}), "localUtil.ttoc( T, (byte)(10), (byte)(8)) : [char,254,0,0]");
+  EXPECT_EQ(java(r, {{"ttoc(", 1}, {"&T", 23}, {")", 4}}),
+            "localUtil.ttoc( T, (byte)(10), (byte)(8)) : [char,254,0,0]");
   EXPECT_EQ(java(r, {{"dtoc(", 1}, {"&D", 23}, {")", 4}}), "localUtil.dtoc( D) : [char,254,0,0]");
   // A parameter without a default takes the empty value of its type.
-  EXPECT_EQ(java(r, {{"padr(", 1}, {"&Name", 23}, {")", 4}}), "QNutil.padr( Name, 0, \" \") : [char,254,0,0]");
+  EXPECT_EQ(java(r, {{"padr(", 1}, {"&Name", 23}, {")", 4}}),
+            "QNutil.padr( Name, 0, \" \") : [char,254,0,0]");
 }
 
 TEST(Expressions, ConditionsAndBlocks) {
@@ -338,18 +399,21 @@ TEST(Expressions, DoCase) {
   do_case_case(r.run, toks({{"&A", 23}, {"=", 10}, {"2", 3}}), ctx);
   do_case_otherwise(r.run);
   do_case_end(r.run);
-  EXPECT_EQ(r.lines(), (std::vector<std::string>{"if ( ( A == 1 ) )", "{", "}", "else if ( ( A == 2 ) )", "{",
-                                                 "}", "else", "{", "}"}));
+  EXPECT_EQ(r.lines(),
+            (std::vector<std::string>{"if ( ( A == 1 ) )", "{", "}", "else if ( ( A == 2 ) )", "{",
+                                      "}", "else", "{", "}"}));
 }
 
 TEST(Expressions, Assignments) {
-  ExprRun r(kVars + std::string("lit_i(1, 1, t('&Name', 23), [ctrltype(edit, 0)]). pgm_id([1, scr, 'W'])."));
+  ExprRun r(
+      kVars +
+      std::string("lit_i(1, 1, t('&Name', 23), [ctrltype(edit, 0)]). pgm_id([1, scr, 'W'])."));
   const ExprCtx ctx;
   EXPECT_TRUE(assign_var(r.run, atom("&A"), toks({{"&B", 23}, {"*", 6}, {"2", 3}})));
-  EXPECT_TRUE(assign_var(r.run, atom("&B"), toks({{"&C", 23}})));    // a narrower target: cast
-  EXPECT_TRUE(assign_var(r.run, atom("&A"), toks({{"&A", 23}})));    // itself: nothing
-  EXPECT_TRUE(assign_var(r.run, atom("&Name"), Term::nil()));         // no value: the empty value
-  EXPECT_TRUE(assign_var(r.run, atom("&D"), toks({{"&T", 23}})));     // the date of a date-time
+  EXPECT_TRUE(assign_var(r.run, atom("&B"), toks({{"&C", 23}})));  // a narrower target: cast
+  EXPECT_TRUE(assign_var(r.run, atom("&A"), toks({{"&A", 23}})));  // itself: nothing
+  EXPECT_TRUE(assign_var(r.run, atom("&Name"), Term::nil()));      // no value: the empty value
+  EXPECT_TRUE(assign_var(r.run, atom("&D"), toks({{"&T", 23}})));  // the date of a date-time
   EXPECT_TRUE(assign_var(r.run, atom("&A"), toks({{"&A", 23}, {"+", 5}})));  // cannot be translated
   EXPECT_TRUE(assign_unless_mode(r.run, atom("&Mode"), toks({{"'INS'", 3}})));
   EXPECT_EQ(r.lines(), (std::vector<std::string>{

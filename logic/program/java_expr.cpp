@@ -26,7 +26,8 @@ OptType merge_types(const OptType& a, const OptType& b) {
 Term type_term(const OptType& t) {
   if (!t) return Term::nil();
   Term type = t->type == "obj" ? Term::compound("obj", {Term::atom(t->cls)}) : Term::atom(t->type);
-  return Term::list({type, Term::integer(t->length), Term::integer(t->decimals), Term::integer(t->flag)});
+  return Term::list(
+      {type, Term::integer(t->length), Term::integer(t->decimals), Term::integer(t->flag)});
 }
 
 OptType type_from_term(const Term& t) {
@@ -54,7 +55,8 @@ std::string type_text(const OptType& t) { return engine::write(type_term(t)); }
 std::string join_pieces(const std::vector<std::string>& pieces) {
   std::string out;
   for (const std::string& p : pieces) {
-    if (!out.empty() && !p.empty() && p.front() == out.back() && (p.front() == '+' || p.front() == '-')) {
+    if (!out.empty() && !p.empty() && p.front() == out.back() &&
+        (p.front() == '+' || p.front() == '-')) {
       out += ' ';
     }
     out += p;

@@ -17,11 +17,11 @@
 namespace qn::logic {
 
 struct TypeDesc {
-  std::string type;   // int, char, svchar, vchar, bits, date, dtime, boolean, ..., obj
-  std::string cls;    // the Class of obj(Class)
+  std::string type;  // int, char, svchar, vchar, bits, date, dtime, boolean, ..., obj
+  std::string cls;   // the Class of obj(Class)
   int64_t length = 0;
   int64_t decimals = 0;
-  int64_t flag = 0;   // 1: signed
+  int64_t flag = 0;  // 1: signed
 
   friend bool operator==(const TypeDesc&, const TypeDesc&) = default;
 };
@@ -31,7 +31,9 @@ inline TypeDesc type_desc(std::string_view type, int64_t length, int64_t decimal
                           int64_t flag = 0) {
   return TypeDesc{std::string(type), "", length, decimals, flag};
 }
-inline TypeDesc obj_type(std::string_view cls) { return TypeDesc{"obj", std::string(cls), 0, 0, 0}; }
+inline TypeDesc obj_type(std::string_view cls) {
+  return TypeDesc{"obj", std::string(cls), 0, 0, 0};
+}
 
 // A fixed-length string type: char, svchar, bits.
 bool is_fixed_string(const OptType& t);

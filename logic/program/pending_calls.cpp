@@ -57,7 +57,8 @@ std::optional<int64_t> date_format_code(Run& run, int64_t length) {
   const auto answers = logic::date_format_code(run, length);
   if (answers.empty()) return std::nullopt;
   const std::string& code = answers.front().first;
-  if (code.empty() || code.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+  if (code.empty() || code.find_first_not_of("0123456789") != std::string::npos)
+    return std::nullopt;
   return std::stoll(code);
 }
 

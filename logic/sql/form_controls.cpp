@@ -12,24 +12,59 @@ using engine::Term;
 namespace {
 
 const CtrlPropRow kRows[] = {
-    {"Alignment", "int", 9},      {"Alwaysontop", "int", 1},     {"Activepage", "int", 4},
-    {"Count", "int", 2},          {"Pagecount", "int", 2},       {"Autosize", "int", 1},
-    {"Backcolor", "int", 9},      {"Backstyle", "int", 1},       {"Bitmap", "bits", 2048},
-    {"Borderstyle", "int", 9},    {"Default", "int", 1},         {"Enabled", "int", 1},
-    {"Fillcolor", "int", 9},      {"Fillstyle", "int", 9},       {"Forecolor", "int", 9},
-    {"Fontbold", "int", 1},       {"Fontitalic", "int", 1},      {"Fontname", "char", 255},
-    {"Fontstrikethru", "int", 1}, {"Fontunderline", "int", 1},   {"Fonttransparent", "int", 1},
-    {"Fontsize", "int", 9},       {"Height", "int", 9},          {"Ispassword", "int", 1},
-    {"Left", "int", 9},           {"Lineselector", "int", 1},    {"Maxbutton", "int", 1},
-    {"Minbutton", "int", 1},      {"Scrollbars", "int", 2},      {"Redraw", "int", 1},
-    {"Titleforecolor", "int", 9}, {"Titlebackcolor", "int", 9},  {"Titlebackstyle", "int", 1},
-    {"Titlefontname", "char", 255}, {"Titlefontsize", "int", 9}, {"Titlefontbold", "int", 1},
-    {"Titlefontitalic", "int", 1}, {"Titlefontunderline", "int", 1}, {"Titlefontstrikethru", "int", 1},
-    {"Top", "int", 9},            {"Visible", "int", 1},         {"Width", "int", 9},
-    {"Widthunit", "char", 5},     {"Windowstate", "int", 9},     {"Link", "char", 2048},
-    {"Caption", "char", 1024},    {"Sort", "int", 4},            {"Value", "char", 1024},
-    {"Format", "int", 4},         {"Titleformat", "int", 4},     {"Tooltiptext", "char", 254},
-    {"Title", "char", 1024},      {"Borderwidth", "int", 4},
+    {"Alignment", "int", 9},
+    {"Alwaysontop", "int", 1},
+    {"Activepage", "int", 4},
+    {"Count", "int", 2},
+    {"Pagecount", "int", 2},
+    {"Autosize", "int", 1},
+    {"Backcolor", "int", 9},
+    {"Backstyle", "int", 1},
+    {"Bitmap", "bits", 2048},
+    {"Borderstyle", "int", 9},
+    {"Default", "int", 1},
+    {"Enabled", "int", 1},
+    {"Fillcolor", "int", 9},
+    {"Fillstyle", "int", 9},
+    {"Forecolor", "int", 9},
+    {"Fontbold", "int", 1},
+    {"Fontitalic", "int", 1},
+    {"Fontname", "char", 255},
+    {"Fontstrikethru", "int", 1},
+    {"Fontunderline", "int", 1},
+    {"Fonttransparent", "int", 1},
+    {"Fontsize", "int", 9},
+    {"Height", "int", 9},
+    {"Ispassword", "int", 1},
+    {"Left", "int", 9},
+    {"Lineselector", "int", 1},
+    {"Maxbutton", "int", 1},
+    {"Minbutton", "int", 1},
+    {"Scrollbars", "int", 2},
+    {"Redraw", "int", 1},
+    {"Titleforecolor", "int", 9},
+    {"Titlebackcolor", "int", 9},
+    {"Titlebackstyle", "int", 1},
+    {"Titlefontname", "char", 255},
+    {"Titlefontsize", "int", 9},
+    {"Titlefontbold", "int", 1},
+    {"Titlefontitalic", "int", 1},
+    {"Titlefontunderline", "int", 1},
+    {"Titlefontstrikethru", "int", 1},
+    {"Top", "int", 9},
+    {"Visible", "int", 1},
+    {"Width", "int", 9},
+    {"Widthunit", "char", 5},
+    {"Windowstate", "int", 9},
+    {"Link", "char", 2048},
+    {"Caption", "char", 1024},
+    {"Sort", "int", 4},
+    {"Value", "char", 1024},
+    {"Format", "int", 4},
+    {"Titleformat", "int", 4},
+    {"Tooltiptext", "char", 254},
+    {"Title", "char", 1024},
+    {"Borderwidth", "int", 4},
 };
 
 std::string strip_amp(std::string s) {
@@ -42,7 +77,8 @@ std::string strip_amp(std::string s) {
 std::optional<Term> item_props(Run& run, const Term& item, const Term& context) {
   for (const Term& f : run.facts().findall(fact("lit_i", {var(), context, var(), var()}))) {
     const Term& it = f.arg(3);
-    if (it == item || (it.is_compound() && it.functor() == "s" && it.arity() == 2 && it.arg(1) == item)) {
+    if (it == item ||
+        (it.is_compound() && it.functor() == "s" && it.arity() == 2 && it.arg(1) == item)) {
       return f.arg(4);
     }
   }
@@ -126,10 +162,13 @@ std::optional<std::string> item_ctrl_type(Run& run, const Term& item, const Term
       auto cn = ctlname_of(f.arg(4));
       if (!cn || *cn != n) continue;
       const Term& it = f.arg(3);
-      if (f.arg(2) == context && it.is_compound() && it.functor() == "s" && it.arity() == 1) return "subfile";
+      if (f.arg(2) == context && it.is_compound() && it.functor() == "s" && it.arity() == 1)
+        return "subfile";
       if (!found) {
-        if (auto k = item_kind(it)) found = k;
-        else found = ctrltype_of(f.arg(4));
+        if (auto k = item_kind(it))
+          found = k;
+        else
+          found = ctrltype_of(f.arg(4));
       }
     }
     if (found) return found;

@@ -28,6 +28,7 @@ bool ctrl_prop_listed(std::string_view property);
 // item_ctrl_type/3 (Item, Context, ControlType): the control type of a form
 // item token t(Name, Kind) or subfile column s(Item, _) in the level
 // Context (lit_i/4 entries of that level); nullopt when no rule applies.
-std::optional<std::string> item_ctrl_type(Run& run, const engine::Term& item, const engine::Term& context);
+std::optional<std::string> item_ctrl_type(Run& run, const engine::Term& item,
+                                          const engine::Term& context);
 
 }  // namespace qn::logic

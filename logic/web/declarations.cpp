@@ -113,7 +113,8 @@ std::string decl_text(Run& run, const Term& name, const std::optional<Term>& dim
   if (dims) {
     const auto d = dims->is_list() ? dims->list_items() : std::vector<Term>{*dims};
     if (!d.empty()) decl += "[]";
-    if (d.size() > 1 && !(d[1].is_int() && d[1].as_int() == 0) && text_of(d[1]) != "0") decl += "[]";
+    if (d.size() > 1 && !(d[1].is_int() && d[1].as_int() == 0) && text_of(d[1]) != "0")
+      decl += "[]";
   }
   return decl;
 }
@@ -206,8 +207,8 @@ bool gen_var_declarations(Run& run) {
     for (const Pending& p : by_row[i]) {
       const Term& name = p.fact->arg(1);
       const std::string java_type = rows[i].java_type ? rows[i].java_type : text_of(p.type.arg(1));
-      out.pieces({field_visibility(run, name, java_type), java_type, decl_text(run, name, dims_of(*p.att, name)),
-                  ";"});
+      out.pieces({field_visibility(run, name, java_type), java_type,
+                  decl_text(run, name, dims_of(*p.att, name)), ";"});
     }
   }
   for (const Pending& p : unknown) {

@@ -15,9 +15,21 @@ TEST(Declarations, CommentsAndRoutineEnds) {
     Lines expected;
   } cases[] = {
       {"one piece", [](logic::Run& r) { emit_comment(r, {"x"}); }, {"/* x */"}},
-      {"end function", [](logic::Run& r) { emit_comment(r, {"End function", "f"}); }, {"/* End function f */"}},
-      {"comment end inside", [](logic::Run& r) { emit_comment(r, {"a*/b", "*/*/"}); }, {"/* a* /b * /* / */"}},
-      {"block", [](logic::Run& r) { emit_comment_block(r, {{"a"}, {"b", 2}, {"c*/"}}); }, {"/*", "   a", "   b 2", "   c* /", "*/"}},
+      {"end function",
+       [](logic::Run& r) {
+         emit_comment(r, {"End function", "f"});
+       },
+       {"/* End function f */"}},
+      {"comment end inside",
+       [](logic::Run& r) {
+         emit_comment(r, {"a*/b", "*/*/"});
+       },
+       {"/* a* /b * /* / */"}},
+      {"block",
+       [](logic::Run& r) {
+         emit_comment_block(r, {{"a"}, {"b", 2}, {"c*/"}});
+       },
+       {"/*", "   a", "   b 2", "   c* /", "*/"}},
       {"end without value",
        [](logic::Run& r) {
          Out(r).open("{");
@@ -75,32 +87,24 @@ TEST(Declarations, EveryTypeInTableOrderOnce) {
       "fld_to_dcl_i(\"Row\", s, ['&Row', char, 5, 0, 1]). rule_i(0, dim('&Row', [3, 0])). "
       "fld_to_dcl_i(\"QN_I\", s, ['QN_I', int, 3, 0, 1]). fld_initial_i(\"QN_I\", 1). ");
   ASSERT_TRUE(gen_var_declarations(f.run));
-  EXPECT_EQ(f.lines(), (Lines{"protected byte B ;",
-                              "protected short S ;",
-                              "protected short Arr[] ;",
-                              "protected short QN_I = 1 ;",
-                              "protected int I ;",
-                              "protected long Big ;",
-                              "protected double Amount ;",
-                              "protected String C ;",
-                              "protected String Grid[][] ;",
-                              "protected String Row[] ;",
-                              "protected java.util.Date T ;",
-                              "protected java.util.Date D ;",
-                              "protected boolean Ok ;",
-                              "protected String V ;",
-                              "protected String Sv ;",
-                              "protected String Pic ;",
-                              "protected int Fp ;",
-                              "protected QNSubfile Sf ;",
-                              "/* Error: Attribute Odd type blob has an unrecognized type. */"}));
+  EXPECT_EQ(f.lines(),
+            (Lines{"protected byte B ;", "protected short S ;", "protected short Arr[] ;",
+                   "protected short QN_I = 1 ;", "protected int I ;", "protected long Big ;",
+                   "protected double Amount ;", "protected String C ;",
+                   "protected String Grid[][] ;", "protected String Row[] ;",
+                   "protected java.util.Date T ;", "protected java.util.Date D ;",
+                   "protected boolean Ok ;", "protected String V ;", "protected String Sv ;",
+                   "protected String Pic ;", "protected int Fp ;", "protected QNSubfile Sf ;",
+                   "/* Error: Attribute Odd type blob has an unrecognized type. */"}));
   // Written once: a second call writes nothing; h, u, rp and charp stay.
   f.run.capture()->files.clear();
   ASSERT_TRUE(gen_var_declarations(f.run));
   EXPECT_EQ(f.lines(), Lines{});
-  EXPECT_EQ(f.all("fld_to_dcl_i", 3),
-            "fld_to_dcl_i(\"Held\",h,['Held',date,8,0,1]) fld_to_dcl_i(\"ByCaller\",u,['ByCaller',int,4,0,1]) "
-            "fld_to_dcl_i(\"Parm\",rp,['Parm',int,4,0,1]) fld_to_dcl_i(\"Ptr\",s,['Ptr',charp,4,0,1]) ");
+  EXPECT_EQ(
+      f.all("fld_to_dcl_i", 3),
+      "fld_to_dcl_i(\"Held\",h,['Held',date,8,0,1]) "
+      "fld_to_dcl_i(\"ByCaller\",u,['ByCaller',int,4,0,1]) "
+      "fld_to_dcl_i(\"Parm\",rp,['Parm',int,4,0,1]) fld_to_dcl_i(\"Ptr\",s,['Ptr',charp,4,0,1]) ");
 }
 
 TEST(Declarations, NamesAndSmallPieces) {
@@ -113,12 +117,12 @@ TEST(Declarations, NamesAndSmallPieces) {
     const char* parm_name;  // "" for none
     const char* aux;        // "" for none
   } cases[] = {
-      {"'&A'", "p2", "'&A'"},      // [u, ...] before an earlier entry
-      {"'&B'", "p3", "'&B'"},      // any kind
-      {"'&P'", "'&P'", "'&P'"},    // a program parameter keeps its name
-      {"'&Q'", "", "\"AV_Q\""},    // the auxiliary name first
+      {"'&A'", "p2", "'&A'"},        // [u, ...] before an earlier entry
+      {"'&B'", "p3", "'&B'"},        // any kind
+      {"'&P'", "'&P'", "'&P'"},      // a program parameter keeps its name
+      {"'&Q'", "", "\"AV_Q\""},      // the auxiliary name first
       {"'Cust'", "", "'CUSTNAME'"},  // then the attribute's name
-      {"7", "", ""},               // no text: no name
+      {"7", "", ""},                 // no text: no name
   };
   for (const auto& c : cases) {
     auto n = routine_parm_name(f.run, t(c.var));

@@ -75,8 +75,8 @@ bool add_object_dependency(Run& run, const Term& cls) {
   return true;
 }
 
-void record_table_def(Run& run, const Term& table, const Term& data_class, const Term& supplier_class,
-                      const Term& list) {
+void record_table_def(Run& run, const Term& table, const Term& data_class,
+                      const Term& supplier_class, const Term& list) {
   auto& facts = run.facts();
   if (facts.retract(fact("ij_table_def", {table, var(), var()}))) {
     facts.assertz(fact("ij_table_def", {table, data_class, supplier_class, list}));

@@ -22,7 +22,8 @@ TEST(Dependencies, UsedClassesInOrderOfFirstUseOnce) {
   };
   for (const auto& c : cases) {
     Fixture f(std::string(kProc) + c.facts);
-    for (const char* cls : {"b", "a", "b", "c", "a"}) EXPECT_TRUE(add_object_dependency(f.run, t(cls)));
+    for (const char* cls : {"b", "a", "b", "c", "a"})
+      EXPECT_TRUE(add_object_dependency(f.run, t(cls)));
     EXPECT_EQ(f.all("ij_object_dependency", 3), c.expected) << c.facts;
   }
 }
@@ -55,28 +56,32 @@ TEST(Dependencies, StepsBeforeAnObject) {
   struct Case {
     const char* what;
     std::string facts;
-    const char* deps, *old_deps, *main, *locations, *tabledefs;
+    const char *deps, *old_deps, *main, *locations, *tabledefs;
   } cases[] = {
       {"first generation, no main entry", kProc + tables,
        "ij_object_dependency(pprintinv,[],['INVOICE','CUSTOMER']) ", "", "", "",
        // INVOICE a second time: merged, so replaced at the end.
-       "ij_table_def('CUSTOMER',dbcCUSTOMER,supcCUSTOMER,[]) ij_table_def('INVOICE',dbcINVOICE,supcINVOICE,[]) "},
+       "ij_table_def('CUSTOMER',dbcCUSTOMER,supcCUSTOMER,[]) "
+       "ij_table_def('INVOICE',dbcINVOICE,supcINVOICE,[]) "},
       {"regeneration: the old fact moves, the old main entry goes",
        kProc + tables +
            "ij_object_dependency(pprintinv, [x], [9]). ij_main_object(pprintinv, old, there). "
            "ij_object_dependency(other, [y], []). "
            "pgm_main_i(proc, 3, 'PrintInv', [java, 'PrintInv', 'PrintInv', 0, 0, 'Server']). "
            "pgm_main_i(proc, 4, 'Other', [java, 'Other', 'Other', 0, 0, 'Client']). ",
-       "ij_object_dependency(other,[y],[]) ij_object_dependency(pprintinv,[],['INVOICE','CUSTOMER']) ",
-       "old_ij_object_dependency(pprintinv,[x],[9]) ", "ij_main_object(pprintinv,'PrintInv',server) ",
-       "ij_location(server) ",
+       "ij_object_dependency(other,[y],[]) "
+       "ij_object_dependency(pprintinv,[],['INVOICE','CUSTOMER']) ",
+       "old_ij_object_dependency(pprintinv,[x],[9]) ",
+       "ij_main_object(pprintinv,'PrintInv',server) ", "ij_location(server) ",
        // INVOICE a second time: merged, so replaced at the end.
-       "ij_table_def('CUSTOMER',dbcCUSTOMER,supcCUSTOMER,[]) ij_table_def('INVOICE',dbcINVOICE,supcINVOICE,[]) "},
-      {"a main entry without a location", std::string(kProc) + "pgm_main_i(proc, 3, x, [java, p, 'PrintInv']). ",
-       "", "", "ij_main_object(pprintinv,'PrintInv','') ", "", ""},
+       "ij_table_def('CUSTOMER',dbcCUSTOMER,supcCUSTOMER,[]) "
+       "ij_table_def('INVOICE',dbcINVOICE,supcINVOICE,[]) "},
+      {"a main entry without a location",
+       std::string(kProc) + "pgm_main_i(proc, 3, x, [java, p, 'PrintInv']). ", "", "",
+       "ij_main_object(pprintinv,'PrintInv','') ", "", ""},
       {"an empty location, a location known already",
-       std::string(kProc) + "ij_location(server). pgm_main_i(proc, 3, x, [java, p, o, 0, 0, '']). ", "", "",
-       "ij_main_object(pprintinv,o,'') ", "ij_location(server) ", ""},
+       std::string(kProc) + "ij_location(server). pgm_main_i(proc, 3, x, [java, p, o, 0, 0, '']). ",
+       "", "", "ij_main_object(pprintinv,o,'') ", "ij_location(server) ", ""},
       {"a reorganisation reads no tables", kProc + tables + "gen_reo_i. ", "", "", "", "", ""},
   };
   for (const auto& c : cases) {

@@ -11,7 +11,9 @@ using engine::Term;
 
 namespace {
 
-std::optional<std::string> option(Run& run, std::string_view name) { return pgm_prop_upper(run, name); }
+std::optional<std::string> option(Run& run, std::string_view name) {
+  return pgm_prop_upper(run, name);
+}
 
 Term tok(std::string_view value, int64_t type) { return fact("t", {str(value), num(type)}); }
 
@@ -59,16 +61,20 @@ int64_t dtime_picture_len(Run& run, int64_t length, int64_t decimals) {
 
 std::vector<std::pair<std::string, int64_t>> date_format_code(Run& run, int64_t length) {
   static const std::pair<const char*, const char*> kCodes[] = {
-      {"ANSI", "0"}, {"MDY", "1"}, {"DMY", "2"}, {"MDY4", "3"}, {"DMY4", "4"}, {"YMD", "5"}, {"Y4MD", "6"}};
+      {"ANSI", "0"}, {"MDY", "1"}, {"DMY", "2"}, {"MDY4", "3"},
+      {"DMY4", "4"}, {"YMD", "5"}, {"Y4MD", "6"}};
   const std::string order = lang_date_fmt(run);
   std::string code = "1";
   for (const auto& [o, c] : kCodes) {
     if (order == o) code = c;
   }
   if (length == 10) {
-    if (code == "1") code = "3";
-    else if (code == "2") code = "4";
-    else if (code == "5") code = "6";
+    if (code == "1")
+      code = "3";
+    else if (code == "2")
+      code = "4";
+    else if (code == "5")
+      code = "6";
   }
   return {{code, length}, {"3", 10}, {"1", length}};
 }
@@ -77,7 +83,8 @@ std::optional<FormatCall> format_number_call(const Term& type) {
   if (!type.is_list()) return std::nullopt;
   const auto items = type.list_items();
   if (items.empty()) return std::nullopt;
-  if (items[0] == "vchar") return FormatCall{Term::list({tok("qnvdata(", 1)}), Term::list({tok(")", 4)})};
+  if (items[0] == "vchar")
+    return FormatCall{Term::list({tok("qnvdata(", 1)}), Term::list({tok(")", 4)})};
   if (items.size() < 3 || !items[1].is_int() || !items[2].is_int()) return std::nullopt;
   const int64_t length = items[1].as_int(), decimals = items[2].as_int();
   const std::string java = get_c_type(items[0], length, decimals);
@@ -87,9 +94,12 @@ std::optional<FormatCall> format_number_call(const Term& type) {
                                   tok(std::to_string(decimals), 3), tok(")", 4)})};
   }
   std::string call;
-  if (java == "long") call = "FormatLong(";
-  else if (java == "int" || java == "byte" || java == "short") call = "FormatInt(";
-  else return std::nullopt;
+  if (java == "long")
+    call = "FormatLong(";
+  else if (java == "int" || java == "byte" || java == "short")
+    call = "FormatInt(";
+  else
+    return std::nullopt;
   return FormatCall{Term::list({tok(call, 1)}), Term::list({tok(")", 4)})};
 }
 

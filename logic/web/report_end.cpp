@@ -24,7 +24,8 @@ std::string joined(const std::vector<std::string>& args) {
 // A parameter of the program by its name, in any case.
 bool is_parameter(Run& run, std::string_view name) {
   auto same = [&](const Term& t) {
-    return (t.is_atom() || t.is_string()) && platform::lower_1252(t.text()) == platform::lower_1252(name);
+    return (t.is_atom() || t.is_string()) &&
+           platform::lower_1252(t.text()) == platform::lower_1252(name);
   };
   if (auto names = run.facts().first(fact("parm_names_i", {var()}))) {
     for (const Term& e : names->arg(1).list_items()) {
@@ -42,7 +43,8 @@ bool has_print_lines(Run& run) {
 }
 
 void declare_printer_var(Run& run, const char* name, const char* type, int64_t length) {
-  declare_var(run, atom(name), Term::list({atom(type), num(length), num(0), num(1)}), "h", Term::list({}));
+  declare_var(run, atom(name), Term::list({atom(type), num(length), num(0), num(1)}), "h",
+              Term::list({}));
 }
 
 }  // namespace
@@ -56,13 +58,15 @@ bool gen_printer_cmd(Run& run, std::string_view command, const std::vector<std::
     declare_printer_var(run, "Qn_out", "char", 3);
     declare_printer_var(run, "Qn_dev", "char", 1);
     declare_printer_var(run, "Qn_line", "int", 6);
-    if (auto o = run.facts().first(fact("rule_i", {var(), fact("prop", {atom("OUTPUT"), var()})}))) {
+    if (auto o =
+            run.facts().first(fact("rule_i", {var(), fact("prop", {atom("OUTPUT"), var()})}))) {
       const std::string v = text_of(o->arg(2).arg(2));
       if (platform::lower_1252(v) != "ask" && !is_parameter(run, "Output")) {
         out.pieces({"Qn_out =", java_string_literal(v), ";"});
       }
     }
-    out.pieces({command == "QnPrintInit" ? "if (!initPrinter" : "if (!initTextPrinter", "(", joined(args), ")", ")"});
+    out.pieces({command == "QnPrintInit" ? "if (!initPrinter" : "if (!initTextPrinter", "(",
+                joined(args), ")", ")"});
     out.emit(R"(
       {
          cleanup();

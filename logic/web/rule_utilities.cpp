@@ -25,13 +25,15 @@ bool gen_user_event(Run& run, const Term& event, const Term& level) {
   return true;
 }
 
-bool refresh_cmd(Run& run, const Term& level, const Term& mode) { return gen_refresh_cmd(run, level, mode); }
+bool refresh_cmd(Run& run, const Term& level, const Term& mode) {
+  return gen_refresh_cmd(run, level, mode);
+}
 
 void assert_attri(Run& run, const Term& att, const Term& name, const Term& type, const Term& length,
                   const Term& decimals, const Term& picture) {
   if (run.facts().exists(fact("attri_i", {att, var()}))) return;
-  run.facts().asserta(fact("attri_i", {att, Term::list({name, type, length, decimals, picture, num(1),
-                                                        atom(""), atom(""), num(0)})}));
+  run.facts().asserta(fact("attri_i", {att, Term::list({name, type, length, decimals, picture,
+                                                        num(1), atom(""), atom(""), num(0)})}));
 }
 
 void assert_attris(Run& run, const Term& model, const Term& atts) {
@@ -60,13 +62,15 @@ bool in_list(const Term& list, const Term& x) {
 // Some formula action of Level outputs Att; for insert mode only one
 // computed on insert.
 bool formula_output(Run& run, const Term& level, const Term& att, bool insert_only) {
-  for (const Term& a : run.facts().findall(fact("a_i", {var(), level, atom("f"), var(), var(), var()}))) {
+  for (const Term& a :
+       run.facts().findall(fact("a_i", {var(), level, atom("f"), var(), var(), var()}))) {
     if (insert_only) {
       if (!a.arg(5).is_nil()) continue;
       const Term& info = a.arg(6);
       if (!info.is_cons() || !in_list(info.arg(1), atom("insert"))) continue;
     }
-    for (const Term& v : run.facts().findall(fact("v_i", {atom("f"), atom("o"), a.arg(1), var()}))) {
+    for (const Term& v :
+         run.facts().findall(fact("v_i", {atom("f"), atom("o"), a.arg(1), var()}))) {
       if (in_list(v.arg(4), att)) return true;
     }
   }

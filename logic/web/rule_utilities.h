@@ -27,8 +27,9 @@ bool refresh_cmd(Run& run, const engine::Term& level, const engine::Term& mode);
 // assert_attri/10 (with the fixed tail 1, '', '', 0): attri_i(Att, [Name,
 // Type, Length, Decimals, Picture, 1, '', '', 0]) first, unless Att has an
 // attri_i/2 fact already.
-void assert_attri(Run& run, const engine::Term& att, const engine::Term& name, const engine::Term& type,
-                  const engine::Term& length, const engine::Term& decimals, const engine::Term& picture);
+void assert_attri(Run& run, const engine::Term& att, const engine::Term& name,
+                  const engine::Term& type, const engine::Term& length,
+                  const engine::Term& decimals, const engine::Term& picture);
 // assert_attris/2: assert_attri/10 of each attribute of the list with its
 // type, name and picture in Model; always succeeds.
 void assert_attris(Run& run, const engine::Term& model, const engine::Term& atts);

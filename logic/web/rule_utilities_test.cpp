@@ -11,7 +11,7 @@ TEST(RuleUtilities, LengthCap) {
   struct Case {
     const char* type;
     int64_t length, out;
-  } cases[] = {{"pac", 18, 15}, {"int", 16, 15}, {"zon", 15, 15}, {"bin", 20, 15},
+  } cases[] = {{"pac", 18, 15},    {"int", 16, 15},       {"zon", 15, 15},  {"bin", 20, 15},
                {"char", 300, 300}, {"vchar", 2000, 2000}, {"bits", 1, 2048}};
   for (const auto& c : cases) EXPECT_EQ(att_len_cap(t(c.type), c.length), c.out) << c.type;
   EXPECT_EQ(bits_default_pic(), "");
@@ -21,7 +21,8 @@ TEST(RuleUtilities, AttributeFactsAndUserEvents) {
   Fixture f("attri_i('A', [old]).");
   assert_attri(f.run, t("'A'"), t("'NEW'"), t("int"), t("4"), t("0"), t("''"));
   assert_attri(f.run, t("'B'"), t("'BNAME'"), t("char"), t("10"), t("0"), t("'X(10)'"));
-  EXPECT_EQ(f.all("attri_i", 2), "attri_i('B',['BNAME',char,10,0,'X(10)',1,'','',0]) attri_i('A',[old]) ");
+  EXPECT_EQ(f.all("attri_i", 2),
+            "attri_i('B',['BNAME',char,10,0,'X(10)',1,'','',0]) attri_i('A',[old]) ");
   retract_attris(f.run, t("['A', 'B', 'C']"));
   EXPECT_EQ(f.all("attri_i", 2), "");
   // An event neither in the event source nor Load/Refresh: nothing, success.
@@ -34,8 +35,7 @@ TEST(RuleUtilities, FirstLevelKeysAtHand) {
   // Level 1 keys: custid (an attribute) and invid (computed or not).
   const std::string level = "level_i(1, [invoice, [invoice], [custid, invid]]). ";
   const std::string with_mode = "struct_i(1, 0, ['Mode', custid, name], []). ";
-  const std::string on_insert =
-      "a_i(7, 1, f, x, [], [[insert, update]]). v_i(f, o, 7, [invid]). ";
+  const std::string on_insert = "a_i(7, 1, f, x, [], [[insert, update]]). v_i(f, o, 7, [invid]). ";
   const std::string always = "a_i(8, 1, f, x, [c], [[update]]). v_i(f, o, 8, [invid]). ";
   struct Case {
     std::string facts;
@@ -46,7 +46,8 @@ TEST(RuleUtilities, FirstLevelKeysAtHand) {
       {level + with_mode + always, true, true, false, true},  // not an insert formula
       {level + "struct_i(1, 0, [custid, invid], []). ", false, false, false, true},  // no Mode
       {level + "struct_i(1, 0, ['Mode', custid, invid], []). a_i(9, 2, f, x, [], [[insert]]). "
-               "v_i(f, o, 9, [invid]). ", true, true, true, true},
+               "v_i(f, o, 9, [invid]). ",
+       true, true, true, true},
   };
   for (const auto& c : cases) {
     Fixture f(c.facts);

@@ -11,7 +11,7 @@ namespace {
 // any thread's call reaches it through its own JNIEnv.
 struct DateClass {
   jclass cls;
-  jmethodID init;  // (IIIIII)V
+  jmethodID init;    // (IIIIII)V
   jmethodID get[6];  // getYear, getMonth, getDate, getHours, getMinutes, getSeconds
 };
 
@@ -27,8 +27,8 @@ const DateClass* date_class(JNIEnv* env) {
   if (!local) return nullptr;
   DateClass c{};
   c.init = env->GetMethodID(local, "<init>", "(IIIIII)V");
-  const char* getters[6] = {"getYear", "getMonth", "getDate", "getHours", "getMinutes",
-                            "getSeconds"};
+  const char* getters[6] = {"getYear",  "getMonth",   "getDate",
+                            "getHours", "getMinutes", "getSeconds"};
   for (int i = 0; i < 6 && c.init; ++i) {
     c.get[i] = env->GetMethodID(local, getters[i], "()I");
     if (!c.get[i]) c.init = nullptr;
@@ -102,8 +102,8 @@ com::DATE Call::date(jobject d) {
 
 void Call::set_text(jobjectArray a, com::BSTR b) {
   if (failed_ || !b) return;
-  jstring s = env_->NewString(reinterpret_cast<const jchar*>(b),
-                              static_cast<jsize>(com::SysStringLen(b)));
+  jstring s =
+      env_->NewString(reinterpret_cast<const jchar*>(b), static_cast<jsize>(com::SysStringLen(b)));
   if (!s) {
     failed_ = true;
     return;

@@ -81,29 +81,29 @@ EXCEL_NATIVE(jshort, Clear)(JNIEnv* env, jobject, jshort handle) {
   return on_handle(env, excel(), handle, &IQnExcel::Clear);
 }
 
-EXCEL_NATIVE(jshort, GetLong)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
-                              jlongArray value) {
+EXCEL_NATIVE(jshort, GetLong)
+(JNIEnv* env, jobject, jshort handle, jint row, jint col, jlongArray value) {
   return get_cell(env, handle, row, col, value, VT_I4, [&](Call& call, bool ok, VARIANT& v) {
     call.set_first(value, ok ? jlong{v.lVal} : jlong{-1});
   });
 }
 
-EXCEL_NATIVE(jshort, GetDouble)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
-                                jdoubleArray value) {
+EXCEL_NATIVE(jshort, GetDouble)
+(JNIEnv* env, jobject, jshort handle, jint row, jint col, jdoubleArray value) {
   return get_cell(env, handle, row, col, value, VT_R8, [&](Call& call, bool ok, VARIANT& v) {
     call.set_first(value, ok ? v.dblVal : -1.0);
   });
 }
 
-EXCEL_NATIVE(jshort, GetDate)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
-                              jobjectArray value) {
+EXCEL_NATIVE(jshort, GetDate)
+(JNIEnv* env, jobject, jshort handle, jint row, jint col, jobjectArray value) {
   return get_cell(env, handle, row, col, value, VT_DATE, [&](Call& call, bool ok, VARIANT& v) {
     if (ok) call.set_date(value, v.date);
   });
 }
 
-EXCEL_NATIVE(jshort, GetString)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
-                                jobjectArray value) {
+EXCEL_NATIVE(jshort, GetString)
+(JNIEnv* env, jobject, jshort handle, jint row, jint col, jobjectArray value) {
   return get_cell(env, handle, row, col, value, VT_BSTR, [&](Call& call, bool ok, VARIANT& v) {
     if (!ok) return;
     Text t(v.bstrVal);  // the text goes to Java; the VARIANT keeps nothing to free
@@ -112,32 +112,32 @@ EXCEL_NATIVE(jshort, GetString)(JNIEnv* env, jobject, jshort handle, jint row, j
   });
 }
 
-EXCEL_NATIVE(jshort, PutLong)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
-                              jlong value) {
+EXCEL_NATIVE(jshort, PutLong)
+(JNIEnv* env, jobject, jshort handle, jint row, jint col, jlong value) {
   return put_cell(env, handle, row, col, [&](Call&, VARIANT& v, Text&) {
     v.vt = VT_I4;
     v.lVal = static_cast<LONG>(static_cast<ULONG>(value));  // the low 32 bits
   });
 }
 
-EXCEL_NATIVE(jshort, PutDouble)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
-                                jdouble value) {
+EXCEL_NATIVE(jshort, PutDouble)
+(JNIEnv* env, jobject, jshort handle, jint row, jint col, jdouble value) {
   return put_cell(env, handle, row, col, [&](Call&, VARIANT& v, Text&) {
     v.vt = VT_R8;
     v.dblVal = value;
   });
 }
 
-EXCEL_NATIVE(jshort, PutDate)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
-                              jobject value) {
+EXCEL_NATIVE(jshort, PutDate)
+(JNIEnv* env, jobject, jshort handle, jint row, jint col, jobject value) {
   return put_cell(env, handle, row, col, [&](Call& call, VARIANT& v, Text&) {
     v.vt = VT_DATE;
     v.date = call.date(value);  // before the object is ensured
   });
 }
 
-EXCEL_NATIVE(jshort, PutString)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
-                                jstring value) {
+EXCEL_NATIVE(jshort, PutString)
+(JNIEnv* env, jobject, jshort handle, jint row, jint col, jstring value) {
   return put_cell(env, handle, row, col, [&](Call& call, VARIANT& v, Text& keep) {
     keep = call.text(value);
     v.vt = VT_BSTR;
@@ -145,8 +145,8 @@ EXCEL_NATIVE(jshort, PutString)(JNIEnv* env, jobject, jshort handle, jint row, j
   });
 }
 
-EXCEL_NATIVE(jshort, Type)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
-                           jobjectArray type) {
+EXCEL_NATIVE(jshort, Type)
+(JNIEnv* env, jobject, jshort handle, jint row, jint col, jobjectArray type) {
   return guarded<jshort>(env, -1, [&] {
     Call call(env);
     if (!call.check_out(type)) return jshort{-1};
@@ -192,8 +192,9 @@ EXCEL_NATIVE(jshort, RenameSheet)(JNIEnv* env, jobject, jshort handle, jstring n
   return on_handle_text(env, handle, name, &IQnExcel::RenameSheet);
 }
 
-EXCEL_NATIVE(jshort, GetFormat)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
-                                jintArray color, jobjectArray font, jintArray size) {
+EXCEL_NATIVE(jshort, GetFormat)
+(JNIEnv* env, jobject, jshort handle, jint row, jint col, jintArray color, jobjectArray font,
+ jintArray size) {
   return guarded<jshort>(env, -1, [&] {
     Call call(env);
     if (!call.check_outs(color, font, size)) return jshort{-1};
@@ -209,8 +210,9 @@ EXCEL_NATIVE(jshort, GetFormat)(JNIEnv* env, jobject, jshort handle, jint row, j
   });
 }
 
-EXCEL_NATIVE(jshort, PutFormat)(JNIEnv* env, jobject, jshort handle, jint row, jint col,
-                                jint height, jint width, jint color, jstring font, jdouble size) {
+EXCEL_NATIVE(jshort, PutFormat)
+(JNIEnv* env, jobject, jshort handle, jint row, jint col, jint height, jint width, jint color,
+ jstring font, jdouble size) {
   return guarded<jshort>(env, -1, [&] {
     Call call(env);
     Text f = call.text(font);

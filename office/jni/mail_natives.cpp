@@ -9,8 +9,8 @@ using namespace qn::com;
 
 #define MAIL_NATIVE(result, name) JNIEXPORT result JNICALL Java_com_quenora_qnoffice_QnMail_##name
 
-MAIL_NATIVE(jshort, LoginMAPI)(JNIEnv* env, jobject, jstring profile, jshort new_messages,
-                               jshort mark_as_read) {
+MAIL_NATIVE(jshort, LoginMAPI)
+(JNIEnv* env, jobject, jstring profile, jshort new_messages, jshort mark_as_read) {
   return guarded<jshort>(env, -1, [&] {
     Call call(env);
     Text p = call.text(profile);
@@ -27,8 +27,9 @@ MAIL_NATIVE(jshort, Logout)(JNIEnv* env, jobject) {
   });
 }
 
-MAIL_NATIVE(jshort, Send)(JNIEnv* env, jobject, jstring to, jstring cc, jstring bcc,
-                          jstring subject, jstring text, jstring attachments) {
+MAIL_NATIVE(jshort, Send)
+(JNIEnv* env, jobject, jstring to, jstring cc, jstring bcc, jstring subject, jstring text,
+ jstring attachments) {
   return guarded<jshort>(env, -1, [&] {
     Call call(env);
     Text t = call.text(to);
@@ -53,10 +54,9 @@ MAIL_NATIVE(void, setDisplayMessages)(JNIEnv* env, jobject, jshort on) {
   setter(env, mail(), [&](IQnMail* m) { m->put_DisplayMessages(on); });
 }
 
-MAIL_NATIVE(jshort, Receive)(JNIEnv* env, jobject, jobjectArray from, jobjectArray to,
-                             jobjectArray cc, jobjectArray subject, jobjectArray text,
-                             jobjectArray attachments, jobjectArray date_sent,
-                             jobjectArray date_received) {
+MAIL_NATIVE(jshort, Receive)
+(JNIEnv* env, jobject, jobjectArray from, jobjectArray to, jobjectArray cc, jobjectArray subject,
+ jobjectArray text, jobjectArray attachments, jobjectArray date_sent, jobjectArray date_received) {
   return guarded<jshort>(env, -1, [&] {
     Call call(env);
     // Every output is checked first: a Receive that deletes what it reads
@@ -67,8 +67,8 @@ MAIL_NATIVE(jshort, Receive)(JNIEnv* env, jobject, jobjectArray from, jobjectArr
     return with_code(call, mail(), [&](IQnMail* m, SHORT* code) {
       Text f, t, c, s, x, a;
       DateOut sent, received;
-      m->Receive(f.out(), t.out(), c.out(), s.out(), x.out(), a.out(), sent.out(),
-                 received.out(), code);
+      m->Receive(f.out(), t.out(), c.out(), s.out(), x.out(), a.out(), sent.out(), received.out(),
+                 code);
       call.set_text(from, f);
       call.set_text(to, t);
       call.set_text(cc, c);
@@ -93,9 +93,9 @@ MAIL_NATIVE(void, setMode)(JNIEnv* env, jobject, jstring mode) {
   text_setter(env, mail(), mode, [](IQnMail* m, BSTR b) { m->put_Mode(b); });
 }
 
-MAIL_NATIVE(jshort, LoginSMTP)(JNIEnv* env, jobject, jstring server, jstring from_name,
-                               jstring from_address, jstring user_name, jstring password,
-                               jshort timeout) {
+MAIL_NATIVE(jshort, LoginSMTP)
+(JNIEnv* env, jobject, jstring server, jstring from_name, jstring from_address, jstring user_name,
+ jstring password, jshort timeout) {
   return guarded<jshort>(env, -1, [&] {
     Call call(env);
     Text s = call.text(server);
@@ -109,9 +109,9 @@ MAIL_NATIVE(jshort, LoginSMTP)(JNIEnv* env, jobject, jstring server, jstring fro
   });
 }
 
-MAIL_NATIVE(jshort, LoginPOP3)(JNIEnv* env, jobject, jstring server, jstring user_name,
-                               jstring password, jshort new_messages, jshort del,
-                               jshort timeout) {
+MAIL_NATIVE(jshort, LoginPOP3)
+(JNIEnv* env, jobject, jstring server, jstring user_name, jstring password, jshort new_messages,
+ jshort del, jshort timeout) {
   return guarded<jshort>(env, -1, [&] {
     Call call(env);
     Text s = call.text(server);
@@ -123,8 +123,8 @@ MAIL_NATIVE(jshort, LoginPOP3)(JNIEnv* env, jobject, jstring server, jstring use
   });
 }
 
-MAIL_NATIVE(jshort, ChangeFolder)(JNIEnv* env, jobject, jstring folder, jshort skip_read,
-                                  jshort mark_as_read) {
+MAIL_NATIVE(jshort, ChangeFolder)
+(JNIEnv* env, jobject, jstring folder, jshort skip_read, jshort mark_as_read) {
   return guarded<jshort>(env, -1, [&] {
     Call call(env);
     Text f = call.text(folder);

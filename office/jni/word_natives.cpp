@@ -32,8 +32,8 @@ WORD_NATIVE(void, setDisplayMessages)(JNIEnv* env, jobject, jshort on) {
   setter(env, word(), [&](IQnWord* w) { w->put_DisplayMessages(on); });
 }
 
-WORD_NATIVE(jshort, PrintOut)(JNIEnv* env, jobject, jshort handle, jshort preview,
-                              jshort background) {
+WORD_NATIVE(jshort, PrintOut)
+(JNIEnv* env, jobject, jshort handle, jshort preview, jshort background) {
   return guarded<jshort>(env, -1, [&] {
     Call call(env);
     return with_code(call, word(), [&](IQnWord* w, SHORT* code) {
@@ -79,8 +79,9 @@ WORD_NATIVE(jshort, Save)(JNIEnv* env, jobject, jshort handle) {
   return on_handle(env, word(), handle, &IQnWord::Save);
 }
 
-WORD_NATIVE(jshort, Replace)(JNIEnv* env, jobject, jshort handle, jstring old_text,
-                             jstring new_text, jshort match_case, jshort match_whole_word) {
+WORD_NATIVE(jshort, Replace)
+(JNIEnv* env, jobject, jshort handle, jstring old_text, jstring new_text, jshort match_case,
+ jshort match_whole_word) {
   return guarded<jshort>(env, -1, [&] {
     Call call(env);
     Text o = call.text(old_text);
@@ -91,8 +92,9 @@ WORD_NATIVE(jshort, Replace)(JNIEnv* env, jobject, jshort handle, jstring old_te
   });
 }
 
-WORD_NATIVE(jshort, SaveAs)(JNIEnv* env, jobject, jshort handle, jstring name, jstring type,
-                            jshort dos_text, jshort line_breaks) {
+WORD_NATIVE(jshort, SaveAs)
+(JNIEnv* env, jobject, jshort handle, jstring name, jstring type, jshort dos_text,
+ jshort line_breaks) {
   return guarded<jshort>(env, -1, [&] {
     Call call(env);
     Text n = call.text(name);

@@ -5,9 +5,9 @@
 #include <mutex>
 #include <optional>
 
+#include "office/mail/mail_errors.h"
 #include "office/mail/pop3_client.h"
 #include "office/mail/smtp_client.h"
-#include "office/mail/mail_errors.h"
 #include "office/mime/mime_parser.h"
 
 namespace qn::office {
@@ -98,8 +98,8 @@ double automation_date(std::string_view dmy) {
   if (!d || !m || !y || !valid_date(*y, *m, *d)) {
     d = 1, m = 1, y = 1980;
   }
-  return static_cast<double>(days_from_civil(*y, static_cast<unsigned>(*m),
-                                             static_cast<unsigned>(*d)) - kEpoch);
+  return static_cast<double>(
+      days_from_civil(*y, static_cast<unsigned>(*m), static_cast<unsigned>(*d)) - kEpoch);
 }
 
 int internet_error_code() {

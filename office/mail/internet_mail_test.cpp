@@ -46,7 +46,8 @@ class Internet : public testing_support::MailEnv {
   // A facade in mode 'I'.
   IQnMail* facade() {
     IQnMail* mail = nullptr;
-    EXPECT_EQ(CQnMail::create<CQnMail>(nullptr, IID_IQnMail, reinterpret_cast<void**>(&mail)), S_OK);
+    EXPECT_EQ(CQnMail::create<CQnMail>(nullptr, IID_IQnMail, reinterpret_cast<void**>(&mail)),
+              S_OK);
     mail->put_Mode(Text("I"));
     return mail;
   }
@@ -211,9 +212,9 @@ TEST(AutomationDate, Forms) {
     const char* text;
     double date;
   } cases[] = {
-      {"30/12/1899", 0},   {"1/1/1900", 2},       {"8/12/1998", 36137}, {"01/01/1980", 29221},
-      {"29/2/2024", 45351}, {"31/2/2024", 29221}, {"", 29221},          {"x/y/z", 29221},
-      {"12/13/2000", 29221},
+      {"30/12/1899", 0},     {"1/1/1900", 2},      {"8/12/1998", 36137},
+      {"01/01/1980", 29221}, {"29/2/2024", 45351}, {"31/2/2024", 29221},
+      {"", 29221},           {"x/y/z", 29221},     {"12/13/2000", 29221},
   };
   for (const auto& c : cases) EXPECT_EQ(automation_date(c.text), c.date) << c.text;
 }

@@ -26,8 +26,8 @@ class MailConnection {
 };
 
 // Opens a connection to host:port within timeout_ms, or returns null.
-using MailConnector =
-    std::function<std::unique_ptr<MailConnection>(const std::string& host, int port, int timeout_ms)>;
+using MailConnector = std::function<std::unique_ptr<MailConnection>(const std::string& host,
+                                                                    int port, int timeout_ms)>;
 
 // The connector of real TCP sockets.
 MailConnector socket_connector();

@@ -59,9 +59,12 @@ int MailSocket::wait_ms(long long deadline_ms) const {
 
 MailSocket::Fill MailSocket::fill(long long deadline_ms) {
   switch (connection_->wait(wait_ms(deadline_ms))) {
-    case platform::WaitResult::kTimeout: return Fill::kTimeout;
-    case platform::WaitResult::kFailed: return Fill::kFailed;
-    case platform::WaitResult::kReadable: break;
+    case platform::WaitResult::kTimeout:
+      return Fill::kTimeout;
+    case platform::WaitResult::kFailed:
+      return Fill::kFailed;
+    case platform::WaitResult::kReadable:
+      break;
   }
   if (in_pos_ > 0 && in_pos_ == in_.size()) {
     in_.clear();

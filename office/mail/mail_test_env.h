@@ -15,8 +15,9 @@ namespace qn::office::testing_support {
 
 inline std::string services_file(const std::string& text) {
   static int serial = 0;
-  const auto path = std::filesystem::path(::testing::TempDir()) /
-                    ("qn_mail_services_" + std::to_string(::getpid()) + "_" + std::to_string(++serial));
+  const auto path =
+      std::filesystem::path(::testing::TempDir()) /
+      ("qn_mail_services_" + std::to_string(::getpid()) + "_" + std::to_string(++serial));
   std::ofstream(path) << text;
   return path.string();
 }

@@ -78,7 +78,8 @@ MailResult Pop3Client::receive(const MessageParser& parse) {
   if (last_ < INT32_MAX) ++last_;
   const std::string number = std::to_string(last_);
   if (!command("LIST " + number + "\r\n")) return {11, {}};
-  const auto limit = static_cast<std::size_t>(static_cast<double>(last_number(reply_)) * 1.4 + 32768);
+  const auto limit =
+      static_cast<std::size_t>(static_cast<double>(last_number(reply_)) * 1.4 + 32768);
   try {
     message_.reserve(std::min<std::size_t>(limit, 64 << 20));
   } catch (const std::bad_alloc&) {

@@ -42,8 +42,9 @@ HRESULT CQnInternet::put_DisplayMessages(SHORT value) {
 
 HRESULT CQnInternet::Send(BSTR To, BSTR CC, BSTR BCC, BSTR Subject, BSTR Text, BSTR Attachs,
                           SHORT* nError) {
-  return finish(internet_send(text(To), text(CC), text(BCC), text(Subject), text(Text), text(Attachs)),
-                nError);
+  return finish(
+      internet_send(text(To), text(CC), text(BCC), text(Subject), text(Text), text(Attachs)),
+      nError);
 }
 
 HRESULT CQnInternet::LoginPOP3(BSTR Server, BSTR UserName, BSTR Password, SHORT NewMessages,

@@ -117,8 +117,9 @@ HRESULT CQnMail::LoginMAPI(BSTR Profile, SHORT NewMessages, SHORT MarkAsRead, SH
 }
 
 HRESULT CQnMail::Logout(SHORT* nError) {
-  forward(kI | kM, nError, kNone, [&](IQnInternet* b) { b->Logout(nError); },
-          [&](IQnMAPI* b) { b->Logout(nError); });
+  forward(
+      kI | kM, nError, kNone, [&](IQnInternet* b) { b->Logout(nError); },
+      [&](IQnMAPI* b) { b->Logout(nError); });
   return S_OK;
 }
 
@@ -133,8 +134,9 @@ HRESULT CQnMail::Send(BSTR To, BSTR CC, BSTR BCC, BSTR Subject, BSTR Text, BSTR 
 }
 
 HRESULT CQnMail::put_EditWindow(SHORT value) {
-  forward(kO | kM, nullptr, [&](IQnOutlook* b) { b->put_EditWindow(value); }, kNone,
-          [&](IQnMAPI* b) { b->put_EditWindow(value); });
+  forward(
+      kO | kM, nullptr, [&](IQnOutlook* b) { b->put_EditWindow(value); }, kNone,
+      [&](IQnMAPI* b) { b->put_EditWindow(value); });
   return S_OK;
 }
 
@@ -142,9 +144,9 @@ HRESULT CQnMail::get_Error(SHORT* pVal) {
   SHORT code = error_;
   if (error_ < kMailInvalidMode) {
     code = kMailNoMemory;  // when the back-end cannot be made
-    forward(kO | kI | kM, nullptr, [&](IQnOutlook* b) { b->get_Error(&code); },
-            [&](IQnInternet* b) { b->get_Error(&code); },
-            [&](IQnMAPI* b) { b->get_Error(&code); });
+    forward(
+        kO | kI | kM, nullptr, [&](IQnOutlook* b) { b->get_Error(&code); },
+        [&](IQnInternet* b) { b->get_Error(&code); }, [&](IQnMAPI* b) { b->get_Error(&code); });
     if (error_ >= kMailInvalidMode) code = error_;  // an invalid mode letter
   }
   if (pVal) *pVal = code;
@@ -160,8 +162,8 @@ HRESULT CQnMail::put_DisplayMessages(SHORT value) {
   return S_OK;
 }
 
-HRESULT CQnMail::Receive(BSTR* From, BSTR* To, BSTR* CC, BSTR* Subject, BSTR* Text,
-                         BSTR* Attachs, DATE* DateSent, DATE* DateReceived, SHORT* nError) {
+HRESULT CQnMail::Receive(BSTR* From, BSTR* To, BSTR* CC, BSTR* Subject, BSTR* Text, BSTR* Attachs,
+                         DATE* DateSent, DATE* DateReceived, SHORT* nError) {
   forward(
       kO | kI | kM, nError,
       [&](IQnOutlook* b) {
@@ -177,64 +179,70 @@ HRESULT CQnMail::Receive(BSTR* From, BSTR* To, BSTR* CC, BSTR* Subject, BSTR* Te
 }
 
 HRESULT CQnMail::put_AttachDir(BSTR value) {
-  forward(kO | kI | kM, nullptr, [&](IQnOutlook* b) { b->put_AttachDir(value); },
-          [&](IQnInternet* b) { b->put_AttachDir(value); },
-          [&](IQnMAPI* b) { b->put_AttachDir(value); });
+  forward(
+      kO | kI | kM, nullptr, [&](IQnOutlook* b) { b->put_AttachDir(value); },
+      [&](IQnInternet* b) { b->put_AttachDir(value); },
+      [&](IQnMAPI* b) { b->put_AttachDir(value); });
   return S_OK;
 }
 
 HRESULT CQnMail::put_AddressFormat(SHORT value) {
-  forward(kO | kI | kM, nullptr, [&](IQnOutlook* b) { b->put_AddressFormat(value); },
-          [&](IQnInternet* b) { b->put_AddressFormat(value); },
-          [&](IQnMAPI* b) { b->put_AddressFormat(value); });
+  forward(
+      kO | kI | kM, nullptr, [&](IQnOutlook* b) { b->put_AddressFormat(value); },
+      [&](IQnInternet* b) { b->put_AddressFormat(value); },
+      [&](IQnMAPI* b) { b->put_AddressFormat(value); });
   return S_OK;
 }
 
 HRESULT CQnMail::put_Mode(BSTR value) {
   const std::string text = platform::upper_1252(text_1252_of(value));
   mode_ = text.empty() ? '\0' : text[0];  // stored at once, valid or not
-  set_facade_error(std::string_view("OIM").find(text) != std::string_view::npos
-                       ? kMailOk
-                       : kMailInvalidMode);
+  set_facade_error(std::string_view("OIM").find(text) != std::string_view::npos ? kMailOk
+                                                                                : kMailInvalidMode);
   return S_OK;
 }
 
 HRESULT CQnMail::LoginSMTP(BSTR Server, BSTR FromName, BSTR FromAddress, BSTR UserName,
                            BSTR Password, SHORT Timeout, SHORT* nError) {
-  forward(kI, nError, kNone,
-          [&](IQnInternet* b) {
-            b->LoginSMTP(Server, FromName, FromAddress, UserName, Password, Timeout, nError);
-          },
-          kNone);
+  forward(
+      kI, nError, kNone,
+      [&](IQnInternet* b) {
+        b->LoginSMTP(Server, FromName, FromAddress, UserName, Password, Timeout, nError);
+      },
+      kNone);
   return S_OK;
 }
 
 HRESULT CQnMail::LoginPOP3(BSTR Server, BSTR UserName, BSTR Password, SHORT NewMessages,
                            SHORT Delete, SHORT Timeout, SHORT* nError) {
-  forward(kI, nError, kNone,
-          [&](IQnInternet* b) {
-            b->LoginPOP3(Server, UserName, Password, NewMessages, Delete, Timeout, nError);
-          },
-          kNone);
+  forward(
+      kI, nError, kNone,
+      [&](IQnInternet* b) {
+        b->LoginPOP3(Server, UserName, Password, NewMessages, Delete, Timeout, nError);
+      },
+      kNone);
   return S_OK;
 }
 
 HRESULT CQnMail::ChangeFolder(BSTR FolderName, SHORT SkipRead, SHORT MarkAsRead, SHORT* nError) {
   // SkipRead is the back-ends' NewMessages.
-  forward(kO | kM, nError,
-          [&](IQnOutlook* b) { b->ChangeFolder(FolderName, SkipRead, MarkAsRead, nError); },
-          kNone, [&](IQnMAPI* b) { b->ChangeFolder(FolderName, SkipRead, MarkAsRead, nError); });
+  forward(
+      kO | kM, nError,
+      [&](IQnOutlook* b) { b->ChangeFolder(FolderName, SkipRead, MarkAsRead, nError); }, kNone,
+      [&](IQnMAPI* b) { b->ChangeFolder(FolderName, SkipRead, MarkAsRead, nError); });
   return S_OK;
 }
 
 HRESULT CQnMail::get_Count(LONG* pVal) {
-  forward(kO | kI | kM, nullptr, [&](IQnOutlook* b) { b->get_Count(pVal); },
-          [&](IQnInternet* b) { b->get_Count(pVal); }, [&](IQnMAPI* b) { b->get_Count(pVal); });
+  forward(
+      kO | kI | kM, nullptr, [&](IQnOutlook* b) { b->get_Count(pVal); },
+      [&](IQnInternet* b) { b->get_Count(pVal); }, [&](IQnMAPI* b) { b->get_Count(pVal); });
   return S_OK;
 }
 
 HRESULT CQnMail::GetCategories(BSTR* Categories) {
-  forward(kO, nullptr, [&](IQnOutlook* b) { b->GetCategories(Categories); }, kNone, kNone);
+  forward(
+      kO, nullptr, [&](IQnOutlook* b) { b->GetCategories(Categories); }, kNone, kNone);
   return S_OK;
 }
 

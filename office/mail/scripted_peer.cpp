@@ -45,8 +45,7 @@ class ScriptedConnection final : public MailConnection {
   std::shared_ptr<ScriptedPeer> peer_;
 };
 
-ScriptedPeer::ScriptedPeer(std::vector<PeerStep> script)
-    : script_(script.begin(), script.end()) {}
+ScriptedPeer::ScriptedPeer(std::vector<PeerStep> script) : script_(script.begin(), script.end()) {}
 
 void ScriptedPeer::add(PeerStep step) { script_.push_back(std::move(step)); }
 

@@ -28,7 +28,8 @@ constexpr std::size_t kSenderWidth = 255;
 
 int reply_code(std::string_view reply) {
   int code = 0;
-  for (std::size_t i = 0; i < reply.size() && i < 9 && std::isdigit(static_cast<unsigned char>(reply[i])); ++i) {
+  for (std::size_t i = 0;
+       i < reply.size() && i < 9 && std::isdigit(static_cast<unsigned char>(reply[i])); ++i) {
     code = code * 10 + (reply[i] - '0');
   }
   return code;
@@ -46,7 +47,8 @@ std::size_t find_no_case(std::string_view text, std::string_view word, std::size
 // A header value on one line: carriage returns and line feeds become blanks.
 std::string header_value(std::string_view value) {
   std::string out(value);
-  std::replace_if(out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  std::replace_if(
+      out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
   return out;
 }
 
@@ -65,8 +67,9 @@ std::vector<std::string> split_mail_list(std::string_view list) {
     const auto sep = list.find(';');
     std::string_view entry = list.substr(0, sep);
     const auto first = entry.find_first_not_of(' ');
-    entry = first == std::string_view::npos ? std::string_view{}
-                                            : entry.substr(first, entry.find_last_not_of(' ') + 1 - first);
+    entry = first == std::string_view::npos
+                ? std::string_view{}
+                : entry.substr(first, entry.find_last_not_of(' ') + 1 - first);
     entries.emplace_back(entry);
     if (sep == std::string_view::npos) return entries;
     list.remove_prefix(sep + 1);
@@ -89,9 +92,7 @@ void append_wire_text(std::string& out, std::string_view text) {
   }
 }
 
-int SmtpClient::read_reply() {
-  return socket_.read_smtp_reply(reply_) ? reply_code(reply_) : 0;
-}
+int SmtpClient::read_reply() { return socket_.read_smtp_reply(reply_) ? reply_code(reply_) : 0; }
 
 int SmtpClient::command(std::string_view text) {
   socket_.put(text);
@@ -182,7 +183,8 @@ MailResult SmtpClient::send(std::string_view to, std::string_view cc, std::strin
     std::replace(entry.begin(), entry.end(), '\\', '/');
     const auto slash = entry.rfind('/');
     std::string path = slash == std::string::npos ? attach_dir + entry : entry;
-    const std::string name = header_value(slash == std::string::npos ? entry : entry.substr(slash + 1));
+    const std::string name =
+        header_value(slash == std::string::npos ? entry : entry.substr(slash + 1));
     const std::string mapped = platform::map_path(path);
     std::error_code ec;
     std::ifstream file;
@@ -195,7 +197,9 @@ MailResult SmtpClient::send(std::string_view to, std::string_view cc, std::strin
     }
     std::string part;
     part.append("\r\n\r\n").append(kBoundaryLine).append("\r\n");
-    part.append("Content-Type: application/octet-stream;\r\n  name=\"").append(name).append("\"\r\n");
+    part.append("Content-Type: application/octet-stream;\r\n  name=\"")
+        .append(name)
+        .append("\"\r\n");
     part.append("Content-Transfer-Encoding: base64\r\nContent-Disposition: attachment;\r\n");
     part.append("  filename=\"").append(name).append("\"\r\n\r\n");
     append_base64_lines(part, bytes);

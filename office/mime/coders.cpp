@@ -160,7 +160,8 @@ void Base64Decode(std::string_view text, std::string_view end_mark, ByteSink& ta
   while (i < n) {
     // Whole groups of alphabet characters, the common case.
     if (i + 4 <= n) {
-      uint8_t a = kReverse[s[i]], b = kReverse[s[i + 1]], c = kReverse[s[i + 2]], d = kReverse[s[i + 3]];
+      uint8_t a = kReverse[s[i]], b = kReverse[s[i + 1]], c = kReverse[s[i + 2]],
+              d = kReverse[s[i + 3]];
       if ((a | b | c | d) < 64) {
         unsigned v = a << 18 | b << 12 | c << 6 | d;
         char* p = out.room(3);
@@ -203,7 +204,8 @@ void Base64Decode(std::string_view text, std::string_view end_mark, ByteSink& ta
   }
 }
 
-void QpDecode(std::string_view text, std::string_view end_mark, ByteSink& target, bool underscore_is_blank) {
+void QpDecode(std::string_view text, std::string_view end_mark, ByteSink& target,
+              bool underscore_is_blank) {
   std::string_view data = up_to_mark(text, end_mark);
   const size_t n = data.size();
   Output out(target);

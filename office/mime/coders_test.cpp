@@ -81,9 +81,16 @@ TEST(Base64Encode, PublishedVectorsAndPadding) {
     std::string_view bytes;
     std::string_view encoded;
   } cases[] = {
-      {"", ""},           {"f", "Zg=="},         {"fo", "Zm8="},          {"foo", "Zm9v"},
-      {"foob", "Zm9vYg=="}, {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"},
-      {"abc", "YWJj"},    {"ab", "YWI="},        {"a", "YQ=="},
+      {"", ""},
+      {"f", "Zg=="},
+      {"fo", "Zm8="},
+      {"foo", "Zm9v"},
+      {"foob", "Zm9vYg=="},
+      {"fooba", "Zm9vYmE="},
+      {"foobar", "Zm9vYmFy"},
+      {"abc", "YWJj"},
+      {"ab", "YWI="},
+      {"a", "YQ=="},
       {"\xFF\xFE\x80", "//6A"},  // bytes of 128 or more as any encoder gives them
   };
   for (const Case& c : cases) {
@@ -118,8 +125,10 @@ TEST_F(CoderFiles, LinesOf72CharactersEndWithLineFeed) {
     std::string out = encode_file(bytes, c.line_breaks);
     ASSERT_EQ(out.size(), c.shape.size());
     for (size_t i = 0; i < out.size(); ++i) {
-      if (c.shape[i] != '*') EXPECT_EQ(out[i], c.shape[i]) << i;
-      else EXPECT_EQ(std::string_view("\n=").find(out[i]), std::string_view::npos) << i;
+      if (c.shape[i] != '*')
+        EXPECT_EQ(out[i], c.shape[i]) << i;
+      else
+        EXPECT_EQ(std::string_view("\n=").find(out[i]), std::string_view::npos) << i;
     }
   }
 }
@@ -213,11 +222,18 @@ TEST(QpDecode, EscapesSoftBreaksAndEndMarks) {
       {"published soft line breaks",
        "Now's the time =\r\nfor all folk to come=\r\n to the aid of their country.", "",
        "Now's the time for all folk to come to the aid of their country."},
-      {"published escapes", "a=3Db=0Cc", "", "a=b\x0C" "c"},
-      {"escape and soft break", "abc=E9=\r\nabc", "", "abc\xE9" "abc"},
+      {"published escapes", "a=3Db=0Cc", "",
+       "a=b\x0C"
+       "c"},
+      {"escape and soft break", "abc=E9=\r\nabc", "",
+       "abc\xE9"
+       "abc"},
       {"lower-case digits", "=e9=3d", "", "\xE9="},
       {"no digit counts as 15", "=ZZ", "", "\xFF"},
-      {"byte of 128 or more counts as 15", "=\xE9" "A", "", "\xFA"},
+      {"byte of 128 or more counts as 15",
+       "=\xE9"
+       "A",
+       "", "\xFA"},
       {"hard line ends pass", "one\r\ntwo\r\n.\r\nthree", "\r\n.\r\n", "one\r\ntwo"},
       {"soft break before the end mark", "last line=\r\n.\r\n", "\r\n.\r\n", "last line"},
       {"escape cut by the end mark", "ab=4?=", "?=", "ab=4"},

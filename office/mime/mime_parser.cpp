@@ -32,7 +32,8 @@ const std::array<uint8_t, 256>& folded() {
 }
 
 bool istarts_with(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && platform::iequals_1252(text.substr(0, prefix.size()), prefix);
+  return text.size() >= prefix.size() &&
+         platform::iequals_1252(text.substr(0, prefix.size()), prefix);
 }
 
 // Position of `needle` in `hay` at or after `from`, ignoring case.
@@ -72,7 +73,8 @@ std::string_view quoted_param(std::string_view text) {
 // The walk over the MIME structure of one message.
 class Walker {
  public:
-  Walker(std::string_view attach_dir, ReceivedMessage& result) : attach_dir_(attach_dir), result_(result) {}
+  Walker(std::string_view attach_dir, ReceivedMessage& result)
+      : attach_dir_(attach_dir), result_(result) {}
 
   // `data` is the part's body; `ended` tells whether the end mark followed it.
   void walk(std::string_view headers, std::string_view data, bool ended, int depth) {
@@ -115,7 +117,8 @@ class Walker {
     return enc && istarts_with(*enc, name);
   }
 
-  void walk_multipart(std::string_view headers, std::string_view type, std::string_view data, int depth) {
+  void walk_multipart(std::string_view headers, std::string_view type, std::string_view data,
+                      int depth) {
     // The parameter may sit on a continuation line of the header.
     std::string_view rest = headers.substr(static_cast<size_t>(type.data() - headers.data()));
     size_t at = ifind(rest, "boundary=");
@@ -326,10 +329,12 @@ std::string DecodeHeaderWord(std::string_view text) {
   return std::string(text.substr(0, open)) + decoded.bytes + std::string(text.substr(close + 2));
 }
 
-ReceivedMessage ParseMessage(std::string_view message, AddressFormat format, std::string_view attach_dir) {
+ReceivedMessage ParseMessage(std::string_view message, AddressFormat format,
+                             std::string_view attach_dir) {
   ReceivedMessage result;
   size_t blank = message.find("\r\n\r\n");
-  std::string_view headers = blank == std::string_view::npos ? message : message.substr(0, blank + 2);
+  std::string_view headers =
+      blank == std::string_view::npos ? message : message.substr(0, blank + 2);
 
   // The body runs to the end mark; an empty body shares the mark's CR LF with
   // the header block's last line.
@@ -338,12 +343,14 @@ ReceivedMessage ParseMessage(std::string_view message, AddressFormat format, std
   // it (byte-stuffing undone by the POP3 client) is part of the text.
   const bool closed = message.size() >= kBodyEndMark.size() &&
                       message.substr(message.size() - kBodyEndMark.size()) == kBodyEndMark;
-  size_t mark = closed ? message.size() - kBodyEndMark.size()
-                       : message.find(kBodyEndMark, blank == std::string_view::npos ? 0 : blank + 2);
+  size_t mark = closed
+                    ? message.size() - kBodyEndMark.size()
+                    : message.find(kBodyEndMark, blank == std::string_view::npos ? 0 : blank + 2);
   bool ended = mark != std::string_view::npos;
   size_t body_end = ended ? std::max(mark, body_start) : message.size();
   if (ended && blank == std::string_view::npos) headers = message.substr(0, mark + 2);
-  std::string_view body = message.substr(std::min(body_start, body_end), body_end - std::min(body_start, body_end));
+  std::string_view body =
+      message.substr(std::min(body_start, body_end), body_end - std::min(body_start, body_end));
 
   std::optional<std::string_view> from = FindHeader(headers, "From");
   if (!from) from = FindHeader(headers, "Sender");

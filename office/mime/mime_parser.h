@@ -31,7 +31,7 @@ struct ReceivedMessage {
   std::string cc;
   std::string subject;
   std::string text;
-  std::string attachs;  // attachment names joined by "; "
+  std::string attachs;    // attachment names joined by "; "
   std::string date_sent;  // day "/" month "/" year
   std::string date_received;
   int error = kMimeOk;      // kMimeOk, or kMimeAttachmentNotSaved
@@ -42,7 +42,8 @@ struct ReceivedMessage {
 // the attachments are listed but not saved. An attachment file that cannot be
 // created or written gives kMimeAttachmentNotSaved with its name, and the
 // rest of the message is still parsed.
-ReceivedMessage ParseMessage(std::string_view message, AddressFormat format, std::string_view attach_dir);
+ReceivedMessage ParseMessage(std::string_view message, AddressFormat format,
+                             std::string_view attach_dir);
 
 // The value of the first header line `name` of a header block, or none.
 std::optional<std::string_view> FindHeader(std::string_view headers, std::string_view name);

@@ -61,14 +61,18 @@ TEST(ParseAddressList, FormsOfEntries) {
     AddressFormat format;
     std::string_view list;
   } cases[] = {
-      {"quoted name, format 2", "\"Anna Smith\" <anna@example.com>", NameAndAddress, "Anna Smith (anna@example.com)"},
+      {"quoted name, format 2", "\"Anna Smith\" <anna@example.com>", NameAndAddress,
+       "Anna Smith (anna@example.com)"},
       {"quoted name, format 0", "\"Anna Smith\" <anna@example.com>", Name, "Anna Smith"},
       {"quoted name, format 1", "\"Anna Smith\" <anna@example.com>", Address, "anna@example.com"},
-      {"bare address twice", "bob@example.com", NameAndAddress, "bob@example.com (bob@example.com)"},
-      {"angle address alone", "<bob@example.com>", NameAndAddress, "bob@example.com (bob@example.com)"},
+      {"bare address twice", "bob@example.com", NameAndAddress,
+       "bob@example.com (bob@example.com)"},
+      {"angle address alone", "<bob@example.com>", NameAndAddress,
+       "bob@example.com (bob@example.com)"},
       {"several entries", "Anna <a@x.org>,Bob Brown <b@x.org>,c@x.org", NameAndAddress,
        "Anna (a@x.org); Bob Brown (b@x.org); c@x.org (c@x.org)"},
-      {"comma inside quotes", "\"Smith, Anna\" <a@x.org>, 'Bob' <b@x.org>", Name, "Smith, Anna; Bob"},
+      {"comma inside quotes", "\"Smith, Anna\" <a@x.org>, 'Bob' <b@x.org>", Name,
+       "Smith, Anna; Bob"},
       {"blank after '>' ends the list", "Anna <a@x.org> , Bob <b@x.org>", Address, "a@x.org"},
       {"encoded name", "=?iso-8859-1?Q?Ren=E9_Roth?= <rr@x.org>", Name, "Ren\xE9 Roth"},
       {"missing header", std::nullopt, NameAndAddress, ""},
@@ -137,13 +141,17 @@ class ParseMessageTest : public testing::Test {
 
 TEST_F(ParseMessageTest, HeadersAboveLongAddressListsAreFound) {
   std::string to;
-  for (int i = 0; i < 40; ++i) to += (i ? ", " : "") + std::string("\"Member ") + std::to_string(i) + "\" <m" + std::to_string(i) + "@lists.example.org>";
+  for (int i = 0; i < 40; ++i)
+    to += (i ? ", " : "") + std::string("\"Member ") + std::to_string(i) + "\" <m" +
+          std::to_string(i) + "@lists.example.org>";
   std::string msg = received(
       "Date: Tue, 8 Dec 98 10:22:01 +0100\n"
       "Subject: =?iso-8859-1?Q?Quartalsabschlu=DF?= und_mehr\n"
       "Return-Path: <owner@lists.example.org>\n"
       "From: \"Anna Smith\" <anna.smith@example.com>\n"
-      "To: " + to + "\n"
+      "To: " +
+      to +
+      "\n"
       "cc: Bob <bob@example.com>\n"
       "Message-ID: <123@example.com>\n"
       "\n"
@@ -190,7 +198,8 @@ TEST_F(ParseMessageTest, BodyShapes) {
                 "\n"
                 "Gr=FC=DFe aus einer sehr langen Zeile, die der Mailer umbrechen mu=\n"
                 "sste.\n"),
-       "Gr\xFC\xDF" "e aus einer sehr langen Zeile, die der Mailer umbrechen musste."},
+       "Gr\xFC\xDF"
+       "e aus einer sehr langen Zeile, die der Mailer umbrechen musste."},
       {"alternative, plain part first",
        received("MIME-Version: 1.0\n"
                 "Content-Type: multipart/alternative;\n"
@@ -235,9 +244,12 @@ TEST_F(ParseMessageTest, BodyShapes) {
                 "a\n.\nb=\n\n.\n--x--\n"),
        "a\r\n.\r\nb\r\n.\r\n"},
       {"part without headers",
-       received("Content-Type: multipart/mixed; boundary=\"x\"\n\n--x\n\nbare part\n--x--\n"), "bare part\r\n\r\n"},
+       received("Content-Type: multipart/mixed; boundary=\"x\"\n\n--x\n\nbare part\n--x--\n"),
+       "bare part\r\n\r\n"},
       {"no closing delimiter: the last part is not walked",
-       received("Content-Type: multipart/mixed; boundary=\"x\"\n\n--x\nContent-Type: text/plain\n\ncut off\n"), ""},
+       received("Content-Type: multipart/mixed; boundary=\"x\"\n\n--x\nContent-Type: "
+                "text/plain\n\ncut off\n"),
+       ""},
       {"embedded message",
        received("From: Forwarder <fw@example.com>\n"
                 "Content-Type: multipart/mixed; boundary=\"outer\"\n"
@@ -337,7 +349,8 @@ TEST_F(ParseMessageTest, AttachmentListStopsBelow2048Characters) {
   std::string body = "Content-Type: multipart/mixed; boundary=\"b\"\n\n";
   std::string name(95, 'a');
   for (int i = 0; i < 30; ++i) {
-    body += "--b\nContent-Type: application/octet-stream; name=\"" + name + std::to_string(1000 + i) + "\"\n\nx\n";
+    body += "--b\nContent-Type: application/octet-stream; name=\"" + name +
+            std::to_string(1000 + i) + "\"\n\nx\n";
   }
   body += "--b--\n";
   ReceivedMessage m = ParseMessage(received(body), AddressFormat::Name, "");

@@ -10,7 +10,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace qn::office;
   std::string_view message(reinterpret_cast<const char*>(data), size);
-  for (AddressFormat format : {AddressFormat::Name, AddressFormat::Address, AddressFormat::NameAndAddress}) {
+  for (AddressFormat format :
+       {AddressFormat::Name, AddressFormat::Address, AddressFormat::NameAndAddress}) {
     ReceivedMessage m = ParseMessage(message, format, "");
     if (m.attachs.size() >= 2048 || m.error != kMimeOk || m.text.size() > size + 2) std::abort();
   }

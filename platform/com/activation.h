@@ -20,7 +20,6 @@ HRESULT CLSIDFromProgID(std::string_view prog_id, CLSID* out);
 // REGDB_E_CLASSNOTREG without a module path, E_MOD_NOT_FOUND when the module
 // does not load, CO_E_ERRORINDLL when it lacks DllGetClassObject, else what
 // the module answers.
-HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, unsigned context, REFIID iid,
-                         void** out);
+HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, unsigned context, REFIID iid, void** out);
 
 }  // namespace qn::com

@@ -53,12 +53,13 @@ TEST(Apartment, CountedPerThreadAndModelFixedByFirstCall) {
     std::thread([] {  // another thread has its own count and model
       EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
       CoUninitialize();
-    }).join();
+    })
+        .join();
     CoUninitialize();
     EXPECT_TRUE(co_initialized());  // the changed-mode call was not counted
     CoUninitialize();
     EXPECT_FALSE(co_initialized());
-    CoUninitialize();  // one too many: ignored
+    CoUninitialize();                                                // one too many: ignored
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);  // a fresh start
     CoUninitialize();
   }).join();
@@ -149,7 +150,8 @@ TEST_F(Activation, Failures) {
     void* o = nullptr;
     EXPECT_EQ(CoCreateInstance(counter, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, &o),
               CO_E_NOTINITIALIZED);
-  }).join();
+  })
+      .join();
 }
 
 }  // namespace

@@ -39,7 +39,8 @@ constexpr double kEnd = 2958466.0;    // 10000-01-01
 
 DATE ole_date_of(const DateFields& f) {
   const std::int64_t days =
-      days_from_civil(f.year, static_cast<unsigned>(f.month), static_cast<unsigned>(f.day)) - kEpoch;
+      days_from_civil(f.year, static_cast<unsigned>(f.month), static_cast<unsigned>(f.day)) -
+      kEpoch;
   const double time = (f.hour * 3600.0 + f.minute * 60.0 + f.second) / 86400.0;
   return days >= 0 ? static_cast<double>(days) + time : static_cast<double>(days) - time;
 }

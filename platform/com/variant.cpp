@@ -200,7 +200,8 @@ bool parse_number(std::string_view s, Scalar& out) {
   }
   double r = 0;
   auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), r);
-  if (end != s.data() + s.size() || (ec != std::errc() && ec != std::errc::result_out_of_range)) return false;
+  if (end != s.data() + s.size() || (ec != std::errc() && ec != std::errc::result_out_of_range))
+    return false;
   if (!std::isfinite(r)) return false;
   out.kind = Scalar::kReal;
   out.r = negative ? -r : r;
@@ -209,76 +210,159 @@ bool parse_number(std::string_view s, Scalar& out) {
 
 HRESULT lift(const VARIANT& v, Scalar& s) {
   switch (v.vt) {
-    case VT_EMPTY: s.kind = Scalar::kEmpty; return S_OK;
-    case VT_I1: s.kind = Scalar::kSigned; s.i = static_cast<signed char>(v.cVal); return S_OK;
-    case VT_I2: s.kind = Scalar::kSigned; s.i = v.iVal; return S_OK;
-    case VT_I4: s.kind = Scalar::kSigned; s.i = v.lVal; return S_OK;
-    case VT_INT: s.kind = Scalar::kSigned; s.i = v.intVal; return S_OK;
-    case VT_I8: s.kind = Scalar::kSigned; s.i = v.llVal; return S_OK;
-    case VT_UI1: s.kind = Scalar::kUnsigned; s.u = v.bVal; return S_OK;
-    case VT_UI2: s.kind = Scalar::kUnsigned; s.u = v.uiVal; return S_OK;
-    case VT_UI4: s.kind = Scalar::kUnsigned; s.u = v.ulVal; return S_OK;
-    case VT_UINT: s.kind = Scalar::kUnsigned; s.u = v.uintVal; return S_OK;
-    case VT_UI8: s.kind = Scalar::kUnsigned; s.u = v.ullVal; return S_OK;
-    case VT_R4: s.kind = Scalar::kReal; s.r = v.fltVal; return S_OK;
-    case VT_R8: s.kind = Scalar::kReal; s.r = v.dblVal; return S_OK;
-    case VT_DATE: s.kind = Scalar::kReal; s.r = v.date; return S_OK;
-    case VT_CY: s.kind = Scalar::kCurrency; s.i = v.cyVal.int64; return S_OK;
-    case VT_BOOL: s.kind = Scalar::kBool; s.i = v.boolVal ? -1 : 0; return S_OK;
-    case VT_BSTR: s.kind = Scalar::kText; s.text = text_1252_of(v.bstrVal); return S_OK;
+    case VT_EMPTY:
+      s.kind = Scalar::kEmpty;
+      return S_OK;
+    case VT_I1:
+      s.kind = Scalar::kSigned;
+      s.i = static_cast<signed char>(v.cVal);
+      return S_OK;
+    case VT_I2:
+      s.kind = Scalar::kSigned;
+      s.i = v.iVal;
+      return S_OK;
+    case VT_I4:
+      s.kind = Scalar::kSigned;
+      s.i = v.lVal;
+      return S_OK;
+    case VT_INT:
+      s.kind = Scalar::kSigned;
+      s.i = v.intVal;
+      return S_OK;
+    case VT_I8:
+      s.kind = Scalar::kSigned;
+      s.i = v.llVal;
+      return S_OK;
+    case VT_UI1:
+      s.kind = Scalar::kUnsigned;
+      s.u = v.bVal;
+      return S_OK;
+    case VT_UI2:
+      s.kind = Scalar::kUnsigned;
+      s.u = v.uiVal;
+      return S_OK;
+    case VT_UI4:
+      s.kind = Scalar::kUnsigned;
+      s.u = v.ulVal;
+      return S_OK;
+    case VT_UINT:
+      s.kind = Scalar::kUnsigned;
+      s.u = v.uintVal;
+      return S_OK;
+    case VT_UI8:
+      s.kind = Scalar::kUnsigned;
+      s.u = v.ullVal;
+      return S_OK;
+    case VT_R4:
+      s.kind = Scalar::kReal;
+      s.r = v.fltVal;
+      return S_OK;
+    case VT_R8:
+      s.kind = Scalar::kReal;
+      s.r = v.dblVal;
+      return S_OK;
+    case VT_DATE:
+      s.kind = Scalar::kReal;
+      s.r = v.date;
+      return S_OK;
+    case VT_CY:
+      s.kind = Scalar::kCurrency;
+      s.i = v.cyVal.int64;
+      return S_OK;
+    case VT_BOOL:
+      s.kind = Scalar::kBool;
+      s.i = v.boolVal ? -1 : 0;
+      return S_OK;
+    case VT_BSTR:
+      s.kind = Scalar::kText;
+      s.text = text_1252_of(v.bstrVal);
+      return S_OK;
     case VT_NULL:
     case VT_ERROR:
     case VT_UNKNOWN:
-    case VT_DISPATCH: return DISP_E_TYPEMISMATCH;
-    default: return DISP_E_BADVARTYPE;
+    case VT_DISPATCH:
+      return DISP_E_TYPEMISMATCH;
+    default:
+      return DISP_E_BADVARTYPE;
   }
 }
 
 // The value as a signed or unsigned whole number, or a real.
 HRESULT numeric(const Scalar& s, VARTYPE target, Scalar& out) {
   switch (s.kind) {
-    case Scalar::kEmpty: out.kind = Scalar::kSigned; out.i = 0; return S_OK;
-    case Scalar::kBool: out.kind = Scalar::kSigned; out.i = s.i; return S_OK;
-    case Scalar::kCurrency: out.kind = Scalar::kReal; out.r = static_cast<double>(s.i) / 10000.0; return S_OK;
+    case Scalar::kEmpty:
+      out.kind = Scalar::kSigned;
+      out.i = 0;
+      return S_OK;
+    case Scalar::kBool:
+      out.kind = Scalar::kSigned;
+      out.i = s.i;
+      return S_OK;
+    case Scalar::kCurrency:
+      out.kind = Scalar::kReal;
+      out.r = static_cast<double>(s.i) / 10000.0;
+      return S_OK;
     case Scalar::kText: {
       if (target == VT_BOOL) {
-        if (platform::iequals_1252(s.text, "True")) { out.kind = Scalar::kSigned; out.i = -1; return S_OK; }
-        if (platform::iequals_1252(s.text, "False")) { out.kind = Scalar::kSigned; out.i = 0; return S_OK; }
+        if (platform::iequals_1252(s.text, "True")) {
+          out.kind = Scalar::kSigned;
+          out.i = -1;
+          return S_OK;
+        }
+        if (platform::iequals_1252(s.text, "False")) {
+          out.kind = Scalar::kSigned;
+          out.i = 0;
+          return S_OK;
+        }
       }
       return parse_number(s.text, out) ? S_OK : DISP_E_TYPEMISMATCH;
     }
-    default: out = s; return S_OK;
+    default:
+      out = s;
+      return S_OK;
   }
 }
 
 // Whole number in [lo, hi] from a lifted numeric value; reals round to the
 // nearest, halves to even.
-HRESULT whole(const Scalar& n, long double lo, long double hi, bool want_unsigned, LONGLONG& si, ULONGLONG& ui) {
+HRESULT whole(const Scalar& n, long double lo, long double hi, bool want_unsigned, LONGLONG& si,
+              ULONGLONG& ui) {
   if (n.kind == Scalar::kReal) {
     if (!std::isfinite(n.r)) return DISP_E_OVERFLOW;
     const double r = std::nearbyint(n.r);
-    if (static_cast<long double>(r) < lo || static_cast<long double>(r) > hi) return DISP_E_OVERFLOW;
-    if (want_unsigned) ui = static_cast<ULONGLONG>(r);
-    else si = static_cast<LONGLONG>(r);
+    if (static_cast<long double>(r) < lo || static_cast<long double>(r) > hi)
+      return DISP_E_OVERFLOW;
+    if (want_unsigned)
+      ui = static_cast<ULONGLONG>(r);
+    else
+      si = static_cast<LONGLONG>(r);
     return S_OK;
   }
   if (n.kind == Scalar::kUnsigned) {
     if (static_cast<long double>(n.u) > hi) return DISP_E_OVERFLOW;
-    if (want_unsigned) ui = n.u;
-    else si = static_cast<LONGLONG>(n.u);
+    if (want_unsigned)
+      ui = n.u;
+    else
+      si = static_cast<LONGLONG>(n.u);
     return S_OK;
   }
-  if (static_cast<long double>(n.i) < lo || static_cast<long double>(n.i) > hi) return DISP_E_OVERFLOW;
-  if (want_unsigned) ui = static_cast<ULONGLONG>(n.i);
-  else si = n.i;
+  if (static_cast<long double>(n.i) < lo || static_cast<long double>(n.i) > hi)
+    return DISP_E_OVERFLOW;
+  if (want_unsigned)
+    ui = static_cast<ULONGLONG>(n.i);
+  else
+    si = n.i;
   return S_OK;
 }
 
 double as_real(const Scalar& n) {
   switch (n.kind) {
-    case Scalar::kUnsigned: return static_cast<double>(n.u);
-    case Scalar::kReal: return n.r;
-    default: return static_cast<double>(n.i);
+    case Scalar::kUnsigned:
+      return static_cast<double>(n.u);
+    case Scalar::kReal:
+      return n.r;
+    default:
+      return static_cast<double>(n.i);
   }
 }
 
@@ -305,13 +389,27 @@ std::string currency_text(LONGLONG v) {
 
 HRESULT to_text(const VARIANT& src, const Scalar& s, std::string& out) {
   switch (s.kind) {
-    case Scalar::kEmpty: out.clear(); return S_OK;
-    case Scalar::kText: out = s.text; return S_OK;
-    case Scalar::kBool: out = s.i ? "True" : "False"; return S_OK;
-    case Scalar::kSigned: out = std::to_string(s.i); return S_OK;
-    case Scalar::kUnsigned: out = std::to_string(s.u); return S_OK;
-    case Scalar::kCurrency: out = currency_text(s.i); return S_OK;
-    case Scalar::kReal: out = real_text(s.r, src.vt == VT_R4 ? 7 : 15); return S_OK;
+    case Scalar::kEmpty:
+      out.clear();
+      return S_OK;
+    case Scalar::kText:
+      out = s.text;
+      return S_OK;
+    case Scalar::kBool:
+      out = s.i ? "True" : "False";
+      return S_OK;
+    case Scalar::kSigned:
+      out = std::to_string(s.i);
+      return S_OK;
+    case Scalar::kUnsigned:
+      out = std::to_string(s.u);
+      return S_OK;
+    case Scalar::kCurrency:
+      out = currency_text(s.i);
+      return S_OK;
+    case Scalar::kReal:
+      out = real_text(s.r, src.vt == VT_R4 ? 7 : 15);
+      return S_OK;
   }
   return DISP_E_TYPEMISMATCH;
 }
@@ -345,31 +443,61 @@ HRESULT convert(const VARIANT& src, VARTYPE vt, VARIANT& out) {
   constexpr long double kI64Min = static_cast<long double>(std::numeric_limits<LONGLONG>::min());
   constexpr long double kU64Max = static_cast<long double>(std::numeric_limits<ULONGLONG>::max());
   switch (vt) {
-    case VT_I1: hr = whole(n, -128, 127, false, si, ui); out.cVal = static_cast<CHAR>(si); break;
-    case VT_I2: hr = whole(n, -32768, 32767, false, si, ui); out.iVal = static_cast<SHORT>(si); break;
+    case VT_I1:
+      hr = whole(n, -128, 127, false, si, ui);
+      out.cVal = static_cast<CHAR>(si);
+      break;
+    case VT_I2:
+      hr = whole(n, -32768, 32767, false, si, ui);
+      out.iVal = static_cast<SHORT>(si);
+      break;
     case VT_I4:
-    case VT_INT: hr = whole(n, -2147483648.0L, 2147483647.0L, false, si, ui); out.lVal = static_cast<LONG>(si); break;
-    case VT_I8: hr = whole(n, kI64Min, kI64Max, false, si, ui); out.llVal = si; break;
-    case VT_UI1: hr = whole(n, 0, 255, true, si, ui); out.bVal = static_cast<BYTE>(ui); break;
-    case VT_UI2: hr = whole(n, 0, 65535, true, si, ui); out.uiVal = static_cast<USHORT>(ui); break;
+    case VT_INT:
+      hr = whole(n, -2147483648.0L, 2147483647.0L, false, si, ui);
+      out.lVal = static_cast<LONG>(si);
+      break;
+    case VT_I8:
+      hr = whole(n, kI64Min, kI64Max, false, si, ui);
+      out.llVal = si;
+      break;
+    case VT_UI1:
+      hr = whole(n, 0, 255, true, si, ui);
+      out.bVal = static_cast<BYTE>(ui);
+      break;
+    case VT_UI2:
+      hr = whole(n, 0, 65535, true, si, ui);
+      out.uiVal = static_cast<USHORT>(ui);
+      break;
     case VT_UI4:
-    case VT_UINT: hr = whole(n, 0, 4294967295.0L, true, si, ui); out.ulVal = static_cast<ULONG>(ui); break;
-    case VT_UI8: hr = whole(n, 0, kU64Max, true, si, ui); out.ullVal = ui; break;
+    case VT_UINT:
+      hr = whole(n, 0, 4294967295.0L, true, si, ui);
+      out.ulVal = static_cast<ULONG>(ui);
+      break;
+    case VT_UI8:
+      hr = whole(n, 0, kU64Max, true, si, ui);
+      out.ullVal = ui;
+      break;
     case VT_R4: {
       const double r = as_real(n);
       if (std::fabs(r) > std::numeric_limits<float>::max()) return DISP_E_OVERFLOW;
       out.fltVal = static_cast<float>(r);
       break;
     }
-    case VT_R8: out.dblVal = as_real(n); break;
-    case VT_DATE: out.date = as_real(n); break;
+    case VT_R8:
+      out.dblVal = as_real(n);
+      break;
+    case VT_DATE:
+      out.date = as_real(n);
+      break;
     case VT_CY: {
       const long double r = static_cast<long double>(as_real(n)) * 10000.0L;
       if (n.kind == Scalar::kSigned || n.kind == Scalar::kUnsigned) {
-        const long double exact = n.kind == Scalar::kSigned ? static_cast<long double>(n.i) * 10000.0L
-                                                            : static_cast<long double>(n.u) * 10000.0L;
+        const long double exact = n.kind == Scalar::kSigned
+                                      ? static_cast<long double>(n.i) * 10000.0L
+                                      : static_cast<long double>(n.u) * 10000.0L;
         if (exact < kI64Min || exact >= kI64Max) return DISP_E_OVERFLOW;
-        out.cyVal.int64 = n.kind == Scalar::kSigned ? n.i * 10000 : static_cast<LONGLONG>(n.u) * 10000;
+        out.cyVal.int64 =
+            n.kind == Scalar::kSigned ? n.i * 10000 : static_cast<LONGLONG>(n.u) * 10000;
       } else {
         const long double rounded = std::nearbyint(r);
         if (!(rounded >= kI64Min && rounded < kI64Max)) return DISP_E_OVERFLOW;
@@ -377,11 +505,15 @@ HRESULT convert(const VARIANT& src, VARTYPE vt, VARIANT& out) {
       }
       break;
     }
-    case VT_BOOL: out.boolVal = as_real(n) != 0 ? VARIANT_TRUE : VARIANT_FALSE; break;
+    case VT_BOOL:
+      out.boolVal = as_real(n) != 0 ? VARIANT_TRUE : VARIANT_FALSE;
+      break;
     case VT_ERROR:
     case VT_UNKNOWN:
-    case VT_DISPATCH: return DISP_E_TYPEMISMATCH;
-    default: return DISP_E_BADVARTYPE;
+    case VT_DISPATCH:
+      return DISP_E_TYPEMISMATCH;
+    default:
+      return DISP_E_BADVARTYPE;
   }
   if (FAILED(hr)) return hr;
   out.vt = vt;
@@ -392,12 +524,14 @@ HRESULT convert(const VARIANT& src, VARTYPE vt, VARIANT& out) {
 
 HRESULT VariantChangeType(VARIANTARG* dest, const VARIANTARG* src, USHORT flags, VARTYPE vt) {
   if (!dest || !src) return E_INVALIDARG;
-  if (src->vt == VT_DISPATCH && src->pdispVal && vt != VT_DISPATCH && vt != VT_UNKNOWN && vt != VT_EMPTY) {
+  if (src->vt == VT_DISPATCH && src->pdispVal && vt != VT_DISPATCH && vt != VT_UNKNOWN &&
+      vt != VT_EMPTY) {
     // An object converts through its default member (number 0).
     VARIANT value;
     VariantInit(&value);
     DISPPARAMS none{nullptr, nullptr, 0, 0};
-    if (FAILED(src->pdispVal->Invoke(0, IID{}, 0, DISPATCH_PROPERTYGET, &none, &value, nullptr, nullptr)) ||
+    if (FAILED(src->pdispVal->Invoke(0, IID{}, 0, DISPATCH_PROPERTYGET, &none, &value, nullptr,
+                                     nullptr)) ||
         value.vt == VT_DISPATCH || value.vt == VT_UNKNOWN) {
       VariantClear(&value);
       return DISP_E_TYPEMISMATCH;

@@ -75,15 +75,57 @@ TEST(ComVariant, CopyAndClear) {
 
 // Builds a source value.
 using Maker = std::function<void(Var&)>;
-Maker i2(SHORT n) { return [n](Var& v) { v.vt = VT_I2; v.iVal = n; }; }
-Maker i4(LONG n) { return [n](Var& v) { v.vt = VT_I4; v.lVal = n; }; }
-Maker ui1(BYTE n) { return [n](Var& v) { v.vt = VT_UI1; v.bVal = n; }; }
-Maker r8(double d) { return [d](Var& v) { v.vt = VT_R8; v.dblVal = d; }; }
-Maker r4(float d) { return [d](Var& v) { v.vt = VT_R4; v.fltVal = d; }; }
-Maker cy(LONGLONG n) { return [n](Var& v) { v.vt = VT_CY; v.cyVal.int64 = n; }; }
-Maker boolean(bool b) { return [b](Var& v) { v.vt = VT_BOOL; v.boolVal = b ? VARIANT_TRUE : VARIANT_FALSE; }; }
-Maker text(const char* t) { return [t](Var& v) { set_text(v, t); }; }
-Maker of_type(VARTYPE vt) { return [vt](Var& v) { v.vt = vt; v.lVal = 0; }; }
+Maker i2(SHORT n) {
+  return [n](Var& v) {
+    v.vt = VT_I2;
+    v.iVal = n;
+  };
+}
+Maker i4(LONG n) {
+  return [n](Var& v) {
+    v.vt = VT_I4;
+    v.lVal = n;
+  };
+}
+Maker ui1(BYTE n) {
+  return [n](Var& v) {
+    v.vt = VT_UI1;
+    v.bVal = n;
+  };
+}
+Maker r8(double d) {
+  return [d](Var& v) {
+    v.vt = VT_R8;
+    v.dblVal = d;
+  };
+}
+Maker r4(float d) {
+  return [d](Var& v) {
+    v.vt = VT_R4;
+    v.fltVal = d;
+  };
+}
+Maker cy(LONGLONG n) {
+  return [n](Var& v) {
+    v.vt = VT_CY;
+    v.cyVal.int64 = n;
+  };
+}
+Maker boolean(bool b) {
+  return [b](Var& v) {
+    v.vt = VT_BOOL;
+    v.boolVal = b ? VARIANT_TRUE : VARIANT_FALSE;
+  };
+}
+Maker text(const char* t) {
+  return [t](Var& v) { set_text(v, t); };
+}
+Maker of_type(VARTYPE vt) {
+  return [vt](Var& v) {
+    v.vt = vt;
+    v.lVal = 0;
+  };
+}
 
 TEST(ComVariant, ToText) {
   struct Case {

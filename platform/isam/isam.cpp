@@ -39,9 +39,9 @@ struct DataFile {
 };
 
 struct OpenSet {
-  std::vector<DataFile> data;   // by family
-  std::vector<KeyIndex> keys;   // by key definition
-  std::vector<int> data_of_key; // data index of each key index
+  std::vector<DataFile> data;    // by family
+  std::vector<KeyIndex> keys;    // by key definition
+  std::vector<int> data_of_key;  // data index of each key index
 };
 
 std::unique_ptr<OpenSet> g_set;
@@ -147,7 +147,8 @@ bool sort_key(KeyIndex& k, const DataFile& d, const KeyIndex* unique) {
   const uint32_t n = d.count;
   k.length = key_length(*k.def);
   std::vector<uint8_t> keys(static_cast<size_t>(n) * k.length);
-  for (uint32_t r = 0; r < n; ++r) build_key(*k.def, record_at(d, r), keys.data() + static_cast<size_t>(r) * k.length);
+  for (uint32_t r = 0; r < n; ++r)
+    build_key(*k.def, record_at(d, r), keys.data() + static_cast<size_t>(r) * k.length);
   std::vector<uint32_t> order(n);
   std::iota(order.begin(), order.end(), 0u);
   auto key_of = [&](uint32_t r) { return keys.data() + static_cast<size_t>(r) * k.length; };
@@ -155,8 +156,10 @@ bool sort_key(KeyIndex& k, const DataFile& d, const KeyIndex* unique) {
     int c = std::memcmp(key_of(a), key_of(b), k.length);
     if (c != 0) return c < 0;
     if (unique && unique != &k) {
-      const uint8_t* ua = unique->sorted_keys.data() + static_cast<size_t>(unique->rank[a]) * unique->length;
-      const uint8_t* ub = unique->sorted_keys.data() + static_cast<size_t>(unique->rank[b]) * unique->length;
+      const uint8_t* ua =
+          unique->sorted_keys.data() + static_cast<size_t>(unique->rank[a]) * unique->length;
+      const uint8_t* ub =
+          unique->sorted_keys.data() + static_cast<size_t>(unique->rank[b]) * unique->length;
       c = std::memcmp(ua, ub, unique->length);
       if (c != 0) return c < 0;
     }
@@ -165,7 +168,8 @@ bool sort_key(KeyIndex& k, const DataFile& d, const KeyIndex* unique) {
   k.sorted_keys.resize(keys.size());
   k.rank.assign(n, 0);
   for (uint32_t i = 0; i < n; ++i) {
-    std::memcpy(k.sorted_keys.data() + static_cast<size_t>(i) * k.length, key_of(order[i]), k.length);
+    std::memcpy(k.sorted_keys.data() + static_cast<size_t>(i) * k.length, key_of(order[i]),
+                k.length);
     k.rank[order[i]] = i;
     if (!k.def->duplicates && i > 0 &&
         std::memcmp(k.sorted_keys.data() + static_cast<size_t>(i - 1) * k.length,
@@ -274,7 +278,8 @@ short IsamBuildKey(short key_file, const void* record, void* key_buffer, int, in
     fail(kIsamBadFileNumber);
     return -1;
   }
-  return static_cast<short>(build_key(*def, static_cast<const uint8_t*>(record), static_cast<uint8_t*>(key_buffer)));
+  return static_cast<short>(
+      build_key(*def, static_cast<const uint8_t*>(record), static_cast<uint8_t*>(key_buffer)));
 }
 
 short IsamReadEqual(short key_file, const void* key, void* record) {
@@ -340,7 +345,8 @@ short IsamSetPosition(short data_file_number, int32_t position, const void* reco
   const KeyIndex& u = *d->unique;
   uint8_t given[kIsamMaxKeyLength];
   build_key(*u.def, static_cast<const uint8_t*>(record), given);
-  if (std::memcmp(given, u.sorted_keys.data() + static_cast<size_t>(u.rank[position]) * u.length, u.length) != 0)
+  if (std::memcmp(given, u.sorted_keys.data() + static_cast<size_t>(u.rank[position]) * u.length,
+                  u.length) != 0)
     return fail(kIsamBadPosition);
   d->current = static_cast<uint32_t>(position);
   return kIsamOk;

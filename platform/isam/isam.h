@@ -48,7 +48,8 @@ bool IsamIsOpen();
 // Writes into key_buffer (kIsamMaxKeyLength bytes) the key that key_file
 // holds for the record image; returns the key length, or -1 for an unknown
 // key file (IsamLastError then tells why).
-short IsamBuildKey(short key_file, const void* record, void* key_buffer, int zero, int record_length);
+short IsamBuildKey(short key_file, const void* record, void* key_buffer, int zero,
+                   int record_length);
 
 // Reads into record (the data file's record length) and makes it current.
 // 0 = read; kIsamNotFound = no such record; a failed read leaves the current

@@ -23,7 +23,8 @@ std::vector<uint8_t> key_of(short key_file, const std::vector<uint8_t>& image) {
   return key;
 }
 
-std::vector<uint8_t> image_of(std::string_view family, std::vector<std::pair<std::string, std::string>> fields) {
+std::vector<uint8_t> image_of(std::string_view family,
+                              std::vector<std::pair<std::string, std::string>> fields) {
   KbRecord r;
   std::string reason;
   EXPECT_TRUE(make_record(family, fields, r, reason)) << reason;
@@ -38,18 +39,35 @@ TEST(KbIsamKeyOrder, KeysSortInFieldOrder) {
     const char* family;
     std::vector<std::pair<std::string, std::string>> lower, higher;
   } cases[] = {
-      {"negative binary below positive", 17, "obj", {{"model", "1"}, {"type", "-1"}}, {{"model", "1"}, {"type", "0"}}},
-      {"binary 255 below 256", 17, "obj", {{"model", "1"}, {"number", "255"}}, {{"model", "1"}, {"number", "256"}}},
-      {"binary model before type", 17, "obj", {{"model", "1"}, {"type", "9"}}, {{"model", "2"}, {"type", "0"}}},
+      {"negative binary below positive",
+       17,
+       "obj",
+       {{"model", "1"}, {"type", "-1"}},
+       {{"model", "1"}, {"type", "0"}}},
+      {"binary 255 below 256",
+       17,
+       "obj",
+       {{"model", "1"}, {"number", "255"}},
+       {{"model", "1"}, {"number", "256"}}},
+      {"binary model before type",
+       17,
+       "obj",
+       {{"model", "1"}, {"type", "9"}},
+       {{"model", "2"}, {"type", "0"}}},
       {"ext decimal 999 below 1000", 7, "tba", {{"position", "999"}}, {{"position", "1000"}}},
       {"ext decimal 1255 below 1256", 7, "tba", {{"position", "1255"}}, {{"position", "1256"}}},
       {"name shorter first", 11, "att", {{"name", "ABC"}}, {{"name", "ABCD"}}},
       {"NUL-padded name shorter first", 18, "obj", {{"name", "AB"}}, {{"name", "AB0"}}},
-      {"oinf string before piece", 46, "oinf", {{"string", "0"}, {"piece", "5"}}, {{"string", "1"}, {"piece", "0"}}},
+      {"oinf string before piece",
+       46,
+       "oinf",
+       {{"string", "0"}, {"piece", "5"}},
+       {{"string", "1"}, {"piece", "0"}}},
       {"time unsigned", 50, "qnio", {{"time", "2147483647"}}, {{"time", "2147483648"}}},
   };
   for (const auto& c : cases) {
-    EXPECT_LT(key_of(c.key_file, image_of(c.family, c.lower)), key_of(c.key_file, image_of(c.family, c.higher)))
+    EXPECT_LT(key_of(c.key_file, image_of(c.family, c.lower)),
+              key_of(c.key_file, image_of(c.family, c.higher)))
         << c.what;
   }
 }
@@ -128,7 +146,8 @@ TEST_F(KbIsamRead, EqualGreaterNextAndPrefix) {
   // Duplicates of class 10 in the order of the unique key.
   k = key(10, "att", {{"model", "1"}, {"class", "10"}});
   std::string names;
-  for (short s = IsamReadEqual(10, k.data(), rec); s == kIsamOk; s = IsamReadNext(10, rec)) names += name_of(rec);
+  for (short s = IsamReadEqual(10, k.data(), rec); s == kIsamOk; s = IsamReadNext(10, rec))
+    names += name_of(rec);
   EXPECT_EQ(names, "ABCOTHER");
 
   k = key(11, "att", {{"model", "1"}, {"name", "O"}});

@@ -14,8 +14,8 @@ inline void put_bin16(uint8_t* p, int v) {
   p[1] = static_cast<uint8_t>((v >> 8) & 0xFF);
 }
 inline uint32_t get_ubin32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-         (static_cast<uint32_t>(p[3]) << 24);
+  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
 }
 inline int32_t get_bin32(const uint8_t* p) { return static_cast<int32_t>(get_ubin32(p)); }
 inline void put_bin32(uint8_t* p, uint32_t v) {

@@ -10,37 +10,44 @@ using F = FieldForm;
 using S = SegKind;
 
 constexpr FieldDef kMdl[] = {
-    {"model", 1, 3, F::kExtDecimal},  {"name", 4, 30, F::kName},      {"num1", 34, 4, F::kDecimal},
-    {"num2", 38, 4, F::kDecimal},  {"num3", 42, 4, F::kDecimal},   {"att_name_len", 46, 1, F::kByte},
-    {"flag1", 47, 1, F::kByte},    {"flag2", 48, 1, F::kByte},     {"path", 49, 30, F::kCText},
+    {"model", 1, 3, F::kExtDecimal}, {"name", 4, 30, F::kName},
+    {"num1", 34, 4, F::kDecimal},    {"num2", 38, 4, F::kDecimal},
+    {"num3", 42, 4, F::kDecimal},    {"att_name_len", 46, 1, F::kByte},
+    {"flag1", 47, 1, F::kByte},      {"flag2", 48, 1, F::kByte},
+    {"path", 49, 30, F::kCText},
 };
 constexpr FieldDef kObj[] = {
-    {"model", 1, 2, F::kBin16},  {"type", 3, 2, F::kBin16},      {"number", 5, 2, F::kBin16},
+    {"model", 1, 2, F::kBin16},   {"type", 3, 2, F::kBin16},     {"number", 5, 2, F::kBin16},
     {"name", 7, 30, F::kNulText}, {"text", 37, 30, F::kNulText}, {"group", 67, 2, F::kBin16},
     {"status1", 69, 1, F::kByte}, {"status2", 70, 1, F::kByte},
 };
 constexpr FieldDef kAtt[] = {
-    {"model", 1, 3, F::kExtDecimal},    {"number", 4, 4, F::kDecimal},      {"class", 8, 4, F::kDecimal},
-    {"name", 12, 30, F::kName},      {"type", 42, 1, F::kChar},          {"kind", 43, 1, F::kByte},
-    {"value1", 44, 4, F::kBin32},    {"value2", 48, 4, F::kBin32},       {"decimals", 52, 1, F::kByte},
-    {"code", 53, 1, F::kByte},       {"length", 54, 4, F::kExtLength},   {"title", 58, 30, F::kName},
+    {"model", 1, 3, F::kExtDecimal},   {"number", 4, 4, F::kDecimal},
+    {"class", 8, 4, F::kDecimal},      {"name", 12, 30, F::kName},
+    {"type", 42, 1, F::kChar},         {"kind", 43, 1, F::kByte},
+    {"value1", 44, 4, F::kBin32},      {"value2", 48, 4, F::kBin32},
+    {"decimals", 52, 1, F::kByte},     {"code", 53, 1, F::kByte},
+    {"length", 54, 4, F::kExtLength},  {"title", 58, 30, F::kName},
     {"description", 88, 80, F::kName}, {"picture", 168, 30, F::kName},
 };
 constexpr FieldDef kTba[] = {
-    {"model", 1, 3, F::kExtDecimal},      {"table", 4, 4, F::kDecimal}, {"attribute", 8, 4, F::kDecimal},
-    {"position", 12, 3, F::kExtDecimal}, {"kind", 15, 1, F::kByte},  {"code", 16, 1, F::kByte},
+    {"model", 1, 3, F::kExtDecimal},  {"table", 4, 4, F::kDecimal},
+    {"attribute", 8, 4, F::kDecimal}, {"position", 12, 3, F::kExtDecimal},
+    {"kind", 15, 1, F::kByte},        {"code", 16, 1, F::kByte},
 };
 constexpr FieldDef kCk[] = {
-    {"model", 1, 3, F::kExtDecimal}, {"table", 4, 4, F::kDecimal},
-    {"key", 8, 2, F::kDecimal},   {"primary", 11, 1, F::kByte},
+    {"model", 1, 3, F::kExtDecimal},
+    {"table", 4, 4, F::kDecimal},
+    {"key", 8, 2, F::kDecimal},
+    {"primary", 11, 1, F::kByte},
 };
 constexpr FieldDef kCka[] = {
-    {"model", 1, 3, F::kExtDecimal},      {"table", 4, 4, F::kDecimal},    {"key", 8, 2, F::kDecimal},
+    {"model", 1, 3, F::kExtDecimal},   {"table", 4, 4, F::kDecimal},     {"key", 8, 2, F::kDecimal},
     {"attribute", 10, 4, F::kDecimal}, {"sequence", 14, 2, F::kDecimal},
 };
 constexpr FieldDef kIdx[] = {
     {"model", 1, 3, F::kExtDecimal}, {"table", 4, 4, F::kDecimal}, {"index", 8, 4, F::kDecimal},
-    {"name", 12, 30, F::kName},   {"unique", 42, 1, F::kByte},  {"flag2", 43, 1, F::kByte},
+    {"name", 12, 30, F::kName},      {"unique", 42, 1, F::kByte},  {"flag2", 43, 1, F::kByte},
     {"flag3", 44, 1, F::kByte},
 };
 constexpr FieldDef kIxa[] = {
@@ -48,14 +55,18 @@ constexpr FieldDef kIxa[] = {
     {"sequence", 7, 2, F::kBin16}, {"attribute", 9, 2, F::kBin16}, {"ascending", 11, 1, F::kByte},
 };
 constexpr FieldDef kOcls[] = {
-    {"model", 1, 3, F::kExtDecimal}, {"type", 4, 3, F::kDecimal},
-    {"last", 7, 4, F::kDecimal},  {"name_len", 11, 1, F::kByte},
+    {"model", 1, 3, F::kExtDecimal},
+    {"type", 4, 3, F::kDecimal},
+    {"last", 7, 4, F::kDecimal},
+    {"name_len", 11, 1, F::kByte},
 };
 constexpr FieldDef kOinf[] = {
-    {"model", 1, 3, F::kExtDecimal},     {"type", 4, 3, F::kDecimal},        {"number", 7, 4, F::kDecimal},
-    {"kind", 11, 1, F::kChar},        {"piece", 12, 2, F::kBin16},        {"string", 14, 2, F::kBin16},
-    {"value", 16, 2, F::kBin16},      {"ref_type", 18, 3, F::kDecimal},   {"ref_number", 21, 4, F::kDecimal},
-    {"relation", 25, 1, F::kByte},    {"text", 26, 30, F::kNulText},
+    {"model", 1, 3, F::kExtDecimal},    {"type", 4, 3, F::kDecimal},
+    {"number", 7, 4, F::kDecimal},      {"kind", 11, 1, F::kChar},
+    {"piece", 12, 2, F::kBin16},        {"string", 14, 2, F::kBin16},
+    {"value", 16, 2, F::kBin16},        {"ref_type", 18, 3, F::kDecimal},
+    {"ref_number", 21, 4, F::kDecimal}, {"relation", 25, 1, F::kByte},
+    {"text", 26, 30, F::kNulText},
 };
 constexpr FieldDef kQnio[] = {
     {"model", 1, 2, F::kBin16}, {"type", 3, 2, F::kBin16},  {"number", 5, 2, F::kBin16},

@@ -28,7 +28,8 @@ ParamStatus read_param_file(const std::string& path, ParamFile& out) {
     if (line.empty() || line[0] == '#') continue;
     size_t eq = line.find('=');
     if (eq == std::string::npos) continue;
-    if (platform::iequals_1252(trim(line.substr(0, eq)), "DATABASE")) name = trim(line.substr(eq + 1));
+    if (platform::iequals_1252(trim(line.substr(0, eq)), "DATABASE"))
+      name = trim(line.substr(eq + 1));
   }
   if (in.bad()) return ParamStatus::kUnreadable;
   if (name.empty()) return ParamStatus::kNoDatabase;
@@ -36,13 +37,15 @@ ParamStatus read_param_file(const std::string& path, ParamFile& out) {
     out.database_path = name;
   } else {
     size_t slash = path.find_last_of("/\\");
-    out.database_path = slash == std::string::npos ? name : platform::join_path(path.substr(0, slash), name);
+    out.database_path =
+        slash == std::string::npos ? name : platform::join_path(path.substr(0, slash), name);
   }
   return ParamStatus::kOk;
 }
 
 std::string param_file_text(const std::string& database_name) {
-  return "# Knowledge base: the database file, relative to this file's folder.\nDATABASE=" + database_name + "\n";
+  return "# Knowledge base: the database file, relative to this file's folder.\nDATABASE=" +
+         database_name + "\n";
 }
 
 }  // namespace qn::kb

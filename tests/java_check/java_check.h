@@ -43,13 +43,15 @@ inline Result run(const std::string& command) {
 
 // Parses the files (syntax only).
 inline Result parse(const std::vector<std::string>& files) {
-  std::string cmd = detail::quoted(QN_JAVA) + " -cp " + detail::quoted(QN_JAVA_CHECK_DIR) + " JavaSyntaxCheck";
+  std::string cmd =
+      detail::quoted(QN_JAVA) + " -cp " + detail::quoted(QN_JAVA_CHECK_DIR) + " JavaSyntaxCheck";
   for (const std::string& f : files) cmd += " " + detail::quoted(f);
   return detail::run(cmd);
 }
 
 // Compiles the files against the runtime stand-in; classes go to out_dir.
-inline Result compile_against_stub(const std::vector<std::string>& files, const std::string& out_dir) {
+inline Result compile_against_stub(const std::vector<std::string>& files,
+                                   const std::string& out_dir) {
   std::string cmd = detail::quoted(QN_JAVAC) + " -nowarn -proc:none -encoding windows-1252 -cp " +
                     detail::quoted(QN_JAVA_STUB_DIR) + " -d " + detail::quoted(out_dir);
   for (const std::string& f : files) cmd += " " + detail::quoted(f);

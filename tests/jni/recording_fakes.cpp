@@ -63,11 +63,16 @@ std::u16string arg(double v) {
 std::u16string arg(BSTR b) { return u"\"" + std::u16string(b ? b : u"", SysStringLen(b)) + u"\""; }
 std::u16string arg(const VARIANT& v) {
   switch (v.vt) {
-    case VT_I4: return u"I4:" + arg(static_cast<long long>(v.lVal));
-    case VT_R8: return u"R8:" + arg(v.dblVal);
-    case VT_DATE: return u"DATE:" + arg(v.date);
-    case VT_BSTR: return u"BSTR:" + arg(v.bstrVal);
-    default: return u"VT" + arg(static_cast<long long>(v.vt));
+    case VT_I4:
+      return u"I4:" + arg(static_cast<long long>(v.lVal));
+    case VT_R8:
+      return u"R8:" + arg(v.dblVal);
+    case VT_DATE:
+      return u"DATE:" + arg(v.date);
+    case VT_BSTR:
+      return u"BSTR:" + arg(v.bstrVal);
+    default:
+      return u"VT" + arg(static_cast<long long>(v.vt));
   }
 }
 std::u16string arg(short v) { return arg(static_cast<long long>(v)); }
@@ -193,8 +198,8 @@ class FakeWord final : public Fake<IQnWord> {
   HRESULT SaveAs(SHORT h, BSTR n, BSTR t, SHORT d, SHORT l, SHORT* e) override {
     return record(u"IQnWord.SaveAs", h, n, t, d, l), code(e);
   }
-  HRESULT RunMacro(SHORT, BSTR, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V,
-                   V, V, V, V, V, V, V, V, SHORT*) override {
+  HRESULT RunMacro(SHORT, BSTR, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V,
+                   V, V, V, V, V, V, V, SHORT*) override {
     return E_NOTIMPL;
   }
   HRESULT get_MacroReturnValue(VARIANT*) override { return E_NOTIMPL; }
@@ -262,8 +267,8 @@ class FakeExcel final : public Fake<IQnExcel> {
     return record(u"IQnExcel.PutFormat", h, r, c, height, width, color, font, size), code(e);
   }
   HRESULT put_AutoFit(SHORT v) override { return record(u"IQnExcel.AutoFit", v), S_OK; }
-  HRESULT RunMacro(SHORT, BSTR, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V,
-                   V, V, V, V, V, V, V, V, SHORT*) override {
+  HRESULT RunMacro(SHORT, BSTR, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V, V,
+                   V, V, V, V, V, V, V, SHORT*) override {
     return E_NOTIMPL;
   }
   HRESULT get_MacroReturnValue(VARIANT*) override { return E_NOTIMPL; }
@@ -305,9 +310,7 @@ class FakeMail final : public Fake<IQnMail> {
     return code(e);
   }
   HRESULT put_AttachDir(BSTR v) override { return record(u"IQnMail.AttachDir", v), S_OK; }
-  HRESULT put_AddressFormat(SHORT v) override {
-    return record(u"IQnMail.AddressFormat", v), S_OK;
-  }
+  HRESULT put_AddressFormat(SHORT v) override { return record(u"IQnMail.AddressFormat", v), S_OK; }
   HRESULT put_Mode(BSTR v) override { return record(u"IQnMail.Mode", v), S_OK; }
   HRESULT LoginSMTP(BSTR s, BSTR n, BSTR a, BSTR u, BSTR p, SHORT t, SHORT* e) override {
     return record(u"IQnMail.LoginSMTP", s, n, a, u, p, t), code(e);
@@ -351,8 +354,8 @@ std::u16string text_of(JNIEnv* env, jstring s) {
 
 // Puts the fakes in the creator table and forgets the log and the script.
 FAKES(void, reset)(JNIEnv*, jclass) {
-  set_bridge_creators({&make<FakeWord, IQnWord>, &make<FakeExcel, IQnExcel>,
-                       &make<FakeMail, IQnMail>});
+  set_bridge_creators(
+      {&make<FakeWord, IQnWord>, &make<FakeExcel, IQnExcel>, &make<FakeMail, IQnMail>});
   std::lock_guard lock(g_mutex);
   g_log.clear();
   g_script.clear();
@@ -378,7 +381,8 @@ FAKES(jobjectArray, log)(JNIEnv* env, jclass) {
     lines.swap(g_log);
   }
   jclass string_class = env->FindClass("java/lang/String");
-  jobjectArray result = env->NewObjectArray(static_cast<jsize>(lines.size()), string_class, nullptr);
+  jobjectArray result =
+      env->NewObjectArray(static_cast<jsize>(lines.size()), string_class, nullptr);
   if (!result) return nullptr;
   for (size_t i = 0; i < lines.size(); ++i) {
     jstring s = env->NewString(reinterpret_cast<const jchar*>(lines[i].data()),

@@ -34,8 +34,8 @@ int listen_loopback(int& port) {
   a.sin_family = AF_INET;
   a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   socklen_t len = sizeof a;
-  if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(fd, 8) != 0 ||
-      ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) != 0) {
+  if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
+      ::listen(fd, 8) != 0 || ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) != 0) {
     if (fd >= 0) ::close(fd);
     return -1;
   }
@@ -128,7 +128,8 @@ void FakeServer::run() {
         break;
       }
       for (const auto& piece : step.pieces) {
-        if (step.delay_ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(step.delay_ms));
+        if (step.delay_ms > 0)
+          std::this_thread::sleep_for(std::chrono::milliseconds(step.delay_ms));
         send_bytes(fd, piece);
       }
       if (step.kind == FakeStep::Kind::kHangUp) open = false;
@@ -162,7 +163,9 @@ void FaultProxy::run() {
     bool stalled = false;
     const int from = direction_ == Direction::kToServer ? client : server;
     while (!listener_.stopping()) {
-      const auto events = [&](int fd) { return static_cast<short>(stalled && fd == from ? 0 : POLLIN); };
+      const auto events = [&](int fd) {
+        return static_cast<short>(stalled && fd == from ? 0 : POLLIN);
+      };
       pollfd p[2] = {{client, events(client), 0}, {server, events(server), 0}};
       if (::poll(p, 2, kPollMs) <= 0) continue;
       bool done = false;

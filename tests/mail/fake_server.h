@@ -17,9 +17,9 @@ namespace qn::office::testing_support {
 
 struct FakeStep {
   enum class Kind {
-    kReply,    // the pieces, each sent by itself after delay_ms
-    kStall,    // nothing more is sent; the connection stays open
-    kHangUp,   // the pieces, then the connection is closed
+    kReply,   // the pieces, each sent by itself after delay_ms
+    kStall,   // nothing more is sent; the connection stays open
+    kHangUp,  // the pieces, then the connection is closed
   };
   Kind kind = Kind::kReply;
   std::vector<std::string> pieces;

@@ -62,12 +62,14 @@ bool RealServers::await_messages(const std::string& user, std::size_t n) const {
 void RealServers::clear(const std::string& user) const {
   for (const auto& p : messages(user)) std::filesystem::remove(p);
   std::error_code ec;
-  for (const char* f : {"dovecot-uidlist", "dovecot.index", "dovecot.index.cache", "dovecot.index.log"}) {
+  for (const char* f :
+       {"dovecot-uidlist", "dovecot.index", "dovecot.index.cache", "dovecot.index.log"}) {
     std::filesystem::remove(maildir(user) / f, ec);
   }
 }
 
-void RealServers::deliver(const std::string& user, const std::string& name, const std::string& text) const {
+void RealServers::deliver(const std::string& user, const std::string& name,
+                          const std::string& text) const {
   const auto tmp = maildir(user) / "tmp" / name;
   std::ofstream(tmp, std::ios::binary) << text;
   struct stat st {};
@@ -82,7 +84,8 @@ std::string RealServers::queue() const {
   std::string out;
   if (FILE* p = ::popen(cmd.c_str(), "r")) {
     std::array<char, 4096> buf;
-    for (std::size_t n; (n = std::fread(buf.data(), 1, buf.size(), p)) > 0;) out.append(buf.data(), n);
+    for (std::size_t n; (n = std::fread(buf.data(), 1, buf.size(), p)) > 0;)
+      out.append(buf.data(), n);
     ::pclose(p);
   }
   return out;

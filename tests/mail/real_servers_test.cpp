@@ -4,17 +4,17 @@
 
 #include <algorithm>
 #include <chrono>
+#include <fstream>
 #include <map>
 #include <random>
-#include <fstream>
 #include <sstream>
 #include <thread>
 
 #include "office/mail/internet_mail.h"
 #include "office/mail/pop3_client.h"
 #include "office/mail/qn_mail.h"
-#include "platform/com/variant.h"
 #include "office/mail/smtp_client.h"
+#include "platform/com/variant.h"
 #include "tests/mail/fake_server.h"
 #include "tests/mail/real_servers.h"
 
@@ -24,7 +24,7 @@ namespace {
 using namespace testing_support;
 
 // Skips the case (from its own body) where the SMTP server does not run.
-#define NEED_SMTP()                                                                    \
+#define NEED_SMTP() \
   if (!servers_->smtp()) GTEST_SKIP() << "SMTP cases skipped: " << reason_
 
 class RealMail : public ::testing::Test {
@@ -38,8 +38,9 @@ class RealMail : public ::testing::Test {
   void TearDown() override { ::unsetenv("QN_SERVICES_FILE"); }
   // Makes the given port the services "smtp" and "pop3".
   void route_to(int port) {
-    const auto path = std::filesystem::path(::testing::TempDir()) /
-                      ("qn_real_services_" + std::to_string(::getpid()) + "_" + std::to_string(port));
+    const auto path =
+        std::filesystem::path(::testing::TempDir()) /
+        ("qn_real_services_" + std::to_string(::getpid()) + "_" + std::to_string(port));
     std::ofstream(path) << "smtp " << port << "/tcp\npop3 " << port << "/tcp\n";
     ::setenv("QN_SERVICES_FILE", path.c_str(), 1);
   }
@@ -60,13 +61,17 @@ TEST_F(RealMail, SmtpLoginOutcomes) {
     const char* password;
     int code;
   } cases[] = {
-      {"S1", "pw-u01", 0}, {"S1", "wrong", 25}, {"S2", "pw-u01", 23}, {"S3", "pw-u01", 23},
+      {"S1", "pw-u01", 0},
+      {"S1", "wrong", 25},
+      {"S2", "pw-u01", 23},
+      {"S3", "pw-u01", 23},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.server) + " " + c.password);
     servers_->use(c.server);
     SmtpClient client(socket_connector());
-    EXPECT_EQ(client.login("127.0.0.1", "U one", "u01@mail.test", "u01", c.password, 10).code, c.code);
+    EXPECT_EQ(client.login("127.0.0.1", "U one", "u01@mail.test", "u01", c.password, 10).code,
+              c.code);
     EXPECT_EQ(client.logout(), c.code == 0);
   }
 }
@@ -89,7 +94,9 @@ TEST_F(RealMail, SentTextComesBackWhole) {
   servers_->use("S1");
   SmtpClient smtp(socket_connector());
   ASSERT_EQ(smtp.login("127.0.0.1", "Ann", "ann@mail.test", "u02", "pw-u02", 10).code, 0);
-  ASSERT_EQ(smtp.send("u02@mail.test", "", "u02@mail.test", "Dots", "a\n.\n.x\ncaf\xe9\n", "", "").code, 0);
+  ASSERT_EQ(
+      smtp.send("u02@mail.test", "", "u02@mail.test", "Dots", "a\n.\n.x\ncaf\xe9\n", "", "").code,
+      0);
   smtp.logout();
   ASSERT_TRUE(servers_->await_messages("u02", 1));
 
@@ -137,7 +144,8 @@ TEST_F(RealMail, NewMessagesGoOnAfterWhatWasRead) {
 
 TEST_F(RealMail, WithoutLastCountIsStat) {
   servers_->clear("nolast1");
-  for (int i = 1; i <= 3; ++i) servers_->deliver("nolast1", "m" + std::to_string(i), "Subject: x\n\nb\n");
+  for (int i = 1; i <= 3; ++i)
+    servers_->deliver("nolast1", "m" + std::to_string(i), "Subject: x\n\nb\n");
   servers_->use("S1");
   Pop3Client client(socket_connector());
   ASSERT_EQ(client.login("127.0.0.1", "nolast1", "pw-nolast1", true, false, 10).code, 0);
@@ -205,14 +213,16 @@ TEST_F(RealMail, FailedReceiveKeepsTheMessage) {
                        c.parse_code ? 1 << 30 : 1000, c.fault);
       route_to(proxy.port());
       Pop3Client client(socket_connector());
-      ASSERT_EQ(client.login("127.0.0.1", c.user, std::string("pw-") + c.user, false, true, 1).code, 0);
+      ASSERT_EQ(client.login("127.0.0.1", c.user, std::string("pw-") + c.user, false, true, 1).code,
+                0);
       std::string message;
       EXPECT_EQ(client.receive(keep(message, c.parse_code)).code, c.code);
       client.logout();
     }
     servers_->use("S1");
     Pop3Client client(socket_connector());
-    ASSERT_EQ(client.login("127.0.0.1", c.user, std::string("pw-") + c.user, false, true, 10).code, 0);
+    ASSERT_EQ(client.login("127.0.0.1", c.user, std::string("pw-") + c.user, false, true, 10).code,
+              0);
     std::string message;
     ASSERT_EQ(client.receive(keep(message)).code, 0);
     EXPECT_EQ(message, text);
@@ -258,7 +268,8 @@ double server_date(const std::string& file_text) {
   in >> weekday >> day >> month >> year;
   for (int m = 0; m < 12; ++m) {
     if (month == kMonths[m]) {
-      return automation_date(std::to_string(day) + "/" + std::to_string(m + 1) + "/" + std::to_string(year));
+      return automation_date(std::to_string(day) + "/" + std::to_string(m + 1) + "/" +
+                             std::to_string(year));
     }
   }
   return -1;
@@ -271,14 +282,17 @@ TEST_F(RealMail, RoundTripThroughTheFacade) {
   NEED_SMTP();
   const std::vector<std::string> users = {"u10", "u11", "u12", "u13"};
   for (const auto& u : users) servers_->clear(u);
-  const auto dir = std::filesystem::path(::testing::TempDir()) / ("qn_round_trip_" + std::to_string(::getpid()));
+  const auto dir =
+      std::filesystem::path(::testing::TempDir()) / ("qn_round_trip_" + std::to_string(::getpid()));
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir / "out");
   std::string big(1 << 20, '\0');
   std::mt19937 rng(11);
   for (char& c : big) c = static_cast<char>(rng());
   const std::map<std::string, std::string> files = {
-      {"big.bin", big}, {"empty.bin", ""}, {"back.bin", "through a backslash path\n"},
+      {"big.bin", big},
+      {"empty.bin", ""},
+      {"back.bin", "through a backslash path\n"},
       {"bare.bin", std::string("bare\0name\r\n", 12)}};
   for (const auto& [name, bytes] : files) std::ofstream(dir / name, std::ios::binary) << bytes;
   std::string back = (dir / "back.bin").string();
@@ -286,7 +300,8 @@ TEST_F(RealMail, RoundTripThroughTheFacade) {
 
   servers_->use("S1");
   IQnMail* mail = nullptr;
-  ASSERT_EQ(CQnMail::create<CQnMail>(nullptr, IID_IQnMail, reinterpret_cast<void**>(&mail)), com::S_OK);
+  ASSERT_EQ(CQnMail::create<CQnMail>(nullptr, IID_IQnMail, reinterpret_cast<void**>(&mail)),
+            com::S_OK);
   mail->put_Mode(Text("I"));
   SHORT e = -1;
   mail->LoginSMTP(Text("127.0.0.1"), Text("Ann Example"), Text("ann@mail.test"), Text("u10"),
@@ -312,9 +327,11 @@ TEST_F(RealMail, RoundTripThroughTheFacade) {
       {"u10", 0, "Ann Example", "u10@mail.test; u11@mail.test", "u12@mail.test"},
       {"u11", 1, "ann@mail.test", "u10@mail.test; u11@mail.test", "u12@mail.test"},
       {"u12", 2, "Ann Example (ann@mail.test)",
-       "u10@mail.test (u10@mail.test); u11@mail.test (u11@mail.test)", "u12@mail.test (u12@mail.test)"},
+       "u10@mail.test (u10@mail.test); u11@mail.test (u11@mail.test)",
+       "u12@mail.test (u12@mail.test)"},
       {"u13", 2, "Ann Example (ann@mail.test)",
-       "u10@mail.test (u10@mail.test); u11@mail.test (u11@mail.test)", "u12@mail.test (u12@mail.test)"},
+       "u10@mail.test (u10@mail.test); u11@mail.test (u11@mail.test)",
+       "u12@mail.test (u12@mail.test)"},
   };
   for (const auto& c : copies) {
     SCOPED_TRACE(c.user);
@@ -327,7 +344,8 @@ TEST_F(RealMail, RoundTripThroughTheFacade) {
     std::filesystem::create_directories(out);
     mail->put_AddressFormat(c.format);
     mail->put_AttachDir(Text(out.string()));
-    mail->LoginPOP3(Text("127.0.0.1"), Text(c.user), Text(std::string("pw-") + c.user), 0, 1, 10, &e);
+    mail->LoginPOP3(Text("127.0.0.1"), Text(c.user), Text(std::string("pw-") + c.user), 0, 1, 10,
+                    &e);
     ASSERT_EQ(e, 0);
     const Received r = receive(mail);
     ASSERT_EQ(r.error, 0);

@@ -41,18 +41,18 @@ TEST_F(Wire, GoldenSendWithTwoAttachments) {
   for (int i = 0; i < 100; ++i) bytes.push_back(static_cast<char>(i * 7));
   std::ofstream(dir_ / "data.bin", std::ios::binary) << bytes;
 
-  FakeServer server({say("220 mx ready\r\n"),
-                     say("250-mx\r\n250-AUTH LOGIN PLAIN\r\n250 8BITMIME\r\n"),
-                     say("334 VXNlcm5hbWU6\r\n"), say("334 UGFzc3dvcmQ6\r\n"), say("235 ok\r\n"),
-                     say("250 ok\r\n"), say("250 ok\r\n"), say("250 ok\r\n"), say("250 ok\r\n"),
-                     say("354 go\r\n"), say_after("\r\n.\r\n", "250 queued\r\n"),
-                     say("221 bye\r\n")});
+  FakeServer server(
+      {say("220 mx ready\r\n"), say("250-mx\r\n250-AUTH LOGIN PLAIN\r\n250 8BITMIME\r\n"),
+       say("334 VXNlcm5hbWU6\r\n"), say("334 UGFzc3dvcmQ6\r\n"), say("235 ok\r\n"),
+       say("250 ok\r\n"), say("250 ok\r\n"), say("250 ok\r\n"), say("250 ok\r\n"),
+       say("354 go\r\n"), say_after("\r\n.\r\n", "250 queued\r\n"), say("221 bye\r\n")});
   use(server);
   SmtpClient client(socket_connector());
   ASSERT_EQ(client.login("127.0.0.1", "Ann Smith", "ann@mail.test", "ann", "secret", 5).code, 0);
   const std::string attachs = "notes.txt; " + (dir_ / "data.bin").string();
-  ASSERT_EQ(client.send("bob@mail.test; carl@mail.test", "", "dora@mail.test", "Report",
-                        "Hello,\n.\n.hidden\nbye", attachs, dir_.string() + "/")
+  ASSERT_EQ(client
+                .send("bob@mail.test; carl@mail.test", "", "dora@mail.test", "Report",
+                      "Hello,\n.\n.hidden\nbye", attachs, dir_.string() + "/")
                 .code,
             0);
   EXPECT_TRUE(client.logout());
@@ -62,7 +62,8 @@ TEST_F(Wire, GoldenSendWithTwoAttachments) {
   for (auto at = got.find(dir_.string()); at != std::string::npos; at = got.find(dir_.string())) {
     got.replace(at, dir_.string().size(), "DIR");
   }
-  const auto golden = std::filesystem::path(QN_SOURCE_DIR) / "tests/mail/testdata/send_two_attachments.txt";
+  const auto golden =
+      std::filesystem::path(QN_SOURCE_DIR) / "tests/mail/testdata/send_two_attachments.txt";
   const std::string want = read_file(golden);
   if (got != want) {
     std::ofstream(std::filesystem::path(::testing::TempDir()) / "send_two_attachments.txt",
@@ -84,21 +85,33 @@ TEST_F(Wire, SmtpOverRealStreams) {
        {say_pieces({"220-mx\r\n", "220 ", "ready\r\n"}, 30), say_pieces({"25", "0 ok\r\n"}, 30),
         say("250 ok\r\n"), say("250 ok\r\n"), say("354 go\r\n"),
         say_after("\r\n.\r\n", "250 queued\r\n")},
-       5, 0, 0, true},
+       5,
+       0,
+       0,
+       true},
       {"greeting later than the time-out", {say("220 mx\r\n", 1500)}, 1, 3, 2, false},
       {"a negative time-out waits without limit",
        {say("220 mx\r\n", 1200), say("250 ok\r\n"), say("250 ok\r\n"), say("250 ok\r\n"),
         say("354 go\r\n"), say_after("\r\n.\r\n", "250 queued\r\n")},
-       -1, 0, 0, true},
+       -1,
+       0,
+       0,
+       true},
       {"Timeout 0: a reply that is not there at once", {say("220 mx\r\n", 200)}, 0, 3, 2, false},
       {"end of data later than the time-out",
        {say("220 mx\r\n"), say("250 ok\r\n"), say("250 ok\r\n"), say("250 ok\r\n"),
         say("354 go\r\n"), say_after("\r\n.\r\n", "")},
-       1, 0, 10, false},
+       1,
+       0,
+       10,
+       false},
       {"hang-up while the message is sent",
        {say("220 mx\r\n"), say("250 ok\r\n"), say("250 ok\r\n"), say("250 ok\r\n"),
         hang_up_with({"354 go\r\n"})},
-       5, 0, 10, false},
+       5,
+       0,
+       10,
+       false},
   };
   std::ofstream(dir_ / "big.bin", std::ios::binary) << std::string(4 << 20, 'x');
   for (const auto& c : cases) {
@@ -108,7 +121,8 @@ TEST_F(Wire, SmtpOverRealStreams) {
     SmtpClient client(socket_connector());
     EXPECT_EQ(client.login("127.0.0.1", "Ann", "ann@t", "", "", c.timeout).code, c.login);
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(client.send("bob@t", "", "", "s", "text", "big.bin", dir_.string() + "/").code, c.send);
+    EXPECT_EQ(client.send("bob@t", "", "", "s", "text", "big.bin", dir_.string() + "/").code,
+              c.send);
     // Only a hang is a fault here: the bound leaves room for a loaded machine
     // and the sanitizers, which send the 4 MB attachment slowly.
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
@@ -126,9 +140,15 @@ TEST_F(Wire, Pop3OverRealStreams) {
   } cases[] = {
       {"message in delayed pieces",
        {say("+OK 1 20\r\n"), say_pieces({"+OK\r\nSubject: x\r\n", "\r\nbody\r", "\n.\r\n"}, 30)},
-       0, message},
-      {"stall in the middle", {say("+OK 1 20\r\n"), say("+OK\r\nSubject: x\r\n"), fall_silent()}, 20, "-"},
-      {"hang-up in the middle", {say("+OK 1 20\r\n"), hang_up_with({"+OK\r\nSubject: x\r\n"})}, 21,
+       0,
+       message},
+      {"stall in the middle",
+       {say("+OK 1 20\r\n"), say("+OK\r\nSubject: x\r\n"), fall_silent()},
+       20,
+       "-"},
+      {"hang-up in the middle",
+       {say("+OK 1 20\r\n"), hang_up_with({"+OK\r\nSubject: x\r\n"})},
+       21,
        "-"},
   };
   for (const auto& c : cases) {
@@ -140,10 +160,13 @@ TEST_F(Wire, Pop3OverRealStreams) {
     Pop3Client client(socket_connector());
     ASSERT_EQ(client.login("127.0.0.1", "ann", "pw", false, true, 1).code, 0);
     std::string parsed = "-";
-    EXPECT_EQ(client.receive([&](std::string_view m) {
-      parsed = std::string(m);
-      return MailResult{};
-    }).code, c.result);
+    EXPECT_EQ(client
+                  .receive([&](std::string_view m) {
+                    parsed = std::string(m);
+                    return MailResult{};
+                  })
+                  .code,
+              c.result);
     EXPECT_EQ(parsed, c.parsed);
   }
 }

@@ -41,7 +41,8 @@ std::vector<std::string> lines_of(const std::string& text) {
 std::set<std::string> names_in(const fs::path& dir, const std::string& ext) {
   std::set<std::string> out;
   for (const auto& e : fs::directory_iterator(dir)) {
-    if (e.is_regular_file() && e.path().extension() == ext) out.insert(e.path().filename().string());
+    if (e.is_regular_file() && e.path().extension() == ext)
+      out.insert(e.path().filename().string());
   }
   return out;
 }
@@ -53,7 +54,8 @@ class MainRoad : public ::testing::Test {
     model_ = fs::path(tmp_.path()) / "sample-model";
     fs::copy(kSample, model_, fs::copy_options::recursive);
     fs::remove(model_ / "kb.txt");
-    for (const char* f : {"PEFILES", "knowledge.db"}) fs::copy_file(fs::path(QN_SAMPLE_KB_DIR) / f, model_ / f);
+    for (const char* f : {"PEFILES", "knowledge.db"})
+      fs::copy_file(fs::path(QN_SAMPLE_KB_DIR) / f, model_ / f);
   }
 
   ProcessResult generate() {
@@ -89,7 +91,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
     return t.substr(0, 255);
   }();
   std::vector<std::string> rows;
-  const std::vector<std::string> kinds = {"Transaction", "Procedure", "Report",   "Menu",
+  const std::vector<std::string> kinds = {"Transaction", "Procedure", "Report",  "Menu",
                                           "Work Panel",  "Web Panel", "Menu Bar"};
   for (const std::string& l : lines_of(r.err)) {
     if (std::any_of(kinds.begin(), kinds.end(),
@@ -121,10 +123,14 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
     const char* file;
     const char* golden_case;
   } expected[] = {
-      {"hcustomers.java", "placeholder_web"}, {"pprintinv.java", "placeholder_proc"},
-      {"rcustlist.java", "placeholder_rpt"},  {"mmainmenu.java", "placeholder_mnu"},
-      {"tcustomer.java", "placeholder_trn_no_enter"}, {"tinvoice.java", "placeholder_trn"},
-      {"wbrowse.java", "placeholder_scr"},    {"bmainbar.java", "placeholder_mbr"},
+      {"hcustomers.java", "placeholder_web"},
+      {"pprintinv.java", "placeholder_proc"},
+      {"rcustlist.java", "placeholder_rpt"},
+      {"mmainmenu.java", "placeholder_mnu"},
+      {"tcustomer.java", "placeholder_trn_no_enter"},
+      {"tinvoice.java", "placeholder_trn"},
+      {"wbrowse.java", "placeholder_scr"},
+      {"bmainbar.java", "placeholder_mbr"},
       {"createdb.java", "placeholder_ce"},
   };
   std::set<std::string> files;

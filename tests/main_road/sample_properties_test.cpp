@@ -27,9 +27,11 @@ class SampleProperties : public ::testing::Test {
     old_cwd_ = fs::current_path();
     model_ = fs::temp_directory_path() / ("qn_sample_props_" + std::to_string(::getpid()));
     fs::remove_all(model_);
-    fs::copy(std::string(QN_SOURCE_DIR) + "/examples/sample-model", model_, fs::copy_options::recursive);
+    fs::copy(std::string(QN_SOURCE_DIR) + "/examples/sample-model", model_,
+             fs::copy_options::recursive);
     for (const char* f : {"PEFILES", "knowledge.db"}) {
-      fs::copy_file(fs::path(QN_SAMPLE_KB_DIR) / f, model_ / f, fs::copy_options::overwrite_existing);
+      fs::copy_file(fs::path(QN_SAMPLE_KB_DIR) / f, model_ / f,
+                    fs::copy_options::overwrite_existing);
     }
     fs::current_path(model_);
     qn::host::set_program_path_for_tests(std::string(QN_PROGRAM_DIR) + "/qnjavagen");
@@ -62,12 +64,16 @@ TEST_F(SampleProperties, ReadThroughThePredicates) {
     const char* value;  // null: no value
   };
   const Case cases[] = {
-      {"i_dstorepref", {T("'JDBC_DRIVER'"), T("1"), T("1"), Term::fresh_var()}, "com.example.qedbase.Driver"},
+      {"i_dstorepref",
+       {T("'JDBC_DRIVER'"), T("1"), T("1"), Term::fresh_var()},
+       "com.example.qedbase.Driver"},
       {"i_dstorepref", {T("'CS_DBNAME'"), T("1"), T("1"), Term::fresh_var()}, "SAMPLE"},
       {"i_dstorepref", {T("'MAIN_DS'"), T("1"), T("1"), Term::fresh_var()}, "-1"},
       {"i_dstorepref", {T("'REORG_GEN'"), T("1"), T("1"), Term::fresh_var()}, "11"},
       {"i_dstorepref", {T("'CS_SERVER'"), T("1"), T("1"), Term::fresh_var()}, ""},
-      {"i_dstorepref", {T("'CS_SERVER'"), T("2"), T("1"), Term::fresh_var()}, "reports.example.com"},
+      {"i_dstorepref",
+       {T("'CS_SERVER'"), T("2"), T("1"), Term::fresh_var()},
+       "reports.example.com"},
       {"i_dstorepref", {T("'DBMS_PORT'"), T("2"), T("1"), Term::fresh_var()}, "1433"},
       {"i_dstorepref", {T("'MAIN_DS'"), T("2"), T("1"), Term::fresh_var()}, "0"},
       {"i_dstorepref", {T("'IFX_SERVER_INST'"), T("2"), T("1"), Term::fresh_var()}, nullptr},

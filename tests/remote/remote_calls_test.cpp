@@ -57,8 +57,7 @@ class Registered : public ::testing::Environment {
   std::filesystem::path dir_;
 };
 
-[[maybe_unused]] auto* const g_registered =
-    ::testing::AddGlobalTestEnvironment(new Registered);
+[[maybe_unused]] auto* const g_registered = ::testing::AddGlobalTestEnvironment(new Registered);
 
 // One line from fd, waiting at most 10 s.
 std::string read_line(int fd) {
@@ -182,28 +181,54 @@ std::string show_array(const SAFEARRAY* psa) {
 std::string show(const VARIANT& v) {
   char buf[64];
   switch (v.vt) {
-    case VT_EMPTY: return "EMPTY";
-    case VT_NULL: return "NULL";
-    case VT_I1: return "I1:" + std::to_string(v.cVal);
-    case VT_UI1: return "UI1:" + std::to_string(v.bVal);
-    case VT_I2: return "I2:" + std::to_string(v.iVal);
-    case VT_UI2: return "UI2:" + std::to_string(v.uiVal);
-    case VT_I4: return "I4:" + std::to_string(v.lVal);
-    case VT_UI4: return "UI4:" + std::to_string(v.ulVal);
-    case VT_I8: return "I8:" + std::to_string(v.llVal);
-    case VT_UI8: return "UI8:" + std::to_string(v.ullVal);
-    case VT_INT: return "INT:" + std::to_string(v.intVal);
-    case VT_UINT: return "UINT:" + std::to_string(v.uintVal);
-    case VT_R4: std::snprintf(buf, sizeof buf, "R4:%g", v.fltVal); return buf;
-    case VT_R8: std::snprintf(buf, sizeof buf, "R8:%g", v.dblVal); return buf;
-    case VT_DATE: std::snprintf(buf, sizeof buf, "DATE:%g", v.date); return buf;
-    case VT_CY: return "CY:" + std::to_string(v.cyVal.int64);
-    case VT_BOOL: return "BOOL:" + std::to_string(v.boolVal);
-    case VT_ERROR: std::snprintf(buf, sizeof buf, "ERROR:%08X", static_cast<unsigned>(v.scode)); return buf;
-    case VT_BSTR: return "BSTR:" + text_1252_of(v.bstrVal);
-    case VT_ARRAY | VT_UI1: return "UI1" + show_array(v.parray);
-    case VT_ARRAY | VT_VARIANT: return "VAR" + show_array(v.parray);
-    default: return "vt" + std::to_string(v.vt);
+    case VT_EMPTY:
+      return "EMPTY";
+    case VT_NULL:
+      return "NULL";
+    case VT_I1:
+      return "I1:" + std::to_string(v.cVal);
+    case VT_UI1:
+      return "UI1:" + std::to_string(v.bVal);
+    case VT_I2:
+      return "I2:" + std::to_string(v.iVal);
+    case VT_UI2:
+      return "UI2:" + std::to_string(v.uiVal);
+    case VT_I4:
+      return "I4:" + std::to_string(v.lVal);
+    case VT_UI4:
+      return "UI4:" + std::to_string(v.ulVal);
+    case VT_I8:
+      return "I8:" + std::to_string(v.llVal);
+    case VT_UI8:
+      return "UI8:" + std::to_string(v.ullVal);
+    case VT_INT:
+      return "INT:" + std::to_string(v.intVal);
+    case VT_UINT:
+      return "UINT:" + std::to_string(v.uintVal);
+    case VT_R4:
+      std::snprintf(buf, sizeof buf, "R4:%g", v.fltVal);
+      return buf;
+    case VT_R8:
+      std::snprintf(buf, sizeof buf, "R8:%g", v.dblVal);
+      return buf;
+    case VT_DATE:
+      std::snprintf(buf, sizeof buf, "DATE:%g", v.date);
+      return buf;
+    case VT_CY:
+      return "CY:" + std::to_string(v.cyVal.int64);
+    case VT_BOOL:
+      return "BOOL:" + std::to_string(v.boolVal);
+    case VT_ERROR:
+      std::snprintf(buf, sizeof buf, "ERROR:%08X", static_cast<unsigned>(v.scode));
+      return buf;
+    case VT_BSTR:
+      return "BSTR:" + text_1252_of(v.bstrVal);
+    case VT_ARRAY | VT_UI1:
+      return "UI1" + show_array(v.parray);
+    case VT_ARRAY | VT_VARIANT:
+      return "VAR" + show_array(v.parray);
+    default:
+      return "vt" + std::to_string(v.vt);
   }
 }
 
@@ -228,7 +253,8 @@ VARIANT bytes_array(std::size_t n) {
   VariantInit(&v);
   v.vt = VT_ARRAY | VT_UI1;
   v.parray = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(n));
-  for (std::size_t i = 0; i < n; ++i) static_cast<BYTE*>(v.parray->pvData)[i] = static_cast<BYTE>(i * 7 + 3);
+  for (std::size_t i = 0; i < n; ++i)
+    static_cast<BYTE*>(v.parray->pvData)[i] = static_cast<BYTE>(i * 7 + 3);
   return v;
 }
 
@@ -238,7 +264,8 @@ VARIANT values_array(std::vector<VARIANT> values, LONG lbound = 0) {
   VariantInit(&v);
   v.vt = VT_ARRAY | VT_VARIANT;
   v.parray = SafeArrayCreateVector(VT_VARIANT, lbound, static_cast<ULONG>(values.size()));
-  for (std::size_t i = 0; i < values.size(); ++i) static_cast<VARIANT*>(v.parray->pvData)[i] = values[i];
+  for (std::size_t i = 0; i < values.size(); ++i)
+    static_cast<VARIANT*>(v.parray->pvData)[i] = values[i];
   return v;
 }
 
@@ -311,9 +338,16 @@ TEST_F(RemoteCalls, EveryMethodOfTheSevenInterfaces) {
          return o;
        },
        S_OK, "BSTR:received"},
-      {"Signal", [&] { return Outcome{fwd_->Signal(), ""}; }, S_FALSE, ""},
-      {"UpdateSupplier.Submit", [&] { return Outcome{upd_->Submit(make(VT_I4, 1)), ""}; }, S_OK,
-       ""},
+      {"Signal",
+       [&] {
+         return Outcome{fwd_->Signal(), ""};
+       },
+       S_FALSE, ""},
+      {"UpdateSupplier.Submit",
+       [&] {
+         return Outcome{upd_->Submit(make(VT_I4, 1)), ""};
+       },
+       S_OK, ""},
       {"UpdateSupplier.Submit text",
        [&] {
          VARIANT v = text("x");
@@ -336,8 +370,16 @@ TEST_F(RemoteCalls, EveryMethodOfTheSevenInterfaces) {
          return Outcome{h, std::to_string(flag)};
        },
        S_OK, "8"},
-      {"Supplier.Submit", [&] { return Outcome{sup_->Submit(make(VT_I4, 1)), ""}; }, S_OK, ""},
-      {"SubmitB", [&] { return Outcome{sup_->SubmitB(make(VT_I4, 1)), ""}; }, S_FALSE, ""},
+      {"Supplier.Submit",
+       [&] {
+         return Outcome{sup_->Submit(make(VT_I4, 1)), ""};
+       },
+       S_OK, ""},
+      {"SubmitB",
+       [&] {
+         return Outcome{sup_->SubmitB(make(VT_I4, 1)), ""};
+       },
+       S_FALSE, ""},
       {"Supplier.Exchange", [&] { return exchange([&](VARIANT* v) { return sup_->Exchange(v); }); },
        S_OK, "I4:15"},
       {"ExchangeB", [&] { return exchange([&](VARIANT* v) { return sup_->ExchangeB(v); }); }, S_OK,
@@ -389,15 +431,30 @@ TEST_F(RemoteCalls, EveryMethodOfTheSevenInterfaces) {
        },
        S_OK, "object"},
       {"SendHandleAndThreeTexts",
-       [&] { return Outcome{app->SendHandleAndThreeTexts(1, Bstr("a"), Bstr("bc"), Bstr("")), ""}; },
+       [&] {
+         return Outcome{app->SendHandleAndThreeTexts(1, Bstr("a"), Bstr("bc"), Bstr("")), ""};
+       },
        43, ""},
-      {"SendHandle", [&] { return Outcome{app->SendHandle(5), ""}; }, S_OK, ""},
-      {"SendHandleAndText", [&] { return Outcome{app->SendHandleAndText(1, Bstr("abc")), ""}; }, 7,
-       ""},
-      {"SendHandleAndTextB", [&] { return Outcome{app->SendHandleAndTextB(1, Bstr("abc")), ""}; },
+      {"SendHandle",
+       [&] {
+         return Outcome{app->SendHandle(5), ""};
+       },
+       S_OK, ""},
+      {"SendHandleAndText",
+       [&] {
+         return Outcome{app->SendHandleAndText(1, Bstr("abc")), ""};
+       },
+       7, ""},
+      {"SendHandleAndTextB",
+       [&] {
+         return Outcome{app->SendHandleAndTextB(1, Bstr("abc")), ""};
+       },
        2007, ""},
       {"SendHandleAndTwoTexts",
-       [&] { return Outcome{app->SendHandleAndTwoTexts(1, Bstr("a"), Bstr("bc")), ""}; }, 205, ""},
+       [&] {
+         return Outcome{app->SendHandleAndTwoTexts(1, Bstr("a"), Bstr("bc")), ""};
+       },
+       205, ""},
       {"QueryTextByHandle",
        [&] {
          BSTR r = nullptr;
@@ -420,7 +477,11 @@ TEST_F(RemoteCalls, EveryMethodOfTheSevenInterfaces) {
          return Outcome{h, std::to_string(r)};
        },
        S_OK, "16"},
-      {"SendHandleB", [&] { return Outcome{app->SendHandleB(1), ""}; }, S_FALSE, ""},
+      {"SendHandleB",
+       [&] {
+         return Outcome{app->SendHandleB(1), ""};
+       },
+       S_FALSE, ""},
       {"CallWithValues",
        [&] {
          VARIANT r;
@@ -429,7 +490,10 @@ TEST_F(RemoteCalls, EveryMethodOfTheSevenInterfaces) {
          return Outcome{h, show(r)};
        },
        S_OK, "I4:437"},
-      {"SendHandleAndTextC", [&] { return Outcome{app->SendHandleAndTextC(1, Bstr("abc")), ""}; },
+      {"SendHandleAndTextC",
+       [&] {
+         return Outcome{app->SendHandleAndTextC(1, Bstr("abc")), ""};
+       },
        3007, ""},
       {"QueryHyperByHandle",
        [&] {
@@ -446,7 +510,11 @@ TEST_F(RemoteCalls, EveryMethodOfTheSevenInterfaces) {
          return Outcome{h, ""};
        },
        11, ""},
-      {"PutValue", [&] { return Outcome{props->PutValue(7, make(VT_I4, 9)), ""}; }, S_OK, ""},
+      {"PutValue",
+       [&] {
+         return Outcome{props->PutValue(7, make(VT_I4, 9)), ""};
+       },
+       S_OK, ""},
       {"GetValue",
        [&] {
          VARIANT v;
@@ -493,22 +561,51 @@ TEST_F(RemoteCalls, InterfacePointersPassedAndNull) {
 }
 
 TEST_F(RemoteCalls, EverySupportedVartypeRoundTrips) {
-  VARIANT values[] = {
-      make(VT_EMPTY, 0), make(VT_NULL, 0), make(VT_I1, 0xFB), make(VT_UI1, 200),
-      make(VT_I2, 0xFED4), make(VT_UI2, 60000), make(VT_I4, 0xFFFEEE90),
-      make(VT_UI4, 4000000000u), make(VT_I8, static_cast<ULONGLONG>(-(1LL << 40))),
-      make(VT_UI8, (1ULL << 63) + 5), make(VT_INT, 0xFFFFFFF9), make(VT_UINT, 7),
-      make(VT_BOOL, 0xFFFF), make(VT_ERROR, 0x80020004), make(VT_CY, 12345678),
-      make(VT_R4, 0), make(VT_R8, 0), make(VT_DATE, 0), text("hello"),
-      bytes_array(3), values_array({make(VT_I4, 1), text("x")}, -2)};
+  VARIANT values[] = {make(VT_EMPTY, 0),
+                      make(VT_NULL, 0),
+                      make(VT_I1, 0xFB),
+                      make(VT_UI1, 200),
+                      make(VT_I2, 0xFED4),
+                      make(VT_UI2, 60000),
+                      make(VT_I4, 0xFFFEEE90),
+                      make(VT_UI4, 4000000000u),
+                      make(VT_I8, static_cast<ULONGLONG>(-(1LL << 40))),
+                      make(VT_UI8, (1ULL << 63) + 5),
+                      make(VT_INT, 0xFFFFFFF9),
+                      make(VT_UINT, 7),
+                      make(VT_BOOL, 0xFFFF),
+                      make(VT_ERROR, 0x80020004),
+                      make(VT_CY, 12345678),
+                      make(VT_R4, 0),
+                      make(VT_R8, 0),
+                      make(VT_DATE, 0),
+                      text("hello"),
+                      bytes_array(3),
+                      values_array({make(VT_I4, 1), text("x")}, -2)};
   values[15].fltVal = 1.5f;
   values[16].dblVal = -2.25;
   values[17].date = 45000.5;
-  const char* expected[] = {
-      "EMPTY", "NULL", "I1:-5", "UI1:200", "I2:-300", "UI2:60000", "I4:-70000",
-      "UI4:4000000000", "I8:-1099511627776", "UI8:9223372036854775813", "INT:-7", "UINT:7",
-      "BOOL:-1", "ERROR:80020004", "CY:12345678", "R4:1.5", "R8:-2.25", "DATE:45000.5",
-      "BSTR:hello", "UI1[0:3,10,17]", "VAR[-2:I4:1,BSTR:x]"};
+  const char* expected[] = {"EMPTY",
+                            "NULL",
+                            "I1:-5",
+                            "UI1:200",
+                            "I2:-300",
+                            "UI2:60000",
+                            "I4:-70000",
+                            "UI4:4000000000",
+                            "I8:-1099511627776",
+                            "UI8:9223372036854775813",
+                            "INT:-7",
+                            "UINT:7",
+                            "BOOL:-1",
+                            "ERROR:80020004",
+                            "CY:12345678",
+                            "R4:1.5",
+                            "R8:-2.25",
+                            "DATE:45000.5",
+                            "BSTR:hello",
+                            "UI1[0:3,10,17]",
+                            "VAR[-2:I4:1,BSTR:x]"};
   for (std::size_t i = 0; i < std::size(values); ++i) {
     EXPECT_EQ(proc_->Execute(&values[i]), S_OK) << expected[i];
     EXPECT_EQ(show(values[i]), expected[i]);
@@ -544,7 +641,8 @@ TEST_F(RemoteCalls, TextsKeepEveryByte) {
       {"embedded NUL", {'a', 0, 0, 0, 'b', 0}, false},
   };
   for (const Case& c : cases) {
-    BSTR in = c.null ? nullptr : bstr_from_bytes(c.bytes.data(), static_cast<std::uint32_t>(c.bytes.size()));
+    BSTR in = c.null ? nullptr
+                     : bstr_from_bytes(c.bytes.data(), static_cast<std::uint32_t>(c.bytes.size()));
     BSTR out = reinterpret_cast<BSTR>(8);
     ASSERT_EQ(server_->app->QueryTextByHandle(1, in, &out), S_OK) << c.name;
     EXPECT_EQ(out == nullptr, c.null) << c.name;
@@ -554,7 +652,8 @@ TEST_F(RemoteCalls, TextsKeepEveryByte) {
         EXPECT_EQ(std::memcmp(out, c.bytes.data(), c.bytes.size()), 0) << c.name;
       }
     }
-    EXPECT_EQ(server_->app->SendHandleAndText(0, in), c.null ? 1000 : static_cast<HRESULT>(c.bytes.size()))
+    EXPECT_EQ(server_->app->SendHandleAndText(0, in),
+              c.null ? 1000 : static_cast<HRESULT>(c.bytes.size()))
         << c.name;
     SysFreeString(in);
     SysFreeString(out);
@@ -701,12 +800,14 @@ class RawClient {
   }
   ~RawClient() { ::close(fd_); }
   void send(const std::vector<std::uint8_t>& bytes) {
-    ASSERT_EQ(::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL), static_cast<ssize_t>(bytes.size()));
+    ASSERT_EQ(::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL),
+              static_cast<ssize_t>(bytes.size()));
   }
   // One whole fragment, false when the connection closed.
   bool receive(Fragment* f) {
     buf_.resize(kPduHeaderSize);
-    if (::recv(fd_, buf_.data(), kPduHeaderSize, MSG_WAITALL) != static_cast<ssize_t>(kPduHeaderSize))
+    if (::recv(fd_, buf_.data(), kPduHeaderSize, MSG_WAITALL) !=
+        static_cast<ssize_t>(kPduHeaderSize))
       return false;
     PduHeader h;
     if (!parse_header(buf_.data(), &h)) return false;
@@ -724,7 +825,8 @@ class RawClient {
     NdrWriter w(big);
     write_orpcthis(w, GUID_NULL);
     w.bytes(args.data(), args.size());
-    for (const auto& frag : encode_request(++call_, 0, opnum, object ? *object : ref_.ipid, w.data(), big))
+    for (const auto& frag :
+         encode_request(++call_, 0, opnum, object ? *object : ref_.ipid, w.data(), big))
       send(frag);
     Fragment f;
     EXPECT_TRUE(receive(&f));

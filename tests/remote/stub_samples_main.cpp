@@ -63,10 +63,18 @@ void fill(const Signature& sig, std::vector<Value>& v) {
   int variants = 0;
   for (std::uint8_t i = 0; i < sig.count; ++i) {
     switch (sig.params[i].type) {
-      case ParamType::Long: v[i].l = 7; break;
-      case ParamType::Byte: v[i].b = 9; break;
-      case ParamType::Hyper: v[i].h = (1LL << 40) + 3; break;
-      case ParamType::Bstr: v[i].s = bstr_from_1252("ab"); break;
+      case ParamType::Long:
+        v[i].l = 7;
+        break;
+      case ParamType::Byte:
+        v[i].b = 9;
+        break;
+      case ParamType::Hyper:
+        v[i].h = (1LL << 40) + 3;
+        break;
+      case ParamType::Bstr:
+        v[i].s = bstr_from_1252("ab");
+        break;
       case ParamType::Variant:
         if (variants++ == 1) {
           VariantInit(&v[i].v);
@@ -76,7 +84,9 @@ void fill(const Signature& sig, std::vector<Value>& v) {
           v[i].v = i4(5);
         }
         break;
-      case ParamType::Interface: v[i].p = &g_object; break;
+      case ParamType::Interface:
+        v[i].p = &g_object;
+        break;
     }
   }
 }

@@ -86,9 +86,11 @@ class RunControlGenerate : public ::testing::Test {
       throw std::runtime_error("something else");
     });
     e.register_entry("test_archive_error", [](engine::Engine&, std::span<const int64_t>) -> bool {
-      throw config::CArchiveException(config::CArchiveException::kEndOfFile, "unexpected end of archive");
+      throw config::CArchiveException(config::CArchiveException::kEndOfFile,
+                                      "unexpected end of archive");
     });
-    e.register_entry("test_odd_throw", [](engine::Engine&, std::span<const int64_t>) -> bool { throw 42; });
+    e.register_entry("test_odd_throw",
+                     [](engine::Engine&, std::span<const int64_t>) -> bool { throw 42; });
     e.register_entry("test_wait_cancel", [this](engine::Engine& en, std::span<const int64_t>) {
       entered_ = true;
       const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
@@ -223,7 +225,8 @@ TEST_F(RunControlGenerate, FailureBeforeTheEntrySkipsTheRunAndStillAnswersTrue) 
 }
 
 TEST_F(RunControlGenerate, FailureAfterTheEngineStartedLeavesItReadyForTheNextCall) {
-  services_.copy_support_files = [](const std::string&, const std::string&, const std::string&, int) -> int {
+  services_.copy_support_files = [](const std::string&, const std::string&, const std::string&,
+                                    int) -> int {
     throw CCTreeException("Internal Error 201 in function copy_file\nISAM error: -1--1-12");
   };
   services_.entry = "test_ok";

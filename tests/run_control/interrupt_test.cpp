@@ -36,7 +36,8 @@ struct TerminalRun {
 // stdout and stderr); env entries "NAME=value" are set, a bare "NAME" is
 // removed. After each piece of output `type` gets the whole
 // screen so far and answers what to type next (often nothing).
-TerminalRun run_on_terminal(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+TerminalRun run_on_terminal(const std::vector<std::string>& argv,
+                            const std::vector<std::string>& env,
                             const std::function<std::string(const std::string&)>& type) {
   TerminalRun result;
   int master = -1;
@@ -103,12 +104,15 @@ TEST(RunControlInterrupt, CtrlCReachesTheDialogAndQngenWaitsForTheServer) {
     SCOPED_TRACE(c.term);
     TempDir dir;
     const fs::path model = fs::path(dir.path()) / "model";
-    fs::copy(std::string(QN_SOURCE_DIR) + "/examples/sample-model", model, fs::copy_options::recursive);
-    for (const char* f : {"PEFILES", "knowledge.db"}) fs::copy_file(fs::path(QN_SAMPLE_KB_DIR) / f, model / f);
+    fs::copy(std::string(QN_SOURCE_DIR) + "/examples/sample-model", model,
+             fs::copy_options::recursive);
+    for (const char* f : {"PEFILES", "knowledge.db"})
+      fs::copy_file(fs::path(QN_SAMPLE_KB_DIR) / f, model / f);
     // Enough menus that the run is still going when the answer comes.
     for (int i = 100; i < 4100; ++i) {
       write_file((model / "DEMO/MDL001/GEN00" / ("m" + std::to_string(i) + ".spc")).string(),
-                 "spec_i([mnu, " + std::to_string(i) + ", 'Menu', 'Menu" + std::to_string(i) + "', 0, 0]).\n");
+                 "spec_i([mnu, " + std::to_string(i) + ", 'Menu', 'Menu" + std::to_string(i) +
+                     "', 0, 0]).\n");
     }
     int step = 0;
     TerminalRun r = run_on_terminal(
@@ -131,7 +135,8 @@ TEST(RunControlInterrupt, CtrlCReachesTheDialogAndQngenWaitsForTheServer) {
           }
           return {};
         });
-    ASSERT_FALSE(r.timed_out) << r.screen.substr(r.screen.size() > 2000 ? r.screen.size() - 2000 : 0);
+    ASSERT_FALSE(r.timed_out) << r.screen.substr(r.screen.size() > 2000 ? r.screen.size() - 2000
+                                                                        : 0);
     EXPECT_EQ(step, 3);
     EXPECT_EQ(r.status, 5) << r.screen.substr(r.screen.size() > 2000 ? r.screen.size() - 2000 : 0);
     EXPECT_NE(r.screen.find("Operation cancelled by user"), std::string::npos);
@@ -148,16 +153,23 @@ TEST(RunControlInterrupt, CtrlCReachesTheDialogAndQngenWaitsForTheServer) {
 TEST(RunControlInterrupt, InputEndingDuringARunCancelsIt) {
   TempDir dir;
   const fs::path model = fs::path(dir.path()) / "model";
-  fs::copy(std::string(QN_SOURCE_DIR) + "/examples/sample-model", model, fs::copy_options::recursive);
-  for (const char* f : {"PEFILES", "knowledge.db"}) fs::copy_file(fs::path(QN_SAMPLE_KB_DIR) / f, model / f);
+  fs::copy(std::string(QN_SOURCE_DIR) + "/examples/sample-model", model,
+           fs::copy_options::recursive);
+  for (const char* f : {"PEFILES", "knowledge.db"})
+    fs::copy_file(fs::path(QN_SAMPLE_KB_DIR) / f, model / f);
   for (int i = 100; i < 4100; ++i) {
     write_file((model / "DEMO/MDL001/GEN00" / ("m" + std::to_string(i) + ".spc")).string(),
-               "spec_i([mnu, " + std::to_string(i) + ", 'Menu', 'Menu" + std::to_string(i) + "', 0, 0]).\n");
+               "spec_i([mnu, " + std::to_string(i) + ", 'Menu', 'Menu" + std::to_string(i) +
+                   "', 0, 0]).\n");
   }
   const std::string requests =
-      R"({"jsonrpc":"2.0","method":"SetModelPath","params":[")" + model.string() + R"("],"id":1})" "\n"
-      R"({"jsonrpc":"2.0","method":"SetUserName","params":["DEMO"],"id":2})" "\n"
-      R"({"jsonrpc":"2.0","method":"Generate","params":[1,1],"id":3})" "\n";
+      R"({"jsonrpc":"2.0","method":"SetModelPath","params":[")" + model.string() +
+      R"("],"id":1})"
+      "\n"
+      R"({"jsonrpc":"2.0","method":"SetUserName","params":["DEMO"],"id":2})"
+      "\n"
+      R"({"jsonrpc":"2.0","method":"Generate","params":[1,1],"id":3})"
+      "\n";
   ProcessResult r = run_process({kProgramDir + "/qnjavagen", "-Automation"},
                                 ProcessOptions()
                                     .with_input(requests)

@@ -41,10 +41,12 @@ TEST(RunControlQngen, DrivesTheRegisteredServerAndFollowsGeneratesAnswer) {
   const std::string server = dir / "fake server";  // a path with a blank
   write_file(server, kScriptedServer);
   make_executable(server);
-  write_file(dir / "registry.ini", "[QnJava7.Generator]\nLocalServer32=\"" + server + "\" -Automation\n");
+  write_file(dir / "registry.ini",
+             "[QnJava7.Generator]\nLocalServer32=\"" + server + "\" -Automation\n");
   fs::create_directory(dir / "model");
 
-  const std::string error = R"({"jsonrpc":"2.0","method":"ErrorReported","params":["Internal Error 3"]})";
+  const std::string error =
+      R"({"jsonrpc":"2.0","method":"ErrorReported","params":["Internal Error 3"]})";
   const std::string cancel = R"({"jsonrpc":"2.0","method":"RunCancelled","params":[]})";
   struct Case {
     std::vector<std::string> args;
@@ -68,19 +70,22 @@ TEST(RunControlQngen, DrivesTheRegisteredServerAndFollowsGeneratesAnswer) {
     std::vector<std::string> argv{kQngen};
     argv.insert(argv.end(), c.args.begin(), c.args.end());
     ProcessResult r = run_process(argv, ProcessOptions()
-                                          .in_dir(dir.path())
-                                          .with_env("QN_REGISTRY_FILE", dir / "registry.ini")
-                                          .with_env("CALL_LOG", log)
-                                          .with_env("GENERATE_ANSWER", c.answer)
-                                          .with_env("GENERATE_NOTES", c.notes));
+                                            .in_dir(dir.path())
+                                            .with_env("QN_REGISTRY_FILE", dir / "registry.ini")
+                                            .with_env("CALL_LOG", log)
+                                            .with_env("GENERATE_ANSWER", c.answer)
+                                            .with_env("GENERATE_NOTES", c.notes));
     ASSERT_FALSE(r.timed_out) << r.err;
     EXPECT_EQ(r.status, c.status) << r.err;
     const std::string calls = read_file(log);
     const std::string model_dir = fs::canonical(dir / "model").string();
-    EXPECT_NE(calls.find("\"method\":\"SetModelPath\",\"params\":[\"" + model_dir + "\"]"), std::string::npos)
+    EXPECT_NE(calls.find("\"method\":\"SetModelPath\",\"params\":[\"" + model_dir + "\"]"),
+              std::string::npos)
         << calls;
     EXPECT_NE(calls.find("\"method\":\"SetUserName\""), std::string::npos) << calls;
-    EXPECT_NE(calls.find("\"method\":\"Generate\",\"params\":" + c.generate_params), std::string::npos) << calls;
+    EXPECT_NE(calls.find("\"method\":\"Generate\",\"params\":" + c.generate_params),
+              std::string::npos)
+        << calls;
     EXPECT_NE(calls.find("\"method\":\"Release\""), std::string::npos) << calls;
   }
 }
@@ -106,7 +111,9 @@ TEST(RunControlQngen, ReportsWrongUseAndAMissingServer) {
     std::vector<std::string> argv{dir / "qngen"};
     argv.insert(argv.end(), c.args.begin(), c.args.end());
     SCOPED_TRACE(c.message);
-    ProcessResult r = run_process(argv, ProcessOptions().in_dir(dir.path()).with_env("QN_REGISTRY_FILE", dir / "registry.ini"));
+    ProcessResult r = run_process(
+        argv,
+        ProcessOptions().in_dir(dir.path()).with_env("QN_REGISTRY_FILE", dir / "registry.ini"));
     EXPECT_EQ(r.status, c.status) << r.err;
     EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     EXPECT_EQ(r.out, "");
@@ -123,7 +130,8 @@ std::string make_program_folder(const TempDir& dir) {
       fs::copy(kProgramDir + "/" + name, bin + "/" + name, fs::copy_options::recursive);
     }
   }
-  write_file(dir / "registry.ini", "[QnJava7.Generator]\nLocalServer32=" + bin + "/qnjavagen -Automation\n");
+  write_file(dir / "registry.ini",
+             "[QnJava7.Generator]\nLocalServer32=" + bin + "/qnjavagen -Automation\n");
   return bin;
 }
 
@@ -148,7 +156,8 @@ TEST(RunControlQngen, WholeRunWithoutAKnowledgeBase) {
   // The error log names the user as SetUserName kept it: 30 characters.
   const std::string log = read_file(bin + "/qnlog.err");
   EXPECT_NE(log.find("Current user  " + user40.substr(0, 30) + "\n"), std::string::npos) << log;
-  EXPECT_NE(log.find("Current dir   " + fs::canonical(dir / "model").string()), std::string::npos) << log;
+  EXPECT_NE(log.find("Current dir   " + fs::canonical(dir / "model").string()), std::string::npos)
+      << log;
 }
 
 #ifdef QN_SAMPLE_KB_DIR
@@ -163,8 +172,9 @@ TEST(RunControlQngen, WholeRunFindsTheKnowledgeBaseAlongFilePath) {
   }
   write_file(dir / "model/MODEL.INI", "[Model 001]\nDataSource=1\n");
 
-  ProcessResult r = run_process({kQngen, "--user", "tester", dir / "model"},
-                                ProcessOptions().in_dir(dir.path()).with_env("QN_REGISTRY_FILE", dir / "registry.ini"));
+  ProcessResult r = run_process(
+      {kQngen, "--user", "tester", dir / "model"},
+      ProcessOptions().in_dir(dir.path()).with_env("QN_REGISTRY_FILE", dir / "registry.ini"));
   ASSERT_FALSE(r.timed_out) << r.err;
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err.find("getisam"), std::string::npos) << r.err;

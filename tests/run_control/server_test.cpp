@@ -43,12 +43,15 @@ TEST(RunControlServer, StartedByHandRegistersAndEnds) {
             "[QnJava7.Generator]\n"
             "CLSID={1150E36F-5DB6-4EFB-8CCC-98D9AB3A6385}\n"
             "Interface={39706BC7-11FE-11D2-AD45-0020AFF6BDBB}\n"
-            "LocalServer32=" + fs::canonical(kServer).string() + " -Automation\n"
-            "DisplayName=Quenora Java Generator\n");
+            "LocalServer32=" +
+                fs::canonical(kServer).string() +
+                " -Automation\n"
+                "DisplayName=Quenora Java Generator\n");
 
   // A registry that cannot be written is reported, and the status says so.
   write_file(dir / "blocker", "a file where a folder should be");
-  r = run_process({kServer}, ProcessOptions().with_env("QN_REGISTRY_FILE", dir / "blocker/registry.ini"));
+  r = run_process({kServer},
+                  ProcessOptions().with_env("QN_REGISTRY_FILE", dir / "blocker/registry.ini"));
   EXPECT_NE(r.status, 0);
   EXPECT_NE(r.err.find("Registration failed"), std::string::npos) << r.err;
   EXPECT_EQ(r.err.find("Update Registry"), std::string::npos) << r.err;
@@ -75,18 +78,19 @@ TEST(RunControlServer, AutomationSessionAnswersEveryLineAndEndsWithItsInput) {
   TempDir dir;
   fs::create_directory(dir / "sub");
   std::string input;
-  input += request("SetModelPath", {""}, 1);                     // changes nothing
-  input += request("SetModelPath", {dir / "no/such/dir"}, 2);    // fails, directory kept
-  input += request("SetModelPath", {"sub"}, 3);                  // so "sub" is still found
-  input += "{\"jsonrpc\":\"2.0\",\"method\":\n";                  // malformed
+  input += request("SetModelPath", {""}, 1);                   // changes nothing
+  input += request("SetModelPath", {dir / "no/such/dir"}, 2);  // fails, directory kept
+  input += request("SetModelPath", {"sub"}, 3);                // so "sub" is still found
+  input += "{\"jsonrpc\":\"2.0\",\"method\":\n";               // malformed
   input += request("Bogus", json::array(), 4);
-  input += request("3", {"x", "y"}, 5);                          // Generate by dispatch id
-  input += request("2", {"someone"}, 6);                         // SetUserName by dispatch id
-  input += request("SetModelPath", {"sub"}, 7);                  // now inside sub: no "sub" here
+  input += request("3", {"x", "y"}, 5);          // Generate by dispatch id
+  input += request("2", {"someone"}, 6);         // SetUserName by dispatch id
+  input += request("SetModelPath", {"sub"}, 7);  // now inside sub: no "sub" here
 
   for (const char* arg : {"-Automation", "/embedding"}) {
     SCOPED_TRACE(arg);
-    ProcessResult r = run_process({kServer, arg}, ProcessOptions().with_input(input).in_dir(dir.path()));
+    ProcessResult r =
+        run_process({kServer, arg}, ProcessOptions().with_input(input).in_dir(dir.path()));
     ASSERT_FALSE(r.timed_out) << r.err;
     EXPECT_EQ(r.status, 0) << r.err;
     std::vector<json> replies = reply_lines(r.out);
@@ -107,8 +111,10 @@ TEST(RunControlServer, AutomationSessionAnswersEveryLineAndEndsWithItsInput) {
 TEST(RunControlServer, ReleaseNotificationEndsTheSession) {
   TempDir dir;
   std::string input = request("SetModelPath", {""}, 1) +
-                      "{\"jsonrpc\":\"2.0\",\"method\":\"Release\"}\n" + request("SetModelPath", {""}, 2);
-  ProcessResult r = run_process({kServer, "-Automation"}, ProcessOptions().with_input(input).in_dir(dir.path()));
+                      "{\"jsonrpc\":\"2.0\",\"method\":\"Release\"}\n" +
+                      request("SetModelPath", {""}, 2);
+  ProcessResult r =
+      run_process({kServer, "-Automation"}, ProcessOptions().with_input(input).in_dir(dir.path()));
   ASSERT_FALSE(r.timed_out) << r.err;
   EXPECT_EQ(r.status, 0) << r.err;
   std::vector<json> replies = reply_lines(r.out);
@@ -120,11 +126,12 @@ TEST(RunControlServer, ReleaseNotificationEndsTheSession) {
 // the client has not released the object.
 TEST(RunControlServer, CancelWithoutARunEndsTheProgram) {
   TempDir dir;
-  ProcessResult r = run_process({kServer, "-Automation"}, ProcessOptions()
-                                                              .with_input(request("SetModelPath", {""}, 1))
-                                                              .input_open()
-                                                              .in_dir(dir.path())
-                                                              .signal_when("Quenora Java Generator", SIGINT));
+  ProcessResult r =
+      run_process({kServer, "-Automation"}, ProcessOptions()
+                                                .with_input(request("SetModelPath", {""}, 1))
+                                                .input_open()
+                                                .in_dir(dir.path())
+                                                .signal_when("Quenora Java Generator", SIGINT));
   ASSERT_FALSE(r.timed_out) << r.err;
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.err.find("Do you want to cancel?"), std::string::npos) << r.err;

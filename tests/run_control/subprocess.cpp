@@ -62,14 +62,16 @@ ProcessResult run_process(const std::vector<std::string>& argv, const ProcessOpt
   }
   bool signalled = false;
   int out_fd = out_pipe[0], err_fd = err_pipe[0];
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(options.timeout_seconds);
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::chrono::seconds(options.timeout_seconds);
   while (out_fd >= 0 || err_fd >= 0) {
     pollfd fds[3];
     int n = 0;
     if (in_fd >= 0) fds[n++] = {in_fd, POLLOUT, 0};
     if (out_fd >= 0) fds[n++] = {out_fd, POLLIN, 0};
     if (err_fd >= 0) fds[n++] = {err_fd, POLLIN, 0};
-    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0) {
       result.timed_out = true;
       ::kill(pid, SIGKILL);
@@ -97,7 +99,8 @@ ProcessResult run_process(const std::vector<std::string>& argv, const ProcessOpt
       std::string& sink = fds[i].fd == out_fd ? result.out : result.err;
       if (got > 0) {
         sink.append(buf, static_cast<size_t>(got));
-        if (options.signal != 0 && !signalled && result.err.find(options.signal_on_err) != std::string::npos) {
+        if (options.signal != 0 && !signalled &&
+            result.err.find(options.signal_on_err) != std::string::npos) {
           ::kill(pid, options.signal);
           signalled = true;
         }

@@ -40,7 +40,7 @@ class RunControlTransport : public ::testing::Test {
 TEST_F(RunControlTransport, AnswersErrorsWithTheirCodesAndGoesOn) {
   struct Case {
     const char* line;
-    int code;     // 0: a result is expected
+    int code;  // 0: a result is expected
     json id;
   };
   const Case cases[] = {
@@ -81,7 +81,9 @@ TEST_F(RunControlTransport, AnswersErrorsWithTheirCodesAndGoesOn) {
 // deeper message (even a million levels in its id) gets the parse error and
 // the server goes on.
 TEST_F(RunControlTransport, DeepNestingIsRefusedWhileParsing) {
-  auto nested = [](int levels) { return std::string(levels, '[') + "1" + std::string(levels, ']'); };
+  auto nested = [](int levels) {
+    return std::string(levels, '[') + "1" + std::string(levels, ']');
+  };
   auto request = [](const std::string& id, const std::string& params) {
     return R"({"jsonrpc":"2.0","method":"Echo","params":)" + params + R"(,"id":)" + id + "}";
   };
@@ -114,9 +116,10 @@ TEST_F(RunControlTransport, DeepNestingIsRefusedWhileParsing) {
 TEST_F(RunControlTransport, OverlongLineIsDroppedWithAnErrorReply) {
   TempDir dir;
   const std::string echo = R"({"jsonrpc":"2.0","method":"Echo","params":[1],"id":1})";
-  const std::string big = R"({"jsonrpc":"2.0","method":"Echo","params":[")" + std::string(300000, 'x') +
-                          R"("],"id":2})";
-  for (const std::string& last : {std::string("\n") + echo + "\n", std::string("\n"), std::string()}) {
+  const std::string big = R"({"jsonrpc":"2.0","method":"Echo","params":[")" +
+                          std::string(300000, 'x') + R"("],"id":2})";
+  for (const std::string& last :
+       {std::string("\n") + echo + "\n", std::string("\n"), std::string()}) {
     SCOPED_TRACE(last.size());
     write_file(dir / "in", echo + "\n" + big + last);
     FILE* in = std::fopen((dir / "in").c_str(), "rb");
@@ -177,15 +180,19 @@ TEST_F(RunControlTransport, ServeStopsAtReleaseAndSkipsBlankLines) {
   const std::string in_path = dir / "in", out_path = dir / "out";
   write_file(in_path,
              "\r\n  \n"
-             R"({"jsonrpc":"2.0","method":"Echo","params":["a"],"id":1})" "\r\n"
-             R"({"jsonrpc":"2.0","method":"Release"})" "\n"
-             R"({"jsonrpc":"2.0","method":"Echo","params":["late"],"id":2})" "\n");
+             R"({"jsonrpc":"2.0","method":"Echo","params":["a"],"id":1})"
+             "\r\n"
+             R"({"jsonrpc":"2.0","method":"Release"})"
+             "\n"
+             R"({"jsonrpc":"2.0","method":"Echo","params":["late"],"id":2})"
+             "\n");
   FILE* in = std::fopen(in_path.c_str(), "rb");
   FILE* out = std::fopen(out_path.c_str(), "wb");
   server.serve(fileno(in), fileno(out));
   std::fclose(in);
   std::fclose(out);
-  EXPECT_EQ(read_file(out_path), R"({"id":1,"jsonrpc":"2.0","result":"a"})" "\n");
+  EXPECT_EQ(read_file(out_path), R"({"id":1,"jsonrpc":"2.0","result":"a"})"
+                                 "\n");
   EXPECT_EQ(calls, 1);
 }
 
@@ -239,7 +246,8 @@ TEST(RunControlRegistry, UnwritableFileKeepsTheOldOneAndSaysWhy) {
   TempDir dir;
   write_file(dir / "blocker", "a file where a folder should be");
   std::string error;
-  EXPECT_FALSE(register_server(java_generator("/x -Automation"), dir / "blocker/registry.ini", &error));
+  EXPECT_FALSE(
+      register_server(java_generator("/x -Automation"), dir / "blocker/registry.ini", &error));
   EXPECT_NE(error.find("blocker"), std::string::npos) << error;
 }
 

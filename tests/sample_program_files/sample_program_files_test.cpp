@@ -32,10 +32,12 @@ std::string read_file(const fs::path& p) {
 }
 
 TEST(SampleProgramFiles, RebuiltThroughTheLogic) {
-  const fs::path model = fs::temp_directory_path() / ("qn_sample_prg_" + std::to_string(::getpid()));
+  const fs::path model =
+      fs::temp_directory_path() / ("qn_sample_prg_" + std::to_string(::getpid()));
   fs::remove_all(model);
   fs::copy(fs::path(QN_SOURCE_DIR) / "examples/sample-model", model, fs::copy_options::recursive);
-  for (const char* f : {"PEFILES", "knowledge.db"}) fs::copy_file(fs::path(QN_SAMPLE_KB_DIR) / f, model / f);
+  for (const char* f : {"PEFILES", "knowledge.db"})
+    fs::copy_file(fs::path(QN_SAMPLE_KB_DIR) / f, model / f);
   const fs::path old_cwd = fs::current_path();
   fs::current_path(model);
   qn::host::set_program_path_for_tests((model / "qnjavagen").string());
@@ -63,7 +65,8 @@ TEST(SampleProgramFiles, RebuiltThroughTheLogic) {
     ASSERT_TRUE(qn::logic::call_host(run, "i_clqnprgs", close));
     const std::string actual = read_file(model / c.file);
     std::ofstream(out / c.file, std::ios::binary) << actual;  // for a look when they differ
-    EXPECT_EQ(actual, read_file(fs::path(QN_SOURCE_DIR) / "tests/sample_program_files/expected" / c.file));
+    EXPECT_EQ(actual,
+              read_file(fs::path(QN_SOURCE_DIR) / "tests/sample_program_files/expected" / c.file));
   }
 
   qn::kb::close_isam();

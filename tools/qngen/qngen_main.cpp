@@ -73,8 +73,8 @@ bool is_executable(const std::string& path) {
   std::error_code ec;
   auto st = fs::status(path, ec);
   return !ec && fs::is_regular_file(st) &&
-         (st.permissions() & (fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec)) !=
-             fs::perms::none;
+         (st.permissions() & (fs::perms::owner_exec | fs::perms::group_exec |
+                              fs::perms::others_exec)) != fs::perms::none;
 }
 
 // The server's command line: the registered one when its program exists,
@@ -84,7 +84,8 @@ std::vector<std::string> server_command() {
   if (auto reg = qn::platform::find_server(kProgId, file)) {
     std::vector<std::string> cmd = qn::platform::split_command(reg->command);
     if (!cmd.empty() && is_executable(cmd[0])) return cmd;
-    std::fprintf(stderr, "qngen: the registered server \"%s\" cannot be run; using the one beside qngen\n",
+    std::fprintf(stderr,
+                 "qngen: the registered server \"%s\" cannot be run; using the one beside qngen\n",
                  reg->command.c_str());
   }
   return {qn::platform::program_dir() + "qnjavagen", "-Automation"};
@@ -92,7 +93,8 @@ std::vector<std::string> server_command() {
 
 bool call_bool(AutomationClient& server, const char* method, const nlohmann::json& params) {
   nlohmann::json result = server.call(method, params);
-  if (!result.is_boolean()) throw AutomationError(std::string(method) + ": the answer is not true or false");
+  if (!result.is_boolean())
+    throw AutomationError(std::string(method) + ": the answer is not true or false");
   return result.get<bool>();
 }
 
@@ -131,7 +133,8 @@ int main(int argc, char** argv) {
     return kUsage;
   }
   int first = 1, model = 1;
-  if (positional.size() == 3 && (!parse_short(positional[1], first) || !parse_short(positional[2], model))) {
+  if (positional.size() == 3 &&
+      (!parse_short(positional[1], first) || !parse_short(positional[2], model))) {
     std::fprintf(stderr, "qngen: FIRST and MODEL must be numbers from -32768 to 32767\n");
     return kUsage;
   }
@@ -153,7 +156,8 @@ int main(int argc, char** argv) {
 
   // Ctrl-C in the terminal reaches the server too; its dialog asks. qngen
   // stays to wait for the server and to report how the run ended.
-  struct sigaction ignore {}, saved_int {};
+  struct sigaction ignore {
+  }, saved_int{};
   ignore.sa_handler = SIG_IGN;
   ::sigemptyset(&ignore.sa_mask);
   ::sigaction(SIGINT, &ignore, &saved_int);
@@ -168,7 +172,8 @@ int main(int argc, char** argv) {
   int status = kFailed;
   try {
     if (!call_bool(*server, "SetModelPath", {model_dir})) {
-      std::fprintf(stderr, "qngen: the generator cannot enter the model directory %s\n", model_dir.c_str());
+      std::fprintf(stderr, "qngen: the generator cannot enter the model directory %s\n",
+                   model_dir.c_str());
     } else if (!user.empty() && !call_bool(*server, "SetUserName", {user})) {
       std::fprintf(stderr, "qngen: the generator refused the user name %s\n", user.c_str());
     } else if (!call_bool(*server, "Generate", {first, model})) {
@@ -178,8 +183,8 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "qngen: the generation of model %d was cancelled\n", model);
       status = kCancelled;
     } else if (errors_reported > 0) {
-      std::fprintf(stderr, "qngen: the generation of model %d reported %d error%s\n", model, errors_reported,
-                   errors_reported == 1 ? "" : "s");
+      std::fprintf(stderr, "qngen: the generation of model %d reported %d error%s\n", model,
+                   errors_reported, errors_reported == 1 ? "" : "s");
       status = kErrorsReported;
     } else {
       status = 0;

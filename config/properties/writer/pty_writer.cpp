@@ -7,8 +7,8 @@
 #include <iostream>
 #include <iterator>
 #include <map>
-#include <sstream>
 #include <memory>
+#include <sstream>
 #include <stdexcept>
 
 #include "config/properties/prop_defs.h"
@@ -31,17 +31,20 @@ struct TypeName {
   VARTYPE vt;
 };
 constexpr TypeName kTypes[] = {
-    {"empty", VT_EMPTY}, {"null", VT_NULL}, {"i1", VT_I1},     {"ui1", VT_UI1},  {"i2", VT_I2},
-    {"ui2", VT_UI2},     {"i4", VT_I4},     {"ui4", VT_UI4},   {"int", VT_INT},  {"uint", VT_UINT},
-    {"i8", VT_I8},       {"ui8", VT_UI8},   {"r4", VT_R4},     {"r8", VT_R8},    {"cy", VT_CY},
-    {"date", VT_DATE},   {"bstr", VT_BSTR}, {"bool", VT_BOOL}, {"error", VT_ERROR}, {"unknown", VT_UNKNOWN},
-    {"dispatch", VT_DISPATCH}};
+    {"empty", VT_EMPTY}, {"null", VT_NULL},       {"i1", VT_I1},
+    {"ui1", VT_UI1},     {"i2", VT_I2},           {"ui2", VT_UI2},
+    {"i4", VT_I4},       {"ui4", VT_UI4},         {"int", VT_INT},
+    {"uint", VT_UINT},   {"i8", VT_I8},           {"ui8", VT_UI8},
+    {"r4", VT_R4},       {"r8", VT_R8},           {"cy", VT_CY},
+    {"date", VT_DATE},   {"bstr", VT_BSTR},       {"bool", VT_BOOL},
+    {"error", VT_ERROR}, {"unknown", VT_UNKNOWN}, {"dispatch", VT_DISPATCH}};
 
 // Commas need quotes inside expressions only, not in name lists.
 bool needs_quotes(std::string_view t, bool comma = true) {
   if (t.empty()) return false;
   for (char c : t) {
-    if (c == ' ' || c == '\t' || (comma && c == ',') || c == '(' || c == ')' || c == '"' || c == '#' || c == '\\') {
+    if (c == ' ' || c == '\t' || (comma && c == ',') || c == '(' || c == ')' || c == '"' ||
+        c == '#' || c == '\\') {
       return true;
     }
   }
@@ -134,12 +137,19 @@ std::string value_text(const VARIANT& v) {
   }
   if (type == "?") throw Bad("value type " + std::to_string(v.vt) + " cannot be described");
   switch (v.vt) {
-    case VT_EMPTY: case VT_NULL: case VT_UNKNOWN: case VT_DISPATCH: return type + ":";
-    case VT_ERROR: return type + ":" + std::to_string(v.scode);
-    default: break;
+    case VT_EMPTY:
+    case VT_NULL:
+    case VT_UNKNOWN:
+    case VT_DISPATCH:
+      return type + ":";
+    case VT_ERROR:
+      return type + ":" + std::to_string(v.scode);
+    default:
+      break;
   }
   VariantValue t;
-  if (FAILED(VariantChangeType(t.get(), &v, 0, VT_BSTR))) throw Bad("value cannot be written as text");
+  if (FAILED(VariantChangeType(t.get(), &v, 0, VT_BSTR)))
+    throw Bad("value cannot be written as text");
   return type + ":" + quote(text_1252_of(t->bstrVal));
 }
 
@@ -156,8 +166,10 @@ struct ExprParser {
     for (; p < s.size(); ++p) {
       const char c = s[p];
       if (quoted) {
-        if (c == '\\') ++p;
-        else if (c == '"') quoted = false;
+        if (c == '\\')
+          ++p;
+        else if (c == '"')
+          quoted = false;
       } else if (c == '"') {
         quoted = true;
       } else if (c == ',' || c == ')') {
@@ -168,7 +180,8 @@ struct ExprParser {
   }
 
   void expect(char c) {
-    if (p >= s.size() || s[p] != c) throw Bad(std::string("expected '") + c + "' in expression '" + std::string(s) + "'");
+    if (p >= s.size() || s[p] != c)
+      throw Bad(std::string("expected '") + c + "' in expression '" + std::string(s) + "'");
     ++p;
   }
 
@@ -182,8 +195,8 @@ struct ExprParser {
       return e;
     }
     expect('(');
-    static const std::map<std::string, uint32_t> compare = {{"eq", kOpEq}, {"ne", kOpNe}, {"gt", kOpGt},
-                                                            {"ge", kOpGe}, {"lt", kOpLt}, {"le", kOpLe}};
+    static const std::map<std::string, uint32_t> compare = {
+        {"eq", kOpEq}, {"ne", kOpNe}, {"gt", kOpGt}, {"ge", kOpGe}, {"lt", kOpLt}, {"le", kOpLe}};
     if (head == "and" || head == "or") {
       e->op = head == "and" ? kOpAnd : kOpOr;
       e->left = parse();
@@ -205,7 +218,8 @@ struct ExprParser {
       e->name = unquote(raw_arg());
     } else if (head == "op") {
       e->op = static_cast<uint32_t>(parse_int(raw_arg(), "op"));
-      if (e->op & (kOpObject | kOpGroup | kOpFalse | 0x3F | 0x70000)) throw Bad("op(N) is for ops without operands");
+      if (e->op & (kOpObject | kOpGroup | kOpFalse | 0x3F | 0x70000))
+        throw Bad("op(N) is for ops without operands");
     } else {
       throw Bad("unknown expression '" + head + "'");
     }
@@ -225,15 +239,17 @@ std::string expr_text(const CPropDefExpr& e) {
   if (e.op & kOpObject) return "obj(" + quote(e.object_name) + ")";
   if (e.op & kOpFalse) return "never(" + quote(e.name) + ")";
   if (e.op & kOpGroup) return "group(" + quote(e.name) + ")";
-  static const std::map<uint32_t, const char*> compare = {{kOpEq, "eq"}, {kOpNe, "ne"}, {kOpGt, "gt"},
-                                                          {kOpGe, "ge"}, {kOpLt, "lt"}, {kOpLe, "le"}};
+  static const std::map<uint32_t, const char*> compare = {
+      {kOpEq, "eq"}, {kOpNe, "ne"}, {kOpGt, "gt"}, {kOpGe, "ge"}, {kOpLt, "lt"}, {kOpLe, "le"}};
   if (e.op & 0x3F) {
     auto it = compare.find(e.op);
     if (it == compare.end()) throw Bad("op " + std::to_string(e.op) + " cannot be described");
     return std::string(it->second) + "(" + quote(e.name) + "," + value_text(*e.constant) + ")";
   }
   if (e.op & 0x70000) {
-    const auto side = [](const std::unique_ptr<CPropDefExpr>& x) { return x ? expr_text(*x) : std::string("op(2147483648)"); };
+    const auto side = [](const std::unique_ptr<CPropDefExpr>& x) {
+      return x ? expr_text(*x) : std::string("op(2147483648)");
+    };
     if (e.op == kOpAnd) return "and(" + side(e.left) + "," + side(e.right) + ")";
     if (e.op == kOpOr) return "or(" + side(e.left) + "," + side(e.right) + ")";
     if (e.op == kOpNot) return "not(" + side(e.left) + ")";
@@ -321,27 +337,48 @@ void set_field(CPropDefBase& d, const std::string& key, const std::string& value
     if (n < 0 || n > 0xFFFF) throw Bad(std::string(what) + " out of range");
     return static_cast<uint16_t>(n);
   };
-  if (key == "kind") d.kind = static_cast<int32_t>(parse_int(value, "kind"));
-  else if (key == "name") d.name = unquote(value);
-  else if (key == "caption") d.caption = unquote(value);
-  else if (key == "description") d.description = unquote(value);
-  else if (key == "ids") d.ids = parse_ids(value), d.ids.version = 0;
-  else if (key == "idsversion") d.ids.version = u16("idsversion");
-  else if (key == "flags") d.flags = static_cast<uint32_t>(parse_int(value, "flags"));
-  else if (key == "base") d.base_version = u16("base");
-  else if (key == "version" && list) list->list_version = u16("version");
-  else if (key == "version" && elem) elem->elem_version = u16("version");
-  else if (key == "type" && list) list->type_id = parse_guid(value);
-  else if (key == "second" && list) list->second_id = parse_guid(value);
-  else if (key == "default" && elem) elem->default_value = parse_value(value);
-  else if (key == "min" && elem) elem->minimum = static_cast<int32_t>(parse_int(value, "min"));
-  else if (key == "max" && elem) elem->maximum = static_cast<int32_t>(parse_int(value, "max"));
-  else if (key == "param" && elem) elem->param11 = elem->param13 = static_cast<uint32_t>(parse_int(value, "param"));
-  else if (key == "textparam" && elem) elem->text_param = unquote(value);
-  else if (key == "custom" && elem) elem->custom_type = unquote(value);
-  else if (key == "valuetype" && elem) elem->value_type = u16("valuetype");
-  else if (key == "aliases" && elem) elem->aliases = parse_ids(value).names;
-  else throw Bad("unknown field '" + key + "'");
+  if (key == "kind")
+    d.kind = static_cast<int32_t>(parse_int(value, "kind"));
+  else if (key == "name")
+    d.name = unquote(value);
+  else if (key == "caption")
+    d.caption = unquote(value);
+  else if (key == "description")
+    d.description = unquote(value);
+  else if (key == "ids")
+    d.ids = parse_ids(value), d.ids.version = 0;
+  else if (key == "idsversion")
+    d.ids.version = u16("idsversion");
+  else if (key == "flags")
+    d.flags = static_cast<uint32_t>(parse_int(value, "flags"));
+  else if (key == "base")
+    d.base_version = u16("base");
+  else if (key == "version" && list)
+    list->list_version = u16("version");
+  else if (key == "version" && elem)
+    elem->elem_version = u16("version");
+  else if (key == "type" && list)
+    list->type_id = parse_guid(value);
+  else if (key == "second" && list)
+    list->second_id = parse_guid(value);
+  else if (key == "default" && elem)
+    elem->default_value = parse_value(value);
+  else if (key == "min" && elem)
+    elem->minimum = static_cast<int32_t>(parse_int(value, "min"));
+  else if (key == "max" && elem)
+    elem->maximum = static_cast<int32_t>(parse_int(value, "max"));
+  else if (key == "param" && elem)
+    elem->param11 = elem->param13 = static_cast<uint32_t>(parse_int(value, "param"));
+  else if (key == "textparam" && elem)
+    elem->text_param = unquote(value);
+  else if (key == "custom" && elem)
+    elem->custom_type = unquote(value);
+  else if (key == "valuetype" && elem)
+    elem->value_type = u16("valuetype");
+  else if (key == "aliases" && elem)
+    elem->aliases = parse_ids(value).names;
+  else
+    throw Bad("unknown field '" + key + "'");
 }
 
 }  // namespace
@@ -366,7 +403,9 @@ bool build(std::string_view description, std::vector<uint8_t>& archive, BuildErr
       ++number;
       if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
       int indent = 0;
-      while (static_cast<std::size_t>(indent) < raw.size() && raw[static_cast<std::size_t>(indent)] == ' ') ++indent;
+      while (static_cast<std::size_t>(indent) < raw.size() &&
+             raw[static_cast<std::size_t>(indent)] == ' ')
+        ++indent;
       const std::string_view body = raw.substr(static_cast<std::size_t>(indent));
       if (body.empty() || body.front() == '#') {
         if (end == description.size()) break;
@@ -386,10 +425,14 @@ bool build(std::string_view description, std::vector<uint8_t>& archive, BuildErr
         att.number = 0;
         for (std::size_t i = 2; i < t.size(); ++i) {
           auto [k, v] = key_value(t[i]);
-          if (k == "number") att.number = static_cast<int32_t>(parse_int(v, "number"));
-          else if (k == "description") att.description = unquote(v);
-          else if (k == "parent") att.parent = unquote(v);
-          else throw Bad("unknown field '" + k + "'");
+          if (k == "number")
+            att.number = static_cast<int32_t>(parse_int(v, "number"));
+          else if (k == "description")
+            att.description = unquote(v);
+          else if (k == "parent")
+            att.parent = unquote(v);
+          else
+            throw Bad("unknown field '" + k + "'");
         }
         const std::string name = unquote(t[1]);
         if (name.empty()) throw Bad("object without a name");
@@ -397,8 +440,10 @@ bool build(std::string_view description, std::vector<uint8_t>& archive, BuildErr
       } else if (what == "list" || what == "elem") {
         while (!stack.empty() && stack.back().indent >= indent) stack.pop_back();
         std::unique_ptr<CPropDefBase> item;
-        if (what == "list") item = std::make_unique<CPropDefList>();
-        else item = std::make_unique<CPropDefElem>();
+        if (what == "list")
+          item = std::make_unique<CPropDefList>();
+        else
+          item = std::make_unique<CPropDefElem>();
         item->kind = what == "list" ? kKindPage : kKindText;
         for (std::size_t i = 1; i < t.size(); ++i) {
           auto [k, v] = key_value(t[i]);
@@ -439,9 +484,12 @@ bool build(std::string_view description, std::vector<uint8_t>& archive, BuildErr
           c.value = parse_value(t[1]);
           for (std::size_t i = 2; i < t.size(); ++i) {
             auto [k, v] = key_value(t[i]);
-            if (k == "caption") c.caption = unquote(v);
-            else if (k == "description") c.description = unquote(v);
-            else throw Bad("unknown field '" + k + "'");
+            if (k == "caption")
+              c.caption = unquote(v);
+            else if (k == "description")
+              c.description = unquote(v);
+            else
+              throw Bad("unknown field '" + k + "'");
           }
           static_cast<CPropDefElem*>(owner)->choices.push_back(std::move(c));
         }
@@ -488,13 +536,16 @@ void dump_item(const CPropDefBase& d, int indent, std::string& out) {
     const auto& e = static_cast<const CPropDefElem&>(d);
     if (e.elem_version != 2) line += " version=" + std::to_string(e.elem_version);
     if (e.default_value.vt() != VT_EMPTY) line += " default=" + value_text(*e.default_value);
-    if (e.kind == kKindInteger && e.minimum != kNoBound) line += " min=" + std::to_string(e.minimum);
-    if (e.kind == kKindInteger && e.maximum != kNoBound) line += " max=" + std::to_string(e.maximum);
+    if (e.kind == kKindInteger && e.minimum != kNoBound)
+      line += " min=" + std::to_string(e.minimum);
+    if (e.kind == kKindInteger && e.maximum != kNoBound)
+      line += " max=" + std::to_string(e.maximum);
     if (e.kind == kKindTextNumParam && e.param11) line += " param=" + std::to_string(e.param11);
     if (e.kind == kKindValueNumParam && e.param13) line += " param=" + std::to_string(e.param13);
     if (!e.text_param.empty()) line += " textparam=" + quote(e.text_param);
     if (!e.custom_type.empty()) line += " custom=" + quote(e.custom_type);
-    if (e.elem_version >= 1 && e.value_type != 0xFFFF) line += " valuetype=" + std::to_string(e.value_type);
+    if (e.elem_version >= 1 && e.value_type != 0xFFFF)
+      line += " valuetype=" + std::to_string(e.value_type);
     if (!e.aliases.empty()) line += " aliases=" + ids_text(CPropObjIdList::Of(e.aliases));
   }
   out += line + "\n";
@@ -512,7 +563,8 @@ void dump_item(const CPropDefBase& d, int indent, std::string& out) {
       out += "\n";
     }
   } else {
-    for (const auto& c : static_cast<const CPropDefList&>(d).children) dump_item(*c, indent + 2, out);
+    for (const auto& c : static_cast<const CPropDefList&>(d).children)
+      dump_item(*c, indent + 2, out);
   }
 }
 
@@ -521,7 +573,8 @@ void dump_item(const CPropDefBase& d, int indent, std::string& out) {
 std::string dump(std::span<const uint8_t> archive) {
   PropArchive content = ReadPropArchive(archive);
   std::string out;
-  if (content.objects.version != 0) out += "directory version=" + std::to_string(content.objects.version) + "\n";
+  if (content.objects.version != 0)
+    out += "directory version=" + std::to_string(content.objects.version) + "\n";
   for (const auto& name : content.objects.order()) {
     const CPDOAtt* att = content.objects.Lookup(name);
     out += "object " + quote(name);
@@ -555,7 +608,8 @@ int run_ptytool(const std::vector<std::string>& args, std::ostream& out, std::os
       return 1;
     }
     std::ofstream file(args[2], std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     if (!file.flush()) {
       err << "ptytool: cannot write " << args[2] << "\n";
       return 1;
@@ -568,7 +622,8 @@ int run_ptytool(const std::vector<std::string>& args, std::ostream& out, std::os
       err << "ptytool: cannot read " << args[1] << "\n";
       return 1;
     }
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
     try {
       out << dump(bytes);
     } catch (const CArchiveException& e) {

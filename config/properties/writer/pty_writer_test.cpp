@@ -18,12 +18,15 @@ constexpr const char* kEverything =
     "object SQLSERVER number=2 parent=DATASTORE\n"
     "list kind=1 caption=Definitions base=0\n"
     "  elem kind=5 name=LOOSE ids=!SQLSERVER idsversion=1\n"
-    "  list kind=2 name=DATASTORE ids=DATASTORE,SQLSERVER flags=0x2 version=1 type={BEF6E003-A874-101A-8BBA-00AA00300CAB}\n"
-    "    list kind=3 name=Connection caption=\"Connection, main\" second={00000001-0002-0003-0405-060708090A0B}\n"
+    "  list kind=2 name=DATASTORE ids=DATASTORE,SQLSERVER flags=0x2 version=1 "
+    "type={BEF6E003-A874-101A-8BBA-00AA00300CAB}\n"
+    "    list kind=3 name=Connection caption=\"Connection, main\" "
+    "second={00000001-0002-0003-0405-060708090A0B}\n"
     "      elem kind=6 name=PORT default=i4:1433 min=1 max=65535\n"
     "        depend 2 i4:0 and(eq(MAIN_DS,i2:-1),not(obj(SQLSERVER))) version=1\n"
     "        depend 1 i4:5 or(group(Connection),never(X))\n"
-    "      elem kind=7 name=UPD description=\"Select \\\"for\\\" update\" default=bstr:Yes aliases=OLD,OLDER\n"
+    "      elem kind=7 name=UPD description=\"Select \\\"for\\\" update\" default=bstr:Yes "
+    "aliases=OLD,OLDER\n"
     "        choice bstr:Yes caption=Yes\n"
     "        choice bstr:\"No way\" caption=No description=\"Never (locks)\"\n"
     "      elem kind=6 name=OLD flags=0x10000 base=0 version=0 default=cy:1.5\n"
@@ -56,7 +59,9 @@ class PtyTool : public ::testing::Test {
 
 TEST_F(PtyTool, DumpGivesTheDescriptionBack) {
   const std::string file = (dir_ / "a.pty").string();
-  ASSERT_EQ(run({"build", write_description(std::string("# comment\r\n\n") + kEverything), file}), 0) << err_.str();
+  ASSERT_EQ(run({"build", write_description(std::string("# comment\r\n\n") + kEverything), file}),
+            0)
+      << err_.str();
   ASSERT_EQ(run({"dump", file}), 0) << err_.str();
   EXPECT_EQ(out_.str(), kEverything);
 }
@@ -80,7 +85,8 @@ TEST_F(PtyTool, BadLineStopsTheBuild) {
       {"list kind=1\n  elem kind=5 nme=X\n", "d.txt:2: unknown field 'nme'"},
       {"list kind=1\n  elem default=i4:x\n", "d.txt:2: 'x' is no value of type i4"},
       {"list kind=1\n  elem default=q:1\n", "d.txt:2: unknown value type 'q'"},
-      {"list kind=1\n  elem\n    depend 1 i4:0 and(true)\n", "d.txt:3: expected ',' in expression 'and(true)'"},
+      {"list kind=1\n  elem\n    depend 1 i4:0 and(true)\n",
+       "d.txt:3: expected ',' in expression 'and(true)'"},
       {"list kind=1\n  elem\n    elem\n", "d.txt:3: an element holds no items"},
       {"list kind=1\nlist kind=1\n", "d.txt:2: a second root"},
       {"object A\n", "d.txt:0: no root list"},

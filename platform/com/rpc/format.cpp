@@ -15,25 +15,38 @@ void empty_value(ParamType t, Value* v) {
 
 void free_value(ParamType t, Value* v) {
   switch (t) {
-    case ParamType::Bstr: SysFreeString(v->s); break;
-    case ParamType::Variant: VariantClear(&v->v); break;
+    case ParamType::Bstr:
+      SysFreeString(v->s);
+      break;
+    case ParamType::Variant:
+      VariantClear(&v->v);
+      break;
     case ParamType::Interface:
       if (v->p) v->p->Release();
       break;
-    default: break;
+    default:
+      break;
   }
   empty_value(t, v);
 }
 
 void write_one(NdrWriter& w, const Param& p, const void* at, InterfaceMarshaller& m) {
   switch (p.type) {
-    case ParamType::Long: w.u32(static_cast<std::uint32_t>(*static_cast<const LONG*>(at))); break;
-    case ParamType::Byte: w.u8(*static_cast<const BYTE*>(at)); break;
+    case ParamType::Long:
+      w.u32(static_cast<std::uint32_t>(*static_cast<const LONG*>(at)));
+      break;
+    case ParamType::Byte:
+      w.u8(*static_cast<const BYTE*>(at));
+      break;
     case ParamType::Hyper:
       w.u64(static_cast<std::uint64_t>(*static_cast<const LONGLONG*>(at)));
       break;
-    case ParamType::Bstr: write_bstr(w, *static_cast<const BSTR*>(at)); break;
-    case ParamType::Variant: write_variant(w, *static_cast<const VARIANT*>(at)); break;
+    case ParamType::Bstr:
+      write_bstr(w, *static_cast<const BSTR*>(at));
+      break;
+    case ParamType::Variant:
+      write_variant(w, *static_cast<const VARIANT*>(at));
+      break;
     case ParamType::Interface: {
       IUnknown* object = *static_cast<IUnknown* const*>(at);
       std::vector<std::uint8_t> objref;
@@ -48,11 +61,21 @@ void write_one(NdrWriter& w, const Param& p, const void* at, InterfaceMarshaller
 
 void read_one(NdrReader& r, const Param& p, Value* v, InterfaceMarshaller& m) {
   switch (p.type) {
-    case ParamType::Long: v->l = static_cast<LONG>(r.u32()); break;
-    case ParamType::Byte: v->b = r.u8(); break;
-    case ParamType::Hyper: v->h = static_cast<LONGLONG>(r.u64()); break;
-    case ParamType::Bstr: v->s = read_bstr(r); break;
-    case ParamType::Variant: read_variant(r, &v->v); break;
+    case ParamType::Long:
+      v->l = static_cast<LONG>(r.u32());
+      break;
+    case ParamType::Byte:
+      v->b = r.u8();
+      break;
+    case ParamType::Hyper:
+      v->h = static_cast<LONGLONG>(r.u64());
+      break;
+    case ParamType::Bstr:
+      v->s = read_bstr(r);
+      break;
+    case ParamType::Variant:
+      read_variant(r, &v->v);
+      break;
     case ParamType::Interface: {
       bool is_null = false;
       std::vector<std::uint8_t> objref = read_interface(r, &is_null);
@@ -84,8 +107,7 @@ HRESULT ndr_check_refs(const Signature& sig, void* const* args) {
   return S_OK;
 }
 
-void ndr_marshal_in(NdrWriter& w, const Signature& sig, void* const* args,
-                    InterfaceMarshaller& m) {
+void ndr_marshal_in(NdrWriter& w, const Signature& sig, void* const* args, InterfaceMarshaller& m) {
   for (std::uint8_t i = 0; i < sig.count; ++i)
     if (sends(sig.params[i])) write_one(w, sig.params[i], args[i], m);
 }
@@ -108,9 +130,15 @@ void ndr_commit_out(const Signature& sig, Value* out, void* const* args) {
     if (!returns(p)) continue;
     void* at = args[i];
     switch (p.type) {
-      case ParamType::Long: *static_cast<LONG*>(at) = out[i].l; break;
-      case ParamType::Byte: *static_cast<BYTE*>(at) = out[i].b; break;
-      case ParamType::Hyper: *static_cast<LONGLONG*>(at) = out[i].h; break;
+      case ParamType::Long:
+        *static_cast<LONG*>(at) = out[i].l;
+        break;
+      case ParamType::Byte:
+        *static_cast<BYTE*>(at) = out[i].b;
+        break;
+      case ParamType::Hyper:
+        *static_cast<LONGLONG*>(at) = out[i].h;
+        break;
       case ParamType::Bstr:
         if (p.dir == kInOut) SysFreeString(*static_cast<BSTR*>(at));
         *static_cast<BSTR*>(at) = out[i].s;
@@ -134,12 +162,24 @@ void ndr_clear_out(const Signature& sig, void* const* args) {
     const Param& p = sig.params[i];
     if (p.dir != kOut || !args[i]) continue;
     switch (p.type) {
-      case ParamType::Long: *static_cast<LONG*>(args[i]) = 0; break;
-      case ParamType::Byte: *static_cast<BYTE*>(args[i]) = 0; break;
-      case ParamType::Hyper: *static_cast<LONGLONG*>(args[i]) = 0; break;
-      case ParamType::Bstr: *static_cast<BSTR*>(args[i]) = nullptr; break;
-      case ParamType::Variant: VariantInit(static_cast<VARIANT*>(args[i])); break;
-      case ParamType::Interface: *static_cast<IUnknown**>(args[i]) = nullptr; break;
+      case ParamType::Long:
+        *static_cast<LONG*>(args[i]) = 0;
+        break;
+      case ParamType::Byte:
+        *static_cast<BYTE*>(args[i]) = 0;
+        break;
+      case ParamType::Hyper:
+        *static_cast<LONGLONG*>(args[i]) = 0;
+        break;
+      case ParamType::Bstr:
+        *static_cast<BSTR*>(args[i]) = nullptr;
+        break;
+      case ParamType::Variant:
+        VariantInit(static_cast<VARIANT*>(args[i]));
+        break;
+      case ParamType::Interface:
+        *static_cast<IUnknown**>(args[i]) = nullptr;
+        break;
     }
   }
 }
@@ -162,12 +202,24 @@ void ndr_marshal_out(NdrWriter& w, const Signature& sig, Value* vals, HRESULT re
     if (!returns(p)) continue;
     const void* at = nullptr;
     switch (p.type) {
-      case ParamType::Long: at = &vals[i].l; break;
-      case ParamType::Byte: at = &vals[i].b; break;
-      case ParamType::Hyper: at = &vals[i].h; break;
-      case ParamType::Bstr: at = &vals[i].s; break;
-      case ParamType::Variant: at = &vals[i].v; break;
-      case ParamType::Interface: at = &vals[i].p; break;
+      case ParamType::Long:
+        at = &vals[i].l;
+        break;
+      case ParamType::Byte:
+        at = &vals[i].b;
+        break;
+      case ParamType::Hyper:
+        at = &vals[i].h;
+        break;
+      case ParamType::Bstr:
+        at = &vals[i].s;
+        break;
+      case ParamType::Variant:
+        at = &vals[i].v;
+        break;
+      case ParamType::Interface:
+        at = &vals[i].p;
+        break;
     }
     write_one(w, p, at, m);
   }

@@ -195,9 +195,24 @@ BSTR read_bstr(NdrReader& r) {
 HRESULT check_variant(const VARIANT& v, int depth) {
   if (depth >= kMaxNesting) return DISP_E_BADVARTYPE;
   switch (v.vt) {
-    case VT_EMPTY: case VT_NULL: case VT_I1: case VT_UI1: case VT_I2: case VT_UI2:
-    case VT_I4: case VT_UI4: case VT_I8: case VT_UI8: case VT_INT: case VT_UINT:
-    case VT_R4: case VT_R8: case VT_CY: case VT_DATE: case VT_BOOL: case VT_ERROR:
+    case VT_EMPTY:
+    case VT_NULL:
+    case VT_I1:
+    case VT_UI1:
+    case VT_I2:
+    case VT_UI2:
+    case VT_I4:
+    case VT_UI4:
+    case VT_I8:
+    case VT_UI8:
+    case VT_INT:
+    case VT_UINT:
+    case VT_R4:
+    case VT_R8:
+    case VT_CY:
+    case VT_DATE:
+    case VT_BOOL:
+    case VT_ERROR:
     case VT_BSTR:
       return S_OK;
     case VT_ARRAY | VT_UI1:
@@ -265,13 +280,33 @@ void write_variant_body(NdrWriter& w, const VARIANT& v, int depth) {
   w.u32(is_array_type(v.vt) ? VARTYPE{VT_ARRAY} : v.vt);
   // Each arm aligned to its own size, as every integer is.
   switch (v.vt) {
-    case VT_EMPTY: case VT_NULL: break;
-    case VT_I1: case VT_UI1: w.u8(v.bVal); break;
-    case VT_I2: case VT_UI2: case VT_BOOL: w.u16(v.uiVal); break;
-    case VT_I4: case VT_UI4: case VT_INT: case VT_UINT: case VT_ERROR: case VT_R4:
+    case VT_EMPTY:
+    case VT_NULL:
+      break;
+    case VT_I1:
+    case VT_UI1:
+      w.u8(v.bVal);
+      break;
+    case VT_I2:
+    case VT_UI2:
+    case VT_BOOL:
+      w.u16(v.uiVal);
+      break;
+    case VT_I4:
+    case VT_UI4:
+    case VT_INT:
+    case VT_UINT:
+    case VT_ERROR:
+    case VT_R4:
       w.u32(v.ulVal);
       break;
-    case VT_I8: case VT_UI8: case VT_CY: case VT_R8: case VT_DATE: w.u64(v.ullVal); break;
+    case VT_I8:
+    case VT_UI8:
+    case VT_CY:
+    case VT_R8:
+    case VT_DATE:
+      w.u64(v.ullVal);
+      break;
     case VT_BSTR:
       write_bstr(w, v.bstrVal);  // the arm's pointer, then its blob right after the structure
       break;
@@ -340,13 +375,33 @@ void read_variant_body(NdrReader& r, VARIANT* out, int depth) {
   VariantInit(&v);
   v.vt = vt;
   switch (vt) {
-    case VT_EMPTY: case VT_NULL: break;
-    case VT_I1: case VT_UI1: v.bVal = r.u8(); break;
-    case VT_I2: case VT_UI2: case VT_BOOL: v.uiVal = r.u16(); break;
-    case VT_I4: case VT_UI4: case VT_INT: case VT_UINT: case VT_ERROR: case VT_R4:
+    case VT_EMPTY:
+    case VT_NULL:
+      break;
+    case VT_I1:
+    case VT_UI1:
+      v.bVal = r.u8();
+      break;
+    case VT_I2:
+    case VT_UI2:
+    case VT_BOOL:
+      v.uiVal = r.u16();
+      break;
+    case VT_I4:
+    case VT_UI4:
+    case VT_INT:
+    case VT_UINT:
+    case VT_ERROR:
+    case VT_R4:
       v.ulVal = r.u32();
       break;
-    case VT_I8: case VT_UI8: case VT_CY: case VT_R8: case VT_DATE: v.ullVal = r.u64(); break;
+    case VT_I8:
+    case VT_UI8:
+    case VT_CY:
+    case VT_R8:
+    case VT_DATE:
+      v.ullVal = r.u64();
+      break;
     case VT_BSTR:
       v.bstrVal = read_bstr(r);
       break;

@@ -32,7 +32,7 @@ inline constexpr HRESULT RPC_E_SERVERFAULT = hr(0x80010105);
 inline constexpr HRESULT RPC_E_DISCONNECTED = hr(0x80010108);
 
 inline constexpr std::size_t kMaxMessage = std::size_t{64} << 20;  // stub data of one call
-inline constexpr int kMaxNesting = 32;                              // VARIANT inside VARIANT
+inline constexpr int kMaxNesting = 32;                             // VARIANT inside VARIANT
 
 struct NdrError {
   HRESULT code;

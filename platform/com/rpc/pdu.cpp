@@ -64,10 +64,14 @@ std::vector<std::uint8_t> fragment_header(std::uint8_t flags, std::uint32_t call
 
 std::int32_t hresult_of_fault(std::uint32_t status) {
   switch (status) {
-    case kNcaOpRangeError: return RPC_S_PROCNUM_OUT_OF_RANGE;
-    case kStatusBadStubData: return RPC_X_BAD_STUB_DATA;
-    case kNcaUnknownInterface: return E_NOINTERFACE;
-    default: break;
+    case kNcaOpRangeError:
+      return RPC_S_PROCNUM_OUT_OF_RANGE;
+    case kStatusBadStubData:
+      return RPC_X_BAD_STUB_DATA;
+    case kNcaUnknownInterface:
+      return E_NOINTERFACE;
+    default:
+      break;
   }
   if (status & 0x80000000u) return static_cast<HRESULT>(status);
   if (status != 0 && status < 0x10000) return static_cast<HRESULT>(0x80070000u | status);
@@ -85,8 +89,14 @@ bool parse_header(const std::uint8_t* p, PduHeader* h) {
   h->call_id = big ? (std::uint32_t{p[12]} << 24 | p[13] << 16 | p[14] << 8 | p[15])
                    : (std::uint32_t{p[15]} << 24 | p[14] << 16 | p[13] << 8 | p[12]);
   switch (h->type) {
-    case kPduRequest: case kPduResponse: case kPduFault: case kPduBind: case kPduBindAck:
-    case kPduBindNak: case kPduAlterContext: case kPduAlterContextResp:
+    case kPduRequest:
+    case kPduResponse:
+    case kPduFault:
+    case kPduBind:
+    case kPduBindAck:
+    case kPduBindNak:
+    case kPduAlterContext:
+    case kPduAlterContextResp:
       break;
     default:
       return false;
@@ -179,13 +189,12 @@ bool parse_fragment(const std::uint8_t* p, std::size_t size, Fragment* f) {
 }
 
 std::vector<std::uint8_t> encode_bind(std::uint8_t type, std::uint32_t call_id,
-                                      std::uint16_t context_id, const IID& iid,
-                                      bool big_endian) {
+                                      std::uint16_t context_id, const IID& iid, bool big_endian) {
   NdrWriter w(big_endian);
   put_header(w, type, kPfcFirstFrag | kPfcLastFrag, call_id);
   w.u16(static_cast<std::uint16_t>(kMaxFragment));  // max_xmit_frag
   w.u16(static_cast<std::uint16_t>(kMaxFragment));  // max_recv_frag
-  w.u32(0);                                          // new association group
+  w.u32(0);                                         // new association group
   w.u8(1);
   w.u8(0);
   w.u16(0);
@@ -234,8 +243,8 @@ std::vector<std::uint8_t> encode_bind_ack(std::uint8_t type, std::uint32_t call_
 namespace {
 
 std::vector<std::vector<std::uint8_t>> encode_message(std::uint32_t call_id,
-                                                      std::uint16_t context_id,
-                                                      std::uint16_t opnum, const GUID* object,
+                                                      std::uint16_t context_id, std::uint16_t opnum,
+                                                      const GUID* object,
                                                       const std::vector<std::uint8_t>& stub,
                                                       bool big_endian) {
   std::vector<std::vector<std::uint8_t>> out;
@@ -260,8 +269,8 @@ std::vector<std::vector<std::uint8_t>> encode_message(std::uint32_t call_id,
 }  // namespace
 
 std::vector<std::vector<std::uint8_t>> encode_request(std::uint32_t call_id,
-                                                      std::uint16_t context_id,
-                                                      std::uint16_t opnum, const GUID& object,
+                                                      std::uint16_t context_id, std::uint16_t opnum,
+                                                      const GUID& object,
                                                       const std::vector<std::uint8_t>& stub,
                                                       bool big_endian) {
   return encode_message(call_id, context_id, opnum, &object, stub, big_endian);

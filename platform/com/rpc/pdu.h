@@ -47,8 +47,8 @@ inline constexpr std::uint32_t kStatusBadStubData = 0x000006F7;
 std::int32_t hresult_of_fault(std::uint32_t status);
 
 // {8A885D04-1CEB-11C9-9FE8-08002B104860} version 2: NDR.
-inline constexpr GUID kNdrSyntax{0x8A885D04, 0x1CEB, 0x11C9,
-                                 {0x9F, 0xE8, 0x08, 0x00, 0x2B, 0x10, 0x48, 0x60}};
+inline constexpr GUID kNdrSyntax{
+    0x8A885D04, 0x1CEB, 0x11C9, {0x9F, 0xE8, 0x08, 0x00, 0x2B, 0x10, 0x48, 0x60}};
 
 struct PduHeader {
   std::uint8_t type = 0;
@@ -97,8 +97,8 @@ std::vector<std::uint8_t> encode_bind_ack(std::uint8_t type, std::uint32_t call_
                                           const std::string& port,
                                           const std::vector<std::uint16_t>& results);
 std::vector<std::vector<std::uint8_t>> encode_request(std::uint32_t call_id,
-                                                      std::uint16_t context_id,
-                                                      std::uint16_t opnum, const GUID& object,
+                                                      std::uint16_t context_id, std::uint16_t opnum,
+                                                      const GUID& object,
                                                       const std::vector<std::uint8_t>& stub,
                                                       bool big_endian = false);
 std::vector<std::vector<std::uint8_t>> encode_response(std::uint32_t call_id,

@@ -162,8 +162,8 @@ bool send_message(int fd, std::uint32_t call, std::uint16_t context, std::uint16
     std::uint8_t flags = 0;
     if (done == 0) flags |= kPfcFirstFrag;
     if (done + n == total) flags |= kPfcLastFrag;
-    std::vector<std::uint8_t> header = fragment_header(
-        flags, call, context, opnum, object, static_cast<std::uint32_t>(total - done), n);
+    std::vector<std::uint8_t> header = fragment_header(flags, call, context, opnum, object,
+                                                       static_cast<std::uint32_t>(total - done), n);
     iovec iov[3];
     int k = 0;
     iov[k++] = {header.data(), header.size()};
@@ -271,8 +271,7 @@ class Exporter {
 
   // Exports object's interface iid and adds one public reference for owner
   // (none when pinned).
-  HRESULT export_object(IUnknown* object, const IID& iid, bool pinned, Owner* owner,
-                        ObjRef* out) {
+  HRESULT export_object(IUnknown* object, const IID& iid, bool pinned, Owner* owner, ObjRef* out) {
     if (HRESULT h = start(); FAILED(h)) return h;
     IUnknown* identity = nullptr;
     if (FAILED(object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity))))
@@ -435,7 +434,8 @@ class Exporter {
       const int fd = ::accept4(listen_fd, nullptr, nullptr, SOCK_CLOEXEC);
       if (fd < 0) {
         if (errno == EINTR || errno == ECONNABORTED || errno == EMFILE || errno == ENFILE) {
-          if (errno == EMFILE || errno == ENFILE) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+          if (errno == EMFILE || errno == ENFILE)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
           continue;
         }
         return;
@@ -508,7 +508,9 @@ Exporter::Answer Exporter::answer(const Fragment& first, std::vector<std::uint8_
                                   std::vector<std::uint8_t>&& results) {
   const std::uint32_t call = first.header.call_id;
   const std::uint16_t context = first.context_id;
-  auto fault = [&](std::uint32_t status) { return Answer{encode_fault(call, context, status), {}}; };
+  auto fault = [&](std::uint32_t status) {
+    return Answer{encode_fault(call, context, status), {}};
+  };
   if (!first.header.plain_forms()) return fault(kStatusBadStubData);
   auto ctx = contexts.find(context);
   if (ctx == contexts.end()) return fault(kNcaUnknownInterface);
@@ -553,8 +555,8 @@ Exporter::Answer Exporter::answer(const Fragment& first, std::vector<std::uint8_
   if (!e || e->iid != ctx->second) return fault(static_cast<std::uint32_t>(RPC_E_DISCONNECTED));
   if (first.opnum < 3) return fault(kNcaOpRangeError);
   ServerMarshaller marshaller(&owner);
-  const HRESULT status = e->stub->Invoke(first.opnum, data.data() + r.pos(), r.remaining(), big,
-                                         marshaller, &results);
+  const HRESULT status =
+      e->stub->Invoke(first.opnum, data.data() + r.pos(), r.remaining(), big, marshaller, &results);
   if (status != S_OK) return fault(fault_status(status));
   return Answer{{}, std::move(results)};
 }
@@ -675,8 +677,8 @@ class Connections {
 
 // One call to the exporter at binding: *stub holds the arguments and
 // receives the results.
-HRESULT rpc_call(const std::string& binding, const IID& iid, const GUID& ipid,
-                 std::uint16_t opnum, std::vector<std::uint8_t>* stub, bool* big_endian) {
+HRESULT rpc_call(const std::string& binding, const IID& iid, const GUID& ipid, std::uint16_t opnum,
+                 std::vector<std::uint8_t>* stub, bool* big_endian) {
   Connections& pool = Connections::get();
   std::unique_ptr<ClientConn> c = pool.acquire(binding);
   if (!c) {
@@ -693,8 +695,8 @@ HRESULT rpc_call(const std::string& binding, const IID& iid, const GUID& ipid,
   if (!c->contexts.count(iid)) {
     const std::uint16_t id = c->next_context++;
     const std::uint32_t call = c->next_call++;
-    const auto bind = encode_bind(c->contexts.empty() && fresh ? kPduBind : kPduAlterContext,
-                                  call, id, iid);
+    const auto bind =
+        encode_bind(c->contexts.empty() && fresh ? kPduBind : kPduAlterContext, call, id, iid);
     const HRESULT unreachable = fresh ? RPC_S_SERVER_UNAVAILABLE : RPC_S_CALL_FAILED;
     if (!write_all(c->fd, bind.data(), bind.size())) return lost(unreachable);
     if (read_fragment(*c->in, &buf, &f) != ReadResult::kOk) return lost(unreachable);
@@ -725,8 +727,7 @@ HRESULT rpc_call(const std::string& binding, const IID& iid, const GUID& ipid,
   reassembler.data().clear();
   for (;;) {
     if (read_fragment(*c->in, &buf, &f) != ReadResult::kOk) return lost(RPC_S_CALL_FAILED);
-    if (f.header.call_id != call ||
-        (f.header.type != kPduResponse && f.header.type != kPduFault))
+    if (f.header.call_id != call || (f.header.type != kPduResponse && f.header.type != kPduFault))
       return lost(RPC_S_CALL_FAILED);
     const auto result = reassembler.add(f);
     if (result == Reassembler::kBad) return lost(RPC_S_CALL_FAILED);
@@ -874,8 +875,7 @@ HRESULT CoMarshalInterface(IUnknown* object, REFIID iid, std::vector<std::uint8_
   return S_OK;
 }
 
-HRESULT CoUnmarshalInterface(const std::uint8_t* objref, std::size_t size, REFIID iid,
-                             void** out) {
+HRESULT CoUnmarshalInterface(const std::uint8_t* objref, std::size_t size, REFIID iid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
   if (!objref) return E_INVALIDARG;

@@ -38,8 +38,7 @@ HRESULT CoMarshalInterface(IUnknown* object, REFIID iid, std::vector<std::uint8_
 // A proxy (or, for an object of this process, the object itself) from an
 // OBJREF. E_INVALIDARG for bytes that are no OBJREF, E_NOINTERFACE when no
 // proxy is registered for iid.
-HRESULT CoUnmarshalInterface(const std::uint8_t* objref, std::size_t size, REFIID iid,
-                             void** out);
+HRESULT CoUnmarshalInterface(const std::uint8_t* objref, std::size_t size, REFIID iid, void** out);
 
 // OBJREF bytes as hexadecimal text and back (files, command lines).
 std::string objref_to_text(const std::vector<std::uint8_t>& objref);

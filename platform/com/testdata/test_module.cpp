@@ -10,7 +10,8 @@ using namespace qn::com;
 namespace {
 
 // {0D1F4C2A-6B3E-4E55-9A71-2C8B5E0F1A01}
-constexpr CLSID kClsid{0x0D1F4C2A, 0x6B3E, 0x4E55, {0x9A, 0x71, 0x2C, 0x8B, 0x5E, 0x0F, 0x1A, 0x01}};
+constexpr CLSID kClsid{
+    0x0D1F4C2A, 0x6B3E, 0x4E55, {0x9A, 0x71, 0x2C, 0x8B, 0x5E, 0x0F, 0x1A, 0x01}};
 
 std::atomic<int> g_live{0};
 
@@ -72,8 +73,8 @@ Factory g_factory;
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) HRESULT DllGetClassObject(REFCLSID clsid,
-                                                                           REFIID iid,
-                                                                           void** out) {
+                                                                            REFIID iid,
+                                                                            void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
   if (!(clsid == kClsid)) return CLASS_E_CLASSNOTAVAILABLE;

@@ -12,9 +12,9 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/find_files.h"
 #include "platform/isam/kb_codec.h"
 #include "platform/isam/pefiles.h"
-#include "platform/find_files.h"
 
 namespace qn::kb {
 namespace {
@@ -72,7 +72,8 @@ bool encode_field(const FieldDef& f, std::string_view value, uint8_t* image, std
   };
   auto text = [&](size_t max) {
     if (value.size() > max) {
-      reason = "text of '" + std::string(f.name) + "' is longer than " + std::to_string(max) + " characters";
+      reason = "text of '" + std::string(f.name) + "' is longer than " + std::to_string(max) +
+               " characters";
       return false;
     }
     if (has_control(lines ? std::string_view(without_line_feeds(value)) : value)) {
@@ -155,7 +156,8 @@ std::string decode_field(const FieldDef& f, const uint8_t* image, bool& ok) {
     case FieldForm::kByte:
       return std::to_string(*p);
     case FieldForm::kChar:
-      if (*p > 0x20 && *p < 0x7F && (*p < '0' || *p > '9') && *p != '"') return std::string(1, static_cast<char>(*p));
+      if (*p > 0x20 && *p < 0x7F && (*p < '0' || *p > '9') && *p != '"')
+        return std::string(1, static_cast<char>(*p));
       return std::to_string(*p);
     case FieldForm::kBin16:
       return std::to_string(get_bin16(p));
@@ -210,8 +212,10 @@ std::string lines_from_escapes(const std::string& value) {
 std::string escapes_from_lines(const std::string& value) {
   std::string out;
   for (char c : value) {
-    if (c == '\n') out += "\\n";
-    else out += c;
+    if (c == '\n')
+      out += "\\n";
+    else
+      out += c;
   }
   return out;
 }
@@ -228,8 +232,8 @@ std::string quote(const std::string& value) {
 }
 
 // Splits one line into its family name and field=value pairs.
-bool split_line(std::string_view line, std::string& family, std::vector<std::pair<std::string, std::string>>& fields,
-                std::string& reason) {
+bool split_line(std::string_view line, std::string& family,
+                std::vector<std::pair<std::string, std::string>>& fields, std::string& reason) {
   size_t i = 0;
   auto skip_blanks = [&] {
     while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
@@ -291,14 +295,17 @@ bool exec(sqlite3* db, const std::string& sql, std::string& error) {
   return sql_ok(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), db, error);
 }
 
-bool write_database(const std::string& path, const std::vector<KbRecord>& records, std::string& error) {
+bool write_database(const std::string& path, const std::vector<KbRecord>& records,
+                    std::string& error) {
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   bool ok = sql_ok(rc, db, error);
   ok = ok && exec(db, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN", error);
-  ok = ok && exec(db, "CREATE TABLE kb_version(version INTEGER NOT NULL); INSERT INTO kb_version VALUES(" +
-                          std::to_string(kKbLayoutVersion) + ")",
-                  error);
+  ok = ok &&
+       exec(db,
+            "CREATE TABLE kb_version(version INTEGER NOT NULL); INSERT INTO kb_version VALUES(" +
+                std::to_string(kKbLayoutVersion) + ")",
+            error);
   for (const FamilyDef& fam : kb_families()) {
     if (!ok) break;
     std::string cols = "rec BLOB NOT NULL";
@@ -311,14 +318,16 @@ bool write_database(const std::string& path, const std::vector<KbRecord>& record
       cols += ", " + col + " BLOB NOT NULL";
       names += ", " + col;
       params += ", ?";
-      indexes += std::string("CREATE ") + (k.duplicates ? "" : "UNIQUE ") + "INDEX " + fam.name + "_" + col +
-                 " ON " + fam.name + "(" + col + ");";
+      indexes += std::string("CREATE ") + (k.duplicates ? "" : "UNIQUE ") + "INDEX " + fam.name +
+                 "_" + col + " ON " + fam.name + "(" + col + ");";
     }
     ok = exec(db, std::string("CREATE TABLE ") + fam.name + "(" + cols + ");" + indexes, error);
     if (!ok) break;
     sqlite3_stmt* st = nullptr;
-    ok = sql_ok(sqlite3_prepare_v2(db, (std::string("INSERT INTO ") + fam.name + "(" + names + ") VALUES(" +
-                                        params + ")").c_str(),
+    ok = sql_ok(sqlite3_prepare_v2(db,
+                                   (std::string("INSERT INTO ") + fam.name + "(" + names +
+                                    ") VALUES(" + params + ")")
+                                       .c_str(),
                                    -1, &st, nullptr),
                 db, error);
     for (const KbRecord& r : records) {
@@ -352,8 +361,9 @@ bool write_text_file(const std::string& path, const std::string& text) {
 
 }  // namespace
 
-bool make_record(std::string_view family, const std::vector<std::pair<std::string, std::string>>& fields,
-                 KbRecord& out, std::string& reason) {
+bool make_record(std::string_view family,
+                 const std::vector<std::pair<std::string, std::string>>& fields, KbRecord& out,
+                 std::string& reason) {
   const FamilyDef* fam = family_by_name(family);
   if (!fam) {
     reason = "unknown record family '" + std::string(family) + "'";
@@ -364,10 +374,12 @@ bool make_record(std::string_view family, const std::vector<std::pair<std::strin
   // Unnamed fields: 0 or blank.
   for (const FieldDef& f : fam->fields) {
     std::string unused;
-    encode_field(f, f.form == FieldForm::kName || f.form == FieldForm::kNulText || f.form == FieldForm::kCText
-                        ? ""
-                        : "0",
-                 out.image.data(), unused);
+    encode_field(
+        f,
+        f.form == FieldForm::kName || f.form == FieldForm::kNulText || f.form == FieldForm::kCText
+            ? ""
+            : "0",
+        out.image.data(), unused);
   }
   std::vector<const FieldDef*> seen;
   for (const auto& [name, value] : fields) {
@@ -383,7 +395,8 @@ bool make_record(std::string_view family, const std::vector<std::pair<std::strin
       }
     seen.push_back(f);
     const bool lines = is_line_text(*fam, *f);
-    if (!encode_field(*f, lines ? lines_from_escapes(value) : value, out.image.data(), reason, lines)) {
+    if (!encode_field(*f, lines ? lines_from_escapes(value) : value, out.image.data(), reason,
+                      lines)) {
       return false;
     }
   }
@@ -398,7 +411,8 @@ bool make_record(std::string_view family, const std::vector<std::pair<std::strin
   return true;
 }
 
-bool parse_description(std::string_view text, std::vector<KbRecord>& out, int& error_line, std::string& reason) {
+bool parse_description(std::string_view text, std::vector<KbRecord>& out, int& error_line,
+                       std::string& reason) {
   std::vector<KbRecord> records;
   // Unique key of each record, to report a repeated one by its lines.
   std::map<std::pair<const FamilyDef*, std::string>, int> unique_keys;
@@ -426,8 +440,8 @@ bool parse_description(std::string_view text, std::vector<KbRecord>& out, int& e
     rec.line = line_no;
     uint8_t key[64];
     int n = build_key(*key_by_file(rec.family->unique_key), rec.image.data(), key);
-    auto [it, inserted] =
-        unique_keys.emplace(std::make_pair(rec.family, std::string(reinterpret_cast<char*>(key), n)), line_no);
+    auto [it, inserted] = unique_keys.emplace(
+        std::make_pair(rec.family, std::string(reinterpret_cast<char*>(key), n)), line_no);
     if (!inserted) {
       error_line = line_no;
       reason = std::string("the key of this ") + rec.family->name + " record repeats line " +
@@ -441,7 +455,8 @@ bool parse_description(std::string_view text, std::vector<KbRecord>& out, int& e
   return true;
 }
 
-bool write_knowledge_base(const std::string& dir, const std::vector<KbRecord>& records, std::string& error) {
+bool write_knowledge_base(const std::string& dir, const std::vector<KbRecord>& records,
+                          std::string& error) {
   std::error_code ec;
   if (!fs::is_directory(dir, ec)) {
     error = "no such folder: " + dir;
@@ -485,8 +500,9 @@ bool dump_knowledge_base(const std::string& dir, std::string& out, std::string& 
   for (const FamilyDef& fam : kb_families()) {
     if (!ok) break;
     sqlite3_stmt* st = nullptr;
-    ok = sql_ok(sqlite3_prepare_v2(db, (std::string("SELECT rec FROM ") + fam.name + " ORDER BY rowid").c_str(), -1,
-                                   &st, nullptr),
+    ok = sql_ok(sqlite3_prepare_v2(
+                    db, (std::string("SELECT rec FROM ") + fam.name + " ORDER BY rowid").c_str(),
+                    -1, &st, nullptr),
                 db, error);
     int row = 0;
     while (ok && (rc = sqlite3_step(st)) == SQLITE_ROW) {
@@ -520,11 +536,13 @@ bool dump_knowledge_base(const std::string& dir, std::string& out, std::string& 
   return ok;
 }
 
-KbBuilder& KbBuilder::add(std::string_view family, std::initializer_list<std::pair<std::string, std::string>> fields) {
+KbBuilder& KbBuilder::add(std::string_view family,
+                          std::initializer_list<std::pair<std::string, std::string>> fields) {
   return add(family, std::vector<std::pair<std::string, std::string>>(fields));
 }
 
-KbBuilder& KbBuilder::add(std::string_view family, const std::vector<std::pair<std::string, std::string>>& fields) {
+KbBuilder& KbBuilder::add(std::string_view family,
+                          const std::vector<std::pair<std::string, std::string>>& fields) {
   KbRecord rec;
   std::string reason;
   if (!make_record(family, fields, rec, reason)) throw std::invalid_argument(reason);
@@ -573,7 +591,8 @@ int run_kbtool(const std::vector<std::string>& args, std::ostream& out, std::ost
     // replace a knowledge base with an empty one.
     std::string text;
     if (!platform::read_whole_file(args[1], text)) {
-      err << "kbtool: cannot read " << printable(args[1]) << ": " << platform::last_error_text() << "\n";
+      err << "kbtool: cannot read " << printable(args[1]) << ": " << platform::last_error_text()
+          << "\n";
       return 1;
     }
     std::vector<KbRecord> records;

@@ -28,15 +28,18 @@ struct KbRecord {
 };
 
 // Parses a description; on failure the line number and the reason.
-bool parse_description(std::string_view text, std::vector<KbRecord>& out, int& error_line, std::string& reason);
+bool parse_description(std::string_view text, std::vector<KbRecord>& out, int& error_line,
+                       std::string& reason);
 // One record from a family name and its field values.
-bool make_record(std::string_view family, const std::vector<std::pair<std::string, std::string>>& fields,
-                 KbRecord& out, std::string& reason);
+bool make_record(std::string_view family,
+                 const std::vector<std::pair<std::string, std::string>>& fields, KbRecord& out,
+                 std::string& reason);
 
 // Writes PEFILES and the database into dir (which must exist). Nothing is
 // left as a knowledge base when it fails; a knowledge base already there is
 // replaced only on success.
-bool write_knowledge_base(const std::string& dir, const std::vector<KbRecord>& records, std::string& error);
+bool write_knowledge_base(const std::string& dir, const std::vector<KbRecord>& records,
+                          std::string& error);
 
 // The description of the knowledge base whose PEFILES is in dir: families in
 // layout order, records in the order they were written, fields at their
@@ -47,8 +50,10 @@ bool dump_knowledge_base(const std::string& dir, std::string& out, std::string& 
 class KbBuilder {
  public:
   // Adds a record; throws std::invalid_argument with the reason when bad.
-  KbBuilder& add(std::string_view family, std::initializer_list<std::pair<std::string, std::string>> fields);
-  KbBuilder& add(std::string_view family, const std::vector<std::pair<std::string, std::string>>& fields);
+  KbBuilder& add(std::string_view family,
+                 std::initializer_list<std::pair<std::string, std::string>> fields);
+  KbBuilder& add(std::string_view family,
+                 const std::vector<std::pair<std::string, std::string>>& fields);
   // Adds the records of description text; throws std::invalid_argument.
   KbBuilder& add_description(std::string_view text);
   // Writes the knowledge base into dir; throws std::runtime_error.

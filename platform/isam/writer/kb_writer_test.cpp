@@ -39,7 +39,8 @@ constexpr const char* kEveryFamily =
     "mdl model=1 name=\"SAMPLE MODEL\" num1=12 att_name_len=5 flag2=1 path=MODELS\\M1\n"
     "mdl model=2 name=SECOND path=123456789012345678901234567890\n"
     "obj model=1 type=7 number=3 name=CUSTOMER text=\"Customers, \"\"all\"\"\" group=-4 status2=2\n"
-    "att model=1 number=12 class=12 name=CUSTID type=N kind=1 value1=-7 value2=70000 decimals=2 code=3 "
+    "att model=1 number=12 class=12 name=CUSTID type=N kind=1 value1=-7 value2=70000 decimals=2 "
+    "code=3 "
     "length=-1 title=\"Customer id\" description=\"A long text\" picture=ZZ9\n"
     "att model=1 number=13 class=12 name=CUSTNO type=7 length=9999\n"
     "tba model=1 table=3 attribute=12 position=1000 kind=3 code=1\n"
@@ -49,13 +50,16 @@ constexpr const char* kEveryFamily =
     "idx model=1 table=3 index=1 name=ICUST unique=1 flag2=2 flag3=1\n"
     "ixa model=1 table=3 index=1 attribute=12 ascending=1\n"
     "ocls model=1 type=7 last=4 name_len=8\n"
-    "oinf model=1 type=7 number=3 kind=1 piece=1 string=2 value=-1 ref_type=999 ref_number=12 relation=32 "
+    "oinf model=1 type=7 number=3 kind=1 piece=1 string=2 value=-1 ref_type=999 ref_number=12 "
+    "relation=32 "
     "text=\"trailing  \"\n"
     "oinf model=1 type=7 number=3 kind=15 text=Owner=abc\\nLocking=Y\\n\n"
     "qnio model=1 type=7 number=3 kind=2 time=4000000000\n";
 
 TEST_F(KbTool, DumpGivesTheDescriptionBack) {
-  ASSERT_EQ(run({"build", write_description(std::string("# comment\r\n\n") + kEveryFamily), dir_.string()}), 0)
+  ASSERT_EQ(run({"build", write_description(std::string("# comment\r\n\n") + kEveryFamily),
+                 dir_.string()}),
+            0)
       << err_.str();
   ASSERT_EQ(run({"dump", dir_.string()}), 0) << err_.str();
   EXPECT_EQ(out_.str(), kEveryFamily);
@@ -130,7 +134,8 @@ TEST_F(KbTool, FailedBuildKeepsTheKnowledgeBaseThere) {
 
 TEST_F(KbTool, BuildCreatesAMissingFolder) {
   const fs::path target = dir_ / "new" / "kb";
-  ASSERT_EQ(run({"build", write_description("ck model=1 table=2 key=3\n"), target.string()}), 0) << err_.str();
+  ASSERT_EQ(run({"build", write_description("ck model=1 table=2 key=3\n"), target.string()}), 0)
+      << err_.str();
   ASSERT_EQ(run({"dump", target.string()}), 0);
   EXPECT_EQ(out_.str(), "ck model=1 table=2 key=3\n");
 }
