@@ -27,11 +27,6 @@ TEST(JavaFunctions, TableSizes) {
   EXPECT_EQ(keys.size(), 139u);
 }
 
-std::string call(ExprRun& r, const std::vector<Tk>& t) {
-  auto x = exp_to_java(r.run, toks(t), {});
-  return x ? spaced(x->pieces) + " : " + type_text(x->type) : "FAIL";
-}
-
 const char* kVars =
     "attri_i('&N', ['N', int, 5, 0, '', 0]). attri_i('&S', ['S', char, 20, 0, '', 0]). "
     "attri_i('&D', ['D', date, 8, 0, '', 0]). attri_i('&T', ['T', dtime, 10, 8, '', 0]). ";
@@ -105,11 +100,11 @@ TEST(JavaFunctions, Rows) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ExprRun r(std::string(kVars) + c.facts);
-    EXPECT_EQ(call(r, c.tokens), c.java);
+    EXPECT_EQ(translated(r, c.tokens), c.java);
   }
   // Rows marked xml declare the program's xml variable first.
   ExprRun r(kVars);
-  call(r, {{"xmlend(", 1}, {")", 4}});
+  translated(r, {{"xmlend(", 1}, {")", 4}});
   EXPECT_NE(r.facts_of("fld_to_dcl_i", 3).find("xml"), std::string::npos);
 }
 
@@ -129,7 +124,7 @@ TEST(JavaFunctions, FixedValues) {
   for (const auto& [key, java] : rows) {
     ExprRun r;
     // The arguments are read and dropped.
-    EXPECT_EQ(call(r, {{key, 1}, {"1", 3}, {")", 4}}), java) << key;
+    EXPECT_EQ(translated(r, {{key, 1}, {"1", 3}, {")", 4}}), java) << key;
   }
 }
 
@@ -155,7 +150,7 @@ TEST(JavaFunctions, OperatorsOnDatesTextsPowersAndDivisions) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ExprRun r(kVars);
-    EXPECT_EQ(call(r, c.tokens), c.java);
+    EXPECT_EQ(translated(r, c.tokens), c.java);
   }
 }
 

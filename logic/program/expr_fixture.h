@@ -11,6 +11,7 @@
 #include "engine/clause_io.h"
 #include "engine/engine.h"
 #include "logic/core/run.h"
+#include "logic/program/expressions.h"
 #include "logic/program/java_expr.h"
 
 namespace qn::logic::testing {
@@ -54,6 +55,12 @@ inline std::string spaced(const std::vector<std::string>& pieces) {
   std::string s;
   for (const std::string& p : pieces) s += (s.empty() ? "" : " ") + p;
   return s;
+}
+
+// An expression translated, as "pieces : type", or "FAIL".
+inline std::string translated(ExprRun& r, const std::vector<Tk>& t) {
+  auto x = exp_to_java(r.run, toks(t), {});
+  return x ? spaced(x->pieces) + " : " + type_text(x->type) : "FAIL";
 }
 
 }  // namespace qn::logic::testing

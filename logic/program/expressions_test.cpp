@@ -13,11 +13,6 @@ namespace {
 
 using namespace testing;  // NOLINT
 
-std::string java(ExprRun& r, const std::vector<Tk>& t) {
-  auto x = exp_to_java(r.run, toks(t), {});
-  return x ? spaced(x->pieces) + " : " + type_text(x->type) : "FAIL";
-}
-
 TEST(Expressions, OperatorTable) {
   struct Case {
     int64_t kind;
@@ -152,7 +147,7 @@ TEST(Expressions, Grammar) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ExprRun r(kVars);
-    EXPECT_EQ(java(r, c.tokens), c.java);
+    EXPECT_EQ(translated(r, c.tokens), c.java);
   }
 }
 
@@ -257,7 +252,7 @@ TEST(Expressions, FunctionCallRules) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ExprRun r(std::string(kVars) + c.facts);
-    EXPECT_EQ(java(r, c.tokens), c.java);
+    EXPECT_EQ(translated(r, c.tokens), c.java);
   }
 }
 
@@ -331,11 +326,12 @@ TEST(Expressions, DefaultArguments) {
   EXPECT_EQ(function_default_rows(), 23u);
   // The function table decides how many are written: ttoc( has three.
   ExprRun r(kVars);
-  EXPECT_EQ(java(r, {{"ttoc(", 1}, {"&T", 23}, {")", 4}}),
+  EXPECT_EQ(translated(r, {{"ttoc(", 1}, {"&T", 23}, {")", 4}}),
             "localUtil.ttoc( T, (byte)(10), (byte)(8)) : [char,254,0,0]");
-  EXPECT_EQ(java(r, {{"dtoc(", 1}, {"&D", 23}, {")", 4}}), "localUtil.dtoc( D) : [char,254,0,0]");
+  EXPECT_EQ(translated(r, {{"dtoc(", 1}, {"&D", 23}, {")", 4}}),
+            "localUtil.dtoc( D) : [char,254,0,0]");
   // A parameter without a default takes the empty value of its type.
-  EXPECT_EQ(java(r, {{"padr(", 1}, {"&Name", 23}, {")", 4}}),
+  EXPECT_EQ(translated(r, {{"padr(", 1}, {"&Name", 23}, {")", 4}}),
             "QNutil.padr( Name, 0, \" \") : [char,254,0,0]");
 }
 
