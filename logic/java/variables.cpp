@@ -260,7 +260,8 @@ void record_ref_decl(Run& run, const Term& name, const std::string& ref) {
   if (!field_name(ref)) return;
   const Term decl = atom(ref);
   if (recorded_vars(run).names.contains(decl)) return;
-  if (run.facts().count(kIs.name(), 2) > 0 && run.facts().exists(Term::compound(kIs, {name, var()})))
+  if (run.facts().count(kIs.name(), 2) > 0 &&
+      run.facts().exists(Term::compound(kIs, {name, var()})))
     return;
   record_var_decl(run, name, decl, "s");
   RecordedVars& r = recorded_vars(run);

@@ -183,17 +183,18 @@ TEST(Variables, TargetReferences) {
     EXPECT_EQ(var_target_ref(f.run, t("a"), t(c.levels), c.scope), c.ref);
     // The Java reference is the declared name, the variable its attribute.
     EXPECT_EQ(f.all("fld_to_dcl_i", 3),
-              c.recorded ? "fld_to_dcl_i(" + engine::writeq(Term::atom(c.ref)) +
-                               ",s,[a,char,30,0,1]) "
-                         : "");
+              c.recorded
+                  ? "fld_to_dcl_i(" + engine::writeq(Term::atom(c.ref)) + ",s,[a,char,30,0,1]) "
+                  : "");
   }
 }
 
 // The class declares the names the code uses: "&B" is written B, an
 // attribute by its described name.
 TEST(Variables, DeclarationsNameTheJavaReference) {
-  Fixture f("attri_i('&B', ['B', int, 4, 0, '', 0]). attri_i(days, ['ADAYS', int, 9, 0, '', 1]). "
-            "rule_i(1, dim('&B', [10])).");
+  Fixture f(
+      "attri_i('&B', ['B', int, 4, 0, '', 0]). attri_i(days, ['ADAYS', int, 9, 0, '', 1]). "
+      "rule_i(1, dim('&B', [10])).");
   f.run.capture_output();
   EXPECT_EQ(var_target_ref(f.run, t("'&B'"), t("[]"), "dec"), "B");
   EXPECT_EQ(var_target_ref(f.run, t("days"), t("[]"), "dec"), "ADAYS");

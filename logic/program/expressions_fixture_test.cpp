@@ -84,6 +84,23 @@ std::string declarations(const std::vector<Term>& facts, std::string_view kind,
   return out;
 }
 
+// A kind's lines in a class of that kind, with its imports, superclass and
+// declarations; the file's path.
+std::string write_class(const std::vector<Term>& facts, const std::string& kind,
+                        const std::string& cls, const Wrapped& w, const fs::path& dir) {
+  engine::Engine eng;
+  logic::Run run(eng);
+  for (const Term& f : facts) eng.facts().assertz(f);
+  const fs::path file = dir / (cls + ".java");
+  std::ofstream f(file);
+  for (const std::string& imp : class_imports(run, kind)) f << "import " << imp << ";\n";
+  f << "\npublic class " << cls << " extends " << class_superclass(run, kind) << "\n{\n"
+    << declarations(facts, kind, w.declarations) << "\n  void expressions()\n  {\n";
+  for (const std::string& l : w.body) f << "    " << l << "\n";
+  f << "  }\n}\n";
+  return file.string();
+}
+
 TEST(ExpressionsFixture, CasesAndJava) {
   const fs::path src = fs::path(QN_SOURCE_DIR) / "tests" / "java_fixtures" / "expressions.ari";
   std::vector<engine::SyntaxError> errors;
@@ -112,28 +129,56 @@ TEST(ExpressionsFixture, CasesAndJava) {
            << "\n";
     w.body.insert(w.body.end(), lines.begin(), lines.end());
   }
-  // Each kind's lines in a class of that kind, with its imports and superclass.
   const std::map<std::string, std::string> classes = {
       {"proc", "PExpressions"}, {"scr", "WExpressions"}, {"web", "HExpressions"}};
   std::vector<std::string> files;
-  for (const auto& [kind, w] : kinds) {
-    engine::Engine eng;
-    logic::Run run(eng);
-    for (const Term& f : facts) eng.facts().assertz(f);
-    const std::string cls = classes.at(kind);
-    const fs::path file = out / (cls + ".java");
-    std::ofstream f(file);
-    for (const std::string& imp : class_imports(run, kind)) f << "import " << imp << ";\n";
-    f << "\npublic class " << cls << " extends " << class_superclass(run, kind) << "\n{\n"
-      << declarations(facts, kind, w.declarations) << "\n  void expressions()\n  {\n";
-    for (const std::string& l : w.body) f << "    " << l << "\n";
-    f << "  }\n}\n";
-    files.push_back(file.string());
-  }
+  for (const auto& [kind, w] : kinds)
+    files.push_back(write_class(facts, kind, classes.at(kind), w, out));
   if (!test::java::available()) GTEST_SKIP() << "no JDK";
   const auto parsed = test::java::parse(files);
   EXPECT_EQ(parsed.status, 0) << parsed.output;
   const auto compiled = test::java::compile_against_stub(files, (out / "classes").string());
+  EXPECT_EQ(compiled.status, 0) << compiled.output;
+}
+
+// Numbers of every Java width mixed in arithmetic, and assigned to every
+// width: each statement compiles (a narrowing assignment is cast).
+TEST(ExpressionsFixture, MixedNumbersCompile) {
+  const char* types[][2] = {{"I", "int, 9, 0"}, {"L", "int, 18, 0"}, {"D", "int, 9, 2"}};
+  std::vector<Term> facts;
+  for (const auto& [name, type] : types) {
+    for (const std::string& n : {std::string(name), std::string("T") + name}) {
+      facts.push_back(
+          *engine::parse_term("attri_i('&" + n + "', ['" + n + "', " + type + ", '', 1])"));
+    }
+  }
+  const auto tok = [](const std::string& text, int64_t kind) {
+    return fact("t", {atom(text), num(kind)});
+  };
+  Wrapped w;
+  for (const auto& [target, t_type] : types) {
+    for (const auto& [a, a_type] : types) {
+      for (const std::string& b : {std::string("&I"), std::string("&L"), std::string("&D"),
+                                   std::string("0.5"), std::string("7")}) {
+        for (const char* op : {"+", "*", "-"}) {
+          const Term operand = b.front() == '&' ? tok(b, kTokVariable) : tok(b, 3);
+          const Term c =
+              fact("case", {atom("proc"), fact("assign", {atom(std::string("&T") + target)}),
+                            Term::list({tok(std::string("&") + a, kTokVariable),
+                                        tok(op, 5 + (op[0] == '*')), operand}),
+                            Term::nil()});
+          const auto lines = run_case(facts, c, w);
+          w.body.insert(w.body.end(), lines.begin(), lines.end());
+        }
+      }
+    }
+  }
+  const fs::path out = fs::path(QN_BINARY_DIR) / "java_fixtures" / "mixed";
+  fs::remove_all(out);
+  fs::create_directories(out / "classes");
+  const std::string file = write_class(facts, "proc", "PMixed", w, out);
+  if (!test::java::available()) GTEST_SKIP() << "no JDK";
+  const auto compiled = test::java::compile_against_stub({file}, (out / "classes").string());
   EXPECT_EQ(compiled.status, 0) << compiled.output;
 }
 

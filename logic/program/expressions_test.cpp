@@ -97,7 +97,7 @@ TEST(Expressions, Grammar) {
        "A + B * 2 : [int,9,0,1]"},
       {"^ binds closer than + and is right-associative",
        {{"&A", 23}, {"+", 5}, {"&B", 23}, {"^", 6}, {"2", 3}, {"^", 6}, {"3", 3}},
-       "A + java.lang.Math.pow(B,java.lang.Math.pow(2,3)) : [int,15,0,1]"},
+       "A + java.lang.Math.pow(B,java.lang.Math.pow(2,3)) : [int,15,5,1]"},
       {"parentheses",
        {{"(", 0}, {"&A", 23}, {"+", 5}, {"1", 3}, {")", 4}, {"*", 6}, {"2", 3}},
        "( A + 1 ) * 2 : [int,9,0,1]"},
