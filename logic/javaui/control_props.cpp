@@ -4,6 +4,7 @@
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/utilities.h"
+#include "logic/java/java_naming.h"
 #include "logic/javaui/control_classes.h"
 #include "logic/javaui/java_functions.h"
 #include "logic/program/expressions.h"
@@ -421,7 +422,7 @@ bool gen_control_set(Run& run, const OptType& target_type, const Term& target,
       !run.facts().exists(fact("initializing_i", {}))) {
     Out out(run);
     if (var_dim(run, target))
-      out.pieces({"refreshArray(", to_string_literal(strip_amp(text_of(target))), ");"});
+      out.pieces({"refreshArray(", java_quoted(strip_amp(text_of(target))), ");"});
     const Term tok = fact("t", {target, num(kind)});
     if (auto type = item_ctrl_type(run, tok, var()); type && *type != "bitmap") {
       out.pieces({control_java_name(run, Term(), *type, tok) + ".setValue(" + ref + ");"});

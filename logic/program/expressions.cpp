@@ -11,6 +11,7 @@
 #include "logic/core/rule_terms.h"
 #include "logic/core/state_file.h"
 #include "logic/core/utilities.h"
+#include "logic/java/java_naming.h"
 #include "logic/java/variables.h"
 #include "logic/javaui/control_props.h"
 #include "logic/javaui/java_functions.h"
@@ -78,7 +79,7 @@ struct DefaultArg {
 
 JavaText jnum(int64_t n) { return {{std::to_string(n)}, type_desc("int", 9)}; }
 JavaText jstr(std::string_view s) {
-  return {{to_string_literal(s)}, type_desc("char", int64_t(s.size()))};
+  return {{java_quoted(s)}, type_desc("char", int64_t(s.size()))};
 }
 DefaultFn fixed(JavaText t) {
   return [t](Run&, const OptType&) -> std::optional<JavaText> { return t; };
@@ -219,43 +220,10 @@ std::string java_operator(int64_t kind, std::string_view op) {
   return std::string(op);
 }
 
-std::string to_string_literal(std::string_view text) {
-  std::string out = "\"";
-  for (char ch : text) {
-    const unsigned char c = static_cast<unsigned char>(ch);
-    switch (ch) {
-      case '\\':
-        out += "\\\\";
-        break;
-      case '"':
-        out += "\\\"";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\%03o", c);
-          out += buf;
-        } else {
-          out += ch;
-        }
-    }
-  }
-  return out + "\"";
-}
-
 std::string escape_quotes(std::string_view text) {
   if (text.size() >= 2 && (text.front() == '\'' || text.front() == '"') &&
       text.back() == text.front()) {
-    return to_string_literal(text.substr(1, text.size() - 2));
+    return java_quoted(text.substr(1, text.size() - 2));
   }
   return std::string(text);
 }
@@ -607,7 +575,7 @@ class Parser {
     }
     if (k == kTokCtrlMethod) return ctl_method_expr(run_, tok.arg(1), ctx_);
     if (k == 3) return literal_to_java(run_, tok.arg(1));
-    if (k == 28) return JavaText{{to_string_literal(txt)}, type_desc("char", 128)};
+    if (k == 28) return JavaText{{java_quoted(txt)}, type_desc("char", 128)};
     return JavaText{{txt}, std::nullopt};
   }
 
@@ -771,7 +739,7 @@ std::optional<JavaText> special_function(Run& run, const std::string& fn,
     std::string id = text_tok(a[0][0]);
     if (id.size() >= 2 && (id.front() == '\'' || id.front() == '"'))
       id = id.substr(1, id.size() - 2);
-    std::string s = "localUtil.getMessages().getMessage(" + to_string_literal(id);
+    std::string s = "localUtil.getMessages().getMessage(" + java_quoted(id);
     if (a.size() > 1) {
       std::string list;
       for (size_t k = 1; k < a.size(); ++k) {
@@ -785,7 +753,7 @@ std::optional<JavaText> special_function(Run& run, const std::string& fn,
   }
   if (fn == "cursor(" && a.size() == 1 && a[0].size() == 1) {
     if (auto aux = auxname(run, a[0][0].arg(1))) {
-      return JavaText{{"QNCursor(" + to_string_literal(*aux) + ")"}, type_desc("boolean", 1)};
+      return JavaText{{"QNCursor(" + java_quoted(*aux) + ")"}, type_desc("boolean", 1)};
     }
   }
   if (fn == "link(" && !a.empty() && (web_object(run) || pgm_kind(run) == "mbr")) {
@@ -863,7 +831,7 @@ const std::vector<Rule>& fn_rules() {
           auto x = arg(run, a, k, ctx);
           if (!x) return std::nullopt;
           std::string v = join_pieces(x->pieces);
-          if (k == 0 && !is_string(x->type)) v = to_string_literal(v);
+          if (k == 0 && !is_string(x->type)) v = java_quoted(v);
           s += (k ? ", " : "") + v;
         }
         return JavaText{{s + ")"}, type_desc("char", 2048)};

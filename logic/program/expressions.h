@@ -34,12 +34,10 @@ namespace qn::logic {
 // java_operator/3: the Java text of a model operator of kind 8, 9 or 10
 // (any other operator as it is).
 std::string java_operator(int64_t kind, std::string_view op);
-// escape_quotes/2: a model string constant as a Java string literal; other
-// text unchanged.
+// escape_quotes/2: a model string constant (between single or double
+// quotes) as a Java string literal (java_quoted/1 of what the quotes hold);
+// other text unchanged.
 std::string escape_quotes(std::string_view text);
-// to_string_literal/2: any text between double quotes, with backslashes,
-// double quotes and control characters escaped for Java.
-std::string to_string_literal(std::string_view text);
 // literal_to_java/3: one constant (a number term or a text).
 JavaText literal_to_java(Run& run, const engine::Term& constant);
 // control_type_prefix/2: the field prefix of a control type.

@@ -61,8 +61,6 @@ TEST(Expressions, Constants) {
     EXPECT_EQ(spaced(x.pieces), c.java);
     EXPECT_EQ(type_text(x.type), c.type);
   }
-  // Control characters of a text are written as Java escapes.
-  EXPECT_EQ(to_string_literal("a\tb\nc\x01"), "\"a\\tb\\nc\\001\"");
   EXPECT_EQ(escape_quotes("plain"), "plain");
 }
 
