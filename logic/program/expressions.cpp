@@ -345,6 +345,24 @@ namespace {
 // var_dim/2: it runs for every variable token.
 bool has_dims(Run& run, const Term& v) { return var_dim(run, v).has_value(); }
 
+// A dimensioned variable followed by its subscripts opens a subscript list
+// that a ")" closes. Followed by nothing, or by what no operand starts with
+// (")", ",", an operator), it stands for the whole array.
+bool opens_subscripts(Run& run, const Toks& t, size_t at) {
+  if (kind_of(t[at]) != kTokVariable || at + 1 >= t.size()) return false;
+  switch (kind_of(t[at + 1])) {
+    case kTokClose:
+    case kTokComma:
+    case 5:
+    case 6:
+    case 9:
+    case 10:
+      return false;
+    default:
+      return has_dims(run, t[at].arg(1));
+  }
+}
+
 class Parser {
  public:
   Parser(Run& run, const Toks& toks, const ExprCtx& ctx) : run_(run), t_(toks), ctx_(ctx) {}
@@ -499,11 +517,11 @@ class Parser {
     int depth = 1;
     Toks inner;
     while (pos_ < t_.size()) {
-      const Term& tok = t_[pos_++];
+      const size_t at = pos_++;
+      const Term& tok = t_[at];
       const int64_t k = kind_of(tok);
       if (k == 4 && --depth == 0) return inner;
-      if (k == 0 || (k == 1 && text_tok(tok).back() == '(') ||
-          (k == 23 && has_dims(run_, tok.arg(1))))
+      if (k == 0 || (k == 1 && text_tok(tok).back() == '(') || opens_subscripts(run_, t_, at))
         ++depth;
       inner.push_back(tok);
     }
@@ -536,7 +554,7 @@ class Parser {
       }
       return fn_token_to_java(run_, name, Term::list(args), ctx_);
     }
-    if (k == 23 && has_dims(run_, tok.arg(1))) {
+    if (opens_subscripts(run_, t_, pos_)) {
       ++pos_;
       auto inner = to_close();
       if (!inner) return std::nullopt;
@@ -552,7 +570,7 @@ class Parser {
     std::string s = ref ? *ref : strip_amp(text_tok(tok));
     auto base = arr_base(run_, tok.arg(1));
     const std::string offset = base && *base == 0 ? "" : "-" + std::to_string(base ? *base : 1);
-    for (const Toks& sub : split_args(subs)) {
+    for (const Toks& sub : split_args(run_, subs)) {
       auto x = Parser(run_, sub, ctx_).whole();
       if (!x) return std::nullopt;
       s += "[" + conv_to_type(type_desc("int", 9), x->type, join_pieces(x->pieces)) + offset + "]";
@@ -582,16 +600,20 @@ class Parser {
   std::optional<JavaText> call_with(const char* fn, const std::vector<JavaText>& args);
 
  public:
-  static std::vector<Toks> split_args(const Toks& toks) {
+  // The arguments of a list, split at its depth-0 "," (an array element's
+  // subscripts are one level deeper).
+  static std::vector<Toks> split_args(Run& run, const Toks& toks) {
     std::vector<Toks> out(1);
     int depth = 0;
-    for (const Term& tok : toks) {
+    for (size_t at = 0; at < toks.size(); ++at) {
+      const Term& tok = toks[at];
       const int64_t k = kind_of(tok);
       if (k == 7 && depth == 0) {
         out.emplace_back();
         continue;
       }
-      if (k == 0 || (k == 1 && text_tok(tok).back() == '(')) ++depth;
+      if (k == 0 || (k == 1 && text_tok(tok).back() == '(') || opens_subscripts(run, toks, at))
+        ++depth;
       if (k == 4) --depth;
       out.back().push_back(tok);
     }
@@ -618,7 +640,9 @@ std::optional<JavaText> translate_toks(Run& run, const Toks& toks, const ExprCtx
   return Parser(run, toks, ctx).whole();
 }
 
-std::vector<Toks> split(const Term& args) { return Parser::split_args(args.list_items()); }
+std::vector<Toks> split(Run& run, const Term& args) {
+  return Parser::split_args(run, args.list_items());
+}
 
 // Argument rules: an argument converted to its parameter's type.
 std::string convert_arg(Run& run, const FnParm& parm, const JavaText& arg) {
@@ -649,6 +673,14 @@ std::string convert_arg(Run& run, const FnParm& parm, const JavaText& arg) {
   }
   if (pt && at && pt->type == "date" && at->type == "dtime")
     return "QNutil.resetTime(" + text + ")";
+  // A number is cast to its parameter's Java type whenever the two differ,
+  // widening too: the runtime's overloads are chosen by it. A by-reference
+  // argument is the variable the method writes, never a cast.
+  if (is_numeric(pt) && is_numeric(at) && !parm.by_ref) {
+    const auto jp = pending::java_var_type(*pt), ja = pending::java_var_type(*at);
+    if (jp && ja && *jp == *ja) return text;
+    if (auto cast = pending::cast_expr(*pt, text)) return *cast;
+  }
   return conv_to_type(pt, at, text);
 }
 
@@ -968,7 +1000,7 @@ void set_call_depth(Run& run, int64_t d) {
 std::optional<JavaText> fn_token_to_java(Run& run, std::string_view name, const Term& args,
                                          const ExprCtx& ctx) {
   const std::string fn(name);
-  const std::vector<Toks> a = split(args);
+  const std::vector<Toks> a = split(run, args);
   run.facts().retract_all(fact("fn_ret_parm_i", {str(fn), var(), var(), var(), var()}));
   const int64_t depth = call_depth(run);
   set_call_depth(run, depth + 1);
