@@ -5,6 +5,8 @@
 #include "logic/core/rule_terms.h"
 #include "logic/core/utilities.h"
 #include "logic/java/java_naming.h"
+#include "logic/java/java_types.h"
+#include "logic/java/variables.h"
 #include "logic/javaui/control_classes.h"
 #include "logic/javaui/java_functions.h"
 #include "logic/program/expressions.h"
@@ -376,8 +378,9 @@ std::string value_text(const OptType& target, const JavaText& value) {
   return v;
 }
 
-bool java_assign_stmt(Run& run, const OptType& target_type, const std::string& ref,
-                      const JavaText& value, int64_t kind) {
+// java_assign_stmt/5.
+bool java_assign_stmt(Run& run, const OptType& target_type, const Term& target,
+                      const std::string& ref, const JavaText& value, int64_t kind) {
   const bool setter = !ref.empty() && ref.back() == '(';
   if (kind == kTokNested && setter) {
     return Out(run).pieces({ref, value_text(target_type, value), ");"}).ok();
@@ -385,6 +388,18 @@ bool java_assign_stmt(Run& run, const OptType& target_type, const std::string& r
   if (target_type && target_type->type == "date" && value.type && value.type->type == "dtime") {
     return Out(run).pieces({ref, "=", "QNutil.resetTime(", join_pieces(value.pieces), ");"}).ok();
   }
+  // A value-holder object takes the value through its setter; its own empty
+  // value (null) is assigned to the object as any other.
+  if (target_type && target_type->type == "obj" &&
+      join_pieces(value.pieces) != empty_value(target_type)) {
+    if (auto holder = holder_class(target_type->cls)) {
+      const std::string v = value_text(type_from_term(holder->type), value);
+      return Out(run).pieces({ref + "." + holder->setter + "(" + v + ");"}).ok();
+    }
+  }
+  // The variable behind a form control is declared first; a control without
+  // a type still gets its assignment.
+  declare_ctl_var(run, target, target);
   return Out(run).pieces({ref, "=", value_text(target_type, value), ";"}).ok();
 }
 
@@ -415,7 +430,7 @@ bool gen_control_set(Run& run, const OptType& target_type, const Term& target,
     const char* fn = value.type->decimals > 0 ? "QNutil.resetDate(" : "QNutil.resetTime(";
     v = JavaText{{fn + join_pieces(value.pieces) + ")"}, target_type};
   }
-  if (!java_assign_stmt(run, target_type, ref, v, kind)) return false;
+  if (!java_assign_stmt(run, target_type, target, ref, v, kind)) return false;
   // 2. Work panels and transactions outside Load and the initialisation:
   // an array is refreshed, a control showing the variable takes its value.
   if (panel && kind != kTokNested && !run.facts().exists(fact("in_event_load", {})) &&

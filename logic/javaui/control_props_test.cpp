@@ -291,18 +291,50 @@ TEST(ControlProps, Assignments) {
        23,
        "[t('&Amt', 23)]",
        {"N = (short)(Amt) ;"}},
+      {"6: a value-holder object takes the value through its setter, converted",
+       "proc",
+       "aP0",
+       "aP0",
+       23,
+       "[t('&Amt', 23)]",
+       {"aP0.setValue((int)(Amt));"}},
+      {"6: a value-holder object's own empty value is assigned",
+       "proc",
+       "aP0",
+       "aP0",
+       23,
+       "[]",
+       {"aP0 = null ;"}},
+      {"6: a holder of texts",
+       "proc",
+       "aP1",
+       "aP1",
+       23,
+       "[t('''x''', 3)]",
+       {"aP1.setValue(\"x\");"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ExprRun r(
         std::string(kForm) + "pgm_id([1, " + c.kind + ", 'X']). " + c.facts +
         "attri_i('&D', ['D', date, 8, 0, '', 0]). attri_i('&T', ['T', dtime, 10, 8, '', 0]). "
-        "attri_i('&T0', ['T0', dtime, 10, 0, '', 0]). attri_i('&N', ['N', int, 4, 0, '', 0]). ");
+        "attri_i('&T0', ['T0', dtime, 10, 0, '', 0]). attri_i('&N', ['N', int, 4, 0, '', 0]). "
+        "attri_i(aP0, [aP0, obj('QNInt'), 0, 0, '', 0]). "
+        "attri_i(aP1, [aP1, obj('QNString'), 0, 0, '', 0]). ");
     const Term target = term(c.target);
     OptType type = c.target_kind == 29 ? OptType(type_desc("char", 1024)) : var_type(r.run, target);
     ASSERT_TRUE(gen_assign_value(r.run, type, term(c.tokens), target, c.ref, {}, c.target_kind));
     EXPECT_EQ(r.lines(), c.lines);
   }
+}
+
+// The variable behind a form control is declared before it is assigned.
+TEST(ControlProps, AControlVariableIsDeclaredBeforeItsAssignment) {
+  ExprRun r("pgm_id([1, proc, 'X']). attri_i('Wtotal', ['Wtotal', int, 9, 0, '', 0]).");
+  ASSERT_TRUE(gen_control_set(r.run, type_desc("int", 9), atom("Wtotal"), "Wtotal",
+                              JavaText{{"5"}, type_desc("int", 9)}, 23));
+  EXPECT_EQ(r.lines(), (std::vector<std::string>{"Wtotal = 5 ;"}));
+  EXPECT_EQ(r.facts_of("fld_to_dcl_i", 3), "fld_to_dcl_i('Wtotal',s,['Wtotal',int,9,0,0]) ");
 }
 
 TEST(ControlProps, ControlClasses) {

@@ -15,7 +15,9 @@
 #include "logic/java/variables.h"
 #include "logic/javaui/control_props.h"
 #include "logic/javaui/java_functions.h"
+#include "logic/program/debug_checks.h"
 #include "logic/program/pending_calls.h"
+#include "platform/cp1252.h"
 
 namespace qn::logic {
 
@@ -292,6 +294,9 @@ OptType var_type(Run& run, const Term& name) {
       item = &at->head();
       at = &at->tail();
     }
+    // An object's type obj(Class), as the declarations give it.
+    if (a[1]->is_compound() && a[1]->functor() == "obj" && a[1]->arity() == 1)
+      return obj_type(text_of(a[1]->arg(1)));
     if (!a[1]->is_atom()) return std::nullopt;
     return TypeDesc{a[1]->text(), "", a[2]->is_int() ? a[2]->as_int() : 0,
                     a[3]->is_int() ? a[3]->as_int() : 0, 1};
@@ -567,13 +572,25 @@ class Parser {
 
   std::optional<JavaText> array_element(const Term& tok, const Toks& subs) {
     auto ref = pending::var_target_ref(run_, tok.arg(1));
-    std::string s = ref ? *ref : strip_amp(text_tok(tok));
+    const std::string name = ref ? *ref : strip_amp(text_tok(tok));
+    std::string s = name;
     auto base = arr_base(run_, tok.arg(1));
     const std::string offset = base && *base == 0 ? "" : "-" + std::to_string(base ? *base : 1);
+    std::vector<std::string> subscripts;
     for (const Toks& sub : split_args(run_, subs)) {
       auto x = Parser(run_, sub, ctx_).whole();
       if (!x) return std::nullopt;
-      s += "[" + conv_to_type(type_desc("int", 9), x->type, join_pieces(x->pieces)) + offset + "]";
+      subscripts.push_back(conv_to_type(type_desc("int", 9), x->type, join_pieces(x->pieces)));
+      s += "[" + subscripts.back() + offset + "]";
+    }
+    // The subscripts checked against the dimensions, where the options ask.
+    if (!offset.empty()) {
+      std::vector<std::string> dims;
+      if (auto d = var_dim(run_, tok.arg(1))) {
+        for (const Term& n : d->is_list() ? d->list_items() : std::vector<Term>{*d})
+          dims.push_back(n.is_int() ? std::to_string(n.as_int()) : text_of(n));
+      }
+      array_index_check(run_, dims, name, subscripts);
     }
     return JavaText{{s}, var_type(run_, tok.arg(1))};
   }
@@ -1074,7 +1091,8 @@ bool do_case_otherwise(Run& run) { return emit_else(run); }
 bool do_case_end(Run& run) { return emit_close_brace(run); }
 bool emit_continue(Run& run) { return Out(run).pieces({"continue;"}).ok(); }
 bool emit_return(Run& run, std::string_view value) {
-  return Out(run).pieces({"return", value, ";"}).ok();
+  return dbg_trace_call(run, num(1), {str("Returning to caller")}) &&
+         Out(run).pieces({"return", value, ";"}).ok();
 }
 
 // --- assignments ----------------------------------------------------------------------
@@ -1095,7 +1113,9 @@ bool gen_assign_value(Run& run, const OptType& target_type, const Term& tokens, 
     return true;
   }
   if (join_pieces(x->pieces) == ref) return true;
-  return gen_control_set(run, target_type, target, ref, *x, target_kind);
+  if (!gen_control_set(run, target_type, target, ref, *x, target_kind)) return false;
+  gen_nullvalue_assign(run, target, ref);
+  return true;
 }
 
 bool assign_var_ref(Run& run, const Term& target, const std::string& ref, const Term& tokens,
@@ -1116,6 +1136,46 @@ bool assign_var(Run& run, const Term& name, const Term& value) {
 bool assign_unless_mode(Run& run, const Term& v, const Term& value) {
   if (strip_amp(text_of(v)) == "Mode") return true;
   return assign_var(run, v, value);
+}
+
+// --- null values and plus-minus texts ------------------------------------------------
+
+bool gen_nullvalue_assign(Run&, const Term&, std::string_view) { return false; }
+std::string null_indicator_name(Run&, const Term&) { return ""; }
+
+std::string split_plus_minus(Run& run, std::string_view text, const ExprCtx& ctx) {
+  // A term as Java: a variable or an attribute translated alone, anything
+  // else through the event names.
+  const auto term = [&](const std::string& t) -> std::string {
+    if (t.empty()) return t;
+    std::optional<Term> tok;
+    if (t.front() == '&') {
+      tok = fact("t", {atom(t), num(kTokVariable)});
+    } else if (run.facts().exists(fact("attri_i", {atom(t), var()}))) {
+      tok = fact("t", {atom(t), num(kTokAttribute)});
+    } else {
+      const std::string up = platform::upper_1252(t);
+      for (const Term& a : run.facts().clauses("attri_i", 2)) {
+        if (platform::upper_1252(text_of(a.arg(1))) == up) {
+          tok = fact("t", {a.arg(1), num(kTokAttribute)});
+          break;
+        }
+      }
+    }
+    if (!tok) return raise_event_ref(run, t);
+    auto x = translate_toks(run, {*tok}, ctx);
+    return x ? join_pieces(x->pieces) : t;
+  };
+  std::string out, cur;
+  for (char c : text) {
+    if (c == '+' || c == '-') {
+      out += term(cur) + c;
+      cur.clear();
+    } else {
+      cur += c;
+    }
+  }
+  return out + term(cur);
 }
 
 }  // namespace qn::logic

@@ -96,6 +96,20 @@ bool assign_var(Run& run, const engine::Term& name, const engine::Term& value);
 // assign_unless_mode/4: nothing for the variable Mode.
 bool assign_unless_mode(Run& run, const engine::Term& var, const engine::Term& value);
 
+// gen_nullvalue_assign/3 (Target, Reference): the null indicator that would
+// follow an assignment. This generator writes none: it always fails, and
+// the null-indicator name SQL statements ask for is the empty text.
+bool gen_nullvalue_assign(Run& run, const engine::Term& target, std::string_view ref);
+std::string null_indicator_name(Run& run, const engine::Term& var);
+// cs_connect_hook/0: nothing to do; succeeds.
+inline bool cs_connect_hook(Run&) { return true; }
+// split_plus_minus/6 (Text, the two contexts, out: Java): a text such as
+// &A+B-1 split at its "+" and "-" signs; a variable term ("&" first) or an
+// attribute (attri_i/2, compared upper-cased) is translated alone, any other
+// term goes through raise_event_ref/4; the terms joined again with their
+// signs.
+std::string split_plus_minus(Run& run, std::string_view text, const ExprCtx& ctx);
+
 // The declared type of a variable or attribute ([Type, Length, Decimals, 1]).
 OptType var_type(Run& run, const engine::Term& name);
 // The Java name of the variable token of an is_i/2 expression (the is_i/2

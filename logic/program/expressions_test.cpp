@@ -432,5 +432,52 @@ TEST(Expressions, Assignments) {
                        }));
 }
 
+// The options that add run-time checks and traces, on and off.
+TEST(Expressions, ArrayIndexChecksAndTraces) {
+  const std::vector<std::string> check = {
+      "if ( B > 10 || B < 1)", "{", "   System.out.println( \"Index of Arr out of range.\" );",
+      "   System.exit( 2 );", "}"};
+  const std::string assignment = "A = Arr[B-1]+Arr0[1][A] ;";
+  struct Case {
+    const char* options;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"", {assignment, "return A ;"}},
+      {"rule_i(1, prop('CHECK_ARRAY_INDEXES', 'Y')). ", {assignment, "return A ;"}},
+      {"rule_i(1, prop('GEN_DEBUG_INFO', 'Yes')). ",
+       {assignment, "QN_dbg( 1 , \"Returning to caller\" );", "return A ;"}},
+  };
+  for (Case& c : cases) {
+    SCOPED_TRACE(c.options);
+    if (*c.options) c.lines.insert(c.lines.begin(), check.begin(), check.end());
+    // Arr0 has base 0: no offset, so no check.
+    ExprRun r(kVars + std::string(c.options));
+    EXPECT_TRUE(assign_var(r.run, atom("&A"),
+                           toks({{"&Arr", 23},
+                                 {"&B", 23},
+                                 {")", 4},
+                                 {"+", 5},
+                                 {"&Arr0", 23},
+                                 {"1", 3},
+                                 {",", 7},
+                                 {"&A", 23},
+                                 {")", 4}})));
+    EXPECT_TRUE(emit_return(r.run, "A"));
+    EXPECT_EQ(r.lines(), c.lines);
+  }
+}
+
+TEST(Expressions, PlusMinusTextsAndNullValues) {
+  ExprRun r(kVars + std::string("attri_i(qty, ['Qty', int, 4, 0, '', 1]). "));
+  EXPECT_EQ(split_plus_minus(r.run, "&A+QTY-1", {}), "A+Qty-1");
+  EXPECT_EQ(split_plus_minus(r.run, "-&B+x", {}), "-B+x");
+  EXPECT_EQ(split_plus_minus(r.run, "", {}), "");
+  // No null indicators in this generator.
+  EXPECT_FALSE(gen_nullvalue_assign(r.run, atom("&A"), "A"));
+  EXPECT_EQ(null_indicator_name(r.run, atom("&A")), "");
+  EXPECT_TRUE(cs_connect_hook(r.run));
+  EXPECT_TRUE(r.lines().empty());
+}
+
 }  // namespace
 }  // namespace qn::logic
