@@ -171,7 +171,7 @@ std::optional<JavaText> gen_ctl_property(Run& run, const Term& control, const Te
   Term item = control;
   // 10. A control named by a text is the item whose ctlname it is.
   if (control.is_compound() && control.functor() == "t" && control.arity() == 2 &&
-      control.arg(2) == num(3)) {
+      control.arg(2) == num(kTokConstant)) {
     if (auto it = item_of_ctlname(run, text_of(control.arg(1)))) {
       if (!(it->is_compound() && it->functor() == "t"))
         item = control;
@@ -196,7 +196,7 @@ std::optional<JavaText> gen_ctl_property(Run& run, const Term& control, const Te
   // 2. The server side of a split transaction.
   if (server_side(run) && !column) return JavaText{{bare_var(run, name, prop)}, ptype};
   // 3. A property of a whole subfile.
-  if (!web && control.is_compound() && control.arity() == 2 && control.arg(2) == num(40)) {
+  if (!web && control.is_compound() && control.arity() == 2 && control.arg(2) == num(kTokSubfile)) {
     return JavaText{{name + "." + prop + "()"}, type_desc("int", 1)};
   }
   // 4. Count.
@@ -270,25 +270,10 @@ std::optional<MethodCall> read_method(Run& run, const Term& tokens, const ExprCt
   m.key = text_of(items[1].is_compound() ? items[1].arg(1) : items[1]);
   std::vector<Term> rest(items.begin() + 2, items.end());
   if (!rest.empty() && rest.back().is_compound() && rest.back().arity() >= 2 &&
-      rest.back().arg(2) == num(4)) {
+      rest.back().arg(2) == num(kTokClose)) {
     rest.pop_back();
   }
-  // Arguments split at depth-0 commas.
-  std::vector<std::vector<Term>> args(1);
-  int depth = 0;
-  for (const Term& t : rest) {
-    const int64_t k =
-        t.is_compound() && t.arity() >= 2 && t.arg(2).is_int() ? t.arg(2).as_int() : -1;
-    if (k == 7 && depth == 0) {
-      args.emplace_back();
-      continue;
-    }
-    if (k == 0 || k == 1) ++depth;
-    if (k == 4) --depth;
-    args.back().push_back(t);
-  }
-  if (args.size() == 1 && args[0].empty()) args.clear();
-  for (const auto& a : args) {
+  for (const auto& a : split_arguments(run, Term::list(rest))) {
     auto x = exp_to_java(run, Term::list(a), ctx);
     if (!x) return std::nullopt;
     m.args.push_back(join_pieces(x->pieces));

@@ -213,12 +213,12 @@ std::optional<JavaText> function_default_arg(Run& run, std::string_view fn, int 
 }
 
 std::string java_operator(int64_t kind, std::string_view op) {
-  if (kind == 8 && (op == ".NOT." || op == "NOT")) return "!";
-  if (kind == 9 && (op == ".AND." || op == "AND")) return "&&";
-  if (kind == 9 && (op == ".OR." || op == "OR")) return "||";
-  if (kind == 10 && op == "=") return "==";
-  if (kind == 10 && op == "<>") return "!=";
-  if (kind == 10 && op == ".LIKE.") return "like";
+  if (kind == kTokNot && (op == ".NOT." || op == "NOT")) return "!";
+  if (kind == kTokLogical && (op == ".AND." || op == "AND")) return "&&";
+  if (kind == kTokLogical && (op == ".OR." || op == "OR")) return "||";
+  if (kind == kTokCompare && op == "=") return "==";
+  if (kind == kTokCompare && op == "<>") return "!=";
+  if (kind == kTokCompare && op == ".LIKE.") return "like";
   return std::string(op);
 }
 
@@ -358,10 +358,10 @@ bool opens_subscripts(Run& run, const Toks& t, size_t at) {
   switch (kind_of(t[at + 1])) {
     case kTokClose:
     case kTokComma:
-    case 5:
-    case 6:
-    case 9:
-    case 10:
+    case kTokAddOp:
+    case kTokMulOp:
+    case kTokLogical:
+    case kTokCompare:
       return false;
     default:
       return has_dims(run, t[at].arg(1));
@@ -394,8 +394,8 @@ class Parser {
 
   // An operand of AND / OR: NOT prefixes a comparison-level operand.
   std::optional<JavaText> logical_operand() {
-    if (at(8)) {
-      const std::string op = java_operator(8, text());
+    if (at(kTokNot)) {
+      const std::string op = java_operator(kTokNot, text());
       ++pos_;
       auto x = logical_operand();
       if (!x) return std::nullopt;
@@ -411,8 +411,8 @@ class Parser {
   std::optional<JavaText> logical() {
     auto left = logical_operand();
     if (!left) return std::nullopt;
-    while (at(9)) {
-      const std::string op = java_operator(9, text());
+    while (at(kTokLogical)) {
+      const std::string op = java_operator(kTokLogical, text());
       ++pos_;
       auto right = logical_operand();
       if (!right) return std::nullopt;
@@ -438,8 +438,8 @@ class Parser {
   std::optional<JavaText> comparison() {
     auto left = additive();
     if (!left) return std::nullopt;
-    while (at(10)) {
-      const std::string op = java_operator(10, text());
+    while (at(kTokCompare)) {
+      const std::string op = java_operator(kTokCompare, text());
       ++pos_;
       auto right = additive();
       if (!right) return std::nullopt;
@@ -468,7 +468,7 @@ class Parser {
   std::optional<JavaText> additive() {
     auto left = multiplicative();
     if (!left) return std::nullopt;
-    while (at(5)) {
+    while (at(kTokAddOp)) {
       const std::string op = text();
       ++pos_;
       auto right = multiplicative();
@@ -481,7 +481,7 @@ class Parser {
   std::optional<JavaText> multiplicative() {
     auto left = power();
     if (!left) return std::nullopt;
-    while (at(6) && text() != "^") {
+    while (at(kTokMulOp) && text() != "^") {
       const std::string op = text();
       ++pos_;
       auto right = power();
@@ -494,7 +494,7 @@ class Parser {
   std::optional<JavaText> power() {
     auto left = unary();
     if (!left) return std::nullopt;
-    if (at(6) && text() == "^") {
+    if (at(kTokMulOp) && text() == "^") {
       ++pos_;
       auto right = power();
       if (!right) return std::nullopt;
@@ -506,7 +506,7 @@ class Parser {
   // A sign where an operand is expected: "-" is joined to the operand, "+"
   // dropped; a date or a text takes no sign.
   std::optional<JavaText> unary() {
-    if (!at(5)) return primary();
+    if (!at(kTokAddOp)) return primary();
     const std::string sign = text();
     ++pos_;
     auto x = unary();
@@ -525,8 +525,9 @@ class Parser {
       const size_t at = pos_++;
       const Term& tok = t_[at];
       const int64_t k = kind_of(tok);
-      if (k == 4 && --depth == 0) return inner;
-      if (k == 0 || (k == 1 && text_tok(tok).back() == '(') || opens_subscripts(run_, t_, at))
+      if (k == kTokClose && --depth == 0) return inner;
+      if (k == kTokOpen || (k == kTokFunction && text_tok(tok).back() == '(') ||
+          opens_subscripts(run_, t_, at))
         ++depth;
       inner.push_back(tok);
     }
@@ -537,7 +538,7 @@ class Parser {
     if (pos_ >= t_.size()) return std::nullopt;
     const Term tok = t_[pos_];
     const int64_t k = kind_of(tok);
-    if (k == 0) {
+    if (k == kTokOpen) {
       ++pos_;
       auto inner = to_close();
       if (!inner) return std::nullopt;
@@ -548,7 +549,7 @@ class Parser {
       p.push_back(")");
       return JavaText{p, x->type};
     }
-    if (k == 1) {
+    if (k == kTokFunction) {
       ++pos_;
       const std::string name = text_tok(tok);
       Toks args;
@@ -565,7 +566,9 @@ class Parser {
       if (!inner) return std::nullopt;
       return array_element(tok, *inner);
     }
-    if (k == 4 || k == 5 || k == 6 || k == 7 || k == 8 || k == 9 || k == 10) return std::nullopt;
+    if (k == kTokClose || k == kTokAddOp || k == kTokMulOp || k == kTokComma || k == kTokNot ||
+        k == kTokLogical || k == kTokCompare)
+      return std::nullopt;
     ++pos_;
     return token_to_java(tok);
   }
@@ -598,7 +601,7 @@ class Parser {
   std::optional<JavaText> token_to_java(const Term& tok) {
     const int64_t k = kind_of(tok);
     const std::string txt = text_tok(tok);
-    if (k == 2 || k == 23) {
+    if (k == kTokAttribute || k == kTokVariable) {
       if (auto ref = pending::var_target_ref(run_, tok.arg(1)))
         return JavaText{{*ref}, var_type(run_, tok.arg(1))};
       return JavaText{{txt}, std::nullopt};
@@ -609,8 +612,8 @@ class Parser {
       return gen_ctl_property(run_, items[0], items[1], "get");
     }
     if (k == kTokCtrlMethod) return ctl_method_expr(run_, tok.arg(1), ctx_);
-    if (k == 3) return literal_to_java(run_, tok.arg(1));
-    if (k == 28) return JavaText{{java_quoted(txt)}, type_desc("char", 128)};
+    if (k == kTokConstant) return literal_to_java(run_, tok.arg(1));
+    if (k == kTokLink) return JavaText{{java_quoted(txt)}, type_desc("char", 128)};
     return JavaText{{txt}, std::nullopt};
   }
 
@@ -625,13 +628,14 @@ class Parser {
     for (size_t at = 0; at < toks.size(); ++at) {
       const Term& tok = toks[at];
       const int64_t k = kind_of(tok);
-      if (k == 7 && depth == 0) {
+      if (k == kTokComma && depth == 0) {
         out.emplace_back();
         continue;
       }
-      if (k == 0 || (k == 1 && text_tok(tok).back() == '(') || opens_subscripts(run, toks, at))
+      if (k == kTokOpen || (k == kTokFunction && text_tok(tok).back() == '(') ||
+          opens_subscripts(run, toks, at))
         ++depth;
-      if (k == 4) --depth;
+      if (k == kTokClose) --depth;
       out.back().push_back(tok);
     }
     if (out.size() == 1 && out[0].empty()) out.clear();
@@ -660,6 +664,14 @@ std::optional<JavaText> translate_toks(Run& run, const Toks& toks, const ExprCtx
 std::vector<Toks> split(Run& run, const Term& args) {
   return Parser::split_args(run, args.list_items());
 }
+
+}  // namespace
+
+std::vector<std::vector<Term>> split_arguments(Run& run, const Term& tokens) {
+  return split(run, tokens);
+}
+
+namespace {
 
 // Argument rules: an argument converted to its parameter's type.
 std::string convert_arg(Run& run, const FnParm& parm, const JavaText& arg) {
@@ -851,11 +863,11 @@ const std::vector<Rule>& fn_rules() {
                            : fn == "delete" ? "DLT"
                                             : nullptr;
         if (!mode) return std::nullopt;
-        auto x =
-            translate_toks(run,
-                           {fact("t", {atom("Mode"), num(23)}), fact("t", {atom("="), num(10)}),
-                            fact("t", {str(std::string("\"") + mode + "\""), num(3)})},
-                           ctx);
+        auto x = translate_toks(
+            run,
+            {fact("t", {atom("Mode"), num(kTokVariable)}), fact("t", {atom("="), num(kTokCompare)}),
+             fact("t", {str(std::string("\"") + mode + "\""), num(kTokConstant)})},
+            ctx);
         if (x) x->type = type_desc("boolean", 1, 0, 1);
         return x;
       },
@@ -1123,13 +1135,13 @@ bool assign_var_ref(Run& run, const Term& target, const std::string& ref, const 
   reset_exp_state(run);
   OptType t = var_type(run, target);
   if (t) t->flag = 1;
-  return gen_assign_value(run, t, tokens, target, ref, ctx, 23);
+  return gen_assign_value(run, t, tokens, target, ref, ctx, kTokVariable);
 }
 
 bool assign_var(Run& run, const Term& name, const Term& value) {
   auto ref = pending::var_target_ref(run, name);
   if (!ref) return false;
-  Term tokens = value.is_list() ? value : Term::list({fact("t", {value, num(3)})});
+  Term tokens = value.is_list() ? value : Term::list({fact("t", {value, num(kTokConstant)})});
   return assign_var_ref(run, name, *ref, tokens, {});
 }
 

@@ -4,10 +4,7 @@
 // the Java vocabulary (logic/javaui/java_functions.h), control properties
 // and methods in logic/javaui/control_props.h.
 //
-// Token kinds: 0 "(", 1 a function (its text holds the "("), 2 attribute,
-// 3 constant, 4 ")", 5 "+" "-", 6 "*" "/" "^", 7 ",", 8 NOT, 9 AND OR,
-// 10 comparison, 23 variable, 28 link or quoted text, 29 control property,
-// 31 control method.
+// Token kinds: the Tok enum of logic/core/rule_terms.h.
 //
 // Grammar, loosest first: AND/OR (NOT prefixes the next comparison-level
 // operand), comparisons, "+" "-", "*" "/", "^" (right-associative), then a
@@ -31,8 +28,8 @@
 
 namespace qn::logic {
 
-// java_operator/3: the Java text of a model operator of kind 8, 9 or 10
-// (any other operator as it is).
+// java_operator/3: the Java text of a model operator of kind kTokNot,
+// kTokLogical or kTokCompare (any other operator as it is).
 std::string java_operator(int64_t kind, std::string_view op);
 // escape_quotes/2: a model string constant (between single or double
 // quotes) as a Java string literal (java_quoted/1 of what the quotes hold);
@@ -54,6 +51,9 @@ size_t function_default_rows();
 void reset_exp_state(Run& run);
 // exp_to_java/4: one expression; nullopt when the tokens do not parse.
 std::optional<JavaText> exp_to_java(Run& run, const engine::Term& tokens, const ExprCtx& ctx);
+// The arguments of a call: its tokens split at depth-0 "," (nested calls,
+// parentheses and an array element's subscripts are deeper).
+std::vector<std::vector<engine::Term>> split_arguments(Run& run, const engine::Term& tokens);
 // fn_token_to_java/7: a function call on its own: Name the function token's
 // text ("str(", "true"), Args its argument tokens (without the ")").
 std::optional<JavaText> fn_token_to_java(Run& run, std::string_view name, const engine::Term& args,

@@ -161,11 +161,11 @@ TEST(ExpressionsFixture, MixedNumbersCompile) {
       for (const std::string& b : {std::string("&I"), std::string("&L"), std::string("&D"),
                                    std::string("0.5"), std::string("7")}) {
         for (const char* op : {"+", "*", "-"}) {
-          const Term operand = b.front() == '&' ? tok(b, kTokVariable) : tok(b, 3);
+          const Term operand = b.front() == '&' ? tok(b, kTokVariable) : tok(b, kTokConstant);
           const Term c =
               fact("case", {atom("proc"), fact("assign", {atom(std::string("&T") + target)}),
                             Term::list({tok(std::string("&") + a, kTokVariable),
-                                        tok(op, 5 + (op[0] == '*')), operand}),
+                                        tok(op, op[0] == '*' ? kTokMulOp : kTokAddOp), operand}),
                             Term::nil()});
           const auto lines = run_case(facts, c, w);
           w.body.insert(w.body.end(), lines.begin(), lines.end());
