@@ -32,6 +32,12 @@ inline std::string text_of(const engine::Term& t) {
   return engine::write(t);
 }
 
+// strip_ampersand/2: a name without its leading "&" (a variable's name as
+// Java writes it).
+inline std::string strip_ampersand(std::string_view name) {
+  return std::string(name.starts_with('&') ? name.substr(1) : name);
+}
+
 // Token types of formulas and command lines: t(Value, Type), or with its
 // position t(Value, Type, X, Y). The first token of a command line carries
 // the command's code.

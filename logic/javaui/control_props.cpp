@@ -79,11 +79,6 @@ bool choice_or_label(std::string_view t) {
          t == "dynlistbx" || t == "listbx";
 }
 
-std::string strip_amp(std::string s) {
-  if (!s.empty() && s.front() == '&') s.erase(0, 1);
-  return s;
-}
-
 Term level_pattern(const Term& context) {
   return context.is_nil() || context.is_var() ? var() : context;
 }
@@ -132,7 +127,7 @@ std::string token_ctl_name(Run& run, const Term& token) {
     }
     if (auto sv = standard_variable(v)) return text_of(sv->list_items()[0]);
   }
-  return strip_amp(text_of(v));
+  return strip_ampersand(text_of(v));
 }
 
 std::string control_java_name(Run& run, const Term&, std::string_view ctl_type, const Term& token) {
@@ -422,7 +417,7 @@ bool gen_control_set(Run& run, const OptType& target_type, const Term& target,
       !run.facts().exists(fact("initializing_i", {}))) {
     Out out(run);
     if (var_dim(run, target))
-      out.pieces({"refreshArray(", java_quoted(strip_amp(text_of(target))), ");"});
+      out.pieces({"refreshArray(", java_quoted(strip_ampersand(text_of(target))), ");"});
     const Term tok = fact("t", {target, num(kind)});
     if (auto type = item_ctrl_type(run, tok, var()); type && *type != "bitmap") {
       out.pieces({control_java_name(run, Term(), *type, tok) + ".setValue(" + ref + ");"});

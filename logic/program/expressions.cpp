@@ -33,11 +33,6 @@ std::string text_tok(const Term& tok) {
   return tok.is_compound() && tok.arity() >= 1 ? text_of(tok.arg(1)) : text_of(tok);
 }
 
-std::string strip_amp(std::string s) {
-  if (!s.empty() && s.front() == '&') s.erase(0, 1);
-  return s;
-}
-
 bool all_digits(std::string_view s) {
   if (s.empty()) return false;
   for (char c : s) {
@@ -575,7 +570,7 @@ class Parser {
 
   std::optional<JavaText> array_element(const Term& tok, const Toks& subs) {
     auto ref = pending::var_target_ref(run_, tok.arg(1));
-    const std::string name = ref ? *ref : strip_amp(text_tok(tok));
+    const std::string name = ref ? *ref : strip_ampersand(text_tok(tok));
     std::string s = name;
     auto base = arr_base(run_, tok.arg(1));
     const std::string offset = base && *base == 0 ? "" : "-" + std::to_string(base ? *base : 1);
@@ -1146,7 +1141,7 @@ bool assign_var(Run& run, const Term& name, const Term& value) {
 }
 
 bool assign_unless_mode(Run& run, const Term& v, const Term& value) {
-  if (strip_amp(text_of(v)) == "Mode") return true;
+  if (strip_ampersand(text_of(v)) == "Mode") return true;
   return assign_var(run, v, value);
 }
 
