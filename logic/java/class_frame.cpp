@@ -41,10 +41,6 @@ bool has_stub_rule(const Run& run) {
   return run.facts().exists(fact("rule_i", {num(0), fact("stub", {var()})}));
 }
 
-bool has_print_lines(const Run& run) {
-  return run.facts().exists(fact("b_line_i", {var(), var(), var(), atom("line"), var(), var()}));
-}
-
 bool in_web(Run& run) {
   auto kind = spec_kind(run);
   return (kind && *kind == "web") || http_main_pgm(run);
@@ -275,6 +271,10 @@ bool emit_application_init(Run& run) {
 }
 bool emit_method_call_stmt(Run& run, std::string_view object, std::string_view call) {
   return Out(run).pieces({std::string(object) + "." + std::string(call) + ";"}).ok();
+}
+
+bool has_print_lines(const Run& run) {
+  return run.facts().exists(fact("b_line_i", {var(), var(), var(), atom("line"), var(), var()}));
 }
 
 }  // namespace qn::logic

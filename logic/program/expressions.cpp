@@ -17,6 +17,7 @@
 #include "logic/javaui/java_functions.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/pending_calls.h"
+#include "logic/web/declarations.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -39,18 +40,6 @@ bool all_digits(std::string_view s) {
     if (!std::isdigit(static_cast<unsigned char>(c))) return false;
   }
   return true;
-}
-
-// A comment block in place of code; "*/" inside a text would end it early.
-void emit_comment_block(Run& run, const std::vector<std::string>& lines) {
-  Out out(run);
-  out.pieces({"/*"});
-  for (std::string l : lines) {
-    for (size_t at = l.find("*/"); at != std::string::npos; at = l.find("*/", at))
-      l.replace(at, 2, "* /");
-    out.pieces({l});
-  }
-  out.pieces({"*/"});
 }
 
 std::string tokens_listed(const Toks& toks) {
@@ -1057,8 +1046,10 @@ std::vector<std::string> cond_to_java(Run& run, const Term& tokens, const ExprCt
     if (is_numeric(y.type)) y.pieces = {"(", join_pieces(y.pieces), "!=", "0", ")"};
     return y.pieces;
   }
-  emit_comment_block(run, {"Generation error:", "================", "Fail to edit expression.",
-                           tokens_listed(toks)});
+  emit_flush_comment_block(run, {{"Generation error:"},
+                                 {"================"},
+                                 {"Fail to edit expression."},
+                                 {tokens_listed(toks)}});
   return {"false"};
 }
 
@@ -1114,9 +1105,10 @@ bool gen_assign_value(Run& run, const OptType& target_type, const Term& tokens, 
   auto x = translate_toks(run, tokens.list_items(), ctx);
   run.facts().retract_all(fact("in_assignment_i", {var(), var()}));
   if (!x) {
-    emit_comment_block(run,
-                       {"Generation error:", "================", "Fail to assign value to: " + ref,
-                        "Internal variable type: " + type_text(target_type)});
+    emit_flush_comment_block(run, {{"Generation error:"},
+                                   {"================"},
+                                   {"Fail to assign value to: " + ref},
+                                   {"Internal variable type: " + type_text(target_type)}});
     return true;
   }
   if (join_pieces(x->pieces) == ref) return true;
