@@ -17,7 +17,7 @@
 #include "logic/javaui/java_functions.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/pending_calls.h"
-#include "logic/web/declarations.h"
+#include "logic/toolbox/declarations.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
