@@ -6,8 +6,8 @@
 
 #include "engine/clause_io.h"
 #include "engine/engine.h"
-#include "logic/core/gen_targets.h"
 #include "logic/core/golden.h"
+#include "logic/toolbox/declarations.h"
 
 namespace qn::logic {
 namespace {

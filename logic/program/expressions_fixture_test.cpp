@@ -14,14 +14,14 @@
 
 #include "engine/clause_io.h"
 #include "engine/engine.h"
-#include "logic/core/gen_targets.h"
 #include "logic/core/golden.h"
 #include "logic/core/rule_terms.h"
 #include "logic/java/class_frame.h"
 #include "logic/javaui/control_classes.h"
 #include "logic/javaui/control_props.h"
-#include "logic/program/expressions.h"
 #include "logic/javaui/form_controls.h"
+#include "logic/program/expressions.h"
+#include "logic/toolbox/declarations.h"
 #include "tests/java_check/java_check.h"
 
 namespace qn::logic {
