@@ -23,28 +23,6 @@ constexpr uint32_t kSystemColours[] = {
 
 constexpr unsigned kIconStop = 0x10;
 
-bool is_numeric_type(VARTYPE vt) {
-  switch (vt) {
-    case VT_I1:
-    case VT_UI1:
-    case VT_I2:
-    case VT_UI2:
-    case VT_I4:
-    case VT_UI4:
-    case VT_INT:
-    case VT_UINT:
-    case VT_I8:
-    case VT_UI8:
-    case VT_R4:
-    case VT_R8:
-    case VT_CY:
-    case VT_DATE:
-      return true;
-    default:
-      return false;
-  }
-}
-
 std::string format_int(const char* format, int32_t n) {
   char buf[64];
   std::snprintf(buf, sizeof buf, format, n);
@@ -359,7 +337,7 @@ bool CObjWithProp::Validate(const CPropDefElem& e, const VARIANT& value, std::st
   }
   if (e.kind <= kKindGroup) return false;
   if (e.kind == kKindInteger) {
-    if (!is_numeric_type(value.vt)) {
+    if (!is_number_type(value.vt)) {
       if (message) *message = "Must be a number";
       return false;
     }

@@ -10,29 +10,6 @@ namespace {
 
 using namespace com;
 
-bool is_number(VARTYPE vt) {
-  switch (vt) {
-    case VT_I1:
-    case VT_UI1:
-    case VT_I2:
-    case VT_UI2:
-    case VT_I4:
-    case VT_UI4:
-    case VT_INT:
-    case VT_UINT:
-    case VT_I8:
-    case VT_UI8:
-    case VT_R4:
-    case VT_R8:
-    case VT_CY:
-    case VT_DATE:
-    case VT_BOOL:
-      return true;
-    default:
-      return false;
-  }
-}
-
 long double number_of(const VARIANT& v) {
   switch (v.vt) {
     case VT_I1:
@@ -104,6 +81,30 @@ bool is_opaque(VARTYPE vt) {
 
 }  // namespace
 
+bool is_number_type(VARTYPE vt) {
+  switch (vt) {
+    case VT_I1:
+    case VT_UI1:
+    case VT_I2:
+    case VT_UI2:
+    case VT_I4:
+    case VT_UI4:
+    case VT_INT:
+    case VT_UINT:
+    case VT_I8:
+    case VT_UI8:
+    case VT_R4:
+    case VT_R8:
+    case VT_CY:
+    case VT_DATE:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool compares_as_number(VARTYPE vt) { return vt == VT_BOOL || is_number_type(vt); }
+
 int CompareVariants(const VARIANT& a, const VARIANT& b) {
   if (is_opaque(a.vt) || is_opaque(b.vt)) {
     if (a.vt != b.vt) return kCmpIncomparable;
@@ -116,7 +117,7 @@ int CompareVariants(const VARIANT& a, const VARIANT& b) {
         return a.punkVal == b.punkVal ? kCmpEqual : kCmpIncomparable;
     }
   }
-  const bool a_num = is_number(a.vt), b_num = is_number(b.vt);
+  const bool a_num = compares_as_number(a.vt), b_num = compares_as_number(b.vt);
   const bool a_text = a.vt == VT_BSTR, b_text = b.vt == VT_BSTR;
   const bool a_empty = a.vt == VT_EMPTY, b_empty = b.vt == VT_EMPTY;
   if (!(a_num || a_text || a_empty) || !(b_num || b_text || b_empty)) return kCmpIncomparable;

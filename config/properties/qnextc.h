@@ -12,6 +12,13 @@ namespace qn::config {
 // Results of CompareVariants.
 enum : int { kCmpLess = 0, kCmpEqual = 1, kCmpGreater = 2, kCmpIncomparable = 3 };
 
+// A value of a number type: the integer and real types, currency and dates
+// (a date is a day count). What a property of integer kind accepts.
+bool is_number_type(com::VARTYPE vt);
+// A value that compares as a number: a number type, or a yes/no value
+// (VT_BOOL, true is -1).
+bool compares_as_number(com::VARTYPE vt);
+
 // Three-way comparison of a against b:
 // - numbers of every type and VT_BOOL (true is -1) by value, across types;
 // - texts by their bytes (Windows-1252);

@@ -7,6 +7,7 @@
 #include "logic/core/host_calls.h"
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
+#include "logic/java/java_naming.h"
 #include "logic/java/variables.h"
 #include "platform/cp1252.h"
 
@@ -189,9 +190,12 @@ Term entry_term(const MessageEntry& e) {
 }  // namespace
 
 std::string to_string_literal(const Term& t) {
-  std::string text = t.is_int() ? std::to_string(t.as_int()) : text_of(t);
-  if (!text.empty() && text.front() == '"') return text;
-  return "\"" + text + "\"";
+  const std::string text = t.is_int() ? std::to_string(t.as_int()) : text_of(t);
+  // A model string constant between double quotes is already a literal:
+  // what it holds is escaped as any other text.
+  if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+    return java_quoted(std::string_view(text).substr(1, text.size() - 2));
+  return java_quoted(text);
 }
 
 void set_idiom(Run& run) {
@@ -288,7 +292,7 @@ std::optional<std::string> msg_text(Run& run, const Term& key, const std::vector
   }
   // 4. A message looked up at run time.
   if (args.empty()) {
-    return "localUtil.getMessages().getMessage(\"" + text_of(key) + "\")";
+    return "localUtil.getMessages().getMessage(" + java_quoted(text_of(key)) + ")";
   }
   // 6. Arguments are passed in an Object array written before the call.
   if (declare_var(run, Term::atom("arguments"),

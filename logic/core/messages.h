@@ -15,9 +15,10 @@ namespace qn::logic {
 
 // set_idiom/0: idiom/1 from the model's language, once per run.
 void set_idiom(Run& run);
-// to_string_literal/2: a value as a string literal of the generated code:
-// an integer as its decimal text, a text that begins with a double quote
-// as it is, anything else between double quotes (5 gives "5").
+// to_string_literal/2: a value as a string literal of the generated code
+// (java_quoted/1): an integer as its decimal text, a text between double
+// quotes as the literal of what they hold, anything else as it is (5 gives
+// "5").
 std::string to_string_literal(const engine::Term& value);
 // The language atom of idiom/1 (eng when there is none).
 engine::Atom current_idiom(const Run& run);

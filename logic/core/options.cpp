@@ -13,6 +13,7 @@
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
 #include "logic/core/utilities.h"
+#include "logic/java/java_naming.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -202,16 +203,6 @@ constexpr std::pair<std::string_view, std::string_view> kDbmsOfDriver[] = {
     {"qedbase", "qedbf"},
 };
 
-// A text between double quotes as a Java string literal.
-std::string java_literal(std::string_view text) {
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') out += '\\';
-    out += c;
-  }
-  return out + "\"";
-}
-
 }  // namespace
 
 // --- shared helpers ------------------------------------------------------------------
@@ -355,8 +346,8 @@ bool initialize_new_on(Run& run) { return pgm_prop_is(run, "initialize_new", "y"
 ConnDialogUser conn_dialog_user(Run& run) {
   if (pgm_prop_value(run, "CS_CNTDLG") == "2") {
     if (auto user = pgm_prop_value(run, "USER_ID")) {
-      return ConnDialogUser{java_literal(*user),
-                            java_literal(pgm_prop_value(run, "USER_PASSWORD").value_or("")), 0};
+      return ConnDialogUser{java_quoted(*user),
+                            java_quoted(pgm_prop_value(run, "USER_PASSWORD").value_or("")), 0};
     }
   }
   return ConnDialogUser{"\"\"", "\"\"", 1};

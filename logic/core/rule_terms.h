@@ -32,18 +32,32 @@ inline std::string text_of(const engine::Term& t) {
   return engine::write(t);
 }
 
+// strip_ampersand/2: a name without its leading "&" (a variable's name as
+// Java writes it).
+inline std::string strip_ampersand(std::string_view name) {
+  return std::string(name.starts_with('&') ? name.substr(1) : name);
+}
+
 // Token types of formulas and command lines: t(Value, Type), or with its
 // position t(Value, Type, X, Y). The first token of a command line carries
 // the command's code.
 enum Tok : int64_t {
-  kTokOpen = 0,     // opens a nesting
-  kTokOpenToo = 1,  // opens a nesting as well
+  kTokOpen = 0,      // "(": opens a nesting
+  kTokFunction = 1,  // a function; its text holds the "(" that opens a nesting as well
   kTokAttribute = 2,
-  kTokClose = 4,  // closes a nesting
-  kTokComma = 7,  // separates at depth 0
+  kTokConstant = 3,  // a number, a quoted string or a standard constant
+  kTokClose = 4,     // ")": closes a nesting
+  kTokAddOp = 5,     // "+" "-"
+  kTokMulOp = 6,     // "*" "/" "^"
+  kTokComma = 7,     // separates at depth 0
+  kTokNot = 8,       // ".NOT." "NOT"
+  kTokLogical = 9,   // ".AND." "AND" ".OR." "OR"
+  kTokCompare = 10,  // "=" "<>" "<" ">" "<=" ">=" ".LIKE."
   kTokVariable = 23,
-  kTokNested = 29,      // its value is a token list
+  kTokLink = 28,        // a link or a quoted text
+  kTokNested = 29,      // a control property: its value is a token list
   kTokCtrlMethod = 31,  // a control method; its value is a token list
+  kTokSubfile = 40,     // a whole subfile, as the control of a property
   kMsgCmd = 141,        // a command line of the message command msg(...)
   kSubStart = 146,      // a command line that starts a subroutine
   kSubEnd = 147,        // the command line that ends it

@@ -57,7 +57,7 @@ std::optional<TokensToClose> tokens_to_close(const Run& run, const Term& tokens,
     }
     if (type == kTokClose) {
       --depth;
-    } else if (type == kTokOpen || type == kTokOpenToo ||
+    } else if (type == kTokOpen || type == kTokFunction ||
                (type == kTokVariable && var_dim(run, tok.arg(1)))) {
       ++depth;
     }

@@ -41,10 +41,6 @@ bool has_stub_rule(const Run& run) {
   return run.facts().exists(fact("rule_i", {num(0), fact("stub", {var()})}));
 }
 
-bool has_print_lines(const Run& run) {
-  return run.facts().exists(fact("b_line_i", {var(), var(), var(), atom("line"), var(), var()}));
-}
-
 bool in_web(Run& run) {
   auto kind = spec_kind(run);
   return (kind && *kind == "web") || http_main_pgm(run);
@@ -316,6 +312,10 @@ bool gen_execute_int(Run& run, std::string_view) {
     private void execute_int( )
   )");
   return out.open("{").ok();
+}
+
+bool has_print_lines(const Run& run) {
+  return run.facts().exists(fact("b_line_i", {var(), var(), var(), atom("line"), var(), var()}));
 }
 
 }  // namespace qn::logic

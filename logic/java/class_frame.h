@@ -26,6 +26,9 @@ std::vector<std::string> class_imports(Run& run, std::string_view kind);
 bool gen_imports(Run& run, std::string_view kind);
 // class_superclass/2: empty for a kind without one.
 std::string class_superclass(Run& run, std::string_view kind);
+// The program has print lines (a b_line_i/6 command of type line): a
+// procedure or report is then a report class.
+bool has_print_lines(const Run& run);
 // class_interfaces/2.
 std::vector<std::string> class_interfaces(Run& run, std::string_view kind);
 

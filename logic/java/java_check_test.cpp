@@ -10,8 +10,13 @@
 
 #include "engine/clause_io.h"
 #include "engine/engine.h"
+#include "logic/core/messages.h"
 #include "logic/java/class_frame.h"
+#include "logic/java/java_naming.h"
+#include "logic/java/java_types.h"
 #include "logic/java/unsupported.h"
+#include "logic/program/expressions.h"
+#include "platform/cp1252.h"
 #include "tests/java_check/java_check.h"
 
 namespace qn::logic {
@@ -103,6 +108,73 @@ TEST(JavaCheck, EveryClassKindFrameParsesAndStandAloneKindsCompile) {
   const test::java::Result compiled =
       test::java::compile_against_stub(stand_alone, (dir / "classes").string());
   EXPECT_EQ(compiled.status, 0) << compiled.output;
+  fs::remove_all(dir);
+}
+
+// Every writer of string literals, on texts Java must escape: each literal
+// compiles, and a program run on them finds exactly the text's characters.
+TEST(JavaCheck, StringLiteralsHoldTheirText) {
+  if (!test::java::available()) GTEST_SKIP() << "no JDK when the build was configured";
+  const std::string texts[] = {
+      "A\"B",
+      "C:\\dir\\",
+      "tab\there\nnew\rline\x01\x1f",
+      "end */ of comment",
+      "caf\xE9 \x80",
+      "\x81\x8D\x8F\x90\x9D",
+      "\\u000a stays text",
+      "'quoted'",
+      "",
+  };
+  // The literal of each writer, cut out of the text it is written in.
+  const auto cut = [](const std::string& s, std::string_view before, std::string_view after) {
+    EXPECT_TRUE(s.starts_with(before) && s.ends_with(after)) << s;
+    return s.substr(before.size(), s.size() - before.size() - after.size());
+  };
+  engine::Engine eng;
+  logic::Run run(eng);
+  std::string checks;
+  int n = 0;
+  for (const std::string& text : texts) {
+    std::string want;
+    for (char c : text) want += ", " + std::to_string(platform::utf16_of_1252(uint8_t(c)));
+    const std::string literals[] = {
+        java_quoted(text),
+        java_string_literal("'" + text + "'"),
+        escape_quotes("'" + text + "'"),
+        escape_quotes("\"" + text + "\""),
+        to_string_literal(engine::Term::string(text)),
+        to_string_literal(engine::Term::string("\"" + text + "\"")),
+        type_constant(engine::Term::atom("char"), text),
+        cut(type_constant(engine::Term::atom("date"), text), "localUtil.ctod(", ")"),
+        cut(*msg_text(run, engine::Term::string(text)), "localUtil.getMessages().getMessage(", ")"),
+    };
+    for (const std::string& l : literals) {
+      checks += "    check(" + std::to_string(n++) + ", " + l + want + ");\n";
+    }
+  }
+  const fs::path dir =
+      fs::temp_directory_path() / ("qn_java_literals_" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir / "classes");
+  const fs::path file = dir / "Literals.java";
+  std::ofstream(file, std::ios::binary)
+      << "public class Literals {\n"
+         "  static int bad = 0;\n"
+         "  static void check(int n, String s, int... want) {\n"
+         "    boolean same = s.length() == want.length;\n"
+         "    for (int i = 0; same && i < want.length; ++i) same = s.charAt(i) == want[i];\n"
+         "    if (!same) { ++bad; System.out.println(\"literal \" + n + \" holds \" + s); }\n"
+         "  }\n"
+         "  public static void main(String[] args) {\n"
+      << checks << "    System.exit(bad == 0 ? 0 : 1);\n  }\n}\n";
+  const auto compiled =
+      test::java::compile_against_stub({file.string()}, (dir / "classes").string());
+  ASSERT_EQ(compiled.status, 0) << compiled.output;
+  const auto ran =
+      test::java::detail::run(test::java::detail::quoted(QN_JAVA) + " -cp " +
+                              test::java::detail::quoted((dir / "classes").string()) + " Literals");
+  EXPECT_EQ(ran.status, 0) << ran.output;
   fs::remove_all(dir);
 }
 

@@ -1,5 +1,7 @@
 #include "logic/java/java_naming.h"
 
+#include <cstdio>
+
 #include <array>
 #include <utility>
 
@@ -234,16 +236,48 @@ std::string padl(std::string_view text, size_t length, char fill) {
   return std::string(length - text.size(), fill) + std::string(text);
 }
 
+std::string java_quoted(std::string_view text) {
+  std::string out = "\"";
+  for (char ch : text) {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    switch (ch) {
+      case '\\':
+        out += "\\\\";
+        break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default: {
+        char buf[8];
+        if (c < 0x20) {
+          std::snprintf(buf, sizeof buf, "\\%03o", c);
+          out += buf;
+        } else if (c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D) {
+          std::snprintf(buf, sizeof buf, "\\u%04X", c);
+          out += buf;
+        } else {
+          out += ch;
+        }
+      }
+    }
+  }
+  return out + "\"";
+}
+
 std::string java_string_literal(std::string_view text) {
   if (text.size() >= 2 && text.front() == '\'' && text.back() == '\'') {
     text = text.substr(1, text.size() - 2);
   }
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '\\' || c == '"') out += '\\';
-    out += c;
-  }
-  return out + "\"";
+  return java_quoted(text);
 }
 
 std::string package_dir(Run& run) {

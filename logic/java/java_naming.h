@@ -72,8 +72,14 @@ std::string numbered_obj_name(const Run& run, int64_t number, std::string_view s
 std::string capitalize(std::string_view text);
 // padl/4: Text padded on the left with Fill to Length; a longer text as it is.
 std::string padl(std::string_view text, size_t length, char fill);
-// java_string_literal/2: backslashes doubled, double quotes escaped, between
-// double quotes; a text between single quotes loses them first.
+// The Java string literal of a text, the one every writer of literals uses:
+// between double quotes, with backslashes and double quotes escaped and
+// control characters written as escapes. Other bytes stay as they are (the
+// sources are Windows-1252, as the compiler reads them), except the five the
+// code page leaves undefined, written as Unicode escapes.
+std::string java_quoted(std::string_view text);
+// java_string_literal/2: java_quoted/1 of the text; a text between single
+// quotes loses them first.
 std::string java_string_literal(std::string_view text);
 // package_dir/1: the option PACKAGE with "." as "\", followed by "\"; empty
 // without the option.

@@ -153,11 +153,10 @@ std::optional<std::string> get_qnnum_obj(const Run& run, const Term& type, int64
 }
 
 std::string type_constant(const Term& type, std::string_view value) {
-  const std::string v(value);
-  if (type == "date") return "localUtil.ctod(\"" + v + "\")";
-  if (type == "dtime") return "localUtil.ctot(\"" + v + "\")";
-  if (numeric_type(type)) return v;
-  return "\"" + v + "\"";
+  if (type == "date") return "localUtil.ctod(" + java_quoted(value) + ")";
+  if (type == "dtime") return "localUtil.ctot(" + java_quoted(value) + ")";
+  if (numeric_type(type)) return std::string(value);
+  return java_quoted(value);
 }
 
 std::string new_holder_expr(const Term& type, int64_t length, int64_t decimals,

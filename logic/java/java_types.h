@@ -62,8 +62,9 @@ std::optional<HolderClass> holder_class(std::string_view name);
 std::optional<std::string> get_qnnum_obj(const Run& run, const engine::Term& type, int64_t length,
                                          int64_t decimals);
 
-// The constant of a value in a type: numbers as they are, texts between
-// double quotes, dates localUtil.ctod("v"), date-times localUtil.ctot("v").
+// The constant of a value in a type: numbers as they are, texts as
+// Java string literals (java_quoted/1), dates localUtil.ctod("v"), date-times
+// localUtil.ctot("v").
 std::string type_constant(const engine::Term& type, std::string_view value);
 // new_holder_expr/5: "new " Wrapper "(" value ")" with the value cast
 // (cast_expr/3) unless the Java type is int; the constant alone for String

@@ -1,6 +1,7 @@
 #include "logic/java/variables.h"
 
 #include <algorithm>
+#include <cctype>
 #include <memory>
 #include <unordered_set>
 #include <vector>
@@ -204,10 +205,10 @@ std::optional<std::string> auxname(Run& run, const Term& att) {
 
 namespace {
 
-// The names for which record_var_decl(Name, Name, s) would change nothing:
-// an is_i/2 name, a "*" name, or one whose first fld_to_dcl_i/3 clause has
-// kind s, h or rp. That depends on is_i/2 and fld_to_dcl_i/3 only, so the
-// set holds while their stamps stay where they were.
+// The declared names for which recording a reference would change nothing:
+// a "*" name, or one whose first fld_to_dcl_i/3 clause has kind s, h or rp.
+// That depends on fld_to_dcl_i/3 only (and on is_i/2, which the walk reads
+// too), so the set holds while their stamps stay where they were.
 struct RecordedVars {
   uint64_t is_stamp = 0;
   uint64_t decl_stamp = 0;
@@ -228,20 +229,43 @@ RecordedVars& recorded_vars(Run& run) {
   return r;
 }
 
-bool record_settled(Run& run, const Term& name) {
-  static const engine::Atom kIs("is_i"), kDecl("fld_to_dcl_i");
-  if (run.facts().exists(Term::compound(kIs, {name, var()}))) return true;
-  if (text_of(name).starts_with("*")) return true;
-  auto decl = run.facts().first(Term::compound(kDecl, {name, var(), var()}));
-  return decl && (decl->arg(2) == "s" || decl->arg(2) == "h" || decl->arg(2) == "rp");
+bool record_settled(Run& run, const Term& decl) {
+  static const engine::Atom kDecl("fld_to_dcl_i");
+  if (text_of(decl).starts_with("*")) return true;
+  auto d = run.facts().first(Term::compound(kDecl, {decl, var(), var()}));
+  return d && (d->arg(2) == "s" || d->arg(2) == "h" || d->arg(2) == "rp");
 }
 
-// record_var_decl(Name, Name, s), skipped where it is known to change nothing.
-void record_ref_decl(Run& run, const Term& name) {
-  if (recorded_vars(run).names.contains(name)) return;
-  record_var_decl(run, name, name, "s");
+// A reference the class can declare as a field: a Java identifier. Others
+// ("this.a", a getter call, a qualified column) name what is declared
+// elsewhere.
+bool field_name(std::string_view ref) {
+  const auto ident = [](unsigned char c, bool first) {
+    return c == '_' || c == '$' || std::isalpha(c) || c >= 0x80 || (!first && std::isdigit(c));
+  };
+  if (ref.empty()) return false;
+  for (size_t i = 0; i < ref.size(); ++i) {
+    if (!ident(static_cast<unsigned char>(ref[i]), i == 0)) return false;
+  }
+  return true;
+}
+
+// The declaration of a reference: the Java reference is the declared name,
+// the variable its attribute (record_var_decl(Name, Reference, s)). A name
+// defined by an is_i/2 expression records nothing, and a reference that is
+// no field name is declared by whoever made it. Skipped where it is known
+// to change nothing.
+void record_ref_decl(Run& run, const Term& name, const std::string& ref) {
+  static const engine::Atom kIs("is_i");
+  if (!field_name(ref)) return;
+  const Term decl = atom(ref);
+  if (recorded_vars(run).names.contains(decl)) return;
+  if (run.facts().count(kIs.name(), 2) > 0 &&
+      run.facts().exists(Term::compound(kIs, {name, var()})))
+    return;
+  record_var_decl(run, name, decl, "s");
   RecordedVars& r = recorded_vars(run);
-  if (record_settled(run, name)) r.names.insert(name);
+  if (record_settled(run, decl)) r.names.insert(decl);
 }
 
 }  // namespace
@@ -265,8 +289,10 @@ std::string var_target_ref(Run& run, const Term& name, const Term& levels, std::
     auto n = current_attri_name(run, name);
     ref = n ? text_of(*n) : text_of(name);
   }
+  // An undescribed variable is answered by its own name, whose "&" is no Java.
+  if (!ref->empty() && ref->front() == '&') ref->erase(0, 1);
   const std::string out = parm_var_ref(name, *ref);
-  if (scope != "nodec") record_ref_decl(run, name);
+  if (scope != "nodec") record_ref_decl(run, name, out);
   return out;
 }
 
@@ -294,7 +320,7 @@ std::string sql_var_ref(Run& run, const Term& v, std::string_view ref) {
       for (const Term& e : sf->arg(2).list_items()) element = element || e == v;
     }
   }
-  if (!element) record_var_decl(run, v, v, "s");
+  if (!element) record_ref_decl(run, v, std::string(ref));
   return std::string(ref);
 }
 

@@ -50,8 +50,11 @@ std::optional<std::string> auxname(Run& run, const engine::Term& att);
 // otherwise, first that answers: the reference paired with Name in Levels
 // ([Name, Reference] with a text reference); with Levels [] its auxiliary
 // name; the table-qualified column when Levels pairs Name with a table
-// ([Name, Table], att_ref_name/4 with "->"); the attribute's name. Unless
-// Scope is nodec the variable is recorded with kind s.
+// ([Name, Table], att_ref_name/4 with "->"); the attribute's name (an
+// undescribed "&" variable without its "&"). Unless Scope is nodec the
+// reference is recorded with kind s as the declared name of the variable
+// (fld_to_dcl_i(Reference, s, [Name | _])), so the class declares what the
+// code uses; a reference that is no Java identifier records nothing.
 std::string var_target_ref(Run& run, const engine::Term& name, const engine::Term& levels,
                            std::string_view scope);
 // get_att_var/2: the auxiliary variable of an attribute, recorded with kind s.
@@ -65,8 +68,8 @@ inline std::string parm_var_ref(const engine::Term&, std::string_view ref) {
   return std::string(ref);
 }
 // sql_var_ref/3: Ref; a variable that is no element of the subfile of the
-// current SQL level (sql_level_i/1, subfile_elements_i/2) is recorded with
-// kind s.
+// current SQL level (sql_level_i/1, subfile_elements_i/2) has Ref recorded
+// with kind s, as var_target_ref/4 records it.
 std::string sql_var_ref(Run& run, const engine::Term& var, std::string_view ref);
 
 // read_committed_flag/1: the readOnly text handed to data objects.

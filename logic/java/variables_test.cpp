@@ -7,6 +7,7 @@
 #include "engine/clause_io.h"
 #include "engine/engine.h"
 #include "logic/core/golden.h"
+#include "logic/toolbox/declarations.h"
 
 namespace qn::logic {
 namespace {
@@ -167,7 +168,9 @@ TEST(Variables, TargetReferences) {
     const char* ref;
     bool recorded;
   } cases[] = {
-      {"[[b, 'other'], [a, 'this.a']]", "dec", "this.a", true},
+      // A member of another object is declared by whoever made it.
+      {"[[b, 'other'], [a, 'this.a']]", "dec", "this.a", false},
+      {"[[b, 'other'], [a, 'Local']]", "dec", "Local", true},
       {"[]", "dec", "AV1a", true},
       {"[]", "nodec", "AV1a", false},
       // The table-qualified column needs the expression translator: the name.
@@ -178,8 +181,27 @@ TEST(Variables, TargetReferences) {
     SCOPED_TRACE(std::string(c.levels) + " " + c.scope);
     Fixture f(facts);
     EXPECT_EQ(var_target_ref(f.run, t("a"), t(c.levels), c.scope), c.ref);
-    EXPECT_EQ(f.eng.facts().exists(t("fld_to_dcl_i(a, s, _)")), c.recorded);
+    // The Java reference is the declared name, the variable its attribute.
+    EXPECT_EQ(f.all("fld_to_dcl_i", 3),
+              c.recorded
+                  ? "fld_to_dcl_i(" + engine::writeq(Term::atom(c.ref)) + ",s,[a,char,30,0,1]) "
+                  : "");
   }
+}
+
+// The class declares the names the code uses: "&B" is written B, an
+// attribute by its described name.
+TEST(Variables, DeclarationsNameTheJavaReference) {
+  Fixture f(
+      "attri_i('&B', ['B', int, 4, 0, '', 0]). attri_i(days, ['ADAYS', int, 9, 0, '', 1]). "
+      "rule_i(1, dim('&B', [10])).");
+  f.run.capture_output();
+  EXPECT_EQ(var_target_ref(f.run, t("'&B'"), t("[]"), "dec"), "B");
+  EXPECT_EQ(var_target_ref(f.run, t("days"), t("[]"), "dec"), "ADAYS");
+  EXPECT_EQ(var_target_ref(f.run, t("'&Undescribed'"), t("[]"), "dec"), "Undescribed");
+  ASSERT_TRUE(gen_var_declarations(f.run));
+  EXPECT_EQ(f.run.capture()->all_lines(),
+            (std::vector<std::string>{"protected short B[] ;", "protected int ADAYS ;"}));
 }
 
 TEST(Variables, TargetReferencesRecordAsTheDeclarationsChange) {
@@ -187,11 +209,11 @@ TEST(Variables, TargetReferencesRecordAsTheDeclarationsChange) {
   const auto ref = [&] { return var_target_ref(f.run, t("a"), t("[]"), "dec"); };
   EXPECT_EQ(ref(), "CustName");
   EXPECT_EQ(ref(), "CustName");
-  EXPECT_EQ(f.all("fld_to_dcl_i", 3), "fld_to_dcl_i(a,s,[a,char,30,0,1]) ");
+  EXPECT_EQ(f.all("fld_to_dcl_i", 3), "fld_to_dcl_i('CustName',s,[a,char,30,0,1]) ");
   // The object's declarations cleared: the next reference records again.
   f.eng.facts().abolish("fld_to_dcl_i", 3);
   EXPECT_EQ(ref(), "CustName");
-  EXPECT_EQ(f.all("fld_to_dcl_i", 3), "fld_to_dcl_i(a,s,[a,char,30,0,1]) ");
+  EXPECT_EQ(f.all("fld_to_dcl_i", 3), "fld_to_dcl_i('CustName',s,[a,char,30,0,1]) ");
   // An is_i name records nothing; once its is_i goes, it records.
   f.eng.facts().abolish("fld_to_dcl_i", 3);
   f.eng.facts().assertz(t("is_i(a, [t(b, 23)])"));
@@ -199,15 +221,15 @@ TEST(Variables, TargetReferencesRecordAsTheDeclarationsChange) {
   EXPECT_EQ(f.all("fld_to_dcl_i", 3), "");
   f.eng.facts().abolish("is_i", 2);
   EXPECT_EQ(ref(), "CustName");
-  EXPECT_EQ(f.all("fld_to_dcl_i", 3), "fld_to_dcl_i(a,s,[a,char,30,0,1]) ");
+  EXPECT_EQ(f.all("fld_to_dcl_i", 3), "fld_to_dcl_i('CustName',s,[a,char,30,0,1]) ");
   // Declared first with another kind: every reference adds its s clause.
   f.eng.facts().abolish("fld_to_dcl_i", 3);
-  f.eng.facts().assertz(t("fld_to_dcl_i(a, p, [a, char, 30, 0, 1])"));
+  f.eng.facts().assertz(t("fld_to_dcl_i('CustName', p, [a, char, 30, 0, 1])"));
   ref();
   ref();
   EXPECT_EQ(f.all("fld_to_dcl_i", 3),
-            "fld_to_dcl_i(a,p,[a,char,30,0,1]) fld_to_dcl_i(a,s,[a,char,30,0,1]) "
-            "fld_to_dcl_i(a,s,[a,char,30,0,1]) ");
+            "fld_to_dcl_i('CustName',p,[a,char,30,0,1]) fld_to_dcl_i('CustName',s,[a,char,30,0,1]) "
+            "fld_to_dcl_i('CustName',s,[a,char,30,0,1]) ");
 }
 
 TEST(Variables, ReadCommittedMatrix) {

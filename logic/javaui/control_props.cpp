@@ -4,6 +4,9 @@
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/utilities.h"
+#include "logic/java/java_naming.h"
+#include "logic/java/java_types.h"
+#include "logic/java/variables.h"
 #include "logic/javaui/control_classes.h"
 #include "logic/javaui/java_functions.h"
 #include "logic/program/expressions.h"
@@ -76,11 +79,6 @@ bool choice_or_label(std::string_view t) {
          t == "dynlistbx" || t == "listbx";
 }
 
-std::string strip_amp(std::string s) {
-  if (!s.empty() && s.front() == '&') s.erase(0, 1);
-  return s;
-}
-
 Term level_pattern(const Term& context) {
   return context.is_nil() || context.is_var() ? var() : context;
 }
@@ -129,7 +127,7 @@ std::string token_ctl_name(Run& run, const Term& token) {
     }
     if (auto sv = standard_variable(v)) return text_of(sv->list_items()[0]);
   }
-  return strip_amp(text_of(v));
+  return strip_ampersand(text_of(v));
 }
 
 std::string control_java_name(Run& run, const Term&, std::string_view ctl_type, const Term& token) {
@@ -168,7 +166,7 @@ std::optional<JavaText> gen_ctl_property(Run& run, const Term& control, const Te
   Term item = control;
   // 10. A control named by a text is the item whose ctlname it is.
   if (control.is_compound() && control.functor() == "t" && control.arity() == 2 &&
-      control.arg(2) == num(3)) {
+      control.arg(2) == num(kTokConstant)) {
     if (auto it = item_of_ctlname(run, text_of(control.arg(1)))) {
       if (!(it->is_compound() && it->functor() == "t"))
         item = control;
@@ -193,7 +191,7 @@ std::optional<JavaText> gen_ctl_property(Run& run, const Term& control, const Te
   // 2. The server side of a split transaction.
   if (server_side(run) && !column) return JavaText{{bare_var(run, name, prop)}, ptype};
   // 3. A property of a whole subfile.
-  if (!web && control.is_compound() && control.arity() == 2 && control.arg(2) == num(40)) {
+  if (!web && control.is_compound() && control.arity() == 2 && control.arg(2) == num(kTokSubfile)) {
     return JavaText{{name + "." + prop + "()"}, type_desc("int", 1)};
   }
   // 4. Count.
@@ -267,25 +265,10 @@ std::optional<MethodCall> read_method(Run& run, const Term& tokens, const ExprCt
   m.key = text_of(items[1].is_compound() ? items[1].arg(1) : items[1]);
   std::vector<Term> rest(items.begin() + 2, items.end());
   if (!rest.empty() && rest.back().is_compound() && rest.back().arity() >= 2 &&
-      rest.back().arg(2) == num(4)) {
+      rest.back().arg(2) == num(kTokClose)) {
     rest.pop_back();
   }
-  // Arguments split at depth-0 commas.
-  std::vector<std::vector<Term>> args(1);
-  int depth = 0;
-  for (const Term& t : rest) {
-    const int64_t k =
-        t.is_compound() && t.arity() >= 2 && t.arg(2).is_int() ? t.arg(2).as_int() : -1;
-    if (k == 7 && depth == 0) {
-      args.emplace_back();
-      continue;
-    }
-    if (k == 0 || k == 1) ++depth;
-    if (k == 4) --depth;
-    args.back().push_back(t);
-  }
-  if (args.size() == 1 && args[0].empty()) args.clear();
-  for (const auto& a : args) {
+  for (const auto& a : split_arguments(run, Term::list(rest))) {
     auto x = exp_to_java(run, Term::list(a), ctx);
     if (!x) return std::nullopt;
     m.args.push_back(join_pieces(x->pieces));
@@ -375,8 +358,9 @@ std::string value_text(const OptType& target, const JavaText& value) {
   return v;
 }
 
-bool java_assign_stmt(Run& run, const OptType& target_type, const std::string& ref,
-                      const JavaText& value, int64_t kind) {
+// java_assign_stmt/5.
+bool java_assign_stmt(Run& run, const OptType& target_type, const Term& target,
+                      const std::string& ref, const JavaText& value, int64_t kind) {
   const bool setter = !ref.empty() && ref.back() == '(';
   if (kind == kTokNested && setter) {
     return Out(run).pieces({ref, value_text(target_type, value), ");"}).ok();
@@ -384,6 +368,18 @@ bool java_assign_stmt(Run& run, const OptType& target_type, const std::string& r
   if (target_type && target_type->type == "date" && value.type && value.type->type == "dtime") {
     return Out(run).pieces({ref, "=", "QNutil.resetTime(", join_pieces(value.pieces), ");"}).ok();
   }
+  // A value-holder object takes the value through its setter; its own empty
+  // value (null) is assigned to the object as any other.
+  if (target_type && target_type->type == "obj" &&
+      join_pieces(value.pieces) != empty_value(target_type)) {
+    if (auto holder = holder_class(target_type->cls)) {
+      const std::string v = value_text(type_from_term(holder->type), value);
+      return Out(run).pieces({ref + "." + holder->setter + "(" + v + ");"}).ok();
+    }
+  }
+  // The variable behind a form control is declared first; a control without
+  // a type still gets its assignment.
+  declare_ctl_var(run, target, target);
   return Out(run).pieces({ref, "=", value_text(target_type, value), ";"}).ok();
 }
 
@@ -414,14 +410,14 @@ bool gen_control_set(Run& run, const OptType& target_type, const Term& target,
     const char* fn = value.type->decimals > 0 ? "QNutil.resetDate(" : "QNutil.resetTime(";
     v = JavaText{{fn + join_pieces(value.pieces) + ")"}, target_type};
   }
-  if (!java_assign_stmt(run, target_type, ref, v, kind)) return false;
+  if (!java_assign_stmt(run, target_type, target, ref, v, kind)) return false;
   // 2. Work panels and transactions outside Load and the initialisation:
   // an array is refreshed, a control showing the variable takes its value.
   if (panel && kind != kTokNested && !run.facts().exists(fact("in_event_load", {})) &&
       !run.facts().exists(fact("initializing_i", {}))) {
     Out out(run);
     if (var_dim(run, target))
-      out.pieces({"refreshArray(", to_string_literal(strip_amp(text_of(target))), ");"});
+      out.pieces({"refreshArray(", java_quoted(strip_ampersand(text_of(target))), ");"});
     const Term tok = fact("t", {target, num(kind)});
     if (auto type = item_ctrl_type(run, tok, var()); type && *type != "bitmap") {
       out.pieces({control_java_name(run, Term(), *type, tok) + ".setValue(" + ref + ");"});

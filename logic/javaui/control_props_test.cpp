@@ -14,87 +14,6 @@ namespace {
 
 using namespace testing;  // NOLINT
 
-TEST(ControlProps, Accessors) {
-  struct Case {
-    const char* property;
-    const char* ctl_type;
-    bool web;
-    const char* getter;
-    const char* setter;
-  } cases[] = {
-      // The special rows, outside web objects only.
-      {"Style", "combo", false, "getQNStyle", "setQNStyle"},
-      {"Style", "dyncombo", false, "getQNStyle", "setQNStyle"},
-      {"Enabled", "label", false, "getQNEnabled", "setQNEnabled"},
-      {"Enabled", "button", false, "getQNEnabled", "setQNEnabled"},
-      {"Visible", "subfilecol", false, "getQNVisible", "setQNVisible"},
-      {"Visible", "rect", false, "getQNVisible", "setQNVisible"},
-      {"Enabled", "button", true, "getEnabled", "setEnabled"},
-      {"Visible", "edit", false, "getVisible", "setVisible"},
-      // The general rows.
-      {"Webtags", "edit", false, "getWebtags", "setWebtags"},
-      {"Sort", "edit", false, "getSort", "setSort"},
-      {"Checkedvalue", "edit", false, "getCheckedValue", "setCheckedValue"},
-      {"Name", "edit", false, "getName", "setName"},
-      {"Value", "edit", false, "getValue", "setValue"},
-      {"Tooltiptext", "edit", false, "getTooltip", "setTooltip"},
-      {"Backcolor", "edit", false, "getIBackground", "setIBackground"},
-      {"Background", "edit", false, "getIBackground", "setIBackground"},
-      {"Tag", "edit", false, "getTag", "setTag"},
-      {"Redraw", "edit", false, "getRedraw", "setRedraw"},
-      {"Lineselector", "edit", false, "getLineSelector", "setLineSelector"},
-      {"Title", "edit", false, "getTitle", "setTitle"},
-      {"Qnincrementalsearch", "edit", false, "getIncrementalSearch", "setIncrementalSearch"},
-      {"Titleforecolor", "edit", false, "getTitleForeColor", "setTitleForeColor"},
-      {"Titlebackcolor", "edit", false, "getTitleBackColor", "setTitleBackColor"},
-      {"Titlefontbold", "edit", false, "getTitleFontBold", "setTitleFontBold"},
-      {"Titlefontitalic", "edit", false, "getTitleFontItalic", "setTitleFontItalic"},
-      {"Titlefontunderline", "edit", false, "getTitleFontUnderline", "setTitleFontUnderline"},
-      {"Titlefontstrikethru", "edit", false, "getTitleFontStrikethru", "setTitleFontStrikethru"},
-      {"Titlefontsize", "edit", false, "getTitleFontSize", "setTitleFontSize"},
-      {"Titlefontname", "edit", false, "getTitleFontName", "setTitleFontName"},
-      {"Ispassword", "edit", false, "getIsPassword", "setIsPassword"},
-      {"Titlebackstyle", "edit", false, "getTitleBackStyle", "setTitleBackStyle"},
-      {"Fillcolor", "edit", false, "getIForeground", "setIForeground"},
-      {"Forecolor", "edit", false, "getIForeground", "setIForeground"},
-      {"Fillstyle", "edit", false, "getFillstyle", "setFillstyle"},
-      {"Caption", "edit", false, "getCaption", "setCaption"},
-      {"Linktarget", "edit", false, "getLinkTarget", "setLinkTarget"},
-      {"Enabled", "edit", false, "getEnabled", "setEnabled"},
-      {"Fontbold", "edit", false, "getFontBold", "setFontBold"},
-      {"Fontitalic", "edit", false, "getFontItalic", "setFontItalic"},
-      {"Fontstrikethru", "edit", false, "getFontStrikethru", "setFontStrikethru"},
-      {"Fontunderline", "edit", false, "getFontUnderline", "setFontUnderline"},
-      {"Fontname", "edit", false, "getFontName", "setFontName"},
-      {"Fontsize", "edit", false, "getFontSize", "setFontSize"},
-      {"Link", "edit", false, "getLink", "setLink"},
-      {"Jump", "edit", false, "getJump", "setJump"},
-      {"Height", "edit", false, "getHeight", "setHeight"},
-      {"Left", "edit", false, "getLeft", "setLeft"},
-      {"Top", "edit", false, "getTop", "setTop"},
-      {"Width", "edit", false, "getWidth", "setWidth"},
-      {"Backstyle", "edit", false, "getBackstyle", "setBackstyle"},
-      {"Visible", "combo", true, "getVisible", "setVisible"},
-      {"Autosize", "edit", false, "getAutoresize", "setAutoresize"},
-      {"Bitmap", "edit", false, "getBitmap", "setBitmap"},
-      {"Description", "edit", false, "getDescription", "setDescription"},
-      {"Text", "edit", false, "getDescription", "setDescription"},
-      {"Count", "edit", false, "getItemCount", "setItemCount"},
-      {"Windowstate", "edit", false, "getWindowState", "setWindowState"},
-      {"Activepage", "edit", false, "getActivePage", "setActivePage"},
-      {"Pagecount", "edit", false, "getPageCount", ""},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.property) + " " + c.ctl_type);
-    auto a = control_property_method(c.property, c.ctl_type, c.web);
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->getter, c.getter);
-    EXPECT_EQ(a->setter, c.setter);
-  }
-  EXPECT_EQ(control_property_method("Style", "edit", false), std::nullopt);
-  EXPECT_EQ(accessor_rows().size(), 51u);  // the 35 rows, one entry per property
-}
-
 TEST(ControlProps, Methods) {
   const std::pair<const char*, const char*> rows[] = {{"value(", "getItemValue("},
                                                       {"text(", "getItemText("},
@@ -130,6 +49,40 @@ const char* kForm =
 std::string prop(ExprRun& r, const char* control, const char* property, const char* mode) {
   auto x = gen_ctl_property(r.run, term(control), term(property), mode);
   return x ? spaced(x->pieces) + " : " + type_text(x->type) : "FAIL";
+}
+
+// Sampled rows of the accessor table, as the property rules write them in a
+// work panel: the special rows and where they stop, rows that share an
+// accessor, and a property that cannot be set.
+TEST(ControlProps, Accessors) {
+  struct Case {
+    const char* control;
+    const char* property;
+    const char* mode;
+    const char* java;
+  } cases[] = {
+      {"t('&Co', 23)", "t('Style', 2)", "set",
+       "((QNComboBox) cmbCo.getQNComponent()).setQNStyle( : [char,1024,0,0]"},
+      {"t('TitleLbl', 3)", "t('Enabled', 2)", "get", "lblTitle.getQNEnabled() : [int,1,0,0]"},
+      {"t('&Qty', 23)", "t('Enabled', 2)", "get", "edtQty.getEnabled() : [int,1,0,0]"},
+      {"s(t('&Amt', 23), 2)", "t('Visible', 2)", "get",
+       "sub2.getColumn(2).getQNVisible() : [int,1,0,0]"},
+      {"t('&Qty', 23)", "t('Visible', 2)", "get", "edtQty.getVisible() : [int,1,0,0]"},
+      {"t('&Qty', 23)", "t('Background', 2)", "get", "edtQty.getIBackground() : [char,1024,0,0]"},
+      {"t('&Qty', 23)", "t('Fillcolor', 2)", "set", "edtQty.setIForeground( : [int,9,0,0]"},
+      {"t('&Qty', 23)", "t('Text', 2)", "get", "edtQty.getDescription() : [char,1024,0,0]"},
+      {"t('&Qty', 23)", "t('Titlefontname', 2)", "set",
+       "edtQty.setTitleFontName( : [char,255,0,0]"},
+      {"t('&Qty', 23)", "t('Pagecount', 2)", "get", "edtQty.getPageCount() : [int,2,0,0]"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.control) + " " + c.property + " " + c.mode);
+    ExprRun r(std::string(kForm) + "pgm_id([1, scr, 'X']). ");
+    EXPECT_EQ(prop(r, c.control, c.property, c.mode), c.java);
+  }
+  // Pagecount has no setter; Style none outside the choice controls.
+  EXPECT_EQ(control_property_method("Pagecount", "edit", false)->setter, "");
+  EXPECT_EQ(control_property_method("Style", "edit", false), std::nullopt);
 }
 
 TEST(ControlProps, PropertyRules) {
@@ -291,18 +244,50 @@ TEST(ControlProps, Assignments) {
        23,
        "[t('&Amt', 23)]",
        {"N = (short)(Amt) ;"}},
+      {"6: a value-holder object takes the value through its setter, converted",
+       "proc",
+       "aP0",
+       "aP0",
+       23,
+       "[t('&Amt', 23)]",
+       {"aP0.setValue((int)(Amt));"}},
+      {"6: a value-holder object's own empty value is assigned",
+       "proc",
+       "aP0",
+       "aP0",
+       23,
+       "[]",
+       {"aP0 = null ;"}},
+      {"6: a holder of texts",
+       "proc",
+       "aP1",
+       "aP1",
+       23,
+       "[t('''x''', 3)]",
+       {"aP1.setValue(\"x\");"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ExprRun r(
         std::string(kForm) + "pgm_id([1, " + c.kind + ", 'X']). " + c.facts +
         "attri_i('&D', ['D', date, 8, 0, '', 0]). attri_i('&T', ['T', dtime, 10, 8, '', 0]). "
-        "attri_i('&T0', ['T0', dtime, 10, 0, '', 0]). attri_i('&N', ['N', int, 4, 0, '', 0]). ");
+        "attri_i('&T0', ['T0', dtime, 10, 0, '', 0]). attri_i('&N', ['N', int, 4, 0, '', 0]). "
+        "attri_i(aP0, [aP0, obj('QNInt'), 0, 0, '', 0]). "
+        "attri_i(aP1, [aP1, obj('QNString'), 0, 0, '', 0]). ");
     const Term target = term(c.target);
     OptType type = c.target_kind == 29 ? OptType(type_desc("char", 1024)) : var_type(r.run, target);
     ASSERT_TRUE(gen_assign_value(r.run, type, term(c.tokens), target, c.ref, {}, c.target_kind));
     EXPECT_EQ(r.lines(), c.lines);
   }
+}
+
+// The variable behind a form control is declared before it is assigned.
+TEST(ControlProps, AControlVariableIsDeclaredBeforeItsAssignment) {
+  ExprRun r("pgm_id([1, proc, 'X']). attri_i('Wtotal', ['Wtotal', int, 9, 0, '', 0]).");
+  ASSERT_TRUE(gen_control_set(r.run, type_desc("int", 9), atom("Wtotal"), "Wtotal",
+                              JavaText{{"5"}, type_desc("int", 9)}, 23));
+  EXPECT_EQ(r.lines(), (std::vector<std::string>{"Wtotal = 5 ;"}));
+  EXPECT_EQ(r.facts_of("fld_to_dcl_i", 3), "fld_to_dcl_i('Wtotal',s,['Wtotal',int,9,0,0]) ");
 }
 
 TEST(ControlProps, ControlClasses) {

@@ -67,11 +67,6 @@ const CtrlPropRow kRows[] = {
     {"Borderwidth", "int", 4},
 };
 
-std::string strip_amp(std::string s) {
-  if (!s.empty() && s.front() == '&') s.erase(0, 1);
-  return s;
-}
-
 // The property lists of the lit_i/4 entries of the context whose item is
 // Item, directly or as a subfile column s(Item, _).
 std::optional<Term> item_props(Run& run, const Term& item, const Term& context) {
@@ -141,9 +136,9 @@ std::optional<std::string> item_ctrl_type(Run& run, const Term& item, const Term
   const Term& name = item.arg(1);
   const int64_t kind = item.arg(2).is_int() ? item.arg(2).as_int() : -1;
   if (kind == kTokVariable) {
-    const std::string bare = strip_amp(text_of(name));
+    const std::string bare = strip_ampersand(text_of(name));
     for (const Term& n : {name, Term::atom(bare), Term::atom("&" + bare)}) {
-      if (auto props = item_props(run, fact("t", {n, num(23)}), context)) {
+      if (auto props = item_props(run, fact("t", {n, num(kTokVariable)}), context)) {
         if (auto t = var_type(run, n); t && t->type == "bits") return "bitmap";
         if (auto c = ctrltype_of(*props)) return c;
       }
@@ -154,7 +149,7 @@ std::optional<std::string> item_ctrl_type(Run& run, const Term& item, const Term
     if (auto props = item_props(run, item, context)) return ctrltype_of(*props);
     return std::nullopt;
   }
-  if (kind == 3) {
+  if (kind == kTokConstant) {
     if (item_props(run, item, context)) return "label";
     const std::string n = text_of(name);
     std::optional<std::string> found;

@@ -11,10 +11,14 @@
 #include "logic/core/rule_terms.h"
 #include "logic/core/state_file.h"
 #include "logic/core/utilities.h"
+#include "logic/java/java_naming.h"
 #include "logic/java/variables.h"
 #include "logic/javaui/control_props.h"
 #include "logic/javaui/java_functions.h"
+#include "logic/program/debug_checks.h"
 #include "logic/program/pending_calls.h"
+#include "logic/toolbox/declarations.h"
+#include "platform/cp1252.h"
 
 namespace qn::logic {
 
@@ -30,29 +34,12 @@ std::string text_tok(const Term& tok) {
   return tok.is_compound() && tok.arity() >= 1 ? text_of(tok.arg(1)) : text_of(tok);
 }
 
-std::string strip_amp(std::string s) {
-  if (!s.empty() && s.front() == '&') s.erase(0, 1);
-  return s;
-}
-
 bool all_digits(std::string_view s) {
   if (s.empty()) return false;
   for (char c : s) {
     if (!std::isdigit(static_cast<unsigned char>(c))) return false;
   }
   return true;
-}
-
-// A comment block in place of code; "*/" inside a text would end it early.
-void emit_comment_block(Run& run, const std::vector<std::string>& lines) {
-  Out out(run);
-  out.pieces({"/*"});
-  for (std::string l : lines) {
-    for (size_t at = l.find("*/"); at != std::string::npos; at = l.find("*/", at))
-      l.replace(at, 2, "* /");
-    out.pieces({l});
-  }
-  out.pieces({"*/"});
 }
 
 std::string tokens_listed(const Toks& toks) {
@@ -78,7 +65,7 @@ struct DefaultArg {
 
 JavaText jnum(int64_t n) { return {{std::to_string(n)}, type_desc("int", 9)}; }
 JavaText jstr(std::string_view s) {
-  return {{to_string_literal(s)}, type_desc("char", int64_t(s.size()))};
+  return {{java_quoted(s)}, type_desc("char", int64_t(s.size()))};
 }
 DefaultFn fixed(JavaText t) {
   return [t](Run&, const OptType&) -> std::optional<JavaText> { return t; };
@@ -210,52 +197,19 @@ std::optional<JavaText> function_default_arg(Run& run, std::string_view fn, int 
 }
 
 std::string java_operator(int64_t kind, std::string_view op) {
-  if (kind == 8 && (op == ".NOT." || op == "NOT")) return "!";
-  if (kind == 9 && (op == ".AND." || op == "AND")) return "&&";
-  if (kind == 9 && (op == ".OR." || op == "OR")) return "||";
-  if (kind == 10 && op == "=") return "==";
-  if (kind == 10 && op == "<>") return "!=";
-  if (kind == 10 && op == ".LIKE.") return "like";
+  if (kind == kTokNot && (op == ".NOT." || op == "NOT")) return "!";
+  if (kind == kTokLogical && (op == ".AND." || op == "AND")) return "&&";
+  if (kind == kTokLogical && (op == ".OR." || op == "OR")) return "||";
+  if (kind == kTokCompare && op == "=") return "==";
+  if (kind == kTokCompare && op == "<>") return "!=";
+  if (kind == kTokCompare && op == ".LIKE.") return "like";
   return std::string(op);
-}
-
-std::string to_string_literal(std::string_view text) {
-  std::string out = "\"";
-  for (char ch : text) {
-    const unsigned char c = static_cast<unsigned char>(ch);
-    switch (ch) {
-      case '\\':
-        out += "\\\\";
-        break;
-      case '"':
-        out += "\\\"";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\%03o", c);
-          out += buf;
-        } else {
-          out += ch;
-        }
-    }
-  }
-  return out + "\"";
 }
 
 std::string escape_quotes(std::string_view text) {
   if (text.size() >= 2 && (text.front() == '\'' || text.front() == '"') &&
       text.back() == text.front()) {
-    return to_string_literal(text.substr(1, text.size() - 2));
+    return java_quoted(text.substr(1, text.size() - 2));
   }
   return std::string(text);
 }
@@ -324,6 +278,9 @@ OptType var_type(Run& run, const Term& name) {
       item = &at->head();
       at = &at->tail();
     }
+    // An object's type obj(Class), as the declarations give it.
+    if (a[1]->is_compound() && a[1]->functor() == "obj" && a[1]->arity() == 1)
+      return obj_type(text_of(a[1]->arg(1)));
     if (!a[1]->is_atom()) return std::nullopt;
     return TypeDesc{a[1]->text(), "", a[2]->is_int() ? a[2]->as_int() : 0,
                     a[3]->is_int() ? a[3]->as_int() : 0, 1};
@@ -377,6 +334,24 @@ namespace {
 // var_dim/2: it runs for every variable token.
 bool has_dims(Run& run, const Term& v) { return var_dim(run, v).has_value(); }
 
+// A dimensioned variable followed by its subscripts opens a subscript list
+// that a ")" closes. Followed by nothing, or by what no operand starts with
+// (")", ",", an operator), it stands for the whole array.
+bool opens_subscripts(Run& run, const Toks& t, size_t at) {
+  if (kind_of(t[at]) != kTokVariable || at + 1 >= t.size()) return false;
+  switch (kind_of(t[at + 1])) {
+    case kTokClose:
+    case kTokComma:
+    case kTokAddOp:
+    case kTokMulOp:
+    case kTokLogical:
+    case kTokCompare:
+      return false;
+    default:
+      return has_dims(run, t[at].arg(1));
+  }
+}
+
 class Parser {
  public:
   Parser(Run& run, const Toks& toks, const ExprCtx& ctx) : run_(run), t_(toks), ctx_(ctx) {}
@@ -403,8 +378,8 @@ class Parser {
 
   // An operand of AND / OR: NOT prefixes a comparison-level operand.
   std::optional<JavaText> logical_operand() {
-    if (at(8)) {
-      const std::string op = java_operator(8, text());
+    if (at(kTokNot)) {
+      const std::string op = java_operator(kTokNot, text());
       ++pos_;
       auto x = logical_operand();
       if (!x) return std::nullopt;
@@ -420,8 +395,8 @@ class Parser {
   std::optional<JavaText> logical() {
     auto left = logical_operand();
     if (!left) return std::nullopt;
-    while (at(9)) {
-      const std::string op = java_operator(9, text());
+    while (at(kTokLogical)) {
+      const std::string op = java_operator(kTokLogical, text());
       ++pos_;
       auto right = logical_operand();
       if (!right) return std::nullopt;
@@ -447,8 +422,8 @@ class Parser {
   std::optional<JavaText> comparison() {
     auto left = additive();
     if (!left) return std::nullopt;
-    while (at(10)) {
-      const std::string op = java_operator(10, text());
+    while (at(kTokCompare)) {
+      const std::string op = java_operator(kTokCompare, text());
       ++pos_;
       auto right = additive();
       if (!right) return std::nullopt;
@@ -477,7 +452,7 @@ class Parser {
   std::optional<JavaText> additive() {
     auto left = multiplicative();
     if (!left) return std::nullopt;
-    while (at(5)) {
+    while (at(kTokAddOp)) {
       const std::string op = text();
       ++pos_;
       auto right = multiplicative();
@@ -490,7 +465,7 @@ class Parser {
   std::optional<JavaText> multiplicative() {
     auto left = power();
     if (!left) return std::nullopt;
-    while (at(6) && text() != "^") {
+    while (at(kTokMulOp) && text() != "^") {
       const std::string op = text();
       ++pos_;
       auto right = power();
@@ -503,7 +478,7 @@ class Parser {
   std::optional<JavaText> power() {
     auto left = unary();
     if (!left) return std::nullopt;
-    if (at(6) && text() == "^") {
+    if (at(kTokMulOp) && text() == "^") {
       ++pos_;
       auto right = power();
       if (!right) return std::nullopt;
@@ -515,7 +490,7 @@ class Parser {
   // A sign where an operand is expected: "-" is joined to the operand, "+"
   // dropped; a date or a text takes no sign.
   std::optional<JavaText> unary() {
-    if (!at(5)) return primary();
+    if (!at(kTokAddOp)) return primary();
     const std::string sign = text();
     ++pos_;
     auto x = unary();
@@ -531,11 +506,12 @@ class Parser {
     int depth = 1;
     Toks inner;
     while (pos_ < t_.size()) {
-      const Term& tok = t_[pos_++];
+      const size_t at = pos_++;
+      const Term& tok = t_[at];
       const int64_t k = kind_of(tok);
-      if (k == 4 && --depth == 0) return inner;
-      if (k == 0 || (k == 1 && text_tok(tok).back() == '(') ||
-          (k == 23 && has_dims(run_, tok.arg(1))))
+      if (k == kTokClose && --depth == 0) return inner;
+      if (k == kTokOpen || (k == kTokFunction && text_tok(tok).back() == '(') ||
+          opens_subscripts(run_, t_, at))
         ++depth;
       inner.push_back(tok);
     }
@@ -546,7 +522,7 @@ class Parser {
     if (pos_ >= t_.size()) return std::nullopt;
     const Term tok = t_[pos_];
     const int64_t k = kind_of(tok);
-    if (k == 0) {
+    if (k == kTokOpen) {
       ++pos_;
       auto inner = to_close();
       if (!inner) return std::nullopt;
@@ -557,7 +533,7 @@ class Parser {
       p.push_back(")");
       return JavaText{p, x->type};
     }
-    if (k == 1) {
+    if (k == kTokFunction) {
       ++pos_;
       const std::string name = text_tok(tok);
       Toks args;
@@ -568,26 +544,40 @@ class Parser {
       }
       return fn_token_to_java(run_, name, Term::list(args), ctx_);
     }
-    if (k == 23 && has_dims(run_, tok.arg(1))) {
+    if (opens_subscripts(run_, t_, pos_)) {
       ++pos_;
       auto inner = to_close();
       if (!inner) return std::nullopt;
       return array_element(tok, *inner);
     }
-    if (k == 4 || k == 5 || k == 6 || k == 7 || k == 8 || k == 9 || k == 10) return std::nullopt;
+    if (k == kTokClose || k == kTokAddOp || k == kTokMulOp || k == kTokComma || k == kTokNot ||
+        k == kTokLogical || k == kTokCompare)
+      return std::nullopt;
     ++pos_;
     return token_to_java(tok);
   }
 
   std::optional<JavaText> array_element(const Term& tok, const Toks& subs) {
     auto ref = pending::var_target_ref(run_, tok.arg(1));
-    std::string s = ref ? *ref : strip_amp(text_tok(tok));
+    const std::string name = ref ? *ref : strip_ampersand(text_tok(tok));
+    std::string s = name;
     auto base = arr_base(run_, tok.arg(1));
     const std::string offset = base && *base == 0 ? "" : "-" + std::to_string(base ? *base : 1);
-    for (const Toks& sub : split_args(subs)) {
+    std::vector<std::string> subscripts;
+    for (const Toks& sub : split_args(run_, subs)) {
       auto x = Parser(run_, sub, ctx_).whole();
       if (!x) return std::nullopt;
-      s += "[" + conv_to_type(type_desc("int", 9), x->type, join_pieces(x->pieces)) + offset + "]";
+      subscripts.push_back(conv_to_type(type_desc("int", 9), x->type, join_pieces(x->pieces)));
+      s += "[" + subscripts.back() + offset + "]";
+    }
+    // The subscripts checked against the dimensions, where the options ask.
+    if (!offset.empty()) {
+      std::vector<std::string> dims;
+      if (auto d = var_dim(run_, tok.arg(1))) {
+        for (const Term& n : d->is_list() ? d->list_items() : std::vector<Term>{*d})
+          dims.push_back(n.is_int() ? std::to_string(n.as_int()) : text_of(n));
+      }
+      array_index_check(run_, dims, name, subscripts);
     }
     return JavaText{{s}, var_type(run_, tok.arg(1))};
   }
@@ -595,7 +585,7 @@ class Parser {
   std::optional<JavaText> token_to_java(const Term& tok) {
     const int64_t k = kind_of(tok);
     const std::string txt = text_tok(tok);
-    if (k == 2 || k == 23) {
+    if (k == kTokAttribute || k == kTokVariable) {
       if (auto ref = pending::var_target_ref(run_, tok.arg(1)))
         return JavaText{{*ref}, var_type(run_, tok.arg(1))};
       return JavaText{{txt}, std::nullopt};
@@ -606,25 +596,30 @@ class Parser {
       return gen_ctl_property(run_, items[0], items[1], "get");
     }
     if (k == kTokCtrlMethod) return ctl_method_expr(run_, tok.arg(1), ctx_);
-    if (k == 3) return literal_to_java(run_, tok.arg(1));
-    if (k == 28) return JavaText{{to_string_literal(txt)}, type_desc("char", 128)};
+    if (k == kTokConstant) return literal_to_java(run_, tok.arg(1));
+    if (k == kTokLink) return JavaText{{java_quoted(txt)}, type_desc("char", 128)};
     return JavaText{{txt}, std::nullopt};
   }
 
   std::optional<JavaText> call_with(const char* fn, const std::vector<JavaText>& args);
 
  public:
-  static std::vector<Toks> split_args(const Toks& toks) {
+  // The arguments of a list, split at its depth-0 "," (an array element's
+  // subscripts are one level deeper).
+  static std::vector<Toks> split_args(Run& run, const Toks& toks) {
     std::vector<Toks> out(1);
     int depth = 0;
-    for (const Term& tok : toks) {
+    for (size_t at = 0; at < toks.size(); ++at) {
+      const Term& tok = toks[at];
       const int64_t k = kind_of(tok);
-      if (k == 7 && depth == 0) {
+      if (k == kTokComma && depth == 0) {
         out.emplace_back();
         continue;
       }
-      if (k == 0 || (k == 1 && text_tok(tok).back() == '(')) ++depth;
-      if (k == 4) --depth;
+      if (k == kTokOpen || (k == kTokFunction && text_tok(tok).back() == '(') ||
+          opens_subscripts(run, toks, at))
+        ++depth;
+      if (k == kTokClose) --depth;
       out.back().push_back(tok);
     }
     if (out.size() == 1 && out[0].empty()) out.clear();
@@ -650,7 +645,17 @@ std::optional<JavaText> translate_toks(Run& run, const Toks& toks, const ExprCtx
   return Parser(run, toks, ctx).whole();
 }
 
-std::vector<Toks> split(const Term& args) { return Parser::split_args(args.list_items()); }
+std::vector<Toks> split(Run& run, const Term& args) {
+  return Parser::split_args(run, args.list_items());
+}
+
+}  // namespace
+
+std::vector<std::vector<Term>> split_arguments(Run& run, const Term& tokens) {
+  return split(run, tokens);
+}
+
+namespace {
 
 // Argument rules: an argument converted to its parameter's type.
 std::string convert_arg(Run& run, const FnParm& parm, const JavaText& arg) {
@@ -681,6 +686,14 @@ std::string convert_arg(Run& run, const FnParm& parm, const JavaText& arg) {
   }
   if (pt && at && pt->type == "date" && at->type == "dtime")
     return "QNutil.resetTime(" + text + ")";
+  // A number is cast to its parameter's Java type whenever the two differ,
+  // widening too: the runtime's overloads are chosen by it. A by-reference
+  // argument is the variable the method writes, never a cast.
+  if (is_numeric(pt) && is_numeric(at) && !parm.by_ref) {
+    const auto jp = pending::java_var_type(*pt), ja = pending::java_var_type(*at);
+    if (jp && ja && *jp == *ja) return text;
+    if (auto cast = pending::cast_expr(*pt, text)) return *cast;
+  }
   return conv_to_type(pt, at, text);
 }
 
@@ -771,7 +784,7 @@ std::optional<JavaText> special_function(Run& run, const std::string& fn,
     std::string id = text_tok(a[0][0]);
     if (id.size() >= 2 && (id.front() == '\'' || id.front() == '"'))
       id = id.substr(1, id.size() - 2);
-    std::string s = "localUtil.getMessages().getMessage(" + to_string_literal(id);
+    std::string s = "localUtil.getMessages().getMessage(" + java_quoted(id);
     if (a.size() > 1) {
       std::string list;
       for (size_t k = 1; k < a.size(); ++k) {
@@ -785,7 +798,7 @@ std::optional<JavaText> special_function(Run& run, const std::string& fn,
   }
   if (fn == "cursor(" && a.size() == 1 && a[0].size() == 1) {
     if (auto aux = auxname(run, a[0][0].arg(1))) {
-      return JavaText{{"QNCursor(" + to_string_literal(*aux) + ")"}, type_desc("boolean", 1)};
+      return JavaText{{"QNCursor(" + java_quoted(*aux) + ")"}, type_desc("boolean", 1)};
     }
   }
   if (fn == "link(" && !a.empty() && (web_object(run) || pgm_kind(run) == "mbr")) {
@@ -834,11 +847,11 @@ const std::vector<Rule>& fn_rules() {
                            : fn == "delete" ? "DLT"
                                             : nullptr;
         if (!mode) return std::nullopt;
-        auto x =
-            translate_toks(run,
-                           {fact("t", {atom("Mode"), num(23)}), fact("t", {atom("="), num(10)}),
-                            fact("t", {str(std::string("\"") + mode + "\""), num(3)})},
-                           ctx);
+        auto x = translate_toks(
+            run,
+            {fact("t", {atom("Mode"), num(kTokVariable)}), fact("t", {atom("="), num(kTokCompare)}),
+             fact("t", {str(std::string("\"") + mode + "\""), num(kTokConstant)})},
+            ctx);
         if (x) x->type = type_desc("boolean", 1, 0, 1);
         return x;
       },
@@ -863,7 +876,7 @@ const std::vector<Rule>& fn_rules() {
           auto x = arg(run, a, k, ctx);
           if (!x) return std::nullopt;
           std::string v = join_pieces(x->pieces);
-          if (k == 0 && !is_string(x->type)) v = to_string_literal(v);
+          if (k == 0 && !is_string(x->type)) v = java_quoted(v);
           s += (k ? ", " : "") + v;
         }
         return JavaText{{s + ")"}, type_desc("char", 2048)};
@@ -1000,7 +1013,7 @@ void set_call_depth(Run& run, int64_t d) {
 std::optional<JavaText> fn_token_to_java(Run& run, std::string_view name, const Term& args,
                                          const ExprCtx& ctx) {
   const std::string fn(name);
-  const std::vector<Toks> a = split(args);
+  const std::vector<Toks> a = split(run, args);
   run.facts().retract_all(fact("fn_ret_parm_i", {str(fn), var(), var(), var(), var()}));
   const int64_t depth = call_depth(run);
   set_call_depth(run, depth + 1);
@@ -1033,8 +1046,10 @@ std::vector<std::string> cond_to_java(Run& run, const Term& tokens, const ExprCt
     if (is_numeric(y.type)) y.pieces = {"(", join_pieces(y.pieces), "!=", "0", ")"};
     return y.pieces;
   }
-  emit_comment_block(run, {"Generation error:", "================", "Fail to edit expression.",
-                           tokens_listed(toks)});
+  emit_flush_comment_block(run, {{"Generation error:"},
+                                 {"================"},
+                                 {"Fail to edit expression."},
+                                 {tokens_listed(toks)}});
   return {"false"};
 }
 
@@ -1074,7 +1089,8 @@ bool do_case_otherwise(Run& run) { return emit_else(run); }
 bool do_case_end(Run& run) { return emit_close_brace(run); }
 bool emit_continue(Run& run) { return Out(run).pieces({"continue;"}).ok(); }
 bool emit_return(Run& run, std::string_view value) {
-  return Out(run).pieces({"return", value, ";"}).ok();
+  return dbg_trace_call(run, num(1), {str("Returning to caller")}) &&
+         Out(run).pieces({"return", value, ";"}).ok();
 }
 
 // --- assignments ----------------------------------------------------------------------
@@ -1089,13 +1105,16 @@ bool gen_assign_value(Run& run, const OptType& target_type, const Term& tokens, 
   auto x = translate_toks(run, tokens.list_items(), ctx);
   run.facts().retract_all(fact("in_assignment_i", {var(), var()}));
   if (!x) {
-    emit_comment_block(run,
-                       {"Generation error:", "================", "Fail to assign value to: " + ref,
-                        "Internal variable type: " + type_text(target_type)});
+    emit_flush_comment_block(run, {{"Generation error:"},
+                                   {"================"},
+                                   {"Fail to assign value to: " + ref},
+                                   {"Internal variable type: " + type_text(target_type)}});
     return true;
   }
   if (join_pieces(x->pieces) == ref) return true;
-  return gen_control_set(run, target_type, target, ref, *x, target_kind);
+  if (!gen_control_set(run, target_type, target, ref, *x, target_kind)) return false;
+  gen_nullvalue_assign(run, target, ref);
+  return true;
 }
 
 bool assign_var_ref(Run& run, const Term& target, const std::string& ref, const Term& tokens,
@@ -1103,19 +1122,59 @@ bool assign_var_ref(Run& run, const Term& target, const std::string& ref, const 
   reset_exp_state(run);
   OptType t = var_type(run, target);
   if (t) t->flag = 1;
-  return gen_assign_value(run, t, tokens, target, ref, ctx, 23);
+  return gen_assign_value(run, t, tokens, target, ref, ctx, kTokVariable);
 }
 
 bool assign_var(Run& run, const Term& name, const Term& value) {
   auto ref = pending::var_target_ref(run, name);
   if (!ref) return false;
-  Term tokens = value.is_list() ? value : Term::list({fact("t", {value, num(3)})});
+  Term tokens = value.is_list() ? value : Term::list({fact("t", {value, num(kTokConstant)})});
   return assign_var_ref(run, name, *ref, tokens, {});
 }
 
 bool assign_unless_mode(Run& run, const Term& v, const Term& value) {
-  if (strip_amp(text_of(v)) == "Mode") return true;
+  if (strip_ampersand(text_of(v)) == "Mode") return true;
   return assign_var(run, v, value);
+}
+
+// --- null values and plus-minus texts ------------------------------------------------
+
+bool gen_nullvalue_assign(Run&, const Term&, std::string_view) { return false; }
+std::string null_indicator_name(Run&, const Term&) { return ""; }
+
+std::string split_plus_minus(Run& run, std::string_view text, const ExprCtx& ctx) {
+  // A term as Java: a variable or an attribute translated alone, anything
+  // else through the event names.
+  const auto term = [&](const std::string& t) -> std::string {
+    if (t.empty()) return t;
+    std::optional<Term> tok;
+    if (t.front() == '&') {
+      tok = fact("t", {atom(t), num(kTokVariable)});
+    } else if (run.facts().exists(fact("attri_i", {atom(t), var()}))) {
+      tok = fact("t", {atom(t), num(kTokAttribute)});
+    } else {
+      const std::string up = platform::upper_1252(t);
+      for (const Term& a : run.facts().clauses("attri_i", 2)) {
+        if (platform::upper_1252(text_of(a.arg(1))) == up) {
+          tok = fact("t", {a.arg(1), num(kTokAttribute)});
+          break;
+        }
+      }
+    }
+    if (!tok) return raise_event_ref(run, t);
+    auto x = translate_toks(run, {*tok}, ctx);
+    return x ? join_pieces(x->pieces) : t;
+  };
+  std::string out, cur;
+  for (char c : text) {
+    if (c == '+' || c == '-') {
+      out += term(cur) + c;
+      cur.clear();
+    } else {
+      cur += c;
+    }
+  }
+  return out + term(cur);
 }
 
 }  // namespace qn::logic

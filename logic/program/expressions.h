@@ -4,10 +4,7 @@
 // the Java vocabulary (logic/javaui/java_functions.h), control properties
 // and methods in logic/javaui/control_props.h.
 //
-// Token kinds: 0 "(", 1 a function (its text holds the "("), 2 attribute,
-// 3 constant, 4 ")", 5 "+" "-", 6 "*" "/" "^", 7 ",", 8 NOT, 9 AND OR,
-// 10 comparison, 23 variable, 28 link or quoted text, 29 control property,
-// 31 control method.
+// Token kinds: the Tok enum of logic/core/rule_terms.h.
 //
 // Grammar, loosest first: AND/OR (NOT prefixes the next comparison-level
 // operand), comparisons, "+" "-", "*" "/", "^" (right-associative), then a
@@ -31,15 +28,13 @@
 
 namespace qn::logic {
 
-// java_operator/3: the Java text of a model operator of kind 8, 9 or 10
-// (any other operator as it is).
+// java_operator/3: the Java text of a model operator of kind kTokNot,
+// kTokLogical or kTokCompare (any other operator as it is).
 std::string java_operator(int64_t kind, std::string_view op);
-// escape_quotes/2: a model string constant as a Java string literal; other
-// text unchanged.
+// escape_quotes/2: a model string constant (between single or double
+// quotes) as a Java string literal (java_quoted/1 of what the quotes hold);
+// other text unchanged.
 std::string escape_quotes(std::string_view text);
-// to_string_literal/2: any text between double quotes, with backslashes,
-// double quotes and control characters escaped for Java.
-std::string to_string_literal(std::string_view text);
 // literal_to_java/3: one constant (a number term or a text).
 JavaText literal_to_java(Run& run, const engine::Term& constant);
 // control_type_prefix/2: the field prefix of a control type.
@@ -56,6 +51,9 @@ size_t function_default_rows();
 void reset_exp_state(Run& run);
 // exp_to_java/4: one expression; nullopt when the tokens do not parse.
 std::optional<JavaText> exp_to_java(Run& run, const engine::Term& tokens, const ExprCtx& ctx);
+// The arguments of a call: its tokens split at depth-0 "," (nested calls,
+// parentheses and an array element's subscripts are deeper).
+std::vector<std::vector<engine::Term>> split_arguments(Run& run, const engine::Term& tokens);
 // fn_token_to_java/7: a function call on its own: Name the function token's
 // text ("str(", "true"), Args its argument tokens (without the ")").
 std::optional<JavaText> fn_token_to_java(Run& run, std::string_view name, const engine::Term& args,
@@ -97,6 +95,20 @@ bool assign_var_ref(Run& run, const engine::Term& target, const std::string& ref
 bool assign_var(Run& run, const engine::Term& name, const engine::Term& value);
 // assign_unless_mode/4: nothing for the variable Mode.
 bool assign_unless_mode(Run& run, const engine::Term& var, const engine::Term& value);
+
+// gen_nullvalue_assign/3 (Target, Reference): the null indicator that would
+// follow an assignment. This generator writes none: it always fails, and
+// the null-indicator name SQL statements ask for is the empty text.
+bool gen_nullvalue_assign(Run& run, const engine::Term& target, std::string_view ref);
+std::string null_indicator_name(Run& run, const engine::Term& var);
+// cs_connect_hook/0: nothing to do; succeeds.
+inline bool cs_connect_hook(Run&) { return true; }
+// split_plus_minus/6 (Text, the two contexts, out: Java): a text such as
+// &A+B-1 split at its "+" and "-" signs; a variable term ("&" first) or an
+// attribute (attri_i/2, compared upper-cased) is translated alone, any other
+// term goes through raise_event_ref/4; the terms joined again with their
+// signs.
+std::string split_plus_minus(Run& run, std::string_view text, const ExprCtx& ctx);
 
 // The declared type of a variable or attribute ([Type, Length, Decimals, 1]).
 OptType var_type(Run& run, const engine::Term& name);

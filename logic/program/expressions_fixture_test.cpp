@@ -1,7 +1,7 @@
 // The translator's fixture (tests/java_fixtures/expressions.ari): every case
 // gives its expected lines, and each object kind's lines, wrapped in a class
-// with its declarations, pass the JDK's parser and compile with javac
-// against tests/java_runtime_stub/.
+// with the declarations the declaration writer gives for them, pass the
+// JDK's parser and compile with javac against tests/java_runtime_stub/.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,15 +14,14 @@
 
 #include "engine/clause_io.h"
 #include "engine/engine.h"
-#include "logic/core/attributes.h"
 #include "logic/core/golden.h"
 #include "logic/core/rule_terms.h"
 #include "logic/java/class_frame.h"
-#include "logic/java/java_types.h"
 #include "logic/javaui/control_classes.h"
 #include "logic/javaui/control_props.h"
-#include "logic/program/expressions.h"
 #include "logic/javaui/form_controls.h"
+#include "logic/program/expressions.h"
+#include "logic/toolbox/declarations.h"
 #include "tests/java_check/java_check.h"
 
 namespace qn::logic {
@@ -33,7 +32,7 @@ using engine::Term;
 
 struct Wrapped {
   std::vector<std::string> body;
-  std::map<std::string, std::string> temporaries;  // name -> Java type
+  std::set<std::string> declarations;  // lines of the declaration writer
 };
 
 std::vector<std::string> run_case(const std::vector<Term>& facts, const Term& c, Wrapped& w) {
@@ -57,38 +56,23 @@ std::vector<std::string> run_case(const std::vector<Term>& facts, const Term& c,
   } else if (what.is_compound() && what.functor() == "assign") {
     assign_var(run, what.arg(1), tokens);
   }
-  for (const Term& d : eng.facts().clauses("fld_to_dcl_i", 3)) {
-    auto desc = d.arg(3).list_items();
-    w.temporaries[text_of(d.arg(1))] = get_c_type(desc[1], desc[2].as_int(), desc[3].as_int());
-  }
-  return run.capture()->all_lines();
+  const std::vector<std::string> lines = run.capture()->all_lines();
+  // What the case declared, as the class writes it.
+  gen_var_declarations(run);
+  const std::vector<std::string> all = run.capture()->all_lines();
+  w.declarations.insert(all.begin() + std::ptrdiff_t(lines.size()), all.end());
+  return lines;
 }
 
+// The declarations of the cases' variables, then the controls of a panel's form.
 std::string declarations(const std::vector<Term>& facts, std::string_view kind,
-                         std::map<std::string, std::string> temps) {
+                         const std::set<std::string>& written) {
   const bool web = kind == "web";
   engine::Engine eng;
   Run run(eng);
   for (const Term& f : facts) eng.facts().assertz(f);
   std::string out;
-  for (const Term& a : eng.facts().clauses("attri_i", 2)) {
-    auto desc = a.arg(2).list_items();
-    std::string name = text_of(desc[0]);
-    std::string type = get_c_type(desc[1], desc[2].as_int(), desc[3].as_int());
-    std::string dims, init;
-    if (auto d = var_dim(run, a.arg(1))) {
-      init = " = new " + type;
-      for (const Term& n : d->list_items()) {
-        dims += "[]";
-        init += "[" + text_of(n) + "]";
-      }
-    }
-    out += "  " + type + dims + " " + name + init + ";\n";
-    temps.erase(name);
-    temps.erase(text_of(a.arg(1)));
-  }
-  for (const auto& [name, type] : temps) out += "  " + type + " " + name + ";\n";
-  // The controls of a panel's form.
+  for (const std::string& l : written) out += "  " + l + "\n";
   for (const Term& l : kind == "proc" ? std::vector<Term>{} : eng.facts().clauses("lit_i", 4)) {
     for (const Term& p : l.arg(4).list_items()) {
       if (!p.is_compound() || p.functor() != "ctrltype") continue;
@@ -98,6 +82,23 @@ std::string declarations(const std::vector<Term>& facts, std::string_view kind,
     }
   }
   return out;
+}
+
+// A kind's lines in a class of that kind, with its imports, superclass and
+// declarations; the file's path.
+std::string write_class(const std::vector<Term>& facts, const std::string& kind,
+                        const std::string& cls, const Wrapped& w, const fs::path& dir) {
+  engine::Engine eng;
+  logic::Run run(eng);
+  for (const Term& f : facts) eng.facts().assertz(f);
+  const fs::path file = dir / (cls + ".java");
+  std::ofstream f(file);
+  for (const std::string& imp : class_imports(run, kind)) f << "import " << imp << ";\n";
+  f << "\npublic class " << cls << " extends " << class_superclass(run, kind) << "\n{\n"
+    << declarations(facts, kind, w.declarations) << "\n  void expressions()\n  {\n";
+  for (const std::string& l : w.body) f << "    " << l << "\n";
+  f << "  }\n}\n";
+  return file.string();
 }
 
 TEST(ExpressionsFixture, CasesAndJava) {
@@ -128,28 +129,57 @@ TEST(ExpressionsFixture, CasesAndJava) {
            << "\n";
     w.body.insert(w.body.end(), lines.begin(), lines.end());
   }
-  // Each kind's lines in a class of that kind, with its imports and superclass.
   const std::map<std::string, std::string> classes = {
       {"proc", "PExpressions"}, {"scr", "WExpressions"}, {"web", "HExpressions"}};
   std::vector<std::string> files;
-  for (const auto& [kind, w] : kinds) {
-    engine::Engine eng;
-    logic::Run run(eng);
-    for (const Term& f : facts) eng.facts().assertz(f);
-    const std::string cls = classes.at(kind);
-    const fs::path file = out / (cls + ".java");
-    std::ofstream f(file);
-    for (const std::string& imp : class_imports(run, kind)) f << "import " << imp << ";\n";
-    f << "\npublic class " << cls << " extends " << class_superclass(run, kind) << "\n{\n"
-      << declarations(facts, kind, w.temporaries) << "\n  void expressions()\n  {\n";
-    for (const std::string& l : w.body) f << "    " << l << "\n";
-    f << "  }\n}\n";
-    files.push_back(file.string());
-  }
+  for (const auto& [kind, w] : kinds)
+    files.push_back(write_class(facts, kind, classes.at(kind), w, out));
   if (!test::java::available()) GTEST_SKIP() << "no JDK";
   const auto parsed = test::java::parse(files);
   EXPECT_EQ(parsed.status, 0) << parsed.output;
   const auto compiled = test::java::compile_against_stub(files, (out / "classes").string());
+  EXPECT_EQ(compiled.status, 0) << compiled.output;
+}
+
+// Numbers of every Java width mixed in arithmetic, and assigned to every
+// width: each statement compiles (a narrowing assignment is cast).
+TEST(ExpressionsFixture, MixedNumbersCompile) {
+  const char* types[][2] = {{"I", "int, 9, 0"}, {"L", "int, 18, 0"}, {"D", "int, 9, 2"}};
+  std::vector<Term> facts;
+  for (const auto& [name, type] : types) {
+    for (const std::string& n : {std::string(name), std::string("T") + name}) {
+      facts.push_back(
+          *engine::parse_term("attri_i('&" + n + "', ['" + n + "', " + type + ", '', 1])"));
+    }
+  }
+  const auto tok = [](const std::string& text, int64_t kind) {
+    return fact("t", {atom(text), num(kind)});
+  };
+  Wrapped w;
+  for (const auto& [target, t_type] : types) {
+    for (const auto& [a, a_type] : types) {
+      for (const std::string& b : {std::string("&I"), std::string("&L"), std::string("&D"),
+                                   std::string("0.5"), std::string("7")}) {
+        for (const char* op : {"+", "*", "-"}) {
+          const Term operand = b.front() == '&' ? tok(b, kTokVariable) : tok(b, kTokConstant);
+          const Term c =
+              fact("case", {atom("proc"), fact("assign", {atom(std::string("&T") + target)}),
+                            Term::list({tok(std::string("&") + a, kTokVariable),
+                                        tok(op, op[0] == '*' ? kTokMulOp : kTokAddOp), operand}),
+                            Term::nil()});
+          const auto lines = run_case(facts, c, w);
+          w.body.insert(w.body.end(), lines.begin(), lines.end());
+        }
+      }
+    }
+  }
+  // Beside the fixture's folder, which its own test clears.
+  const fs::path out = fs::path(QN_BINARY_DIR) / "java_fixtures_mixed";
+  fs::remove_all(out);
+  fs::create_directories(out / "classes");
+  const std::string file = write_class(facts, "proc", "PMixed", w, out);
+  if (!test::java::available()) GTEST_SKIP() << "no JDK";
+  const auto compiled = test::java::compile_against_stub({file}, (out / "classes").string());
   EXPECT_EQ(compiled.status, 0) << compiled.output;
 }
 

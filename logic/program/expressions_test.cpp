@@ -19,10 +19,11 @@ TEST(Expressions, OperatorTable) {
     const char* op;
     const char* java;
   } cases[] = {
-      {8, ".NOT.", "!"},      {8, "NOT", "!"}, {9, ".AND.", "&&"}, {9, "AND", "&&"},
-      {9, ".OR.", "||"},      {9, "OR", "||"}, {10, "=", "=="},    {10, "<>", "!="},
-      {10, "<", "<"},         {10, ">", ">"},  {10, ">=", ">="},   {10, "<=", "<="},
-      {10, ".LIKE.", "like"}, {5, "+", "+"},   {6, "^", "^"},
+      {kTokNot, ".NOT.", "!"},         {kTokNot, "NOT", "!"},       {kTokLogical, ".AND.", "&&"},
+      {kTokLogical, "AND", "&&"},      {kTokLogical, ".OR.", "||"}, {kTokLogical, "OR", "||"},
+      {kTokCompare, "=", "=="},        {kTokCompare, "<>", "!="},   {kTokCompare, "<", "<"},
+      {kTokCompare, ">", ">"},         {kTokCompare, ">=", ">="},   {kTokCompare, "<=", "<="},
+      {kTokCompare, ".LIKE.", "like"}, {kTokAddOp, "+", "+"},       {kTokMulOp, "^", "^"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.op);
@@ -61,8 +62,6 @@ TEST(Expressions, Constants) {
     EXPECT_EQ(spaced(x.pieces), c.java);
     EXPECT_EQ(type_text(x.type), c.type);
   }
-  // Control characters of a text are written as Java escapes.
-  EXPECT_EQ(to_string_literal("a\tb\nc\x01"), "\"a\\tb\\nc\\001\"");
   EXPECT_EQ(escape_quotes("plain"), "plain");
 }
 
@@ -93,55 +92,105 @@ TEST(Expressions, Grammar) {
     const char* java;
   } cases[] = {
       {"one arithmetic level each: * before +",
-       {{"&A", 23}, {"+", 5}, {"&B", 23}, {"*", 6}, {"2", 3}},
+       {{"&A", kTokVariable},
+        {"+", kTokAddOp},
+        {"&B", kTokVariable},
+        {"*", kTokMulOp},
+        {"2", kTokConstant}},
        "A + B * 2 : [int,9,0,1]"},
       {"^ binds closer than + and is right-associative",
-       {{"&A", 23}, {"+", 5}, {"&B", 23}, {"^", 6}, {"2", 3}, {"^", 6}, {"3", 3}},
-       "A + java.lang.Math.pow(B,java.lang.Math.pow(2,3)) : [int,15,0,1]"},
+       {{"&A", kTokVariable},
+        {"+", kTokAddOp},
+        {"&B", kTokVariable},
+        {"^", kTokMulOp},
+        {"2", kTokConstant},
+        {"^", kTokMulOp},
+        {"3", kTokConstant}},
+       "A + java.lang.Math.pow(B,java.lang.Math.pow(2,3)) : [int,15,5,1]"},
       {"parentheses",
-       {{"(", 0}, {"&A", 23}, {"+", 5}, {"1", 3}, {")", 4}, {"*", 6}, {"2", 3}},
+       {{"(", kTokOpen},
+        {"&A", kTokVariable},
+        {"+", kTokAddOp},
+        {"1", kTokConstant},
+        {")", kTokClose},
+        {"*", kTokMulOp},
+        {"2", kTokConstant}},
        "( A + 1 ) * 2 : [int,9,0,1]"},
       {"division is done in double",
-       {{"&A", 23}, {"/", 6}, {"&B", 23}},
+       {{"&A", kTokVariable}, {"/", kTokMulOp}, {"&B", kTokVariable}},
        "A / (double) ( B ) : [int,15,5,0]"},
       {"a minus sign joins its operand",
-       {{"-", 5}, {"&A", 23}, {"-", 5}, {"-", 5}, {"2", 3}},
+       {{"-", kTokAddOp},
+        {"&A", kTokVariable},
+        {"-", kTokAddOp},
+        {"-", kTokAddOp},
+        {"2", kTokConstant}},
        "-A - -2 : [int,9,0,1]"},
       {"a sign before a parenthesis",
-       {{"-", 5}, {"(", 0}, {"&A", 23}, {"+", 5}, {"1", 3}, {")", 4}},
+       {{"-", kTokAddOp},
+        {"(", kTokOpen},
+        {"&A", kTokVariable},
+        {"+", kTokAddOp},
+        {"1", kTokConstant},
+        {")", kTokClose}},
        "-((A+1)) : [int,9,0,1]"},
-      {"a plus sign is dropped", {{"+", 5}, {"5", 3}}, "5 : [int,9,0,0]"},
-      {"no sign before a text", {{"-", 5}, {"'x'", 3}}, "FAIL"},
-      {"no sign before a date", {{"-", 5}, {"&D", 23}}, "FAIL"},
+      {"a plus sign is dropped", {{"+", kTokAddOp}, {"5", kTokConstant}}, "5 : [int,9,0,0]"},
+      {"no sign before a text", {{"-", kTokAddOp}, {"'x'", kTokConstant}}, "FAIL"},
+      {"no sign before a date", {{"-", kTokAddOp}, {"&D", kTokVariable}}, "FAIL"},
       {"NOT prefixes the comparison",
-       {{"NOT", 8}, {"&A", 23}, {"=", 10}, {"1", 3}},
+       {{"NOT", kTokNot}, {"&A", kTokVariable}, {"=", kTokCompare}, {"1", kTokConstant}},
        "!( ( A == 1 ) ) : [boolean,1,0,0]"},
       {"an int operand of AND and NOT is compared with 0",
-       {{"&A", 23}, {".AND.", 9}, {".NOT.", 8}, {"&B", 23}},
+       {{"&A", kTokVariable}, {".AND.", kTokLogical}, {".NOT.", kTokNot}, {"&B", kTokVariable}},
        "( A != 0 ) && !( ( B != 0 ) ) : [boolean,1,0,0]"},
       {"texts compare through strcmp",
-       {{"&Name", 23}, {"<>", 10}, {"'X'", 3}},
+       {{"&Name", kTokVariable}, {"<>", kTokCompare}, {"'X'", kTokConstant}},
        "( QNutil.strcmp(Name, \"X\") != 0 ) : [boolean,1,0,0]"},
       {"dates compare through their methods",
-       {{"&D", 23}, {"<=", 10}, {"&D", 23}},
+       {{"&D", kTokVariable}, {"<=", kTokCompare}, {"&D", kTokVariable}},
        "((D.before(D)) || (D.equals(D))) : [boolean,1,0,0]"},
       {"a date plus days",
-       {{"&D", 23}, {"+", 5}, {"&C", 23}},
+       {{"&D", kTokVariable}, {"+", kTokAddOp}, {"&C", kTokVariable}},
        "QNutil.dadd(D,+((int)(C))) : [date,8,0,1]"},
       {"a number on the left of LIKE is compared as text",
-       {{"&A", 23}, {".LIKE.", 10}, {"'1%'", 3}},
-       "QNutil.like(QNutil.str( A, 5, 0),QNutil.padr(\"1%\",(short)(254), \"%\")) : "
+       {{"&A", kTokVariable}, {".LIKE.", kTokCompare}, {"'1%'", kTokConstant}},
+       "QNutil.like(QNutil.str( (double)(A), 5, 0),QNutil.padr(\"1%\",(short)(254), \"%\")) : "
        "[boolean,1,0,0]"},
       {"an array element with base 1",
-       {{"&Arr", 23}, {"&A", 23}, {"+", 5}, {"1", 3}, {")", 4}},
+       {{"&Arr", kTokVariable},
+        {"&A", kTokVariable},
+        {"+", kTokAddOp},
+        {"1", kTokConstant},
+        {")", kTokClose}},
        "Arr[A+1-1] : [int,4,0,1]"},
       {"a two-dimensional array with base 0",
-       {{"&Arr0", 23}, {"1", 3}, {",", 7}, {"&A", 23}, {")", 4}},
+       {{"&Arr0", kTokVariable},
+        {"1", kTokConstant},
+        {",", kTokComma},
+        {"&A", kTokVariable},
+        {")", kTokClose}},
        "Arr0[1][A] : [int,4,0,1]"},
-      {"an operand missing", {{"&A", 23}, {"+", 5}}, "FAIL"},
-      {"a token left over", {{"&A", 23}, {"1", 3}}, "FAIL"},
-      {"an unclosed parenthesis", {{"(", 0}, {"&A", 23}}, "FAIL"},
-      {"a link text", {{"Page one", 28}}, "\"Page one\" : [char,128,0,0]"},
+      {"a whole array", {{"&Arr", kTokVariable}}, "Arr : [int,4,0,1]"},
+      {"a whole array as an argument",
+       {{"NEW(", kTokFunction},
+        {"Vec", kTokAttribute},
+        {",", kTokComma},
+        {"&Arr", kTokVariable},
+        {")", kTokClose}},
+       "new Vec(Arr) : [obj(Vec),0,0,0]"},
+      {"an element of two dimensions as an argument",
+       {{"str(", kTokFunction},
+        {"&Arr0", kTokVariable},
+        {"1", kTokConstant},
+        {",", kTokComma},
+        {"2", kTokConstant},
+        {")", kTokClose},
+        {")", kTokClose}},
+       "QNutil.str( (double)(Arr0[1][2]), 10, 0) : [char,254,0,0]"},
+      {"an operand missing", {{"&A", kTokVariable}, {"+", kTokAddOp}}, "FAIL"},
+      {"a token left over", {{"&A", kTokVariable}, {"1", kTokConstant}}, "FAIL"},
+      {"an unclosed parenthesis", {{"(", kTokOpen}, {"&A", kTokVariable}}, "FAIL"},
+      {"a link text", {{"Page one", kTokLink}}, "\"Page one\" : [char,128,0,0]"},
       {"any other token is its text", {{"x.y", 42}}, "x.y : []"},
   };
   for (const Case& c : cases) {
@@ -153,8 +202,13 @@ TEST(Expressions, Grammar) {
 
 TEST(Expressions, ComputedTextGoesToATemporaryBeforeAComparison) {
   ExprRun r(kVars);
-  auto c =
-      cond_to_java(r.run, toks({{"&Name", 23}, {"+", 5}, {"'b'", 3}, {"=", 10}, {"'c'", 3}}), {});
+  auto c = cond_to_java(r.run,
+                        toks({{"&Name", kTokVariable},
+                              {"+", kTokAddOp},
+                              {"'b'", kTokConstant},
+                              {"=", kTokCompare},
+                              {"'c'", kTokConstant}}),
+                        {});
   EXPECT_EQ(spaced(c), "( QNutil.strcmp(QNt_char1, \"c\") == 0 )");
   EXPECT_EQ(r.lines(), (std::vector<std::string>{"QNt_char1 = Name+\"b\" ;"}));
 }
@@ -167,85 +221,121 @@ TEST(Expressions, FunctionCallRules) {
     const char* facts = "";
   } cases[] = {
       {"2: qnmsg( without arguments",
-       {{"qnmsg(", 1}, {"'M01'", 3}, {")", 4}},
+       {{"qnmsg(", kTokFunction}, {"'M01'", kTokConstant}, {")", kTokClose}},
        "localUtil.getMessages().getMessage(\"M01\") : [char,80,0,0]"},
       {"2: qnmsg( with arguments",
-       {{"qnmsg(", 1}, {"12", 3}, {",", 7}, {"&A", 23}, {",", 7}, {"'x'", 3}, {")", 4}},
+       {{"qnmsg(", kTokFunction},
+        {"12", kTokConstant},
+        {",", kTokComma},
+        {"&A", kTokVariable},
+        {",", kTokComma},
+        {"'x'", kTokConstant},
+        {")", kTokClose}},
        "localUtil.getMessages().getMessage(\"12\", new Object[] {A,\"x\"}) : [char,80,0,0]"},
       {"2: ask( writes nothing",
-       {{"ask(", 1}, {"'a'", 3}, {",", 7}, {"'b'", 3}, {")", 4}},
+       {{"ask(", kTokFunction},
+        {"'a'", kTokConstant},
+        {",", kTokComma},
+        {"'b'", kTokConstant},
+        {")", kTokClose}},
        " : []"},
       {"2: link( in a web panel",
-       {{"link(", 1}, {"'hpage'", 3}, {",", 7}, {"&A", 23}, {",", 7}, {"&D", 23}, {")", 4}},
+       {{"link(", kTokFunction},
+        {"'hpage'", kTokConstant},
+        {",", kTokComma},
+        {"&A", kTokVariable},
+        {",", kTokComma},
+        {"&D", kTokVariable},
+        {")", kTokClose}},
        "formatLink(\"hpage\") + \"?\" + java.net.URLEncoder.encode(\"\" +A) + \",\" + "
        "java.net.URLEncoder.encode(formatDateParm(D)) : [char,2048,0,0]",
        "pgm_id([1, web, 'H'])."},
-      {"4: true", {{"true", 1}}, "true : [boolean,1,0,1]"},
-      {"4: trn is a boolean", {{"trn", 1}}, "true /* trn function */ : [boolean,1,0,1]"},
+      {"4: true", {{"true", kTokFunction}}, "true : [boolean,1,0,1]"},
+      {"4: trn is a boolean", {{"trn", kTokFunction}}, "true /* trn function */ : [boolean,1,0,1]"},
       {"4: confirm is a boolean",
-       {{"confirm", 1}},
+       {{"confirm", kTokFunction}},
        "true /* confirm function */ : [boolean,1,0,1]"},
       {"4: insert tests Mode",
-       {{"insert", 1}},
+       {{"insert", kTokFunction}},
        "( QNutil.strcmp(Mode, \"INS\") == 0 ) : [boolean,1,0,1]"},
       {"5: mod(",
-       {{"mod(", 1}, {"&A", 23}, {"+", 5}, {"1", 3}, {",", 7}, {"&B", 23}, {")", 4}},
+       {{"mod(", kTokFunction},
+        {"&A", kTokVariable},
+        {"+", kTokAddOp},
+        {"1", kTokConstant},
+        {",", kTokComma},
+        {"&B", kTokVariable},
+        {")", kTokClose}},
        "((A+1) % (B)) : [int,15,0,0]"},
-      {"8: ByRef( is the bare reference", {{"ByRef(", 1}, {"&A", 23}, {")", 4}}, "A : [int,5,0,1]"},
+      {"8: ByRef( is the bare reference",
+       {{"ByRef(", kTokFunction}, {"&A", kTokVariable}, {")", kTokClose}},
+       "A : [int,5,0,1]"},
       {"9: a transaction function",
-       {{"level(", 1}, {")", 4}},
+       {{"level(", kTokFunction}, {")", kTokClose}},
        "true /* Level */ : [boolean,1,0,0]"},
       {"10: the table with defaults",
-       {{"str(", 1}, {"&A", 23}, {")", 4}},
-       "QNutil.str( A, 10, 0) : [char,254,0,0]"},
-      {"10: no arguments", {{"today(", 1}, {")", 4}}, "QNutil.today( ) : [date,8,0,0]"},
+       {{"str(", kTokFunction}, {"&A", kTokVariable}, {")", kTokClose}},
+       "QNutil.str( (double)(A), 10, 0) : [char,254,0,0]"},
+      {"10: no arguments",
+       {{"today(", kTokFunction}, {")", kTokClose}},
+       "QNutil.today( ) : [date,8,0,0]"},
       {"10: a numeric argument of a text parameter goes through str(",
-       {{"trim(", 1}, {"&C", 23}, {")", 4}},
+       {{"trim(", kTokFunction}, {"&C", kTokVariable}, {")", kTokClose}},
        "QNutil.trim( QNutil.str( C, 9, 2)) : [char,254,0,0]"},
       {"10: string functions keep the length of their first argument",
-       {{"upper(", 1}, {"&Name", 23}, {")", 4}},
+       {{"upper(", kTokFunction}, {"&Name", kTokVariable}, {")", kTokClose}},
        "QNutil.upper( Name) : [char,10,0,0]"},
       {"10: a date-time argument of a date parameter",
-       {{"dow(", 1}, {"&T", 23}, {")", 4}},
+       {{"dow(", kTokFunction}, {"&T", kTokVariable}, {")", kTokClose}},
        "QNutil.dow( QNutil.resetTime(T)) : [int,1,0,0]"},
       {"10: a wider number is cast",
-       {{"chr(", 1}, {"&C", 23}, {")", 4}},
+       {{"chr(", kTokFunction}, {"&C", kTokVariable}, {")", kTokClose}},
        "QNutil.chr( (short)(C)) : [char,1,0,0]"},
-      {"11: len(", {{"len(", 1}, {"&Name", 23}, {")", 4}}, "Name.length( ) : [int,9,0,1]"},
+      {"11: len(",
+       {{"len(", kTokFunction}, {"&Name", kTokVariable}, {")", kTokClose}},
+       "Name.length( ) : [int,9,0,1]"},
       {"12: null( of a text",
-       {{"null(", 1}, {"&Name", 23}, {")", 4}},
+       {{"null(", kTokFunction}, {"&Name", kTokVariable}, {")", kTokClose}},
        "((QNutil.strcmp(QNutil.rtrim( Name), \"\")==0)) : [boolean,1,0,0]"},
-      {"12: null( of a number", {{"null(", 1}, {"&A", 23}, {")", 4}}, "((A==0)) : [boolean,1,0,0]"},
+      {"12: null( of a number",
+       {{"null(", kTokFunction}, {"&A", kTokVariable}, {")", kTokClose}},
+       "((A==0)) : [boolean,1,0,0]"},
       {"13: NEW(",
-       {{"NEW(", 1}, {"Vector", 3}, {",", 7}, {"10", 3}, {")", 4}},
+       {{"NEW(", kTokFunction},
+        {"Vector", kTokConstant},
+        {",", kTokComma},
+        {"10", kTokConstant},
+        {")", kTokClose}},
        "new Vector(10) : [obj(Vector),0,0,0]"},
       {"13: nullvalue(",
-       {{"nullvalue(", 1}, {"&D", 23}, {")", 4}},
+       {{"nullvalue(", kTokFunction}, {"&D", kTokVariable}, {")", kTokClose}},
        "QNutil.nullDate() : [date,8,0,1]"},
       {"13: loadbitmap(",
-       {{"loadbitmap(", 1}, {"'a.gif'", 3}, {")", 4}},
+       {{"loadbitmap(", kTokFunction}, {"'a.gif'", kTokConstant}, {")", kTokClose}},
        "\"a.gif\" : [char,5,0,0]"},
       {"15: iif(",
-       {{"iif(", 1},
-        {"&A", 23},
-        {">", 10},
-        {"1", 3},
-        {",", 7},
-        {"'a'", 3},
-        {",", 7},
-        {"'bcd'", 3},
-        {")", 4}},
+       {{"iif(", kTokFunction},
+        {"&A", kTokVariable},
+        {">", kTokCompare},
+        {"1", kTokConstant},
+        {",", kTokComma},
+        {"'a'", kTokConstant},
+        {",", kTokComma},
+        {"'bcd'", kTokConstant},
+        {")", kTokClose}},
        "((A>1) ? \"a\" : \"bcd\") : [char,3,0,0]"},
-      {"16: usercls(", {{"usercls(", 1}, {")", 4}}, "\"\" : [char,1,0,0]"},
-      {"17: qnvlen(", {{"qnvlen(", 1}, {"&Name", 23}, {")", 4}}, "Name : [int,15,0,0]"},
+      {"16: usercls(", {{"usercls(", kTokFunction}, {")", kTokClose}}, "\"\" : [char,1,0,0]"},
+      {"17: qnvlen(",
+       {{"qnvlen(", kTokFunction}, {"&Name", kTokVariable}, {")", kTokClose}},
+       "Name : [int,15,0,0]"},
       {"17: qnnullterm( gives its argument",
-       {{"qnnullterm(", 1}, {"&Name", 23}, {")", 4}},
+       {{"qnnullterm(", kTokFunction}, {"&Name", kTokVariable}, {")", kTokClose}},
        "Name : [char,10,0,1]"},
       {"a function no rule knows stays as written",
-       {{"myfn(", 1}, {"&A", 23}, {")", 4}},
+       {{"myfn(", kTokFunction}, {"&A", kTokVariable}, {")", kTokClose}},
        "myfn( &A ) : []"},
       {"an external program's name is a program call only",
-       {{"str(", 1}, {"&A", 23}, {")", 4}},
+       {{"str(", kTokFunction}, {"&A", kTokVariable}, {")", kTokClose}},
        "str( &A ) : []",
        "external_program_i('STR', dll, ['str.exe'])."},
   };
@@ -326,12 +416,12 @@ TEST(Expressions, DefaultArguments) {
   EXPECT_EQ(function_default_rows(), 23u);
   // The function table decides how many are written: ttoc( has three.
   ExprRun r(kVars);
-  EXPECT_EQ(translated(r, {{"ttoc(", 1}, {"&T", 23}, {")", 4}}),
+  EXPECT_EQ(translated(r, {{"ttoc(", kTokFunction}, {"&T", kTokVariable}, {")", kTokClose}}),
             "localUtil.ttoc( T, (byte)(10), (byte)(8)) : [char,254,0,0]");
-  EXPECT_EQ(translated(r, {{"dtoc(", 1}, {"&D", 23}, {")", 4}}),
+  EXPECT_EQ(translated(r, {{"dtoc(", kTokFunction}, {"&D", kTokVariable}, {")", kTokClose}}),
             "localUtil.dtoc( D) : [char,254,0,0]");
   // A parameter without a default takes the empty value of its type.
-  EXPECT_EQ(translated(r, {{"padr(", 1}, {"&Name", 23}, {")", 4}}),
+  EXPECT_EQ(translated(r, {{"padr(", kTokFunction}, {"&Name", kTokVariable}, {")", kTokClose}}),
             "QNutil.padr( Name, 0, \" \") : [char,254,0,0]");
 }
 
@@ -339,11 +429,14 @@ TEST(Expressions, ConditionsAndBlocks) {
   ExprRun r(kVars);
   const ExprCtx ctx;
   ASSERT_TRUE(emit_if(r.run, Term::nil(), ctx));
-  ASSERT_TRUE(emit_while(r.run, toks({{"&A", 23}, {">", 10}, {"1", 3}}), ctx));
+  ASSERT_TRUE(emit_while(
+      r.run, toks({{"&A", kTokVariable}, {">", kTokCompare}, {"1", kTokConstant}}), ctx));
   ASSERT_TRUE(emit_else(r.run));
-  ASSERT_TRUE(emit_if(r.run, toks({{"&A", 23}}), ctx));  // an int alone is compared with 0
+  ASSERT_TRUE(
+      emit_if(r.run, toks({{"&A", kTokVariable}}), ctx));  // an int alone is compared with 0
   ASSERT_TRUE(emit_close_blocks(r.run, num(3)));
-  ASSERT_TRUE(emit_if(r.run, toks({{"&A", 23}, {"+", 5}}), ctx));  // a parse error
+  ASSERT_TRUE(
+      emit_if(r.run, toks({{"&A", kTokVariable}, {"+", kTokAddOp}}), ctx));  // a parse error
   ASSERT_TRUE(emit_close_blocks(r.run, term("[a, b]")));
   // "*/" inside the comment would end it.
   ASSERT_TRUE(emit_if(r.run, toks({{"a*/b", 42}, {"c", 42}}), ctx));
@@ -391,8 +484,8 @@ TEST(Expressions, DoCase) {
   ExprRun r(kVars);
   const ExprCtx ctx;
   do_case_begin(r.run);
-  do_case_case(r.run, toks({{"&A", 23}, {"=", 10}, {"1", 3}}), ctx);
-  do_case_case(r.run, toks({{"&A", 23}, {"=", 10}, {"2", 3}}), ctx);
+  do_case_case(r.run, toks({{"&A", kTokVariable}, {"=", kTokCompare}, {"1", kTokConstant}}), ctx);
+  do_case_case(r.run, toks({{"&A", kTokVariable}, {"=", kTokCompare}, {"2", kTokConstant}}), ctx);
   do_case_otherwise(r.run);
   do_case_end(r.run);
   EXPECT_EQ(r.lines(),
@@ -405,13 +498,17 @@ TEST(Expressions, Assignments) {
       kVars +
       std::string("lit_i(1, 1, t('&Name', 23), [ctrltype(edit, 0)]). pgm_id([1, scr, 'W'])."));
   const ExprCtx ctx;
-  EXPECT_TRUE(assign_var(r.run, atom("&A"), toks({{"&B", 23}, {"*", 6}, {"2", 3}})));
-  EXPECT_TRUE(assign_var(r.run, atom("&B"), toks({{"&C", 23}})));  // a narrower target: cast
-  EXPECT_TRUE(assign_var(r.run, atom("&A"), toks({{"&A", 23}})));  // itself: nothing
-  EXPECT_TRUE(assign_var(r.run, atom("&Name"), Term::nil()));      // no value: the empty value
-  EXPECT_TRUE(assign_var(r.run, atom("&D"), toks({{"&T", 23}})));  // the date of a date-time
-  EXPECT_TRUE(assign_var(r.run, atom("&A"), toks({{"&A", 23}, {"+", 5}})));  // cannot be translated
-  EXPECT_TRUE(assign_unless_mode(r.run, atom("&Mode"), toks({{"'INS'", 3}})));
+  EXPECT_TRUE(assign_var(r.run, atom("&A"),
+                         toks({{"&B", kTokVariable}, {"*", kTokMulOp}, {"2", kTokConstant}})));
+  EXPECT_TRUE(
+      assign_var(r.run, atom("&B"), toks({{"&C", kTokVariable}})));  // a narrower target: cast
+  EXPECT_TRUE(assign_var(r.run, atom("&A"), toks({{"&A", kTokVariable}})));  // itself: nothing
+  EXPECT_TRUE(assign_var(r.run, atom("&Name"), Term::nil()));  // no value: the empty value
+  EXPECT_TRUE(
+      assign_var(r.run, atom("&D"), toks({{"&T", kTokVariable}})));  // the date of a date-time
+  EXPECT_TRUE(assign_var(r.run, atom("&A"),
+                         toks({{"&A", kTokVariable}, {"+", kTokAddOp}})));  // cannot be translated
+  EXPECT_TRUE(assign_unless_mode(r.run, atom("&Mode"), toks({{"'INS'", kTokConstant}})));
   EXPECT_EQ(r.lines(), (std::vector<std::string>{
                            "A = B*2 ;",
                            "B = (short)(C) ;",
@@ -425,6 +522,53 @@ TEST(Expressions, Assignments) {
                            "Internal variable type: [int,5,0,1]",
                            "*/",
                        }));
+}
+
+// The options that add run-time checks and traces, on and off.
+TEST(Expressions, ArrayIndexChecksAndTraces) {
+  const std::vector<std::string> check = {
+      "if ( B > 10 || B < 1)", "{", "   System.out.println( \"Index of Arr out of range.\" );",
+      "   System.exit( 2 );", "}"};
+  const std::string assignment = "A = Arr[B-1]+Arr0[1][A] ;";
+  struct Case {
+    const char* options;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"", {assignment, "return A ;"}},
+      {"rule_i(1, prop('CHECK_ARRAY_INDEXES', 'Y')). ", {assignment, "return A ;"}},
+      {"rule_i(1, prop('GEN_DEBUG_INFO', 'Yes')). ",
+       {assignment, "QN_dbg( 1 , \"Returning to caller\" );", "return A ;"}},
+  };
+  for (Case& c : cases) {
+    SCOPED_TRACE(c.options);
+    if (*c.options) c.lines.insert(c.lines.begin(), check.begin(), check.end());
+    // Arr0 has base 0: no offset, so no check.
+    ExprRun r(kVars + std::string(c.options));
+    EXPECT_TRUE(assign_var(r.run, atom("&A"),
+                           toks({{"&Arr", kTokVariable},
+                                 {"&B", kTokVariable},
+                                 {")", kTokClose},
+                                 {"+", kTokAddOp},
+                                 {"&Arr0", kTokVariable},
+                                 {"1", kTokConstant},
+                                 {",", kTokComma},
+                                 {"&A", kTokVariable},
+                                 {")", kTokClose}})));
+    EXPECT_TRUE(emit_return(r.run, "A"));
+    EXPECT_EQ(r.lines(), c.lines);
+  }
+}
+
+TEST(Expressions, PlusMinusTextsAndNullValues) {
+  ExprRun r(kVars + std::string("attri_i(qty, ['Qty', int, 4, 0, '', 1]). "));
+  EXPECT_EQ(split_plus_minus(r.run, "&A+QTY-1", {}), "A+Qty-1");
+  EXPECT_EQ(split_plus_minus(r.run, "-&B+x", {}), "-B+x");
+  EXPECT_EQ(split_plus_minus(r.run, "", {}), "");
+  // No null indicators in this generator.
+  EXPECT_FALSE(gen_nullvalue_assign(r.run, atom("&A"), "A"));
+  EXPECT_EQ(null_indicator_name(r.run, atom("&A")), "");
+  EXPECT_TRUE(cs_connect_hook(r.run));
+  EXPECT_TRUE(r.lines().empty());
 }
 
 }  // namespace

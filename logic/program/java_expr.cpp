@@ -20,6 +20,9 @@ OptType merge_types(const OptType& a, const OptType& b) {
   if (!b) return a;
   TypeDesc m = *a;
   if (b->length > m.length) m.length = b->length;
+  // A number with decimals makes the result a decimal number, whichever
+  // side it stands on, as Java promotes it.
+  if (is_numeric(a) && is_numeric(b) && b->decimals > m.decimals) m.decimals = b->decimals;
   return m;
 }
 

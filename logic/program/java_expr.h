@@ -43,8 +43,9 @@ bool is_string(const OptType& t);
 bool is_date(const OptType& t);
 // int and the other numeric types of attributes (pac, zon, bin).
 bool is_numeric(const OptType& t);
-// Merging two descriptors: the first type and decimals, the larger length;
-// [] merged with T gives T.
+// Merging two descriptors: the first type, the larger length, and for two
+// numbers the larger decimals (so that a result with decimals is never
+// taken for an integer); [] merged with T gives T.
 OptType merge_types(const OptType& a, const OptType& b);
 // The rule term [Type, Length, Decimals, Flag] (obj(Class) as the type); []
 // for none. And back: a term that is no descriptor gives none.

@@ -11,11 +11,9 @@ namespace qn::logic::pending {
 
 using engine::Term;
 
-// A reference inside an expression: no levels, the variable recorded. An
-// undescribed variable is answered by its own name, whose "&" is no Java.
+// A reference inside an expression: no levels, the variable recorded.
 std::optional<std::string> var_target_ref(Run& run, const Term& name) {
   std::string ref = logic::var_target_ref(run, name, Term::nil(), "dec");
-  if (!ref.empty() && ref.front() == '&') ref.erase(0, 1);
   if (ref.empty()) return std::nullopt;
   return ref;
 }

@@ -55,16 +55,29 @@ bool emit_comment(Run& run, const std::vector<Piece>& pieces) {
   return Out(run).pieces(line).ok();
 }
 
-bool emit_comment_block(Run& run, const std::vector<std::vector<Piece>>& lines) {
+namespace {
+
+// A comment block whose lines stand Margin further in than its "/*" and "*/".
+bool comment_block(Run& run, const std::vector<std::vector<Piece>>& lines, int margin) {
   Out out(run);
-  out.pieces({"/*"}).shift(kMarginStep);
+  out.pieces({"/*"}).shift(margin);
   for (const auto& l : lines) {
     std::vector<Piece> safe;
     for (const Piece& p : l) safe.push_back(safe_piece(p));
     out.pieces(safe);
   }
-  out.shift(-kMarginStep).pieces({"*/"});
+  out.shift(-margin).pieces({"*/"});
   return out.ok();
+}
+
+}  // namespace
+
+bool emit_comment_block(Run& run, const std::vector<std::vector<Piece>>& lines) {
+  return comment_block(run, lines, kMarginStep);
+}
+
+bool emit_flush_comment_block(Run& run, const std::vector<std::vector<Piece>>& lines) {
+  return comment_block(run, lines, 0);
 }
 
 bool end_routine(Run& run, std::string_view value) {

@@ -21,6 +21,9 @@ namespace qn::logic {
 bool emit_comment(Run& run, const std::vector<Piece>& pieces);
 // emit_comment_block/1: "/*", each line 3 further in, "*/".
 bool emit_comment_block(Run& run, const std::vector<std::vector<Piece>>& lines);
+// The same block with its lines flush with "/*" and "*/", as the translator
+// writes the generation errors it puts in place of code.
+bool emit_flush_comment_block(Run& run, const std::vector<std::vector<Piece>>& lines);
 // end_routine/1: the return of Value unless it is "0", "}" one step out and
 // an empty line; the routine's parameters (fld_to_dcl_i kind rp),
 // in_main_program_i/0 and local_routine_parms_i/1 are removed.

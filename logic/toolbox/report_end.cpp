@@ -3,6 +3,7 @@
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/utilities.h"
+#include "logic/java/class_frame.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/variables.h"
 #include "logic/toolbox/declarations.h"
@@ -36,10 +37,6 @@ bool is_parameter(Run& run, std::string_view name) {
     if (same(p)) return true;
   }
   return false;
-}
-
-bool has_print_lines(Run& run) {
-  return run.facts().exists(fact("b_line_i", {var(), var(), var(), atom("line"), var(), var()}));
 }
 
 void declare_printer_var(Run& run, const char* name, const char* type, int64_t length) {

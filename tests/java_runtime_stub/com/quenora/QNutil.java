@@ -15,6 +15,19 @@ public class QNutil {
   // padl( padr( char(254), int(3), char(1) : char(254)
   public static String padl(String s, short length, String fill) { return s; }
   public static String padr(String s, short length, String fill) { return s; }
+  // substr( char(254), int(9), int(9) : char(254); concat( char(254) x3 : char(254)
+  public static String substring(String s, int from, int length) { return s; }
+  public static String concat(String a, String b, String c) { return a; }
+  // chr( int(3) : char(1); asc( char(1) : int(3)
+  public static String chr(short code) { return ""; }
+  public static short asc(String s) { return 0; }
+  // val( char(64) : int(19,5,s); round( int(19,5,s), int(8) : int(19,5,s)
+  public static double val(String s) { return 0; }
+  public static double round(double value, int decimals) { return value; }
+  // day( date(8) : int(9); hour( dtime(10,8) : int(9); today( : date(8)
+  public static int day(Date d) { return 0; }
+  public static int hour(Date t) { return 0; }
+  public static Date today() { return null; }
   // eom( date(8) : date(8); addmth( date(10,8), int(4,0,s) : date(10,8)
   public static Date eomdate(Date d) { return d; }
   public static Date addmth(Date d, short months) { return d; }
