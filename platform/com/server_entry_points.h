@@ -14,16 +14,16 @@
 
 #define QN_SERVER_EXPORT extern "C" __attribute__((visibility("default")))
 
-#define QN_SERVER_ENTRY_POINTS(ns)                                                      \
-  QN_SERVER_EXPORT qn::com::HRESULT DllCanUnloadNow() { return ns::can_unload_now(); } \
-  QN_SERVER_EXPORT qn::com::HRESULT DllGetClassObject(const qn::com::CLSID& clsid,     \
+#define QN_SERVER_ENTRY_POINTS(ns)                                                           \
+  QN_SERVER_EXPORT qn::com::HRESULT DllCanUnloadNow() { return ns::can_unload_now(); }       \
+  QN_SERVER_EXPORT qn::com::HRESULT DllGetClassObject(const qn::com::CLSID& clsid,           \
                                                       const qn::com::IID& iid, void** out) { \
-    return ns::get_class_object(clsid, iid, out);                                      \
-  }                                                                                    \
-  QN_SERVER_EXPORT qn::com::HRESULT DllRegisterServer() {                             \
-    const std::string path =                                                           \
+    return ns::get_class_object(clsid, iid, out);                                            \
+  }                                                                                          \
+  QN_SERVER_EXPORT qn::com::HRESULT DllRegisterServer() {                                    \
+    const std::string path =                                                                 \
         qn::platform::loaded_module_path(reinterpret_cast<const void*>(&DllRegisterServer)); \
-    if (path.empty()) return qn::com::SELFREG_E_CLASS;                                 \
-    return ns::register_module(path);                                                  \
-  }                                                                                    \
+    if (path.empty()) return qn::com::SELFREG_E_CLASS;                                       \
+    return ns::register_module(path);                                                        \
+  }                                                                                          \
   QN_SERVER_EXPORT qn::com::HRESULT DllUnregisterServer() { return ns::unregister_module(); }

@@ -72,8 +72,8 @@ const char* broken_rule(const Layer& layer, const std::string& file, const std::
   }
   if (!allowed(layer, layer_of(header))) return "runs upward";
   const std::string first = header.substr(0, header.find('/'));
-  if (std::string_view(layer.folder) == "logic" && file != kCrossingFile &&
-      !is_test_code(file) && (first == "host" || first == "config" || first == "kb")) {
+  if (std::string_view(layer.folder) == "logic" && file != kCrossingFile && !is_test_code(file) &&
+      (first == "host" || first == "config" || first == "kb")) {
     return "logic/ past its crossing file";
   }
   return nullptr;
@@ -100,6 +100,58 @@ std::vector<std::string> broken_includes(const fs::path& root) {
     }
   }
   return found;
+}
+
+// "file: qn::name" for every namespace a file opens that is not named after
+// its folder: the top folder (qn::logic for logic/java/), or below platform/
+// the service's own folder (qn::com for platform/com/rpc/).
+std::vector<std::string> misnamed_namespaces(const fs::path& root) {
+  static const std::regex kNamespace(R"(^namespace qn(::(\w+))?)");
+  std::vector<std::string> found;
+  for (const Layer& layer : kLayers) {
+    const fs::path dir = root / layer.folder;
+    if (!fs::is_directory(dir)) continue;
+    for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+      const std::string ext = entry.path().extension().string();
+      if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
+      const fs::path relative = fs::relative(entry.path(), root);
+      std::vector<std::string> folders;
+      for (const auto& part : relative.parent_path()) folders.push_back(part.string());
+      std::ifstream in(entry.path());
+      std::smatch m;
+      for (std::string line; std::getline(in, line);) {
+        if (!std::regex_search(line, m, kNamespace)) continue;
+        const std::string name = m[2].str();
+        const bool below_platform = folders.size() > 1 && folders[0] == "platform";
+        if (name != folders[0] && !(below_platform && name == folders[1]))
+          found.push_back(relative.generic_string() + ": qn::" + name);
+      }
+    }
+  }
+  return found;
+}
+
+TEST(Layers, EachFolderHasItsNamespace) {
+  const std::vector<std::string> found = misnamed_namespaces(QN_SOURCE_DIR);
+  std::string report;
+  for (const std::string& f : found) report += "\n  " + f;
+  EXPECT_TRUE(found.empty()) << "namespaces not named after their folder:" << report;
+  // The check itself.
+  const fs::path fake = fs::temp_directory_path() / ("qn_namespaces_" + std::to_string(::getpid()));
+  fs::remove_all(fake);
+  for (const auto& [path, text] : std::vector<std::pair<std::string, std::string>>{
+           {"app/a.cpp", "namespace qn::host {\n"},
+           {"platform/isam/b.h", "namespace qn::kb {\n}  // namespace qn::kb\n"},
+           {"platform/com/rpc/c.h", "namespace qn::com {\n"},
+           {"logic/java/d.cpp", "namespace qn::logic {\nnamespace {\n"},
+       }) {
+    fs::create_directories((fake / path).parent_path());
+    std::ofstream(fake / path) << text;
+  }
+  std::vector<std::string> wrong = misnamed_namespaces(fake);
+  std::sort(wrong.begin(), wrong.end());
+  EXPECT_EQ(wrong, (std::vector<std::string>{"app/a.cpp: qn::host", "platform/isam/b.h: qn::kb"}));
+  fs::remove_all(fake);
 }
 
 TEST(Layers, EveryIncludeKeepsTheRules) {
