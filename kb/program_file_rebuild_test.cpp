@@ -1,7 +1,9 @@
 #include "kb/program_file_rebuild.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -89,9 +91,28 @@ TEST_F(ProgramFileRebuild, AFileThatCannotBeCreatedFailsTheStart) {
   EXPECT_EQ(prg_file_start(6, 1, 0), 0);
   EXPECT_TRUE(fs::is_directory(models_ / "QNPPRGS.006"));
   EXPECT_EQ(read_bytes(models_ / "QNTPRGS.006"), "kept");
-  EXPECT_EQ(rbldobj(6, -1, 0), 0);                     // stops at the first file it cannot create
-  EXPECT_EQ(read_bytes(models_ / "QNTPRGS.006"), "");  // type 0 came before it
+  EXPECT_EQ(rbldobj(6, -1, 0), 0);  // stops at the first file it cannot write
+  expect_golden("QNTPRGS.006");     // type 0 came before it, rebuilt whole
   EXPECT_FALSE(fs::exists(models_ / "QNRPRGS.006"));
+}
+
+// A rebuild replaces a file whole: when the disk fills (the file-size limit
+// stands in for it) the former file stays as it was, never half rebuilt.
+TEST_F(ProgramFileRebuild, FailedRebuildKeepsTheFormerFile) {
+  std::ofstream(models_ / "QNPPRGS.006", std::ios::binary) << "kept";
+  struct rlimit old {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = old;
+  small.rlim_cur = 100;  // less than the file's seven records
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const int built = rbldobj(6, 1, 0);
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, old_handler);
+  EXPECT_EQ(built, 0);
+  EXPECT_EQ(read_bytes(models_ / "QNPPRGS.006"), "kept");
+  for (const auto& e : fs::directory_iterator(models_))
+    EXPECT_NE(e.path().filename().string()[0], '.') << "a temporary was left";
 }
 
 }  // namespace
