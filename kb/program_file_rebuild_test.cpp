@@ -1,9 +1,7 @@
 #include "kb/program_file_rebuild.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,6 +10,7 @@
 #include "host/program_files.h"
 #include "kb/kb_test_fixture.h"
 #include "kb/model_queries.h"
+#include "platform/full_disk_test.h"
 
 namespace qn::kb {
 namespace {
@@ -100,15 +99,11 @@ TEST_F(ProgramFileRebuild, AFileThatCannotBeCreatedFailsTheStart) {
 // stands in for it) the former file stays as it was, never half rebuilt.
 TEST_F(ProgramFileRebuild, FailedRebuildKeepsTheFormerFile) {
   std::ofstream(models_ / "QNPPRGS.006", std::ios::binary) << "kept";
-  struct rlimit old {};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = old;
-  small.rlim_cur = 100;  // less than the file's seven records
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const int built = rbldobj(6, 1, 0);
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, old_handler);
+  int built;
+  {
+    platform::FullDiskAfter full(100);  // less than the file's seven records
+    built = rbldobj(6, 1, 0);
+  }
   EXPECT_EQ(built, 0);
   EXPECT_EQ(read_bytes(models_ / "QNPPRGS.006"), "kept");
   for (const auto& e : fs::directory_iterator(models_))

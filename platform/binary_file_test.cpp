@@ -1,15 +1,15 @@
 #include "platform/binary_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include "platform/full_disk_test.h"
 
 namespace qn::platform {
 namespace {
@@ -79,7 +79,7 @@ TEST_F(AtomicFile, ReplacesWholeOrNotAtAll) {
     ASSERT_TRUE(w.create(target_));
     w.write("half");
     EXPECT_EQ(content(), "old\n");  // the target is untouched until commit
-  }  // dropped without commit
+  }                                 // dropped without commit
   EXPECT_EQ(content(), "old\n");
   EXPECT_EQ(names(), 1u);
 
@@ -98,16 +98,12 @@ TEST_F(AtomicFile, ReplacesWholeOrNotAtAll) {
 // A write that fails half way (the file-size limit stands in for a full
 // disk) leaves the former content and no temporary.
 TEST_F(AtomicFile, FailedWriteKeepsTheFormerFile) {
-  struct rlimit old {};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = old;
-  small.rlim_cur = 100000;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
   std::string error;
-  const bool ok = write_file_atomically(target_, std::string(300000, 'x'), &error);
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, old_handler);
+  bool ok;
+  {
+    FullDiskAfter full(100000);
+    ok = write_file_atomically(target_, std::string(300000, 'x'), &error);
+  }
   EXPECT_FALSE(ok);
   EXPECT_NE(error, "");
   EXPECT_EQ(content(), "old\n");

@@ -40,49 +40,23 @@ static mode_t mode_arg(int flags, va_list ap) {
   return (flags & (O_CREAT | O_TMPFILE)) ? va_arg(ap, mode_t) : 0;
 }
 
-int open(const char* path, int flags, ...) {
-  REAL(open);
-  va_list ap;
-  va_start(ap, flags);
-  const mode_t mode = mode_arg(flags, ap);
-  va_end(ap);
-  const int fd = real_open(path, flags, mode);
-  note(fd, path, flags & (O_WRONLY | O_RDWR));
-  return fd;
-}
+/* open, open64, openat and openat64, each noting the files it opens. */
+#define OPEN_WRAPPER(name, params, args)       \
+  int name params {                            \
+    REAL(name);                                \
+    va_list ap;                                \
+    va_start(ap, flags);                       \
+    const mode_t mode = mode_arg(flags, ap);   \
+    va_end(ap);                                \
+    const int fd = real_##name args;           \
+    note(fd, path, flags&(O_WRONLY | O_RDWR)); \
+    return fd;                                 \
+  }
 
-int open64(const char* path, int flags, ...) {
-  REAL(open64);
-  va_list ap;
-  va_start(ap, flags);
-  const mode_t mode = mode_arg(flags, ap);
-  va_end(ap);
-  const int fd = real_open64(path, flags, mode);
-  note(fd, path, flags & (O_WRONLY | O_RDWR));
-  return fd;
-}
-
-int openat(int dir, const char* path, int flags, ...) {
-  REAL(openat);
-  va_list ap;
-  va_start(ap, flags);
-  const mode_t mode = mode_arg(flags, ap);
-  va_end(ap);
-  const int fd = real_openat(dir, path, flags, mode);
-  note(fd, path, flags & (O_WRONLY | O_RDWR));
-  return fd;
-}
-
-int openat64(int dir, const char* path, int flags, ...) {
-  REAL(openat64);
-  va_list ap;
-  va_start(ap, flags);
-  const mode_t mode = mode_arg(flags, ap);
-  va_end(ap);
-  const int fd = real_openat64(dir, path, flags, mode);
-  note(fd, path, flags & (O_WRONLY | O_RDWR));
-  return fd;
-}
+OPEN_WRAPPER(open, (const char* path, int flags, ...), (path, flags, mode))
+OPEN_WRAPPER(open64, (const char* path, int flags, ...), (path, flags, mode))
+OPEN_WRAPPER(openat, (int dir, const char* path, int flags, ...), (dir, path, flags, mode))
+OPEN_WRAPPER(openat64, (int dir, const char* path, int flags, ...), (dir, path, flags, mode))
 
 FILE* fopen(const char* path, const char* mode) {
   REAL(fopen);

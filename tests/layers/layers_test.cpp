@@ -79,26 +79,36 @@ const char* broken_rule(const Layer& layer, const std::string& file, const std::
   return nullptr;
 }
 
-// "file: header (reason)" for every include under root that breaks a rule.
-std::vector<std::string> broken_includes(const fs::path& root) {
-  static const std::regex kInclude(R"(^\s*#\s*include\s*(["<])([^">]+)[">])");
-  std::vector<std::string> found;
+// Calls each(layer, path relative to root, match) for every line of every
+// source file under the layers' folders that the pattern finds.
+template <class Each>
+void for_each_match(const fs::path& root, const std::regex& pattern, Each each) {
   for (const Layer& layer : kLayers) {
     const fs::path dir = root / layer.folder;
     if (!fs::is_directory(dir)) continue;
     for (const auto& entry : fs::recursive_directory_iterator(dir)) {
       const std::string ext = entry.path().extension().string();
       if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
-      const std::string file = fs::relative(entry.path(), root).generic_string();
+      const fs::path relative = fs::relative(entry.path(), root);
       std::ifstream in(entry.path());
       std::smatch m;
       for (std::string line; std::getline(in, line);) {
-        if (!std::regex_search(line, m, kInclude)) continue;
-        if (const char* why = broken_rule(layer, file, m[2].str(), m[1].str() == "<"))
-          found.push_back(file + ": " + m[2].str() + " (" + why + ")");
+        if (std::regex_search(line, m, pattern)) each(layer, relative, m);
       }
     }
   }
+}
+
+// "file: header (reason)" for every include under root that breaks a rule.
+std::vector<std::string> broken_includes(const fs::path& root) {
+  static const std::regex kInclude(R"(^\s*#\s*include\s*(["<])([^">]+)[">])");
+  std::vector<std::string> found;
+  for_each_match(root, kInclude,
+                 [&](const Layer& layer, const fs::path& relative, const std::smatch& m) {
+                   const std::string file = relative.generic_string();
+                   if (const char* why = broken_rule(layer, file, m[2].str(), m[1].str() == "<"))
+                     found.push_back(file + ": " + m[2].str() + " (" + why + ")");
+                 });
   return found;
 }
 
@@ -108,26 +118,15 @@ std::vector<std::string> broken_includes(const fs::path& root) {
 std::vector<std::string> misnamed_namespaces(const fs::path& root) {
   static const std::regex kNamespace(R"(^namespace qn(::(\w+))?)");
   std::vector<std::string> found;
-  for (const Layer& layer : kLayers) {
-    const fs::path dir = root / layer.folder;
-    if (!fs::is_directory(dir)) continue;
-    for (const auto& entry : fs::recursive_directory_iterator(dir)) {
-      const std::string ext = entry.path().extension().string();
-      if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
-      const fs::path relative = fs::relative(entry.path(), root);
-      std::vector<std::string> folders;
-      for (const auto& part : relative.parent_path()) folders.push_back(part.string());
-      std::ifstream in(entry.path());
-      std::smatch m;
-      for (std::string line; std::getline(in, line);) {
-        if (!std::regex_search(line, m, kNamespace)) continue;
-        const std::string name = m[2].str();
-        const bool below_platform = folders.size() > 1 && folders[0] == "platform";
-        if (name != folders[0] && !(below_platform && name == folders[1]))
-          found.push_back(relative.generic_string() + ": qn::" + name);
-      }
-    }
-  }
+  for_each_match(root, kNamespace,
+                 [&](const Layer&, const fs::path& relative, const std::smatch& m) {
+                   std::vector<std::string> folders;
+                   for (const auto& part : relative.parent_path()) folders.push_back(part.string());
+                   const std::string name = m[2].str();
+                   const bool below_platform = folders.size() > 1 && folders[0] == "platform";
+                   if (name != folders[0] && !(below_platform && name == folders[1]))
+                     found.push_back(relative.generic_string() + ": qn::" + name);
+                 });
   return found;
 }
 

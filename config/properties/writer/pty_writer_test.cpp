@@ -1,14 +1,13 @@
 #include "config/properties/writer/pty_writer.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "config/properties/archive.h"
+#include "platform/full_disk_test.h"
 
 namespace qn::config::ptywriter {
 namespace {
@@ -113,13 +112,15 @@ TEST_F(PtyTool, BadLineStopsTheBuild) {
 // Lists and expressions nest 64 levels deep together, as the archive
 // allows; deeper is refused on its line, however deep.
 TEST_F(PtyTool, NestingIsCapped) {
-  auto nots = [](int n) { return std::string("depend 1 i4:0 ") + [&] {
-                                  std::string e;
-                                  for (int i = 0; i < n; ++i) e += "not(";
-                                  e += "true";
-                                  for (int i = 0; i < n; ++i) e += ")";
-                                  return e;
-                                }() + "\n"; };
+  auto nots = [](int n) {
+    return std::string("depend 1 i4:0 ") + [&] {
+      std::string e;
+      for (int i = 0; i < n; ++i) e += "not(";
+      e += "true";
+      for (int i = 0; i < n; ++i) e += ")";
+      return e;
+    }() + "\n";
+  };
   auto lists = [](int n) {
     std::string text;
     for (int i = 0; i < n; ++i) text += std::string(static_cast<size_t>(i), ' ') + "list\n";
@@ -163,15 +164,11 @@ TEST_F(PtyTool, FailedWriteKeepsTheFormerArchive) {
   const std::string archive = (dir_ / "DTASTORE.PTY").string();
   std::ofstream(archive, std::ios::binary) << "former";
   const std::string description = write_description(kEverything);
-  struct rlimit old {};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = old;
-  small.rlim_cur = 64;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const int status = run({"build", description, archive});
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, old_handler);
+  int status;
+  {
+    platform::FullDiskAfter full(64);
+    status = run({"build", description, archive});
+  }
   EXPECT_EQ(status, 1);
   EXPECT_NE(err_.str().find("ptytool: Cannot write " + archive), std::string::npos) << err_.str();
   std::ifstream in(archive, std::ios::binary);
