@@ -198,6 +198,9 @@ bool AtomicFileWriter::create(std::string_view path) {
     temp_.clear();
     return false;
   }
+  // The new file keeps the permissions of the one it replaces.
+  struct stat st {};
+  if (::stat(path_.c_str(), &st) == 0) ::chmod(temp_.c_str(), st.st_mode & 07777);
   return true;
 }
 

@@ -84,8 +84,11 @@ TEST_F(AtomicFile, ReplacesWholeOrNotAtAll) {
   EXPECT_EQ(names(), 1u);
 
   std::string error;
+  fs::permissions(target_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_write);
   EXPECT_TRUE(write_file_atomically(target_, "new\n", &error)) << error;
   EXPECT_EQ(content(), "new\n");
+  EXPECT_EQ(fs::status(target_).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_write);
   EXPECT_EQ(names(), 1u);
   const std::string fresh = (dir_ / "fresh.txt").string();
   EXPECT_TRUE(write_file_atomically(fresh, "x"));
