@@ -3,7 +3,7 @@
 #include "host/directories.h"
 #include "kb/kb_open.h"
 #include "kb/model_queries.h"
-#include "logic/core/entries.h"
+#include "logic/driver/entries.h"
 
 namespace qn::app {
 

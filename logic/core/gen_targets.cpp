@@ -8,7 +8,7 @@
 #include "logic/core/spec_files.h"
 #include "logic/java/class_frame.h"
 #include "logic/java/unsupported.h"
-#include "logic/web/dependencies.h"
+#include "logic/toolbox/dependencies.h"
 
 namespace qn::logic {
 

@@ -58,7 +58,7 @@ void set_current_pgm(Run& run, int64_t number, const engine::Term& kind, const e
 // caller writes its body and ends the method.
 bool gen_execute_int(Run& run, std::string_view program_name);
 // The variable declarations of the program (record_var_decl/3 facts),
-// written by logic/web/declarations.cpp.
+// written by logic/toolbox/declarations.cpp.
 bool gen_var_declarations(Run& run);
 
 }  // namespace qn::logic

@@ -23,7 +23,7 @@
 #include "engine/engine.h"
 #include "kb/kb_open.h"
 #include "kb/model_queries.h"
-#include "logic/core/gen_main.h"
+#include "logic/driver/gen_main.h"
 #include "logic/core/run.h"
 #include "logic/core/spec_files.h"
 #include "platform/isam/writer/kb_writer.h"

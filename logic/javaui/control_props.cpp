@@ -8,7 +8,7 @@
 #include "logic/javaui/java_functions.h"
 #include "logic/program/expressions.h"
 #include "logic/program/pending_calls.h"
-#include "logic/sql/form_controls.h"
+#include "logic/javaui/form_controls.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {

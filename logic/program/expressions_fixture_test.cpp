@@ -22,7 +22,7 @@
 #include "logic/javaui/control_classes.h"
 #include "logic/javaui/control_props.h"
 #include "logic/program/expressions.h"
-#include "logic/sql/form_controls.h"
+#include "logic/javaui/form_controls.h"
 #include "tests/java_check/java_check.h"
 
 namespace qn::logic {

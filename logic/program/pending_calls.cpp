@@ -4,8 +4,8 @@
 #include "logic/core/rule_terms.h"
 #include "logic/java/java_types.h"
 #include "logic/java/variables.h"
-#include "logic/web/formats.h"
-#include "logic/web/rule_utilities.h"
+#include "logic/toolbox/formats.h"
+#include "logic/toolbox/rule_utilities.h"
 
 namespace qn::logic::pending {
 

@@ -1,7 +1,7 @@
-#include "logic/web/formats.h"
+#include "logic/toolbox/formats.h"
 
 #include "logic/core/messages.h"
-#include "logic/web/test_fixture.h"
+#include "logic/toolbox/test_fixture.h"
 
 namespace qn::logic {
 namespace {

@@ -1,6 +1,6 @@
-#include "logic/core/entries.h"
+#include "logic/driver/entries.h"
 
-#include "logic/core/gen_main.h"
+#include "logic/driver/gen_main.h"
 #include "logic/core/run.h"
 
 namespace qn::logic {

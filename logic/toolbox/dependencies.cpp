@@ -1,4 +1,4 @@
-#include "logic/web/dependencies.h"
+#include "logic/toolbox/dependencies.h"
 
 #include <vector>
 
@@ -8,7 +8,7 @@
 #include "logic/core/spec_files.h"
 #include "logic/java/java_naming.h"
 #include "logic/program/expressions.h"
-#include "logic/web/pending.h"
+#include "logic/toolbox/pending.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {

@@ -1,4 +1,4 @@
-#include "logic/web/formats.h"
+#include "logic/toolbox/formats.h"
 
 #include "logic/core/messages.h"
 #include "logic/core/options.h"

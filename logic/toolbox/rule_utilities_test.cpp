@@ -1,6 +1,6 @@
-#include "logic/web/rule_utilities.h"
+#include "logic/toolbox/rule_utilities.h"
 
-#include "logic/web/test_fixture.h"
+#include "logic/toolbox/test_fixture.h"
 
 namespace qn::logic {
 namespace {

@@ -1,12 +1,12 @@
-#include "logic/web/report_end.h"
+#include "logic/toolbox/report_end.h"
 
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/utilities.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/variables.h"
-#include "logic/web/declarations.h"
-#include "logic/web/pending.h"
+#include "logic/toolbox/declarations.h"
+#include "logic/toolbox/pending.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {

@@ -1,6 +1,6 @@
 // gen_main/2 and the object loop (the file name keeps clear of the build's
 // *_main.cpp rule for program entry files).
-#include "logic/core/gen_main.h"
+#include "logic/driver/gen_main.h"
 
 #include "engine/clause_io.h"
 #include "logic/core/dbms_caps.h"

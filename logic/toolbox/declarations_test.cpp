@@ -1,7 +1,7 @@
-#include "logic/web/declarations.h"
+#include "logic/toolbox/declarations.h"
 
 #include "logic/core/gen_targets.h"
-#include "logic/web/test_fixture.h"
+#include "logic/toolbox/test_fixture.h"
 
 namespace qn::logic {
 namespace {

@@ -1,4 +1,4 @@
-#include "logic/web/report_end.h"
+#include "logic/toolbox/report_end.h"
 
 #include <unistd.h>
 
@@ -7,8 +7,8 @@
 
 #include "logic/core/gen_targets.h"
 #include "logic/core/out.h"
-#include "logic/web/declarations.h"
-#include "logic/web/test_fixture.h"
+#include "logic/toolbox/declarations.h"
+#include "logic/toolbox/test_fixture.h"
 #include "tests/java_check/java_check.h"
 
 namespace qn::logic {

@@ -1,6 +1,6 @@
-#include "logic/web/dependencies.h"
+#include "logic/toolbox/dependencies.h"
 
-#include "logic/web/test_fixture.h"
+#include "logic/toolbox/test_fixture.h"
 
 namespace qn::logic {
 namespace {

@@ -1,4 +1,4 @@
-#include "logic/web/pending.h"
+#include "logic/toolbox/pending.h"
 
 namespace qn::logic {
 

@@ -5,7 +5,7 @@
 
 #include "engine/clause_io.h"
 #include "engine/engine.h"
-#include "logic/core/gen_main.h"
+#include "logic/driver/gen_main.h"
 #include "logic/core/host_interface.h"
 #include "logic/core/run.h"
 

@@ -1,4 +1,4 @@
-#include "logic/sql/form_controls.h"
+#include "logic/javaui/form_controls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "logic/web/rule_utilities.h"
+#include "logic/toolbox/rule_utilities.h"
 
 #include "logic/core/attributes.h"
 #include "logic/core/levels.h"
 #include "logic/core/rule_terms.h"
-#include "logic/sql/form_controls.h"
-#include "logic/web/pending.h"
+#include "logic/javaui/form_controls.h"
+#include "logic/toolbox/pending.h"
 
 namespace qn::logic {
 

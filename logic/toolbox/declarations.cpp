@@ -1,4 +1,4 @@
-#include "logic/web/declarations.h"
+#include "logic/toolbox/declarations.h"
 
 #include <algorithm>
 #include <cctype>
