@@ -9,7 +9,7 @@
 
 #include "engine/engine.h"
 #include "engine/term.h"
-#include "logic/core/gen_targets.h"
+#include "logic/toolbox/declarations.h"
 #include "logic/core/run.h"
 #include "logic/java/variables.h"
 

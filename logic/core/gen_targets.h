@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "engine/term.h"
-#include "logic/core/java_names.h"
+#include "logic/java/java_naming.h"
 #include "logic/core/run.h"
 
 namespace qn::logic {
@@ -45,20 +45,8 @@ bool gen_transaction_object(Run& run, int64_t number, const engine::Term& spec);
 bool gen_menubar_object(Run& run, int64_t number, const engine::Term& spec);
 
 // --- object kinds ---------------------------------------------------------
-// (program names: java_names.h)
+// (program names: logic/java/java_naming.h)
 // obj_classid/2: class id of a kind; nullopt for a kind without one.
 std::optional<int64_t> obj_classid(std::string_view kind);
-
-// --- the Java frame the placeholder class uses -------------------------------
-// set_pgm_id/3 and set_current_pgm/3: current_pgm_i/1 becomes the
-// program's name and the per-program facts are cleared.
-void set_pgm_id(Run& run, int64_t number, const engine::Term& kind, const engine::Term& name);
-void set_current_pgm(Run& run, int64_t number, const engine::Term& kind, const engine::Term& name);
-// gen_execute_int/1: the execute method and the header of execute_int; the
-// caller writes its body and ends the method.
-bool gen_execute_int(Run& run, std::string_view program_name);
-// The variable declarations of the program (record_var_decl/3 facts),
-// written by logic/toolbox/declarations.cpp.
-bool gen_var_declarations(Run& run);
 
 }  // namespace qn::logic

@@ -1,7 +1,7 @@
 // Names in generated Java: class and object names of each class kind, table
 // classes and their files, accessor methods, numbered routines, and the
-// small text helpers they are built with. Program names (kind letters,
-// kind_pgm_name/2) live in logic/core/java_names.h.
+// small text helpers they are built with, and the program names of the
+// object kinds.
 #pragma once
 
 #include <cstdint>
@@ -79,10 +79,30 @@ std::string java_string_literal(std::string_view text);
 // without the option.
 std::string package_dir(Run& run);
 // target_language/2 and context_args/1. (java_file_extensions/3, ".java"
-// for every output, is java_source_extension() of logic/core/java_names.h.)
+// for every output, is java_source_extension().)
 inline std::pair<std::string, std::string> target_language() { return {"Java", "c"}; }
 inline std::string context_args() { return "context, remoteHandle"; }
 // generated_model_num/1: the model number of model_i/2.
 std::optional<int64_t> generated_model_num(const Run& run);
+
+// --- program names ---------------------------------------------------------
+// The letter of each object kind and the program name built from it, and the
+// extension of a source file. Every rule that names a class or its file takes
+// the name from here.
+// The letter of a kind's programs: trn T, proc P, rpt R, mnu M, scr W,
+// web H, mbr B; "" for any other kind.
+std::string kind_letter(std::string_view kind);
+// The letter of a main program of the kind (rule prop(PGMTYPE, main)): trn N,
+// proc A, rpt O, mnu L, scr U; nullopt for a kind without one.
+std::optional<std::string> main_letter(std::string_view kind);
+// kind_pgm_name/2: the program name of the current object's Name: the letter
+// of the kind of its stub rule (rule_i(0, stub(Kind))), else of a main
+// program, else none for a reorganisation procedure (gen_reo_i/0), else the
+// letter of its own kind; followed by Name, all lower-cased (Windows-1252).
+// Name as it is when the object has no spec_i/1.
+std::string kind_pgm_name(Run& run, std::string_view name);
+// The first extension of the programs' source files.
+std::string java_source_extension();
+
 
 }  // namespace qn::logic

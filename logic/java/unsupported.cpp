@@ -4,6 +4,7 @@
 
 #include "engine/clause_io.h"
 #include "logic/core/gen_targets.h"
+#include "logic/toolbox/declarations.h"
 #include "logic/core/host_calls.h"
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"

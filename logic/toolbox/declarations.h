@@ -37,7 +37,7 @@ engine::Term as_to_tok(const engine::Term& parms);
 // dim rule (a second dimension of 0 counts as none), or "name = value" for
 // an fld_initial_i/2 value.
 std::string var_to_dcl(Run& run, const engine::Term& name, const engine::Term& att);
-// gen_var_declarations/0 (declared in logic/core/gen_targets.h): every
+// gen_var_declarations/0: every
 // pending declaration of kind s, by the rows of the Java type table in
 // their order (each at the first row whose type and limits fit it), one
 // line: the field visibility, the Java type, var_to_dcl/6 and ";". Each is
@@ -45,6 +45,7 @@ std::string var_to_dcl(Run& run, const engine::Term& name, const engine::Term& a
 // comment "Error: Attribute" Name "type" Type "has an unrecognized type."
 // and is removed too; charp is known and is not written. Kinds h, u and rp
 // are never written here.
+bool gen_var_declarations(Run& run);
 
 // dquote/2: X between double quotes.
 std::string dquote(std::string_view x);

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "logic/core/java_names.h"
+#include "logic/java/java_naming.h"
 #include "logic/core/options.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
