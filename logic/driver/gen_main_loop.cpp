@@ -98,8 +98,8 @@ bool gen_main(Run& run, int64_t first, int64_t model) {
   const StateFound state = load_state(run, model);
   if (state == StateFound::kDamaged) {
     show_error_box(run, "The state file " + state_file_shown(model) +
-                            " is damaged: what it held up to the damage is kept, and the state "
-                            "of every object generated in this run is saved again.");
+                            " is damaged: what can be read of it is kept, and the state of every "
+                            "object generated in this run is saved again.");
   } else if (state == StateFound::kMissing && state_expected(run, user_dir)) {
     show_error_box(run, "The state file " + state_file_shown(model) +
                             " is missing although objects of this model were generated before: "
