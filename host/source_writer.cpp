@@ -343,6 +343,7 @@ bool SourceWriter::open_output_file(int, std::string_view, std::string_view) {
   }
   buffer_.clear();
   error_ = 0;
+  close_failed_ = false;
   line_count_ = 0;
   if (host_.show_status) host_.show_status("Generating to " + platform::shown_path(path_));
   const std::string fs_path = platform::map_path(path_);
@@ -393,6 +394,7 @@ bool SourceWriter::output_lines(const TermValue& tree) {
 
 bool SourceWriter::close_output_file() {
   bool ok = error_ == 0;
+  if (file_ == nullptr && close_failed_) ok = false;
   if (file_ != nullptr) {
     if (ok) ok = flush_buffer();
     // An error the system reports only at close still gets its one box.
@@ -405,6 +407,7 @@ bool SourceWriter::close_output_file() {
   buffer_.clear();
   line_count_ = 0;
   error_ = 0;
+  close_failed_ = !ok;
   return ok;
 }
 
@@ -418,6 +421,7 @@ void SourceWriter::abandon_output_file() {
   buffer_.clear();
   line_count_ = 0;
   error_ = 0;
+  close_failed_ = false;
 }
 
 std::string SourceWriter::locate_template(std::string_view file) const {

@@ -86,7 +86,8 @@ class SourceWriter final : public LineSink {
   // Writes the lines of tree; true when every line was written.
   bool output_lines(const TermValue& tree);
   // True when no write error occurred in this file; resets the line
-  // counter and the error state.
+  // counter and the error state. With nothing open, false when the last
+  // close failed and no file was opened since.
   bool close_output_file();
   // Closes the file being written, if any, and removes it: what it holds
   // is incomplete (a cancelled run).
@@ -113,6 +114,9 @@ class SourceWriter final : public LineSink {
   std::string path_;
   std::FILE* file_ = nullptr;
   int16_t error_ = 0;
+  // The last close failed and no file was opened since: a further close,
+  // with nothing open, fails too, so the failure is not lost.
+  bool close_failed_ = false;
   uint16_t line_count_ = 0;
   int margin_ = 0;
   std::string buffer_;  // lines not yet written to the file

@@ -167,6 +167,8 @@ TEST_F(WriterTest, WriteErrorShowsOneBoxAndFailsTheFile) {
     }
     if (c.closed) {
       EXPECT_FALSE(w_.close_output_file());
+      // Closed again with nothing open, the failed file is still no success.
+      EXPECT_FALSE(w_.close_output_file());
     }
     ASSERT_EQ(rec_.errors.size(), 1u);
     EXPECT_EQ(rec_.errors[0], MessageText(SourceWriter::kWriteErrorMsg));

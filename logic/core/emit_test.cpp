@@ -87,6 +87,8 @@ TEST_F(EmitTest, CapturedFiles) {
   cap.fail_writes = true;
   EXPECT_FALSE(emit_text(run_, T("[[c]]")));
   EXPECT_FALSE(close_rpt_file(run_));
+  // Closed again with nothing open, the failed file is still no success.
+  EXPECT_FALSE(close_rpt_file(run_));
   ASSERT_EQ(cap.files.size(), 2u);
   EXPECT_EQ(cap.files[0].path, "QN001\\A.java");
   EXPECT_EQ(cap.files[0].lines, Lines{"class A"});

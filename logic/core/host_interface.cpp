@@ -235,6 +235,7 @@ bool p_i_start_rpt(Run& run, std::span<Term> a) {
   if (EmitCapture* cap = run.capture()) {
     cap->files.push_back({cap->next_path, {}, false});
     cap->margin = 0;
+    cap->close_failed = false;
     return true;
   }
   if (!host::open_output_file(n, b, c)) return failed(run, "i_start_rpt");
@@ -243,9 +244,11 @@ bool p_i_start_rpt(Run& run, std::span<Term> a) {
 
 bool p_i_end_rpt(Run& run, std::span<Term>) {
   if (EmitCapture* c = run.capture()) {
+    const bool open = !c->files.empty() && !c->files.back().closed;
     if (!c->files.empty()) c->files.back().closed = true;
-    const bool ok = !c->fail_writes;
+    const bool ok = !c->fail_writes && !(c->close_failed && !open);
     c->fail_writes = false;
+    c->close_failed = !ok;
     return ok || failed(run, "i_end_rpt");
   }
   if (!host::close_output_file()) return failed(run, "i_end_rpt");

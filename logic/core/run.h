@@ -31,6 +31,7 @@ struct EmitCapture {
   std::string next_path;     // set by i_defoutfile/1
   int margin = 0;            // running left margin of the current file
   bool fail_writes = false;  // every write fails (as after a write error)
+  bool close_failed = false;  // the last close failed, no file opened since
 
   // The file lines go to; lines emitted with no file open land in a file
   // with an empty path.

@@ -298,25 +298,69 @@ bool after_object(Run& run, int64_t model, const Term& kind, int64_t number, con
   return true;
 }
 
+namespace {
+
+// One generator entry point: Spec is the object's specification without its
+// kind, WithKind the same with the kind in front.
+struct KindEntry {
+  const char* kind;
+  bool (*generate)(Run& run, int64_t model, int64_t number, const Term& spec,
+                   const Term& with_kind);
+};
+
+// Each generator leaves its last class open; the output is closed after it.
+bool closed(Run& run, bool generated) { return generated && close_output(run); }
+
+// The generator of each object kind, tried in this order; a kind may have
+// more than one row, and the first that succeeds generates the object.
+constexpr KindEntry kKindTable[] = {
+    {"web",
+     [](Run& run, int64_t, int64_t number, const Term&, const Term& with_kind) {
+       return closed(run, gen_webpanel_object(run, number, with_kind));
+     }},
+    {"rpt",
+     [](Run& run, int64_t model, int64_t number, const Term&, const Term& with_kind) {
+       return closed(run, gen_proc_object(run, model, number, with_kind));
+     }},
+    {"proc",
+     [](Run& run, int64_t model, int64_t number, const Term&, const Term& with_kind) {
+       return closed(run, gen_proc_object(run, model, number, with_kind));
+     }},
+    // A reorganisation of the indexes only has nothing to write.
+    {"ce",
+     [](Run&, int64_t, int64_t, const Term& spec, const Term&) {
+       const auto items = spec.list_items();
+       return items.size() >= 4 && items[3] == "ridx";
+     }},
+    {"ce",
+     [](Run& run, int64_t model, int64_t number, const Term& spec, const Term&) {
+       return spec.is_cons() && closed(run, gen_reorg_programs(run, model, number, spec.tail()));
+     }},
+    {"scr",
+     [](Run& run, int64_t, int64_t number, const Term&, const Term& with_kind) {
+       return closed(run, gen_workpanel_object(run, number, with_kind));
+     }},
+    {"trn",
+     [](Run& run, int64_t, int64_t number, const Term&, const Term& with_kind) {
+       return closed(run, gen_transaction_object(run, number, with_kind));
+     }},
+    {"mbr",
+     [](Run& run, int64_t, int64_t number, const Term&, const Term& with_kind) {
+       return closed(run, gen_menubar_object(run, number, with_kind));
+     }},
+    // A menu gets the placeholder class above; this row is reached when that
+    // failed, and succeeds only when the output closes cleanly.
+    {"mnu", [](Run& run, int64_t, int64_t, const Term&, const Term&) { return close_output(run); }},
+};
+
+}  // namespace
+
 bool gen_by_kind(Run& run, int64_t model, const Term& kind, int64_t number, const Term& spec) {
   const Term with_kind = Term::cons(kind, spec);
   if (!object_supported(run) && gen_unsupported_object(run, number, with_kind)) return true;
-  // Each generator leaves its last class open; the output is closed after it.
-  auto closed = [&](bool generated) { return generated && close_output(run); };
-  if (kind == "web" && closed(gen_webpanel_object(run, number, with_kind))) return true;
-  if ((kind == "rpt" || kind == "proc") && closed(gen_proc_object(run, model, number, with_kind))) {
-    return true;
+  for (const KindEntry& entry : kKindTable) {
+    if (kind == entry.kind && entry.generate(run, model, number, spec, with_kind)) return true;
   }
-  const auto items = spec.list_items();
-  if (kind == "ce" && items.size() >= 4 && items[3] == "ridx") return true;
-  if (kind == "ce" && spec.is_cons() &&
-      closed(gen_reorg_programs(run, model, number, spec.tail()))) {
-    return true;
-  }
-  if (kind == "scr" && closed(gen_workpanel_object(run, number, with_kind))) return true;
-  if (kind == "trn" && closed(gen_transaction_object(run, number, with_kind))) return true;
-  if (kind == "mbr" && closed(gen_menubar_object(run, number, with_kind))) return true;
-  if (kind == "mnu" && close_output(run)) return true;
   return false;
 }
 
