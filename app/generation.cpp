@@ -13,7 +13,7 @@
 #include "platform/path.h"
 #include "platform/profile.h"
 
-namespace qn::host {
+namespace qn::app {
 namespace {
 
 constexpr const char* kGeneralException = "General Exception";
@@ -80,7 +80,7 @@ bool Generation::Generate(int16_t first, int16_t model) {
     services_.open_knowledge_base(model);
 
     // 2-3. The run's numbers and the model's data source.
-    RunState& rs = run_state();
+    host::RunState& rs = host::run_state();
     rs.datastore_set = first;
     rs.current_model = model;
     char section[32];
@@ -110,7 +110,7 @@ bool Generation::Generate(int16_t first, int16_t model) {
     if (gen_id != 3 && gen_id != 7 && !support_files_copied_) {
       support_files_copied_ = true;
       std::string from = without_trailing_separator(services_.program_dir);
-      DebugTrace(0, "copy %s", from.c_str());
+      host::DebugTrace(0, "copy %s", from.c_str());
       std::string list = current_generator().short_name + ".DAT";
       services_.copy_support_files(from, without_trailing_separator(platform::current_dir()), list,
                                    1);
@@ -128,14 +128,14 @@ bool Generation::Generate(int16_t first, int16_t model) {
       // A cancelled run keeps nothing half-written: the file being written
       // when the cancel arrived goes.
       cancelled_ = true;
-      source_writer().abandon_output_file();
-      ShowGenerationError(e.GetText());
+      host::source_writer().abandon_output_file();
+      host::ShowGenerationError(e.GetText());
     } catch (const CPrologException& e) {
-      ShowGenerationError(e.GetText());
-    } catch (const CCTreeException& e) {
-      ShowGenerationError(e.text());
+      host::ShowGenerationError(e.GetText());
+    } catch (const host::CCTreeException& e) {
+      host::ShowGenerationError(e.text());
     } catch (...) {
-      ShowGenerationError(kGeneralException);
+      host::ShowGenerationError(kGeneralException);
     }
     cleaned_up = true;
     set_running(false);
@@ -143,13 +143,13 @@ bool Generation::Generate(int16_t first, int16_t model) {
     engine_.shutdown();
     services_.close_knowledge_base();
   } catch (const CPrologException& e) {
-    ShowGenerationError(e.GetText());
+    host::ShowGenerationError(e.GetText());
     if (!cleaned_up) close_after_failure(engine_started);
-  } catch (const CCTreeException& e) {
-    ShowGenerationError(e.text());
+  } catch (const host::CCTreeException& e) {
+    host::ShowGenerationError(e.text());
     if (!cleaned_up) close_after_failure(engine_started);
   } catch (...) {
-    ShowGenerationError(kGeneralException);
+    host::ShowGenerationError(kGeneralException);
     if (!cleaned_up) close_after_failure(engine_started);
   }
   // 9.
@@ -157,4 +157,4 @@ bool Generation::Generate(int16_t first, int16_t model) {
   return true;
 }
 
-}  // namespace qn::host
+}  // namespace qn::app

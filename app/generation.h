@@ -12,7 +12,7 @@
 #include "engine/engine.h"
 #include "host/source_writer.h"
 
-namespace qn::host {
+namespace qn::app {
 
 // An engine error (codes 1-4) raised by the error hook; its text is the
 // engine's text for the error number.
@@ -60,7 +60,7 @@ GenerationServices standard_services();
 // the directory of the cached model record (empty before a model is
 // selected, so bare names stay in the current directory) and the
 // installation's generator directory.
-WriterHost program_writer_host();
+host::WriterHost program_writer_host();
 
 // The engine's configuration text.
 inline constexpr std::string_view kEngineConfig = "DBMODE=never\r\nKBDRIVER=no\r\n";
@@ -102,4 +102,4 @@ class Generation {
   bool cancelled_ = false;
 };
 
-}  // namespace qn::host
+}  // namespace qn::app

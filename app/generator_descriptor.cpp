@@ -3,7 +3,7 @@
 #include "host/run_state.h"
 #include "platform/message_box.h"
 
-namespace qn::host {
+namespace qn::app {
 namespace {
 
 constexpr GeneratorDescriptor kJavaGenerator[] = {
@@ -35,7 +35,7 @@ void set_current_generator(const GeneratorDescriptor& row) {
   cur.id = row.id;
   cur.short_name = row.short_name;
   cur.display_name = row.display_name;
-  run_state().generator_id = row.id;
+  host::run_state().generator_id = row.id;
 }
 
 bool SelectGeneratorDescriptor() {
@@ -47,8 +47,8 @@ bool SelectGeneratorDescriptor() {
   CurrentGenerator& cur = current_generator();
   cur.id = rows.front().id;
   cur.display_name = rows.front().display_name;
-  run_state().generator_id = rows.front().id;
+  host::run_state().generator_id = rows.front().id;
   return true;
 }
 
-}  // namespace qn::host
+}  // namespace qn::app

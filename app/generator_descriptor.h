@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-namespace qn::host {
+namespace qn::app {
 
 struct GeneratorDescriptor {
   const char* class_id;      // the class registered for the automation object
@@ -41,4 +41,4 @@ void set_current_generator(const GeneratorDescriptor& row);
 // "Invalid Generator") when the entry has no rows.
 bool SelectGeneratorDescriptor();
 
-}  // namespace qn::host
+}  // namespace qn::app

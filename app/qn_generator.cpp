@@ -7,7 +7,7 @@
 #include "host/user_name.h"
 #include "kb/model_select.h"
 
-namespace qn::host {
+namespace qn::app {
 namespace {
 
 using nlohmann::json;
@@ -42,7 +42,7 @@ int16_t short_param(const json& params, size_t i) {
 CQnGenerator::CQnGenerator(int id, Generation& generation) : generation_(generation) {
   if (const GeneratorDescriptor* row = find_generator_descriptor(id)) {
     set_current_generator(*row);
-    set_dialog_title(row->display_name);
+    host::set_dialog_title(row->display_name);
   }
 }
 
@@ -78,4 +78,4 @@ void CQnGenerator::add_methods(platform::AutomationServer& server) {
   });
 }
 
-}  // namespace qn::host
+}  // namespace qn::app

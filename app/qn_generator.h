@@ -7,7 +7,7 @@
 #include "app/generation.h"
 #include "platform/automation.h"
 
-namespace qn::host {
+namespace qn::app {
 
 class CQnGenerator {
  public:
@@ -32,4 +32,4 @@ class CQnGenerator {
   Generation& generation_;
 };
 
-}  // namespace qn::host
+}  // namespace qn::app

@@ -8,6 +8,6 @@
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv, argv + argc);
-  qn::host::CRirazeApp app;
+  qn::app::CRirazeApp app;
   return app.Run(args);
 }

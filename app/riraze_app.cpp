@@ -18,7 +18,7 @@
 #include "platform/registry_file.h"
 #include "platform/system_services.h"
 
-namespace qn::host {
+namespace qn::app {
 namespace {
 
 constexpr const char* kAppCaption = "qnjavagen";
@@ -64,23 +64,23 @@ void CGenThread::run() {
 
   // Initialisation: the indexed-file library, then the automation object
   // that the client reaches through the protocol channel.
-  kb::IsamInit(2, 0, 0);
+  isam::IsamInit(2, 0, 0);
   {
     platform::AutomationServer server;
     CQnGenerator generator(current_generator().id, generation_);
     generator.add_methods(server);
     // Every error box is told to the client as it is shown.
-    set_error_box_observer(
+    host::set_error_box_observer(
         [&server](std::string_view text) { server.notify("ErrorReported", {text}); });
     server.serve(channel_.in_fd, channel_.out_fd);
-    set_error_box_observer(nullptr);
+    host::set_error_box_observer(nullptr);
   }  // the final release
 
   // Exit step.
   ending_ = true;
-  DebugTrace(0, "%s", "");
+  host::DebugTrace(0, "%s", "");
   if (exit_hook_) exit_hook_();
-  kb::IsamEnd();
+  isam::IsamEnd();
 }
 
 // --- the application -----------------------------------------------------
@@ -92,7 +92,7 @@ int CRirazeApp::Run(std::span<const std::string> args) { return InitInstance(arg
 
 int CRirazeApp::InitInstance(std::span<const std::string> args) {
   // FILEPATH: the program directory with its trailing separator.
-  const std::string program_dir = get_program_dir();
+  const std::string program_dir = host::get_program_dir();
   platform::set_environment("FILEPATH", program_dir);
 
   // The resource library.
@@ -115,13 +115,13 @@ int CRirazeApp::RunAutomation() {
   // Nothing but the protocol may reach standard output from here on.
   const platform::ProtocolChannel channel = platform::take_protocol_channel();
   generation_ = std::make_unique<Generation>(engine_, standard_services());
-  source_writer().set_host(program_writer_host());
+  host::source_writer().set_host(program_writer_host());
 
   auto thread = std::make_unique<CGenThread>(*generation_, channel);
-  CRirazeDlg dialog([&thread] { thread->Resume(); });
+  host::CRirazeDlg dialog([&thread] { thread->Resume(); });
   dialog.set_cancel_handler([this] { return generation_->RequestCancel(); });
   thread->set_exit_hook([&dialog] {
-    if (CRirazeDlg::exists()) dialog.PostQuit();
+    if (host::CRirazeDlg::exists()) dialog.PostQuit();
   });
   dialog.DoModal();
 
@@ -145,7 +145,7 @@ int CRirazeApp::RegisterServer() {
     reg.prog_id = row.prog_id;
     reg.class_id = row.class_id;
     reg.interface_id = kGeneratorInterfaceId;
-    reg.command = platform::make_command(get_program_path(), {"-Automation"});
+    reg.command = platform::make_command(host::get_program_path(), {"-Automation"});
     reg.display_name = row.display_name;
     std::string error;
     if (!platform::register_server(reg, file, &error)) {
@@ -161,10 +161,10 @@ int CRirazeApp::RegisterServer() {
 }
 
 void CRirazeApp::ExitInstance() {
-  DebugTrace(0, "Generator Ended\n");
-  term_release_slots();
+  host::DebugTrace(0, "Generator Ended\n");
+  host::term_release_slots();
   platform::set_resource_library(nullptr);
   resources_.reset();
 }
 
-}  // namespace qn::host
+}  // namespace qn::app

@@ -15,7 +15,7 @@
 #include "platform/event.h"
 #include "platform/resource_library.h"
 
-namespace qn::host {
+namespace qn::app {
 
 // True when the arguments ask for a start by automation or embedding:
 // "-Automation", "/Automation", "-Embedding" or "/Embedding", in any case.
@@ -72,4 +72,4 @@ class CRirazeApp {
   std::shared_ptr<platform::ResourceLibrary> resources_;
 };
 
-}  // namespace qn::host
+}  // namespace qn::app

@@ -17,6 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace qn::kb;
+using namespace qn::isam;
 
 constexpr int kModels = 10;
 constexpr int kPerModel = 10000;  // numbers 0..9999 of each model: 100,000 records

@@ -28,6 +28,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace qn::kb;
+using namespace qn::isam;
 
 constexpr int kTables = 1000;
 constexpr int kBlock = 20;

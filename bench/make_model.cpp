@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
        << m[2].str().substr(0, 30) << "\"\n";
   }
   try {
-    qn::kb::KbBuilder builder;
+    qn::isam::KbBuilder builder;
     builder.add_description(kb.str());
     builder.write(dir.string());
   } catch (const std::exception& e) {

@@ -28,6 +28,7 @@ namespace {
 namespace fs = std::filesystem;
 using qn::engine::Term;
 using namespace qn::kb;
+using namespace qn::isam;
 
 constexpr int kObjects = 5000;
 

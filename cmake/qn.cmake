@@ -84,3 +84,15 @@ function(qn_fuzz)
            COMMAND ${bin} -max_total_time=5 -max_len=${F_MAX_LEN} -timeout=10
                    -artifact_prefix=${fuzz_dir}/ ${fuzz_dir}/${F_NAME}_work ${corpus})
 endfunction()
+
+# make_model (bench/make_model.cpp), the synthetic model maker of the
+# benchmarks and of the fault-injection tests, defined once for both.
+function(qn_make_model)
+  if(TARGET make_model)
+    return()
+  endif()
+  add_executable(make_model ${PROJECT_SOURCE_DIR}/bench/make_model.cpp)
+  target_link_libraries(make_model PRIVATE qn_kbwriter)
+  target_compile_definitions(make_model PRIVATE QN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  set_target_properties(make_model PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endfunction()

@@ -238,6 +238,15 @@ TEST_F(EngineFiles, DeleteMkdirChdirAndStreams) {
   EXPECT_EQ(engine.errcode(), kErrFile);
   EXPECT_FALSE(in.open(engine, base + "none/x", TextStream::Mode::Read));
   EXPECT_EQ(calls.size(), 1u);
+  // A whole file replaced at once, through the same path mapping.
+  write_file("New/State.ari", "old.\n");
+  EXPECT_TRUE(replace_file(engine, base + "new\\state.ari", "new.\n"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "New"), {}), 1);  // no temporary left
+  ASSERT_TRUE(in.open(engine, base + "New/State.ari", TextStream::Mode::Read));
+  EXPECT_EQ(in.read_all(), "new.\n");
+  in.close();
+  EXPECT_FALSE(replace_file(engine, base + "none/x.ari", "x"));
+  EXPECT_EQ(engine.errcode(), kErrFile);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "engine/clause_io.h"
+#include "platform/binary_file.h"
 #include "platform/cp1252.h"
 #include "platform/find_files.h"
 #include "platform/folder_index.h"
@@ -88,6 +89,12 @@ bool make_dir(Engine& engine, std::string_view path) {
   const std::string p = platform::map_path(path);
   if (!fs::create_directory(p, ec) || ec) return report(engine);
   platform::note_created(p, true);
+  return true;
+}
+
+bool replace_file(Engine& engine, std::string_view path, std::string_view text) {
+  engine.check_interrupt();
+  if (!platform::write_file_atomically(platform::map_path(path), text)) return report(engine);
   return true;
 }
 

@@ -49,6 +49,10 @@ std::vector<std::string> list_files(std::string_view pattern);
 bool delete_file(Engine& engine, std::string_view path);
 bool make_dir(Engine& engine, std::string_view path);
 bool change_dir(Engine& engine, std::string_view path);
+// A whole text file replaced at once: written beside its target, made
+// durable, then renamed over it, so a kill or a full disk leaves the former
+// file or the new one, never a part of either.
+bool replace_file(Engine& engine, std::string_view path, std::string_view text);
 
 // open/3, write/2, close/1 of a text stream. Lines are written as given
 // (LF); read mode reads the whole text.

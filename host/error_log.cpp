@@ -73,9 +73,9 @@ int LogError(short code, std::string_view text) {
   if (code >= 0) {
     if (g_report_in_progress) return 0;
     report.emplace();
-    isam = kb::IsamLastError();
-    secondary = kb::IsamLastSecondaryError();
-    if (isam != 24 && isam != 26) kb::IsamCloseSet();
+    isam = isam::IsamLastError();
+    secondary = isam::IsamLastSecondaryError();
+    if (isam != 24 && isam != 26) isam::IsamCloseSet();
   }
   std::string t(text);
   std::string isam_line = format("\nISAM error: %2d-%2d-%2d", isam, secondary, saved_errno);

@@ -7,6 +7,7 @@
 
 #include "host/dialog.h"
 #include "host/error_log.h"
+#include "platform/binary_file.h"
 #include "platform/cp1252.h"
 #include "platform/find_files.h"
 #include "platform/path.h"
@@ -288,18 +289,43 @@ platform::SharedFile OpenSharedWait(std::string_view path, std::string_view mode
   return f;
 }
 
-int prg_file_create(int model, int type, int generation) {
-  const int g = version_switch() != 0 ? generation : 0;
-  const std::string path = file_path(model, type, g);
+// Closes the accessor's open of a file about to be emptied or replaced (its
+// lock would keep the change waiting for ever) and forgets its count.
+void release_for_change(int model, int type, int g) {
   Accessor& a = acc();
-  // The accessor's own open of this file would hold the lock the create
-  // waits for, for ever: it is closed first.
   if (a.model == model && a.type == type && a.generation == g) close_file(a);
-  // The count kept for this file no longer holds once it is emptied.
   if (a.counted_model == model && a.counted_type == type && a.counted_generation == g) {
     a.counted_model = a.counted_type = a.counted_generation = -1;
     a.highest = 0;
   }
+}
+
+short prg_file_rewrite(int model, int type, int generation, std::vector<PrgRecord>& records) {
+  const int g = version_switch() != 0 ? generation : 0;
+  const std::string path = file_path(model, type, g);
+  release_for_change(model, type, g);
+  std::string content;
+  int highest = 0;
+  for (PrgRecord& r : records) {
+    if (r.number == 0) r.number = highest + 1;
+    check_position(r.number);
+    if (r.number > kPrgMaxRecord || r.flag1 < 0 || r.flag1 > 9) return kPrgWriteFailed;
+    const size_t at = static_cast<size_t>(r.number - 1) * kPrgRecordSize;
+    while (content.size() < at) content += empty_slot();
+    content.replace(at, kPrgRecordSize, format_prg_record(r));
+    if (r.number > highest) highest = r.number;
+  }
+  // Replaced under the lock of the former file, so another program that
+  // holds it is waited for; a missing file has no lock to take.
+  platform::SharedFile former = OpenSharedWait(path, "r+b", 1);
+  return platform::write_file_atomically(platform::map_path(path), content) ? kPrgDone
+                                                                            : kPrgNotFound;
+}
+
+int prg_file_create(int model, int type, int generation) {
+  const int g = version_switch() != 0 ? generation : 0;
+  const std::string path = file_path(model, type, g);
+  release_for_change(model, type, g);
   // Emptied under the lock, so a file another program holds is waited for
   // rather than pulled away from it; deleted first only when it cannot be
   // opened (a read-only file, say). A directory is never removed.

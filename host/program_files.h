@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/shared_file.h"
 
@@ -102,6 +103,15 @@ short prg_file_io(short op, short mode, const PrgKey& key, PrgRecord& record);
 // it was created. The accessor's open file is closed when it is this one
 // (its lock would keep the create waiting); any other stays open.
 int prg_file_create(int model, int type, int generation);
+
+// Replaces the program file of model, type and generation number (counting
+// only while the version switch is on) whole by the records, each at its
+// number (0: behind the highest so far) with empty slots between, so a kill
+// or a full disk leaves the former file or the new one. kPrgDone;
+// kPrgWriteFailed for a record refused as the accessor refuses it (nothing
+// written); kPrgNotFound when the file cannot be written (the former one
+// stays).
+short prg_file_rewrite(int model, int type, int generation, std::vector<PrgRecord>& records);
 
 // Makes the program file of model, type and generation number (counting
 // only while the version switch is on) the accessor's current one and opens

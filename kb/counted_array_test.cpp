@@ -152,10 +152,15 @@ TermValue atom(const char* s) { return TermValue{host::kTermAtom, 0, 0, s, {}}; 
 TEST(KbListTerms, ListsToArrays) {
   AttList list;
   EXPECT_EQ(list_to_ints(list_of({integer(1), integer(-2)}), list), 1);
-  EXPECT_EQ(list_to_ints(list_of({integer(3)}, TermValue{}), list), 1);  // an unbound tail ends it
-  EXPECT_EQ(list.count, 3);
+  EXPECT_EQ(list_to_ints(list_of({}), list), 1);
+  EXPECT_EQ(list.count, 2);
   EXPECT_EQ(list.items[1], -2);
+  // Only a proper list of integers is one.
   EXPECT_EQ(list_to_ints(list_of({integer(1), atom("x")}), list), 0);
+  EXPECT_EQ(list_to_ints(atom("foo"), list), 0);
+  EXPECT_EQ(list_to_ints(list_of({integer(3)}, atom("foo")), list), 0);
+  EXPECT_EQ(list_to_ints(list_of({integer(3)}, TermValue{}), list), 0);  // an open tail
+  EXPECT_EQ(list_to_ints(TermValue{}, list), 0);
 
   std::vector<TermValue> names;
   for (int i = 0; i < 12; ++i) names.push_back(atom(("F" + std::to_string(i)).c_str()));

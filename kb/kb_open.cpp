@@ -68,16 +68,16 @@ int OpenKnowledgeBase(int model) {
 
 void getisam() {
   // The error log closes the set behind our back when it reports a failure.
-  if (g_open && IsamIsOpen()) return;
-  if (IsamOpenSet(g_param_file.c_str()) == kIsamOk) {
+  if (g_open && isam::IsamIsOpen()) return;
+  if (isam::IsamOpenSet(g_param_file.c_str()) == isam::kIsamOk) {
     g_open = true;
     return;
   }
   const int sys_error = errno;
-  const short error = IsamLastError();
-  if (error == kIsamCannotOpen && sys_error == EACCES)
+  const short error = isam::IsamLastError();
+  if (error == isam::kIsamCannotOpen && sys_error == EACCES)
     host::LogError(host::kErrKbOpen, "");
-  else if (error == kIsamCannotOpen)
+  else if (error == isam::kIsamCannotOpen)
     host::LogError(host::kErrIsam, "getisam");
   else
     host::LogError(host::kErrKbOpen, "getisam");
@@ -87,7 +87,7 @@ void getisam() {
 int close_isam() {
   if (g_open) {
     g_open = false;
-    if (IsamCloseSet() != kIsamOk) host::LogError(host::kErrIsam, "close_isam");
+    if (isam::IsamCloseSet() != isam::kIsamOk) host::LogError(host::kErrIsam, "close_isam");
   }
   return 0;
 }

@@ -155,33 +155,34 @@ short read_image(const Family& f, short op, short mode, const uint8_t* key_image
   }
   if (!allowed(f, op, mode)) fatal(host::kErrBadOperation, refused_name(f, op));
   const short kf = key_file_of(f, mode);
-  uint8_t key[kIsamMaxKeyLength];
-  const short key_len = IsamBuildKey(kf, key_image, key, 0, 0);
-  short status = kIsamOk;
+  uint8_t key[isam::kIsamMaxKeyLength];
+  const short key_len = isam::IsamBuildKey(kf, key_image, key, 0, 0);
+  short status = isam::kIsamOk;
   switch (op) {
     case kOpReadEqual:
-      status = mode == 0 ? IsamReadEqual(kf, key, out) : IsamReadGreaterEqual(kf, key, out);
+      status =
+          mode == 0 ? isam::IsamReadEqual(kf, key, out) : isam::IsamReadGreaterEqual(kf, key, out);
       break;
     case kOpReadGreaterEqual:
-      status = IsamReadGreaterEqual(kf, key, out);
+      status = isam::IsamReadGreaterEqual(kf, key, out);
       break;
     case kOpNextSameKey:
     case kOpNext:
-      status = IsamReadNext(kf, out);
+      status = isam::IsamReadNext(kf, out);
       break;
     case kOpReadPartial:
-      status = IsamReadPrefix(kf, key, out, significant);
+      status = isam::IsamReadPrefix(kf, key, out, significant);
       break;
   }
-  if (status == kIsamNotFound) return kKbNotFound;
-  if (status != kIsamOk) {
+  if (status == isam::kIsamNotFound) return kKbNotFound;
+  if (status != isam::kIsamOk) {
     // A family without a name for the step (qnio) reports under its own name.
     const char* step = op_name(f, op);
     fatal(host::kErrIsam, step ? step : f.name);
   }
   if ((op == kOpReadEqual && mode != 0) || op == kOpNextSameKey) {
-    uint8_t found[kIsamMaxKeyLength];
-    IsamBuildKey(kf, out, found, 0, 0);
+    uint8_t found[isam::kIsamMaxKeyLength];
+    isam::IsamBuildKey(kf, out, found, 0, 0);
     if (std::memcmp(found, key, key_len) != 0) return kKbNotFound;
   }
   return kKbDone;
@@ -189,7 +190,7 @@ short read_image(const Family& f, short op, short mode, const uint8_t* key_image
 
 // Copies a text field of the image into out (size bytes), NUL-terminated.
 void copy_field(char* out, int size, const uint8_t* p, int width, bool trim) {
-  const int n = field_text_length(p, width < size - 1 ? width : size - 1, trim);
+  const int n = isam::field_text_length(p, width < size - 1 ? width : size - 1, trim);
   std::memcpy(out, p, n);
   std::memset(out + n, 0, size - n);
 }
@@ -201,7 +202,7 @@ int16_t stored_type(int16_t type) { return type == 2 ? 1 : type; }
 // Decimal field or the conversion error of the family.
 int16_t dec(const uint8_t* img, int offset, int width, const char* error_name) {
   int16_t v;
-  if (!get_decimal(img + offset, width, v)) fatal(host::kErrIsam, error_name);
+  if (!isam::get_decimal(img + offset, width, v)) fatal(host::kErrIsam, error_name);
   return v;
 }
 
@@ -209,12 +210,12 @@ int16_t dec(const uint8_t* img, int offset, int width, const char* error_name) {
 // that models from 1000 on fit (below 1000 the same three digits as a
 // decimal field).
 void put_model(uint8_t* img, int16_t model) {
-  if (model < 0 || !put_ext_decimal(img + 1, 3, model)) put_decimal(img + 1, 3, model);
+  if (model < 0 || !isam::put_ext_decimal(img + 1, 3, model)) isam::put_decimal(img + 1, 3, model);
 }
 
 int16_t model_field(const uint8_t* img, const char* error_name) {
   int64_t v;
-  if (!get_ext_decimal(img + 1, 3, v) || v > 32767) fatal(host::kErrIsam, error_name);
+  if (!isam::get_ext_decimal(img + 1, 3, v) || v > 32767) fatal(host::kErrIsam, error_name);
   return static_cast<int16_t>(v);
 }
 
@@ -223,7 +224,7 @@ int16_t model_field(const uint8_t* img, const char* error_name) {
 void encode(const MdlRecord& r, uint8_t* img) {
   img[0] = 'x';
   put_model(img, r.model);
-  put_name(img + 4, 30, r.name);
+  isam::put_name(img + 4, 30, r.name);
 }
 
 void decode(const uint8_t* img, MdlRecord& r) {
@@ -242,20 +243,20 @@ void decode(const uint8_t* img, MdlRecord& r) {
 // --- obj ----------------------------------------------------------------
 
 void encode(const ObjRecord& r, uint8_t* img) {
-  put_bin16(img + 1, r.model);
-  put_bin16(img + 3, stored_type(r.type));
-  put_bin16(img + 5, r.number);
-  put_nul_text(img + 7, 30, r.name);
-  put_bin16(img + 67, r.group);
+  isam::put_bin16(img + 1, r.model);
+  isam::put_bin16(img + 3, stored_type(r.type));
+  isam::put_bin16(img + 5, r.number);
+  isam::put_nul_text(img + 7, 30, r.name);
+  isam::put_bin16(img + 67, r.group);
 }
 
 void decode(const uint8_t* img, ObjRecord& r) {
-  r.model = get_bin16(img + 1);
-  r.type = get_bin16(img + 3);
-  r.number = get_bin16(img + 5);
+  r.model = isam::get_bin16(img + 1);
+  r.type = isam::get_bin16(img + 3);
+  r.number = isam::get_bin16(img + 5);
   copy_nul_text(r.name, img + 7);
   copy_nul_text(r.text, img + 37);
-  r.group = get_bin16(img + 67);
+  r.group = isam::get_bin16(img + 67);
   r.status1 = img[69];
   r.status2 = img[70];
 }
@@ -272,9 +273,9 @@ std::array<ClassEntry, 10000> g_class_cache{};
 void encode(const AttRecord& r, uint8_t* img) {
   img[0] = 'p';
   put_model(img, r.model);
-  put_decimal(img + 4, 4, r.number);
-  put_decimal(img + 8, 4, r.class_att);
-  put_name(img + 12, 30, r.name);
+  isam::put_decimal(img + 4, 4, r.number);
+  isam::put_decimal(img + 8, 4, r.class_att);
+  isam::put_name(img + 12, 30, r.name);
 }
 
 void decode(const uint8_t* img, AttRecord& r) {
@@ -285,11 +286,11 @@ void decode(const uint8_t* img, AttRecord& r) {
   copy_name(r.name, img + 12);
   r.type = static_cast<char>(img[42]);
   r.kind = img[43];
-  r.value1 = get_bin32(img + 44);
-  r.value2 = get_bin32(img + 48);
+  r.value1 = isam::get_bin32(img + 44);
+  r.value2 = isam::get_bin32(img + 48);
   r.decimals = img[52];
   r.code = img[53];
-  if (!get_ext_length(img + 54, r.length)) fatal(host::kErrIsam, e);
+  if (!isam::get_ext_length(img + 54, r.length)) fatal(host::kErrIsam, e);
   copy_name(r.title, img + 58);
   copy_field(r.description, sizeof r.description, img + 88, 80, true);
   copy_name(r.picture, img + 168);
@@ -305,9 +306,9 @@ void decode(const uint8_t* img, AttRecord& r) {
 void encode(const TbaRecord& r, uint8_t* img) {
   img[0] = 'x';
   put_model(img, r.model);
-  put_decimal(img + 4, 4, r.table);
-  put_decimal(img + 8, 4, r.attribute);
-  put_ext_decimal(img + 12, 3, r.position < 0 ? 0 : r.position);
+  isam::put_decimal(img + 4, 4, r.table);
+  isam::put_decimal(img + 8, 4, r.attribute);
+  isam::put_ext_decimal(img + 12, 3, r.position < 0 ? 0 : r.position);
 }
 
 void decode(const uint8_t* img, TbaRecord& r) {
@@ -316,7 +317,7 @@ void decode(const uint8_t* img, TbaRecord& r) {
   r.table = dec(img, 4, 4, e);
   r.attribute = dec(img, 8, 4, e);
   int64_t pos;
-  if (!get_ext_decimal(img + 12, 3, pos) || pos > 32767) fatal(host::kErrIsam, e);
+  if (!isam::get_ext_decimal(img + 12, 3, pos) || pos > 32767) fatal(host::kErrIsam, e);
   r.position = static_cast<int16_t>(pos);
   r.kind = img[15];
   r.code = img[16];
@@ -327,8 +328,8 @@ void decode(const uint8_t* img, TbaRecord& r) {
 void encode(const CkRecord& r, uint8_t* img) {
   img[0] = 'x';
   put_model(img, r.model);
-  put_decimal(img + 4, 4, r.table);
-  put_decimal(img + 8, 2, r.key);
+  isam::put_decimal(img + 4, 4, r.table);
+  isam::put_decimal(img + 8, 2, r.key);
 }
 
 void decode(const uint8_t* img, CkRecord& r) {
@@ -342,10 +343,10 @@ void decode(const uint8_t* img, CkRecord& r) {
 void encode(const CkaRecord& r, uint8_t* img) {
   img[0] = 'x';
   put_model(img, r.model);
-  put_decimal(img + 4, 4, r.table);
-  put_decimal(img + 8, 2, r.key);
-  put_decimal(img + 10, 4, r.attribute);
-  put_decimal(img + 14, 2, r.sequence);
+  isam::put_decimal(img + 4, 4, r.table);
+  isam::put_decimal(img + 8, 2, r.key);
+  isam::put_decimal(img + 10, 4, r.attribute);
+  isam::put_decimal(img + 14, 2, r.sequence);
 }
 
 void decode(const uint8_t* img, CkaRecord& r) {
@@ -362,9 +363,9 @@ void decode(const uint8_t* img, CkaRecord& r) {
 void encode(const IdxRecord& r, uint8_t* img) {
   img[0] = 'x';
   put_model(img, r.model);
-  put_decimal(img + 4, 4, r.table);
-  put_decimal(img + 8, 4, r.index);
-  put_name(img + 12, 30, r.name);
+  isam::put_decimal(img + 4, 4, r.table);
+  isam::put_decimal(img + 8, 4, r.index);
+  isam::put_name(img + 12, 30, r.name);
 }
 
 void decode(const uint8_t* img, IdxRecord& r) {
@@ -379,19 +380,19 @@ void decode(const uint8_t* img, IdxRecord& r) {
 }
 
 void encode(const IxaRecord& r, uint8_t* img) {
-  put_bin16(img + 1, r.model);
-  put_bin16(img + 3, r.table);
-  put_bin16(img + 5, r.index);
-  put_bin16(img + 7, r.sequence);
-  put_bin16(img + 9, r.attribute);
+  isam::put_bin16(img + 1, r.model);
+  isam::put_bin16(img + 3, r.table);
+  isam::put_bin16(img + 5, r.index);
+  isam::put_bin16(img + 7, r.sequence);
+  isam::put_bin16(img + 9, r.attribute);
 }
 
 void decode(const uint8_t* img, IxaRecord& r) {
-  r.model = get_bin16(img + 1);
-  r.table = get_bin16(img + 3);
-  r.index = get_bin16(img + 5);
-  r.sequence = get_bin16(img + 7);
-  r.attribute = get_bin16(img + 9);
+  r.model = isam::get_bin16(img + 1);
+  r.table = isam::get_bin16(img + 3);
+  r.index = isam::get_bin16(img + 5);
+  r.sequence = isam::get_bin16(img + 7);
+  r.attribute = isam::get_bin16(img + 9);
   r.ascending = img[11];
 }
 
@@ -400,7 +401,7 @@ void decode(const uint8_t* img, IxaRecord& r) {
 void encode(const OclsRecord& r, uint8_t* img) {
   img[0] = 'x';
   put_model(img, r.model);
-  put_decimal(img + 4, 3, stored_type(r.type));
+  isam::put_decimal(img + 4, 3, stored_type(r.type));
 }
 
 void decode(const uint8_t* img, OclsRecord& r) {
@@ -416,13 +417,13 @@ void decode(const uint8_t* img, OclsRecord& r) {
 void encode(const OinfRecord& r, uint8_t* img) {
   img[0] = 'x';
   put_model(img, r.model);
-  put_decimal(img + 4, 3, r.type);
-  put_decimal(img + 7, 4, r.number);
+  isam::put_decimal(img + 4, 3, r.type);
+  isam::put_decimal(img + 7, 4, r.number);
   img[11] = r.kind;
-  put_bin16(img + 12, r.piece);
-  put_bin16(img + 14, r.string);
-  put_decimal(img + 18, 3, r.ref_type);
-  put_decimal(img + 21, 4, r.ref_number);
+  isam::put_bin16(img + 12, r.piece);
+  isam::put_bin16(img + 14, r.string);
+  isam::put_decimal(img + 18, 3, r.ref_type);
+  isam::put_decimal(img + 21, 4, r.ref_number);
 }
 
 void decode(const uint8_t* img, OinfRecord& r) {
@@ -430,9 +431,9 @@ void decode(const uint8_t* img, OinfRecord& r) {
   r.type = dec(img, 4, 3, "oinf c_ie0");
   r.number = dec(img, 7, 4, "oinf c_ie0");
   r.kind = img[11];
-  r.piece = get_bin16(img + 12);
-  r.string = get_bin16(img + 14);
-  r.value = get_bin16(img + 16);
+  r.piece = isam::get_bin16(img + 12);
+  r.string = isam::get_bin16(img + 14);
+  r.value = isam::get_bin16(img + 16);
   r.ref_type = dec(img, 18, 3, "oinf c_ie1");
   r.ref_number = dec(img, 21, 4, "oinf c_ie1");
   r.relation = img[25];
@@ -442,19 +443,19 @@ void decode(const uint8_t* img, OinfRecord& r) {
 // --- qnio ---------------------------------------------------------------
 
 void encode(const QnioRecord& r, uint8_t* img) {
-  put_bin16(img + 1, r.model);
-  put_bin16(img + 3, stored_type(r.type));
-  put_bin16(img + 5, r.number);
+  isam::put_bin16(img + 1, r.model);
+  isam::put_bin16(img + 3, stored_type(r.type));
+  isam::put_bin16(img + 5, r.number);
   img[7] = r.kind;
-  put_bin32(img + 8, r.time);
+  isam::put_bin32(img + 8, r.time);
 }
 
 void decode(const uint8_t* img, QnioRecord& r) {
-  r.model = get_bin16(img + 1);
-  r.type = get_bin16(img + 3);
-  r.number = get_bin16(img + 5);
+  r.model = isam::get_bin16(img + 1);
+  r.type = isam::get_bin16(img + 3);
+  r.number = isam::get_bin16(img + 5);
   r.kind = img[7];
-  r.time = get_ubin32(img + 8);
+  r.time = isam::get_ubin32(img + 8);
 }
 
 template <class Rec>
@@ -528,14 +529,14 @@ bool att_class_cache(int model, int number, int16_t& class_att, uint8_t& kind) {
 
 int32_t cka_position() {
   getisam();
-  return IsamCurrentPosition(kCkaDataFile);
+  return isam::IsamCurrentPosition(kCkaDataFile);
 }
 
 void cka_restore(int32_t position, const CkaRecord& rec) {
   getisam();
   Image img{};
   encode(rec, img.data());
-  if (IsamSetPosition(kCkaDataFile, position, img.data(), 0) != kIsamOk)
+  if (isam::IsamSetPosition(kCkaDataFile, position, img.data(), 0) != isam::kIsamOk)
     fatal(host::kErrIsam, "cka-pos");
 }
 
@@ -555,9 +556,9 @@ int LoadObjString(int model, int type, int number, int kind, int string, std::st
   while (result == kKbDone) {
     // Same model, type, number and kind (bytes 1-11) and string number.
     if (std::memcmp(found.data() + 1, key_image.data() + 1, 11) != 0 ||
-        get_bin16(found.data() + 14) != string)
+        isam::get_bin16(found.data() + 14) != string)
       break;
-    text += get_nul_text(found.data() + 26, 30);
+    text += isam::get_nul_text(found.data() + 26, 30);
     result = read_image(kOinf, kOpNext, 0, key_image.data(), found.data());
   }
   return text.empty() ? 0 : 1;

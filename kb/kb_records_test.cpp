@@ -14,9 +14,9 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 // A record image from its bytes, written as the stored knowledge base holds it.
-KbRecord raw(std::string_view family, std::initializer_list<std::pair<int, Bytes>> parts) {
-  KbRecord r;
-  r.family = family_by_name(family);
+isam::KbRecord raw(std::string_view family, std::initializer_list<std::pair<int, Bytes>> parts) {
+  isam::KbRecord r;
+  r.family = isam::family_by_name(family);
   r.image.assign(r.family->record_length, 0);
   for (const auto& [offset, bytes] : parts)
     std::memcpy(r.image.data() + offset, bytes.data(), bytes.size());
@@ -31,9 +31,9 @@ Bytes padded(std::string_view s, size_t width, char pad) {
 
 class KbRecords : public KbFixture {
  protected:
-  void write_raw(std::vector<KbRecord> records) {
+  void write_raw(std::vector<isam::KbRecord> records) {
     std::string error;
-    ASSERT_TRUE(write_knowledge_base(dir_.string(), records, error)) << error;
+    ASSERT_TRUE(isam::write_knowledge_base(dir_.string(), records, error)) << error;
   }
 };
 

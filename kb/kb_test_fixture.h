@@ -66,11 +66,11 @@ class KbFixture : public ::testing::Test {
   }
   // Writes the knowledge base into dir (the current directory by default).
   void build(std::string_view description, const std::filesystem::path& dir = {}) {
-    KbBuilder b;
+    isam::KbBuilder b;
     b.add_description(description);
     write(b, dir);
   }
-  void write(const KbBuilder& b, const std::filesystem::path& dir = {}) {
+  void write(const isam::KbBuilder& b, const std::filesystem::path& dir = {}) {
     const auto where = dir.empty() ? dir_ : dir;
     std::filesystem::create_directories(where);
     b.write(where.string());

@@ -74,7 +74,7 @@ int list_to_ints(const TermValue& term, AttList& list) {
     push_att(list, v);
     cell = &cell->args[1];
   }
-  return 1;
+  return cell->is_nil() ? 1 : 0;
 }
 
 int list_to_texts(const TermValue& term, char** out, int n) {

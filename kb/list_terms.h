@@ -25,9 +25,9 @@ int relations_to_list(const RelationTable& entries, host::TermValue& term);
 // [[Table, [[F, W, P], ...]], ...] for the entries after the first.
 int navigation_to_list(const NavTable& nav, host::TermValue& term);
 
-// Adds the integers of a list with push_att. 1 when the list ended normally
-// ("[]" or any term that is not a list cell), 0 when an element is not an
-// integer.
+// Adds the integers of a list with push_att. 1 for a proper list (one that
+// ends in "[]"); 0 when an element is not an integer or the term is not a
+// proper list (an atom, a tail that is not a list, an unbound tail).
 int list_to_ints(const host::TermValue& term, AttList& list);
 
 // Copies the element texts of a list into out, at most n, followed by a null

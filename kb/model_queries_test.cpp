@@ -341,7 +341,7 @@ class ModelSelect : public config::ConfigDirTest {
           boxes_.push_back(std::string(caption) + ": " + std::string(text));
           return platform::kIdOk;
         });
-    KbBuilder b;
+    isam::KbBuilder b;
     b.add_description(
         "mdl model=5 name=FIVE path=.\n"
         "mdl model=6 name=SIX path=M6\n");

@@ -1,6 +1,7 @@
 #include "kb/program_file_rebuild.h"
 
 #include <string>
+#include <vector>
 
 #include "config/settings.h"
 #include "host/error_log.h"
@@ -58,7 +59,7 @@ std::string program_name(int model, int type, const char* name) {
   return std::string(1, host::prg_letter(type)) + upper;
 }
 
-void add_record(int model, int type, const ObjRecord& o) {
+PrgRecord record_of(int model, int type, const ObjRecord& o) {
   PrgRecord r;
   r.type = type;
   r.number = o.number;
@@ -70,10 +71,7 @@ void add_record(int model, int type, const ObjRecord& o) {
   r.flag2 = use_flag(model, o.type, o.number, o.status2);
   r.text2 = r.name;
   r.text2[0] = host::prg_second_letter(type);
-  if (host::prg_file_io(host::kPrgAdd, 0, PrgKey{model, type, o.number, ""}, r) != host::kPrgDone) {
-    host::LogError(host::kErrIsam, "rbldobj");
-    throw host::CCTreeException("Internal Error 3 in function rbldobj");
-  }
+  return r;
 }
 
 bool unify_list(TermValue& list, const PrgRecord& r) {
@@ -120,13 +118,9 @@ int rbldobj(int model, int type, int generator) {
   const bool all = type == -1;
   const int first = all ? 0 : type;
   const int last = all ? 4 : type;
-  for (int t = first; t <= last; ++t) {
-    if (!host::prg_file_create(model, t, generator)) return 0;
-  }
-  // The records go through the accessor, which names its files by the
-  // current generation number.
-  host::prg_file_open_read(model, first, generator);
-
+  // Every file is gathered whole first and then replaced at once, so a
+  // kill or a full disk never leaves one half rebuilt.
+  std::vector<std::vector<PrgRecord>> records(static_cast<size_t>(last - first + 1));
   ObjRecord key, o;
   key.model = i16(model);
   key.type = i16(first == 2 ? 1 : first);
@@ -139,10 +133,17 @@ int rbldobj(int model, int type, int generator) {
       file_type = type_one_kind(o.status2);
       if (file_type < 0 || (!all && file_type != type)) continue;
     }
-    add_record(model, file_type, o);
+    records[static_cast<size_t>(file_type - first)].push_back(record_of(model, file_type, o));
   }
-  PrgRecord none;
-  host::prg_file_io(host::kPrgClose, 0, PrgKey{}, none);
+  for (int t = first; t <= last; ++t) {
+    const short done =
+        host::prg_file_rewrite(model, t, generator, records[static_cast<size_t>(t - first)]);
+    if (done == host::kPrgNotFound) return 0;
+    if (done != host::kPrgDone) {
+      host::LogError(host::kErrIsam, "rbldobj");
+      throw host::CCTreeException("Internal Error 3 in function rbldobj");
+    }
+  }
   return 1;
 }
 

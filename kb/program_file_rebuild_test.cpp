@@ -10,6 +10,7 @@
 #include "host/program_files.h"
 #include "kb/kb_test_fixture.h"
 #include "kb/model_queries.h"
+#include "platform/full_disk_test.h"
 
 namespace qn::kb {
 namespace {
@@ -89,9 +90,24 @@ TEST_F(ProgramFileRebuild, AFileThatCannotBeCreatedFailsTheStart) {
   EXPECT_EQ(prg_file_start(6, 1, 0), 0);
   EXPECT_TRUE(fs::is_directory(models_ / "QNPPRGS.006"));
   EXPECT_EQ(read_bytes(models_ / "QNTPRGS.006"), "kept");
-  EXPECT_EQ(rbldobj(6, -1, 0), 0);                     // stops at the first file it cannot create
-  EXPECT_EQ(read_bytes(models_ / "QNTPRGS.006"), "");  // type 0 came before it
+  EXPECT_EQ(rbldobj(6, -1, 0), 0);  // stops at the first file it cannot write
+  expect_golden("QNTPRGS.006");     // type 0 came before it, rebuilt whole
   EXPECT_FALSE(fs::exists(models_ / "QNRPRGS.006"));
+}
+
+// A rebuild replaces a file whole: when the disk fills (the file-size limit
+// stands in for it) the former file stays as it was, never half rebuilt.
+TEST_F(ProgramFileRebuild, FailedRebuildKeepsTheFormerFile) {
+  std::ofstream(models_ / "QNPPRGS.006", std::ios::binary) << "kept";
+  int built;
+  {
+    platform::FullDiskAfter full(100);  // less than the file's seven records
+    built = rbldobj(6, 1, 0);
+  }
+  EXPECT_EQ(built, 0);
+  EXPECT_EQ(read_bytes(models_ / "QNPPRGS.006"), "kept");
+  for (const auto& e : fs::directory_iterator(models_))
+    EXPECT_NE(e.path().filename().string()[0], '.') << "a temporary was left";
 }
 
 }  // namespace

@@ -170,6 +170,16 @@ TEST_F(TableRelations, Closures) {
   host::term_unify_atom("a", bad.args[0]);
   host::term_unify_atom("[]", bad.args[1]);
   EXPECT_EQ(closure(bad, 2, 10), "fails");
+  // A term that is not a proper list fails too: an atom, a tail that is not
+  // a list, an open tail.
+  host::TermValue foo;
+  host::term_unify_atom("foo", foo);
+  EXPECT_EQ(closure(foo, 2, 10), "fails");
+  host::TermValue improper = int_list({11}), open_tail = int_list({11});
+  improper.args[1] = foo;
+  open_tail.args[1] = host::TermValue{};
+  EXPECT_EQ(closure(improper, 2, 10), "fails");
+  EXPECT_EQ(closure(open_tail, 2, 10), "fails");
   host::TermValue out, nav;
   host::term_unify_atom("[]", out);
   EXPECT_EQ(table_closure(5, int_list({20, 21}), 2, 10, out, nav), 0);  // the list answer differs

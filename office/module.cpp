@@ -1,7 +1,5 @@
 #include "office/module.h"
 
-#include <dlfcn.h>
-
 #include <atomic>
 #include <filesystem>
 #include <memory>
@@ -183,16 +181,6 @@ HRESULT unregister_module() {
     tree.remove_key("Interface\\" + guid_to_string(c.iface->iid));
   }
   return tree.save(file, nullptr) ? S_OK : SELFREG_E_CLASS;
-}
-
-std::string this_module_path() {
-  Dl_info info{};
-  if (::dladdr(reinterpret_cast<void*>(&this_module_path), &info) == 0 || !info.dli_fname) {
-    return {};
-  }
-  std::error_code ec;
-  auto full = std::filesystem::absolute(info.dli_fname, ec);
-  return ec ? std::string(info.dli_fname) : full.string();
 }
 
 }  // namespace qn::office

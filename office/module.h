@@ -28,7 +28,4 @@ com::HRESULT get_class_object(const com::CLSID& clsid, const com::IID& iid, void
 com::HRESULT register_module(const std::string& module_path);
 com::HRESULT unregister_module();
 
-// The full path of the file this code was loaded from.
-std::string this_module_path();
-
 }  // namespace qn::office

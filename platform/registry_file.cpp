@@ -1,14 +1,11 @@
 #include "platform/registry_file.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "platform/binary_file.h"
 #include "platform/cp1252.h"
 
 namespace qn::platform {
@@ -60,42 +57,18 @@ bool needs_quotes(std::string_view s) {
   return s.empty() || s.find_first_of(" \t\"\\") != std::string_view::npos;
 }
 
-// Writes the file through a temporary beside it, so a failure leaves the
-// former file intact.
+// Writes the file whole or not at all, creating its folder when needed.
 bool write_whole(const std::string& file, const std::string& text, std::string* error) {
-  auto fail = [&](const std::string& what) {
-    if (error) *error = what + " " + file + ": " + std::strerror(errno);
-    return false;
-  };
   fs::path target(file);
   std::error_code ec;
   if (target.has_parent_path()) {
     fs::create_directories(target.parent_path(), ec);
     if (ec) {
-      errno = ec.value();
-      return fail("Cannot create the folder of");
+      if (error) *error = "Cannot create the folder of " + file + ": " + ec.message();
+      return false;
     }
   }
-  std::string temp = file + ".tmp" + std::to_string(::getpid());
-  {
-    std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-    if (!f) return fail("Cannot write");
-    f << text;
-    f.flush();
-    if (!f) {
-      int saved = errno;
-      fs::remove(temp, ec);
-      errno = saved;
-      return fail("Cannot write");
-    }
-  }
-  fs::rename(temp, target, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    errno = ec.value();
-    return fail("Cannot replace");
-  }
-  return true;
+  return write_file_atomically(file, text, error);
 }
 
 }  // namespace

@@ -1,9 +1,6 @@
 #include "remote/module.h"
 
-#include <dlfcn.h>
-
 #include <atomic>
-#include <filesystem>
 
 #include "platform/registry_file.h"
 #include "remote/tables.h"
@@ -297,15 +294,6 @@ HRESULT unregister_module() {
     tree.remove_key("Interface\\" + guid_to_string(*e.iid));
   tree.remove_key("CLSID\\" + guid_to_string(CLSID_QndcomjPSFactory));
   return tree.save(file, nullptr) ? S_OK : SELFREG_E_CLASS;
-}
-
-std::string this_module_path() {
-  Dl_info info{};
-  if (::dladdr(reinterpret_cast<void*>(&this_module_path), &info) == 0 || !info.dli_fname)
-    return {};
-  std::error_code ec;
-  auto full = std::filesystem::absolute(info.dli_fname, ec);
-  return ec ? std::string(info.dli_fname) : full.string();
 }
 
 }  // namespace qn::remote

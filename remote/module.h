@@ -20,7 +20,4 @@ com::HRESULT can_unload_now();
 com::HRESULT register_module(const std::string& module_path);
 com::HRESULT unregister_module();
 
-// The path of the loaded module holding this code.
-std::string this_module_path();
-
 }  // namespace qn::remote

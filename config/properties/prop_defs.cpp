@@ -534,6 +534,9 @@ void CPropDefList::AssignIndex(int& counter) {
 }
 
 CPropDefBase* CPropDefList::FindByName(const std::string& n) {
+  // An inactive page is out of the search, so it cannot shadow an active
+  // page's definition of the same name.
+  if (!active) return nullptr;
   for (auto& c : children) {
     if (!c->active) continue;
     if (CPropDefBase* hit = c->FindByName(n)) return hit;

@@ -1,14 +1,10 @@
 #include "config/properties/prop_manager.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 
 #include "config/data_store.h"
 #include "host/directories.h"
+#include "platform/binary_file.h"
 #include "platform/debug_output.h"
 #include "platform/message_box.h"
 #include "platform/profile.h"
@@ -26,47 +22,23 @@ int g_cached_model = -1;
 
 constexpr std::size_t kOutBuffer = 10240;
 
-// The cause of a failed open, as the file layer reports it.
-unsigned open_cause(int error) {
-  switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-      return 2;
-    case EACCES:
-    case EPERM:
-      return 5;
-    default:
-      return 1;
-  }
-}
-
+// Reads the whole archive; cause is the file layer's code of a failure:
+// 2 for a missing file, 5 for one denied, 1 for anything else.
 bool read_file(const std::string& path, std::vector<uint8_t>& bytes, unsigned& cause) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    cause = open_cause(errno);
-    return false;
-  }
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    cause = 1;
-    ::close(fd);
-    return false;
-  }
+  platform::BinaryFileReader file;
   bytes.clear();
-  uint8_t buffer[4096];
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0) {
-      if (errno == EINTR) continue;
+  if (file.open(path) && file.read_all(bytes)) return true;
+  switch (file.failure()) {
+    case platform::FileFailure::kMissing:
+      cause = 2;
+      break;
+    case platform::FileFailure::kDenied:
+      cause = 5;
+      break;
+    default:
       cause = 1;
-      ::close(fd);
-      return false;
-    }
-    if (n == 0) break;
-    bytes.insert(bytes.end(), buffer, buffer + n);
   }
-  ::close(fd);
-  return true;
+  return false;
 }
 
 std::string printf_text(const char* format, const std::string& a, const std::string& b = {}) {

@@ -109,6 +109,18 @@ TEST_F(DataStorePrefTest, Lookups) {
   EXPECT_TRUE(boxes_.empty());
 }
 
+// A page kept for another kind of store does not answer for its
+// properties: the active page's property of the same name does.
+TEST_F(DataStorePrefTest, InactivePageDoesNotShadow) {
+  write_archive(pty_bytes(std::string(kDefinitions) +
+                          "    list kind=3 name=OracleOnly ids=ORACLE7\n"
+                          "      elem kind=5 name=TUNING default=bstr:oracle\n"
+                          "    list kind=3 name=Tuning\n"
+                          "      elem kind=5 name=TUNING default=bstr:general\n"));
+  EXPECT_EQ(pref("TUNING", 1), "general");  // SQLSERVER
+  EXPECT_EQ(pref("TUNING", 2), "oracle");   // ORACLE7: the first page wins
+}
+
 TEST_F(DataStorePrefTest, ArchiveReadOncePerStore) {
   EXPECT_EQ(pref("CS_SERVER", 1), "main-server");
   EXPECT_EQ(pref("MAIN_DS", 1), "-1");

@@ -92,7 +92,7 @@ class CaseKb {
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     try {
-      kb::KbBuilder b;
+      isam::KbBuilder b;
       b.add_description(read_text(description));
       b.write(dir_.string());
       fs::current_path(dir_);

@@ -50,6 +50,10 @@ void post_object_row(Run& run, const Term& kind, const Term& name, const Term& t
                   Term::list({Term::integer(0), Term::integer(2), title, kind, name}));
 }
 
+void show_error_box(Run&, std::string_view text) {
+  if (dialog_senders().show_error) dialog_senders().show_error(text);
+}
+
 bool open_output(Run& run, std::string_view path) {
   if (!i_defoutfile(run, Term::string(path))) return false;
   if (i_start_rpt(run, Term::integer(0), Term::string(""), Term::string(""))) return true;
@@ -81,6 +85,9 @@ std::vector<std::string> list_directory(Run&, std::string_view pattern) {
 
 bool delete_file(Run& run, std::string_view path) {
   return engine::delete_file(run.engine(), path);
+}
+bool replace_file(Run& run, std::string_view path, std::string_view text) {
+  return engine::replace_file(run.engine(), path, text);
 }
 bool make_directory(Run& run, std::string_view path) {
   return engine::make_dir(run.engine(), path);

@@ -23,11 +23,13 @@ bool i_get_dirgen(Run& run, int64_t model, int64_t generator, std::string& u, st
 // i_model_info/2: the directory of the model record.
 bool model_info_dir(Run& run, int64_t model, std::string& dir);
 
-// Dialog: files bar range, object bar range, one list row.
+// Dialog: files bar range, object bar range, one list row, an error box
+// (the run then ends as one that reported errors).
 void files_bar_total(Run& run, int64_t n);
 void object_bar_range(Run& run, int64_t n);
 void post_object_row(Run& run, const engine::Term& kind, const engine::Term& name,
                      const engine::Term& title);
+void show_error_box(Run& run, std::string_view text);
 
 // Output files: open the next output path, write lines, close.
 // A path as it is (the state file).
@@ -45,6 +47,9 @@ std::string ini_read(Run& run, std::string_view file, std::string_view section,
 std::vector<std::string> list_directory(Run& run, std::string_view pattern);
 // deletefile/1.
 bool delete_file(Run& run, std::string_view path);
+// A whole text file replaced at once (a kill or a full disk leaves the
+// former file or the new one); false when it could not be written.
+bool replace_file(Run& run, std::string_view path, std::string_view text);
 // mkdir/1: one folder (its parent must exist).
 bool make_directory(Run& run, std::string_view path);
 // A folder of that path exists (a directory listing of the path itself).

@@ -710,11 +710,6 @@ bool p_i_index_needed(Run& run, std::span<Term> a) {
   if (!ints_in(a, {&model, &table}) ||
       !through_slots(a, {2, 4},
                      [&] {
-                       const TermValue* cur = &host::term_slot(0);
-                       for (; cur->is_cons(); cur = &cur->args[1]) {
-                         if (cur->args[0].kind != host::kTermInt) return 0;
-                       }
-                       if (!cur->is_nil()) return 0;
                        static kb::AttList list;
                        list.count = 0;
                        std::string name;
@@ -844,6 +839,7 @@ DialogSenders default_dialog_senders() {
                              std::string_view description) {
     host::add_progress_object(type, name, description);
   };
+  s.show_error = [](std::string_view t) { host::ShowGenerationError(t); };
   return s;
 }
 

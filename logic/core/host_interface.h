@@ -73,6 +73,8 @@ struct DialogSenders {
   std::function<void(std::string_view)> set_progress_text;  // show_progress_text/1
   std::function<void(std::string_view type, std::string_view name, std::string_view description)>
       add_progress_object;  // post_status_msg/3
+  // An error box of the generator's own (the run then reports errors).
+  std::function<void(std::string_view)> show_error;
 };
 DialogSenders& dialog_senders();
 void reset_dialog_senders();

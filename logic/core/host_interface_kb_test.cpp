@@ -49,7 +49,7 @@ class KbPredicateTable : public ::testing::Test {
     host::set_program_path_for_tests((dir_ / "qnjavagen").string());
     kb::set_model_selector([](int model) { return model; });
     std::ofstream("model.dat") << "";  // model directories below this one
-    kb::KbBuilder b;
+    isam::KbBuilder b;
     b.add_description(read_file(fs::path(QN_SOURCE_DIR) / "tests/fixtures/demo-kb.txt"));
     b.write(dir_.string());
     ASSERT_EQ(kb::OpenKnowledgeBase(5), 1);

@@ -410,7 +410,7 @@ class KbPredicates : public HostInterfaceTest {
     std::ifstream in(std::string(QN_SOURCE_DIR) + "/" + description, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
-    kb::KbBuilder b;
+    isam::KbBuilder b;
     b.add_description(text.str());
     b.write(dir_.string());
     ASSERT_EQ(kb::OpenKnowledgeBase(model), 1);

@@ -3,7 +3,6 @@
 #include "engine/clause_io.h"
 #include "logic/core/host_calls.h"
 #include "logic/core/options.h"
-#include "logic/core/out.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -115,33 +114,33 @@ std::optional<ExternalProgram> get_external_program(const Run& run, std::string_
   return ExternalProgram{fact->arg(2), fact->arg(3)};
 }
 
-void load_state(Run& run, int64_t model) {
+StateFound load_state(Run& run, int64_t model) {
   read_external_programs(run);
   auto& facts = run.facts();
   facts.abolish("old_called_program_i", 4);
   facts.abolish("old_ij_object_dependency", 3);
+  if (list_directory(run, state_file_name(model)).empty()) return StateFound::kMissing;
   auto& eng = run.engine();
   const bool syntax = eng.syntax_errors();
   const bool files = eng.file_errors();
   eng.set_syntax_errors(false);
   eng.set_file_errors(false);
   eng.set_errcode(0);
-  // A missing or damaged state file starts the run with an empty call tree;
-  // its trace texts are silent.
-  eng.consult(state_file_name(model));
+  // Loading goes on past a damaged clause, so the facts before and after it
+  // are kept.
+  const bool read = eng.consult(state_file_name(model));
+  const bool damaged = !read || eng.errcode() != 0;
   eng.set_file_errors(files);
   eng.set_syntax_errors(syntax);
+  return damaged ? StateFound::kDamaged : StateFound::kLoaded;
 }
 
 bool save_state(Run& run, int64_t model) {
-  if (!open_output(run, state_file_name(model))) return false;
-  // A fact's text may hold any character, so it goes as a piece.
-  Out out(run);
+  std::string text;
   for (const PredKey& key : state_predicates()) {
-    for (const Term& fact : run.facts().clauses(key)) out.pieces({engine::writeq(fact) + "."});
+    for (const Term& fact : run.facts().clauses(key)) text += engine::writeq(fact) + ".\n";
   }
-  const bool closed = close_output(run);
-  return out.ok() && closed;
+  return replace_file(run, state_file_name(model), text);
 }
 
 }  // namespace qn::logic

@@ -19,11 +19,15 @@ std::string state_file_name(int64_t model);
 // The predicates of the state file, in the order they are written.
 const std::vector<engine::PredKey>& state_predicates();
 
-// load_state/1: external programs, then the state file (a missing or bad
-// file is no error).
-void load_state(Run& run, int64_t model);
-// save_state/1: writes the state facts; false when the file could not be
-// written (the run still ends normally).
+// What load_state found of the state file.
+enum class StateFound { kLoaded, kMissing, kDamaged };
+// load_state/1: external programs, then the state file. A missing file
+// starts the run with an empty state; a damaged one keeps the facts read up
+// to the damage. The caller tells the user when either loses something.
+StateFound load_state(Run& run, int64_t model);
+// save_state/1: writes the state facts, replacing the former file whole (a
+// kill or a full disk leaves the former file or the new one); false when it
+// could not be written.
 bool save_state(Run& run, int64_t model);
 
 // Reads ".\extprog.ini" into external_program_i/3 facts.

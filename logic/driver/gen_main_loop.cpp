@@ -35,6 +35,40 @@ int64_t count_pred(const Run& run, const char* name, uint32_t arity) {
   return static_cast<int64_t>(run.facts().count(name, arity));
 }
 
+std::string state_file_shown(int64_t model) { return state_file_name(model).substr(2); }
+
+// Whether a missing state file loses something: this model's classes were
+// generated before (in the model folder or its package folder) and no
+// specification file waits to be generated again, so what those objects
+// used cannot come back from this run alone.
+bool state_expected(Run& run, std::string_view user_dir) {
+  const std::string package = package_dir(run);
+  if (list_directory(run, "*.java").empty() &&
+      (package.empty() || list_directory(run, package + "*.java").empty())) {
+    return false;
+  }
+  for (const std::string& pattern : spec_file_patterns()) {
+    for (const std::string& name : list_directory(run, std::string(user_dir) + pattern)) {
+      if (name != kMenuSkip) return false;
+    }
+  }
+  return true;
+}
+
+// The object of a specification file is generated; the file goes once the
+// run's state is on disk (delete_done_spec_files), so a kill in between
+// leaves it for the next run instead of losing what the object uses.
+void spec_file_done(Run& run, const std::string& file) {
+  run.facts().assertz(Term::compound("spec_file_done_i", {Term::string(file)}));
+}
+
+void delete_done_spec_files(Run& run) {
+  for (const Term& done : run.facts().clauses("spec_file_done_i", 1)) {
+    delete_file(run, text_of(done.arg(1)));
+  }
+  run.facts().abolish("spec_file_done_i", 1);
+}
+
 }  // namespace
 
 const std::vector<std::string>& spec_file_patterns() {
@@ -61,11 +95,28 @@ bool gen_main(Run& run, int64_t first, int64_t model) {
   std::string user_dir;
   if (!setup_model(run, model, user_dir)) return false;
   load_menu_spec(run, user_dir);
-  load_state(run, model);
+  const StateFound state = load_state(run, model);
+  if (state == StateFound::kDamaged) {
+    show_error_box(run, "The state file " + state_file_shown(model) +
+                            " is damaged: what can be read of it is kept, and the state of every "
+                            "object generated in this run is saved again.");
+  } else if (state == StateFound::kMissing && state_expected(run, user_dir)) {
+    show_error_box(run, "The state file " + state_file_shown(model) +
+                            " is missing although objects of this model were generated before: "
+                            "the state of every object generated in this run is saved again.");
+  }
   if (!java_gen_start(run, model)) return false;
   process_spec_files(run, model, user_dir);
   if (!java_gen_end(run, model)) return false;
-  save_state(run, model);  // a failed save is not reported
+  // No specification file goes before its object's state is on disk.
+  if (save_state(run, model)) {
+    delete_done_spec_files(run);
+  } else {
+    run.facts().abolish("spec_file_done_i", 1);
+    show_error_box(run, "The state file " + state_file_shown(model) +
+                            " could not be written: the specification files of this run are "
+                            "kept, and the next run generates their objects again.");
+  }
   delete_menu_spec(run, user_dir);
   return true;
 }
@@ -179,7 +230,10 @@ bool process_spec_file(Run& run, const Term& kind, const std::string& file, int6
   }
   // 2. Database creation and reorganisation.
   if (kind == "ce" && !spec.is_nil()) {
-    if (dispatch_object(run, model, kind, number, spec) && delete_file(run, file)) return true;
+    if (dispatch_object(run, model, kind, number, spec)) {
+      spec_file_done(run, file);
+      return true;
+    }
   }
   // 3. Any other object.
   do {
@@ -205,7 +259,7 @@ bool process_spec_file(Run& run, const Term& kind, const std::string& file, int6
     if (!aux_ok) break;
     if (!dispatch_object(run, model, kind, number, spec)) break;
     if (!register_object(run, model, number)) break;
-    if (!delete_file(run, file)) break;
+    spec_file_done(run, file);
     return true;
   } while (false);
   // 4. The file stays for the next run; what was written stays too.

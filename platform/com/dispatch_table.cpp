@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstring>
+#include <deque>
+#include <mutex>
 #include <string>
 
 #include "platform/cp1252.h"
@@ -265,6 +267,20 @@ HRESULT TableTypeInfo::GetDocumentation(MEMBERID id, BSTR* name, BSTR* doc, DWOR
   if (help_context) *help_context = 0;
   if (help_file) *help_file = nullptr;
   return S_OK;
+}
+
+std::vector<ParamDesc> with_optional_variants(std::vector<ParamDesc> before, const char* prefix,
+                                              int count, const std::vector<ParamDesc>& after) {
+  // A deque never moves what it holds, so the names handed out stay valid.
+  static std::mutex mutex;
+  static std::deque<std::string> names;
+  std::lock_guard lock(mutex);
+  for (int i = 1; i <= count; ++i) {
+    names.push_back(prefix + std::to_string(i));
+    before.push_back({names.back().c_str(), VT_VARIANT, PARAM_OPTIONAL});
+  }
+  before.insert(before.end(), after.begin(), after.end());
+  return before;
 }
 
 }  // namespace qn::com

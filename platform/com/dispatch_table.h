@@ -56,6 +56,12 @@ struct Binding {
   size_t count;
 };
 
+// `before`, then `count` optional VARIANT parameters named prefix1 ..
+// prefix<count>, then `after`: the long optional tails of macro calls. The
+// names live as long as the program.
+std::vector<ParamDesc> with_optional_variants(std::vector<ParamDesc> before, const char* prefix,
+                                              int count, const std::vector<ParamDesc>& after);
+
 struct MemberDesc {
   DISPID id;
   const char* name;

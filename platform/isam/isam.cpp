@@ -17,7 +17,7 @@
 #include "platform/isam/pefiles.h"
 #include "platform/path.h"
 
-namespace qn::kb {
+namespace qn::isam {
 namespace {
 
 constexpr uint32_t kNone = UINT32_MAX;
@@ -355,4 +355,4 @@ short IsamSetPosition(short data_file_number, int32_t position, const void* reco
 short IsamLastError() { return g_last_error; }
 short IsamLastSecondaryError() { return g_secondary; }
 
-}  // namespace qn::kb
+}  // namespace qn::isam

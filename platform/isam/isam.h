@@ -15,7 +15,7 @@
 
 #include <cstdint>
 
-namespace qn::kb {
+namespace qn::isam {
 
 // Status codes (0 = done).
 enum : short {
@@ -74,4 +74,4 @@ short IsamLastError();
 // -1 when there is none.
 short IsamLastSecondaryError();
 
-}  // namespace qn::kb
+}  // namespace qn::isam

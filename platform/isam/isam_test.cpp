@@ -12,7 +12,7 @@
 #include "platform/isam/kb_layout.h"
 #include "platform/isam/writer/kb_writer.h"
 
-namespace qn::kb {
+namespace qn::isam {
 namespace {
 
 namespace fs = std::filesystem;
@@ -210,4 +210,4 @@ TEST_F(KbIsamRead, OpenFailures) {
 }
 
 }  // namespace
-}  // namespace qn::kb
+}  // namespace qn::isam

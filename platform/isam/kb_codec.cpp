@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace qn::kb {
+namespace qn::isam {
 namespace {
 
 int64_t power10(int width) {
@@ -123,4 +123,4 @@ void put_nul_text(uint8_t* p, int width, std::string_view text) {
   std::memcpy(p, text.data(), text.size() < static_cast<size_t>(width) ? text.size() : width);
 }
 
-}  // namespace qn::kb
+}  // namespace qn::isam

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace qn::kb {
+namespace qn::isam {
 
 inline int16_t get_bin16(const uint8_t* p) { return static_cast<int16_t>(p[0] | (p[1] << 8)); }
 inline void put_bin16(uint8_t* p, int v) {
@@ -53,4 +53,4 @@ void put_name(uint8_t* p, int width, std::string_view text);
 std::string get_nul_text(const uint8_t* p, int width);
 void put_nul_text(uint8_t* p, int width, std::string_view text);
 
-}  // namespace qn::kb
+}  // namespace qn::isam

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstring>
 
-namespace qn::kb {
+namespace qn::isam {
 namespace {
 
 using F = FieldForm;
@@ -181,4 +181,4 @@ int build_key(const KeyDef& key, const uint8_t* record, uint8_t* out) {
   return static_cast<int>(p - out);
 }
 
-}  // namespace qn::kb
+}  // namespace qn::isam

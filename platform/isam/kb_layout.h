@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-namespace qn::kb {
+namespace qn::isam {
 
 // How a field is stored in a record image.
 enum class FieldForm : uint8_t {
@@ -75,4 +75,4 @@ int key_length(const KeyDef& key);
 // The key bytes of a record image; returns the key length.
 int build_key(const KeyDef& key, const uint8_t* record, uint8_t* out);
 
-}  // namespace qn::kb
+}  // namespace qn::isam

@@ -6,7 +6,7 @@
 #include "platform/cp1252.h"
 #include "platform/path.h"
 
-namespace qn::kb {
+namespace qn::isam {
 namespace {
 
 std::string trim(const std::string& s) {
@@ -48,4 +48,4 @@ std::string param_file_text(const std::string& database_name) {
          database_name + "\n";
 }
 
-}  // namespace qn::kb
+}  // namespace qn::isam

@@ -10,7 +10,7 @@
 
 #include <string>
 
-namespace qn::kb {
+namespace qn::isam {
 
 struct ParamFile {
   std::string database_path;  // the named database, joined to the parameter file's folder
@@ -23,4 +23,4 @@ ParamStatus read_param_file(const std::string& path, ParamFile& out);
 // The text of a parameter file that names the database file name.
 std::string param_file_text(const std::string& database_name);
 
-}  // namespace qn::kb
+}  // namespace qn::isam

@@ -19,7 +19,7 @@
 #include "platform/message_box.h"
 #include "tests/run_control/subprocess.h"
 
-namespace qn::host {
+namespace qn::app {
 namespace {
 
 namespace fs = std::filesystem;
@@ -50,7 +50,7 @@ class RunControlGenerate : public ::testing::Test {
 
     services_.open_knowledge_base = [this](int model) {
       opened_.push_back(model);
-      if (open_error_) throw CCTreeException(*open_error_);
+      if (open_error_) throw host::CCTreeException(*open_error_);
       return 1;
     };
     services_.close_knowledge_base = [this] { ++closed_; };
@@ -72,7 +72,7 @@ class RunControlGenerate : public ::testing::Test {
     e.register_entry("test_ok", [this](engine::Engine&, std::span<const int64_t> args) {
       entered_ = true;
       entry_args_.assign(args.begin(), args.end());
-      seen_state_ = run_state();
+      seen_state_ = host::run_state();
       return true;
     });
     e.register_entry("test_engine_error", [](engine::Engine& en, std::span<const int64_t>) {
@@ -80,7 +80,7 @@ class RunControlGenerate : public ::testing::Test {
       return true;
     });
     e.register_entry("test_host_error", [](engine::Engine&, std::span<const int64_t>) -> bool {
-      throw CCTreeException("Internal Error 50 in function Push att\nISAM error: -1--1- 0");
+      throw host::CCTreeException("Internal Error 50 in function Push att\nISAM error: -1--1- 0");
     });
     e.register_entry("test_std_error", [](engine::Engine&, std::span<const int64_t>) -> bool {
       throw std::runtime_error("something else");
@@ -126,7 +126,7 @@ class RunControlGenerate : public ::testing::Test {
   std::vector<Copy> copies_;
   std::atomic<bool> entered_{false};
   std::vector<int64_t> entry_args_;
-  RunState seen_state_;
+  host::RunState seen_state_;
 };
 
 TEST_F(RunControlGenerate, RunsTheEntryWithTheRunsNumbersAndCopiesSupportFilesOnce) {
@@ -227,7 +227,7 @@ TEST_F(RunControlGenerate, FailureBeforeTheEntrySkipsTheRunAndStillAnswersTrue) 
 TEST_F(RunControlGenerate, FailureAfterTheEngineStartedLeavesItReadyForTheNextCall) {
   services_.copy_support_files = [](const std::string&, const std::string&, const std::string&,
                                     int) -> int {
-    throw CCTreeException("Internal Error 201 in function copy_file\nISAM error: -1--1-12");
+    throw host::CCTreeException("Internal Error 201 in function copy_file\nISAM error: -1--1-12");
   };
   services_.entry = "test_ok";
 
@@ -270,4 +270,4 @@ TEST_F(RunControlGenerate, CancelBetweenRunsDoesNotReachTheNextRun) {
 }
 
 }  // namespace
-}  // namespace qn::host
+}  // namespace qn::app

@@ -8,5 +8,5 @@
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  return qn::kb::run_kbtool(args, std::cout, std::cerr);
+  return qn::isam::run_kbtool(args, std::cout, std::cerr);
 }

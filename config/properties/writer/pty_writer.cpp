@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -13,6 +14,7 @@
 
 #include "config/properties/prop_defs.h"
 #include "config/properties/qnextc.h"
+#include "platform/binary_file.h"
 
 namespace qn::config::ptywriter {
 
@@ -75,7 +77,11 @@ std::string unquote(std::string_view t) {
   return out;
 }
 
-int64_t parse_int(std::string_view t, const char* what) {
+// The ranges of the numbers a description holds: a signed 32-bit field, a
+// 32-bit pattern (flags, ops, error codes: negative or unsigned), a word.
+constexpr int64_t kInt32Min = INT32_MIN, kInt32Max = INT32_MAX, kUint32Max = UINT32_MAX;
+
+int64_t parse_int(std::string_view t, const char* what, int64_t low, int64_t high) {
   std::string s = unquote(t);
   int base = 10;
   std::string_view v = s;
@@ -90,10 +96,18 @@ int64_t parse_int(std::string_view t, const char* what) {
   }
   uint64_t n = 0;
   auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), n, base);
-  if (v.empty() || ec != std::errc() || p != v.data() + v.size()) {
+  if (v.empty() || (ec != std::errc() && ec != std::errc::result_out_of_range) ||
+      p != v.data() + v.size()) {
     throw Bad(std::string("bad ") + what + " '" + s + "'");
   }
-  return negative ? -static_cast<int64_t>(n) : static_cast<int64_t>(n);
+  // Every bound fits an int64_t, so a magnitude beyond 2^62 is out of range
+  // whatever its sign, and the negation below cannot overflow.
+  constexpr uint64_t kLimit = uint64_t{1} << 62;
+  const int64_t value = static_cast<int64_t>(n > kLimit ? kLimit : n);
+  const int64_t signed_value = negative ? -value : value;
+  if (ec != std::errc() || n > kLimit || signed_value < low || signed_value > high)
+    throw Bad(std::string(what) + " '" + s + "' out of range");
+  return signed_value;
 }
 
 VariantValue parse_value(std::string_view t) {
@@ -117,7 +131,7 @@ VariantValue parse_value(std::string_view t) {
       v->punkVal = nullptr;
       return v;
     case VT_ERROR:
-      v = VariantValue::error(static_cast<SCODE>(parse_int(text, "error code")));
+      v = VariantValue::error(static_cast<SCODE>(parse_int(text, "error code", kInt32Min, kUint32Max)));
       return v;
     default:
       break;
@@ -155,8 +169,17 @@ std::string value_text(const VARIANT& v) {
 
 // ---------------------------------------------------------------- expressions
 
+// The archive nests lists and expression nodes at most this deep together
+// (CArchive::kMaxDepth); a description nested deeper is refused when read.
+constexpr int kMaxNesting = CArchive::kMaxDepth;
+
+[[noreturn]] void too_deep() {
+  throw Bad("nested deeper than " + std::to_string(kMaxNesting) + " levels");
+}
+
 struct ExprParser {
   std::string_view s;
+  int levels_left;  // expression nodes that may still nest
   std::size_t p = 0;
 
   // One argument: up to the ',' or ')' that closes it, quotes kept whole.
@@ -186,6 +209,11 @@ struct ExprParser {
   }
 
   std::unique_ptr<CPropDefExpr> parse() {
+    if (levels_left-- <= 0) too_deep();
+    struct Leave {
+      int& left;
+      ~Leave() { ++left; }
+    } leave{levels_left};
     std::size_t start = p;
     while (p < s.size() && (std::isalnum(static_cast<unsigned char>(s[p])) || s[p] == '_')) ++p;
     const std::string head(s.substr(start, p - start));
@@ -217,7 +245,7 @@ struct ExprParser {
       e->op = head == "group" ? kOpGroup : kOpFalse;
       e->name = unquote(raw_arg());
     } else if (head == "op") {
-      e->op = static_cast<uint32_t>(parse_int(raw_arg(), "op"));
+      e->op = static_cast<uint32_t>(parse_int(raw_arg(), "op", 0, kUint32Max));
       if (e->op & (kOpObject | kOpGroup | kOpFalse | 0x3F | 0x70000))
         throw Bad("op(N) is for ops without operands");
     } else {
@@ -228,8 +256,9 @@ struct ExprParser {
   }
 };
 
-std::unique_ptr<CPropDefExpr> parse_expr(std::string_view text) {
-  ExprParser parser{text};
+// The expression of a dependency written `depth` levels deep.
+std::unique_ptr<CPropDefExpr> parse_expr(std::string_view text, int depth) {
+  ExprParser parser{text, kMaxNesting - depth};
   auto e = parser.parse();
   if (parser.p != text.size()) throw Bad("text after the expression '" + std::string(text) + "'");
   return e;
@@ -333,12 +362,10 @@ void set_field(CPropDefBase& d, const std::string& key, const std::string& value
   auto* list = d.IsList() ? static_cast<CPropDefList*>(&d) : nullptr;
   auto* elem = d.IsList() ? nullptr : static_cast<CPropDefElem*>(&d);
   auto u16 = [&](const char* what) {
-    const int64_t n = parse_int(value, what);
-    if (n < 0 || n > 0xFFFF) throw Bad(std::string(what) + " out of range");
-    return static_cast<uint16_t>(n);
+    return static_cast<uint16_t>(parse_int(value, what, 0, 0xFFFF));
   };
   if (key == "kind")
-    d.kind = static_cast<int32_t>(parse_int(value, "kind"));
+    d.kind = static_cast<int32_t>(parse_int(value, "kind", kInt32Min, kInt32Max));
   else if (key == "name")
     d.name = unquote(value);
   else if (key == "caption")
@@ -350,7 +377,7 @@ void set_field(CPropDefBase& d, const std::string& key, const std::string& value
   else if (key == "idsversion")
     d.ids.version = u16("idsversion");
   else if (key == "flags")
-    d.flags = static_cast<uint32_t>(parse_int(value, "flags"));
+    d.flags = static_cast<uint32_t>(parse_int(value, "flags", kInt32Min, kUint32Max));
   else if (key == "base")
     d.base_version = u16("base");
   else if (key == "version" && list)
@@ -364,11 +391,11 @@ void set_field(CPropDefBase& d, const std::string& key, const std::string& value
   else if (key == "default" && elem)
     elem->default_value = parse_value(value);
   else if (key == "min" && elem)
-    elem->minimum = static_cast<int32_t>(parse_int(value, "min"));
+    elem->minimum = static_cast<int32_t>(parse_int(value, "min", kInt32Min, kInt32Max));
   else if (key == "max" && elem)
-    elem->maximum = static_cast<int32_t>(parse_int(value, "max"));
+    elem->maximum = static_cast<int32_t>(parse_int(value, "max", kInt32Min, kInt32Max));
   else if (key == "param" && elem)
-    elem->param11 = elem->param13 = static_cast<uint32_t>(parse_int(value, "param"));
+    elem->param11 = elem->param13 = static_cast<uint32_t>(parse_int(value, "param", kInt32Min, kUint32Max));
   else if (key == "textparam" && elem)
     elem->text_param = unquote(value);
   else if (key == "custom" && elem)
@@ -379,6 +406,14 @@ void set_field(CPropDefBase& d, const std::string& key, const std::string& value
     elem->aliases = parse_ids(value).names;
   else
     throw Bad("unknown field '" + key + "'");
+}
+
+// The nesting level at which the archive writes an item's dependencies:
+// the lists that hold it, itself included when it is a list.
+int depth_of(const CPropDefBase* d) {
+  int lists = 0;
+  for (; d; d = d->parent) lists += d->IsList() ? 1 : 0;
+  return lists;
 }
 
 }  // namespace
@@ -407,17 +442,19 @@ bool build(std::string_view description, std::vector<uint8_t>& archive, BuildErr
              raw[static_cast<std::size_t>(indent)] == ' ')
         ++indent;
       const std::string_view body = raw.substr(static_cast<std::size_t>(indent));
-      if (body.empty() || body.front() == '#') {
+      // A line of blanks and tabs only is as empty as an empty one.
+      std::vector<std::string> t;
+      if (!body.empty() && body.front() != '#') t = tokenize(body);
+      if (t.empty()) {
         if (end == description.size()) break;
         continue;
       }
-      std::vector<std::string> t = tokenize(body);
       const std::string& what = t[0];
       if (what == "directory") {
         for (std::size_t i = 1; i < t.size(); ++i) {
           auto [k, v] = key_value(t[i]);
           if (k != "version") throw Bad("unknown field '" + k + "'");
-          out.objects.version = static_cast<uint16_t>(parse_int(v, "version"));
+          out.objects.version = static_cast<uint16_t>(parse_int(v, "version", 0, 0xFFFF));
         }
       } else if (what == "object") {
         if (t.size() < 2) throw Bad("object without a name");
@@ -426,7 +463,7 @@ bool build(std::string_view description, std::vector<uint8_t>& archive, BuildErr
         for (std::size_t i = 2; i < t.size(); ++i) {
           auto [k, v] = key_value(t[i]);
           if (k == "number")
-            att.number = static_cast<int32_t>(parse_int(v, "number"));
+            att.number = static_cast<int32_t>(parse_int(v, "number", kInt32Min, kInt32Max));
           else if (k == "description")
             att.description = unquote(v);
           else if (k == "parent")
@@ -460,6 +497,7 @@ bool build(std::string_view description, std::vector<uint8_t>& archive, BuildErr
           if (!parent->IsList()) throw Bad("an element holds no items");
           placed = static_cast<CPropDefList*>(parent)->Add(std::move(item));
         }
+        if (depth_of(placed) > kMaxNesting) too_deep();
         stack.push_back({indent, placed});
       } else if (what == "depend" || what == "choice") {
         while (!stack.empty() && stack.back().indent >= indent) stack.pop_back();
@@ -468,13 +506,13 @@ bool build(std::string_view description, std::vector<uint8_t>& archive, BuildErr
         if (what == "depend") {
           if (t.size() < 4) throw Bad("depend needs KIND VALUE EXPR");
           auto d = std::make_unique<CPropDefDepend>();
-          d->kind = static_cast<int32_t>(parse_int(t[1], "dependency kind"));
+          d->kind = static_cast<int32_t>(parse_int(t[1], "dependency kind", kInt32Min, kInt32Max));
           d->value = parse_value(t[2]);
-          d->expr = parse_expr(t[3]);
+          d->expr = parse_expr(t[3], depth_of(owner));
           for (std::size_t i = 4; i < t.size(); ++i) {
             auto [k, v] = key_value(t[i]);
             if (k != "version") throw Bad("unknown field '" + k + "'");
-            d->version = static_cast<uint16_t>(parse_int(v, "version"));
+            d->version = static_cast<uint16_t>(parse_int(v, "version", 0, 0xFFFF));
           }
           owner->depends.push_back(std::move(d));
         } else {
@@ -507,7 +545,15 @@ bool build(std::string_view description, std::vector<uint8_t>& archive, BuildErr
     error.reason = e.what();
     return false;
   }
-  archive = WritePropArchive(out);
+  try {
+    archive = WritePropArchive(out);
+  } catch (const CArchiveException& e) {
+    // Whatever the checks above let through still ends as an error, not an
+    // abort.
+    error.line = 0;
+    error.reason = e.what();
+    return false;
+  }
   return true;
 }
 
@@ -607,11 +653,12 @@ int run_ptytool(const std::vector<std::string>& args, std::ostream& out, std::os
       err << args[1] << ":" << error.line << ": " << error.reason << "\n";
       return 1;
     }
-    std::ofstream file(args[2], std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    if (!file.flush()) {
-      err << "ptytool: cannot write " << args[2] << "\n";
+    // Replaced whole, so a full disk or a kill leaves the former archive.
+    std::string why;
+    if (!platform::write_file_atomically(
+            args[2],
+            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), &why)) {
+      err << "ptytool: " << why << "\n";
       return 1;
     }
     return 0;

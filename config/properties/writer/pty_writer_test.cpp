@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "config/properties/archive.h"
+#include "platform/full_disk_test.h"
 
 namespace qn::config::ptywriter {
 namespace {
@@ -93,12 +94,87 @@ TEST_F(PtyTool, BadLineStopsTheBuild) {
       {"list kind=1 name=\"open\n", "d.txt:1: unbalanced quotes"},
       {"list kind=1\n  list type={1}\n", "d.txt:2: bad GUID '{1}'"},
       {"widget\n", "d.txt:1: unknown line 'widget'"},
+      // Numbers beyond their field, the most negative one included.
+      {"list kind=1\n  elem kind=-0x8000000000000000\n",
+       "d.txt:2: kind '-0x8000000000000000' out of range"},
+      {"list kind=1\n  elem max=2147483648\n", "d.txt:2: max '2147483648' out of range"},
+      {"list kind=1\n  elem flags=0x1FFFFFFFF\n", "d.txt:2: flags '0x1FFFFFFFF' out of range"},
+      {"list kind=1 version=99999999999999999999999\n",
+       "d.txt:1: version '99999999999999999999999' out of range"},
   };
   for (const auto& c : cases) {
     const std::string path = write_description(c.text);
     EXPECT_EQ(run({"build", path, (dir_ / "x.pty").string()}), 1) << c.text;
     EXPECT_EQ(err_.str(), (dir_ / c.message).string() + "\n") << c.text;
   }
+}
+
+// Lists and expressions nest 64 levels deep together, as the archive
+// allows; deeper is refused on its line, however deep.
+TEST_F(PtyTool, NestingIsCapped) {
+  auto nots = [](int n) {
+    return std::string("depend 1 i4:0 ") + [&] {
+      std::string e;
+      for (int i = 0; i < n; ++i) e += "not(";
+      e += "true";
+      for (int i = 0; i < n; ++i) e += ")";
+      return e;
+    }() + "\n";
+  };
+  auto lists = [](int n) {
+    std::string text;
+    for (int i = 0; i < n; ++i) text += std::string(static_cast<size_t>(i), ' ') + "list\n";
+    return text;
+  };
+  const std::string archive = (dir_ / "x.pty").string();
+  // An element's dependency sits one level below the root: 63 nodes fit.
+  ASSERT_EQ(run({"build", write_description("list kind=1\n  elem\n    " + nots(62)), archive}), 0)
+      << err_.str();
+  EXPECT_EQ(run({"dump", archive}), 0) << err_.str();
+  ASSERT_EQ(run({"build", write_description(lists(64)), archive}), 0) << err_.str();
+  EXPECT_EQ(run({"dump", archive}), 0) << err_.str();
+  struct Case {
+    std::string text;
+    int line;
+  };
+  const Case cases[] = {
+      {"list kind=1\n  elem\n    " + nots(63), 3},
+      {"list kind=1\n  elem\n    " + nots(40000), 3},
+      {lists(65), 65},
+      {lists(30) + std::string(30, ' ') + nots(40), 31},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(run({"build", write_description(c.text), archive}), 1);
+    EXPECT_EQ(err_.str(), (dir_ / "d.txt").string() + ":" + std::to_string(c.line) +
+                              ": nested deeper than 64 levels\n");
+  }
+}
+
+// A line of blanks and tabs is an empty line.
+TEST_F(PtyTool, BlankLinesOfTabs) {
+  EXPECT_EQ(run({"build", write_description("list kind=1\n\t\n \t \n  elem name=A\n\t"),
+                 (dir_ / "x.pty").string()}),
+            0)
+      << err_.str();
+}
+
+// The archive is replaced whole: a write that fails (the file-size limit
+// stands in for a full disk) leaves the former archive as it was.
+TEST_F(PtyTool, FailedWriteKeepsTheFormerArchive) {
+  const std::string archive = (dir_ / "DTASTORE.PTY").string();
+  std::ofstream(archive, std::ios::binary) << "former";
+  const std::string description = write_description(kEverything);
+  int status;
+  {
+    platform::FullDiskAfter full(64);
+    status = run({"build", description, archive});
+  }
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(err_.str().find("ptytool: Cannot write " + archive), std::string::npos) << err_.str();
+  std::ifstream in(archive, std::ios::binary);
+  std::string kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(kept, "former");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 2);  // and d.txt
 }
 
 TEST_F(PtyTool, DumpOfDamagedArchiveAndEncipher) {

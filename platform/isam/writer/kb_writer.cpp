@@ -16,7 +16,7 @@
 #include "platform/isam/kb_codec.h"
 #include "platform/isam/pefiles.h"
 
-namespace qn::kb {
+namespace qn::isam {
 namespace {
 
 namespace fs = std::filesystem;
@@ -623,4 +623,4 @@ int run_kbtool(const std::vector<std::string>& args, std::ostream& out, std::ost
   return 2;
 }
 
-}  // namespace qn::kb
+}  // namespace qn::isam

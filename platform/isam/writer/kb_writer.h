@@ -19,7 +19,7 @@
 
 #include "platform/isam/kb_layout.h"
 
-namespace qn::kb {
+namespace qn::isam {
 
 struct KbRecord {
   const FamilyDef* family = nullptr;
@@ -67,4 +67,4 @@ class KbBuilder {
 // kbtool: "build DESCRIPTION DIR" or "dump DIR". The exit code.
 int run_kbtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-}  // namespace qn::kb
+}  // namespace qn::isam

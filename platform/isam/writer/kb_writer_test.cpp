@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-namespace qn::kb {
+namespace qn::isam {
 namespace {
 
 namespace fs = std::filesystem;
@@ -166,4 +166,4 @@ TEST_F(KbTool, BuilderThrowsWithTheReason) {
 }
 
 }  // namespace
-}  // namespace qn::kb
+}  // namespace qn::isam
