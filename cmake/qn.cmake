@@ -30,7 +30,7 @@ function(qn_module name)
   if(QN_BUILD_TESTS AND test_sources)
     add_executable(${name}_tests ${test_sources})
     set_target_properties(${name}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    target_link_libraries(${name}_tests PRIVATE ${name} ${M_TEST_DEPS} GTest::gmock GTest::gtest_main)
+    target_link_libraries(${name}_tests PRIVATE ${name} ${M_TEST_DEPS} GTest::gmock qn_test_main)
     target_compile_definitions(${name}_tests PRIVATE
       QN_SOURCE_DIR="${PROJECT_SOURCE_DIR}" QN_PROGRAM_DIR="${QN_PROGRAM_DIR}"
       QN_BINARY_DIR="${CMAKE_BINARY_DIR}")
@@ -83,6 +83,7 @@ function(qn_fuzz)
   add_test(NAME ${F_TEST}
            COMMAND ${bin} -max_total_time=5 -max_len=${F_MAX_LEN} -timeout=10
                    -artifact_prefix=${fuzz_dir}/ ${fuzz_dir}/${F_NAME}_work ${corpus})
+  set_tests_properties(${F_TEST} PROPERTIES ENVIRONMENT "TMPDIR=${fuzz_dir}")
 endfunction()
 
 # make_model (bench/make_model.cpp), the synthetic model maker of the

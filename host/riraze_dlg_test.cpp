@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <ostream>
 #include <thread>
 
 #include "host/dialog.h"
@@ -107,6 +108,9 @@ struct CancelCase {
   int expect_requests;
   bool expect_end;  // the dialog ends by itself
 };
+
+// The case's name in test listings and failures, in place of its raw bytes.
+void PrintTo(const CancelCase& c, std::ostream* out) { *out << c.name; }
 
 class DialogCancel : public ::testing::TestWithParam<CancelCase> {};
 

@@ -148,7 +148,8 @@ int main(int argc, char** argv) {
       argc > 1 ? argv[1] : (fs::path(qn::platform::program_dir()) / "libQnOffice.so").string();
 
   // A registry file of our own, so the user's stays untouched.
-  char dir_template[] = "/tmp/office-client.XXXXXX";
+  std::string dir_name = (fs::temp_directory_path() / "office-client.XXXXXX").string();
+  char* dir_template = dir_name.data();
   if (!::mkdtemp(dir_template)) return fail("mkdtemp", E_FAIL);
   const fs::path registry = fs::path(dir_template) / "registry.ini";
   ::setenv("QN_REGISTRY_FILE", registry.c_str(), 1);

@@ -1,8 +1,11 @@
 import com.quenora.qnoffice.QnMail;
+import java.io.IOException;
 import java.nio.charset.StandardCharsets;
 import java.nio.file.Files;
 import java.nio.file.Path;
+import java.util.Comparator;
 import java.util.Date;
+import java.util.stream.Stream;
 
 /**
  * A Java program mailing through libQnOffice: it sends a message with an
@@ -32,11 +35,23 @@ public class MailDemo {
       System.err.println("usage: MailDemo SERVER USER PASSWORD ADDRESS");
       System.exit(2);
     }
+    // A folder of its own for the attachment sent and the one received,
+    // removed at the end.
+    Path work = Files.createTempDirectory("maildemo");
+    int status;
+    try {
+      status = run(args, work);
+    } finally {
+      removeTree(work);
+    }
+    System.exit(status);
+  }
+
+  static int run(String[] args, Path work) throws Exception {
     String server = args[0];
     String user = args[1];
     String password = args[2];
     String address = args[3];
-    Path work = Files.createTempDirectory("maildemo");
     Path attachment = work.resolve("note.txt");
     Files.write(attachment, ATTACHED.getBytes(StandardCharsets.US_ASCII));
     Path saved = Files.createDirectory(work.resolve("received"));
@@ -45,12 +60,12 @@ public class MailDemo {
     mail.setMode("I");
     if (report("LoginSMTP", mail.LoginSMTP(server, "Mail Demo", address, user, password,
         (short) 10)) != 0) {
-      System.exit(1);
+      return 1;
     }
     short sent = report("Send", mail.Send(address, "", "", SUBJECT, "Hello from Java.",
         attachment.toString()));
     mail.Logout();
-    if (sent != 0) System.exit(1);
+    if (sent != 0) return 1;
 
     mail.setAttachDir(saved.toString());
     String[] from = {""};
@@ -67,13 +82,13 @@ public class MailDemo {
       if (attempt > 0) Thread.sleep(500);
       if (report("LoginPOP3", mail.LoginPOP3(server, user, password, (short) 0, (short) 1,
           (short) 10)) != 0) {
-        System.exit(1);
+        return 1;
       }
       code = mail.Receive(from, to, cc, subject, text, attachments, dateSent, dateReceived);
       mail.Logout();
     }
     report("Receive", code);
-    if (code != 0) System.exit(1);
+    if (code != 0) return 1;
 
     System.out.println("From: " + from[0]);
     System.out.println("Text: " + text[0].trim());
@@ -90,7 +105,13 @@ public class MailDemo {
             : " is missing")));
     System.out.println("Sent on a date: " + (dateSent[0] != null ? "yes" : "no"));
     mail.cleanup();
-    System.exit(subjectKept && attachmentKept ? 0 : 1);
+    return subjectKept && attachmentKept ? 0 : 1;
+  }
+
+  static void removeTree(Path dir) throws IOException {
+    try (Stream<Path> paths = Files.walk(dir)) {
+      for (Path p : paths.sorted(Comparator.reverseOrder()).toList()) Files.delete(p);
+    }
   }
 
   static String escaped(String s) {

@@ -96,6 +96,12 @@ com::DATE Call::date(jobject d) {
     v[i] = env_->CallIntMethod(d, c->get[i]);
     if (raised()) return 0;
   }
+  // Dates hold the years 100 to 9999; the year is checked before the
+  // addition, which would overflow for a Date that reports a huge year.
+  if (v[0] < 100 - 1900 || v[0] > 9999 - 1900) {
+    raise("java/lang/IllegalArgumentException", "date outside the years 100 to 9999");
+    return 0;
+  }
   // Milliseconds are dropped.
   return com::ole_date_of({v[0] + 1900, v[1] + 1, v[2], v[3], v[4], v[5]});
 }

@@ -140,7 +140,7 @@ MailResult internet_logout() {
   std::lock_guard lock(s.mutex);
   const bool smtp_open = s.smtp && s.smtp->logout();
   const bool pop3_open = s.pop3 && s.pop3->logout();
-  return s.record({smtp_open || pop3_open ? 0 : 2, {}});
+  return s.record({smtp_open || pop3_open ? kMailOk : kMailNotLoggedIn, {}});
 }
 
 void internet_close_sessions() {
@@ -174,7 +174,7 @@ MailResult internet_receive(InternetMessage& out) {
   const MailResult r = s.pop3_client().receive([&](std::string_view message) {
     return s.parser(message, s.address_format, s.attach_dir, parsed);
   });
-  if (r.code == 0 || r.code == 16) {
+  if (r.code == kMailOk || r.code == kMailAttachmentNotSaved) {
     out.from = std::move(parsed.from);
     out.to = std::move(parsed.to);
     out.cc = std::move(parsed.cc);
@@ -195,7 +195,7 @@ MailResult internet_count(long& count) {
 MailResult internet_set_address_format(int value) {
   Shared& s = shared();
   std::lock_guard lock(s.mutex);
-  if (value < 0 || value > 2) return s.record({17, std::to_string(value)});
+  if (value < 0 || value > 2) return s.record({kMailInvalidValue, std::to_string(value)});
   s.address_format = value;
   return s.record({});
 }
@@ -214,7 +214,7 @@ MailResult internet_set_attach_dir(std::string_view dir) {
 void internet_refuse_display_messages(int value) {
   Shared& s = shared();
   std::lock_guard lock(s.mutex);
-  s.record({17, std::to_string(value)});
+  s.record({kMailInvalidValue, std::to_string(value)});
 }
 
 }  // namespace qn::office

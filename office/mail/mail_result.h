@@ -2,6 +2,7 @@
 // message names (a recipient, a file name, a user name...).
 #pragma once
 
+#include <ostream>
 #include <string>
 
 namespace qn::office {
@@ -11,5 +12,10 @@ struct MailResult {
   std::string value;
   bool operator==(const MailResult&) const = default;
 };
+
+// "code (value)", as logs and test failures show a result.
+inline std::ostream& operator<<(std::ostream& out, const MailResult& r) {
+  return out << r.code << " (" << r.value << ")";
+}
 
 }  // namespace qn::office

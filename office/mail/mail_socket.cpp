@@ -1,19 +1,16 @@
 #include "office/mail/mail_socket.h"
 
-#include <chrono>
+#include <algorithm>
+
+#include "office/mail/mail_errors.h"
 
 namespace qn::office {
 namespace {
 
-constexpr long long kNoDeadline = -1;
-
-long long now_ms() {
-  using namespace std::chrono;
-  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
+// The smallest step by which a message's buffer grows.
+constexpr std::size_t kMessageStep = 4 << 20;
 
 }  // namespace
-
 bool has_line_break(std::string_view text) {
   return text.find_first_of("\r\n") != std::string_view::npos;
 }
@@ -47,19 +44,12 @@ bool MailSocket::flush() {
   return sent;
 }
 
-long long MailSocket::reply_deadline() const {
-  return timeout_s_ < 0 ? kNoDeadline : now_ms() + timeout_s_ * 1000LL;
-}
+int MailSocket::wait_ms() const { return timeout_s_ < 0 ? -1 : timeout_s_ * 1000; }
 
-int MailSocket::wait_ms(long long deadline_ms) const {
-  if (deadline_ms == kNoDeadline) return -1;
-  const long long left = deadline_ms - now_ms();
-  return left > 0 ? static_cast<int>(left) : 0;
-}
-
-MailSocket::Fill MailSocket::fill(long long deadline_ms) {
-  switch (connection_->wait(wait_ms(deadline_ms))) {
+MailSocket::Fill MailSocket::fill() {
+  switch (connection_->wait(wait_ms())) {
     case platform::WaitResult::kTimeout:
+      timed_out_ = true;
       return Fill::kTimeout;
     case platform::WaitResult::kFailed:
       return Fill::kFailed;
@@ -80,11 +70,12 @@ MailSocket::Fill MailSocket::fill(long long deadline_ms) {
   return Fill::kOk;
 }
 
-MailSocket::Fill MailSocket::read_line(std::string& line, long long deadline_ms,
-                                       std::size_t limit) {
-  std::size_t scanned = in_pos_;
+MailSocket::Fill MailSocket::read_line(std::string& line, std::size_t limit) {
+  // Bytes already looked at, counted from in_pos_: fill() may move the
+  // buffer's start.
+  std::size_t scanned = 0;
   for (;;) {
-    const auto lf = in_.find('\n', scanned);
+    const auto lf = in_.find('\n', in_pos_ + scanned);
     if (lf != std::string::npos) {
       line.assign(in_, in_pos_, lf + 1 - in_pos_);
       in_pos_ = lf + 1;
@@ -92,20 +83,23 @@ MailSocket::Fill MailSocket::read_line(std::string& line, long long deadline_ms,
     }
     if (in_.size() - in_pos_ > limit) return Fill::kFailed;
     scanned = in_.size() - in_pos_;
-    const Fill f = fill(deadline_ms);
+    const Fill f = fill();
     if (f != Fill::kOk) return f;
-    scanned += in_pos_;
   }
+}
+
+bool MailSocket::start_reply() {
+  timed_out_ = false;
+  return flush();
 }
 
 bool MailSocket::read_smtp_reply(std::string& reply) {
   reply.clear();
-  if (!flush()) return false;
-  const long long deadline = reply_deadline();
+  if (!start_reply()) return false;
   std::size_t total = 0;
   std::string line;
   for (;;) {
-    if (read_line(line, deadline, kReplyLimit - total) != Fill::kOk) break;
+    if (read_line(line, kReplyLimit - total) != Fill::kOk) break;
     total += line.size();
     if (total > kReplyLimit) break;
     if (reply.size() < kReplyKept) reply.append(line, 0, kReplyKept - reply.size());
@@ -118,8 +112,8 @@ bool MailSocket::read_smtp_reply(std::string& reply) {
 
 bool MailSocket::read_pop3_reply(std::string& reply) {
   reply.clear();
-  if (!flush()) return false;
-  if (read_line(reply, reply_deadline(), kReplyLimit) != Fill::kOk) {
+  if (!start_reply()) return false;
+  if (read_line(reply, kReplyLimit) != Fill::kOk) {
     reply.clear();
     close();
     return false;
@@ -130,30 +124,46 @@ bool MailSocket::read_pop3_reply(std::string& reply) {
 
 int MailSocket::receive_message(std::string& content, std::size_t limit) {
   content.clear();
-  if (!flush()) return 19;
-  const long long deadline = reply_deadline();
+  if (!start_reply()) return kMailConnectionLost;
   std::string line;
-  Fill f = read_line(line, deadline, kReplyLimit);
-  if (f == Fill::kOk && line[0] != '+') return 11;
+  Fill f = read_line(line, kReplyLimit);
+  if (f == Fill::kOk && line[0] != '+') return kMailNoMessages;
+  // Each byte is looked at once and copied once, straight from the input
+  // buffer, as it arrives; a line is taken in pieces when it is long.
+  bool line_start = true;
   while (f == Fill::kOk) {
-    // Lines are taken straight from the input buffer: a large message is
-    // copied once.
-    const auto lf = in_.find('\n', in_pos_);
-    if (lf == std::string::npos) {
-      if (content.size() + (in_.size() - in_pos_) > limit) break;
-      f = fill(deadline);
+    const std::string_view pending(in_.data() + in_pos_, in_.size() - in_pos_);
+    const auto lf = pending.find('\n');
+    if (pending.empty() || (line_start && pending[0] == '.' && lf == std::string_view::npos &&
+                            pending.size() < 3)) {
+      // A line that begins with a dot is the end line or a stuffed dot:
+      // decided once its first three bytes (or its end) are in.
+      f = fill();
       continue;
     }
-    std::string_view text(in_.data() + in_pos_, lf + 1 - in_pos_);
-    in_pos_ = lf + 1;
-    if (text == ".\r\n" || text == ".\n") return 0;
-    if (text[0] == '.') text.remove_prefix(1);
-    if (content.size() + text.size() > limit) break;
-    content.append(text);
+    if (line_start && pending[0] == '.') {
+      if (pending.starts_with(".\r\n") || pending.starts_with(".\n")) {
+        in_pos_ += pending[1] == '\n' ? 2 : 3;
+        return kMailOk;
+      }
+      ++in_pos_;
+      line_start = false;
+      continue;
+    }
+    const std::size_t take = lf == std::string_view::npos ? pending.size() : lf + 1;
+    if (content.size() + take > limit) break;
+    if (content.size() + take > content.capacity()) {
+      // Memory follows the data, in steps large enough to stay few.
+      content.reserve(std::min(limit, std::max({content.size() + take, 2 * content.capacity(),
+                                                kMessageStep})));
+    }
+    content.append(pending.substr(0, take));
+    in_pos_ += take;
+    line_start = lf != std::string_view::npos;
   }
   content.clear();
   close();
-  return f == Fill::kTimeout ? 20 : 21;
+  return f == Fill::kTimeout ? kMailTimeout : kMailReceiveFailed;
 }
 
 }  // namespace qn::office

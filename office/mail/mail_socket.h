@@ -25,8 +25,9 @@ class MailSocket {
 
   // Looks the service up and connects; false when the service is not
   // listed or no address of the host accepted within the time-out.
-  // timeout_s: seconds for every later wait (0 returns at once, negative
-  // waits without limit); the connect itself gets at least one second.
+  // timeout_s: seconds for each later wait for data, however many a reply
+  // takes (0 returns at once, negative waits without limit); the connect
+  // itself gets at least one second.
   bool connect(const MailConnector& connector, const std::string& host, std::string_view service,
                int timeout_s);
   bool is_open() const { return connection_ != nullptr; }
@@ -51,19 +52,26 @@ class MailSocket {
   // ended early or the message grew beyond limit bytes.
   int receive_message(std::string& content, std::size_t limit);
 
+  // Whether the last reply failed because a wait timed out.
+  bool timed_out() const { return timed_out_; }
+
  private:
   enum class Fill { kOk, kTimeout, kFailed };
-  Fill fill(long long deadline_ms);
+  // Waits for data, each wait with the whole time-out, and appends what
+  // one receive gives.
+  Fill fill();
   // A whole line (with its LF) from the input, reading more as needed.
-  Fill read_line(std::string& line, long long deadline_ms, std::size_t limit);
-  long long reply_deadline() const;
-  int wait_ms(long long deadline_ms) const;
+  Fill read_line(std::string& line, std::size_t limit);
+  int wait_ms() const;
+  // Flushes and clears the time-out mark before a reply is read.
+  bool start_reply();
 
   std::unique_ptr<MailConnection> connection_;
   std::string out_;
   std::string in_;
   std::size_t in_pos_ = 0;
   int timeout_s_ = 0;
+  bool timed_out_ = false;
 };
 
 // Whether a text holds a carriage return or a line feed.

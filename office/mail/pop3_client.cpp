@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <new>
 
+#include "office/mail/mail_errors.h"
+
 namespace qn::office {
 namespace {
 
@@ -39,57 +41,66 @@ bool Pop3Client::command(std::string_view text) {
 MailResult Pop3Client::login(const std::string& server, const std::string& user,
                              const std::string& password, bool new_messages, bool delete_after,
                              int timeout_s) {
-  if (socket_.is_open()) return {1, {}};
-  if (has_line_break(user)) return {8, user};
-  if (has_line_break(password)) return {9, {}};
+  if (socket_.is_open()) return {kMailAlreadyLoggedIn, {}};
+  if (has_line_break(user)) return {kMailInvalidUserName, user};
+  if (has_line_break(password)) return {kMailInvalidPassword, {}};
   auto fail = [this](MailResult result) {
     socket_.close();
     return result;
   };
   if (!socket_.connect(connector_, server, "pop3", timeout_s) &&
       !socket_.connect(connector_, server, "pop-3", timeout_s)) {
-    return fail({3, {}});
+    return fail({kMailLoginFailed, {}});
   }
-  if (!socket_.read_pop3_reply(reply_) || reply_[0] != '+') return fail({3, {}});
-  if (!command("USER " + user + "\r\n")) return fail({8, user});
-  if (!command("PASS " + password + "\r\n")) return fail({9, {}});
+  if (!socket_.read_pop3_reply(reply_) || reply_[0] != '+') return fail({kMailLoginFailed, {}});
+  if (!command("USER " + user + "\r\n")) return fail({kMailInvalidUserName, user});
+  if (!command("PASS " + password + "\r\n")) return fail({kMailInvalidPassword, {}});
   last_ = 0;
   new_messages_ = new_messages;
   delete_ = delete_after;
+  // A refused LAST is no error; a LAST that ended the session is.
   if (new_messages_ && command("LAST\r\n")) last_ = number_at_fifth(reply_);
-  return {0, {}};
+  if (!socket_.is_open()) {
+    return {socket_.timed_out() ? kMailTimeout : kMailConnectionLost, {}};
+  }
+  return {kMailOk, {}};
 }
 
 MailResult Pop3Client::count(long& messages) {
-  if (!socket_.is_open()) return {2, {}};
-  if (!command("STAT\r\n")) return {19, {}};
+  if (!socket_.is_open()) return {kMailNotLoggedIn, {}};
+  if (!command("STAT\r\n")) return {kMailConnectionLost, {}};
   long n = number_at_fifth(reply_);
   // A server without LAST has seen nothing: the count stays whole, as at
   // login.
   if (new_messages_ && command("LAST\r\n")) n -= number_at_fifth(reply_);
-  if (!socket_.is_open()) return {19, {}};
+  if (!socket_.is_open()) return {kMailConnectionLost, {}};
   messages = n;
-  return {0, {}};
+  return {kMailOk, {}};
 }
 
 MailResult Pop3Client::receive(const MessageParser& parse) {
   message_.clear();
-  if (!socket_.is_open()) return {2, {}};
+  if (!socket_.is_open()) return {kMailNotLoggedIn, {}};
   if (last_ < INT32_MAX) ++last_;
   const std::string number = std::to_string(last_);
-  if (!command("LIST " + number + "\r\n")) return {11, {}};
+  if (!command("LIST " + number + "\r\n")) return {kMailNoMessages, {}};
+  // The message may not grow beyond what LIST announced, with room for the
+  // line ends and stuffing a server adds; memory is taken as it arrives.
   const auto limit =
       static_cast<std::size_t>(static_cast<double>(last_number(reply_)) * 1.4 + 32768);
-  try {
-    message_.reserve(std::min<std::size_t>(limit, 64 << 20));
-  } catch (const std::bad_alloc&) {
-    return {18, {}};
-  }
   socket_.put("RETR " + number + "\r\n");
-  const int received = socket_.receive_message(message_, limit);
-  if (received != 0) return {received, {}};
+  int received;
+  try {
+    received = socket_.receive_message(message_, limit);
+  } catch (const std::bad_alloc&) {
+    message_.clear();
+    message_.shrink_to_fit();
+    socket_.close();
+    return {kMailNoMemory, {}};
+  }
+  if (received != kMailOk) return {received, {}};
   const MailResult result = parse(message_);
-  if (delete_ && result.code == 0) command("DELE " + number + "\r\n");
+  if (delete_ && result.code == kMailOk) command("DELE " + number + "\r\n");
   return result;
 }
 

@@ -75,6 +75,18 @@ TEST_F(Pop3, LoginTable) {
        {9, ""},
        kLoginSent,
        0},
+      {"LAST time-out",
+       true,
+       {reply("+OK ready\r\n"), reply("+OK\r\n"), reply("+OK in\r\n"), stall()},
+       {20, ""},
+       kLoginSent + "LAST\r\n",
+       0},
+      {"LAST hang-up",
+       true,
+       {reply("+OK ready\r\n"), reply("+OK\r\n"), reply("+OK in\r\n"), hang_up()},
+       {19, ""},
+       kLoginSent + "LAST\r\n",
+       0},
       {"PASS garbage",
        false,
        {reply("+OK ready\r\n"), reply("+OK\r\n"), reply("\x7f\x80zz\r\n")},
@@ -210,6 +222,23 @@ TEST_F(Pop3, ReceiveTable) {
        message,
        "LIST 1\r\nRETR 1\r\n",
        true},
+      {"stuffed dots and the end line split between pieces",
+       false,
+       0,
+       {reply("+OK 1 20\r\n"), pieces({"+OK\r\nS\r\n", ".", ".y\r\n.", ".", "\r\n.", "\r", "\n"})},
+       {0, ""},
+       "S\r\n.y\r\n.\r\n",
+       "LIST 1\r\nRETR 1\r\n",
+       true},
+      {"a long line in pieces",
+       false,
+       0,
+       {reply("+OK 1 200000\r\n"),
+        pieces({"+OK\r\n", std::string(70000, 'a'), std::string(70000, 'b'), "\r\n.\r\n"})},
+       {0, ""},
+       std::string(70000, 'a') + std::string(70000, 'b') + "\r\n",
+       "LIST 1\r\nRETR 1\r\n",
+       true},
       {"deleted after it was received",
        true,
        0,
@@ -303,6 +332,24 @@ TEST_F(Pop3, ReceiveTable) {
     EXPECT_EQ(peer.sent.substr(kLoginSent.size()), c.sent);
     EXPECT_EQ(client.is_open(), c.open_after);
   }
+}
+
+// The time-out bounds each wait, not the whole message: ten pieces 0.3 s
+// apart arrive within a time-out of one second.
+TEST_F(Pop3, TimeOutCoversEachWait) {
+  ScriptedPeer peer(login_script());
+  Pop3Client client(peer.connector());
+  ASSERT_EQ(client.login("mx", "ann", "pw", false, false, 1).code, 0);
+  std::vector<std::string> parts{"+OK\r\n"};
+  for (int i = 0; i < 8; ++i) parts.push_back("line " + std::to_string(i) + "\r\n");
+  parts.push_back(".\r\n");
+  peer.add(reply("+OK 1 100\r\n"));
+  peer.add(pieces(parts));
+  std::string out;
+  peer.piece_delay_ms = 300;
+  EXPECT_EQ(client.receive(recording_parser(out)).code, 0);
+  EXPECT_EQ(out.substr(0, 8), "line 0\r\n");
+
 }
 
 TEST_F(Pop3, ReceiveMovesOnAfterARefusal) {

@@ -1,9 +1,12 @@
 // Fuzz target: server bytes fed to the SMTP and the POP3 client. The input
 // is cut at NUL bytes into replies, and each reply at 0x01 bytes into the
 // pieces in which it arrives; a reply "\x02" stalls and "\x03" hangs up.
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,14 +45,18 @@ std::vector<qn::office::PeerStep> script_of(std::string_view data) {
 
 }  // namespace
 
+// The services file of the run, in the temporary folder, removed at exit.
+std::string services_path;
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  char path[] = "/tmp/qn_reply_fuzz_servicesXXXXXX";
-  const int fd = ::mkstemp(path);
+  services_path = (std::filesystem::temp_directory_path() / "qn_reply_fuzz_servicesXXXXXX").string();
+  const int fd = ::mkstemp(services_path.data());
   if (fd >= 0) {
     FILE* f = ::fdopen(fd, "w");
     std::fputs("smtp 2525/tcp\npop3 1110/tcp\n", f);
     std::fclose(f);
-    ::setenv("QN_SERVICES_FILE", path, 1);
+    ::setenv("QN_SERVICES_FILE", services_path.c_str(), 1);
+    std::atexit([] { ::unlink(services_path.c_str()); });
   }
   return 0;
 }

@@ -1,7 +1,9 @@
 #include "office/mail/scripted_peer.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 namespace qn::office {
 
@@ -24,9 +26,14 @@ class ScriptedConnection final : public MailConnection {
     peer_->client_spoke_ = true;
     return true;
   }
-  platform::WaitResult wait(int) override {
+  platform::WaitResult wait(int ms) override {
     ScriptedPeer& p = *peer_;
     if (p.incoming_.empty() && !p.closed_ && !p.stalled_ && p.client_spoke_) p.release_next();
+    if (!p.incoming_.empty() && p.piece_delay_ms > 0) {
+      const bool in_time = ms < 0 || ms >= p.piece_delay_ms;
+      std::this_thread::sleep_for(std::chrono::milliseconds(in_time ? p.piece_delay_ms : ms));
+      if (!in_time) return platform::WaitResult::kTimeout;
+    }
     if (!p.incoming_.empty() || p.closed_) return platform::WaitResult::kReadable;
     return platform::WaitResult::kTimeout;
   }

@@ -39,6 +39,9 @@ class ScriptedPeer {
   MailConnector connector();
 
   bool refuse_connect = false;
+  // Real time each piece takes to arrive; a wait shorter than that sleeps
+  // through and times out.
+  int piece_delay_ms = 0;
   // Every byte the client sent, all connections together.
   std::string sent;
   // The ports asked for, in order.

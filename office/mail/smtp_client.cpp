@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "office/mail/mail_errors.h"
 #include "office/mail/wire_base64.h"
 #include "platform/path.h"
 
@@ -102,48 +103,50 @@ int SmtpClient::command(std::string_view text) {
 MailResult SmtpClient::login(const std::string& server, const std::string& from_name,
                              const std::string& from_address, const std::string& user,
                              const std::string& password, int timeout_s) {
-  if (socket_.is_open()) return {1, {}};
-  if (from_name.empty() || from_name.size() > kSenderWidth) return {6, from_name};
+  if (socket_.is_open()) return {kMailAlreadyLoggedIn, {}};
+  if (from_name.empty() || from_name.size() > kSenderWidth) return {kMailInvalidSenderName, from_name};
   if (from_address.empty() || from_address.size() > kSenderWidth || has_line_break(from_address)) {
-    return {7, from_address};
+    return {kMailInvalidSenderAddress, from_address};
   }
-  if (has_line_break(user)) return {8, user};
-  if (has_line_break(password)) return {9, {}};
+  if (has_line_break(user)) return {kMailInvalidUserName, user};
+  if (has_line_break(password)) return {kMailInvalidPassword, {}};
 
-  auto fail = [this](int code) {
+  auto fail = [this](MailError code) {
     socket_.close();
     return MailResult{code, {}};
   };
-  if (!socket_.connect(connector_, server, "smtp", timeout_s)) return fail(3);
-  if (read_reply() != 220) return fail(3);
+  if (!socket_.connect(connector_, server, "smtp", timeout_s)) return fail(kMailLoginFailed);
+  if (read_reply() != 220) return fail(kMailLoginFailed);
   const std::string host = platform::local_host_name();
   if (user.empty()) {
-    if (command("HELO " + host + "\r\n") != 250) return fail(3);
+    if (command("HELO " + host + "\r\n") != 250) return fail(kMailLoginFailed);
   } else {
-    if (command("EHLO " + host + "\r\n") != 250) return fail(23);
+    if (command("EHLO " + host + "\r\n") != 250) {
+      return fail(socket_.timed_out() ? kMailTimeout : kMailNoAuthMethod);
+    }
     const auto auth = find_no_case(reply_, "AUTH");
-    if (auth == std::string::npos) return fail(23);
+    if (auth == std::string::npos) return fail(kMailNoAuthMethod);
     const auto line_end = reply_.find("\r\n", auth);
-    if (line_end == std::string::npos) return fail(3);
+    if (line_end == std::string::npos) return fail(kMailLoginFailed);
     if (find_no_case(std::string_view(reply_).substr(0, line_end), "LOGIN", auth) ==
         std::string::npos) {
-      return fail(23);
+      return fail(kMailNoAuthMethod);
     }
-    if (command("AUTH LOGIN\r\n") != 334) return fail(24);
-    if (command(base64_line(user) + "\r\n") != 334) return fail(24);
-    if (command(base64_line(password) + "\r\n") != 235) return fail(25);
+    if (command("AUTH LOGIN\r\n") != 334) return fail(kMailAuthError);
+    if (command(base64_line(user) + "\r\n") != 334) return fail(kMailAuthError);
+    if (command(base64_line(password) + "\r\n") != 235) return fail(kMailRefused);
   }
   from_name_ = from_name;
   from_address_ = from_address;
-  return {0, {}};
+  return {kMailOk, {}};
 }
 
 MailResult SmtpClient::send(std::string_view to, std::string_view cc, std::string_view bcc,
                             std::string_view subject, std::string_view text,
                             std::string_view attachs, const std::string& attach_dir) {
-  if (!socket_.is_open()) return {2, {}};
+  if (!socket_.is_open()) return {kMailNotLoggedIn, {}};
   const auto to_list = split_mail_list(to);
-  if (to_list.empty()) return {13, {}};
+  if (to_list.empty()) return {kMailNoRecipient, {}};
   std::vector<std::string> recipients = to_list;
   for (std::string_view list : {cc, bcc}) {
     auto more = split_mail_list(list);
@@ -153,17 +156,17 @@ MailResult SmtpClient::send(std::string_view to, std::string_view cc, std::strin
   // A line break would end the command early and smuggle the rest in as one
   // of its own: refused before anything is sent.
   for (const auto& r : recipients) {
-    if (has_line_break(r)) return {14, r};
+    if (has_line_break(r)) return {kMailInvalidRecipient, r};
   }
 
-  if (command("MAIL FROM:<" + from_address_ + ">\r\n") != 250) return {10, {}};
+  if (command("MAIL FROM:<" + from_address_ + ">\r\n") != 250) return {kMailSendFailed, {}};
   for (const auto& r : recipients) {
     if (command("RCPT TO:<" + r + ">\r\n") != 250) {
       if (socket_.is_open()) command("RSET\r\n");
-      return {14, r};
+      return {kMailInvalidRecipient, r};
     }
   }
-  if (command("DATA\r\n") != 354) return {10, {}};
+  if (command("DATA\r\n") != 354) return {kMailSendFailed, {}};
 
   // The whole message goes out in one flush before the final reply.
   socket_.put("From: \"" + header_value(from_name_) + "\" <" + from_address_ + ">\r\n");
@@ -192,7 +195,7 @@ MailResult SmtpClient::send(std::string_view to, std::string_view cc, std::strin
     std::string bytes;
     if (file) bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     if (!file.is_open() || file.bad()) {
-      result = {15, path};
+      result = {kMailInvalidAttachment, path};
       break;
     }
     std::string part;
@@ -207,9 +210,9 @@ MailResult SmtpClient::send(std::string_view to, std::string_view cc, std::strin
   }
   if (!attachments.empty()) socket_.put(kClosingBoundary);
   const int end = command("\r\n.\r\n");
-  if (result.code != 0) return result;
-  if (end != 250) return {10, {}};
-  return {0, {}};
+  if (result.code != kMailOk) return result;
+  if (end != 250) return {kMailSendFailed, {}};
+  return {kMailOk, {}};
 }
 
 bool SmtpClient::logout() {

@@ -1,7 +1,9 @@
 #include "office/mime/mime_parser.h"
 
 #include <array>
+#include <algorithm>
 #include <cstring>
+#include <set>
 
 #include "office/mime/coders.h"
 #include "platform/cp1252.h"
@@ -160,6 +162,10 @@ class Walker {
     std::string name = DecodeHeaderWord(quoted_param(headers.substr(at + 6)));
     size_t slash = name.find_last_of("\\/");
     if (slash != std::string::npos) name.erase(0, slash + 1);
+    // An encoded NUL would end the name for C callers and hide the names
+    // after it in the list.
+    std::replace(name.begin(), name.end(), '\0', ' ');
+    name = unused_name(std::move(name));
 
     if (!attach_dir_.empty()) {
       FileSink file;
@@ -186,8 +192,22 @@ class Walker {
     }
   }
 
+  // The name itself the first time; a later attachment of the same name
+  // gets a number before its extension (a1.txt, a2.txt...), so that no file
+  // of the message overwrites another.
+  std::string unused_name(std::string name) {
+    if (used_names_.insert(name).second) return name;
+    const size_t dot = name.rfind('.');
+    const size_t stem = dot == std::string::npos || dot == 0 ? name.size() : dot;
+    for (unsigned n = 1;; ++n) {
+      std::string candidate = name.substr(0, stem) + std::to_string(n) + name.substr(stem);
+      if (used_names_.insert(candidate).second) return candidate;
+    }
+  }
+
   std::string_view attach_dir_;
   ReceivedMessage& result_;
+  std::set<std::string> used_names_;
   bool have_text_ = false;
 };
 

@@ -345,6 +345,28 @@ TEST_F(ParseMessageTest, FileThatCannotBeCreatedGives16AndTheRestGoesOn) {
   EXPECT_EQ(file("data.bin"), "data");
 }
 
+// Each attachment lands in a file of its own, and the list names the files
+// as saved: an encoded NUL becomes a blank, a repeated name gets a number.
+TEST_F(ParseMessageTest, AttachmentNamesAreDistinctAndWhole) {
+  std::string body = "Content-Type: multipart/mixed; boundary=\"b\"\n\n";
+  const char* names[] = {"a.txt", "a.txt", "a1.txt", "a.txt", "=?iso-8859-1?Q?x=00y.txt?=",
+                         "README", "README"};
+  int i = 0;
+  for (const char* name : names) {
+    body += std::string("--b\nContent-Type: application/octet-stream; name=\"") + name +
+            "\"\nContent-Transfer-Encoding: quoted-printable\n\n" + std::to_string(i++) + "\n";
+  }
+  body += "--b--\n";
+  ReceivedMessage m = ParseMessage(received(body), AddressFormat::Name, attach_dir());
+  EXPECT_EQ(m.error, kMimeOk);
+  EXPECT_EQ(m.attachs, "a.txt; a1.txt; a11.txt; a2.txt; x y.txt; README; README1");
+  const std::pair<const char*, const char*> saved[] = {
+      {"a.txt", "0\r\n"},   {"a1.txt", "1\r\n"},  {"a11.txt", "2\r\n"},   {"a2.txt", "3\r\n"},
+      {"x y.txt", "4\r\n"}, {"README", "5\r\n"}, {"README1", "6\r\n"}};
+  for (const auto& [name, content] : saved) EXPECT_EQ(file(name), content) << name;
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 7);
+}
+
 TEST_F(ParseMessageTest, AttachmentListStopsBelow2048Characters) {
   std::string body = "Content-Type: multipart/mixed; boundary=\"b\"\n\n";
   std::string name(95, 'a');

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <thread>
 
 namespace qn::office::testing_support {
@@ -79,16 +80,37 @@ void RealServers::deliver(const std::string& user, const std::string& name,
   std::filesystem::rename(tmp, maildir(user) / "new" / name);
 }
 
-std::string RealServers::queue() const {
-  const std::string cmd = "postqueue -c '" + env_.at("QUEUE_CONFIG") + "' -j 2>/dev/null";
+std::optional<std::size_t> RealServers::queued_for(const std::string& address,
+                                                   std::string& error) const {
+  const std::string cmd = "postqueue -c '" + env_.at("QUEUE_CONFIG") + "' -j 2>&1";
   std::string out;
-  if (FILE* p = ::popen(cmd.c_str(), "r")) {
-    std::array<char, 4096> buf;
-    for (std::size_t n; (n = std::fread(buf.data(), 1, buf.size(), p)) > 0;)
-      out.append(buf.data(), n);
-    ::pclose(p);
+  FILE* p = ::popen(cmd.c_str(), "r");
+  if (!p) {
+    error = "postqueue could not be started";
+    return std::nullopt;
   }
-  return out;
+  std::array<char, 4096> buf;
+  for (std::size_t n; (n = std::fread(buf.data(), 1, buf.size(), p)) > 0;) {
+    out.append(buf.data(), n);
+  }
+  const int status = ::pclose(p);
+  if (status != 0) {
+    error = "postqueue failed (status " + std::to_string(status) + "): " + out;
+    return std::nullopt;
+  }
+  // One message a line, as a JSON object naming its recipients; anything
+  // else is an error message.
+  std::size_t count = 0;
+  std::istringstream lines(out);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.empty()) continue;
+    if (line[0] != '{') {
+      error = "postqueue: " + out;
+      return std::nullopt;
+    }
+    if (line.find("\"" + address + "\"") != std::string::npos) ++count;
+  }
+  return count;
 }
 
 }  // namespace qn::office::testing_support

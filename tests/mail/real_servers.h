@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qn::office::testing_support {
@@ -15,6 +16,8 @@ class RealServers {
  public:
   // None when the servers are not running; why goes to reason.
   static std::optional<RealServers> load(std::string& reason);
+  // Over the given settings, as DIR/env would give them.
+  explicit RealServers(std::map<std::string, std::string> env = {}) : env_(std::move(env)) {}
 
   const std::string& operator[](const std::string& key) const { return env_.at(key); }
   bool smtp() const { return env_.at("SMTP") == "yes"; }
@@ -30,8 +33,9 @@ class RealServers {
   void clear(const std::string& user) const;
   // Puts a message into the mailbox as the server's user.
   void deliver(const std::string& user, const std::string& name, const std::string& text) const;
-  // The SMTP server's queue listing (empty when the queue is empty).
-  std::string queue() const;
+  // How many messages the SMTP server's queue holds for a recipient
+  // address; none, with the reason in error, when postqueue fails.
+  std::optional<std::size_t> queued_for(const std::string& address, std::string& error) const;
 
  private:
   std::map<std::string, std::string> env_;

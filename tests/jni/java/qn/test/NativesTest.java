@@ -387,6 +387,18 @@ public final class NativesTest {
                 throw new IllegalStateException();
               }
             }), "IllegalStateException"},
+        // A year beyond what a date holds, however the Date reports it.
+        {"PutDate of year MAX_VALUE", (Callable<Object>) () -> x.PutDate((short) 1, 1, 1,
+            new Date() {
+              @Override
+              public int getYear() {
+                return Integer.MAX_VALUE;
+              }
+            }), "IllegalArgumentException"},
+        {"PutDate of year 10000", (Callable<Object>) () -> x.PutDate((short) 1, 1, 1,
+            new Date(10000 - 1900, 0, 1)), "IllegalArgumentException"},
+        {"PutDate of year 99", (Callable<Object>) () -> x.PutDate((short) 1, 1, 1,
+            new Date(99 - 1900, 11, 31)), "IllegalArgumentException"},
         {"Receive last date empty", (Callable<Object>) () -> m.Receive(new String[1],
             new String[1], new String[1], new String[1], new String[1], new String[1],
             new Date[1], new Date[0]), "ArrayIndexOutOfBoundsException"},
