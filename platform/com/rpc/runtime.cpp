@@ -96,13 +96,24 @@ bool write_all(int fd, const std::uint8_t* p, std::size_t n) {
 constexpr std::size_t kKeptBuffer = std::size_t{8} << 20;
 
 // Reads a connection through a buffer of its own, so a small fragment
-// takes one system call rather than two. With a deadline set, a read that
-// is not done by then fails.
+// takes one system call rather than two. With a time-out, each read waits
+// at most that long (SO_RCVTIMEO) and a fragment must be done within it of
+// its start, or of its first byte when the reader was told to be patient.
 class SocketReader {
  public:
   explicit SocketReader(int fd) : fd_(fd) {}
-  void set_deadline(Clock::time_point t) { deadline_ = t; }
-  void clear_deadline() { deadline_.reset(); }
+  void set_timeout(std::chrono::milliseconds t) {
+    timeval tv{static_cast<time_t>(t.count() / 1000),
+               static_cast<suseconds_t>(t.count() % 1000 * 1000)};
+    ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+    timeout_ = t;
+  }
+  // The next fragment begins: patient, it may wait for its first byte as
+  // long as it takes.
+  void begin(bool patient) {
+    patient_ = patient && !buffered();
+    deadline_ = Clock::now() + timeout_;
+  }
 
   bool read(std::uint8_t* out, std::size_t n) {
     while (n > 0) {
@@ -127,33 +138,30 @@ class SocketReader {
     return true;
   }
   bool buffered() const { return pos_ < len_; }
-  // Waits, with no deadline, until there is something to read or the
-  // connection ends.
-  void wait() {
-    pollfd p{fd_, POLLIN, 0};
-    while (!buffered() && ::poll(&p, 1, -1) < 0 && errno == EINTR) {
-    }
-  }
 
  private:
-  // One recv; what is there is taken at once, else it waits for the
-  // deadline.
   ssize_t receive(std::uint8_t* out, std::size_t n) {
     for (;;) {
-      const ssize_t got = ::recv(fd_, out, n, deadline_ ? MSG_DONTWAIT : 0);
-      if (got >= 0) return got;
+      if (timeout_.count() && !patient_ && Clock::now() > deadline_) return -1;
+      const ssize_t got = ::recv(fd_, out, n, 0);
+      if (got >= 0) {
+        if (patient_) {
+          patient_ = false;
+          deadline_ = Clock::now() + timeout_;
+        }
+        return got;
+      }
       if (errno == EINTR) continue;
-      if (!deadline_ || (errno != EAGAIN && errno != EWOULDBLOCK)) return -1;
-      const auto left =
-          std::chrono::duration_cast<std::chrono::milliseconds>(*deadline_ - Clock::now()).count();
-      if (left <= 0) return -1;
-      pollfd p{fd_, POLLIN, 0};
-      if (::poll(&p, 1, static_cast<int>(std::min<long long>(left, 1 << 30))) == 0) return -1;
+      // Anything but the time-out ending one wait fails; the loop decides
+      // whether the wait may go on.
+      if (!timeout_.count() || (errno != EAGAIN && errno != EWOULDBLOCK)) return -1;
     }
   }
 
   int fd_;
-  std::optional<Clock::time_point> deadline_;
+  std::chrono::milliseconds timeout_{0};
+  Clock::time_point deadline_;
+  bool patient_ = false;
   std::uint8_t buf_[16384];
   std::size_t pos_ = 0, len_ = 0;
 };
@@ -553,7 +561,7 @@ class Exporter {
     limits_ = Limits::from_environment();
     // Large message buffers come straight from the system and go straight
     // back, so that memory a hostile peer made us take does not stay.
-    ::mallopt(M_MMAP_THRESHOLD, static_cast<int>(kKeptBuffer / 8));
+    ::mallopt(M_MMAP_THRESHOLD, static_cast<int>(kKeptBuffer));
     budget_ = std::make_unique<ReassemblyBudget>(limits_.process_memory);
     port_ = std::to_string(ntohs(addr.sin_port));
     binding_ = host + "[" + port_ + "]";
@@ -839,6 +847,7 @@ void Exporter::serve(int fd) {
   Reassembler reassembler(limits_.connection_memory, budget_.get());
   std::vector<std::uint8_t> buf;
   auto in = std::make_unique<SocketReader>(fd);
+  in->set_timeout(limits_.timeout);
   const std::vector<std::uint8_t> orpcthat(kOrpcThatSize, 0);
   std::vector<std::uint8_t> spare;
   std::array<std::uint8_t, kNonceSize> client_nonce{}, server_nonce{};
@@ -848,11 +857,7 @@ void Exporter::serve(int fd) {
   for (bool open = true; open;) {
     // An idle peer that holds references may wait as long as it likes;
     // otherwise, and once a fragment has begun, the time-out runs.
-    if (owner && !reassembler.active() && holds_any(owner)) {
-      in->clear_deadline();
-      in->wait();
-    }
-    in->set_deadline(Clock::now() + limits_.timeout);
+    in->begin(owner && !reassembler.active() && holds_any(owner));
     if (read_fragment(*in, &buf, &f) != ReadResult::kOk) break;
     switch (f.header.type) {
       case kPduBind: {
@@ -1034,9 +1039,10 @@ HRESULT authenticate(ClientConn& c, const Endpoint& to, std::uint16_t context, c
   const std::uint32_t call = c.next_call++;
   const auto bind = encode_bind(kPduBind, call, context, iid, false, auth);
   if (!write_all(c.fd, bind.data(), bind.size())) return RPC_S_SERVER_UNAVAILABLE;
-  c.in->set_deadline(Clock::now() + Connections::get().timeout());
+  c.in->set_timeout(Connections::get().timeout());
+  c.in->begin(false);
   const ReadResult read = read_fragment(*c.in, buf, f);
-  c.in->clear_deadline();
+  c.in->set_timeout(std::chrono::milliseconds(0));  // a call may take its time
   if (read != ReadResult::kOk) return RPC_S_SERVER_UNAVAILABLE;
   if (f->header.type != kPduBindAck || f->header.call_id != call || f->results.size() != 1 ||
       f->auth_size != kBindAckAuthSize)
