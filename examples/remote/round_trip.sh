@@ -2,7 +2,8 @@
 # The remote example of README.md as written: once run as a script, once
 # typed into an interactive shell with a terminal and job control (under
 # script(1)). Each run must print the answer, and the stopped server must
-# leave nothing behind in its folder but the registry file.
+# leave nothing behind in its folder but the registry file. Without a
+# server, the client gives up after its time-out and says so.
 # Usage: round_trip.sh README PROGRAM_DIR WORK_DIR
 set -u
 readme=$1 bin=$2 work=$3
@@ -32,5 +33,12 @@ check script
 { cat "$work/example.sh"; echo exit; } |
   timeout 60 script -q -e -c "bash --norc --noprofile -i" /dev/null > "$work/interactive.out" 2>&1
 check interactive
-[ $status -eq 0 ] && echo "both runs answered: ROUND TRIP"
+mkdir -m 700 "$work/none"
+if QN_RPC_DIR="$work/none" timeout 60 "$bin/remote-client" > "$work/none.out" 2>&1 ||
+  ! grep -q "^no server at $work/none/server.ref$" "$work/none.out"; then
+  echo "the client without a server:"
+  cat "$work/none.out"
+  status=1
+fi
+[ $status -eq 0 ] && echo "both runs answered: ROUND TRIP; without a server: no server at ..."
 exit $status
