@@ -27,6 +27,8 @@ void random_bytes(void* out, std::size_t n) {
   }
 }
 
+void init_crypto() { OPENSSL_init_crypto(OPENSSL_INIT_LOAD_CONFIG, nullptr); }
+
 Digest hmac_sha256(const Secret& key, const std::uint8_t* data, std::size_t n) {
   Digest d{};
   unsigned int len = 0;

@@ -25,6 +25,10 @@ using Digest = std::array<std::uint8_t, 32>;
 // identifiers and secrets must never be guessable.
 void random_bytes(void* out, std::size_t n);
 
+// Readies the crypto library. Its own exit handler, registered then, runs
+// after any registered later (threads that used it must end before it).
+void init_crypto();
+
 Digest hmac_sha256(const Secret& key, const std::uint8_t* data, std::size_t n);
 // Compares in time independent of where they differ.
 bool same_bytes(const std::uint8_t* a, const std::uint8_t* b, std::size_t n);

@@ -574,8 +574,9 @@ class Exporter {
       listen_fd_ = -1;
       return E_OUTOFMEMORY;
     }
-    // Before the statics of the process go, its connections end and its
-    // secret is removed.
+    // Before the statics of the process (and the crypto library) go, its
+    // connections end and its secret is removed.
+    init_crypto();
     std::atexit([] { Exporter::get().stop(); });
     return S_OK;
   }
