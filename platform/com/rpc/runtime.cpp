@@ -424,7 +424,7 @@ class Exporter {
   // RemRelease from a peer: n of the references it holds, or nothing at all
   // when it holds fewer.
   HRESULT release_held(const GUID& ipid, std::uint32_t n, Owner* from) {
-    ExportedPtr gone;
+    ExportedPtr gone;  // released after the lock, with its stub and the object
     std::lock_guard lock(mutex_);
     auto r = from->refs.find(ipid);
     if (r == from->refs.end() || r->second < n) return E_INVALIDARG;
@@ -432,7 +432,6 @@ class Exporter {
     if (r->second == 0) from->refs.erase(r);
     if (auto it = objects_.find(ipid); it != objects_.end()) gone = drop_refs(it, n);
     return S_OK;
-    // gone releases its stub (and the object) after the lock.
   }
 
   // An object of ours came back in an OBJREF carrying n references: they
