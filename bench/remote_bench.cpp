@@ -26,6 +26,10 @@ struct Remote {
     const auto file = std::filesystem::temp_directory_path() /
                       ("qn_remote_bench_" + std::to_string(::getpid()) + ".ini");
     ::setenv("QN_REGISTRY_FILE", file.c_str(), 1);
+    // The secrets' folder: private, and gone with the server's exit.
+    char folder[] = "/tmp/qn_remote_bench_XXXXXX";
+    if (!::mkdtemp(folder)) std::abort();
+    ::setenv("QN_RPC_DIR", folder, 1);
     void* module = ::dlopen(QN_REMOTE_MODULE, RTLD_NOW | RTLD_LOCAL);
     if (!module) std::abort();
     reinterpret_cast<DllRegisterServerFn>(::dlsym(module, "DllRegisterServer"))();
@@ -57,6 +61,7 @@ struct Remote {
     app->GetRemoteProcedure(name, 1, &proc);
     SysFreeString(name);
     std::filesystem::remove(file);
+    std::filesystem::remove_all(folder);  // the connection is made
   }
 };
 

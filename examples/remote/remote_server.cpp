@@ -1,9 +1,11 @@
 // A small application server: it registers the proxy/stub module beside it
 // in the registry file, exports its IDComApplicationServer, writes the
-// reference (OBJREF as hexadecimal text) to the file named on the command
-// line and serves until its input closes. Its one remote procedure,
-// "upper", turns the text it is given into capitals.
+// reference (OBJREF as hexadecimal text, mode 0600) to server.ref in the
+// runtime folder, beside its secret, and serves until SIGINT or SIGTERM;
+// then it removes both files and exits. Its one remote procedure, "upper",
+// turns the text it is given into capitals.
 #include <dlfcn.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,6 +16,7 @@
 #include <iostream>
 #include <string>
 
+#include "platform/com/rpc/auth.h"
 #include "platform/com/rpc/runtime.h"
 #include "remote/interfaces.h"
 
@@ -100,10 +103,25 @@ class Server final : public IDComApplicationServer {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: remote-server REFERENCE_FILE\n";
-    return 2;
+  if (argc != 1) {
+    std::cerr << "usage: remote-server\n"
+                 "Serves until SIGINT or SIGTERM; the reference is written to server.ref in\n"
+                 "$QN_RPC_DIR, or in $XDG_RUNTIME_DIR/qn-rpc.\n";
+    return argc == 2 && std::string(argv[1]) == "--help" ? 0 : 2;
   }
+  std::string why;
+  const auto folder = rpc_folder(&why);
+  if (!folder) {
+    std::cerr << "remote-server: " << why << "\n";
+    return 1;
+  }
+  // The signals are taken by sigwait below; every thread started from here
+  // on inherits the mask.
+  sigset_t stop;
+  sigemptyset(&stop);
+  sigaddset(&stop, SIGINT);
+  sigaddset(&stop, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &stop, nullptr);
   const auto module = std::filesystem::canonical("/proc/self/exe").parent_path() / "libqndcomj.so";
   void* handle = ::dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
   auto reg = handle ? reinterpret_cast<DllRegisterServerFn>(::dlsym(handle, "DllRegisterServer"))
@@ -118,12 +136,15 @@ int main(int argc, char** argv) {
     std::cerr << "cannot export the server\n";
     return 1;
   }
-  const std::string tmp = std::string(argv[1]) + ".tmp";
-  std::ofstream(tmp) << objref_to_text(objref) << "\n";
-  std::filesystem::rename(tmp, argv[1]);
-  std::cout << "Serving; the reference is in " << argv[1] << std::endl;
-  char c;
-  while (::read(0, &c, 1) > 0) {
+  const std::string reference = *folder + "/server.ref";
+  const std::string text = objref_to_text(objref) + "\n";
+  if (!write_private_file(reference, text.data(), text.size())) {
+    std::cerr << "cannot write " << reference << "\n";
+    return 1;
   }
-  return 0;
+  std::cout << "Serving; the reference is in " << reference << std::endl;
+  int signal = 0;
+  sigwait(&stop, &signal);
+  ::unlink(reference.c_str());
+  return 0;  // the runtime ends its connections and removes its secret
 }

@@ -7,21 +7,26 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <future>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "platform/com/rpc/auth.h"
 #include "platform/com/rpc/channel.h"
 #include "platform/com/rpc/objref.h"
 #include "platform/com/rpc/pdu.h"
@@ -38,14 +43,16 @@ using Clock = std::chrono::steady_clock;
 
 // ---------------------------------------------------------------- set-up
 
-// The registry file with the module registered, for this process and the
-// servers it starts.
+// The registry file with the module registered, and the runtime folder of
+// the secrets, for this process and the servers it starts.
 class Registered : public ::testing::Environment {
  public:
   void SetUp() override {
     dir_ = std::filesystem::temp_directory_path() / ("qn_remote_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir_);
+    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all);
     ::setenv("QN_REGISTRY_FILE", (dir_ / "registry.ini").c_str(), 1);
+    ::setenv("QN_RPC_DIR", dir_.c_str(), 1);
     void* module = ::dlopen(QN_REMOTE_MODULE, RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(module, nullptr);
     auto reg = reinterpret_cast<DllRegisterServerFn>(::dlsym(module, "DllRegisterServer"));
@@ -82,13 +89,15 @@ struct Child {
   Child() = default;
   Child(const Child&) = delete;
   Child& operator=(const Child&) = delete;
-  explicit Child(std::vector<std::string> args) {
+  // env: NAME=VALUE settings of the child alone.
+  explicit Child(std::vector<std::string> args, std::vector<std::string> env = {}) {
     int to[2], from[2];
     EXPECT_EQ(::pipe(to), 0);
     EXPECT_EQ(::pipe(from), 0);
     Child& c = *this;
     c.pid = ::fork();
     if (c.pid == 0) {
+      for (auto& e : env) ::putenv(e.data());
       ::dup2(to[0], 0);
       ::dup2(from[1], 1);
       ::close(to[1]);
@@ -120,12 +129,13 @@ struct Child {
 
 // A test server and the proxies of its two objects.
 struct Server {
-  Child child{{QN_TEST_SERVER}};
+  Child child;
   std::vector<std::uint8_t> app_ref, props_ref;
   IDComApplicationServer* app = nullptr;
   IDComProperties* props = nullptr;
 
-  Server() {
+  // env: the server's limits (QN_RPC_...=...).
+  explicit Server(std::vector<std::string> env = {}) : child({QN_TEST_SERVER}, std::move(env)) {
     app_ref = objref_from_text(read_line(child.out));
     props_ref = objref_from_text(read_line(child.out));
     EXPECT_EQ(CoUnmarshalInterface(app_ref.data(), app_ref.size(), IID_IDComApplicationServer,
@@ -779,29 +789,57 @@ TEST(RemotePeers, ClientKilledMidCall) {
 
 // ---------------------------------------------------------------- the wire
 
+// The socket of a new connection to the exporter named in objref.
+int connect_to(const ObjRef& ref) {
+  const auto open = ref.binding.find('[');
+  sockaddr_in addr{};
+  addr.sin_family = AF_INET;
+  ::inet_pton(AF_INET, ref.binding.substr(0, open).c_str(), &addr.sin_addr);
+  addr.sin_port = htons(static_cast<std::uint16_t>(std::stoi(ref.binding.substr(open + 1))));
+  const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  timeval tv{5, 0};
+  ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+  EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+  return fd;
+}
+
+// How a raw client binds: proving the server's secret, with a secret of
+// its own making, or with no authentication at all.
+enum class Proof { kRight, kWrong, kNone };
+
 // A client of our own for what proxies never send.
 class RawClient {
  public:
-  explicit RawClient(const std::vector<std::uint8_t>& objref) {
+  explicit RawClient(const std::vector<std::uint8_t>& objref, Proof proof = Proof::kRight) {
     ref_ = *decode_objref(objref.data(), objref.size());
-    const auto open = ref_.binding.find('[');
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    ::inet_pton(AF_INET, ref_.binding.substr(0, open).c_str(), &addr.sin_addr);
-    addr.sin_port = htons(static_cast<std::uint16_t>(std::stoi(ref_.binding.substr(open + 1))));
-    fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
-    timeval tv{5, 0};
-    ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
-    EXPECT_EQ(::connect(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
-    send(encode_bind(kPduBind, 1, 0, IID_IDComApplicationServer));
+    fd_ = connect_to(ref_);
+    std::uint8_t nonce[kNonceSize];
+    random_bytes(nonce, sizeof nonce);
+    AuthValue auth;
+    if (proof != Proof::kNone) {
+      auth.assign(nonce, nonce + kNonceSize);
+      auth.resize(kBindAuthSize);
+    }
+    send(encode_bind(kPduBind, 1, 0, IID_IDComApplicationServer, false, auth));
     Fragment f;
-    EXPECT_TRUE(receive(&f));
-    EXPECT_EQ(f.header.type, kPduBindAck);
+    if (!receive(&f) || f.header.type != kPduBindAck || f.auth_size != kBindAckAuthSize) return;
+    Secret secret{};
+    random_bytes(secret.data(), secret.size());
+    if (proof == Proof::kRight)
+      secret = *read_secret(secret_path(std::getenv("QN_RPC_DIR"), ref_.oxid));
+    std::uint8_t id[kPeerIdSize];
+    random_bytes(id, sizeof id);
+    const Digest d = handshake_proof(secret, 'C', nonce, f.auth, id, sizeof id);
+    AuthValue answer(kAuth3AuthSize);
+    std::memcpy(answer.data(), id, sizeof id);
+    std::memcpy(answer.data() + sizeof id, d.data(), d.size());
+    send(encode_auth3(2, answer));
   }
   ~RawClient() { ::close(fd_); }
+  RawClient(const RawClient&) = delete;
+  RawClient& operator=(const RawClient&) = delete;
   void send(const std::vector<std::uint8_t>& bytes) {
-    ASSERT_EQ(::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL),
-              static_cast<ssize_t>(bytes.size()));
+    ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
   }
   // One whole fragment, false when the connection closed.
   bool receive(Fragment* f) {
@@ -818,26 +856,78 @@ class RawClient {
     *f = Fragment{};
     return parse_fragment(buf_.data(), buf_.size(), f);
   }
-  // A request (ORPCTHIS, then args) in the given byte order; the reply
-  // fragment back.
+  // A request (ORPCTHIS, then args) in the given byte order, on the
+  // application server's interface or (context 1) IRemUnknown; the reply
+  // fragment back, or an empty one when the connection closed.
   Fragment call(std::uint16_t opnum, const std::vector<std::uint8_t>& args, bool big = false,
-                const GUID* object = nullptr) {
+                const GUID* object = nullptr, std::uint16_t context = 0) {
     NdrWriter w(big);
     write_orpcthis(w, GUID_NULL);
     w.bytes(args.data(), args.size());
     for (const auto& frag :
-         encode_request(++call_, 0, opnum, object ? *object : ref_.ipid, w.data(), big))
+         encode_request(++call_, context, opnum, object ? *object : ref_.ipid, w.data(), big))
       send(frag);
     Fragment f;
-    EXPECT_TRUE(receive(&f));
+    if (!receive(&f)) f = Fragment{};
     return f;
   }
+  // Adds a presentation context for iid.
+  void bind(std::uint16_t context, const IID& iid) {
+    send(encode_bind(kPduAlterContext, ++call_, context, iid));
+    Fragment f;
+    EXPECT_TRUE(receive(&f));
+  }
+  // Execute(VT_I4 5) of the remote procedure ipid, on context 2.
+  Fragment execute(const GUID& ipid) {
+    NdrWriter w;
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = 5;
+    write_variant(w, v);
+    return call(3, w.data(), false, &ipid, 2);
+  }
+  // RemAddRef (4) or RemRelease (5) of n references of ipid: the HRESULTs
+  // of the reply (per reference for RemAddRef, then the call's).
+  std::vector<HRESULT> rem(std::uint16_t opnum, const GUID& ipid, std::uint32_t n) {
+    NdrWriter w;
+    w.u16(1);
+    w.u32(1);
+    w.guid(ipid);
+    w.u32(n);
+    w.u32(0);
+    Fragment f = call(opnum, w.data(), false, &ipid, 1);
+    std::vector<HRESULT> out;
+    if (f.header.type != kPduResponse) return out;
+    NdrReader r(f.stub + kOrpcThatSize, f.stub_size - kOrpcThatSize);
+    if (opnum == 4 && r.u32() == 1) out.push_back(static_cast<HRESULT>(r.u32()));
+    out.push_back(static_cast<HRESULT>(r.u32()));
+    return out;
+  }
   std::vector<std::uint8_t> stub(const Fragment& f) { return {f.stub, f.stub + f.stub_size}; }
+  // The OBJREF of GetRemoteProcedure("p") called by this client.
+  ObjRef procedure() {
+    NdrWriter w;
+    BSTR s = bstr_from_1252("p");
+    write_bstr(w, s);
+    SysFreeString(s);
+    w.align(4);
+    w.u32(1);
+    Fragment f = call(3, w.data());
+    EXPECT_EQ(f.header.type, kPduResponse);
+    if (f.header.type != kPduResponse) return {};
+    NdrReader r(f.stub + kOrpcThatSize, f.stub_size - kOrpcThatSize);
+    bool null = true;
+    const auto bytes = read_interface(r, &null);
+    return *decode_objref(bytes.data(), bytes.size());
+  }
+  const ObjRef& ref() const { return ref_; }
+  int fd() const { return fd_; }
 
  private:
   ObjRef ref_;
   int fd_ = -1;
-  std::uint32_t call_ = 1;
+  std::uint32_t call_ = 2;
   std::vector<std::uint8_t> buf_;
 };
 
@@ -878,6 +968,245 @@ TEST_F(RemoteCalls, WhatTheExporterAnswersOnTheWire) {
   bad[0] = 4;
   raw.send(bad);
   EXPECT_FALSE(raw.receive(&f));
+}
+
+// ---------------------------------------------------------------- hostile clients
+
+// A field of /proc/PID/status (sizes in kB).
+long status_of(pid_t pid, const std::string& field) {
+  std::ifstream in("/proc/" + std::to_string(pid) + "/status");
+  std::string line;
+  while (std::getline(in, line))
+    if (line.rfind(field + ":", 0) == 0) return std::stol(line.substr(field.size() + 1));
+  return -1;
+}
+
+// Waits up to `limit` for done().
+template <class F>
+bool eventually(F done, std::chrono::milliseconds limit = std::chrono::seconds(10)) {
+  const auto until = Clock::now() + limit;
+  while (!done()) {
+    if (Clock::now() > until) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return true;
+}
+
+// True when the peer has closed fd (the end read, or a reset).
+bool closed_by_peer(int fd) {
+  char c;
+  return ::recv(fd, &c, 1, MSG_DONTWAIT) == 0 || errno == ECONNRESET;
+}
+
+// The sanitizers' allocator keeps freed memory and has its own address
+// space needs: the tests of memory and address space cannot hold there.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// Short limits, so that the tests of them take seconds.
+const std::vector<std::string> kTightLimits = {"QN_RPC_MAX_CONNECTIONS=32",
+                                               "QN_RPC_TIMEOUT_MS=1000", "QN_RPC_CONNECTION_MIB=16",
+                                               "QN_RPC_PROCESS_MIB=32"};
+
+TEST(HostileClients, OnlyTheHolderCallsOrReleasesAnObject) {
+  Server server;
+  RawClient owner(server.app_ref), other(server.app_ref);
+  const ObjRef proc = owner.procedure();
+  for (RawClient* c : {&owner, &other}) {
+    c->bind(1, IID_IRemUnknown);
+    c->bind(2, IID_IQNDComRemoteProcedure);
+  }
+  // The other connection knows the identifier, but was not given the object.
+  Fragment f = other.execute(proc.ipid);
+  EXPECT_EQ(f.header.type, kPduFault);
+  EXPECT_EQ(hresult_of_fault(f.status), RPC_E_DISCONNECTED);
+  EXPECT_EQ(other.rem(5, proc.ipid, 1), std::vector<HRESULT>{E_INVALIDARG});
+  EXPECT_EQ(other.rem(4, proc.ipid, 1), (std::vector<HRESULT>{E_INVALIDARG, S_OK}));
+  // The owner's calls still work; it cannot release more than it holds, nor
+  // take so many references that a count would wrap.
+  EXPECT_EQ(owner.execute(proc.ipid).header.type, kPduResponse);
+  EXPECT_EQ(owner.rem(5, proc.ipid, 2), std::vector<HRESULT>{E_INVALIDARG});
+  EXPECT_EQ(owner.rem(4, proc.ipid, 0xFFFFFFFF), (std::vector<HRESULT>{E_INVALIDARG, S_OK}));
+  EXPECT_EQ(owner.execute(proc.ipid).header.type, kPduResponse);
+  // Its one reference released, the object is gone for the owner too.
+  EXPECT_EQ(owner.rem(5, proc.ipid, 1), std::vector<HRESULT>{S_OK});
+  EXPECT_EQ(hresult_of_fault(owner.execute(proc.ipid).status), RPC_E_DISCONNECTED);
+}
+
+TEST(HostileClients, NoCallIsServedWithoutTheSecret) {
+  Server server;
+  // A proxy whose exporter's secret cannot be read sends nothing.
+  auto other = altered(server.app_ref, [](ObjRef& r) { r.oxid ^= 1; });
+  IDComApplicationServer* stranger = nullptr;
+  ASSERT_EQ(CoUnmarshalInterface(other.data(), other.size(), IID_IDComApplicationServer,
+                                 reinterpret_cast<void**>(&stranger)),
+            S_OK);
+  EXPECT_EQ(stranger->SendHandle(1), E_ACCESSDENIED);
+  stranger->Release();
+  // Raw clients: no proof, or a wrong one, gets the connection closed.
+  const LONG before = server.query("calls");
+  for (Proof proof : {Proof::kNone, Proof::kWrong}) {
+    RawClient raw(server.app_ref, proof);
+    const Fragment f = raw.call(9, {1, 0, 0, 0});
+    EXPECT_NE(f.header.type, kPduResponse);
+    EXPECT_NE(f.header.type, kPduFault);
+  }
+  // A request with no bind at all.
+  const int fd = connect_to(*decode_objref(server.app_ref.data(), server.app_ref.size()));
+  NdrWriter w;
+  write_orpcthis(w, GUID_NULL);
+  const auto request = encode_request(1, 0, 9, GUID_NULL, w.data())[0];
+  ::send(fd, request.data(), request.size(), MSG_NOSIGNAL);
+  char c;
+  EXPECT_LE(::recv(fd, &c, 1, 0), 0);
+  ::close(fd);
+  EXPECT_EQ(server.query("calls"), before + 1);  // only the query itself
+}
+
+TEST(HostileClients, IdentifiersAreRandomNotAddresses) {
+  Server server;
+  RawClient raw(server.app_ref);
+  std::set<std::pair<std::uint64_t, std::uint64_t>> ipids;
+  std::set<std::uint64_t> oids;
+  std::vector<std::uint64_t> values;
+  for (int i = 0; i < 10000; ++i) {
+    const ObjRef r = raw.procedure();
+    std::uint64_t half[2];
+    std::memcpy(half, &r.ipid, sizeof half);
+    ipids.insert({half[0], half[1]});
+    oids.insert(r.oid);
+    values.insert(values.end(), {half[0], half[1], r.oid, r.oxid});
+  }
+  EXPECT_EQ(ipids.size(), 10000u);
+  EXPECT_EQ(oids.size(), 10000u);
+  // None falls in a mapping of the server's address space.
+  std::ifstream maps("/proc/" + std::to_string(server.child.pid) + "/maps");
+  std::vector<std::pair<std::uint64_t, std::uint64_t>> ranges;
+  std::string line;
+  while (std::getline(maps, line)) {
+    const auto dash = line.find('-');
+    ranges.push_back({std::stoull(line.substr(0, dash), nullptr, 16),
+                      std::stoull(line.substr(dash + 1), nullptr, 16)});
+  }
+  ASSERT_FALSE(ranges.empty());
+  int address_like = 0;
+  for (std::uint64_t v : values)
+    for (const auto& [from, to] : ranges) address_like += v >= from && v < to;
+  EXPECT_EQ(address_like, 0);
+}
+
+TEST(HostileClients, IdleConnectionsStayWithinTheLimits) {
+  Server server(kTightLimits);
+  IQNDComRemoteProcedure* held = nullptr;  // holding it, our connection may idle
+  ASSERT_EQ(server.app->GetRemoteProcedure(Bstr("p"), 1, &held), S_OK);
+  const pid_t pid = server.child.pid;
+  const long rss = status_of(pid, "VmRSS");
+  const ObjRef ref = *decode_objref(server.app_ref.data(), server.app_ref.size());
+  std::vector<int> idle;
+  long most_threads = 0;
+  for (int i = 0; i < 2000; ++i) {
+    idle.push_back(connect_to(ref));
+    if (i % 100 == 0) {
+      most_threads = std::max(most_threads, status_of(pid, "Threads"));
+      EXPECT_EQ(server.app->SendHandle(1), S_OK) << i;
+    }
+  }
+  most_threads = std::max(most_threads, status_of(pid, "Threads"));
+  EXPECT_LE(most_threads, 32 + 2);  // connections, the main thread and the listener
+  EXPECT_LT(status_of(pid, "VmRSS") - rss, 32 * 1024);
+  EXPECT_EQ(held->Execute(nullptr), RPC_X_NULL_REF_POINTER);
+  VARIANT v;
+  VariantInit(&v);
+  EXPECT_EQ(held->Execute(&v), S_OK);
+  // After the time-out, no idle connection is left.
+  EXPECT_TRUE(eventually([&] {
+    return std::all_of(idle.begin(), idle.end(), [](int fd) { return closed_by_peer(fd); });
+  }));
+  for (int fd : idle) ::close(fd);
+  EXPECT_EQ(server.app->SendHandle(1), S_OK);
+  held->Release();
+}
+
+TEST(HostileClients, HalfSentPdusAreClosedAfterTheTimeOut) {
+  Server server(kTightLimits);
+  const ObjRef ref = *decode_objref(server.app_ref.data(), server.app_ref.size());
+  RawClient bound(server.app_ref);
+  const int plain = connect_to(ref);
+  NdrWriter w;
+  write_orpcthis(w, GUID_NULL);
+  const auto request = encode_request(9, 0, 9, ref.ipid, w.data())[0];
+  ::send(bound.fd(), request.data(), request.size() / 2, MSG_NOSIGNAL);
+  ::send(plain, request.data(), 10, MSG_NOSIGNAL);
+  const auto start = Clock::now();
+  for (int fd : {bound.fd(), plain}) {
+    char c;
+    EXPECT_EQ(::recv(fd, &c, 1, 0), 0);  // closed, well before our own 5 s
+  }
+  EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(800));
+  ::close(plain);
+}
+
+TEST(HostileClients, UnfinishedMessagesStayUnderTheProcessCap) {
+  Server server(kTightLimits);
+  const pid_t pid = server.child.pid;
+  ASSERT_EQ(server.app->SendHandle(1), S_OK);
+  const long rss = status_of(pid, "VmRSS");
+  // Four connections each send 15 MiB of a message they never finish.
+  std::vector<std::unique_ptr<RawClient>> clients;
+  const std::vector<std::uint8_t> body(chunk_size(true), 0);
+  long most = 0;
+  for (int i = 0; i < 4; ++i) {
+    clients.push_back(std::make_unique<RawClient>(server.app_ref));
+    RawClient& c = *clients.back();
+    bool open = true;
+    for (std::size_t sent = 0; open && sent < (std::size_t{15} << 20); sent += body.size()) {
+      auto header =
+          fragment_header(sent == 0 ? kPfcFirstFrag : 0, 7, 0, 9, &c.ref().ipid, 0, body.size());
+      header.insert(header.end(), body.begin(), body.end());
+      open = ::send(c.fd(), header.data(), header.size(), MSG_NOSIGNAL) ==
+             static_cast<ssize_t>(header.size());
+      most = std::max(most, status_of(pid, "VmRSS"));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    most = std::max(most, status_of(pid, "VmRSS"));
+  }
+  // 60 MiB asked for, 32 MiB allowed: two connections at least are cut.
+  EXPECT_TRUE(eventually([&] {
+    most = std::max(most, status_of(pid, "VmRSS"));
+    return std::count_if(clients.begin(), clients.end(),
+                         [](const auto& c) { return closed_by_peer(c->fd()); }) >= 2;
+  }));
+  clients.clear();
+  if (!kSanitized) {
+    EXPECT_LT(most - rss, 48 * 1024) << "kB above the start";
+    EXPECT_TRUE(eventually([&] { return status_of(pid, "VmRSS") - rss < 12 * 1024; }))
+        << status_of(pid, "VmRSS") - rss << " kB above the start";
+  }
+  EXPECT_EQ(server.app->SendHandle(1), S_OK);
+}
+
+TEST(HostileClients, ThreadCreationFailingRefusesOneConnection) {
+  if (kSanitized)
+    GTEST_SKIP() << "the sanitizers need more address space than this test leaves the server";
+  Server server;
+  const pid_t pid = server.child.pid;
+  ASSERT_EQ(server.app->SendHandle(1), S_OK);
+  // Room for a few more thread stacks, no more.
+  const rlim_t room = static_cast<rlim_t>(status_of(pid, "VmSize") + 24 * 1024) * 1024;
+  const rlimit limit{room, room};
+  ASSERT_EQ(::prlimit(pid, RLIMIT_AS, &limit, nullptr), 0);
+  const ObjRef ref = *decode_objref(server.app_ref.data(), server.app_ref.size());
+  std::vector<int> idle;
+  for (int i = 0; i < 40; ++i) idle.push_back(connect_to(ref));
+  EXPECT_TRUE(eventually([&] {
+    return std::any_of(idle.begin(), idle.end(), [](int fd) { return closed_by_peer(fd); });
+  })) << "every connection got a thread";
+  EXPECT_EQ(::kill(pid, 0), 0);
+  EXPECT_EQ(server.app->SendHandle(1), S_OK);
+  for (int fd : idle) ::close(fd);
 }
 
 }  // namespace

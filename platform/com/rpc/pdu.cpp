@@ -21,16 +21,26 @@ void put_header(NdrWriter& w, std::uint8_t type, std::uint8_t flags, std::uint32
   w.u32(call_id);
 }
 
-std::vector<std::uint8_t> finish(NdrWriter& w) {
-  std::vector<std::uint8_t>& d = w.data();
-  const auto n = static_cast<std::uint16_t>(d.size());
-  if (w.big_endian()) {
-    d[8] = n >> 8;
-    d[9] = n & 0xFF;
-  } else {
-    d[8] = n & 0xFF;
-    d[9] = n >> 8;
+void put_u16_at(std::vector<std::uint8_t>& d, std::size_t at, std::uint16_t n, bool big) {
+  d[at] = big ? n >> 8 : n & 0xFF;
+  d[at + 1] = big ? n & 0xFF : n >> 8;
+}
+
+// Sets the lengths; an auth value goes in its trailer first.
+std::vector<std::uint8_t> finish(NdrWriter& w, const AuthValue& auth = {}) {
+  if (!auth.empty()) {
+    const std::size_t pad = (4 - w.size() % 4) % 4;
+    for (std::size_t i = 0; i < pad; ++i) w.u8(0);
+    w.u8(kAuthType);
+    w.u8(kAuthLevelConnect);
+    w.u8(static_cast<std::uint8_t>(pad));
+    w.u8(0);
+    w.u32(0);  // auth_context_id
+    w.bytes(auth.data(), auth.size());
   }
+  std::vector<std::uint8_t>& d = w.data();
+  put_u16_at(d, 8, static_cast<std::uint16_t>(d.size()), w.big_endian());
+  put_u16_at(d, 10, static_cast<std::uint16_t>(auth.size()), w.big_endian());
   return std::move(d);
 }
 
@@ -86,6 +96,7 @@ bool parse_header(const std::uint8_t* p, PduHeader* h) {
   const bool big = h->big_endian();
   h->frag_length = big ? (p[8] << 8 | p[9]) : (p[9] << 8 | p[8]);
   const std::uint16_t auth = big ? (p[10] << 8 | p[11]) : (p[11] << 8 | p[10]);
+  h->auth_length = auth;
   h->call_id = big ? (std::uint32_t{p[12]} << 24 | p[13] << 16 | p[14] << 8 | p[15])
                    : (std::uint32_t{p[15]} << 24 | p[14] << 16 | p[13] << 8 | p[12]);
   switch (h->type) {
@@ -97,18 +108,30 @@ bool parse_header(const std::uint8_t* p, PduHeader* h) {
     case kPduBindNak:
     case kPduAlterContext:
     case kPduAlterContextResp:
+    case kPduAuth3:
       break;
     default:
       return false;
   }
-  return auth == 0 && h->frag_length >= kPduHeaderSize && h->frag_length <= kMaxFragment;
+  if (h->frag_length < kPduHeaderSize || h->frag_length > kMaxFragment) return false;
+  if (auth == 0) return true;
+  const bool may = h->type == kPduBind || h->type == kPduBindAck || h->type == kPduAuth3;
+  return may && auth <= kMaxAuthValue && h->frag_length >= kPduHeaderSize + kAuthTrailerSize + auth;
 }
 
 bool parse_fragment(const std::uint8_t* p, std::size_t size, Fragment* f) {
   if (size < kPduHeaderSize || !parse_header(p, &f->header) || f->header.frag_length != size)
     return false;
-  NdrReader r(p, size, f->header.big_endian());
+  const std::size_t auth = f->header.auth_length;
+  const std::size_t body_end = auth ? size - auth - kAuthTrailerSize : size;
+  NdrReader r(p, body_end, f->header.big_endian());
   try {
+    if (auth) {
+      const std::uint8_t* t = p + body_end;
+      if (t[0] != kAuthType || t[1] != kAuthLevelConnect) return false;
+      f->auth = t + kAuthTrailerSize;
+      f->auth_size = auth;
+    }
     r.take(kPduHeaderSize);
     switch (f->header.type) {
       case kPduRequest:
@@ -136,7 +159,7 @@ bool parse_fragment(const std::uint8_t* p, std::size_t size, Fragment* f) {
       case kPduAlterContext: {
         r.u16();
         r.u16();
-        r.u32();
+        f->assoc_group = r.u32();
         const std::uint8_t n = r.u8();
         r.u8();
         r.u16();
@@ -161,7 +184,7 @@ bool parse_fragment(const std::uint8_t* p, std::size_t size, Fragment* f) {
       case kPduAlterContextResp: {
         r.u16();
         r.u16();
-        r.u32();
+        f->assoc_group = r.u32();
         const std::uint16_t addr = r.u16();
         r.take(addr);
         r.align(4);
@@ -178,6 +201,7 @@ bool parse_fragment(const std::uint8_t* p, std::size_t size, Fragment* f) {
         break;
       }
       case kPduBindNak:
+      case kPduAuth3:
         break;
     }
   } catch (const NdrError&) {
@@ -189,7 +213,8 @@ bool parse_fragment(const std::uint8_t* p, std::size_t size, Fragment* f) {
 }
 
 std::vector<std::uint8_t> encode_bind(std::uint8_t type, std::uint32_t call_id,
-                                      std::uint16_t context_id, const IID& iid, bool big_endian) {
+                                      std::uint16_t context_id, const IID& iid, bool big_endian,
+                                      const AuthValue& auth) {
   NdrWriter w(big_endian);
   put_header(w, type, kPfcFirstFrag | kPfcLastFrag, call_id);
   w.u16(static_cast<std::uint16_t>(kMaxFragment));  // max_xmit_frag
@@ -205,12 +230,20 @@ std::vector<std::uint8_t> encode_bind(std::uint8_t type, std::uint32_t call_id,
   w.u32(0);  // interface version 0.0
   w.guid(kNdrSyntax);
   w.u32(2);
-  return finish(w);
+  return finish(w, auth);
+}
+
+std::vector<std::uint8_t> encode_auth3(std::uint32_t call_id, const AuthValue& auth) {
+  NdrWriter w;
+  put_header(w, kPduAuth3, kPfcFirstFrag | kPfcLastFrag, call_id);
+  w.u32(0);  // pad
+  return finish(w, auth);
 }
 
 std::vector<std::uint8_t> encode_bind_ack(std::uint8_t type, std::uint32_t call_id,
                                           const std::string& port,
-                                          const std::vector<std::uint16_t>& results) {
+                                          const std::vector<std::uint16_t>& results,
+                                          const AuthValue& auth) {
   NdrWriter w;
   put_header(w, type, kPfcFirstFrag | kPfcLastFrag, call_id);
   w.u16(static_cast<std::uint16_t>(kMaxFragment));
@@ -237,7 +270,7 @@ std::vector<std::uint8_t> encode_bind_ack(std::uint8_t type, std::uint32_t call_
       w.u32(2);
     }
   }
-  return finish(w);
+  return finish(w, auth);
 }
 
 namespace {
@@ -295,10 +328,24 @@ std::vector<std::uint8_t> encode_fault(std::uint32_t call_id, std::uint16_t cont
   return finish(w);
 }
 
+bool ReassemblyBudget::take(std::size_t n) {
+  std::size_t used = used_.load();
+  do {
+    if (n > limit_ || used > limit_ - n) return false;
+  } while (!used_.compare_exchange_weak(used, used + n));
+  return true;
+}
+
+void Reassembler::give_back() {
+  if (budget_ && charged_) budget_->give(charged_);
+  charged_ = 0;
+}
+
 Reassembler::Result Reassembler::add(const Fragment& f) {
   const std::uint8_t flags = f.header.flags;
   if (!active_) {
     if (!(flags & kPfcFirstFrag)) return kBad;
+    give_back();
     first_ = f;
     first_.stub = nullptr;
     first_.contexts.clear();
@@ -311,10 +358,12 @@ Reassembler::Result Reassembler::add(const Fragment& f) {
     active_ = false;
     return kBad;
   }
-  if (data_.size() + f.stub_size > kMaxMessage) {
+  if (data_.size() + f.stub_size > limit_ || (budget_ && !budget_->take(f.stub_size))) {
     active_ = false;
+    give_back();
     return kBad;
   }
+  if (budget_) charged_ += f.stub_size;
   data_.insert(data_.end(), f.stub, f.stub + f.stub_size);
   if (f.header.type == kPduFault || (flags & kPfcLastFrag)) {
     active_ = false;

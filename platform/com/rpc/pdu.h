@@ -8,16 +8,22 @@
 //
 // Every field is read in the byte order of the PDU's data representation
 // label. A header that is malformed (version, type, length, an
-// authentication trailer we do not use) is refused; the caller closes the
-// connection.
+// authentication trailer anywhere but on bind, bind_ack and auth3, or of
+// another kind than ours) is refused; the caller closes the connection.
+//
+// Authentication is at the "connect" level: the bind carries the client's
+// nonce, the bind_ack the server's nonce and proof, auth3 the client's
+// proof; requests and responses carry none.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "platform/com/guid.h"
+#include "platform/com/rpc/ndr.h"
 
 namespace qn::com {
 
@@ -30,7 +36,14 @@ enum PduType : std::uint8_t {
   kPduBindNak = 13,
   kPduAlterContext = 14,
   kPduAlterContextResp = 15,
+  kPduAuth3 = 16,
 };
+
+// The authentication trailer: our own service, at the "connect" level.
+inline constexpr std::uint8_t kAuthType = 0x71;
+inline constexpr std::uint8_t kAuthLevelConnect = 2;
+inline constexpr std::size_t kAuthTrailerSize = 8;
+inline constexpr std::size_t kMaxAuthValue = 256;
 
 enum : std::uint8_t { kPfcFirstFrag = 0x01, kPfcLastFrag = 0x02, kPfcObjectUuid = 0x80 };
 
@@ -55,6 +68,7 @@ struct PduHeader {
   std::uint8_t flags = 0;
   std::uint8_t drep[4] = {0x10, 0, 0, 0};
   std::uint16_t frag_length = 0;
+  std::uint16_t auth_length = 0;
   std::uint32_t call_id = 0;
   bool big_endian() const { return (drep[0] & 0xF0) == 0; }
   // ASCII characters and IEEE floats: the only forms we take.
@@ -82,6 +96,11 @@ struct Fragment {
   std::size_t stub_size = 0;
   // bind, alter_context
   std::vector<BindContext> contexts;
+  // bind, bind_ack: the association group (0 in a bind: a new one)
+  std::uint32_t assoc_group = 0;
+  // bind, bind_ack, auth3: the authentication value (after the trailer)
+  const std::uint8_t* auth = nullptr;
+  std::size_t auth_size = 0;
   // bind_ack, alter_context_resp: 0 accepted, else rejected
   std::vector<std::uint16_t> results;
 };
@@ -90,12 +109,16 @@ struct Fragment {
 bool parse_fragment(const std::uint8_t* p, std::size_t size, Fragment* f);
 
 // Encoders. big_endian writes the data representation of such a peer.
+// An auth value is added as the trailer when not empty.
+using AuthValue = std::vector<std::uint8_t>;
 std::vector<std::uint8_t> encode_bind(std::uint8_t type, std::uint32_t call_id,
                                       std::uint16_t context_id, const IID& iid,
-                                      bool big_endian = false);
+                                      bool big_endian = false, const AuthValue& auth = {});
 std::vector<std::uint8_t> encode_bind_ack(std::uint8_t type, std::uint32_t call_id,
                                           const std::string& port,
-                                          const std::vector<std::uint16_t>& results);
+                                          const std::vector<std::uint16_t>& results,
+                                          const AuthValue& auth = {});
+std::vector<std::uint8_t> encode_auth3(std::uint32_t call_id, const AuthValue& auth);
 std::vector<std::vector<std::uint8_t>> encode_request(std::uint32_t call_id,
                                                       std::uint16_t context_id, std::uint16_t opnum,
                                                       const GUID& object,
@@ -117,10 +140,35 @@ std::vector<std::uint8_t> fragment_header(std::uint8_t flags, std::uint32_t call
                                           std::size_t stub_size, bool big_endian = false);
 std::size_t chunk_size(bool request);
 
-// One message (request or response) from its fragments.
+// The memory the unfinished messages of all connections of a process may
+// hold together.
+class ReassemblyBudget {
+ public:
+  explicit ReassemblyBudget(std::size_t limit) : limit_(limit) {}
+  // False, taking nothing, when n more would pass the limit.
+  bool take(std::size_t n);
+  void give(std::size_t n) { used_.fetch_sub(n); }
+  std::size_t used() const { return used_.load(); }
+
+ private:
+  std::atomic<std::size_t> used_{0};
+  std::size_t limit_;
+};
+
+// One message (request or response) from its fragments, refused when it
+// would pass `limit` bytes or what the budget (when given) has left.
 class Reassembler {
  public:
   enum Result { kMore, kDone, kBad };
+  explicit Reassembler(std::size_t limit = kMaxMessage, ReassemblyBudget* budget = nullptr)
+      : limit_(limit), budget_(budget) {}
+  ~Reassembler() { give_back(); }
+  Reassembler(const Reassembler&) = delete;
+  Reassembler& operator=(const Reassembler&) = delete;
+  // Gives what the last message took back to the budget.
+  void give_back();
+  // A message has begun and is not done.
+  bool active() const { return active_; }
   // A fragment of a request, response or fault. A fault is always whole.
   Result add(const Fragment& f);
   // The message done last: its first fragment's fields and all stub data.
@@ -129,6 +177,9 @@ class Reassembler {
 
  private:
   bool active_ = false;
+  std::size_t limit_;
+  ReassemblyBudget* budget_;
+  std::size_t charged_ = 0;
   Fragment first_;
   std::vector<std::uint8_t> data_;
 };

@@ -102,5 +102,46 @@ TEST(RpcPdu, ReassemblyKeepsToOneCallAndTheMessageLimit) {
   EXPECT_LE(big.data().size(), kMaxMessage);
 }
 
+// The authentication trailer: read on bind, bind_ack and auth3, of our own
+// kind only, and refused anywhere else.
+TEST(RpcPdu, AuthenticationTrailerOnlyWhereTheHandshakeUsesIt) {
+  const AuthValue auth(24, 0x42);
+  Fragment f;
+  for (const auto& pdu :
+       {encode_bind(kPduBind, 1, 0, GUID_NULL, false, auth),
+        encode_bind_ack(kPduBindAck, 1, "123", {0}, auth), encode_auth3(2, auth)}) {
+    f = Fragment{};
+    ASSERT_TRUE(parse_fragment(pdu.data(), pdu.size(), &f)) << int(pdu[2]);
+    EXPECT_EQ(std::vector<std::uint8_t>(f.auth, f.auth + f.auth_size), auth);
+  }
+  EXPECT_EQ(f.header.type, kPduAuth3);
+  auto other_kind = encode_auth3(2, auth);
+  other_kind[other_kind.size() - auth.size() - kAuthTrailerSize] = 10;
+  EXPECT_FALSE(parse_fragment(other_kind.data(), other_kind.size(), &f));
+  auto altered = encode_bind(kPduAlterContext, 1, 0, GUID_NULL, false, auth);
+  EXPECT_FALSE(parse_fragment(altered.data(), altered.size(), &f));
+}
+
+// Connections share one budget: what one message holds, another cannot take
+// until the first is done with it.
+TEST(RpcPdu, ReassemblyBudgetIsSharedAndGivenBack) {
+  ReassemblyBudget budget(3 * chunk_size(true));
+  const std::vector<std::uint8_t> stub(2 * chunk_size(true), 1);
+  auto fragments = encode_request(1, 0, 3, GUID_NULL, stub);
+  Fragment first, second;
+  ASSERT_TRUE(parse_fragment(fragments[0].data(), fragments[0].size(), &first));
+  ASSERT_TRUE(parse_fragment(fragments[1].data(), fragments[1].size(), &second));
+  Reassembler a(kMaxMessage, &budget), b(kMaxMessage, &budget);
+  EXPECT_EQ(a.add(first), Reassembler::kMore);
+  EXPECT_EQ(a.add(second), Reassembler::kDone);
+  EXPECT_EQ(b.add(first), Reassembler::kMore);
+  EXPECT_EQ(b.add(second), Reassembler::kBad);  // over the budget
+  EXPECT_EQ(budget.used(), stub.size());
+  a.give_back();
+  EXPECT_EQ(budget.used(), 0u);
+  EXPECT_EQ(b.add(first), Reassembler::kMore);
+  EXPECT_EQ(b.add(second), Reassembler::kDone);
+}
+
 }  // namespace
 }  // namespace qn::com

@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 #include <dlfcn.h>
+#include <malloc.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
@@ -12,15 +13,19 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <list>
 #include <map>
 #include <memory>
 #include <mutex>
-#include <random>
+#include <optional>
 #include <set>
 #include <thread>
 
+#include "platform/com/rpc/auth.h"
 #include "platform/com/rpc/channel.h"
 #include "platform/com/rpc/objref.h"
 #include "platform/com/rpc/pdu.h"
@@ -35,24 +40,44 @@ struct GuidLess {
   }
 };
 
-std::mutex g_random_mutex;
-
 std::uint64_t random_u64() {
-  static std::mt19937_64 engine{std::random_device{}() ^
-                                (std::uint64_t{std::random_device{}()} << 32)};
-  std::lock_guard lock(g_random_mutex);
-  return engine();
+  std::uint64_t v;
+  random_bytes(&v, sizeof v);
+  return v;
 }
 
 GUID random_guid() {
   GUID g;
-  const std::uint64_t a = random_u64(), b = random_u64();
-  g.Data1 = static_cast<std::uint32_t>(a);
-  g.Data2 = static_cast<std::uint16_t>(a >> 32);
-  g.Data3 = static_cast<std::uint16_t>(a >> 48);
-  for (int i = 0; i < 8; ++i) g.Data4[i] = static_cast<std::uint8_t>(b >> (8 * i));
+  random_bytes(&g, sizeof g);
   return g;
 }
+
+using Clock = std::chrono::steady_clock;
+
+// What an exporter allows, from the environment when it starts.
+struct Limits {
+  std::size_t max_connections = 256;
+  std::chrono::milliseconds timeout{30000};             // idle, and for each fragment
+  std::size_t connection_memory = kMaxMessage;          // one unfinished message
+  std::size_t process_memory = std::size_t{256} << 20;  // all of them
+
+  static Limits from_environment() {
+    auto number = [](const char* name, std::size_t fallback) -> std::size_t {
+      const char* text = std::getenv(name);
+      if (!text || !*text) return fallback;
+      char* end = nullptr;
+      const unsigned long long v = std::strtoull(text, &end, 10);
+      return *end == '\0' && v > 0 ? static_cast<std::size_t>(v) : fallback;
+    };
+    Limits l;
+    l.max_connections = number("QN_RPC_MAX_CONNECTIONS", l.max_connections);
+    l.timeout = std::chrono::milliseconds(number("QN_RPC_TIMEOUT_MS", 30000));
+    l.connection_memory =
+        std::min(kMaxMessage, number("QN_RPC_CONNECTION_MIB", kMaxMessage >> 20) << 20);
+    l.process_memory = number("QN_RPC_PROCESS_MIB", l.process_memory >> 20) << 20;
+    return l;
+  }
+};
 
 // ---------------------------------------------------------------- sockets
 
@@ -67,32 +92,40 @@ bool write_all(int fd, const std::uint8_t* p, std::size_t n) {
   return true;
 }
 
-bool read_exact(int fd, std::uint8_t* p, std::size_t n) {
-  while (n > 0) {
-    const ssize_t done = ::recv(fd, p, n, 0);
-    if (done < 0 && errno == EINTR) continue;
-    if (done <= 0) return false;
-    p += done;
-    n -= static_cast<std::size_t>(done);
-  }
-  return true;
-}
-
 // The most room a connection keeps in its message buffers between calls.
 constexpr std::size_t kKeptBuffer = std::size_t{8} << 20;
 
 // Reads a connection through a buffer of its own, so a small fragment
-// takes one system call rather than two.
+// takes one system call rather than two. With a time-out, each read waits
+// at most that long (SO_RCVTIMEO) and a fragment must be done within it of
+// its start, or of its first byte when the reader was told to be patient.
 class SocketReader {
  public:
   explicit SocketReader(int fd) : fd_(fd) {}
+  void set_timeout(std::chrono::milliseconds t) {
+    timeval tv{static_cast<time_t>(t.count() / 1000),
+               static_cast<suseconds_t>(t.count() % 1000 * 1000)};
+    ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+    timeout_ = t;
+  }
+  // The next fragment begins: patient, it may wait for its first byte as
+  // long as it takes.
+  void begin(bool patient) {
+    patient_ = patient && !buffered();
+    deadline_ = Clock::now() + timeout_;
+  }
+
   bool read(std::uint8_t* out, std::size_t n) {
     while (n > 0) {
       if (pos_ == len_) {
-        if (n >= sizeof buf_) return read_exact(fd_, out, n);
-        const ssize_t got = ::recv(fd_, buf_, sizeof buf_, 0);
-        if (got < 0 && errno == EINTR) continue;
+        const bool direct = n >= sizeof buf_;
+        const ssize_t got = receive(direct ? out : buf_, direct ? n : sizeof buf_);
         if (got <= 0) return false;
+        if (direct) {
+          out += got;
+          n -= static_cast<std::size_t>(got);
+          continue;
+        }
         pos_ = 0;
         len_ = static_cast<std::size_t>(got);
       }
@@ -107,7 +140,28 @@ class SocketReader {
   bool buffered() const { return pos_ < len_; }
 
  private:
+  ssize_t receive(std::uint8_t* out, std::size_t n) {
+    for (;;) {
+      if (timeout_.count() && !patient_ && Clock::now() > deadline_) return -1;
+      const ssize_t got = ::recv(fd_, out, n, 0);
+      if (got >= 0) {
+        if (patient_) {
+          patient_ = false;
+          deadline_ = Clock::now() + timeout_;
+        }
+        return got;
+      }
+      if (errno == EINTR) continue;
+      // Anything but the time-out ending one wait fails; the loop decides
+      // whether the wait may go on.
+      if (!timeout_.count() || (errno != EAGAIN && errno != EWOULDBLOCK)) return -1;
+    }
+  }
+
   int fd_;
+  std::chrono::milliseconds timeout_{0};
+  Clock::time_point deadline_;
+  bool patient_ = false;
   std::uint8_t buf_[16384];
   std::size_t pos_ = 0, len_ = 0;
 };
@@ -207,8 +261,10 @@ int connect_to(const std::string& binding) {
 
 // ---------------------------------------------------------------- proxy/stub modules
 
+// The factories found so far. The table lives as long as the process:
+// connection threads may still use it while exit() runs.
 std::mutex g_factory_mutex;
-std::map<GUID, IPSFactoryBuffer*, GuidLess> g_factories;
+auto& g_factories = *new std::map<GUID, IPSFactoryBuffer*, GuidLess>;
 
 HRESULT ps_factory(const IID& iid, IPSFactoryBuffer** out) {
   std::lock_guard lock(g_factory_mutex);
@@ -240,9 +296,22 @@ HRESULT ps_factory(const IID& iid, IPSFactoryBuffer** out) {
 
 // ---------------------------------------------------------------- exporter
 
-// The public references one connection (or one side of it) owns.
+using PeerId = std::array<std::uint8_t, kPeerIdSize>;
+
+// Adds to a count that stops at its greatest value rather than wrapping.
+std::uint32_t saturating_add(std::uint32_t a, std::uint32_t b) {
+  return a > UINT32_MAX - b ? UINT32_MAX : a + b;
+}
+
+// One peer process as this exporter knows it: the public references it
+// holds, and those it took to pass on that no one has claimed yet. It lives
+// while a connection of either direction links the two processes.
 struct Owner {
+  PeerId id{};
   std::map<GUID, std::uint32_t, GuidLess> refs;
+  std::map<GUID, std::uint32_t, GuidLess> passed;
+  int links = 0;
+  bool holds_any() const { return !refs.empty() || !passed.empty(); }
 };
 
 struct Exported {
@@ -250,8 +319,8 @@ struct Exported {
   IID iid{};
   IUnknown* identity = nullptr;  // kept alive by the stub
   IRpcStub* stub = nullptr;
-  std::uint32_t refs = 0;
-  bool pinned = false;
+  std::uint32_t refs = 0;  // all public references; at its greatest it stays
+  bool pinned = false;     // open to every peer, kept while the process runs
   ~Exported() {
     if (stub) stub->Release();
   }
@@ -261,6 +330,15 @@ using ExportedPtr = std::shared_ptr<Exported>;
 
 class Exporter;
 HRESULT unmarshal_objref(const std::uint8_t* p, std::size_t n, const IID& iid, IUnknown** out);
+
+void put_u64(std::uint8_t* p, std::uint64_t v) {
+  for (int i = 0; i < 8; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+std::uint64_t get_u64(const std::uint8_t* p) {
+  std::uint64_t v = 0;
+  for (int i = 0; i < 8; ++i) v |= std::uint64_t{p[i]} << (8 * i);
+  return v;
+}
 
 class Exporter {
  public:
@@ -296,17 +374,18 @@ class Exporter {
       e->identity = identity;
       objects_[e->ipid] = e;
       by_object_[key] = e->ipid;
+      oids_[reinterpret_cast<std::uintptr_t>(identity)] = random_u64();
     }
     if (pinned) {
       e->pinned = true;
     } else {
-      ++e->refs;
-      if (owner) ++owner->refs[e->ipid];
+      add_refs(*e, 1);
+      if (owner) owner->refs[e->ipid] = saturating_add(owner->refs[e->ipid], 1);
     }
     out->iid = iid;
     out->public_refs = pinned ? 0 : 1;
     out->oxid = oxid_;
-    out->oid = reinterpret_cast<std::uintptr_t>(identity);
+    out->oid = oids_[reinterpret_cast<std::uintptr_t>(identity)];
     out->ipid = e->ipid;
     out->binding = binding_;
     return S_OK;
@@ -318,70 +397,114 @@ class Exporter {
     return it == objects_.end() ? nullptr : it->second;
   }
 
+  // The object ipid names, when owner may call it: it is open to all, the
+  // owner holds a reference, or one was passed on and not yet claimed
+  // (the owner claims it).
+  ExportedPtr find_for(const GUID& ipid, Owner* owner) {
+    std::lock_guard lock(mutex_);
+    auto it = objects_.find(ipid);
+    if (it == objects_.end()) return nullptr;
+    if (it->second->pinned || owner->refs.count(ipid)) return it->second;
+    for (auto& [id, o] : peers_) {
+      auto p = o->passed.find(ipid);
+      if (p == o->passed.end()) continue;
+      if (--p->second == 0) o->passed.erase(p);
+      owner->refs[ipid] = saturating_add(owner->refs[ipid], 1);
+      return it->second;
+    }
+    return nullptr;
+  }
+
   // One reference more for owner, of an object exported just before.
   void own(Owner* owner, const GUID& ipid) {
     std::lock_guard lock(mutex_);
-    ++owner->refs[ipid];
+    owner->refs[ipid] = saturating_add(owner->refs[ipid], 1);
   }
 
-  // Drops n references, taken from `from` first, then from any owner.
-  void release(const GUID& ipid, std::uint32_t n, Owner* from) {
+  // RemRelease from a peer: n of the references it holds, or nothing at all
+  // when it holds fewer.
+  HRESULT release_held(const GUID& ipid, std::uint32_t n, Owner* from) {
+    ExportedPtr gone;  // released after the lock, with its stub and the object
+    std::lock_guard lock(mutex_);
+    auto r = from->refs.find(ipid);
+    if (r == from->refs.end() || r->second < n) return E_INVALIDARG;
+    if (r->second != UINT32_MAX) r->second -= n;  // a count at its greatest stays
+    if (r->second == 0) from->refs.erase(r);
+    if (auto it = objects_.find(ipid); it != objects_.end()) gone = drop_refs(it, n);
+    return S_OK;
+  }
+
+  // An object of ours came back in an OBJREF carrying n references: they
+  // were taken to pass it on, or are held by the peer that sent it.
+  void release_returned(const GUID& ipid, std::uint32_t n) {
     ExportedPtr gone;
-    {
-      std::lock_guard lock(mutex_);
-      auto it = objects_.find(ipid);
-      if (it == objects_.end()) return;
-      ExportedPtr e = it->second;
-      n = std::min(n, e->refs);
-      std::uint32_t left = n;
-      auto take = [&](Owner* o) {
-        auto r = o->refs.find(ipid);
-        if (r == o->refs.end()) return;
+    std::lock_guard lock(mutex_);
+    auto it = objects_.find(ipid);
+    if (it == objects_.end()) return;
+    std::uint32_t left = n;
+    for (auto which : {&Owner::passed, &Owner::refs}) {
+      for (auto& [id, o] : peers_) {
+        if (left == 0) break;
+        auto& held = (*o).*which;
+        auto r = held.find(ipid);
+        if (r == held.end()) continue;
         const std::uint32_t k = std::min(left, r->second);
         r->second -= k;
         left -= k;
-        if (r->second == 0) o->refs.erase(r);
-      };
-      if (from) take(from);
-      for (Owner* o : owners_) {
-        if (left == 0) break;
-        take(o);
+        if (r->second == 0) held.erase(r);
       }
-      e->refs -= n;
-      if (e->refs == 0 && !e->pinned) gone = drop_locked(it);
     }
-    // gone releases its stub (and the object) here, outside the lock.
+    gone = drop_refs(it, n - left);
   }
 
-  // RemAddRef: n more references, owned by the asking connection.
+  // RemAddRef: n more references of an object the peer may call, kept as
+  // passed on until their receiver claims them. Refused when a count would
+  // pass its greatest value.
   HRESULT add_ref(const GUID& ipid, std::uint32_t n, Owner* owner) {
     std::lock_guard lock(mutex_);
     auto it = objects_.find(ipid);
     if (it == objects_.end()) return RPC_E_DISCONNECTED;
-    it->second->refs += n;
-    owner->refs[ipid] += n;
+    Exported& e = *it->second;
+    if (!e.pinned && !owner->refs.count(ipid)) return E_INVALIDARG;
+    std::uint32_t& passed = owner->passed[ipid];
+    if (n == 0 || e.refs > UINT32_MAX - n || passed > UINT32_MAX - n) {
+      if (passed == 0) owner->passed.erase(ipid);
+      return E_INVALIDARG;
+    }
+    e.refs += n;
+    passed += n;
     return S_OK;
   }
 
-  void add_owner(Owner* o) {
+  // The peer with this id, made when new; one link more.
+  Owner* attach(const PeerId& id) {
     std::lock_guard lock(mutex_);
-    owners_.insert(o);
+    auto& o = peers_[id];
+    if (!o) {
+      o = std::make_unique<Owner>();
+      o->id = id;
+    }
+    ++o->links;
+    return o.get();
   }
 
-  // A connection that closes gives up everything it owns.
-  void remove_owner(Owner* o) {
+  // One link less; with the last, the peer gives up everything it holds.
+  void detach(Owner* o) {
     std::vector<ExportedPtr> gone;
-    {
-      std::lock_guard lock(mutex_);
-      owners_.erase(o);
-      for (const auto& [ipid, n] : o->refs) {
+    std::lock_guard lock(mutex_);
+    if (--o->links > 0) return;
+    for (auto* held : {&o->refs, &o->passed}) {
+      for (const auto& [ipid, n] : *held) {
         auto it = objects_.find(ipid);
-        if (it == objects_.end()) continue;
-        it->second->refs -= std::min(n, it->second->refs);
-        if (it->second->refs == 0 && !it->second->pinned) gone.push_back(drop_locked(it));
+        if (it != objects_.end()) gone.push_back(drop_refs(it, n));
       }
-      o->refs.clear();
     }
+    peers_.erase(o->id);
+  }
+
+  bool holds_any(const Owner* o) {
+    std::lock_guard lock(mutex_);
+    return o->holds_any();
   }
 
   bool is_self(std::uint64_t oxid) {
@@ -394,21 +517,25 @@ class Exporter {
     return objects_.size();
   }
 
- private:
-  Exporter() : oxid_(random_u64()) {}
+  std::uint64_t oxid() const { return oxid_; }
 
-  ExportedPtr drop_locked(std::map<GUID, ExportedPtr, GuidLess>::iterator it) {
-    ExportedPtr e = it->second;
-    std::array<std::uint8_t, 16> iid_bytes;
-    std::memcpy(iid_bytes.data(), &e->iid, 16);
-    by_object_.erase(std::make_pair(reinterpret_cast<std::uintptr_t>(e->identity), iid_bytes));
-    objects_.erase(it);
-    return e;
+  // What this process calls itself before the exporter with that OXID:
+  // another exporter learns nothing from it about the names used elsewhere.
+  PeerId id_for(std::uint64_t peer_oxid) const {
+    std::uint8_t b[8];
+    put_u64(b, peer_oxid);
+    const Digest d = hmac_sha256(process_key_, b, sizeof b);
+    PeerId id;
+    std::memcpy(id.data(), d.data(), id.size());
+    return id;
   }
 
   HRESULT start() {
     std::lock_guard lock(mutex_);
     if (listen_fd_ >= 0) return S_OK;
+    if (stopped_) return RPC_S_SERVER_UNAVAILABLE;
+    const auto folder = rpc_folder();
+    if (!folder) return E_ACCESSDENIED;
     const char* env = std::getenv("QN_RPC_ADDRESS");
     const std::string host = env && *env ? env : "127.0.0.1";
     sockaddr_in addr{};
@@ -417,32 +544,165 @@ class Exporter {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) return E_FAIL;
     socklen_t len = sizeof addr;
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(fd, 64) != 0 ||
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
+        ::listen(fd, SOMAXCONN) != 0 ||
         ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len) != 0) {
       ::close(fd);
       return E_FAIL;
     }
+    random_bytes(secret_.data(), secret_.size());
+    secret_file_ = secret_path(*folder, oxid_);
+    if (!write_private_file(secret_file_, secret_.data(), secret_.size())) {
+      ::close(fd);
+      secret_file_.clear();
+      return E_ACCESSDENIED;
+    }
+    limits_ = Limits::from_environment();
+    // Large message buffers come straight from the system and go straight
+    // back, so that memory a hostile peer made us take does not stay.
+    ::mallopt(M_MMAP_THRESHOLD, static_cast<int>(kKeptBuffer));
+    budget_ = std::make_unique<ReassemblyBudget>(limits_.process_memory);
     port_ = std::to_string(ntohs(addr.sin_port));
     binding_ = host + "[" + port_ + "]";
     listen_fd_ = fd;
-    std::thread([this, fd] { accept_loop(fd); }).detach();
+    try {
+      acceptor_ = std::thread([this, fd] { accept_loop(fd); });
+    } catch (const std::exception&) {
+      ::close(fd);
+      ::unlink(secret_file_.c_str());
+      listen_fd_ = -1;
+      return E_OUTOFMEMORY;
+    }
+    // Before the statics of the process (and the crypto library) go, its
+    // connections end and its secret is removed.
+    init_crypto();
+    std::atexit([] { Exporter::get().stop(); });
     return S_OK;
   }
+
+  // Stops listening, ends every connection, waits for their threads and
+  // removes the secret. Calls of the process's proxies still work.
+  void stop() {
+    std::thread acceptor;
+    {
+      std::lock_guard lock(mutex_);
+      if (listen_fd_ < 0 || stopped_) return;
+      stopped_ = true;
+      ::shutdown(listen_fd_, SHUT_RDWR);
+      acceptor = std::move(acceptor_);
+    }
+    if (acceptor.joinable()) {
+      if (acceptor.get_id() == std::this_thread::get_id()) {
+        acceptor.detach();
+      } else {
+        acceptor.join();
+      }
+    }
+    std::list<Connection> ending;
+    {
+      std::lock_guard lock(conns_mutex_);
+      for (Connection& c : conns_)
+        if (c.fd >= 0) ::shutdown(c.fd, SHUT_RDWR);
+      ending.splice(ending.end(), conns_);
+    }
+    for (Connection& c : ending) {
+      if (!c.thread.joinable()) continue;
+      if (c.thread.get_id() == std::this_thread::get_id()) {
+        c.thread.detach();
+      } else {
+        c.thread.join();
+      }
+    }
+    std::lock_guard lock(mutex_);
+    ::close(listen_fd_);
+    ::unlink(secret_file_.c_str());
+  }
+
+  std::size_t connections() {
+    std::lock_guard lock(conns_mutex_);
+    return conns_.size();
+  }
+
+ private:
+  Exporter() : oxid_(random_u64()) { random_bytes(process_key_.data(), process_key_.size()); }
+
+  struct Connection {
+    int fd = -1;
+    std::thread thread;
+    bool done = false;
+  };
+
+  // Takes n references off the object; the last one (unless pinned) ends
+  // its export. A count at its greatest value stays.
+  ExportedPtr drop_refs(std::map<GUID, ExportedPtr, GuidLess>::iterator it, std::uint32_t n) {
+    Exported& e = *it->second;
+    if (e.refs == UINT32_MAX) return nullptr;
+    e.refs -= std::min(n, e.refs);
+    if (e.refs > 0 || e.pinned) return nullptr;
+    ExportedPtr gone = it->second;
+    std::array<std::uint8_t, 16> iid_bytes;
+    std::memcpy(iid_bytes.data(), &gone->iid, 16);
+    const auto identity = reinterpret_cast<std::uintptr_t>(gone->identity);
+    by_object_.erase(std::make_pair(identity, iid_bytes));
+    objects_.erase(it);
+    if (by_object_.lower_bound({identity, {}}) == by_object_.end() ||
+        by_object_.lower_bound({identity, {}})->first.first != identity)
+      oids_.erase(identity);
+    return gone;
+  }
+
+  static void add_refs(Exported& e, std::uint32_t n) { e.refs = saturating_add(e.refs, n); }
 
   void accept_loop(int listen_fd) {
     for (;;) {
       const int fd = ::accept4(listen_fd, nullptr, nullptr, SOCK_CLOEXEC);
       if (fd < 0) {
-        if (errno == EINTR || errno == ECONNABORTED || errno == EMFILE || errno == ENFILE) {
-          if (errno == EMFILE || errno == ENFILE)
+        if (errno == EINTR || errno == ECONNABORTED || errno == EMFILE || errno == ENFILE ||
+            errno == ENOBUFS || errno == ENOMEM) {
+          if (errno != EINTR && errno != ECONNABORTED)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
           continue;
         }
-        return;
+        return;  // stopped
+      }
+      std::lock_guard lock(conns_mutex_);
+      // Threads of ended connections are joined here.
+      for (auto it = conns_.begin(); it != conns_.end();) {
+        if (it->done) {
+          it->thread.join();
+          it = conns_.erase(it);
+        } else {
+          ++it;
+        }
+      }
+      if (stopped_ || conns_.size() >= limits_.max_connections) {
+        ::close(fd);
+        continue;
       }
       no_delay(fd);
-      std::thread([this, fd] { serve(fd); }).detach();
+      // A connection that gets no thread is refused; the server goes on.
+      try {
+        std::list<Connection> one(1);
+        Connection& c = one.back();
+        c.fd = fd;
+        c.thread = std::thread([this, &c] { run(c); });
+        conns_.splice(conns_.end(), one);
+      } catch (const std::exception&) {
+        ::close(fd);
+      }
     }
+  }
+
+  void run(Connection& c) {
+    try {
+      serve(c.fd);
+    } catch (const std::bad_alloc&) {
+      // Out of memory: this connection ends, the others go on.
+    }
+    std::lock_guard lock(conns_mutex_);
+    ::close(c.fd);
+    c.fd = -1;
+    c.done = true;
   }
 
   void serve(int fd);
@@ -457,12 +717,22 @@ class Exporter {
 
   std::mutex mutex_;
   std::uint64_t oxid_;
+  Secret process_key_{};
+  Secret secret_{};
+  std::string secret_file_;
+  Limits limits_;
+  std::unique_ptr<ReassemblyBudget> budget_;
   int listen_fd_ = -1;
+  std::atomic<bool> stopped_{false};
+  std::thread acceptor_;
   std::string port_;
   std::string binding_;
   std::map<GUID, ExportedPtr, GuidLess> objects_;
   std::map<std::pair<std::uintptr_t, std::array<std::uint8_t, 16>>, GUID> by_object_;
-  std::set<Owner*> owners_;
+  std::map<std::uintptr_t, std::uint64_t> oids_;  // a random OID for each object
+  std::map<PeerId, std::unique_ptr<Owner>> peers_;
+  std::mutex conns_mutex_;
+  std::list<Connection> conns_;
 };
 
 // A proxy of ours travels on as the reference it came from.
@@ -477,7 +747,7 @@ bool pass_on(IUnknown* object, std::vector<std::uint8_t>* objref, HRESULT* h) {
 }
 
 // Interface pointers among a served call's arguments and results: results
-// go out with a reference owned by the connection.
+// go out with a reference owned by the calling peer.
 class ServerMarshaller final : public InterfaceMarshaller {
  public:
   explicit ServerMarshaller(Owner* owner) : owner_(owner) {}
@@ -526,6 +796,7 @@ Exporter::Answer Exporter::answer(const Fragment& first, std::vector<std::uint8_
     // RemAddRef (4) and RemRelease (5), on an array of REMINTERFACEREF.
     if (first.opnum != 4 && first.opnum != 5) return fault(kNcaOpRangeError);
     std::vector<HRESULT> added;
+    HRESULT released = S_OK;
     try {
       const std::uint16_t n = r.u16();
       if (r.u32() != n) return fault(kStatusBadStubData);
@@ -536,7 +807,7 @@ Exporter::Answer Exporter::answer(const Fragment& first, std::vector<std::uint8_
         const std::uint32_t public_refs = r.u32();
         r.u32();
         if (first.opnum == 5) {
-          release(ipid, public_refs, &owner);
+          if (HRESULT h = release_held(ipid, public_refs, &owner); FAILED(h)) released = h;
         } else {
           added.push_back(add_ref(ipid, public_refs, &owner));
         }
@@ -548,10 +819,11 @@ Exporter::Answer Exporter::answer(const Fragment& first, std::vector<std::uint8_
       reply.u32(static_cast<std::uint32_t>(added.size()));
       for (HRESULT h : added) reply.u32(static_cast<std::uint32_t>(h));
     }
-    reply.u32(S_OK);
+    reply.u32(static_cast<std::uint32_t>(released));
     return Answer{{}, std::move(reply.data())};
   }
-  ExportedPtr e = first.has_object ? find(first.object) : nullptr;
+  // An object the peer was not given is, for it, no object at all.
+  ExportedPtr e = first.has_object ? find_for(first.object, &owner) : nullptr;
   if (!e || e->iid != ctx->second) return fault(static_cast<std::uint32_t>(RPC_E_DISCONNECTED));
   if (first.opnum < 3) return fault(kNcaOpRangeError);
   ServerMarshaller marshaller(&owner);
@@ -562,36 +834,99 @@ Exporter::Answer Exporter::answer(const Fragment& first, std::vector<std::uint8_
 }
 
 void Exporter::serve(int fd) {
-  Owner owner;
-  add_owner(&owner);
+  // The peer proves it can read the secret before anything else: bind
+  // (its nonce), bind_ack (ours and our proof), auth3 (its proof).
+  Owner* owner = nullptr;
+  struct Unlink {
+    Owner*& o;
+    ~Unlink() {
+      if (o) Exporter::get().detach(o);
+    }
+  } unlink{owner};
   std::map<std::uint16_t, IID> contexts;
-  Reassembler reassembler;
+  Reassembler reassembler(limits_.connection_memory, budget_.get());
   std::vector<std::uint8_t> buf;
   auto in = std::make_unique<SocketReader>(fd);
+  in->set_timeout(limits_.timeout);
   const std::vector<std::uint8_t> orpcthat(kOrpcThatSize, 0);
   std::vector<std::uint8_t> spare;
+  std::array<std::uint8_t, kNonceSize> client_nonce{}, server_nonce{};
+  bool bound = false;
+  std::size_t peak = 0;
   Fragment f;
   for (bool open = true; open;) {
+    // An idle peer that holds references may wait as long as it likes;
+    // otherwise, and once a fragment has begun, the time-out runs.
+    in->begin(owner && !reassembler.active() && holds_any(owner));
     if (read_fragment(*in, &buf, &f) != ReadResult::kOk) break;
     switch (f.header.type) {
-      case kPduBind:
+      case kPduBind: {
+        if (bound || f.auth_size != kBindAuthSize) {
+          open = false;
+          break;
+        }
+        bound = true;
+        std::memcpy(client_nonce.data(), f.auth, kNonceSize);
+        random_bytes(server_nonce.data(), kNonceSize);
+        const PeerId mine = id_for(get_u64(f.auth + kNonceSize));
+        AuthValue auth(server_nonce.begin(), server_nonce.end());
+        auth.insert(auth.end(), mine.begin(), mine.end());
+        const Digest d = handshake_proof(secret_, 'S', client_nonce.data(), server_nonce.data());
+        auth.insert(auth.end(), d.begin(), d.end());
+        std::vector<std::uint16_t> results;
+        std::map<std::uint16_t, IID> offered;
+        for (const BindContext& c : f.contexts) {
+          results.push_back(c.ndr ? 0 : 2);
+          if (c.ndr) offered[c.id] = c.iid;
+        }
+        contexts = std::move(offered);
+        const auto ack = encode_bind_ack(kPduBindAck, f.header.call_id, port_, results, auth);
+        open = write_all(fd, ack.data(), ack.size());
+        break;
+      }
+      case kPduAuth3: {
+        if (!bound || owner || f.auth_size != kAuth3AuthSize) {
+          open = false;
+          break;
+        }
+        const Digest want = handshake_proof(secret_, 'C', client_nonce.data(), server_nonce.data(),
+                                            f.auth, kPeerIdSize);
+        if (!same_bytes(want.data(), f.auth + kPeerIdSize, want.size())) {
+          open = false;
+          break;
+        }
+        PeerId id;
+        std::memcpy(id.data(), f.auth, id.size());
+        owner = attach(id);
+        break;
+      }
       case kPduAlterContext: {
+        if (!owner) {
+          open = false;
+          break;
+        }
         std::vector<std::uint16_t> results;
         for (const BindContext& c : f.contexts) {
           results.push_back(c.ndr ? 0 : 2);
           if (c.ndr) contexts[c.id] = c.iid;
         }
-        const auto ack = encode_bind_ack(f.header.type + 1, f.header.call_id, port_, results);
+        const auto ack = encode_bind_ack(kPduAlterContextResp, f.header.call_id, port_, results);
         open = write_all(fd, ack.data(), ack.size());
         break;
       }
       case kPduRequest: {
+        if (!owner) {
+          open = false;
+          break;
+        }
         const auto result = reassembler.add(f);
+        peak = std::max(peak, reassembler.data().capacity());
         if (result == Reassembler::kBad) {
           open = false;
         } else if (result == Reassembler::kDone) {
           const Fragment& first = reassembler.first();
-          Answer a = answer(first, reassembler.data(), contexts, owner, std::move(spare));
+          Answer a = answer(first, reassembler.data(), contexts, *owner, std::move(spare));
+          reassembler.give_back();
           open = a.fault.empty()
                      ? send_message(fd, first.header.call_id, first.context_id, 0, nullptr,
                                     orpcthat, a.results.data(), a.results.size())
@@ -609,8 +944,12 @@ void Exporter::serve(int fd) {
         open = false;
     }
   }
-  ::close(fd);
-  remove_owner(&owner);
+  // Large messages leave free memory behind; it goes back to the system.
+  if (peak > kKeptBuffer / 8) {
+    reassembler.data() = {};
+    spare = {};
+    ::malloc_trim(0);
+  }
 }
 
 // ---------------------------------------------------------------- client side
@@ -627,7 +966,13 @@ struct ClientConn {
   std::map<GUID, std::uint16_t, GuidLess> contexts;
   std::uint16_t next_context = 0;
   std::uint32_t next_call = 1;
-  Owner lent;
+  Owner* lent = nullptr;  // the server's process, as our exporter knows it
+};
+
+// An exporter to call: its binding and its OXID (which names its secret).
+struct Endpoint {
+  const std::string& binding;
+  std::uint64_t oxid;
 };
 
 class Connections {
@@ -656,7 +1001,6 @@ class Connections {
     auto c = std::make_unique<ClientConn>();
     c->fd = fd;
     c->in = std::make_unique<SocketReader>(fd);
-    Exporter::get().add_owner(&c->lent);
     return c;
   }
 
@@ -667,18 +1011,62 @@ class Connections {
 
   static void drop(std::unique_ptr<ClientConn> c) {
     ::close(c->fd);
-    Exporter::get().remove_owner(&c->lent);
+    if (c->lent) Exporter::get().detach(c->lent);
   }
 
+  std::chrono::milliseconds timeout() const { return timeout_; }
+
  private:
+  Connections() : timeout_(Limits::from_environment().timeout) {}
   std::mutex mutex_;
   std::map<std::string, std::vector<std::unique_ptr<ClientConn>>> idle_;
+  std::chrono::milliseconds timeout_;
 };
 
-// One call to the exporter at binding: *stub holds the arguments and
-// receives the results.
-HRESULT rpc_call(const std::string& binding, const IID& iid, const GUID& ipid, std::uint16_t opnum,
+// The first bind of a connection, with the proof that we may call the
+// exporter and its proof that it is the one we mean. S_OK, or the failure.
+HRESULT authenticate(ClientConn& c, const Endpoint& to, std::uint16_t context, const IID& iid,
+                     std::vector<std::uint8_t>* buf, Fragment* f) {
+  const auto folder = rpc_folder();
+  const auto secret = folder ? read_secret(secret_path(*folder, to.oxid)) : std::nullopt;
+  if (!secret) return E_ACCESSDENIED;
+  Exporter& self = Exporter::get();
+  std::uint8_t nonce[kNonceSize];
+  random_bytes(nonce, sizeof nonce);
+  AuthValue auth(nonce, nonce + kNonceSize);
+  auth.resize(kBindAuthSize);
+  put_u64(auth.data() + kNonceSize, self.oxid());
+  const std::uint32_t call = c.next_call++;
+  const auto bind = encode_bind(kPduBind, call, context, iid, false, auth);
+  if (!write_all(c.fd, bind.data(), bind.size())) return RPC_S_SERVER_UNAVAILABLE;
+  c.in->set_timeout(Connections::get().timeout());
+  c.in->begin(false);
+  const ReadResult read = read_fragment(*c.in, buf, f);
+  c.in->set_timeout(std::chrono::milliseconds(0));  // a call may take its time
+  if (read != ReadResult::kOk) return RPC_S_SERVER_UNAVAILABLE;
+  if (f->header.type != kPduBindAck || f->header.call_id != call || f->results.size() != 1 ||
+      f->auth_size != kBindAckAuthSize)
+    return RPC_S_CALL_FAILED;
+  const std::uint8_t* server_nonce = f->auth;
+  const Digest theirs = handshake_proof(*secret, 'S', nonce, server_nonce);
+  if (!same_bytes(theirs.data(), f->auth + kNonceSize + 16, theirs.size())) return E_ACCESSDENIED;
+  PeerId server;
+  std::memcpy(server.data(), f->auth + kNonceSize, server.size());
+  const PeerId mine = self.id_for(to.oxid);
+  AuthValue answer(mine.begin(), mine.end());
+  const Digest d = handshake_proof(*secret, 'C', nonce, server_nonce, mine.data(), mine.size());
+  answer.insert(answer.end(), d.begin(), d.end());
+  const auto auth3 = encode_auth3(c.next_call++, answer);
+  if (!write_all(c.fd, auth3.data(), auth3.size())) return RPC_S_CALL_FAILED;
+  c.lent = self.attach(server);
+  return S_OK;
+}
+
+// One call to the exporter at `to`: *stub holds the arguments and receives
+// the results.
+HRESULT rpc_call(const Endpoint& to, const IID& iid, const GUID& ipid, std::uint16_t opnum,
                  std::vector<std::uint8_t>* stub, bool* big_endian) {
+  const std::string& binding = to.binding;
   Connections& pool = Connections::get();
   std::unique_ptr<ClientConn> c = pool.acquire(binding);
   if (!c) {
@@ -689,21 +1077,25 @@ HRESULT rpc_call(const std::string& binding, const IID& iid, const GUID& ipid, s
   std::vector<std::uint8_t> buf;
   Fragment f;
   auto lost = [&](HRESULT h) {
+    t_lent.clear();
     Connections::drop(std::move(c));
     return h;
   };
   if (!c->contexts.count(iid)) {
     const std::uint16_t id = c->next_context++;
-    const std::uint32_t call = c->next_call++;
-    const auto bind =
-        encode_bind(c->contexts.empty() && fresh ? kPduBind : kPduAlterContext, call, id, iid);
-    const HRESULT unreachable = fresh ? RPC_S_SERVER_UNAVAILABLE : RPC_S_CALL_FAILED;
-    if (!write_all(c->fd, bind.data(), bind.size())) return lost(unreachable);
-    if (read_fragment(*c->in, &buf, &f) != ReadResult::kOk) return lost(unreachable);
-    if ((f.header.type != kPduBindAck && f.header.type != kPduAlterContextResp) ||
-        f.header.call_id != call || f.results.size() != 1)
-      return lost(RPC_S_CALL_FAILED);
+    if (fresh) {
+      if (HRESULT h = authenticate(*c, to, id, iid, &buf, &f); FAILED(h)) return lost(h);
+    } else {
+      const std::uint32_t call = c->next_call++;
+      const auto alter = encode_bind(kPduAlterContext, call, id, iid);
+      if (!write_all(c->fd, alter.data(), alter.size())) return lost(RPC_S_CALL_FAILED);
+      if (read_fragment(*c->in, &buf, &f) != ReadResult::kOk) return lost(RPC_S_CALL_FAILED);
+      if (f.header.type != kPduAlterContextResp || f.header.call_id != call ||
+          f.results.size() != 1)
+        return lost(RPC_S_CALL_FAILED);
+    }
     if (f.results[0] != 0) {
+      t_lent.clear();
       pool.give_back(binding, std::move(c));
       return E_NOINTERFACE;
     }
@@ -717,7 +1109,7 @@ HRESULT rpc_call(const std::string& binding, const IID& iid, const GUID& ipid, s
     pool.give_back(binding, std::move(c));
     return RPC_X_BAD_STUB_DATA;
   }
-  for (const GUID& lent : t_lent) Exporter::get().own(&c->lent, lent);
+  for (const GUID& lent : t_lent) Exporter::get().own(c->lent, lent);
   t_lent.clear();
   if (!send_message(c->fd, call, context, opnum, &ipid, orpcthis.data(), stub->data(),
                     stub->size()))
@@ -782,7 +1174,7 @@ class ProxyChannel final : public IRpcChannel, public InterfaceMarshaller {
 
   HRESULT SendReceive(std::uint16_t opnum, std::vector<std::uint8_t>* data,
                       bool* big_endian) override {
-    return rpc_call(ref_.binding, ref_.iid, ref_.ipid, opnum, data, big_endian);
+    return rpc_call({ref_.binding, ref_.oxid}, ref_.iid, ref_.ipid, opnum, data, big_endian);
   }
   InterfaceMarshaller& Marshaller() override { return *this; }
 
@@ -795,7 +1187,7 @@ class ProxyChannel final : public IRpcChannel, public InterfaceMarshaller {
     w.u32(1);
     w.u32(0);
     bool big = false;
-    HRESULT h = rpc_call(ref_.binding, IID_IRemUnknown, ref_.ipid, 4, &w.data(), &big);
+    HRESULT h = rpc_call({ref_.binding, ref_.oxid}, IID_IRemUnknown, ref_.ipid, 4, &w.data(), &big);
     if (FAILED(h)) return h;
     try {
       NdrReader r(w.data().data(), w.data().size(), big);
@@ -835,7 +1227,7 @@ class ProxyChannel final : public IRpcChannel, public InterfaceMarshaller {
     w.u32(ref_.public_refs);
     w.u32(0);
     bool big = false;
-    rpc_call(ref_.binding, IID_IRemUnknown, ref_.ipid, 5, &w.data(), &big);
+    rpc_call({ref_.binding, ref_.oxid}, IID_IRemUnknown, ref_.ipid, 5, &w.data(), &big);
   }
 
   ObjRef ref_;
@@ -853,7 +1245,7 @@ HRESULT unmarshal_objref(const std::uint8_t* p, std::size_t n, const IID& iid, I
     ExportedPtr e = exporter.find(ref->ipid);
     if (!e) return RPC_E_DISCONNECTED;
     HRESULT h = e->identity->QueryInterface(iid, reinterpret_cast<void**>(out));
-    if (ref->public_refs) exporter.release(ref->ipid, ref->public_refs, nullptr);
+    if (ref->public_refs) exporter.release_returned(ref->ipid, ref->public_refs);
     return h;
   }
   auto* channel = new ProxyChannel(*ref);
