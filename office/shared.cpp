@@ -1,6 +1,8 @@
 #include "office/shared.h"
 
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/message_box.h"
 
@@ -29,6 +31,23 @@ com::BSTR AnsiToBstr(const char* text, int length) {
   if (!text) return nullptr;
   const size_t n = length < 0 ? std::strlen(text) : static_cast<size_t>(length);
   return com::bstr_from_1252(std::string_view(text, n));
+}
+
+std::vector<com::VARIANT> missing_args(size_t n) {
+  return std::vector<com::VARIANT>(n, VariantMissing);
+}
+
+com::VARIANT flag_variant(bool on) { return on ? VariantTrue : VariantFalse; }
+
+std::vector<com::VARIANT> concat(std::initializer_list<std::vector<com::VARIANT>> parts) {
+  std::vector<com::VARIANT> all;
+  for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
+  return all;
+}
+
+bool file_exists(const std::string& name) {
+  std::error_code ec;
+  return std::filesystem::exists(name, ec) && !std::filesystem::is_directory(name, ec);
 }
 
 com::VARIANT bstr_variant(com::BSTR s) {

@@ -1,9 +1,9 @@
 // Routines and constants the module's classes share.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
-#include <initializer_list>
 #include <vector>
 
 #include "platform/com/variant.h"
@@ -20,6 +20,16 @@ extern const com::VARIANT VariantMissing;
 // A new BSTR from a Windows-1252 text: length bytes, or with -1 the whole
 // text up to its terminating zero (not included). The caller owns the BSTR.
 com::BSTR AnsiToBstr(const char* text, int length);
+
+// Argument lists of automation calls: n copies of VariantMissing, a flag as
+// VariantTrue or VariantFalse, and lists joined in order.
+std::vector<com::VARIANT> missing_args(size_t n);
+com::VARIANT flag_variant(bool on);
+std::vector<com::VARIANT> concat(std::initializer_list<std::vector<com::VARIANT>> parts);
+
+// Whether a file (not a folder) of that name exists; a relative name is
+// taken from the process's current directory.
+bool file_exists(const std::string& name);
 
 // A VT_BSTR VARIANT holding a copy of s, every unit as given (no pass
 // through the code page).

@@ -24,8 +24,7 @@ HRESULT late_call(IDispatch* object, DISPID id, WORD kind, std::vector<VARIANT> 
   }
   DISPID named = DISPID_PROPERTYPUT;
   const bool put = kind == DISPATCH_PROPERTYPUT || kind == DISPATCH_PROPERTYPUTREF;
-  DISPPARAMS params{laid.data(), put ? &named : nullptr, static_cast<UINT>(n),
-                    put ? 1U : 0U};
+  DISPPARAMS params{laid.data(), put ? &named : nullptr, static_cast<UINT>(n), put ? 1U : 0U};
   EXCEPINFO exception{};
   UINT arg_error = 0;
   VARIANT ignored;

@@ -119,8 +119,8 @@ std::string serialise(const Book& b) {
   for (const auto& s : b.sheets) {
     out += "sheet\t" + escape(s->name) + "\n";
     for (const auto& [pos, v] : s->values) {
-      out += std::to_string(pos.first) + "\t" + std::to_string(pos.second) + "\t" +
-             value_text(v) + "\n";
+      out += std::to_string(pos.first) + "\t" + std::to_string(pos.second) + "\t" + value_text(v) +
+             "\n";
     }
   }
   return out;
@@ -327,8 +327,7 @@ Ref<ScriptedObject> make_sheet(const std::shared_ptr<Book>& book, std::shared_pt
   auto o = ScriptedObject::make(the_server(), "worksheet", sheet->name);
   std::weak_ptr<Sheet> weak = sheet;
   auto with_sheet = [weak](auto fn) {
-    return [weak, fn](ScriptedObject& self, Book& b, std::span<VARIANT> a,
-                      VARIANT* r) -> HRESULT {
+    return [weak, fn](ScriptedObject& self, Book& b, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
       auto s = weak.lock();
       if (!s) return ScriptedObject::kDisconnected;
       return fn(self, b, s, a, r);
@@ -426,7 +425,8 @@ Ref<ScriptedObject> make_sheet(const std::shared_ptr<Book>& book, std::shared_pt
             for (size_t i = 0; i < b.sheets.size(); ++i) {
               if (b.sheets[i] == s) {
                 b.sheets.erase(b.sheets.begin() + i);
-                if (b.active >= b.sheets.size() || b.active > i) b.active = b.active ? b.active - 1 : 0;
+                if (b.active >= b.sheets.size() || b.active > i)
+                  b.active = b.active ? b.active - 1 : 0;
                 b.saved = false;
                 return S_OK;
               }

@@ -80,8 +80,8 @@ std::string describe_value(const VARIANT& v) {
     case VT_DISPATCH: {
       // Objects of a scripted server are named; others only by their type.
       ScriptedObject* object = nullptr;
-      if (v.pdispVal && SUCCEEDED(v.pdispVal->QueryInterface(
-                            ScriptedObject::kIid, reinterpret_cast<void**>(&object)))) {
+      if (v.pdispVal && SUCCEEDED(v.pdispVal->QueryInterface(ScriptedObject::kIid,
+                                                             reinterpret_cast<void**>(&object)))) {
         std::string text = "DISPATCH " + object->name();
         object->Release();
         return text;
@@ -163,8 +163,8 @@ Ref<ScriptedObject> ScriptedObject::make(ScriptedServer& server, std::string kin
 }
 
 void ScriptedObject::on(DISPID id, WORD kinds, Handler handler) {
-  for (WORD k : {DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT,
-                 DISPATCH_PROPERTYPUTREF}) {
+  for (WORD k :
+       {DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT, DISPATCH_PROPERTYPUTREF}) {
     if (kinds & k) members_[{id, k}] = handler;
   }
 }
@@ -256,8 +256,8 @@ HRESULT ScriptedObject::Invoke(DISPID id, const IID& iid, LCID, WORD flags, DISP
   if (result) VariantClear(result);
   HRESULT h = DISP_E_MEMBERNOTFOUND;
   bool answered = false;
-  for (WORD k : {DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT,
-                 DISPATCH_PROPERTYPUTREF}) {
+  for (WORD k :
+       {DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT, DISPATCH_PROPERTYPUTREF}) {
     if (!(flags & k)) continue;
     auto it = members_.find({id, k});
     if (it == members_.end()) continue;

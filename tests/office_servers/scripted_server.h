@@ -59,8 +59,8 @@ class ScriptedObject final : public com::IDispatch {
  public:
   // args: the call's arguments in parameter order, by-reference ones
   // followed to their values; result: where a get or method puts its answer.
-  using Handler = std::function<HRESULT(ScriptedObject& self, std::span<VARIANT> args,
-                                        VARIANT* result)>;
+  using Handler =
+      std::function<HRESULT(ScriptedObject& self, std::span<VARIANT> args, VARIANT* result)>;
 
   // A new object with one reference, the caller's.
   static com::Ref<ScriptedObject> make(ScriptedServer& server, std::string kind, std::string name);
@@ -96,8 +96,7 @@ class ScriptedObject final : public com::IDispatch {
   com::ULONG Release() override;
   HRESULT GetTypeInfoCount(com::UINT* count) override;
   HRESULT GetTypeInfo(com::UINT, com::LCID, com::ITypeInfo** out) override;
-  HRESULT GetIDsOfNames(const com::IID&, com::OLECHAR**, com::UINT, com::LCID,
-                        DISPID*) override;
+  HRESULT GetIDsOfNames(const com::IID&, com::OLECHAR**, com::UINT, com::LCID, DISPID*) override;
   HRESULT Invoke(DISPID id, const com::IID& iid, com::LCID, WORD flags, com::DISPPARAMS* params,
                  VARIANT* result, com::EXCEPINFO*, com::UINT* arg_error) override;
 
@@ -122,8 +121,8 @@ struct Fault {
   DISPID id;
   WORD kind;
   HRESULT code = com::E_FAIL;
-  int times = -1;  // how many matching calls fail; -1 every one
-  int after = 0;   // how many matching calls pass before the first fails
+  int times = -1;    // how many matching calls fail; -1 every one
+  int after = 0;     // how many matching calls pass before the first fails
   VARIANT answer{};  // taken over by inject
 };
 
