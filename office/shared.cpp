@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/com/activation.h"
+#include "platform/com/apartment.h"
+#include "platform/com/dispatch.h"
 #include "platform/message_box.h"
 
 namespace qn::office {
@@ -101,6 +104,18 @@ std::string message_text(const char* const messages[], size_t count, short code,
   std::string text = messages[code];
   if (!text.empty() && text.back() == ' ') text += detail;
   return text;
+}
+
+com::HRESULT create_automation_object(const char* prog_id, com::IDispatch** out) {
+  *out = nullptr;
+  com::CLSID clsid;
+  com::HRESULT h = com::CLSIDFromProgID(prog_id, &clsid);
+  if (com::FAILED(h)) return h;
+  const com::HRESULT init = com::CoInitializeEx(nullptr, com::COINIT_APARTMENTTHREADED);
+  h = com::CoCreateInstance(clsid, nullptr, com::CLSCTX_INPROC_SERVER, com::IID_IDispatch,
+                            reinterpret_cast<void**>(out));
+  if (com::SUCCEEDED(init)) com::CoUninitialize();
+  return h;
 }
 
 void show_message(const std::string& text) {

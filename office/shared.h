@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/com/dispatch.h"
 #include "platform/com/variant.h"
 
 namespace qn::office {
@@ -54,6 +55,12 @@ std::vector<com::VARIANT> macro_arguments(com::VARIANT name,
 // a code outside the table or 0.
 std::string message_text(const char* const messages[], size_t count, short code,
                          const std::string& detail);
+
+// Makes the automation object of a ProgID in-process and hands out its
+// IDispatch. The module carries its own copy of the component layer, whose
+// per-thread initialisation a host's own copy does not reach; the calling
+// thread is initialised here for the length of the creation.
+com::HRESULT create_automation_object(const char* prog_id, com::IDispatch** out);
 
 // The module's message box: the text with an OK button.
 void show_message(const std::string& text);

@@ -4,7 +4,6 @@
 #include <iterator>
 #include <system_error>
 
-#include "platform/com/activation.h"
 #include "platform/cp1252.h"
 
 namespace qn::office {
@@ -134,11 +133,8 @@ HRESULT CQnExcel::outcome(SHORT* nError) {
 }
 
 void CQnExcel::connect() {
-  CLSID clsid;
   Ref<IDispatch> app;
-  if (FAILED(CLSIDFromProgID("Excel.Application", &clsid)) ||
-      FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                              reinterpret_cast<void**>(app.put())))) {
+  if (FAILED(create_automation_object("Excel.Application", app.put()))) {
     show_message("Couldn't CreateDispatch on Excel");
     return;
   }

@@ -5,7 +5,6 @@
 #include <iterator>
 
 #include "office/shared.h"
-#include "platform/com/activation.h"
 #include "platform/cp1252.h"
 
 namespace qn::office {
@@ -122,11 +121,8 @@ void WordDocuments::error(SHORT code, const std::string& detail) {
 // ---- connection and handles
 
 bool WordDocuments::create_app() {
-  CLSID clsid;
   Ref<IDispatch> app;
-  if (FAILED(CLSIDFromProgID("Word.Application", &clsid)) ||
-      FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                              reinterpret_cast<void**>(app.put())))) {
+  if (FAILED(create_automation_object("Word.Application", app.put()))) {
     show_message("Couldn't CreateDispatch on Word");
     return false;
   }
