@@ -38,6 +38,8 @@ struct Sheet {
   std::string name;
   std::map<Pos, VARIANT> values;
   std::map<Pos, Font> fonts;
+  Ref<ScriptedObject> object;
+  Ref<ScriptedObject> cells;
   ~Sheet() {
     for (auto& [pos, v] : values) VariantClear(&v);
   }
@@ -323,7 +325,47 @@ Ref<ScriptedObject> make_cell(const std::shared_ptr<Book>& book, std::shared_ptr
   return cell;
 }
 
+// The cells of a sheet, kept by the sheet (so they hold it weakly).
+Ref<ScriptedObject> make_cells(const std::shared_ptr<Book>& book,
+                               const std::shared_ptr<Sheet>& sheet) {
+  auto cells = ScriptedObject::make(the_server(), "cells", "cells");
+  std::weak_ptr<Sheet> weak = sheet;
+  on_book(*cells, book, 0xAA, DISPATCH_PROPERTYGET,
+          [weak](ScriptedObject&, Book& b, std::span<VARIANT> a, VARIANT* out) -> HRESULT {
+            auto s = weak.lock();
+            if (!s) return ScriptedObject::kDisconnected;
+            LONG row = 0, col = 0;
+            if (a.size() != 2 || !arg_long(a[0], &row) || !arg_long(a[1], &col) || row < 1 ||
+                row > kMaxRow || col < 1 || col > kMaxCol) {
+              return DISP_E_BADINDEX;
+            }
+            return_object(out, make_cell(b.shared_from_this(), s, {row, col}).get());
+            return S_OK;
+          });
+  on_book(*cells, book, 0x6F, DISPATCH_METHOD,
+          [weak](ScriptedObject&, Book& b, std::span<VARIANT>, VARIANT*) -> HRESULT {
+            auto s = weak.lock();
+            if (!s) return ScriptedObject::kDisconnected;
+            s->clear();
+            b.saved = false;
+            return S_OK;
+          });
+  return cells;
+}
+
+Ref<ScriptedObject> make_sheet_object(const std::shared_ptr<Book>& book,
+                                      std::shared_ptr<Sheet> sheet);
+
+// The object of a sheet: kept by the sheet and made again once renamed, so
+// the record names it by its name.
 Ref<ScriptedObject> make_sheet(const std::shared_ptr<Book>& book, std::shared_ptr<Sheet> sheet) {
+  if (!sheet->object) sheet->object = make_sheet_object(book, sheet);
+  sheet->object->AddRef();
+  return Ref<ScriptedObject>(sheet->object.get());
+}
+
+Ref<ScriptedObject> make_sheet_object(const std::shared_ptr<Book>& book,
+                                      std::shared_ptr<Sheet> sheet) {
   auto o = ScriptedObject::make(the_server(), "worksheet", sheet->name);
   std::weak_ptr<Sheet> weak = sheet;
   auto with_sheet = [weak](auto fn) {
@@ -336,26 +378,8 @@ Ref<ScriptedObject> make_sheet(const std::shared_ptr<Book>& book, std::shared_pt
   on_book(*o, book, 0xEE, DISPATCH_PROPERTYGET,
           with_sheet([](ScriptedObject&, Book& b, std::shared_ptr<Sheet> s, std::span<VARIANT>,
                         VARIANT* r) -> HRESULT {
-            auto cells = ScriptedObject::make(the_server(), "cells", "cells");
-            std::shared_ptr<Book> self_book = b.shared_from_this();
-            on_book(*cells, self_book, 0xAA, DISPATCH_PROPERTYGET,
-                    [s, self_book](ScriptedObject&, Book&, std::span<VARIANT> a,
-                                   VARIANT* out) -> HRESULT {
-                      LONG row = 0, col = 0;
-                      if (a.size() != 2 || !arg_long(a[0], &row) || !arg_long(a[1], &col) ||
-                          row < 1 || row > kMaxRow || col < 1 || col > kMaxCol) {
-                        return DISP_E_BADINDEX;
-                      }
-                      return_object(out, make_cell(self_book, s, {row, col}).get());
-                      return S_OK;
-                    });
-            on_book(*cells, self_book, 0x6F, DISPATCH_METHOD,
-                    [s](ScriptedObject&, Book& bk, std::span<VARIANT>, VARIANT*) -> HRESULT {
-                      s->clear();
-                      bk.saved = false;
-                      return S_OK;
-                    });
-            return_object(r, cells.get());
+            if (!s->cells) s->cells = make_cells(b.shared_from_this(), s);
+            return_object(r, s->cells.get());
             return S_OK;
           }));
   on_book(*o, book, 0xF1, DISPATCH_PROPERTYGET,
@@ -415,6 +439,7 @@ Ref<ScriptedObject> make_sheet(const std::shared_ptr<Book>& book, std::shared_pt
             if (name == s->name) return S_OK;
             if (!valid_sheet_name(b, name)) return kRefused;
             s->name = name;
+            s->object.reset();
             b.saved = false;
             return S_OK;
           }));

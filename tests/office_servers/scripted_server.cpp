@@ -224,14 +224,21 @@ HRESULT ScriptedObject::Invoke(DISPID id, const IID& iid, LCID, WORD flags, DISP
   // values, which a handler may read and, for a reference, replace.
   const UINT n = params ? params->cArgs : 0;
   if (n && !params->rgvarg) return E_INVALIDARG;
-  std::vector<VARIANT> raw(n);
-  std::vector<VARIANT*> slots(n);
+  // Short argument lists stay on the stack.
+  constexpr UINT kSmall = 32;
+  VARIANT raw_small[kSmall], args_small[kSmall];
+  VARIANT* slots_small[kSmall];
+  std::vector<VARIANT> raw_large(n > kSmall ? n : 0), args_large(n > kSmall ? n : 0);
+  std::vector<VARIANT*> slots_large(n > kSmall ? n : 0);
+  VARIANT* raw = n > kSmall ? raw_large.data() : raw_small;
+  VARIANT* args = n > kSmall ? args_large.data() : args_small;
+  VARIANT** slots = n > kSmall ? slots_large.data() : slots_small;
   for (UINT i = 0; i < n; ++i) {
     VARIANT& v = params->rgvarg[n - 1 - i];
     raw[i] = v;
     slots[i] = v.vt == (VT_BYREF | VT_VARIANT) && v.byref ? static_cast<VARIANT*>(v.byref) : &v;
   }
-  server_.record(*this, flags, id, raw);
+  server_.record(*this, flags, id, std::span<const VARIANT>(raw, n));
   // Held while the call runs: a handler may drop the last other reference.
   Ref<ScriptedObject> keep(this);
   AddRef();
@@ -248,7 +255,6 @@ HRESULT ScriptedObject::Invoke(DISPID id, const IID& iid, LCID, WORD flags, DISP
     return f;
   }
 
-  std::vector<VARIANT> args(n);
   for (UINT i = 0; i < n; ++i) args[i] = *slots[i];
   VARIANT scratch;
   VariantInit(&scratch);
@@ -261,7 +267,7 @@ HRESULT ScriptedObject::Invoke(DISPID id, const IID& iid, LCID, WORD flags, DISP
     if (!(flags & k)) continue;
     auto it = members_.find({id, k});
     if (it == members_.end()) continue;
-    h = it->second(*this, args, out);
+    h = it->second(*this, std::span<VARIANT>(args, n), out);
     answered = true;
     break;
   }
