@@ -148,20 +148,14 @@ void CQnExcel::quit() { method(app_.get(), kAppQuit); }
 
 bool CQnExcel::check_app() {
   if (!connected_) return false;
-  VARIANT answer;
-  VariantInit(&answer);
-  if (FAILED(late_call(app_.get(), kAppAnswers, DISPATCH_PROPERTYGET, {}, &answer))) {
+  if (!late_answers(app_.get(), kAppAnswers)) {
     connected_ = false;
     books_.release_all();
     app_.reset();
     return false;
   }
-  VariantClear(&answer);
   for (int h : books_.open_handles()) {
-    if (FAILED(late_call(books_.document(h), kBookSaved, DISPATCH_PROPERTYGET, {}, &answer))) {
-      remove_handle(h);
-    }
-    VariantClear(&answer);
+    if (!late_answers(books_.document(h), kBookSaved)) remove_handle(h);
   }
   if (books_.open_count() == 0) {
     // Removing the last workbook quit the application already.
@@ -199,11 +193,7 @@ bool CQnExcel::check_handle(int h) {
     excel_error(1, std::to_string(h));
     return false;
   }
-  VARIANT saved;
-  VariantInit(&saved);
-  const HRESULT r = late_call(books_.document(h), kBookSaved, DISPATCH_PROPERTYGET, {}, &saved);
-  VariantClear(&saved);
-  if (FAILED(r)) {
+  if (!late_answers(books_.document(h), kBookSaved)) {
     excel_error(2, std::to_string(h));
     return false;
   }

@@ -148,20 +148,14 @@ void WordDocuments::quit() {
 
 bool WordDocuments::check_app() {
   if (!connected_) return false;
-  VARIANT any;
-  VariantInit(&any);
-  if (FAILED(late_call(app_.get(), kAppAnswers, DISPATCH_PROPERTYGET, {}, &any))) {
+  if (!late_answers(app_.get(), kAppAnswers)) {
     connected_ = false;
     docs_.release_all();
     app_.reset();
     return false;
   }
-  VariantClear(&any);
   for (int h : docs_.open_handles()) {
-    if (FAILED(late_call(docs_.document(h), kDocSaved, DISPATCH_PROPERTYGET, {}, &any))) {
-      remove_handle(h);
-    }
-    VariantClear(&any);
+    if (!late_answers(docs_.document(h), kDocSaved)) remove_handle(h);
   }
   return true;
 }
@@ -186,11 +180,7 @@ bool WordDocuments::check_handle(int h) {
     error(1, std::to_string(h));
     return false;
   }
-  VARIANT saved;
-  VariantInit(&saved);
-  const HRESULT r = late_call(docs_.document(h), kDocSaved, DISPATCH_PROPERTYGET, {}, &saved);
-  VariantClear(&saved);
-  if (FAILED(r)) {
+  if (!late_answers(docs_.document(h), kDocSaved)) {
     remove_handle(h);
     error(2, std::to_string(h));
     return false;

@@ -95,6 +95,14 @@ HRESULT late_get_text(IDispatch* object, DISPID id, std::string* out) {
   return h;
 }
 
+bool late_answers(IDispatch* object, DISPID id) {
+  VARIANT v;
+  VariantInit(&v);
+  const HRESULT h = late_call(object, id, DISPATCH_PROPERTYGET, {}, &v);
+  VariantClear(&v);
+  return SUCCEEDED(h);
+}
+
 VARIANT dispatch_variant(IDispatch* d) {
   VARIANT v;
   VariantInit(&v);

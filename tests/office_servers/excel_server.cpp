@@ -87,23 +87,7 @@ bool alive(const Book& b) {
 
 ScriptedServer& the_server();
 
-// Handlers on an object that stand for part of a book: they fail as a
-// closed workbook does once the book is gone.
-template <class F>
-void on_book(ScriptedObject& o, const std::shared_ptr<Book>& book, DISPID id, WORD kinds, F fn) {
-  std::weak_ptr<Book> weak = book;
-  o.on(id, kinds, [weak, fn](ScriptedObject& self, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
-    auto b = weak.lock();
-    if (!b || !alive(*b)) return ScriptedObject::kDisconnected;
-    return fn(self, *b, a, r);
-  });
-}
-
 void return_long(VARIANT* r, LONG n) { *r = i4_variant(n); }
-void return_bool(VARIANT* r, bool on) {
-  r->vt = VT_BOOL;
-  r->boolVal = on ? VARIANT_TRUE : VARIANT_FALSE;
-}
 
 bool valid_sheet_name(const Book& b, const std::string& name) {
   if (name.empty() || name.size() > 31) return false;
@@ -115,6 +99,13 @@ bool valid_sheet_name(const Book& b, const std::string& name) {
 }
 
 // ---- files
+
+// Takes v over as the value at pos, letting a former one go.
+void store(std::map<Pos, VARIANT>& values, Pos pos, VARIANT v) {
+  VARIANT& slot = values[pos];
+  VariantClear(&slot);
+  slot = v;
+}
 
 std::string serialise(const Book& b) {
   std::string out = "QNXLS 1\n";
@@ -182,7 +173,7 @@ bool read_book(Book& b, const std::string& path, const std::string& delimiter) {
       const LONG col = std::strtol(end, &end, 10);
       VARIANT v;
       if (*end != '\t' || !parse_value(end + 1, &v)) return false;
-      b.sheets.back()->values[{row, col}] = v;
+      store(b.sheets.back()->values, {row, col}, v);
     }
     b.format = kNormalFormat;
   } else {
@@ -207,7 +198,7 @@ bool read_book(Book& b, const std::string& path, const std::string& delimiter) {
           } else {
             v = text_variant(field);
           }
-          sheet->values[{row, col}] = v;
+          store(sheet->values, {row, col}, v);
         }
         at = next + 1;
       }
@@ -242,7 +233,7 @@ Ref<ScriptedObject> make_font(const std::shared_ptr<Book>& book, std::weak_ptr<S
     auto it = s->fonts.find(from);
     return it == s->fonts.end() ? Font{} : it->second;
   };
-  on_book(*font, book, 0x6E, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
+  on_item(*font, book, 0x6E, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
           [each, first](ScriptedObject&, Book&, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
             if (a.empty()) {
               *r = text_variant(first().name);
@@ -252,7 +243,7 @@ Ref<ScriptedObject> make_font(const std::shared_ptr<Book>& book, std::weak_ptr<S
             if (!arg_text(a[0], &name) || name.empty()) return kRefused;
             return each([&](Font& f) { f.name = name; });
           });
-  on_book(*font, book, 0x68, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
+  on_item(*font, book, 0x68, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
           [each, first](ScriptedObject&, Book&, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
             if (a.empty()) {
               r->vt = VT_R8;
@@ -267,7 +258,7 @@ Ref<ScriptedObject> make_font(const std::shared_ptr<Book>& book, std::weak_ptr<S
             }
             return each([&](Font& f) { f.size = size.dblVal; });
           });
-  on_book(*font, book, 0x61, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
+  on_item(*font, book, 0x61, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
           [each, first](ScriptedObject&, Book&, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
             if (a.empty()) {
               return_long(r, first().color_index);
@@ -277,7 +268,7 @@ Ref<ScriptedObject> make_font(const std::shared_ptr<Book>& book, std::weak_ptr<S
             if (!arg_long(a[0], &n) || n < 0 || n > 56) return kRefused;
             return each([&](Font& f) { f.color_index = n; });
           });
-  on_book(*font, book, 0x63, DISPATCH_PROPERTYPUT,
+  on_item(*font, book, 0x63, DISPATCH_PROPERTYPUT,
           [each](ScriptedObject&, Book&, std::span<VARIANT> a, VARIANT*) -> HRESULT {
             LONG n = 0;
             if (a.empty() || !arg_long(a[0], &n) || n < 0 || n > 0xFFFFFF) return kRefused;
@@ -297,7 +288,7 @@ Ref<ScriptedObject> make_cell(const std::shared_ptr<Book>& book, std::shared_ptr
       "cell(" + std::to_string(pos.first) + "," + std::to_string(pos.second) + ")");
   cell->data = std::make_shared<CellData>(CellData{pos});
   std::weak_ptr<Sheet> weak = sheet;
-  on_book(*cell, book, 0x6, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
+  on_item(*cell, book, 0x6, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
           [weak, pos](ScriptedObject&, Book& b, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
             auto s = weak.lock();
             if (!s) return ScriptedObject::kDisconnected;
@@ -310,14 +301,13 @@ Ref<ScriptedObject> make_cell(const std::shared_ptr<Book>& book, std::shared_ptr
                 v.vt > VT_UINT || (v.vt == VT_BSTR && SysStringLen(v.bstrVal) > 32767)) {
               return DISP_E_TYPEMISMATCH;
             }
-            VARIANT& slot = s->values[pos];
-            VariantInit(&slot);
+            VARIANT& slot = s->values[pos];  // a new one starts VT_EMPTY
             VariantCopy(&slot, &v);
             if (slot.vt == VT_EMPTY) s->values.erase(pos);
             b.saved = false;
             return S_OK;
           });
-  on_book(*cell, book, 0x92, DISPATCH_PROPERTYGET,
+  on_item(*cell, book, 0x92, DISPATCH_PROPERTYGET,
           [weak, pos](ScriptedObject&, Book& b, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             return_object(r, make_font(b.shared_from_this(), weak, pos, pos).get());
             return S_OK;
@@ -330,7 +320,7 @@ Ref<ScriptedObject> make_cells(const std::shared_ptr<Book>& book,
                                const std::shared_ptr<Sheet>& sheet) {
   auto cells = ScriptedObject::make(the_server(), "cells", "cells");
   std::weak_ptr<Sheet> weak = sheet;
-  on_book(*cells, book, 0xAA, DISPATCH_PROPERTYGET,
+  on_item(*cells, book, 0xAA, DISPATCH_PROPERTYGET,
           [weak](ScriptedObject&, Book& b, std::span<VARIANT> a, VARIANT* out) -> HRESULT {
             auto s = weak.lock();
             if (!s) return ScriptedObject::kDisconnected;
@@ -342,7 +332,7 @@ Ref<ScriptedObject> make_cells(const std::shared_ptr<Book>& book,
             return_object(out, make_cell(b.shared_from_this(), s, {row, col}).get());
             return S_OK;
           });
-  on_book(*cells, book, 0x6F, DISPATCH_METHOD,
+  on_item(*cells, book, 0x6F, DISPATCH_METHOD,
           [weak](ScriptedObject&, Book& b, std::span<VARIANT>, VARIANT*) -> HRESULT {
             auto s = weak.lock();
             if (!s) return ScriptedObject::kDisconnected;
@@ -375,14 +365,14 @@ Ref<ScriptedObject> make_sheet_object(const std::shared_ptr<Book>& book,
       return fn(self, b, s, a, r);
     };
   };
-  on_book(*o, book, 0xEE, DISPATCH_PROPERTYGET,
+  on_item(*o, book, 0xEE, DISPATCH_PROPERTYGET,
           with_sheet([](ScriptedObject&, Book& b, std::shared_ptr<Sheet> s, std::span<VARIANT>,
                         VARIANT* r) -> HRESULT {
             if (!s->cells) s->cells = make_cells(b.shared_from_this(), s);
             return_object(r, s->cells.get());
             return S_OK;
           }));
-  on_book(*o, book, 0xF1, DISPATCH_PROPERTYGET,
+  on_item(*o, book, 0xF1, DISPATCH_PROPERTYGET,
           [](ScriptedObject&, Book& b, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             auto columns = ScriptedObject::make(the_server(), "columns", "columns");
             columns->on(0xED, DISPATCH_METHOD,
@@ -391,7 +381,7 @@ Ref<ScriptedObject> make_sheet_object(const std::shared_ptr<Book>& book,
             return_object(r, columns.get());
             return S_OK;
           });
-  on_book(*o, book, 0xC5, DISPATCH_PROPERTYGET,
+  on_item(*o, book, 0xC5, DISPATCH_PROPERTYGET,
           with_sheet([](ScriptedObject&, Book& b, std::shared_ptr<Sheet> s, std::span<VARIANT> a,
                         VARIANT* r) -> HRESULT {
             if (a.size() != 2) return DISP_E_BADPARAMCOUNT;
@@ -427,7 +417,7 @@ Ref<ScriptedObject> make_sheet_object(const std::shared_ptr<Book>& book,
             return_object(r, range.get());
             return S_OK;
           }));
-  on_book(*o, book, 0x6E, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
+  on_item(*o, book, 0x6E, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
           with_sheet([](ScriptedObject&, Book& b, std::shared_ptr<Sheet> s, std::span<VARIANT> a,
                         VARIANT* r) -> HRESULT {
             if (a.empty()) {
@@ -443,7 +433,7 @@ Ref<ScriptedObject> make_sheet_object(const std::shared_ptr<Book>& book,
             b.saved = false;
             return S_OK;
           }));
-  on_book(*o, book, 0x75, DISPATCH_METHOD,
+  on_item(*o, book, 0x75, DISPATCH_METHOD,
           with_sheet([](ScriptedObject&, Book& b, std::shared_ptr<Sheet> s, std::span<VARIANT>,
                         VARIANT*) -> HRESULT {
             if (b.sheets.size() == 1) return kRefused;  // a workbook keeps one sheet
@@ -458,7 +448,7 @@ Ref<ScriptedObject> make_sheet_object(const std::shared_ptr<Book>& book,
             }
             return ScriptedObject::kDisconnected;
           }));
-  on_book(*o, book, 0x130, DISPATCH_METHOD,
+  on_item(*o, book, 0x130, DISPATCH_METHOD,
           with_sheet([](ScriptedObject&, Book& b, std::shared_ptr<Sheet> s, std::span<VARIANT>,
                         VARIANT*) -> HRESULT {
             for (size_t i = 0; i < b.sheets.size(); ++i) {
@@ -482,23 +472,23 @@ std::shared_ptr<Book> new_book(const std::shared_ptr<App>& app) {
   b->name = "Book" + std::to_string(++app->made_books);
   b->object = ScriptedObject::make(the_server(), "workbook", the_server().next_name("book"));
   ScriptedObject& o = *b->object;
-  on_book(o, b, 0x120, DISPATCH_PROPERTYGET,
+  on_item(o, b, 0x120, DISPATCH_PROPERTYGET,
           [](ScriptedObject&, Book& bk, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             return_long(r, bk.format);
             return S_OK;
           });
-  on_book(o, b, 0x128, DISPATCH_PROPERTYGET,
+  on_item(o, b, 0x128, DISPATCH_PROPERTYGET,
           [](ScriptedObject&, Book& bk, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             return_bool(r, bk.read_only);
             return S_OK;
           });
-  on_book(o, b, 0x12A, DISPATCH_PROPERTYGET,
+  on_item(o, b, 0x12A, DISPATCH_PROPERTYGET,
           [](ScriptedObject&, Book& bk, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             return_bool(r, bk.saved);
             return S_OK;
           });
   std::weak_ptr<Book> weak = b;
-  on_book(o, b, 0x115, DISPATCH_METHOD,
+  on_item(o, b, 0x115, DISPATCH_METHOD,
           [weak](ScriptedObject&, Book& bk, std::span<VARIANT> a, VARIANT*) -> HRESULT {
             LONG save = 0;
             if (!a.empty() && arg_long(a[0], &save) && save != 0 && !bk.saved) {
@@ -509,12 +499,12 @@ std::shared_ptr<Book> new_book(const std::shared_ptr<App>& app) {
             close_book(*bk.app.lock(), weak.lock());
             return S_OK;
           });
-  on_book(o, b, 0x11B, DISPATCH_METHOD,
+  on_item(o, b, 0x11B, DISPATCH_METHOD,
           [](ScriptedObject&, Book& bk, std::span<VARIANT>, VARIANT*) -> HRESULT {
             if (bk.read_only || bk.path.empty()) return kRefused;
             return write_book(bk, bk.path, bk.format) ? S_OK : kRefused;
           });
-  on_book(o, b, 0x11C, DISPATCH_METHOD,
+  on_item(o, b, 0x11C, DISPATCH_METHOD,
           [](ScriptedObject&, Book& bk, std::span<VARIANT> a, VARIANT*) -> HRESULT {
             std::string path;
             if (a.empty() || !arg_text(a[0], &path) || path.empty()) return kRefused;
@@ -522,21 +512,21 @@ std::shared_ptr<Book> new_book(const std::shared_ptr<App>& app) {
             if (a.size() > 1 && !is_missing(a[1]) && !arg_long(a[1], &format)) return kRefused;
             return write_book(bk, path, format) ? S_OK : kRefused;
           });
-  on_book(o, b, 0x6E, DISPATCH_PROPERTYGET,
+  on_item(o, b, 0x6E, DISPATCH_PROPERTYGET,
           [](ScriptedObject&, Book& bk, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             *r = text_variant(bk.name);
             return S_OK;
           });
-  on_book(o, b, 0x1AE, DISPATCH_PROPERTYGET,
+  on_item(o, b, 0x1AE, DISPATCH_PROPERTYGET,
           [weak](ScriptedObject&, Book&, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             auto windows = ScriptedObject::make(the_server(), "windows", "windows");
             auto bk = weak.lock();
-            on_book(*windows, bk, 0x76, DISPATCH_PROPERTYGET,
+            on_item(*windows, bk, 0x76, DISPATCH_PROPERTYGET,
                     [](ScriptedObject&, Book& w, std::span<VARIANT>, VARIANT* out) -> HRESULT {
                       return_long(out, static_cast<LONG>(w.windows.size()));
                       return S_OK;
                     });
-            on_book(*windows, bk, 0xAA, DISPATCH_PROPERTYGET,
+            on_item(*windows, bk, 0xAA, DISPATCH_PROPERTYGET,
                     [bk](ScriptedObject&, Book& w, std::span<VARIANT> a, VARIANT* out) -> HRESULT {
                       LONG i = 0;
                       if (a.size() != 1 || !arg_long(a[0], &i) || i < 1 ||
@@ -545,7 +535,7 @@ std::shared_ptr<Book> new_book(const std::shared_ptr<App>& app) {
                       }
                       auto window = ScriptedObject::make(the_server(), "window",
                                                          "window" + std::to_string(i));
-                      on_book(*window, bk, 0x22E, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
+                      on_item(*window, bk, 0x22E, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
                               [i](ScriptedObject&, Book& wb, std::span<VARIANT> v,
                                   VARIANT* res) -> HRESULT {
                                 if (v.empty()) {
@@ -563,11 +553,11 @@ std::shared_ptr<Book> new_book(const std::shared_ptr<App>& app) {
             return_object(r, windows.get());
             return S_OK;
           });
-  on_book(o, b, 0x1EE, DISPATCH_PROPERTYGET,
+  on_item(o, b, 0x1EE, DISPATCH_PROPERTYGET,
           [weak](ScriptedObject&, Book&, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             auto sheets = ScriptedObject::make(the_server(), "worksheets", "sheets");
             auto bk = weak.lock();
-            on_book(*sheets, bk, 0xAA, DISPATCH_PROPERTYGET,
+            on_item(*sheets, bk, 0xAA, DISPATCH_PROPERTYGET,
                     [bk](ScriptedObject&, Book& w, std::span<VARIANT> a, VARIANT* out) -> HRESULT {
                       if (a.size() != 1) return DISP_E_BADPARAMCOUNT;
                       std::string name;
@@ -588,7 +578,7 @@ std::shared_ptr<Book> new_book(const std::shared_ptr<App>& app) {
                       return_object(out, make_sheet(bk, w.sheets[i - 1]).get());
                       return S_OK;
                     });
-            on_book(*sheets, bk, 0xB5, DISPATCH_METHOD,
+            on_item(*sheets, bk, 0xB5, DISPATCH_METHOD,
                     [bk](ScriptedObject&, Book& w, std::span<VARIANT>, VARIANT* out) -> HRESULT {
                       auto s = std::make_shared<Sheet>();
                       for (int n = 1;; ++n) {
@@ -603,14 +593,14 @@ std::shared_ptr<Book> new_book(const std::shared_ptr<App>& app) {
             return_object(r, sheets.get());
             return S_OK;
           });
-  on_book(o, b, 0x133, DISPATCH_PROPERTYGET,
+  on_item(o, b, 0x133, DISPATCH_PROPERTYGET,
           [weak](ScriptedObject&, Book& bk, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             return_object(r, make_sheet(weak.lock(), bk.sheets[bk.active]).get());
             return S_OK;
           });
-  on_book(o, b, 0x389, DISPATCH_METHOD,
+  on_item(o, b, 0x389, DISPATCH_METHOD,
           [](ScriptedObject&, Book&, std::span<VARIANT>, VARIANT*) { return S_OK; });
-  on_book(o, b, 0x130, DISPATCH_METHOD,
+  on_item(o, b, 0x130, DISPATCH_METHOD,
           [](ScriptedObject&, Book&, std::span<VARIANT>, VARIANT*) { return S_OK; });
   return b;
 }

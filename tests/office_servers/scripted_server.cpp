@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "platform/com/guid.h"
@@ -293,6 +294,10 @@ HRESULT ScriptedObject::Invoke(DISPID id, const IID& iid, LCID, WORD flags, DISP
 
 ScriptedServer::ScriptedServer(std::string prog_id, const CLSID& clsid, RootMaker make_root)
     : prog_id_(std::move(prog_id)), clsid_(clsid), make_root_(std::move(make_root)) {
+  // A long run by a program that never reads the record (a fuzz target)
+  // starts with it off.
+  const char* recording = std::getenv("QN_OFFICE_SERVERS_RECORDING");
+  recording_ = !(recording && std::string_view(recording) == "0");
   servers().push_back(this);
 }
 
@@ -438,6 +443,12 @@ bool arg_text(const VARIANT& v, std::string* out) {
   *out = text_1252_of(c.bstrVal);
   VariantClear(&c);
   return true;
+}
+
+void return_bool(VARIANT* result, bool on) {
+  VariantClear(result);
+  result->vt = VT_BOOL;
+  result->boolVal = on ? VARIANT_TRUE : VARIANT_FALSE;
 }
 
 void return_object(VARIANT* result, ScriptedObject* object) {

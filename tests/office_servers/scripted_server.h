@@ -143,7 +143,8 @@ class ScriptedServer {
   std::vector<CallRecord> calls() const;
   std::vector<std::string> call_texts() const;
   void clear_calls();
-  // Recording costs time; a benchmark turns it off.
+  // Recording costs time and memory; a benchmark turns it off, and
+  // QN_OFFICE_SERVERS_RECORDING=0 has it off from the start.
   void set_recording(bool on);
 
   void inject(Fault fault);
@@ -193,7 +194,21 @@ HRESULT register_servers();
 bool is_missing(const VARIANT& v);
 bool arg_long(const VARIANT& v, com::LONG* out);
 bool arg_text(const VARIANT& v, std::string* out);
-// A result holding a new reference to object.
+// A result holding a new reference to object; a VT_BOOL result.
 void return_object(VARIANT* result, ScriptedObject* object);
+void return_bool(VARIANT* result, bool on);
+
+// Handlers of an object that stands for part of a model item (a workbook, a
+// document): fn(self, item, args, result) runs while the item lives and
+// alive(item) holds; afterwards calls fail as on an object that went away.
+template <class T, class F>
+void on_item(ScriptedObject& o, const std::shared_ptr<T>& item, DISPID id, WORD kinds, F fn) {
+  std::weak_ptr<T> weak = item;
+  o.on(id, kinds, [weak, fn](ScriptedObject& self, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
+    auto p = weak.lock();
+    if (!p || !alive(*p)) return ScriptedObject::kDisconnected;
+    return fn(self, *p, a, r);
+  });
+}
 
 }  // namespace qn::office_servers

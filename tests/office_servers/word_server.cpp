@@ -53,21 +53,6 @@ bool alive(const Doc& d) {
 
 ScriptedServer& the_server();
 
-template <class F>
-void on_doc(ScriptedObject& o, const std::shared_ptr<Doc>& doc, DISPID id, WORD kinds, F fn) {
-  std::weak_ptr<Doc> weak = doc;
-  o.on(id, kinds, [weak, fn](ScriptedObject&, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
-    auto d = weak.lock();
-    if (!d || !alive(*d)) return ScriptedObject::kDisconnected;
-    return fn(*d, a, r);
-  });
-}
-
-void return_bool(VARIANT* r, bool on) {
-  r->vt = VT_BOOL;
-  r->boolVal = on ? VARIANT_TRUE : VARIANT_FALSE;
-}
-
 bool flag_of(std::span<VARIANT> a, size_t i) {
   LONG n = 0;
   return i < a.size() && arg_long(a[i], &n) && n != 0;
@@ -163,81 +148,84 @@ void close_doc(App& app, const std::shared_ptr<Doc>& doc) {
 
 Ref<ScriptedObject> make_windows(const std::shared_ptr<Doc>& doc) {
   auto windows = ScriptedObject::make(the_server(), "windows", "windows");
-  on_doc(*windows, doc, 0x2, DISPATCH_PROPERTYGET, [](Doc& d, std::span<VARIANT>, VARIANT* r) {
-    *r = i4_variant(static_cast<LONG>(d.windows.size()));
-    return S_OK;
-  });
-  on_doc(*windows, doc, 0x0, DISPATCH_METHOD,
-         [](Doc& d, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
-           LONG i = 0;
-           if (a.size() != 1 || !arg_long(a[0], &i) || i < 1 ||
-               i > static_cast<LONG>(d.windows.size())) {
-             return DISP_E_BADINDEX;
-           }
-           auto window = ScriptedObject::make(the_server(), "window", "window" + std::to_string(i));
-           on_doc(*window, d.shared_from_this(), 0x24, DISPATCH_PROPERTYPUT,
-                  [i](Doc& w, std::span<VARIANT> v, VARIANT*) -> HRESULT {
-                    if (v.size() != 1) return DISP_E_BADPARAMCOUNT;
-                    w.windows[i - 1] = flag_of(v, 0);
-                    return S_OK;
-                  });
-           on_doc(*window, d.shared_from_this(), 0xB, DISPATCH_PROPERTYPUT,
-                  [i](Doc& w, std::span<VARIANT> v, VARIANT*) -> HRESULT {
-                    LONG state = 0;
-                    if (v.size() != 1 || !arg_long(v[0], &state)) return DISP_E_TYPEMISMATCH;
-                    w.window_states[i - 1] = state;
-                    w.windows[i - 1] = state == 1;
-                    return S_OK;
-                  });
-           return_object(r, window.get());
-           return S_OK;
-         });
+  on_item(*windows, doc, 0x2, DISPATCH_PROPERTYGET,
+          [](ScriptedObject&, Doc& d, std::span<VARIANT>, VARIANT* r) {
+            *r = i4_variant(static_cast<LONG>(d.windows.size()));
+            return S_OK;
+          });
+  on_item(*windows, doc, 0x0, DISPATCH_METHOD,
+          [](ScriptedObject&, Doc& d, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
+            LONG i = 0;
+            if (a.size() != 1 || !arg_long(a[0], &i) || i < 1 ||
+                i > static_cast<LONG>(d.windows.size())) {
+              return DISP_E_BADINDEX;
+            }
+            auto window =
+                ScriptedObject::make(the_server(), "window", "window" + std::to_string(i));
+            on_item(*window, d.shared_from_this(), 0x24, DISPATCH_PROPERTYPUT,
+                    [i](ScriptedObject&, Doc& w, std::span<VARIANT> v, VARIANT*) -> HRESULT {
+                      if (v.size() != 1) return DISP_E_BADPARAMCOUNT;
+                      w.windows[i - 1] = flag_of(v, 0);
+                      return S_OK;
+                    });
+            on_item(*window, d.shared_from_this(), 0xB, DISPATCH_PROPERTYPUT,
+                    [i](ScriptedObject&, Doc& w, std::span<VARIANT> v, VARIANT*) -> HRESULT {
+                      LONG state = 0;
+                      if (v.size() != 1 || !arg_long(v[0], &state)) return DISP_E_TYPEMISMATCH;
+                      w.window_states[i - 1] = state;
+                      w.windows[i - 1] = state == 1;
+                      return S_OK;
+                    });
+            return_object(r, window.get());
+            return S_OK;
+          });
   return windows;
 }
 
 Ref<ScriptedObject> make_content(const std::shared_ptr<Doc>& doc, bool word97) {
   auto range = ScriptedObject::make(the_server(), "range", "content");
-  on_doc(*range, doc, 0x0, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
-         [](Doc& d, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
-           if (a.empty()) {
-             *r = text_variant(d.text);
-             return S_OK;
-           }
-           std::string text;
-           if (a[0].vt != VT_BSTR || !arg_text(a[0], &text)) return DISP_E_TYPEMISMATCH;
-           if (d.read_only) return kRefused;
-           d.text = text;
-           d.saved = false;
-           return S_OK;
-         });
-  on_doc(*range, doc, 0x106, DISPATCH_PROPERTYGET,
-         [word97](Doc& d, std::span<VARIANT>, VARIANT* r) -> HRESULT {
-           auto find = ScriptedObject::make(the_server(), "find", "find");
-           // The replacement text and the replace kind sit at 9 and 10 in the
-           // newer model's 15 arguments, at 8 and 9 in Word 97's 11.
-           const size_t count = word97 ? 11 : 15;
-           const size_t with_at = word97 ? 8 : 9;
-           on_doc(*find, d.shared_from_this(), word97 ? 0x1E : 0x1BC, DISPATCH_METHOD,
-                  [count, with_at](Doc& fd, std::span<VARIANT> a, VARIANT* out) -> HRESULT {
-                    if (a.size() != count) return DISP_E_BADPARAMCOUNT;
-                    std::string what, with;
-                    LONG kind = 0;
-                    if (!arg_text(a[0], &what)) return DISP_E_TYPEMISMATCH;
-                    arg_text(a[with_at], &with);
-                    arg_long(a[with_at + 1], &kind);
-                    std::string text = fd.text;
-                    const bool found = replace_all(text, what, kind == 2 ? with : what,
-                                                   flag_of(a, 1), flag_of(a, 2));
-                    if (kind == 2 && found) {
-                      fd.text = text;
-                      fd.saved = false;
-                    }
-                    return_bool(out, found);
-                    return S_OK;
-                  });
-           return_object(r, find.get());
-           return S_OK;
-         });
+  on_item(*range, doc, 0x0, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
+          [](ScriptedObject&, Doc& d, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
+            if (a.empty()) {
+              *r = text_variant(d.text);
+              return S_OK;
+            }
+            std::string text;
+            if (a[0].vt != VT_BSTR || !arg_text(a[0], &text)) return DISP_E_TYPEMISMATCH;
+            if (d.read_only) return kRefused;
+            d.text = text;
+            d.saved = false;
+            return S_OK;
+          });
+  on_item(*range, doc, 0x106, DISPATCH_PROPERTYGET,
+          [word97](ScriptedObject&, Doc& d, std::span<VARIANT>, VARIANT* r) -> HRESULT {
+            auto find = ScriptedObject::make(the_server(), "find", "find");
+            // The replacement text and the replace kind sit at 9 and 10 in the
+            // newer model's 15 arguments, at 8 and 9 in Word 97's 11.
+            const size_t count = word97 ? 11 : 15;
+            const size_t with_at = word97 ? 8 : 9;
+            on_item(*find, d.shared_from_this(), word97 ? 0x1E : 0x1BC, DISPATCH_METHOD,
+                    [count, with_at](ScriptedObject&, Doc& fd, std::span<VARIANT> a,
+                                     VARIANT* out) -> HRESULT {
+                      if (a.size() != count) return DISP_E_BADPARAMCOUNT;
+                      std::string what, with;
+                      LONG kind = 0;
+                      if (!arg_text(a[0], &what)) return DISP_E_TYPEMISMATCH;
+                      arg_text(a[with_at], &with);
+                      arg_long(a[with_at + 1], &kind);
+                      std::string text = fd.text;
+                      const bool found = replace_all(text, what, kind == 2 ? with : what,
+                                                     flag_of(a, 1), flag_of(a, 2));
+                      if (kind == 2 && found) {
+                        fd.text = text;
+                        fd.saved = false;
+                      }
+                      return_bool(out, found);
+                      return S_OK;
+                    });
+            return_object(r, find.get());
+            return S_OK;
+          });
   return range;
 }
 
@@ -247,48 +235,57 @@ std::shared_ptr<Doc> new_doc(const std::shared_ptr<App>& owner) {
   d->object = ScriptedObject::make(the_server(), "document", the_server().next_name("doc"));
   ScriptedObject& o = *d->object;
   const bool word97 = owner->word97;
-  on_doc(o, d, 0x28, DISPATCH_PROPERTYGET, [](Doc& doc, std::span<VARIANT>, VARIANT* r) {
-    return_bool(r, doc.saved);
-    return S_OK;
-  });
-  on_doc(o, d, 0x2C, DISPATCH_PROPERTYGET, [](Doc& doc, std::span<VARIANT>, VARIANT* r) {
-    return_bool(r, doc.read_only);
-    return S_OK;
-  });
-  on_doc(o, d, 0x22, DISPATCH_PROPERTYGET, [](Doc& doc, std::span<VARIANT>, VARIANT* r) {
-    return_object(r, make_windows(doc.shared_from_this()).get());
-    return S_OK;
-  });
-  on_doc(o, d, 0x29, DISPATCH_PROPERTYGET, [word97](Doc& doc, std::span<VARIANT>, VARIANT* r) {
-    return_object(r, make_content(doc.shared_from_this(), word97).get());
-    return S_OK;
-  });
-  on_doc(o, d, 0x451, DISPATCH_METHOD, [](Doc& doc, std::span<VARIANT> a, VARIANT*) -> HRESULT {
-    if (flag_of(a, 0) && !doc.saved) {
-      if (doc.read_only || doc.path.empty() || !save(doc, doc.path, 0)) return kRefused;
-    }
-    close_doc(*doc.app.lock(), doc.shared_from_this());
-    return S_OK;
-  });
-  on_doc(o, d, 0x6C, DISPATCH_METHOD, [](Doc& doc, std::span<VARIANT>, VARIANT*) -> HRESULT {
-    if (doc.read_only || doc.path.empty()) return kRefused;
-    return save(doc, doc.path, 0) ? S_OK : kRefused;
-  });
-  on_doc(o, d, 0x66, DISPATCH_METHOD, [](Doc& doc, std::span<VARIANT> a, VARIANT*) -> HRESULT {
-    std::string path;
-    LONG format = 0;
-    if (a.size() != 11 || !arg_text(a[0], &path) || path.empty()) return kRefused;
-    if (!is_missing(a[1]) && !arg_long(a[1], &format)) return kRefused;
-    return save(doc, path, format) ? S_OK : kRefused;
-  });
+  on_item(o, d, 0x28, DISPATCH_PROPERTYGET,
+          [](ScriptedObject&, Doc& doc, std::span<VARIANT>, VARIANT* r) {
+            return_bool(r, doc.saved);
+            return S_OK;
+          });
+  on_item(o, d, 0x2C, DISPATCH_PROPERTYGET,
+          [](ScriptedObject&, Doc& doc, std::span<VARIANT>, VARIANT* r) {
+            return_bool(r, doc.read_only);
+            return S_OK;
+          });
+  on_item(o, d, 0x22, DISPATCH_PROPERTYGET,
+          [](ScriptedObject&, Doc& doc, std::span<VARIANT>, VARIANT* r) {
+            return_object(r, make_windows(doc.shared_from_this()).get());
+            return S_OK;
+          });
+  on_item(o, d, 0x29, DISPATCH_PROPERTYGET,
+          [word97](ScriptedObject&, Doc& doc, std::span<VARIANT>, VARIANT* r) {
+            return_object(r, make_content(doc.shared_from_this(), word97).get());
+            return S_OK;
+          });
+  on_item(o, d, 0x451, DISPATCH_METHOD,
+          [](ScriptedObject&, Doc& doc, std::span<VARIANT> a, VARIANT*) -> HRESULT {
+            if (flag_of(a, 0) && !doc.saved) {
+              if (doc.read_only || doc.path.empty() || !save(doc, doc.path, 0)) return kRefused;
+            }
+            close_doc(*doc.app.lock(), doc.shared_from_this());
+            return S_OK;
+          });
+  on_item(o, d, 0x6C, DISPATCH_METHOD,
+          [](ScriptedObject&, Doc& doc, std::span<VARIANT>, VARIANT*) -> HRESULT {
+            if (doc.read_only || doc.path.empty()) return kRefused;
+            return save(doc, doc.path, 0) ? S_OK : kRefused;
+          });
+  on_item(o, d, 0x66, DISPATCH_METHOD,
+          [](ScriptedObject&, Doc& doc, std::span<VARIANT> a, VARIANT*) -> HRESULT {
+            std::string path;
+            LONG format = 0;
+            if (a.size() != 11 || !arg_text(a[0], &path) || path.empty()) return kRefused;
+            if (!is_missing(a[1]) && !arg_long(a[1], &format)) return kRefused;
+            return save(doc, path, format) ? S_OK : kRefused;
+          });
   for (DISPID id : {0x71, 0x72, 0x84}) {
-    on_doc(o, d, id, DISPATCH_METHOD, [](Doc&, std::span<VARIANT>, VARIANT*) { return S_OK; });
+    on_item(o, d, id, DISPATCH_METHOD,
+            [](ScriptedObject&, Doc&, std::span<VARIANT>, VARIANT*) { return S_OK; });
   }
   const DISPID print = word97 ? 0x6D : 0x1BC;
   const size_t print_args = word97 ? 14 : 18;
-  on_doc(o, d, print, DISPATCH_METHOD, [print_args](Doc&, std::span<VARIANT> a, VARIANT*) {
-    return a.size() == print_args ? S_OK : DISP_E_BADPARAMCOUNT;
-  });
+  on_item(o, d, print, DISPATCH_METHOD,
+          [print_args](ScriptedObject&, Doc&, std::span<VARIANT> a, VARIANT*) {
+            return a.size() == print_args ? S_OK : DISP_E_BADPARAMCOUNT;
+          });
   return d;
 }
 
