@@ -93,6 +93,8 @@ class MailServersEnv : public ::testing::Test {
     EXPECT_EQ(outlook_server().live_objects(), 0);
   }
 
+
+ public:
   // A message in a folder of the first store ("Inbox", "Sent Items\Archived").
   MailMessage& put_message(const std::string& folder, MailMessage m) {
     MailFolder* f = mail_store().folder_at(folder);
@@ -100,6 +102,7 @@ class MailServersEnv : public ::testing::Test {
     return f->add_message(std::move(m));
   }
 
+ protected:
   TestRegistry registry_;
   fs::path home_, in_, out_;
   std::vector<std::string> boxes_;
