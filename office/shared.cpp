@@ -31,6 +31,59 @@ com::BSTR AnsiToBstr(const char* text, int length) {
   return com::bstr_from_1252(std::string_view(text, n));
 }
 
+com::VARIANT bstr_variant(com::BSTR s) {
+  com::VARIANT v;
+  com::VariantInit(&v);
+  v.vt = com::VT_BSTR;
+  v.bstrVal = com::SysAllocStringLen(s, com::SysStringLen(s));
+  return v;
+}
+
+bool has_nul(com::BSTR s) {
+  const com::UINT n = com::SysStringLen(s);
+  for (com::UINT i = 0; i < n; ++i) {
+    if (s[i] == 0) return true;
+  }
+  return false;
+}
+
+bool complete_file_name(std::string* name, std::string_view extension) {
+  const char* blanks = " \t\r\n\v\f";
+  const size_t first = name->find_first_not_of(blanks);
+  if (first == std::string::npos) {
+    name->clear();
+    return false;
+  }
+  *name = name->substr(first, name->find_last_not_of(blanks) - first + 1);
+  const size_t dot = name->rfind('.');
+  const size_t slash = name->find_last_of("\\/");
+  if (dot == std::string::npos || (slash != std::string::npos && slash > dot)) {
+    name->append(extension);
+  }
+  return true;
+}
+
+std::vector<com::VARIANT> macro_arguments(com::VARIANT name,
+                                          std::initializer_list<const com::VARIANT*> args) {
+  std::vector<com::VARIANT> all = {name};
+  all.reserve(args.size() + 1);
+  for (const com::VARIANT* a : args) {
+    com::VARIANT copy;
+    com::VariantInit(&copy);
+    if (a->vt == com::VT_BOOL || com::FAILED(com::VariantCopy(&copy, a))) copy = VariantMissing;
+    all.push_back(copy);
+  }
+  return all;
+}
+
+std::string message_text(const char* const messages[], size_t count, short code,
+                         const std::string& detail) {
+  if (code <= 0 || static_cast<size_t>(code) >= count) return {};
+  std::string text = messages[code];
+  if (!text.empty() && text.back() == ' ') text += detail;
+  return text;
+}
+
 void show_message(const std::string& text) {
   platform::message_box(text, "QnOffice", platform::kMbOk);
 }

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <initializer_list>
+#include <vector>
 
 #include "platform/com/variant.h"
 
@@ -17,6 +20,30 @@ extern const com::VARIANT VariantMissing;
 // A new BSTR from a Windows-1252 text: length bytes, or with -1 the whole
 // text up to its terminating zero (not included). The caller owns the BSTR.
 com::BSTR AnsiToBstr(const char* text, int length);
+
+// A VT_BSTR VARIANT holding a copy of s, every unit as given (no pass
+// through the code page).
+com::VARIANT bstr_variant(com::BSTR s);
+
+// Whether a BSTR holds a NUL before its end (a name no file or sheet has).
+bool has_nul(com::BSTR s);
+
+// The file-name rule of the document classes: blanks around the name go;
+// an empty name is refused (false). A name whose last "." follows its last
+// "\" or "/" keeps its extension; any other gets extension appended.
+bool complete_file_name(std::string* name, std::string_view extension);
+
+// The arguments of a macro run: the macro's name, then a copy of each
+// argument, where a VT_BOOL one (a flag the caller left unset) is passed as
+// VariantMissing.
+std::vector<com::VARIANT> macro_arguments(com::VARIANT name,
+                                          std::initializer_list<const com::VARIANT*> args);
+
+// The message of a document class's code: messages[code], followed by
+// detail when the message ends with a blank ("Invalid handle: 3"); empty for
+// a code outside the table or 0.
+std::string message_text(const char* const messages[], size_t count, short code,
+                         const std::string& detail);
 
 // The module's message box: the text with an OK button.
 void show_message(const std::string& text);

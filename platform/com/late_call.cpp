@@ -64,6 +64,34 @@ HRESULT late_object(IDispatch* object, DISPID id, WORD kind, std::vector<VARIANT
   return h;
 }
 
+namespace {
+
+HRESULT get_as(IDispatch* object, DISPID id, VARTYPE vt, VARIANT* value) {
+  HRESULT h = late_call(object, id, DISPATCH_PROPERTYGET, {}, value);
+  if (SUCCEEDED(h)) h = VariantChangeType(value, value, 0, vt);
+  return h;
+}
+
+}  // namespace
+
+HRESULT late_get_long(IDispatch* object, DISPID id, LONG* out) {
+  VARIANT v;
+  VariantInit(&v);
+  const HRESULT h = get_as(object, id, VT_I4, &v);
+  if (SUCCEEDED(h)) *out = v.lVal;
+  VariantClear(&v);
+  return h;
+}
+
+HRESULT late_get_text(IDispatch* object, DISPID id, std::string* out) {
+  VARIANT v;
+  VariantInit(&v);
+  const HRESULT h = get_as(object, id, VT_BSTR, &v);
+  if (SUCCEEDED(h)) *out = text_1252_of(v.bstrVal);
+  VariantClear(&v);
+  return h;
+}
+
 VARIANT dispatch_variant(IDispatch* d) {
   VARIANT v;
   VariantInit(&v);

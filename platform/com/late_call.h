@@ -10,6 +10,7 @@
 // optional arguments as references expect.
 #pragma once
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -33,6 +34,11 @@ HRESULT late_call(IDispatch* object, DISPID id, WORD kind, std::vector<VARIANT> 
 HRESULT late_object(IDispatch* object, DISPID id, WORD kind, std::vector<VARIANT> args,
                     IDispatch** out, ArgPassing passing = ArgPassing::kValue);
 
+// A property read and converted: DISP_E_TYPEMISMATCH (or DISP_E_OVERFLOW)
+// when the answer does not convert; *out is left as it was on failure.
+HRESULT late_get_long(IDispatch* object, DISPID id, LONG* out);
+HRESULT late_get_text(IDispatch* object, DISPID id, std::string* out);
+
 // One counted reference to an interface, released when the holder goes.
 template <class I>
 class Ref {
@@ -51,6 +57,7 @@ class Ref {
 
   I* get() const { return p_; }
   I* operator->() const { return p_; }
+  I& operator*() const { return *p_; }
   explicit operator bool() const { return p_ != nullptr; }
   // Releases the held reference and takes over p.
   void reset(I* p = nullptr) {

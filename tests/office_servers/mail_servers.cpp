@@ -21,16 +21,9 @@ constexpr WORD kGet = DISPATCH_PROPERTYGET;
 constexpr WORD kPut = DISPATCH_PROPERTYPUT;
 constexpr WORD kCall = DISPATCH_METHOD;
 
-struct WrongAnswer {
-  std::string object;
-  DISPID id;
-  VARIANT value;
-};
-
 struct State {
   std::unique_ptr<MailStore> store = std::make_unique<MailStore>();
   bool newer = true;
-  std::vector<WrongAnswer> wrong;
 };
 
 State& state() {
@@ -53,21 +46,12 @@ class Held {
   ScriptedObject* o_;
 };
 
-// Every member of the mail servers: the store's change of directory runs
-// first, and a wrong answer a test asked for replaces the real one.
+// Every member of the mail servers: the store's change of directory, when a
+// test asks for it, runs first.
 void member(ScriptedObject* o, DISPID id, WORD kinds, Handler h) {
-  o->on(id, kinds, [id, h = std::move(h)](ScriptedObject& self, Args args, VARIANT* r) {
+  o->on(id, kinds, [h = std::move(h)](ScriptedObject& self, Args args, VARIANT* r) {
     store().on_call();
-    const HRESULT result = h(self, args, r);
-    if (SUCCEEDED(result)) {
-      for (const WrongAnswer& w : state().wrong) {
-        if (w.id == id && (w.object == self.name() || w.object == self.kind())) {
-          VariantCopy(r, &w.value);
-          break;
-        }
-      }
-    }
-    return result;
+    return h(self, args, r);
   });
 }
 
@@ -741,16 +725,10 @@ void reset_mail_store() {
   State& s = state();
   s.store = std::make_unique<MailStore>();
   s.newer = true;
-  for (WrongAnswer& w : s.wrong) VariantClear(&w.value);
-  s.wrong.clear();
   g_mapi.reset();
   g_outlook.reset();
 }
 
 void set_outlook_newer_model(bool newer) { state().newer = newer; }
-
-void answer_wrongly(std::string object, DISPID id, VARIANT value) {
-  state().wrong.push_back({std::move(object), id, value});
-}
 
 }  // namespace qn::office_servers

@@ -7,9 +7,8 @@
 // second of its message), "entry:<name>", "attachment1", "application",
 // "namespace", "items:Inbox", "item:<subject>".
 //
-// Besides the faults of the base (a call that fails), a test may make a
-// member answer a value of the wrong type, or a null object, and may set
-// the store's own faults (MailStore::faults).
+// Besides the faults of the base (a call that fails, or answers a value of
+// the wrong type), a test sets the store's own (MailStore::faults).
 #pragma once
 
 #include "tests/office_servers/mail_store.h"
@@ -29,9 +28,5 @@ void reset_mail_store();
 // model, the default) or lacks it (the older model QnOutlook97 serves, with
 // its own members for sorting, finding, restricting and recipient types).
 void set_outlook_newer_model(bool newer);
-
-// Calls of member id on objects named (or of the kind) object succeed with
-// value (taken over) instead of their answer. Cleared by reset_mail_store.
-void answer_wrongly(std::string object, DISPID id, VARIANT value);
 
 }  // namespace qn::office_servers

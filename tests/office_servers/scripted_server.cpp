@@ -251,7 +251,17 @@ HRESULT ScriptedObject::Invoke(DISPID id, const IID& iid, LCID, WORD flags, DISP
   Ref<ScriptedObject> keep(this);
   AddRef();
   if (gone_ != S_OK) return gone_;
-  if (HRESULT f = server_.fault_for(*this, id, flags); FAILED(f)) return f;
+  VARIANT answer;
+  VariantInit(&answer);
+  if (HRESULT f = server_.fault_for(*this, id, flags, &answer); f != S_FALSE) {
+    if (SUCCEEDED(f) && result) {
+      VariantClear(result);
+      *result = answer;
+    } else {
+      VariantClear(&answer);
+    }
+    return f;
+  }
 
   std::vector<VARIANT> args(n);
   for (UINT i = 0; i < n; ++i) args[i] = *slots[i];
@@ -329,9 +339,11 @@ void ScriptedServer::fail_creation(HRESULT code) {
 void ScriptedServer::reset() {
   std::lock_guard<std::mutex> hold(lock_);
   calls_.clear();
+  for (Fault& f : faults_) VariantClear(&f.answer);
   faults_.clear();
   recording_ = true;
   creation_fault_ = S_OK;
+  counters_.clear();
 }
 
 int ScriptedServer::live_objects() const {
@@ -374,16 +386,25 @@ void ScriptedServer::record(const ScriptedObject& object, WORD kind, DISPID id,
   calls_.push_back(std::move(c));
 }
 
-HRESULT ScriptedServer::fault_for(const ScriptedObject& object, DISPID id, WORD kind) {
+HRESULT ScriptedServer::fault_for(const ScriptedObject& object, DISPID id, WORD kind,
+                                  VARIANT* answer) {
   std::lock_guard<std::mutex> hold(lock_);
   for (auto it = faults_.begin(); it != faults_.end(); ++it) {
     if (it->id != id || !(it->kind & kind)) continue;
     if (it->object != "*" && it->object != object.name() && it->object != object.kind()) continue;
+    if (it->after > 0) {
+      --it->after;
+      continue;
+    }
     const HRESULT code = it->code;
-    if (it->times > 0 && --it->times == 0) faults_.erase(it);
+    if (SUCCEEDED(code)) VariantCopy(answer, &it->answer);
+    if (it->times > 0 && --it->times == 0) {
+      VariantClear(&it->answer);
+      faults_.erase(it);
+    }
     return code;
   }
-  return S_OK;
+  return S_FALSE;  // no fault: the member answers
 }
 
 void ScriptedServer::object_made(const std::string& kind) {

@@ -118,13 +118,17 @@ class ScriptedObject final : public com::IDispatch {
   com::ULONG refs_ = 1;
 };
 
-// A fault: calls that match fail with code. object is a name, a kind or "*".
+// A fault: calls that match fail with code, or, with a success code, are
+// answered with answer in place of the member (a server that returns the
+// wrong type). object is a name, a kind or "*".
 struct Fault {
   std::string object;
   DISPID id;
   WORD kind;
   HRESULT code = com::E_FAIL;
   int times = -1;  // how many matching calls fail; -1 every one
+  int after = 0;   // how many matching calls pass before the first fails
+  VARIANT answer{};  // taken over by inject
 };
 
 class ScriptedServer {
@@ -150,7 +154,8 @@ class ScriptedServer {
   void inject(Fault fault);
   // The next creation of the root object fails with code.
   void fail_creation(HRESULT code);
-  // Forgets faults, the record and the creation fault.
+  // Forgets faults, the record, the creation fault and the running numbers
+  // of names.
   void reset();
 
   // Objects of this server alive now, in all, or of one kind.
@@ -163,7 +168,8 @@ class ScriptedServer {
   // Used by ScriptedObject and the module's factory.
   HRESULT create_root(com::IDispatch** out);
   void record(const ScriptedObject& object, WORD kind, DISPID id, std::span<const VARIANT> args);
-  HRESULT fault_for(const ScriptedObject& object, DISPID id, WORD kind);
+  // The fault of a call: its code, with *answer set for a success code.
+  HRESULT fault_for(const ScriptedObject& object, DISPID id, WORD kind, VARIANT* answer);
   void object_made(const std::string& kind);
   void object_gone(const std::string& kind);
 

@@ -392,7 +392,7 @@ TEST_F(Mapi, UnsavedAttachmentsAndReceiveFailures) {
   // Dates that cannot be read are 0; the rest is received.
   ASSERT_EQ(change(""), 0);
   mapi_server().inject({"message", 41, DISPATCH_PROPERTYGET, E_FAIL, 1});
-  answer_wrongly("message", 40, text_variant("no date"));
+  mapi_server().inject({"message", 40, DISPATCH_PROPERTYGET, S_OK, 1, 0, text_variant("no date")});
   r = receive();
   EXPECT_EQ(r.error, kMailAttachmentNotSaved);
   EXPECT_EQ(r.sent, 0);
@@ -405,28 +405,29 @@ TEST_F(Mapi, WrongAnswersOfTheServer) {
   struct Case {
     const char* object;
     DISPID id;
+    WORD kind;
     VARIANT value;
     const char* action;
     SHORT error;
   } cases[] = {
-      {"session", 153, i4_variant(7), "login", kMailFolderNotOpened},
-      {"folders", 21, i4_variant(7), "change", kMailFolderNotOpened},
-      {"folders", 9, text_variant("many"), "change", kMailFolderNotOpened},
-      {"messages", 109, text_variant("note"), "receive", kMailReceiveError},
-      {"messages", 109, {}, "receive", kMailNoMessages},
-      {"message", 32, {}, "receive", kMailReceiveError},
-      {"entry", 2, i4_variant(7), "receive", 0},  // a number is a text too
-      {"message", 5, i4_variant(7), "receive", kMailReceiveError},
-      {"session", 16, i4_variant(7), "send", kMailNotLoggedIn},
-      {"messages", 100, {}, "send", kMailSendFailed},
-      {"recipients", 100, i4_variant(7), "send", kMailInvalidRecipient},
+      {"session", 153, DISPATCH_METHOD, i4_variant(7), "login", kMailFolderNotOpened},
+      {"folders", 21, DISPATCH_PROPERTYGET, i4_variant(7), "change", kMailFolderNotOpened},
+      {"folders", 9, DISPATCH_PROPERTYGET, text_variant("many"), "change", kMailFolderNotOpened},
+      {"messages", 109, DISPATCH_METHOD, text_variant("note"), "receive", kMailReceiveError},
+      {"messages", 109, DISPATCH_METHOD, {}, "receive", kMailNoMessages},
+      {"message", 32, DISPATCH_PROPERTYGET, {}, "receive", kMailReceiveError},
+      {"entry", 2, DISPATCH_PROPERTYGET, i4_variant(7), "receive", 0},  // a number is a text too
+      {"message", 5, DISPATCH_PROPERTYGET, i4_variant(7), "receive", kMailReceiveError},
+      {"session", 16, DISPATCH_PROPERTYGET, i4_variant(7), "send", kMailNotLoggedIn},
+      {"messages", 100, DISPATCH_METHOD, {}, "send", kMailSendFailed},
+      {"recipients", 100, DISPATCH_METHOD, i4_variant(7), "send", kMailInvalidRecipient},
   };
   for (Case& c : cases) {
     SCOPED_TRACE(std::string(c.object) + " " + std::to_string(c.id));
     reset_mail_store();
     put_message("Inbox", from_ann("First", 46000));
     if (c.value.vt == VT_EMPTY) c.value = VARIANT{VT_DISPATCH};  // a null object
-    answer_wrongly(c.object, c.id, c.value);
+    mapi_server().inject({c.object, c.id, c.kind, S_OK, -1, 0, c.value});
     const std::string action = c.action;
     SHORT e;
     if (action == "login") {
