@@ -8,9 +8,13 @@ import java.util.Date;
  * A Java program mailing through libQnOffice: it sends a message with an
  * attachment to ADDRESS through SERVER's SMTP service (AUTH LOGIN as USER),
  * then receives it back through the POP3 service, deleting it there.
+ * With --store it sends a message with two attachments to ADDRESS through
+ * the MAPI session of the mail store the registry file names, and receives
+ * it back through the MAPI session and through Outlook.
  *
  * <pre>
  * java -cp qnoffice.jar:maildemo.jar -Djava.library.path=. MailDemo SERVER USER PASSWORD ADDRESS
+ * java -cp qnoffice.jar:maildemo.jar -Djava.library.path=. MailDemo --store ADDRESS
  * </pre>
  *
  * The module keeps texts in Windows-1252: "Grüße €" comes back as it was
@@ -28,8 +32,11 @@ public class MailDemo {
   }
 
   public static void main(String[] args) throws Exception {
+    if (args.length == 2 && args[0].equals("--store")) {
+      System.exit(throughStore(args[1]));
+    }
     if (args.length != 4) {
-      System.err.println("usage: MailDemo SERVER USER PASSWORD ADDRESS");
+      System.err.println("usage: MailDemo SERVER USER PASSWORD ADDRESS | --store ADDRESS");
       System.exit(2);
     }
     String server = args[0];
@@ -91,6 +98,57 @@ public class MailDemo {
     System.out.println("Sent on a date: " + (dateSent[0] != null ? "yes" : "no"));
     mail.cleanup();
     System.exit(subjectKept && attachmentKept ? 0 : 1);
+  }
+
+  /** Sends in mode M, receives in modes M and O; 0 when both read it as sent. */
+  static int throughStore(String address) throws Exception {
+    Path work = Files.createTempDirectory("maildemo");
+    byte[] data = new byte[256];
+    for (int i = 0; i < data.length; i++) data[i] = (byte) i;
+    Files.write(work.resolve("note.txt"), ATTACHED.getBytes(StandardCharsets.US_ASCII));
+    Files.write(work.resolve("data.bin"), data);
+
+    QnMail mail = new QnMail();
+    mail.setMode("M");
+    if (report("LoginMAPI", mail.LoginMAPI("", (short) 0, (short) 0)) != 0) return 1;
+    mail.setAttachDir(work.toString());
+    if (report("Send", mail.Send(address, "", "", SUBJECT, "Hello from Java.",
+        "note.txt; data.bin")) != 0) {
+      return 1;
+    }
+    boolean all = true;
+    for (String mode : new String[] {"M", "O"}) {
+      mail.setMode(mode);
+      Path saved = Files.createDirectory(work.resolve("received-" + mode));
+      mail.setAttachDir(saved.toString());
+      String[] from = {""};
+      String[] to = {""};
+      String[] cc = {""};
+      String[] subject = {""};
+      String[] text = {""};
+      String[] attachments = {""};
+      Date[] dateSent = {null};
+      Date[] dateReceived = {null};
+      short code = report(mode + " Receive",
+          mail.Receive(from, to, cc, subject, text, attachments, dateSent, dateReceived));
+      boolean kept = code == 0
+          && subject[0].equals(EXPECTED_SUBJECT)
+          && text[0].equals("Hello from Java.")
+          && attachments[0].equals("note.txt; data.bin")
+          && Files.isRegularFile(saved.resolve("note.txt"))
+          && new String(Files.readAllBytes(saved.resolve("note.txt")), StandardCharsets.US_ASCII)
+              .equals(ATTACHED)
+          && Files.isRegularFile(saved.resolve("data.bin"))
+          && java.util.Arrays.equals(Files.readAllBytes(saved.resolve("data.bin")), data)
+          && dateSent[0] != null;
+      System.out.println(mode + " message and both attachments as sent: "
+          + (kept ? "yes" : "no, " + escaped(subject[0]) + " / " + escaped(attachments[0])));
+      all &= kept;
+    }
+    mail.setMode("M");
+    mail.Logout();
+    mail.cleanup();
+    return all ? 0 : 1;
   }
 
   static String escaped(String s) {
