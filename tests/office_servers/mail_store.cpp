@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "platform/cp1252.h"
 #include "platform/path.h"
@@ -145,8 +144,10 @@ std::optional<MailAttachment> MailStore::read_attachment(std::string_view path,
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
   std::ifstream in(file, std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  std::string bytes(std::filesystem::file_size(file, ec), '\0');
+  if (ec || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+    return std::nullopt;
+  }
   return MailAttachment{std::string(name), std::string(path),
                         std::make_shared<const std::string>(std::move(bytes))};
 }
