@@ -95,7 +95,17 @@ bool knows_name(IDispatch* object, std::string_view name) {
   return SUCCEEDED(h);
 }
 
+namespace {
+ServerMaker g_server_maker;  // set by tests only, before any server is made
+}
+
+ServerMaker set_server_maker(ServerMaker maker) {
+  std::swap(g_server_maker, maker);
+  return maker;
+}
+
 Object create_server(std::string_view prog_id) {
+  if (g_server_maker) return g_server_maker(prog_id);
   CLSID clsid;
   Object o;
   if (FAILED(CLSIDFromProgID(prog_id, &clsid)) ||

@@ -4,7 +4,7 @@
 // the step whose error code it reports, so no failure leaves the member.
 #pragma once
 
-#include <initializer_list>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,5 +67,11 @@ bool knows_name(com::IDispatch* object, std::string_view name);
 // A new object of the automation server registered under prog_id; empty
 // when it cannot be made.
 Object create_server(std::string_view prog_id);
+
+// Test seam: what makes the servers instead of the registry file (an empty
+// one restores it); returns the former one. The fuzz target, which holds
+// the scripted servers in its own program, uses it.
+using ServerMaker = std::function<Object(std::string_view prog_id)>;
+ServerMaker set_server_maker(ServerMaker maker);
 
 }  // namespace qn::office
