@@ -30,8 +30,9 @@ MailMessage from_ann(std::string subject, double received, bool unread = true) {
   return m;
 }
 
+// Public: the table of error cases drives the fixture from lambdas.
 class Mapi : public MailServersEnv {
- protected:
+ public:
   void SetUp() override {
     MailServersEnv::SetUp();
     ASSERT_EQ(CQnMAPI::create<CQnMAPI>(nullptr, IID_IQnMAPI, reinterpret_cast<void**>(&mapi)),
@@ -512,6 +513,8 @@ TEST_F(Mapi, SendThroughTheOutboxAndDeliver) {
   const Received r = receive();
   EXPECT_EQ(r.error, 0);
   EXPECT_EQ(r.from, "Quenora User (user@quenora.test)");
+  // Ann Smith's entry is no SMTP entry: her SMTP address field stands in.
+  EXPECT_EQ(r.to, "Quenora User (user@quenora.test); Ann Smith (ann@quenora.test)");
   EXPECT_EQ(r.cc, "Bob Jones (bob@quenora.test)");
   EXPECT_EQ(r.attachs, "a.txt; b.bin");
 }
@@ -566,6 +569,49 @@ TEST_F(Mapi, SendFailures) {
   mapi->put_DisplayMessages(0);
   // Nothing of the failed sends left the Outbox.
   EXPECT_TRUE(mail_store().folder_at("Sent Items")->messages.empty());
+}
+
+// The codes no other table shows, with DisplayMessages off and on.
+TEST_F(Mapi, MessagesOfTheOtherCodes) {
+  put_message("Inbox", from_ann("First", 46000));
+  struct Case {
+    const char* name;
+    std::function<SHORT(Mapi&)> act;
+    SHORT error;
+    const char* box;
+  } cases[] = {
+      {"already logged in", [](Mapi& t) { return t.login(); }, kMailAlreadyLoggedIn,
+       "Already logged in"},
+      {"no message", [](Mapi& t) { t.change("*Outbox"); return t.receive().error; },
+       kMailNoMessages, "No messages to receive."},
+      {"an attachment not saved",
+       [](Mapi& t) {
+         t.mapi->put_AttachDir(Text("/no/such/folder"));
+         t.change("");
+         return t.receive().error;
+       },
+       kMailAttachmentNotSaved, "Could not save attachment: /no/such/folder/data.bin"},
+      {"a refused login",
+       [](Mapi& t) {
+         t.logout();
+         mail_store().faults.refuse_logon = true;
+         const SHORT e = t.login();
+         mail_store().faults.refuse_logon = false;
+         EXPECT_EQ(t.login(), 0);
+         return e;
+       },
+       kMailLoginFailed, "Could not complete login"},
+  };
+  ASSERT_EQ(login(), 0);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (SHORT display : {0, 1}) {
+      mapi->put_DisplayMessages(display);
+      boxes_.clear();
+      EXPECT_EQ(c.act(*this), c.error);
+      EXPECT_EQ(boxes_, display ? Texts{c.box} : Texts{});
+    }
+  }
 }
 
 TEST_F(Mapi, TenThousandRecipients) {

@@ -295,6 +295,16 @@ TEST_F(Outlook, ErrorsWithAndWithoutMessages) {
          return t.receive().error;
        },
        kMailReceiveError, "Error receiving message"},
+      {"an attachment not saved",
+       [](Outlook& t) {
+         MailMessage m = message("With file", 45000);
+         m.attachments = {{"f.txt", "", std::make_shared<std::string>("f")}};
+         t.put_message("Inbox", m);
+         t.outlook->put_AttachDir(Text("/no/such/folder"));
+         t.change("", 0, 0);
+         return t.receive().error;
+       },
+       kMailAttachmentNotSaved, "Could not save attachment: /no/such/folder/f.txt"},
       {"an invalid value",
        [](Outlook& t) {
          t.outlook->put_DisplayMessages(2);  // 0 and 1 only, here
