@@ -1,7 +1,12 @@
 #include "office/shared.h"
 
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
+#include "platform/com/activation.h"
+#include "platform/com/apartment.h"
+#include "platform/com/dispatch.h"
 #include "platform/message_box.h"
 
 namespace qn::office {
@@ -29,6 +34,23 @@ com::BSTR AnsiToBstr(const char* text, int length) {
   if (!text) return nullptr;
   const size_t n = length < 0 ? std::strlen(text) : static_cast<size_t>(length);
   return com::bstr_from_1252(std::string_view(text, n));
+}
+
+std::vector<com::VARIANT> missing_args(size_t n) {
+  return std::vector<com::VARIANT>(n, VariantMissing);
+}
+
+com::VARIANT flag_variant(bool on) { return on ? VariantTrue : VariantFalse; }
+
+std::vector<com::VARIANT> concat(std::initializer_list<std::vector<com::VARIANT>> parts) {
+  std::vector<com::VARIANT> all;
+  for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
+  return all;
+}
+
+bool file_exists(const std::string& name) {
+  std::error_code ec;
+  return std::filesystem::exists(name, ec) && !std::filesystem::is_directory(name, ec);
 }
 
 com::VARIANT bstr_variant(com::BSTR s) {
@@ -82,6 +104,18 @@ std::string message_text(const char* const messages[], size_t count, short code,
   std::string text = messages[code];
   if (!text.empty() && text.back() == ' ') text += detail;
   return text;
+}
+
+com::HRESULT create_automation_object(const char* prog_id, com::IDispatch** out) {
+  *out = nullptr;
+  com::CLSID clsid;
+  com::HRESULT h = com::CLSIDFromProgID(prog_id, &clsid);
+  if (com::FAILED(h)) return h;
+  const com::HRESULT init = com::CoInitializeEx(nullptr, com::COINIT_APARTMENTTHREADED);
+  h = com::CoCreateInstance(clsid, nullptr, com::CLSCTX_INPROC_SERVER, com::IID_IDispatch,
+                            reinterpret_cast<void**>(out));
+  if (com::SUCCEEDED(init)) com::CoUninitialize();
+  return h;
 }
 
 void show_message(const std::string& text) {

@@ -136,9 +136,80 @@ int mail_round(IDispatch* mail, const char* server, const char* user, const char
   return e == 0 ? 0 : 1;
 }
 
+// An out argument: a reference to *slot of type vt.
+VARIANT out_arg(VARTYPE vt, void* slot) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_BYREF | vt;
+  v.byref = slot;
+  return v;
+}
+
+IDispatch* make(const char* prog_id) {
+  CLSID clsid;
+  IDispatch* d = nullptr;
+  if (FAILED(CLSIDFromProgID(prog_id, &clsid)) ||
+      FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                              reinterpret_cast<void**>(&d)))) {
+    return nullptr;
+  }
+  return d;
+}
+
+// One workbook and one document, made, written, read back and closed.
+int documents_round() {
+  IDispatch* excel = make("QnOffice.QnExcel");
+  IDispatch* word = make("QnOffice.QnWord");
+  if (!excel || !word) return fail("making QnExcel and QnWord", E_FAIL);
+  SHORT h = -1;
+  int e = call(excel, u"Open", {text_variant("office-client-book"), out_arg(VT_I2, &h)});
+  std::printf("Excel Open: %d, handle %d\n", e, h);
+  VARIANT number;
+  VariantInit(&number);
+  number.vt = VT_R8;
+  number.dblVal = 42.5;
+  call(excel, u"Put", {i2_variant(h), i4_variant(1), i4_variant(1), number});
+  VARIANT value;
+  VariantInit(&value);
+  BSTR type = nullptr;
+  call(excel, u"Get", {i2_variant(h), i4_variant(1), i4_variant(1), out_arg(VT_VARIANT, &value)});
+  call(excel, u"Type", {i2_variant(h), i4_variant(1), i4_variant(1), out_arg(VT_BSTR, &type)});
+  std::printf("Cell (1,1): %g, type %s\n", value.vt == VT_R8 ? value.dblVal : 0.0,
+              text_1252_of(type).c_str());
+  SysFreeString(type);
+  e = call(excel, u"Close", {i2_variant(h)});
+  std::printf("Excel Close: %d, saved: %s\n", e,
+              fs::exists("office-client-book.xls") ? "yes" : "no");
+
+  e = call(word, u"Open", {text_variant("office-client-letter"), out_arg(VT_I2, &h)});
+  std::printf("Word Open: %d, handle %d\n", e, h);
+  call(word, u"Put", {i2_variant(h), text_variant("Hello\rfrom office-client"), i2_variant(0)});
+  BSTR text = nullptr;
+  call(word, u"Get", {i2_variant(h), out_arg(VT_BSTR, &text)});
+  std::string lines = text_1252_of(text);
+  SysFreeString(text);
+  for (auto at = lines.find('\r'); at != std::string::npos; at = lines.find('\r')) {
+    lines.erase(at, 1);
+  }
+  std::printf("Text: %s\n", lines.c_str());
+  e = call(word, u"Close", {i2_variant(h)});
+  std::printf("Word Close: %d, saved: %s\n", e,
+              fs::exists("office-client-letter.doc") ? "yes" : "no");
+  excel->Release();
+  word->Release();
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --documents SERVERS: a workbook and a document through the automation
+  // servers of the module SERVERS (the scripted ones of the tests).
+  const char* documents_module = nullptr;
+  if (argc >= 3 && std::strcmp(argv[argc - 2], "--documents") == 0) {
+    documents_module = argv[argc - 1];
+    argc -= 2;
+  }
   const char** mail_args = nullptr;
   if (argc > 1 && std::strcmp(argv[argc > 5 ? argc - 5 : 1], "--mail") == 0 && argc >= 6) {
     mail_args = const_cast<const char**>(argv + argc - 4);
@@ -179,6 +250,17 @@ int main(int argc, char** argv) {
       if (mail_args)
         status = mail_round(mail, mail_args[0], mail_args[1], mail_args[2], mail_args[3]);
       mail->Release();
+    }
+    if (documents_module && status == 0) {
+      void* servers = ::dlopen(documents_module, RTLD_NOW | RTLD_LOCAL);
+      auto reg_servers =
+          servers ? reinterpret_cast<HRESULT (*)()>(::dlsym(servers, "DllRegisterServer"))
+                  : nullptr;
+      h = reg_servers ? reg_servers() : E_MOD_NOT_FOUND;
+      // Files are saved in the folder of our own.
+      std::error_code ec;
+      fs::current_path(dir_template, ec);
+      status = FAILED(h) ? fail("registering the servers", h) : documents_round();
     }
     CoUninitialize();
   }

@@ -23,11 +23,11 @@ class DocumentTest : public ::testing::Test {
     ASSERT_EQ(registry_.registered(), com::S_OK);
     old_dir_ = std::filesystem::current_path();
     std::filesystem::current_path(registry_.dir());
-    old_box_ = platform::set_message_box_hook([this](std::string_view text, std::string_view,
-                                                     unsigned) {
-      messages_.emplace_back(text);
-      return platform::kIdOk;
-    });
+    old_box_ =
+        platform::set_message_box_hook([this](std::string_view text, std::string_view, unsigned) {
+          messages_.emplace_back(text);
+          return platform::kIdOk;
+        });
   }
   void TearDown() override {
     platform::set_message_box_hook(old_box_);

@@ -4,7 +4,6 @@
 #include <iterator>
 #include <system_error>
 
-#include "platform/com/activation.h"
 #include "platform/cp1252.h"
 
 namespace qn::office {
@@ -73,15 +72,6 @@ const char* const kMessages[] = {
     "Error running macro: ",
 };
 
-std::vector<VARIANT> missing(size_t n) { return std::vector<VARIANT>(n, VariantMissing); }
-
-VARIANT flag(bool on) { return on ? VariantTrue : VariantFalse; }
-
-std::vector<VARIANT> join(std::vector<VARIANT> a, const std::vector<VARIANT>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
 HRESULT get_object(IDispatch* object, DISPID id, Ref<IDispatch>* out,
                    std::vector<VARIANT> args = {}) {
   return late_object(object, id, DISPATCH_PROPERTYGET, std::move(args), out->put());
@@ -94,11 +84,6 @@ HRESULT put(IDispatch* object, DISPID id, VARIANT value) {
 HRESULT method(IDispatch* object, DISPID id, std::vector<VARIANT> args = {},
                VARIANT* result = nullptr) {
   return late_call(object, id, DISPATCH_METHOD, std::move(args), result);
-}
-
-bool file_exists(const std::string& name) {
-  std::error_code ec;
-  return std::filesystem::exists(name, ec) && !std::filesystem::is_directory(name, ec);
 }
 
 // The one-letter type of a cell's value.
@@ -148,11 +133,8 @@ HRESULT CQnExcel::outcome(SHORT* nError) {
 }
 
 void CQnExcel::connect() {
-  CLSID clsid;
   Ref<IDispatch> app;
-  if (FAILED(CLSIDFromProgID("Excel.Application", &clsid)) ||
-      FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                              reinterpret_cast<void**>(app.put())))) {
+  if (FAILED(create_automation_object("Excel.Application", app.put()))) {
     show_message("Couldn't CreateDispatch on Excel");
     return;
   }
@@ -166,20 +148,14 @@ void CQnExcel::quit() { method(app_.get(), kAppQuit); }
 
 bool CQnExcel::check_app() {
   if (!connected_) return false;
-  VARIANT answer;
-  VariantInit(&answer);
-  if (FAILED(late_call(app_.get(), kAppAnswers, DISPATCH_PROPERTYGET, {}, &answer))) {
+  if (!late_answers(app_.get(), kAppAnswers)) {
     connected_ = false;
     books_.release_all();
     app_.reset();
     return false;
   }
-  VariantClear(&answer);
   for (int h : books_.open_handles()) {
-    if (FAILED(late_call(books_.document(h), kBookSaved, DISPATCH_PROPERTYGET, {}, &answer))) {
-      remove_handle(h);
-    }
-    VariantClear(&answer);
+    if (!late_answers(books_.document(h), kBookSaved)) remove_handle(h);
   }
   if (books_.open_count() == 0) {
     // Removing the last workbook quit the application already.
@@ -192,7 +168,9 @@ bool CQnExcel::check_app() {
   return true;
 }
 
-HRESULT CQnExcel::update_visible() { return put(app_.get(), kVisible, flag(books_.any_visible())); }
+HRESULT CQnExcel::update_visible() {
+  return put(app_.get(), kVisible, flag_variant(books_.any_visible()));
+}
 
 void CQnExcel::remove_handle(int h) {
   books_.remove(h);
@@ -215,11 +193,7 @@ bool CQnExcel::check_handle(int h) {
     excel_error(1, std::to_string(h));
     return false;
   }
-  VARIANT saved;
-  VariantInit(&saved);
-  const HRESULT r = late_call(books_.document(h), kBookSaved, DISPATCH_PROPERTYGET, {}, &saved);
-  VariantClear(&saved);
-  if (FAILED(r)) {
+  if (!late_answers(books_.document(h), kBookSaved)) {
     excel_error(2, std::to_string(h));
     return false;
   }
@@ -234,7 +208,7 @@ HRESULT CQnExcel::set_windows_visible(int h, bool visible) {
   for (LONG i = count; SUCCEEDED(r) && i >= 1; --i) {
     Ref<IDispatch> window;
     r = get_object(windows.get(), kItem, &window, {i2_variant(static_cast<SHORT>(i))});
-    if (SUCCEEDED(r)) r = put(window.get(), kVisible, flag(visible));
+    if (SUCCEEDED(r)) r = put(window.get(), kVisible, flag_variant(visible));
   }
   return r;
 }
@@ -253,13 +227,14 @@ bool CQnExcel::open_or_create(BSTR name, Ref<IDispatch>* book) {
     return false;
   }
   if (file_exists(completed)) {
-    const HRESULT r =
-        put(app_.get(), kAppDefaultFilePath, text_variant(default_path_));
+    const HRESULT r = put(app_.get(), kAppDefaultFilePath, text_variant(default_path_));
     if (FAILED(r) ||
         FAILED(late_object(books.get(), kBooksOpen, DISPATCH_METHOD,
-                           join({text_variant(completed), VariantMissing, flag(read_only_ != 0),
-                                 i2_variant(kTextWithDelimiter)},
-                                join(missing(4), join({text_variant(delimiter_)}, missing(4)))),
+                           concat({{text_variant(completed), VariantMissing,
+                                    flag_variant(read_only_ != 0), i2_variant(kTextWithDelimiter)},
+                                   missing_args(4),
+                                   {text_variant(delimiter_)},
+                                   missing_args(4)}),
                            book->put()))) {
       excel_error(10, completed);
       return false;
@@ -277,8 +252,10 @@ bool CQnExcel::open_or_create(BSTR name, Ref<IDispatch>* book) {
   HRESULT r = put(app_.get(), kAppDefaultFilePath, text_variant(default_path_));
   if (SUCCEEDED(r)) {
     r = method(book->get(), kBookSaveAs,
-               join(join({text_variant(completed)}, missing(5)),
-                    join({i4_variant(kExclusiveAccess)}, missing(4))));
+               concat({{text_variant(completed)},
+                       missing_args(5),
+                       {i4_variant(kExclusiveAccess)},
+                       missing_args(4)}));
   }
   if (FAILED(r)) {
     excel_error(9, completed);
@@ -385,7 +362,7 @@ HRESULT CQnExcel::Close(SHORT xlHandle, SHORT* nError) {
       excel_error(2, std::to_string(xlHandle));
       return outcome(nError);
     }
-    save_changes = flag(read_only == 0);
+    save_changes = flag_variant(read_only == 0);
     set_windows_visible(xlHandle, true);
   }
   const HRESULT r = method(book, kBookClose, {save_changes, VariantMissing, VariantMissing});
@@ -413,9 +390,10 @@ HRESULT CQnExcel::Save(SHORT xlHandle, SHORT* nError) {
       }
       name += ".xls";
       r = method(book, kBookSaveAs,
-                 join({text_variant(name), i2_variant(static_cast<SHORT>(kNormalFormat))},
-                      join(missing(3), join({VariantTrue, i4_variant(kExclusiveAccess)},
-                                            missing(4)))));
+                 concat({{text_variant(name), i2_variant(static_cast<SHORT>(kNormalFormat))},
+                         missing_args(3),
+                         {VariantTrue, i4_variant(kExclusiveAccess)},
+                         missing_args(4)}));
     }
   }
   excel_error(FAILED(r) ? 9 : 0, name);
@@ -482,9 +460,8 @@ HRESULT CQnExcel::PrintOut(SHORT xlHandle, SHORT xlPreview, SHORT* nError) {
   const bool hidden = !books_.visible(xlHandle);
   SHORT code = 0;
   if (hidden) Show(xlHandle, &code);
-  const HRESULT r =
-      method(books_.document(xlHandle), kBookPrintOut,
-             join(missing(3), join({i2_variant(xlPreview)}, missing(3))));
+  const HRESULT r = method(books_.document(xlHandle), kBookPrintOut,
+                           concat({missing_args(3), {i2_variant(xlPreview)}, missing_args(3)}));
   if (hidden) Hide(xlHandle, &code);
   excel_error(FAILED(r) ? 2 : 0, std::to_string(xlHandle));
   return outcome(nError);
@@ -506,7 +483,7 @@ HRESULT CQnExcel::SelectSheet(SHORT xlHandle, BSTR xlSheet, SHORT* nError) {
       SUCCEEDED(method(sheet.get(), kActivate))) {
     return outcome(nError);
   }
-  if (FAILED(late_object(sheets.get(), kAdd, DISPATCH_METHOD, missing(4), sheet.put()))) {
+  if (FAILED(late_object(sheets.get(), kAdd, DISPATCH_METHOD, missing_args(4), sheet.put()))) {
     excel_error(5, name);
     return outcome(nError);
   }
@@ -607,12 +584,12 @@ HRESULT CQnExcel::PutFormat(SHORT xlHandle, LONG xlRow, LONG xlCol, LONG xlHeigh
 
 HRESULT CQnExcel::RunMacro(SHORT xlHandle, BSTR Macro, VARIANT Arg1, VARIANT Arg2, VARIANT Arg3,
                            VARIANT Arg4, VARIANT Arg5, VARIANT Arg6, VARIANT Arg7, VARIANT Arg8,
-                           VARIANT Arg9, VARIANT Arg10, VARIANT Arg11, VARIANT Arg12,
-                           VARIANT Arg13, VARIANT Arg14, VARIANT Arg15, VARIANT Arg16,
-                           VARIANT Arg17, VARIANT Arg18, VARIANT Arg19, VARIANT Arg20,
-                           VARIANT Arg21, VARIANT Arg22, VARIANT Arg23, VARIANT Arg24,
-                           VARIANT Arg25, VARIANT Arg26, VARIANT Arg27, VARIANT Arg28,
-                           VARIANT Arg29, VARIANT Arg30, SHORT* nError) {
+                           VARIANT Arg9, VARIANT Arg10, VARIANT Arg11, VARIANT Arg12, VARIANT Arg13,
+                           VARIANT Arg14, VARIANT Arg15, VARIANT Arg16, VARIANT Arg17,
+                           VARIANT Arg18, VARIANT Arg19, VARIANT Arg20, VARIANT Arg21,
+                           VARIANT Arg22, VARIANT Arg23, VARIANT Arg24, VARIANT Arg25,
+                           VARIANT Arg26, VARIANT Arg27, VARIANT Arg28, VARIANT Arg29,
+                           VARIANT Arg30, SHORT* nError) {
   if (!check_handle(xlHandle)) return outcome(nError);
   const std::string macro = text_1252_of(Macro);
   if (has_nul(Macro)) {

@@ -132,13 +132,14 @@ TEST_F(Excel, CloseOfATextWorkbookSavesItAsAWorkbookFirst) {
   SHORT code = -1;
   x_->Close(0, &code);
   EXPECT_EQ(code, 0);
-  const Calls expected =
-      check() + Calls{"book1 get 0x120()"} + check() +
-      Calls{"book1 get 0x120()", "book1 get 0x6E()",
-            "book1 call 0x11C(BSTR \"data.xls\", I2 -4143, " + missing(3) + ", I2 1, I4 1, " +
-                missing(4) + ")",
-            "book1 call 0x115(I2 0, missing, missing)", "app put 0x22E(I2 0)",
-            "app call 0x12E()"};
+  const Calls expected = check() + Calls{"book1 get 0x120()"} + check() +
+                         Calls{"book1 get 0x120()",
+                               "book1 get 0x6E()",
+                               "book1 call 0x11C(BSTR \"data.xls\", I2 -4143, " + missing(3) +
+                                   ", I2 1, I4 1, " + missing(4) + ")",
+                               "book1 call 0x115(I2 0, missing, missing)",
+                               "app put 0x22E(I2 0)",
+                               "app call 0x12E()"};
   EXPECT_EQ(calls(), expected);
   std::string text;
   ASSERT_TRUE(office_servers::read_file("data.xls", &text));
@@ -213,8 +214,8 @@ TEST_F(Excel, MembersMakeTheirCallsInOrder) {
          SysFreeString(n);
          return c;
        },
-       check() + Calls{"book1 get 0x1EE()", "sheets get 0xAA(BSTR \"Sheet2\")",
-                       "Sheet2 call 0x130()"},
+       check() +
+           Calls{"book1 get 0x1EE()", "sheets get 0xAA(BSTR \"Sheet2\")", "Sheet2 call 0x130()"},
        0},
       {"SelectSheet of a new sheet",
        [text](IQnExcel* x) {
@@ -225,8 +226,7 @@ TEST_F(Excel, MembersMakeTheirCallsInOrder) {
          return c;
        },
        check() + Calls{"book1 get 0x1EE()", "sheets get 0xAA(BSTR \"Data\")",
-                       "sheets call 0xB5(" + missing(4) + ")",
-                       "Sheet4 put 0x6E(BSTR \"Data\")"},
+                       "sheets call 0xB5(" + missing(4) + ")", "Sheet4 put 0x6E(BSTR \"Data\")"},
        0},
       {"SelectSheet of a name refused",
        [text](IQnExcel* x) {
@@ -255,8 +255,7 @@ TEST_F(Excel, MembersMakeTheirCallsInOrder) {
          x->PrintOut(0, 1, &c);
          return c;
        },
-       check() + check() +
-           Calls{"app put 0x18C(I4 -4140)", "app put 0x22E(I2 1)"} + windows(true) +
+       check() + check() + Calls{"app put 0x18C(I4 -4140)", "app put 0x22E(I2 1)"} + windows(true) +
            Calls{"app put 0x18C(I4 -4137)",
                  "book1 call 0x389(" + missing(3) + ", I2 1, " + missing(3) + ")"} +
            check("book1", true) + windows(false) + Calls{"app put 0x22E(I2 0)"},
@@ -270,8 +269,8 @@ TEST_F(Excel, MembersMakeTheirCallsInOrder) {
          flag.vt = VT_BOOL;
          flag.boolVal = VARIANT_TRUE;
          VARIANT m = VariantMissing;
-         x->RunMacro(0, n, i4_variant(1), flag, r8(2.5), m, m, m, m, m, m, m, m, m, m, m, m, m,
-                     m, m, m, m, m, m, m, m, m, m, m, m, m, m, &c);
+         x->RunMacro(0, n, i4_variant(1), flag, r8(2.5), m, m, m, m, m, m, m, m, m, m, m, m, m, m,
+                     m, m, m, m, m, m, m, m, m, m, m, m, m, &c);
          SysFreeString(n);
          VARIANT result;
          x->get_MacroReturnValue(&result);
@@ -346,8 +345,9 @@ TEST_F(Excel, ValuesComeBackWithTheirTypeLetters) {
     const char* letter;
   };
   const Case cases[] = {
-      {r8(1.25), "N"}, {i4_variant(7), "N"}, {i2_variant(3), "N"}, {date, "D"},
-      {text_variant("abc"), "C"}, {flag, "U"}, {empty, "U"},
+      {r8(1.25), "N"}, {i4_variant(7), "N"},       {i2_variant(3), "N"},
+      {date, "D"},     {text_variant("abc"), "C"}, {flag, "U"},
+      {empty, "U"},
   };
   LONG row = 1;
   for (const Case& c : cases) {
@@ -461,8 +461,8 @@ TEST_F(Excel, EveryCodeWithItsMessageWhileDisplayMessagesIsOn) {
          return with_text("Nope", [x](BSTR b) {
            SHORT c;
            VARIANT m = VariantMissing;
-           x->RunMacro(0, b, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m,
-                       m, m, m, m, m, m, m, &c);
+           x->RunMacro(0, b, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m, m,
+                       m, m, m, m, m, m, &c);
            return c;
          });
        }},
@@ -544,7 +544,8 @@ TEST_F(Excel, FormatsAreReadAndSet) {
   const Calls expected =
       check() + cell(2, 2) + cell(2, 2) +
       Calls{"book1 get 0x133()", "Sheet1 get 0xC5(DISPATCH cell(2,2), DISPATCH cell(2,2))",
-            "range get 0x92()", "book1 get 0x133()", "Sheet1 get 0xF1()", "columns call 0xED()"};
+            "range get 0x92()",  "book1 get 0x133()",
+            "Sheet1 get 0xF1()", "columns call 0xED()"};
   EXPECT_EQ(calls(), expected);
 
   BSTR font = bstr_from_1252("Courier");
@@ -601,8 +602,12 @@ TEST_F(Excel, BadInputGivesCodesAndNeverCrashes) {
     x_->Show(h, &code);
     EXPECT_EQ(code, 1) << h;
   }
-  for (auto [row, col] : {std::pair<LONG, LONG>{-1, 1}, {1, 0}, {70000, 1}, {1, 300},
-                          {INT32_MAX, INT32_MAX}, {INT32_MIN, 1}}) {
+  for (auto [row, col] : {std::pair<LONG, LONG>{-1, 1},
+                          {1, 0},
+                          {70000, 1},
+                          {1, 300},
+                          {INT32_MAX, INT32_MAX},
+                          {INT32_MIN, 1}}) {
     VARIANT v;
     VariantInit(&v);
     x_->Get(0, row, col, &v, &code);

@@ -1,7 +1,6 @@
 #include "office/mail/server_calls.h"
 
 #include "office/shared.h"
-#include "platform/com/activation.h"
 
 namespace qn::office {
 
@@ -45,8 +44,6 @@ std::string Answer::text() const { return text_1252_of(Converted(v_, VT_BSTR).c.
 long Answer::number() const { return Converted(v_, VT_I4).c.lVal; }
 double Answer::date() const { return Converted(v_, VT_DATE).c.date; }
 bool Answer::truth() const { return Converted(v_, VT_BOOL).c.boolVal != 0; }
-
-VARIANT left_out() { return VariantMissing; }
 
 void invoke(IDispatch* object, DISPID id, WORD kind, std::vector<VARIANT> args, Answer* result) {
   const HRESULT h = late_call(object, id, kind, std::move(args), result ? result->slot() : nullptr);
@@ -106,13 +103,8 @@ ServerMaker set_server_maker(ServerMaker maker) {
 
 Object create_server(std::string_view prog_id) {
   if (g_server_maker) return g_server_maker(prog_id);
-  CLSID clsid;
   Object o;
-  if (FAILED(CLSIDFromProgID(prog_id, &clsid)) ||
-      FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                              reinterpret_cast<void**>(o.put())))) {
-    o.reset();
-  }
+  if (FAILED(create_automation_object(std::string(prog_id).c_str(), o.put()))) o.reset();
   return o;
 }
 

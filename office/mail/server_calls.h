@@ -45,9 +45,6 @@ class Answer {
   com::VARIANT v_;
 };
 
-// The optional-argument marker, for an argument left out.
-com::VARIANT left_out();
-
 // One call of member id of object with the invoke kind; result receives the
 // answer when given. ServerFailure when the call fails.
 void invoke(com::IDispatch* object, com::DISPID id, com::WORD kind, std::vector<com::VARIANT> args,

@@ -1,5 +1,7 @@
 #include "platform/com/late_call.h"
 
+#include <iterator>
+
 namespace qn::com {
 
 HRESULT late_call(IDispatch* object, DISPID id, WORD kind, std::vector<VARIANT> args,
@@ -10,8 +12,10 @@ HRESULT late_call(IDispatch* object, DISPID id, WORD kind, std::vector<VARIANT> 
     return E_POINTER;
   }
   const size_t n = args.size();
-  // DISPPARAMS holds the last argument first.
-  std::vector<VARIANT> laid(n);
+  // DISPPARAMS holds the last argument first; short lists stay on the stack.
+  VARIANT small[32];
+  std::vector<VARIANT> large(n > std::size(small) ? n : 0);
+  VARIANT* laid = n > std::size(small) ? large.data() : small;
   for (size_t i = 0; i < n; ++i) {
     VARIANT& slot = laid[n - 1 - i];
     if (passing == ArgPassing::kReference) {
@@ -24,8 +28,7 @@ HRESULT late_call(IDispatch* object, DISPID id, WORD kind, std::vector<VARIANT> 
   }
   DISPID named = DISPID_PROPERTYPUT;
   const bool put = kind == DISPATCH_PROPERTYPUT || kind == DISPATCH_PROPERTYPUTREF;
-  DISPPARAMS params{laid.data(), put ? &named : nullptr, static_cast<UINT>(n),
-                    put ? 1U : 0U};
+  DISPPARAMS params{laid, put ? &named : nullptr, static_cast<UINT>(n), put ? 1U : 0U};
   EXCEPINFO exception{};
   UINT arg_error = 0;
   VARIANT ignored;
@@ -90,6 +93,14 @@ HRESULT late_get_text(IDispatch* object, DISPID id, std::string* out) {
   if (SUCCEEDED(h)) *out = text_1252_of(v.bstrVal);
   VariantClear(&v);
   return h;
+}
+
+bool late_answers(IDispatch* object, DISPID id) {
+  VARIANT v;
+  VariantInit(&v);
+  const HRESULT h = late_call(object, id, DISPATCH_PROPERTYGET, {}, &v);
+  VariantClear(&v);
+  return SUCCEEDED(h);
 }
 
 VARIANT dispatch_variant(IDispatch* d) {

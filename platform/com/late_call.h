@@ -39,6 +39,10 @@ HRESULT late_object(IDispatch* object, DISPID id, WORD kind, std::vector<VARIANT
 HRESULT late_get_long(IDispatch* object, DISPID id, LONG* out);
 HRESULT late_get_text(IDispatch* object, DISPID id, std::string* out);
 
+// Whether a property read answers: what it answers is let go (a read made
+// only to learn whether the object still lives).
+bool late_answers(IDispatch* object, DISPID id);
+
 // One counted reference to an interface, released when the holder goes.
 template <class I>
 class Ref {

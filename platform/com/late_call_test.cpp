@@ -46,8 +46,8 @@ class Probe final : public IDispatch {
   DISPID seen_id = 0;
   WORD seen_flags = 0;
   DISPID named = 0;
-  std::vector<VARTYPE> types;   // as laid out, last argument first
-  std::vector<LONG> values;     // likewise
+  std::vector<VARTYPE> types;  // as laid out, last argument first
+  std::vector<LONG> values;    // likewise
   HRESULT answer = S_OK;
   VARIANT reply{};
 };

@@ -38,6 +38,8 @@ struct Sheet {
   std::string name;
   std::map<Pos, VARIANT> values;
   std::map<Pos, Font> fonts;
+  Ref<ScriptedObject> object;
+  Ref<ScriptedObject> cells;
   ~Sheet() {
     for (auto& [pos, v] : values) VariantClear(&v);
   }
@@ -85,23 +87,7 @@ bool alive(const Book& b) {
 
 ScriptedServer& the_server();
 
-// Handlers on an object that stand for part of a book: they fail as a
-// closed workbook does once the book is gone.
-template <class F>
-void on_book(ScriptedObject& o, const std::shared_ptr<Book>& book, DISPID id, WORD kinds, F fn) {
-  std::weak_ptr<Book> weak = book;
-  o.on(id, kinds, [weak, fn](ScriptedObject& self, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
-    auto b = weak.lock();
-    if (!b || !alive(*b)) return ScriptedObject::kDisconnected;
-    return fn(self, *b, a, r);
-  });
-}
-
 void return_long(VARIANT* r, LONG n) { *r = i4_variant(n); }
-void return_bool(VARIANT* r, bool on) {
-  r->vt = VT_BOOL;
-  r->boolVal = on ? VARIANT_TRUE : VARIANT_FALSE;
-}
 
 bool valid_sheet_name(const Book& b, const std::string& name) {
   if (name.empty() || name.size() > 31) return false;
@@ -114,13 +100,20 @@ bool valid_sheet_name(const Book& b, const std::string& name) {
 
 // ---- files
 
+// Takes v over as the value at pos, letting a former one go.
+void store(std::map<Pos, VARIANT>& values, Pos pos, VARIANT v) {
+  VARIANT& slot = values[pos];
+  VariantClear(&slot);
+  slot = v;
+}
+
 std::string serialise(const Book& b) {
   std::string out = "QNXLS 1\n";
   for (const auto& s : b.sheets) {
     out += "sheet\t" + escape(s->name) + "\n";
     for (const auto& [pos, v] : s->values) {
-      out += std::to_string(pos.first) + "\t" + std::to_string(pos.second) + "\t" +
-             value_text(v) + "\n";
+      out += std::to_string(pos.first) + "\t" + std::to_string(pos.second) + "\t" + value_text(v) +
+             "\n";
     }
   }
   return out;
@@ -180,7 +173,7 @@ bool read_book(Book& b, const std::string& path, const std::string& delimiter) {
       const LONG col = std::strtol(end, &end, 10);
       VARIANT v;
       if (*end != '\t' || !parse_value(end + 1, &v)) return false;
-      b.sheets.back()->values[{row, col}] = v;
+      store(b.sheets.back()->values, {row, col}, v);
     }
     b.format = kNormalFormat;
   } else {
@@ -205,7 +198,7 @@ bool read_book(Book& b, const std::string& path, const std::string& delimiter) {
           } else {
             v = text_variant(field);
           }
-          sheet->values[{row, col}] = v;
+          store(sheet->values, {row, col}, v);
         }
         at = next + 1;
       }
@@ -240,7 +233,7 @@ Ref<ScriptedObject> make_font(const std::shared_ptr<Book>& book, std::weak_ptr<S
     auto it = s->fonts.find(from);
     return it == s->fonts.end() ? Font{} : it->second;
   };
-  on_book(*font, book, 0x6E, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
+  on_item(*font, book, 0x6E, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
           [each, first](ScriptedObject&, Book&, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
             if (a.empty()) {
               *r = text_variant(first().name);
@@ -250,7 +243,7 @@ Ref<ScriptedObject> make_font(const std::shared_ptr<Book>& book, std::weak_ptr<S
             if (!arg_text(a[0], &name) || name.empty()) return kRefused;
             return each([&](Font& f) { f.name = name; });
           });
-  on_book(*font, book, 0x68, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
+  on_item(*font, book, 0x68, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
           [each, first](ScriptedObject&, Book&, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
             if (a.empty()) {
               r->vt = VT_R8;
@@ -265,7 +258,7 @@ Ref<ScriptedObject> make_font(const std::shared_ptr<Book>& book, std::weak_ptr<S
             }
             return each([&](Font& f) { f.size = size.dblVal; });
           });
-  on_book(*font, book, 0x61, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
+  on_item(*font, book, 0x61, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
           [each, first](ScriptedObject&, Book&, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
             if (a.empty()) {
               return_long(r, first().color_index);
@@ -275,7 +268,7 @@ Ref<ScriptedObject> make_font(const std::shared_ptr<Book>& book, std::weak_ptr<S
             if (!arg_long(a[0], &n) || n < 0 || n > 56) return kRefused;
             return each([&](Font& f) { f.color_index = n; });
           });
-  on_book(*font, book, 0x63, DISPATCH_PROPERTYPUT,
+  on_item(*font, book, 0x63, DISPATCH_PROPERTYPUT,
           [each](ScriptedObject&, Book&, std::span<VARIANT> a, VARIANT*) -> HRESULT {
             LONG n = 0;
             if (a.empty() || !arg_long(a[0], &n) || n < 0 || n > 0xFFFFFF) return kRefused;
@@ -295,7 +288,7 @@ Ref<ScriptedObject> make_cell(const std::shared_ptr<Book>& book, std::shared_ptr
       "cell(" + std::to_string(pos.first) + "," + std::to_string(pos.second) + ")");
   cell->data = std::make_shared<CellData>(CellData{pos});
   std::weak_ptr<Sheet> weak = sheet;
-  on_book(*cell, book, 0x6, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
+  on_item(*cell, book, 0x6, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
           [weak, pos](ScriptedObject&, Book& b, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
             auto s = weak.lock();
             if (!s) return ScriptedObject::kDisconnected;
@@ -308,14 +301,13 @@ Ref<ScriptedObject> make_cell(const std::shared_ptr<Book>& book, std::shared_ptr
                 v.vt > VT_UINT || (v.vt == VT_BSTR && SysStringLen(v.bstrVal) > 32767)) {
               return DISP_E_TYPEMISMATCH;
             }
-            VARIANT& slot = s->values[pos];
-            VariantInit(&slot);
+            VARIANT& slot = s->values[pos];  // a new one starts VT_EMPTY
             VariantCopy(&slot, &v);
             if (slot.vt == VT_EMPTY) s->values.erase(pos);
             b.saved = false;
             return S_OK;
           });
-  on_book(*cell, book, 0x92, DISPATCH_PROPERTYGET,
+  on_item(*cell, book, 0x92, DISPATCH_PROPERTYGET,
           [weak, pos](ScriptedObject&, Book& b, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             return_object(r, make_font(b.shared_from_this(), weak, pos, pos).get());
             return S_OK;
@@ -323,43 +315,64 @@ Ref<ScriptedObject> make_cell(const std::shared_ptr<Book>& book, std::shared_ptr
   return cell;
 }
 
+// The cells of a sheet, kept by the sheet (so they hold it weakly).
+Ref<ScriptedObject> make_cells(const std::shared_ptr<Book>& book,
+                               const std::shared_ptr<Sheet>& sheet) {
+  auto cells = ScriptedObject::make(the_server(), "cells", "cells");
+  std::weak_ptr<Sheet> weak = sheet;
+  on_item(*cells, book, 0xAA, DISPATCH_PROPERTYGET,
+          [weak](ScriptedObject&, Book& b, std::span<VARIANT> a, VARIANT* out) -> HRESULT {
+            auto s = weak.lock();
+            if (!s) return ScriptedObject::kDisconnected;
+            LONG row = 0, col = 0;
+            if (a.size() != 2 || !arg_long(a[0], &row) || !arg_long(a[1], &col) || row < 1 ||
+                row > kMaxRow || col < 1 || col > kMaxCol) {
+              return DISP_E_BADINDEX;
+            }
+            return_object(out, make_cell(b.shared_from_this(), s, {row, col}).get());
+            return S_OK;
+          });
+  on_item(*cells, book, 0x6F, DISPATCH_METHOD,
+          [weak](ScriptedObject&, Book& b, std::span<VARIANT>, VARIANT*) -> HRESULT {
+            auto s = weak.lock();
+            if (!s) return ScriptedObject::kDisconnected;
+            s->clear();
+            b.saved = false;
+            return S_OK;
+          });
+  return cells;
+}
+
+Ref<ScriptedObject> make_sheet_object(const std::shared_ptr<Book>& book,
+                                      std::shared_ptr<Sheet> sheet);
+
+// The object of a sheet: kept by the sheet and made again once renamed, so
+// the record names it by its name.
 Ref<ScriptedObject> make_sheet(const std::shared_ptr<Book>& book, std::shared_ptr<Sheet> sheet) {
+  if (!sheet->object) sheet->object = make_sheet_object(book, sheet);
+  sheet->object->AddRef();
+  return Ref<ScriptedObject>(sheet->object.get());
+}
+
+Ref<ScriptedObject> make_sheet_object(const std::shared_ptr<Book>& book,
+                                      std::shared_ptr<Sheet> sheet) {
   auto o = ScriptedObject::make(the_server(), "worksheet", sheet->name);
   std::weak_ptr<Sheet> weak = sheet;
   auto with_sheet = [weak](auto fn) {
-    return [weak, fn](ScriptedObject& self, Book& b, std::span<VARIANT> a,
-                      VARIANT* r) -> HRESULT {
+    return [weak, fn](ScriptedObject& self, Book& b, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
       auto s = weak.lock();
       if (!s) return ScriptedObject::kDisconnected;
       return fn(self, b, s, a, r);
     };
   };
-  on_book(*o, book, 0xEE, DISPATCH_PROPERTYGET,
+  on_item(*o, book, 0xEE, DISPATCH_PROPERTYGET,
           with_sheet([](ScriptedObject&, Book& b, std::shared_ptr<Sheet> s, std::span<VARIANT>,
                         VARIANT* r) -> HRESULT {
-            auto cells = ScriptedObject::make(the_server(), "cells", "cells");
-            std::shared_ptr<Book> self_book = b.shared_from_this();
-            on_book(*cells, self_book, 0xAA, DISPATCH_PROPERTYGET,
-                    [s, self_book](ScriptedObject&, Book&, std::span<VARIANT> a,
-                                   VARIANT* out) -> HRESULT {
-                      LONG row = 0, col = 0;
-                      if (a.size() != 2 || !arg_long(a[0], &row) || !arg_long(a[1], &col) ||
-                          row < 1 || row > kMaxRow || col < 1 || col > kMaxCol) {
-                        return DISP_E_BADINDEX;
-                      }
-                      return_object(out, make_cell(self_book, s, {row, col}).get());
-                      return S_OK;
-                    });
-            on_book(*cells, self_book, 0x6F, DISPATCH_METHOD,
-                    [s](ScriptedObject&, Book& bk, std::span<VARIANT>, VARIANT*) -> HRESULT {
-                      s->clear();
-                      bk.saved = false;
-                      return S_OK;
-                    });
-            return_object(r, cells.get());
+            if (!s->cells) s->cells = make_cells(b.shared_from_this(), s);
+            return_object(r, s->cells.get());
             return S_OK;
           }));
-  on_book(*o, book, 0xF1, DISPATCH_PROPERTYGET,
+  on_item(*o, book, 0xF1, DISPATCH_PROPERTYGET,
           [](ScriptedObject&, Book& b, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             auto columns = ScriptedObject::make(the_server(), "columns", "columns");
             columns->on(0xED, DISPATCH_METHOD,
@@ -368,7 +381,7 @@ Ref<ScriptedObject> make_sheet(const std::shared_ptr<Book>& book, std::shared_pt
             return_object(r, columns.get());
             return S_OK;
           });
-  on_book(*o, book, 0xC5, DISPATCH_PROPERTYGET,
+  on_item(*o, book, 0xC5, DISPATCH_PROPERTYGET,
           with_sheet([](ScriptedObject&, Book& b, std::shared_ptr<Sheet> s, std::span<VARIANT> a,
                         VARIANT* r) -> HRESULT {
             if (a.size() != 2) return DISP_E_BADPARAMCOUNT;
@@ -404,7 +417,7 @@ Ref<ScriptedObject> make_sheet(const std::shared_ptr<Book>& book, std::shared_pt
             return_object(r, range.get());
             return S_OK;
           }));
-  on_book(*o, book, 0x6E, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
+  on_item(*o, book, 0x6E, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
           with_sheet([](ScriptedObject&, Book& b, std::shared_ptr<Sheet> s, std::span<VARIANT> a,
                         VARIANT* r) -> HRESULT {
             if (a.empty()) {
@@ -416,24 +429,26 @@ Ref<ScriptedObject> make_sheet(const std::shared_ptr<Book>& book, std::shared_pt
             if (name == s->name) return S_OK;
             if (!valid_sheet_name(b, name)) return kRefused;
             s->name = name;
+            s->object.reset();
             b.saved = false;
             return S_OK;
           }));
-  on_book(*o, book, 0x75, DISPATCH_METHOD,
+  on_item(*o, book, 0x75, DISPATCH_METHOD,
           with_sheet([](ScriptedObject&, Book& b, std::shared_ptr<Sheet> s, std::span<VARIANT>,
                         VARIANT*) -> HRESULT {
             if (b.sheets.size() == 1) return kRefused;  // a workbook keeps one sheet
             for (size_t i = 0; i < b.sheets.size(); ++i) {
               if (b.sheets[i] == s) {
                 b.sheets.erase(b.sheets.begin() + i);
-                if (b.active >= b.sheets.size() || b.active > i) b.active = b.active ? b.active - 1 : 0;
+                if (b.active >= b.sheets.size() || b.active > i)
+                  b.active = b.active ? b.active - 1 : 0;
                 b.saved = false;
                 return S_OK;
               }
             }
             return ScriptedObject::kDisconnected;
           }));
-  on_book(*o, book, 0x130, DISPATCH_METHOD,
+  on_item(*o, book, 0x130, DISPATCH_METHOD,
           with_sheet([](ScriptedObject&, Book& b, std::shared_ptr<Sheet> s, std::span<VARIANT>,
                         VARIANT*) -> HRESULT {
             for (size_t i = 0; i < b.sheets.size(); ++i) {
@@ -457,23 +472,23 @@ std::shared_ptr<Book> new_book(const std::shared_ptr<App>& app) {
   b->name = "Book" + std::to_string(++app->made_books);
   b->object = ScriptedObject::make(the_server(), "workbook", the_server().next_name("book"));
   ScriptedObject& o = *b->object;
-  on_book(o, b, 0x120, DISPATCH_PROPERTYGET,
+  on_item(o, b, 0x120, DISPATCH_PROPERTYGET,
           [](ScriptedObject&, Book& bk, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             return_long(r, bk.format);
             return S_OK;
           });
-  on_book(o, b, 0x128, DISPATCH_PROPERTYGET,
+  on_item(o, b, 0x128, DISPATCH_PROPERTYGET,
           [](ScriptedObject&, Book& bk, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             return_bool(r, bk.read_only);
             return S_OK;
           });
-  on_book(o, b, 0x12A, DISPATCH_PROPERTYGET,
+  on_item(o, b, 0x12A, DISPATCH_PROPERTYGET,
           [](ScriptedObject&, Book& bk, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             return_bool(r, bk.saved);
             return S_OK;
           });
   std::weak_ptr<Book> weak = b;
-  on_book(o, b, 0x115, DISPATCH_METHOD,
+  on_item(o, b, 0x115, DISPATCH_METHOD,
           [weak](ScriptedObject&, Book& bk, std::span<VARIANT> a, VARIANT*) -> HRESULT {
             LONG save = 0;
             if (!a.empty() && arg_long(a[0], &save) && save != 0 && !bk.saved) {
@@ -484,12 +499,12 @@ std::shared_ptr<Book> new_book(const std::shared_ptr<App>& app) {
             close_book(*bk.app.lock(), weak.lock());
             return S_OK;
           });
-  on_book(o, b, 0x11B, DISPATCH_METHOD,
+  on_item(o, b, 0x11B, DISPATCH_METHOD,
           [](ScriptedObject&, Book& bk, std::span<VARIANT>, VARIANT*) -> HRESULT {
             if (bk.read_only || bk.path.empty()) return kRefused;
             return write_book(bk, bk.path, bk.format) ? S_OK : kRefused;
           });
-  on_book(o, b, 0x11C, DISPATCH_METHOD,
+  on_item(o, b, 0x11C, DISPATCH_METHOD,
           [](ScriptedObject&, Book& bk, std::span<VARIANT> a, VARIANT*) -> HRESULT {
             std::string path;
             if (a.empty() || !arg_text(a[0], &path) || path.empty()) return kRefused;
@@ -497,21 +512,21 @@ std::shared_ptr<Book> new_book(const std::shared_ptr<App>& app) {
             if (a.size() > 1 && !is_missing(a[1]) && !arg_long(a[1], &format)) return kRefused;
             return write_book(bk, path, format) ? S_OK : kRefused;
           });
-  on_book(o, b, 0x6E, DISPATCH_PROPERTYGET,
+  on_item(o, b, 0x6E, DISPATCH_PROPERTYGET,
           [](ScriptedObject&, Book& bk, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             *r = text_variant(bk.name);
             return S_OK;
           });
-  on_book(o, b, 0x1AE, DISPATCH_PROPERTYGET,
+  on_item(o, b, 0x1AE, DISPATCH_PROPERTYGET,
           [weak](ScriptedObject&, Book&, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             auto windows = ScriptedObject::make(the_server(), "windows", "windows");
             auto bk = weak.lock();
-            on_book(*windows, bk, 0x76, DISPATCH_PROPERTYGET,
+            on_item(*windows, bk, 0x76, DISPATCH_PROPERTYGET,
                     [](ScriptedObject&, Book& w, std::span<VARIANT>, VARIANT* out) -> HRESULT {
                       return_long(out, static_cast<LONG>(w.windows.size()));
                       return S_OK;
                     });
-            on_book(*windows, bk, 0xAA, DISPATCH_PROPERTYGET,
+            on_item(*windows, bk, 0xAA, DISPATCH_PROPERTYGET,
                     [bk](ScriptedObject&, Book& w, std::span<VARIANT> a, VARIANT* out) -> HRESULT {
                       LONG i = 0;
                       if (a.size() != 1 || !arg_long(a[0], &i) || i < 1 ||
@@ -520,7 +535,7 @@ std::shared_ptr<Book> new_book(const std::shared_ptr<App>& app) {
                       }
                       auto window = ScriptedObject::make(the_server(), "window",
                                                          "window" + std::to_string(i));
-                      on_book(*window, bk, 0x22E, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
+                      on_item(*window, bk, 0x22E, DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT,
                               [i](ScriptedObject&, Book& wb, std::span<VARIANT> v,
                                   VARIANT* res) -> HRESULT {
                                 if (v.empty()) {
@@ -538,11 +553,11 @@ std::shared_ptr<Book> new_book(const std::shared_ptr<App>& app) {
             return_object(r, windows.get());
             return S_OK;
           });
-  on_book(o, b, 0x1EE, DISPATCH_PROPERTYGET,
+  on_item(o, b, 0x1EE, DISPATCH_PROPERTYGET,
           [weak](ScriptedObject&, Book&, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             auto sheets = ScriptedObject::make(the_server(), "worksheets", "sheets");
             auto bk = weak.lock();
-            on_book(*sheets, bk, 0xAA, DISPATCH_PROPERTYGET,
+            on_item(*sheets, bk, 0xAA, DISPATCH_PROPERTYGET,
                     [bk](ScriptedObject&, Book& w, std::span<VARIANT> a, VARIANT* out) -> HRESULT {
                       if (a.size() != 1) return DISP_E_BADPARAMCOUNT;
                       std::string name;
@@ -563,7 +578,7 @@ std::shared_ptr<Book> new_book(const std::shared_ptr<App>& app) {
                       return_object(out, make_sheet(bk, w.sheets[i - 1]).get());
                       return S_OK;
                     });
-            on_book(*sheets, bk, 0xB5, DISPATCH_METHOD,
+            on_item(*sheets, bk, 0xB5, DISPATCH_METHOD,
                     [bk](ScriptedObject&, Book& w, std::span<VARIANT>, VARIANT* out) -> HRESULT {
                       auto s = std::make_shared<Sheet>();
                       for (int n = 1;; ++n) {
@@ -578,14 +593,14 @@ std::shared_ptr<Book> new_book(const std::shared_ptr<App>& app) {
             return_object(r, sheets.get());
             return S_OK;
           });
-  on_book(o, b, 0x133, DISPATCH_PROPERTYGET,
+  on_item(o, b, 0x133, DISPATCH_PROPERTYGET,
           [weak](ScriptedObject&, Book& bk, std::span<VARIANT>, VARIANT* r) -> HRESULT {
             return_object(r, make_sheet(weak.lock(), bk.sheets[bk.active]).get());
             return S_OK;
           });
-  on_book(o, b, 0x389, DISPATCH_METHOD,
+  on_item(o, b, 0x389, DISPATCH_METHOD,
           [](ScriptedObject&, Book&, std::span<VARIANT>, VARIANT*) { return S_OK; });
-  on_book(o, b, 0x130, DISPATCH_METHOD,
+  on_item(o, b, 0x130, DISPATCH_METHOD,
           [](ScriptedObject&, Book&, std::span<VARIANT>, VARIANT*) { return S_OK; });
   return b;
 }

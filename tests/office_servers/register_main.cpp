@@ -1,6 +1,6 @@
-// qn_office_servers_register FILE: registers every scripted server of the
-// module in the registry file FILE, for programs run by the tests (a Java
-// program reaching the servers through the office module).
+// office-servers-register FILE: registers the scripted automation servers in
+// the registry file FILE (created as needed), for test programs that cannot
+// call into the servers' module themselves.
 #include <stdlib.h>
 
 #include <cstdio>
@@ -9,9 +9,13 @@
 
 int main(int argc, char** argv) {
   if (argc != 2) {
-    std::fprintf(stderr, "usage: qn_office_servers_register FILE\n");
+    std::fprintf(stderr, "usage: office-servers-register FILE\n");
     return 2;
   }
   ::setenv("QN_REGISTRY_FILE", argv[1], 1);
-  return qn::office_servers::register_servers() == qn::com::S_OK ? 0 : 1;
+  if (qn::office_servers::register_servers() != qn::com::S_OK) {
+    std::fprintf(stderr, "office-servers-register: cannot write %s\n", argv[1]);
+    return 1;
+  }
+  return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "platform/com/guid.h"
@@ -81,8 +82,8 @@ std::string describe_value(const VARIANT& v) {
     case VT_DISPATCH: {
       // Objects of a scripted server are named; others only by their type.
       ScriptedObject* object = nullptr;
-      if (v.pdispVal && SUCCEEDED(v.pdispVal->QueryInterface(
-                            ScriptedObject::kIid, reinterpret_cast<void**>(&object)))) {
+      if (v.pdispVal && SUCCEEDED(v.pdispVal->QueryInterface(ScriptedObject::kIid,
+                                                             reinterpret_cast<void**>(&object)))) {
         std::string text = "DISPATCH " + object->name();
         object->Release();
         return text;
@@ -164,8 +165,8 @@ Ref<ScriptedObject> ScriptedObject::make(ScriptedServer& server, std::string kin
 }
 
 void ScriptedObject::on(DISPID id, WORD kinds, Handler handler) {
-  for (WORD k : {DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT,
-                 DISPATCH_PROPERTYPUTREF}) {
+  for (WORD k :
+       {DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT, DISPATCH_PROPERTYPUTREF}) {
     if (kinds & k) members_[{id, k}] = handler;
   }
 }
@@ -239,14 +240,21 @@ HRESULT ScriptedObject::Invoke(DISPID id, const IID& iid, LCID, WORD flags, DISP
   // values, which a handler may read and, for a reference, replace.
   const UINT n = params ? params->cArgs : 0;
   if (n && !params->rgvarg) return E_INVALIDARG;
-  std::vector<VARIANT> raw(n);
-  std::vector<VARIANT*> slots(n);
+  // Short argument lists stay on the stack.
+  constexpr UINT kSmall = 32;
+  VARIANT raw_small[kSmall], args_small[kSmall];
+  VARIANT* slots_small[kSmall];
+  std::vector<VARIANT> raw_large(n > kSmall ? n : 0), args_large(n > kSmall ? n : 0);
+  std::vector<VARIANT*> slots_large(n > kSmall ? n : 0);
+  VARIANT* raw = n > kSmall ? raw_large.data() : raw_small;
+  VARIANT* args = n > kSmall ? args_large.data() : args_small;
+  VARIANT** slots = n > kSmall ? slots_large.data() : slots_small;
   for (UINT i = 0; i < n; ++i) {
     VARIANT& v = params->rgvarg[n - 1 - i];
     raw[i] = v;
     slots[i] = v.vt == (VT_BYREF | VT_VARIANT) && v.byref ? static_cast<VARIANT*>(v.byref) : &v;
   }
-  server_.record(*this, flags, id, raw);
+  server_.record(*this, flags, id, std::span<const VARIANT>(raw, n));
   // Held while the call runs: a handler may drop the last other reference.
   Ref<ScriptedObject> keep(this);
   AddRef();
@@ -263,7 +271,6 @@ HRESULT ScriptedObject::Invoke(DISPID id, const IID& iid, LCID, WORD flags, DISP
     return f;
   }
 
-  std::vector<VARIANT> args(n);
   for (UINT i = 0; i < n; ++i) args[i] = *slots[i];
   VARIANT scratch;
   VariantInit(&scratch);
@@ -271,12 +278,12 @@ HRESULT ScriptedObject::Invoke(DISPID id, const IID& iid, LCID, WORD flags, DISP
   if (result) VariantClear(result);
   HRESULT h = DISP_E_MEMBERNOTFOUND;
   bool answered = false;
-  for (WORD k : {DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT,
-                 DISPATCH_PROPERTYPUTREF}) {
+  for (WORD k :
+       {DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT, DISPATCH_PROPERTYPUTREF}) {
     if (!(flags & k)) continue;
     auto it = members_.find({id, k});
     if (it == members_.end()) continue;
-    h = it->second(*this, args, out);
+    h = it->second(*this, std::span<VARIANT>(args, n), out);
     answered = true;
     break;
   }
@@ -302,6 +309,10 @@ HRESULT ScriptedObject::Invoke(DISPID id, const IID& iid, LCID, WORD flags, DISP
 
 ScriptedServer::ScriptedServer(std::string prog_id, const CLSID& clsid, RootMaker make_root)
     : prog_id_(std::move(prog_id)), clsid_(clsid), make_root_(std::move(make_root)) {
+  // A long run by a program that never reads the record (a fuzz target)
+  // starts with it off.
+  const char* recording = std::getenv("QN_OFFICE_SERVERS_RECORDING");
+  recording_ = !(recording && std::string_view(recording) == "0");
   servers().push_back(this);
 }
 
@@ -447,6 +458,12 @@ bool arg_text(const VARIANT& v, std::string* out) {
   *out = text_1252_of(c.bstrVal);
   VariantClear(&c);
   return true;
+}
+
+void return_bool(VARIANT* result, bool on) {
+  VariantClear(result);
+  result->vt = VT_BOOL;
+  result->boolVal = on ? VARIANT_TRUE : VARIANT_FALSE;
 }
 
 void return_object(VARIANT* result, ScriptedObject* object) {

@@ -59,8 +59,8 @@ class ScriptedObject final : public com::IDispatch {
  public:
   // args: the call's arguments in parameter order, by-reference ones
   // followed to their values; result: where a get or method puts its answer.
-  using Handler = std::function<HRESULT(ScriptedObject& self, std::span<VARIANT> args,
-                                        VARIANT* result)>;
+  using Handler =
+      std::function<HRESULT(ScriptedObject& self, std::span<VARIANT> args, VARIANT* result)>;
 
   // A new object with one reference, the caller's.
   static com::Ref<ScriptedObject> make(ScriptedServer& server, std::string kind, std::string name);
@@ -99,8 +99,7 @@ class ScriptedObject final : public com::IDispatch {
   com::ULONG Release() override;
   HRESULT GetTypeInfoCount(com::UINT* count) override;
   HRESULT GetTypeInfo(com::UINT, com::LCID, com::ITypeInfo** out) override;
-  HRESULT GetIDsOfNames(const com::IID&, com::OLECHAR**, com::UINT, com::LCID,
-                        DISPID*) override;
+  HRESULT GetIDsOfNames(const com::IID&, com::OLECHAR**, com::UINT, com::LCID, DISPID*) override;
   HRESULT Invoke(DISPID id, const com::IID& iid, com::LCID, WORD flags, com::DISPPARAMS* params,
                  VARIANT* result, com::EXCEPINFO*, com::UINT* arg_error) override;
 
@@ -126,8 +125,8 @@ struct Fault {
   DISPID id;
   WORD kind;
   HRESULT code = com::E_FAIL;
-  int times = -1;  // how many matching calls fail; -1 every one
-  int after = 0;   // how many matching calls pass before the first fails
+  int times = -1;    // how many matching calls fail; -1 every one
+  int after = 0;     // how many matching calls pass before the first fails
   VARIANT answer{};  // taken over by inject
 };
 
@@ -148,7 +147,8 @@ class ScriptedServer {
   std::vector<CallRecord> calls() const;
   std::vector<std::string> call_texts() const;
   void clear_calls();
-  // Recording costs time; a benchmark turns it off.
+  // Recording costs time and memory; a benchmark turns it off, and
+  // QN_OFFICE_SERVERS_RECORDING=0 has it off from the start.
   void set_recording(bool on);
 
   void inject(Fault fault);
@@ -198,7 +198,21 @@ HRESULT register_servers();
 bool is_missing(const VARIANT& v);
 bool arg_long(const VARIANT& v, com::LONG* out);
 bool arg_text(const VARIANT& v, std::string* out);
-// A result holding a new reference to object.
+// A result holding a new reference to object; a VT_BOOL result.
 void return_object(VARIANT* result, ScriptedObject* object);
+void return_bool(VARIANT* result, bool on);
+
+// Handlers of an object that stands for part of a model item (a workbook, a
+// document): fn(self, item, args, result) runs while the item lives and
+// alive(item) holds; afterwards calls fail as on an object that went away.
+template <class T, class F>
+void on_item(ScriptedObject& o, const std::shared_ptr<T>& item, DISPID id, WORD kinds, F fn) {
+  std::weak_ptr<T> weak = item;
+  o.on(id, kinds, [weak, fn](ScriptedObject& self, std::span<VARIANT> a, VARIANT* r) -> HRESULT {
+    auto p = weak.lock();
+    if (!p || !alive(*p)) return ScriptedObject::kDisconnected;
+    return fn(self, *p, a, r);
+  });
+}
 
 }  // namespace qn::office_servers

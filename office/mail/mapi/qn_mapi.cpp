@@ -58,9 +58,6 @@ enum : DISPID {
 constexpr LONG kSmtpAddressTag = 0x39FE001E;
 constexpr int kInbox = 1;
 
-// An argument list of n arguments left out.
-std::vector<VARIANT> left_out(size_t n) { return std::vector<VARIANT>(n, VariantMissing); }
-
 }  // namespace
 
 CQnMAPI::CQnMAPI(IUnknown* outer)
@@ -88,7 +85,7 @@ HRESULT CQnMAPI::LoginMAPI(BSTR Profile, SHORT NewMessages, SHORT MarkAsRead, SH
     return finish(kMailLoginFailed, {}, nError);
   }
   try {
-    std::vector<VARIANT> args = left_out(7);
+    std::vector<VARIANT> args = missing_args(7);
     args[0] = text_variant(text_1252_of(Profile));
     call(session.get(), kSessionLogon, std::move(args));
   } catch (const ServerFailure&) {
@@ -178,7 +175,7 @@ MailResult CQnMAPI::change_folder(const std::string& path, short new_messages,
         Object filter = get_object(messages.get(), kMessagesFilter);
         put(filter.get(), kUnread, i2_variant(new_messages));
       }
-      call(messages.get(), kMessagesOpened, left_out(2));
+      call(messages.get(), kMessagesOpened, missing_args(2));
     }
     folder_ = std::move(reached);
     messages_ = std::move(messages);
@@ -283,7 +280,7 @@ HRESULT CQnMAPI::Receive(BSTR* From, BSTR* To, BSTR* CC, BSTR* Subject, BSTR* Te
 
     if (mark_as_read_) {
       put(m.get(), kUnread, VariantFalse);
-      call(m.get(), kMessageUpdate, left_out(2));
+      call(m.get(), kMessageUpdate, missing_args(2));
     }
   } catch (const ServerFailure&) {
     return finish(kMailReceiveError, {}, nError);
@@ -306,7 +303,7 @@ HRESULT CQnMAPI::Send(BSTR To, BSTR CC, BSTR BCC, BSTR Subject, BSTR Text, BSTR 
   }
   try {
     Object messages = get_object(outbox.get(), kFolderMessages);
-    std::vector<VARIANT> args = left_out(4);
+    std::vector<VARIANT> args = missing_args(4);
     args[0] = text_variant(text_1252_of(Subject));
     args[1] = text_variant(text_1252_of(Text));
     Object m = call_object(messages.get(), kMessagesAdd, std::move(args));
@@ -317,10 +314,10 @@ HRESULT CQnMAPI::Send(BSTR To, BSTR CC, BSTR BCC, BSTR Subject, BSTR Text, BSTR 
     for (int type = 1; type <= 3; ++type) {
       for (const std::string& entry : lists[type - 1]) {
         try {
-          Object r = call_object(recipients.get(), kRecipientsAdd, left_out(4));
+          Object r = call_object(recipients.get(), kRecipientsAdd, missing_args(4));
           put(r.get(), kName, text_variant(entry));
           put(r.get(), kRecipientType, i4_variant(type));
-          call(r.get(), kRecipientResolve, left_out(1));
+          call(r.get(), kRecipientResolve, missing_args(1));
         } catch (const ServerFailure&) {
           return finish(kMailInvalidRecipient, entry, nError);
         }
@@ -332,7 +329,7 @@ HRESULT CQnMAPI::Send(BSTR To, BSTR CC, BSTR BCC, BSTR Subject, BSTR Text, BSTR 
       const std::string path = attachment_source(entry, attach_dir_);
       try {
         if (!attachments) attachments = get_object(m.get(), kMessageAttachments);
-        Object a = call_object(attachments.get(), kAttachmentsAdd, left_out(4));
+        Object a = call_object(attachments.get(), kAttachmentsAdd, missing_args(4));
         put(a.get(), kAttachmentSource, text_variant(path));
         call(a.get(), kAttachmentRead, {text_variant(path)});
         put(a.get(), kName, text_variant(last_component(path)));
@@ -342,8 +339,8 @@ HRESULT CQnMAPI::Send(BSTR To, BSTR CC, BSTR BCC, BSTR Subject, BSTR Text, BSTR 
       }
     }
 
-    call(m.get(), kMessageUpdate, left_out(2));
-    call(m.get(), kMessageSend, {VariantMissing, edit_window_ ? VariantTrue : VariantFalse});
+    call(m.get(), kMessageUpdate, missing_args(2));
+    call(m.get(), kMessageSend, {VariantMissing, flag_variant(edit_window_ != 0)});
     call(session_.get(), kSessionDeliverNow);
   } catch (const ServerFailure&) {
     return finish(kMailSendFailed, {}, nError);

@@ -329,7 +329,7 @@ MailResult OutlookMail<I>::compose(const std::string& to, const std::string& cc,
       try {
         if (!attachments) attachments = get_object(item.get(), kMailAttachments);
         call(attachments.get(), kAttachmentsAdd,
-             {text_variant(path), VariantMissing, VariantMissing, VariantMissing});
+             concat({{text_variant(path)}, missing_args(3)}));
       } catch (const ServerFailure&) {
         return {kMailInvalidAttachment, path};
       }
