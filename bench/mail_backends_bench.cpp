@@ -111,29 +111,31 @@ void receive_all(benchmark::State& state, I* backend, Setting& s) {
   com::SysFreeString(inbox);
 }
 
-void BM_MapiSend1000(benchmark::State& state) {
-  Setting s;
+// A MAPI back-end logged on with NewMessages and MarkAsRead both set or not.
+IQnMAPI* logged_on(bool new_and_mark) {
   auto* mapi = make<IQnMAPI, CQnMAPI>(IID_IQnMAPI);
   com::BSTR profile = text("");
   com::SHORT e = -1;
-  mapi->LoginMAPI(profile, 0, 0, &e);
+  mapi->LoginMAPI(profile, new_and_mark, new_and_mark, &e);
+  com::SysFreeString(profile);
+  return mapi;
+}
+
+void BM_MapiSend1000(benchmark::State& state) {
+  Setting s;
+  IQnMAPI* mapi = logged_on(false);
   com::BSTR dir = text(s.in.string());
   mapi->put_AttachDir(dir);
+  com::SysFreeString(dir);
   send_all(state, mapi, s);
   mapi->Release();
-  com::SysFreeString(profile);
-  com::SysFreeString(dir);
 }
 
 void BM_MapiReceive1000(benchmark::State& state) {
   Setting s;
-  auto* mapi = make<IQnMAPI, CQnMAPI>(IID_IQnMAPI);
-  com::BSTR profile = text("");
-  com::SHORT e = -1;
-  mapi->LoginMAPI(profile, 1, 1, &e);
+  IQnMAPI* mapi = logged_on(true);
   receive_all(state, mapi, s);
   mapi->Release();
-  com::SysFreeString(profile);
 }
 
 void BM_OutlookSend1000(benchmark::State& state) {
@@ -141,9 +143,9 @@ void BM_OutlookSend1000(benchmark::State& state) {
   auto* outlook = make<IQnOutlook, CQnOutlook>(IID_IQnOutlook);
   com::BSTR dir = text(s.in.string());
   outlook->put_AttachDir(dir);
+  com::SysFreeString(dir);
   send_all(state, outlook, s);
   outlook->Release();
-  com::SysFreeString(dir);
 }
 
 void BM_OutlookReceive1000(benchmark::State& state) {

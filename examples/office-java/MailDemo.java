@@ -26,6 +26,22 @@ public class MailDemo {
   static final String ATTACHED = "Attached text.\n";
   static final short NO_MESSAGE = 11;
 
+  /** The outputs of one Receive. */
+  static final class Received {
+    final String[] from = {""};
+    final String[] to = {""};
+    final String[] cc = {""};
+    final String[] subject = {""};
+    final String[] text = {""};
+    final String[] attachments = {""};
+    final Date[] dateSent = {null};
+    final Date[] dateReceived = {null};
+
+    short receive(QnMail mail) {
+      return mail.Receive(from, to, cc, subject, text, attachments, dateSent, dateReceived);
+    }
+  }
+
   static short report(String what, short code) {
     System.out.println(what + ": " + code);
     return code;
@@ -60,14 +76,7 @@ public class MailDemo {
     if (sent != 0) System.exit(1);
 
     mail.setAttachDir(saved.toString());
-    String[] from = {""};
-    String[] to = {""};
-    String[] cc = {""};
-    String[] subject = {""};
-    String[] text = {""};
-    String[] attachments = {""};
-    Date[] dateSent = {null};
-    Date[] dateReceived = {null};
+    Received r = new Received();
     short code = NO_MESSAGE;
     // The server may take a moment to deliver: ask again for up to ten seconds.
     for (int attempt = 0; attempt < 20 && code == NO_MESSAGE; attempt++) {
@@ -76,26 +85,26 @@ public class MailDemo {
           (short) 10)) != 0) {
         System.exit(1);
       }
-      code = mail.Receive(from, to, cc, subject, text, attachments, dateSent, dateReceived);
+      code = r.receive(mail);
       mail.Logout();
     }
     report("Receive", code);
     if (code != 0) System.exit(1);
 
-    System.out.println("From: " + from[0]);
-    System.out.println("Text: " + text[0].trim());
-    boolean subjectKept = subject[0].equals(EXPECTED_SUBJECT);
+    System.out.println("From: " + r.from[0]);
+    System.out.println("Text: " + r.text[0].trim());
+    boolean subjectKept = r.subject[0].equals(EXPECTED_SUBJECT);
     System.out.println("Subject as sent, but for the letter Windows-1252 lacks: "
-        + (subjectKept ? "yes" : "no, " + escaped(subject[0])));
+        + (subjectKept ? "yes" : "no, " + escaped(r.subject[0])));
     // Attachments are saved in the attachment directory and listed by name.
-    Path back = saved.resolve(attachments[0].trim());
+    Path back = saved.resolve(r.attachments[0].trim());
     boolean attachmentKept = Files.isRegularFile(back)
         && new String(Files.readAllBytes(back), StandardCharsets.US_ASCII).equals(ATTACHED);
     System.out.println("Attachment " + back.getFileName() + " as sent: "
-        + (attachmentKept ? "yes" : "no, " + escaped(attachments[0]) + (Files.isRegularFile(back)
+        + (attachmentKept ? "yes" : "no, " + escaped(r.attachments[0]) + (Files.isRegularFile(back)
             ? " holds " + escaped(new String(Files.readAllBytes(back), StandardCharsets.ISO_8859_1))
             : " is missing")));
-    System.out.println("Sent on a date: " + (dateSent[0] != null ? "yes" : "no"));
+    System.out.println("Sent on a date: " + (r.dateSent[0] != null ? "yes" : "no"));
     mail.cleanup();
     System.exit(subjectKept && attachmentKept ? 0 : 1);
   }
@@ -121,28 +130,20 @@ public class MailDemo {
       mail.setMode(mode);
       Path saved = Files.createDirectory(work.resolve("received-" + mode));
       mail.setAttachDir(saved.toString());
-      String[] from = {""};
-      String[] to = {""};
-      String[] cc = {""};
-      String[] subject = {""};
-      String[] text = {""};
-      String[] attachments = {""};
-      Date[] dateSent = {null};
-      Date[] dateReceived = {null};
-      short code = report(mode + " Receive",
-          mail.Receive(from, to, cc, subject, text, attachments, dateSent, dateReceived));
+      Received r = new Received();
+      short code = report(mode + " Receive", r.receive(mail));
       boolean kept = code == 0
-          && subject[0].equals(EXPECTED_SUBJECT)
-          && text[0].equals("Hello from Java.")
-          && attachments[0].equals("note.txt; data.bin")
+          && r.subject[0].equals(EXPECTED_SUBJECT)
+          && r.text[0].equals("Hello from Java.")
+          && r.attachments[0].equals("note.txt; data.bin")
           && Files.isRegularFile(saved.resolve("note.txt"))
           && new String(Files.readAllBytes(saved.resolve("note.txt")), StandardCharsets.US_ASCII)
               .equals(ATTACHED)
           && Files.isRegularFile(saved.resolve("data.bin"))
           && java.util.Arrays.equals(Files.readAllBytes(saved.resolve("data.bin")), data)
-          && dateSent[0] != null;
+          && r.dateSent[0] != null;
       System.out.println(mode + " message and both attachments as sent: "
-          + (kept ? "yes" : "no, " + escaped(subject[0]) + " / " + escaped(attachments[0])));
+          + (kept ? "yes" : "no, " + escaped(r.subject[0]) + " / " + escaped(r.attachments[0])));
       all &= kept;
     }
     mail.setMode("M");

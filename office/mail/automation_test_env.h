@@ -57,6 +57,18 @@ Received receive_from(I* backend) {
   return r;
 }
 
+// A message of the tests: its body "Body of " and the subject, sent half a
+// day before it was received.
+inline MailMessage test_message(std::string subject, double received, bool unread = true) {
+  MailMessage m;
+  m.subject = std::move(subject);
+  m.body = "Body of " + m.subject;
+  m.sent = received - 0.5;
+  m.received = received;
+  m.unread = unread;
+  return m;
+}
+
 inline std::string read_file(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -14,12 +14,7 @@ using Texts = std::vector<std::string>;
 // A message from Ann Smith (an exchange entry) to the user, Bob in copy and
 // a blind copy, with two attachments.
 MailMessage from_ann(std::string subject, double received, bool unread = true) {
-  MailMessage m;
-  m.subject = std::move(subject);
-  m.body = "Body of " + m.subject;
-  m.sent = received - 0.5;
-  m.received = received;
-  m.unread = unread;
+  MailMessage m = test_message(std::move(subject), received, unread);
   const MailStore& s = mail_store();
   m.sender = s.address_book[2];
   m.recipients = {{s.user.name, 1, s.user},

@@ -99,18 +99,24 @@ typename OutlookMail<I>::Connected OutlookMail<I>::connect(bool open_default) {
 }
 
 template <class I>
-bool OutlookMail<I>::change_folder(BSTR FolderName, SHORT NewMessages, SHORT MarkAsRead,
-                                   SHORT* nError) {
-  switch (connect(false)) {
+std::optional<MailResult> OutlookMail<I>::start(bool open_default) {
+  switch (connect(open_default)) {
     case Connected::kCompanion:
-      return false;
+      return std::nullopt;
     case Connected::kNo:
-      this->finish(kMailOutlookNotStarted, {}, nError);
-      return true;
+      return MailResult{kMailOutlookNotStarted, {}};
     case Connected::kYes:
       break;
   }
-  const MailResult r = open_folder(text_1252_of(FolderName));
+  return MailResult{};
+}
+
+template <class I>
+bool OutlookMail<I>::change_folder(BSTR FolderName, SHORT NewMessages, SHORT MarkAsRead,
+                                   SHORT* nError) {
+  const auto started = start(false);
+  if (!started) return false;
+  const MailResult r = started->code ? *started : open_folder(text_1252_of(FolderName));
   if (r.code == kMailOk) {
     this->new_messages_ = NewMessages;
     this->mark_as_read_ = MarkAsRead;
@@ -176,17 +182,10 @@ template <class I>
 bool OutlookMail<I>::receive(BSTR* From, BSTR* To, BSTR* CC, BSTR* Subject, BSTR* Text,
                              BSTR* Attachs, DATE* DateSent, DATE* DateReceived, SHORT* nError) {
   item_.reset();
-  switch (connect(true)) {
-    case Connected::kCompanion:
-      return false;
-    case Connected::kNo:
-      this->finish(kMailOutlookNotStarted, {}, nError);
-      return true;
-    case Connected::kYes:
-      break;
-  }
+  const auto started = start(true);
+  if (!started) return false;
   Object item;
-  MailResult r = next_item(item);
+  MailResult r = started->code ? *started : next_item(item);
   ReceivedMail mail;
   if (r.code == kMailOk) r = read_item(item.get(), mail);
   if (r.code == kMailOk || r.code == kMailAttachmentNotSaved) {
@@ -282,17 +281,12 @@ MailResult OutlookMail<I>::read_item(IDispatch* item, ReceivedMail& mail) {
 template <class I>
 bool OutlookMail<I>::send(BSTR To, BSTR CC, BSTR BCC, BSTR Subject, BSTR Text, BSTR Attachs,
                           SHORT* nError) {
-  switch (connect(true)) {
-    case Connected::kCompanion:
-      return false;
-    case Connected::kNo:
-      this->finish(kMailOutlookNotStarted, {}, nError);
-      return true;
-    case Connected::kYes:
-      break;
-  }
-  this->finish(compose(text_1252_of(To), text_1252_of(CC), text_1252_of(BCC),
-                       text_1252_of(Subject), text_1252_of(Text), text_1252_of(Attachs)),
+  const auto started = start(true);
+  if (!started) return false;
+  this->finish(started->code ? *started
+                             : compose(text_1252_of(To), text_1252_of(CC), text_1252_of(BCC),
+                                       text_1252_of(Subject), text_1252_of(Text),
+                                       text_1252_of(Attachs)),
                nError);
   return true;
 }
@@ -356,31 +350,23 @@ MailResult OutlookMail<I>::compose(const std::string& to, const std::string& cc,
 
 template <class I>
 bool OutlookMail<I>::count(LONG* value) {
+  const auto started = start(true);
+  if (!started) return false;
   long n = 0;
-  MailResult r;
-  switch (connect(true)) {
-    case Connected::kCompanion:
-      return false;
-    case Connected::kNo:
-      r = {kMailOutlookNotStarted, {}};
-      break;
-    case Connected::kYes:
-      if (!items_) {
-        r = {kMailFolderNotOpened, {}};
-        break;
+  MailResult r = *started;
+  if (r.code == kMailOk && !items_) r = {kMailFolderNotOpened, {}};
+  if (r.code == kMailOk) {
+    try {
+      if (this->new_messages_) {
+        Object unread = call_object(items_.get(), companion_ ? kItemsRestrict97 : kItemsRestrict,
+                                    {text_variant(kUnreadOnly)});
+        n = get_number(unread.get(), kCollectionCount);
+      } else {
+        n = get_number(items_.get(), kCollectionCount);
       }
-      try {
-        if (this->new_messages_) {
-          Object unread = call_object(items_.get(), companion_ ? kItemsRestrict97 : kItemsRestrict,
-                                      {text_variant(kUnreadOnly)});
-          n = get_number(unread.get(), kCollectionCount);
-        } else {
-          n = get_number(items_.get(), kCollectionCount);
-        }
-      } catch (const ServerFailure&) {
-        r = {kMailReceiveError, {}};
-      }
-      break;
+    } catch (const ServerFailure&) {
+      r = {kMailReceiveError, {}};
+    }
   }
   if (value) *value = static_cast<LONG>(n);
   this->finish(r, nullptr);

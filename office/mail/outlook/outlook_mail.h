@@ -13,6 +13,8 @@
 // put back after every member, since the server may change it.
 #pragma once
 
+#include <optional>
+
 #include "office/mail/automation_backend.h"
 #include "office/mail/server_calls.h"
 
@@ -36,6 +38,9 @@ class OutlookMail : public AutomationMailBackend<I> {
   // QnOutlook's answer to a server without the probed member: true when the
   // companion takes over.
   virtual bool switch_to_companion() { return false; }
+  // Connects for a member: its outcome so far (0, or 4 when the server
+  // cannot be made), or nothing when the companion serves the member.
+  std::optional<MailResult> start(bool open_default);
 
   // The members' work. Each returns false, having done nothing, when the
   // companion takes over at the connect.

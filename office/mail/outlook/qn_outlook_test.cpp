@@ -12,12 +12,7 @@ using namespace testing_support;
 using Texts = std::vector<std::string>;
 
 MailMessage message(std::string subject, double received, bool unread = true) {
-  MailMessage m;
-  m.subject = std::move(subject);
-  m.body = "Body of " + m.subject;
-  m.sent = received - 0.5;
-  m.received = received;
-  m.unread = unread;
+  MailMessage m = test_message(std::move(subject), received, unread);
   m.categories = "Business";
   const MailStore& s = mail_store();
   m.sender = {" Bob Jones ", "SMTP", " bob@quenora.test ", ""};
