@@ -438,6 +438,10 @@ TEST_F(Word, WithoutTheNewerModelTheCompanionDoesTheWork) {
                        "doc1 call 0x66(" + full + ", " + missing(10) + ")"};
   EXPECT_EQ(Calls(made.begin(), made.begin() + 4), start);
   EXPECT_EQ(text(0), "Dear");
+  SHORT shown = -1;
+  w_->Show(7, &shown);  // the companion shows its messages
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(messages_, Calls{"Invalid handle: 7"});
 
   SHORT code = -1;
   IDispatch* doc = reinterpret_cast<IDispatch*>(1);

@@ -26,7 +26,9 @@ ScriptedServer g_store("Test.Store", kStoreClsid, [](ScriptedServer& server) {
     std::string name;
     if (args.size() != 1 || !arg_text(args[0], &name)) return DISP_E_TYPEMISMATCH;
     auto item = ScriptedObject::make(self.server(), "item", name);
-    item->property(0x6, text_variant(name));
+    VARIANT text = text_variant(name);
+    item->property(0x6, text);
+    VariantClear(&text);
     return_object(r, item.get());
     return S_OK;
   });
