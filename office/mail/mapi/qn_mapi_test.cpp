@@ -119,6 +119,38 @@ TEST_F(Mapi, LoginFailures) {
 
 // Each folder holds one message whose subject names it, so a Receive tells
 // where a walk ended; "top" is the level of the information stores.
+// The calls of the members not shown elsewhere, each from a clean record.
+TEST_F(Mapi, CallSequences) {
+  ASSERT_EQ(login(), 0);
+  struct Case {
+    std::function<void(Mapi&)> act;
+    Texts calls;
+  } cases[] = {
+      {[](Mapi& t) { t.change("\\Archive\\Old"); },
+       {"session call 0x99(I4 1)", "session get 0x39()",
+        "infostores get 0x15(BSTR \"Archive\")", "infostore:Archive get 0x3B()",
+        "folder:Archive get 0xD()", "folders:Archive get 0x9()",
+        "folders:Archive get 0x15(I4 1)", "folder:Old get 0x17()", "folder:Old get 0x16()",
+        "messages:Old call 0x86(missing, missing)"}},
+      {[](Mapi& t) { t.change("*Sent Items\\..", 1); },
+       {"session call 0x99(I4 1)", "session call 0x99(I4 3)", "folder:Sent Items get 0x19()",
+        "folders:Mailbox - Quenora User get 0x19()", "folder:Mailbox - Quenora User get 0x16()",
+        "messages:Mailbox - Quenora User get 0x3D()",
+        "filter:Mailbox - Quenora User put 0x2A(I2 1)",
+        "messages:Mailbox - Quenora User call 0x86(missing, missing)"}},
+      {[](Mapi& t) { t.count(); }, {"messages:Mailbox - Quenora User get 0x9()"}},
+      {[](Mapi& t) { t.receive(); },
+       {"messages:Mailbox - Quenora User call 0x6D(BSTR \"IPM.Note\")"}},
+      {[](Mapi& t) { t.mapi->put_AddressFormat(1); }, {}},
+      {[](Mapi& t) { t.logout(); }, {"session call 0x76()"}},
+  };
+  for (const Case& c : cases) {
+    mapi_server().clear_calls();
+    c.act(*this);
+    EXPECT_EQ(mapi_server().call_texts(), c.calls);
+  }
+}
+
 TEST_F(Mapi, FolderWalks) {
   for (const char* folder : {"Inbox", "Inbox\\Projects", "Inbox\\Projects\\2026", "Outbox",
                              "Sent Items", "Sent Items\\Archived", "Deleted Items", "Drafts",
@@ -153,7 +185,7 @@ TEST_F(Mapi, FolderWalks) {
       {"dot dot at the top", {{"\\", 0, "top"}, {"..", 5, nullptr}, {"\\..", 5, nullptr}}},
       {"drafts is no default name here", {{"*Drafts", 5, nullptr}}},
       {"missing names", {{"Projects\\Nothing", 5, nullptr}, {"\\No Store", 5, nullptr}}},
-      {"line breaks and NUL-free names", {{"Pro\r\njects", 5, nullptr}}},
+      {"a line break in a name", {{"Pro\r\njects", 5, nullptr}}},
   };
   ASSERT_EQ(login(), 0);
   for (const Case& c : cases) {
@@ -221,6 +253,10 @@ TEST_F(Mapi, LongAndHostilePaths) {
   std::string up = "*Inbox";
   for (int i = 0; i < 1000; ++i) up += "\\..";
   EXPECT_EQ(change(up), kMailFolderNotOpened);
+  // A text ends at its first NUL, as every text of the module does.
+  put_message("Inbox\\Projects", {.subject = "Projects"});
+  EXPECT_EQ(change(std::string("Projects\0\\Nowhere", 17)), 0);
+  EXPECT_EQ(receive().subject, "Projects");
 }
 
 TEST_F(Mapi, ReceiveInEveryAddressFormat) {

@@ -111,6 +111,42 @@ TEST_F(Outlook, FirstReceiveReadsTheUnreadInbox) {
   for (const auto& m : mail_store().folder_at("Inbox")->messages) EXPECT_FALSE(m->unread);
 }
 
+// The calls of the members not shown elsewhere, each from a clean record.
+TEST_F(Outlook, CallSequences) {
+  EXPECT_EQ(count(), 0);  // connected, the Inbox opened
+  const Texts probes = {"application get 0x114()", "application get 0x116()"};
+  auto with_probes = [&](Texts calls) {
+    calls.insert(calls.begin(), probes.begin(), probes.end());
+    return calls;
+  };
+  struct Case {
+    std::function<void(Outlook&)> act;
+    Texts calls;
+  } cases[] = {
+      {[](Outlook& t) { t.change("\\Archive\\Old"); },
+       with_probes({"application call 0x110(BSTR \"MAPI\")", "namespace call 0x210B(I4 6)",
+                    "folder:Inbox get 0xF001()", "namespace get 0x2103()",
+                    "folders:top call 0x51(BSTR \"Archive\")", "folder:Archive get 0x2103()",
+                    "folders:Archive call 0x51(BSTR \"Old\")", "folder:Old get 0x3100()",
+                    "items:Old call 0x61(BSTR \"[ReceivedTime]\", I2 0)"})},
+      {[](Outlook& t) { t.count(); }, with_probes({"items:Old get 0x50()"})},
+      {[](Outlook& t) { t.change("*Drafts", 1, 0); },
+       with_probes({"application call 0x110(BSTR \"MAPI\")", "namespace call 0x210B(I4 6)",
+                    "folder:Inbox get 0xF001()", "namespace call 0x210B(I4 16)",
+                    "folder:Drafts get 0x3100()",
+                    "items:Drafts call 0x61(BSTR \"[ReceivedTime]\", I2 0)"})},
+      {[](Outlook& t) { t.count(); },
+       with_probes({"items:Drafts call 0x64(BSTR \"[Unread] = True\")", "items:Drafts get 0x50()"})},
+      {[](Outlook& t) { t.categories(); }, {}},
+      {[](Outlook& t) { t.outlook->put_AttachDir(Text("/x")); }, {}},
+  };
+  for (const Case& c : cases) {
+    outlook_server().clear_calls();
+    c.act(*this);
+    EXPECT_EQ(outlook_server().call_texts(), c.calls);
+  }
+}
+
 TEST_F(Outlook, ReceiveByFormatAndNewMessages) {
   put_message("Inbox", message("B", 46001));
   put_message("Inbox", message("A", 46000, false));
