@@ -6,8 +6,8 @@
 
 #include "office/mail/mail_errors.h"
 #include "office/mail/qn_internet.h"
-#include "office/mail/qn_mapi.h"
-#include "office/mail/qn_outlook.h"
+#include "office/mail/mapi/qn_mapi.h"
+#include "office/mail/outlook/qn_outlook.h"
 #include "platform/cp1252.h"
 
 namespace qn::office {

@@ -8,6 +8,7 @@
 
 #include "office/mail/mail_errors.h"
 #include "office/mail/wire_base64.h"
+#include "office/mime/mail_values.h"
 #include "platform/path.h"
 
 namespace qn::office {
@@ -61,21 +62,7 @@ std::string list_header(std::string_view list) {
 
 }  // namespace
 
-std::vector<std::string> split_mail_list(std::string_view list) {
-  std::vector<std::string> entries;
-  if (list.find_first_not_of(' ') == std::string_view::npos) return entries;
-  for (;;) {
-    const auto sep = list.find(';');
-    std::string_view entry = list.substr(0, sep);
-    const auto first = entry.find_first_not_of(' ');
-    entry = first == std::string_view::npos
-                ? std::string_view{}
-                : entry.substr(first, entry.find_last_not_of(' ') + 1 - first);
-    entries.emplace_back(entry);
-    if (sep == std::string_view::npos) return entries;
-    list.remove_prefix(sep + 1);
-  }
-}
+std::vector<std::string> split_mail_list(std::string_view list) { return mail_list_entries(list); }
 
 void append_wire_text(std::string& out, std::string_view text) {
   bool line_start = true;

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "office/mime/coders.h"
+#include "office/mime/mail_values.h"
 #include "platform/cp1252.h"
 #include "platform/path.h"
 
@@ -267,21 +268,7 @@ std::string ParseAddressList(std::optional<std::string_view> value, AddressForma
     std::string shown = DecodeHeaderWord(name.substr(0, kNameField));
     while (!shown.empty() && (shown.back() == ' ' || shown.back() == '\t')) shown.pop_back();
     if (!shown.empty() || !address.empty()) {
-      if (!out.empty()) out += "; ";
-      switch (format) {
-        case AddressFormat::Name:
-          out += shown;
-          break;
-        case AddressFormat::Address:
-          out += address;
-          break;
-        case AddressFormat::NameAndAddress:
-          out += shown;
-          out += " (";
-          out += address;
-          out += ')';
-          break;
-      }
+      append_entry(out, write_address(static_cast<int>(format), shown, address));
     }
     if (i >= n || v[i] != ',') break;
     ++i;

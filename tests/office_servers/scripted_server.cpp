@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -214,8 +215,22 @@ HRESULT ScriptedObject::GetTypeInfo(UINT, LCID, ITypeInfo** out) {
   return DISP_E_BADINDEX;
 }
 
-HRESULT ScriptedObject::GetIDsOfNames(const IID&, OLECHAR**, UINT, LCID, DISPID*) {
-  return DISP_E_UNKNOWNNAME;  // called by number only
+void ScriptedObject::answer_name(std::string name, DISPID id) {
+  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  names_[std::move(name)] = id;
+}
+
+HRESULT ScriptedObject::GetIDsOfNames(const IID&, OLECHAR** names, UINT count, LCID, DISPID* ids) {
+  if (!names || !ids || count == 0) return E_INVALIDARG;
+  std::string name;
+  for (const OLECHAR* c = names[0]; c && *c; ++c) {
+    name.push_back(*c < 0x80 ? static_cast<char>(std::toupper(*c)) : '?');
+  }
+  for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
+  auto it = names_.find(name);
+  if (it == names_.end() || count > 1) return DISP_E_UNKNOWNNAME;
+  ids[0] = it->second;
+  return S_OK;
 }
 
 HRESULT ScriptedObject::Invoke(DISPID id, const IID& iid, LCID, WORD flags, DISPPARAMS* params,

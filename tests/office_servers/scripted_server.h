@@ -71,6 +71,9 @@ class ScriptedObject final : public com::IDispatch {
 
   // The member id answered for the invoke kinds in kinds (or-ed).
   void on(DISPID id, WORD kinds, Handler handler);
+  // A member name GetIDsOfNames answers (ignoring case), for clients that
+  // tell objects apart by the names they know.
+  void answer_name(std::string name, DISPID id);
   // A plain property, readable and writable, with its first value (copied).
   void property(DISPID id, const VARIANT& initial);
   // The stored value of a plain property (VT_EMPTY when not declared).
@@ -109,6 +112,7 @@ class ScriptedObject final : public com::IDispatch {
   const std::string name_;
   std::map<std::pair<DISPID, WORD>, Handler> members_;
   std::map<DISPID, VARIANT> properties_;
+  std::map<std::string, DISPID> names_;  // upper-cased
   HRESULT gone_ = com::S_OK;
   com::ULONG refs_ = 1;
 };
