@@ -1,6 +1,6 @@
+#include "platform/path.h"
 #include "office/word/word_documents.h"
 
-#include <unistd.h>
 
 #include <iterator>
 
@@ -88,11 +88,8 @@ HRESULT put_value(IDispatch* object, DISPID id, VARIANT value) {
 // The name with the current directory in front when it names no folder.
 std::string full_path(const std::string& name) {
   if (name.find_first_of("\\/") != std::string::npos) return name;
-  char dir[4096];
-  if (!::getcwd(dir, sizeof dir)) return name;
-  std::string full = dir;
-  if (full.empty() || full.back() != '/') full += '/';
-  return full + name;
+  const std::string dir = platform::current_dir();
+  return dir + name;
 }
 
 // The file format of a save-as type, or -1 for a type Word has none for.

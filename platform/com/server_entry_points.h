@@ -14,7 +14,11 @@
 
 #define QN_SERVER_EXPORT extern "C" __attribute__((visibility("default")))
 
+// The address handed to loaded_module_path is a function of internal
+// linkage: an exported name may resolve to another module that exports it
+// too (a process holding two servers), and register that module's file.
 #define QN_SERVER_ENTRY_POINTS(ns)                                                           \
+  static void qn_server_module_anchor() {}                                                   \
   QN_SERVER_EXPORT qn::com::HRESULT DllCanUnloadNow() { return ns::can_unload_now(); }       \
   QN_SERVER_EXPORT qn::com::HRESULT DllGetClassObject(const qn::com::CLSID& clsid,           \
                                                       const qn::com::IID& iid, void** out) { \
@@ -22,7 +26,7 @@
   }                                                                                          \
   QN_SERVER_EXPORT qn::com::HRESULT DllRegisterServer() {                                    \
     const std::string path =                                                                 \
-        qn::platform::loaded_module_path(reinterpret_cast<const void*>(&DllRegisterServer)); \
+        qn::platform::loaded_module_path(reinterpret_cast<const void*>(&qn_server_module_anchor)); \
     if (path.empty()) return qn::com::SELFREG_E_CLASS;                                       \
     return ns::register_module(path);                                                        \
   }                                                                                          \
