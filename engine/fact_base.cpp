@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <deque>
 #include <memory>
 #include <unordered_map>
@@ -410,6 +411,9 @@ struct Pred {
     } else {
       auto it = std::lower_bound(order.begin(), order.end(), e->seq,
                                  [](const Entry* x, int64_t s) { return x->seq < s; });
+      // Two live clauses of one sequence number would have no order between
+      // them (a retracted one not yet dropped may share it: it is skipped).
+      assert(it == order.end() || (*it)->seq != e->seq || !(*it)->alive);
       order.insert(it, e);
     }
   }
@@ -452,6 +456,8 @@ struct Pred {
       e->seq = s;
       s += kGap;
     }
+    assert(std::is_sorted(order.begin(), order.end(),
+                          [](const Entry* a, const Entry* b) { return a->seq < b->seq; }));
   }
 };
 
@@ -609,6 +615,7 @@ void FactBase::assert_at(const Term& clause, size_t position) {
       }
       ++n;
     }
+    assert(prev != nullptr && next != nullptr && prev->seq < next->seq);
     if (next->seq - prev->seq >= 2) {
       p.make(clause, prev->seq + (next->seq - prev->seq) / 2);
       return;

@@ -27,6 +27,7 @@
 // false.
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -64,6 +65,11 @@ engine::Term template_lines(std::string_view tmpl, const OutVars& vars, int befo
 class Out {
  public:
   explicit Out(Run& run, OutVars vars = {}) : run_(run), vars_(std::move(vars)) {}
+  Out(const Out&) = delete;
+  Out& operator=(const Out&) = delete;
+  // A shift no line has taken would be lost, and every later margin of the
+  // file wrong with it.
+  ~Out() { assert(pending_ == 0 || !ok_); }
 
   // The template's lines at the running margin.
   Out& emit(std::string_view tmpl);

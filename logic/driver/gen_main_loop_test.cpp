@@ -6,6 +6,7 @@
 #include "engine/clause_io.h"
 #include "engine/engine.h"
 #include "logic/driver/gen_main.h"
+#include "logic/core/host_calls.h"
 #include "logic/core/host_interface.h"
 #include "logic/core/run.h"
 
@@ -48,6 +49,26 @@ TEST(LogicCoreObjectLoop, ObjectProgressRangeByKind) {
     EXPECT_EQ(ranges, std::vector<int>{c.range});
   }
   reset_dialog_senders();
+}
+
+// The dispatch by kind: a reorganisation of the indexes only writes nothing
+// and succeeds; a kind without a generator is not generated; a menu whose
+// class failed at its close is not taken for generated.
+TEST(LogicCoreObjectLoop, DispatchByKind) {
+  engine::Engine engine;
+  logic::Run run(engine);
+  EmitCapture& cap = run.capture_output();
+  const Term ridx = *engine::parse_term("['T', 'N', x, ridx]");
+  EXPECT_TRUE(gen_by_kind(run, 1, Term::atom("ce"), 1, ridx));
+  EXPECT_TRUE(cap.files.empty());
+  EXPECT_FALSE(gen_by_kind(run, 1, Term::atom("ext"), 2, ridx));
+  EXPECT_TRUE(cap.files.empty());
+
+  cap.next_path = "m.java";
+  ASSERT_TRUE(open_output(run, "m.java"));
+  cap.fail_writes = true;
+  EXPECT_FALSE(close_output(run));
+  EXPECT_FALSE(gen_by_kind(run, 1, Term::atom("mnu"), 4, ridx));
 }
 
 }  // namespace

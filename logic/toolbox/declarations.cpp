@@ -43,8 +43,7 @@ bool known_type(const Term& type) {
 }
 
 bool set_std_var(Run& run, std::string_view java_name, const Term& value) {
-  Out(run).pieces({java_name, "=", java_string_literal(text_of(value)), ";"});
-  return true;
+  return Out(run).pieces({java_name, "=", java_string_literal(text_of(value)), ";"}).ok();
 }
 
 }  // namespace
@@ -53,8 +52,7 @@ bool emit_comment(Run& run, const std::vector<Piece>& pieces) {
   std::vector<Piece> line{"/*"};
   for (const Piece& p : pieces) line.push_back(safe_piece(p));
   line.emplace_back("*/");
-  Out(run).pieces(line);
-  return true;
+  return Out(run).pieces(line).ok();
 }
 
 namespace {

@@ -50,6 +50,15 @@ TEST(Declarations, CommentsAndRoutineEnds) {
   }
 }
 
+// A line that could not be written is reported, not taken for written.
+TEST(Declarations, WriteFailuresAreReported) {
+  Fixture f;
+  f.run.capture()->fail_writes = true;
+  EXPECT_FALSE(emit_comment(f.run, {"x"}));
+  EXPECT_FALSE(gen_set_errtbl(f.run, engine::Term::atom("t")));
+  EXPECT_FALSE(gen_set_oper(f.run, engine::Term::atom("o")));
+}
+
 TEST(Declarations, RoutineEndForgetsItsParameters) {
   Fixture f(
       "fld_to_dcl_i(p, rp, [p, int, 4, 0, 1]). fld_to_dcl_i(v, s, [v, int, 4, 0, 1]). "
