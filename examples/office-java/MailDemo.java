@@ -133,6 +133,14 @@ public class MailDemo {
   /** Sends in mode M, receives in modes M and O; 0 when both read it as sent. */
   static int throughStore(String address) throws Exception {
     Path work = Files.createTempDirectory("maildemo");
+    try {
+      return throughStore(address, work);
+    } finally {
+      removeTree(work);
+    }
+  }
+
+  static int throughStore(String address, Path work) throws Exception {
     byte[] data = new byte[256];
     for (int i = 0; i < data.length; i++) data[i] = (byte) i;
     Files.write(work.resolve("note.txt"), ATTACHED.getBytes(StandardCharsets.US_ASCII));

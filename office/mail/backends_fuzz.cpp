@@ -74,8 +74,9 @@ class Input {
 struct Folders {
   fs::path root, in, out, home;
   Folders() {
-    char pattern[] = "/tmp/qn_backends_fuzz_XXXXXX";
-    root = ::mkdtemp(pattern);
+    const char* tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/qn_backends_fuzz_XXXXXX";
+    root = ::mkdtemp(pattern.data());
     in = root / "in";
     out = root / "out";
     fs::create_directories(in);
@@ -96,6 +97,11 @@ Folders& folders() {
     });
     platform::set_message_box_hook([](std::string_view, std::string_view, unsigned) {
       return platform::kIdOk;
+    });
+    // The run ends through exit(): the folders go with it.
+    std::atexit([] {
+      std::error_code ec;
+      fs::remove_all(folders().root, ec);
     });
     return new Folders;
   }();
