@@ -39,10 +39,11 @@ bool drop_aux_names(Run& run, const Term& names) {
   std::array<Term, 1> a{names};
   return ask(run, "drop_aux_names", a);
 }
-bool aux_name(Run& run, const Term& name, Term& aux) {
-  std::array<Term, 2> a{name, aux};
-  if (!ask(run, "aux_name", a)) return false;
-  aux = a[1];
+bool make_aux_names(Run& run, const Term& names, const Term& type, const Term& mode,
+                    Term& auxiliaries) {
+  std::array<Term, 4> a{names, type, mode, auxiliaries};
+  if (!ask(run, "make_aux_names", a)) return false;
+  auxiliaries = a[3];
   return true;
 }
 bool gen_exec_immediate(Run& run, const Term& statement, const Term& name, const Term& commit) {

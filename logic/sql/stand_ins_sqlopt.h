@@ -19,8 +19,10 @@ bool top_nvg_level(Run& run, const engine::Term& level, const engine::Term& tabl
                    engine::Term& top);
 // drop_aux_names/1 (Names).
 bool drop_aux_names(Run& run, const engine::Term& names);
-// aux_name/2 (Name, Aux): the auxiliary variable that make_aux_names/4 gave Name.
-bool aux_name(Run& run, const engine::Term& name, engine::Term& aux);
+// make_aux_names/4 (Names, Type, Mode, Auxiliaries): auxiliary variables
+// of the type for the names, in their order.
+bool make_aux_names(Run& run, const engine::Term& names, const engine::Term& type,
+                    const engine::Term& mode, engine::Term& auxiliaries);
 
 // --- SQL statements, SELECT text, cursors, statement calls ---
 // gen_exec_immediate/3 (Statement, Name, Commit).
