@@ -267,14 +267,22 @@ bool is_number_text(std::string_view s) {
 }  // namespace
 
 bool group_stmts_nav(Run& run, const BlockScan& scan, std::vector<Term>& matched) {
-  // The lines by number (the first of a number counts).
-  std::map<int64_t, Term> lines;
-  for (const Term& f : run.facts().clauses("b_line_i", 6)) {
-    if (f.arg(1).is_int()) lines.emplace(f.arg(1).as_int(), f);
+  // The lines from Start on by number (the first of a number counts); the
+  // facts come in file order, which is nearly always line order.
+  const std::vector<Term> facts = run.facts().clauses("b_line_i", 6);
+  std::vector<std::pair<int64_t, const Term*>> lines;
+  lines.reserve(facts.size());
+  for (const Term& f : facts) {
+    if (f.arg(1).is_int() && f.arg(1).as_int() >= scan.start) lines.emplace_back(f.arg(1).as_int(), &f);
   }
+  std::stable_sort(lines.begin(), lines.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
   matched.clear();
-  for (auto it = lines.lower_bound(scan.start); it != lines.end(); ++it) {
-    const Term& f = it->second;
+  std::optional<int64_t> last;
+  for (const auto& [number, fp] : lines) {
+    if (number == last) continue;
+    last = number;
+    const Term& f = *fp;
     const auto tokens = f.arg(6).list_items();
     const std::optional<int64_t> code = tokens.empty() ? std::nullopt : tok_code(tokens[0]);
     const bool own = f.arg(2) == scan.level && member(scan.groups, f.arg(3)) && f.arg(4) == "cmd";

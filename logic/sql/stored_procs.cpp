@@ -29,19 +29,19 @@ std::string unquoted(std::string text) {
 
 std::string upper_name(const Term& name) { return platform::upper_1252(unquoted(text_of(name))); }
 
-// cs_rpc_pgms_i/1: CS_RPCPGML upper-cased and split at blanks, asserted on
-// first use (the driver abolishes it before each object, since an object's
-// own prop rule may set the option).
-Term cs_rpc_pgms(Run& run) {
-  if (auto f = run.facts().first(fact("cs_rpc_pgms_i", {var()}))) return f->arg(1);
-  std::vector<Term> names;
+// cs_rpc_pgms_i/1: the names of CS_RPCPGML upper-cased and split at blanks,
+// one fact each after cs_rpc_pgms_i([]), which marks the option read;
+// asserted on first use (the driver abolishes them before each object,
+// since an object's own prop rule may set the option). One fact a name
+// lets the fact base's index answer a lookup.
+void read_cs_rpc_pgms(Run& run) {
+  auto& facts = run.facts();
+  if (facts.exists(fact("cs_rpc_pgms_i", {Term::list({})}))) return;
+  facts.assertz(fact("cs_rpc_pgms_i", {Term::list({})}));
   for (const std::string& p :
        split_string(platform::upper_1252(pgm_prop_value(run, "CS_RPCPGML").value_or("")), " ", "")) {
-    names.push_back(atom(p));
+    facts.assertz(fact("cs_rpc_pgms_i", {atom(p)}));
   }
-  const Term list = Term::list(names);
-  run.facts().assertz(fact("cs_rpc_pgms_i", {list}));
-  return list;
 }
 
 std::optional<Term> stored_proc_program(Run& run, const std::string& upper) {
@@ -199,11 +199,10 @@ SpCall sp_call_text(Run& run, std::string_view qualified, const Term& arguments)
 
 bool is_stored_proc(Run& run, const Term& name) {
   const Term upper = atom(upper_name(name));
-  for (const Term& p : cs_rpc_pgms(run).list_items()) {
-    if (p == upper) return true;
-  }
+  read_cs_rpc_pgms(run);
   auto& facts = run.facts();
-  return facts.exists(fact("external_program_i", {upper, atom("storedprocedure"), var()})) ||
+  return facts.exists(fact("cs_rpc_pgms_i", {upper})) ||
+         facts.exists(fact("external_program_i", {upper, atom("storedprocedure"), var()})) ||
          facts.exists(fact("odbc_call_i", {var(), upper, var()}));
 }
 

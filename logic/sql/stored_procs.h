@@ -18,7 +18,7 @@ namespace qn::logic {
 bool gen_udp_call(Run& run, const engine::Term& name, const engine::Term& token_type,
                   const engine::Term& arguments, const engine::Term& a4, const engine::Term& a5);
 // is_stored_proc/1 (Name): the upper-cased name, quotes removed, is listed
-// in CS_RPCPGML (cs_rpc_pgms_i/1, cached for the object), is an external
+// in CS_RPCPGML (cs_rpc_pgms_i/1, read once for the object), is an external
 // program of type storedprocedure, or has an odbc_call_i/3 fact.
 bool is_stored_proc(Run& run, const engine::Term& name);
 // uses_stored_procs/0: an AS/400 stored procedure is declared, or some
