@@ -328,7 +328,7 @@ bool copy_pairs(Run& run, const std::vector<Term>& assignments, const Term& mode
   std::vector<Term> assigned;
   for (const Term& a : assignments) {
     const auto t = a.list_items();
-    if (t.size() != 4) return false;
+    if (t.size() != 4 || !tok_code(t[1]) || !tok_code(t[3])) return false;
     const Term target = t[1].arg(1), source = t[3].arg(1);
     if (!member(target_atts, target) || member(assigned, target) || !member(sources, source)) {
       return false;
@@ -353,7 +353,7 @@ bool copy_pairs(Run& run, const std::vector<Term>& assignments, const Term& mode
 std::optional<Aggregate> optimized_agg(Run& run, const Term& statement, const Term& model,
                                        const Term& table, const Term& selected) {
   const auto t = statement.list_items();
-  if (t.size() != 6) return std::nullopt;
+  if (t.size() != 6 || !tok_code(t[1]) || !tok_code(t[4]) || !tok_code(t[5])) return std::nullopt;
   Aggregate a{tok_code(t[5]) == kTokAttribute, t[1].arg(1), t[4].arg(1), t[5].arg(1)};
   if (a.sum) {
     if (!member(selected.list_items(), Term::list({table, a.operand}))) return std::nullopt;

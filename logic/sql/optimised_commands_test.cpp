@@ -233,6 +233,7 @@ TEST(OptimisedCommands, CopyPairs) {
        "[[t(x,107), t(hid,2), t('=',10), t(invid,2)], [t(x,107), t(hid,2), t('=',10), t(lineno,2)]]",
        false},
       {"a source of another table", "[[t(x,107), t(hid,2), t('=',10), t(hid,2)]]", false},
+      {"no tokens", "[[x, hid, '=', invid]]", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
