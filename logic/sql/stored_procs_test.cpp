@@ -78,6 +78,8 @@ TEST(StoredProcs, UdpCalls) {
       {"as400 library, no arguments: immediate", "4", "MYLIB", "", "proc1", "[t(')', 4)]", false,
        {}},
       {"not a stored procedure: an ordinary call", "7", "", "", "calc", kTwoVars, false, {}},
+      {"a remote program of CS_MTAPGML: an ordinary call", "7", "", "", "remote1", kTwoVars, false,
+       {}},
       {"listed in CS_RPCPGML", "5", "", "", "\"other\"", "[]", true, {"cursor OTHER CALL OTHER []"}},
   };
   for (const Case& c : cases) {
@@ -85,6 +87,7 @@ TEST(StoredProcs, UdpCalls) {
     Fixture f(c.facts);
     f.config["DTASRC"] = c.dtasrc;
     f.config["CS_RPCPGML"] = "first  OTHER last";
+    f.config["CS_MTAPGML"] = "REMOTE1";
     if (*c.wa0002) f.config["WA0002"] = c.wa0002;
     record_writers(f);
     EXPECT_EQ(gen_udp_call(f.run, T(c.target), num(3), T(c.args), num(0), num(0)), c.called);
@@ -150,7 +153,7 @@ TEST(StoredProcs, CreateProcedures) {
       "external_program_i('EXE', executable, ['EXE.EXE']). "
       "odbc_call_i(pone, 'SP1', 'INOUT CHAR(3)'). "
       "odbc_call_i(ptwo, 'ILEPGM', ''). "
-      "odbc_call_i(ptwo, 'CBLPGM', 'INOUT CHAR(1)'). "
+      "odbc_call_i(ptwo, 'LIBX/CBLPGM', 'INOUT CHAR(1)'). "
       "pgm_main_i(proc, 1, x, [5, ilepgm, 1]). pgm_main_i(proc, 2, x, [6, 'CBLPGM', 2]).");
   f.config["DTASRC"] = "4";
   f.config["WA0002"] = "MYLIB";
@@ -172,9 +175,9 @@ TEST(StoredProcs, CreateProcedures) {
                            "qnexecimm DROP PROCEDURE ILEPGM",
                            "qnexecimm CREATE PROCEDURE ILEPGM EXTERNAL NAME MYLIB/ILEPGM "
                            "LANGUAGE RPGLE GENERAL",
-                           "qnexecimm DROP PROCEDURE CBLPGM",
-                           "qnexecimm CREATE PROCEDURE CBLPGM (INOUT CHAR(1)) EXTERNAL NAME "
-                           "MYLIB/CBLPGM LANGUAGE COBOL GENERAL",
+                           "qnexecimm DROP PROCEDURE LIBX/CBLPGM",
+                           "qnexecimm CREATE PROCEDURE LIBX/CBLPGM (INOUT CHAR(1)) EXTERNAL NAME "
+                           "LIBX/CBLPGM LANGUAGE COBOL GENERAL",
                        }));
 }
 
