@@ -1,9 +1,14 @@
 #include "logic/sql/error_context.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "logic/core/rule_terms.h"
 #include "logic/sql/sql_test_fixture.h"
+#include "tests/java_check/java_check.h"
 
 namespace qn::logic {
 namespace {
@@ -78,6 +83,31 @@ TEST(ErrorContext, HandlerCommands) {
     EXPECT_EQ(f.lines(), c.lines);
     EXPECT_EQ(f.all("fld_to_dcl_i", 3), "fld_to_dcl_i('QNCSERH',s,['QNCSERH',char,30,0,0]) ");
   }
+}
+
+// The lines of a program with a handler, in a method of a class that
+// declares the three variables, compile.
+TEST(ErrorContext, LinesCompile) {
+  ASSERT_TRUE(test::java::available()) << "no JDK: install the Debian package openjdk-17-jdk-headless";
+  Fixture f("table_i(1, 'CUST\"OMERS'). rule_i(1, rule([a(30, [errproc])], x, y, z)).");
+  routine_names(f);
+  ASSERT_TRUE(set_oper_ctx(f.run, str("Fetch")));
+  ASSERT_TRUE(set_errtbl_ctx(f.run, T("[1]")));
+  ASSERT_TRUE(errh_routine(f.run, num(0), atom("fix it")));
+  ASSERT_TRUE(errh_routine(f.run, num(0), atom("")));
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / ("qn_errh_" + std::to_string(::getpid()));
+  fs::create_directories(dir / "classes");
+  {
+    std::ofstream java(dir / "Errh.java");
+    java << "public class Errh {\n  String Qn_ope, Qn_etb, QNCSERH;\n  void run() {\n";
+    for (const std::string& l : f.lines()) java << "    " << l << "\n";
+    java << "  }\n}\n";
+  }
+  const auto r = test::java::compile_against_stub({(dir / "Errh.java").string()},
+                                                  (dir / "classes").string());
+  EXPECT_EQ(r.status, 0) << r.output;
+  fs::remove_all(dir);
 }
 
 }  // namespace
