@@ -137,10 +137,13 @@ bool optimized_group(Run& run, const Term& conditions, const Term& model, const 
   Term auxes = var();
   ok = ok && sqlopt::make_aux_names(run, Term::list(names), num(99), atom("y"), auxes);
   const auto aux = ok ? auxes.list_items() : std::vector<Term>{};
-  ok = ok && aux.size() == aggs.size() &&
-       sqlopt::gen_select_one_into(run, Term::list(select_list), auxes, conditions, model, tables,
-                                   level) &&
-       sqlopt::drop_aux_names(run, Term::list(names));
+  if (ok) {
+    ok = aux.size() == aggs.size() &&
+         sqlopt::gen_select_one_into(run, Term::list(select_list), auxes, conditions, model,
+                                     tables, level);
+    // The auxiliary names go again whatever the SELECT wrote.
+    ok = sqlopt::drop_aux_names(run, Term::list(names)) && ok;
+  }
   for (size_t i = 0; ok && i < aggs.size(); ++i) {
     const Aggregate& a = aggs[i];
     std::vector<Term> value{fact("t", {a.var, num(kTokVariable)}), fact("t", {a.op, num(kTokAddOp)}),
@@ -266,7 +269,7 @@ bool is_number_text(std::string_view s) {
 
 }  // namespace
 
-bool group_stmts_nav(Run& run, const BlockScan& scan, std::vector<Term>& matched) {
+bool group_statements(Run& run, const BlockScan& scan, std::vector<Term>& results) {
   // The lines from Start on by number (the first of a number counts); the
   // facts come in file order, which is nearly always line order.
   const std::vector<Term> facts = run.facts().clauses("b_line_i", 6);
@@ -277,7 +280,7 @@ bool group_stmts_nav(Run& run, const BlockScan& scan, std::vector<Term>& matched
   }
   std::stable_sort(lines.begin(), lines.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
-  matched.clear();
+  results.clear();
   std::optional<int64_t> last;
   for (const auto& [number, fp] : lines) {
     if (number == last) continue;
@@ -286,24 +289,36 @@ bool group_stmts_nav(Run& run, const BlockScan& scan, std::vector<Term>& matched
     const auto tokens = f.arg(6).list_items();
     const std::optional<int64_t> code = tokens.empty() ? std::nullopt : tok_code(tokens[0]);
     const bool own = f.arg(2) == scan.level && member(scan.groups, f.arg(3)) && f.arg(4) == "cmd";
-    bool valid = false;
+    std::optional<Term> result;
     if (own) {
       for (const LinePattern& p : scan.patterns) {
         if (matches(p, tokens)) {
-          matched.push_back(f.arg(6));
-          valid = true;
+          result = f.arg(6);
           break;
         }
       }
-      valid = valid || has_code(scan.start_codes, code) || has_code(scan.end_codes, code);
+      if (!result && (has_code(scan.start_codes, code) || has_code(scan.end_codes, code))) {
+        result = Term::list({});
+      }
     }
-    valid = valid || member(scan.other_levels, f.arg(2));
-    if (!valid) return false;
-    if (has_code(scan.end_codes, code)) return true;
+    if (!result && member(scan.other_levels, f.arg(2))) result = Term::list({});
+    results.push_back(result.value_or(atom("nv")));
+    if (!result || has_code(scan.end_codes, code)) return true;
   }
-  // Past the last line without an end line: not a block that can be
-  // optimised.
+  // Past the last line without an end line.
   return false;
+}
+
+bool group_stmts_nav(Run& run, const BlockScan& scan, std::vector<Term>& matched) {
+  std::vector<Term> results;
+  // A block that runs out of lines before its end line is not optimisable.
+  if (!group_statements(run, scan, results)) return false;
+  matched.clear();
+  for (const Term& r : results) {
+    if (r == "nv") return false;
+    if (r.is_cons()) matched.push_back(r);
+  }
+  return true;
 }
 
 bool copy_table_ok(Run& run, const Term& table) {

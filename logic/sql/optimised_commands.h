@@ -57,6 +57,11 @@ struct BlockScan {
 // before an end line. Matched: the token lists of the lines that match a
 // pattern, in line order.
 bool group_stmts_nav(Run& run, const BlockScan& scan, std::vector<engine::Term>& matched);
+// group_statements/8: the result of each line read, in order, up to the
+// line where the scan stops: its tokens when it matches a pattern, [] when
+// it is allowed, nv when it is not valid. False when the lines ran out
+// before the scan stopped.
+bool group_statements(Run& run, const BlockScan& scan, std::vector<engine::Term>& results);
 
 // copy_table_ok/1 (Table): the option optimize_copy allows a copy into the
 // table: never when it begins with "n"; into a table with a unique index

@@ -35,40 +35,41 @@ TEST(OptimisedCommands, BlockScan) {
     const char* lines;
     bool valid;
     const char* matched;
+    const char* results;  // group_statements/8
   } cases[] = {
       {"a pattern, then the end",
        "b_line_i(11, 1, 1, cmd, 0, [t(delete, 113, 0, 0)]). b_line_i(12, 1, 1, cmd, 0, [t(e, 128, 0, 0)]).",
-       true, "[t(delete,113,0,0)] "},
+       true, "[t(delete,113,0,0)] ", "[t(delete,113,0,0)] [] "},
       {"a start code is allowed",
        "b_line_i(11, 1, 1, cmd, 0, [t(x, 112, 0, 0)]). b_line_i(12, 1, 1, cmd, 0, [t(e, 128, 0, 0)]).",
-       true, ""},
+       true, "", "[] [] "},
       {"a line of another level is allowed",
        "b_line_i(11, 2, 1, line, 0, [t(x, 99, 0, 0)]). b_line_i(12, 1, 1, cmd, 0, [t(e, 128, 0, 0)]).",
-       true, ""},
+       true, "", "[] [] "},
       {"missing line numbers are allowed",
        "b_line_i(13, 1, 1, cmd, 0, [t(delete, 113, 0, 0)]). b_line_i(17, 1, 1, cmd, 0, [t(e, 128, 0, 0)]).",
-       true, "[t(delete,113,0,0)] "},
+       true, "[t(delete,113,0,0)] ", "[t(delete,113,0,0)] [] "},
       {"the scan stops at the end line",
        "b_line_i(11, 1, 1, cmd, 0, [t(e, 128, 0, 0)]). b_line_i(12, 1, 1, line, 0, [t(p, 1, 0, 0)]).",
-       true, ""},
+       true, "", "[] "},
       {"a line of the level in another group", "b_line_i(11, 1, 3, cmd, 0, [t(delete, 113, 0, 0)]). "
                                                "b_line_i(12, 1, 1, cmd, 0, [t(e, 128, 0, 0)]).",
-       false, ""},
+       false, "", "nv "},
       {"a print line", "b_line_i(11, 1, 1, line, 0, [t(delete, 113, 0, 0)]). "
                        "b_line_i(12, 1, 1, cmd, 0, [t(e, 128, 0, 0)]).",
-       false, ""},
+       false, "", "nv "},
       {"a statement outside the patterns",
        "b_line_i(11, 1, 1, cmd, 0, [t(x, 107, 0, 0), t('&T', 23, 0, 0), t('=', 10, 0, 0), "
        "t('&O', 23, 0, 0), t('+', 5, 0, 0), t(price, 2, 0, 0)]). "
        "b_line_i(12, 1, 1, cmd, 0, [t(e, 128, 0, 0)]).",
-       false, ""},
+       false, "", "nv "},
       {"the same variable on both sides matches",
        "b_line_i(11, 1, 2, cmd, 0, [t(x, 107, 0, 0), t('&T', 23, 0, 0), t('=', 10, 0, 0), "
        "t('&T', 23, 0, 0), t('+', 5, 0, 0), t(price, 2, 0, 0)]). "
        "b_line_i(12, 1, 1, cmd, 0, [t(e, 128, 0, 0)]).",
-       true, "[t(x,107,0,0),t('&T',23,0,0),t(=,10,0,0),t('&T',23,0,0),t(+,5,0,0),t(price,2,0,0)] "},
-      {"no end line", "b_line_i(11, 1, 1, cmd, 0, [t(delete, 113, 0, 0)]).", false, ""},
-      {"nothing after the start", "", false, ""},
+       true, "[t(x,107,0,0),t('&T',23,0,0),t(=,10,0,0),t('&T',23,0,0),t(+,5,0,0),t(price,2,0,0)] ", "[t(x,107,0,0),t('&T',23,0,0),t(=,10,0,0),t('&T',23,0,0),t(+,5,0,0),t(price,2,0,0)] [] "},
+      {"no end line", "b_line_i(11, 1, 1, cmd, 0, [t(delete, 113, 0, 0)]).", false, "", "[t(delete,113,0,0)] "},
+      {"nothing after the start", "", false, "", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -78,6 +79,9 @@ TEST(OptimisedCommands, BlockScan) {
                          {del, sum}};
     EXPECT_EQ(group_stmts_nav(f.run, scan, matched), c.valid);
     if (c.valid) EXPECT_EQ(writeq_all(matched), c.matched);
+    std::vector<Term> results;
+    group_statements(f.run, scan, results);
+    EXPECT_EQ(writeq_all(results), c.results);
   }
 }
 
