@@ -30,8 +30,8 @@ void BM_GroupStmtsNav(benchmark::State& state) {
   }
   facts += "b_line_i(" + std::to_string(n) + ", 1, 1, cmd, 0, [t(e, 128, 0, 0)]). ";
   eng.consult_text(facts, false);
-  const LinePattern sum{{kCodeAssign}, {kTokVariable, 0}, {kTokCompare, -1, "="},
-                        {kTokVariable, 0}, {kTokAddOp}, {kTokAttribute}};
+  const LinePattern sum{{kCodeAssign},     {kTokVariable, 0}, {kTokCompare, -1, "="},
+                        {kTokVariable, 0}, {kTokAddOp},       {kTokAttribute}};
   const BlockScan scan{2, num(1), {}, {num(1)}, {kCodeIgnored}, {kCodeNavEnd}, {sum}};
   std::vector<Term> matched;
   for (auto _ : state) {

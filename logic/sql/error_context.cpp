@@ -34,8 +34,8 @@ std::string routine_of(Run& run, const std::string& name) {
 }
 
 bool declare_handler_var(Run& run) {
-  return declare_var(run, atom("QNCSERH"), Term::list({atom("char"), num(30), num(0), num(0)}),
-                     "s", Term::list({}));
+  return declare_var(run, atom("QNCSERH"), Term::list({atom("char"), num(30), num(0), num(0)}), "s",
+                     Term::list({}));
 }
 
 }  // namespace
@@ -48,8 +48,8 @@ std::optional<std::string> default_errh(Run& run) {
     const auto acts = r.arg(1).list_items();
     if (acts.size() != 1) continue;
     const Term& a = acts[0];
-    if (!a.is_compound() || a.functor().name() != "a" || a.args().size() != 2 || !(a.arg(1).is_int()) ||
-        a.arg(1).as_int() != 30) {
+    if (!a.is_compound() || a.functor().name() != "a" || a.args().size() != 2 ||
+        !(a.arg(1).is_int()) || a.arg(1).as_int() != 30) {
       continue;
     }
     const auto names = a.arg(2).list_items();
@@ -86,7 +86,8 @@ bool set_errtbl_ctx(Run& run, const Term& tables) {
   // A table entry may carry its cardinality: [Table, many].
   const Term table = list[0].is_cons() ? list[0].head() : list[0];
   const auto model = run.facts().first(fact("model_num_i", {var()}));
-  const auto name = tbl_short_name(run, table, model && model->arg(1).is_int() ? model->arg(1).as_int() : 0);
+  const auto name =
+      tbl_short_name(run, table, model && model->arg(1).is_int() ? model->arg(1).as_int() : 0);
   if (!name) return true;
   record_var_decl(run, atom("Qnerrtbl"), atom("Qn_etb"), "s");
   return gen_set_errtbl(run, str(*name));

@@ -45,8 +45,10 @@ TEST(ErrorContext, StatementsSetTheContextOnlyWithAHandler) {
        {"Qn_ope = \"Delete\" ;", "Qn_etb = \"CUSTOMER\" ;"},
        "fld_to_dcl_i('Qn_ope',s,['Qnoper',char,30,0,1]) "
        "fld_to_dcl_i('Qn_etb',s,['Qnerrtbl',char,30,0,1]) "},
-      {"a 160 token that is no command", "b_line_i(9, 2, 1, line, x, [t(errhandler, 160, 1, 1)]).",
-       {}, ""},
+      {"a 160 token that is no command",
+       "b_line_i(9, 2, 1, line, x, [t(errhandler, 160, 1, 1)]).",
+       {},
+       ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -65,13 +67,21 @@ TEST(ErrorContext, HandlerCommands) {
     const char* tokens;
     Lines lines;
   } cases[] = {
-      {"named handler", "", "[t(errhandler, 160, 1, 1), t('\"fixit\"', 3, 1, 2)]",
+      {"named handler",
+       "",
+       "[t(errhandler, 160, 1, 1), t('\"fixit\"', 3, 1, 2)]",
        {"// Set error handler to fixit", "QNCSERH = \"Ufixit_2\";"}},
-      {"reset to the default handler", "rule_i(1, rule([a(30, [errproc])], x, y, z)).",
-       "[t(errhandler, 160, 1, 1)]", {"QNCSERH = \"UERRPROC_2\"; // Reset error handler"}},
-      {"reset without a default handler", "", "[t(errhandler, 160, 1, 1)]",
+      {"reset to the default handler",
+       "rule_i(1, rule([a(30, [errproc])], x, y, z)).",
+       "[t(errhandler, 160, 1, 1)]",
+       {"QNCSERH = \"UERRPROC_2\"; // Reset error handler"}},
+      {"reset without a default handler",
+       "",
+       "[t(errhandler, 160, 1, 1)]",
        {"QNCSERH = \"\"; // Reset error handler"}},
-      {"a name that is no string resets", "", "[t(errhandler, 160, 1, 1), t(fixit, 23, 1, 2)]",
+      {"a name that is no string resets",
+       "",
+       "[t(errhandler, 160, 1, 1), t(fixit, 23, 1, 2)]",
        {"QNCSERH = \"\"; // Reset error handler"}},
   };
   for (const Case& c : cases) {
@@ -88,7 +98,8 @@ TEST(ErrorContext, HandlerCommands) {
 // The lines of a program with a handler, in a method of a class that
 // declares the three variables, compile.
 TEST(ErrorContext, LinesCompile) {
-  ASSERT_TRUE(test::java::available()) << "no JDK: install the Debian package openjdk-17-jdk-headless";
+  ASSERT_TRUE(test::java::available())
+      << "no JDK: install the Debian package openjdk-17-jdk-headless";
   Fixture f("table_i(1, 'CUST\"OMERS'). rule_i(1, rule([a(30, [errproc])], x, y, z)).");
   routine_names(f);
   ASSERT_TRUE(set_oper_ctx(f.run, str("Fetch")));
@@ -104,8 +115,8 @@ TEST(ErrorContext, LinesCompile) {
     for (const std::string& l : f.lines()) java << "    " << l << "\n";
     java << "  }\n}\n";
   }
-  const auto r = test::java::compile_against_stub({(dir / "Errh.java").string()},
-                                                  (dir / "classes").string());
+  const auto r =
+      test::java::compile_against_stub({(dir / "Errh.java").string()}, (dir / "classes").string());
   EXPECT_EQ(r.status, 0) << r.output;
   fs::remove_all(dir);
 }

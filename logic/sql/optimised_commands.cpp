@@ -90,8 +90,9 @@ bool optimized_delete(Run& run, const Term& conditions, const Term& model, const
   auto table = single_table(run, conditions, tables, level);
   if (!table) return false;
   std::vector<Term> matched;
-  const BlockScan scan{line + 1, level, {}, lit_groups(run, level), {kCodeIgnored}, {kCodeNavEnd},
-                       {{{kCodeDelete}}}};
+  const BlockScan scan{
+      line + 1,         level, {}, lit_groups(run, level), {kCodeIgnored}, {kCodeNavEnd},
+      {{{kCodeDelete}}}};
   if (!group_stmts_nav(run, scan, matched) || matched.empty()) return false;
 
   const bool whole = no_conditions(conditions);
@@ -113,12 +114,17 @@ bool optimized_group(Run& run, const Term& conditions, const Term& model, const 
   if (pgm_prop_is(run, "optimize_aggregate", "n")) return false;
   auto table = single_table(run, conditions, tables, level);
   if (!table) return false;
-  const LinePattern sum_form{{kCodeAssign}, {kTokVariable, 0}, {kTokCompare, -1, "="},
-                             {kTokVariable, 0}, {kTokAddOp}, {kTokAttribute}};
-  const LinePattern count_form{{kCodeAssign}, {kTokVariable, 0}, {kTokCompare, -1, "="},
-                               {kTokVariable, 0}, {kTokAddOp}, {kTokConstant}};
+  const LinePattern sum_form{{kCodeAssign},     {kTokVariable, 0}, {kTokCompare, -1, "="},
+                             {kTokVariable, 0}, {kTokAddOp},       {kTokAttribute}};
+  const LinePattern count_form{{kCodeAssign},     {kTokVariable, 0}, {kTokCompare, -1, "="},
+                               {kTokVariable, 0}, {kTokAddOp},       {kTokConstant}};
   std::vector<Term> matched;
-  const BlockScan scan{line + 1, level, {}, lit_groups(run, level), {kCodeIgnored}, {kCodeNavEnd},
+  const BlockScan scan{line + 1,
+                       level,
+                       {},
+                       lit_groups(run, level),
+                       {kCodeIgnored},
+                       {kCodeNavEnd},
                        {sum_form, count_form}};
   if (!group_stmts_nav(run, scan, matched) || matched.empty()) return false;
   std::vector<Aggregate> aggs;
@@ -139,14 +145,15 @@ bool optimized_group(Run& run, const Term& conditions, const Term& model, const 
   const auto aux = ok ? auxes.list_items() : std::vector<Term>{};
   if (ok) {
     ok = aux.size() == aggs.size() &&
-         sqlopt::gen_select_one_into(run, Term::list(select_list), auxes, conditions, model,
-                                     tables, level);
+         sqlopt::gen_select_one_into(run, Term::list(select_list), auxes, conditions, model, tables,
+                                     level);
     // The auxiliary names go again whatever the SELECT wrote.
     ok = sqlopt::drop_aux_names(run, Term::list(names)) && ok;
   }
   for (size_t i = 0; ok && i < aggs.size(); ++i) {
     const Aggregate& a = aggs[i];
-    std::vector<Term> value{fact("t", {a.var, num(kTokVariable)}), fact("t", {a.op, num(kTokAddOp)}),
+    std::vector<Term> value{fact("t", {a.var, num(kTokVariable)}),
+                            fact("t", {a.op, num(kTokAddOp)}),
                             fact("t", {aux[i], num(kTokVariable)})};
     if (!a.sum) {
       value.push_back(fact("t", {atom("*"), num(kTokMulOp)}));
@@ -214,14 +221,22 @@ bool optimized_copy(Run& run, const Term& conditions, const Term& model, const T
   auto table = single_table(run, conditions, tables, level);
   if (!table) return false;
   std::vector<Term> none;
-  const BlockScan outer{line + 1, level, {block->sublevel}, lit_groups(run, level), {kCodeIgnored},
-                        {kCodeNavEnd}, {}};
+  const BlockScan outer{
+      line + 1,      level, {block->sublevel}, lit_groups(run, level), {kCodeIgnored},
+      {kCodeNavEnd}, {}};
   if (!group_stmts_nav(run, outer, none)) return false;
-  const LinePattern var_form{{kCodeAssign}, {kTokVariable}, {kTokCompare, -1, "="}, {kTokAttribute}};
-  const LinePattern att_form{{kCodeAssign}, {kTokAttribute}, {kTokCompare, -1, "="}, {kTokAttribute}};
+  const LinePattern var_form{
+      {kCodeAssign}, {kTokVariable}, {kTokCompare, -1, "="}, {kTokAttribute}};
+  const LinePattern att_form{
+      {kCodeAssign}, {kTokAttribute}, {kTokCompare, -1, "="}, {kTokAttribute}};
   std::vector<Term> assignments;
-  const BlockScan inner{block->first_line, block->sublevel, {}, lit_groups(run, block->sublevel),
-                        {block->start_code}, {block->end_code}, {var_form, att_form}};
+  const BlockScan inner{block->first_line,
+                        block->sublevel,
+                        {},
+                        lit_groups(run, block->sublevel),
+                        {block->start_code},
+                        {block->end_code},
+                        {var_form, att_form}};
   if (!group_stmts_nav(run, inner, assignments)) return false;
 
   std::vector<Term> targets;
@@ -234,7 +249,8 @@ bool optimized_copy(Run& run, const Term& conditions, const Term& model, const T
     if (x.size() >= 2) target_atts.push_back(x[1]);
   }
   std::vector<std::pair<Term, Term>> pairs;
-  if (!copy_pairs(run, assignments, model, Term::list(target_atts), table_pairs(run, *table), pairs)) {
+  if (!copy_pairs(run, assignments, model, Term::list(target_atts), table_pairs(run, *table),
+                  pairs)) {
     return false;
   }
 
@@ -276,7 +292,8 @@ bool group_statements(Run& run, const BlockScan& scan, std::vector<Term>& result
   std::vector<std::pair<int64_t, const Term*>> lines;
   lines.reserve(facts.size());
   for (const Term& f : facts) {
-    if (f.arg(1).is_int() && f.arg(1).as_int() >= scan.start) lines.emplace_back(f.arg(1).as_int(), &f);
+    if (f.arg(1).is_int() && f.arg(1).as_int() >= scan.start)
+      lines.emplace_back(f.arg(1).as_int(), &f);
   }
   std::stable_sort(lines.begin(), lines.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });

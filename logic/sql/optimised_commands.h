@@ -42,7 +42,7 @@ using LinePattern = std::vector<TokPattern>;
 
 // A block scan: group_stmts_nav/8.
 struct BlockScan {
-  int64_t start;                          // the first line read
+  int64_t start;  // the first line read
   engine::Term level;
   std::vector<engine::Term> other_levels;  // their lines are allowed
   std::vector<engine::Term> groups;        // the level's line groups

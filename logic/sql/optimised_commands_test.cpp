@@ -28,8 +28,8 @@ std::string writeq_all(const std::vector<Term>& terms) {
 
 TEST(OptimisedCommands, BlockScan) {
   const LinePattern del{{kCodeDelete}};
-  const LinePattern sum{{kCodeAssign}, {kTokVariable, 0}, {kTokCompare, -1, "="},
-                        {kTokVariable, 0}, {kTokAddOp}, {kTokAttribute}};
+  const LinePattern sum{{kCodeAssign},     {kTokVariable, 0}, {kTokCompare, -1, "="},
+                        {kTokVariable, 0}, {kTokAddOp},       {kTokAttribute}};
   struct Case {
     const char* name;
     const char* lines;
@@ -38,25 +38,32 @@ TEST(OptimisedCommands, BlockScan) {
     const char* results;  // group_statements/8
   } cases[] = {
       {"a pattern, then the end",
-       "b_line_i(11, 1, 1, cmd, 0, [t(delete, 113, 0, 0)]). b_line_i(12, 1, 1, cmd, 0, [t(e, 128, 0, 0)]).",
+       "b_line_i(11, 1, 1, cmd, 0, [t(delete, 113, 0, 0)]). b_line_i(12, 1, 1, cmd, 0, [t(e, 128, "
+       "0, 0)]).",
        true, "[t(delete,113,0,0)] ", "[t(delete,113,0,0)] [] "},
       {"a start code is allowed",
-       "b_line_i(11, 1, 1, cmd, 0, [t(x, 112, 0, 0)]). b_line_i(12, 1, 1, cmd, 0, [t(e, 128, 0, 0)]).",
+       "b_line_i(11, 1, 1, cmd, 0, [t(x, 112, 0, 0)]). b_line_i(12, 1, 1, cmd, 0, [t(e, 128, 0, "
+       "0)]).",
        true, "", "[] [] "},
       {"a line of another level is allowed",
-       "b_line_i(11, 2, 1, line, 0, [t(x, 99, 0, 0)]). b_line_i(12, 1, 1, cmd, 0, [t(e, 128, 0, 0)]).",
+       "b_line_i(11, 2, 1, line, 0, [t(x, 99, 0, 0)]). b_line_i(12, 1, 1, cmd, 0, [t(e, 128, 0, "
+       "0)]).",
        true, "", "[] [] "},
       {"missing line numbers are allowed",
-       "b_line_i(13, 1, 1, cmd, 0, [t(delete, 113, 0, 0)]). b_line_i(17, 1, 1, cmd, 0, [t(e, 128, 0, 0)]).",
+       "b_line_i(13, 1, 1, cmd, 0, [t(delete, 113, 0, 0)]). b_line_i(17, 1, 1, cmd, 0, [t(e, 128, "
+       "0, 0)]).",
        true, "[t(delete,113,0,0)] ", "[t(delete,113,0,0)] [] "},
       {"the scan stops at the end line",
-       "b_line_i(11, 1, 1, cmd, 0, [t(e, 128, 0, 0)]). b_line_i(12, 1, 1, line, 0, [t(p, 1, 0, 0)]).",
+       "b_line_i(11, 1, 1, cmd, 0, [t(e, 128, 0, 0)]). b_line_i(12, 1, 1, line, 0, [t(p, 1, 0, "
+       "0)]).",
        true, "", "[] "},
-      {"a line of the level in another group", "b_line_i(11, 1, 3, cmd, 0, [t(delete, 113, 0, 0)]). "
-                                               "b_line_i(12, 1, 1, cmd, 0, [t(e, 128, 0, 0)]).",
+      {"a line of the level in another group",
+       "b_line_i(11, 1, 3, cmd, 0, [t(delete, 113, 0, 0)]). "
+       "b_line_i(12, 1, 1, cmd, 0, [t(e, 128, 0, 0)]).",
        false, "", "nv "},
-      {"a print line", "b_line_i(11, 1, 1, line, 0, [t(delete, 113, 0, 0)]). "
-                       "b_line_i(12, 1, 1, cmd, 0, [t(e, 128, 0, 0)]).",
+      {"a print line",
+       "b_line_i(11, 1, 1, line, 0, [t(delete, 113, 0, 0)]). "
+       "b_line_i(12, 1, 1, cmd, 0, [t(e, 128, 0, 0)]).",
        false, "", "nv "},
       {"a statement outside the patterns",
        "b_line_i(11, 1, 1, cmd, 0, [t(x, 107, 0, 0), t('&T', 23, 0, 0), t('=', 10, 0, 0), "
@@ -67,16 +74,18 @@ TEST(OptimisedCommands, BlockScan) {
        "b_line_i(11, 1, 2, cmd, 0, [t(x, 107, 0, 0), t('&T', 23, 0, 0), t('=', 10, 0, 0), "
        "t('&T', 23, 0, 0), t('+', 5, 0, 0), t(price, 2, 0, 0)]). "
        "b_line_i(12, 1, 1, cmd, 0, [t(e, 128, 0, 0)]).",
-       true, "[t(x,107,0,0),t('&T',23,0,0),t(=,10,0,0),t('&T',23,0,0),t(+,5,0,0),t(price,2,0,0)] ", "[t(x,107,0,0),t('&T',23,0,0),t(=,10,0,0),t('&T',23,0,0),t(+,5,0,0),t(price,2,0,0)] [] "},
-      {"no end line", "b_line_i(11, 1, 1, cmd, 0, [t(delete, 113, 0, 0)]).", false, "", "[t(delete,113,0,0)] "},
+       true, "[t(x,107,0,0),t('&T',23,0,0),t(=,10,0,0),t('&T',23,0,0),t(+,5,0,0),t(price,2,0,0)] ",
+       "[t(x,107,0,0),t('&T',23,0,0),t(=,10,0,0),t('&T',23,0,0),t(+,5,0,0),t(price,2,0,0)] [] "},
+      {"no end line", "b_line_i(11, 1, 1, cmd, 0, [t(delete, 113, 0, 0)]).", false, "",
+       "[t(delete,113,0,0)] "},
       {"nothing after the start", "", false, "", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Fixture f(std::string(kLevel) + c.lines);
     std::vector<Term> matched;
-    const BlockScan scan{11, num(1), {num(2)}, {num(1), num(2)}, {kCodeIgnored}, {kCodeNavEnd},
-                         {del, sum}};
+    const BlockScan scan{
+        11, num(1), {num(2)}, {num(1), num(2)}, {kCodeIgnored}, {kCodeNavEnd}, {del, sum}};
     EXPECT_EQ(group_stmts_nav(f.run, scan, matched), c.valid);
     if (c.valid) EXPECT_EQ(writeq_all(matched), c.matched);
     std::vector<Term> results;
@@ -146,12 +155,13 @@ const std::string kCount =
     "[t(x, 107, 0, 0), t('&N', 23, 0, 0), t('=', 10, 0, 0), t('&N', 23, 0, 0), t('+', 5, 0, 0), "
     "t('1', 3, 0, 0)]";
 // A copy: level 2 inserts into hist what level 1 reads.
-const std::string kCopy = "struct_i(2, 1, [], []). break_i(2, ins, x, y, z). level_i(2, [hist]). "
-                          "b_group_i(2, 1, lit, x, y, z). " +
-                          line(12, "[t(ins, 117, 0, 0)]", 2) +
-                          line(13, "[t(x, 107, 0, 0), t(hid, 2, 0, 0), t('=', 10, 0, 0), t(invid, 2, 0, 0)]", 2) +
-                          line(14, "[t(x, 107, 0, 0), t(hline, 23, 0, 0), t('=', 10, 0, 0), t(lineno, 2, 0, 0)]", 2) +
-                          line(15, "[t(endins, 127, 0, 0)]", 2) + line(16, kEnd);
+const std::string kCopy =
+    "struct_i(2, 1, [], []). break_i(2, ins, x, y, z). level_i(2, [hist]). "
+    "b_group_i(2, 1, lit, x, y, z). " +
+    line(12, "[t(ins, 117, 0, 0)]", 2) +
+    line(13, "[t(x, 107, 0, 0), t(hid, 2, 0, 0), t('=', 10, 0, 0), t(invid, 2, 0, 0)]", 2) +
+    line(14, "[t(x, 107, 0, 0), t(hline, 23, 0, 0), t('=', 10, 0, 0), t(lineno, 2, 0, 0)]", 2) +
+    line(15, "[t(endins, 127, 0, 0)]", 2) + line(16, kEnd);
 
 TEST(OptimisedCommands, Forms) {
   const std::string cond = "[c([t(invid, 2), t('=', 10), t('&I', 23)], [])]";
@@ -163,53 +173,108 @@ TEST(OptimisedCommands, Forms) {
     bool optimised;
     Lines lines;
   } cases[] = {
-      {"DELETE without conditions locks the table", line(11, kDelete) + line(12, kDelete) + line(13, kEnd),
-       {{"DTASRC", "7"}}, "[]", true,
-       {"/* Optimized DELETE. */", "gen_exec_immediate \"LOCK TABLE invline IN EXCLUSIVE MODE NOWAIT\" \"ULCK\" y",
+      {"DELETE without conditions locks the table",
+       line(11, kDelete) + line(12, kDelete) + line(13, kEnd),
+       {{"DTASRC", "7"}},
+       "[]",
+       true,
+       {"/* Optimized DELETE. */",
+        "gen_exec_immediate \"LOCK TABLE invline IN EXCLUSIVE MODE NOWAIT\" \"ULCK\" y",
         "gen_nav_delete [] flagged", "/* End optimized DELETE. */"}},
-      {"DELETE with conditions", line(11, kDelete) + line(12, kEnd), {{"DTASRC", "7"}}, cond, true,
+      {"DELETE with conditions",
+       line(11, kDelete) + line(12, kEnd),
+       {{"DTASRC", "7"}},
+       cond,
+       true,
        {"/* Optimized DELETE. */", "gen_nav_delete [c([t(invid,2),t(=,10),t('&I',23)],[])] flagged",
         "/* End optimized DELETE. */"}},
-      {"DELETE on as400: no lock", line(11, kDelete) + line(12, kEnd), {{"DTASRC", "4"}}, "[]", true,
+      {"DELETE on as400: no lock",
+       line(11, kDelete) + line(12, kEnd),
+       {{"DTASRC", "4"}},
+       "[]",
+       true,
        {"/* Optimized DELETE. */", "gen_nav_delete [] flagged", "/* End optimized DELETE. */"}},
-      {"DELETE turned off", line(11, kDelete) + line(12, kEnd),
-       {{"DTASRC", "7"}, {"OPTIMIZE_DELETE", "no"}}, "[]", false, {}},
-      {"a condition only Java can test", line(11, kDelete) + line(12, kEnd), {{"DTASRC", "7"}},
-       "[c([t(javaonly, 2)], [])]", false, {}},
+      {"DELETE turned off",
+       line(11, kDelete) + line(12, kEnd),
+       {{"DTASRC", "7"}, {"OPTIMIZE_DELETE", "no"}},
+       "[]",
+       false,
+       {}},
+      {"a condition only Java can test",
+       line(11, kDelete) + line(12, kEnd),
+       {{"DTASRC", "7"}},
+       "[c([t(javaonly, 2)], [])]",
+       false,
+       {}},
       {"no end line", line(11, kDelete), {{"DTASRC", "7"}}, "[]", false, {}},
-      {"group", line(11, kSum) + line(12, kCount) + line(13, kEnd), {{"DTASRC", "7"}}, "[]", true,
+      {"group",
+       line(11, kSum) + line(12, kCount) + line(13, kEnd),
+       {{"DTASRC", "7"}},
+       "[]",
+       true,
        {"/* Optimized group. */",
         "gen_select_one_into [[invline,[\"sum(\",price]],[invline,[\"count(\",'&N']]] "
         "['QNaux_price','QNaux_&N'] [] 5 [invline] 1",
         "Total = Total+QNaux_price ;", "N = N+QNaux_&N*1 ;", "/* End optimized group. */"}},
-      {"group turned off", line(11, kSum) + line(12, kEnd),
-       {{"DTASRC", "7"}, {"OPTIMIZE_AGGREGATE", "n"}}, "[]", false, {}},
+      {"group turned off",
+       line(11, kSum) + line(12, kEnd),
+       {{"DTASRC", "7"}, {"OPTIMIZE_AGGREGATE", "n"}},
+       "[]",
+       false,
+       {}},
       {"a sum of an attribute that is not selected",
-       line(11, "[t(x, 107, 0, 0), t('&Total', 23, 0, 0), t('=', 10, 0, 0), t('&Total', 23, 0, 0), "
-                "t('+', 5, 0, 0), t(invid2, 2, 0, 0)]") + line(12, kEnd),
-       {{"DTASRC", "7"}}, "[]", false, {}},
+       line(11,
+            "[t(x, 107, 0, 0), t('&Total', 23, 0, 0), t('=', 10, 0, 0), t('&Total', 23, 0, 0), "
+            "t('+', 5, 0, 0), t(invid2, 2, 0, 0)]") +
+           line(12, kEnd),
+       {{"DTASRC", "7"}},
+       "[]",
+       false,
+       {}},
       {"a count of a constant that is no number",
-       line(11, "[t(x, 107, 0, 0), t('&N', 23, 0, 0), t('=', 10, 0, 0), t('&N', 23, 0, 0), "
-                "t('+', 5, 0, 0), t('\"a\"', 3, 0, 0)]") + line(12, kEnd),
-       {{"DTASRC", "7"}}, "[]", false, {}},
-      {"copy", kCopy, {{"DTASRC", "7"}}, "[]", true,
+       line(11,
+            "[t(x, 107, 0, 0), t('&N', 23, 0, 0), t('=', 10, 0, 0), t('&N', 23, 0, 0), "
+            "t('+', 5, 0, 0), t('\"a\"', 3, 0, 0)]") +
+           line(12, kEnd),
+       {{"DTASRC", "7"}},
+       "[]",
+       false,
+       {}},
+      {"copy",
+       kCopy,
+       {{"DTASRC", "7"}},
+       "[]",
+       true,
        {"/* Optimized copy (Insert w/Subselect). */",
         "gen_insert_select hist [hid,hline] [invid,lineno] [] 5 [invline]",
         "/* End optimized group. */"}},
-      {"copy into a table with a unique index", kCopy + "index_i(hist, [1, u, [hid]]).",
-       {{"DTASRC", "7"}}, "[]", false, {}},
+      {"copy into a table with a unique index",
+       kCopy + "index_i(hist, [1, u, [hid]]).",
+       {{"DTASRC", "7"}},
+       "[]",
+       false,
+       {}},
       {"copy into a table with a unique index, optimize_copy a",
-       kCopy + "index_i(hist, [1, u, [hid]]).", {{"DTASRC", "7"}, {"OPTIMIZE_COPY", "all"}}, "[]",
+       kCopy + "index_i(hist, [1, u, [hid]]).",
+       {{"DTASRC", "7"}, {"OPTIMIZE_COPY", "all"}},
+       "[]",
        true,
        {"/* Optimized copy (Insert w/Subselect). */",
         "gen_insert_select hist [hid,hline] [invid,lineno] [] 5 [invline]",
         "/* End optimized group. */"}},
       {"never while a reorganisation is generated",
        kCopy + "index_i(hist, [1, u, [hid]]). gen_reo_i.",
-       {{"DTASRC", "7"}, {"OPTIMIZE_COPY", "all"}}, "[]", false, {}},
+       {{"DTASRC", "7"}, {"OPTIMIZE_COPY", "all"}},
+       "[]",
+       false,
+       {}},
       {"copy turned off", kCopy, {{"DTASRC", "7"}, {"OPTIMIZE_COPY", "n"}}, "[]", false, {}},
-      {"copy with initialize_new misses hprice", kCopy, {{"DTASRC", "7"}, {"INITIALIZE_NEW", "yes"}},
-       "[]", false, {}},
+      {"copy with initialize_new misses hprice",
+       kCopy,
+       {{"DTASRC", "7"}, {"INITIALIZE_NEW", "yes"}},
+       "[]",
+       false,
+       {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -234,7 +299,8 @@ TEST(OptimisedCommands, CopyPairs) {
       {"a shorter target", "[[t(x,107), t(hline,2), t('=',10), t(invid,2)]]", false},
       {"a type difference", "[[t(x,107), t(hprice,2), t('=',10), t(invid,2)]]", false},
       {"a target assigned twice",
-       "[[t(x,107), t(hid,2), t('=',10), t(invid,2)], [t(x,107), t(hid,2), t('=',10), t(lineno,2)]]",
+       "[[t(x,107), t(hid,2), t('=',10), t(invid,2)], [t(x,107), t(hid,2), t('=',10), "
+       "t(lineno,2)]]",
        false},
       {"a source of another table", "[[t(x,107), t(hid,2), t('=',10), t(hid,2)]]", false},
       {"no tokens", "[[x, hid, '=', invid]]", false},

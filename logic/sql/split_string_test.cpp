@@ -20,8 +20,12 @@ TEST(SplitString, Pieces) {
       {"a+b", " ", "+", {"a", "+", "b"}},
       {"x'y", "'\"", "", {"x", "y"}},
       {"  ab  cd ", " ", "", {"ab", "cd"}},
-      {"a\tb", "", "", {"a", "b"}},            // a control character separates
-      {"a\xff" "b", " ", "+", {"a", "b"}},      // so does the character 255
+      {"a\tb", "", "", {"a", "b"}},  // a control character separates
+      {"a\xff"
+       "b",
+       " ",
+       "+",
+       {"a", "b"}},  // so does the character 255
       {"((", "", "(", {"(", "("}},
   };
   for (const Case& c : cases) {

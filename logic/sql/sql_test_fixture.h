@@ -40,9 +40,7 @@ struct Fixture {
     run.stand_in_host("i_dstorepref", 4, [](Run&, std::span<engine::Term>) { return false; });
     run.capture_output();
   }
-  void add(std::string_view clauses) {
-    EXPECT_TRUE(eng.consult_text(clauses, false)) << clauses;
-  }
+  void add(std::string_view clauses) { EXPECT_TRUE(eng.consult_text(clauses, false)) << clauses; }
   Lines lines() { return run.capture()->all_lines(); }
   std::string all(const char* name, uint32_t arity) {
     std::string out;

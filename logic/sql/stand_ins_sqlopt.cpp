@@ -50,7 +50,8 @@ bool gen_exec_immediate(Run& run, const Term& statement, const Term& name, const
   std::array<Term, 3> a{statement, name, commit};
   return ask(run, "gen_exec_immediate", a);
 }
-bool conds_to_sql_strict(Run& run, const Term& conditions, const Term& tables, const Term& cardinality) {
+bool conds_to_sql_strict(Run& run, const Term& conditions, const Term& tables,
+                         const Term& cardinality) {
   std::array<Term, 3> a{conditions, tables, cardinality};
   return ask(run, "conds_to_sql_strict", a);
 }
@@ -60,15 +61,19 @@ bool cond_tables(Run& run, const Term& tables, Term& pairs) {
   pairs = a[1];
   return true;
 }
-bool gen_nav_delete(Run& run, const Term& conditions, const Term& model, const Term& tables, const Term& level) {
+bool gen_nav_delete(Run& run, const Term& conditions, const Term& model, const Term& tables,
+                    const Term& level) {
   std::array<Term, 4> a{conditions, model, tables, level};
   return ask(run, "gen_nav_delete", a);
 }
-bool gen_select_one_into(Run& run, const Term& select_list, const Term& into, const Term& conditions, const Term& model, const Term& tables, const Term& level) {
+bool gen_select_one_into(Run& run, const Term& select_list, const Term& into,
+                         const Term& conditions, const Term& model, const Term& tables,
+                         const Term& level) {
   std::array<Term, 6> a{select_list, into, conditions, model, tables, level};
   return ask(run, "gen_select_one_into", a);
 }
-bool gen_insert_select(Run& run, const Term& target, const Term& columns, const Term& sources, const Term& conditions, const Term& model, const Term& tables) {
+bool gen_insert_select(Run& run, const Term& target, const Term& columns, const Term& sources,
+                       const Term& conditions, const Term& model, const Term& tables) {
   std::array<Term, 6> a{target, columns, sources, conditions, model, tables};
   return ask(run, "gen_insert_select", a);
 }

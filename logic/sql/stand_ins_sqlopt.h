@@ -10,8 +10,7 @@ namespace qn::logic::sqlopt {
 
 // --- navigation (old values, program properties, auxiliary variables) ---
 // u_proc_name/3 (Key, Suffix, Name): the name of a U-numbered subroutine.
-bool u_proc_name(Run& run, const engine::Term& key, const engine::Term& suffix,
-                 engine::Term& name);
+bool u_proc_name(Run& run, const engine::Term& key, const engine::Term& suffix, engine::Term& name);
 // call_target_name/2 (Call, Name): the name of a call's target.
 bool call_target_name(Run& run, const engine::Term& call, engine::Term& name);
 // top_nvg_level/3 (Level, Table, Top): the top of the level's same-table chain.
@@ -34,7 +33,7 @@ bool conds_to_sql_strict(Run& run, const engine::Term& conditions, const engine:
                          const engine::Term& cardinality);
 // cond_tables/2 (Tables, Pairs): the [Table, Attribute] pairs of the tables.
 bool cond_tables(Run& run, const engine::Term& tables, engine::Term& pairs);
-// The whole-navigation DELETE of 6.103: "DELETE FROM " table + the WHERE
+// The whole-navigation DELETE of the statement writers: "DELETE FROM " table + the WHERE
 // clause of the conditions, executed as one update statement
 // (gen_nav_delete/4: Conditions, Model, Tables, Level).
 bool gen_nav_delete(Run& run, const engine::Term& conditions, const engine::Term& model,
@@ -48,7 +47,7 @@ bool gen_select_one_into(Run& run, const engine::Term& select_list, const engine
                          const engine::Term& tables, const engine::Term& level);
 // The optimised copy's statement: a cursor of mode ins over Tables
 // (cursor_name/7), "INSERT INTO " Target " (" columns ") " + the SELECT part
-// over Sources + the FROM part + " WHERE " conditions (7.103), declared as a
+// over Sources + the FROM part + " WHERE " conditions (the SELECT builder), declared as a
 // cursor statement of kind "UDK" and run with the update call
 // (gen_optimized_delete/4), then the cursor ended (distinct_cursors/2):
 // gen_insert_select/6 (Target, Columns, Sources, Conditions, Model, Tables).

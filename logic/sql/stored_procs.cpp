@@ -38,14 +38,15 @@ void read_cs_rpc_pgms(Run& run) {
   auto& facts = run.facts();
   if (facts.exists(fact("cs_rpc_pgms_i", {Term::list({})}))) return;
   facts.assertz(fact("cs_rpc_pgms_i", {Term::list({})}));
-  for (const std::string& p :
-       split_string(platform::upper_1252(pgm_prop_value(run, "CS_RPCPGML").value_or("")), " ", "")) {
+  for (const std::string& p : split_string(
+           platform::upper_1252(pgm_prop_value(run, "CS_RPCPGML").value_or("")), " ", "")) {
     facts.assertz(fact("cs_rpc_pgms_i", {atom(p)}));
   }
 }
 
 std::optional<Term> stored_proc_program(Run& run, const std::string& upper) {
-  auto f = run.facts().first(fact("external_program_i", {atom(upper), atom("storedprocedure"), var()}));
+  auto f =
+      run.facts().first(fact("external_program_i", {atom(upper), atom("storedprocedure"), var()}));
   if (!f) return std::nullopt;
   return f->arg(3);
 }
@@ -104,7 +105,8 @@ std::string join(const std::vector<std::string>& parts, std::string_view sep) {
 }
 
 bool exec_line(Run& run, const std::string& line) {
-  return sqlopt::gen_db_command(run, atom("qnexecimm"), Term::list({str(line)}), str(kDefaultDstore));
+  return sqlopt::gen_db_command(run, atom("qnexecimm"), Term::list({str(line)}),
+                                str(kDefaultDstore));
 }
 
 // odbc_call_i/3 for the first AS/400 call of a procedure with arguments.
@@ -134,7 +136,8 @@ void record_odbc_call(Run& run, const std::string& upper, const std::vector<Term
 // generator, the entry's program name matched without library, in any case.
 std::string odbc_language(Run& run, const std::string& name) {
   const auto slash = name.rfind('/');
-  const std::string bare = platform::upper_1252(slash == std::string::npos ? name : name.substr(slash + 1));
+  const std::string bare =
+      platform::upper_1252(slash == std::string::npos ? name : name.substr(slash + 1));
   for (const Term& f : run.facts().clauses("pgm_main_i", 4)) {
     const auto l = f.arg(4).list_items();
     if (l.size() < 2 || platform::upper_1252(text_of(l[1])) != bare) continue;
@@ -221,12 +224,14 @@ bool gen_udp_call(Run& run, const Term& name, const Term&, const Term& arguments
   const SpNames names = sp_names(run, target);
   SpCall call = sp_call_text(run, names.qualified, arguments);
   const bool db2400 = model_driver(run) == "db2400";
-  if (db2400 && !call_arguments(arguments).empty()) record_odbc_call(run, names.upper, call.parameters);
+  if (db2400 && !call_arguments(arguments).empty())
+    record_odbc_call(run, names.upper, call.parameters);
   if (db2400 && call.parameters.empty()) {
     return sqlopt::gen_exec_immediate(run, str(call.text), str(""), atom("y"));
   }
   if (model_driver(run) == "qeoracle7") call.text = "{" + call.text + "}";
-  return sqlopt::gen_call_cursor(run, atom(names.upper), str(call.text), Term::list(call.parameters));
+  return sqlopt::gen_call_cursor(run, atom(names.upper), str(call.text),
+                                 Term::list(call.parameters));
 }
 
 bool rpc_parm_types(Run& run, const Term& arguments, Term& types) {
@@ -262,7 +267,8 @@ bool crt_stored_procs(Run& run) {
       continue;
     }
     std::vector<std::string> pairs;
-    for (size_t i = 0; i < modes.size(); ++i) pairs.push_back(text_of(modes[i]) + " " + text_of(types[i]));
+    for (size_t i = 0; i < modes.size(); ++i)
+      pairs.push_back(text_of(modes[i]) + " " + text_of(types[i]));
     const std::string parms = pairs.empty() ? "" : " (" + join(pairs, " , ") + ")";
     if (!exec_line(run, "CREATE PROCEDURE " + n + parms + " EXTERNAL NAME " + text_of(d[1]) +
                             " LANGUAGE " + text_of(d[4]) + " GENERAL")) {
@@ -275,8 +281,8 @@ bool crt_stored_procs(Run& run) {
     const std::string parms = types.empty() ? "" : " (" + types + ")";
     if (!exec_line(run, "DROP PROCEDURE " + n) ||
         !exec_line(run, "CREATE PROCEDURE " + n + parms + " EXTERNAL NAME " +
-                            sp_names(run, atom(n)).qualified + " LANGUAGE " + odbc_language(run, n) +
-                            " GENERAL")) {
+                            sp_names(run, atom(n)).qualified + " LANGUAGE " +
+                            odbc_language(run, n) + " GENERAL")) {
       return false;
     }
   }

@@ -69,18 +69,47 @@ TEST(StoredProcs, UdpCalls) {
     bool called;
     Lines lines;
   } cases[] = {
-      {"oracle: braces, a cursor with the parameters", "7", "",
-       "external_program_i('CALC', storedprocedure, [oracle7, 'CALC', [inout], [char]]).", "calc",
-       kTwoVars, true, {"cursor CALC {CALL CALC ( ?, ?)} ['&A',2]"}},
-      {"another DBMS calls the declared name", "12", "",
+      {"oracle: braces, a cursor with the parameters",
+       "7",
+       "",
+       "external_program_i('CALC', storedprocedure, [oracle7, 'CALC', [inout], [char]]).",
+       "calc",
+       kTwoVars,
+       true,
+       {"cursor CALC {CALL CALC ( ?, ?)} ['&A',2]"}},
+      {"another DBMS calls the declared name",
+       "12",
+       "",
        "external_program_i('CUSTTOTALS', storedprocedure, [sqlserver, sp_cust_totals, [], []]).",
-       "'CustTotals'", kTwoVars, true, {"cursor CUSTTOTALS EXECUTE sp_cust_totals  ?, ? ['&A',2]"}},
-      {"as400 library, no arguments: immediate", "4", "MYLIB", "", "proc1", "[t(')', 4)]", false,
+       "'CustTotals'",
+       kTwoVars,
+       true,
+       {"cursor CUSTTOTALS EXECUTE sp_cust_totals  ?, ? ['&A',2]"}},
+      {"as400 library, no arguments: immediate",
+       "4",
+       "MYLIB",
+       "",
+       "proc1",
+       "[t(')', 4)]",
+       false,
        {}},
       {"not a stored procedure: an ordinary call", "7", "", "", "calc", kTwoVars, false, {}},
-      {"a remote program of CS_MTAPGML: an ordinary call", "7", "", "", "remote1", kTwoVars, false,
+      {"a remote program of CS_MTAPGML: an ordinary call",
+       "7",
+       "",
+       "",
+       "remote1",
+       kTwoVars,
+       false,
        {}},
-      {"listed in CS_RPCPGML", "5", "", "", "\"other\"", "[]", true, {"cursor OTHER CALL OTHER []"}},
+      {"listed in CS_RPCPGML",
+       "5",
+       "",
+       "",
+       "\"other\"",
+       "[]",
+       true,
+       {"cursor OTHER CALL OTHER []"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -103,7 +132,10 @@ TEST(StoredProcs, As400Calls) {
     Lines lines;
   } cases[] = {
       {"library added", "proc1", "V3R7", {"exec CALL MYLIB/PROC1  y"}},
-      {"a name with a library keeps it", "'OTHERLIB/PROC1'", "V3R7", {"exec CALL OTHERLIB/PROC1  y"}},
+      {"a name with a library keeps it",
+       "'OTHERLIB/PROC1'",
+       "V3R7",
+       {"exec CALL OTHERLIB/PROC1  y"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -130,7 +162,8 @@ TEST(StoredProcs, As400RecordsTheFirstCallWithArguments) {
     SCOPED_TRACE(c.version);
     Fixture f(
         "spec_i([proc, 7, 'Calc', 'Calc', 0, 0]). "
-        "attri_i('&Amt', ['&Amt', pac, 9, 2, '', 1]). attri_i('&Code', ['&Code', char, 10, 0, '', 1]).");
+        "attri_i('&Amt', ['&Amt', pac, 9, 2, '', 1]). attri_i('&Code', ['&Code', char, 10, 0, '', "
+        "1]).");
     f.config["DTASRC"] = "4";
     f.config["CS_RPCPGML"] = "PROC1";
     f.config["OS400_VERSION"] = c.version;
@@ -204,7 +237,8 @@ TEST(StoredProcs, ProcedureListPerObject) {
 TEST(StoredProcs, ParameterTypes) {
   Fixture f("attri_i('&Amt', ['&Amt', pac, 9, 2, '', 1]).");
   Term types;
-  ASSERT_TRUE(rpc_parm_types(f.run, T("[t('&Amt', 23), t(',', 7), t(5, 3), t('&None', 23)]"), types));
+  ASSERT_TRUE(
+      rpc_parm_types(f.run, T("[t('&Amt', 23), t(',', 7), t(5, 3), t('&None', 23)]"), types));
   EXPECT_EQ(engine::writeq(types), "[[pac,9,2,0]]");
 }
 

@@ -24,8 +24,8 @@ std::string qualified(Run& run, const Term& table, const Term& name) {
 // give the lock up at once.
 bool gen_lock_table(Run& run, const Term& table, const Term& mode, const Term& name) {
   if (!lock_table_ok(run, table)) return true;
-  const std::string text =
-      "LOCK TABLE " + qualified(run, table, name) + " IN EXCLUSIVE MODE" + nowait_clause(run, table);
+  const std::string text = "LOCK TABLE " + qualified(run, table, name) + " IN EXCLUSIVE MODE" +
+                           nowait_clause(run, table);
   return sqlopt::gen_exec_immediate(run, str(text), str(mode == "n" ? "FNF;ULCK" : "ULCK"),
                                     atom("y"));
 }

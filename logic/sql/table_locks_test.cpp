@@ -28,11 +28,17 @@ TEST(TableLocks, ByDatabase) {
     const char* mode;
     Lines lines;
   } cases[] = {
-      {"oracle waits for no lock", "7", "", "y",
+      {"oracle waits for no lock",
+       "7",
+       "",
+       "y",
        {"exec LOCK TABLE CUSTOMER IN EXCLUSIVE MODE NOWAIT ULCK y"}},
       {"db2, a new table", "5", "", "n", {"exec LOCK TABLE CUSTOMER IN EXCLUSIVE MODE FNF;ULCK y"}},
       {"sqlserver locks no table", "12", "", "y", {}},
-      {"informix without log: lock and unlock", "11", "n", "y",
+      {"informix without log: lock and unlock",
+       "11",
+       "n",
+       "y",
        {"exec LOCK TABLE CUSTOMER IN EXCLUSIVE MODE ULCK y", "exec UNLOCK TABLE CUSTOMER ULCK y"}},
   };
   for (const Case& c : cases) {

@@ -54,7 +54,8 @@ class Cluster : public ::testing::Test {
     }
     const std::string data = (dir_ / "data").string();
     if (run(prefix_ + (bin / "initdb").string() + " -D " + data +
-            " --auth=trust --no-sync -U postgres >" + (dir_ / "initdb.log").string() + " 2>&1") != 0) {
+            " --auth=trust --no-sync -U postgres >" + (dir_ / "initdb.log").string() + " 2>&1") !=
+        0) {
       return;
     }
     if (run(prefix_ + (bin / "pg_ctl").string() + " -D " + data + " -w -l " +
@@ -75,7 +76,8 @@ class Cluster : public ::testing::Test {
     started_ = false;
   }
   void SetUp() override {
-    ASSERT_FALSE(pg_bin().empty()) << "PostgreSQL 15 is missing: install the Debian package postgresql";
+    ASSERT_FALSE(pg_bin().empty())
+        << "PostgreSQL 15 is missing: install the Debian package postgresql";
     ASSERT_TRUE(started_) << "the test cluster did not start; see " << dir_;
     ASSERT_EQ(PQstatus(conn_), CONNECTION_OK) << PQerrorMessage(conn_);
   }
@@ -85,7 +87,8 @@ class Cluster : public ::testing::Test {
   static std::string exec(const std::string& sql) {
     PGresult* r = PQexec(conn_, sql.c_str());
     const auto s = PQresultStatus(r);
-    std::string err = (s == PGRES_COMMAND_OK || s == PGRES_TUPLES_OK) ? "" : PQresultErrorMessage(r);
+    std::string err =
+        (s == PGRES_COMMAND_OK || s == PGRES_TUPLES_OK) ? "" : PQresultErrorMessage(r);
     PQclear(r);
     return err;
   }
