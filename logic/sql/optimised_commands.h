@@ -36,7 +36,7 @@ enum OptCode : int64_t {
 struct TokPattern {
   int64_t code;
   int slot = -1;
-  std::optional<std::string> text;
+  std::optional<std::string> text = std::nullopt;
 };
 using LinePattern = std::vector<TokPattern>;
 

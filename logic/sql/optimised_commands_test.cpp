@@ -87,7 +87,9 @@ TEST(OptimisedCommands, BlockScan) {
     const BlockScan scan{
         11, num(1), {num(2)}, {num(1), num(2)}, {kCodeIgnored}, {kCodeNavEnd}, {del, sum}};
     EXPECT_EQ(group_stmts_nav(f.run, scan, matched), c.valid);
-    if (c.valid) EXPECT_EQ(writeq_all(matched), c.matched);
+    if (c.valid) {
+      EXPECT_EQ(writeq_all(matched), c.matched);
+    }
     std::vector<Term> results;
     group_statements(f.run, scan, results);
     EXPECT_EQ(writeq_all(results), c.results);
