@@ -37,6 +37,9 @@ bool java_before_object(Run& run, int64_t, const Term&, int64_t, const Term&) {
 }
 
 void reset_odbc_calls(Run& run) {
+  // The stored-procedure list of CS_RPCPGML is kept for one object: the
+  // next one may set the option in its own prop rule.
+  run.facts().abolish("cs_rpc_pgms_i", 1);
   auto spec = spec_list(run);
   if (!spec) return;
   auto items = spec->list_items();

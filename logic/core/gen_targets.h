@@ -24,7 +24,8 @@ bool java_gen_end(Run& run, int64_t model);
 // java_before_object/4: per-object preparation of the Java pass.
 bool java_before_object(Run& run, int64_t model, const engine::Term& kind, int64_t number,
                         const engine::Term& spec);
-// reset_odbc_calls/0: the current program's odbc_call_i/3 facts removed.
+// reset_odbc_calls/0: the current program's odbc_call_i/3 facts removed, and
+// the stored-procedure list cs_rpc_pgms_i/1 of the object before.
 void reset_odbc_calls(Run& run);
 // The make-file step after an object (update_call_tree).
 bool after_object_make_step(Run& run, int64_t model, const engine::Term& kind, int64_t number);
