@@ -1,0 +1,124 @@
+#include "logic/navigation/aux_vars.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/clause_io.h"
+#include "logic/core/rule_terms.h"
+#include "logic/navigation/nav_fixture.h"
+
+namespace qn::logic {
+namespace {
+
+using engine::Term;
+using navtest::Fixture;
+using navtest::Lines;
+using navtest::t;
+
+TEST(AuxVars, Names) {
+  struct Case {
+    const char* att;
+    int64_t type;
+    const char* name;
+  } cases[] = {
+      {"'CUSTNAME'", kAuxOld, "OCUSTNAME"},
+      {"'CUSTNAME'", kAuxPrevious, "ECUSTNAME"},
+      {"'CUSTNAME'", kAuxPseudo, "ZCUSTNAME"},
+      {"12", kAuxA, "A12"},
+      {"'CUSTOMERNAME1'", kAuxResult, "XCUSTOMERN"},  // the host's ten characters
+      {"'QnCount'", kAuxResult, "QnCount"},             // a standard name stays
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.att);
+    Fixture f;
+    EXPECT_EQ(gen_aux_name(f.run, t(c.att), num(65), c.type).value_or("FAIL"), c.name);
+  }
+}
+
+TEST(AuxVars, MakeFindDrop) {
+  Fixture f("p_auxname('A', 'Akept').");
+  ASSERT_TRUE(make_aux_names(f.run, t("['A', 'B', 7]"), num(0), kAuxA, atom("n")));
+  // Mode n keeps the auxiliary an attribute has.
+  EXPECT_EQ(f.all("p_auxname", 2), "p_auxname(7,\"A7\") p_auxname('B',\"AB\") p_auxname('A','Akept') ");
+  ASSERT_TRUE(make_aux_names(f.run, t("'A'"), num(0), kAuxOld, atom("y")));
+  EXPECT_EQ(first_auxname(f.run, t("['Z', 'A']"))->second, "OA");
+  drop_aux_names(f.run, t("['A', 7]"));
+  EXPECT_EQ(f.all("p_auxname", 2), "p_auxname('B',\"AB\") ");
+  EXPECT_FALSE(first_auxname(f.run, t("['A']")));
+}
+
+TEST(AuxVars, FormulaNames) {
+  auto [att, name] = count_aux_name(atom("count("), atom("QTY"), atom("Items"));
+  EXPECT_EQ(engine::writeq(att) + " " + engine::writeq(name), "'Qncount' 'Qncount'");
+  std::tie(att, name) = count_aux_name(atom("sum("), atom("QTY"), atom("Items"));
+  EXPECT_EQ(engine::writeq(att) + " " + engine::writeq(name), "'QTY' 'Items'");
+
+  struct Case {
+    const char* facts;
+    int64_t number;
+    const char* routine;
+  } cases[] = {
+      {"spec_i([trn, 1, 'T', 'Orders']).", 37, "EV11Items"},
+      {"spec_i([proc, 1, 'T', 'Orders']).", 5, "ER05Items"},
+      {"spec_i([scr, 1, 'T', 'W']). pgm_id([3, scr, 'W']).", 1, "EVV0301Items"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.facts);
+    Fixture f(c.facts);
+    EXPECT_EQ(aux_unique_name(f.run, c.number, atom("Items")), c.routine);
+  }
+}
+
+TEST(AuxVars, CombineConds) {
+  const Term conn = t("t('.AND.', 9)");
+  auto combined = [&](int n) {
+    std::vector<Term> conds;
+    for (int k = 1; k <= n; ++k) conds.push_back(t("[t(c" + std::to_string(k) + ", 2)]"));
+    std::string s;
+    for (const Term& tk : combine_conds(conds, conn).list_items()) s += text_of(tk.arg(1)) + " ";
+    return s;
+  };
+  EXPECT_EQ(combined(0), "");
+  EXPECT_EQ(combined(1), "c1 ");
+  EXPECT_EQ(combined(2), "( c1 ) .AND. ( c2 ) ");
+  EXPECT_EQ(combined(3), "( ( c1 ) .AND. ( c2 ) ) .AND. ( c3 ) ");
+  EXPECT_EQ(combined(4), "( ( c1 ) .AND. ( c2 ) ) .AND. ( ( c3 ) .AND. ( c4 ) ) ");
+  EXPECT_EQ(combined(5),
+            "( ( ( c1 ) .AND. ( c2 ) ) .AND. ( ( c3 ) .AND. ( c4 ) ) ) .AND. ( c5 ) ");
+}
+
+TEST(AuxVars, Accumulation) {
+  const char* facts =
+      "attri_i('XQTY', ['XQTY', int, 9, 0, '', 1]). attri_i('QTY', ['QTY', int, 9, 0, '', 1]). "
+      "attri_i('Qn_first', ['Qn_first', boolean, 1, 0, '', 0]). "
+      "attri_i('Ret', ['Ret', int, 9, 0, '', 1]).";
+  struct Case {
+    const char* function;
+    const char* result;  // a term, or "" for none
+    Lines lines;
+  } cases[] = {
+      {"max(", "'Ret'",
+       {"if ( Qn_first || ( XQTY < QTY ) )", "{", "   XQTY = QTY ;", "   Qn_first = false ;",
+        "   /* Set return value */", "   Ret = XQTY ;", "}"}},
+      {"min(", "'XQTY'",
+       {"if ( Qn_first || ( XQTY > QTY ) )", "{", "   XQTY = QTY ;", "   Qn_first = false ;", "}"}},
+      {"sum(", "",
+       {"if ( Qn_first )", "{", "   XQTY = QTY ;", "   Qn_first = false ;", "}", "else", "{",
+        "   XQTY = XQTY+QTY ;", "}"}},
+      {"count(", "",
+       {"if ( Qn_first )", "{", "   XQTY = 1 ;", "   Qn_first = false ;", "}", "else", "{",
+        "   XQTY = XQTY+1 ;", "}"}},
+      {"find(", "'Ret'",
+       {"XQTY = QTY ;", "/* Set return value */", "Ret = XQTY ;", "if (true) break;"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.function);
+    Fixture f(facts);
+    std::optional<Term> result;
+    if (*c.result) result = t(c.result);
+    ASSERT_TRUE(gen_accumulation(f.run, c.function, atom("XQTY"), t("[t('QTY', 2)]"), result));
+    EXPECT_EQ(f.lines(), c.lines);
+  }
+}
+
+}  // namespace
+}  // namespace qn::logic
