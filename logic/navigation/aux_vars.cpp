@@ -1,5 +1,6 @@
 #include "logic/navigation/aux_vars.h"
 
+#include <algorithm>
 #include <array>
 
 #include "logic/core/host_interface.h"
@@ -7,6 +8,7 @@
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
 #include "logic/java/java_naming.h"
+#include "logic/navigation/stand_ins_navact.h"
 #include "logic/java/variables.h"
 #include "logic/program/expressions.h"
 #include "logic/toolbox/declarations.h"
@@ -133,6 +135,90 @@ bool gen_accumulation(Run& run, std::string_view function, const Term& running, 
   }
   return assign_var(run, running, value) && set_result() &&
          Out(run).pieces({"if (true) break;"}).ok();
+}
+
+namespace {
+
+bool one_formula(Run& run, const Term& f, const Term& context) {
+  auto& facts = run.facts();
+  const std::string function = text_of(f.arg(5));
+  const Term& args = f.arg(6);
+  const auto info = f.arg(9).list_items();
+  const Term table = info.size() > 1 ? info[1] : Term::nil();
+  const Term conds = info.size() > 2 ? info[2] : Term::nil();
+  const auto [counted, name] = count_aux_name(f.arg(5), f.arg(8), f.arg(7));
+  const std::string routine = aux_unique_name(run, f.arg(2).as_int(), name);
+  facts.assertz(fact("no_thisform_var_i", {args}));
+  if (!make_aux_names(run, args, context, kAuxPrevious, atom("n")) ||
+      !make_aux_names(run, counted, context, kAuxResult, atom("n")))
+    return false;
+  auto result = first_auxname(run, Term::list({counted}));
+  if (!result) return false;
+  const Term running = atom(result->second);
+  bool ok = begin_local_routine(run, atom(routine), args, running);
+  if (ok && function == "count(")
+    ok = assign_var(run, running, Term::list({tok(atom("0"), kTokConstant)}));
+  facts.assertz(fact("in_formula_i", {Term::list({atom(routine)})}));
+  const bool aggregate = function == "max(" || function == "min(" || function == "sum(" ||
+                         function == "count(";
+  Term sql = var();
+  if (ok && aggregate && conds_to_sql_strict(run, conds, table, sql)) {
+    // One SELECT of the aggregate; the result read back when a row is found.
+    const Term found = Term::list({tok(atom("noteof("), kTokFunction), tok(table, kTokConstant),
+                                   tok(atom(","), kTokComma), tok(atom("as"), kTokConstant),
+                                   tok(atom(")"), kTokClose)});
+    ok = gen_sql_select_one(run, atom("as"), table, Term::list({f.arg(5), counted}), conds,
+                            running, num(0), context, atom("opt")) &&
+         emit_if(run, found, {}) &&
+         gen_select_lock(run, atom("as"), table, Term::list({counted}), running, context,
+                         atom("opt")) &&
+         emit_close_brace(run);
+  } else if (ok) {
+    // A navigation of the table: the conditions SQL cannot take filter the
+    // rows, each row accumulates.
+    std::vector<Term> residual;
+    for (const Term& c : conds.list_items()) {
+      Term one = var();
+      if (!conds_to_sql_strict(run, Term::list({c}), table, one)) residual.push_back(c);
+    }
+    const Term value = Term::list({tok(atom("t_a("), kTokFunction), tok(table, kTokConstant),
+                                   tok(atom(","), kTokComma), tok(counted, kTokAttribute),
+                                   tok(atom(","), kTokComma), tok(atom("ro"), kTokConstant),
+                                   tok(atom(")"), kTokClose)});
+    ok = declare_var(run, atom("Qn_first"), Term::list({atom("boolean"), num(1), num(0), num(0)}),
+                     "s", Term::list({tok(atom("true"), kTokFunction)})) &&
+         gen_level_select(run, num(0), table, atom("as"), atom("opt"), conds,
+                          Term::list({counted}), Term::list({running}), context) &&
+         gen_nav_loop_cond(run, table, atom("as"), num(0), context) &&
+         (residual.empty() || emit_if(run, combine_conds(residual, tok(atom(".AND."), kTokLogical)), {})) &&
+         gen_accumulation(run, function, running, value, std::nullopt) &&
+         (residual.empty() || emit_close_brace(run)) && gen_skip(run, table, atom("as")) &&
+         emit_close_brace(run) && level_sql_end(run, table, atom("as"));
+  }
+  facts.abolish("in_formula_i", 1);
+  ok = ok && end_routine(run, result->second);
+  drop_aux_names(run, args);
+  drop_aux_names(run, counted);
+  facts.abolish("no_thisform_var_i", 1);
+  return ok;
+}
+
+}  // namespace
+
+bool select_formula_auxs(Run& run, const Term& context) {
+  const auto formulas = run.facts().findall(fact(
+      "function_i", {var(), var(), atom("yes"), atom("select"), var(), var(), var(), var(), var()}));
+  bool ok = true;
+  for (const Term& f : formulas) {
+    if (!f.arg(2).is_int()) continue;
+    // One routine for formulas that differ only in their number.
+    const bool repeated = std::any_of(formulas.begin(), formulas.end(), [&](const Term& g) {
+      return g.arg(2).is_int() && g.arg(2).as_int() < f.arg(2).as_int() && g.arg(5) == f.arg(5) &&
+             g.arg(6) == f.arg(6) && g.arg(7) == f.arg(7) && g.arg(8) == f.arg(8);
+    });
+    if (!repeated) ok = one_formula(run, f, context) && ok;
+  }
+  return ok;
 }
 
 }  // namespace qn::logic

@@ -79,4 +79,14 @@ engine::Term combine_conds(const std::vector<engine::Term>& conds, const engine:
 bool gen_accumulation(Run& run, std::string_view function, const engine::Term& running,
                       const engine::Term& value, const std::optional<engine::Term>& result);
 
+// select_formula_auxs/1 (Context): the routine of every active select
+// formula function_i(_, Number, yes, select, Function, Arguments, Name,
+// Attribute, [Auxiliaries, Table, Conditions | _]), one for formulas that
+// differ only in their number: its parameters the arguments, its result
+// the auxiliary (88) of the counted attribute; a single aggregate SELECT
+// when every condition goes to SQL, else a navigation of the table with
+// Qn_first, the conditions SQL cannot take as an if-block and the
+// accumulation step.
+bool select_formula_auxs(Run& run, const engine::Term& context);
+
 }  // namespace qn::logic

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/clause_io.h"
+#include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/navigation/nav_fixture.h"
 
@@ -118,6 +121,53 @@ TEST(AuxVars, Accumulation) {
     ASSERT_TRUE(gen_accumulation(f.run, c.function, atom("XQTY"), t("[t('QTY', 2)]"), result));
     EXPECT_EQ(f.lines(), c.lines);
   }
+}
+
+TEST(AuxVars, SelectFormulaRoutines) {
+  // Two sums over QTY differing only in their number, and a count with a
+  // condition on a program variable.
+  const char* facts =
+      "spec_i([trn, 1, 'T', 'Orders']). attri_i('QTY', ['QTY', int, 9, 0, '', 1]). "
+      "attri_i('XQTY', ['XQTY', int, 9, 0, '', 1]). attri_i('Qncount', ['Qncount', int, 9, 0, '', 1]). "
+      "function_i(1, 1, yes, select, 'sum(', [], 'Tot', 'QTY', [[], 20, [[t('QTY', 2)]]]). "
+      "function_i(1, 2, yes, select, 'sum(', [], 'Tot', 'QTY', [[], 20, [[t('QTY', 2)]]]). "
+      "function_i(1, 3, yes, select, 'count(', [], 'N', 'QTY', [[], 20, [[t('&P', 23)]]]). "
+      "function_i(1, 4, no, select, 'max(', [], 'M', 'QTY', [[], 20, []]). ";
+  Fixture f(facts);
+  auto line = [](logic::Run& run, const std::string& s) { return Out(run).pieces({s}).ok(); };
+  const auto marker = [&](const char* name, uint32_t arity) {
+    f.run.stand_in_host(name, arity, [&line, name](logic::Run& run, std::span<Term>) {
+      return line(run, std::string(name) + ";");
+    });
+  };
+  for (const auto& [name, arity] : std::vector<std::pair<const char*, uint32_t>>{
+           {"begin_local_routine", 3}, {"gen_sql_select_one", 8}, {"gen_select_lock", 6},
+           {"gen_level_select", 11}, {"gen_nav_loop_cond", 4}, {"gen_skip", 2},
+           {"level_sql_end", 2}})
+    marker(name, arity);
+  // SQL takes conditions on attributes, not on program variables.
+  f.run.stand_in_host("conds_to_sql_strict", 3, [](logic::Run&, std::span<Term> a) {
+    return engine::writeq(a[0]).find("23") == std::string::npos;
+  });
+  ASSERT_TRUE(select_formula_auxs(f.run, num(0)));
+  const Lines lines = f.lines();
+  const std::string all = [&] {
+    std::string s;
+    for (const auto& l : lines) s += l + "\n";
+    return s;
+  }();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "begin_local_routine;"), 2) << all;
+  // The sum: one SELECT, the row read back when found.
+  EXPECT_NE(all.find("gen_sql_select_one;\nif ("), std::string::npos) << all;
+  // The count: set to 0, a navigation with Qn_first and the program
+  // variable's condition as an if-block.
+  EXPECT_NE(all.find("Qncount = 0 ;"), std::string::npos) << all;
+  EXPECT_NE(all.find("Qn_first = true ;\ngen_level_select;\ngen_nav_loop_cond;\nif ( P )"),
+            std::string::npos)
+      << all;
+  EXPECT_NE(all.find("gen_skip;\n}\nlevel_sql_end;\nreturn Qncount ;"), std::string::npos) << all;
+  EXPECT_EQ(f.all("p_auxname", 2), "");
+  EXPECT_EQ(f.all("in_formula_i", 1), "");
 }
 
 }  // namespace
