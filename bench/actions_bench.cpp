@@ -86,3 +86,4 @@ void BM_CachedAccessor(benchmark::State& state) {
 BENCHMARK(BM_Order20Scrambled)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Order200Reverse)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CachedAccessor)->Unit(benchmark::kNanosecond);
+BENCHMARK_MAIN();

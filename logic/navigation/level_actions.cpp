@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "logic/core/out.h"
@@ -41,10 +42,33 @@ bool kind_is(const Term& action, std::string_view kinds) {
   return k.is_atom() && k.text().size() == 1 && kinds.find(k.text()[0]) != std::string_view::npos;
 }
 
-}  // namespace
+// The inputs and outputs of every action, read once for all the passes.
+struct ActionIo {
+  std::vector<Term> in, out;
+};
+using IoTable = std::unordered_map<Term, ActionIo, TermHash>;
 
-std::vector<Term> order_level_actions(Run& run, const std::vector<Term>& candidates, bool break_pass,
-                                      std::vector<Term>& available, std::vector<Term>& recompute) {
+IoTable io_table(Run& run) {
+  IoTable table;
+  for (const Term& v : run.facts().clauses("v_i", 4)) {
+    const Term key = Term::list({v.arg(1), v.arg(3)});
+    auto& io = table[key];
+    auto& into = v.arg(2) == "i" ? io.in : io.out;
+    if (!(v.arg(2) == "i") && !(v.arg(2) == "o")) continue;
+    for (const Term& x : v.arg(4).list_items()) into.push_back(x);
+  }
+  return table;
+}
+
+const ActionIo& io_of(const IoTable& table, const Term& action) {
+  static const ActionIo kNone;
+  auto it = table.find(Term::list({action.arg(3), action.arg(1)}));
+  return it == table.end() ? kNone : it->second;
+}
+
+std::vector<Term> one_pass(Run& run, const IoTable& io, const std::vector<Term>& candidates,
+                           bool break_pass, std::vector<Term>& available,
+                           std::vector<Term>& recompute) {
   TermSet have(available.begin(), available.end());
   std::vector<Term> order = candidates;
   if (break_pass) {
@@ -54,18 +78,18 @@ std::vector<Term> order_level_actions(Run& run, const std::vector<Term>& candida
   std::vector<Term> placed;
   for (const Term& a : order) {
     if (!kind_is(a, "tcsrfvb") || (break_pass && kind_is(a, "b"))) continue;
-    const auto inputs = io_vars(run, a, "i");
-    if (!std::all_of(inputs.begin(), inputs.end(), [&](const Term& x) { return have.count(x) > 0; }))
+    const ActionIo& x = io_of(io, a);
+    if (!std::all_of(x.in.begin(), x.in.end(), [&](const Term& v) { return have.count(v) > 0; }))
       continue;
     placed.push_back(a);
-    for (const Term& x : io_vars(run, a, "o")) {
-      if (have.insert(x).second) available.push_back(x);
+    for (const Term& v : x.out) {
+      if (have.insert(v).second) available.push_back(v);
     }
     if (!kind_is(a, "r")) continue;
     // will_chg/7: a computed formula that depends on what the read loads
     // is computed again.
-    for (const Term& x : io_vars(run, a, "o")) {
-      for (const Term& ca : run.facts().findall(fact("ca_i", {var(), x}))) {
+    for (const Term& v : x.out) {
+      for (const Term& ca : run.facts().findall(fact("ca_i", {var(), v}))) {
         if (!run.facts().retract(fact("for_calc", {ca.arg(1)}))) continue;
         auto f = run.facts().first(fact("a_i", {ca.arg(1), a.arg(2), var(), var(), var(), var()}));
         if (f) recompute.push_back(*f);
@@ -75,15 +99,23 @@ std::vector<Term> order_level_actions(Run& run, const std::vector<Term>& candida
   return placed;
 }
 
+}  // namespace
+
+std::vector<Term> order_level_actions(Run& run, const std::vector<Term>& candidates, bool break_pass,
+                                      std::vector<Term>& available, std::vector<Term>& recompute) {
+  return one_pass(run, io_table(run), candidates, break_pass, available, recompute);
+}
+
 OrderedActions order_all_actions(Run& run, const Term& level, const std::vector<Term>& loaded,
                                  bool break_pass) {
   auto& facts = run.facts();
   facts.abolish("for_calc", 1);
   OrderedActions out{{}, loaded};
+  const IoTable io = io_table(run);
   std::vector<Term> remaining = facts.findall(fact("a_i", {var(), level, var(), var(), var(), var()}));
   while (!remaining.empty()) {
     std::vector<Term> recompute;
-    const auto placed = order_level_actions(run, remaining, break_pass, out.loaded, recompute);
+    const auto placed = one_pass(run, io, remaining, break_pass, out.loaded, recompute);
     if (placed.empty()) break;
     for (const Term& a : placed) {
       out.actions.push_back(a);

@@ -122,12 +122,19 @@ std::optional<std::string> nav_member_ref(Run& run, int64_t model, const Term& l
 std::optional<std::string> nav_att_accessor(Run& run, int64_t model, const Term& level,
                                             const Term& table, const Term& att, const Term& base,
                                             std::string_view kind) {
-  auto obj = base_table_obj(run, model, base);
-  auto path = member_path(run, model, level, table, base, atom(kind), att);
-  auto method = kind == "get" ? attribute_getter_name(run, model, att)
-                              : attribute_setter_name(run, model, att);
-  if (!obj || !path || !method) return std::nullopt;
-  const std::string accessor = *obj + "." + *path + *method + "()";
+  auto& facts = run.facts();
+  std::string accessor;
+  if (auto c = facts.first(fact("get_nav_name_i", {num(model), level, table, att, base, atom(kind), var()}))) {
+    accessor = text_of(c->arg(7));
+  } else {
+    auto obj = base_table_obj(run, model, base);
+    auto path = member_path(run, model, level, table, base, atom(kind), att);
+    auto method = kind == "get" ? attribute_getter_name(run, model, att)
+                                : attribute_setter_name(run, model, att);
+    if (!obj || !path || !method) return std::nullopt;
+    accessor = *obj + "." + *path + *method + "()";
+    facts.asserta(fact("get_nav_name_i", {num(model), level, table, att, base, atom(kind), str(accessor)}));
+  }
   if (!generating_reorg(run)) record_var_decl(run, att, atom(accessor), "h");
   return accessor;
 }

@@ -5,8 +5,9 @@
 // (i_closuret/6), the same the data classes build their foreign-key members
 // from, so every member named exists.
 //
-// Working facts (caches, reset_nav_names/0): get_nav_st_name_i(Model, Level,
-// From, To, Kind, Attribute, Base, Path), newest first.
+// Working facts (caches, reset_nav_names/0), newest first:
+// get_nav_st_name_i(Model, Level, From, To, Kind, Attribute, Base, Path) and
+// get_nav_name_i(Model, Level, Table, Attribute, Base, Kind, Accessor).
 #pragma once
 
 #include <cstdint>

@@ -249,7 +249,7 @@ bool register_object(Run& run, int64_t model, std::string_view object) {
   std::array<Term, 6> rec{num(model),
                           num(*type),
                           num(number),
-                          str(name),
+                          str(name.substr(0, 10)),  // the record holds ten characters
                           str(text_of(items[2]).substr(0, 30)),
                           Term::list({num(parms), num(1), str(text1), str(text2)})};
   return call_host(run, "i_wqnprgs", rec);

@@ -130,6 +130,10 @@ TEST(ProgramProps, RegisterObject) {
        "i_stqnprgs(6,0,11) i_wqnprgs(6,0,8,\"TORDERS\",\"Orders\",[0,1,\"TORDERS\",\"DORDERS\"])"},
       {"spec_i([proc, 0, 'Util', 'QnuTools']).", "pqnutools",
        "i_stqnprgs(6,101,11) i_wqnprgs(6,101,0,\"PQNUTOOLS\",\"Util\",[0,1,\"PQNUTOOLS\",\"KQNUTOOLS\"])"},
+      {"spec_i([proc, 9, 'A title longer than the thirty characters kept', 'Longname']).",
+       "pa_procedure_named_at_length_of_forty",
+       "i_stqnprgs(6,1,11) i_wqnprgs(6,1,9,\"PA_PROCEDU\",\"A title longer than the thirty\","
+       "[0,1,\"PA0PROCEDU\",\"FA_PROCEDU\"])"},
       {"spec_i([ce, 1, 'Create', 'Createdb']).", "createdb", ""},
       {"spec_i([ce, 1, 'Reorg', 'Reorg']).", "reorg", ""},  // no class id
       {"spec_i([proc, 3, 'Stub', 'Pay']). rule_i(0, stub(proc)). pgm_main_i(1, 3, 'PAY', [3]).",
