@@ -10,6 +10,7 @@
 #include "logic/core/spec_files.h"
 #include "logic/core/utilities.h"
 #include "logic/java/java_naming.h"
+#include "logic/navigation/stand_ins_navact.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -188,6 +189,13 @@ std::optional<std::string> web_target_link(const Term& token) {
   auto name = call_target_name(token);
   if (!name || name->empty() || (name->front() != 'H' && name->front() != 'h')) return std::nullopt;
   return platform::lower_1252(name->substr(0, name->find_first_of("'\"")));
+}
+
+std::optional<std::string> call_target_url(Run& run, const Term& token) {
+  auto name = call_target_name(token);
+  Term prefix = var();
+  if (!name || !http_prefix(run, prefix)) return std::nullopt;
+  return text_of(prefix) + web_target_link(token).value_or(*name);
 }
 
 std::string target_os(Run& run) {

@@ -45,6 +45,8 @@ std::optional<engine::Term> target_pgm_prop(Run& run, const engine::Term& token,
                                             const engine::Term& property);
 // The file name of a called program by its generator.
 std::optional<std::string> target_file_name(Run& run, const engine::Term& token);
+// call_target_url/2: http_prefix/1 followed by the target's link name.
+std::optional<std::string> call_target_url(Run& run, const engine::Term& token);
 // web_target_link/2: a web object's target (first letter H) as its
 // lower-case name up to any quote.
 std::optional<std::string> web_target_link(const engine::Term& token);

@@ -62,6 +62,13 @@ TEST(ProgramProps, CallTargets) {
   }
   EXPECT_EQ(text_of(*target_pgm_prop(f.run, t("t('PASP', 3)"), atom("URL"))), "http://x");
   EXPECT_EQ(web_target_link(t("t('''Hpage''', 3)")).value_or("FAIL"), "hpage");
+  EXPECT_FALSE(call_target_url(f.run, t("t('''Hpage''', 3)")));  // no prefix known yet
+  f.run.stand_in_host("http_prefix", 1, [](logic::Run&, std::span<Term> a) {
+    a[0] = Term::string("http://host/servlet/");
+    return true;
+  });
+  EXPECT_EQ(call_target_url(f.run, t("t('''Hpage''', 3)")).value_or("FAIL"),
+            "http://host/servlet/hpage");
   EXPECT_FALSE(web_target_link(t("t('''Pasp''', 3)")));
   EXPECT_EQ(engine::writeq(drop_comma_token(t("[t(',', 7), t(a, 2)]"))), "[t(a,2)]");
   Fixture h("rule_i(1, hidden(['&A', '&B'], x)). rule_i(2, hidden(['&B', '&C'], y)).");

@@ -24,6 +24,13 @@ bool gen_msg_call(Run& run, const Term& message) { return ask(run, "gen_msg_call
 bool gen_status_cmd(Run& run, const Term& message) {
   return ask(run, "gen_status_cmd", {message});
 }
+bool http_prefix(Run& run, Term& prefix) {
+  std::vector<Term> a{prefix};
+  const auto* fn = run.host_stand_in("http_prefix", 1);
+  if (!fn || !(*fn)(run, a)) return false;
+  prefix = a[0];
+  return true;
+}
 bool focus_first_of(Run& run, const Term& atts) { return ask(run, "focus_first_of", {atts}); }
 bool gen_call(Run& run, const Term& routine, const Term& args, const Term& kind,
               const Term& level, const Term& context, Term& returns) {

@@ -19,6 +19,8 @@ bool gen_error_cmd(Run& run, const engine::Term& message, const engine::Term& at
 bool gen_msg_call(Run& run, const engine::Term& message);
 // gen_status_cmd/1 (Message).
 bool gen_status_cmd(Run& run, const engine::Term& message);
+// http_prefix/1 (Prefix): the start of the URLs of called web objects.
+bool http_prefix(Run& run, engine::Term& prefix);
 // focus_first_of/1 (Attributes).
 bool focus_first_of(Run& run, const engine::Term& atts);
 // gen_call/6 (Routine, Arguments, Kind, Level, Context, Returns): a message
