@@ -51,8 +51,6 @@ void reset_odbc_calls(Run& run) {
 }
 
 bool after_object_make_step(Run&, int64_t, const Term&, int64_t) { return true; }
-bool register_object(Run&, int64_t, int64_t) { return true; }
-bool make_aux_names(Run&, const Term&) { return true; }
 
 bool gen_webpanel_object(Run& run, int64_t number, const Term& spec) {
   return placeholder(run, number, spec);

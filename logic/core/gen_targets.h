@@ -29,10 +29,7 @@ bool java_before_object(Run& run, int64_t model, const engine::Term& kind, int64
 void reset_odbc_calls(Run& run);
 // The make-file step after an object (update_call_tree).
 bool after_object_make_step(Run& run, int64_t model, const engine::Term& kind, int64_t number);
-// register_object/2: the object's program-file record.
-bool register_object(Run& run, int64_t model, int64_t number);
-// make_aux_names/4 for one attribute, context 65, type n.
-bool make_aux_names(Run& run, const engine::Term& attribute);
+// register_object/2 and make_aux_names/4: logic/navigation.
 
 // --- the generators, one per kind ------------------------------------------
 // Spec is [Kind, Title, Name | Rest] for the web panel, procedure/report,

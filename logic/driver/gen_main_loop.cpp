@@ -13,6 +13,8 @@
 #include "logic/core/tokens.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/unsupported.h"
+#include "logic/navigation/aux_vars.h"
+#include "logic/navigation/program_props.h"
 #include "platform/cp1252.h"
 #include "platform/path.h"
 
@@ -254,11 +256,11 @@ bool process_spec_file(Run& run, const Term& kind, const std::string& file, int6
     run.facts().abolish("p_auxname", 2);
     bool aux_ok = true;
     for (const Term& attr : run.facts().clauses("attri_i", 2)) {
-      aux_ok = make_aux_names(run, attr.arg(1)) && aux_ok;
+      aux_ok = make_aux_names(run, attr.arg(1), Term::integer(0), kAuxA, Term::atom("n")) && aux_ok;
     }
     if (!aux_ok) break;
     if (!dispatch_object(run, model, kind, number, spec)) break;
-    if (!register_object(run, model, number)) break;
+    if (!register_object(run, model, kind_pgm_name(run, text_of(items[1])))) break;
     spec_file_done(run, file);
     return true;
   } while (false);

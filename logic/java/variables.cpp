@@ -12,6 +12,7 @@
 #include "logic/core/spec_files.h"
 #include "logic/core/utilities.h"
 #include "logic/java/java_types.h"
+#include "logic/navigation/level_actions.h"
 #include "logic/program/expressions.h"
 #include "platform/cp1252.h"
 
@@ -367,6 +368,24 @@ std::string field_visibility(Run& run, const Term& name, std::string_view java_c
     if (head == "QNSubfile" || head == "GUIObject" || head == "IQNButton") return "public";
   }
   return "protected";
+}
+
+std::optional<std::string> gen_nullvalue(Run& run, const Term& variable) {
+  const std::string ref = var_target_ref(run, variable, Term::nil(), "");
+  if (ref.empty()) return std::nullopt;
+  const Term value = Term::list({Term::compound("t", {Term::atom("nullvalue("), Term::integer(1)}),
+                                 Term::compound("t", {variable, Term::integer(23)}),
+                                 Term::compound("t", {Term::atom(")"), Term::integer(4)})});
+  std::vector<int64_t> dims;
+  if (auto d = var_dim(run, variable)) {
+    for (const Term& n : d->is_list() ? d->list_items() : std::vector<Term>{*d}) {
+      if (n.is_int() && n.as_int() > 0) dims.push_back(n.as_int());
+    }
+  }
+  const bool ok = dims.empty() ? assign_var_ref(run, variable, ref, value, {})
+                               : gen_array_loop(run, variable, dims, value);
+  if (!ok) return std::nullopt;
+  return ref;
 }
 
 }  // namespace qn::logic

@@ -72,6 +72,12 @@ inline std::string parm_var_ref(const engine::Term&, std::string_view ref) {
 // with kind s, as var_target_ref/4 records it.
 std::string sql_var_ref(Run& run, const engine::Term& var, std::string_view ref);
 
+// gen_nullvalue/2 (Variable, Reference): the variable set to its empty
+// value, nullvalue(Variable): an array element by element (gen_array_loop/6
+// over its dimensions), anything else at once. Nullopt when the variable
+// has no reference or the assignment could not be written.
+std::optional<std::string> gen_nullvalue(Run& run, const engine::Term& variable);
+
 // read_committed_flag/1: the readOnly text handed to data objects.
 std::string read_committed_flag(Run& run);
 // The visibility of a declared field of class JavaClass: "protected" for a

@@ -15,6 +15,7 @@
 #include "logic/java/variables.h"
 #include "logic/javaui/control_props.h"
 #include "logic/javaui/java_functions.h"
+#include "logic/navigation/aux_vars.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/pending_calls.h"
 #include "logic/toolbox/declarations.h"
@@ -864,9 +865,28 @@ const std::vector<Rule>& fn_rules() {
         return JavaText{{"((" + join_pieces(x->pieces) + ") % (" + join_pieces(y->pieces) + "))"},
                         type_desc("int", 15)};
       },
-      // 6. ex( reads the aggregate's auxiliary variable (subsystem 5).
-      [](Run&, const std::string&, const std::vector<Toks>&,
-         const ExprCtx&) -> std::optional<JavaText> { return std::nullopt; },
+      // 6. ex( of a select formula's number reads the auxiliary its routine
+      // leaves the aggregate in.
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a,
+         const ExprCtx&) -> std::optional<JavaText> {
+        if (fn != "ex(" || a.size() != 1 || a[0].size() != 1) return std::nullopt;
+        const Term& n = a[0][0].is_compound() ? a[0][0].arg(1) : a[0][0];
+        const Term number = n.is_int() ? n : all_digits(text_of(n)) ? num(std::stoll(text_of(n))) : n;
+        auto f = run.facts().first(fact("function_i", {var(), number, atom("yes"), atom("select"),
+                                                       var(), var(), var(), var(), var()}));
+        if (!f) return std::nullopt;
+        const Term counted = count_aux_name(f->arg(5), f->arg(8), f->arg(7)).first;
+        std::string aux;
+        if (auto known = run.facts().first(fact("p_auxname", {counted, var()}))) {
+          aux = text_of(known->arg(2));
+        } else if (auto made = gen_aux_name(run, counted, num(0), kAuxResult)) {
+          aux = *made;
+        } else {
+          return std::nullopt;
+        }
+        OptType type = counted == "Qncount" ? OptType(type_desc("int", 9)) : var_type(run, counted);
+        return JavaText{{aux}, type};
+      },
       // 7. link( in a web panel or an HTTP main program.
       [](Run& run, const std::string& fn, const std::vector<Toks>& a,
          const ExprCtx& ctx) -> std::optional<JavaText> {
@@ -881,12 +901,25 @@ const std::vector<Rule>& fn_rules() {
         }
         return JavaText{{s + ")"}, type_desc("char", 2048)};
       },
-      // 8. old( seudo( previous( are auxiliaries of subsystem 5; ByRef( of
-      // a variable is its bare reference.
+      // 8. old( seudo( previous( of an attribute: the auxiliary that keeps
+      // the earlier value, declared with the attribute's type; ByRef( of a
+      // variable is its bare reference.
       [](Run& run, const std::string& fn, const std::vector<Toks>& a,
          const ExprCtx& ctx) -> std::optional<JavaText> {
-        if (fn != "ByRef(" || a.size() != 1 || a[0].size() != 1) return std::nullopt;
-        return arg(run, a, 0, ctx);
+        if (a.size() != 1 || a[0].size() != 1) return std::nullopt;
+        if (fn == "ByRef(") return arg(run, a, 0, ctx);
+        int64_t type = 0;
+        if (fn == "old(") type = kAuxOld;
+        if (fn == "seudo(") type = kAuxPseudo;
+        if (fn == "previous(") type = kAuxPrevious;
+        if (!type) return std::nullopt;
+        const Term att = a[0][0].is_compound() ? a[0][0].arg(1) : a[0][0];
+        const OptType att_type = var_type(run, att);
+        if (!att_type) return std::nullopt;
+        auto aux = gen_aux_name(run, att, ctx.ctx1, type);
+        if (!aux || !declare_var_as(run, atom(*aux), att, type_term(att_type), "s", Term::nil()))
+          return std::nullopt;
+        return JavaText{{*aux}, att_type};
       },
       // 9. Transaction functions.
       [](Run&, const std::string& fn, const std::vector<Toks>&,

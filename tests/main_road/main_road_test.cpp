@@ -146,6 +146,35 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
               "package com.demo.sample;\n" + read_file(golden.string()));
   }
 
+  // Each generated object has its record in the program file of its type,
+  // under its program name upper-cased and in use; CreateDB, a creation
+  // object, has none.
+  struct Record {
+    const char* file;
+    const char* code;
+    const char* name;
+  } records[] = {
+      {"QNHPRGS.001", "WBP", "HCUSTOMERS"}, {"QNPPRGS.001", "PRO", "PPRINTINV"},
+      {"QNRPRGS.001", "RPT", "RCUSTLIST"},  {"QNMPRGS.001", "MNU", "MMAINMENU"},
+      {"QNTPRGS.001", "TRN", "TCUSTOMER"},  {"QNTPRGS.001", "TRN", "TINVOICE"},
+      {"QNWPRGS.001", "WP ", "WBROWSE"},    {"QNBPRGS.001", "MBR", "BMAINBAR"},
+  };
+  for (const auto& rec : records) {
+    const std::string head = std::string(rec.code) + (std::string(rec.name) + "          ").substr(0, 10);
+    SCOPED_TRACE(std::string(rec.file) + " " + head);
+    ASSERT_TRUE(fs::exists(model_ / rec.file));
+    bool found = false;
+    for (const std::string& l : lines_of(read_file((model_ / rec.file).string()))) {
+      if (l.size() == 74 && l.rfind(head, 0) == 0 && l[73] == '1') found = true;
+    }
+    EXPECT_TRUE(found) << read_file((model_ / rec.file).string());
+  }
+  for (const auto& e : fs::directory_iterator(model_)) {
+    const std::string name = e.path().filename().string();
+    if (name.rfind("QN", 0) == 0 && name.find("PRGS") != std::string::npos)
+      EXPECT_EQ(read_file(e.path().string()).find("CREATEDB"), std::string::npos) << name;
+  }
+
   // The menu specification is deleted at the end; the state is saved.
   EXPECT_FALSE(fs::exists(model_ / kSpecDir / "qnmenu.spc"));
   EXPECT_TRUE(fs::exists(model_ / "sm11_1.ari"));

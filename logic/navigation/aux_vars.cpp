@@ -1,0 +1,224 @@
+#include "logic/navigation/aux_vars.h"
+
+#include <algorithm>
+#include <array>
+
+#include "logic/core/host_interface.h"
+#include "logic/core/out.h"
+#include "logic/core/rule_terms.h"
+#include "logic/core/spec_files.h"
+#include "logic/java/java_naming.h"
+#include "logic/navigation/stand_ins_navact.h"
+#include "logic/java/variables.h"
+#include "logic/program/expressions.h"
+#include "logic/toolbox/declarations.h"
+
+namespace qn::logic {
+
+using engine::Term;
+
+namespace {
+
+// A single attribute stands for the list of it.
+std::vector<Term> as_list(const Term& atts) {
+  if (atts.is_cons() || atts.is_nil()) return atts.list_items();
+  return {atts};
+}
+
+Term tok(const Term& value, int64_t kind) { return fact("t", {value, num(kind)}); }
+Term tok(std::string_view text, int64_t kind) { return tok(atom(text), kind); }
+
+// Tokens followed by more tokens.
+Term append(const Term& a, const std::vector<Term>& more) {
+  std::vector<Term> items = a.list_items();
+  items.insert(items.end(), more.begin(), more.end());
+  return Term::list(items);
+}
+
+}  // namespace
+
+std::optional<std::string> gen_aux_name(Run& run, const Term& att, const Term&, int64_t type) {
+  const std::string name = att.is_int() ? std::to_string(att.as_int()) : text_of(att);
+  std::array<Term, 5> a{num(0), str(name), num(0), num(type), var()};
+  if (!call_host(run, "i_vaux", a)) return std::nullopt;
+  return text_of(a[4]);
+}
+
+bool make_aux_names(Run& run, const Term& atts, const Term& context, int64_t type,
+                    const Term& mode) {
+  auto& facts = run.facts();
+  for (const Term& att : as_list(atts)) {
+    if (mode == "n" && facts.exists(fact("p_auxname", {att, var()}))) continue;
+    auto name = gen_aux_name(run, att, context, type);
+    if (!name) return false;
+    facts.asserta(fact("p_auxname", {att, str(*name)}));
+  }
+  return true;
+}
+
+std::optional<std::pair<Term, std::string>> first_auxname(Run& run, const Term& atts) {
+  for (const Term& att : as_list(atts)) {
+    if (auto f = run.facts().first(fact("p_auxname", {att, var()})))
+      return std::pair{att, text_of(f->arg(2))};
+  }
+  return std::nullopt;
+}
+
+void drop_aux_names(Run& run, const Term& atts) {
+  for (const Term& att : as_list(atts)) run.facts().retract_all(fact("p_auxname", {att, var()}));
+}
+
+std::vector<std::pair<Term, std::string>> list_aux(Run& run, const Term& atts) {
+  std::vector<std::pair<Term, std::string>> out;
+  for (const Term& att : as_list(atts)) {
+    if (auto name = auxname(run, att)) out.emplace_back(att, *name);
+  }
+  return out;
+}
+
+std::pair<Term, Term> count_aux_name(const Term& function, const Term& att, const Term& name) {
+  if (function == "count(") return {atom("Qncount"), atom("Qncount")};
+  return {att, name};
+}
+
+std::string aux_unique_name(Run& run, int64_t number, const Term& name) {
+  const bool report = spec_kind_in(run, {"rpt", "proc"});
+  std::array<Term, 4> a{num(number), num(36), num(2), var()};
+  std::string digits = call_host(run, "i_itoa", a) ? text_of(a[3]) : std::to_string(number);
+  return pgm_unique_name(run, report ? "ER" : "EV", digits + text_of(name));
+}
+
+Term combine_conds(const std::vector<Term>& conds, const Term& connector) {
+  if (conds.empty()) return Term::nil();
+  std::vector<Term> round = conds;
+  while (round.size() > 1) {
+    std::vector<Term> next;
+    for (size_t k = 0; k + 1 < round.size(); k += 2) {
+      std::vector<Term> joined{tok("(", kTokOpen)};
+      for (const Term& t : round[k].list_items()) joined.push_back(t);
+      joined.push_back(tok(")", kTokClose));
+      joined.push_back(connector);
+      joined.push_back(tok("(", kTokOpen));
+      for (const Term& t : round[k + 1].list_items()) joined.push_back(t);
+      joined.push_back(tok(")", kTokClose));
+      next.push_back(Term::list(joined));
+    }
+    if (round.size() % 2) next.push_back(round.back());
+    round = std::move(next);
+  }
+  return round.front();
+}
+
+bool gen_accumulation(Run& run, std::string_view function, const Term& running, const Term& value,
+                      const std::optional<Term>& result) {
+  const Term first = tok("Qn_first", kTokVariable);
+  const Term a = tok(running, kTokVariable);
+  const Term falsity = Term::list({tok("false", kTokFunction)});
+  const auto set_result = [&] {
+    if (!result || *result == running) return true;
+    return emit_comment(run, {Piece("Set return value")}) &&
+           assign_var(run, *result, Term::list({a}));
+  };
+  const ExprCtx ctx{};
+  if (function == "max(" || function == "min(") {
+    const Term cmp = tok(function == "max(" ? "<" : ">", kTokCompare);
+    const Term cond = append(Term::list({first, tok(".OR.", kTokLogical), a, cmp}), value.list_items());
+    return emit_if(run, cond, ctx) && assign_var(run, running, value) &&
+           assign_var(run, atom("Qn_first"), falsity) && set_result() && emit_close_brace(run);
+  }
+  if (function == "sum(" || function == "count(") {
+    const Term v = function == "sum(" ? value : Term::list({tok(str("1"), kTokConstant)});
+    return emit_if(run, Term::list({first}), ctx) && assign_var(run, running, v) &&
+           assign_var(run, atom("Qn_first"), falsity) && emit_else(run) &&
+           assign_var(run, running, append(Term::list({a, tok("+", kTokAddOp)}), v.list_items())) &&
+           emit_close_brace(run);
+  }
+  return assign_var(run, running, value) && set_result() &&
+         Out(run).pieces({"if (true) break;"}).ok();
+}
+
+namespace {
+
+bool one_formula(Run& run, const Term& f, const Term& context) {
+  auto& facts = run.facts();
+  const std::string function = text_of(f.arg(5));
+  const Term& args = f.arg(6);
+  const auto info = f.arg(9).list_items();
+  const Term table = info.size() > 1 ? info[1] : Term::nil();
+  const Term conds = info.size() > 2 ? info[2] : Term::nil();
+  const auto [counted, name] = count_aux_name(f.arg(5), f.arg(8), f.arg(7));
+  const std::string routine = aux_unique_name(run, f.arg(2).as_int(), name);
+  facts.assertz(fact("no_thisform_var_i", {args}));
+  if (!make_aux_names(run, args, context, kAuxPrevious, atom("n")) ||
+      !make_aux_names(run, counted, context, kAuxResult, atom("n")))
+    return false;
+  auto result = first_auxname(run, Term::list({counted}));
+  if (!result) return false;
+  const Term running = atom(result->second);
+  bool ok = begin_local_routine(run, atom(routine), args, running);
+  if (ok && function == "count(")
+    ok = assign_var(run, running, Term::list({tok(atom("0"), kTokConstant)}));
+  facts.assertz(fact("in_formula_i", {Term::list({atom(routine)})}));
+  const bool aggregate = function == "max(" || function == "min(" || function == "sum(" ||
+                         function == "count(";
+  Term sql = var();
+  if (ok && aggregate && conds_to_sql_strict(run, conds, table, sql)) {
+    // One SELECT of the aggregate; the result read back when a row is found.
+    const Term found = Term::list({tok(atom("noteof("), kTokFunction), tok(table, kTokConstant),
+                                   tok(atom(","), kTokComma), tok(atom("as"), kTokConstant),
+                                   tok(atom(")"), kTokClose)});
+    ok = gen_sql_select_one(run, atom("as"), table, Term::list({f.arg(5), counted}), conds,
+                            running, num(0), context, atom("opt")) &&
+         emit_if(run, found, {}) &&
+         gen_select_lock(run, atom("as"), table, Term::list({counted}), running, context,
+                         atom("opt")) &&
+         emit_close_brace(run);
+  } else if (ok) {
+    // A navigation of the table: the conditions SQL cannot take filter the
+    // rows, each row accumulates.
+    std::vector<Term> residual;
+    for (const Term& c : conds.list_items()) {
+      Term one = var();
+      if (!conds_to_sql_strict(run, Term::list({c}), table, one)) residual.push_back(c);
+    }
+    const Term value = Term::list({tok(atom("t_a("), kTokFunction), tok(table, kTokConstant),
+                                   tok(atom(","), kTokComma), tok(counted, kTokAttribute),
+                                   tok(atom(","), kTokComma), tok(atom("ro"), kTokConstant),
+                                   tok(atom(")"), kTokClose)});
+    ok = declare_var(run, atom("Qn_first"), Term::list({atom("boolean"), num(1), num(0), num(0)}),
+                     "s", Term::list({tok(atom("true"), kTokFunction)})) &&
+         gen_level_select(run, num(0), table, atom("as"), atom("opt"), conds,
+                          Term::list({counted}), Term::list({running}), context) &&
+         gen_nav_loop_cond(run, table, atom("as"), num(0), context) &&
+         (residual.empty() || emit_if(run, combine_conds(residual, tok(atom(".AND."), kTokLogical)), {})) &&
+         gen_accumulation(run, function, running, value, std::nullopt) &&
+         (residual.empty() || emit_close_brace(run)) && gen_skip(run, table, atom("as")) &&
+         emit_close_brace(run) && level_sql_end(run, table, atom("as"));
+  }
+  facts.abolish("in_formula_i", 1);
+  ok = ok && end_routine(run, result->second);
+  drop_aux_names(run, args);
+  drop_aux_names(run, counted);
+  facts.abolish("no_thisform_var_i", 1);
+  return ok;
+}
+
+}  // namespace
+
+bool select_formula_auxs(Run& run, const Term& context) {
+  const auto formulas = run.facts().findall(fact(
+      "function_i", {var(), var(), atom("yes"), atom("select"), var(), var(), var(), var(), var()}));
+  bool ok = true;
+  for (const Term& f : formulas) {
+    if (!f.arg(2).is_int()) continue;
+    // One routine for formulas that differ only in their number.
+    const bool repeated = std::any_of(formulas.begin(), formulas.end(), [&](const Term& g) {
+      return g.arg(2).is_int() && g.arg(2).as_int() < f.arg(2).as_int() && g.arg(5) == f.arg(5) &&
+             g.arg(6) == f.arg(6) && g.arg(7) == f.arg(7) && g.arg(8) == f.arg(8);
+    });
+    if (!repeated) ok = one_formula(run, f, context) && ok;
+  }
+  return ok;
+}
+
+}  // namespace qn::logic

@@ -1,0 +1,174 @@
+#include "logic/navigation/aux_vars.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "engine/clause_io.h"
+#include "logic/core/out.h"
+#include "logic/core/rule_terms.h"
+#include "logic/navigation/nav_fixture.h"
+
+namespace qn::logic {
+namespace {
+
+using engine::Term;
+using navtest::Fixture;
+using navtest::Lines;
+using navtest::t;
+
+TEST(AuxVars, Names) {
+  struct Case {
+    const char* att;
+    int64_t type;
+    const char* name;
+  } cases[] = {
+      {"'CUSTNAME'", kAuxOld, "OCUSTNAME"},
+      {"'CUSTNAME'", kAuxPrevious, "ECUSTNAME"},
+      {"'CUSTNAME'", kAuxPseudo, "ZCUSTNAME"},
+      {"12", kAuxA, "A12"},
+      {"'CUSTOMERNAME1'", kAuxResult, "XCUSTOMERN"},  // the host's ten characters
+      {"'QnCount'", kAuxResult, "QnCount"},             // a standard name stays
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.att);
+    Fixture f;
+    EXPECT_EQ(gen_aux_name(f.run, t(c.att), num(65), c.type).value_or("FAIL"), c.name);
+  }
+}
+
+TEST(AuxVars, MakeFindDrop) {
+  Fixture f("p_auxname('A', 'Akept').");
+  ASSERT_TRUE(make_aux_names(f.run, t("['A', 'B', 7]"), num(0), kAuxA, atom("n")));
+  // Mode n keeps the auxiliary an attribute has.
+  EXPECT_EQ(f.all("p_auxname", 2), "p_auxname(7,\"A7\") p_auxname('B',\"AB\") p_auxname('A','Akept') ");
+  ASSERT_TRUE(make_aux_names(f.run, t("'A'"), num(0), kAuxOld, atom("y")));
+  EXPECT_EQ(first_auxname(f.run, t("['Z', 'A']"))->second, "OA");
+  drop_aux_names(f.run, t("['A', 7]"));
+  EXPECT_EQ(f.all("p_auxname", 2), "p_auxname('B',\"AB\") ");
+  EXPECT_FALSE(first_auxname(f.run, t("['A']")));
+}
+
+TEST(AuxVars, FormulaNames) {
+  auto [att, name] = count_aux_name(atom("count("), atom("QTY"), atom("Items"));
+  EXPECT_EQ(engine::writeq(att) + " " + engine::writeq(name), "'Qncount' 'Qncount'");
+  std::tie(att, name) = count_aux_name(atom("sum("), atom("QTY"), atom("Items"));
+  EXPECT_EQ(engine::writeq(att) + " " + engine::writeq(name), "'QTY' 'Items'");
+
+  struct Case {
+    const char* facts;
+    int64_t number;
+    const char* routine;
+  } cases[] = {
+      {"spec_i([trn, 1, 'T', 'Orders']).", 37, "EV11Items"},
+      {"spec_i([proc, 1, 'T', 'Orders']).", 5, "ER05Items"},
+      {"spec_i([scr, 1, 'T', 'W']). pgm_id([3, scr, 'W']).", 1, "EVV0301Items"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.facts);
+    Fixture f(c.facts);
+    EXPECT_EQ(aux_unique_name(f.run, c.number, atom("Items")), c.routine);
+  }
+}
+
+TEST(AuxVars, CombineConds) {
+  const Term conn = t("t('.AND.', 9)");
+  auto combined = [&](int n) {
+    std::vector<Term> conds;
+    for (int k = 1; k <= n; ++k) conds.push_back(t("[t(c" + std::to_string(k) + ", 2)]"));
+    std::string s;
+    for (const Term& tk : combine_conds(conds, conn).list_items()) s += text_of(tk.arg(1)) + " ";
+    return s;
+  };
+  EXPECT_EQ(combined(0), "");
+  EXPECT_EQ(combined(1), "c1 ");
+  EXPECT_EQ(combined(2), "( c1 ) .AND. ( c2 ) ");
+  EXPECT_EQ(combined(3), "( ( c1 ) .AND. ( c2 ) ) .AND. ( c3 ) ");
+  EXPECT_EQ(combined(4), "( ( c1 ) .AND. ( c2 ) ) .AND. ( ( c3 ) .AND. ( c4 ) ) ");
+  EXPECT_EQ(combined(5),
+            "( ( ( c1 ) .AND. ( c2 ) ) .AND. ( ( c3 ) .AND. ( c4 ) ) ) .AND. ( c5 ) ");
+}
+
+TEST(AuxVars, Accumulation) {
+  const char* facts =
+      "attri_i('XQTY', ['XQTY', int, 9, 0, '', 1]). attri_i('QTY', ['QTY', int, 9, 0, '', 1]). "
+      "attri_i('Qn_first', ['Qn_first', boolean, 1, 0, '', 0]). "
+      "attri_i('Ret', ['Ret', int, 9, 0, '', 1]).";
+  struct Case {
+    const char* function;
+    const char* result;  // a term, or "" for none
+    Lines lines;
+  } cases[] = {
+      {"max(", "'Ret'",
+       {"if ( Qn_first || ( XQTY < QTY ) )", "{", "   XQTY = QTY ;", "   Qn_first = false ;",
+        "   /* Set return value */", "   Ret = XQTY ;", "}"}},
+      {"min(", "'XQTY'",
+       {"if ( Qn_first || ( XQTY > QTY ) )", "{", "   XQTY = QTY ;", "   Qn_first = false ;", "}"}},
+      {"sum(", "",
+       {"if ( Qn_first )", "{", "   XQTY = QTY ;", "   Qn_first = false ;", "}", "else", "{",
+        "   XQTY = XQTY+QTY ;", "}"}},
+      {"count(", "",
+       {"if ( Qn_first )", "{", "   XQTY = 1 ;", "   Qn_first = false ;", "}", "else", "{",
+        "   XQTY = XQTY+1 ;", "}"}},
+      {"find(", "'Ret'",
+       {"XQTY = QTY ;", "/* Set return value */", "Ret = XQTY ;", "if (true) break;"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.function);
+    Fixture f(facts);
+    std::optional<Term> result;
+    if (*c.result) result = t(c.result);
+    ASSERT_TRUE(gen_accumulation(f.run, c.function, atom("XQTY"), t("[t('QTY', 2)]"), result));
+    EXPECT_EQ(f.lines(), c.lines);
+  }
+}
+
+TEST(AuxVars, SelectFormulaRoutines) {
+  // Two sums over QTY differing only in their number, and a count with a
+  // condition on a program variable.
+  const char* facts =
+      "spec_i([trn, 1, 'T', 'Orders']). attri_i('QTY', ['QTY', int, 9, 0, '', 1]). "
+      "attri_i('XQTY', ['XQTY', int, 9, 0, '', 1]). attri_i('Qncount', ['Qncount', int, 9, 0, '', 1]). "
+      "function_i(1, 1, yes, select, 'sum(', [], 'Tot', 'QTY', [[], 20, [[t('QTY', 2)]]]). "
+      "function_i(1, 2, yes, select, 'sum(', [], 'Tot', 'QTY', [[], 20, [[t('QTY', 2)]]]). "
+      "function_i(1, 3, yes, select, 'count(', [], 'N', 'QTY', [[], 20, [[t('&P', 23)]]]). "
+      "function_i(1, 4, no, select, 'max(', [], 'M', 'QTY', [[], 20, []]). ";
+  Fixture f(facts);
+  auto line = [](logic::Run& run, const std::string& s) { return Out(run).pieces({s}).ok(); };
+  const auto marker = [&](const char* name, uint32_t arity) {
+    f.run.stand_in_host(name, arity, [&line, name](logic::Run& run, std::span<Term>) {
+      return line(run, std::string(name) + ";");
+    });
+  };
+  for (const auto& [name, arity] : std::vector<std::pair<const char*, uint32_t>>{
+           {"begin_local_routine", 3}, {"gen_sql_select_one", 8}, {"gen_select_lock", 6},
+           {"gen_level_select", 11}, {"gen_nav_loop_cond", 4}, {"gen_skip", 2},
+           {"level_sql_end", 2}})
+    marker(name, arity);
+  // SQL takes conditions on attributes, not on program variables.
+  f.run.stand_in_host("conds_to_sql_strict", 3, [](logic::Run&, std::span<Term> a) {
+    return engine::writeq(a[0]).find("23") == std::string::npos;
+  });
+  ASSERT_TRUE(select_formula_auxs(f.run, num(0)));
+  const Lines lines = f.lines();
+  const std::string all = [&] {
+    std::string s;
+    for (const auto& l : lines) s += l + "\n";
+    return s;
+  }();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "begin_local_routine;"), 2) << all;
+  // The sum: one SELECT, the row read back when found.
+  EXPECT_NE(all.find("gen_sql_select_one;\nif ("), std::string::npos) << all;
+  // The count: set to 0, a navigation with Qn_first and the program
+  // variable's condition as an if-block.
+  EXPECT_NE(all.find("Qncount = 0 ;"), std::string::npos) << all;
+  EXPECT_NE(all.find("Qn_first = true ;\ngen_level_select;\ngen_nav_loop_cond;\nif ( P )"),
+            std::string::npos)
+      << all;
+  EXPECT_NE(all.find("gen_skip;\n}\nlevel_sql_end;\nreturn Qncount ;"), std::string::npos) << all;
+  EXPECT_EQ(f.all("p_auxname", 2), "");
+  EXPECT_EQ(f.all("in_formula_i", 1), "");
+}
+
+}  // namespace
+}  // namespace qn::logic

@@ -1,0 +1,131 @@
+#include "logic/navigation/level_actions.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/clause_io.h"
+#include "logic/core/out.h"
+#include "logic/core/rule_terms.h"
+#include "logic/java/variables.h"
+#include "logic/navigation/nav_fixture.h"
+
+namespace qn::logic {
+namespace {
+
+using engine::Term;
+using navtest::Fixture;
+using navtest::Lines;
+using navtest::t;
+
+std::string ids(const std::vector<Term>& actions) {
+  std::string s;
+  for (const Term& a : actions) s += text_of(a.arg(1)) + " ";
+  return s;
+}
+
+TEST(LevelActions, Order) {
+  struct Case {
+    const char* name;
+    const char* facts;
+    bool break_pass;
+    const char* order;
+  } cases[] = {
+      {"given out of order: each after its inputs",
+       "a_i(f1, 1, f, 'T', x, []). v_i(f, i, f1, ['P']). v_i(f, o, f1, ['T']). "
+       "a_i(r1, 1, r, 20, x, []). v_i(r, i, r1, ['K']). v_i(r, o, r1, ['P']). "
+       "a_i(c1, 1, c, 'C', x, []). v_i(c, i, c1, ['T']).",
+       false, "r1 f1 c1 "},
+      {"a read recomputes a formula that depends on what it loads",
+       "a_i(r1, 1, r, 20, x, []). v_i(r, i, r1, ['T']). v_i(r, o, r1, ['Q']). "
+       "a_i(f1, 1, f, 'T', x, []). v_i(f, i, f1, ['K']). v_i(f, o, f1, ['T']). ca_i(f1, 'Q').",
+       false, "f1 r1 f1 "},
+      {"inputs that never appear leave the action out",
+       "a_i(f1, 1, f, 'T', x, []). v_i(f, i, f1, ['Nowhere']). "
+       "a_i(b1, 1, b, 'B', x, []). v_i(b, i, b1, ['K']).",
+       false, "b1 "},
+      {"a kind outside the table is never placed", "a_i(z1, 1, z, 'Z', x, []).", false, ""},
+      {"break pass: conditions first, rules not placed",
+       "a_i(r1, 1, r, 20, x, []). a_i(b1, 1, b, 'B', x, []). a_i(c1, 1, c, 'C', x, []).",
+       true, "c1 r1 "},
+      {"another level's actions stay out",
+       "a_i(r1, 2, r, 20, x, []). a_i(r2, 1, r, 21, x, []).", false, "r2 "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f(c.facts);
+    EXPECT_EQ(ids(order_all_actions(f.run, num(1), {atom("K")}, c.break_pass).actions), c.order);
+  }
+}
+
+TEST(LevelActions, WriteByKind) {
+  const char* facts =
+      "attri_i('A', ['A', int, 5, 0, '', 0]). attri_i('B', ['B', int, 5, 0, '', 0]). "
+      "attri_i('OB', ['OB', int, 5, 0, '', 0]). las_i(1, ['A']). p_auxname('B', 'AB'). ";
+  struct Case {
+    const char* name;
+    const char* action;
+    const char* io;
+    Lines lines;
+  } cases[] = {
+      {"r: the read, then its held attributes saved", "a_i(r1, 1, r, 20, x, [])",
+       "v_i(r, o, r1, ['B']).", {"read(20,[['B',\"AB\"]])", "OB = AB ;"}},
+      {"f: the formula's code", "a_i(f1, 1, f, 'A', x, [])", "", {"formula(A)"}},
+      {"b: the assignments of the level's attributes",
+       "a_i(b1, 1, b, 'A', x, [a('A', [t(1, 3)]), a('B', [t(2, 3)])])", "", {"A = 1 ;"}},
+      {"v: the vertical formula's call and refresh", "a_i(v1, 1, v, 'A', x, 'VR01')",
+       "v_i(v, i, v1, ['B']). v_i(v, o, v1, ['A']).", {"call(VR01,[B],[A])", "refresh([A])"}},
+      {"c: a block the level closes", "a_i(c1, 1, c, 'A', x, [t('A', 2), t('>', 10), t(1, 3)])",
+       "", {"if ( ( A > 1 ) )", "{"}},
+      {"t: the level's table, read by the driver", "a_i(t1, 1, t, 'A', x, [])", "", {}},
+      {"an unknown kind", "a_i(z1, 1, zz, 'A', x, [])", "", {"/* N/A Actionzz A */"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f(std::string(facts) + c.io);
+    auto line = [](logic::Run& run, const std::string& s) { return Out(run).pieces({s}).ok(); };
+    f.run.stand_in_host("gen_aux_reads", 7, [&](logic::Run& run, std::span<Term> a) {
+      return line(run, "read(" + engine::writeq(a[1]) + "," + engine::writeq(a[3]) + ")");
+    });
+    f.run.stand_in_host("gen_formula_code", 4, [&](logic::Run& run, std::span<Term> a) {
+      return line(run, "formula(" + text_of(a[1]) + ")");
+    });
+    f.run.stand_in_host("gen_call_stmt1", 6, [&](logic::Run& run, std::span<Term> a) {
+      return line(run, "call(" + text_of(a[0]) + "," + engine::write(a[1]) + "," +
+                           engine::write(a[2]) + ")");
+    });
+    f.run.stand_in_host("gen_control_refresh", 1, [&](logic::Run& run, std::span<Term> a) {
+      return line(run, "refresh(" + engine::write(a[0]) + ")");
+    });
+    LevelActions args{num(1), {}, false, false, num(0), Term::nil(), {t("['B', h, 'OB']")}};
+    ASSERT_TRUE(each_att_action(f.run, args, {t(c.action)}));
+    EXPECT_EQ(f.lines(), c.lines);
+  }
+}
+
+TEST(LevelActions, NullValues) {
+  const char* facts =
+      "attri_i('&S', ['S', int, 5, 0, '', 0]). attri_i('&V', ['V', char, 4, 0, '', 0]). "
+      "attri_i('&M', ['M', date, 8, 0, '', 0]). "
+      "rule_i(1, dim('&V', [3])). rule_i(1, dim('&M', [2, 4])).";
+  struct Case {
+    const char* var;
+    Lines lines;
+  } cases[] = {
+      {"'&S'", {"S = 0 ;"}},
+      {"'&V'",
+       {"QN_I = (short)(1) ;", "while ( ( QN_I <= 3 ) )", "{", "   V[QN_I-1] = \"\" ;",
+        "   QN_I = (short)(QN_I+1) ;", "}"}},
+      {"'&M'",
+       {"QN_I = (short)(1) ;", "while ( ( QN_I <= 2 ) )", "{", "   QN_J = (short)(1) ;", "   while ( ( QN_J <= 4 ) )",
+        "   {", "      M[QN_I-1][QN_J-1] = QNutil.nullDate() ;", "      QN_J = (short)(QN_J+1) ;", "   }",
+        "   QN_I = (short)(QN_I+1) ;", "}"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.var);
+    Fixture f(facts);
+    EXPECT_TRUE(gen_nullvalue(f.run, t(c.var)));
+    EXPECT_EQ(f.lines(), c.lines);
+  }
+}
+
+}  // namespace
+}  // namespace qn::logic

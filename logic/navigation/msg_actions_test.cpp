@@ -1,0 +1,86 @@
+#include "logic/navigation/msg_actions.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/clause_io.h"
+#include "logic/core/out.h"
+#include "logic/core/rule_terms.h"
+#include "logic/navigation/nav_fixture.h"
+
+namespace qn::logic {
+namespace {
+
+using engine::Term;
+using navtest::Fixture;
+using navtest::Lines;
+using navtest::t;
+
+TEST(MsgActions, ByKind) {
+  struct Case {
+    const char* name;
+    const char* spec;
+    int64_t kind;
+    const char* message;
+    const char* items;
+    Lines lines;
+  } cases[] = {
+      {"1: an error in a transaction", "spec_i([trn, 1, 'T', 'N']).", 1, "t('''Bad''', 3)", "[]",
+       {"error('Bad')", "AnyError = (byte)(1) ;", "focus(['A'])"}},
+      {"1: an error in a procedure", "spec_i([proc, 1, 'T', 'N']).", 1, "t('''Bad''', 3)", "[]",
+       {"error('Bad')", "focus(['A'])"}},
+      {"4: the message command", "", 4, "t('''Hi''', 3)", "[]", {"msg('Hi')"}},
+      {"7: nothing", "", 7, "t('''Hi''', 3)", "[]", {}},
+      {"8: the message routine", "", 8, "t(chk, 3)", "[]", {"call(chk)"}},
+      {"9: the message routine", "", 9, "t(chk, 3)", "[]", {"call(chk)"}},
+      {"27: the routine of the third item", "", 27, "[]", "[x, y, t(other, 3)]", {"call(other)"}},
+      {"another kind with a message token", "", 12, "t(chk, 3)", "[]", {"call(chk)"}},
+      {"another kind without one", "", 12, "[]", "[]", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f(std::string(c.spec) + " attri_i('AnyError', ['AnyError', int, 1, 0, '', 0]).");
+    auto line = [](logic::Run& run, const std::string& s) { return Out(run).pieces({s}).ok(); };
+    f.run.stand_in_host("gen_error_cmd", 3, [&](logic::Run& run, std::span<Term> a) {
+      return line(run, "error(" + text_of(a[0].arg(1)) + ")");
+    });
+    f.run.stand_in_host("focus_first_of", 1, [&](logic::Run& run, std::span<Term> a) {
+      return line(run, "focus(" + engine::writeq(a[0]) + ")");
+    });
+    f.run.stand_in_host("gen_msg_call", 1, [&](logic::Run& run, std::span<Term> a) {
+      return line(run, "msg(" + text_of(a[0].arg(1)) + ")");
+    });
+    f.run.stand_in_host("gen_call", 6, [&](logic::Run& run, std::span<Term> a) {
+      return line(run, "call(" + text_of(a[0].arg(1)) + ")");
+    });
+    MsgAction a{c.kind, t(c.message), t("['A']"), t(c.items)};
+    ASSERT_TRUE(gen_msg_action(f.run, a));
+    EXPECT_EQ(f.lines(), c.lines);
+  }
+}
+
+TEST(MsgActions, RulesTablesAndTypes) {
+  Fixture f(
+      "rule_i(1, rule([a(18, ['A', 'B', 'C'])], x, y, z)). "
+      "table_i(10, ['Cust', [], 'The \"best\" customers']). table_i(11, ['Orders', [], '']). "
+      "attri_i('N', ['N', int, 18, 2, '', 0]). attri_i('F', ['F', bits, 4, 3, 'X', 0]). "
+      "attri_i('S', ['S', char, 40, 0, '', 0]).");
+  EXPECT_TRUE(rule_assigns_set(f.run, num(18), atom("A"), t("['C', 'B']")));
+  EXPECT_FALSE(rule_assigns_set(f.run, num(18), atom("A"), t("['B']")));
+  EXPECT_FALSE(rule_assigns_set(f.run, num(19), atom("A"), t("['B', 'C']")));
+  EXPECT_EQ(tbl_name_text(f.run, num(10)), "The 'best' customers");
+  struct Case {
+    const char* att;
+    const char* decl;
+  } cases[] = {{"'N'", "int 15 2"}, {"'F'", "bits 4 0"}, {"'S'", "char 40 0"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.att);
+    auto d = attri_type_len_dec(f.run, num(0), t(c.att));
+    ASSERT_TRUE(d);
+    EXPECT_EQ(text_of(d->type) + " " + std::to_string(d->length) + " " + std::to_string(d->decimals),
+              c.decl);
+    EXPECT_EQ(d->picture, "");
+  }
+}
+
+}  // namespace
+}  // namespace qn::logic
