@@ -171,8 +171,9 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   }
   for (const auto& e : fs::directory_iterator(model_)) {
     const std::string name = e.path().filename().string();
-    if (name.rfind("QN", 0) == 0 && name.find("PRGS") != std::string::npos)
+    if (name.rfind("QN", 0) == 0 && name.find("PRGS") != std::string::npos) {
       EXPECT_EQ(read_file(e.path().string()).find("CREATEDB"), std::string::npos) << name;
+    }
   }
 
   // The menu specification is deleted at the end; the state is saved.

@@ -108,7 +108,7 @@ class Cluster : public ::testing::Test {
 
 // A run whose options come from a map and whose immediate statements are kept.
 struct Rules {
-  explicit Rules(std::string dtasrc) : run(eng), dtasrc(std::move(dtasrc)) {
+  explicit Rules(std::string source) : run(eng), dtasrc(std::move(source)) {
     eng.consult_text("model_num_i(5). model_i(1, 1005).", false);
     run.stand_in_host("i_config", 2, [this](Run&, std::span<Term> a) {
       if (a[0].text() != "DTASRC") return false;
