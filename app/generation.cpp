@@ -75,6 +75,9 @@ bool Generation::Generate(int16_t first, int16_t model) {
   bool engine_started = false;  // the engine needs shutting down
   bool cleaned_up = false;      // the clean-up after the main entry has begun
   cancelled_ = false;
+  objects_generated_ = 0;
+  files_written_ = 0;
+  host::source_writer().reset_files_written();
   try {
     // 1. The knowledge base of the model; the run goes on whatever it answers.
     services_.open_knowledge_base(model);
@@ -137,6 +140,11 @@ bool Generation::Generate(int16_t first, int16_t model) {
     } catch (...) {
       host::ShowGenerationError(kGeneralException);
     }
+    // The object loop leaves the number of objects it generated.
+    for (const engine::Term& n : engine_.facts().clauses("objects_generated_i", 1)) {
+      if (n.arg(1).is_int()) objects_generated_ = static_cast<int>(n.arg(1).as_int());
+    }
+    files_written_ = host::source_writer().files_written();
     cleaned_up = true;
     set_running(false);
     engine_started = false;

@@ -89,6 +89,9 @@ class Generation {
   bool support_files_copied() const { return support_files_copied_; }
   // The last run ended through a cancel.
   bool cancelled() const { return cancelled_; }
+  // What the last run generated: its objects and the files it wrote.
+  int objects_generated() const { return objects_generated_; }
+  int files_written() const { return files_written_; }
 
  private:
   void set_running(bool on);
@@ -100,6 +103,8 @@ class Generation {
   bool running_ = false;
   bool support_files_copied_ = false;
   bool cancelled_ = false;
+  int objects_generated_ = 0;
+  int files_written_ = 0;
 };
 
 }  // namespace qn::app

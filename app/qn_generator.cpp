@@ -74,6 +74,8 @@ void CQnGenerator::add_methods(platform::AutomationServer& server) {
     }
     // The client learns of a cancel before the answer.
     if (generation_.cancelled()) server.notify("RunCancelled", json::array());
+    server.notify("RunSummary",
+                  json::array({generation_.objects_generated(), generation_.files_written()}));
     return json(answer);
   });
 }

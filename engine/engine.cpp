@@ -28,6 +28,7 @@ struct Engine::Impl {
   bool syntax_errors = true;
   bool file_errors = true;
   int errcode = 0;
+  int first_syntax_error_line = 0;
   std::string config;
   std::string predicate_dir;
 
@@ -172,11 +173,14 @@ bool Engine::file_errors() const { return impl_->file_errors; }
 int Engine::errcode() const { return impl_->errcode; }
 void Engine::set_errcode(int code) { impl_->errcode = code; }
 
+int Engine::first_syntax_error_line() const { return impl_->first_syntax_error_line; }
+
 bool Engine::consult(std::string_view path) { return load_file(path, false); }
 bool Engine::reconsult(std::string_view path) { return load_file(path, true); }
 
 bool Engine::load_file(std::string_view path, bool replace) {
   check_interrupt();
+  impl_->first_syntax_error_line = 0;
   std::string text;
   // A folder or a file that fails while being read counts as unreadable.
   const bool read = platform::read_whole_file(platform::map_path(path), text);
@@ -193,13 +197,15 @@ bool Engine::consult_text(std::string_view text, bool replace) {
   std::unordered_set<uint64_t> seen;  // name/arity met in this text
   static const Atom neck(":-");
   size_t reported = 0;
+  impl_->first_syntax_error_line = 0;
   for (;;) {
     std::optional<Term> t = reader.next();
     // Each syntax error met on the way to this clause.
     for (; reported < reader.errors().size(); ++reported) {
       impl_->errcode = kErrSyntax;
+      const int line = static_cast<int>(reader.errors()[reported].line);
+      if (impl_->first_syntax_error_line == 0) impl_->first_syntax_error_line = line;
       if (!impl_->syntax_errors) continue;
-      int line = static_cast<int>(reader.errors()[reported].line);
       if (impl_->hook) {
         impl_->hook(1, kErrSyntax, line);
       } else {

@@ -123,6 +123,9 @@ class Engine {
   // errors are off). The path goes through the platform path mapping.
   bool consult(std::string_view path);
   bool reconsult(std::string_view path);
+  // The line of the first syntax error of the last file or text loaded; 0
+  // when it had none.
+  int first_syntax_error_line() const;
   // The same from a text already in memory.
   bool consult_text(std::string_view text, bool replace);
 

@@ -13,6 +13,7 @@
 #include "platform/find_files.h"
 #include "platform/folder_index.h"
 #include "platform/path.h"
+#include "platform/system_services.h"
 
 namespace qn::engine {
 
@@ -36,33 +37,27 @@ std::vector<DirEntry> directory(std::string_view pattern, int mask) {
   std::string dir = folder.empty() ? std::string(".") : platform::map_path(folder);
   std::vector<DirEntry> out;
   // The run's folder index gives the names (already in listing order); only
-  // the entries that match are looked at on disk.
+  // the entries that match are looked at on disk, one stat each.
   platform::for_each_entry(dir, name_pattern, [&](const platform::FolderEntry& e) {
     const std::string& name = e.name;
-    std::error_code e2;
-    const fs::path full = fs::path(dir) / name;
-    fs::file_status st = fs::status(full, e2);
-    if (e2 || !fs::exists(st)) return;
+    const std::optional<platform::FileInfo> info =
+        platform::file_info(platform::join_path(dir, name));
+    if (!info) return;
     DirEntry d;
     d.name = name;
-    bool is_dir = fs::is_directory(st);
+    const bool is_dir = info->kind == platform::FileKind::kDirectory;
     if (is_dir) {
       d.attributes |= kAttrDirectory;
     } else {
       d.attributes |= kAttrArchive;
-      d.size = static_cast<int64_t>(fs::file_size(full, e2));
-      if (e2) d.size = 0;
+      // A named pipe or a device has no size of its own.
+      d.size = info->kind == platform::FileKind::kRegular ? info->size : 0;
     }
     if (name[0] == '.') d.attributes |= kAttrHidden;
-    if ((st.permissions() & fs::perms::owner_write) == fs::perms::none)
-      d.attributes |= kAttrReadOnly;
+    if (!info->owner_writable) d.attributes |= kAttrReadOnly;
     if (is_dir && !(mask & kAttrDirectory)) return;
     if ((d.attributes & kAttrHidden) && !(mask & kAttrHidden)) return;
-    auto mtime = fs::last_write_time(full, e2);
-    if (!e2) {
-      auto sys = std::chrono::file_clock::to_sys(mtime);
-      d.modified = std::chrono::duration_cast<std::chrono::seconds>(sys.time_since_epoch()).count();
-    }
+    d.modified = info->modified_ns / 1000000000;
     out.push_back(std::move(d));
   });
   return out;
@@ -100,9 +95,7 @@ bool replace_file(Engine& engine, std::string_view path, std::string_view text) 
 
 bool change_dir(Engine& engine, std::string_view path) {
   engine.check_interrupt();
-  std::error_code ec;
-  fs::current_path(platform::map_path(path), ec);
-  if (ec) return report(engine);
+  if (!platform::change_directory(platform::map_path(path))) return report(engine);
   return true;
 }
 

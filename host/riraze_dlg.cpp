@@ -329,6 +329,9 @@ void set_error_box_observer(std::function<void(std::string_view)> observer) {
 }
 
 int ShowGenerationError(std::string_view text) {
+  // What the run showed is kept in the error log too, for a run nobody
+  // watched.
+  LogError(-1, text);
   {
     std::function<void(std::string_view)> observer;
     {

@@ -1,7 +1,10 @@
 #include "host/source_writer.h"
 
 #include <charconv>
+#include <cerrno>
 #include <climits>
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -349,6 +352,14 @@ bool SourceWriter::open_output_file(int, std::string_view, std::string_view) {
   const std::string fs_path = platform::map_path(path_);
   file_ = std::fopen(fs_path.c_str(), "w");
   if (file_ == nullptr) {
+    // Said here, where the reason is known: a folder that cannot be written
+    // or a name that is no file name would otherwise write nothing unseen.
+    const std::string why = std::strerror(errno);
+    if (host_.show_error) {
+      host_.show_error("The file " + platform::shown_path(path_) + " cannot be written: " + why +
+                       ".\nCheck that its folder exists and can be written, and that the "
+                       "object's name is a file name (no '/'), then generate again.");
+    }
     error_ = 1;
     return false;
   }
@@ -403,6 +414,7 @@ bool SourceWriter::close_output_file() {
       ok = false;
     }
     file_ = nullptr;
+    if (ok) ++files_written_;
   }
   buffer_.clear();
   line_count_ = 0;

@@ -104,6 +104,11 @@ class SourceWriter final : public LineSink {
   // shows message 62018 once and fails the rest of the file and its close.
   bool write_line(std::string_view text) override;
 
+  // Files closed without an error since the count was last reset (a run's
+  // summary).
+  int files_written() const { return files_written_; }
+  void reset_files_written() { files_written_ = 0; }
+
   bool is_open() const { return file_ != nullptr; }
   bool error_state() const { return error_ != 0; }
   uint16_t line_count() const { return line_count_; }
@@ -119,6 +124,7 @@ class SourceWriter final : public LineSink {
   bool close_failed_ = false;
   uint16_t line_count_ = 0;
   int margin_ = 0;
+  int files_written_ = 0;
   std::string buffer_;  // lines not yet written to the file
 
   bool flush_buffer();

@@ -200,7 +200,11 @@ TEST_F(WriterTest, OpenFailureFailsUntilClosed) {
   EXPECT_FALSE(w_.open_output_file());
   EXPECT_FALSE(w_.output_lines(V{{"a"}}.node));
   EXPECT_FALSE(w_.close_output_file());
-  EXPECT_TRUE(rec_.errors.empty());
+  // One box says which file and why, and what to do.
+  ASSERT_EQ(rec_.errors.size(), 1u);
+  EXPECT_NE(rec_.errors[0].find("missing/dir/x.txt cannot be written: No such file or directory."),
+            std::string::npos)
+      << rec_.errors[0];
   w_.set_output_path(path("x.txt"));
   EXPECT_TRUE(w_.open_output_file());
   EXPECT_TRUE(w_.close_output_file());

@@ -75,12 +75,24 @@ void getisam() {
   }
   const int sys_error = errno;
   const short error = isam::IsamLastError();
-  if (error == isam::kIsamCannotOpen && sys_error == EACCES)
-    host::LogError(host::kErrKbOpen, "");
-  else if (error == isam::kIsamCannotOpen)
-    host::LogError(host::kErrIsam, "getisam");
-  else
-    host::LogError(host::kErrKbOpen, "getisam");
+  // A model folder without a knowledge base is the commonest cause: the
+  // internal error gets a line that says what to do.
+  const bool none_here = error == isam::kIsamNoParamFile ||
+                         (error == isam::kIsamCannotOpen && sys_error == ENOENT);
+  try {
+    if (error == isam::kIsamCannotOpen && sys_error == EACCES)
+      host::LogError(host::kErrKbOpen, "");
+    else if (error == isam::kIsamCannotOpen)
+      host::LogError(host::kErrIsam, "getisam");
+    else
+      host::LogError(host::kErrKbOpen, "getisam");
+  } catch (const host::CCTreeException& e) {
+    if (!none_here) throw;
+    std::string dir = platform::shown_path(platform::current_dir());
+    while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+    throw host::CCTreeException(e.text() + "\nNo knowledge base in " + dir +
+                                ": build one with `kbtool build DESCRIPTION " + dir + "`.");
+  }
   throw host::CCTreeException("Internal Error in function getisam");
 }
 

@@ -47,6 +47,20 @@ bool read_model(int model, MdlRecord& out) {
   return mdl(kMdlDataFile, kOpReadEqual, 0, key, out) == kKbDone && out.model == model;
 }
 
+// The numbers of the models of the knowledge base: "1, 2, 6". The model
+// records are read by number only, so every number is asked (an error path:
+// a few milliseconds over the set in memory).
+std::string models_held() {
+  std::string out;
+  MdlRecord rec;
+  for (int model = 1; model <= 32767; ++model) {
+    if (!read_model(model, rec)) continue;
+    if (!out.empty()) out += ", ";
+    out += std::to_string(model);
+  }
+  return out;
+}
+
 }  // namespace
 
 const MdlRecord& mdl_info(int model) {
@@ -58,7 +72,18 @@ const MdlRecord& mdl_info(int model) {
   }
   MdlRecord rec;
   if (!read_model(model, rec)) {
-    host::LogError(host::kErrIsam, "mdl_info");
+    const std::string holds = models_held();  // before LogError closes the set
+    try {
+      host::LogError(host::kErrIsam, "mdl_info");
+    } catch (const host::CCTreeException& e) {
+      throw host::CCTreeException(
+          e.text() + "\nModel " + std::to_string(number) + " is not in the knowledge base" +
+          (holds.empty() ? std::string(", which holds no model: build it anew with kbtool build.")
+                         : ", which holds " + std::string(holds.find(',') == std::string::npos
+                                                              ? "model "
+                                                              : "models ") +
+                               holds + ": give one of them as MODEL."));
+    }
     // LogError returns only while another report is in progress.
     throw host::CCTreeException("Internal Error 3 in function mdl_info");
   }

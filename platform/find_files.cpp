@@ -83,6 +83,55 @@ bool file_exists(std::string_view path) {
   return ::stat(std::string(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+FileKind file_kind(std::string_view path) {
+  const std::string p(path);
+  struct stat st;
+  if (::stat(p.c_str(), &st) != 0) {
+    const int error = errno;
+    struct stat link;
+    if (::lstat(p.c_str(), &link) == 0 && S_ISLNK(link.st_mode))
+      return error == ENOENT ? FileKind::kDanglingLink : FileKind::kOther;
+    errno = error;
+    return error == ENOENT || error == ENOTDIR ? FileKind::kMissing : FileKind::kOther;
+  }
+  if (S_ISREG(st.st_mode)) return FileKind::kRegular;
+  if (S_ISDIR(st.st_mode)) return FileKind::kDirectory;
+  if (S_ISFIFO(st.st_mode)) return FileKind::kFifo;
+  return FileKind::kOther;
+}
+
+std::optional<FileInfo> file_info(std::string_view path) {
+  struct stat st;
+  if (::stat(std::string(path).c_str(), &st) != 0) return std::nullopt;
+  FileInfo info;
+  info.kind = S_ISREG(st.st_mode)    ? FileKind::kRegular
+              : S_ISDIR(st.st_mode)  ? FileKind::kDirectory
+              : S_ISFIFO(st.st_mode) ? FileKind::kFifo
+                                     : FileKind::kOther;
+  info.size = static_cast<int64_t>(st.st_size);
+  info.modified_ns = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  info.owner_writable = (st.st_mode & S_IWUSR) != 0;
+  return info;
+}
+
+const char* file_kind_text(FileKind kind) {
+  switch (kind) {
+    case FileKind::kMissing:
+      return "missing";
+    case FileKind::kRegular:
+      return "a regular file";
+    case FileKind::kDirectory:
+      return "a folder";
+    case FileKind::kFifo:
+      return "a named pipe (FIFO)";
+    case FileKind::kDanglingLink:
+      return "a symbolic link to a file that does not exist";
+    case FileKind::kOther:
+      break;
+  }
+  return "not a regular file";
+}
+
 bool create_empty_file(std::string_view path) {
   int fd = ::open(std::string(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return fail();
@@ -104,8 +153,18 @@ bool make_directory(std::string_view path) {
 }
 
 bool read_whole_file(std::string_view path, std::string& text) {
-  int fd = ::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC);
+  // Opened without waiting (a named pipe would wait for a writer), then
+  // refused unless it is a regular file.
+  int fd = ::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return fail();
+  struct stat st {};
+  const bool stated = ::fstat(fd, &st) == 0;
+  if (!stated || !S_ISREG(st.st_mode)) {
+    const int error = !stated ? errno : S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    ::close(fd);
+    errno = error;
+    return fail();
+  }
   std::string out;
   char buf[65536];
   for (;;) {

@@ -31,18 +31,30 @@ std::string entry_key(std::string_view name) {
 
 struct Index {
   std::unordered_map<std::string, Folder> folders;  // by normalised absolute path
+  std::string working_dir;                          // read on first use; '/' at the end
 };
 
 std::mutex g_mutex;
 std::unique_ptr<Index> g_index;
 
+// The working folder of the index. Called under the lock with an index in
+// force.
+const std::string& working_dir_locked() {
+  if (g_index->working_dir.empty()) g_index->working_dir = read_current_dir();
+  return g_index->working_dir;
+}
+
 // The absolute, lexically normal form of a folder path, without a final '/'.
+// Called under the lock with an index in force.
 std::string folder_key(std::string_view dir) {
-  std::string p =
-      dir.empty() || dir.front() != '/' ? current_dir() + std::string(dir) : std::string(dir);
-  std::string norm = std::filesystem::path(p).lexically_normal().string();
-  while (norm.size() > 1 && norm.back() == '/') norm.pop_back();
-  return norm;
+  std::string p = dir.empty() || dir.front() != '/' ? working_dir_locked() + std::string(dir)
+                                                    : std::string(dir);
+  // Most paths are normal already: only those with "//", "/." or "/.."
+  // in them are rewritten.
+  if (p.find("//") != std::string::npos || p.find("/.") != std::string::npos)
+    p = std::filesystem::path(p).lexically_normal().string();
+  while (p.size() > 1 && p.back() == '/') p.pop_back();
+  return p;
 }
 
 bool read_folder(const std::string& dir, Folder& out) {
@@ -119,6 +131,16 @@ FolderIndexScope::FolderIndexScope() {
 FolderIndexScope::~FolderIndexScope() {
   std::lock_guard lock(g_mutex);
   if (owner_) g_index.reset();
+}
+
+std::string indexed_working_dir() {
+  std::lock_guard lock(g_mutex);
+  return g_index ? working_dir_locked() : std::string();
+}
+
+void note_directory_changed() {
+  std::lock_guard lock(g_mutex);
+  if (g_index) g_index->working_dir.clear();
 }
 
 bool folder_index_active() {

@@ -49,6 +49,12 @@ std::string find_name_ignoring_case(std::string_view dir, std::string_view name)
 bool for_each_entry(std::string_view dir, std::string_view pattern,
                     const std::function<void(const FolderEntry&)>& each);
 
+// The working folder (with a trailing '/'), read once while an index is in
+// force; empty without one. The program's own change of folder tells it
+// (note_directory_changed).
+std::string indexed_working_dir();
+void note_directory_changed();
+
 // The program's own changes: a file or folder now exists at `path`, or no
 // longer does. They do nothing without an index in force.
 void note_created(std::string_view path, bool is_dir = false);

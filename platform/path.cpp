@@ -36,7 +36,26 @@ std::string map_path(std::string_view path) {
     std::string comp(path.substr(i, end - i));
     if (resolving && comp != "." && comp != "..") {
       std::string candidate = out + comp;
-      if (!exists(candidate)) {
+      if (folder_index_active() && comp.find_first_of("*?") == std::string::npos &&
+          comp.back() != '.') {
+        // During a run the folder index answers: the name as written, else
+        // its first spelling ignoring case; nothing more is looked up below
+        // a folder that does not exist.
+        bool exact = false;
+        std::string first;
+        const bool read = for_each_entry(out, comp, [&](const FolderEntry& e) {
+          if (e.name == comp) {
+            exact = true;
+          } else if (first.empty()) {
+            first = e.name;
+          }
+        });
+        if (!read || (!exact && first.empty())) {
+          resolving = false;
+        } else if (!exact) {
+          comp = first;
+        }
+      } else if (!exists(candidate)) {
         std::string match = find_name_ignoring_case(out, comp);
         if (match.empty()) {
           resolving = false;
@@ -81,6 +100,11 @@ std::string program_dir() {
 }
 
 std::string current_dir() {
+  std::string dir = indexed_working_dir();
+  return dir.empty() ? read_current_dir() : dir;
+}
+
+std::string read_current_dir() {
   std::vector<char> buf(4096);
   while (::getcwd(buf.data(), buf.size()) == nullptr) {
     if (buf.size() > (1u << 20)) return "./";

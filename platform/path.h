@@ -29,7 +29,10 @@ std::string join_path(std::string_view dir, std::string_view name);
 // The folder of the running program, with a trailing '/'.
 std::string program_dir();
 
-// The current directory, with a trailing '/'.
+// The current directory, with a trailing '/': during a run (a folder index in
+// force) read once and kept until the program changes folder.
 std::string current_dir();
+// The same, always asked of the system.
+std::string read_current_dir();
 
 }  // namespace qn::platform

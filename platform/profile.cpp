@@ -10,6 +10,7 @@
 #include <unordered_set>
 
 #include "platform/cp1252.h"
+#include "platform/find_files.h"
 #include "platform/path.h"
 
 namespace qn::platform {
@@ -76,8 +77,8 @@ std::shared_ptr<const ParsedFile> parse(std::string_view text) {
 
 struct CacheEntry {
   std::string resolved;
-  fs::file_time_type mtime;
-  std::uintmax_t size = 0;
+  int64_t mtime = 0;
+  int64_t size = 0;
   std::shared_ptr<const ParsedFile> parsed;
 };
 
@@ -89,25 +90,24 @@ const std::shared_ptr<const ParsedFile>& empty_file() {
   return empty;
 }
 
-bool stat_file(const std::string& path, fs::file_time_type& mtime, std::uintmax_t& size) {
-  std::error_code ec;
-  if (!fs::is_regular_file(path, ec)) return false;
-  mtime = fs::last_write_time(path, ec);
-  if (ec) return false;
-  size = fs::file_size(path, ec);
-  return !ec;
+// One stat: a regular file's time and size, by which a parse is reused.
+bool stat_file(const std::string& path, int64_t& mtime, int64_t& size) {
+  const std::optional<FileInfo> info = file_info(path);
+  if (!info || info->kind != FileKind::kRegular) return false;
+  mtime = info->modified_ns;
+  size = info->size;
+  return true;
 }
 
 std::shared_ptr<const ParsedFile> load(std::string_view file) {
   if (file.empty()) return empty_file();
   std::string cache_key(file);
   if (!is_separator(file.front())) {
-    std::error_code ec;
-    cache_key = fs::current_path(ec).string() + '\n' + cache_key;
+    cache_key = current_dir() + '\n' + cache_key;
   }
   std::lock_guard<std::mutex> lock(cache_mutex);
-  fs::file_time_type mtime;
-  std::uintmax_t size = 0;
+  int64_t mtime = 0;
+  int64_t size = 0;
   auto it = cache.find(cache_key);
   if (it != cache.end() && stat_file(it->second.resolved, mtime, size) &&
       mtime == it->second.mtime && size == it->second.size) {

@@ -11,6 +11,8 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/folder_index.h"
+
 namespace qn::platform {
 namespace {
 
@@ -33,7 +35,11 @@ std::optional<uint64_t> free_kilobytes() {
   return static_cast<uint64_t>(fs.f_bavail) / (1024 / block);
 }
 
-bool change_directory(const std::string& path) { return ::chdir(path.c_str()) == 0; }
+bool change_directory(const std::string& path) {
+  if (::chdir(path.c_str()) != 0) return false;
+  note_directory_changed();
+  return true;
+}
 
 std::optional<std::string> system_user_name() {
   {

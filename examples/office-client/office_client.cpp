@@ -203,6 +203,20 @@ int documents_round() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::printf(
+        "usage: office-client [MODULE] [--mail SERVER USER PASSWORD ADDRESS]\n"
+        "                     [--documents SERVERS]\n"
+        "  MODULE     the office module to register (default: libQnOffice.so of the program folder)\n"
+        "  --mail     also sends a message to ADDRESS through SERVER's SMTP service as USER and\n"
+        "             receives the first message of USER's mailbox through its POP3 service\n"
+        "             (ports: the services smtp and pop3 of QN_SERVICES_FILE, else the system's)\n"
+        "  --documents SERVERS\n"
+        "             registers the automation-server module SERVERS and makes, writes, reads\n"
+        "             back and closes one workbook and one document\n"
+        "Exit status: 0 when every step succeeded, 1 otherwise.\n");
+    return 0;
+  }
   // --documents SERVERS: a workbook and a document through the automation
   // servers of the module SERVERS (the scripted ones of the tests).
   const char* documents_module = nullptr;

@@ -16,6 +16,8 @@
 #include "logic/navigation/aux_vars.h"
 #include "logic/navigation/program_props.h"
 #include "platform/cp1252.h"
+#include "platform/find_files.h"
+#include "platform/folder_index.h"
 #include "platform/path.h"
 
 namespace qn::logic {
@@ -64,6 +66,70 @@ void spec_file_done(Run& run, const std::string& file) {
   run.facts().assertz(Term::compound("spec_file_done_i", {Term::string(file)}));
 }
 
+// The names of a folder that match a pattern, whatever they are: a folder,
+// a named pipe or a link to nothing in place of a specification file is
+// listed too, so that the loop reports it instead of passing it over.
+std::vector<std::string> spec_names(std::string_view dir, const std::string& pattern) {
+  std::vector<std::string> names;
+  const std::string fs_dir = dir.empty() ? std::string(".") : platform::map_path(dir);
+  platform::for_each_entry(fs_dir, pattern, [&](const platform::FolderEntry& e) {
+    if (e.name != kMenuSkip) names.push_back(e.name);
+  });
+  return names;
+}
+
+// A specification file the loop cannot use is reported, named with its
+// path below the model folder, and stays where it is.
+void report_spec_file(Run& run, const std::string& file, const std::string& what,
+                      const std::string& todo) {
+  show_error_box(run, "The specification file " + platform::shown_path(file) + " " + what +
+                          "\n" + todo);
+}
+
+// Why a specification file could not be loaded: only regular files are read.
+void report_unreadable(Run& run, const std::string& file) {
+  const platform::FileKind kind = platform::file_kind(platform::map_path(file));
+  if (kind == platform::FileKind::kMissing) return;  // gone since the listing
+  if (kind != platform::FileKind::kRegular) {
+    report_spec_file(run, file,
+                     std::string("is skipped: it is ") + platform::file_kind_text(kind) + ".",
+                     "Only regular files are read: put the object's specification file in its "
+                     "place, or remove it.");
+    return;
+  }
+  report_spec_file(run, file, "is skipped: it cannot be read (" + platform::last_error_text() + ").",
+                   "Make it readable for the user who runs the generator, and generate again.");
+}
+
+// A loaded file that names no object: its first fact must be
+// spec_i([Kind, Number, Title, Name | ...]).
+void report_no_object(Run& run, const std::string& file) {
+  if (const int line = run.engine().first_syntax_error_line(); line > 0) {
+    report_spec_file(run, file,
+                     "is skipped: syntax error at line " + std::to_string(line) + ".",
+                     "Correct the file, or specify the object again, and generate again.");
+    return;
+  }
+  report_spec_file(run, file,
+                   "is skipped: it names no object (no fact spec_i([Kind, Number, Title, Name "
+                   "| ...])).",
+                   "Specify the object again, or remove the file.");
+}
+
+// A user name the model folder has no specification folder for (none
+// given, or misspelt) would generate nothing without a word.
+void report_missing_spec_folder(Run& run, const std::string& user_dir) {
+  std::string folder = user_dir;
+  while (!folder.empty() && platform::is_separator(folder.back())) folder.pop_back();
+  if (folder.empty() || directory_exists(run, folder)) return;
+  const std::string user = folder.substr(0, folder.find_first_of("\\/"));
+  show_error_box(run, "The specification folder " +
+                          platform::shown_path(platform::join_path(platform::current_dir(), folder)) +
+                          " does not exist: there is nothing to generate for the user " + user +
+                          ".\nGenerate as the user whose folder below the model folder holds "
+                          "the specification files (qngen --user NAME).");
+}
+
 void delete_done_spec_files(Run& run) {
   for (const Term& done : run.facts().clauses("spec_file_done_i", 1)) {
     delete_file(run, text_of(done.arg(1)));
@@ -96,6 +162,7 @@ bool gen_main(Run& run, int64_t first, int64_t model) {
       "p_i", {Term::atom("model"), Term::list({Term::atom("generator"), Term::integer(11)})}));
   std::string user_dir;
   if (!setup_model(run, model, user_dir)) return false;
+  report_missing_spec_folder(run, user_dir);
   load_menu_spec(run, user_dir);
   const StateFound state = load_state(run, model);
   if (state == StateFound::kDamaged) {
@@ -110,6 +177,10 @@ bool gen_main(Run& run, int64_t first, int64_t model) {
   if (!java_gen_start(run, model)) return false;
   process_spec_files(run, model, user_dir);
   if (!java_gen_end(run, model)) return false;
+  // The run's summary counts the objects generated.
+  run.facts().abolish("objects_generated_i", 1);
+  run.facts().assertz(Term::compound(
+      "objects_generated_i", {Term::integer(count_pred(run, "spec_file_done_i", 1))}));
   // No specification file goes before its object's state is on disk.
   if (save_state(run, model)) {
     delete_done_spec_files(run);
@@ -166,9 +237,7 @@ int64_t count_spec_files(Run& run, std::string_view dir) {
   auto& eng = run.engine();
   eng.ctr_set(kCtrFiles, 0);
   for (const std::string& pattern : spec_file_patterns()) {
-    for (const std::string& name : list_directory(run, std::string(dir) + pattern)) {
-      if (name != kMenuSkip) eng.ctr_inc(kCtrFiles);
-    }
+    for (size_t i = spec_names(dir, pattern).size(); i > 0; --i) eng.ctr_inc(kCtrFiles);
   }
   const int64_t count = eng.ctr_is(kCtrFiles);
   files_bar_total(run, count + 1);
@@ -178,21 +247,36 @@ int64_t count_spec_files(Run& run, std::string_view dir) {
 void spec_file_loop(Run& run, int64_t model, std::string_view dir) {
   count_spec_files(run, dir);
   for (const std::string& pattern : spec_file_patterns()) {
-    for (const std::string& name : list_directory(run, std::string(dir) + pattern)) {
-      if (name == kMenuSkip) continue;
+    for (const std::string& name : spec_names(dir, pattern)) {
       const std::string file = std::string(dir) + name;
-      if (!load_spec_file(run, file)) continue;
+      if (!load_spec_file(run, file)) {
+        report_unreadable(run, file);
+        continue;
+      }
       auto spec = spec_list(run);
-      if (!spec) continue;
-      const auto items = spec->list_items();
-      if (items.size() < 4 || !items[1].is_int()) continue;
+      const auto items = spec ? spec->list_items() : std::vector<Term>{};
+      if (items.size() < 4 || !items[1].is_int()) {
+        report_no_object(run, file);
+        continue;
+      }
+      if (const int line = run.engine().first_syntax_error_line(); line > 0) {
+        report_spec_file(run, file, "has a syntax error at line " + std::to_string(line) + ".",
+                         "The clause there is left out and the object generated from the rest: "
+                         "correct the file and generate again.");
+      }
       const Term& kind = items[0];
       const int64_t number = items[1].as_int();
       const Term rest = spec->tail().tail();  // [Title, Name | Rest]
       run.engine().ctr_inc(kCtrFileSeq);
       post_object_row(run, kind, items[3], items[2]);
       set_object_progress(run, kind);
-      process_spec_file(run, kind, file, model, number, rest);
+      if (!process_spec_file(run, kind, file, model, number, rest)) {
+        const std::string shown_kind = message_text_first(text_of(kind)).value_or(text_of(kind));
+        show_error_box(run, shown_kind + " " + text_of(items[3]) + " was not generated: its "
+                                "specification file " + platform::shown_path(file) +
+                                " stays for the next run.\nCorrect what the messages before "
+                                "this one name, and generate again.");
+      }
     }
   }
 }

@@ -281,7 +281,9 @@ TEST_F(Faults, LostStateIsTold) {
     if (!c.state.empty()) std::ofstream(model / "sm11_1.ari", std::ios::binary) << c.state;
     EXPECT_EQ(generate(model), c.told ? 4 : 0);
     const std::string log = read_file(*root_ / "run.log");
-    if (c.told) EXPECT_NE(log.find("The state file sm11_1.ari " + std::string(c.told)), log.npos);
+    if (c.told) {
+      EXPECT_NE(log.find("The state file sm11_1.ari " + std::string(c.told)), log.npos);
+    }
     EXPECT_TRUE(outcome_of(model).state_whole);
   }
 }

@@ -79,9 +79,13 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   const ProcessResult r = generate();
   ASSERT_FALSE(r.timed_out);
   ASSERT_EQ(r.status, 0) << r.err;  // Generate answered true
+  // The run ends with its summary (the index reorganisation writes no file).
+  EXPECT_NE(r.err.find("\nqngen: 10 objects generated, 9 files written, 0 errors, "),
+            std::string::npos)
+      << r.err;
 
   // One list row per object whose kind has a text, in processing order:
-  // "y*" before "h*" before "p*" ..., and t0006 before t0007.
+  // "h*" before "p*" before "r*" ..., and t0006 before t0007.
   const std::string long_title = [] {
     std::string t;
     for (int i = 0; i < 3; ++i) {
@@ -100,7 +104,6 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
     }
   }
   EXPECT_EQ(rows, (std::vector<std::string>{
-                      "Report Sales/Q1 - Quarterly sales",
                       "Web Panel Customers - Customer list on the web",
                       "Procedure PrintInv - " + long_title,
                       "Report CustList - Customers by region",
@@ -112,9 +115,9 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
                   }))
       << r.err;
 
-  // Processed files are gone; the file naming no object and the one whose
-  // class could not be written stay, as does nothing else.
-  EXPECT_EQ(names_in(model_ / kSpecDir, ".spc"), (std::set<std::string>{"u0011.spc", "y0012.spc"}));
+  // Every file is processed and gone: the sample generates cleanly (a file
+  // that cannot be used is a case of the messages' table, run_control).
+  EXPECT_TRUE(names_in(model_ / kSpecDir, ".spc").empty());
 
   // A placeholder class per generated object, in the package folder of the
   // model directory (the model's PACKAGE is com.demo.sample): the package
@@ -191,7 +194,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
 
 // The state of an earlier run is read back and written again with the
 // dependencies of the generated objects; a second run keeps them and finds
-// nothing left to generate but the two kept files.
+// nothing left to generate.
 TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
   qn::test::write_file((model_ / "sm11_1.ari").string(),
                        "called_program_i(1, 20, 1, 21).\r\n"
@@ -211,7 +214,7 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
   const ProcessResult r = generate();
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(read_file((model_ / "sm11_1.ari").string()), state);
-  EXPECT_EQ(names_in(model_ / kSpecDir, ".spc"), (std::set<std::string>{"u0011.spc", "y0012.spc"}));
+  EXPECT_TRUE(names_in(model_ / kSpecDir, ".spc").empty());
 }
 
 // With only the menu specification left, nothing is generated, the state is

@@ -1,33 +1,30 @@
 // qngen [--user NAME] MODEL_DIR [FIRST MODEL]
 //
 // Drives one generation the way the development environment does: starts
-// the registered generator (ProgID "QnJava7.Generator", else the qnjavagen
-// beside this program) as an automation server, calls
+// the generator (the qnjavagen beside this program, else the one registered
+// under ProgID "QnJava7.Generator") as an automation server, calls
 //   SetModelPath(absolute path of MODEL_DIR)
 //   SetUserName(NAME, else the login name)
 //   Generate(FIRST, MODEL)            FIRST and MODEL default to 1 and 1
 // and releases it. FIRST selects the data-store sections of MODEL.INI
-// ("DataStores%04d"), MODEL the model.
+// ("DataStores%04d"), MODEL the model. The server used is named on stderr:
+// a registered binary of another checkout is never driven unawares.
 //
-// Exit status, for scripts:
-//   0  a clean run: Generate answered true and no error was reported
-//   1  Generate answered false (the engine could not be started)
-//   2  a wrong command line
-//   3  the generator could not be started or driven (the reason goes to stderr)
-//   4  the run reported errors (error boxes; details in qnlog.err in the
-//      program folder for internal errors)
-//   5  the run was cancelled
+// Exit status, for scripts: see kExitCodes below (also printed by --help).
 // The server tells of error boxes and a cancel as they happen. While it
 // runs, Ctrl-C does not end qngen: it reaches the server, whose dialog asks
 // whether to cancel, and qngen waits for the server to end.
 #include <signal.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/automation.h"
@@ -48,13 +45,34 @@ constexpr int kFailed = 3;
 constexpr int kErrorsReported = 4;
 constexpr int kCancelled = 5;
 
+constexpr const char* kUsageLine = "usage: qngen [--user NAME] MODEL_DIR [FIRST MODEL]\n";
+
+constexpr const char* kHelp =
+    "Generates the Java application of a model: the objects whose specification files\n"
+    "wait in MODEL_DIR/USER/MDLnnn/GENnn/ (nnn the model, nn the generation).\n"
+    "\n"
+    "  MODEL_DIR    the model's folder (MODEL.INI, PEFILES and the knowledge base)\n"
+    "  FIRST        data-store set number (default 1)\n"
+    "  MODEL        model number in the knowledge base (default 1)\n"
+    "  --user NAME  selects the specification folder MODEL_DIR/NAME/MDLnnn/GENnn/ (NAME cut\n"
+    "               to 8 characters); default: the login name. QNUSER, when set, wins.\n"
+    "  --help       this text\n"
+    "  --version    the version\n"
+    "\n"
+    "The generator run is the qnjavagen beside qngen, else the registered one.\n"
+    "Errors are shown as they happen and recorded in qnlog.err of the program folder.\n"
+    "\n"
+    "Exit status:\n"
+    "  0  a clean run\n"
+    "  1  the generation answered false (the rule engine could not be started)\n"
+    "  2  a wrong command line\n"
+    "  3  the generator could not be started or driven\n"
+    "  4  the run reported errors (shown as they happened)\n"
+    "  5  the run was cancelled\n";
+
 void usage() {
-  std::fprintf(stderr,
-               "usage: qngen [--user NAME] MODEL_DIR [FIRST MODEL]\n"
-               "  MODEL_DIR  the model's directory (MODEL.INI, PEFILES, specification files)\n"
-               "  FIRST      data-store set number (default 1)\n"
-               "  MODEL      model number (default 1)\n"
-               "  --user     user name for the generation (default: the login name)\n");
+  std::fputs(kUsageLine, stderr);
+  std::fputs("Try 'qngen --help' for more.\n", stderr);
 }
 
 bool parse_short(const std::string& text, int& out) {
@@ -77,18 +95,19 @@ bool is_executable(const std::string& path) {
                               fs::perms::others_exec)) != fs::perms::none;
 }
 
-// The server's command line: the registered one when its program exists,
-// else qnjavagen beside this program.
+// The server's command line: qnjavagen beside this program when it is there,
+// so that a checkout drives its own build; else the registered one.
 std::vector<std::string> server_command() {
+  const std::string beside = qn::platform::program_dir() + "qnjavagen";
+  if (is_executable(beside)) return {beside, "-Automation"};
   const std::string file = qn::platform::registry_file_path();
   if (auto reg = qn::platform::find_server(kProgId, file)) {
     std::vector<std::string> cmd = qn::platform::split_command(reg->command);
     if (!cmd.empty() && is_executable(cmd[0])) return cmd;
-    std::fprintf(stderr,
-                 "qngen: the registered server \"%s\" cannot be run; using the one beside qngen\n",
+    std::fprintf(stderr, "qngen: the registered server \"%s\" cannot be run\n",
                  reg->command.c_str());
   }
-  return {qn::platform::program_dir() + "qnjavagen", "-Automation"};
+  return {beside, "-Automation"};
 }
 
 bool call_bool(AutomationClient& server, const char* method, const nlohmann::json& params) {
@@ -107,7 +126,11 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     if (a == "--help" || a == "-h") {
-      usage();
+      std::fputs(kUsageLine, stdout);
+      std::fputs(kHelp, stdout);
+      return 0;
+    } else if (a == "--version") {
+      std::printf("qngen (qnjavagen) %s\n", QN_VERSION);
       return 0;
     } else if (a == "--user") {
       if (i + 1 >= argc) {
@@ -147,6 +170,7 @@ int main(int argc, char** argv) {
   if (!user_given) user = qn::platform::system_user_name().value_or("");
 
   const std::vector<std::string> command = server_command();
+  std::fprintf(stderr, "qngen: generator %s\n", command[0].c_str());
   std::string error;
   auto server = AutomationClient::start(command, &error);
   if (!server) {
@@ -164,10 +188,17 @@ int main(int argc, char** argv) {
 
   int errors_reported = 0;
   bool cancelled = false;
-  server->set_notification_handler([&](const std::string& method, const nlohmann::json&) {
+  // Objects generated and files written, as the server counted them.
+  std::optional<std::pair<int, int>> summary;
+  server->set_notification_handler([&](const std::string& method, const nlohmann::json& params) {
     if (method == "ErrorReported") ++errors_reported;
     if (method == "RunCancelled") cancelled = true;
+    if (method == "RunSummary" && params.is_array() && params.size() == 2 &&
+        params[0].is_number_integer() && params[1].is_number_integer()) {
+      summary.emplace(params[0].get<int>(), params[1].get<int>());
+    }
   });
+  const auto started = std::chrono::steady_clock::now();
 
   int status = kFailed;
   try {
@@ -200,6 +231,18 @@ int main(int argc, char** argv) {
   if (server_status != 0) {
     std::fprintf(stderr, "qngen: the generator ended with status %d\n", server_status);
     if (status == 0) status = kFailed;
+  }
+  // One line that sums the run up, below whatever the run showed.
+  if (summary) {
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    auto plural = [](int n, const char* one, const char* many) {
+      return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    std::fprintf(stderr, "qngen: %s generated, %s written, %s, %.1f s\n",
+                 plural(summary->first, "object", "objects").c_str(),
+                 plural(summary->second, "file", "files").c_str(),
+                 plural(errors_reported, "error", "errors").c_str(), seconds);
   }
   return status;
 }

@@ -639,6 +639,16 @@ std::string dump(std::span<const uint8_t> archive) {
 
 int run_ptytool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const char* usage = "usage: ptytool build DESCRIPTION FILE | dump FILE | encipher TEXT\n";
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    out << usage
+        << "  build DESCRIPTION FILE  writes the property-definition archive FILE (DTASTORE.PTY)\n"
+           "                          from a text description\n"
+           "  dump FILE               prints an archive as a description\n"
+           "  encipher TEXT           prints the saved form of an enciphered preference\n"
+           "Exit status: 0 done, 1 a file could not be read or written or a description is\n"
+           "wrong (the message names its line), 2 a wrong command line.\n";
+    return 0;
+  }
   if (args.size() == 3 && args[0] == "build") {
     std::ifstream in(args[1], std::ios::binary);
     if (!in) {

@@ -586,6 +586,15 @@ std::string printable(std::string_view text) {
 }  // namespace
 
 int run_kbtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    out << "usage: kbtool build DESCRIPTION DIR\n       kbtool dump DIR\n"
+           "  build DESCRIPTION DIR  writes the knowledge base of a text description into DIR\n"
+           "                         (PEFILES and its database), the model folder qngen reads\n"
+           "  dump DIR               prints the knowledge base of DIR as a description\n"
+           "Exit status: 0 done, 1 a file could not be read or written or a description is\n"
+           "wrong (the message names its line), 2 a wrong command line.\n";
+    return 0;
+  }
   if (args.size() == 3 && args[0] == "build") {
     // A folder or an unreadable file is refused: read as empty, it would
     // replace a knowledge base with an empty one.
