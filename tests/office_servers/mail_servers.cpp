@@ -5,6 +5,11 @@
 
 #include "platform/path.h"
 
+// Every scripted member is a lambda of the one member signature (object,
+// arguments, result), and members that make objects define their members
+// inside: the inner parameters take the same names on purpose.
+#pragma GCC diagnostic ignored "-Wshadow"
+
 namespace qn::office_servers {
 
 using namespace com;
