@@ -222,7 +222,8 @@ std::optional<JavaText> gen_ctl_property(Run& run, const Term& control, const Te
     // 9. Any other property.
     return call(ctl, method);
   }
-  // 11.
+  // 11. A failed write of the comment latches in the run's output, so the
+  // close of the file reports it.
   Out(run).pieces({"/*", "* Property " + prop + " not supported in", kind, "*/"});
   return std::nullopt;
 }
