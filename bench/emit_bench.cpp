@@ -12,6 +12,7 @@
 #include "host/source_writer.h"
 #include "logic/core/emit.h"
 #include "logic/core/host_interface.h"
+#include "logic/core/out.h"
 #include "logic/core/run.h"
 
 namespace {
@@ -70,6 +71,20 @@ void BM_EmitBlocksOfTen(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * 10);
 }
 BENCHMARK(BM_EmitBlocksOfTen);
+
+// The C++ generators' path: one line of eight pieces through Out.
+void BM_OutOneLine(benchmark::State& state) {
+  qn::engine::Engine engine;
+  qn::logic::Run run(engine);
+  Output out;
+  qn::logic::Out o(run);
+  for (auto _ : state) {
+    o.pieces({"if", "(", "AV12CustName", ".compareTo(", "localUtil.getMessages()", ")", 0, "{"});
+    if (!o.ok()) state.SkipWithError("write failed");
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_OutOneLine);
 
 // The same lines captured in memory (no file): the cost of the crossing
 // and the line format alone.

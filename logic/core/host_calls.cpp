@@ -2,7 +2,6 @@
 
 #include "engine/files.h"
 #include "engine/system.h"
-#include "logic/core/emit.h"
 #include "logic/core/host_interface.h"
 #include "logic/core/rule_terms.h"
 
@@ -53,21 +52,6 @@ void post_object_row(Run& run, const Term& kind, const Term& name, const Term& t
 void show_error_box(Run&, std::string_view text) {
   if (dialog_senders().show_error) dialog_senders().show_error(text);
 }
-
-bool open_output(Run& run, std::string_view path) {
-  if (!i_defoutfile(run, Term::string(path))) return false;
-  if (i_start_rpt(run, Term::integer(0), Term::string(""), Term::string(""))) return true;
-  i_end_rpt(run);
-  return false;
-}
-
-bool open_model_output(Run& run, int64_t model, std::string_view file) {
-  return open_rpt_file(run, Term::integer(model), Term::string(file));
-}
-
-bool emit_lines(Run& run, const Term& lines) { return emit_text(run, lines); }
-
-bool close_output(Run& run) { return close_rpt_file(run); }
 
 std::string ini_read(Run& run, std::string_view file, std::string_view section,
                      std::string_view key, std::string_view def) {

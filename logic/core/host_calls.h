@@ -31,14 +31,6 @@ void post_object_row(Run& run, const engine::Term& kind, const engine::Term& nam
                      const engine::Term& title);
 void show_error_box(Run& run, std::string_view text);
 
-// Output files: open the next output path, write lines, close.
-// A path as it is (the state file).
-bool open_output(Run& run, std::string_view path);
-// open_rpt_file/2: a file of the model's directory.
-bool open_model_output(Run& run, int64_t model, std::string_view file);
-bool emit_lines(Run& run, const engine::Term& lines);
-bool close_output(Run& run);
-
 // Profile-string read (ini_read_entry/5).
 std::string ini_read(Run& run, std::string_view file, std::string_view section,
                      std::string_view key, std::string_view def);

@@ -193,20 +193,39 @@ std::string cut(std::string text, size_t buffer_size) {
   return text;
 }
 
-// --- the output writer or the run's capture ----------------------------------
+// --- the run's output ------------------------------------------------------------
 
-class CaptureSink final : public host::LineSink {
+// The writer's lines, handed to the run's output one by one.
+class OutputSink final : public host::LineSink {
  public:
-  explicit CaptureSink(EmitCapture& c) : capture_(c) {}
-  bool write_line(std::string_view text) override {
-    if (capture_.fail_writes) return false;
-    capture_.current().lines.emplace_back(text);
-    return true;
+  explicit OutputSink(Output& out) : out_(out) {}
+  bool write_line(std::string_view text) override { return out_.put(text); }
+
+ private:
+  Output& out_;
+};
+
+// The production output: the host's source writer.
+class WriterOutput final : public Output {
+ public:
+  void set_path(std::string_view name) override { host::set_output_path(name); }
+  int& running_margin() override { return margin_; }
+  std::string locate_template(std::string_view file) const override {
+    return host::source_writer().locate_template(file);
+  }
+
+ protected:
+  bool open_file() override { return host::open_output_file(0, {}, {}); }
+  bool close_file() override { return host::close_output_file(); }
+  bool write_text(std::string_view finished) override {
+    return host::source_writer().write_line(finished);
   }
 
  private:
-  EmitCapture& capture_;
+  int margin_ = 0;
 };
+
+static_assert(kMaxOutputPath == host::SourceWriter::kMaxPath);
 
 // --- predicates --------------------------------------------------------------
 
@@ -218,53 +237,30 @@ bool p_program_dir(Run& run, std::span<Term> a) {
 bool p_i_defoutfile(Run& run, std::span<Term> a) {
   std::string name;
   if (!text_in(a[0], name)) return failed(run, "i_defoutfile");
-  if (EmitCapture* c = run.capture()) {
-    c->next_path = cut(name, host::SourceWriter::kMaxPath + 1);
-  } else {
-    host::set_output_path(name);
-  }
+  run.output().set_path(name);
   return true;
 }
 
+// The three arguments are checked and not used.
 bool p_i_start_rpt(Run& run, std::span<Term> a) {
   int32_t n = 0;
   std::string b, c;
   if (!int_in(a[0], n) || !text_in(a[1], b) || !text_in(a[2], c)) {
     return failed(run, "i_start_rpt");
   }
-  if (EmitCapture* cap = run.capture()) {
-    cap->files.push_back({cap->next_path, {}, false});
-    cap->margin = 0;
-    cap->close_failed = false;
-    return true;
-  }
-  if (!host::open_output_file(n, b, c)) return failed(run, "i_start_rpt");
-  return true;
+  return run.output().open() || failed(run, "i_start_rpt");
 }
 
 bool p_i_end_rpt(Run& run, std::span<Term>) {
-  if (EmitCapture* c = run.capture()) {
-    const bool open = !c->files.empty() && !c->files.back().closed;
-    if (!c->files.empty()) c->files.back().closed = true;
-    const bool ok = !c->fail_writes && !(c->close_failed && !open);
-    c->fail_writes = false;
-    c->close_failed = !ok;
-    return ok || failed(run, "i_end_rpt");
-  }
-  if (!host::close_output_file()) return failed(run, "i_end_rpt");
-  return true;
+  return run.output().close() || failed(run, "i_end_rpt");
 }
 
 bool p_i_printfglnocol(Run& run, std::span<Term> a) {
   if (!term_to_slot(a[0], 0)) return failed(run, "i_printfglnocol");
   host::term_slots_open();
-  bool ok;
-  if (EmitCapture* c = run.capture()) {
-    CaptureSink sink(*c);
-    ok = host::format_output_lines(host::term_slot(0), c->margin, sink);
-  } else {
-    ok = host::output_lines(host::term_slot(0));
-  }
+  Output& out = run.output();
+  OutputSink sink(out);
+  const bool ok = host::format_output_lines(host::term_slot(0), out.running_margin(), sink);
   host::term_slots_close();
   return ok || failed(run, "i_printfglnocol");
 }
@@ -280,15 +276,12 @@ bool p_i_ptemplatenocol(Run& run, std::span<Term> a) {
   std::string file;
   bool ok = host::term_get_text(host::term_slot(0), file);
   if (ok) {
-    if (EmitCapture* c = run.capture()) {
-      const std::string path =
-          file.size() < 260 ? host::source_writer().locate_template(file) : std::string();
-      CaptureSink sink(*c);
-      ok = !path.empty() && host::expand_template_file(path, host::term_slot(1), host::term_slot(2),
-                                                       host::term_slot(3), c->margin, sink);
-    } else {
-      ok = host::print_template(file, host::term_slot(1), host::term_slot(2), host::term_slot(3));
-    }
+    Output& out = run.output();
+    const std::string path = file.size() < 260 ? out.locate_template(file) : std::string();
+    OutputSink sink(out);
+    ok = !path.empty() && host::expand_template_file(path, host::term_slot(1), host::term_slot(2),
+                                                     host::term_slot(3), out.running_margin(),
+                                                     sink);
   }
   host::term_slots_close();
   return ok || failed(run, "i_ptemplatenocol");
@@ -921,6 +914,15 @@ DialogSenders& dialog_senders() {
 }
 
 void reset_dialog_senders() { dialog_senders() = default_dialog_senders(); }
+
+Output& writer_output() {
+  static WriterOutput out;
+  return out;
+}
+
+std::string EmitCapture::locate_template(std::string_view file) const {
+  return host::source_writer().locate_template(file);
+}
 
 // --- typed forms -----------------------------------------------------------------
 

@@ -1,8 +1,9 @@
 #include "logic/core/out.h"
 
+#include <charconv>
+#include <cstdint>
 #include <stdexcept>
 
-#include "logic/core/emit.h"
 
 namespace qn::logic {
 
@@ -59,9 +60,8 @@ Term line_term(const Line& l) {
   return Term::list({Term::integer(l.before), Term::integer(l.after), items});
 }
 
-}  // namespace
-
-Term template_lines(std::string_view tmpl, const OutVars& vars, int before) {
+// The lines of a template (see template_lines).
+std::vector<Line> template_text(std::string_view tmpl, const OutVars& vars, int before) {
   std::vector<std::string_view> raw;
   for (std::size_t at = 0;;) {
     const std::size_t nl = tmpl.find('\n', at);
@@ -105,6 +105,31 @@ Term template_lines(std::string_view tmpl, const OutVars& vars, int before) {
       break;
     }
   }
+  return lines;
+}
+
+// A piece's text followed by its blank; false for a piece the line format
+// does not write (only texts and 32-bit integers are written).
+bool append_piece(std::string& line, const Term& t) {
+  if (t.is_int()) {
+    const int64_t v = t.as_int();
+    if (v < INT32_MIN || v > INT32_MAX) return false;
+    char buf[24];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    line.append(buf, r.ptr);
+  } else if (t.is_atom() || t.is_string()) {
+    line += t.text();
+  } else {
+    return false;
+  }
+  line += ' ';
+  return true;
+}
+
+}  // namespace
+
+Term template_lines(std::string_view tmpl, const OutVars& vars, int before) {
+  const std::vector<Line> lines = template_text(tmpl, vars, before);
   std::vector<Term> terms;
   terms.reserve(lines.size());
   for (const Line& l : lines) terms.push_back(line_term(l));
@@ -114,28 +139,41 @@ Term template_lines(std::string_view tmpl, const OutVars& vars, int before) {
 Out& Out::emit(std::string_view tmpl) {
   if (!ok_) return *this;
   // The holes are checked even when a text-less template carries no shift.
-  Term lines = template_lines(tmpl, vars_, pending_);
-  bool has_text = false;
-  for (const Term* t = &lines; t->is_cons(); t = &t->args()[1])
-    has_text = has_text || !t->arg(1).is_nil();
-  if (has_text) pending_ = 0;
-  return write(std::move(lines));
+  const std::vector<Line> lines = template_text(tmpl, vars_, pending_);
+  for (const Line& l : lines) {
+    if (!l.empty) pending_ = 0;
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) run_.engine().check_interrupt();
+  Output& out = run_.output();
+  for (const Line& l : lines) {
+    if (l.empty) {
+      ok_ = out.line("");
+    } else if (l.before == 0 && l.after == 0) {
+      ok_ = out.line(l.text);
+    } else {
+      ok_ = out.line(l.before, l.after, l.text);
+    }
+    if (!ok_) break;
+  }
+  return *this;
 }
 
 Out& Out::open(std::string_view text) {
   if (!ok_) return *this;
-  const Term line = Term::list({Term::integer(pending_), Term::integer(kMarginStep),
-                                Term::list({Term::string(fill_holes(text, vars_))})});
+  const std::string line = fill_holes(text, vars_);
+  run_.engine().check_interrupt();
+  ok_ = run_.output().line(pending_, kMarginStep, line);
   pending_ = 0;
-  return write(Term::list({line}));
+  return *this;
 }
 
 Out& Out::close(std::string_view text) {
   if (!ok_) return *this;
-  const Term line = Term::list({Term::integer(pending_ - kMarginStep), Term::integer(0),
-                                Term::list({Term::string(fill_holes(text, vars_))})});
+  const std::string line = fill_holes(text, vars_);
+  run_.engine().check_interrupt();
+  ok_ = run_.output().line(pending_ - kMarginStep, 0, line);
   pending_ = 0;
-  return write(Term::list({line}));
+  return *this;
 }
 
 Out& Out::shift(int n) {
@@ -143,29 +181,29 @@ Out& Out::shift(int n) {
   return *this;
 }
 
-Out& Out::pieces(std::initializer_list<Piece> items) { return pieces(std::vector<Piece>(items)); }
-
-Out& Out::pieces(const std::vector<Piece>& items) {
-  if (!ok_) return *this;
-  std::vector<Term> terms;
-  terms.reserve(items.size());
-  for (const Piece& p : items) terms.push_back(p.term);
-  Term line = Term::list(terms);
-  if (pending_ != 0) line = Term::list({Term::integer(pending_), Term::integer(0), line});
-  pending_ = 0;
-  return write(Term::list({line}));
+Out& Out::pieces(std::initializer_list<Piece> items) {
+  return write_pieces(std::span<const Piece>(items.begin(), items.size()));
 }
 
-Out& Out::write(Term lines) {
-  if (!ok_ || lines.is_nil()) return *this;
-  // emit_text/1 writes nothing for [[]]; a lone empty line written through
-  // the emitter is meant, so it goes to the writer after its interrupt check.
-  if (lines.arg(1).is_nil() && lines.arg(2).is_nil()) {
-    run_.engine().check_interrupt();
-    ok_ = print_nocol(run_, lines);
-  } else {
-    ok_ = emit_text(run_, lines);
+Out& Out::pieces(const std::vector<Piece>& items) {
+  return write_pieces(std::span<const Piece>(items));
+}
+
+Out& Out::write_pieces(std::span<const Piece> items) {
+  if (!ok_) return *this;
+  std::string line;
+  for (const Piece& p : items) {
+    if (!append_piece(line, p.term)) {
+      // Nothing of the line is written; the file's close reports it.
+      run_.output().fail();
+      ok_ = false;
+      return *this;
+    }
   }
+  run_.engine().check_interrupt();
+  Output& out = run_.output();
+  ok_ = pending_ != 0 ? out.line(pending_, 0, line) : out.line(line);
+  pending_ = 0;
   return *this;
 }
 

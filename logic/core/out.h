@@ -7,11 +7,12 @@
 //     }
 //   )");
 //   out.close("}");
-//   return out.ok() && close_output(run);
+//   return close_output(run);
 //
-// Every call hands emit_text/1 the lines it makes, as margin lines where the
-// margin changes (see emit.h), so line counting, write errors, cancel and
-// the test capture work as for any other output.
+// Every call writes its lines through the run's output (output.h), as
+// margin lines where the margin changes; every line is an interrupt check.
+// A failed write latches in the output too, so the close of the file fails
+// whether or not the generator looked at ok().
 //
 // A template is a raw string: its first and last lines are dropped when
 // blank (the lines holding R"( and )"). Indentation is measured from the
@@ -30,6 +31,7 @@
 #include <cassert>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -57,7 +59,7 @@ struct Piece {
 
 using OutVars = std::vector<std::pair<std::string, std::string>>;
 
-// The lines a template makes, as handed to emit_text/1; `before` is added
+// The lines a template makes, in the form of emit_text/1; `before` is added
 // to the Before of its first line. Throws std::logic_error for a hole
 // without a value.
 engine::Term template_lines(std::string_view tmpl, const OutVars& vars, int before = 0);
@@ -89,7 +91,7 @@ class Out {
   bool ok() const { return ok_; }
 
  private:
-  Out& write(engine::Term lines);
+  Out& write_pieces(std::span<const Piece> items);
 
   Run& run_;
   OutVars vars_;

@@ -106,6 +106,37 @@ TEST(LogicCoreOut, MarginLines) {
   }
 }
 
+// A failed line latches in the run's output: the file's close fails even
+// when the generator never looked at ok(); the next file starts clean.
+TEST(LogicCoreOut, AnUncheckedFailureFailsTheClose) {
+  struct Case {
+    const char* name;
+    std::function<void(logic::Run&, EmitCapture&)> fail;
+  } cases[] = {
+      {"a write the output refused",
+       [](logic::Run& run, EmitCapture& cap) {
+         cap.fail_writes = true;
+         Out(run).pieces({"lost"});
+         cap.fail_writes = false;
+       }},
+      {"a piece the line format does not write",
+       [](logic::Run& run, EmitCapture&) { Out(run).pieces({"x", engine::Term::fresh_var()}); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    engine::Engine eng;
+    logic::Run run(eng);
+    EmitCapture& cap = run.capture_output();
+    ASSERT_TRUE(open_output(run, "a.java"));
+    c.fail(run, cap);
+    EXPECT_TRUE(Out(run).pieces({"kept"}).ok());
+    EXPECT_FALSE(close_output(run));
+    ASSERT_TRUE(open_output(run, "b.java"));
+    EXPECT_TRUE(close_output(run));
+    EXPECT_EQ(cap.all_lines(), Lines{"kept"});
+  }
+}
+
 TEST(LogicCoreOut, AHoleWithoutAValueIsAProgrammingError) {
   engine::Engine eng;
   logic::Run run(eng);

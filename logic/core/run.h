@@ -14,21 +14,22 @@
 
 #include "engine/engine.h"
 #include "engine/fact_base.h"
+#include "logic/core/output.h"
 
 namespace qn::logic {
 
-// Output kept in memory instead of going to the host's writer (tests): the
-// files opened, in order, each with its lines as the writer would have
-// written them.
+// The run's output kept in memory instead of going to the host's writer
+// (tests): the files opened, in order, each with its lines as the writer
+// would have written them.
 struct CapturedFile {
   std::string path;  // the output path given before the open
   std::vector<std::string> lines;
   bool closed = false;
 };
 
-struct EmitCapture {
+struct EmitCapture final : Output {
   std::vector<CapturedFile> files;
-  std::string next_path;     // set by i_defoutfile/1
+  std::string next_path;     // set by set_path (i_defoutfile/1)
   int margin = 0;            // running left margin of the current file
   bool fail_writes = false;  // every write fails (as after a write error)
   bool close_failed = false;  // the last close failed, no file opened since
@@ -44,6 +45,32 @@ struct EmitCapture {
     std::vector<std::string> out;
     for (const CapturedFile& f : files) out.insert(out.end(), f.lines.begin(), f.lines.end());
     return out;
+  }
+
+  void set_path(std::string_view name) override {
+    next_path.assign(name.substr(0, kMaxOutputPath));
+  }
+  int& running_margin() override { return margin; }
+  std::string locate_template(std::string_view file) const override;
+
+ protected:
+  bool open_file() override {
+    files.push_back({next_path, {}, false});
+    close_failed = false;
+    return true;
+  }
+  bool close_file() override {
+    const bool open = !files.empty() && !files.back().closed;
+    if (!files.empty()) files.back().closed = true;
+    const bool ok = !fail_writes && !(close_failed && !open);
+    fail_writes = false;
+    close_failed = !ok;
+    return ok;
+  }
+  bool write_text(std::string_view finished) override {
+    if (fail_writes) return false;
+    current().lines.emplace_back(finished);
+    return true;
   }
 };
 
@@ -65,6 +92,11 @@ class Run {
   }
   // The capture, or null when output goes to the host's writer.
   EmitCapture* capture() { return capture_.get(); }
+  // Where the run's files are written: the capture, else the host's writer.
+  Output& output() {
+    if (capture_) return *capture_;
+    return writer_output();
+  }
 
   // Host-predicate stand-ins (tests): call_host answers name/arity from
   // here before the host-interface table, so a rule can be run against a

@@ -204,35 +204,28 @@ void prepare_package_dir(Run& run, int64_t model) {
   run.engine().set_file_errors(errors);
 }
 
-bool format_param_list(Run& run, std::string_view header, const std::vector<std::string>& tail,
+bool format_param_list(Out& out, std::string_view header, const std::vector<std::string>& tail,
                        const std::vector<std::string>& items) {
-  std::vector<Term> first{str(header)};
+  std::vector<Piece> pieces{header};
   if (items.empty()) {
-    for (const std::string& t : tail) first.push_back(str(t));
-    return emit_lines(run, Term::list({Term::list(first)}));
+    for (const std::string& t : tail) pieces.emplace_back(t);
+    return out.pieces(pieces).ok();
   }
-  // Every item after the first stands at the column after the header; the
-  // last line takes the margin back.
-  const int64_t step = static_cast<int64_t>(header.size()) + 1;
-  std::vector<Term> lines;
+  // Every item after the first stands at the column after the header.
+  const int step = static_cast<int>(header.size()) + 1;
   for (size_t i = 0; i < items.size(); ++i) {
-    std::vector<Term> pieces;
-    if (i == 0) pieces.push_back(str(header));
-    pieces.push_back(str(items[i]));
-    const bool last = i + 1 == items.size();
-    if (!last) {
-      pieces.push_back(str(","));
+    if (i > 0) pieces.clear();
+    pieces.emplace_back(items[i]);
+    if (i + 1 < items.size()) {
+      pieces.emplace_back(",");
     } else {
-      for (const std::string& t : tail) pieces.push_back(str(t));
+      for (const std::string& t : tail) pieces.emplace_back(t);
     }
-    if (i == 0 && !last) {
-      lines.push_back(Term::list(pieces));
-    } else {
-      lines.push_back(
-          Term::list({num(i == 1 ? step : 0), num(last && i > 0 ? -step : 0), Term::list(pieces)}));
-    }
+    if (i == 1) out.shift(step);
+    out.pieces(pieces);
   }
-  return emit_lines(run, Term::list(lines));
+  if (items.size() > 1) out.shift(-step);
+  return out.ok();
 }
 
 std::string throws_clause(std::string_view exceptions) {
@@ -255,7 +248,9 @@ bool emit_method_header(Run& run, std::string_view name, std::string_view modifi
   }
   std::vector<std::string> tail{")"};
   if (!exceptions.empty()) tail.push_back(throws_clause(exceptions));
-  return format_param_list(run, header, tail, items) && Out(run).open("{").ok();
+  Out out(run);
+  format_param_list(out, header, tail, items);
+  return out.open("{").ok();
 }
 
 bool emit_method_end(Run& run) { return Out(run).close("}").pieces({""}).ok(); }

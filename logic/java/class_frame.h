@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/term.h"
+#include "logic/core/out.h"
 #include "logic/core/run.h"
 
 namespace qn::logic {
@@ -57,8 +58,9 @@ void prepare_package_dir(Run& run, int64_t model);
 
 // format_param_list/3: Header and the first item on one line, every other
 // item on a line of its own at the column after Header (len + 1); items but
-// the last followed by ",", the last by Tail; no items: Header, Tail.
-bool format_param_list(Run& run, std::string_view header, const std::vector<std::string>& tail,
+// the last followed by ",", the last by Tail; no items: Header, Tail. The
+// margin steps back on the next line out writes.
+bool format_param_list(Out& out, std::string_view header, const std::vector<std::string>& tail,
                        const std::vector<std::string>& items);
 // emit_method_header/5: "<modifiers><type> <name>(" with the parameters
 // (each [obj(Type), Name] as "Type Name", a text as it is), ")" and "throws

@@ -73,17 +73,17 @@ bool gen_unsupported_object(Run& run, int64_t number, const Term& spec) {
     }
 
   )");
-  bool ok = out.ok() && gen_execute_int(run, cls);
-  ok = ok && out.emit(R"(
+  // A failed write latches in the run's output: the close reports it.
+  const bool framed = gen_execute_int(run, cls);
+  out.emit(R"(
          QNutil.msg(this, "Object not currently supported $kind$ - $name$ ");
       }
 
-  )")
-                 .ok();
-  ok = ok && gen_var_declarations(run);
-  ok = ok && out.close("}").ok();
+  )");
+  const bool declared = gen_var_declarations(run);
+  out.close("}");
   const bool closed = close_output(run);
-  return ok && closed;
+  return framed && declared && closed;
 }
 
 }  // namespace qn::logic

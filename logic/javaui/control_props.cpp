@@ -10,7 +10,7 @@
 #include "logic/javaui/control_classes.h"
 #include "logic/javaui/java_functions.h"
 #include "logic/program/expressions.h"
-#include "logic/program/pending_calls.h"
+#include "logic/program/type_adapter.h"
 #include "logic/javaui/form_controls.h"
 #include "platform/cp1252.h"
 
@@ -106,7 +106,7 @@ std::string ctl_class(Run& run, std::string_view type) {
 
 std::string bare_var(Run& run, const std::string& ctl, const std::string& prop) {
   const std::string v = ctl + "_" + prop;
-  pending::declare_var(run, v, ctrl_prop_type(prop), "s");
+  typed::declare_var(run, v, ctrl_prop_type(prop), "s");
   return v;
 }
 
@@ -222,7 +222,8 @@ std::optional<JavaText> gen_ctl_property(Run& run, const Term& control, const Te
     // 9. Any other property.
     return call(ctl, method);
   }
-  // 11.
+  // 11. A failed write of the comment latches in the run's output, so the
+  // close of the file reports it.
   Out(run).pieces({"/*", "* Property " + prop + " not supported in", kind, "*/"});
   return std::nullopt;
 }
@@ -432,7 +433,7 @@ std::string raise_event_ref(Run& run, std::string_view ident) {
   if (up.rfind("RAISEEVENT", 0) != 0) return std::string(ident);
   std::string name(ident.substr(10));
   while (!name.empty() && name.front() == ' ') name.erase(0, 1);
-  pending::gen_user_event(run, name);
+  typed::gen_user_event(run, name);
   return "";
 }
 

@@ -5,7 +5,7 @@
 
 #include "logic/core/rule_terms.h"
 #include "logic/program/expressions.h"
-#include "logic/program/pending_calls.h"
+#include "logic/program/type_adapter.h"
 
 namespace qn::logic {
 
@@ -400,11 +400,11 @@ std::string conv_to_type(const OptType& target, const OptType& source, const std
   if (!target) return text;
   if (target->type == "boolean" || is_string(target) || is_date(target)) return text;
   if (is_numeric(target) && is_numeric(source)) {
-    auto jt = pending::java_var_type(*target);
-    auto js = pending::java_var_type(*source);
+    auto jt = typed::java_var_type(*target);
+    auto js = typed::java_var_type(*source);
     if (jt && js && java_width(*jt) >= java_width(*js) && java_width(*js) >= 0) return text;
   }
-  if (auto cast = pending::cast_expr(*target, text)) return *cast;
+  if (auto cast = typed::cast_expr(*target, text)) return *cast;
   return text;
 }
 

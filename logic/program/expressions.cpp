@@ -7,6 +7,7 @@
 
 #include "logic/core/attributes.h"
 #include "logic/core/emit.h"
+#include "logic/core/options.h"
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/state_file.h"
@@ -17,7 +18,7 @@
 #include "logic/javaui/java_functions.h"
 #include "logic/navigation/aux_vars.h"
 #include "logic/program/debug_checks.h"
-#include "logic/program/pending_calls.h"
+#include "logic/program/type_adapter.h"
 #include "logic/toolbox/declarations.h"
 #include "platform/cp1252.h"
 
@@ -73,38 +74,38 @@ DefaultFn fixed(JavaText t) {
 }
 
 std::optional<JavaText> date_code_default(Run& run, const OptType& first) {
-  auto code = pending::date_format_code(run, first && first->type == "date" ? first->length : 8);
+  auto code = typed::date_format_code(run, first && first->type == "date" ? first->length : 8);
   if (!code) return std::nullopt;
   return jnum(*code);
 }
 std::optional<JavaText> ctod_default(Run& run, const OptType&) {
-  auto code = pending::ctod_date_fmt(run);
+  auto code = typed::ctod_date_fmt(run);
   if (!code) return std::nullopt;
   return jnum(*code);
 }
 // 12-hour time: the option time_fmt 12, or an English model when it is
 // neither 12 nor 24.
 std::optional<JavaText> twelve_hours_default(Run& run, const OptType&) {
-  auto fmt = pending::pgm_prop_value(run, "time_fmt");
+  auto fmt = pgm_prop_value(run, "time_fmt");
   if (fmt && *fmt == "12") return jnum(1);
   if (fmt && *fmt == "24") return jnum(0);
   auto idiom = run.facts().first(fact("idiom", {var()}));
   return jnum(!idiom || text_of(idiom->arg(1)) == "eng" ? 1 : 0);
 }
 std::optional<JavaText> dbms_default(Run& run, const OptType&) {
-  auto name = pending::dbms_name(run);
+  auto name = typed::dbms_name(run);
   if (!name) return std::nullopt;
   return jstr(*name);
 }
 // The ctod order coded for ttoc(: ANSI 0, YMD 1, MDY 2, DMY 3, else 2 (the
 // ctod codes are ANSI 0, MDY 1, DMY 2, MDY4 3, DMY4 4, YMD 5, Y4MD 6).
 std::optional<JavaText> ttoc_order_default(Run& run, const OptType&) {
-  auto code = pending::ctod_date_fmt(run);
+  auto code = typed::ctod_date_fmt(run);
   return jnum(!code ? 2 : *code == 0 ? 0 : *code == 5 ? 1 : *code == 1 ? 2 : *code == 2 ? 3 : 2);
 }
 // The model's date order for ttocl(: YMD 1, DMY 3, else 2.
 std::optional<JavaText> ttocl_order_default(Run& run, const OptType&) {
-  auto code = pending::ctod_date_fmt(run);
+  auto code = typed::ctod_date_fmt(run);
   return jnum(code && (*code == 5 || *code == 6) ? 1 : code && (*code == 2 || *code == 4) ? 3 : 2);
 }
 std::optional<JavaText> ttoc_length(Run&, const OptType& f) {
@@ -230,7 +231,7 @@ JavaText literal_to_java(Run&, const Term& constant) {
   const std::string text = text_of(constant);
   if (text.rfind("0b", 0) == 0) return {{"'" + text.substr(2) + "'"}, type_desc("byte", 1)};
   if (text.rfind("0x", 0) == 0) {
-    auto cast = pending::cast_expr(type_desc("int", 9, 0, 1), text);
+    auto cast = typed::cast_expr(type_desc("int", 9, 0, 1), text);
     return {{cast ? *cast : text}, type_desc("int", 10, 0, 1)};
   }
   if (all_digits(text)) {
@@ -248,7 +249,7 @@ JavaText literal_to_java(Run&, const Term& constant) {
     return {{escape_quotes(text)},
             type_desc("char", int64_t(text.size() >= 2 ? text.size() - 2 : 0))};
   }
-  if (auto std_const = pending::std_null_var(text)) return {{std_const->java}, std_const->type};
+  if (auto std_const = typed::std_null_var(text)) return {{std_const->java}, std_const->type};
   return {{text}, std::nullopt};
 }
 
@@ -414,7 +415,7 @@ class Parser {
   // A computed string operand goes to a temporary first.
   JavaText single(JavaText x) {
     if (!is_string(x.type) || x.pieces.size() <= 1) return x;
-    auto tmp = pending::temp_var(run_, type_desc("char", x.type->length));
+    auto tmp = typed::temp_var(run_, type_desc("char", x.type->length));
     if (!tmp) return x;
     Out(run_).pieces({*tmp, "=", join_pieces(x.pieces), ";"});
     return {{*tmp}, x.type};
@@ -559,7 +560,7 @@ class Parser {
   }
 
   std::optional<JavaText> array_element(const Term& tok, const Toks& subs) {
-    auto ref = pending::var_target_ref(run_, tok.arg(1));
+    auto ref = typed::var_target_ref(run_, tok.arg(1));
     const std::string name = ref ? *ref : strip_ampersand(text_tok(tok));
     std::string s = name;
     auto base = arr_base(run_, tok.arg(1));
@@ -587,7 +588,7 @@ class Parser {
     const int64_t k = kind_of(tok);
     const std::string txt = text_tok(tok);
     if (k == kTokAttribute || k == kTokVariable) {
-      if (auto ref = pending::var_target_ref(run_, tok.arg(1)))
+      if (auto ref = typed::var_target_ref(run_, tok.arg(1)))
         return JavaText{{*ref}, var_type(run_, tok.arg(1))};
       return JavaText{{txt}, std::nullopt};
     }
@@ -668,19 +669,19 @@ std::string convert_arg(Run& run, const FnParm& parm, const JavaText& arg) {
     if (s) return join_pieces(s->pieces);
   }
   if (pt && pt->type == "vchar" && is_fixed_string(at)) {
-    if (auto tmp = pending::temp_var(run, type_desc("vchar", at->length))) {
+    if (auto tmp = typed::temp_var(run, type_desc("vchar", at->length))) {
       Out(run).pieces({*tmp, "=", text, ";"});
       return *tmp;
     }
   }
   if (is_string(pt) && is_string(at) && arg.pieces.size() > 1) {
-    if (auto tmp = pending::temp_var(run, type_desc("char", at->length))) {
+    if (auto tmp = typed::temp_var(run, type_desc("char", at->length))) {
       Out(run).pieces({*tmp, "=", text, ";"});
       return *tmp;
     }
   }
   if (pt && at && pt->type == "dtime" && at->type == "date") {
-    if (auto tmp = pending::temp_var(run, *pt)) {
+    if (auto tmp = typed::temp_var(run, *pt)) {
       Out(run).pieces({*tmp, "=", text, ";"});
       return *tmp;
     }
@@ -691,9 +692,9 @@ std::string convert_arg(Run& run, const FnParm& parm, const JavaText& arg) {
   // widening too: the runtime's overloads are chosen by it. A by-reference
   // argument is the variable the method writes, never a cast.
   if (is_numeric(pt) && is_numeric(at) && !parm.by_ref) {
-    const auto jp = pending::java_var_type(*pt), ja = pending::java_var_type(*at);
+    const auto jp = typed::java_var_type(*pt), ja = typed::java_var_type(*at);
     if (jp && ja && *jp == *ja) return text;
-    if (auto cast = pending::cast_expr(*pt, text)) return *cast;
+    if (auto cast = typed::cast_expr(*pt, text)) return *cast;
   }
   return conv_to_type(pt, at, text);
 }
@@ -717,7 +718,7 @@ std::optional<JavaText> table_call(Run& run, std::string_view fn,
   const OptType first = !args.empty() && args[0] ? args[0]->type : OptType{};
   auto row = java_function(run, fn, first);
   if (!row) return std::nullopt;
-  if (row->xml) pending::declare_var(run, "xml", obj_type("XMLFunctions"), "s");
+  if (row->xml) typed::declare_var(run, "xml", obj_type("XMLFunctions"), "s");
   std::vector<std::string> written;
   for (size_t p = 0; p < std::max(row->parms.size(), args.size()); ++p) {
     const bool given = p < args.size() && args[p];
@@ -1159,7 +1160,7 @@ bool assign_var_ref(Run& run, const Term& target, const std::string& ref, const 
 }
 
 bool assign_var(Run& run, const Term& name, const Term& value) {
-  auto ref = pending::var_target_ref(run, name);
+  auto ref = typed::var_target_ref(run, name);
   if (!ref) return false;
   Term tokens = value.is_list() ? value : Term::list({fact("t", {value, num(kTokConstant)})});
   return assign_var_ref(run, name, *ref, tokens, {});

@@ -1,9 +1,9 @@
-// The predicates of other modules that the translator calls, in the shapes
-// it uses (TypeDesc in place of descriptor terms): the Java naming module
-// (variables, temporaries, casts, standard constants), the program options,
-// and the date formats and user events of the toolbox. Where a callee
-// fails (or gives nothing), the translator's chain goes on to its next rule,
-// as the rule program does.
+// The translator's type adapter: the predicates of other modules that take
+// or give descriptor terms, answered in TypeDesc and C++ values: the Java
+// naming module (variables, temporaries, casts, standard constants), the
+// DBMS of the data store, and the date formats and user events of the
+// toolbox. Where a callee fails (or gives nothing), the answer is empty and
+// the translator's chain goes on to its next rule, as the rule program does.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +16,7 @@
 #include "logic/core/run.h"
 #include "logic/program/java_expr.h"
 
-namespace qn::logic::pending {
+namespace qn::logic::typed {
 
 // var_target_ref/4 (Name, no levels, scope dec): the Java reference of a
 // variable or attribute, recorded as a variable of the program.
@@ -36,8 +36,6 @@ std::optional<std::string> java_var_type(const TypeDesc& type);
 // declare_var/4 (Name, Type, Kind, no initial value).
 bool declare_var(Run& run, std::string_view name, const TypeDesc& type, std::string_view kind);
 
-// pgm_prop_value/3: a program option.
-std::optional<std::string> pgm_prop_value(Run& run, std::string_view name);
 // The DBMS name of data store 1.
 std::optional<std::string> dbms_name(Run& run);
 // date_format_code/2 (a date's length) and ctod_date_fmt/1 (the model's date
@@ -47,4 +45,4 @@ std::optional<int64_t> ctod_date_fmt(Run& run);
 // gen_user_event/2 of the toolbox: the code of the user event Name.
 bool gen_user_event(Run& run, std::string_view name);
 
-}  // namespace qn::logic::pending
+}  // namespace qn::logic::typed

@@ -1,4 +1,4 @@
-#include "logic/program/pending_calls.h"
+#include "logic/program/type_adapter.h"
 
 #include "logic/core/options.h"
 #include "logic/core/rule_terms.h"
@@ -7,7 +7,7 @@
 #include "logic/toolbox/formats.h"
 #include "logic/toolbox/rule_utilities.h"
 
-namespace qn::logic::pending {
+namespace qn::logic::typed {
 
 using engine::Term;
 
@@ -47,9 +47,6 @@ bool declare_var(Run& run, std::string_view name, const TypeDesc& type, std::str
   return logic::declare_var(run, str(name), type_term(type), kind, Term::nil());
 }
 
-std::optional<std::string> pgm_prop_value(Run& run, std::string_view name) {
-  return logic::pgm_prop_value(run, name);
-}
 std::optional<std::string> dbms_name(Run& run) { return dstore_dbms(run, num(1)); }
 std::optional<int64_t> date_format_code(Run& run, int64_t length) {
   const auto answers = logic::date_format_code(run, length);
@@ -74,4 +71,4 @@ bool gen_user_event(Run& run, std::string_view name) {
   return logic::gen_user_event(run, atom(name), Term::nil());
 }
 
-}  // namespace qn::logic::pending
+}  // namespace qn::logic::typed
