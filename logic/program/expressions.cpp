@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "logic/core/attributes.h"
+#include "logic/core/options.h"
 #include "logic/core/emit.h"
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
@@ -17,6 +18,7 @@
 #include "logic/javaui/java_functions.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/pending_calls.h"
+#include "logic/sql/level_join.h"
 #include "logic/toolbox/declarations.h"
 #include "platform/cp1252.h"
 
@@ -309,7 +311,9 @@ OptType var_type(Run& run, const Term& name) {
   return std::nullopt;
 }
 
-bool http_main_pgm(Run&) { return false; }
+bool http_main_pgm(Run& run) {
+  return is_main_pgm(run) && pgm_prop_is(run, "CALL_PROTOCOL", "HTTP");
+}
 bool remote_procedure(Run&) { return false; }
 std::optional<std::string> subfile_element_ref(Run&, const Term&) { return std::nullopt; }
 

@@ -37,6 +37,13 @@ bool emit_stmt_lines(Run& run, const Term& stmt, const Term& indent, const Term&
   return ask(run, "emit_stmt_lines", a);
 }
 
+bool brk_flag_var(Run& run, const Term& level, const Term& table, Term& var) {
+  std::array<Term, 3> a{level, table, Term::fresh_var()};
+  if (!ask(run, "brk_flag_var", a)) return false;
+  var = a[2];
+  return true;
+}
+
 bool set_oper_ctx(Run& run, const Term& operation) {
   std::array<Term, 1> a{operation};
   if (!run.host_stand_in("set_oper_ctx", 1)) return true;

@@ -20,6 +20,8 @@ bool gen_db_command(Run& run, const engine::Term& command, const engine::Term& a
 // emit_stmt_lines/3 (Statement, Indent, Context).
 bool emit_stmt_lines(Run& run, const engine::Term& stmt, const engine::Term& indent,
                      const engine::Term& context);
+// brk_flag_var/3 (Level, Table, Variable): the break flag of a level.
+bool brk_flag_var(Run& run, const engine::Term& level, const engine::Term& table, engine::Term& var);
 // set_oper_ctx/1 and set_errtbl_ctx/1: the error context of a statement;
 // without a stand-in they succeed writing nothing.
 bool set_oper_ctx(Run& run, const engine::Term& operation);
