@@ -199,6 +199,10 @@ TableList make_table_list(Run& run, const std::vector<Term>& tables) {
     tl.tables.push_back(entry_table(e));
     if (entry_outer(e)) tl.outer.push_back(entry_table(e));
   }
+  if (!tl.tables.empty()) {
+    tl.dbms = tbl_dbms(run, tl.tables.front());
+    tl.driver = dbms_option(run, tl.tables.front()).value_or("");
+  }
   if (auto f = run.facts().first(fact("lastalias_i", {var()})); f && f->arg(1).is_int()) {
     tl.alias_base = f->arg(1).as_int();
   }
@@ -253,9 +257,8 @@ std::optional<std::string> fn_text(CondCtx& c, std::string_view dbms, std::strin
 std::optional<SqlText> cond_tokens_to_sql(CondCtx& c, const std::vector<Term>& toks) {
   SqlText out;
   std::vector<std::string> parts;
-  const Term first_table = c.tl.tables.empty() ? Term() : c.tl.tables.front();
-  const std::string dbms = tbl_dbms(c.run, first_table);
-  const std::string driver = dbms_option(c.run, first_table).value_or("");
+  const std::string& dbms = c.tl.dbms;
+  const std::string& driver = c.tl.driver;
   int depth = 0;
   // The operand before the current token (for LIKE): an attribute or not.
   Term last_operand;
@@ -655,7 +658,7 @@ SelectText sql_select_stmt(Run& run, const SelectSpec& spec) {
   DbOpts opts = level_dbopts(run, spec.level);
   TableList tl = make_table_list(run, spec.tables);
   const Term first = tl.tables.empty() ? Term() : tl.tables.front();
-  const std::string dbms = tbl_dbms(run, first);
+  const std::string dbms = tl.dbms;
   st.fast_first_rows = fast_first_rows(run, spec, opts, st.comments);
   st.block_size = block_size(run, spec, opts, st.comments);
 

@@ -60,6 +60,7 @@ std::string tbl_dbms(Run& run, const engine::Term& table);
 struct TableList {
   std::vector<engine::Term> tables;  // the table terms ([Table | _] entries reduced to Table)
   std::vector<engine::Term> outer;   // the outer-joined ones (entries oj(Entry))
+  std::string dbms, driver;          // of the first table
   int64_t alias_base = 1;            // lastalias_i/1, default 1
   bool aliased() const { return tables.size() > 1; }
   std::string alias_of(const engine::Term& table) const;

@@ -249,16 +249,20 @@ struct Cluster {
   }
 };
 
-Cluster& cluster() {
+Cluster& the_cluster() {
   static Cluster c;
-  static std::once_flag once;
-  std::call_once(once, [] { c.start(); });
   return c;
+}
+
+Cluster& cluster() {
+  static std::once_flag once;
+  std::call_once(once, [] { the_cluster().start(); });
+  return the_cluster();
 }
 
 }  // namespace
 
-void stop_postgres() { cluster().stop(); }
+void stop_postgres() { the_cluster().stop(); }
 
 std::string postgres_verdict(const Schema& schema, const std::string& sql) {
 #ifndef QN_HAVE_LIBPQ
