@@ -8,6 +8,7 @@
 #include "logic/java/variables.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/expressions.h"
+#include "logic/sql/text_utils.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -92,7 +93,10 @@ bool gen_sql_cursor_stmt(Run& run, const Term& level, std::string_view cursor, s
     Out out(run);
     out.open("if (!" + flag + ") {");
     out.pieces({flag, "=", "true;"});
-    out.pieces({"cmdbuf", "=", sql_dquote(sql) + ";"});
+    const std::vector<std::string> pieces = wrap_sql_text(sql);
+    for (size_t i = 0; i < pieces.size(); ++i) {
+      out.pieces({"cmdbuf", i == 0 ? "=" : "+=", sql_dquote(pieces[i]) + ";"});
+    }
     out.pieces({"// PREPARE", flag, "FROM", "cmdbuf"});
     out.close("}");
     return out.ok();

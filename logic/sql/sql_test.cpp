@@ -448,6 +448,27 @@ TEST(SqlStatements, DataObjectInsertOfALevel) {
   EXPECT_EQ(f.eng.facts().count("c_num_i", 3), 0u);
 }
 
+TEST(SqlStatements, DynamicStatementAndNoStatementCalls) {
+  Fixture f("7");
+  const std::string sql = "UPDATE CUSTOMER SET CustName = 'a long name that does not fit on one line of eighty' "
+                          "WHERE CustId = 1";
+  ASSERT_TRUE(gen_sql_cursor_stmt(f.run, num(1), "P00032", "d", num(1), sql, {}, {}, num(1)));
+  EXPECT_EQ(f.lines(), (std::vector<std::string>{
+                           "if (!sQNP00032) {",
+                           "   sQNP00032 = true;",
+                           "   cmdbuf = \"UPDATE CUSTOMER SET CustName = \";",
+                           "   cmdbuf += \"'a long name that does not fit on one line of eighty' WHERE CustId = 1\";",
+                           "   // PREPARE sQNP00032 FROM cmdbuf",
+                           "}"}));
+  judge(sql, "ok", "ok");
+  // With CS_CONNECT beginning with S no statement call is written.
+  Fixture s("7", "rule_i(0, prop('CS_CONNECT', 'Server')).");
+  EXPECT_FALSE(gen_sql_select_call(s.run, "C", num(1), t("[1]"), "SELECT 1", {}, "s", num(1)));
+  EXPECT_FALSE(gen_sql_cursor_stmt(s.run, num(1), "C", "ins", num(1), "INSERT", {}, {}, num(1)));
+  EXPECT_TRUE(s.lines().empty());
+  EXPECT_EQ(s.eng.facts().count("embsql_cursor_i", 2), 0u);
+}
+
 TEST(SqlStatements, StatusTests) {
   Fixture f("7");
   struct Case {
