@@ -393,6 +393,14 @@ bool level_sql_end(Run& run, const Term& level, const Term& table) {
   for (const char* k : {"ins", "xins"}) {
     if (facts.exists(fact("break_i", {level, atom(k), var(), var(), var()}))) return true;
   }
+  // A parent reading the same table keeps the cursors: only the SQL level goes.
+  if (auto s = facts.first(fact("struct_i", {level, var(), var(), var()}))) {
+    if (auto p = facts.first(fact("level_i", {s->arg(2), var()})); p && p->arg(2).is_cons() &&
+                                                                    p->arg(2).head() == table) {
+      drop_sql_level(run, level);
+      return true;
+    }
+  }
   std::vector<std::string> done;
   for (const Term& f : facts.findall(fact("c_num_i", {level, var(), var()}))) {
     if (!f.arg(3).is_cons()) continue;
@@ -401,7 +409,6 @@ bool level_sql_end(Run& run, const Term& level, const Term& table) {
     done.push_back(c);
     end_cursor(run, level, c);
   }
-  (void)table;
   drop_sql_level(run, level);
   return true;
 }

@@ -469,6 +469,30 @@ TEST(SqlStatements, DynamicStatementAndNoStatementCalls) {
   EXPECT_EQ(s.eng.facts().count("embsql_cursor_i", 2), 0u);
 }
 
+TEST(SqlStatements, LevelEnd) {
+  struct Case {
+    const char* extra;
+    size_t closed;  // cursors closed
+  };
+  const Case cases[] = {
+      {"", 2},
+      {"struct_i(2, 1, [], []). level_i(1, [1]).", 0},  // the parent reads the same table
+      {"break_i(2, ins, 0, 0, 0).", 0},                  // an insert break keeps everything
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.extra);
+    Fixture f("7", std::string("level_i(2, [1]). ") + c.extra);
+    Calls calls;
+    stand_ins(f, calls);
+    push_sql_level(f.run, num(2));
+    cursor_name(f.run, num(2), t("[1]"), "", "");
+    cursor_name(f.run, num(2), t("[1, 2]"), "", "");
+    ASSERT_TRUE(level_sql_end(f.run, num(2), num(1)));
+    EXPECT_EQ(calls.db_commands.size(), c.closed);
+    EXPECT_EQ(f.eng.facts().count("sql_level_i", 1), c.closed == 0 && c.extra[0] == 'b' ? 1u : 0u);
+  }
+}
+
 TEST(SqlStatements, StatusTests) {
   Fixture f("7");
   struct Case {
