@@ -616,8 +616,7 @@ int64_t block_size(Run& run, const SelectSpec& spec, const DbOpts& opts,
 
 namespace {
 
-std::string table_hints(Run& run, const SelectSpec& spec, const Term& table, bool ffr) {
-  const std::string dbms = tbl_dbms(run, table);
+std::string table_hints(const SelectSpec& spec, const Term& table, const std::string& dbms, bool ffr) {
   const bool updated =
       !one_of(spec.read_kind, {"ro", "btc", "as", "fvbt", "fv", "cd", "dc"}) && spec.updated &&
       !spec.tables.empty() && entry_table(spec.tables.front()) == table;
@@ -639,8 +638,9 @@ std::string table_ref(Run& run, const SelectSpec& spec, const TableList& tl, con
     return "(" + text_of(table.arg(1)) + ")" + alias;
   }
   std::string name = table_sql_name(run, "q", table);
-  std::string hint = table_hints(run, spec, table, ffr);
-  if (tbl_dbms(run, table) == "qedbase") return name + hint + alias;
+  const std::string dbms = table == tl.tables.front() ? tl.dbms : tbl_dbms(run, table);
+  std::string hint = table_hints(spec, table, dbms, ffr);
+  if (dbms == "qedbase") return name + hint + alias;
   return name + alias + hint;
 }
 
