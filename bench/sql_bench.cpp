@@ -28,8 +28,8 @@ spec_i([proc, 3, 'Title', 'Calc', 0, 0]).
 rule_i(0, prop('DTASRC', '12')).
 )";
 
-logic::SelectSpec make_spec() {
-  logic::SelectSpec s;
+logic::SelectRequest make_spec() {
+  logic::SelectRequest s;
   s.level = logic::num(1);
   s.read_kind = "b";
   s.columns = t("[[1, 'CustName'], [2, 'OrdTotal'], [3, 'LineQty']]").list_items();
@@ -50,7 +50,7 @@ void BM_SqlSelectStmt(benchmark::State& state) {
   engine::Engine eng;
   logic::Run run(eng);
   eng.consult_text(kFacts, false);
-  const logic::SelectSpec s = make_spec();
+  const logic::SelectRequest s = make_spec();
   for (auto _ : state) benchmark::DoNotOptimize(logic::sql_select_stmt(run, s));
 }
 BENCHMARK(BM_SqlSelectStmt)->Unit(benchmark::kMicrosecond);
@@ -65,7 +65,7 @@ void BM_GenSqlSelect(benchmark::State& state) {
     return true;
   });
   run.stand_in_host("gen_db_command", 3, [](logic::Run&, std::span<Term>) { return true; });
-  logic::SelectSpec s = make_spec();
+  logic::SelectRequest s = make_spec();
   int64_t level = 1;
   for (auto _ : state) {
     s.level = logic::num(++level);  // a new cursor every time

@@ -565,18 +565,18 @@ std::optional<std::string> sql_t_a(Run& run, const TableList& tl, const Term& co
 // --- block size, fast first rows ---------------------------------------------------------
 
 namespace {
-bool spec_kind_is(Run& run, std::string_view kind) {
+bool object_kind_is(Run& run, std::string_view kind) {
   auto f = run.facts().first(fact("spec_i", {var()}));
   if (!f || !f->arg(1).is_cons()) return false;
   return f->arg(1).head() == kind;
 }
 }  // namespace
 
-bool fast_first_rows(Run& run, const SelectSpec& spec, const DbOpts& opts,
+bool fast_first_rows(Run& run, const SelectRequest& req, const DbOpts& opts,
                      std::vector<std::string>& comments) {
-  if (spec.read_kind != "b" && spec.read_kind != "btc") return false;
+  if (req.read_kind != "b" && req.read_kind != "btc") return false;
   if (pgm_prop_is(run, "hint_firstrows", "N")) return false;
-  if (spec_kind_is(run, "trn") && !spec.repeats) return true;
+  if (object_kind_is(run, "trn") && !req.repeats) return true;
   if (opts.fast_first_rows == "YES") {
     comments.push_back("Fast first rows optimization enabled. FastFirstRows=YES specified.");
     return true;
@@ -585,25 +585,25 @@ bool fast_first_rows(Run& run, const SelectSpec& spec, const DbOpts& opts,
     comments.push_back("Fast first rows optimization DISABLED. FastFirstRows=NO specified.");
     return false;
   }
-  if (spec_kind_is(run, "scr")) {
+  if (object_kind_is(run, "scr")) {
     const bool load_all = run.facts().exists(fact("rule_i", {var(), fact("load", {atom("all")})}));
-    if (!load_all && spec.level == first_level(run)) return true;
+    if (!load_all && req.level == first_level(run)) return true;
   }
   return false;
 }
 
-int64_t block_size(Run& run, const SelectSpec& spec, const DbOpts& opts,
+int64_t block_size(Run& run, const SelectRequest& req, const DbOpts& opts,
                    std::vector<std::string>& comments) {
-  if (spec.cardinality == "one" || !spec.where_items.empty()) return 1;
+  if (req.cardinality == "one" || !req.where_items.empty()) return 1;
   if (opts.block_size > 0) {
     comments.push_back("Fetching in blocks of " + std::to_string(opts.block_size) +
                        " records. BLOCKSIZE= " + std::to_string(opts.block_size) + " specified.");
     return opts.block_size;
   }
-  const std::string& k = spec.read_kind;
-  if ((k == "b" || k == "btc") && spec.repeats && spec.repeat_lines + 3 > 2) return spec.repeat_lines + 3;
+  const std::string& k = req.read_kind;
+  if ((k == "b" || k == "btc") && req.repeats && req.repeat_lines + 3 > 2) return req.repeat_lines + 3;
   if (one_of(k, {"b", "btc", "dc", "fvbt"})) {
-    const std::string dbms = spec.tables.empty() ? "" : tbl_dbms(run, entry_table(spec.tables.front()));
+    const std::string dbms = req.tables.empty() ? "" : tbl_dbms(run, entry_table(req.tables.front()));
     if (dbms == "sqlserver") return 100;
     if (dbms == "as400") return 50;
     return 10;
@@ -616,10 +616,10 @@ int64_t block_size(Run& run, const SelectSpec& spec, const DbOpts& opts,
 
 namespace {
 
-std::string table_hints(const SelectSpec& spec, const Term& table, const std::string& dbms, bool ffr) {
+std::string table_hints(const SelectRequest& req, const Term& table, const std::string& dbms, bool ffr) {
   const bool updated =
-      !one_of(spec.read_kind, {"ro", "btc", "as", "fvbt", "fv", "cd", "dc"}) && spec.updated &&
-      !spec.tables.empty() && entry_table(spec.tables.front()) == table;
+      !one_of(req.read_kind, {"ro", "btc", "as", "fvbt", "fv", "cd", "dc"}) && req.updated &&
+      !req.tables.empty() && entry_table(req.tables.front()) == table;
   std::vector<std::string> hints;
   if (dbms == "sqlserver") {
     if (ffr) hints.push_back("FASTFIRSTROW");
@@ -631,7 +631,7 @@ std::string table_hints(const SelectSpec& spec, const Term& table, const std::st
   return " (" + join_texts(hints, " ") + ")";
 }
 
-std::string table_ref(Run& run, const SelectSpec& spec, const TableList& tl, const Term& entry, bool ffr) {
+std::string table_ref(Run& run, const SelectRequest& req, const TableList& tl, const Term& entry, bool ffr) {
   Term table = entry_table(entry);
   std::string alias = tl.aliased() ? " " + tl.alias_of(table) : "";
   if (table.is_compound() && table.functor() == "sq" && table.arity() == 1) {
@@ -639,7 +639,7 @@ std::string table_ref(Run& run, const SelectSpec& spec, const TableList& tl, con
   }
   std::string name = table_sql_name(run, "q", table);
   const std::string dbms = table == tl.tables.front() ? tl.dbms : tbl_dbms(run, table);
-  std::string hint = table_hints(spec, table, dbms, ffr);
+  std::string hint = table_hints(req, table, dbms, ffr);
   if (dbms == "qedbase") return name + hint + alias;
   return name + alias + hint;
 }
@@ -653,18 +653,18 @@ bool item_links(const Term& item, const Term& table) {
 
 }  // namespace
 
-SelectText sql_select_stmt(Run& run, const SelectSpec& spec) {
+SelectText sql_select_stmt(Run& run, const SelectRequest& req) {
   SelectText st;
-  DbOpts opts = level_dbopts(run, spec.level);
-  TableList tl = make_table_list(run, spec.tables);
+  DbOpts opts = level_dbopts(run, req.level);
+  TableList tl = make_table_list(run, req.tables);
   const Term first = tl.tables.empty() ? Term() : tl.tables.front();
   const std::string dbms = tl.dbms;
-  st.fast_first_rows = fast_first_rows(run, spec, opts, st.comments);
-  st.block_size = block_size(run, spec, opts, st.comments);
+  st.fast_first_rows = fast_first_rows(run, req, opts, st.comments);
+  st.block_size = block_size(run, req, opts, st.comments);
 
   // SELECT part.
   std::vector<std::string> cols;
-  for (const Term& c : spec.columns) {
+  for (const Term& c : req.columns) {
     auto ref = sql_t_a(run, tl, c);
     if (!ref) continue;
     std::optional<Term> alias;
@@ -680,25 +680,25 @@ SelectText sql_select_stmt(Run& run, const SelectSpec& spec) {
   std::string select_part = "SELECT " + hint + join_texts(cols, ", ");
 
   // FROM part, and the where items that went into ON.
-  std::vector<Term> where_items = spec.where_items;
+  std::vector<Term> where_items = req.where_items;
   std::string from_part;
   SqlText on_params;
-  if (!spec.tables.empty()) {
-    const bool any_outer = std::any_of(spec.tables.begin(), spec.tables.end(), entry_outer);
+  if (!req.tables.empty()) {
+    const bool any_outer = std::any_of(req.tables.begin(), req.tables.end(), entry_outer);
     const bool natural = any_outer && outer_join_natural(run, first);
     if (natural && dbms == "informix") {
-      from_part = "FROM " + table_ref(run, spec, tl, spec.tables.front(), st.fast_first_rows);
-      for (size_t i = 1; i < spec.tables.size(); ++i) {
-        from_part += (entry_outer(spec.tables[i]) ? ", OUTER " : ", ") +
-                     table_ref(run, spec, tl, spec.tables[i], st.fast_first_rows);
+      from_part = "FROM " + table_ref(run, req, tl, req.tables.front(), st.fast_first_rows);
+      for (size_t i = 1; i < req.tables.size(); ++i) {
+        from_part += (entry_outer(req.tables[i]) ? ", OUTER " : ", ") +
+                     table_ref(run, req, tl, req.tables[i], st.fast_first_rows);
       }
     } else if (natural && (dbms == "db2" || dbms == "as400" || sqlserver_version_ge(run, first, 7))) {
-      std::string left = table_ref(run, spec, tl, spec.tables.front(), st.fast_first_rows);
+      std::string left = table_ref(run, req, tl, req.tables.front(), st.fast_first_rows);
       std::vector<std::string> inner;
-      for (size_t i = 1; i < spec.tables.size(); ++i) {
-        const Term t = entry_table(spec.tables[i]);
-        std::string right = table_ref(run, spec, tl, spec.tables[i], st.fast_first_rows);
-        if (!entry_outer(spec.tables[i])) {
+      for (size_t i = 1; i < req.tables.size(); ++i) {
+        const Term t = entry_table(req.tables[i]);
+        std::string right = table_ref(run, req, tl, req.tables[i], st.fast_first_rows);
+        if (!entry_outer(req.tables[i])) {
           inner.push_back(right);
           continue;
         }
@@ -722,21 +722,21 @@ SelectText sql_select_stmt(Run& run, const SelectSpec& spec) {
       from_part = "FROM " + join_texts(inner, ", ");
     } else {
       std::vector<std::string> refs;
-      for (const Term& e : spec.tables) refs.push_back(table_ref(run, spec, tl, e, st.fast_first_rows));
+      for (const Term& e : req.tables) refs.push_back(table_ref(run, req, tl, e, st.fast_first_rows));
       from_part = "FROM " + join_texts(refs, ", ");
     }
   }
 
   // WHERE part.
-  SqlText where = sql_where_clause(run, tl, where_items, conds_to_sql(run, tl, spec.conds));
+  SqlText where = sql_where_clause(run, tl, where_items, conds_to_sql(run, tl, req.conds));
 
   // ORDER BY part.
   std::string order_part;
   if (opts.order_none) {
     st.comments.push_back("Order clause NOT generated. ORDER=*NONE specified.");
-  } else if (!spec.order.empty()) {
+  } else if (!req.order.empty()) {
     std::vector<std::string> refs;
-    for (const Term& o : spec.order) {
+    for (const Term& o : req.order) {
       auto items = o.is_list() ? o.list_items() : std::vector<Term>{};
       if (items.size() != 2) continue;
       Term att = items[1];
@@ -755,19 +755,19 @@ SelectText sql_select_stmt(Run& run, const SelectSpec& spec) {
 
   // Locking part.
   std::string lock_part;
-  if (!spec.where_items.empty()) {
+  if (!req.where_items.empty()) {
     std::vector<Term> order_terms;
-    for (const Term& o : spec.order) order_terms.push_back(o);
+    for (const Term& o : req.order) order_terms.push_back(o);
     if (dbms != "sqlserver" && for_update_usable(run, first, Term::list(order_terms))) {
       std::vector<std::string> wcols;
-      for (const Term& item : spec.where_items) {
+      for (const Term& item : req.where_items) {
         if (item.is_compound() && item.functor() == "w" && item.arity() == 4) {
           wcols.push_back(sql_attname(run, item.arg(1), item.arg(2)));
         }
       }
       lock_part = "FOR UPDATE OF " + join_texts(wcols, ", ") + nowait_clause(run, first);
     }
-  } else if (dbms != "sqlserver" && !spec.tables.empty() && dbms_fetch_only(run, first)) {
+  } else if (dbms != "sqlserver" && !req.tables.empty() && dbms_fetch_only(run, first)) {
     lock_part = "FOR FETCH ONLY";
   }
 
@@ -789,8 +789,8 @@ SelectText sql_select_stmt(Run& run, const SelectSpec& spec) {
 std::string cursor_base(Run& run) {
   std::string prefix = pgm_prop_dft(run, "statement_id_prefix", "").substr(0, 1);
   const auto& facts = run.facts();
-  auto spec = facts.first(fact("spec_i", {var()}));
-  std::vector<Term> items = spec && spec->arg(1).is_list() ? spec->arg(1).list_items() : std::vector<Term>{};
+  auto req = facts.first(fact("spec_i", {var()}));
+  std::vector<Term> items = req && req->arg(1).is_list() ? req->arg(1).list_items() : std::vector<Term>{};
   const bool stub = facts.exists(fact("rule_i", {num(0), fact("stub", {var()})}));
   if (facts.count("gen_reo_i", 0) > 0 || stub) {
     std::string name = items.size() > 3 ? text_of(items[3]) : "";

@@ -87,7 +87,7 @@ SqlText sql_where_clause(Run& run, const TableList& tl, const std::vector<engine
                          const std::vector<SqlText>& conds);
 
 // What a level's SELECT reads.
-struct SelectSpec {
+struct SelectRequest {
   engine::Term level;
   std::string read_kind;           // b, btc, ro, n1, fv, cd, dc, fvbt, as, s ...
   std::string cardinality = "many";
@@ -107,12 +107,12 @@ struct SelectText {
   bool fast_first_rows = false;
 };
 // sql_select_stmt/15.
-SelectText sql_select_stmt(Run& run, const SelectSpec& spec);
+SelectText sql_select_stmt(Run& run, const SelectRequest& req);
 
 // Block size and fast first rows of a level (with the comments announcing them).
-int64_t block_size(Run& run, const SelectSpec& spec, const DbOpts& opts,
+int64_t block_size(Run& run, const SelectRequest& req, const DbOpts& opts,
                    std::vector<std::string>& comments);
-bool fast_first_rows(Run& run, const SelectSpec& spec, const DbOpts& opts,
+bool fast_first_rows(Run& run, const SelectRequest& req, const DbOpts& opts,
                      std::vector<std::string>& comments);
 
 // cursor_name/7: the cursor of a level reading Tables. An open cursor of

@@ -20,21 +20,21 @@ using engine::Term;
 
 namespace {
 
-bool spec_kind_is(Run& run, std::string_view kind) {
+bool object_kind_is(Run& run, std::string_view kind) {
   auto f = run.facts().first(fact("spec_i", {var()}));
   return f && f->arg(1).is_cons() && f->arg(1).head() == kind;
 }
 
-Term first_table(const SelectSpec& spec) {
-  if (spec.tables.empty()) return Term();
-  Term e = spec.tables.front();
+Term first_table(const SelectRequest& req) {
+  if (req.tables.empty()) return Term();
+  Term e = req.tables.front();
   if (e.is_compound() && e.functor() == "oj" && e.arity() == 1) e = e.arg(1);
   return e.is_cons() ? e.head() : e;
 }
 
-Term table_key(const SelectSpec& spec) {
+Term table_key(const SelectRequest& req) {
   std::vector<Term> ts;
-  for (Term e : spec.tables) {
+  for (Term e : req.tables) {
     if (e.is_compound() && e.functor() == "oj" && e.arity() == 1) e = e.arg(1);
     ts.push_back(e.is_cons() ? e.head() : e);
   }
@@ -122,70 +122,70 @@ std::optional<Term> fn_in_sel(Run& run, std::string_view aggregate, const Term& 
 void push_sql_level(Run& run, const Term& level) { run.facts().asserta(fact("sql_level_i", {level})); }
 void drop_sql_level(Run& run, const Term& level) { run.facts().retract(fact("sql_level_i", {level})); }
 
-std::optional<std::string> gen_sql_select(Run& run, std::string_view kind, const SelectSpec& spec) {
-  if (kind != "as") push_sql_level(run, spec.level);
-  const Term table = first_table(spec);
-  const Term tables = table_key(spec);
-  std::vector<Term> order_terms(spec.order.begin(), spec.order.end());
+std::optional<std::string> gen_sql_select(Run& run, std::string_view kind, const SelectRequest& req) {
+  if (kind != "as") push_sql_level(run, req.level);
+  const Term table = first_table(req);
+  const Term tables = table_key(req);
+  std::vector<Term> order_terms(req.order.begin(), req.order.end());
   Term unique;
-  if (!spec_kind_is(run, "trn") && !spec.tables.empty() && dbms_for_update(run, table) &&
+  if (!object_kind_is(run, "trn") && !req.tables.empty() && dbms_for_update(run, table) &&
       !for_update_usable(run, table, Term::list(order_terms)) && unique_index_atts(run, table, unique) &&
       unique.is_list() && !unique.is_nil()) {
     emit_comment_block(run, {{"The DBMS does not support FOR UPDATE clause in ORDERed SELECT"},
                              {"statements. Two statements are generated to warranty ORDER and"},
                              {"locking requirements."}});
     // The read-only SELECT in the requested order.
-    SelectSpec ro = spec;
+    SelectRequest ro = req;
     ro.read_kind = "n1";
     SelectText t1 = sql_select_stmt(run, ro);
     comment_lines(run, t1.comments);
-    const std::string c1 = cursor_name(run, spec.level, tables, t1.sql.text, "");
+    const std::string c1 = cursor_name(run, req.level, tables, t1.sql.text, "");
     set_oper_ctx(run, str("Declare"));
     set_errtbl_ctx(run, table);
-    gen_sql_select_call(run, c1, table, tables, t1.sql.text, t1.sql.params, "n1", spec.level);
+    gen_sql_select_call(run, c1, table, tables, t1.sql.text, t1.sql.params, "n1", req.level);
     // The locking single-row SELECT over the unique key and the order.
     std::vector<Term> atts = unique.list_items();
-    for (const Term& o : spec.order) {
+    for (const Term& o : req.order) {
       auto items = o.is_list() ? o.list_items() : std::vector<Term>{};
       if (items.size() != 2) continue;
       Term a = items[1];
       if (a.is_compound() && a.functor() == "-" && a.arity() == 1) a = a.arg(1);
       if (std::find(atts.begin(), atts.end(), a) == atts.end()) atts.push_back(a);
     }
-    SelectSpec lk;
-    lk.level = spec.level;
+    SelectRequest lk;
+    lk.level = req.level;
     lk.read_kind = "s";
     lk.cardinality = "many";
-    lk.columns = spec.columns;
+    lk.columns = req.columns;
     lk.tables = {Term::list({table})};
     for (const Term& a : atts) {
       lk.where_items.push_back(fact("w", {table, a, str("="), fact("t", {a, num(kTokAttribute)})}));
     }
     SelectText t2 = sql_select_stmt(run, lk);
     const std::string c2 =
-        cursor_name(run, spec.level, Term::list({table, atom("lock")}), t2.sql.text, "");
-    gen_sql_select_call(run, c2, table, Term::list({table}), t2.sql.text, t2.sql.params, "s", spec.level);
+        cursor_name(run, req.level, Term::list({table, atom("lock")}), t2.sql.text, "");
+    gen_sql_select_call(run, c2, table, Term::list({table}), t2.sql.text, t2.sql.params, "s", req.level);
     set_oper_ctx(run, str("Fetch"));
     std::vector<Term> args{str(c2)};
     args.insert(args.end(), t2.sql.params.begin(), t2.sql.params.end());
-    gen_db_command(run, atom("qnfetchf"), Term::list(args), spec.level);
+    gen_db_command(run, atom("qnfetchf"), Term::list(args), req.level);
     run.facts().asserta(
         fact("sql_double_select", {table, str(c2), Term::list({Term::list(atts), Term()})}));
     return c1;
   }
-  if (auto open = open_cursor_num(run, spec.level, tables)) return open;
-  SelectText st = sql_select_stmt(run, spec);
+  if (auto open = open_cursor_num(run, req.level, tables)) return open;
+  SelectText st = sql_select_stmt(run, req);
   comment_lines(run, st.comments);
-  const std::string cursor = cursor_name(run, spec.level, tables, st.sql.text, "");
-  set_oper_ctx(run, str(spec.cardinality == "one" ? "Fetch" : "Declare"));
+  const std::string cursor = cursor_name(run, req.level, tables, st.sql.text, "");
+  set_oper_ctx(run, str(req.cardinality == "one" ? "Fetch" : "Declare"));
   set_errtbl_ctx(run, table);
-  if (!gen_sql_select_call(run, cursor, table, tables, st.sql.text, st.sql.params, kind, spec.level)) {
+  if (!gen_sql_select_call(run, cursor, table, tables, st.sql.text, st.sql.params, kind, req.level)) {
     return std::nullopt;
   }
-  if (spec.cardinality == "one") {
+  if (req.cardinality == "one") {
     std::vector<Term> args{str(cursor)};
     args.insert(args.end(), st.sql.params.begin(), st.sql.params.end());
-    gen_db_command(run, atom("qnfetchf"), Term::list(args), spec.level);
+    gen_db_command(run, atom("qnfetchf"), Term::list(args), req.level);
   }
   return cursor;
 }
@@ -349,7 +349,7 @@ bool gen_commit(Run& run, int64_t kind) {
 bool gen_trn_stmt(Run& run, int64_t kind) {
   if (!trn_logging(run) || kind == 0) return true;
   if (kind == 1 || kind == 2) {
-    if (spec_kind_is(run, "trn") && model_dbms(run) == "sqlserver") {
+    if (object_kind_is(run, "trn") && model_dbms(run) == "sqlserver") {
       for (const Term& f : run.facts().findall(fact("c_num_i", {var(), var(), var()}))) {
         if (f.arg(3).is_cons() && run.facts().exists(fact("open_i", {f.arg(3).head()}))) {
           end_cursor(run, f.arg(1), text_of(f.arg(3).head()));

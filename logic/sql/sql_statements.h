@@ -34,7 +34,7 @@ void drop_sql_level(Run& run, const engine::Term& level);
 
 // gen_sql_select/13: the SELECT of a navigation level; Kind s (a cursor of
 // the level), n1 (read-only), as (no SQL level pushed). Gives the cursor.
-std::optional<std::string> gen_sql_select(Run& run, std::string_view kind, const SelectSpec& spec);
+std::optional<std::string> gen_sql_select(Run& run, std::string_view kind, const SelectRequest& req);
 
 // sql_insert_stmt, sql_update_stmt, sql_delete_stmt: the texts.
 // Positioned forms name the cursor of the read.

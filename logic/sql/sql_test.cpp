@@ -110,7 +110,7 @@ struct SelectCase {
 std::vector<Term> items(const char* list) { return t(list).list_items(); }
 
 SelectText run_select(Fixture& f, const SelectCase& c) {
-  SelectSpec s;
+  SelectRequest s;
   s.level = num(1);
   s.read_kind = c.read_kind;
   s.cardinality = c.cardinality;
@@ -264,7 +264,7 @@ TEST(SelectText, BlockSizes) {
                         {"7", "b", true, 12, 15},   {"7", "ro", false, 0, 1},  {"7", "s", false, 0, 0}};
   for (const Case& c : cases) {
     Fixture f(c.dtasrc);
-    SelectSpec s;
+    SelectRequest s;
     s.level = num(1);
     s.read_kind = c.read_kind;
     s.repeats = c.repeats;
@@ -312,7 +312,7 @@ TEST(SqlStatements, DoubleSelectOnDb2OrderedRead) {
     Fixture f("5", "", kind);
     Calls calls;
     stand_ins(f, calls);
-    SelectSpec s;
+    SelectRequest s;
     s.level = num(1);
     s.read_kind = "b";
     s.columns = {t("[1, 'CustName']")};
@@ -352,7 +352,7 @@ TEST(SqlStatements, OracleOrderedReadLocksInOneSelect) {
   Fixture f("7");
   Calls calls;
   stand_ins(f, calls);
-  SelectSpec s;
+  SelectRequest s;
   s.level = num(1);
   s.read_kind = "s";
   s.cardinality = "one";
