@@ -19,6 +19,7 @@
 #include "logic/navigation/aux_vars.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/type_adapter.h"
+#include "logic/sql/level_join.h"
 #include "logic/toolbox/declarations.h"
 #include "platform/cp1252.h"
 
@@ -311,7 +312,9 @@ OptType var_type(Run& run, const Term& name) {
   return std::nullopt;
 }
 
-bool http_main_pgm(Run&) { return false; }
+bool http_main_pgm(Run& run) {
+  return is_main_pgm(run) && pgm_prop_is(run, "CALL_PROTOCOL", "HTTP");
+}
 bool remote_procedure(Run&) { return false; }
 std::optional<std::string> subfile_element_ref(Run&, const Term&) { return std::nullopt; }
 

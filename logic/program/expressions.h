@@ -117,7 +117,8 @@ OptType var_type(Run& run, const engine::Term& name);
 std::optional<std::string> translate_var_token(Run& run, const engine::Term& token);
 // The reference of a variable of the current subfile element (subsystem 9).
 std::optional<std::string> subfile_element_ref(Run& run, const engine::Term& name);
-// http_main_pgm/0: a main program called over HTTP (the web subsystem's).
+// http_main_pgm/0: a main program whose option CALL_PROTOCOL begins with
+// "HTTP".
 bool http_main_pgm(Run& run);
 // A procedure that can be called remotely (subsystem 8).
 bool remote_procedure(Run& run);

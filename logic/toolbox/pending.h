@@ -16,8 +16,5 @@ bool gen_refresh_cmd(Run& run, const engine::Term& level, const engine::Term& mo
 // gen_event_cmd_call/2 (Event, Level): "do" Event through the statement
 // translator, when the event has a header in the object's event source.
 bool gen_event_cmd_call(Run& run, const engine::Term& event, const engine::Term& level);
-// dbg_vars_dump/2 (Label, Variables): the debug dump of variables; nothing
-// while GEN_DEBUG_INFO is off.
-bool dbg_vars_dump(Run& run, const engine::Term& label, const engine::Term& vars);
 
 }  // namespace qn::logic
