@@ -183,3 +183,35 @@ TEST(Navigation, InsertLevel) {
 
 }  // namespace
 }  // namespace qn::logic
+
+namespace qn::logic {
+namespace {
+
+using navtest::Fixture;
+using navtest::Lines;
+using navtest::t;
+
+// First-record levels: "if" for "while" and an exit after the record; an
+// optimised command that does not apply falls back to the navigation.
+TEST(Navigation, FirstOnlyAndOptimisedFallback) {
+  std::set<std::string> quiet;
+  for (const auto& [name, arity] : navtest::writing_stand_ins()) quiet.insert(name);
+  Fixture f(kInvoice, quiet);
+  gen_level_kind(f.run, t("xfst"), t("1"), t("[]"), t("[]"), t("[]"));
+  EXPECT_EQ(f.lines(), (Lines{"if (!cinvoice.eof())", "{", "   if (true) break;", "}"}));
+  Fixture g(kInvoice + "start_i(1, one, 0, [[]]). ", quiet);
+  gen_level_kind(g.run, t("xfst"), t("1"), t("[]"), t("[]"), t("[]"));
+  EXPECT_EQ(g.lines(), (Lines{"if (!cinvoice.eof())", "{", "   if (true) break;",
+                              "   /* Exiting from a For First loop. */", "   if (true) break;",
+                              "}"}));
+  Fixture h(kInvoice + "b_line_i(1, 1, 1, cmd, 0, [t(delete, 121)]). ", quiet);
+  h.run.stand_in_host("optimized_cmd", 6, [](logic::Run&, std::span<engine::Term>) {
+    return false;
+  });
+  gen_level_kind(h.run, t("nvg"), t("1"), t("[]"), t("[]"), t("[]"));
+  ASSERT_FALSE(h.lines().empty());
+  EXPECT_EQ(h.lines().front(), "while (!cinvoice.eof())");
+}
+
+}  // namespace
+}  // namespace qn::logic

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "logic/java/class_frame.h"
 #include "logic/navigation/commands.h"
@@ -46,25 +47,25 @@ b_line_i(8, 2, 1, line, 0, []).
 b_line_i(9, 2, 1, cmd, 0, [t(code, 166), t('X = X * 2;', 3)]).
 )";
 
-TEST(Navigation, LevelsCompile) {
-  Fixture f(kFacts);
-  // The cursors and the table object of the stand-ins.
-  f.run.stand_in_host("gen_table_object_new", 5, [](logic::Run&, std::span<engine::Term>) { return true; });
-  gen_level_kind(f.run, t("nvg"), t("1"), t("[]"), t("[]"), t("[]"));
-  gen_level_kind(f.run, t("nvg"), t("2"), t("[]"), t("[]"), t("[]"));
-  gen_level_kind(f.run, t("ins"), t("3"), t("[]"), t("[]"), t("[]"));
+// The levels written, in a procedure class with the declarations they
+// made; parsed and compiled.
+void write_and_compile(Fixture& f, const std::vector<std::pair<const char*, const char*>>& levels,
+                       const std::string& cls) {
+  for (const auto& [kind, level] : levels) {
+    gen_level_kind(f.run, t(kind), t(level), t("[]"), t("[]"), t("[]"));
+  }
   const auto body = f.lines();
   const size_t n = body.size();
   gen_var_declarations(f.run);
   const auto all = f.lines();
-  const fs::path dir = fs::path(QN_BINARY_DIR) / "navigation_java";
+  const fs::path dir = fs::path(QN_BINARY_DIR) / "navigation_java" / cls;
   fs::remove_all(dir);
   fs::create_directories(dir / "classes");
-  const fs::path file = dir / "PNav.java";
+  const fs::path file = dir / (cls + ".java");
   {
     std::ofstream out(file);
     for (const std::string& imp : class_imports(f.run, "proc")) out << "import " << imp << ";\n";
-    out << "\npublic class PNav extends " << class_superclass(f.run, "proc") << "\n{\n";
+    out << "\npublic class " << cls << " extends " << class_superclass(f.run, "proc") << "\n{\n";
     for (size_t i = n; i < all.size(); ++i) out << "  " << all[i] << "\n";
     out << "  QNDBSupplier cinvoice, ccustomer, NoTblObjErr;\n  int Err;\n  String Errmsg;\n"
         << "  boolean run()\n  {\n";
@@ -76,6 +77,28 @@ TEST(Navigation, LevelsCompile) {
   EXPECT_EQ(parsed.status, 0) << parsed.output;
   const auto compiled = test::java::compile_against_stub({file.string()}, (dir / "classes").string());
   EXPECT_EQ(compiled.status, 0) << compiled.output;
+}
+
+TEST(Navigation, LevelsCompile) {
+  Fixture f(kFacts);
+  f.run.stand_in_host("gen_table_object_new", 5,
+                      [](logic::Run&, std::span<engine::Term>) { return true; });
+  write_and_compile(f, {{"nvg", "1"}, {"nvg", "2"}, {"ins", "3"}}, "PNav");
+}
+
+// The sample model's procedure PrintInv: a for-each over INVOICE from a
+// start date, reading CUSTOMER, with one command.
+TEST(Navigation, SampleProcedureCompiles) {
+  const fs::path spc = fs::path(QN_SOURCE_DIR) / "examples" / "sample-model" / "DEMO" / "MDL001" /
+                       "GEN00" / "p0002.spc";
+  std::ifstream in(spc);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_FALSE(text.empty()) << spc;
+  Fixture f(text + " model_num_i(1). pgm_id([2, proc, 'PrintInv']).");
+  write_and_compile(f, {{"nvg", "1"}}, "PPrintInv");
+  bool command = false;
+  for (const std::string& l : f.lines()) command = command || l.find("Count = ") != std::string::npos;
+  EXPECT_TRUE(command);
 }
 
 }  // namespace
