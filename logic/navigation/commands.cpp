@@ -71,11 +71,27 @@ bool cmd_assign(Run& run, const Line& l) {
   if (tok_kind(target) == kTokCtrlMethod) return gen_ctl_method_stmt(run, l.args, {l.c2, l.c3});
   const std::string name = tok_text(target);
   if (name == "Qnfont" || name == "&Qnfont") return true;
-  // Target "=" Value.
-  std::vector<Term> value;
-  if (a.size() > 1 && tok_text(a[1]) == "=") value.assign(a.begin() + 2, a.end());
-  if (value.empty()) return true;
-  const Term value_list = Term::list(value);
+  // Target "=" Value; the target may be an array element with subscripts.
+  size_t eq = 1;
+  int depth = tok_kind(target) == kTokVariable && var_dim(run, target.arg(1)) ? 1 : 0;
+  const bool whole = a.size() > 1 && tok_kind(a[1]) == kTokCompare && tok_text(a[1]) == "=";
+  for (; !whole && eq < a.size(); ++eq) {
+    const int64_t k = tok_kind(a[eq]);
+    if (k == kTokOpen || k == kTokFunction) ++depth;
+    if (k == kTokVariable && var_dim(run, a[eq].arg(1))) ++depth;  // its subscripts follow
+    if (k == kTokClose) --depth;
+    if (depth <= 0 && k == kTokCompare && tok_text(a[eq]) == "=") break;
+  }
+  if (eq + 1 >= a.size()) return true;
+  const Term value_list = Term::list(std::vector<Term>(a.begin() + eq + 1, a.end()));
+  if (eq > 1) {
+    // An element: its reference as the translator writes it.
+    auto ref = exp_to_java(run, Term::list(std::vector<Term>(a.begin(), a.begin() + eq)),
+                           {l.c2, l.c3});
+    if (!ref) return true;
+    return assign_var_ref(run, target.arg(1), join_pieces(ref->pieces), value_list,
+                          {l.c2, l.c3});
+  }
   if (tok_kind(target) == kTokVariable) {
     if (auto dims = var_dim(run, target.arg(1))) {
       return gen_array_loop(run, target.arg(1), *dims, value_list, l.c2, l.c3, l.level);

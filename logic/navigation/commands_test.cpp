@@ -14,7 +14,8 @@ using engine::Term;
 
 const char* kProc =
     "spec_i([proc, 2, 'T', 'P', 0, 0]). model_num_i(1). "
-    "attri_i('&X', ['&X', int, 4, 0, '', 1]). attri_i('&S', ['&S', char, 10, 0, '', 1]). ";
+    "attri_i('&X', ['&X', int, 4, 0, '', 1]). attri_i('&S', ['&S', char, 10, 0, '', 1]). "
+    "attri_i('&A', ['&A', int, 9, 0, '', 1]). rule_i(0, dim('&A', [3])). ";
 
 // One command line each: what cmd_to_code/5 writes.
 TEST(Navigation, CommandLines) {
@@ -30,6 +31,10 @@ TEST(Navigation, CommandLines) {
       {"[t(exit, 140)]", {"if (true) break;"}},
       {"[t('&X', 107), t('&X', 23), t('=', 10), t('2', 3)]", {"X = (short)(2) ;"}},
       {"[t(a, 107), t('Qnfont', 23), t('=', 10), t('2', 3)]", {}},
+      {"[t(a, 107), t('&A', 23), t('2', 3), t(')', 4), t('=', 10), t('5', 3)]",
+       {"A[2-1] = 5 ;"}},
+      {"[t(a, 107), t('&A', 23), t('=', 10), t('0', 3)]", {"/* gen_array_loop '&A' [3] */"}},
+      {"[t(a, 107), t('&X', 23)]", {}},
       {"[t(return, 118)]", {"nUserReturn = 1;", "/* gen_return_cmd 1 [] */"}},
       {"[t(commit, 132)]", {"/* gen_commit_cmd 1 1 */"}},
       {"[t(rollback, 157)]", {"/* gen_commit_cmd 2 1 */"}},
