@@ -194,7 +194,8 @@ bool gen_loop_end(Run& run, const Term& kind, const Term& level, const Term& tab
   }
   if (one) {
     emit_comment(run, {"Exiting from a For First loop."});
-    gen_loop_exit(run);
+    // A first-record level opened with "if": there is no loop to leave.
+    if (kind != "xfst") gen_loop_exit(run);
   } else {
     gen_brk_flag_set(run, level, table, "true");
     gen_skip(run, table, level);
@@ -348,11 +349,12 @@ bool gen_level_close(Run& run, const Term& kind, const Term& level, const Term& 
     return ok;
   }
   if (kind == "xfst") {
+    // The level opened with "if" (the loop of one record): it ends without
+    // a loop exit, which Java allows only inside a loop.
     gen_level_updates(run, level, model, atom("u"));
-    if (navigates) ok = gen_loop_exit(run);
     gen_level_end(run, level, table);
-    ok = ok && close_condition_blocks(run, level);
-    if (navigates) ok = ok && gen_loop_end(run, atom("other"), level, table);
+    ok = close_condition_blocks(run, level);
+    if (navigates) ok = ok && gen_loop_end(run, kind, level, table);
     level_sql_end(run, level, flag);
     return ok;
   }

@@ -43,7 +43,9 @@ bool gen_nav_loop_cond(Run& run, const Term& kind, const Term& table, const Term
     }
   }
   Out out(run);
-  const size_t head = std::min(conds.size(), kCondsPerTest);
+  // An "if" is no loop a break could leave: a first-record test takes
+  // every condition in its header.
+  const size_t head = kind == "fst" ? conds.size() : std::min(conds.size(), kCondsPerTest);
   out.pieces({std::string(kind == "fst" ? "if (" : "while (") + joined(conds, 0, head) + ")"})
       .open("{");
   for (size_t from = head; from < conds.size(); from += kCondsPerTest) {
