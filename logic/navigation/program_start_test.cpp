@@ -90,3 +90,35 @@ TEST(Navigation, VariablesInitialised) {
 
 }  // namespace
 }  // namespace qn::logic
+
+namespace qn::logic {
+namespace {
+
+// A program starts in its own file without the facts of the one before; the
+// tables it updates are recorded once, and it is listed to compile once.
+// (Model 0: no model folder is looked up in the knowledge base.)
+TEST(Navigation, ProgramReset) {
+  navtest::Fixture f(
+      "spec_i([proc, 2, 'T', 'PrintInv', 0, 0]). "
+      "upd_i(1, invoice, u, [[total], [], [], [], []]). upd_i(2, customer, i, [[c], [], [], [], []]). "
+      "upd_i(3, invoice, d, [[], [], [], [], []]). "
+      "fld_to_dcl_i('&Old', s, ['&Old', int, 4, 0, 1]). proc_id(a, b, c). subproc_id(a, b, c). "
+      "open_i([0, [old]]).");
+  ASSERT_TRUE(reset_pgm_facts(f.run, 0, navtest::t("'PrintInv'")));
+  ASSERT_TRUE(reset_pgm_facts(f.run, 0, navtest::t("'PrintInv'")));
+  const auto& files = f.run.capture()->files;
+  ASSERT_FALSE(files.empty());
+  EXPECT_EQ(files.back().path, "pprintinv.java");
+  const auto all = [&](const char* name, uint32_t arity) {
+    std::string s;
+    for (const auto& c : f.eng.facts().clauses(name, arity)) s += engine::writeq(c) + " ";
+    return s;
+  };
+  EXPECT_EQ(all("open_i", 1), "open_i([0,[invoice,customer]]) ");
+  EXPECT_EQ(all("pgm_to_compile_i", 1), "pgm_to_compile_i(\"pprintinv\") ");
+  EXPECT_EQ(all("fld_to_dcl_i", 3), "");
+  EXPECT_EQ(all("proc_id", 3) + all("subproc_id", 3), "");
+}
+
+}  // namespace
+}  // namespace qn::logic
