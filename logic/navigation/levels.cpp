@@ -162,7 +162,7 @@ Opening open_navigation(Run& run, const Term& kind, const Term& level, const Ter
   gen_nav_loop_cond(run, atom(kind == "xfst" ? "fst" : "many"), o.table, level, Term::nil());
   gen_brk_flag_set(run, level, o.table, "false");
   gen_lock_read(run, o.table, level, atts);
-  for (const Term& a : run.facts().findall(fact("a_i", {var(), level, var(), var(), var(), var()}))) {
+  for (const Term& a : clauses_by_arg(run, "a_i", 6, 2, level)) {
     if ((a.arg(3) == "t" || a.arg(3) == "r") && a.arg(4) != o.table &&
         !on(a.arg(4), o.joined).empty()) {
       gen_lock_read(run, a.arg(4), level, a.arg(6));
@@ -207,9 +207,8 @@ bool gen_loop_end(Run& run, const Term& kind, const Term& level, const Term& tab
 // One "}" for every condition action of the level.
 bool close_condition_blocks(Run& run, const Term& level) {
   Out out(run);
-  for (const Term& a : run.facts().findall(fact("a_i", {var(), level, atom("c"), var(), var(), var()}))) {
-    (void)a;
-    out.close("}");
+  for (const Term& a : clauses_by_arg(run, "a_i", 6, 2, level)) {
+    if (a.arg(3) == "c") out.close("}");
   }
   return out.ok();
 }

@@ -210,6 +210,10 @@ TEST(Navigation, FirstOnlyAndOptimisedFallback) {
   gen_level_kind(g.run, t("xfst"), t("1"), t("[]"), t("[]"), t("[]"));
   EXPECT_EQ(g.lines(),
             (Lines{"if (!cinvoice.eof())", "{", "   /* Exiting from a For First loop. */", "}"}));
+  // A condition action's block closes before the level's loop.
+  Fixture c(kInvoice + "a_i(7, 1, c, 0, 0, []). a_i(8, 1, t, invoice, 0, []). ", quiet);
+  gen_level_close(c.run, t("nvg"), t("1"), t("yes"));
+  EXPECT_EQ(c.lines(), (Lines{"}", "/* Check if program is canceled. */", "}"}));
   Fixture h(kInvoice + "b_line_i(1, 1, 1, cmd, 0, [t(delete, 121)]). ", quiet);
   h.run.stand_in_host("optimized_cmd", 6, [](logic::Run&, std::span<engine::Term>) {
     return false;

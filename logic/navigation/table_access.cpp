@@ -149,7 +149,8 @@ bool gen_trn_level_updates(Run& run, const Term& level, int64_t) {
   for (const Term& u : run.facts().findall(fact("upd_i", {level, var(), atom("u"), var()}))) {
     const Term& table = u.arg(2);
     bool read = false;
-    for (const Term& a : run.facts().findall(fact("a_i", {var(), level, var(), var(), var(), var()}))) {
+    // The level's actions by the index of levels (a_i/6 is keyed by action).
+    for (const Term& a : clauses_by_arg(run, "a_i", 6, 2, level)) {
       read = read || ((a.arg(3) == "t" || a.arg(3) == "r") && a.arg(4) == table);
     }
     const auto parts = u.arg(4).list_items();
