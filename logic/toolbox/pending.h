@@ -17,4 +17,20 @@ bool gen_refresh_cmd(Run& run, const engine::Term& level, const engine::Term& mo
 // translator, when the event has a header in the object's event source.
 bool gen_event_cmd_call(Run& run, const engine::Term& event, const engine::Term& level);
 
+// gen_block_cmds/10 (Level, Group, Kind, SelAtts, C2, C3, C4): the commands
+// of a line group of a transaction, work panel, web panel or menu bar.
+bool gen_block_cmds(Run& run, const engine::Term& level, const engine::Term& group,
+                    const engine::Term& kind, const engine::Term& sel, const engine::Term& c2,
+                    const engine::Term& c3, const engine::Term& c4);
+// gen_print_block/10 (Level, Group, Kind, SelAtts, C2, C3, C4): a line group
+// of a procedure or report. Until the print layout is written it writes the
+// group's command lines (cmd_to_code/5) and a comment for each print line.
+bool gen_print_block(Run& run, const engine::Term& level, const engine::Term& group,
+                     const engine::Term& kind, const engine::Term& sel, const engine::Term& c2,
+                     const engine::Term& c3, const engine::Term& c4);
+// call_pgm_by_generator/7 (Program, Generator, Parms, Level, C2, C3, C5).
+bool call_pgm_by_generator(Run& run, const engine::Term& a1, const engine::Term& a2,
+                           const engine::Term& a3, const engine::Term& level,
+                           const engine::Term& c2, const engine::Term& c3, const engine::Term& c5);
+
 }  // namespace qn::logic
