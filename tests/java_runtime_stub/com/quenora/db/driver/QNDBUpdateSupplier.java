@@ -2,5 +2,11 @@
 // tests, never installed.
 package com.quenora.db.driver;
 
-public class QNDBUpdateSupplier {
+import com.quenora.ModelContext;
+
+// An update, insert or delete statement of a program.
+public class QNDBUpdateSupplier extends QNDBSupplier {
+  public QNDBUpdateSupplier(ModelContext context, int remoteHandle) {
+    super(context, remoteHandle);
+  }
 }
