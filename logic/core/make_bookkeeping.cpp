@@ -80,19 +80,37 @@ std::map<Obj, std::vector<Obj>> caller_index(Run& run) {
   return callers;
 }
 
+// What one make-file pass reads of the fact base, read once: the callers of
+// every object, the objects that need a make file, and the make files
+// handled so far (kept beside main_make_i/2).
+struct PassIndex {
+  std::map<Obj, std::vector<Obj>> callers;
+  std::set<Obj> need;
+  std::set<Obj> made;
+};
+
+std::set<Obj> objects_needing_makefile(Run& run) {
+  std::set<Obj> need;
+  for (const Term& f : run.facts().clauses("pgm_main_i", 4)) {
+    if (!f.arg(2).is_int()) continue;
+    if (auto cls = obj_classid(text_of(f.arg(1)))) need.emplace(*cls, f.arg(2).as_int());
+  }
+  for (const Term& f : run.facts().clauses("pgm_need_makefile_i", 2)) {
+    if (f.arg(1).is_int() && f.arg(2).is_int()) need.emplace(f.arg(1).as_int(), f.arg(2).as_int());
+  }
+  return need;
+}
+
 // The object and its callers upwards, each once, that need a make file and
 // have none in this pass yet.
-std::vector<Obj> ancestors_to_remake(Run& run, const std::map<Obj, std::vector<Obj>>& callers,
-                                     const Obj& start) {
+std::vector<Obj> ancestors_to_remake(const PassIndex& index, const Obj& start) {
   std::vector<Obj> out, stack{start};
   std::set<Obj> visited{start};
   while (!stack.empty()) {
     const Obj o = stack.back();
     stack.pop_back();
-    if (needs_makefile(run, o.first, o.second) &&
-        !run.facts().exists(fact("main_make_i", {num(o.first), num(o.second)})))
-      out.push_back(o);
-    if (auto it = callers.find(o); it != callers.end()) {
+    if (index.need.count(o) && !index.made.count(o)) out.push_back(o);
+    if (auto it = index.callers.find(o); it != index.callers.end()) {
       for (const Obj& c : it->second) {
         if (visited.insert(c).second) stack.push_back(c);
       }
@@ -112,27 +130,53 @@ bool list_prt_obj(Run& run, const std::string& name) {
   return true;
 }
 
-void update_call_tree(Run& run, int64_t model, int64_t cls, int64_t number) {
+namespace {
+
+// The call tree by caller, read once for a walk (the fact base indexes it by
+// class only) and kept up to date with what the walk adds.
+using TreeIndex = std::map<Obj, std::vector<Obj>>;
+
+TreeIndex tree_index(Run& run) {
+  TreeIndex tree;
+  for (const Term& f : run.facts().clauses("called_program_i", 4)) {
+    if (f.arg(1).is_int() && f.arg(2).is_int() && f.arg(3).is_int() && f.arg(4).is_int())
+      tree[{f.arg(1).as_int(), f.arg(2).as_int()}].emplace_back(f.arg(3).as_int(),
+                                                              f.arg(4).as_int());
+  }
+  return tree;
+}
+
+void update_call_tree(Run& run, TreeIndex& tree, int64_t model, int64_t cls, int64_t number) {
   std::vector<Obj> stack{{cls, number}};
   std::set<Obj> visited;
   while (!stack.empty()) {
     const Obj o = stack.back();
     stack.pop_back();
     if (!visited.insert(o).second) continue;
-    if (run.facts().exists(fact("called_program_i", {num(o.first), num(o.second), var(), var()})))
-      continue;
+    if (tree.count(o)) continue;  // the object's entries are there already
     const std::vector<Obj> callees = kept_callees(run, model, o.first, o.second);
+    std::vector<Obj>& entries = tree[o];
     for (const Obj& c : callees) {
-      const Term entry =
-          fact("called_program_i", {num(o.first), num(o.second), num(c.first), num(c.second)});
-      if (!run.facts().exists(entry)) run.facts().assertz(entry);
+      if (std::find(entries.begin(), entries.end(), c) != entries.end()) continue;
+      entries.push_back(c);
+      run.facts().assertz(
+          fact("called_program_i", {num(o.first), num(o.second), num(c.first), num(c.second)}));
     }
+    if (entries.empty()) tree.erase(o);
     // Followed in order: the first callee is taken next.
     for (auto it = callees.rbegin(); it != callees.rend(); ++it) stack.push_back(*it);
   }
 }
 
+}  // namespace
+
+void update_call_tree(Run& run, int64_t model, int64_t cls, int64_t number) {
+  TreeIndex tree = tree_index(run);
+  update_call_tree(run, tree, model, cls, number);
+}
+
 std::vector<MakeProgram> make_called_deps(Run& run, int64_t cls, int64_t number) {
+  const TreeIndex tree = tree_index(run);
   std::vector<MakeProgram> out;
   std::set<Obj> seen;
   std::vector<Obj> stack{{cls, number}};
@@ -141,11 +185,8 @@ std::vector<MakeProgram> make_called_deps(Run& run, int64_t cls, int64_t number)
     stack.pop_back();
     if (!seen.insert(o).second) continue;
     out.push_back({o.first, o.second});
-    const auto callees = run.facts().findall(
-        fact("called_program_i", {num(o.first), num(o.second), var(), var()}));
-    for (auto it = callees.rbegin(); it != callees.rend(); ++it) {
-      if (it->arg(3).is_int() && it->arg(4).is_int())
-        stack.emplace_back(it->arg(3).as_int(), it->arg(4).as_int());
+    if (auto it = tree.find(o); it != tree.end()) {
+      for (auto c = it->second.rbegin(); c != it->second.rend(); ++c) stack.push_back(*c);
     }
   }
   return out;
@@ -198,13 +239,14 @@ void make_files_pass(Run& run, int64_t model, const MakeFileWriter& writer) {
       if (f.arg(1).is_int() && f.arg(2).is_int())
         roots.emplace_back(f.arg(1).as_int(), f.arg(2).as_int());
     }
+    TreeIndex tree = tree_index(run);
     for (const Obj& o : roots) {
-      if (make_kind_ok(class_kind(o.first))) update_call_tree(run, model, o.first, o.second);
+      if (make_kind_ok(class_kind(o.first))) update_call_tree(run, tree, model, o.first, o.second);
     }
     run.facts().assertz(fact("call_tree_builded_i", {}));
   }
   show_progress_text(run, str("Generating make files"));
-  const auto callers = caller_index(run);
+  PassIndex index{caller_index(run), objects_needing_makefile(run), {}};
   std::vector<Obj> generated;
   std::set<Obj> changed;
   for (const Term& f : run.facts().clauses("generated_object_i", 2)) {
@@ -214,25 +256,29 @@ void make_files_pass(Run& run, int64_t model, const MakeFileWriter& writer) {
     generated.push_back(o);
     if (object_changed(run, model, o.first, o.second)) changed.insert(o);
   }
+  auto handle = [&](const Obj& a) {
+    index.made.insert(a);
+    run.facts().assertz(fact("main_make_i", {num(a.first), num(a.second)}));
+    clear_prt_obj_list(run);
+  };
   // Each program handled on its own: one that fails does not stop the others.
   for (const Obj& o : generated) {
-    if (!changed.count(o) && !pgm_main(run, o.first, o.second)) continue;
-    for (const Obj& a : ancestors_to_remake(run, callers, o)) {
-      run.facts().assertz(fact("main_make_i", {num(a.first), num(a.second)}));
-      clear_prt_obj_list(run);
+    if (!changed.count(o) && !index.need.count(o)) continue;
+    for (const Obj& a : ancestors_to_remake(index, o)) {
+      handle(a);
       writer(run, model, a.first, a.second);
     }
   }
   run.facts().abolish("main_make_i", 2);
+  index.made.clear();
   show_progress_text(run, str("Touching make files"));
+  const std::string dir = model_dir(run, model);
   for (const Obj& o : generated) {
     if (changed.count(o)) continue;
-    for (const Obj& a : ancestors_to_remake(run, callers, o)) {
-      run.facts().assertz(fact("main_make_i", {num(a.first), num(a.second)}));
-      clear_prt_obj_list(run);
+    for (const Obj& a : ancestors_to_remake(index, o)) {
+      handle(a);
       const std::string name = make_file_path(run, model, a.first, a.second);
-      const std::string path = model_dir(run, model) + name;
-      if (name.empty() || !append_blank(run, path)) trace_msg(run, {"Failed to touch ", path});
+      if (name.empty() || !append_blank(run, dir + name)) trace_msg(run, {"Failed to touch ", name});
     }
   }
   run.facts().abolish("main_make_i", 2);
