@@ -586,4 +586,148 @@ bool gen_reorg_classes(Run& run, int64_t source_model, int64_t target_model) {
   return true;
 }
 
+namespace {
+
+std::string param_java_type(const CursorParam& p) {
+  return get_c_type(p.type, p.length, p.decimals);
+}
+
+std::string param_list(const std::vector<CursorParam>& params) {
+  std::string out;
+  for (size_t i = 0; i < params.size(); ++i) {
+    if (i) out += ", ";
+    out += param_java_type(params[i]) + " P" + std::to_string(i + 1);
+  }
+  return out;
+}
+
+std::string param_names(const std::vector<CursorParam>& params) {
+  std::string out;
+  for (size_t i = 0; i < params.size(); ++i) out += (i ? ", P" : "P") + std::to_string(i + 1);
+  return out;
+}
+
+// The catch line of the cursor classes' try blocks.
+void catch_line(Out& out, const std::string& where) {
+  out.shift(-kMarginStep);
+  out.pieces({"} catch (SQLException e) { Application.QNLocalException(" + context_args() + ", " +
+              where + ", e); }"});
+}
+
+std::string ser_of(Run& run, const CursorParam& p) {
+  Term name;
+  return get_serialization_type(run, p.type, num(p.length), num(p.decimals), name) ? text_of(name)
+                                                                                  : "";
+}
+
+// The setters of the parameters from the unpacker (kind call, variable Stmt).
+void unpacked_setters(Run& run, Out& out, const CursorClassInput& in, std::string_view stmt) {
+  for (size_t i = 0; i < in.params.size(); ++i) {
+    const CursorParam& p = in.params[i];
+    const std::string ser = ser_of(run, p);
+    if (ser.empty()) {
+      out.pieces({"/* -> undefined parameter type */"});
+      continue;
+    }
+    stmt_setter_call(run, "call", p.type, p.length, p.decimals, stmt, std::to_string(i + 1),
+                     "qnu.read" + ser + "()");
+  }
+}
+
+}  // namespace
+
+bool gen_cursor_class(Run& run, int64_t model, const CursorClassInput& in) {
+  const bool call = in.kind == "call";
+  if (!call && in.kind != "upd" && in.kind != "ins" && in.kind != "dlt") return false;
+  const std::string cls = call ? call_class_name(in.name) : upd_cursor_class_name(in.name);
+  if (in.new_source && !close_output(run)) return false;
+  if (!gen_class_header(run, model, call ? "call" : "updsup", cls,
+                        in.new_source ? SourceMode::New : SourceMode::Same))
+    return false;
+  Out out(run);
+  // One Java literal each, escaped once.
+  const std::string id = java_quoted(in.id), sql = java_quoted(in.sql);
+  if (call) {
+    method_header(out, "public " + cls + "(int remoteHandle)");
+    out.emit(R"(
+      super(remoteHandle);
+      isCall = true;
+      readOnly = false;
+    )");
+    out.pieces({"dataSourceName = " + java_quoted(table_data_store(run, 0)) + ";"});
+    out.pieces({"cursorId = ", id, ";"});
+    out.pieces({"sqlSentence =", sql, ";"});
+    method_end(out);
+    method_header(out, "protected void registerOutParameters() throws SQLException");
+    for (size_t i = 0; i < in.params.size(); ++i) {
+      const CursorParam& p = in.params[i];
+      auto jt = jdbc_type(run, p.type, p.length, p.decimals);
+      if (!jt) {
+        out.pieces({"/* -> undefined parameter type */"});
+        continue;
+      }
+      out.pieces({"cstmt.registerOutParameter(", static_cast<int64_t>(i + 1), ",", *jt, ");"});
+    }
+    method_end(out);
+    method_header(out, "protected void setParameters() throws SQLException");
+    unpacked_setters(run, out, in, "cstmt");
+    method_end(out);
+    method_header(out, "protected void getParameters() throws SQLException");
+    for (size_t i = 0; i < in.params.size(); ++i) {
+      const CursorParam& p = in.params[i];
+      const std::string ser = ser_of(run, p);
+      auto get = rslt_getter_call(run, "call", p.type, p.length, p.decimals,
+                                  std::to_string(i + 1), "cstmt");
+      if (ser.empty() || !get) {
+        out.pieces({"/* -> undefined parameter type */"});
+        continue;
+      }
+      out.pieces({"qnp.write" + ser + "(" + *get + ");"});
+    }
+    method_end(out);
+  } else {
+    const std::string supplier = java_quoted(java_package_prefix(run) + cls);
+    method_header(out, "public " + cls + "(ModelContext context, int remoteHandle)");
+    out.pieces({"super(", context_args(), ");"});
+    out.pieces({"dataSourceName =", in.data_class + ".getDataSourceName();"});
+    out.pieces({"supplierName =", supplier, ";"});
+    out.pieces({"cursorId =", id, ";"});
+    out.pieces({"SQL =", sql, ";"});
+    method_end(out);
+    method_header(out, "public void executeUpd(" + param_list(in.params) + ")");
+    out.open("try {");
+    out.pieces({"prepare();"});
+    if (in.params.empty()) {
+      out.pieces({"setParameters();"});  // the base class's, without a stray blank
+    } else {
+      out.pieces({"setParameters(", param_names(in.params), ");"});
+    }
+    out.pieces({"execute();"});
+    catch_line(out, supplier + " + \".executeUpd\"");
+    method_end(out);
+    if (!in.params.empty()) {
+      method_header(out, "public void setParameters(" + param_list(in.params) + ")");
+      out.open("try {");
+      for (size_t i = 0; i < in.params.size(); ++i) {
+        const CursorParam& p = in.params[i];
+        stmt_setter_call(run, "s", p.type, p.length, p.decimals, "stmt", std::to_string(i + 1),
+                         "P" + std::to_string(i + 1));
+      }
+      catch_line(out, "supplierName + \".setParameters\"");
+      method_end(out);
+    }
+    method_header(out, "public void setParameters(byte[] parms)");
+    out.pieces({"qnu.reset(parms);"});
+    // Without parameters there is nothing to set and no try block: an
+    // empty one would not compile (nothing in it throws).
+    if (!in.params.empty()) {
+      out.open("try {");
+      unpacked_setters(run, out, in, "stmt");
+      catch_line(out, "supplierName + \".setParameters\"");
+    }
+    method_end(out);
+  }
+  return out.ok() && emit_class_end(run);
+}
+
 }  // namespace qn::logic

@@ -64,4 +64,28 @@ bool gen_table_supplier_class(Run& run, const TableClassInput& in);
 // the others go on.
 bool gen_reorg_classes(Run& run, int64_t source_model, int64_t target_model);
 
+// One parameter of an embedded statement: P<n> of its Java type.
+struct CursorParam {
+  engine::Term type;  // type atom
+  int64_t length = 0;
+  int64_t decimals = 0;
+};
+
+// The inputs of gen_cursor_class/11 for a stored-procedure call (kind call)
+// and an update cursor (kinds upd, ins, dlt).
+struct CursorClassInput {
+  std::string name;        // the cursor's name
+  std::string id;          // its identifier
+  std::string sql;         // the statement text
+  std::string kind;        // call, upd, ins or dlt
+  std::vector<CursorParam> params;
+  std::string data_class;  // the table's data class (update cursors)
+  bool new_source = false; // a source of its own instead of the program's
+};
+
+// gen_cursor_class/11 for calls and update cursors: the class appended to
+// the program's source (declared final) or in a source of its own. False
+// for a read cursor, whose class is not written here.
+bool gen_cursor_class(Run& run, int64_t model, const CursorClassInput& in);
+
 }  // namespace qn::logic

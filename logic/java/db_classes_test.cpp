@@ -5,12 +5,16 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 
 #include "logic/core/golden.h"
+#include "logic/core/host_calls.h"
+#include "logic/core/out.h"
+#include "logic/java/db_classes.h"
 #include "logic/core/attributes.h"
 #include "logic/core/rule_terms.h"
 #include "logic/java/java_naming.h"
@@ -91,6 +95,64 @@ TEST_P(TableClassCase, MatchesExpectedAndCompiles) {
   }
   if (!files.empty()) {
     const auto r = test::java::compile_against_stub(files, (src / "classes").string());
+    EXPECT_EQ(r.status, 0) << r.output;
+  }
+  fs::remove_all(src);
+}
+
+// The classes of a program's embedded statements, appended to its source
+// (no remote-call protocol): calls and update cursors, with and without
+// parameters, compile against the runtime stand-in.
+TEST(CursorClasses, CallsAndUpdateCursorsCompile) {
+  ASSERT_TRUE(test::java::available())
+      << "no JDK when the build was configured: install openjdk-17-jdk-headless";
+  const std::vector<CursorParam> two{{Term::atom("int"), 6, 0}, {Term::atom("char"), 10, 0}};
+  struct Case {
+    const char* name;
+    CursorClassInput in;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"update with two parameters",
+       {"UPD1", "SP00022", "UPDATE T SET A = ? WHERE \"K\" = ?", "upd", two, "dbcT", false},
+       {"final class dUPD1 extends QNDBUpdateSupplier", "      cursorId = \"SP00022\" ;",
+        "      SQL = \"UPDATE T SET A = ? WHERE \\\"K\\\" = ?\" ;",
+        "   public void executeUpd(int P1, String P2)", "         setParameters( P1, P2 );"}},
+      {"delete without parameters",
+       {"DLT2", "SP00023", "DELETE FROM T", "dlt", {}, "dbcT", false},
+       {"   public void executeUpd()", "         setParameters();"}},
+      {"stored-procedure call", {"PROC3", "SP00024", "{call P(?, ?)}", "call", two, "", false},
+       {"final class callPROC3 extends QNJDBCProcedure", "      isCall = true;",
+        "      cstmt.registerOutParameter( 1 , Types.NUMERIC );"}},
+      {"call without parameters", {"PROC4", "SP00025", "{call Q}", "call", {}, "", false},
+       {"   protected void registerOutParameters() throws SQLException"}},
+  };
+  const fs::path src = fs::temp_directory_path() / ("qn_cursors_" + std::to_string(::getpid()));
+  fs::remove_all(src);
+  fs::create_directories(src / "classes");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    engine::Engine eng;
+    logic::Run run(eng);
+    EmitCapture& capture = run.capture_output();
+    stand_ins(run);
+    run.stand_in_host("i_config", 2, [](logic::Run&, std::span<Term>) { return false; });
+    run.stand_in_host("i_dstorepref", 4, [](logic::Run&, std::span<Term>) { return false; });
+    ASSERT_TRUE(open_output(run, "Prog.java"));
+    Out(run).pieces({"import com.quenora.*; import com.quenora.db.driver.*; import java.sql.*;"})
+        .pieces({"public class Prog {}"});
+    ASSERT_TRUE(gen_cursor_class(run, 0, c.in));
+    ASSERT_TRUE(close_output(run));
+    const std::vector<std::string>& lines = capture.files.at(0).lines;
+    for (const std::string& l : c.lines)
+      EXPECT_TRUE(std::find(lines.begin(), lines.end(), l) != lines.end()) << l;
+    const fs::path p = src / "Prog.java";
+    {
+      std::ofstream o(p, std::ios::binary);
+      for (const std::string& l : lines) o << l << '\n';
+      o << "final class dbcT extends DatabaseClass { "
+           "static String getDataSourceName() { return \"\"; } }\n";
+    }
+    const auto r = test::java::compile_against_stub({p.string()}, (src / "classes").string());
     EXPECT_EQ(r.status, 0) << r.output;
   }
   fs::remove_all(src);

@@ -7,4 +7,6 @@ public class Application {
   public static String getSchema(ModelContext context, int remoteHandle, String dataSource) {
     return "";
   }
+  public static void QNLocalException(ModelContext context, int remoteHandle, String where,
+                                      java.sql.SQLException e) {}
 }
