@@ -634,16 +634,89 @@ void unpacked_setters(Run& run, Out& out, const CursorClassInput& in, std::strin
   }
 }
 
+// The class of a read cursor (kind fwdsup) after its header.
+bool gen_read_cursor(Run& run, const CursorClassInput& in, const std::string& cls) {
+  Out out(run);
+  const std::string& d = in.data_object;
+  const std::string supplier = java_quoted(java_package_prefix(run) + cls);
+  out.pieces({"private", in.data_class, d, ";"});
+  out.pieces(std::vector<Piece>{});
+  method_header(out, "public " + cls + "(ModelContext context, int remoteHandle)");
+  out.pieces({"super(", context_args(), ");"});
+  out.pieces({"readOnly =", in.read_only ? "true" : "false", ";"});
+  out.pieces({"cursorId =", java_quoted(in.id), ";"});
+  out.pieces({"supplierName =", supplier, ";"});
+  out.pieces({"SQL =", java_quoted(in.sql), ";"});
+  if (in.read_buffer) out.pieces({"readBuffer = 16384;"});
+  method_end(out);
+  method_header(out, "public DatabaseClass getDBO()");
+  out.pieces({"return", d, ";"});
+  method_end(out);
+  method_header(out, "public void newDBO()");
+  out.pieces({d, "= new", in.data_class, "(", context_args(), ", readOnly);"});
+  method_end(out);
+  method_header(out, "public void getFields(QNResultSet rslt) throws SQLException");
+  for (size_t i = 0; i < in.columns.size(); ++i) {
+    const CursorParam& c = in.columns[i];
+    auto get = rslt_getter_call(run, "s", c.type, c.length, c.decimals, std::to_string(i + 1),
+                                "rslt");
+    if (!get || c.setter.empty()) {
+      out.pieces({"// Warning 002: cannot get attribute", static_cast<int64_t>(i + 1)});
+      continue;
+    }
+    out.pieces({d + "." + c.setter + "(" + *get + ");"});
+  }
+  method_end(out);
+  // Filled only with remote calls.
+  method_header(out, "public void getFieldsStream(QNResultSet rslt) throws SQLException");
+  method_end(out);
+  std::string header = "public void fetchFirst(" + in.data_class + " " + d;
+  if (!in.params.empty()) header += ", " + param_list(in.params);
+  method_header(out, header + ")");
+  out.pieces({"this." + d, "=", d, ";"});
+  out.pieces({d + ".unloadAll();"});
+  out.open("try {");
+  out.pieces({"prepare();"});
+  for (size_t i = 0; i < in.params.size(); ++i) {
+    if (!in.params[i].setter.empty())
+      out.pieces({d + "." + in.params[i].setter + "(P" + std::to_string(i + 1) + ");"});
+  }
+  if (in.params.empty()) {
+    out.pieces({"setParameters();"});  // the base class's, without a stray blank
+  } else {
+    out.pieces({"setParameters(", param_names(in.params), ");"});
+  }
+  out.pieces({"execute();"});
+  out.pieces({"readNext();"});
+  catch_line(out, supplier + " + \".fetchFirst\"");
+  method_end(out);
+  if (!in.params.empty()) {
+    method_header(out, "public void setParameters(" + param_list(in.params) + ")");
+    out.open("try {");
+    for (size_t i = 0; i < in.params.size(); ++i) {
+      const CursorParam& p = in.params[i];
+      stmt_setter_call(run, "s", p.type, p.length, p.decimals, "stmt", std::to_string(i + 1),
+                       "P" + std::to_string(i + 1));
+    }
+    catch_line(out, "supplierName + \".setParameters\"");
+    method_end(out);
+  }
+  return out.ok();
+}
+
 }  // namespace
 
 bool gen_cursor_class(Run& run, int64_t model, const CursorClassInput& in) {
   const bool call = in.kind == "call";
-  if (!call && in.kind != "upd" && in.kind != "ins" && in.kind != "dlt") return false;
-  const std::string cls = call ? call_class_name(in.name) : upd_cursor_class_name(in.name);
+  const bool update = in.kind == "upd" || in.kind == "ins" || in.kind == "dlt";
+  const std::string cls = call     ? call_class_name(in.name)
+                          : update ? upd_cursor_class_name(in.name)
+                                   : fwd_cursor_class_name(in.name);
   if (in.new_source && !close_output(run)) return false;
-  if (!gen_class_header(run, model, call ? "call" : "updsup", cls,
+  if (!gen_class_header(run, model, call ? "call" : update ? "updsup" : "fwdsup", cls,
                         in.new_source ? SourceMode::New : SourceMode::Same))
     return false;
+  if (!call && !update) return gen_read_cursor(run, in, cls) && emit_class_end(run);
   Out out(run);
   // One Java literal each, escaped once.
   const std::string id = java_quoted(in.id), sql = java_quoted(in.sql);

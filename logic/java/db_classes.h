@@ -69,10 +69,11 @@ struct CursorParam {
   engine::Term type;  // type atom
   int64_t length = 0;
   int64_t decimals = 0;
+  std::string setter;  // the data class's setter when it is a column of the table, else empty
 };
 
-// The inputs of gen_cursor_class/11 for a stored-procedure call (kind call)
-// and an update cursor (kinds upd, ins, dlt).
+// The inputs of gen_cursor_class/11: a stored-procedure call (kind call),
+// an update cursor (kinds upd, ins, dlt) or a read cursor (any other kind).
 struct CursorClassInput {
   std::string name;        // the cursor's name
   std::string id;          // its identifier
@@ -81,11 +82,18 @@ struct CursorClassInput {
   std::vector<CursorParam> params;
   std::string data_class;  // the table's data class (update cursors)
   bool new_source = false; // a source of its own instead of the program's
+  // Read cursors: the data object, the columns read (each a setter of the
+  // data class and a type), whether the cursor only reads, and whether the
+  // program reads in large buffers (web panels, procedures, reports).
+  std::string data_object;
+  std::vector<CursorParam> columns;
+  bool read_only = true;
+  bool read_buffer = false;
 };
 
-// gen_cursor_class/11 for calls and update cursors: the class appended to
-// the program's source (declared final) or in a source of its own. False
-// for a read cursor, whose class is not written here.
+// gen_cursor_class/11: the class appended to the program's source (declared
+// final) or in a source of its own. The remote-call branches are not
+// written.
 bool gen_cursor_class(Run& run, int64_t model, const CursorClassInput& in);
 
 }  // namespace qn::logic

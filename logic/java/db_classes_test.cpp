@@ -101,30 +101,43 @@ TEST_P(TableClassCase, MatchesExpectedAndCompiles) {
 }
 
 // The classes of a program's embedded statements, appended to its source
-// (no remote-call protocol): calls and update cursors, with and without
-// parameters, compile against the runtime stand-in.
-TEST(CursorClasses, CallsAndUpdateCursorsCompile) {
+// (no remote-call protocol): calls, update and read cursors, with and
+// without parameters, compile against the runtime stand-in.
+TEST(CursorClasses, CallsUpdateAndReadCursorsCompile) {
   ASSERT_TRUE(test::java::available())
       << "no JDK when the build was configured: install openjdk-17-jdk-headless";
-  const std::vector<CursorParam> two{{Term::atom("int"), 6, 0}, {Term::atom("char"), 10, 0}};
+  const std::vector<CursorParam> two{{Term::atom("int"), 6, 0, ""}, {Term::atom("char"), 10, 0, ""}};
   struct Case {
     const char* name;
     CursorClassInput in;
     std::vector<std::string> lines;
   } cases[] = {
       {"update with two parameters",
-       {"UPD1", "SP00022", "UPDATE T SET A = ? WHERE \"K\" = ?", "upd", two, "dbcT", false},
+       {"UPD1", "SP00022", "UPDATE T SET A = ? WHERE \"K\" = ?", "upd", two, "dbcT", false, "", {}, true, false},
        {"final class dUPD1 extends QNDBUpdateSupplier", "      cursorId = \"SP00022\" ;",
         "      SQL = \"UPDATE T SET A = ? WHERE \\\"K\\\" = ?\" ;",
         "   public void executeUpd(int P1, String P2)", "         setParameters( P1, P2 );"}},
       {"delete without parameters",
-       {"DLT2", "SP00023", "DELETE FROM T", "dlt", {}, "dbcT", false},
+       {"DLT2", "SP00023", "DELETE FROM T", "dlt", {}, "dbcT", false, "", {}, true, false},
        {"   public void executeUpd()", "         setParameters();"}},
-      {"stored-procedure call", {"PROC3", "SP00024", "{call P(?, ?)}", "call", two, "", false},
+      {"stored-procedure call", {"PROC3", "SP00024", "{call P(?, ?)}", "call", two, "", false, "", {}, true, false},
        {"final class callPROC3 extends QNJDBCProcedure", "      isCall = true;",
         "      cstmt.registerOutParameter( 1 , Types.NUMERIC );"}},
-      {"call without parameters", {"PROC4", "SP00025", "{call Q}", "call", {}, "", false},
+      {"call without parameters", {"PROC4", "SP00025", "{call Q}", "call", {}, "", false, "", {}, true, false},
        {"   protected void registerOutParameters() throws SQLException"}},
+      {"read with two parameters, the first a column",
+       {"SEL5", "SP00026", "SELECT A, B FROM T WHERE A = ? AND B > ?", "sel",
+        {{Term::atom("int"), 6, 0, "setA"}, {Term::atom("char"), 10, 0, ""}}, "dbcT", false, "dbot",
+        {{Term::atom("int"), 6, 0, "setA"}, {Term::atom("char"), 10, 0, "setB"}}, true, true},
+       {"final class fSEL5 extends QNDBForwardSupplier", "      readOnly = true ;",
+        "      readBuffer = 16384;", "   public void fetchFirst(dbcT dbot, int P1, String P2)",
+        "         dbot.setA(P1);", "         setParameters( P1, P2 );",
+        "      dbot.setB(rslt.getString(2, 10));"}},
+      {"read without parameters",
+       {"SEL6", "SP00027", "SELECT A FROM T", "sel", {}, "dbcT", false, "dbot",
+        {{Term::atom("int"), 6, 0, "setA"}}, false, false},
+       {"   public void fetchFirst(dbcT dbot)", "         setParameters();",
+        "      readOnly = false ;"}},
   };
   const fs::path src = fs::temp_directory_path() / ("qn_cursors_" + std::to_string(::getpid()));
   fs::remove_all(src);
@@ -150,6 +163,8 @@ TEST(CursorClasses, CallsAndUpdateCursorsCompile) {
       std::ofstream o(p, std::ios::binary);
       for (const std::string& l : lines) o << l << '\n';
       o << "final class dbcT extends DatabaseClass { "
+           "dbcT(ModelContext c, int r, boolean ro) {} dbcT() {} "
+           "void setA(int a) {} void setB(String b) {} "
            "static String getDataSourceName() { return \"\"; } }\n";
     }
     const auto r = test::java::compile_against_stub({p.string()}, (src / "classes").string());
