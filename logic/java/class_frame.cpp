@@ -126,7 +126,6 @@ std::vector<std::string> class_interfaces(Run& run, std::string_view kind) {
                                                               {"actionlistener", "ActionListener"},
                                                               {"itemlistener", "ItemListener"},
                                                               {"cfg", "QNConfiguration"}};
-  if (kind == "updsup") return {*class_prefix("supsup")};
   for (const auto& [k, i] : fixed) {
     if (kind == k) return {i};
   }
