@@ -54,9 +54,6 @@ bool make_aux_names(Run&, const Term&) { return true; }
 bool gen_webpanel_object(Run& run, int64_t number, const Term& spec) {
   return placeholder(run, number, spec);
 }
-bool gen_proc_object(Run& run, int64_t, int64_t number, const Term& spec) {
-  return placeholder(run, number, spec);
-}
 bool gen_reorg_programs(Run& run, int64_t, int64_t number, const Term& spec_tail) {
   // The placeholder names the object by the head of the tail, its name.
   return placeholder(run, number,

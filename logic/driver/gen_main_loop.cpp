@@ -13,6 +13,7 @@
 #include "logic/core/tokens.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/unsupported.h"
+#include "logic/program/proc_class.h"
 #include "platform/cp1252.h"
 #include "platform/path.h"
 

@@ -301,7 +301,7 @@ void set_current_pgm(Run& run, int64_t, const Term&, const Term& name) {
   }
 }
 
-bool gen_execute_int(Run& run, std::string_view) {
+bool placeholder_execute_int(Run& run) {
   Out out(run);
   out.emit(R"(
     public void execute( )

@@ -73,7 +73,7 @@ bool gen_unsupported_object(Run& run, int64_t number, const Term& spec) {
     }
 
   )");
-  bool ok = out.ok() && gen_execute_int(run, cls);
+  bool ok = out.ok() && placeholder_execute_int(run);
   ok = ok && out.emit(R"(
          QNutil.msg(this, "Object not currently supported $kind$ - $name$ ");
       }

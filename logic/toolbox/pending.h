@@ -20,4 +20,16 @@ bool gen_event_cmd_call(Run& run, const engine::Term& event, const engine::Term&
 // while GEN_DEBUG_INFO is off.
 bool dbg_vars_dump(Run& run, const engine::Term& label, const engine::Term& vars);
 
+// gen_rpt_vars/3 (Level, Ctx2, Ctx3): the report variables of a program
+// with print lines.
+bool gen_rpt_vars(Run& run, const engine::Term& level, const engine::Term& ctx2,
+                  const engine::Term& ctx3);
+// rpt_break_groups/3 (Level, Which, Ctx3): the page or foot break groups of
+// a report, Which page or foot.
+bool rpt_break_groups(Run& run, const engine::Term& level, const engine::Term& which,
+                      const engine::Term& ctx3);
+// gen_initpars_call/0: the web parameter initialisation of an HTTP main
+// program.
+bool gen_initpars_call(Run& run);
+
 }  // namespace qn::logic

@@ -116,22 +116,24 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   // class could not be written stay, as does nothing else.
   EXPECT_EQ(names_in(model_ / kSpecDir, ".spc"), (std::set<std::string>{"u0011.spc", "y0012.spc"}));
 
-  // A placeholder class per generated object, in the package folder of the
-  // model directory (the model's PACKAGE is com.demo.sample): the package
-  // line, then the whole file as the golden case of its object expects it.
-  struct Placeholder {
+  // A class per generated object (the placeholder class where the kind's
+  // generator is not written yet), in the package folder of the model
+  // directory (the model's PACKAGE is com.demo.sample): the package line,
+  // then the whole file as the golden case of its object expects it.
+  struct Expected {
     const char* file;
+    const char* area;
     const char* golden_case;
   } expected[] = {
-      {"hcustomers.java", "placeholder_web"},
-      {"pprintinv.java", "placeholder_proc"},
-      {"rcustlist.java", "placeholder_rpt"},
-      {"mmainmenu.java", "placeholder_mnu"},
-      {"tcustomer.java", "placeholder_trn_no_enter"},
-      {"tinvoice.java", "placeholder_trn"},
-      {"wbrowse.java", "placeholder_scr"},
-      {"bmainbar.java", "placeholder_mbr"},
-      {"createdb.java", "placeholder_ce"},
+      {"hcustomers.java", "logic/core", "placeholder_web"},
+      {"aprintinv.java", "logic/program", "proc_printinv"},
+      {"rcustlist.java", "logic/program", "rpt_plain"},
+      {"mmainmenu.java", "logic/core", "placeholder_mnu"},
+      {"tcustomer.java", "logic/core", "placeholder_trn_no_enter"},
+      {"tinvoice.java", "logic/core", "placeholder_trn"},
+      {"wbrowse.java", "logic/core", "placeholder_scr"},
+      {"bmainbar.java", "logic/core", "placeholder_mbr"},
+      {"createdb.java", "logic/core", "placeholder_ce"},
   };
   std::set<std::string> files;
   for (const auto& p : expected) files.insert(p.file);
@@ -140,7 +142,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   for (const auto& p : expected) {
     SCOPED_TRACE(p.file);
     const fs::path golden =
-        fs::path(QN_SOURCE_DIR) / "logic/core/testdata" / p.golden_case / "expected" / p.file;
+        fs::path(QN_SOURCE_DIR) / p.area / "testdata" / p.golden_case / "expected" / p.file;
     ASSERT_TRUE(fs::exists(golden));
     EXPECT_EQ(read_file((package / p.file).string()),
               "package com.demo.sample;\n" + read_file(golden.string()));
@@ -171,10 +173,10 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
   // Server) and CustList (report 3, reads table 1).
   const std::string state =
       "called_program_i(1,20,1,21).\nis_webproc_i('Web Proc').\n"
-      "ij_main_object(pprintinv,'PrintInv',server).\n"
+      "ij_main_object(aprintinv,'PrintInv',server).\n"
       "ij_table_def(2,dbcINVOICE,supcINVOICE,[]).\n"
       "ij_table_def(1,dbcCUSTOMER,supcCUSTOMER,[]).\n"
-      "ij_object_dependency(pprintinv,[],[2]).\n"
+      "ij_object_dependency(aprintinv,[],[2]).\n"
       "ij_object_dependency(rcustlist,[],[1]).\n";
   ASSERT_EQ(generate().status, 0);
   EXPECT_EQ(read_file((model_ / "sm11_1.ari").string()), state);

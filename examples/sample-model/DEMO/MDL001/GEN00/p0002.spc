@@ -6,3 +6,4 @@ attri_i(invid, ['InvId', int, 8, 0, 'ZZZZZZZ9']).
 attri_i(invdate, ['InvDate', date, 8, 0, '99/99/99']).
 rule_i(0, parm([invdate], [])).
 table_i(2, 'INVOICE').
+rule_i(0, prop('PGMTYPE', main)).
