@@ -180,6 +180,11 @@ std::optional<SystemProgram> system_program_row(std::string_view key, bool offic
 }
 
 std::optional<SystemProgram> system_program(Run& run, std::string_view key) {
+  // The delimited-file functions are listed with their "(", which a call's
+  // target has lost.
+  if (!key.empty() && key.back() != '(') {
+    if (auto s = system_program(run, std::string(key) + "(")) return s;
+  }
   const bool office = platform::upper_1252(pgm_prop_value(run, "USE_QNOFFICE").value_or("")) == "Y";
   if (office && key != "rseed") {
     if (auto s = system_program_row(key, true)) return s;

@@ -25,7 +25,8 @@ struct SystemProgram {
   std::vector<SystemParm> parms;
 };
 // system_program/3: Key lower-cased, without its quotes; with the program
-// property USE_QNOFFICE Y the office table first (every key but rseed).
+// property USE_QNOFFICE Y the office table first (every key but rseed). A
+// key without "(" finds the row of the same key with it (dfrgtxt( ...).
 std::optional<SystemProgram> system_program(Run& run, std::string_view key);
 // The tables themselves, for their tests: the main table's keys in order,
 // and the office table's.

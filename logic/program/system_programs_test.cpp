@@ -132,6 +132,7 @@ TEST(SystemPrograms, OfficeTableFirstWithUseQnoffice) {
   logic::Run plain(eng);
   EXPECT_EQ(system_program(plain, "qnxopen")->method, "com.quenora.office.QNOffice.xlsOpen");
   EXPECT_FALSE(system_program(plain, "acalc"));
+  EXPECT_EQ(system_program(plain, "dfrgdate")->method, "DelimitedFiles.dfrgdate");
   ASSERT_TRUE(eng.consult_text("rule_i(0, prop('USE_QNOFFICE', 'Y')).", false));
   logic::Run office(eng);
   EXPECT_EQ(system_program(office, "qnxopen")->method,
