@@ -117,7 +117,7 @@ bool gen_execute_int_calls(Run& run) {
     std::string arg;
     auto rp = routine_parms(p);
     if (rp && var_dim(run, rp->name)) {
-      arg = text_of(auxname_c(run, rp->name).value_or(rp->name));
+      arg = parm_aux_name(run, rp->name);
     } else if (is_line_parm(p)) {
       arg = "reportHandler, aP" + std::to_string(run.engine().ctr_inc(kCallHolderCounter));
     } else {

@@ -66,13 +66,17 @@ void record_parm_names(Run& run, const std::vector<Term>& parms) {
     }
     auto rp = routine_parms(p);
     if (!rp) continue;
-    names.push_back(Term::list({rp->name, auxname_c(run, rp->name).value_or(rp->name)}));
+    names.push_back(Term::list({rp->name, str(parm_aux_name(run, rp->name))}));
   }
   run.facts().abolish("parm_names_i", 1);
   run.facts().assertz(fact("parm_names_i", {Term::list(names)}));
 }
 
 }  // namespace
+
+std::string parm_aux_name(Run& run, const Term& name) {
+  return strip_ampersand(text_of(auxname_c(run, name).value_or(name)));
+}
 
 std::optional<RoutineParm> routine_parms(const Term& parameter) {
   if (parameter.is_atom() || parameter.is_string()) return RoutineParm{parameter, "n"};
@@ -122,18 +126,18 @@ std::optional<std::vector<ParmEntry>> parm_list(Run& run, const std::vector<Term
     e.java_type = java;
     e.parameter = p;
     e.type_desc = Term::list({at->type, num(len), num(dec), num(1)});
-    const auto aux = auxname_c(run, rp->name);
+    const std::string aux = parm_aux_name(run, rp->name);
     if (auto dims = var_dim(run, rp->name)) {
       e.dim_count = dim_count(*dims);
       for (int i = 0; i < e.dim_count; ++i) e.dims += "[]";
-      e.java_name = aux ? text_of(*aux) : "";
+      e.java_name = aux;
     } else if (rp->mode == "u") {
       auto holder = get_qnnum_obj(run, at->type, len, dec);
       if (!holder) return std::nullopt;
       e.java_type = *holder;
       e.java_name = "aP" + std::to_string(run.engine().ctr_inc(kHolderCounter));
     } else {
-      e.java_name = aux ? text_of(*aux) : "";
+      e.java_name = aux;
     }
     entries.push_back(std::move(e));
   }
@@ -216,7 +220,7 @@ bool gen_routine_start(Run& run, std::string_view kind, const Term& name,
     for (const Term& p : parms) {
       if (auto rp = routine_parms(p)) {
         locals.push_back(
-            Term::list({atom("u"), rp->name, auxname_c(run, rp->name).value_or(rp->name)}));
+            Term::list({atom("u"), rp->name, str(parm_aux_name(run, rp->name))}));
       }
     }
     run.facts().abolish("local_routine_parms_i", 1);

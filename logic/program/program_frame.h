@@ -25,6 +25,10 @@ std::optional<RoutineParm> routine_parms(const engine::Term& parameter);
 // execute() takes only holders.
 std::vector<engine::Term> inout_parms(const Run& run);
 
+// The Java name of a parameter's field: auxname_c/2, a variable without
+// its "&" (as the translator names it).
+std::string parm_aux_name(Run& run, const engine::Term& name);
+
 // A parameter entry of parm_list/2: [JavaType, JavaName, Dims, Parameter].
 struct ParmEntry {
   std::string java_type, java_name, dims;

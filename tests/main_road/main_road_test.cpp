@@ -103,6 +103,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
                       "Report Sales/Q1 - Quarterly sales",
                       "Web Panel Customers - Customer list on the web",
                       "Procedure PrintInv - " + long_title,
+                      "Procedure InvLines - Counts the invoice lines of a customer",
                       "Report CustList - Customers by region",
                       "Menu MainMenu - Main menu",
                       "Transaction Customer - Customers",
@@ -127,6 +128,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   } expected[] = {
       {"hcustomers.java", "logic/core", "placeholder_web"},
       {"aprintinv.java", "logic/program", "proc_printinv"},
+      {"ainvlines.java", "logic/program", "proc_invlines"},
       {"rcustlist.java", "logic/program", "rpt_plain"},
       {"mmainmenu.java", "logic/core", "placeholder_mnu"},
       {"tcustomer.java", "logic/core", "placeholder_trn_no_enter"},
@@ -170,13 +172,17 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
                        "is_webproc_i('Web Proc').\r\n");
   // Behind the state read back, what the generated objects use (reviewed
   // by hand): PrintInv (procedure 2, reads table 2, a main program on the
-  // Server) and CustList (report 3, reads table 1).
+  // Server), InvLines (procedure 13, reads tables 2 and 3, a main program
+  // without location) and CustList (report 3, reads table 1).
   const std::string state =
       "called_program_i(1,20,1,21).\nis_webproc_i('Web Proc').\n"
       "ij_main_object(aprintinv,'PrintInv',server).\n"
+      "ij_main_object(ainvlines,'InvLines','').\n"
       "ij_table_def(2,dbcINVOICE,supcINVOICE,[]).\n"
+      "ij_table_def(3,dbcINVLINE,supcINVLINE,[]).\n"
       "ij_table_def(1,dbcCUSTOMER,supcCUSTOMER,[]).\n"
       "ij_object_dependency(aprintinv,[],[2]).\n"
+      "ij_object_dependency(ainvlines,[],[2,3]).\n"
       "ij_object_dependency(rcustlist,[],[1]).\n";
   ASSERT_EQ(generate().status, 0);
   EXPECT_EQ(read_file((model_ / "sm11_1.ari").string()), state);
