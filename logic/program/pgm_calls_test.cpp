@@ -9,6 +9,7 @@
 
 #include "engine/clause_io.h"
 #include "engine/engine.h"
+#include "logic/toolbox/declarations.h"
 
 namespace qn::logic {
 namespace {
@@ -74,6 +75,17 @@ TEST(PgmCalls, ReferenceRecordedOnce) {
   EXPECT_FALSE(gen_pgm_call(run, "udp", t("'&Pgm'"), 23, t("[]"), ExprCtx{}));
   EXPECT_EQ(call_program_name("'PrintInv'"), "printinv");
   EXPECT_EQ(call_program_name("dfrgtxt("), "dfrgtxt");
+}
+
+// A local routine's call: its name lower-cased, its arguments as they are,
+// no holders (a call of kind int).
+TEST(PgmCalls, LocalRoutineCall) {
+  engine::Engine eng;
+  logic::Run run(eng);
+  ASSERT_TRUE(eng.consult_text(kFacts, false));
+  run.capture_output();
+  ASSERT_TRUE(gen_call_stmt(run, "ZM11", t("[t(0, 3), t(',', 7), t(n, 2)]")));
+  EXPECT_EQ(run.capture()->all_lines(), (Lines{"zm11( 0, N) ;"}));
 }
 
 }  // namespace
