@@ -1,6 +1,7 @@
 // A procedure class with 20 parameters whose one navigation writes 2,000
-// command lines (messages and commits, through the command writers) into
-// captured output; and parm_list/2 of 200 parameters.
+// command lines (calls of a program with 3 arguments, messages and commits,
+// through the call and command writers) into captured output; and
+// parm_list/2 of 200 parameters.
 #include <benchmark/benchmark.h>
 
 #include <span>
@@ -11,6 +12,9 @@
 #include "engine/term.h"
 #include "logic/core/run.h"
 #include "logic/java/commands.h"
+#include "logic/program/expressions.h"
+#include "logic/program/java_expr.h"
+#include "logic/program/pgm_calls.h"
 #include "logic/program/proc_class.h"
 #include "logic/program/program_frame.h"
 
@@ -38,8 +42,16 @@ void BM_ProcClass(benchmark::State& state) {
     qn::logic::Run run(engine);
     run.capture_output();
     run.stand_in_host("gen_level_kind", 5, [](qn::logic::Run& r, std::span<Term>) {
+      static const Term args = *qn::engine::parse_term(
+          "[t(p0, 2), t(',', 7), t(p1, 2), t(',', 7), t(p2, 2)]");
       for (int i = 0; i < 2000; ++i) {
-        if (i % 2 == 0) {
+        // Each command line is a statement of its own, as the statement
+        // driver starts it: the temporaries of the last one are free again.
+        qn::logic::reset_exp_state(r);
+        if (i % 3 == 0) {
+          qn::logic::gen_pgm_call(r, "udp", Term::string("'acalc'"), 3, args,
+                                  qn::logic::ExprCtx{});
+        } else if (i % 3 == 1) {
           qn::logic::gen_msg_stmt(r, "\"Line " + std::to_string(i) + "\"");
         } else {
           qn::logic::gen_db_command(r, "qncommit", {});

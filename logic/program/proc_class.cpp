@@ -60,7 +60,11 @@ bool gen_proc_object(Run& run, int64_t model, int64_t number, const Term& spec) 
   const std::string cls = kind_pgm_name(run, text_of(name));
   // The program's source, as the program start opens it.
   if (!class_source_file(run, model, cls, cls, "inm")) return false;
-  const std::vector<Term> parms = get_pgm_parms(run).list_items();
+  // A parameter rule that holds no list fails the object: it is not taken
+  // for a program without parameters.
+  const Term parm_rule = get_pgm_parms(run);
+  if (!parm_rule.is_nil() && !parm_rule.is_cons()) return close_output(run) && false;
+  const std::vector<Term> parms = parm_rule.list_items();
   pgm_header_comment(run, str(cls), str("/*"), str(""), str("*/"));
   bool ok = gen_imports(run, text_of(kind)) && program_entry(run, name, parms) &&
             gen_main_method(run, cls, parms) && gen_constructor(run, cls) &&

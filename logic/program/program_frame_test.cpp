@@ -127,9 +127,14 @@ TEST(ProgramCalls, Location) {
 
 // A parameter without a description fails the object, nothing is thrown,
 // and the class stays unwritten beyond what was written.
-TEST(ProcClass, ParameterWithoutDescriptionFailsTheObject) {
-  Fixture f("spec_i([proc, 1, 'T', 'P', 0, 0]). rule_i(0, parm([nothing], [])).");
-  EXPECT_FALSE(gen_proc_object(f.run, 0, 1, t("[proc, 'T', 'P', 0, 0]")));
+// So does a parameter rule without a list.
+TEST(ProcClass, BadParametersFailTheObject) {
+  for (const char* rule : {"rule_i(0, parm([nothing], [])).", "rule_i(0, parm(invdate, []))."}) {
+    SCOPED_TRACE(rule);
+    Fixture f(std::string("spec_i([proc, 1, 'T', 'P', 0, 0]). "
+                          "attri_i(invdate, ['InvDate', date, 8, 0, '']). ") + rule);
+    EXPECT_FALSE(gen_proc_object(f.run, 0, 1, t("[proc, 'T', 'P', 0, 0]")));
+  }
 }
 
 }  // namespace
