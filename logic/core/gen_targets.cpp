@@ -48,9 +48,6 @@ bool after_object_make_step(Run& run, int64_t model, const Term& kind, int64_t n
 bool gen_webpanel_object(Run& run, int64_t number, const Term& spec) {
   return placeholder(run, number, spec);
 }
-bool gen_proc_object(Run& run, int64_t, int64_t number, const Term& spec) {
-  return placeholder(run, number, spec);
-}
 bool gen_reorg_programs(Run& run, int64_t model, int64_t number, const Term& spec_tail) {
   // The placeholder names the object by the head of the tail, its name.
   const bool ok = placeholder(

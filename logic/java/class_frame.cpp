@@ -278,7 +278,7 @@ void set_current_pgm(Run& run, int64_t, const Term&, const Term& name) {
   facts.assertz(Term::compound("current_pgm_i", {Term::string(kind_pgm_name(run, text_of(name)))}));
 }
 
-bool gen_execute_int(Run& run, std::string_view) {
+bool placeholder_execute_int(Run& run) {
   Out out(run);
   out.emit(R"(
     public void execute( )

@@ -86,8 +86,9 @@ bool emit_method_call_stmt(Run& run, std::string_view object, std::string_view c
 // logic/navigation/program_start.h clears the per-program facts).
 void set_pgm_id(Run& run, int64_t number, const engine::Term& kind, const engine::Term& name);
 void set_current_pgm(Run& run, int64_t number, const engine::Term& kind, const engine::Term& name);
-// gen_execute_int/1: the execute method and the header of execute_int; the
-// caller writes its body and ends the method.
-bool gen_execute_int(Run& run, std::string_view program_name);
+// The execute method and the header of execute_int of the placeholder
+// class, without parameters; the caller writes the body and ends the
+// method. (gen_execute_int/1 of a program: logic/program/program_calls.h.)
+bool placeholder_execute_int(Run& run);
 
 }  // namespace qn::logic

@@ -13,6 +13,7 @@
 #include "logic/core/state_file.h"
 #include "logic/core/utilities.h"
 #include "logic/java/java_naming.h"
+#include "logic/java/remote_calls.h"
 #include "logic/java/variables.h"
 #include "logic/javaui/control_props.h"
 #include "logic/javaui/java_functions.h"
@@ -317,7 +318,7 @@ OptType var_type(Run& run, const Term& name) {
 bool http_main_pgm(Run& run) {
   return is_main_pgm(run) && pgm_prop_is(run, "CALL_PROTOCOL", "HTTP");
 }
-bool remote_procedure(Run&) { return false; }
+bool remote_procedure(Run& run) { return remote_entry_needed(run); }
 std::optional<std::string> subfile_element_ref(Run&, const Term&) { return std::nullopt; }
 
 std::optional<std::string> translate_var_token(Run& run, const Term& token) {

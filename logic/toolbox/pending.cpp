@@ -1,6 +1,7 @@
 #include "logic/toolbox/pending.h"
 
 #include <string>
+#include <vector>
 
 #include "logic/core/rule_terms.h"
 #include "logic/navigation/commands.h"
@@ -53,5 +54,15 @@ bool call_pgm_by_generator(Run& run, const engine::Term& a1, const engine::Term&
                            const engine::Term& c5) {
   return ask(run, "call_pgm_by_generator", 7, {a1, a2, a3, level, c2, c3, c5});
 }
+
+bool gen_rpt_vars(Run& run, const engine::Term& level, const engine::Term& ctx2,
+                  const engine::Term& ctx3) {
+  return ask(run, "gen_rpt_vars", 3, {level, ctx2, ctx3});
+}
+bool rpt_break_groups(Run& run, const engine::Term& level, const engine::Term& which,
+                      const engine::Term& ctx3) {
+  return ask(run, "rpt_break_groups", 3, {level, which, ctx3});
+}
+bool gen_initpars_call(Run& run) { return ask(run, "gen_initpars_call", 0, {}); }
 
 }  // namespace qn::logic

@@ -33,4 +33,16 @@ bool call_pgm_by_generator(Run& run, const engine::Term& a1, const engine::Term&
                            const engine::Term& a3, const engine::Term& level,
                            const engine::Term& c2, const engine::Term& c3, const engine::Term& c5);
 
+// gen_rpt_vars/3 (Level, Ctx2, Ctx3): the report variables of a program
+// with print lines.
+bool gen_rpt_vars(Run& run, const engine::Term& level, const engine::Term& ctx2,
+                  const engine::Term& ctx3);
+// rpt_break_groups/3 (Level, Which, Ctx3): the page or foot break groups of
+// a report, Which page or foot.
+bool rpt_break_groups(Run& run, const engine::Term& level, const engine::Term& which,
+                      const engine::Term& ctx3);
+// gen_initpars_call/0: the web parameter initialisation of an HTTP main
+// program.
+bool gen_initpars_call(Run& run);
+
 }  // namespace qn::logic

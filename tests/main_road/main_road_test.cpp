@@ -106,6 +106,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   EXPECT_EQ(rows, (std::vector<std::string>{
                       "Web Panel Customers - Customer list on the web",
                       "Procedure PrintInv - " + long_title,
+                      "Procedure InvLines - Counts the invoice lines of a customer",
                       "Report CustList - Customers by region",
                       "Menu MainMenu - Main menu",
                       "Transaction Customer - Customers",
@@ -119,22 +120,25 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   // that cannot be used is a case of the messages' table, run_control).
   EXPECT_TRUE(names_in(model_ / kSpecDir, ".spc").empty());
 
-  // A placeholder class per generated object, in the package folder of the
-  // model directory (the model's PACKAGE is com.demo.sample): the package
-  // line, then the whole file as the golden case of its object expects it.
-  struct Placeholder {
+  // A class per generated object (the placeholder class where the kind's
+  // generator is not written yet), in the package folder of the model
+  // directory (the model's PACKAGE is com.demo.sample): the package line,
+  // then the whole file as the golden case of its object expects it.
+  struct Expected {
     const char* file;
+    const char* area;
     const char* golden_case;
   } expected[] = {
-      {"hcustomers.java", "placeholder_web"},
-      {"pprintinv.java", "placeholder_proc"},
-      {"rcustlist.java", "placeholder_rpt"},
-      {"mmainmenu.java", "placeholder_mnu"},
-      {"tcustomer.java", "placeholder_trn_no_enter"},
-      {"tinvoice.java", "placeholder_trn"},
-      {"wbrowse.java", "placeholder_scr"},
-      {"bmainbar.java", "placeholder_mbr"},
-      {"createdb.java", "placeholder_ce"},
+      {"hcustomers.java", "logic/core", "placeholder_web"},
+      {"aprintinv.java", "logic/program", "proc_printinv"},
+      {"ainvlines.java", "logic/program", "proc_invlines"},
+      {"rcustlist.java", "logic/program", "rpt_plain"},
+      {"mmainmenu.java", "logic/core", "placeholder_mnu"},
+      {"tcustomer.java", "logic/core", "placeholder_trn_no_enter"},
+      {"tinvoice.java", "logic/core", "placeholder_trn"},
+      {"wbrowse.java", "logic/core", "placeholder_scr"},
+      {"bmainbar.java", "logic/core", "placeholder_mbr"},
+      {"createdb.java", "logic/core", "placeholder_ce"},
   };
   std::set<std::string> files{"QNcfg.java"};
   for (const auto& p : expected) files.insert(p.file);
@@ -154,7 +158,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   for (const auto& p : expected) {
     SCOPED_TRACE(p.file);
     const fs::path golden =
-        fs::path(QN_SOURCE_DIR) / "logic/core/testdata" / p.golden_case / "expected" / p.file;
+        fs::path(QN_SOURCE_DIR) / p.area / "testdata" / p.golden_case / "expected" / p.file;
     ASSERT_TRUE(fs::exists(golden));
     EXPECT_EQ(read_file((package / p.file).string()),
               "package com.demo.sample;\n" + read_file(golden.string()));
@@ -212,16 +216,20 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
                        "is_webproc_i('Web Proc').\r\n");
   // Behind the state read back, what the generated objects use (reviewed
   // by hand): PrintInv (procedure 2, reads table 2, a main program on the
-  // Server) and CustList (report 3, reads table 1).
+  // Server), InvLines (procedure 13, reads tables 2 and 3, a main program
+  // without location) and CustList (report 3, reads table 1).
   // The call tree gains what MainMenu calls; the second run, which writes
   // the programs' make files, completes it once and says so.
   const std::string head = "called_program_i(1,20,1,21).\ncalled_program_i(3,4,0,6).\n";
   const std::string tail =
       "is_webproc_i('Web Proc').\n"
-      "ij_main_object(pprintinv,'PrintInv',server).\n"
+      "ij_main_object(aprintinv,'PrintInv',server).\n"
+      "ij_main_object(ainvlines,'InvLines','').\n"
       "ij_table_def(2,dbcINVOICE,supcINVOICE,[]).\n"
+      "ij_table_def(3,dbcINVLINE,supcINVLINE,[]).\n"
       "ij_table_def(1,dbcCUSTOMER,supcCUSTOMER,[]).\n"
-      "ij_object_dependency(pprintinv,[],[2]).\n"
+      "ij_object_dependency(aprintinv,[],[2]).\n"
+      "ij_object_dependency(ainvlines,[],[2,3]).\n"
       "ij_object_dependency(rcustlist,[],[1]).\n";
   ASSERT_EQ(generate().status, 0);
   EXPECT_EQ(read_file((model_ / "sm11_1.ari").string()), head + tail);

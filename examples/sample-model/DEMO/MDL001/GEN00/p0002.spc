@@ -14,3 +14,4 @@ b_group_i(1, 1, cmd, 0, 0, 0).
 b_line_i(1, 1, 1, cmd, 0, [t(a, 107), t('&Count', 23), t('=', 10), t('&Count', 23), t('+', 5), t('1', 3)]).
 rule_i(0, parm([invdate], [])).
 table_i(2, 'INVOICE').
+rule_i(0, prop('PGMTYPE', main)).
