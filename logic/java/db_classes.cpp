@@ -17,6 +17,7 @@
 #include "logic/java/java_naming.h"
 #include "logic/java/java_types.h"
 #include "logic/java/stand_ins_dbclass.h"
+#include "logic/navigation/aux_vars.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -508,7 +509,8 @@ bool gen_one_table(Run& run, int64_t model, int64_t table, const std::string& mo
   auto in = table_class_input(run, model, table, mode);
   bool ok = in.has_value();
   if (in) {
-    for (const TableClassAtt& a : in->own) make_aux_names(run, num(a.number));
+    for (const TableClassAtt& a : in->own)
+      make_aux_names(run, num(a.number), Term::integer(0), kAuxA, Term::atom("n"));
     in->temp = temp;
     if (temp) {
       in->temp_sql_name = temp_name;

@@ -66,21 +66,11 @@ bool sql_delete_stmt(Run& run, const Term& model, const Term& table, const Term&
   return true;
 }
 
-bool is_stored_proc(Run& run, const Term& program) {
-  std::array<Term, 1> a{program};
-  return ask(run, "is_stored_proc", a);
-}
-
 bool remote_calls_protocol(Run& run, Term& protocol) {
   std::array<Term, 1> a{Term::fresh_var()};
   if (!ask(run, "remote_calls_protocol", a)) return false;
   protocol = a[0];
   return true;
-}
-
-bool reset_nav_names(Run& run) {
-  std::array<Term, 0> a{};
-  return ask(run, "reset_nav_names", a);
 }
 
 }  // namespace qn::logic

@@ -6,6 +6,9 @@
 
 #include "engine/term.h"
 #include "logic/core/run.h"
+// Written already: member names and stored procedures.
+#include "logic/navigation/nav_names.h"
+#include "logic/sql/stored_procs.h"
 
 namespace qn::logic {
 
@@ -39,12 +42,8 @@ bool sql_delete_stmt(Run& run, const engine::Term& model, const engine::Term& ta
                      const engine::Term& mode_d, const engine::Term& mode_w,
                      const engine::Term& key, const engine::Term& attributes,
                      engine::Term& statement);
-// is_stored_proc/1 (Kind/Number as i(Class, Number)).
-bool is_stored_proc(Run& run, const engine::Term& program);
 
 // remote_calls_protocol/1: the remote-call protocol configured.
 bool remote_calls_protocol(Run& run, engine::Term& protocol);
-// reset_nav_names/0: the navigation-name caches emptied.
-bool reset_nav_names(Run& run);
 
 }  // namespace qn::logic

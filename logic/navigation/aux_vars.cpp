@@ -8,7 +8,11 @@
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
 #include "logic/java/java_naming.h"
+#include "logic/navigation/loop_conditions.h"
 #include "logic/navigation/stand_ins_navact.h"
+#include "logic/navigation/stand_ins_navdrv.h"
+#include "logic/navigation/table_access.h"
+#include "logic/sql/sql_statements.h"
 #include "logic/java/variables.h"
 #include "logic/program/expressions.h"
 #include "logic/toolbox/declarations.h"
@@ -155,7 +159,7 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
   auto result = first_auxname(run, Term::list({counted}));
   if (!result) return false;
   const Term running = atom(result->second);
-  bool ok = begin_local_routine(run, atom(routine), args, running);
+  bool ok = begin_local_routine(run, atom(routine), running, args.list_items());
   if (ok && function == "count(")
     ok = assign_var(run, running, Term::list({tok(atom("0"), kTokConstant)}));
   facts.assertz(fact("in_formula_i", {Term::list({atom(routine)})}));

@@ -16,6 +16,7 @@
 #include "logic/navigation/stand_ins_navdrv.h"
 #include "logic/navigation/table_access.h"
 #include "logic/program/expressions.h"
+#include "logic/sql/level_join.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/pending.h"
 

@@ -18,6 +18,7 @@
 #include "logic/navigation/stand_ins_navdrv.h"
 #include "logic/navigation/table_access.h"
 #include "logic/program/expressions.h"
+#include "logic/sql/sql_statements.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/pending.h"
 #include "logic/toolbox/rule_utilities.h"

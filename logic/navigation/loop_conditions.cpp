@@ -6,6 +6,7 @@
 #include "logic/navigation/stand_ins_navdrv.h"
 #include "logic/navigation/table_access.h"
 #include "logic/program/expressions.h"
+#include "logic/sql/sql_statements.h"
 
 namespace qn::logic {
 

@@ -17,6 +17,7 @@
 #include "logic/java/java_types.h"
 #include "logic/navigation/stand_ins_navdrv.h"
 #include "logic/program/expressions.h"
+#include "logic/sql/level_join.h"
 #include "logic/toolbox/declarations.h"
 
 namespace qn::logic {

@@ -47,13 +47,9 @@ bool gen_select_lock(Run& run, const Term& a1, const Term& a2, const Term& a3, c
 bool gen_level_end(Run& run, const Term& a1, const Term& a2) {
   return ask(run, "gen_level_end", {a1, a2});
 }
-bool level_sql_end(Run& run, const Term& a1, const Term& a2) {
-  return ask(run, "level_sql_end", {a1, a2});
-}
 bool push_sql_level(Run& run, const Term& a1, const Term& a2) {
   return ask(run, "push_sql_level", {a1, a2});
 }
-bool drop_sql_level(Run& run, const Term& a1) { return ask(run, "drop_sql_level", {a1}); }
 bool sql_aname(Run& run, const Term& table, const Term& att, const Term& sep, Term& name) {
   std::vector<Term> a{table, att, sep, Term::fresh_var()};
   if (!ask(run, "sql_aname", a, 4)) return false;
@@ -87,7 +83,6 @@ bool break_join(Run& run, const Term& level, const Term& table, const Term& top,
   atts = a[3];
   return true;
 }
-bool web_or_http_main(Run& run) { return ask(run, "web_or_http_main", {}); }
 bool gen_table_object_new(Run& run, const Term& a1, const Term& a2, const Term& a3,
                           const Term& a4, const Term& a5) {
   return ask(run, "gen_table_object_new", {a1, a2, a3, a4, a5});
@@ -100,11 +95,6 @@ bool optimized_cmd(Run& run, const Term& a1, const Term& a2, const Term& a3, con
 bool gen_error_handler_cmd(Run& run, const Term& a1) {
   return ask(run, "gen_error_handler_cmd", {a1});
 }
-bool gen_udp_call(Run& run, const Term& a1, const Term& a2, const Term& a3, const Term& a4,
-                  const Term& a5) {
-  return ask(run, "gen_udp_call", {a1, a2, a3, a4, a5});
-}
-
 bool gen_level_actions(Run& run, const Term& a1, const Term& a2, const Term& a3, const Term& a4,
                        const Term& a5, const Term& a6, const Term& a7, const Term& a8,
                        const Term& a9) {
@@ -142,7 +132,6 @@ bool target_os(Run& run, Term& os) {
   os = a[0];
   return true;
 }
-bool declare_commit_var(Run& run, const Term& a1) { return ask(run, "declare_commit_var", {a1}); }
 bool gen_commit_cmd(Run& run, const Term& a1, const Term& a2) {
   return ask(run, "gen_commit_cmd", {a1, a2});
 }
@@ -160,10 +149,6 @@ bool gen_msg_action(Run& run, const Term& a1, const Term& a2, const Term& a3, co
 bool gen_h_auxs(Run& run, const Term& a1, const Term& a2, const Term& a3, const Term& a4) {
   return ask(run, "gen_h_auxs", {a1, a2, a3, a4});
 }
-bool level_vert_formulas(Run& run, const Term& a1) {
-  return ask(run, "level_vert_formulas", {a1});
-}
-
 bool gen_routine_start(Run& run, const Term& a1, const Term& a2, const Term& a3, const Term& a4) {
   return ask(run, "gen_routine_start", {a1, a2, a3, a4});
 }

@@ -6,6 +6,10 @@
 
 #include "engine/term.h"
 #include "logic/core/run.h"
+// Written already: commit points, SQL statements and stored procedures.
+#include "logic/navigation/commit_points.h"
+#include "logic/sql/sql_statements.h"
+#include "logic/sql/stored_procs.h"
 
 namespace qn::logic {
 
@@ -28,9 +32,7 @@ bool gen_read_next(Run& run, const Term& table, const Term& level, const Term& c
 bool gen_select_lock(Run& run, const Term& table, const Term& level, const Term& atts,
                      const Term& where, const Term& ctx5, const Term& ctx6);
 bool gen_level_end(Run& run, const Term& level, const Term& table);
-bool level_sql_end(Run& run, const Term& level, const Term& flag);
 bool push_sql_level(Run& run, const Term& level, const Term& table);
-bool drop_sql_level(Run& run, const Term& level);
 // sql_aname/4 (Table, Attribute, Separator, Name).
 bool sql_aname(Run& run, const Term& table, const Term& att, const Term& sep, Term& name);
 bool cursor_info(Run& run, const Term& table, const Term& level, Term& cursor);
@@ -40,7 +42,6 @@ bool level_join(Run& run, const Term& level, const Term& kind, const Term& table
                 Term& joins, Term& conds, Term& card, Term& where);
 // break_join/4 (Level, Table, Top, Atts).
 bool break_join(Run& run, const Term& level, const Term& table, const Term& top, Term& atts);
-bool web_or_http_main(Run& run);
 // gen_table_object_new/5 (Table, Mode, Card, Atts, Level).
 bool gen_table_object_new(Run& run, const Term& table, const Term& mode, const Term& card,
                           const Term& atts, const Term& level);
@@ -49,8 +50,6 @@ bool gen_table_object_new(Run& run, const Term& table, const Term& mode, const T
 bool optimized_cmd(Run& run, const Term& level, const Term& start, const Term& end,
                    const Term& sel_atts, const Term& tokens, const Term& ctx);
 bool gen_error_handler_cmd(Run& run, const Term& routine);
-bool gen_udp_call(Run& run, const Term& tokens, const Term& level, const Term& ctx3,
-                  const Term& ctx4, const Term& ctx5);
 
 // --- actions of a level ------------------------------------------------------
 // gen_level_actions/21: Pass (1 the actions, 2 the vertical formulas and
@@ -65,7 +64,6 @@ bool level_sel_atts(Run& run, const Term& level, Term& atts);
 bool att_default_expr(Run& run, const Term& att, Term& expr);
 bool att_hold_entry(Run& run, const Term& att, const Term& table, Term& holder, Term& info);
 bool target_os(Run& run, Term& os);
-bool declare_commit_var(Run& run, const Term& level);
 bool gen_commit_cmd(Run& run, const Term& kind, const Term& level);
 bool gen_level_commit(Run& run, const Term& level, const Term& kind);
 bool gen_array_loop(Run& run, const Term& name, const Term& dims, const Term& value,
@@ -74,7 +72,6 @@ bool gen_msg_action(Run& run, const Term& kind, const Term& msg, const Term& tab
                     const Term& level, const Term& action, const Term& ctx6, const Term& ctx7);
 bool gen_h_auxs(Run& run, const Term& level, const Term& table, const Term& mode,
                 const Term& ctx);
-bool level_vert_formulas(Run& run, const Term& level);
 
 // --- program frame, calls and routines ---------------------------------------
 bool gen_routine_start(Run& run, const Term& kind, const Term& name, const Term& parms,

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "logic/core/emit.h"
 #include "logic/core/host_calls.h"
 #include "logic/core/host_interface.h"
 #include "logic/core/make_bookkeeping.h"
@@ -125,7 +126,6 @@ bool remote_protocol(Run& run) {
   return remote_calls_protocol(run, p);
 }
 
-bool uses_stored_procs(Run& run) { return run.facts().count("odbc_call_i", 3) > 0; }
 
 std::vector<std::string> base_classes(Run& run) {
   std::vector<std::string> classes{"QNcfg"};
@@ -142,7 +142,7 @@ bool make_cls_list(Run& run, const std::string& path, const MakeDirs& dirs,
   set_progress_len(run, num(2));
   // The entries stand 7 in, to the end of the file's class list: a margin
   // line, as the writers of the entries are other calls.
-  if (!emit_lines(run, Term::list({Term::list({num(0), num(7), Term::list({str("CLS = \\")})})})))
+  if (!emit_text(run, Term::list({Term::list({num(0), num(7), Term::list({str("CLS = \\")})})})))
     return false;
   Out out(run);
   if (dirs.mode == 13) {

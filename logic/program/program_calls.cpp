@@ -131,7 +131,8 @@ bool gen_execute_int_calls(Run& run) {
 bool gen_execute_method(Run& run) {
   auto entries = parm_list(run, execute_parms(run));
   if (!entries) return false;
-  if (!format_parm_list(run, "public void execute(", {")"}, *entries) || !Out(run).open("{").ok())
+  Out header(run);
+  if (!format_parm_list(header, "public void execute(", {")"}, *entries) || !header.open("{").ok())
     return false;
   bool ok = true;
   if (!http_main_pgm(run)) {
@@ -192,8 +193,10 @@ bool gen_execute_int(Run& run, std::string_view) {
   }
   if (!gen_execute_method(run)) return false;
   auto entries = parm_list(run, execute_parms(run));
-  if (!entries || !format_parm_list(run, "private void execute_int(", {")"}, *entries) ||
-      !Out(run).open("{").ok() || !gen_parm_fields(run)) {
+  if (!entries) return false;
+  Out header(run);
+  if (!format_parm_list(header, "private void execute_int(", {")"}, *entries) ||
+      !header.open("{").ok() || !gen_parm_fields(run)) {
     return false;
   }
   Out out(run);

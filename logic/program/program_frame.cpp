@@ -158,11 +158,11 @@ std::string routine_return_type(Run& run, const Term& attribute_or_type) {
   return "void";
 }
 
-bool format_parm_list(Run& run, std::string_view header, const std::vector<std::string>& tail,
+bool format_parm_list(Out& out, std::string_view header, const std::vector<std::string>& tail,
                       const std::vector<ParmEntry>& entries) {
   std::vector<std::string> items;
   for (const ParmEntry& e : entries) items.push_back(e.java_type + " " + e.java_name + e.dims);
-  return format_param_list(run, header, tail, items);
+  return format_param_list(out, header, tail, items);
 }
 
 bool declare_parms(Run& run, const std::vector<ParmEntry>& entries) {
@@ -199,7 +199,8 @@ bool gen_routine_start(Run& run, std::string_view kind, const Term& name,
     if (!entries) return false;
     const std::string header = "protected " + routine_return_type(run, return_attribute) + " " +
                                platform::lower_1252(text_of(name)) + "(";
-    return format_parm_list(run, header, {")"}, *entries) && Out(run).open("{").ok();
+    Out out(run);
+    return format_parm_list(out, header, {")"}, *entries) && out.open("{").ok();
   }
   const std::string cls = kind_pgm_name(run, text_of(name));
   if (kind == "m" && (obj == "proc" || obj == "rpt")) {

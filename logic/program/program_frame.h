@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/term.h"
+#include "logic/core/out.h"
 #include "logic/core/run.h"
 
 namespace qn::logic {
@@ -47,7 +48,7 @@ std::optional<std::vector<ParmEntry>> parm_list(Run& run, const std::vector<engi
 std::string routine_return_type(Run& run, const engine::Term& attribute_or_type);
 // format_param_list/3 over parm_list/2's entries (JavaType JavaName Dims);
 // format_parm_decls/3 takes each entry's Parameter as the item.
-bool format_parm_list(Run& run, std::string_view header, const std::vector<std::string>& tail,
+bool format_parm_list(Out& out, std::string_view header, const std::vector<std::string>& tail,
                       const std::vector<ParmEntry>& entries);
 // declare_parms/1: the parameter holders of a main method.
 bool declare_parms(Run& run, const std::vector<ParmEntry>& entries);

@@ -19,23 +19,13 @@ bool ask(Run& run, std::string_view name, std::vector<Term> args) {
 
 }  // namespace
 
-bool gen_pgm_entry(Run& run, const Term& name) { return ask(run, "gen_pgm_entry", {name}); }
-bool is_main_object(Run& run) { return ask(run, "is_main_object", {}); }
 bool pgm_header_comment(Run& run, const Term& file, const Term& open, const Term& prefix,
                         const Term& close) {
   return ask(run, "pgm_header_comment", {file, open, prefix, close});
 }
-bool gen_level_kind(Run& run, const Term& kind, const Term& level, const Term& ctx3,
-                    const Term& ctx4, const Term& ctx5) {
-  return ask(run, "gen_level_kind", {kind, level, ctx3, ctx4, ctx5});
-}
-bool gen_vars_init(Run& run) { return ask(run, "gen_vars_init", {}); }
 bool gen_var_init(Run& run, const Term& name, const Term& type_desc, const Term& java_name,
                   const Term& dims) {
   return ask(run, "gen_var_init", {name, type_desc, java_name, dims});
-}
-bool select_formula_auxs(Run& run, const Term& level) {
-  return ask(run, "select_formula_auxs", {level});
 }
 bool level_vert_formulas(Run& run, const Term& level) {
   return ask(run, "level_vert_formulas", {level});
@@ -43,9 +33,4 @@ bool level_vert_formulas(Run& run, const Term& level) {
 bool gen_pgm_commit(Run& run, const Term& context) { return ask(run, "gen_pgm_commit", {context}); }
 bool end_cursors(Run& run, const Term& level) { return ask(run, "end_cursors", {level}); }
 bool gen_embedded_cursor_classes(Run& run) { return ask(run, "gen_embedded_cursor_classes", {}); }
-bool cmd_to_code(Run& run, const Term& tokens, const Term& ctx2, const Term& ctx3,
-                 const Term& level, const Term& ctx5) {
-  return ask(run, "cmd_to_code", {tokens, ctx2, ctx3, level, ctx5});
-}
-
 }  // namespace qn::logic

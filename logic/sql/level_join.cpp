@@ -1,3 +1,4 @@
+#include "logic/navigation/levels.h"
 #include "logic/sql/level_join.h"
 
 #include "logic/core/dbms_caps.h"
@@ -116,34 +117,6 @@ bool join_lock_ok(Run& run, const Term& level, const Term& table) {
   if (table_dbms(run, table) == "sqlserver" && updated) return !outer_join_natural(run, table);
   if (!dbms_for_update(run, table)) return true;
   return !updated;
-}
-
-Term bottom_nvg_level(Run& run, const Term& level, const Term& table) {
-  Term lv = level;
-  for (int guard = 0; guard < 1000; ++guard) {
-    std::optional<Term> next;
-    for (const Term& s : run.facts().findall(fact("struct_i", {var(), lv, var(), var()}))) {
-      if (base_table(run, s.arg(1)) == table && has_nvg_break(run, s.arg(1))) {
-        next = s.arg(1);
-        break;
-      }
-    }
-    if (!next) break;
-    lv = *next;
-  }
-  return lv;
-}
-
-Term top_nvg_level(Run& run, const Term& level, const Term& table) {
-  Term lv = level;
-  for (int guard = 0; guard < 1000; ++guard) {
-    auto s = run.facts().first(fact("struct_i", {lv, var(), var(), var()}));
-    if (!s) break;
-    const Term parent = s->arg(2);
-    if (base_table(run, parent) != table || !has_nvg_break(run, parent)) break;
-    lv = parent;
-  }
-  return lv;
 }
 
 bool level_start_one(Run& run, const Term& level, const Term& table) {

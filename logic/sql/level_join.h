@@ -38,9 +38,6 @@ bool join_lock_ok(Run& run, const engine::Term& level, const engine::Term& table
 // sublevel over the same base table, followed down.
 bool updated_at_level(Run& run, const engine::Term& level, const engine::Term& table);
 
-// Same-table chains: bottom_nvg_level/3, top_nvg_level/3, level_start_one/2.
-engine::Term bottom_nvg_level(Run& run, const engine::Term& level, const engine::Term& table);
-engine::Term top_nvg_level(Run& run, const engine::Term& level, const engine::Term& table);
 bool level_start_one(Run& run, const engine::Term& level, const engine::Term& table);
 // gen_brk_flag_set/3 (Level, Table, Value): always succeeds.
 bool gen_brk_flag_set(Run& run, const engine::Term& level, const engine::Term& table,

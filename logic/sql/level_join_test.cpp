@@ -6,6 +6,7 @@
 #include "logic/core/rule_terms.h"
 #include "logic/core/run.h"
 #include "logic/program/expressions.h"
+#include "logic/navigation/levels.h"
 #include "logic/sql/level_join.h"
 
 namespace qn::logic {

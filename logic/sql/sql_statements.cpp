@@ -9,6 +9,7 @@
 #include "logic/core/rule_terms.h"
 #include "logic/core/utilities.h"
 #include "logic/java/java_naming.h"
+#include "logic/navigation/old_values.h"
 #include "logic/sql/stand_ins_sqlstmt.h"
 #include "logic/sql/text_utils.h"
 #include "logic/toolbox/declarations.h"

@@ -15,11 +15,6 @@ bool ask(Run& run, const char* name, std::array<Term, N>& args) {
 }
 }  // namespace
 
-bool cs_connect_f(Run& run) {
-  std::array<Term, 0> a{};
-  return ask(run, "cs_connect_f", a);
-}
-
 bool unique_index_atts(Run& run, const Term& table, Term& atts) {
   std::array<Term, 2> a{table, Term::fresh_var()};
   if (!ask(run, "unique_index_atts", a)) return false;
@@ -42,18 +37,6 @@ bool brk_flag_var(Run& run, const Term& level, const Term& table, Term& var) {
   if (!ask(run, "brk_flag_var", a)) return false;
   var = a[2];
   return true;
-}
-
-bool set_oper_ctx(Run& run, const Term& operation) {
-  std::array<Term, 1> a{operation};
-  if (!run.host_stand_in("set_oper_ctx", 1)) return true;
-  return ask(run, "set_oper_ctx", a);
-}
-
-bool set_errtbl_ctx(Run& run, const Term& table) {
-  std::array<Term, 1> a{table};
-  if (!run.host_stand_in("set_errtbl_ctx", 1)) return true;
-  return ask(run, "set_errtbl_ctx", a);
 }
 
 }  // namespace qn::logic

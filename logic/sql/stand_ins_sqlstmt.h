@@ -6,11 +6,12 @@
 
 #include "engine/term.h"
 #include "logic/core/run.h"
+// Written already: the CS_CONNECT tests and the error context.
+#include "logic/navigation/old_values.h"
+#include "logic/sql/error_context.h"
 
 namespace qn::logic {
 
-// cs_connect_f/0: CS_CONNECT does not begin with "S".
-bool cs_connect_f(Run& run);
 // unique_index_atts/2 (Table, Attributes).
 bool unique_index_atts(Run& run, const engine::Term& table, engine::Term& atts);
 // gen_db_command/3 (Command, Arguments, Context): qnfetchf, qnexecimm,
@@ -22,9 +23,5 @@ bool emit_stmt_lines(Run& run, const engine::Term& stmt, const engine::Term& ind
                      const engine::Term& context);
 // brk_flag_var/3 (Level, Table, Variable): the break flag of a level.
 bool brk_flag_var(Run& run, const engine::Term& level, const engine::Term& table, engine::Term& var);
-// set_oper_ctx/1 and set_errtbl_ctx/1: the error context of a statement;
-// without a stand-in they succeed writing nothing.
-bool set_oper_ctx(Run& run, const engine::Term& operation);
-bool set_errtbl_ctx(Run& run, const engine::Term& table);
 
 }  // namespace qn::logic
