@@ -193,11 +193,11 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
                      "s", Term::list({tok(atom("true"), kTokFunction)})) &&
          gen_level_select(run, num(0), table, atom("as"), atom("opt"), conds,
                           Term::list({counted}), Term::list({running}), context) &&
-         gen_nav_loop_cond(run, table, atom("as"), num(0), context) &&
+         gen_nav_loop_cond(run, atom("many"), table, num(0), Term::nil()) &&
          (residual.empty() || emit_if(run, combine_conds(residual, tok(atom(".AND."), kTokLogical)), {})) &&
          gen_accumulation(run, function, running, value, std::nullopt) &&
-         (residual.empty() || emit_close_brace(run)) && gen_skip(run, table, atom("as")) &&
-         emit_close_brace(run) && level_sql_end(run, table, atom("as"));
+         (residual.empty() || emit_close_brace(run)) && gen_skip(run, table, num(0)) &&
+         emit_close_brace(run) && level_sql_end(run, num(0), table);
   }
   facts.abolish("in_formula_i", 1);
   ok = ok && end_routine(run, result->second);

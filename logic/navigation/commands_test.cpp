@@ -44,7 +44,7 @@ TEST(Navigation, CommandLines) {
       {"[t(call, 104), t('P2', 2)]", {"/* gen_pgm_call [t(call,104),t('P2',2)] 1 */"}},
       {"[t(call, 104), t('&P', 23)]", {"/* gen_dynamic_call [t(call,104),t('&P',23)] 1 */"}},
       {"[t(call, 158), t('udp(', 1), t('U', 2), t(')', 4)]",
-       {"/* gen_udp_call [t(call,158),t('udp(',1),t('U',2),t(')',4)] 1 */"}},
+       {"/* gen_pgm_call [t(call,158),t('udp(',1),t('U',2),t(')',4)] 1 */"}},  // U is no stored procedure
       {"[t(msg, 141), t('\"Hi\"', 3), t(')', 4)]",
        {"/* gen_msg_stmt [t(msg,141),t('\"Hi\"',3),t(')',4)] 1 */"}},
       {"[t(msg, 141), t('\"Hi\"', 3), t(',', 7), t(status, 2), t(')', 4)]",

@@ -355,7 +355,7 @@ bool gen_level_close(Run& run, const Term& kind, const Term& level, const Term& 
     gen_level_end(run, level, table);
     ok = close_condition_blocks(run, level);
     if (navigates) ok = ok && gen_loop_end(run, kind, level, table);
-    level_sql_end(run, level, flag);
+    level_sql_end(run, level, table);
     return ok;
   }
   gen_level_updates(run, level, model, atom("u"));
@@ -367,7 +367,7 @@ bool gen_level_close(Run& run, const Term& kind, const Term& level, const Term& 
   gen_level_commit(run, level, num(2));
   ok = ok && gen_cancel_check(run);
   if (navigates) ok = ok && gen_loop_end(run, kind, level, table);
-  if (flag != "no") level_sql_end(run, level, flag);
+  if (flag != "no") level_sql_end(run, level, table);
   return ok;
 }
 

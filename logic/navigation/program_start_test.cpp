@@ -25,15 +25,13 @@ TEST(Navigation, MainObject) {
       {kProc + "rule_i(0, prop('CALL_PROTOCOL', 'CLINE')). ", true},
       {kProc + "rule_i(0, prop(pgmtype, 'MAIN')). ", true},
       {kProc + "rule_i(0, prop('PGMTYPE', callable)). ", false},
+      {"spec_i([web, 13, 'Invoices', 'W', 0, 0]). model_num_i(1). ", true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.facts);
     Fixture f(c.facts);
     EXPECT_EQ(is_main_object(f.run), c.main);
   }
-  Fixture f(kProc);
-  f.run.stand_in_host("web_or_http_main", 0, [](logic::Run&, std::span<Term>) { return true; });
-  EXPECT_TRUE(is_main_object(f.run));
 }
 
 TEST(Navigation, ProgramEntry) {

@@ -15,7 +15,6 @@ public class PNavbreak_chain extends QNProcedure
    void levels()
    {
       /* old_value_moves 1 [] */
-      /* declare_commit_var 1 */
       /* gen_sql_select nvg invoice */
       /* push_sql_level 1 invoice */
       while (!cinvoice.eof())
@@ -35,11 +34,8 @@ public class PNavbreak_chain extends QNProcedure
             BRK021 = true;
             /* gen_read_next invoice 1 */
          }
-         /* drop_sql_level 1 */
       }
-      /* level_sql_end 1 yes */
       /* old_value_moves 2 [] */
-      /* declare_commit_var 2 */
       /* gen_table_object_new invoice brk */
       while (!cinvoice.eof())
       {
@@ -55,8 +51,6 @@ public class PNavbreak_chain extends QNProcedure
          /* Check if program is canceled. */
          BRK021 = true;
          /* gen_read_next invoice 2 */
-         /* drop_sql_level 2 */
       }
-      /* level_sql_end 2 yes */
    }
 }

@@ -16,7 +16,6 @@ public class PNavcommands extends QNProcedure
    void levels()
    {
       /* old_value_moves 1 [] */
-      /* declare_commit_var 1 */
       /* gen_sql_select nvg invoice */
       /* push_sql_level 1 invoice */
       while (!cinvoice.eof())
@@ -60,8 +59,6 @@ public class PNavcommands extends QNProcedure
          /* gen_level_commit 1 2 */
          /* Check if program is canceled. */
          /* gen_read_next invoice 1 */
-         /* drop_sql_level 1 */
       }
-      /* level_sql_end 1 yes */
    }
 }

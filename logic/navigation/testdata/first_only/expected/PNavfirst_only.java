@@ -14,7 +14,6 @@ public class PNavfirst_only extends QNProcedure
    void levels()
    {
       /* old_value_moves 1 [] */
-      /* declare_commit_var 1 */
       /* gen_sql_select xfst invoice */
       /* push_sql_level 1 invoice */
       if (!cinvoice.eof())
@@ -26,8 +25,6 @@ public class PNavfirst_only extends QNProcedure
          /* gen_level_actions 2 1 */
          /* gen_level_end 1 invoice */
          /* gen_read_next invoice 1 */
-         /* drop_sql_level 1 */
       }
-      /* level_sql_end 1 yes */
    }
 }

@@ -15,7 +15,6 @@ public class PNavinsert_level extends QNProcedure
    void levels()
    {
       /* old_value_moves 1 [custid,custname] */
-      /* declare_commit_var 1 */
       /* gen_table_object_new customer ins */
       /*
          INSERT RECORD ON TABLE customer
@@ -37,7 +36,6 @@ public class PNavinsert_level extends QNProcedure
       }
       /* End Insert */
       /* old_value_moves 2 [invid] */
-      /* declare_commit_var 2 */
       /* gen_table_object_new invoice ins */
       /*
          INSERT RECORD ON TABLE invoice

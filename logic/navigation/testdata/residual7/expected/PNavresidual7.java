@@ -16,7 +16,6 @@ public class PNavresidual7 extends QNProcedure
    void levels()
    {
       /* old_value_moves 1 [] */
-      /* declare_commit_var 1 */
       /* gen_sql_select nvg invoice */
       /* push_sql_level 1 invoice */
       while (!cinvoice.eof() && ( X > 1 ) && ( X < 100 ) && ( X != 7 ) && ( QNutil.strcmp(S, "") != 0 ))
@@ -35,8 +34,6 @@ public class PNavresidual7 extends QNProcedure
          /* gen_level_commit 1 2 */
          /* Check if program is canceled. */
          /* gen_read_next invoice 1 */
-         /* drop_sql_level 1 */
       }
-      /* level_sql_end 1 yes */
    }
 }
