@@ -12,6 +12,7 @@
 #include "logic/core/rule_terms.h"
 #include "logic/core/utilities.h"
 #include "logic/java/stand_ins_dbclass.h"
+#include "logic/sql/stored_procs.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -42,6 +43,12 @@ bool class_in_tree(int64_t cls) {
   return std::find(std::begin(classes), std::end(classes), cls) != std::end(classes);
 }
 
+// A stored procedure is known by its object's name, as the host gives it.
+bool stored_proc_object(Run& run, int64_t model, int64_t cls, int64_t number) {
+  std::array<Term, 7> a{num(model), num(cls), num(number), var(), var(), var(), var()};
+  return call_host(run, "i_obj_info", std::span<Term>(a)) && is_stored_proc(run, a[3]);
+}
+
 // The callees of an object that the call tree keeps.
 std::vector<Obj> kept_callees(Run& run, int64_t model, int64_t cls, int64_t number) {
   std::array<Term, 4> a{num(model), num(cls), num(number), var()};
@@ -53,7 +60,7 @@ std::vector<Obj> kept_callees(Run& run, int64_t model, int64_t cls, int64_t numb
     const int64_t c = cell.arg(1).as_int(), n = cell.arg(2).as_int();
     bool other = false;
     pgm_main(run, c, n, &other);
-    if (other || is_stored_proc(run, fact("i", {num(c), num(n)}))) continue;
+    if (other || stored_proc_object(run, model, c, n)) continue;
     if (!class_in_tree(c) || !make_class_ok(c) || !make_class_kind_ok(class_kind(c))) continue;
     out.emplace_back(c, n);
   }

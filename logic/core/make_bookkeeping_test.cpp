@@ -89,9 +89,9 @@ TEST(CallTree, MainProgramOfAnotherGeneratorAndStoredProceduresAreLeftOut) {
   Tree t;
   t.calls = {{{1, 1}, {{1, 2}, {1, 3}, {1, 4}}}};
   t.main_pgm("proc", 2, 7);
-  t.run.stand_in_host("is_stored_proc", 1, [](logic::Run&, std::span<Term> a) {
-    return a[0].arg(2) == num(3);
-  });
+  // Object 3 (named Obj3 by the host) is declared a stored procedure.
+  t.run.facts().assertz(
+      fact("external_program_i", {atom("OBJ3"), atom("storedprocedure"), Term::list({atom("as400")})}));
   update_call_tree(t.run, 0, 1, 1);
   EXPECT_EQ(t.deps(1, 1), (V{{1, 1}, {1, 4}}));
 }

@@ -244,7 +244,8 @@ std::string make_program_class(Run& run, int64_t model, const MakeProgram& progr
 bool gen_make_entry(Run& run, int64_t model, std::string_view section, const MakeDirs& dirs,
                     const MakeProgram& program) {
   const std::string kind = class_kind(program.cls);
-  if (is_stored_proc(run, fact("i", {num(program.cls), num(program.number)})) ||
+  const auto object = object_name(run, model, program.cls, program.number);
+  if ((object && is_stored_proc(run, atom(*object))) ||
       other_generator_main(run, kind, program.number))
     return true;
   const std::string n = make_program_class(run, model, program);

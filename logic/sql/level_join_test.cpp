@@ -87,10 +87,12 @@ TEST(LevelJoin, JoinLocking) {
 }
 
 TEST(LevelJoin, SameTableChainsAndBreakFlag) {
+  // Levels 1 to 3 read table 7 through nvg breaks, each break naming the
+  // parent level that struct_i names too.
   Fixture f(
       "level_i(1, [7]). level_i(2, [7]). level_i(3, [7]). level_i(4, [8]). "
       "struct_i(2, 1, [], []). struct_i(3, 2, [], []). struct_i(4, 3, [], []). "
-      "break_i(1, nvg, 0, 0, 0). break_i(2, nvg, 0, 0, 0). break_i(3, nvg, 0, 0, 0). "
+      "break_i(1, nvg, 0, 0, 0). break_i(2, nvg, 1, 0, 0). break_i(3, nvg, 2, 0, 0). "
       "start_i(4, 0, 0, [[], one]).");
   EXPECT_EQ(bottom_nvg_level(f.run, num(1), num(7)), num(3));
   EXPECT_EQ(top_nvg_level(f.run, num(3), num(7)), num(1));

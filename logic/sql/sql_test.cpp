@@ -303,7 +303,8 @@ void stand_ins(Fixture& f, Calls& calls, const char* unique = "['CustId']", bool
     a[1] = t(u);
     return true;
   });
-  f.run.stand_in_host("cs_connect_f", 0, [connect_f](Run&, std::span<Term>) { return connect_f; });
+  // Connection mode s: the option CS_CONNECT begins with "S".
+  if (!connect_f) f.eng.facts().assertz(fact("config_i", {atom("CS_CONNECT"), str("SERVER")}));
 }
 
 TEST(SqlStatements, DoubleSelectOnDb2OrderedRead) {

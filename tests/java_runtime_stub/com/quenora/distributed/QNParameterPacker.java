@@ -6,6 +6,7 @@ import java.util.Date;
 
 // Packs the parameters of a remote call, one write per value or array.
 public class QNParameterPacker {
+  public void reset() {}
   public void writeByte(byte v) {}
   public void writeShort(short v) {}
   public void writeInt(int v) {}

@@ -6,7 +6,10 @@ import java.util.Date;
 
 // Reads back what a QNParameterPacker packed, in the same order.
 public class QNParameterUnpacker {
+  public QNParameterUnpacker() {}
   public QNParameterUnpacker(byte[] parms) {}
+  public void reset(byte[] bytes) {}
+  public boolean eof() { return true; }
   public byte readByte() { return 0; }
   public short readShort() { return 0; }
   public int readInt() { return 0; }

@@ -2,6 +2,8 @@
 // tests, never installed.
 package com.quenora.db.driver;
 
+import com.quenora.distributed.QNParameterPacker;
+import com.quenora.distributed.QNParameterUnpacker;
 import com.quenora.ModelContext;
 
 // One row of a table: the generated data classes extend it.

@@ -2,6 +2,8 @@
 // tests, never installed.
 package com.quenora.db.driver;
 
+import com.quenora.distributed.QNParameterPacker;
+import com.quenora.distributed.QNParameterUnpacker;
 import java.sql.SQLException;
 
 // A stored-procedure call of a program.
