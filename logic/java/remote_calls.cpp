@@ -147,7 +147,7 @@ bool gen_remote_proc_stub(Run& run) {
     }
   }
   out.pieces({""});
-  declare_var(run, str("isRemote"), Term::list({atom("boolean"), num(1), num(0), num(1)}), "s",
+  declare_var(run, atom("isRemote"), Term::list({atom("boolean"), num(1), num(0), num(1)}), "s",
               Term::list({}));
   out.pieces({"isRemote = true;"});
   bool ok = gen_execute_int_calls(run);

@@ -172,9 +172,12 @@ bool gen_var_init(Run& run, const Term& name, const Term& kind, const Term& desc
     }
     return true;
   }
-  // Parameters arrive with their values.
+  // Parameters arrive with their values; a parameter is named by its
+  // attribute, the variable by its Java name.
+  const Term& att = d.empty() ? name : d[0];
   for (const Term& p : get_pgm_parms(run).list_items()) {
-    if (p == name) return true;
+    const Term& parm = p.is_cons() ? p.arg(1) : p;
+    if (parm == name || parm == att) return true;
   }
   if (run.facts().exists(fact("obj_parm_byref_i", {name}))) return true;
   if (type.is_compound() && type.functor() == "obj") return init_obj_var(run, name, type);

@@ -294,8 +294,12 @@ bool gen_cleanup_method(Run& run) {
   } else if (pgm && has_stub_rule(run)) {
     out.pieces({"Application.cleanup(context, this, remoteHandle);"});
   } else if (pgm) {
-    declare_var(run, str("isRemote"), Term::list({atom("boolean"), num(1), num(0), num(1)}), "s",
+    declare_var(run, atom("isRemote"), Term::list({atom("boolean"), num(1), num(0), num(1)}), "s",
                 Term::list({}));
+    // Set by the remote entry before execute_int, so initialize() must not
+    // reset it: it starts false where it is declared.
+    const Term initial = Term::compound("fld_initial_i", {atom("isRemote"), atom("false")});
+    if (!run.facts().exists(initial)) run.facts().assertz(initial);
     out.pieces({"if (!isRemote) exitApplication();"});
   }
   return out.ok() && emit_method_end(run);

@@ -86,8 +86,8 @@ TEST(ProgramFrame, CleanupKindCode) {
 // A main report with print lines waits for its printer unless it has a
 // stub rule.
 TEST(ProgramFrame, MainReportWaitsForItsPrinter) {
-  Fixture f("spec_i([rpt, 1, 'T', 'P', 0, 0]). b_line_i(1, 1, 0, line, 0, []).");
-  f.run.stand_in_host("is_main_object", 0, [](logic::Run&, std::span<engine::Term>) { return true; });
+  Fixture f("spec_i([rpt, 1, 'T', 'P', 0, 0]). b_line_i(1, 1, 0, line, 0, []). "
+            "rule_i(0, prop('PGMTYPE', main)).");
   ASSERT_TRUE(gen_cleanup_method(f.run));
   EXPECT_EQ(f.lines()[2], "   if (Application.realMainProgram == this)\twaitPrinterEnd();");
 }

@@ -75,7 +75,7 @@ public final class acloseday extends QNProcedure
 
    protected int Count ;
    protected java.util.Date Day ;
-   protected boolean isRemote ;
+   protected boolean isRemote = false ;
    protected QNInt aP0 ;
    protected QNDate aP1 ;
 }

@@ -67,7 +67,7 @@ public final class aprintinv extends QNProcedure
    }
 
    protected java.util.Date InvDate ;
-   protected boolean isRemote ;
+   protected boolean isRemote = false ;
    protected QNDate aP0 ;
 }
 

@@ -39,6 +39,6 @@ public final class rcustlist extends QNProcedure
       /* Quenora formulas. */
    }
 
-   protected boolean isRemote ;
+   protected boolean isRemote = false ;
 }
 
