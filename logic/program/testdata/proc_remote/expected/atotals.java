@@ -113,7 +113,7 @@ public final class atotals extends QNProcedure implements IRemoteProcedureWrappe
 
    protected int Total ;
    protected String Label ;
-   protected boolean isRemote ;
+   protected boolean isRemote = false ;
    protected QNInt aP0 ;
    protected QNString aP1 ;
 }
