@@ -52,6 +52,8 @@ bool make_aux_names(Run& run, const Term& atts, const Term& context, int64_t typ
                     const Term& mode) {
   auto& facts = run.facts();
   for (const Term& att : as_list(atts)) {
+    // A variable ("&" name) is no attribute: it is its own Java name.
+    if (text_of(att).starts_with("&")) continue;
     if (mode == "n" && facts.exists(fact("p_auxname", {att, var()}))) continue;
     auto name = gen_aux_name(run, att, context, type);
     if (!name) return false;
