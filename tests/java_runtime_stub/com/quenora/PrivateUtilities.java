@@ -4,5 +4,4 @@ package com.quenora;
 
 public class PrivateUtilities {
   public static void msg(String text) {}
-  public static void throwRemoteException(Throwable e) {}
 }

@@ -2,7 +2,5 @@
 // tests, never installed.
 package com.quenora.distributed;
 
-// A procedure reached on an application server: its parameters packed.
 public interface IRemoteProcedureWrapper {
-  byte[] execute(byte[] parms);
 }

@@ -2,13 +2,7 @@
 // tests, never installed.
 package com.quenora.reports;
 
-import com.quenora.ModelContext;
-import com.quenora.QNProcedure;
-
-public class QNReport extends QNProcedure {
-    protected QNReport() {}
-    public QNReport(int remoteHandle, ModelContext context, String location) {}
-
+public class QNReport {
     // The printer's variables, held by the report class.
     protected String Qn_out = "";
     protected String Qn_dev = "";
@@ -20,4 +14,5 @@ public class QNReport extends QNProcedure {
     protected QNPrinter getPrinter() { return new QNPrinter(); }
     protected void testPage(int height, boolean lastPage) throws ProcessInterruptedException { }
     protected void endPrinter() { }
+    protected void cleanup() { }
 }
