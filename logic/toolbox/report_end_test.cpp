@@ -112,7 +112,8 @@ TEST(ReportEnd, PrinterCalls) {
 // routine end and the program end after the printer initialisation, judged
 // by the JDK.
 TEST(ReportEnd, GeneratedClassCompiles) {
-  if (!test::java::available()) GTEST_SKIP() << "no JDK when the build was configured";
+  if (!test::java::available())
+    FAIL() << "no JDK: install the Debian package openjdk-17-jdk-headless (scripts/setup does)";
   Fixture f(
       std::string(kPrints) +
       "fld_to_dcl_i(\"B\", s, ['B', int, 2, 0, 1]). fld_to_dcl_i(\"S\", s, ['S', int, 4, 0, 1]). "
