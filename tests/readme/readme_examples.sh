@@ -34,6 +34,10 @@ count=$(ls "$work"/cmd.* 2>/dev/null | wc -l)
 
 {
   echo 'cd "$WORK"'
+  # QN_JVM_LD_PRELOAD, QN_JVM_ASAN_OPTIONS: what java needs in a sanitizer build.
+  echo 'if [ -n "${QN_JVM_LD_PRELOAD:-}" ]; then'
+  echo '  java() { LD_PRELOAD="$QN_JVM_LD_PRELOAD" ASAN_OPTIONS="$QN_JVM_ASAN_OPTIONS" command java "$@"; }'
+  echo 'fi'
   for f in $(ls "$work"/cmd.* | sort -t. -k2 -n); do
     i=${f##*.}
     echo "{ $(cat "$f"); } > \"\$WORK/got.$i\" 2> \"\$WORK/err.$i\"; echo \$? > \"\$WORK/status.$i\""
