@@ -110,6 +110,10 @@ std::optional<std::string> outer_join_op(Run& run, const Term& table) {
   return std::nullopt;
 }
 
+bool dbms_fetch_only(Run& run, const Term& table) {
+  return driver_in(run, table, {"db2cae", "db2400"});
+}
+
 bool tbl_positioned_delete(Run& run, const Term& table) {
   return driver_in(run, table, {"db2400", "qebtrieve"});
 }

@@ -31,6 +31,8 @@ std::string nowait_clause(Run& run, const engine::Term& table);
 // outer_join_op/2: "(+) =" for Oracle; for SQL Server "=" from version 7
 // of the store on, "=*" before; none for the others.
 std::optional<std::string> outer_join_op(Run& run, const engine::Term& table);
+// dbms_fetch_only/1: SELECT ... FOR FETCH ONLY (db2cae, db2400).
+bool dbms_fetch_only(Run& run, const engine::Term& table);
 // tbl_positioned_delete/1.
 bool tbl_positioned_delete(Run& run, const engine::Term& table);
 // comment_on_enabled/1: COMMENT_ON begins with "Y".

@@ -3,10 +3,12 @@
 #include <vector>
 
 #include "logic/core/host_calls.h"
+#include "logic/core/make_bookkeeping.h"
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
 #include "logic/java/class_frame.h"
+#include "logic/java/db_classes.h"
 #include "logic/java/unsupported.h"
 #include "logic/toolbox/dependencies.h"
 
@@ -24,18 +26,6 @@ bool placeholder(Run& run, int64_t number, const Term& spec_with_kind) {
 
 }  // namespace
 
-bool java_gen_start(Run& run, int64_t model) {
-  run.facts().abolish("dir_i", 2);
-  run.facts().abolish("torename_i", 3);
-  prepare_package_dir(run, model);
-  return true;
-}
-bool java_gen_end(Run&, int64_t) { return true; }
-bool java_before_object(Run& run, int64_t, const Term&, int64_t, const Term&) {
-  object_dependency_steps(run);
-  return true;
-}
-
 void reset_odbc_calls(Run& run) {
   // The stored-procedure list of CS_RPCPGML is kept for one object: the
   // next one may set the option in its own prop rule.
@@ -50,18 +40,21 @@ void reset_odbc_calls(Run& run) {
       Term::compound("odbc_call_i", {Term::atom(pgm), Term::fresh_var(), Term::fresh_var()}));
 }
 
-bool after_object_make_step(Run&, int64_t, const Term&, int64_t) { return true; }
+bool after_object_make_step(Run& run, int64_t model, const Term& kind, int64_t number) {
+  if (auto cls = obj_classid(text_of(kind))) update_call_tree(run, model, *cls, number);
+  return true;
+}
 
 bool gen_webpanel_object(Run& run, int64_t number, const Term& spec) {
   return placeholder(run, number, spec);
 }
-bool gen_proc_object(Run& run, int64_t, int64_t number, const Term& spec) {
-  return placeholder(run, number, spec);
-}
-bool gen_reorg_programs(Run& run, int64_t, int64_t number, const Term& spec_tail) {
+bool gen_reorg_programs(Run& run, int64_t model, int64_t number, const Term& spec_tail) {
   // The placeholder names the object by the head of the tail, its name.
-  return placeholder(run, number,
-                     Term::cons(Term::atom("ce"), Term::cons(Term::string(""), spec_tail)));
+  const bool ok = placeholder(
+      run, number, Term::cons(Term::atom("ce"), Term::cons(Term::string(""), spec_tail)));
+  // The tables' classes are written last, as the main reorganisation
+  // program of the reorganisation generator will do.
+  return gen_reorg_classes(run, model, model) && ok;
 }
 bool gen_workpanel_object(Run& run, int64_t number, const Term& spec) {
   return placeholder(run, number, spec);

@@ -12,18 +12,12 @@
 
 #include "engine/term.h"
 #include "logic/java/java_naming.h"
+#include "logic/java/java_pass.h"
 #include "logic/core/run.h"
 
 namespace qn::logic {
 
-// --- the Java generation pass ---------------------------------------------
-// java_gen_start/1 (the package folders below the model's directory) and
-// java_gen_end/1: start and end of the pass.
-bool java_gen_start(Run& run, int64_t model);
-bool java_gen_end(Run& run, int64_t model);
-// java_before_object/4: per-object preparation of the Java pass.
-bool java_before_object(Run& run, int64_t model, const engine::Term& kind, int64_t number,
-                        const engine::Term& spec);
+// --- the Java generation pass (logic/java/java_pass.h) --------------------
 // reset_odbc_calls/0: the current program's odbc_call_i/3 facts removed, and
 // the stored-procedure list cs_rpc_pgms_i/1 of the object before.
 void reset_odbc_calls(Run& run);
@@ -36,7 +30,7 @@ bool after_object_make_step(Run& run, int64_t model, const engine::Term& kind, i
 // work panel, transaction and menu bar generators, and the tail of
 // [Title, Name | Rest] for the reorganisation programs.
 bool gen_webpanel_object(Run& run, int64_t number, const engine::Term& spec);
-bool gen_proc_object(Run& run, int64_t model, int64_t number, const engine::Term& spec);
+// gen_proc_object/3: logic/program/proc_class.h.
 bool gen_reorg_programs(Run& run, int64_t model, int64_t number, const engine::Term& spec_tail);
 bool gen_workpanel_object(Run& run, int64_t number, const engine::Term& spec);
 bool gen_transaction_object(Run& run, int64_t number, const engine::Term& spec);

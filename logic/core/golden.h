@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -26,6 +27,7 @@
 #include "logic/driver/gen_main.h"
 #include "logic/core/run.h"
 #include "logic/core/spec_files.h"
+#include "logic/java/java_pass.h"
 #include "platform/isam/writer/kb_writer.h"
 
 namespace qn::logic::golden {
@@ -128,10 +130,17 @@ class CaseKb {
 
 }  // namespace detail
 
+// What a rule area's runner adds to a case: stand-ins installed before the
+// object runs, and the end of the pass (java_gen_end/1) after it.
+struct Options {
+  std::function<void(Run&)> prepare;
+  bool pass_end = false;
+};
+
 // Runs one case: its facts as the object's specification file, its
 // knowledge base when it has one, and the object handed to the generator of
 // its kind, as the object loop does. The model is model_num_i/1's, else 1.
-inline Outcome run_case(const fs::path& case_dir) {
+inline Outcome run_case(const fs::path& case_dir, const Options& options = {}) {
   Outcome out;
   try {
     engine::Engine eng;
@@ -157,7 +166,16 @@ inline Outcome run_case(const fs::path& case_dir) {
     if (fs::exists(case_dir / "kb.txt")) {
       kb = std::make_unique<detail::CaseKb>(case_dir / "kb.txt", static_cast<int>(model));
     }
+    if (!kb) {
+      // Without a knowledge base the case's object calls no program.
+      run.stand_in_host("i_called_pgms", 4, [](Run&, std::span<engine::Term> a) {
+        a[3] = engine::Term::list({});
+        return true;
+      });
+    }
+    if (options.prepare) options.prepare(run);
     dispatch_object(run, model, items[0], items[1].as_int(), spec->tail().tail());
+    if (options.pass_end) java_gen_end(run, model);
     for (const CapturedFile& f : capture.files) {
       File file;
       const std::size_t cut = f.path.find_last_of("\\/");

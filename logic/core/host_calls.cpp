@@ -1,9 +1,13 @@
 #include "logic/core/host_calls.h"
 
+#include <filesystem>
+#include <fstream>
+
 #include "engine/files.h"
 #include "engine/system.h"
 #include "logic/core/host_interface.h"
 #include "logic/core/rule_terms.h"
+#include "platform/path.h"
 
 namespace qn::logic {
 
@@ -72,6 +76,15 @@ bool delete_file(Run& run, std::string_view path) {
 }
 bool replace_file(Run& run, std::string_view path, std::string_view text) {
   return engine::replace_file(run.engine(), path, text);
+}
+bool append_blank(Run&, std::string_view path) {
+  const std::string real = platform::map_path(path);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(real, ec)) return false;
+  std::ofstream out(real, std::ios::binary | std::ios::app);
+  out << ' ';
+  out.close();
+  return !out.fail();
 }
 bool make_directory(Run& run, std::string_view path) {
   return engine::make_dir(run.engine(), path);

@@ -42,6 +42,10 @@ bool delete_file(Run& run, std::string_view path);
 // A whole text file replaced at once (a kill or a full disk leaves the
 // former file or the new one); false when it could not be written.
 bool replace_file(Run& run, std::string_view path, std::string_view text);
+// Renews an existing file's date by appending one blank (a make file whose
+// program need not be rebuilt). False, with nothing created, when the file
+// does not exist or cannot be written.
+bool append_blank(Run& run, std::string_view path);
 // mkdir/1: one folder (its parent must exist).
 bool make_directory(Run& run, std::string_view path);
 // A folder of that path exists (a directory listing of the path itself).

@@ -126,7 +126,6 @@ std::vector<std::string> class_interfaces(Run& run, std::string_view kind) {
                                                               {"actionlistener", "ActionListener"},
                                                               {"itemlistener", "ItemListener"},
                                                               {"cfg", "QNConfiguration"}};
-  if (kind == "updsup") return {*class_prefix("supsup")};
   for (const auto& [k, i] : fixed) {
     if (kind == k) return {i};
   }
@@ -277,26 +276,9 @@ void set_current_pgm(Run& run, int64_t, const Term&, const Term& name) {
   auto& facts = run.facts();
   facts.abolish("current_pgm_i", 1);
   facts.assertz(Term::compound("current_pgm_i", {Term::string(kind_pgm_name(run, text_of(name)))}));
-  // The per-program facts a new program starts without.
-  for (const auto& [pred, arity] :
-       std::initializer_list<std::pair<const char*, uint32_t>>{{"open_i", 1},
-                                                               {"endpgm_i", 0},
-                                                               {"embsql_cursor_i", 2},
-                                                               {"fld_to_dcl_i", 3},
-                                                               {"subfile_elements_i", 2},
-                                                               {"in_event_i", 1},
-                                                               {"fld_initial_i", 2},
-                                                               {"obj_parm_byref_i", 1},
-                                                               {"var_def_i", 2},
-                                                               {"local_func_i", 2},
-                                                               {"extrn_pgm_ref_i", 2},
-                                                               {"parm_names_i", 1},
-                                                               {"declared_as_main_i", 0}}) {
-    facts.abolish(pred, arity);
-  }
 }
 
-bool gen_execute_int(Run& run, std::string_view) {
+bool placeholder_execute_int(Run& run) {
   Out out(run);
   out.emit(R"(
     public void execute( )

@@ -81,12 +81,14 @@ bool emit_application_init(Run& run);
 // emit_method_call_stmt/2: Object "." Call ";" as one piece.
 bool emit_method_call_stmt(Run& run, std::string_view object, std::string_view call);
 
-// set_pgm_id/3 and set_current_pgm/3: current_pgm_i/1 becomes the
-// program's name and the per-program facts are cleared.
+// set_pgm_id/3: pgm_id/1 becomes [Number, Kind, Name]. set_current_pgm/3:
+// current_pgm_i/1 becomes the program's name (reset_pgm_facts/2 of
+// logic/navigation/program_start.h clears the per-program facts).
 void set_pgm_id(Run& run, int64_t number, const engine::Term& kind, const engine::Term& name);
 void set_current_pgm(Run& run, int64_t number, const engine::Term& kind, const engine::Term& name);
-// gen_execute_int/1: the execute method and the header of execute_int; the
-// caller writes its body and ends the method.
-bool gen_execute_int(Run& run, std::string_view program_name);
+// The execute method and the header of execute_int of the placeholder
+// class, without parameters; the caller writes the body and ends the
+// method. (gen_execute_int/1 of a program: logic/program/program_calls.h.)
+bool placeholder_execute_int(Run& run);
 
 }  // namespace qn::logic

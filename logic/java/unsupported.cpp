@@ -11,6 +11,7 @@
 #include "logic/core/spec_files.h"
 #include "logic/core/utilities.h"
 #include "logic/java/class_frame.h"
+#include "logic/navigation/program_start.h"
 
 namespace qn::logic {
 
@@ -52,6 +53,7 @@ bool gen_unsupported_object(Run& run, int64_t number, const Term& spec) {
   }
   set_pgm_id(run, number, kind, name);
   set_current_pgm(run, number, kind, name);
+  clear_pgm_facts(run);
   const std::string cls = kind_pgm_name(run, text_of(name));
   if (!class_source_file(run, model, cls, cls, "inm") || !gen_imports(run, text_of(kind)) ||
       !gen_class_header(run, model, "dummy", cls, SourceMode::Same)) {
@@ -74,7 +76,7 @@ bool gen_unsupported_object(Run& run, int64_t number, const Term& spec) {
 
   )");
   // A failed write latches in the run's output: the close reports it.
-  const bool framed = gen_execute_int(run, cls);
+  const bool framed = placeholder_execute_int(run);
   out.emit(R"(
          QNutil.msg(this, "Object not currently supported $kind$ - $name$ ");
       }

@@ -8,7 +8,11 @@
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
 #include "logic/java/java_naming.h"
+#include "logic/navigation/loop_conditions.h"
 #include "logic/navigation/stand_ins_navact.h"
+#include "logic/navigation/stand_ins_navdrv.h"
+#include "logic/navigation/table_access.h"
+#include "logic/sql/sql_statements.h"
 #include "logic/java/variables.h"
 #include "logic/program/expressions.h"
 #include "logic/toolbox/declarations.h"
@@ -48,6 +52,8 @@ bool make_aux_names(Run& run, const Term& atts, const Term& context, int64_t typ
                     const Term& mode) {
   auto& facts = run.facts();
   for (const Term& att : as_list(atts)) {
+    // A variable ("&" name) is no attribute: it is its own Java name.
+    if (text_of(att).starts_with("&")) continue;
     if (mode == "n" && facts.exists(fact("p_auxname", {att, var()}))) continue;
     auto name = gen_aux_name(run, att, context, type);
     if (!name) return false;
@@ -155,7 +161,7 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
   auto result = first_auxname(run, Term::list({counted}));
   if (!result) return false;
   const Term running = atom(result->second);
-  bool ok = begin_local_routine(run, atom(routine), args, running);
+  bool ok = begin_local_routine(run, atom(routine), running, args.list_items());
   if (ok && function == "count(")
     ok = assign_var(run, running, Term::list({tok(atom("0"), kTokConstant)}));
   facts.assertz(fact("in_formula_i", {Term::list({atom(routine)})}));
@@ -189,11 +195,11 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
                      "s", Term::list({tok(atom("true"), kTokFunction)})) &&
          gen_level_select(run, num(0), table, atom("as"), atom("opt"), conds,
                           Term::list({counted}), Term::list({running}), context) &&
-         gen_nav_loop_cond(run, table, atom("as"), num(0), context) &&
+         gen_nav_loop_cond(run, atom("many"), table, num(0), Term::nil()) &&
          (residual.empty() || emit_if(run, combine_conds(residual, tok(atom(".AND."), kTokLogical)), {})) &&
          gen_accumulation(run, function, running, value, std::nullopt) &&
-         (residual.empty() || emit_close_brace(run)) && gen_skip(run, table, atom("as")) &&
-         emit_close_brace(run) && level_sql_end(run, table, atom("as"));
+         (residual.empty() || emit_close_brace(run)) && gen_skip(run, table, num(0)) &&
+         emit_close_brace(run) && level_sql_end(run, num(0), table);
   }
   facts.abolish("in_formula_i", 1);
   ok = ok && end_routine(run, result->second);

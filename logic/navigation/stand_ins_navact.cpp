@@ -60,24 +60,12 @@ bool gen_formula_code(Run& run, const Term& action, const Term& att, const Term&
   return ask(run, "gen_formula_code", {action, att, info, context});
 }
 
-bool begin_local_routine(Run& run, const Term& routine, const Term& parms, const Term& result) {
-  return ask(run, "begin_local_routine", {routine, parms, result});
-}
 bool conds_to_sql_strict(Run& run, const Term& conds, const Term& table, Term& sql) {
   std::vector<Term> a{conds, table, sql};
   const auto* fn = run.host_stand_in("conds_to_sql_strict", 3);
   if (!fn || !(*fn)(run, a)) return false;
   sql = a[2];
   return true;
-}
-bool gen_sql_select_one(Run& run, const Term& kind, const Term& table, const Term& select,
-                        const Term& conds, const Term& into, const Term& level,
-                        const Term& context, const Term& mode) {
-  return ask(run, "gen_sql_select_one", {kind, table, select, conds, into, level, context, mode});
-}
-bool gen_select_lock(Run& run, const Term& kind, const Term& table, const Term& atts,
-                     const Term& into, const Term& context, const Term& mode) {
-  return ask(run, "gen_select_lock", {kind, table, atts, into, context, mode});
 }
 bool gen_level_select(Run& run, const Term& level, const Term& table, const Term& kind,
                       const Term& mode, const Term& conds, const Term& atts, const Term& auxs,
@@ -86,15 +74,4 @@ bool gen_level_select(Run& run, const Term& level, const Term& table, const Term
              {level, table, kind, mode, conds, atts, auxs, context, Term::nil(), Term::nil(),
               Term::nil()});
 }
-bool gen_nav_loop_cond(Run& run, const Term& table, const Term& kind, const Term& level,
-                       const Term& context) {
-  return ask(run, "gen_nav_loop_cond", {table, kind, level, context});
-}
-bool gen_skip(Run& run, const Term& table, const Term& kind) {
-  return ask(run, "gen_skip", {table, kind});
-}
-bool level_sql_end(Run& run, const Term& table, const Term& kind) {
-  return ask(run, "level_sql_end", {table, kind});
-}
-
 }  // namespace qn::logic

@@ -46,23 +46,9 @@ bool gen_aux_reads(Run& run, const engine::Term& level, const engine::Term& tabl
 bool gen_formula_code(Run& run, const engine::Term& action, const engine::Term& att,
                       const engine::Term& info, const engine::Term& context);
 
-// Of the select formulas' routines:
-// begin_local_routine/3 (Routine, Parameters, Result).
-bool begin_local_routine(Run& run, const engine::Term& routine, const engine::Term& parms,
-                         const engine::Term& result);
 // conds_to_sql_strict/3 (Conditions, Table, Sql): every condition in SQL.
 bool conds_to_sql_strict(Run& run, const engine::Term& conds, const engine::Term& table,
                          engine::Term& sql);
-// gen_sql_select_one/8 (Kind, Table, Select, Conditions, Into, Level,
-// Context, Mode): a single-row SELECT.
-bool gen_sql_select_one(Run& run, const engine::Term& kind, const engine::Term& table,
-                        const engine::Term& select, const engine::Term& conds,
-                        const engine::Term& into, const engine::Term& level,
-                        const engine::Term& context, const engine::Term& mode);
-// gen_select_lock/6 (Kind, Table, Attributes, Into, Context, Mode).
-bool gen_select_lock(Run& run, const engine::Term& kind, const engine::Term& table,
-                     const engine::Term& atts, const engine::Term& into,
-                     const engine::Term& context, const engine::Term& mode);
 // gen_level_select/11 (Level, Table, Kind, Mode, Conditions, Attributes,
 // Auxiliaries, Context, _, _, _), gen_nav_loop_cond/4 (Table, Kind, Level,
 // Context), gen_skip/2 (Table, Kind), level_sql_end/2 (Table, Kind).
@@ -70,9 +56,5 @@ bool gen_level_select(Run& run, const engine::Term& level, const engine::Term& t
                       const engine::Term& kind, const engine::Term& mode,
                       const engine::Term& conds, const engine::Term& atts,
                       const engine::Term& auxs, const engine::Term& context);
-bool gen_nav_loop_cond(Run& run, const engine::Term& table, const engine::Term& kind,
-                       const engine::Term& level, const engine::Term& context);
-bool gen_skip(Run& run, const engine::Term& table, const engine::Term& kind);
-bool level_sql_end(Run& run, const engine::Term& table, const engine::Term& kind);
 
 }  // namespace qn::logic

@@ -13,12 +13,16 @@
 #include "logic/core/state_file.h"
 #include "logic/core/utilities.h"
 #include "logic/java/java_naming.h"
+#include "logic/java/remote_calls.h"
 #include "logic/java/variables.h"
 #include "logic/javaui/control_props.h"
 #include "logic/javaui/java_functions.h"
 #include "logic/navigation/aux_vars.h"
+#include "logic/navigation/stand_ins_navdrv.h"
+#include "logic/navigation/table_access.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/type_adapter.h"
+#include "logic/sql/level_join.h"
 #include "logic/toolbox/declarations.h"
 #include "platform/cp1252.h"
 
@@ -311,8 +315,10 @@ OptType var_type(Run& run, const Term& name) {
   return std::nullopt;
 }
 
-bool http_main_pgm(Run&) { return false; }
-bool remote_procedure(Run&) { return false; }
+bool http_main_pgm(Run& run) {
+  return is_main_pgm(run) && pgm_prop_is(run, "CALL_PROTOCOL", "HTTP");
+}
+bool remote_procedure(Run& run) { return remote_entry_needed(run); }
 std::optional<std::string> subfile_element_ref(Run&, const Term&) { return std::nullopt; }
 
 std::optional<std::string> translate_var_token(Run& run, const Term& token) {
@@ -325,8 +331,17 @@ std::optional<std::string> translate_var_token(Run& run, const Term& token) {
   if (!x || x->pieces.size() != 1) return std::nullopt;
   return x->pieces.front();
 }
-std::optional<std::string> att_ref_name(Run&, const Term&, const Term&, std::string_view) {
-  return std::nullopt;
+std::optional<std::string> att_ref_name(Run& run, const Term& att, const Term& table,
+                                        std::string_view separator) {
+  // An entry without a table names a standard variable.
+  if (table.is_nil() || (table.is_int() && table.as_int() == 0)) {
+    auto desc = call_attri(run, att);
+    if (!desc || !desc->is_cons()) return std::nullopt;
+    return text_of(desc->head());
+  }
+  Term name;
+  if (!sql_aname(run, table, att, str(separator), name) || name.is_var()) return std::nullopt;
+  return text_of(name);
 }
 
 // --- the parser -----------------------------------------------------------------
@@ -1018,9 +1033,17 @@ const std::vector<Rule>& fn_rules() {
         if (x && fn == "qnvlen(") x->type = type_desc("int", 15);
         return x;
       },
-      // 18. eof( noteof( and 19. t_a( are subsystem 6's.
-      [](Run&, const std::string&, const std::vector<Toks>&,
-         const ExprCtx&) -> std::optional<JavaText> { return std::nullopt; },
+      // 18. eof( noteof( of a table: its end-of-data and row-found tests.
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a,
+         const ExprCtx&) -> std::optional<JavaText> {
+        if ((fn != "eof(" && fn != "noteof(") || a.size() != 1 || a[0].size() != 1)
+          return std::nullopt;
+        const Term table = a[0][0].arity() >= 1 ? a[0][0].arg(1) : a[0][0];
+        const std::string cond = fn == "eof(" ? eof_cond(run, table, Term::nil())
+                                              : found_cond(run, table, Term::nil());
+        return JavaText{{cond}, type_desc("boolean", 1)};
+      },
+      // 19. t_a( table, attribute: the attribute's column reference.
       [](Run& run, const std::string& fn, const std::vector<Toks>& a,
          const ExprCtx&) -> std::optional<JavaText> {
         if (fn != "t_a(" || a.size() != 2 || a[0].size() != 1 || a[1].size() != 1)
@@ -1164,6 +1187,36 @@ bool assign_var(Run& run, const Term& name, const Term& value) {
   if (!ref) return false;
   Term tokens = value.is_list() ? value : Term::list({fact("t", {value, num(kTokConstant)})});
   return assign_var_ref(run, name, *ref, tokens, {});
+}
+
+namespace {
+
+// The alternatives from First on, nested: "if" of a condition, its
+// assignment, and the rest in the else-branch, one "}" each.
+bool assign_chain(Run& run, const Term& target, const std::vector<Term>& alts, size_t first,
+                  const ExprCtx& ctx) {
+  const auto alt = alts[first].list_items();
+  const Term value = alt.empty() ? Term::nil() : alt[0];
+  const Term cond = alt.size() > 1 ? alt[1] : Term::nil();
+  if (cond.is_nil()) return assign_var(run, target, value);
+  bool ok = emit_if(run, cond, ctx) && assign_var(run, target, value);
+  if (first + 1 < alts.size()) {
+    ok = ok && emit_else(run) && assign_chain(run, target, alts, first + 1, ctx);
+  }
+  return ok && emit_close_brace(run);
+}
+
+}  // namespace
+
+bool gen_assign_stmt(Run& run, const Term& att, const Term& table, const Term& ctx,
+                     const Term& formula, const Term& c5, const Term&, const Term&,
+                     const Term&) {
+  const std::vector<Term> alts = formula.list_items();
+  if (alts.empty()) return true;
+  Term holder, info;
+  const Term target = att_hold_entry(run, att, table, holder, info) && !holder.is_var() ? holder
+                                                                                      : att;
+  return assign_chain(run, target, alts, 0, {ctx, c5});
 }
 
 bool assign_unless_mode(Run& run, const Term& v, const Term& value) {

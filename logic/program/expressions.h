@@ -93,6 +93,16 @@ bool assign_var_ref(Run& run, const engine::Term& target, const std::string& ref
 // assign_var/2 (Name, Value): the reference from var_target_ref/4, then
 // assign_var_ref/5; Value a token list or a constant.
 bool assign_var(Run& run, const engine::Term& name, const engine::Term& value);
+// gen_assign_stmt/8 (Attribute, Table, Ctx, Formula, C5, C6, C7, C8): the
+// formula, a list of alternatives [Value, Condition] ([] for none),
+// assigned to the attribute's holder (att_hold_entry/4) or, without one, to
+// the attribute itself (assign_var/2). One alternative without a condition
+// is a plain assignment; with conditions they nest as if / else, one "}"
+// each.
+bool gen_assign_stmt(Run& run, const engine::Term& att, const engine::Term& table,
+                     const engine::Term& ctx, const engine::Term& formula,
+                     const engine::Term& c5, const engine::Term& c6, const engine::Term& c7,
+                     const engine::Term& c8);
 // assign_unless_mode/4: nothing for the variable Mode.
 bool assign_unless_mode(Run& run, const engine::Term& var, const engine::Term& value);
 
@@ -117,12 +127,14 @@ OptType var_type(Run& run, const engine::Term& name);
 std::optional<std::string> translate_var_token(Run& run, const engine::Term& token);
 // The reference of a variable of the current subfile element (subsystem 9).
 std::optional<std::string> subfile_element_ref(Run& run, const engine::Term& name);
-// http_main_pgm/0: a main program called over HTTP (the web subsystem's).
+// http_main_pgm/0: a main program whose option CALL_PROTOCOL begins with
+// "HTTP".
 bool http_main_pgm(Run& run);
 // A procedure that can be called remotely (subsystem 8).
 bool remote_procedure(Run& run);
-// att_ref_name/4 (Attribute, Table, "->", Reference): a table-qualified
-// column (subsystem 6).
+// att_ref_name/4 (Attribute, Table, Separator, Reference): without a table
+// (0 or []) the standard variable's name (call_attri/2); otherwise the SQL
+// host-variable name of the column (sql_aname/4).
 std::optional<std::string> att_ref_name(Run& run, const engine::Term& att,
                                         const engine::Term& table, std::string_view arrow);
 

@@ -598,3 +598,80 @@ TEST(Expressions, PlusMinusTextsAndNullValues) {
 
 }  // namespace
 }  // namespace qn::logic
+
+namespace qn::logic {
+namespace {
+
+struct NavRun {
+  explicit NavRun(const std::string& facts) : run(eng) {
+    EXPECT_TRUE(eng.consult_text(facts, false));
+    run.capture_output();
+    run.stand_in_host("cursor_info", 3, [](logic::Run&, std::span<engine::Term> a) {
+      a[2] = engine::Term::atom("c" + text_of(a[0]));
+      return true;
+    });
+    run.stand_in_host("sql_aname", 4, [](logic::Run&, std::span<engine::Term> a) {
+      a[3] = engine::Term::atom(text_of(a[0]) + "_" + text_of(a[1]));
+      return true;
+    });
+  }
+  engine::Engine eng;
+  Run run;
+};
+
+// eof( and noteof( of a table, t_a( and a standard variable's name.
+TEST(Expressions, TableFunctions) {
+  NavRun r("attri_i(today, ['Today', date, 8, 0, '', 1]). "
+           "attri_i(custid, ['CustId', int, 6, 0, '', 1]).");
+  const auto text = [&](const char* tokens) {
+    auto x = exp_to_java(r.run, *engine::parse_term(tokens), {});
+    return x ? join_pieces(x->pieces) : std::string("fail");
+  };
+  EXPECT_EQ(text("[t('eof(', 1), t(customer, 2), t(')', 4)]"), "ccustomer.eof()");
+  EXPECT_EQ(text("[t('noteof(', 1), t(customer, 2), t(')', 4)]"), "!ccustomer.eof()");
+  EXPECT_EQ(text("[t('t_a(', 1), t(customer, 2), t(',', 7), t(custid, 2), t(')', 4)]"),
+            "customer_custid");
+  EXPECT_EQ(att_ref_name(r.run, engine::Term::atom("today"), engine::Term::integer(0), "->"),
+            "Today");
+  EXPECT_EQ(att_ref_name(r.run, engine::Term::atom("nothing"), engine::Term::nil(), "->"),
+            std::nullopt);
+}
+
+// A formula's alternatives nest as if / else; a holder takes the value.
+TEST(Expressions, AssignStatement) {
+  const char* x = "attri_i('&X', ['&X', int, 9, 0, '', 1]). attri_i('&H', ['&H', int, 9, 0, '', 1]).";
+  const auto alt = [](const char* v, const char* c) {
+    return "[[t('" + std::string(v) + "', 3)], " + c + "]";
+  };
+  const std::string cond = "[t('&X', 23), t('>', 10), t('1', 3)]";
+  struct Case {
+    std::string formula;
+    bool held;
+    std::vector<std::string> expected;
+  } cases[] = {
+      {"[" + alt("5", "[]") + "]", false, {"X = 5 ;"}},
+      {"[" + alt("5", "[]") + "]", true, {"H = 5 ;"}},
+      {"[" + alt("5", cond.c_str()) + "]", false, {"if ( ( X > 1 ) )", "{", "   X = 5 ;", "}"}},
+      {"[" + alt("5", cond.c_str()) + ", " + alt("6", "[]") + "]",
+       false,
+       {"if ( ( X > 1 ) )", "{", "   X = 5 ;", "}", "else", "{", "   X = 6 ;", "}"}},
+      {"[]", false, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.formula);
+    NavRun r(x);
+    if (c.held) {
+      r.run.stand_in_host("att_hold_entry", 4, [](logic::Run&, std::span<engine::Term> a) {
+        a[2] = engine::Term::atom("&H");
+        return true;
+      });
+    }
+    gen_assign_stmt(r.run, engine::Term::atom("&X"), engine::Term::integer(0), engine::Term::nil(),
+                    *engine::parse_term(c.formula), engine::Term::nil(), engine::Term::nil(),
+                    engine::Term::nil(), engine::Term::nil());
+    EXPECT_EQ(r.run.capture()->all_lines(), c.expected);
+  }
+}
+
+}  // namespace
+}  // namespace qn::logic

@@ -6,11 +6,15 @@
 #include "logic/core/attributes.h"
 #include "logic/core/gen_targets.h"
 #include "logic/core/rule_terms.h"
+#include "logic/core/out.h"
 #include "logic/core/utilities.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/java_types.h"
 #include "logic/java/variables.h"
 #include "logic/program/expressions.h"
+#include "logic/program/pgm_calls.h"
+#include "logic/program/program_frame.h"
+#include "platform/cp1252.h"
 
 namespace qn::logic {
 
@@ -278,6 +282,16 @@ std::optional<Term> auxname_c(Run& run, const Term& att) {
 bool is_stub_object(const Run& run, std::string_view kind) {
   auto stub = run.facts().first(fact("rule_i", {num(0), fact("stub", {var()})}));
   return stub && text_of(stub->arg(2).arg(1)) == kind;
+}
+
+bool begin_local_routine(Run& run, const Term& name, const Term& return_attribute,
+                         const std::vector<Term>& parms) {
+  return gen_routine_start(run, "l", name, return_attribute, parms);
+}
+
+bool gen_call_stmt(Run& run, std::string_view name, const Term& args) {
+  auto call = gen_call_args(run, platform::lower_1252(name), args, "int", ExprCtx{});
+  return call && Out(run).pieces({call->call_expr, ";"}).ok();
 }
 
 }  // namespace qn::logic

@@ -28,6 +28,14 @@ bool emit_flush_comment_block(Run& run, const std::vector<std::vector<Piece>>& l
 // an empty line; the routine's parameters (fld_to_dcl_i kind rp),
 // in_main_program_i/0 and local_routine_parms_i/1 are removed.
 bool end_routine(Run& run, std::string_view value);
+// begin_local_routine/3 (Name, ReturnAttribute, Parameters): a routine of
+// kind l (a protected method).
+bool begin_local_routine(Run& run, const engine::Term& name, const engine::Term& return_attribute,
+                         const std::vector<engine::Term>& parms);
+// gen_call_stmt/6 (Name, Args): the call of a local routine, its name
+// lower-cased and its arguments (tokens separated by t(',', 7)) as they are,
+// followed by the piece ";". Fails when an argument cannot be translated.
+bool gen_call_stmt(Run& run, std::string_view name, const engine::Term& args);
 // end_function/2: the comment "End function" Name, then end_routine/1.
 bool end_function(Run& run, std::string_view name, std::string_view value);
 

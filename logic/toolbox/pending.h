@@ -16,8 +16,33 @@ bool gen_refresh_cmd(Run& run, const engine::Term& level, const engine::Term& mo
 // gen_event_cmd_call/2 (Event, Level): "do" Event through the statement
 // translator, when the event has a header in the object's event source.
 bool gen_event_cmd_call(Run& run, const engine::Term& event, const engine::Term& level);
-// dbg_vars_dump/2 (Label, Variables): the debug dump of variables; nothing
-// while GEN_DEBUG_INFO is off.
-bool dbg_vars_dump(Run& run, const engine::Term& label, const engine::Term& vars);
+
+// gen_block_cmds/10 (Level, Group, Kind, SelAtts, C2, C3, C4): the commands
+// of a line group of a transaction, work panel, web panel or menu bar.
+bool gen_block_cmds(Run& run, const engine::Term& level, const engine::Term& group,
+                    const engine::Term& kind, const engine::Term& sel, const engine::Term& c2,
+                    const engine::Term& c3, const engine::Term& c4);
+// gen_print_block/10 (Level, Group, Kind, SelAtts, C2, C3, C4): a line group
+// of a procedure or report. Until the print layout is written it writes the
+// group's command lines (cmd_to_code/5) and a comment for each print line.
+bool gen_print_block(Run& run, const engine::Term& level, const engine::Term& group,
+                     const engine::Term& kind, const engine::Term& sel, const engine::Term& c2,
+                     const engine::Term& c3, const engine::Term& c4);
+// call_pgm_by_generator/7 (Program, Generator, Parms, Level, C2, C3, C5).
+bool call_pgm_by_generator(Run& run, const engine::Term& a1, const engine::Term& a2,
+                           const engine::Term& a3, const engine::Term& level,
+                           const engine::Term& c2, const engine::Term& c3, const engine::Term& c5);
+
+// gen_rpt_vars/3 (Level, Ctx2, Ctx3): the report variables of a program
+// with print lines.
+bool gen_rpt_vars(Run& run, const engine::Term& level, const engine::Term& ctx2,
+                  const engine::Term& ctx3);
+// rpt_break_groups/3 (Level, Which, Ctx3): the page or foot break groups of
+// a report, Which page or foot.
+bool rpt_break_groups(Run& run, const engine::Term& level, const engine::Term& which,
+                      const engine::Term& ctx3);
+// gen_initpars_call/0: the web parameter initialisation of an HTTP main
+// program.
+bool gen_initpars_call(Run& run);
 
 }  // namespace qn::logic

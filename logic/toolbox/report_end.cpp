@@ -7,6 +7,7 @@
 #include "logic/java/java_naming.h"
 #include "logic/java/variables.h"
 #include "logic/toolbox/declarations.h"
+#include "logic/sql/debug_output.h"
 #include "logic/toolbox/pending.h"
 #include "platform/cp1252.h"
 

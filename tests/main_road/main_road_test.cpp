@@ -106,6 +106,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   EXPECT_EQ(rows, (std::vector<std::string>{
                       "Web Panel Customers - Customer list on the web",
                       "Procedure PrintInv - " + long_title,
+                      "Procedure InvLines - Counts the invoice lines of a customer",
                       "Report CustList - Customers by region",
                       "Menu MainMenu - Main menu",
                       "Transaction Customer - Customers",
@@ -119,31 +120,45 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   // that cannot be used is a case of the messages' table, run_control).
   EXPECT_TRUE(names_in(model_ / kSpecDir, ".spc").empty());
 
-  // A placeholder class per generated object, in the package folder of the
-  // model directory (the model's PACKAGE is com.demo.sample): the package
-  // line, then the whole file as the golden case of its object expects it.
-  struct Placeholder {
+  // A class per generated object (the placeholder class where the kind's
+  // generator is not written yet), in the package folder of the model
+  // directory (the model's PACKAGE is com.demo.sample): the package line,
+  // then the whole file as the golden case of its object expects it.
+  struct Expected {
     const char* file;
+    const char* area;
     const char* golden_case;
   } expected[] = {
-      {"hcustomers.java", "placeholder_web"},
-      {"pprintinv.java", "placeholder_proc"},
-      {"rcustlist.java", "placeholder_rpt"},
-      {"mmainmenu.java", "placeholder_mnu"},
-      {"tcustomer.java", "placeholder_trn_no_enter"},
-      {"tinvoice.java", "placeholder_trn"},
-      {"wbrowse.java", "placeholder_scr"},
-      {"bmainbar.java", "placeholder_mbr"},
-      {"createdb.java", "placeholder_ce"},
+      {"hcustomers.java", "logic/core", "placeholder_web"},
+      {"aprintinv.java", "logic/program", "proc_printinv"},
+      {"ainvlines.java", "logic/program", "proc_invlines"},
+      {"rcustlist.java", "logic/program", "rpt_plain"},
+      {"mmainmenu.java", "logic/core", "placeholder_mnu"},
+      {"tcustomer.java", "logic/core", "placeholder_trn_no_enter"},
+      {"tinvoice.java", "logic/core", "placeholder_trn"},
+      {"wbrowse.java", "logic/core", "placeholder_scr"},
+      {"bmainbar.java", "logic/core", "placeholder_mbr"},
+      {"createdb.java", "logic/core", "placeholder_ce"},
   };
-  std::set<std::string> files;
+  std::set<std::string> files{"QNcfg.java"};
   for (const auto& p : expected) files.insert(p.file);
   EXPECT_EQ(names_in(package, ".java"), files);
-  EXPECT_TRUE(names_in(model_, ".java").empty());
+  // The end of the pass: the developer menu, the configuration files, the
+  // four tables' classes under their temporary names with the copy list
+  // that renames them, and the make file of the reorganisation.
+  EXPECT_EQ(names_in(model_, ".java"), (std::set<std::string>{"developermenu.java"}));
+  EXPECT_EQ(names_in(package, ".cfg"), (std::set<std::string>{"client.cfg", "reorg.cfg"}));
+  EXPECT_EQ(names_in(model_, ".cfg"), (std::set<std::string>{"server.cfg"}));
+  EXPECT_EQ(names_in(model_, ".jtm"),
+            (std::set<std::string>{"dbc001.jtm", "dbc002.jtm", "dbc003.jtm", "dbc004.jtm",
+                                   "supc001.jtm", "supc002.jtm", "supc003.jtm", "supc004.jtm"}));
+  EXPECT_EQ(names_in(model_, ".mak"), (std::set<std::string>{"Reorganization.mak"}));
+  const std::string copy_list = read_file((model_ / "_COPYCLS.GEN").string());
+  EXPECT_NE(copy_list.find("dbc002.jtm dbcINVOICE.java\n"), std::string::npos) << copy_list;
   for (const auto& p : expected) {
     SCOPED_TRACE(p.file);
     const fs::path golden =
-        fs::path(QN_SOURCE_DIR) / "logic/core/testdata" / p.golden_case / "expected" / p.file;
+        fs::path(QN_SOURCE_DIR) / p.area / "testdata" / p.golden_case / "expected" / p.file;
     ASSERT_TRUE(fs::exists(golden));
     EXPECT_EQ(read_file((package / p.file).string()),
               "package com.demo.sample;\n" + read_file(golden.string()));
@@ -203,19 +218,26 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
                        "is_webproc_i('Web Proc').\r\n");
   // Behind the state read back, what the generated objects use (reviewed
   // by hand): PrintInv (procedure 2, reads table 2, a main program on the
-  // Server) and CustList (report 3, reads table 1).
-  const std::string state =
-      "called_program_i(1,20,1,21).\nis_webproc_i('Web Proc').\n"
-      "ij_main_object(pprintinv,'PrintInv',server).\n"
+  // Server), InvLines (procedure 13, reads tables 2 and 3, a main program
+  // without location) and CustList (report 3, reads table 1).
+  // The call tree gains what MainMenu calls; the second run, which writes
+  // the programs' make files, completes it once and says so.
+  const std::string head = "called_program_i(1,20,1,21).\ncalled_program_i(3,4,0,6).\n";
+  const std::string tail =
+      "is_webproc_i('Web Proc').\n"
+      "ij_main_object(aprintinv,'PrintInv',server).\n"
+      "ij_main_object(ainvlines,'InvLines','').\n"
       "ij_table_def(2,dbcINVOICE,supcINVOICE,[]).\n"
+      "ij_table_def(3,dbcINVLINE,supcINVLINE,[]).\n"
       "ij_table_def(1,dbcCUSTOMER,supcCUSTOMER,[]).\n"
-      "ij_object_dependency(pprintinv,[],[2]).\n"
+      "ij_object_dependency(aprintinv,[],[2]).\n"
+      "ij_object_dependency(ainvlines,[],[2,3]).\n"
       "ij_object_dependency(rcustlist,[],[1]).\n";
   ASSERT_EQ(generate().status, 0);
-  EXPECT_EQ(read_file((model_ / "sm11_1.ari").string()), state);
+  EXPECT_EQ(read_file((model_ / "sm11_1.ari").string()), head + tail);
   const ProcessResult r = generate();
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(read_file((model_ / "sm11_1.ari").string()), state);
+  EXPECT_EQ(read_file((model_ / "sm11_1.ari").string()), head + "call_tree_builded_i.\n" + tail);
   EXPECT_TRUE(names_in(model_ / kSpecDir, ".spc").empty());
 }
 
@@ -228,7 +250,7 @@ TEST_F(MainRoad, EmptySpecificationDirectory) {
   const ProcessResult r = generate();
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(fs::is_empty(model_ / kSpecDir));
-  EXPECT_TRUE(names_in(model_ / "com/demo/sample", ".java").empty());
+  EXPECT_EQ(names_in(model_ / "com/demo/sample", ".java"), (std::set<std::string>{"QNcfg.java"}));
   EXPECT_TRUE(fs::exists(model_ / "sm11_1.ari"));
 }
 

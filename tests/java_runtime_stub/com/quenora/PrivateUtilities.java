@@ -4,4 +4,5 @@ package com.quenora;
 
 public class PrivateUtilities {
   public static void msg(String text) {}
+  public static void throwRemoteException(Throwable e) {}
 }

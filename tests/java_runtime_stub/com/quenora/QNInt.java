@@ -2,10 +2,12 @@
 // tests, never installed.
 package com.quenora;
 
+// A holder of one int value passed by reference.
 public class QNInt {
+  public QNInt() {}
+  public QNInt(int value) {}
   public void setValue(int value) {}
-
-  public int getValue() {
-    return 0;
-  }
+  // The text of a command-line argument or an applet parameter.
+  public void setValue(String text) {}
+  public int getValue() { return 0; }
 }

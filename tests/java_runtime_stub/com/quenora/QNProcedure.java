@@ -3,8 +3,15 @@
 package com.quenora;
 
 public class QNProcedure {
-  public int context;
+  public ModelContext context;
   public int remoteHandle;
   // Standard constants: Qnnewline char(4).
   public String QN_nl = "\r\n";
+
+  protected QNProcedure() {}
+  public QNProcedure(int remoteHandle, ModelContext context, String location) {}
+
+  protected void cleanup() {}
+  public void exitApplication() {}
+  public boolean isRemoteProcedure() { return false; }
 }

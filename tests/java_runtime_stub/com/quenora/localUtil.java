@@ -7,6 +7,13 @@ import java.util.Date;
 public final class localUtil {
   private localUtil() {}
 
+  // The run-time texts by key (msg_text/2 and msg_text/3).
+  public static final class Messages {
+    public String getMessage(String key) { return key; }
+    public String getMessage(String key, Object[] arguments) { return key; }
+  }
+  public static Messages getMessages() { return new Messages(); }
+
   // ttoc( dtime(10,8), int(2), int(2) : char(254)
   public static String ttoc(Date d, byte length, byte decimals) { return ""; }
 }

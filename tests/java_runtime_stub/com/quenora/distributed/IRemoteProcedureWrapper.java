@@ -2,5 +2,7 @@
 // tests, never installed.
 package com.quenora.distributed;
 
+// A procedure reached on an application server: its parameters packed.
 public interface IRemoteProcedureWrapper {
+  byte[] execute(byte[] parms);
 }

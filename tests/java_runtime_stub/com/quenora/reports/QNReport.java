@@ -2,7 +2,13 @@
 // tests, never installed.
 package com.quenora.reports;
 
-public class QNReport {
+import com.quenora.ModelContext;
+import com.quenora.QNProcedure;
+
+public class QNReport extends QNProcedure {
+    protected QNReport() {}
+    public QNReport(int remoteHandle, ModelContext context, String location) {}
+
     // The printer's variables, held by the report class.
     protected String Qn_out = "";
     protected String Qn_dev = "";
@@ -14,5 +20,4 @@ public class QNReport {
     protected QNPrinter getPrinter() { return new QNPrinter(); }
     protected void testPage(int height, boolean lastPage) throws ProcessInterruptedException { }
     protected void endPrinter() { }
-    protected void cleanup() { }
 }

@@ -2,5 +2,23 @@
 // tests, never installed.
 package com.quenora.db.driver;
 
-public class QNDBForwardSupplier {
+import com.quenora.ModelContext;
+
+// A read cursor of a program: rows fetched into its table's data object.
+public class QNDBForwardSupplier extends QNDBSupplier {
+  protected String cursorId;
+  protected String supplierName;
+  protected String SQL;
+  protected int readBuffer;
+  protected QNPreparedStatement stmt = new QNPreparedStatement();
+
+  public QNDBForwardSupplier() {}
+  public QNDBForwardSupplier(ModelContext context, int remoteHandle) {
+    super(context, remoteHandle);
+  }
+  public void prepare() throws java.sql.SQLException {}
+  public void execute() throws java.sql.SQLException {}
+  public void readNext() throws java.sql.SQLException {}
+  public void setParameters() throws java.sql.SQLException {}
+  public void getFieldsStream(QNResultSet rslt) throws java.sql.SQLException {}
 }

@@ -2,5 +2,24 @@
 // tests, never installed.
 package com.quenora.db.driver;
 
+import com.quenora.distributed.QNParameterPacker;
+import com.quenora.distributed.QNParameterUnpacker;
+import java.sql.SQLException;
+
+// A stored-procedure call of a program.
 public class QNJDBCProcedure {
+  protected boolean isCall;
+  protected boolean readOnly;
+  protected String dataSourceName;
+  protected String cursorId;
+  protected String sqlSentence;
+  protected int remoteHandle;
+  protected QNCallableStatement cstmt = new QNCallableStatement();
+  protected QNParameterPacker qnp = new QNParameterPacker();
+  protected QNParameterUnpacker qnu = new QNParameterUnpacker();
+
+  public QNJDBCProcedure(int remoteHandle) { this.remoteHandle = remoteHandle; }
+  protected void registerOutParameters() throws SQLException {}
+  protected void setParameters() throws SQLException {}
+  protected void getParameters() throws SQLException {}
 }

@@ -1,0 +1,109 @@
+#include "logic/java/commands.h"
+
+#include "engine/clause_io.h"
+#include "logic/core/options.h"
+#include "logic/core/out.h"
+#include "logic/core/rule_terms.h"
+#include "logic/core/spec_files.h"
+#include "logic/java/java_naming.h"
+#include "logic/java/variables.h"
+#include "logic/program/debug_checks.h"
+#include "logic/program/expressions.h"
+#include "logic/toolbox/declarations.h"
+
+namespace qn::logic {
+
+using engine::Term;
+
+namespace {
+
+bool server_side(const Run& run) { return run.facts().count("trn_server_side_i", 0) > 0; }
+
+bool web_or_http(Run& run) { return spec_kind_in(run, {"web"}) || http_main_pgm(run); }
+
+std::string dbms_literal(Run& run) { return java_quoted(model_dbms(run).value_or("")); }
+
+bool trace(Run& run, std::string_view text) {
+  return dbg_trace_call(run, num(1), {str(text)});
+}
+
+}  // namespace
+
+bool emit_stmt_lines(Run& run, const Term& stmt) {
+  Out out(run);
+  if (stmt.is_string() || stmt.is_atom()) return out.pieces({stmt.text(), ";"}).ok();
+  if (stmt.is_list()) {
+    for (const Term& line : stmt.list_items()) out.pieces({text_of(line)});
+    return out.ok();
+  }
+  return out.pieces({"Error: invalid format.->", engine::write(stmt)}).ok();
+}
+
+bool gen_db_command(Run& run, std::string_view command, const std::vector<std::string>& args) {
+  if (command == "qncloseall" || command == "qnendtrn" || command == "qnbegtrn") return true;
+  if (command == "qncommit" || command == "qnrollback") {
+    const bool commit = command == "qncommit";
+    trace(run, commit ? "Commiting transaction." : "Rolling back transaction.");
+    return emit_stmt_lines(run, str(std::string(commit ? "Application.commit(" : "Application.rollback(") +
+                                     context_args() + ", " + dbms_literal(run) + ")"));
+  }
+  if (command == "qnclosecur") {
+    if (args.empty()) return false;
+    trace(run, "Closing " + args.back());
+    return Out(run).pieces({args.back() + ".close()", ";"}).ok();
+  }
+  if (command == "qnexecimm") {
+    if (args.empty()) return false;
+    std::string all;
+    for (const std::string& a : args) all += a;
+    trace(run, "Executing (imm): " + all);
+    declare_var(run, str("cmdBuffer"), Term::list({atom("char"), num(1), num(0), num(1)}), "s",
+                Term::list({}));
+    Out out(run);
+    out.pieces({"cmdBuffer = \"" + args[0] + "\";"});
+    for (size_t i = 1; i < args.size(); ++i) out.pieces({"cmdBuffer += \"" + args[i] + "\";"});
+    return out.ok() && emit_stmt_lines(run, str("ExecuteDirectSQL.execute(" + context_args() +
+                                                 ", " + dbms_literal(run) + ", cmdBuffer)"));
+  }
+  return false;
+}
+
+bool gen_msg_stmt(Run& run, std::string_view text) {
+  Out out(run);
+  if (server_side(run)) return out.pieces({"errorMsg = ", text, ";"}).ok();
+  if (spec_kind_in(run, {"web"})) return out.pieces({"System.out.println(", text, ");"}).ok();
+  if (spec_kind_in(run, {"scr", "trn"})) return out.pieces({"QNutil.msg( me(),", text, ");"}).ok();
+  return out.pieces({"QNutil.msg( this,", text, ");"}).ok();
+}
+
+bool gen_status_cmd(Run& run, const std::optional<std::string>& text) {
+  if (!text) return emit_comment(run, {"An warning message should be issued here."});
+  Out out(run);
+  if (server_side(run)) return out.pieces({"msgStatus =", *text, ";"}).ok();
+  if (statusbar_on(run)) return out.pieces({"msgStatus(", *text, ");"}).ok();
+  return out.pieces({"QNutil.msg(", *text, ");"}).ok();
+}
+
+bool gen_confirm(Run& run, std::string_view text, bool default_yes) {
+  return Out(run).pieces({"QNutil.confirm( me(),", text, ",", default_yes ? "true" : "false", ");"}).ok();
+}
+
+bool gen_error_exit(Run& run, int64_t code) {
+  return Out(run).pieces({"System.out.println(\"ERROR\");"}).pieces({"System.exit(", code, ");"}).ok();
+}
+
+bool gen_return_cmd(Run& run, bool last) {
+  const bool in_user_proc = run.facts().count("in_usr_proc_i", 1) > 0;
+  if (last && !in_user_proc) return true;
+  Out out(run);
+  if (!web_or_http(run)) out.pieces({"cleanup();"});
+  return out.pieces({"if (true) return;"}).ok();
+}
+
+bool gen_do_sub(Run& run, std::string_view method, bool subroutine) {
+  const bool ok = emit_comment(
+      run, {subroutine ? "Execute user subroutine:" : "Execute user event:", std::string(method)});
+  return Out(run).pieces({std::string(method) + "();"}).ok() && ok;
+}
+
+}  // namespace qn::logic

@@ -1,0 +1,41 @@
+// The Java of the statements the statement translator hands over: database
+// commands, messages, status and confirmation, RETURN, calls of user
+// subroutines and events, the error exit, and statement lines.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/term.h"
+#include "logic/core/run.h"
+
+namespace qn::logic {
+
+// emit_stmt_lines/3: a text is one statement (text ";"), a list one line
+// per element; anything else "Error: invalid format.->" and the term.
+bool emit_stmt_lines(Run& run, const engine::Term& stmt);
+// gen_db_command/3 for the commands that need no cursor: qncommit,
+// qnrollback, qnexecimm (Args: the statement's pieces), qnclosecur (Args:
+// [Cursor]), and qncloseall, qnendtrn, qnbegtrn (nothing). Fails for
+// another command.
+bool gen_db_command(Run& run, std::string_view command, const std::vector<std::string>& args);
+// gen_msg_stmt/2 with the message's Java text.
+bool gen_msg_stmt(Run& run, std::string_view text);
+// gen_status_cmd/1 with the status's Java text (none: the expression could
+// not be translated).
+bool gen_status_cmd(Run& run, const std::optional<std::string>& text);
+// gen_confirm/3: the confirmation with its default (false when the tokens
+// after the text hold the constant N).
+bool gen_confirm(Run& run, std::string_view text, bool default_yes);
+// gen_error_exit/2.
+bool gen_error_exit(Run& run, int64_t code);
+// gen_return_cmd/2: last is true when RETURN is the program's last
+// statement or directly followed by a subroutine definition.
+bool gen_return_cmd(Run& run, bool last);
+// gen_do_sub/2: the comment and the call of a user subroutine or event.
+bool gen_do_sub(Run& run, std::string_view method, bool subroutine);
+
+}  // namespace qn::logic

@@ -1,0 +1,4 @@
+/* A reorganisation of ORDLINE: its classes, and those of its temporary
+   conversion table TMPLINE. */
+spec_i([ce, 11, 'Reorganization', 'Reorg', 0, rgz]).
+new_tables(7, pk, ['P007', 'TMPLINE']).

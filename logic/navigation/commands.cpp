@@ -1,0 +1,266 @@
+#include "logic/navigation/commands.h"
+
+#include <string>
+#include <vector>
+
+#include "logic/core/host_interface.h"
+#include "logic/core/out.h"
+#include "logic/core/rule_terms.h"
+#include "logic/core/spec_files.h"
+#include "logic/core/tokens.h"
+#include "logic/core/utilities.h"
+#include "logic/java/variables.h"
+#include "logic/javaui/control_props.h"
+#include "logic/navigation/levels.h"
+#include "logic/navigation/loop_conditions.h"
+#include "logic/navigation/stand_ins_navdrv.h"
+#include "logic/navigation/table_access.h"
+#include "logic/program/expressions.h"
+#include "logic/sql/level_join.h"
+#include "logic/toolbox/declarations.h"
+#include "logic/toolbox/pending.h"
+
+namespace qn::logic {
+
+namespace {
+
+// One command line: its tokens without positions, the first (the
+// command's) apart, and the caller's contexts.
+struct Line {
+  Term tokens;  // all of them
+  Term args;    // after the first
+  const Term& c2;
+  const Term& c3;
+  const Term& level;
+  const Term& c5;
+};
+
+int64_t tok_kind(const Term& t) {
+  return t.is_compound() && t.arity() >= 2 && t.arg(2).is_int() ? t.arg(2).as_int() : -1;
+}
+std::string tok_text(const Term& t) {
+  return t.is_compound() && t.arity() >= 1 ? text_of(t.arg(1)) : text_of(t);
+}
+Term arg_at(const Line& l, size_t n) {
+  const auto a = l.args.list_items();
+  return n < a.size() ? a[n] : Term::nil();
+}
+
+// The link variable of web panels, HTTP main programs and menu bars.
+bool set_link_var(Run& run, const Term& value) {
+  const Term wj = atom("wjLoc");
+  declare_var(run, wj, Term::list({atom("char"), num(2048), num(0), num(0)}), "s", Term::nil());
+  return assign_var(run, wj, value);
+}
+
+bool cmd_nothing(Run&, const Line&) { return true; }
+
+bool cmd_call(Run& run, const Line& l) {
+  const Term first = arg_at(l, 0);
+  if (tok_kind(first) == kTokLink &&
+      (spec_kind_in(run, {"web", "mbr"}) || web_or_http_main(run))) {
+    return set_link_var(run, Term::list({first}));
+  }
+  if (tok_kind(first) == kTokVariable) return gen_dynamic_call(run, l.tokens, l.level);
+  return gen_call(run, l.tokens, l.level, l.c2, l.c3, l.c5, Term::nil());
+}
+
+bool cmd_assign(Run& run, const Line& l) {
+  const auto a = l.args.list_items();
+  if (a.empty()) return true;
+  const Term& target = a[0];
+  if (tok_kind(target) == kTokCtrlMethod) return gen_ctl_method_stmt(run, l.args, {l.c2, l.c3});
+  const std::string name = tok_text(target);
+  if (name == "Qnfont" || name == "&Qnfont") return true;
+  // Target "=" Value; the target may be an array element with subscripts.
+  size_t eq = 1;
+  int depth = tok_kind(target) == kTokVariable && var_dim(run, target.arg(1)) ? 1 : 0;
+  const bool whole = a.size() > 1 && tok_kind(a[1]) == kTokCompare && tok_text(a[1]) == "=";
+  for (; !whole && eq < a.size(); ++eq) {
+    const int64_t k = tok_kind(a[eq]);
+    if (k == kTokOpen || k == kTokFunction) ++depth;
+    if (k == kTokVariable && var_dim(run, a[eq].arg(1))) ++depth;  // its subscripts follow
+    if (k == kTokClose) --depth;
+    if (depth <= 0 && k == kTokCompare && tok_text(a[eq]) == "=") break;
+  }
+  if (eq + 1 >= a.size()) return true;
+  const Term value_list = Term::list(std::vector<Term>(a.begin() + eq + 1, a.end()));
+  if (eq > 1) {
+    // An element: its reference as the translator writes it.
+    auto ref = exp_to_java(run, Term::list(std::vector<Term>(a.begin(), a.begin() + eq)),
+                           {l.c2, l.c3});
+    if (!ref) return true;
+    return assign_var_ref(run, target.arg(1), join_pieces(ref->pieces), value_list,
+                          {l.c2, l.c3});
+  }
+  if (tok_kind(target) == kTokVariable) {
+    if (auto dims = var_dim(run, target.arg(1))) {
+      return gen_array_loop(run, target.arg(1), *dims, value_list, l.c2, l.c3, l.level);
+    }
+  }
+  return gen_assign_stmt(run, target.arg(1), num(0), l.c2,
+                         Term::list({Term::list({value_list, Term::nil()})}), l.c3, l.level, l.c5,
+                         Term::nil());
+}
+
+bool cmd_if(Run& run, const Line& l) { return emit_if(run, l.args, {l.c2, l.c3}); }
+bool cmd_else(Run& run, const Line&) { return emit_else(run); }
+bool cmd_close(Run& run, const Line&) { return emit_close_brace(run); }
+bool cmd_while(Run& run, const Line& l) { return emit_while(run, l.args, {l.c2, l.c3}); }
+
+bool cmd_return(Run& run, const Line& l) {
+  const Term v = atom("nUserReturn");
+  declare_var(run, v, Term::list({atom("int"), num(1), num(0), num(0)}), "s", Term::nil());
+  if (!Out(run).pieces({"nUserReturn", "=", "1;"}).ok()) return false;
+  return gen_return_cmd(run, l.level, l.c2);
+}
+
+bool cmd_commit(Run& run, const Line& l) { return gen_commit_cmd(run, num(1), l.level); }
+bool cmd_rollback(Run& run, const Line& l) { return gen_commit_cmd(run, num(2), l.level); }
+
+bool cmd_exit_for(Run& run, const Line& l) {
+  emit_comment(run, {"Exit For each command. Update data (if necessary), close cursors & exit."});
+  auto m = get_model_num(run);
+  gen_level_updates(run, l.level, m && m->is_int() ? m->as_int() : 0, atom("u"));
+  return gen_loop_exit(run);
+}
+bool cmd_exit_loop(Run& run, const Line&) { return gen_loop_exit(run); }
+
+bool cmd_msg(Run& run, const Line& l) {
+  // msg( Text , Status ): a second argument is three tokens after the first.
+  const auto a = l.args.list_items();
+  bool second = false;
+  for (const Term& t : a) second = second || tok_kind(t) == kTokComma;
+  if (second) return gen_status_msg(run, l.tokens, l.level);
+  return gen_msg_stmt(run, l.tokens, l.level);
+}
+
+bool sub_start(Run& run, const Line& l, const char* kind) {
+  const Term name = arg_at(l, 0).is_nil() ? atom("") : arg_at(l, 0).arg(1);
+  run.facts().assertz(fact("in_usr_proc_i", {name}));
+  step_progress(run);
+  gen_sub_header(run, atom(kind), name, l.level);
+  return emit_comment(run, {text_of(name) + "Routine"});
+}
+bool cmd_event_start(Run& run, const Line& l) { return sub_start(run, l, "event"); }
+bool cmd_sub_start(Run& run, const Line& l) { return sub_start(run, l, "sub"); }
+bool sub_end(Run& run, const Line& l, const char* kind) {
+  const bool ok = gen_sub_end(run, atom(kind), l.level);
+  run.facts().abolish("in_usr_proc_i", 1);
+  return ok;
+}
+bool cmd_event_end(Run& run, const Line& l) { return sub_end(run, l, "event"); }
+bool cmd_sub_end(Run& run, const Line& l) { return sub_end(run, l, "sub"); }
+bool cmd_do_sub(Run& run, const Line& l) {
+  const Term first = arg_at(l, 0);
+  return gen_do_sub(run, first.is_nil() ? atom("") : first.arg(1), l.level);
+}
+bool cmd_confirm(Run& run, const Line& l) { return gen_confirm_stmt(run, l.tokens, l.level); }
+bool cmd_do_case(Run& run, const Line&) { return do_case_begin(run); }
+bool cmd_case(Run& run, const Line& l) { return do_case_case(run, l.args, {l.c2, l.c3}); }
+bool cmd_otherwise(Run& run, const Line&) { return do_case_otherwise(run); }
+bool cmd_end_case(Run& run, const Line&) { return do_case_end(run); }
+bool cmd_call_pgm(Run& run, const Line& l) {
+  return gen_call(run, l.tokens, l.level, l.c2, l.c3, l.c5, Term::nil());
+}
+bool cmd_error_handler(Run& run, const Line& l) {
+  const Term first = arg_at(l, 0);
+  return gen_error_handler_cmd(run, first.is_nil() ? Term::atom("") : first.arg(1));
+}
+bool cmd_call_other(Run& run, const Line& l) {
+  std::vector<Term> texts;
+  for (const Term& t : l.args.list_items()) {
+    if (tok_kind(t) != kTokComma && tok_kind(t) != kTokOpen && tok_kind(t) != kTokClose) {
+      texts.push_back(str(tok_text(t)));
+    }
+  }
+  while (texts.size() < 3) texts.push_back(str(""));
+  return call_pgm_by_generator(run, texts[0], texts[1], texts[2], l.level, l.c2, l.c3, l.c5);
+}
+bool cmd_user_code(Run& run, const Line& l) {
+  emit_comment(run, {"User Code"});
+  Out out(run);
+  out.pieces({"/* [! */"});
+  for (const Term& t : l.args.list_items()) {
+    // The user's text as written, line by line.
+    const std::string text = tok_text(t);
+    size_t from = 0;
+    for (size_t nl; (nl = text.find('\n', from)) != std::string::npos; from = nl + 1) {
+      out.pieces({text.substr(from, nl - from)});
+    }
+    out.pieces({text.substr(from)});
+  }
+  out.pieces({"/* !] */"});
+  return out.ok();
+}
+bool cmd_user_sql(Run& run, const Line& l) {
+  emit_comment(run, {"User SQL Command."});
+  const Term first = arg_at(l, 0);
+  return gen_exec_immediate(run, first.is_nil() ? str("") : first.arg(1), atom("y"), l.level);
+}
+bool cmd_link(Run& run, const Line& l) { return set_link_var(run, l.args); }
+
+using CmdFn = bool (*)(Run&, const Line&);
+struct CmdRow {
+  int64_t code;
+  CmdFn fn;
+};
+constexpr CmdRow kCommands[] = {
+    {kCmdCall, cmd_call},
+    {105, cmd_nothing},
+    {106, cmd_nothing},
+    {kCmdAssign, cmd_assign},
+    {kCmdIf, cmd_if},
+    {kCmdElse, cmd_else},
+    {kCmdEndIf, cmd_close},
+    {kCmdWhile, cmd_while},
+    {kCmdEndDo, cmd_close},
+    {kCmdReturn, cmd_return},
+    {kCmdCommit, cmd_commit},
+    {kCmdExitFor, cmd_exit_for},
+    {kCmdExitLoop, cmd_exit_loop},
+    {kCmdMsg, cmd_msg},
+    {kCmdEventStart, cmd_event_start},
+    {kCmdEventEnd, cmd_event_end},
+    {kCmdDoSub, cmd_do_sub},
+    {kCmdSubStart, cmd_sub_start},
+    {kCmdSubEnd, cmd_sub_end},
+    {kCmdConfirm, cmd_confirm},
+    {kCmdDoCase, cmd_do_case},
+    {kCmdCase, cmd_case},
+    {kCmdEndCase, cmd_end_case},
+    {kCmdRollback, cmd_rollback},
+    {kCmdCallPgm, cmd_call_pgm},
+    {159, cmd_nothing},
+    {kCmdErrorHandler, cmd_error_handler},
+    {kCmdCallOther, cmd_call_other},
+    {kCmdOtherwise, cmd_otherwise},
+    {kCmdUserCode, cmd_user_code},
+    {kCmdUserSql, cmd_user_sql},
+    {kCmdLink, cmd_link},
+};
+
+}  // namespace
+
+bool gen_call(Run& run, const Term& tokens, const Term& level, const Term& c3, const Term& c4,
+              const Term& c5, const Term& c6) {
+  const auto toks = tokens.list_items();
+  const bool udp = toks.size() > 1 && tok_text(toks[1]).starts_with("udp(");
+  if (udp && gen_udp_call(run, tokens, level, c3, c4, c5)) return true;
+  return gen_pgm_call(run, tokens, level, c3, c4, c5, c6);
+}
+
+bool cmd_to_code(Run& run, const Term& tokens, const Term& c2, const Term& c3, const Term& level,
+                 const Term& c5) {
+  if (!tokens.is_cons()) return true;
+  const Term toks = drop_tok_positions(tokens);
+  const int64_t code = first_token_type(toks);
+  for (const CmdRow& row : kCommands) {
+    if (row.code != code) continue;
+    const Line line{toks, toks.tail(), c2, c3, level, c5};
+    return row.fn(run, line);
+  }
+  return true;
+}
+
+}  // namespace qn::logic

@@ -1,0 +1,55 @@
+// Command lines to Java: cmd_to_code/5 dispatches on the code of the first
+// token, one function per statement; a code it does not know writes
+// nothing. The command's arguments are the tokens after the first.
+//
+// Working facts: in_usr_proc_i/1 (Name) between the start and the end of a
+// user subroutine or event.
+#pragma once
+
+#include "engine/term.h"
+#include "logic/core/run.h"
+
+namespace qn::logic {
+
+// Command codes (the first token's type).
+enum Cmd : int64_t {
+  kCmdCall = 104,
+  kCmdAssign = 107,
+  kCmdIf = 109,
+  kCmdElse = 110,
+  kCmdEndIf = 111,
+  kCmdWhile = 114,
+  kCmdEndDo = 115,
+  kCmdReturn = 118,
+  kCmdCommit = 132,
+  kCmdExitFor = 139,
+  kCmdExitLoop = 140,
+  kCmdMsg = 141,
+  kCmdEventStart = 143,
+  kCmdEventEnd = 144,
+  kCmdDoSub = 145,
+  kCmdSubStart = 146,
+  kCmdSubEnd = 147,
+  kCmdConfirm = 151,
+  kCmdDoCase = 152,
+  kCmdCase = 153,
+  kCmdEndCase = 154,
+  kCmdRollback = 157,
+  kCmdCallPgm = 158,
+  kCmdErrorHandler = 160,
+  kCmdCallOther = 163,
+  kCmdOtherwise = 164,
+  kCmdUserCode = 166,
+  kCmdUserSql = 167,
+  kCmdLink = 171,
+};
+
+// cmd_to_code/5 (Tokens, C2, C3, Level, C5).
+bool cmd_to_code(Run& run, const engine::Term& tokens, const engine::Term& c2,
+                 const engine::Term& c3, const engine::Term& level, const engine::Term& c5);
+// gen_call/6: a user-defined procedure through gen_udp_call/5, else (and
+// for every other program) gen_pgm_call/6.
+bool gen_call(Run& run, const engine::Term& tokens, const engine::Term& level,
+              const engine::Term& c3, const engine::Term& c4, const engine::Term& c5,
+              const engine::Term& c6);
+}  // namespace qn::logic

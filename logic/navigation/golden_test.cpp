@@ -1,0 +1,78 @@
+// The golden cases of the navigation driver (testdata/<case>/): the levels
+// of facts.pl written in turn, each by the kind its break_i/5 gives (nvg
+// when it has none), in a procedure class with the declarations they made;
+// the SQL statements and other callees stand in as one comment each (the
+// cursor of table T is cT). The class is compared with expected/, and it
+// compiles against the runtime stand-in.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "logic/core/golden.h"
+#include "logic/java/class_frame.h"
+#include "logic/navigation/levels.h"
+#include "logic/navigation/test_fixture.h"
+#include "tests/java_check/java_check.h"
+
+namespace qn::logic {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kArea = fs::path(QN_SOURCE_DIR) / "logic" / "navigation";
+
+golden::Outcome run_nav_case(const fs::path& dir, const std::string& cls) {
+  navtest::Fixture f(golden::read_text(dir / "facts.pl"));
+  f.run.stand_in_host("gen_table_object_new", 5,
+                      [](logic::Run& r, std::span<engine::Term> a) {
+                        return emit_comment(r, {"gen_table_object_new", engine::writeq(a[0]),
+                                                engine::writeq(a[1])});
+                      });
+  std::set<std::string> tables;
+  for (const engine::Term& l : f.eng.facts().clauses("level_i", 2)) {
+    const engine::Term& level = l.arg(1);
+    engine::Term kind = engine::Term::atom("nvg");
+    if (auto b = f.eng.facts().first(fact("break_i", {level, var(), var(), var(), var()}))) {
+      kind = b->arg(2);
+    }
+    if (l.arg(2).is_cons() && !l.arg(2).head().is_int()) tables.insert(text_of(l.arg(2).head()));
+    gen_level_kind(f.run, kind, level, engine::Term::nil(), engine::Term::nil(),
+                   engine::Term::nil());
+  }
+  for (const engine::Term& u : f.eng.facts().clauses("upd_i", 4)) tables.insert(text_of(u.arg(2)));
+  const auto body = f.lines();
+  const size_t n = body.size();
+  gen_var_declarations(f.run);
+  const auto all = f.lines();
+  std::ostringstream out;
+  for (const std::string& imp : class_imports(f.run, "proc")) out << "import " << imp << ";\n";
+  out << "\npublic class " << cls << " extends " << class_superclass(f.run, "proc") << "\n{\n";
+  for (size_t i = n; i < all.size(); ++i) out << "   " << all[i] << "\n";
+  for (const std::string& t : tables) out << "   QNDBSupplier c" << t << ";\n";
+  out << "   QNDBSupplier NoTblObjErr;\n   int Err;\n   String Errmsg;\n\n"
+      << "   void levels()\n   {\n";
+  for (size_t i = 0; i < n; ++i) out << (body[i].empty() ? "" : "      " + body[i]) << "\n";
+  out << "   }\n}\n";
+  return {{{cls + ".java", out.str()}}, ""};
+}
+
+class NavigationGolden : public testing::TestWithParam<std::string> {};
+
+TEST_P(NavigationGolden, Case) {
+  const std::string name = GetParam();
+  const std::string cls = "PNav" + name;
+  const golden::Outcome outcome = run_nav_case(kArea / "testdata" / name, cls);
+  const fs::path actual = fs::path(QN_BINARY_DIR) / "golden" / "logic" / "navigation" / name;
+  const std::string report = golden::compare(kArea / "testdata" / name / "expected", outcome, actual / "actual");
+  EXPECT_TRUE(report.empty()) << report;
+  ASSERT_TRUE(test::java::available()) << "the JDK is needed (Debian package openjdk-17-jdk-headless)";
+  fs::create_directories(actual / "classes");
+  const auto compiled = test::java::compile_against_stub({(actual / "actual" / (cls + ".java")).string()},
+                                                         (actual / "classes").string());
+  EXPECT_EQ(compiled.status, 0) << compiled.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, NavigationGolden, testing::ValuesIn(golden::case_names(kArea)));
+
+}  // namespace
+}  // namespace qn::logic

@@ -1,0 +1,64 @@
+import java.sql.*;
+import com.quenora.db.driver.*;
+import com.quenora.*;
+import com.quenora.reports.*;
+import com.quenora.distributed.*;
+
+public class PNavcommands extends QNProcedure
+{
+   protected byte nUserReturn ;
+   protected int X ;
+   QNDBSupplier cinvoice;
+   QNDBSupplier NoTblObjErr;
+   int Err;
+   String Errmsg;
+
+   void levels()
+   {
+      /* old_value_moves 1 [] */
+      /* gen_sql_select nvg invoice */
+      /* push_sql_level 1 invoice */
+      while (!cinvoice.eof())
+      {
+         /* gen_select_lock invoice 1 */
+         /* gen_h_auxs 1 invoice */
+         /* gen_level_actions 1 1 */
+         /* assign_h_auxs 1 s */
+         /* gen_level_actions 2 1 */
+         if ( ( X > 1 ) )
+         {
+            X = X-1 ;
+         }
+         else
+         {
+            while ( ( X < 10 ) )
+            {
+               X = X+1 ;
+               if (true) break;
+            }
+         }
+         if ( ( X == 1 ) )
+         {
+            /* gen_commit_cmd 1 1 */
+         }
+         else
+         {
+            /* Exit For each command. Update data (if necessary), close cursors & exit. */
+            /* gen_sql_update invoice 1 */
+            if (true) break;
+         }
+         /* User Code */
+         /* [! */
+         X = X * 2;
+         /* !] */
+         nUserReturn = 1;
+         /* gen_return_cmd 1 [] */
+         /* gen_sql_update invoice 1 */
+         /* gen_level_end 1 invoice */
+         /* gen_level_commit 1 1 */
+         /* gen_level_commit 1 2 */
+         /* Check if program is canceled. */
+         /* gen_read_next invoice 1 */
+      }
+   }
+}

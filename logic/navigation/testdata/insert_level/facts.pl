@@ -1,0 +1,16 @@
+/* Level 1 inserts into CUSTOMER with the standard duplicate test; level 2
+   has a "when duplicate" command (code 129) and gets none. */
+spec_i([proc, 2, 'New customers', 'PNew', 0, 0]).
+model_num_i(1).
+pgm_id([2, proc, 'PNew']).
+level_i(1, [0, [], [], 0, 0, 0, [], 0, 0, []]).
+level_i(2, [0, [], [], 0, 0, 0, [], 0, 0, []]).
+struct_i(1, 0, [], []).
+struct_i(2, 0, [], []).
+break_i(1, ins, 0, 0, 0).
+break_i(2, ins, 0, 0, 0).
+upd_i(1, customer, i, [[custid, custname], [], [], [], []]).
+upd_i(2, invoice, i, [[invid], [], [], [], []]).
+b_group_i(1, 2, cmd, 0, 0, 0).
+b_line_i(1, 2, 1, cmd, 0, [t(dup, 129)]).
+b_line_i(2, 2, 1, cmd, 0, [t(if, 109), t(true, 1)]).

@@ -1,0 +1,141 @@
+// The program frame and the execute entry, line by line; whole classes are
+// the golden cases of testdata/.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/clause_io.h"
+#include "engine/engine.h"
+#include "logic/core/run.h"
+#include "logic/program/program_calls.h"
+#include "logic/program/program_frame.h"
+#include "logic/program/proc_class.h"
+
+namespace qn::logic {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+engine::Term t(const std::string& text) { return *engine::parse_term(text); }
+
+struct Fixture {
+  explicit Fixture(const std::string& facts) : run(eng) {
+    EXPECT_TRUE(eng.consult_text(facts, false)) << facts;
+    run.capture_output();
+  }
+  Lines lines() { return run.capture()->all_lines(); }
+  engine::Engine eng;
+  Run run;
+};
+
+const char* kAtts =
+    "attri_i(a, ['A', int, 6, 0, '']). attri_i(b, ['B', int, 6, 0, '']). "
+    "attri_i(arr, ['Arr', int, 4, 0, '']). attri_i(line, ['Line', int, 4, 0, '']). "
+    "attri_i(txt, ['Txt', char, 10, 0, '']). rule_i(0, dim(arr, [5, 0])). ";
+
+// Holders are numbered from 0 in parameter order; an array passes its
+// variable and takes no number; a plain input keeps its Java type.
+TEST(ProgramFrame, ParameterEntries) {
+  Fixture f(kAtts);
+  auto entries = parm_list(f.run, {t("[a, u]"), t("[arr, u]"), t("[b, u]"), t("txt"),
+                                   t("[obj('IReportHandler'), reportHandler]")});
+  ASSERT_TRUE(entries);
+  Lines got;
+  for (const ParmEntry& e : *entries) got.push_back(e.java_type + " " + e.java_name + e.dims);
+  EXPECT_EQ(got, (Lines{"QNInt aP0", "short Arr[]", "QNInt aP1", "String Txt",
+                        "IReportHandler reportHandler"}));
+  // A parameter without a description fails the list.
+  EXPECT_FALSE(parm_list(f.run, {t("[a, u]"), t("[nothing, u]")}));
+}
+
+TEST(ProgramFrame, LocalRoutineHeader) {
+  Fixture f(kAtts);
+  ASSERT_TRUE(gen_routine_start(f.run, "l", t("'MyRoutine'"), t("[]"), {}));
+  ASSERT_TRUE(gen_routine_start(f.run, "l", t("'Sum'"), t("a"), {t("[b, u]")}));
+  EXPECT_EQ(f.lines(), (Lines{"protected void myroutine( )", "{", "   protected int sum( QNInt aP0 )",
+                              "   {"}));
+}
+
+// The kind code of the cleanup method, by object and stub rule.
+TEST(ProgramFrame, CleanupKindCode) {
+  struct Case {
+    const char* name;
+    const char* facts;
+    Lines expected;
+  } cases[] = {
+      {"procedure", "spec_i([proc, 1, 'T', 'P', 0, 0]).",
+       {"protected void cleanup( )", "{", "   if (!isRemote) exitApplication();", "}", ""}},
+      {"procedure with a stub rule", "spec_i([proc, 1, 'T', 'P', 0, 0]). rule_i(0, stub(scr)).",
+       {"protected void cleanup( )", "{", "   Application.cleanup(context, this, remoteHandle);",
+        "}", ""}},
+      {"work panel with a stub rule", "spec_i([scr, 1, 'T', 'P', 0, 0]). rule_i(0, stub(scr)).",
+       {"protected void cleanup( )", "{", "   stopThreads();", "   super.cleanup();", "}", ""}},
+      {"work panel", "spec_i([scr, 1, 'T', 'P', 0, 0]).",
+       {"protected void cleanup( )", "{", "   stopThreads();", "   super.cleanup();",
+        "   Application.cleanup(context, this, remoteHandle);", "}", ""}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f(c.facts);
+    ASSERT_TRUE(gen_cleanup_method(f.run));
+    EXPECT_EQ(f.lines(), c.expected);
+  }
+}
+
+// A main report with print lines waits for its printer unless it has a
+// stub rule.
+TEST(ProgramFrame, MainReportWaitsForItsPrinter) {
+  Fixture f("spec_i([rpt, 1, 'T', 'P', 0, 0]). b_line_i(1, 1, 0, line, 0, []). "
+            "rule_i(0, prop('PGMTYPE', main)).");
+  ASSERT_TRUE(gen_cleanup_method(f.run));
+  EXPECT_EQ(f.lines()[2], "   if (Application.realMainProgram == this)\twaitPrinterEnd();");
+}
+
+// Execute parameters A, Line, B: the report handler goes before Line.
+TEST(ProgramCalls, ExecuteWithALineParameter) {
+  Fixture f(std::string(kAtts) + "spec_i([proc, 1, 'T', 'P', 0, 0]). rule_i(0, parm([a, line, b], [])).");
+  ASSERT_TRUE(gen_execute_method(f.run));
+  EXPECT_EQ(f.lines(), (Lines{"public void execute( QNInt aP0 ,",
+                              "                     IReportHandler reportHandler ,",
+                              "                     QNShort aP1 ,",
+                              "                     QNInt aP2 )",
+                              "{",
+                              "   execute_int(aP0, reportHandler, aP1, aP2);",
+                              "}",
+                              ""}));
+}
+
+TEST(ProgramCalls, Location) {
+  struct Case {
+    const char* facts;
+    const char* location;
+  } cases[] = {
+      {"", ""},
+      {"rule_i(0, prop('LOCATION', 'Server')).", "server"},
+      // With a stub rule, the stub's main-program entry for the program.
+      {"rule_i(0, stub(scr)). pgm_id([1, proc, 'p']). "
+       "pgm_main_i(scr, 2, 'P', [11, wp, 'P', '', '', 'Client']).",
+       "client"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.facts);
+    Fixture f(std::string("spec_i([proc, 1, 'T', 'P', 0, 0]). ") + c.facts);
+    EXPECT_EQ(class_location(f.run), c.location);
+  }
+}
+
+// A parameter without a description fails the object, nothing is thrown,
+// and the class stays unwritten beyond what was written.
+// So does a parameter rule without a list.
+TEST(ProcClass, BadParametersFailTheObject) {
+  for (const char* rule : {"rule_i(0, parm([nothing], [])).", "rule_i(0, parm(invdate, []))."}) {
+    SCOPED_TRACE(rule);
+    Fixture f(std::string("spec_i([proc, 1, 'T', 'P', 0, 0]). "
+                          "attri_i(invdate, ['InvDate', date, 8, 0, '']). ") + rule);
+    EXPECT_FALSE(gen_proc_object(f.run, 0, 1, t("[proc, 'T', 'P', 0, 0]")));
+  }
+}
+
+}  // namespace
+}  // namespace qn::logic

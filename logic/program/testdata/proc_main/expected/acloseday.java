@@ -1,0 +1,82 @@
+import java.sql.*;
+import com.quenora.db.driver.*;
+import com.quenora.*;
+import com.quenora.reports.*;
+import com.quenora.distributed.*;
+import com.quenora.uifactory.*;
+public final class acloseday extends QNProcedure
+{
+   public static void main(String args[])
+   {
+      Application.setCurrentLocation("server");
+      QNInt aP0 = new QNInt ();
+      QNDate aP1 = new QNDate ();
+      parseParameters(args, aP0, aP1);
+      Application.init(QNcfg.class);
+      acloseday pgm = new acloseday (-1);
+      Application.realMainProgram = pgm;
+      pgm.execute(aP0, aP1);
+   }
+
+   private static void parseParameters(String args[], QNInt aP0, QNDate aP1)
+   {
+      try {
+         aP0.setValue( args[0]);
+         aP1.setValue( args[1]);
+      } catch (ArrayIndexOutOfBoundsException e){}
+   }
+
+   public acloseday(int remoteHandle)
+   {
+      super(remoteHandle, new ModelContext( acloseday.class ), "server" );
+   }
+
+   public acloseday(int remoteHandle, ModelContext context)
+   {
+      super(remoteHandle, context, "server" );
+   }
+
+   public void execute( QNInt aP0 ,
+                        QNDate aP1 )
+   {
+      execute_int(aP0, aP1);
+   }
+
+   private void execute_int( QNInt aP0 ,
+                             QNDate aP1 )
+   {
+      this.Count = aP0.getValue();
+      this.aP0 = aP0 ;
+      this.Day = aP1.getValue();
+      this.aP1 = aP1 ;
+      initialize();
+      /* Quenora formulas */
+      /* Output device settings */
+      cleanup();
+      return  ;
+   }
+
+   public static Object refClasses()
+   {
+      return new QNcfg();
+   }
+
+   protected void cleanup( )
+   {
+      aP0.setValue( this.Count);
+      aP1.setValue( this.Day);
+      if (!isRemote) exitApplication();
+   }
+
+   public void initialize( )
+   {
+      /* Quenora formulas. */
+   }
+
+   protected int Count ;
+   protected java.util.Date Day ;
+   protected boolean isRemote = false ;
+   protected QNInt aP0 ;
+   protected QNDate aP1 ;
+}
+

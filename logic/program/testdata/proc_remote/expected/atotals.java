@@ -1,0 +1,120 @@
+import java.sql.*;
+import com.quenora.db.driver.*;
+import com.quenora.*;
+import com.quenora.reports.*;
+import com.quenora.distributed.*;
+import com.quenora.uifactory.*;
+public final class atotals extends QNProcedure implements IRemoteProcedureWrapper
+{
+   public static void main(String args[])
+   {
+      Application.setCurrentLocation("");
+      QNInt aP0 = new QNInt ();
+      QNString aP1 = new QNString ();
+      parseParameters(args, aP0, aP1);
+      Application.init(QNcfg.class);
+      atotals pgm = new atotals (-1);
+      Application.realMainProgram = pgm;
+      pgm.execute(aP0, aP1);
+   }
+
+   private static void parseParameters(String args[], QNInt aP0, QNString aP1)
+   {
+      try {
+         aP0.setValue( args[0]);
+         aP1.setValue( args[1]);
+      } catch (ArrayIndexOutOfBoundsException e){}
+   }
+
+   public atotals(int remoteHandle)
+   {
+      super(remoteHandle, new ModelContext( atotals.class ), "" );
+   }
+
+   public atotals(int remoteHandle, ModelContext context)
+   {
+      super(remoteHandle, context, "" );
+   }
+
+   public byte[] execute(byte[] parms)
+   {
+      QNParameterPacker qnp_o = new QNParameterPacker();
+      try
+      {
+         QNParameterUnpacker qnp_i = new QNParameterUnpacker(parms);
+         QNInt aP0 = new QNInt ( qnp_i.readInt ());
+         QNString aP1 = new QNString ( qnp_i.readString ());
+
+         isRemote = true;
+         execute_int(aP0, aP1);
+
+         qnp_o.writeInt(aP0.getValue());
+         qnp_o.writeString(aP1.getValue());
+      }
+      catch (Throwable e)
+      {
+         PrivateUtilities.throwRemoteException(e);
+      }
+      return qnp_o.toByteArray();
+   }
+
+   public void execute( QNInt aP0 ,
+                        QNString aP1 )
+   {
+      if (isRemoteProcedure())
+      {
+         QNParameterPacker qnp_o = new QNParameterPacker();
+         qnp_o.writeInt(aP0.getValue());
+         qnp_o.writeString(aP1.getValue());
+
+         QNParameterUnpacker qnp_i = new QNParameterUnpacker( Application.getRemoteProcedure(context, remoteHandle, "atotals", "").execute( qnp_o.toByteArray()));
+
+         aP0.setValue( qnp_i.readInt() );
+         aP1.setValue( qnp_i.readString() );
+         exitApplication();
+      }
+      else
+      {
+         execute_int(aP0, aP1);
+      }
+   }
+
+   private void execute_int( QNInt aP0 ,
+                             QNString aP1 )
+   {
+      this.Total = aP0.getValue();
+      this.aP0 = aP0 ;
+      this.Label = aP1.getValue();
+      this.aP1 = aP1 ;
+      initialize();
+      Application.setCurrentLocation( "" );
+      /* Quenora formulas */
+      /* Output device settings */
+      cleanup();
+      return  ;
+   }
+
+   public static Object refClasses()
+   {
+      return new QNcfg();
+   }
+
+   protected void cleanup( )
+   {
+      aP0.setValue( this.Total);
+      aP1.setValue( this.Label);
+      if (!isRemote) exitApplication();
+   }
+
+   public void initialize( )
+   {
+      /* Quenora formulas. */
+   }
+
+   protected int Total ;
+   protected String Label ;
+   protected boolean isRemote = false ;
+   protected QNInt aP0 ;
+   protected QNString aP1 ;
+}
+

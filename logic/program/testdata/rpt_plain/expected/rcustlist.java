@@ -1,0 +1,44 @@
+import java.sql.*;
+import com.quenora.db.driver.*;
+import com.quenora.*;
+import com.quenora.reports.*;
+import com.quenora.distributed.*;
+public final class rcustlist extends QNProcedure
+{
+   public rcustlist(int remoteHandle)
+   {
+      super(remoteHandle, new ModelContext( rcustlist.class ), "" );
+   }
+
+   public rcustlist(int remoteHandle, ModelContext context)
+   {
+      super(remoteHandle, context, "" );
+   }
+
+   public void execute( )
+   {
+      execute_int();
+   }
+
+   private void execute_int( )
+   {
+      initialize();
+      /* Quenora formulas */
+      /* Output device settings */
+      cleanup();
+      return  ;
+   }
+
+   protected void cleanup( )
+   {
+      if (!isRemote) exitApplication();
+   }
+
+   public void initialize( )
+   {
+      /* Quenora formulas. */
+   }
+
+   protected boolean isRemote = false ;
+}
+
