@@ -174,6 +174,7 @@ inline Outcome run_case(const fs::path& case_dir, const Options& options = {}) {
       });
     }
     if (options.prepare) options.prepare(run);
+    object_aux_names(run);
     dispatch_object(run, model, items[0], items[1].as_int(), spec->tail().tail());
     if (options.pass_end) java_gen_end(run, model);
     for (const CapturedFile& f : capture.files) {

@@ -32,6 +32,9 @@ void set_object_progress(Run& run, const engine::Term& kind);
 // process_spec_file/8: generates one object; false when its file is kept.
 bool process_spec_file(Run& run, const engine::Term& kind, const std::string& file, int64_t model,
                        int64_t number, const engine::Term& spec);
+// The auxiliary names of the object's attributes, made afresh before it is
+// generated.
+bool object_aux_names(Run& run);
 bool dispatch_object(Run& run, int64_t model, const engine::Term& kind, int64_t number,
                      const engine::Term& spec);
 bool gen_by_kind(Run& run, int64_t model, const engine::Term& kind, int64_t number,

@@ -338,12 +338,7 @@ bool process_spec_file(Run& run, const Term& kind, const std::string& file, int6
     for (const std::string& dir : dirs) {
       for (const std::string& old : list_directory(run, dir + program)) delete_file(run, dir + old);
     }
-    run.facts().abolish("p_auxname", 2);
-    bool aux_ok = true;
-    for (const Term& attr : run.facts().clauses("attri_i", 2)) {
-      aux_ok = make_aux_names(run, attr.arg(1), Term::integer(0), kAuxA, Term::atom("n")) && aux_ok;
-    }
-    if (!aux_ok) break;
+    if (!object_aux_names(run)) break;
     if (!dispatch_object(run, model, kind, number, spec)) break;
     if (!register_object(run, model, kind_pgm_name(run, text_of(items[1])))) break;
     spec_file_done(run, file);
@@ -351,6 +346,15 @@ bool process_spec_file(Run& run, const Term& kind, const std::string& file, int6
   } while (false);
   // 4. The file stays for the next run; what was written stays too.
   return false;
+}
+
+bool object_aux_names(Run& run) {
+  run.facts().abolish("p_auxname", 2);
+  bool ok = true;
+  for (const Term& attr : run.facts().clauses("attri_i", 2)) {
+    ok = make_aux_names(run, attr.arg(1), Term::integer(0), kAuxA, Term::atom("n")) && ok;
+  }
+  return ok;
 }
 
 bool dispatch_object(Run& run, int64_t model, const Term& kind, int64_t number, const Term& spec) {

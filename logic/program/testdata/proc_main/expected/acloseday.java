@@ -45,9 +45,9 @@ public final class acloseday extends QNProcedure
    private void execute_int( QNInt aP0 ,
                              QNDate aP1 )
    {
-      this.Count = aP0.getValue();
+      this.Acount = aP0.getValue();
       this.aP0 = aP0 ;
-      this.Day = aP1.getValue();
+      this.Aday = aP1.getValue();
       this.aP1 = aP1 ;
       initialize();
       /* Quenora formulas */
@@ -63,8 +63,8 @@ public final class acloseday extends QNProcedure
 
    protected void cleanup( )
    {
-      aP0.setValue( this.Count);
-      aP1.setValue( this.Day);
+      aP0.setValue( this.Acount);
+      aP1.setValue( this.Aday);
       if (!isRemote) exitApplication();
    }
 
@@ -73,8 +73,8 @@ public final class acloseday extends QNProcedure
       /* Quenora formulas. */
    }
 
-   protected int Count ;
-   protected java.util.Date Day ;
+   protected int Acount ;
+   protected java.util.Date Aday ;
    protected boolean isRemote = false ;
    protected QNInt aP0 ;
    protected QNDate aP1 ;

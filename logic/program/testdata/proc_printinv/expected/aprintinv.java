@@ -41,7 +41,7 @@ public final class aprintinv extends QNProcedure
 
    private void execute_int( QNDate aP0 )
    {
-      this.InvDate = aP0.getValue();
+      this.Ainvdate = aP0.getValue();
       this.aP0 = aP0 ;
       initialize();
       /* Quenora formulas */
@@ -57,7 +57,7 @@ public final class aprintinv extends QNProcedure
 
    protected void cleanup( )
    {
-      aP0.setValue( this.InvDate);
+      aP0.setValue( this.Ainvdate);
       if (!isRemote) exitApplication();
    }
 
@@ -66,7 +66,7 @@ public final class aprintinv extends QNProcedure
       /* Quenora formulas. */
    }
 
-   protected java.util.Date InvDate ;
+   protected java.util.Date Ainvdate ;
    protected boolean isRemote = false ;
    protected QNDate aP0 ;
 }

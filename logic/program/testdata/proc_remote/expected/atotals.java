@@ -82,9 +82,9 @@ public final class atotals extends QNProcedure implements IRemoteProcedureWrappe
    private void execute_int( QNInt aP0 ,
                              QNString aP1 )
    {
-      this.Total = aP0.getValue();
+      this.Atotal = aP0.getValue();
       this.aP0 = aP0 ;
-      this.Label = aP1.getValue();
+      this.Alabel = aP1.getValue();
       this.aP1 = aP1 ;
       initialize();
       Application.setCurrentLocation( "" );
@@ -101,8 +101,8 @@ public final class atotals extends QNProcedure implements IRemoteProcedureWrappe
 
    protected void cleanup( )
    {
-      aP0.setValue( this.Total);
-      aP1.setValue( this.Label);
+      aP0.setValue( this.Atotal);
+      aP1.setValue( this.Alabel);
       if (!isRemote) exitApplication();
    }
 
@@ -111,8 +111,8 @@ public final class atotals extends QNProcedure implements IRemoteProcedureWrappe
       /* Quenora formulas. */
    }
 
-   protected int Total ;
-   protected String Label ;
+   protected int Atotal ;
+   protected String Alabel ;
    protected boolean isRemote = false ;
    protected QNInt aP0 ;
    protected QNString aP1 ;
