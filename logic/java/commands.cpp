@@ -47,6 +47,15 @@ bool gen_db_command(Run& run, std::string_view command, const std::vector<std::s
     return emit_stmt_lines(run, str(std::string(commit ? "Application.commit(" : "Application.rollback(") +
                                      context_args() + ", " + dbms_literal(run) + ")"));
   }
+  if (command == "qnfetchf") {
+    if (args.empty()) return false;
+    trace(run, "Opening " + args[0]);
+    std::string line = args[0] + ".fetchFirst(";
+    for (size_t i = 1; i < args.size(); ++i) line += (i > 1 ? ", " : "") + args[i];
+    run.facts().retract_all(fact("last_fetchfirst_i", {var()}));
+    run.facts().assertz(fact("last_fetchfirst_i", {str(args[0])}));
+    return Out(run).pieces({line + ");"}).ok();
+  }
   if (command == "qnclosecur") {
     if (args.empty()) return false;
     trace(run, "Closing " + args.back());
@@ -60,8 +69,10 @@ bool gen_db_command(Run& run, std::string_view command, const std::vector<std::s
     declare_var(run, str("cmdBuffer"), Term::list({atom("char"), num(1), num(0), num(1)}), "s",
                 Term::list({}));
     Out out(run);
-    out.pieces({"cmdBuffer = \"" + args[0] + "\";"});
-    for (size_t i = 1; i < args.size(); ++i) out.pieces({"cmdBuffer += \"" + args[i] + "\";"});
+    // The pieces go into Java string literals: a double quote or backslash of
+    // the SQL (a quoted identifier, a constant) is escaped.
+    out.pieces({"cmdBuffer = " + java_quoted(args[0]) + ";"});
+    for (size_t i = 1; i < args.size(); ++i) out.pieces({"cmdBuffer += " + java_quoted(args[i]) + ";"});
     return out.ok() && emit_stmt_lines(run, str("ExecuteDirectSQL.execute(" + context_args() +
                                                  ", " + dbms_literal(run) + ", cmdBuffer)"));
   }

@@ -17,10 +17,10 @@ namespace qn::logic {
 // emit_stmt_lines/3: a text is one statement (text ";"), a list one line
 // per element; anything else "Error: invalid format.->" and the term.
 bool emit_stmt_lines(Run& run, const engine::Term& stmt);
-// gen_db_command/3 for the commands that need no cursor: qncommit,
-// qnrollback, qnexecimm (Args: the statement's pieces), qnclosecur (Args:
-// [Cursor]), and qncloseall, qnendtrn, qnbegtrn (nothing). Fails for
-// another command.
+// gen_db_command/3: qncommit, qnrollback, qnexecimm (Args: the statement's
+// pieces), qnfetchf (Args: [Cursor, DataObject, Values...]; records
+// last_fetchfirst_i/1), qnclosecur (Args: [Cursor]), and qncloseall,
+// qnendtrn, qnbegtrn (nothing). Fails for another command.
 bool gen_db_command(Run& run, std::string_view command, const std::vector<std::string>& args);
 // gen_msg_stmt/2 with the message's Java text.
 bool gen_msg_stmt(Run& run, std::string_view text);

@@ -46,6 +46,11 @@ TEST(Commands, DatabaseCommands) {
        {"DELETE FROM T ", "WHERE 1 = 1"},
        {"cmdBuffer = \"DELETE FROM T \";", "cmdBuffer += \"WHERE 1 = 1\";",
         "ExecuteDirectSQL.execute(context, remoteHandle, \"qedbase\", cmdBuffer) ;"}},
+      {"qnexecimm",
+       {"DELETE FROM \"T\" WHERE A = '\\'"},
+       {"cmdBuffer = \"DELETE FROM \\\"T\\\" WHERE A = '\\\\'\";",
+        "ExecuteDirectSQL.execute(context, remoteHandle, \"qedbase\", cmdBuffer) ;"}},
+      {"qnfetchf", {"T0002", "Tcustomer", "AV1"}, {"T0002.fetchFirst(Tcustomer, AV1);"}},
       {"qnclosecur", {"T0001"}, {"T0001.close() ;"}},
       {"qnbegtrn", {}, {}},
   };

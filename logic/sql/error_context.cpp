@@ -4,7 +4,7 @@
 #include "logic/core/rule_terms.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/variables.h"
-#include "logic/sql/stand_ins_sqlopt.h"
+#include "logic/navigation/old_values.h"
 #include "logic/toolbox/declarations.h"
 #include "platform/cp1252.h"
 
@@ -28,9 +28,7 @@ std::string unquoted(std::string text) {
 // named handler and the default one take suffix 2, so a handler named in a
 // command and as the default gets one routine.
 std::string routine_of(Run& run, const std::string& name) {
-  Term routine = var();
-  if (!sqlopt::u_proc_name(run, atom(name), num(2), routine)) return "";
-  return text_of(routine);
+  return u_proc_name(run, atom(name), "2");
 }
 
 bool declare_handler_var(Run& run) {

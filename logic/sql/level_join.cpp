@@ -8,7 +8,6 @@
 #include "logic/java/java_naming.h"
 #include "logic/program/expressions.h"
 #include "logic/sql/select_text.h"
-#include "logic/sql/stand_ins_sqlstmt.h"
 
 namespace qn::logic {
 
@@ -136,8 +135,7 @@ bool level_start_one(Run& run, const Term& level, const Term& table) {
 bool gen_brk_flag_set(Run& run, const Term& level, const Term& table, const Term& value) {
   if (level_start_one(run, level, table)) return true;
   if (bottom_nvg_level(run, level, table) == level && top_nvg_level(run, level, table) == level) return true;
-  Term flag;
-  if (brk_flag_var(run, level, table, flag)) assign_var(run, flag, value);
+  assign_var(run, atom(brk_flag_var(run, level, table)), value);
   return true;
 }
 

@@ -10,7 +10,10 @@
 #include "logic/core/options.h"
 #include "logic/core/rule_terms.h"
 #include "logic/program/expressions.h"
-#include "logic/sql/stand_ins_sqlopt.h"
+#include "logic/navigation/aux_vars.h"
+#include "logic/navigation/levels.h"
+#include "logic/sql/optimised_statements.h"
+#include "logic/sql/select_text.h"
 #include "logic/sql/table_locks.h"
 #include "logic/toolbox/declarations.h"
 
@@ -66,12 +69,12 @@ std::optional<Term> single_table(Run& run, const Term& conditions, const Term& t
                                  const Term& level) {
   const auto t = tables.list_items();
   if (t.size() != 1) return std::nullopt;
-  Term top = var();
-  if (!sqlopt::top_nvg_level(run, level, t[0], top) || !(top == level)) return std::nullopt;
-  if (!sqlopt::conds_to_sql_strict(run, conditions, Term::list({t[0]}), atom("many"))) {
+  const Term table = t[0].is_cons() ? t[0].head() : t[0];
+  if (!(top_nvg_level(run, level, table) == level)) return std::nullopt;
+  if (!conds_to_sql_strict(run, make_table_list(run, {t[0]}), conditions.list_items())) {
     return std::nullopt;
   }
-  return t[0];
+  return table;
 }
 
 bool opt_flag(Run& run, const Term& key) {
@@ -101,7 +104,7 @@ bool optimized_delete(Run& run, const Term& conditions, const Term& model, const
   if (ok && whole && table_dbms(run, *table) != "as400") {
     ok = gen_lock_table(run, *table, atom("y"), name);
   }
-  ok = ok && sqlopt::gen_nav_delete(run, conditions, model, tables, level);
+  ok = ok && gen_nav_delete(run, conditions, tables, level);
   if (ok && whole) ok = gen_unlock_table(run, *table, name);
   drop_flag(run, level);
   return ok && comment(run, "End optimized DELETE.");
@@ -140,21 +143,26 @@ bool optimized_group(Run& run, const Term& conditions, const Term& model, const 
     names.push_back(a.sum ? a.operand : a.var);
   }
   bool ok = opt_flag(run, atom("nvg")) && comment(run, "Optimized group.");
-  Term auxes = var();
-  ok = ok && sqlopt::make_aux_names(run, Term::list(names), num(99), atom("y"), auxes);
-  const auto aux = ok ? auxes.list_items() : std::vector<Term>{};
-  if (ok) {
-    ok = aux.size() == aggs.size() &&
-         sqlopt::gen_select_one_into(run, Term::list(select_list), auxes, conditions, model, tables,
-                                     level);
-    // The auxiliary names go again whatever the SELECT wrote.
-    ok = sqlopt::drop_aux_names(run, Term::list(names)) && ok;
+  // Each aggregated name gets an auxiliary of type 99 for its fetched
+  // value. They are named directly rather than recorded as p_auxname/2:
+  // recording and dropping them would also drop the attribute's own
+  // auxiliary that the rest of the program uses, and a count's variable
+  // is not an attribute make_aux_names/4 would name.
+  std::vector<std::string> aux;
+  for (const Term& n : names) {
+    if (!ok) break;
+    // A count's variable is named by its Java name, without the "&".
+    const std::string text = text_of(n);
+    auto name = gen_aux_name(run, text.starts_with("&") ? atom(text.substr(1)) : n, level, kAuxCursor);
+    ok = name.has_value();
+    if (ok) aux.push_back(*name);
   }
+  ok = ok && gen_select_one_into(run, select_list, aux, conditions, tables, level);
   for (size_t i = 0; ok && i < aggs.size(); ++i) {
     const Aggregate& a = aggs[i];
     std::vector<Term> value{fact("t", {a.var, num(kTokVariable)}),
                             fact("t", {a.op, num(kTokAddOp)}),
-                            fact("t", {aux[i], num(kTokVariable)})};
+                            fact("t", {str(aux[i]), num(kTokVariable)})};
     if (!a.sum) {
       value.push_back(fact("t", {atom("*"), num(kTokMulOp)}));
       value.push_back(fact("t", {a.operand, num(kTokConstant)}));
@@ -207,11 +215,11 @@ std::optional<CopyBlock> copy_block(Run& run, const Term& level) {
   return b;
 }
 
-// cond_tables/2 of one table.
+// cond_tables/2 of one table, as [Table, Attribute] lists.
 Term table_pairs(Run& run, const Term& table) {
-  Term pairs = var();
-  if (!sqlopt::cond_tables(run, Term::list({table}), pairs)) return Term::list({});
-  return pairs;
+  std::vector<Term> out;
+  for (const auto& [t, a] : cond_tables(run, {table})) out.push_back(Term::list({t, a}));
+  return Term::list(out);
 }
 
 bool optimized_copy(Run& run, const Term& conditions, const Term& model, const Term& tables,
@@ -260,8 +268,7 @@ bool optimized_copy(Run& run, const Term& conditions, const Term& model, const T
     sources.push_back(s);
   }
   bool ok = opt_flag(run, atom("ins")) && comment(run, "Optimized copy (Insert w/Subselect).") &&
-            sqlopt::gen_insert_select(run, block->target, Term::list(columns), Term::list(sources),
-                                      conditions, model, tables);
+            gen_insert_select(run, block->target, columns, sources, conditions, tables, level);
   drop_flag(run, atom("ins"));
   // The copy ends with the group's comment.
   return ok && comment(run, "End optimized group.");

@@ -96,45 +96,21 @@ TEST(OptimisedCommands, BlockScan) {
   }
 }
 
-// The callees: each writes its name and arguments as one line.
-void stand_ins(Fixture& f) {
-  auto writer = [&f](const char* name, uint32_t arity) {
-    f.run.stand_in_host(name, arity, [name](logic::Run& r, std::span<Term> a) {
-      std::vector<Piece> p{Piece(name)};
-      for (const Term& t : a) p.emplace_back(engine::writeq(t));
-      return Out(r).pieces(p).ok();
-    });
-  };
-  writer("gen_exec_immediate", 3);
-  writer("gen_select_one_into", 6);
-  writer("gen_insert_select", 6);
-  f.run.stand_in_host("top_nvg_level", 3, [](logic::Run&, std::span<Term> a) {
-    a[2] = a[0];
+// The knowledge base's names (i_tblname/3) and attributes (i_all_atrisr/3)
+// of the two tables.
+void tables(Fixture& f) {
+  f.run.stand_in_host("i_tblname", 3, [](logic::Run&, std::span<Term> a) {
+    a[2] = str(text_of(a[1]) == "invline" ? "INVLINE" : "HIST");
     return true;
   });
-  f.run.stand_in_host("conds_to_sql_strict", 3, [](logic::Run&, std::span<Term> a) {
-    return engine::writeq(a[0]).find("javaonly") == std::string::npos;
-  });
-  f.run.stand_in_host("make_aux_names", 4, [](logic::Run&, std::span<Term> a) {
-    std::vector<Term> aux;
-    for (const Term& n : a[0].list_items()) aux.push_back(atom("QNaux_" + text_of(n)));
-    a[3] = Term::list(aux);
-    return true;
-  });
-  f.run.stand_in_host("drop_aux_names", 1, [](logic::Run&, std::span<Term>) { return true; });
-  f.run.stand_in_host("cond_tables", 2, [](logic::Run&, std::span<Term> a) {
-    const std::string t = text_of(a[0].list_items().at(0));
+  f.run.stand_in_host("i_all_atrisr", 3, [](logic::Run&, std::span<Term> a) {
+    const std::string t = text_of(a[1]);
     if (t == "invline") {
-      a[1] = T("[[invline, invid], [invline, lineno], [invline, price]]");
+      a[2] = T("[invid, lineno, price]");
     } else {
-      a[1] = T("[[" + t + ", hid], [" + t + ", hline], [" + t + ", hprice]]");
+      a[2] = T("[hid, hline, hprice]");
     }
     return true;
-  });
-  // The fact is there while the statement is written.
-  f.run.stand_in_host("gen_nav_delete", 4, [](logic::Run& r, std::span<Term> a) {
-    const bool flag = r.facts().exists(fact("optimized_delete", {a[3]}));
-    return Out(r).pieces({"gen_nav_delete", engine::writeq(a[0]), flag ? "flagged" : ""}).ok();
   });
 }
 
@@ -143,6 +119,8 @@ constexpr const char* kAttributes =
     "attri_i(lineno, ['LineNo', int, 4, 0, '', 1]). attri_i(hid, ['HId', int, 8, 0, '', 1]). "
     "attri_i(hline, ['HLine', int, 4, 0, '', 1]). attri_i(hprice, ['HPrice', pac, 9, 2, '', 1]). "
     "attri_i('&Total', ['&Total', pac, 11, 2, '', 1]). attri_i('&N', ['&N', int, 5, 0, '', 1]). ";
+
+constexpr const char* kProgram = "spec_i([proc, 3, 'T', 'P', 0, 0]). ";
 
 std::string line(int n, const std::string& tokens, int level = 1) {
   return "b_line_i(" + std::to_string(n) + ", " + std::to_string(level) + ", 1, cmd, 0, " + tokens +
@@ -174,38 +152,41 @@ TEST(OptimisedCommands, Forms) {
     std::string conditions;
     bool optimised;
     Lines lines;
+    Lines statements;  // of the embedded cursors
   } cases[] = {
       {"DELETE without conditions locks the table",
        line(11, kDelete) + line(12, kDelete) + line(13, kEnd),
        {{"DTASRC", "7"}},
        "[]",
        true,
-       {"/* Optimized DELETE. */",
-        "gen_exec_immediate \"LOCK TABLE invline IN EXCLUSIVE MODE NOWAIT\" \"ULCK\" y",
-        "gen_nav_delete [] flagged", "/* End optimized DELETE. */"}},
+       {"/* Optimized DELETE. */", "cmdBuffer = \"LOCK TABLE invline IN EXCLUSIVE MODE NOWAIT\";",
+        "ExecuteDirectSQL.execute(context, remoteHandle, \"oracle7\", cmdBuffer) ;",
+        "P00032.executeUpd() ;", "/* End optimized DELETE. */"},
+       {"\"DELETE FROM INVLINE\""}},
       {"DELETE with conditions",
        line(11, kDelete) + line(12, kEnd),
        {{"DTASRC", "7"}},
        cond,
        true,
-       {"/* Optimized DELETE. */", "gen_nav_delete [c([t(invid,2),t(=,10),t('&I',23)],[])] flagged",
-        "/* End optimized DELETE. */"}},
+       {"/* Optimized DELETE. */", "P00032.executeUpd(I) ;", "/* End optimized DELETE. */"},
+       {"\"DELETE FROM INVLINE WHERE (InvId = ?)\""}},
       {"DELETE on as400: no lock",
        line(11, kDelete) + line(12, kEnd),
        {{"DTASRC", "4"}},
        "[]",
        true,
-       {"/* Optimized DELETE. */", "gen_nav_delete [] flagged", "/* End optimized DELETE. */"}},
+       {"/* Optimized DELETE. */", "P00032.executeUpd() ;", "/* End optimized DELETE. */"},
+       {"\"DELETE FROM INVLINE\""}},
       {"DELETE turned off",
        line(11, kDelete) + line(12, kEnd),
        {{"DTASRC", "7"}, {"OPTIMIZE_DELETE", "no"}},
        "[]",
        false,
        {}},
-      {"a condition only Java can test",
+      {"a constant only Java knows",
        line(11, kDelete) + line(12, kEnd),
        {{"DTASRC", "7"}},
-       "[c([t(javaonly, 2)], [])]",
+       "[c([t(invid, 2), t('=', 10), t(today, 3)], [])]",
        false,
        {}},
       {"no end line", line(11, kDelete), {{"DTASRC", "7"}}, "[]", false, {}},
@@ -214,10 +195,11 @@ TEST(OptimisedCommands, Forms) {
        {{"DTASRC", "7"}},
        "[]",
        true,
-       {"/* Optimized group. */",
-        "gen_select_one_into [[invline,[\"sum(\",price]],[invline,[\"count(\",'&N']]] "
-        "['QNaux_price','QNaux_&N'] [] 5 [invline] 1",
-        "Total = Total+QNaux_price ;", "N = N+QNaux_&N*1 ;", "/* End optimized group. */"}},
+       {"/* Optimized group. */", "P00032.fetchFirst(dboinvline);",
+        "cprice = (double)(dboinvline.getNumericFormula(1)) ;",
+        "cN = (int)(dboinvline.getNumericFormula(2)) ;", "P00032.close() ;",
+        "Total = Total+cprice ;", "N = N+cN*1 ;", "/* End optimized group. */"},
+       {"\"SELECT SUM(Price), COUNT(*)  FROM INVLINE    \""}},
       {"group turned off",
        line(11, kSum) + line(12, kEnd),
        {{"DTASRC", "7"}, {"OPTIMIZE_AGGREGATE", "n"}},
@@ -247,9 +229,9 @@ TEST(OptimisedCommands, Forms) {
        {{"DTASRC", "7"}},
        "[]",
        true,
-       {"/* Optimized copy (Insert w/Subselect). */",
-        "gen_insert_select hist [hid,hline] [invid,lineno] [] 5 [invline]",
-        "/* End optimized group. */"}},
+       {"/* Optimized copy (Insert w/Subselect). */", "P00032.executeUpd() ;",
+        "/* End optimized group. */"},
+       {"\"INSERT INTO HIST (HId, HLine) SELECT InvId, LineNo FROM INVLINE\""}},
       {"copy into a table with a unique index",
        kCopy + "index_i(hist, [1, u, [hid]]).",
        {{"DTASRC", "7"}},
@@ -261,9 +243,9 @@ TEST(OptimisedCommands, Forms) {
        {{"DTASRC", "7"}, {"OPTIMIZE_COPY", "all"}},
        "[]",
        true,
-       {"/* Optimized copy (Insert w/Subselect). */",
-        "gen_insert_select hist [hid,hline] [invid,lineno] [] 5 [invline]",
-        "/* End optimized group. */"}},
+       {"/* Optimized copy (Insert w/Subselect). */", "P00032.executeUpd() ;",
+        "/* End optimized group. */"},
+       {"\"INSERT INTO HIST (HId, HLine) SELECT InvId, LineNo FROM INVLINE\""}},
       {"never while a reorganisation is generated",
        kCopy + "index_i(hist, [1, u, [hid]]). gen_reo_i.",
        {{"DTASRC", "7"}, {"OPTIMIZE_COPY", "all"}},
@@ -280,13 +262,18 @@ TEST(OptimisedCommands, Forms) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Fixture f(std::string(kLevel) + kAttributes + c.facts);
+    Fixture f(std::string(kLevel) + kAttributes + kProgram + c.facts);
     f.config.insert(c.config.begin(), c.config.end());
-    stand_ins(f);
+    tables(f);
     EXPECT_EQ(optimized_cmd(f.run, T(c.conditions), num(5), T("[invline]"), 10, num(1),
                             T("[[invline, price], [invline, invid]]")),
               c.optimised);
     EXPECT_EQ(f.lines(), c.lines);
+    Lines statements;
+    for (const Term& e : f.run.facts().clauses("embsql_cursor_i", 2)) {
+      statements.push_back(e.arg(2).head().text());
+    }
+    EXPECT_EQ(statements, c.statements);
     EXPECT_EQ(f.all("optimized_delete", 1), "");
   }
 }

@@ -8,9 +8,11 @@
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/utilities.h"
+#include "logic/java/commands.h"
 #include "logic/java/java_naming.h"
 #include "logic/navigation/old_values.h"
-#include "logic/sql/stand_ins_sqlstmt.h"
+#include "logic/program/expressions.h"
+#include "logic/sql/error_context.h"
 #include "logic/sql/text_utils.h"
 #include "logic/toolbox/declarations.h"
 #include "platform/cp1252.h"
@@ -67,11 +69,35 @@ SqlText key_where(Run& run, const Term& table, const std::vector<Term>& keys) {
   return w;
 }
 
+// The attributes of the table's unique index (its entries are [[], A, A]).
+std::vector<Term> unique_keys(Run& run, const Term& table) {
+  std::vector<Term> keys;
+  for (const Term& e : unique_index_atts(run, table).list_items()) {
+    const auto parts = e.is_list() ? e.list_items() : std::vector<Term>{};
+    if (parts.size() == 3) keys.push_back(parts[1]);
+  }
+  return keys;
+}
+
 std::vector<Term> keys_or_unique(Run& run, const Term& table, const std::vector<Term>& keys) {
   if (!keys.empty()) return keys;
-  Term u;
-  if (unique_index_atts(run, table, u) && u.is_list()) return u.list_items();
-  return {};
+  return unique_keys(run, table);
+}
+
+// The Java value of a statement parameter (a token t(Text, Kind)).
+std::string param_java(Run& run, const Term& param) {
+  if (auto j = exp_to_java(run, Term::list({param}), ExprCtx{})) return join_pieces(j->pieces);
+  return text_of(param.is_compound() && param.arity() >= 1 ? param.arg(1) : param);
+}
+
+// The single-row fetch of a cursor into the data object of its table, with
+// the values of the statement's parameters.
+bool fetch_first(Run& run, const std::string& cursor, const Term& table,
+                 const std::vector<Term>& params) {
+  std::vector<std::string> args{cursor};
+  if (auto obj = declare_table_object(run, table)) args.push_back(*obj);
+  for (const Term& p : params) args.push_back(param_java(run, p));
+  return gen_db_command(run, "qnfetchf", args);
 }
 
 // The cursor of the level's read of a table.
@@ -128,10 +154,10 @@ std::optional<std::string> gen_sql_select(Run& run, std::string_view kind, const
   const Term table = first_table(req);
   const Term tables = table_key(req);
   std::vector<Term> order_terms(req.order.begin(), req.order.end());
-  Term unique;
+  std::vector<Term> unique;
   if (!object_kind_is(run, "trn") && !req.tables.empty() && dbms_for_update(run, table) &&
-      !for_update_usable(run, table, Term::list(order_terms)) && unique_index_atts(run, table, unique) &&
-      unique.is_list() && !unique.is_nil()) {
+      !for_update_usable(run, table, Term::list(order_terms)) &&
+      !(unique = unique_keys(run, table)).empty()) {
     emit_comment_block(run, {{"The DBMS does not support FOR UPDATE clause in ORDERed SELECT"},
                              {"statements. Two statements are generated to warranty ORDER and"},
                              {"locking requirements."}});
@@ -142,10 +168,10 @@ std::optional<std::string> gen_sql_select(Run& run, std::string_view kind, const
     comment_lines(run, t1.comments);
     const std::string c1 = cursor_name(run, req.level, tables, t1.sql.text, "");
     set_oper_ctx(run, str("Declare"));
-    set_errtbl_ctx(run, table);
+    set_errtbl_ctx(run, Term::list({table}));
     gen_sql_select_call(run, c1, table, tables, t1.sql.text, t1.sql.params, "n1", req.level);
     // The locking single-row SELECT over the unique key and the order.
-    std::vector<Term> atts = unique.list_items();
+    std::vector<Term> atts = unique;
     for (const Term& o : req.order) {
       auto items = o.is_list() ? o.list_items() : std::vector<Term>{};
       if (items.size() != 2) continue;
@@ -167,9 +193,7 @@ std::optional<std::string> gen_sql_select(Run& run, std::string_view kind, const
         cursor_name(run, req.level, Term::list({table, atom("lock")}), t2.sql.text, "");
     gen_sql_select_call(run, c2, table, Term::list({table}), t2.sql.text, t2.sql.params, "s", req.level);
     set_oper_ctx(run, str("Fetch"));
-    std::vector<Term> args{str(c2)};
-    args.insert(args.end(), t2.sql.params.begin(), t2.sql.params.end());
-    gen_db_command(run, atom("qnfetchf"), Term::list(args), req.level);
+    fetch_first(run, c2, table, t2.sql.params);
     run.facts().asserta(
         fact("sql_double_select", {table, str(c2), Term::list({Term::list(atts), Term()})}));
     return c1;
@@ -179,15 +203,11 @@ std::optional<std::string> gen_sql_select(Run& run, std::string_view kind, const
   comment_lines(run, st.comments);
   const std::string cursor = cursor_name(run, req.level, tables, st.sql.text, "");
   set_oper_ctx(run, str(req.cardinality == "one" ? "Fetch" : "Declare"));
-  set_errtbl_ctx(run, table);
+  set_errtbl_ctx(run, Term::list({table}));
   if (!gen_sql_select_call(run, cursor, table, tables, st.sql.text, st.sql.params, kind, req.level)) {
     return std::nullopt;
   }
-  if (req.cardinality == "one") {
-    std::vector<Term> args{str(cursor)};
-    args.insert(args.end(), st.sql.params.begin(), st.sql.params.end());
-    gen_db_command(run, atom("qnfetchf"), Term::list(args), req.level);
-  }
+  if (req.cardinality == "one") fetch_first(run, cursor, table, st.sql.params);
   return cursor;
 }
 
@@ -279,7 +299,7 @@ bool gen_sql_insert(Run& run, const Term& level, const Term& table, const std::v
   SqlText s = sql_insert_stmt(run, table, assigns, other_atts);
   const std::string cursor = dml_cursor(run, level, table, "ins", s.text);
   set_oper_ctx(run, str("Insert"));
-  set_errtbl_ctx(run, table);
+  set_errtbl_ctx(run, Term::list({table}));
   const bool ok = gen_sql_cursor_stmt(run, level, cursor, "ins", table, s.text, s.params, assigns, level);
   free_cursor(run, cursor);
   return ok;
@@ -298,7 +318,7 @@ bool gen_sql_update(Run& run, const Term& level, const Term& table, const std::v
   if (!read.empty() && !status_if(run, read, table, "ok", "=")) return false;
   const std::string cursor = dml_cursor(run, level, table, "upd", s->text);
   set_oper_ctx(run, str("Update"));
-  set_errtbl_ctx(run, table);
+  set_errtbl_ctx(run, Term::list({table}));
   bool ok = gen_sql_cursor_stmt(run, level, cursor, "upd", table, s->text, s->params, assigns, level);
   free_cursor(run, cursor);
   if (!read.empty()) ok = Out(run).close("}").ok() && ok;
@@ -312,7 +332,7 @@ bool gen_sql_delete(Run& run, const Term& level, const Term& table) {
   if (!read.empty() && !status_if(run, read, table, "ok", "=")) return false;
   const std::string cursor = dml_cursor(run, level, table, "dlt", s->text);
   set_oper_ctx(run, str("Delete"));
-  set_errtbl_ctx(run, table);
+  set_errtbl_ctx(run, Term::list({table}));
   bool ok = gen_sql_cursor_stmt(run, level, cursor, "dlt", table, s->text, s->params, {}, level);
   free_cursor(run, cursor);
   if (!read.empty()) ok = Out(run).close("}").ok() && ok;
@@ -333,11 +353,9 @@ bool gen_exec_immediate(Run& run, std::string_view statement, std::string_view n
                         std::string_view commit) {
   const bool bracket = cs_connect_f(run) && commit == "n";
   if (bracket) gen_commit(run, 4);
-  std::vector<Term> pieces;
-  for (const std::string& p : wrap_sql_text(statement)) pieces.push_back(str(p));
-  std::vector<Term> args{Term::list(pieces), str(kDefaultDstore)};
-  if (!name.empty()) args.push_back(str(name));
-  const bool ok = gen_db_command(run, atom("qnexecimm"), Term::list(args), Term());
+  // The statement's name (the statuses it tolerates) and the data store
+  // do not enter the Java call: the direct-SQL executor takes the text only.
+  const bool ok = gen_db_command(run, "qnexecimm", wrap_sql_text(statement));
   if (bracket) gen_commit(run, 5);
   return ok;
 }
@@ -368,7 +386,7 @@ bool gen_trn_stmt(Run& run, int64_t kind) {
   if (kind == 4 || kind == 5) {
     const auto driver = model_driver(run);
     if (driver == "qedbf" || driver == "qebtrieve") {
-      return gen_db_command(run, atom(kind == 4 ? "qnendtrn" : "qnbegtrn"), Term(), Term());
+      return gen_db_command(run, kind == 4 ? "qnendtrn" : "qnbegtrn", {});
     }
   }
   return true;
@@ -384,7 +402,7 @@ void free_cursor(Run& run, std::string_view cursor) {
 }
 
 bool end_cursor(Run& run, const Term& level, std::string_view cursor) {
-  const bool ok = gen_db_command(run, atom("qnclosecur"), Term::list({str(cursor)}), level);
+  const bool ok = gen_db_command(run, "qnclosecur", {std::string(cursor)});
   free_cursor(run, cursor);
   return ok;
 }

@@ -9,7 +9,11 @@
 #include "logic/core/rule_terms.h"
 #include "logic/core/utilities.h"
 #include "logic/sql/split_string.h"
-#include "logic/sql/stand_ins_sqlopt.h"
+#include "logic/java/commands.h"
+#include "logic/navigation/program_props.h"
+#include "logic/sql/optimised_statements.h"
+#include "logic/sql/select_text.h"
+#include "logic/sql/sql_statements.h"
 #include "logic/toolbox/dependencies.h"
 #include "platform/cp1252.h"
 
@@ -90,11 +94,9 @@ std::string sql_part(Run& run, const ArgTok& k) {
     return " '" + inner + "'";
   }
   if (k.type == kTokConstant) return " " + text;
-  Term sql = var(), parms = var();
-  if (sqlopt::conds_to_sql(run, Term::list({fact("t", {k.text, num(k.type)})}), Term::list({}), sql,
-                           parms)) {
-    return " " + text_of(sql);
-  }
+  const auto sql = conds_to_sql(run, make_table_list(run, {}),
+                                {Term::list({fact("t", {k.text, num(k.type)})})});
+  if (sql.size() == 1 && !sql[0].text.empty()) return " " + sql[0].text;
   return " " + text;
 }
 
@@ -105,8 +107,7 @@ std::string join(const std::vector<std::string>& parts, std::string_view sep) {
 }
 
 bool exec_line(Run& run, const std::string& line) {
-  return sqlopt::gen_db_command(run, atom("qnexecimm"), Term::list({str(line)}),
-                                str(kDefaultDstore));
+  return gen_db_command(run, "qnexecimm", {line});
 }
 
 // odbc_call_i/3 for the first AS/400 call of a procedure with arguments.
@@ -218,8 +219,9 @@ bool uses_stored_procs(Run& run) {
 
 bool gen_udp_call(Run& run, const Term& name, const Term&, const Term& arguments, const Term&,
                   const Term&) {
-  Term target = var();
-  if (!sqlopt::call_target_name(run, name, target)) target = name;
+  // The name comes as a token of its kind (a string literal, an object
+  // reference) or as the name itself.
+  const Term target = atom(call_target_name(name).value_or(text_of(name)));
   if (!is_stored_proc(run, target)) return false;
   const SpNames names = sp_names(run, target);
   SpCall call = sp_call_text(run, names.qualified, arguments);
@@ -227,11 +229,10 @@ bool gen_udp_call(Run& run, const Term& name, const Term&, const Term& arguments
   if (db2400 && !call_arguments(arguments).empty())
     record_odbc_call(run, names.upper, call.parameters);
   if (db2400 && call.parameters.empty()) {
-    return sqlopt::gen_exec_immediate(run, str(call.text), str(""), atom("y"));
+    return gen_exec_immediate(run, call.text, "", "y");
   }
   if (model_driver(run) == "qeoracle7") call.text = "{" + call.text + "}";
-  return sqlopt::gen_call_cursor(run, atom(names.upper), str(call.text),
-                                 Term::list(call.parameters));
+  return gen_call_cursor(run, names.upper, call.text, call.parameters);
 }
 
 bool rpc_parm_types(Run& run, const Term& arguments, Term& types) {

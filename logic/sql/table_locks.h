@@ -4,10 +4,20 @@
 // succeeds: the statement around it goes on.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "engine/term.h"
 #include "logic/core/run.h"
 
 namespace qn::logic {
+
+// The statement texts; none where the table's database cannot lock or
+// unlock a table.
+std::optional<std::string> lock_table_text(Run& run, const engine::Term& table,
+                                           const engine::Term& name);
+std::optional<std::string> unlock_table_text(Run& run, const engine::Term& table,
+                                             const engine::Term& name);
 
 // gen_lock_table/3 (Table, Mode, Name): "LOCK TABLE " + the qualified
 // external name of Name + " IN EXCLUSIVE MODE" + nowait_clause/2, executed

@@ -13,11 +13,15 @@ using engine::Term;
 using sqltest::Fixture;
 using sqltest::Lines;
 
-// gen_exec_immediate/3 writes its three arguments as one line.
-void record_statements(Fixture& f) {
-  f.run.stand_in_host("gen_exec_immediate", 3, [](logic::Run& r, std::span<Term> a) {
-    return Out(r).pieces({"exec", a[0], a[1], a[2]}).ok();
-  });
+// The immediate execution of a statement on a DBMS.
+Lines exec(const std::string& sql, const std::string& dbms) {
+  return {"cmdBuffer = \"" + sql + "\";",
+          "ExecuteDirectSQL.execute(context, remoteHandle, \"" + dbms + "\", cmdBuffer) ;"};
+}
+
+Lines operator+(Lines a, const Lines& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
 }
 
 TEST(TableLocks, ByDatabase) {
@@ -32,21 +36,21 @@ TEST(TableLocks, ByDatabase) {
        "7",
        "",
        "y",
-       {"exec LOCK TABLE CUSTOMER IN EXCLUSIVE MODE NOWAIT ULCK y"}},
-      {"db2, a new table", "5", "", "n", {"exec LOCK TABLE CUSTOMER IN EXCLUSIVE MODE FNF;ULCK y"}},
+       exec("LOCK TABLE CUSTOMER IN EXCLUSIVE MODE NOWAIT", "oracle7")},
+      {"db2, a new table", "5", "", "n", exec("LOCK TABLE CUSTOMER IN EXCLUSIVE MODE", "db2")},
       {"sqlserver locks no table", "12", "", "y", {}},
       {"informix without log: lock and unlock",
        "11",
        "n",
        "y",
-       {"exec LOCK TABLE CUSTOMER IN EXCLUSIVE MODE ULCK y", "exec UNLOCK TABLE CUSTOMER ULCK y"}},
+       exec("LOCK TABLE CUSTOMER IN EXCLUSIVE MODE", "informix") +
+           exec("UNLOCK TABLE CUSTOMER", "informix")},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Fixture f;
     f.config["DTASRC"] = c.dtasrc;
     if (*c.informix_db) f.config["INFORMIX_DB"] = c.informix_db;
-    record_statements(f);
     EXPECT_TRUE(gen_lock_table(f.run, atom("CUSTOMER"), atom(c.mode), atom("CUSTOMER")));
     EXPECT_TRUE(gen_unlock_table(f.run, atom("CUSTOMER"), atom("CUSTOMER")));
     EXPECT_EQ(f.lines(), c.lines);

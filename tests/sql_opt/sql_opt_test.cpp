@@ -19,6 +19,7 @@
 #include "engine/engine.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/run.h"
+#include "logic/sql/optimised_statements.h"
 #include "logic/sql/stored_procs.h"
 #include "logic/sql/table_locks.h"
 
@@ -106,7 +107,21 @@ class Cluster : public ::testing::Test {
   static inline PGconn* conn_ = nullptr;
 };
 
-// A run whose options come from a map and whose immediate statements are kept.
+// The JDBC markers "?" as PostgreSQL's $1, $2 ...; Count their number.
+std::string numbered_markers(const std::string& text, int& count) {
+  std::string sql;
+  count = 0;
+  for (char c : text) {
+    if (c == '?') {
+      sql += "$" + std::to_string(++count);
+    } else {
+      sql += c;
+    }
+  }
+  return sql;
+}
+
+// A run whose options come from a map.
 struct Rules {
   explicit Rules(std::string source) : run(eng), dtasrc(std::move(source)) {
     eng.consult_text("model_num_i(5). model_i(1, 1005).", false);
@@ -116,15 +131,10 @@ struct Rules {
       return true;
     });
     run.stand_in_host("i_dstorepref", 4, [](Run&, std::span<Term>) { return false; });
-    run.stand_in_host("gen_exec_immediate", 3, [this](Run&, std::span<Term> a) {
-      statements.push_back(text_of(a[0]));
-      return true;
-    });
   }
   engine::Engine eng;
   Run run;
   std::string dtasrc;
-  std::vector<std::string> statements;
 };
 
 TEST_F(Cluster, LockTableRunsInATransaction) {
@@ -132,9 +142,9 @@ TEST_F(Cluster, LockTableRunsInATransaction) {
   for (const char* dtasrc : {"7", "5", "4"}) {  // oracle (NOWAIT), db2, as400
     SCOPED_TRACE(dtasrc);
     Rules r(dtasrc);
-    ASSERT_TRUE(gen_lock_table(r.run, atom("customer"), atom("y"), atom("customer")));
-    ASSERT_EQ(r.statements.size(), 1u);
-    EXPECT_EQ(exec("BEGIN; " + r.statements[0] + "; COMMIT"), "") << r.statements[0];
+    const auto text = lock_table_text(r.run, atom("customer"), atom("customer"));
+    ASSERT_TRUE(text);
+    EXPECT_EQ(exec("BEGIN; " + *text + "; COMMIT"), "") << *text;
   }
 }
 
@@ -150,18 +160,29 @@ TEST_F(Cluster, CallsPrepare) {
     SCOPED_TRACE(dtasrc);
     Rules r(dtasrc);
     const SpCall call = sp_call_text(r.run, "calc", args);
-    std::string sql;
     int marker = 0;
-    for (size_t i = 0; i < call.text.size(); ++i) {
-      if (call.text[i] == '?') {
-        sql += "$" + std::to_string(++marker);
-      } else {
-        sql += call.text[i];
-      }
-    }
+    const std::string sql = numbered_markers(call.text, marker);
     EXPECT_EQ(marker, static_cast<int>(call.parameters.size()));
     EXPECT_EQ(prepare("call" + std::to_string(++n), sql, marker), "") << call.text;
   }
+}
+
+// The optimised copy's INSERT ... SELECT with a condition on a variable.
+TEST_F(Cluster, InsertSelectPrepares) {
+  ASSERT_EQ(exec("CREATE TABLE IF NOT EXISTS invline (invid integer, lineno integer, price numeric)"),
+            "");
+  ASSERT_EQ(exec("CREATE TABLE IF NOT EXISTS hist (hid integer, hline integer)"), "");
+  Rules r("7");
+  std::vector<Term> params;
+  const std::string text = insert_select_text(
+      r.run, atom("hist"), {atom("hid"), atom("hline")}, {atom("invid"), atom("lineno")},
+      *engine::parse_term("[c([t(invid, 2), t('>', 10), t('&First', 23)], [])]"),
+      *engine::parse_term("[invline]"), params);
+  int markers = 0;
+  const std::string sql = numbered_markers(text, markers);
+  EXPECT_EQ(markers, 1);
+  EXPECT_EQ(params.size(), 1u);
+  EXPECT_EQ(prepare("copy", sql, markers), "") << text;
 }
 
 #else
