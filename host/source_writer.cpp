@@ -18,6 +18,14 @@ namespace qn::host {
 
 namespace {
 
+// Adds delta to a margin without overflowing.
+int add_margin(int margin, int32_t delta) {
+  const int64_t sum = static_cast<int64_t>(margin) + delta;
+  if (sum > INT_MAX) return INT_MAX;
+  if (sum < INT_MIN) return INT_MIN;
+  return static_cast<int>(sum);
+}
+
 void append_blanks(std::string& line, int margin) {
   if (margin > 0) line.append(static_cast<size_t>(margin), ' ');
 }
@@ -66,6 +74,12 @@ bool margin_line_parts(const TermValue& line, const TermValue*& before, const Te
   after = &c2.args[0];
   items = &c3.args[0];
   return true;
+}
+
+void trim_trailing_blanks(std::string& line) {
+  size_t n = line.size();
+  while (n > 0 && (line[n - 1] == ' ' || line[n - 1] == '\t')) --n;
+  line.resize(n);
 }
 
 // A placeholder's argument in a template line.
@@ -202,19 +216,6 @@ std::string& line_buffer() {
 }
 
 }  // namespace
-
-int add_margin(int margin, int64_t delta) {
-  const int64_t sum = static_cast<int64_t>(margin) + delta;
-  if (sum > INT_MAX) return INT_MAX;
-  if (sum < INT_MIN) return INT_MIN;
-  return static_cast<int>(sum);
-}
-
-void trim_trailing_blanks(std::string& line) {
-  size_t n = line.size();
-  while (n > 0 && (line[n - 1] == ' ' || line[n - 1] == '\t')) --n;
-  line.resize(n);
-}
 
 bool format_output_lines(const TermValue& tree, int& margin, LineSink& sink) {
   std::string& line = line_buffer();

@@ -35,11 +35,6 @@ class LineSink {
 // it stay written.
 bool format_output_lines(const TermValue& tree, int& margin, LineSink& sink);
 
-// The margin changed by delta, held within an int.
-int add_margin(int margin, int64_t delta);
-// Removes the blanks and tabs that end a line.
-void trim_trailing_blanks(std::string& line);
-
 // Expands the template file into sink (see print_template). The file is
 // located by the caller; path is the file-system path.
 bool expand_template_file(const std::string& path, const TermValue& before, const TermValue& after,

@@ -1,14 +1,30 @@
 #include "logic/core/output.h"
 
+#include <climits>
+
 #include "engine/term.h"
-#include "host/source_writer.h"
 #include "logic/core/host_interface.h"
 #include "logic/core/run.h"
 
 namespace qn::logic {
 
-using host::add_margin;
-using host::trim_trailing_blanks;
+namespace {
+
+// A margin changed by delta, held within an int.
+int add_margin(int margin, int64_t delta) {
+  const int64_t sum = static_cast<int64_t>(margin) + delta;
+  if (sum > INT_MAX) return INT_MAX;
+  if (sum < INT_MIN) return INT_MIN;
+  return static_cast<int>(sum);
+}
+
+void trim_trailing_blanks(std::string& line) {
+  size_t n = line.size();
+  while (n > 0 && (line[n - 1] == ' ' || line[n - 1] == '\t')) --n;
+  line.resize(n);
+}
+
+}  // namespace
 
 bool Output::open() {
   failed_ = false;
