@@ -87,6 +87,27 @@ bool gen_msg_stmt(Run& run, std::string_view text) {
   return out.pieces({"QNutil.msg( this,", text, ");"}).ok();
 }
 
+namespace {
+
+bool push_page_error(Run& run, std::string_view text) {
+  return Out(run).pieces({"qncgi_pusherror( " + std::string(text) + ")", ";"}).ok();
+}
+
+}  // namespace
+
+bool gen_msg_call(Run& run, std::string_view text) {
+  if (web_or_http(run)) return push_page_error(run, text);
+  Out out(run);
+  if (server_side(run)) return out.pieces({"msgMsg = ", text, ";"}).ok();
+  return out.pieces({"QNutil.msg( me(), ", text, ");"}).ok();
+}
+
+bool gen_error_cmd(Run& run, std::string_view text) {
+  if (web_or_http(run)) return push_page_error(run, text);
+  if (spec_kind_in(run, {"trn"})) return gen_msg_call(run, text);
+  return emit_comment(run, {"An error message should be issued here."});
+}
+
 bool gen_status_cmd(Run& run, const std::optional<std::string>& text) {
   if (!text) return emit_comment(run, {"An warning message should be issued here."});
   Out out(run);

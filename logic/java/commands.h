@@ -24,6 +24,14 @@ bool emit_stmt_lines(Run& run, const engine::Term& stmt);
 bool gen_db_command(Run& run, std::string_view command, const std::vector<std::string>& args);
 // gen_msg_stmt/2 with the message's Java text.
 bool gen_msg_stmt(Run& run, std::string_view text);
+// gen_msg_call/1 with the message's Java text: in a web panel or HTTP main
+// program the message is pushed to the page (qncgi_pusherror); in the
+// server part of a split transaction it is kept in msgMsg; otherwise shown.
+bool gen_msg_call(Run& run, std::string_view text);
+// gen_error_cmd/3 with the message's Java text: pushed to the page in a web
+// panel or HTTP main program, shown in a transaction, and elsewhere only a
+// comment where the message belongs.
+bool gen_error_cmd(Run& run, std::string_view text);
 // gen_status_cmd/1 with the status's Java text (none: the expression could
 // not be translated).
 bool gen_status_cmd(Run& run, const std::optional<std::string>& text);

@@ -13,7 +13,16 @@
 #include "logic/javaui/control_props.h"
 #include "logic/navigation/levels.h"
 #include "logic/navigation/loop_conditions.h"
+#include "logic/navigation/later_rounds.h"
+#include "logic/navigation/program_props.h"
+#include "logic/navigation/commit_points.h"
+#include "logic/navigation/level_actions.h"
 #include "logic/navigation/stand_ins_navdrv.h"
+#include "logic/java/commands.h"
+#include "logic/java/class_frame.h"
+#include "logic/java/java_naming.h"
+#include "logic/program/pgm_calls.h"
+#include "platform/cp1252.h"
 #include "logic/navigation/table_access.h"
 #include "logic/program/expressions.h"
 #include "logic/sql/level_join.h"
@@ -27,6 +36,7 @@ namespace {
 // One command line: its tokens without positions, the first (the
 // command's) apart, and the caller's contexts.
 struct Line {
+  Term raw;     // as the command line holds them, positions included
   Term tokens;  // all of them
   Term args;    // after the first
   const Term& c2;
@@ -61,7 +71,6 @@ bool cmd_call(Run& run, const Line& l) {
       (spec_kind_in(run, {"web", "mbr"}) || web_or_http_main(run))) {
     return set_link_var(run, Term::list({first}));
   }
-  if (tok_kind(first) == kTokVariable) return gen_dynamic_call(run, l.tokens, l.level);
   return gen_call(run, l.tokens, l.level, l.c2, l.c3, l.c5, Term::nil());
 }
 
@@ -95,7 +104,8 @@ bool cmd_assign(Run& run, const Line& l) {
   }
   if (tok_kind(target) == kTokVariable) {
     if (auto dims = var_dim(run, target.arg(1))) {
-      return gen_array_loop(run, target.arg(1), *dims, value_list, l.c2, l.c3, l.level);
+      const auto n = array_dims(*dims);
+      if (!n.empty()) return gen_array_loop(run, target.arg(1), n, value_list);
     }
   }
   return gen_assign_stmt(run, target.arg(1), num(0), l.c2,
@@ -108,15 +118,30 @@ bool cmd_else(Run& run, const Line&) { return emit_else(run); }
 bool cmd_close(Run& run, const Line&) { return emit_close_brace(run); }
 bool cmd_while(Run& run, const Line& l) { return emit_while(run, l.args, {l.c2, l.c3}); }
 
+// A RETURN that is the program's last command line, or that a subroutine
+// definition follows at once, needs no code: the routine ends there. A line
+// that cannot be found is not last.
+bool return_is_last(Run& run, const Line& l) {
+  auto self = run.facts().first(fact("b_line_i", {var(), var(), var(), atom("cmd"), var(), l.raw}));
+  if (!self || !self->arg(1).is_int()) return false;
+  const int64_t at = self->arg(1).as_int();
+  std::optional<Term> next;
+  for (const Term& b : run.facts().clauses("b_line_i", 6)) {
+    if (b.arg(4) != "cmd" || !b.arg(1).is_int() || b.arg(1).as_int() <= at) continue;
+    if (!next || b.arg(1).as_int() < next->arg(1).as_int()) next = b;
+  }
+  return !next || first_token_type(drop_tok_positions(next->arg(6))) == kCmdSubStart;
+}
+
 bool cmd_return(Run& run, const Line& l) {
   const Term v = atom("nUserReturn");
   declare_var(run, v, Term::list({atom("int"), num(1), num(0), num(0)}), "s", Term::nil());
   if (!Out(run).pieces({"nUserReturn", "=", "1;"}).ok()) return false;
-  return gen_return_cmd(run, l.level, l.c2);
+  return gen_return_cmd(run, return_is_last(run, l));
 }
 
-bool cmd_commit(Run& run, const Line& l) { return gen_commit_cmd(run, num(1), l.level); }
-bool cmd_rollback(Run& run, const Line& l) { return gen_commit_cmd(run, num(2), l.level); }
+bool cmd_commit(Run& run, const Line& l) { return gen_commit_cmd(run, l.level, 1); }
+bool cmd_rollback(Run& run, const Line& l) { return gen_commit_cmd(run, l.level, 2); }
 
 bool cmd_exit_for(Run& run, const Line& l) {
   emit_comment(run, {"Exit For each command. Update data (if necessary), close cursors & exit."});
@@ -127,33 +152,73 @@ bool cmd_exit_for(Run& run, const Line& l) {
 bool cmd_exit_loop(Run& run, const Line&) { return gen_loop_exit(run); }
 
 bool cmd_msg(Run& run, const Line& l) {
-  // msg( Text , Status ): a second argument is three tokens after the first.
-  const auto a = l.args.list_items();
+  // msg( Text , Status ): with a second argument the text goes to the
+  // status bar. The text ends at msg('s own ")" or at the comma.
+  std::vector<Term> text;
   bool second = false;
-  for (const Term& t : a) second = second || tok_kind(t) == kTokComma;
-  if (second) return gen_status_msg(run, l.tokens, l.level);
-  return gen_msg_stmt(run, l.tokens, l.level);
+  int depth = 0;
+  for (const Term& t : l.args.list_items()) {
+    const int64_t k = tok_kind(t);
+    if (depth == 0 && (k == kTokComma || k == kTokClose)) {
+      second = k == kTokComma;
+      break;
+    }
+    if (k == kTokOpen || k == kTokFunction) ++depth;
+    if (k == kTokClose) --depth;
+    text.push_back(t);
+  }
+  auto java = exp_to_java(run, Term::list(text), {l.c2, l.c3});
+  if (second) {
+    return gen_status_cmd(run, java ? std::optional(join_pieces(java->pieces)) : std::nullopt);
+  }
+  if (!java) return false;
+  return gen_msg_stmt(run, join_pieces(java->pieces));
 }
 
-bool sub_start(Run& run, const Line& l, const char* kind) {
+// The method of a user subroutine (by its name) or event (by the tokens
+// that name it).
+std::string routine_method(Run& run, const Line& l, bool event) {
+  if (event) return proc_id_name(run, l.args);
+  const Term first = arg_at(l, 0);
+  return proc_id_name(run, first.is_nil() ? atom("") : first.arg(1));
+}
+
+// The method header of a user subroutine or event: a procedure that prints
+// may be interrupted while it runs.
+bool sub_start(Run& run, const Line& l, bool event) {
   const Term name = arg_at(l, 0).is_nil() ? atom("") : arg_at(l, 0).arg(1);
   run.facts().assertz(fact("in_usr_proc_i", {name}));
   step_progress(run);
-  gen_sub_header(run, atom(kind), name, l.level);
+  std::string header = "protected void " + routine_method(run, l, event) + "()";
+  if (has_print_lines(run)) header += " throws ProcessInterruptedException";
+  if (!Out(run).pieces({header}).open("{").ok()) return false;
   return emit_comment(run, {text_of(name) + "Routine"});
 }
-bool cmd_event_start(Run& run, const Line& l) { return sub_start(run, l, "event"); }
-bool cmd_sub_start(Run& run, const Line& l) { return sub_start(run, l, "sub"); }
-bool sub_end(Run& run, const Line& l, const char* kind) {
-  const bool ok = gen_sub_end(run, atom(kind), l.level);
+bool cmd_event_start(Run& run, const Line& l) { return sub_start(run, l, true); }
+bool cmd_sub_start(Run& run, const Line& l) { return sub_start(run, l, false); }
+bool sub_end(Run& run) {
+  const bool ok = end_routine(run, "0");
   run.facts().abolish("in_usr_proc_i", 1);
   return ok;
 }
-bool cmd_event_end(Run& run, const Line& l) { return sub_end(run, l, "event"); }
-bool cmd_sub_end(Run& run, const Line& l) { return sub_end(run, l, "sub"); }
+bool cmd_event_end(Run& run, const Line&) { return sub_end(run); }
+bool cmd_sub_end(Run& run, const Line&) { return sub_end(run); }
 bool cmd_do_sub(Run& run, const Line& l) {
+  // A subroutine the program defines (a start line naming it), else an
+  // event.
   const Term first = arg_at(l, 0);
-  return gen_do_sub(run, first.is_nil() ? atom("") : first.arg(1), l.level);
+  const std::string name = platform::lower_1252(first.is_nil() ? "" : tok_text(first));
+  bool sub = false;
+  for (const Term& b : run.facts().clauses("b_line_i", 6)) {
+    if (b.arg(4) != "cmd") continue;
+    const Term toks = drop_tok_positions(b.arg(6));
+    if (first_token_type(toks) != kCmdSubStart || !toks.tail().is_cons()) continue;
+    if (platform::lower_1252(tok_text(toks.tail().head())) == name) {
+      sub = true;
+      break;
+    }
+  }
+  return gen_do_sub(run, routine_method(run, l, !sub), sub);
 }
 bool cmd_confirm(Run& run, const Line& l) { return gen_confirm_stmt(run, l.tokens, l.level); }
 bool cmd_do_case(Run& run, const Line&) { return do_case_begin(run); }
@@ -247,7 +312,18 @@ bool gen_call(Run& run, const Term& tokens, const Term& level, const Term& c3, c
   const auto toks = tokens.list_items();
   const bool udp = toks.size() > 1 && tok_text(toks[1]).starts_with("udp(");
   if (udp && gen_udp_call(run, tokens, level, c3, c4, c5)) return true;
-  return gen_pgm_call(run, tokens, level, c3, c4, c5, c6);
+  // call(Target, Arguments) or udp(Target, Arguments): the target follows
+  // the command, or the function's "(" with the closing ")" last.
+  size_t at = 1;
+  size_t end = toks.size();
+  if (at < end && tok_kind(toks[at]) == kTokFunction) {
+    ++at;
+    if (end > at && tok_kind(toks[end - 1]) == kTokClose) --end;
+  }
+  if (at >= end) return false;
+  const Term& target = toks[at];
+  const Term args = drop_comma_token(Term::list(std::vector<Term>(toks.begin() + at + 1, toks.begin() + end)));
+  return gen_pgm_call(run, "udp", target.arg(1), tok_kind(target), args, {c3, c4});
 }
 
 bool cmd_to_code(Run& run, const Term& tokens, const Term& c2, const Term& c3, const Term& level,
@@ -257,7 +333,7 @@ bool cmd_to_code(Run& run, const Term& tokens, const Term& c2, const Term& c3, c
   const int64_t code = first_token_type(toks);
   for (const CmdRow& row : kCommands) {
     if (row.code != code) continue;
-    const Line line{toks, toks.tail(), c2, c3, level, c5};
+    const Line line{tokens, toks, toks.tail(), c2, c3, level, c5};
     return row.fn(run, line);
   }
   return true;

@@ -33,26 +33,39 @@ TEST(Navigation, CommandLines) {
       {"[t(a, 107), t('Qnfont', 23), t('=', 10), t('2', 3)]", {}},
       {"[t(a, 107), t('&A', 23), t('2', 3), t(')', 4), t('=', 10), t('5', 3)]",
        {"A[2-1] = 5 ;"}},
-      {"[t(a, 107), t('&A', 23), t('=', 10), t('0', 3)]", {"/* gen_array_loop '&A' [3] */"}},
+      {"[t(a, 107), t('&A', 23), t('=', 10), t('0', 3)]",
+       {"QN_I = (short)(1) ;", "while ( ( QN_I <= 3 ) )", "{", "   A[QN_I-1] = 0 ;",
+        "   QN_I = (short)(QN_I+1) ;", "}"}},
       {"[t(a, 107), t('&X', 23)]", {}},
-      {"[t(return, 118)]", {"nUserReturn = 1;", "/* gen_return_cmd 1 [] */"}},
-      {"[t(commit, 132)]", {"/* gen_commit_cmd 1 1 */"}},
-      {"[t(rollback, 157)]", {"/* gen_commit_cmd 2 1 */"}},
+      // A RETURN the program's lines do not hold is not its last statement.
+      {"[t(return, 118)]", {"nUserReturn = 1;", "cleanup();", "if (true) return;"}},
+      // Transactions are not logged here: the commit points write nothing.
+      {"[t(commit, 132)]", {}},
+      {"[t(rollback, 157)]", {}},
       {"[t(exit, 139)]",
        {"/* Exit For each command. Update data (if necessary), close cursors & exit. */",
         "if (true) break;"}},
-      {"[t(call, 104), t('P2', 2)]", {"/* gen_pgm_call [t(call,104),t('P2',2)] 1 */"}},
-      {"[t(call, 104), t('&P', 23)]", {"/* gen_dynamic_call [t(call,104),t('&P',23)] 1 */"}},
-      {"[t(call, 158), t('udp(', 1), t('U', 2), t(')', 4)]",
-       {"/* gen_pgm_call [t(call,158),t('udp(',1),t('U',2),t(')',4)] 1 */"}},  // U is no stored procedure
-      {"[t(msg, 141), t('\"Hi\"', 3), t(')', 4)]",
-       {"/* gen_msg_stmt [t(msg,141),t('\"Hi\"',3),t(')',4)] 1 */"}},
+      {"[t(call, 104), t('\\'P2\\'', 3), t(',', 7), t('&X', 23)]",
+       {"QNt_QNShort1 = new QNShort(X);",
+        "new p2(remoteHandle, context).execute( QNt_QNShort1) ;",
+        "X = QNt_QNShort1.getValue();"}},
+      {"[t(call, 104), t('&P', 23), t(',', 7), t('&X', 23)]",
+       {"QNt_QNShort1 = new QNShort(X);", "callAux1 = new Object[ 1 ];",
+        "callAux1 [ 0 ] = QNt_QNShort1 ;",
+        "QNutil.dynamicExecute(context, remoteHandle, getClass(), QNutil.getObjectName( \"\" , P "
+        ") , callAux1 );",
+        "X = QNt_QNShort1.getValue();"}},
+      {"[t(call, 158), t('udp(', 1), t('\\'U\\'', 3), t(')', 4)]",  // U is no stored procedure
+       {"new u(remoteHandle, context).execute( ) ;"}},
+      {"[t(msg, 141), t('\"Hi\"', 3), t(')', 4)]", {"QNutil.msg( this, \"Hi\" );"}},
       {"[t(msg, 141), t('\"Hi\"', 3), t(',', 7), t(status, 2), t(')', 4)]",
-       {"/* gen_status_msg [t(msg,141),t('\"Hi\"',3),t(',',7),t(status,2),t(')',4)] 1 */"}},
-      {"[t(sub, 146), t('Calc', 2)]",
-       {"/* gen_sub_header sub 'Calc' */", "/* CalcRoutine */"}},
-      {"[t(endsub, 147)]", {"/* gen_sub_end sub 1 */"}},
-      {"[t(do, 145), t('Calc', 2)]", {"/* gen_do_sub 'Calc' 1 */"}},
+       {"QNutil.msg( \"Hi\" );"}},
+      {"[t(sub, 143), t('Calc', 2)]",
+       {"protected void S11()", "{", "   /* CalcRoutine */"}},
+      {"[t(event, 146), t('Enter', 2)]",
+       {"protected void E11()", "{", "   /* EnterRoutine */"}},
+      {"[t(endsub, 144)]", {"}", ""}},
+      {"[t(do, 145), t('Calc', 2)]", {"/* Execute user event: E11 */", "E11();"}},
       {"[t(docase, 152)]", {}},
       {"[t(onerror, 160)]", {"/* gen_error_handler_cmd '' */"}},
       {"[t(code, 166), t('int k = 0;\\nk++;', 3)]",
@@ -76,11 +89,47 @@ TEST(Navigation, CommandLines) {
 // A subroutine's start and end bracket in_usr_proc_i/1.
 TEST(Navigation, UserSubroutineFact) {
   Fixture f(kProc);
-  cmd_to_code(f.run, t("[t(sub, 146), t('Calc', 2)]"), Term::nil(), Term::nil(), t("1"),
+  cmd_to_code(f.run, t("[t(sub, 143), t('Calc', 2)]"), Term::nil(), Term::nil(), t("1"),
               Term::nil());
   EXPECT_EQ(f.eng.facts().count("in_usr_proc_i", 1), 1u);
-  cmd_to_code(f.run, t("[t(endsub, 147)]"), Term::nil(), Term::nil(), t("1"), Term::nil());
+  cmd_to_code(f.run, t("[t(endsub, 144)]"), Term::nil(), Term::nil(), t("1"), Term::nil());
   EXPECT_EQ(f.eng.facts().count("in_usr_proc_i", 1), 0u);
+}
+
+// The program's lines decide what a RETURN and a DO write: a RETURN at the
+// end or right before a subroutine needs no code; a DO of a subroutine the
+// program defines calls its S method, called the same at its definition.
+TEST(Navigation, LinesAroundReturnAndDo) {
+  const std::string lines =
+      "b_line_i(1, 0, 0, cmd, 0, [t(do, 145), t('Calc', 2)]). "
+      "b_line_i(2, 0, 0, cmd, 0, [t(return, 118)]). "
+      "b_line_i(3, 0, 0, cmd, 0, [t(sub, 143), t('Calc', 2)]). "
+      "b_line_i(4, 0, 0, cmd, 0, [t(return, 118), t(x, 1)]). "
+      "b_line_i(5, 0, 0, cmd, 0, [t(endsub, 144)]). ";
+  struct Case {
+    const char* name;
+    const char* tokens;
+    Lines expected;
+  } cases[] = {
+      {"do of a defined subroutine", "[t(do, 145), t('Calc', 2)]",
+       {"/* Execute user subroutine: S11 */", "S11();"}},
+      {"return before a subroutine", "[t(return, 118)]", {"nUserReturn = 1;"}},
+      {"return before more lines", "[t(return, 118), t(x, 1)]",
+       {"nUserReturn = 1;", "cleanup();", "if (true) return;"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f(kProc + lines);
+    cmd_to_code(f.run, t(c.tokens), Term::nil(), Term::nil(), Term::integer(1), Term::nil());
+    EXPECT_EQ(f.lines(), c.expected);
+  }
+  Fixture f(kProc + lines);
+  cmd_to_code(f.run, t("[t(sub, 143), t('Calc', 2)]"), Term::nil(), Term::nil(), t("1"),
+              Term::nil());
+  cmd_to_code(f.run, t("[t(do, 145), t('Calc', 2)]"), Term::nil(), Term::nil(), t("1"),
+              Term::nil());
+  EXPECT_EQ(f.lines(), (Lines{"protected void S11()", "{", "   /* CalcRoutine */",
+                              "   /* Execute user subroutine: S11 */", "   S11();"}));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "logic/core/rule_terms.h"
 #include "logic/navigation/aux_vars.h"
 #include "logic/navigation/old_values.h"
+#include "logic/navigation/later_rounds.h"
 #include "logic/navigation/stand_ins_navact.h"
 #include "logic/program/expressions.h"
 #include "logic/java/variables.h"
@@ -27,6 +28,16 @@ struct TermHash {
 using TermSet = std::unordered_set<Term, TermHash>;
 
 Term tok(const Term& value, int64_t kind) { return fact("t", {value, num(kind)}); }
+
+// The argument tokens of a call, t(',', 7) between them.
+Term comma_separated(const Term& toks) {
+  std::vector<Term> out;
+  for (const Term& t : toks.list_items()) {
+    if (!out.empty()) out.push_back(tok(atom(","), kTokComma));
+    out.push_back(t);
+  }
+  return Term::list(out);
+}
 
 // io_as/4: the variables of the action in a direction ([] when none).
 std::vector<Term> io_vars(Run& run, const Term& action, const char* dir) {
@@ -68,7 +79,7 @@ const ActionIo& io_of(const IoTable& table, const Term& action) {
 
 std::vector<Term> one_pass(Run& run, const IoTable& io, const std::vector<Term>& candidates,
                            bool break_pass, std::vector<Term>& available,
-                           std::vector<Term>& recompute) {
+                           std::vector<Term>& recompute, bool verticals = true) {
   TermSet have(available.begin(), available.end());
   std::vector<Term> order = candidates;
   if (break_pass) {
@@ -77,7 +88,7 @@ std::vector<Term> one_pass(Run& run, const IoTable& io, const std::vector<Term>&
   }
   std::vector<Term> placed;
   for (const Term& a : order) {
-    if (!kind_is(a, "tcsrfvb") || (break_pass && kind_is(a, "b"))) continue;
+    if (!kind_is(a, verticals ? "tcsrfvb" : "tcsrfb") || (break_pass && kind_is(a, "b"))) continue;
     const ActionIo& x = io_of(io, a);
     if (!std::all_of(x.in.begin(), x.in.end(), [&](const Term& v) { return have.count(v) > 0; }))
       continue;
@@ -107,7 +118,7 @@ std::vector<Term> order_level_actions(Run& run, const std::vector<Term>& candida
 }
 
 OrderedActions order_all_actions(Run& run, const Term& level, const std::vector<Term>& loaded,
-                                 bool break_pass) {
+                                 bool break_pass, bool verticals) {
   auto& facts = run.facts();
   facts.abolish("for_calc", 1);
   OrderedActions out{{}, loaded};
@@ -115,7 +126,8 @@ OrderedActions order_all_actions(Run& run, const Term& level, const std::vector<
   std::vector<Term> remaining = facts.findall(fact("a_i", {var(), level, var(), var(), var(), var()}));
   while (!remaining.empty()) {
     std::vector<Term> recompute;
-    const auto placed = one_pass(run, io, remaining, break_pass, out.loaded, recompute);
+    const auto placed =
+        one_pass(run, io, remaining, break_pass, out.loaded, recompute, verticals);
     if (placed.empty()) break;
     for (const Term& a : placed) {
       out.actions.push_back(a);
@@ -175,14 +187,17 @@ bool each_att_action(Run& run, const LevelActions& args, const std::vector<Term>
       }
       ok = ok && assign_h_auxs(run, 's', held);
     } else if (kind_is(a, "f")) {
-      ok = gen_formula_code(run, a, att, info, args.context);
+      // Info holds the formula's alternatives [Value, Condition]; the value
+      // goes to the attribute's holder.
+      ok = gen_assign_stmt(run, att, num(0), args.context, info, Term::nil(), args.level,
+                           Term::nil(), Term::nil());
       facts.assertz(fact("for_calc", {id}));
     } else if (kind_is(a, "b")) {
       ok = gen_assignments(run, args.level, info);
     } else if (kind_is(a, "v")) {
       const Term inputs = Term::list(io_vars(run, a, "i"));
       const Term outputs = Term::list(io_vars(run, a, "o"));
-      ok = gen_call_stmt1(run, info, inputs, outputs, args.level, args.context, args.mode);
+      ok = gen_call_stmt(run, text_of(info), comma_separated(as_to_tok(inputs)));
       facts.assertz(fact("for_calc", {id}));
       ok = ok && gen_control_refresh(run, outputs);
     } else if (kind_is(a, "c")) {
@@ -202,8 +217,28 @@ bool each_att_action(Run& run, const LevelActions& args, const std::vector<Term>
 }
 
 bool gen_level_actions(Run& run, const LevelActions& args) {
-  const OrderedActions ordered = order_all_actions(run, args.level, args.loaded, args.break_pass);
-  return each_att_action(run, args, ordered.actions) && assign_h_auxs(run, 's', args.held);
+  const OrderedActions first =
+      order_all_actions(run, args.level, args.loaded, args.break_pass, false);
+  if (args.pass == 1) {
+    return each_att_action(run, args, first.actions) && assign_h_auxs(run, 's', args.held);
+  }
+  // Everything placed again, the verticals included; what the first pass
+  // wrote already is left out.
+  const OrderedActions all = order_all_actions(run, args.level, args.loaded, args.break_pass);
+  TermSet written(first.actions.begin(), first.actions.end());
+  std::vector<Term> rest;
+  for (const Term& a : all.actions) {
+    if (written.insert(a).second) rest.push_back(a);
+  }
+  return each_att_action(run, args, rest);
+}
+
+std::vector<int64_t> array_dims(const Term& dims) {
+  std::vector<int64_t> out;
+  for (const Term& n : dims.is_list() ? dims.list_items() : std::vector<Term>{dims}) {
+    if (n.is_int() && n.as_int() > 0) out.push_back(n.as_int());
+  }
+  return out;
 }
 
 bool gen_array_loop(Run& run, const Term& variable, const std::vector<int64_t>& dims,

@@ -29,6 +29,9 @@ struct LevelActions {
   engine::Term context = engine::Term::integer(0);
   engine::Term mode = engine::Term::nil();
   std::vector<engine::Term> held;  // held entries [Attribute, h, Auxiliary]
+  // 1: every action but the vertical formulas and what depends on them; 2:
+  // those left out by the first pass.
+  int pass = 1;
 };
 
 struct OrderedActions {
@@ -44,11 +47,14 @@ std::vector<engine::Term> order_level_actions(Run& run, const std::vector<engine
 // order_all_actions/9: passes until one places nothing. Actions whose inputs
 // never become available stay out.
 OrderedActions order_all_actions(Run& run, const engine::Term& level,
-                                 const std::vector<engine::Term>& loaded, bool break_pass);
+                                 const std::vector<engine::Term>& loaded, bool break_pass,
+                                 bool verticals = true);
 // each_att_action/13: the actions written in order.
 bool each_att_action(Run& run, const LevelActions& args, const std::vector<engine::Term>& actions);
-// gen_level_actions/21: the level's actions ordered and written, then the
-// held moves of the level saved once (assign_h_auxs/2).
+// gen_level_actions/21: the level's actions ordered and written. The first
+// pass leaves out the vertical formulas (v), so what needs their results
+// waits too, and ends with the held moves of the level saved once
+// (assign_h_auxs/2); the second pass writes what the first left out.
 bool gen_level_actions(Run& run, const LevelActions& args);
 // gen_assignments/7: the assignments a(Attribute, Expression) of a rule
 // (the b action's Info) whose attribute the level assigns (las_i/2).
@@ -64,5 +70,8 @@ std::optional<engine::Term> att_hold_entry(Run& run, const engine::Term& att,
 // an inner one over QN_J for a second (each an int of length 3).
 bool gen_array_loop(Run& run, const engine::Term& variable, const std::vector<int64_t>& dims,
                     const engine::Term& value);
+// The dimensions of a dim rule (var_dim/2) a loop walks: the positive
+// numbers, so a second dimension of 0 counts as none.
+std::vector<int64_t> array_dims(const engine::Term& dims);
 
 }  // namespace qn::logic

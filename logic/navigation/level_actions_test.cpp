@@ -68,11 +68,15 @@ TEST(LevelActions, WriteByKind) {
   } cases[] = {
       {"r: the read, then its held attributes saved", "a_i(r1, 1, r, 20, x, [])",
        "v_i(r, o, r1, ['B']).", {"read(20,[['B',\"AB\"]])", "OB = AB ;"}},
-      {"f: the formula's code", "a_i(f1, 1, f, 'A', x, [])", "", {"formula(A)"}},
+      {"f: the formula to the attribute", "a_i(f1, 1, f, 'A', x, [[[t(7, 3)], []]])", "",
+       {"A = 7 ;"}},
+      {"f: the formula to the holder of a held attribute",
+       "a_i(f1, 1, f, 'B', x, [[[t(7, 3)], [t('A', 2), t('>', 10), t(1, 3)]]])", "",
+       {"if ( ( A > 1 ) )", "{", "   AB = 7 ;", "}"}},
       {"b: the assignments of the level's attributes",
        "a_i(b1, 1, b, 'A', x, [a('A', [t(1, 3)]), a('B', [t(2, 3)])])", "", {"A = 1 ;"}},
       {"v: the vertical formula's call and refresh", "a_i(v1, 1, v, 'A', x, 'VR01')",
-       "v_i(v, i, v1, ['B']). v_i(v, o, v1, ['A']).", {"call(VR01,[B],[A])", "refresh([A])"}},
+       "v_i(v, i, v1, ['B']). v_i(v, o, v1, ['A']).", {"vr01( AB) ;", "refresh([A])"}},
       {"c: a block the level closes", "a_i(c1, 1, c, 'A', x, [t('A', 2), t('>', 10), t(1, 3)])",
        "", {"if ( ( A > 1 ) )", "{"}},
       {"t: the level's table, read by the driver", "a_i(t1, 1, t, 'A', x, [])", "", {}},
@@ -85,13 +89,6 @@ TEST(LevelActions, WriteByKind) {
     f.run.stand_in_host("gen_aux_reads", 7, [&](logic::Run& run, std::span<Term> a) {
       return line(run, "read(" + engine::writeq(a[1]) + "," + engine::writeq(a[3]) + ")");
     });
-    f.run.stand_in_host("gen_formula_code", 4, [&](logic::Run& run, std::span<Term> a) {
-      return line(run, "formula(" + text_of(a[1]) + ")");
-    });
-    f.run.stand_in_host("gen_call_stmt1", 6, [&](logic::Run& run, std::span<Term> a) {
-      return line(run, "call(" + text_of(a[0]) + "," + engine::write(a[1]) + "," +
-                           engine::write(a[2]) + ")");
-    });
     f.run.stand_in_host("gen_control_refresh", 1, [&](logic::Run& run, std::span<Term> a) {
       return line(run, "refresh(" + engine::write(a[0]) + ")");
     });
@@ -99,6 +96,30 @@ TEST(LevelActions, WriteByKind) {
     ASSERT_TRUE(each_att_action(f.run, args, {t(c.action)}));
     EXPECT_EQ(f.lines(), c.lines);
   }
+}
+
+// The first pass leaves the vertical formula and the condition on its
+// result to the second, and saves the held moves at its end; the second
+// writes only what the first left.
+TEST(LevelActions, TwoPasses) {
+  Fixture f(
+      "attri_i('A', ['A', int, 5, 0, '', 0]). attri_i('OA', ['OA', int, 5, 0, '', 0]). "
+      "a_i(v1, 1, v, 'V', x, 'VR01'). v_i(v, i, v1, ['K']). v_i(v, o, v1, ['V']). "
+      "a_i(c1, 1, c, 'C', x, [t('A', 2), t('>', 10), t(1, 3)]). v_i(c, i, c1, ['V']). "
+      "a_i(r1, 1, r, 20, x, []). v_i(r, i, r1, ['K']). v_i(r, o, r1, ['P']). ");
+  f.run.stand_in_host("gen_aux_reads", 7, [](logic::Run& run, std::span<Term> a) {
+    return Out(run).pieces({"read(" + text_of(a[1]) + ")"}).ok();
+  });
+  f.run.stand_in_host("gen_control_refresh", 1, [](logic::Run&, std::span<Term>) { return true; });
+  LevelActions args{num(1), {atom("K")}, false, false, num(0), Term::nil(), {t("['A', h, 'OA']")}};
+  ASSERT_TRUE(gen_level_actions(f.run, args));
+  EXPECT_EQ(f.lines(), (Lines{"read(20)", "OA = A ;"}));
+  args.pass = 2;
+  const size_t before = f.lines().size();
+  ASSERT_TRUE(gen_level_actions(f.run, args));
+  const Lines all = f.lines();
+  EXPECT_EQ(Lines(all.begin() + before, all.end()),
+            (Lines{"vr01( K) ;", "if ( ( A > 1 ) )", "{"}));
 }
 
 TEST(LevelActions, NullValues) {

@@ -14,7 +14,11 @@
 #include "logic/core/utilities.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/variables.h"
+#include "logic/navigation/commit_points.h"
+#include "logic/navigation/level_actions.h"
 #include "logic/navigation/loop_conditions.h"
+#include "logic/navigation/old_values.h"
+#include "logic/navigation/program_props.h"
 #include "logic/navigation/stand_ins_navdrv.h"
 #include "logic/navigation/table_access.h"
 #include "logic/program/expressions.h"
@@ -309,7 +313,7 @@ bool gen_cancel_check(Run& run) {
 Term gen_level_body(Run& run, const Term& kind, const Term& level, const Term& atts,
                     const Term& c3, const Term& c4, const Term& c5) {
   step_progress(run);
-  old_value_moves(run, level, atts, Term::nil());
+  const std::vector<Term> moves = old_value_moves(run, level, Term::nil());
   const Opening o = open_navigation(run, kind, level, atts);
   Term level_atts = atts;
   Term excluded = Term::nil();
@@ -318,11 +322,11 @@ Term gen_level_body(Run& run, const Term& kind, const Term& level, const Term& a
     excluded = s->arg(4);
   }
   level_atts = subtract(union_(level_atts, o.atts), excluded);
-  Term sel = Term::nil();
-  level_sel_atts(run, level, sel);
-  gen_level_actions(run, num(1), level, kind, o.table, level_atts, sel, c3, c4, c5);
-  assign_h_auxs(run, level, atom("s"));
-  gen_level_actions(run, num(2), level, kind, o.table, level_atts, sel, c3, c4, c5);
+  // The moves are saved once the first pass has read what they keep.
+  LevelActions actions{level, level_atts.list_items(), false, false, c3, Term::nil(), moves};
+  gen_level_actions(run, actions);
+  actions.pass = 2;
+  gen_level_actions(run, actions);
   move_saved_atts(run, level, true);
   return level_atts;
 }
@@ -363,8 +367,8 @@ bool gen_level_close(Run& run, const Term& kind, const Term& level, const Term& 
   gen_level_end(run, level, table);
   ok = close_condition_blocks(run, level);
   gen_upd_lock(run, table, level);
-  gen_level_commit(run, level, num(1));
-  gen_level_commit(run, level, num(2));
+  gen_level_commit(run, level, 1);
+  gen_level_commit(run, level, 2);
   ok = ok && gen_cancel_check(run);
   if (navigates) ok = ok && gen_loop_end(run, kind, level, table);
   if (flag != "no") level_sql_end(run, level, table);
@@ -373,8 +377,7 @@ bool gen_level_close(Run& run, const Term& kind, const Term& level, const Term& 
 
 bool each_break_group(Run& run, const Term& level, const Term& c2, const Term& c3,
                       const Term& c4) {
-  Term sel = Term::nil();
-  level_sel_atts(run, level, sel);
+  const Term sel = level_sel_atts(run, level);
   const bool commands = spec_kind_in(run, {"trn", "scr", "web", "mbr"});
   const bool print_too = spec_kind_in(run, {"web", "mbr"});
   bool ok = true;
@@ -390,10 +393,10 @@ bool gen_level_kind(Run& run, const Term& kind, const Term& level, const Term& c
   if (kind == "nvg" || kind == "xnvg") {
     if (auto first = first_cmd_tokens(run, level);
         first && first_token_type(*first) == kOptimizedCmd) {
-      Term start = Term::nil(), end = Term::nil(), sel = Term::nil();
+      Term start = Term::nil(), end = Term::nil();
       if (auto s = run.facts().first(fact("start_i", {level, var(), var(), var()}))) start = *s;
       if (auto e = run.facts().first(fact("end_i", {level, var(), var(), var()}))) end = *e;
-      level_sel_atts(run, level, sel);
+      const Term sel = level_sel_atts(run, level);
       if (optimized_cmd(run, level, start, end, sel, *first, c3)) return true;
     }
     gen_level_body(run, atom("nvg"), level, Term::nil(), c3, c4, c5);

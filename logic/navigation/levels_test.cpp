@@ -33,13 +33,9 @@ TEST(Navigation, LevelKinds) {
     Lines expected;
   } cases[] = {
       {"nvg", kInvoice, "nvg", {},
-       {"/* old_value_moves 1 [] */",
-        "/* gen_sql_select nvg invoice */", "/* push_sql_level 1 invoice */",
+       {"/* gen_sql_select nvg invoice */", "/* push_sql_level 1 invoice */",
         "while (!cinvoice.eof())", "{", "   /* gen_select_lock invoice 1 */",
-        "   /* gen_h_auxs 1 invoice */", "   /* gen_level_actions 1 1 */",
-        "   /* assign_h_auxs 1 s */", "   /* gen_level_actions 2 1 */",
-        "   /* gen_level_end 1 invoice */", "   /* gen_level_commit 1 1 */",
-        "   /* gen_level_commit 1 2 */", "   /* Check if program is canceled. */",
+        "   /* gen_level_end 1 invoice */", "   /* Check if program is canceled. */",
         "   /* gen_read_next invoice 1 */", "}"}},
       {"nocancel", kInvoice + "rule_i(0, rule([a(13, [nocancel])], 0, 0, 0)). ", "nvg",
        {"gen_level_actions", "old_value_moves", "gen_select_lock", "gen_h_auxs", "assign_h_auxs",
@@ -162,10 +158,8 @@ TEST(Navigation, InsertLevel) {
   } cases[] = {
       {"standard duplicate test",
        facts,
-       {"/* old_value_moves 1 [custid,custname] */",
-        "/* gen_table_object_new customer ins */", "/*", "   INSERT RECORD ON TABLE customer",
-        "*/", "", "/* gen_level_actions 1 1 */", "/* assign_h_auxs 1 s */",
-        "/* gen_level_actions 2 1 */", "/* gen_sql_insert customer 1 */",
+       {"/* gen_table_object_new customer ins */", "/*", "   INSERT RECORD ON TABLE customer",
+        "*/", "", "/* gen_sql_insert customer 1 */",
         "if (NoTblObjErr.duplicated())", "{", "   Err = 1;",
         "   Errmsg = localUtil.getMessages().getMessage(\"noupdate\");", "}", "else", "{",
         "   Err = 0;", "   Errmsg = \"\";", "}", "/* End Insert */"}},

@@ -8,7 +8,9 @@
 #include "logic/core/spec_files.h"
 #include "logic/core/utilities.h"
 #include "logic/java/java_naming.h"
-#include "logic/navigation/stand_ins_navact.h"
+#include "logic/java/commands.h"
+#include "logic/navigation/later_rounds.h"
+#include "logic/program/pgm_calls.h"
 #include "logic/program/expressions.h"
 
 namespace qn::logic {
@@ -20,8 +22,19 @@ namespace {
 bool is_token(const Term& t) { return t.is_compound() && t.functor() == "t" && t.arity() >= 2; }
 
 bool call_message_routine(Run& run, const MsgAction& a, const Term& message) {
-  Term returns = var();
-  return gen_call(run, message, Term::nil(), num(a.kind), a.level, a.context, returns);
+  if (!is_token(message) || !message.arg(2).is_int()) return true;
+  return gen_pgm_call(run, "udp", message.arg(1), message.arg(2).as_int(), Term::nil(),
+                      {a.context, Term::nil()});
+}
+
+// The message as Java: a token translated, a text (a message expression
+// made already) as it is.
+std::optional<std::string> message_java(Run& run, const Term& message) {
+  if (message.is_string()) return message.text();
+  if (!is_token(message)) return std::nullopt;
+  auto java = exp_to_java(run, Term::list({message}), {});
+  if (!java) return std::nullopt;
+  return join_pieces(java->pieces);
 }
 
 }  // namespace
@@ -30,8 +43,10 @@ bool gen_msg_action(Run& run, const MsgAction& a) {
   switch (a.kind) {
     case 1:
       return gen_error_msg(run, a.message, a.atts);
-    case 4:
-      return gen_msg_call(run, a.message);
+    case 4: {
+      auto text = message_java(run, a.message);
+      return text && gen_msg_call(run, *text);
+    }
     case 7:
       return true;
     case 27: {
@@ -46,14 +61,17 @@ bool gen_msg_action(Run& run, const MsgAction& a) {
 }
 
 bool gen_error_msg(Run& run, const Term& message, const Term& atts) {
-  if (!gen_error_cmd(run, message, atts, Term::nil())) return false;
+  auto text = message_java(run, message);
+  if (!text || !gen_error_cmd(run, *text)) return false;
   if (spec_kind_in(run, {"trn"}) &&
       !assign_var(run, atom("AnyError"), Term::list({fact("t", {atom("1"), num(kTokConstant)})})))
     return false;
   return focus_first_of(run, atts);
 }
 
-bool gen_status_msg(Run& run, const Term& message) { return gen_status_cmd(run, message); }
+bool gen_status_msg(Run& run, const Term& message) {
+  return gen_status_cmd(run, message_java(run, message));
+}
 
 bool rule_assigns_set(Run& run, const Term& kind, const Term& att, const Term& set) {
   const auto want = set.list_items();

@@ -15,7 +15,7 @@ namespace qn::logic {
 // The arguments of a message action.
 struct MsgAction {
   int64_t kind = 0;
-  engine::Term message;  // a message token t(Text, Type), or none ([])
+  engine::Term message;  // a message token t(Text, Type), its Java as a text, or none ([])
   engine::Term atts = engine::Term::nil();   // the attributes the message is about
   engine::Term items = engine::Term::nil();  // the rule's items (kind 27: the message is the third)
   engine::Term level = engine::Term::integer(0);

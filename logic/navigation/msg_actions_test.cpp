@@ -23,34 +23,31 @@ TEST(MsgActions, ByKind) {
     const char* message;
     const char* items;
     Lines lines;
-  } cases[] = {
+  };
+  const char* kCallChk = "new chk(remoteHandle, context).execute( ) ;";
+  const Case cases[] = {
       {"1: an error in a transaction", "spec_i([trn, 1, 'T', 'N']).", 1, "t('''Bad''', 3)", "[]",
-       {"error('Bad')", "AnyError = (byte)(1) ;", "focus(['A'])"}},
+       {"QNutil.msg( me(),  \"Bad\" );", "AnyError = (byte)(1) ;", "focus(['A'])"}},
       {"1: an error in a procedure", "spec_i([proc, 1, 'T', 'N']).", 1, "t('''Bad''', 3)", "[]",
-       {"error('Bad')", "focus(['A'])"}},
-      {"4: the message command", "", 4, "t('''Hi''', 3)", "[]", {"msg('Hi')"}},
+       {"/* An error message should be issued here. */", "focus(['A'])"}},
+      {"1: an error in a web panel", "spec_i([web, 1, 'T', 'N']).", 1, "t('''Bad''', 3)", "[]",
+       {"qncgi_pusherror( \"Bad\") ;", "focus(['A'])"}},
+      {"4: the message command", "", 4, "t('''Hi''', 3)", "[]",
+       {"QNutil.msg( me(),  \"Hi\" );"}},
       {"7: nothing", "", 7, "t('''Hi''', 3)", "[]", {}},
-      {"8: the message routine", "", 8, "t(chk, 3)", "[]", {"call(chk)"}},
-      {"9: the message routine", "", 9, "t(chk, 3)", "[]", {"call(chk)"}},
-      {"27: the routine of the third item", "", 27, "[]", "[x, y, t(other, 3)]", {"call(other)"}},
-      {"another kind with a message token", "", 12, "t(chk, 3)", "[]", {"call(chk)"}},
+      {"8: the message routine", "", 8, "t(chk, 3)", "[]", {kCallChk}},
+      {"9: the message routine", "", 9, "t(chk, 3)", "[]", {kCallChk}},
+      {"27: the routine of the third item", "", 27, "[]", "[x, y, t(other, 3)]",
+       {"new other(remoteHandle, context).execute( ) ;"}},
+      {"another kind with a message token", "", 12, "t(chk, 3)", "[]", {kCallChk}},
       {"another kind without one", "", 12, "[]", "[]", {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Fixture f(std::string(c.spec) + " attri_i('AnyError', ['AnyError', int, 1, 0, '', 0]).");
     auto line = [](logic::Run& run, const std::string& s) { return Out(run).pieces({s}).ok(); };
-    f.run.stand_in_host("gen_error_cmd", 3, [&](logic::Run& run, std::span<Term> a) {
-      return line(run, "error(" + text_of(a[0].arg(1)) + ")");
-    });
     f.run.stand_in_host("focus_first_of", 1, [&](logic::Run& run, std::span<Term> a) {
       return line(run, "focus(" + engine::writeq(a[0]) + ")");
-    });
-    f.run.stand_in_host("gen_msg_call", 1, [&](logic::Run& run, std::span<Term> a) {
-      return line(run, "msg(" + text_of(a[0].arg(1)) + ")");
-    });
-    f.run.stand_in_host("gen_call", 6, [&](logic::Run& run, std::span<Term> a) {
-      return line(run, "call(" + text_of(a[0].arg(1)) + ")");
     });
     MsgAction a{c.kind, t(c.message), t("['A']"), t(c.items)};
     ASSERT_TRUE(gen_msg_action(f.run, a));

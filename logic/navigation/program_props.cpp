@@ -10,7 +10,7 @@
 #include "logic/core/spec_files.h"
 #include "logic/core/utilities.h"
 #include "logic/java/java_naming.h"
-#include "logic/navigation/stand_ins_navact.h"
+#include "logic/navigation/later_rounds.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {

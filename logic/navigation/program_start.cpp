@@ -15,12 +15,16 @@
 #include "logic/java/class_frame.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/java_types.h"
-#include "logic/navigation/stand_ins_navdrv.h"
+#include "logic/navigation/level_actions.h"
+#include "logic/navigation/program_props.h"
+#include "logic/program/program_frame.h"
 #include "logic/program/expressions.h"
 #include "logic/sql/level_join.h"
 #include "logic/toolbox/declarations.h"
 
 namespace qn::logic {
+
+using engine::Term;
 
 namespace {
 
@@ -113,7 +117,8 @@ bool is_main_object(Run& run) {
 bool gen_pgm_entry(Run& run, const Term& name) {
   const bool main = is_main_object(run);
   const Term parms = get_pgm_parms(run);
-  if (!gen_routine_start(run, atom(main ? "m" : "p"), name, parms, Term::nil())) return false;
+  if (!gen_routine_start(run, main ? "m" : "p", name, Term::list({}), parms.list_items()))
+    return false;
   if (main && parms.is_nil()) return emit_comment(run, {"Program does not have any parameters"});
   return true;
 }
@@ -129,9 +134,6 @@ bool pgm_header_comment(Run& run, std::string_view file, std::string_view open,
   const std::string date = msg_text(run, atom("date")).value_or("");
   const std::string time = msg_text(run, atom("time")).value_or("");
   const std::string dbms = dstore_dbms(run, num(1)).value_or("N/A");
-  Term os;
-  std::vector<Piece> os_line{prefix, "  Operating System:"};
-  if (target_os(run, os)) os_line.emplace_back(os);
   Out out(run);
   out.pieces({open});
   out.pieces({prefix, "              File:", file});
@@ -142,7 +144,7 @@ bool pgm_header_comment(Run& run, std::string_view file, std::string_view open,
       {prefix, "      Program type:", is_main_object(run) ? "Main program" : "Callable routine"});
   out.pieces({prefix, "        Connection:", "Explicit (dbms)"});
   out.pieces({prefix, "       Target DBMS:", dbms});
-  out.pieces(os_line);
+  out.pieces({prefix, "  Operating System:", target_os(run)});
   out.pieces({prefix, "Main access method:", "qndata"});
   out.pieces({prefix, "   Use ODBC Access:", "Yes"});
   out.pieces({close});
@@ -168,7 +170,8 @@ bool gen_var_init(Run& run, const Term& name, const Term& kind, const Term& desc
       const Term value = Term::list({fact("t", {atom("nullvalue("), num(kTokFunction)}),
                                      fact("t", {name, num(kTokVariable)}),
                                      fact("t", {atom(")"), num(kTokClose)})});
-      gen_array_loop(run, name, *dims, value, Term::nil(), Term::nil(), Term::nil());
+      const auto walked = array_dims(*dims);
+      if (!walked.empty()) gen_array_loop(run, name, walked, value);
     }
     return true;
   }
@@ -180,7 +183,8 @@ bool gen_var_init(Run& run, const Term& name, const Term& kind, const Term& desc
     if (parm == name || parm == att) return true;
   }
   if (run.facts().exists(fact("obj_parm_byref_i", {name}))) return true;
-  if (type.is_compound() && type.functor() == "obj") return init_obj_var(run, name, type);
+  if (type.is_compound() && type.functor() == "obj" && type.arity() >= 1)
+    return init_obj_var(run, java_name, text_of(type.arg(1)));
   if (kind == "s") {
     const Term value = Term::list({fact("t", {atom("nullvalue("), num(kTokFunction)}),
                                    fact("t", {name, num(kTokVariable)}),
@@ -202,8 +206,7 @@ bool gen_vars_init(Run& run) {
     if (!e.is_compound() || e.functor() != "e" || e.arity() < 1) continue;
     const Term& att = e.arg(1);
     if (!run.facts().exists(fact("fld_to_dcl_i", {att, var(), var()}))) continue;
-    Term expr;
-    if (att_default_expr(run, att, expr)) ok = assign_var(run, att, expr) && ok;
+    ok = assign_var(run, att, att_default_expr(run, att)) && ok;
   }
   return ok;
 }

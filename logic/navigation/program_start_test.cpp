@@ -40,10 +40,12 @@ TEST(Navigation, ProgramEntry) {
     Lines expected;
   } cases[] = {
       {kProc + "rule_i(0, prop('PGMTYPE', main)). ",
-       {"/* gen_routine_start m 'P' */", "/* Program does not have any parameters */"}},
+       {"public final class ap extends QNProcedure", "{",
+        "   /* Program does not have any parameters */"}},
       {kProc + "rule_i(0, prop('PGMTYPE', main)). rule_i(0, parm([invdate], [])). ",
-       {"/* gen_routine_start m 'P' */"}},
-      {kProc + "rule_i(0, parm([invdate], [])). ", {"/* gen_routine_start p 'P' */"}},
+       {"public final class ap extends QNProcedure", "{"}},
+      {kProc + "rule_i(0, parm([invdate], [])). ",
+       {"public final class pp extends QNProcedure", "{"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.facts);
@@ -67,7 +69,7 @@ TEST(Navigation, HeaderComment) {
                               " *       Program type: Callable routine",
                               " *         Connection: Explicit (dbms)",
                               " *        Target DBMS: qedbase",
-                              " *   Operating System:",
+                              " *   Operating System: Neither specified nor inferred.",
                               " * Main access method: qndata",
                               " *    Use ODBC Access: Yes",
                               "*/"}));

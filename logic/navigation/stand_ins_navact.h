@@ -12,28 +12,6 @@ namespace qn::logic {
 
 // gen_trn_stmt/1 (Kind): the commit (1) or rollback (2) statement.
 bool gen_trn_stmt(Run& run, const engine::Term& kind);
-// gen_error_cmd/3 (Message, Attributes, Options).
-bool gen_error_cmd(Run& run, const engine::Term& message, const engine::Term& atts,
-                   const engine::Term& options);
-// gen_msg_call/1 (Message).
-bool gen_msg_call(Run& run, const engine::Term& message);
-// gen_status_cmd/1 (Message).
-bool gen_status_cmd(Run& run, const engine::Term& message);
-// http_prefix/1 (Prefix): the start of the URLs of called web objects.
-bool http_prefix(Run& run, engine::Term& prefix);
-// focus_first_of/1 (Attributes).
-bool focus_first_of(Run& run, const engine::Term& atts);
-// gen_call/6 (Routine, Arguments, Kind, Level, Context, Returns): a message
-// routine called as a user-defined procedure; Returns comes back.
-bool gen_call(Run& run, const engine::Term& routine, const engine::Term& args,
-              const engine::Term& kind, const engine::Term& level, const engine::Term& context,
-              engine::Term& returns);
-// gen_call_stmt1/6 (Routine, Inputs, Outputs, Level, Context, Mode).
-bool gen_call_stmt1(Run& run, const engine::Term& routine, const engine::Term& inputs,
-                    const engine::Term& outputs, const engine::Term& level,
-                    const engine::Term& context, const engine::Term& mode);
-// gen_control_refresh/1 (Attributes).
-bool gen_control_refresh(Run& run, const engine::Term& atts);
 // gen_lock_read/7 and gen_aux_reads/7 (Level, Table, Loads, Auxiliaries,
 // Action, Context, Mode): the read of a table.
 bool gen_lock_read(Run& run, const engine::Term& level, const engine::Term& table,
@@ -42,9 +20,6 @@ bool gen_lock_read(Run& run, const engine::Term& level, const engine::Term& tabl
 bool gen_aux_reads(Run& run, const engine::Term& level, const engine::Term& table,
                    const engine::Term& loads, const engine::Term& auxs, const engine::Term& action,
                    const engine::Term& context, const engine::Term& mode);
-// gen_formula_code/4 (Action, Attribute, Info, Context): a formula's code.
-bool gen_formula_code(Run& run, const engine::Term& action, const engine::Term& att,
-                      const engine::Term& info, const engine::Term& context);
 
 // conds_to_sql_strict/3 (Conditions, Table, Sql): every condition in SQL.
 bool conds_to_sql_strict(Run& run, const engine::Term& conds, const engine::Term& table,

@@ -10,7 +10,10 @@
 #include "logic/core/rule_terms.h"
 #include "logic/core/utilities.h"
 #include "logic/java/java_naming.h"
+#include "logic/navigation/commit_points.h"
 #include "logic/navigation/levels.h"
+#include "logic/navigation/msg_actions.h"
+#include "logic/navigation/old_values.h"
 #include "logic/navigation/stand_ins_navdrv.h"
 #include "logic/toolbox/declarations.h"
 
@@ -35,8 +38,8 @@ Term seek_of_assigns(const Term& assigns) {
   return Term::list(seek);
 }
 
-// The attributes of the table's unique index.
-Term unique_index_atts(const Run& run, const Term& table) {
+// The attributes of the table's unique index, as the update keys take them.
+Term unique_key_atts(const Run& run, const Term& table) {
   for (const Term& f : run.facts().findall(fact("index_i", {table, var()}))) {
     for (const Term& entry : f.arg(2).list_items()) {
       const auto e = entry.list_items();
@@ -97,12 +100,16 @@ bool gen_record_lock(Run& run, int64_t flag, const Term& table, const Term& leve
   Out out(run);
   out.pieces({"if (" + locked_cond(run, table, level) + ")"}).open("{");
   if (!out.ok()) return false;
-  gen_msg_action(run, num(1), atom("lock"), table, level, Term::nil(), Term::nil(), Term::nil());
+  MsgAction locked;
+  locked.kind = 1;
+  locked.message = str(msg_text(run, atom("lock"), {str(tbl_name_text(run, table))}).value_or("\"\""));
+  locked.level = level;
+  gen_msg_action(run, locked);
   Out act(run);
   if (flag == 0) {
     act.pieces({"if (true) return false;"});
   } else if (flag == 1) {
-    gen_commit_cmd(run, num(1), level);
+    gen_commit_cmd(run, level, 1);
     act.pieces({"if (true) return;"});
   } else {
     act.pieces({"if (true) continue;"});
@@ -113,7 +120,11 @@ bool gen_record_lock(Run& run, int64_t flag, const Term& table, const Term& leve
 
 bool gen_lock_read(Run& run, const Term& table, const Term& level, const Term& atts) {
   gen_select_lock(run, table, level, atts, Term::nil(), Term::nil(), Term::nil());
-  gen_h_auxs(run, level, table, atom("r"), Term::nil());
+  // The level's held attributes this read loads get their auxiliaries.
+  std::vector<Term> allowed;
+  for (const Term& a : atts.list_items()) allowed.push_back(Term::list({a, atom("r")}));
+  gen_h_auxs(run, table, Term::list(allowed), Term::list({atom("r")}),
+             old_value_moves(run, level, Term::nil()));
   return true;
 }
 
@@ -131,7 +142,7 @@ bool gen_level_updates(Run& run, const Term& level, int64_t, const Term& op) {
     const Term fresh = parts.size() > 0 ? parts[0] : Term::nil();
     const Term changed = parts.size() > 1 ? parts[1] : Term::nil();
     Term keys = parts.size() > 3 ? parts[3] : Term::nil();
-    if (!keys.is_cons()) keys = unique_index_atts(run, u.arg(2));
+    if (!keys.is_cons()) keys = unique_key_atts(run, u.arg(2));
     ok = gen_tbl_update(run, u.arg(2), level, append(fresh, changed), keys) && ok;
   }
   return ok;
@@ -158,7 +169,7 @@ bool gen_trn_level_updates(Run& run, const Term& level, int64_t) {
                              parts.size() > 1 ? parts[1] : Term::nil());
     if (!read || atts.is_nil()) continue;
     Term keys = parts.size() > 3 ? parts[3] : Term::nil();
-    if (!keys.is_cons()) keys = unique_index_atts(run, table);
+    if (!keys.is_cons()) keys = unique_key_atts(run, table);
     if (needs_commit(run) && tbl_positioned_delete(run, table)) {
       gen_read_next(run, table, level, atom("n1"));
       ok = gen_record_lock(run, 0, table, level) && ok;

@@ -27,13 +27,17 @@ TEST(Navigation, EndOfDataTests) {
 // The lock test by its flag; a table the level does not update has none.
 TEST(Navigation, RecordLock) {
   const std::string facts = kProc + "upd_i(1, invoice, u, [[total], [], [], [], []]). ";
-  const Lines head = {"if (cinvoice.locked())", "{", "   /* gen_msg_action 1 lock */"};
+  // The lock message of a procedure is only a comment; its argument, the
+  // table's name, is made all the same.
+  const Lines head = {"if (cinvoice.locked())", "{", "   arguments = new Object[ 1 ];",
+                      "   arguments[ 0 ] = \"\" ;",
+                      "   /* An error message should be issued here. */"};
   struct Case {
     int64_t flag;
     Lines tail;
   } cases[] = {
       {0, {"   if (true) return false;", "}"}},
-      {1, {"   /* gen_commit_cmd 1 1 */", "   if (true) return;", "}"}},
+      {1, {"   if (true) return;", "}"}},
       {2, {"   if (true) continue;", "}"}},
   };
   for (const auto& c : cases) {

@@ -31,13 +31,7 @@ inline const std::vector<std::pair<const char*, uint32_t>>& writing_stand_ins() 
       {"gen_select_lock", 6},     {"gen_level_end", 2},        {"level_sql_end", 2},
       {"push_sql_level", 2},      {"drop_sql_level", 1},       {"gen_exec_immediate", 3},
       {"gen_table_object_new", 5}, {"gen_error_handler_cmd", 1}, {"gen_udp_call", 5},
-      {"gen_level_actions", 21},  {"old_value_moves", 3},      {"assign_h_auxs", 2},
-      {"declare_commit_var", 1},  {"gen_commit_cmd", 2},       {"gen_level_commit", 2},
-      {"gen_array_loop", 6},      {"gen_msg_action", 7},       {"gen_h_auxs", 4},
-      {"gen_routine_start", 4},   {"init_obj_var", 2},         {"gen_pgm_call", 6},
-      {"gen_dynamic_call", 2},    {"gen_return_cmd", 2},       {"gen_msg_stmt", 2},
-      {"gen_status_msg", 2},      {"gen_confirm_stmt", 2},     {"gen_sub_header", 3},
-      {"gen_sub_end", 2},         {"gen_do_sub", 2},           {"gen_block_cmds", 10},
+      {"declare_commit_var", 1},  {"gen_confirm_stmt", 2},     {"gen_block_cmds", 10},
       {"call_pgm_by_generator", 7},
   };
   return all;

@@ -18,6 +18,7 @@
 #include "logic/javaui/control_props.h"
 #include "logic/javaui/java_functions.h"
 #include "logic/navigation/aux_vars.h"
+#include "logic/navigation/level_actions.h"
 #include "logic/navigation/stand_ins_navdrv.h"
 #include "logic/navigation/table_access.h"
 #include "logic/program/debug_checks.h"
@@ -1208,14 +1209,21 @@ bool assign_chain(Run& run, const Term& target, const std::vector<Term>& alts, s
 
 }  // namespace
 
-bool gen_assign_stmt(Run& run, const Term& att, const Term& table, const Term& ctx,
-                     const Term& formula, const Term& c5, const Term&, const Term&,
+bool gen_assign_stmt(Run& run, const Term& att, const Term&, const Term& ctx,
+                     const Term& formula, const Term& c5, const Term& level, const Term&,
                      const Term&) {
   const std::vector<Term> alts = formula.list_items();
   if (alts.empty()) return true;
-  Term holder, info;
-  const Term target = att_hold_entry(run, att, table, holder, info) && !holder.is_var() ? holder
-                                                                                      : att;
+  // The holder of a held entry [Attribute, h, Auxiliary]; the auxiliary may
+  // come as [t(Name, Type)].
+  Term target = att;
+  if (auto held = att_hold_entry(run, att, level, {})) {
+    const auto e = held->list_items();
+    Term aux = e.size() > 2 ? e[2] : Term::nil();
+    if (aux.is_cons()) aux = aux.head();
+    if (aux.is_compound() && aux.functor() == "t") aux = aux.arg(1);
+    if (aux.is_atom() || aux.is_string()) target = aux;
+  }
   return assign_chain(run, target, alts, 0, {ctx, c5});
 }
 

@@ -93,7 +93,7 @@ bool assign_var_ref(Run& run, const engine::Term& target, const std::string& ref
 // assign_var/2 (Name, Value): the reference from var_target_ref/4, then
 // assign_var_ref/5; Value a token list or a constant.
 bool assign_var(Run& run, const engine::Term& name, const engine::Term& value);
-// gen_assign_stmt/8 (Attribute, Table, Ctx, Formula, C5, C6, C7, C8): the
+// gen_assign_stmt/8 (Attribute, Table, Ctx, Formula, C5, Level, C7, C8): the
 // formula, a list of alternatives [Value, Condition] ([] for none),
 // assigned to the attribute's holder (att_hold_entry/4) or, without one, to
 // the attribute itself (assign_var/2). One alternative without a condition
@@ -101,7 +101,7 @@ bool assign_var(Run& run, const engine::Term& name, const engine::Term& value);
 // each.
 bool gen_assign_stmt(Run& run, const engine::Term& att, const engine::Term& table,
                      const engine::Term& ctx, const engine::Term& formula,
-                     const engine::Term& c5, const engine::Term& c6, const engine::Term& c7,
+                     const engine::Term& c5, const engine::Term& level, const engine::Term& c7,
                      const engine::Term& c8);
 // assign_unless_mode/4: nothing for the variable Mode.
 bool assign_unless_mode(Run& run, const engine::Term& var, const engine::Term& value);

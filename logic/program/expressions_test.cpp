@@ -659,15 +659,10 @@ TEST(Expressions, AssignStatement) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.formula);
-    NavRun r(x);
-    if (c.held) {
-      r.run.stand_in_host("att_hold_entry", 4, [](logic::Run&, std::span<engine::Term> a) {
-        a[2] = engine::Term::atom("&H");
-        return true;
-      });
-    }
+    // Held: the attribute is a formula of level 1 with its auxiliary.
+    NavRun r(std::string(x) + (c.held ? " a_i(f1, 1, f, '&X', x, []). p_auxname('&X', '&H')." : ""));
     gen_assign_stmt(r.run, engine::Term::atom("&X"), engine::Term::integer(0), engine::Term::nil(),
-                    *engine::parse_term(c.formula), engine::Term::nil(), engine::Term::nil(),
+                    *engine::parse_term(c.formula), engine::Term::nil(), engine::Term::integer(1),
                     engine::Term::nil(), engine::Term::nil());
     EXPECT_EQ(r.run.capture()->all_lines(), c.expected);
   }

@@ -1,6 +1,8 @@
 #include "logic/program/pgm_calls.h"
 
+#include "logic/core/options.h"
 #include "logic/core/out.h"
+#include "logic/core/spec_files.h"
 #include "logic/core/rule_terms.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/java_types.h"
@@ -8,6 +10,7 @@
 #include "logic/program/debug_checks.h"
 #include "logic/program/expressions.h"
 #include "logic/program/system_programs.h"
+#include "logic/toolbox/declarations.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -120,9 +123,47 @@ std::optional<CallArgs> gen_call_args(Run& run, std::string_view program, const 
   return out;
 }
 
+namespace {
+
+// A call of the program a variable names (outside web objects): the
+// arguments go in an Object array the runtime hands to the program it finds
+// by name; what the callee gives back is moved back after the call.
+bool gen_dynamic_call(Run& run, const Term& variable, const Term& arg_tokens,
+                      const ExprCtx& ctx) {
+  auto aux = auxname_c(run, variable);
+  const std::string name = strip_ampersand(text_of(aux ? *aux : variable));
+  auto args = gen_call_args(run, name, arg_tokens, "ext", ctx);
+  if (!args) return false;
+  const std::string n = std::to_string(args->args.size());
+  const std::string array = "callAux" + n;
+  declare_var(run, atom(array), Term::list({fact("obj", {str("Object[]")}), num(0), num(0), num(0)}),
+              "u", Term::nil());
+  Out out(run);
+  out.pieces({array, "= new Object[", n, "];"});
+  for (size_t i = 0; i < args->args.size(); ++i) {
+    out.pieces({array, "[", std::to_string(i), "] =", args->args[i], ";"});
+  }
+  auto package = pgm_prop_value(run, "PACKAGE");
+  const std::string prefix = package && !package->empty() ? *package + "." : "";
+  out.pieces({"QNutil.dynamicExecute(context, remoteHandle, getClass(), QNutil.getObjectName(",
+              java_quoted(prefix), ",", name, ") ,", array, ");"});
+  for (const auto& [ref, holder] : args->move_back) out.pieces({ref, "=", holder + ".getValue();"});
+  if (!run.facts().exists(fact("extrn_pgm_ref_i", {str(name), var()}))) {
+    run.facts().assertz(fact("extrn_pgm_ref_i", {str(name), Term::list({Term::list({}), arg_tokens})}));
+  }
+  return out.ok();
+}
+
+}  // namespace
+
 bool gen_pgm_call(Run& run, std::string_view kind, const Term& target, int64_t token_kind,
                   const Term& arg_tokens, const ExprCtx& ctx) {
   if (kind != "udp") return false;
+  if (token_kind == kTokVariable) {
+    // Web objects call through their page; that call is the web generator's.
+    if (spec_kind_in(run, {"web"}) || http_main_pgm(run)) return false;
+    return gen_dynamic_call(run, target, arg_tokens, ctx);
+  }
   Term name_term = target;
   if (token_kind == kTokLink && target.is_compound() && target.functor() == "o" &&
       target.arity() == 2) {

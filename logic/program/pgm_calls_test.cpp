@@ -61,7 +61,7 @@ TEST(PgmCalls, CallLines) {
 }
 
 // Two calls of the same program record its reference once, with the
-// arguments of the first; an rpc or a dynamic call is not written here.
+// arguments of the first; an rpc call is not written here.
 TEST(PgmCalls, ReferenceRecordedOnce) {
   engine::Engine eng;
   logic::Run run(eng);
@@ -72,7 +72,7 @@ TEST(PgmCalls, ReferenceRecordedOnce) {
   const auto refs = eng.facts().clauses("extrn_pgm_ref_i", 2);
   ASSERT_EQ(refs.size(), 1u);
   EXPECT_EQ(engine::writeq(refs[0]), "extrn_pgm_ref_i(\"acalc\",[[],[t(n,2)]])");
-  EXPECT_FALSE(gen_pgm_call(run, "udp", t("'&Pgm'"), 23, t("[]"), ExprCtx{}));
+  EXPECT_FALSE(gen_pgm_call(run, "rpc", t("'acalc'"), 3, t("[]"), ExprCtx{}));
   EXPECT_EQ(call_program_name("'PrintInv'"), "printinv");
   EXPECT_EQ(call_program_name("dfrgtxt("), "dfrgtxt");
 }

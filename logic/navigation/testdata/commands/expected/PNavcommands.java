@@ -15,16 +15,11 @@ public class PNavcommands extends QNProcedure
 
    void levels()
    {
-      /* old_value_moves 1 [] */
       /* gen_sql_select nvg invoice */
       /* push_sql_level 1 invoice */
       while (!cinvoice.eof())
       {
          /* gen_select_lock invoice 1 */
-         /* gen_h_auxs 1 invoice */
-         /* gen_level_actions 1 1 */
-         /* assign_h_auxs 1 s */
-         /* gen_level_actions 2 1 */
          if ( ( X > 1 ) )
          {
             X = X-1 ;
@@ -39,7 +34,6 @@ public class PNavcommands extends QNProcedure
          }
          if ( ( X == 1 ) )
          {
-            /* gen_commit_cmd 1 1 */
          }
          else
          {
@@ -52,11 +46,8 @@ public class PNavcommands extends QNProcedure
          X = X * 2;
          /* !] */
          nUserReturn = 1;
-         /* gen_return_cmd 1 [] */
          /* gen_sql_update invoice 1 */
          /* gen_level_end 1 invoice */
-         /* gen_level_commit 1 1 */
-         /* gen_level_commit 1 2 */
          /* Check if program is canceled. */
          /* gen_read_next invoice 1 */
       }

@@ -14,15 +14,11 @@ public class PNavinsert_level extends QNProcedure
 
    void levels()
    {
-      /* old_value_moves 1 [custid,custname] */
       /* gen_table_object_new customer ins */
       /*
          INSERT RECORD ON TABLE customer
       */
 
-      /* gen_level_actions 1 1 */
-      /* assign_h_auxs 1 s */
-      /* gen_level_actions 2 1 */
       /* gen_sql_insert customer 1 */
       if (NoTblObjErr.duplicated())
       {
@@ -35,15 +31,11 @@ public class PNavinsert_level extends QNProcedure
          Errmsg = "";
       }
       /* End Insert */
-      /* old_value_moves 2 [invid] */
       /* gen_table_object_new invoice ins */
       /*
          INSERT RECORD ON TABLE invoice
       */
 
-      /* gen_level_actions 1 2 */
-      /* assign_h_auxs 2 s */
-      /* gen_level_actions 2 2 */
       if ( true )
       {
       }
