@@ -182,8 +182,10 @@ bool gen_var_init(Run& run, const Term& name, const Term& kind, const Term& desc
   if (run.facts().exists(fact("obj_parm_byref_i", {name}))) return true;
   if (type.is_compound() && type.functor() == "obj") return init_obj_var(run, name, type);
   if (kind == "s") {
+    // The empty value of the variable's type: an auxiliary takes its
+    // attribute's.
     const Term value = Term::list({fact("t", {atom("nullvalue("), num(kTokFunction)}),
-                                   fact("t", {name, num(kTokVariable)}),
+                                   fact("t", {att, num(kTokVariable)}),
                                    fact("t", {atom(")"), num(kTokClose)})});
     return assign_var(run, name, value);
   }

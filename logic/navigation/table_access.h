@@ -53,6 +53,17 @@ bool gen_record_lock(Run& run, int64_t flag, const engine::Term& table, const en
 // attributes copied to their auxiliaries.
 bool gen_lock_read(Run& run, const engine::Term& table, const engine::Term& level,
                    const engine::Term& atts);
+// gen_lock_read/7 and gen_aux_reads/7 (Level, Table, Loads, Auxiliaries,
+// Action, Context, Mode): a read action's table read by the action's keys
+// (Info [[Table, Att, OtherAtt] ...]: the table's OtherAtt equals the value
+// of Att), with the record lock when the level locks (gen_lock_read), then
+// the locking re-read of the attributes it loads.
+bool gen_lock_read(Run& run, const engine::Term& level, const engine::Term& table,
+                   const engine::Term& loads, const engine::Term& auxs, const engine::Term& action,
+                   const engine::Term& context, const engine::Term& mode);
+bool gen_aux_reads(Run& run, const engine::Term& level, const engine::Term& table,
+                   const engine::Term& loads, const engine::Term& auxs, const engine::Term& action,
+                   const engine::Term& context, const engine::Term& mode);
 // gen_tbl_update/6 (Table, Level, Atts, Keys): the UPDATE, duplicates
 // removed; nothing for no attributes.
 bool gen_tbl_update(Run& run, const engine::Term& table, const engine::Term& level,

@@ -22,6 +22,7 @@
 #include "logic/navigation/table_access.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/type_adapter.h"
+#include "logic/sql/cursors.h"
 #include "logic/sql/level_join.h"
 #include "logic/toolbox/declarations.h"
 #include "platform/cp1252.h"
@@ -339,9 +340,7 @@ std::optional<std::string> att_ref_name(Run& run, const Term& att, const Term& t
     if (!desc || !desc->is_cons()) return std::nullopt;
     return text_of(desc->head());
   }
-  Term name;
-  if (!sql_aname(run, table, att, str(separator), name) || name.is_var()) return std::nullopt;
-  return text_of(name);
+  return sql_aname(run, table, att, separator);
 }
 
 // --- the parser -----------------------------------------------------------------

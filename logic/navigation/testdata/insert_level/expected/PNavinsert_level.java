@@ -6,6 +6,10 @@ import com.quenora.distributed.*;
 
 public class PNavinsert_level extends QNProcedure
 {
+   protected dP00022 P00022 ;
+   static class dP00022 extends QNDBUpdateSupplier {
+      dP00022(ModelContext c, int h) { super(c, h); }
+   }
    QNDBSupplier ccustomer;
    QNDBSupplier cinvoice;
    QNDBSupplier NoTblObjErr;
@@ -15,7 +19,6 @@ public class PNavinsert_level extends QNProcedure
    void levels()
    {
       /* old_value_moves 1 [custid,custname] */
-      /* gen_table_object_new customer ins */
       /*
          INSERT RECORD ON TABLE customer
       */
@@ -23,7 +26,6 @@ public class PNavinsert_level extends QNProcedure
       /* gen_level_actions 1 1 */
       /* assign_h_auxs 1 s */
       /* gen_level_actions 2 1 */
-      /* gen_sql_insert customer 1 */
       if (NoTblObjErr.duplicated())
       {
          Err = 1;
@@ -36,7 +38,6 @@ public class PNavinsert_level extends QNProcedure
       }
       /* End Insert */
       /* old_value_moves 2 [invid] */
-      /* gen_table_object_new invoice ins */
       /*
          INSERT RECORD ON TABLE invoice
       */
