@@ -127,8 +127,7 @@ struct Opening {
 // The SELECT of a level join: the base table and the joined tables, the
 // join keys as where items, the conditions, and the where items of the
 // bottom level of the level's same-table chain.
-bool gen_join_select(Run& run, const Term& kind, const Term& level, const Term& table,
-                     const LevelJoin& j) {
+bool gen_join_select(Run& run, const Term& level, const Term& table, const LevelJoin& j) {
   SelectRequest req;
   req.level = level;
   req.read_kind = "b";
@@ -142,6 +141,9 @@ bool gen_join_select(Run& run, const Term& kind, const Term& level, const Term& 
       const Term att = key[1].is_list() ? key[1].list_items().front() : key[1];
       req.where_items.push_back(fact("w", {e[0], key[2], str("="), fact("col", {key[0], att})}));
     }
+  }
+  for (const Term& w : level_where_items(run, table, bottom_nvg_level(run, level, table))) {
+    req.where_items.push_back(w);
   }
   req.conds = j.conds;
   if (req.cardinality != "one") {
@@ -159,8 +161,6 @@ bool gen_join_select(Run& run, const Term& kind, const Term& level, const Term& 
   for (const Term& r : j.reads) {
     for (const Term& a : j.loaded) req.columns.push_back(Term::list({r.arg(4), a}));
   }
-  (void)kind;
-  (void)bottom_nvg_level(run, level, table);
   return gen_sql_select(run, "b", req).has_value();
 }
 
@@ -195,7 +195,7 @@ Opening open_navigation(Run& run, const Term& kind, const Term& level, const Ter
     gen_table_object_new(run, o.table, "brk", "many", atts, level);
   } else if ((kind == "nvg" || kind == "xfst" || kind == "scr") &&
              (lj = level_join(run, level, o.table))) {
-    gen_join_select(run, kind, level, o.table, *lj);
+    gen_join_select(run, level, o.table, *lj);
     joined_reads = lj->reads;
   } else {
     Term tw = Term::nil();

@@ -138,6 +138,23 @@ TEST(Navigation, BreakChain) {
   EXPECT_EQ(g.lines(), (Lines{"/* Check if program is canceled. */", "BRK021 = true;", "}"}));
 }
 
+// A level whose read of another table is joined: one SELECT over both
+// tables with the read's key, and no SELECT of the read's own.
+TEST(Navigation, JoinedLevel) {
+  Fixture f(kInvoice + "a_i(t1, 1, t, invoice, x, []). v_i(t, o, t1, [custid]). "
+                       "a_i(r1, 1, r, customer, x, [[[invoice, custid, custid]]]). "
+                       "v_i(r, i, r1, [custid]). v_i(r, o, r1, [custname]). ",
+            {"gen_level_actions"});
+  gen_level_kind(f.run, t("nvg"), t("1"), t("[]"), t("[]"), t("[]"));
+  std::vector<std::string> texts;
+  for (const Term& e : f.eng.facts().findall(t("embsql_cursor_i(_, _)"))) {
+    texts.push_back(text_of(e.arg(2).list_items().front()));
+  }
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_NE(texts[0].find("SELECT T1.invid, T2.custname "), std::string::npos) << texts[0];
+  EXPECT_NE(texts[0].find("T2.custid = T1.custid"), std::string::npos) << texts[0];
+}
+
 TEST(Navigation, InsertLevel) {
   const std::string facts =
       kProc + "level_i(1, [0, [], [], 0, 0, 0, [], 0, 0, []]). struct_i(1, 0, [], []). "

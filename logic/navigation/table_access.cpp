@@ -53,20 +53,6 @@ std::vector<Term> start_where_items(const Term& table, const Term& items) {
   return w;
 }
 
-// The where items of a level's lwi_i/2: each item a comparison of an
-// attribute of the table (tokens attribute, operator, value).
-std::vector<Term> level_where_items(Run& run, const Term& table, const Term& level) {
-  std::vector<Term> w;
-  auto f = run.facts().first(fact("lwi_i", {level, var()}));
-  if (!f) return w;
-  for (const Term& item : f->arg(2).list_items()) {
-    const auto t = item.list_items();
-    if (t.size() != 3 || token_kind(t[0]) != kTokAttribute || t[1].arity() < 1) continue;
-    w.push_back(fact("w", {table, t[0].arg(1), t[1].arg(1), t[2]}));
-  }
-  return w;
-}
-
 // The columns [Table, Att] of the level's attributes (struct_i/4 less the
 // excluded ones), else of the attributes given.
 std::vector<Term> level_columns(Run& run, const Term& table, const Term& level, const Term& atts) {
@@ -95,6 +81,18 @@ bool level_updates_table(const Run& run, const Term& level, const Term& table) {
 }
 
 }  // namespace
+
+std::vector<Term> level_where_items(Run& run, const Term& table, const Term& level) {
+  std::vector<Term> w;
+  auto f = run.facts().first(fact("lwi_i", {level, var()}));
+  if (!f) return w;
+  for (const Term& item : f->arg(2).list_items()) {
+    const auto t = item.list_items();
+    if (t.size() != 3 || token_kind(t[0]) != kTokAttribute || t[1].arity() < 1) continue;
+    w.push_back(fact("w", {table, t[0].arg(1), t[1].arg(1), t[2]}));
+  }
+  return w;
+}
 
 std::string eof_cond(Run& run, const Term& table, const Term& level) {
   return cursor_of(run, table, level) + ".eof()";

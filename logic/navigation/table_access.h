@@ -10,6 +10,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "engine/term.h"
 #include "logic/core/run.h"
@@ -31,6 +32,11 @@ std::string locked_cond(Run& run, const engine::Term& table, const engine::Term&
 // level_start_one/2: the level's start condition has cardinality one.
 bool level_start_one(const Run& run, const engine::Term& level);
 
+// The where items w(Table, Att, Op, Value) of a level's lwi_i/2: each item
+// a comparison of an attribute of the table (tokens attribute, operator,
+// value).
+std::vector<engine::Term> level_where_items(Run& run, const engine::Term& table,
+                                            const engine::Term& level);
 // gen_level_select/11 (Kind, Table, Level, Assigns, Conds, Where, Mode): the
 // seek list and cardinality from the level's start condition, else from
 // the '=' assignments, else none and many; a single-row SELECT has no order.
