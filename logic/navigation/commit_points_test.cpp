@@ -26,12 +26,6 @@ const char* kLevels =
 
 using Step = std::function<bool(Run&)>;
 
-void with_statement(Fixture& f) {
-  f.run.stand_in_host("gen_trn_stmt", 1, [](Run& run, std::span<Term> a) {
-    return Out(run).pieces({a[0].as_int() == 1 ? "commit();" : "rollback();"}).ok();
-  });
-}
-
 TEST(CommitPoints, CommandsAndLevelEnds) {
   struct Case {
     const char* name;
@@ -63,7 +57,6 @@ TEST(CommitPoints, CommandsAndLevelEnds) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Fixture f(c.facts);
-    with_statement(f);
     EXPECT_TRUE(c.step(f.run));
     EXPECT_EQ(f.lines(), c.lines);
   }
