@@ -47,16 +47,10 @@ std::string model_facts(int64_t levels) {
 
 void stand_ins(Run& run) {
   for (const auto& [name, arity] : std::initializer_list<std::pair<const char*, uint32_t>>{
-           {"gen_sql_select", 13}, {"gen_read_next", 3}, {"push_sql_level", 2},
-           {"drop_sql_level", 1}, {"level_sql_end", 2}, {"gen_select_lock", 6},
-           {"gen_level_actions", 21}}) {
+           {"gen_level_actions", 21}, {"gen_db_command", 3}}) {
     const std::string n = name;
     run.stand_in_host(name, arity, [n](Run& r, std::span<Term>) { return emit_comment(r, {n}); });
   }
-  run.stand_in_host("cursor_info", 3, [](Run&, std::span<Term> a) {
-    a[2] = Term::atom("c" + qn::logic::text_of(a[0]));
-    return true;
-  });
 }
 
 void BM_Levels(benchmark::State& state) {

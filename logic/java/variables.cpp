@@ -98,6 +98,13 @@ bool record_var_decl(Run& run, const Term& att, const Term& name, std::string_vi
   }
   const bool text = name.is_atom() || name.is_string();
   if (text ? name.text().starts_with("*") : text_of(name).starts_with("*")) return true;
+  // A name recorded as text and as an atom is one Java variable.
+  if (text) {
+    const Term other = name.is_atom() ? engine::Term::string(name.text()) : atom(name.text());
+    if (facts.exists(compound_of(names().fld_to_dcl_i, {other, var(), var()}))) {
+      return record_var_decl(run, att, other, kind);
+    }
+  }
   if (auto old = facts.first(compound_of(names().fld_to_dcl_i, {name, var(), var()}))) {
     const Term& old_kind = old->arg(2);
     if (old_kind == kind || old_kind == "h" || old_kind == "rp") return true;

@@ -173,8 +173,8 @@ TEST(Variables, TargetReferences) {
       {"[[b, 'other'], [a, 'Local']]", "dec", "Local", true},
       {"[]", "dec", "AV1a", true},
       {"[]", "nodec", "AV1a", false},
-      // The table-qualified column needs the expression translator: the name.
-      {"[[a, 3]]", "dec", "CustName", true},
+      // The table-qualified column: its SQL host variable, the auxiliary.
+      {"[[a, 3]]", "dec", "AV1a", true},
       {"[[b, 'x']]", "nodec", "CustName", false},
   };
   for (const Case& c : cases) {

@@ -9,9 +9,12 @@
 #include "logic/core/spec_files.h"
 #include "logic/java/java_naming.h"
 #include "logic/navigation/loop_conditions.h"
-#include "logic/navigation/stand_ins_navact.h"
-#include "logic/navigation/stand_ins_navdrv.h"
+#include "logic/navigation/commit_points.h"
+#include "logic/sql/sql_statements.h"
+#include "logic/sql/stored_procs.h"
 #include "logic/navigation/table_access.h"
+#include "logic/sql/cursors.h"
+#include "logic/sql/select_text.h"
 #include "logic/sql/sql_statements.h"
 #include "logic/java/variables.h"
 #include "logic/program/expressions.h"
@@ -151,7 +154,13 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
   const Term& args = f.arg(6);
   const auto info = f.arg(9).list_items();
   const Term table = info.size() > 1 ? info[1] : Term::nil();
-  const Term conds = info.size() > 2 ? info[2] : Term::nil();
+  // The formula's conditions, each a token list or c(Tokens, Kind): SQL
+  // takes them as c(Tokens, Kind), the program as their tokens.
+  std::vector<Term> sql_conds;
+  for (const Term& c : (info.size() > 2 ? info[2] : Term::nil()).list_items()) {
+    sql_conds.push_back(c.is_list() ? fact("c", {c, Term::nil()}) : c);
+  }
+  const Term conds = Term::list(sql_conds);
   const auto [counted, name] = count_aux_name(f.arg(5), f.arg(8), f.arg(7));
   const std::string routine = aux_unique_name(run, f.arg(2).as_int(), name);
   facts.assertz(fact("no_thisform_var_i", {args}));
@@ -167,25 +176,25 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
   facts.assertz(fact("in_formula_i", {Term::list({atom(routine)})}));
   const bool aggregate = function == "max(" || function == "min(" || function == "sum(" ||
                          function == "count(";
-  Term sql = var();
-  if (ok && aggregate && conds_to_sql_strict(run, conds, table, sql)) {
+  const TableList tables = make_table_list(run, {Term::list({table})});
+  if (ok && aggregate && conds_to_sql_strict(run, tables, conds.list_items())) {
     // One SELECT of the aggregate; the result read back when a row is found.
+    // The row-found test of the aggregate's cursor (noteof(table, as)).
     const Term found = Term::list({tok(atom("noteof("), kTokFunction), tok(table, kTokConstant),
-                                   tok(atom(","), kTokComma), tok(atom("as"), kTokConstant),
                                    tok(atom(")"), kTokClose)});
-    ok = gen_sql_select_one(run, atom("as"), table, Term::list({f.arg(5), counted}), conds,
-                            running, num(0), context, atom("opt")) &&
-         emit_if(run, found, {}) &&
-         gen_select_lock(run, atom("as"), table, Term::list({counted}), running, context,
-                         atom("opt")) &&
+    ok = gen_sql_select_one(run, "as", num(0), table, {}, {Term::list({f.arg(5), table, counted})},
+                            conds.list_items()) &&
+         emit_if(run, found, {}) && gen_select_lock(run, num(0), table, {counted}) &&
          emit_close_brace(run);
+    // The one-row cursor of the aggregate is not reused by a later read.
+    const std::string cursor = cursor_info(run, table, num(0));
+    if (ok && cursor != "NoCurVarErr") end_cursor(run, num(0), cursor);
   } else if (ok) {
     // A navigation of the table: the conditions SQL cannot take filter the
     // rows, each row accumulates.
     std::vector<Term> residual;
-    for (const Term& c : conds.list_items()) {
-      Term one = var();
-      if (!conds_to_sql_strict(run, Term::list({c}), table, one)) residual.push_back(c);
+    for (const Term& c : sql_conds) {
+      if (!conds_to_sql_strict(run, tables, {c})) residual.push_back(c.arity() >= 1 ? c.arg(1) : c);
     }
     const Term value = Term::list({tok(atom("t_a("), kTokFunction), tok(table, kTokConstant),
                                    tok(atom(","), kTokComma), tok(counted, kTokAttribute),
@@ -193,8 +202,8 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
                                    tok(atom(")"), kTokClose)});
     ok = declare_var(run, atom("Qn_first"), Term::list({atom("boolean"), num(1), num(0), num(0)}),
                      "s", Term::list({tok(atom("true"), kTokFunction)})) &&
-         gen_level_select(run, num(0), table, atom("as"), atom("opt"), conds,
-                          Term::list({counted}), Term::list({running}), context) &&
+         gen_level_select(run, atom("as"), table, num(0), Term::nil(), conds, Term::nil(),
+                          atom("opt")) &&
          gen_nav_loop_cond(run, atom("many"), table, num(0), Term::nil()) &&
          (residual.empty() || emit_if(run, combine_conds(residual, tok(atom(".AND."), kTokLogical)), {})) &&
          gen_accumulation(run, function, running, value, std::nullopt) &&

@@ -17,7 +17,9 @@
 #include "logic/navigation/program_props.h"
 #include "logic/navigation/commit_points.h"
 #include "logic/navigation/level_actions.h"
-#include "logic/navigation/stand_ins_navdrv.h"
+#include "logic/navigation/commit_points.h"
+#include "logic/sql/sql_statements.h"
+#include "logic/sql/stored_procs.h"
 #include "logic/java/commands.h"
 #include "logic/java/class_frame.h"
 #include "logic/java/java_naming.h"
@@ -25,11 +27,15 @@
 #include "platform/cp1252.h"
 #include "logic/navigation/table_access.h"
 #include "logic/program/expressions.h"
+#include "logic/sql/error_context.h"
 #include "logic/sql/level_join.h"
+#include "logic/sql/sql_statements.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/pending.h"
 
 namespace qn::logic {
+
+using engine::Term;
 
 namespace {
 
@@ -229,8 +235,7 @@ bool cmd_call_pgm(Run& run, const Line& l) {
   return gen_call(run, l.tokens, l.level, l.c2, l.c3, l.c5, Term::nil());
 }
 bool cmd_error_handler(Run& run, const Line& l) {
-  const Term first = arg_at(l, 0);
-  return gen_error_handler_cmd(run, first.is_nil() ? Term::atom("") : first.arg(1));
+  return errh_routine(run, l.c2, str(errh_cmd_name(l.tokens)));
 }
 bool cmd_call_other(Run& run, const Line& l) {
   std::vector<Term> texts;
@@ -261,7 +266,7 @@ bool cmd_user_code(Run& run, const Line& l) {
 bool cmd_user_sql(Run& run, const Line& l) {
   emit_comment(run, {"User SQL Command."});
   const Term first = arg_at(l, 0);
-  return gen_exec_immediate(run, first.is_nil() ? str("") : first.arg(1), atom("y"), l.level);
+  return gen_exec_immediate(run, first.is_nil() ? "" : text_of(first.arg(1)), "", "y");
 }
 bool cmd_link(Run& run, const Line& l) { return set_link_var(run, l.args); }
 

@@ -7,7 +7,7 @@
 #include "logic/core/rule_terms.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/variables.h"
-#include "logic/navigation/stand_ins_navact.h"
+#include "logic/sql/sql_statements.h"
 #include "logic/program/expressions.h"
 
 namespace qn::logic {
@@ -55,7 +55,7 @@ bool holds_any(Run& run, const Term& level) {
 
 }  // namespace
 
-bool gen_commit_point(Run& run, int64_t kind) { return gen_trn_stmt(run, num(kind)); }
+bool gen_commit_point(Run& run, int64_t kind) { return gen_trn_stmt(run, kind); }
 
 bool gen_pgm_commit(Run& run) {
   if (!needs_commit(run)) return true;

@@ -26,12 +26,6 @@ const char* kLevels =
 
 using Step = std::function<bool(Run&)>;
 
-void with_statement(Fixture& f) {
-  f.run.stand_in_host("gen_trn_stmt", 1, [](Run& run, std::span<Term> a) {
-    return Out(run).pieces({a[0].as_int() == 1 ? "commit();" : "rollback();"}).ok();
-  });
-}
-
 TEST(CommitPoints, CommandsAndLevelEnds) {
   struct Case {
     const char* name;
@@ -42,10 +36,10 @@ TEST(CommitPoints, CommandsAndLevelEnds) {
       {"a commit inside an updating level is deferred", kLevels,
        [](logic::Run& r) { return gen_commit_cmd(r, num(2), 1); }, {"QNT1 = 1 ;"}},
       {"a rollback outside one is at once", kLevels,
-       [](logic::Run& r) { return gen_commit_cmd(r, num(3), 2); }, {"rollback();"}},
+       [](logic::Run& r) { return gen_commit_cmd(r, num(3), 2); }, {"Application.rollback(context, remoteHandle, \"DEFAULT\");"}},
       {"the level end commits when asked", kLevels,
        [](logic::Run& r) { return gen_level_commit(r, num(1), 1); },
-       {"if ( ( QNT1 == 1 ) )", "{", "   commit();", "}"}},
+       {"if ( ( QNT1 == 1 ) )", "{", "   Application.commit(context, remoteHandle, \"DEFAULT\");", "}"}},
       {"no rollback held, none at the end", kLevels,
        [](logic::Run& r) { return gen_level_commit(r, num(1), 2); }, {}},
       {"a level without updates has no deferred commit", kLevels,
@@ -53,7 +47,7 @@ TEST(CommitPoints, CommandsAndLevelEnds) {
       {"not logged: nothing", "struct_i(1, 0, [], []). upd_i(1, 10, u, []).",
        [](logic::Run& r) { return gen_commit_cmd(r, num(1), 1) && gen_pgm_commit(r); }, {}},
       {"an updating program commits at its end", "intt_i. upd_i(1, 10, i, []).",
-       [](logic::Run& r) { return gen_pgm_commit(r); }, {"commit();"}},
+       [](logic::Run& r) { return gen_pgm_commit(r); }, {"Application.commit(context, remoteHandle, \"DEFAULT\");"}},
       {"one that ends its transactions itself does not",
        "intt_i. upd_i(1, 10, i, []). rule_i(1, rule([a(13, [endtrn])], x, y, z)).",
        [](logic::Run& r) { return gen_pgm_commit(r); }, {}},
@@ -63,7 +57,6 @@ TEST(CommitPoints, CommandsAndLevelEnds) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Fixture f(c.facts);
-    with_statement(f);
     EXPECT_TRUE(c.step(f.run));
     EXPECT_EQ(f.lines(), c.lines);
   }

@@ -10,7 +10,7 @@
 #include "logic/navigation/aux_vars.h"
 #include "logic/navigation/old_values.h"
 #include "logic/navigation/later_rounds.h"
-#include "logic/navigation/stand_ins_navact.h"
+#include "logic/navigation/table_access.h"
 #include "logic/program/expressions.h"
 #include "logic/java/variables.h"
 #include "logic/program/java_expr.h"

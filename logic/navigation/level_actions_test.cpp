@@ -59,7 +59,9 @@ TEST(LevelActions, Order) {
 TEST(LevelActions, WriteByKind) {
   const char* facts =
       "attri_i('A', ['A', int, 5, 0, '', 0]). attri_i('B', ['B', int, 5, 0, '', 0]). "
-      "attri_i('OB', ['OB', int, 5, 0, '', 0]). las_i(1, ['A']). p_auxname('B', 'AB'). ";
+      "attri_i('OB', ['OB', int, 5, 0, '', 0]). las_i(1, ['A']). p_auxname('B', 'AB'). "
+      // Table 20 is named by its number (no knowledge base here).
+      "p(x, y, fv, k, [intname, 20]). table_i(20, 'ORDERS'). ";
   struct Case {
     const char* name;
     const char* action;

@@ -19,15 +19,23 @@
 #include "logic/navigation/loop_conditions.h"
 #include "logic/navigation/old_values.h"
 #include "logic/navigation/program_props.h"
-#include "logic/navigation/stand_ins_navdrv.h"
+#include "logic/navigation/commit_points.h"
+#include "logic/sql/sql_statements.h"
+#include "logic/sql/stored_procs.h"
 #include "logic/navigation/table_access.h"
 #include "logic/program/expressions.h"
+#include "logic/sql/cursors.h"
+#include "logic/sql/joined_reads.h"
+#include "logic/sql/level_join.h"
+#include "logic/sql/optimised_commands.h"
 #include "logic/sql/sql_statements.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/pending.h"
 #include "logic/toolbox/rule_utilities.h"
 
 namespace qn::logic {
+
+using engine::Term;
 
 namespace {
 
@@ -68,9 +76,9 @@ std::vector<Term> level_lines(Run& run, const Term& level) {
 }
 
 // The first command line of the level.
-std::optional<Term> first_cmd_tokens(Run& run, const Term& level) {
+std::optional<Term> first_cmd_line(Run& run, const Term& level) {
   for (const Term& l : level_lines(run, level)) {
-    if (l.arg(4) == "cmd") return l.arg(6);
+    if (l.arg(4) == "cmd") return l;
   }
   return std::nullopt;
 }
@@ -124,6 +132,46 @@ struct Opening {
   bool navigates = false;
 };
 
+// The SELECT of a level join: the base table and the joined tables, the
+// join keys as where items, the conditions, and the where items of the
+// bottom level of the level's same-table chain.
+bool gen_join_select(Run& run, const Term& level, const Term& table, const LevelJoin& j) {
+  SelectRequest req;
+  req.level = level;
+  req.read_kind = "b";
+  req.cardinality = text_of(j.cardinality);
+  for (const Term& t : j.tables) req.tables.push_back(Term::list({t.list_items().front()}));
+  for (const Term& jc : j.joins) {
+    const auto e = jc.list_items();
+    for (const Term& k : e.size() > 1 ? e[1].list_items() : std::vector<Term>{}) {
+      const auto key = k.list_items();
+      if (key.size() < 3) continue;
+      const Term att = key[1].is_list() ? key[1].list_items().front() : key[1];
+      req.where_items.push_back(fact("w", {e[0], key[2], str("="), fact("col", {key[0], att})}));
+    }
+  }
+  for (const Term& w : level_where_items(run, table, bottom_nvg_level(run, level, table))) {
+    req.where_items.push_back(w);
+  }
+  req.conds = j.conds;
+  if (req.cardinality != "one") {
+    for (const Term& o : level_element(run, level, 3).list_items()) {
+      req.order.push_back(Term::list({table, o.is_int() && o.as_int() < 0
+                                                 ? fact("-", {num(-o.as_int())})
+                                                 : o}));
+    }
+  }
+  Term own = Term::nil();
+  if (auto s = run.facts().first(fact("struct_i", {level, var(), var(), var()}))) {
+    own = subtract(s->arg(3), s->arg(4));
+  }
+  for (const Term& a : own.list_items()) req.columns.push_back(Term::list({table, a}));
+  for (const Term& r : j.reads) {
+    for (const Term& a : j.loaded) req.columns.push_back(Term::list({r.arg(4), a}));
+  }
+  return gen_sql_select(run, "b", req).has_value();
+}
+
 Opening open_navigation(Run& run, const Term& kind, const Term& level, const Term& atts) {
   declare_commit_var(run, level);
   Opening o;
@@ -132,7 +180,7 @@ Opening open_navigation(Run& run, const Term& kind, const Term& level, const Ter
     auto ins = inserted(run, level);
     if (!ins) return o;
     o.table = ins->first;
-    gen_table_object_new(run, o.table, atom("ins"), atom("one"), ins->second, level);
+    gen_table_object_new(run, o.table, "ins", "one", ins->second, level);
     const std::string name =
         tbl_short_name(run, o.table, model_number(run)).value_or(text_of(o.table));
     emit_comment_block(run, {{"INSERT RECORD ON TABLE", name}});
@@ -142,38 +190,45 @@ Opening open_navigation(Run& run, const Term& kind, const Term& level, const Ter
   o.table = level_base_table(run, level);
   if (is_zero(o.table)) return o;
   o.navigates = true;
-  const Term top = top_nvg_level(run, level, o.table);
   Term ta = Term::nil();
   if (auto f = run.facts().first(fact("ta_i", {level, var()}))) ta = f->arg(2);
-  Term tables, joins, conds, card, where;
-  Term join_atts;
-  if (kind == "nvg" && top != level && break_join(run, level, o.table, top, join_atts)) {
-    gen_table_object_new(run, o.table, atom("nvg"), atom("many"), ta, level);
+  std::vector<Term> joined_reads;
+  std::optional<BreakJoin> bj;
+  std::optional<LevelJoin> lj;
+  // gen_sql_select pushes the level's SQL level itself.
+  if (kind == "nvg" && (bj = break_join(run, level, o.table))) {
+    gen_table_object_new(run, o.table, "nvg", "many", ta, level);
+    joined_reads = bj->reads;
   } else if (kind == "nvg" && same_table_break_parent(run, level, o.table)) {
-    gen_table_object_new(run, o.table, atom("brk"), atom("many"), atts, level);
+    gen_table_object_new(run, o.table, "brk", "many", atts, level);
   } else if ((kind == "nvg" || kind == "xfst" || kind == "scr") &&
-             level_join(run, level, kind, o.table, tables, joins, conds, card, where)) {
-    gen_sql_select(run, atom("b"), o.table, level, tables, joins, conds, Term::nil(), card,
-                   level_element(run, level, 3), atts, kind, where, Term::nil());
-    o.joined = tables;
-    push_sql_level(run, level, o.table);
+             (lj = level_join(run, level, o.table))) {
+    gen_join_select(run, level, o.table, *lj);
+    joined_reads = lj->reads;
   } else {
     Term tw = Term::nil();
     if (auto f = run.facts().first(fact("tw_i", {level, var()}))) tw = f->arg(2);
-    gen_level_select(run, kind, o.table, level, Term::nil(), add_end_i_conds(run, level, tw),
+    gen_level_select(run, atom("b"), o.table, level, Term::nil(), add_end_i_conds(run, level, tw),
                      level_element(run, level, 7), kind);
-    push_sql_level(run, level, o.table);
   }
   gen_nav_loop_cond(run, atom(kind == "xfst" ? "fst" : "many"), o.table, level, Term::nil());
   gen_brk_flag_set(run, level, o.table, "false");
-  gen_lock_read(run, o.table, level, atts);
-  for (const Term& a : clauses_by_arg(run, "a_i", 6, 2, level)) {
-    if ((a.arg(3) == "t" || a.arg(3) == "r") && a.arg(4) != o.table &&
-        !on(a.arg(4), o.joined).empty()) {
-      gen_lock_read(run, a.arg(4), level, a.arg(6));
-    }
+  Term own = atts;
+  if (auto s = run.facts().first(fact("struct_i", {level, var(), var(), var()}))) {
+    own = subtract(s->arg(3), s->arg(4));
   }
-  o.atts = join_atts;
+  gen_lock_read(run, o.table, level, own);
+  for (const Term& r : joined_reads) {
+    Term loads = Term::nil();
+    for (const Term& v : run.facts().findall(fact("v_i", {r.arg(3), atom("o"), r.arg(1), var()}))) {
+      loads = append(loads, v.arg(4));
+    }
+    gen_lock_read(run, r.arg(4), level, loads);
+  }
+  if (bj) {
+    for (const Term& out : bj->outputs) o.atts = union_(o.atts, out);
+  }
+  o.joined = Term::list(joined_reads);
   return o;
 }
 
@@ -356,7 +411,7 @@ bool gen_level_close(Run& run, const Term& kind, const Term& level, const Term& 
     // The level opened with "if" (the loop of one record): it ends without
     // a loop exit, which Java allows only inside a loop.
     gen_level_updates(run, level, model, atom("u"));
-    gen_level_end(run, level, table);
+    if (navigates) gen_level_end(run, level, table);
     ok = close_condition_blocks(run, level);
     if (navigates) ok = ok && gen_loop_end(run, kind, level, table);
     level_sql_end(run, level, table);
@@ -364,7 +419,7 @@ bool gen_level_close(Run& run, const Term& kind, const Term& level, const Term& 
   }
   gen_level_updates(run, level, model, atom("u"));
   move_saved_atts(run, level, false);
-  gen_level_end(run, level, table);
+  if (navigates) gen_level_end(run, level, table);
   ok = close_condition_blocks(run, level);
   gen_upd_lock(run, table, level);
   gen_level_commit(run, level, 1);
@@ -381,9 +436,17 @@ bool each_break_group(Run& run, const Term& level, const Term& c2, const Term& c
   const bool commands = spec_kind_in(run, {"trn", "scr", "web", "mbr"});
   const bool print_too = spec_kind_in(run, {"web", "mbr"});
   bool ok = true;
-  for (const Term& g : clauses_by_arg(run, "b_group_i", 6, 2, level)) {
-    if (commands && gen_block_cmds(run, level, g.arg(1), g.arg(3), sel, c2, c3, c4)) continue;
-    if (!commands || print_too) ok = gen_print_block(run, level, g.arg(1), g.arg(3), sel, c2, c3, c4) && ok;
+  for (const Term& g : clauses_by_arg(run, "b_group_i", 6, 1, level)) {
+    if (commands && gen_block_cmds(run, level, g.arg(2), g.arg(3), sel, c2, c3, c4)) continue;
+    if (!commands || print_too) ok = gen_print_block(run, level, g.arg(2), g.arg(3), sel, c2, c3, c4) && ok;
+  }
+  // A procedure's or report's nested levels run inside this one, after its
+  // groups: each break level under it, by its kind. The other objects'
+  // generators place their levels themselves.
+  if (!commands) {
+    for (const Term& b : clauses_by_arg(run, "break_i", 5, 3, level)) {
+      if (!(b.arg(1) == level)) ok = gen_level_kind(run, b.arg(2), b.arg(1), c2, c3, c4) && ok;
+    }
   }
   return ok;
 }
@@ -391,13 +454,17 @@ bool each_break_group(Run& run, const Term& level, const Term& c2, const Term& c
 bool gen_level_kind(Run& run, const Term& kind, const Term& level, const Term& c3, const Term& c4,
                     const Term& c5) {
   if (kind == "nvg" || kind == "xnvg") {
-    if (auto first = first_cmd_tokens(run, level);
-        first && first_token_type(*first) == kOptimizedCmd) {
-      Term start = Term::nil(), end = Term::nil();
-      if (auto s = run.facts().first(fact("start_i", {level, var(), var(), var()}))) start = *s;
-      if (auto e = run.facts().first(fact("end_i", {level, var(), var(), var()}))) end = *e;
+    if (auto first = first_cmd_line(run, level);
+        first && first_token_type(first->arg(6)) == kOptimizedCmd) {
+      // The navigation's conditions: its start condition and end items.
+      const Term table = level_base_table(run, level);
+      const Term conds = add_end_i_conds(run, level, Term::list(start_conds(run, level, {}).conds));
+      Term tables = level_element(run, level, 2);
+      if (!tables.is_cons()) tables = Term::list({table});
       const Term sel = level_sel_atts(run, level);
-      if (optimized_cmd(run, level, start, end, sel, *first, c3)) return true;
+      const Term model = get_model_num(run).value_or(num(0));
+      const int64_t line = first->arg(1).is_int() ? first->arg(1).as_int() : 0;
+      if (optimized_cmd(run, conds, model, tables, line, level, sel)) return true;
     }
     gen_level_body(run, atom("nvg"), level, Term::nil(), c3, c4, c5);
     each_break_group(run, level, c3, c4, c5);

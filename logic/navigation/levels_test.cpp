@@ -33,18 +33,17 @@ TEST(Navigation, LevelKinds) {
     Lines expected;
   } cases[] = {
       {"nvg", kInvoice, "nvg", {},
-       {"/* gen_sql_select nvg invoice */", "/* push_sql_level 1 invoice */",
-        "while (!cinvoice.eof())", "{", "   /* gen_select_lock invoice 1 */",
-        "   /* gen_level_end 1 invoice */", "   /* Check if program is canceled. */",
-        "   /* gen_read_next invoice 1 */", "}"}},
+       {"/* old_value_moves 1 [] */", "while (!P00022.eof())", "{",
+        "   /* gen_h_auxs 1 invoice */", "   /* gen_level_actions 1 1 */",
+        "   /* assign_h_auxs 1 s */", "   /* gen_level_actions 2 1 */",
+        "   /* gen_level_commit 1 1 */", "   /* gen_level_commit 1 2 */",
+        "   /* Check if program is canceled. */", "   P00022.readNext();", "}",
+        "/* gen_db_command qnclosecur [\"P00022\"] */"}},
       {"nocancel", kInvoice + "rule_i(0, rule([a(13, [nocancel])], 0, 0, 0)). ", "nvg",
-       {"gen_level_actions", "old_value_moves", "gen_select_lock", "gen_h_auxs", "assign_h_auxs",
-        "gen_level_commit", "declare_commit_var", "gen_level_end"},
-       {"/* gen_sql_select nvg invoice */", "/* push_sql_level 1 invoice */",
-        "while (!cinvoice.eof())", "{", "   /* gen_read_next invoice 1 */",
-        "}"}},
-      {"optimised", kInvoice + "b_line_i(1, 1, 1, cmd, 0, [t(delete, 121)]). ", "nvg", {},
-       {}},
+       {"gen_level_actions", "old_value_moves", "gen_h_auxs", "assign_h_auxs",
+        "gen_level_commit", "declare_commit_var"},
+       {"while (!P00022.eof())", "{", "   P00022.readNext();", "}",
+        "/* gen_db_command qnclosecur [\"P00022\"] */"}},
       {"page", kInvoice, "page", {}, {}},
       {"unknown kind", kInvoice, "zzz", {}, {}},
       {"ins without insert", kInvoice, "ins", {}, {}},
@@ -52,14 +51,6 @@ TEST(Navigation, LevelKinds) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Fixture f(c.facts, c.quiet);
-    if (std::string(c.name) == "optimised") {
-      f.run.stand_in_host("optimized_cmd", 6, [](logic::Run& r, std::span<engine::Term>) {
-        return emit_comment(r, {"optimized"});
-      });
-      gen_level_kind(f.run, t(c.kind), t("1"), t("[]"), t("[]"), t("[]"));
-      EXPECT_EQ(f.lines(), Lines{"/* optimized */"});
-      continue;
-    }
     gen_level_kind(f.run, t(c.kind), t("1"), t("[]"), t("[]"), t("[]"));
     EXPECT_EQ(f.lines(), c.expected);
     EXPECT_EQ(f.eng.facts().count("sql_level_i", 1), 0u);
@@ -147,6 +138,23 @@ TEST(Navigation, BreakChain) {
   EXPECT_EQ(g.lines(), (Lines{"/* Check if program is canceled. */", "BRK021 = true;", "}"}));
 }
 
+// A level whose read of another table is joined: one SELECT over both
+// tables with the read's key, and no SELECT of the read's own.
+TEST(Navigation, JoinedLevel) {
+  Fixture f(kInvoice + "a_i(t1, 1, t, invoice, x, []). v_i(t, o, t1, [custid]). "
+                       "a_i(r1, 1, r, customer, x, [[[invoice, custid, custid]]]). "
+                       "v_i(r, i, r1, [custid]). v_i(r, o, r1, [custname]). ",
+            {"gen_level_actions"});
+  gen_level_kind(f.run, t("nvg"), t("1"), t("[]"), t("[]"), t("[]"));
+  std::vector<std::string> texts;
+  for (const Term& e : f.eng.facts().findall(t("embsql_cursor_i(_, _)"))) {
+    texts.push_back(text_of(e.arg(2).list_items().front()));
+  }
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_NE(texts[0].find("SELECT T1.invid, T2.custname "), std::string::npos) << texts[0];
+  EXPECT_NE(texts[0].find("T2.custid = T1.custid"), std::string::npos) << texts[0];
+}
+
 TEST(Navigation, InsertLevel) {
   const std::string facts =
       kProc + "level_i(1, [0, [], [], 0, 0, 0, [], 0, 0, []]). struct_i(1, 0, [], []). "
@@ -158,9 +166,9 @@ TEST(Navigation, InsertLevel) {
   } cases[] = {
       {"standard duplicate test",
        facts,
-       {"/* gen_table_object_new customer ins */", "/*", "   INSERT RECORD ON TABLE customer",
-        "*/", "", "/* gen_sql_insert customer 1 */",
-        "if (NoTblObjErr.duplicated())", "{", "   Err = 1;",
+       {"/* old_value_moves 1 [custid,custname] */", "/*", "   INSERT RECORD ON TABLE customer",
+        "*/", "", "/* gen_level_actions 1 1 */", "/* assign_h_auxs 1 s */",
+        "/* gen_level_actions 2 1 */", "if (NoTblObjErr.duplicated())", "{", "   Err = 1;",
         "   Errmsg = localUtil.getMessages().getMessage(\"noupdate\");", "}", "else", "{",
         "   Err = 0;", "   Errmsg = \"\";", "}", "/* End Insert */"}},
   };
@@ -198,22 +206,19 @@ TEST(Navigation, FirstOnlyAndOptimisedFallback) {
   for (const auto& [name, arity] : navtest::writing_stand_ins()) quiet.insert(name);
   Fixture f(kInvoice, quiet);
   gen_level_kind(f.run, t("xfst"), t("1"), t("[]"), t("[]"), t("[]"));
-  EXPECT_EQ(f.lines(), (Lines{"if (!cinvoice.eof())", "{", "}"}));
-  Fixture g(kInvoice + "start_i(1, one, 0, [[]]). ", quiet);
+  EXPECT_EQ(f.lines(), (Lines{"if (!P00022.eof())", "{", "   P00022.readNext();", "}"}));
+  Fixture g(kInvoice + "start_i(1, 0, 0, [[], one]). ", quiet);
   gen_level_kind(g.run, t("xfst"), t("1"), t("[]"), t("[]"), t("[]"));
   EXPECT_EQ(g.lines(),
-            (Lines{"if (!cinvoice.eof())", "{", "   /* Exiting from a For First loop. */", "}"}));
+            (Lines{"if (!P00022.eof())", "{", "   /* Exiting from a For First loop. */", "}"}));
   // A condition action's block closes before the level's loop.
   Fixture c(kInvoice + "a_i(7, 1, c, 0, 0, []). a_i(8, 1, t, invoice, 0, []). ", quiet);
   gen_level_close(c.run, t("nvg"), t("1"), t("yes"));
   EXPECT_EQ(c.lines(), (Lines{"}", "/* Check if program is canceled. */", "}"}));
   Fixture h(kInvoice + "b_line_i(1, 1, 1, cmd, 0, [t(delete, 121)]). ", quiet);
-  h.run.stand_in_host("optimized_cmd", 6, [](logic::Run&, std::span<engine::Term>) {
-    return false;
-  });
   gen_level_kind(h.run, t("nvg"), t("1"), t("[]"), t("[]"), t("[]"));
   ASSERT_FALSE(h.lines().empty());
-  EXPECT_EQ(h.lines().front(), "while (!cinvoice.eof())");
+  EXPECT_EQ(h.lines().front(), "while (!P00022.eof())");
 }
 
 }  // namespace

@@ -1,14 +1,18 @@
 #include "logic/navigation/loop_conditions.h"
 
+#include <algorithm>
+
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/navigation/levels.h"
-#include "logic/navigation/stand_ins_navdrv.h"
 #include "logic/navigation/table_access.h"
 #include "logic/program/expressions.h"
+#include "logic/sql/cursors.h"
 #include "logic/sql/sql_statements.h"
 
 namespace qn::logic {
+
+using engine::Term;
 
 namespace {
 
@@ -58,9 +62,16 @@ bool gen_nav_loop_cond(Run& run, const Term& kind, const Term& table, const Term
   return out.ok();
 }
 
-bool check_level_tables(Run& run, const Term& tables, const Term& flag) {
+bool check_level_tables(Run& run, const Term& tables, const Term&) {
+  // A cursor that reads several of the tables is ended once.
+  std::vector<std::string> done;
   bool ok = true;
-  for (const Term& t : tables.list_items()) ok = level_sql_end(run, t, flag) && ok;
+  for (const Term& t : tables.list_items()) {
+    const std::string c = cursor_info(run, t, Term::nil());
+    if (c == "NoCurVarErr" || std::find(done.begin(), done.end(), c) != done.end()) continue;
+    done.push_back(c);
+    ok = end_cursor(run, Term::nil(), c) && ok;
+  }
   return ok;
 }
 

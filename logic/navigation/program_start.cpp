@@ -186,8 +186,10 @@ bool gen_var_init(Run& run, const Term& name, const Term& kind, const Term& desc
   if (type.is_compound() && type.functor() == "obj" && type.arity() >= 1)
     return init_obj_var(run, java_name, text_of(type.arg(1)));
   if (kind == "s") {
+    // The empty value of the variable's type: an auxiliary takes its
+    // attribute's.
     const Term value = Term::list({fact("t", {atom("nullvalue("), num(kTokFunction)}),
-                                   fact("t", {name, num(kTokVariable)}),
+                                   fact("t", {att, num(kTokVariable)}),
                                    fact("t", {atom(")"), num(kTokClose)})});
     return assign_var(run, name, value);
   }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "engine/term.h"
 #include "logic/core/run.h"
@@ -31,6 +32,11 @@ std::string locked_cond(Run& run, const engine::Term& table, const engine::Term&
 // level_start_one/2: the level's start condition has cardinality one.
 bool level_start_one(const Run& run, const engine::Term& level);
 
+// The where items w(Table, Att, Op, Value) of a level's lwi_i/2: each item
+// a comparison of an attribute of the table (tokens attribute, operator,
+// value).
+std::vector<engine::Term> level_where_items(Run& run, const engine::Term& table,
+                                            const engine::Term& level);
 // gen_level_select/11 (Kind, Table, Level, Assigns, Conds, Where, Mode): the
 // seek list and cardinality from the level's start condition, else from
 // the '=' assignments, else none and many; a single-row SELECT has no order.
@@ -53,6 +59,17 @@ bool gen_record_lock(Run& run, int64_t flag, const engine::Term& table, const en
 // attributes copied to their auxiliaries.
 bool gen_lock_read(Run& run, const engine::Term& table, const engine::Term& level,
                    const engine::Term& atts);
+// gen_lock_read/7 and gen_aux_reads/7 (Level, Table, Loads, Auxiliaries,
+// Action, Context, Mode): a read action's table read by the action's keys
+// (Info [[Table, Att, OtherAtt] ...]: the table's OtherAtt equals the value
+// of Att), with the record lock when the level locks (gen_lock_read), then
+// the locking re-read of the attributes it loads.
+bool gen_lock_read(Run& run, const engine::Term& level, const engine::Term& table,
+                   const engine::Term& loads, const engine::Term& auxs, const engine::Term& action,
+                   const engine::Term& context, const engine::Term& mode);
+bool gen_aux_reads(Run& run, const engine::Term& level, const engine::Term& table,
+                   const engine::Term& loads, const engine::Term& auxs, const engine::Term& action,
+                   const engine::Term& context, const engine::Term& mode);
 // gen_tbl_update/6 (Table, Level, Atts, Keys): the UPDATE, duplicates
 // removed; nothing for no attributes.
 bool gen_tbl_update(Run& run, const engine::Term& table, const engine::Term& level,

@@ -19,10 +19,13 @@
 #include "logic/javaui/java_functions.h"
 #include "logic/navigation/aux_vars.h"
 #include "logic/navigation/level_actions.h"
-#include "logic/navigation/stand_ins_navdrv.h"
+#include "logic/navigation/commit_points.h"
+#include "logic/sql/sql_statements.h"
+#include "logic/sql/stored_procs.h"
 #include "logic/navigation/table_access.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/type_adapter.h"
+#include "logic/sql/cursors.h"
 #include "logic/sql/level_join.h"
 #include "logic/toolbox/declarations.h"
 #include "platform/cp1252.h"
@@ -340,9 +343,7 @@ std::optional<std::string> att_ref_name(Run& run, const Term& att, const Term& t
     if (!desc || !desc->is_cons()) return std::nullopt;
     return text_of(desc->head());
   }
-  Term name;
-  if (!sql_aname(run, table, att, str(separator), name) || name.is_var()) return std::nullopt;
-  return text_of(name);
+  return sql_aname(run, table, att, separator);
 }
 
 // --- the parser -----------------------------------------------------------------

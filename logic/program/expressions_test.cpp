@@ -606,14 +606,9 @@ struct NavRun {
   explicit NavRun(const std::string& facts) : run(eng) {
     EXPECT_TRUE(eng.consult_text(facts, false));
     run.capture_output();
-    run.stand_in_host("cursor_info", 3, [](logic::Run&, std::span<engine::Term> a) {
-      a[2] = engine::Term::atom("c" + text_of(a[0]));
-      return true;
-    });
-    run.stand_in_host("sql_aname", 4, [](logic::Run&, std::span<engine::Term> a) {
-      a[3] = engine::Term::atom(text_of(a[0]) + "_" + text_of(a[1]));
-      return true;
-    });
+    // The cursor that reads customer, and the auxiliary of custid.
+    EXPECT_TRUE(eng.consult_text(
+        "c_num_i(0, [customer], [ccustomer]). p_auxname(custid, 'ACustId').", false));
   }
   engine::Engine eng;
   Run run;
@@ -630,7 +625,7 @@ TEST(Expressions, TableFunctions) {
   EXPECT_EQ(text("[t('eof(', 1), t(customer, 2), t(')', 4)]"), "ccustomer.eof()");
   EXPECT_EQ(text("[t('noteof(', 1), t(customer, 2), t(')', 4)]"), "!ccustomer.eof()");
   EXPECT_EQ(text("[t('t_a(', 1), t(customer, 2), t(',', 7), t(custid, 2), t(')', 4)]"),
-            "customer_custid");
+            "ACustId");
   EXPECT_EQ(att_ref_name(r.run, engine::Term::atom("today"), engine::Term::integer(0), "->"),
             "Today");
   EXPECT_EQ(att_ref_name(r.run, engine::Term::atom("nothing"), engine::Term::nil(), "->"),

@@ -11,6 +11,6 @@ break_i(1, ins, 0, 0, 0).
 break_i(2, ins, 0, 0, 0).
 upd_i(1, customer, i, [[custid, custname], [], [], [], []]).
 upd_i(2, invoice, i, [[invid], [], [], [], []]).
-b_group_i(1, 2, cmd, 0, 0, 0).
+b_group_i(2, 1, cmd, 0, 0, 0).
 b_line_i(1, 2, 1, cmd, 0, [t(dup, 129)]).
 b_line_i(2, 2, 1, cmd, 0, [t(if, 109), t(true, 1)]).

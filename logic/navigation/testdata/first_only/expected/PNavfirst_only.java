@@ -6,6 +6,11 @@ import com.quenora.distributed.*;
 
 public class PNavfirst_only extends QNProcedure
 {
+   protected fP00022 P00022 ;
+   static class fP00022 extends QNDBForwardSupplier {
+      fP00022(ModelContext c, int h) { super(c, h); }
+      public void readNext() {}
+   }
    QNDBSupplier cinvoice;
    QNDBSupplier NoTblObjErr;
    int Err;
@@ -13,13 +18,15 @@ public class PNavfirst_only extends QNProcedure
 
    void levels()
    {
-      /* gen_sql_select xfst invoice */
-      /* push_sql_level 1 invoice */
-      if (!cinvoice.eof())
+      /* old_value_moves 1 [] */
+      if (!P00022.eof())
       {
-         /* gen_select_lock invoice 1 */
-         /* gen_level_end 1 invoice */
-         /* gen_read_next invoice 1 */
+         /* gen_h_auxs 1 invoice */
+         /* gen_level_actions 1 1 */
+         /* assign_h_auxs 1 s */
+         /* gen_level_actions 2 1 */
+         P00022.readNext();
       }
+      /* gen_db_command qnclosecur ["P00022"] */
    }
 }

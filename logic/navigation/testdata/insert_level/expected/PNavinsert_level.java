@@ -6,6 +6,10 @@ import com.quenora.distributed.*;
 
 public class PNavinsert_level extends QNProcedure
 {
+   protected dP00022 P00022 ;
+   static class dP00022 extends QNDBUpdateSupplier {
+      dP00022(ModelContext c, int h) { super(c, h); }
+   }
    QNDBSupplier ccustomer;
    QNDBSupplier cinvoice;
    QNDBSupplier NoTblObjErr;
@@ -14,12 +18,14 @@ public class PNavinsert_level extends QNProcedure
 
    void levels()
    {
-      /* gen_table_object_new customer ins */
+      /* old_value_moves 1 [custid,custname] */
       /*
          INSERT RECORD ON TABLE customer
       */
 
-      /* gen_sql_insert customer 1 */
+      /* gen_level_actions 1 1 */
+      /* assign_h_auxs 1 s */
+      /* gen_level_actions 2 1 */
       if (NoTblObjErr.duplicated())
       {
          Err = 1;
@@ -31,11 +37,14 @@ public class PNavinsert_level extends QNProcedure
          Errmsg = "";
       }
       /* End Insert */
-      /* gen_table_object_new invoice ins */
+      /* old_value_moves 2 [invid] */
       /*
          INSERT RECORD ON TABLE invoice
       */
 
+      /* gen_level_actions 1 2 */
+      /* assign_h_auxs 2 s */
+      /* gen_level_actions 2 2 */
       if ( true )
       {
       }

@@ -8,6 +8,11 @@ public class PNavresidual7 extends QNProcedure
 {
    protected int X ;
    protected String S ;
+   protected fP00022 P00022 ;
+   static class fP00022 extends QNDBForwardSupplier {
+      fP00022(ModelContext c, int h) { super(c, h); }
+      public void readNext() {}
+   }
    QNDBSupplier cinvoice;
    QNDBSupplier NoTblObjErr;
    int Err;
@@ -15,18 +20,22 @@ public class PNavresidual7 extends QNProcedure
 
    void levels()
    {
-      /* gen_sql_select nvg invoice */
-      /* push_sql_level 1 invoice */
-      while (!cinvoice.eof() && ( X > 1 ) && ( X < 100 ) && ( X != 7 ) && ( QNutil.strcmp(S, "") != 0 ))
+      /* old_value_moves 1 [] */
+      while (!P00022.eof() && ( X > 1 ) && ( X < 100 ) && ( X != 7 ) && ( QNutil.strcmp(S, "") != 0 ))
       {
          if (!(( X >= 2 ) && ( QNutil.strcmp(S, "A") == 0 ) && ( X <= 50 )))
          {
             if (true) break;
          }
-         /* gen_select_lock invoice 1 */
-         /* gen_level_end 1 invoice */
+         /* gen_h_auxs 1 invoice */
+         /* gen_level_actions 1 1 */
+         /* assign_h_auxs 1 s */
+         /* gen_level_actions 2 1 */
+         /* gen_level_commit 1 1 */
+         /* gen_level_commit 1 2 */
          /* Check if program is canceled. */
-         /* gen_read_next invoice 1 */
+         P00022.readNext();
       }
+      /* gen_db_command qnclosecur ["P00022"] */
    }
 }

@@ -52,6 +52,22 @@ public final class ainvlines extends QNProcedure
       initialize();
       /* Quenora formulas */
       /* Output device settings */
+      while (!P00132.eof())
+      {
+         Ainvid = dboinvoice.getInvid();
+         Ainvdate = dboinvoice.getInvdate();
+         Acustid = dboinvoice.getCustid();
+         while (!P00133.eof())
+         {
+            Ainvid = dboinvline.getInvid();
+            Alineno = dboinvline.getLineno();
+            Lines = Lines+1 ;
+            /* Check if program is canceled. */
+            P00133.readNext();
+         }
+         /* Check if program is canceled. */
+         P00132.readNext();
+      }
       cleanup();
       return  ;
    }
@@ -70,13 +86,25 @@ public final class ainvlines extends QNProcedure
 
    public void initialize( )
    {
+      Ainvid = 0 ;
+      Ainvdate = QNutil.nullDate() ;
+      Acustid = 0 ;
+      Alineno = 0 ;
       /* Quenora formulas. */
    }
 
+   protected short Alineno ;
    protected int CustId ;
    protected int Lines ;
-   protected boolean isRemote ;
+   protected int Ainvid ;
+   protected int Acustid ;
+   protected java.util.Date Ainvdate ;
+   protected boolean isRemote = false ;
    protected QNInt aP0 ;
    protected QNInt aP1 ;
+   protected dbcINVOICE dboinvoice ;
+   protected fP00132 P00132 ;
+   protected dbcINVLINE dboinvline ;
+   protected fP00133 P00133 ;
 }
 

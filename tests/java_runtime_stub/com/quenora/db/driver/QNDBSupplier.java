@@ -35,4 +35,6 @@ public class QNDBSupplier {
   public boolean eof() { return true; }
   public boolean locked() { return false; }
   public boolean duplicated() { return false; }
+  // The status number of the last statement (0 when it went through).
+  public int getStatus() { return 0; }
 }
