@@ -199,7 +199,7 @@ bool declare_parms(Run& run, const std::vector<ParmEntry>& entries) {
       // Declared as the routine's parameters are: [Name, Type, Length, Decimals, 1].
       std::vector<Term> desc{rp->name};
       for (const Term& t : e.type_desc->list_items()) desc.push_back(t);
-      gen_var_init(run, rp->name, atom("rp"), Term::list(desc));
+      gen_var_init(run, rp->name, atom("rp"), Term::list(desc), e.java_name);
     }
     if (!numeric) out.close("}");
   }

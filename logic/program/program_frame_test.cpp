@@ -83,6 +83,40 @@ TEST(ProgramFrame, CleanupKindCode) {
   }
 }
 
+// A cursor still open when the program ends is ended in cleanup (its facts
+// go); one that was ended already keeps its number.
+TEST(ProgramFrame, CleanupEndsOpenCursors) {
+  Fixture f("spec_i([proc, 1, 'T', 'P', 0, 0]).");
+  // Cursor names are strings.
+  const auto cursor = [](int64_t level, int64_t table, const char* name) {
+    return engine::Term::compound("c_num_i", {engine::Term::integer(level),
+                                              engine::Term::list({engine::Term::integer(table)}),
+                                              engine::Term::list({engine::Term::string(name)})});
+  };
+  const engine::Term open = engine::Term::compound("open_i", {engine::Term::string("C2")});
+  f.run.facts().assertz(cursor(1, 7, "C2"));
+  f.run.facts().assertz(open);
+  f.run.facts().assertz(cursor(1, 8, "C3"));
+  ASSERT_TRUE(gen_cleanup_method(f.run));
+  EXPECT_FALSE(f.run.facts().exists(open));
+  EXPECT_FALSE(f.run.facts().exists(cursor(1, 7, "C2")));
+  EXPECT_TRUE(f.run.facts().exists(cursor(1, 8, "C3")));
+}
+
+// An array parameter's holder is created with its elements set to their
+// empty value when they are not numbers.
+TEST(ProgramFrame, ArrayParameterHolders) {
+  Fixture f(std::string(kAtts) + "rule_i(0, dim(txt, [5, 0])). spec_i([proc, 1, 'T', 'P', 0, 0]).");
+  auto entries = parm_list(f.run, {t("[txt, u]")});
+  ASSERT_TRUE(entries);
+  ASSERT_TRUE(declare_parms(f.run, *entries));
+  const Lines lines = f.lines();
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_EQ(Lines(lines.begin(), lines.begin() + 4),
+            (Lines{"String Txt [];", "{", "   int QN_I;", "   Txt = new String [5];"}));
+  EXPECT_EQ(lines.back(), "}");
+}
+
 // A main report with print lines waits for its printer unless it has a
 // stub rule.
 TEST(ProgramFrame, MainReportWaitsForItsPrinter) {
