@@ -115,8 +115,7 @@ bool gen_proc_object(Run& run, int64_t model, int64_t number, const Term& spec) 
     }
   }
   select_formula_auxs(run, num(0));
-  level_vert_formulas(run);
-  ok = ok && gen_ref_classes(run);
+  ok = ok && level_vert_formulas(run) && gen_ref_classes(run);
   if (ok && http_main_pgm(run)) {
     ok = emit_method_header(run, "webExecute", "public ", "void", {}, "") &&
          gen_initpars_call(run) && Out(run).pieces({"execute_int();"}).ok() && emit_method_end(run);

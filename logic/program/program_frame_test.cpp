@@ -171,5 +171,22 @@ TEST(ProcClass, BadParametersFailTheObject) {
   }
 }
 
+// A vertical formula computed on its own table fails the object rather than
+// leaving a class without its routine; one on its parent's table is
+// computed in the parent's navigation and writes none.
+TEST(ProcClass, VerticalFormulaRoutines) {
+  struct Case {
+    const char* table;
+    bool written;
+  } cases[] = {{"2", false}, {"1", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.table);
+    Fixture f(std::string("spec_i([proc, 1, 'T', 'P', 0, 0]). level_i(1, [1]). "
+                          "struct_i(2, 1, [], []). for_ver_no_red_i(2, [5], []). level_i(2, [") +
+              c.table + "]).");
+    EXPECT_EQ(gen_proc_object(f.run, 0, 1, t("[proc, 'T', 'P', 0, 0]")), c.written);
+  }
+}
+
 }  // namespace
 }  // namespace qn::logic
