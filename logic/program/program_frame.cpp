@@ -336,7 +336,8 @@ bool gen_program_end(Run& run) {
   bool ok = gen_cleanup_method(run) && gen_initialize_method(run) && gen_var_declarations(run);
   step_progress(run);
   ok = ok && emit_class_end(run);
-  gen_embedded_cursor_classes(run);
+  // A statement without its class leaves the program unable to compile.
+  ok = gen_embedded_cursor_classes(run) && ok;
   step_progress(run);
   return close_output(run) && ok;
 }
