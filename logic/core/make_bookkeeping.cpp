@@ -11,7 +11,6 @@
 #include "logic/core/host_interface.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/utilities.h"
-#include "logic/java/stand_ins_dbclass.h"
 #include "logic/sql/stored_procs.h"
 #include "platform/cp1252.h"
 

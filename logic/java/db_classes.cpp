@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <unordered_set>
 
 #include "logic/core/attributes.h"
@@ -11,13 +12,18 @@
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
+#include "logic/core/utilities.h"
 #include "logic/javaui/java_functions.h"
 #include "logic/core/gen_targets.h"
 #include "logic/java/class_frame.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/java_types.h"
-#include "logic/java/stand_ins_dbclass.h"
+#include "logic/java/variables.h"
+#include "logic/java/remote_calls.h"
 #include "logic/navigation/aux_vars.h"
+#include "logic/navigation/nav_names.h"
+#include "logic/sql/select_text.h"
+#include "logic/sql/sql_statements.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -102,10 +108,27 @@ std::string table_data_store(Run& run, int64_t table) {
   return platform::upper_1252(name ? *name : std::string(kDefaultDstore));
 }
 
-std::string serialization_type(Run& run, const TableClassAtt& a) {
-  Term name;
-  if (!get_serialization_type(run, a.type, num(a.length), num(a.decimals), name)) return "";
-  return text_of(name);
+std::string serialization_type(const TableClassAtt& a) {
+  return get_serialization_type(a.type, a.length, a.decimals);
+}
+
+// nav_accessor_name/9: the member path from Table to Related (one
+// foreign-key member call per step of the join path, as nav_names builds
+// it for the programs) and the attribute's getter or setter.
+std::optional<std::string> nav_accessor_name(Run& run, int64_t model, int64_t table,
+                                             int64_t related, int64_t att, std::string_view kind) {
+  auto path = get_nav1_st(num(table), num(related), table_joins(run, model, num(table)));
+  if (!path) return std::nullopt;
+  std::string text;
+  for (size_t k = 1; k < path->size(); ++k) {
+    auto member = fk_member_name(run, model, (*path)[k]);
+    if (!member) return std::nullopt;
+    text += *member + "().";
+  }
+  auto method = kind == "get" ? attribute_getter_name(run, model, num(att))
+                              : attribute_setter_name(run, model, num(att));
+  if (!method) return std::nullopt;
+  return text + *method;
 }
 
 std::string getter(const TableClassAtt& a) { return "get" + capitalize(a.name); }
@@ -214,12 +237,10 @@ bool gen_table_data_class(Run& run, const TableClassInput& in) {
       auto rel = table_class_name(run, num(e.table), in.model);
       if (!rel) continue;
       const std::string cls = "dbc" + *rel;
-      Term member;
-      if (!fk_member_name(run, num(in.model), num(in.table), num(e.table), int_list(e.reached),
-                          int_list({}), str(cls), member))
-        continue;
-      members.push_back({&e, cls, text_of(member)});
-      out.pieces({"private", cls, text_of(member), ";"});
+      auto member = fk_member_name(run, in.model, num(e.table));
+      if (!member) continue;
+      members.push_back({&e, cls, *member});
+      out.pieces({"private", cls, *member, ";"});
     }
   }
   for (const TableClassAtt& a : in.own) out.pieces({"private", a.java_type, a.name, ";"});
@@ -227,9 +248,7 @@ bool gen_table_data_class(Run& run, const TableClassInput& in) {
   // The static field list.
   std::string base = in.temp_sql_name;
   if (!in.temp) {
-    Term sql;
-    base = table_sql_name(run, atom("q"), num(in.model), num(in.table), sql) ? text_of(sql)
-                                                                            : in.name;
+    base = table_sql_name(run, "q", num(in.table));
   }
   out.pieces(std::vector<Piece>{});
   out.emit(R"(
@@ -313,19 +332,17 @@ bool gen_table_data_class(Run& run, const TableClassInput& in) {
       if (!contains(in.extended, att)) continue;
       auto a = class_att(run, in.model, att, {});
       if (!a) continue;
-      Term get, set;
-      if (!nav_accessor_name(run, num(in.model), num(in.table), num(m.entry->table), str(m.name),
-                             num(att), atom("get"), int_list({}), int_list(in.extended), get) ||
-          !nav_accessor_name(run, num(in.model), num(in.table), num(m.entry->table), str(m.name),
-                             num(att), atom("set"), int_list({}), int_list(in.extended), set)) {
+      auto get = nav_accessor_name(run, in.model, in.table, m.entry->table, att, "get");
+      auto set = nav_accessor_name(run, in.model, in.table, m.entry->table, att, "set");
+      if (!get || !set) {
         out.pieces({"// Ignoring attribute", a->name});
         continue;
       }
       method_header(out, "public " + a->java_type + " " + getter(*a) + "()");
-      out.pieces({"return", text_of(get) + "()", ";"});
+      out.pieces({"return", *get + "()", ";"});
       method_end(out);
       method_header(out, "public void " + setter(*a) + "(" + a->java_type + " " + a->name + ")");
-      out.pieces({text_of(set) + "(" + a->name + ")", ";"});
+      out.pieces({*set + "(" + a->name + ")", ";"});
       method_end(out);
     }
   }
@@ -337,7 +354,7 @@ bool gen_table_data_class(Run& run, const TableClassInput& in) {
   out.pieces({"switch (paramUnpacker.readShort()) {"}).shift(2 * kMarginStep);
   for (size_t i = 0; i < in.own.size(); ++i) {
     const TableClassAtt& a = in.own[i];
-    const std::string ser = serialization_type(run, a);
+    const std::string ser = serialization_type(a);
     if (ser.empty()) {
       out.pieces({"// -> undefined parameter type", a.name});
       continue;
@@ -354,7 +371,7 @@ bool gen_table_data_class(Run& run, const TableClassInput& in) {
   out.pieces({"switch (pos) {"}).shift(2 * kMarginStep);
   for (size_t i = 0; i < in.own.size(); ++i) {
     const TableClassAtt& a = in.own[i];
-    const std::string ser = serialization_type(run, a);
+    const std::string ser = serialization_type(a);
     if (ser.empty()) {
       out.pieces({"// -> undefined parameter type", a.name});
       continue;
@@ -476,15 +493,14 @@ bool gen_table_supplier_class(Run& run, const TableClassInput& in) {
   method_end(out);
 
   // The searched DELETE of a row; empty when none can be made.
-  Term del;
-  std::vector<int64_t> key_numbers, all_numbers;
-  for (const TableClassAtt* a : keys) key_numbers.push_back(a->number);
-  for (const TableClassAtt& a : in.own) all_numbers.push_back(a.number);
-  const std::string stmt =
-      sql_delete_stmt(run, num(in.model), num(in.table), atom("d"), atom("w"), int_list(key_numbers),
-                      int_list(all_numbers), del)
-          ? text_of(del)
-          : "";
+  std::vector<Term> key_numbers;
+  for (const TableClassAtt* a : keys) key_numbers.push_back(num(a->number));
+  auto del = sql_delete_stmt(run, num(in.table), key_numbers, "");
+  std::string stmt = del ? del->text : "";
+  // A temporary table deletes from itself: its name in place of the table's.
+  const std::string from = "DELETE FROM " + table_sql_name(run, "q", num(in.table));
+  if (in.temp && stmt.rfind(from, 0) == 0)
+    stmt = "DELETE FROM " + in.temp_sql_name + stmt.substr(from.size());
   method_header(out, "public String SQLDelete()");
   out.pieces({"return" + java_quoted(stmt) + ";"});
   method_end(out);
@@ -616,17 +632,15 @@ void catch_line(Out& out, const std::string& where) {
               where + ", e); }"});
 }
 
-std::string ser_of(Run& run, const CursorParam& p) {
-  Term name;
-  return get_serialization_type(run, p.type, num(p.length), num(p.decimals), name) ? text_of(name)
-                                                                                  : "";
+std::string ser_of(const CursorParam& p) {
+  return get_serialization_type(p.type, p.length, p.decimals);
 }
 
 // The setters of the parameters from the unpacker (kind call, variable Stmt).
 void unpacked_setters(Run& run, Out& out, const CursorClassInput& in, std::string_view stmt) {
   for (size_t i = 0; i < in.params.size(); ++i) {
     const CursorParam& p = in.params[i];
-    const std::string ser = ser_of(run, p);
+    const std::string ser = ser_of(p);
     if (ser.empty()) {
       out.pieces({"/* -> undefined parameter type */"});
       continue;
@@ -750,7 +764,7 @@ bool gen_cursor_class(Run& run, int64_t model, const CursorClassInput& in) {
     method_header(out, "protected void getParameters() throws SQLException");
     for (size_t i = 0; i < in.params.size(); ++i) {
       const CursorParam& p = in.params[i];
-      const std::string ser = ser_of(run, p);
+      const std::string ser = ser_of(p);
       auto get = rslt_getter_call(run, "call", p.type, p.length, p.decimals,
                                   std::to_string(i + 1), "cstmt");
       if (ser.empty() || !get) {
@@ -803,6 +817,160 @@ bool gen_cursor_class(Run& run, int64_t model, const CursorClassInput& in) {
     method_end(out);
   }
   return out.ok() && emit_class_end(run);
+}
+
+std::string java_unquoted(std::string_view literal) {
+  if (literal.size() < 2 || literal.front() != '"' || literal.back() != '"') return std::string(literal);
+  const std::string_view body = literal.substr(1, literal.size() - 2);
+  std::string out;
+  for (size_t i = 0; i < body.size(); ++i) {
+    if (body[i] != '\\' || i + 1 == body.size()) {
+      out += body[i];
+      continue;
+    }
+    const char c = body[++i];
+    if (c == 'n') {
+      out += '\n';
+    } else if (c == 'r') {
+      out += '\r';
+    } else if (c == 't') {
+      out += '\t';
+    } else if (c == 'u' && i + 4 < body.size() &&
+               std::all_of(body.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                           body.begin() + static_cast<std::ptrdiff_t>(i + 5),
+                           [](char h) { return std::isxdigit(static_cast<unsigned char>(h)); })) {
+      out += static_cast<char>(std::stoi(std::string(body.substr(i + 1, 4)), nullptr, 16));
+      i += 4;
+    } else if (c >= '0' && c <= '7') {
+      int v = 0, n = 0;
+      while (n < 3 && i < body.size() && body[i] >= '0' && body[i] <= '7') {
+        v = v * 8 + (body[i++] - '0');
+        ++n;
+      }
+      --i;
+      out += static_cast<char>(v);
+    } else {
+      out += c;  // \\ and \"
+    }
+  }
+  return out;
+}
+
+namespace {
+
+// A statement parameter: its attribute's or variable's type, else a
+// constant's (a number int, anything else char).
+CursorParam cursor_param(Run& run, int64_t model, const Term& token,
+                         const std::vector<int64_t>& columns) {
+  const Term value = token.is_compound() && token.arity() >= 1 ? token.arg(1) : token;
+  CursorParam p;
+  if (auto t = get_attri_type(run, num(model), value);
+      t && t->length.is_int() && t->decimals.is_int()) {
+    p.type = t->type;
+    p.length = t->length.as_int();
+    p.decimals = t->decimals.as_int();
+  } else if (value.is_int()) {
+    p.type = atom("int");
+    p.length = static_cast<int64_t>(std::to_string(value.as_int()).size());
+  } else {
+    p.type = atom("char");
+    p.length = std::max<int64_t>(1, static_cast<int64_t>(text_of(value).size()));
+  }
+  if (value.is_int() && contains(columns, value.as_int())) {
+    if (auto s = attribute_setter_name(run, model, value)) p.setter = *s;
+  }
+  return p;
+}
+
+// The select list of a SELECT text, split at the commas outside brackets
+// and quotes.
+std::vector<std::string> select_list(std::string_view sql) {
+  std::vector<std::string> out;
+  const std::string upper = platform::upper_1252(sql);
+  if (upper.rfind("SELECT ", 0) != 0) return out;
+  size_t pos = 7;
+  if (upper.compare(pos, 9, "DISTINCT ") == 0) pos += 9;
+  int depth = 0;
+  bool quoted = false;
+  std::string item;
+  for (; pos < sql.size(); ++pos) {
+    const char c = sql[pos];
+    if (c == '"' || c == '\'') quoted = !quoted;
+    if (!quoted && depth == 0 && upper.compare(pos, 6, " FROM ") == 0) break;
+    if (!quoted && c == '(') ++depth;
+    if (!quoted && c == ')') --depth;
+    if (!quoted && depth == 0 && c == ',') {
+      out.push_back(item);
+      item.clear();
+      continue;
+    }
+    item += c;
+  }
+  out.push_back(item);
+  for (std::string& s : out) {
+    const size_t b = s.find_first_not_of(' '), e = s.find_last_not_of(' ');
+    s = b == std::string::npos ? "" : s.substr(b, e - b + 1);
+    if (const size_t dot = s.rfind('.'); dot != std::string::npos && s.find('(') == std::string::npos)
+      s = s.substr(dot + 1);
+    if (s.size() >= 2 && s.front() == '"' && s.back() == '"') s = s.substr(1, s.size() - 2);
+  }
+  return out;
+}
+
+}  // namespace
+
+bool gen_embedded_cursor_classes(Run& run) {
+  auto& facts = run.facts();
+  facts.abolish("progressbar_level_i", 1);
+  const auto m = get_model_num(run);
+  const int64_t model = m && m->is_int() ? m->as_int() : 0;
+  bool new_source = remote_calls_protocol(run);
+  if (spec_kind_in(run, {"trn"})) new_source = new_source && pgm_prop_is(run, "MTIER_OPT", "No");
+  const bool read_buffer = spec_kind_in(run, {"web", "proc", "rpt"});
+  const bool read_only = read_committed_flag(run) == "true";
+  bool ok = true;
+  for (const Term& entry : facts.clauses("embsql_cursor_i", 2)) {
+    const auto items = entry.arg(2).list_items();
+    if (items.size() < 6) continue;
+    CursorClassInput in;
+    in.name = text_of(entry.arg(1));
+    in.id = in.name;
+    in.sql = java_unquoted(text_of(items[0]));
+    const std::string kind = text_of(items[5]);
+    in.kind = kind == "dclcall" || items[2] == "call" ? "call" : kind;
+    in.new_source = new_source;
+    in.read_buffer = read_buffer;
+    in.read_only = read_only;
+    const auto tables = items[1].list_items();
+    const Term table = tables.empty() ? Term::nil() : tables[0];
+    const std::vector<int64_t> columns =
+        table.is_int() ? table_atts(run, model, table.as_int()) : std::vector<int64_t>{};
+    if (table.is_int()) {
+      in.data_class = table_kind_class_name(run, model, table, "tab").value_or("");
+      in.data_object = base_table_obj(run, model, table).value_or("");
+    }
+    for (const Term& t : items[4].list_items()) in.params.push_back(cursor_param(run, model, t, columns));
+    const bool update = in.kind == "upd" || in.kind == "ins" || in.kind == "dlt";
+    if (in.kind != "call" && (in.data_class.empty() || in.data_object.empty())) {
+      trace_msg(run, {"Cursor class without a table:", in.name});
+      ok = false;
+      continue;
+    }
+    if (!update && in.kind != "call") {
+      for (const std::string& col : select_list(in.sql)) {
+        CursorParam c;
+        for (int64_t a : columns) {
+          if (platform::upper_1252(sql_attname(run, table, num(a))) != platform::upper_1252(col))
+            continue;
+          c = cursor_param(run, model, fact("t", {num(a), num(kTokAttribute)}), columns);
+          break;
+        }
+        in.columns.push_back(c);
+      }
+    }
+    ok = gen_cursor_class(run, model, in) && ok;
+  }
+  return ok;
 }
 
 }  // namespace qn::logic

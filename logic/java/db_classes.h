@@ -96,4 +96,17 @@ struct CursorClassInput {
 // written.
 bool gen_cursor_class(Run& run, int64_t model, const CursorClassInput& in);
 
+// java_unquoted: the text of a Java string literal (java_quoted/1 undone).
+std::string java_unquoted(std::string_view literal);
+
+// gen_embedded_cursor_classes/0: a cursor class for every statement the
+// program recorded (embsql_cursor_i/2), in the order recorded. The data
+// object is its first table's; a parameter token is typed by its attribute
+// or variable (a constant by its text) and set on the data object when it
+// is a column of the table; a read cursor's columns are its select list,
+// each matched to the table's attribute of that SQL name. Each class goes
+// to a source of its own when remote calls are configured (in a
+// transaction only with MTIER_OPT No), else it follows the program.
+bool gen_embedded_cursor_classes(Run& run);
+
 }  // namespace qn::logic

@@ -27,38 +27,6 @@ namespace {
 namespace fs = std::filesystem;
 using engine::Term;
 
-// The callees of other parts of the rule program, as their owners give them.
-void stand_ins(Run& run) {
-  run.stand_in_host("get_serialization_type", 4, [](Run&, std::span<Term> a) {
-    if (!a[1].is_int() || !a[2].is_int()) return false;
-    const std::string java = get_c_type(a[0], a[1].as_int(), a[2].as_int());
-    static const std::pair<const char*, const char*> rows[] = {
-        {"byte", "Byte"},     {"short", "Short"},   {"int", "Int"},           {"long", "Long"},
-        {"double", "Double"}, {"String", "String"}, {"java.util.Date", "Date"}};
-    for (const auto& [j, s] : rows) {
-      if (java == j) {
-        a[3] = Term::string(s);
-        return true;
-      }
-    }
-    return false;
-  });
-  // The member of a related table: its data class, lower-cased.
-  run.stand_in_host("fk_member_name", 7, [](Run&, std::span<Term> a) {
-    std::string m = text_of(a[5]);
-    for (char& c : m) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    a[6] = Term::string(m);
-    return true;
-  });
-  // The accessor through the member: member().get<Attribute>.
-  run.stand_in_host("nav_accessor_name", 9, [](Run& r, std::span<Term> a) {
-    auto name = get_attri_name(r, a[0], a[4]);
-    if (!name) return false;
-    a[8] = Term::string(text_of(a[3]) + "()." + text_of(a[5]) + capitalize(text_of(*name)));
-    return true;
-  });
-}
-
 // The class a source declares ("class X" of its header).
 std::string declared_class(const std::string& text) {
   std::smatch m;
@@ -72,7 +40,6 @@ TEST_P(TableClassCase, MatchesExpectedAndCompiles) {
   const fs::path area = fs::path(QN_SOURCE_DIR) / "logic" / "java";
   const fs::path dir = area / "testdata" / GetParam();
   golden::Options options;
-  options.prepare = stand_ins;
   options.pass_end = GetParam().rfind("cfg_", 0) == 0 || GetParam().rfind("make_", 0) == 0;
   const golden::Outcome outcome = golden::run_case(dir, options);
   const fs::path actual = fs::path(QN_BINARY_DIR) / "golden/logic/java" / GetParam() / "actual";
@@ -147,7 +114,6 @@ TEST(CursorClasses, CallsUpdateAndReadCursorsCompile) {
     engine::Engine eng;
     logic::Run run(eng);
     EmitCapture& capture = run.capture_output();
-    stand_ins(run);
     run.stand_in_host("i_config", 2, [](logic::Run&, std::span<Term>) { return false; });
     run.stand_in_host("i_dstorepref", 4, [](logic::Run&, std::span<Term>) { return false; });
     ASSERT_TRUE(open_output(run, "Prog.java"));
@@ -171,6 +137,73 @@ TEST(CursorClasses, CallsUpdateAndReadCursorsCompile) {
     EXPECT_EQ(r.status, 0) << r.output;
   }
   fs::remove_all(src);
+}
+
+// The statements a program recorded become its cursor classes: the SQL
+// literal of an entry is written once quoted, a read cursor's select list
+// fills the data object, and a parameter on a column of the table is set
+// on it; the program compiles with its classes.
+TEST(CursorClasses, RecordedStatementsBecomeClasses) {
+  ASSERT_TRUE(test::java::available())
+      << "no JDK when the build was configured: install openjdk-17-jdk-headless";
+  engine::Engine eng;
+  logic::Run run(eng);
+  EmitCapture& capture = run.capture_output();
+  run.stand_in_host("i_config", 2, [](logic::Run&, std::span<Term>) { return false; });
+  run.stand_in_host("i_dstorepref", 4, [](logic::Run&, std::span<Term>) { return false; });
+  run.stand_in_host("i_tblname", 3, [](logic::Run&, std::span<Term> a) {
+    a[2] = Term::string("T");
+    return a[1] == Term::integer(7);
+  });
+  run.stand_in_host("i_all_atrisr", 3, [](logic::Run&, std::span<Term> a) {
+    a[2] = Term::list({Term::integer(1), Term::integer(2)});
+    return true;
+  });
+  ASSERT_TRUE(eng.consult_text(R"(
+    spec_i([proc, 1, 'P', 'P', 0, 0]).
+    model_num_i(1).
+    attri_i(1, ['A', int, 6, 0]).
+    attri_i(2, ['B', char, 10, 0]).
+    embsql_cursor_i('SEL1', ['"SELECT A, B FROM T WHERE A = ?"', [7], s, [7], [t(1, 2)], s, 1]).
+    embsql_cursor_i('UPD1', ['"UPDATE T SET B = ? WHERE A = ?"', [7], n, [7], [t(2, 2), t(1, 2)], upd, 1]).
+  )", false));
+  ASSERT_TRUE(open_output(run, "Prog.java"));
+  Out(run).pieces({"import com.quenora.*; import com.quenora.db.driver.*; import java.sql.*;"})
+      .pieces({"public class Prog {}"});
+  EXPECT_TRUE(gen_embedded_cursor_classes(run));
+  ASSERT_TRUE(close_output(run));
+  const std::vector<std::string>& lines = capture.files.at(0).lines;
+  for (const char* l : {"final class fSEL1 extends QNDBForwardSupplier",
+                        "      SQL = \"SELECT A, B FROM T WHERE A = ?\" ;",
+                        "      dbot.setA(rslt.getInt(1));", "      dbot.setB(rslt.getString(2, 10));",
+                        "   public void fetchFirst(dbcT dbot, int P1)", "         dbot.setA(P1);",
+                        "final class dUPD1 extends QNDBUpdateSupplier",
+                        "   public void executeUpd(String P1, int P2)"}) {
+    EXPECT_TRUE(std::find(lines.begin(), lines.end(), l) != lines.end()) << l;
+  }
+  const fs::path src = fs::temp_directory_path() / ("qn_embsql_" + std::to_string(::getpid()));
+  fs::remove_all(src);
+  fs::create_directories(src / "classes");
+  {
+    std::ofstream o(src / "Prog.java", std::ios::binary);
+    for (const std::string& l : lines) o << l << '\n';
+    o << "final class dbcT extends DatabaseClass { "
+         "dbcT(ModelContext c, int r, boolean ro) {} dbcT() {} "
+         "void setA(int a) {} void setB(String b) {} "
+         "static String getDataSourceName() { return \"\"; } }\n";
+  }
+  const auto r = test::java::compile_against_stub({(src / "Prog.java").string()},
+                                                  (src / "classes").string());
+  EXPECT_EQ(r.status, 0) << r.output;
+  fs::remove_all(src);
+}
+
+TEST(CursorClasses, JavaLiteralsReadBack) {
+  const std::vector<std::string> texts{"plain", "a \"quoted\" \\ path", "tab\tline\nend",
+                                       std::string("ctl\x01", 4)};
+  for (const std::string& text : texts) {
+    EXPECT_EQ(java_unquoted(java_quoted(text)), text);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -8,7 +8,8 @@
 #include "logic/core/utilities.h"
 #include "logic/java/class_frame.h"
 #include "logic/java/runtime_config.h"
-#include "logic/java/stand_ins_dbclass.h"
+#include "logic/navigation/nav_names.h"
+#include "logic/sql/stored_procs.h"
 #include "logic/program/make_files.h"
 #include "logic/toolbox/dependencies.h"
 

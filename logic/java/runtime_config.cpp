@@ -12,7 +12,9 @@
 #include "logic/java/class_frame.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/jdbc.h"
-#include "logic/java/stand_ins_dbclass.h"
+#include "logic/java/remote_calls.h"
+#include "logic/program/proc_class.h"
+#include "logic/sql/stored_procs.h"
 #include "platform/cp1252.h"
 #include "platform/path.h"
 
@@ -52,10 +54,7 @@ std::string store_name(Run& run, int64_t store) {
   return platform::upper_1252(d ? d->name : std::string(kDefaultDstore));
 }
 
-bool protocol_configured(Run& run) {
-  Term p;
-  return remote_calls_protocol(run, p);
-}
+bool protocol_configured(Run& run) { return remote_calls_protocol(run); }
 
 bool section(Run& run, const std::string& name) { return line(run, "[" + name + "]"); }
 
@@ -264,8 +263,8 @@ bool gen_devmenu_and_cfg(Run& run, int64_t model) {
   } else {
     ok = false;
   }
-  if (!applet_page(run, num(model), str("com.quenora.developermenu"),
-                   str(model_file(run, model, false, "developermenu.htm")))) {
+  if (!applet_page(run, model, "com.quenora.developermenu",
+                   model_file(run, model, false, "developermenu.htm"))) {
     trace_msg(run, {"Error generating HTML"});
   }
   if (gen_class_start(run, model, "cfgn", "QNcfg", "QNcfg", "inm")) {

@@ -10,7 +10,10 @@
 #include "logic/program/expressions.h"
 #include "logic/program/program_calls.h"
 #include "logic/program/program_frame.h"
-#include "logic/program/stand_ins_procs.h"
+#include "logic/navigation/aux_vars.h"
+#include "logic/navigation/commands.h"
+#include "logic/navigation/levels.h"
+#include "logic/navigation/program_start.h"
 
 namespace qn::logic {
 

@@ -152,17 +152,21 @@ bool pgm_header_comment(Run& run, std::string_view file, std::string_view open,
 }
 
 bool gen_var_init(Run& run, const Term& name, const Term& kind, const Term& desc) {
+  return gen_var_init(run, name, kind, desc, strip_ampersand(text_of(name)));
+}
+
+bool gen_var_init(Run& run, const Term& name, const Term& kind, const Term& desc,
+                  std::string_view java_name) {
   const auto d = desc.list_items();
   const Term type = d.size() > 1 ? d[1] : Term::nil();
   const int64_t len = d.size() > 2 && d[2].is_int() ? d[2].as_int() : 0;
   const int64_t dec = d.size() > 3 && d[3].is_int() ? d[3].as_int() : 0;
-  const std::string java_name = strip_ampersand(text_of(name));
   // An array: its elements created, and set to their empty value when they
   // are not numbers (a number array starts at zeros already).
   if (auto dims = var_dim(run, name)) {
     const auto n = dims->list_items();
     if (n.empty()) return true;
-    std::string line = java_name + " = new " + java_type_name(type, len, dec) + " [" +
+    std::string line = std::string(java_name) + " = new " + java_type_name(type, len, dec) + " [" +
                        text_of(n[0]) + "]";
     if (n.size() > 1 && text_of(n[1]) != "0") line += "[" + text_of(n[1]) + "]";
     if (!Out(run).pieces({line + ";"}).ok()) return false;

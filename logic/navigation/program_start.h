@@ -41,6 +41,10 @@ bool gen_vars_init(Run& run);
 // gen_var_init/4 (Name, Kind, Type, Dims) for one declared field.
 bool gen_var_init(Run& run, const engine::Term& name, const engine::Term& kind,
                   const engine::Term& desc);
+// The same with the Java name of the variable given (a parameter's holder
+// field is named by parm_aux_name/2, not by the variable's own text).
+bool gen_var_init(Run& run, const engine::Term& name, const engine::Term& kind,
+                  const engine::Term& desc, std::string_view java_name);
 
 // The generator's number written in headers.
 inline constexpr int64_t kGeneratorNumber = 619;

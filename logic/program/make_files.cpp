@@ -10,7 +10,8 @@
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/java/java_naming.h"
-#include "logic/java/stand_ins_dbclass.h"
+#include "logic/java/remote_calls.h"
+#include "logic/sql/stored_procs.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -121,10 +122,7 @@ bool generator11_main(Run& run, std::string_view kind, int64_t number) {
   return false;
 }
 
-bool remote_protocol(Run& run) {
-  Term p;
-  return remote_calls_protocol(run, p);
-}
+bool remote_protocol(Run& run) { return remote_calls_protocol(run); }
 
 
 std::vector<std::string> base_classes(Run& run) {

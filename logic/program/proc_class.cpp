@@ -16,7 +16,10 @@
 #include "logic/program/expressions.h"
 #include "logic/program/program_calls.h"
 #include "logic/program/program_frame.h"
-#include "logic/program/stand_ins_procs.h"
+#include "logic/navigation/aux_vars.h"
+#include "logic/navigation/commands.h"
+#include "logic/navigation/levels.h"
+#include "logic/navigation/program_start.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/pending.h"
 #include "logic/toolbox/report_end.h"
@@ -29,6 +32,26 @@ using engine::Term;
 namespace {
 
 bool main_object(Run& run) { return is_main_object(run) || pgmtype_main(run); }
+
+// level_vert_formulas/1: the routines of the vertical formulas
+// (for_ver_no_red_i/3) of every level whose base table differs from its
+// parent's. The formula routines themselves are not written yet: a program
+// that has one is reported (false) instead of getting a silent gap.
+bool level_vert_formulas(Run& run) {
+  auto& facts = run.facts();
+  for (const Term& f : facts.clauses("for_ver_no_red_i", 3)) {
+    const Term& level = f.arg(1);
+    const auto own = facts.first(fact("level_i", {level, var()}));
+    const auto link = facts.first(fact("struct_i", {level, var(), var(), var()}));
+    const auto parent = link ? facts.first(fact("level_i", {link->arg(2), var()})) : std::nullopt;
+    const bool same_table = own && parent && own->arg(2).is_cons() && parent->arg(2).is_cons() &&
+                            own->arg(2).head() == parent->arg(2).head();
+    if (same_table) continue;
+    trace_msg(run, {"Vertical formula routines are not generated"});
+    return false;
+  }
+  return true;
+}
 
 // The entry routine: the navigation's, else the class of a main or callable
 // program started here.
@@ -65,7 +88,7 @@ bool gen_proc_object(Run& run, int64_t model, int64_t number, const Term& spec) 
   const Term parm_rule = get_pgm_parms(run);
   if (!parm_rule.is_nil() && !parm_rule.is_cons()) return close_output(run) && false;
   const std::vector<Term> parms = parm_rule.list_items();
-  pgm_header_comment(run, str(cls), str("/*"), str(""), str("*/"));
+  pgm_header_comment(run, cls, "/*", "", "*/");
   bool ok = gen_imports(run, text_of(kind)) && program_entry(run, name, parms) &&
             gen_main_method(run, cls, parms) && gen_constructor(run, cls) &&
             gen_remote_proc_stub(run) && gen_execute_int(run, cls) &&
@@ -92,8 +115,7 @@ bool gen_proc_object(Run& run, int64_t model, int64_t number, const Term& spec) 
     }
   }
   select_formula_auxs(run, num(0));
-  level_vert_formulas(run, num(0));
-  ok = ok && gen_ref_classes(run);
+  ok = ok && level_vert_formulas(run) && gen_ref_classes(run);
   if (ok && http_main_pgm(run)) {
     ok = emit_method_header(run, "webExecute", "public ", "void", {}, "") &&
          gen_initpars_call(run) && Out(run).pieces({"execute_int();"}).ok() && emit_method_end(run);

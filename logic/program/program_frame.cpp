@@ -13,7 +13,10 @@
 #include "logic/java/variables.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/expressions.h"
-#include "logic/program/stand_ins_procs.h"
+#include "logic/java/db_classes.h"
+#include "logic/navigation/commit_points.h"
+#include "logic/navigation/program_start.h"
+#include "logic/sql/sql_statements.h"
 #include "logic/toolbox/declarations.h"
 #include "platform/cp1252.h"
 
@@ -24,6 +27,17 @@ using engine::Term;
 namespace {
 
 constexpr int kHolderCounter = 2;
+
+// end_cursors/1: every numbered cursor still open is closed at its level
+// and its facts dropped.
+bool end_cursors(Run& run) {
+  bool ok = true;
+  for (const Term& f : run.facts().findall(fact("c_num_i", {var(), var(), var()}))) {
+    if (f.arg(3).is_cons() && run.facts().exists(fact("open_i", {f.arg(3).head()})))
+      ok = end_cursor(run, f.arg(1), text_of(f.arg(3).head())) && ok;
+  }
+  return ok;
+}
 
 // [obj(Class), Name]: an object parameter.
 bool object_parm(const Term& p, Term& cls, Term& name) {
@@ -181,8 +195,11 @@ bool declare_parms(Run& run, const std::vector<ParmEntry>& entries) {
     // by one.
     const bool numeric = e.type_desc && numeric_type(e.type_desc->list_items()[0]);
     if (!numeric) out.open("{").pieces({e.dim_count == 1 ? "int QN_I;" : "int QN_I, QN_J;"});
-    if (auto rp = routine_parms(e.parameter)) {
-      gen_var_init(run, rp->name, *e.type_desc, str(e.java_name), num(e.dim_count));
+    if (auto rp = routine_parms(e.parameter); rp && e.type_desc) {
+      // Declared as the routine's parameters are: [Name, Type, Length, Decimals, 1].
+      std::vector<Term> desc{rp->name};
+      for (const Term& t : e.type_desc->list_items()) desc.push_back(t);
+      gen_var_init(run, rp->name, atom("rp"), Term::list(desc), e.java_name);
     }
     if (!numeric) out.close("}");
   }
@@ -280,8 +297,8 @@ bool gen_cleanup_method(Run& run) {
     if (kind == "web") out.pieces({"flushBuffer();"});
     if (kind != "web") gen_parm_write_back(run);
     if (kind == "scr") out.pieces({"stopThreads();"});
-    if (kind != "trn") gen_pgm_commit(run, num(0));
-    end_cursors(run, num(0));
+    if (kind != "trn") gen_pgm_commit(run);
+    end_cursors(run);
     if (pgm && is_main_object(run) && has_print_lines(run) && !has_stub_rule(run)) {
       out.pieces({"if (Application.realMainProgram == this)\twaitPrinterEnd();"});
     }
@@ -319,7 +336,8 @@ bool gen_program_end(Run& run) {
   bool ok = gen_cleanup_method(run) && gen_initialize_method(run) && gen_var_declarations(run);
   step_progress(run);
   ok = ok && emit_class_end(run);
-  gen_embedded_cursor_classes(run);
+  // A statement without its class leaves the program unable to compile.
+  ok = gen_embedded_cursor_classes(run) && ok;
   step_progress(run);
   return close_output(run) && ok;
 }

@@ -83,6 +83,40 @@ TEST(ProgramFrame, CleanupKindCode) {
   }
 }
 
+// A cursor still open when the program ends is ended in cleanup (its facts
+// go); one that was ended already keeps its number.
+TEST(ProgramFrame, CleanupEndsOpenCursors) {
+  Fixture f("spec_i([proc, 1, 'T', 'P', 0, 0]).");
+  // Cursor names are strings.
+  const auto cursor = [](int64_t level, int64_t table, const char* name) {
+    return engine::Term::compound("c_num_i", {engine::Term::integer(level),
+                                              engine::Term::list({engine::Term::integer(table)}),
+                                              engine::Term::list({engine::Term::string(name)})});
+  };
+  const engine::Term open = engine::Term::compound("open_i", {engine::Term::string("C2")});
+  f.run.facts().assertz(cursor(1, 7, "C2"));
+  f.run.facts().assertz(open);
+  f.run.facts().assertz(cursor(1, 8, "C3"));
+  ASSERT_TRUE(gen_cleanup_method(f.run));
+  EXPECT_FALSE(f.run.facts().exists(open));
+  EXPECT_FALSE(f.run.facts().exists(cursor(1, 7, "C2")));
+  EXPECT_TRUE(f.run.facts().exists(cursor(1, 8, "C3")));
+}
+
+// An array parameter's holder is created with its elements set to their
+// empty value when they are not numbers.
+TEST(ProgramFrame, ArrayParameterHolders) {
+  Fixture f(std::string(kAtts) + "rule_i(0, dim(txt, [5, 0])). spec_i([proc, 1, 'T', 'P', 0, 0]).");
+  auto entries = parm_list(f.run, {t("[txt, u]")});
+  ASSERT_TRUE(entries);
+  ASSERT_TRUE(declare_parms(f.run, *entries));
+  const Lines lines = f.lines();
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_EQ(Lines(lines.begin(), lines.begin() + 4),
+            (Lines{"String Txt [];", "{", "   int QN_I;", "   Txt = new String [5];"}));
+  EXPECT_EQ(lines.back(), "}");
+}
+
 // A main report with print lines waits for its printer unless it has a
 // stub rule.
 TEST(ProgramFrame, MainReportWaitsForItsPrinter) {
@@ -134,6 +168,23 @@ TEST(ProcClass, BadParametersFailTheObject) {
     Fixture f(std::string("spec_i([proc, 1, 'T', 'P', 0, 0]). "
                           "attri_i(invdate, ['InvDate', date, 8, 0, '']). ") + rule);
     EXPECT_FALSE(gen_proc_object(f.run, 0, 1, t("[proc, 'T', 'P', 0, 0]")));
+  }
+}
+
+// A vertical formula computed on its own table fails the object rather than
+// leaving a class without its routine; one on its parent's table is
+// computed in the parent's navigation and writes none.
+TEST(ProcClass, VerticalFormulaRoutines) {
+  struct Case {
+    const char* table;
+    bool written;
+  } cases[] = {{"2", false}, {"1", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.table);
+    Fixture f(std::string("spec_i([proc, 1, 'T', 'P', 0, 0]). level_i(1, [1]). "
+                          "struct_i(2, 1, [], []). for_ver_no_red_i(2, [5], []). level_i(2, [") +
+              c.table + "]).");
+    EXPECT_EQ(gen_proc_object(f.run, 0, 1, t("[proc, 'T', 'P', 0, 0]")), c.written);
   }
 }
 

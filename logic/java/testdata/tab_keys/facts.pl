@@ -4,3 +4,5 @@ spec_i([ce, 10, 'Database creation', 'CreateDB', 0, crt]).
    others are written. */
 new_tables(9, pk, ['P009', 'GONE']).
 new_tables(7, pk, ['P007', 'ORDLINE']).
+/* The model generated, the current one, paired with itself as a run pairs it. */
+model_num_i(1). model_i(1, 1).

@@ -128,7 +128,7 @@ public final class supcTMPLINE extends QNDBSupplier
 
    public String SQLDelete()
    {
-      return"";
+      return"DELETE FROM TMPLINE WHERE ORDID = ? AND ORDCODE = ?";
    }
 
 }

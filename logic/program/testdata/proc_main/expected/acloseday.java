@@ -1,3 +1,15 @@
+/*
+               File: acloseday
+        Description: Closes a day
+             Author: Quenora Java Generator version 619
+       Generated on: <when>
+       Program type: Main program
+         Connection: Explicit (dbms)
+        Target DBMS: qedbase
+   Operating System:
+ Main access method: qndata
+    Use ODBC Access: Yes
+*/
 import java.sql.*;
 import com.quenora.db.driver.*;
 import com.quenora.*;

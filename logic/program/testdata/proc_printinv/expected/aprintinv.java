@@ -1,3 +1,15 @@
+/*
+               File: aprintinv
+        Description: Prints the invoices of the day for every customer with open orders, grouped by region and sales representative; Prints the invoices of the day for every customer with open orders, grouped by region and sales representative; Prints the invoices of the day for every customer with open orders, grouped by region and sales representative;
+             Author: Quenora Java Generator version 619
+       Generated on: <when>
+       Program type: Main program
+         Connection: Explicit (dbms)
+        Target DBMS: qedbase
+   Operating System:
+ Main access method: qndata
+    Use ODBC Access: Yes
+*/
 import java.sql.*;
 import com.quenora.db.driver.*;
 import com.quenora.*;

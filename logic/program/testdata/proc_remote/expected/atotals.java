@@ -1,3 +1,15 @@
+/*
+               File: atotals
+        Description: Totals
+             Author: Quenora Java Generator version 619
+       Generated on: <when>
+       Program type: Main program
+         Connection: Explicit (dbms)
+        Target DBMS: qedbase
+   Operating System:
+ Main access method: qndata
+    Use ODBC Access: Yes
+*/
 import java.sql.*;
 import com.quenora.db.driver.*;
 import com.quenora.*;

@@ -1,3 +1,15 @@
+/*
+               File: rcustlist
+        Description: Customers by region
+             Author: Quenora Java Generator version 619
+       Generated on: <when>
+       Program type: Callable routine
+         Connection: Explicit (dbms)
+        Target DBMS: qedbase
+   Operating System:
+ Main access method: qndata
+    Use ODBC Access: Yes
+*/
 import java.sql.*;
 import com.quenora.db.driver.*;
 import com.quenora.*;
