@@ -114,6 +114,9 @@ class DdlFixture {
       }
       return false;
     });
+    // Attributes are known only by their attri_i/2 facts.
+    host("i_attri_type", 5, [](std::span<Term>) { return false; });
+    host("i_attri_name", 4, [](std::span<Term>) { return false; });
     host("i_need_reorg", 2, [](std::span<Term>) { return true; });
     host("i_tblproperty", 4, [this](std::span<Term> a) {
       for (const Term& f : facts("kb_tblprop", 3)) {

@@ -358,7 +358,8 @@ bool gen_drop_table(Run& run, const Term& table, std::string_view name) {
 }
 
 std::optional<std::string> alter_add_text(Run& run, const Term& model, const Term& table,
-                                          std::string_view name, const std::vector<Term>& attributes) {
+                                          std::string_view name, const std::vector<Term>& attributes,
+                                          ColumnDefs* defs_out) {
   const std::string what = "Table " + std::string(name);
   if (!check_name(run, what, name)) return std::nullopt;
   if (attributes.empty()) {
@@ -378,6 +379,7 @@ std::optional<std::string> alter_add_text(Run& run, const Term& model, const Ter
   } else {
     columns = "(" + joined(defs->defs, ", ") + ")";
   }
+  if (defs_out) *defs_out = *defs;
   return sql("ALTER TABLE $name$ ADD $columns$",
              {{"name", qualified(run, table, name)}, {"columns", columns}});
 }
@@ -399,8 +401,12 @@ std::optional<std::string> alter_drop_text(Run& run, const Term& table, std::str
 
 bool gen_alter_add(Run& run, const Term& model, const Term& table, std::string_view name,
                    const std::vector<Term>& attributes) {
-  const auto text = alter_add_text(run, model, table, name, attributes);
-  return text && exec(run, *text, "");
+  ColumnDefs defs;
+  const auto text = alter_add_text(run, model, table, name, attributes, &defs);
+  if (!text) return false;
+  bool ok = true;
+  for (const auto& words : defs.comments) ok = emit_comment(run, std::vector<Piece>(words.begin(), words.end())) && ok;
+  return ok && exec(run, *text, "");
 }
 
 bool gen_alter_drop(Run& run, const Term&, const Term& table, std::string_view name,

@@ -86,7 +86,8 @@ bool gen_alter_drop(Run& run, const engine::Term& model, const engine::Term& tab
 // Their texts.
 std::optional<std::string> alter_add_text(Run& run, const engine::Term& model,
                                           const engine::Term& table, std::string_view name,
-                                          const std::vector<engine::Term>& attributes);
+                                          const std::vector<engine::Term>& attributes,
+                                          ColumnDefs* defs = nullptr);
 std::optional<std::string> alter_drop_text(Run& run, const engine::Term& table,
                                            std::string_view name,
                                            const std::vector<engine::Term>& attributes);
