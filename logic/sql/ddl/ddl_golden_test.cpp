@@ -73,15 +73,15 @@ golden::Outcome run_case(const fs::path& dir) {
   return out;
 }
 
-class DdlCase : public ::testing::TestWithParam<std::string> {};
+class LogicDdlCase : public ::testing::TestWithParam<std::string> {};
 
-TEST_P(DdlCase, MatchesExpected) {
+TEST_P(LogicDdlCase, MatchesExpected) {
   const fs::path dir = fs::path(QN_SOURCE_DIR) / "logic/sql/ddl/testdata" / GetParam();
   const fs::path actual = fs::path(QN_BINARY_DIR) / "golden/logic/sql/ddl" / GetParam() / "actual";
   EXPECT_EQ(golden::compare(dir / "expected", run_case(dir), actual), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Golden, DdlCase,
+INSTANTIATE_TEST_SUITE_P(Golden, LogicDdlCase,
                          ::testing::ValuesIn(golden::case_names(fs::path(QN_SOURCE_DIR) / "logic/sql/ddl")),
                          [](const auto& info) { return info.param; });
 

@@ -33,7 +33,7 @@ const char* kTable =
     "attri_i(1, ['Id', int, 4, 0]). attri_i(2, ['Name', char, 20, 0]). attri_i(3, ['Note', svchar, 300, 0]). "
     "kb_table(1, 'T', [1, 2], [1]). ";
 
-TEST(DdlColumnTypes, EdgesOfTheTable) {
+TEST(LogicDdlColumnTypes, EdgesOfTheTable) {
   struct Case {
     const char* name;
     const char* options;
@@ -56,7 +56,7 @@ TEST(DdlColumnTypes, EdgesOfTheTable) {
   }
 }
 
-TEST(DdlStatements, ClausesByDatabase) {
+TEST(LogicDdlStatements, ClausesByDatabase) {
   struct Case {
     const char* name;
     const char* facts;
@@ -129,7 +129,7 @@ TEST(DdlStatements, ClausesByDatabase) {
   }
 }
 
-TEST(DdlStatements, OtherLinesAroundTheStatements) {
+TEST(LogicDdlStatements, OtherLinesAroundTheStatements) {
   DdlFixture f(std::string(kTable) + "ddl_option('DTASRC', '11').");
   EXPECT_TRUE(gen_alter_add(f.run, num(5), num(1), "T", {num(3)}));
   EXPECT_EQ(f.lines()[0], "/* Definition of Note changed to svchar length 255 decimals 0 */");
@@ -151,7 +151,7 @@ TEST(DdlStatements, OtherLinesAroundTheStatements) {
 }
 
 // Bad input: one message in the error log, nothing written, the writer fails.
-TEST(DdlStatements, BadInputWritesNothing) {
+TEST(LogicDdlStatements, BadInputWritesNothing) {
   struct Case {
     const char* name;
     const char* facts;
@@ -197,7 +197,7 @@ TEST(DdlStatements, BadInputWritesNothing) {
   }
 }
 
-TEST(DdlText, HolesAndNames) {
+TEST(LogicDdlText, HolesAndNames) {
   EXPECT_EQ(sql("DROP TABLE $name$", {{"name", "T"}}), "DROP TABLE T");
   EXPECT_THROW(sql("DROP TABLE $name$", {}), std::logic_error);
   for (const char* bad : {"", "A B", "A'B", "A\"B", "A\tB"}) EXPECT_FALSE(plain_name(bad)) << bad;
