@@ -115,6 +115,12 @@ TEST(LogicDdlStatements, ClausesByDatabase) {
        "ddl_option('DTASRC', '4'). ddl_option('DTALIB', 'QNLIB').",
        [](logic::Run& r) { return gen_create_collection(r); },
        {"CREATE COLLECTION QNLIB"}},
+      {"Informix names a foreign key after its text",
+       "ddl_option('DTASRC', '11'). ddl_option('DCL_REF_INT_DB', 'Y'). kb_table(2, 'U', [2], [2]). "
+       "kb_tblname(2, 'U'). kb_index(1, 2, 'IT2', 0, [2]). kb_ref(1, 2, [2]).",
+       [](logic::Run& r) { return gen_foreign_keys(r, num(5), num(1), "T"); },
+       {"ALTER TABLE T DROP CONSTRAINT IT2",
+        "ALTER TABLE T ADD CONSTRAINT FOREIGN KEY (Name) REFERENCES U (Name) CONSTRAINT IT2"}},
       {"foreign keys need DCL_REF_INT_DB Y",
        "ddl_option('DTASRC', '7'). ddl_option('DCL_REF_INT_DB', 'N'). kb_ref(1, 2, [2]).",
        [](logic::Run& r) { return gen_foreign_keys(r, num(5), num(1), "T"); },
