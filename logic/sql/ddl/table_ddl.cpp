@@ -79,6 +79,9 @@ const TypeRow kColumnTypes[] = {
     {Att::DateOrDtime, {}, When::Always, "DATE"},
     {Att::Numeric, {}, When::Dec0, "NUMERIC($len$)"},
     {Att::Numeric, {}, When::Always, "NUMERIC($p$,$dec$)"},
+    // Any other type would be written "/* Unknown attribute type */", a
+    // column without a type that every database refuses: sql_create_att/6
+    // reports such an attribute instead and writes no statement.
 };
 
 bool att_matches(Att att, std::string_view type) {
@@ -319,8 +322,9 @@ std::optional<std::string> create_table_text(Run& run, const Term& model, const 
                 : sql(" CONSTRAINT $index$ UNIQUE($cols$)$storage$", v);
     }
   }
-  // Storage clauses come before the lock mode: Informix takes EXTENT SIZE
-  // and NEXT SIZE among the storage options and LOCK MODE after them.
+  // The storage clause follows a blank of its own, even when it is empty.
+  // It comes before the lock mode: Informix takes EXTENT SIZE and NEXT SIZE
+  // among the storage options and LOCK MODE after them.
   const std::string storage = table_storage(run, model, table);
   const std::string text =
       sql("CREATE TABLE $name$ ($columns$$key$)$space$$storage$$lock$",
@@ -328,7 +332,7 @@ std::optional<std::string> create_table_text(Run& run, const Term& model, const 
            {"columns", joined(defs->defs, ", ")},
            {"key", key.empty() ? "" : "," + key},
            {"space", tbl_space_clause(run, model, table, mode, index)},
-           {"storage", storage.empty() ? "" : " " + storage},
+           {"storage", " " + storage},
            {"lock", lock_mode(run, table)}});
   if (defs_out) *defs_out = *defs;
   return text;
