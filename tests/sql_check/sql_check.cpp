@@ -171,6 +171,41 @@ std::string sqlite_verdict(const Schema& schema, const std::string& sql) {
   return msg;
 }
 
+ScriptResult sqlite_script(const std::vector<std::string>& statements, const std::string& query) {
+  ScriptResult out;
+  sqlite3* db = nullptr;
+  if (sqlite3_open(":memory:", &db) != SQLITE_OK) {
+    out.setup_error = "sqlite3_open failed (libsqlite3-0)";
+    return out;
+  }
+  for (const std::string& s : statements) {
+    char* err = nullptr;
+    if (sqlite3_exec(db, s.c_str(), nullptr, nullptr, &err) != SQLITE_OK) {
+      out.errors.emplace_back(err ? err : "?");
+    } else {
+      out.errors.emplace_back();
+    }
+    sqlite3_free(err);
+  }
+  sqlite3_stmt* st = nullptr;
+  if (!query.empty() && sqlite3_prepare_v2(db, query.c_str(), -1, &st, nullptr) == SQLITE_OK) {
+    while (sqlite3_step(st) == SQLITE_ROW) {
+      std::string row;
+      for (int i = 0; i < sqlite3_column_count(st); ++i) {
+        if (i) row += '|';
+        const unsigned char* t = sqlite3_column_text(st, i);
+        row += t ? reinterpret_cast<const char*>(t) : "";
+      }
+      out.rows.push_back(row);
+    }
+  } else if (!query.empty()) {
+    out.setup_error = std::string("query: ") + sqlite3_errmsg(db);
+  }
+  sqlite3_finalize(st);
+  sqlite3_close(db);
+  return out;
+}
+
 // --- PostgreSQL ---------------------------------------------------------------------------
 
 namespace {
@@ -307,6 +342,55 @@ std::string postgres_verdict(const Schema& schema, const std::string& sql) {
   }
   PQfinish(conn);
   return msg;
+#endif
+}
+
+ScriptResult postgres_script(const std::vector<std::string>& statements, const std::string& query) {
+  ScriptResult out;
+#ifndef QN_HAVE_LIBPQ
+  (void)statements;
+  (void)query;
+  out.setup_error = "libpq not found at build time (package libpq-dev)";
+  return out;
+#else
+  Cluster& c = cluster();
+  if (!c.error.empty() || !c.started) {
+    out.setup_error = c.error.empty() ? "PostgreSQL cluster stopped" : c.error;
+    return out;
+  }
+  PGconn* a = PQconnectdb(("host=" + c.dir + " user=postgres dbname=postgres").c_str());
+  const std::string db = "script" + std::to_string(++c.next_db);
+  PQclear(PQexec(a, ("CREATE DATABASE " + db).c_str()));
+  PQfinish(a);
+  PGconn* conn = PQconnectdb(("host=" + c.dir + " user=postgres dbname=" + db).c_str());
+  if (PQstatus(conn) != CONNECTION_OK) {
+    out.setup_error = std::string("connect: ") + PQerrorMessage(conn);
+    PQfinish(conn);
+    return out;
+  }
+  for (const std::string& s : statements) {
+    PGresult* r = PQexec(conn, s.c_str());
+    out.errors.emplace_back(PQresultStatus(r) == PGRES_COMMAND_OK ? "" : PQerrorMessage(conn));
+    PQclear(r);
+  }
+  if (!query.empty()) {
+    PGresult* r = PQexec(conn, query.c_str());
+    if (PQresultStatus(r) == PGRES_TUPLES_OK) {
+      for (int i = 0; i < PQntuples(r); ++i) {
+        std::string row;
+        for (int j = 0; j < PQnfields(r); ++j) {
+          if (j) row += '|';
+          row += PQgetvalue(r, i, j);
+        }
+        out.rows.push_back(row);
+      }
+    } else {
+      out.setup_error = std::string("query: ") + PQerrorMessage(conn);
+    }
+    PQclear(r);
+  }
+  PQfinish(conn);
+  return out;
 #endif
 }
 

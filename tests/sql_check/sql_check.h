@@ -27,6 +27,19 @@ struct Schema {
 std::string sqlite_verdict(const Schema& schema, const std::string& sql);
 std::string postgres_verdict(const Schema& schema, const std::string& sql);
 
+// A script run statement by statement on a fresh database: the message of
+// each statement the database refused ("" where it ran), in order, and the
+// rows of the query after it, each row's fields joined by '|'. The DDL
+// judges run a generated program's statements this way and compare the
+// catalogue the query reads with the model.
+struct ScriptResult {
+  std::string setup_error;  // the judge could not run at all (names the package)
+  std::vector<std::string> errors;
+  std::vector<std::string> rows;
+};
+ScriptResult sqlite_script(const std::vector<std::string>& statements, const std::string& query);
+ScriptResult postgres_script(const std::vector<std::string>& statements, const std::string& query);
+
 // Stops the PostgreSQL cluster and removes its folder (a test
 // environment calls it before the scratch folder goes).
 void stop_postgres();
