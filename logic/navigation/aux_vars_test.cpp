@@ -150,11 +150,13 @@ TEST(AuxVars, SelectFormulaRoutines) {
   // The count: set to 0, a loop over the rows with Qn_first and the program
   // variable's condition as an if-block.
   EXPECT_NE(all.find("Qncount = 0 ;"), std::string::npos) << all;
-  EXPECT_NE(all.find("Qn_first = true ;\n   while (!T00013.eof())\n   {\n"
+  EXPECT_NE(all.find("Qn_first = true ;\n   T00013.fetchFirst(dbo20);\n   while (!T00013.eof())\n   {\n"
                      "      if ( ( P.length( ) > 1 ) )"),
             std::string::npos)
       << all;
-  EXPECT_NE(all.find("T00013.readNext();\n   }\n   return Qncount ;"), std::string::npos) << all;
+  EXPECT_NE(all.find("T00013.readNext();\n   }\n   T00013.close() ;\n   return Qncount ;"),
+            std::string::npos)
+      << all;
   EXPECT_EQ(f.all("p_auxname", 2), "");
   EXPECT_EQ(f.all("in_formula_i", 1), "");
 }

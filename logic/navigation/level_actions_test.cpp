@@ -61,7 +61,7 @@ TEST(LevelActions, WriteByKind) {
       "attri_i('A', ['A', int, 5, 0, '', 0]). attri_i('B', ['B', int, 5, 0, '', 0]). "
       "attri_i('OB', ['OB', int, 5, 0, '', 0]). las_i(1, ['A']). p_auxname('B', 'AB'). "
       // Table 20 is named by its number (no knowledge base here).
-      "p(x, y, fv, k, [intname, 20]). table_i(20, 'ORDERS'). ";
+      "p(x, y, fv, k, [intname, 20]). table_i(20, 'ORDERS'). spec_i([proc, 2, 'P', 'P', 0, 0]). ";
   struct Case {
     const char* name;
     const char* action;
@@ -69,7 +69,7 @@ TEST(LevelActions, WriteByKind) {
     Lines lines;
   } cases[] = {
       {"r: the read, then its held attributes saved", "a_i(r1, 1, r, 20, x, [])",
-       "v_i(r, o, r1, ['B']).", {"read(20,[['B',\"AB\"]])", "OB = AB ;"}},
+       "v_i(r, o, r1, ['B']).", {"P00022.fetchFirst(dbo20);", "AB = dbo20.getB();", "OB = AB ;"}},
       {"f: the formula to the attribute", "a_i(f1, 1, f, 'A', x, [[[t(7, 3)], []]])", "",
        {"A = 7 ;"}},
       {"f: the formula to the holder of a held attribute",
@@ -88,9 +88,6 @@ TEST(LevelActions, WriteByKind) {
     SCOPED_TRACE(c.name);
     Fixture f(std::string(facts) + c.io);
     auto line = [](logic::Run& run, const std::string& s) { return Out(run).pieces({s}).ok(); };
-    f.run.stand_in_host("gen_aux_reads", 7, [&](logic::Run& run, std::span<Term> a) {
-      return line(run, "read(" + engine::writeq(a[1]) + "," + engine::writeq(a[3]) + ")");
-    });
     f.run.stand_in_host("gen_control_refresh", 1, [&](logic::Run& run, std::span<Term> a) {
       return line(run, "refresh(" + engine::write(a[0]) + ")");
     });
@@ -108,14 +105,12 @@ TEST(LevelActions, TwoPasses) {
       "attri_i('A', ['A', int, 5, 0, '', 0]). attri_i('OA', ['OA', int, 5, 0, '', 0]). "
       "a_i(v1, 1, v, 'V', x, 'VR01'). v_i(v, i, v1, ['K']). v_i(v, o, v1, ['V']). "
       "a_i(c1, 1, c, 'C', x, [t('A', 2), t('>', 10), t(1, 3)]). v_i(c, i, c1, ['V']). "
-      "a_i(r1, 1, r, 20, x, []). v_i(r, i, r1, ['K']). v_i(r, o, r1, ['P']). ");
-  f.run.stand_in_host("gen_aux_reads", 7, [](logic::Run& run, std::span<Term> a) {
-    return Out(run).pieces({"read(" + text_of(a[1]) + ")"}).ok();
-  });
+      "a_i(r1, 1, r, 20, x, []). v_i(r, i, r1, ['K']). v_i(r, o, r1, ['P']). "
+      "p(x, y, fv, k, [intname, 20]). table_i(20, 'ORDERS'). spec_i([proc, 2, 'P', 'P', 0, 0]). ");
   f.run.stand_in_host("gen_control_refresh", 1, [](logic::Run&, std::span<Term>) { return true; });
   LevelActions args{num(1), {atom("K")}, false, false, num(0), Term::nil(), {t("['A', h, 'OA']")}};
   ASSERT_TRUE(gen_level_actions(f.run, args));
-  EXPECT_EQ(f.lines(), (Lines{"read(20)", "OA = A ;"}));
+  EXPECT_EQ(f.lines(), (Lines{"P00022.fetchFirst(dbo20);", "OA = A ;"}));
   args.pass = 2;
   const size_t before = f.lines().size();
   ASSERT_TRUE(gen_level_actions(f.run, args));

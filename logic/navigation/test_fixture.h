@@ -83,7 +83,10 @@ inline Lines stand_in_classes(const Lines& declarations) {
     out.push_back("static class " + type + " extends " +
                   (read ? "QNDBForwardSupplier" : "QNDBUpdateSupplier") + " {");
     out.push_back("   " + type + "(ModelContext c, int h) { super(c, h); }");
-    if (read) out.push_back("   public void readNext() {}");
+    if (read) {
+      out.push_back("   public void readNext() {}");
+      out.push_back("   public void fetchFirst(Object... values) {}");
+    }
     out.push_back("}");
   }
   return out;

@@ -170,6 +170,7 @@ std::optional<std::string> gen_sql_select(Run& run, std::string_view kind, const
     set_oper_ctx(run, str("Declare"));
     set_errtbl_ctx(run, Term::list({table}));
     gen_sql_select_call(run, c1, table, tables, t1.sql.text, t1.sql.params, "n1", req.level);
+    fetch_first(run, c1, table, t1.sql.params);
     // The locking single-row SELECT over the unique key and the order.
     std::vector<Term> atts = unique;
     for (const Term& o : req.order) {
@@ -207,7 +208,8 @@ std::optional<std::string> gen_sql_select(Run& run, std::string_view kind, const
   if (!gen_sql_select_call(run, cursor, table, tables, st.sql.text, st.sql.params, kind, req.level)) {
     return std::nullopt;
   }
-  if (req.cardinality == "one") fetch_first(run, cursor, table, st.sql.params);
+  // A declared cursor is executed at once: its loop reads the rows it fetched.
+  fetch_first(run, cursor, table, st.sql.params);
   return cursor;
 }
 
