@@ -165,6 +165,14 @@ inline Outcome run_case(const fs::path& case_dir, const Options& options = {}) {
     std::unique_ptr<detail::CaseKb> kb;
     if (fs::exists(case_dir / "kb.txt")) {
       kb = std::make_unique<detail::CaseKb>(case_dir / "kb.txt", static_cast<int>(model));
+      // The model is named as a run names it (its pair and its model files).
+      const engine::Term m = engine::Term::integer(model);
+      if (!run.facts().exists(engine::Term::compound("model_i", {engine::Term::fresh_var(), engine::Term::fresh_var()}))) {
+        run.facts().assertz(engine::Term::compound("model_i", {m, m}));
+      }
+      if (!run.facts().exists(engine::Term::compound("model_num_i", {engine::Term::fresh_var()}))) {
+        run.facts().assertz(engine::Term::compound("model_num_i", {m}));
+      }
     }
     if (!kb) {
       // Without a knowledge base the case's object calls no program.

@@ -132,6 +132,12 @@ const std::vector<PredKey>& clear_list() {
 void clear_spec_facts(Run& run) {
   auto& facts = run.facts();
   for (const auto& k : clear_list()) facts.abolish(k);
+  // The statements and cursors of the object before go too: its cursor
+  // classes were written at its end and must not go into the next one.
+  static constexpr std::pair<const char*, uint32_t> kStatements[] = {
+      {"embsql_cursor_i", 2}, {"dcl_cursor_i", 4},      {"c_sel_i", 2},          {"c_where_i", 2},
+      {"open_i", 1},          {"sql_double_select", 3}, {"last_fetchfirst_i", 1}};
+  for (const auto& [name, arity] : kStatements) facts.abolish(name, arity);
   run.engine().ctr_set(kCtrHolders, 1);
   run.engine().ctr_set(kCtrObject1, 1);
 }

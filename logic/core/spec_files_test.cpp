@@ -45,6 +45,14 @@ TEST_F(LogicCoreSpecFiles, ClearListHasTheSeventyNinePredicates) {
   EXPECT_EQ(clear_list().size(), 79u);
 }
 
+// The next object's file starts without the cursors of the one before.
+TEST_F(LogicCoreSpecFiles, LoadingAFileForgetsTheObjectBeforesCursors) {
+  ASSERT_TRUE(engine_.consult_text("embsql_cursor_i('P00132', [x]). c_num_i(1, [2], ['P00132']).", false));
+  ASSERT_TRUE(load_spec_file(run_, write("next.spc", "spec_i([rpt, 3, 'T', n]).")));
+  EXPECT_TRUE(facts("embsql_cursor_i", 2).empty());
+  EXPECT_TRUE(facts("c_num_i", 3).empty());
+}
+
 TEST_F(LogicCoreSpecFiles, OlderLiteralsAreNumberedInFileOrder) {
   struct Case {
     const char* file;

@@ -324,6 +324,10 @@ bool gen_call(Run& run, const Term& tokens, const Term& level, const Term& c3, c
   if (at < end && tok_kind(toks[at]) == kTokFunction) {
     ++at;
     if (end > at && tok_kind(toks[end - 1]) == kTokClose) --end;
+  } else if (!toks.empty() && tok_text(toks[0]).ends_with("(") && end > at &&
+             tok_kind(toks[end - 1]) == kTokClose) {
+    // The command itself opens the bracket: "call(" Target, Arguments ")".
+    --end;
   }
   if (at >= end) return false;
   const Term& target = toks[at];

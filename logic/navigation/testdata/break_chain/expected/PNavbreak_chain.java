@@ -11,6 +11,7 @@ public class PNavbreak_chain extends QNProcedure
    static class fP00022 extends QNDBForwardSupplier {
       fP00022(ModelContext c, int h) { super(c, h); }
       public void readNext() {}
+      public void fetchFirst(Object... values) {}
    }
    QNDBSupplier cinvoice;
    QNDBSupplier NoTblObjErr;
@@ -19,30 +20,17 @@ public class PNavbreak_chain extends QNProcedure
 
    void levels()
    {
-      /* old_value_moves 1 [] */
+      P00022.fetchFirst();
       while (!P00022.eof())
       {
          BRK021 = false;
-         /* gen_h_auxs 1 invoice */
-         /* gen_level_actions 1 1 */
-         /* assign_h_auxs 1 s */
-         /* gen_level_actions 2 1 */
-         /* old_value_moves 2 [] */
          while (!P00022.eof())
          {
             BRK021 = false;
-            /* gen_h_auxs 2 invoice */
-            /* gen_level_actions 1 2 */
-            /* assign_h_auxs 2 s */
-            /* gen_level_actions 2 2 */
-            /* gen_level_commit 2 1 */
-            /* gen_level_commit 2 2 */
             /* Check if program is canceled. */
             BRK021 = true;
             P00022.readNext();
          }
-         /* gen_level_commit 1 1 */
-         /* gen_level_commit 1 2 */
          /* Check if program is canceled. */
          if (!BRK021)
          {
@@ -50,6 +38,6 @@ public class PNavbreak_chain extends QNProcedure
             P00022.readNext();
          }
       }
-      /* gen_db_command qnclosecur ["P00022"] */
+      P00022.close() ;
    }
 }

@@ -14,6 +14,7 @@ public class PNavcommands extends QNProcedure
    static class fP00022 extends QNDBForwardSupplier {
       fP00022(ModelContext c, int h) { super(c, h); }
       public void readNext() {}
+      public void fetchFirst(Object... values) {}
    }
    static class dP00023 extends QNDBUpdateSupplier {
       dP00023(ModelContext c, int h) { super(c, h); }
@@ -28,13 +29,9 @@ public class PNavcommands extends QNProcedure
 
    void levels()
    {
-      /* old_value_moves 1 [] */
+      P00022.fetchFirst();
       while (!P00022.eof())
       {
-         /* gen_h_auxs 1 invoice */
-         /* gen_level_actions 1 1 */
-         /* assign_h_auxs 1 s */
-         /* gen_level_actions 2 1 */
          if ( ( X > 1 ) )
          {
             X = X-1 ;
@@ -49,7 +46,6 @@ public class PNavcommands extends QNProcedure
          }
          if ( ( X == 1 ) )
          {
-            /* gen_commit_cmd 1 1 */
          }
          else
          {
@@ -63,14 +59,11 @@ public class PNavcommands extends QNProcedure
          X = X * 2;
          /* !] */
          nUserReturn = 1;
-         /* gen_return_cmd 1 [] */
          if (P00022.getStatus() == 0) {
          }
-         /* gen_level_commit 1 1 */
-         /* gen_level_commit 1 2 */
          /* Check if program is canceled. */
          P00022.readNext();
       }
-      /* gen_db_command qnclosecur ["P00022"] */
+      P00022.close() ;
    }
 }

@@ -10,6 +10,7 @@ public class PNavfirst_only extends QNProcedure
    static class fP00022 extends QNDBForwardSupplier {
       fP00022(ModelContext c, int h) { super(c, h); }
       public void readNext() {}
+      public void fetchFirst(Object... values) {}
    }
    QNDBSupplier cinvoice;
    QNDBSupplier NoTblObjErr;
@@ -18,15 +19,11 @@ public class PNavfirst_only extends QNProcedure
 
    void levels()
    {
-      /* old_value_moves 1 [] */
+      P00022.fetchFirst();
       if (!P00022.eof())
       {
-         /* gen_h_auxs 1 invoice */
-         /* gen_level_actions 1 1 */
-         /* assign_h_auxs 1 s */
-         /* gen_level_actions 2 1 */
          P00022.readNext();
       }
-      /* gen_db_command qnclosecur ["P00022"] */
+      P00022.close() ;
    }
 }

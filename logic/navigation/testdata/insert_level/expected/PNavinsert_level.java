@@ -18,14 +18,10 @@ public class PNavinsert_level extends QNProcedure
 
    void levels()
    {
-      /* old_value_moves 1 [custid,custname] */
       /*
          INSERT RECORD ON TABLE customer
       */
 
-      /* gen_level_actions 1 1 */
-      /* assign_h_auxs 1 s */
-      /* gen_level_actions 2 1 */
       if (NoTblObjErr.duplicated())
       {
          Err = 1;
@@ -37,14 +33,10 @@ public class PNavinsert_level extends QNProcedure
          Errmsg = "";
       }
       /* End Insert */
-      /* old_value_moves 2 [invid] */
       /*
          INSERT RECORD ON TABLE invoice
       */
 
-      /* gen_level_actions 1 2 */
-      /* assign_h_auxs 2 s */
-      /* gen_level_actions 2 2 */
       if ( true )
       {
       }

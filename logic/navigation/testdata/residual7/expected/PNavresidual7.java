@@ -12,6 +12,7 @@ public class PNavresidual7 extends QNProcedure
    static class fP00022 extends QNDBForwardSupplier {
       fP00022(ModelContext c, int h) { super(c, h); }
       public void readNext() {}
+      public void fetchFirst(Object... values) {}
    }
    QNDBSupplier cinvoice;
    QNDBSupplier NoTblObjErr;
@@ -20,22 +21,16 @@ public class PNavresidual7 extends QNProcedure
 
    void levels()
    {
-      /* old_value_moves 1 [] */
+      P00022.fetchFirst();
       while (!P00022.eof() && ( X > 1 ) && ( X < 100 ) && ( X != 7 ) && ( QNutil.strcmp(S, "") != 0 ))
       {
          if (!(( X >= 2 ) && ( QNutil.strcmp(S, "A") == 0 ) && ( X <= 50 )))
          {
             if (true) break;
          }
-         /* gen_h_auxs 1 invoice */
-         /* gen_level_actions 1 1 */
-         /* assign_h_auxs 1 s */
-         /* gen_level_actions 2 1 */
-         /* gen_level_commit 1 1 */
-         /* gen_level_commit 1 2 */
          /* Check if program is canceled. */
          P00022.readNext();
       }
-      /* gen_db_command qnclosecur ["P00022"] */
+      P00022.close() ;
    }
 }

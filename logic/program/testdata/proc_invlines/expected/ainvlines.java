@@ -1,3 +1,15 @@
+/*
+               File: ainvlines
+        Description: Counts the invoice lines of a customer
+             Author: Quenora Java Generator version 619
+       Generated on: <when>
+       Program type: Main program
+         Connection: Explicit (dbms)
+        Target DBMS: qedbase
+   Operating System: Neither specified nor inferred.
+ Main access method: qndata
+    Use ODBC Access: Yes
+*/
 import java.sql.*;
 import com.quenora.db.driver.*;
 import com.quenora.*;
@@ -52,11 +64,16 @@ public final class ainvlines extends QNProcedure
       initialize();
       /* Quenora formulas */
       /* Output device settings */
+      P00132.fetchFirst(dboinvoice, CustId);
       while (!P00132.eof())
       {
          Ainvid = dboinvoice.getInvid();
          Ainvdate = dboinvoice.getInvdate();
          Acustid = dboinvoice.getCustid();
+         QNt_QNDate1 = new QNDate(Ainvdate);
+         new aprintinv(remoteHandle, context).execute( QNt_QNDate1) ;
+         Ainvdate = QNt_QNDate1.getValue();
+         P00133.fetchFirst(dboinvline, Ainvid);
          while (!P00133.eof())
          {
             Ainvid = dboinvline.getInvid();
@@ -65,9 +82,11 @@ public final class ainvlines extends QNProcedure
             /* Check if program is canceled. */
             P00133.readNext();
          }
+         P00133.close() ;
          /* Check if program is canceled. */
          P00132.readNext();
       }
+      P00132.close() ;
       cleanup();
       return  ;
    }
@@ -86,9 +105,14 @@ public final class ainvlines extends QNProcedure
 
    public void initialize( )
    {
+      dboinvoice = new dbcINVOICE(context, remoteHandle, false) ;
+      P00132 = new fP00132(context, remoteHandle) ;
       Ainvid = 0 ;
       Ainvdate = QNutil.nullDate() ;
       Acustid = 0 ;
+      QNt_QNDate1 = new QNDate();
+      dboinvline = new dbcINVLINE(context, remoteHandle, false) ;
+      P00133 = new fP00133(context, remoteHandle) ;
       Alineno = 0 ;
       /* Quenora formulas. */
    }
@@ -104,7 +128,119 @@ public final class ainvlines extends QNProcedure
    protected QNInt aP1 ;
    protected dbcINVOICE dboinvoice ;
    protected fP00132 P00132 ;
+   protected QNDate QNt_QNDate1 ;
    protected dbcINVLINE dboinvline ;
    protected fP00133 P00133 ;
+}
+
+final class fP00132 extends QNDBForwardSupplier
+{
+   private dbcINVOICE dboinvoice ;
+
+   public fP00132(ModelContext context, int remoteHandle)
+   {
+      super( context, remoteHandle );
+      readOnly = false ;
+      cursorId = "P00132" ;
+      supplierName = "fP00132" ;
+      SQL = "SELECT InvId, InvDate, CustId  FROM INVOICE (LOCKING=NONE) WHERE CustId = ?   FOR UPDATE OF CustId" ;
+      readBuffer = 16384;
+   }
+
+   public DatabaseClass getDBO()
+   {
+      return dboinvoice ;
+   }
+
+   public void newDBO()
+   {
+      dboinvoice = new dbcINVOICE ( context, remoteHandle , readOnly);
+   }
+
+   public void getFields(QNResultSet rslt) throws SQLException
+   {
+      dboinvoice.setInvid(rslt.getInt(1));
+      dboinvoice.setInvdate(rslt.getQNDate(2));
+      dboinvoice.setCustid(rslt.getInt(3));
+   }
+
+   public void getFieldsStream(QNResultSet rslt) throws SQLException
+   {
+   }
+
+   public void fetchFirst(dbcINVOICE dboinvoice, int P1)
+   {
+      this.dboinvoice = dboinvoice ;
+      dboinvoice.unloadAll();
+      try {
+         prepare();
+         setParameters( P1 );
+         execute();
+         readNext();
+      } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, "fP00132" + ".fetchFirst", e); }
+   }
+
+   public void setParameters(int P1)
+   {
+      try {
+         stmt.setInt(1, P1);
+      } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, supplierName + ".setParameters", e); }
+   }
+
+}
+
+final class fP00133 extends QNDBForwardSupplier
+{
+   private dbcINVLINE dboinvline ;
+
+   public fP00133(ModelContext context, int remoteHandle)
+   {
+      super( context, remoteHandle );
+      readOnly = false ;
+      cursorId = "P00133" ;
+      supplierName = "fP00133" ;
+      SQL = "SELECT InvId, LineNo  FROM INVLINE (LOCKING=NONE) WHERE InvId = ?   FOR UPDATE OF InvId" ;
+      readBuffer = 16384;
+   }
+
+   public DatabaseClass getDBO()
+   {
+      return dboinvline ;
+   }
+
+   public void newDBO()
+   {
+      dboinvline = new dbcINVLINE ( context, remoteHandle , readOnly);
+   }
+
+   public void getFields(QNResultSet rslt) throws SQLException
+   {
+      dboinvline.setInvid(rslt.getInt(1));
+      dboinvline.setLineno(rslt.getShort(2));
+   }
+
+   public void getFieldsStream(QNResultSet rslt) throws SQLException
+   {
+   }
+
+   public void fetchFirst(dbcINVLINE dboinvline, int P1)
+   {
+      this.dboinvline = dboinvline ;
+      dboinvline.unloadAll();
+      try {
+         prepare();
+         setParameters( P1 );
+         execute();
+         readNext();
+      } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, "fP00133" + ".fetchFirst", e); }
+   }
+
+   public void setParameters(int P1)
+   {
+      try {
+         stmt.setInt(1, P1);
+      } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, supplierName + ".setParameters", e); }
+   }
+
 }
 

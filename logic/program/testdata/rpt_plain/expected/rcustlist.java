@@ -6,7 +6,7 @@
        Program type: Callable routine
          Connection: Explicit (dbms)
         Target DBMS: qedbase
-   Operating System:
+   Operating System: Neither specified nor inferred.
  Main access method: qndata
     Use ODBC Access: Yes
 */

@@ -18,7 +18,8 @@ public class QNDBForwardSupplier extends QNDBSupplier {
   }
   public void prepare() throws java.sql.SQLException {}
   public void execute() throws java.sql.SQLException {}
-  public void readNext() throws java.sql.SQLException {}
+  // Generated programs advance their cursors outside any try block.
+  public void readNext() {}
   public void close() {}
   public void setParameters() throws java.sql.SQLException {}
   public void getFieldsStream(QNResultSet rslt) throws java.sql.SQLException {}
