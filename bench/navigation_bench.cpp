@@ -45,14 +45,6 @@ std::string model_facts(int64_t levels) {
   return s;
 }
 
-void stand_ins(Run& run) {
-  for (const auto& [name, arity] : std::initializer_list<std::pair<const char*, uint32_t>>{
-           {"gen_level_actions", 21}, {"gen_db_command", 3}}) {
-    const std::string n = name;
-    run.stand_in_host(name, arity, [n](Run& r, std::span<Term>) { return emit_comment(r, {n}); });
-  }
-}
-
 void BM_Levels(benchmark::State& state) {
   const int64_t levels = state.range(0);
   const std::string facts = model_facts(levels);
@@ -62,7 +54,6 @@ void BM_Levels(benchmark::State& state) {
     Run run(eng);
     eng.consult_text(facts, false);
     run.capture_output();
-    stand_ins(run);
     state.ResumeTiming();
     for (int64_t l = 1; l <= levels; ++l) {
       gen_level_kind(run, Term::atom("nvg"), Term::integer(l), Term::nil(), Term::nil(),

@@ -93,7 +93,7 @@ bool updated_at_level(Run& run, const Term& level, const Term& table) {
     auto base = base_table(run, lv);
     if (!base) return false;
     std::optional<Term> next;
-    for (const Term& s : run.facts().findall(fact("struct_i", {var(), lv, var(), var()}))) {
+    for (const Term& s : clauses_by_arg(run, "struct_i", 4, 2, lv)) {
       if (base_table(run, s.arg(1)) == base) {
         next = s.arg(1);
         break;
