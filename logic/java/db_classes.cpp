@@ -201,6 +201,10 @@ std::optional<TableClassInput> table_class_input(Run& run, int64_t model, int64_
   if (call_host(run, "i_closuret", std::span<Term>(closure))) {
     in.extended = ints_of(closure[4]);
     std::vector<int64_t> seen{table};
+    // An attribute reached along two paths (CUSTID of INVOICE, and of
+    // CUSTOMER through INVOICE) gets its accessors once, by the first path:
+    // a second pair would not compile.
+    std::vector<int64_t> reached = own;
     if (closure[5].is_list()) {
       for (const Term& entry : closure[5].list_items()) {
         if (!entry.is_list() || entry.list_items().empty() || !entry.list_items()[0].is_int())
@@ -210,7 +214,10 @@ std::optional<TableClassInput> table_class_input(Run& run, int64_t model, int64_
         seen.push_back(t);
         ClosureEntry e{t, {}};
         for (int64_t a : table_atts(run, model, t)) {
-          if (contains(in.extended, a) && !contains(own, a)) e.reached.push_back(a);
+          if (contains(in.extended, a) && !contains(reached, a)) {
+            e.reached.push_back(a);
+            reached.push_back(a);
+          }
         }
         in.closure.push_back(std::move(e));
       }
