@@ -27,30 +27,115 @@ public final class rcustlist extends QNProcedure
       super(remoteHandle, context, "" );
    }
 
-   public void execute( )
+   public void execute( QNInt aP0 ,
+                        QNInt aP1 )
    {
-      execute_int();
+      execute_int(aP0, aP1);
    }
 
-   private void execute_int( )
+   private void execute_int( QNInt aP0 ,
+                             QNInt aP1 )
    {
+      this.From = aP0.getValue();
+      this.aP0 = aP0 ;
+      this.Count = aP1.getValue();
+      this.aP1 = aP1 ;
       initialize();
       /* Quenora formulas */
       /* Output device settings */
+      R00032.fetchFirst(dbocustomer, From);
+      while (!R00032.eof())
+      {
+         Acustid = dbocustomer.getCustid();
+         Acustname = dbocustomer.getCustname();
+         Count = Count+1 ;
+         /* Check if program is canceled. */
+         R00032.readNext();
+      }
+      R00032.close() ;
       cleanup();
       return  ;
    }
 
    protected void cleanup( )
    {
+      aP0.setValue( this.From);
+      aP1.setValue( this.Count);
       if (!isRemote) exitApplication();
    }
 
    public void initialize( )
    {
+      dbocustomer = new dbcCUSTOMER(context, remoteHandle, true) ;
+      R00032 = new fR00032(context, remoteHandle) ;
+      Acustid = 0 ;
+      Acustname = "" ;
       /* Quenora formulas. */
    }
 
+   protected int From ;
+   protected int Count ;
+   protected int Acustid ;
+   protected String Acustname ;
    protected boolean isRemote = false ;
+   protected QNInt aP0 ;
+   protected QNInt aP1 ;
+   protected dbcCUSTOMER dbocustomer ;
+   protected fR00032 R00032 ;
+}
+
+final class fR00032 extends QNDBForwardSupplier
+{
+   private dbcCUSTOMER dbocustomer ;
+
+   public fR00032(ModelContext context, int remoteHandle)
+   {
+      super( context, remoteHandle );
+      readOnly = true ;
+      cursorId = "R00032" ;
+      supplierName = "fR00032" ;
+      SQL = "SELECT CustId, CustName  FROM CUSTOMER (LOCKING=NONE) WHERE CustId >= ? ORDER BY CustName  " ;
+      readBuffer = 16384;
+   }
+
+   public DatabaseClass getDBO()
+   {
+      return dbocustomer ;
+   }
+
+   public void newDBO()
+   {
+      dbocustomer = new dbcCUSTOMER ( context, remoteHandle , readOnly);
+   }
+
+   public void getFields(QNResultSet rslt) throws SQLException
+   {
+      dbocustomer.setCustid(rslt.getInt(1));
+      dbocustomer.setCustname(rslt.getString(2, 30));
+   }
+
+   public void getFieldsStream(QNResultSet rslt) throws SQLException
+   {
+   }
+
+   public void fetchFirst(dbcCUSTOMER dbocustomer, int P1)
+   {
+      this.dbocustomer = dbocustomer ;
+      dbocustomer.unloadAll();
+      try {
+         prepare();
+         setParameters( P1 );
+         execute();
+         readNext();
+      } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, "fR00032" + ".fetchFirst", e); }
+   }
+
+   public void setParameters(int P1)
+   {
+      try {
+         stmt.setInt(1, P1);
+      } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, supplierName + ".setParameters", e); }
+   }
+
 }
 
