@@ -724,7 +724,7 @@ bool gen_read_cursor(Run& run, const CursorClassInput& in, const std::string& cl
 
 bool gen_cursor_class(Run& run, int64_t model, const CursorClassInput& in) {
   const bool call = in.kind == "call";
-  const bool update = in.kind == "upd" || in.kind == "ins" || in.kind == "dlt";
+  const bool update = in.kind == "upd" || in.kind == "ins" || in.kind == "dlt" || in.kind == "UDK";
   const std::string cls = call     ? call_class_name(in.name)
                           : update ? upd_cursor_class_name(in.name)
                                    : fwd_cursor_class_name(in.name);
@@ -950,7 +950,7 @@ bool gen_embedded_cursor_classes(Run& run) {
       in.data_object = base_table_obj(run, model, table).value_or("");
     }
     for (const Term& t : items[4].list_items()) in.params.push_back(cursor_param(run, model, t, columns));
-    const bool update = in.kind == "upd" || in.kind == "ins" || in.kind == "dlt";
+    const bool update = in.kind == "upd" || in.kind == "ins" || in.kind == "dlt" || in.kind == "UDK";
     if (in.kind != "call" && (in.data_class.empty() || in.data_object.empty())) {
       trace_msg(run, {"Cursor class without a table:", in.name});
       ok = false;
