@@ -203,7 +203,7 @@ TEST(OptimisedStatementsRun, LockTableRunsInATransaction) {
 }
 
 // CALL NAME ( ?, ?) against a procedure of two INOUT parameters, one
-// marker a parameter.
+// marker a parameter; and the CALL the stored-procedure case writes.
 TEST(OptimisedStatementsRun, CallsPrepare) {
   const sqlcheck::Schema two_inout{
       {"CREATE PROCEDURE calc(INOUT a numeric, INOUT b text) LANGUAGE plpgsql "
@@ -217,6 +217,11 @@ TEST(OptimisedStatementsRun, CallsPrepare) {
               static_cast<std::ptrdiff_t>(call.parameters.size()));
     EXPECT_EQ(sqlcheck::postgres_verdict(two_inout, call.text), "") << call.text;
   }
+  const sqlcheck::Schema totals{
+      {"CREATE PROCEDURE CUSTTOTALS(INOUT c integer, INOUT t integer) LANGUAGE plpgsql "
+       "AS $$ BEGIN t := c * 2; END $$"}};
+  const std::string call = statement(generated_statements("proc_spcall"), "CALL CUSTTOTALS");
+  EXPECT_EQ(sqlcheck::postgres_verdict(totals, call), "") << call;
 }
 
 // The copy's INSERT ... SELECT with a condition on a variable.
