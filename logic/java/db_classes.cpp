@@ -676,6 +676,10 @@ bool gen_read_cursor(Run& run, const CursorClassInput& in, const std::string& cl
     const CursorParam& c = in.columns[i];
     auto get = rslt_getter_call(run, "s", c.type, c.length, c.decimals, std::to_string(i + 1),
                                 "rslt");
+    if (get && c.formula) {
+      out.pieces({d + ".setFormula(" + std::to_string(i + 1) + ", " + *get + ");"});
+      continue;
+    }
     if (!get || c.setter.empty()) {
       out.pieces({"// Warning 002: cannot get attribute", static_cast<int64_t>(i + 1)});
       continue;
@@ -964,6 +968,14 @@ bool gen_embedded_cursor_classes(Run& run) {
             continue;
           c = cursor_param(run, model, fact("t", {num(a), num(kTokAttribute)}), columns);
           break;
+        }
+        // A computed column (the optimised group's SUM and COUNT) is the
+        // data object's formula of its position, a number.
+        if (c.setter.empty() && col.find('(') != std::string::npos) {
+          c.formula = true;
+          c.type = atom("pac");
+          c.length = 17;
+          c.decimals = 5;
         }
         in.columns.push_back(c);
       }

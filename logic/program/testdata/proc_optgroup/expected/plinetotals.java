@@ -115,8 +115,8 @@ final class fP00212 extends QNDBForwardSupplier
 
    public void getFields(QNResultSet rslt) throws SQLException
    {
-      // Warning 002: cannot get attribute 1
-      // Warning 002: cannot get attribute 2
+      dboinvline.setFormula(1, rslt.getDouble(1));
+      dboinvline.setFormula(2, rslt.getDouble(2));
    }
 
    public void getFieldsStream(QNResultSet rslt) throws SQLException
