@@ -7,5 +7,4 @@ public class dbcHISTLINE extends com.quenora.db.driver.DatabaseClass {
     super(context, remoteHandle, readOnly);
   }
   public static String getDataSourceName() { return "DEFAULT"; }
-  public double getNumericFormula(int column) { return 0; }
 }
