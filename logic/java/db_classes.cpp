@@ -683,6 +683,10 @@ bool gen_read_cursor(Run& run, const CursorClassInput& in, const std::string& cl
     const CursorParam& c = in.columns[i];
     auto get = rslt_getter_call(run, "s", c.type, c.length, c.decimals, std::to_string(i + 1),
                                 "rslt");
+    if (get && c.formula) {
+      out.pieces({d + ".setFormula(" + std::to_string(i + 1) + ", " + *get + ");"});
+      continue;
+    }
     if (!get || c.setter.empty()) {
       out.pieces({"// Warning 002: cannot get attribute", static_cast<int64_t>(i + 1)});
       continue;
@@ -731,7 +735,7 @@ bool gen_read_cursor(Run& run, const CursorClassInput& in, const std::string& cl
 
 bool gen_cursor_class(Run& run, int64_t model, const CursorClassInput& in) {
   const bool call = in.kind == "call";
-  const bool update = in.kind == "upd" || in.kind == "ins" || in.kind == "dlt";
+  const bool update = in.kind == "upd" || in.kind == "ins" || in.kind == "dlt" || in.kind == "UDK";
   const std::string cls = call     ? call_class_name(in.name)
                           : update ? upd_cursor_class_name(in.name)
                                    : fwd_cursor_class_name(in.name);
@@ -957,7 +961,7 @@ bool gen_embedded_cursor_classes(Run& run) {
       in.data_object = base_table_obj(run, model, table).value_or("");
     }
     for (const Term& t : items[4].list_items()) in.params.push_back(cursor_param(run, model, t, columns));
-    const bool update = in.kind == "upd" || in.kind == "ins" || in.kind == "dlt";
+    const bool update = in.kind == "upd" || in.kind == "ins" || in.kind == "dlt" || in.kind == "UDK";
     if (in.kind != "call" && (in.data_class.empty() || in.data_object.empty())) {
       trace_msg(run, {"Cursor class without a table:", in.name});
       ok = false;
@@ -971,6 +975,14 @@ bool gen_embedded_cursor_classes(Run& run) {
             continue;
           c = cursor_param(run, model, fact("t", {num(a), num(kTokAttribute)}), columns);
           break;
+        }
+        // A computed column (the optimised group's SUM and COUNT) is the
+        // data object's formula of its position, a number.
+        if (c.setter.empty() && col.find('(') != std::string::npos) {
+          c.formula = true;
+          c.type = atom("pac");
+          c.length = 17;
+          c.decimals = 5;
         }
         in.columns.push_back(c);
       }

@@ -70,6 +70,7 @@ struct CursorParam {
   int64_t length = 0;
   int64_t decimals = 0;
   std::string setter;  // the data class's setter when it is a column of the table, else empty
+  bool formula = false;  // a computed column of the select list (SUM(...), COUNT(*) ...)
 };
 
 // The inputs of gen_cursor_class/11: a stored-procedure call (kind call),

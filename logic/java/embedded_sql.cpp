@@ -1,14 +1,17 @@
 #include "logic/java/embedded_sql.h"
 
+#include "logic/core/attributes.h"
 #include "logic/core/options.h"
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/utilities.h"
 #include "logic/java/java_naming.h"
+#include "logic/java/remote_calls.h"
 #include "logic/java/variables.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/expressions.h"
 #include "logic/sql/text_utils.h"
+#include "logic/toolbox/declarations.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -100,6 +103,35 @@ bool gen_sql_cursor_stmt(Run& run, const Term& level, std::string_view cursor, s
     out.pieces({"// PREPARE", flag, "FROM", "cmdbuf"});
     out.close("}");
     return out.ok();
+  }
+  if (kind == "call") {
+    // A stored procedure: its parameters packed, the procedure run through
+    // its call class, each parameter read back. A parameter whose type is
+    // unknown cannot be packed: nothing is written then.
+    const Term model = num(model_num(run));
+    struct Packed {
+      std::string value, type;
+    };
+    std::vector<Packed> packed;
+    for (const Term& p : params) {
+      const Term name = p.is_compound() && p.arity() >= 1 ? p.arg(1) : p;
+      const auto t = get_attri_type(run, model, name);
+      if (!t || !t->length.is_int() || !t->decimals.is_int()) return false;
+      const Term token = p.is_compound() ? p : fact("t", {p, num(kTokVariable)});
+      packed.push_back({value_java(run, name, token), get_serialization_type(t->type, t->length.as_int(),
+                                                                             t->decimals.as_int())});
+    }
+    add_entry(run, cursor, sql, tables, atom("call"), params, kind, context);
+    declare_obj(run, "packer", "QNParameterPacker", "new QNParameterPacker()");
+    declare_obj(run, "unpacker", "QNParameterUnpacker", "new QNParameterUnpacker()");
+    declare_obj(run, cursor, "IRemoteProcedureWrapper", "new " + call_class_name(cursor) + "(remoteHandle)");
+    Out out(run);
+    emit_comment(run, {Piece("Stored procedure call")});
+    out.pieces({"packer.reset();"});
+    for (const Packed& p : packed) out.pieces({"packer.write" + p.type + "(" + p.value + ");"});
+    out.pieces({"unpacker.reset(" + std::string(cursor) + ".execute(packer.toByteArray()));"});
+    for (const Packed& p : packed) out.pieces({p.value, "=", "unpacker.read" + p.type + "();"});
+    return out.ok() && emit_comment(run, {Piece("End stored procedure call")});
   }
   if (auto opt = facts.first(fact("optimized_delete", {var()}))) {
     const std::string cls = upd_cursor_class_name(cursor);

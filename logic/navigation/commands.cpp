@@ -315,8 +315,6 @@ constexpr CmdRow kCommands[] = {
 bool gen_call(Run& run, const Term& tokens, const Term& level, const Term& c3, const Term& c4,
               const Term& c5, const Term& c6) {
   const auto toks = tokens.list_items();
-  const bool udp = toks.size() > 1 && tok_text(toks[1]).starts_with("udp(");
-  if (udp && gen_udp_call(run, tokens, level, c3, c4, c5)) return true;
   // call(Target, Arguments) or udp(Target, Arguments): the target follows
   // the command, or the function's "(" with the closing ")" last.
   size_t at = 1;
@@ -332,6 +330,12 @@ bool gen_call(Run& run, const Term& tokens, const Term& level, const Term& c3, c
   if (at >= end) return false;
   const Term& target = toks[at];
   const Term args = drop_comma_token(Term::list(std::vector<Term>(toks.begin() + at + 1, toks.begin() + end)));
+  // A program named by a constant or an object reference may run in the
+  // database: its call is then an SQL CALL.
+  if (call_target_name(target) &&
+      gen_udp_call(run, target, num(tok_kind(target)), args, c3, c4)) {
+    return true;
+  }
   return gen_pgm_call(run, "udp", target.arg(1), tok_kind(target), args, {c3, c4});
 }
 

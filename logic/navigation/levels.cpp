@@ -458,13 +458,28 @@ bool gen_level_kind(Run& run, const Term& kind, const Term& level, const Term& c
         first && first_token_type(first->arg(6)) == kOptimizedCmd) {
       // The navigation's conditions: its start condition and end items.
       const Term table = level_base_table(run, level);
-      const Term conds = add_end_i_conds(run, level, Term::list(start_conds(run, level, {}).conds));
+      // The level's where items are conditions of the statement too. One
+      // whose value is an attribute takes it from an outer level's row,
+      // which a single statement does not read: such a level keeps its loop.
+      std::vector<Term> where;
+      bool single = true;
+      if (auto w = run.facts().first(fact("lwi_i", {level, var()}))) {
+        for (const Term& item : w->arg(2).list_items()) {
+          const auto t = item.list_items();
+          const bool outer = t.size() == 3 && t[2].is_compound() && t[2].arity() >= 2 &&
+                             t[2].arg(2) == num(kTokAttribute);
+          if (t.size() != 3 || outer) single = false;
+          where.push_back(fact("c", {item, Term::list({})}));
+        }
+      }
+      const Term conds =
+          add_end_i_conds(run, level, Term::list(start_conds(run, level, where).conds));
       Term tables = level_element(run, level, 2);
       if (!tables.is_cons()) tables = Term::list({table});
       const Term sel = level_sel_atts(run, level);
       const Term model = get_model_num(run).value_or(num(0));
       const int64_t line = first->arg(1).is_int() ? first->arg(1).as_int() : 0;
-      if (optimized_cmd(run, conds, model, tables, line, level, sel)) return true;
+      if (single && optimized_cmd(run, conds, model, tables, line, level, sel)) return true;
     }
     gen_level_body(run, atom("nvg"), level, Term::nil(), c3, c4, c5);
     each_break_group(run, level, c3, c4, c5);

@@ -9,6 +9,7 @@
 #include "logic/core/dbms_caps.h"
 #include "logic/core/options.h"
 #include "logic/core/rule_terms.h"
+#include "logic/java/java_naming.h"
 #include "logic/program/expressions.h"
 #include "logic/navigation/aux_vars.h"
 #include "logic/navigation/levels.h"
@@ -99,7 +100,9 @@ bool optimized_delete(Run& run, const Term& conditions, const Term& model, const
   if (!group_stmts_nav(run, scan, matched) || matched.empty()) return false;
 
   const bool whole = no_conditions(conditions);
-  const Term name = str(text_of(*table));
+  // The lock names the table as the DELETE does: by its SQL name, not by
+  // the number or atom the navigation holds it by.
+  const Term name = str(tbl_short_name(run, *table, 0).value_or(text_of(*table)));
   bool ok = comment(run, "Optimized DELETE.") && opt_flag(run, level);
   if (ok && whole && table_dbms(run, *table) != "as400") {
     ok = gen_lock_table(run, *table, atom("y"), name);

@@ -159,7 +159,7 @@ TEST(OptimisedCommands, Forms) {
        {{"DTASRC", "7"}},
        "[]",
        true,
-       {"/* Optimized DELETE. */", "cmdBuffer = \"LOCK TABLE invline IN EXCLUSIVE MODE NOWAIT\";",
+       {"/* Optimized DELETE. */", "cmdBuffer = \"LOCK TABLE INVLINE IN EXCLUSIVE MODE NOWAIT\";",
         "ExecuteDirectSQL.execute(context, remoteHandle, \"oracle7\", cmdBuffer) ;",
         "P00032.executeUpd() ;", "/* End optimized DELETE. */"},
        {"\"DELETE FROM INVLINE\""}},

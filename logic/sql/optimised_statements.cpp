@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 #include "logic/core/attributes.h"
 #include "logic/core/host_interface.h"
@@ -16,6 +17,7 @@
 #include "logic/sql/error_context.h"
 #include "logic/sql/select_text.h"
 #include "logic/sql/sql_statements.h"
+#include "platform/cp1252.h"
 
 namespace qn::logic {
 
@@ -69,6 +71,21 @@ std::vector<std::pair<Term, Term>> cond_tables(Run& run, const std::vector<Term>
     if (std::find(out.begin(), out.end(), p) == out.end()) out.push_back(p);
   };
   const Term model = get_model_num(run).value_or(num(0));
+  // The knowledge base numbers a table's attributes; the object's facts
+  // name them (attri_i/2). An attribute the object describes is taken by
+  // its name, so that it compares with the attributes of the object's lines.
+  std::map<std::string, Term> named;
+  for (const Term& f : run.facts().clauses("attri_i", 2)) {
+    const auto d = f.arg(2).list_items();
+    if (!d.empty()) named.emplace(platform::upper_1252(text_of(d[0])), f.arg(1));
+  }
+  auto by_name = [&](const Term& att) {
+    if (!att.is_int()) return att;
+    const auto name = get_attri_name(run, model, att);
+    if (!name) return att;
+    const auto it = named.find(platform::upper_1252(text_of(*name)));
+    return it == named.end() ? att : it->second;
+  };
   for (const Term& e0 : tables) {
     Term e = e0;
     if (e.is_compound() && e.functor() == "oj" && e.arity() == 1) e = e.arg(1);
@@ -79,7 +96,7 @@ std::vector<std::pair<Term, Term>> cond_tables(Run& run, const std::vector<Term>
     const Term table = entry_table(e);
     std::array<Term, 3> a{model, table, var()};
     if (!call_host(run, "i_all_atrisr", a) || !a[2].is_list()) continue;
-    for (const Term& att : a[2].list_items()) add(table, att);
+    for (const Term& att : a[2].list_items()) add(table, by_name(att));
   }
   return out;
 }

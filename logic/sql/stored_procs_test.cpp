@@ -123,9 +123,12 @@ TEST(StoredProcs, UdpCalls) {
        true,
        {"\"CALL OTHER\" []"}},
   };
+  // The arguments' types: the call packs each parameter by its type.
+  const std::string types =
+      " attri_i('&A', ['&A', int, 6, 0, '', 1]). attri_i(2, ['Qty', int, 5, 0, '', 1]).";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Fixture f(c.facts);
+    Fixture f(c.facts + types);
     f.config["DTASRC"] = c.dtasrc;
     f.config["CS_RPCPGML"] = "first  OTHER last";
     f.config["CS_MTAPGML"] = "REMOTE1";

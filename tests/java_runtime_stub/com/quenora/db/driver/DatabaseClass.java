@@ -24,6 +24,9 @@ public class DatabaseClass {
   public boolean getReadOnly() { return readOnly; }
   public void clear() {}
   public void unloadAll() {}
+  // The computed columns of a read, by position.
+  public void setFormula(int column, double value) {}
+  public double getNumericFormula(int column) { return 0; }
   public Field[] getFieldList() { return null; }
   public int getBaseTableId() { return 0; }
   public String getConnection() { return ""; }

@@ -7,7 +7,7 @@ import com.quenora.distributed.QNParameterUnpacker;
 import java.sql.SQLException;
 
 // A stored-procedure call of a program.
-public class QNJDBCProcedure {
+public class QNJDBCProcedure implements com.quenora.distributed.IRemoteProcedureWrapper {
   protected boolean isCall;
   protected boolean readOnly;
   protected String dataSourceName;
@@ -22,4 +22,5 @@ public class QNJDBCProcedure {
   protected void registerOutParameters() throws SQLException {}
   protected void setParameters() throws SQLException {}
   protected void getParameters() throws SQLException {}
+  public byte[] execute(byte[] parms) { return new byte[0]; }
 }

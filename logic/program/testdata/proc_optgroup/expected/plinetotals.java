@@ -1,0 +1,146 @@
+/*
+               File: plinetotals
+        Description: Adds up an invoice's lines
+             Author: Quenora Java Generator version 619
+       Generated on: <when>
+       Program type: Callable routine
+         Connection: Explicit (dbms)
+        Target DBMS: oracle7
+   Operating System: Neither specified nor inferred.
+ Main access method: qndata
+    Use ODBC Access: Yes
+*/
+import java.sql.*;
+import com.quenora.db.driver.*;
+import com.quenora.*;
+import com.quenora.reports.*;
+import com.quenora.distributed.*;
+public final class plinetotals extends QNProcedure
+{
+   public plinetotals(int remoteHandle)
+   {
+      super(remoteHandle, new ModelContext( plinetotals.class ), "" );
+   }
+
+   public plinetotals(int remoteHandle, ModelContext context)
+   {
+      super(remoteHandle, context, "" );
+   }
+
+   public void execute( QNInt aP0 ,
+                        QNInt aP1 ,
+                        QNInt aP2 )
+   {
+      execute_int(aP0, aP1, aP2);
+   }
+
+   private void execute_int( QNInt aP0 ,
+                             QNInt aP1 ,
+                             QNInt aP2 )
+   {
+      this.InvId = aP0.getValue();
+      this.aP0 = aP0 ;
+      this.Total = aP1.getValue();
+      this.aP1 = aP1 ;
+      this.N = aP2.getValue();
+      this.aP2 = aP2 ;
+      initialize();
+      /* Quenora formulas */
+      /* Output device settings */
+      /* Optimized group. */
+      P00212.fetchFirst(dboinvline, InvId);
+      cqty = (int)(dboinvline.getNumericFormula(1)) ;
+      cN = (int)(dboinvline.getNumericFormula(2)) ;
+      P00212.close() ;
+      Total = Total+cqty ;
+      N = N+cN*1 ;
+      /* End optimized group. */
+      cleanup();
+      return  ;
+   }
+
+   protected void cleanup( )
+   {
+      aP0.setValue( this.InvId);
+      aP1.setValue( this.Total);
+      aP2.setValue( this.N);
+      if (!isRemote) exitApplication();
+   }
+
+   public void initialize( )
+   {
+      dboinvline = new dbcINVLINE(context, remoteHandle, false) ;
+      P00212 = new fP00212(context, remoteHandle) ;
+      cqty = 0 ;
+      cN = 0 ;
+      /* Quenora formulas. */
+   }
+
+   protected int InvId ;
+   protected int Total ;
+   protected int N ;
+   protected int cqty ;
+   protected int cN ;
+   protected boolean isRemote = false ;
+   protected QNInt aP0 ;
+   protected QNInt aP1 ;
+   protected QNInt aP2 ;
+   protected dbcINVLINE dboinvline ;
+   protected fP00212 P00212 ;
+}
+
+final class fP00212 extends QNDBForwardSupplier
+{
+   private dbcINVLINE dboinvline ;
+
+   public fP00212(ModelContext context, int remoteHandle)
+   {
+      super( context, remoteHandle );
+      readOnly = false ;
+      cursorId = "P00212" ;
+      supplierName = "fP00212" ;
+      SQL = "SELECT SUM(Qty), COUNT(*)  FROM INVLINE WHERE (InvId = ?)   " ;
+      readBuffer = 16384;
+   }
+
+   public DatabaseClass getDBO()
+   {
+      return dboinvline ;
+   }
+
+   public void newDBO()
+   {
+      dboinvline = new dbcINVLINE ( context, remoteHandle , readOnly);
+   }
+
+   public void getFields(QNResultSet rslt) throws SQLException
+   {
+      dboinvline.setFormula(1, rslt.getDouble(1));
+      dboinvline.setFormula(2, rslt.getDouble(2));
+   }
+
+   public void getFieldsStream(QNResultSet rslt) throws SQLException
+   {
+   }
+
+   public void fetchFirst(dbcINVLINE dboinvline, int P1)
+   {
+      this.dboinvline = dboinvline ;
+      dboinvline.unloadAll();
+      try {
+         prepare();
+         setParameters( P1 );
+         execute();
+         readNext();
+      } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, "fP00212" + ".fetchFirst", e); }
+   }
+
+   public void setParameters(int P1)
+   {
+      try {
+         stmt.setInt(1, P1);
+      } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, supplierName + ".setParameters", e); }
+   }
+
+}
+
