@@ -5,6 +5,7 @@
 #include "logic/core/host_calls.h"
 #include "logic/core/options.h"
 #include "logic/core/out.h"
+#include "logic/core/output.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
 #include "logic/java/java_naming.h"
@@ -289,6 +290,62 @@ bool placeholder_execute_int(Run& run) {
     private void execute_int( )
   )");
   return out.open("{").ok();
+}
+
+bool gen_reorganization_main(Run& run, int64_t model) {
+  // The signal file comes first, so that a pending reorganisation is known
+  // even when the class below cannot be written.
+  if (!open_output(run, "REORGPGM.GEN")) return false;
+  const bool signalled =
+      Out(run).pieces({"This file signals a reorganization pending."}).ok() && close_output(run);
+  if (!signalled || !gen_class_start(run, model, "mreorg", "Reorganization", "reorg", "inm")) return false;
+  // The sixth element of the object's specification says which: crt
+  // creates the database, anything else reorganises it.
+  bool creation = false;
+  if (auto spec = spec_list(run); spec && spec->is_list()) {
+    const auto items = spec->list_items();
+    creation = items.size() >= 6 && items[5] == "crt";
+  }
+  Out out(run);
+  out.emit(R"(
+    ModelContext context;
+    public static void main(String args[])
+    {
+       new Reorganization().executeReorg(args);
+    }
+
+    public Reorganization()
+    {
+       super(QNcfg.class);
+    }
+
+    public String getPackageDir()
+    {
+  )");
+  out.shift(3).pieces({"return", java_quoted(package_dir(run)), ";"}).shift(-3);
+  out.emit(R"(
+    }
+
+    public void init()
+    {
+       Application.mainApplet = this;
+       Application.setCurrentLocation( "" );
+    }
+
+    public void execute()
+    {
+       context = new ModelContext(getClass());
+  )");
+  // The template leaves the margin inside execute().
+  if (creation) {
+    out.pieces({"new qncrtdb(", "getHandle()).execute();"});
+  } else {
+    for (const char* pgm : {"qnrgza", "qnrgzb", "qnrgzc"}) {
+      out.pieces({std::string("new ") + pgm + "(", "getHandle()).execute();"});
+    }
+  }
+  out.close("}").close("}");
+  return out.ok() && close_output(run);
 }
 
 bool has_print_lines(const Run& run) {

@@ -33,6 +33,12 @@ bool has_print_lines(const Run& run);
 // class_interfaces/2.
 std::vector<std::string> class_interfaces(Run& run, std::string_view kind);
 
+// gen_reorganization_main/1: the file REORGPGM.GEN ("a reorganization
+// pending"), then the class Reorganization that runs qncrtdb when the
+// object creates the database (its specification's sixth element crt),
+// else qnrgza, qnrgzb and qnrgzc in turn.
+bool gen_reorganization_main(Run& run, int64_t model);
+
 enum class SourceMode { New, Same };
 // gen_class_header/4: with New the file Name.java is opened (mode inm) and
 // the imports written first; then "<modifiers>class <Name>[ extends S][

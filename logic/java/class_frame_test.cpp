@@ -258,5 +258,64 @@ TEST(ClassFrame, MethodsAndBlocks) {
   EXPECT_EQ(throws_clause("Exception"), "throws Exception");
 }
 
+// The reorganisation's main class runs the creation program for a
+// creation object and the three reorganisation programs otherwise; the
+// signal file comes first.
+TEST(ClassFrame, ReorganizationMain) {
+  const Lines head = {"import com.quenora.*;",
+                      "import com.quenora.db.driver.*;",
+                      "import com.quenora.distributed.*;",
+                      "import com.quenora.uifactory.*;",
+                      "import java.sql.*;",
+                      "public final class Reorganization extends QNReorganization",
+                      "{",
+                      "   ModelContext context;",
+                      "   public static void main(String args[])",
+                      "   {",
+                      "      new Reorganization().executeReorg(args);",
+                      "   }",
+                      "",
+                      "   public Reorganization()",
+                      "   {",
+                      "      super(QNcfg.class);",
+                      "   }",
+                      "",
+                      "   public String getPackageDir()",
+                      "   {",
+                      "      return \"com\\\\demo\\\\\" ;",
+                      "   }",
+                      "",
+                      "   public void init()",
+                      "   {",
+                      "      Application.mainApplet = this;",
+                      "      Application.setCurrentLocation( \"\" );",
+                      "   }",
+                      "",
+                      "   public void execute()",
+                      "   {",
+                      "      context = new ModelContext(getClass());"};
+  const Lines tail = {"   }", "}"};
+  for (const auto& [spec, runs] :
+       {std::pair<const char*, Lines>{"spec_i([ce, 1, 'Create', qnce, 0, crt]).",
+                                      {"      new qncrtdb( getHandle()).execute();"}},
+        {"spec_i([ce, 1, 'Reorganise', qnce, 0, rgz]).",
+         {"      new qnrgza( getHandle()).execute();", "      new qnrgzb( getHandle()).execute();",
+          "      new qnrgzc( getHandle()).execute();"}}}) {
+    SCOPED_TRACE(spec);
+    // The class's file lies in the model's folder, which the knowledge base names.
+    golden::detail::CaseKb kb(std::filesystem::path(QN_SOURCE_DIR) / "examples/sample-model/kb.txt", 1);
+    Fixture f(std::string(spec) + " rule_i(0, prop('PACKAGE', 'com.demo')).");
+    ASSERT_TRUE(gen_reorganization_main(f.run, 1));
+    const auto& files = f.run.capture()->files;
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_EQ(files[0].path, "REORGPGM.GEN");
+    EXPECT_EQ(files[0].lines, Lines{"This file signals a reorganization pending."});
+    EXPECT_TRUE(files[0].closed);
+    EXPECT_EQ(files[1].path, ".\\com\\demo\\Reorganization.java");
+    EXPECT_EQ(files[1].lines, cat({{"package com.demo;"}, head, runs, tail}));
+    EXPECT_TRUE(files[1].closed);
+  }
+}
+
 }  // namespace
 }  // namespace qn::logic

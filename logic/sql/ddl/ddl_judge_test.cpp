@@ -251,6 +251,66 @@ TEST(LogicDdlJudges, OtherSystemsStatementsOnPostgresAndSqlite) {
                     }));
 }
 
+// A renamed table: the reorganisation built it under its auxiliary name,
+// and a row is in it; DB2 copies it into its final name, Oracle renames it.
+// Both leave the one table under the new name, row and key included.
+std::vector<std::string> renamed(const std::string& options, bool copy) {
+  DdlFixture f(std::string(kModel) + options);
+  Run& r = f.run;
+  const Term m = num(5);
+  EXPECT_TRUE(create_table(r, m, num(1), "CUSTAUX", "ICUSTOMER1", "pk", {num(1)}, "a"));
+  const TableKey key{"ICUSTOMER1", "pk", {num(1)}};
+  EXPECT_TRUE(copy ? gen_copy_table(r, m, num(1), "CUSTAUX", "CUSTOMER", key, "y")
+                   : gen_rename_table(r, m, num(1), "CUSTAUX", "CUSTOMER", key, "y"));
+  EXPECT_EQ(f.errors, std::vector<std::string>{});
+  std::vector<std::string> out = statements(f);
+  // The conversion program's row, before the rename step.
+  out.insert(out.begin() + 2, "INSERT INTO CUSTAUX (CustId, CustName) VALUES (7, 'Ann')");
+  return out;
+}
+
+TEST(LogicDdlJudges, RenamedTableOnPostgresAndSqlite) {
+  const char* pg_rows = "SELECT 'row ' || custid || ' ' || trim(custname) FROM customer UNION ALL ";
+  const char* lite_rows = "SELECT 'row ' || CustId || ' ' || trim(CustName) FROM CUSTOMER UNION ALL ";
+  const std::vector<Difference> pg = {
+      {"^COMMENT ON", "", "(the comments are judged above)"},
+      {"^RENAME (\\w+) TO (\\w+)$", "ALTER TABLE $1 RENAME TO $2",
+       "Oracle's RENAME statement; PostgreSQL renames with ALTER TABLE"},
+  };
+  const std::vector<Difference> lite = {
+      {"^COMMENT ON", "", "SQLite keeps no comments"},
+      {"^RENAME (\\w+) TO (\\w+)$", "ALTER TABLE $1 RENAME TO $2",
+       "Oracle's RENAME statement; SQLite renames with ALTER TABLE"},
+  };
+  // The copy creates the table's final structure with its key; the rename
+  // keeps the auxiliary table as it was built, without key: the key's index
+  // comes with the indexes of the later step.
+  for (const auto& [options, copy] : {std::pair<const char*, bool>{"ddl_option('DTASRC', '5').", true},
+                                      {"ddl_option('DTASRC', '7').", false}}) {
+    std::vector<std::string> pg_want = {"col customer custid numeric 6 0 NO",
+                                        "col customer custname character 30 - YES"};
+    if (copy) {
+      pg_want.push_back("con customer customer_pkey PRIMARY KEY (custid)");
+      pg_want.push_back("idx CREATE UNIQUE INDEX customer_pkey ON public.customer USING btree (custid)");
+    }
+    pg_want.push_back("row 7 Ann");
+    SCOPED_TRACE(options);
+    const std::vector<std::string> sent = renamed(options, copy);
+    const auto pg_sent = for_judge(sent, pg);
+    const auto p = sqlcheck::postgres_script(pg_sent, std::string(pg_rows) + kPgCatalogue);
+    expect_ran(pg_sent, p);
+    EXPECT_EQ(p.rows, pg_want);
+    const auto lite_sent = for_judge(sent, lite);
+    const auto s = sqlcheck::sqlite_script(lite_sent, std::string(lite_rows) + kSqliteCatalogue);
+    expect_ran(lite_sent, s);
+    EXPECT_EQ(s.rows, (std::vector<std::string>{
+                          std::string("col CUSTOMER CustId NUMERIC(6) 1 ") + (copy ? "1" : "0"),
+                          "col CUSTOMER CustName CHAR(30) 0 0",
+                          "row 7 Ann",
+                      }));
+  }
+}
+
 // --- dialect parsers ---------------------------------------------------------------------
 
 struct ParserRun {
@@ -362,6 +422,7 @@ std::vector<std::string> oracle_and_sqlserver() {
     EXPECT_TRUE(gen_alter_drop(r, m, num(1), "CUSTOMER", {num(9), num(10)}));
     EXPECT_TRUE(gen_comments(r, "t", m, num(1), "CUSTOMER"));
     EXPECT_TRUE(gen_synonym(r, num(1), "CUSTOMER"));
+    EXPECT_TRUE(gen_rename_table(r, m, num(1), "CUSTAUX", "CUSTOMER", {"ICUSTOMER1", "pk", {num(1)}}, "y"));
     EXPECT_EQ(f.errors, std::vector<std::string>{});
     for (const std::string& s : statements(f)) out.push_back(s + "\t" + dialect);
   }
@@ -384,11 +445,20 @@ TEST(LogicDdlJudges, OracleAndSqlServerStatementsParse) {
       {"\\) ON \\w+(\t|$)", "no filegroup of a SQL Server table or index (ON filegroup)"},
       {"^ALTER TABLE \\w+ ADD \\w+ .*, ", "no SQL Server ADD of several columns"},
       {" DROP COLUMN \\w+, ", "no SQL Server DROP COLUMN of several columns"},
+      {"^EXEC sp_rename '", "sqlglot 10 has no EXEC of a procedure (SQL Server documents EXEC procedure 'value', ...)"},
+      {"^RENAME \\S+ TO ", "sqlglot 10 has no RENAME statement (Oracle documents RENAME old TO new)"},
   };
   const ParserRun r = run_parser(kSqlglot, ".py", "/usr/bin/python3", without(oracle_and_sqlserver(), lacking));
   ASSERT_EQ(r.output.find("MISSING"), std::string::npos)
       << "sqlglot is missing: install the Debian package python3-sqlglot";
   EXPECT_EQ(r.status, 0) << r.output;
+}
+
+// The DB2 table program and a copy into a new name.
+std::vector<std::string> db2_program() {
+  std::vector<std::string> out = program("ddl_option('DTASRC', '5').");
+  for (const std::string& s : renamed("ddl_option('DTASRC', '5').", true)) out.push_back(s);
+  return out;
 }
 
 TEST(LogicDdlJudges, Db2StatementsParse) {
@@ -402,7 +472,7 @@ TEST(LogicDdlJudges, Db2StatementsParse) {
       {" ADD .* ADD ", "no ALTER TABLE with several ADD clauses, DB2's way of adding columns"},
   };
   const ParserRun r = run_parser(kNodeSqlParser, ".js", "NODE_PATH=$(npm root -g 2>/dev/null) node",
-                                 without(program("ddl_option('DTASRC', '5')."), lacking));
+                                 without(db2_program(), lacking));
   ASSERT_NE(r.status, 127) << "node is missing: install the Debian package nodejs";
   ASSERT_EQ(r.output.find("MISSING"), std::string::npos)
       << "node-sql-parser is missing: scripts/setup installs it from npm";

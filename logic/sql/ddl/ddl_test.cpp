@@ -121,6 +121,33 @@ TEST(LogicDdlStatements, ClausesByDatabase) {
        [](logic::Run& r) { return gen_foreign_keys(r, num(5), num(1), "T"); },
        {"ALTER TABLE T DROP CONSTRAINT IT2",
         "ALTER TABLE T ADD CONSTRAINT FOREIGN KEY (Name) REFERENCES U (Name) CONSTRAINT IT2"}},
+      {"Oracle renames after dropping the target name",
+       "ddl_option('DTASRC', '7').",
+       [](logic::Run& r) { return gen_rename_table(r, num(5), num(1), "TAUX", "T", {"IT1", "pk", {num(1)}}, "y"); },
+       {"DROP TABLE T", "RENAME TAUX TO T"}},
+      {"Informix says RENAME TABLE",
+       "ddl_option('DTASRC', '11').",
+       [](logic::Run& r) { return gen_rename_table(r, num(5), num(1), "TAUX", "T", {"IT1", "pk", {num(1)}}, "y"); },
+       {"DROP TABLE T", "RENAME TABLE TAUX TO T"}},
+      {"SQL Server runs its rename procedure with EXEC",
+       "ddl_option('DTASRC', '12').",
+       [](logic::Run& r) { return gen_rename_table(r, num(5), num(1), "TAUX", "T", {"IT1", "pk", {num(1)}}, "y"); },
+       {"DROP TABLE T", "EXEC sp_rename 'TAUX', 'T'"}},
+      {"DB2 copies the rows into the new structure and drops the old table",
+       "ddl_option('DTASRC', '5').",
+       [](logic::Run& r) { return gen_copy_table(r, num(5), num(1), "TAUX", "T", {"IT1", "pk", {num(1)}}, "y"); },
+       {"DROP TABLE T", "CREATE TABLE T (Id NUMERIC(4) NOT null, Name CHAR(20), PRIMARY KEY(Id)) ",
+        "INSERT INTO T (Id, Name) SELECT Id, Name FROM TAUX T1", "DROP TABLE TAUX"}},
+      {"a copy of a kept table leaves the old one",
+       "ddl_option('DTASRC', '5').",
+       [](logic::Run& r) { return gen_copy_table(r, num(5), num(1), "TAUX", "T", {"IT1", "nopk", {}}, "n"); },
+       {"DROP TABLE T", "CREATE TABLE T (Id NUMERIC(4), Name CHAR(20)) ",
+        "INSERT INTO T (Id, Name) SELECT Id, Name FROM TAUX T1"}},
+      {"Oracle copies in one statement when no column is long text",
+       "ddl_option('DTASRC', '7').",
+       [](logic::Run& r) { return gen_copy_table(r, num(5), num(1), "TAUX", "T", {"IT1", "nopk", {}}, "n"); },
+       {"DROP TABLE T", "CREATE TABLE T (Id NUMERIC(4), Name CHAR(20)) ",
+        "INSERT INTO T (Id, Name) SELECT Id, Name FROM TAUX T1"}},
       {"foreign keys need DCL_REF_INT_DB Y",
        "ddl_option('DTASRC', '7'). ddl_option('DCL_REF_INT_DB', 'N'). kb_ref(1, 2, [2]).",
        [](logic::Run& r) { return gen_foreign_keys(r, num(5), num(1), "T"); },
@@ -148,6 +175,25 @@ TEST(LogicDdlStatements, OtherLinesAroundTheStatements) {
   EXPECT_EQ(std::vector<std::string>(lines.end() - 4, lines.end()),
             (std::vector<std::string>{"if ( Err == 105 )", "{",
                                       "   QNReorganization.addMsg(\"Synonym T not found. Ignored.\");", "}"}));
+
+  // Under a schema only its owner renames; everyone else copies.
+  DdlFixture s(std::string(kTable) + "ddl_option('DTASRC', '7'). ddl_option('CS_SCHEMA', 'sales').");
+  EXPECT_TRUE(gen_rename_table(s.run, num(5), num(1), "TAUX", "T", {"IT1", "nopk", {}}, "n"));
+  std::vector<std::string> shape;
+  for (std::string l : s.lines()) {
+    l.erase(0, l.find_first_not_of(' '));
+    if (l.rfind("if", 0) == 0 || l == "else" || l == "{" || l == "}" || l.rfind("cmdBuffer = ", 0) == 0) {
+      shape.push_back(l);
+    }
+  }
+  EXPECT_EQ(shape, (std::vector<std::string>{
+                       "if ( ( QNutil.strcmp(QNutil.upper( QNutil.userId( \"Server\", context, remoteHandle, \"oracle7\")), "
+                       "\"SALES\") == 0 ) )",
+                       "{", "cmdBuffer = \"DROP TABLE sales.T\";", "cmdBuffer = \"RENAME sales.TAUX TO T\";",
+                       "}", "else", "{", "cmdBuffer = \"DROP TABLE sales.T\";",
+                       "cmdBuffer = \"CREATE TABLE sales.T (Id NUMERIC(4), Name CHAR(20)) \";",
+                       "cmdBuffer = \"INSERT INTO sales.T (Id, Name) SELECT Id, Name FROM sales.TAUX T1\";", "}"}));
+  EXPECT_EQ(s.errors, std::vector<std::string>{});
 
   DdlFixture h("ddl_option('DTASRC', '7').");
   EXPECT_TRUE(gen_create_collection(h.run));
@@ -188,6 +234,17 @@ TEST(LogicDdlStatements, BadInputWritesNothing) {
       {"an index name with a double quote", "",
        [](logic::Run& r) { return gen_create_index(r, num(5), num(1), "T", {"I\"2", "d", {num(2)}}, "p"); },
        "Index I\"2 of table T: the name \"I\"2\" is empty or holds a quote or a blank"},
+      {"a rename to a name with a blank", "",
+       [](logic::Run& r) { return gen_rename_table(r, num(5), num(1), "TAUX", "T X", {"IT1", "pk", {num(1)}}, "y"); },
+       "Renaming table TAUX: the name \"T X\" is empty or holds a quote or a blank"},
+      {"a copy that would lose long text: Oracle cannot INSERT ... SELECT it",
+       "attri_i(5, ['Memo', vchar, 2000, 0]). kb_table(2, 'U', [1, 5], [1]).",
+       [](logic::Run& r) { return gen_copy_table(r, num(5), num(2), "UAUX", "U", {"IU1", "pk", {num(1)}}, "y"); },
+       "Copying table UAUX: its database cannot copy rows with INSERT ... SELECT, and no row-by-row copy is written"},
+      {"a schema rename whose copy branch cannot be written",
+       "ddl_option('CS_SCHEMA', 'sales'). attri_i(5, ['Memo', vchar, 2000, 0]). kb_table(2, 'U', [1, 5], [1]).",
+       [](logic::Run& r) { return gen_rename_table(r, num(5), num(2), "UAUX", "U", {"IU1", "pk", {num(1)}}, "y"); },
+       "Copying table UAUX: its database cannot copy rows with INSERT ... SELECT, and no row-by-row copy is written"},
       {"a foreign key to a table without primary key",
        "ddl_option('DCL_REF_INT_DB', 'Y'). kb_table(2, 'U', [2], []). kb_index(1, 2, 'IT2', 0, [2]). "
        "kb_ref(1, 2, [2]).",

@@ -10,12 +10,14 @@
 #include "logic/core/options.h"
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
+#include "logic/program/expressions.h"
 #include "logic/sql/ddl/ddl_text.h"
 #include "logic/sql/ddl/index_ddl.h"
 #include "logic/sql/ddl/storage_areas.h"
 #include "logic/sql/select_text.h"
 #include "logic/sql/sql_statements.h"
 #include "logic/toolbox/declarations.h"
+#include "platform/cp1252.h"
 
 namespace qn::logic::ddl {
 
@@ -417,6 +419,97 @@ bool gen_alter_drop(Run& run, const Term&, const Term& table, std::string_view n
                     const std::vector<Term>& attributes) {
   const auto text = alter_drop_text(run, table, name, attributes);
   return text && exec(run, *text, "");
+}
+
+bool rename_table_ok(Run& run, const Term& table) {
+  const auto dbms = table_dbms(run, table);
+  return dbms == "oracle7" || dbms == "informix" || dbms == "sqlserver";
+}
+
+std::optional<std::string> rename_table_text(Run& run, const Term& table, std::string_view old_name,
+                                             std::string_view new_name) {
+  const std::string what = "Renaming table " + std::string(old_name);
+  if (!check_name(run, what, old_name) || !check_name(run, what, new_name)) return std::nullopt;
+  const auto dbms = table_dbms(run, table);
+  const SqlVars v{{"old", qualified(run, table, old_name)}, {"new", std::string(new_name)}};
+  if (dbms == "oracle7") return sql("RENAME $old$ TO $new$", v);
+  if (dbms == "informix") return sql("RENAME TABLE $old$ TO $new$", v);
+  // SQL Server renames through its system procedure, run as a batch
+  // statement: the procedure takes the old name qualified, the new one bare.
+  // It has no CALL statement.
+  if (dbms == "sqlserver") return sql("EXEC sp_rename '$old$', '$new$'", v);
+  bad_input(run, what, "its database renames no table; the table is copied instead");
+  return std::nullopt;
+}
+
+namespace {
+
+// The condition "the user is the schema's owner": upper(userid("Server"))
+// = the upper-cased schema in double quotes, as model-language tokens.
+Term schema_owner_condition(std::string_view schema) {
+  auto t = [](std::string_view text, int64_t kind) {
+    return Term::compound("t", {Term::atom(std::string(text)), Term::integer(kind)});
+  };
+  return Term::list({t("upper(", kTokFunction), t("userid(", kTokFunction), t("\"Server\"", kTokConstant),
+                     t(")", kTokClose), t(")", kTokClose), t("=", kTokCompare),
+                     t("\"" + platform::upper_1252(schema) + "\"", kTokConstant)});
+}
+
+}  // namespace
+
+bool gen_rename_table(Run& run, const Term& model, const Term& table, std::string_view old_name,
+                      std::string_view new_name, const TableKey& key, std::string_view drop_old) {
+  // Everything is checked before the first line is written.
+  const auto text = rename_table_text(run, table, old_name, new_name);
+  if (!text) return false;
+  const std::string schema = tbl_schema(run, table);
+  if (schema.empty()) return gen_drop_table(run, table, new_name) && exec(run, *text, "");
+  if (!check_name(run, "Schema of table " + std::string(old_name), schema) ||
+      !copy_table_text(run, model, table, old_name, new_name, key)) {
+    return false;
+  }
+  return emit_if(run, schema_owner_condition(schema), {}) && gen_drop_table(run, table, new_name) &&
+         exec(run, *text, "") && emit_else(run) &&
+         gen_copy_table(run, model, table, old_name, new_name, key, drop_old) && emit_close_brace(run);
+}
+
+std::optional<std::string> copy_table_text(Run& run, const Term& model, const Term& table,
+                                           std::string_view old_name, std::string_view new_name,
+                                           const TableKey& key) {
+  const std::string what = "Copying table " + std::string(old_name);
+  if (!check_name(run, what, old_name) || !check_name(run, what, new_name)) return std::nullopt;
+  const auto atts = table_attributes(run, model, table);
+  if (!atts || atts->empty()) {
+    bad_input(run, what, "the knowledge base gives it no attributes");
+    return std::nullopt;
+  }
+  // Only the copy in one statement is written; a database without
+  // INSERT ... SELECT would need a row-by-row loop, which this generator
+  // does not write: it says so rather than lose the rows.
+  if (!insert_select_ok(run, model, table, Term::list(*atts))) {
+    bad_input(run, what, "its database cannot copy rows with INSERT ... SELECT, and no row-by-row copy is written");
+    return std::nullopt;
+  }
+  const auto cols = column_names(run, table, *atts);
+  if (!cols) return std::nullopt;
+  // The new structure must be writable too, before anything is written.
+  if (!create_table_text(run, model, table, new_name, key.index, key.kind, key.primary, "p")) {
+    return std::nullopt;
+  }
+  return sql("INSERT INTO $new$ ($cols$) SELECT $cols$ FROM $old$ T1",
+             {{"new", qualified(run, table, new_name)},
+              {"cols", joined(*cols, ", ")},
+              {"old", qualified(run, table, old_name)}});
+}
+
+bool gen_copy_table(Run& run, const Term& model, const Term& table, std::string_view old_name,
+                    std::string_view new_name, const TableKey& key, std::string_view drop_old) {
+  const auto copy = copy_table_text(run, model, table, old_name, new_name, key);
+  if (!copy) return false;
+  bool ok = create_table(run, model, table, new_name, key.index, key.kind, key.primary, "p") &&
+            gen_commit(run, 4) && exec(run, *copy, "", "y") && gen_commit(run, 5);
+  if (ok && drop_old == "y") ok = gen_drop_table(run, table, old_name);
+  return ok;
 }
 
 bool gen_create_collection(Run& run) {

@@ -92,6 +92,43 @@ std::optional<std::string> alter_drop_text(Run& run, const engine::Term& table,
                                            std::string_view name,
                                            const std::vector<engine::Term>& attributes);
 
+// What CREATE TABLE needs to write a table's final structure: the name of
+// its primary index, its kind (pk or nopk) and its primary-key attributes.
+struct TableKey {
+  std::string index;
+  std::string kind;
+  std::vector<engine::Term> primary;
+};
+
+// rename_table_ok: the table's database renames a table in place
+// (Oracle, Informix, SQL Server); the others copy it.
+bool rename_table_ok(Run& run, const engine::Term& table);
+
+// gen_rename_table/6 (Model, Table, OldName, NewName, Key, DropOld): DROP
+// TABLE of the new name, then the rename statement of the table's
+// database. Under a schema only the schema's owner may rename: the rename
+// is written inside an if-block on the user, and the copy below is its
+// else-branch.
+bool gen_rename_table(Run& run, const engine::Term& model, const engine::Term& table,
+                      std::string_view old_name, std::string_view new_name, const TableKey& key,
+                      std::string_view drop_old);
+// The rename statement alone (after the DROP TABLE); None when reported.
+std::optional<std::string> rename_table_text(Run& run, const engine::Term& table,
+                                             std::string_view old_name, std::string_view new_name);
+
+// gen_copy_table/6 (Model, Table, OldName, NewName, Key, DropOld): CREATE
+// TABLE of the new name, the end of the transaction, INSERT ... SELECT of
+// every row, a new transaction, and DROP TABLE of the old name when
+// DropOld is y (kept for n).
+bool gen_copy_table(Run& run, const engine::Term& model, const engine::Term& table,
+                    std::string_view old_name, std::string_view new_name, const TableKey& key,
+                    std::string_view drop_old);
+// The INSERT ... SELECT of the copy alone, after every check of the copy;
+// None when reported.
+std::optional<std::string> copy_table_text(Run& run, const engine::Term& model,
+                                           const engine::Term& table, std::string_view old_name,
+                                           std::string_view new_name, const TableKey& key);
+
 // gen_create_collection/1: CREATE COLLECTION on AS/400 (access interface
 // rsql or driver db2400), else the comment that none is needed.
 bool gen_create_collection(Run& run);
