@@ -657,8 +657,32 @@ void unpacked_setters(Run& run, Out& out, const CursorClassInput& in, std::strin
   }
 }
 
-// The class of a read cursor (kind fwdsup) after its header.
+// The remote branch of a statement's method: the parameters packed for the
+// server; remote_branch_else ends it and opens the local branch.
+void remote_branch_start(Out& out, const CursorClassInput& in) {
+  out.open("if (" + remote_db_condition() + ") {");
+  out.pieces({"qnp.reset();"});
+  for (size_t i = 0; i < in.params.size(); ++i) {
+    const std::string ser = ser_of(in.params[i]);
+    if (ser.empty()) {
+      out.pieces({"/* -> undefined parameter type */"});
+      continue;
+    }
+    out.pieces({"qnp.write" + ser + "(P" + std::to_string(i + 1) + ");"});
+  }
+}
+
+void remote_branch_else(Out& out) {
+  out.close("}");
+  out.pieces({"else"});
+  out.open("{");
+}
+
+// The class of a read cursor (kind fwdsup) after its header. With remote
+// calls (a source of its own) its fetch goes to the server when the data
+// base is remote.
 bool gen_read_cursor(Run& run, const CursorClassInput& in, const std::string& cls) {
+  const bool remote = in.new_source;
   Out out(run);
   const std::string& d = in.data_object;
   const std::string supplier = java_quoted(java_package_prefix(run) + cls);
@@ -694,20 +718,61 @@ bool gen_read_cursor(Run& run, const CursorClassInput& in, const std::string& cl
     out.pieces({d + "." + c.setter + "(" + *get + ");"});
   }
   method_end(out);
-  // Filled only with remote calls.
+  // Filled only with remote calls: the row packed for the client.
   method_header(out, "public void getFieldsStream(QNResultSet rslt) throws SQLException");
+  if (remote) {
+    for (size_t i = 0; i < in.columns.size(); ++i) {
+      const CursorParam& c = in.columns[i];
+      auto get = rslt_getter_call(run, "s", c.type, c.length, c.decimals, std::to_string(i + 1),
+                                  "rslt");
+      const std::string ser = ser_of(c);
+      if (!get || ser.empty()) {
+        out.pieces({"// Warning 002: cannot get attribute", static_cast<int64_t>(i + 1)});
+        continue;
+      }
+      out.pieces({"qnp.write" + ser + "(" + *get + ");"});
+    }
+  }
   method_end(out);
+  if (remote) {
+    // The row the server packed, unpacked into the data object.
+    method_header(out, "public void loadFromArrayToDBO()");
+    out.open("if (!eof) {");
+    for (size_t i = 0; i < in.columns.size(); ++i) {
+      const CursorParam& c = in.columns[i];
+      const std::string ser = ser_of(c);
+      if (c.setter.empty() || ser.empty()) {
+        out.pieces({"// Warning 002: cannot get attribute", static_cast<int64_t>(i + 1)});
+        continue;
+      }
+      out.pieces({d + "." + c.setter + "(qnu.read" + ser + "());"});
+    }
+    out.close("}");
+    method_end(out);
+  }
   std::string header = "public void fetchFirst(" + in.data_class + " " + d;
   if (!in.params.empty()) header += ", " + param_list(in.params);
   method_header(out, header + ")");
   out.pieces({"this." + d, "=", d, ";"});
   out.pieces({d + ".unloadAll();"});
+  const auto key_setters = [&] {
+    for (size_t i = 0; i < in.params.size(); ++i) {
+      if (!in.params[i].setter.empty())
+        out.pieces({d + "." + in.params[i].setter + "(P" + std::to_string(i + 1) + ");"});
+    }
+  };
+  if (remote) {
+    remote_branch_start(out, in);
+    out.pieces({"bytes = getRemoteSupplier().fetchFirst(qnp.toByteArray());"});
+    out.pieces({"qnu.reset(bytes);"});
+    out.pieces({"eof = qnu.eof();"});
+    key_setters();
+    out.pieces({"loadFromArrayToDBO();"});
+    remote_branch_else(out);
+  }
   out.open("try {");
   out.pieces({"prepare();"});
-  for (size_t i = 0; i < in.params.size(); ++i) {
-    if (!in.params[i].setter.empty())
-      out.pieces({d + "." + in.params[i].setter + "(P" + std::to_string(i + 1) + ");"});
-  }
+  key_setters();
   if (in.params.empty()) {
     out.pieces({"setParameters();"});  // the base class's, without a stray blank
   } else {
@@ -716,6 +781,7 @@ bool gen_read_cursor(Run& run, const CursorClassInput& in, const std::string& cl
   out.pieces({"execute();"});
   out.pieces({"readNext();"});
   catch_line(out, supplier + " + \".fetchFirst\"");
+  if (remote) out.close("}");
   method_end(out);
   if (!in.params.empty()) {
     method_header(out, "public void setParameters(" + param_list(in.params) + ")");
@@ -726,6 +792,18 @@ bool gen_read_cursor(Run& run, const CursorClassInput& in, const std::string& cl
                        "P" + std::to_string(i + 1));
     }
     catch_line(out, "supplierName + \".setParameters\"");
+    method_end(out);
+  }
+  if (remote) {
+    // The server's side: the parameters the client packed.
+    method_header(out, "public void setParameters(byte[] parms)");
+    out.pieces({"qnu.reset(parms);"});
+    // Without parameters nothing throws: an empty try block would not compile.
+    if (!in.params.empty()) {
+      out.open("try {");
+      unpacked_setters(run, out, in, "stmt");
+      catch_line(out, "supplierName + \".setParameters\"");
+    }
     method_end(out);
   }
   return out.ok();
@@ -795,6 +873,11 @@ bool gen_cursor_class(Run& run, int64_t model, const CursorClassInput& in) {
     out.pieces({"SQL =", sql, ";"});
     method_end(out);
     method_header(out, "public void executeUpd(" + param_list(in.params) + ")");
+    if (in.new_source) {
+      remote_branch_start(out, in);
+      out.pieces({"getRemoteSupplier().executeUpd(qnp.toByteArray());"});
+      remote_branch_else(out);
+    }
     out.open("try {");
     out.pieces({"prepare();"});
     if (in.params.empty()) {
@@ -804,6 +887,7 @@ bool gen_cursor_class(Run& run, int64_t model, const CursorClassInput& in) {
     }
     out.pieces({"execute();"});
     catch_line(out, supplier + " + \".executeUpd\"");
+    if (in.new_source) out.close("}");
     method_end(out);
     if (!in.params.empty()) {
       method_header(out, "public void setParameters(" + param_list(in.params) + ")");

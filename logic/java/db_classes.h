@@ -93,8 +93,10 @@ struct CursorClassInput {
 };
 
 // gen_cursor_class/11: the class appended to the program's source (declared
-// final) or in a source of its own. The remote-call branches are not
-// written.
+// final) or in a source of its own; a class in a source of its own (the
+// program runs with remote calls) also has the remote branches: the
+// parameters packed and sent to the server's supplier when the data base is
+// remote, the row streamed back and unpacked.
 bool gen_cursor_class(Run& run, int64_t model, const CursorClassInput& in);
 
 // java_unquoted: the text of a Java string literal (java_quoted/1 undone).

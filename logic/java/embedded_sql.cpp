@@ -4,12 +4,16 @@
 #include "logic/core/options.h"
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
+#include "logic/core/output.h"
 #include "logic/core/utilities.h"
+#include "logic/java/class_frame.h"
+#include "logic/java/commands.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/remote_calls.h"
 #include "logic/java/variables.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/expressions.h"
+#include "logic/sql/stored_procs.h"
 #include "logic/sql/text_utils.h"
 #include "logic/toolbox/declarations.h"
 #include "platform/cp1252.h"
@@ -198,5 +202,28 @@ bool app_call(Run& run, std::string_view method, std::string_view store) {
 
 bool emit_app_commit(Run& run, std::string_view store) { return app_call(run, "commit", store); }
 bool emit_app_rollback(Run& run, std::string_view store) { return app_call(run, "rollback", store); }
+
+bool gen_crtjdbccalls(Run& run, int64_t model) {
+  if (!uses_stored_procs(run)) return true;
+  if (!gen_class_start(run, model, "crtjdbc", "crtjdbccalls", "crtjdbccalls", "inm")) return false;
+  bool ok = Out(run).pieces({"private String cmdBuffer;"}).pieces({""}).ok();
+  ok = Out(run).pieces({"public static void main(String args[])"}).open("{").ok() &&
+       emit_application_init(run) &&
+       Out(run).pieces({"new crtjdbccalls(-1).execute();"}).ok() && emit_method_end(run) && ok;
+  ok = Out(run)
+           .pieces({"public crtjdbccalls(int remoteHandle)"})
+           .open("{")
+           .pieces({"super(remoteHandle, new ModelContext(crtjdbccalls.class ), \"\" );"})
+           .ok() &&
+       emit_method_end(run) && ok;
+  ok = emit_method_header(run, "initialize", "public ", "void", {}, "") && emit_method_end(run) && ok;
+  ok = emit_method_header(run, "execute", "public ", "void", {}, "") && ok;
+  // A statement that cannot be written leaves a comment in its place (the
+  // writer's own); the class still ends and the file is closed.
+  ok = crt_stored_procs(run) && ok;
+  ok = gen_db_command(run, "qncommit", {}) && ok;
+  ok = Out(run).pieces({"System.exit(0);"}).ok() && emit_method_end(run) && ok;
+  return emit_class_end(run) && close_output(run) && ok;
+}
 
 }  // namespace qn::logic

@@ -10,6 +10,7 @@
 // values of its "?" markers in marker order.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -58,6 +59,11 @@ bool emit_app_commit(Run& run, std::string_view store);
 bool emit_app_rollback(Run& run, std::string_view store);
 // is_data_cmd/1.
 inline bool is_data_cmd(std::string_view cmd) { return cmd == "qndata"; }
+
+// gen_crtjdbccalls/0: with stored procedures in the model, the class
+// crtjdbccalls (its own source) whose execute() drops and creates each
+// stored procedure, commits and exits; without them nothing is written.
+bool gen_crtjdbccalls(Run& run, int64_t model);
 
 // The data object of a table, declared (kind s) on first use.
 std::optional<std::string> declare_table_object(Run& run, const engine::Term& table);

@@ -7,6 +7,7 @@
 #include "logic/core/spec_files.h"
 #include "logic/core/utilities.h"
 #include "logic/java/class_frame.h"
+#include "logic/java/embedded_sql.h"
 #include "logic/java/runtime_config.h"
 #include "logic/navigation/nav_names.h"
 #include "logic/sql/stored_procs.h"
@@ -55,6 +56,7 @@ bool java_gen_end(Run& run, int64_t model) {
   gen_devmenu_and_cfg(run, model);
   gen_copy_classes_list(run, model);
   step_progress(run);
+  gen_crtjdbccalls(run, model);
   gen_reorg_make(run, model);
   return true;
 }

@@ -18,7 +18,8 @@ bool java_gen_start(Run& run, int64_t model);
 bool java_before_object(Run& run, int64_t model, const engine::Term& kind, int64_t number,
                         const engine::Term& spec);
 // java_gen_end/1: the developer menu and configuration files, the copy
-// list, one progress step, the make files at the end of the pass.
+// list, one progress step, the stored-procedure creation class, the make
+// files at the end of the pass.
 bool java_gen_end(Run& run, int64_t model);
 // gen_copy_classes_list/1: "_COPYCLS.GEN" in the model directory, one line
 // "<temporary file> <Java file>" per torename_i/3 entry of kind cpm; only

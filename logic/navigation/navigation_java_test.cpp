@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "logic/core/golden.h"
 #include "logic/java/class_frame.h"
 #include "logic/navigation/commands.h"
 #include "logic/navigation/levels.h"
@@ -88,10 +89,12 @@ TEST(Navigation, LevelsCompile) {
 }
 
 // The sample model's procedure PrintInv: a for-each over INVOICE from a
-// start date, reading CUSTOMER, with one command.
+// start date, reading CUSTOMER, with one command. It names its tables by
+// number: the sample's knowledge base names them.
 TEST(Navigation, SampleProcedureCompiles) {
-  const fs::path spc = fs::path(QN_SOURCE_DIR) / "examples" / "sample-model" / "DEMO" / "MDL001" /
-                       "GEN00" / "p0002.spc";
+  const fs::path sample = fs::path(QN_SOURCE_DIR) / "examples" / "sample-model";
+  const fs::path spc = sample / "DEMO" / "MDL001" / "GEN00" / "p0002.spc";
+  golden::detail::CaseKb kb(sample / "kb.txt", 1);
   std::ifstream in(spc);
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   ASSERT_FALSE(text.empty()) << spc;

@@ -244,7 +244,7 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
                        "called_program_i(1, 20, 1, 21).\r\n"
                        "is_webproc_i('Web Proc').\r\n");
   // Behind the state read back, what the generated objects use (reviewed
-  // by hand): PrintInv (procedure 2, reads table 2, a main program on the
+  // by hand): PrintInv (procedure 2, reads tables 1 and 2, a main program on the
   // Server), InvLines (procedure 13, reads tables 2 and 3, a main program
   // without location) and CustList (report 3, reads table 1).
   // The call tree gains what MainMenu calls; the second run, which writes
@@ -258,7 +258,7 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
       "ij_table_def(2,dbcINVOICE,supcINVOICE,[]).\n"
       "ij_table_def(3,dbcINVLINE,supcINVLINE,[]).\n"
       "ij_table_def(1,dbcCUSTOMER,supcCUSTOMER,[]).\n"
-      "ij_object_dependency(aprintinv,[],[2]).\n"
+      "ij_object_dependency(aprintinv,[],[1,2]).\n"
       "ij_object_dependency(ainvlines,[],[2,3]).\n"
       "ij_object_dependency(rcustlist,[],[1]).\n";
   ASSERT_EQ(generate().status, 0);

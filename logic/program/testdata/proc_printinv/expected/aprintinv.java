@@ -58,6 +58,21 @@ public final class aprintinv extends QNProcedure
       initialize();
       /* Quenora formulas */
       /* Output device settings */
+      P00022.fetchFirst(dboinvoice, Ainvdate);
+      while (!P00022.eof())
+      {
+         Ainvid = dboinvoice.getInvid();
+         Ainvdate = dboinvoice.getInvdate();
+         Acustid = dboinvoice.getCustid();
+         Acustname = dbocustomer.getCustname();
+         P00023.fetchFirst(dbocustomer, Acustid);
+         Acustname = dbocustomer.getCustname();
+         Count = Count+1 ;
+         /* Check if program is canceled. */
+         P00022.readNext();
+      }
+      P00022.close() ;
+      P00023.close() ;
       cleanup();
       return  ;
    }
@@ -75,11 +90,138 @@ public final class aprintinv extends QNProcedure
 
    public void initialize( )
    {
+      dboinvoice = new dbcINVOICE(context, remoteHandle, false) ;
+      P00022 = new fP00022(context, remoteHandle) ;
+      Ainvid = 0 ;
+      Acustid = 0 ;
+      Acustname = "" ;
+      dbocustomer = new dbcCUSTOMER(context, remoteHandle, false) ;
+      P00023 = new fP00023(context, remoteHandle) ;
+      Count = 0 ;
       /* Quenora formulas. */
    }
 
+   protected int Ainvid ;
+   protected int Acustid ;
+   protected int Count ;
+   protected String Acustname ;
    protected java.util.Date Ainvdate ;
    protected boolean isRemote = false ;
    protected QNDate aP0 ;
+   protected dbcINVOICE dboinvoice ;
+   protected fP00022 P00022 ;
+   protected dbcCUSTOMER dbocustomer ;
+   protected fP00023 P00023 ;
+}
+
+final class fP00022 extends QNDBForwardSupplier
+{
+   private dbcINVOICE dboinvoice ;
+
+   public fP00022(ModelContext context, int remoteHandle)
+   {
+      super( context, remoteHandle );
+      readOnly = false ;
+      cursorId = "P00022" ;
+      supplierName = "fP00022" ;
+      SQL = "SELECT T1.InvId, T1.InvDate, T1.CustId, T2.CustName  FROM INVOICE (LOCKING=NONE) T1, CUSTOMER (LOCKING=NONE) T2 WHERE (T2.CustId = T1.CustId) AND ((T1.InvDate >= ?)) ORDER BY T1.InvDate  " ;
+      readBuffer = 16384;
+   }
+
+   public DatabaseClass getDBO()
+   {
+      return dboinvoice ;
+   }
+
+   public void newDBO()
+   {
+      dboinvoice = new dbcINVOICE ( context, remoteHandle , readOnly);
+   }
+
+   public void getFields(QNResultSet rslt) throws SQLException
+   {
+      dboinvoice.setInvid(rslt.getInt(1));
+      dboinvoice.setInvdate(rslt.getQNDate(2));
+      dboinvoice.setCustid(rslt.getInt(3));
+      // Warning 002: cannot get attribute 4
+   }
+
+   public void getFieldsStream(QNResultSet rslt) throws SQLException
+   {
+   }
+
+   public void fetchFirst(dbcINVOICE dboinvoice, java.util.Date P1)
+   {
+      this.dboinvoice = dboinvoice ;
+      dboinvoice.unloadAll();
+      try {
+         prepare();
+         setParameters( P1 );
+         execute();
+         readNext();
+      } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, "fP00022" + ".fetchFirst", e); }
+   }
+
+   public void setParameters(java.util.Date P1)
+   {
+      try {
+         stmt.setDate(1, P1);
+      } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, supplierName + ".setParameters", e); }
+   }
+
+}
+
+final class fP00023 extends QNDBForwardSupplier
+{
+   private dbcCUSTOMER dbocustomer ;
+
+   public fP00023(ModelContext context, int remoteHandle)
+   {
+      super( context, remoteHandle );
+      readOnly = false ;
+      cursorId = "P00023" ;
+      supplierName = "fP00023" ;
+      SQL = "SELECT CustName  FROM CUSTOMER (LOCKING=NONE) WHERE CustId = ?   FOR UPDATE OF CustId" ;
+      readBuffer = 16384;
+   }
+
+   public DatabaseClass getDBO()
+   {
+      return dbocustomer ;
+   }
+
+   public void newDBO()
+   {
+      dbocustomer = new dbcCUSTOMER ( context, remoteHandle , readOnly);
+   }
+
+   public void getFields(QNResultSet rslt) throws SQLException
+   {
+      dbocustomer.setCustname(rslt.getString(1, 30));
+   }
+
+   public void getFieldsStream(QNResultSet rslt) throws SQLException
+   {
+   }
+
+   public void fetchFirst(dbcCUSTOMER dbocustomer, int P1)
+   {
+      this.dbocustomer = dbocustomer ;
+      dbocustomer.unloadAll();
+      try {
+         prepare();
+         setParameters( P1 );
+         execute();
+         readNext();
+      } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, "fP00023" + ".fetchFirst", e); }
+   }
+
+   public void setParameters(int P1)
+   {
+      try {
+         stmt.setInt(1, P1);
+      } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, supplierName + ".setParameters", e); }
+   }
+
 }
 

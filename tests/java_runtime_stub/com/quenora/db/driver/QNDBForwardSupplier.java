@@ -3,6 +3,8 @@
 package com.quenora.db.driver;
 
 import com.quenora.ModelContext;
+import com.quenora.distributed.QNParameterPacker;
+import com.quenora.distributed.QNParameterUnpacker;
 
 // A read cursor of a program: rows fetched into its table's data object.
 public class QNDBForwardSupplier extends QNDBSupplier {
@@ -11,6 +13,11 @@ public class QNDBForwardSupplier extends QNDBSupplier {
   protected String SQL;
   protected int readBuffer;
   protected QNPreparedStatement stmt = new QNPreparedStatement();
+  // Remote fetches: the packed parameters and row, the end of the rows.
+  protected QNParameterPacker qnp = new QNParameterPacker();
+  protected QNParameterUnpacker qnu = new QNParameterUnpacker();
+  protected byte[] bytes;
+  protected boolean eof;
 
   public QNDBForwardSupplier() {}
   public QNDBForwardSupplier(ModelContext context, int remoteHandle) {
@@ -22,5 +29,6 @@ public class QNDBForwardSupplier extends QNDBSupplier {
   public void readNext() {}
   public void close() {}
   public void setParameters() throws java.sql.SQLException {}
+  public QNRemoteSupplier getRemoteSupplier() { return new QNRemoteSupplier(); }
   public void getFieldsStream(QNResultSet rslt) throws java.sql.SQLException {}
 }

@@ -14,6 +14,7 @@ public class QNDBUpdateSupplier extends QNDBSupplier {
   protected String SQL;
   protected QNPreparedStatement stmt = new QNPreparedStatement();
   protected QNParameterUnpacker qnu = new QNParameterUnpacker();
+  protected QNParameterPacker qnp = new QNParameterPacker();
 
   public QNDBUpdateSupplier(ModelContext context, int remoteHandle) {
     super(context, remoteHandle);
@@ -22,4 +23,5 @@ public class QNDBUpdateSupplier extends QNDBSupplier {
   public void execute() throws java.sql.SQLException {}
   public void setParameters() throws java.sql.SQLException {}
   public void setParameters(byte[] parms) {}
+  public QNRemoteSupplier getRemoteSupplier() { return new QNRemoteSupplier(); }
 }
