@@ -119,8 +119,8 @@ Term combine_conds(const std::vector<Term>& conds, const Term& connector) {
 }
 
 bool gen_accumulation(Run& run, std::string_view function, const Term& running, const Term& value,
-                      const std::optional<Term>& result) {
-  const Term first = tok("Qn_first", kTokVariable);
+                      const std::optional<Term>& result, std::string_view first_flag) {
+  const Term first = tok(first_flag, kTokVariable);
   const Term a = tok(running, kTokVariable);
   const Term falsity = Term::list({tok("false", kTokFunction)});
   const auto set_result = [&] {
@@ -133,12 +133,12 @@ bool gen_accumulation(Run& run, std::string_view function, const Term& running, 
     const Term cmp = tok(function == "max(" ? "<" : ">", kTokCompare);
     const Term cond = append(Term::list({first, tok(".OR.", kTokLogical), a, cmp}), value.list_items());
     return emit_if(run, cond, ctx) && assign_var(run, running, value) &&
-           assign_var(run, atom("Qn_first"), falsity) && set_result() && emit_close_brace(run);
+           assign_var(run, atom(first_flag), falsity) && set_result() && emit_close_brace(run);
   }
   if (function == "sum(" || function == "count(") {
     const Term v = function == "sum(" ? value : Term::list({tok(str("1"), kTokConstant)});
     return emit_if(run, Term::list({first}), ctx) && assign_var(run, running, v) &&
-           assign_var(run, atom("Qn_first"), falsity) && emit_else(run) &&
+           assign_var(run, atom(first_flag), falsity) && emit_else(run) &&
            assign_var(run, running, append(Term::list({a, tok("+", kTokAddOp)}), v.list_items())) &&
            emit_close_brace(run);
   }
@@ -198,7 +198,6 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
     }
     const Term value = Term::list({tok(atom("t_a("), kTokFunction), tok(table, kTokConstant),
                                    tok(atom(","), kTokComma), tok(counted, kTokAttribute),
-                                   tok(atom(","), kTokComma), tok(atom("ro"), kTokConstant),
                                    tok(atom(")"), kTokClose)});
     ok = declare_var(run, atom("Qn_first"), Term::list({atom("boolean"), num(1), num(0), num(0)}),
                      "s", Term::list({tok(atom("true"), kTokFunction)})) &&
