@@ -112,6 +112,12 @@ bool one_routine(Run& run, const Term& level, const Term& number, const std::vec
     if (a.function != "count(" && std::find(values.begin(), values.end(), a.value) == values.end())
       values.push_back(a.value);
   }
+  // Those made here go at the routine's end: the program's own references
+  // to the attributes keep their names.
+  std::vector<Term> made;
+  for (const Term& v : values) {
+    if (!facts.exists(fact("p_auxname", {v, var()}))) made.push_back(v);
+  }
   ok = ok && make_aux_names(run, Term::list(values), context, kAuxA, atom("n")) &&
        (values.empty() || gen_select_lock(run, nav.back().second, nav.back().first, values));
   for (size_t k = 0; ok && k < accs.size(); ++k) {
@@ -124,6 +130,7 @@ bool one_routine(Run& run, const Term& level, const Term& number, const std::vec
     ok = gen_skip(run, nav[k].first, nav[k].second) && emit_close_brace(run) &&
          level_sql_end(run, nav[k].second, nav[k].first);
   }
+  drop_aux_names(run, Term::list(made));
   facts.abolish("no_thisform_var_i", 1);
   facts.abolish("in_formula_i", 1);
   return end_routine(run, "0") && ok;

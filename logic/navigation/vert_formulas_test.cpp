@@ -64,6 +64,8 @@ TEST(VertFormulas, EachRoutineOnce) {
   // Two accumulations of one routine keep a first-row flag each.
   EXPECT_EQ(count("if ( Qn_first || ( Atop < Aq ) )"), 1);
   EXPECT_EQ(count("if ( Qn_first2 || ( Alow > Aq ) )"), 1);
+  // The results stay held in their auxiliaries; the row's value does not.
+  EXPECT_EQ(f.all("p_auxname", 2), "p_auxname(n,\"An\") p_auxname(low,\"Alow\") p_auxname(top,\"Atop\") ");
   EXPECT_EQ(f.all("no_thisform_var_i", 1), "");
   EXPECT_EQ(f.all("in_formula_i", 1), "");
 }
