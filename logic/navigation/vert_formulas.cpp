@@ -13,6 +13,7 @@
 #include "logic/navigation/levels.h"
 #include "logic/navigation/loop_conditions.h"
 #include "logic/navigation/msg_actions.h"
+#include "logic/navigation/old_values.h"
 #include "logic/navigation/table_access.h"
 #include "logic/program/expressions.h"
 #include "logic/sql/cursors.h"
@@ -169,6 +170,29 @@ bool gen_formula_routines(Run& run, const Term& level, const Term& context) {
     ok = one_routine(run, level, number, f.arg(3).list_items(), context) && ok;
   }
   return ok;
+}
+
+bool for_on_grp(Run& run, const Term& level, const std::vector<Term>& held) {
+  if (!assign_h_auxs(run, 's', held)) return false;
+  const auto formulas = clauses_by_arg(run, "for_ver_no_red_i", 3, 1, level);
+  for (const Term& a : clauses_by_arg(run, "a_i", 6, 2, level)) {
+    if (!(a.arg(3) == "v")) continue;
+    for (const Term& f : formulas) {
+      if (!f.arg(2).is_cons() || !(f.arg(2).head() == a.arg(6))) continue;
+      const auto data = f.arg(3).list_items();
+      for (const Term& acc : (data.size() > 1 ? data[1] : Term::nil()).list_items()) {
+        const auto items = acc.list_items();
+        if (items.size() < 3 || !(items[0] == "sum(" || items[0] == "count(")) continue;
+        const auto aux = auxname(run, items[1]);
+        if (!aux) continue;
+        const Term added = items[0] == "sum(" ? tok(items[2], kTokAttribute) : tok(atom("1"), kTokConstant);
+        if (!assign_var(run, atom(*aux),
+                        Term::list({tok(atom(*aux), kTokVariable), tok(atom("+"), kTokAddOp), added})))
+          return false;
+      }
+    }
+  }
+  return true;
 }
 
 bool level_vert_formulas(Run& run, const Term& context) {

@@ -29,6 +29,13 @@ std::vector<engine::Term> vert_formula_inputs(Run& run, const engine::Term& leve
 // formula of the level that no level above it lists and that this program
 // has not written yet.
 bool gen_formula_routines(Run& run, const engine::Term& level, const engine::Term& context);
+// for_on_grp/3 (Level, Held): the accumulation of the level's vertical
+// formulas inside a group loop, row by row: the group's held attributes are
+// saved to their auxiliaries (Held, as assign_h_auxs/2 takes it), then for
+// every `v` action of the level, each sum of its formula whose result is
+// held in an auxiliary adds the row's value to it and each count adds 1.
+// Other functions add nothing.
+bool for_on_grp(Run& run, const engine::Term& level, const std::vector<engine::Term>& held);
 // level_vert_formulas/1: gen_formula_routines/2 of every level with
 // vertical formulas whose base table differs from its parent's.
 bool level_vert_formulas(Run& run, const engine::Term& context);

@@ -79,3 +79,24 @@ TEST(VertFormulas, NoNavigationFails) {
 
 }  // namespace
 }  // namespace qn::logic
+
+namespace qn::logic {
+namespace {
+
+// A group's row adds to the held results of its level's sums and counts;
+// a maximum, and a result without an auxiliary, add nothing.
+TEST(VertFormulas, GroupAccumulation) {
+  Fixture f(kLevels +
+            "attri_i(amt, [amt, int, 9, 0, '', 1]). attri_i('OB', ['OB', int, 9, 0, '', 1]). "
+            "attri_i('B', ['B', int, 9, 0, '', 1]). "
+            "a_i(g1, 4, v, tot, 0, 9). a_i(g2, 4, v, n, 0, 8). "
+            "for_ver_no_red_i(4, [9], [[], [['sum(', tot, amt], ['max(', top, amt], ['sum(', low, amt]], "
+            "stock, [[stock, 10]]]). "
+            "p_auxname(tot, 'Atot'). p_auxname(top, 'Atop'). p_auxname(n, 'An'). "
+            "attri_i('Atot', ['Atot', int, 9, 0, '', 1]). attri_i('An', ['An', int, 9, 0, '', 1]). ");
+  ASSERT_TRUE(for_on_grp(f.run, num(4), {t("['B', h, [t('OB', int)]]")}));
+  EXPECT_EQ(f.lines(), (Lines{"OB = B ;", "Atot = Atot+amt ;", "An = An+1 ;"}));
+}
+
+}  // namespace
+}  // namespace qn::logic
