@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <unordered_set>
 
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
@@ -198,9 +199,13 @@ bool for_on_grp(Run& run, const Term& level, const std::vector<Term>& held) {
 bool level_vert_formulas(Run& run, const Term& context) {
   auto& facts = run.facts();
   facts.abolish("vert_routine_i", 1);
+  struct Hash {
+    size_t operator()(const Term& t) const { return t.hash(); }
+  };
   std::vector<Term> levels;
+  std::unordered_set<Term, Hash> seen;
   for (const Term& f : facts.clauses("for_ver_no_red_i", 3)) {
-    if (std::find(levels.begin(), levels.end(), f.arg(1)) == levels.end()) levels.push_back(f.arg(1));
+    if (seen.insert(f.arg(1)).second) levels.push_back(f.arg(1));
   }
   bool ok = true;
   for (const Term& level : levels) {
