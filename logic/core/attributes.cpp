@@ -1,6 +1,7 @@
 #include "logic/core/attributes.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -75,6 +76,15 @@ bool numeric_type(const Term& type) { return atom_in(type, {"int", "pac", "zon",
 bool fixchar_type(const Term& type) { return atom_in(type, {"char", "svchar", "bits"}); }
 bool vchar_type(const Term& type) {
   return type == "vchar" || (type.is_cons() && type.head() == "vchar");
+}
+
+std::string att_title(Run& run, const Term& model, const Term& att) {
+  if (auto d = standard_variable(att)) {
+    const auto items = d->list_items();
+    return items.size() > 6 ? text_of(items[6]) : "";
+  }
+  std::array<Term, 10> info{model, att, var(), var(), var(), var(), var(), var(), var(), var()};
+  return call_host(run, "i_attri_info", info) ? text_of(info[8]) : "";
 }
 
 std::optional<Term> standard_variable(const Term& key) {

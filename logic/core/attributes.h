@@ -45,6 +45,10 @@ std::optional<engine::Term> get_attri_name(Run& run, const engine::Term& model,
 // get_attri_name/3 of the current model (0 without one), which is read only
 // when the knowledge base must answer.
 std::optional<engine::Term> current_attri_name(Run& run, const engine::Term& att);
+// att_title/3 (Model, Attribute, Title): a standard variable's title (the
+// seventh item of its description), else the knowledge base's title of the
+// attribute (i_attri_info/10), else ''.
+std::string att_title(Run& run, const engine::Term& model, const engine::Term& att);
 // get_attri_pic/3: from call_attri/2, else the knowledge base (i_attri_pic/3).
 std::optional<engine::Term> get_attri_pic(Run& run, const engine::Term& model,
                                           const engine::Term& att);

@@ -7,6 +7,7 @@
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
+#include "logic/java/commands.h"
 #include "logic/java/java_naming.h"
 #include "logic/navigation/loop_conditions.h"
 #include "logic/navigation/commit_points.h"
@@ -119,8 +120,8 @@ Term combine_conds(const std::vector<Term>& conds, const Term& connector) {
 }
 
 bool gen_accumulation(Run& run, std::string_view function, const Term& running, const Term& value,
-                      const std::optional<Term>& result) {
-  const Term first = tok("Qn_first", kTokVariable);
+                      const std::optional<Term>& result, std::string_view first_flag) {
+  const Term first = tok(first_flag, kTokVariable);
   const Term a = tok(running, kTokVariable);
   const Term falsity = Term::list({tok("false", kTokFunction)});
   const auto set_result = [&] {
@@ -133,12 +134,12 @@ bool gen_accumulation(Run& run, std::string_view function, const Term& running, 
     const Term cmp = tok(function == "max(" ? "<" : ">", kTokCompare);
     const Term cond = append(Term::list({first, tok(".OR.", kTokLogical), a, cmp}), value.list_items());
     return emit_if(run, cond, ctx) && assign_var(run, running, value) &&
-           assign_var(run, atom("Qn_first"), falsity) && set_result() && emit_close_brace(run);
+           assign_var(run, atom(first_flag), falsity) && set_result() && emit_close_brace(run);
   }
   if (function == "sum(" || function == "count(") {
     const Term v = function == "sum(" ? value : Term::list({tok(str("1"), kTokConstant)});
     return emit_if(run, Term::list({first}), ctx) && assign_var(run, running, v) &&
-           assign_var(run, atom("Qn_first"), falsity) && emit_else(run) &&
+           assign_var(run, atom(first_flag), falsity) && emit_else(run) &&
            assign_var(run, running, append(Term::list({a, tok("+", kTokAddOp)}), v.list_items())) &&
            emit_close_brace(run);
   }
@@ -170,18 +171,43 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
   auto result = first_auxname(run, Term::list({counted}));
   if (!result) return false;
   const Term running = atom(result->second);
-  bool ok = begin_local_routine(run, atom(routine), running, args.list_items());
+  // A maximum or minimum may return another attribute of the row that holds
+  // it (the fourth item of the formula's data): the routine returns that.
+  const Term returned = info.size() > 3 && !info[3].is_nil() && !(info[3] == counted) &&
+                                (function == "max(" || function == "min(")
+                            ? info[3]
+                            : Term::nil();
+  std::string ret = result->second;
+  if (!returned.is_nil()) {
+    if (!make_aux_names(run, returned, context, kAuxResult, atom("n"))) return false;
+    ret = first_auxname(run, Term::list({returned}))->second;
+  }
+  bool ok = begin_local_routine(run, atom(routine), atom(ret), args.list_items());
   if (ok && function == "count(")
     ok = assign_var(run, running, Term::list({tok(atom("0"), kTokConstant)}));
   facts.assertz(fact("in_formula_i", {Term::list({atom(routine)})}));
   const bool aggregate = function == "max(" || function == "min(" || function == "sum(" ||
                          function == "count(";
   const TableList tables = make_table_list(run, {Term::list({table})});
-  if (ok && aggregate && conds_to_sql_strict(run, tables, conds.list_items())) {
+  const Term found = Term::list({tok(atom("noteof("), kTokFunction), tok(table, kTokConstant),
+                                 tok(atom(")"), kTokClose)});
+  if (ok && !returned.is_nil() && conds_to_sql_strict(run, tables, conds.list_items())) {
+    // The aggregate, then the row that holds it: its other attribute is the
+    // result. Without an aggregate row there is no such row to read.
+    ok = gen_sql_select_one(run, "as", num(0), table, {}, {Term::list({f.arg(5), table, counted})},
+                            conds.list_items()) &&
+         emit_if(run, found, {}) && gen_select_lock(run, num(0), table, {counted});
+    const std::string first = cursor_info(run, table, num(0));
+    ok = ok && end_cursor(run, num(0), first);
+    const Term seek = fact("w", {table, counted, str("="), tok(running, kTokVariable)});
+    ok = ok && gen_sql_select_one(run, "fv", num(0), table, {seek}, {Term::list({table, returned})},
+                                  conds.list_items()) &&
+         emit_if(run, found, {}) && gen_select_lock(run, num(0), table, {returned}) &&
+         emit_close_brace(run);
+    const std::string second = cursor_info(run, table, num(0));
+    ok = ok && (second == "NoCurVarErr" || end_cursor(run, num(0), second)) && emit_else(run) && gen_db_command(run, "qnclosecur", {first}) && emit_close_brace(run);
+  } else if (ok && aggregate && conds_to_sql_strict(run, tables, conds.list_items())) {
     // One SELECT of the aggregate; the result read back when a row is found.
-    // The row-found test of the aggregate's cursor (noteof(table, as)).
-    const Term found = Term::list({tok(atom("noteof("), kTokFunction), tok(table, kTokConstant),
-                                   tok(atom(")"), kTokClose)});
     ok = gen_sql_select_one(run, "as", num(0), table, {}, {Term::list({f.arg(5), table, counted})},
                             conds.list_items()) &&
          emit_if(run, found, {}) && gen_select_lock(run, num(0), table, {counted}) &&
@@ -211,9 +237,10 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
          emit_close_brace(run) && level_sql_end(run, num(0), table);
   }
   facts.abolish("in_formula_i", 1);
-  ok = ok && end_routine(run, result->second);
+  ok = ok && end_routine(run, ret);
   drop_aux_names(run, args);
   drop_aux_names(run, counted);
+  if (!returned.is_nil()) drop_aux_names(run, returned);
   facts.abolish("no_thisform_var_i", 1);
   return ok;
 }

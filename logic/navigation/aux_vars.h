@@ -74,10 +74,12 @@ engine::Term combine_conds(const std::vector<engine::Term>& conds, const engine:
 // The accumulation step of one row of a select formula or a vertical
 // formula: Running the running value's auxiliary, Value the row's value as
 // a token list, Result the routine's return variable (none, or the same as
-// Running, writes no result assignment). A function without a row kind of
-// its own keeps the first row and leaves the loop.
+// Running, writes no result assignment), First the first-row flag. A
+// function without a row kind of its own keeps the first row and leaves the
+// loop.
 bool gen_accumulation(Run& run, std::string_view function, const engine::Term& running,
-                      const engine::Term& value, const std::optional<engine::Term>& result);
+                      const engine::Term& value, const std::optional<engine::Term>& result,
+                      std::string_view first = "Qn_first");
 
 // select_formula_auxs/1 (Context): the routine of every active select
 // formula function_i(_, Number, yes, select, Function, Arguments, Name,

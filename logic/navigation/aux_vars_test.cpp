@@ -163,3 +163,44 @@ TEST(AuxVars, SelectFormulaRoutines) {
 
 }  // namespace
 }  // namespace qn::logic
+
+namespace qn::logic {
+namespace {
+
+// The largest QTY's order number: the aggregate, then the row holding it,
+// whose ORDNO the routine returns; the aggregate's cursor is closed on both
+// branches.
+TEST(AuxVars, MaxReturningAnotherAttribute) {
+  Fixture f(
+      "spec_i([trn, 1, 'T', 'Orders']). attri_i('QTY', ['QTY', int, 9, 0, '', 1]). "
+      "attri_i('ORDNO', ['ORDNO', int, 9, 0, '', 1]). "
+      "attri_i('XQTY', ['XQTY', int, 9, 0, '', 1]). attri_i('XORDNO', ['XORDNO', int, 9, 0, '', 1]). "
+      "function_i(1, 1, yes, select, 'max(', [], 'Big', 'QTY', [[], 20, [], 'ORDNO']). "
+      "p(x, y, fv, k, [intname, 20]). table_i(20, 'ORDERS'). ");
+  ASSERT_TRUE(select_formula_auxs(f.run, num(0)));
+  EXPECT_EQ(f.lines(), (Lines{"protected int ev01big( )",
+                              "{",
+                              "   T00012.fetchFirst(dbo20);",
+                              "   if ( !T00012.eof() )",
+                              "   {",
+                              "      XQTY = dbo20.getQty();",
+                              "      T00012.close() ;",
+                              "      T00013.fetchFirst(dbo20, XQTY);",
+                              "      if ( !T00013.eof() )",
+                              "      {",
+                              "         XORDNO = dbo20.getOrdno();",
+                              "      }",
+                              "      T00013.close() ;",
+                              "   }",
+                              "   else",
+                              "   {",
+                              "      T00012.close() ;",
+                              "   }",
+                              "   return XORDNO ;",
+                              "}",
+                              ""}));
+  EXPECT_EQ(f.all("p_auxname", 2), "");
+}
+
+}  // namespace
+}  // namespace qn::logic

@@ -1,17 +1,21 @@
 // The golden cases of the navigation driver (testdata/<case>/): the top
 // levels of facts.pl written in turn (a level under another runs inside
-// it), each by the kind its break_i/5 gives (nvg when it has none), in a procedure class with the declarations they made;
+// it), each by the kind its break_i/5 gives (nvg when it has none), in a
+// procedure class with the declarations they made and the routines of their
+// vertical formulas;
 // the callees of other modules stand in as one comment each, and the
 // cursor and data classes the declarations name as empty classes. The class
 // is compared with expected/, and it compiles against the runtime stand-in.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "logic/core/golden.h"
 #include "logic/java/class_frame.h"
 #include "logic/navigation/levels.h"
 #include "logic/navigation/test_fixture.h"
+#include "logic/navigation/vert_formulas.h"
 #include "tests/java_check/java_check.h"
 
 namespace qn::logic {
@@ -26,8 +30,20 @@ const fs::path kArea = fs::path(QN_SOURCE_DIR) / "logic" / "navigation";
 golden::Outcome run_nav_case(const fs::path& dir, const std::string& cls) {
   navtest::Fixture f(golden::read_text(dir / "facts.pl"));
   std::set<std::string> tables;
+  // The levels a vertical formula's routine walks are no levels of the program.
+  std::vector<engine::Term> formula_levels;
+  for (const engine::Term& v : f.eng.facts().clauses("for_ver_no_red_i", 3)) {
+    const auto data = v.arg(3).list_items();
+    for (const engine::Term& n : data.size() > 3 ? data[3].list_items() : std::vector<engine::Term>{}) {
+      if (n.is_cons() && n.tail().is_cons()) formula_levels.push_back(n.tail().head());
+    }
+  }
   for (const engine::Term& l : f.eng.facts().clauses("level_i", 2)) {
     const engine::Term& level = l.arg(1);
+    if (std::find(formula_levels.begin(), formula_levels.end(), level) != formula_levels.end()) {
+      tables.insert(text_of(l.arg(2).head()));
+      continue;
+    }
     engine::Term kind = engine::Term::atom("nvg");
     if (auto b = f.eng.facts().first(fact("break_i", {level, var(), var(), var(), var()}))) {
       kind = b->arg(2);
@@ -41,20 +57,26 @@ golden::Outcome run_nav_case(const fs::path& dir, const std::string& cls) {
   for (const engine::Term& u : f.eng.facts().clauses("upd_i", 4)) tables.insert(text_of(u.arg(2)));
   const auto body = f.lines();
   const size_t n = body.size();
+  // The routines of the vertical formulas the levels call.
+  EXPECT_TRUE(level_vert_formulas(f.run, engine::Term::integer(0)));
+  const size_t routines = f.lines().size();
   gen_var_declarations(f.run);
   const auto all = f.lines();
   std::ostringstream out;
   for (const std::string& imp : class_imports(f.run, "proc")) out << "import " << imp << ";\n";
   out << "\npublic class " << cls << " extends " << class_superclass(f.run, "proc") << "\n{\n";
-  for (size_t i = n; i < all.size(); ++i) out << "   " << all[i] << "\n";
-  for (const std::string& l : navtest::stand_in_classes({all.begin() + n, all.end()})) {
+  for (size_t i = routines; i < all.size(); ++i) out << "   " << all[i] << "\n";
+  for (const std::string& l : navtest::stand_in_classes({all.begin() + routines, all.end()})) {
     out << "   " << l << "\n";
   }
   for (const std::string& t : tables) out << "   QNDBSupplier c" << t << ";\n";
   out << "   QNDBSupplier NoTblObjErr;\n   int Err;\n   String Errmsg;\n\n"
       << "   void levels()\n   {\n";
   for (size_t i = 0; i < n; ++i) out << (body[i].empty() ? "" : "      " + body[i]) << "\n";
-  out << "   }\n}\n";
+  out << "   }\n";
+  if (routines > n) out << "\n";
+  for (size_t i = n; i < routines; ++i) out << (all[i].empty() ? "" : "   " + all[i]) << "\n";
+  out << "}\n";
   return {{{cls + ".java", out.str()}}, ""};
 }
 

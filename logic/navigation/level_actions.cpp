@@ -11,6 +11,8 @@
 #include "logic/navigation/old_values.h"
 #include "logic/navigation/later_rounds.h"
 #include "logic/navigation/table_access.h"
+#include "logic/navigation/vert_formulas.h"
+#include "logic/core/spec_files.h"
 #include "logic/program/expressions.h"
 #include "logic/java/variables.h"
 #include "logic/program/java_expr.h"
@@ -195,11 +197,15 @@ bool each_att_action(Run& run, const LevelActions& args, const std::vector<Term>
     } else if (kind_is(a, "b")) {
       ok = gen_assignments(run, args.level, info);
     } else if (kind_is(a, "v")) {
-      const Term inputs = Term::list(io_vars(run, a, "i"));
+      // Info is the formula's number. Its routine computes the results into
+      // their auxiliaries, which hold the outputs from here on.
+      const Term inputs = Term::list(vert_formula_inputs(run, args.level, info));
       const Term outputs = Term::list(io_vars(run, a, "o"));
-      ok = gen_call_stmt(run, text_of(info), comma_separated(as_to_tok(inputs)));
+      ok = gen_call_stmt(run, vert_routine_name(run, info), comma_separated(as_to_tok(inputs))) &&
+           make_aux_names(run, outputs, args.context, kAuxA, atom("n"));
       facts.assertz(fact("for_calc", {id}));
-      ok = ok && gen_control_refresh(run, outputs);
+      // A report or procedure shows no form controls to refresh.
+      ok = ok && (spec_kind_in(run, {"rpt", "proc"}) || gen_control_refresh(run, outputs));
     } else if (kind_is(a, "c")) {
       ok = emit_if(run, info, {});
     } else if (kind_is(a, "s")) {

@@ -77,8 +77,8 @@ TEST(LevelActions, WriteByKind) {
        {"if ( ( A > 1 ) )", "{", "   AB = 7 ;", "}"}},
       {"b: the assignments of the level's attributes",
        "a_i(b1, 1, b, 'A', x, [a('A', [t(1, 3)]), a('B', [t(2, 3)])])", "", {"A = 1 ;"}},
-      {"v: the vertical formula's call and refresh", "a_i(v1, 1, v, 'A', x, 'VR01')",
-       "v_i(v, i, v1, ['B']). v_i(v, o, v1, ['A']).", {"vr01( AB) ;", "refresh([A])"}},
+      {"v: the vertical formula's routine called with the inputs", "a_i(v1, 1, v, 'A', x, 7)",
+       "a_i(v1, 1, v, 'A', x, 7). v_i(v, i, v1, ['B']). v_i(v, o, v1, ['A']).", {"vr7( AB) ;"}},
       {"c: a block the level closes", "a_i(c1, 1, c, 'A', x, [t('A', 2), t('>', 10), t(1, 3)])",
        "", {"if ( ( A > 1 ) )", "{"}},
       {"t: the level's table, read by the driver", "a_i(t1, 1, t, 'A', x, [])", "", {}},
@@ -103,7 +103,7 @@ TEST(LevelActions, WriteByKind) {
 TEST(LevelActions, TwoPasses) {
   Fixture f(
       "attri_i('A', ['A', int, 5, 0, '', 0]). attri_i('OA', ['OA', int, 5, 0, '', 0]). "
-      "a_i(v1, 1, v, 'V', x, 'VR01'). v_i(v, i, v1, ['K']). v_i(v, o, v1, ['V']). "
+      "a_i(v1, 1, v, 'V', x, 1). v_i(v, i, v1, ['K']). v_i(v, o, v1, ['V']). "
       "a_i(c1, 1, c, 'C', x, [t('A', 2), t('>', 10), t(1, 3)]). v_i(c, i, c1, ['V']). "
       "a_i(r1, 1, r, 20, x, []). v_i(r, i, r1, ['K']). v_i(r, o, r1, ['P']). "
       "p(x, y, fv, k, [intname, 20]). table_i(20, 'ORDERS'). spec_i([proc, 2, 'P', 'P', 0, 0]). ");
@@ -116,7 +116,7 @@ TEST(LevelActions, TwoPasses) {
   ASSERT_TRUE(gen_level_actions(f.run, args));
   const Lines all = f.lines();
   EXPECT_EQ(Lines(all.begin() + before, all.end()),
-            (Lines{"vr01( K) ;", "if ( ( A > 1 ) )", "{"}));
+            (Lines{"vr1( K) ;", "if ( ( A > 1 ) )", "{"}));
 }
 
 TEST(LevelActions, NullValues) {

@@ -20,6 +20,7 @@
 #include "logic/navigation/commands.h"
 #include "logic/navigation/levels.h"
 #include "logic/navigation/program_start.h"
+#include "logic/navigation/vert_formulas.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/pending.h"
 #include "logic/toolbox/report_end.h"
@@ -32,26 +33,6 @@ using engine::Term;
 namespace {
 
 bool main_object(Run& run) { return is_main_object(run) || pgmtype_main(run); }
-
-// level_vert_formulas/1: the routines of the vertical formulas
-// (for_ver_no_red_i/3) of every level whose base table differs from its
-// parent's. The formula routines themselves are not written yet: a program
-// that has one is reported (false) instead of getting a silent gap.
-bool level_vert_formulas(Run& run) {
-  auto& facts = run.facts();
-  for (const Term& f : facts.clauses("for_ver_no_red_i", 3)) {
-    const Term& level = f.arg(1);
-    const auto own = facts.first(fact("level_i", {level, var()}));
-    const auto link = facts.first(fact("struct_i", {level, var(), var(), var()}));
-    const auto parent = link ? facts.first(fact("level_i", {link->arg(2), var()})) : std::nullopt;
-    const bool same_table = own && parent && own->arg(2).is_cons() && parent->arg(2).is_cons() &&
-                            own->arg(2).head() == parent->arg(2).head();
-    if (same_table) continue;
-    trace_msg(run, {"Vertical formula routines are not generated"});
-    return false;
-  }
-  return true;
-}
 
 // The entry routine: the navigation's, else the class of a main or callable
 // program started here.
@@ -115,7 +96,7 @@ bool gen_proc_object(Run& run, int64_t model, int64_t number, const Term& spec) 
     }
   }
   select_formula_auxs(run, num(0));
-  ok = ok && level_vert_formulas(run) && gen_ref_classes(run);
+  ok = ok && level_vert_formulas(run, num(0)) && gen_ref_classes(run);
   if (ok && http_main_pgm(run)) {
     ok = emit_method_header(run, "webExecute", "public ", "void", {}, "") &&
          gen_initpars_call(run) && Out(run).pieces({"execute_int();"}).ok() && emit_method_end(run);

@@ -171,9 +171,10 @@ TEST(ProcClass, BadParametersFailTheObject) {
   }
 }
 
-// A vertical formula computed on its own table fails the object rather than
-// leaving a class without its routine; one on its parent's table is
-// computed in the parent's navigation and writes none.
+// A vertical formula on its own table whose routine cannot be written (no
+// navigation given) fails the object rather than leaving a class that calls
+// a missing routine; one on its parent's table is computed in the parent's
+// navigation and writes none.
 TEST(ProcClass, VerticalFormulaRoutines) {
   struct Case {
     const char* table;

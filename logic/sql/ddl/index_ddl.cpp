@@ -298,11 +298,7 @@ bool gen_comments(Run& run, std::string_view kind, const Term& model, const Term
     for (const Term& a : *atts) {
       const std::string column = sql_attname(run, table, a);
       if (!check_name(run, "Table " + std::string(name), column)) return false;
-      // att_title/3: a table's attributes are numbers, so the title is the
-      // knowledge base's.
-      std::string title;
-      std::array<Term, 10> info{model, a, var(), var(), var(), var(), var(), var(), var(), var()};
-      if (call_host(run, "i_attri_info", info)) title = text_of(info[8]);
+      const std::string title = att_title(run, model, a);
       statements.push_back(sql("COMMENT ON COLUMN $table$.$column$ IS $text$",
                                {{"table", qualified}, {"column", column}, {"text", sql_quoted(title)}}));
     }
