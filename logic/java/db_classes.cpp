@@ -678,6 +678,29 @@ void remote_branch_else(Out& out) {
   out.open("{");
 }
 
+// The call of a cursor's setParameters inside its statement's try block.
+void set_parameters_call(Out& out, const std::vector<CursorParam>& params) {
+  if (params.empty()) {
+    out.pieces({"setParameters();"});  // the base class's, without a stray blank
+  } else {
+    out.pieces({"setParameters(", param_names(params), ");"});
+  }
+}
+
+// The typed setParameters(P1, ...) of a cursor with parameters.
+void typed_set_parameters(Run& run, Out& out, const std::vector<CursorParam>& params) {
+  if (params.empty()) return;
+  method_header(out, "public void setParameters(" + param_list(params) + ")");
+  out.open("try {");
+  for (size_t i = 0; i < params.size(); ++i) {
+    const CursorParam& p = params[i];
+    stmt_setter_call(run, "s", p.type, p.length, p.decimals, "stmt", std::to_string(i + 1),
+                     "P" + std::to_string(i + 1));
+  }
+  catch_line(out, "supplierName + \".setParameters\"");
+  method_end(out);
+}
+
 // The class of a read cursor (kind fwdsup) after its header. With remote
 // calls (a source of its own) its fetch goes to the server when the data
 // base is remote.
@@ -773,27 +796,13 @@ bool gen_read_cursor(Run& run, const CursorClassInput& in, const std::string& cl
   out.open("try {");
   out.pieces({"prepare();"});
   key_setters();
-  if (in.params.empty()) {
-    out.pieces({"setParameters();"});  // the base class's, without a stray blank
-  } else {
-    out.pieces({"setParameters(", param_names(in.params), ");"});
-  }
+  set_parameters_call(out, in.params);
   out.pieces({"execute();"});
   out.pieces({"readNext();"});
   catch_line(out, supplier + " + \".fetchFirst\"");
   if (remote) out.close("}");
   method_end(out);
-  if (!in.params.empty()) {
-    method_header(out, "public void setParameters(" + param_list(in.params) + ")");
-    out.open("try {");
-    for (size_t i = 0; i < in.params.size(); ++i) {
-      const CursorParam& p = in.params[i];
-      stmt_setter_call(run, "s", p.type, p.length, p.decimals, "stmt", std::to_string(i + 1),
-                       "P" + std::to_string(i + 1));
-    }
-    catch_line(out, "supplierName + \".setParameters\"");
-    method_end(out);
-  }
+  typed_set_parameters(run, out, in.params);
   if (remote) {
     // The server's side: the parameters the client packed.
     method_header(out, "public void setParameters(byte[] parms)");
@@ -880,26 +889,12 @@ bool gen_cursor_class(Run& run, int64_t model, const CursorClassInput& in) {
     }
     out.open("try {");
     out.pieces({"prepare();"});
-    if (in.params.empty()) {
-      out.pieces({"setParameters();"});  // the base class's, without a stray blank
-    } else {
-      out.pieces({"setParameters(", param_names(in.params), ");"});
-    }
+    set_parameters_call(out, in.params);
     out.pieces({"execute();"});
     catch_line(out, supplier + " + \".executeUpd\"");
     if (in.new_source) out.close("}");
     method_end(out);
-    if (!in.params.empty()) {
-      method_header(out, "public void setParameters(" + param_list(in.params) + ")");
-      out.open("try {");
-      for (size_t i = 0; i < in.params.size(); ++i) {
-        const CursorParam& p = in.params[i];
-        stmt_setter_call(run, "s", p.type, p.length, p.decimals, "stmt", std::to_string(i + 1),
-                         "P" + std::to_string(i + 1));
-      }
-      catch_line(out, "supplierName + \".setParameters\"");
-      method_end(out);
-    }
+    typed_set_parameters(run, out, in.params);
     method_header(out, "public void setParameters(byte[] parms)");
     out.pieces({"qnu.reset(parms);"});
     // Without parameters there is nothing to set and no try block: an
