@@ -287,20 +287,10 @@ bool gen_make_file(Run& run, int64_t model, int64_t cls, int64_t number) {
   return close_output(run) && ok;
 }
 
-bool gen_reorg_make(Run& run, int64_t model) {
-  const MakeDirs dirs = make_dirs(run, 0);
-  if (run.facts().count("reorg_pgm_i", 1) > 0) {
-    std::vector<std::string> classes{"QNcfg", "qncrtdb"};
-    if (platform::upper_1252(pgm_prop_dft(run, "RED_MAK", "NO")) == "YES")
-      classes.push_back("qnlred");
-    for (const char* c : {"qnrgza", "qnrgzb", "qnrgzc", "Reorganization"}) classes.push_back(c);
-    bool ok = make_cls_list(run, "Reorganization.mak", dirs, classes);
-    ok = all_target(run) && ok;
-    for (const std::string& c : classes) ok = class_once(run, "mak", dirs, c) && ok;
-    ok = close_output(run) && ok;
-    run.facts().abolish("reorg_pgm_i", 1);
-    return ok;
-  }
+namespace {
+
+// The developer menu's make file and those of the main programs.
+bool gen_program_makes(Run& run, int64_t model, const MakeDirs& dirs) {
   bool ok = true;
   if (platform::upper_1252(pgm_prop_dft(run, "DMENU_MAK", "YES")) == "YES") {
     const std::vector<std::string> classes = base_classes(run);
@@ -317,6 +307,28 @@ bool gen_reorg_make(Run& run, int64_t model) {
   }
   if (platform::upper_1252(pgm_prop_dft(run, "MENU_MAK", "YES")) == "YES") make_files_pass(run, model);
   return ok;
+}
+
+}  // namespace
+
+bool gen_reorg_make(Run& run, int64_t model) {
+  const MakeDirs dirs = make_dirs(run, 0);
+  if (run.facts().count("reorg_pgm_i", 1) > 0) {
+    std::vector<std::string> classes{"QNcfg", "qncrtdb"};
+    if (platform::upper_1252(pgm_prop_dft(run, "RED_MAK", "NO")) == "YES")
+      classes.push_back("qnlred");
+    for (const char* c : {"qnrgza", "qnrgzb", "qnrgzc", "Reorganization"}) classes.push_back(c);
+    bool ok = make_cls_list(run, "Reorganization.mak", dirs, classes);
+    ok = all_target(run) && ok;
+    for (const std::string& c : classes) ok = class_once(run, "mak", dirs, c) && ok;
+    ok = close_output(run) && ok;
+    run.facts().abolish("reorg_pgm_i", 1);
+    // The run's programs keep their make files: a run that also generated
+    // a reorganisation would otherwise leave its main programs without one,
+    // and no later run writes it unless the program is generated again.
+    return gen_program_makes(run, model, dirs) && ok;
+  }
+  return gen_program_makes(run, model, dirs);
 }
 
 }  // namespace qn::logic

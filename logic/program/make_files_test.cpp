@@ -54,6 +54,8 @@ std::vector<Made> generate(const std::vector<std::pair<std::string, std::string>
   f.assertz(fact("ij_table_def", {num(8), atom("dbcCUSTOMER"), atom("supcCUSTOMER"), Term::list({})}));
   if (kind == Kind::kReorg) {
     f.assertz(fact("reorg_pgm_i", {atom("rgz")}));
+    // The programs' make files that follow are the developer menu case's.
+    for (const char* o : {"DMENU_MAK", "MENU_MAK"}) f.assertz(fact("config_i", {atom(o), str("NO")}));
     gen_reorg_make(run, 0);
   } else if (kind == Kind::kDeveloperMenu) {
     // The procedures' program file lists procedure 1 (of the other kinds
