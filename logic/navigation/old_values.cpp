@@ -7,7 +7,9 @@
 #include "logic/core/rule_terms.h"
 #include "logic/java/java_naming.h"
 #include "logic/navigation/aux_vars.h"
+#include "logic/java/variables.h"
 #include "logic/program/expressions.h"
+#include "logic/program/java_expr.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -108,6 +110,13 @@ bool assign_h_auxs(Run& run, char mode, const std::vector<Term>& moves) {
     if (aux.is_cons()) aux = aux.head();
     if (aux.is_compound() && aux.functor() == "t") aux = aux.arg(1);
     if (!aux.is_atom() && !aux.is_string()) continue;
+    // The auxiliary that keeps the value is declared like its attribute,
+    // whichever source made it.
+    if (mode == 's') {
+      if (const OptType t = var_type(run, e[0]);
+          t && !declare_var_as(run, aux, e[0], type_term(t), "s", Term::nil()))
+        return false;
+    }
     const bool ok = mode == 's' ? assign_var(run, aux, Term::list({tok(e[0], kTokAttribute)}))
                                 : assign_var(run, e[0], Term::list({tok(aux, kTokVariable)}));
     if (!ok) return false;
