@@ -7,4 +7,10 @@ public class dbcPRODUCT extends com.quenora.db.driver.DatabaseClass {
     super(context, remoteHandle, readOnly);
   }
   public static String getDataSourceName() { return "DEFAULT"; }
+  private int prodid;
+  private String proddsc = "";
+  public int getProdid() { return prodid; }
+  public void setProdid(int v) { prodid = v; }
+  public String getProddsc() { return proddsc; }
+  public void setProddsc(String v) { proddsc = v; }
 }
