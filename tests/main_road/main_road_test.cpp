@@ -81,7 +81,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   ASSERT_FALSE(r.timed_out);
   ASSERT_EQ(r.status, 0) << r.err;  // Generate answered true
   // The run ends with its summary (the index reorganisation writes no file).
-  EXPECT_NE(r.err.find("\nqngen: 11 objects generated, 31 files written, 0 errors, "),
+  EXPECT_NE(r.err.find("\nqngen: 12 objects generated, 32 files written, 0 errors, "),
             std::string::npos)
       << r.err;
 
@@ -108,6 +108,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
                       "Web Panel Customers - Customer list on the web",
                       "Procedure PrintInv - " + long_title,
                       "Procedure InvLines - Counts the invoice lines of a customer",
+                      "Procedure ClearInv - Clears an invoice and totals its customer",
                       "Report CustList - Customers by region",
                       "Menu MainMenu - Main menu",
                       "Transaction Customer - Customers",
@@ -133,6 +134,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
       {"hcustomers.java", "logic/core", "placeholder_web"},
       {"aprintinv.java", "logic/program", "proc_printinv"},
       {"ainvlines.java", "logic/program", "proc_invlines"},
+      {"pclearinv.java", "logic/program", "proc_clearinv"},
       {"rcustlist.java", "logic/program", "rpt_plain"},
       {"mmainmenu.java", "logic/core", "placeholder_mnu"},
       {"tcustomer.java", "logic/core", "placeholder_trn_no_enter"},
@@ -185,6 +187,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
     const char* name;
   } records[] = {
       {"QNHPRGS.001", "WBP", "HCUSTOMERS"}, {"QNPPRGS.001", "PRO", "PPRINTINV"},
+      {"QNPPRGS.001", "PRO", "PCLEARINV"},
       {"QNRPRGS.001", "RPT", "RCUSTLIST"},  {"QNMPRGS.001", "MNU", "MMAINMENU"},
       {"QNTPRGS.001", "TRN", "TCUSTOMER"},  {"QNTPRGS.001", "TRN", "TINVOICE"},
       {"QNWPRGS.001", "WP ", "WBROWSE"},    {"QNBPRGS.001", "MBR", "BMAINBAR"},
@@ -248,7 +251,8 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
   // Behind the state read back, what the generated objects use (reviewed
   // by hand): PrintInv (procedure 2, reads tables 1 and 2, a main program on the
   // Server), InvLines (procedure 13, reads tables 2 and 3, a main program
-  // without location) and CustList (report 3, reads table 1).
+  // without location), ClearInv (procedure 14, deletes from table 3) and
+  // CustList (report 3, reads table 1).
   // The call tree gains what InvLines and MainMenu call; the programs' make files are
   // written in the first run, which completes the tree once and says so.
   const std::string head =
@@ -263,6 +267,7 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
       "ij_table_def(1,dbcCUSTOMER,supcCUSTOMER,[]).\n"
       "ij_object_dependency(aprintinv,[],[1,2]).\n"
       "ij_object_dependency(ainvlines,[],[2,3]).\n"
+      "ij_object_dependency(pclearinv,[],[3]).\n"
       "ij_object_dependency(rcustlist,[],[1]).\n";
   ASSERT_EQ(generate().status, 0);
   EXPECT_EQ(read_file((model_ / "sm11_1.ari").string()), head + "call_tree_builded_i.\n" + tail);

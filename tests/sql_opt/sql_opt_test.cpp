@@ -229,6 +229,44 @@ TEST(OptimisedStatementsRun, CallsPrepare) {
   }
 }
 
+// The sample model's statements (its default data store is qedbase): ClearInv
+// deletes one invoice's lines and calls the database procedure CustTotals;
+// InvLines counts each invoice's lines in one statement. The cases are those
+// the main road compares the sample's classes with.
+TEST(OptimisedStatementsRun, SampleModel) {
+  const auto clear = generated_statements("proc_clearinv");
+  const std::string del = statement(clear, "DELETE FROM INVLINE");
+  const std::string call = statement(clear, "CALL CUSTTOTALS");
+  const std::string count = statement(generated_statements("proc_invlines"), "SELECT COUNT(");
+
+  std::vector<std::string> run = seed();
+  run.push_back(bind(del, {std::to_string(kInvoice)}));
+  const auto deleted = sqlcheck::postgres_script(run, "SELECT InvId || '/' || LineNo FROM INVLINE");
+  expect_ran(deleted, run);
+  std::vector<std::string> kept;
+  int lines = 0;
+  for (const Line& l : seeded_lines()) {
+    if (l.inv != kInvoice) kept.push_back(std::to_string(l.inv) + "/" + std::to_string(l.line));
+    if (l.inv == kInvoice) ++lines;
+  }
+  std::vector<std::string> got = deleted.rows;
+  std::sort(kept.begin(), kept.end());
+  std::sort(got.begin(), got.end());
+  EXPECT_EQ(got, kept) << del;
+
+  const std::vector<std::string> seeded = seed();
+  // The driver's read hint "(LOCKING=NONE)" is the common rewrite's to drop.
+  const auto counted = sqlcheck::postgres_script(
+      seeded, sqlcheck::rewrite_for_postgres(bind(count, {std::to_string(kInvoice)})));
+  expect_ran(counted, seeded);
+  EXPECT_EQ(counted.rows, std::vector<std::string>{std::to_string(lines)}) << count;
+
+  const sqlcheck::Schema totals{
+      {"CREATE PROCEDURE CUSTTOTALS(INOUT c integer, INOUT t integer) LANGUAGE plpgsql "
+       "AS $$ BEGIN t := c * 2; END $$"}};
+  EXPECT_EQ(sqlcheck::postgres_verdict(totals, call), "") << call;
+}
+
 // The copy's INSERT ... SELECT with a condition on a variable.
 TEST(OptimisedStatementsRun, InsertSelectPrepares) {
   const sqlcheck::Schema schema{{"CREATE TABLE invline (invid integer, lineno integer, price numeric)",

@@ -7,7 +7,7 @@ struct_i(2, 1, [invid, lineno], []).
 break_i(1, nvg, 0, 0, 0).
 break_i(2, nvg, 1, 0, 0).
 lwi_i(1, [[t(custid, 2), t('=', 10), t('&CustId', 23)]]).
-lwi_i(2, [[t(invid, 2), t('=', 10), t(invid, 2)]]).
+lwi_i(2, [[t(invid, 2), t('=', 10), t('&InvId', 23)]]).
 b_group_i(1, 0, lit, 0, 0, 0).
 b_group_i(2, 0, lit, 0, 0, 0).
 attri_i(invid, ['InvId', int, 8, 0, 'ZZZZZZZ9']).
@@ -16,8 +16,12 @@ attri_i(custid, ['CustId', int, 6, 0, 'ZZZZZ9']).
 attri_i(lineno, ['LineNo', int, 3, 0, 'ZZ9']).
 attri_i('&CustId', ['&CustId', int, 6, 0, 'ZZZZZ9']).
 attri_i('&Lines', ['&Lines', int, 6, 0, 'ZZZZZ9']).
-b_line_i(1, 2, 0, cmd, 0, [t(a, 107), t('&Lines', 23), t('=', 10), t('&Lines', 23), t('+', 5), t('1', 3)]).
-b_line_i(2, 1, 0, cmd, 0, [t('call(', 104), t('\'APrintInv\'', 3), t(',', 7), t(invdate, 2), t(')', 4)]).
+attri_i('&InvId', ['&InvId', int, 8, 0, 'ZZZZZZZ9']).
+b_line_i(1, 2, 0, cmd, 0, [t(for, 121)]).
+b_line_i(2, 2, 0, cmd, 0, [t(a, 107), t('&Lines', 23), t('=', 10), t('&Lines', 23), t('+', 5), t('1', 3)]).
+b_line_i(3, 2, 0, cmd, 0, [t(endfor, 128)]).
+b_line_i(4, 1, 0, cmd, 0, [t(a, 107), t('&InvId', 23), t('=', 10), t(invid, 2)]).
+b_line_i(5, 1, 0, cmd, 0, [t('call(', 104), t('\'APrintInv\'', 3), t(',', 7), t(invdate, 2), t(')', 4)]).
 rule_i(0, parm(['&CustId', '&Lines'], [])).
 rule_i(0, prop('PGMTYPE', main)).
 table_i(2, 'INVOICE').

@@ -70,19 +70,16 @@ public final class ainvlines extends QNProcedure
          Ainvid = dboinvoice.getInvid();
          Ainvdate = dboinvoice.getInvdate();
          Acustid = dboinvoice.getCustid();
+         InvId = Ainvid ;
          QNt_QNDate1 = new QNDate(Ainvdate);
          new aprintinv(remoteHandle, context).execute( QNt_QNDate1) ;
          Ainvdate = QNt_QNDate1.getValue();
-         P00133.fetchFirst(dboinvline, Ainvid);
-         while (!P00133.eof())
-         {
-            Ainvid = dboinvline.getInvid();
-            Alineno = dboinvline.getLineno();
-            Lines = Lines+1 ;
-            /* Check if program is canceled. */
-            P00133.readNext();
-         }
+         /* Optimized group. */
+         P00133.fetchFirst(dboinvline, InvId);
+         cLines = (int)(dboinvline.getNumericFormula(1)) ;
          P00133.close() ;
+         Lines = Lines+cLines*1 ;
+         /* End optimized group. */
          /* Check if program is canceled. */
          P00132.readNext();
       }
@@ -110,18 +107,20 @@ public final class ainvlines extends QNProcedure
       Ainvid = 0 ;
       Ainvdate = QNutil.nullDate() ;
       Acustid = 0 ;
+      InvId = 0 ;
       QNt_QNDate1 = new QNDate();
       dboinvline = new dbcINVLINE(context, remoteHandle, false) ;
       P00133 = new fP00133(context, remoteHandle) ;
-      Alineno = 0 ;
+      cLines = 0 ;
       /* Quenora formulas. */
    }
 
-   protected short Alineno ;
    protected int CustId ;
    protected int Lines ;
    protected int Ainvid ;
    protected int Acustid ;
+   protected int InvId ;
+   protected int cLines ;
    protected java.util.Date Ainvdate ;
    protected boolean isRemote = false ;
    protected QNInt aP0 ;
@@ -199,7 +198,7 @@ final class fP00133 extends QNDBForwardSupplier
       readOnly = false ;
       cursorId = "P00133" ;
       supplierName = "fP00133" ;
-      SQL = "SELECT InvId, LineNo  FROM INVLINE (LOCKING=NONE) WHERE InvId = ?   FOR UPDATE OF InvId" ;
+      SQL = "SELECT COUNT(*)  FROM INVLINE (LOCKING=NONE) WHERE (InvId = ?)   " ;
       readBuffer = 16384;
    }
 
@@ -215,8 +214,7 @@ final class fP00133 extends QNDBForwardSupplier
 
    public void getFields(QNResultSet rslt) throws SQLException
    {
-      dboinvline.setInvid(rslt.getInt(1));
-      dboinvline.setLineno(rslt.getShort(2));
+      dboinvline.setFormula(1, rslt.getDouble(1));
    }
 
    public void getFieldsStream(QNResultSet rslt) throws SQLException
