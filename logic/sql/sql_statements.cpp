@@ -280,9 +280,18 @@ std::optional<SqlText> sql_delete_stmt(Run& run, const Term& table, const std::v
 
 namespace {
 
+// The cursor of a level's insert, update or delete, declared as the level's
+// data-object statement of that kind: the statement runs through the data
+// object of its table, which holds the row the level read. Without the
+// declaration the statement would be recorded and never run.
 std::string dml_cursor(Run& run, const Term& level, const Term& table, std::string_view mode,
                        const std::string& text) {
-  return cursor_name(run, level, Term::list({table, atom(mode)}), text, "");
+  const std::string cursor = cursor_name(run, level, Term::list({table, atom(mode)}), text, "");
+  if (!run.facts().exists(fact("dcl_cursor_i", {level, atom(mode), var(), var()}))) {
+    run.facts().asserta(fact("dcl_cursor_i", {level, atom(mode), Term::list({Term::list({table})}),
+                                              Term::list({str(cursor), level, level})}));
+  }
+  return cursor;
 }
 
 bool status_if(Run& run, std::string_view cursor, const Term& table, std::string_view status,

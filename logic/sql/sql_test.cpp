@@ -437,6 +437,31 @@ TEST(SqlStatements, DataObjectInsertOfALevel) {
   EXPECT_EQ(f.eng.facts().count("c_num_i", 3), 0u);
 }
 
+// A level's insert, update or delete runs through the data object of its
+// table, declared or not: a statement only recorded would never run.
+TEST(SqlStatements, LevelStatementsRunThroughTheDataObject) {
+  struct Case {
+    const char* name;
+    int op;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"insert", 0, {"dbocustomer.setCustid(5);", "dbocustomer.insert();"}},
+      {"update", 1, {"dbocustomer.setCustid(5);", "dbocustomer.update();"}},
+      {"delete", 2, {"dbocustomer.delete();"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f("7");
+    model_facts(f);
+    const std::vector<SqlAssign> assigns = {{t("'CustId'"), t("t(5, 3)")}};
+    if (c.op == 0) EXPECT_TRUE(gen_sql_insert(f.run, num(1), num(1), assigns, {}));
+    if (c.op == 1) EXPECT_TRUE(gen_sql_update(f.run, num(1), num(1), assigns, {}));
+    if (c.op == 2) EXPECT_TRUE(gen_sql_delete(f.run, num(1), num(1)));
+    EXPECT_EQ(f.lines(), c.lines);
+    EXPECT_EQ(f.eng.facts().count("embsql_cursor_i", 2), 0u);
+  }
+}
+
 TEST(SqlStatements, DynamicStatementAndNoStatementCalls) {
   Fixture f("7");
   const std::string sql = "UPDATE CUSTOMER SET CustName = 'a long name that does not fit on one line of eighty' "

@@ -9,18 +9,10 @@ public class PNavcommands extends QNProcedure
    protected byte nUserReturn ;
    protected int X ;
    protected fP00022 P00022 ;
-   protected dP00023 P00023 ;
-   protected dP00024 P00024 ;
    static class fP00022 extends QNDBForwardSupplier {
       fP00022(ModelContext c, int h) { super(c, h); }
       public void readNext() {}
       public void fetchFirst(Object... values) {}
-   }
-   static class dP00023 extends QNDBUpdateSupplier {
-      dP00023(ModelContext c, int h) { super(c, h); }
-   }
-   static class dP00024 extends QNDBUpdateSupplier {
-      dP00024(ModelContext c, int h) { super(c, h); }
    }
    QNDBSupplier cinvoice;
    QNDBSupplier NoTblObjErr;

@@ -11,7 +11,6 @@ public class PNavcommits extends QNProcedure
    protected int X ;
    protected fP00022 P00022 ;
    protected fP00023 P00023 ;
-   protected dP00024 P00024 ;
    static class fP00022 extends QNDBForwardSupplier {
       fP00022(ModelContext c, int h) { super(c, h); }
       public void readNext() {}
@@ -21,9 +20,6 @@ public class PNavcommits extends QNProcedure
       fP00023(ModelContext c, int h) { super(c, h); }
       public void readNext() {}
       public void fetchFirst(Object... values) {}
-   }
-   static class dP00024 extends QNDBUpdateSupplier {
-      dP00024(ModelContext c, int h) { super(c, h); }
    }
    QNDBSupplier ccustomer;
    QNDBSupplier cinvoice;

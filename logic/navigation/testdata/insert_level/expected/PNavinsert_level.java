@@ -6,10 +6,6 @@ import com.quenora.distributed.*;
 
 public class PNavinsert_level extends QNProcedure
 {
-   protected dP00022 P00022 ;
-   static class dP00022 extends QNDBUpdateSupplier {
-      dP00022(ModelContext c, int h) { super(c, h); }
-   }
    QNDBSupplier ccustomer;
    QNDBSupplier cinvoice;
    QNDBSupplier NoTblObjErr;

@@ -12,14 +12,10 @@ public class PNavold_values extends QNProcedure
    protected String Ostatus ;
    protected String status ;
    protected fP00022 P00022 ;
-   protected dP00023 P00023 ;
    static class fP00022 extends QNDBForwardSupplier {
       fP00022(ModelContext c, int h) { super(c, h); }
       public void readNext() {}
       public void fetchFirst(Object... values) {}
-   }
-   static class dP00023 extends QNDBUpdateSupplier {
-      dP00023(ModelContext c, int h) { super(c, h); }
    }
    QNDBSupplier cinvoice;
    QNDBSupplier NoTblObjErr;
