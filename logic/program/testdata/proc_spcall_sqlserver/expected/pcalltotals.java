@@ -89,7 +89,7 @@ final class callP00242 extends QNJDBCProcedure
       readOnly = false;
       dataSourceName = "DEFAULT";
       cursorId =  "P00242" ;
-      sqlSentence = "EXECUTE CUSTTOTALS  ?, ?" ;
+      sqlSentence = "EXECUTE sp_cust_totals  ?, ?" ;
    }
 
    protected void registerOutParameters() throws SQLException
