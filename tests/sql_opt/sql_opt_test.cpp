@@ -109,6 +109,12 @@ void expect_ran(const sqlcheck::ScriptResult& r, const std::vector<std::string>&
 
 constexpr int kInvoice = 3;
 
+// The database procedure the procedure cases and the sample call: a
+// customer in, a total out, both INOUT.
+const sqlcheck::Schema kCustTotals{
+    {"CREATE PROCEDURE CUSTTOTALS(INOUT c integer, INOUT t integer) LANGUAGE plpgsql "
+     "AS $$ BEGIN t := c * 2; END $$"}};
+
 // The optimised DELETE with a condition leaves exactly the rows the
 // condition excludes; the one without locks the table in a transaction
 // and leaves none.
@@ -217,15 +223,12 @@ TEST(OptimisedStatementsRun, CallsPrepare) {
               static_cast<std::ptrdiff_t>(call.parameters.size()));
     EXPECT_EQ(sqlcheck::postgres_verdict(two_inout, call.text), "") << call.text;
   }
-  const sqlcheck::Schema totals{
-      {"CREATE PROCEDURE CUSTTOTALS(INOUT c integer, INOUT t integer) LANGUAGE plpgsql "
-       "AS $$ BEGIN t := c * 2; END $$"}};
   // The calls the stored-procedure cases write: oracle (its braces are
   // the driver's escape, not SQL) and db2.
   for (const char* name : {"proc_spcall", "proc_spcall_db2"}) {
     SCOPED_TRACE(name);
     const std::string call = statement(generated_statements(name), "CALL CUSTTOTALS");
-    EXPECT_EQ(sqlcheck::postgres_verdict(totals, call), "") << call;
+    EXPECT_EQ(sqlcheck::postgres_verdict(kCustTotals, call), "") << call;
   }
 }
 
@@ -261,10 +264,7 @@ TEST(OptimisedStatementsRun, SampleModel) {
   expect_ran(counted, seeded);
   EXPECT_EQ(counted.rows, std::vector<std::string>{std::to_string(lines)}) << count;
 
-  const sqlcheck::Schema totals{
-      {"CREATE PROCEDURE CUSTTOTALS(INOUT c integer, INOUT t integer) LANGUAGE plpgsql "
-       "AS $$ BEGIN t := c * 2; END $$"}};
-  EXPECT_EQ(sqlcheck::postgres_verdict(totals, call), "") << call;
+  EXPECT_EQ(sqlcheck::postgres_verdict(kCustTotals, call), "") << call;
 }
 
 // The copy's INSERT ... SELECT with a condition on a variable.
