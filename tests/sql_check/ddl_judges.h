@@ -28,9 +28,9 @@ struct Difference {
 std::vector<std::string> for_judge(const std::vector<std::string>& program,
                                    const std::vector<Difference>& differences);
 
-// A program drops a table, an index or a constraint before it creates it
-// and tolerates "not found" there: that is the one refusal a judge may
-// answer. The statements refused otherwise, each with the judge's message;
+// A program drops a table, an index or a constraint before it creates it,
+// and locks a new table before it exists, and tolerates "not found" there:
+// that is the one refusal a judge may answer. The statements refused otherwise, each with the judge's message;
 // a judge that did not run gives its setup error.
 std::vector<std::string> unexpected_refusals(const std::vector<std::string>& sent,
                                              const ScriptResult& result);
