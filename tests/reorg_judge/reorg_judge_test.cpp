@@ -15,9 +15,13 @@
 // left out. A missing judge fails, naming its package.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
+#include "logic/core/golden.h"
 #include "logic/core/dbms_caps.h"
 #include "logic/java/java_naming.h"
 #include "logic/sql/ddl/ddl_fixture.h"
@@ -324,6 +328,165 @@ TEST(ReorgJudges, Db2ProgramsOnPostgresAndSqlite) {
                         "idx CREATE INDEX IINVOICE3 ON INVOICE (InvDate DESC)",
                         "row customer 7 Ann",
                         "row invoice 70 7 2026-12-11",
+                    }));
+}
+
+// --- the reorganisation cases --------------------------------------------------------------
+
+namespace fs = std::filesystem;
+const fs::path kCases = fs::path(QN_SOURCE_DIR) / "logic/reorg/testdata";
+
+// A case's facts and the statements of its three programs, in program
+// order: qnrgza, its pieces qnrgza1, qnrgza2 ..., then qnrgzb and qnrgzc.
+struct Case {
+  std::string facts;
+  std::vector<JavaStatement> program;
+  std::string error;
+};
+
+Case reorg_case(const std::string& name) {
+  Case c;
+  const fs::path dir = kCases / name;
+  c.facts = logic::golden::read_text(dir / "facts.pl");
+  if (c.facts.empty()) c.error = name + "/facts.pl is missing";
+  std::vector<std::pair<std::pair<char, int>, fs::path>> files;
+  if (fs::is_directory(dir / "expected")) {
+    for (const auto& e : fs::directory_iterator(dir / "expected")) {
+      static const std::regex kProgram(R"(qnrgz([abc])(\d*)\.java)", std::regex::icase);
+      std::smatch m;
+      const std::string file = e.path().filename().string();
+      if (!std::regex_match(file, m, kProgram)) continue;
+      const int piece = m[2].length() ? std::stoi(m[2]) : 0;
+      files.push_back({{static_cast<char>(std::tolower(m[1].str()[0])), piece}, e.path()});
+    }
+  }
+  std::sort(files.begin(), files.end());
+  for (const char part : {'a', 'b', 'c'}) {
+    if (std::none_of(files.begin(), files.end(), [&](const auto& f) { return f.first.first == part; })) {
+      c.error += name + "/expected has no qnrgz" + std::string(1, part) + ".java. ";
+    }
+  }
+  for (const auto& [order, path] : files) {
+    const auto got = sqlcheck::direct_sql_statements(logic::golden::read_text(path));
+    if (!got.error.empty()) c.error += path.filename().string() + ": " + got.error + ". ";
+    c.program.insert(c.program.end(), got.statements.begin(), got.statements.end());
+  }
+  return c;
+}
+
+// The old model of a case: the facts describe the new one, and each
+// new_tables/3 entry says what changed. A new table is not there yet; new
+// columns (nn) are not and removed ones (del) are; an index the
+// reorganisation creates (ic) is not there, one it drops (id) is, with
+// the attributes `old_facts` gives it (kb_index/5), as the case does not
+// hold them. Tables keep their old names (kb_tblname/2); ren_i/2 holds the
+// new ones.
+void to_old_model(DdlFixture& f) {
+  auto& facts = f.run.facts();
+  for (const Term& entry : f.facts("new_tables", 3)) {
+    const Term table = entry.arg(1);
+    const auto items = entry.arg(3).list_items();
+    bool created = entry.arg(2) == "new";
+    for (size_t i = 2; i < items.size(); ++i) created = created || items[i] == "new";
+    const Term any = Term::fresh_var();
+    if (created) {
+      facts.retract_all(Term::compound("kb_table", {table, any, Term::fresh_var(), Term::fresh_var()}));
+      continue;
+    }
+    for (size_t i = 2; i < items.size(); ++i) {
+      const Term& item = items[i];
+      if (item.is_compound() && item.functor() == "ic") {
+        facts.retract_all(Term::compound("kb_index", {table, Term::fresh_var(), item.arg(1), Term::fresh_var(),
+                                                      Term::fresh_var()}));
+      }
+      if (!item.is_compound() || item.functor() != "att") continue;
+      for (const Term& t : f.facts("kb_table", 4)) {
+        if (!(t.arg(1) == table)) continue;
+        std::vector<Term> atts = t.arg(3).list_items();
+        for (const Term& change : item.arg(1).list_items()) {
+          const auto ch = change.list_items();
+          if (ch.size() != 2) continue;
+          if (ch[1] == "nn") std::erase(atts, ch[0]);
+          if (ch[1] == "del") atts.push_back(ch[0]);
+        }
+        facts.retract_all(t);
+        facts.assertz(Term::compound("kb_table", {table, t.arg(2), Term::list(atts), t.arg(4)}));
+      }
+    }
+  }
+}
+
+// The old model's database, written by the DDL writers from the case's
+// facts: every table with its key, its other indexes, then the foreign keys.
+std::vector<std::string> old_database(const Case& c, const std::string& old_facts) {
+  DdlFixture f(c.facts + old_facts);
+  to_old_model(f);
+  logic::Run& r = f.run;
+  const Term m = num(5);
+  auto name_of = [&](const Term& table) {
+    for (const Term& n : f.facts("kb_tblname", 2)) {
+      if (n.arg(1) == table) return logic::text_of(n.arg(2));
+    }
+    return std::string();
+  };
+  for (const Term& t : f.facts("kb_table", 4)) {
+    std::string key;
+    for (const Term& i : f.facts("kb_index", 5)) {
+      if (i.arg(1) == t.arg(1) && i.arg(4).as_int() == 1 && key.empty()) key = logic::text_of(i.arg(3));
+    }
+    EXPECT_TRUE(logic::ddl::create_table(r, m, t.arg(1), name_of(t.arg(1)), key, "pk", t.arg(4).list_items(), "p"));
+    for (const Term& i : f.facts("kb_index", 5)) {
+      if (!(i.arg(1) == t.arg(1)) || logic::text_of(i.arg(3)) == key) continue;
+      EXPECT_TRUE(logic::ddl::gen_create_index(r, m, t.arg(1), name_of(t.arg(1)),
+                                               {logic::text_of(i.arg(3)), i.arg(4).as_int() == 1 ? "u" : "d",
+                                                i.arg(5).list_items()},
+                                               "p"));
+    }
+  }
+  for (const Term& t : f.facts("kb_table", 4)) {
+    EXPECT_TRUE(logic::ddl::gen_foreign_keys(r, m, t.arg(1), name_of(t.arg(1))));
+  }
+  EXPECT_EQ(f.errors, std::vector<std::string>{});
+  return sqlcheck::on_path(statements_of(f), [](const std::string&) { return false; });
+}
+
+// PostgreSQL's catalogue and SQLite's, each of the public schema and of
+// the schemas given.
+
+TEST(ReorgJudges, ColumnsOnlyCaseOnPostgresAndSqlite) {
+  const Case c = reorg_case("reorg_columns_only");
+  ASSERT_EQ(c.error, "");
+  std::vector<std::string> sent = old_database(c, "");
+  for (const std::string& s : run_path(c.program)) sent.push_back(s);
+
+  const std::vector<Difference> pg = {
+      {"ADD \\((.*)\\)$", "ADD $1", "Oracle lists added columns in parentheses; PostgreSQL takes one ADD per column"},
+      {" LONG\\b", " TEXT", "Oracle's long text type; PostgreSQL calls it TEXT"},
+      {"^(LOCK TABLE .*)$", "BEGIN; $1; COMMIT",
+       "the program holds its locks in its transaction; PostgreSQL locks only inside one"},
+  };
+  const auto pg_sent = sqlcheck::for_judge(sent, pg);
+  const auto p = sqlcheck::postgres_script(pg_sent, sqlcheck::kPgCatalogue);
+  expect_ran(pg_sent, p);
+  EXPECT_EQ(p.rows, (std::vector<std::string>{
+                        "col customer custid numeric 6 0 NO",
+                        "col customer custmail text - - YES",
+                        "col customer custname character 30 - YES",
+                        "con customer customer_pkey PRIMARY KEY (custid)",
+                        "idx CREATE UNIQUE INDEX customer_pkey ON public.customer USING btree (custid)",
+                    }));
+
+  const std::vector<Difference> lite = {
+      {"ADD \\((.*)\\)$", "ADD $1", "Oracle puts an added column in parentheses; SQLite takes it bare"},
+      {"^LOCK TABLE", "", "SQLite locks the whole database, not a table"},
+  };
+  const auto lite_sent = sqlcheck::for_judge(sent, lite);
+  const auto s = sqlcheck::sqlite_script(lite_sent, sqlcheck::kSqliteCatalogue);
+  expect_ran(lite_sent, s);
+  EXPECT_EQ(s.rows, (std::vector<std::string>{
+                        "col CUSTOMER CustId NUMERIC(6) 1 1",
+                        "col CUSTOMER CustMail LONG 0 0",
+                        "col CUSTOMER CustName CHAR(30) 0 0",
                     }));
 }
 
