@@ -45,20 +45,32 @@ std::vector<std::string> unexpected_refusals(const std::vector<std::string>& sen
 }
 
 const char* const kPgCatalogue = R"(
-SELECT 'col ' || table_name || ' ' || column_name || ' ' || data_type || ' ' ||
+SELECT 'col ' || CASE table_schema WHEN 'public' THEN '' ELSE table_schema || '.' END || table_name || ' ' ||
+       column_name || ' ' || data_type || ' ' ||
        coalesce(character_maximum_length::text, numeric_precision::text, '-') || ' ' ||
        coalesce(numeric_scale::text, '-') || ' ' || is_nullable
-  FROM information_schema.columns WHERE table_schema = 'public'
-UNION ALL SELECT 'idx ' || indexdef FROM pg_indexes WHERE schemaname = 'public'
+  FROM information_schema.columns WHERE table_schema NOT IN ('pg_catalog', 'information_schema')
+UNION ALL SELECT 'idx ' || indexdef FROM pg_indexes WHERE schemaname NOT IN ('pg_catalog', 'information_schema')
 UNION ALL SELECT 'con ' || conrelid::regclass::text || ' ' || conname || ' ' || pg_get_constraintdef(oid)
-  FROM pg_constraint WHERE connamespace = 'public'::regnamespace
+  FROM pg_constraint WHERE conrelid <> 0
+   AND connamespace NOT IN ('pg_catalog'::regnamespace, 'information_schema'::regnamespace)
 ORDER BY 1)";
 
-const char* const kSqliteCatalogue = R"(
+std::string sqlite_catalogue(const std::vector<std::string>& attached) {
+  std::string q = R"(
 SELECT 'col ' || m.name || ' ' || p.name || ' ' || p.type || ' ' || p."notnull" || ' ' || p.pk
   FROM sqlite_master m JOIN pragma_table_info(m.name) p WHERE m.type = 'table'
-UNION ALL SELECT 'idx ' || sql FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL
-ORDER BY 1)";
+UNION ALL SELECT 'idx ' || sql FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL)";
+  for (const std::string& a : attached) {
+    q += "\nUNION ALL SELECT 'col " + a + ".' || m.name || ' ' || p.name || ' ' || p.type || ' ' || "
+         "p.\"notnull\" || ' ' || p.pk FROM " + a + ".sqlite_master m JOIN pragma_table_info(m.name, '" + a +
+         "') p WHERE m.type = 'table'"
+         "\nUNION ALL SELECT 'idx " + a + ": ' || sql FROM " + a + ".sqlite_master WHERE type = 'index' AND sql IS NOT NULL";
+  }
+  return q + "\nORDER BY 1";
+}
+
+const std::string kSqliteCatalogue = sqlite_catalogue({});
 
 std::vector<std::string> without(const std::vector<std::string>& sent, const std::vector<Lacking>& lacking) {
   std::vector<std::string> out;

@@ -37,10 +37,14 @@ std::vector<std::string> unexpected_refusals(const std::vector<std::string>& sen
 
 // Catalogue queries: one row per column ("col table column type length
 // scale nullable"), index ("idx " + its definition) and constraint ("con
-// table name definition") of the public schema (PostgreSQL); per column
-// ("col table column type notnull pk") and index (SQLite).
+// table name definition") of every schema but the system's, a table
+// outside public named with its schema (PostgreSQL); per column ("col
+// table column type notnull pk") and index of the main database and of
+// the attached ones named (SQLite; "col SCHEMA.table ...", "idx SCHEMA:
+// ...").
 extern const char* const kPgCatalogue;
-extern const char* const kSqliteCatalogue;
+std::string sqlite_catalogue(const std::vector<std::string>& attached);
+extern const std::string kSqliteCatalogue;
 
 // A construct the DBMS documents and a parser lacks: statements holding it
 // are not given to that parser.
