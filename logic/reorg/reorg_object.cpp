@@ -334,6 +334,9 @@ Changes all_table_changes(Run& run, const Entry& entry) {
     }
   }
   if (run.facts().exists(fact("ren_i", {entry.table, var()}))) c.renamed = true;
+  // A column its database cannot add with ALTER TABLE would never reach
+  // the table: the table is rebuilt through its temporary table instead.
+  if (c.columns_only() && !c.added.empty() && !alter_add_col_ok(run, entry.table)) c.other = true;
   // A table with no change listed is rebuilt whole.
   if (!c.created && !c.renamed && c.added.empty() && c.removed.empty() && c.index_made.empty() &&
       c.index_dropped.empty()) {
