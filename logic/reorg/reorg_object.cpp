@@ -182,6 +182,10 @@ std::optional<Plan> plan_entry(Run& run, int64_t model, const Entry& e) {
       return std::nullopt;
     }
   }
+  if (p.renames() && ddl::rename_table_ok(run, e.table) && !k.index.empty() &&
+      !ddl::create_index_text(run, m, e.table, p.final_name, {k.index, "u", k.primary})) {
+    return std::nullopt;
+  }
   if (p.renames()) {
     const bool in_place = ddl::rename_table_ok(run, e.table);
     if (in_place && !ddl::rename_table_text(run, e.table, e.aux, p.final_name)) return std::nullopt;
@@ -334,6 +338,9 @@ Changes all_table_changes(Run& run, const Entry& entry) {
     }
   }
   if (run.facts().exists(fact("ren_i", {entry.table, var()}))) c.renamed = true;
+  // A column its database cannot add with ALTER TABLE would never reach
+  // the table: the table is rebuilt through its temporary table instead.
+  if (c.columns_only() && !c.added.empty() && !alter_add_col_ok(run, entry.table)) c.other = true;
   // A table with no change listed is rebuilt whole.
   if (!c.created && !c.renamed && c.added.empty() && c.removed.empty() && c.index_made.empty() &&
       c.index_dropped.empty()) {
@@ -558,6 +565,13 @@ bool gen_rgzc(Run& run, int64_t model, int64_t number, const std::vector<Plan>& 
     for (const std::string& d : p.drops) {
       const IndexDef old{d, "d", {}};
       ok = ok && log(run, 1001, {str(p.final_name), str(d)}) && ddl::gen_pk_or_index(run, t, old, p.final_name);
+    }
+    // A temporary table renamed in place was made without key: its primary
+    // index is built here, or the final table would have none.
+    if (p.renames() && ddl::rename_table_ok(run, t) && !p.key.index.empty()) {
+      const auto text = ddl::create_index_text(run, m, t, p.final_name, {p.key.index, "u", p.key.primary});
+      ok = ok && text && ddl::gen_drop_index(run, t, p.key.index, p.final_name) &&
+           gen_exec_immediate(run, *text, "", "n");
     }
     for (const IndexDef& i : p.creates) ok = ok && ddl::gen_create_index(run, m, t, p.final_name, i, "p");
     ok = ok && emit_comment(run, {"Referential constraints on table", p.final_name}) &&

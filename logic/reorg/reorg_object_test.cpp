@@ -31,8 +31,9 @@ struct Fixture {
   explicit Fixture(const std::string& facts) {
     EXPECT_TRUE(load_spec_file(f.run, QN_SOURCE_DIR "/data/QNMSGJ.ARI"));
     f.add("model_num_i(5). spec_i([ce, 30, 'Reorganization', 'Reorg', 0, reo]).");
-    f.add(kModel);
+    // The case's facts first: they answer before the model's.
     if (!facts.empty()) f.add(facts);
+    f.add(kModel);
     const fs::path kb = fs::path(QN_BINARY_DIR) / "golden/logic/reorg/bad_input.kb.txt";
     fs::create_directories(kb.parent_path());
     std::ofstream(kb) << "mdl model=5 name=REORG path=.\n";
@@ -107,6 +108,11 @@ TEST(LogicReorgChanges, StepsFollowTheChangeList) {
       {"renamed", "new_tables(1, pk, ['P001', 'T', att([[2, nn]])]). ren_i(1, ['C2']).", false, false,
        false, true},
       {"kind same is not converted", "new_tables(1, same, ['P001', 'T']).", false, false, false, false},
+      {"a new column the database cannot add: rebuilt",
+       "ddl_option('DTASRC', '3'). new_tables(1, pk, ['P001', 'T', att([[2, nn]])]).", false, false, false,
+       true},
+      {"a removed column the database cannot drop stays: still altered in place",
+       "new_tables(1, pk, ['P001', 'T', att([[2, del]])]).", false, true, false, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
