@@ -10,6 +10,7 @@
 #include "logic/java/class_frame.h"
 #include "logic/java/db_classes.h"
 #include "logic/java/unsupported.h"
+#include "logic/reorg/reorg_object.h"
 #include "logic/toolbox/dependencies.h"
 
 namespace qn::logic {
@@ -49,12 +50,9 @@ bool gen_webpanel_object(Run& run, int64_t number, const Term& spec) {
   return placeholder(run, number, spec);
 }
 bool gen_reorg_programs(Run& run, int64_t model, int64_t number, const Term& spec_tail) {
-  // The placeholder names the object by the head of the tail, its name.
-  const bool ok = placeholder(
-      run, number, Term::cons(Term::atom("ce"), Term::cons(Term::string(""), spec_tail)));
-  // The tables' classes are written last, as the main reorganisation
-  // program of the reorganisation generator will do.
-  return gen_reorg_classes(run, model, model) && ok;
+  // The programs first; the tables' classes last. An object whose programs
+  // cannot be written writes no classes either.
+  return reorg::gen_reorg_object(run, model, number, spec_tail) && gen_reorg_classes(run, model, model);
 }
 bool gen_workpanel_object(Run& run, int64_t number, const Term& spec) {
   return placeholder(run, number, spec);

@@ -138,6 +138,12 @@ void clear_spec_facts(Run& run) {
       {"embsql_cursor_i", 2}, {"dcl_cursor_i", 4},      {"c_sel_i", 2},          {"c_where_i", 2},
       {"open_i", 1},          {"sql_double_select", 3}, {"last_fetchfirst_i", 1}};
   for (const auto& [name, arity] : kStatements) facts.abolish(name, arity);
+  // So do the tables a reorganisation object lists, their new names and
+  // the superordinate tables found for them.
+  for (const auto& [name, arity] : {std::pair<const char*, uint32_t>{"new_tables", 3}, {"ren_i", 2},
+                                    {"super_tables_i", 2}}) {
+    facts.abolish(name, arity);
+  }
   run.engine().ctr_set(kCtrHolders, 1);
   run.engine().ctr_set(kCtrObject1, 1);
 }

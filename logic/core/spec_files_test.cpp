@@ -45,11 +45,17 @@ TEST_F(LogicCoreSpecFiles, ClearListHasTheSeventyNinePredicates) {
   EXPECT_EQ(clear_list().size(), 79u);
 }
 
-// The next object's file starts without the cursors of the one before.
+// The next object's file starts without the cursors and reorganised tables of
+// the one before.
 TEST_F(LogicCoreSpecFiles, LoadingAFileForgetsTheObjectBeforesCursors) {
-  ASSERT_TRUE(engine_.consult_text("embsql_cursor_i('P00132', [x]). c_num_i(1, [2], ['P00132']).", false));
+  ASSERT_TRUE(engine_.consult_text("embsql_cursor_i('P00132', [x]). c_num_i(1, [2], ['P00132']). "
+                                    "new_tables(1, pk, ['P001', 'T']). ren_i(1, ['U']). super_tables_i(1, []).",
+                                    false));
   ASSERT_TRUE(load_spec_file(run_, write("next.spc", "spec_i([rpt, 3, 'T', n]).")));
   EXPECT_TRUE(facts("embsql_cursor_i", 2).empty());
+  EXPECT_TRUE(facts("new_tables", 3).empty());
+  EXPECT_TRUE(facts("ren_i", 2).empty());
+  EXPECT_TRUE(facts("super_tables_i", 2).empty());
   EXPECT_TRUE(facts("c_num_i", 3).empty());
 }
 

@@ -42,6 +42,13 @@ TEST_P(TableClassCase, MatchesExpectedAndCompiles) {
   golden::Options options;
   options.pass_end = GetParam().rfind("cfg_", 0) == 0 || GetParam().rfind("make_", 0) == 0 ||
                      GetParam().rfind("crtjdbc_", 0) == 0;
+  // The reorganisation's programs log their steps with the message file's
+  // texts, which a run has loaded by then.
+  if (GetParam().rfind("tab_", 0) == 0) {
+    options.prepare = [](qn::logic::Run& run) {
+      EXPECT_TRUE(run.engine().consult_text(golden::read_text(QN_SOURCE_DIR "/data/QNMSGJ.ARI"), false));
+    };
+  }
   const golden::Outcome outcome = golden::run_case(dir, options);
   const fs::path actual = fs::path(QN_BINARY_DIR) / "golden/logic/java" / GetParam() / "actual";
   EXPECT_EQ(golden::compare(dir / "expected", outcome, actual), "");
@@ -57,6 +64,10 @@ TEST_P(TableClassCase, MatchesExpectedAndCompiles) {
     if (ext != ".java" && ext != ".jtm") continue;
     const std::string cls = declared_class(f.text);
     if (cls.empty() || cls == "developermenu") continue;
+    // The reorganisation's programs call conversion programs and the
+    // configuration class of a whole run: logic/reorg compiles them with
+    // those.
+    if (cls == "Reorganization" || cls == "qncrtdb" || cls.rfind("qnrgz", 0) == 0) continue;
     const fs::path p = src / (cls + ".java");
     std::ofstream(p, std::ios::binary) << f.text;
     files.push_back(p.string());

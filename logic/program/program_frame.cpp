@@ -14,6 +14,8 @@
 #include "logic/program/debug_checks.h"
 #include "logic/program/expressions.h"
 #include "logic/java/db_classes.h"
+#include "logic/java/remote_calls.h"
+#include "logic/program/program_calls.h"
 #include "logic/navigation/commit_points.h"
 #include "logic/navigation/program_start.h"
 #include "logic/sql/sql_statements.h"
@@ -220,6 +222,22 @@ bool gen_routine_start(Run& run, std::string_view kind, const Term& name,
     return format_parm_list(out, header, {")"}, *entries) && out.open("{").ok();
   }
   const std::string cls = kind_pgm_name(run, text_of(name));
+  if ((kind == "m" && generating_reorg(run) && obj == "ce") || (kind == "p" && obj == "ce")) {
+    // A program of the database creation or reorganisation: its file is
+    // fresh, so the imports come first. Both kinds run statements through
+    // the direct-SQL executor, so both import the reorganisation's packages.
+    if (!gen_imports(run, "reorg") ||
+        !gen_class_header(run, model, kind == "m" ? "reorg" : "ce", cls, SourceMode::Same)) {
+      return false;
+    }
+    record_parm_names(run, parms);
+    if (!gen_constructor(run, cls) || !gen_remote_proc_stub(run) || !gen_execute_int(run, cls)) {
+      return false;
+    }
+    if (kind == "p") return true;
+    if (!run.facts().exists(atom("declared_as_main_i"))) run.facts().assertz(atom("declared_as_main_i"));
+    return dbg_trace_call(run, num(1), {Term::list({name, str("start (main).")})});
+  }
   if (kind == "m" && (obj == "proc" || obj == "rpt")) {
     if (!gen_class_header(run, model, "proc", cls, SourceMode::Same)) return false;
     std::vector<Term> inout;

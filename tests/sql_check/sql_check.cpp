@@ -372,6 +372,9 @@ ScriptResult postgres_script(const std::vector<std::string>& statements, const s
     PGresult* r = PQexec(conn, s.c_str());
     out.errors.emplace_back(PQresultStatus(r) == PGRES_COMMAND_OK ? "" : PQerrorMessage(conn));
     PQclear(r);
+    // A refused statement inside a transaction it opened ends that
+    // transaction, so the next statements are judged on their own.
+    if (PQtransactionStatus(conn) == PQTRANS_INERROR) PQclear(PQexec(conn, "ROLLBACK"));
   }
   if (!query.empty()) {
     PGresult* r = PQexec(conn, query.c_str());

@@ -1,6 +1,7 @@
 // The DDL writers' statements judged by real databases and dialect
 // parsers. The statements are the texts the generated program hands the
-// direct-SQL executor (the cmdBuffer literals), in the order written.
+// direct-SQL executor, in the order written (tests/sql_check/
+// java_statements.h reads them from the Java).
 //
 // - PostgreSQL 15 (a throw-away cluster, tests/sql_check) and SQLite run
 //   the statements of a DB2 model and of a model of the other database
@@ -12,25 +13,28 @@
 // difference is listed below with its reason; nothing else is changed or
 // left out. A missing judge fails, naming its package.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <regex>
+#include <string>
+#include <vector>
 
 #include "logic/sql/ddl/ddl_fixture.h"
 #include "logic/sql/ddl/index_ddl.h"
 #include "logic/sql/ddl/table_ddl.h"
-#include "tests/sql_check/sql_check.h"
+#include "tests/sql_check/ddl_judges.h"
+#include "tests/sql_check/java_statements.h"
 
 namespace qn::logic::ddl {
 namespace {
 
-namespace fs = std::filesystem;
 using engine::Term;
 using test::DdlFixture;
+using sqlcheck::Difference;
+using sqlcheck::for_judge;
+using sqlcheck::kPgCatalogue;
+using sqlcheck::kSqliteCatalogue;
+using sqlcheck::Lacking;
+using sqlcheck::ParserRun;
+using sqlcheck::without;
 
 // The cluster goes before the scratch folder does.
 struct PgEnvironment : ::testing::Environment {
@@ -38,14 +42,15 @@ struct PgEnvironment : ::testing::Environment {
 };
 const auto* const kPgEnv = ::testing::AddGlobalTestEnvironment(new PgEnvironment);
 
-// The statements a fixture's writers handed the direct-SQL executor.
+// The statements a fixture's writers handed the direct-SQL executor, read
+// from the Java as a judge of a whole program reads them.
 std::vector<std::string> statements(DdlFixture& f) {
+  std::string java;
+  for (const std::string& l : f.lines()) java += l + "\n";
+  const auto got = sqlcheck::direct_sql_statements(java);
+  EXPECT_EQ(got.error, "");
   std::vector<std::string> out;
-  for (const std::string& l : f.lines()) {
-    const auto q1 = l.find('"'), q2 = l.rfind('"');
-    if (l.rfind("cmdBuffer = ", 0) == 0) out.push_back(l.substr(q1 + 1, q2 - q1 - 1));
-    if (l.rfind("cmdBuffer += ", 0) == 0) out.back() += l.substr(q1 + 1, q2 - q1 - 1);
-  }
+  for (const sqlcheck::JavaStatement& s : got.statements) out.push_back(s.sql);
   return out;
 }
 
@@ -87,63 +92,10 @@ std::vector<std::string> program(const std::string& options) {
   return statements(f);
 }
 
-// One listed difference: statements matching `pattern` are written for the
-// judge as `replacement` (empty: the judge has no such statement and it is
-// not run), for the reason given.
-struct Difference {
-  const char* pattern;
-  const char* replacement;
-  const char* reason;
-};
-
-std::vector<std::string> for_judge(const std::vector<std::string>& program,
-                                   const std::vector<Difference>& differences) {
-  std::vector<std::string> out;
-  for (const std::string& s : program) {
-    std::string t = s;
-    bool dropped = false;
-    for (const Difference& d : differences) {
-      const std::regex re(d.pattern);
-      if (!std::regex_search(t, re)) continue;
-      if (!*d.replacement) dropped = true;
-      else t = std::regex_replace(t, re, d.replacement);
-    }
-    if (!dropped) out.push_back(t);
-  }
-  return out;
-}
-
-// The program drops a table, an index or a constraint before it creates it
-// and tolerates "not found" there (FNF): that is the one refusal a judge
-// may answer.
+// Every statement ran, but for the tolerated refusals.
 void expect_ran(const std::vector<std::string>& sent, const sqlcheck::ScriptResult& r) {
-  ASSERT_EQ(r.setup_error, "");
-  ASSERT_EQ(r.errors.size(), sent.size());
-  for (std::size_t i = 0; i < sent.size(); ++i) {
-    if (r.errors[i].empty()) continue;
-    const bool tolerated = (sent[i].rfind("DROP ", 0) == 0 ||
-                            sent[i].find(" DROP CONSTRAINT ") != std::string::npos) &&
-                           (r.errors[i].find("does not exist") != std::string::npos ||
-                            r.errors[i].find("no such") != std::string::npos);
-    EXPECT_TRUE(tolerated) << sent[i] << "\n" << r.errors[i];
-  }
+  EXPECT_EQ(sqlcheck::unexpected_refusals(sent, r), std::vector<std::string>{});
 }
-
-const char* kPgCatalogue = R"(
-SELECT 'col ' || table_name || ' ' || column_name || ' ' || data_type || ' ' ||
-       coalesce(character_maximum_length::text, numeric_precision::text, '-') || ' ' ||
-       coalesce(numeric_scale::text, '-') || ' ' || is_nullable
-  FROM information_schema.columns WHERE table_schema = 'public'
-UNION ALL SELECT 'idx ' || indexdef FROM pg_indexes WHERE schemaname = 'public'
-UNION ALL SELECT 'con ' || conrelid::regclass::text || ' ' || conname || ' ' || pg_get_constraintdef(oid)
-  FROM pg_constraint WHERE connamespace = 'public'::regnamespace
-ORDER BY 1)";
-
-const char* kSqliteCatalogue = R"(
-SELECT 'col ' || m.name || ' ' || p.name || ' ' || p.type || ' ' || p."notnull" || ' ' || p.pk
-  FROM sqlite_master m JOIN pragma_table_info(m.name) p WHERE m.type = 'table'
-UNION ALL SELECT 'idx ' || sql FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL
-ORDER BY 1)";
 
 TEST(LogicDdlJudges, Db2StatementsOnPostgresAndSqlite) {
   const std::vector<std::string> sent = program("ddl_option('DTASRC', '5').");
@@ -313,92 +265,10 @@ TEST(LogicDdlJudges, RenamedTableOnPostgresAndSqlite) {
 
 // --- dialect parsers ---------------------------------------------------------------------
 
-struct ParserRun {
-  int status = -1;
-  std::string output;
-};
-
-// A construct the DBMS documents and a parser lacks: statements holding it
-// are not given to that parser.
-struct Lacking {
-  const char* pattern;
-  const char* reason;
-};
-
-std::vector<std::string> without(const std::vector<std::string>& sent, const std::vector<Lacking>& lacking) {
-  std::vector<std::string> out;
-  for (const std::string& s : sent) {
-    bool lacks = false;
-    for (const Lacking& l : lacking) lacks = lacks || std::regex_search(s, std::regex(l.pattern));
-    if (!lacks) out.push_back(s);
-  }
-  EXPECT_FALSE(out.empty());
-  return out;
-}
-
-// Writes the statements one per line and runs a judge program over them;
-// it prints "FAIL <n>: <message>" for each statement it refuses.
-ParserRun run_parser(const std::string& program, const std::string& ext, const std::string& interpreter,
-                     const std::vector<std::string>& sent) {
-  const fs::path dir = fs::temp_directory_path() / ("qn_ddl_judge_" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  std::ofstream(dir / ("judge" + ext)) << program;
-  {
-    std::ofstream out(dir / "statements.txt");
-    for (const std::string& s : sent) out << s << "\n";
-  }
-  ParserRun r;
-  const std::string cmd = interpreter + " " + (dir / ("judge" + ext)).string() + " " +
-                          (dir / "statements.txt").string() + " 2>&1";
-  if (FILE* p = ::popen(cmd.c_str(), "r")) {
-    char buf[4096];
-    while (std::fgets(buf, sizeof buf, p)) r.output += buf;
-    const int st = ::pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  }
-  fs::remove_all(dir);
-  return r;
-}
-
-const char* kSqlglot = R"(import sys
-try:
-    import sqlglot
-    from sqlglot.errors import ErrorLevel
-except ImportError:
-    print("MISSING")
-    sys.exit(3)
-dialect = sys.argv[2] if len(sys.argv) > 2 else None
-bad = 0
-for n, line in enumerate(open(sys.argv[1]), 1):
-    text, _, dialect = line.rstrip("\n").rpartition("\t")
-    try:
-        trees = sqlglot.parse(text, read=dialect, error_level=ErrorLevel.RAISE)
-        if len(trees) != 1 or trees[0] is None:
-            raise ValueError("not one statement")
-        if trees[0].find(sqlglot.exp.Command) is not None and trees[0].key == "command":
-            raise ValueError("parsed only as an opaque command")
-    except Exception as e:
-        bad += 1
-        print("FAIL %d: %s: %s" % (n, text, str(e).splitlines()[0] if str(e) else type(e).__name__))
-sys.exit(1 if bad else 0)
-)";
-
-const char* kNodeSqlParser = R"(let Parser;
-try { Parser = require('node-sql-parser').Parser; } catch (e) { console.log('MISSING'); process.exit(3); }
-const fs = require('fs');
-const parser = new Parser();
-let bad = 0;
-fs.readFileSync(process.argv[2], 'utf8').split('\n').filter(l => l).forEach((text, i) => {
-  try { parser.astify(text, { database: 'db2' }); }
-  catch (e) { bad++; console.log('FAIL ' + (i + 1) + ': ' + text + ': ' + String(e.message).split('\n')[0]); }
-});
-process.exit(bad ? 1 : 0);
-)";
-
 // Oracle and SQL Server statements: the golden cases' storage and index
 // writers on both systems, and the table program above.
-std::vector<std::string> oracle_and_sqlserver() {
-  std::vector<std::string> out;
+std::vector<std::pair<std::string, std::string>> oracle_and_sqlserver() {
+  std::vector<std::pair<std::string, std::string>> out;
   for (const auto& [options, dialect] :
        {std::pair<const char*, const char*>{"ddl_option('DTASRC', '7'). ddl_option('CS_SCHEMA', 'SALES'). "
                                             "ddl_option('create_and_use_synonyms', 'y'). gen_reo_i. "
@@ -424,13 +294,12 @@ std::vector<std::string> oracle_and_sqlserver() {
     EXPECT_TRUE(gen_synonym(r, num(1), "CUSTOMER"));
     EXPECT_TRUE(gen_rename_table(r, m, num(1), "CUSTAUX", "CUSTOMER", {"ICUSTOMER1", "pk", {num(1)}}, "y"));
     EXPECT_EQ(f.errors, std::vector<std::string>{});
-    for (const std::string& s : statements(f)) out.push_back(s + "\t" + dialect);
+    for (const std::string& s : statements(f)) out.emplace_back(s, dialect);
   }
   return out;
 }
 
 TEST(LogicDdlJudges, OracleAndSqlServerStatementsParse) {
-  // Debian's python3-sqlglot is installed for the system's python.
   const std::vector<Lacking> lacking = {
       {"^COMMENT ON ", "sqlglot 10 has no COMMENT ON (Oracle documents it)"},
       {"USING INDEX", "no using_index_clause of an Oracle constraint"},
@@ -442,15 +311,16 @@ TEST(LogicDdlJudges, OracleAndSqlServerStatementsParse) {
       {"^CREATE PUBLIC SYNONYM ", "CREATE PUBLIC SYNONYM is read only as an opaque command"},
       {"PRIMARY KEY\\(\\w+\\) ON ", "no filegroup of a SQL Server table constraint (ON filegroup)"},
       {"TEXTIMAGE_ON ", "no SQL Server TEXTIMAGE_ON"},
-      {"\\) ON \\w+(\t|$)", "no filegroup of a SQL Server table or index (ON filegroup)"},
+      {"\\) ON \\w+$", "no filegroup of a SQL Server table or index (ON filegroup)"},
       {"^ALTER TABLE \\w+ ADD \\w+ .*, ", "no SQL Server ADD of several columns"},
       {" DROP COLUMN \\w+, ", "no SQL Server DROP COLUMN of several columns"},
       {"^EXEC sp_rename '", "sqlglot 10 has no EXEC of a procedure (SQL Server documents EXEC procedure 'value', ...)"},
       {"^RENAME \\S+ TO ", "sqlglot 10 has no RENAME statement (Oracle documents RENAME old TO new)"},
   };
-  const ParserRun r = run_parser(kSqlglot, ".py", "/usr/bin/python3", without(oracle_and_sqlserver(), lacking));
-  ASSERT_EQ(r.output.find("MISSING"), std::string::npos)
-      << "sqlglot is missing: install the Debian package python3-sqlglot";
+  const auto given = without(oracle_and_sqlserver(), lacking);
+  EXPECT_FALSE(given.empty());
+  const ParserRun r = sqlcheck::sqlglot_parse(given);
+  ASSERT_EQ(r.missing, "");
   EXPECT_EQ(r.status, 0) << r.output;
 }
 
@@ -471,11 +341,10 @@ TEST(LogicDdlJudges, Db2StatementsParse) {
       {" DROP CONSTRAINT ", "no ALTER TABLE ... DROP CONSTRAINT"},
       {" ADD .* ADD ", "no ALTER TABLE with several ADD clauses, DB2's way of adding columns"},
   };
-  const ParserRun r = run_parser(kNodeSqlParser, ".js", "NODE_PATH=$(npm root -g 2>/dev/null) node",
-                                 without(db2_program(), lacking));
-  ASSERT_NE(r.status, 127) << "node is missing: install the Debian package nodejs";
-  ASSERT_EQ(r.output.find("MISSING"), std::string::npos)
-      << "node-sql-parser is missing: scripts/setup installs it from npm";
+  const auto given = without(db2_program(), lacking);
+  EXPECT_FALSE(given.empty());
+  const ParserRun r = sqlcheck::node_sql_parser_parse(given, "db2");
+  ASSERT_EQ(r.missing, "");
   EXPECT_EQ(r.status, 0) << r.output;
 }
 

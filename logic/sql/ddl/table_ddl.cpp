@@ -286,7 +286,13 @@ std::optional<ColumnDefs> sql_create_att(Run& run, const Term& model, const Term
 std::optional<std::vector<Term>> table_attributes(Run& run, const Term& model, const Term& table) {
   std::array<Term, 3> a{model, table, var()};
   if (!call_host(run, "i_all_atrisr", a) || !a[2].is_list()) return std::nullopt;
-  return a[2].list_items();
+  // The knowledge base lists a key attribute that is also stored twice (the
+  // key first); a table has each column once.
+  std::vector<Term> out;
+  for (const Term& t : a[2].list_items()) {
+    if (std::find(out.begin(), out.end(), t) == out.end()) out.push_back(t);
+  }
+  return out;
 }
 
 std::optional<std::string> create_table_text(Run& run, const Term& model, const Term& table,

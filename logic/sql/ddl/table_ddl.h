@@ -55,7 +55,8 @@ std::optional<ColumnDefs> sql_create_att(Run& run, const engine::Term& model,
                                          const std::vector<engine::Term>& attributes,
                                          const std::vector<engine::Term>& not_null);
 
-// The table's attributes from the knowledge base (i_all_atrisr/3).
+// The table's attributes from the knowledge base (i_all_atrisr/3), each
+// once, in the order of their first appearance.
 std::optional<std::vector<engine::Term>> table_attributes(Run& run, const engine::Term& model,
                                                           const engine::Term& table);
 

@@ -1,8 +1,5 @@
 /* Creation of the database: one table with a key of two attributes. */
 spec_i([ce, 10, 'Database creation', 'CreateDB', 0, crt]).
-/* Table 9 is not in the knowledge base: its classes are left out, the
-   others are written. */
-new_tables(9, pk, ['P009', 'GONE']).
 new_tables(7, pk, ['P007', 'ORDLINE']).
 /* The model generated, the current one, paired with itself as a run pairs it. */
 model_num_i(1). model_i(1, 1).

@@ -27,4 +27,6 @@ public class Application {
   // The database commands; the store is named by its DBMS or its name.
   public static void commit(ModelContext context, int remoteHandle, String store) {}
   public static void rollback(ModelContext context, int remoteHandle, String store) {}
+  // The prepared statements of every cursor, dropped before tables change.
+  public static void dropPreparedCursors(ModelContext context, int remoteHandle) {}
 }

@@ -44,4 +44,9 @@ public class QNutil {
   // Comparisons of texts.
   public static int strcmp(String a, String b) { return 0; }
   public static boolean like(String value, String pattern) { return false; }
+  public static String upper(String s) { return s; }
+  // The user connected to a server or data store.
+  public static String userId(String server, ModelContext context, int remoteHandle, String store) {
+    return "";
+  }
 }
