@@ -602,10 +602,12 @@ bool gen_reorg_object(Run& run, int64_t model, int64_t number, const Term& spec_
   const auto entries = reorg_entries(run);
   if (!entries) return false;
   std::vector<Plan> plans;
+  std::vector<Entry> tables;  // the first entry of each table
   bool ok = true;
   std::set<int64_t> seen;
   for (const Entry& e : *entries) {
     if (!seen.insert(e.table.as_int()).second) continue;
+    tables.push_back(e);
     if (auto p = plan_entry(run, model, e)) {
       plans.push_back(std::move(*p));
     } else {
@@ -629,7 +631,7 @@ bool gen_reorg_object(Run& run, int64_t model, int64_t number, const Term& spec_
     }
   }
   return gen_crtdb(run, model, number) && gen_rgza(run, model, number, plans) &&
-         gen_rgzb(run, model, number, *entries, plans) && gen_rgzc(run, model, number, plans) &&
+         gen_rgzb(run, model, number, tables, plans) && gen_rgzc(run, model, number, plans) &&
          gen_reorganization_main(run, model);
 }
 

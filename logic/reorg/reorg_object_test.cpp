@@ -137,3 +137,52 @@ TEST(LogicReorgChanges, StepsFollowTheChangeList) {
 
 }  // namespace
 }  // namespace qn::logic::reorg
+
+namespace qn::logic::reorg {
+namespace {
+
+// With referential integrity in the database, a new table's superordinate
+// tables that need reorganisation are locked with it and lose their
+// constraints first; a listed table is not taken twice, and a database
+// creation takes none.
+TEST(LogicReorgLocks, SuperordinateTablesOfANewTable) {
+  for (const bool creation : {false, true}) {
+    SCOPED_TRACE(creation ? "creation" : "reorganisation");
+    Fixture x("ddl_option('DCL_REF_INT_DB', 'Y'). kb_table(3, 'Lines', [3], [3]). kb_tblname(3, 'INVLINE'). "
+              "new_tables(3, new, ['P003', 'INVLINE']). new_tables(2, pk, ['P002', 'TMPINV']).");
+    if (creation) {
+      x.f.run.facts().abolish("spec_i", 1);
+      x.f.add("spec_i([ce, 30, 'Database creation', 'CreateDB', 0, crt]).");
+    }
+    x.f.run.stand_in_host("i_dir_super", 3, [](qn::logic::Run&, std::span<Term> a) {
+      if (a[1] != num(3)) return false;
+      a[2] = Term::list({Term::list({num(2), Term::list({num(3)})}), Term::list({num(1), Term::list({num(1)})})});
+      return true;
+    });
+    ASSERT_TRUE(x.generate()) << (x.f.errors.empty() ? "" : x.f.errors[0]);
+    std::vector<std::string> locks;
+    for (const CapturedFile& file : x.f.run.capture()->files) {
+      if (file.path.find("qnrgza") == std::string::npos) continue;
+      for (const std::string& l : file.lines) {
+        if (l.find("LOCK TABLE") != std::string::npos || l.find("Dropping constraints") != std::string::npos) {
+          locks.push_back(l.substr(l.find_first_not_of(' ')));
+        }
+      }
+    }
+    // The superordinate table follows its new table; INVOICE, listed
+    // itself, comes in its own place.
+    const std::vector<std::string> reorganisation = {
+        "cmdBuffer = \"LOCK TABLE INVLINE IN EXCLUSIVE MODE\";",
+        "cmdBuffer = \"LOCK TABLE CUSTOMER IN EXCLUSIVE MODE\";",
+        "cmdBuffer = \"LOCK TABLE INVOICE IN EXCLUSIVE MODE\";",
+        "QNReorganization.addMsg(\"Dropping constraints of table CUSTOMER\");",
+        "QNReorganization.addMsg(\"Dropping constraints of table INVOICE\");"};
+    // A creation: every table is new, none has constraints yet.
+    const std::vector<std::string> create = {"cmdBuffer = \"LOCK TABLE INVLINE IN EXCLUSIVE MODE\";",
+                                             "cmdBuffer = \"LOCK TABLE INVOICE IN EXCLUSIVE MODE\";"};
+    EXPECT_EQ(locks, creation ? create : reorganisation);
+  }
+}
+
+}  // namespace
+}  // namespace qn::logic::reorg
