@@ -32,6 +32,7 @@
 #include "logic/sql/sql_statements.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/pending.h"
+#include "logic/toolbox/rule_utilities.h"
 
 namespace qn::logic {
 
@@ -128,7 +129,13 @@ bool cmd_while(Run& run, const Line& l) { return emit_while(run, l.args, {l.c2, 
 // definition follows at once, needs no code: the routine ends there. A line
 // that cannot be found is not last.
 bool return_is_last(Run& run, const Line& l) {
-  auto self = run.facts().first(fact("b_line_i", {var(), var(), var(), atom("cmd"), var(), l.raw}));
+  // The line being written when its writer says which (two RETURN lines
+  // hold the same tokens), else the first line of these tokens.
+  std::optional<Term> self;
+  if (auto at = run.facts().first(fact("cmd_line_at_i", {var()}))) {
+    self = run.facts().first(fact("b_line_i", {at->arg(1), var(), var(), atom("cmd"), var(), l.raw}));
+  }
+  if (!self) self = run.facts().first(fact("b_line_i", {var(), var(), var(), atom("cmd"), var(), l.raw}));
   if (!self || !self->arg(1).is_int()) return false;
   const int64_t at = self->arg(1).as_int();
   std::optional<Term> next;
@@ -189,10 +196,27 @@ std::string routine_method(Run& run, const Line& l, bool event) {
   return proc_id_name(run, first.is_nil() ? atom("") : first.arg(1));
 }
 
+// The events the runtime calls by name get a method "QN" + event that runs
+// the user's event: Enter and Exit of a transaction; Start, Exit and Enter
+// of other objects. Enter is public.
+bool qn_event_method(Run& run, const Term& event, const Term& level) {
+  std::string bare = text_of(event);
+  if (bare.size() >= 2 && (bare.front() == '\'' || bare.front() == '"') && bare.back() == bare.front())
+    bare = bare.substr(1, bare.size() - 2);
+  const std::string key = platform::upper_1252(bare);
+  const bool trn = spec_kind_in(run, {"trn"});
+  if (!(key == "ENTER" || key == "EXIT" || (key == "START" && !trn))) return true;
+  const std::string modifier = key == "ENTER" ? "public" : "protected";
+  if (!Out(run).pieces({modifier + " void QN" + bare + "()"}).open("{").ok()) return false;
+  gen_user_event(run, atom(bare), level);
+  return end_routine(run, "0");
+}
+
 // The method header of a user subroutine or event: a procedure that prints
 // may be interrupted while it runs.
 bool sub_start(Run& run, const Line& l, bool event) {
   const Term name = arg_at(l, 0).is_nil() ? atom("") : arg_at(l, 0).arg(1);
+  if (event && !qn_event_method(run, name, l.level)) return false;
   run.facts().assertz(fact("in_usr_proc_i", {name}));
   step_progress(run);
   std::string header = "protected void " + routine_method(run, l, event) + "()";

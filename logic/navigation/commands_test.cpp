@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "logic/navigation/test_fixture.h"
+#include "logic/toolbox/pending.h"
 
 namespace qn::logic {
 namespace {
@@ -58,12 +59,18 @@ TEST(Navigation, CommandLines) {
       {"[t(call, 158), t('udp(', 1), t('\\'U\\'', 3), t(')', 4)]",  // U is no stored procedure
        {"new u(remoteHandle, context).execute( ) ;"}},
       {"[t(msg, 141), t('\"Hi\"', 3), t(')', 4)]", {"QNutil.msg( this, \"Hi\" );"}},
+      {"[t(confirm, 151), t('\"Ok?\"', 3), t(',', 7), t('N', 3)]",
+       {"QNutil.confirm( me(), \"Ok?\" , false );"}},
+      {"[t(confirm, 151), t('\"Ok?\"', 3)]", {"QNutil.confirm( me(), \"Ok?\" , true );"}},
       {"[t(msg, 141), t('\"Hi\"', 3), t(',', 7), t(status, 2), t(')', 4)]",
        {"QNutil.msg( \"Hi\" );"}},
       {"[t(sub, 143), t('Calc', 2)]",
        {"protected void S11()", "{", "   /* CalcRoutine */"}},
+      // Enter is called by the runtime through QNEnter (empty here: the
+      // fixture's event has no header line to run).
       {"[t(event, 146), t('Enter', 2)]",
-       {"protected void E11()", "{", "   /* EnterRoutine */"}},
+       {"public void QNEnter()", "{", "}", "", "protected void E11()", "{", "   /* EnterRoutine */"}},
+      {"[t(event, 146), t('Refresh', 2)]", {"protected void E11()", "{", "   /* RefreshRoutine */"}},
       {"[t(endsub, 144)]", {"}", ""}},
       {"[t(do, 145), t('Calc', 2)]", {"/* Execute user event: E11 */", "E11();"}},
       {"[t(docase, 152)]", {}},
@@ -132,6 +139,37 @@ TEST(Navigation, LinesAroundReturnAndDo) {
               Term::nil());
   EXPECT_EQ(f.lines(), (Lines{"protected void S11()", "{", "   /* CalcRoutine */",
                               "   /* Execute user subroutine: S11 */", "   S11();"}));
+}
+
+// Two RETURN lines of the same tokens: the writer of the lines says which
+// one is written (cmd_line_at_i/1), and only the one before the subroutine
+// is last.
+TEST(Navigation, SameReturnTwice) {
+  const std::string lines =
+      "b_line_i(1, 0, 0, cmd, 0, [t(return, 118)]). "
+      "b_line_i(2, 0, 0, cmd, 0, [t(endif, 111)]). "
+      "b_line_i(3, 0, 0, cmd, 0, [t(return, 118)]). "
+      "b_line_i(4, 0, 0, cmd, 0, [t(sub, 143), t('Calc', 2)]). ";
+  for (const auto& [at, expected] :
+       {std::pair{"1", Lines{"nUserReturn = 1;", "cleanup();", "if (true) return;"}},
+        {"3", Lines{"nUserReturn = 1;"}}}) {
+    SCOPED_TRACE(at);
+    Fixture f(kProc + lines + "cmd_line_at_i(" + at + "). ");
+    cmd_to_code(f.run, t("[t(return, 118)]"), Term::nil(), Term::nil(), t("1"), Term::nil());
+    EXPECT_EQ(f.lines(), expected);
+  }
+}
+
+// "do" of an event the program's lines start; none for an event without
+// header line.
+TEST(Navigation, EventCommandCall) {
+  const std::string lines = "b_line_i(7, 0, 0, cmd, 0, [t(event, 146), t('\\'Start\\'', 3)]). ";
+  Fixture f(kProc + lines);
+  EXPECT_TRUE(gen_event_cmd_call(f.run, t("'Start'"), t("1")));
+  EXPECT_EQ(f.lines(), (Lines{"/* Execute user event: E11 */", "E11();"}));
+  Fixture none(kProc + lines);
+  EXPECT_FALSE(gen_event_cmd_call(none.run, t("'Exit'"), t("1")));
+  EXPECT_EQ(none.lines(), Lines{});
 }
 
 }  // namespace

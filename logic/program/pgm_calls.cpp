@@ -93,7 +93,10 @@ std::optional<CallArgs> gen_call_args(Run& run, std::string_view program, const 
       mode = modes[position];
     }
     ++position;
-    if (mode == 'i') {
+    // A generated program's execute takes value holders only, so an input
+    // argument goes through a holder too; nothing comes back from it.
+    const bool input = mode == 'i';
+    if (input && system) {
       out.args.push_back(text);
       continue;
     }
@@ -110,7 +113,7 @@ std::optional<CallArgs> gen_call_args(Run& run, std::string_view program, const 
     }
     lines.pieces({*temp, "=", "new " + *holder + "(" + text + ");"});
     out.args.push_back(*temp);
-    if (is_value_token(arg)) out.move_back.push_back({text, *temp});
+    if (!input && is_value_token(arg)) out.move_back.push_back({text, *temp});
   }
   facts.abolish("call_type_i", 1);
   if (!ok || !lines.ok()) return std::nullopt;
@@ -130,14 +133,18 @@ namespace {
 // by name; what the callee gives back is moved back after the call.
 bool gen_dynamic_call(Run& run, const Term& variable, const Term& arg_tokens,
                       const ExprCtx& ctx) {
-  auto aux = auxname_c(run, variable);
-  const std::string name = strip_ampersand(text_of(aux ? *aux : variable));
+  // The variable as the translator writes it, which also declares it.
+  const auto target =
+      exp_to_java(run, Term::list({fact("t", {variable, num(kTokVariable)})}), ctx);
+  if (!target) return false;
+  const std::string name = join_pieces(target->pieces);
   auto args = gen_call_args(run, name, arg_tokens, "ext", ctx);
   if (!args) return false;
   const std::string n = std::to_string(args->args.size());
   const std::string array = "callAux" + n;
+  // A field of the class: it is filled just before the call.
   declare_var(run, atom(array), Term::list({fact("obj", {str("Object[]")}), num(0), num(0), num(0)}),
-              "u", Term::nil());
+              "s", Term::nil());
   Out out(run);
   out.pieces({array, "= new Object[", n, "];"});
   for (size_t i = 0; i < args->args.size(); ++i) {

@@ -349,6 +349,9 @@ bool init_obj_var(Run& run, std::string_view name, std::string_view cls) {
     facts.retract(with);
     return Out(run).pieces({name, "=", with.arg(2), ";"}).ok();
   }
+  // An array has no constructor of that form: it is created where it is
+  // filled.
+  if (cls.ends_with("]")) return true;
   return Out(run)
       .pieces({std::string(name) + " = new " + std::string(cls) + "();"})
       .ok();
