@@ -11,6 +11,7 @@
 #include "logic/java/java_naming.h"
 #include "logic/java/java_types.h"
 #include "logic/java/variables.h"
+#include "logic/toolbox/pending.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/expressions.h"
 #include "logic/java/db_classes.h"
@@ -329,6 +330,7 @@ bool gen_initialize_method(Run& run) {
   run.facts().retract_all(atom("initializing_i"));
   bool ok = true;
   if (object_kind(run) != "trn") ok = emit_comment(run, {"Quenora formulas."});
+  if (uses_ask(run)) ok = Out(run).pieces({"askCanceled = !doAsk();"}).ok() && ok;
   return ok && emit_method_end(run);
 }
 

@@ -6,14 +6,37 @@
 #include "logic/core/rule_terms.h"
 #include "logic/navigation/commands.h"
 #include "logic/navigation/levels.h"
+#include "logic/core/options.h"
+#include "logic/core/spec_files.h"
 #include "logic/core/tokens.h"
+#include "logic/java/remote_calls.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/report_end.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
 
-bool auto_remote_proc(Run&) { return false; }
+bool uses_ask(const Run& run) {
+  for (const engine::Term& f : run.facts().clauses("function_i", 9)) {
+    if (f.arg(4) == "ask" || f.arg(5) == "ask") return true;
+  }
+  return false;
+}
+
+bool auto_remote_proc(Run& run) {
+  if (!spec_kind_in(run, {"proc"}) || !remote_calls_protocol(run)) return false;
+  bool navigates = false;
+  for (const engine::Term& l : run.facts().clauses("level_i", 2)) {
+    const engine::Term& items = l.arg(2);
+    if (items.is_cons() && !(items.head().is_int() && items.head().as_int() == 0)) {
+      navigates = true;
+      break;
+    }
+  }
+  if (!navigates || uses_ask(run)) return false;
+  const auto value = pgm_prop_value(run, "AUTO_REMOTE");
+  return value && !value->empty();
+}
 bool gen_refresh_cmd(Run&, const engine::Term&, const engine::Term&) { return false; }
 
 bool gen_event_cmd_call(Run& run, const engine::Term& event, const engine::Term& level) {
