@@ -61,7 +61,7 @@ TEST(PgmCalls, CallLines) {
 }
 
 // Two calls of the same program record its reference once, with the
-// arguments of the first; an rpc call is not written here.
+// arguments of the first.
 TEST(PgmCalls, ReferenceRecordedOnce) {
   engine::Engine eng;
   logic::Run run(eng);
@@ -72,9 +72,46 @@ TEST(PgmCalls, ReferenceRecordedOnce) {
   const auto refs = eng.facts().clauses("extrn_pgm_ref_i", 2);
   ASSERT_EQ(refs.size(), 1u);
   EXPECT_EQ(engine::writeq(refs[0]), "extrn_pgm_ref_i(\"acalc\",[[],[t(n,2)]])");
-  EXPECT_FALSE(gen_pgm_call(run, "rpc", t("'acalc'"), 3, t("[]"), ExprCtx{}));
   EXPECT_EQ(call_program_name("'PrintInv'"), "printinv");
   EXPECT_EQ(call_program_name("dfrgtxt("), "dfrgtxt");
+}
+
+// A remote call packs the caller's fields, runs the program where its
+// main-program entry places it, and reads the values back into the fields;
+// an argument without a field fails the call and writes nothing.
+TEST(PgmCalls, RemoteCall) {
+  const std::string facts = std::string(kFacts) +
+                            "pgm_main_i(proc, 3, 'Calc', [11, acalc, 'Calc', '', '', 'Server']). ";
+  struct Case {
+    const char* name;
+    const char* target;
+    const char* args;
+    Lines expected;
+  } cases[] = {
+      {"attributes, at the callee's location", "'ACalc'", "[t(n, 2), t(',', 7), t(host, 2)]",
+       {"QNParameterPacker qnp_o = new QNParameterPacker();", "qnp_o.writeInt( this.N);",
+        "qnp_o.writeString( this.Host);", "",
+        "QNParameterUnpacker qnp_i = new QNParameterUnpacker( "
+        "Application.getRemoteProcedure(context, remoteHandle, \"acalc\", \"server\").execute( "
+        "qnp_o.toByteArray()));",
+        "", "N = qnp_i.readInt ();", "Host = qnp_i.readString ();", ""}},
+      {"a program without entry: no location", "'PTax'", "[]",
+       {"QNParameterPacker qnp_o = new QNParameterPacker();", "",
+        "QNParameterUnpacker qnp_i = new QNParameterUnpacker( "
+        "Application.getRemoteProcedure(context, remoteHandle, \"ptax\", \"\").execute( "
+        "qnp_o.toByteArray()));",
+        "", ""}},
+      {"a constant has no field", "'ACalc'", "[t('1', 3)]", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    engine::Engine eng;
+    logic::Run run(eng);
+    ASSERT_TRUE(eng.consult_text(facts, false));
+    run.capture_output();
+    EXPECT_EQ(gen_pgm_call(run, "rpc", t(c.target), 3, t(c.args), ExprCtx{}), !c.expected.empty());
+    EXPECT_EQ(run.capture()->all_lines(), c.expected);
+  }
 }
 
 // A local routine's call: its name lower-cased, its arguments as they are,
