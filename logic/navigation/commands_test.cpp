@@ -172,5 +172,75 @@ TEST(Navigation, EventCommandCall) {
   EXPECT_EQ(none.lines(), Lines{});
 }
 
+// The Load event's method by object: a work panel's subfile level gets its
+// buffer method and the element's event method (their bodies are the
+// interface generator's: stand-ins here, and without them the event
+// fails); a web panel a private method; anything else an empty nextLoad()
+// first.
+TEST(Navigation, LoadEvent) {
+  const std::string scr = "spec_i([scr, 4, 'T', 'W', 0, 0]). sf_break_i(1, s1). ";
+  struct Case {
+    const char* name;
+    std::string facts;
+    bool stand_ins;
+    bool ok;
+    Lines expected;
+  } cases[] = {
+      {"procedure", kProc, false, true,
+       {"protected void nextLoad()", "{", "}", "", "protected void E11()", "{"}},
+      {"web panel", "spec_i([web, 4, 'T', 'W', 0, 0]). ", false, true,
+       {"private void E11()", "{"}},
+      {"work panel subfile", scr, true, true,
+       {"public void loadToBuffer01()", "{", "   /* buffer 1 */", "}", "",
+        "private void E11() throws QNLoadInterruptException", "{", "   /* element 1 */"}},
+      {"work panel subfile, no body yet", scr, false, false,
+       {"public void loadToBuffer01()", "{"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f(c.facts);
+    if (c.stand_ins) {
+      for (const auto& [name, text] : {std::pair{"gen_load_to_buffer", "buffer"},
+                                       {"gen_load_element_sets", "element"}}) {
+        const std::string label = text;
+        f.run.stand_in_host(name, 1, [label](logic::Run& r, std::span<Term> a) {
+          return emit_comment(r, {label, engine::writeq(a[0])});
+        });
+      }
+    }
+    EXPECT_EQ(gen_load_event(f.run, t("'Load'"), t("1"), "E11"), c.ok);
+    EXPECT_EQ(f.lines(), c.expected);
+  }
+}
+
+// The end of a subfile's Load closes the cursors the load opened, once.
+TEST(Navigation, LoadEventEnd) {
+  Fixture f(std::string(kProc) + "in_event_load. load_cursors([ca, cb]). cursor_loaded_i(ca). ");
+  ASSERT_TRUE(gen_event_end(f.run, t("2")));
+  EXPECT_EQ(f.lines(), (Lines{"}", "", "protected void closeCursors02()", "{", "   ca.close() ;",
+                              "   cb.close() ;", "}", ""}));
+  EXPECT_EQ(f.eng.facts().count("load_cursors", 1), 0u);
+  EXPECT_EQ(f.eng.facts().count("cursor_loaded_i", 1), 0u);
+  Fixture plain(kProc);
+  ASSERT_TRUE(gen_event_end(plain.run, t("2")));
+  EXPECT_EQ(plain.lines(), (Lines{"}", ""}));
+}
+
+// The load producer of a subfile level without table: the level's Load
+// event (none here) inside runLoad, and the calls of the panel's methods.
+TEST(Navigation, LoadProducer) {
+  Fixture f("spec_i([scr, 4, 'T', 'W', 0, 0]). current_pgm_i('W'). level_i(1, []). ");
+  ASSERT_TRUE(gen_load_producer(f.run, 1, t("1")));
+  const Lines lines = f.lines();
+  ASSERT_FALSE(lines.empty());
+  EXPECT_NE(lines[0].find("class ") , std::string::npos);
+  EXPECT_NE(lines[0].find("_load01 extends QNLoadProducer"), std::string::npos) << lines[0];
+  const Lines body(lines.begin() + 1, lines.end());
+  EXPECT_EQ(body, (Lines{"{", "   public void loadToBuffer()", "   {", "      loadToBuffer01();",
+                         "   }", "", "   public synchronized void runLoad() throws QNLoadInterruptException",
+                         "   {", "   }", "", "   public void closeCursors()", "   {",
+                         "      closeCursors01();", "   }", "", "}", ""}));
+}
+
 }  // namespace
 }  // namespace qn::logic
