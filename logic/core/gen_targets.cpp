@@ -52,10 +52,9 @@ bool gen_reorg_programs(Run& run, int64_t model, int64_t number, const Term& spe
   // The placeholder names the object by the head of the tail, its name.
   const bool ok = placeholder(
       run, number, Term::cons(Term::atom("ce"), Term::cons(Term::string(""), spec_tail)));
-  // Then the main class that runs the programs, and the tables' classes
-  // last.
-  const bool main_written = gen_reorganization_main(run, model);
-  return gen_reorg_classes(run, model, model) && main_written && ok;
+  // The tables' classes are written last, as the main reorganisation
+  // program of the reorganisation generator will do.
+  return gen_reorg_classes(run, model, model) && ok;
 }
 bool gen_workpanel_object(Run& run, int64_t number, const Term& spec) {
   return placeholder(run, number, spec);

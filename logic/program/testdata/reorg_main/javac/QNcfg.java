@@ -1,4 +1,0 @@
-// The configuration class the model's generation writes, as the main method
-// and refClasses name it.
-public class QNcfg {
-}
