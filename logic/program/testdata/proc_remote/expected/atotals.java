@@ -89,7 +89,7 @@ public final class atotals extends QNProcedure implements IRemoteProcedureWrappe
 
          aP0.setValue( qnp_i.readInt() );
          aP1.setValue( qnp_i.readString() );
-         Parts = qnp_i.readIntArray();
+         System.arraycopy(qnp_i.readIntArray(), 0, Parts, 0, Parts.length);
          exitApplication();
       }
       else
