@@ -9,6 +9,7 @@
 
 #include "engine/clause_io.h"
 #include "engine/engine.h"
+#include "logic/program/expressions.h"
 #include "logic/toolbox/declarations.h"
 
 namespace qn::logic {
@@ -111,6 +112,44 @@ TEST(PgmCalls, RemoteCall) {
     run.capture_output();
     EXPECT_EQ(gen_pgm_call(run, "rpc", t(c.target), 3, t(c.args), ExprCtx{}), !c.expected.empty());
     EXPECT_EQ(run.capture()->all_lines(), c.expected);
+  }
+}
+
+// udp( and call( in an expression: the call first, with a temporary for the
+// program's return parameter as the last argument, which the expression
+// then reads.
+TEST(PgmCalls, CallAsFunction) {
+  struct Case {
+    const char* name;
+    const char* facts;
+    const char* tokens;
+    Lines lines;
+    const char* java;
+  } cases[] = {
+      {"without a declared return parameter: int(9)", "",
+       "[t('udp(', 1), t('\\'PCalc\\'', 3), t(',', 7), t(n, 2), t(')', 4)]",
+       {"QNt_QNInt2 = new QNInt(N);", "QNt_QNInt3 = new QNInt(QNt_int1);",
+        "new pcalc(remoteHandle, context).execute( QNt_QNInt2, QNt_QNInt3) ;",
+        "N = QNt_QNInt2.getValue();", "QNt_int1 = QNt_QNInt3.getValue();"},
+       "QNt_int1"},
+      {"the return parameter's type", "pgm_parm_i('PCALC', 1, i, [int, 9, 0, 0]). "
+                                      "pgm_parm_i('PCALC', 2, o, [char, 10, 0, 0]).",
+       "[t('call(', 1), t('\\'PCalc\\'', 3), t(',', 7), t(n, 2), t(')', 4)]",
+       {"QNt_QNInt2 = new QNInt(N);", "QNt_QNString3 = new QNString(QNt_char1);",
+        "new pcalc(remoteHandle, context).execute( QNt_QNInt2, QNt_QNString3) ;",
+        "QNt_char1 = QNt_QNString3.getValue();"},
+       "QNt_char1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    engine::Engine eng;
+    logic::Run run(eng);
+    ASSERT_TRUE(eng.consult_text(std::string(kFacts) + c.facts, false));
+    run.capture_output();
+    auto java = exp_to_java(run, t(c.tokens), ExprCtx{});
+    ASSERT_TRUE(java);
+    EXPECT_EQ(join_pieces(java->pieces), c.java);
+    EXPECT_EQ(run.capture()->all_lines(), c.lines);
   }
 }
 
