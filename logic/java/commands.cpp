@@ -9,7 +9,14 @@
 #include "logic/java/variables.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/expressions.h"
+#include "logic/core/attributes.h"
+#include "logic/core/utilities.h"
+#include "logic/java/class_frame.h"
+#include "logic/java/java_types.h"
+#include "logic/java/remote_calls.h"
 #include "logic/toolbox/declarations.h"
+#include "logic/toolbox/pending.h"
+#include "platform/cp1252.h"
 
 namespace qn::logic {
 
@@ -136,6 +143,95 @@ bool gen_do_sub(Run& run, std::string_view method, bool subroutine) {
   const bool ok = emit_comment(
       run, {subroutine ? "Execute user subroutine:" : "Execute user event:", std::string(method)});
   return Out(run).pieces({std::string(method) + "();"}).ok() && ok;
+}
+
+namespace {
+
+// A later generator's answer in the last argument of its stand-in; none:
+// nullopt.
+std::optional<Term> ask_later(Run& run, const char* name, std::vector<Term> args) {
+  const Run::HostStandIn* s = run.host_stand_in(name, static_cast<uint32_t>(args.size()));
+  if (!s || !(*s)(run, args) || args.back().is_var()) return std::nullopt;
+  return args.back();
+}
+
+struct AskEntry {
+  Term att;
+  std::string prompt;  // Java text: the constant's, or the attribute's title quoted
+};
+
+}  // namespace
+
+bool gen_do_ask(Run& run) {
+  if (!uses_ask(run)) return true;
+  const Term model = get_model_num(run).value_or(num(0));
+  std::vector<AskEntry> entries;
+  bool outdev = false;
+  for (const Term& f : run.facts().clauses("function_i", 9)) {
+    if (!(f.arg(4) == "ask" || f.arg(5) == "ask")) continue;
+    const Term& att = f.arg(8);
+    if (platform::upper_1252(strip_ampersand(text_of(att))) == "OUTDEV") {
+      outdev = true;
+      continue;
+    }
+    std::string prompt = java_quoted("");
+    const auto args = f.arg(6).list_items();
+    if (!args.empty() && args[0].is_compound() && args[0].arity() >= 2 &&
+        args[0].arg(2) == num(kTokConstant)) {
+      prompt = join_pieces(literal_to_java(run, args[0].arg(1)).pieces);
+    } else if (auto name = get_attri_name(run, model, att)) {
+      prompt = java_quoted(text_of(*name));
+    }
+    entries.push_back({att, prompt});
+  }
+  struct Line {
+    std::string holder, var, aux, length, picture, constant, prompt;
+  };
+  std::vector<Line> lines;
+  for (const AskEntry& e : entries) {
+    auto type = get_attri_type(run, model, e.att);
+    auto aux = auxname_c(run, e.att);
+    if (!type || !aux) return false;
+    const int64_t length = type->length.is_int() ? type->length.as_int() : 0;
+    const int64_t decimals = type->decimals.is_int() ? type->decimals.as_int() : 0;
+    // The edit picture and the window's title are written by the picture
+    // and form generators.
+    auto picture = ask_later(run, "default_picture",
+                             {e.att, type->type, type->length, type->decimals, Term::fresh_var()});
+    auto constant = qn_type_constant(type->type);
+    if (!picture || !constant) return false;
+    const std::string pic = text_of(*picture);
+    const int64_t shown = length > static_cast<int64_t>(pic.size()) || pic.starts_with("@")
+                              ? length
+                              : static_cast<int64_t>(pic.size());
+    const std::string a = strip_ampersand(text_of(*aux));
+    lines.push_back({"GUIObject" + get_serialization_type(type->type, length, decimals), "ask" + a,
+                     a, std::to_string(shown), java_quoted(pic), *constant,
+                     e.prompt});
+  }
+  auto title = ask_later(run, "window_title_expr", {Term::fresh_var()});
+  if (!title) return false;
+  Out out(run);
+  out.pieces({"private boolean doAsk()"}).open("{");
+  for (const Line& l : lines) {
+    out.pieces({l.holder, l.var, "= new", l.holder, "( new QNEdit(", l.length, ",", l.picture, ",",
+                l.constant, "));"});
+  }
+  for (const Line& l : lines) out.pieces({l.var + ".setValue(" + l.aux + ");"});
+  out.pieces({"QNAsk ask = new QNAsk(", text_of(*title), ",", outdev ? "true" : "false",
+              ", new QNAskObject[] {"})
+      .shift(12);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const Line& l = lines[i];
+    std::vector<Piece> p{"new QNAskObject (", l.var, ",", l.prompt, ",", l.length, ")"};
+    if (i + 1 < lines.size()) p.emplace_back(",");
+    out.pieces(p);
+  }
+  out.shift(-12).pieces({"});"});
+  for (const Line& l : lines) out.pieces({l.aux + " = " + l.var + ".getValue();"});
+  if (outdev) out.pieces({"Qn_out = ask.getOutput();"});
+  out.pieces({"return ask.getConfirmed();"});
+  return out.ok() && emit_method_end(run);
 }
 
 }  // namespace qn::logic

@@ -46,4 +46,14 @@ bool gen_return_cmd(Run& run, bool last);
 // gen_do_sub/2: the comment and the call of a user subroutine or event.
 bool gen_do_sub(Run& run, std::string_view method, bool subroutine);
 
+// gen_do_ask/0: "private boolean doAsk()" of a program that uses the
+// function ask; nothing for any other. Each ask entry (a function_i/9 of
+// kind or function ask: its attribute, its prompt the first argument when a
+// constant, else the attribute's title) gets a GUIObject holder with its
+// edit, the dialog and the values read back; the entry Outdev adds the
+// output device. The picture (default_picture/5) and the window title
+// (window_title_expr/1) come from the picture and form generators: without
+// them the method fails.
+bool gen_do_ask(Run& run);
+
 }  // namespace qn::logic

@@ -181,7 +181,12 @@ bool gen_remote_call_holders(Run& run, std::string_view location) {
   out.pieces({""});
   for (const PackedParm& p : *parms) {
     if (p.dims > 0) {
-      out.pieces({p.var, "=", array_read(p)});
+      // The values go into the caller's own array: the parameter holds the
+      // caller's reference, and a new array put in its place would never
+      // reach the caller.
+      std::string read = array_read(p);
+      read.pop_back();
+      out.pieces({"System.arraycopy(" + read + ", 0,", p.var + ", 0,", p.var + ".length);"});
     } else {
       out.pieces({p.var + ".setValue(", "qnp_i.read" + p.type + "()", ");"});
     }

@@ -40,7 +40,8 @@ bool remote_call_form(Run& run);
 // gen_remote_proc_stub/0: "public byte[] execute(byte[] parms)".
 bool gen_remote_proc_stub(Run& run);
 // The call through holders of the execute method: the parameters packed
-// from aP<n>, the remote program executed at Location, the values read back.
+// from aP<n>, the remote program executed at Location, the values read back
+// (an array's into the caller's own array).
 bool gen_remote_call_holders(Run& run, std::string_view location);
 // The call through this-variables of an rpc call of Program at Location,
 // with the auxiliary names and type descriptors of its arguments.

@@ -32,6 +32,7 @@
 #include "logic/sql/sql_statements.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/pending.h"
+#include "logic/toolbox/rule_utilities.h"
 
 namespace qn::logic {
 
@@ -128,7 +129,13 @@ bool cmd_while(Run& run, const Line& l) { return emit_while(run, l.args, {l.c2, 
 // definition follows at once, needs no code: the routine ends there. A line
 // that cannot be found is not last.
 bool return_is_last(Run& run, const Line& l) {
-  auto self = run.facts().first(fact("b_line_i", {var(), var(), var(), atom("cmd"), var(), l.raw}));
+  // The line being written when its writer says which (two RETURN lines
+  // hold the same tokens), else the first line of these tokens.
+  std::optional<Term> self;
+  if (auto at = run.facts().first(fact("cmd_line_at_i", {var()}))) {
+    self = run.facts().first(fact("b_line_i", {at->arg(1), var(), var(), atom("cmd"), var(), l.raw}));
+  }
+  if (!self) self = run.facts().first(fact("b_line_i", {var(), var(), var(), atom("cmd"), var(), l.raw}));
   if (!self || !self->arg(1).is_int()) return false;
   const int64_t at = self->arg(1).as_int();
   std::optional<Term> next;
@@ -189,15 +196,50 @@ std::string routine_method(Run& run, const Line& l, bool event) {
   return proc_id_name(run, first.is_nil() ? atom("") : first.arg(1));
 }
 
-// The method header of a user subroutine or event: a procedure that prints
-// may be interrupted while it runs.
+std::string bare_name(const Term& t) {
+  std::string bare = text_of(t);
+  if (bare.size() >= 2 && (bare.front() == '\'' || bare.front() == '"') && bare.back() == bare.front())
+    bare = bare.substr(1, bare.size() - 2);
+  return bare;
+}
+
+// The events the runtime calls by name get a method "QN" + event that runs
+// the user's event: Enter and Exit of a transaction; Start, Exit and Enter
+// of other objects. Enter is public.
+bool qn_event_method(Run& run, const Term& event, const Term& level) {
+  const std::string bare = bare_name(event);
+  const std::string key = platform::upper_1252(bare);
+  const bool trn = spec_kind_in(run, {"trn"});
+  if (!(key == "ENTER" || key == "EXIT" || (key == "START" && !trn))) return true;
+  const std::string modifier = key == "ENTER" ? "public" : "protected";
+  if (!Out(run).pieces({modifier + " void QN" + bare + "()"}).open("{").ok()) return false;
+  gen_user_event(run, atom(bare), level);
+  return end_routine(run, "0");
+}
+
+// A later generator's part, asked of the run's stand-in; none: it fails.
+bool ask_later(Run& run, const char* name, std::vector<Term> args) {
+  const Run::HostStandIn* s = run.host_stand_in(name, static_cast<uint32_t>(args.size()));
+  return s && (*s)(run, args);
+}
+
+bool method_header(Run& run, const std::string& header) {
+  return Out(run).pieces({header}).open("{").ok();
+}
+
+// The method header of a user subroutine: a procedure that prints may be
+// interrupted while it runs.
 bool sub_start(Run& run, const Line& l, bool event) {
   const Term name = arg_at(l, 0).is_nil() ? atom("") : arg_at(l, 0).arg(1);
   run.facts().assertz(fact("in_usr_proc_i", {name}));
   step_progress(run);
-  std::string header = "protected void " + routine_method(run, l, event) + "()";
-  if (has_print_lines(run)) header += " throws ProcessInterruptedException";
-  if (!Out(run).pieces({header}).open("{").ok()) return false;
+  const std::string method = routine_method(run, l, event);
+  bool ok = event ? gen_load_event(run, name, l.level, method)
+                  : method_header(run, "protected void " + method + "()" +
+                                           (has_print_lines(run)
+                                                ? " throws ProcessInterruptedException"
+                                                : ""));
+  if (!ok) return false;
   return emit_comment(run, {text_of(name) + "Routine"});
 }
 bool cmd_event_start(Run& run, const Line& l) { return sub_start(run, l, true); }
@@ -207,7 +249,10 @@ bool sub_end(Run& run) {
   run.facts().abolish("in_usr_proc_i", 1);
   return ok;
 }
-bool cmd_event_end(Run& run, const Line&) { return sub_end(run); }
+bool cmd_event_end(Run& run, const Line& l) {
+  run.facts().abolish("in_usr_proc_i", 1);
+  return gen_event_end(run, l.level);
+}
 bool cmd_sub_end(Run& run, const Line&) { return sub_end(run); }
 bool cmd_do_sub(Run& run, const Line& l) {
   // A subroutine the program defines (a start line naming it), else an
@@ -311,6 +356,72 @@ constexpr CmdRow kCommands[] = {
 };
 
 }  // namespace
+
+std::string level_digits(const Term& level) {
+  const std::string n = text_of(level);
+  return n.size() < 2 ? std::string(2 - n.size(), '0') + n : n;
+}
+
+bool gen_load_event(Run& run, const Term& event, const Term& level, const std::string& method) {
+  if (platform::upper_1252(bare_name(event)) != "LOAD") {
+    if (!qn_event_method(run, event, level)) return false;
+    return method_header(run, "protected void " + method + "()" +
+                                  (has_print_lines(run) ? " throws ProcessInterruptedException"
+                                                        : ""));
+  }
+  if (spec_kind_in(run, {"scr"}) && sfl_level(run, level, Term::fresh_var())) {
+    // A work panel's subfile: the rows go to the buffer, then the event
+    // moves each shown attribute's auxiliary into the subfile element.
+    run.facts().assertz(fact("in_event_load", {}));
+    const std::string n = level_digits(level);
+    if (!method_header(run, "public void loadToBuffer" + n + "()") ||
+        !ask_later(run, "gen_load_to_buffer", {level}) || !emit_method_end(run)) {
+      return false;
+    }
+    return method_header(run, "private void " + method + "() throws QNLoadInterruptException") &&
+           ask_later(run, "gen_load_element_sets", {level});
+  }
+  if (spec_kind_in(run, {"web"})) return method_header(run, "private void " + method + "()");
+  if (!method_header(run, "protected void nextLoad()") || !emit_method_end(run)) return false;
+  return method_header(run, "protected void " + method + "()");
+}
+
+bool gen_event_end(Run& run, const Term& level) {
+  auto& facts = run.facts();
+  bool ok = end_routine(run, "0");
+  if (!facts.exists(fact("in_event_load", {}))) return ok;
+  facts.retract_all(fact("in_event_load", {}));
+  // The cursors the subfile's load opened are closed with the load.
+  ok = method_header(run, "protected void closeCursors" + level_digits(level) + "()") && ok;
+  for (const Term& f : facts.clauses("load_cursors", 1)) {
+    for (const Term& c : f.arg(1).is_cons() ? f.arg(1).list_items() : std::vector<Term>{f.arg(1)}) {
+      ok = gen_db_command(run, "qnclosecur", {text_of(c)}) && ok;
+    }
+  }
+  facts.abolish("load_cursors", 1);
+  facts.abolish("cursor_loaded_i", 1);
+  return emit_method_end(run) && ok;
+}
+
+bool gen_load_producer(Run& run, int64_t model, const Term& level) {
+  std::string object;
+  if (auto c = run.facts().first(fact("current_pgm_i", {var()}))) object = text_of(c->arg(1));
+  const std::string n = level_digits(level);
+  if (!gen_class_header(run, model, "load", kind_pgm_name(run, object) + "_load" + n,
+                        SourceMode::Same)) {
+    return false;
+  }
+  bool ok = method_header(run, "public void loadToBuffer()") &&
+            Out(run).pieces({"loadToBuffer" + n + "();"}).ok() && emit_method_end(run);
+  ok = ok && method_header(run, "public synchronized void runLoad() throws QNLoadInterruptException");
+  run.facts().assertz(fact("in_event_load", {}));
+  ok = ok && gen_level_load(run, Term::nil(), level, Term::nil(), Term::nil());
+  run.facts().retract_all(fact("in_event_load", {}));
+  ok = ok && end_routine(run, "0");
+  ok = ok && method_header(run, "public void closeCursors()") &&
+       Out(run).pieces({"closeCursors" + n + "();"}).ok() && emit_method_end(run);
+  return ok && emit_class_end(run);
+}
 
 bool gen_call(Run& run, const Term& tokens, const Term& level, const Term& c3, const Term& c4,
               const Term& c5, const Term& c6) {

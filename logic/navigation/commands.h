@@ -6,6 +6,9 @@
 // user subroutine or event.
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "engine/term.h"
 #include "logic/core/run.h"
 
@@ -52,4 +55,22 @@ bool cmd_to_code(Run& run, const engine::Term& tokens, const engine::Term& c2,
 bool gen_call(Run& run, const engine::Term& tokens, const engine::Term& level,
               const engine::Term& c3, const engine::Term& c4, const engine::Term& c5,
               const engine::Term& c6);
+// gen_load_event/2 (Event, Level) with the event's method name: the
+// header of an event's method. Load at a work panel's subfile level: its
+// loadToBuffer<NN> method (the body a later generator writes) and the event
+// method that fills the subfile element; Load in a web panel: a private
+// method; any other Load: an empty nextLoad() first. Any other event: the
+// runtime's QN method for Start, Exit and Enter, then the event method.
+bool gen_load_event(Run& run, const engine::Term& event, const engine::Term& level,
+                    const std::string& method);
+// gen_event_end/1: the event's routine closed; after a work panel's subfile
+// Load, closeCursors<NN> closing the cursors of load_cursors/1, which is
+// cleared with cursor_loaded_i/1.
+bool gen_event_end(Run& run, const engine::Term& level);
+// The load producer of a work panel's subfile level: the inner class
+// <class>_load<NN> (kind load) running the level's load.
+bool gen_load_producer(Run& run, int64_t model, const engine::Term& level);
+// A level as two digits (1 gives 01).
+std::string level_digits(const engine::Term& level);
+
 }  // namespace qn::logic

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "logic/navigation/test_fixture.h"
+#include "logic/toolbox/pending.h"
 
 namespace qn::logic {
 namespace {
@@ -58,12 +59,18 @@ TEST(Navigation, CommandLines) {
       {"[t(call, 158), t('udp(', 1), t('\\'U\\'', 3), t(')', 4)]",  // U is no stored procedure
        {"new u(remoteHandle, context).execute( ) ;"}},
       {"[t(msg, 141), t('\"Hi\"', 3), t(')', 4)]", {"QNutil.msg( this, \"Hi\" );"}},
+      {"[t(confirm, 151), t('\"Ok?\"', 3), t(',', 7), t('N', 3)]",
+       {"QNutil.confirm( me(), \"Ok?\" , false );"}},
+      {"[t(confirm, 151), t('\"Ok?\"', 3)]", {"QNutil.confirm( me(), \"Ok?\" , true );"}},
       {"[t(msg, 141), t('\"Hi\"', 3), t(',', 7), t(status, 2), t(')', 4)]",
        {"QNutil.msg( \"Hi\" );"}},
       {"[t(sub, 143), t('Calc', 2)]",
        {"protected void S11()", "{", "   /* CalcRoutine */"}},
+      // Enter is called by the runtime through QNEnter (empty here: the
+      // fixture's event has no header line to run).
       {"[t(event, 146), t('Enter', 2)]",
-       {"protected void E11()", "{", "   /* EnterRoutine */"}},
+       {"public void QNEnter()", "{", "}", "", "protected void E11()", "{", "   /* EnterRoutine */"}},
+      {"[t(event, 146), t('Refresh', 2)]", {"protected void E11()", "{", "   /* RefreshRoutine */"}},
       {"[t(endsub, 144)]", {"}", ""}},
       {"[t(do, 145), t('Calc', 2)]", {"/* Execute user event: E11 */", "E11();"}},
       {"[t(docase, 152)]", {}},
@@ -132,6 +139,107 @@ TEST(Navigation, LinesAroundReturnAndDo) {
               Term::nil());
   EXPECT_EQ(f.lines(), (Lines{"protected void S11()", "{", "   /* CalcRoutine */",
                               "   /* Execute user subroutine: S11 */", "   S11();"}));
+}
+
+// Two RETURN lines of the same tokens: the writer of the lines says which
+// one is written (cmd_line_at_i/1), and only the one before the subroutine
+// is last.
+TEST(Navigation, SameReturnTwice) {
+  const std::string lines =
+      "b_line_i(1, 0, 0, cmd, 0, [t(return, 118)]). "
+      "b_line_i(2, 0, 0, cmd, 0, [t(endif, 111)]). "
+      "b_line_i(3, 0, 0, cmd, 0, [t(return, 118)]). "
+      "b_line_i(4, 0, 0, cmd, 0, [t(sub, 143), t('Calc', 2)]). ";
+  for (const auto& [at, expected] :
+       {std::pair{"1", Lines{"nUserReturn = 1;", "cleanup();", "if (true) return;"}},
+        {"3", Lines{"nUserReturn = 1;"}}}) {
+    SCOPED_TRACE(at);
+    Fixture f(kProc + lines + "cmd_line_at_i(" + at + "). ");
+    cmd_to_code(f.run, t("[t(return, 118)]"), Term::nil(), Term::nil(), t("1"), Term::nil());
+    EXPECT_EQ(f.lines(), expected);
+  }
+}
+
+// "do" of an event the program's lines start; none for an event without
+// header line.
+TEST(Navigation, EventCommandCall) {
+  const std::string lines = "b_line_i(7, 0, 0, cmd, 0, [t(event, 146), t('\\'Start\\'', 3)]). ";
+  Fixture f(kProc + lines);
+  EXPECT_TRUE(gen_event_cmd_call(f.run, t("'Start'"), t("1")));
+  EXPECT_EQ(f.lines(), (Lines{"/* Execute user event: E11 */", "E11();"}));
+  Fixture none(kProc + lines);
+  EXPECT_FALSE(gen_event_cmd_call(none.run, t("'Exit'"), t("1")));
+  EXPECT_EQ(none.lines(), Lines{});
+}
+
+// The Load event's method by object: a work panel's subfile level gets its
+// buffer method and the element's event method (their bodies are the
+// interface generator's: stand-ins here, and without them the event
+// fails); a web panel a private method; anything else an empty nextLoad()
+// first.
+TEST(Navigation, LoadEvent) {
+  const std::string scr = "spec_i([scr, 4, 'T', 'W', 0, 0]). sf_break_i(1, s1). ";
+  struct Case {
+    const char* name;
+    std::string facts;
+    bool stand_ins;
+    bool ok;
+    Lines expected;
+  } cases[] = {
+      {"procedure", kProc, false, true,
+       {"protected void nextLoad()", "{", "}", "", "protected void E11()", "{"}},
+      {"web panel", "spec_i([web, 4, 'T', 'W', 0, 0]). ", false, true,
+       {"private void E11()", "{"}},
+      {"work panel subfile", scr, true, true,
+       {"public void loadToBuffer01()", "{", "   /* buffer 1 */", "}", "",
+        "private void E11() throws QNLoadInterruptException", "{", "   /* element 1 */"}},
+      {"work panel subfile, no body yet", scr, false, false,
+       {"public void loadToBuffer01()", "{"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f(c.facts);
+    if (c.stand_ins) {
+      for (const auto& [name, text] : {std::pair{"gen_load_to_buffer", "buffer"},
+                                       {"gen_load_element_sets", "element"}}) {
+        const std::string label = text;
+        f.run.stand_in_host(name, 1, [label](logic::Run& r, std::span<Term> a) {
+          return emit_comment(r, {label, engine::writeq(a[0])});
+        });
+      }
+    }
+    EXPECT_EQ(gen_load_event(f.run, t("'Load'"), t("1"), "E11"), c.ok);
+    EXPECT_EQ(f.lines(), c.expected);
+  }
+}
+
+// The end of a subfile's Load closes the cursors the load opened, once.
+TEST(Navigation, LoadEventEnd) {
+  Fixture f(std::string(kProc) + "in_event_load. load_cursors([ca, cb]). cursor_loaded_i(ca). ");
+  ASSERT_TRUE(gen_event_end(f.run, t("2")));
+  EXPECT_EQ(f.lines(), (Lines{"}", "", "protected void closeCursors02()", "{", "   ca.close() ;",
+                              "   cb.close() ;", "}", ""}));
+  EXPECT_EQ(f.eng.facts().count("load_cursors", 1), 0u);
+  EXPECT_EQ(f.eng.facts().count("cursor_loaded_i", 1), 0u);
+  Fixture plain(kProc);
+  ASSERT_TRUE(gen_event_end(plain.run, t("2")));
+  EXPECT_EQ(plain.lines(), (Lines{"}", ""}));
+}
+
+// The load producer of a subfile level without table: the level's Load
+// event (none here) inside runLoad, and the calls of the panel's methods.
+TEST(Navigation, LoadProducer) {
+  Fixture f("spec_i([scr, 4, 'T', 'W', 0, 0]). current_pgm_i('W'). level_i(1, []). ");
+  ASSERT_TRUE(gen_load_producer(f.run, 1, t("1")));
+  const Lines lines = f.lines();
+  ASSERT_FALSE(lines.empty());
+  EXPECT_NE(lines[0].find("class ") , std::string::npos);
+  EXPECT_NE(lines[0].find("_load01 extends QNLoadProducer"), std::string::npos) << lines[0];
+  const Lines body(lines.begin() + 1, lines.end());
+  EXPECT_EQ(body, (Lines{"{", "   public void loadToBuffer()", "   {", "      loadToBuffer01();",
+                         "   }", "", "   public synchronized void runLoad() throws QNLoadInterruptException",
+                         "   {", "   }", "", "   public void closeCursors()", "   {",
+                         "      closeCursors01();", "   }", "", "}", ""}));
 }
 
 }  // namespace

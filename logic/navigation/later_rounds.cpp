@@ -3,6 +3,13 @@
 #include <string_view>
 #include <vector>
 
+#include "logic/core/rule_terms.h"
+#include "logic/core/tokens.h"
+#include "logic/java/commands.h"
+#include "logic/program/expressions.h"
+#include "logic/program/java_expr.h"
+#include "platform/cp1252.h"
+
 namespace qn::logic {
 
 using engine::Term;
@@ -17,8 +24,25 @@ bool ask(Run& run, std::string_view name, std::vector<Term>& args) {
 }  // namespace
 
 bool gen_confirm_stmt(Run& run, const Term& tokens, const Term& level) {
-  std::vector<Term> a{tokens, level};
-  return ask(run, "gen_confirm_stmt", a);
+  (void)level;
+  // CONFIRM Text [, Default]: the text translated; the default is no when
+  // the tokens after the text hold the constant N.
+  const Term toks = drop_tok_positions(tokens);
+  if (!toks.is_cons()) return false;
+  auto parts = split_arguments(run, toks.tail());
+  if (parts.empty() || parts[0].empty()) return false;
+  auto text = exp_to_java(run, Term::list(parts[0]), {});
+  if (!text) return false;
+  bool default_yes = true;
+  for (size_t i = 1; i < parts.size(); ++i) {
+    for (const Term& t : parts[i]) {
+      if (!t.is_compound() || t.arity() < 2 || !(t.arg(2) == num(kTokConstant))) continue;
+      std::string v = platform::upper_1252(text_of(t.arg(1)));
+      if (v.size() >= 2 && (v.front() == '\'' || v.front() == '"')) v = v.substr(1, v.size() - 2);
+      if (v == "N") default_yes = false;
+    }
+  }
+  return gen_confirm(run, join_pieces(text->pieces), default_yes);
 }
 bool gen_control_refresh(Run& run, const Term& atts) {
   std::vector<Term> a{atts};

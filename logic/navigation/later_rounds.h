@@ -8,8 +8,9 @@
 
 namespace qn::logic {
 
-// gen_confirm_stmt/2 (Tokens, Level): the confirm command. Owner: the
-// transaction and work-panel form generator.
+// gen_confirm_stmt/2 (Tokens, Level): the confirm command: the confirmation
+// call of its text with its default (false for a constant N after the
+// text). Fails when the text cannot be translated.
 bool gen_confirm_stmt(Run& run, const engine::Term& tokens, const engine::Term& level);
 // gen_control_refresh/1 (Attributes): the form controls showing the
 // attributes shown again. Owner: the transaction and work-panel form

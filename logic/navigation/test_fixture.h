@@ -28,7 +28,7 @@ inline Term t(const std::string& text) { return *engine::parse_term(text); }
 // name/arity of every writing stand-in.
 inline const std::vector<std::pair<const char*, uint32_t>>& writing_stand_ins() {
   static const std::vector<std::pair<const char*, uint32_t>> all = {
-      {"gen_udp_call", 5},        {"declare_commit_var", 1},   {"gen_confirm_stmt", 2},
+      {"gen_udp_call", 5},        {"declare_commit_var", 1},
       {"gen_block_cmds", 10},
       {"call_pgm_by_generator", 7},
   };

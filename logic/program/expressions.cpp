@@ -24,6 +24,7 @@
 #include "logic/sql/stored_procs.h"
 #include "logic/navigation/table_access.h"
 #include "logic/program/debug_checks.h"
+#include "logic/program/pgm_calls.h"
 #include "logic/program/type_adapter.h"
 #include "logic/sql/cursors.h"
 #include "logic/sql/level_join.h"
@@ -1008,9 +1009,44 @@ const std::vector<Rule>& fn_rules() {
         }
         return std::nullopt;
       },
-      // 14. udp( call( are program calls of subsystem 7.
-      [](Run&, const std::string&, const std::vector<Toks>&,
-         const ExprCtx&) -> std::optional<JavaText> { return std::nullopt; },
+      // 14. udp( call( are program calls of subsystem 7: the call is
+      // written first with one more argument, a temporary that takes the
+      // program's return parameter (the parameter after the arguments
+      // given, else int(9) signed), and the expression is that temporary.
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a,
+         const ExprCtx& ctx) -> std::optional<JavaText> {
+        if ((fn != "udp(" && fn != "call(") || a.empty() || a[0].size() != 1) return std::nullopt;
+        const Term& target = a[0][0];
+        if (!target.is_compound() || target.arity() < 2 || !target.arg(2).is_int()) {
+          return std::nullopt;
+        }
+        TypeDesc result = type_desc("int", 9, 0, 1);
+        if (target.arg(2).as_int() == kTokConstant) {
+          const std::string upper = platform::upper_1252(call_program_name(text_of(target.arg(1))));
+          for (const Term& f : run.facts().clauses("pgm_parm_i", 4)) {
+            if (platform::upper_1252(text_of(f.arg(1))) != upper || !f.arg(2).is_int() ||
+                f.arg(2).as_int() != static_cast<int64_t>(a.size())) {
+              continue;
+            }
+            const auto d = f.arg(4).list_items();
+            if (d.size() >= 3 && d[1].is_int() && d[2].is_int()) {
+              result = type_desc(text_of(d[0]), d[1].as_int(), d[2].as_int());
+            }
+          }
+        }
+        auto tmp = typed::temp_var(run, result);
+        if (!tmp) return std::nullopt;
+        std::vector<Term> args;
+        for (size_t k = 1; k < a.size(); ++k) {
+          args.insert(args.end(), a[k].begin(), a[k].end());
+          args.push_back(fact("t", {atom(","), num(kTokComma)}));
+        }
+        args.push_back(fact("t", {atom(*tmp), num(kTokVariable)}));
+        if (!gen_pgm_call(run, "udp", target.arg(1), target.arg(2).as_int(), Term::list(args), ctx)) {
+          return std::nullopt;
+        }
+        return JavaText{{*tmp}, result};
+      },
       // 15. iif(
       [](Run& run, const std::string& fn, const std::vector<Toks>& a,
          const ExprCtx& ctx) -> std::optional<JavaText> {

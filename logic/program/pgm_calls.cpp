@@ -6,6 +6,7 @@
 #include "logic/core/rule_terms.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/java_types.h"
+#include "logic/java/remote_calls.h"
 #include "logic/java/variables.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/expressions.h"
@@ -93,7 +94,10 @@ std::optional<CallArgs> gen_call_args(Run& run, std::string_view program, const 
       mode = modes[position];
     }
     ++position;
-    if (mode == 'i') {
+    // A generated program's execute takes value holders only, so an input
+    // argument goes through a holder too; nothing comes back from it.
+    const bool input = mode == 'i';
+    if (input && system) {
       out.args.push_back(text);
       continue;
     }
@@ -110,7 +114,7 @@ std::optional<CallArgs> gen_call_args(Run& run, std::string_view program, const 
     }
     lines.pieces({*temp, "=", "new " + *holder + "(" + text + ");"});
     out.args.push_back(*temp);
-    if (is_value_token(arg)) out.move_back.push_back({text, *temp});
+    if (!input && is_value_token(arg)) out.move_back.push_back({text, *temp});
   }
   facts.abolish("call_type_i", 1);
   if (!ok || !lines.ok()) return std::nullopt;
@@ -130,14 +134,18 @@ namespace {
 // by name; what the callee gives back is moved back after the call.
 bool gen_dynamic_call(Run& run, const Term& variable, const Term& arg_tokens,
                       const ExprCtx& ctx) {
-  auto aux = auxname_c(run, variable);
-  const std::string name = strip_ampersand(text_of(aux ? *aux : variable));
+  // The variable as the translator writes it, which also declares it.
+  const auto target =
+      exp_to_java(run, Term::list({fact("t", {variable, num(kTokVariable)})}), ctx);
+  if (!target) return false;
+  const std::string name = join_pieces(target->pieces);
   auto args = gen_call_args(run, name, arg_tokens, "ext", ctx);
   if (!args) return false;
   const std::string n = std::to_string(args->args.size());
   const std::string array = "callAux" + n;
+  // A field of the class: it is filled just before the call.
   declare_var(run, atom(array), Term::list({fact("obj", {str("Object[]")}), num(0), num(0), num(0)}),
-              "u", Term::nil());
+              "s", Term::nil());
   Out out(run);
   out.pieces({array, "= new Object[", n, "];"});
   for (size_t i = 0; i < args->args.size(); ++i) {
@@ -156,8 +164,64 @@ bool gen_dynamic_call(Run& run, const Term& variable, const Term& arg_tokens,
 
 }  // namespace
 
+namespace {
+
+// Where a called program runs: the location (sixth element) of the
+// main-program entry that names it by its class or its name, lower-cased;
+// else empty.
+std::string called_location(Run& run, std::string_view program) {
+  const std::string want = platform::upper_1252(program);
+  for (const Term& f : run.facts().clauses("pgm_main_i", 4)) {
+    const auto info = f.arg(4).list_items();
+    if (info.size() < 6) continue;
+    if (platform::upper_1252(text_of(info[1])) == want ||
+        platform::upper_1252(text_of(f.arg(3))) == want) {
+      return platform::lower_1252(text_of(info[5]));
+    }
+  }
+  return "";
+}
+
+// A remote call: the arguments are the caller's attributes and variables,
+// packed from its fields and read back into them. An argument that is not
+// an attribute or a variable has no field to take the value back: the call
+// fails.
+bool gen_rpc_call(Run& run, const std::string& program, const Term& arg_tokens,
+                  const ExprCtx& ctx) {
+  std::vector<RemoteArg> args;
+  for (const std::vector<Term>& arg : split_arguments(run, arg_tokens)) {
+    if (!is_value_token(arg)) return false;
+    const auto java = exp_to_java(run, Term::list(arg), ctx);
+    if (!java || !java->type || java->type->type == "obj") return false;
+    const TypeDesc& t = *java->type;
+    args.push_back({join_pieces(java->pieces),
+                    Term::list({atom(t.type), num(t.length), num(t.decimals), num(t.flag)})});
+  }
+  if (!gen_remote_call_vars(run, program, java_quoted(called_location(run, program)), args)) {
+    return false;
+  }
+  if (!Out(run).pieces({""}).ok()) return false;
+  if (!run.facts().exists(fact("extrn_pgm_ref_i", {str(program), var()}))) {
+    run.facts().assertz(fact("extrn_pgm_ref_i", {str(program), Term::list({Term::list({}), arg_tokens})}));
+  }
+  return true;
+}
+
+}  // namespace
+
 bool gen_pgm_call(Run& run, std::string_view kind, const Term& target, int64_t token_kind,
                   const Term& arg_tokens, const ExprCtx& ctx) {
+  if (kind == "rpc") {
+    if (token_kind == kTokLink && target.is_compound() && target.functor() == "o" &&
+        target.arity() == 2) {
+      return gen_rpc_call(
+          run, call_program_name(kind_letter(text_of(target.arg(1))) + text_of(target.arg(2))),
+          arg_tokens, ctx);
+    }
+    if (token_kind != kTokConstant) return false;
+    const std::string program = call_program_name(text_of(target));
+    return !program.empty() && gen_rpc_call(run, program, arg_tokens, ctx);
+  }
   if (kind != "udp") return false;
   if (token_kind == kTokVariable) {
     // Web objects call through their page; that call is the web generator's.

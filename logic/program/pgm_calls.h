@@ -32,7 +32,10 @@ struct CallArgs {
 std::optional<CallArgs> gen_call_args(Run& run, std::string_view program,
                                       const engine::Term& arg_tokens, std::string_view call_type,
                                       const ExprCtx& ctx);
-// gen_pgm_call/6 for kind udp (token kinds 3 and 28, and system programs);
+// gen_pgm_call/6 for kind udp (token kinds 3, 23 and 28, and system
+// programs) and kind rpc (token kinds 3 and 28: the arguments, attributes
+// and variables, packed from the caller's fields, the program executed
+// remotely where its main-program entry places it, the values read back);
 // fails for a call it cannot write.
 bool gen_pgm_call(Run& run, std::string_view kind, const engine::Term& target,
                   int64_t token_kind, const engine::Term& arg_tokens, const ExprCtx& ctx);

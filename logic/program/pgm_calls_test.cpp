@@ -9,6 +9,7 @@
 
 #include "engine/clause_io.h"
 #include "engine/engine.h"
+#include "logic/program/expressions.h"
 #include "logic/toolbox/declarations.h"
 
 namespace qn::logic {
@@ -61,7 +62,7 @@ TEST(PgmCalls, CallLines) {
 }
 
 // Two calls of the same program record its reference once, with the
-// arguments of the first; an rpc call is not written here.
+// arguments of the first.
 TEST(PgmCalls, ReferenceRecordedOnce) {
   engine::Engine eng;
   logic::Run run(eng);
@@ -72,9 +73,84 @@ TEST(PgmCalls, ReferenceRecordedOnce) {
   const auto refs = eng.facts().clauses("extrn_pgm_ref_i", 2);
   ASSERT_EQ(refs.size(), 1u);
   EXPECT_EQ(engine::writeq(refs[0]), "extrn_pgm_ref_i(\"acalc\",[[],[t(n,2)]])");
-  EXPECT_FALSE(gen_pgm_call(run, "rpc", t("'acalc'"), 3, t("[]"), ExprCtx{}));
   EXPECT_EQ(call_program_name("'PrintInv'"), "printinv");
   EXPECT_EQ(call_program_name("dfrgtxt("), "dfrgtxt");
+}
+
+// A remote call packs the caller's fields, runs the program where its
+// main-program entry places it, and reads the values back into the fields;
+// an argument without a field fails the call and writes nothing.
+TEST(PgmCalls, RemoteCall) {
+  const std::string facts = std::string(kFacts) +
+                            "pgm_main_i(proc, 3, 'Calc', [11, acalc, 'Calc', '', '', 'Server']). ";
+  struct Case {
+    const char* name;
+    const char* target;
+    const char* args;
+    Lines expected;
+  } cases[] = {
+      {"attributes, at the callee's location", "'ACalc'", "[t(n, 2), t(',', 7), t(host, 2)]",
+       {"QNParameterPacker qnp_o = new QNParameterPacker();", "qnp_o.writeInt( this.N);",
+        "qnp_o.writeString( this.Host);", "",
+        "QNParameterUnpacker qnp_i = new QNParameterUnpacker( "
+        "Application.getRemoteProcedure(context, remoteHandle, \"acalc\", \"server\").execute( "
+        "qnp_o.toByteArray()));",
+        "", "N = qnp_i.readInt ();", "Host = qnp_i.readString ();", ""}},
+      {"a program without entry: no location", "'PTax'", "[]",
+       {"QNParameterPacker qnp_o = new QNParameterPacker();", "",
+        "QNParameterUnpacker qnp_i = new QNParameterUnpacker( "
+        "Application.getRemoteProcedure(context, remoteHandle, \"ptax\", \"\").execute( "
+        "qnp_o.toByteArray()));",
+        "", ""}},
+      {"a constant has no field", "'ACalc'", "[t('1', 3)]", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    engine::Engine eng;
+    logic::Run run(eng);
+    ASSERT_TRUE(eng.consult_text(facts, false));
+    run.capture_output();
+    EXPECT_EQ(gen_pgm_call(run, "rpc", t(c.target), 3, t(c.args), ExprCtx{}), !c.expected.empty());
+    EXPECT_EQ(run.capture()->all_lines(), c.expected);
+  }
+}
+
+// udp( and call( in an expression: the call first, with a temporary for the
+// program's return parameter as the last argument, which the expression
+// then reads.
+TEST(PgmCalls, CallAsFunction) {
+  struct Case {
+    const char* name;
+    const char* facts;
+    const char* tokens;
+    Lines lines;
+    const char* java;
+  } cases[] = {
+      {"without a declared return parameter: int(9)", "",
+       "[t('udp(', 1), t('\\'PCalc\\'', 3), t(',', 7), t(n, 2), t(')', 4)]",
+       {"QNt_QNInt2 = new QNInt(N);", "QNt_QNInt3 = new QNInt(QNt_int1);",
+        "new pcalc(remoteHandle, context).execute( QNt_QNInt2, QNt_QNInt3) ;",
+        "N = QNt_QNInt2.getValue();", "QNt_int1 = QNt_QNInt3.getValue();"},
+       "QNt_int1"},
+      {"the return parameter's type", "pgm_parm_i('PCALC', 1, i, [int, 9, 0, 0]). "
+                                      "pgm_parm_i('PCALC', 2, o, [char, 10, 0, 0]).",
+       "[t('call(', 1), t('\\'PCalc\\'', 3), t(',', 7), t(n, 2), t(')', 4)]",
+       {"QNt_QNInt2 = new QNInt(N);", "QNt_QNString3 = new QNString(QNt_char1);",
+        "new pcalc(remoteHandle, context).execute( QNt_QNInt2, QNt_QNString3) ;",
+        "QNt_char1 = QNt_QNString3.getValue();"},
+       "QNt_char1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    engine::Engine eng;
+    logic::Run run(eng);
+    ASSERT_TRUE(eng.consult_text(std::string(kFacts) + c.facts, false));
+    run.capture_output();
+    auto java = exp_to_java(run, t(c.tokens), ExprCtx{});
+    ASSERT_TRUE(java);
+    EXPECT_EQ(join_pieces(java->pieces), c.java);
+    EXPECT_EQ(run.capture()->all_lines(), c.lines);
+  }
 }
 
 // A local routine's call: its name lower-cased, its arguments as they are,

@@ -10,6 +10,7 @@
 #include "logic/core/rule_terms.h"
 #include "logic/core/utilities.h"
 #include "logic/java/class_frame.h"
+#include "logic/java/commands.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/remote_calls.h"
 #include "logic/javaui/main_method.h"
@@ -96,7 +97,7 @@ bool gen_proc_object(Run& run, int64_t model, int64_t number, const Term& spec) 
     }
   }
   select_formula_auxs(run, num(0));
-  ok = ok && level_vert_formulas(run, num(0)) && gen_ref_classes(run);
+  ok = ok && level_vert_formulas(run, num(0)) && gen_ref_classes(run) && gen_do_ask(run);
   if (ok && http_main_pgm(run)) {
     ok = emit_method_header(run, "webExecute", "public ", "void", {}, "") &&
          gen_initpars_call(run) && Out(run).pieces({"execute_int();"}).ok() && emit_method_end(run);

@@ -204,6 +204,12 @@ bool gen_execute_int(Run& run, std::string_view) {
   }
   Out out(run);
   if (kind == "proc" || kind == "rpt") out.pieces({"initialize();"});
+  if (uses_ask(run)) {
+    // Set by initialize() from the ask dialog.
+    declare_var(run, atom("askCanceled"), Term::list({atom("boolean"), num(1), num(0), num(1)}),
+                "s", Term::list({}));
+    out.pieces({"if (askCanceled) return;"});
+  }
   if (kind == "proc" && (is_main_object(run) || pgmtype_main(run)) && !has_stub_rule(run) &&
       remote_calls_protocol(run)) {
     out.pieces({"Application.setCurrentLocation(", java_quoted(class_location(run)), ");"});

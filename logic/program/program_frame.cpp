@@ -11,6 +11,7 @@
 #include "logic/java/java_naming.h"
 #include "logic/java/java_types.h"
 #include "logic/java/variables.h"
+#include "logic/toolbox/pending.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/expressions.h"
 #include "logic/java/db_classes.h"
@@ -347,6 +348,7 @@ bool gen_initialize_method(Run& run) {
   run.facts().retract_all(atom("initializing_i"));
   bool ok = true;
   if (object_kind(run) != "trn") ok = emit_comment(run, {"Quenora formulas."});
+  if (uses_ask(run)) ok = Out(run).pieces({"askCanceled = !doAsk();"}).ok() && ok;
   return ok && emit_method_end(run);
 }
 
@@ -367,6 +369,9 @@ bool init_obj_var(Run& run, std::string_view name, std::string_view cls) {
     facts.retract(with);
     return Out(run).pieces({name, "=", with.arg(2), ";"}).ok();
   }
+  // An array has no constructor of that form: it is created where it is
+  // filled.
+  if (cls.ends_with("]")) return true;
   return Out(run)
       .pieces({std::string(name) + " = new " + std::string(cls) + "();"})
       .ok();

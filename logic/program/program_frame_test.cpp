@@ -2,6 +2,7 @@
 // the golden cases of testdata/.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "logic/program/program_calls.h"
 #include "logic/program/program_frame.h"
 #include "logic/program/proc_class.h"
+#include "logic/toolbox/pending.h"
 
 namespace qn::logic {
 namespace {
@@ -156,6 +158,57 @@ TEST(ProgramCalls, Location) {
     SCOPED_TRACE(c.facts);
     Fixture f(std::string("spec_i([proc, 1, 'T', 'P', 0, 0]). ") + c.facts);
     EXPECT_EQ(class_location(f.run), c.location);
+  }
+}
+
+// A program that uses the function ask stops after initialize() when the
+// dialog is cancelled, and initialize() asks.
+TEST(ProgramCalls, AskLines) {
+  for (const bool ask : {false, true}) {
+    SCOPED_TRACE(ask);
+    const std::string facts = std::string("spec_i([proc, 1, 'T', 'P', 0, 0]). ") +
+                              (ask ? "function_i(1, 1, yes, ask, ask, [], x, a, [a]). " : "");
+    Fixture f(facts);
+    ASSERT_TRUE(gen_execute_int(f.run, "pp"));
+    const Lines lines = f.lines();
+    const bool stops =
+        std::find(lines.begin(), lines.end(), "   if (askCanceled) return;") != lines.end();
+    EXPECT_EQ(stops, ask);
+    Fixture init(facts);
+    ASSERT_TRUE(gen_initialize_method(init.run));
+    const Lines body = init.lines();
+    EXPECT_EQ(std::find(body.begin(), body.end(), "   askCanceled = !doAsk();") != body.end(), ask);
+  }
+}
+
+// An automatic remote procedure: each condition in turn is the one missing.
+TEST(ProgramCalls, AutoRemoteProc) {
+  const std::string all = "rule_i(0, prop('REMOTE_CALLS', 'SUN_RMI')). "
+                          "rule_i(0, prop('AUTO_REMOTE', 'Y')). level_i(1, [2]). ";
+  struct Case {
+    const char* name;
+    std::string facts;
+    bool remote;
+  } cases[] = {
+      {"all hold", "spec_i([proc, 1, 'T', 'P', 0, 0]). " + all, true},
+      {"a report", "spec_i([rpt, 1, 'T', 'P', 0, 0]). " + all, false},
+      {"no protocol",
+       "spec_i([proc, 1, 'T', 'P', 0, 0]). rule_i(0, prop('AUTO_REMOTE', 'Y')). level_i(1, [2]).",
+       false},
+      {"no table", "spec_i([proc, 1, 'T', 'P', 0, 0]). rule_i(0, prop('REMOTE_CALLS', 'WL_RMI')). "
+                   "rule_i(0, prop('AUTO_REMOTE', 'Y')). level_i(1, []). level_i(2, [0]).",
+       false},
+      {"uses ask",
+       "spec_i([proc, 1, 'T', 'P', 0, 0]). function_i(1, 1, yes, ask, ask, [], x, a, [a]). " + all,
+       false},
+      {"AUTO_REMOTE empty", "spec_i([proc, 1, 'T', 'P', 0, 0]). level_i(1, [2]). "
+                            "rule_i(0, prop('REMOTE_CALLS', 'SUN_RMI')).",
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f(c.facts);
+    EXPECT_EQ(auto_remote_proc(f.run), c.remote);
   }
 }
 

@@ -6,13 +6,61 @@
 #include "logic/core/rule_terms.h"
 #include "logic/navigation/commands.h"
 #include "logic/navigation/levels.h"
+#include "logic/core/options.h"
+#include "logic/core/spec_files.h"
+#include "logic/core/tokens.h"
+#include "logic/java/remote_calls.h"
 #include "logic/toolbox/declarations.h"
+#include "logic/toolbox/report_end.h"
+#include "platform/cp1252.h"
 
 namespace qn::logic {
 
-bool auto_remote_proc(Run&) { return false; }
+bool uses_ask(const Run& run) {
+  for (const engine::Term& f : run.facts().clauses("function_i", 9)) {
+    if (f.arg(4) == "ask" || f.arg(5) == "ask") return true;
+  }
+  return false;
+}
+
+bool auto_remote_proc(Run& run) {
+  if (!spec_kind_in(run, {"proc"}) || !remote_calls_protocol(run)) return false;
+  bool navigates = false;
+  for (const engine::Term& l : run.facts().clauses("level_i", 2)) {
+    const engine::Term& items = l.arg(2);
+    if (items.is_cons() && !(items.head().is_int() && items.head().as_int() == 0)) {
+      navigates = true;
+      break;
+    }
+  }
+  if (!navigates || uses_ask(run)) return false;
+  const auto value = pgm_prop_value(run, "AUTO_REMOTE");
+  return value && !value->empty();
+}
 bool gen_refresh_cmd(Run&, const engine::Term&, const engine::Term&) { return false; }
-bool gen_event_cmd_call(Run&, const engine::Term&, const engine::Term&) { return false; }
+
+bool gen_event_cmd_call(Run& run, const engine::Term& event, const engine::Term& level) {
+  // The event's header line: its name with or without quotes.
+  auto bare = [](std::string t) {
+    if (t.size() >= 2 && (t.front() == '\'' || t.front() == '"') && t.back() == t.front())
+      t = t.substr(1, t.size() - 2);
+    return platform::upper_1252(t);
+  };
+  const std::string want = bare(text_of(event));
+  for (const engine::Term& l : run.facts().clauses("b_line_i", 6)) {
+    if (l.arg(4) != "cmd") continue;
+    const engine::Term toks = drop_tok_positions(l.arg(6));
+    if (first_token_type(toks) != kCmdEventStart || !toks.tail().is_cons()) continue;
+    const engine::Term& name = toks.tail().head();
+    if (!name.is_compound() || name.arity() < 1 || bare(text_of(name.arg(1))) != want) continue;
+    // "do" the event, named by the header's own tokens.
+    const engine::Term cmd =
+        engine::Term::list({fact("t", {atom("do"), num(kCmdDoSub)}), name});
+    return cmd_to_code(run, cmd, engine::Term::nil(), engine::Term::nil(), level,
+                       engine::Term::nil());
+  }
+  return false;
+}
 
 namespace {
 
@@ -37,10 +85,19 @@ bool gen_print_block(Run& run, const engine::Term& level, const engine::Term& gr
                      const engine::Term& c3, const engine::Term& c4) {
   if (ask(run, "gen_print_block", 10, {level, group, kind, sel, c2, c3, c4})) return true;
   bool ok = true;
+  auto& facts = run.facts();
   for (const engine::Term& l : clauses_by_arg(run, "b_line_i", 6, 2, level)) {
     if (l.arg(3) != group) continue;
     if (l.arg(4) == "cmd") {
+      // The main routine ends where the first subroutine or event starts:
+      // their methods follow it.
+      const int64_t code = first_token_type(drop_tok_positions(l.arg(6)));
+      if (code == kCmdSubStart || code == kCmdEventStart) ok = gen_pgm_end(run) && ok;
+      // The line being written, for the commands that look at what follows.
+      facts.abolish("cmd_line_at_i", 1);
+      facts.assertz(fact("cmd_line_at_i", {l.arg(1)}));
       ok = cmd_to_code(run, l.arg(6), c2, c3, level, c4) && ok;
+      facts.abolish("cmd_line_at_i", 1);
     } else if (l.arg(4) == "line") {
       ok = emit_comment(run, {"Print line " + text_of(l.arg(1)) + " not generated"}) && ok;
     }

@@ -9,8 +9,13 @@
 
 namespace qn::logic {
 
-// auto_remote_proc/0: the object runs as an automatic remote procedure.
+// auto_remote_proc/0: the object runs as an automatic remote procedure: a
+// procedure, a remote-call protocol, a level with a base table, no use of
+// the function ask, and the option AUTO_REMOTE not empty.
 bool auto_remote_proc(Run& run);
+// The program uses the function ask: a function_i/9 entry whose kind
+// (fourth) or function (fifth) is ask.
+bool uses_ask(const Run& run);
 // gen_refresh_cmd/2 (Level, Mode): the Refresh command of a level.
 bool gen_refresh_cmd(Run& run, const engine::Term& level, const engine::Term& mode);
 // gen_event_cmd_call/2 (Event, Level): "do" Event through the statement

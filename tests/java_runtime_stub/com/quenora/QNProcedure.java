@@ -14,4 +14,7 @@ public class QNProcedure {
   protected void cleanup() {}
   public void exitApplication() {}
   public boolean isRemoteProcedure() { return false; }
+  // The program as the owner of its messages; the status bar's text.
+  public Object me() { return this; }
+  public void msgStatus(String text) {}
 }

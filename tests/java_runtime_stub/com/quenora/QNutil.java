@@ -6,6 +6,14 @@ import java.util.Date;
 
 public class QNutil {
   public static void msg(Object caller, String text) {}
+  public static void msg(String text) {}
+  // The answer of the last confirmation.
+  public static boolean Confirmed;
+  public static void confirm(Object caller, String text, boolean defaultYes) {}
+  // A program named at run time: found by name, run with the holders.
+  public static String getObjectName(String packagePrefix, String program) { return program; }
+  public static void dynamicExecute(ModelContext context, int remoteHandle, Class<?> caller,
+                                    String program, Object[] arguments) {}
 
   // str( int(18,2,s), int(9,0,s), int(9,0,s) : char(254)
   public static String str(double value, int length, int decimals) { return ""; }

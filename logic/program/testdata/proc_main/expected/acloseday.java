@@ -23,14 +23,16 @@ public final class acloseday extends QNProcedure
       Application.setCurrentLocation("server");
       QNInt aP0 = new QNInt ();
       QNDate aP1 = new QNDate ();
-      parseParameters(args, aP0, aP1);
+      short Hours [];
+      Hours = new short [7];
+      parseParameters(args, aP0, aP1, Hours);
       Application.init(QNcfg.class);
       acloseday pgm = new acloseday (-1);
       Application.realMainProgram = pgm;
-      pgm.execute(aP0, aP1);
+      pgm.execute(aP0, aP1, Hours);
    }
 
-   private static void parseParameters(String args[], QNInt aP0, QNDate aP1)
+   private static void parseParameters(String args[], QNInt aP0, QNDate aP1, short Hours[])
    {
       try {
          aP0.setValue( args[0]);
@@ -49,18 +51,21 @@ public final class acloseday extends QNProcedure
    }
 
    public void execute( QNInt aP0 ,
-                        QNDate aP1 )
+                        QNDate aP1 ,
+                        short Hours[] )
    {
-      execute_int(aP0, aP1);
+      execute_int(aP0, aP1, Hours);
    }
 
    private void execute_int( QNInt aP0 ,
-                             QNDate aP1 )
+                             QNDate aP1 ,
+                             short Hours[] )
    {
       this.Acount = aP0.getValue();
       this.aP0 = aP0 ;
       this.Aday = aP1.getValue();
       this.aP1 = aP1 ;
+      this.Hours = Hours ;
       initialize();
       /* Quenora formulas */
       /* Output device settings */
@@ -85,6 +90,7 @@ public final class acloseday extends QNProcedure
       /* Quenora formulas. */
    }
 
+   protected short Hours[] ;
    protected int Acount ;
    protected java.util.Date Aday ;
    protected boolean isRemote = false ;

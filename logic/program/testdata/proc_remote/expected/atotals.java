@@ -23,14 +23,16 @@ public final class atotals extends QNProcedure implements IRemoteProcedureWrappe
       Application.setCurrentLocation("");
       QNInt aP0 = new QNInt ();
       QNString aP1 = new QNString ();
-      parseParameters(args, aP0, aP1);
+      int Parts [];
+      Parts = new int [5];
+      parseParameters(args, aP0, aP1, Parts);
       Application.init(QNcfg.class);
       atotals pgm = new atotals (-1);
       Application.realMainProgram = pgm;
-      pgm.execute(aP0, aP1);
+      pgm.execute(aP0, aP1, Parts);
    }
 
-   private static void parseParameters(String args[], QNInt aP0, QNString aP1)
+   private static void parseParameters(String args[], QNInt aP0, QNString aP1, int Parts[])
    {
       try {
          aP0.setValue( args[0]);
@@ -56,12 +58,14 @@ public final class atotals extends QNProcedure implements IRemoteProcedureWrappe
          QNParameterUnpacker qnp_i = new QNParameterUnpacker(parms);
          QNInt aP0 = new QNInt ( qnp_i.readInt ());
          QNString aP1 = new QNString ( qnp_i.readString ());
+         Parts = qnp_i.readIntArray();
 
          isRemote = true;
-         execute_int(aP0, aP1);
+         execute_int(aP0, aP1, Parts);
 
          qnp_o.writeInt(aP0.getValue());
          qnp_o.writeString(aP1.getValue());
+         qnp_o.writeInt(Parts);
       }
       catch (Throwable e)
       {
@@ -71,33 +75,38 @@ public final class atotals extends QNProcedure implements IRemoteProcedureWrappe
    }
 
    public void execute( QNInt aP0 ,
-                        QNString aP1 )
+                        QNString aP1 ,
+                        int Parts[] )
    {
       if (isRemoteProcedure())
       {
          QNParameterPacker qnp_o = new QNParameterPacker();
          qnp_o.writeInt(aP0.getValue());
          qnp_o.writeString(aP1.getValue());
+         qnp_o.writeInt(Parts);
 
          QNParameterUnpacker qnp_i = new QNParameterUnpacker( Application.getRemoteProcedure(context, remoteHandle, "atotals", "").execute( qnp_o.toByteArray()));
 
          aP0.setValue( qnp_i.readInt() );
          aP1.setValue( qnp_i.readString() );
+         System.arraycopy(qnp_i.readIntArray(), 0, Parts, 0, Parts.length);
          exitApplication();
       }
       else
       {
-         execute_int(aP0, aP1);
+         execute_int(aP0, aP1, Parts);
       }
    }
 
    private void execute_int( QNInt aP0 ,
-                             QNString aP1 )
+                             QNString aP1 ,
+                             int Parts[] )
    {
       this.Atotal = aP0.getValue();
       this.aP0 = aP0 ;
       this.Alabel = aP1.getValue();
       this.aP1 = aP1 ;
+      this.Parts = Parts ;
       initialize();
       Application.setCurrentLocation( "" );
       /* Quenora formulas */
@@ -124,6 +133,7 @@ public final class atotals extends QNProcedure implements IRemoteProcedureWrappe
    }
 
    protected int Atotal ;
+   protected int Parts[] ;
    protected String Alabel ;
    protected boolean isRemote = false ;
    protected QNInt aP0 ;
