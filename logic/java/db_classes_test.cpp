@@ -61,6 +61,12 @@ TEST_P(TableClassCase, MatchesExpectedAndCompiles) {
     std::ofstream(p, std::ios::binary) << f.text;
     files.push_back(p.string());
   }
+  // A case's javac/ folder holds hand-written classes its sources call.
+  if (const fs::path javac = dir / "javac"; fs::is_directory(javac)) {
+    for (const auto& e : fs::directory_iterator(javac)) {
+      if (e.path().extension() == ".java") files.push_back(e.path().string());
+    }
+  }
   if (!files.empty()) {
     const auto r = test::java::compile_against_stub(files, (src / "classes").string());
     EXPECT_EQ(r.status, 0) << r.output;
