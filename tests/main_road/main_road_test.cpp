@@ -272,6 +272,31 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
   EXPECT_TRUE(names_in(model_ / kSpecDir, ".spc").empty());
 }
 
+// PrintInv is a main program that InvLines calls: generating it again, alone,
+// writes both programs' make files again (not only renews their date).
+TEST_F(MainRoad, RegeneratingACalledMainProgramRewritesTheMakeFilesAboveIt) {
+  ASSERT_EQ(generate().status, 0);
+  const std::vector<std::string> makes{"aprintinv.mak", "ainvlines.mak"};
+  std::vector<std::string> first;
+  for (const std::string& m : makes) {
+    first.push_back(read_file((model_ / m).string()));
+    EXPECT_NE(first.back().find("aprintinv.class"), std::string::npos) << m;
+    qn::test::write_file((model_ / m).string(), "stale\n");
+  }
+  fs::copy_file(fs::path(kSample) / kSpecDir / "p0002.spc", model_ / kSpecDir / "p0002.spc");
+  const ProcessResult r = generate();
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("\nqngen: 1 object generated, "), std::string::npos) << r.err;
+  // The files above a regenerated object also have their date renewed (a
+  // blank appended) in the same pass.
+  const auto trimmed = [](std::string t) {
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\n')) t.pop_back();
+    return t;
+  };
+  for (size_t i = 0; i < makes.size(); ++i)
+    EXPECT_EQ(trimmed(read_file((model_ / makes[i]).string())), trimmed(first[i])) << makes[i];
+}
+
 // With only the menu specification left, nothing is generated, the state is
 // still saved and the menu specification deleted.
 TEST_F(MainRoad, EmptySpecificationDirectory) {
