@@ -22,6 +22,7 @@
 #include "logic/java/java_naming.h"
 #include "logic/java/java_types.h"
 #include "tests/java_check/java_check.h"
+#include "tests/ini_check/ini_check.h"
 #include "tests/make_check/make_check.h"
 
 namespace qn::logic {
@@ -35,36 +36,6 @@ std::string declared_class(const std::string& text) {
   std::smatch m;
   static const std::regex header(R"(class (\w+))");
   return std::regex_search(text, m, header) ? m[1].str() : "";
-}
-
-// What Python's configparser (strict, without interpolation) says of a
-// configuration file: empty when it reads every section and every key.
-std::string strict_ini_errors(const std::string& name, const std::string& text) {
-  if (std::system("python3 -c 'import configparser' >/dev/null 2>&1") != 0)
-    return "python3 is missing: install the Debian package python3";
-  const fs::path file = fs::temp_directory_path() / ("qn_cfg_" + std::to_string(::getpid()) + "_" + name);
-  std::ofstream(file, std::ios::binary) << text;
-  const std::string cmd =
-      "python3 -c 'import configparser, sys\n"
-      "c = configparser.ConfigParser(strict=True, interpolation=None)\n"
-      "c.optionxform = str\n"
-      "c.read_file(open(sys.argv[1], encoding=\"latin-1\"))\n"
-      "print(sum(len(c[s]) for s in c.sections()))' '" +
-      file.string() + "' 2>&1";
-  std::string out;
-  FILE* p = ::popen(cmd.c_str(), "r");
-  if (p) {
-    char buf[512];
-    while (std::fgets(buf, sizeof buf, p)) out += buf;
-  }
-  const int status = p ? ::pclose(p) : -1;
-  fs::remove(file);
-  if (status != 0) return name + ": " + out;
-  size_t keys = 0;
-  for (const std::string& l : golden::split_lines(text)) keys += l.find('=') != std::string::npos;
-  if (out != std::to_string(keys) + "\n")
-    return name + ": the reader found " + out + " keys of " + std::to_string(keys);
-  return "";
 }
 
 class TableClassCase : public ::testing::TestWithParam<std::string> {};
@@ -87,7 +58,7 @@ TEST_P(TableClassCase, MatchesExpectedAndCompiles) {
       ASSERT_TRUE(test::make::available()) << "make is missing: install the Debian package make";
       EXPECT_EQ(test::make::check_make_n(f.name, golden::split_lines(f.text)), "");
     } else if (ext == ".cfg") {
-      EXPECT_EQ(strict_ini_errors(f.name, f.text), "");
+      EXPECT_EQ(test::ini::strict_ini_errors(f.name, f.text), "");
     }
   }
 
