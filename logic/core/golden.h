@@ -97,6 +97,10 @@ class CaseKb {
       isam::KbBuilder b;
       b.add_description(read_text(description));
       b.write(dir_.string());
+      // The case's folder is the model's (model.dat marks it): the program
+      // files a case rebuilds go there and leave with it, never to the
+      // next case.
+      std::ofstream(dir_ / "model.dat") << "";
       fs::current_path(dir_);
       kb::close_isam();
       kb::reset_model_queries();

@@ -267,13 +267,26 @@ void make_files_pass(Run& run, int64_t model, const MakeFileWriter& writer) {
     run.facts().assertz(fact("main_make_i", {num(a.first), num(a.second)}));
     clear_prt_obj_list(run);
   };
+  // A make file whose writing failed (a full disk, say) lost its former
+  // text when it was opened: it is written again in this pass, and kept
+  // in the state (make_file_failed_i/2) until it is written whole.
+  std::vector<Obj> failed;
+  for (const Term& f : run.facts().clauses("make_file_failed_i", 2)) {
+    if (f.arg(1).is_int() && f.arg(2).is_int()) failed.emplace_back(f.arg(1).as_int(), f.arg(2).as_int());
+  }
+  run.facts().abolish("make_file_failed_i", 2);
+  auto write = [&](const Obj& a) {
+    handle(a);
+    if (!writer(run, model, a.first, a.second))
+      run.facts().assertz(fact("make_file_failed_i", {num(a.first), num(a.second)}));
+  };
   // Each program handled on its own: one that fails does not stop the others.
   for (const Obj& o : generated) {
     if (!changed.count(o) && !index.need.count(o)) continue;
-    for (const Obj& a : ancestors_to_remake(index, o)) {
-      handle(a);
-      writer(run, model, a.first, a.second);
-    }
+    for (const Obj& a : ancestors_to_remake(index, o)) write(a);
+  }
+  for (const Obj& a : failed) {
+    if (!index.made.count(a) && needs_makefile(run, a.first, a.second)) write(a);
   }
   run.facts().abolish("main_make_i", 2);
   index.made.clear();

@@ -5,7 +5,9 @@
 // (classes are object types of the knowledge base); old_called_program_i/4
 // the entries of an object before it was generated again in this run;
 // main_make_i/2 the make files handled in this pass; prt_obj_list_i/1 the
-// lower-cased names already written into the current make-file section.
+// lower-cased names already written into the current make-file section;
+// make_file_failed_i/2 (kept in the state) the make files whose writing
+// failed, written again at the next pass end.
 #pragma once
 
 #include <cstdint>
@@ -36,8 +38,9 @@ bool object_changed(Run& run, int64_t model, int64_t cls, int64_t number);
 // The make-file writer make_files_pass uses (gen_make_file/3; tests count).
 using MakeFileWriter = std::function<bool(Run&, int64_t model, int64_t cls, int64_t number)>;
 // make_files_pass/1: the call tree completed once per run, the make files
-// above every changed or generated main object written, each once, and the
-// others above a generated object renewed ("touched").
+// above every changed or generated main object written, each once, those
+// that failed before written again, and the others above a generated object
+// renewed ("touched").
 void make_files_pass(Run& run, int64_t model, const MakeFileWriter& writer = gen_make_file);
 // The name of an object's make file (in the model directory): the
 // lower-cased program name and ".mak". Empty when the object has no name.

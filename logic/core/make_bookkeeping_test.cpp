@@ -143,6 +143,15 @@ TEST(MakeFilesPass, WritesAboveChangedObjectsAndRenewsTheOthers) {
     t->generated("proc", 5);
     t->pass();
     EXPECT_EQ(t->written, (V{{1, 1}, {1, 5}}));
+    // The failed file is written again at the next pass end, even with
+    // nothing generated, until it is written whole.
+    t->run.facts().abolish("generated_object_i", 2);
+    t->written.clear();
+    t->pass();
+    t->failing.clear();
+    t->pass();
+    t->pass();
+    EXPECT_EQ(t->written, (V{{1, 1}, {1, 1}}));
   }
 }
 

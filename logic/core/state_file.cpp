@@ -58,6 +58,7 @@ const std::vector<PredKey>& state_predicates() {
       {Atom("call_tree_builded_i"), 0}, {Atom("is_webproc_i"), 1},
       {Atom("ij_main_object"), 3},      {Atom("ij_automatic_remote_object"), 2},
       {Atom("ij_table_def"), 4},        {Atom("ij_object_dependency"), 3},
+      {Atom("make_file_failed_i"), 2},
   };
   return preds;
 }

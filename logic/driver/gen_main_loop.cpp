@@ -382,6 +382,7 @@ bool before_object(Run& run, int64_t model, const Term& kind, int64_t number, co
 }
 
 bool after_object(Run& run, int64_t model, const Term& kind, int64_t number, const Term& spec) {
+  java_after_object(run, model, kind, number, spec);
   if (after_object_make_step(run, model, kind, number) && generating_reorg(run)) {
     const auto items = spec.list_items();
     if (items.size() >= 2) run.facts().assertz(Term::compound("reorg_pgm_i", {items[1]}));

@@ -657,6 +657,20 @@ void unpacked_setters(Run& run, Out& out, const CursorClassInput& in, std::strin
   }
 }
 
+// The server side's setParameters(byte[]): the parameters the client
+// packed, set on the statement.
+void unpacked_set_parameters(Run& run, Out& out, const CursorClassInput& in) {
+  method_header(out, "public void setParameters(byte[] parms)");
+  out.pieces({"qnu.reset(parms);"});
+  // Without parameters nothing throws: an empty try block would not compile.
+  if (!in.params.empty()) {
+    out.open("try {");
+    unpacked_setters(run, out, in, "stmt");
+    catch_line(out, "supplierName + \".setParameters\"");
+  }
+  method_end(out);
+}
+
 // The remote branch of a statement's method: the parameters packed for the
 // server; remote_branch_else ends it and opens the local branch.
 void remote_branch_start(Out& out, const CursorClassInput& in) {
@@ -711,6 +725,27 @@ bool gen_read_cursor(Run& run, const CursorClassInput& in, const std::string& cl
   const std::string supplier = java_quoted(java_package_prefix(run) + cls);
   out.pieces({"private", in.data_class, d, ";"});
   out.pieces(std::vector<Piece>{});
+  if (remote) {
+    // The row the server packed, unpacked into the data object: a computed
+    // column back into the formula of its position.
+    method_header(out, "public void loadFromArrayToDBO()");
+    out.open("if (!eof) {");
+    for (size_t i = 0; i < in.columns.size(); ++i) {
+      const CursorParam& c = in.columns[i];
+      const std::string ser = ser_of(c);
+      if (!ser.empty() && c.formula) {
+        out.pieces({d + ".setFormula(" + std::to_string(i + 1) + ", qnu.read" + ser + "());"});
+        continue;
+      }
+      if (c.setter.empty() || ser.empty()) {
+        out.pieces({"// Warning 002: cannot get attribute", static_cast<int64_t>(i + 1)});
+        continue;
+      }
+      out.pieces({d + "." + c.setter + "(qnu.read" + ser + "());"});
+    }
+    out.close("}");
+    method_end(out);
+  }
   method_header(out, "public " + cls + "(ModelContext context, int remoteHandle)");
   out.pieces({"super(", context_args(), ");"});
   out.pieces({"readOnly =", in.read_only ? "true" : "false", ";"});
@@ -757,22 +792,6 @@ bool gen_read_cursor(Run& run, const CursorClassInput& in, const std::string& cl
     }
   }
   method_end(out);
-  if (remote) {
-    // The row the server packed, unpacked into the data object.
-    method_header(out, "public void loadFromArrayToDBO()");
-    out.open("if (!eof) {");
-    for (size_t i = 0; i < in.columns.size(); ++i) {
-      const CursorParam& c = in.columns[i];
-      const std::string ser = ser_of(c);
-      if (c.setter.empty() || ser.empty()) {
-        out.pieces({"// Warning 002: cannot get attribute", static_cast<int64_t>(i + 1)});
-        continue;
-      }
-      out.pieces({d + "." + c.setter + "(qnu.read" + ser + "());"});
-    }
-    out.close("}");
-    method_end(out);
-  }
   std::string header = "public void fetchFirst(" + in.data_class + " " + d;
   if (!in.params.empty()) header += ", " + param_list(in.params);
   method_header(out, header + ")");
@@ -803,18 +822,7 @@ bool gen_read_cursor(Run& run, const CursorClassInput& in, const std::string& cl
   if (remote) out.close("}");
   method_end(out);
   typed_set_parameters(run, out, in.params);
-  if (remote) {
-    // The server's side: the parameters the client packed.
-    method_header(out, "public void setParameters(byte[] parms)");
-    out.pieces({"qnu.reset(parms);"});
-    // Without parameters nothing throws: an empty try block would not compile.
-    if (!in.params.empty()) {
-      out.open("try {");
-      unpacked_setters(run, out, in, "stmt");
-      catch_line(out, "supplierName + \".setParameters\"");
-    }
-    method_end(out);
-  }
+  if (remote) unpacked_set_parameters(run, out, in);
   return out.ok();
 }
 
@@ -895,16 +903,7 @@ bool gen_cursor_class(Run& run, int64_t model, const CursorClassInput& in) {
     if (in.new_source) out.close("}");
     method_end(out);
     typed_set_parameters(run, out, in.params);
-    method_header(out, "public void setParameters(byte[] parms)");
-    out.pieces({"qnu.reset(parms);"});
-    // Without parameters there is nothing to set and no try block: an
-    // empty one would not compile (nothing in it throws).
-    if (!in.params.empty()) {
-      out.open("try {");
-      unpacked_setters(run, out, in, "stmt");
-      catch_line(out, "supplierName + \".setParameters\"");
-    }
-    method_end(out);
+    unpacked_set_parameters(run, out, in);
   }
   return out.ok() && emit_class_end(run);
 }

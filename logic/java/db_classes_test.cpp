@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -20,6 +22,8 @@
 #include "logic/java/java_naming.h"
 #include "logic/java/java_types.h"
 #include "tests/java_check/java_check.h"
+#include "tests/ini_check/ini_check.h"
+#include "tests/make_check/make_check.h"
 
 namespace qn::logic {
 namespace {
@@ -53,6 +57,18 @@ TEST_P(TableClassCase, MatchesExpectedAndCompiles) {
   const fs::path actual = fs::path(QN_BINARY_DIR) / "golden/logic/java" / GetParam() / "actual";
   EXPECT_EQ(golden::compare(dir / "expected", outcome, actual), "");
 
+  // Every make file as GNU make reads it, every configuration file as a
+  // strict INI reader reads it.
+  for (const golden::File& f : outcome.files) {
+    const std::string ext = fs::path(f.name).extension().string();
+    if (ext == ".mak") {
+      ASSERT_TRUE(test::make::available()) << "make is missing: install the Debian package make";
+      EXPECT_EQ(test::make::check_make_n(f.name, golden::split_lines(f.text)), "");
+    } else if (ext == ".cfg") {
+      EXPECT_EQ(test::ini::strict_ini_errors(f.name, f.text), "");
+    }
+  }
+
   ASSERT_TRUE(test::java::available())
       << "no JDK when the build was configured: install openjdk-17-jdk-headless";
   const fs::path src = fs::temp_directory_path() / ("qn_dbclass_" + std::to_string(::getpid()));
@@ -71,6 +87,12 @@ TEST_P(TableClassCase, MatchesExpectedAndCompiles) {
     const fs::path p = src / (cls + ".java");
     std::ofstream(p, std::ios::binary) << f.text;
     files.push_back(p.string());
+  }
+  // A case's javac/ folder holds hand-written classes its sources call.
+  if (const fs::path javac = dir / "javac"; fs::is_directory(javac)) {
+    for (const auto& e : fs::directory_iterator(javac)) {
+      if (e.path().extension() == ".java") files.push_back(e.path().string());
+    }
   }
   if (!files.empty()) {
     const auto r = test::java::compile_against_stub(files, (src / "classes").string());

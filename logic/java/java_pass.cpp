@@ -5,7 +5,13 @@
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
+#include "logic/core/attributes.h"
 #include "logic/core/utilities.h"
+#include "logic/java/java_naming.h"
+#include "logic/navigation/program_start.h"
+#include "logic/program/program_frame.h"
+#include "logic/sql/level_join.h"
+#include "platform/cp1252.h"
 #include "logic/java/class_frame.h"
 #include "logic/java/embedded_sql.h"
 #include "logic/java/runtime_config.h"
@@ -36,6 +42,39 @@ bool java_before_object(Run& run, int64_t, const Term&, int64_t, const Term&) {
   for (const auto& [name, arity] : per_object) run.facts().abolish(name, arity);
   reset_nav_names(run);
   object_dependency_steps(run);
+  // An applet stub declares the array parameters of the program it stands
+  // for with the dimensions recorded after that program.
+  if (pgm_stub(run)) {
+    auto spec = spec_list(run);
+    const auto items = spec ? spec->list_items() : std::vector<Term>{};
+    if (items.size() >= 4) {
+      const Term program = atom(kind_pgm_name(run, text_of(items[3])));
+      for (const Term& f : run.facts().findall(fact("stub_info_array_i", {program, var(), var()}))) {
+        if (!f.arg(2).is_int()) continue;
+        const Term dim = fact("dim", {atom("P" + std::to_string(f.arg(2).as_int())), f.arg(3)});
+        if (!run.facts().exists(fact("rule_i", {num(0), dim})))
+          run.facts().assertz(fact("rule_i", {num(0), dim}));
+      }
+    }
+  }
+  return true;
+}
+
+bool java_after_object(Run& run, int64_t, const Term& kind, int64_t, const Term& spec) {
+  if (!is_main_object(run)) return true;
+  const auto items = spec.list_items();
+  if (items.size() < 2) return true;
+  const Term program =
+      atom(platform::lower_1252(kind_letter(text_of(kind)) + text_of(items[1])));
+  run.facts().retract_all(fact("stub_info_array_i", {program, var(), var()}));
+  int64_t n = 0;
+  for (const Term& p : get_pgm_parms(run).list_items()) {
+    ++n;
+    const auto rp = routine_parms(p);
+    if (!rp) continue;
+    if (auto dims = var_dim(run, rp->name))
+      run.facts().assertz(fact("stub_info_array_i", {program, num(n), *dims}));
+  }
   return true;
 }
 

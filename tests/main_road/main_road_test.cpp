@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <set>
@@ -285,6 +287,67 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(read_file((model_ / "sm11_1.ari").string()), head + "call_tree_builded_i.\n" + tail);
   EXPECT_TRUE(names_in(model_ / kSpecDir, ".spc").empty());
+}
+
+// With the copy list applied (the tables' classes under their final names in
+// the package folder), make builds every class InvLines' make file lists.
+TEST_F(MainRoad, InvLinesMakeFileBuildsEveryClass) {
+  ASSERT_TRUE(qn::test::java::available())
+      << "no JDK: install the Debian package openjdk-17-jdk-headless (scripts/setup does)";
+  ASSERT_EQ(std::system("make --version >/dev/null 2>&1"), 0)
+      << "make is missing: install the Debian package make";
+  ASSERT_EQ(generate().status, 0);
+  const fs::path package = model_ / "com/demo/sample";
+  for (const std::string& line : lines_of(read_file((model_ / "_COPYCLS.GEN").string()))) {
+    std::istringstream pair(line);
+    std::string from, to;
+    if (pair >> from >> to) fs::copy_file(model_ / from, package / to);
+  }
+  // Each rule compiles one source; the others it needs are found beside it.
+  const std::string flags = "-nowarn -proc:none -encoding windows-1252 -cp " +
+                            std::string(QN_JAVA_STUB_DIR) + ":.";
+  const std::string cmd = "cd '" + model_.string() + "' && make -f ainvlines.mak JAVAC='" +
+                          std::string(QN_JAVAC) + "' CFLAGS='" + flags + "' 2>&1";
+  FILE* p = ::popen(cmd.c_str(), "r");
+  ASSERT_NE(p, nullptr);
+  std::string out;
+  char buf[512];
+  while (std::fgets(buf, sizeof buf, p)) out += buf;
+  ASSERT_EQ(::pclose(p), 0) << out;
+  static const std::regex entry(R"(^ +(\S+\.class) \\$)");
+  size_t classes = 0;
+  for (const std::string& l : lines_of(read_file((model_ / "ainvlines.mak").string()))) {
+    std::smatch m;
+    if (!std::regex_match(l, m, entry)) continue;
+    ++classes;
+    EXPECT_TRUE(fs::exists(model_ / m[1].str())) << m[1] << "\n" << out;
+  }
+  EXPECT_GT(classes, 2u);
+}
+
+// PrintInv is a main program that InvLines calls: generating it again, alone,
+// writes both programs' make files again (not only renews their date).
+TEST_F(MainRoad, RegeneratingACalledMainProgramRewritesTheMakeFilesAboveIt) {
+  ASSERT_EQ(generate().status, 0);
+  const std::vector<std::string> makes{"aprintinv.mak", "ainvlines.mak"};
+  std::vector<std::string> first;
+  for (const std::string& m : makes) {
+    first.push_back(read_file((model_ / m).string()));
+    EXPECT_NE(first.back().find("aprintinv.class"), std::string::npos) << m;
+    qn::test::write_file((model_ / m).string(), "stale\n");
+  }
+  fs::copy_file(fs::path(kSample) / kSpecDir / "p0002.spc", model_ / kSpecDir / "p0002.spc");
+  const ProcessResult r = generate();
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("\nqngen: 1 object generated, "), std::string::npos) << r.err;
+  // The files above a regenerated object also have their date renewed (a
+  // blank appended) in the same pass.
+  const auto trimmed = [](std::string t) {
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\n')) t.pop_back();
+    return t;
+  };
+  for (size_t i = 0; i < makes.size(); ++i)
+    EXPECT_EQ(trimmed(read_file((model_ / makes[i]).string())), trimmed(first[i])) << makes[i];
 }
 
 // With only the menu specification left, nothing is generated, the state is

@@ -1,0 +1,13 @@
+/* The main procedure InvLines calls PrintInv; the model's package is
+   com.demo. */
+spec_i([proc, 13, 'Counts invoice lines', 'InvLines', 0, 0]).
+level_i(1, []).
+rule_i(0, prop('PGMTYPE', main)).
+pgm_main_i(proc, 13, 'InvLines', [11, ainvlines, 'InvLines', '', '', '']).
+/* What the programs' classes need, as the state file keeps it: PrintInv
+   uses INVLINE, whose classes need those of INVOICE. */
+ij_object_dependency(pprintinv, [], [3]).
+ij_table_def(2, dbcINVOICE, supcINVOICE, []).
+ij_table_def(3, dbcINVLINE, supcINVLINE, [2]).
+config_i('PACKAGE', "com.demo").
+config_i('DMENU_MAK', "NO").
