@@ -169,8 +169,10 @@ bool class_source_file(Run& run, int64_t model, std::string_view name, std::stri
   if (mode == "cpm") {
     const std::string temp = std::string(stem) + ".jtm";
     if (!open_model_output(run, model, temp)) return false;
-    run.facts().assertz(
-        fact("torename_i", {str(temp), str(std::string(name) + ".java"), atom("cpm")}));
+    // A class written twice in one run (the reorganisation's tables, then
+    // every table at the pass end) is listed once: the later file wins.
+    const Term pair = fact("torename_i", {str(temp), str(std::string(name) + ".java"), atom("cpm")});
+    if (!run.facts().exists(pair)) run.facts().assertz(pair);
     return true;
   }
   std::string dir;

@@ -194,6 +194,10 @@ TEST(ClassFrame, SourcePaths) {
                                  {"public final class dbcCUSTOMER extends DatabaseClass", "{"}}));
   EXPECT_EQ(engine::writeq(f.eng.facts().clauses("torename_i", 3).at(0)),
             "torename_i(\"007.jtm\",\"dbcCUSTOMER.java\",cpm)");
+  // Written again in the same run (a reorganisation's table, then the pass
+  // end): the copy list names it once.
+  EXPECT_TRUE(gen_class_start(f.run, 1, "tab", "dbcCUSTOMER", "007", "cpm"));
+  EXPECT_EQ(f.eng.facts().clauses("torename_i", 3).size(), 1u);
 }
 
 TEST(ClassFrame, PackageFoldersBelowTheModelDirectory) {

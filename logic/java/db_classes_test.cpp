@@ -48,11 +48,9 @@ TEST_P(TableClassCase, MatchesExpectedAndCompiles) {
                      GetParam().rfind("crtjdbc_", 0) == 0;
   // The reorganisation's programs log their steps with the message file's
   // texts, which a run has loaded by then.
-  if (GetParam().rfind("tab_", 0) == 0) {
-    options.prepare = [](qn::logic::Run& run) {
-      EXPECT_TRUE(run.engine().consult_text(golden::read_text(QN_SOURCE_DIR "/data/QNMSGJ.ARI"), false));
-    };
-  }
+  options.prepare = [](qn::logic::Run& run) {
+    EXPECT_TRUE(run.engine().consult_text(golden::read_text(QN_SOURCE_DIR "/data/QNMSGJ.ARI"), false));
+  };
   const golden::Outcome outcome = golden::run_case(dir, options);
   const fs::path actual = fs::path(QN_BINARY_DIR) / "golden/logic/java" / GetParam() / "actual";
   EXPECT_EQ(golden::compare(dir / "expected", outcome, actual), "");
