@@ -29,41 +29,60 @@ using namespace qn::logic;
 
 constexpr int kTables = 500, kColumns = 20, kIndexes = 3;
 
-void BM_ReorgDdl(benchmark::State& state) {
+// attri_i/2 of every column of every table, four types in turn.
+std::string attribute_facts() {
   std::string facts;
   for (int a = 1; a <= kTables * kColumns; ++a) {
     const char* type = a % 4 == 0 ? "char, 30, 0" : a % 4 == 1 ? "int, 9, 0" : a % 4 == 2 ? "pac, 12, 2" : "date, 8, 0";
     facts += "attri_i(" + std::to_string(a) + ", ['Att" + std::to_string(a) + "', " + type + "]).\n";
   }
+  return facts;
+}
+
+// Table t's columns, by attribute number.
+std::unordered_map<int64_t, Term> table_columns() {
   std::unordered_map<int64_t, Term> columns;
   for (int t = 1; t <= kTables; ++t) {
     std::vector<Term> atts;
     for (int c = 0; c < kColumns; ++c) atts.push_back(num((t - 1) * kColumns + c + 1));
     columns[t] = Term::list(atts);
   }
+  return columns;
+}
+
+// The knowledge base's answers both benchmarks share: a DB2 model without
+// saved properties, the tables' columns from the map, statements written
+// through the command writer.
+void stand_in_model(Run& run, const std::unordered_map<int64_t, Term>& columns) {
+  run.stand_in_host("i_config", 2, [](Run&, std::span<Term> a) {
+    if (a[0].text() != "DTASRC") return false;
+    a[1] = str("5");
+    return true;
+  });
+  for (const char* none : {"i_dstorepref", "i_tblproperty", "i_idxproperty"}) {
+    run.stand_in_host(none, 4, [](Run&, std::span<Term>) { return false; });
+  }
+  run.stand_in_host("i_all_atrisr", 3, [&columns](Run&, std::span<Term> a) {
+    a[2] = columns.at(a[1].as_int());
+    return true;
+  });
+  run.stand_in_host("gen_db_command", 3, [](Run& r, std::span<Term> a) {
+    std::vector<std::string> pieces;
+    for (const Term& p : a[1].list_items()[0].list_items()) pieces.push_back(text_of(p));
+    return gen_db_command(r, text_of(a[0]), pieces);
+  });
+}
+
+void BM_ReorgDdl(benchmark::State& state) {
+  const std::string facts = attribute_facts();
+  const auto columns = table_columns();
   size_t lines = 0;
   for (auto _ : state) {
     state.PauseTiming();  // the model's facts are loaded outside the figure
     qn::engine::Engine eng;
     eng.consult_text("model_num_i(5). model_i(1, 1005).\n" + facts, false);
     Run run(eng);
-    run.stand_in_host("i_config", 2, [](Run&, std::span<Term> a) {
-      if (a[0].text() != "DTASRC") return false;
-      a[1] = str("5");
-      return true;
-    });
-    for (const char* none : {"i_dstorepref", "i_tblproperty", "i_idxproperty"}) {
-      run.stand_in_host(none, 4, [](Run&, std::span<Term>) { return false; });
-    }
-    run.stand_in_host("i_all_atrisr", 3, [&columns](Run&, std::span<Term> a) {
-      a[2] = columns.at(a[1].as_int());
-      return true;
-    });
-    run.stand_in_host("gen_db_command", 3, [](Run& r, std::span<Term> a) {
-      std::vector<std::string> pieces;
-      for (const Term& p : a[1].list_items()[0].list_items()) pieces.push_back(text_of(p));
-      return gen_db_command(r, text_of(a[0]), pieces);
-    });
+    stand_in_model(run, columns);
     auto& capture = run.capture_output();
     state.ResumeTiming();
     for (int t = 1; t <= kTables; ++t) {
@@ -95,10 +114,7 @@ void BM_ReorgWhole(benchmark::State& state) {
       "lit(eng, runpgm, \"Running program %1\"). lit(eng, dropindx, \"Dropping index %1\").\n"
       "lit(eng, rgzrnmtbl, \"Step %1: renaming\"). lit(eng, fileren, \"Renaming table %1\").\n"
       "lit(eng, rgzbldidx, \"Step %1: indexes\"). lit(eng, 1000, \"Final %1\"). lit(eng, 1001, \"Dropping %2 of %1\").\n";
-  for (int a = 1; a <= kTables * kColumns; ++a) {
-    const char* type = a % 4 == 0 ? "char, 30, 0" : a % 4 == 1 ? "int, 9, 0" : a % 4 == 2 ? "pac, 12, 2" : "date, 8, 0";
-    facts += "attri_i(" + std::to_string(a) + ", ['Att" + std::to_string(a) + "', " + type + "]).\n";
-  }
+  facts += attribute_facts();
   for (int t = 1; t <= kTables; ++t) {
     const std::string n = std::to_string(t);
     const int first = (t - 1) * kColumns + 1;
@@ -106,12 +122,7 @@ void BM_ReorgWhole(benchmark::State& state) {
     const std::string items = t % 4 == 3 ? ", att([[" + std::to_string(first + kColumns - 1) + ", nn]])" : "";
     facts += "new_tables(" + n + ", " + kinds[t % 4] + ", ['P" + n + "', 'TMP" + n + "'" + items + "]).\n";
   }
-  std::unordered_map<int64_t, Term> columns;
-  for (int t = 1; t <= kTables; ++t) {
-    std::vector<Term> atts;
-    for (int c = 0; c < kColumns; ++c) atts.push_back(num((t - 1) * kColumns + c + 1));
-    columns[t] = Term::list(atts);
-  }
+  const auto columns = table_columns();
   // The knowledge base answers the model's folder alone.
   const std::string dir = "/tmp/qn_reorg_bench_" + std::to_string(::getpid());
   std::filesystem::create_directories(dir);
@@ -124,18 +135,7 @@ void BM_ReorgWhole(benchmark::State& state) {
       qn::engine::Engine eng;
       eng.consult_text("model_num_i(5). model_i(1, 1005).\n" + facts, false);
       Run run(eng);
-      run.stand_in_host("i_config", 2, [](Run&, std::span<Term> a) {
-        if (a[0].text() != "DTASRC") return false;
-        a[1] = str("5");
-        return true;
-      });
-      for (const char* none : {"i_dstorepref", "i_tblproperty", "i_idxproperty"}) {
-        run.stand_in_host(none, 4, [](Run&, std::span<Term>) { return false; });
-      }
-      run.stand_in_host("i_all_atrisr", 3, [&columns](Run&, std::span<Term> a) {
-        a[2] = columns.at(a[1].as_int());
-        return true;
-      });
+      stand_in_model(run, columns);
       run.stand_in_host("i_obt_prim_key", 3, [](Run&, std::span<Term> a) {
         a[2] = Term::list({num((a[1].as_int() - 1) * kColumns + 1)});
         return true;
@@ -164,11 +164,6 @@ void BM_ReorgWhole(benchmark::State& state) {
       // Attributes are known by their attri_i/2 facts alone.
       run.stand_in_host("i_attri_type", 5, [](Run&, std::span<Term>) { return false; });
       run.stand_in_host("i_attri_name", 4, [](Run&, std::span<Term>) { return false; });
-      run.stand_in_host("gen_db_command", 3, [](Run& r, std::span<Term> a) {
-        std::vector<std::string> pieces;
-        for (const Term& p : a[1].list_items()[0].list_items()) pieces.push_back(text_of(p));
-        return gen_db_command(r, text_of(a[0]), pieces);
-      });
       auto& capture = run.capture_output();
       state.ResumeTiming();
       if (!reorg::gen_reorg_object(run, 5, 1, Term::list({str("Reorg"), num(0), atom("reo")}))) {
