@@ -163,7 +163,8 @@ TEST(Navigation, InsertLevel) {
   } cases[] = {
       {"standard duplicate test",
        facts,
-       {"/*", "   INSERT RECORD ON TABLE customer", "*/", "", "if (NoTblObjErr.duplicated())",
+       {"/*", "   INSERT RECORD ON TABLE customer", "*/", "", "P00022.executeUpd(custid, custname) ;",
+        "if (NoTblObjErr.duplicated())",
         "{", "   Err = 1;",
         "   Errmsg = localUtil.getMessages().getMessage(\"noupdate\");", "}", "else", "{",
         "   Err = 0;", "   Errmsg = \"\";", "}", "/* End Insert */"}},

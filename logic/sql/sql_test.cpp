@@ -10,6 +10,7 @@
 #include "engine/engine.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/run.h"
+#include "logic/sql/cursors.h"
 #include "logic/sql/select_text.h"
 #include "logic/sql/sql_statements.h"
 #include "logic/sql/text_utils.h"
@@ -187,6 +188,16 @@ const SelectCase kSelects[] = {
     {"informix outer table", "11", "rule_i(0, prop('JOIN_TYPE', 'outer')).", "proc", "ro", "many",
      "[[1, 'CustName']]", "[[1], oj([2])]", "[]", "[]", "[]", false,
      "SELECT T1.CustName  FROM CUSTOMER T1, OUTER ORDERS T2    ", "", "", "-, OUTER", "-, OUTER"},
+    {"sqlserver table updated by the level's own rule", "12", "upd_i(1, 1, u, [['CustName'], [], [], [], []]).",
+     "proc", "b", "many", "[[1, 'CustName']]", "[[1]]", "[]", "[]", "[]", false,
+     "SELECT CustName  FROM CUSTOMER (UPDLOCK)    ", "", "", "ok", "ok"},
+    {"qedbase table deleted from by a subordinate level over it",
+     "1", "level_i(1, [1]). level_i(2, [1]). struct_i(2, 1, [], []). upd_i(2, 1, d, [[], [], [], [], []]).",
+     "proc", "b", "many", "[[1, 'CustName']]", "[[1]]", "[]", "[]", "[]", false,
+     "SELECT CustName  FROM CUSTOMER (LOCKING=RECORD)    ", "", "", "ok", "ok"},
+    {"a read-only read of an updated table takes no lock", "12", "upd_i(1, 1, u, [['CustName'], [], [], [], []]).",
+     "proc", "ro", "many", "[[1, 'CustName']]", "[[1]]", "[]", "[]", "[]", false,
+     "SELECT CustName  FROM CUSTOMER (NOLOCK)    ", "", "", "ok", "ok"},
     {"single-row read with where items on sqlserver: no locking clause", "12", "", "proc", "s", "one",
      "[[1, 'CustName']]", "[[1]]", "[w(1, 'CustId', '=', t('&Id', 23))]", "[]", "[]", false,
      "SELECT CustName  FROM CUSTOMER (NOLOCK) WHERE CustId = ?   ", "t('&Id',23) ", "", "ok", "ok"},
@@ -329,15 +340,26 @@ TEST(SqlStatements, DoubleSelectOnDb2OrderedRead) {
                              "   statements. Two statements are generated to warranty ORDER and",
                              "   locking requirements.",
                              "*/",
-                             // The read-only cursor is executed, then the locking
-                             // cursor fetched at once into the data object.
-                             "P00032.fetchFirst(dbocustomer);",
-                             "P00033.fetchFirst(dbocustomer, CustId, CustName);"}));
+                             // The read-only cursor is executed.
+                             "P00032.fetchFirst(dbocustomer);"}));
     EXPECT_TRUE(f.eng.facts().exists(fact("sql_double_select", {num(1), str("P00033"), var()})));
     EXPECT_TRUE(f.eng.facts().exists(t("sql_level_i(1)")));
-    // The next row comes from the locking cursor.
+    // For each row the locking cursor reads it again by its key and order
+    // (the key's assignment from the row needs the knowledge base's
+    // getters: the golden case for_update shows it).
+    const size_t before = f.lines().size();
+    ASSERT_TRUE(gen_select_lock(f.run, num(1), num(1), {t("'CustName'")}));
+    const auto relock = f.lines();
+    EXPECT_EQ(std::vector<std::string>(relock.begin() + static_cast<long>(before) + 4, relock.end()),
+              (std::vector<std::string>{"P00033.fetchFirst(dbocustomer, CustId, CustName);",
+                                        "if (!P00033.eof()) {"}));
+    // The level's end closes the block and the locking cursor; the next
+    // row comes from the read-only cursor.
+    ASSERT_TRUE(gen_level_end(f.run, num(1), num(1)));
     gen_read_next(f.run, num(1), num(1));
-    EXPECT_EQ(f.lines().back(), "P00033.readNext();");
+    const auto end = f.lines();
+    EXPECT_EQ(std::vector<std::string>(end.end() - 3, end.end()),
+              (std::vector<std::string>{"}", "P00033.close() ;", "P00032.readNext();"}));
   }
 }
 
@@ -435,6 +457,33 @@ TEST(SqlStatements, DataObjectInsertOfALevel) {
                                                  "dbocustomer.insert();"}));
   // The statement's cursor is ended with it.
   EXPECT_EQ(f.eng.facts().count("c_num_i", 3), 0u);
+}
+
+// Without a data object of the level the statement runs through its
+// cursor, with the values of its markers.
+TEST(SqlStatements, LevelStatementWithoutDataObjectRunsThroughItsCursor) {
+  struct Case {
+    int op;  // 0 insert, 1 update, 2 delete
+    const char* last;
+  };
+  const Case cases[] = {{0, "P00032.executeUpd(Id, CustName) ;"},
+                        {1, "P00032.executeUpd(CustName, CustId) ;"},
+                        {2, "P00032.executeUpd(CustId) ;"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.op);
+    Fixture f("7");
+    model_facts(f);
+    const std::vector<SqlAssign> assigns = {{t("'CustName'"), Term()}};
+    const bool ok = c.op == 0   ? gen_sql_insert(f.run, num(1), num(1),
+                                                 {{t("'CustId'"), t("t('&Id', 23)")}, assigns[0]}, {})
+                    : c.op == 1 ? gen_sql_update(f.run, num(1), num(1), assigns, {})
+                                : gen_sql_delete(f.run, num(1), num(1));
+    ASSERT_TRUE(ok);
+    const auto lines = f.lines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), c.last);
+    EXPECT_EQ(f.eng.facts().count("embsql_cursor_i", 2), 1u);
+  }
 }
 
 TEST(SqlStatements, DynamicStatementAndNoStatementCalls) {

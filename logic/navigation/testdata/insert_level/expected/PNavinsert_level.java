@@ -6,9 +6,12 @@ import com.quenora.distributed.*;
 
 public class PNavinsert_level extends QNProcedure
 {
+   protected int custid ;
+   protected String custname ;
    protected dP00022 P00022 ;
    static class dP00022 extends QNDBUpdateSupplier {
       dP00022(ModelContext c, int h) { super(c, h); }
+      public void executeUpd(Object... values) {}
    }
    QNDBSupplier ccustomer;
    QNDBSupplier cinvoice;
@@ -22,6 +25,7 @@ public class PNavinsert_level extends QNProcedure
          INSERT RECORD ON TABLE customer
       */
 
+      P00022.executeUpd(custid, custname) ;
       if (NoTblObjErr.duplicated())
       {
          Err = 1;

@@ -6,6 +6,7 @@ import com.quenora.distributed.*;
 
 public class PNavold_values extends QNProcedure
 {
+   protected int invid ;
    protected double Ototal ;
    protected double total ;
    protected double Etotal ;
@@ -20,6 +21,7 @@ public class PNavold_values extends QNProcedure
    }
    static class dP00023 extends QNDBUpdateSupplier {
       dP00023(ModelContext c, int h) { super(c, h); }
+      public void executeUpd(Object... values) {}
    }
    QNDBSupplier cinvoice;
    QNDBSupplier NoTblObjErr;
@@ -37,6 +39,7 @@ public class PNavold_values extends QNProcedure
             Ostatus = status ;
             Ototal = total ;
             if (P00022.getStatus() == 0) {
+               P00023.executeUpd(total, status, invid) ;
             }
          }
          /* Check if program is canceled. */
