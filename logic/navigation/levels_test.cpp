@@ -164,7 +164,7 @@ TEST(Navigation, InsertLevel) {
       {"standard duplicate test",
        facts,
        {"/*", "   INSERT RECORD ON TABLE customer", "*/", "", "P00022.executeUpd(custid, custname) ;",
-        "if (NoTblObjErr.duplicated())",
+        "if (P00022.duplicated())",
         "{", "   Err = 1;",
         "   Errmsg = localUtil.getMessages().getMessage(\"noupdate\");", "}", "else", "{",
         "   Err = 0;", "   Errmsg = \"\";", "}", "/* End Insert */"}},

@@ -308,9 +308,10 @@ bool status_if(Run& run, std::string_view cursor, const Term& table, std::string
 // A data statement of a level that no data object runs (no dcl_cursor_i/4
 // of the level and kind) is run by its cursor's update call: the cursor
 // class alone would leave the row unchanged. An optimised statement is run
-// by its own writer.
-bool run_data_stmt(Run& run, const Term& level, std::string_view kind, const std::string& cursor,
-                   const std::vector<Term>& params) {
+// by its own writer. stmt_cursor_i/2 (Table, Cursor) names the cursor
+// whose status the tests after the statement read.
+bool run_data_stmt(Run& run, const Term& level, const Term& table, std::string_view kind,
+                   const std::string& cursor, const std::vector<Term>& params) {
   if (run.facts().exists(fact("dcl_cursor_i", {level, atom(kind), var(), var()})) ||
       run.facts().exists(fact("optimized_delete", {var()}))) {
     return true;
@@ -319,6 +320,9 @@ bool run_data_stmt(Run& run, const Term& level, std::string_view kind, const std
   for (const Term& p : params) {
     if (p.is_compound() && p.arity() == 2 && p.arg(2) == num(kTokAttribute)) get_att_var(run, p.arg(1));
   }
+  // The statement's status is its cursor's: the tests after it ask there.
+  run.facts().retract_all(fact("stmt_cursor_i", {table, var()}));
+  run.facts().assertz(fact("stmt_cursor_i", {table, str(cursor)}));
   return gen_optimized_delete(run, cursor, params);
 }
 
@@ -326,12 +330,18 @@ bool run_data_stmt(Run& run, const Term& level, std::string_view kind, const std
 
 bool gen_sql_insert(Run& run, const Term& level, const Term& table, const std::vector<SqlAssign>& assigns,
                     const std::vector<Term>& other_atts) {
-  SqlText s = sql_insert_stmt(run, table, assigns, other_atts);
+  // With initialize_new on and no attributes given, the other attributes
+  // are every attribute the table stores.
+  std::vector<Term> others = other_atts;
+  if (others.empty() && initialize_new_on(run)) {
+    for (const auto& pair : cond_tables(run, {table})) others.push_back(pair.second);
+  }
+  SqlText s = sql_insert_stmt(run, table, assigns, others);
   const std::string cursor = dml_cursor(run, level, table, "ins", s.text);
   set_oper_ctx(run, str("Insert"));
   set_errtbl_ctx(run, Term::list({table}));
   bool ok = gen_sql_cursor_stmt(run, level, cursor, "ins", table, s.text, s.params, assigns, level);
-  if (ok) ok = run_data_stmt(run, level, "ins", cursor, s.params);
+  if (ok) ok = run_data_stmt(run, level, table, "ins", cursor, s.params);
   free_cursor(run, cursor);
   return ok;
 }
@@ -351,7 +361,7 @@ bool gen_sql_update(Run& run, const Term& level, const Term& table, const std::v
   set_oper_ctx(run, str("Update"));
   set_errtbl_ctx(run, Term::list({table}));
   bool ok = gen_sql_cursor_stmt(run, level, cursor, "upd", table, s->text, s->params, assigns, level);
-  if (ok) ok = run_data_stmt(run, level, "upd", cursor, s->params);
+  if (ok) ok = run_data_stmt(run, level, table, "upd", cursor, s->params);
   free_cursor(run, cursor);
   if (!read.empty()) ok = Out(run).close("}").ok() && ok;
   return ok;
@@ -366,7 +376,7 @@ bool gen_sql_delete(Run& run, const Term& level, const Term& table) {
   set_oper_ctx(run, str("Delete"));
   set_errtbl_ctx(run, Term::list({table}));
   bool ok = gen_sql_cursor_stmt(run, level, cursor, "dlt", table, s->text, s->params, {}, level);
-  if (ok) ok = run_data_stmt(run, level, "dlt", cursor, s->params);
+  if (ok) ok = run_data_stmt(run, level, table, "dlt", cursor, s->params);
   free_cursor(run, cursor);
   if (!read.empty()) ok = Out(run).close("}").ok() && ok;
   return ok;

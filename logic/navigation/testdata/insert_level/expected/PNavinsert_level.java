@@ -26,7 +26,7 @@ public class PNavinsert_level extends QNProcedure
       */
 
       P00022.executeUpd(custid, custname) ;
-      if (NoTblObjErr.duplicated())
+      if (P00022.duplicated())
       {
          Err = 1;
          Errmsg = localUtil.getMessages().getMessage("noupdate");
