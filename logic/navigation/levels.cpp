@@ -146,7 +146,8 @@ bool gen_join_select(Run& run, const Term& level, const Term& table, const Level
   for (const Term& t : j.tables) {
     const Term joined = t.list_items().front();
     const Term entry = Term::list({joined});
-    req.tables.push_back(joined != table && outer_join_natural(run, joined) ? fact("oj", {entry}) : entry);
+    const bool outer = joined != table && outer_join_natural(run, joined);
+    req.tables.push_back(outer ? fact("oj", {entry}) : entry);
   }
   for (const Term& jc : j.joins) {
     const auto e = jc.list_items();

@@ -650,8 +650,8 @@ bool updated_at(Run& run, const Term& level, const Term& table) {
   return updated_at_level(run, level, table);
 }
 
-std::string table_hints(Run& run, const SelectRequest& req, const Term& table, const std::string& dbms,
-                        bool ffr) {
+std::string table_hints(Run& run, const SelectRequest& req, const Term& table,
+                        const std::string& dbms, bool ffr) {
   const bool updated = !one_of(req.read_kind, {"ro", "btc", "as", "fvbt", "fv", "cd", "dc"}) &&
                        !req.tables.empty() && entry_table(req.tables.front()) == table &&
                        (req.updated || updated_at(run, req.level, table));

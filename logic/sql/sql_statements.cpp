@@ -206,8 +206,8 @@ std::optional<std::string> gen_sql_select(Run& run, std::string_view kind, const
     // kept with the double SELECT.
     std::vector<Term> values;
     for (const Term& p : t2.sql.params) values.push_back(str(param_java(run, p)));
-    run.facts().asserta(
-        fact("sql_double_select", {table, str(c2), Term::list({Term::list(atts), Term::list(values)})}));
+    run.facts().asserta(fact("sql_double_select",
+                             {table, str(c2), Term::list({Term::list(atts), Term::list(values)})}));
     return c1;
   }
   if (auto open = open_cursor_num(run, req.level, tables)) return open;
@@ -318,7 +318,9 @@ bool run_data_stmt(Run& run, const Term& level, const Term& table, std::string_v
   }
   // An attribute whose value is bound is held in its auxiliary variable.
   for (const Term& p : params) {
-    if (p.is_compound() && p.arity() == 2 && p.arg(2) == num(kTokAttribute)) get_att_var(run, p.arg(1));
+    if (p.is_compound() && p.arity() == 2 && p.arg(2) == num(kTokAttribute)) {
+      get_att_var(run, p.arg(1));
+    }
   }
   // The statement's status is its cursor's: the tests after it ask there.
   run.facts().retract_all(fact("stmt_cursor_i", {table, var()}));

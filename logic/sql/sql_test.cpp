@@ -189,14 +189,18 @@ const SelectCase kSelects[] = {
     {"informix outer table", "11", "rule_i(0, prop('JOIN_TYPE', 'outer')).", "proc", "ro", "many",
      "[[1, 'CustName']]", "[[1], oj([2])]", "[]", "[]", "[]", false,
      "SELECT T1.CustName  FROM CUSTOMER T1, OUTER ORDERS T2    ", "", "", "-, OUTER", "-, OUTER"},
-    {"sqlserver table updated by the level's own rule", "12", "upd_i(1, 1, u, [['CustName'], [], [], [], []]).",
+    {"sqlserver table updated by the level's own rule", "12",
+     "upd_i(1, 1, u, [['CustName'], [], [], [], []]).",
      "proc", "b", "many", "[[1, 'CustName']]", "[[1]]", "[]", "[]", "[]", false,
      "SELECT CustName  FROM CUSTOMER (UPDLOCK)    ", "", "", "ok", "ok"},
     {"qedbase table deleted from by a subordinate level over it",
-     "1", "level_i(1, [1]). level_i(2, [1]). struct_i(2, 1, [], []). upd_i(2, 1, d, [[], [], [], [], []]).",
+     "1",
+     "level_i(1, [1]). level_i(2, [1]). struct_i(2, 1, [], []). "
+     "upd_i(2, 1, d, [[], [], [], [], []]).",
      "proc", "b", "many", "[[1, 'CustName']]", "[[1]]", "[]", "[]", "[]", false,
      "SELECT CustName  FROM CUSTOMER (LOCKING=RECORD)    ", "", "", "ok", "ok"},
-    {"a read-only read of an updated table takes no lock", "12", "upd_i(1, 1, u, [['CustName'], [], [], [], []]).",
+    {"a read-only read of an updated table takes no lock", "12",
+     "upd_i(1, 1, u, [['CustName'], [], [], [], []]).",
      "proc", "ro", "many", "[[1, 'CustName']]", "[[1]]", "[]", "[]", "[]", false,
      "SELECT CustName  FROM CUSTOMER (NOLOCK)    ", "", "", "ok", "ok"},
     {"single-row read with where items on sqlserver: no locking clause", "12", "", "proc", "s", "one",
@@ -351,7 +355,8 @@ TEST(SqlStatements, DoubleSelectOnDb2OrderedRead) {
     const size_t before = f.lines().size();
     ASSERT_TRUE(gen_select_lock(f.run, num(1), num(1), {t("'CustName'")}));
     const auto relock = f.lines();
-    EXPECT_EQ(std::vector<std::string>(relock.begin() + static_cast<long>(before) + 4, relock.end()),
+    EXPECT_EQ(std::vector<std::string>(relock.begin() + static_cast<long>(before) + 4,
+                                       relock.end()),
               (std::vector<std::string>{"P00033.fetchFirst(dbocustomer, CustId, CustName);",
                                         "if (!P00033.eof()) {"}));
     // The level's end closes the block and the locking cursor; the next
