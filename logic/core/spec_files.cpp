@@ -136,7 +136,8 @@ void clear_spec_facts(Run& run) {
   // classes were written at its end and must not go into the next one.
   static constexpr std::pair<const char*, uint32_t> kStatements[] = {
       {"embsql_cursor_i", 2}, {"dcl_cursor_i", 4},      {"c_sel_i", 2},          {"c_where_i", 2},
-      {"open_i", 1},          {"sql_double_select", 3}, {"last_fetchfirst_i", 1}};
+      {"open_i", 1},          {"sql_double_select", 3}, {"last_fetchfirst_i", 1},
+      {"stmt_cursor_i", 2}};
   for (const auto& [name, arity] : kStatements) facts.abolish(name, arity);
   // So do the tables a reorganisation object lists, their new names and
   // the superordinate tables found for them.

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "logic/core/dbms_caps.h"
 #include "logic/core/host_interface.h"
 #include "logic/core/levels.h"
 #include "logic/core/lists.h"
@@ -140,7 +141,14 @@ bool gen_join_select(Run& run, const Term& level, const Term& table, const Level
   req.level = level;
   req.read_kind = "b";
   req.cardinality = text_of(j.cardinality);
-  for (const Term& t : j.tables) req.tables.push_back(Term::list({t.list_items().front()}));
+  // A joined read that finds no row keeps the level's row: where outer
+  // joins are natural for its table, the table is outer-joined.
+  for (const Term& t : j.tables) {
+    const Term joined = t.list_items().front();
+    const Term entry = Term::list({joined});
+    const bool outer = joined != table && outer_join_natural(run, joined);
+    req.tables.push_back(outer ? fact("oj", {entry}) : entry);
+  }
   for (const Term& jc : j.joins) {
     const auto e = jc.list_items();
     for (const Term& k : e.size() > 1 ? e[1].list_items() : std::vector<Term>{}) {
@@ -411,16 +419,18 @@ bool gen_level_close(Run& run, const Term& kind, const Term& level, const Term& 
     // The level opened with "if" (the loop of one record): it ends without
     // a loop exit, which Java allows only inside a loop.
     gen_level_updates(run, level, model, atom("u"));
-    if (navigates) gen_level_end(run, level, table);
+    // The condition blocks opened inside the block of a locking re-read.
     ok = close_condition_blocks(run, level);
+    if (navigates) gen_level_end(run, level, table);
     if (navigates) ok = ok && gen_loop_end(run, kind, level, table);
     level_sql_end(run, level, table);
     return ok;
   }
   gen_level_updates(run, level, model, atom("u"));
   move_saved_atts(run, level, false);
-  if (navigates) gen_level_end(run, level, table);
+  // The condition blocks opened inside the block of a locking re-read.
   ok = close_condition_blocks(run, level);
+  if (navigates) gen_level_end(run, level, table);
   gen_upd_lock(run, table, level);
   gen_level_commit(run, level, 1);
   gen_level_commit(run, level, 2);

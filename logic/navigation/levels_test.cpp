@@ -163,7 +163,9 @@ TEST(Navigation, InsertLevel) {
   } cases[] = {
       {"standard duplicate test",
        facts,
-       {"/*", "   INSERT RECORD ON TABLE customer", "*/", "", "if (NoTblObjErr.duplicated())",
+       {"/*", "   INSERT RECORD ON TABLE customer", "*/", "",
+        "P00022.executeUpd(custid, custname) ;",
+        "if (P00022.duplicated())",
         "{", "   Err = 1;",
         "   Errmsg = localUtil.getMessages().getMessage(\"noupdate\");", "}", "else", "{",
         "   Err = 0;", "   Errmsg = \"\";", "}", "/* End Insert */"}},

@@ -26,6 +26,7 @@ using navtest::t;
 const char* kFacts = R"(
 spec_i([proc, 2, 'Invoices', 'P', 0, 0]). model_num_i(1). pgm_id([2, proc, 'P']).
 attri_i('&X', ['&X', int, 9, 0, '', 1]). attri_i('&S', ['&S', char, 10, 0, '', 1]).
+attri_i(custid, [custid, int, 9, 0, '', 1]).
 level_i(1, [invoice, [invoice], [custid], 0, 0, 0, [], 0, 0, []]).
 level_i(2, [invoice, [invoice], [invid], 0, 0, 0,
             [[t('&X', 23), t('>', 10), t('1', 3)], [t('&X', 23), t('>', 10), t('2', 3)],

@@ -277,6 +277,10 @@ std::string duplicate_cond(Run& run, const Term& table) {
   const int64_t model = get_model_num(run).value_or(num(0)).is_int()
                             ? get_model_num(run)->as_int()
                             : 0;
+  // A statement run through its cursor has its status there.
+  if (auto c = run.facts().first(fact("stmt_cursor_i", {table, var()}))) {
+    return text_of(c->arg(2)) + ".duplicated()";
+  }
   return table_obj(run, model, table).value_or("NoTblObjErr") + ".duplicated()";
 }
 

@@ -63,8 +63,9 @@ struct Fixture {
 
 // The classes a program's declarations name that the program's end and the
 // database classes write: each cursor class (f<Cursor> reads, d<Cursor>
-// other statements) and each table's data class (dbc<Table>) as an empty
-// class, so that a class of levels compiles on its own.
+// other statements, with the methods the levels call) and each table's data
+// class (dbc<Table>) as an empty class, so that a class of levels compiles
+// on its own.
 inline Lines stand_in_classes(const Lines& declarations) {
   Lines out;
   for (const std::string& d : declarations) {
@@ -86,6 +87,8 @@ inline Lines stand_in_classes(const Lines& declarations) {
     if (read) {
       out.push_back("   public void readNext() {}");
       out.push_back("   public void fetchFirst(Object... values) {}");
+    } else {
+      out.push_back("   public void executeUpd(Object... values) {}");
     }
     out.push_back("}");
   }

@@ -5,6 +5,7 @@
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/utilities.h"
+#include "logic/java/commands.h"
 #include "logic/java/embedded_sql.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/variables.h"
@@ -132,7 +133,18 @@ bool gen_select_lock(Run& run, const Term& level, const Term& table, const std::
   emit_comment_block(run, {{"The following code locks the record read by the previous read-only"},
                            {"SELECT statement."}});
   const std::string cursor = text_of(d->arg(2));
-  select_one_cursor(run, cursor);
+  // The key of the row read goes to the attributes' variables, with which
+  // the locking SELECT reads the row again.
+  const auto kept = d->arg(3).list_items();
+  const std::vector<Term> keys = kept.empty() ? std::vector<Term>{} : kept[0].list_items();
+  if (!gen_fetch_assign(run, table, keys)) return false;
+  std::vector<std::string> args{cursor};
+  if (auto obj = declare_table_object(run, table)) args.push_back(*obj);
+  if (kept.size() > 1 && kept[1].is_list()) {
+    for (const Term& v : kept[1].list_items()) args.push_back(text_of(v));
+  }
+  set_oper_ctx(run, str("Fetch"));
+  if (!gen_db_command(run, "qnfetchf", args)) return false;
   Out out(run);
   out.open("if (" + gen_sql_stmt_call(run, cursor, "s", table, "eof()", "<>") + ") {");
   if (!out.ok()) return false;
@@ -144,7 +156,11 @@ bool gen_level_end(Run& run, const Term& level, const Term& table) {
   if (!facts.exists(fact("sql_double_select", {table, var(), var()}))) return true;
   if (!Out(run).close("}").ok()) return false;
   if (!outermost(run, level, table)) return true;
-  if (auto c = level_cursor(run, level, table)) end_cursor(run, level, *c);
+  // The locking cursor ends with the row; the read-only one, the level's,
+  // goes on to the next row and ends with the level.
+  if (auto d = facts.first(fact("sql_double_select", {table, var(), var()}))) {
+    end_cursor(run, level, text_of(d->arg(2)));
+  }
   facts.retract_all(fact("sql_double_select", {table, var(), var()}));
   return true;
 }

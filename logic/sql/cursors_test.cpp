@@ -57,7 +57,7 @@ TEST(Cursors, LevelEnd) {
   } cases[] = {
       {"no double SELECT", "level_i(1, [20]). struct_i(1, 0, [], []).", "1", {}, false},
       {"below the outermost", facts, "2", {"}"}, true},
-      {"the outermost", facts, "1", {"}", "C1.close() ;"}, false},
+      {"the outermost: the locking cursor ends", facts, "1", {"}", "C9.close() ;"}, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -4,11 +4,14 @@
 
 #include "logic/core/attributes.h"
 #include "logic/core/dbms_caps.h"
+#include "logic/core/host_interface.h"
 #include "logic/core/levels.h"
 #include "logic/core/options.h"
 #include "logic/core/rule_terms.h"
+#include "logic/core/spec_files.h"
 #include "logic/core/utilities.h"
 #include "logic/java/java_naming.h"
+#include "logic/sql/level_join.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -217,14 +220,32 @@ std::string column_ref(Run& run, const TableList& tl, const Term& table, const T
 
 namespace {
 
+// The table of the knowledge base holds the attribute (by its SQL name).
+bool table_holds(Run& run, const Term& table, const Term& att) {
+  const Term model = get_model_num(run).value_or(num(0));
+  std::array<Term, 3> a{model, table, var()};
+  if (!call_host(run, "i_all_atrisr", a) || !a[2].is_list()) return false;
+  const std::string want = platform::upper_1252(sql_attname(run, table, att));
+  for (const Term& n : a[2].list_items()) {
+    auto name = get_attri_name(run, model, n);
+    if (name && platform::upper_1252(text_of(*name)) == want) return true;
+  }
+  return false;
+}
+
 // The table among the statement's tables an attribute of a condition
-// belongs to: the one a select column or where item pairs it with, else the
-// first.
-Term att_table(const TableList& tl, const std::vector<Term>& hints, const Term& att) {
+// belongs to: the one a select column or where item pairs it with, else
+// the first that holds it, else the first.
+Term att_table(Run& run, const TableList& tl, const std::vector<Term>& hints, const Term& att) {
   for (const Term& h : hints) {
     if (h.is_cons()) {
       auto items = h.list_items();
       if (items.size() == 2 && items[1] == att) return items[0];
+    }
+  }
+  if (tl.tables.size() > 1) {
+    for (const Term& t : tl.tables) {
+      if (table_holds(run, t, att)) return t;
     }
   }
   return tl.tables.empty() ? Term() : tl.tables.front();
@@ -267,7 +288,7 @@ std::optional<SqlText> cond_tokens_to_sql(CondCtx& c, const std::vector<Term>& t
     const int64_t k = tok_kind(tok);
     if (k == kTokAttribute) {
       Term att = tok.arg(1);
-      Term table = att_table(c.tl, c.hints, att);
+      Term table = att_table(c.run, c.tl, c.hints, att);
       last_is_char = char_att(c.run, att);
       return column_ref(c.run, c.tl, table, att);
     }
@@ -369,7 +390,7 @@ std::optional<SqlText> cond_tokens_to_sql(CondCtx& c, const std::vector<Term>& t
       i = j;
       if ((fn == "null(" || fn == "nullvalue(") && arg.size() == 1 && tok_kind(arg[0]) == kTokAttribute) {
         Term att = arg[0].arg(1);
-        Term table = att_table(c.tl, c.hints, att);
+        Term table = att_table(c.run, c.tl, c.hints, att);
         std::string col = column_ref(c.run, c.tl, table, att);
         auto t = att_type(c.run, att);
         if (fn == "null(" && tbl_dbms(c.run, table) == "oracle7" && t && fixchar_type(t->type)) {
@@ -616,10 +637,24 @@ int64_t block_size(Run& run, const SelectRequest& req, const DbOpts& opts,
 
 namespace {
 
-std::string table_hints(const SelectRequest& req, const Term& table, const std::string& dbms, bool ffr) {
-  const bool updated =
-      !one_of(req.read_kind, {"ro", "btc", "as", "fvbt", "fv", "cd", "dc"}) && req.updated &&
-      !req.tables.empty() && entry_table(req.tables.front()) == table;
+// The table is updated at the level (the read takes a lock): in a
+// transaction by an update or delete of it anywhere, else at the level or
+// at its sublevels over the same base table.
+bool updated_at(Run& run, const Term& level, const Term& table) {
+  if (spec_kind_in(run, {"trn"})) {
+    for (const char* op : {"u", "d"}) {
+      if (run.facts().exists(fact("upd_i", {var(), table, atom(op), var()}))) return true;
+    }
+    return false;
+  }
+  return updated_at_level(run, level, table);
+}
+
+std::string table_hints(Run& run, const SelectRequest& req, const Term& table,
+                        const std::string& dbms, bool ffr) {
+  const bool updated = !one_of(req.read_kind, {"ro", "btc", "as", "fvbt", "fv", "cd", "dc"}) &&
+                       !req.tables.empty() && entry_table(req.tables.front()) == table &&
+                       (req.updated || updated_at(run, req.level, table));
   std::vector<std::string> hints;
   if (dbms == "sqlserver") {
     if (ffr) hints.push_back("FASTFIRSTROW");
@@ -639,7 +674,7 @@ std::string table_ref(Run& run, const SelectRequest& req, const TableList& tl, c
   }
   std::string name = table_sql_name(run, "q", table);
   const std::string dbms = table == tl.tables.front() ? tl.dbms : tbl_dbms(run, table);
-  std::string hint = table_hints(req, table, dbms, ffr);
+  std::string hint = table_hints(run, req, table, dbms, ffr);
   if (dbms == "qedbase") return name + hint + alias;
   return name + alias + hint;
 }

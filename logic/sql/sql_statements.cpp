@@ -10,9 +10,11 @@
 #include "logic/core/utilities.h"
 #include "logic/java/commands.h"
 #include "logic/java/java_naming.h"
+#include "logic/java/variables.h"
 #include "logic/navigation/old_values.h"
 #include "logic/program/expressions.h"
 #include "logic/sql/error_context.h"
+#include "logic/sql/optimised_statements.h"
 #include "logic/sql/text_utils.h"
 #include "logic/toolbox/declarations.h"
 #include "platform/cp1252.h"
@@ -184,7 +186,13 @@ std::optional<std::string> gen_sql_select(Run& run, std::string_view kind, const
     lk.level = req.level;
     lk.read_kind = "s";
     lk.cardinality = "many";
-    lk.columns = req.columns;
+    // The locking SELECT reads the table alone: the columns of joined
+    // tables are not its own.
+    for (const Term& c : req.columns) {
+      const auto items = c.is_list() ? c.list_items() : std::vector<Term>{};
+      if (items.size() == 2 && items[0] != table) continue;
+      lk.columns.push_back(c);
+    }
     lk.tables = {Term::list({table})};
     for (const Term& a : atts) {
       lk.where_items.push_back(fact("w", {table, a, str("="), fact("t", {a, num(kTokAttribute)})}));
@@ -193,10 +201,13 @@ std::optional<std::string> gen_sql_select(Run& run, std::string_view kind, const
     const std::string c2 =
         cursor_name(run, req.level, Term::list({table, atom("lock")}), t2.sql.text, "");
     gen_sql_select_call(run, c2, table, Term::list({table}), t2.sql.text, t2.sql.params, "s", req.level);
-    set_oper_ctx(run, str("Fetch"));
-    fetch_first(run, c2, table, t2.sql.params);
-    run.facts().asserta(
-        fact("sql_double_select", {table, str(c2), Term::list({Term::list(atts), Term()})}));
+    // The locking SELECT is run for each row the read-only one reads, with
+    // that row's key (gen_select_lock/6): its parameters' Java values are
+    // kept with the double SELECT.
+    std::vector<Term> values;
+    for (const Term& p : t2.sql.params) values.push_back(str(param_java(run, p)));
+    run.facts().asserta(fact("sql_double_select",
+                             {table, str(c2), Term::list({Term::list(atts), Term::list(values)})}));
     return c1;
   }
   if (auto open = open_cursor_num(run, req.level, tables)) return open;
@@ -280,18 +291,9 @@ std::optional<SqlText> sql_delete_stmt(Run& run, const Term& table, const std::v
 
 namespace {
 
-// The cursor of a level's insert, update or delete, declared as the level's
-// data-object statement of that kind: the statement runs through the data
-// object of its table, which holds the row the level read. Without the
-// declaration the statement would be recorded and never run.
 std::string dml_cursor(Run& run, const Term& level, const Term& table, std::string_view mode,
                        const std::string& text) {
-  const std::string cursor = cursor_name(run, level, Term::list({table, atom(mode)}), text, "");
-  if (!run.facts().exists(fact("dcl_cursor_i", {level, atom(mode), var(), var()}))) {
-    run.facts().asserta(fact("dcl_cursor_i", {level, atom(mode), Term::list({Term::list({table})}),
-                                              Term::list({str(cursor), level, level})}));
-  }
-  return cursor;
+  return cursor_name(run, level, Term::list({table, atom(mode)}), text, "");
 }
 
 bool status_if(Run& run, std::string_view cursor, const Term& table, std::string_view status,
@@ -303,15 +305,45 @@ bool status_if(Run& run, std::string_view cursor, const Term& table, std::string
   return out.ok();
 }
 
+// A data statement of a level that no data object runs (no dcl_cursor_i/4
+// of the level and kind) is run by its cursor's update call: the cursor
+// class alone would leave the row unchanged. An optimised statement is run
+// by its own writer. stmt_cursor_i/2 (Table, Cursor) names the cursor
+// whose status the tests after the statement read.
+bool run_data_stmt(Run& run, const Term& level, const Term& table, std::string_view kind,
+                   const std::string& cursor, const std::vector<Term>& params) {
+  if (run.facts().exists(fact("dcl_cursor_i", {level, atom(kind), var(), var()})) ||
+      run.facts().exists(fact("optimized_delete", {var()}))) {
+    return true;
+  }
+  // An attribute whose value is bound is held in its auxiliary variable.
+  for (const Term& p : params) {
+    if (p.is_compound() && p.arity() == 2 && p.arg(2) == num(kTokAttribute)) {
+      get_att_var(run, p.arg(1));
+    }
+  }
+  // The statement's status is its cursor's: the tests after it ask there.
+  run.facts().retract_all(fact("stmt_cursor_i", {table, var()}));
+  run.facts().assertz(fact("stmt_cursor_i", {table, str(cursor)}));
+  return gen_optimized_delete(run, cursor, params);
+}
+
 }  // namespace
 
 bool gen_sql_insert(Run& run, const Term& level, const Term& table, const std::vector<SqlAssign>& assigns,
                     const std::vector<Term>& other_atts) {
-  SqlText s = sql_insert_stmt(run, table, assigns, other_atts);
+  // With initialize_new on and no attributes given, the other attributes
+  // are every attribute the table stores.
+  std::vector<Term> others = other_atts;
+  if (others.empty() && initialize_new_on(run)) {
+    for (const auto& pair : cond_tables(run, {table})) others.push_back(pair.second);
+  }
+  SqlText s = sql_insert_stmt(run, table, assigns, others);
   const std::string cursor = dml_cursor(run, level, table, "ins", s.text);
   set_oper_ctx(run, str("Insert"));
   set_errtbl_ctx(run, Term::list({table}));
-  const bool ok = gen_sql_cursor_stmt(run, level, cursor, "ins", table, s.text, s.params, assigns, level);
+  bool ok = gen_sql_cursor_stmt(run, level, cursor, "ins", table, s.text, s.params, assigns, level);
+  if (ok) ok = run_data_stmt(run, level, table, "ins", cursor, s.params);
   free_cursor(run, cursor);
   return ok;
 }
@@ -331,6 +363,7 @@ bool gen_sql_update(Run& run, const Term& level, const Term& table, const std::v
   set_oper_ctx(run, str("Update"));
   set_errtbl_ctx(run, Term::list({table}));
   bool ok = gen_sql_cursor_stmt(run, level, cursor, "upd", table, s->text, s->params, assigns, level);
+  if (ok) ok = run_data_stmt(run, level, table, "upd", cursor, s->params);
   free_cursor(run, cursor);
   if (!read.empty()) ok = Out(run).close("}").ok() && ok;
   return ok;
@@ -345,16 +378,15 @@ bool gen_sql_delete(Run& run, const Term& level, const Term& table) {
   set_oper_ctx(run, str("Delete"));
   set_errtbl_ctx(run, Term::list({table}));
   bool ok = gen_sql_cursor_stmt(run, level, cursor, "dlt", table, s->text, s->params, {}, level);
+  if (ok) ok = run_data_stmt(run, level, table, "dlt", cursor, s->params);
   free_cursor(run, cursor);
   if (!read.empty()) ok = Out(run).close("}").ok() && ok;
   return ok;
 }
 
 bool gen_read_next(Run& run, const Term& level, const Term& table) {
-  // The single-row cursor of a double SELECT is read again; else the level's.
-  if (auto d = run.facts().first(fact("sql_double_select", {table, var(), var()}))) {
-    return select_one_cursor(run, text_of(d->arg(2)));
-  }
+  // With a double SELECT too the next row is the read-only cursor's, the
+  // level's: the locking one holds the current row only.
   auto cursor = level_cursor(run, level, table);
   if (!cursor) return false;
   return select_one_cursor(run, *cursor);

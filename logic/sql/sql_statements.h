@@ -7,7 +7,9 @@
 // Working facts: sql_level_i/1 (stack of open SELECT levels, newest
 // first), sql_double_select/3 (Table, Cursor, [Attributes, Extra]),
 // c_num_i/3, c_sel_i/2, c_where_i/2, open_i/1, last_c_num_i/1 (cursors,
-// logic/sql/select_text.h), c_close_i/2, optimized_delete/1.
+// logic/sql/select_text.h), c_close_i/2, optimized_delete/1,
+// stmt_cursor_i/2 (Table, Cursor: the cursor that ran the table's last
+// data statement, whose status the tests after it read).
 #pragma once
 
 #include <optional>

@@ -10,6 +10,7 @@
 #include "engine/engine.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/run.h"
+#include "logic/sql/cursors.h"
 #include "logic/sql/select_text.h"
 #include "logic/sql/sql_statements.h"
 #include "logic/sql/text_utils.h"
@@ -53,7 +54,8 @@ struct Fixture {
                               "rule_i(0, prop('DTASRC', '" + dtasrc + "')).\n" + extra;
     EXPECT_TRUE(eng.consult_text(facts, false)) << facts;
     run.capture_output();
-    // The knowledge base's table names.
+    // The knowledge base's table names; its attribute lists are not needed.
+    run.stand_in_host("i_all_atrisr", 3, [](Run&, std::span<Term>) { return false; });
     run.stand_in_host("i_tblname", 3, [](Run&, std::span<Term> a) {
       if (!a[1].is_int() || a[1].as_int() < 1 || a[1].as_int() > 2) return false;
       a[2] = engine::Term::string(a[1].as_int() == 1 ? "CUSTOMER" : "ORDERS");
@@ -187,6 +189,20 @@ const SelectCase kSelects[] = {
     {"informix outer table", "11", "rule_i(0, prop('JOIN_TYPE', 'outer')).", "proc", "ro", "many",
      "[[1, 'CustName']]", "[[1], oj([2])]", "[]", "[]", "[]", false,
      "SELECT T1.CustName  FROM CUSTOMER T1, OUTER ORDERS T2    ", "", "", "-, OUTER", "-, OUTER"},
+    {"sqlserver table updated by the level's own rule", "12",
+     "upd_i(1, 1, u, [['CustName'], [], [], [], []]).",
+     "proc", "b", "many", "[[1, 'CustName']]", "[[1]]", "[]", "[]", "[]", false,
+     "SELECT CustName  FROM CUSTOMER (UPDLOCK)    ", "", "", "ok", "ok"},
+    {"qedbase table deleted from by a subordinate level over it",
+     "1",
+     "level_i(1, [1]). level_i(2, [1]). struct_i(2, 1, [], []). "
+     "upd_i(2, 1, d, [[], [], [], [], []]).",
+     "proc", "b", "many", "[[1, 'CustName']]", "[[1]]", "[]", "[]", "[]", false,
+     "SELECT CustName  FROM CUSTOMER (LOCKING=RECORD)    ", "", "", "ok", "ok"},
+    {"a read-only read of an updated table takes no lock", "12",
+     "upd_i(1, 1, u, [['CustName'], [], [], [], []]).",
+     "proc", "ro", "many", "[[1, 'CustName']]", "[[1]]", "[]", "[]", "[]", false,
+     "SELECT CustName  FROM CUSTOMER (NOLOCK)    ", "", "", "ok", "ok"},
     {"single-row read with where items on sqlserver: no locking clause", "12", "", "proc", "s", "one",
      "[[1, 'CustName']]", "[[1]]", "[w(1, 'CustId', '=', t('&Id', 23))]", "[]", "[]", false,
      "SELECT CustName  FROM CUSTOMER (NOLOCK) WHERE CustId = ?   ", "t('&Id',23) ", "", "ok", "ok"},
@@ -329,15 +345,27 @@ TEST(SqlStatements, DoubleSelectOnDb2OrderedRead) {
                              "   statements. Two statements are generated to warranty ORDER and",
                              "   locking requirements.",
                              "*/",
-                             // The read-only cursor is executed, then the locking
-                             // cursor fetched at once into the data object.
-                             "P00032.fetchFirst(dbocustomer);",
-                             "P00033.fetchFirst(dbocustomer, CustId, CustName);"}));
+                             // The read-only cursor is executed.
+                             "P00032.fetchFirst(dbocustomer);"}));
     EXPECT_TRUE(f.eng.facts().exists(fact("sql_double_select", {num(1), str("P00033"), var()})));
     EXPECT_TRUE(f.eng.facts().exists(t("sql_level_i(1)")));
-    // The next row comes from the locking cursor.
+    // For each row the locking cursor reads it again by its key and order
+    // (the key's assignment from the row needs the knowledge base's
+    // getters: the golden case for_update shows it).
+    const size_t before = f.lines().size();
+    ASSERT_TRUE(gen_select_lock(f.run, num(1), num(1), {t("'CustName'")}));
+    const auto relock = f.lines();
+    EXPECT_EQ(std::vector<std::string>(relock.begin() + static_cast<long>(before) + 4,
+                                       relock.end()),
+              (std::vector<std::string>{"P00033.fetchFirst(dbocustomer, CustId, CustName);",
+                                        "if (!P00033.eof()) {"}));
+    // The level's end closes the block and the locking cursor; the next
+    // row comes from the read-only cursor.
+    ASSERT_TRUE(gen_level_end(f.run, num(1), num(1)));
     gen_read_next(f.run, num(1), num(1));
-    EXPECT_EQ(f.lines().back(), "P00033.readNext();");
+    const auto end = f.lines();
+    EXPECT_EQ(std::vector<std::string>(end.end() - 3, end.end()),
+              (std::vector<std::string>{"}", "P00033.close() ;", "P00032.readNext();"}));
   }
 }
 
@@ -437,28 +465,30 @@ TEST(SqlStatements, DataObjectInsertOfALevel) {
   EXPECT_EQ(f.eng.facts().count("c_num_i", 3), 0u);
 }
 
-// A level's insert, update or delete runs through the data object of its
-// table, declared or not: a statement only recorded would never run.
-TEST(SqlStatements, LevelStatementsRunThroughTheDataObject) {
+// Without a data object of the level the statement runs through its
+// cursor, with the values of its markers.
+TEST(SqlStatements, LevelStatementWithoutDataObjectRunsThroughItsCursor) {
   struct Case {
-    const char* name;
-    int op;
-    std::vector<std::string> lines;
-  } cases[] = {
-      {"insert", 0, {"dbocustomer.setCustid(5);", "dbocustomer.insert();"}},
-      {"update", 1, {"dbocustomer.setCustid(5);", "dbocustomer.update();"}},
-      {"delete", 2, {"dbocustomer.delete();"}},
+    int op;  // 0 insert, 1 update, 2 delete
+    const char* last;
   };
+  const Case cases[] = {{0, "P00032.executeUpd(Id, CustName) ;"},
+                        {1, "P00032.executeUpd(CustName, CustId) ;"},
+                        {2, "P00032.executeUpd(CustId) ;"}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.op);
     Fixture f("7");
     model_facts(f);
-    const std::vector<SqlAssign> assigns = {{t("'CustId'"), t("t(5, 3)")}};
-    if (c.op == 0) EXPECT_TRUE(gen_sql_insert(f.run, num(1), num(1), assigns, {}));
-    if (c.op == 1) EXPECT_TRUE(gen_sql_update(f.run, num(1), num(1), assigns, {}));
-    if (c.op == 2) EXPECT_TRUE(gen_sql_delete(f.run, num(1), num(1)));
-    EXPECT_EQ(f.lines(), c.lines);
-    EXPECT_EQ(f.eng.facts().count("embsql_cursor_i", 2), 0u);
+    const std::vector<SqlAssign> assigns = {{t("'CustName'"), Term()}};
+    const bool ok = c.op == 0   ? gen_sql_insert(f.run, num(1), num(1),
+                                                 {{t("'CustId'"), t("t('&Id', 23)")}, assigns[0]}, {})
+                    : c.op == 1 ? gen_sql_update(f.run, num(1), num(1), assigns, {})
+                                : gen_sql_delete(f.run, num(1), num(1));
+    ASSERT_TRUE(ok);
+    const auto lines = f.lines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), c.last);
+    EXPECT_EQ(f.eng.facts().count("embsql_cursor_i", 2), 1u);
   }
 }
 

@@ -4,6 +4,8 @@ spec_i([proc, 2, 'Commands', 'PCmd', 0, 0]).
 model_num_i(1).
 pgm_id([2, proc, 'PCmd']).
 attri_i('&X', ['&X', int, 9, 0, '', 1]).
+attri_i(invid, [invid, int, 9, 0, '', 1]).
+attri_i(total, [total, pac, 12, 2, '', 1]).
 level_i(1, [invoice, [invoice], [invid], 0, 0, 0, [], 0, 0, []]).
 struct_i(1, 0, [invid], []).
 upd_i(1, invoice, u, [[total], [], [], [invid], []]).

@@ -8,6 +8,8 @@ pgm_id([2, proc, 'PCmt']).
 intt_i.
 attri_i('&X', ['&X', int, 9, 0, '', 1]).
 attri_i(custid, [custid, int, 9, 0, '', 1]).
+attri_i(invid, [invid, int, 9, 0, '', 1]).
+attri_i(total, [total, pac, 12, 2, '', 1]).
 level_i(1, [customer, [customer], [custid], 0, 0, 0, [], 0, 0, []]).
 struct_i(1, 0, [custid], []).
 b_group_i(1, 1, cmd, 0, 0, 0).

@@ -3,6 +3,9 @@
 spec_i([proc, 2, 'New customers', 'PNew', 0, 0]).
 model_num_i(1).
 pgm_id([2, proc, 'PNew']).
+attri_i(custid, [custid, int, 9, 0, '', 1]).
+attri_i(custname, [custname, char, 30, 0, '', 1]).
+attri_i(invid, [invid, int, 9, 0, '', 1]).
 level_i(1, [0, [], [], 0, 0, 0, [], 0, 0, []]).
 level_i(2, [0, [], [], 0, 0, 0, [], 0, 0, []]).
 struct_i(1, 0, [], []).

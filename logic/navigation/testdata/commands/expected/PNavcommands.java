@@ -8,11 +8,23 @@ public class PNavcommands extends QNProcedure
 {
    protected byte nUserReturn ;
    protected int X ;
+   protected int invid ;
+   protected double total ;
    protected fP00022 P00022 ;
+   protected dP00023 P00023 ;
+   protected dP00024 P00024 ;
    static class fP00022 extends QNDBForwardSupplier {
       fP00022(ModelContext c, int h) { super(c, h); }
       public void readNext() {}
       public void fetchFirst(Object... values) {}
+   }
+   static class dP00023 extends QNDBUpdateSupplier {
+      dP00023(ModelContext c, int h) { super(c, h); }
+      public void executeUpd(Object... values) {}
+   }
+   static class dP00024 extends QNDBUpdateSupplier {
+      dP00024(ModelContext c, int h) { super(c, h); }
+      public void executeUpd(Object... values) {}
    }
    QNDBSupplier cinvoice;
    QNDBSupplier NoTblObjErr;
@@ -43,6 +55,7 @@ public class PNavcommands extends QNProcedure
          {
             /* Exit For each command. Update data (if necessary), close cursors & exit. */
             if (P00022.getStatus() == 0) {
+               P00023.executeUpd(total, invid) ;
             }
             if (true) break;
          }
@@ -52,6 +65,7 @@ public class PNavcommands extends QNProcedure
          /* !] */
          nUserReturn = 1;
          if (P00022.getStatus() == 0) {
+            P00024.executeUpd(total, invid) ;
          }
          /* Check if program is canceled. */
          P00022.readNext();

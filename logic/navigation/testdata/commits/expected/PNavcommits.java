@@ -9,8 +9,11 @@ public class PNavcommits extends QNProcedure
    protected byte QNT022 ;
    protected int custid ;
    protected int X ;
+   protected int invid ;
+   protected double total ;
    protected fP00022 P00022 ;
    protected fP00023 P00023 ;
+   protected dP00024 P00024 ;
    static class fP00022 extends QNDBForwardSupplier {
       fP00022(ModelContext c, int h) { super(c, h); }
       public void readNext() {}
@@ -20,6 +23,10 @@ public class PNavcommits extends QNProcedure
       fP00023(ModelContext c, int h) { super(c, h); }
       public void readNext() {}
       public void fetchFirst(Object... values) {}
+   }
+   static class dP00024 extends QNDBUpdateSupplier {
+      dP00024(ModelContext c, int h) { super(c, h); }
+      public void executeUpd(Object... values) {}
    }
    QNDBSupplier ccustomer;
    QNDBSupplier cinvoice;
@@ -46,6 +53,7 @@ public class PNavcommits extends QNProcedure
                QNT022 = (byte)(1) ;
             }
             if (P00023.getStatus() == 0) {
+               P00024.executeUpd(total, invid) ;
             }
             if ( ( QNT022 == 1 ) )
             {

@@ -6,6 +6,13 @@ import com.quenora.distributed.*;
 
 public class PNavinsert_level extends QNProcedure
 {
+   protected int custid ;
+   protected String custname ;
+   protected dP00022 P00022 ;
+   static class dP00022 extends QNDBUpdateSupplier {
+      dP00022(ModelContext c, int h) { super(c, h); }
+      public void executeUpd(Object... values) {}
+   }
    QNDBSupplier ccustomer;
    QNDBSupplier cinvoice;
    QNDBSupplier NoTblObjErr;
@@ -18,7 +25,8 @@ public class PNavinsert_level extends QNProcedure
          INSERT RECORD ON TABLE customer
       */
 
-      if (NoTblObjErr.duplicated())
+      P00022.executeUpd(custid, custname) ;
+      if (P00022.duplicated())
       {
          Err = 1;
          Errmsg = localUtil.getMessages().getMessage("noupdate");

@@ -6,16 +6,22 @@ import com.quenora.distributed.*;
 
 public class PNavold_values extends QNProcedure
 {
+   protected int invid ;
    protected double Ototal ;
    protected double total ;
    protected double Etotal ;
    protected String Ostatus ;
    protected String status ;
    protected fP00022 P00022 ;
+   protected dP00023 P00023 ;
    static class fP00022 extends QNDBForwardSupplier {
       fP00022(ModelContext c, int h) { super(c, h); }
       public void readNext() {}
       public void fetchFirst(Object... values) {}
+   }
+   static class dP00023 extends QNDBUpdateSupplier {
+      dP00023(ModelContext c, int h) { super(c, h); }
+      public void executeUpd(Object... values) {}
    }
    QNDBSupplier cinvoice;
    QNDBSupplier NoTblObjErr;
@@ -33,6 +39,7 @@ public class PNavold_values extends QNProcedure
             Ostatus = status ;
             Ototal = total ;
             if (P00022.getStatus() == 0) {
+               P00023.executeUpd(total, status, invid) ;
             }
          }
          /* Check if program is canceled. */

@@ -57,8 +57,6 @@ public final class pguardlines extends QNProcedure
          if (P00252.getStatus() == 0) {
             Qn_ope = "Update" ;
             Qn_etb = "PRODUCT" ;
-            dboproduct.setProddsc(Aproddsc);
-            dboproduct.update();
          }
          /* Check if program is canceled. */
          P00252.readNext();
@@ -102,6 +100,7 @@ public final class pguardlines extends QNProcedure
       Aprodid = 0 ;
       Aproddsc = "" ;
       QNCSERH = "" ;
+      P00253 = new dP00253(context, remoteHandle) ;
       dboinvline = new dbcINVLINE(context, remoteHandle, false) ;
       P00254 = new dP00254(context, remoteHandle) ;
       P00255 = new fP00255(context, remoteHandle) ;
@@ -124,6 +123,7 @@ public final class pguardlines extends QNProcedure
    protected QNInt aP1 ;
    protected dbcPRODUCT dboproduct ;
    protected fP00252 P00252 ;
+   protected dP00253 P00253 ;
    protected dbcINVLINE dboinvline ;
    protected dP00254 P00254 ;
    protected fP00255 P00255 ;
@@ -175,6 +175,45 @@ final class fP00252 extends QNDBForwardSupplier
          execute();
          readNext();
       } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, "fP00252" + ".fetchFirst", e); }
+   }
+
+}
+
+final class dP00253 extends QNDBUpdateSupplier
+{
+   public dP00253(ModelContext context, int remoteHandle)
+   {
+      super( context, remoteHandle );
+      dataSourceName = dbcPRODUCT.getDataSourceName();
+      supplierName = "dP00253" ;
+      cursorId = "P00253" ;
+      SQL = "UPDATE PRODUCT SET ProdDsc = ? WHERE ProdId = ?" ;
+   }
+
+   public void executeUpd(String P1, int P2)
+   {
+      try {
+         prepare();
+         setParameters( P1, P2 );
+         execute();
+      } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, "dP00253" + ".executeUpd", e); }
+   }
+
+   public void setParameters(String P1, int P2)
+   {
+      try {
+         stmt.setString(1, P1, 40);
+         stmt.setInt(2, P2);
+      } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, supplierName + ".setParameters", e); }
+   }
+
+   public void setParameters(byte[] parms)
+   {
+      qnu.reset(parms);
+      try {
+         stmt.setString(1, qnu.readString(), 40);
+         stmt.setInt(2, qnu.readInt());
+      } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, supplierName + ".setParameters", e); }
    }
 
 }

@@ -33,12 +33,6 @@ public class DatabaseClass {
   public String getBaseTable() { return ""; }
   public String getSupplierName() { return ""; }
   public QNDBSupplier getLocalSupplier() { return localSupplier; }
-  // The statements of a level run through the row: its status is the last one's.
-  public void insert() {}
-  public void update() {}
-  public void delete() {}
-  public void setAllLoaded() {}
-  public int getStatus() { return 0; }
   public void loadFromByteArray(byte[] parms) {}
   public void writeParameter(QNParameterPacker packer, int pos) {}
 }
