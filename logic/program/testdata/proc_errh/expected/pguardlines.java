@@ -57,6 +57,7 @@ public final class pguardlines extends QNProcedure
          if (P00252.getStatus() == 0) {
             Qn_ope = "Update" ;
             Qn_etb = "PRODUCT" ;
+            P00253.executeUpd(Aproddsc, Aprodid) ;
          }
          /* Check if program is canceled. */
          P00252.readNext();
