@@ -7,6 +7,7 @@
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
+#include "logic/core/utilities.h"
 #include "logic/java/commands.h"
 #include "logic/java/java_naming.h"
 #include "logic/navigation/loop_conditions.h"
@@ -19,6 +20,8 @@
 #include "logic/sql/sql_statements.h"
 #include "logic/java/variables.h"
 #include "logic/program/expressions.h"
+#include "logic/program/java_expr.h"
+#include "logic/program/type_adapter.h"
 #include "logic/toolbox/declarations.h"
 
 namespace qn::logic {
@@ -149,6 +152,18 @@ bool gen_accumulation(Run& run, std::string_view function, const Term& running, 
 
 namespace {
 
+// The aggregate of a single-row SELECT is a computed column, which the
+// cursor keeps as the first formula of the table's data object: the
+// running value is assigned from it, cast to its type.
+bool read_aggregate(Run& run, const Term& table, const Term& running) {
+  const Term model = get_model_num(run).value_or(num(0));
+  const auto obj = table_obj(run, model.is_int() ? model.as_int() : 0, table);
+  const OptType type = var_type(run, running);
+  if (!obj || !type) return false;
+  auto value = typed::cast_expr(*type, *obj + ".getNumericFormula(1)");
+  return value && Out(run).pieces({text_of(running), "=", *value, ";"}).ok();
+}
+
 bool one_formula(Run& run, const Term& f, const Term& context) {
   auto& facts = run.facts();
   const std::string function = text_of(f.arg(5));
@@ -182,13 +197,23 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
     if (!make_aux_names(run, returned, context, kAuxResult, atom("n"))) return false;
     ret = first_auxname(run, Term::list({returned}))->second;
   }
+  // The running value and the returned one are declared like their
+  // attributes, so that the routine returns their type.
+  std::vector<std::pair<Term, Term>> held{{running, counted}};
+  if (!returned.is_nil()) held.emplace_back(atom(ret), returned);
+  for (const auto& [aux, att] : held) {
+    const OptType type = var_type(run, att);
+    if (type && !declare_var_as(run, aux, att, type_term(type), "s", Term::nil())) return false;
+  }
   bool ok = begin_local_routine(run, atom(routine), atom(ret), args.list_items());
-  if (ok && function == "count(")
-    ok = assign_var(run, running, Term::list({tok(atom("0"), kTokConstant)}));
+  // Each call starts from null values: a call that finds no row returns no
+  // value of an earlier call (a count over no rows is 0).
+  for (size_t k = 0; ok && k < held.size(); ++k) ok = gen_nullvalue(run, held[k].first).has_value();
   facts.assertz(fact("in_formula_i", {Term::list({atom(routine)})}));
   const bool aggregate = function == "max(" || function == "min(" || function == "sum(" ||
                          function == "count(";
   const TableList tables = make_table_list(run, {Term::list({table})});
+  std::vector<Term> row_atts;
   const Term found = Term::list({tok(atom("noteof("), kTokFunction), tok(table, kTokConstant),
                                  tok(atom(")"), kTokClose)});
   if (ok && !returned.is_nil() && conds_to_sql_strict(run, tables, conds.list_items())) {
@@ -196,7 +221,7 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
     // result. Without an aggregate row there is no such row to read.
     ok = gen_sql_select_one(run, "as", num(0), table, {}, {Term::list({f.arg(5), table, counted})},
                             conds.list_items()) &&
-         emit_if(run, found, {}) && gen_select_lock(run, num(0), table, {counted});
+         emit_if(run, found, {}) && read_aggregate(run, table, running);
     const std::string first = cursor_info(run, table, num(0));
     ok = ok && end_cursor(run, num(0), first);
     const Term seek = fact("w", {table, counted, str("="), tok(running, kTokVariable)});
@@ -210,8 +235,7 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
     // One SELECT of the aggregate; the result read back when a row is found.
     ok = gen_sql_select_one(run, "as", num(0), table, {}, {Term::list({f.arg(5), table, counted})},
                             conds.list_items()) &&
-         emit_if(run, found, {}) && gen_select_lock(run, num(0), table, {counted}) &&
-         emit_close_brace(run);
+         emit_if(run, found, {}) && read_aggregate(run, table, running) && emit_close_brace(run);
     // The one-row cursor of the aggregate is not reused by a later read.
     const std::string cursor = cursor_info(run, table, num(0));
     if (ok && cursor != "NoCurVarErr") end_cursor(run, num(0), cursor);
@@ -222,15 +246,32 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
     for (const Term& c : sql_conds) {
       if (!conds_to_sql_strict(run, tables, {c})) residual.push_back(c.arity() >= 1 ? c.arg(1) : c);
     }
+    // The row's values the loop needs (the counted attribute's, and those
+    // of the table the remaining conditions name; the arguments are the
+    // routine's parameters) come through auxiliaries of their own, read
+    // from the row as a vertical formula reads its values; the running
+    // value keeps its auxiliary. A row value is t_a(Table, Attribute).
+    const auto add_row_att = [&, params = args.list_items()](const Term& a) {
+      const auto has = [&](const std::vector<Term>& l) { return std::find(l.begin(), l.end(), a) != l.end(); };
+      if (!has(params) && !has(row_atts)) row_atts.push_back(a);
+    };
+    if (function != "count(") add_row_att(counted);
+    for (const Term& c : residual) {
+      for (const Term& t : c.list_items()) {
+        if (t.is_compound() && t.functor() == "t" && t.arity() >= 2 && t.arg(2) == num(kTokAttribute))
+          add_row_att(t.arg(1));
+      }
+    }
     const Term value = Term::list({tok(atom("t_a("), kTokFunction), tok(table, kTokConstant),
                                    tok(atom(","), kTokComma), tok(counted, kTokAttribute),
-                                   tok(atom(","), kTokComma), tok(atom("ro"), kTokConstant),
                                    tok(atom(")"), kTokClose)});
     ok = declare_var(run, atom("Qn_first"), Term::list({atom("boolean"), num(1), num(0), num(0)}),
                      "s", Term::list({tok(atom("true"), kTokFunction)})) &&
          gen_level_select(run, atom("as"), table, num(0), Term::nil(), conds, Term::nil(),
                           atom("opt")) &&
          gen_nav_loop_cond(run, atom("many"), table, num(0), Term::nil()) &&
+         make_aux_names(run, Term::list(row_atts), context, kAuxA, atom("r")) &&
+         (row_atts.empty() || gen_select_lock(run, num(0), table, row_atts)) &&
          (residual.empty() || emit_if(run, combine_conds(residual, tok(atom(".AND."), kTokLogical)), {})) &&
          gen_accumulation(run, function, running, value, std::nullopt) &&
          (residual.empty() || emit_close_brace(run)) && gen_skip(run, table, num(0)) &&
@@ -241,6 +282,7 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
   drop_aux_names(run, args);
   drop_aux_names(run, counted);
   if (!returned.is_nil()) drop_aux_names(run, returned);
+  for (const Term& a : row_atts) drop_aux_names(run, a);
   facts.abolish("no_thisform_var_i", 1);
   return ok;
 }

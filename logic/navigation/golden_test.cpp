@@ -1,10 +1,11 @@
 // The golden cases of the navigation driver (testdata/<case>/): the top
 // levels of facts.pl written in turn (a level under another runs inside
 // it), each by the kind its break_i/5 gives (nvg when it has none), in a
-// procedure class with the declarations they made and the routines of their
-// vertical formulas;
+// procedure class with the declarations they made, the routines of their
+// vertical formulas and those of the program's select formulas;
 // the callees of other modules stand in as one comment each, and the
-// cursor and data classes the declarations name as empty classes. The class
+// cursor and data classes the declarations name as classes that hold only
+// what the class calls. The class
 // is compared with expected/, and it compiles against the runtime stand-in.
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 
 #include "logic/core/golden.h"
 #include "logic/java/class_frame.h"
+#include "logic/navigation/aux_vars.h"
 #include "logic/navigation/levels.h"
 #include "logic/navigation/test_fixture.h"
 #include "logic/navigation/vert_formulas.h"
@@ -28,7 +30,8 @@ namespace fs = std::filesystem;
 const fs::path kArea = fs::path(QN_SOURCE_DIR) / "logic" / "navigation";
 
 golden::Outcome run_nav_case(const fs::path& dir, const std::string& cls) {
-  navtest::Fixture f(golden::read_text(dir / "facts.pl"));
+  // The cursors are the ones the levels and routines make.
+  navtest::Fixture f(golden::read_text(dir / "facts.pl"), {"cursor_info"});
   std::set<std::string> tables;
   // The levels a vertical formula's routine walks are no levels of the program.
   std::vector<engine::Term> formula_levels;
@@ -57,8 +60,10 @@ golden::Outcome run_nav_case(const fs::path& dir, const std::string& cls) {
   for (const engine::Term& u : f.eng.facts().clauses("upd_i", 4)) tables.insert(text_of(u.arg(2)));
   const auto body = f.lines();
   const size_t n = body.size();
-  // The routines of the vertical formulas the levels call.
+  // The routines of the vertical formulas the levels call, and of the
+  // program's select formulas.
   EXPECT_TRUE(level_vert_formulas(f.run, engine::Term::integer(0)));
+  EXPECT_TRUE(select_formula_auxs(f.run, engine::Term::integer(0)));
   const size_t routines = f.lines().size();
   gen_var_declarations(f.run);
   const auto all = f.lines();
@@ -66,7 +71,8 @@ golden::Outcome run_nav_case(const fs::path& dir, const std::string& cls) {
   for (const std::string& imp : class_imports(f.run, "proc")) out << "import " << imp << ";\n";
   out << "\npublic class " << cls << " extends " << class_superclass(f.run, "proc") << "\n{\n";
   for (size_t i = routines; i < all.size(); ++i) out << "   " << all[i] << "\n";
-  for (const std::string& l : navtest::stand_in_classes({all.begin() + routines, all.end()})) {
+  for (const std::string& l : navtest::stand_in_classes({all.begin() + routines, all.end()},
+                                                                {all.begin(), all.begin() + routines})) {
     out << "   " << l << "\n";
   }
   for (const std::string& t : tables) out << "   QNDBSupplier c" << t << ";\n";
