@@ -10,12 +10,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <optional>
 #include <sstream>
 
 #include "logic/core/golden.h"
 #include "logic/java/class_frame.h"
 #include "logic/navigation/aux_vars.h"
 #include "logic/navigation/levels.h"
+#include "logic/navigation/nav_names.h"
+#include "logic/core/out.h"
+#include "logic/java/variables.h"
+#include "logic/java/java_naming.h"
+#include "logic/java/java_types.h"
+#include "logic/core/attributes.h"
 #include "logic/navigation/test_fixture.h"
 #include "logic/navigation/vert_formulas.h"
 #include "tests/java_check/java_check.h"
@@ -30,6 +38,9 @@ namespace fs = std::filesystem;
 const fs::path kArea = fs::path(QN_SOURCE_DIR) / "logic" / "navigation";
 
 golden::Outcome run_nav_case(const fs::path& dir, const std::string& cls) {
+  // A case that names tables by number brings their knowledge base.
+  std::optional<golden::detail::CaseKb> kb;
+  if (fs::exists(dir / "kb.txt")) kb.emplace(dir / "kb.txt", 1);
   // The cursors are the ones the levels and routines make.
   navtest::Fixture f(golden::read_text(dir / "facts.pl"), {"cursor_info"});
   std::set<std::string> tables;
@@ -58,6 +69,34 @@ golden::Outcome run_nav_case(const fs::path& dir, const std::string& cls) {
                    engine::Term::nil());
   }
   for (const engine::Term& u : f.eng.facts().clauses("upd_i", 4)) tables.insert(text_of(u.arg(2)));
+  // Member accessors no level asks for: golden_accessor(Level, Table,
+  // Attribute, Base) assigns the attribute's variable from the accessor.
+  // The data classes along the path stand in with the members and the
+  // getter the accessor calls: class name -> its methods.
+  std::map<std::string, std::set<std::string>> data_classes;
+  std::map<std::string, std::string> data_objects;
+  for (const engine::Term& a : f.eng.facts().clauses("golden_accessor", 4)) {
+    auto accessor = nav_att_accessor(f.run, 1, a.arg(1), a.arg(2), a.arg(3), a.arg(4), "get");
+    const std::string target = var_target_ref(f.run, a.arg(3), engine::Term::nil(), "");
+    auto path = get_nav1_st(a.arg(4), a.arg(2), table_joins(f.run, 1, a.arg(4)));
+    auto getter = attribute_getter_name(f.run, 1, a.arg(3));
+    auto type = get_attri_type(f.run, engine::Term::integer(1), a.arg(3));
+    if (!accessor || target.empty() || !path || !getter || !type) {
+      ADD_FAILURE() << "no accessor: " << engine::writeq(a);
+      continue;
+    }
+    Out(f.run).pieces({target, "=", *accessor, ";"});
+    const auto cls = [&](const engine::Term& t) { return "dbc" + table_class_name(f.run, t, 1).value_or("?"); };
+    data_objects[cls(a.arg(4))] = base_table_obj(f.run, 1, a.arg(4)).value_or("?");
+    for (size_t k = 0; k + 1 < path->size(); ++k) {
+      data_classes[cls((*path)[k])].insert(cls((*path)[k + 1]) + " " +
+                                           fk_member_name(f.run, 1, (*path)[k + 1]).value_or("?") +
+                                           "() { return null; }");
+    }
+    const std::string java = get_c_type(type->type, type->length.as_int(), type->decimals.as_int());
+    data_classes[cls(path->back())].insert(java + " " + *getter + "() { return " +
+                                           (java == "int" || java == "double" ? "0" : "null") + "; }");
+  }
   const auto body = f.lines();
   const size_t n = body.size();
   // The routines of the vertical formulas the levels call, and of the
@@ -75,6 +114,12 @@ golden::Outcome run_nav_case(const fs::path& dir, const std::string& cls) {
                                                                 {all.begin(), all.begin() + routines})) {
     out << "   " << l << "\n";
   }
+  for (const auto& [name, methods] : data_classes) {
+    out << "   static class " << name << " extends DatabaseClass {\n";
+    for (const std::string& m : methods) out << "      " << m << "\n";
+    out << "   }\n";
+  }
+  for (const auto& [name, obj] : data_objects) out << "   " << name << " " << obj << ";\n";
   for (const std::string& t : tables) out << "   QNDBSupplier c" << t << ";\n";
   out << "   QNDBSupplier NoTblObjErr;\n   int Err;\n   String Errmsg;\n\n"
       << "   void levels()\n   {\n";
