@@ -19,6 +19,7 @@
 #include "logic/navigation/aux_vars.h"
 #include "logic/navigation/levels.h"
 #include "logic/navigation/nav_names.h"
+#include "logic/navigation/msg_actions.h"
 #include "logic/core/out.h"
 #include "logic/java/variables.h"
 #include "logic/java/java_naming.h"
@@ -97,6 +98,17 @@ golden::Outcome run_nav_case(const fs::path& dir, const std::string& cls) {
     data_classes[cls(path->back())].insert(java + " " + *getter + "() { return " +
                                            (java == "int" || java == "double" ? "0" : "null") + "; }");
   }
+  // Message actions no level asks for: golden_msg_action(Kind, Message,
+  // Attributes, Items), each after a comment naming its kind. The focus on
+  // a form's control stands in as a comment.
+  f.run.stand_in_host("focus_first_of", 1, [](Run& r, std::span<engine::Term> a) {
+    return emit_comment(r, {Piece("focus_first_of"), Piece(engine::writeq(a[0]))});
+  });
+  for (const engine::Term& m : f.eng.facts().clauses("golden_msg_action", 4)) {
+    emit_comment(f.run, {Piece("Kind " + engine::writeq(m.arg(1)))});
+    MsgAction action{m.arg(1).as_int(), m.arg(2), m.arg(3), m.arg(4)};
+    EXPECT_TRUE(gen_msg_action(f.run, action)) << engine::writeq(m);
+  }
   const auto body = f.lines();
   const size_t n = body.size();
   // The routines of the vertical formulas the levels call, and of the
@@ -120,6 +132,18 @@ golden::Outcome run_nav_case(const fs::path& dir, const std::string& cls) {
     out << "   }\n";
   }
   for (const auto& [name, obj] : data_objects) out << "   " << name << " " << obj << ";\n";
+  // The programs the body calls stand in as classes with their entry.
+  std::set<std::string> called;
+  for (const std::string& l : all) {
+    const size_t at = l.find("new ");
+    const size_t args = l.find("(remoteHandle, context).execute(");
+    if (at != std::string::npos && args != std::string::npos && at < args)
+      called.insert(l.substr(at + 4, args - at - 4));
+  }
+  for (const std::string& c : called) {
+    out << "   static class " << c << " {\n      " << c
+        << "(int h, ModelContext c) {}\n      void execute() {}\n   }\n";
+  }
   for (const std::string& t : tables) out << "   QNDBSupplier c" << t << ";\n";
   out << "   QNDBSupplier NoTblObjErr;\n   int Err;\n   String Errmsg;\n\n"
       << "   void levels()\n   {\n";
