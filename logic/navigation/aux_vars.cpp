@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 
 #include "logic/core/host_interface.h"
 #include "logic/core/out.h"
@@ -292,15 +293,21 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
 bool select_formula_auxs(Run& run, const Term& context) {
   const auto formulas = run.facts().findall(fact(
       "function_i", {var(), var(), atom("yes"), atom("select"), var(), var(), var(), var(), var()}));
-  bool ok = true;
+  // One routine for formulas that differ only in their number: the one of
+  // the smallest number of each function, arguments, name and attribute.
+  struct TermHash {
+    size_t operator()(const Term& t) const { return t.hash(); }
+  };
+  std::unordered_map<Term, const Term*, TermHash> first;
+  const auto key = [](const Term& f) { return Term::list({f.arg(5), f.arg(6), f.arg(7), f.arg(8)}); };
   for (const Term& f : formulas) {
     if (!f.arg(2).is_int()) continue;
-    // One routine for formulas that differ only in their number.
-    const bool repeated = std::any_of(formulas.begin(), formulas.end(), [&](const Term& g) {
-      return g.arg(2).is_int() && g.arg(2).as_int() < f.arg(2).as_int() && g.arg(5) == f.arg(5) &&
-             g.arg(6) == f.arg(6) && g.arg(7) == f.arg(7) && g.arg(8) == f.arg(8);
-    });
-    if (!repeated) ok = one_formula(run, f, context) && ok;
+    auto [it, fresh] = first.try_emplace(key(f), &f);
+    if (!fresh && f.arg(2).as_int() < it->second->arg(2).as_int()) it->second = &f;
+  }
+  bool ok = true;
+  for (const Term& f : formulas) {
+    if (f.arg(2).is_int() && first.at(key(f)) == &f) ok = one_formula(run, f, context) && ok;
   }
   return ok;
 }
