@@ -34,8 +34,8 @@ public class PNavold_values extends QNProcedure
          Ototal = total ;
          if ( ( Ototal != Etotal ) )
          {
+            total = total*2 ;
             Ostatus = status ;
-            Ototal = total ;
             if (P00022.getStatus() == 0) {
             }
          }
