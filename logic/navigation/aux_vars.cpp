@@ -181,11 +181,26 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
   const auto [counted, name] = count_aux_name(f.arg(5), f.arg(8), f.arg(7));
   const std::string routine = aux_unique_name(run, f.arg(2).as_int(), name);
   facts.assertz(fact("no_thisform_var_i", {args}));
-  if (!make_aux_names(run, args, context, kAuxPrevious, atom("n")) ||
-      !make_aux_names(run, counted, context, kAuxResult, atom("n")))
-    return false;
+  // The routine's auxiliaries are its own: named anew (the newest answers
+  // first) and removed one by one at its end, so that the object's
+  // auxiliaries of the same attributes are neither used nor lost.
+  std::vector<Term> made;
+  const auto own_aux = [&](const Term& atts, int64_t type) {
+    if (!make_aux_names(run, atts, context, type, atom("r"))) return false;
+    for (const Term& a : as_list(atts)) {
+      if (text_of(a).starts_with("&")) continue;
+      if (auto p = facts.first(fact("p_auxname", {a, var()}))) made.push_back(*p);
+    }
+    return true;
+  };
+  const auto done = [&](bool ok) {
+    for (const Term& p : made) facts.retract(p);
+    facts.abolish("no_thisform_var_i", 1);
+    return ok;
+  };
+  if (!own_aux(args, kAuxPrevious) || !own_aux(counted, kAuxResult)) return done(false);
   auto result = first_auxname(run, Term::list({counted}));
-  if (!result) return false;
+  if (!result) return done(false);
   const Term running = atom(result->second);
   // A maximum or minimum may return another attribute of the row that holds
   // it (the fourth item of the formula's data): the routine returns that.
@@ -195,7 +210,7 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
                             : Term::nil();
   std::string ret = result->second;
   if (!returned.is_nil()) {
-    if (!make_aux_names(run, returned, context, kAuxResult, atom("n"))) return false;
+    if (!own_aux(returned, kAuxResult)) return done(false);
     ret = first_auxname(run, Term::list({returned}))->second;
   }
   // The running value and the returned one are declared like their
@@ -204,7 +219,7 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
   if (!returned.is_nil()) held.emplace_back(atom(ret), returned);
   for (const auto& [aux, att] : held) {
     const OptType type = var_type(run, att);
-    if (type && !declare_var_as(run, aux, att, type_term(type), "s", Term::nil())) return false;
+    if (type && !declare_var_as(run, aux, att, type_term(type), "s", Term::nil())) return done(false);
   }
   bool ok = begin_local_routine(run, atom(routine), atom(ret), args.list_items());
   // Each call starts from null values: a call that finds no row returns no
@@ -271,7 +286,7 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
          gen_level_select(run, atom("as"), table, num(0), Term::nil(), conds, Term::nil(),
                           atom("opt")) &&
          gen_nav_loop_cond(run, atom("many"), table, num(0), Term::nil()) &&
-         make_aux_names(run, Term::list(row_atts), context, kAuxA, atom("r")) &&
+         own_aux(Term::list(row_atts), kAuxA) &&
          (row_atts.empty() || gen_select_lock(run, num(0), table, row_atts)) &&
          (residual.empty() || emit_if(run, combine_conds(residual, tok(atom(".AND."), kTokLogical)), {})) &&
          gen_accumulation(run, function, running, value, std::nullopt) &&
@@ -280,12 +295,7 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
   }
   facts.abolish("in_formula_i", 1);
   ok = ok && end_routine(run, ret);
-  drop_aux_names(run, args);
-  drop_aux_names(run, counted);
-  if (!returned.is_nil()) drop_aux_names(run, returned);
-  for (const Term& a : row_atts) drop_aux_names(run, a);
-  facts.abolish("no_thisform_var_i", 1);
-  return ok;
+  return done(ok);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "logic/core/attributes.h"
 #include "logic/core/golden.h"
 #include "logic/core/out.h"
+#include "logic/driver/gen_main.h"
 #include "logic/java/class_frame.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/java_types.h"
@@ -98,6 +99,8 @@ golden::Outcome run_nav_case(const fs::path& dir, const std::string& cls) {
   if (fs::exists(dir / "kb.txt")) kb.emplace(dir / "kb.txt", 1);
   // The cursors are the ones the levels and routines make.
   navtest::Fixture f(golden::read_text(dir / "facts.pl"), {"cursor_info"});
+  // The attributes' auxiliaries, as the driver makes them for an object.
+  EXPECT_TRUE(object_aux_names(f.run));
   std::set<std::string> tables;
   // The levels a vertical formula's routine walks are no levels of the program.
   std::vector<engine::Term> formula_levels;

@@ -7,10 +7,10 @@ import com.quenora.distributed.*;
 public class PNavold_values extends QNProcedure
 {
    protected double Ototal ;
-   protected double total ;
+   protected double Atotal ;
    protected double Etotal ;
    protected String Ostatus ;
-   protected String status ;
+   protected String Astatus ;
    protected fP00022 P00022 ;
    protected dP00023 P00023 ;
    static class fP00022 extends QNDBForwardSupplier {
@@ -31,11 +31,11 @@ public class PNavold_values extends QNProcedure
       P00022.fetchFirst();
       while (!P00022.eof())
       {
-         Ototal = total ;
+         Ototal = Atotal ;
          if ( ( Ototal != Etotal ) )
          {
-            total = total*2 ;
-            Ostatus = status ;
+            Atotal = Atotal*2 ;
+            Ostatus = Astatus ;
             if (P00022.getStatus() == 0) {
             }
          }
