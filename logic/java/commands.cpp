@@ -106,6 +106,9 @@ bool gen_msg_call(Run& run, std::string_view text) {
   if (web_or_http(run)) return push_page_error(run, text);
   Out out(run);
   if (server_side(run)) return out.pieces({"msgMsg = ", text, ";"}).ok();
+  // Only a panel has me(): any other object shows the message as its MSG
+  // command does, from itself.
+  if (!spec_kind_in(run, {"scr", "trn"})) return out.pieces({"QNutil.msg( this, ", text, ");"}).ok();
   return out.pieces({"QNutil.msg( me(), ", text, ");"}).ok();
 }
 

@@ -26,7 +26,8 @@ bool gen_db_command(Run& run, std::string_view command, const std::vector<std::s
 bool gen_msg_stmt(Run& run, std::string_view text);
 // gen_msg_call/1 with the message's Java text: in a web panel or HTTP main
 // program the message is pushed to the page (qncgi_pusherror); in the
-// server part of a split transaction it is kept in msgMsg; otherwise shown.
+// server part of a split transaction it is kept in msgMsg; otherwise shown
+// from the panel (me()) or, in any other object, from the object itself.
 bool gen_msg_call(Run& run, std::string_view text);
 // gen_error_cmd/3 with the message's Java text: pushed to the page in a web
 // panel or HTTP main program, shown in a transaction, and elsewhere only a

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 
 #include "logic/core/host_interface.h"
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
+#include "logic/core/utilities.h"
 #include "logic/java/commands.h"
 #include "logic/java/java_naming.h"
 #include "logic/navigation/loop_conditions.h"
@@ -19,6 +21,8 @@
 #include "logic/sql/sql_statements.h"
 #include "logic/java/variables.h"
 #include "logic/program/expressions.h"
+#include "logic/program/java_expr.h"
+#include "logic/program/type_adapter.h"
 #include "logic/toolbox/declarations.h"
 
 namespace qn::logic {
@@ -149,6 +153,18 @@ bool gen_accumulation(Run& run, std::string_view function, const Term& running, 
 
 namespace {
 
+// The aggregate of a single-row SELECT is a computed column, which the
+// cursor keeps as the first formula of the table's data object: the
+// running value is assigned from it, cast to its type.
+bool read_aggregate(Run& run, const Term& table, const Term& running) {
+  const Term model = get_model_num(run).value_or(num(0));
+  const auto obj = table_obj(run, model.is_int() ? model.as_int() : 0, table);
+  const OptType type = var_type(run, running);
+  if (!obj || !type) return false;
+  auto value = typed::cast_expr(*type, *obj + ".getNumericFormula(1)");
+  return value && Out(run).pieces({text_of(running), "=", *value, ";"}).ok();
+}
+
 bool one_formula(Run& run, const Term& f, const Term& context) {
   auto& facts = run.facts();
   const std::string function = text_of(f.arg(5));
@@ -165,11 +181,26 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
   const auto [counted, name] = count_aux_name(f.arg(5), f.arg(8), f.arg(7));
   const std::string routine = aux_unique_name(run, f.arg(2).as_int(), name);
   facts.assertz(fact("no_thisform_var_i", {args}));
-  if (!make_aux_names(run, args, context, kAuxPrevious, atom("n")) ||
-      !make_aux_names(run, counted, context, kAuxResult, atom("n")))
-    return false;
+  // The routine's auxiliaries are its own: named anew (the newest answers
+  // first) and removed one by one at its end, so that the object's
+  // auxiliaries of the same attributes are neither used nor lost.
+  std::vector<Term> made;
+  const auto own_aux = [&](const Term& atts, int64_t type) {
+    if (!make_aux_names(run, atts, context, type, atom("r"))) return false;
+    for (const Term& a : as_list(atts)) {
+      if (text_of(a).starts_with("&")) continue;
+      if (auto p = facts.first(fact("p_auxname", {a, var()}))) made.push_back(*p);
+    }
+    return true;
+  };
+  const auto done = [&](bool ok) {
+    for (const Term& p : made) facts.retract(p);
+    facts.abolish("no_thisform_var_i", 1);
+    return ok;
+  };
+  if (!own_aux(args, kAuxPrevious) || !own_aux(counted, kAuxResult)) return done(false);
   auto result = first_auxname(run, Term::list({counted}));
-  if (!result) return false;
+  if (!result) return done(false);
   const Term running = atom(result->second);
   // A maximum or minimum may return another attribute of the row that holds
   // it (the fourth item of the formula's data): the routine returns that.
@@ -179,16 +210,26 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
                             : Term::nil();
   std::string ret = result->second;
   if (!returned.is_nil()) {
-    if (!make_aux_names(run, returned, context, kAuxResult, atom("n"))) return false;
+    if (!own_aux(returned, kAuxResult)) return done(false);
     ret = first_auxname(run, Term::list({returned}))->second;
   }
+  // The running value and the returned one are declared like their
+  // attributes, so that the routine returns their type.
+  std::vector<std::pair<Term, Term>> held{{running, counted}};
+  if (!returned.is_nil()) held.emplace_back(atom(ret), returned);
+  for (const auto& [aux, att] : held) {
+    const OptType type = var_type(run, att);
+    if (type && !declare_var_as(run, aux, att, type_term(type), "s", Term::nil())) return done(false);
+  }
   bool ok = begin_local_routine(run, atom(routine), atom(ret), args.list_items());
-  if (ok && function == "count(")
-    ok = assign_var(run, running, Term::list({tok(atom("0"), kTokConstant)}));
+  // Each call starts from null values: a call that finds no row returns no
+  // value of an earlier call (a count over no rows is 0).
+  for (size_t k = 0; ok && k < held.size(); ++k) ok = gen_nullvalue(run, held[k].first).has_value();
   facts.assertz(fact("in_formula_i", {Term::list({atom(routine)})}));
   const bool aggregate = function == "max(" || function == "min(" || function == "sum(" ||
                          function == "count(";
   const TableList tables = make_table_list(run, {Term::list({table})});
+  std::vector<Term> row_atts;
   const Term found = Term::list({tok(atom("noteof("), kTokFunction), tok(table, kTokConstant),
                                  tok(atom(")"), kTokClose)});
   if (ok && !returned.is_nil() && conds_to_sql_strict(run, tables, conds.list_items())) {
@@ -196,7 +237,7 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
     // result. Without an aggregate row there is no such row to read.
     ok = gen_sql_select_one(run, "as", num(0), table, {}, {Term::list({f.arg(5), table, counted})},
                             conds.list_items()) &&
-         emit_if(run, found, {}) && gen_select_lock(run, num(0), table, {counted});
+         emit_if(run, found, {}) && read_aggregate(run, table, running);
     const std::string first = cursor_info(run, table, num(0));
     ok = ok && end_cursor(run, num(0), first);
     const Term seek = fact("w", {table, counted, str("="), tok(running, kTokVariable)});
@@ -210,8 +251,7 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
     // One SELECT of the aggregate; the result read back when a row is found.
     ok = gen_sql_select_one(run, "as", num(0), table, {}, {Term::list({f.arg(5), table, counted})},
                             conds.list_items()) &&
-         emit_if(run, found, {}) && gen_select_lock(run, num(0), table, {counted}) &&
-         emit_close_brace(run);
+         emit_if(run, found, {}) && read_aggregate(run, table, running) && emit_close_brace(run);
     // The one-row cursor of the aggregate is not reused by a later read.
     const std::string cursor = cursor_info(run, table, num(0));
     if (ok && cursor != "NoCurVarErr") end_cursor(run, num(0), cursor);
@@ -222,15 +262,32 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
     for (const Term& c : sql_conds) {
       if (!conds_to_sql_strict(run, tables, {c})) residual.push_back(c.arity() >= 1 ? c.arg(1) : c);
     }
+    // The row's values the loop needs (the counted attribute's, and those
+    // of the table the remaining conditions name; the arguments are the
+    // routine's parameters) come through auxiliaries of their own, read
+    // from the row as a vertical formula reads its values; the running
+    // value keeps its auxiliary. A row value is t_a(Table, Attribute).
+    const auto add_row_att = [&, params = args.list_items()](const Term& a) {
+      const auto has = [&](const std::vector<Term>& l) { return std::find(l.begin(), l.end(), a) != l.end(); };
+      if (!has(params) && !has(row_atts)) row_atts.push_back(a);
+    };
+    if (function != "count(") add_row_att(counted);
+    for (const Term& c : residual) {
+      for (const Term& t : c.list_items()) {
+        if (t.is_compound() && t.functor() == "t" && t.arity() >= 2 && t.arg(2) == num(kTokAttribute))
+          add_row_att(t.arg(1));
+      }
+    }
     const Term value = Term::list({tok(atom("t_a("), kTokFunction), tok(table, kTokConstant),
                                    tok(atom(","), kTokComma), tok(counted, kTokAttribute),
-                                   tok(atom(","), kTokComma), tok(atom("ro"), kTokConstant),
                                    tok(atom(")"), kTokClose)});
     ok = declare_var(run, atom("Qn_first"), Term::list({atom("boolean"), num(1), num(0), num(0)}),
                      "s", Term::list({tok(atom("true"), kTokFunction)})) &&
          gen_level_select(run, atom("as"), table, num(0), Term::nil(), conds, Term::nil(),
                           atom("opt")) &&
          gen_nav_loop_cond(run, atom("many"), table, num(0), Term::nil()) &&
+         own_aux(Term::list(row_atts), kAuxA) &&
+         (row_atts.empty() || gen_select_lock(run, num(0), table, row_atts)) &&
          (residual.empty() || emit_if(run, combine_conds(residual, tok(atom(".AND."), kTokLogical)), {})) &&
          gen_accumulation(run, function, running, value, std::nullopt) &&
          (residual.empty() || emit_close_brace(run)) && gen_skip(run, table, num(0)) &&
@@ -238,11 +295,7 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
   }
   facts.abolish("in_formula_i", 1);
   ok = ok && end_routine(run, ret);
-  drop_aux_names(run, args);
-  drop_aux_names(run, counted);
-  if (!returned.is_nil()) drop_aux_names(run, returned);
-  facts.abolish("no_thisform_var_i", 1);
-  return ok;
+  return done(ok);
 }
 
 }  // namespace
@@ -250,15 +303,21 @@ bool one_formula(Run& run, const Term& f, const Term& context) {
 bool select_formula_auxs(Run& run, const Term& context) {
   const auto formulas = run.facts().findall(fact(
       "function_i", {var(), var(), atom("yes"), atom("select"), var(), var(), var(), var(), var()}));
-  bool ok = true;
+  // One routine for formulas that differ only in their number: the one of
+  // the smallest number of each function, arguments, name and attribute.
+  struct TermHash {
+    size_t operator()(const Term& t) const { return t.hash(); }
+  };
+  std::unordered_map<Term, const Term*, TermHash> first;
+  const auto key = [](const Term& f) { return Term::list({f.arg(5), f.arg(6), f.arg(7), f.arg(8)}); };
   for (const Term& f : formulas) {
     if (!f.arg(2).is_int()) continue;
-    // One routine for formulas that differ only in their number.
-    const bool repeated = std::any_of(formulas.begin(), formulas.end(), [&](const Term& g) {
-      return g.arg(2).is_int() && g.arg(2).as_int() < f.arg(2).as_int() && g.arg(5) == f.arg(5) &&
-             g.arg(6) == f.arg(6) && g.arg(7) == f.arg(7) && g.arg(8) == f.arg(8);
-    });
-    if (!repeated) ok = one_formula(run, f, context) && ok;
+    auto [it, fresh] = first.try_emplace(key(f), &f);
+    if (!fresh && f.arg(2).as_int() < it->second->arg(2).as_int()) it->second = &f;
+  }
+  bool ok = true;
+  for (const Term& f : formulas) {
+    if (f.arg(2).is_int() && first.at(key(f)) == &f) ok = one_formula(run, f, context) && ok;
   }
   return ok;
 }

@@ -85,10 +85,12 @@ bool gen_accumulation(Run& run, std::string_view function, const engine::Term& r
 // formula function_i(_, Number, yes, select, Function, Arguments, Name,
 // Attribute, [Auxiliaries, Table, Conditions | _]), one for formulas that
 // differ only in their number: its parameters the arguments, its result
-// the auxiliary (88) of the counted attribute; a single aggregate SELECT
-// when every condition goes to SQL, else a navigation of the table with
-// Qn_first, the conditions SQL cannot take as an if-block and the
-// accumulation step.
+// the auxiliary (88) of the counted attribute, declared like it and set to
+// its null value at each call; a single aggregate SELECT when every
+// condition goes to SQL (its computed column the data object's first
+// formula), else a navigation of the table with Qn_first, the row's values
+// read into auxiliaries (65) of their own, the conditions SQL cannot take
+// as an if-block and the accumulation step.
 bool select_formula_auxs(Run& run, const engine::Term& context);
 
 }  // namespace qn::logic

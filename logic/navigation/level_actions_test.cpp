@@ -147,3 +147,21 @@ TEST(LevelActions, NullValues) {
 
 }  // namespace
 }  // namespace qn::logic
+
+namespace qn::logic {
+namespace {
+
+// A formula's result held in an auxiliary and never read is declared all
+// the same: the class would not compile without it.
+TEST(LevelActions, FormulaHolderDeclared) {
+  navtest::Fixture f(
+      "attri_i('B', ['B', int, 5, 0, '', 0]). p_auxname('B', 'AB'). "
+      "a_i(f1, 1, f, 'B', x, [[[t(7, 3)], []]]).");
+  LevelActions args{num(1), {}, false, false, num(0), Term::nil(), {}};
+  ASSERT_TRUE(each_att_action(f.run, args, {navtest::t("a_i(f1, 1, f, 'B', x, [[[t(7, 3)], []]])")}));
+  EXPECT_EQ(f.lines(), (navtest::Lines{"AB = 7 ;"}));
+  EXPECT_EQ(f.all("fld_to_dcl_i", 3), "fld_to_dcl_i('AB',s,['B',int,5,0,0]) ");
+}
+
+}  // namespace
+}  // namespace qn::logic

@@ -376,8 +376,16 @@ bool gen_cancel_check(Run& run) {
 Term gen_level_body(Run& run, const Term& kind, const Term& level, const Term& atts,
                     const Term& c3, const Term& c4, const Term& c5) {
   step_progress(run);
-  const std::vector<Term> moves = old_value_moves(run, level, Term::nil());
+  std::vector<Term> moves = old_value_moves(run, level, Term::nil());
+  run.facts().abolish("h_saved_i", 1);
   const Opening o = open_navigation(run, kind, level, atts);
+  // What the level's own reads saved at the top of the row is not saved
+  // again after the actions, which may have changed the attribute since.
+  std::erase_if(moves, [&](const Term& m) {
+    const auto e = m.list_items();
+    const Term aux = e.size() >= 3 && e[2].is_cons() ? e[2].head() : Term::nil();
+    return aux.is_compound() && aux.arity() >= 1 && run.facts().exists(fact("h_saved_i", {aux.arg(1)}));
+  });
   Term level_atts = atts;
   Term excluded = Term::nil();
   if (auto s = run.facts().first(fact("struct_i", {level, var(), var(), var()}))) {

@@ -85,6 +85,15 @@ std::optional<std::string> fk_member_name(Run& run, int64_t model, const Term& t
   return platform::lower_1252(*name);
 }
 
+std::optional<std::string> fk_member_name(Run& run, int64_t model, const Term& table,
+                                          const Term& via, const std::vector<Term>& keys) {
+  auto name = fk_member_name(run, model, table);
+  const auto at = std::find(keys.begin(), keys.end(), via);
+  if (!name || keys.size() < 2 || at == keys.end()) return name;
+  const size_t position = static_cast<size_t>(at - keys.begin()) + 1;
+  return *name + padl(std::to_string(position), 5, '0');
+}
+
 namespace {
 
 std::optional<std::string> member_path(Run& run, int64_t model, const Term& level,

@@ -35,6 +35,15 @@ std::optional<std::vector<engine::Term>> get_nav1_st(const engine::Term& from,
 // the table's class name (table_class_name/3, class_name/3 of kind tab),
 // lower-cased.
 std::optional<std::string> fk_member_name(Run& run, int64_t model, const engine::Term& table);
+// fk_member_name/7 where the table refers to Table more than once: Keys
+// are its foreign keys to Table (each the list of its referencing
+// attributes, in the order of the table's closure) and Via the one of this
+// member. A key found in a list of two or more is numbered: the class name
+// followed by its position (from 1) padded to five digits with "0",
+// lower-cased ("dbccustomer00002"); otherwise the member is named as above.
+std::optional<std::string> fk_member_name(Run& run, int64_t model, const engine::Term& table,
+                                          const engine::Term& via,
+                                          const std::vector<engine::Term>& keys);
 // nav_member_ref/5 (Level, From, To, Base, Reference): the base table's
 // object, ".", and a member call "member()." per step of the path.
 std::optional<std::string> nav_member_ref(Run& run, int64_t model, const engine::Term& level,

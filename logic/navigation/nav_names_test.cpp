@@ -78,5 +78,31 @@ TEST(NavNames, Accessors) {
   EXPECT_EQ(f.all("get_nav_st_name_i", 8), "");
 }
 
+// ORDERS names CUSTOMER twice: by CUSTID and by SHIPCUST.
+TEST(NavNames, NumberedMembers) {
+  Fixture f("table_i(11, 'CUSTOMER').");
+  f.run.stand_in_host("i_tblname", 3, [](logic::Run& r, std::span<Term> a) {
+    auto t = r.facts().first(Term::compound("table_i", {a[1], Term::fresh_var()}));
+    if (t) a[2] = t->arg(2);
+    return t.has_value();
+  });
+  const std::vector<Term> two{t("[2]"), t("[9]")};
+  struct Case {
+    const char* name;
+    const char* via;
+    std::vector<Term> keys;
+    const char* member;
+  } cases[] = {
+      {"the first of two keys", "[2]", two, "dbccustomer00001"},
+      {"the second of two keys", "[9]", two, "dbccustomer00002"},
+      {"a key of its own", "[2]", {t("[2]")}, "dbccustomer"},
+      {"a key not in the list", "[7]", two, "dbccustomer"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(fk_member_name(f.run, 0, num(11), t(c.via), c.keys).value_or("FAIL"), c.member);
+  }
+}
+
 }  // namespace
 }  // namespace qn::logic

@@ -120,6 +120,7 @@ bool assign_h_auxs(Run& run, char mode, const std::vector<Term>& moves) {
     const bool ok = mode == 's' ? assign_var(run, aux, Term::list({tok(e[0], kTokAttribute)}))
                                 : assign_var(run, e[0], Term::list({tok(aux, kTokVariable)}));
     if (!ok) return false;
+    if (mode == 's') run.facts().assertz(fact("h_saved_i", {aux}));
   }
   return true;
 }

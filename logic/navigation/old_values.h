@@ -34,7 +34,8 @@ std::vector<engine::Term> all_moves(Run& run, const engine::Term& context,
 std::vector<engine::Term> old_value_moves(Run& run, const engine::Term& level,
                                           const engine::Term& context);
 // assign_h_auxs/2 (Mode, Moves): each distinct move once: mode s saves the
-// attribute into its auxiliary, r restores it.
+// attribute into its auxiliary (noted as h_saved_i(Auxiliary), which a
+// level's body abolishes when it starts), r restores it.
 bool assign_h_auxs(Run& run, char mode, const std::vector<engine::Term>& moves);
 // move_allowed/4 (Attribute, Allowed, Numbers, X): [Attribute, X] is an
 // element of Allowed and, for an attribute that is a number, X is one of

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cctype>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -63,10 +64,30 @@ struct Fixture {
 
 // The classes a program's declarations name that the program's end and the
 // database classes write: each cursor class (f<Cursor> reads, d<Cursor>
-// other statements, with the methods the levels call) and each table's data
-// class (dbc<Table>) as an empty class, so that a class of levels compiles
-// on its own.
-inline Lines stand_in_classes(const Lines& declarations) {
+// other statements) and each table's data class (dbc<Table>), so that a
+// class of levels compiles on its own. A data class holds the getters the
+// body reads into a declared variable ("X = dbo<Table>.getY();"), typed as
+// that variable; the cursor classes hold only what the levels call.
+inline Lines stand_in_classes(const Lines& declarations, const Lines& body = {}) {
+  // The declared type of each variable.
+  std::map<std::string, std::string> types;
+  for (const std::string& d : declarations) {
+    std::istringstream decl(d);
+    std::string scope, type, name;
+    if (decl >> scope >> type >> name) types[name] = type;
+  }
+  // dbc<Table> -> the getters "Type getY()" the body reads.
+  std::map<std::string, std::set<std::string>> getters;
+  for (const std::string& line : body) {
+    std::istringstream l(line);
+    std::string target, eq, call;
+    if (!(l >> target >> eq >> call) || eq != "=" || call.rfind("dbo", 0) != 0) continue;
+    const size_t dot = call.find(".get");
+    const size_t end = call.find("();");
+    if (dot == std::string::npos || end == std::string::npos || !types.count(target)) continue;
+    getters["dbc" + call.substr(3, dot - 3)].insert(types[target] + " " +
+                                                    call.substr(dot + 1, end - dot - 1));
+  }
   Lines out;
   for (const std::string& d : declarations) {
     std::istringstream decl(d);
@@ -77,7 +98,18 @@ inline Lines stand_in_classes(const Lines& declarations) {
                         std::isupper(static_cast<unsigned char>(type[1]));
     if (!data && !cursor) continue;
     if (data) {
-      out.push_back("static class " + type + " extends DatabaseClass {}");
+      if (!getters.count(type)) {
+        out.push_back("static class " + type + " extends DatabaseClass {}");
+        continue;
+      }
+      out.push_back("static class " + type + " extends DatabaseClass {");
+      for (const std::string& g : getters[type]) {
+        const std::string t = g.substr(0, g.find(' '));
+        const bool number = t == "int" || t == "short" || t == "long" || t == "byte" || t == "double";
+        out.push_back("   " + g + "() { return " + (number ? "0" : t == "boolean" ? "false" : "null") +
+                      "; }");
+      }
+      out.push_back("}");
       continue;
     }
     const bool read = type[0] == 'f';

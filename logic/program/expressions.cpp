@@ -1259,7 +1259,12 @@ bool gen_assign_stmt(Run& run, const Term& att, const Term&, const Term& ctx,
     Term aux = e.size() > 2 ? e[2] : Term::nil();
     if (aux.is_cons()) aux = aux.head();
     if (aux.is_compound() && aux.functor() == "t") aux = aux.arg(1);
-    if (aux.is_atom() || aux.is_string()) target = aux;
+    // The holder is declared as the attribute's variable, as a read of it
+    // would declare it: a result only assigned is declared too.
+    if (aux.is_atom() || aux.is_string()) {
+      record_var_decl(run, att, aux, "s");
+      target = aux;
+    }
   }
   return assign_chain(run, target, alts, 0, {ctx, c5});
 }

@@ -16,3 +16,7 @@ rule_i(1, rule([a(3, [t('old(', 1), t(total, 2), t(')', 4)])], x, y, z)).
 a_i(c1, 1, c, total, 0, [t('old(', 1), t(total, 2), t(')', 4), t('<>', 10),
                          t('previous(', 1), t(total, 2), t(')', 4)]).
 v_i(c, i, c1, [total]).
+/* The level doubles TOTAL: its old value stays the one read. */
+a_i(f1, 1, f, total, 0, [[[t(total, 2), t('*', 6), t(2, 3)], []]]).
+v_i(f, i, f1, [invid]).
+v_i(f, o, f1, [total]).

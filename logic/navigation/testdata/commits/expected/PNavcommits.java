@@ -7,7 +7,7 @@ import com.quenora.distributed.*;
 public class PNavcommits extends QNProcedure
 {
    protected byte QNT022 ;
-   protected int custid ;
+   protected int Acustid ;
    protected int X ;
    protected int invid ;
    protected double total ;
@@ -41,7 +41,7 @@ public class PNavcommits extends QNProcedure
       {
          Application.commit(context, remoteHandle, "DEFAULT");
          QNT022 = 0 ;
-         P00023.fetchFirst(custid);
+         P00023.fetchFirst(Acustid);
          while (!P00023.eof())
          {
             if ( ( X > 1 ) )

@@ -8,10 +8,10 @@ public class PNavold_values extends QNProcedure
 {
    protected int invid ;
    protected double Ototal ;
-   protected double total ;
+   protected double Atotal ;
    protected double Etotal ;
    protected String Ostatus ;
-   protected String status ;
+   protected String Astatus ;
    protected fP00022 P00022 ;
    protected dP00023 P00023 ;
    static class fP00022 extends QNDBForwardSupplier {
@@ -33,11 +33,11 @@ public class PNavold_values extends QNProcedure
       P00022.fetchFirst();
       while (!P00022.eof())
       {
-         Ototal = total ;
+         Ototal = Atotal ;
          if ( ( Ototal != Etotal ) )
          {
-            Ostatus = status ;
-            Ototal = total ;
+            Atotal = Atotal*2 ;
+            Ostatus = Astatus ;
             if (P00022.getStatus() == 0) {
                P00023.executeUpd(total, status, invid) ;
             }

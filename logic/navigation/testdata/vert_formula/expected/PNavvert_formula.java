@@ -6,23 +6,27 @@ import com.quenora.distributed.*;
 
 public class PNavvert_formula extends QNProcedure
 {
-   protected int invid ;
+   protected int Ainvid ;
    protected double Ainvtotal ;
    protected double Alineamoun ;
    protected boolean Qn_first ;
    protected fP00022 P00022 ;
+   protected dbc21 dbo21 ;
    protected fP00023 P00023 ;
    static class fP00022 extends QNDBForwardSupplier {
       fP00022(ModelContext c, int h) { super(c, h); }
       public void readNext() {}
       public void fetchFirst(Object... values) {}
    }
+   static class dbc21 extends DatabaseClass {
+      double getLineamount() { return 0; }
+   }
    static class fP00023 extends QNDBForwardSupplier {
       fP00023(ModelContext c, int h) { super(c, h); }
       public void readNext() {}
       public void fetchFirst(Object... values) {}
    }
-   QNDBSupplier cinvline;
+   QNDBSupplier c21;
    QNDBSupplier cinvoice;
    QNDBSupplier NoTblObjErr;
    int Err;
@@ -33,7 +37,7 @@ public class PNavvert_formula extends QNProcedure
       P00022.fetchFirst();
       while (!P00022.eof())
       {
-         vr027( invid) ;
+         vr027( Ainvid) ;
          if ( ( Ainvtotal > 100 ) )
          {
          }
@@ -43,14 +47,15 @@ public class PNavvert_formula extends QNProcedure
       P00022.close() ;
    }
 
-   protected void vr027( int invid )
+   protected void vr027( int Ainvid )
    {
       /* Navigation */
       Ainvtotal = 0 ;
       Qn_first = true ;
-      P00023.fetchFirst(invid);
+      P00023.fetchFirst(dbo21, Ainvid);
       while (!P00023.eof())
       {
+         Alineamoun = dbo21.getLineamount();
          if ( Qn_first )
          {
             Ainvtotal = Alineamoun ;
