@@ -8,8 +8,8 @@ public class PNavcommands extends QNProcedure
 {
    protected byte nUserReturn ;
    protected int X ;
-   protected int invid ;
-   protected double total ;
+   protected int Ainvid ;
+   protected double Atotal ;
    protected fP00022 P00022 ;
    protected dP00023 P00023 ;
    protected dP00024 P00024 ;
@@ -55,7 +55,7 @@ public class PNavcommands extends QNProcedure
          {
             /* Exit For each command. Update data (if necessary), close cursors & exit. */
             if (P00022.getStatus() == 0) {
-               P00023.executeUpd(total, invid) ;
+               P00023.executeUpd(Atotal, Ainvid) ;
             }
             if (true) break;
          }
@@ -65,7 +65,7 @@ public class PNavcommands extends QNProcedure
          /* !] */
          nUserReturn = 1;
          if (P00022.getStatus() == 0) {
-            P00024.executeUpd(total, invid) ;
+            P00024.executeUpd(Atotal, Ainvid) ;
          }
          /* Check if program is canceled. */
          P00022.readNext();

@@ -9,8 +9,8 @@ public class PNavcommits extends QNProcedure
    protected byte QNT022 ;
    protected int Acustid ;
    protected int X ;
-   protected int invid ;
-   protected double total ;
+   protected int Ainvid ;
+   protected double Atotal ;
    protected fP00022 P00022 ;
    protected fP00023 P00023 ;
    protected dP00024 P00024 ;
@@ -53,7 +53,7 @@ public class PNavcommits extends QNProcedure
                QNT022 = (byte)(1) ;
             }
             if (P00023.getStatus() == 0) {
-               P00024.executeUpd(total, invid) ;
+               P00024.executeUpd(Atotal, Ainvid) ;
             }
             if ( ( QNT022 == 1 ) )
             {

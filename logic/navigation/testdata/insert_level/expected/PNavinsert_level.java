@@ -6,8 +6,8 @@ import com.quenora.distributed.*;
 
 public class PNavinsert_level extends QNProcedure
 {
-   protected int custid ;
-   protected String custname ;
+   protected int Acustid ;
+   protected String Acustname ;
    protected dP00022 P00022 ;
    static class dP00022 extends QNDBUpdateSupplier {
       dP00022(ModelContext c, int h) { super(c, h); }
@@ -25,7 +25,7 @@ public class PNavinsert_level extends QNProcedure
          INSERT RECORD ON TABLE customer
       */
 
-      P00022.executeUpd(custid, custname) ;
+      P00022.executeUpd(Acustid, Acustname) ;
       if (P00022.duplicated())
       {
          Err = 1;

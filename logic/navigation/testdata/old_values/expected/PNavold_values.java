@@ -6,7 +6,7 @@ import com.quenora.distributed.*;
 
 public class PNavold_values extends QNProcedure
 {
-   protected int invid ;
+   protected int Ainvid ;
    protected double Ototal ;
    protected double Atotal ;
    protected double Etotal ;
@@ -39,7 +39,7 @@ public class PNavold_values extends QNProcedure
             Atotal = Atotal*2 ;
             Ostatus = Astatus ;
             if (P00022.getStatus() == 0) {
-               P00023.executeUpd(total, status, invid) ;
+               P00023.executeUpd(Atotal, Astatus, Ainvid) ;
             }
          }
          /* Check if program is canceled. */
