@@ -1,0 +1,130 @@
+#include "logic/program/key_conditions.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "logic/core/attributes.h"
+#include "logic/core/rule_terms.h"
+
+namespace qn::logic {
+
+using engine::Term;
+
+namespace {
+
+Term first_item(const Term& list) {
+  if (!list.is_list()) return Term();
+  const auto items = list.list_items();
+  return items.empty() ? Term() : items.front();
+}
+
+void updated_at(Run& run, const Term& level, std::vector<UpdatedTable>& out,
+                std::vector<Term>& seen) {
+  // A chain of levels that loops back on itself is followed once.
+  if (std::find(seen.begin(), seen.end(), level) != seen.end()) return;
+  seen.push_back(level);
+  auto& facts = run.facts();
+  for (const Term& u : facts.findall(fact("upd_i", {level, var(), var(), var()}))) {
+    if (u.arg(3) == "u" || u.arg(3) == "d") out.push_back({u.arg(2), level});
+  }
+  auto own = facts.first(fact("level_i", {level, var()}));
+  if (!own || !own->arg(2).is_list() || own->arg(2).list_items().empty()) return;
+  const Term base = first_item(own->arg(2));
+  for (const Term& s : facts.findall(fact("struct_i", {var(), level, var(), var()}))) {
+    auto child = facts.first(fact("level_i", {s.arg(1), var()}));
+    if (child && first_item(child->arg(2)) == base) {
+      updated_at(run, s.arg(1), out, seen);
+      return;  // only the first such child
+    }
+  }
+}
+
+bool among(const Term& list, const Term& item) {
+  if (!list.is_list()) return false;
+  const auto items = list.list_items();
+  return std::find(items.begin(), items.end(), item) != items.end();
+}
+
+// A number as the rules read one: an optional sign, digits, and an
+// optional point followed by digits.
+bool reads_as_number(const Term& value) {
+  if (value.is_int()) return true;
+  if (!value.is_atom() && !value.is_string()) return value.is_number();
+  const std::string s = value.text();
+  size_t i = s.size() > 0 && (s[0] == '-' || s[0] == '+') ? 1 : 0;
+  const size_t digits_from = i;
+  while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i;
+  if (i == digits_from) return false;
+  if (i == s.size()) return true;
+  if (s[i] != '.') return false;
+  const size_t fraction_from = ++i;
+  while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i;
+  return i == s.size() && i > fraction_from;
+}
+
+// The constant default fits the attribute's type: a quoted text for a
+// character type, a number for a numeric one.
+bool default_fits(Run& run, const Term& model, const Term& att, const Term& value) {
+  auto type = get_attri_type(run, model, att);
+  if (!type) return false;
+  const Term& t = type->type;
+  if (t == "char" || t == "svchar" || t == "vchar") {
+    if (!value.is_atom() && !value.is_string()) return false;
+    const std::string s = value.text();
+    return !s.empty() && (s[0] == '\'' || s[0] == '"');
+  }
+  return numeric_type(t) && reads_as_number(value);
+}
+
+Term tok(const Term& text, int64_t kind) { return fact("t", {text, num(kind)}); }
+
+}  // namespace
+
+std::vector<UpdatedTable> level_updated_tables(Run& run, const Term& level) {
+  std::vector<UpdatedTable> out;
+  std::vector<Term> seen;
+  updated_at(run, level, out, seen);
+  return out;
+}
+
+Term key_conditions(Run& run, const KeyConditionArgs& a) {
+  auto& facts = run.facts();
+  std::vector<Term> cond;
+  const auto compare = [&](const Term& att, std::string_view op, const Term& right) {
+    if (!cond.empty()) cond.push_back(tok(atom(".AND."), kTokLogical));
+    cond.push_back(tok(att, a.left_kind));
+    cond.push_back(tok(atom(op), kTokCompare));
+    cond.push_back(right);
+  };
+  if (!a.entries.is_list()) return Term::list({});
+  for (const Term& entry : a.entries.list_items()) {
+    if (!entry.is_list()) continue;
+    const auto e = entry.list_items();
+    if (e.size() < 2 || e[0] != a.table) continue;
+    const Term& att = e[1];
+    const bool key = among(a.key_attributes, att);
+    const bool fixed = among(a.fixed_attributes, att);
+    if (key && fixed) {
+      compare(att, "=", tok(att, a.right_kind));
+      continue;
+    }
+    bool by_constant = false;
+    for (const Term& d : facts.findall(fact("default_i", {fact("e", {att, num(1), num(2), var()})}))) {
+      const Term& value = d.arg(1).arg(4);
+      if (!default_fits(run, a.model, att, value)) continue;
+      compare(att, "=", tok(value, kTokConstant));
+      by_constant = true;
+      break;
+    }
+    if (by_constant) continue;
+    if (fixed && facts.exists(fact("default_i", {fact("e", {att, num(3), num(1), att})}))) {
+      compare(att, "=", tok(att, a.right_kind));
+      continue;
+    }
+    if (a.mode == "a" && key) compare(att, a.op, tok(att, a.right_kind));
+  }
+  return Term::list(cond);
+}
+
+}  // namespace qn::logic
