@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <string>
 
 #include "logic/core/attributes.h"
@@ -38,12 +39,6 @@ void updated_at(Run& run, const Term& level, std::vector<UpdatedTable>& out,
       return;  // only the first such child
     }
   }
-}
-
-bool among(const Term& list, const Term& item) {
-  if (!list.is_list()) return false;
-  const auto items = list.list_items();
-  return std::find(items.begin(), items.end(), item) != items.end();
 }
 
 // A number as the rules read one: an optional sign, digits, and an
@@ -89,40 +84,52 @@ std::vector<UpdatedTable> level_updated_tables(Run& run, const Term& level) {
 }
 
 Term key_conditions(Run& run, const KeyConditionArgs& a) {
-  auto& facts = run.facts();
   std::vector<Term> cond;
+  if (!a.entries.is_list()) return Term::list({});
   const auto compare = [&](const Term& att, std::string_view op, const Term& right) {
     if (!cond.empty()) cond.push_back(tok(atom(".AND."), kTokLogical));
     cond.push_back(tok(att, a.left_kind));
     cond.push_back(tok(atom(op), kTokCompare));
     cond.push_back(right);
   };
-  if (!a.entries.is_list()) return Term::list({});
+  const auto listed = [](const Term& list) {
+    return list.is_list() ? list.list_items() : std::vector<Term>{};
+  };
+  const std::vector<Term> keys = listed(a.key_attributes), fixed_atts = listed(a.fixed_attributes);
+  const auto among = [](const std::vector<Term>& list, const Term& item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+  };
+  // The defaults of the object, read once: e(Attribute, Mark, Kind, Value).
+  const std::vector<Term> defaults = run.facts().clauses("default_i", 1);
   for (const Term& entry : a.entries.list_items()) {
     if (!entry.is_list()) continue;
     const auto e = entry.list_items();
     if (e.size() < 2 || e[0] != a.table) continue;
     const Term& att = e[1];
-    const bool key = among(a.key_attributes, att);
-    const bool fixed = among(a.fixed_attributes, att);
+    const bool key = among(keys, att);
+    const bool fixed = among(fixed_atts, att);
     if (key && fixed) {
       compare(att, "=", tok(att, a.right_kind));
       continue;
     }
-    bool by_constant = false;
-    for (const Term& d : facts.findall(fact("default_i", {fact("e", {att, num(1), num(2), var()})}))) {
-      const Term& value = d.arg(1).arg(4);
-      if (!default_fits(run, a.model, att, value)) continue;
-      compare(att, "=", tok(value, kTokConstant));
-      by_constant = true;
-      break;
+    std::optional<Term> constant;
+    bool by_itself = false;
+    for (const Term& d : defaults) {
+      const Term& x = d.arg(1);
+      if (!x.is_compound() || x.functor() != "e" || x.arity() != 4 || x.arg(1) != att) continue;
+      if (!constant && x.arg(2) == num(1) && x.arg(3) == num(2) &&
+          default_fits(run, a.model, att, x.arg(4))) {
+        constant = x.arg(4);
+      }
+      if (x.arg(2) == num(3) && x.arg(3) == num(1) && x.arg(4) == att) by_itself = true;
     }
-    if (by_constant) continue;
-    if (fixed && facts.exists(fact("default_i", {fact("e", {att, num(3), num(1), att})}))) {
+    if (constant) {
+      compare(att, "=", tok(*constant, kTokConstant));
+    } else if (by_itself && fixed) {
       compare(att, "=", tok(att, a.right_kind));
-      continue;
+    } else if (a.mode == "a" && key) {
+      compare(att, a.op, tok(att, a.right_kind));
     }
-    if (a.mode == "a" && key) compare(att, a.op, tok(att, a.right_kind));
   }
   return Term::list(cond);
 }
