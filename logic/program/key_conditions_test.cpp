@@ -76,6 +76,7 @@ TEST(KeyConditions, RulesByMode) {
 
 // Updates at a level, then at its first subordinate level over the same
 // table, followed down; a subordinate level over another table is not.
+// Only update and delete rules count.
 TEST(KeyConditions, LevelUpdatedTables) {
   ExprRun r(
       "level_i(1, ['CUST', 'X']). level_i(2, ['ORD']). level_i(3, ['CUST']). "
@@ -91,6 +92,13 @@ TEST(KeyConditions, LevelUpdatedTables) {
   EXPECT_EQ(got, "AUX@1 CUST@3 CUST@5 ");
   EXPECT_TRUE(level_updated_tables(r.run, num(2)).size() == 1);
   EXPECT_TRUE(level_updated_tables(r.run, num(9)).empty());
+  // Levels that name each other as parents are followed once.
+  ExprRun loop(
+      "level_i(7, ['T']). level_i(8, ['T']). struct_i(8, 7, [], []). struct_i(7, 8, [], []). "
+      "upd_i(8, 'T', u, []). ");
+  const auto tables = level_updated_tables(loop.run, num(7));
+  ASSERT_EQ(tables.size(), 1u);
+  EXPECT_EQ(tables[0].update_level, num(8));
 }
 
 }  // namespace
