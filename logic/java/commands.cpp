@@ -9,6 +9,7 @@
 #include "logic/java/variables.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/expressions.h"
+#include "logic/program/pictures.h"
 #include "logic/core/attributes.h"
 #include "logic/core/utilities.h"
 #include "logic/java/class_frame.h"
@@ -197,13 +198,11 @@ bool gen_do_ask(Run& run) {
     if (!type || !aux) return false;
     const int64_t length = type->length.is_int() ? type->length.as_int() : 0;
     const int64_t decimals = type->decimals.is_int() ? type->decimals.as_int() : 0;
-    // The edit picture and the window's title are written by the picture
-    // and form generators.
-    auto picture = ask_later(run, "default_picture",
-                             {e.att, type->type, type->length, type->decimals, Term::fresh_var()});
+    const auto own = get_attri_pic(run, model, e.att);
+    const std::string pic = default_picture(
+        type->type, length, decimals, own && (own->is_atom() || own->is_string()) ? own->text() : "");
     auto constant = qn_type_constant(type->type);
-    if (!picture || !constant) return false;
-    const std::string pic = text_of(*picture);
+    if (!constant) return false;
     const int64_t shown = length > static_cast<int64_t>(pic.size()) || pic.starts_with("@")
                               ? length
                               : static_cast<int64_t>(pic.size());

@@ -52,9 +52,10 @@ bool gen_do_sub(Run& run, std::string_view method, bool subroutine);
 // kind or function ask: its attribute, its prompt the first argument when a
 // constant, else the attribute's title) gets a GUIObject holder with its
 // edit, the dialog and the values read back; the entry Outdev adds the
-// output device. The picture (default_picture/5) and the window title
-// (window_title_expr/1) come from the picture and form generators: without
-// them the method fails.
+// output device. The edit's picture is the attribute's default picture
+// (default_picture/5 of its type and own picture); the window title
+// (window_title_expr/1) comes from the form generator: without it the
+// method fails.
 bool gen_do_ask(Run& run);
 
 }  // namespace qn::logic

@@ -136,23 +136,19 @@ TEST(RemoteCalls, RemoteObjectsAndProtocol) {
   EXPECT_FALSE(remote_calls_protocol(never.run));
 }
 
-// The ask dialog: one holder and edit per entry (the picture and the title
-// from their generators' stand-ins), the prompts, the values read back; the
-// entry Outdev adds the output device. Without the picture's writer the
-// method fails; without ask nothing is written.
+// The ask dialog: one holder and edit per entry (its default picture, or its
+// own; the title from the form generator's stand-in), the prompts, the
+// values read back; the entry Outdev adds the output device. Without the
+// title the method fails; without ask nothing is written.
 TEST(Commands, AskDialog) {
   const std::string facts =
       "spec_i([proc, 1, 'T', 'P', 0, 0]). "
-      "attri_i(custid, ['CustId', int, 6, 0, 'ZZZZZ9']). "
-      "attri_i(region, ['Region', char, 20, 0, '']). "
+      "attri_i(custid, ['CustId', int, 6, 0, '']). "
+      "attri_i(region, ['Region', char, 20, 0, '@!']). "
       "attri_i(outdev, ['Outdev', char, 1, 0, '']). "
       "function_i(1, 1, yes, ask, ask, [t('\\'Customer\\'', 3)], x, custid, [custid]). "
       "function_i(2, 2, yes, ask, ask, [], x, region, [region]). ";
   const auto with_stand_ins = [](logic::Run& run) {
-    run.stand_in_host("default_picture", 5, [](logic::Run&, std::span<engine::Term> a) {
-      a[4] = engine::Term::string(a[1] == "int" ? "ZZZZZ9" : "@!");
-      return true;
-    });
     run.stand_in_host("window_title_expr", 1, [](logic::Run&, std::span<engine::Term> a) {
       a[0] = engine::Term::string("\"T\"");
       return true;
@@ -166,7 +162,7 @@ TEST(Commands, AskDialog) {
     Lines expected = {
         "private boolean doAsk()",
         "{",
-        "   GUIObjectInt askCustId = new GUIObjectInt ( new QNEdit( 6 , \"ZZZZZ9\" , "
+        "   GUIObjectInt askCustId = new GUIObjectInt ( new QNEdit( 6 , \"999999\" , "
         "QNTypeConstants.NUMERIC ));",
         "   GUIObjectString askRegion = new GUIObjectString ( new QNEdit( 20 , \"@!\" , "
         "QNTypeConstants.CHAR ));",
@@ -183,8 +179,8 @@ TEST(Commands, AskDialog) {
     for (const char* l : {"   return ask.getConfirmed();", "}", ""}) expected.push_back(l);
     EXPECT_EQ(f.lines(), expected);
   }
-  Fixture no_picture(facts);
-  EXPECT_FALSE(gen_do_ask(no_picture.run));
+  Fixture no_title(facts);
+  EXPECT_FALSE(gen_do_ask(no_title.run));
   Fixture no_ask("spec_i([proc, 1, 'T', 'P', 0, 0]). ");
   EXPECT_TRUE(gen_do_ask(no_ask.run));
   EXPECT_EQ(no_ask.lines(), Lines{});

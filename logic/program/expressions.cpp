@@ -25,6 +25,7 @@
 #include "logic/navigation/table_access.h"
 #include "logic/program/debug_checks.h"
 #include "logic/program/pgm_calls.h"
+#include "logic/program/pictures.h"
 #include "logic/program/type_adapter.h"
 #include "logic/sql/cursors.h"
 #include "logic/sql/level_join.h"
@@ -852,9 +853,21 @@ const std::vector<Rule>& fn_rules() {
          const ExprCtx&) -> std::optional<JavaText> { return std::nullopt; },
       // 2. First chance.
       special_function,
-      // 3. toformattedstring( goes through the edit pictures (subsystem 7).
-      [](Run&, const std::string&, const std::vector<Toks>&,
-         const ExprCtx&) -> std::optional<JavaText> { return std::nullopt; },
+      // 3. toformattedstring( of an attribute or variable: its value
+      // through its edit picture.
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a,
+         const ExprCtx& ctx) -> std::optional<JavaText> {
+        if (fn != "toformattedstring(" || a.size() != 1 || a[0].size() != 1) return std::nullopt;
+        const Term& t = a[0][0];
+        if (!t.is_compound() || t.arity() < 2 ||
+            !(t.arg(2) == num(kTokAttribute) || t.arg(2) == num(kTokVariable))) {
+          return std::nullopt;
+        }
+        auto type = get_attri_type(run, get_model_num(run).value_or(num(0)), t.arg(1));
+        if (!type) return std::nullopt;
+        const Term triple = Term::list({type->type, type->length, type->decimals});
+        return translate_toks(run, formatted_string_exp(run, t, triple).list_items(), ctx);
+      },
       // 4. Functions without arguments.
       [](Run& run, const std::string& fn, const std::vector<Toks>&,
          const ExprCtx& ctx) -> std::optional<JavaText> {

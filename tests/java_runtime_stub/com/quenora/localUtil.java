@@ -14,6 +14,13 @@ public final class localUtil {
   }
   public static Messages getMessages() { return new Messages(); }
 
+  // transformNumeric( int(14,2), char(254) : char(254); transformChar(,
+  // transformDate( and transformDateTime( the same of a text, a date and a
+  // date-time.
+  public static String format(double value, String picture) { return ""; }
+  public static String format(String value, String picture) { return ""; }
+  public static String format(Date value, String picture) { return ""; }
+
   // ttoc( dtime(10,8), int(2), int(2) : char(254)
   public static String ttoc(Date d, byte length, byte decimals) { return ""; }
 }
