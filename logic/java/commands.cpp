@@ -69,22 +69,25 @@ bool gen_db_command(Run& run, std::string_view command, const std::vector<std::s
     trace(run, "Closing " + args.back());
     return Out(run).pieces({args.back() + ".close()", ";"}).ok();
   }
-  if (command == "qnexecimm") {
-    if (args.empty()) return false;
-    std::string all;
-    for (const std::string& a : args) all += a;
-    trace(run, "Executing (imm): " + all);
-    declare_var(run, str("cmdBuffer"), Term::list({atom("char"), num(1), num(0), num(1)}), "s",
-                Term::list({}));
-    Out out(run);
-    // The pieces go into Java string literals: a double quote or backslash of
-    // the SQL (a quoted identifier, a constant) is escaped.
-    out.pieces({"cmdBuffer = " + java_quoted(args[0]) + ";"});
-    for (size_t i = 1; i < args.size(); ++i) out.pieces({"cmdBuffer += " + java_quoted(args[i]) + ";"});
-    return out.ok() && emit_stmt_lines(run, str("ExecuteDirectSQL.execute(" + context_args() +
-                                                 ", " + dbms_literal(run) + ", cmdBuffer)"));
-  }
+  if (command == "qnexecimm") return gen_exec_imm_lines(run, args, "");
   return false;
+}
+
+bool gen_exec_imm_lines(Run& run, const std::vector<std::string>& pieces, std::string_view tolerated) {
+  if (pieces.empty()) return false;
+  std::string all;
+  for (const std::string& p : pieces) all += p;
+  trace(run, "Executing (imm): " + all);
+  declare_var(run, str("cmdBuffer"), Term::list({atom("char"), num(1), num(0), num(1)}), "s",
+              Term::list({}));
+  Out out(run);
+  // The pieces go into Java string literals: a double quote or backslash of
+  // the SQL (a quoted identifier, a constant) is escaped.
+  out.pieces({"cmdBuffer = " + java_quoted(pieces[0]) + ";"});
+  for (size_t i = 1; i < pieces.size(); ++i) out.pieces({"cmdBuffer += " + java_quoted(pieces[i]) + ";"});
+  std::string call = "ExecuteDirectSQL.execute(" + context_args() + ", " + dbms_literal(run) + ", cmdBuffer";
+  if (!tolerated.empty()) call += ", " + java_quoted(tolerated);
+  return out.ok() && emit_stmt_lines(run, str(call + ")"));
 }
 
 bool gen_msg_stmt(Run& run, std::string_view text) {

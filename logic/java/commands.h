@@ -22,6 +22,11 @@ bool emit_stmt_lines(Run& run, const engine::Term& stmt);
 // last_fetchfirst_i/1), qnclosecur (Args: [Cursor]), and qncloseall,
 // qnendtrn, qnbegtrn (nothing). Fails for another command.
 bool gen_db_command(Run& run, std::string_view command, const std::vector<std::string>& args);
+// The immediate execution of a statement's pieces (qnexecimm): cmdBuffer
+// built from them, then the direct-SQL call. Tolerated, when not empty,
+// names the statuses the executor lets pass ("FNF", "DAE", "ULCK") and is
+// its fifth argument.
+bool gen_exec_imm_lines(Run& run, const std::vector<std::string>& pieces, std::string_view tolerated);
 // gen_msg_stmt/2 with the message's Java text.
 bool gen_msg_stmt(Run& run, std::string_view text);
 // gen_msg_call/1 with the message's Java text: in a web panel or HTTP main

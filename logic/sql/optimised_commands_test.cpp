@@ -160,7 +160,7 @@ TEST(OptimisedCommands, Forms) {
        "[]",
        true,
        {"/* Optimized DELETE. */", "cmdBuffer = \"LOCK TABLE INVLINE IN EXCLUSIVE MODE NOWAIT\";",
-        "ExecuteDirectSQL.execute(context, remoteHandle, \"oracle7\", cmdBuffer) ;",
+        "ExecuteDirectSQL.execute(context, remoteHandle, \"oracle7\", cmdBuffer, \"ULCK\") ;",
         "P00032.executeUpd() ;", "/* End optimized DELETE. */"},
        {"\"DELETE FROM INVLINE\""}},
       {"DELETE with conditions",

@@ -577,7 +577,7 @@ TEST(SqlStatements, ExecImmediate) {
     for (const std::string& p : wrap_sql_text(stmt)) {
       expected.push_back((expected.empty() ? "cmdBuffer = \"" : "cmdBuffer += \"") + p + "\";");
     }
-    expected.push_back("ExecuteDirectSQL.execute(context, remoteHandle, \"qedbase\", cmdBuffer) ;");
+    expected.push_back("ExecuteDirectSQL.execute(context, remoteHandle, \"qedbase\", cmdBuffer, \"FNF\") ;");
     EXPECT_EQ(f.lines(), expected);
   }
   // The pieces rejoin to the statement, which both judges run.

@@ -81,7 +81,7 @@ public class qnrgzc extends QNProcedure
          }
          else if ( Err == 105 )
          {
-            ExecuteDirectSQL.execute(context, remoteHandle, "oracle7", "DROP " + "TABLE SALES.CUSTAUX") ;
+            ExecuteDirectSQL.execute(context, remoteHandle, "oracle7", "DROP " + "TABLE SALES.CUSTAUX", "FNF") ;
          }
       }
       cmdBuffer = "COMMENT ON TABLE CUSTOMER IS 'Customer''s \"file\"\\ \101\u00e9'";
@@ -96,11 +96,11 @@ TEST(ReorgJudgeStatements, ProgramOrderBranchesAndEscapes) {
   ASSERT_EQ(got.error, "");
   const std::string owner = R"(QNutil . upper ( QNutil . userid ( "Server" ) ) . equals ( "SALES" ))";
   const std::vector<JavaStatement> want = {
-      {"ALTER TABLE INVOICE ADD CONSTRAINT IINVOICE2 FOREIGN KEY (CustId) REFERENCES CUSTOMER (CustId)", "db2", {}},
-      {"RENAME SALES.CUSTAUX TO SALES.CUSTOMER", "oracle7", {{owner, false}}},
-      {"INSERT INTO SALES.CUSTOMER (CustId) SELECT CustId FROM SALES.CUSTAUX T1", "oracle7", {{owner, true}}},
-      {"DROP TABLE SALES.CUSTAUX", "oracle7", {{owner, true}, {"Err == 106", true}, {"Err == 105", false}}},
-      {"COMMENT ON TABLE CUSTOMER IS 'Customer''s \"file\"\\ A\xE9'", "db2", {}},
+      {"ALTER TABLE INVOICE ADD CONSTRAINT IINVOICE2 FOREIGN KEY (CustId) REFERENCES CUSTOMER (CustId)", "db2", "", {}},
+      {"RENAME SALES.CUSTAUX TO SALES.CUSTOMER", "oracle7", "", {{owner, false}}},
+      {"INSERT INTO SALES.CUSTOMER (CustId) SELECT CustId FROM SALES.CUSTAUX T1", "oracle7", "", {{owner, true}}},
+      {"DROP TABLE SALES.CUSTAUX", "oracle7", "FNF", {{owner, true}, {"Err == 106", true}, {"Err == 105", false}}},
+      {"COMMENT ON TABLE CUSTOMER IS 'Customer''s \"file\"\\ A\xE9'", "db2", "", {}},
   };
   EXPECT_EQ(got.statements, want);
 

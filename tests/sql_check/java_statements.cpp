@@ -239,7 +239,7 @@ JavaStatements direct_sql_statements(std::string_view java) {
         continue;
       }
     }
-    // ExecuteDirectSQL.execute( ..., dbms, statement )
+    // ExecuteDirectSQL.execute( ..., dbms, statement [, tolerated] )
     if (is(*t, i, Token::kWord, "ExecuteDirectSQL") && is(*t, i + 1, Token::kPunct, ".") &&
         is(*t, i + 2, Token::kWord, "execute") && is(*t, i + 3, Token::kPunct, "(")) {
       const size_t end = after_close(*t, i + 3);
@@ -258,6 +258,15 @@ JavaStatements direct_sql_statements(std::string_view java) {
       args.emplace_back(from, end - 1);
       JavaStatement s;
       s.branches = here;
+      // The statement is the fourth argument when the call names the
+      // statuses to tolerate, else the last.
+      const bool with_tolerated = args.size() == 5;
+      if (with_tolerated) {
+        const auto [c, d] = args.back();
+        if (d != c + 1 || !is(*t, c, Token::kLiteral)) return fail(i, "an execute whose tolerated statuses are not text");
+        s.tolerated = t->at(c).text;
+        args.pop_back();
+      }
       const auto [a, b] = args.back();
       if (b == a + 1 && is(*t, a, Token::kWord)) {
         const auto found = buffers.find(t->at(a).text);

@@ -36,6 +36,7 @@ struct Branch {
 struct JavaStatement {
   std::string sql;
   std::string dbms;  // the executor's database argument ("db2"), when a literal
+  std::string tolerated;  // the statuses it lets pass ("FNF"), when given
   std::vector<Branch> branches;
   bool operator==(const JavaStatement&) const = default;
 };

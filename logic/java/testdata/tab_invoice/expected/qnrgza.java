@@ -38,12 +38,12 @@ public final class qnrgza extends QNProcedure
       QNReorganization.addMsg("Step 3: creating new and temporary tables");
       QNReorganization.addMsg("Creating table CUSTOMER");
       cmdBuffer = "DROP TABLE CUSTOMER";
-      ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer, "FNF") ;
       cmdBuffer = "CREATE TABLE CUSTOMER (CUSTID NUMERIC(6), CUSTNAME CHAR(30)) ";
       ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer) ;
       QNReorganization.addMsg("Creating table INVOICE");
       cmdBuffer = "DROP TABLE INVOICE";
-      ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer, "FNF") ;
       cmdBuffer = "CREATE TABLE INVOICE (INVID NUMERIC(8), INVDATE DATE, CUSTID NUMERIC(6)) ";
       ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer) ;
       /* Creating temporary indexes. */

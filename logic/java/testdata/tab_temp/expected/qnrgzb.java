@@ -34,7 +34,7 @@ public final class qnrgzb extends QNProcedure
       Application.dropPreparedCursors(context, remoteHandle);
       /* Creating final tables. */
       cmdBuffer = "DROP TABLE ORDLINE";
-      ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer, "FNF") ;
       cmdBuffer = "CREATE TABLE ORDLINE (ORDID NUMERIC(6) NOT null, ORDCODE CHAR(4) NOT null, ";
       cmdBuffer += "DUEDATE DATE, STAMP TIMESTAMP, NOTE LONG VARCHAR, PRIMARY KEY(ORDID, ORDCODE)) ";
       ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer) ;

@@ -31,7 +31,7 @@ public final class qnrgzc extends QNProcedure
       QNReorganization.addMsg("Step 6: renaming tables");
       QNReorganization.addMsg("Renaming table ORDLINE");
       cmdBuffer = "DROP TABLE ORDLINE";
-      ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer, "FNF") ;
       cmdBuffer = "CREATE TABLE ORDLINE (ORDID NUMERIC(6) NOT null, ORDCODE CHAR(4) NOT null, ";
       cmdBuffer += "DUEDATE DATE, STAMP TIMESTAMP, NOTE LONG VARCHAR, PRIMARY KEY(ORDID, ORDCODE)) ";
       ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer) ;
@@ -39,7 +39,7 @@ public final class qnrgzc extends QNProcedure
       cmdBuffer += "ORDCODE, DUEDATE, STAMP, NOTE FROM TMPLINE T1";
       ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer) ;
       cmdBuffer = "DROP TABLE TMPLINE";
-      ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer, "FNF") ;
       /* Adding attributes to tables' structure. */
       QNReorganization.addMsg("Step 7: building indexes");
       /* Indices for table ORDLINE */

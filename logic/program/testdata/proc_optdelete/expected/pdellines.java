@@ -44,7 +44,7 @@ public final class pdellines extends QNProcedure
       /* End optimized DELETE. */
       /* Optimized DELETE. */
       cmdBuffer = "LOCK TABLE PRODUCT IN EXCLUSIVE MODE NOWAIT";
-      ExecuteDirectSQL.execute(context, remoteHandle, "oracle7", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "oracle7", cmdBuffer, "ULCK") ;
       P00203.executeUpd() ;
       /* End optimized DELETE. */
       cleanup();

@@ -22,7 +22,7 @@ public final class qncrtdb extends QNProcedure
    {
       /* This program creates the database to hold tables an indices. */
       cmdBuffer = "CREATE COLLECTION QNLIB";
-      ExecuteDirectSQL.execute(context, remoteHandle, "as400", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "as400", cmdBuffer, "DAE") ;
    }
 
    protected void cleanup( )

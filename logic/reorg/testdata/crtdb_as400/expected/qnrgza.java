@@ -31,14 +31,14 @@ public final class qnrgza extends QNProcedure
       QNReorganization.addMsg("Step 1: locking tables");
       QNReorganization.addMsg("Locking table CUSTOMER");
       cmdBuffer = "LOCK TABLE CUSTOMER IN EXCLUSIVE MODE";
-      ExecuteDirectSQL.execute(context, remoteHandle, "as400", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "as400", cmdBuffer, "FNF;ULCK") ;
       /* Drop integrity constraints (if any). */
       QNReorganization.addMsg("Step 2: dropping integrity constraints");
       /* Create new and temporary tables. */
       QNReorganization.addMsg("Step 3: creating new and temporary tables");
       QNReorganization.addMsg("Creating table CUSTOMER");
       cmdBuffer = "DROP TABLE CUSTOMER";
-      ExecuteDirectSQL.execute(context, remoteHandle, "as400", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "as400", cmdBuffer, "FNF") ;
       cmdBuffer = "CREATE TABLE CUSTOMER (CustId DECIMAL( 6) NOT null, CustName CHAR(30), PRIMARY ";
       cmdBuffer += "KEY(CustId)) ";
       ExecuteDirectSQL.execute(context, remoteHandle, "as400", cmdBuffer) ;

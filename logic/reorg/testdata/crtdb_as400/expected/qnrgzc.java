@@ -33,7 +33,7 @@ public final class qnrgzc extends QNProcedure
       QNReorganization.addMsg("Step 7: building indexes");
       /* Indices for table CUSTOMER */
       cmdBuffer = "DROP INDEX ICUSTOMER2";
-      ExecuteDirectSQL.execute(context, remoteHandle, "as400", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "as400", cmdBuffer, "FNF") ;
       cmdBuffer = "CREATE  INDEX ICUSTOMER2 ON CUSTOMER (CustName)";
       ExecuteDirectSQL.execute(context, remoteHandle, "as400", cmdBuffer) ;
       /* Referential constraints on table CUSTOMER */

@@ -31,7 +31,7 @@ public final class qnrgza extends QNProcedure
       QNReorganization.addMsg("Step 1: locking tables");
       QNReorganization.addMsg("Locking table CUSTOMER");
       cmdBuffer = "LOCK TABLE CUSTOMER IN EXCLUSIVE MODE NOWAIT";
-      ExecuteDirectSQL.execute(context, remoteHandle, "oracle7", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "oracle7", cmdBuffer, "ULCK") ;
       /* Drop integrity constraints (if any). */
       QNReorganization.addMsg("Step 2: dropping integrity constraints");
       /* Create new and temporary tables. */

@@ -38,7 +38,7 @@ public final class qnrgzb extends QNProcedure
       Application.dropPreparedCursors(context, remoteHandle);
       /* Creating final tables. */
       cmdBuffer = "DROP TABLE CUSTOMER";
-      ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer, "FNF") ;
       cmdBuffer = "CREATE TABLE CUSTOMER (CustId NUMERIC(6) NOT null, CustName CHAR(30), PRIMARY ";
       cmdBuffer += "KEY(CustId)) ";
       ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer) ;
@@ -46,20 +46,20 @@ public final class qnrgzb extends QNProcedure
       {
          QNReorganization.addMsg("Creating final table ITEM");
          cmdBuffer = "DROP TABLE SALES.ITEM";
-         ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer) ;
+         ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer, "FNF") ;
          cmdBuffer = "CREATE TABLE SALES.ITEM (ProdId NUMERIC(6) NOT null, ProdName CHAR(20), PRIMARY ";
          cmdBuffer += "KEY(ProdId)) ";
          ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer) ;
       }
       cmdBuffer = "DROP TABLE LOG";
-      ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer, "FNF") ;
       cmdBuffer = "CREATE TABLE LOG (LogId NUMERIC(8) NOT null, LogText LONG VARCHAR, PRIMARY ";
       cmdBuffer += "KEY(LogId)) ";
       ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer) ;
       /* Dropping temporary indexes. */
       QNReorganization.addMsg("Dropping index TMPLOG (temp)");
       cmdBuffer = "DROP INDEX ITMPLOG";
-      ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "db2", cmdBuffer, "FNF") ;
       cleanup();
    }
 

@@ -38,12 +38,12 @@ public final class qnrgza extends QNProcedure
       QNReorganization.addMsg("Step 3: creating new and temporary tables");
       QNReorganization.addMsg("Creating table PRODUCT");
       cmdBuffer = "DROP TABLE PRODUCT";
-      ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer, "FNF") ;
       cmdBuffer = "CREATE TABLE PRODUCT (PRODID NUMERIC(6), PRODDSC CHAR(40)) ";
       ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer) ;
       QNReorganization.addMsg("Creating table TMPLINE");
       cmdBuffer = "DROP TABLE TMPLINE";
-      ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer, "FNF") ;
       cmdBuffer = "CREATE TABLE TMPLINE (INVID int NOT null, LINENO smallint NOT null, PRODID int ";
       cmdBuffer += "null, QTY int null) ";
       ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer) ;

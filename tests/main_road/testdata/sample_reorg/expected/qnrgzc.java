@@ -31,7 +31,7 @@ public final class qnrgzc extends QNProcedure
       QNReorganization.addMsg("Step 6: renaming tables");
       QNReorganization.addMsg("Renaming table ORDLINE");
       cmdBuffer = "DROP TABLE ORDLINE";
-      ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer, "FNF") ;
       cmdBuffer = "EXEC sp_rename 'TMPLINE', 'ORDLINE'";
       ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer) ;
       /* Adding attributes to tables' structure. */
@@ -40,7 +40,7 @@ public final class qnrgzc extends QNProcedure
       QNReorganization.addMsg("Step 7: building indexes");
       /* Indices for table PRODUCT */
       cmdBuffer = "DROP INDEX PRODUCT.IPRODUCT";
-      ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer, "FNF") ;
       cmdBuffer = "CREATE UNIQUE INDEX IPRODUCT ON PRODUCT (PRODID)";
       ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer) ;
       /* Referential constraints on table PRODUCT */
@@ -48,7 +48,7 @@ public final class qnrgzc extends QNProcedure
       /* Referential constraints on table CUSTOMER */
       /* Indices for table ORDLINE */
       cmdBuffer = "DROP INDEX ORDLINE.IINVLINE";
-      ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer, "FNF") ;
       cmdBuffer = "CREATE UNIQUE CLUSTERED INDEX IINVLINE ON ORDLINE (INVID,LINENO)";
       ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer) ;
       /* Referential constraints on table ORDLINE */
