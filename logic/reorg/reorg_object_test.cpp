@@ -34,8 +34,8 @@ struct Fixture {
     // The case's facts first: they answer before the model's.
     if (!facts.empty()) f.add(facts);
     f.add(kModel);
-    const fs::path kb = fs::path(QN_BINARY_DIR) / "golden/logic/reorg/bad_input.kb.txt";
-    fs::create_directories(kb.parent_path());
+    // In the test program's own scratch folder: tests run side by side.
+    const fs::path kb = fs::temp_directory_path() / "reorg_model.kb.txt";
     std::ofstream(kb) << "mdl model=5 name=REORG path=.\n";
     model = std::make_unique<golden::detail::CaseKb>(kb, 5);
   }
