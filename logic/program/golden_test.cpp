@@ -46,6 +46,7 @@ TEST_P(ProgramGolden, GeneratedFilesAreExpectedAndCompile) {
   const std::map<std::string, std::string> trees = {
       {"mbr_tree", "File(Open,QnSep_4_2,Recent(Recent1)),View(Grid)"},
       {"mbr_events", "Go(Customers,Clear,About)"},
+      {"mbr_sample", "Customers(List,QnSep_4_2,Invoices(Today,Clear),Archive)"},
       {"webmenu", "FILE(QnSep_3_2,Customer's,Path),Cafe(Back,R&D)"},
   };
   for (const auto& e : fs::directory_iterator(dir / "expected")) {
