@@ -60,7 +60,11 @@ const char* truth(bool b) { return b ? "true" : "false"; }
 class MenuWriter {
  public:
   MenuWriter(Run& run, std::string bar) : run_(run), bar_(std::move(bar)) {
-    for (const Term& m : run.facts().clauses("menu_i", 6)) {
+    const auto facts = run.facts().clauses("menu_i", 6);
+    entries_.reserve(facts.size());
+    by_id_.reserve(facts.size());
+    children_.reserve(facts.size());
+    for (const Term& m : facts) {
       entries_.push_back({text_of(m.arg(1)), text_of(m.arg(2)), text_of(m.arg(3)), m.arg(4),
                           m.arg(5), m.arg(6)});
     }

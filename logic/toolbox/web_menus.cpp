@@ -110,8 +110,11 @@ bool write_menu_xml_var(Run& run, std::string_view name) {
   const TreeItem* top = nullptr;
   // An item number met before names no second item (the class leaves such
   // an entry out too).
-  std::unordered_set<std::string> numbers;
-  for (const Term& m : run.facts().clauses("menu_i", 6)) {
+  const auto facts = run.facts().clauses("menu_i", 6);
+  std::unordered_set<std::string> numbers(2 * facts.size());
+  items.reserve(facts.size());
+  children.reserve(facts.size());
+  for (const Term& m : facts) {
     if (!numbers.insert(text_of(m.arg(1))).second) continue;
     if (!(m.arg(3).is_atom() && m.arg(3).text() == "m")) continue;
     items.push_back({text_of(m.arg(1)), text_of(m.arg(2)), text_of(m.arg(4)), text_of(m.arg(5)),
@@ -127,7 +130,7 @@ bool write_menu_xml_var(Run& run, std::string_view name) {
   if (top) {
     // Depth first from the top entry's items; an item is written once, so
     // an entry listed twice or a parent cycle cannot loop.
-    std::unordered_set<size_t> seen;
+    std::vector<bool> seen(items.size(), false);
     struct Frame {
       const std::vector<size_t>* list;
       size_t next;
@@ -146,7 +149,8 @@ bool write_menu_xml_var(Run& run, std::string_view name) {
         continue;
       }
       const size_t i = (*f.list)[f.next++];
-      if (!seen.insert(i).second) continue;
+      if (seen[i]) continue;
+      seen[i] = true;
       const TreeItem& it = items[i];
       out.open("' <pad> '+");
       if (it.separator) {
