@@ -10,6 +10,7 @@ public class QNMenuBar {
   // The link an event set, which the web page follows after the dispatch.
   public String wjLoc = "";
 
+  protected QNMenuBar() {}
   // The bar of a work panel or transaction, and of a web panel.
   public QNMenuBar(QNWorkpanel listener) {}
   public QNMenuBar(Object wp) {}
