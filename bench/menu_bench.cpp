@@ -7,6 +7,7 @@
 #include "engine/clause_io.h"
 #include "engine/engine.h"
 #include "logic/core/run.h"
+#include "logic/core/out.h"
 #include "logic/program/menubar.h"
 #include "logic/toolbox/web_menus.h"
 
@@ -68,6 +69,19 @@ void BM_MenuScript(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_MenuScript)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+// The baseline: the same number of script lines through the emitter into
+// captured output, without the menu's work.
+void BM_EmitOnly(benchmark::State& state) {
+  qn::engine::Engine engine;
+  for (auto _ : state) {
+    qn::logic::Run run(engine);
+    run.capture_output();
+    qn::logic::Out out(run);
+    for (int i = 0; i < state.range(0) * 3; ++i) out.pieces({"'", "<caption>x</caption>", "'+"});
+  }
+}
+BENCHMARK(BM_EmitOnly)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
