@@ -60,9 +60,6 @@ bool gen_workpanel_object(Run& run, int64_t number, const Term& spec) {
 bool gen_transaction_object(Run& run, int64_t number, const Term& spec) {
   return placeholder(run, number, spec);
 }
-bool gen_menubar_object(Run& run, int64_t number, const Term& spec) {
-  return placeholder(run, number, spec);
-}
 
 std::optional<int64_t> obj_classid(std::string_view kind) {
   static const std::pair<const char*, int64_t> ids[] = {{"trn", 0},  {"proc", 1}, {"rpt", 2},

@@ -34,7 +34,7 @@ bool gen_webpanel_object(Run& run, int64_t number, const engine::Term& spec);
 bool gen_reorg_programs(Run& run, int64_t model, int64_t number, const engine::Term& spec_tail);
 bool gen_workpanel_object(Run& run, int64_t number, const engine::Term& spec);
 bool gen_transaction_object(Run& run, int64_t number, const engine::Term& spec);
-bool gen_menubar_object(Run& run, int64_t number, const engine::Term& spec);
+// gen_menubar_object/2: logic/program/menubar.h.
 
 // --- object kinds ---------------------------------------------------------
 // (program names: logic/java/java_naming.h)

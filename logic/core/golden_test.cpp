@@ -34,14 +34,14 @@ TEST(GoldenRunner, PassesFailsWithADiffAndFindsNewCases) {
   fs::remove_all(root);
   const fs::path one = root / "area/testdata/one";
   fs::create_directories(one / "expected");
-  fs::copy_file(kArea / "testdata/placeholder_mbr/facts.pl", one / "facts.pl");
-  fs::copy_file(kArea / "testdata/placeholder_mbr/expected/bmainbar.java",
-                one / "expected/bmainbar.java");
+  fs::copy_file(kArea / "testdata/placeholder_mnu/facts.pl", one / "facts.pl");
+  fs::copy_file(kArea / "testdata/placeholder_mnu/expected/mmainmenu.java",
+                one / "expected/mmainmenu.java");
   EXPECT_EQ(case_names(root / "area"), (std::vector<std::string>{"one"}));
 
   const fs::path actual = root / "build/one/actual";
   EXPECT_EQ(compare(one / "expected", run_case(one), actual), "");
-  EXPECT_EQ(read_text(actual / "bmainbar.java"), read_text(one / "expected/bmainbar.java"));
+  EXPECT_EQ(read_text(actual / "mmainmenu.java"), read_text(one / "expected/mmainmenu.java"));
 
   // With a knowledge base beside the facts: the model is selected from it
   // while the case runs, and the current directory is back afterwards.
@@ -59,21 +59,21 @@ TEST(GoldenRunner, PassesFailsWithADiffAndFindsNewCases) {
 
   // One changed line: the diff shows it with its context and where the
   // actual files are.
-  std::string text = read_text(one / "expected/bmainbar.java");
-  const std::string from = "   public bmainbar(int remoteHandle)\n";
+  std::string text = read_text(one / "expected/mmainmenu.java");
+  const std::string from = "   public mmainmenu(int remoteHandle)\n";
   ASSERT_NE(text.find(from), std::string::npos);
-  text.replace(text.find(from), from.size(), "   public bmainbar(long remoteHandle)\n");
-  std::ofstream(one / "expected/bmainbar.java", std::ios::binary) << text;
+  text.replace(text.find(from), from.size(), "   public mmainmenu(long remoteHandle)\n");
+  std::ofstream(one / "expected/mmainmenu.java", std::ios::binary) << text;
   const std::string report = compare(one / "expected", run_case(one), actual);
   EXPECT_EQ(report,
-            "--- expected/bmainbar.java\n"
-            "+++ actual/bmainbar.java\n"
+            "--- expected/mmainmenu.java\n"
+            "+++ actual/mmainmenu.java\n"
             "@@ -14,7 +14,7 @@\n"
             "    {\n"
             "    }\n"
             " \n"
-            "-   public bmainbar(long remoteHandle)\n"
-            "+   public bmainbar(int remoteHandle)\n"
+            "-   public mmainmenu(long remoteHandle)\n"
+            "+   public mmainmenu(int remoteHandle)\n"
             "    {\n"
             "    }\n"
             " \n"
@@ -83,10 +83,10 @@ TEST(GoldenRunner, PassesFailsWithADiffAndFindsNewCases) {
                 "(after checking them, scripts/golden-update copies them over expected/)\n");
 
   // A file expected but not written, one written but not expected.
-  fs::rename(one / "expected/bmainbar.java", one / "expected/other.java");
+  fs::rename(one / "expected/mmainmenu.java", one / "expected/other.java");
   const std::string missing = compare(one / "expected", run_case(one), actual);
   EXPECT_NE(missing.find("expected/other.java was not written\n"), std::string::npos) << missing;
-  EXPECT_NE(missing.find("bmainbar.java was written but is not expected\n"), std::string::npos)
+  EXPECT_NE(missing.find("mmainmenu.java was written but is not expected\n"), std::string::npos)
       << missing;
 
   // A new folder with facts is a case; one without is not.

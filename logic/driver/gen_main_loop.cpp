@@ -15,6 +15,7 @@
 #include "logic/java/unsupported.h"
 #include "logic/navigation/aux_vars.h"
 #include "logic/navigation/program_props.h"
+#include "logic/program/menubar.h"
 #include "logic/program/proc_class.h"
 #include "platform/cp1252.h"
 #include "platform/find_files.h"
@@ -437,8 +438,8 @@ constexpr KindEntry kKindTable[] = {
        return closed(run, gen_transaction_object(run, number, with_kind));
      }},
     {"mbr",
-     [](Run& run, int64_t, int64_t number, const Term&, const Term& with_kind) {
-       return closed(run, gen_menubar_object(run, number, with_kind));
+     [](Run& run, int64_t model, int64_t number, const Term&, const Term& with_kind) {
+       return closed(run, gen_menubar_object(run, model, number, with_kind));
      }},
     // A menu gets the placeholder class above; this row is reached when that
     // failed, and succeeds only when the output closes cleanly.

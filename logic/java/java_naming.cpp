@@ -4,6 +4,7 @@
 
 #include <array>
 #include <utility>
+#include <vector>
 
 #include "logic/core/attributes.h"
 #include "logic/core/host_interface.h"
@@ -196,10 +197,20 @@ std::string proc_id_name(Run& run, const Term& routine) {
   const bool event = routine.is_cons() || routine.is_nil();
   std::string key;
   if (event) {
+    // A nested token (a menu bar's item, t([t('Menubar', _), Item], 29))
+    // counts as its tokens, so the header and a call name it alike.
+    std::vector<Term> pieces;
     for (const Term& t : routine.list_items()) {
       const Term& piece = t.is_compound() && t.functor() == "t" ? t.arg(1) : t;
-      key += (key.empty() ? "" : " ") + platform::lower_1252(text_of(piece));
+      if (piece.is_cons()) {
+        for (const Term& inner : piece.list_items())
+          pieces.push_back(inner.is_compound() && inner.functor() == "t" ? inner.arg(1) : inner);
+      } else {
+        pieces.push_back(piece);
+      }
     }
+    for (const Term& piece : pieces)
+      key += (key.empty() ? "" : " ") + platform::lower_1252(text_of(piece));
   } else {
     key = routine_key(routine);
   }

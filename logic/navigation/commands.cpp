@@ -240,7 +240,14 @@ bool sub_start(Run& run, const Line& l, bool event) {
                                                 ? " throws ProcessInterruptedException"
                                                 : ""));
   if (!ok) return false;
-  return emit_comment(run, {text_of(name) + "Routine"});
+  // A nested name (a menu bar's Menubar.Item) is shown as it is written.
+  std::string title;
+  if (name.is_cons()) {
+    for (const Term& t : name.list_items()) title += (title.empty() ? "" : ".") + tok_text(t);
+  } else {
+    title = text_of(name);
+  }
+  return emit_comment(run, {title + "Routine"});
 }
 bool cmd_event_start(Run& run, const Line& l) { return sub_start(run, l, true); }
 bool cmd_sub_start(Run& run, const Line& l) { return sub_start(run, l, false); }

@@ -77,7 +77,21 @@ bool ask(Run& run, const char* name, uint32_t arity, std::vector<engine::Term> a
 bool gen_block_cmds(Run& run, const engine::Term& level, const engine::Term& group,
                     const engine::Term& kind, const engine::Term& sel, const engine::Term& c2,
                     const engine::Term& c3, const engine::Term& c4) {
-  return ask(run, "gen_block_cmds", 10, {level, group, kind, sel, c2, c3, c4});
+  if (ask(run, "gen_block_cmds", 10, {level, group, kind, sel, c2, c3, c4})) return true;
+  // A group that prints is a print block; any other is its command lines.
+  const auto lines = clauses_by_arg(run, "b_line_i", 6, 2, level);
+  for (const engine::Term& l : lines) {
+    if (l.arg(3) == group && l.arg(4) == "line") return false;
+  }
+  auto& facts = run.facts();
+  for (const engine::Term& l : lines) {
+    if (!(l.arg(3) == group) || l.arg(4) != "cmd") continue;
+    facts.abolish("cmd_line_at_i", 1);
+    facts.assertz(fact("cmd_line_at_i", {l.arg(1)}));
+    cmd_to_code(run, l.arg(6), c2, c3, level, c4);
+    facts.abolish("cmd_line_at_i", 1);
+  }
+  return true;
 }
 
 bool gen_print_block(Run& run, const engine::Term& level, const engine::Term& group,

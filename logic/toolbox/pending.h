@@ -23,7 +23,9 @@ bool gen_refresh_cmd(Run& run, const engine::Term& level, const engine::Term& mo
 bool gen_event_cmd_call(Run& run, const engine::Term& event, const engine::Term& level);
 
 // gen_block_cmds/10 (Level, Group, Kind, SelAtts, C2, C3, C4): the commands
-// of a line group of a transaction, work panel, web panel or menu bar.
+// of a line group of a transaction, work panel, web panel or menu bar: its
+// command lines in order (cmd_to_code/5). Fails, writing nothing, for a
+// group with print lines, which is a print block.
 bool gen_block_cmds(Run& run, const engine::Term& level, const engine::Term& group,
                     const engine::Term& kind, const engine::Term& sel, const engine::Term& c2,
                     const engine::Term& c3, const engine::Term& c4);

@@ -9,3 +9,4 @@ attri_i(custid, ['CustId', int, 6, 0, 'ZZZZZ9']).
 attri_i(custname, ['CustName', char, 30, 0, '']).
 lit_i(1, 1, t('Customers', 3), []).
 lit_i(2, 1, s(1), []).
+rule_i(0, prop('MENUBAR', 'MainBar')).
