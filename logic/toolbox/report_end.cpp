@@ -23,7 +23,8 @@ std::string joined(const std::vector<std::string>& args) {
   return out;
 }
 
-// A parameter of the program by its name, in any case.
+}  // namespace
+
 bool is_parameter(Run& run, std::string_view name) {
   auto same = [&](const Term& t) {
     return (t.is_atom() || t.is_string()) &&
@@ -39,6 +40,8 @@ bool is_parameter(Run& run, std::string_view name) {
   }
   return false;
 }
+
+namespace {
 
 void declare_printer_var(Run& run, const char* name, const char* type, int64_t length) {
   declare_var(run, atom(name), Term::list({atom(type), num(length), num(0), num(1)}), "h",
