@@ -108,17 +108,20 @@ class Analyser {
       }
       const auto items = tokens.list_items();
       const int64_t code = first_token_type(tokens);
+      const int64_t was = depth;
       if (code == kForEach || code == kInsertStart) {
         ++depth;
       } else if ((code == kEndFor || code == kInsertEnd) && depth > 0) {
         --depth;
       }
+      if (depth != was) {
+        facts.abolish("in_foreach_i", 1);
+        facts.assertz(fact("in_foreach_i", {num(depth)}));
+      }
       if ((code == kDo || code == kCall || code == kCallPgm) && items.size() > 1) {
         add_once(out.procs, seen_procs_, block_name(items[1]));
       }
       for (size_t i = 1; i < items.size(); ++i) collect(items[i], depth, out);
-      facts.abolish("in_foreach_i", 1);
-      facts.assertz(fact("in_foreach_i", {num(depth)}));
     }
     facts.abolish("in_foreach_i", 1);
     facts.assertz(fact("parsed_block_i", {num(start), num(end), atoms(out.vars), atoms(out.atts),
@@ -226,32 +229,76 @@ void analyse_print_blocks(Run& run) {
   }
   if (foot_first >= 0) blocks.insert(blocks.begin(), {"foot", {foot_first, foot_last}});
 
-  std::map<std::string, PrintedNames> own;
-  std::vector<std::string> order;
+  // Names as numbers, each atom made once: the merge below touches every
+  // name a block takes in.
+  std::unordered_map<std::string, int> ids;
+  std::vector<Term> atom_of;
+  auto id = [&](const std::string& n) {
+    auto [it, fresh] = ids.try_emplace(n, static_cast<int>(atom_of.size()));
+    if (fresh) atom_of.push_back(atom(n));
+    return it->second;
+  };
+  struct Own {
+    std::vector<int> vars, atts, procs;
+  };
+  std::unordered_map<std::string, size_t> index;
+  std::vector<Own> own;
   for (const auto& [name, range] : blocks) {
-    if (own.count(name)) continue;  // a name defined twice: the first block
-    own[name] = a.parse(range.first, range.second);
-    order.push_back(name);
+    if (index.count(name)) continue;  // a name defined twice: the first block
+    const PrintedNames p = a.parse(range.first, range.second);
+    Own o;
+    for (const auto& v : p.vars) o.vars.push_back(id(v));
+    for (const auto& v : p.atts) o.atts.push_back(id(v));
+    for (const auto& v : p.procs) o.procs.push_back(id(v));
+    index.emplace(name, own.size());
+    own.push_back(std::move(o));
   }
+  // The block of each name's id, when the name is a block.
+  std::vector<int> block_of(atom_of.size(), -1);
+  for (const auto& [name, i] : index) {
+    if (auto it = ids.find(name); it != ids.end()) block_of[it->second] = static_cast<int>(i);
+  }
+  auto list = [&](const std::vector<int>& v) {
+    std::vector<Term> items;
+    items.reserve(v.size());
+    for (int i : v) items.push_back(atom_of[i]);
+    return Term::list(items);
+  };
   // Each block with what the blocks it calls print, through any depth.
-  for (const std::string& name : order) {
-    PrintedNames merged = own[name];
-    std::unordered_set<std::string> vars(merged.vars.begin(), merged.vars.end());
-    std::unordered_set<std::string> atts(merged.atts.begin(), merged.atts.end());
-    std::unordered_set<std::string> visited{name};
-    std::vector<std::string> todo(merged.procs.rbegin(), merged.procs.rend());
+  std::vector<char> seen_var(atom_of.size()), seen_att(atom_of.size()), visited(own.size()),
+      written(own.size());
+  for (const auto& [name, range] : blocks) {
+    (void)range;
+    const size_t b = index.at(name);
+    if (written[b]) continue;  // the second block of a name
+    std::vector<int> vars = own[b].vars, atts = own[b].atts;
+    for (int v : vars) seen_var[v] = 1;
+    for (int v : atts) seen_att[v] = 1;
+    std::vector<size_t> done{b};
+    visited[b] = 1;
+    std::vector<int> todo(own[b].procs.rbegin(), own[b].procs.rend());
     while (!todo.empty()) {
-      const std::string callee = todo.back();
+      const int callee = todo.back();
       todo.pop_back();
-      if (!visited.insert(callee).second) continue;
-      auto it = own.find(callee);
-      if (it == own.end()) continue;  // a program, or no such block
-      for (const auto& v : it->second.vars) add_once(merged.vars, vars, v);
-      for (const auto& v : it->second.atts) add_once(merged.atts, atts, v);
-      for (auto p = it->second.procs.rbegin(); p != it->second.procs.rend(); ++p) todo.push_back(*p);
+      if (block_of[callee] < 0) continue;  // a program, or no such block
+      const size_t c = static_cast<size_t>(block_of[callee]);
+      if (visited[c]) continue;
+      visited[c] = 1;
+      done.push_back(c);
+      for (int v : own[c].vars) {
+        if (!seen_var[v]) seen_var[v] = 1, vars.push_back(v);
+      }
+      for (int v : own[c].atts) {
+        if (!seen_att[v]) seen_att[v] = 1, atts.push_back(v);
+      }
+      for (auto p = own[c].procs.rbegin(); p != own[c].procs.rend(); ++p) todo.push_back(*p);
     }
-    facts.assertz(fact("parmevents_i", {atom(name), Term::list({atoms(merged.vars), atoms(merged.atts),
-                                                                 atoms(merged.procs)})}));
+    for (int v : vars) seen_var[v] = 0;
+    for (int v : atts) seen_att[v] = 0;
+    for (size_t d : done) visited[d] = 0;
+    written[b] = 1;
+    facts.assertz(fact("parmevents_i",
+                       {atom(name), Term::list({list(vars), list(atts), list(own[b].procs)})}));
   }
 }
 

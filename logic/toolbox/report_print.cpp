@@ -80,8 +80,8 @@ std::optional<int64_t> window_height(const Term& props, std::string_view name) {
 }
 
 bool window_is_text(Run& run) {
-  for (const Term& l : run.facts().clauses("lit_i", 4)) {
-    if (l.arg(3) == "window" && prop(l.arg(4), "text", 0)) return true;
+  for (const Term& l : clauses_by_arg(run, "lit_i", 4, 3, atom("window"))) {
+    if (prop(l.arg(4), "text", 0)) return true;
   }
   return false;
 }
