@@ -137,7 +137,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
       {"aprintinv.java", "logic/program", "proc_printinv"},
       {"ainvlines.java", "logic/program", "proc_invlines"},
       {"pclearinv.java", "logic/program", "proc_clearinv"},
-      {"rcustlist.java", "logic/program", "rpt_plain"},
+      {"rcustlist.java", "logic/program", "rpt_print"},
       {"mmainmenu.java", "logic/core", "placeholder_mnu"},
       {"tcustomer.java", "logic/core", "placeholder_trn_no_enter"},
       {"tinvoice.java", "logic/core", "placeholder_trn"},

@@ -1,5 +1,6 @@
-/* The customer list with print lines: a page header, a detail block per customer, a page footer;
-   layout facts for the page set-up; commands among the print lines. */
+/* Report of the customers from a given number on, by name: FOR EACH CUSTOMER ordered by CustName,
+   counting them in &Count and printing a page header, a line per customer and a page footer with
+   the count; layout facts for the page set-up; commands among the print lines. */
 spec_i([rpt, 3, 'Customers by region', 'CustList', 0, 0]).
 level_i(1, [1, [1], [custname], 0, 0, 0, [], 0, 0, []]).
 struct_i(1, 0, [custid, custname], []).
@@ -16,8 +17,6 @@ b_line_i(5, 1, 0, cmd, 0, [t(a, 107), t('&Count', 23), t('=', 10), t('&Count', 2
 b_line_i(6, 1, 0, cmd, 0, [t(noskip, 101)]).
 b_line_i(7, 1, 0, cmd, 0, [t(lineno, 102), t('40', 3)]).
 b_line_i(8, 1, 0, cmd, 0, [t(eject, 100)]).
-b_line_i(11, 1, 0, cmd, 0, [t('call(', 104), t('\'RSubTot\'', 3), t(',', 7), t('&Line', 23), t(')', 4)]).
-b_line_i(12, 1, 0, cmd, 0, [t(prncmd, 103), t('27', 3)]).
 b_line_i(9, 1, 2, line, 0, [pb(3)]).
 b_line_i(10, 1, 2, cmd, 0, [t(eject, 100)]).
 /* Page header: a title in a bold font, the logo, a rule under both. */
@@ -43,6 +42,5 @@ attri_i(custid, ['CustId', int, 6, 0, 'ZZZZZ9']).
 attri_i(custname, ['CustName', char, 30, 0, '']).
 attri_i('&From', ['&From', int, 6, 0, 'ZZZZZ9']).
 attri_i('&Count', ['&Count', int, 6, 0, 'ZZZZZ9']).
-attri_i('&Line', ['&Line', int, 6, 0, 'ZZZZZ9']).
 rule_i(0, parm(['&From', '&Count'], [])).
 table_i(1, 'CUSTOMER').

@@ -57,6 +57,10 @@ public final class rcustlist extends QNReport
             getPrinter().QnDrawText(Acustname, 0, Qn_line + 0, 300, Qn_line + 16, 2) ;
             Qn_OldLine = Line;
             Line = Line + 16;
+            testPage(0, false);
+            QNt_QNInt1 = new QNInt(Line);
+            new rsubtot(remoteHandle, context).execute( QNt_QNInt1) ;
+            Line = QNt_QNInt1.getValue();
             /* Check if program is canceled. */
             R00032.readNext();
          }
@@ -91,6 +95,7 @@ public final class rcustlist extends QNReport
       R00032 = new fR00032(context, remoteHandle) ;
       Acustid = 0 ;
       Acustname = "" ;
+      QNt_QNInt1 = new QNInt();
       /* Quenora formulas. */
    }
 
@@ -103,6 +108,7 @@ public final class rcustlist extends QNReport
    protected QNInt aP1 ;
    protected dbcCUSTOMER dbocustomer ;
    protected fR00032 R00032 ;
+   protected QNInt QNt_QNInt1 ;
 }
 
 final class fR00032 extends QNDBForwardSupplier

@@ -90,10 +90,6 @@ public final class rcustlist extends QNReport
             /* Eject command */
             Qn_OldLine = Line;
             Line = P_lines + 1;
-            testPage(0, false);
-            QNt_QNInt1 = new QNInt(Line);
-            new rsubtot(remoteHandle, context).execute( QNt_QNInt1) ;
-            Line = QNt_QNInt1.getValue();
             QnHdr2 = true;
             /* Check if program is canceled. */
             R00032.readNext();
@@ -150,7 +146,6 @@ public final class rcustlist extends QNReport
       Acustid = 0 ;
       Acustname = "" ;
       QnHdr1 = false ;
-      QNt_QNInt1 = new QNInt();
       QnHdr2 = false ;
       /* Quenora formulas. */
    }
@@ -167,7 +162,6 @@ public final class rcustlist extends QNReport
    protected QNInt aP1 ;
    protected dbcCUSTOMER dbocustomer ;
    protected fR00032 R00032 ;
-   protected QNInt QNt_QNInt1 ;
 }
 
 final class fR00032 extends QNDBForwardSupplier
