@@ -146,6 +146,8 @@ std::optional<std::string> dv_spec_dir(Run& run) {
 }
 
 void load_data_views(Run& run, int64_t model) {
+  // The model's generation folders, unless the run has them already.
+  if (!run.facts().exists(fact("dir_i", {atom("s"), var()}))) set_gen_dirs(run, model);
   std::string dir;
   if (auto d = dv_spec_dir(run)) {
     dir = *d;

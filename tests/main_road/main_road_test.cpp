@@ -83,7 +83,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   ASSERT_FALSE(r.timed_out);
   ASSERT_EQ(r.status, 0) << r.err;  // Generate answered true
   // The run ends with its summary (the index reorganisation writes no file).
-  EXPECT_NE(r.err.find("\nqngen: 13 objects generated, 55 files written, 0 errors, "),
+  EXPECT_NE(r.err.find("\nqngen: 13 objects generated, 59 files written, 0 errors, "),
             std::string::npos)
       << r.err;
 
@@ -164,12 +164,15 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   EXPECT_EQ(names_in(model_, ".cfg"), (std::set<std::string>{"server.cfg"}));
   EXPECT_EQ(names_in(model_, ".jtm"),
             (std::set<std::string>{"dbc001.jtm", "dbc002.jtm", "dbc003.jtm", "dbc004.jtm",
-                                   "supc001.jtm", "supc002.jtm", "supc003.jtm", "supc004.jtm"}));
+                                   "supc001.jtm", "supc002.jtm", "supc003.jtm", "supc004.jtm",
+                                   "dbc1001.jtm", "supc1001.jtm"}));
   EXPECT_EQ(names_in(model_, ".mak"),
             (std::set<std::string>{"Reorganization.mak", "ainvlines.mak", "aprintinv.mak",
                                    "developermenu.mak"}));
   const std::string copy_list = read_file((model_ / "_COPYCLS.GEN").string());
   EXPECT_NE(copy_list.find("dbc002.jtm dbcINVOICE.java\n"), std::string::npos) << copy_list;
+  // The data view CustView (QNSPC001\custview.dv) gets its classes after the tables'.
+  EXPECT_NE(copy_list.find("dbc1001.jtm dbcCustView.java\n"), std::string::npos) << copy_list;
   for (const auto& p : expected) {
     SCOPED_TRACE(p.file);
     const fs::path golden =
