@@ -1,4 +1,5 @@
 #include "logic/java/db_classes.h"
+#include "logic/javaui/data_views.h"
 
 #include <algorithm>
 #include <array>
@@ -563,6 +564,11 @@ struct WorkEntry {
 
 }  // namespace
 
+std::optional<TableClassAtt> table_class_att(Run& run, int64_t model, int64_t att,
+                                             const std::vector<int64_t>& key) {
+  return class_att(run, model, att, key);
+}
+
 bool gen_reorg_classes(Run& run, int64_t source_model, int64_t target_model) {
   (void)source_model;
   run.facts().abolish("qndb_class_created", 1);
@@ -607,6 +613,7 @@ bool gen_reorg_classes(Run& run, int64_t source_model, int64_t target_model) {
     }
     run.facts().assertz(fact("qndb_class_created", {num(w.table)}));
   }
+  load_data_views(run, target_model);
   run.facts().retract_all(fact("generating_qndb_i", {}));
   return true;
 }

@@ -54,6 +54,12 @@ struct TableClassInput {
 std::optional<TableClassInput> table_class_input(Run& run, int64_t model, int64_t table,
                                                  const std::string& mode);
 
+// One attribute of a table class from the knowledge base: its name, type
+// and Java type; key when among Key. None when the knowledge base does not
+// know it.
+std::optional<TableClassAtt> table_class_att(Run& run, int64_t model, int64_t att,
+                                             const std::vector<int64_t>& key);
+
 // gen_table_data_class/11 and gen_table_supplier_class/11.
 bool gen_table_data_class(Run& run, const TableClassInput& in);
 bool gen_table_supplier_class(Run& run, const TableClassInput& in);

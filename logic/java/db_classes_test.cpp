@@ -48,8 +48,13 @@ TEST_P(TableClassCase, MatchesExpectedAndCompiles) {
                      GetParam().rfind("crtjdbc_", 0) == 0;
   // The reorganisation's programs log their steps with the message file's
   // texts, which a run has loaded by then.
-  options.prepare = [](qn::logic::Run& run) {
+  options.prepare = [dir](qn::logic::Run& run) {
     EXPECT_TRUE(run.engine().consult_text(golden::read_text(QN_SOURCE_DIR "/data/QNMSGJ.ARI"), false));
+    // The case's data views, in the folder the run works in (no source
+    // folder is set: the current one is read).
+    for (const auto& e : fs::directory_iterator(dir)) {
+      if (e.path().extension() == ".dv") fs::copy_file(e.path(), fs::current_path() / e.path().filename());
+    }
   };
   const golden::Outcome outcome = golden::run_case(dir, options);
   const fs::path actual = fs::path(QN_BINARY_DIR) / "golden/logic/java" / GetParam() / "actual";

@@ -87,16 +87,30 @@ std::optional<std::string> obj_name(std::string_view kind, std::string_view name
   return *p + std::string(name);
 }
 
-bool fv_intname_rule(const Run& run, const Term& name) {
+namespace {
+
+// The fv entries p(_, _, fv, X, Body): bare, or as the body of an object rule.
+std::vector<Term> fv_entries(const Run& run, const Term& x, const Term& body) {
   const auto& facts = run.facts();
-  for (const Term& rule : facts.findall(
-           fact("p", {var(), var(), atom("fv"), var(), Term::list({atom("intname"), name})}))) {
+  const Term p = fact("p", {var(), var(), atom("fv"), x, body});
+  std::vector<Term> out = facts.findall(p);
+  for (const Term& r : facts.findall(fact("rule_i", {var(), p}))) out.push_back(r.arg(2));
+  return out;
+}
+
+}  // namespace
+
+bool fv_intname_rule(const Run& run, const Term& name) {
+  for (const Term& rule : fv_entries(run, var(), Term::cons(atom("intname"), Term::cons(name, var())))) {
     const Term x = rule.arg(4);
-    const Term table_rule =
-        fact("p", {var(), var(), atom("fv"), x, Term::cons(atom("table"), var())});
-    if (!facts.exists(table_rule)) return true;
+    if (fv_entries(run, x, Term::cons(atom("table"), var())).empty()) return true;
   }
   return false;
+}
+
+bool fv_rule_without_table(const Run& run) {
+  return !fv_entries(run, var(), var()).empty() &&
+         fv_entries(run, var(), Term::cons(atom("table"), var())).empty();
 }
 
 std::optional<std::string> tbl_short_name(Run& run, const Term& table, int64_t model) {

@@ -25,6 +25,8 @@ std::optional<std::string> obj_name(std::string_view kind, std::string_view name
 // fv_intname_rule/1: the object is a data view naming itself Name (a
 // p(_, _, fv, X, [intname, Name]) rule and no p(_, _, fv, X, [table | _])).
 bool fv_intname_rule(const Run& run, const engine::Term& name);
+// fv_rule_without_table/0: some fv entry exists and none names a table.
+bool fv_rule_without_table(const Run& run);
 // tbl_short_name/3: '' for table 0, else the table_i/2 name cut to 8
 // characters, else the knowledge-base name (i_tblname/3).
 std::optional<std::string> tbl_short_name(Run& run, const engine::Term& table, int64_t model);

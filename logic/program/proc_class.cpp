@@ -13,6 +13,7 @@
 #include "logic/java/commands.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/remote_calls.h"
+#include "logic/javaui/data_views.h"
 #include "logic/javaui/main_method.h"
 #include "logic/program/expressions.h"
 #include "logic/program/program_calls.h"
@@ -99,8 +100,7 @@ bool gen_proc_object(Run& run, int64_t model, int64_t number, const Term& spec) 
   select_formula_auxs(run, num(0));
   ok = ok && level_vert_formulas(run, num(0)) && gen_ref_classes(run) && gen_do_ask(run);
   if (ok && http_main_pgm(run)) {
-    ok = emit_method_header(run, "webExecute", "public ", "void", {}, "") &&
-         gen_initpars_call(run) && Out(run).pieces({"execute_int();"}).ok() && emit_method_end(run);
+    ok = gen_http_web_execute(run);
   }
   if (!ok) return close_output(run) && false;
   ok = gen_program_end(run);

@@ -12,6 +12,7 @@
 #include "logic/java/remote_calls.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/report_end.h"
+#include "logic/toolbox/report_print.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -98,25 +99,7 @@ bool gen_print_block(Run& run, const engine::Term& level, const engine::Term& gr
                      const engine::Term& kind, const engine::Term& sel, const engine::Term& c2,
                      const engine::Term& c3, const engine::Term& c4) {
   if (ask(run, "gen_print_block", 10, {level, group, kind, sel, c2, c3, c4})) return true;
-  bool ok = true;
-  auto& facts = run.facts();
-  for (const engine::Term& l : clauses_by_arg(run, "b_line_i", 6, 2, level)) {
-    if (l.arg(3) != group) continue;
-    if (l.arg(4) == "cmd") {
-      // The main routine ends where the first subroutine or event starts:
-      // their methods follow it.
-      const int64_t code = first_token_type(drop_tok_positions(l.arg(6)));
-      if (code == kCmdSubStart || code == kCmdEventStart) ok = gen_pgm_end(run) && ok;
-      // The line being written, for the commands that look at what follows.
-      facts.abolish("cmd_line_at_i", 1);
-      facts.assertz(fact("cmd_line_at_i", {l.arg(1)}));
-      ok = cmd_to_code(run, l.arg(6), c2, c3, level, c4) && ok;
-      facts.abolish("cmd_line_at_i", 1);
-    } else if (l.arg(4) == "line") {
-      ok = emit_comment(run, {"Print line " + text_of(l.arg(1)) + " not generated"}) && ok;
-    }
-  }
-  return ok;
+  return gen_print_group(run, level, group, kind, c2, c3, c4);
 }
 
 bool call_pgm_by_generator(Run& run, const engine::Term& a1, const engine::Term& a2,
@@ -128,11 +111,13 @@ bool call_pgm_by_generator(Run& run, const engine::Term& a1, const engine::Term&
 
 bool gen_rpt_vars(Run& run, const engine::Term& level, const engine::Term& ctx2,
                   const engine::Term& ctx3) {
-  return ask(run, "gen_rpt_vars", 3, {level, ctx2, ctx3});
+  if (ask(run, "gen_rpt_vars", 3, {level, ctx2, ctx3})) return true;
+  return gen_rpt_vars_print(run);
 }
 bool rpt_break_groups(Run& run, const engine::Term& level, const engine::Term& which,
                       const engine::Term& ctx3) {
-  return ask(run, "rpt_break_groups", 3, {level, which, ctx3});
+  if (ask(run, "rpt_break_groups", 3, {level, which, ctx3})) return true;
+  return rpt_break_groups_print(run, text_of(which));
 }
 bool gen_initpars_call(Run& run) { return ask(run, "gen_initpars_call", 0, {}); }
 

@@ -23,11 +23,12 @@ std::string joined(const std::vector<std::string>& args) {
   return out;
 }
 
-// A parameter of the program by its name, in any case.
+}  // namespace
+
 bool is_parameter(Run& run, std::string_view name) {
   auto same = [&](const Term& t) {
     return (t.is_atom() || t.is_string()) &&
-           platform::lower_1252(t.text()) == platform::lower_1252(name);
+           platform::lower_1252(strip_ampersand(t.text())) == platform::lower_1252(name);
   };
   if (auto names = run.facts().first(fact("parm_names_i", {var()}))) {
     for (const Term& e : names->arg(1).list_items()) {
@@ -35,10 +36,13 @@ bool is_parameter(Run& run, std::string_view name) {
     }
   }
   for (const Term& p : get_pgm_parms(run).list_items()) {
-    if (same(p)) return true;
+    // A name, or [Name, Mode | _].
+    if (same(p.is_cons() && !p.list_items().empty() ? p.list_items()[0] : p)) return true;
   }
   return false;
 }
+
+namespace {
 
 void declare_printer_var(Run& run, const char* name, const char* type, int64_t length) {
   declare_var(run, atom(name), Term::list({atom(type), num(length), num(0), num(1)}), "h",

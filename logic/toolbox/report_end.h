@@ -24,5 +24,8 @@ bool gen_printer_cmd(Run& run, std::string_view command, const std::vector<std::
 // "cleanup();", the debug dump of the output parameters and the routine's
 // end.
 bool gen_pgm_end(Run& run);
+// A parameter of the program (parm_names_i/1, else its parm rule) by its
+// name, in any case.
+bool is_parameter(Run& run, std::string_view name);
 
 }  // namespace qn::logic

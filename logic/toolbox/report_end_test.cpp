@@ -146,7 +146,9 @@ TEST(ReportEnd, GeneratedClassCompiles) {
   emit_comment_block(f.run, {{"Prints the invoices */ of a day"}});
   out.open("public void execute_int( )");  // the routine's "{" comes next
   out.shift(-kMarginStep).open("{");
-  gen_printer_cmd(f.run, "QnPrintInit", {"Qn_out", "96", "96", "\"QNPRN.INI\"", "\"\""});
+  gen_printer_cmd(f.run, "QnPrintInit",
+                  {"Qn_out", "96", "96", "\"QNPRN.INI\"", "\"\"", "\"\"", "1", "1", "1", "0", "0", "0",
+                   "1", "1", "0", "1", "1"});
   emit_comment(f.run, {"End of the report */"});
   gen_pgm_end(f.run);
   Out(f.run).emit(R"(

@@ -16,6 +16,7 @@ public class Application {
   public static Object mainApplet;
 
   public static void init(Class<?> configuration) {}
+  public static void init(Class<?> configuration, boolean applet) {}
   public static void setCurrentLocation(String location) {}
   public static void cleanup(ModelContext context, Object program, int remoteHandle) {}
   public static IRemoteProcedureWrapper getRemoteProcedure(ModelContext context, int remoteHandle,
