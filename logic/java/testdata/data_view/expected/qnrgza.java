@@ -36,7 +36,7 @@ public final class qnrgza extends QNProcedure
       QNReorganization.addMsg("Step 3: creating new and temporary tables");
       QNReorganization.addMsg("Creating table ORDLINE");
       cmdBuffer = "DROP TABLE ORDLINE";
-      ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer) ;
+      ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer, "FNF") ;
       cmdBuffer = "CREATE TABLE ORDLINE (ORDID NUMERIC(6), ORDCODE CHAR(4), DUEDATE DATE, STAMP ";
       cmdBuffer += "DATE, NOTE VARCHAR(200)) ";
       ExecuteDirectSQL.execute(context, remoteHandle, "qedbase", cmdBuffer) ;
