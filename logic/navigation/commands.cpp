@@ -460,6 +460,9 @@ bool gen_call(Run& run, const Term& tokens, const Term& level, const Term& c3, c
 bool cmd_to_code(Run& run, const Term& tokens, const Term& c2, const Term& c3, const Term& level,
                  const Term& c5) {
   if (!tokens.is_cons()) return true;
+  // Each command line is a statement of its own: the temporaries of the
+  // line before are free again.
+  reset_exp_state(run);
   const Term toks = drop_tok_positions(tokens);
   const int64_t code = first_token_type(toks);
   for (const CmdRow& row : kCommands) {

@@ -42,21 +42,21 @@ public final class pcallall extends QNProcedure
       new pcalctax(remoteHandle, context).execute( QNt_QNInt1, QNt_QNInt2) ;
       Tax = QNt_QNInt2.getValue();
       com.quenora.internet.QNFTP.connect ( Host, User, Pwd );
-      QNt_QNInt3 = new QNInt(Handle);
-      com.quenora.office.QNOffice.xlsOpen ( File, QNt_QNInt3 );
-      Handle = QNt_QNInt3.getValue();
-      QNt_QNInt4 = new QNInt(Amount);
-      QNt_QNInt5 = new QNInt(Tax);
+      QNt_QNInt1 = new QNInt(Handle);
+      com.quenora.office.QNOffice.xlsOpen ( File, QNt_QNInt1 );
+      Handle = QNt_QNInt1.getValue();
+      QNt_QNInt1 = new QNInt(Amount);
+      QNt_QNInt2 = new QNInt(Tax);
       callAux2 = new Object[ 2 ];
-      callAux2 [ 0 ] = QNt_QNInt4 ;
-      callAux2 [ 1 ] = QNt_QNInt5 ;
+      callAux2 [ 0 ] = QNt_QNInt1 ;
+      callAux2 [ 1 ] = QNt_QNInt2 ;
       QNutil.dynamicExecute(context, remoteHandle, getClass(), QNutil.getObjectName( "" , PgmName ) , callAux2 );
-      Amount = QNt_QNInt4.getValue();
-      Tax = QNt_QNInt5.getValue();
-      QNt_QNInt6 = new QNInt(Tax);
-      QNt_QNInt7 = new QNInt(Amount);
-      new pcalctax(remoteHandle, context).execute( QNt_QNInt6, QNt_QNInt7) ;
-      Amount = QNt_QNInt7.getValue();
+      Amount = QNt_QNInt1.getValue();
+      Tax = QNt_QNInt2.getValue();
+      QNt_QNInt1 = new QNInt(Tax);
+      QNt_QNInt2 = new QNInt(Amount);
+      new pcalctax(remoteHandle, context).execute( QNt_QNInt1, QNt_QNInt2) ;
+      Amount = QNt_QNInt2.getValue();
       cleanup();
       return  ;
    }
@@ -77,12 +77,7 @@ public final class pcallall extends QNProcedure
       Pwd = "" ;
       File = "" ;
       Handle = 0 ;
-      QNt_QNInt3 = new QNInt();
       PgmName = "" ;
-      QNt_QNInt4 = new QNInt();
-      QNt_QNInt5 = new QNInt();
-      QNt_QNInt6 = new QNInt();
-      QNt_QNInt7 = new QNInt();
       /* Quenora formulas. */
    }
 
@@ -97,11 +92,6 @@ public final class pcallall extends QNProcedure
    protected boolean isRemote = false ;
    protected QNInt QNt_QNInt1 ;
    protected QNInt QNt_QNInt2 ;
-   protected QNInt QNt_QNInt3 ;
-   protected QNInt QNt_QNInt4 ;
-   protected QNInt QNt_QNInt5 ;
    protected Object[] callAux2 ;
-   protected QNInt QNt_QNInt6 ;
-   protected QNInt QNt_QNInt7 ;
 }
 

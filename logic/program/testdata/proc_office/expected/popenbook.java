@@ -40,9 +40,9 @@ public final class popenbook extends QNProcedure
       QNt_QNInt1 = new QNInt(Status);
       com.quenora.qnoffice.QnOffice.getQNOffice().qnxopen ( File, QNt_QNInt1 );
       Status = QNt_QNInt1.getValue();
-      QNt_QNInt2 = new QNInt(Status);
-      com.quenora.qnoffice.QnOffice.getQNOffice().qnxclose ( Handle, QNt_QNInt2 );
-      Status = QNt_QNInt2.getValue();
+      QNt_QNInt1 = new QNInt(Status);
+      com.quenora.qnoffice.QnOffice.getQNOffice().qnxclose ( Handle, QNt_QNInt1 );
+      Status = QNt_QNInt1.getValue();
       cleanup();
       return  ;
    }
@@ -58,7 +58,6 @@ public final class popenbook extends QNProcedure
       Status = 0 ;
       QNt_QNInt1 = new QNInt();
       Handle = 0 ;
-      QNt_QNInt2 = new QNInt();
       /* Quenora formulas. */
    }
 
@@ -67,6 +66,5 @@ public final class popenbook extends QNProcedure
    protected String File ;
    protected boolean isRemote = false ;
    protected QNInt QNt_QNInt1 ;
-   protected QNInt QNt_QNInt2 ;
 }
 
