@@ -138,7 +138,7 @@ Term static_file_name(Run& run) {
   std::string program;
   if (auto spec = spec_list(run); spec && spec->is_list()) {
     auto items = spec->list_items();
-    if (items.size() >= 3) program = kind_pgm_name(run, text_of(items[2]));
+    if (items.size() >= 4) program = kind_pgm_name(run, text_of(items[3]));
   }
   return static_file_expr(program, parms);
 }

@@ -67,7 +67,7 @@ TEST(StaticUrls, FileNames) {
 
 TEST(StaticUrls, CurrentProgramFile) {
   ExprRun r(
-      "spec_i([web, 1, 'Customers', 'Customers']). rule_i(0, parm(['&Id', '&From'], x)). "
+      "spec_i([web, 1, 'Customer list', 'Customers']). rule_i(0, parm(['&Id', '&From'], x)). "
       "attri_i('&Id', ['&Id', int, 6, 0, '', 0]). attri_i('&From', ['&From', date, 8, 0, '', 0]). ");
   EXPECT_EQ(texts(static_file_path(r.run)),
             "staticdir( ) + \"hcustomers\" + \"_\" + ltrim( str( &Id , 6 , 0 ) ) + \",\" + "
