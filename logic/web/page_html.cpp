@@ -320,20 +320,26 @@ bool read_web_buttons(Run& run, const Term& first_level) {
   for (const Term& lit : run.facts().clauses("lit_i", 4)) {
     if (is_item(lit.arg(3), "button", 1)) buttons.push_back(lit);
   }
-  if (buttons.empty()) return true;
-  bool ok = do_case_begin(run);
+  // The buttons that get no case say so before the cases: a comment
+  // between two cases would stand in the body of the first.
+  bool ok = true;
+  std::vector<Term> cases;
   for (const Term& b : buttons) {
     const std::string event = text_of(b.arg(3).arg(1));
     if (event == "Cancel") {
       ok = ok && emit_comment(run, {"No code required for Cancel button. It is implemented as "
                                     "the Reset button."});
-      continue;
-    }
-    if (!ctlname_in(b.arg(4))) {
+    } else if (!ctlname_in(b.arg(4))) {
       ok = ok && emit_comment(run, {"Warning: Button for event \"" + event +
                                     "\" does not have a control name. Not generated."});
-      continue;
+    } else {
+      cases.push_back(b);
     }
+  }
+  if (cases.empty()) return ok;
+  ok = ok && do_case_begin(run);
+  for (const Term& b : cases) {
+    const std::string event = text_of(b.arg(3).arg(1));
     const Term posted = tl({op(".NOT."), fn("null"), fn("CGIGet"),
                             stok(web_ctl_name(run, b.arg(3), b.arg(4))), op(")"), op(")")});
     ok = ok && do_case_case(run, posted, {});

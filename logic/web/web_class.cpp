@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "logic/core/levels.h"
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/utilities.h"
@@ -191,9 +192,16 @@ bool gen_webpanel_object(Run& run, int64_t number, const Term& spec) {
        web::gen_ws_we_calls(run, first_level) && gen_pgm_end(run);
   if (!ok) return false;
   select_formula_auxs(run, first_level);
-  ok = level_vert_formulas(run, first_level) &&
-       web::gen_web_main(run, kind, first_level) && web::gen_web_head_scripts(run) &&
-       web::gen_object_fields(run);
+  ok = level_vert_formulas(run, first_level) && web::gen_web_main(run, kind, first_level);
+  // The command groups (events and subroutines) of the first level and of
+  // every main level.
+  std::vector<Term> levels{first_level};
+  for (const Term& l : main_lvls(run)) {
+    if (l != first_level) levels.push_back(l);
+  }
+  for (const Term& l : levels)
+    ok = ok && each_break_group(run, l, Term::nil(), Term::nil(), Term::nil());
+  ok = ok && web::gen_web_head_scripts(run) && web::gen_object_fields(run);
   return ok && gen_program_end(run);
 }
 
