@@ -187,13 +187,13 @@ bool gen_html_control(Run& run, const Term& lit) {
 bool gen_html_subfile(Run& run, const Term& lit) {
   const Term& props = lit.arg(4);
   std::optional<Term> level;
-  for (const Term& l : main_lvls(run)) {
-    if (sfl_level(run, l, lit.arg(3).arg(1))) level = l;
+  for (const Term& l : sfl_or_main_lvl(run)) {
+    if (!level && sfl_level(run, l, lit.arg(3).arg(1))) level = l;
   }
   bool ok = emit_comment(run, {"Subfile start"}) && text(run, "<table BORDER>") &&
             emit_comment(run, {"Subfile titles"}) && text(run, "<tr>");
   for (const Term& c : run.facts().clauses("lit_i", 4)) {
-    if (!is_item(c.arg(3), "s", 2) || c.arg(3).arg(2) != lit.arg(1)) continue;
+    if (!is_item(c.arg(3), "s", 2) || c.arg(3).arg(2) != lit.arg(3).arg(1)) continue;
     std::string title;
     if (auto t = prop_in_list(run, "title", c.arg(4)); t && !t->is_nil()) title = text_of(*t);
     ok = ok && text(run, "<th align=\"left\">" + html_escape(title) + "</th>");
@@ -284,6 +284,18 @@ bool gen_html_page(Run& run) {
     ok = ok && emit_comment(run, {"Designed HTML part not known:", engine::writeq(part)});
   }
   return ok;
+}
+
+bool gen_grid_row(Run& run, const Term& sub) {
+  bool ok = text(run, "<tr>");
+  for (const Term& c : run.facts().clauses("lit_i", 4)) {
+    if (!is_item(c.arg(3), "s", 2) || c.arg(3).arg(2) != sub.arg(3).arg(1)) continue;
+    auto v = shown(c.arg(3));
+    ok = ok && text(run, "<td valign=top align=\"left\">");
+    if (v) ok = ok && value(run, tl({var_of(*v)}));
+    ok = ok && text(run, "</td>");
+  }
+  return ok && text(run, "</tr>");
 }
 
 bool gen_page_end(Run& run) {

@@ -32,6 +32,9 @@ bool gen_initial_properties(Run& run);
 // The initial focus: QN_FocusControl set to the web name of the first
 // control (in lit_i/4 order) that shows an attribute or variable.
 bool focus_first_level_att(Run& run, const engine::Term& first_level);
+// gen_grid_row/2: a row of a subfile's table (its lit_i/4 entry s(N)):
+// "<tr>", a cell per column with the column's value, "</tr>".
+bool gen_grid_row(Run& run, const engine::Term& subfile_lit);
 // The HTML-escaped text of a design-time constant (&, <, > and ").
 std::string html_escape(std::string_view text);
 // The variable that holds a property of a control in a web panel:

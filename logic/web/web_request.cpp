@@ -154,6 +154,9 @@ std::string routine_name(Run& run, std::string_view prefix, const Term& level) {
   return pgm_unique_name(run, prefix, text_of(level));
 }
 
+std::string sfl_idx_var(const std::string& subfile) { return "nQNsfl_" + subfile + "_idx"; }
+std::string sfl_char_index_var(const std::string& subfile) { return "sQNsfl_" + subfile + "_idx"; }
+
 std::string refresh_flag(const Term& level) {
   const int64_t n = level.is_int() ? std::llabs(level.as_int()) : 0;
   return "Rfr" + std::to_string(n) + "gs";
@@ -265,11 +268,33 @@ bool gen_pa(Run& run, const Term& first_level) {
   return ok && end_function(run, name, "0");
 }
 
+// The load of a subfile's level: each line read is a row of the page's
+// table, written where the page shows the subfile (the caller is WB).
+bool gen_subfile_load(Run& run, const Term& level, const Term& sub) {
+  const std::string n = std::to_string(sub.arg(3).arg(1).as_int());
+  const std::string idx = sfl_idx_var(n), cidx = sfl_char_index_var(n);
+  bool ok = declare(run, idx, "int", 4, tl({ntok(0)})) && declare(run, cidx, "char", 25, Term::nil());
+  const Term table = level_base_table(run, level);
+  const bool navigates = !(table.is_int() && table.as_int() == 0);
+  if (navigates) gen_level_body(run, atom("nvg"), level, Term::nil(), Term::nil(), Term::nil(), Term::nil());
+  ok = ok && assign(run, idx, tl({vtok(idx), op("+"), ntok(1)})) &&
+       assign(run, cidx, tl({fn("padl"), fn("ltrim"), fn("str"), vtok(idx), op(","), ntok(4),
+                             op(")"), op(")"), op(","), ntok(4), op(","), stok("0"), op(")")})) &&
+       gen_grid_row(run, sub) && gen_user_event(run, atom("Load"), level);
+  if (navigates) {
+    const bool bottom = bottom_nvg_level(run, level, table) == level;
+    ok = gen_level_close(run, atom("nvg"), level, atom(bottom ? "yes" : "no")) && ok;
+  }
+  return ok;
+}
+
 bool gen_refresh(Run& run, const Term& first_level) {
-  const std::vector<Term> levels = main_lvls(run);
+  // One refresh routine per subfile or main level; Refresh calls those
+  // of the main levels: a subfile's level is refreshed where the page shows
+  // the subfile.
+  const std::vector<Term> levels = sfl_or_main_lvl(run);
   bool ok = begin_local_routine(run, atom("Refresh"), Term::nil(), {});
-  // A subfile's level is refreshed where the page shows the subfile.
-  for (const Term& l : levels) {
+  for (const Term& l : main_lvls(run)) {
     if (level_subfile(run, l)) continue;
     ok = ok && call(run, routine_name(run, "RF", l));
   }
@@ -280,11 +305,14 @@ bool gen_refresh(Run& run, const Term& first_level) {
     const std::string name = routine_name(run, "RF", l);
     ok = ok && begin_local_routine(run, atom(name), Term::nil(), {}) &&
          gen_user_event(run, atom("Refresh"), l);
-    ok = ok && emit_comment(run, {"Load Method"}) &&
-         gen_level_load(run, Term::nil(), l, Term::nil(), Term::nil());
-    if (auto sub = level_subfile(run, l); sub && is_item(sub->arg(3), "s", 1) &&
-                                          sub->arg(3).arg(1).is_int())
-      ok = ok && assign(run, "wbEnd", tl({ntok(sub->arg(3).arg(1).as_int())}));
+    ok = ok && emit_comment(run, {"Load Method"});
+    auto sub = level_subfile(run, l);
+    if (sub && sub->arg(3).arg(1).is_int()) {
+      ok = ok && gen_subfile_load(run, l, *sub) &&
+           assign(run, "wbEnd", tl({ntok(sub->arg(3).arg(1).as_int())}));
+    } else {
+      ok = ok && gen_level_load(run, Term::nil(), l, Term::nil(), Term::nil());
+    }
     ok = ok && call(run, routine_name(run, "WB", first_level)) && end_function(run, name, "0");
   }
   return ok;

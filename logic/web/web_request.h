@@ -41,6 +41,10 @@ engine::Term posted_value_tokens(const engine::Term& name_tokens, const OptType&
 // The routines' names: pgm_unique_name/3 of WB, WS, WE, PA, RF and the
 // level.
 std::string routine_name(Run& run, std::string_view prefix, const engine::Term& level);
+// sfl_idx_var/2 and sfl_char_index_var/2: the line index of subfile N
+// (int(4)) and its text of four digits (char(25)).
+std::string sfl_idx_var(const std::string& subfile);
+std::string sfl_char_index_var(const std::string& subfile);
 // The refresh flag of a level: "Rfr" + its absolute number + "gs".
 std::string refresh_flag(const engine::Term& level);
 

@@ -113,6 +113,46 @@ public final class hcustomers extends QNWebPanel
          }
          qnhtml_text( " bgcolor="+getHTMLColor( (long)(Form_Backcolor))+">" );
          qnhtml_text( "<form id=\"MAINFORM\" name=\"MAINFORM\" method=\"POST\">" );
+         qnhtml_text( "<h1>" );
+         if ( ( lbl1_Visible != 0 ) )
+         {
+            qnhtml_text( "<span id=\"LBL1\" name=\"LBL1\">" );
+            qnhtml_send_web_value( lbl1_Caption );
+            qnhtml_text( "</span>" );
+         }
+         qnhtml_text( "</h1><p>From number " );
+         if ( ( MinId_Visible != 0 ) )
+         {
+            if ( ( MinId_Enabled == 1 ) )
+            {
+               qnhtml_text( "<input type="+((MinId_Ispassword==1) ? "password" : "text")+" id=\"_MINID\" name=\"_MINID\" size=\"6\" maxlength=\"6\" value=\"" );
+               qnhtml_send_web_value( MinId );
+               qnhtml_text( "\">" );
+            }
+            else
+            {
+               qnhtml_text( "<span>" );
+               qnhtml_send_web_value( MinId );
+               qnhtml_text( "</span>" );
+            }
+         }
+         if ( ( btt6_Visible != 0 ) )
+         {
+            qnhtml_text( "<input type="+((1==1) ? "SUBMIT" : "RESET")+" id=\"BTT6\" name=\"BTT6\" value=\"" );
+            qnhtml_send_web_value( btt6_Caption );
+            qnhtml_text( "\">" );
+         }
+         qnhtml_text( "</p>" );
+         /* Subfile start */
+         qnhtml_text( "<table BORDER>" );
+         /* Subfile titles */
+         qnhtml_text( "<tr>" );
+         qnhtml_text( "<th align=\"left\">Number</th>" );
+         qnhtml_text( "<th align=\"left\">Name</th>" );
+         qnhtml_text( "</tr>" );
+         rf012( ) ;
+         qnhtml_text( "</table>" );
+         /* Subfile end */
       }
       /* End function WB011 */
    }
@@ -124,6 +164,7 @@ public final class hcustomers extends QNWebPanel
       wbTemp = 0 ;
       wjLoc = "" ;
       nUserReturn = 0 ;
+      QN_FocusControl = "_MINID" ;
       if ( ( QNutil.strcmp(CGI_RequestMethod, "POST") == 0 ) )
       {
          sCallerURL = cgiGet( "sCallerURL") ;
@@ -140,8 +181,15 @@ public final class hcustomers extends QNWebPanel
          {
             /* Read saved values. */
             /* Read variables values. */
+            MinId = (int)(QNutil.val( cgiGet( "_MINID"))) ;
             /* Read hidden variables. */
             /* Read Web Panel buttons. */
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( cgiGet( "BTT6")), "")==0)) ) )
+            {
+               if ( ( wbErr == false ) )
+               {
+               }
+            }
          }
       }
       /* End function WS011 */
@@ -190,12 +238,22 @@ public final class hcustomers extends QNWebPanel
       lbl1_Visible = (byte)(1) ;
       lbl1_Caption = "Customers" ;
       sub2_Visible = (byte)(1) ;
+      custid_Visible = (byte)(1) ;
+      custid_Enabled = (byte)(1) ;
+      custid_Ispassword = 0 ;
+      custname_Visible = (byte)(1) ;
+      custname_Enabled = (byte)(1) ;
+      custname_Ispassword = 0 ;
+      MinId_Visible = (byte)(1) ;
+      MinId_Enabled = (byte)(1) ;
+      MinId_Ispassword = 0 ;
+      btt6_Visible = (byte)(1) ;
+      btt6_Caption = "Show" ;
       /* End function PA011 */
    }
 
    protected void refresh( )
    {
-      rf012( ) ;
       wb011( ) ;
       /* End function Refresh */
    }
@@ -203,15 +261,27 @@ public final class hcustomers extends QNWebPanel
    protected void rf012( )
    {
       /* Load Method */
-      H00012.fetchFirst(dbocustomer);
+      nQNsfl_1_idx = 0 ;
+      H00012.fetchFirst(dbocustomer, MinId);
       while (!H00012.eof())
       {
          Acustid = dbocustomer.getCustid();
          Acustname = dbocustomer.getCustname();
+         nQNsfl_1_idx = (short)(nQNsfl_1_idx+1) ;
+         sQNsfl_1_idx = QNutil.padl( QNutil.ltrim( QNutil.str( (double)(nQNsfl_1_idx), 4, 0)), (short)(4), "0") ;
+         qnhtml_text( "<tr>" );
+         qnhtml_text( "<td valign=top align=\"left\">" );
+         qnhtml_send_web_value( Acustid );
+         qnhtml_text( "</td>" );
+         qnhtml_text( "<td valign=top align=\"left\">" );
+         qnhtml_send_web_value( Acustname );
+         qnhtml_text( "</td>" );
+         qnhtml_text( "</tr>" );
          /* Check if program is canceled. */
          H00012.readNext();
       }
       H00012.close() ;
+      wbEnd = (short)(1) ;
       wb011( ) ;
       /* End function RF012 */
    }
@@ -236,16 +306,31 @@ public final class hcustomers extends QNWebPanel
       Form_Caption = "" ;
       Form_Background = "" ;
       Form_Backcolor = 0 ;
+      lbl1_Visible = 0 ;
+      lbl1_Caption = "" ;
+      MinId_Visible = 0 ;
+      MinId_Enabled = 0 ;
+      MinId_Ispassword = 0 ;
+      MinId = 0 ;
+      btt6_Visible = 0 ;
+      btt6_Caption = "" ;
       wbTemp = 0 ;
       wjLoc = "" ;
       nUserReturn = 0 ;
       sCallerURL = "" ;
       QNSUBMITID = "" ;
       Rfr0gs = false ;
+      QN_FocusControl = "" ;
       wbErr = false ;
-      lbl1_Visible = 0 ;
-      lbl1_Caption = "" ;
       sub2_Visible = 0 ;
+      custid_Visible = 0 ;
+      custid_Enabled = 0 ;
+      custid_Ispassword = 0 ;
+      custname_Visible = 0 ;
+      custname_Enabled = 0 ;
+      custname_Ispassword = 0 ;
+      nQNsfl_1_idx = 0 ;
+      sQNsfl_1_idx = "" ;
       dbocustomer = new dbcCUSTOMER(context, remoteHandle, true) ;
       H00012 = new fH00012(context, remoteHandle) ;
       Acustid = 0 ;
@@ -253,19 +338,34 @@ public final class hcustomers extends QNWebPanel
       /* Quenora formulas. */
    }
 
+   protected byte lbl1_Visible ;
+   protected byte MinId_Visible ;
+   protected byte MinId_Enabled ;
+   protected byte MinId_Ispassword ;
+   protected byte btt6_Visible ;
    protected byte wbTemp ;
    protected byte nUserReturn ;
-   protected byte lbl1_Visible ;
    protected byte sub2_Visible ;
+   protected byte custid_Visible ;
+   protected byte custid_Enabled ;
+   protected byte custid_Ispassword ;
+   protected byte custname_Visible ;
+   protected byte custname_Enabled ;
+   protected byte custname_Ispassword ;
    protected short wbEnd ;
+   protected short nQNsfl_1_idx ;
    protected int Form_Backcolor ;
+   protected int MinId ;
    protected int Acustid ;
    protected String Form_Caption ;
    protected String Form_Background ;
+   protected String lbl1_Caption ;
+   protected String btt6_Caption ;
    protected String wjLoc ;
    protected String sCallerURL ;
    protected String QNSUBMITID ;
-   protected String lbl1_Caption ;
+   protected String QN_FocusControl ;
+   protected String sQNsfl_1_idx ;
    protected String Acustname ;
    protected boolean wbLoad ;
    protected boolean Rfr0gs ;
@@ -284,7 +384,7 @@ final class fH00012 extends QNDBForwardSupplier
       readOnly = true ;
       cursorId = "H00012" ;
       supplierName = "fH00012" ;
-      SQL = "SELECT CustId, CustName  FROM CUSTOMER (LOCKING=NONE)  ORDER BY CustId  " ;
+      SQL = "SELECT CustId, CustName  FROM CUSTOMER (LOCKING=NONE) WHERE CustId >= ? ORDER BY CustId  " ;
       readBuffer = 16384;
    }
 
@@ -308,16 +408,23 @@ final class fH00012 extends QNDBForwardSupplier
    {
    }
 
-   public void fetchFirst(dbcCUSTOMER dbocustomer)
+   public void fetchFirst(dbcCUSTOMER dbocustomer, int P1)
    {
       this.dbocustomer = dbocustomer ;
       dbocustomer.unloadAll();
       try {
          prepare();
-         setParameters();
+         setParameters( P1 );
          execute();
          readNext();
       } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, "fH00012" + ".fetchFirst", e); }
+   }
+
+   public void setParameters(int P1)
+   {
+      try {
+         stmt.setInt(1, P1);
+      } catch (SQLException e) { Application.QNLocalException(context, remoteHandle, supplierName + ".setParameters", e); }
    }
 
 }
