@@ -297,6 +297,26 @@ std::optional<Term> ctrl_prop_value(Run& run, std::string_view key, const Term& 
   return prop_default(run, key);
 }
 
+bool ctrl_method_supported(Run& run, std::string_view t, std::string_view m) {
+  if (!web_or_http_main(run)) return true;
+  auto in = [](std::string_view x, std::initializer_list<std::string_view> set) {
+    for (std::string_view s : set) {
+      if (x == s) return true;
+    }
+    return false;
+  };
+  if (t == "label" && m == "websend(") return true;
+  if (in(t, {"combo", "listbx", "dyncombo", "dynlistbx"}) &&
+      in(m, {"additem(", "clear(", "sendoptions(", "websend("}))
+    return true;
+  if (t == "radio" && in(m, {"additem(", "removeitem(", "clear("})) return true;
+  return m == "setfocus(" && in(t, {"button", "edit", "combo", "listbx", "dynlistbx", "dyncombo"});
+}
+
+std::vector<std::string> unsupported_method_comment(std::string_view t, std::string_view m) {
+  return {"Method", std::string(m), "not supported for", std::string(t), "controls."};
+}
+
 Term to_char_expr(const Term& tokens, const TypeDesc& type) {
   std::vector<Term> out;
   auto wrap = [&](const char* fn) {

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/term.h"
 #include "logic/core/run.h"
@@ -40,6 +41,17 @@ std::optional<engine::Term> prop_in_list(Run& run, std::string_view key,
                                          const engine::Term& props);
 std::optional<engine::Term> ctrl_prop_value(Run& run, std::string_view key,
                                             const engine::Term& props);
+
+// The support test of a control method (gen_ctrl_method/8): in web panels
+// and HTTP main programs only websend( on labels; additem(, clear(,
+// sendoptions( and websend( on combo, listbx, dyncombo and dynlistbx;
+// additem(, removeitem( and clear( on radio; setfocus( on button, edit,
+// combo, listbx, dynlistbx and dyncombo. Elsewhere every method.
+bool ctrl_method_supported(Run& run, std::string_view ctl_type, std::string_view method);
+// The comment pieces that stand for an unsupported method: "Method" Method
+// "not supported for" Type "controls.".
+std::vector<std::string> unsupported_method_comment(std::string_view ctl_type,
+                                                    std::string_view method);
 
 // to_char_expr/3: an expression's tokens turned into a text by its type:
 // numbers str(E, Length, Decimals), dates dtocl(E), date-times ttoc(E),

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "logic/javaui/control_props.h"
 #include "logic/program/expr_fixture.h"
 
 namespace qn::logic {
@@ -167,6 +168,38 @@ TEST(FormControls, DesignTimeValues) {
     auto v = ctrl_prop_value(r.run, c.key, term(c.list));
     EXPECT_EQ(v ? engine::writeq(*v) : "none", c.value) << c.kind << " " << c.key << " " << c.list;
   }
+}
+
+TEST(FormControls, MethodSupport) {
+  struct Case {
+    const char* type;
+    const char* method;
+    bool web;  // supported in a web panel
+  } cases[] = {
+      {"label", "websend(", true},   {"label", "clear(", false},
+      {"combo", "additem(", true},   {"listbx", "clear(", true},
+      {"dyncombo", "sendoptions(", true}, {"dynlistbx", "websend(", true},
+      {"combo", "removeitem(", false}, {"radio", "additem(", true},
+      {"radio", "removeitem(", true}, {"radio", "clear(", true},
+      {"radio", "setfocus(", false}, {"radio", "websend(", false},
+      {"button", "setfocus(", true}, {"edit", "setfocus(", true},
+      {"dynlistbx", "setfocus(", true}, {"edit", "clear(", false},
+      {"checkbox", "setfocus(", false}, {"subfile", "websend(", false},
+  };
+  for (const Case& c : cases) {
+    ExprRun web("spec_i([web, 1, 'P', 'P']). ");
+    ExprRun scr("spec_i([scr, 1, 'P', 'P']). ");
+    EXPECT_EQ(ctrl_method_supported(web.run, c.type, c.method), c.web) << c.type << c.method;
+    EXPECT_TRUE(ctrl_method_supported(scr.run, c.type, c.method)) << c.type << c.method;
+  }
+  EXPECT_EQ(spaced(unsupported_method_comment("edit", "clear(")),
+            "Method clear( not supported for edit controls.");
+  // The statement: in a web panel the comment and no call.
+  ExprRun r("spec_i([web, 1, 'P', 'P']). lit_i(1, 1, t('&Qty', 23), [ctrltype(edit, 0)]). "
+            "attri_i('&Qty', ['&Qty', int, 5, 0, '']). ");
+  EXPECT_TRUE(gen_ctl_method_stmt(r.run, term("[t('&Qty', 23), t('clear(', 1), t(')', 4)]"), {}));
+  EXPECT_EQ(r.lines(), std::vector<std::string>{
+                           "/* Method clear( not supported for edit controls. */"});
 }
 
 TEST(FormControls, ToCharExpr) {
