@@ -174,7 +174,10 @@ bool gen_webpanel_object(Run& run, int64_t number, const Term& spec) {
   const Term parm_rule = get_pgm_parms(run);
   if (!parm_rule.is_nil() && !parm_rule.is_cons()) return false;
   const std::vector<Term> parms = parm_rule.list_items();
-  const Term first_level = num(1);
+  // The first level: the smallest level whose parent is not a level (1
+  // when the object has none).
+  Term first_level = logic::first_level(run);
+  if (first_level.is_int() && first_level.as_int() == 0) first_level = num(1);
   pgm_header_comment(run, cls, "/*", "", "*/");
   bool ok = gen_imports(run, text_of(kind)) && gen_pgm_entry(run, name);
   if (!ok) return false;
