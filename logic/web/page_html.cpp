@@ -164,6 +164,32 @@ bool gen_html_control(Run& run, const Term& lit) {
                               on, op(","), stok("checked"), op(","), stok(""), op(")"), op("+"),
                               stok(id_name + " value=1>" +
                                    html_escape(checkbox_caption(run, lit.arg(1))))}));
+    } else if (kind == "combo" || kind == "listbx" || kind == "dyncombo" || kind == "dynlistbx") {
+      // The options the control holds at run time, the variable's selected.
+      const Term ctl = tok(text_of(v->arg(1)), v->arg(2).as_int());
+      auto item = [&](const char* method) {
+        return fact("t", {tl({ctl, tok(method, kTokFunction), vtok("idxLst"), op(")")}),
+                          num(kTokCtrlMethod)});
+      };
+      const Term count = fact("t", {tl({ctl, tok("Count", 2)}), num(kTokNested)});
+      const Term height = tl({vtok(prop_var(run, name, "Height"))});
+      ok = ok && emit_if(run, tl({vtok(prop_var(run, name, "Enabled")), op("="), ntok(1)}), {}) &&
+           text_expr(run, tl({stok("<select size="), op("+"), fn("ltrim"), fn("str"), height,
+                              op(","), ntok(3), op(")"), op(")"), op("+"), stok(id_name + ">")})) &&
+           declare_var(run, atom("idxLst"), Term::list({atom("int"), num(9), num(0), num(0)}), "s",
+                       tl({ntok(1)})) &&
+           emit_while(run, tl({vtok("idxLst"), op("<="), count}), {}) &&
+           emit_if(run, tl({fn("ltrim"), item("value("), op(")"), op("="), fn("ltrim"), var,
+                            op(")")}),
+                   {}) &&
+           text(run, "<option value=\"") &&
+           value(run, tl({fn("rtrim"), item("value("), op(")")})) &&
+           text(run, "\" selected >") && emit_else(run) && text(run, "<option value=\"") &&
+           value(run, tl({fn("rtrim"), item("value("), op(")")})) && text(run, "\">") &&
+           emit_close_blocks(run, num(1)) && value(run, tl({item("text(")})) &&
+           assign_var(run, atom("&idxLst"), tl({vtok("idxLst"), op("+"), ntok(1)})) &&
+           emit_close_blocks(run, num(1)) && text(run, "</select>") &&
+           emit_close_blocks(run, num(1));
     } else {
       const int64_t length = type ? type->length + (type->decimals > 0 ? 1 : 0) : 20;
       const std::string size = std::to_string(length);

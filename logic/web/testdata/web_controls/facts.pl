@@ -27,3 +27,6 @@ html_i(9, text('</p>')).
 b_line_i(1, 1, 0, cmd, 0, [t(event, 146), t('Save', 3)]).
 b_line_i(2, 1, 0, cmd, 0, [t(a, 107), t('&Limit', 23), t('=', 10), t('0', 3)]).
 b_line_i(3, 1, 0, cmd, 0, [t(endevent, 147)]).
+attri_i('&Region', ['&Region', char, 10, 0, '']).
+lit_i(8, 1, t('&Region', 23), [ctrltype(combo, 0)]).
+html_i(10, ctl(8)).

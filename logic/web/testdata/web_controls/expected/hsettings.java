@@ -74,6 +74,7 @@ public final class hsettings extends QNWebPanel
    {
       lblHead = UIFactory.getLabel(this);
       chkActive = UIFactory.getCheckbox(this);
+      cmbRegion = UIFactory.getChoice(this);
    }
 
    public String getServletInfo()
@@ -160,6 +161,32 @@ public final class hsettings extends QNWebPanel
             qnhtml_text( "\">" );
          }
          qnhtml_text( "</p>" );
+         if ( ( Region_Visible != 0 ) )
+         {
+            if ( ( Region_Enabled == 1 ) )
+            {
+               qnhtml_text( "<select size="+QNutil.ltrim( QNutil.str( (double)(Region_Height), 3, 0))+" id=\"_REGION\" name=\"_REGION\">" );
+               idxLst = 1 ;
+               while ( ( idxLst <= cmbRegion.getItemCount() ) )
+               {
+                  if ( ( QNutil.strcmp(QNutil.ltrim( cmbRegion.getItemValue(idxLst)), QNutil.ltrim( Region)) == 0 ) )
+                  {
+                     qnhtml_text( "<option value=\"" );
+                     qnhtml_send_web_value( QNutil.rtrim( cmbRegion.getItemValue(idxLst)) );
+                     qnhtml_text( "\" selected >" );
+                  }
+                  else
+                  {
+                     qnhtml_text( "<option value=\"" );
+                     qnhtml_send_web_value( QNutil.rtrim( cmbRegion.getItemValue(idxLst)) );
+                     qnhtml_text( "\">" );
+                  }
+                  qnhtml_send_web_value( cmbRegion.getItemText(idxLst) );
+                  idxLst = idxLst+1 ;
+               }
+               qnhtml_text( "</select>" );
+            }
+         }
       }
       /* End function WB091 */
    }
@@ -190,6 +217,7 @@ public final class hsettings extends QNWebPanel
             /* Read variables values. */
             Active = ((QNutil.val( cgiGet( "_ACTIVE"))==1) ? "Y" : "N") ;
             Limit = QNutil.val( cgiGet( "_LIMIT")) ;
+            Region = cgiGet( "_REGION") ;
             /* Read hidden variables. */
             /* Read Web Panel buttons. */
             /* No code required for Cancel button. It is implemented as the Reset button. */
@@ -264,6 +292,9 @@ public final class hsettings extends QNWebPanel
       btt6_Caption = "Cancel" ;
       SaveBtn_Visible = (byte)(1) ;
       SaveBtn_Caption = "Save it" ;
+      Region_Visible = (byte)(1) ;
+      Region_Enabled = (byte)(1) ;
+      Region_Ispassword = 0 ;
       /* End function PA091 */
    }
 
@@ -288,6 +319,7 @@ public final class hsettings extends QNWebPanel
 
    public ILabel lblHead;
    public ICheckbox chkActive;
+   public IChoice cmbRegion;
    protected void cleanup( )
    {
       flushBuffer();
@@ -314,6 +346,11 @@ public final class hsettings extends QNWebPanel
       btt6_Caption = "" ;
       SaveBtn_Visible = 0 ;
       SaveBtn_Caption = "" ;
+      Region_Visible = 0 ;
+      Region_Height = 0 ;
+      Region_Enabled = 0 ;
+      idxLst = 0 ;
+      Region = "" ;
       wbTemp = 0 ;
       wjLoc = "" ;
       nUserReturn = 0 ;
@@ -325,6 +362,7 @@ public final class hsettings extends QNWebPanel
       Form_Jump = "" ;
       Active_Enabled = 0 ;
       Active_Ispassword = 0 ;
+      Region_Ispassword = 0 ;
       /* Quenora formulas. */
    }
 
@@ -336,12 +374,17 @@ public final class hsettings extends QNWebPanel
    protected byte btt5_Visible ;
    protected byte btt6_Visible ;
    protected byte SaveBtn_Visible ;
+   protected byte Region_Visible ;
+   protected byte Region_Enabled ;
    protected byte wbTemp ;
    protected byte nUserReturn ;
    protected byte Active_Enabled ;
    protected byte Active_Ispassword ;
+   protected byte Region_Ispassword ;
    protected short wbEnd ;
    protected int Form_Backcolor ;
+   protected int Region_Height ;
+   protected int idxLst ;
    protected double Limit ;
    protected String Form_Caption ;
    protected String Form_Background ;
@@ -350,6 +393,7 @@ public final class hsettings extends QNWebPanel
    protected String btt5_Caption ;
    protected String btt6_Caption ;
    protected String SaveBtn_Caption ;
+   protected String Region ;
    protected String wjLoc ;
    protected String sCallerURL ;
    protected String QNSUBMITID ;
