@@ -36,6 +36,9 @@ constexpr StdVar kStandardVariables[] = {
     {"Qnerropt", "Qn_eop", "int", 1, nullptr, 0},   {"Qncount", "Qn_cnt", "int", 9, nullptr, 0},
     {"Qnuserid", "Qn_usr", "char", 30, nullptr, 0}, {"Qnpasswrd", "Qn_pwd", "char", 30, nullptr, 0},
     {"Qndbname", "Qn_dbn", "char", 30, nullptr, 0}, {"Qndbsrv", "Qn_srv", "char", 30, nullptr, 0},
+    // The request of a web panel: members of its superclass.
+    {"CGI_RequestMethod", "CGI_RequestMethod", "char", 10, nullptr, 0},
+    {"CGI_Referer", "CGI_Referer", "char", 1024, nullptr, 0},
 };
 
 constexpr std::pair<int, const char*> kTypeCodes[] = {

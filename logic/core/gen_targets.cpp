@@ -46,9 +46,6 @@ bool after_object_make_step(Run& run, int64_t model, const Term& kind, int64_t n
   return true;
 }
 
-bool gen_webpanel_object(Run& run, int64_t number, const Term& spec) {
-  return placeholder(run, number, spec);
-}
 bool gen_reorg_programs(Run& run, int64_t model, int64_t number, const Term& spec_tail) {
   // The programs first; the tables' classes last. An object whose programs
   // cannot be written writes no classes either.

@@ -17,6 +17,7 @@
 #include "logic/navigation/program_props.h"
 #include "logic/program/menubar.h"
 #include "logic/program/proc_class.h"
+#include "logic/web/web_class.h"
 #include "platform/cp1252.h"
 #include "platform/find_files.h"
 #include "platform/folder_index.h"

@@ -329,6 +329,13 @@ bool gen_ctl_method_stmt(Run& run, const Term& tokens, const ExprCtx& ctx) {
   if (!java) return false;
   const bool web = web_object(run);
   const std::string type = item_ctrl_type(run, m->control, level_pattern(ctx.ctx1)).value_or("");
+  // A method the web page cannot carry out is a comment, not a call.
+  if (!ctrl_method_supported(run, type, m->key)) {
+    std::vector<Piece> pieces{"/*"};
+    for (const std::string& p : unsupported_method_comment(type, m->key)) pieces.emplace_back(p);
+    pieces.emplace_back("*/");
+    return Out(run).pieces(pieces).ok();
+  }
   const std::string ctl = control_java_name(run, ctx.ctx1, type, m->control);
   const std::string args = arg_text(*m);
   std::string text;

@@ -58,6 +58,7 @@ const std::vector<JavaFunctionRow>& rows() {
         {{"transformDateTime("}, {"localUtil.format"}, {T(10, 8), C(254)}, c(254)},
         {{"FormatInt(", "FormatLong("}, {"QNutil.formatLong"}, {I(10)}, c(254)},
         {{"CGIGet("}, {"cgiGet"}, {C(18)}, c(9)},
+        {{"GetNextPar("}, {"GetNextPar"}, {}, c(254)},
         {{"websessionid("}, {"webSessionId"}, {}, c(50)},
         {{"formatLink("}, {"formatLink"}, {C(9)}, c(9)},
         {{"GetFont("}, {"getHTMLFont"}, {C(9), I(9), C(8)}, c(9)},

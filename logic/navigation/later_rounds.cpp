@@ -1,5 +1,7 @@
 #include "logic/navigation/later_rounds.h"
 
+#include "logic/core/options.h"
+
 #include <string_view>
 #include <vector>
 
@@ -54,8 +56,13 @@ bool focus_first_of(Run& run, const Term& atts) {
 }
 bool http_prefix(Run& run, Term& prefix) {
   std::vector<Term> a{prefix};
-  if (!ask(run, "http_prefix", a)) return false;
-  prefix = a[0];
+  if (ask(run, "http_prefix", a)) {
+    prefix = a[0];
+    return true;
+  }
+  // The option http_protocol: secure, none, else plain HTTP.
+  const std::string protocol = pgm_prop_upper(run, "http_protocol").value_or("");
+  prefix = atom(protocol == "SECURE" ? "https:" : protocol == "NONE" ? "" : "http:");
   return true;
 }
 

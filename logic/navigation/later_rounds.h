@@ -19,8 +19,9 @@ bool gen_control_refresh(Run& run, const engine::Term& atts);
 // focus_first_of/1 (Attributes): the focus on the first control showing one
 // of the attributes. Owner: the transaction and work-panel form generator.
 bool focus_first_of(Run& run, const engine::Term& atts);
-// http_prefix/1 (Prefix): the start of the URLs of called web objects.
-// Owner: the web-panel generator.
+// http_prefix/1 (Prefix): the start of the URLs of called web objects:
+// "https:" when the option http_protocol is secure, "" when it is none, else
+// "http:".
 bool http_prefix(Run& run, engine::Term& prefix);
 
 }  // namespace qn::logic

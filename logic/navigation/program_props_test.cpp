@@ -62,7 +62,13 @@ TEST(ProgramProps, CallTargets) {
   }
   EXPECT_EQ(text_of(*target_pgm_prop(f.run, t("t('PASP', 3)"), atom("URL"))), "http://x");
   EXPECT_EQ(web_target_link(t("t('''Hpage''', 3)")).value_or("FAIL"), "hpage");
-  EXPECT_FALSE(call_target_url(f.run, t("t('''Hpage''', 3)")));  // no prefix known yet
+  // The prefix by the option http_protocol.
+  EXPECT_EQ(call_target_url(f.run, t("t('''Hpage''', 3)")).value_or("FAIL"), "http:hpage");
+  for (const auto& [protocol, url] : {std::pair{"secure", "https:hpage"}, {"none", "hpage"},
+                                      {"plain", "http:hpage"}}) {
+    Fixture p(std::string("rule_i(0, prop(http_protocol, ") + protocol + ")).");
+    EXPECT_EQ(call_target_url(p.run, t("t('''Hpage''', 3)")).value_or("FAIL"), url) << protocol;
+  }
   f.run.stand_in_host("http_prefix", 1, [](logic::Run&, std::span<Term> a) {
     a[0] = Term::string("http://host/servlet/");
     return true;

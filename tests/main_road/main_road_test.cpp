@@ -134,7 +134,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
     const char* area;
     const char* golden_case;
   } expected[] = {
-      {"hcustomers.java", "logic/core", "placeholder_web"},
+      {"hcustomers.java", "logic/web", "web_customers"},
       {"aprintinv.java", "logic/program", "proc_printinv"},
       {"ainvlines.java", "logic/program", "proc_invlines"},
       {"pclearinv.java", "logic/program", "proc_clearinv"},
@@ -275,7 +275,8 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
                        "called_program_i(1, 20, 1, 21).\r\n"
                        "is_webproc_i('Web Proc').\r\n");
   // Behind the state read back, what the generated objects use (reviewed
-  // by hand): PrintInv (procedure 2, reads tables 1 and 2, a main program on the
+  // by hand): Customers (web panel 1, reads table 1), PrintInv (procedure 2,
+  // reads tables 1 and 2, a main program on the
   // Server), InvLines (procedure 13, reads tables 2 and 3, a main program
   // without location), ClearInv (procedure 14, deletes from table 3) and
   // CustList (report 3, reads table 1).
@@ -291,6 +292,7 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
       "ij_table_def(2,dbcINVOICE,supcINVOICE,[]).\n"
       "ij_table_def(3,dbcINVLINE,supcINVLINE,[]).\n"
       "ij_table_def(1,dbcCUSTOMER,supcCUSTOMER,[]).\n"
+      "ij_object_dependency(hcustomers,[],[1]).\n"
       "ij_object_dependency(aprintinv,[],[1,2]).\n"
       "ij_object_dependency(ainvlines,[],[2,3]).\n"
       "ij_object_dependency(pclearinv,[],[3]).\n"

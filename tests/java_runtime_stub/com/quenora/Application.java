@@ -16,7 +16,8 @@ public class Application {
   public static Object mainApplet;
 
   public static void init(Class<?> configuration) {}
-  public static void init(Class<?> configuration, boolean applet) {}
+  // The configuration, without starting the application (a web panel's context).
+  public static void init(Class<?> configuration, boolean start) {}
   public static void setCurrentLocation(String location) {}
   public static void cleanup(ModelContext context, Object program, int remoteHandle) {}
   public static IRemoteProcedureWrapper getRemoteProcedure(ModelContext context, int remoteHandle,

@@ -20,6 +20,7 @@ public class QNutil {
   // trim( rtrim( : char(254) : char(254)
   public static String trim(String s) { return s; }
   public static String rtrim(String s) { return s; }
+  public static String ltrim(String s) { return s; }
   // padl( padr( char(254), int(3), char(1) : char(254)
   public static String padl(String s, short length, String fill) { return s; }
   public static String padr(String s, short length, String fill) { return s; }

@@ -6,4 +6,7 @@ import com.quenora.uifactory.QNControl;
 
 public class IChoice extends QNControl {
   public void removeAllItems() {}
+  // Each item's value and text (from 1; their number is QNControl's).
+  public String getItemValue(int index) { return ""; }
+  public String getItemText(int index) { return ""; }
 }

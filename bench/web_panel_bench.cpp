@@ -1,0 +1,73 @@
+// A web panel's class with 100 controls of each kind the page writes (texts,
+// edits, checkboxes, buttons), all in its designed HTML, and two subfiles of
+// 10 columns, into captured output.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "engine/clause_io.h"
+#include "engine/engine.h"
+#include "engine/term.h"
+#include "logic/core/run.h"
+#include "logic/web/web_class.h"
+
+namespace {
+
+std::string big_panel() {
+  std::string f = "spec_i([web, 1, 'Big panel', 'Big', 0, 0]). level_i(1, [0]). ";
+  f += "struct_i(1, 0, [], []). lit_i(1, 1, window, []). ";
+  int n = 2;
+  int html = 1;
+  auto add = [&](const std::string& item, const std::string& props) {
+    f += "lit_i(" + std::to_string(n) + ", 1, " + item + ", " + props + "). ";
+    f += "html_i(" + std::to_string(html++) + ", ctl(" + std::to_string(n) + ")). ";
+    return n++;
+  };
+  for (int i = 0; i < 100; ++i) {
+    const std::string e = "'&E" + std::to_string(i) + "'";
+    const std::string c = "'&C" + std::to_string(i) + "'";
+    f += "attri_i(" + e + ", [" + e + ", int, 9, 2, 'ZZZZZZ9.99']). ";
+    f += "attri_i(" + c + ", [" + c + ", char, 1, 0, '']). ";
+    add("t('Text " + std::to_string(i) + "', 3)", "[]");
+    add("t(" + e + ", 23)", "[ctrltype(edit, 0)]");
+    const int chk = add("t(" + c + ", 23)", "[ctrltype(checkbox, 0)]");
+    f += "ctrl_info_i(" + std::to_string(chk) + ", ['Y', 'N', 'Check'], 0). ";
+    add("button('Ev" + std::to_string(i) + "')", "[]");
+  }
+  for (int s = 1; s <= 2; ++s) {
+    add("s(" + std::to_string(s) + ")", "[]");
+    for (int c = 0; c < 10; ++c) {
+      f += "lit_i(" + std::to_string(n++) + ", 1, s(t('&S" + std::to_string(s) + "_" +
+           std::to_string(c) + "', 23), " + std::to_string(s) + "), [title(['Column " +
+           std::to_string(c) + "'])]). ";
+    }
+  }
+  return f;
+}
+
+void BM_WebPanel(benchmark::State& state) {
+  const std::string facts = big_panel();
+  const qn::engine::Term spec = *qn::engine::parse_term("[web, 'Big panel', 'Big', 0, 0]");
+  size_t lines = 0;
+  bool written = false;
+  for (auto _ : state) {
+    qn::engine::Engine engine;
+    engine.consult_text(facts, false);
+    qn::logic::Run run(engine);
+    run.capture_output();
+    run.stand_in_host("i_called_pgms", 4, [](qn::logic::Run&, std::span<qn::engine::Term> a) {
+      a[3] = qn::engine::Term::list({});
+      return true;
+    });
+    written = qn::logic::gen_webpanel_object(run, 1, spec);
+    lines = run.capture()->all_lines().size();
+  }
+  // What one class holds, so that a run that stops early shows.
+  state.counters["lines"] = static_cast<double>(lines);
+  state.counters["written"] = written ? 1 : 0;
+}
+BENCHMARK(BM_WebPanel)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

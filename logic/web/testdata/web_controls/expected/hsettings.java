@@ -1,0 +1,406 @@
+/*
+               File: hsettings
+        Description: Settings <and> "options"
+             Author: Quenora Java Generator version 619
+       Generated on: <when>
+       Program type: Main program
+         Connection: Explicit (dbms)
+        Target DBMS: qedbase
+   Operating System: Neither specified nor inferred.
+ Main access method: qndata
+    Use ODBC Access: Yes
+*/
+import com.quenora.*;
+import com.quenora.db.driver.*;
+import com.quenora.distributed.*;
+import com.quenora.webpanels.*;
+import java.sql.*;
+public final class hsettings extends QNWebPanel
+{
+   /* Program does not have any parameters */
+   public static void main(String args[])
+   {
+      Application.setCurrentLocation( "" );
+      Application.init(QNcfg.class);
+      hsettings pgm = new hsettings (-1);
+      Application.realMainProgram = pgm;
+      pgm.execute( args);
+      QNWebPanel.copyFiles();
+   }
+
+   public void execute(String args[])
+   {
+      execute_int();
+   }
+
+   public hsettings()
+   {
+      super();
+   }
+
+   public hsettings(int remoteHandle)
+   {
+      super(remoteHandle, new ModelContext( hsettings.class ));
+   }
+
+   public hsettings(int remoteHandle, ModelContext context)
+   {
+      super(remoteHandle, context);
+   }
+
+   public void execute( )
+   {
+      execute_int();
+   }
+
+   private void execute_int( )
+   {
+      isStatic = false;
+      webExecute();
+   }
+
+   public static boolean  isStatic()
+   {
+      return false;
+   }
+
+   protected void initContext()
+   {
+      Application.init(QNcfg.class, false);
+      context = new ModelContext(getClass());
+   }
+
+   protected void createObjects()
+   {
+      lblHead = UIFactory.getLabel(this);
+      chkActive = UIFactory.getCheckbox(this);
+      cmbRegion = UIFactory.getChoice(this);
+   }
+
+   public String getServletInfo()
+   {
+      return "Settings <and> \"options\"" ;
+   }
+
+   public void webExecute( )
+   {
+      pa091( ) ;
+      /* Quenora formulas. */
+      ws091( ) ;
+      we091( ) ;
+      cleanup();
+      return  ;
+   }
+
+   protected void wb091( )
+   {
+      if ( ( wbLoad == false ) )
+      {
+         wbLoad = true ;
+         qnhtml_text( "<html>" );
+         qnhtml_text( "<head>" );
+         qnhtml_text( "<meta name=\"GENERATOR\" content=\"Quenora\">" );
+         qnhtml_text( "<meta name=\"DESCRIPTION\" content=\"Settings &lt;and&gt; &quot;options&quot;\">" );
+         qnhtml_text( "<title>" );
+         qnhtml_send_web_value( Form_Caption );
+         qnhtml_text( "</title>" );
+         define_styles( ) ;
+         qnhtml_text( "</head>" );
+         qnhtml_text( "<body" );
+         if ( !( ((QNutil.strcmp(QNutil.rtrim( Form_Background), "")==0)) ) )
+         {
+            qnhtml_text( " background=\"" );
+            qnhtml_send_web_value( com.quenora.webpanels.QNWebPanel.convertURL( Form_Background) );
+            qnhtml_text( "\"" );
+         }
+         qnhtml_text( " bgcolor="+getHTMLColor( (long)(Form_Backcolor))+">" );
+         qnhtml_text( "<form id=\"MAINFORM\" name=\"MAINFORM\" method=\"POST\">" );
+         qnhtml_text( "<p>" );
+         if ( ( lblHead_Visible != 0 ) )
+         {
+            qnhtml_text( "<span id=\"LBLHEAD\" name=\"LBLHEAD\">" );
+            qnhtml_send_web_value( lblHead_Caption );
+            qnhtml_text( "</span>" );
+         }
+         if ( ( Active_Visible != 0 ) )
+         {
+            qnhtml_text( "<input type=\"checkbox\" "+((QNutil.strcmp(Active, "Y")==0) ? "checked" : "")+" id=\"_ACTIVE\" name=\"_ACTIVE\" value=1>Active &amp; shown" );
+         }
+         if ( ( Limit_Visible != 0 ) )
+         {
+            if ( ( Limit_Enabled == 1 ) )
+            {
+               qnhtml_text( "<input type="+((Limit_Ispassword==1) ? "password" : "text")+" id=\"_LIMIT\" name=\"_LIMIT\" size=\"8\" maxlength=\"8\" value=\"" );
+               qnhtml_send_web_value( Limit );
+               qnhtml_text( "\">" );
+            }
+            else
+            {
+               qnhtml_text( "<span>" );
+               qnhtml_send_web_value( Limit );
+               qnhtml_text( "</span>" );
+            }
+         }
+         /* *** Error in get_control_data. Id in error: 99 */
+         if ( ( btt5_Visible != 0 ) )
+         {
+            qnhtml_text( "<input type="+((1==1) ? "SUBMIT" : "RESET")+" id=\"BTT5\" name=\"BTT5\" value=\"" );
+            qnhtml_send_web_value( btt5_Caption );
+            qnhtml_text( "\" onClick=\"ClearForm( this.form);return false;\">" );
+         }
+         if ( ( btt6_Visible != 0 ) )
+         {
+            qnhtml_text( "<input type="+((1==1) ? "SUBMIT" : "RESET")+" id=\"BTT6\" name=\"BTT6\" value=\"" );
+            qnhtml_send_web_value( btt6_Caption );
+            qnhtml_text( "\" onClick=\"QN_js_close();return false;\">" );
+         }
+         if ( ( SaveBtn_Visible != 0 ) )
+         {
+            qnhtml_text( "<input type="+((1==1) ? "SUBMIT" : "RESET")+" id=\"SAVEBTN\" name=\"SAVEBTN\" value=\"" );
+            qnhtml_send_web_value( SaveBtn_Caption );
+            qnhtml_text( "\">" );
+         }
+         qnhtml_text( "</p>" );
+         if ( ( Region_Visible != 0 ) )
+         {
+            if ( ( Region_Enabled == 1 ) )
+            {
+               qnhtml_text( "<select size="+QNutil.ltrim( QNutil.str( (double)(Region_Height), 3, 0))+" id=\"_REGION\" name=\"_REGION\">" );
+               idxLst = 1 ;
+               while ( ( idxLst <= cmbRegion.getItemCount() ) )
+               {
+                  if ( ( QNutil.strcmp(QNutil.ltrim( cmbRegion.getItemValue(idxLst)), QNutil.ltrim( Region)) == 0 ) )
+                  {
+                     qnhtml_text( "<option value=\"" );
+                     qnhtml_send_web_value( QNutil.rtrim( cmbRegion.getItemValue(idxLst)) );
+                     qnhtml_text( "\" selected >" );
+                  }
+                  else
+                  {
+                     qnhtml_text( "<option value=\"" );
+                     qnhtml_send_web_value( QNutil.rtrim( cmbRegion.getItemValue(idxLst)) );
+                     qnhtml_text( "\">" );
+                  }
+                  qnhtml_send_web_value( cmbRegion.getItemText(idxLst) );
+                  idxLst = idxLst+1 ;
+               }
+               qnhtml_text( "</select>" );
+            }
+         }
+      }
+      /* End function WB091 */
+   }
+
+   protected void ws091( )
+   {
+      wbLoad = false ;
+      wbEnd = 0 ;
+      wbTemp = 0 ;
+      wjLoc = "" ;
+      nUserReturn = 0 ;
+      QN_FocusControl = "_ACTIVE" ;
+      if ( ( QNutil.strcmp(CGI_RequestMethod, "POST") == 0 ) )
+      {
+         sCallerURL = cgiGet( "sCallerURL") ;
+      }
+      else
+      {
+         sCallerURL = CGI_Referer ;
+      }
+      /* Stand alone formulas. */
+      wbErr = false ;
+      if ( ( QNutil.strcmp(CGI_RequestMethod, "POST") == 0 ) )
+      {
+         if ( ((QNutil.strcmp(QNutil.rtrim( wjLoc), "")==0)) && ( nUserReturn != 1 ) )
+         {
+            /* Read saved values. */
+            /* Read variables values. */
+            Active = ((QNutil.val( cgiGet( "_ACTIVE"))==1) ? "Y" : "N") ;
+            Limit = QNutil.val( cgiGet( "_LIMIT")) ;
+            Region = cgiGet( "_REGION") ;
+            /* Read hidden variables. */
+            /* Read Web Panel buttons. */
+            /* No code required for Cancel button. It is implemented as the Reset button. */
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( cgiGet( "BTT5")), "")==0)) ) )
+            {
+            }
+            else if ( !( ((QNutil.strcmp(QNutil.rtrim( cgiGet( "SAVEBTN")), "")==0)) ) )
+            {
+               /* Execute user event: E1109 */
+               E1109();
+            }
+         }
+      }
+      /* End function WS091 */
+   }
+
+   protected void we091( )
+   {
+      if ( ( nUserReturn == 1 ) )
+      {
+         redirect( sCallerURL );
+      }
+      else if ( ((QNutil.strcmp(QNutil.rtrim( wjLoc), "")==0)) )
+      {
+         Rfr0gs = true ;
+         refresh( ) ;
+         if ( ( nUserReturn == 1 ) )
+         {
+            redirect( sCallerURL );
+         }
+         else if ( ((QNutil.strcmp(QNutil.rtrim( wjLoc), "")==0)) )
+         {
+            /* Send hidden variables. */
+            qnhtml_text( "<input type=hidden name=\"sCallerURL\" value=\"" );
+            qnhtml_send_web_value( sCallerURL );
+            qnhtml_text( "\">" );
+            /* Send saved values. */
+            qnhtml_text( "</form>" );
+            qnhtml_text( "</body>" );
+            qnhtml_text( "</html>" );
+         }
+         else
+         {
+            redirect( wjLoc );
+         }
+      }
+      else
+      {
+         redirect( wjLoc );
+      }
+      /* End function WE091 */
+   }
+
+   protected void pa091( )
+   {
+      initpars( ) ;
+      Form_Backcolor = UIFactory.getColor( 255, 255, 255) ;
+      Form_Background = "back.gif" ;
+      Form_Caption = "Settings <and> \"options\"" ;
+      Form_Jump = "" ;
+      lblHead_Visible = (byte)(1) ;
+      lblHead_Caption = "Limits" ;
+      Active_Visible = (byte)(1) ;
+      Active_Enabled = (byte)(1) ;
+      Active_Ispassword = 0 ;
+      Limit_Visible = (byte)(1) ;
+      Limit_Enabled = (byte)(1) ;
+      Limit_Ispassword = 0 ;
+      btt5_Visible = (byte)(1) ;
+      btt5_Caption = "Clear" ;
+      btt6_Visible = (byte)(1) ;
+      btt6_Caption = "Cancel" ;
+      SaveBtn_Visible = (byte)(1) ;
+      SaveBtn_Caption = "Save it" ;
+      Region_Visible = (byte)(1) ;
+      Region_Enabled = (byte)(1) ;
+      Region_Ispassword = 0 ;
+      /* End function PA091 */
+   }
+
+   protected void refresh( )
+   {
+      wb091( ) ;
+      /* End function Refresh */
+   }
+
+   protected void E1109()
+   {
+      /* SaveRoutine */
+      Limit = 0 ;
+   }
+
+   protected void define_styles( )
+   {
+      qnhtml_text( "<style type=\"text/css\">" );
+      qnhtml_text( "</style>" );
+      /* End function define_styles */
+   }
+
+   public ILabel lblHead;
+   public ICheckbox chkActive;
+   public IChoice cmbRegion;
+   protected void cleanup( )
+   {
+      flushBuffer();
+   }
+
+   public void initialize( )
+   {
+      wbLoad = false ;
+      wbEnd = 0 ;
+      Form_Caption = "" ;
+      Form_Background = "" ;
+      Form_Backcolor = 0 ;
+      lblHead_Visible = 0 ;
+      lblHead_Caption = "" ;
+      Active_Visible = 0 ;
+      Active = "" ;
+      Limit_Visible = 0 ;
+      Limit_Enabled = 0 ;
+      Limit_Ispassword = 0 ;
+      Limit = 0 ;
+      btt5_Visible = 0 ;
+      btt5_Caption = "" ;
+      btt6_Visible = 0 ;
+      btt6_Caption = "" ;
+      SaveBtn_Visible = 0 ;
+      SaveBtn_Caption = "" ;
+      Region_Visible = 0 ;
+      Region_Height = 0 ;
+      Region_Enabled = 0 ;
+      idxLst = 0 ;
+      Region = "" ;
+      wbTemp = 0 ;
+      wjLoc = "" ;
+      nUserReturn = 0 ;
+      sCallerURL = "" ;
+      QNSUBMITID = "" ;
+      Rfr0gs = false ;
+      QN_FocusControl = "" ;
+      wbErr = false ;
+      Form_Jump = "" ;
+      Active_Enabled = 0 ;
+      Active_Ispassword = 0 ;
+      Region_Ispassword = 0 ;
+      /* Quenora formulas. */
+   }
+
+   protected byte lblHead_Visible ;
+   protected byte Active_Visible ;
+   protected byte Limit_Visible ;
+   protected byte Limit_Enabled ;
+   protected byte Limit_Ispassword ;
+   protected byte btt5_Visible ;
+   protected byte btt6_Visible ;
+   protected byte SaveBtn_Visible ;
+   protected byte Region_Visible ;
+   protected byte Region_Enabled ;
+   protected byte wbTemp ;
+   protected byte nUserReturn ;
+   protected byte Active_Enabled ;
+   protected byte Active_Ispassword ;
+   protected byte Region_Ispassword ;
+   protected short wbEnd ;
+   protected int Form_Backcolor ;
+   protected int Region_Height ;
+   protected int idxLst ;
+   protected double Limit ;
+   protected String Form_Caption ;
+   protected String Form_Background ;
+   protected String lblHead_Caption ;
+   protected String Active ;
+   protected String btt5_Caption ;
+   protected String btt6_Caption ;
+   protected String SaveBtn_Caption ;
+   protected String Region ;
+   protected String wjLoc ;
+   protected String sCallerURL ;
+   protected String QNSUBMITID ;
+   protected String QN_FocusControl ;
+   protected String Form_Jump ;
+   protected boolean wbLoad ;
+   protected boolean Rfr0gs ;
+   protected boolean wbErr ;
+}
+

@@ -1,0 +1,149 @@
+// Assembles the page a web panel's class writes for a GET request, read
+// from its Java source with the JDK's compiler tree (parsing only):
+// webExecute is followed, each method of the class inlined at its first
+// call; of an if/else chain the first branch that writes is taken; a loop's
+// body runs once; "+" joins; a conditional gives its first value; a variable
+// its last assignment of a constant, else its initial value; a call of a
+// known name gives its argument (convertURL), any other value "v" (listed on
+// standard error for review). qnhtml_text writes its text, and
+// qnhtml_send_web_value writes "v".
+//
+//   java -cp <dir> HtmlRuns FILE.java > page.html
+//
+// Exit status 0 when the page was assembled, 1 when the class has no
+// webExecute, 2 on a usage error.
+import com.sun.source.tree.*;
+import com.sun.source.util.JavacTask;
+import java.nio.charset.Charset;
+import java.util.*;
+import javax.tools.*;
+
+public final class HtmlRuns {
+  private final Map<String, MethodTree> methods = new HashMap<>();
+  private final Set<String> inlined = new HashSet<>();
+  private final Map<String, String> values = new HashMap<>();
+  private final Set<String> unknown = new TreeSet<>();
+
+  public static void main(String[] args) throws Exception {
+    if (args.length != 1) {
+      System.err.println("usage: HtmlRuns FILE.java");
+      System.exit(2);
+    }
+    JavaCompiler compiler = ToolProvider.getSystemJavaCompiler();
+    HtmlRuns runs = new HtmlRuns();
+    try (StandardJavaFileManager files =
+             compiler.getStandardFileManager(null, null, Charset.forName("windows-1252"))) {
+      JavacTask task = (JavacTask) compiler.getTask(null, files, null, List.of("-proc:none"), null,
+          files.getJavaFileObjects(args[0]));
+      for (CompilationUnitTree unit : task.parse()) {
+        for (Tree t : unit.getTypeDecls()) {
+          if (!(t instanceof ClassTree)) continue;
+          for (Tree m : ((ClassTree) t).getMembers()) {
+            if (m instanceof MethodTree) {
+              runs.methods.putIfAbsent(((MethodTree) m).getName().toString(), (MethodTree) m);
+            } else if (m instanceof VariableTree && ((VariableTree) m).getInitializer() != null) {
+              String v = runs.constant(((VariableTree) m).getInitializer());
+              if (v != null) runs.values.put(((VariableTree) m).getName().toString(), v);
+            }
+          }
+        }
+      }
+    }
+    MethodTree start = runs.methods.get("webExecute");
+    if (start == null) {
+      System.err.println("HtmlRuns: no webExecute in " + args[0]);
+      System.exit(1);
+    }
+    StringBuilder page = new StringBuilder();
+    runs.inlined.add("webExecute");
+    runs.block(start.getBody(), page);
+    System.out.print(page);
+    for (String u : runs.unknown) System.err.println("v: " + u);
+  }
+
+  private void block(BlockTree b, StringBuilder out) {
+    if (b == null) return;
+    for (StatementTree s : b.getStatements()) statement(s, out);
+  }
+
+  private void statement(StatementTree s, StringBuilder out) {
+    if (s instanceof BlockTree) {
+      block((BlockTree) s, out);
+    } else if (s instanceof ExpressionStatementTree) {
+      expression(((ExpressionStatementTree) s).getExpression(), out);
+    } else if (s instanceof IfTree) {
+      IfTree i = (IfTree) s;
+      StringBuilder then = new StringBuilder();
+      statement(i.getThenStatement(), then);
+      if (then.length() > 0 || i.getElseStatement() == null) {
+        out.append(then);
+      } else {
+        statement(i.getElseStatement(), out);
+      }
+    } else if (s instanceof WhileLoopTree) {
+      statement(((WhileLoopTree) s).getStatement(), out);
+    } else if (s instanceof ForLoopTree) {
+      statement(((ForLoopTree) s).getStatement(), out);
+    } else if (s instanceof DoWhileLoopTree) {
+      statement(((DoWhileLoopTree) s).getStatement(), out);
+    } else if (s instanceof TryTree) {
+      block(((TryTree) s).getBlock(), out);
+    } else if (s instanceof VariableTree && ((VariableTree) s).getInitializer() != null) {
+      String v = constant(((VariableTree) s).getInitializer());
+      if (v != null) values.put(((VariableTree) s).getName().toString(), v);
+    }
+  }
+
+  private void expression(ExpressionTree e, StringBuilder out) {
+    if (e instanceof AssignmentTree) {
+      AssignmentTree a = (AssignmentTree) e;
+      String v = constant(a.getExpression());
+      if (v != null) values.put(a.getVariable().toString().replaceFirst("^this\\.", ""), v);
+      return;
+    }
+    if (!(e instanceof MethodInvocationTree)) return;
+    MethodInvocationTree call = (MethodInvocationTree) e;
+    String name = call.getMethodSelect().toString().replaceFirst("^this\\.", "");
+    if (name.equals("qnhtml_text") && call.getArguments().size() == 1) {
+      out.append(value(call.getArguments().get(0)));
+    } else if (name.equals("qnhtml_send_web_value")) {
+      out.append("v");
+    } else if (methods.containsKey(name) && inlined.add(name)) {
+      block(methods.get(name).getBody(), out);
+    }
+  }
+
+  // A constant's text (a literal, or a variable known to hold one), else null.
+  private String constant(ExpressionTree e) {
+    while (e instanceof ParenthesizedTree) e = ((ParenthesizedTree) e).getExpression();
+    while (e instanceof TypeCastTree) e = ((TypeCastTree) e).getExpression();
+    if (e instanceof LiteralTree) return String.valueOf(((LiteralTree) e).getValue());
+    if (e instanceof IdentifierTree) return values.get(e.toString());
+    return null;
+  }
+
+  private String value(ExpressionTree e) {
+    while (e instanceof ParenthesizedTree) e = ((ParenthesizedTree) e).getExpression();
+    while (e instanceof TypeCastTree) e = ((TypeCastTree) e).getExpression();
+    if (e instanceof LiteralTree) return String.valueOf(((LiteralTree) e).getValue());
+    if (e instanceof BinaryTree && e.getKind() == Tree.Kind.PLUS) {
+      BinaryTree b = (BinaryTree) e;
+      return value(b.getLeftOperand()) + value(b.getRightOperand());
+    }
+    if (e instanceof ConditionalExpressionTree) {
+      return value(((ConditionalExpressionTree) e).getTrueExpression());
+    }
+    if (e instanceof IdentifierTree && values.containsKey(e.toString())) {
+      return values.get(e.toString());
+    }
+    if (e instanceof MethodInvocationTree) {
+      MethodInvocationTree call = (MethodInvocationTree) e;
+      String name = call.getMethodSelect().toString();
+      if (name.endsWith("convertURL") && call.getArguments().size() == 1) {
+        return value(call.getArguments().get(0));
+      }
+    }
+    unknown.add(e.toString());
+    return "v";
+  }
+}
