@@ -49,6 +49,7 @@ std::string tight_rect(const std::vector<int64_t>& r, std::string_view sep) {
 
 // The field of a class, declared with its Java class.
 void declare_field(Run& run, const std::string& field, const std::string& cls) {
+  run.facts().assertz(fact("form_field_i", {atom(field)}));
   declare_var(run, atom(field), Term::list({fact("obj", {str(cls)}), num(0), num(0), num(1)}),
               "s", Term::nil());
 }

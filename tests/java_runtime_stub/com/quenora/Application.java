@@ -16,6 +16,8 @@ public class Application {
   public static Object mainApplet;
 
   public static void init(Class<?> configuration) {}
+  // The menu bar of a panel that names none.
+  public static QNMenuBar getDefaultMenuBar(Object program) { return null; }
   public static void setCurrentLocation(String location) {}
   public static void cleanup(ModelContext context, Object program, int remoteHandle) {}
   public static IRemoteProcedureWrapper getRemoteProcedure(ModelContext context, int remoteHandle,
