@@ -17,6 +17,7 @@
 #include "logic/javaui/form_props.h"
 #include "logic/javaui/main_method.h"
 #include "logic/navigation/aux_vars.h"
+#include "logic/navigation/commands.h"
 #include "logic/navigation/levels.h"
 #include "logic/navigation/program_start.h"
 #include "logic/navigation/vert_formulas.h"
@@ -120,6 +121,21 @@ std::optional<FormItem> window_of(Run& run) {
     if (f.item == "window") return f;
   }
   return std::nullopt;
+}
+
+// The break groups of the event source (the program's own level, 0); an
+// event source without groups is one group of every command line.
+bool event_source(Run& run) {
+  const Term top = num(0);
+  if (run.facts().exists(fact("b_group_i", {top, var(), var(), var(), var(), var()}))) {
+    return each_break_group(run, top, Term::nil(), Term::nil(), Term::nil());
+  }
+  bool ok = true;
+  for (const Term& l : run.facts().clauses("b_line_i", 6)) {
+    if (!(l.arg(2) == top) || !(l.arg(4) == "cmd")) continue;
+    ok = cmd_to_code(run, l.arg(6), Term::nil(), Term::nil(), top, Term::nil()) && ok;
+  }
+  return ok;
 }
 
 bool has_parms(Run& run) { return !get_pgm_parms(run).list_items().empty(); }
@@ -403,7 +419,7 @@ bool gen_workpanel_class(Run& run, int64_t model, int64_t number, const Term& sp
   facts.abolish("in_standalone_i", 0);
   ok = ok && gen_var_control_sync(run);
   const Term first = num(1);
-  ok = ok && each_break_group(run, first, Term::nil(), Term::nil(), Term::nil());
+  ok = ok && event_source(run);
   select_formula_auxs(run, first);
   ok = ok && level_vert_formulas(run, first) && gen_screen(run);
   ok = ok && gen_no_accept(run) && gen_context_methods(run) && gen_conditional_color(run);

@@ -77,7 +77,15 @@ bool ask(Run& run, const char* name, uint32_t arity, std::vector<engine::Term> a
 bool gen_block_cmds(Run& run, const engine::Term& level, const engine::Term& group,
                     const engine::Term& kind, const engine::Term& sel, const engine::Term& c2,
                     const engine::Term& c3, const engine::Term& c4) {
-  return ask(run, "gen_block_cmds", 10, {level, group, kind, sel, c2, c3, c4});
+  if (ask(run, "gen_block_cmds", 10, {level, group, kind, sel, c2, c3, c4})) return true;
+  // Panels and transactions: the group's command lines in order.
+  if (!spec_kind_in(run, {"scr", "trn"})) return false;
+  bool ok = true;
+  for (const engine::Term& l : clauses_by_arg(run, "b_line_i", 6, 2, level)) {
+    if (l.arg(3) != group || l.arg(4) != "cmd") continue;
+    ok = cmd_to_code(run, l.arg(6), c2, c3, level, c4) && ok;
+  }
+  return ok;
 }
 
 bool gen_print_block(Run& run, const engine::Term& level, const engine::Term& group,

@@ -141,7 +141,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
       {"mmainmenu.java", "logic/core", "placeholder_mnu"},
       {"tcustomer.java", "logic/core", "placeholder_trn_no_enter"},
       {"tinvoice.java", "logic/core", "placeholder_trn"},
-      {"wbrowse.java", "logic/core", "placeholder_scr"},
+      {"wbrowse.java", "logic/javaui", "wp_browse"},
       {"bmainbar.java", "logic/core", "placeholder_mbr"},
       // The reorganisation (c0011) after the creation (c0010): its programs
       // replace the creation's.
