@@ -17,4 +17,8 @@ public class UIFactory {
   public static IQNImage getQNImage(QNPanel panel, String file, int x, int y, int w, int h) {
     return new IQNImage();
   }
+  public static IQNRadioButton getQNRadioButton(String title, int buttons, IQNRectangle frame,
+                                                QNPanel panel, int x, int y, int w, int h) {
+    return new IQNRadioButton();
+  }
 }
