@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/navigation/commands.h"
 #include "logic/navigation/levels.h"
@@ -37,7 +38,25 @@ bool auto_remote_proc(Run& run) {
   const auto value = pgm_prop_value(run, "AUTO_REMOTE");
   return value && !value->empty();
 }
-bool gen_refresh_cmd(Run&, const engine::Term&, const engine::Term&) { return false; }
+bool gen_refresh_cmd(Run& run, const engine::Term& level, const engine::Term& mode) {
+  (void)level;
+  if (!spec_kind_in(run, {"scr"})) return false;
+  // A work panel refreshes its variables and controls, then reloads its
+  // subfiles (keeping their lines with Refresh keep).
+  Out out(run);
+  out.pieces({"QNRefresh();"});
+  for (const engine::Term& f : run.facts().clauses("lit_i", 4)) {
+    const engine::Term& it = f.arg(3);
+    if (!(it.is_compound() && it.functor() == "s" && it.arity() == 1)) continue;
+    std::string sub = "sub" + text_of(f.arg(1));
+    for (const engine::Term& p : f.arg(4).list_items()) {
+      if (p.is_compound() && p.functor() == "ctlname" && p.arity() == 1 && !text_of(p.arg(1)).empty())
+        sub = "sub" + text_of(p.arg(1));
+    }
+    out.pieces({sub + (mode == "keep" ? ".refreshKeep();" : ".load();")});
+  }
+  return out.ok();
+}
 
 bool gen_event_cmd_call(Run& run, const engine::Term& event, const engine::Term& level) {
   // The event's header line: its name with or without quotes.

@@ -2,4 +2,8 @@
 // tests, never installed.
 package com.quenora.uifactory;
 
-public class IQNButton extends QNControl implements IFocusableControl {}
+public class IQNButton extends QNControl implements IFocusableControl {
+  public void setTooltip(String text) {}
+  public void addActionListener(Object listener) {}
+  public boolean isEventSource(Object source) { return source == this; }
+}

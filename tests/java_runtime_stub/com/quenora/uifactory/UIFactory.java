@@ -21,4 +21,27 @@ public class UIFactory {
                                                 QNPanel panel, int x, int y, int w, int h) {
     return new IQNRadioButton();
   }
+  public static IQNButton getQNButton(QNPanel panel, String caption, int x, int y, int w, int h,
+                                      IFont font) {
+    return new IQNButton();
+  }
+  public static IQNButton getQNButton(QNPanel panel, String bitmap, int x, int y, int w, int h) {
+    return new IQNButton();
+  }
+  // The codes of the function keys.
+  public static class KeyCodes {
+    public int getF1() { return 112; }
+    public int getF2() { return 113; }
+    public int getF3() { return 114; }
+    public int getF4() { return 115; }
+    public int getF5() { return 116; }
+    public int getF6() { return 117; }
+    public int getF7() { return 118; }
+    public int getF8() { return 119; }
+    public int getF9() { return 120; }
+    public int getF10() { return 121; }
+    public int getF11() { return 122; }
+    public int getF12() { return 123; }
+  }
+  public static KeyCodes getKeyCodes() { return new KeyCodes(); }
 }
