@@ -1,0 +1,53 @@
+#include "logic/javaui/work_panel.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "logic/program/expr_fixture.h"
+
+namespace qn::logic {
+namespace {
+
+using namespace testing;  // NOLINT
+
+std::string fields(ExprRun& r, const std::vector<FormItem>& items) {
+  std::string s;
+  for (const FormItem& f : items) s += (s.empty() ? "" : " ") + form_item_field(r.run, f);
+  return s;
+}
+
+TEST(WorkPanel, TabOrderByClassThenPlaceWithPageOffsets) {
+  ExprRun r(R"(
+attri_i(a, ['A', int, 4, 0, '']).
+attri_i(b, ['B', int, 4, 0, '']).
+attri_i('&P1', ['&P1', int, 4, 0, '']).
+attri_i('&P2', ['&P2', int, 4, 0, '']).
+attri_i('&Pic', ['&Pic', bits, 4, 0, '']).
+lit_i(1, 1, window, [rect(0,0,299,299)]).
+lit_i(2, 1, button('Ok'), [rect(0,0,9,9)]).
+lit_i(3, 1, t(b, 2), [rect(50,40,59,49)]).
+lit_i(4, 1, t(a, 2), [rect(10,40,19,49)]).
+lit_i(5, 1, t('Note', 3), [rect(0,0,9,9)]).
+lit_i(6, 1, tabcontrol, [rect(0,100,199,199)]).
+lit_i(7, 6, tabpage, [rect(5,20,194,99), title(['One'])]).
+lit_i(8, 6, tabpage, [rect(5,20,194,99), title(['Two'])]).
+lit_i(9, 8, t('&P2', 23), [rect(0,0,9,9)]).
+lit_i(10, 7, t('&P1', 23), [rect(0,50,9,59)]).
+lit_i(11, 1, t('&Pic', 23), [rect(0,1,9,9)]).
+lit_i(12, 1, rect(1), [rect(0,0,9,9)]).
+)");
+  // Attributes and tab controls (class 1) by top, then left; buttons (2);
+  // labels and bits variables (4); rectangles (5).
+  EXPECT_EQ(fields(r, sorted_controls(r.run, engine::Term::integer(1), false)),
+            "edta edtb tctrl6 btt2 lbl5 imgPic rct12");
+  EXPECT_EQ(fields(r, sorted_controls(r.run, engine::Term::integer(1), true)),
+            "edta edtb imgPic");
+  // The pages' controls replace their tab control, page by page; what takes
+  // no focus is left out.
+  EXPECT_EQ(fields(r, window_tab_order(r.run, engine::Term::integer(1))),
+            "edta edtb edtP1 edtP2 btt2");
+}
+
+}  // namespace
+}  // namespace qn::logic
