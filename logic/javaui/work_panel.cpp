@@ -21,6 +21,7 @@
 #include "logic/navigation/levels.h"
 #include "logic/navigation/program_start.h"
 #include "logic/navigation/vert_formulas.h"
+#include "logic/program/expressions.h"
 #include "logic/program/program_calls.h"
 #include "logic/program/program_frame.h"
 #include "logic/toolbox/declarations.h"
@@ -358,23 +359,115 @@ bool gen_context_methods(Run& run) {
   return ok;
 }
 
+bool has_colour_rules(Run& run);
+
 bool gen_var_control_sync(Run& run) {
   return method(run, "protected void QNRefresh()", [&](Out& o) {
     bool ok = gen_event_cmd_call(run, atom("Refresh"), num(1)) || true;
     o.pieces({"standAlone();"});
     o.pieces({"VariablesToControls();"});
+    if (has_colour_rules(run)) o.pieces({"setConditionalColor( true, \"\");"});
     ok = emit_comment(run, {"Quenora Refresh"}) && ok;
     return ok;
   });
 }
 
+namespace {
+
+// The rules whose first action is a(Kind, [...]), with their condition.
+struct ActionRule {
+  std::vector<Term> args;
+  Term condition;
+};
+std::vector<ActionRule> action_rules(Run& run, int64_t kind) {
+  std::vector<ActionRule> out;
+  for (const Term& r : run.facts().clauses("rule_i", 2)) {
+    const Term& rule = r.arg(2);
+    if (!is(rule, "rule", 4)) continue;
+    for (const Term& a : rule.arg(1).list_items()) {
+      if (is(a, "a", 2) && a.arg(1) == num(kind)) out.push_back({a.arg(2).list_items(), rule.arg(2)});
+    }
+  }
+  return out;
+}
+
+bool names_item(const Term& token, const Term& item) {
+  return token.is_compound() && token.arity() >= 1 && item.is_compound() && item.arity() >= 1 &&
+         platform::upper_1252(strip_ampersand(text_of(token.arg(1)))) ==
+             platform::upper_1252(strip_ampersand(text_of(item.arg(1))));
+}
+
+std::string condition_text(Run& run, const Term& condition) {
+  std::string s;
+  for (const std::string& p : cond_to_java(run, condition, {})) s += (s.empty() ? "" : " ") + p;
+  return s;
+}
+
+// A colour of a colour rule: a name, or two words read as one.
+std::optional<std::string> rule_colour(const Term& c) {
+  std::string name;
+  if (c.is_cons()) {
+    for (const Term& w : c.list_items()) name += text_of(w);
+  } else {
+    name = text_of(c);
+  }
+  if (name.empty()) return std::nullopt;
+  if (auto rgb = legacy_color_rgb(name)) return "UIFactory.getColor" + *rgb;
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool has_colour_rules(Run& run) { return !action_rules(run, 26).empty(); }
+
 bool gen_no_accept(Run& run) {
-  return method(run, "public void setNoAccept(Object eventSource)", [](Out&) { return true; });
+  const auto rules = action_rules(run, 3);
+  return method(run, "public void setNoAccept(Object eventSource)", [&](Out& o) {
+    for (const FormItem& f : form_items(run)) {
+      if (!attvar_item(f.item) || run.facts().exists(fact("form_token_i", {f.item.arg(1)})))
+        continue;
+      std::vector<std::string> conds;
+      for (const ActionRule& r : rules) {
+        if (!r.args.empty() && names_item(r.args[0], f.item))
+          conds.push_back(condition_text(run, r.condition));
+      }
+      if (conds.empty()) continue;
+      std::string cond = conds[0];
+      for (size_t i = 1; i < conds.size(); ++i) cond = "(" + cond + ") || (" + conds[i] + ")";
+      const std::string ctl = field_of(run, f);
+      o.pieces({"if ( " + ctl + ".isEventSource(eventSource) )"});
+      o.open("{");
+      o.pieces({ctl + ".setEnabled(!(" + cond + "));"});
+      o.close("}");
+    }
+    return true;
+  });
 }
 
 bool gen_conditional_color(Run& run) {
-  return method(run, "public void setConditionalColor(boolean all, Object control)",
-                [](Out&) { return true; });
+  const auto rules = action_rules(run, 26);
+  return method(run, "public void setConditionalColor(boolean all, Object control)", [&](Out& o) {
+    for (const ActionRule& r : rules) {
+      if (r.args.size() < 2) continue;
+      std::optional<FormItem> item;
+      for (const FormItem& f : form_items(run)) {
+        if (attvar_item(f.item) && names_item(r.args[1], f.item)) item = f;
+      }
+      if (!item) continue;
+      const auto colours = r.args[0].list_items();
+      const std::string ctl = field_of(run, *item);
+      const std::string cond = condition_text(run, r.condition);
+      const auto fore = colours.size() > 0 ? rule_colour(colours[0]) : std::nullopt;
+      const auto back = colours.size() > 1 ? rule_colour(colours[1]) : std::nullopt;
+      if (!fore && !back) continue;
+      o.pieces({"if (all || " + ctl + ".isEventSource(control) )"});
+      o.open("{");
+      if (fore) o.pieces({ctl + ".setICondForeground(" + cond + ", " + *fore + ");"});
+      if (back) o.pieces({ctl + ".setICondBackground(" + cond + ", " + *back + ");"});
+      o.close("}");
+    }
+    return true;
+  });
 }
 
 bool gen_workpanel_class(Run& run, int64_t model, int64_t number, const Term& spec) {

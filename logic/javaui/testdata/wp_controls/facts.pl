@@ -26,3 +26,8 @@ ctrl_info_i(2, combo, [[1, 'Small'], [2, 'Large']]).
 ctrl_info_i(3, listbx, [['R', 'Red'], ['G', 'Green']]).
 ctrl_info_i(4, checkbox, ['Y', 'N', 'Ready']).
 ctrl_info_i(5, radio, [[1, 'One'], [2, 'Two']]).
+/* &Color is not accepted while &Size is 2; &Ready is written in BLU+ (two
+   words) while &Size is 1 and on yellow while &Size is over 1. */
+rule_i(1, rule([a(3, [t('&Color', 23)])], [t('&Size', 23), t('=', 10), t(2, 3)], [], [])).
+rule_i(1, rule([a(26, [[['BLU', '+']], t('&Ready', 23)])], [t('&Size', 23), t('=', 10), t(1, 3)], [], [])).
+rule_i(1, rule([a(26, [['', 'YLW'], t('&Ready', 23)])], [t('&Size', 23), t('>', 10), t(1, 3)], [], [])).

@@ -103,6 +103,7 @@ public final class wcontrols extends QNWorkpanel
    protected void QNRefresh() {
       standAlone();
       VariablesToControls();
+      setConditionalColor( true, "");
       /* Quenora Refresh */
    }
    protected void screen() {
@@ -149,6 +150,10 @@ public final class wcontrols extends QNWorkpanel
       setFocus(cmbSize, true);
    }
    public void setNoAccept(Object eventSource) {
+      if ( lstColor.isEventSource(eventSource) )
+      {
+         lstColor.setEnabled(!(( Size == 2 )));
+      }
    }
    protected void VariablesToControls() {
       cmbSize.setValue( Size );
@@ -175,6 +180,14 @@ public final class wcontrols extends QNWorkpanel
    protected void eventLevelResetContext() {
    }
    public void setConditionalColor(boolean all, Object control) {
+      if (all || chkReady.isEventSource(control) )
+      {
+         chkReady.setICondForeground(( Size == 1 ), UIFactory.getColor(0,0,255));
+      }
+      if (all || chkReady.isEventSource(control) )
+      {
+         chkReady.setICondBackground(( Size > 1 ), UIFactory.getColor(255,255,0));
+      }
    }
    protected void actionEventDispatch(Object eventSource) {
    }

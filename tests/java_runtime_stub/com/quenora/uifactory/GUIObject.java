@@ -13,6 +13,9 @@ public class GUIObject implements IFocusableControl {
   public boolean isEventSource(Object source) { return source == this; }
   public Object getQNCursor() { return null; }
   public void setEnabled(boolean enabled) {}
+  // The colours a colour rule gives while its condition holds.
+  public void setICondForeground(boolean condition, int color) {}
+  public void setICondBackground(boolean condition, int color) {}
   public void addFocusListener(Object listener) {}
   public void addItemListener(Object listener) {}
   public void addMouseListener(Object listener) {}
