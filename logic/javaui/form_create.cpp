@@ -4,6 +4,7 @@
 #include "logic/core/options.h"
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
+#include "logic/core/spec_files.h"
 #include "logic/core/utilities.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/java_types.h"
@@ -222,6 +223,99 @@ bool create_attvar(Run& run, const FormItem& f, const std::string& kind) {
   return out.ok() && register_listeners(run, f.number, field, kind);
 }
 
+std::string two_digits(const Term& n) {
+  std::string t = text_of(n);
+  return t.size() < 2 ? std::string(2 - t.size(), '0') + t : t;
+}
+
+// gen_column_definition/1: one column of the subfile N.
+std::optional<std::string> column_definition(Run& run, const FormItem& col, const Term& sub_props,
+                                             int64_t row_height, std::vector<std::string>& inits) {
+  const Term& shown = col.item.arg(1);
+  if (!attvar_item(shown)) return std::nullopt;
+  auto t = shown_type(run, shown.arg(1));
+  if (!t) return std::nullopt;
+  const auto ct = ctl_prop_decode(run, "ctype", col.props);
+  const std::string kind = ct && !ct->list_items().empty() ? text_of(ct->list_items()[0]) : "edit";
+  const int64_t width = ctl_property(run, "width", col.props).value_or(num(1)).is_int()
+                            ? ctl_property(run, "width", col.props)->as_int()
+                            : 1;
+  const std::vector<int64_t> r{0, 0, width, row_height};
+  const std::string font =
+      font_expr(ctl_property(run, "sfont", sub_props).value_or(Term::nil()));
+  FormItem inner{col.number, col.container, shown, col.props};
+  std::string component = text_of(t->type) == "bits"
+                              ? "new SubfileImage()"
+                              : component_of(run, inner, kind, *t, r, "null", font, true);
+  std::string title = ctl_property_text(run, "title", col.props);
+  const Term model = get_model_num(run).value_or(num(0));
+  if (title.empty()) title = att_title(run, model, shown.arg(1));
+  // An attribute without a title in the knowledge base is shown by its name.
+  if (title.empty()) {
+    if (auto name = get_attri_name(run, model, shown.arg(1))) title = strip_ampersand(text_of(*name));
+  }
+  const std::string aux = strip_ampersand(text_of(auxname_c(run, shown.arg(1)).value_or(shown.arg(1))));
+  const std::string enabled = "true";
+  const std::string w = std::to_string(width), h = std::to_string(row_height);
+  if (kind == "combo" || kind == "dyncombo") {
+    inits.push_back("((QNComboBox) " + std::string("COLUMN") + ".getQNComponent()).setTransactionMode();");
+  }
+  return "new QNColumnDefinition( new " + gui_object_class(*t) + " ( " + component +
+         " , null, 0 , 0 , " + w + " , " + h + " , " + back_or_none(run, col.props) + " , " +
+         java_ctl_color(run, "fore", col.props) + " , " + font + " , " + enabled + " , \"" + aux +
+         "\" ), " + java_quoted(title) + " , " + java_ctl_color(run, "tfore", col.props) + " , " +
+         java_ctl_color(run, "tback", col.props) + " , " + w + " , " +
+         font_expr(ctl_property(run, "stfont", sub_props).value_or(Term::nil())) + " , " + enabled +
+         " )";
+}
+
+bool create_subfile(Run& run, const FormItem& f) {
+  const Term& n = f.item.arg(1);
+  const std::string sub = form_item_field(run, f);
+  declare_field(run, sub, "QNSubfile");
+  const auto r = rect_of(run, f.props);
+  const std::string panel = control_panel_expr(run, f.container);
+  const auto th = ctl_prop_decode(run, "th", f.props);
+  const int64_t title_h = th && th->is_int() ? th->as_int() : 0;
+  const auto rowh = ctl_prop_decode(run, "rowh", f.props);
+  std::optional<int64_t> row = rowh && rowh->is_int() ? std::optional<int64_t>(rowh->as_int()) : std::nullopt;
+  const int64_t rows = subfile_visible_rows(r[3], title_h, row);
+  const int64_t row_height = row && *row > 0 ? *row : r[3] - title_h + 1;
+  const auto spec = spec_list(run);
+  const auto items = spec ? spec->list_items() : std::vector<Term>{};
+  const std::string obj = items.size() > 3 ? kind_pgm_name(run, text_of(items[3])) : "";
+  const std::string nn = two_digits(n);
+  const bool loadall = pgm_prop_upper(run, "LOADALL").value_or("") == "YES";
+  Out out(run);
+  out.pieces({"addSubfile ( " + sub + " = new QNSubfile ( new " + obj + "_load" + nn + "(), new " +
+              obj + "_flow" + nn + "(), " + (loadall ? "true" : "false") +
+              " , new QNColumnDefinition[] {"});
+  out.shift(3);
+  std::vector<std::string> defs, inits;
+  int pos = 0;
+  for (const FormItem& c : form_items(run)) {
+    if (!(c.item.is_compound() && c.item.functor() == "s" && c.item.arity() == 2 && c.item.arg(2) == n))
+      continue;
+    std::vector<std::string> col_inits;
+    if (auto d = column_definition(run, c, f.props, row_height, col_inits)) {
+      defs.push_back(*d);
+      for (std::string i : col_inits) {
+        i.replace(i.find("COLUMN"), 6, sub + ".getColumn(" + std::to_string(pos) + ")");
+        inits.push_back(i);
+      }
+      ++pos;
+    }
+  }
+  for (size_t i = 0; i < defs.size(); ++i) out.pieces({defs[i] + (i + 1 < defs.size() ? "," : "")});
+  out.shift(-3);
+  out.pieces({"}, " + std::to_string(rows) + " , " + std::to_string(title_h) + " , " + panel +
+              " , " + spaced_rect(r) + " , " + std::to_string(row_height) + " ));"});
+  for (const std::string& i : inits) out.pieces({i});
+  out.pieces({sub + ".addActionListener(this);"});
+  out.pieces({sub + ".addFocusListener(this);"});
+  return out.ok() && register_listeners(run, f.number, sub, "subfile");
+}
+
 }  // namespace
 
 std::vector<FormItem> form_items(Run& run) {
@@ -339,7 +433,8 @@ bool gen_ctl_create(Run& run, const FormItem& f) {
                 " , 0, 0, 0, " + (hide ? "true" : "false") + " );"});
     return out.ok();
   }
-  if (kind && attvar_item(f.item) && *kind != "subfile") return create_attvar(run, f, *kind);
+  if (kind && *kind == "subfile") return create_subfile(run, f);
+  if (kind && attvar_item(f.item)) return create_attvar(run, f, *kind);
   // The line stays a comment, so the class still compiles.
   out.pieces({"// -> Generation error : control", engine::writeq(f.item), "/",
               text_of(f.container), " not supported"});

@@ -92,5 +92,44 @@ TEST(FormCreate, OneLinePerItem) {
   }
 }
 
+TEST(FormCreate, SubfileWithItsColumns) {
+  ExprRun r(R"(
+spec_i([scr, 8, 'Browse products', 'Browse', 0, 0]).
+attri_i(prodid, ['ProdId', int, 6, 0, 'ZZZZZ9']).
+attri_i(proddsc, ['ProdDsc', char, 40, 0, '']).
+lit_i(1, 1, s(1), [rect(10,10,209,109), th(20), height(18)]).
+lit_i(2, 1, s(t(prodid, 2), 1), [width(60), title(['Id'])]).
+lit_i(3, 1, s(t(proddsc, 2), 1), [width(140), ctrltype(combo, 0)]).
+lit_i(4, 1, s(2), [rect(10,10,209,109), ctlname(other)]).
+)");
+  EXPECT_EQ(created(r, 1),
+            (std::vector<std::string>{
+                "addSubfile ( sub1 = new QNSubfile ( new wbrowse_load01(), new wbrowse_flow01(), "
+                "false , new QNColumnDefinition[] {",
+                "   new QNColumnDefinition( new GUIObjectInt ( new QNEdit(6, \"ZZZZZ9\", "
+                "UIFactory.getFont( \"MS Sans Serif\", IFont.BOLD, 8),0, 0, 60, 18, null, false, "
+                "ILabel.BORDER_NONE, QNTypeConstants.NUMERIC, false) , null, 0 , 0 , 60 , 18 , "
+                "Integer.MAX_VALUE , UIFactory.getColor(0, 0, 0) , UIFactory.getFont( \"MS Sans "
+                "Serif\", IFont.BOLD, 8) , true , \"ProdId\" ), \"Id\" , UIFactory.getColor(0, 0, "
+                "0) , UIFactory.getColor(0, 0, 0) , 60 , UIFactory.getFont( \"MS Sans Serif\", "
+                "IFont.BOLD, 8) , true ),",
+                "   new QNColumnDefinition( new GUIObjectString ( new QNComboBox() , null, 0 , 0 , "
+                "140 , 18 , Integer.MAX_VALUE , UIFactory.getColor(0, 0, 0) , UIFactory.getFont( "
+                "\"MS Sans Serif\", IFont.BOLD, 8) , true , \"ProdDsc\" ), \"ProdDsc\" , "
+                "UIFactory.getColor(0, 0, 0) , UIFactory.getColor(0, 0, 0) , 140 , "
+                "UIFactory.getFont( \"MS Sans Serif\", IFont.BOLD, 8) , true )",
+                // (100 - 20 + 1) / 18 rows.
+                "}, 4 , 20 , QNPanel1 , 10 , 10 , 200 , 100 , 18 ));",
+                "((QNComboBox) sub1.getColumn(1).getQNComponent()).setTransactionMode();",
+                "sub1.addActionListener(this);",
+                "sub1.addFocusListener(this);",
+            }));
+  // Named by its ctlname; without a row height one row fills it.
+  const auto other = created(r, 4);
+  ASSERT_GE(other.size(), 2u);
+  EXPECT_EQ(other[0].substr(0, 35), "addSubfile ( subother = new QNSubfi");
+  EXPECT_EQ(other[1], "}, 1 , 0 , QNPanel1 , 10 , 10 , 200 , 100 , 101 ));");
+}
+
 }  // namespace
 }  // namespace qn::logic
