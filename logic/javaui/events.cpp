@@ -1,5 +1,7 @@
 #include "logic/javaui/events.h"
 
+#include <unordered_map>
+
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/tokens.h"
@@ -23,18 +25,41 @@ bool one_of(std::string_view k, std::initializer_list<std::string_view> ks) {
   return false;
 }
 
-bool same_name(const Term& a, const Term& b) {
-  return platform::upper_1252(strip_ampersand(text_of(a))) ==
-         platform::upper_1252(strip_ampersand(text_of(b)));
-}
-
 // The form item an event header names, when there is one.
 std::optional<FormItem> item_of(Run& run, int64_t number) {
-  for (const FormItem& f : form_items(run)) {
-    if (f.number == num(number)) return f;
+  if (auto f = run.facts().first(fact("lit_i", {num(number), var(), var(), var()}))) {
+    return FormItem{f->arg(1), f->arg(2), f->arg(3), f->arg(4)};
   }
   return std::nullopt;
 }
+
+std::string name_key(const Term& name) {
+  return platform::upper_1252(strip_ampersand(text_of(name)));
+}
+
+// The controls an event may name, each looked up once: variables and
+// attributes (also as subfile columns) and ctlnames.
+struct ControlIndex {
+  std::unordered_map<std::string, int64_t> shown, named;
+  explicit ControlIndex(Run& run) {
+    for (const FormItem& f : form_items(run)) {
+      if (!f.number.is_int()) continue;
+      const Term& it = f.item;
+      const Term& s = it.is_compound() && it.functor() == "s" && it.arity() == 2 ? it.arg(1) : it;
+      if (attvar_item(s)) shown.emplace(name_key(s.arg(1)), f.number.as_int());
+      for (const Term& p : f.props.list_items()) {
+        if (p.is_compound() && p.functor() == "ctlname" && p.arity() == 1)
+          named.emplace(name_key(p.arg(1)), f.number.as_int());
+      }
+    }
+  }
+  int64_t id(const Term& control) const {
+    if (!control.is_compound() || control.arity() != 2) return 0;
+    const auto& map = control.arg(2) == num(3) ? named : shown;
+    auto it = map.find(name_key(control.arg(1)));
+    return it == map.end() ? 0 : it->second;
+  }
+};
 
 const char* mouse_modifier(std::string_view event) {
   if (event == "Click") return "MOUSE_LEFTCLICK";
@@ -53,6 +78,13 @@ bool event_code(Run& run, const Term& header_name, std::string_view event) {
   const Term level = first_level(run);
   if (event == "Refresh") return gen_refresh_cmd(run, level, atom("n")) || true;
   if (event == "Cancel") return Out(run).pieces({"cleanup();"}).ok();
+  // A control's event names its header token itself: "do" it at once.
+  if (header_name.is_compound() && header_name.functor() == "t" && header_name.arity() >= 2 &&
+      header_name.arg(1).is_cons()) {
+    const Term cmd = Term::list({fact("t", {atom("do"), num(kCmdDoSub)}), header_name});
+    cmd_to_code(run, cmd, Term::nil(), Term::nil(), level, Term::nil());
+    return true;
+  }
   gen_event_cmd_call(run, header_name, level);
   return true;
 }
@@ -78,7 +110,7 @@ std::vector<Dispatch> control_events(Run& run) {
     if (pair.size() < 2) continue;
     const std::string event = text_of(pair[1].is_compound() ? pair[1].arg(1) : pair[1]);
     out.push_back({*it, form_item_kind(run, *it).value_or(""), form_item_field(run, *it),
-                   {pair[0], event}, tok.arg(1)});
+                   {pair[0], event}, tok});
   }
   return out;
 }
@@ -147,30 +179,13 @@ std::vector<EventHeader> event_headers(Run& run) {
   return out;
 }
 
-int64_t ctl_id(Run& run, const Term& control) {
-  if (!control.is_compound() || control.arity() != 2) return 0;
-  const Term& name = control.arg(1);
-  for (const FormItem& f : form_items(run)) {
-    const Term& it = f.item;
-    // A variable's control, also as a subfile column.
-    const Term& shown = it.is_compound() && it.functor() == "s" && it.arity() == 2 ? it.arg(1) : it;
-    if (control.arg(2) == num(3)) {
-      for (const Term& p : f.props.list_items()) {
-        if (p.is_compound() && p.functor() == "ctlname" && p.arity() == 1 && same_name(p.arg(1), name))
-          return f.number.is_int() ? f.number.as_int() : 0;
-      }
-      continue;
-    }
-    if (attvar_item(shown) && same_name(shown.arg(1), name)) {
-      return f.number.is_int() ? f.number.as_int() : 0;
-    }
-  }
-  return 0;
-}
+int64_t ctl_id(Run& run, const Term& control) { return ControlIndex(run).id(control); }
 
 void note_event_controls(Run& run) {
   auto& facts = run.facts();
   facts.abolish("event_info_i", 2);
+  facts.abolish("event_ctl_i", 2);
+  const ControlIndex index(run);
   for (const Term& l : facts.clauses("b_line_i", 6)) {
     if (!(l.arg(4) == "cmd")) continue;
     const Term toks = drop_tok_positions(l.arg(6));
@@ -179,17 +194,18 @@ void note_event_controls(Run& run) {
     if (!name.is_compound() || name.arity() < 1 || !name.arg(1).is_cons()) continue;
     const auto pair = name.arg(1).list_items();
     if (pair.size() < 2) continue;
-    facts.assertz(fact("event_info_i", {name, num(ctl_id(run, pair[0]))}));
+    const Term number = num(index.id(pair[0]));
+    facts.assertz(fact("event_info_i", {name, number}));
+    // The events of each control, found by its number.
+    facts.assertz(fact("event_ctl_i", {number, str(text_of(pair[1].is_compound() ? pair[1].arg(1) : pair[1]))}));
   }
 }
 
 bool register_listeners(Run& run, const Term& number, std::string_view field,
                         std::string_view control_kind) {
   bool item = false, mouse = false;
-  for (const Term& f : run.facts().findall(fact("event_info_i", {var(), number}))) {
-    const auto pair = f.arg(1).arg(1).list_items();
-    if (pair.size() < 2) continue;
-    const std::string event = text_of(pair[1].is_compound() ? pair[1].arg(1) : pair[1]);
+  for (const Term& f : run.facts().findall(fact("event_ctl_i", {number, var()}))) {
+    const std::string event = text_of(f.arg(2));
     for (const auto& k : ctl_event_kind(control_kind, event)) {
       item = item || k == "item";
       mouse = mouse || k == "mouse";

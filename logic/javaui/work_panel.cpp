@@ -48,8 +48,8 @@ std::vector<int64_t> rect4(Run& run, const Term& props) {
 bool column_item(const Term& it) { return is(it, "s", 2); }
 
 std::optional<FormItem> item_numbered(Run& run, const Term& number) {
-  for (const FormItem& f : form_items(run)) {
-    if (f.number == number) return f;
+  if (auto f = run.facts().first(fact("lit_i", {number, var(), var(), var()}))) {
+    return FormItem{f->arg(1), f->arg(2), f->arg(3), f->arg(4)};
   }
   return std::nullopt;
 }

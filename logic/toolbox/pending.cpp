@@ -67,9 +67,11 @@ bool gen_event_cmd_call(Run& run, const engine::Term& event, const engine::Term&
   };
   const std::string want = bare(text_of(event));
   for (const engine::Term& l : run.facts().clauses("b_line_i", 6)) {
-    if (l.arg(4) != "cmd") continue;
+    // The first token's type is read before the positions are dropped:
+    // only event headers are copied.
+    if (l.arg(4) != "cmd" || first_token_type(l.arg(6)) != kCmdEventStart) continue;
     const engine::Term toks = drop_tok_positions(l.arg(6));
-    if (first_token_type(toks) != kCmdEventStart || !toks.tail().is_cons()) continue;
+    if (!toks.tail().is_cons()) continue;
     const engine::Term& name = toks.tail().head();
     if (!name.is_compound() || name.arity() < 1 || bare(text_of(name.arg(1))) != want) continue;
     // "do" the event, named by the header's own tokens.
