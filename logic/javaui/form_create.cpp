@@ -365,6 +365,30 @@ std::string form_item_field(Run& run, const FormItem& f) {
   return control_java_name(run, Term(), kind, f.number);
 }
 
+std::string subfile_control_name(Run& run, const Term& subfile) {
+  if (auto f = run.facts().first(fact("lit_i", {var(), var(), fact("s", {subfile}), var()}))) {
+    if (auto n = ctl_prop_decode(run, "ctlname", f->arg(4)); n && !text_of(*n).empty())
+      return "sub" + text_of(*n);
+    return "sub" + text_of(f->arg(1));
+  }
+  return "sub" + text_of(subfile);
+}
+
+int64_t subfile_column_position(Run& run, const Term& column) {
+  if (!is(column, "s", 2)) return 0;
+  int64_t pos = 0;
+  for (const Term& f : run.facts().findall(fact("lit_i", {var(), var(), fact("s", {var(), column.arg(2)}), var()}))) {
+    if (f.arg(3).arg(1) == column.arg(1)) return pos;
+    ++pos;
+  }
+  return 0;
+}
+
+std::string subfile_column_ref(Run& run, const Term& column) {
+  return subfile_control_name(run, column.arg(2)) + ".getColumn(" +
+         std::to_string(subfile_column_position(run, column)) + ")";
+}
+
 bool gen_ctl_create(Run& run, const FormItem& f) {
   const auto kind = form_item_kind(run, f);
   const std::string panel = control_panel_expr(run, f.container);

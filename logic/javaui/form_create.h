@@ -36,6 +36,15 @@ std::optional<ShownType> shown_type(Run& run, const engine::Term& name);
 // "GUIObject" + the capitalised Java type name of the shown type.
 std::string gui_object_class(const ShownType& t);
 
+// subfile_control_name/2: "sub" + the ctlname of the subfile N's item
+// s(N), else its lit_i/4 number (else N when the form has no such item).
+std::string subfile_control_name(Run& run, const engine::Term& subfile);
+// The position of a subfile column s(Item, N) among the columns of N, in
+// lit_i/4 order, counting from 0 (0 when the form has no such column).
+int64_t subfile_column_position(Run& run, const engine::Term& column);
+// "<sub>.getColumn(<position>)" of a subfile column.
+std::string subfile_column_ref(Run& run, const engine::Term& column);
+
 // gen_ctl_create/4 (Number, Container, Item, Properties); an item that no
 // rule takes writes the generation-error line and the form goes on.
 bool gen_ctl_create(Run& run, const FormItem& f);
