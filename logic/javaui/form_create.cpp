@@ -134,7 +134,23 @@ std::string component_of(Run& run, const FormItem& f, const std::string& kind,
            ", rct" + text_of(f.number) + ", " + panel + ", " + tight_rect(r, ", ") + ")";
   }
   if (kind == "edit") {
-    const bool fill_colour = false;
+    // A colour rule naming the control without colours leaves its colours
+    // to the runtime.
+    bool fill_colour = false;
+    for (const Term& r : run.facts().clauses("rule_i", 2)) {
+      const Term& rule = r.arg(2);
+      if (!is(rule, "rule", 4)) continue;
+      for (const Term& a : rule.arg(1).list_items()) {
+        if (!is(a, "a", 2) || !(a.arg(1) == num(26))) continue;
+        const auto args = a.arg(2).list_items();
+        if (args.size() < 2 || !is(args[1], "t", 2) ||
+            strip_ampersand(text_of(args[1].arg(1))) != strip_ampersand(text_of(att)))
+          continue;
+        bool empty = true;
+        for (const Term& c : args[0].list_items()) empty = empty && text_of(c).empty();
+        fill_colour = fill_colour || empty;
+      }
+    }
     return "new QNEdit(" + std::to_string(t.length) + ", \"" +
            reformat_text(picture_of(run, att, t)) + "\", " + font + "," + tight_rect(r, ", ") +
            ", " + panel + ", " + (fill_colour ? "true" : "false") + ", " +
@@ -230,7 +246,8 @@ std::string two_digits(const Term& n) {
 
 // gen_column_definition/1: one column of the subfile N.
 std::optional<std::string> column_definition(Run& run, const FormItem& col, const Term& sub_props,
-                                             int64_t row_height, std::vector<std::string>& inits) {
+                                             int64_t row_height, const std::string& column_ref,
+                                             std::vector<std::string>& inits) {
   const Term& shown = col.item.arg(1);
   if (!attvar_item(shown)) return std::nullopt;
   auto t = shown_type(run, shown.arg(1));
@@ -258,7 +275,7 @@ std::optional<std::string> column_definition(Run& run, const FormItem& col, cons
   const std::string enabled = "true";
   const std::string w = std::to_string(width), h = std::to_string(row_height);
   if (kind == "combo" || kind == "dyncombo") {
-    inits.push_back("((QNComboBox) " + std::string("COLUMN") + ".getQNComponent()).setTransactionMode();");
+    inits.push_back("((QNComboBox) " + column_ref + ".getQNComponent()).setTransactionMode();");
   }
   return "new QNColumnDefinition( new " + gui_object_class(*t) + " ( " + component +
          " , null, 0 , 0 , " + w + " , " + h + " , " + back_or_none(run, col.props) + " , " +
@@ -296,13 +313,9 @@ bool create_subfile(Run& run, const FormItem& f) {
   for (const FormItem& c : form_items(run)) {
     if (!(c.item.is_compound() && c.item.functor() == "s" && c.item.arity() == 2 && c.item.arg(2) == n))
       continue;
-    std::vector<std::string> col_inits;
-    if (auto d = column_definition(run, c, f.props, row_height, col_inits)) {
+    const std::string ref = sub + ".getColumn(" + std::to_string(pos) + ")";
+    if (auto d = column_definition(run, c, f.props, row_height, ref, inits)) {
       defs.push_back(*d);
-      for (std::string i : col_inits) {
-        i.replace(i.find("COLUMN"), 6, sub + ".getColumn(" + std::to_string(pos) + ")");
-        inits.push_back(i);
-      }
       ++pos;
     }
   }

@@ -92,6 +92,15 @@ TEST(FormCreate, OneLinePerItem) {
   }
 }
 
+TEST(FormCreate, ColourRuleWithoutColoursSetsTheEditsFlag) {
+  ExprRun r(std::string(kForm) + "rule_i(1, rule([a(26, [[], t(prodid, 2)])], [], [], [])).");
+  const auto lines = created(r, 2);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_NE(lines[0].find("QNPanel1, true, ILabel.BORDER_NONE, QNTypeConstants.NUMERIC"),
+            std::string::npos)
+      << lines[0];
+}
+
 TEST(FormCreate, SubfileWithItsColumns) {
   ExprRun r(R"(
 spec_i([scr, 8, 'Browse products', 'Browse', 0, 0]).

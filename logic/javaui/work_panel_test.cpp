@@ -17,7 +17,7 @@ std::string fields(ExprRun& r, const std::vector<FormItem>& items) {
   return s;
 }
 
-TEST(WorkPanel, TabOrderByClassThenPlaceWithPageOffsets) {
+TEST(WorkPanel, TabOrderByClassThenPlace) {
   ExprRun r(R"(
 attri_i(a, ['A', int, 4, 0, '']).
 attri_i(b, ['B', int, 4, 0, '']).
