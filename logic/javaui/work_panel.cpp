@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "logic/core/attributes.h"
 #include "logic/core/options.h"
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
@@ -19,6 +20,7 @@
 #include "logic/navigation/aux_vars.h"
 #include "logic/navigation/commands.h"
 #include "logic/navigation/levels.h"
+#include "logic/navigation/program_props.h"
 #include "logic/navigation/program_start.h"
 #include "logic/navigation/vert_formulas.h"
 #include "logic/program/expressions.h"
@@ -332,7 +334,97 @@ bool gen_screen(Run& run) {
   return end.ok() && ok;
 }
 
+namespace {
+
+std::string padded(const std::string& digits, size_t width) {
+  return digits.size() < width ? std::string(width - digits.size(), '0') + digits : digits;
+}
+
+// A subfile of the form: its number, control, element class and object.
+struct FormSubfile {
+  Term number;
+  std::string nn, control, element_class, object;
+};
+
+std::vector<FormSubfile> form_subfiles(Run& run) {
+  std::vector<FormSubfile> out;
+  int64_t object = 0;
+  if (auto spec = spec_list(run)) {
+    const auto items = spec->list_items();
+    if (items.size() > 1 && items[1].is_int()) object = items[1].as_int();
+  }
+  const std::string letter = kind_letter(text_of(spec_kind(run).value_or(atom(""))));
+  for (const FormItem& f : form_items(run)) {
+    if (!is(f.item, "s", 1)) continue;
+    FormSubfile sf;
+    sf.number = f.item.arg(1);
+    sf.nn = padded(text_of(sf.number), 2);
+    sf.control = subfile_control_name(run, sf.number);
+    sf.element_class = "sub" + letter + sf.nn + padded(std::to_string(object), 5);
+    sf.object = platform::lower_1252(sf.element_class);
+    out.push_back(sf);
+  }
+  return out;
+}
+
+// The elements of a work panel's subfile: the attributes of the repeating
+// group of the level it shows, those shown as columns first.
+std::vector<Term> subfile_elements(Run& run, const Term& number) {
+  std::vector<Term> shown, rest;
+  for (const Term& f : run.facts().findall(fact("lit_i", {var(), var(), fact("s", {var(), number}), var()}))) {
+    const Term& it = f.arg(3).arg(1);
+    if (attvar_item(it)) shown.push_back(it.arg(1));
+  }
+  // The level of the subfile's break first, else the first level the
+  // subfile rules take.
+  std::optional<Term> level;
+  if (auto b = run.facts().first(fact("sf_break_i", {var(), number}))) level = b->arg(1);
+  for (const Term& l : run.facts().clauses("level_i", 2)) {
+    if (level) break;
+    if (sfl_level(run, l.arg(1), number)) level = l.arg(1);
+  }
+  if (level) {
+    if (auto r = run.facts().first(fact("repeat_i", {*level, var()}))) {
+      for (const Term& a : r->arg(2).list_items()) {
+        if (std::find(shown.begin(), shown.end(), a) == shown.end()) rest.push_back(a);
+      }
+    }
+  }
+  shown.insert(shown.end(), rest.begin(), rest.end());
+  return shown;
+}
+
+// subfile_element_name/3: an is_i/2 variable keeps its name; an attribute
+// gives its name; any other name X is "V" + X.
+std::string subfile_element_name(Run& run, const Term& element) {
+  if (run.facts().exists(fact("is_i", {element, var()}))) return strip_ampersand(text_of(element));
+  if (auto n = get_attri_name(run, get_model_num(run).value_or(num(0)), element);
+      n && text_of(element).rfind('&', 0) != 0) {
+    return text_of(*n);
+  }
+  return "V" + strip_ampersand(text_of(element));
+}
+
+}  // namespace
+
 bool gen_context_methods(Run& run) {
+  const auto subfiles = form_subfiles(run);
+  bool sub_ok = true;
+  for (const FormSubfile& sf : subfiles) {
+    declare_field(run, sf.object, sf.element_class);
+    run.facts().retract_all(fact("form_field_i", {atom(sf.object)}));
+    const auto elements = subfile_elements(run, sf.number);
+    std::vector<std::pair<std::string, std::string>> moves;  // field, variable
+    for (const Term& e : elements) moves.emplace_back(subfile_element_name(run, e), variable_ref(run, e));
+    sub_ok = method(run, "protected void variablesToSubfile" + sf.nn + "()", [&](Out& o) {
+               for (const auto& [field, v] : moves) o.pieces({sf.object + ".set" + field + "(" + v + ");"});
+               return true;
+             }) && sub_ok;
+    sub_ok = method(run, "protected void subfileToVariables" + sf.nn + "()", [&](Out& o) {
+               for (const auto& [field, v] : moves) o.pieces({v, "=", sf.object + ".get" + field + "();"});
+               return true;
+             }) && sub_ok;
+  }
   std::vector<std::pair<std::string, std::string>> shown;  // control, variable
   for (const FormItem& f : form_items(run)) {
     if (!attvar_item(f.item) || form_item_kind(run, f) == std::optional<std::string>("bitmap"))
@@ -353,10 +445,24 @@ bool gen_context_methods(Run& run) {
        }) && ok;
   ok = method(run, "protected void eventLevelContext()", [&](Out& o) {
          o.pieces({"ControlsToVariables();"});
+         for (const FormSubfile& sf : subfiles) {
+           o.pieces({"if ( " + sf.control + ".inValidElement() )"});
+           o.open("{");
+           o.pieces({sf.object, "= (", sf.element_class, ")", sf.control + ".getCurrentElement()",
+                     ";"});
+           o.pieces({"subfileToVariables" + sf.nn + "();"});
+           o.close("}");
+         }
          return true;
        }) && ok;
-  ok = method(run, "protected void eventLevelResetContext()", [](Out&) { return true; }) && ok;
-  return ok;
+  ok = method(run, "protected void eventLevelResetContext()", [&](Out& o) {
+         for (const FormSubfile& sf : subfiles) {
+           o.pieces({"variablesToSubfile" + sf.nn + "();"});
+           o.pieces({sf.control + ".refreshLineValue(" + sf.object + ");"});
+         }
+         return true;
+       }) && ok;
+  return ok && sub_ok;
 }
 
 bool has_colour_rules(Run& run);

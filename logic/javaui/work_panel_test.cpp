@@ -49,5 +49,58 @@ lit_i(12, 1, rect(1), [rect(0,0,9,9)]).
             "edta edtb edtP1 edtP2 btt2");
 }
 
+TEST(WorkPanel, CopiesBetweenSubfileLinesControlsAndVariables) {
+  ExprRun r(R"(
+spec_i([scr, 8, 'Browse products', 'Browse', 0, 0]).
+level_i(1, [0]).
+level_i(2, [product]).
+repeat_i(2, [prodid, proddsc]).
+sf_break_i(2, 3).
+attri_i(prodid, ['ProdId', int, 6, 0, '']).
+attri_i(proddsc, ['ProdDsc', char, 40, 0, '']).
+attri_i('&Pic', ['&Pic', bits, 4, 0, '']).
+attri_i('&Find', ['&Find', char, 10, 0, '']).
+lit_i(1, 1, s(3), []).
+lit_i(2, 1, s(t(proddsc, 2), 3), []).
+lit_i(3, 1, t('&Find', 23), []).
+lit_i(4, 1, t('&Pic', 23), []).
+)");
+  ASSERT_TRUE(gen_context_methods(r.run));
+  std::string all;
+  for (const auto& l : r.lines()) all += l + "\n";
+  // Subfile 3's elements: its column first, then the rest of the repeating
+  // group; the bits variable is not copied to its control.
+  EXPECT_EQ(all,
+            "protected void variablesToSubfile03() {\n"
+            "   subw0300008.setProdDsc(ProdDsc);\n"
+            "   subw0300008.setProdId(ProdId);\n"
+            "}\n"
+            "protected void subfileToVariables03() {\n"
+            "   ProdDsc = subw0300008.getProdDsc();\n"
+            "   ProdId = subw0300008.getProdId();\n"
+            "}\n"
+            "protected void VariablesToControls() {\n"
+            "   edtFind.setValue( Find );\n"
+            "}\n"
+            "protected void ControlsToVariables() {\n"
+            "   Find = edtFind.getValue() ;\n"
+            "}\n"
+            "protected void eventNoLevelContext() {\n"
+            "   ControlsToVariables();\n"
+            "}\n"
+            "protected void eventLevelContext() {\n"
+            "   ControlsToVariables();\n"
+            "   if ( sub1.inValidElement() )\n"
+            "   {\n"
+            "      subw0300008 = ( subW0300008 ) sub1.getCurrentElement() ;\n"
+            "      subfileToVariables03();\n"
+            "   }\n"
+            "}\n"
+            "protected void eventLevelResetContext() {\n"
+            "   variablesToSubfile03();\n"
+            "   sub1.refreshLineValue(subw0300008);\n"
+            "}\n");
+}
+
 }  // namespace
 }  // namespace qn::logic
