@@ -468,10 +468,26 @@ bool gen_context_methods(Run& run) {
 bool has_colour_rules(Run& run);
 
 bool gen_var_control_sync(Run& run) {
+  const auto subfiles = form_subfiles(run);
+  // Each subfile's flow class comes first; it is the subfile writer's.
+  for (const FormSubfile& sf : subfiles) {
+    if (const auto* s = run.host_stand_in("subfile_flow_control", 1)) {
+      std::vector<Term> args{sf.number};
+      (*s)(run, args);
+    }
+  }
   return method(run, "protected void QNRefresh()", [&](Out& o) {
-    bool ok = gen_event_cmd_call(run, atom("Refresh"), num(1)) || true;
-    o.pieces({"standAlone();"});
-    o.pieces({"VariablesToControls();"});
+    bool ok = true;
+    if (subfiles.empty()) {
+      ok = gen_event_cmd_call(run, atom("Refresh"), num(1)) || true;
+      o.pieces({"standAlone();"});
+      o.pieces({"VariablesToControls();"});
+    } else {
+      o.pieces({"ControlsToVariables();"});
+      o.pieces({"standAlone();"});
+      o.pieces({"VariablesToControls();"});
+      ok = gen_event_cmd_call(run, atom("Refresh"), num(1)) || true;
+    }
     if (has_colour_rules(run)) o.pieces({"setConditionalColor( true, \"\");"});
     ok = emit_comment(run, {"Quenora Refresh"}) && ok;
     return ok;

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "logic/core/out.h"
+#include "logic/core/rule_terms.h"
 #include "logic/program/expr_fixture.h"
 
 namespace qn::logic {
@@ -100,6 +102,18 @@ lit_i(4, 1, t('&Pic', 23), []).
             "   variablesToSubfile03();\n"
             "   sub1.refreshLineValue(subw0300008);\n"
             "}\n");
+}
+
+TEST(WorkPanel, RefreshOfAFormWithASubfileAfterItsFlowClass) {
+  ExprRun r("spec_i([scr, 8, 'B', 'B', 0, 0]). lit_i(1, 1, s(1), []).");
+  r.run.stand_in_host("subfile_flow_control", 1, [](qn::logic::Run& run, std::span<engine::Term> args) {
+    return Out(run).pieces({"// flow class " + text_of(args[0])}).ok();
+  });
+  ASSERT_TRUE(gen_var_control_sync(r.run));
+  EXPECT_EQ(r.lines(), (std::vector<std::string>{"// flow class 1", "protected void QNRefresh() {",
+                                                 "   ControlsToVariables();", "   standAlone();",
+                                                 "   VariablesToControls();",
+                                                 "   /* Quenora Refresh */", "}"}));
 }
 
 }  // namespace
