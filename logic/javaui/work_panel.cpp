@@ -317,7 +317,19 @@ bool gen_screen(Run& run) {
   Out end(run);
   end.close("}");
   end.open("protected void setFocusFirst() {");
-  if (!levels.empty()) {
+  // A subfile of the window loaded at start-up takes the focus first.
+  std::optional<FormItem> first_sub;
+  if (!levels.empty() && platform::upper_1252(pgm_prop_value(run, "LOAD").value_or("")) != "NO") {
+    for (const FormItem& f : form_items(run)) {
+      if (is(f.item, "s", 1) && f.container == levels.front()) {
+        first_sub = f;
+        break;
+      }
+    }
+  }
+  if (first_sub) {
+    end.pieces({"setFocus(" + field_of(run, *first_sub) + ");"});
+  } else if (!levels.empty()) {
     for (const FormItem& f : window_tab_order(run, levels.front())) {
       const std::string kind = form_item_kind(run, f).value_or("");
       if (kind == "button") {

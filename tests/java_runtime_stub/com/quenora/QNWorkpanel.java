@@ -70,6 +70,9 @@ public class QNWorkpanel {
   public void refreshArray(String name) {}
   public IQNButton getCancelButton() { return null; }
 
+  // The subfiles on the form.
+  public void addSubfile(QNSubfile subfile) {}
+
   // Events.
   protected void actionEventDispatch(Object eventSource) {}
   protected void setCurrentQNCursor(Object eventSource) {}

@@ -28,7 +28,7 @@ public final class wbrowse extends QNWorkpanel
    }
 
    protected String getFrmTitle() {
-      return "Browse products" ;
+      return "Products" ;
    }
    protected QNMenuBar getMenuBar() {
       return Application.getDefaultMenuBar(this) ;
@@ -40,10 +40,10 @@ public final class wbrowse extends QNWorkpanel
       return 0 ;
    }
    protected int getFrmWidth() {
-      return 100 ;
+      return 400 ;
    }
    protected int getFrmHeight() {
-      return 200 ;
+      return 300 ;
    }
    protected int getFrmBackground() {
       return UIFactory.getColor(255, 255, 255) ;
@@ -101,10 +101,11 @@ public final class wbrowse extends QNWorkpanel
    protected void standAlone() {
    }
    protected void QNRefresh() {
-      /* Execute user event: E11V08 */
-      E11V08();
+      ControlsToVariables();
       standAlone();
       VariablesToControls();
+      /* Execute user event: E11V08 */
+      E11V08();
       /* Quenora Refresh */
    }
    protected void E11V08()
@@ -112,11 +113,47 @@ public final class wbrowse extends QNWorkpanel
       /* refreshRoutine */
    }
 
+   protected void E12V08()
+   {
+      /* [t(Products,3),t(Click,0)]Routine */
+   }
+
    protected void screen() {
+      QNPanel1 = new QNPanel(this, 0 , 0 , 400 , 300 );
+      this.setIBackground(UIFactory.getColor(255, 255, 255));
+      this.setIForeground(UIFactory.getColor(0, 0, 0));
+      QNPanel1.refreshFrame();
+      btt6 = UIFactory.getQNButton(QNPanel1 , "Cancel" , 300 , 250 , 80 , 25 , UIFactory.getFont( "MS Sans Serif", 0, 8) );
+      btt6.setTooltip("Cancel");
+      btt6.addActionListener(this);
+      btt5 = UIFactory.getQNButton(QNPanel1 , "Refresh" , 210 , 250 , 80 , 25 , UIFactory.getFont( "MS Sans Serif", 0, 8) );
+      btt5.setTooltip("Refresh");
+      btt5.addActionListener(this);
+      addSubfile ( subProducts = new QNSubfile ( new wbrowse_load01(), new wbrowse_flow01(), false , new QNColumnDefinition[] {
+         new QNColumnDefinition( new GUIObjectInt ( new QNEdit(6, "ZZZZZ9", UIFactory.getFont( "MS Sans Serif", IFont.BOLD, 8),0, 0, 80, 18, null, false, ILabel.BORDER_NONE, QNTypeConstants.NUMERIC, false) , null, 0 , 0 , 80 , 18 , Integer.MAX_VALUE , UIFactory.getColor(0, 0, 0) , UIFactory.getFont( "MS Sans Serif", IFont.BOLD, 8) , true , "Aprodid" ), "ProdId" , UIFactory.getColor(0, 0, 0) , UIFactory.getColor(0, 0, 0) , 80 , UIFactory.getFont( "MS Sans Serif", IFont.BOLD, 8) , true ),
+         new QNColumnDefinition( new GUIObjectString ( new QNEdit(40, "", UIFactory.getFont( "MS Sans Serif", IFont.BOLD, 8),0, 0, 300, 18, null, false, ILabel.BORDER_NONE, QNTypeConstants.CHAR, false) , null, 0 , 0 , 300 , 18 , Integer.MAX_VALUE , UIFactory.getColor(0, 0, 0) , UIFactory.getFont( "MS Sans Serif", IFont.BOLD, 8) , true , "Aproddsc" ), "ProdDsc" , UIFactory.getColor(0, 0, 0) , UIFactory.getColor(0, 0, 0) , 300 , UIFactory.getFont( "MS Sans Serif", IFont.BOLD, 8) , true )
+      }, 11 , 20 , QNPanel1 , 10 , 10 , 380 , 230 , 18 ));
+      subProducts.addActionListener(this);
+      subProducts.addFocusListener(this);
+      subProducts.addItemListener(this);
+      focusManager.setControlList(new IFocusableControl[] {
+                subProducts,
+                btt5,
+                btt6
+      });
    }
    protected void setFocusFirst() {
+      setFocus(subProducts);
    }
    public void setNoAccept(Object eventSource) {
+   }
+   protected void variablesToSubfile01() {
+      subw0100008.setProdId(Aprodid);
+      subw0100008.setProdDsc(Aproddsc);
+   }
+   protected void subfileToVariables01() {
+      Aprodid = subw0100008.getProdId();
+      Aproddsc = subw0100008.getProdDsc();
    }
    protected void VariablesToControls() {
    }
@@ -127,12 +164,31 @@ public final class wbrowse extends QNWorkpanel
    }
    protected void eventLevelContext() {
       ControlsToVariables();
+      if ( subProducts.inValidElement() )
+      {
+         subw0100008 = ( subW0100008 ) subProducts.getCurrentElement() ;
+         subfileToVariables01();
+      }
    }
    protected void eventLevelResetContext() {
+      variablesToSubfile01();
+      subProducts.refreshLineValue(subw0100008);
    }
    public void setConditionalColor(boolean all, Object control) {
    }
    protected void actionEventDispatch(Object eventSource) {
+      if (btt5.isEventSource(eventSource)) {
+         QNRefresh();
+         subProducts.load();
+         return;
+      }
+      if (btt6.isEventSource(eventSource)) {
+         cleanup();
+         return;
+      }
+      if (subProducts.isEventSource(eventSource)) {
+         return;
+      }
    }
    protected void setCurrentQNCursor(Object eventSource) {
    }
@@ -143,6 +199,11 @@ public final class wbrowse extends QNWorkpanel
    protected void updateAttributes(Object eventSource) {
    }
    protected void itemEventDispatch(Object eventSource) {
+      if (subProducts.isEventSource(eventSource)) {
+         /* Execute user event: E12V08 */
+         E12V08();
+         return;
+      }
    }
    public void mouseEventDispatch(Object eventSource, int modifier) {
    }
@@ -150,6 +211,9 @@ public final class wbrowse extends QNWorkpanel
       if (triggerEventEnter(eventSource, keyCode)) {
          return;
       }
+   }
+   public IQNButton getCancelButton() {
+      return btt6 ;
    }
    public void refreshArray(String array) {
    }
@@ -162,8 +226,18 @@ public final class wbrowse extends QNWorkpanel
 
    public void initialize( )
    {
+      subw0100008 = new subW0100008();
+      Aprodid = 0 ;
+      Aproddsc = "" ;
       /* Quenora formulas. */
    }
 
+   protected int Aprodid ;
+   protected String Aproddsc ;
+   protected QNPanel QNPanel1 ;
+   protected IQNButton btt6 ;
+   protected IQNButton btt5 ;
+   protected QNSubfile subProducts ;
+   protected subW0100008 subw0100008 ;
 }
 
