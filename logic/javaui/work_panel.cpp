@@ -379,9 +379,13 @@ std::vector<FormSubfile> form_subfiles(Run& run) {
   return out;
 }
 
-// The elements of a work panel's subfile: the attributes of the repeating
-// group of the level it shows, those shown as columns first.
+}  // namespace
+
 std::vector<Term> subfile_elements(Run& run, const Term& number) {
+  auto& facts = run.facts();
+  if (auto memo = facts.first(fact("subfile_elements_i", {number, var()}))) {
+    return memo->arg(2).list_items();
+  }
   std::vector<Term> shown, rest;
   for (const Term& f : run.facts().findall(fact("lit_i", {var(), var(), fact("s", {var(), number}), var()}))) {
     const Term& it = f.arg(3).arg(1);
@@ -403,8 +407,19 @@ std::vector<Term> subfile_elements(Run& run, const Term& number) {
     }
   }
   shown.insert(shown.end(), rest.begin(), rest.end());
+  facts.assertz(fact("subfile_elements_i", {number, Term::list(shown)}));
   return shown;
 }
+
+std::optional<std::vector<Term>> level_subfile_elements(Run& run, const Term& level) {
+  for (const Term& f : run.facts().clauses("lit_i", 4)) {
+    const Term& it = f.arg(3);
+    if (is(it, "s", 1) && sfl_level(run, level, it.arg(1))) return subfile_elements(run, it.arg(1));
+  }
+  return std::nullopt;
+}
+
+namespace {
 
 // subfile_element_name/3: an is_i/2 variable keeps its name; an attribute
 // gives its name; any other name X is "V" + X.
@@ -614,6 +629,7 @@ bool gen_workpanel_class(Run& run, int64_t model, int64_t number, const Term& sp
   facts.abolish("subfile_struct_i", 2);
   facts.abolish("endscr_i", 0);
   facts.abolish("form_field_i", 1);
+  facts.abolish("subfile_elements_i", 2);
   set_pgm_id(run, number, kind, name);
   set_current_pgm(run, number, kind, name);
   const std::string cls = kind_pgm_name(run, text_of(name));

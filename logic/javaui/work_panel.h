@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,13 @@ std::vector<FormItem> sorted_controls(Run& run, const engine::Term& container, b
 // window_tab_order/1: the focusable controls of a level in tab order, each
 // tab control replaced by the controls of its pages in page order.
 std::vector<FormItem> window_tab_order(Run& run, const engine::Term& level);
+
+// subfile_elements/2 (N, Elements), memoised in subfile_elements_i/2: the
+// attributes of the repeating group of the level the subfile shows, those
+// shown as its columns first.
+std::vector<engine::Term> subfile_elements(Run& run, const engine::Term& subfile);
+// level_subfile_elements/2: the elements of the subfile a level shows.
+std::optional<std::vector<engine::Term>> level_subfile_elements(Run& run, const engine::Term& level);
 
 // gen_frame_methods/0.
 bool gen_frame_methods(Run& run);
