@@ -10,6 +10,7 @@
 #include "logic/java/class_frame.h"
 #include "logic/java/db_classes.h"
 #include "logic/java/unsupported.h"
+#include "logic/javaui/work_panel.h"
 #include "logic/reorg/reorg_object.h"
 #include "logic/toolbox/dependencies.h"
 
@@ -51,8 +52,8 @@ bool gen_reorg_programs(Run& run, int64_t model, int64_t number, const Term& spe
   // cannot be written writes no classes either.
   return reorg::gen_reorg_object(run, model, number, spec_tail) && gen_reorg_classes(run, model, model);
 }
-bool gen_workpanel_object(Run& run, int64_t number, const Term& spec) {
-  return placeholder(run, number, spec);
+bool gen_workpanel_object(Run& run, int64_t model, int64_t number, const Term& spec) {
+  return gen_workpanel_class(run, model, number, spec);
 }
 bool gen_transaction_object(Run& run, int64_t number, const Term& spec) {
   return placeholder(run, number, spec);

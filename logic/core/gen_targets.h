@@ -32,7 +32,7 @@ bool after_object_make_step(Run& run, int64_t model, const engine::Term& kind, i
 // gen_webpanel_object/2: logic/web/web_class.h; gen_proc_object/3:
 // logic/program/proc_class.h.
 bool gen_reorg_programs(Run& run, int64_t model, int64_t number, const engine::Term& spec_tail);
-bool gen_workpanel_object(Run& run, int64_t number, const engine::Term& spec);
+bool gen_workpanel_object(Run& run, int64_t model, int64_t number, const engine::Term& spec);
 bool gen_transaction_object(Run& run, int64_t number, const engine::Term& spec);
 // gen_menubar_object/2: logic/program/menubar.h.
 

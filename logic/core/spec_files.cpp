@@ -145,6 +145,13 @@ void clear_spec_facts(Run& run) {
                                     {"super_tables_i", 2}}) {
     facts.abolish(name, arity);
   }
+  // And the form's working facts: the subfiles' elements and the events'
+  // controls belong to the form they were found in.
+  for (const auto& [name, arity] :
+       {std::pair<const char*, uint32_t>{"subfile_elements_i", 2}, {"event_info_i", 2},
+        {"event_ctl_i", 2}, {"form_field_i", 1}}) {
+    facts.abolish(name, arity);
+  }
   run.engine().ctr_set(kCtrHolders, 1);
   run.engine().ctr_set(kCtrObject1, 1);
 }

@@ -431,8 +431,8 @@ constexpr KindEntry kKindTable[] = {
        return spec.is_cons() && closed(run, gen_reorg_programs(run, model, number, spec.tail()));
      }},
     {"scr",
-     [](Run& run, int64_t, int64_t number, const Term&, const Term& with_kind) {
-       return closed(run, gen_workpanel_object(run, number, with_kind));
+     [](Run& run, int64_t model, int64_t number, const Term&, const Term& with_kind) {
+       return closed(run, gen_workpanel_object(run, model, number, with_kind));
      }},
     {"trn",
      [](Run& run, int64_t, int64_t number, const Term&, const Term& with_kind) {

@@ -8,6 +8,7 @@
 
 #include "logic/core/attributes.h"
 #include "logic/core/options.h"
+#include "logic/javaui/work_panel.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
 #include "logic/core/utilities.h"
@@ -324,8 +325,8 @@ bool declare_ctl_var(Run& run, const Term& control, const Term& att) {
 std::string sql_var_ref(Run& run, const Term& v, std::string_view ref) {
   bool element = false;
   if (auto level = run.facts().first(fact("sql_level_i", {var()}))) {
-    if (auto sf = run.facts().first(fact("subfile_elements_i", {level->arg(1), var()}))) {
-      for (const Term& e : sf->arg(2).list_items()) element = element || e == v;
+    if (auto elements = level_subfile_elements(run, level->arg(1))) {
+      for (const Term& e : *elements) element = element || e == v;
     }
   }
   if (!element) record_ref_decl(run, v, std::string(ref));

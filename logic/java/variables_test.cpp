@@ -131,7 +131,9 @@ TEST(Variables, DeclarationsKeepTheirTypeEntry) {
 TEST(Variables, AuxiliaryNamesAndSqlReferences) {
   Fixture f(
       "p_auxname(a, 'AV1a'). is_i(b, [t('&x', 23)]). attri_i(c, [c, int, 4, 0, '', 1]). "
-      "sql_level_i(2). subfile_elements_i(2, [d]). attri_i(d, [d, int, 4, 0, '', 1]).");
+      "sql_level_i(2). attri_i(d, [d, int, 4, 0, '', 1]). "
+      // Level 2 shows the form's subfile 1, whose elements are [d].
+      "lit_i(1, 1, s(1), []). sf_break_i(2, 1). subfile_elements_i(1, [d]).");
   EXPECT_EQ(auxname(f.run, t("a")), "AV1a");
   EXPECT_EQ(auxname(f.run, t("b")), "x");  // the translator's Java name of &x
   EXPECT_EQ(auxname(f.run, t("c")), std::nullopt);

@@ -8,6 +8,7 @@
 #include "logic/java/java_types.h"
 #include "logic/java/variables.h"
 #include "logic/javaui/control_classes.h"
+#include "logic/javaui/form_create.h"
 #include "logic/javaui/java_functions.h"
 #include "logic/program/expressions.h"
 #include "logic/program/type_adapter.h"
@@ -211,10 +212,7 @@ std::optional<JavaText> gen_ctl_property(Run& run, const Term& control, const Te
       auto prefix = control_type_prefix(type);
       return call((prefix ? *prefix : "") + name, method);
     }
-    if (column) {
-      const std::string sub = "sub" + text_of(item.arg(2));
-      return call(sub + ".getColumn(" + text_of(item.arg(2)) + ")", method);
-    }
+    if (column) return call(subfile_column_ref(run, item), method);
     // 8. Style and the incremental search reach the component.
     if (prop == "Style" || prop == "Qnincrementalsearch") {
       return call("((" + ctl_class(run, type) + ") " + ctl + ".getQNComponent())", method);
@@ -314,7 +312,7 @@ std::optional<JavaText> ctl_method_expr(Run& run, const Term& tokens, const Expr
   }
   if (m->key == "sort(" && m->control.is_compound() && m->control.functor() == "s" &&
       m->control.arity() == 2) {
-    return JavaText{{ctl + ".getColumn(" + text_of(m->control.arg(2)) + ").sort()"}, {}};
+    return JavaText{{subfile_column_ref(run, m->control) + ".sort()"}, {}};
   }
   if (m->control.is_compound() && m->control.arity() >= 1 && text_of(m->control.arg(1)) == "Form") {
     return JavaText{{*java + args}, {}};
@@ -348,7 +346,7 @@ bool gen_ctl_method_stmt(Run& run, const Term& tokens, const ExprCtx& ctx) {
     text = web ? "QN_FocusControl = \"" + ctl + "\"" : "setFocus(" + ctl + ")";
   } else if (m->key == "sort(" && pgm_kind(run) == "scr" && m->control.is_compound() &&
              m->control.functor() == "s" && m->control.arity() == 2) {
-    text = ctl + ".getColumn(" + text_of(m->control.arg(2)) + ").sort(" + args;
+    text = subfile_column_ref(run, m->control) + ".sort(" + args;
   } else {
     text = ctl + "." + *java + args;
   }

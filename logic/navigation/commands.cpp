@@ -268,9 +268,9 @@ bool cmd_do_sub(Run& run, const Line& l) {
   const std::string name = platform::lower_1252(first.is_nil() ? "" : tok_text(first));
   bool sub = false;
   for (const Term& b : run.facts().clauses("b_line_i", 6)) {
-    if (b.arg(4) != "cmd") continue;
+    if (b.arg(4) != "cmd" || first_token_type(b.arg(6)) != kCmdSubStart) continue;
     const Term toks = drop_tok_positions(b.arg(6));
-    if (first_token_type(toks) != kCmdSubStart || !toks.tail().is_cons()) continue;
+    if (!toks.tail().is_cons()) continue;
     if (platform::lower_1252(tok_text(toks.tail().head())) == name) {
       sub = true;
       break;

@@ -187,6 +187,8 @@ bool gen_var_init(Run& run, const Term& name, const Term& kind, const Term& desc
     if (parm == name || parm == att) return true;
   }
   if (run.facts().exists(fact("obj_parm_byref_i", {name}))) return true;
+  // A form's control is created by the method that builds the form.
+  if (run.facts().exists(fact("form_field_i", {name}))) return true;
   if (type.is_compound() && type.functor() == "obj" && type.arity() >= 1)
     return init_obj_var(run, java_name, text_of(type.arg(1)));
   if (kind == "s") {

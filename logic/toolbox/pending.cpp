@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/navigation/commands.h"
 #include "logic/navigation/levels.h"
@@ -38,7 +39,25 @@ bool auto_remote_proc(Run& run) {
   const auto value = pgm_prop_value(run, "AUTO_REMOTE");
   return value && !value->empty();
 }
-bool gen_refresh_cmd(Run&, const engine::Term&, const engine::Term&) { return false; }
+bool gen_refresh_cmd(Run& run, const engine::Term& level, const engine::Term& mode) {
+  (void)level;
+  if (!spec_kind_in(run, {"scr"})) return false;
+  // A work panel refreshes its variables and controls, then reloads its
+  // subfiles (keeping their lines with Refresh keep).
+  Out out(run);
+  out.pieces({"QNRefresh();"});
+  for (const engine::Term& f : run.facts().clauses("lit_i", 4)) {
+    const engine::Term& it = f.arg(3);
+    if (!(it.is_compound() && it.functor() == "s" && it.arity() == 1)) continue;
+    std::string sub = "sub" + text_of(f.arg(1));
+    for (const engine::Term& p : f.arg(4).list_items()) {
+      if (p.is_compound() && p.functor() == "ctlname" && p.arity() == 1 && !text_of(p.arg(1)).empty())
+        sub = "sub" + text_of(p.arg(1));
+    }
+    out.pieces({sub + (mode == "keep" ? ".refreshKeep();" : ".load();")});
+  }
+  return out.ok();
+}
 
 bool gen_event_cmd_call(Run& run, const engine::Term& event, const engine::Term& level) {
   // The event's header line: its name with or without quotes.
@@ -49,9 +68,11 @@ bool gen_event_cmd_call(Run& run, const engine::Term& event, const engine::Term&
   };
   const std::string want = bare(text_of(event));
   for (const engine::Term& l : run.facts().clauses("b_line_i", 6)) {
-    if (l.arg(4) != "cmd") continue;
+    // The first token's type is read before the positions are dropped:
+    // only event headers are copied.
+    if (l.arg(4) != "cmd" || first_token_type(l.arg(6)) != kCmdEventStart) continue;
     const engine::Term toks = drop_tok_positions(l.arg(6));
-    if (first_token_type(toks) != kCmdEventStart || !toks.tail().is_cons()) continue;
+    if (!toks.tail().is_cons()) continue;
     const engine::Term& name = toks.tail().head();
     if (!name.is_compound() || name.arity() < 1 || bare(text_of(name.arg(1))) != want) continue;
     // "do" the event, named by the header's own tokens.
@@ -79,20 +100,22 @@ bool gen_block_cmds(Run& run, const engine::Term& level, const engine::Term& gro
                     const engine::Term& kind, const engine::Term& sel, const engine::Term& c2,
                     const engine::Term& c3, const engine::Term& c4) {
   if (ask(run, "gen_block_cmds", 10, {level, group, kind, sel, c2, c3, c4})) return true;
-  // A group that prints is a print block; any other is its command lines.
+  // A group that prints is a print block; any other is its command lines,
+  // in order.
   const auto lines = clauses_by_arg(run, "b_line_i", 6, 2, level);
   for (const engine::Term& l : lines) {
     if (l.arg(3) == group && l.arg(4) == "line") return false;
   }
   auto& facts = run.facts();
+  bool ok = true;
   for (const engine::Term& l : lines) {
     if (!(l.arg(3) == group) || l.arg(4) != "cmd") continue;
     facts.abolish("cmd_line_at_i", 1);
     facts.assertz(fact("cmd_line_at_i", {l.arg(1)}));
-    cmd_to_code(run, l.arg(6), c2, c3, level, c4);
+    ok = cmd_to_code(run, l.arg(6), c2, c3, level, c4) && ok;
     facts.abolish("cmd_line_at_i", 1);
   }
-  return true;
+  return ok;
 }
 
 bool gen_print_block(Run& run, const engine::Term& level, const engine::Term& group,

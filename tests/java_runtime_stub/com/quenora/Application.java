@@ -18,6 +18,8 @@ public class Application {
   public static void init(Class<?> configuration) {}
   // The configuration, without starting the application (a web panel's context).
   public static void init(Class<?> configuration, boolean start) {}
+  // The menu bar of a panel that names none.
+  public static QNMenuBar getDefaultMenuBar(Object program) { return null; }
   public static void setCurrentLocation(String location) {}
   public static void cleanup(ModelContext context, Object program, int remoteHandle) {}
   public static IRemoteProcedureWrapper getRemoteProcedure(ModelContext context, int remoteHandle,

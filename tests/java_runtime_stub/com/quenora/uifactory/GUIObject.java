@@ -2,5 +2,21 @@
 // tests, never installed.
 package com.quenora.uifactory;
 
-public class GUIObject {
+// A control holder: the component it shows and the listeners it reports to.
+public class GUIObject implements IFocusableControl {
+  protected QNComponent component;
+
+  public GUIObject() {}
+  public GUIObject(QNComponent component) { this.component = component; }
+
+  public QNComponent getQNComponent() { return component; }
+  public boolean isEventSource(Object source) { return source == this; }
+  public Object getQNCursor() { return null; }
+  public void setEnabled(boolean enabled) {}
+  // The colours a colour rule gives while its condition holds.
+  public void setICondForeground(boolean condition, int color) {}
+  public void setICondBackground(boolean condition, int color) {}
+  public void addFocusListener(Object listener) {}
+  public void addItemListener(Object listener) {}
+  public void addMouseListener(Object listener) {}
 }

@@ -2,7 +2,7 @@
 // tests, never installed.
 package com.quenora.uifactory;
 
-public class QNControl {
+public class QNControl extends QNComponent {
   public Object getQNComponent() { return this; }
   // Visible int(1); Count int(2); Style (no row) char(1024).
   public byte getVisible() { return 0; }

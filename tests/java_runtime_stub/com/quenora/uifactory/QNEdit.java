@@ -2,4 +2,9 @@
 // tests, never installed.
 package com.quenora.uifactory;
 
-public class QNEdit extends QNControl {}
+public class QNEdit extends QNControl {
+  public QNEdit() {}
+  public QNEdit(int length, String picture, IFont font, int x, int y, int w, int h, QNPanel panel,
+                boolean colour, int outstyle, int type, boolean password) {}
+  public void setAlignment(int alignment) {}
+}

@@ -1,0 +1,50 @@
+// The golden cases of the work-panel classes (testdata/): each
+// case's files as expected, and every expected class compiles against the
+// runtime stand-in with the hand-written classes of its javac/ folder.
+#include "logic/core/golden.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/java_check/java_check.h"
+
+namespace qn::logic::golden {
+namespace {
+
+const fs::path kArea = fs::path(QN_SOURCE_DIR) / "logic/javaui";
+const fs::path kActual = fs::path(QN_BINARY_DIR) / "golden/logic/javaui";
+
+class JavaUiGolden : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(JavaUiGolden, GeneratedFilesAreExpectedAndCompile) {
+  const fs::path dir = kArea / "testdata" / GetParam();
+  const Outcome outcome = run_case(dir);
+  EXPECT_EQ(outcome.error, "");
+  EXPECT_FALSE(outcome.files.empty()) << "the case wrote no file";
+  const std::string report = compare(dir / "expected", outcome, kActual / GetParam() / "actual");
+  EXPECT_TRUE(report.empty()) << report;
+
+  ASSERT_TRUE(test::java::available()) << "no JDK: install default-jdk-headless";
+  std::vector<std::string> sources;
+  for (const fs::path& folder : {dir / "expected", dir / "javac"}) {
+    if (!fs::is_directory(folder)) continue;
+    for (const auto& e : fs::directory_iterator(folder)) {
+      if (e.path().extension() == ".java") sources.push_back(e.path().string());
+    }
+  }
+  const fs::path classes = kActual / GetParam() / "classes";
+  fs::remove_all(classes);
+  fs::create_directories(classes);
+  const test::java::Result built = test::java::compile_against_stub(sources, classes.string());
+  EXPECT_EQ(built.status, 0) << built.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, JavaUiGolden, ::testing::ValuesIn(case_names(kArea)),
+                         [](const ::testing::TestParamInfo<std::string>& param) {
+                           return param.param;
+                         });
+
+}  // namespace
+}  // namespace qn::logic::golden

@@ -1,0 +1,34 @@
+// Test stand-in of the runtime library: compiled against by the generator's
+// tests, never installed.
+package com.quenora;
+
+import com.quenora.uifactory.*;
+import java.util.ArrayList;
+import java.util.List;
+
+// A subfile on a form: its lines (a list of elements), the current one,
+// its columns and the producers that load it.
+public class QNSubfile implements IFocusableControl {
+  private final List<QNSubfileElement> lines = new ArrayList<>();
+  private final QNColumnDefinition[] columns;
+  private int current = -1;
+
+  public QNSubfile(QNLoadProducer load, QNSubfileFlow flow, boolean loadAll,
+                   QNColumnDefinition[] columns, int visibleRows, int titleHeight, QNPanel panel,
+                   int x, int y, int w, int h, int rowHeight) {
+    this.columns = columns;
+  }
+
+  public GUIObject getColumn(int position) { return columns[position].getControl(); }
+  public boolean inValidElement() { return current >= 0 && current < lines.size(); }
+  public QNSubfileElement getCurrentElement() { return inValidElement() ? lines.get(current) : null; }
+  public void refreshLineValue(QNSubfileElement element) {
+    if (inValidElement()) lines.set(current, element);
+  }
+  public void load() {}
+  public void refreshKeep() {}
+  public boolean isEventSource(Object source) { return source == this; }
+  public void addActionListener(Object listener) {}
+  public void addFocusListener(Object listener) {}
+  public void addItemListener(Object listener) {}
+}

@@ -1,0 +1,5 @@
+// Test stand-in of the runtime library: compiled against by the generator's
+// tests, never installed.
+package com.quenora.uifactory;
+
+public class IQNRectangle extends QNControl {}
