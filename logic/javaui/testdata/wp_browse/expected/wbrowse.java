@@ -115,7 +115,7 @@ public final class wbrowse extends QNWorkpanel
 
    protected void E12V08()
    {
-      /* [t(Products,3),t(Click,0)]Routine */
+      /* Products.ClickRoutine */
    }
 
    protected void screen() {

@@ -107,32 +107,32 @@ public final class wevents extends QNWorkpanel
    }
    protected void E11V0M()
    {
-      /* [t(&Size,23),t(Click,0)]Routine */
+      /* &Size.ClickRoutine */
    }
 
    protected void E12V0M()
    {
-      /* [t(&Name,23),t(Click,0)]Routine */
+      /* &Name.ClickRoutine */
    }
 
    protected void E13V0M()
    {
-      /* [t(&Name,23),t(Dblclick,0)]Routine */
+      /* &Name.DblclickRoutine */
    }
 
    protected void E14V0M()
    {
-      /* [t(&Size,23),t(Rightbutton,0)]Routine */
+      /* &Size.RightbuttonRoutine */
    }
 
    protected void E15V0M()
    {
-      /* [t(&Note,23),t(Gotfocus,0)]Routine */
+      /* &Note.GotfocusRoutine */
    }
 
    protected void E16V0M()
    {
-      /* [t(&Note,23),t(Isvalid,0)]Routine */
+      /* &Note.IsvalidRoutine */
    }
 
    protected void E17V0M()
@@ -158,7 +158,7 @@ public final class wevents extends QNWorkpanel
 
    protected void E20V0M()
    {
-      /* [t(&Gone,23),t(Click,0)]Routine */
+      /* &Gone.ClickRoutine */
    }
 
    protected void screen() {
