@@ -27,17 +27,7 @@ TEST_P(WebGolden, GeneratedFilesAreExpectedAndCompile) {
   EXPECT_TRUE(report.empty()) << report;
 
   ASSERT_TRUE(test::java::available()) << "no JDK: install default-jdk-headless";
-  std::vector<std::string> sources;
-  for (const fs::path& folder : {dir / "expected", dir / "javac"}) {
-    if (!fs::is_directory(folder)) continue;
-    for (const auto& e : fs::directory_iterator(folder)) {
-      if (e.path().extension() == ".java") sources.push_back(e.path().string());
-    }
-  }
-  const fs::path classes = kActual / GetParam() / "classes";
-  fs::remove_all(classes);
-  fs::create_directories(classes);
-  const test::java::Result built = test::java::compile_against_stub(sources, classes.string());
+  const test::java::Result built = test::java::compile_golden_case(dir, kActual / GetParam() / "classes");
   EXPECT_EQ(built.status, 0) << built.output;
 }
 

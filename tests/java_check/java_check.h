@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,25 @@ inline Result compile_against_stub(const std::vector<std::string>& files,
                     detail::quoted(QN_JAVA_STUB_DIR) + " -d " + detail::quoted(out_dir);
   for (const std::string& f : files) cmd += " " + detail::quoted(f);
   return detail::run(cmd);
+}
+
+// Compiles a golden case's expected classes with the hand-written ones of
+// its javac/ folder (the classes they call) into out_dir, made anew. A case
+// without Java gives status 0 and no output.
+inline Result compile_golden_case(const std::filesystem::path& dir,
+                                  const std::filesystem::path& out_dir) {
+  namespace fs = std::filesystem;
+  std::vector<std::string> sources;
+  for (const fs::path& folder : {dir / "expected", dir / "javac"}) {
+    if (!fs::is_directory(folder)) continue;
+    for (const auto& e : fs::directory_iterator(folder)) {
+      if (e.path().extension() == ".java") sources.push_back(e.path().string());
+    }
+  }
+  if (sources.empty()) return Result{0, ""};
+  fs::remove_all(out_dir);
+  fs::create_directories(out_dir);
+  return compile_against_stub(sources, out_dir.string());
 }
 
 }  // namespace qn::test::java
