@@ -137,7 +137,7 @@ void clear_spec_facts(Run& run) {
   static constexpr std::pair<const char*, uint32_t> kStatements[] = {
       {"embsql_cursor_i", 2}, {"dcl_cursor_i", 4},      {"c_sel_i", 2},          {"c_where_i", 2},
       {"open_i", 1},          {"sql_double_select", 3}, {"last_fetchfirst_i", 1},
-      {"stmt_cursor_i", 2}};
+      {"stmt_cursor_i", 2},   {"user_subs_read_i", 1},  {"user_sub_i", 1}};
   for (const auto& [name, arity] : kStatements) facts.abolish(name, arity);
   // So do the tables a reorganisation object lists, their new names and
   // the superordinate tables found for them.

@@ -266,16 +266,21 @@ bool cmd_do_sub(Run& run, const Line& l) {
   // event.
   const Term first = arg_at(l, 0);
   const std::string name = platform::lower_1252(first.is_nil() ? "" : tok_text(first));
-  bool sub = false;
-  for (const Term& b : run.facts().clauses("b_line_i", 6)) {
-    if (b.arg(4) != "cmd" || first_token_type(b.arg(6)) != kCmdSubStart) continue;
-    const Term toks = drop_tok_positions(b.arg(6));
-    if (!toks.tail().is_cons()) continue;
-    if (platform::lower_1252(tok_text(toks.tail().head())) == name) {
-      sub = true;
-      break;
+  // The object's subroutine names (user_sub_i/1, lower-cased) are read from
+  // its lines once, at its first DO: a scan per DO made a program of many
+  // calls quadratic. They go with the object's other facts.
+  auto& facts = run.facts();
+  if (!facts.exists(fact("user_subs_read_i", {atom("yes")}))) {
+    facts.assertz(fact("user_subs_read_i", {atom("yes")}));
+    for (const Term& b : facts.clauses("b_line_i", 6)) {
+      if (b.arg(4) != "cmd" || first_token_type(b.arg(6)) != kCmdSubStart) continue;
+      const Term toks = drop_tok_positions(b.arg(6));
+      if (!toks.tail().is_cons()) continue;
+      const Term sub = str(platform::lower_1252(tok_text(toks.tail().head())));
+      if (!facts.exists(fact("user_sub_i", {sub}))) facts.assertz(fact("user_sub_i", {sub}));
     }
   }
+  const bool sub = facts.exists(fact("user_sub_i", {str(name)}));
   return gen_do_sub(run, routine_method(run, l, !sub), sub);
 }
 bool cmd_confirm(Run& run, const Line& l) { return gen_confirm_stmt(run, l.tokens, l.level); }
