@@ -317,12 +317,13 @@ bool process_spec_file(Run& run, const Term& kind, const std::string& file, int6
   if (!known) {
     if (delete_file(run, file)) return true;
   }
-  // 2. Database creation and reorganisation.
+  // 2. Database creation and reorganisation. One that fails keeps its file;
+  // it is not tried again as any other object, which would write its
+  // programs (and report its errors) a second time.
   if (kind == "ce" && !spec.is_nil()) {
-    if (dispatch_object(run, model, kind, number, spec)) {
-      spec_file_done(run, file);
-      return true;
-    }
+    if (!dispatch_object(run, model, kind, number, spec)) return false;
+    spec_file_done(run, file);
+    return true;
   }
   // 3. Any other object.
   do {

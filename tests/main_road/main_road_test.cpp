@@ -371,6 +371,22 @@ TEST_F(MainRoad, RegeneratingACalledMainProgramRewritesTheMakeFilesAboveIt) {
     EXPECT_EQ(trimmed(read_file((model_ / makes[i]).string())), trimmed(first[i])) << makes[i];
 }
 
+// A reorganisation naming a table the knowledge base lacks fails once: its
+// message is shown once, no program of it is written and its specification
+// stays for the next run, while the other objects are generated.
+TEST_F(MainRoad, FailedReorganisationIsReportedOnceAndKept) {
+  const fs::path reorg = model_ / kSpecDir / "c0011.spc";
+  qn::test::write_file(reorg.string(), read_file(reorg.string()) + "new_tables(99, new, ['P099', 'GONE']).\n");
+  const ProcessResult r = generate();
+  EXPECT_NE(r.status, 0);
+  const std::string why = "Reorganisation of table 99: the knowledge base does not know the table";
+  const size_t first = r.err.find(why);
+  ASSERT_NE(first, std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find(why, first + 1), std::string::npos) << r.err;
+  EXPECT_TRUE(fs::exists(reorg));
+  EXPECT_TRUE(fs::exists(model_ / "com/demo/sample/aprintinv.java"));
+}
+
 // With only the menu specification left, nothing is generated, the state is
 // still saved and the menu specification deleted.
 TEST_F(MainRoad, EmptySpecificationDirectory) {
