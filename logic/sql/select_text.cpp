@@ -221,16 +221,23 @@ std::string column_ref(Run& run, const TableList& tl, const Term& table, const T
 namespace {
 
 // The table of the knowledge base holds the attribute (by its SQL name).
+// A table's attribute names are asked once a run and kept, upper-cased, as
+// table_att_i(Table, Name); table_atts_read_i(Table) marks a table read.
 bool table_holds(Run& run, const Term& table, const Term& att) {
-  const Term model = get_model_num(run).value_or(num(0));
-  std::array<Term, 3> a{model, table, var()};
-  if (!call_host(run, "i_all_atrisr", a) || !a[2].is_list()) return false;
-  const std::string want = platform::upper_1252(sql_attname(run, table, att));
-  for (const Term& n : a[2].list_items()) {
-    auto name = get_attri_name(run, model, n);
-    if (name && platform::upper_1252(text_of(*name)) == want) return true;
+  auto& facts = run.facts();
+  if (!facts.exists(fact("table_atts_read_i", {table}))) {
+    facts.assertz(fact("table_atts_read_i", {table}));
+    const Term model = get_model_num(run).value_or(num(0));
+    std::array<Term, 3> a{model, table, var()};
+    if (call_host(run, "i_all_atrisr", a) && a[2].is_list()) {
+      for (const Term& n : a[2].list_items()) {
+        if (auto name = get_attri_name(run, model, n)) {
+          facts.assertz(fact("table_att_i", {table, str(platform::upper_1252(text_of(*name)))}));
+        }
+      }
+    }
   }
-  return false;
+  return facts.exists(fact("table_att_i", {table, str(platform::upper_1252(sql_attname(run, table, att)))}));
 }
 
 // The table among the statement's tables an attribute of a condition
