@@ -5,14 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "engine/engine.h"
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/toolbox/declarations.h"
+#include "tests/java_check/java_check.h"
 
 namespace qn::logic {
 namespace {
@@ -85,6 +89,69 @@ TEST(WebMenus, MenuBarOfTheProgram) {
                          "skipLines(1);",
                      }));
   }
+}
+
+// The page's menu scripts as a browser runs them: the lines are the body of
+// a page class whose qnhtml_text appends to the page (convertURL, the
+// runtime stand-in's, gives its URL back); java prints the page, and jsdom
+// (tests/web_check/menu_page_judge.js) runs it with the sample's menu-bar
+// script and stand-ins of tree.js and mb.js: no error, the scripts in
+// order, and the tree drawn is the one that loaded mainbarXML.
+TEST(WebMenus, PageScriptsRunInAPage) {
+  namespace fs = std::filesystem;
+  ASSERT_TRUE(test::java::available()) << "java is missing: install openjdk-17-jdk-headless";
+  engine::Engine eng;
+  logic::Run run(eng);
+  ASSERT_TRUE(eng.consult_text("rule_i(0, prop('MENUBAR', 'MainBar')).", false));
+  run.capture_output();
+  page_writers(run);
+  ASSERT_TRUE(declare_menu_var(run) && gen_menu_script_includes(run) && gen_web_menu_script(run) &&
+              gen_menubar_build(run));
+  std::string body;
+  for (const std::string& l : run.capture()->all_lines()) body += "    " + l + "\n";
+
+  const fs::path dir = fs::temp_directory_path() / ("qn_menu_page_" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir / "classes");
+  std::ofstream(dir / "MenuPage.java") << R"(import com.quenora.webpanels.QNWebPanel;
+
+public class MenuPage extends QNWebPanel {
+  private final StringBuilder page = new StringBuilder();
+  String menumainbar;
+
+  @Override
+  public void qnhtml_text(String html) { page.append(html); }
+
+  void skipLines(int n) { for (int i = 0; i < n; i++) page.append('\n'); }
+
+  void write() {
+    page.append("<html><head>\n");
+)" << body << R"(    page.append("</body></html>\n");
+  }
+
+  public static void main(String[] args) {
+    MenuPage p = new MenuPage();
+    p.write();
+    System.out.print(p.page);
+  }
+}
+)";
+  const auto compiled = test::java::compile_against_stub({(dir / "MenuPage.java").string()},
+                                                         (dir / "classes").string());
+  ASSERT_EQ(compiled.status, 0) << compiled.output;
+  const auto page = test::java::detail::run(
+      test::java::detail::quoted(QN_JAVA) + " -cp " +
+      test::java::detail::quoted(std::string(QN_JAVA_STUB_DIR) + ":" + (dir / "classes").string()) +
+      " MenuPage > " + test::java::detail::quoted((dir / "page.html").string()));
+  ASSERT_EQ(page.status, 0) << page.output;
+  const std::string source = QN_SOURCE_DIR;
+  const auto judged = test::java::detail::run(
+      "node " + test::java::detail::quoted(source + "/tests/web_check/menu_page_judge.js") + " " +
+      test::java::detail::quoted((dir / "page.html").string()) + " " +
+      test::java::detail::quoted(source + "/logic/program/testdata/mbr_sample/expected/mainbar.js") +
+      " mainbar");
+  EXPECT_EQ(judged.status, 0) << judged.output << "(node: the Debian package nodejs)";
+  if (judged.status == 0) fs::remove_all(dir);
 }
 
 TEST(WebMenus, ScriptStringAndXmlText) {
