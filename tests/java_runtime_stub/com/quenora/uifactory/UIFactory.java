@@ -47,6 +47,17 @@ public class UIFactory {
   // A menu of a menu bar: caption, name, shortcut, key, enabled.
   public static IMenu getMenu(String caption, String name, String shortcut, int key,
                               boolean enabled) {
-    return null;
+    return new Menu(caption, name, enabled);
+  }
+  // The menu getMenu makes, with what it was made of (for the runs that
+  // record a menu bar).
+  public static final class Menu implements IMenu {
+    public final String caption, name;
+    public final boolean enabled;
+    Menu(String caption, String name, boolean enabled) {
+      this.caption = caption;
+      this.name = name;
+      this.enabled = enabled;
+    }
   }
 }
