@@ -63,7 +63,6 @@ class MenuWriter {
     const auto facts = run.facts().clauses("menu_i", 6);
     entries_.reserve(facts.size());
     by_id_.reserve(facts.size());
-    children_.reserve(facts.size());
     for (const Term& m : facts) {
       entries_.push_back({text_of(m.arg(1)), text_of(m.arg(2)), text_of(m.arg(3)), m.arg(4),
                           m.arg(5), m.arg(6)});
@@ -81,8 +80,23 @@ class MenuWriter {
         done_[i] = true;  // the bar's own entry
       }
     }
-    for (size_t i = 0; i < entries_.size(); ++i) {
-      if (!done_[i] && entries_[i].type == "m") children_[entries_[i].parent].push_back(i);
+    // The entries under each entry by index, flat in fact order (one
+    // look-up of each parent's Id, none while the tree is walked).
+    const size_t n = entries_.size();
+    std::vector<size_t> parent(n, n);
+    first_child_.assign(n + 1, 0);
+    for (size_t i = 0; i < n; ++i) {
+      if (done_[i] || entries_[i].type != "m") continue;
+      if (auto p = by_id_.find(entries_[i].parent); p != by_id_.end()) {
+        parent[i] = p->second;
+        ++first_child_[p->second + 1];
+      }
+    }
+    for (size_t i = 0; i < n; ++i) first_child_[i + 1] += first_child_[i];
+    children_.resize(first_child_[n]);
+    std::vector<size_t> fill(first_child_.begin(), first_child_.end() - 1);
+    for (size_t i = 0; i < n; ++i) {
+      if (parent[i] < n) children_[fill[parent[i]]++] = i;
     }
   }
 
@@ -119,27 +133,26 @@ class MenuWriter {
   // A menu with everything under it, or an item, depth first without
   // recursion: a deep tree costs no stack.
   void write_tree(size_t root) {
-    std::vector<std::pair<size_t, size_t>> stack;  // (menu, next child)
+    std::vector<std::pair<size_t, size_t>> stack;  // (next child, end of the children)
     auto enter = [&](size_t i) {
       done_[i] = true;
       const Entry& e = entries_[i];
-      auto kids = children_.find(e.id);
-      if (e.parent == "1" || has_prop(e.props, "popup") || kids != children_.end()) {
+      const bool kids = first_child_[i] != first_child_[i + 1];
+      if (e.parent == "1" || has_prop(e.props, "popup") || kids) {
         menu(e);
-        if (kids != children_.end()) stack.emplace_back(i, 0);
+        if (kids) stack.emplace_back(first_child_[i], first_child_[i + 1]);
       } else {
         item(e);
       }
     };
     enter(root);
     while (!stack.empty()) {
-      auto& [menu_at, next] = stack.back();
-      const std::vector<size_t>& kids = children_[entries_[menu_at].id];
-      if (next == kids.size()) {
+      auto& [next, end] = stack.back();
+      if (next == end) {
         stack.pop_back();
         continue;
       }
-      const size_t child = kids[next++];
+      const size_t child = children_[next++];
       if (!done_[child]) enter(child);
     }
   }
@@ -186,7 +199,9 @@ class MenuWriter {
   std::vector<Entry> entries_;
   std::vector<bool> done_;
   std::unordered_map<std::string, size_t> by_id_;
-  std::unordered_map<std::string, std::vector<size_t>> children_;
+  // The entries under entry i: children_[first_child_[i]] up to
+  // children_[first_child_[i + 1]], in fact order.
+  std::vector<size_t> first_child_, children_;
   bool ok_ = true;
 };
 

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "logic/core/emit.h"
@@ -103,26 +102,41 @@ bool write_menubar_file(Run& run, int64_t model, std::string_view menubar) {
 }
 
 bool write_menu_xml_var(Run& run, std::string_view name) {
-  // The entries of Kind m, and the children of each item by index, so the
-  // tree costs one pass however wide it is.
+  // The entries of Kind m, and the items under each item by index, flat in
+  // fact order, so the tree costs one pass however wide it is.
   std::vector<TreeItem> items;
-  std::unordered_map<std::string, std::vector<size_t>> children;
   const TreeItem* top = nullptr;
   // An item number met before names no second item (the class leaves such
-  // an entry out too).
+  // an entry out too). Number -> the item's index, or npos for an entry of
+  // another kind.
   const auto facts = run.facts().clauses("menu_i", 6);
-  std::unordered_set<std::string> numbers(2 * facts.size());
+  constexpr size_t npos = static_cast<size_t>(-1);
+  std::unordered_map<std::string, size_t> numbers(2 * facts.size());
   items.reserve(facts.size());
-  children.reserve(facts.size());
   for (const Term& m : facts) {
-    if (!numbers.insert(text_of(m.arg(1))).second) continue;
+    auto [at, fresh] = numbers.try_emplace(text_of(m.arg(1)), npos);
+    if (!fresh) continue;
     if (!(m.arg(3).is_atom() && m.arg(3).text() == "m")) continue;
+    at->second = items.size();
     items.push_back({text_of(m.arg(1)), text_of(m.arg(2)), text_of(m.arg(4)), text_of(m.arg(5)),
                      has_option(m.arg(6), "separator")});
   }
-  for (size_t i = 0; i < items.size(); ++i) {
-    children[items[i].parent].push_back(i);
+  const size_t n = items.size();
+  std::vector<size_t> parent(n, npos), first(n + 1, 0), children;
+  for (size_t i = 0; i < n; ++i) {
     if (!top && items[i].parent == "0") top = &items[i];
+    if (auto p = numbers.find(items[i].parent); p != numbers.end() && p->second != npos) {
+      parent[i] = p->second;
+      ++first[p->second + 1];
+    }
+  }
+  for (size_t i = 0; i < n; ++i) first[i + 1] += first[i];
+  children.resize(first[n]);
+  {
+    std::vector<size_t> fill(first.begin(), first.end() - 1);
+    for (size_t i = 0; i < n; ++i) {
+      if (parent[i] != npos) children[fill[parent[i]]++] = i;
+    }
   }
   Out out(run);
   out.pieces({"var ", std::string(name), "="});
@@ -132,23 +146,21 @@ bool write_menu_xml_var(Run& run, std::string_view name) {
     // an entry listed twice or a parent cycle cannot loop.
     std::vector<bool> seen(items.size(), false);
     struct Frame {
-      const std::vector<size_t>* list;
-      size_t next;
+      size_t next, end;  // positions in children
     };
-    static const std::vector<size_t> kNone;
-    auto kids = [&](const std::string& parent) -> const std::vector<size_t>* {
-      auto it = children.find(parent);
-      return it == children.end() ? &kNone : &it->second;
+    auto kids = [&](const TreeItem& item) {
+      const size_t i = static_cast<size_t>(&item - items.data());
+      return Frame{first[i], first[i + 1]};
     };
-    std::vector<Frame> stack{{kids(top->item), 0}};
+    std::vector<Frame> stack{kids(*top)};
     while (!stack.empty() && out.ok()) {
       Frame& f = stack.back();
-      if (f.next == f.list->size()) {
+      if (f.next == f.end) {
         stack.pop_back();
         if (!stack.empty()) out.close("' </pad> '+");
         continue;
       }
-      const size_t i = (*f.list)[f.next++];
+      const size_t i = children[f.next++];
       if (seen[i]) continue;
       seen[i] = true;
       const TreeItem& it = items[i];
@@ -163,7 +175,7 @@ bool write_menu_xml_var(Run& run, std::string_view name) {
       out.pieces({"'", quoted("<id>" + xml_text(it.id) + "</id>"), "'+"});
       out.pieces({"'", quoted("<caption>" + xml_text(without_ampersands(it.caption)) + "</caption>"),
                   "'+"});
-      stack.push_back({kids(it.item), 0});
+      stack.push_back(kids(it));
     }
   }
   out.pieces({"''"});
