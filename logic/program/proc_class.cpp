@@ -1,8 +1,15 @@
 #include "logic/program/proc_class.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
+#include "engine/clause_io.h"
 #include "logic/core/host_calls.h"
 #include "logic/core/host_interface.h"
 #include "logic/core/options.h"
@@ -26,6 +33,7 @@
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/pending.h"
 #include "logic/toolbox/report_end.h"
+#include "logic/toolbox/report_print.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -43,12 +51,70 @@ bool program_entry(Run& run, const Term& name, const std::vector<Term>& parms) {
   return gen_routine_start(run, main_object(run) ? "m" : "p", name, Term::list({}), parms);
 }
 
-// Every top navigation of the program (break_i/5 under level 0), in the
-// main routine.
+// Every top navigation of the program (break_i/5 under level 0) and every
+// group of level 0 itself (b_group_i/6, its lines printed as a level of
+// kind rpt prints them), in the main routine, in the order of their first
+// lines (a level's own or its levels'; one without lines keeps its place
+// after the one before it).
 void top_navigations(Run& run, const std::string& routine) {
-  for (const Term& b : run.facts().clauses("break_i", 5)) {
-    if (!(b.arg(3).is_int() && b.arg(3).as_int() == 0)) continue;
-    gen_level_kind(run, b.arg(2), b.arg(1), atom("true"), str(routine), Term::list({}));
+  auto& facts = run.facts();
+  const Term zero = num(0);
+  // The first line of each level, and the first line of each level-0 group.
+  std::unordered_map<std::string, int64_t> first_of_level, first_of_group;
+  for (const Term& l : facts.clauses("b_line_i", 6)) {
+    if (!l.arg(1).is_int()) continue;
+    const int64_t n = l.arg(1).as_int();
+    auto keep = [n](std::unordered_map<std::string, int64_t>& m, const std::string& key) {
+      auto [it, fresh] = m.try_emplace(key, n);
+      if (!fresh) it->second = std::min(it->second, n);
+    };
+    keep(first_of_level, engine::write(l.arg(2)));
+    if (l.arg(2) == zero) keep(first_of_group, engine::write(l.arg(3)));
+  }
+  // The levels under each level.
+  std::unordered_map<std::string, std::vector<std::string>> below;
+  for (const Term& b : facts.clauses("break_i", 5)) {
+    if (!(b.arg(1) == b.arg(3))) below[engine::write(b.arg(3))].push_back(engine::write(b.arg(1)));
+  }
+  auto subtree_first = [&](const std::string& top) {
+    std::optional<int64_t> first;
+    std::vector<std::string> todo{top};
+    std::unordered_set<std::string> seen;
+    while (!todo.empty()) {
+      const std::string l = todo.back();
+      todo.pop_back();
+      if (!seen.insert(l).second) continue;
+      if (auto f = first_of_level.find(l); f != first_of_level.end())
+        first = first ? std::min(*first, f->second) : f->second;
+      if (auto k = below.find(l); k != below.end()) todo.insert(todo.end(), k->second.begin(), k->second.end());
+    }
+    return first;
+  };
+  struct Piece {
+    int64_t first;
+    Term fact;  // break_i/5 or b_group_i/6
+  };
+  std::vector<Piece> pieces;
+  auto add = [&](std::optional<int64_t> first, const Term& f) {
+    pieces.push_back({first.value_or(pieces.empty() ? INT64_MIN : pieces.back().first), f});
+  };
+  for (const Term& b : facts.clauses("break_i", 5)) {
+    if (b.arg(3).is_int() && b.arg(3).as_int() == 0) add(subtree_first(engine::write(b.arg(1))), b);
+  }
+  for (const Term& g : clauses_by_arg(run, "b_group_i", 6, 1, zero)) {
+    auto f = first_of_group.find(engine::write(g.arg(2)));
+    add(f == first_of_group.end() ? std::nullopt : std::optional<int64_t>(f->second), g);
+  }
+  std::stable_sort(pieces.begin(), pieces.end(),
+                   [](const Piece& a, const Piece& b) { return a.first < b.first; });
+  for (const Piece& p : pieces) {
+    const Term& f = p.fact;
+    if (f.functor() == "break_i") {
+      gen_level_kind(run, f.arg(2), f.arg(1), atom("true"), str(routine), Term::list({}));
+    } else {
+      gen_print_block(run, zero, f.arg(2), f.arg(3), Term::nil(), atom("true"), str(routine),
+                      Term::list({}));
+    }
   }
 }
 
@@ -85,8 +151,12 @@ bool gen_proc_object(Run& run, int64_t model, int64_t number, const Term& spec) 
   facts.abolish("level_i", 1);
   facts.assertz(fact("level_i", {num(0)}));
   const std::string routine = pgm_unique_name(run, "H", "0");
+  facts.abolish("rpt_deferred_i", 2);
   top_navigations(run, routine);
   ok = gen_pgm_end(run);
+  // The subroutines and events met inside a navigation follow the main
+  // routine.
+  ok = rpt_deferred_routines(run, atom("true"), str(routine), Term::list({})) && ok;
   if (ok && report) {
     const std::string throws = "throws ProcessInterruptedException";
     for (const auto& [method, which] : {std::pair{"printHeaders", "page"}, {"printFooters", "foot"}}) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <tuple>
 
 #include "logic/core/attributes.h"
@@ -648,23 +649,84 @@ std::vector<Term> rpt_group_items(Run& run, const Term& level, const Term& group
   return out;
 }
 
+namespace {
+
+// The command line of a [cmd, N, N] item at the level.
+std::optional<Term> item_cmd_line(Run& run, const Term& number, const Term& level) {
+  for (const Term& l : run.facts().findall(fact("b_line_i", {number, var(), var(), atom("cmd"), var(), var()}))) {
+    if (l.arg(2) == level || level.is_var()) return l;
+  }
+  return std::nullopt;
+}
+
+int64_t item_code(Run& run, const std::vector<Term>& v, const Term& level) {
+  if (v[0] != "cmd") return -1;
+  auto l = item_cmd_line(run, v[2], level);
+  return l ? first_token_type(drop_tok_positions(l->arg(6))) : -1;
+}
+
+// A level whose lines run inside a loop or a block of the main routine:
+// itself or a level above it (break_i/5) navigates (any kind but rpt and
+// page). A parent cycle ends.
+bool inside_navigation(Run& run, const Term& level) {
+  Term at = level;
+  for (int depth = 0; depth < 1000; ++depth) {
+    const auto b = clauses_by_arg(run, "break_i", 5, 1, at);
+    if (b.empty()) return false;
+    const Term& kind = b.front().arg(2);
+    if (!(kind == "rpt") && !(kind == "page")) return true;
+    at = b.front().arg(3);
+  }
+  return false;
+}
+
+}  // namespace
+
 bool rpt_print_items(Run& run, const std::vector<Term>& items, bool section, const Term& level,
                      const Term& c2, const Term& c3, const Term& c4) {
+  // A subroutine or an event among the lines of a navigating level would
+  // be a method inside the loop: it is kept, with its lines up to its end,
+  // for the program's generator to write after the main routine
+  // (rpt_deferred_routines). Only procedures and reports have one.
+  const bool defer = section && !run.facts().exists(atom("rpt_deferring_done_i")) &&
+                     spec_kind_in(run, {"proc", "rpt"}) && !level.is_var();
   bool ok = true;
-  for (const Term& i : items) {
-    const auto v = i.list_items();
+  for (size_t at = 0; at < items.size(); ++at) {
+    const auto v = items[at].list_items();
     if (v.size() < 3) continue;
     if (v[0] == "pb") {
       ok = print_block(run, v[2], section) && ok;
-    } else if (v[0] == "cmd") {
-      for (const Term& l : run.facts().findall(fact("b_line_i", {v[2], var(), var(), atom("cmd"), var(), var()}))) {
-        if (l.arg(2) == level || level.is_var()) {
-          ok = print_command(run, l, section, l.arg(2), c2, c3, c4) && ok;
-          break;
-        }
+      continue;
+    }
+    if (v[0] != "cmd") continue;
+    const int64_t code = item_code(run, v, level);
+    if (defer && (code == kCmdSubStart || code == kCmdEventStart) && inside_navigation(run, level)) {
+      const int64_t end_code = code == kCmdSubStart ? kCmdSubEnd : kCmdEventEnd;
+      std::vector<Term> routine{items[at]};
+      while (at + 1 < items.size()) {
+        routine.push_back(items[++at]);
+        const auto w = items[at].list_items();
+        if (w.size() >= 3 && item_code(run, w, level) == end_code) break;
       }
+      run.facts().assertz(fact("rpt_deferred_i", {level, Term::list(routine)}));
+      continue;
+    }
+    if (auto l = item_cmd_line(run, v[2], level)) {
+      ok = print_command(run, *l, section, l->arg(2), c2, c3, c4) && ok;
     }
   }
+  return ok;
+}
+
+bool rpt_deferred_routines(Run& run, const Term& c2, const Term& c3, const Term& c4) {
+  auto& facts = run.facts();
+  facts.assertz(atom("rpt_deferring_done_i"));
+  bool ok = true;
+  for (const Term& d : facts.clauses("rpt_deferred_i", 2)) {
+    ok = rpt_print_items(run, d.arg(2).list_items(), true, d.arg(1), c2, c3, c4) && ok;
+  }
+  facts.abolish("rpt_deferred_i", 2);
+  facts.abolish("rpt_deferring_done_i", 0);
   return ok;
 }
 

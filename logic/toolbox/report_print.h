@@ -27,11 +27,21 @@ std::vector<engine::Term> rpt_group_items(Run& run, const engine::Term& level,
 
 // rpt_print_items/6: prints the items in order. An empty section (the
 // groups printHeaders and printFooters print) tests no page before a block
-// and hands an eject to the statement translator. C2, C3, C4: the
+// and hands an eject to the statement translator. In a procedure or report
+// a subroutine or event (143 or 146 up to its 144 or 147) among the lines of
+// a level inside a navigation is not written here but kept for
+// rpt_deferred_routines. C2, C3, C4: the
 // statement translator's context.
 bool rpt_print_items(Run& run, const std::vector<engine::Term>& items, bool section,
                      const engine::Term& level, const engine::Term& c2, const engine::Term& c3,
                      const engine::Term& c4);
+
+// The subroutines and events that rpt_print_items met among the lines of
+// a navigating level (working fact rpt_deferred_i/2: Level, Items), each
+// printed with its lines after the main routine, in the order met; then
+// none is kept. C2, C3, C4: the statement translator's context.
+bool rpt_deferred_routines(Run& run, const engine::Term& c2, const engine::Term& c3,
+                           const engine::Term& c4);
 
 // The print branch of gen_print_block/10: a group of kind page or foot sets
 // its flag QnHdr<Group> where it stands; any other group prints its items.

@@ -1,5 +1,6 @@
 #include "logic/toolbox/report_print.h"
 
+#include "engine/clause_io.h"
 #include "logic/core/host_calls.h"
 #include "logic/core/host_interface.h"
 #include "logic/core/out.h"
@@ -191,6 +192,50 @@ TEST(ReportPrint, PageAndFootGroups) {
                               "   getPrinter().QnAttris(\"\", 0, false, false, false, false, 0, 0, 0, 0, 0, 255, 255, 255) ;",
                               "   getPrinter().QnDrawText(\"H\", 0, Qn_line + 0, 8, Qn_line + 8, 0) ;",
                               "   Qn_OldLine = Line;", "   Line = Line + 40;", "}"}));
+}
+
+// A subroutine or event among the lines of a level inside a navigation
+// waits, with its lines up to its end, for the main routine's end; at a
+// level of kind rpt (no loop) it is written where it stands.
+TEST(ReportPrint, RoutinesInsideANavigationWait) {
+  const std::string lines = line(1, "cmd", "t(noskip, 101)") + line(2, "cmd", "t(sub, 143), t('S', 3)") +
+                            line(3, "cmd", "t(noskip, 101)") + line(4, "cmd", "t(endsub, 144)") +
+                            line(5, "cmd", "t(noskip, 101)");
+  struct Case {
+    const char* what;
+    std::string facts;
+    std::string kept;  // the items of rpt_deferred_i, or "" for none
+  } cases[] = {
+      {"a FOR EACH's level", "break_i(1, nvg, 0, 0, 0). " + lines,
+       "[[cmd,2,2],[cmd,3,3],[cmd,4,4]]"},
+      {"a level of kind rpt under a FOR EACH", "break_i(1, rpt, 2, 0, 0). break_i(2, xfst, 0, 0, 0). " + lines,
+       "[[cmd,2,2],[cmd,3,3],[cmd,4,4]]"},
+      {"an event without its end: up to the group's last line",
+       "break_i(1, nvg, 0, 0, 0). " + line(1, "cmd", "t(event, 146), t('Start', 3)") +
+           line(2, "cmd", "t(noskip, 101)"),
+       "[[cmd,1,1],[cmd,2,2]]"},
+      {"a level of kind rpt at the top", "break_i(1, rpt, 0, 0, 0). " + lines, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Fixture f(kReport + c.facts);
+    EXPECT_TRUE(gen_print_group(f.run, t("1"), t("0"), t("lit"), t("true"), t("''"), t("[]")));
+    const auto kept = f.run.facts().clauses("rpt_deferred_i", 2);
+    if (c.kept.empty()) {
+      EXPECT_TRUE(kept.empty());
+      continue;
+    }
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(engine::write(kept[0].arg(2)), c.kept);
+    // Where the routine stood, only the lines around it.
+    const Lines out = f.lines();
+    EXPECT_EQ(std::count(out.begin(), out.end(), "Line = Qn_OldLine;"),
+              c.kept.starts_with("[[cmd,2") ? 2 : 0);
+    // Written after the main routine, then no longer kept.
+    EXPECT_TRUE(rpt_deferred_routines(f.run, t("true"), t("''"), t("[]")));
+    EXPECT_EQ(f.run.facts().count("rpt_deferred_i", 2), 0u);
+    EXPECT_GT(f.lines().size(), out.size());
+  }
 }
 
 TEST(ReportPrint, AlignmentByObjectKind) {
