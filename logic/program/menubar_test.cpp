@@ -47,7 +47,8 @@ TEST(MenuBar, EntryLines) {
       {"bad entries are left out and named; a cycle ends",
        "menu_i(1, 1, m, 'A', 'A', []). menu_i(x, 1, m, 'B', 'B', []). menu_i(3, 1, q, 'C', 'C', []). "
        "menu_i(4, 3, m, 'D', 'D', []). menu_i(5, 6, m, 'E', 'E', []). menu_i(6, 5, m, 'F', 'F', []). "
-       "menu_i(7, 1, t, 'G', '', []). menu_i(8, 7, m, 'H', 'H', []). menu_i(1, 1, m, 'I', 'I', []).",
+       "menu_i(7, 1, t, 'G', '', []). menu_i(8, 7, m, 'H', 'H', []). menu_i(9, 42, m, 'J', 'J', []). "
+       "menu_i(1, 1, m, 'I', 'I', []).",
        {"IMenu menu1 = UIFactory.getMenu( \"A\" , \"a\" , \"\", 0,  true );", "add(menu1);",
         "addToolBarButton( \"\" , \"g\" , \"\" , true , false );"},
        {"Menu bar Bar: entry x has an Id that is no number; it is left out",
@@ -58,7 +59,8 @@ TEST(MenuBar, EntryLines) {
         "left out); it is left out",
         "Menu bar Bar: entry 6 hangs under 5, which the bar does not reach (a cycle or a parent "
         "left out); it is left out",
-        "Menu bar Bar: entry 8 names the parent 7, which is no menu; it is left out"}},
+        "Menu bar Bar: entry 8 names the parent 7, which is no menu; it is left out",
+        "Menu bar Bar: entry 9 names the unknown parent 42; it is left out"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
