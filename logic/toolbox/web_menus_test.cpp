@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -91,33 +92,50 @@ TEST(WebMenus, MenuBarOfTheProgram) {
   }
 }
 
-// The page's menu scripts as a browser runs them: the lines are the body of
-// a page class whose qnhtml_text appends to the page (convertURL, the
-// runtime stand-in's, gives its URL back); java prints the page, and jsdom
-// (tests/web_check/menu_page_judge.js) runs it with the sample's menu-bar
-// script and stand-ins of tree.js and mb.js: no error, the scripts in
-// order, and the tree drawn is the one that loaded mainbarXML.
+// The page's menu scripts as a browser runs them, with the script of each
+// golden menu bar (logic/program/testdata): the lines are the body of a page
+// class whose qnhtml_text appends to the page (convertURL, the runtime
+// stand-in's, gives its URL back); java prints the page, and jsdom
+// (tests/web_check/menu_page_judge.js) runs it with the menu bar's script
+// and stand-ins of tree.js and mb.js: no error, the scripts in order, and
+// the tree drawn is the one that loaded <M>XML.
 TEST(WebMenus, PageScriptsRunInAPage) {
   namespace fs = std::filesystem;
-  ASSERT_TRUE(test::java::available()) << "java is missing: install openjdk-17-jdk-headless";
-  engine::Engine eng;
-  logic::Run run(eng);
-  ASSERT_TRUE(eng.consult_text("rule_i(0, prop('MENUBAR', 'MainBar')).", false));
-  run.capture_output();
-  page_writers(run);
-  ASSERT_TRUE(declare_menu_var(run) && gen_menu_script_includes(run) && gen_web_menu_script(run) &&
-              gen_menubar_build(run));
-  std::string body;
-  for (const std::string& l : run.capture()->all_lines()) body += "    " + l + "\n";
+  namespace java = test::java;
+  ASSERT_TRUE(java::available()) << "java is missing: install openjdk-17-jdk-headless";
+  const std::string source = QN_SOURCE_DIR;
+  std::vector<fs::path> scripts;
+  for (const auto& c : fs::directory_iterator(source + "/logic/program/testdata")) {
+    if (!fs::is_directory(c.path() / "expected")) continue;
+    for (const auto& e : fs::directory_iterator(c.path() / "expected")) {
+      if (e.path().extension() == ".js") scripts.push_back(e.path());
+    }
+  }
+  ASSERT_FALSE(scripts.empty());
+  for (const fs::path& script : scripts) {
+    const std::string m = script.stem().string();
+    SCOPED_TRACE(script.string());
+    engine::Engine eng;
+    logic::Run run(eng);
+    // The property as a model may write it: the name in upper case.
+    std::string upper = m;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    ASSERT_TRUE(eng.consult_text("rule_i(0, prop('MENUBAR', '" + upper + "')).", false));
+    run.capture_output();
+    page_writers(run);
+    ASSERT_TRUE(declare_menu_var(run) && gen_menu_script_includes(run) && gen_web_menu_script(run) &&
+                gen_menubar_build(run));
+    std::string body;
+    for (const std::string& l : run.capture()->all_lines()) body += "    " + l + "\n";
 
-  const fs::path dir = fs::temp_directory_path() / ("qn_menu_page_" + std::to_string(::getpid()));
-  fs::remove_all(dir);
-  fs::create_directories(dir / "classes");
-  std::ofstream(dir / "MenuPage.java") << R"(import com.quenora.webpanels.QNWebPanel;
+    const fs::path dir = fs::temp_directory_path() / ("qn_menu_page_" + std::to_string(::getpid()) + "_" + m);
+    fs::remove_all(dir);
+    fs::create_directories(dir / "classes");
+    std::ofstream(dir / "MenuPage.java") << R"(import com.quenora.webpanels.QNWebPanel;
 
 public class MenuPage extends QNWebPanel {
   private final StringBuilder page = new StringBuilder();
-  String menumainbar;
+  String menu)" << m << R"(;
 
   @Override
   public void qnhtml_text(String html) { page.append(html); }
@@ -136,22 +154,21 @@ public class MenuPage extends QNWebPanel {
   }
 }
 )";
-  const auto compiled = test::java::compile_against_stub({(dir / "MenuPage.java").string()},
-                                                         (dir / "classes").string());
-  ASSERT_EQ(compiled.status, 0) << compiled.output;
-  const auto page = test::java::detail::run(
-      test::java::detail::quoted(QN_JAVA) + " -cp " +
-      test::java::detail::quoted(std::string(QN_JAVA_STUB_DIR) + ":" + (dir / "classes").string()) +
-      " MenuPage > " + test::java::detail::quoted((dir / "page.html").string()));
-  ASSERT_EQ(page.status, 0) << page.output;
-  const std::string source = QN_SOURCE_DIR;
-  const auto judged = test::java::detail::run(
-      "node " + test::java::detail::quoted(source + "/tests/web_check/menu_page_judge.js") + " " +
-      test::java::detail::quoted((dir / "page.html").string()) + " " +
-      test::java::detail::quoted(source + "/logic/program/testdata/mbr_sample/expected/mainbar.js") +
-      " mainbar");
-  EXPECT_EQ(judged.status, 0) << judged.output << "(node: the Debian package nodejs)";
-  if (judged.status == 0) fs::remove_all(dir);
+    const auto compiled = java::compile_against_stub({(dir / "MenuPage.java").string()},
+                                                     (dir / "classes").string());
+    ASSERT_EQ(compiled.status, 0) << compiled.output;
+    const auto page = java::detail::run(
+        java::detail::quoted(QN_JAVA) + " -cp " +
+        java::detail::quoted(std::string(QN_JAVA_STUB_DIR) + ":" + (dir / "classes").string()) +
+        " MenuPage > " + java::detail::quoted((dir / "page.html").string()));
+    ASSERT_EQ(page.status, 0) << page.output;
+    const auto judged = java::detail::run(
+        "node " + java::detail::quoted(source + "/tests/web_check/menu_page_judge.js") + " " +
+        java::detail::quoted((dir / "page.html").string()) + " " + java::detail::quoted(script.string()) +
+        " " + m);
+    EXPECT_EQ(judged.status, 0) << judged.output << "(node: the Debian package nodejs)";
+    if (judged.status == 0) fs::remove_all(dir);
+  }
 }
 
 TEST(WebMenus, ScriptStringAndXmlText) {
