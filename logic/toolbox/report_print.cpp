@@ -730,10 +730,24 @@ bool rpt_deferred_routines(Run& run, const Term& c2, const Term& c3, const Term&
   return ok;
 }
 
+std::string header_flag(Run& run, const Term& level, const Term& group) {
+  // Groups are numbered within their level: a number that a page or foot
+  // group of another level has too takes the level into the name, else
+  // two groups would share one flag.
+  bool shared = false;
+  for (const Term& g : run.facts().clauses("b_group_i", 6)) {
+    if ((g.arg(3) == "page" || g.arg(3) == "foot") && g.arg(2) == group && !(g.arg(1) == level)) {
+      shared = true;
+      break;
+    }
+  }
+  return "QnHdr" + (shared ? text_of(level) + "_" : std::string()) + text_of(group);
+}
+
 bool gen_print_group(Run& run, const Term& level, const Term& group, const Term& kind,
                      const Term& c2, const Term& c3, const Term& c4) {
   if (kind == "page" || kind == "foot") {
-    const std::string flag = "QnHdr" + text_of(group);
+    const std::string flag = header_flag(run, level, group);
     bool ok = declare_var(run, atom(flag), Term::list({atom("boolean"), num(1), num(0), num(0)}), "s",
                           Term::nil());
     return Out(run).pieces({flag + " = true;"}).ok() && ok;
@@ -747,7 +761,7 @@ bool rpt_break_groups_print(Run& run, std::string_view which) {
     if (!(g.arg(3) == which)) continue;
     run.facts().abolish("qnfont_i", 11);
     Out out(run);
-    out.open("if (QnHdr" + text_of(g.arg(2)) + ") {");
+    out.open("if (" + header_flag(run, g.arg(1), g.arg(2)) + ") {");
     ok = rpt_print_items(run, rpt_group_items(run, g.arg(1), g.arg(2)), false, g.arg(1), atom("true"),
                          Term::nil(), Term::list({})) && ok;
     out.close("}");

@@ -49,6 +49,11 @@ bool gen_print_group(Run& run, const engine::Term& level, const engine::Term& gr
                      const engine::Term& kind, const engine::Term& c2, const engine::Term& c3,
                      const engine::Term& c4);
 
+// The flag of a page or foot group: "QnHdr<Group>", or
+// "QnHdr<Level>_<Group>" when a page or foot group of another level has the
+// same number.
+std::string header_flag(Run& run, const engine::Term& level, const engine::Term& group);
+
 // rpt_break_groups/3: the groups of kind Which (page or foot), each under
 // "if (QnHdr<Group>) {" with an empty section.
 bool rpt_break_groups_print(Run& run, std::string_view which);

@@ -238,6 +238,16 @@ TEST(ReportPrint, RoutinesInsideANavigationWait) {
   }
 }
 
+// Groups are numbered within their level: two page or foot groups of one
+// number at two levels get flags of their own.
+TEST(ReportPrint, HeaderFlags) {
+  Fixture f(kReport + "b_group_i(0, 1, page, 0, 0, 0). b_group_i(1, 1, foot, 0, 0, 0). "
+                      "b_group_i(1, 2, page, 0, 0, 0). b_group_i(2, 1, lit, 0, 0, 0). ");
+  EXPECT_EQ(header_flag(f.run, t("0"), t("1")), "QnHdr0_1");
+  EXPECT_EQ(header_flag(f.run, t("1"), t("1")), "QnHdr1_1");
+  EXPECT_EQ(header_flag(f.run, t("1"), t("2")), "QnHdr2");
+}
+
 TEST(ReportPrint, AlignmentByObjectKind) {
   struct Case {
     const char* kind;

@@ -58,6 +58,7 @@ public final class rcustlist extends QNReport
          P_lines = qnYPage - (lineHeight * 6) ;
          getPrinter().setPageLines(P_lines) ;
          getPrinter().setLineHeight(lineHeight) ;
+         QnHdr0_2 = true;
          testPage(20, false);
          getPrinter().QnAttris("Arial", 12, true, false, false, false, 0, 0, 0, 0, 0, 255, 255, 255) ;
          getPrinter().QnDrawText("Customers", 0, Qn_line + 0, 400, Qn_line + 16, 0) ;
@@ -75,6 +76,7 @@ public final class rcustlist extends QNReport
             Line = Line + 20;
             /* Execute user subroutine: S1103 */
             S1103();
+            QnHdr1_2 = true;
             /* Check if program is canceled. */
             R00032.readNext();
          }
@@ -104,10 +106,22 @@ public final class rcustlist extends QNReport
 
    protected void printHeaders() throws ProcessInterruptedException
    {
+      if (QnHdr0_2) {
+         getPrinter().QnAttris("Arial", 12, true, false, false, false, 0, 0, 0, 0, 0, 255, 255, 255) ;
+         getPrinter().QnDrawText("Customers", 0, Qn_line + 0, 400, Qn_line + 16, 0) ;
+         Qn_OldLine = Line;
+         Line = Line + 20;
+      }
    }
 
    protected void printFooters() throws ProcessInterruptedException
    {
+      if (QnHdr1_2) {
+         getPrinter().QnAttris("Arial", 10, false, false, false, false, 0, 0, 0, 0, 0, 255, 255, 255) ;
+         getPrinter().QnDrawText(format(Count, "ZZZZZ9"), 0, Qn_line + 2, 60, Qn_line + 18, 2) ;
+         Qn_OldLine = Line;
+         Line = Line + 20;
+      }
    }
 
    protected void cleanup( )
@@ -120,10 +134,12 @@ public final class rcustlist extends QNReport
    public void initialize( )
    {
       Qn_OldLine = 0 ;
+      QnHdr0_2 = false ;
       dbocustomer = new dbcCUSTOMER(context, remoteHandle, true) ;
       R00032 = new fR00032(context, remoteHandle) ;
       Acustid = 0 ;
       Acustname = "" ;
+      QnHdr1_2 = false ;
       /* Quenora formulas. */
    }
 
@@ -132,6 +148,8 @@ public final class rcustlist extends QNReport
    protected int Qn_OldLine ;
    protected int Acustid ;
    protected String Acustname ;
+   protected boolean QnHdr0_2 ;
+   protected boolean QnHdr1_2 ;
    protected boolean isRemote = false ;
    protected QNInt aP0 ;
    protected QNInt aP1 ;
