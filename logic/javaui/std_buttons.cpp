@@ -155,14 +155,14 @@ bool add_button(Run& run, ButtonContext& ctx, const Term& att, std::string_view 
                 int64_t width, int64_t gap, std::string_view name, std::string_view code) {
   const auto control = ctx.controls.find(key_of(att));
   if (control == ctx.controls.end()) {
-    show_error_box(run, "Button " + std::string(name) + ": " + name_of(att) +
-                            " has no control on the form");
+    show_error_box(
+        run, "Button " + std::string(name) + ": " + name_of(att) + " has no control on the form");
     return false;
   }
   const auto r = rect_of(control->second.arg(4));
   if (!r) {
-    show_error_box(run, "Button " + std::string(name) + ": the control of " + name_of(att) +
-                            " has no rect");
+    show_error_box(
+        run, "Button " + std::string(name) + ": the control of " + name_of(att) + " has no rect");
     return false;
   }
   auto& facts = run.facts();
@@ -172,8 +172,8 @@ bool add_button(Run& run, ButtonContext& ctx, const Term& att, std::string_view 
                                     Term::list(std::move(tokens))}));
   };
   line(n, {tk("", kCmdEventStart), fact("t", {atom(name), num(kTokConstant), num(6), num(n)})});
-  line(n + 1, {tk("", kCmdUserCode),
-               fact("t", {atom(code), num(kTokConstant), num(9), num(n + 1)})});
+  line(n + 1,
+       {tk("", kCmdUserCode), fact("t", {atom(code), num(kTokConstant), num(9), num(n + 1)})});
   line(n + 2, {tk("", kCmdEventEnd)});
   const int64_t id = ctx.literals.take(1);
   const int64_t left = (*r)[2] + gap;
@@ -220,7 +220,8 @@ std::optional<std::string> noaccept_key(const Term& rule_fact) {
   const Term& r = rule_fact.arg(2);
   if (!is(r, "rule", 4)) return std::nullopt;
   const auto actions = r.arg(1).list_items();
-  if (actions.size() != 1 || !is(actions[0], "a", 2) || !(actions[0].arg(1) == num(kActionNoAccept)))
+  if (actions.size() != 1 || !is(actions[0], "a", 2) ||
+      !(actions[0].arg(1) == num(kActionNoAccept)))
     return std::nullopt;
   const auto args = actions[0].arg(2).list_items();
   if (args.empty() || !is(args[0], "t", 2)) return std::nullopt;
@@ -229,7 +230,8 @@ std::optional<std::string> noaccept_key(const Term& rule_fact) {
 
 Term with_condition(const Term& rule_fact, const Term& condition) {
   const Term& r = rule_fact.arg(2);
-  return fact("rule_i", {rule_fact.arg(1), fact("rule", {r.arg(1), condition, r.arg(3), r.arg(4)})});
+  return fact("rule_i",
+              {rule_fact.arg(1), fact("rule", {r.arg(1), condition, r.arg(3), r.arg(4)})});
 }
 
 Term mode_token(std::string_view mode) { return tk(mode, kTokFunction); }
@@ -250,11 +252,11 @@ void noaccept_in_mode(Rules& rules, const Term& att_token, std::string_view mode
     return;
   }
   rules.add(fact(
-      "rule_i", {num(1), fact("rule", {Term::list({fact("a", {num(kActionNoAccept),
-                                                                 Term::list({att_token})})}),
-                                       Term::list({mode_token(mode)}),
-                                       Term::list({atom("update"), atom("delete"), atom("insert")}),
-                                       Term::nil()})}));
+      "rule_i",
+      {num(1),
+       fact("rule", {Term::list({fact("a", {num(kActionNoAccept), Term::list({att_token})})}),
+                     Term::list({mode_token(mode)}),
+                     Term::list({atom("update"), atom("delete"), atom("insert")}), Term::nil()})}));
 }
 
 void noaccept_keys(Run& run, Rules& rules, const Term& level) {
@@ -320,7 +322,7 @@ std::optional<Prompt> prompt_of(const Term& rule_fact) {
   return Prompt{rule_fact.arg(1), p[2], p[4].head(), p[4].tail()};
 }
 
-// Steps 1 and 2: one string-object prompt of the first target found that
+// Duplicate prompts: one string-object prompt of the first target found that
 // has several is dropped; a target that is also prompted by an object
 // call (kind 28) keeps no string-object prompt.
 void drop_duplicate_prompts(Rules& rules) {
@@ -372,7 +374,7 @@ std::vector<Term> top_levels(Run& run) {
   return out;
 }
 
-// Step 9: a checkbox whose attribute has no default starts unchecked.
+// A checkbox whose attribute has no default starts unchecked.
 void checkbox_defaults(Run& run) {
   auto& facts = run.facts();
   const Term model = get_model_num(run).value_or(num(0));
@@ -405,8 +407,8 @@ void checkbox_defaults(Run& run) {
       const char q = value.find('\'') == std::string::npos ? '\'' : '"';
       value = q + value + q;
     }
-    facts.assertz(fact("default_i", {fact("e", {att, num(4), num(3),
-                                                Term::list({tk(value, kTokConstant)})})}));
+    facts.assertz(fact("default_i",
+                       {fact("e", {att, num(4), num(3), Term::list({tk(value, kTokConstant)})})}));
   }
 }
 
@@ -425,7 +427,6 @@ std::optional<std::string> ctlname_of(const Term& props) {
   }
   return std::nullopt;
 }
-
 
 // "<button>.<Property> = <value>": the property's setter (a transaction's
 // class; the server side of a split one sets its property variable), the
@@ -475,8 +476,8 @@ std::string prompt_routine_name(const Term& parameters, const Term& level) {
   return name + "_" + text_of(level);
 }
 
-bool add_form_button(Run& run, const Term& att, std::string_view bitmap, int64_t width,
-                     int64_t gap, std::string_view name, std::string_view code) {
+bool add_form_button(Run& run, const Term& att, std::string_view bitmap, int64_t width, int64_t gap,
+                     std::string_view name, std::string_view code) {
   ButtonContext ctx(run);
   return add_button(run, ctx, att, bitmap, width, gap, name, code);
 }
@@ -602,8 +603,8 @@ bool gen_disable_std_buttons(Run& run) {
   if (button("Enter")) {
     ok = ok &&
          emit_if(run,
-                 Term::list({tk("&Mode", kTokVariable), tk("=", kTokCompare),
-                             tk("'INS'", kTokConstant)}),
+                 Term::list(
+                     {tk("&Mode", kTokVariable), tk("=", kTokCompare), tk("'INS'", kTokConstant)}),
                  {}) &&
          set_enter_button_caption(run, atom("add")) && emit_close_brace(run);
   }

@@ -17,7 +17,9 @@ using testing::term;
 
 // The error log's messages while the fixture lives.
 struct Logged {
-  Logged() { dialog_senders().show_error = [this](std::string_view t) { errors.emplace_back(t); }; }
+  Logged() {
+    dialog_senders().show_error = [this](std::string_view t) { errors.emplace_back(t); };
+  }
   ~Logged() { reset_dialog_senders(); }
   std::vector<std::string> errors;
 };
@@ -34,7 +36,9 @@ std::string trn(std::string level = "[customer, [customer], [custid]]",
          "attri_i(custname, ['CustName', char, 30, 0, '']). "
          "lit_i(1, 1, t(custid, 2), [rect(10, 10, 69, 29)]). "
          "lit_i(2, 1, t(custname, 2), [rect(10, 40, 209, 59)]). "
-         "lit_i(3, 1, button('Enter'), " + enter + "). "
+         "lit_i(3, 1, button('Enter'), " +
+         enter +
+         "). "
          "lit_i(4, 1, button('First'), [rect(90, 80, 159, 99)]). ";
 }
 const char* kLevel = "[customer, [customer], [custid]]";
@@ -48,7 +52,7 @@ std::string prompt(const char* n, const char* target, const char* object) {
          ", t(" + target + ", 2)]])). ";
 }
 
-// Each step of the preparation on a small fact set: the facts of one
+// Each part of the preparation on a small fact set: the facts of one
 // predicate after it (written as the fact base holds them).
 TEST(StdButtons, PrepareSteps) {
   struct Case {
@@ -58,7 +62,7 @@ TEST(StdButtons, PrepareSteps) {
     uint32_t arity;
     std::string after;
   } cases[] = {
-      {"1: the first target's first string prompt goes; the next target is not examined",
+      {"the first target's first string prompt goes; the next target is not examined",
        kTrn + prompt("1", "custid", "t('\\'A\\'', 3)") + prompt("2", "custid", "t('\\'B\\'', 3)") +
            prompt("3", "custname", "t('\\'C\\'', 3)") + prompt("4", "custname", "t('\\'D\\'', 3)"),
        "rule_i", 2,
@@ -67,27 +71,27 @@ TEST(StdButtons, PrepareSteps) {
        "rule_i(1,prompt([4,0,t(custname,2),0,[t('\\'D\\'',3),t(custname,2)]])) "
        "rule_i(1,rule([a(3,[t(custid,2)])],[t(delete,1),t('.OR.',9),t(update,1)],"
        "[update,delete,insert],[])) "},
-      {"2: an object call's target keeps no string prompt",
+      {"an object call's target keeps no string prompt",
        kTrn + prompt("1", "custname", "t('\\'A\\'', 3)") + prompt("2", "custname", "t('P', 28)") +
            "rule_i(1, rule([a(3, [t(custid, 2)])], [], [], [])). ",
        "rule_i", 2,
        "rule_i(1,prompt([2,0,t(custname,2),0,[t('P',28),t(custname,2)]])) "
        "rule_i(1,rule([a(3,[t(custid,2)])],[],[],[])) "},
-      {"3: the get button beside the last key shown", 
-       trn("[customer, [customer], [custid, custzip]]"), "lit_i", 4,
+      {"the get button beside the last key shown", trn("[customer, [customer], [custid, custzip]]"),
+       "lit_i", 4,
        "lit_i(1,1,t(custid,2),[rect(10,10,69,29)]) lit_i(2,1,t(custname,2),[rect(10,40,209,59)]) "
        "lit_i(3,1,button('Enter'),[ctlname(btt3),rect(10,80,79,99)]) "
        "lit_i(4,1,button('First'),[ctlname(btt4),rect(90,80,159,99)]) "
        "lit_i(5,1,button('_QNGet_'),[id(5),title(['_QNGet_']),ctlname('_QNGet_'),"
        "rect(73,10,88,29),bitmap('get.bmp')]) "},
-      {"3: user mode keys: no get button",
-       kMode, "b_line_i", 6, ""},
-      {"3, 4: the get button's event",
+      {"user mode keys: no get button", kMode, "b_line_i", 6, ""},
+      {"the get button's event",
        kTrn + "b_line_i(1, 0, 0, cmd, 0, []). b_line_i(3, 0, 0, line, 0, []). ", "b_line_i", 6,
        "b_line_i(1,0,0,cmd,0,[]) b_line_i(3,0,0,line,0,[]) "
        "b_line_i(4,0,0,cmd,0,[t('',146),t('_QNGet_',3,6,4)]) "
-       "b_line_i(5,0,0,cmd,0,[t('',166),t('btn_get();',3,9,5)]) b_line_i(6,0,0,cmd,0,[t('',147)]) "},
-      {"5: a prompt button for an attribute with a prompt on the first level only",
+       "b_line_i(5,0,0,cmd,0,[t('',166),t('btn_get();',3,9,5)]) "
+       "b_line_i(6,0,0,cmd,0,[t('',147)]) "},
+      {"a prompt button for an attribute with a prompt on the first level only",
        kNoKeys + prompt("1", "custname", "t('P', 28)") +
            "rule_i(2, prompt([1, 0, t(custid, 2), 0, [t('Q', 28), t(custid, 2)]])). "
            "rule_i(1, rule([a(31, [12, 3, 'p.gif'])], [], [], [custid, custname])). ",
@@ -95,14 +99,13 @@ TEST(StdButtons, PrepareSteps) {
        "b_line_i(1,0,0,cmd,0,[t('',146),t(bmp_promptcustname,3,6,1)]) "
        "b_line_i(2,0,0,cmd,0,[t('',166),t('prompt_custname_1();',3,9,2)]) "
        "b_line_i(3,0,0,cmd,0,[t('',147)]) "},
-      {"6: with Mode nothing shown is accepted in delete mode",
-       kMode + "lit_i(5, 1, t('&Note', 23), [rect(1, 1, 2, 2)]). ",
-       "rule_i", 2,
+      {"with Mode nothing shown is accepted in delete mode",
+       kMode + "lit_i(5, 1, t('&Note', 23), [rect(1, 1, 2, 2)]). ", "rule_i", 2,
        "rule_i(1,rule([a(3,[t(custid,2)])],[t(delete,1),t('.OR.',9),t(delete,1),t('.OR.',9),"
        "t(update,1)],[update,delete,insert],[])) "
        "rule_i(1,rule([a(3,[t(custname,2)])],[t(delete,1)],[update,delete,insert],[])) "
        "rule_i(1,rule([a(3,[t('&Note',23)])],[t(delete,1)],[update,delete,insert],[])) "},
-      {"9: checkbox defaults: unchecked, quoted unless numeric; a default kept",
+      {"checkbox defaults: unchecked, quoted unless numeric; a default kept",
        kTrn + "attri_i(flag, ['Flag', char, 1, 0, '']). attri_i(vip, ['Vip', int, 1, 0, '']). "
               "attri_i(mail, ['Mail', char, 1, 0, '']). attri_i(news, ['News', char, 1, 0, '']). "
               "lit_i(5, 1, t(flag, 2), [ctrltype(checkbox, 0)]). "
@@ -114,13 +117,14 @@ TEST(StdButtons, PrepareSteps) {
        "default_i", 1,
        "default_i(e(mail,1,2,x)) default_i(e(flag,4,3,[t('\\'N\\'',3)])) "
        "default_i(e(vip,4,3,[t('0',3)])) "},
-      {"10: an unconditional rule drops the conditional ones; conditions joined; several "
+      {"an unconditional rule drops the conditional ones; conditions joined; several "
        "actions left alone",
-       kNoKeys + "rule_i(1, rule([a(3, [t(custid, 2)])], [t(x, 1)], m, z)). "
-              "rule_i(2, rule([a(3, [t(custid, 2)])], [], m, z)). "
-              "rule_i(1, rule([a(3, [t(custname, 2)])], [t(x, 1)], m1, z1)). "
-              "rule_i(2, rule([a(3, [t(custname, 2)]), a(3, [t(custid, 2)])], [t(y, 1)], m2, z2)). "
-              "rule_i(3, rule([a(3, [t(custname, 2)])], [t(z, 1)], m3, z3)). ",
+       kNoKeys +
+           "rule_i(1, rule([a(3, [t(custid, 2)])], [t(x, 1)], m, z)). "
+           "rule_i(2, rule([a(3, [t(custid, 2)])], [], m, z)). "
+           "rule_i(1, rule([a(3, [t(custname, 2)])], [t(x, 1)], m1, z1)). "
+           "rule_i(2, rule([a(3, [t(custname, 2)]), a(3, [t(custid, 2)])], [t(y, 1)], m2, z2)). "
+           "rule_i(3, rule([a(3, [t(custname, 2)])], [t(z, 1)], m3, z3)). ",
        "rule_i", 2,
        "rule_i(2,rule([a(3,[t(custid,2)])],[],m,z)) "
        "rule_i(1,rule([a(3,[t(custname,2)])],[t(x,1),t('.OR.',9),t(z,1)],m1,z1)) "
@@ -138,16 +142,18 @@ TEST(StdButtons, PrepareSteps) {
 // number between lines is passed over); the literal takes the first free
 // number; the button stands on its control's level.
 TEST(StdButtons, AddFormButton) {
-  ExprRun r(kTrn + "lit_i(6, 2, t(custzip, 2), [rect(0, 0, 9, 9)]). "
-                   "b_line_i(2, 0, 0, cmd, 0, []). b_line_i(6, 0, 0, cmd, 0, []). ");
+  ExprRun r(kTrn +
+            "lit_i(6, 2, t(custzip, 2), [rect(0, 0, 9, 9)]). "
+            "b_line_i(2, 0, 0, cmd, 0, []). b_line_i(6, 0, 0, cmd, 0, []). ");
   ASSERT_TRUE(add_form_button(r.run, atom("custzip"), "z.gif", 5, 1, "Zip", "zip();"));
   ASSERT_TRUE(add_form_button(r.run, term("t(custname, 2)"), "n.gif", 5, 1, "Nm", "nm();"));
-  EXPECT_EQ(r.facts_of("b_line_i", 6),
-            "b_line_i(2,0,0,cmd,0,[]) b_line_i(6,0,0,cmd,0,[]) "
-            "b_line_i(3,0,0,cmd,0,[t('',146),t('Zip',3,6,3)]) "
-            "b_line_i(4,0,0,cmd,0,[t('',166),t('zip();',3,9,4)]) b_line_i(5,0,0,cmd,0,[t('',147)]) "
-            "b_line_i(7,0,0,cmd,0,[t('',146),t('Nm',3,6,7)]) "
-            "b_line_i(8,0,0,cmd,0,[t('',166),t('nm();',3,9,8)]) b_line_i(9,0,0,cmd,0,[t('',147)]) ");
+  EXPECT_EQ(
+      r.facts_of("b_line_i", 6),
+      "b_line_i(2,0,0,cmd,0,[]) b_line_i(6,0,0,cmd,0,[]) "
+      "b_line_i(3,0,0,cmd,0,[t('',146),t('Zip',3,6,3)]) "
+      "b_line_i(4,0,0,cmd,0,[t('',166),t('zip();',3,9,4)]) b_line_i(5,0,0,cmd,0,[t('',147)]) "
+      "b_line_i(7,0,0,cmd,0,[t('',146),t('Nm',3,6,7)]) "
+      "b_line_i(8,0,0,cmd,0,[t('',166),t('nm();',3,9,8)]) b_line_i(9,0,0,cmd,0,[t('',147)]) ");
   const std::string lits = r.facts_of("lit_i", 4);
   EXPECT_NE(lits.find("lit_i(5,2,button('Zip'),[id(5),title(['Zip']),ctlname('Zip'),"
                       "rect(10,0,14,9),bitmap('z.gif')])"),
@@ -182,16 +188,14 @@ TEST(StdButtons, AddNoacceptKey) {
     const char* rules;
     const char* after;
   } cases[] = {
-      {"a key without a rule: delete, then update",
-       "",
+      {"a key without a rule: delete, then update", "",
        "rule_i(1,rule([a(3,[t(custid,2)])],[t(delete,1),t('.OR.',9),t(update,1)],"
        "[update,delete,insert],[])) "},
       {"a conditional rule is extended",
        "rule_i(1, rule([a(3, [t(custid, 2)])], [t(x, 1)], m, z)). ",
        "rule_i(1,rule([a(3,[t(custid,2)])],[t(x,1),t('.OR.',9),t(delete,1),t('.OR.',9),"
        "t(update,1)],m,z)) "},
-      {"an unconditional rule holds already",
-       "rule_i(1, rule([a(3, [t(custid, 2)])], [], m, z)). ",
+      {"an unconditional rule holds already", "rule_i(1, rule([a(3, [t(custid, 2)])], [], m, z)). ",
        "rule_i(1,rule([a(3,[t(custid,2)])],[],m,z)) "},
   };
   for (const Case& c : cases) {
@@ -211,28 +215,36 @@ TEST(StdButtons, EnterCaptionByModeBitmapAndCaption) {
     bool bitmap;
     std::vector<std::string> lines;
   } cases[] = {
-      {"add", false,
+      {"add",
+       false,
        {"btt3.setCaption( localUtil.getMessages().getMessage(\"captionadd\") );",
         "btt3.setTooltip( localUtil.getMessages().getMessage(\"captionadd\") );"}},
-      {"update", false,
+      {"update",
+       false,
        {"btt3.setCaption( localUtil.getMessages().getMessage(\"captionupdate\") );",
         "btt3.setTooltip( localUtil.getMessages().getMessage(\"captionupdate\") );"}},
-      {"confirm", false,
+      {"confirm",
+       false,
        {"btt3.setCaption( localUtil.getMessages().getMessage(\"captionconfirm\") );",
         "btt3.setTooltip( localUtil.getMessages().getMessage(\"captionconfirm\") );"}},
-      {"delete", false,
+      {"delete",
+       false,
        {"btt3.setCaption( localUtil.getMessages().getMessage(\"captiondelete\") );",
         "btt3.setTooltip( localUtil.getMessages().getMessage(\"captiondelete\") );"}},
-      {"add", true,
+      {"add",
+       true,
        {"btt3.setBitmap( \"qnconfirm_add.gif\" );",
         "btt3.setTooltip( localUtil.getMessages().getMessage(\"captionadd\") );"}},
-      {"update", true,
+      {"update",
+       true,
        {"btt3.setBitmap( \"qnconfirm_upd.gif\" );",
         "btt3.setTooltip( localUtil.getMessages().getMessage(\"captionupdate\") );"}},
-      {"confirm", true,
+      {"confirm",
+       true,
        {"btt3.setBitmap( \"qnconfirm_cnf.gif\" );",
         "btt3.setTooltip( localUtil.getMessages().getMessage(\"captionconfirm\") );"}},
-      {"delete", true,
+      {"delete",
+       true,
        {"btt3.setBitmap( \"qnconfirm_dlt.gif\" );",
         "btt3.setTooltip( localUtil.getMessages().getMessage(\"captiondelete\") );"}},
   };
@@ -270,8 +282,8 @@ TEST(StdButtons, DisableAndFocus) {
         "   btt_QNGet_.setQNEnabled( 0 );", "   btt4.setQNEnabled( 0 );",
         "   if ( ( QNutil.strcmp(Mode, \"INS\") == 0 ) )", "   {",
         "      btt3.setCaption( localUtil.getMessages().getMessage(\"captionadd\") );",
-        "      btt3.setTooltip( localUtil.getMessages().getMessage(\"captionadd\") );", "   }",
-        "}", "", "setNextFocus(btt3);"}},
+        "      btt3.setTooltip( localUtil.getMessages().getMessage(\"captionadd\") );", "   }", "}",
+        "", "setNextFocus(btt3);"}},
       {"no move button, no Enter",
        "pgm_id([6, trn, 'X']). lit_i(5, 1, button('_QNGet_'), [ctlname('_QNGet_')]). ",
        {"protected void disable_std_buttons( )", "{", "   btt_QNGet_.setQNEnabled( 0 );",
@@ -301,7 +313,8 @@ TEST(StdButtons, PromptInitNowebWritesEachRoutineOnce) {
   });
   EXPECT_TRUE(prompt_init_noweb(r.run, num(1)));
   size_t routines = 0;
-  for (const std::string& l : r.lines()) routines += l.find("void prompt_custname_1") != std::string::npos;
+  for (const std::string& l : r.lines())
+    routines += l.find("void prompt_custname_1") != std::string::npos;
   EXPECT_EQ(routines, 1u);
 }
 
