@@ -564,8 +564,8 @@ bool enter_button_is_bitmap(Run& run) {
   return false;
 }
 
-bool set_enter_button_caption(Run& run, const Term& mode) {
-  const EnterButtonLook* look = enter_button_look(text_of(mode));
+bool set_enter_button_caption(Run& run, std::string_view mode) {
+  const EnterButtonLook* look = enter_button_look(mode);
   auto b = enter_button(run);
   if (!look || !b) return true;
   const Term caption = qnmsg_tokens(look->caption_key);
@@ -606,7 +606,7 @@ bool gen_disable_std_buttons(Run& run) {
                  Term::list(
                      {tk("&Mode", kTokVariable), tk("=", kTokCompare), tk("'INS'", kTokConstant)}),
                  {}) &&
-         set_enter_button_caption(run, atom("add")) && emit_close_brace(run);
+         set_enter_button_caption(run, "add") && emit_close_brace(run);
   }
   return end_routine(run, "0") && ok;
 }
@@ -616,6 +616,16 @@ bool focus_enter_button(Run& run) {
   if (!b) return true;
   const std::string field = control_java_name(run, Term(), "button", b->arg(1));
   return Out(run).pieces({"setNextFocus(" + field + ");"}).ok();
+}
+
+bool prompt_call(Run& run, const Term& att) {
+  const std::string key = key_of(att);
+  for (const Term& r : run.facts().findall(fact("rule_i", {var(), fact("prompt", {var()})}))) {
+    auto p = prompt_of(r);
+    if (!p || key_of(p->target) != key) continue;
+    return Out(run).pieces({prompt_routine_name(p->parameters, p->level) + "();"}).ok();
+  }
+  return false;
 }
 
 bool prompt_init_noweb(Run& run, const Term& level) {

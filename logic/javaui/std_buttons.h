@@ -75,7 +75,7 @@ bool enter_button_is_bitmap(Run& run);
 // Enter button's bitmap (the image option of the mode, else its default)
 // and tooltip, or its caption and tooltip, from the mode's caption
 // message. Writes nothing when the form has no Enter button.
-bool set_enter_button_caption(Run& run, const engine::Term& mode);
+bool set_enter_button_caption(Run& run, std::string_view mode);
 
 // The routine disable_std_buttons: Enabled = 0 for each standard button on
 // the form but Clear; the get button made invisible when the form has none
@@ -86,6 +86,11 @@ bool gen_disable_std_buttons(Run& run);
 // focus_enter_button/0: the focus on the form's Enter button; nothing
 // without one.
 bool focus_enter_button(Run& run);
+
+// The call of the prompt routine of an attribute (its first prompt rule,
+// on the level of that rule), as keyPromptHandler writes it: false, writing
+// nothing, when the attribute has no prompt.
+bool prompt_call(Run& run, const engine::Term& att);
 
 // prompt_init_noweb/1 (Level): for every prompt of the level, the local
 // routine prompt_routine_name/3 that calls the prompted object; a name

@@ -52,7 +52,7 @@ bool fill_frame(logic::Run& run, const std::string& frame) {
     marker >> what >> arg;
     o.running_margin() = static_cast<int>(at);
     if (what == "caption") {
-      ok = set_enter_button_caption(run, atom(arg)) && ok;
+      ok = set_enter_button_caption(run, arg) && ok;
     } else if (what == "disable") {
       ok = gen_disable_std_buttons(run) && ok;
     } else if (what == "focus") {

@@ -252,20 +252,20 @@ TEST(StdButtons, EnterCaptionByModeBitmapAndCaption) {
     SCOPED_TRACE(std::string(c.mode) + (c.bitmap ? " bitmap" : " caption"));
     ExprRun r(c.bitmap ? trn(kLevel, kAtts, "[ctlname(''), bitmap('ok.gif')]") : kTrn);
     EXPECT_EQ(enter_button_is_bitmap(r.run), c.bitmap);
-    EXPECT_TRUE(set_enter_button_caption(r.run, atom(c.mode)));
+    EXPECT_TRUE(set_enter_button_caption(r.run, c.mode));
     EXPECT_EQ(r.lines(), c.lines);
   }
   // The image option of the mode names another image.
   ExprRun upd(trn(kLevel, kAtts, "[bitmap('ok.gif')]") +
               "rule_i(0, prop('UPD_BUTTON', 'save.gif')). ");
-  EXPECT_TRUE(set_enter_button_caption(upd.run, atom("update")));
+  EXPECT_TRUE(set_enter_button_caption(upd.run, "update"));
   EXPECT_EQ(upd.lines().at(0), "btt3.setBitmap( \"save.gif\" );");
   // No Enter button, or no such mode: nothing.
   ExprRun none("pgm_id([6, trn, 'X']). lit_i(1, 1, button('Delete'), []). ");
-  EXPECT_TRUE(set_enter_button_caption(none.run, atom("add")));
+  EXPECT_TRUE(set_enter_button_caption(none.run, "add"));
   EXPECT_TRUE(focus_enter_button(none.run));
   ExprRun odd(kTrn);
-  EXPECT_TRUE(set_enter_button_caption(odd.run, atom("browse")));
+  EXPECT_TRUE(set_enter_button_caption(odd.run, "browse"));
   EXPECT_TRUE(none.lines().empty() && odd.lines().empty());
 }
 
@@ -312,6 +312,10 @@ TEST(StdButtons, PromptInitNowebWritesEachRoutineOnce) {
     return true;
   });
   EXPECT_TRUE(prompt_init_noweb(r.run, num(1)));
+  // keyPromptHandler's call of it; none for an attribute without a prompt.
+  EXPECT_TRUE(prompt_call(r.run, atom("custname")));
+  EXPECT_FALSE(prompt_call(r.run, atom("custid")));
+  EXPECT_EQ(r.lines().back(), "prompt_custname_1();");
   size_t routines = 0;
   for (const std::string& l : r.lines())
     routines += l.find("void prompt_custname_1") != std::string::npos;
