@@ -60,8 +60,12 @@ std::string name_of(const Term& t) {
   const Term& v = t.is_compound() && t.functor() == "t" && t.arity() >= 1 ? t.arg(1) : t;
   return strip_ampersand(text_of(v));
 }
-// Names compare in upper case, "&" dropped (as the form's items do).
-std::string key_of(const Term& t) { return platform::upper_1252(name_of(t)); }
+// Names compare in upper case; a variable keeps its "&", so it is never
+// taken for the attribute of the same name.
+std::string key_of(const Term& t) {
+  const Term& v = t.is_compound() && t.functor() == "t" && t.arity() >= 1 ? t.arg(1) : t;
+  return platform::upper_1252(text_of(v));
+}
 
 int64_t tok_kind(const Term& t) {
   return t.is_compound() && t.functor() == "t" && t.arity() >= 2 && t.arg(2).is_int()
@@ -355,7 +359,7 @@ bool uses_mode_var(Run& run) {
   auto st = run.facts().first(fact("struct_i", {first_level(run), var(), var(), var()}));
   if (!st) return false;
   for (const Term& a : st->arg(3).list_items()) {
-    if (key_of(a) == "MODE") return true;
+    if (name_of(a) == "Mode") return true;
   }
   return false;
 }

@@ -140,9 +140,10 @@ TEST(StdButtons, PrepareSteps) {
 
 // The free line number is the first of three free ones (a single free
 // number between lines is passed over); the literal takes the first free
-// number; the button stands on its control's level.
+// number; the button stands on its control's level (the attribute's, not
+// the variable's of the same name).
 TEST(StdButtons, AddFormButton) {
-  ExprRun r(kTrn +
+  ExprRun r("lit_i(9, 3, t('&custzip', 23), [rect(50, 50, 59, 59)]). " + kTrn +
             "lit_i(6, 2, t(custzip, 2), [rect(0, 0, 9, 9)]). "
             "b_line_i(2, 0, 0, cmd, 0, []). b_line_i(6, 0, 0, cmd, 0, []). ");
   ASSERT_TRUE(add_form_button(r.run, atom("custzip"), "z.gif", 5, 1, "Zip", "zip();"));
