@@ -4,6 +4,8 @@
 #include <array>
 
 #include "logic/core/gen_targets.h"
+#include "logic/core/host_calls.h"
+#include "logic/core/messages.h"
 #include "logic/core/host_interface.h"
 #include "logic/core/options.h"
 #include "logic/core/rule_terms.h"
@@ -217,6 +219,9 @@ Term hidden_vars(Run& run) {
   return Term::list(out);
 }
 
+// The highest object number a program file's record holds (four digits).
+constexpr int64_t kPrgHighestNumber = 9999;
+
 bool register_object(Run& run, int64_t model, std::string_view object) {
   auto& facts = run.facts();
   auto spec = spec_list(run);
@@ -260,7 +265,18 @@ bool register_object(Run& run, int64_t model, std::string_view object) {
                           str(name.substr(0, 10)),  // the record holds ten characters
                           str(text_of(items[2]).substr(0, 30)),
                           Term::list({num(parms), num(1), str(text1), str(text2)})};
-  return call_host(run, "i_wqnprgs", rec);
+  if (call_host(run, "i_wqnprgs", rec)) return true;
+  // Say why, or the object's failure names no cause.
+  const std::string shown = message_text_first(kind).value_or(kind) + " " + text_of(items[3]);
+  show_error_box(run, number > kPrgHighestNumber
+                          ? shown + ": the program file cannot record object number " +
+                                std::to_string(number) + ": it numbers objects 1 to " +
+                                std::to_string(kPrgHighestNumber) + ".\nGive the object a " +
+                                "lower number, and generate again."
+                          : shown + ": its record could not be written to the program file " +
+                                "of its kind.\nCheck that the model folder can be written, and "
+                                "generate again.");
+  return false;
 }
 
 }  // namespace qn::logic

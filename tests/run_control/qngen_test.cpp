@@ -263,6 +263,15 @@ TEST(RunControlQngen, EachInputGetsItsStatusAndMessage) {
         "stays for the next run.",
         "Correct what the messages before this one name, and generate again."},
        "y0012.spc"},
+      {"an object number a program file cannot hold",
+       [&] { put("m10000.spc", "spec_i([mnu, 10000, 'Menu', 'Big', 0, 0]).\n"); },
+       {"--user", "DEMO", m}, 4,
+       {"Menu Big: the program file cannot record object number 10000: it numbers objects 1 to "
+        "9999.",
+        "Give the object a lower number, and generate again.",
+        "Menu Big was not generated: its specification file DEMO/MDL001/GEN00/m10000.spc stays "
+        "for the next run."},
+       "m10000.spc"},
       {"a file naming no object", [&] { put("u0011.spc", "attri_i(custid, ['CustId']).\n"); },
        {"--user", "DEMO", m}, 4,
        {"The specification file DEMO/MDL001/GEN00/u0011.spc is skipped: it names no object",
