@@ -67,10 +67,16 @@ bool gen_load_event(Run& run, const engine::Term& event, const engine::Term& lev
 // Load, closeCursors<NN> closing the cursors of load_cursors/1, which is
 // cleared with cursor_loaded_i/1.
 bool gen_event_end(Run& run, const engine::Term& level);
+// "protected void closeCursors<NN>()" closing every cursor of load_cursors/1,
+// which is cleared with cursor_loaded_i/1.
+bool gen_close_cursors_method(Run& run, const engine::Term& level);
 // The load producer of a work panel's subfile level: the inner class
 // <class>_load<NN> (kind load) running the level's load.
 bool gen_load_producer(Run& run, int64_t model, const engine::Term& level);
 // A level as two digits (1 gives 01).
 std::string level_digits(const engine::Term& level);
+// The two digits of the subfile a level loads (its own when it shows none):
+// the load producer, loadToBuffer and closeCursors are numbered by them.
+std::string load_digits(Run& run, const engine::Term& level);
 
 }  // namespace qn::logic
