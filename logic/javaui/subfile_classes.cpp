@@ -277,7 +277,9 @@ bool gen_subfile_element_class(Run& run, int64_t model, const Term& subfile) {
   if (!gen_class_start(run, model, "sfobj", cls, subfile_class_stem(run, subfile), "cpm"))
     return false;
   Out out(run);
-  for (const Field& f : fields) out.pieces({"private " + f.java, f.name, ";"});
+  // Each field starts empty, as clear() leaves it: a new line's isEmpty and
+  // compareTo read no null.
+  for (const Field& f : fields) out.pieces({"private " + f.java, f.name, "=", empty_value(f.type), ";"});
   for (const Field& f : fields) {
     method(run, "public " + f.java + " get" + f.name + "()", [&](Out& o) {
       o.pieces({"return", f.name, ";"});
@@ -559,8 +561,8 @@ bool subfile_flow_control(Run& run, const Term& subfile) {
                     if (rules[i].second.second)
                       o.pieces({"comp.setICondBackground(" + *rules[i].second.second + ");"});
                   }
-                  // One brace for each rule's test and one for each "else".
-                  for (size_t i = 0; i < 2 * rules.size() - 1; ++i) o.close("}");
+                  // The last rule's test and every "else" end here.
+                  for (size_t i = 0; i < rules.size(); ++i) o.close("}");
                   o.close("}");
                 }
                 if (!cast) o.pieces({""});
