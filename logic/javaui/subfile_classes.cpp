@@ -597,14 +597,34 @@ bool subfile_flow_control(Run& run, const Term& subfile) {
   return Out(run).close("}").ok() && ok;
 }
 
+bool gen_subfile_load_to_buffer(Run& run, const Term& subfile) {
+  const std::string obj = subfile_obj_name(run, subfile);
+  Out out(run);
+  out.pieces({"variablesToSubfile" + nn_of(subfile) + "();"});
+  out.pieces({subfile_control_name(run, subfile) + ".addElement(" + obj + ");"});
+  out.pieces({obj, "= new", subfile_class_name(run, subfile), "();"});
+  return out.ok();
+}
+
 bool gen_load_to_buffer(Run& run, const Term& level) {
   for (const Term& n : form_subfile_numbers(run)) {
+    if (is_lvl2sub(run, level, n)) return gen_subfile_load_to_buffer(run, n);
+  }
+  return true;
+}
+
+bool gen_load_element_sets(Run& run, const Term& level) {
+  for (const Term& n : form_subfile_numbers(run)) {
     if (!is_lvl2sub(run, level, n)) continue;
-    const std::string obj = subfile_obj_name(run, n);
     Out out(run);
-    out.pieces({"variablesToSubfile" + nn_of(n) + "();"});
-    out.pieces({subfile_control_name(run, n) + ".addElement(" + obj + ");"});
-    out.pieces({obj, "= new", subfile_class_name(run, n), "();"});
+    for (const FormItem& f : form_items(run)) {
+      if (!is(f.item, "s", 2) || !(f.item.arg(2) == n) || !is(f.item.arg(1), "t", 2) ||
+          !(f.item.arg(1).arg(2) == num(kTokAttribute)))
+        continue;
+      const Term& att = f.item.arg(1).arg(1);
+      if (auto aux = get_att_var(run, att))
+        out.pieces({subf_obj_att_name(run, n, att, "set") + "(", *aux, ");"});
+    }
     return out.ok();
   }
   return true;

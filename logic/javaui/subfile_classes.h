@@ -58,6 +58,12 @@ bool subfile_flow_control(Run& run, const engine::Term& subfile);
 // variables into the element object, the object onto the subfile's lines,
 // a new object for the next line. Nothing for a level without a subfile.
 bool gen_load_to_buffer(Run& run, const engine::Term& level);
+// The same body for subfile N.
+bool gen_subfile_load_to_buffer(Run& run, const engine::Term& subfile);
+// The start of the Load event of a subfile's level: each attribute shown as
+// a column of the level's subfile put from its auxiliary into the element
+// ("<object>.set<field>(", auxiliary, ");"), the auxiliary declared.
+bool gen_load_element_sets(Run& run, const engine::Term& level);
 
 // The reference of a variable of the element of the subfile whose flow
 // class is being written (need_subfile_variables_i/1): "<object>.get<field>()".

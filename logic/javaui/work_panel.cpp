@@ -494,12 +494,15 @@ bool gen_var_control_sync(Run& run) {
   }
   for (const Term& n : form_subfile_numbers(run)) {
     if (auto level = subfile_shown_level(run, n)) {
-      classes_ok = gen_load_producer(run, 0, *level) && classes_ok;
-      // Without a Load event the producer's callees are written here.
-      if (!load_event) {
-        classes_ok = method(run, "public void loadToBuffer" + load_digits(run, *level) + "()",
-                            [&](Out&) { return gen_load_to_buffer(run, *level); }) &&
-                     gen_close_cursors_method(run, *level) && classes_ok;
+      const std::string nn = level_digits(n);
+      classes_ok = gen_load_producer(run, 0, *level, nn) && classes_ok;
+      // The producer's callees are written here unless the level's Load
+      // event writes them (for the first subfile of the level).
+      if (!load_event || load_digits(run, *level) != nn) {
+        classes_ok = method(run, "public void loadToBuffer" + nn + "()",
+                            [&](Out&) { return gen_subfile_load_to_buffer(run, n); }) &&
+                     gen_close_cursors_method(run, *level, nn, load_event) &&
+                     classes_ok;
       }
     }
     classes_ok = subfile_flow_control(run, n) && classes_ok;

@@ -402,7 +402,7 @@ bool gen_load_event(Run& run, const Term& event, const Term& level, const std::s
       return false;
     }
     return method_header(run, "private void " + method + "() throws QNLoadInterruptException") &&
-           ask_later(run, "gen_load_element_sets", {level});
+           gen_load_element_sets(run, level);
   }
   if (spec_kind_in(run, {"web"})) return method_header(run, "private void " + method + "()");
   if (!method_header(run, "protected void nextLoad()") || !emit_method_end(run)) return false;
@@ -417,24 +417,28 @@ bool gen_event_end(Run& run, const Term& level) {
   return gen_close_cursors_method(run, level) && ok;
 }
 
-bool gen_close_cursors_method(Run& run, const Term& level) {
+bool gen_close_cursors_method(Run& run, const Term& level, const std::string& digits,
+                              bool keep) {
   auto& facts = run.facts();
   // The cursors the subfile's load opened are closed with the load.
-  bool ok = method_header(run, "protected void closeCursors" + load_digits(run, level) + "()");
+  const std::string n = digits.empty() ? load_digits(run, level) : digits;
+  bool ok = method_header(run, "protected void closeCursors" + n + "()");
   for (const Term& f : facts.clauses("load_cursors", 1)) {
     for (const Term& c : f.arg(1).is_cons() ? f.arg(1).list_items() : std::vector<Term>{f.arg(1)}) {
       ok = gen_db_command(run, "qnclosecur", {text_of(c)}) && ok;
     }
   }
-  facts.abolish("load_cursors", 1);
-  facts.abolish("cursor_loaded_i", 1);
+  if (!keep) {
+    facts.abolish("load_cursors", 1);
+    facts.abolish("cursor_loaded_i", 1);
+  }
   return emit_method_end(run) && ok;
 }
 
-bool gen_load_producer(Run& run, int64_t model, const Term& level) {
+bool gen_load_producer(Run& run, int64_t model, const Term& level, const std::string& digits) {
   std::string object;
   if (auto c = run.facts().first(fact("current_pgm_i", {var()}))) object = text_of(c->arg(1));
-  const std::string n = load_digits(run, level);
+  const std::string n = digits.empty() ? load_digits(run, level) : digits;
   // current_pgm_i/1 holds the program's name already.
   if (!gen_class_header(run, model, "load", object + "_load" + n,
                         SourceMode::Same)) {
