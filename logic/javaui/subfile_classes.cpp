@@ -262,6 +262,14 @@ std::optional<std::string> subfile_element_var_ref(Run& run, const Term& name) {
 
 bool gen_subfile_element_class(Run& run, int64_t model, const Term& subfile) {
   if (!spec_kind_in(run, {"scr", "trn", "web"}) || !subfile_shown_level(run, subfile)) return true;
+  if (!class_source_file(run, model, subfile_class_name(run, subfile),
+                         subfile_class_stem(run, subfile), "cpm"))
+    return false;
+  const bool ok = write_subfile_element_class(run, subfile);
+  return close_output(run) && ok;
+}
+
+bool write_subfile_element_class(Run& run, const Term& subfile) {
   const std::string cls = subfile_class_name(run, subfile);
   std::vector<Field> fields;
   for (const Term& e : subfile_elements(run, subfile)) fields.push_back(field_of(run, e));
@@ -274,7 +282,7 @@ bool gen_subfile_element_class(Run& run, int64_t model, const Term& subfile) {
       }
     }
   }
-  if (!gen_class_start(run, model, "sfobj", cls, subfile_class_stem(run, subfile), "cpm"))
+  if (!gen_imports(run, "sfobj") || !gen_class_header(run, 0, "sfobj", cls, SourceMode::Same))
     return false;
   Out out(run);
   // Each field starts empty, as clear() leaves it: a new line's isEmpty and
@@ -359,8 +367,7 @@ bool gen_subfile_element_class(Run& run, int64_t model, const Term& subfile) {
     o.close("}");
   });
   add_object_dependency(run, atom(cls));
-  const bool ok = Out(run).close("}").ok() && out.ok();
-  return close_output(run) && ok;
+  return Out(run).close("}").ok() && out.ok();
 }
 
 bool gen_subfile_classes(Run& run, int64_t model) {

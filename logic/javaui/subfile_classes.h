@@ -48,6 +48,8 @@ std::vector<engine::Term> form_subfile_numbers(Run& run);
 // (mode cpm: Stem.jtm, renamed to Class.java by the copy list); a subfile
 // whose level it does not show gets no class.
 bool gen_subfile_element_class(Run& run, int64_t model, const engine::Term& subfile);
+// The element class's text (imports, class, members) on the output open.
+bool write_subfile_element_class(Run& run, const engine::Term& subfile);
 // gen_subfile_classes/0: the element class of every subfile of the form.
 bool gen_subfile_classes(Run& run, int64_t model);
 // subfile_flow_control/1 (N): the flow class "<object>_flow<NN>" in the

@@ -195,7 +195,7 @@ bool load_to_buffer_routine(Run& run, const Term& subfile) {
   declare_var(run, atom(subfile_obj_name(run, subfile)),
               Term::list({fact("obj", {str(cls)}), num(0), num(0), num(1)}), "s", Term::nil());
   return emit_method_header(run, "loadToBuffer" + nn_of(subfile), "public ", "void", {}, "") &&
-         gen_load_to_buffer(run, *level) && emit_method_end(run);
+         gen_subfile_load_to_buffer(run, subfile) && emit_method_end(run);
 }
 
 bool trn_load_to_buffer_routines(Run& run) {
