@@ -24,8 +24,10 @@ const List kProcImports = {"java.sql.*", "com.quenora.db.driver.*", "com.quenora
                            "com.quenora.reports.*", "com.quenora.distributed.*"};
 const List kReorgImports = {"java.sql.*", "com.quenora.db.driver.*", "com.quenora.*"};
 const List kBaseImports = {"com.quenora.*"};
-// An element class names the cells of its subfile (QNComponent).
-const List kElementImports = {"com.quenora.*", "com.quenora.uifactory.*"};
+// An element class names the cells of its subfile (QNComponent) and, in
+// multi-tier applications, the parameter packer.
+const List kElementImports = {"com.quenora.*", "com.quenora.uifactory.*",
+                              "com.quenora.distributed.*"};
 const List kStubImports = {"java.applet.*"};
 const List kWebImports = {"com.quenora.*", "com.quenora.db.driver.*", "com.quenora.distributed.*",
                           "com.quenora.webpanels.*", "java.sql.*"};

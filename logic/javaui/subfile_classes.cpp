@@ -13,6 +13,7 @@
 #include "logic/java/class_frame.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/java_types.h"
+#include "logic/java/remote_calls.h"
 #include "logic/java/variables.h"
 #include "logic/javaui/form_create.h"
 #include "logic/javaui/form_props.h"
@@ -182,6 +183,14 @@ std::optional<std::string> colour_of(const Term& c) {
   if (name.empty()) return std::nullopt;
   if (auto rgb = legacy_color_rgb(name)) return "UIFactory.getColor" + *rgb;
   return std::nullopt;
+}
+
+// A multi-tier application (the transactions' multi_tier/0): the option
+// MTIER_OPT is not No, a remote-call protocol is set and the database's
+// location is not empty. Its lines travel through the parameter packer.
+bool multi_tier_transfer(Run& run) {
+  return platform::upper_1252(pgm_prop_value(run, "MTIER_OPT").value_or("")) != "NO" &&
+         remote_calls_protocol(run) && !pgm_prop_value(run, "QNDB_LOCATION").value_or("").empty();
 }
 
 }  // namespace
@@ -367,6 +376,21 @@ bool write_subfile_element_class(Run& run, const Term& subfile) {
     o.close("}");
   });
   add_object_dependency(run, atom(cls));
+  if (multi_tier_transfer(run)) {
+    auto suffix = [](const Field& f) {
+      return f.type && f.type->type != "obj"
+                 ? get_serialization_type(atom(f.type->type), f.type->length, f.type->decimals)
+                 : std::string("Object");
+    };
+    method(run, "protected void getData(QNParameterUnpacker qnu)", [&](Out& o) {
+      o.pieces({"super.getData(qnu);"});
+      for (const Field& f : fields) o.pieces({"set" + f.name + "(qnu.read" + suffix(f) + "());"});
+    });
+    method(run, "protected void sendData(QNParameterPacker qnp)", [&](Out& o) {
+      o.pieces({"super.sendData(qnp);"});
+      for (const Field& f : fields) o.pieces({"qnp.write" + suffix(f) + "(get" + f.name + "());"});
+    });
+  }
   return Out(run).close("}").ok() && out.ok();
 }
 

@@ -82,6 +82,32 @@ TEST(SubfileClasses, TransactionElementAndFlow) {
   EXPECT_EQ(all_text(panel).find("isChanged"), std::string::npos);
 }
 
+// In a multi-tier application a line travels through the parameter packer,
+// each element by its type's packer suffix, after the base class's fields.
+TEST(SubfileClasses, MultiTierTransfer) {
+  const std::string facts =
+      "spec_i([trn, 5, 'I', 'Inv', 0, 0]). level_i(1, [0]). level_i(2, [0]). sf_break_i(2, 1). "
+      "attri_i(price, ['Price', int, 6, 0, '']). attri_i(day, ['Day', date, 8, 0, '']). "
+      "subfile_elements_i(1, [price, day]). lit_i(1, 1, s(1), []). ";
+  const std::string remote = "rule_i(0, prop('REMOTE_CALLS', 'SUN_RMI')). rule_i(0, prop('QNDB_LOCATION', 'Srv')). ";
+  ExprRun r(facts + remote);
+  ASSERT_TRUE(write_subfile_element_class(r.run, term("1")));
+  const std::string text = all_text(r);
+  EXPECT_NE(text.find("   protected void getData(QNParameterUnpacker qnu) {\n"
+                      "      super.getData(qnu);\n      setPrice(qnu.readInt());\n"
+                      "      setDay(qnu.readDate());\n   }\n"
+                      "   protected void sendData(QNParameterPacker qnp) {\n"
+                      "      super.sendData(qnp);\n      qnp.writeInt(getPrice());\n"
+                      "      qnp.writeDate(getDay());\n   }\n}\n"),
+            std::string::npos)
+      << text;
+  for (const std::string& single : {facts, facts + remote + "rule_i(0, prop('MTIER_OPT', 'No')). "}) {
+    ExprRun one(single);
+    ASSERT_TRUE(write_subfile_element_class(one.run, term("1")));
+    EXPECT_EQ(all_text(one).find("getData"), std::string::npos) << single;
+  }
+}
+
 // A subfile that shows no level gets no element class and the
 // generation-error line in place of its flow class.
 TEST(SubfileClasses, SubfileWithoutLevel) {
