@@ -217,6 +217,17 @@ bool read_subfile_row(Run& run, const Term& subfile) {
   return out.ok();
 }
 
+bool web_subfile_refresh_load(Run& run) {
+  if (!spec_kind_in(run, {"web"}) && !http_main_pgm(run)) return true;
+  const auto subfiles = form_subfile_numbers(run);
+  if (subfiles.empty()) return true;
+  const Term n = subfiles.front();
+  Term first = num(1);
+  if (auto l = run.facts().first(fact("level_i", {var(), var()}))) first = l->arg(1);
+  ask(run, "row_return_link", {first, n});
+  return ask(run, "gen_wb_routine_call", {n, first});
+}
+
 bool refresh_var_of_level(Run& run, const Term& variable, const Term& level) {
   auto& facts = run.facts();
   // 1. The rule a(29, [all]) in a program without is_i/2 names.

@@ -49,6 +49,12 @@ bool trn_load_to_buffer_routines(Run& run);
 // read_subfile_row/1 (N): line "nQNsfl_<N>_idx" of the subfile into the
 // variables, the index one further.
 bool read_subfile_row(Run& run, const engine::Term& subfile);
+// web_subfile_refresh_load/0: in a web panel or HTTP main program with a
+// subfile control s(N): the row return link of the first level
+// (row_return_link/2, Level, N), then the grid routine call of N
+// (gen_wb_routine_call/2, N, Level); both are the web writers', asked of
+// the run's stand-ins until they exist. Nothing elsewhere.
+bool web_subfile_refresh_load(Run& run);
 // refresh_var_of_level/2 (Variable, Level): a change of the variable
 // reloads the level's subfile.
 bool refresh_var_of_level(Run& run, const engine::Term& variable, const engine::Term& level);

@@ -116,6 +116,24 @@ TEST(SubfileCommands, RefreshLoadAndRows) {
                    "}", ""}));
 }
 
+// A web panel's subfile part of its refresh and load: the first level's
+// row return link, then the subfile's grid routine, each the web writers'.
+TEST(SubfileCommands, WebRefreshLoad) {
+  ExprRun web("spec_i([web, 3, 'W', 'W', 0, 0]). level_i(1, [0]). lit_i(4, 1, s(2), []). ");
+  std::vector<std::string> asked;
+  for (const char* name : {"row_return_link", "gen_wb_routine_call"}) {
+    web.run.stand_in_host(name, 2, [&asked, name](logic::Run&, std::span<Term> a) {
+      asked.push_back(std::string(name) + "(" + text_of(a[0]) + "," + text_of(a[1]) + ")");
+      return true;
+    });
+  }
+  ASSERT_TRUE(web_subfile_refresh_load(web.run));
+  EXPECT_EQ(asked, (Lines{"row_return_link(1,2)", "gen_wb_routine_call(2,1)"}));
+  ExprRun panel(kPanel);
+  ASSERT_TRUE(web_subfile_refresh_load(panel.run));
+  EXPECT_EQ(panel.lines(), Lines{});
+}
+
 // A change of the variable reloads the level's subfile by the first rule
 // that applies; none: it does not.
 TEST(SubfileCommands, RefreshVariableRules) {
