@@ -24,6 +24,10 @@ const List kProcImports = {"java.sql.*", "com.quenora.db.driver.*", "com.quenora
                            "com.quenora.reports.*", "com.quenora.distributed.*"};
 const List kReorgImports = {"java.sql.*", "com.quenora.db.driver.*", "com.quenora.*"};
 const List kBaseImports = {"com.quenora.*"};
+// An element class names the cells of its subfile (QNComponent) and, in
+// multi-tier applications, the parameter packer.
+const List kElementImports = {"com.quenora.*", "com.quenora.uifactory.*",
+                              "com.quenora.distributed.*"};
 const List kStubImports = {"java.applet.*"};
 const List kWebImports = {"com.quenora.*", "com.quenora.db.driver.*", "com.quenora.distributed.*",
                           "com.quenora.webpanels.*", "java.sql.*"};
@@ -59,7 +63,9 @@ std::vector<std::string> class_imports(Run& run, std::string_view kind) {
     list = kProcImports;
   } else if (kind == "reorg") {
     list = kReorgImports;
-  } else if (is_one_of(kind, {"ce", "cfg", "sfobj"})) {
+  } else if (kind == "sfobj") {
+    list = kElementImports;
+  } else if (is_one_of(kind, {"ce", "cfg"})) {
     list = kBaseImports;
   } else if (kind == "stub") {
     list = kStubImports;

@@ -63,7 +63,9 @@ TEST(ClassFrame, PackageAndImports) {
        {"import java.sql.*;", "import com.quenora.db.driver.*;", "import com.quenora.*;"}},
       {"", "ce", {"import com.quenora.*;"}},
       {"spec_i([web, 1, 'W', w]).", "cfg", {"import com.quenora.*;"}},
-      {"", "sfobj", {"import com.quenora.*;"}},
+      {"", "sfobj",
+       {"import com.quenora.*;", "import com.quenora.uifactory.*;",
+        "import com.quenora.distributed.*;"}},
       {package, "stub", cat({pkg, {"import java.applet.*;"}})},
       {"", "web", kWeb},
       // Any other kind inside a web panel takes the web list.

@@ -38,7 +38,9 @@ bool java_before_object(Run& run, int64_t, const Term&, int64_t, const Term&) {
       {"load_cursors", 1},       {"cursor_loaded_i", 1}, {"fn_parm_info_i", 3},
       {"subproc_id", 3},         {"dcl_cursor_i", 4},    {"last_fetchfirst_i", 1},
       {"optimized_delete", 1},   {"load_in_event_noload_i", 1},
-      {"event_info_i", 2},       {"lvl2sub_i", 2},       {"notlvl2sub_i", 2}};
+      {"event_info_i", 2},       {"lvl2sub_i", 2},       {"notlvl2sub_i", 2},
+      // A line loop left open (no end) names no loop of the next object.
+      {"sfl_loop_i", 1}};
   for (const auto& [name, arity] : per_object) run.facts().abolish(name, arity);
   reset_nav_names(run);
   object_dependency_steps(run);

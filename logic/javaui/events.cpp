@@ -7,6 +7,7 @@
 #include "logic/core/tokens.h"
 #include "logic/javaui/form_create.h"
 #include "logic/navigation/commands.h"
+#include "logic/program/subfile_commands.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/pending.h"
 #include "logic/toolbox/rule_utilities.h"
@@ -76,7 +77,7 @@ Term first_level(Run& run) {
 // gen_after_event_refresh/1: the code run for an event.
 bool event_code(Run& run, const Term& header_name, std::string_view event) {
   const Term level = first_level(run);
-  if (event == "Refresh") return gen_refresh_cmd(run, level, atom("n")) || true;
+  if (event == "Refresh") return refresh_all_subfiles(run) || true;
   if (event == "Cancel") return Out(run).pieces({"cleanup();"}).ok();
   // A control's event names its header token itself: "do" it at once.
   if (header_name.is_compound() && header_name.functor() == "t" && header_name.arity() >= 2 &&

@@ -17,6 +17,7 @@
 #include "logic/javaui/events.h"
 #include "logic/javaui/form_props.h"
 #include "logic/javaui/main_method.h"
+#include "logic/javaui/subfile_classes.h"
 #include "logic/navigation/aux_vars.h"
 #include "logic/navigation/commands.h"
 #include "logic/navigation/levels.h"
@@ -26,6 +27,7 @@
 #include "logic/program/expressions.h"
 #include "logic/program/program_calls.h"
 #include "logic/program/program_frame.h"
+#include "logic/program/subfile_commands.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/pending.h"
 #include "platform/cp1252.h"
@@ -136,7 +138,7 @@ bool event_source(Run& run) {
   bool ok = true;
   for (const Term& l : run.facts().clauses("b_line_i", 6)) {
     if (!(l.arg(2) == top) || !(l.arg(4) == "cmd")) continue;
-    ok = cmd_to_code(run, l.arg(6), Term::nil(), Term::nil(), top, Term::nil()) && ok;
+    ok = gen_subfile_event_access(run, l.arg(6), Term::nil(), Term::nil(), top, Term::nil()) && ok;
   }
   return ok;
 }
@@ -367,7 +369,9 @@ std::vector<FormSubfile> form_subfiles(Run& run) {
   }
   const std::string letter = kind_letter(text_of(spec_kind(run).value_or(atom(""))));
   for (const FormItem& f : form_items(run)) {
-    if (!is(f.item, "s", 1)) continue;
+    // A subfile whose level it does not show has no element class: no
+    // member names one.
+    if (!is(f.item, "s", 1) || !subfile_shown_level(run, f.item.arg(1))) continue;
     FormSubfile sf;
     sf.number = f.item.arg(1);
     sf.nn = padded(text_of(sf.number), 2);
@@ -418,21 +422,6 @@ std::optional<std::vector<Term>> level_subfile_elements(Run& run, const Term& le
   }
   return std::nullopt;
 }
-
-namespace {
-
-// subfile_element_name/3: an is_i/2 variable keeps its name; an attribute
-// gives its name; any other name X is "V" + X.
-std::string subfile_element_name(Run& run, const Term& element) {
-  if (run.facts().exists(fact("is_i", {element, var()}))) return strip_ampersand(text_of(element));
-  if (auto n = get_attri_name(run, get_model_num(run).value_or(num(0)), element);
-      n && text_of(element).rfind('&', 0) != 0) {
-    return text_of(*n);
-  }
-  return "V" + strip_ampersand(text_of(element));
-}
-
-}  // namespace
 
 bool gen_context_methods(Run& run) {
   const auto subfiles = form_subfiles(run);
@@ -495,17 +484,33 @@ bool gen_context_methods(Run& run) {
 bool has_colour_rules(Run& run);
 
 bool gen_var_control_sync(Run& run) {
-  const auto subfiles = form_subfiles(run);
-  // Each subfile's flow class comes first; it is the subfile writer's.
-  for (const FormSubfile& sf : subfiles) {
-    if (const auto* s = run.host_stand_in("subfile_flow_control", 1)) {
-      std::vector<Term> args{sf.number};
-      (*s)(run, args);
-    }
+  // Each subfile's load producer and flow class come first.
+  bool classes_ok = true;
+  bool load_event = false;
+  for (const EventHeader& h : event_headers(run)) {
+    std::string e = platform::upper_1252(h.event);
+    if (e.size() >= 2 && (e.front() == '\'' || e.front() == '"')) e = e.substr(1, e.size() - 2);
+    load_event = load_event || (h.control.is_nil() && e == "LOAD");
   }
+  for (const Term& n : form_subfile_numbers(run)) {
+    if (auto level = subfile_shown_level(run, n)) {
+      const std::string nn = level_digits(n);
+      classes_ok = gen_load_producer(run, 0, *level, nn) && classes_ok;
+      // The producer's callees are written here unless the level's Load
+      // event writes them (for the first subfile of the level).
+      if (!load_event || load_digits(run, *level) != nn) {
+        classes_ok = method(run, "public void loadToBuffer" + nn + "()",
+                            [&](Out&) { return gen_subfile_load_to_buffer(run, n); }) &&
+                     gen_close_cursors_method(run, *level, nn, load_event) &&
+                     classes_ok;
+      }
+    }
+    classes_ok = subfile_flow_control(run, n) && classes_ok;
+  }
+  if (!classes_ok) return false;
   return method(run, "protected void QNRefresh()", [&](Out& o) {
     bool ok = true;
-    if (subfiles.empty()) {
+    if (form_subfile_numbers(run).empty()) {
       ok = gen_event_cmd_call(run, atom("Refresh"), num(1)) || true;
       o.pieces({"standAlone();"});
       o.pieces({"VariablesToControls();"});
@@ -681,7 +686,7 @@ bool gen_workpanel_class(Run& run, int64_t model, int64_t number, const Term& sp
   ok = ok && method(run, "public void refreshArray(String array)", [](Out&) { return true; });
   ok = ok && gen_do_ask(run);
   if (!ok) return close_output(run) && false;
-  return gen_program_end(run);
+  return gen_program_end(run) && gen_subfile_classes(run, model);
 }
 
 }  // namespace qn::logic

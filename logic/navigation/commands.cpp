@@ -11,6 +11,7 @@
 #include "logic/core/utilities.h"
 #include "logic/java/variables.h"
 #include "logic/javaui/control_props.h"
+#include "logic/javaui/subfile_classes.h"
 #include "logic/navigation/levels.h"
 #include "logic/navigation/loop_conditions.h"
 #include "logic/navigation/later_rounds.h"
@@ -374,6 +375,16 @@ std::string level_digits(const Term& level) {
   return n.size() < 2 ? std::string(2 - n.size(), '0') + n : n;
 }
 
+// The number of the subfile a level loads, two digits: the load producer,
+// loadToBuffer and closeCursors carry it as the form's subfile control does.
+// A level that shows no subfile keeps its own number.
+std::string load_digits(Run& run, const Term& level) {
+  for (const Term& n : form_subfile_numbers(run)) {
+    if (is_lvl2sub(run, level, n)) return level_digits(n);
+  }
+  return level_digits(level);
+}
+
 bool gen_load_event(Run& run, const Term& event, const Term& level, const std::string& method) {
   if (platform::upper_1252(bare_name(event)) != "LOAD") {
     if (!qn_event_method(run, event, level)) return false;
@@ -385,13 +396,13 @@ bool gen_load_event(Run& run, const Term& event, const Term& level, const std::s
     // A work panel's subfile: the rows go to the buffer, then the event
     // moves each shown attribute's auxiliary into the subfile element.
     run.facts().assertz(fact("in_event_load", {}));
-    const std::string n = level_digits(level);
+    const std::string n = load_digits(run, level);
     if (!method_header(run, "public void loadToBuffer" + n + "()") ||
-        !ask_later(run, "gen_load_to_buffer", {level}) || !emit_method_end(run)) {
+        !gen_load_to_buffer(run, level) || !emit_method_end(run)) {
       return false;
     }
     return method_header(run, "private void " + method + "() throws QNLoadInterruptException") &&
-           ask_later(run, "gen_load_element_sets", {level});
+           gen_load_element_sets(run, level);
   }
   if (spec_kind_in(run, {"web"})) return method_header(run, "private void " + method + "()");
   if (!method_header(run, "protected void nextLoad()") || !emit_method_end(run)) return false;
@@ -403,23 +414,33 @@ bool gen_event_end(Run& run, const Term& level) {
   bool ok = end_routine(run, "0");
   if (!facts.exists(fact("in_event_load", {}))) return ok;
   facts.retract_all(fact("in_event_load", {}));
+  return gen_close_cursors_method(run, level) && ok;
+}
+
+bool gen_close_cursors_method(Run& run, const Term& level, const std::string& digits,
+                              bool keep) {
+  auto& facts = run.facts();
   // The cursors the subfile's load opened are closed with the load.
-  ok = method_header(run, "protected void closeCursors" + level_digits(level) + "()") && ok;
+  const std::string n = digits.empty() ? load_digits(run, level) : digits;
+  bool ok = method_header(run, "protected void closeCursors" + n + "()");
   for (const Term& f : facts.clauses("load_cursors", 1)) {
     for (const Term& c : f.arg(1).is_cons() ? f.arg(1).list_items() : std::vector<Term>{f.arg(1)}) {
       ok = gen_db_command(run, "qnclosecur", {text_of(c)}) && ok;
     }
   }
-  facts.abolish("load_cursors", 1);
-  facts.abolish("cursor_loaded_i", 1);
+  if (!keep) {
+    facts.abolish("load_cursors", 1);
+    facts.abolish("cursor_loaded_i", 1);
+  }
   return emit_method_end(run) && ok;
 }
 
-bool gen_load_producer(Run& run, int64_t model, const Term& level) {
+bool gen_load_producer(Run& run, int64_t model, const Term& level, const std::string& digits) {
   std::string object;
   if (auto c = run.facts().first(fact("current_pgm_i", {var()}))) object = text_of(c->arg(1));
-  const std::string n = level_digits(level);
-  if (!gen_class_header(run, model, "load", kind_pgm_name(run, object) + "_load" + n,
+  const std::string n = digits.empty() ? load_digits(run, level) : digits;
+  // current_pgm_i/1 holds the program's name already.
+  if (!gen_class_header(run, model, "load", object + "_load" + n,
                         SourceMode::Same)) {
     return false;
   }

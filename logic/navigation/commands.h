@@ -67,10 +67,22 @@ bool gen_load_event(Run& run, const engine::Term& event, const engine::Term& lev
 // Load, closeCursors<NN> closing the cursors of load_cursors/1, which is
 // cleared with cursor_loaded_i/1.
 bool gen_event_end(Run& run, const engine::Term& level);
+// "protected void closeCursors<NN>()" closing every cursor of load_cursors/1,
+// which is cleared with cursor_loaded_i/1 unless keep is set (a Load event
+// still to come closes them again). NN the digits given, else
+// load_digits/2 of the level.
+bool gen_close_cursors_method(Run& run, const engine::Term& level, const std::string& digits = "",
+                              bool keep = false);
 // The load producer of a work panel's subfile level: the inner class
-// <class>_load<NN> (kind load) running the level's load.
-bool gen_load_producer(Run& run, int64_t model, const engine::Term& level);
+// <class>_load<NN> (kind load) running the level's load; NN the digits
+// given, else load_digits/2 of the level (two subfiles of one level have
+// a producer each).
+bool gen_load_producer(Run& run, int64_t model, const engine::Term& level,
+                       const std::string& digits = "");
 // A level as two digits (1 gives 01).
 std::string level_digits(const engine::Term& level);
+// The two digits of the subfile a level loads (its own when it shows none):
+// the load producer, loadToBuffer and closeCursors are numbered by them.
+std::string load_digits(Run& run, const engine::Term& level);
 
 }  // namespace qn::logic

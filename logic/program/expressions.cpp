@@ -17,6 +17,7 @@
 #include "logic/java/variables.h"
 #include "logic/javaui/control_props.h"
 #include "logic/javaui/java_functions.h"
+#include "logic/javaui/subfile_classes.h"
 #include "logic/navigation/aux_vars.h"
 #include "logic/navigation/level_actions.h"
 #include "logic/navigation/commit_points.h"
@@ -325,7 +326,9 @@ bool http_main_pgm(Run& run) {
   return is_main_pgm(run) && pgm_prop_is(run, "CALL_PROTOCOL", "HTTP");
 }
 bool remote_procedure(Run& run) { return remote_entry_needed(run); }
-std::optional<std::string> subfile_element_ref(Run&, const Term&) { return std::nullopt; }
+std::optional<std::string> subfile_element_ref(Run& run, const Term& name) {
+  return subfile_element_var_ref(run, name);
+}
 
 std::optional<std::string> translate_var_token(Run& run, const Term& token) {
   // An is_i/2 chain that names itself again would never end.

@@ -11,6 +11,7 @@
 #include "logic/core/spec_files.h"
 #include "logic/core/tokens.h"
 #include "logic/java/remote_calls.h"
+#include "logic/program/subfile_commands.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/report_end.h"
 #include "logic/toolbox/report_print.h"
@@ -112,7 +113,11 @@ bool gen_block_cmds(Run& run, const engine::Term& level, const engine::Term& gro
     if (!(l.arg(3) == group) || l.arg(4) != "cmd") continue;
     facts.abolish("cmd_line_at_i", 1);
     facts.assertz(fact("cmd_line_at_i", {l.arg(1)}));
-    ok = cmd_to_code(run, l.arg(6), c2, c3, level, c4) && ok;
+    // Panels and transactions know the statements about their subfiles.
+    ok = (spec_kind_in(run, {"scr", "trn"})
+              ? gen_subfile_event_access(run, l.arg(6), c2, c3, level, c4)
+              : cmd_to_code(run, l.arg(6), c2, c3, level, c4)) &&
+         ok;
     facts.abolish("cmd_line_at_i", 1);
   }
   return ok;

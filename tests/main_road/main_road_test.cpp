@@ -84,7 +84,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   ASSERT_FALSE(r.timed_out);
   ASSERT_EQ(r.status, 0) << r.err;  // Generate answered true
   // The run ends with its summary (the index reorganisation writes no file).
-  EXPECT_NE(r.err.find("\nqngen: 13 objects generated, 60 files written, 0 errors, "),
+  EXPECT_NE(r.err.find("\nqngen: 13 objects generated, 61 files written, 0 errors, "),
             std::string::npos)
       << r.err;
 
@@ -158,15 +158,16 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   for (const auto& p : expected) files.insert(p.file);
   EXPECT_EQ(names_in(package, ".java"), files);
   // The end of the pass: the developer menu, the configuration files, the
-  // four tables' classes under their temporary names with the copy list
-  // that renames them, and the make file of the reorganisation.
+  // four tables' classes and the Browse panel's subfile element class under
+  // their temporary names with the copy list that renames them, and the
+  // make file of the reorganisation.
   EXPECT_EQ(names_in(model_, ".java"), (std::set<std::string>{"developermenu.java"}));
   EXPECT_EQ(names_in(package, ".cfg"), (std::set<std::string>{"client.cfg", "reorg.cfg"}));
   EXPECT_EQ(names_in(model_, ".cfg"), (std::set<std::string>{"server.cfg"}));
   EXPECT_EQ(names_in(model_, ".jtm"),
             (std::set<std::string>{"dbc001.jtm", "dbc002.jtm", "dbc003.jtm", "dbc004.jtm",
                                    "supc001.jtm", "supc002.jtm", "supc003.jtm", "supc004.jtm",
-                                   "dbc1001.jtm", "supc1001.jtm"}));
+                                   "dbc1001.jtm", "supc1001.jtm", "s0100008.jtm"}));
   EXPECT_EQ(names_in(model_, ".mak"),
             (std::set<std::string>{"Reorganization.mak", "ainvlines.mak", "aprintinv.mak",
                                    "developermenu.mak"}));
@@ -174,6 +175,14 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   EXPECT_NE(copy_list.find("dbc002.jtm dbcINVOICE.java\n"), std::string::npos) << copy_list;
   // The data view CustView (QNSPC001\custview.dv) gets its classes after the tables'.
   EXPECT_NE(copy_list.find("dbc1001.jtm dbcCustView.java\n"), std::string::npos) << copy_list;
+  EXPECT_NE(copy_list.find("s0100008.jtm subW0100008.java\n"), std::string::npos) << copy_list;
+  // The Browse panel's element class as its golden case expects it, with the
+  // package line.
+  {
+    std::string want = read_file(QN_SOURCE_DIR "/logic/javaui/testdata/wp_browse/expected/s0100008.jtm");
+    want.insert(0, "package com.demo.sample;\n");
+    EXPECT_EQ(read_file((model_ / "s0100008.jtm").string()), want);
+  }
   for (const auto& p : expected) {
     SCOPED_TRACE(p.file);
     const fs::path golden =
@@ -258,11 +267,6 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   take(model_ / "developermenu.java", "developermenu.java");
   // The conversion program qnrgzb runs, which an application writes itself.
   take(fs::path(QN_SOURCE_DIR) / "tests/main_road/testdata/sample_reorg/javac/p003.java", "p003.java");
-  // The Browse panel's subfile classes, written by hand until they are
-  // generated.
-  for (const char* name : {"wbrowse_flow01.java", "wbrowse_load01.java", "subW0100008.java"}) {
-    take(fs::path(QN_SOURCE_DIR) / "tests/main_road/javac" / name, name);
-  }
   for (const std::string& line : lines_of(copy_list)) {
     std::istringstream pair(line);
     std::string from, to;
@@ -301,7 +305,8 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
       "ij_object_dependency(aprintinv,[],[1,2]).\n"
       "ij_object_dependency(ainvlines,[],[2,3]).\n"
       "ij_object_dependency(pclearinv,[],[3]).\n"
-      "ij_object_dependency(rcustlist,[],[1]).\n";
+      "ij_object_dependency(rcustlist,[],[1]).\n"
+      "ij_object_dependency(wbrowse,[subW0100008],[]).\n";
   ASSERT_EQ(generate().status, 0);
   EXPECT_EQ(read_file((model_ / "sm11_1.ari").string()), head + "call_tree_builded_i.\n" + tail);
   const ProcessResult r = generate();

@@ -27,6 +27,16 @@ public class QNSubfile implements IFocusableControl {
   }
   public void load() {}
   public void refreshKeep() {}
+  // A load: its start and end, a line taken from the variables, the load
+  // command of the Load event.
+  public void startLoad() { lines.clear(); }
+  public void endLoad() {}
+  public void addElement(QNSubfileElement element) { lines.add(element); }
+  public void loadCommand() {}
+  // The lines, all or the selected ones, and one by its index.
+  public java.util.Enumeration elements() { return java.util.Collections.enumeration(lines); }
+  public java.util.Enumeration selectedElements() { return java.util.Collections.enumeration(lines); }
+  public QNSubfileElement getElementAt(int index) { return lines.get(index); }
   public boolean isEventSource(Object source) { return source == this; }
   public void addActionListener(Object listener) {}
   public void addFocusListener(Object listener) {}

@@ -2,5 +2,25 @@
 // tests, never installed.
 package com.quenora;
 
-public class QNSubfileElement {
+import com.quenora.distributed.*;
+import com.quenora.uifactory.*;
+
+// A line of a subfile. The members a generated element class writes are
+// abstract here, so a wrong signature fails javac.
+public abstract class QNSubfileElement {
+  private String mode = "";
+
+  public abstract void clear();
+  public abstract int compareTo(QNSubfileElement element, int column);
+  public abstract boolean isEmpty();
+  public abstract void setColumn(QNComponent cell, int field);
+  public abstract void setField(int i, QNComponent value);
+  // Transactions' lines know whether a field changed since it was read.
+  public int isChanged() { return 0; }
+  // The mode of a transaction's line.
+  public String getMode() { return mode; }
+  public void setMode(String mode) { this.mode = mode; }
+  // The transfer of a line between client and server.
+  protected void getData(QNParameterUnpacker qnu) {}
+  protected void sendData(QNParameterPacker qnp) {}
 }

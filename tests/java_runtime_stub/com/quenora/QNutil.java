@@ -48,12 +48,13 @@ public class QNutil {
   // The date part of a date-time assigned to a date.
   public static Date resetDate(Date d) { return d; }
   public static Date resetTime(Date d) { return d; }
-  // The empty date.
-  public static Date nullDate() { return null; }
-  // Comparisons of texts.
-  public static int strcmp(String a, String b) { return 0; }
+  // The empty date: always the same day.
+  public static Date nullDate() { return new Date(0L); }
+  // Comparisons of texts and dates: below 0, 0 or above 0.
+  public static int strcmp(String a, String b) { return a.compareTo(b); }
   public static boolean like(String value, String pattern) { return false; }
-  public static String upper(String s) { return s; }
+  public static String upper(String s) { return s.toUpperCase(); }
+  public static int datecmp(Date a, Date b) { return a.compareTo(b); }
   // The user connected to a server or data store.
   public static String userId(String server, ModelContext context, int remoteHandle, String store) {
     return "";

@@ -100,6 +100,63 @@ public final class wbrowse extends QNWorkpanel
 
    protected void standAlone() {
    }
+   public final class wbrowse_load01 extends QNLoadProducer
+   {
+      public void loadToBuffer()
+      {
+         loadToBuffer01();
+      }
+
+      public synchronized void runLoad() throws QNLoadInterruptException
+      {
+      }
+
+      public void closeCursors()
+      {
+         closeCursors01();
+      }
+
+   }
+
+   public void loadToBuffer01() {
+      variablesToSubfile01();
+      subProducts.addElement(subw0100008);
+      subw0100008 = new subW0100008 ();
+   }
+   protected void closeCursors01()
+   {
+   }
+
+   public final class wbrowse_flow01 implements QNSubfileFlow
+   {
+      public boolean isLoadAtStartup() {
+         return true;
+      }
+      public void autoRefresh(QNSubfile subfile, boolean loadedFirstTime) {
+         if ((false) || (!loadedFirstTime && !isLoadAtStartup())) {
+            QNRefresh();
+            subfile.load();
+            resetSubfileConditions();
+         }
+      }
+      public void resetSubfileConditions() {
+      }
+      public void refreshScreen() {
+         VariablesToControls();
+      }
+      public QNSubfileElement getNewSubfileElement() {
+         return new subW0100008 ();
+      }
+      public boolean getSearch(QNSubfileElement subfileElement) {
+         return true;
+      }
+      public void setConditionalColor(GUIObject comp, QNSubfileElement element) {
+
+      }
+      public boolean getNoaccept(int col, QNSubfileElement element, boolean enabled) {
+         return !enabled;
+      }
+   }
    protected void QNRefresh() {
       ControlsToVariables();
       standAlone();

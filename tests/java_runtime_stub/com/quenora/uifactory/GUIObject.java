@@ -16,6 +16,14 @@ public class GUIObject implements IFocusableControl {
   // The colours a colour rule gives while its condition holds.
   public void setICondForeground(boolean condition, int color) {}
   public void setICondBackground(boolean condition, int color) {}
+  // The colours of a subfile cell: set, the last ones set, and those a
+  // colour rule of its line gives.
+  public void setIForeground(int color) {}
+  public void setIBackground(int color) {}
+  public int getLastForeground() { return 0; }
+  public int getLastBackground() { return 0; }
+  public void setICondForeground(int color) {}
+  public void setICondBackground(int color) {}
   public void addFocusListener(Object listener) {}
   public void addItemListener(Object listener) {}
   public void addMouseListener(Object listener) {}

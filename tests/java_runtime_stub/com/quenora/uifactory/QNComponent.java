@@ -2,5 +2,18 @@
 // tests, never installed.
 package com.quenora.uifactory;
 
-// The component inside a control holder.
-public class QNComponent {}
+// The component inside a control holder; a subfile cell keeps the value it
+// is given and hands it back typed.
+public class QNComponent {
+  private Object value;
+
+  public void setValue(Object value) { this.value = value; }
+  public byte getByteValue() { return ((Number) value).byteValue(); }
+  public short getShortValue() { return ((Number) value).shortValue(); }
+  public int getIntValue() { return ((Number) value).intValue(); }
+  public long getLongValue() { return ((Number) value).longValue(); }
+  public double getDoubleValue() { return ((Number) value).doubleValue(); }
+  public boolean getBooleanValue() { return (Boolean) value; }
+  public String getStringValue() { return (String) value; }
+  public java.util.Date getDateValue() { return (java.util.Date) value; }
+}
