@@ -21,6 +21,8 @@
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/report_end.h"
 #include "logic/web/page_html.h"
+#include "logic/web/page_scripts.h"
+#include "logic/web/styles.h"
 #include "logic/web/static_urls.h"
 #include "logic/web/web_request.h"
 
@@ -144,14 +146,11 @@ bool gen_object_fields(Run& run) {
   return out.ok();
 }
 
-// The page's head: the routine define_styles (the style classes come with
-// the page scripts).
+// The page's head: the routines define_styles (the style classes) and
+// include_jscripts (the page's script), written after the page's routines
+// registered what they need.
 bool gen_web_head_scripts(Run& run) {
-  return begin_local_routine(run, atom("define_styles"), Term::nil(), {}) &&
-         Out(run).pieces({"qnhtml_text(", java_quoted("<style type=\"text/css\">"), ");"})
-             .pieces({"qnhtml_text(", java_quoted("</style>"), ");"})
-             .ok() &&
-         end_function(run, "define_styles", "0");
+  return gen_define_styles(run) && gen_include_jscripts(run);
 }
 
 }  // namespace
