@@ -1,6 +1,7 @@
 #include "logic/web/page_scripts.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "logic/core/messages.h"
 #include "logic/core/options.h"
@@ -57,25 +58,37 @@ bool wants(Run& run, std::string_view function) {
   return run.facts().exists(fact("js_function_ref_i", {atom(function)}));
 }
 
-// The control (lit_i/4 entry) that shows a token t(Name, Kind), at the top
-// of the form or as a subfile column.
-std::optional<Term> control_of(Run& run, const Term& token) {
+// The form's controls (lit_i/4 entries) by what they show and by ctlname,
+// read once: a page of many prompts asks for many controls.
+struct FormIndex {
+  std::unordered_map<std::string, Term> shown, named;
+};
+FormIndex form_index(Run& run) {
+  FormIndex idx;
   for (const Term& lit : run.facts().clauses("lit_i", 4)) {
     const Term& item = lit.arg(3);
     const Term& inner = is_item(item, "s", 2) ? item.arg(1) : item;
-    if (is_item(inner, "t", 2) && is_item(token, "t", 2) && text_of(inner.arg(1)) == text_of(token.arg(1)))
-      return lit;
-  }
-  return std::nullopt;
-}
-
-std::optional<Term> control_named(Run& run, const std::string& ctlname) {
-  for (const Term& lit : run.facts().clauses("lit_i", 4)) {
+    if (is_item(inner, "t", 2)) idx.shown.try_emplace(text_of(inner.arg(1)), lit);
     for (const Term& p : lit.arg(4).list_items()) {
-      if (is_item(p, "ctlname", 1) && text_of(p.arg(1)) == ctlname) return lit;
+      if (is_item(p, "ctlname", 1)) idx.named.try_emplace(text_of(p.arg(1)), lit);
     }
   }
-  return std::nullopt;
+  return idx;
+}
+
+// The control that shows a token t(Name, Kind), at the top of the form or
+// as a subfile column.
+std::optional<Term> control_of(const FormIndex& idx, const Term& token) {
+  if (!is_item(token, "t", 2)) return std::nullopt;
+  auto it = idx.shown.find(text_of(token.arg(1)));
+  if (it == idx.shown.end()) return std::nullopt;
+  return it->second;
+}
+
+std::optional<Term> control_named(const FormIndex& idx, const std::string& ctlname) {
+  auto it = idx.named.find(ctlname);
+  if (it == idx.named.end()) return std::nullopt;
+  return it->second;
 }
 
 // The prompted object's name as its window variable takes it.
@@ -89,9 +102,9 @@ std::optional<std::string> object_name(const Term& token) {
 
 // The name of the form element a parameter fills: its control's web name
 // (on a line, the element of the line ind).
-std::string element_ref(Run& run, const Term& param, bool on_line) {
+std::string element_ref(Run& run, const FormIndex& idx, const Term& param, bool on_line) {
   std::string web;
-  if (auto lit = control_of(run, param)) {
+  if (auto lit = control_of(idx, param)) {
     web = web_ctl_name(run, lit->arg(3), lit->arg(4));
   } else {
     web = web_ctl_name(run, param, Term::nil());
@@ -99,7 +112,7 @@ std::string element_ref(Run& run, const Term& param, bool on_line) {
   return on_line ? "'" + web + "' + '_' + ind" : "'" + web + "'";
 }
 
-bool gen_prompt_function(Run& run, const PagePrompt& p) {
+bool gen_prompt_function(Run& run, const FormIndex& idx, const PagePrompt& p) {
   auto url = call_target_url(run, p.object);
   auto object = object_name(p.object);
   if (!url || !object || object->empty()) {
@@ -112,7 +125,7 @@ bool gen_prompt_function(Run& run, const PagePrompt& p) {
   for (size_t i = 0; i < p.params.size(); ++i) {
     ok = ok && line(run, "QNPARAMETERS[" + std::to_string(i) +
                              "] = document.forms[0].elements[" +
-                             element_ref(run, p.params[i], p.subfile.has_value()) + "];");
+                             element_ref(run, idx, p.params[i], p.subfile.has_value()) + "];");
   }
   return ok && line(run, "if (" + w + "== null || " + w + ".closed)") &&
          line(run, w + "= open(" + js_string(*url) +
@@ -196,6 +209,9 @@ void reset_page_scripts(Run& run) {
   f.abolish("js_var_i", 2);
   f.abolish("js_function_ref_i", 1);
   f.abolish("js_source_i", 1);
+  f.abolish("js_prompts_indexed_i", 0);
+  f.abolish("js_prompt_link_i", 2);
+  f.abolish("js_line_prompt_i", 3);
 }
 
 std::string js_string(std::string_view text) {
@@ -246,6 +262,7 @@ std::string prompt_routine_name(const Term& numbers, const Term& level) {
 
 std::vector<PagePrompt> page_prompts(Run& run) {
   std::vector<PagePrompt> out;
+  const FormIndex idx = form_index(run);
   for (const Term& r : run.facts().clauses("rule_i", 2)) {
     if (!is_item(r.arg(2), "prompt", 1) || !r.arg(2).arg(1).is_list()) continue;
     const auto items = r.arg(2).arg(1).list_items();
@@ -258,35 +275,53 @@ std::vector<PagePrompt> page_prompts(Run& run) {
     for (const Term& arg : split_arg_tokens(run, drop_comma_token(items[4].tail()))) {
       if (arg.is_cons()) p.params.push_back(arg.head());
     }
-    if (auto lit = control_of(run, p.target); lit && is_item(lit->arg(3), "s", 2) &&
+    if (auto lit = control_of(idx, p.target); lit && is_item(lit->arg(3), "s", 2) &&
                                               lit->arg(3).arg(2).is_int()) {
       p.subfile = lit->arg(3).arg(2).as_int();
     }
+    auto opener = is_item(p.target, "t", 2) ? control_of(idx, p.target)
+                                             : control_named(idx, text_of(p.target));
+    if (opener && !p.subfile) p.opener = opener->arg(1);
     out.push_back(std::move(p));
   }
   return out;
 }
 
-std::optional<std::string> prompt_link(Run& run, const Term& lit) {
+namespace {
+
+// The links of the page's prompts, found once a page: js_prompt_link_i(
+// LiteralNumber, Function) for a control, js_line_prompt_i(Subfile, Name,
+// Function) for a subfile column.
+void index_prompt_links(Run& run) {
+  auto& facts = run.facts();
+  if (facts.exists(atom("js_prompts_indexed_i"))) return;
+  facts.assertz(atom("js_prompts_indexed_i"));
   for (const PagePrompt& p : page_prompts(run)) {
-    if (p.subfile) continue;
-    std::optional<Term> opener =
-        is_item(p.target, "t", 2) ? control_of(run, p.target) : control_named(run, text_of(p.target));
-    if (opener && opener->arg(1) == lit.arg(1)) return "javascript:" + p.function + "()";
+    if (p.subfile) {
+      facts.assertz(fact("js_line_prompt_i",
+                         {num(*p.subfile), str(text_of(p.target.arg(1))), str(p.function)}));
+    } else if (p.opener) {
+      facts.assertz(fact("js_prompt_link_i", {*p.opener, str(p.function)}));
+    }
   }
+}
+
+}  // namespace
+
+std::optional<std::string> prompt_link(Run& run, const Term& lit) {
+  index_prompt_links(run);
+  if (auto f = run.facts().first(fact("js_prompt_link_i", {lit.arg(1), var()})))
+    return "javascript:" + text_of(f->arg(2)) + "()";
   return std::nullopt;
 }
 
 std::optional<Term> line_prompt_link(Run& run, const Term& column, int64_t subfile) {
-  for (const PagePrompt& p : page_prompts(run)) {
-    if (p.subfile != subfile) continue;
-    if (!is_item(p.target, "t", 2) || !is_item(column, "t", 2) ||
-        text_of(p.target.arg(1)) != text_of(column.arg(1)))
-      continue;
-    return tl({stok("javascript:" + p.function + "('"), op("+"),
-               vtok(sfl_char_index_var(std::to_string(subfile))), op("+"), stok("')")});
-  }
-  return std::nullopt;
+  if (!is_item(column, "t", 2)) return std::nullopt;
+  index_prompt_links(run);
+  auto f = run.facts().first(fact("js_line_prompt_i", {num(subfile), str(text_of(column.arg(1))), var()}));
+  if (!f) return std::nullopt;
+  return tl({stok("javascript:" + text_of(f->arg(3)) + "('"), op("+"),
+             vtok(sfl_char_index_var(std::to_string(subfile))), op("+"), stok("')")});
 }
 
 std::optional<Term> row_return_link(Run& run) {
@@ -347,7 +382,8 @@ bool gen_include_jscripts(Run& run) {
                          Term::list({atom("char"), num(128), num(0), num(0)}), "s", Term::nil()) &&
        emit_if(run, tl({vtok("nUserReturn"), op("="), ntok(0)}), {}) &&
        line(run, "var QNPARAMETERS = new Array();");
-  for (const PagePrompt& p : page_prompts(run)) ok = ok && gen_prompt_function(run, p);
+  const FormIndex idx = form_index(run);
+  for (const PagePrompt& p : page_prompts(run)) ok = ok && gen_prompt_function(run, idx, p);
   ok = ok && gen_return_function(run) &&
        lines(run, {"function QN_js_close()", "{",
                    "if (document.forms[0].sCallerURL.value != \"\")", "{",

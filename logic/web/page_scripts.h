@@ -7,7 +7,8 @@
 //
 // Working facts, cleared when a page starts (reset_page_scripts):
 // js_function_ref_i/1 (vinteger, vdecimal, vdate), js_source_i/1 (script
-// files to include), js_var_i/2 (Name, Value) and js_line_i/1 (Line).
+// files to include), js_var_i/2 (Name, Value) and js_line_i/1 (Line); the
+// prompts' links, found once a page (js_prompt_link_i/2, js_line_prompt_i/3).
 #pragma once
 
 #include <optional>
@@ -51,6 +52,7 @@ struct PagePrompt {
   engine::Term object;               // the prompted object's token
   std::vector<engine::Term> params;  // the parameters' tokens
   std::optional<int64_t> subfile;    // the subfile of a prompt on a line
+  std::optional<engine::Term> opener;  // the lit_i/4 number of the control that opens it
 };
 std::vector<PagePrompt> page_prompts(Run& run);
 
