@@ -13,6 +13,7 @@
 #include "logic/javaui/java_functions.h"
 #include "logic/navigation/program_props.h"
 #include "logic/program/expressions.h"
+#include "logic/program/pgm_calls.h"
 #include "logic/program/program_frame.h"
 #include "logic/program/return_on_click.h"
 #include "logic/toolbox/declarations.h"
@@ -349,6 +350,35 @@ std::string window_event_handlers(Run& run) {
   std::string h = " onLoad=\"window_load()\" onFocus=\"window_focus()\"";
   if (pgm_prop_is(run, "REFRESH_TOUT_TRIG", "FOCUS")) h += " onBlur=\"window_blur()\"";
   return h;
+}
+
+bool prompt_init_noweb(Run& run, const Term& level) {
+  bool ok = true;
+  const FormIndex idx = form_index(run);
+  for (const PagePrompt& p : page_prompts(run)) {
+    if (p.level != level) continue;
+    if (!object_name(p.object) || !p.object.arg(2).is_int()) {
+      ok = ok && emit_comment(run, {"Prompt", p.function, "of an unknown object:",
+                                    engine::writeq(p.object), "- no routine written"});
+      continue;
+    }
+    std::vector<Term> args;
+    for (const Term& a : p.params) {
+      if (!args.empty()) args.push_back(tok(",", kTokComma));
+      args.push_back(a);
+    }
+    ok = ok && begin_local_routine(run, atom(p.function), Term::nil(), {});
+    if (!gen_pgm_call(run, "udp", p.object.arg(1), p.object.arg(2).as_int(), Term::list(args), {}))
+      ok = ok && emit_comment(run, {"Call of", engine::writeq(p.object), "not written"});
+    ok = ok && end_function(run, p.function, "0");
+    // The control that opens the prompt takes the routine as its Link. The
+    // routines stand between the class's methods, where no statement can:
+    // the form's writer sets the Link with the control's other properties.
+    std::optional<Term> opener = is_item(p.target, "t", 2) ? control_of(idx, p.target)
+                                                            : control_named(idx, text_of(p.target));
+    if (opener) run.facts().assertz(fact("prompt_link_i", {opener->arg(1), str(p.function)}));
+  }
+  return ok;
 }
 
 bool gen_include_jscripts(Run& run) {

@@ -73,6 +73,14 @@ std::optional<engine::Term> row_return_link(Run& run);
 // REFRESH_TOUT_TRIG FOCUS) when the page has a REFRESH_TOUT; else empty.
 std::string window_event_handlers(Run& run);
 
+// prompt_init_noweb/1 (Level): the prompts of a level outside the web (work
+// panels, transactions): per prompt the local routine
+// "prompt_<numbers>_<level>" that calls the prompted object with the
+// prompt's parameters; prompt_link_i(LiteralNumber, Routine) asserted for
+// the control that opens it, whose Link the form's writer sets to the
+// routine. A prompt of an unknown object gets a comment and no routine.
+bool prompt_init_noweb(Run& run, const engine::Term& level);
+
 // The routine include_jscripts, written after the page registered what it
 // needs.
 bool gen_include_jscripts(Run& run);

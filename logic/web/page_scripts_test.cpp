@@ -149,5 +149,29 @@ TEST(PageScripts, ScriptBlockOfAPage) {
   EXPECT_EQ(prompt_link(r.run, lits.list_items()[0]), std::nullopt);
 }
 
+// Outside the web: a routine per prompt of the level that calls the object
+// (its parameter through a holder, moved back), and the opening control's
+// Link kept for the form's writer.
+TEST(PageScripts, PromptsOutsideTheWeb) {
+  ExprRun r(
+      "spec_i([scr, 8, 'Browse', 'Browse', 0, 0]). "
+      "attri_i('&Qty', ['&Qty', int, 4, 0, 'ZZZ9']). "
+      "lit_i(1, 1, t('&Qty', 23), [ctrltype(edit, 0)]). "
+      "lit_i(2, 1, t('Pick', 3), [ctlname(lblPick)]). "
+      "rule_i(1, prompt([[3], scr, lblPick, 0, [t(o(scr, 'Picker'), 28), t('&Qty', 23)]])). "
+      "rule_i(1, prompt([[4], scr, lblPick, 0, [t(x, 2)]])). "
+      "rule_i(2, prompt([[5], scr, lblPick, 0, [t(o(scr, 'Other'), 28)]])). ");
+  ASSERT_TRUE(prompt_init_noweb(r.run, term("1")));
+  const std::string s = joined(r);
+  EXPECT_NE(s.find("protected void prompt_3_1( )"), std::string::npos) << s;
+  EXPECT_NE(s.find("wpicker"), std::string::npos) << s;
+  EXPECT_NE(s.find("/* End function prompt_3_1 */"), std::string::npos) << s;
+  EXPECT_EQ(r.facts_of("prompt_link_i", 2), "prompt_link_i(2,\"prompt_3_1\") ");
+  EXPECT_NE(s.find("/* Prompt prompt_4_1 of an unknown object: t(x,2) - no routine written */"),
+            std::string::npos)
+      << s;
+  EXPECT_EQ(s.find("prompt_5_2"), std::string::npos) << s;
+}
+
 }  // namespace
 }  // namespace qn::logic::web
