@@ -1,6 +1,5 @@
 #include "logic/web/page_scripts.h"
 
-#include <algorithm>
 #include <unordered_map>
 
 #include "logic/core/messages.h"
