@@ -152,6 +152,8 @@ void clear_spec_facts(Run& run) {
         {"event_ctl_i", 2}, {"form_field_i", 1}}) {
     facts.abolish(name, arity);
   }
+  // And the Links of the prompts found outside the web.
+  facts.abolish("prompt_link_i", 2);
   run.engine().ctr_set(kCtrHolders, 1);
   run.engine().ctr_set(kCtrObject1, 1);
 }

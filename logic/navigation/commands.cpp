@@ -87,6 +87,17 @@ bool cmd_assign(Run& run, const Line& l) {
   if (a.empty()) return true;
   const Term& target = a[0];
   if (tok_kind(target) == kTokCtrlMethod) return gen_ctl_method_stmt(run, l.args, {l.c2, l.c3});
+  if (tok_kind(target) == kTokNested && target.arg(1).is_list() && a.size() > 2) {
+    // A control's property: set through the property writer's reference
+    // (a program variable in web panels, a setter elsewhere); the nested
+    // token itself is no Java name.
+    const auto parts = target.arg(1).list_items();
+    if (parts.size() < 2) return true;
+    auto ref = gen_ctl_property(run, parts[0], parts[1], "set", l.c2);
+    if (!ref) return true;
+    return gen_assign_value(run, ref->type, Term::list(std::vector<Term>(a.begin() + 2, a.end())),
+                            target, join_pieces(ref->pieces), {l.c2, l.c3}, kTokNested);
+  }
   const std::string name = tok_text(target);
   if (name == "Qnfont" || name == "&Qnfont") return true;
   // Target "=" Value; the target may be an array element with subscripts.

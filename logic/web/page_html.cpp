@@ -18,7 +18,9 @@
 #include "logic/program/type_adapter.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/rule_utilities.h"
+#include "logic/web/page_scripts.h"
 #include "logic/web/static_urls.h"
+#include "logic/web/styles.h"
 #include "logic/web/web_request.h"
 #include "logic/web/web_tokens.h"
 
@@ -54,6 +56,40 @@ bool text_expr(Run& run, const Term& tokens) {
 // A run-time value: the runtime escapes it for the page.
 bool value(Run& run, const Term& tokens) {
   return writer_call(run, "qnhtml_send_web_value", java_of(run, tokens));
+}
+
+// Texts joined with "+": each part a token or a token list, an empty list
+// left out, two constant texts side by side made one.
+Term cat(std::initializer_list<Term> parts) {
+  auto is_text = [](const Term& t) {
+    return is_item(t, "t", 2) && t.arg(2) == num(kTokConstant) && text_of(t.arg(1)).starts_with('"');
+  };
+  std::vector<Term> out;
+  for (const Term& p : parts) {
+    if (p.is_nil()) continue;
+    const std::vector<Term> toks = p.is_list() ? p.list_items() : std::vector<Term>{p};
+    size_t from = 0;
+    if (!out.empty() && is_text(toks[0]) && is_text(out.back()) &&
+        (toks.size() == 1 || toks[1] == op("+")) &&
+        (out.size() == 1 || out[out.size() - 2] == op("+"))) {
+      const std::string a = text_of(out.back().arg(1)), b = text_of(toks[0].arg(1));
+      out.back() = tok(a.substr(0, a.size() - 1) + b.substr(1), kTokConstant);
+      from = 1;
+    } else if (!out.empty()) {
+      out.push_back(op("+"));
+    }
+    for (size_t i = from; i < toks.size(); ++i) out.push_back(toks[i]);
+  }
+  return Term::list(out);
+}
+
+// The edit picture of an attribute or variable.
+std::string picture_of(Run& run, const Term& name) {
+  if (auto d = call_attri(run, name)) {
+    auto items = d->list_items();
+    if (items.size() > 4) return text_of(items[4]);
+  }
+  return "";
 }
 
 std::optional<std::string> ctlname_in(const Term& props) {
@@ -140,9 +176,21 @@ bool gen_html_control(Run& run, const Term& lit) {
   const std::string id_name = " id=\"" + web + "\" name=\"" + web + "\"";
   if (name.empty()) return emit_comment(run, {"No control name for item", engine::writeq(item)});
   bool ok = visible_if(run, name);
+  const Term style = style_string(run, lit);
   if (is_item(item, "t", 2) && item.arg(2) == num(kTokConstant)) {
-    ok = ok && text(run, "<span" + id_name + ">") &&
+    ok = ok && text_expr(run, cat({stok("<span" + id_name), style, stok(">")})) &&
          value(run, tl({vtok(prop_var(run, name, "Caption"))})) && text(run, "</span>");
+  } else if (is_item(item, "bitmap", 1)) {
+    // A static image, inside the link its Link property names.
+    const Term link = tl({vtok(prop_var(run, name, "Link"))});
+    ok = ok && emit_if(run, tl({op(".NOT."), fn("null"), link, op(")")}), {}) &&
+         text(run, "<a href=\"") && text_expr(run, tl({fn("rtrim"), link, op(")")})) &&
+         text(run, "\">") && emit_close_blocks(run, num(1)) &&
+         text_expr(run, tl({stok("<img src=\""), op("+"), fn("convertURL"),
+                            vtok(prop_var(run, name, "Bitmap")), op(")"), op("+"),
+                            stok("\"" + id_name + " border=0 alt=\"\">")})) &&
+         emit_if(run, tl({op(".NOT."), fn("null"), link, op(")")}), {}) && text(run, "</a>") &&
+         emit_close_blocks(run, num(1));
   } else if (is_item(item, "button", 1)) {
     const std::string event = text_of(item.arg(1));
     std::string click;
@@ -152,7 +200,8 @@ bool gen_html_control(Run& run, const Term& lit) {
          text_expr(run, tl({stok("<input type="), op("+"), fn("iif"), ntok(1), op("="), ntok(1),
                             op(","), stok("SUBMIT"), op(","), stok("RESET"), op(")"), op("+"),
                             stok(id_name + " value=\"")})) &&
-         value(run, tl({vtok(prop_var(run, name, "Caption"))})) && text(run, "\"" + click + ">");
+         value(run, tl({vtok(prop_var(run, name, "Caption"))})) &&
+         text_expr(run, cat({stok("\""), style, stok(click + ">")}));
   } else if (auto v = shown(item)) {
     const std::string kind = ctl_type(props);
     const Term var = var_of(*v);
@@ -175,7 +224,8 @@ bool gen_html_control(Run& run, const Term& lit) {
       const Term height = tl({vtok(prop_var(run, name, "Height"))});
       ok = ok && emit_if(run, tl({vtok(prop_var(run, name, "Enabled")), op("="), ntok(1)}), {}) &&
            text_expr(run, tl({stok("<select size="), op("+"), fn("ltrim"), fn("str"), height,
-                              op(","), ntok(3), op(")"), op(")"), op("+"), stok(id_name + ">")})) &&
+                              op(","), ntok(3), op(")"), op(")"), op("+"),
+                              cat({stok(id_name), style, stok(">")})})) &&
            declare_var(run, atom("idxLst"), Term::list({atom("int"), num(9), num(0), num(0)}), "s",
                        tl({ntok(1)})) &&
            emit_while(run, tl({vtok("idxLst"), op("<="), count}), {}) &&
@@ -199,7 +249,11 @@ bool gen_html_control(Run& run, const Term& lit) {
                               stok("password"), op(","), stok("text"), op(")"), op("+"),
                               stok(id_name + " size=\"" + size + "\" maxlength=\"" + size +
                                    "\" value=\"")})) &&
-           value(run, tl({var})) && text(run, "\">") && emit_else(run) && text(run, "<span>") &&
+           value(run, tl({var})) &&
+           text_expr(run, cat({stok("\""), style,
+                               stok(web_input_validation(run, type, picture_of(run, v->arg(1))) +
+                                    ">")})) &&
+           emit_else(run) && text_expr(run, cat({stok("<span"), style, stok(">")})) &&
            value(run, tl({var})) && text(run, "</span>") && emit_close_blocks(run, num(1));
     }
   } else {
@@ -222,7 +276,8 @@ bool gen_html_subfile(Run& run, const Term& lit) {
     if (!is_item(c.arg(3), "s", 2) || c.arg(3).arg(2) != lit.arg(3).arg(1)) continue;
     std::string title;
     if (auto t = prop_in_list(run, "title", c.arg(4)); t && !t->is_nil()) title = text_of(*t);
-    ok = ok && text(run, "<th align=\"left\">" + html_escape(title) + "</th>");
+    ok = ok && text_expr(run, cat({stok("<th align=\"left\""), style_string(run, c, true),
+                                   stok(">" + html_escape(title) + "</th>")}));
   }
   (void)props;
   ok = ok && text(run, "</tr>");
@@ -266,12 +321,15 @@ std::string static_action(Run& run) {
 }  // namespace
 
 bool gen_html_page(Run& run) {
+  reset_page_scripts(run);
+  collect_assigned_properties(run);
   bool ok = text(run, "<html>") && text(run, "<head>") &&
             text(run, "<meta name=\"GENERATOR\" content=\"Quenora\">") &&
             text(run, "<meta name=\"DESCRIPTION\" content=\"" + html_escape(description(run)) +
                           "\">") &&
             text(run, "<title>") && value(run, form_prop(run, "Caption")) &&
             text(run, "</title>") && gen_call_stmt(run, "define_styles", Term::nil()) &&
+            gen_call_stmt(run, "include_jscripts", Term::nil()) &&
             text(run, "</head>");
   const Term background = form_prop(run, "Background");
   ok = ok && text(run, "<body") &&
@@ -279,7 +337,8 @@ bool gen_html_page(Run& run) {
        text(run, " background=\"") && value(run, tl({fn("convertURL"), background, op(")")})) &&
        text(run, "\"") && emit_close_blocks(run, num(1)) &&
        text_expr(run, tl({stok(" bgcolor="), op("+"), fn("HtmlColor"),
-                          form_prop(run, "Backcolor"), op(")"), op("+"), stok(">")}));
+                          form_prop(run, "Backcolor"), op(")"), op("+"),
+                          stok(window_event_handlers(run) + ">")}));
   const std::string plain = "<form id=\"MAINFORM\" name=\"MAINFORM\" method=\"POST\"";
   if (web_static_generation(run)) {
     ok = ok && emit_if(run, tl({fn("staticgeneration"), op(")"), op("="), ntok(1)}), {}) &&
@@ -314,11 +373,21 @@ bool gen_html_page(Run& run) {
 
 bool gen_grid_row(Run& run, const Term& sub) {
   bool ok = text(run, "<tr>");
+  // A prompt page's row goes back to the opener from its first cell.
+  std::optional<Term> row_link = row_return_link(run);
   for (const Term& c : run.facts().clauses("lit_i", 4)) {
     if (!is_item(c.arg(3), "s", 2) || c.arg(3).arg(2) != sub.arg(3).arg(1)) continue;
     auto v = shown(c.arg(3));
-    ok = ok && text(run, "<td valign=top align=\"left\">");
+    std::optional<Term> link = row_link;
+    row_link.reset();
+    if (v && sub.arg(3).arg(1).is_int()) {
+      if (auto l = line_prompt_link(run, *v, sub.arg(3).arg(1).as_int())) link = l;
+    }
+    ok = ok && text_expr(run, cat({stok("<td valign=top align=\"left\""), style_string(run, c),
+                                   stok(">")}));
+    if (link) ok = ok && text_expr(run, cat({stok("<a href=\""), *link, stok("\">")}));
     if (v) ok = ok && value(run, tl({var_of(*v)}));
+    if (link) ok = ok && text(run, "</a>");
     ok = ok && text(run, "</td>");
   }
   return ok && text(run, "</tr>");
@@ -328,7 +397,8 @@ bool gen_page_end(Run& run) {
   return emit_comment(run, {"Send hidden variables."}) &&
          text(run, "<input type=hidden name=\"sCallerURL\" value=\"") &&
          value(run, tl({vtok("sCallerURL")})) && text(run, "\">") &&
-         emit_comment(run, {"Send saved values."}) && text(run, "</form>") &&
+         emit_comment(run, {"Send saved values."}) && gen_focus_script(run) &&
+         text(run, "</form>") &&
          text(run, "</body>") && text(run, "</html>");
 }
 
@@ -431,7 +501,11 @@ bool gen_initial_properties(Run& run) {
     } else if (shown(item)) {
       set(name, "Enabled", tl({ntok(1)}));
       set(name, "Ispassword", tl({ntok(0)}));
+    } else if (is_item(item, "bitmap", 1)) {
+      set(name, "Bitmap", tl({stok(text_of(item.arg(1)))}));
+      set(name, "Link", tl({stok(prompt_link(run, lit).value_or(""))}));
     }
+    ok = ok && gen_style_initial_values(run, lit);
   }
   return ok;
 }

@@ -21,6 +21,8 @@
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/report_end.h"
 #include "logic/web/page_html.h"
+#include "logic/web/page_scripts.h"
+#include "logic/web/styles.h"
 #include "logic/web/static_urls.h"
 #include "logic/web/web_request.h"
 
@@ -144,14 +146,11 @@ bool gen_object_fields(Run& run) {
   return out.ok();
 }
 
-// The page's head: the routine define_styles (the style classes come with
-// the page scripts).
+// The page's head: the routines define_styles (the style classes) and
+// include_jscripts (the page's script), written after the page's routines
+// registered what they need.
 bool gen_web_head_scripts(Run& run) {
-  return begin_local_routine(run, atom("define_styles"), Term::nil(), {}) &&
-         Out(run).pieces({"qnhtml_text(", java_quoted("<style type=\"text/css\">"), ");"})
-             .pieces({"qnhtml_text(", java_quoted("</style>"), ");"})
-             .ok() &&
-         end_function(run, "define_styles", "0");
+  return gen_define_styles(run) && gen_include_jscripts(run);
 }
 
 }  // namespace
@@ -167,6 +166,9 @@ bool gen_webpanel_object(Run& run, int64_t number, const Term& spec) {
   auto& facts = run.facts();
   facts.abolish("level_info_i", 2);
   facts.abolish("web_object_field_i", 2);
+  // The end of the program written for the object before: left standing,
+  // it would leave this class's webExecute open.
+  facts.abolish("endpgm_i", 0);
   set_pgm_id(run, number, kind, name);
   set_current_pgm(run, number, kind, name);
   const std::string cls = kind_pgm_name(run, text_of(name));

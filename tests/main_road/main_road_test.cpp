@@ -84,7 +84,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   ASSERT_FALSE(r.timed_out);
   ASSERT_EQ(r.status, 0) << r.err;  // Generate answered true
   // The run ends with its summary (the index reorganisation writes no file).
-  EXPECT_NE(r.err.find("\nqngen: 13 objects generated, 61 files written, 0 errors, "),
+  EXPECT_NE(r.err.find("\nqngen: 14 objects generated, 62 files written, 0 errors, "),
             std::string::npos)
       << r.err;
 
@@ -109,6 +109,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   }
   EXPECT_EQ(rows, (std::vector<std::string>{
                       "Web Panel Customers - Customer list on the web",
+                      "Web Panel CustPick - Pick a customer",
                       "Procedure PrintInv - " + long_title,
                       "Procedure InvLines - Counts the invoice lines of a customer",
                       "Procedure ClearInv - Clears an invoice and totals its customer",
@@ -135,6 +136,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
     const char* golden_case;
   } expected[] = {
       {"hcustomers.java", "logic/web", "web_customers"},
+      {"hcustpick.java", "logic/web", "web_custpick"},
       {"aprintinv.java", "logic/program", "proc_printinv"},
       {"ainvlines.java", "logic/program", "proc_invlines"},
       {"pclearinv.java", "logic/program", "proc_clearinv"},
@@ -219,7 +221,8 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
     const char* code;
     const char* name;
   } records[] = {
-      {"QNHPRGS.001", "WBP", "HCUSTOMERS"}, {"QNPPRGS.001", "PRO", "PPRINTINV"},
+      {"QNHPRGS.001", "WBP", "HCUSTOMERS"}, {"QNHPRGS.001", "WBP", "HCUSTPICK"},
+      {"QNPPRGS.001", "PRO", "PPRINTINV"},
       {"QNPPRGS.001", "PRO", "PCLEARINV"},
       {"QNRPRGS.001", "RPT", "RCUSTLIST"},  {"QNMPRGS.001", "MNU", "MMAINMENU"},
       {"QNTPRGS.001", "TRN", "TCUSTOMER"},  {"QNTPRGS.001", "TRN", "TINVOICE"},
@@ -284,7 +287,8 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
                        "called_program_i(1, 20, 1, 21).\r\n"
                        "is_webproc_i('Web Proc').\r\n");
   // Behind the state read back, what the generated objects use (reviewed
-  // by hand): Customers (web panel 1, reads table 1), PrintInv (procedure 2,
+  // by hand): Customers (web panel 1, reads table 1), CustPick (web panel
+  // 15, reads table 1), PrintInv (procedure 2,
   // reads tables 1 and 2, a main program on the
   // Server), InvLines (procedure 13, reads tables 2 and 3, a main program
   // without location), ClearInv (procedure 14, deletes from table 3) and
@@ -302,6 +306,7 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
       "ij_table_def(3,dbcINVLINE,supcINVLINE,[]).\n"
       "ij_table_def(1,dbcCUSTOMER,supcCUSTOMER,[]).\n"
       "ij_object_dependency(hcustomers,[],[1]).\n"
+      "ij_object_dependency(hcustpick,[],[1]).\n"
       "ij_object_dependency(aprintinv,[],[1,2]).\n"
       "ij_object_dependency(ainvlines,[],[2,3]).\n"
       "ij_object_dependency(pclearinv,[],[3]).\n"

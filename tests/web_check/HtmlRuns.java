@@ -4,9 +4,11 @@
 // call; of an if/else chain the first branch that writes is taken; a loop's
 // body runs once; "+" joins; a conditional gives its first value; a variable
 // its last assignment of a constant, else its initial value; a call of a
-// known name gives its argument (convertURL), any other value "v" (listed on
-// standard error for review). qnhtml_text writes its text, and
-// qnhtml_send_web_value writes "v".
+// known name gives its argument (convertURL, rtrim, ltrim, trim), a colour
+// (getColor or rgb of three numbers) its "#RRGGBB", getHTMLColor that colour
+// (white when it is not known); any other value "v" (listed on standard
+// error for review). qnhtml_text writes its text, and qnhtml_send_web_value
+// the HTML-escaped constant its argument holds, else "v".
 //
 //   java -cp <dir> HtmlRuns FILE.java > page.html
 //
@@ -107,7 +109,9 @@ public final class HtmlRuns {
     if (name.equals("qnhtml_text") && call.getArguments().size() == 1) {
       out.append(value(call.getArguments().get(0)));
     } else if (name.equals("qnhtml_send_web_value")) {
-      out.append("v");
+      String v = call.getArguments().size() == 1 ? constant(call.getArguments().get(0)) : null;
+      out.append(v == null ? "v" : v.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
+                                        .replace("\"", "&quot;"));
     } else if (methods.containsKey(name) && inlined.add(name)) {
       block(methods.get(name).getBody(), out);
     }
@@ -119,7 +123,23 @@ public final class HtmlRuns {
     while (e instanceof TypeCastTree) e = ((TypeCastTree) e).getExpression();
     if (e instanceof LiteralTree) return String.valueOf(((LiteralTree) e).getValue());
     if (e instanceof IdentifierTree) return values.get(e.toString());
+    if (e instanceof MethodInvocationTree) return colour((MethodInvocationTree) e);
     return null;
+  }
+
+  // A colour of three constant numbers as "#RRGGBB", else null.
+  private String colour(MethodInvocationTree call) {
+    String name = call.getMethodSelect().toString();
+    if (!(name.endsWith("getColor") || name.endsWith("rgb")) || call.getArguments().size() != 3) {
+      return null;
+    }
+    StringBuilder hex = new StringBuilder("#");
+    for (ExpressionTree a : call.getArguments()) {
+      while (a instanceof TypeCastTree) a = ((TypeCastTree) a).getExpression();
+      if (!(a instanceof LiteralTree) || !(((LiteralTree) a).getValue() instanceof Integer)) return null;
+      hex.append(String.format("%02X", (Integer) ((LiteralTree) a).getValue() & 0xFF));
+    }
+    return hex.toString();
   }
 
   private String value(ExpressionTree e) {
@@ -139,9 +159,16 @@ public final class HtmlRuns {
     if (e instanceof MethodInvocationTree) {
       MethodInvocationTree call = (MethodInvocationTree) e;
       String name = call.getMethodSelect().toString();
-      if (name.endsWith("convertURL") && call.getArguments().size() == 1) {
+      if ((name.endsWith("convertURL") || name.endsWith("rtrim") || name.endsWith("ltrim")
+           || name.endsWith(".trim")) && call.getArguments().size() == 1) {
         return value(call.getArguments().get(0));
       }
+      if (name.endsWith("getHTMLColor") && call.getArguments().size() == 1) {
+        String c = constant(call.getArguments().get(0));
+        return c != null && c.startsWith("#") ? c : "#FFFFFF";
+      }
+      String c = colour(call);
+      if (c != null) return c;
     }
     unknown.add(e.toString());
     return "v";

@@ -21,6 +21,11 @@ public final class localUtil {
   public static String format(String value, String picture) { return ""; }
   public static String format(Date value, String picture) { return ""; }
 
+  // ctodl( char(12) : date(8), in the language's date order; ctod( with the
+  // order given by number.
+  public static Date ctod(String text) { return new Date(); }
+  public static Date ctod(String text, int order) { return new Date(); }
+
   // ttoc( dtime(10,8), int(2), int(2) : char(254)
   public static String ttoc(Date d, byte length, byte decimals) { return ""; }
 }

@@ -102,6 +102,7 @@ public final class hcustomers extends QNWebPanel
          qnhtml_send_web_value( Form_Caption );
          qnhtml_text( "</title>" );
          define_styles( ) ;
+         include_jscripts( ) ;
          qnhtml_text( "</head>" );
          qnhtml_text( "<body" );
          if ( !( ((QNutil.strcmp(QNutil.rtrim( Form_Background), "")==0)) ) )
@@ -167,6 +168,13 @@ public final class hcustomers extends QNWebPanel
             qnhtml_send_web_value( sCallerURL );
             qnhtml_text( "\">" );
             /* Send saved values. */
+            /* Set focus on 'active' control (if any). */
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( QN_FocusControl), "")==0)) ) )
+            {
+               qnhtml_text( "<script language=\"JavaScript\" type=\"text/javascript\">" );
+               qnhtml_text( "if (document.MAINFORM."+QN_FocusControl+" != null && document.MAINFORM."+QN_FocusControl+".type != \"hidden\") document.MAINFORM."+QN_FocusControl+".focus();" );
+               qnhtml_text( "</script>" );
+            }
             qnhtml_text( "</form>" );
             qnhtml_text( "</body>" );
             qnhtml_text( "</html>" );
@@ -202,6 +210,28 @@ public final class hcustomers extends QNWebPanel
       /* End function define_styles */
    }
 
+   protected void include_jscripts( )
+   {
+      qnhtml_text( "<script language=\"JavaScript\" type=\"text/javascript\">" );
+      if ( ( nUserReturn == 0 ) )
+      {
+         qnhtml_text( "var QNPARAMETERS = new Array();" );
+         qnhtml_text( "function QN_js_close()" );
+         qnhtml_text( "{" );
+         qnhtml_text( "if (document.forms[0].sCallerURL.value != \"\")" );
+         qnhtml_text( "{" );
+         qnhtml_text( "location.assign(document.forms[0].sCallerURL.value);" );
+         qnhtml_text( "}" );
+         qnhtml_text( "else" );
+         qnhtml_text( "{" );
+         qnhtml_text( "self.close();" );
+         qnhtml_text( "}" );
+         qnhtml_text( "}" );
+      }
+      qnhtml_text( "</script>" );
+      /* End function include_jscripts */
+   }
+
    protected void cleanup( )
    {
       flushBuffer();
@@ -221,6 +251,7 @@ public final class hcustomers extends QNWebPanel
       QNSUBMITID = "" ;
       Rfr0gs = false ;
       wbErr = false ;
+      QN_FocusControl = "" ;
       /* Quenora formulas. */
    }
 
@@ -233,6 +264,7 @@ public final class hcustomers extends QNWebPanel
    protected String wjLoc ;
    protected String sCallerURL ;
    protected String QNSUBMITID ;
+   protected String QN_FocusControl ;
    protected boolean wbLoad ;
    protected boolean Rfr0gs ;
    protected boolean wbErr ;

@@ -105,6 +105,7 @@ public final class hsettings extends QNWebPanel
          qnhtml_send_web_value( Form_Caption );
          qnhtml_text( "</title>" );
          define_styles( ) ;
+         include_jscripts( ) ;
          qnhtml_text( "</head>" );
          qnhtml_text( "<body" );
          if ( !( ((QNutil.strcmp(QNutil.rtrim( Form_Background), "")==0)) ) )
@@ -132,7 +133,7 @@ public final class hsettings extends QNWebPanel
             {
                qnhtml_text( "<input type="+((Limit_Ispassword==1) ? "password" : "text")+" id=\"_LIMIT\" name=\"_LIMIT\" size=\"8\" maxlength=\"8\" value=\"" );
                qnhtml_send_web_value( Limit );
-               qnhtml_text( "\">" );
+               qnhtml_text( "\" onChange=\"valid_decimal( this)\">" );
             }
             else
             {
@@ -255,6 +256,13 @@ public final class hsettings extends QNWebPanel
             qnhtml_send_web_value( sCallerURL );
             qnhtml_text( "\">" );
             /* Send saved values. */
+            /* Set focus on 'active' control (if any). */
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( QN_FocusControl), "")==0)) ) )
+            {
+               qnhtml_text( "<script language=\"JavaScript\" type=\"text/javascript\">" );
+               qnhtml_text( "if (document.MAINFORM."+QN_FocusControl+" != null && document.MAINFORM."+QN_FocusControl+".type != \"hidden\") document.MAINFORM."+QN_FocusControl+".focus();" );
+               qnhtml_text( "</script>" );
+            }
             qnhtml_text( "</form>" );
             qnhtml_text( "</body>" );
             qnhtml_text( "</html>" );
@@ -315,6 +323,38 @@ public final class hsettings extends QNWebPanel
       qnhtml_text( "<style type=\"text/css\">" );
       qnhtml_text( "</style>" );
       /* End function define_styles */
+   }
+
+   protected void include_jscripts( )
+   {
+      qnhtml_text( "<script language=\"JavaScript\" type=\"text/javascript\">" );
+      qnhtml_text( "function valid_decimal( Elem)" );
+      qnhtml_text( "{" );
+      qnhtml_text( "   var qn_DecRegExp = /^[ ]*([+-]?[0-9]*\\.?[0-9]*)?[ ]*$/;" );
+      qnhtml_text( "   if (! qn_DecRegExp.test( Elem.value))" );
+      qnhtml_text( "      { alert('Invalid number'); Elem.focus();}" );
+      qnhtml_text( "}" );
+      if ( ( nUserReturn == 0 ) )
+      {
+         qnhtml_text( "var QNPARAMETERS = new Array();" );
+         qnhtml_text( "function QN_js_close()" );
+         qnhtml_text( "{" );
+         qnhtml_text( "if (document.forms[0].sCallerURL.value != \"\")" );
+         qnhtml_text( "{" );
+         qnhtml_text( "location.assign(document.forms[0].sCallerURL.value);" );
+         qnhtml_text( "}" );
+         qnhtml_text( "else" );
+         qnhtml_text( "{" );
+         qnhtml_text( "self.close();" );
+         qnhtml_text( "}" );
+         qnhtml_text( "}" );
+      }
+      qnhtml_text( "function ClearForm( obj)" );
+      qnhtml_text( "{" );
+      qnhtml_text( "obj._LIMIT.value = \"\";" );
+      qnhtml_text( "}" );
+      qnhtml_text( "</script>" );
+      /* End function include_jscripts */
    }
 
    public ILabel lblHead;

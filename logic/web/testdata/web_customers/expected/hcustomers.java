@@ -103,6 +103,7 @@ public final class hcustomers extends QNWebPanel
          qnhtml_send_web_value( Form_Caption );
          qnhtml_text( "</title>" );
          define_styles( ) ;
+         include_jscripts( ) ;
          qnhtml_text( "</head>" );
          qnhtml_text( "<body" );
          if ( !( ((QNutil.strcmp(QNutil.rtrim( Form_Background), "")==0)) ) )
@@ -111,12 +112,12 @@ public final class hcustomers extends QNWebPanel
             qnhtml_send_web_value( com.quenora.webpanels.QNWebPanel.convertURL( Form_Background) );
             qnhtml_text( "\"" );
          }
-         qnhtml_text( " bgcolor="+getHTMLColor( (long)(Form_Backcolor))+">" );
+         qnhtml_text( " bgcolor="+getHTMLColor( (long)(Form_Backcolor))+" onLoad=\"window_load()\" onFocus=\"window_focus()\" onBlur=\"window_blur()\">" );
          qnhtml_text( "<form id=\"MAINFORM\" name=\"MAINFORM\" method=\"POST\">" );
          qnhtml_text( "<h1>" );
          if ( ( lbl1_Visible != 0 ) )
          {
-            qnhtml_text( "<span id=\"LBL1\" name=\"LBL1\">" );
+            qnhtml_text( "<span id=\"LBL1\" name=\"LBL1\" class=\"LBL1\">" );
             qnhtml_send_web_value( lbl1_Caption );
             qnhtml_text( "</span>" );
          }
@@ -127,12 +128,42 @@ public final class hcustomers extends QNWebPanel
             {
                qnhtml_text( "<input type="+((MinId_Ispassword==1) ? "password" : "text")+" id=\"_MINID\" name=\"_MINID\" size=\"6\" maxlength=\"6\" value=\"" );
                qnhtml_send_web_value( MinId );
-               qnhtml_text( "\">" );
+               qnhtml_text( "\" onChange=\"valid_integer( this)\">" );
             }
             else
             {
                qnhtml_text( "<span>" );
                qnhtml_send_web_value( MinId );
+               qnhtml_text( "</span>" );
+            }
+         }
+         if ( ( imgPick_Visible != 0 ) )
+         {
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( imgPick_Link), "")==0)) ) )
+            {
+               qnhtml_text( "<a href=\"" );
+               qnhtml_text( QNutil.rtrim( imgPick_Link) );
+               qnhtml_text( "\">" );
+            }
+            qnhtml_text( "<img src=\""+com.quenora.webpanels.QNWebPanel.convertURL( imgPick_Bitmap)+"\" id=\"IMGPICK\" name=\"IMGPICK\" border=0 alt=\"\">" );
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( imgPick_Link), "")==0)) ) )
+            {
+               qnhtml_text( "</a>" );
+            }
+         }
+         qnhtml_text( " customer since " );
+         if ( ( Since_Visible != 0 ) )
+         {
+            if ( ( Since_Enabled == 1 ) )
+            {
+               qnhtml_text( "<input type="+((Since_Ispassword==1) ? "password" : "text")+" id=\"_SINCE\" name=\"_SINCE\" size=\"8\" maxlength=\"8\" value=\"" );
+               qnhtml_send_web_value( Since );
+               qnhtml_text( "\" onChange=\"qnvdate( this, 8,0,'MDY',0,'/')\">" );
+            }
+            else
+            {
+               qnhtml_text( "<span>" );
+               qnhtml_send_web_value( Since );
                qnhtml_text( "</span>" );
             }
          }
@@ -182,6 +213,7 @@ public final class hcustomers extends QNWebPanel
             /* Read saved values. */
             /* Read variables values. */
             MinId = (int)(QNutil.val( cgiGet( "_MINID"))) ;
+            Since = localUtil.ctod( cgiGet( "_SINCE")) ;
             /* Read hidden variables. */
             /* Read Web Panel buttons. */
             if ( !( ((QNutil.strcmp(QNutil.rtrim( cgiGet( "BTT6")), "")==0)) ) )
@@ -216,6 +248,13 @@ public final class hcustomers extends QNWebPanel
             qnhtml_send_web_value( sCallerURL );
             qnhtml_text( "\">" );
             /* Send saved values. */
+            /* Set focus on 'active' control (if any). */
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( QN_FocusControl), "")==0)) ) )
+            {
+               qnhtml_text( "<script language=\"JavaScript\" type=\"text/javascript\">" );
+               qnhtml_text( "if (document.MAINFORM."+QN_FocusControl+" != null && document.MAINFORM."+QN_FocusControl+".type != \"hidden\") document.MAINFORM."+QN_FocusControl+".focus();" );
+               qnhtml_text( "</script>" );
+            }
             qnhtml_text( "</form>" );
             qnhtml_text( "</body>" );
             qnhtml_text( "</html>" );
@@ -249,6 +288,12 @@ public final class hcustomers extends QNWebPanel
       MinId_Ispassword = 0 ;
       btt6_Visible = (byte)(1) ;
       btt6_Caption = "Show" ;
+      imgPick_Visible = (byte)(1) ;
+      imgPick_Bitmap = "prompt.gif" ;
+      imgPick_Link = "javascript:prompt_1_1()" ;
+      Since_Visible = (byte)(1) ;
+      Since_Enabled = (byte)(1) ;
+      Since_Ispassword = 0 ;
       /* End function PA011 */
    }
 
@@ -289,8 +334,53 @@ public final class hcustomers extends QNWebPanel
    protected void define_styles( )
    {
       qnhtml_text( "<style type=\"text/css\">" );
+      qnhtml_text( ".LBL1 {font-family:'Arial';font-size:18pt;font-weight:bold;color:#004080;}" );
       qnhtml_text( "</style>" );
       /* End function define_styles */
+   }
+
+   protected void include_jscripts( )
+   {
+      qnhtml_text( "<script language=\"JavaScript\" src=\""+com.quenora.webpanels.QNWebPanel.convertURL( "qnvdate.js")+"\"></script>" );
+      qnhtml_text( "<script language=\"JavaScript\" type=\"text/javascript\">" );
+      qnhtml_text( "function valid_integer( Elem)" );
+      qnhtml_text( "{" );
+      qnhtml_text( "   var qn_IntRegExp = /^[ ]*([+-]?[0-9]+)?[ ]*$/;" );
+      qnhtml_text( "   if (! qn_IntRegExp.test( Elem.value))" );
+      qnhtml_text( "      { alert('Invalid number'); Elem.focus();}" );
+      qnhtml_text( "}" );
+      qnhtml_text( "var qn_Window_Timer = null;" );
+      qnhtml_text( "function window_load()" );
+      qnhtml_text( "{ window_focus(); }" );
+      qnhtml_text( "function window_focus()" );
+      qnhtml_text( "{ if (qn_Window_Timer == null) qn_Window_Timer = window.setTimeout(\"window.location.reload();\",60000); }" );
+      qnhtml_text( "function window_blur()" );
+      qnhtml_text( "{ if (qn_Window_Timer != null) { window.clearTimeout(qn_Window_Timer); qn_Window_Timer = null;} }" );
+      if ( ( nUserReturn == 0 ) )
+      {
+         qnhtml_text( "var QNPARAMETERS = new Array();" );
+         qnhtml_text( "var wCustPick=null;" );
+         qnhtml_text( "function prompt_1_1()" );
+         qnhtml_text( "{" );
+         qnhtml_text( "QNPARAMETERS[0] = document.forms[0].elements['_MINID'];" );
+         qnhtml_text( "if (wCustPick== null || wCustPick.closed)" );
+         qnhtml_text( "wCustPick= open('http:hcustpick', '', 'toolbar=no,location=no,directories=no,status=yes,menubar=no,scrollbars=yes,resizable=yes,copyhistory=no');" );
+         qnhtml_text( "wCustPick.focus();" );
+         qnhtml_text( "}" );
+         qnhtml_text( "function QN_js_close()" );
+         qnhtml_text( "{" );
+         qnhtml_text( "if (document.forms[0].sCallerURL.value != \"\")" );
+         qnhtml_text( "{" );
+         qnhtml_text( "location.assign(document.forms[0].sCallerURL.value);" );
+         qnhtml_text( "}" );
+         qnhtml_text( "else" );
+         qnhtml_text( "{" );
+         qnhtml_text( "self.close();" );
+         qnhtml_text( "}" );
+         qnhtml_text( "}" );
+      }
+      qnhtml_text( "</script>" );
+      /* End function include_jscripts */
    }
 
    public ILabel lbl1;
@@ -312,6 +402,13 @@ public final class hcustomers extends QNWebPanel
       MinId_Enabled = 0 ;
       MinId_Ispassword = 0 ;
       MinId = 0 ;
+      imgPick_Visible = 0 ;
+      imgPick_Link = "" ;
+      imgPick_Bitmap = "" ;
+      Since_Visible = 0 ;
+      Since_Enabled = 0 ;
+      Since_Ispassword = 0 ;
+      Since = QNutil.nullDate() ;
       btt6_Visible = 0 ;
       btt6_Caption = "" ;
       wbTemp = 0 ;
@@ -342,6 +439,10 @@ public final class hcustomers extends QNWebPanel
    protected byte MinId_Visible ;
    protected byte MinId_Enabled ;
    protected byte MinId_Ispassword ;
+   protected byte imgPick_Visible ;
+   protected byte Since_Visible ;
+   protected byte Since_Enabled ;
+   protected byte Since_Ispassword ;
    protected byte btt6_Visible ;
    protected byte wbTemp ;
    protected byte nUserReturn ;
@@ -360,6 +461,7 @@ public final class hcustomers extends QNWebPanel
    protected String Form_Caption ;
    protected String Form_Background ;
    protected String lbl1_Caption ;
+   protected String imgPick_Link ;
    protected String btt6_Caption ;
    protected String wjLoc ;
    protected String sCallerURL ;
@@ -367,9 +469,11 @@ public final class hcustomers extends QNWebPanel
    protected String QN_FocusControl ;
    protected String sQNsfl_1_idx ;
    protected String Acustname ;
+   protected java.util.Date Since ;
    protected boolean wbLoad ;
    protected boolean Rfr0gs ;
    protected boolean wbErr ;
+   protected String imgPick_Bitmap ;
    protected dbcCUSTOMER dbocustomer ;
    protected fH00012 H00012 ;
 }
