@@ -11,6 +11,7 @@
 #include "logic/java/java_naming.h"
 #include "logic/java/variables.h"
 #include "logic/javaui/form_controls.h"
+#include "logic/javaui/form_props.h"
 #include "logic/navigation/levels.h"
 #include "logic/navigation/program_props.h"
 #include "logic/program/expressions.h"
@@ -202,11 +203,11 @@ bool gen_ws(Run& run, const Term& first_level) {
     if (!is_item(f.arg(3), "s", 1)) continue;
     for (const Term& p : f.arg(4).list_items()) {
       if (!is_item(p, "linesbackcolor", 1)) continue;
-      auto colour = prop_in_list(run, "back", Term::list({fact("back", {p.arg(1)})}));
+      auto colour = rgb_text(run, p.arg(1));
       auto cn = ctlname_in(f.arg(4));
       if (!colour || !cn) continue;
-      ok = ok && assign_var(run, tok(*cn + "_Backcolor", kTokVariable),
-                            tl({tok(text_of(*colour), kTokConstant)}));
+      ok = ok && assign_var(run, atom("&" + prop_var(run, *cn, "Backcolor")),
+                            tl({tok(*colour, kTokConstant)}));
     }
   }
   if (platform::upper_1252(pgm_prop_dft(run, "web_auto_focus", "")) != "NO")

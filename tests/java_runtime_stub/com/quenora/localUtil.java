@@ -21,6 +21,15 @@ public final class localUtil {
   public static String format(String value, String picture) { return ""; }
   public static String format(Date value, String picture) { return ""; }
 
+  // ctodl( char(12) : date(8) and ctotl( char(22) : dtime(10,8).
+  public static Date ctod(String text) { return null; }
+  public static Date ctot(String text) { return null; }
+
+  // testcdate( char(22), int(2) : int(1) and testcdt( char(22), int(2),
+  // int(2) : int(1): a text that reads as a date or date-time.
+  public static byte vcdate(String text, byte format) { return 1; }
+  public static byte vcdtime(String text, byte format, byte hours) { return 1; }
+
   // ttoc( dtime(10,8), int(2), int(2) : char(254)
   public static String ttoc(Date d, byte length, byte decimals) { return ""; }
 }

@@ -116,9 +116,19 @@ public final class hcustomers extends QNWebPanel
          qnhtml_text( "<h1>" );
          if ( ( lbl1_Visible != 0 ) )
          {
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( lbl1_Link), "")==0)) ) )
+            {
+               qnhtml_text( "<a href=\"" );
+               qnhtml_send_web_value( QNutil.rtrim( lbl1_Link) );
+               qnhtml_text( "\">" );
+            }
             qnhtml_text( "<span id=\"LBL1\" name=\"LBL1\">" );
             qnhtml_send_web_value( lbl1_Caption );
             qnhtml_text( "</span>" );
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( lbl1_Link), "")==0)) ) )
+            {
+               qnhtml_text( "</a>" );
+            }
          }
          qnhtml_text( "</h1><p>From number " );
          if ( ( MinId_Visible != 0 ) )
@@ -127,7 +137,7 @@ public final class hcustomers extends QNWebPanel
             {
                qnhtml_text( "<input type="+((MinId_Ispassword==1) ? "password" : "text")+" id=\"_MINID\" name=\"_MINID\" size=\"6\" maxlength=\"6\" value=\"" );
                qnhtml_send_web_value( MinId );
-               qnhtml_text( "\">" );
+               qnhtml_text( "\" onChange=\"valid_integer( this)\">" );
             }
             else
             {
@@ -182,6 +192,11 @@ public final class hcustomers extends QNWebPanel
             /* Read saved values. */
             /* Read variables values. */
             MinId = (int)(QNutil.val( cgiGet( "_MINID"))) ;
+            if ( ( java.lang.Math.abs( (double)(MinId)) >= 1000000 ) )
+            {
+               qncgi_pusherror( localUtil.getMessages().getMessage("badnum")) ;
+               wbErr = true ;
+            }
             /* Read hidden variables. */
             /* Read Web Panel buttons. */
             if ( !( ((QNutil.strcmp(QNutil.rtrim( cgiGet( "BTT6")), "")==0)) ) )
@@ -307,6 +322,7 @@ public final class hcustomers extends QNWebPanel
       Form_Background = "" ;
       Form_Backcolor = 0 ;
       lbl1_Visible = 0 ;
+      lbl1_Link = "" ;
       lbl1_Caption = "" ;
       MinId_Visible = 0 ;
       MinId_Enabled = 0 ;
@@ -359,6 +375,7 @@ public final class hcustomers extends QNWebPanel
    protected int Acustid ;
    protected String Form_Caption ;
    protected String Form_Background ;
+   protected String lbl1_Link ;
    protected String lbl1_Caption ;
    protected String btt6_Caption ;
    protected String wjLoc ;
