@@ -11,6 +11,10 @@
 #include "logic/core/spec_files.h"
 #include "logic/core/tokens.h"
 #include "logic/java/remote_calls.h"
+#include "logic/java/variables.h"
+#include "logic/program/expressions.h"
+#include "logic/program/program_frame.h"
+#include "logic/core/utilities.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/report_end.h"
 #include "logic/toolbox/report_print.h"
@@ -142,6 +146,40 @@ bool rpt_break_groups(Run& run, const engine::Term& level, const engine::Term& w
   if (ask(run, "rpt_break_groups", 3, {level, which, ctx3})) return true;
   return rpt_break_groups_print(run, text_of(which));
 }
-bool gen_initpars_call(Run& run) { return ask(run, "gen_initpars_call", 0, {}); }
+bool gen_initpars_call(Run& run) {
+  if (ask(run, "gen_initpars_call", 0, {})) return true;
+  return gen_web_parm_reads(run, false);
+}
+
+bool gen_web_parm_reads(Run& run, bool static_guard) {
+  using engine::Term;
+  auto t = [](std::string_view text, int64_t kind) { return fact("t", {atom(text), num(kind)}); };
+  auto list = [](std::vector<Term> items) { return Term::list(items); };
+  bool ok = gen_call_stmt(run, "initpars", Term::nil());
+  const std::vector<Term> parms = get_pgm_parms(run).list_items();
+  // A static page is written with the parameters it was called with.
+  const bool guard = static_guard && !parms.empty();
+  if (guard)
+    ok = ok && emit_if(run, list({t("staticgeneration(", kTokFunction), t(")", kTokClose),
+                                  t("=", kTokCompare), t("0", kTokConstant)}),
+                       {});
+  for (const Term& p : parms) {
+    auto rp = routine_parms(p);
+    if (!rp) continue;
+    const OptType type = var_type(run, rp->name);
+    const char* wrap = is_numeric(type)                  ? "val("
+                       : type && type->type == "date"  ? "QNWebStr2Date("
+                       : type && type->type == "dtime" ? "QNWebStr2Time("
+                                                       : nullptr;
+    std::vector<Term> value;
+    if (wrap) value.push_back(t(wrap, kTokFunction));
+    value.push_back(t("GetNextPar(", kTokFunction));
+    value.push_back(t(")", kTokClose));
+    if (wrap) value.push_back(t(")", kTokClose));
+    ok = ok && assign_var(run, rp->name, list(value));
+  }
+  if (guard) ok = ok && emit_close_blocks(run, num(1));
+  return ok;
+}
 
 }  // namespace qn::logic

@@ -561,6 +561,43 @@ std::string window_tags(Run& run) {
   return "";
 }
 
+// The attributes and variables the user enters at a level: lac_i(Level,
+// Names) (a list or one name); none of a repeating group (repeat_i/2). A
+// panel without lac_i/2 facts enters every one its form shows.
+bool accepted(Run& run, const Term& level, const Term& name) {
+  if (!run.facts().exists(fact("lac_i", {var(), var()}))) return true;
+  auto in = [&](const Term& list) {
+    if (!list.is_cons()) return list == name;
+    for (const Term& t : list.list_items()) {
+      if (t == name) return true;
+    }
+    return false;
+  };
+  for (const Term& r : run.facts().clauses("repeat_i", 2)) {
+    if (in(r.arg(2))) return false;
+  }
+  for (const Term& f : run.facts().findall(fact("lac_i", {level, var()}))) {
+    if (in(f.arg(2))) return true;
+  }
+  return false;
+}
+
+// The controls whose change refreshes the page when Enter is pressed: those
+// that show what the first level enters, when the object says so
+// (lac_i/2), outside subfiles.
+std::vector<Term> refresh_triggers(Run& run, const Term& level) {
+  std::vector<Term> out;
+  if (!run.facts().exists(fact("lac_i", {var(), var()}))) return out;
+  for (const Term& lit : run.facts().clauses("lit_i", 4)) {
+    auto v = shown(lit.arg(3));
+    if (!v || is_item(lit.arg(3), "s", 2)) continue;
+    const OptType type = var_type(run, v->arg(1));
+    if (type && type->type == "bits") continue;
+    if (accepted(run, level, v->arg(1))) out.push_back(lit);
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string window_events(Run& run) {
@@ -721,7 +758,17 @@ bool gen_page_end(Run& run) {
     ok = ok && text(run, "<input type=hidden name=\"QNH_NRC_" + n + "\" value=\"") &&
          value(run, tl({vtok(sfl_idx_var(n))})) && text(run, "\">");
   }
-  return ok && emit_comment(run, {"Send saved values."}) && text(run, "</form>") &&
+  ok = ok && emit_comment(run, {"Send saved values."});
+  // The values the Enter button's refresh test compares the posted ones
+  // with.
+  Term level = first_level(run);
+  if (level.is_int() && level.as_int() == 0) level = num(1);
+  for (const Term& lit : refresh_triggers(run, level)) {
+    const std::string web = web_ctl_name(run, lit.arg(3), lit.arg(4));
+    ok = ok && text(run, "<input type=hidden name=\"QNH_" + web + "\" value=\"") &&
+         value(run, tl({var_of(*shown(lit.arg(3)))})) && text(run, "\">");
+  }
+  return ok && text(run, "</form>") &&
          text(run, "</body>") && text(run, "</html>");
 }
 
@@ -849,8 +896,28 @@ bool read_web_buttons(Run& run, const Term& first_level) {
                             stok(web_ctl_name(run, b.arg(3), b.arg(4))), op(")"), op(")")});
     ok = ok && do_case_case(run, posted, {});
     if (event == "Enter") {
+      // A changed value that the levels read refreshes the page instead.
+      const Term flag = tl({vtok(refresh_flag(num(0)))});
       ok = ok && emit_if(run, tl({vtok("wbErr"), op("="), tok("false", kTokConstant)}), {}) &&
-           gen_user_event(run, atom("Enter"), first_level) && emit_close_blocks(run, num(1));
+           assign_var(run, atom("&" + refresh_flag(num(0))), tl({tok("false", kTokConstant)}));
+      for (const Term& lit : refresh_triggers(run, first_level)) {
+        auto v = shown(lit.arg(3));
+        const OptType type = var_type(run, v->arg(1));
+        const std::string web = web_ctl_name(run, lit.arg(3), lit.arg(4));
+        PostedControl c{ctl_type(lit.arg(4)), picture_of(run, v->arg(1)), Term::nil(), Term::nil()};
+        if (c.kind == "checkbox")
+          std::tie(c.checked, c.unchecked) = checkbox_values(run, lit.arg(1), type);
+        const PostedControl saved{"edit", "", Term::nil(), Term::nil()};
+        ok = ok && emit_comment(run, {"Set Refresh If " + strip_ampersand(text_of(v->arg(1))) +
+                                      " Changed"}) &&
+             emit_if(run, tl({posted_value_tokens(tl({stok(web)}), type, c), op("<>"),
+                              posted_value_tokens(tl({stok("QNH_" + web)}), type, saved)}),
+                     {}) &&
+             assign_var(run, atom("&" + refresh_flag(num(0))), tl({tok("true", kTokConstant)})) &&
+             emit_close_blocks(run, num(1));
+      }
+      ok = ok && emit_if(run, tl({flag, op("="), tok("false", kTokConstant)}), {}) &&
+           gen_user_event(run, atom("Enter"), first_level) && emit_close_blocks(run, num(2));
     } else if (event == "Refresh") {
       ok = ok && assign_var(run, atom("&" + refresh_flag(num(0))), tl({tok("true", kTokConstant)}));
     } else {
@@ -965,10 +1032,11 @@ bool gen_initial_properties(Run& run) {
   return ok;
 }
 
-bool focus_first_level_att(Run& run, const Term&) {
+bool focus_first_level_att(Run& run, const Term& first_level) {
   for (const Term& lit : run.facts().clauses("lit_i", 4)) {
     if (!shown(lit.arg(3)) || is_item(lit.arg(3), "s", 2)) continue;
     if (ctl_type(lit.arg(4)) == "radio") continue;
+    if (!accepted(run, first_level, shown(lit.arg(3))->arg(1))) continue;
     return declare_var(run, atom("QN_FocusControl"),
                        Term::list({atom("char"), num(128), num(0), num(0)}), "s",
                        tl({stok(web_ctl_name(run, lit.arg(3), lit.arg(4)))}));

@@ -248,23 +248,8 @@ bool gen_we(Run& run, const Term& first_level) {
 
 bool gen_pa(Run& run, const Term& first_level) {
   const std::string name = routine_name(run, "PA", first_level);
-  bool ok = begin_local_routine(run, atom(name), Term::nil(), {}) && call(run, "initPars");
-  const bool stat = web_static_generation(run);
-  const std::vector<Term> parms = get_pgm_parms(run).list_items();
-  if (stat && !parms.empty())
-    ok = ok && emit_if(run, tl({fn("staticgeneration"), op(")"), op("="), ntok(0)}), {});
-  for (const Term& p : parms) {
-    auto rp = routine_parms(p);
-    if (!rp) continue;
-    const OptType type = var_type(run, rp->name);
-    const Term next = tl({fn("GetNextPar"), op(")")});
-    Term value = next;
-    if (is_numeric(type)) value = tl({fn("val"), next, op(")")});
-    else if (type && type->type == "date") value = tl({fn("QNWebStr2Date"), next, op(")")});
-    else if (type && type->type == "dtime") value = tl({fn("QNWebStr2Time"), next, op(")")});
-    ok = ok && assign_var(run, rp->name, value);
-  }
-  if (stat && !parms.empty()) ok = ok && emit_close_blocks(run, num(1));
+  bool ok = begin_local_routine(run, atom(name), Term::nil(), {}) &&
+            gen_web_parm_reads(run, web_static_generation(run));
   ok = ok && gen_initial_properties(run);
   return ok && end_function(run, name, "0");
 }

@@ -24,3 +24,4 @@ html_i(4, ctl(5)).
 html_i(5, ctl(6)).
 html_i(6, text('</p>')).
 html_i(7, sfl(2)).
+lac_i(1, ['&MinId']).

@@ -25,3 +25,4 @@ html_i(5, ctl(6)).
 html_i(6, text('</p>')).
 html_i(7, sfl(2)).
 rule_i(0, prop('MENUBAR', 'MainBar')).
+lac_i(1, ['&MinId']).

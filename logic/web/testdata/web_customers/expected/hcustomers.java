@@ -203,6 +203,15 @@ public final class hcustomers extends QNWebPanel
             {
                if ( ( wbErr == false ) )
                {
+                  Rfr0gs = false ;
+                  /* Set Refresh If MinId Changed */
+                  if ( ( QNutil.val( cgiGet( "_MINID")) != QNutil.val( cgiGet( "QNH__MINID")) ) )
+                  {
+                     Rfr0gs = true ;
+                  }
+                  if ( ( Rfr0gs == false ) )
+                  {
+                  }
                }
             }
          }
@@ -231,6 +240,9 @@ public final class hcustomers extends QNWebPanel
             qnhtml_send_web_value( sCallerURL );
             qnhtml_text( "\">" );
             /* Send saved values. */
+            qnhtml_text( "<input type=hidden name=\"QNH__MINID\" value=\"" );
+            qnhtml_send_web_value( MinId );
+            qnhtml_text( "\">" );
             qnhtml_text( "</form>" );
             qnhtml_text( "</body>" );
             qnhtml_text( "</html>" );

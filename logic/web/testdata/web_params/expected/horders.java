@@ -218,6 +218,10 @@ public final class horders extends QNWebPanel
             {
                if ( ( wbErr == false ) )
                {
+                  Rfr0gs = false ;
+                  if ( ( Rfr0gs == false ) )
+                  {
+                  }
                }
             }
          }
