@@ -52,6 +52,8 @@ public class QNutil {
   public static Date nullDate() { return null; }
   // Comparisons of texts.
   public static int strcmp(String a, String b) { return 0; }
+  // fileexist( char(254) : int(1)
+  public static byte fileExists(String path) { return 0; }
   public static boolean like(String value, String pattern) { return false; }
   public static String upper(String s) { return s; }
   // The user connected to a server or data store.
