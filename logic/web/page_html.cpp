@@ -879,7 +879,9 @@ bool read_web_buttons(Run& run, const Term& first_level) {
   }
   const std::vector<Term> line_buttons = button_columns(run);
   if (cases.empty() && images.empty() && line_buttons.empty()) return ok;
-  ok = ok && do_case_begin(run);
+  // Without a button case the lines' buttons are read on their own.
+  const bool chain = !cases.empty() || !images.empty();
+  if (chain) ok = ok && do_case_begin(run);
   for (const auto& [lit, event] : images) {
     const Term posted = tl({op(".NOT."), fn("null"), fn("CGIGet"),
                             stok(web_ctl_name(run, lit.arg(3), lit.arg(4)) + ".x"), op(")"),
@@ -926,7 +928,7 @@ bool read_web_buttons(Run& run, const Term& first_level) {
   }
   // The buttons of subfile lines: the line whose button was pressed runs
   // its event, the index of the line set.
-  if (!line_buttons.empty()) ok = ok && do_case_otherwise(run);
+  if (chain && !line_buttons.empty()) ok = ok && do_case_otherwise(run);
   std::vector<Term> done;
   for (const Term& c : line_buttons) {
     const Term& subfile = c.arg(3).arg(2);
@@ -956,7 +958,7 @@ bool read_web_buttons(Run& run, const Term& first_level) {
     }
     ok = ok && emit_close_blocks(run, num(1));
   }
-  return ok && do_case_end(run);
+  return ok && (!chain || do_case_end(run));
 }
 
 bool gen_initial_properties(Run& run) {
