@@ -966,21 +966,26 @@ bool gen_initial_properties(Run& run) {
   auto set = [&](const std::string& ctl, std::string_view prop, const Term& tokens) {
     ok = ok && assign_var(run, atom("&" + prop_var(run, ctl, prop)), tokens);
   };
+  // The window's properties; the page's frame reads them even when the
+  // form has no window item.
+  auto window = [&](const Term& number) {
+    std::string bg;
+    for (const Term& t : run.facts().clauses("tag_i", 6)) {
+      if (t.arg(1) == number && text_of(t.arg(3)) == "in" && text_of(t.arg(4)) == "Background")
+        bg = text_of(t.arg(5));
+    }
+    set("Form", "Backcolor", tl({fn("rgb"), ntok(255), op(","), ntok(255), op(","), ntok(255),
+                                 op(")")}));
+    set("Form", "Background", tl({stok(bg)}));
+    set("Form", "Caption", tl({stok(description(run))}));
+    set("Form", "Jump", tl({stok("")}));
+  };
+  if (!run.facts().exists(fact("lit_i", {var(), var(), atom("window"), var()}))) window(Term::nil());
   for (const Term& lit : run.facts().clauses("lit_i", 4)) {
     const Term& item = lit.arg(3);
     const Term& props = lit.arg(4);
     if (item == "window") {
-      std::string bg;
-      for (const Term& t : run.facts().clauses("tag_i", 6)) {
-        if (t.arg(1) == lit.arg(1) && text_of(t.arg(3)) == "in" &&
-            text_of(t.arg(4)) == "Background")
-          bg = text_of(t.arg(5));
-      }
-      set("Form", "Backcolor", tl({fn("rgb"), ntok(255), op(","), ntok(255), op(","), ntok(255),
-                                   op(")")}));
-      set("Form", "Background", tl({stok(bg)}));
-      set("Form", "Caption", tl({stok(description(run))}));
-      set("Form", "Jump", tl({stok("")}));
+      window(lit.arg(1));
       continue;
     }
     const std::string name = item_name(item, props);

@@ -262,6 +262,10 @@ public final class hcustomers extends QNWebPanel
    protected void pa011( )
    {
       initpars( ) ;
+      Form_Backcolor = UIFactory.getColor( 255, 255, 255) ;
+      Form_Background = "" ;
+      Form_Caption = "Customer list on the web" ;
+      Form_Jump = "" ;
       lbl1_Visible = (byte)(1) ;
       lbl1_Caption = "Customers" ;
       sub2_Visible = (byte)(1) ;
@@ -350,6 +354,7 @@ public final class hcustomers extends QNWebPanel
       Rfr0gs = false ;
       QN_FocusControl = "" ;
       wbErr = false ;
+      Form_Jump = "" ;
       sub2_Visible = 0 ;
       custid_Visible = 0 ;
       custid_Enabled = 0 ;
@@ -394,6 +399,7 @@ public final class hcustomers extends QNWebPanel
    protected String sCallerURL ;
    protected String QNSUBMITID ;
    protected String QN_FocusControl ;
+   protected String Form_Jump ;
    protected String sQNsfl_1_idx ;
    protected String Acustname ;
    protected boolean wbLoad ;

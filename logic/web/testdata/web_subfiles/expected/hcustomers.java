@@ -238,6 +238,10 @@ public final class hcustomers extends QNWebPanel
    protected void pa011( )
    {
       initpars( ) ;
+      Form_Backcolor = UIFactory.getColor( 255, 255, 255) ;
+      Form_Background = "" ;
+      Form_Caption = "Customer grid" ;
+      Form_Jump = "" ;
       sub1_Visible = (byte)(1) ;
       custid_Visible = (byte)(1) ;
       custid_Enabled = (byte)(1) ;
@@ -376,6 +380,7 @@ public final class hcustomers extends QNWebPanel
       sQNsfl_1_idx = "" ;
       QNt_char1 = "" ;
       QNt_char2 = "" ;
+      Form_Jump = "" ;
       sub1_Visible = 0 ;
       custid_Visible = 0 ;
       custid_Enabled = 0 ;
@@ -426,6 +431,7 @@ public final class hcustomers extends QNWebPanel
    protected String sQNsfl_1_idx ;
    protected String QNt_char1 ;
    protected String QNt_char2 ;
+   protected String Form_Jump ;
    protected String Acustname ;
    protected String sQNsfl_2_idx ;
    protected boolean wbLoad ;
