@@ -1,0 +1,145 @@
+#include "logic/web/page_html.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "logic/core/rule_terms.h"
+#include "logic/program/expr_fixture.h"
+#include "logic/toolbox/pending.h"
+#include "logic/web/web_tokens.h"
+
+namespace qn::logic::web {
+namespace {
+
+using logic::testing::ExprRun;
+using logic::testing::term;
+
+std::string joined(const std::vector<std::string>& lines) {
+  std::string s;
+  for (const std::string& l : lines) {
+    const auto at = l.find_first_not_of(' ');
+    s += (s.empty() ? "" : " | ") + (at == std::string::npos ? l : l.substr(at));
+  }
+  return s;
+}
+
+const char* kWeb = "spec_i([web, 3, 'Panel', 'Panel', 0, 0]). ";
+
+TEST(PageHtml, PostedValueChecks) {
+  const engine::Term none = engine::Term::nil();
+  struct Case {
+    const char* kind;
+    OptType type;
+    const char* values;  // the control's [Value, Text] pairs
+    const char* lines;
+  } cases[] = {
+      {"edit", type_desc("int", 4), "[]",
+       "if ( ( java.lang.Math.abs( (double)(V)) >= 10000 ) ) | { | "
+       "qncgi_pusherror( localUtil.getMessages().getMessage(\"badnum\")) ; | wbErr = true ; | }"},
+      // the integer digits of a number with decimals
+      {"edit", type_desc("int", 7, 2), "[]",
+       "if ( ( java.lang.Math.abs( V) >= 100000 ) ) | { | "
+       "qncgi_pusherror( localUtil.getMessages().getMessage(\"badnum\")) ; | wbErr = true ; | }"},
+      {"edit", type_desc("date", 8), "[]",
+       "if ( !( ((QNutil.strcmp(QNutil.rtrim( cgiGet( \"C\")), \"\")==0)) ) && ( "
+       "localUtil.vcdate( cgiGet( \"C\"), (byte)(1)) == 0 ) ) | { | "
+       "qncgi_pusherror( localUtil.getMessages().getMessage(\"faildate\")) ; | wbErr = true ; | }"},
+      {"edit", type_desc("dtime", 10, 8), "[]",
+       "if ( !( ((QNutil.strcmp(QNutil.rtrim( cgiGet( \"C\")), \"\")==0)) ) && ( "
+       "localUtil.vcdtime( cgiGet( \"C\"), (byte)(1), (byte)(1)) == 0 ) ) | { | "
+       "qncgi_pusherror( localUtil.getMessages().getMessage(\"baddatetime\")) ; | wbErr = "
+       "true ; | }"},
+      // a value the list does not hold is not taken
+      {"combo", type_desc("char", 1), "[['R', 'Red'], ['G', 'Green']]",
+       "if ( ( QNutil.strcmp(V, \"R\") != 0 ) && ( QNutil.strcmp(V, \"G\") != 0 ) ) | { | "
+       "V = \"R\" ; | }"},
+      {"radio", type_desc("int", 1), "[[1, 'One'], [2, 'Two']]",
+       "if ( ( V != 1 ) && ( V != 2 ) ) | { | V = (byte)(1) ; | }"},
+      // nothing to check: a text, a checkbox, a list filled at run time
+      {"edit", type_desc("char", 10), "[]", ""},
+      {"checkbox", type_desc("int", 1), "[]", ""},
+      {"dyncombo", type_desc("char", 10), "[]", ""},
+  };
+  for (const Case& c : cases) {
+    ExprRun r(std::string(kWeb) + "attri_i('&V', ['&V', " + c.type->type + ", " +
+              std::to_string(c.type->length) + ", " + std::to_string(c.type->decimals) +
+              ", '']).");
+    const PostedControl control{c.kind, "", none, none};
+    EXPECT_TRUE(posted_value_check(r.run, tl({stok("C")}), atom("&V"), c.type, control,
+                                   term(c.values).list_items()));
+    EXPECT_EQ(joined(r.lines()), c.lines) << c.kind << " " << c.type->type;
+  }
+}
+
+TEST(PageHtml, WindowEvents) {
+  struct Case {
+    const char* facts;
+    const char* attributes;
+  } cases[] = {
+      {"", ""},
+      {"rule_i(0, prop('REFRESH_TOUT', 30)).",
+       " onLoad=\"window_load()\" onFocus=\"window_focus()\""},
+      {"rule_i(0, prop('REFRESH_TOUT', 30)). rule_i(0, prop('REFRESH_TOUT_TRIG', focus)).",
+       " onLoad=\"window_load()\" onFocus=\"window_focus()\" onBlur=\"window_blur()\""},
+      // the trigger alone sets no timer
+      {"rule_i(0, prop('REFRESH_TOUT_TRIG', 'FOCUS')).", ""},
+  };
+  for (const Case& c : cases) {
+    ExprRun r(std::string(kWeb) + c.facts);
+    EXPECT_EQ(window_events(r.run), c.attributes) << c.facts;
+  }
+}
+
+// link( of a web panel: to its static page when its pages are static (the
+// page written first when missing), else the dynamic link.
+TEST(PageHtml, LinksToStaticPages) {
+  const std::vector<logic::testing::Tk> link = {
+      {"link(", 1}, {"o(web, 'Orders')", 28}, {",", 7}, {"&Id", 23}, {")", 4}};
+  auto tokens = [&] {
+    std::vector<engine::Term> t;
+    for (const auto& k : link) t.push_back(k.kind == 28 ? fact("t", {term("o(web, 'Orders')"), num(28)})
+                                                        : logic::testing::tok(k));
+    return engine::Term::list(t);
+  };
+  const std::string facts = std::string(kWeb) + "attri_i('&Id', ['&Id', int, 4, 0, '']). ";
+  {
+    ExprRun r(facts + "config_i('WEB_GEN_MODE', 'Static').");
+    auto x = exp_to_java(r.run, tokens(), {});
+    ASSERT_TRUE(x);
+    EXPECT_EQ(join_pieces(x->pieces),
+              "com.quenora.webpanels.QNWebPanel.prefixURL( PrivateUtilities.encodeURL( "
+              "QNt_char4))");
+    const std::string lines = joined(r.lines());
+    EXPECT_NE(lines.find("isStaticGeneration( ) == 1 ) && ( "
+                         "com.quenora.webpanels.QNWebPanel.isExpandLinks( ) == 1 )"),
+              std::string::npos)
+        << lines;
+    EXPECT_NE(lines.find("new horders(remoteHandle, context).execute("), std::string::npos)
+        << lines;
+    EXPECT_NE(lines.find("\"horders\"+\"_\"+QNutil.ltrim( QNutil.str( (double)(Id), 4, 0))+"
+                         "\".html\""),
+              std::string::npos)
+        << lines;
+  }
+  for (const char* dynamic : {"", "config_i('WEB_GEN_MODE', 'Static'). pgm_gen_i(horders, 3)."}) {
+    ExprRun r(facts + dynamic);
+    auto x = exp_to_java(r.run, tokens(), {});
+    ASSERT_TRUE(x);
+    EXPECT_EQ(join_pieces(x->pieces).rfind("formatLink(", 0), 0u) << dynamic;
+    EXPECT_TRUE(r.lines().empty()) << dynamic;
+  }
+}
+
+TEST(PageHtml, CallOfAnotherGeneratorsProgram) {
+  ExprRun r(std::string(kWeb) + "pgm_gen_i('Legacy', 3).");
+  const engine::Term nil = engine::Term::nil();
+  EXPECT_TRUE(call_pgm_by_generator(r.run, atom("'Legacy'"), atom("'/old'"), nil, num(1), nil,
+                                    nil, nil));
+  EXPECT_EQ(joined(r.lines()),
+            "/* Generation error. Fail to call program Legacy location /old generated by 3 */");
+}
+
+}  // namespace
+}  // namespace qn::logic::web
