@@ -522,9 +522,7 @@ bool gen_html_subfile(Run& run, const Term& lit) {
          emit_comment(run, {free ? "Freestyle subfile end" : "Subfile end"});
 }
 
-std::optional<Term> lit_by_number(Run& run, const Term& number) {
-  return run.facts().first(fact("lit_i", {number, var(), var(), var()}));
-}
+std::optional<Term> lit_by_number(Run& run, const Term& number) { return call_liti(run, number); }
 
 // The ACTION of a static page's form: staticdynurl() and the parameters
 // as link( encodes them.

@@ -120,6 +120,10 @@ void process_form_literals(Run& run) {
   for (const Term& f : all) facts.assertz(f);
 }
 
+std::optional<Term> call_liti(Run& run, const Term& number) {
+  return run.facts().first(fact("lit_i", {number, var(), var(), var()}));
+}
+
 std::string web_ctl_name(Run& run, const Term& item, const Term& props) {
   if (auto n = ctlname_in(props)) return platform::upper_1252(*n);
   const Term& inner = is_item(item, "s", 2) ? item.arg(1) : item;
