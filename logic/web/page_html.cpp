@@ -184,20 +184,27 @@ bool visible_if(Run& run, const std::string& name) {
 }
 
 // The Click event of the control that shows Shown: the name term of its
-// event line (b_line_i [t(_, 146), t([Control, t('Click', _)], _) | _]).
+// event line (b_line_i [t(_, 146), t([Control, t('Click', _)], _) | _]),
+// from the object's Click events read once (web_click_i/2).
 std::optional<Term> click_event(Run& run, const Term& shown_item) {
-  for (const Term& l : run.facts().clauses("b_line_i", 6)) {
-    if (!(l.arg(4) == "cmd")) continue;
-    const Term toks = drop_tok_positions(l.arg(6));
-    if (first_token_type(toks) != kCmdEventStart || !toks.tail().is_cons()) continue;
-    const Term& name = toks.tail().head();
-    if (!name.is_compound() || name.arity() < 1 || !name.arg(1).is_cons()) continue;
-    auto pair = name.arg(1).list_items();
-    if (pair.size() < 2 || !pair[0].is_compound() || pair[0].arity() < 1) continue;
-    const Term& ev = pair[1].is_compound() ? pair[1].arg(1) : pair[1];
-    if (text_of(pair[0].arg(1)) == text_of(shown_item.arg(1)) && text_of(ev) == "Click")
-      return name;
+  auto& facts = run.facts();
+  if (!facts.exists(fact("web_click_i", {atom(""), var()}))) {
+    facts.assertz(fact("web_click_i", {atom(""), atom("read")}));
+    for (const Term& l : facts.clauses("b_line_i", 6)) {
+      if (!(l.arg(4) == "cmd")) continue;
+      const Term toks = drop_tok_positions(l.arg(6));
+      if (first_token_type(toks) != kCmdEventStart || !toks.tail().is_cons()) continue;
+      const Term& name = toks.tail().head();
+      if (!name.is_compound() || name.arity() < 1 || !name.arg(1).is_cons()) continue;
+      auto pair = name.arg(1).list_items();
+      if (pair.size() < 2 || !pair[0].is_compound() || pair[0].arity() < 1) continue;
+      const Term& ev = pair[1].is_compound() ? pair[1].arg(1) : pair[1];
+      if (text_of(ev) == "Click") facts.assertz(fact("web_click_i", {atom(text_of(pair[0].arg(1))), name}));
+    }
   }
+  const std::string control = text_of(shown_item.arg(1));
+  if (control.empty()) return std::nullopt;
+  if (auto f = facts.first(fact("web_click_i", {atom(control), var()}))) return f->arg(2);
   return std::nullopt;
 }
 

@@ -167,6 +167,7 @@ bool gen_webpanel_object(Run& run, int64_t number, const Term& spec) {
   auto& facts = run.facts();
   facts.abolish("level_info_i", 2);
   facts.abolish("web_object_field_i", 2);
+  facts.abolish("web_click_i", 2);
   set_pgm_id(run, number, kind, name);
   set_current_pgm(run, number, kind, name);
   const std::string cls = kind_pgm_name(run, text_of(name));

@@ -186,6 +186,10 @@ public final class hcustomers extends QNWebPanel
    protected void pa011( )
    {
       initpars( ) ;
+      Form_Backcolor = UIFactory.getColor( 255, 255, 255) ;
+      Form_Background = "" ;
+      Form_Caption = "Customer list on the web" ;
+      Form_Jump = "" ;
       /* End function PA011 */
    }
 
@@ -221,6 +225,7 @@ public final class hcustomers extends QNWebPanel
       QNSUBMITID = "" ;
       Rfr0gs = false ;
       wbErr = false ;
+      Form_Jump = "" ;
       /* Quenora formulas. */
    }
 
@@ -233,6 +238,7 @@ public final class hcustomers extends QNWebPanel
    protected String wjLoc ;
    protected String sCallerURL ;
    protected String QNSUBMITID ;
+   protected String Form_Jump ;
    protected boolean wbLoad ;
    protected boolean Rfr0gs ;
    protected boolean wbErr ;

@@ -187,6 +187,10 @@ public final class hcustomers extends QNWebPanel
    protected void pa011( )
    {
       initpars( ) ;
+      Form_Backcolor = UIFactory.getColor( 255, 255, 255) ;
+      Form_Background = "" ;
+      Form_Caption = "Customer list on the web" ;
+      Form_Jump = "" ;
       /* End function PA011 */
    }
 
@@ -222,6 +226,7 @@ public final class hcustomers extends QNWebPanel
       QNSUBMITID = "" ;
       Rfr0gs = false ;
       wbErr = false ;
+      Form_Jump = "" ;
       /* Quenora formulas. */
    }
 
@@ -234,6 +239,7 @@ public final class hcustomers extends QNWebPanel
    protected String wjLoc ;
    protected String sCallerURL ;
    protected String QNSUBMITID ;
+   protected String Form_Jump ;
    protected boolean wbLoad ;
    protected boolean Rfr0gs ;
    protected boolean wbErr ;
