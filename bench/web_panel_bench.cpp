@@ -15,7 +15,7 @@
 
 namespace {
 
-std::string big_panel() {
+std::string big_panel(int per_kind) {
   std::string f = "spec_i([web, 1, 'Big panel', 'Big', 0, 0]). level_i(1, [0]). ";
   f += "struct_i(1, 0, [], []). lit_i(1, 1, window, []). ";
   int n = 2;
@@ -25,7 +25,7 @@ std::string big_panel() {
     f += "html_i(" + std::to_string(html++) + ", ctl(" + std::to_string(n) + ")). ";
     return n++;
   };
-  for (int i = 0; i < 100; ++i) {
+  for (int i = 0; i < per_kind; ++i) {
     const std::string e = "'&E" + std::to_string(i) + "'";
     const std::string c = "'&C" + std::to_string(i) + "'";
     f += "attri_i(" + e + ", [" + e + ", int, 9, 2, 'ZZZZZZ9.99']). ";
@@ -61,7 +61,7 @@ std::string big_panel() {
 }
 
 void BM_WebPanel(benchmark::State& state) {
-  const std::string facts = big_panel();
+  const std::string facts = big_panel(static_cast<int>(state.range(0)));
   const qn::engine::Term spec = *qn::engine::parse_term("[web, 'Big panel', 'Big', 0, 0]");
   size_t lines = 0;
   bool written = false;
@@ -81,7 +81,8 @@ void BM_WebPanel(benchmark::State& state) {
   state.counters["lines"] = static_cast<double>(lines);
   state.counters["written"] = written ? 1 : 0;
 }
-BENCHMARK(BM_WebPanel)->Unit(benchmark::kMillisecond);
+// 100 controls of each kind; 50 shows the cost grows with the form.
+BENCHMARK(BM_WebPanel)->Arg(100)->Arg(50)->Unit(benchmark::kMillisecond);
 
 // call_liti/4 among 500 form literals: the number asked goes round them.
 void BM_CallLiti(benchmark::State& state) {
