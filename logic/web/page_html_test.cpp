@@ -143,3 +143,41 @@ TEST(PageHtml, CallOfAnotherGeneratorsProgram) {
 
 }  // namespace
 }  // namespace qn::logic::web
+
+namespace qn::logic::web {
+namespace {
+
+// The initial focus: the first control showing an entered variable, not a
+// radio; none when web_auto_focus is "No" in any case.
+TEST(PageHtml, InitialFocus) {
+  const std::string form =
+      "spec_i([web, 3, 'Panel', 'Panel', 0, 0]). level_i(1, [0]). struct_i(1, 0, [], []). "
+      "attri_i('&R', ['&R', int, 1, 0, '']). attri_i('&A', ['&A', char, 5, 0, '']). "
+      "attri_i('&B', ['&B', char, 5, 0, '']). "
+      "lit_i(1, 1, t('&R', 23), [ctrltype(radio, 0)]). lit_i(2, 1, t('&A', 23), [ctrltype(edit, 0)]). "
+      "lit_i(3, 1, t('&B', 23), [ctrltype(edit, 0)]). ";
+  struct Case {
+    const char* facts;
+    const char* focus;  // the line that sets it, or "" for none
+  } cases[] = {
+      {"", "QN_FocusControl = \"_A\" ;"},
+      {"rule_i(0, prop(web_auto_focus, 'Yes')).", "QN_FocusControl = \"_A\" ;"},
+      {"rule_i(0, prop(web_auto_focus, 'No')).", ""},
+      {"rule_i(0, prop(web_auto_focus, no)).", ""},
+      // only what the first level enters
+      {"lac_i(1, ['&B']).", "QN_FocusControl = \"_B\" ;"},
+      {"lac_i(2, ['&B']).", ""},
+  };
+  for (const Case& c : cases) {
+    ExprRun r(form + c.facts);
+    ASSERT_TRUE(gen_web_main(r.run, atom("web"), num(1))) << c.facts;
+    std::string focus;
+    for (const std::string& l : r.lines()) {
+      if (l.find("QN_FocusControl =") != std::string::npos) focus = l.substr(l.find_first_not_of(' '));
+    }
+    EXPECT_EQ(focus, c.focus) << c.facts;
+  }
+}
+
+}  // namespace
+}  // namespace qn::logic::web
