@@ -121,6 +121,9 @@ class Run {
   // The dim rules of rule_i/2 by variable (logic/core/attributes.cpp owns
   // its type); a cache, so a const run keeps it too.
   std::shared_ptr<void>& dim_index() const { return dim_index_; }
+  // The form items of lit_i/4 by context and item (logic/javaui/form_controls.cpp
+  // owns its type); a cache as dim_index is.
+  std::shared_ptr<void>& form_item_index() const { return form_item_index_; }
 
  private:
   struct StandIn {
@@ -134,6 +137,7 @@ class Run {
   std::shared_ptr<void> option_index_;
   std::shared_ptr<void> recorded_vars_;
   mutable std::shared_ptr<void> dim_index_;
+  mutable std::shared_ptr<void> form_item_index_;
 };
 
 }  // namespace qn::logic

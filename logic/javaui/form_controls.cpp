@@ -1,6 +1,8 @@
 #include "logic/javaui/form_controls.h"
 
 #include <cstdio>
+#include <memory>
+#include <unordered_map>
 
 #include "logic/core/attributes.h"
 #include "logic/core/options.h"
@@ -74,7 +76,47 @@ const CtrlPropRow kRows[] = {
 
 // The property lists of the lit_i/4 entries of the context whose item is
 // Item, directly or as a subfile column s(Item, _).
+// The first property list of each (context, item) pair of lit_i/4, the
+// item also as a subfile column s(Item, _); rebuilt when lit_i/4 changes.
+// A lookup per control method made a form of many controls quadratic.
+struct FormItemIndex {
+  uint64_t stamp = 0;
+  bool built = false;
+  std::unordered_map<Term, Term> props;
+};
+
+const FormItemIndex& form_item_index(Run& run) {
+  std::shared_ptr<void>& slot = run.form_item_index();
+  if (!slot) slot = std::make_shared<FormItemIndex>();
+  auto& idx = *static_cast<FormItemIndex*>(slot.get());
+  const uint64_t stamp = run.facts().stamp("lit_i", 4);
+  if (idx.built && idx.stamp == stamp) return idx;
+  idx = FormItemIndex{};
+  // Each entry under its context and under any context ("*").
+  const Term any = atom("*");
+  for (const Term& f : run.facts().clauses("lit_i", 4)) {
+    const Term& it = f.arg(3);
+    for (const Term& c : {f.arg(2), any}) {
+      idx.props.try_emplace(fact("k", {c, it}), f.arg(4));
+      if (it.is_compound() && it.functor() == "s" && it.arity() == 2)
+        idx.props.try_emplace(fact("k", {c, it.arg(1)}), f.arg(4));
+    }
+  }
+  idx.stamp = stamp;
+  idx.built = true;
+  return idx;
+}
+
 std::optional<Term> item_props(Run& run, const Term& item, const Term& context) {
+  if (!item.has_vars() && (context.is_var() || !context.has_vars())) {
+    // The index keeps, per key, the first entry in fact order: an entry
+    // whose item is the column s(Item, _) and one whose item is Item come
+    // in the order of their facts, as the scan below finds them.
+    const FormItemIndex& idx = form_item_index(run);
+    auto at = idx.props.find(fact("k", {context.is_var() ? atom("*") : context, item}));
+    if (at == idx.props.end()) return std::nullopt;
+    return at->second;
+  }
   for (const Term& f : run.facts().findall(fact("lit_i", {var(), context, var(), var()}))) {
     const Term& it = f.arg(3);
     if (it == item ||

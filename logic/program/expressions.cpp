@@ -27,6 +27,7 @@
 #include "logic/program/debug_checks.h"
 #include "logic/program/pgm_calls.h"
 #include "logic/program/pictures.h"
+#include "logic/web/static_urls.h"
 #include "logic/program/type_adapter.h"
 #include "logic/sql/cursors.h"
 #include "logic/sql/level_join.h"
@@ -851,9 +852,17 @@ std::optional<JavaText> special_function(Run& run, const std::string& fn,
 
 const std::vector<Rule>& fn_rules() {
   static const std::vector<Rule> rules = {
-      // 1. link( of a link text with URL parameters: subsystem 10's.
-      [](Run&, const std::string&, const std::vector<Toks>&,
-         const ExprCtx&) -> std::optional<JavaText> { return std::nullopt; },
+      // 1. link( of an object whose pages are static: the address of its
+      // page's file, the page written first when it is missing.
+      [](Run& run, const std::string& fn, const std::vector<Toks>& a,
+         const ExprCtx& ctx) -> std::optional<JavaText> {
+        if (fn != "link(" || a.empty() || !web_object(run)) return std::nullopt;
+        std::vector<Term> args;
+        for (const Toks& x : a) args.push_back(Term::list(std::vector<Term>(x.begin(), x.end())));
+        auto toks = static_link_tokens(run, args);
+        if (!toks) return std::nullopt;
+        return translate_toks(run, toks->list_items(), ctx);
+      },
       // 2. First chance.
       special_function,
       // 3. toformattedstring( of an attribute or variable: its value

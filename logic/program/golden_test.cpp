@@ -26,10 +26,8 @@ TEST_P(ProgramGolden, GeneratedFilesAreExpectedAndCompile) {
   const fs::path dir = kArea / "testdata" / GetParam();
   Options options;
   // The form writer's path of a bitmap (not written yet): backslashes as
-  // "/", lower-cased, a ".bmp" file as its ".gif". The web parameters'
-  // initialisation is the web-panel generator's: a comment stands for it.
-  const bool http = GetParam().starts_with("http_");
-  options.prepare = [http](qn::logic::Run& run) {
+  // "/", lower-cased, a ".bmp" file as its ".gif".
+  options.prepare = [](qn::logic::Run& run) {
     run.stand_in_host("norm_path_slashes", 2, [](qn::logic::Run&, std::span<engine::Term> a) {
       std::string p = platform::lower_1252(a[0].text());
       for (char& c : p) c = c == '\\' ? '/' : c;
@@ -37,11 +35,6 @@ TEST_P(ProgramGolden, GeneratedFilesAreExpectedAndCompile) {
       a[1] = engine::Term::string(p);
       return true;
     });
-    if (http) {
-      run.stand_in_host("gen_initpars_call", 0, [](qn::logic::Run& r, std::span<engine::Term>) {
-        return Out(r).pieces({"/* web parameters */"}).ok();
-      });
-    }
   };
   const Outcome outcome = run_case(dir, options);
   EXPECT_EQ(outcome.error, "");

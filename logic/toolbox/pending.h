@@ -49,7 +49,13 @@ bool gen_rpt_vars(Run& run, const engine::Term& level, const engine::Term& ctx2,
 bool rpt_break_groups(Run& run, const engine::Term& level, const engine::Term& which,
                       const engine::Term& ctx3);
 // gen_initpars_call/0: the web parameter initialisation of an HTTP main
-// program.
+// program: gen_web_parm_reads/2 without the static guard.
 bool gen_initpars_call(Run& run);
+// The call of initpars, then each parameter of the program read from the
+// request: numbers val(GetNextPar()), dates QNWebStr2Date(GetNextPar()),
+// date-times QNWebStr2Time(GetNextPar()), others GetNextPar(); with
+// static_guard (a web panel writing static pages) inside
+// "if staticgeneration() = 0".
+bool gen_web_parm_reads(Run& run, bool static_guard);
 
 }  // namespace qn::logic

@@ -11,9 +11,11 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/term.h"
 #include "logic/core/run.h"
+#include "logic/web/web_request.h"
 
 namespace qn::logic::web {
 
@@ -25,6 +27,14 @@ bool gen_page_end(Run& run);
 // The posted values of the form's controls into their variables
 // ("Read saved values.", "Read variables values.", "Read hidden variables.").
 bool read_posted_values(Run& run, const engine::Term& first_level);
+// gen_web_list_check/7: the check of a posted value read into Target:
+// a list control's value must be one it lists (Values: [Value, Text]
+// pairs), else its first; a number beyond its type's integer digits gives
+// the message "badnum", a date or date-time that does not read the
+// messages "faildate" or "baddatetime", and sets wbErr.
+bool posted_value_check(Run& run, const engine::Term& name, const engine::Term& target,
+                        const OptType& type, const PostedControl& control,
+                        const std::vector<engine::Term>& values);
 // The buttons' events: a DO CASE with a case per named button.
 bool read_web_buttons(Run& run, const engine::Term& first_level);
 // The initial properties of the form's items, in lit_i/4 order.

@@ -158,7 +158,7 @@ bool gen_return_function(Run& run) {
   return ok && lines(run, {"opener.QNPARAMETERS[0].focus();", "}", "self.close();", "}", "}"});
 }
 
-// The fields ClearForm empties: the form's edits.
+// The fields ClearForm empties: the form's edits, images aside.
 bool gen_clear_function(Run& run) {
   bool clear = false;
   for (const Term& lit : run.facts().clauses("lit_i", 4)) {
@@ -175,6 +175,9 @@ bool gen_clear_function(Run& run) {
       if (is_item(p, "ctrltype", 2)) kind = text_of(p.arg(1));
     }
     if (kind != "edit") continue;
+    // An image (a bits value) has no value to empty, and the form does not
+    // list an image input among its elements.
+    if (const OptType type = var_type(run, item.arg(1)); type && type->type == "bits") continue;
     ok = ok && line(run, "obj." + web_ctl_name(run, item, lit.arg(4)) + ".value = \"\";");
   }
   return ok && line(run, "}");

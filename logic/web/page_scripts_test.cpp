@@ -92,6 +92,8 @@ TEST(PageScripts, WindowHandlersFollowTheRefreshTimeOut) {
       {"rule_i(0, prop('REFRESH_TOUT', 60)). rule_i(0, prop('REFRESH_TOUT_TRIG', 'focus')).",
        " onLoad=\"window_load()\" onFocus=\"window_focus()\" onBlur=\"window_blur()\""},
       {"rule_i(0, prop('REFRESH_TOUT', 'soon')).", ""},
+      // the trigger alone sets no timer
+      {"rule_i(0, prop('REFRESH_TOUT_TRIG', 'FOCUS')).", ""},
   };
   for (const Case& c : cases) {
     ExprRun r(c.facts);

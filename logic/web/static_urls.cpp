@@ -9,7 +9,9 @@
 #include "logic/core/utilities.h"
 #include "logic/java/java_naming.h"
 #include "logic/program/expressions.h"
+#include "logic/program/pgm_calls.h"
 #include "logic/program/program_frame.h"
+#include "logic/toolbox/declarations.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -147,6 +149,75 @@ Term static_file_path(Run& run) {
   std::vector<Term> out{tk("staticdir(", kTokFunction), tk(")", kTokClose), plus()};
   append(out, static_file_name(run));
   return Term::list(out);
+}
+
+Term url_param_tokens(const Term& file) {
+  std::vector<Term> out{tk("prefixurl(", kTokFunction), tk("urlencode(", kTokFunction)};
+  append(out, file);
+  out.push_back(tk(")", kTokClose));
+  out.push_back(tk(")", kTokClose));
+  return Term::list(out);
+}
+
+bool static_gen_cond(Run& run, const Term& target, const Term& arg_tokens, const Term& file) {
+  auto call0 = [](std::string_view f) {
+    return std::vector<Term>{tk(std::string(f) + "(", kTokFunction), tk(")", kTokClose)};
+  };
+  auto in_dir = [&](std::string_view f) {
+    std::vector<Term> out{tk(std::string(f) + "(", kTokFunction), tk("staticdir(", kTokFunction),
+                          tk(")", kTokClose), plus()};
+    append(out, file);
+    out.push_back(tk(")", kTokClose));
+    return out;
+  };
+  auto is = [](std::vector<Term> x, std::string_view value) {
+    x.push_back(tk("=", kTokCompare));
+    x.push_back(tk(value, kTokConstant));
+    return x;
+  };
+  std::vector<Term> cond;
+  auto add = [&](const std::vector<Term>& x) { cond.insert(cond.end(), x.begin(), x.end()); };
+  add(is(call0("staticgeneration"), "1"));
+  cond.push_back(tk("AND", kTokLogical));
+  add(is(call0("staticexpandlinks"), "1"));
+  cond.push_back(tk("AND", kTokLogical));
+  cond.push_back(tk("(", kTokOpen));
+  cond.push_back(tk("(", kTokOpen));
+  add(is(call0("staticoverwrite"), "1"));
+  cond.push_back(tk("AND", kTokLogical));
+  add(is(in_dir("staticgenerated"), "0"));
+  cond.push_back(tk(")", kTokClose));
+  cond.push_back(tk("OR", kTokLogical));
+  add(is(in_dir("fileexist"), "0"));
+  cond.push_back(tk(")", kTokClose));
+  if (!emit_if(run, Term::list(cond), {})) return false;
+  const bool called = gen_pgm_call(run, "udp", target.arg(1), kTokLink, arg_tokens, {});
+  if (!called) emit_comment(run, {"The page of the link is not written:", engine::writeq(target)});
+  return emit_close_blocks(run, num(1));
+}
+
+std::optional<Term> static_link_tokens(Run& run, const std::vector<Term>& args) {
+  if (args.empty() || !args[0].is_cons() || args[0].tail().is_cons()) return std::nullopt;
+  const Term& target = args[0].head();
+  if (!target.is_compound() || target.arity() < 2 || target.arg(2) != num(kTokLink))
+    return std::nullopt;
+  const Term& o = target.arg(1);
+  if (!o.is_compound() || o.functor() != "o" || o.arity() != 2) return std::nullopt;
+  const std::string program =
+      platform::lower_1252(kind_letter(text_of(o.arg(1))) + text_of(o.arg(2)));
+  if (!target_static_mode(run, atom(program))) return std::nullopt;
+  std::vector<PageParm> parms;
+  std::vector<Term> arg_tokens;
+  for (size_t k = 1; k < args.size(); ++k) {
+    auto x = exp_to_java(run, args[k], {});
+    if (!x) return std::nullopt;
+    parms.push_back({args[k], x->type});
+    if (k > 1) arg_tokens.push_back(tk(",", kTokComma));
+    append(arg_tokens, args[k]);
+  }
+  const Term file = static_file_expr(program, parms);
+  if (!static_gen_cond(run, target, Term::list(arg_tokens), file)) return std::nullopt;
+  return url_param_tokens(file);
 }
 
 TakenArgs take_arg_tokens(Run& run, const Term& tokens, int depth,

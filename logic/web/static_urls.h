@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -40,6 +41,21 @@ engine::Term static_file_expr(std::string_view program, const std::vector<PagePa
 // (its parameters as they stand), the second preceded by staticdir().
 engine::Term static_file_name(Run& run);
 engine::Term static_file_path(Run& run);
+
+// url_param_tokens/4: the address of a static page: prefixurl(urlencode(
+// <its file name expression>)).
+engine::Term url_param_tokens(const engine::Term& file);
+// static_gen_cond/4: the page of a linked object (Target, a token
+// t(o(Kind, Name), 28), called with ArgTokens) is written before the link
+// is followed: if staticgeneration() = 1 AND staticexpandlinks() = 1 AND
+// ((staticoverwrite() = 1 AND staticgenerated(staticdir() + File) = 0) OR
+// fileexist(staticdir() + File) = 0), the object is called.
+bool static_gen_cond(Run& run, const engine::Term& target, const engine::Term& arg_tokens,
+                     const engine::Term& file);
+// The first rule of link( (its arguments split at depth 0): a link to an
+// object whose pages are static writes static_gen_cond/4 and gives the
+// tokens of url_param_tokens/4; none for any other link.
+std::optional<engine::Term> static_link_tokens(Run& run, const std::vector<engine::Term>& args);
 
 // take_arg_tokens/5: the tokens before the first one of the stop kinds at
 // depth 0 (the stop token itself is dropped), and those after it. An

@@ -169,6 +169,7 @@ bool gen_webpanel_object(Run& run, int64_t number, const Term& spec) {
   // The end of the program written for the object before: left standing,
   // it would leave this class's webExecute open.
   facts.abolish("endpgm_i", 0);
+  facts.abolish("web_click_i", 2);
   set_pgm_id(run, number, kind, name);
   set_current_pgm(run, number, kind, name);
   const std::string cls = kind_pgm_name(run, text_of(name));

@@ -11,6 +11,7 @@
 #include "logic/java/java_naming.h"
 #include "logic/java/variables.h"
 #include "logic/javaui/form_controls.h"
+#include "logic/javaui/form_props.h"
 #include "logic/navigation/levels.h"
 #include "logic/navigation/program_props.h"
 #include "logic/program/expressions.h"
@@ -119,6 +120,10 @@ void process_form_literals(Run& run) {
   for (const Term& f : all) facts.assertz(f);
 }
 
+std::optional<Term> call_liti(Run& run, const Term& number) {
+  return run.facts().first(fact("lit_i", {number, var(), var(), var()}));
+}
+
 std::string web_ctl_name(Run& run, const Term& item, const Term& props) {
   if (auto n = ctlname_in(props)) return platform::upper_1252(*n);
   const Term& inner = is_item(item, "s", 2) ? item.arg(1) : item;
@@ -202,11 +207,11 @@ bool gen_ws(Run& run, const Term& first_level) {
     if (!is_item(f.arg(3), "s", 1)) continue;
     for (const Term& p : f.arg(4).list_items()) {
       if (!is_item(p, "linesbackcolor", 1)) continue;
-      auto colour = prop_in_list(run, "back", Term::list({fact("back", {p.arg(1)})}));
+      auto colour = rgb_text(run, p.arg(1));
       auto cn = ctlname_in(f.arg(4));
       if (!colour || !cn) continue;
-      ok = ok && assign_var(run, tok(*cn + "_Backcolor", kTokVariable),
-                            tl({tok(text_of(*colour), kTokConstant)}));
+      ok = ok && assign_var(run, atom("&" + prop_var(run, *cn, "Backcolor")),
+                            tl({tok(*colour, kTokConstant)}));
     }
   }
   if (platform::upper_1252(pgm_prop_dft(run, "web_auto_focus", "")) != "NO")
@@ -247,23 +252,8 @@ bool gen_we(Run& run, const Term& first_level) {
 
 bool gen_pa(Run& run, const Term& first_level) {
   const std::string name = routine_name(run, "PA", first_level);
-  bool ok = begin_local_routine(run, atom(name), Term::nil(), {}) && call(run, "initPars");
-  const bool stat = web_static_generation(run);
-  const std::vector<Term> parms = get_pgm_parms(run).list_items();
-  if (stat && !parms.empty())
-    ok = ok && emit_if(run, tl({fn("staticgeneration"), op(")"), op("="), ntok(0)}), {});
-  for (const Term& p : parms) {
-    auto rp = routine_parms(p);
-    if (!rp) continue;
-    const OptType type = var_type(run, rp->name);
-    const Term next = tl({fn("GetNextPar"), op(")")});
-    Term value = next;
-    if (is_numeric(type)) value = tl({fn("val"), next, op(")")});
-    else if (type && type->type == "date") value = tl({fn("QNWebStr2Date"), next, op(")")});
-    else if (type && type->type == "dtime") value = tl({fn("QNWebStr2Time"), next, op(")")});
-    ok = ok && assign_var(run, rp->name, value);
-  }
-  if (stat && !parms.empty()) ok = ok && emit_close_blocks(run, num(1));
+  bool ok = begin_local_routine(run, atom(name), Term::nil(), {}) &&
+            gen_web_parm_reads(run, web_static_generation(run));
   ok = ok && gen_initial_properties(run);
   return ok && end_function(run, name, "0");
 }

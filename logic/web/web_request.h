@@ -20,6 +20,10 @@ namespace qn::logic::web {
 // img5).
 void process_form_literals(Run& run);
 
+// call_liti/4: the form literal of a number (lit_i(Number, Level, Item,
+// Properties)), or none.
+std::optional<engine::Term> call_liti(Run& run, const engine::Term& number);
+
 // web_ctl_name/2: the HTML name of a control: its ctlname, else for an
 // attribute or variable the option web_var_control_name_prefix (default
 // "_") and its name; in upper case.

@@ -9,11 +9,15 @@
 // (white when it is not known); any other value "v" (listed on standard
 // error for review). qnhtml_text writes its text, and qnhtml_send_web_value
 // the HTML-escaped constant its argument holds, else "v".
+// A run-time part of a text qnhtml_text writes (a "v" it cannot fold) must
+// not stand inside a value="..." or a text area: such a value goes out
+// unescaped.
 //
 //   java -cp <dir> HtmlRuns FILE.java > page.html
 //
 // Exit status 0 when the page was assembled, 1 when the class has no
-// webExecute, 2 on a usage error.
+// webExecute, 2 on a usage error, 3 when a run-time text stands unescaped
+// inside a value or a text area.
 import com.sun.source.tree.*;
 import com.sun.source.util.JavacTask;
 import java.nio.charset.Charset;
@@ -59,8 +63,34 @@ public final class HtmlRuns {
     StringBuilder page = new StringBuilder();
     runs.inlined.add("webExecute");
     runs.block(start.getBody(), page);
-    System.out.print(page);
+    String unescaped = unescapedHole(page.toString());
+    System.out.print(page.toString().replace(HOLE, "v"));
     for (String u : runs.unknown) System.err.println("v: " + u);
+    if (unescaped != null) {
+      System.err.println("HtmlRuns: a run-time text written unescaped inside " + unescaped);
+      System.exit(3);
+    }
+  }
+
+  // Where qnhtml_text writes a part it cannot fold.
+  private static final String HOLE = "\u0001";
+
+  // The first place a hole stands inside a value="..." attribute or a text
+  // area's content, else null.
+  private static String unescapedHole(String page) {
+    for (int at = page.indexOf(HOLE); at >= 0; at = page.indexOf(HOLE, at + 1)) {
+      String before = page.substring(0, at).replace(HOLE, "v");
+      String lower = before.toLowerCase(Locale.ROOT);
+      int value = lower.lastIndexOf("value=\"");
+      if (value >= 0 && before.indexOf('"', value + 7) < 0) {
+        return "a value: " + before.substring(Math.max(0, value - 40)) + "<here>";
+      }
+      int area = lower.lastIndexOf("<textarea");
+      if (area >= 0 && lower.indexOf("</textarea>", area) < 0 && lower.indexOf('>', area) >= 0) {
+        return "a text area: " + before.substring(area) + "<here>";
+      }
+    }
+    return null;
   }
 
   private void block(BlockTree b, StringBuilder out) {
@@ -171,6 +201,6 @@ public final class HtmlRuns {
       if (c != null) return c;
     }
     unknown.add(e.toString());
-    return "v";
+    return HOLE;
   }
 }

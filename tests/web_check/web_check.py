@@ -94,6 +94,9 @@ def main(argv):
                     ids.append(el.attrib["id"])
                 if el.tag in ("input", "select", "textarea") and "name" in el.attrib:
                     names.add(el.attrib["name"])
+                    # An image input posts its name with ".x" and ".y".
+                    if el.tag == "input" and el.attrib.get("type", "").lower() == "image":
+                        names.add(el.attrib["name"] + ".x")
                 handlers += [v for k, v in el.attrib.items() if k.lower().startswith("on")]
             for i in sorted({i for i in ids if ids.count(i) > 1}):
                 problems.append(f"{where}: id {i} is given more than once")

@@ -8,3 +8,5 @@ b_line_i(1, 1, 0, cmd, 0, [t(a, 107), t('&Rc', 23), t('=', 10), t('xmlstart(', 1
 attri_i('&Rc', ['&Rc', int, 4, 0, 'ZZZ9']).
 rule_i(0, prop('PGMTYPE', main)).
 rule_i(0, prop('CALL_PROTOCOL', 'HTTP')).
+rule_i(0, parm(['&Day'], x)).
+attri_i('&Day', ['&Day', date, 8, 0, '']). 

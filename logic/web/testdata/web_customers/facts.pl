@@ -34,3 +34,4 @@ html_i(7, ctl(8)).
 html_i(8, ctl(6)).
 html_i(9, text('</p>')).
 html_i(10, sfl(2)).
+lac_i(1, ['&MinId']).

@@ -52,6 +52,8 @@ public class QNutil {
   public static Date nullDate() { return new Date(0L); }
   // Comparisons of texts and dates: below 0, 0 or above 0.
   public static int strcmp(String a, String b) { return a.compareTo(b); }
+  // fileexist( char(254) : int(1)
+  public static byte fileExists(String path) { return 0; }
   public static boolean like(String value, String pattern) { return false; }
   public static String upper(String s) { return s.toUpperCase(); }
   public static int datecmp(Date a, Date b) { return a.compareTo(b); }

@@ -25,6 +25,13 @@ public final class localUtil {
   // order given by number.
   public static Date ctod(String text) { return new Date(); }
   public static Date ctod(String text, int order) { return new Date(); }
+  // ctotl( char(22) : dtime(10,8).
+  public static Date ctot(String text) { return new Date(); }
+
+  // testcdate( char(22), int(2) : int(1) and testcdt( char(22), int(2),
+  // int(2) : int(1): a text that reads as a date or date-time.
+  public static byte vcdate(String text, byte format) { return 1; }
+  public static byte vcdtime(String text, byte format, byte hours) { return 1; }
 
   // ttoc( dtime(10,8), int(2), int(2) : char(254)
   public static String ttoc(Date d, byte length, byte decimals) { return ""; }

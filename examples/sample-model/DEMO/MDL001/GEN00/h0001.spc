@@ -35,3 +35,4 @@ html_i(8, ctl(6)).
 html_i(9, text('</p>')).
 html_i(10, sfl(2)).
 rule_i(0, prop('MENUBAR', 'MainBar')).
+lac_i(1, ['&MinId']).

@@ -194,6 +194,10 @@ public final class hcustomers extends QNWebPanel
    protected void pa011( )
    {
       initpars( ) ;
+      Form_Backcolor = UIFactory.getColor( 255, 255, 255) ;
+      Form_Background = "" ;
+      Form_Caption = "Customer list on the web" ;
+      Form_Jump = "" ;
       /* End function PA011 */
    }
 
@@ -252,6 +256,7 @@ public final class hcustomers extends QNWebPanel
       Rfr0gs = false ;
       wbErr = false ;
       QN_FocusControl = "" ;
+      Form_Jump = "" ;
       /* Quenora formulas. */
    }
 
@@ -265,6 +270,7 @@ public final class hcustomers extends QNWebPanel
    protected String sCallerURL ;
    protected String QNSUBMITID ;
    protected String QN_FocusControl ;
+   protected String Form_Jump ;
    protected boolean wbLoad ;
    protected boolean Rfr0gs ;
    protected boolean wbErr ;

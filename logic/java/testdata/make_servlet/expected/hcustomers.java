@@ -195,6 +195,10 @@ public final class hcustomers extends QNWebPanel
    protected void pa011( )
    {
       initpars( ) ;
+      Form_Backcolor = UIFactory.getColor( 255, 255, 255) ;
+      Form_Background = "" ;
+      Form_Caption = "Customer list on the web" ;
+      Form_Jump = "" ;
       /* End function PA011 */
    }
 
@@ -253,6 +257,7 @@ public final class hcustomers extends QNWebPanel
       Rfr0gs = false ;
       wbErr = false ;
       QN_FocusControl = "" ;
+      Form_Jump = "" ;
       /* Quenora formulas. */
    }
 
@@ -266,6 +271,7 @@ public final class hcustomers extends QNWebPanel
    protected String sCallerURL ;
    protected String QNSUBMITID ;
    protected String QN_FocusControl ;
+   protected String Form_Jump ;
    protected boolean wbLoad ;
    protected boolean Rfr0gs ;
    protected boolean wbErr ;

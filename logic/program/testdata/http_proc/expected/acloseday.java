@@ -17,7 +17,6 @@ import com.quenora.webpanels.*;
 import java.sql.*;
 public final class acloseday extends QNWebProcedure
 {
-   /* Program does not have any parameters */
    public acloseday()
    {
       super();
@@ -34,7 +33,8 @@ public final class acloseday extends QNWebProcedure
 
    private void execute_int( )
    {
-      /* web parameters */
+      initpars( ) ;
+      Day = parseDateParm( GetNextPar( )) ;
       /* Quenora formulas */
       /* Output device settings */
       Rc = xml.xmlStartWeb( "Day") ;
@@ -77,6 +77,7 @@ public final class acloseday extends QNWebProcedure
    }
 
    protected short Rc ;
+   protected java.util.Date Day ;
    protected XMLFunctions xml ;
 }
 

@@ -34,7 +34,7 @@ public final class acloseday extends QNWebProcedure
 
    private void execute_int( )
    {
-      /* web parameters */
+      initpars( ) ;
       /* Quenora formulas */
       /* Output device settings */
       Rc = (short)(Rc+1) ;

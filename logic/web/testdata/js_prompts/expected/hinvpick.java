@@ -145,10 +145,17 @@ public final class hinvpick extends QNWebPanel
             if ( !( ((QNutil.strcmp(QNutil.rtrim( imgProd_Link), "")==0)) ) )
             {
                qnhtml_text( "<a href=\"" );
-               qnhtml_text( QNutil.rtrim( imgProd_Link) );
+               qnhtml_send_web_value( QNutil.rtrim( imgProd_Link) );
                qnhtml_text( "\">" );
             }
-            qnhtml_text( "<img src=\""+com.quenora.webpanels.QNWebPanel.convertURL( imgProd_Bitmap)+"\" id=\"IMGPROD\" name=\"IMGPROD\" border=0 alt=\"\">" );
+            qnhtml_text( "<img id=\"IMGPROD\" src=\"" );
+            qnhtml_send_web_value( com.quenora.webpanels.QNWebPanel.convertURL( imgProd_Bitmap) );
+            qnhtml_text( "\""+((imgProd_Borderwidth==0) ? " border=0" : " border=\""+QNutil.ltrim( QNutil.str( (double)(imgProd_Borderwidth), 10, 0))+"\"") );
+            qnhtml_text( " alt=\"" );
+            qnhtml_send_web_value( imgProd_Alternatetext );
+            qnhtml_text( "\" title=\"" );
+            qnhtml_send_web_value( imgProd_Tooltiptext );
+            qnhtml_text( "\">" );
             if ( !( ((QNutil.strcmp(QNutil.rtrim( imgProd_Link), "")==0)) ) )
             {
                qnhtml_text( "</a>" );
@@ -194,6 +201,11 @@ public final class hinvpick extends QNWebPanel
             /* Read saved values. */
             /* Read variables values. */
             ProdId = (int)(QNutil.val( cgiGet( "_PRODID"))) ;
+            if ( ( java.lang.Math.abs( (double)(ProdId)) >= 1000000 ) )
+            {
+               qncgi_pusherror( localUtil.getMessages().getMessage("badnum")) ;
+               wbErr = true ;
+            }
             /* Read hidden variables. */
             /* Read Web Panel buttons. */
          }
@@ -249,12 +261,17 @@ public final class hinvpick extends QNWebPanel
    {
       initpars( ) ;
       InvId = (int)(QNutil.val( GetNextPar( ))) ;
+      Form_Backcolor = UIFactory.getColor( 255, 255, 255) ;
+      Form_Background = "" ;
+      Form_Caption = "Pick an invoice" ;
+      Form_Jump = "" ;
       ProdId_Visible = (byte)(1) ;
       ProdId_Enabled = (byte)(1) ;
       ProdId_Ispassword = 0 ;
       imgProd_Visible = (byte)(1) ;
       imgProd_Bitmap = "prompt.gif" ;
       imgProd_Link = "javascript:prompt_6_1()" ;
+      imgProd_Borderwidth = 0 ;
       sub3_Visible = (byte)(1) ;
       invid_Visible = (byte)(1) ;
       invid_Enabled = (byte)(1) ;
@@ -398,8 +415,11 @@ public final class hinvpick extends QNWebPanel
       ProdId_Ispassword = 0 ;
       ProdId = 0 ;
       imgProd_Visible = 0 ;
+      imgProd_Borderwidth = 0 ;
       imgProd_Link = "" ;
       imgProd_Bitmap = "" ;
+      imgProd_Alternatetext = "" ;
+      imgProd_Tooltiptext = "" ;
       wbTemp = 0 ;
       wjLoc = "" ;
       nUserReturn = 0 ;
@@ -408,6 +428,7 @@ public final class hinvpick extends QNWebPanel
       Rfr0gs = false ;
       QN_FocusControl = "" ;
       wbErr = false ;
+      Form_Jump = "" ;
       sub3_Visible = 0 ;
       invid_Visible = 0 ;
       invid_Enabled = 0 ;
@@ -438,6 +459,7 @@ public final class hinvpick extends QNWebPanel
    protected byte custid_Enabled ;
    protected byte custid_Ispassword ;
    protected short wbEnd ;
+   protected short imgProd_Borderwidth ;
    protected short nQNsfl_1_idx ;
    protected int InvId ;
    protected int Form_Backcolor ;
@@ -447,10 +469,13 @@ public final class hinvpick extends QNWebPanel
    protected String Form_Caption ;
    protected String Form_Background ;
    protected String imgProd_Link ;
+   protected String imgProd_Alternatetext ;
+   protected String imgProd_Tooltiptext ;
    protected String wjLoc ;
    protected String sCallerURL ;
    protected String QNSUBMITID ;
    protected String QN_FocusControl ;
+   protected String Form_Jump ;
    protected String sQNsfl_1_idx ;
    protected boolean wbLoad ;
    protected boolean Rfr0gs ;

@@ -213,15 +213,39 @@ public final class horderchk extends QNWebPanel
             /* Read saved values. */
             /* Read variables values. */
             Qty = (short)(QNutil.val( cgiGet( "_QTY"))) ;
+            if ( ( java.lang.Math.abs( (double)(Qty)) >= 10000 ) )
+            {
+               qncgi_pusherror( localUtil.getMessages().getMessage("badnum")) ;
+               wbErr = true ;
+            }
             Lines = (short)(QNutil.val( cgiGet( "_LINES"))) ;
+            if ( ( java.lang.Math.abs( (double)(Lines)) >= 1000 ) )
+            {
+               qncgi_pusherror( localUtil.getMessages().getMessage("badnum")) ;
+               wbErr = true ;
+            }
             Price = QNutil.val( cgiGet( "_PRICE")) ;
+            if ( ( java.lang.Math.abs( Price) >= 10000000 ) )
+            {
+               qncgi_pusherror( localUtil.getMessages().getMessage("badnum")) ;
+               wbErr = true ;
+            }
             Due = localUtil.ctod( cgiGet( "_DUE")) ;
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( cgiGet( "_DUE")), "")==0)) ) && ( localUtil.vcdate( cgiGet( "_DUE"), (byte)(1)) == 0 ) )
+            {
+               qncgi_pusherror( localUtil.getMessages().getMessage("faildate")) ;
+               wbErr = true ;
+            }
             /* Read hidden variables. */
             /* Read Web Panel buttons. */
             if ( !( ((QNutil.strcmp(QNutil.rtrim( cgiGet( "BTT5")), "")==0)) ) )
             {
                if ( ( wbErr == false ) )
                {
+                  Rfr0gs = false ;
+                  if ( ( Rfr0gs == false ) )
+                  {
+                  }
                }
             }
          }
@@ -276,6 +300,10 @@ public final class horderchk extends QNWebPanel
    protected void pa0l1( )
    {
       initpars( ) ;
+      Form_Backcolor = UIFactory.getColor( 255, 255, 255) ;
+      Form_Background = "" ;
+      Form_Caption = "Order checks" ;
+      Form_Jump = "" ;
       Qty_Visible = (byte)(1) ;
       Qty_Enabled = (byte)(1) ;
       Qty_Ispassword = 0 ;
@@ -379,6 +407,7 @@ public final class horderchk extends QNWebPanel
       Rfr0gs = false ;
       QN_FocusControl = "" ;
       wbErr = false ;
+      Form_Jump = "" ;
       /* Quenora formulas. */
    }
 
@@ -409,6 +438,7 @@ public final class horderchk extends QNWebPanel
    protected String sCallerURL ;
    protected String QNSUBMITID ;
    protected String QN_FocusControl ;
+   protected String Form_Jump ;
    protected java.util.Date Due ;
    protected boolean wbLoad ;
    protected boolean Rfr0gs ;

@@ -116,9 +116,19 @@ public final class hmonitor extends QNWebPanel
          qnhtml_text( "<form id=\"MAINFORM\" name=\"MAINFORM\" method=\"POST\">" );
          if ( ( lbl1_Visible != 0 ) )
          {
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( lbl1_Link), "")==0)) ) )
+            {
+               qnhtml_text( "<a href=\"" );
+               qnhtml_send_web_value( QNutil.rtrim( lbl1_Link) );
+               qnhtml_text( "\">" );
+            }
             qnhtml_text( "<span id=\"LBL1\" name=\"LBL1\">" );
             qnhtml_send_web_value( lbl1_Caption );
             qnhtml_text( "</span>" );
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( lbl1_Link), "")==0)) ) )
+            {
+               qnhtml_text( "</a>" );
+            }
          }
          if ( ( Waiting_Visible != 0 ) )
          {
@@ -164,6 +174,11 @@ public final class hmonitor extends QNWebPanel
             /* Read saved values. */
             /* Read variables values. */
             Waiting = (int)(QNutil.val( cgiGet( "_WAITING"))) ;
+            if ( ( java.lang.Math.abs( (double)(Waiting)) >= 100000 ) )
+            {
+               qncgi_pusherror( localUtil.getMessages().getMessage("badnum")) ;
+               wbErr = true ;
+            }
             /* Read hidden variables. */
             /* Read Web Panel buttons. */
          }
@@ -218,6 +233,10 @@ public final class hmonitor extends QNWebPanel
    protected void pa0m1( )
    {
       initpars( ) ;
+      Form_Backcolor = UIFactory.getColor( 255, 255, 255) ;
+      Form_Background = "" ;
+      Form_Caption = "Queue monitor" ;
+      Form_Jump = "" ;
       lbl1_Visible = (byte)(1) ;
       lbl1_Caption = "Waiting" ;
       Waiting_Visible = (byte)(1) ;
@@ -288,6 +307,7 @@ public final class hmonitor extends QNWebPanel
       Form_Background = "" ;
       Form_Backcolor = 0 ;
       lbl1_Visible = 0 ;
+      lbl1_Link = "" ;
       lbl1_Caption = "" ;
       Waiting_Visible = 0 ;
       Waiting_Enabled = 0 ;
@@ -301,6 +321,7 @@ public final class hmonitor extends QNWebPanel
       Rfr0gs = false ;
       QN_FocusControl = "" ;
       wbErr = false ;
+      Form_Jump = "" ;
       /* Quenora formulas. */
    }
 
@@ -315,11 +336,13 @@ public final class hmonitor extends QNWebPanel
    protected int Waiting ;
    protected String Form_Caption ;
    protected String Form_Background ;
+   protected String lbl1_Link ;
    protected String lbl1_Caption ;
    protected String wjLoc ;
    protected String sCallerURL ;
    protected String QNSUBMITID ;
    protected String QN_FocusControl ;
+   protected String Form_Jump ;
    protected boolean wbLoad ;
    protected boolean Rfr0gs ;
    protected boolean wbErr ;

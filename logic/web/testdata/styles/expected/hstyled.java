@@ -118,16 +118,36 @@ public final class hstyled extends QNWebPanel
          qnhtml_text( "<h1>" );
          if ( ( lbl1_Visible != 0 ) )
          {
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( lbl1_Link), "")==0)) ) )
+            {
+               qnhtml_text( "<a href=\"" );
+               qnhtml_send_web_value( QNutil.rtrim( lbl1_Link) );
+               qnhtml_text( "\">" );
+            }
             qnhtml_text( "<span id=\"LBL1\" name=\"LBL1\" class=\"LBL1\">" );
             qnhtml_send_web_value( lbl1_Caption );
             qnhtml_text( "</span>" );
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( lbl1_Link), "")==0)) ) )
+            {
+               qnhtml_text( "</a>" );
+            }
          }
          qnhtml_text( "</h1><p>" );
          if ( ( lbl2_Visible != 0 ) )
          {
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( lbl2_Link), "")==0)) ) )
+            {
+               qnhtml_text( "<a href=\"" );
+               qnhtml_send_web_value( QNutil.rtrim( lbl2_Link) );
+               qnhtml_text( "\">" );
+            }
             qnhtml_text( "<span id=\"LBL2\" name=\"LBL2\" class=\"LBL2\">" );
             qnhtml_send_web_value( lbl2_Caption );
             qnhtml_text( "</span>" );
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( lbl2_Link), "")==0)) ) )
+            {
+               qnhtml_text( "</a>" );
+            }
          }
          if ( ( Code_Visible != 0 ) )
          {
@@ -256,6 +276,10 @@ public final class hstyled extends QNWebPanel
    protected void pa0o1( )
    {
       initpars( ) ;
+      Form_Backcolor = UIFactory.getColor( 255, 255, 255) ;
+      Form_Background = "" ;
+      Form_Caption = "Styled customers" ;
+      Form_Jump = "" ;
       lbl1_Visible = (byte)(1) ;
       lbl1_Caption = "Styled" ;
       lbl2_Visible = (byte)(1) ;
@@ -378,8 +402,10 @@ public final class hstyled extends QNWebPanel
       Form_Background = "" ;
       Form_Backcolor = 0 ;
       lbl1_Visible = 0 ;
+      lbl1_Link = "" ;
       lbl1_Caption = "" ;
       lbl2_Visible = 0 ;
+      lbl2_Link = "" ;
       lbl2_Caption = "" ;
       Code_Visible = 0 ;
       Code_Enabled = 0 ;
@@ -406,6 +432,7 @@ public final class hstyled extends QNWebPanel
       Rfr0gs = false ;
       QN_FocusControl = "" ;
       wbErr = false ;
+      Form_Jump = "" ;
       sub5_Visible = 0 ;
       custid_Visible = 0 ;
       custid_Enabled = 0 ;
@@ -453,7 +480,9 @@ public final class hstyled extends QNWebPanel
    protected int Acustid ;
    protected String Form_Caption ;
    protected String Form_Background ;
+   protected String lbl1_Link ;
    protected String lbl1_Caption ;
+   protected String lbl2_Link ;
    protected String lbl2_Caption ;
    protected String Code ;
    protected String Alert_Fontname ;
@@ -462,6 +491,7 @@ public final class hstyled extends QNWebPanel
    protected String sCallerURL ;
    protected String QNSUBMITID ;
    protected String QN_FocusControl ;
+   protected String Form_Jump ;
    protected String sQNsfl_1_idx ;
    protected String Acustname ;
    protected boolean wbLoad ;

@@ -117,9 +117,19 @@ public final class hcustomers extends QNWebPanel
          qnhtml_text( "<h1>" );
          if ( ( lbl1_Visible != 0 ) )
          {
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( lbl1_Link), "")==0)) ) )
+            {
+               qnhtml_text( "<a href=\"" );
+               qnhtml_send_web_value( QNutil.rtrim( lbl1_Link) );
+               qnhtml_text( "\">" );
+            }
             qnhtml_text( "<span id=\"LBL1\" name=\"LBL1\" class=\"LBL1\">" );
             qnhtml_send_web_value( lbl1_Caption );
             qnhtml_text( "</span>" );
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( lbl1_Link), "")==0)) ) )
+            {
+               qnhtml_text( "</a>" );
+            }
          }
          qnhtml_text( "</h1><p>From number " );
          if ( ( MinId_Visible != 0 ) )
@@ -142,10 +152,17 @@ public final class hcustomers extends QNWebPanel
             if ( !( ((QNutil.strcmp(QNutil.rtrim( imgPick_Link), "")==0)) ) )
             {
                qnhtml_text( "<a href=\"" );
-               qnhtml_text( QNutil.rtrim( imgPick_Link) );
+               qnhtml_send_web_value( QNutil.rtrim( imgPick_Link) );
                qnhtml_text( "\">" );
             }
-            qnhtml_text( "<img src=\""+com.quenora.webpanels.QNWebPanel.convertURL( imgPick_Bitmap)+"\" id=\"IMGPICK\" name=\"IMGPICK\" border=0 alt=\"\">" );
+            qnhtml_text( "<img id=\"IMGPICK\" src=\"" );
+            qnhtml_send_web_value( com.quenora.webpanels.QNWebPanel.convertURL( imgPick_Bitmap) );
+            qnhtml_text( "\""+((imgPick_Borderwidth==0) ? " border=0" : " border=\""+QNutil.ltrim( QNutil.str( (double)(imgPick_Borderwidth), 10, 0))+"\"") );
+            qnhtml_text( " alt=\"" );
+            qnhtml_send_web_value( imgPick_Alternatetext );
+            qnhtml_text( "\" title=\"" );
+            qnhtml_send_web_value( imgPick_Tooltiptext );
+            qnhtml_text( "\">" );
             if ( !( ((QNutil.strcmp(QNutil.rtrim( imgPick_Link), "")==0)) ) )
             {
                qnhtml_text( "</a>" );
@@ -213,13 +230,32 @@ public final class hcustomers extends QNWebPanel
             /* Read saved values. */
             /* Read variables values. */
             MinId = (int)(QNutil.val( cgiGet( "_MINID"))) ;
+            if ( ( java.lang.Math.abs( (double)(MinId)) >= 1000000 ) )
+            {
+               qncgi_pusherror( localUtil.getMessages().getMessage("badnum")) ;
+               wbErr = true ;
+            }
             Since = localUtil.ctod( cgiGet( "_SINCE")) ;
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( cgiGet( "_SINCE")), "")==0)) ) && ( localUtil.vcdate( cgiGet( "_SINCE"), (byte)(1)) == 0 ) )
+            {
+               qncgi_pusherror( localUtil.getMessages().getMessage("faildate")) ;
+               wbErr = true ;
+            }
             /* Read hidden variables. */
             /* Read Web Panel buttons. */
             if ( !( ((QNutil.strcmp(QNutil.rtrim( cgiGet( "BTT6")), "")==0)) ) )
             {
                if ( ( wbErr == false ) )
                {
+                  Rfr0gs = false ;
+                  /* Set Refresh If MinId Changed */
+                  if ( ( QNutil.val( cgiGet( "_MINID")) != QNutil.val( cgiGet( "QNH__MINID")) ) )
+                  {
+                     Rfr0gs = true ;
+                  }
+                  if ( ( Rfr0gs == false ) )
+                  {
+                  }
                }
             }
          }
@@ -248,6 +284,9 @@ public final class hcustomers extends QNWebPanel
             qnhtml_send_web_value( sCallerURL );
             qnhtml_text( "\">" );
             /* Send saved values. */
+            qnhtml_text( "<input type=hidden name=\"QNH__MINID\" value=\"" );
+            qnhtml_send_web_value( MinId );
+            qnhtml_text( "\">" );
             /* Set focus on 'active' control (if any). */
             if ( !( ((QNutil.strcmp(QNutil.rtrim( QN_FocusControl), "")==0)) ) )
             {
@@ -274,6 +313,10 @@ public final class hcustomers extends QNWebPanel
    protected void pa011( )
    {
       initpars( ) ;
+      Form_Backcolor = UIFactory.getColor( 255, 255, 255) ;
+      Form_Background = "" ;
+      Form_Caption = "Customer list on the web" ;
+      Form_Jump = "" ;
       lbl1_Visible = (byte)(1) ;
       lbl1_Caption = "Customers" ;
       sub2_Visible = (byte)(1) ;
@@ -291,6 +334,7 @@ public final class hcustomers extends QNWebPanel
       imgPick_Visible = (byte)(1) ;
       imgPick_Bitmap = "prompt.gif" ;
       imgPick_Link = "javascript:prompt_1_1()" ;
+      imgPick_Borderwidth = 0 ;
       Since_Visible = (byte)(1) ;
       Since_Enabled = (byte)(1) ;
       Since_Ispassword = 0 ;
@@ -397,14 +441,18 @@ public final class hcustomers extends QNWebPanel
       Form_Background = "" ;
       Form_Backcolor = 0 ;
       lbl1_Visible = 0 ;
+      lbl1_Link = "" ;
       lbl1_Caption = "" ;
       MinId_Visible = 0 ;
       MinId_Enabled = 0 ;
       MinId_Ispassword = 0 ;
       MinId = 0 ;
       imgPick_Visible = 0 ;
+      imgPick_Borderwidth = 0 ;
       imgPick_Link = "" ;
       imgPick_Bitmap = "" ;
+      imgPick_Alternatetext = "" ;
+      imgPick_Tooltiptext = "" ;
       Since_Visible = 0 ;
       Since_Enabled = 0 ;
       Since_Ispassword = 0 ;
@@ -419,6 +467,7 @@ public final class hcustomers extends QNWebPanel
       Rfr0gs = false ;
       QN_FocusControl = "" ;
       wbErr = false ;
+      Form_Jump = "" ;
       sub2_Visible = 0 ;
       custid_Visible = 0 ;
       custid_Enabled = 0 ;
@@ -454,19 +503,24 @@ public final class hcustomers extends QNWebPanel
    protected byte custname_Enabled ;
    protected byte custname_Ispassword ;
    protected short wbEnd ;
+   protected short imgPick_Borderwidth ;
    protected short nQNsfl_1_idx ;
    protected int Form_Backcolor ;
    protected int MinId ;
    protected int Acustid ;
    protected String Form_Caption ;
    protected String Form_Background ;
+   protected String lbl1_Link ;
    protected String lbl1_Caption ;
    protected String imgPick_Link ;
+   protected String imgPick_Alternatetext ;
+   protected String imgPick_Tooltiptext ;
    protected String btt6_Caption ;
    protected String wjLoc ;
    protected String sCallerURL ;
    protected String QNSUBMITID ;
    protected String QN_FocusControl ;
+   protected String Form_Jump ;
    protected String sQNsfl_1_idx ;
    protected String Acustname ;
    protected java.util.Date Since ;

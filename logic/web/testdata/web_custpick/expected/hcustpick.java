@@ -128,9 +128,19 @@ public final class hcustpick extends QNWebPanel
          qnhtml_text( "<h2>" );
          if ( ( lbl1_Visible != 0 ) )
          {
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( lbl1_Link), "")==0)) ) )
+            {
+               qnhtml_text( "<a href=\"" );
+               qnhtml_send_web_value( QNutil.rtrim( lbl1_Link) );
+               qnhtml_text( "\">" );
+            }
             qnhtml_text( "<span id=\"LBL1\" name=\"LBL1\" class=\"LBL1\">" );
             qnhtml_send_web_value( lbl1_Caption );
             qnhtml_text( "</span>" );
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( lbl1_Link), "")==0)) ) )
+            {
+               qnhtml_text( "</a>" );
+            }
          }
          qnhtml_text( "</h2>" );
          /* Subfile start */
@@ -225,6 +235,10 @@ public final class hcustpick extends QNWebPanel
    {
       initpars( ) ;
       CustId = (int)(QNutil.val( GetNextPar( ))) ;
+      Form_Backcolor = UIFactory.getColor( 255, 255, 255) ;
+      Form_Background = "" ;
+      Form_Caption = "Pick a customer" ;
+      Form_Jump = "" ;
       lbl1_Visible = (byte)(1) ;
       lbl1_Caption = "Pick a customer" ;
       sub2_Visible = (byte)(1) ;
@@ -343,6 +357,7 @@ public final class hcustpick extends QNWebPanel
       Form_Background = "" ;
       Form_Backcolor = 0 ;
       lbl1_Visible = 0 ;
+      lbl1_Link = "" ;
       lbl1_Caption = "" ;
       wbTemp = 0 ;
       wjLoc = "" ;
@@ -352,6 +367,7 @@ public final class hcustpick extends QNWebPanel
       Rfr0gs = false ;
       wbErr = false ;
       QN_FocusControl = "" ;
+      Form_Jump = "" ;
       sub2_Visible = 0 ;
       custid_Visible = 0 ;
       custid_Enabled = 0 ;
@@ -385,11 +401,13 @@ public final class hcustpick extends QNWebPanel
    protected int Acustid ;
    protected String Form_Caption ;
    protected String Form_Background ;
+   protected String lbl1_Link ;
    protected String lbl1_Caption ;
    protected String wjLoc ;
    protected String sCallerURL ;
    protected String QNSUBMITID ;
    protected String QN_FocusControl ;
+   protected String Form_Jump ;
    protected String sQNsfl_1_idx ;
    protected String Acustname ;
    protected boolean wbLoad ;

@@ -149,9 +149,19 @@ public final class horders extends QNWebPanel
          qnhtml_text( "<h1>Orders</h1>" );
          if ( ( lbl2_Visible != 0 ) )
          {
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( lbl2_Link), "")==0)) ) )
+            {
+               qnhtml_text( "<a href=\"" );
+               qnhtml_send_web_value( QNutil.rtrim( lbl2_Link) );
+               qnhtml_text( "\">" );
+            }
             qnhtml_text( "<span id=\"LBL2\" name=\"LBL2\">" );
             qnhtml_send_web_value( lbl2_Caption );
             qnhtml_text( "</span>" );
+            if ( !( ((QNutil.strcmp(QNutil.rtrim( lbl2_Link), "")==0)) ) )
+            {
+               qnhtml_text( "</a>" );
+            }
          }
          if ( ( Region_Visible != 0 ) )
          {
@@ -159,7 +169,7 @@ public final class horders extends QNWebPanel
             {
                qnhtml_text( "<input type="+((Region_Ispassword==1) ? "password" : "text")+" id=\"_REGION\" name=\"_REGION\" size=\"10\" maxlength=\"10\" value=\"" );
                qnhtml_send_web_value( Region );
-               qnhtml_text( "\">" );
+               qnhtml_text( "\" onBlur=\"this.value=this.value.toUpperCase()\">" );
             }
             else
             {
@@ -209,6 +219,10 @@ public final class horders extends QNWebPanel
             {
                if ( ( wbErr == false ) )
                {
+                  Rfr0gs = false ;
+                  if ( ( Rfr0gs == false ) )
+                  {
+                  }
                }
             }
          }
@@ -332,6 +346,7 @@ public final class horders extends QNWebPanel
       Form_Background = "" ;
       Form_Backcolor = 0 ;
       lbl2_Visible = 0 ;
+      lbl2_Link = "" ;
       lbl2_Caption = "" ;
       Region_Visible = 0 ;
       Region_Enabled = 0 ;
@@ -363,6 +378,7 @@ public final class horders extends QNWebPanel
    protected String Region ;
    protected String Form_Caption ;
    protected String Form_Background ;
+   protected String lbl2_Link ;
    protected String lbl2_Caption ;
    protected String btt4_Caption ;
    protected String wjLoc ;

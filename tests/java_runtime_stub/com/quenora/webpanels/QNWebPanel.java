@@ -52,4 +52,6 @@ public class QNWebPanel {
   // The page writer: a text as it stands, a value escaped for the page.
   public void qnhtml_text(String html) {}
   public void qnhtml_send_web_value(Object value) {}
+  // An error message of the page, sent with it.
+  public void qncgi_pusherror(String message) {}
 }

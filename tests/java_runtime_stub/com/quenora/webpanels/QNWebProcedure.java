@@ -20,4 +20,10 @@ public class QNWebProcedure {
   protected Response res = new Response();
 
   protected void cleanup() {}
+
+  // The request's parameters, read in order.
+  public void initpars() {}
+  public String GetNextPar() { return ""; }
+  public java.util.Date parseDateParm(String s) { return null; }
+  public java.util.Date parseDateTimeParm(String s) { return null; }
 }
