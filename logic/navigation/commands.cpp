@@ -33,6 +33,7 @@
 #include "logic/sql/sql_statements.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/pending.h"
+#include "logic/toolbox/print_blocks.h"
 #include "logic/toolbox/rule_utilities.h"
 
 namespace qn::logic {
@@ -239,6 +240,22 @@ bool method_header(Run& run, const std::string& header) {
   return Out(run).pieces({header}).open("{").ok();
 }
 
+// A procedure's or report's subroutine is being written: its tables get
+// data objects of their own (in_sub_i/1 gives their names its key), and
+// the variables it prints, itself or through the blocks it calls
+// (parmevents_i/2 of the object's block analysis), are declared.
+void enter_sub(Run& run, const Term& name) {
+  auto& facts = run.facts();
+  const Term key = atom(print_block_key(name));
+  facts.abolish("in_sub_i", 1);
+  facts.assertz(fact("in_sub_i", {key}));
+  auto printed = facts.first(fact("parmevents_i", {key, var()}));
+  if (!printed) return;
+  const auto parts = printed->arg(2).list_items();
+  if (parts.empty()) return;
+  for (const Term& v : parts[0].list_items()) var_target_ref(run, v, Term::nil(), "s");
+}
+
 // The method header of a user subroutine: a procedure that prints may be
 // interrupted while it runs.
 bool sub_start(Run& run, const Line& l, bool event) {
@@ -252,6 +269,7 @@ bool sub_start(Run& run, const Line& l, bool event) {
                                                 ? " throws ProcessInterruptedException"
                                                 : ""));
   if (!ok) return false;
+  if (!event && spec_kind_in(run, {"proc", "rpt"})) enter_sub(run, name);
   // A nested name (a menu bar's Menubar.Item) is shown as it is written.
   std::string title;
   if (name.is_cons()) {
@@ -266,6 +284,7 @@ bool cmd_sub_start(Run& run, const Line& l) { return sub_start(run, l, false); }
 bool sub_end(Run& run) {
   const bool ok = end_routine(run, "0");
   run.facts().abolish("in_usr_proc_i", 1);
+  run.facts().abolish("in_sub_i", 1);
   return ok;
 }
 bool cmd_event_end(Run& run, const Line& l) {
