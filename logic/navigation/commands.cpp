@@ -236,6 +236,19 @@ bool ask_later(Run& run, const char* name, std::vector<Term> args) {
   return s && (*s)(run, args);
 }
 
+// has_print_lines/0, kept while the object's lines stay as they are: each
+// subroutine and event start asks it, and a scan of every line at each made
+// a program of many subroutines quadratic.
+bool prints(Run& run) {
+  auto& facts = run.facts();
+  const auto stamp = static_cast<int64_t>(facts.stamp("b_line_i", 6));
+  if (auto c = facts.first(fact("print_lines_at_i", {num(stamp), var()}))) return c->arg(2) == "yes";
+  const bool yes = has_print_lines(run);
+  facts.abolish("print_lines_at_i", 2);
+  facts.assertz(fact("print_lines_at_i", {num(stamp), atom(yes ? "yes" : "no")}));
+  return yes;
+}
+
 bool method_header(Run& run, const std::string& header) {
   return Out(run).pieces({header}).open("{").ok();
 }
@@ -265,7 +278,7 @@ bool sub_start(Run& run, const Line& l, bool event) {
   const std::string method = routine_method(run, l, event);
   bool ok = event ? gen_load_event(run, name, l.level, method)
                   : method_header(run, "protected void " + method + "()" +
-                                           (has_print_lines(run)
+                                           (prints(run)
                                                 ? " throws ProcessInterruptedException"
                                                 : ""));
   if (!ok) return false;
@@ -419,7 +432,7 @@ bool gen_load_event(Run& run, const Term& event, const Term& level, const std::s
   if (platform::upper_1252(bare_name(event)) != "LOAD") {
     if (!qn_event_method(run, event, level)) return false;
     return method_header(run, "protected void " + method + "()" +
-                                  (has_print_lines(run) ? " throws ProcessInterruptedException"
+                                  (prints(run) ? " throws ProcessInterruptedException"
                                                         : ""));
   }
   if (spec_kind_in(run, {"scr"}) && sfl_level(run, level, Term::fresh_var())) {
