@@ -76,6 +76,46 @@ void BM_ProcClass(benchmark::State& state) {
 }
 BENCHMARK(BM_ProcClass)->Arg(200)->Arg(2000)->Unit(benchmark::kMillisecond);
 
+// A procedure of n subroutines each calling the next after printing a
+// variable of its own: the block analysis and every subroutine's
+// declarations of what it and the chain after it print.
+std::string chained_subroutines(int n) {
+  std::string facts =
+      "level_i(1, []). break_i(1, rpt, 0, 0, 0). b_group_i(1, 0, lit, 0, 0, 0). "
+      "b_line_i(1, 1, 0, cmd, 0, [t(do, 145), t('S1', 3)]). "
+      "b_line_i(2, 1, 0, cmd, 0, [t(return, 118)]). ";
+  int line = 3;
+  auto add = [&](const std::string& tokens) {
+    facts += "b_line_i(" + std::to_string(line++) + ", 1, 0, cmd, 0, [" + tokens + "]). ";
+  };
+  for (int i = 1; i <= n; ++i) {
+    const std::string v = "'&V" + std::to_string(i) + "'";
+    facts += "attri_i(" + v + ", [" + v + ", int, 9, 0, '']). ";
+    add("t(sub, 143), t('S" + std::to_string(i) + "', 3)");
+    add("t('msg(', 141), t(" + v + ", 23), t(')', 4)");
+    if (i < n) add("t(do, 145), t('S" + std::to_string(i + 1) + "', 3)");
+    add("t(endsub, 144)");
+  }
+  return facts;
+}
+
+void BM_ProcSubroutines(benchmark::State& state) {
+  const std::string facts = chained_subroutines(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    qn::engine::Engine engine;
+    engine.consult_text(facts, false);
+    qn::logic::Run run(engine);
+    run.capture_output();
+    state.ResumeTiming();
+    if (!qn::logic::gen_proc_object(run, 0, 1, *qn::engine::parse_term("[proc, 'T', 'Subs', 0, 0]"))) {
+      state.SkipWithError("the procedure failed");
+      break;
+    }
+  }
+}
+BENCHMARK(BM_ProcSubroutines)->Arg(300)->Arg(3000)->Unit(benchmark::kMillisecond);
+
 void BM_ParmList200(benchmark::State& state) {
   qn::engine::Engine engine;
   engine.consult_text(facts_with_parms(200), false);

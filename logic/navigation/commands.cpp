@@ -33,6 +33,7 @@
 #include "logic/sql/sql_statements.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/pending.h"
+#include "logic/toolbox/print_blocks.h"
 #include "logic/toolbox/rule_utilities.h"
 
 namespace qn::logic {
@@ -235,8 +236,37 @@ bool ask_later(Run& run, const char* name, std::vector<Term> args) {
   return s && (*s)(run, args);
 }
 
+// has_print_lines/0, kept while the object's lines stay as they are: each
+// subroutine and event start asks it, and a scan of every line at each made
+// a program of many subroutines quadratic.
+bool prints(Run& run) {
+  auto& facts = run.facts();
+  const auto stamp = static_cast<int64_t>(facts.stamp("b_line_i", 6));
+  if (auto c = facts.first(fact("print_lines_at_i", {num(stamp), var()}))) return c->arg(2) == "yes";
+  const bool yes = has_print_lines(run);
+  facts.abolish("print_lines_at_i", 2);
+  facts.assertz(fact("print_lines_at_i", {num(stamp), atom(yes ? "yes" : "no")}));
+  return yes;
+}
+
 bool method_header(Run& run, const std::string& header) {
   return Out(run).pieces({header}).open("{").ok();
+}
+
+// A procedure's or report's subroutine is being written: its tables get
+// data objects of their own (in_sub_i/1 gives their names its key), and
+// the variables it prints, itself or through the blocks it calls
+// (parmevents_i/2 of the object's block analysis), are declared.
+void enter_sub(Run& run, const Term& name) {
+  auto& facts = run.facts();
+  const Term key = atom(print_block_key(name));
+  facts.abolish("in_sub_i", 1);
+  facts.assertz(fact("in_sub_i", {key}));
+  auto printed = facts.first(fact("parmevents_i", {key, var()}));
+  if (!printed) return;
+  const auto parts = printed->arg(2).list_items();
+  if (parts.empty()) return;
+  for (const Term& v : parts[0].list_items()) var_target_ref(run, v, Term::nil(), "s");
 }
 
 // The method header of a user subroutine: a procedure that prints may be
@@ -248,10 +278,11 @@ bool sub_start(Run& run, const Line& l, bool event) {
   const std::string method = routine_method(run, l, event);
   bool ok = event ? gen_load_event(run, name, l.level, method)
                   : method_header(run, "protected void " + method + "()" +
-                                           (has_print_lines(run)
+                                           (prints(run)
                                                 ? " throws ProcessInterruptedException"
                                                 : ""));
   if (!ok) return false;
+  if (!event && spec_kind_in(run, {"proc", "rpt"})) enter_sub(run, name);
   // A nested name (a menu bar's Menubar.Item) is shown as it is written.
   std::string title;
   if (name.is_cons()) {
@@ -266,6 +297,7 @@ bool cmd_sub_start(Run& run, const Line& l) { return sub_start(run, l, false); }
 bool sub_end(Run& run) {
   const bool ok = end_routine(run, "0");
   run.facts().abolish("in_usr_proc_i", 1);
+  run.facts().abolish("in_sub_i", 1);
   return ok;
 }
 bool cmd_event_end(Run& run, const Line& l) {
@@ -400,7 +432,7 @@ bool gen_load_event(Run& run, const Term& event, const Term& level, const std::s
   if (platform::upper_1252(bare_name(event)) != "LOAD") {
     if (!qn_event_method(run, event, level)) return false;
     return method_header(run, "protected void " + method + "()" +
-                                  (has_print_lines(run) ? " throws ProcessInterruptedException"
+                                  (prints(run) ? " throws ProcessInterruptedException"
                                                         : ""));
   }
   if (spec_kind_in(run, {"scr"}) && sfl_level(run, level, Term::fresh_var())) {

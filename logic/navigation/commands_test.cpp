@@ -95,14 +95,27 @@ TEST(Navigation, CommandLines) {
   }
 }
 
-// A subroutine's start and end bracket in_usr_proc_i/1.
+// A subroutine's start and end bracket in_usr_proc_i/1 and, in a procedure,
+// in_sub_i/1 with its key (what names its table objects); the variables the
+// block analysis found it prints are declared at its start. A work panel's
+// subroutine names no key.
 TEST(Navigation, UserSubroutineFact) {
-  Fixture f(kProc);
-  cmd_to_code(f.run, t("[t(sub, 143), t('Calc', 2)]"), Term::nil(), Term::nil(), t("1"),
-              Term::nil());
-  EXPECT_EQ(f.eng.facts().count("in_usr_proc_i", 1), 1u);
-  cmd_to_code(f.run, t("[t(endsub, 144)]"), Term::nil(), Term::nil(), t("1"), Term::nil());
-  EXPECT_EQ(f.eng.facts().count("in_usr_proc_i", 1), 0u);
+  for (const bool proc : {true, false}) {
+    SCOPED_TRACE(proc ? "procedure" : "work panel");
+    Fixture f(std::string(kProc) + "parmevents_i(calc, [['&S'], [], []]).");
+    if (!proc) {
+      f.eng.facts().abolish("spec_i", 1);
+      f.eng.facts().assertz(t("spec_i([scr, 2, 'T', 'P', 0, 0])"));
+    }
+    cmd_to_code(f.run, t("[t(sub, 143), t('\\'Calc\\'', 2)]"), Term::nil(), Term::nil(),
+                t("1"), Term::nil());
+    EXPECT_EQ(f.eng.facts().count("in_usr_proc_i", 1), 1u);
+    EXPECT_EQ(f.eng.facts().exists(t("in_sub_i(calc)")), proc);
+    EXPECT_EQ(f.eng.facts().exists(t("fld_to_dcl_i('S', s, _)")), proc);
+    cmd_to_code(f.run, t("[t(endsub, 144)]"), Term::nil(), Term::nil(), t("1"), Term::nil());
+    EXPECT_EQ(f.eng.facts().count("in_usr_proc_i", 1), 0u);
+    EXPECT_EQ(f.eng.facts().count("in_sub_i", 1), 0u);
+  }
 }
 
 // The program's lines decide what a RETURN and a DO write: a RETURN at the

@@ -32,6 +32,7 @@
 #include "logic/navigation/vert_formulas.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/pending.h"
+#include "logic/toolbox/print_blocks.h"
 #include "logic/toolbox/report_end.h"
 #include "logic/toolbox/report_print.h"
 #include "platform/cp1252.h"
@@ -60,7 +61,7 @@ void top_navigations(Run& run, const std::string& routine) {
   auto& facts = run.facts();
   const Term zero = num(0);
   // The first line of each level, and the first line of each level-0 group.
-  std::unordered_map<std::string, int64_t> first_of_level, first_of_group;
+  std::unordered_map<std::string, int64_t> first_of_level, first_of_group, last_of_group;
   for (const Term& l : facts.clauses("b_line_i", 6)) {
     if (!l.arg(1).is_int()) continue;
     const int64_t n = l.arg(1).as_int();
@@ -69,7 +70,11 @@ void top_navigations(Run& run, const std::string& routine) {
       if (!fresh) it->second = std::min(it->second, n);
     };
     keep(first_of_level, engine::write(l.arg(2)));
-    if (l.arg(2) == zero) keep(first_of_group, engine::write(l.arg(3)));
+    if (l.arg(2) == zero) {
+      keep(first_of_group, engine::write(l.arg(3)));
+      auto [it, fresh] = last_of_group.try_emplace(engine::write(l.arg(3)), n);
+      if (!fresh) it->second = std::max(it->second, n);
+    }
   }
   // The levels under each level.
   std::unordered_map<std::string, std::vector<std::string>> below;
@@ -107,14 +112,69 @@ void top_navigations(Run& run, const std::string& routine) {
   }
   std::stable_sort(pieces.begin(), pieces.end(),
                    [](const Piece& a, const Piece& b) { return a.first < b.first; });
-  for (const Piece& p : pieces) {
+  auto level_of = [&](const Piece& p) {
+    gen_level_kind(run, p.fact.arg(2), p.fact.arg(1), atom("true"), str(routine), Term::list({}));
+  };
+  // A level whose first line stands among the lines of a lit group (a FOR
+  // EACH among a subroutine's lines) runs there, between the lines before
+  // and after it: after the group, it would stand outside any method.
+  std::vector<size_t> levels;  // by first line, as sorted
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    if (pieces[i].fact.functor() == "break_i") levels.push_back(i);
+  }
+  std::vector<char> inside(pieces.size());
+  std::unordered_map<size_t, std::vector<Term>> items_of;
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    const Term& f = pieces[i].fact;
+    if (f.functor() != "b_group_i" || !(f.arg(3) == "lit")) continue;
+    // Only a group with a level's first line within its lines is split.
+    auto last = last_of_group.find(engine::write(f.arg(2)));
+    if (last == last_of_group.end()) continue;
+    auto within = std::upper_bound(levels.begin(), levels.end(), pieces[i].first,
+                                   [&](int64_t n, size_t k) { return n < pieces[k].first; });
+    if (within == levels.end() || pieces[*within].first >= last->second) continue;
+    std::vector<Term> items = rpt_group_items(run, zero, f.arg(2));
+    if (items.size() < 2) continue;
+    const Term lo = items.front().list_items()[1], hi = items.back().list_items()[1];
+    if (!lo.is_int() || !hi.is_int()) continue;
+    auto at = std::upper_bound(levels.begin(), levels.end(), lo.as_int(),
+                               [&](int64_t n, size_t k) { return n < pieces[k].first; });
+    bool any = false;
+    for (; at != levels.end() && pieces[*at].first < hi.as_int(); ++at) inside[*at] = any = true;
+    if (any) items_of.emplace(i, std::move(items));
+  }
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    const Piece& p = pieces[i];
     const Term& f = p.fact;
+    if (inside[i]) continue;
     if (f.functor() == "break_i") {
-      gen_level_kind(run, f.arg(2), f.arg(1), atom("true"), str(routine), Term::list({}));
-    } else {
+      level_of(p);
+      continue;
+    }
+    auto split = items_of.find(i);
+    if (split == items_of.end()) {
       gen_print_block(run, zero, f.arg(2), f.arg(3), Term::nil(), atom("true"), str(routine),
                       Term::list({}));
+      continue;
     }
+    const std::vector<Term>& items = split->second;
+    const int64_t last = items.back().list_items()[1].as_int();
+    auto at = std::upper_bound(levels.begin(), levels.end(), items.front().list_items()[1].as_int(),
+                               [&](int64_t n, size_t k) { return n < pieces[k].first; });
+    std::vector<Term> run_of;
+    for (const Term& item : items) {
+      const Term n = item.list_items()[1];
+      for (; at != levels.end() && pieces[*at].first < last && n.is_int() &&
+             pieces[*at].first < n.as_int();
+           ++at) {
+        if (!inside[*at]) continue;
+        rpt_print_items(run, run_of, true, zero, atom("true"), str(routine), Term::list({}));
+        run_of.clear();
+        level_of(pieces[*at]);
+      }
+      run_of.push_back(item);
+    }
+    rpt_print_items(run, run_of, true, zero, atom("true"), str(routine), Term::list({}));
   }
 }
 
@@ -130,6 +190,10 @@ bool gen_proc_object(Run& run, int64_t model, int64_t number, const Term& spec) 
   set_pgm_id(run, number, kind, name);
   set_current_pgm(run, number, kind, name);
   const std::string cls = kind_pgm_name(run, text_of(name));
+  // What each subroutine, event and the page footer prints, once for the
+  // object: a subroutine's method declares it.
+  facts.abolish("in_sub_i", 1);
+  analyse_print_blocks(run);
   // The program's source, as the program start opens it.
   if (!class_source_file(run, model, cls, cls, "inm")) return false;
   // A parameter rule that holds no list fails the object: it is not taken
@@ -157,6 +221,8 @@ bool gen_proc_object(Run& run, int64_t model, int64_t number, const Term& spec) 
   // The subroutines and events met inside a navigation follow the main
   // routine.
   ok = rpt_deferred_routines(run, atom("true"), str(routine), Term::list({})) && ok;
+  // A subroutine without its end line names no table object after it.
+  facts.abolish("in_sub_i", 1);
   if (ok && report) {
     const std::string throws = "throws ProcessInterruptedException";
     for (const auto& [method, which] : {std::pair{"printHeaders", "page"}, {"printFooters", "foot"}}) {

@@ -34,14 +34,8 @@ struct Line {
   Term fact;
 };
 
-// The name a DO or a block start gives: lower-cased, without quotes.
-std::string block_name(const Term& token) {
-  std::string s = text_of(token.arg(1));
-  if (s.size() >= 2 && (s.front() == '\'' || s.front() == '"') && s.back() == s.front()) {
-    s = s.substr(1, s.size() - 2);
-  }
-  return platform::lower_1252(s);
-}
+// The name a DO or a block start gives.
+std::string block_name(const Term& token) { return print_block_key(token.arg(1)); }
 
 void add_once(std::vector<std::string>& to, std::unordered_set<std::string>& seen,
               const std::string& name) {
@@ -181,6 +175,14 @@ std::optional<std::pair<int64_t, int64_t>> block_after(const std::vector<Line>& 
 
 }  // namespace
 
+std::string print_block_key(const Term& name) {
+  std::string s = text_of(name);
+  if (s.size() >= 2 && (s.front() == '\'' || s.front() == '"') && s.back() == s.front()) {
+    s = s.substr(1, s.size() - 2);
+  }
+  return platform::lower_1252(s);
+}
+
 PrintedNames print_block_lines(Run& run, int64_t start, int64_t end) {
   Analyser a(run);
   return a.parse(start, end);
@@ -194,6 +196,7 @@ std::optional<std::pair<int64_t, int64_t>> parse_headerfooter1(Run& run, int64_t
 void analyse_print_blocks(Run& run) {
   auto& facts = run.facts();
   facts.abolish("parmevents_i", 2);
+  facts.abolish("attri_parms_i", 1);
   Analyser a(run);
   const auto& lines = a.lines();
 

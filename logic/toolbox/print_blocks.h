@@ -33,11 +33,16 @@ PrintedNames print_block_lines(Run& run, int64_t start, int64_t end);
 // Nothing when no line follows Start.
 std::optional<std::pair<int64_t, int64_t>> parse_headerfooter1(Run& run, int64_t start);
 
+// The key of the block a subroutine or event name (a DO's or a start
+// line's name) stands for: lower-cased, without its quotes.
+std::string print_block_key(const engine::Term& name);
+
 // The block analysis: the page footer (the lines of the foot groups), every
 // subroutine and every event get parmevents_i(Block, [Vars, Atts, Procs]);
 // each block then takes in the variables and attributes of the blocks it
 // calls, through any depth (a cycle ends where it closes). Block is foot,
-// or the name of the subroutine or event.
+// or the key of the subroutine or event. The attributes met deeper
+// (attri_parms_i/1) are the last object's no more.
 void analyse_print_blocks(Run& run);
 
 }  // namespace qn::logic
