@@ -8,6 +8,7 @@
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
+#include "logic/core/tokens.h"
 #include "logic/core/utilities.h"
 #include "logic/java/class_frame.h"
 #include "logic/java/commands.h"
@@ -133,9 +134,19 @@ bool event_source(Run& run) {
   if (run.facts().exists(fact("b_group_i", {top, var(), var(), var(), var(), var()}))) {
     return each_break_group(run, top, Term::nil(), Term::nil(), Term::nil());
   }
+  // Each line goes to the subfile statements' writer (a later generator's,
+  // asked of the run's stand-in), which hands the others to cmd_to_code/5;
+  // without it, to cmd_to_code/5 directly.
+  const Run::HostStandIn* subfile_access = run.host_stand_in("gen_subfile_event_access", 5);
   bool ok = true;
   for (const Term& l : run.facts().clauses("b_line_i", 6)) {
     if (!(l.arg(2) == top) || !(l.arg(4) == "cmd")) continue;
+    if (subfile_access) {
+      note_event_command(run, drop_tok_positions(l.arg(6)));
+      std::vector<Term> args{l.arg(6), Term::nil(), Term::nil(), top, Term::nil()};
+      ok = (*subfile_access)(run, args) && ok;
+      continue;
+    }
     ok = cmd_to_code(run, l.arg(6), Term::nil(), Term::nil(), top, Term::nil()) && ok;
   }
   return ok;

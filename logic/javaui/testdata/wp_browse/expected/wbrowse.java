@@ -111,11 +111,13 @@ public final class wbrowse extends QNWorkpanel
    protected void E11V08()
    {
       /* refreshRoutine */
+      eventLevelContext();
    }
 
    protected void E12V08()
    {
       /* Products.ClickRoutine */
+      eventLevelContext();
    }
 
    protected void screen() {
