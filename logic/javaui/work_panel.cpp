@@ -363,6 +363,16 @@ std::string padded(const std::string& digits, size_t width) {
   return digits.size() < width ? std::string(width - digits.size(), '0') + digits : digits;
 }
 
+// The level a subfile shows: its break's, else the first level the subfile
+// rules take.
+std::optional<Term> subfile_level(Run& run, const Term& number) {
+  if (auto b = run.facts().first(fact("sf_break_i", {var(), number}))) return b->arg(1);
+  for (const Term& l : run.facts().clauses("level_i", 2)) {
+    if (sfl_level(run, l.arg(1), number)) return l.arg(1);
+  }
+  return std::nullopt;
+}
+
 // A subfile of the form: its number, control, element class and object.
 struct FormSubfile {
   Term number;
@@ -404,12 +414,7 @@ std::vector<Term> subfile_elements(Run& run, const Term& number) {
   }
   // The level of the subfile's break first, else the first level the
   // subfile rules take.
-  std::optional<Term> level;
-  if (auto b = run.facts().first(fact("sf_break_i", {var(), number}))) level = b->arg(1);
-  for (const Term& l : run.facts().clauses("level_i", 2)) {
-    if (level) break;
-    if (sfl_level(run, l.arg(1), number)) level = l.arg(1);
-  }
+  const std::optional<Term> level = subfile_level(run, number);
   if (level) {
     if (auto r = run.facts().first(fact("repeat_i", {*level, var()}))) {
       for (const Term& a : r->arg(2).list_items()) {
@@ -507,8 +512,13 @@ bool has_colour_rules(Run& run);
 
 bool gen_var_control_sync(Run& run) {
   const auto subfiles = form_subfiles(run);
-  // Each subfile's flow class comes first; it is the subfile writer's.
+  // Each subfile's load producer and flow class come first (the flow class
+  // is the subfile writer's). The producer runs the level the subfile
+  // shows.
+  bool loads_ok = true;
   for (const FormSubfile& sf : subfiles) {
+    const std::optional<Term> level = subfile_level(run, sf.number);
+    if (level) loads_ok = gen_load_producer(run, get_model_num(run).value_or(num(0)).as_int(), *level, sf.number) && loads_ok;
     if (const auto* s = run.host_stand_in("subfile_flow_control", 1)) {
       std::vector<Term> args{sf.number};
       (*s)(run, args);
@@ -529,7 +539,7 @@ bool gen_var_control_sync(Run& run) {
     if (has_colour_rules(run)) o.pieces({"setConditionalColor( true, \"\");"});
     ok = emit_comment(run, {"Quenora Refresh"}) && ok;
     return ok;
-  });
+  }) && loads_ok;
 }
 
 namespace {
@@ -579,6 +589,28 @@ std::optional<std::string> rule_colour(const Term& c) {
 }  // namespace
 
 bool has_colour_rules(Run& run) { return !action_rules(run, 26).empty(); }
+
+namespace {
+
+// A subfile whose Load event did not write them gets the load-to-buffer and
+// close methods its load producer calls: the body is the subfile writer's
+// (asked of the run's stand-in), the close has no cursors to close.
+bool gen_load_buffer_fallbacks(Run& run) {
+  bool ok = true;
+  for (const FormSubfile& sf : form_subfiles(run)) {
+    const std::optional<Term> level = subfile_level(run, sf.number);
+    if (!level || run.facts().exists(fact("load_buffer_written_i", {str(sf.nn)}))) continue;
+    const Run::HostStandIn* body = run.host_stand_in("gen_load_to_buffer", 1);
+    ok = method(run, "public void loadToBuffer" + sf.nn + "()", [&](Out&) {
+           std::vector<Term> args{*level};
+           return !body || (*body)(run, args);
+         }) && ok;
+    ok = method(run, "protected void closeCursors" + sf.nn + "()", [](Out&) { return true; }) && ok;
+  }
+  return ok;
+}
+
+}  // namespace
 
 bool gen_no_accept(Run& run) {
   const auto rules = action_rules(run, 3);
@@ -641,6 +673,7 @@ bool gen_workpanel_class(Run& run, int64_t model, int64_t number, const Term& sp
   facts.abolish("endscr_i", 0);
   facts.abolish("form_field_i", 1);
   facts.abolish("subfile_elements_i", 2);
+  facts.abolish("load_buffer_written_i", 1);
   set_pgm_id(run, number, kind, name);
   set_current_pgm(run, number, kind, name);
   const std::string cls = kind_pgm_name(run, text_of(name));
@@ -690,7 +723,7 @@ bool gen_workpanel_class(Run& run, int64_t model, int64_t number, const Term& sp
     }
   }
   ok = ok && method(run, "public void refreshArray(String array)", [](Out&) { return true; });
-  ok = ok && gen_do_ask(run);
+  ok = ok && gen_do_ask(run) && gen_load_buffer_fallbacks(run);
   if (!ok) return close_output(run) && false;
   return gen_program_end(run);
 }

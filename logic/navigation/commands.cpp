@@ -444,6 +444,17 @@ std::string level_digits(const Term& level) {
   return n.size() < 2 ? std::string(2 - n.size(), '0') + n : n;
 }
 
+std::string level_subfile_digits(Run& run, const Term& level) {
+  auto& facts = run.facts();
+  if (auto b = facts.first(fact("sf_break_i", {level, var()}))) return level_digits(b->arg(2));
+  for (const Term& f : facts.clauses("lit_i", 4)) {
+    const Term& it = f.arg(3);
+    if (it.is_compound() && it.functor() == "s" && it.arity() == 1 && sfl_level(run, level, it.arg(1)))
+      return level_digits(it.arg(1));
+  }
+  return level_digits(level);
+}
+
 bool gen_load_event(Run& run, const Term& event, const Term& level, const std::string& method) {
   if (platform::upper_1252(bare_name(event)) != "LOAD") {
     if (!qn_event_method(run, event, level)) return false;
@@ -455,7 +466,8 @@ bool gen_load_event(Run& run, const Term& event, const Term& level, const std::s
     // A work panel's subfile: the rows go to the buffer, then the event
     // moves each shown attribute's auxiliary into the subfile element.
     run.facts().assertz(fact("in_event_load", {}));
-    const std::string n = level_digits(level);
+    const std::string n = level_subfile_digits(run, level);
+    run.facts().assertz(fact("load_buffer_written_i", {str(n)}));
     if (!method_header(run, "public void loadToBuffer" + n + "()") ||
         !ask_later(run, "gen_load_to_buffer", {level}) || !emit_method_end(run)) {
       return false;
@@ -474,7 +486,7 @@ bool gen_event_end(Run& run, const Term& level) {
   if (!facts.exists(fact("in_event_load", {}))) return ok;
   facts.retract_all(fact("in_event_load", {}));
   // The cursors the subfile's load opened are closed with the load.
-  ok = method_header(run, "protected void closeCursors" + level_digits(level) + "()") && ok;
+  ok = method_header(run, "protected void closeCursors" + level_subfile_digits(run, level) + "()") && ok;
   for (const Term& f : facts.clauses("load_cursors", 1)) {
     for (const Term& c : f.arg(1).is_cons() ? f.arg(1).list_items() : std::vector<Term>{f.arg(1)}) {
       ok = gen_db_command(run, "qnclosecur", {text_of(c)}) && ok;
@@ -485,11 +497,11 @@ bool gen_event_end(Run& run, const Term& level) {
   return emit_method_end(run) && ok;
 }
 
-bool gen_load_producer(Run& run, int64_t model, const Term& level) {
+bool gen_load_producer(Run& run, int64_t model, const Term& level, const Term& subfile) {
   std::string object;
   if (auto c = run.facts().first(fact("current_pgm_i", {var()}))) object = text_of(c->arg(1));
-  const std::string n = level_digits(level);
-  if (!gen_class_header(run, model, "load", kind_pgm_name(run, object) + "_load" + n,
+  const std::string n = level_digits(subfile);
+  if (!gen_class_header(run, model, "load", object + "_load" + n,
                         SourceMode::Same)) {
     return false;
   }

@@ -72,13 +72,19 @@ bool gen_call(Run& run, const engine::Term& tokens, const engine::Term& level,
 bool gen_load_event(Run& run, const engine::Term& event, const engine::Term& level,
                     const std::string& method);
 // gen_event_end/1: the event's routine closed; after a work panel's subfile
-// Load, closeCursors<NN> closing the cursors of load_cursors/1, which is
+// Load, closeCursors<NN> (the subfile's number) closing the cursors of load_cursors/1, which is
 // cleared with cursor_loaded_i/1.
 bool gen_event_end(Run& run, const engine::Term& level);
-// The load producer of a work panel's subfile level: the inner class
-// <class>_load<NN> (kind load) running the level's load.
-bool gen_load_producer(Run& run, int64_t model, const engine::Term& level);
+// The load producer of a work panel's subfile: the inner class
+// <class>_load<NN> (kind load, NN the subfile's number) running the load of
+// the level the subfile shows.
+bool gen_load_producer(Run& run, int64_t model, const engine::Term& level,
+                       const engine::Term& subfile);
 // A level as two digits (1 gives 01).
 std::string level_digits(const engine::Term& level);
+// The number of the subfile a level shows, as two digits (its break's
+// subfile, else the subfile whose controls show it; else the level's own):
+// the loadToBuffer<NN> and closeCursors<NN> of its Load event.
+std::string level_subfile_digits(Run& run, const engine::Term& level);
 
 }  // namespace qn::logic

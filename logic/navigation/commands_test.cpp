@@ -180,7 +180,8 @@ TEST(Navigation, EventCommandCall) {
 // fails); a web panel a private method; anything else an empty nextLoad()
 // first.
 TEST(Navigation, LoadEvent) {
-  const std::string scr = "spec_i([scr, 4, 'T', 'W', 0, 0]). sf_break_i(1, s1). ";
+  const std::string scr = "spec_i([scr, 4, 'T', 'W', 0, 0]). sf_break_i(2, 1). ";
+  // Level 2 shows subfile 1: the buffer method is the subfile's (01).
   struct Case {
     const char* name;
     std::string facts;
@@ -193,8 +194,8 @@ TEST(Navigation, LoadEvent) {
       {"web panel", "spec_i([web, 4, 'T', 'W', 0, 0]). ", false, true,
        {"private void E11()", "{"}},
       {"work panel subfile", scr, true, true,
-       {"public void loadToBuffer01()", "{", "   /* buffer 1 */", "}", "",
-        "private void E11() throws QNLoadInterruptException", "{", "   /* element 1 */"}},
+       {"public void loadToBuffer01()", "{", "   /* buffer 2 */", "}", "",
+        "private void E11() throws QNLoadInterruptException", "{", "   /* element 2 */"}},
       {"work panel subfile, no body yet", scr, false, false,
        {"public void loadToBuffer01()", "{"}},
   };
@@ -210,7 +211,7 @@ TEST(Navigation, LoadEvent) {
         });
       }
     }
-    EXPECT_EQ(gen_load_event(f.run, t("'Load'"), t("1"), "E11"), c.ok);
+    EXPECT_EQ(gen_load_event(f.run, t("'Load'"), t("2"), "E11"), c.ok);
     EXPECT_EQ(f.lines(), c.expected);
   }
 }
@@ -283,10 +284,11 @@ TEST(Navigation, LoadEventEnd) {
 }
 
 // The load producer of a subfile level without table: the level's Load
-// event (none here) inside runLoad, and the calls of the panel's methods.
+// event (none here) inside runLoad, and the calls of the panel's methods,
+// named by the subfile (1) and not by the level (2).
 TEST(Navigation, LoadProducer) {
-  Fixture f("spec_i([scr, 4, 'T', 'W', 0, 0]). current_pgm_i('W'). level_i(1, []). ");
-  ASSERT_TRUE(gen_load_producer(f.run, 1, t("1")));
+  Fixture f("spec_i([scr, 4, 'T', 'W', 0, 0]). current_pgm_i('W'). level_i(2, []). ");
+  ASSERT_TRUE(gen_load_producer(f.run, 1, t("2"), t("1")));
   const Lines lines = f.lines();
   ASSERT_FALSE(lines.empty());
   EXPECT_NE(lines[0].find("class ") , std::string::npos);

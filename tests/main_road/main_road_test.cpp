@@ -260,7 +260,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   take(fs::path(QN_SOURCE_DIR) / "tests/main_road/testdata/sample_reorg/javac/p003.java", "p003.java");
   // The Browse panel's subfile classes, written by hand until they are
   // generated.
-  for (const char* name : {"wbrowse_flow01.java", "wbrowse_load01.java", "subW0100008.java"}) {
+  for (const char* name : {"wbrowse_flow01.java", "subW0100008.java"}) {
     take(fs::path(QN_SOURCE_DIR) / "tests/main_road/javac" / name, name);
   }
   for (const std::string& line : lines_of(copy_list)) {

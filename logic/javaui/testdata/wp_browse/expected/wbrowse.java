@@ -100,6 +100,24 @@ public final class wbrowse extends QNWorkpanel
 
    protected void standAlone() {
    }
+   public final class wbrowse_load01 extends QNLoadProducer
+   {
+      public void loadToBuffer()
+      {
+         loadToBuffer01();
+      }
+
+      public synchronized void runLoad() throws QNLoadInterruptException
+      {
+      }
+
+      public void closeCursors()
+      {
+         closeCursors01();
+      }
+
+   }
+
    protected void QNRefresh() {
       ControlsToVariables();
       standAlone();
@@ -218,6 +236,10 @@ public final class wbrowse extends QNWorkpanel
       return btt6 ;
    }
    public void refreshArray(String array) {
+   }
+   public void loadToBuffer01() {
+   }
+   protected void closeCursors01() {
    }
    protected void cleanup( )
    {
