@@ -89,6 +89,10 @@ bool event_code(Run& run, const Term& header_name, std::string_view event) {
   return true;
 }
 
+bool is_column(const Term& item) {
+  return item.is_compound() && item.functor() == "s" && item.arity() == 2;
+}
+
 struct Dispatch {
   FormItem item;
   std::string kind;   // control kind
@@ -109,8 +113,10 @@ std::vector<Dispatch> control_events(Run& run) {
                                                             : std::vector<Term>{};
     if (pair.size() < 2) continue;
     const std::string event = text_of(pair[1].is_compound() ? pair[1].arg(1) : pair[1]);
-    out.push_back({*it, form_item_kind(run, *it).value_or(""), form_item_field(run, *it),
-                   {pair[0], event}, tok});
+    // A subfile column is reached through its subfile.
+    const std::string field =
+        is_column(it->item) ? subfile_column_ref(run, it->item) : form_item_field(run, *it);
+    out.push_back({*it, form_item_kind(run, *it).value_or(""), field, {pair[0], event}, tok});
   }
   return out;
 }
@@ -212,6 +218,23 @@ bool register_listeners(Run& run, const Term& number, std::string_view field,
     }
   }
   Out out(run);
+  if (control_kind == "subfile") {
+    // A subfile listens to its items when it has an event; each column
+    // with an event to its actions and items.
+    if (run.facts().exists(fact("event_ctl_i", {number, var()}))) {
+      out.pieces({std::string(field) + ".addItemListener(this);"});
+    }
+    auto sub = run.facts().first(fact("lit_i", {number, var(), var(), var()}));
+    if (!sub || !sub->arg(3).is_compound() || sub->arg(3).functor() != "s" || sub->arg(3).arity() != 1)
+      return out.ok();
+    for (const Term& c : run.facts().findall(fact("lit_i", {var(), var(), fact("s", {var(), sub->arg(3).arg(1)}), var()}))) {
+      if (!run.facts().exists(fact("event_ctl_i", {c.arg(1), var()}))) continue;
+      const std::string column = subfile_column_ref(run, c.arg(3));
+      out.pieces({column + ".addActionListener( this);"});
+      out.pieces({column + ".addItemListener( this);"});
+    }
+    return out.ok();
+  }
   if (item) out.pieces({std::string(field) + ".addItemListener(this);"});
   if (mouse) out.pieces({std::string(field) + ".addMouseListener(this);"});
   return out.ok();
@@ -241,6 +264,13 @@ bool gen_event_dispatchers(Run& run) {
     const std::string sub = form_item_field(run, f);
     ok = branch(run, sub + ".isEventSource(eventSource)",
                 [&] { return event_code(run, atom("Enter"), "Enter"); }) && ok;
+    // Its columns' mouse events.
+    for (const Dispatch& d : events) {
+      if (!is_column(d.item.item) || !(d.item.item.arg(2) == f.item.arg(1)) || !has_kind(d, "mouse"))
+        continue;
+      ok = branch(run, d.field + ".isEventSource(eventSource)",
+                  [&] { return event_code(run, d.name, d.header.event); }) && ok;
+    }
   }
   ok = method_end(run) && ok;
 

@@ -85,7 +85,10 @@ bool cmd_assign(Run& run, const Line& l) {
   const auto a = l.args.list_items();
   if (a.empty()) return true;
   const Term& target = a[0];
-  if (tok_kind(target) == kTokCtrlMethod) return gen_ctl_method_stmt(run, l.args, {l.c2, l.c3});
+  // A control method's token holds the method's own tokens.
+  if (tok_kind(target) == kTokCtrlMethod) {
+    return gen_ctl_method_stmt(run, target.arg(1).is_cons() ? target.arg(1) : l.args, {l.c2, l.c3});
+  }
   const std::string name = tok_text(target);
   if (name == "Qnfont" || name == "&Qnfont") return true;
   // Target "=" Value; the target may be an array element with subscripts.

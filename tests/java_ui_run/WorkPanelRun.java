@@ -14,13 +14,15 @@
 //     columns too) and each modifier or key: the markers (fields named
 //     Hit...) its events set must be exactly the ones the run file lists;
 //   - setNoAccept, called with every control after a variable is given a
-//     value, leaves only the listed control in the listed state.
+//     value, leaves only the listed control in the listed state;
+//   - a subfile's load sets exactly the listed markers.
 //
 // Run file, one statement a line ("#" starts a comment):
 //   class NAME
 //   shows CONTROL VARIABLE
 //   event DISPATCH CONTROL|* [LEFTCLICK|DBLCLICK|RIGHTCLICK|F1..F12|ENTER] MARKER
 //   noaccept CONTROL VARIABLE=VALUE enabled|disabled
+//   load SUBFILE [MARKER...]
 //
 // Exit status 0 when every check holds, 1 otherwise, 2 on a usage error.
 import com.quenora.QNSubfile;
@@ -43,6 +45,7 @@ public final class WorkPanelRun {
   private final Map<String, String> shows = new TreeMap<>();
   private final List<String[]> events = new ArrayList<>();
   private final List<String[]> noAccepts = new ArrayList<>();
+  private final List<String[]> loads = new ArrayList<>();
 
   private Object panel;
   // The form's controls by name: the fields, then the subfiles' columns.
@@ -79,6 +82,7 @@ public final class WorkPanelRun {
         case "shows" -> shows.put(w[1], w[2]);
         case "event" -> events.add(w);
         case "noaccept" -> noAccepts.add(w);
+        case "load" -> loads.add(w);
         default -> {
           System.err.println(file + ": unknown statement " + line);
           return false;
@@ -99,6 +103,25 @@ public final class WorkPanelRun {
     values();
     dispatch();
     noAccept();
+    load();
+  }
+
+  // Each listed subfile's load: its markers and no other.
+  private void load() throws Exception {
+    for (String[] l : loads) {
+      Object sub = controls.get(l[1]);
+      if (!(sub instanceof QNSubfile)) {
+        check.fail("no subfile " + l[1]);
+        continue;
+      }
+      for (Field f : markers) f.set(panel, Values.cleared(f.getType()));
+      ((QNSubfile) sub).load();
+      Set<String> hit = new TreeSet<>();
+      for (Field f : markers) {
+        if (!Values.cleared(f.getType()).equals(f.get(panel))) hit.add(f.getName());
+      }
+      check.equal(new TreeSet<>(Arrays.asList(l).subList(2, l.length)), hit, l[1] + ".load()");
+    }
   }
 
   // Every field of a form class is set; the controls and variables are

@@ -19,5 +19,8 @@ public class GUIObject implements IFocusableControl {
   public void setICondBackground(boolean condition, int color) {}
   public void addFocusListener(Object listener) {}
   public void addItemListener(Object listener) {}
+  public void addActionListener(Object listener) {}
+  // A subfile column sorts the subfile's lines by its values.
+  public void sort() {}
   public void addMouseListener(Object listener) {}
 }

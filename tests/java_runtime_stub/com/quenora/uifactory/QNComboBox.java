@@ -5,4 +5,6 @@ package com.quenora.uifactory;
 public class QNComboBox extends QNControl {
   public void addItem(Object value, String text) {}
   public void removeAllItems() {}
+  // A combo in a subfile column.
+  public void setTransactionMode() {}
 }
