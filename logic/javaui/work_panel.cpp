@@ -186,6 +186,18 @@ std::vector<FormItem> window_tab_order(Run& run, const Term& level) {
   return out;
 }
 
+std::string window_title_expr(Run& run) {
+  // The WINTITLE property, the window's title, the description.
+  std::string title = pgm_prop_value(run, "WINTITLE").value_or("");
+  if (title.empty()) {
+    const auto win = window_of(run);
+    if (auto t = ctl_prop_decode(run, "title", win ? win->props : Term::nil()); t && !t->is_nil())
+      title = text_of(*t);
+  }
+  if (title.empty()) title = text_of(*ctl_prop_default(run, "wintitle"));
+  return java_quoted(title);
+}
+
 bool gen_frame_methods(Run& run) {
   auto win = window_of(run);
   const Term wprops = win ? win->props : Term::nil();
@@ -195,12 +207,6 @@ bool gen_frame_methods(Run& run) {
       return true;
     });
   };
-  // The title: the WINTITLE property, the window's title, the description.
-  std::string title = pgm_prop_value(run, "WINTITLE").value_or("");
-  if (title.empty()) {
-    if (auto t = ctl_prop_decode(run, "title", wprops); t && !t->is_nil()) title = text_of(*t);
-  }
-  if (title.empty()) title = text_of(*ctl_prop_default(run, "wintitle"));
   std::string menubar = "Application.getDefaultMenuBar(this)";
   if (auto mb = pgm_prop_value(run, "MENUBAR"); mb && !mb->empty()) {
     menubar = platform::upper_1252(*mb) == "*NONE"
@@ -229,7 +235,7 @@ bool gen_frame_methods(Run& run) {
   };
   const std::string border = pgm_prop_value(run, "BORSTY").value_or("");
   const std::string icon = pgm_prop_value(run, "ICON").value_or("");
-  bool ok = frame("String", "getFrmTitle", java_quoted(title));
+  bool ok = frame("String", "getFrmTitle", window_title_expr(run));
   ok = frame("QNMenuBar", "getMenuBar", menubar) && ok;
   ok = frame("int", "getFrmTop", top) && ok;
   ok = frame("int", "getFrmLeft", left) && ok;
@@ -723,7 +729,7 @@ bool gen_workpanel_class(Run& run, int64_t model, int64_t number, const Term& sp
     }
   }
   ok = ok && method(run, "public void refreshArray(String array)", [](Out&) { return true; });
-  ok = ok && gen_do_ask(run) && gen_load_buffer_fallbacks(run);
+  ok = ok && gen_do_ask(run, window_title_expr(run)) && gen_load_buffer_fallbacks(run);
   if (!ok) return close_output(run) && false;
   return gen_program_end(run);
 }

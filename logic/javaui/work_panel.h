@@ -34,6 +34,9 @@ std::optional<std::vector<engine::Term>> level_subfile_elements(Run& run, const 
 
 // gen_frame_methods/0.
 bool gen_frame_methods(Run& run);
+// window_title_expr/1: the form's title as a Java string: the WINTITLE
+// property, else the window's title, else the object's description.
+std::string window_title_expr(Run& run);
 // The method "screen" and "setFocusFirst".
 bool gen_screen(Run& run);
 // gen_var_control_sync/3: QNRefresh.

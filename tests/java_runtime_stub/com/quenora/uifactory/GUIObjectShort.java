@@ -6,6 +6,8 @@ package com.quenora.uifactory;
 public class GUIObjectShort extends GUIObject {
   private short value;
 
+  // The holder of an ask dialog's edit.
+  public GUIObjectShort(QNComponent component) { super(component); }
   public GUIObjectShort(QNComponent component, QNPanel panel, int x, int y, int w, int h, int back,
                    int fore, IFont font, boolean enabled, String name) {
     super(component);
