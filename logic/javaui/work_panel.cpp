@@ -25,6 +25,7 @@
 #include "logic/navigation/program_start.h"
 #include "logic/navigation/vert_formulas.h"
 #include "logic/program/expressions.h"
+#include "logic/program/menubar.h"
 #include "logic/program/program_calls.h"
 #include "logic/program/program_frame.h"
 #include "logic/toolbox/declarations.h"
@@ -207,11 +208,12 @@ bool gen_frame_methods(Run& run) {
       return true;
     });
   };
+  // A named menu bar is the menu bar's class (its kind's program name).
   std::string menubar = "Application.getDefaultMenuBar(this)";
   if (auto mb = pgm_prop_value(run, "MENUBAR"); mb && !mb->empty()) {
     menubar = platform::upper_1252(*mb) == "*NONE"
                   ? "null"
-                  : "new " + platform::lower_1252(kind_pgm_name(run, *mb)) + "(this)";
+                  : "new " + platform::lower_1252(kind_letter("mbr") + *mb) + "(this)";
   }
   std::string top = "0", left = "0";
   if (auto p = run.facts().first(fact("popup_offset_i", {var(), var()}))) {
@@ -716,7 +718,7 @@ bool gen_workpanel_class(Run& run, int64_t model, int64_t number, const Term& sp
   select_formula_auxs(run, first);
   ok = ok && level_vert_formulas(run, first) && gen_screen(run);
   ok = ok && gen_no_accept(run) && gen_context_methods(run) && gen_conditional_color(run);
-  ok = ok && gen_event_dispatchers(run) && gen_ref_classes(run);
+  ok = ok && gen_event_dispatchers(run) && gen_ref_classes(run) && gen_menu_action_performed(run);
   // The Cancel button, when the form has one.
   for (const FormItem& f : form_items(run)) {
     if (ok && is(f.item, "button", 1) && text_of(f.item.arg(1)) == "Cancel") {

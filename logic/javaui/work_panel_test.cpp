@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "logic/core/out.h"
@@ -114,6 +115,30 @@ TEST(WorkPanel, RefreshOfAFormWithASubfileAfterItsFlowClass) {
                                                  "   ControlsToVariables();", "   standAlone();",
                                                  "   VariablesToControls();",
                                                  "   /* Quenora Refresh */", "}"}));
+}
+
+// getMenuBar by the MENUBAR property: the default bar, none, or the named
+// menu bar's class.
+TEST(WorkPanel, MenuBarOfTheFrame) {
+  struct Case {
+    const char* rule;
+    const char* expected;
+  } cases[] = {
+      {"", "Application.getDefaultMenuBar(this)"},
+      {"rule_i(0, prop('MENUBAR', '*None')).", "null"},
+      {"rule_i(0, prop('MENUBAR', 'MainBar')).", "new bmainbar(this)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.rule);
+    ExprRun r(std::string("spec_i([scr, 8, 'B', 'B', 0, 0]). lit_i(1, 1, window, [rect(0,0,9,9)]). ") +
+              c.rule);
+    ASSERT_TRUE(gen_frame_methods(r.run));
+    const auto lines = r.lines();
+    auto at = std::find(lines.begin(), lines.end(), "protected QNMenuBar getMenuBar() {");
+    ASSERT_NE(at, lines.end());
+    ASSERT_NE(at + 1, lines.end());
+    EXPECT_EQ(*(at + 1), std::string("   return ") + c.expected + " ;");
+  }
 }
 
 }  // namespace

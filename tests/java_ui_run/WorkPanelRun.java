@@ -15,7 +15,9 @@
 //     Hit...) its events set must be exactly the ones the run file lists;
 //   - setNoAccept, called with every control after a variable is given a
 //     value, leaves only the listed control in the listed state;
-//   - a subfile's load sets exactly the listed markers.
+//   - a subfile's load sets exactly the listed markers;
+//   - menuActionPerformed with each listed action returns true and sets
+//     exactly its markers; with an unknown action false and none.
 //
 // Run file, one statement a line ("#" starts a comment):
 //   class NAME
@@ -23,6 +25,7 @@
 //   event DISPATCH CONTROL|* [LEFTCLICK|DBLCLICK|RIGHTCLICK|F1..F12|ENTER] MARKER
 //   noaccept CONTROL VARIABLE=VALUE enabled|disabled
 //   load SUBFILE [MARKER...]
+//   menu ACTION MARKER...
 //
 // Exit status 0 when every check holds, 1 otherwise, 2 on a usage error.
 import com.quenora.QNSubfile;
@@ -46,6 +49,7 @@ public final class WorkPanelRun {
   private final List<String[]> events = new ArrayList<>();
   private final List<String[]> noAccepts = new ArrayList<>();
   private final List<String[]> loads = new ArrayList<>();
+  private final List<String[]> menus = new ArrayList<>();
 
   private Object panel;
   // The form's controls by name: the fields, then the subfiles' columns.
@@ -83,6 +87,7 @@ public final class WorkPanelRun {
         case "event" -> events.add(w);
         case "noaccept" -> noAccepts.add(w);
         case "load" -> loads.add(w);
+        case "menu" -> menus.add(w);
         default -> {
           System.err.println(file + ": unknown statement " + line);
           return false;
@@ -104,6 +109,24 @@ public final class WorkPanelRun {
     dispatch();
     noAccept();
     load();
+    menu();
+  }
+
+  // The menu actions: each listed one runs its event, an unknown one none.
+  private void menu() throws Exception {
+    List<String[]> actions = new ArrayList<>(menus);
+    actions.add(new String[] {"menu", "no such action"});
+    for (String[] m : actions) {
+      for (Field f : markers) f.set(panel, Values.cleared(f.getType()));
+      Object taken = check.call(panel, "menuActionPerformed", new Class<?>[] {String.class}, m[1]);
+      Set<String> hit = new TreeSet<>();
+      for (Field f : markers) {
+        if (!Values.cleared(f.getType()).equals(f.get(panel))) hit.add(f.getName());
+      }
+      check.equal(m.length > 2, taken, "menuActionPerformed(" + m[1] + ")");
+      check.equal(new TreeSet<>(Arrays.asList(m).subList(Math.min(2, m.length), m.length)), hit,
+                  "menuActionPerformed(" + m[1] + ") markers");
+    }
   }
 
   // Each listed subfile's load: its markers and no other.

@@ -2,7 +2,8 @@
    event) and on an edit (a mouse event), Dblclick and Rightbutton,
    Gotfocus and Isvalid; the Refresh and Cancel buttons and a button of
    its own; the function keys F5 (Help) and F6 (Rfr); the Enter event;
-   and an event of a control the form does not have. Each event sets its
+   and an event of a control the form does not have; the menu bar's item
+   Save. Each event sets its
    own marker &Hit... */
 spec_i([scr, 22, 'Events', 'Events', 0, 0]).
 level_i(1, [0]).
@@ -19,6 +20,7 @@ attri_i('&HitGo', ['&HitGo', int, 1, 0, '9']).
 attri_i('&HitHelp', ['&HitHelp', int, 1, 0, '9']).
 attri_i('&HitEnter', ['&HitEnter', int, 1, 0, '9']).
 attri_i('&HitGone', ['&HitGone', int, 1, 0, '9']).
+attri_i('&HitSave', ['&HitSave', int, 1, 0, '9']).
 lit_i(1, 1, window, [rect(0,0,299,199)]).
 lit_i(2, 1, t('&Size', 23), [rect(10,10,109,29), ctrltype(combo, 0)]).
 lit_i(3, 1, t('&Name', 23), [rect(10,40,109,59)]).
@@ -57,5 +59,8 @@ b_line_i(27, 0, 0, cmd, 0, [t('', 147)]).
 b_line_i(28, 0, 0, cmd, 0, [t('', 146), t([t('&Gone', 23), t('Click', 0)], 0)]).
 b_line_i(29, 0, 0, cmd, 0, [t(a, 107), t('&HitGone', 23), t('=', 10), t('1', 3)]).
 b_line_i(30, 0, 0, cmd, 0, [t('', 147)]).
+b_line_i(31, 0, 0, cmd, 0, [t(event, 146), t([t('Menubar', 3), t('Save', 2)], 29)]).
+b_line_i(32, 0, 0, cmd, 0, [t(a, 107), t('&HitSave', 23), t('=', 10), t('1', 3)]).
+b_line_i(33, 0, 0, cmd, 0, [t('', 147)]).
 rule_i(1, rule([a(22, ['Help', '', '5'])], [], [], [])).
 rule_i(2, rule([a(22, ['Rfr', '', '6'])], [], [], [])).

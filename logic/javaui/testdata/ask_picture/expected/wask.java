@@ -166,6 +166,11 @@ public final class wask extends QNWorkpanel
          return;
       }
    }
+   public boolean menuActionPerformed(String action)
+   {
+      return false;
+   }
+
    public void refreshArray(String array) {
    }
    private boolean doAsk()

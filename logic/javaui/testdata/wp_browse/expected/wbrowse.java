@@ -232,6 +232,11 @@ public final class wbrowse extends QNWorkpanel
          return;
       }
    }
+   public boolean menuActionPerformed(String action)
+   {
+      return false;
+   }
+
    public IQNButton getCancelButton() {
       return btt6 ;
    }

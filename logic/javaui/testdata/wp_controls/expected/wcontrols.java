@@ -256,6 +256,11 @@ public final class wcontrols extends QNWorkpanel
          return;
       }
    }
+   public boolean menuActionPerformed(String action)
+   {
+      return false;
+   }
+
    public void refreshArray(String array) {
    }
    protected void cleanup( )

@@ -190,6 +190,14 @@ public final class wevents extends QNWorkpanel
       eventLevelResetContext();
    }
 
+   protected void E21V0M()
+   {
+      /* Menubar.SaveRoutine */
+      eventLevelContext();
+      HitSave = (byte)(1) ;
+      eventLevelResetContext();
+   }
+
    protected void screen() {
       QNPanel1 = new QNPanel(this, 0 , 0 , 300 , 200 );
       this.setIBackground(UIFactory.getColor(255, 255, 255));
@@ -344,6 +352,15 @@ public final class wevents extends QNWorkpanel
          return;
       }
    }
+   public boolean menuActionPerformed(String action)
+   {
+      if (action.equals("save")) {
+         E21V0M();
+         return true;
+      }
+      return false;
+   }
+
    public IQNButton getCancelButton() {
       return btt6 ;
    }
@@ -368,6 +385,7 @@ public final class wevents extends QNWorkpanel
       HitHelp = 0 ;
       HitEnter = 0 ;
       HitGone = 0 ;
+      HitSave = 0 ;
       Size = 0 ;
       Name = "" ;
       Note = "" ;
@@ -384,6 +402,7 @@ public final class wevents extends QNWorkpanel
    protected byte HitHelp ;
    protected byte HitEnter ;
    protected byte HitGone ;
+   protected byte HitSave ;
    protected byte Size ;
    protected String Name ;
    protected String Note ;

@@ -279,6 +279,11 @@ public final class wlines extends QNWorkpanel
          return;
       }
    }
+   public boolean menuActionPerformed(String action)
+   {
+      return false;
+   }
+
    public void refreshArray(String array) {
    }
    public void loadToBuffer01() {
