@@ -6,6 +6,10 @@
 #include "logic/core/rule_terms.h"
 #include "logic/core/tokens.h"
 #include "logic/javaui/form_create.h"
+#include "logic/program/java_expr.h"
+#include "logic/program/expressions.h"
+#include "logic/javaui/java_functions.h"
+#include "logic/core/spec_files.h"
 #include "logic/navigation/commands.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/pending.h"
@@ -338,6 +342,48 @@ bool gen_event_dispatchers(Run& run) {
   ok = branch(run, "triggerEventEnter(eventSource, keyCode)",
               [&] { return event_code(run, atom("Enter"), "Enter"); }) && ok;
   ok = method_end(run) && ok;
+  return gen_key_body_tests(run) && ok;
+}
+
+bool gen_key_body_tests(Run& run) {
+  if (!spec_kind_in(run, {"trn"})) return true;
+  // The first level's key attributes: the third element of its level list.
+  std::optional<int64_t> first;
+  std::vector<Term> keys;
+  for (const Term& l : run.facts().clauses("level_i", 2)) {
+    if (!l.arg(1).is_int() || (first && l.arg(1).as_int() >= *first)) continue;
+    first = l.arg(1).as_int();
+    const auto items = l.arg(2).list_items();
+    keys = items.size() > 2 ? items[2].list_items() : std::vector<Term>{};
+  }
+  if (!first) return true;
+  const auto is_key = [&](const Term& att) {
+    for (const Term& k : keys) {
+      if (platform::upper_1252(text_of(k)) == platform::upper_1252(text_of(att))) return true;
+    }
+    return false;
+  };
+  bool ok = true;
+  for (const bool key : {true, false}) {
+    ok = method_start(run, std::string("public boolean ") + (key ? "isKeyControl" : "isBodyControl") +
+                               "(Object eventSource)") && ok;
+    for (const FormItem& f : form_items(run)) {
+      if (!attvar_item(f.item) || !(f.item.arg(2) == num(kTokAttribute)) ||
+          !(f.container == num(*first)) || is_key(f.item.arg(1)) != key)
+        continue;
+      const OptType type = var_type(run, f.item.arg(1));
+      const std::string ctl = form_item_field(run, f);
+      const std::string aux =
+          strip_ampersand(text_of(auxname_c(run, f.item.arg(1)).value_or(f.item.arg(1))));
+      const auto equal = java_compare_expr(type, JavaText{{aux}, type}, "==",
+                                           JavaText{{ctl + ".getValue()"}, type});
+      Out out(run);
+      out.open("if ((" + ctl + ".isEventSource(eventSource)) && !(" + join_pieces(equal) + ")) {");
+      out.pieces({"return true;"}).close("}");
+      ok = out.ok() && ok;
+    }
+    ok = Out(run).pieces({"return false;"}).ok() && method_end(run) && ok;
+  }
   return ok;
 }
 

@@ -67,8 +67,25 @@ std::vector<FormItem> pages_of(Run& run, const Term& tabcontrol) {
   return out;
 }
 
+// A key attribute of the first level (the third element of its level
+// list).
+bool first_level_key(Run& run, const Term& att) {
+  std::optional<Term> first;
+  for (const Term& l : run.facts().clauses("level_i", 2)) {
+    if (l.arg(1).is_int() && (!first || l.arg(1).as_int() < first->arg(1).as_int())) first = l;
+  }
+  if (!first) return false;
+  const auto items = first->arg(2).list_items();
+  if (items.size() < 3) return false;
+  for (const Term& k : items[2].list_items()) {
+    if (k == att) return true;
+  }
+  return false;
+}
+
 int tab_class(Run& run, const FormItem& f) {
   const std::string kind = form_item_kind(run, f).value_or("");
+  if (attvar_item(f.item) && f.item.arg(2) == num(2) && first_level_key(run, f.item.arg(1))) return 0;
   if (attvar_item(f.item)) {
     const bool variable = f.item.arg(2) == num(23);
     return variable && kind == "bitmap" ? 4 : 1;

@@ -50,6 +50,10 @@ lit_i(12, 1, rect(1), [rect(0,0,9,9)]).
   // no focus is left out.
   EXPECT_EQ(fields(r, window_tab_order(r.run, engine::Term::integer(1))),
             "edta edtb edtP1 edtP2 btt2");
+  // A key attribute of the first level comes before the others (class 0).
+  r.eng.facts().assertz(*engine::parse_term("level_i(1, [t, x, [b]])"));
+  EXPECT_EQ(fields(r, sorted_controls(r.run, engine::Term::integer(1), true)),
+            "edtb edta imgPic");
 }
 
 TEST(WorkPanel, CopiesBetweenSubfileLinesControlsAndVariables) {
