@@ -204,6 +204,24 @@ std::vector<FormItem> window_tab_order(Run& run, const Term& level) {
   return out;
 }
 
+bool focus_first_of_form(Run& run, const Term& attributes) {
+  std::optional<int64_t> first;
+  for (const Term& l : run.facts().clauses("level_i", 2)) {
+    if (l.arg(1).is_int() && (!first || l.arg(1).as_int() < *first)) first = l.arg(1).as_int();
+  }
+  if (!first) return false;
+  const auto wanted = attributes.list_items();
+  for (const FormItem& f : window_tab_order(run, num(*first))) {
+    if (!attvar_item(f.item)) continue;
+    for (const Term& a : wanted) {
+      const Term& name = a.is_compound() && a.arity() >= 1 ? a.arg(1) : a;
+      if (platform::upper_1252(text_of(name)) != platform::upper_1252(text_of(f.item.arg(1)))) continue;
+      return Out(run).pieces({"setNextFocus(" + field_of(run, f) + ");"}).ok();
+    }
+  }
+  return false;
+}
+
 std::string window_title_expr(Run& run) {
   // The WINTITLE property, the window's title, the description.
   std::string title = pgm_prop_value(run, "WINTITLE").value_or("");

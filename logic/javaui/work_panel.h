@@ -34,6 +34,11 @@ std::optional<std::vector<engine::Term>> level_subfile_elements(Run& run, const 
 
 // gen_frame_methods/0.
 bool gen_frame_methods(Run& run);
+// focus_first_of/1 outside web objects: the focus on the first control of
+// the first level's window, in tab order, that shows one of the attributes
+// or variables ("setNextFocus(<field>);"); false, writing nothing, when
+// none does.
+bool focus_first_of_form(Run& run, const engine::Term& attributes);
 // window_title_expr/1: the form's title as a Java string: the WINTITLE
 // property, else the window's title, else the object's description.
 std::string window_title_expr(Run& run);

@@ -121,6 +121,25 @@ TEST(WorkPanel, RefreshOfAFormWithASubfileAfterItsFlowClass) {
                                                  "   /* Quenora Refresh */", "}"}));
 }
 
+// The focus on the first control, in tab order, that shows one of the
+// attributes; none shows them: nothing.
+TEST(WorkPanel, FocusOnTheFirstControlShowingAnAttribute) {
+  ExprRun r(R"(
+level_i(1, [0]).
+attri_i(a, ['A', int, 4, 0, '']).
+attri_i(b, ['B', int, 4, 0, '']).
+attri_i(c, ['C', int, 4, 0, '']).
+lit_i(1, 1, t(b, 2), [rect(10,40,19,49)]).
+lit_i(2, 1, t(a, 2), [rect(10,80,19,89)]).
+lit_i(3, 1, t(c, 2), [rect(10,10,19,19)]).
+)");
+  EXPECT_TRUE(focus_first_of_form(r.run, engine::Term::list({engine::Term::atom("a"), engine::Term::atom("b")})));
+  EXPECT_EQ(r.lines(), std::vector<std::string>{"setNextFocus(edtb);"});
+  ExprRun none("level_i(1, [0]). attri_i(a, ['A', int, 4, 0, '']). lit_i(1, 1, t(a, 2), [rect(1,1,9,9)]).");
+  EXPECT_FALSE(focus_first_of_form(none.run, engine::Term::list({engine::Term::atom("z")})));
+  EXPECT_EQ(none.lines(), std::vector<std::string>{});
+}
+
 // getMenuBar by the MENUBAR property: the default bar, none, or the named
 // menu bar's class.
 TEST(WorkPanel, MenuBarOfTheFrame) {

@@ -238,6 +238,8 @@ TEST(Navigation, EventContextCalls) {
       {"After Trn", scr, "t('After Trn', 2)", {assign}, {}, {}},
       {"Refresh", scr, "t('Refresh', 2)", {assign}, {"   eventLevelContext();"}, {}},
       {"Exit", scr, "t('Exit', 2)", {assign}, {"   eventLevelContext();"}, {}},
+      {"Load", "spec_i([scr, 4, 'T', 'W', 0, 0]). level_i(1, [0]). ", "t('Load', 2)", {assign},
+       {"   eventLevelContext();"}, {}},
       {"a refresh in the event", scr, "t('Go', 2)", {assign, "[t(refresh, 148)]"},
        {"   eventLevelContext();"}, {}},
       {"a sort( in the event", scr, "t('Go', 2)",
