@@ -6,6 +6,7 @@ import java.io.IOException;
 import java.net.URL;
 import java.net.URLClassLoader;
 import java.nio.charset.Charset;
+import java.nio.charset.StandardCharsets;
 import java.nio.file.Files;
 import java.nio.file.Path;
 import java.util.ArrayList;
@@ -22,18 +23,26 @@ final class CaseClasses {
   // Null, with the compiler's messages on standard error, when the sources
   // do not compile.
   static ClassLoader compile(List<String> folders) throws IOException {
+    return compile(folders, null);
+  }
+
+  // With a package, a source without a package line is compiled in that
+  // package (a golden case's class as a model's package holds it).
+  static ClassLoader compile(List<String> folders, String packageName) throws IOException {
+    Path out = Files.createTempDirectory("java_ui_run");
+    Runtime.getRuntime().addShutdownHook(new Thread(() -> remove(out)));
     List<File> sources = new ArrayList<>();
     for (String folder : folders) {
       try (Stream<Path> files = Files.list(Path.of(folder))) {
-        files.filter(p -> p.toString().endsWith(".java")).sorted().forEach(p -> sources.add(p.toFile()));
+        for (Path p : files.filter(f -> f.toString().endsWith(".java")).sorted().toList()) {
+          sources.add(packageName == null ? p.toFile() : inPackage(p, packageName, out));
+        }
       }
     }
     if (sources.isEmpty()) {
       System.err.println("no .java in " + folders);
       return null;
     }
-    Path out = Files.createTempDirectory("java_ui_run");
-    Runtime.getRuntime().addShutdownHook(new Thread(() -> remove(out)));
     JavaCompiler compiler = ToolProvider.getSystemJavaCompiler();
     if (compiler == null) {
       System.err.println("no Java compiler: install the Debian package openjdk-17-jdk-headless");
@@ -48,6 +57,21 @@ final class CaseClasses {
       if (!ok) return null;
     }
     return new URLClassLoader(new URL[] {out.toUri().toURL()}, CaseClasses.class.getClassLoader());
+  }
+
+  private static File inPackage(Path source, String packageName, Path out) throws IOException {
+    byte[] text = Files.readAllBytes(source);
+    if (new String(text, StandardCharsets.ISO_8859_1).lines().anyMatch(l -> l.startsWith("package "))) {
+      return source.toFile();
+    }
+    Path copy = out.resolve("src").resolve(source.getFileName());
+    Files.createDirectories(copy.getParent());
+    byte[] head = ("package " + packageName + ";\n").getBytes(StandardCharsets.ISO_8859_1);
+    byte[] all = new byte[head.length + text.length];
+    System.arraycopy(head, 0, all, 0, head.length);
+    System.arraycopy(text, 0, all, head.length, text.length);
+    Files.write(copy, all);
+    return copy.toFile();
   }
 
   private static void remove(Path folder) {

@@ -20,6 +20,8 @@
 //     exactly its markers; with an unknown action false and none.
 //
 // Run file, one statement a line ("#" starts a comment):
+//   package NAME   (optional: sources without a package line are compiled
+//                   in it, as a model's package holds them)
 //   class NAME
 //   shows CONTROL VARIABLE
 //   event DISPATCH CONTROL|* [LEFTCLICK|DBLCLICK|RIGHTCLICK|F1..F12|ENTER] MARKER
@@ -45,6 +47,7 @@ public final class WorkPanelRun {
 
   private final Check check;
   private String className;
+  private String packageName;
   private final Map<String, String> shows = new TreeMap<>();
   private final List<String[]> events = new ArrayList<>();
   private final List<String[]> noAccepts = new ArrayList<>();
@@ -67,11 +70,13 @@ public final class WorkPanelRun {
     Path runFile = Path.of(args[0]);
     WorkPanelRun run = new WorkPanelRun(new Check(runFile.getParent().getFileName().toString()));
     if (!run.read(runFile)) System.exit(2);
-    ClassLoader loader = CaseClasses.compile(Arrays.asList(args).subList(1, args.length));
+    ClassLoader loader =
+        CaseClasses.compile(Arrays.asList(args).subList(1, args.length), run.packageName);
     if (loader == null) {
       run.check.fail("the case's classes do not compile");
     } else {
-      run.drive(loader.loadClass(run.className));
+      String name = run.packageName == null ? run.className : run.packageName + "." + run.className;
+      run.drive(loader.loadClass(name));
     }
     System.exit(run.check.finish());
   }
@@ -83,6 +88,7 @@ public final class WorkPanelRun {
       String[] w = line.split("\\s+");
       switch (w[0]) {
         case "class" -> className = w[1];
+        case "package" -> packageName = w[1];
         case "shows" -> shows.put(w[1], w[2]);
         case "event" -> events.add(w);
         case "noaccept" -> noAccepts.add(w);
