@@ -1,5 +1,7 @@
 #include "logic/toolbox/rule_utilities.h"
 
+#include "logic/toolbox/declarations.h"
+#include "logic/toolbox/pending.h"
 #include "logic/toolbox/test_fixture.h"
 
 namespace qn::logic {
@@ -55,6 +57,38 @@ TEST(RuleUtilities, FirstLevelKeysAtHand) {
     EXPECT_EQ(level_atts_mode_check(f.run, "d"), c.d) << c.facts;
     EXPECT_EQ(level_atts_mode_check(f.run, "i"), c.i) << c.facts;
     EXPECT_EQ(level_atts_mode_check(f.run, "u", false), c.u_without_mode) << c.facts;
+  }
+}
+
+// A group's command lines: in work panels and transactions through the
+// subfile statements' writer once it exists, else (and in other programs)
+// the command translator.
+TEST(RuleUtilities, BlockCommandsOfAPanel) {
+  const std::string lines =
+      "b_line_i(1, 1, 2, cmd, x, [t(a, 107), t('&X', 23), t('=', 10), t('1', 3)]). "
+      "b_line_i(2, 1, 2, cmd, x, [t(a, 107), t('&X', 23), t('=', 10), t('2', 3)]). "
+      "attri_i('&X', ['&X', int, 4, 0, '']). ";
+  struct Case {
+    const char* kind;
+    bool stand_in;
+    Lines expected;
+  } cases[] = {
+      {"scr", true, {"/* line 1 */", "/* line 2 */"}},
+      {"trn", true, {"/* line 1 */", "/* line 2 */"}},
+      {"scr", false, {"X = (short)(1) ;", "X = (short)(2) ;"}},
+      {"proc", true, {"X = (short)(1) ;", "X = (short)(2) ;"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.kind) + (c.stand_in ? " with the writer" : ""));
+    Fixture f("spec_i([" + std::string(c.kind) + ", 1, 'T', 'P', 0, 0]). " + lines);
+    int n = 0;
+    if (c.stand_in) {
+      f.run.stand_in_host("gen_subfile_event_access", 5, [&n](logic::Run& r, std::span<engine::Term>) {
+        return emit_comment(r, {"line " + std::to_string(++n)});
+      });
+    }
+    EXPECT_TRUE(gen_block_cmds(f.run, t("1"), t("2"), t("x"), t("[]"), t("[]"), t("[]"), t("[]")));
+    EXPECT_EQ(f.lines(), c.expected);
   }
 }
 
