@@ -638,6 +638,8 @@ namespace {
 // A subfile whose Load event did not write them gets the load-to-buffer and
 // close methods its load producer calls: the body is the subfile writer's
 // (asked of the run's stand-in), the close has no cursors to close.
+bool gen_load_buffer_fallbacks(Run& run);
+
 bool gen_load_buffer_fallbacks(Run& run) {
   bool ok = true;
   for (const FormSubfile& sf : form_subfiles(run)) {
@@ -705,6 +707,33 @@ bool gen_conditional_color(Run& run) {
   });
 }
 
+bool gen_refresh_array(Run& run) {
+  return method(run, "public void refreshArray(String array)", [&](Out& o) {
+    for (const Term& d : run.facts().findall(fact("rule_i", {var(), fact("dim", {var(), var()})}))) {
+      const Term& array = d.arg(2).arg(1);
+      std::vector<std::string> sets;
+      for (const FormItem& f : form_items(run)) {
+        if (!attvar_item(f.item) || !(f.item.arg(2) == num(kTokVariable))) continue;
+        auto is = run.facts().first(fact("is_i", {f.item.arg(1), var()}));
+        if (!is || !is->arg(2).is_cons()) continue;
+        const Term& head = is->arg(2).head();
+        if (!head.is_compound() || head.arity() < 1 ||
+            platform::upper_1252(text_of(head.arg(1))) != platform::upper_1252(text_of(array)))
+          continue;
+        // The element's reference: its whole expression (array and
+        // subscripts) translated.
+        const auto ref = exp_to_java(run, is->arg(2), {});
+        if (!ref) continue;
+        sets.push_back(field_of(run, f) + ".setValue( " + join_pieces(ref->pieces) + " );");
+      }
+      o.open("if (array.equals(" + java_quoted(strip_ampersand(text_of(array))) + ")) {");
+      for (const std::string& line : sets) o.pieces({line});
+      o.close("}");
+    }
+    return true;
+  });
+}
+
 bool gen_workpanel_class(Run& run, int64_t model, int64_t number, const Term& spec) {
   const auto items = spec.list_items();
   if (items.size() < 3) return false;
@@ -765,7 +794,7 @@ bool gen_workpanel_class(Run& run, int64_t model, int64_t number, const Term& sp
       break;
     }
   }
-  ok = ok && method(run, "public void refreshArray(String array)", [](Out&) { return true; });
+  ok = ok && gen_refresh_array(run);
   ok = ok && gen_do_ask(run, window_title_expr(run)) && gen_load_buffer_fallbacks(run);
   if (!ok) return close_output(run) && false;
   return gen_program_end(run);

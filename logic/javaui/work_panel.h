@@ -49,6 +49,11 @@ bool gen_var_control_sync(Run& run);
 // gen_context_methods/0: VariablesToControls, ControlsToVariables and the
 // event-context methods.
 bool gen_context_methods(Run& run);
+// refreshArray: for every array variable (rule dim(Var, _)) a branch
+// "if (array.equals(\"<Var>\"))" that shows again every control whose
+// variable stands for one of its elements (is_i(Name, [t(Var, _) |
+// Subscripts])), by the element's reference.
+bool gen_refresh_array(Run& run);
 // "setNoAccept" and "setConditionalColor".
 bool gen_no_accept(Run& run);
 bool gen_conditional_color(Run& run);

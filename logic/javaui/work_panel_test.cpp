@@ -140,6 +140,23 @@ lit_i(3, 1, t(c, 2), [rect(10,10,19,19)]).
   EXPECT_EQ(none.lines(), std::vector<std::string>{});
 }
 
+// refreshArray: a branch per array, setting the controls of its elements.
+TEST(WorkPanel, RefreshOfAnArraysControls) {
+  ExprRun r(R"(
+attri_i('&Arr', ['&Arr', int, 4, 0, '']).
+attri_i('&Other', ['&Other', int, 4, 0, '']).
+rule_i(0, dim('&Arr', [3])).
+rule_i(0, dim('&Other', [2])).
+is_i('&A2', [t('&Arr', 23), t('2', 3), t(')', 4)]).
+lit_i(1, 1, t('&A2', 23), [rect(1,1,9,9)]).
+)");
+  ASSERT_TRUE(gen_refresh_array(r.run));
+  EXPECT_EQ(r.lines(), (std::vector<std::string>{
+                           "public void refreshArray(String array) {",
+                           "   if (array.equals(\"Arr\")) {", "      edtA2.setValue( Arr[2-1] );",
+                           "   }", "   if (array.equals(\"Other\")) {", "   }", "}"}));
+}
+
 // getMenuBar by the MENUBAR property: the default bar, none, or the named
 // menu bar's class.
 TEST(WorkPanel, MenuBarOfTheFrame) {
