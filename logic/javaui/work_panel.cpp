@@ -411,7 +411,7 @@ std::string padded(const std::string& digits, size_t width) {
 std::optional<Term> subfile_level(Run& run, const Term& number) {
   if (auto b = run.facts().first(fact("sf_break_i", {var(), number}))) return b->arg(1);
   for (const Term& l : run.facts().clauses("level_i", 2)) {
-    if (sfl_level(run, l.arg(1), number)) return l.arg(1);
+    if (is_lvl2sub(run, l.arg(1), number)) return l.arg(1);
   }
   return std::nullopt;
 }
@@ -445,6 +445,15 @@ std::vector<FormSubfile> form_subfiles(Run& run) {
 
 }  // namespace
 
+bool is_lvl2sub(Run& run, const Term& level, const Term& subfile) {
+  auto& facts = run.facts();
+  if (facts.exists(fact("lvl2sub_i", {level, subfile}))) return true;
+  if (facts.exists(fact("notlvl2sub_i", {level, subfile}))) return false;
+  const bool shown = sfl_level(run, level, subfile);
+  facts.assertz(fact(shown ? "lvl2sub_i" : "notlvl2sub_i", {level, subfile}));
+  return shown;
+}
+
 std::vector<Term> subfile_elements(Run& run, const Term& number) {
   auto& facts = run.facts();
   if (auto memo = facts.first(fact("subfile_elements_i", {number, var()}))) {
@@ -473,7 +482,7 @@ std::vector<Term> subfile_elements(Run& run, const Term& number) {
 std::optional<std::vector<Term>> level_subfile_elements(Run& run, const Term& level) {
   for (const Term& f : run.facts().clauses("lit_i", 4)) {
     const Term& it = f.arg(3);
-    if (is(it, "s", 1) && sfl_level(run, level, it.arg(1))) return subfile_elements(run, it.arg(1));
+    if (is(it, "s", 1) && is_lvl2sub(run, level, it.arg(1))) return subfile_elements(run, it.arg(1));
   }
   return std::nullopt;
 }
@@ -746,6 +755,8 @@ bool gen_workpanel_class(Run& run, int64_t model, int64_t number, const Term& sp
   facts.abolish("form_field_i", 1);
   facts.abolish("subfile_elements_i", 2);
   facts.abolish("load_buffer_written_i", 1);
+  facts.abolish("lvl2sub_i", 2);
+  facts.abolish("notlvl2sub_i", 2);
   set_pgm_id(run, number, kind, name);
   set_current_pgm(run, number, kind, name);
   const std::string cls = kind_pgm_name(run, text_of(name));

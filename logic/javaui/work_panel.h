@@ -25,6 +25,9 @@ std::vector<FormItem> sorted_controls(Run& run, const engine::Term& container, b
 // tab control replaced by the controls of its pages in page order.
 std::vector<FormItem> window_tab_order(Run& run, const engine::Term& level);
 
+// is_lvl2sub/2 (Level, N): the level is the one subfile N shows
+// (sfl_level/2), memoised in lvl2sub_i/2 and notlvl2sub_i/2.
+bool is_lvl2sub(Run& run, const engine::Term& level, const engine::Term& subfile);
 // subfile_elements/2 (N, Elements), memoised in subfile_elements_i/2: the
 // attributes of the repeating group of the level the subfile shows, those
 // shown as its columns first.

@@ -140,6 +140,19 @@ lit_i(3, 1, t(c, 2), [rect(10,10,19,19)]).
   EXPECT_EQ(none.lines(), std::vector<std::string>{});
 }
 
+// The level a subfile shows, asked once per level and subfile.
+TEST(WorkPanel, LevelOfASubfileMemoised) {
+  ExprRun r("spec_i([scr, 8, 'B', 'B', 0, 0]). level_i(1, [0]). level_i(2, [t]). sf_break_i(2, 1). "
+            "lit_i(1, 1, s(1), []).");
+  EXPECT_TRUE(is_lvl2sub(r.run, engine::Term::integer(2), engine::Term::integer(1)));
+  EXPECT_FALSE(is_lvl2sub(r.run, engine::Term::integer(2), engine::Term::integer(3)));
+  EXPECT_EQ(r.facts_of("lvl2sub_i", 2) + r.facts_of("notlvl2sub_i", 2),
+            "lvl2sub_i(2,1) notlvl2sub_i(2,3) ");
+  // The memo answers even once the break is gone.
+  r.eng.facts().abolish("sf_break_i", 2);
+  EXPECT_TRUE(is_lvl2sub(r.run, engine::Term::integer(2), engine::Term::integer(1)));
+}
+
 // refreshArray: a branch per array, setting the controls of its elements.
 TEST(WorkPanel, RefreshOfAnArraysControls) {
   ExprRun r(R"(
