@@ -487,11 +487,12 @@ std::optional<std::vector<Term>> level_subfile_elements(Run& run, const Term& le
   return std::nullopt;
 }
 
-namespace {
-
-// subfile_element_name/3: an is_i/2 variable keeps its name; an attribute
-// gives its name; any other name X is "V" + X.
 std::string subfile_element_name(Run& run, const Term& element) {
+  // The old, pseudo and previous values of an element: O, Z and E + its name.
+  for (const auto& [wrap, letter] : {std::pair{"old", "O"}, {"seudo", "Z"}, {"previous", "E"}}) {
+    if (element.is_compound() && element.functor() == wrap && element.arity() == 1)
+      return letter + subfile_element_name(run, element.arg(1));
+  }
   if (run.facts().exists(fact("is_i", {element, var()}))) return strip_ampersand(text_of(element));
   if (auto n = get_attri_name(run, get_model_num(run).value_or(num(0)), element);
       n && text_of(element).rfind('&', 0) != 0) {
@@ -500,7 +501,14 @@ std::string subfile_element_name(Run& run, const Term& element) {
   return "V" + strip_ampersand(text_of(element));
 }
 
-}  // namespace
+std::string subf_obj_att_name(Run& run, const Term& subfile, const Term& element,
+                              std::string_view prefix) {
+  std::string object;
+  for (const FormSubfile& sf : form_subfiles(run)) {
+    if (sf.number == subfile) object = sf.object;
+  }
+  return object + "." + std::string(prefix) + subfile_element_name(run, element);
+}
 
 bool gen_context_methods(Run& run) {
   const auto subfiles = form_subfiles(run);

@@ -25,6 +25,13 @@ std::vector<FormItem> sorted_controls(Run& run, const engine::Term& container, b
 // tab control replaced by the controls of its pages in page order.
 std::vector<FormItem> window_tab_order(Run& run, const engine::Term& level);
 
+// subfile_element_name/3: the field of a subfile element: an is_i/2
+// variable keeps its name, an attribute gives its name, any other name X is
+// "V" + X; old(X), seudo(X), previous(X) are "O", "Z", "E" + X's field.
+std::string subfile_element_name(Run& run, const engine::Term& element);
+// subf_obj_att_name/4 (N, Element, Prefix): "<subfile object>.<Prefix><field>".
+std::string subf_obj_att_name(Run& run, const engine::Term& subfile, const engine::Term& element,
+                              std::string_view prefix);
 // is_lvl2sub/2 (Level, N): the level is the one subfile N shows
 // (sfl_level/2), memoised in lvl2sub_i/2 and notlvl2sub_i/2.
 bool is_lvl2sub(Run& run, const engine::Term& level, const engine::Term& subfile);

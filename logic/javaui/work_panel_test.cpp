@@ -140,6 +140,27 @@ lit_i(3, 1, t(c, 2), [rect(10,10,19,19)]).
   EXPECT_EQ(none.lines(), std::vector<std::string>{});
 }
 
+// The fields of subfile elements and their references.
+TEST(WorkPanel, SubfileElementNames) {
+  ExprRun r(R"(
+spec_i([scr, 8, 'B', 'B', 0, 0]).
+attri_i(price, ['Price', int, 6, 0, '']).
+attri_i('&Total', ['&Total', int, 6, 0, '']).
+is_i('&Cell', [t('&Total', 23)]).
+lit_i(1, 1, s(1), []).
+)");
+  struct Case {
+    const char* element;
+    const char* field;
+  } cases[] = {{"price", "Price"},       {"'&Total'", "VTotal"},          {"'&Cell'", "Cell"},
+               {"old(price)", "OPrice"}, {"seudo(price)", "ZPrice"}, {"previous(price)", "EPrice"}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(subfile_element_name(r.run, term(c.element)), c.field) << c.element;
+  }
+  EXPECT_EQ(subf_obj_att_name(r.run, engine::Term::integer(1), term("old(price)"), "get"),
+            "subw0100008.getOPrice");
+}
+
 // The level a subfile shows, asked once per level and subfile.
 TEST(WorkPanel, LevelOfASubfileMemoised) {
   ExprRun r("spec_i([scr, 8, 'B', 'B', 0, 0]). level_i(1, [0]). level_i(2, [t]). sf_break_i(2, 1). "
