@@ -169,7 +169,7 @@ struct AskEntry {
 
 }  // namespace
 
-bool gen_do_ask(Run& run) {
+bool gen_do_ask(Run& run, const std::optional<std::string>& given_title) {
   if (!uses_ask(run)) return true;
   const Term model = get_model_num(run).value_or(num(0));
   std::vector<AskEntry> entries;
@@ -209,12 +209,14 @@ bool gen_do_ask(Run& run) {
     const int64_t shown = length > static_cast<int64_t>(pic.size()) || pic.starts_with("@")
                               ? length
                               : static_cast<int64_t>(pic.size());
-    const std::string a = strip_ampersand(text_of(*aux));
+    // The variable the dialog shows is declared like any the code uses.
+    const std::string a = var_target_ref(run, e.att, Term::list({}), "");
     lines.push_back({"GUIObject" + get_serialization_type(type->type, length, decimals), "ask" + a,
                      a, std::to_string(shown), java_quoted(pic), *constant,
                      e.prompt});
   }
-  auto title = ask_later(run, "window_title_expr", {Term::fresh_var()});
+  auto title = given_title ? std::optional<Term>(str(*given_title))
+                           : ask_later(run, "window_title_expr", {Term::fresh_var()});
   if (!title) return false;
   Out out(run);
   out.pieces({"private boolean doAsk()"}).open("{");
@@ -234,7 +236,11 @@ bool gen_do_ask(Run& run) {
   }
   out.shift(-12).pieces({"});"});
   for (const Line& l : lines) out.pieces({l.aux + " = " + l.var + ".getValue();"});
-  if (outdev) out.pieces({"Qn_out = ask.getOutput();"});
+  if (outdev) {
+    // The output device the dialog chose, declared as a report declares it.
+    declare_var(run, atom("Qn_out"), Term::list({atom("char"), num(3), num(0), num(0)}), "s", Term::nil());
+    out.pieces({"Qn_out = ask.getOutput();"});
+  }
   out.pieces({"return ask.getConfirmed();"});
   return out.ok() && emit_method_end(run);
 }

@@ -59,8 +59,8 @@ bool gen_do_sub(Run& run, std::string_view method, bool subroutine);
 // edit, the dialog and the values read back; the entry Outdev adds the
 // output device. The edit's picture is the attribute's default picture
 // (default_picture/5 of its type and own picture); the window title
-// (window_title_expr/1) comes from the form generator: without it the
-// method fails.
-bool gen_do_ask(Run& run);
+// (window_title_expr/1) is the one given (a form's class gives its own),
+// else the form generator's: without it the method fails.
+bool gen_do_ask(Run& run, const std::optional<std::string>& title = std::nullopt);
 
 }  // namespace qn::logic

@@ -6,6 +6,10 @@
 #include "logic/core/rule_terms.h"
 #include "logic/core/tokens.h"
 #include "logic/javaui/form_create.h"
+#include "logic/program/java_expr.h"
+#include "logic/program/expressions.h"
+#include "logic/javaui/java_functions.h"
+#include "logic/core/spec_files.h"
 #include "logic/navigation/commands.h"
 #include "logic/program/subfile_commands.h"
 #include "logic/toolbox/declarations.h"
@@ -90,6 +94,10 @@ bool event_code(Run& run, const Term& header_name, std::string_view event) {
   return true;
 }
 
+bool is_column(const Term& item) {
+  return item.is_compound() && item.functor() == "s" && item.arity() == 2;
+}
+
 struct Dispatch {
   FormItem item;
   std::string kind;   // control kind
@@ -110,8 +118,10 @@ std::vector<Dispatch> control_events(Run& run) {
                                                             : std::vector<Term>{};
     if (pair.size() < 2) continue;
     const std::string event = text_of(pair[1].is_compound() ? pair[1].arg(1) : pair[1]);
-    out.push_back({*it, form_item_kind(run, *it).value_or(""), form_item_field(run, *it),
-                   {pair[0], event}, tok});
+    // A subfile column is reached through its subfile.
+    const std::string field =
+        is_column(it->item) ? subfile_column_ref(run, it->item) : form_item_field(run, *it);
+    out.push_back({*it, form_item_kind(run, *it).value_or(""), field, {pair[0], event}, tok});
   }
   return out;
 }
@@ -213,6 +223,23 @@ bool register_listeners(Run& run, const Term& number, std::string_view field,
     }
   }
   Out out(run);
+  if (control_kind == "subfile") {
+    // A subfile listens to its items when it has an event; each column
+    // with an event to its actions and items.
+    if (run.facts().exists(fact("event_ctl_i", {number, var()}))) {
+      out.pieces({std::string(field) + ".addItemListener(this);"});
+    }
+    auto sub = run.facts().first(fact("lit_i", {number, var(), var(), var()}));
+    if (!sub || !sub->arg(3).is_compound() || sub->arg(3).functor() != "s" || sub->arg(3).arity() != 1)
+      return out.ok();
+    for (const Term& c : run.facts().findall(fact("lit_i", {var(), var(), fact("s", {var(), sub->arg(3).arg(1)}), var()}))) {
+      if (!run.facts().exists(fact("event_ctl_i", {c.arg(1), var()}))) continue;
+      const std::string column = subfile_column_ref(run, c.arg(3));
+      out.pieces({column + ".addActionListener( this);"});
+      out.pieces({column + ".addItemListener( this);"});
+    }
+    return out.ok();
+  }
   if (item) out.pieces({std::string(field) + ".addItemListener(this);"});
   if (mouse) out.pieces({std::string(field) + ".addMouseListener(this);"});
   return out.ok();
@@ -242,6 +269,13 @@ bool gen_event_dispatchers(Run& run) {
     const std::string sub = form_item_field(run, f);
     ok = branch(run, sub + ".isEventSource(eventSource)",
                 [&] { return event_code(run, atom("Enter"), "Enter"); }) && ok;
+    // Its columns' mouse events.
+    for (const Dispatch& d : events) {
+      if (!is_column(d.item.item) || !(d.item.item.arg(2) == f.item.arg(1)) || !has_kind(d, "mouse"))
+        continue;
+      ok = branch(run, d.field + ".isEventSource(eventSource)",
+                  [&] { return event_code(run, d.name, d.header.event); }) && ok;
+    }
   }
   ok = method_end(run) && ok;
 
@@ -309,6 +343,48 @@ bool gen_event_dispatchers(Run& run) {
   ok = branch(run, "triggerEventEnter(eventSource, keyCode)",
               [&] { return event_code(run, atom("Enter"), "Enter"); }) && ok;
   ok = method_end(run) && ok;
+  return gen_key_body_tests(run) && ok;
+}
+
+bool gen_key_body_tests(Run& run) {
+  if (!spec_kind_in(run, {"trn"})) return true;
+  // The first level's key attributes: the third element of its level list.
+  std::optional<int64_t> first;
+  std::vector<Term> keys;
+  for (const Term& l : run.facts().clauses("level_i", 2)) {
+    if (!l.arg(1).is_int() || (first && l.arg(1).as_int() >= *first)) continue;
+    first = l.arg(1).as_int();
+    const auto items = l.arg(2).list_items();
+    keys = items.size() > 2 ? items[2].list_items() : std::vector<Term>{};
+  }
+  if (!first) return true;
+  const auto is_key = [&](const Term& att) {
+    for (const Term& k : keys) {
+      if (platform::upper_1252(text_of(k)) == platform::upper_1252(text_of(att))) return true;
+    }
+    return false;
+  };
+  bool ok = true;
+  for (const bool key : {true, false}) {
+    ok = method_start(run, std::string("public boolean ") + (key ? "isKeyControl" : "isBodyControl") +
+                               "(Object eventSource)") && ok;
+    for (const FormItem& f : form_items(run)) {
+      if (!attvar_item(f.item) || !(f.item.arg(2) == num(kTokAttribute)) ||
+          !(f.container == num(*first)) || is_key(f.item.arg(1)) != key)
+        continue;
+      const OptType type = var_type(run, f.item.arg(1));
+      const std::string ctl = form_item_field(run, f);
+      const std::string aux =
+          strip_ampersand(text_of(auxname_c(run, f.item.arg(1)).value_or(f.item.arg(1))));
+      const auto equal = java_compare_expr(type, JavaText{{aux}, type}, "==",
+                                           JavaText{{ctl + ".getValue()"}, type});
+      Out out(run);
+      out.open("if ((" + ctl + ".isEventSource(eventSource)) && !(" + join_pieces(equal) + ")) {");
+      out.pieces({"return true;"}).close("}");
+      ok = out.ok() && ok;
+    }
+    ok = Out(run).pieces({"return false;"}).ok() && method_end(run) && ok;
+  }
   return ok;
 }
 

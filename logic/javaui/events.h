@@ -30,7 +30,12 @@ void note_event_controls(Run& run);
 // register_listeners/2 (ControlNumber, FieldName).
 bool register_listeners(Run& run, const engine::Term& number, std::string_view field,
                         std::string_view control_kind);
-// gen_event_dispatchers/0: the five dispatch methods.
+// gen_event_dispatchers/0: the five dispatch methods, then in
+// transactions the key and body control tests.
 bool gen_event_dispatchers(Run& run);
+// Transactions: "isKeyControl" (the first level's key attributes shown on
+// the form) and "isBodyControl" (its other shown attributes): true for the
+// control of such an attribute whose value differs from the attribute's.
+bool gen_key_body_tests(Run& run);
 
 }  // namespace qn::logic

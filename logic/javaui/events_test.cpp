@@ -103,5 +103,43 @@ TEST(Events, DispatchBranchesByKind) {
   EXPECT_EQ(all.find("nosuch"), std::string::npos);
 }
 
+// A transaction's key and body control tests: the key attribute's control
+// (class by the first level's key list) and the other attribute's, each
+// compared by its type; the variable and the other level's attribute have
+// no test.
+TEST(Events, KeyAndBodyControlsOfATransaction) {
+  ExprRun r(R"(
+spec_i([trn, 6, 'Customers', 'Customer', 0, 0]).
+level_i(1, [customer, x, [custid]]).
+level_i(2, [invoice, x, [invid]]).
+attri_i(custid, ['CustId', int, 6, 0, '']).
+attri_i(custname, ['CustName', char, 30, 0, '']).
+attri_i(invid, ['InvId', int, 6, 0, '']).
+attri_i('&Find', ['&Find', char, 10, 0, '']).
+lit_i(1, 1, t(custid, 2), [rect(1,1,60,20)]).
+lit_i(2, 1, t(custname, 2), [rect(1,30,60,50)]).
+lit_i(3, 1, t('&Find', 23), [rect(1,60,60,80)]).
+lit_i(4, 2, t(invid, 2), [rect(1,1,60,20)]).
+)");
+  ASSERT_TRUE(gen_key_body_tests(r.run));
+  EXPECT_EQ(joined(r.lines()),
+            "public boolean isKeyControl(Object eventSource) {\n"
+            "   if ((edtcustid.isEventSource(eventSource)) && !((CustId==edtcustid.getValue()))) {\n"
+            "      return true;\n"
+            "   }\n"
+            "   return false;\n"
+            "}\n"
+            "public boolean isBodyControl(Object eventSource) {\n"
+            "   if ((edtcustname.isEventSource(eventSource)) && "
+            "!((QNutil.strcmp(CustName, edtcustname.getValue())==0))) {\n"
+            "      return true;\n"
+            "   }\n"
+            "   return false;\n"
+            "}\n");
+  ExprRun panel("spec_i([scr, 6, 'P', 'P', 0, 0]). level_i(1, [0]).");
+  ASSERT_TRUE(gen_key_body_tests(panel.run));
+  EXPECT_EQ(panel.lines(), std::vector<std::string>{});
+}
+
 }  // namespace
 }  // namespace qn::logic

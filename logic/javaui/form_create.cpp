@@ -117,12 +117,35 @@ std::string edit_type_constant(const Term& type) {
   return "QNTypeConstants.CHAR";
 }
 
+// A dynamic combo or list box filled from a table by its dyncombo rule
+// (rule_i(_, dyncombo(Item, [Table, ValueAttribute, TextAttribute, Sort])),
+// Sort the atom sort when the items are sorted): the table's data object,
+// the two attribute numbers and the sort flag.
+std::optional<std::string> dyncombo_component(Run& run, const Term& item, const std::string& kind) {
+  for (const Term& r : run.facts().findall(fact("rule_i", {var(), fact("dyncombo", {var(), var()})}))) {
+    const Term& rule = r.arg(2);
+    if (platform::upper_1252(text_of(rule.arg(1))) != platform::upper_1252(text_of(item))) continue;
+    const auto args = rule.arg(2).list_items();
+    if (args.size() < 4) return std::nullopt;
+    const int64_t model = get_model_num(run).value_or(num(0)).as_int();
+    auto cls = table_kind_class_name(run, model, args[0], "tab");
+    if (!cls) return std::nullopt;
+    return std::string(kind == "dyncombo" ? "new QNComboBox(" : "new QNListBox(") + "new " + *cls +
+           "(context, remoteHandle, " + read_committed_flag(run) + "), " + text_of(args[1]) +
+           ", " + text_of(args[2]) + ", " + (args[3] == "sort" ? "true" : "false") + ")";
+  }
+  return std::nullopt;
+}
+
 // gen_ctl_items_init/8: the component of an attribute or variable control.
 std::string component_of(Run& run, const FormItem& f, const std::string& kind,
                          const ShownType& t, const std::vector<int64_t>& r,
                          const std::string& panel, const std::string& font, bool in_subfile) {
   const Term& att = f.item.arg(1);
   const auto info = ctrl_info(run, f.number);
+  if (kind == "dyncombo" || kind == "dynlistbx") {
+    if (auto dyn = dyncombo_component(run, att, kind)) return *dyn;
+  }
   if (kind == "checkbox" && info.size() >= 3) {
     const std::string caption = in_subfile ? "" : reformat_text(text_of(info[2]));
     return "new QNCheckBox(\"" + caption + "\" , " + value_holder(t, info[0]) + ", " +

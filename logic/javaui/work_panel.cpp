@@ -8,6 +8,7 @@
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
+#include "logic/core/tokens.h"
 #include "logic/core/utilities.h"
 #include "logic/java/class_frame.h"
 #include "logic/java/commands.h"
@@ -25,6 +26,7 @@
 #include "logic/navigation/program_start.h"
 #include "logic/navigation/vert_formulas.h"
 #include "logic/program/expressions.h"
+#include "logic/program/menubar.h"
 #include "logic/program/program_calls.h"
 #include "logic/program/program_frame.h"
 #include "logic/program/subfile_commands.h"
@@ -67,8 +69,25 @@ std::vector<FormItem> pages_of(Run& run, const Term& tabcontrol) {
   return out;
 }
 
+// A key attribute of the first level (the third element of its level
+// list).
+bool first_level_key(Run& run, const Term& att) {
+  std::optional<Term> first;
+  for (const Term& l : run.facts().clauses("level_i", 2)) {
+    if (l.arg(1).is_int() && (!first || l.arg(1).as_int() < first->arg(1).as_int())) first = l;
+  }
+  if (!first) return false;
+  const auto items = first->arg(2).list_items();
+  if (items.size() < 3) return false;
+  for (const Term& k : items[2].list_items()) {
+    if (k == att) return true;
+  }
+  return false;
+}
+
 int tab_class(Run& run, const FormItem& f) {
   const std::string kind = form_item_kind(run, f).value_or("");
+  if (attvar_item(f.item) && f.item.arg(2) == num(2) && first_level_key(run, f.item.arg(1))) return 0;
   if (attvar_item(f.item)) {
     const bool variable = f.item.arg(2) == num(23);
     return variable && kind == "bitmap" ? 4 : 1;
@@ -135,9 +154,12 @@ bool event_source(Run& run) {
   if (run.facts().exists(fact("b_group_i", {top, var(), var(), var(), var(), var()}))) {
     return each_break_group(run, top, Term::nil(), Term::nil(), Term::nil());
   }
+  // Each line goes to the subfile statements' writer, which hands the others
+  // to cmd_to_code/5.
   bool ok = true;
   for (const Term& l : run.facts().clauses("b_line_i", 6)) {
     if (!(l.arg(2) == top) || !(l.arg(4) == "cmd")) continue;
+    note_event_command(run, drop_tok_positions(l.arg(6)));
     ok = gen_subfile_event_access(run, l.arg(6), Term::nil(), Term::nil(), top, Term::nil()) && ok;
   }
   return ok;
@@ -177,6 +199,36 @@ std::vector<FormItem> window_tab_order(Run& run, const Term& level) {
   return out;
 }
 
+bool focus_first_of_form(Run& run, const Term& attributes) {
+  std::optional<int64_t> first;
+  for (const Term& l : run.facts().clauses("level_i", 2)) {
+    if (l.arg(1).is_int() && (!first || l.arg(1).as_int() < *first)) first = l.arg(1).as_int();
+  }
+  if (!first) return false;
+  const auto wanted = attributes.list_items();
+  for (const FormItem& f : window_tab_order(run, num(*first))) {
+    if (!attvar_item(f.item)) continue;
+    for (const Term& a : wanted) {
+      const Term& name = a.is_compound() && a.arity() >= 1 ? a.arg(1) : a;
+      if (platform::upper_1252(text_of(name)) != platform::upper_1252(text_of(f.item.arg(1)))) continue;
+      return Out(run).pieces({"setNextFocus(" + field_of(run, f) + ");"}).ok();
+    }
+  }
+  return false;
+}
+
+std::string window_title_expr(Run& run) {
+  // The WINTITLE property, the window's title, the description.
+  std::string title = pgm_prop_value(run, "WINTITLE").value_or("");
+  if (title.empty()) {
+    const auto win = window_of(run);
+    if (auto t = ctl_prop_decode(run, "title", win ? win->props : Term::nil()); t && !t->is_nil())
+      title = text_of(*t);
+  }
+  if (title.empty()) title = text_of(*ctl_prop_default(run, "wintitle"));
+  return java_quoted(title);
+}
+
 bool gen_frame_methods(Run& run) {
   auto win = window_of(run);
   const Term wprops = win ? win->props : Term::nil();
@@ -186,17 +238,12 @@ bool gen_frame_methods(Run& run) {
       return true;
     });
   };
-  // The title: the WINTITLE property, the window's title, the description.
-  std::string title = pgm_prop_value(run, "WINTITLE").value_or("");
-  if (title.empty()) {
-    if (auto t = ctl_prop_decode(run, "title", wprops); t && !t->is_nil()) title = text_of(*t);
-  }
-  if (title.empty()) title = text_of(*ctl_prop_default(run, "wintitle"));
+  // A named menu bar is the menu bar's class (its kind's program name).
   std::string menubar = "Application.getDefaultMenuBar(this)";
   if (auto mb = pgm_prop_value(run, "MENUBAR"); mb && !mb->empty()) {
     menubar = platform::upper_1252(*mb) == "*NONE"
                   ? "null"
-                  : "new " + platform::lower_1252(kind_pgm_name(run, *mb)) + "(this)";
+                  : "new " + platform::lower_1252(kind_letter("mbr") + *mb) + "(this)";
   }
   std::string top = "0", left = "0";
   if (auto p = run.facts().first(fact("popup_offset_i", {var(), var()}))) {
@@ -220,7 +267,7 @@ bool gen_frame_methods(Run& run) {
   };
   const std::string border = pgm_prop_value(run, "BORSTY").value_or("");
   const std::string icon = pgm_prop_value(run, "ICON").value_or("");
-  bool ok = frame("String", "getFrmTitle", java_quoted(title));
+  bool ok = frame("String", "getFrmTitle", window_title_expr(run));
   ok = frame("QNMenuBar", "getMenuBar", menubar) && ok;
   ok = frame("int", "getFrmTop", top) && ok;
   ok = frame("int", "getFrmLeft", left) && ok;
@@ -354,6 +401,16 @@ std::string padded(const std::string& digits, size_t width) {
   return digits.size() < width ? std::string(width - digits.size(), '0') + digits : digits;
 }
 
+// The level a subfile shows: its break's, else the first level the subfile
+// rules take.
+std::optional<Term> subfile_level(Run& run, const Term& number) {
+  if (auto b = run.facts().first(fact("sf_break_i", {var(), number}))) return b->arg(1);
+  for (const Term& l : run.facts().clauses("level_i", 2)) {
+    if (is_lvl2sub(run, l.arg(1), number)) return l.arg(1);
+  }
+  return std::nullopt;
+}
+
 // A subfile of the form: its number, control, element class and object.
 struct FormSubfile {
   Term number;
@@ -397,12 +454,7 @@ std::vector<Term> subfile_elements(Run& run, const Term& number) {
   }
   // The level of the subfile's break first, else the first level the
   // subfile rules take.
-  std::optional<Term> level;
-  if (auto b = run.facts().first(fact("sf_break_i", {var(), number}))) level = b->arg(1);
-  for (const Term& l : run.facts().clauses("level_i", 2)) {
-    if (level) break;
-    if (sfl_level(run, l.arg(1), number)) level = l.arg(1);
-  }
+  const std::optional<Term> level = subfile_level(run, number);
   if (level) {
     if (auto r = run.facts().first(fact("repeat_i", {*level, var()}))) {
       for (const Term& a : r->arg(2).list_items()) {
@@ -418,7 +470,7 @@ std::vector<Term> subfile_elements(Run& run, const Term& number) {
 std::optional<std::vector<Term>> level_subfile_elements(Run& run, const Term& level) {
   for (const Term& f : run.facts().clauses("lit_i", 4)) {
     const Term& it = f.arg(3);
-    if (is(it, "s", 1) && sfl_level(run, level, it.arg(1))) return subfile_elements(run, it.arg(1));
+    if (is(it, "s", 1) && is_lvl2sub(run, level, it.arg(1))) return subfile_elements(run, it.arg(1));
   }
   return std::nullopt;
 }
@@ -492,13 +544,18 @@ bool gen_var_control_sync(Run& run) {
     if (e.size() >= 2 && (e.front() == '\'' || e.front() == '"')) e = e.substr(1, e.size() - 2);
     load_event = load_event || (h.control.is_nil() && e == "LOAD");
   }
+  // The form's events stand at level 0: a Load event there writes the
+  // load-to-buffer and close methods only when level 0 shows a subfile.
+  const Term top = num(0);
+  const std::string load_event_digits =
+      load_event && sfl_level(run, top, Term::fresh_var()) ? load_digits(run, top) : "";
   for (const Term& n : form_subfile_numbers(run)) {
     if (auto level = subfile_shown_level(run, n)) {
       const std::string nn = level_digits(n);
       classes_ok = gen_load_producer(run, 0, *level, nn) && classes_ok;
-      // The producer's callees are written here unless the level's Load
-      // event writes them (for the first subfile of the level).
-      if (!load_event || load_digits(run, *level) != nn) {
+      // The producer's callees are written here unless the Load event
+      // writes them.
+      if (load_event_digits != nn) {
         classes_ok = method(run, "public void loadToBuffer" + nn + "()",
                             [&](Out&) { return gen_subfile_load_to_buffer(run, n); }) &&
                      gen_close_cursors_method(run, *level, nn, load_event) &&
@@ -624,6 +681,33 @@ bool gen_conditional_color(Run& run) {
   });
 }
 
+bool gen_refresh_array(Run& run) {
+  return method(run, "public void refreshArray(String array)", [&](Out& o) {
+    for (const Term& d : run.facts().findall(fact("rule_i", {var(), fact("dim", {var(), var()})}))) {
+      const Term& array = d.arg(2).arg(1);
+      std::vector<std::string> sets;
+      for (const FormItem& f : form_items(run)) {
+        if (!attvar_item(f.item) || !(f.item.arg(2) == num(kTokVariable))) continue;
+        auto is = run.facts().first(fact("is_i", {f.item.arg(1), var()}));
+        if (!is || !is->arg(2).is_cons()) continue;
+        const Term& head = is->arg(2).head();
+        if (!head.is_compound() || head.arity() < 1 ||
+            platform::upper_1252(text_of(head.arg(1))) != platform::upper_1252(text_of(array)))
+          continue;
+        // The element's reference: its whole expression (array and
+        // subscripts) translated.
+        const auto ref = exp_to_java(run, is->arg(2), {});
+        if (!ref) continue;
+        sets.push_back(field_of(run, f) + ".setValue( " + join_pieces(ref->pieces) + " );");
+      }
+      o.open("if (array.equals(" + java_quoted(strip_ampersand(text_of(array))) + ")) {");
+      for (const std::string& line : sets) o.pieces({line});
+      o.close("}");
+    }
+    return true;
+  });
+}
+
 bool gen_workpanel_class(Run& run, int64_t model, int64_t number, const Term& spec) {
   const auto items = spec.list_items();
   if (items.size() < 3) return false;
@@ -635,6 +719,8 @@ bool gen_workpanel_class(Run& run, int64_t model, int64_t number, const Term& sp
   facts.abolish("endscr_i", 0);
   facts.abolish("form_field_i", 1);
   facts.abolish("subfile_elements_i", 2);
+  facts.abolish("lvl2sub_i", 2);
+  facts.abolish("notlvl2sub_i", 2);
   set_pgm_id(run, number, kind, name);
   set_current_pgm(run, number, kind, name);
   const std::string cls = kind_pgm_name(run, text_of(name));
@@ -671,7 +757,7 @@ bool gen_workpanel_class(Run& run, int64_t model, int64_t number, const Term& sp
   select_formula_auxs(run, first);
   ok = ok && level_vert_formulas(run, first) && gen_screen(run);
   ok = ok && gen_no_accept(run) && gen_context_methods(run) && gen_conditional_color(run);
-  ok = ok && gen_event_dispatchers(run) && gen_ref_classes(run);
+  ok = ok && gen_event_dispatchers(run) && gen_ref_classes(run) && gen_menu_action_performed(run);
   // The Cancel button, when the form has one.
   for (const FormItem& f : form_items(run)) {
     if (ok && is(f.item, "button", 1) && text_of(f.item.arg(1)) == "Cancel") {
@@ -683,8 +769,8 @@ bool gen_workpanel_class(Run& run, int64_t model, int64_t number, const Term& sp
       break;
     }
   }
-  ok = ok && method(run, "public void refreshArray(String array)", [](Out&) { return true; });
-  ok = ok && gen_do_ask(run);
+  ok = ok && gen_refresh_array(run);
+  ok = ok && gen_do_ask(run, window_title_expr(run));
   if (!ok) return close_output(run) && false;
   return gen_program_end(run) && gen_subfile_classes(run, model);
 }

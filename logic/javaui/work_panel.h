@@ -34,6 +34,14 @@ std::optional<std::vector<engine::Term>> level_subfile_elements(Run& run, const 
 
 // gen_frame_methods/0.
 bool gen_frame_methods(Run& run);
+// focus_first_of/1 outside web objects: the focus on the first control of
+// the first level's window, in tab order, that shows one of the attributes
+// or variables ("setNextFocus(<field>);"); false, writing nothing, when
+// none does.
+bool focus_first_of_form(Run& run, const engine::Term& attributes);
+// window_title_expr/1: the form's title as a Java string: the WINTITLE
+// property, else the window's title, else the object's description.
+std::string window_title_expr(Run& run);
 // The method "screen" and "setFocusFirst".
 bool gen_screen(Run& run);
 // gen_var_control_sync/3: QNRefresh.
@@ -41,6 +49,11 @@ bool gen_var_control_sync(Run& run);
 // gen_context_methods/0: VariablesToControls, ControlsToVariables and the
 // event-context methods.
 bool gen_context_methods(Run& run);
+// refreshArray: for every array variable (rule dim(Var, _)) a branch
+// "if (array.equals(\"<Var>\"))" that shows again every control whose
+// variable stands for one of its elements (is_i(Name, [t(Var, _) |
+// Subscripts])), by the element's reference.
+bool gen_refresh_array(Run& run);
 // "setNoAccept" and "setConditionalColor".
 bool gen_no_accept(Run& run);
 bool gen_conditional_color(Run& run);

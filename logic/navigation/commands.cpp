@@ -87,7 +87,10 @@ bool cmd_assign(Run& run, const Line& l) {
   const auto a = l.args.list_items();
   if (a.empty()) return true;
   const Term& target = a[0];
-  if (tok_kind(target) == kTokCtrlMethod) return gen_ctl_method_stmt(run, l.args, {l.c2, l.c3});
+  // A control method's token holds the method's own tokens.
+  if (tok_kind(target) == kTokCtrlMethod) {
+    return gen_ctl_method_stmt(run, target.arg(1).is_cons() ? target.arg(1) : l.args, {l.c2, l.c3});
+  }
   if (tok_kind(target) == kTokNested && target.arg(1).is_list() && a.size() > 2) {
     // A control's property: set through the property writer's reference
     // (a program variable in web panels, a setter elsewhere); the nested
@@ -292,7 +295,74 @@ bool sub_start(Run& run, const Line& l, bool event) {
   }
   return emit_comment(run, {title + "Routine"});
 }
-bool cmd_event_start(Run& run, const Line& l) { return sub_start(run, l, true); }
+// The event of an event line's name: "Click" of a control's
+// [t(Control, K), t(Click, _)], else the name itself; upper-cased, without
+// blanks ("AFTERTRN").
+std::string event_key(const Term& name) {
+  std::string word;
+  if (name.is_cons()) {
+    const auto parts = name.list_items();
+    word = parts.size() > 1 ? tok_text(parts[1]) : "";
+  } else {
+    word = bare_name(name);
+  }
+  std::string key;
+  for (char c : platform::upper_1252(word)) {
+    if (c != ' ') key += c;
+  }
+  return key;
+}
+
+// Only forms (work panels and transactions) move the current subfile line
+// and the controls into the variables around an event.
+bool form_context(const Run& run) { return spec_kind_in(run, {"scr", "trn"}); }
+
+// The event's start: the Start event reads the controls, every other event
+// but After Trn the current subfile lines as well.
+bool event_context_start(Run& run, const Term& name) {
+  run.facts().abolish("event_cmd_i", 1);
+  if (!form_context(run)) return true;
+  const std::string key = event_key(name);
+  if (key == "AFTERTRN") return true;
+  return Out(run).pieces({key == "START" ? "eventNoLevelContext();" : "eventLevelContext();"}).ok();
+}
+
+// A control's Isvalid outside a subfile: the control is no subfile column.
+bool isvalid_outside_subfile(Run& run, const Term& name) {
+  if (!name.is_cons() || event_key(name) != "ISVALID") return false;
+  const std::string ctl = tok_text(name.head());
+  for (const Term& f : run.facts().clauses("lit_i", 4)) {
+    const Term& it = f.arg(3);
+    if (it.is_compound() && it.functor() == "s" && it.arity() == 2 &&
+        tok_text(it.arg(1)) == ctl) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The event's end: an event that changed variables writes them back to the
+// current subfile lines, unless it reloads or walks its subfile (refresh,
+// for each line, sort() or is one whose lines are not kept (Refresh, Load,
+// Start, After Trn, Exit, a control's Isvalid outside a subfile).
+bool event_context_end(Run& run, const Term& name) {
+  auto& facts = run.facts();
+  const bool assigns = facts.exists(fact("event_cmd_i", {atom("assign")}));
+  const bool reloads = facts.exists(fact("event_cmd_i", {atom("reload")}));
+  facts.abolish("event_cmd_i", 1);
+  if (!form_context(run) || !assigns || reloads) return true;
+  const std::string key = event_key(name);
+  for (const char* no : {"REFRESH", "LOAD", "START", "AFTERTRN", "EXIT"}) {
+    if (key == no) return true;
+  }
+  if (isvalid_outside_subfile(run, name)) return true;
+  return Out(run).pieces({"eventLevelResetContext();"}).ok();
+}
+
+bool cmd_event_start(Run& run, const Line& l) {
+  const Term name = arg_at(l, 0).is_nil() ? atom("") : arg_at(l, 0).arg(1);
+  return sub_start(run, l, true) && event_context_start(run, name);
+}
 bool cmd_sub_start(Run& run, const Line& l) { return sub_start(run, l, false); }
 bool sub_end(Run& run) {
   const bool ok = end_routine(run, "0");
@@ -301,8 +371,11 @@ bool sub_end(Run& run) {
   return ok;
 }
 bool cmd_event_end(Run& run, const Line& l) {
-  run.facts().abolish("in_usr_proc_i", 1);
-  return gen_event_end(run, l.level);
+  auto& facts = run.facts();
+  bool ok = true;
+  if (auto in = facts.first(fact("in_usr_proc_i", {var()}))) ok = event_context_end(run, in->arg(1));
+  facts.abolish("in_usr_proc_i", 1);
+  return gen_event_end(run, l.level) && ok;
 }
 bool cmd_sub_end(Run& run, const Line&) { return sub_end(run); }
 bool cmd_do_sub(Run& run, const Line& l) {
@@ -526,6 +599,36 @@ bool gen_call(Run& run, const Term& tokens, const Term& level, const Term& c3, c
   return gen_pgm_call(run, "udp", target.arg(1), tok_kind(target), args, {c3, c4});
 }
 
+namespace {
+
+// A sort( control method among the tokens, nested ones included.
+bool names_sort(const Term& toks) {
+  for (const Term& t : toks.list_items()) {
+    if (!t.is_compound() || t.arity() < 1) continue;
+    if (t.arg(1).is_cons() ? names_sort(t.arg(1)) : platform::lower_1252(text_of(t.arg(1))) == "sort(")
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void note_event_command(Run& run, const Term& toks) {
+  auto& facts = run.facts();
+  if (!toks.is_cons() || !facts.exists(fact("in_usr_proc_i", {var()}))) return;
+  const int64_t code = tok_kind(toks.head());
+  const bool to_variable =
+      code == kCmdCall && toks.tail().is_cons() &&
+      (tok_kind(toks.tail().head()) == kTokAttribute || tok_kind(toks.tail().head()) == kTokVariable);
+  const bool sort = names_sort(toks);
+  const char* what = code == 148 || code == 149 || sort                ? "reload"
+                     : code == kCmdAssign || to_variable ? "assign"
+                                                         : nullptr;
+  if (what && !facts.exists(fact("event_cmd_i", {atom(what)}))) {
+    facts.assertz(fact("event_cmd_i", {atom(what)}));
+  }
+}
+
 bool cmd_to_code(Run& run, const Term& tokens, const Term& c2, const Term& c3, const Term& level,
                  const Term& c5) {
   if (!tokens.is_cons()) return true;
@@ -534,6 +637,7 @@ bool cmd_to_code(Run& run, const Term& tokens, const Term& c2, const Term& c3, c
   reset_exp_state(run);
   const Term toks = drop_tok_positions(tokens);
   const int64_t code = first_token_type(toks);
+  note_event_command(run, toks);
   for (const CmdRow& row : kCommands) {
     if (row.code != code) continue;
     const Line line{tokens, toks, toks.tail(), c2, c3, level, c5};

@@ -3,7 +3,10 @@
 // nothing. The command's arguments are the tokens after the first.
 //
 // Working facts: in_usr_proc_i/1 (Name) between the start and the end of a
-// user subroutine or event.
+// user subroutine or event; event_cmd_i/1 (assign, reload) what its lines
+// do. Forms (work panels, transactions) start an event by moving the
+// controls and current subfile lines into the variables and end it by
+// moving them back (eventLevelContext ... eventLevelResetContext).
 #pragma once
 
 #include <cstdint>
@@ -50,6 +53,11 @@ enum Cmd : int64_t {
 // cmd_to_code/5 (Tokens, C2, C3, Level, C5).
 bool cmd_to_code(Run& run, const engine::Term& tokens, const engine::Term& c2,
                  const engine::Term& c3, const engine::Term& level, const engine::Term& c5);
+// Notes what an event's command line (tokens without positions) does, for
+// the context moves at the event's end: a reload of its subfile (refresh,
+// for each line, sort() or an assignment. cmd_to_code/5 calls it; a
+// writer that takes a line before it does too.
+void note_event_command(Run& run, const engine::Term& tokens);
 // gen_call/6: a user-defined procedure through gen_udp_call/5, else (and
 // for every other program) gen_pgm_call/6.
 bool gen_call(Run& run, const engine::Term& tokens, const engine::Term& level,
@@ -64,7 +72,7 @@ bool gen_call(Run& run, const engine::Term& tokens, const engine::Term& level,
 bool gen_load_event(Run& run, const engine::Term& event, const engine::Term& level,
                     const std::string& method);
 // gen_event_end/1: the event's routine closed; after a work panel's subfile
-// Load, closeCursors<NN> closing the cursors of load_cursors/1, which is
+// Load, closeCursors<NN> (the subfile's number) closing the cursors of load_cursors/1, which is
 // cleared with cursor_loaded_i/1.
 bool gen_event_end(Run& run, const engine::Term& level);
 // "protected void closeCursors<NN>()" closing every cursor of load_cursors/1,

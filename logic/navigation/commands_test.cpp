@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "logic/navigation/test_fixture.h"
 #include "logic/toolbox/pending.h"
 
@@ -216,6 +218,62 @@ TEST(Navigation, LoadEvent) {
   }
 }
 
+// The context moves around a form's event: what the event method holds
+// after its routine comment and before its end, by event and commands.
+TEST(Navigation, EventContextCalls) {
+  const std::string scr = "spec_i([scr, 4, 'T', 'W', 0, 0]). level_i(1, [0]). "
+                          "attri_i('&X', ['&X', int, 4, 0, '']). "
+                          "lit_i(1, 1, s(1), []). lit_i(2, 1, s(t('&Y', 23), 1), []). ";
+  const char* assign = "[t(a, 107), t('&X', 23), t('=', 10), t('1', 3)]";
+  struct Case {
+    const char* name;
+    std::string facts;
+    const char* event;
+    std::vector<const char*> body;
+    Lines start, end;
+  } cases[] = {
+      {"a click that assigns", scr, "t([t('&X', 23), t('Click', 0)], 0)", {assign},
+       {"   eventLevelContext();"}, {"   eventLevelResetContext();"}},
+      {"a click that assigns nothing", scr, "t([t('&X', 23), t('Click', 0)], 0)", {},
+       {"   eventLevelContext();"}, {}},
+      {"Start", scr, "t('Start', 2)", {assign}, {"   eventNoLevelContext();"}, {}},
+      {"After Trn", scr, "t('After Trn', 2)", {assign}, {}, {}},
+      {"Refresh", scr, "t('Refresh', 2)", {assign}, {"   eventLevelContext();"}, {}},
+      {"Exit", scr, "t('Exit', 2)", {assign}, {"   eventLevelContext();"}, {}},
+      {"Load", "spec_i([scr, 4, 'T', 'W', 0, 0]). level_i(1, [0]). ", "t('Load', 2)", {assign},
+       {"   eventLevelContext();"}, {}},
+      {"a refresh in the event", scr, "t('Go', 2)", {assign, "[t(refresh, 148)]"},
+       {"   eventLevelContext();"}, {}},
+      {"a sort( in the event", scr, "t('Go', 2)",
+       {assign, "[t([t('&Y', 23), t('sort(', 0), t(')', 4)], 31)]"}, {"   eventLevelContext();"}, {}},
+      {"Isvalid outside a subfile", scr, "t([t('&X', 23), t('Isvalid', 0)], 0)", {assign},
+       {"   eventLevelContext();"}, {}},
+      {"Isvalid of a column", scr, "t([t('&Y', 23), t('Isvalid', 0)], 0)", {assign},
+       {"   eventLevelContext();"}, {"   eventLevelResetContext();"}},
+      {"a procedure", kProc, "t('Go', 2)", {assign}, {}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f(c.facts);
+    const Term one = t("1");
+    cmd_to_code(f.run, t((std::string("[t(event, 146), ") + c.event + "]").c_str()), Term::nil(),
+                Term::nil(), one, Term::nil());
+    Lines head = f.lines();
+    auto comment = std::find_if(head.begin(), head.end(),
+                                [](const std::string& l) { return l.ends_with("Routine */"); });
+    ASSERT_NE(comment, head.end());
+    EXPECT_EQ(Lines(comment + 1, head.end()), c.start);
+    f.run.capture()->files.clear();
+    for (const char* line : c.body) {
+      cmd_to_code(f.run, t(line), Term::nil(), Term::nil(), one, Term::nil());
+    }
+    const size_t body = f.lines().size();
+    cmd_to_code(f.run, t("[t(endevent, 147)]"), Term::nil(), Term::nil(), one, Term::nil());
+    Lines all = f.lines();
+    EXPECT_EQ(Lines(all.begin() + body, all.end() - 2), c.end);
+  }
+}
+
 // The end of a subfile's Load closes the cursors the load opened, once.
 TEST(Navigation, LoadEventEnd) {
   Fixture f(std::string(kProc) + "in_event_load. load_cursors([ca, cb]). cursor_loaded_i(ca). ");
@@ -230,10 +288,11 @@ TEST(Navigation, LoadEventEnd) {
 }
 
 // The load producer of a subfile level without table: the level's Load
-// event (none here) inside runLoad, and the calls of the panel's methods.
+// event (none here) inside runLoad, and the calls of the panel's methods,
+// named by the subfile (1) and not by the level (2).
 TEST(Navigation, LoadProducer) {
-  Fixture f("spec_i([scr, 4, 'T', 'W', 0, 0]). current_pgm_i('W'). level_i(1, []). ");
-  ASSERT_TRUE(gen_load_producer(f.run, 1, t("1")));
+  Fixture f("spec_i([scr, 4, 'T', 'W', 0, 0]). current_pgm_i('W'). level_i(2, []). ");
+  ASSERT_TRUE(gen_load_producer(f.run, 1, t("2"), "01"));
   const Lines lines = f.lines();
   ASSERT_FALSE(lines.empty());
   EXPECT_NE(lines[0].find("class ") , std::string::npos);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "logic/core/rule_terms.h"
+#include "logic/core/spec_files.h"
 #include "logic/core/utilities.h"
 #include "logic/sql/optimised_commands.h"
 #include "platform/cp1252.h"
@@ -80,6 +81,15 @@ std::optional<Term> return_on_click_lines(Run& run) {
   const Term list = Term::list(attributes);
   run.facts().asserta(fact("return_on_click_i", {Term::list({list})}));
   return list;
+}
+
+bool row_return_link(Run& run, const Term& level, const Term& subfile) {
+  if (!spec_kind_in(run, {"web", "scr"})) return true;
+  const auto attributes = return_on_click_lines(run);
+  if (!attributes) return true;
+  const Run::HostStandIn* call = run.host_stand_in("gen_row_return_call", 3);
+  std::vector<Term> args{level, subfile, *attributes};
+  return call && (*call)(run, args);
 }
 
 }  // namespace qn::logic

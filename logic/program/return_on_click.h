@@ -18,4 +18,12 @@ namespace qn::logic {
 // when every parameter is assigned and there is at least one.
 std::optional<engine::Term> return_on_click_lines(Run& run);
 
+// row_return_link/2 (Level, Subfile): in web and work panels whose click
+// on a row returns values (return_on_click_lines/1), the row's Link
+// property set to the page's return call with those attributes (the page
+// scripts' writer's, asked of the run's stand-in "gen_row_return_call"
+// with Level, Subfile and the attributes; without it nothing is written
+// and the answer is false). Anything else writes nothing and succeeds.
+bool row_return_link(Run& run, const engine::Term& level, const engine::Term& subfile);
+
 }  // namespace qn::logic

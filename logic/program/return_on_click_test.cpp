@@ -62,5 +62,43 @@ TEST(ReturnOnClick, EnterEventThatOnlyHandsValuesBack) {
   EXPECT_EQ(engine::writeq(*recorded), "['A']");
 }
 
+// The row's return link: only web and work panels whose Enter event hands
+// values back; the return call is the page scripts' writer's.
+TEST(ReturnOnClick, RowReturnLink) {
+  const std::string hands_back =
+      "rule_i(0, parm(['&Id'], [])). b_group_i(1, 2, lit, x, y, z). "
+      "b_line_i(20, 1, 2, cmd, x, [t(e, 146), t('Enter', 3)]). "
+      "b_line_i(21, 1, 2, cmd, x, [t(a, 107), t('&Id', 23), t('=', 10), t('CUSTID', 2)]). "
+      "b_line_i(22, 1, 2, cmd, x, [t(r, 118)]). b_line_i(23, 1, 2, cmd, x, [t(e, 147)]). ";
+  struct Case {
+    const char* name;
+    std::string facts;
+    bool stand_in;
+    bool ok;
+    const char* asked;  // the stand-in's arguments, "" when not asked
+  } cases[] = {
+      {"a work panel", "spec_i([scr, 1, 'P', 'P', 0, 0]). " + hands_back, true, true,
+       "2 1 ['CUSTID']"},
+      {"a web panel", "spec_i([web, 1, 'P', 'P', 0, 0]). " + hands_back, true, true,
+       "2 1 ['CUSTID']"},
+      {"no return call yet", "spec_i([scr, 1, 'P', 'P', 0, 0]). " + hands_back, false, false, ""},
+      {"a procedure", "spec_i([proc, 1, 'P', 'P', 0, 0]). " + hands_back, true, true, ""},
+      {"no Enter event", "spec_i([scr, 1, 'P', 'P', 0, 0]). ", true, true, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ExprRun r(c.facts);
+    std::string asked;
+    if (c.stand_in) {
+      r.run.stand_in_host("gen_row_return_call", 3, [&asked](logic::Run&, std::span<engine::Term> a) {
+        asked = engine::writeq(a[0]) + " " + engine::writeq(a[1]) + " " + engine::writeq(a[2]);
+        return true;
+      });
+    }
+    EXPECT_EQ(row_return_link(r.run, engine::Term::integer(2), engine::Term::integer(1)), c.ok);
+    EXPECT_EQ(asked, c.asked);
+  }
+}
+
 }  // namespace
 }  // namespace qn::logic

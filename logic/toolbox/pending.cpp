@@ -113,12 +113,18 @@ bool gen_block_cmds(Run& run, const engine::Term& level, const engine::Term& gro
     if (l.arg(3) == group && l.arg(4) == "line") return false;
   }
   auto& facts = run.facts();
+  // In panels and transactions each line goes to the subfile statements'
+  // writer (a later generator's, asked of the run's stand-in), which hands
+  // the others to cmd_to_code/5; without it, to cmd_to_code/5 directly.
+  const Run::HostStandIn* subfile_access =
+      spec_kind_in(run, {"scr", "trn"}) ? run.host_stand_in("gen_subfile_event_access", 5) : nullptr;
   bool ok = true;
   for (const engine::Term& l : lines) {
     if (!(l.arg(3) == group) || l.arg(4) != "cmd") continue;
     facts.abolish("cmd_line_at_i", 1);
     facts.assertz(fact("cmd_line_at_i", {l.arg(1)}));
     // Panels and transactions know the statements about their subfiles.
+    note_event_command(run, drop_tok_positions(l.arg(6)));
     ok = (spec_kind_in(run, {"scr", "trn"})
               ? gen_subfile_event_access(run, l.arg(6), c2, c3, level, c4)
               : cmd_to_code(run, l.arg(6), c2, c3, level, c4)) &&

@@ -24,8 +24,10 @@ bool gen_event_cmd_call(Run& run, const engine::Term& event, const engine::Term&
 
 // gen_block_cmds/10 (Level, Group, Kind, SelAtts, C2, C3, C4): the commands
 // of a line group of a transaction, work panel, web panel or menu bar: its
-// command lines in order (cmd_to_code/5). Fails, writing nothing, for a
-// group with print lines, which is a print block.
+// command lines in order (cmd_to_code/5; in work panels and transactions
+// through the subfile statements' writer, the stand-in
+// gen_subfile_event_access/5, once it exists). Fails, writing nothing, for
+// a group with print lines, which is a print block.
 bool gen_block_cmds(Run& run, const engine::Term& level, const engine::Term& group,
                     const engine::Term& kind, const engine::Term& sel, const engine::Term& c2,
                     const engine::Term& c3, const engine::Term& c4);

@@ -1,5 +1,7 @@
 #include "logic/toolbox/rule_utilities.h"
 
+#include "logic/toolbox/declarations.h"
+#include "logic/toolbox/pending.h"
 #include "logic/toolbox/test_fixture.h"
 
 namespace qn::logic {
@@ -55,6 +57,25 @@ TEST(RuleUtilities, FirstLevelKeysAtHand) {
     EXPECT_EQ(level_atts_mode_check(f.run, "d"), c.d) << c.facts;
     EXPECT_EQ(level_atts_mode_check(f.run, "i"), c.i) << c.facts;
     EXPECT_EQ(level_atts_mode_check(f.run, "u", false), c.u_without_mode) << c.facts;
+  }
+}
+
+// A group's command lines: in work panels and transactions through the
+// subfile statements' writer once it exists, else (and in other programs)
+// the command translator.
+TEST(RuleUtilities, BlockCommandsOfAPanel) {
+  const std::string lines =
+      "b_line_i(1, 1, 2, cmd, x, [t(a, 107), t('&X', 23), t('=', 10), t('1', 3)]). "
+      "b_line_i(2, 1, 2, cmd, x, [t(a, 107), t('&X', 23), t('=', 10), t('2', 3)]). "
+      "attri_i('&X', ['&X', int, 4, 0, '']). ";
+  // Panels and transactions hand each line to the subfile statements'
+  // writer, which gives any other line to cmd_to_code/5; the rest go there
+  // directly: the group's lines in order either way.
+  for (const char* kind : {"scr", "trn", "proc"}) {
+    SCOPED_TRACE(kind);
+    Fixture f("spec_i([" + std::string(kind) + ", 1, 'T', 'P', 0, 0]). " + lines);
+    EXPECT_TRUE(gen_block_cmds(f.run, t("1"), t("2"), t("x"), t("[]"), t("[]"), t("[]"), t("[]")));
+    EXPECT_EQ(f.lines(), (Lines{"X = (short)(1) ;", "X = (short)(2) ;"}));
   }
 }
 

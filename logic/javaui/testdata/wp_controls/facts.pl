@@ -1,7 +1,7 @@
 /* A work panel of choice controls: a combo and a list box with their
    items, a checkbox, a radio group, a tab control of two pages holding an
-   edit each, a font with styles, a filled label and an item no rule
-   takes. */
+   edit each, a font with styles, a filled label, a dynamic combo of the
+   table PRODUCT and an item no rule takes. */
 spec_i([scr, 21, 'Choice controls', 'Controls', 0, 0]).
 level_i(1, [0]).
 attri_i('&Size', ['&Size', int, 1, 0, '9']).
@@ -10,6 +10,7 @@ attri_i('&Ready', ['&Ready', char, 1, 0, '']).
 attri_i('&Kind', ['&Kind', int, 1, 0, '9']).
 attri_i('&First', ['&First', char, 10, 0, '']).
 attri_i('&Second', ['&Second', char, 10, 0, '']).
+attri_i('&Prod', ['&Prod', int, 6, 0, '']).
 lit_i(1, 1, window, [rect(0,0,399,299), back(rgb(192,192,192))]).
 lit_i(2, 1, t('&Size', 23), [rect(10,10,109,29), ctrltype(combo, 0), font('Arial', 10, [bold, italic])]).
 lit_i(3, 1, t('&Color', 23), [rect(10,40,109,99), ctrltype(listbx, 0)]).
@@ -22,10 +23,14 @@ lit_i(9, 7, t('&First', 23), [rect(10,10,109,29)]).
 lit_i(10, 8, t('&Second', 23), [rect(10,10,109,29)]).
 lit_i(11, 1, t('Filled', 3), [rect(230,10,299,29), fill, back(rgb(255,255,0)), align(center)]).
 lit_i(12, 1, gadget(1), [rect(0,0,9,9)]).
+lit_i(13, 1, t('&Prod', 23), [rect(310,40,389,59), ctrltype(dyncombo, 0)]).
 ctrl_info_i(2, combo, [[1, 'Small'], [2, 'Large']]).
 ctrl_info_i(3, listbx, [['R', 'Red'], ['G', 'Green']]).
 ctrl_info_i(4, checkbox, ['Y', 'N', 'Ready']).
 ctrl_info_i(5, radio, [[1, 'One'], [2, 'Two']]).
+/* &Prod lists the products' descriptions (attribute 7) for their ids
+   (attribute 6), sorted. */
+rule_i(1, dyncombo('&Prod', [4, 6, 7, sort])).
 /* &Color is not accepted while &Size is 2; &Ready is written in BLU+ (two
    words) while &Size is 1 and on yellow while &Size is over 1. */
 rule_i(1, rule([a(3, [t('&Color', 23)])], [t('&Size', 23), t('=', 10), t(2, 3)], [], [])).

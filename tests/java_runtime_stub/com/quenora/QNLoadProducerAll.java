@@ -2,5 +2,6 @@
 // tests, never installed.
 package com.quenora;
 
-public class QNLoadProducerAll {
+// A producer that loads every line at once.
+public class QNLoadProducerAll extends QNLoadProducer {
 }

@@ -11,12 +11,14 @@ import java.util.List;
 public class QNSubfile implements IFocusableControl {
   private final List<QNSubfileElement> lines = new ArrayList<>();
   private final QNColumnDefinition[] columns;
+  private final QNLoadProducer producer;
   private int current = -1;
 
   public QNSubfile(QNLoadProducer load, QNSubfileFlow flow, boolean loadAll,
                    QNColumnDefinition[] columns, int visibleRows, int titleHeight, QNPanel panel,
                    int x, int y, int w, int h, int rowHeight) {
     this.columns = columns;
+    this.producer = load;
   }
 
   public GUIObject getColumn(int position) { return columns[position].getControl(); }
@@ -25,7 +27,14 @@ public class QNSubfile implements IFocusableControl {
   public void refreshLineValue(QNSubfileElement element) {
     if (inValidElement()) lines.set(current, element);
   }
-  public void load() {}
+  // A load runs the producer's load.
+  public void load() {
+    try {
+      if (producer != null) producer.runLoad();
+    } catch (QNLoadInterruptException e) {
+      // an interrupted load keeps the lines read so far
+    }
+  }
   public void refreshKeep() {}
   // A load: its start and end, a line taken from the variables, the load
   // command of the Load event.

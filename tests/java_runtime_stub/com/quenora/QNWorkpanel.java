@@ -82,7 +82,8 @@ public class QNWorkpanel {
   protected void itemEventDispatch(Object eventSource) {}
   public void mouseEventDispatch(Object eventSource, int modifier) {}
   public void keyEventDispatch(Object eventSource, int keyCode) {}
-  protected boolean triggerEventEnter(Object eventSource, int keyCode) { return false; }
+  // The Enter key (code 10) triggers the Enter event.
+  protected boolean triggerEventEnter(Object eventSource, int keyCode) { return keyCode == 10; }
   public void setQNCursor(Object cursor) {}
 
   // setfocus( of a control; the first control's focus.

@@ -218,6 +218,7 @@ public final class wlines extends QNWorkpanel
    protected void E12V0U()
    {
       /* SumRoutine */
+      eventLevelContext();
       Total = 0 ;
       for (java.util.Enumeration en = subItems.elements(); en.hasMoreElements();)
       {
@@ -241,6 +242,7 @@ public final class wlines extends QNWorkpanel
    protected void E13V0U()
    {
       /* AgainRoutine */
+      eventLevelContext();
       QNRefresh();
       subItems.refreshKeep();
       subPicked.refreshKeep();
@@ -256,6 +258,7 @@ public final class wlines extends QNWorkpanel
    protected void E14V0U()
    {
       /* StartRoutine */
+      eventNoLevelContext();
       loadToBuffer01();
    }
 
@@ -271,6 +274,7 @@ public final class wlines extends QNWorkpanel
       subw0100030.setItemId( Aitemid );
       subw0100030.setItemQty( Aitemqty );
       /* LoadRoutine */
+      eventLevelContext();
       subItems.loadCommand();
    }
 
@@ -405,6 +409,11 @@ public final class wlines extends QNWorkpanel
          return;
       }
    }
+   public boolean menuActionPerformed(String action)
+   {
+      return false;
+   }
+
    public void refreshArray(String array) {
    }
    protected void cleanup( )

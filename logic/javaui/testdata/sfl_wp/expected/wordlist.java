@@ -301,6 +301,11 @@ public final class wordlist extends QNWorkpanel
          return;
       }
    }
+   public boolean menuActionPerformed(String action)
+   {
+      return false;
+   }
+
    public void refreshArray(String array) {
    }
    protected void cleanup( )

@@ -168,11 +168,13 @@ public final class wbrowse extends QNWorkpanel
    protected void E11V08()
    {
       /* refreshRoutine */
+      eventLevelContext();
    }
 
    protected void E12V08()
    {
       /* Products.ClickRoutine */
+      eventLevelContext();
    }
 
    protected void screen() {
@@ -269,6 +271,11 @@ public final class wbrowse extends QNWorkpanel
          return;
       }
    }
+   public boolean menuActionPerformed(String action)
+   {
+      return false;
+   }
+
    public IQNButton getCancelButton() {
       return btt6 ;
    }

@@ -126,6 +126,8 @@ public final class wcontrols extends QNWorkpanel
       ((IQNRadioButton) radKind.getQNComponent()).addButton( new Byte((byte)(1)),"One");
       ((IQNRadioButton) radKind.getQNComponent()).addButton( new Byte((byte)(2)),"Two");
       radKind.addFocusListener(this);
+      dynProd = new GUIObjectInt ( new QNComboBox(new dbcPRODUCT(context, remoteHandle, true), 6, 7, true) , QNPanel1 , 310 , 40 , 80 , 20 , Integer.MAX_VALUE , UIFactory.getColor(0, 0, 0) , UIFactory.getFont( "MS Sans Serif", 0, 8) , true , "Prod" );
+      dynProd.addFocusListener(this);
       // -> Generation error : control gadget(1) / 1  not supported
       lbl11 = UIFactory.getLabel(QNPanel1, "Filled", ILabel.CENTER, UIFactory.getColor(255, 255, 0), UIFactory.getColor(0, 0, 0), UIFactory.getFont( "MS Sans Serif", 0, 8), false, ILabel.BORDER_NONE , 230 , 10 , 70 , 20 );
       tctrl6 = new QNTabControl (this, QNPanel1 , 10 , 110 , 380 , 180 , UIFactory.getColor(255, 255, 255) , UIFactory.getColor(0, 0, 0) , 0, 0, 0, false );
@@ -142,6 +144,7 @@ public final class wcontrols extends QNWorkpanel
                 chkReady,
                 lstColor,
                 radKind,
+                dynProd,
                 edtFirst,
                 edtSecond
       });
@@ -162,6 +165,7 @@ public final class wcontrols extends QNWorkpanel
       radKind.setValue( Kind );
       edtFirst.setValue( First );
       edtSecond.setValue( Second );
+      dynProd.setValue( Prod );
    }
    protected void ControlsToVariables() {
       Size = cmbSize.getValue() ;
@@ -170,6 +174,7 @@ public final class wcontrols extends QNWorkpanel
       Kind = radKind.getValue() ;
       First = edtFirst.getValue() ;
       Second = edtSecond.getValue() ;
+      Prod = dynProd.getValue() ;
    }
    protected void eventNoLevelContext() {
       ControlsToVariables();
@@ -216,6 +221,10 @@ public final class wcontrols extends QNWorkpanel
          setQNCursor(edtSecond.getQNCursor());
          return;
       }
+      if (dynProd.isEventSource(eventSource)) {
+         setQNCursor(dynProd.getQNCursor());
+         return;
+      }
    }
    protected void gotFocusEventDispatch(Object eventSource) {
    }
@@ -246,6 +255,10 @@ public final class wcontrols extends QNWorkpanel
          Second = edtSecond.getValue() ;
          return;
       }
+      if (dynProd.isEventSource(eventSource)) {
+         Prod = dynProd.getValue() ;
+         return;
+      }
    }
    protected void itemEventDispatch(Object eventSource) {
    }
@@ -256,6 +269,11 @@ public final class wcontrols extends QNWorkpanel
          return;
       }
    }
+   public boolean menuActionPerformed(String action)
+   {
+      return false;
+   }
+
    public void refreshArray(String array) {
    }
    protected void cleanup( )
@@ -273,11 +291,13 @@ public final class wcontrols extends QNWorkpanel
       Kind = 0 ;
       First = "" ;
       Second = "" ;
+      Prod = 0 ;
       /* Quenora formulas. */
    }
 
    protected byte Size ;
    protected byte Kind ;
+   protected int Prod ;
    protected String Color ;
    protected String Ready ;
    protected String First ;
@@ -288,6 +308,7 @@ public final class wcontrols extends QNWorkpanel
    protected GUIObjectString lstColor ;
    protected GUIObjectByte radKind ;
    protected IQNRectangle rct5 ;
+   protected GUIObjectInt dynProd ;
    protected ILabel lbl11 ;
    protected QNTabControl tctrl6 ;
    protected QNTabPage tpage7 ;

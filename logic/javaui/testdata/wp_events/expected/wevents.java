@@ -108,41 +108,64 @@ public final class wevents extends QNWorkpanel
    protected void E11V0M()
    {
       /* &Size.ClickRoutine */
+      eventLevelContext();
+      HitSizeClick = (byte)(1) ;
+      eventLevelResetContext();
    }
 
    protected void E12V0M()
    {
       /* &Name.ClickRoutine */
+      eventLevelContext();
+      HitNameClick = (byte)(1) ;
+      eventLevelResetContext();
    }
 
    protected void E13V0M()
    {
       /* &Name.DblclickRoutine */
+      eventLevelContext();
+      HitNameDbl = (byte)(1) ;
+      eventLevelResetContext();
    }
 
    protected void E14V0M()
    {
       /* &Size.RightbuttonRoutine */
+      eventLevelContext();
+      HitSizeRight = (byte)(1) ;
+      eventLevelResetContext();
    }
 
    protected void E15V0M()
    {
       /* &Note.GotfocusRoutine */
+      eventLevelContext();
+      HitNoteGot = (byte)(1) ;
+      eventLevelResetContext();
    }
 
    protected void E16V0M()
    {
       /* &Note.IsvalidRoutine */
+      eventLevelContext();
+      HitNoteValid = (byte)(1) ;
    }
 
    protected void E17V0M()
    {
       /* GoRoutine */
+      eventLevelContext();
+      HitGo = (byte)(1) ;
+      eventLevelResetContext();
    }
 
    protected void E18V0M()
    {
       /* HelpRoutine */
+      eventLevelContext();
+      HitHelp = (byte)(1) ;
+      eventLevelResetContext();
    }
 
    public void QNEnter()
@@ -154,11 +177,25 @@ public final class wevents extends QNWorkpanel
    protected void E19V0M()
    {
       /* EnterRoutine */
+      eventLevelContext();
+      HitEnter = (byte)(1) ;
+      eventLevelResetContext();
    }
 
    protected void E20V0M()
    {
       /* &Gone.ClickRoutine */
+      eventLevelContext();
+      HitGone = (byte)(1) ;
+      eventLevelResetContext();
+   }
+
+   protected void E21V0M()
+   {
+      /* Menubar.SaveRoutine */
+      eventLevelContext();
+      HitSave = (byte)(1) ;
+      eventLevelResetContext();
    }
 
    protected void screen() {
@@ -315,6 +352,15 @@ public final class wevents extends QNWorkpanel
          return;
       }
    }
+   public boolean menuActionPerformed(String action)
+   {
+      if (action.equals("save")) {
+         E21V0M();
+         return true;
+      }
+      return false;
+   }
+
    public IQNButton getCancelButton() {
       return btt6 ;
    }
@@ -329,12 +375,34 @@ public final class wevents extends QNWorkpanel
 
    public void initialize( )
    {
+      HitSizeClick = 0 ;
+      HitNameClick = 0 ;
+      HitNameDbl = 0 ;
+      HitSizeRight = 0 ;
+      HitNoteGot = 0 ;
+      HitNoteValid = 0 ;
+      HitGo = 0 ;
+      HitHelp = 0 ;
+      HitEnter = 0 ;
+      HitGone = 0 ;
+      HitSave = 0 ;
       Size = 0 ;
       Name = "" ;
       Note = "" ;
       /* Quenora formulas. */
    }
 
+   protected byte HitSizeClick ;
+   protected byte HitNameClick ;
+   protected byte HitNameDbl ;
+   protected byte HitSizeRight ;
+   protected byte HitNoteGot ;
+   protected byte HitNoteValid ;
+   protected byte HitGo ;
+   protected byte HitHelp ;
+   protected byte HitEnter ;
+   protected byte HitGone ;
+   protected byte HitSave ;
    protected byte Size ;
    protected String Name ;
    protected String Note ;

@@ -198,6 +198,11 @@ public final class wplain extends QNWorkpanel
          return;
       }
    }
+   public boolean menuActionPerformed(String action)
+   {
+      return false;
+   }
+
    public void refreshArray(String array) {
    }
    protected void cleanup( )

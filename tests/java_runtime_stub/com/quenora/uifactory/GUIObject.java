@@ -5,6 +5,7 @@ package com.quenora.uifactory;
 // A control holder: the component it shows and the listeners it reports to.
 public class GUIObject implements IFocusableControl {
   protected QNComponent component;
+  private boolean enabled = true;
 
   public GUIObject() {}
   public GUIObject(QNComponent component) { this.component = component; }
@@ -12,7 +13,7 @@ public class GUIObject implements IFocusableControl {
   public QNComponent getQNComponent() { return component; }
   public boolean isEventSource(Object source) { return source == this; }
   public Object getQNCursor() { return null; }
-  public void setEnabled(boolean enabled) {}
+  public void setEnabled(boolean enabled) { this.enabled = enabled; }
   // The colours a colour rule gives while its condition holds.
   public void setICondForeground(boolean condition, int color) {}
   public void setICondBackground(boolean condition, int color) {}
@@ -26,5 +27,8 @@ public class GUIObject implements IFocusableControl {
   public void setICondBackground(int color) {}
   public void addFocusListener(Object listener) {}
   public void addItemListener(Object listener) {}
+  public void addActionListener(Object listener) {}
+  // A subfile column sorts the subfile's lines by its values.
+  public void sort() {}
   public void addMouseListener(Object listener) {}
 }

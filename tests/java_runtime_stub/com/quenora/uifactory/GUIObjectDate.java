@@ -6,6 +6,8 @@ package com.quenora.uifactory;
 public class GUIObjectDate extends GUIObject {
   private java.util.Date value;
 
+  // The holder of an ask dialog's edit.
+  public GUIObjectDate(QNComponent component) { super(component); }
   public GUIObjectDate(QNComponent component, QNPanel panel, int x, int y, int w, int h, int back,
                    int fore, IFont font, boolean enabled, String name) {
     super(component);

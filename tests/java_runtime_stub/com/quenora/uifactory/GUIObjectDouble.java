@@ -6,6 +6,8 @@ package com.quenora.uifactory;
 public class GUIObjectDouble extends GUIObject {
   private double value;
 
+  // The holder of an ask dialog's edit.
+  public GUIObjectDouble(QNComponent component) { super(component); }
   public GUIObjectDouble(QNComponent component, QNPanel panel, int x, int y, int w, int h, int back,
                    int fore, IFont font, boolean enabled, String name) {
     super(component);

@@ -6,6 +6,8 @@ package com.quenora.uifactory;
 public class GUIObjectInt extends GUIObject {
   private int value;
 
+  // The holder of an ask dialog's edit.
+  public GUIObjectInt(QNComponent component) { super(component); }
   public GUIObjectInt(QNComponent component, QNPanel panel, int x, int y, int w, int h, int back,
                    int fore, IFont font, boolean enabled, String name) {
     super(component);

@@ -6,6 +6,8 @@ package com.quenora.uifactory;
 public class GUIObjectString extends GUIObject {
   private String value;
 
+  // The holder of an ask dialog's edit.
+  public GUIObjectString(QNComponent component) { super(component); }
   public GUIObjectString(QNComponent component, QNPanel panel, int x, int y, int w, int h, int back,
                    int fore, IFont font, boolean enabled, String name) {
     super(component);
