@@ -329,9 +329,11 @@ public final class tcustomer extends QNTransaction
          /* After transaction rules */
          /* Execute 'After Trn' event if defined. */
          trnEnded = 1 ;
+         Application.commit(context, remoteHandle, "DEFAULT");
       }
       else
       {
+         Application.rollback(context, remoteHandle, "DEFAULT");
       }
    }
 
