@@ -167,9 +167,8 @@ bool transfer_properties(Run& run, Out& o, bool read) {
   const bool server = trn_server_side(run);
   for (const auto& [prop, getter, setter] :
        {std::tuple{"Caption", "getCaption", "setCaption"}, {"Tooltiptext", "getTooltip", "setTooltip"}}) {
-    const std::string field = *btn + "_" + prop;
     if (server) {
-      declare_var(run, atom(field), decl_type("char", 128), "s", Term::nil());
+      const std::string field = enter_property_var(run, prop);
       if (read) {
         o.pieces({field, "=", "qnu.readString();"});
       } else {

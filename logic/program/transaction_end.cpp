@@ -59,11 +59,10 @@ std::string previous_face(Run& run) {
 std::string face_property(Run& run) { return enter_button_is_bitmap(run) ? "Bitmap" : "Caption"; }
 
 bool save_enter_face(Run& run) {
-  auto btn = enter_button_ctlname(run);
-  if (!btn) return true;
+  if (!enter_button_ctlname(run)) return true;
   Out out(run);
-  out.pieces({previous_face(run), "=", *btn + ".get" + face_property(run) + "()", ";"});
-  out.pieces({"PreviousTooltip", "=", *btn + ".getTooltip()", ";"});
+  out.pieces({previous_face(run), "=", enter_property_get(run, face_property(run)), ";"});
+  out.pieces({"PreviousTooltip", "=", enter_property_get(run, "Tooltiptext"), ";"});
   return out.ok();
 }
 
@@ -87,10 +86,10 @@ bool trn_reset_caption_routine(Run& run) {
   if (!trn_confirms(run)) return true;
   const Term first = trn_first_level(run);
   bool ok = routine_begin(run, name(run, "RESET_CAPTION_", first));
-  if (auto btn = enter_button_ctlname(run)) {
+  if (enter_button_ctlname(run)) {
     Out out(run);
-    out.pieces({*btn + ".set" + face_property(run) + "(" + previous_face(run) + ");"});
-    out.pieces({*btn + ".setTooltip(PreviousTooltip);"});
+    out.pieces({enter_property_set(run, face_property(run), previous_face(run))});
+    out.pieces({enter_property_set(run, "Tooltiptext", "PreviousTooltip")});
     ok = ok && out.ok();
   }
   return ok && set(run, "IsConfirmed", "0") && routine_end(run);

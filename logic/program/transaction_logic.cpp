@@ -177,6 +177,28 @@ std::optional<std::string> enter_button_ctlname(Run& run) {
   return std::nullopt;
 }
 
+std::string enter_property_get(Run& run, std::string_view property) {
+  auto btn = enter_button_ctlname(run);
+  if (!btn) return "\"\"";
+  if (trn_server_side(run)) return enter_property_var(run, property);
+  const std::string p(property);
+  return *btn + ".get" + (p == "Tooltiptext" ? std::string("Tooltip") : p) + "()";
+}
+
+std::string enter_property_set(Run& run, std::string_view property, const std::string& value) {
+  auto btn = enter_button_ctlname(run);
+  if (!btn) return "";
+  if (trn_server_side(run)) return enter_property_var(run, property) + " = " + value + ";";
+  const std::string p(property);
+  return *btn + ".set" + (p == "Tooltiptext" ? std::string("Tooltip") : p) + "(" + value + ");";
+}
+
+std::string enter_property_var(Run& run, std::string_view property) {
+  const std::string v = enter_button_ctlname(run).value_or("") + "_" + std::string(property);
+  declare(run, v, "char", 128);
+  return v;
+}
+
 bool enter_button_is_bitmap(Run& run) {
   auto b = enter_button(run);
   if (!b) return false;
@@ -342,7 +364,8 @@ bool gen_set_focus(Run& run, const Term& number) {
       cell = trn_server_side(run) ? "\"" + ctl + "|\" + (" + idx + ") + \"|" + pos + "\""
                                   : "new QNSubfileCell(" + ctl + ", " + idx + ", " + pos + ")";
     } else {
-      cell = form_item_field(run, f);
+      // The server has no controls: it names the control's field.
+      cell = trn_server_side(run) ? "\"" + form_item_field(run, f) + "\"" : form_item_field(run, f);
     }
     return Out(run).pieces({"setNextFocus(" + cell + ");"}).ok();
   }

@@ -64,6 +64,13 @@ std::vector<engine::Term> level_own_vars(Run& run, const engine::Term& level);
 bool uses_mode_var(Run& run);
 // enter_button_ctlname/1: the field of the form's button('Enter').
 std::optional<std::string> enter_button_ctlname(Run& run);
+// A property of the Enter button (Caption, Tooltiptext, Bitmap) read and
+// set: the control's getter and setter, on the server of a split
+// transaction (which has no controls) the variable "<control>_<Property>"
+// its client sends and reads back.
+std::string enter_property_get(Run& run, std::string_view property);
+std::string enter_property_set(Run& run, std::string_view property, const std::string& value);
+std::string enter_property_var(Run& run, std::string_view property);
 // enter_button_is_bitmap/0: the Enter button shows a bitmap.
 bool enter_button_is_bitmap(Run& run);
 // std_button_names/1: Enter, Delete, _QNGet_, First, Previous, Next, Last,
