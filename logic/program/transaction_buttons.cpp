@@ -162,7 +162,7 @@ bool move_routine(Run& run, const Term& level, bool next) {
   req.read_kind = "btc";
   req.tables = {Term::list({table})};
   std::vector<Term> entries;
-  for (const Term& a : level_atts(run, level)) entries.push_back(Term::list({table, a}));
+  for (const Term& a : trn_table_atts(run, level)) entries.push_back(Term::list({table, a}));
   KeyConditionArgs args;
   args.mode = atom("a");
   args.entries = Term::list(entries);
@@ -176,7 +176,7 @@ bool move_routine(Run& run, const Term& level, bool next) {
   const Term cond = key_conditions(run, args);
   if (cond.is_cons()) req.conds.push_back(cond);
   for (const Term& k : keys) req.order.push_back(Term::list({table, next ? k : fact("-", {k})}));
-  for (const Term& a : level_atts(run, level)) req.columns.push_back(Term::list({table, a}));
+  for (const Term& a : trn_table_atts(run, level)) req.columns.push_back(Term::list({table, a}));
   ok = ok && gen_sql_select(run, "btc", req).has_value();
   // The current row itself is passed over: its columns (the data
   // object's) equal the current key.
@@ -199,7 +199,7 @@ bool move_routine(Run& run, const Term& level, bool next) {
   ok = ok && Out(run).pieces({"while (" + same + ")"}).open("{").ok() && gen_read_next(run, level, table) &&
        close(run);
   ok = ok && set(run, "RcdFound", "0") && if_(run, found(table)) &&
-       gen_lock_read(run, table, level, Term::list(level_atts(run, level))) && set(run, "RcdFound", "1") &&
+       gen_lock_read(run, table, level, Term::list(trn_table_atts(run, level))) && set(run, "RcdFound", "1") &&
        close(run);
   ok = ok && end_cursor(run, level, cursor_info(run, table, level));
   return ok && routine_end(run);

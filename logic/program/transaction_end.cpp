@@ -29,24 +29,6 @@ std::string name(Run& run, std::string_view prefix, const Term& level) {
 
 bool in(const std::vector<Term>& l, const Term& x) { return std::find(l.begin(), l.end(), x) != l.end(); }
 
-// The attributes a level reads from its own table (not loaded by a read
-// of another table).
-std::vector<Term> own_table_atts(Run& run, const Term& level) {
-  std::vector<Term> loaded;
-  for (const Term& a : clauses_by_arg(run, "a_i", 6, 2, level)) {
-    if (!(a.arg(3) == "r")) continue;
-    for (const Term& v : run.facts().findall(fact("v_i", {atom("r"), atom("o"), a.arg(1), var()})))
-      for (const Term& x : v.arg(4).list_items()) loaded.push_back(x);
-  }
-  std::vector<Term> out;
-  if (auto s = run.facts().first(fact("struct_i", {level, var(), var(), var()}))) {
-    for (const Term& x : s->arg(3).list_items()) {
-      if (!in(loaded, x)) out.push_back(x);
-    }
-  }
-  return out;
-}
-
 bool assign_default(Run& run, const Term& att) {
   const Term value = att_default_expr(run, att);
   return assign_unless_mode(run, att, value.is_cons() ? value : Term::nil());
@@ -128,7 +110,7 @@ bool trn_after_trn_routine(Run& run, const Term& level) {
 bool gen_init_attris(Run& run, const Term& level) {
   const auto keys = trn_key_atts(run, level);
   bool ok = routine_begin(run, name(run, "INIT_NO_KEY", level));
-  for (const Term& a : own_table_atts(run, level)) {
+  for (const Term& a : trn_table_atts(run, level)) {
     if (!in(keys, a)) ok = ok && assign_default(run, a);
   }
   ok = ok && assign_h_auxs(run, 's', old_value_moves(run, level, Term::nil()));

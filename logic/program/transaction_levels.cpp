@@ -73,12 +73,28 @@ bool write_actions(Run& run, const Term& level, const std::vector<Term>& actions
   return each_att_action(run, args, actions);
 }
 
+// The cursors the reads of other tables left open at the level are ended
+// where the routine ends: the next routine reads afresh.
+bool end_read_cursors(Run& run, const Term& level) {
+  bool ok = true;
+  for (const Term& c : run.facts().findall(fact("c_num_i", {level, var(), var()}))) {
+    if (!c.arg(3).is_cons()) continue;
+    const Term cursor = c.arg(3).head();
+    if (!run.facts().exists(fact("open_i", {cursor}))) continue;
+    ok = end_cursor(run, level, text_of(cursor)) && ok;
+  }
+  return ok;
+}
+
 bool actions_where(Run& run, const Term& level, const std::function<bool(const Term&)>& pick) {
   std::vector<Term> picked;
+  bool reads = false;
   for (const Term& a : ordered_actions(run, level)) {
-    if (pick(a)) picked.push_back(a);
+    if (!pick(a)) continue;
+    picked.push_back(a);
+    reads = reads || a.arg(3) == "r";
   }
-  return write_actions(run, level, picked);
+  return write_actions(run, level, picked) && (!reads || end_read_cursors(run, level));
 }
 
 // The rules between "Start of After( X) rules" and "End of After( X) rules".
@@ -101,9 +117,11 @@ std::string name(Run& run, std::string_view prefix, const Term& level) {
 
 Term base_of(Run& run, const Term& level) { return level_base_table(run, level); }
 
-// The level's own attributes read from its table: its attributes less what
-// other tables' reads load.
-std::vector<Term> table_atts(Run& run, const Term& level) {
+std::vector<Term> table_atts(Run& run, const Term& level) { return trn_table_atts(run, level); }
+
+}  // namespace
+
+std::vector<Term> trn_table_atts(Run& run, const Term& level) {
   std::vector<Term> loaded;
   for (const Term& a : clauses_by_arg(run, "a_i", 6, 2, level)) {
     if (!(a.arg(3) == "r")) continue;
@@ -118,6 +136,8 @@ std::vector<Term> table_atts(Run& run, const Term& level) {
   }
   return out;
 }
+
+namespace {
 
 Term key_seek(Run& run, const Term& level) {
   std::vector<Term> seek;
@@ -200,8 +220,17 @@ bool rule_routines(Run& run, const Term& level) {
          return a.arg(3) == "r" && action_class(a) == ActionClass::kNoMode;
        }) &&
        routine_end(run);
-  ok = ok && routine_begin(run, name(run, "CHECKET_", level)) &&
-       call(run, name(run, "SAMOD_", level)) && call(run, name(run, "LD", level)) && routine_end(run);
+  // CHECKET_ runs the displayed record's reads again with their checks on
+  // (the "if changed" reads).
+  std::vector<Term> ld;
+  for (const Term& a : ordered_actions(run, level)) {
+    if (a.arg(3) == "r" && action_class(a) == ActionClass::kNoMode) ld.push_back(a);
+  }
+  LevelActions checks;
+  checks.level = level;
+  checks.break_pass = true;
+  ok = ok && routine_begin(run, name(run, "CHECKET_", level)) && call(run, name(run, "SAMOD_", level)) &&
+       each_att_action(run, checks, ld) && (ld.empty() || end_read_cursors(run, level)) && routine_end(run);
   return ok;
 }
 

@@ -48,6 +48,9 @@ std::vector<engine::Term> trn_sub_levels(const Run& run, const engine::Term& lev
 std::vector<engine::Term> trn_levels(const Run& run);
 // The level shows its lines in a subfile (repeat_i/2).
 bool trn_subfile_level(const Run& run, const engine::Term& level);
+// The attributes a level reads from its own table: its attributes less what
+// the reads of other tables load.
+std::vector<engine::Term> trn_table_atts(Run& run, const engine::Term& level);
 // call_checket_lvl/1: the call of CHECKET_ of a level.
 bool call_checket_lvl(Run& run, const engine::Term& level);
 // key_change/3: the key attributes of a level (third element of level_i/2)

@@ -260,6 +260,18 @@ bool seudo_read_y(Run& run, const Term& level, const Term& table, const Term& se
   return seudo_read(run, level, table, selected, assigns, action, true);
 }
 
+bool seudo_changed_read(Run& run, const Term& level, const Term& action, const Term& loads) {
+  const Term& table = action.arg(4);
+  bool ok = seudo_read_y(run, level, table, loads, read_seek(run, level, action), action_number(action));
+  ok = ok && Out(run).pieces({"if (" + cursor_info(run, table, level) + ".eof())"}).open("{").ok();
+  MsgAction msg;
+  msg.kind = 1;
+  msg.message = str(msg_text(run, atom("inex"), {str(tbl_name_text(run, table))}).value_or("\"\""));
+  msg.level = level;
+  ok = ok && gen_msg_action(run, msg) && emit_close_brace(run);
+  return ok && end_cursor(run, level, cursor_info(run, table, level));
+}
+
 std::vector<std::string> seudo_if_change(Run& run, const std::vector<Term>& atts, const Term& table) {
   std::vector<std::string> out;
   for (const Term& att : atts) {

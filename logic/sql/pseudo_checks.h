@@ -61,6 +61,11 @@ bool seudo_read(Run& run, const engine::Term& level, const engine::Term& table,
                 bool flag);
 bool seudo_read_y(Run& run, const engine::Term& level, const engine::Term& table,
                   const engine::Term& selected, const engine::Term& assigns, int64_t action);
+// The "if changed" read of a transaction's read action (flag y): the pseudo
+// read of its table by the action's keys (seudo_read_y/8), then, when no
+// row is found, the error inex with the table's name.
+bool seudo_changed_read(Run& run, const engine::Term& level, const engine::Term& action,
+                        const engine::Term& loads);
 // seudo_check/3: the check before the update: Qn_longc declared; per
 // checked read, "if (Mode <> 'INS')" (the level's base table), the
 // read-only re-read, "Qn_longc = false" and the comparisons, five a block,

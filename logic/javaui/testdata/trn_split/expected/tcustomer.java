@@ -135,7 +135,6 @@ public final class tcustomer extends QNTransaction
    protected void checket_061( )
    {
       samod_061( ) ;
-      ld061( ) ;
    }
 
    protected void getkey_061( )

@@ -135,7 +135,6 @@ public final class tcustomer_server extends QNServerTransaction
    protected void checket_061( )
    {
       samod_061( ) ;
-      ld061( ) ;
    }
 
    protected void getkey_061( )
