@@ -457,7 +457,9 @@ bool delete_(Run& run, const Term& level) {
     }
   }
   (void)model;
-  ok = ok && gen_sql_delete(run, level, table);
+  // A row that another table still references, or a line that failed to
+  // go, keeps the record: the statement runs only without an error.
+  ok = ok && no_error(run) && gen_sql_delete(run, level, table);
   ok = ok && no_error(run);
   if (updates_others(run, level)) ok = ok && call(run, name(run, "UPDTN1_", level));
   ok = ok && after_rules(run, level, "delete", "delete");
@@ -474,7 +476,7 @@ bool delete_(Run& run, const Term& level) {
            call(run, name(run, "GETEQ_", level)) && close(run) && status_msg(run, "sucdeleted");
     }
   }
-  ok = ok && else_(run) && error_msg(run, "unexp") && close(run);
+  ok = ok && else_(run) && error_msg(run, "unexp") && close(run) && close(run);
   ok = ok && call(run, name(run, "ENDLVL_", level)) && close(run);
   return ok && routine_end(run);
 }

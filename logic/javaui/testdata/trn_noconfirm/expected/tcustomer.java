@@ -248,29 +248,32 @@ public final class tcustomer extends QNTransaction
       {
          chkps_061( ) ;
          after_confirm_061( ) ;
-         T00066.executeUpd(Acustid) ;
          if ( ( AnyError == 0 ) )
          {
-            /* Start of After( delete) rules */
-            /* End of After( delete) rules */
-            init_all061( ) ;
-            move_next( ) ;
-            if ( ( RcdFound == 0 ) )
+            T00066.executeUpd(Acustid) ;
+            if ( ( AnyError == 0 ) )
             {
-               AMode = "INS" ;
-               geteq( ) ;
+               /* Start of After( delete) rules */
+               /* End of After( delete) rules */
+               init_all061( ) ;
+               move_next( ) ;
+               if ( ( RcdFound == 0 ) )
+               {
+                  AMode = "INS" ;
+                  geteq( ) ;
+               }
+               else
+               {
+                  AMode = "UPD" ;
+                  geteq( ) ;
+               }
+               msgStatus( localUtil.getMessages().getMessage("sucdeleted") );
             }
             else
             {
-               AMode = "UPD" ;
-               geteq( ) ;
+               QNutil.msg( me(),  localUtil.getMessages().getMessage("unexp") );
+               AnyError = (short)(1) ;
             }
-            msgStatus( localUtil.getMessages().getMessage("sucdeleted") );
-         }
-         else
-         {
-            QNutil.msg( me(),  localUtil.getMessages().getMessage("unexp") );
-            AnyError = (short)(1) ;
          }
          endlvl_061( ) ;
       }

@@ -350,29 +350,32 @@ public final class taccount extends QNTransaction
       {
          chkps_0l1( ) ;
          after_confirm_0l1( ) ;
-         T002112.executeUpd(Aaccid) ;
          if ( ( AnyError == 0 ) )
          {
-            /* Start of After( delete) rules */
-            /* End of After( delete) rules */
-            init_all0l1( ) ;
-            move_next( ) ;
-            if ( ( RcdFound == 0 ) )
+            T002112.executeUpd(Aaccid) ;
+            if ( ( AnyError == 0 ) )
             {
-               Mode = "INS" ;
-               geteq( ) ;
+               /* Start of After( delete) rules */
+               /* End of After( delete) rules */
+               init_all0l1( ) ;
+               move_next( ) ;
+               if ( ( RcdFound == 0 ) )
+               {
+                  Mode = "INS" ;
+                  geteq( ) ;
+               }
+               else
+               {
+                  Mode = "UPD" ;
+                  geteq( ) ;
+               }
+               msgStatus( localUtil.getMessages().getMessage("sucdeleted") );
             }
             else
             {
-               Mode = "UPD" ;
-               geteq( ) ;
+               QNutil.msg( me(),  localUtil.getMessages().getMessage("unexp") );
+               AnyError = (short)(1) ;
             }
-            msgStatus( localUtil.getMessages().getMessage("sucdeleted") );
-         }
-         else
-         {
-            QNutil.msg( me(),  localUtil.getMessages().getMessage("unexp") );
-            AnyError = (short)(1) ;
          }
          endlvl_0l1( ) ;
       }

@@ -289,28 +289,31 @@ public final class tcustomer extends QNTransaction
       {
          chkps_061( ) ;
          after_confirm_061( ) ;
-         T00067.executeUpd(Acustid) ;
          if ( ( AnyError == 0 ) )
          {
-            /* Start of After( delete) rules */
-            /* End of After( delete) rules */
-            init_all061( ) ;
-            if ( ( RcdFound == 0 ) )
+            T00067.executeUpd(Acustid) ;
+            if ( ( AnyError == 0 ) )
             {
-               Mode = "INS" ;
-               geteq( ) ;
+               /* Start of After( delete) rules */
+               /* End of After( delete) rules */
+               init_all061( ) ;
+               if ( ( RcdFound == 0 ) )
+               {
+                  Mode = "INS" ;
+                  geteq( ) ;
+               }
+               else
+               {
+                  Mode = "UPD" ;
+                  geteq( ) ;
+               }
+               msgStatus( localUtil.getMessages().getMessage("sucdeleted") );
             }
             else
             {
-               Mode = "UPD" ;
-               geteq( ) ;
+               QNutil.msg( me(),  localUtil.getMessages().getMessage("unexp") );
+               AnyError = (short)(1) ;
             }
-            msgStatus( localUtil.getMessages().getMessage("sucdeleted") );
-         }
-         else
-         {
-            QNutil.msg( me(),  localUtil.getMessages().getMessage("unexp") );
-            AnyError = (short)(1) ;
          }
          endlvl_061( ) ;
       }

@@ -289,29 +289,32 @@ public final class tcustomer_server extends QNServerTransaction
       {
          chkps_061( ) ;
          after_confirm_061( ) ;
-         T000614.executeUpd(Acustid) ;
          if ( ( AnyError == 0 ) )
          {
-            /* Start of After( delete) rules */
-            /* End of After( delete) rules */
-            init_all061( ) ;
-            move_next( ) ;
-            if ( ( RcdFound == 0 ) )
+            T000614.executeUpd(Acustid) ;
+            if ( ( AnyError == 0 ) )
             {
-               Mode = "INS" ;
-               geteq( ) ;
+               /* Start of After( delete) rules */
+               /* End of After( delete) rules */
+               init_all061( ) ;
+               move_next( ) ;
+               if ( ( RcdFound == 0 ) )
+               {
+                  Mode = "INS" ;
+                  geteq( ) ;
+               }
+               else
+               {
+                  Mode = "UPD" ;
+                  geteq( ) ;
+               }
+               msgStatus = localUtil.getMessages().getMessage("sucdeleted") ;
             }
             else
             {
-               Mode = "UPD" ;
-               geteq( ) ;
+               msgMsg =  localUtil.getMessages().getMessage("unexp") ;
+               AnyError = (short)(1) ;
             }
-            msgStatus = localUtil.getMessages().getMessage("sucdeleted") ;
-         }
-         else
-         {
-            msgMsg =  localUtil.getMessages().getMessage("unexp") ;
-            AnyError = (short)(1) ;
          }
          endlvl_061( ) ;
       }
