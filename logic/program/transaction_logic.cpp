@@ -236,7 +236,9 @@ bool std_button_event(Run& run, std::string_view event) {
     if (event != name) continue;
     if (std::string_view(name) == "Get") {
       bool has_get = false;
-      for (const EventHeader& h : event_headers(run)) has_get = has_get || h.event == "Get";
+      for (const EventHeader& h : event_headers(run)) {
+        has_get = has_get || h.event == "Get" || h.event == "'Get'" || h.event == "\"Get\"";
+      }
       if (!has_get) return false;
     }
     return call(run, routine);

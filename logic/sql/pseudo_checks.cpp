@@ -242,16 +242,15 @@ bool seudo_save_call(Run& run, const Term& level, int64_t action, bool flag) {
   return true;
 }
 
+std::string seudo_read_kind(Run& run, const Term& level, const Term& table) {
+  return seudo_applies(run, level, table) && dbms_for_update(run, table) ? "ro" : "n1";
+}
+
 bool seudo_read(Run& run, const Term& level, const Term& table, const Term& selected,
                 const Term& assigns, int64_t action, bool flag) {
-  const bool applies = seudo_applies(run, level, table);
-  if (applies && dbms_for_update(run, table)) {
-    return gen_level_read(run, atom("ro"), table, selected, level, assigns, Term::nil(), Term::nil()) &&
-           seudo_save_call(run, level, action, flag);
-  }
-  const bool ok =
-      gen_level_read(run, atom("n1"), table, selected, level, assigns, Term::nil(), Term::nil());
-  if (applies) return ok && seudo_save_call(run, level, action, flag);
+  const bool ok = gen_level_read(run, atom(seudo_read_kind(run, level, table)), table, selected, level,
+                                 assigns, Term::nil(), Term::nil());
+  if (seudo_applies(run, level, table)) return ok && seudo_save_call(run, level, action, flag);
   return ok;
 }
 

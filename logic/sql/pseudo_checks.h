@@ -56,6 +56,7 @@ bool seudo_save_call(Run& run, const engine::Term& level, int64_t action, bool f
 // the check applies: a read-only single-row read (kind ro), then the save
 // call; 2. the check applies: the read of kind n1, then the save call; 3.
 // the read of kind n1 alone. seudo_read_y/8 passes the flag y.
+std::string seudo_read_kind(Run& run, const engine::Term& level, const engine::Term& table);
 bool seudo_read(Run& run, const engine::Term& level, const engine::Term& table,
                 const engine::Term& selected, const engine::Term& assigns, int64_t action,
                 bool flag);

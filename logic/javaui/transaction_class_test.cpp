@@ -1,0 +1,97 @@
+#include "logic/javaui/transaction_class.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/clause_io.h"
+#include "engine/engine.h"
+#include "logic/core/rule_terms.h"
+
+namespace qn::logic {
+namespace {
+
+using engine::Term;
+using Lines = std::vector<std::string>;
+
+struct Fixture {
+  explicit Fixture(const std::string& facts) : run(eng) {
+    EXPECT_TRUE(eng.consult_text("spec_i([trn, 6, 'Customers', 'Customer', 0, 0]).\n" + facts, false)) << facts;
+    run.capture_output();
+  }
+  Lines lines() { return run.capture()->all_lines(); }
+  engine::Engine eng;
+  Run run;
+};
+
+TEST(TransactionClass, MultiTierByOptions) {
+  struct Case {
+    const char* name;
+    const char* facts;
+    bool split;
+  } cases[] = {
+      {"a protocol and a database location", "rule_i(0, prop('REMOTE_CALLS', \"SUN_RMI\")). "
+                                             "rule_i(0, prop('QNDB_LOCATION', \"appsrv\")).", true},
+      {"MTIER_OPT No: one class all the same", "rule_i(0, prop('REMOTE_CALLS', \"SUN_RMI\")). "
+                                               "rule_i(0, prop('QNDB_LOCATION', \"appsrv\")). "
+                                               "rule_i(0, prop('MTIER_OPT', \"No\")).", false},
+      {"no protocol", "rule_i(0, prop('QNDB_LOCATION', \"appsrv\")).", false},
+      {"no database location", "rule_i(0, prop('REMOTE_CALLS', \"SUN_RMI\")).", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f(c.facts);
+    EXPECT_EQ(multi_tier(f.run), c.split);
+  }
+}
+
+TEST(TransactionClass, HiddenValuesEachWay) {
+  Fixture f("lit_i(1, 1, button('Enter'), []).");
+  // loopOnce is one of the transaction's hidden variables and one of the
+  // server's additions: it is sent once.
+  EXPECT_EQ(jform_trn_hidden_cs(f.run),
+            (std::vector<std::string>{"IsConfirmed", "PreviousTooltip", "trnEnded", "loopOnce", "PreviousCaption"}));
+  EXPECT_EQ(jform_trn_hidden_sc(f.run),
+            (std::vector<std::string>{"IsConfirmed", "PreviousTooltip", "trnEnded", "loopOnce", "PreviousCaption",
+                                      "Qn_mode", "errorMsg", "msgMsg", "QN_FocusControl", "msgStatus"}));
+}
+
+TEST(TransactionClass, PackedFields) {
+  struct Case {
+    const char* type;
+    bool read;
+    int64_t dims;
+    const char* line;
+  } cases[] = {
+      {"[int, 6, 0, 0]", false, 0, "qnp.writeInt(V);"},
+      {"[int, 6, 0, 0]", true, 0, "V = qnu.readInt();"},
+      {"[char, 20, 0, 0]", true, 0, "V = qnu.readString();"},
+      {"[date, 8, 0, 0]", false, 0, "qnp.writeDate(V);"},
+      {"[int, 6, 0, 0]", true, 1, "V = qnu.readIntArray();"},
+      {"[char, 20, 0, 0]", true, 2, "V = qnu.readStringArray2();"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    Fixture f("");
+    ASSERT_TRUE(gen_pack_field(f.run, "V", *engine::parse_term(c.type), c.read, c.dims));
+    EXPECT_EQ(f.lines(), (Lines{c.line}));
+  }
+  Fixture bad("");
+  EXPECT_FALSE(gen_pack_field(bad.run, "V", *engine::parse_term("[int]"), true));
+  EXPECT_EQ(bad.lines(), Lines{});
+}
+
+TEST(TransactionClass, ServerSubfileField) {
+  Fixture f("lit_i(3, 1, s(1), [ctlname('Lines')]).");
+  ASSERT_TRUE(define_subfile_var(f.run, num(1)));
+  ASSERT_TRUE(read_subfile_data(f.run, num(1)));
+  ASSERT_TRUE(write_subfile_data(f.run, num(1)));
+  EXPECT_EQ(f.lines(), (Lines{"subLines.readData(qnu);", "subLines.writeData(qnp);"}));
+  std::string init;
+  for (const Term& t : f.eng.facts().clauses("obj_initialize_with_i", 2)) init += engine::writeq(t);
+  EXPECT_EQ(init, "obj_initialize_with_i(subLines,\"new QNSubfileServer( new tcustomer_flow01())\")");
+}
+
+}  // namespace
+}  // namespace qn::logic
