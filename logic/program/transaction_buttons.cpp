@@ -57,8 +57,9 @@ bool keys_back(Run& run, const Term& level) {
   return ok;
 }
 
-Term found(const Term& table) {
-  return Term::list({tk("noteof(", kTokFunction), ta(table), tk(")", kTokClose)});
+// The row-found test of a table's read at the level (its cursor's).
+bool if_found(Run& run, const Term& table, const Term& level) {
+  return Out(run).pieces({"if (" + found_cond(run, table, level) + ")"}).open("{").ok();
 }
 
 // The update or insert step of the Enter button.
@@ -198,7 +199,7 @@ bool move_routine(Run& run, const Term& level, bool next) {
   }
   ok = ok && Out(run).pieces({"while (" + same + ")"}).open("{").ok() && gen_read_next(run, level, table) &&
        close(run);
-  ok = ok && set(run, "RcdFound", "0") && if_(run, found(table)) &&
+  ok = ok && set(run, "RcdFound", "0") && if_found(run, table, level) &&
        gen_lock_read(run, table, level, Term::list(trn_table_atts(run, level))) && set(run, "RcdFound", "1") &&
        close(run);
   ok = ok && end_cursor(run, level, cursor_info(run, table, level));

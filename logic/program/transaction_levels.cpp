@@ -153,15 +153,16 @@ int64_t own_read(Run& run, const Term& level) {
   return 0;
 }
 
-Term found(const Term& table) {
-  return Term::list({tk("noteof(", kTokFunction), ta(table), tk(")", kTokClose)});
+// The row-found test of a table's read at the level (its cursor's).
+bool if_found(Run& run, const Term& table, const Term& level) {
+  return Out(run).pieces({"if (" + found_cond(run, table, level) + ")"}).open("{").ok();
 }
-Term not_found(const Term& table) {
-  return Term::list({tk("eof(", kTokFunction), ta(table), tk(")", kTokClose)});
+bool if_not_found(Run& run, const Term& table, const Term& level) {
+  return Out(run).pieces({"if (" + eof_cond(run, table, level) + ")"}).open("{").ok();
 }
 
-bool rcd_found_test(Run& run, const Term& table) {
-  bool ok = if_(run, found(table)) && set(run, "RcdFound", "1") && else_(run);
+bool rcd_found_test(Run& run, const Term& table, const Term& level) {
+  bool ok = if_found(run, table, level) && set(run, "RcdFound", "1") && else_(run);
   return ok && set(run, "RcdFound", "0") && close(run);
 }
 
@@ -241,7 +242,7 @@ bool getkey(Run& run, const Term& level) {
   bool ok = routine_begin(run, name(run, "GETKEY_", level));
   ok = ok && gen_level_read(run, atom("btc"), table, Term::list(trn_key_atts(run, level)), level,
                             key_seek(run, level), Term::nil(), Term::nil());
-  ok = ok && rcd_found_test(run, table);
+  ok = ok && rcd_found_test(run, table, level);
   ok = ok && end_cursor(run, level, cursor_info(run, table, level));
   return ok && routine_end(run);
 }
@@ -262,7 +263,7 @@ bool geteq(Run& run, const Term& level) {
   bool ok = routine_begin(run, name(run, "GETEQ_", level));
   ok = ok && seudo_read(run, level, table, Term::list(atts), key_seek(run, level),
                         own_read(run, level), true);
-  ok = ok && if_(run, found(table)) && gen_lock_read(run, table, level, Term::list(atts)) &&
+  ok = ok && if_found(run, table, level) && gen_lock_read(run, table, level, Term::list(atts)) &&
        set(run, "RcdFound", "1");
   if (!first) ok = ok && call(run, name(run, "INIT_NO_KEY", level));
   ok = ok && key_change_assignments(run, level);
@@ -311,7 +312,7 @@ bool chkps(Run& run, const Term& level) {
     for (const Term& s : seek) cols.push_back(s.head());
     ok = ok && gen_level_read(run, atom("cd"), table, Term::list(cols), level, Term::list(seek),
                               Term::nil(), Term::nil());
-    ok = ok && if_(run, not_found(table));
+    ok = ok && if_not_found(run, table, level);
     MsgAction m;
     m.kind = 1;
     m.message = str(qnmsg_args(run, "inex", tbl_name_text(run, table)));
@@ -444,7 +445,7 @@ bool delete_(Run& run, const Term& level) {
       // The referencing table: a row of it keeps this one.
       ok = ok && gen_level_read(run, atom("cd"), other, Term::list(trn_key_atts(run, level)), level,
                                 key_seek(run, level), Term::nil(), Term::nil());
-      ok = ok && if_(run, found(other)) &&
+      ok = ok && if_found(run, other, level) &&
            error_msg_text(run, qnmsg_args(run, "del", tbl_name_text(run, other))) && close(run);
       ok = ok && end_cursor(run, level, cursor_info(run, other, level));
     } else if (kind == "d") {
@@ -537,7 +538,7 @@ bool select_rows(Run& run, const Term& level, std::string_view mode, std::string
 
 bool locked_found(Run& run, const Term& level) {
   const Term table = base_of(run, level);
-  bool ok = set(run, "RcdFound", "0") && if_(run, found(table));
+  bool ok = set(run, "RcdFound", "0") && if_found(run, table, level);
   ok = ok && set(run, "RcdFound", "1") && gen_lock_read(run, table, level, Term::list(table_atts(run, level)));
   return ok && close(run);
 }

@@ -115,7 +115,7 @@ public final class tcustomer extends QNTransaction
    protected void getkey_061( )
    {
       T00062.fetchFirst(dbocustomer, Acustid);
-      if ( !T00062.eof() )
+      if (!T00062.eof())
       {
          RcdFound = (short)(1) ;
       }
@@ -129,7 +129,7 @@ public final class tcustomer extends QNTransaction
    protected void geteq( )
    {
       T00063.fetchFirst(dbocustomer, Acustid);
-      if ( !T00063.eof() )
+      if (!T00063.eof())
       {
          Acustid = dbocustomer.getCustid();
          Acustname = dbocustomer.getCustname();
@@ -300,7 +300,7 @@ public final class tcustomer extends QNTransaction
    {
       T00067.fetchFirst(dbocustomer);
       RcdFound = 0 ;
-      if ( !T00067.eof() )
+      if (!T00067.eof())
       {
          RcdFound = (short)(1) ;
          Acustid = dbocustomer.getCustid();
@@ -312,7 +312,7 @@ public final class tcustomer extends QNTransaction
    {
       T00067.readNext();
       RcdFound = 0 ;
-      if ( !T00067.eof() )
+      if (!T00067.eof())
       {
          RcdFound = (short)(1) ;
          Acustid = dbocustomer.getCustid();
@@ -623,7 +623,7 @@ public final class tcustomer extends QNTransaction
          T00068.readNext();
       }
       RcdFound = 0 ;
-      if ( !T00068.eof() )
+      if (!T00068.eof())
       {
          Acustid = dbocustomer.getCustid();
          Acustname = dbocustomer.getCustname();
@@ -640,7 +640,7 @@ public final class tcustomer extends QNTransaction
          T00069.readNext();
       }
       RcdFound = 0 ;
-      if ( !T00069.eof() )
+      if (!T00069.eof())
       {
          Acustid = dbocustomer.getCustid();
          Acustname = dbocustomer.getCustname();
@@ -672,7 +672,6 @@ public final class tcustomer extends QNTransaction
       CGI_Referer = "" ;
       dbocustomer = new dbcCUSTOMER(context, remoteHandle, false) ;
       T00062 = new fT00062(context, remoteHandle) ;
-      CUSTID = 0 ;
       T00063 = new fT00063(context, remoteHandle) ;
       T00064 = new dT00064(context, remoteHandle) ;
       T00065 = new dT00065(context, remoteHandle) ;
@@ -689,7 +688,6 @@ public final class tcustomer extends QNTransaction
    protected short RcdFound ;
    protected int trnEnded ;
    protected int Acustid ;
-   protected int CUSTID ;
    protected int Zcustid ;
    protected String Mode ;
    protected String sCallerURL ;

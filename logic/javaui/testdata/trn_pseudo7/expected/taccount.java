@@ -175,7 +175,7 @@ public final class taccount extends QNTransaction
    protected void getkey_0l1( )
    {
       T00215.fetchFirst(dboaccount, Aaccid);
-      if ( !T00215.eof() )
+      if (!T00215.eof())
       {
          RcdFound = (short)(1) ;
       }
@@ -190,7 +190,7 @@ public final class taccount extends QNTransaction
    {
       T00216.fetchFirst(dboaccount, Aaccid);
       zm0l1( 1) ;
-      if ( !T00216.eof() )
+      if (!T00216.eof())
       {
          Aaccid = dboaccount.getAccid();
          Aaccname = dboaccount.getAccname();
@@ -232,7 +232,7 @@ public final class taccount extends QNTransaction
    protected void chkps_0l1( )
    {
       T00217.fetchFirst(dboregion, Aregid);
-      if ( T00217.eof() )
+      if (T00217.eof())
       {
          QNutil.msg( me(),  localUtil.getMessages().getMessage("inex", new Object[] {"REGION"}) );
          AnyError = (short)(1) ;
@@ -402,7 +402,7 @@ public final class taccount extends QNTransaction
    {
       T002113.fetchFirst(dboaccount);
       RcdFound = 0 ;
-      if ( !T002113.eof() )
+      if (!T002113.eof())
       {
          RcdFound = (short)(1) ;
          Aaccid = dboaccount.getAccid();
@@ -419,7 +419,7 @@ public final class taccount extends QNTransaction
    {
       T002113.readNext();
       RcdFound = 0 ;
-      if ( !T002113.eof() )
+      if (!T002113.eof())
       {
          RcdFound = (short)(1) ;
          Aaccid = dboaccount.getAccid();
@@ -821,7 +821,7 @@ public final class taccount extends QNTransaction
          T002114.readNext();
       }
       RcdFound = 0 ;
-      if ( !T002114.eof() )
+      if (!T002114.eof())
       {
          Aaccid = dboaccount.getAccid();
          Aaccname = dboaccount.getAccname();
@@ -843,7 +843,7 @@ public final class taccount extends QNTransaction
          T002115.readNext();
       }
       RcdFound = 0 ;
-      if ( !T002115.eof() )
+      if (!T002115.eof())
       {
          Aaccid = dboaccount.getAccid();
          Aaccname = dboaccount.getAccname();

@@ -140,7 +140,7 @@ public final class tcustomer extends QNTransaction
    protected void getkey_061( )
    {
       T00062.fetchFirst(dbocustomer, Acustid);
-      if ( !T00062.eof() )
+      if (!T00062.eof())
       {
          RcdFound = (short)(1) ;
       }
@@ -155,7 +155,7 @@ public final class tcustomer extends QNTransaction
    {
       T00063.fetchFirst(dbocustomer, Acustid);
       zm061( 1) ;
-      if ( !T00063.eof() )
+      if (!T00063.eof())
       {
          Acustid = dbocustomer.getCustid();
          Acustname = dbocustomer.getCustname();
@@ -340,7 +340,7 @@ public final class tcustomer extends QNTransaction
    {
       T00068.fetchFirst(dbocustomer);
       RcdFound = 0 ;
-      if ( !T00068.eof() )
+      if (!T00068.eof())
       {
          RcdFound = (short)(1) ;
          Acustid = dbocustomer.getCustid();
@@ -352,7 +352,7 @@ public final class tcustomer extends QNTransaction
    {
       T00068.readNext();
       RcdFound = 0 ;
-      if ( !T00068.eof() )
+      if (!T00068.eof())
       {
          RcdFound = (short)(1) ;
          Acustid = dbocustomer.getCustid();
@@ -630,7 +630,6 @@ public final class tcustomer extends QNTransaction
       QN_JID = 0 ;
       dbocustomer = new dbcCUSTOMER(context, remoteHandle, false) ;
       T00062 = new fT00062(context, remoteHandle) ;
-      CUSTID = 0 ;
       T00063 = new fT00063(context, remoteHandle) ;
       T00064 = new dT00064(context, remoteHandle) ;
       T00065 = new fT00065(context, remoteHandle) ;
@@ -648,7 +647,6 @@ public final class tcustomer extends QNTransaction
    protected int Zcustid ;
    protected int Acustid ;
    protected int QN_JID ;
-   protected int CUSTID ;
    protected String Mode ;
    protected String sCallerURL ;
    protected String PreviousTooltip ;

@@ -140,7 +140,7 @@ public final class tcustomer_server extends QNServerTransaction
    protected void getkey_061( )
    {
       T00069.fetchFirst(dbocustomer, Acustid);
-      if ( !T00069.eof() )
+      if (!T00069.eof())
       {
          RcdFound = (short)(1) ;
       }
@@ -155,7 +155,7 @@ public final class tcustomer_server extends QNServerTransaction
    {
       T000610.fetchFirst(dbocustomer, Acustid);
       zm061( 1) ;
-      if ( !T000610.eof() )
+      if (!T000610.eof())
       {
          Acustid = dbocustomer.getCustid();
          Acustname = dbocustomer.getCustname();
@@ -341,7 +341,7 @@ public final class tcustomer_server extends QNServerTransaction
    {
       T000615.fetchFirst(dbocustomer);
       RcdFound = 0 ;
-      if ( !T000615.eof() )
+      if (!T000615.eof())
       {
          RcdFound = (short)(1) ;
          Acustid = dbocustomer.getCustid();
@@ -353,7 +353,7 @@ public final class tcustomer_server extends QNServerTransaction
    {
       T000615.readNext();
       RcdFound = 0 ;
-      if ( !T000615.eof() )
+      if (!T000615.eof())
       {
          RcdFound = (short)(1) ;
          Acustid = dbocustomer.getCustid();
@@ -472,7 +472,7 @@ public final class tcustomer_server extends QNServerTransaction
          T000616.readNext();
       }
       RcdFound = 0 ;
-      if ( !T000616.eof() )
+      if (!T000616.eof())
       {
          Acustid = dbocustomer.getCustid();
          Acustname = dbocustomer.getCustname();
@@ -489,7 +489,7 @@ public final class tcustomer_server extends QNServerTransaction
          T000617.readNext();
       }
       RcdFound = 0 ;
-      if ( !T000617.eof() )
+      if (!T000617.eof())
       {
          Acustid = dbocustomer.getCustid();
          Acustname = dbocustomer.getCustname();
@@ -553,7 +553,6 @@ public final class tcustomer_server extends QNServerTransaction
       QN_JID = 0 ;
       dbocustomer = new dbcCUSTOMER(context, remoteHandle, false) ;
       T00069 = new fT00069(context, remoteHandle) ;
-      CUSTID = 0 ;
       T000610 = new fT000610(context, remoteHandle) ;
       T000611 = new dT000611(context, remoteHandle) ;
       T000612 = new fT000612(context, remoteHandle) ;
@@ -576,7 +575,6 @@ public final class tcustomer_server extends QNServerTransaction
    protected int Zcustid ;
    protected int Acustid ;
    protected int QN_JID ;
-   protected int CUSTID ;
    protected String Mode ;
    protected String sCallerURL ;
    protected String PreviousTooltip ;
