@@ -72,16 +72,36 @@ const CtrlPropRow kRows[] = {
     {"Borderwidth", "int", 4, "0"},
 };
 
+// The first argument of the form items' index: the name an item t(Name,
+// Kind) shows (the fact base keys a compound by its name alone).
+Term item_key(const Term& item) {
+  return item.is_compound() && item.functor() == "t" && item.arity() == 2 ? item.arg(1) : item;
+}
+
 // The property lists of the lit_i/4 entries of the context whose item is
 // Item, directly or as a subfile column s(Item, _).
+//
+// Every assignment asks whether a control shows its target, so the entries
+// are found through an index by item (a column by its item), kept as
+// working facts and rebuilt when the form's entries change: a look-up reads
+// no other entry.
 std::optional<Term> item_props(Run& run, const Term& item, const Term& context) {
-  for (const Term& f : run.facts().findall(fact("lit_i", {var(), context, var(), var()}))) {
-    const Term& it = f.arg(3);
-    if (it == item ||
-        (it.is_compound() && it.functor() == "s" && it.arity() == 2 && it.arg(1) == item)) {
-      return f.arg(4);
+  auto& facts = run.facts();
+  const auto stamp = static_cast<int64_t>(facts.stamp("lit_i", 4));
+  const Term stamp_key = fact("form_item_index_stamp_i", {var()});
+  auto st = facts.first(stamp_key);
+  if (!st || !st->arg(1).is_int() || st->arg(1).as_int() != stamp) {
+    facts.abolish("form_item_index_i", 4);
+    for (const Term& f : facts.clauses("lit_i", 4)) {
+      const Term& it = f.arg(3);
+      const bool column = it.is_compound() && it.functor() == "s" && it.arity() == 2;
+      const Term& shown = column ? it.arg(1) : it;
+      facts.assertz(fact("form_item_index_i", {item_key(shown), shown, f.arg(2), f.arg(4)}));
     }
+    facts.retract_all(stamp_key);
+    facts.assertz(fact("form_item_index_stamp_i", {num(stamp)}));
   }
+  if (auto f = facts.first(fact("form_item_index_i", {item_key(item), item, context, var()}))) return f->arg(4);
   return std::nullopt;
 }
 

@@ -454,6 +454,7 @@ bool gen_transaction_class(Run& run, int64_t model, int64_t number, const Term& 
   const Term& kind = items[0];
   const Term& name = items[2];
   auto& facts = run.facts();
+  facts.abolish("trn_focus_order_i", 1);
   for (const char* f : {"level_info_i", "subfile_struct_i", "form_field_i", "subfile_elements_i"}) {
     facts.abolish(f, f == std::string("form_field_i") ? 1 : 2);
   }

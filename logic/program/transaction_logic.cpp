@@ -375,26 +375,36 @@ bool gen_set_focus(Run& run, const Term& number) {
 }
 
 bool trn_focus_first_of(Run& run, const Term& atts) {
-  const auto wanted = atts.list_items();
-  const auto shows = [&](const FormItem& f) {
-    const Term& it = f.item.is_compound() && f.item.functor() == "s" && f.item.arity() == 2
-                         ? f.item.arg(1)
-                         : f.item;
-    if (!attvar_item(it)) return false;
-    const std::string name = platform::upper_1252(strip_ampersand(text_of(it.arg(1))));
-    return std::any_of(wanted.begin(), wanted.end(), [&](const Term& a) {
-      return platform::upper_1252(strip_ampersand(text_of(a))) == name;
-    });
-  };
-  for (const FormItem& w : form_items(run)) {
-    if (!(w.item == "window")) continue;
-    for (const FormItem& f : window_tab_order(run, w.container)) {
-      if (shows(f)) return gen_set_focus(run, f.number);
+  // The form's attribute and variable controls in the window's tab order
+  // (then the others in fact order), each [Number, NAME], once an object.
+  auto& facts = run.facts();
+  auto order = facts.first(fact("trn_focus_order_i", {var()}));
+  if (!order) {
+    std::vector<Term> entries;
+    std::vector<Term> seen;
+    const auto add = [&](const FormItem& f) {
+      const Term& it = f.item.is_compound() && f.item.functor() == "s" && f.item.arity() == 2
+                           ? f.item.arg(1)
+                           : f.item;
+      if (!attvar_item(it) || in(seen, f.number)) return;
+      seen.push_back(f.number);
+      entries.push_back(Term::list({f.number, str(platform::upper_1252(strip_ampersand(text_of(it.arg(1)))))}));
+    };
+    for (const FormItem& w : form_items(run)) {
+      if (!(w.item == "window")) continue;
+      for (const FormItem& f : window_tab_order(run, w.container)) add(f);
     }
+    for (const FormItem& f : form_items(run)) add(f);
+    facts.assertz(fact("trn_focus_order_i", {Term::list(entries)}));
+    order = facts.first(fact("trn_focus_order_i", {var()}));
   }
-  // A form of the older kind has no window item: its items in fact order.
-  for (const FormItem& f : form_items(run)) {
-    if (shows(f)) return gen_set_focus(run, f.number);
+  std::vector<std::string> wanted;
+  for (const Term& a : atts.list_items()) wanted.push_back(platform::upper_1252(strip_ampersand(text_of(a))));
+  for (const Term& e : order->arg(1).list_items()) {
+    const auto pair = e.list_items();
+    if (std::find(wanted.begin(), wanted.end(), text_of(pair[1])) != wanted.end()) {
+      return gen_set_focus(run, pair[0]);
+    }
   }
   return true;
 }

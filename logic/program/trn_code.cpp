@@ -4,6 +4,7 @@
 #include "logic/program/expressions.h"
 #include "logic/program/java_expr.h"
 #include "logic/toolbox/declarations.h"
+#include "platform/cp1252.h"
 
 namespace qn::logic::trn {
 
@@ -30,7 +31,12 @@ bool routine_begin(Run& run, const std::string& name) {
 }
 bool routine_end(Run& run) { return end_routine(run, "0"); }
 
-bool call(Run& run, const std::string& name) { return gen_call_stmt(run, name, Term::nil()); }
+// A routine of the program itself takes no arguments: its call is written
+// at once, as gen_call_stmt/6 writes it, without asking whether the name is
+// a system program's.
+bool call(Run& run, const std::string& name) {
+  return Out(run).pieces({platform::lower_1252(name) + "( )", ";"}).ok();
+}
 
 bool if_(Run& run, const Term& cond) { return emit_if(run, cond, {}); }
 bool else_(Run& run) { return emit_else(run); }
