@@ -93,5 +93,49 @@ TEST(TransactionClass, ServerSubfileField) {
   EXPECT_EQ(init, "obj_initialize_with_i(subLines,\"new QNSubfileServer( new tcustomer_flow01())\")");
 }
 
+TEST(TransactionClass, OddModelsWriteAClassAndGoOn) {
+  struct Case {
+    const char* name;
+    const char* facts;
+    const char* expect;  // a line the class holds
+  } cases[] = {
+      {"a level without keys: the empty key condition, no key-change test",
+       "level_i(1, [1, [1], [], [], 0, 0, [], 0, 0, []]). struct_i(1, 0, [custname], []). table_i(1, 'CUSTOMER'). "
+       "attri_i(custname, ['CustName', char, 30, 0, '']). lit_i(1, 1, button('Enter'), []).",
+       "protected void btn_enter( )"},
+      {"a level without a table", "level_i(1, [0]). struct_i(1, 0, [], []). lit_i(1, 1, button('Enter'), []).",
+       "protected void geteq( )"},
+      {"a subfile whose level is not shown: the generation-error line, no members",
+       "rule_i(0, prop('REMOTE_CALLS', \"SUN_RMI\")). rule_i(0, prop('QNDB_LOCATION', \"appsrv\")). "
+       "level_i(1, [1, [1], [custid], [], 0, 0, [], 0, 0, []]). struct_i(1, 0, [custid], []). table_i(1, 'CUSTOMER'). "
+       "attri_i(custid, ['CustId', int, 6, 0, 'ZZZZZ9']). lit_i(1, 1, button('Enter'), []). "
+       "lit_i(2, 1, s(7), [ctlname('Orphan')]).",
+       "Subfile subOrphan shows no level of the transaction."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f(c.facts);
+    f.run.stand_in_host("i_all_atrisr", 3, [](logic::Run&, std::span<Term>) { return false; });
+    f.run.stand_in_host("i_tblname", 3, [](logic::Run&, std::span<Term> a) {
+      a[2] = Term::string("CUSTOMER");
+      return true;
+    });
+    f.run.stand_in_host("i_called_pgms", 4, [](logic::Run&, std::span<Term> a) {
+      a[3] = Term::list({});
+      return true;
+    });
+    bool written = false;
+    EXPECT_NO_THROW(written = gen_transaction_class(f.run, 0, 6, *engine::parse_term("[trn, 'Customers', 'Customer', 0, 0]")));
+    EXPECT_TRUE(written);
+    std::string all;
+    for (const std::string& l : f.lines()) all += l + "\n";
+    EXPECT_NE(all.find(c.expect), std::string::npos) << all.substr(0, 2000);
+    if (std::string(c.name).find("subfile") != std::string::npos) {
+      EXPECT_EQ(all.find("subOrphan.readData"), std::string::npos);
+      EXPECT_EQ(all.find("QNSubfileServer"), std::string::npos);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace qn::logic
