@@ -151,7 +151,7 @@ bool trn_startup_routines(Run& run, const Term& level) {
 }
 
 bool trn_clear_routine(Run& run, const Term& level) {
-  bool ok = routine_begin(run, name(run, "clear", level)) && call(run, name(run, "INIT_NO_KEY", level));
+  bool ok = routine_begin(run, "clear") && call(run, name(run, "INIT_NO_KEY", level));
   for (const Term& sub : trn_sub_levels(run, level)) {
     if (trn_subfile_level(run, sub)) ok = ok && trn_reload_lines(run, sub);
   }

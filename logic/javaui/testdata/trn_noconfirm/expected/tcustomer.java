@@ -77,7 +77,7 @@ public final class tcustomer extends QNTransaction
       }
    }
 
-   protected void clear061( )
+   protected void clear( )
    {
       init_no_key061( ) ;
    }

@@ -74,7 +74,7 @@ public final class tcustomer extends QNTransaction
       samod_061( ) ;
    }
 
-   protected void clear061( )
+   protected void clear( )
    {
       init_no_key061( ) ;
    }

@@ -79,7 +79,7 @@ public final class taccount extends QNTransaction
       samod_0l1( ) ;
    }
 
-   protected void clear0l1( )
+   protected void clear( )
    {
       init_no_key0l1( ) ;
    }

@@ -74,7 +74,7 @@ public final class tcustomer_server extends QNServerTransaction
       PreviousTooltip = bttEnter_Tooltiptext ;
    }
 
-   protected void clear061( )
+   protected void clear( )
    {
       init_no_key061( ) ;
    }
