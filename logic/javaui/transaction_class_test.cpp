@@ -137,5 +137,50 @@ TEST(TransactionClass, OddModelsWriteAClassAndGoOn) {
   }
 }
 
+TEST(TransactionClass, SubordinateLevelWithLines) {
+  // Invoice and its lines; the subfile writer's callees stood in for.
+  Fixture f(
+      "level_i(1, [2, [2], [invid], [], 0, 0, [], 0, 0, []]). struct_i(1, 0, [invid, invdate], []). "
+      "level_i(2, [3, [3], [invid, lineno], [], 0, 0, [], 0, 0, []]). struct_i(2, 1, [invid, lineno, qty], []). "
+      "repeat_i(2, [lineno, qty]). sf_break_i(2, 1). table_i(2, 'INVOICE'). table_i(3, 'INVLINE'). "
+      "tbl_to_delete_i(3, d). "
+      "attri_i(invid, ['InvId', int, 8, 0, 'ZZZZZZZ9']). attri_i(invdate, ['InvDate', date, 8, 0, '99/99/99']). "
+      "attri_i(lineno, ['LineNo', int, 3, 0, 'ZZ9']). attri_i(qty, ['Qty', int, 5, 0, 'ZZZZ9']). "
+      "upd_i(1, 2, i, [[invid, invdate], [], [], [], []]). upd_i(2, 3, i, [[invid, lineno, qty], [], [], [], []]). "
+      "upd_i(2, 3, d, [[], [], [], [invid, lineno], []]). "
+      "lit_i(1, 1, t(invid, 2), []). lit_i(2, 1, s(1), [ctlname('Lines')]). "
+      "lit_i(3, 2, s(t(qty, 2), 1), []). lit_i(4, 1, button('Enter'), []).");
+  for (const char* name : {"i_all_atrisr"}) {
+    f.run.stand_in_host(name, 3, [](logic::Run&, std::span<Term>) { return false; });
+  }
+  f.run.stand_in_host("i_tblname", 3, [](logic::Run&, std::span<Term> a) {
+    a[2] = Term::string(a[1].is_int() && a[1].as_int() == 2 ? "INVOICE" : "INVLINE");
+    return true;
+  });
+  f.run.stand_in_host("i_called_pgms", 4, [](logic::Run&, std::span<Term> a) {
+    a[3] = Term::list({});
+    return true;
+  });
+  for (const char* seam : {"trn_row_routines", "trn_reload_lines", "trn_read_row", "gen_subfile_flow_class"}) {
+    f.run.stand_in_host(seam, 1, [](logic::Run&, std::span<Term>) { return true; });
+  }
+  for (const char* seam : {"gen_subfile_classes", "trn_load_to_buffer_routines"}) {
+    f.run.stand_in_host(seam, 0, [](logic::Run&, std::span<Term>) { return true; });
+  }
+  ASSERT_TRUE(gen_transaction_class(f.run, 0, 7, *engine::parse_term("[trn, 'Invoices', 'Invoice', 0, 0]")));
+  std::string all;
+  for (const std::string& l : f.lines()) all += l + "\n";
+  EXPECT_EQ(all.find("Generation error"), std::string::npos) << all;
+  EXPECT_EQ(all.find("Fail to"), std::string::npos) << all;
+  // The second level's own routines, the first level's line processing
+  // over the subfile, and the lines deleted with the invoice.
+  for (const char* want : {"protected void getkey_072( )", "protected void nlevel_071( )",
+                           "while (nQNsfl_1_idx < subLines.Count) {",
+                           "if (subt0100006.isChanged == 1 || subt0100006.isDeleted == 1) {",
+                           "delete_072( ) ;", "protected void confirm_071( )"}) {
+    EXPECT_NE(all.find(want), std::string::npos) << want;
+  }
+}
+
 }  // namespace
 }  // namespace qn::logic
