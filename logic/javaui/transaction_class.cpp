@@ -219,13 +219,6 @@ bool transfer_methods(Run& run) {
 
 // --- the client part -------------------------------------------------------------
 
-bool enter_button_field(Run& run, std::string& field) {
-  auto b = enter_button_ctlname(run);
-  if (!b) return false;
-  field = *b;
-  return true;
-}
-
 // The client's btn_Enter of a split transaction: the Enter event, then the
 // runtime's round trip.
 bool client_btn_enter(Run& run) {
