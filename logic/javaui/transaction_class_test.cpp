@@ -170,7 +170,6 @@ TEST(TransactionClass, SubordinateLevelWithLines) {
   ASSERT_TRUE(gen_transaction_class(f.run, 0, 7, *engine::parse_term("[trn, 'Invoices', 'Invoice', 0, 0]")));
   std::string all;
   for (const std::string& l : f.lines()) all += l + "\n";
-  if (getenv("TRN_DUMP")) std::cout << all;
   EXPECT_EQ(all.find("Generation error"), std::string::npos) << all;
   EXPECT_EQ(all.find("Fail to"), std::string::npos) << all;
   // The second level's own routines, the first level's line processing

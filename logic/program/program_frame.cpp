@@ -310,8 +310,9 @@ bool gen_parm_write_back(Run& run) {
 namespace {
 
 // The cleanup of a transaction: the server side of a split transaction
-// only ends its cursors; otherwise AFTER_LEVEL when the first level has
-// after-level rules, under "AnyError" = 0, then the closing code: the
+// only ends its cursors; otherwise (not on a split client, which has no
+// such routine) AFTER_LEVEL when the first level has after-level rules,
+// under "AnyError" = 0, then the closing code: the
 // client of a split transaction runs the Exit event, writes its parameters
 // back and ends its server; a single-tier one runs the Exit event, writes
 // its parameters back and ends its cursors; then the runtime's cleanup.
@@ -319,7 +320,8 @@ bool gen_trn_cleanup(Run& run) {
   const bool server = trn_server_side(run);
   if (server) return end_cursors(run);
   bool ok = true;
-  if (trn_has_after_level(run, trn_first_level(run))) {
+  // A split client has no AFTER_LEVEL of its own: its server holds it.
+  if (!trn_client_side(run) && trn_has_after_level(run, trn_first_level(run))) {
     ok = emit_if(run,
                  Term::list({fact("t", {atom("AnyError"), num(kTokVariable)}),
                              fact("t", {atom("="), num(kTokCompare)}),

@@ -1,6 +1,7 @@
 /* Customer without confirmation (TRNCFM None) and without the pseudo
    change check (PSEUDO_CHECK No), called with the mode it runs in: the
-   variable Mode is its parameter. Buttons Enter, Delete and Cancel. */
+   variable Mode is its parameter. Buttons Enter, Delete and Cancel. An
+   After( level) rule sets CustName. */
 spec_i([trn, 6, 'Customers', 'Customer', 0, 0]).
 rule_i(0, prop('TRNCFM', 'None')).
 rule_i(0, prop('PSEUDO_CHECK', "No")).
@@ -17,6 +18,8 @@ a_i(1, 1, t, 1, [], []).
 v_i(t, o, 1, [custid, custname]).
 upd_i(1, 1, i, [[custid, custname], [], [], [], []]).
 upd_i(1, 1, u, [[custname], [], [], [custid], []]).
+las_i(1, [custname]).
+a_i(2, 1, b, custname, after(level), [a(custname, [t('\'Saved\'', 3)])]).
 upd_i(1, 1, d, [[], [], [], [custid], []]).
 lit_i(1, window, [rect(0, 0, 399, 159), title(['Customers'])]).
 lit_i(1, t(custid, 2), [rect(120, 10, 179, 29)]).

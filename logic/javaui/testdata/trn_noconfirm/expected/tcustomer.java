@@ -649,8 +649,19 @@ public final class tcustomer extends QNTransaction
       T00069.close() ;
    }
 
+   protected void after_level( )
+   {
+      /* Start of After( level) rules */
+      Acustname = "Saved" ;
+      /* End of After( level) rules */
+   }
+
    protected void cleanup( )
    {
+      if ( ( AnyError == 0 ) )
+      {
+         after_level( ) ;
+      }
       aP0.setValue( this.AMode);
       super.cleanup();
       Application.cleanup(context, this, remoteHandle);

@@ -498,6 +498,13 @@ public final class tcustomer_server extends QNServerTransaction
       T000617.close() ;
    }
 
+   protected void after_level( )
+   {
+      /* Start of After( level) rules */
+      Acustname = "Saved" ;
+      /* End of After( level) rules */
+   }
+
    protected void sendData(QNParameterPacker qnp) {
       qnp.writeInt(Acustid);
       qnp.writeString(Acustname);
