@@ -448,6 +448,8 @@ bool gen_transaction_class(Run& run, int64_t model, int64_t number, const Term& 
   const Term& name = items[2];
   auto& facts = run.facts();
   facts.abolish("trn_focus_order_i", 1);
+  facts.abolish("trn_confirms_i", 1);
+  facts.abolish("seudo_option_i", 1);
   for (const char* f : {"level_info_i", "subfile_struct_i", "form_field_i", "subfile_elements_i"}) {
     facts.abolish(f, f == std::string("form_field_i") ? 1 : 2);
   }

@@ -79,11 +79,15 @@ Term fn_tokens(std::string_view fn, const Term& att) {
 }  // namespace
 
 bool trn_confirms(Run& run) {
+  // Asked by most routines: answered once an object (trn_confirms_i/1).
+  if (auto known = run.facts().first(fact("trn_confirms_i", {var()}))) return known->arg(1) == "true";
+  bool confirms = pgm_prop_upper(run, "CONFIRM").value_or("") != "NO";
   if (auto p = prop_rule(run, "TRNCFM")) {
-    if (*p == "NONE") return false;
-    if (*p == "ALL" || *p == "NOFIRST") return true;
+    if (*p == "NONE") confirms = false;
+    if (*p == "ALL" || *p == "NOFIRST") confirms = true;
   }
-  return pgm_prop_upper(run, "CONFIRM").value_or("") != "NO";
+  run.facts().assertz(fact("trn_confirms_i", {atom(confirms ? "true" : "false")}));
+  return confirms;
 }
 
 std::string trn_routine_name(Run& run, std::string_view prefix, const Term& level) {

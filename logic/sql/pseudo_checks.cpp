@@ -99,7 +99,14 @@ std::string differs(Run& run, const Term& att, const std::string& a, const std::
 
 bool seudo_applies(Run& run, const Term& level, const Term& table) {
   if (!spec_kind_in(run, {"trn"})) return false;
-  const std::string opt = platform::upper_1252(pgm_prop_value(run, "PSEUDO_CHECK").value_or(""));
+  // The option, asked for every read: read once an object (seudo_option_i/1).
+  auto known = run.facts().first(fact("seudo_option_i", {var()}));
+  if (!known) {
+    run.facts().assertz(
+        fact("seudo_option_i", {str(platform::upper_1252(pgm_prop_value(run, "PSEUDO_CHECK").value_or("")))}));
+    known = run.facts().first(fact("seudo_option_i", {var()}));
+  }
+  const std::string opt = text_of(known->arg(1));
   if (opt.rfind("ALL", 0) == 0) {
     for (const Term& a : level_reads(run, level)) {
       if (a.arg(4) == table) return true;
