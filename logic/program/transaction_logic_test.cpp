@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -188,6 +190,35 @@ TEST(TransactionLogic, LastButtonReadsOnInsideTheFoundBranch) {
   EXPECT_LT(norec, loop);
   EXPECT_LT(loop, next);
   EXPECT_LT(next, end);
+}
+
+TEST(TransactionLogic, DeleteOfAReferencedRowDeletesNothing) {
+  // INVOICE (table 2) keeps a customer: its row by the customer's key is
+  // read first; found, the error del names it, and the DELETE runs only
+  // without an error.
+  Fixture f(kCustomer + "pgm_id([6, trn, 'Customer']). table_i(1, 'CUSTOMER'). "
+                        "table_i(2, ['INVOICE', [], 'Invoices']). tbl_to_delete_i(2, c). index_i(1, [icustomer, u, [custid]]). "
+                        "upd_i(1, 1, d, [[], [], [], [custid], []]).");
+  f.eng.facts().retract_all(*engine::parse_term("level_i(2, _)"));
+  f.eng.facts().retract_all(*engine::parse_term("struct_i(2, _, _, _)"));
+  f.run.stand_in_host("i_all_atrisr", 3, [](logic::Run&, std::span<Term>) { return false; });
+  f.run.stand_in_host("i_tblname", 3, [](logic::Run&, std::span<Term> a) {
+    a[2] = Term::string(a[1].is_int() && a[1].as_int() == 2 ? "INVOICE" : "CUSTOMER");
+    return true;
+  });
+  ASSERT_TRUE(trn_level_routines(f.run, num(1)));
+  const Lines all = f.lines();
+  auto at = std::find(all.begin(), all.end(), "protected void delete( )");
+  ASSERT_NE(at, all.end());
+  std::string body;
+  for (auto it = at; it != all.end() && *it != "protected void updtn1_061( )"; ++it) body += *it + "\n";
+  const size_t del = body.find("getMessage(\"del\", new Object[] {\"Invoices\"})");
+  const size_t guard = body.find("if ( ( AnyError == 0 ) )", del);
+  const size_t stmt = body.find(".executeUpd(");
+  ASSERT_NE(del, std::string::npos) << body;
+  ASSERT_NE(stmt, std::string::npos) << body;
+  EXPECT_LT(del, guard);
+  EXPECT_LT(guard, stmt);
 }
 
 }  // namespace
