@@ -147,6 +147,19 @@ std::vector<Transfer> values(Run& run, bool to_client) {
   for (const Term& a : first_level_atts(run)) {
     out.push_back({var_target_ref(run, a, Term::nil(), ""), var_type_term(run, a), ""});
   }
+  // The old and previous values of the first level, declared with their
+  // attributes' types.
+  for (const char* fn : {"old(", "previous("}) {
+    for (const Term& m : trn_moves(run, trn_first_level(run), fn)) {
+      const auto items = m.list_items();
+      if (items.size() < 3 || !items[2].is_cons()) continue;
+      const std::string aux = text_of(items[2].head().arg(1));
+      const OptType t = var_type(run, items[0]);
+      if (!t) continue;
+      declare_var_as(run, atom(aux), items[0], type_term(t), "s", Term::nil());
+      out.push_back({aux, var_type_term(run, items[0]), ""});
+    }
+  }
   if (to_client) {
     for (const Term& a : seudo_all_atts(run, trn_first_level(run))) {
       auto v = seudo_var(run, a, num(0));

@@ -113,7 +113,9 @@ bool gen_init_attris(Run& run, const Term& level) {
   for (const Term& a : trn_table_atts(run, level)) {
     if (!in(keys, a)) ok = ok && assign_default(run, a);
   }
-  ok = ok && assign_h_auxs(run, 's', old_value_moves(run, level, Term::nil()));
+  // The held auxiliaries: an attribute whose default is its previous value
+  // takes it back.
+  ok = ok && assign_h_auxs(run, 'r', trn_moves(run, level, "previous("));
   ok = ok && routine_end(run);
   ok = ok && routine_begin(run, name(run, "INIT_ALL", level));
   for (const Term& k : keys) ok = ok && assign_default(run, k);

@@ -363,9 +363,7 @@ bool end_of_write(Run& run, const Term& level, std::string_view mode) {
     if (first) ok = ok && trn_reload_lines(run, sub);
     break;
   }
-  std::vector<Term> prev;
-  for (const Term& m : all_moves(run, num(0), level, "previous(", kTokFunction, Term::nil()))
-    prev.push_back(m);
+  const std::vector<Term> prev = trn_moves(run, level, "previous(");
   if (!prev.empty()) {
     ok = ok && comment(run, "Save values for previous() function.") && assign_h_auxs(run, 's', prev);
   }

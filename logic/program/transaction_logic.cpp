@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "logic/core/levels.h"
+#include "logic/core/lists.h"
+#include "logic/navigation/aux_vars.h"
 #include "logic/core/options.h"
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
@@ -125,6 +127,14 @@ std::vector<Term> trn_levels(const Run& run) {
 
 bool trn_subfile_level(const Run& run, const Term& level) {
   return run.facts().exists(fact("repeat_i", {level, var()}));
+}
+
+std::vector<Term> trn_moves(Run& run, const Term& level, std::string_view function) {
+  Term atts = Term::nil();
+  if (auto s = run.facts().first(fact("struct_i", {level, var(), var(), var()}))) atts = s->arg(3);
+  if (auto las = run.facts().first(fact("las_i", {level, var()}))) atts = append(atts, las->arg(2));
+  return all_moves(run, num(0), level, function, function == "old(" ? kAuxOld : kAuxPrevious,
+                   remove_duplicates(atts));
 }
 
 bool call_checket_lvl(Run& run, const Term& level) {

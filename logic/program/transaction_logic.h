@@ -51,6 +51,9 @@ bool trn_subfile_level(const Run& run, const engine::Term& level);
 // The attributes a level reads from its own table: its attributes less what
 // the reads of other tables load.
 std::vector<engine::Term> trn_table_atts(Run& run, const engine::Term& level);
+// The moves of the level's attributes that keep an earlier value under
+// Function ("old(" or "previous("): each [Attribute, h, [t(Auxiliary, Type)]].
+std::vector<engine::Term> trn_moves(Run& run, const engine::Term& level, std::string_view function);
 // call_checket_lvl/1: the call of CHECKET_ of a level.
 bool call_checket_lvl(Run& run, const engine::Term& level);
 // key_change/3: the key attributes of a level (third element of level_i/2)

@@ -1,7 +1,8 @@
 /* Customer in a multi-tier application: remote calls through SUN_RMI and
    the database on the application server appsrv, MTIER_OPT unset. The
    client class keeps the form, the server class the navigation; Enter and
-   Cancel buttons. An After( level) rule sets CustName. */
+   Cancel buttons. An After( level) rule sets CustName; a new CustName
+   defaults to the previous one. */
 spec_i([trn, 6, 'Customers', 'Customer', 0, 0]).
 rule_i(0, prop('REMOTE_CALLS', "SUN_RMI")).
 rule_i(0, prop('QNDB_LOCATION', "appsrv")).
@@ -17,6 +18,7 @@ v_i(t, o, 1, [custid, custname]).
 upd_i(1, 1, i, [[custid, custname], [], [], [], []]).
 upd_i(1, 1, u, [[custname], [], [], [custid], []]).
 las_i(1, [custname]).
+default_i(e(custname, 4, 2, '''previous''')).
 a_i(2, 1, b, custname, after(level), [a(custname, [t('\'Saved\'', 3)])]).
 lit_i(1, window, [rect(0, 0, 399, 159), title(['Customers'])]).
 lit_i(1, t(custid, 2), [rect(120, 10, 179, 29)]).

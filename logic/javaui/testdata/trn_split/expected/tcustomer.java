@@ -31,6 +31,7 @@ public final class tcustomer extends QNTransaction
    protected void init_no_key061( )
    {
       Acustname = "" ;
+      Acustname = Ecustname ;
    }
 
    protected void init_all061( )
@@ -214,6 +215,8 @@ public final class tcustomer extends QNTransaction
                      geteq( ) ;
                      msgStatus( localUtil.getMessages().getMessage("sucadded") );
                      reset_caption_061( ) ;
+                     /* Save values for previous() function. */
+                     Ecustname = Acustname ;
                   }
                }
                else
@@ -267,6 +270,8 @@ public final class tcustomer extends QNTransaction
                         geteq( ) ;
                         msgStatus( localUtil.getMessages().getMessage("sucupdated") );
                         reset_caption_061( ) ;
+                        /* Save values for previous() function. */
+                        Ecustname = Acustname ;
                      }
                   }
                   else
@@ -569,6 +574,7 @@ public final class tcustomer extends QNTransaction
    protected void sendData(QNParameterPacker qnp) {
       qnp.writeInt(Acustid);
       qnp.writeString(Acustname);
+      qnp.writeString(Ecustname);
       qnp.writeShort(IsConfirmed);
       qnp.writeString(PreviousTooltip);
       qnp.writeInt(trnEnded);
@@ -580,6 +586,7 @@ public final class tcustomer extends QNTransaction
    protected void getData(QNParameterUnpacker qnu) {
       Acustid = qnu.readInt();
       Acustname = qnu.readString();
+      Ecustname = qnu.readString();
       Zcustid = qnu.readInt();
       Zcustname = qnu.readString();
       IsConfirmed = qnu.readShort();
@@ -632,6 +639,7 @@ public final class tcustomer extends QNTransaction
       T00062 = new fT00062(context, remoteHandle) ;
       T00063 = new fT00063(context, remoteHandle) ;
       T00064 = new dT00064(context, remoteHandle) ;
+      Ecustname = "" ;
       T00065 = new fT00065(context, remoteHandle) ;
       T00066 = new dT00066(context, remoteHandle) ;
       T00067 = new dT00067(context, remoteHandle) ;
@@ -655,6 +663,7 @@ public final class tcustomer extends QNTransaction
    protected String Zcustname ;
    protected String Acustname ;
    protected String CGI_Referer ;
+   protected String Ecustname ;
    protected boolean Qn_longc ;
    protected dbcCUSTOMER dbocustomer ;
    protected fT00062 T00062 ;

@@ -31,6 +31,7 @@ public final class tcustomer_server extends QNServerTransaction
    protected void init_no_key061( )
    {
       Acustname = "" ;
+      Acustname = Ecustname ;
    }
 
    protected void init_all061( )
@@ -214,6 +215,8 @@ public final class tcustomer_server extends QNServerTransaction
                      geteq( ) ;
                      msgStatus = localUtil.getMessages().getMessage("sucadded") ;
                      reset_caption_061( ) ;
+                     /* Save values for previous() function. */
+                     Ecustname = Acustname ;
                   }
                }
                else
@@ -267,6 +270,8 @@ public final class tcustomer_server extends QNServerTransaction
                         geteq( ) ;
                         msgStatus = localUtil.getMessages().getMessage("sucupdated") ;
                         reset_caption_061( ) ;
+                        /* Save values for previous() function. */
+                        Ecustname = Acustname ;
                      }
                   }
                   else
@@ -508,6 +513,7 @@ public final class tcustomer_server extends QNServerTransaction
    protected void sendData(QNParameterPacker qnp) {
       qnp.writeInt(Acustid);
       qnp.writeString(Acustname);
+      qnp.writeString(Ecustname);
       qnp.writeInt(Zcustid);
       qnp.writeString(Zcustname);
       qnp.writeShort(IsConfirmed);
@@ -526,6 +532,7 @@ public final class tcustomer_server extends QNServerTransaction
    protected void getData(QNParameterUnpacker qnu) {
       Acustid = qnu.readInt();
       Acustname = qnu.readString();
+      Ecustname = qnu.readString();
       IsConfirmed = qnu.readShort();
       PreviousTooltip = qnu.readString();
       trnEnded = qnu.readInt();
@@ -552,6 +559,7 @@ public final class tcustomer_server extends QNServerTransaction
       Zcustid = 0 ;
       Zcustname = "" ;
       Acustname = "" ;
+      Ecustname = "" ;
       Acustid = 0 ;
       CGI_Referer = "" ;
       bttEnter_Caption = "" ;
@@ -589,6 +597,7 @@ public final class tcustomer_server extends QNServerTransaction
    protected String sMode1 ;
    protected String Zcustname ;
    protected String Acustname ;
+   protected String Ecustname ;
    protected String CGI_Referer ;
    protected String bttEnter_Caption ;
    protected String bttEnter_Tooltiptext ;
