@@ -314,8 +314,14 @@ bool seudo_check(Run& run, const Term& level) {
     const Term lock = run.facts().exists(fact("upd_i", {level, table, var(), var()}))
                           ? Term::list({num(1), str(tbl_short_name(run, table, model).value_or("")), num(2)})
                           : Term::nil();
-    ok = ok && gen_level_read(run, atom("n1"), table, Term::list(atts), level,
-                              read_seek(run, level, a), lock, Term::nil());
+    // A read without pseudo attributes still tests that its row is there:
+    // it selects the columns of its keys (a SELECT needs one).
+    const Term seek = read_seek(run, level, a);
+    std::vector<Term> cols = atts;
+    if (cols.empty()) {
+      for (const Term& p : seek.list_items()) cols.push_back(p.head());
+    }
+    ok = ok && gen_level_read(run, atom("n1"), table, Term::list(cols), level, seek, lock, Term::nil());
     const std::string cursor = cursor_info(run, table, level);
     ok = ok && assign_var(run, atom("Qn_longc"), Term::list({tok("false", kTokConstant)}));
     const auto comps = seudo_if_change(run, atts, table);

@@ -132,5 +132,29 @@ TEST(PseudoChecks, ReadByRule) {
   }
 }
 
+TEST(PseudoChecks, CheckBeforeTheUpdate) {
+  // Under ALL both reads are checked; REGION's read loads nothing: its
+  // re-read still selects its key, as a SELECT needs a column, and tests
+  // that the row is there.
+  std::string level = kLevel;
+  level.replace(level.find("v_i(r, o, 2, [regname])."), std::string("v_i(r, o, 2, [regname]).").size(),
+                "v_i(r, o, 2, []).");
+  Fixture f(level + "spec_i([trn, 6, 'C', 'Customer']). model_num_i(1). rule_i(0, prop('PSEUDO_CHECK', \"ALL\")). "
+                    "attri_i('Mode', ['Mode', char, 3, 0, '']).");
+  ASSERT_TRUE(seudo_check(f.run, num(1)));
+  std::string all;
+  for (const std::string& l : f.lines()) all += l + "\n";
+  // The statements the cursor classes will hold.
+  std::string sql;
+  for (const Term& k : f.eng.facts().clauses("embsql_cursor_i", 2)) sql += text_of(k.arg(2).head()) + "\n";
+  EXPECT_NE(sql.find("SELECT CustId, CustName, RegId  FROM CUSTOMER"), std::string::npos) << sql;
+  EXPECT_NE(sql.find("SELECT RegId  FROM REGION"), std::string::npos) << sql;
+  // CUSTOMER's comparisons under the mode test, in one block with the
+  // end-of-data test; REGION's block holds the end-of-data test alone.
+  EXPECT_NE(all.find("QNutil.strcmp(Mode, \"INS\") != 0"), std::string::npos) << all;
+  EXPECT_NE(all.find(".eof() || dbocustomer.getCustid() != "), std::string::npos) << all;
+  EXPECT_NE(all.find("waschg"), std::string::npos) << all;
+}
+
 }  // namespace
 }  // namespace qn::logic
