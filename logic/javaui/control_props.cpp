@@ -115,6 +115,27 @@ std::string bare_var(Run& run, const std::string& ctl, const std::string& prop) 
 
 std::span<const AccessorRow> accessor_rows() { return kAccessors; }
 
+namespace {
+
+// The control name the form's naming gives an unnamed literal: its kind's
+// prefix and its number ("" for kinds it does not name).
+std::string default_ctl_name(const Term& lit) {
+  const Term& item = lit.arg(3);
+  const char* prefix = nullptr;
+  if (item.is_compound() && item.functor() == "t" && item.arity() == 2 && item.arg(2) == num(kTokConstant))
+    prefix = "lbl";
+  else if (item.is_compound() && item.arity() == 1 && item.functor() == "button")
+    prefix = "btt";
+  else if (item.is_compound() && item.arity() == 1 && item.functor() == "s")
+    prefix = "sub";
+  else if (item.is_compound() && item.arity() == 1 && item.functor() == "bitmap")
+    prefix = "img";
+  if (!prefix || !lit.arg(1).is_int()) return "";
+  return prefix + std::to_string(lit.arg(1).as_int());
+}
+
+}  // namespace
+
 std::string token_ctl_name(Run& run, const Term& token) {
   const Term& v = token.is_compound() && token.arity() >= 1 ? token.arg(1) : token;
   if (v.is_int()) {
@@ -122,13 +143,32 @@ std::string token_ctl_name(Run& run, const Term& token) {
       for (const Term& p : f.arg(4).list_items()) {
         if (p.is_compound() && p.functor() == "ctlname" && p.arity() == 1) {
           const std::string n = text_of(p.arg(1));
-          return n.empty() ? std::to_string(v.as_int()) : n;
+          if (n.empty()) return std::to_string(v.as_int());
+          // The name the form's naming gives an unnamed item is its prefix
+          // and number; outside web objects the Java name adds the prefix
+          // itself, so such a name stands for the number (btt3, not bttbtt3).
+          if (!web_object(run) && n == default_ctl_name(f)) return std::to_string(v.as_int());
+          return n;
         }
       }
     }
     if (auto sv = standard_variable(v)) return text_of(sv->list_items()[0]);
   }
-  return strip_ampersand(text_of(v));
+  // A control named by the form's default name (btt3): outside web objects
+  // its number, as for the literal itself.
+  const std::string text = text_of(v);
+  if (!web_object(run)) {
+    const size_t digits = text.find_first_of("0123456789");
+    if (digits == 3 && text.find_first_not_of("0123456789", digits) == std::string::npos &&
+        text.size() < 13) {
+      const Term number = num(std::stoll(text.substr(digits)));
+      if (auto f = run.facts().first(fact("lit_i", {number, var(), var(), var()}));
+          f && default_ctl_name(*f) == text) {
+        return text.substr(digits);
+      }
+    }
+  }
+  return strip_ampersand(text);
 }
 
 std::string control_java_name(Run& run, const Term&, std::string_view ctl_type, const Term& token) {

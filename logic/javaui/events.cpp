@@ -12,6 +12,7 @@
 #include "logic/core/spec_files.h"
 #include "logic/navigation/commands.h"
 #include "logic/program/subfile_commands.h"
+#include "logic/program/transaction_logic.h"
 #include "logic/toolbox/declarations.h"
 #include "logic/toolbox/pending.h"
 #include "logic/toolbox/rule_utilities.h"
@@ -83,6 +84,14 @@ bool event_code(Run& run, const Term& header_name, std::string_view event) {
   const Term level = first_level(run);
   if (event == "Refresh") return refresh_all_subfiles(run) || true;
   if (event == "Cancel") return Out(run).pieces({"cleanup();"}).ok();
+  // A transaction's standard button runs its routine, then shows the
+  // values and the Enter button's caption again unless it ended the form.
+  if (spec_kind_in(run, {"trn"}) && std_button_check(run, event) && std_button_event(run, event)) {
+    Out out(run);
+    out.open("if (!cleanedUp) {").pieces({"VariablesToControls();"});
+    out.pieces({"set_caption( );"}).close("}");
+    return out.ok();
+  }
   // A control's event names its header token itself: "do" it at once.
   if (header_name.is_compound() && header_name.functor() == "t" && header_name.arity() >= 2 &&
       header_name.arg(1).is_cons()) {
@@ -248,6 +257,7 @@ bool register_listeners(Run& run, const Term& number, std::string_view field,
 bool gen_event_dispatchers(Run& run) {
   const auto events = control_events(run);
   bool ok = method_start(run, "protected void actionEventDispatch(Object eventSource)");
+  if (spec_kind_in(run, {"trn"})) ok = ok && Out(run).pieces({"AnyError = 0;"}).ok();
   // The Refresh and Cancel buttons first, then the other buttons.
   std::vector<FormItem> buttons;
   for (const FormItem& f : form_items(run)) {

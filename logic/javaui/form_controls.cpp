@@ -74,8 +74,6 @@ const CtrlPropRow kRows[] = {
     {"Borderwidth", "int", 4, "0"},
 };
 
-// The property lists of the lit_i/4 entries of the context whose item is
-// Item, directly or as a subfile column s(Item, _).
 // The first property list of each (context, item) pair of lit_i/4, the
 // item also as a subfile column s(Item, _); rebuilt when lit_i/4 changes.
 // A lookup per control method made a form of many controls quadratic.

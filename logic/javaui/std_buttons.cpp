@@ -615,10 +615,16 @@ bool gen_disable_std_buttons(Run& run) {
   return end_routine(run, "0") && ok;
 }
 
+// The transaction writer's: the class being written is a split
+// transaction's server.
+bool trn_server_side(const Run& run);
+
 bool focus_enter_button(Run& run) {
   auto b = enter_button(run);
   if (!b) return true;
   const std::string field = control_java_name(run, Term(), "button", b->arg(1));
+  // The server of a split transaction has no controls: it names the field.
+  if (trn_server_side(run)) return Out(run).pieces({"setNextFocus(\"" + field + "\");"}).ok();
   return Out(run).pieces({"setNextFocus(" + field + ");"}).ok();
 }
 

@@ -10,6 +10,8 @@
 #include "logic/java/commands.h"
 #include "logic/program/expressions.h"
 #include "logic/program/java_expr.h"
+#include "logic/program/transaction_logic.h"
+#include "logic/core/spec_files.h"
 #include "platform/cp1252.h"
 
 namespace qn::logic {
@@ -52,7 +54,9 @@ bool gen_control_refresh(Run& run, const Term& atts) {
 }
 bool focus_first_of(Run& run, const Term& atts) {
   std::vector<Term> a{atts};
-  return ask(run, "focus_first_of", a);
+  if (ask(run, "focus_first_of", a)) return true;
+  // A transaction's focus, outside web objects.
+  return spec_kind_in(run, {"trn"}) && trn_focus_first_of(run, atts);
 }
 bool http_prefix(Run& run, Term& prefix) {
   std::vector<Term> a{prefix};

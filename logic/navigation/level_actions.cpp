@@ -8,6 +8,7 @@
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/navigation/aux_vars.h"
+#include "logic/sql/pseudo_checks.h"
 #include "logic/navigation/old_values.h"
 #include "logic/navigation/later_rounds.h"
 #include "logic/navigation/table_access.h"
@@ -175,7 +176,13 @@ bool each_att_action(Run& run, const LevelActions& args, const std::vector<Term>
     const Term& att = a.arg(4);
     const Term& info = a.arg(6);
     bool ok = true;
-    if (kind_is(a, "r")) {
+    if (kind_is(a, "r") && args.break_pass && spec_kind_in(run, {"trn"})) {
+      // The "if changed" read of a transaction: the pseudo read and its
+      // not-found test first, then the read itself.
+      const Term loads = Term::list(io_vars(run, a, "o"));
+      ok = seudo_changed_read(run, args.level, a, loads) &&
+           gen_aux_reads(run, args.level, att, loads, Term::nil(), a, args.context, args.mode);
+    } else if (kind_is(a, "r")) {
       const Term loads = Term::list(io_vars(run, a, "o"));
       std::vector<Term> auxs;
       for (const auto& [x, aux] : list_aux(run, loads)) auxs.push_back(Term::list({x, str(aux)}));

@@ -17,6 +17,8 @@
 #include "logic/java/db_classes.h"
 #include "logic/java/remote_calls.h"
 #include "logic/program/program_calls.h"
+#include "logic/program/transaction_logic.h"
+#include "logic/toolbox/rule_utilities.h"
 #include "logic/navigation/commit_points.h"
 #include "logic/navigation/program_start.h"
 #include "logic/sql/sql_statements.h"
@@ -305,9 +307,47 @@ bool gen_parm_write_back(Run& run) {
   return out.ok();
 }
 
+namespace {
+
+// The cleanup of a transaction: the server side of a split transaction
+// only ends its cursors; otherwise (not on a split client, which has no
+// such routine) AFTER_LEVEL when the first level has after-level rules,
+// under "AnyError" = 0, then the closing code: the
+// client of a split transaction runs the Exit event, writes its parameters
+// back and ends its server; a single-tier one runs the Exit event, writes
+// its parameters back and ends its cursors; then the runtime's cleanup.
+bool gen_trn_cleanup(Run& run) {
+  const bool server = trn_server_side(run);
+  if (server) return end_cursors(run);
+  bool ok = true;
+  // A split client has no AFTER_LEVEL of its own: its server holds it.
+  if (!trn_client_side(run) && trn_has_after_level(run, trn_first_level(run))) {
+    ok = emit_if(run,
+                 Term::list({fact("t", {atom("AnyError"), num(kTokVariable)}),
+                             fact("t", {atom("="), num(kTokCompare)}),
+                             fact("t", {atom("0"), num(kTokConstant)})}),
+                 {}) &&
+         gen_call_stmt(run, "after_level", Term::nil()) && emit_close_brace(run);
+  }
+  gen_user_event(run, atom("Exit"), trn_first_level(run));
+  gen_parm_write_back(run);
+  Out out(run);
+  if (trn_client_side(run)) {
+    out.pieces({"serverCleanup();"});
+  } else {
+    end_cursors(run);
+  }
+  out.pieces({"super.cleanup();"});
+  if (!has_stub_rule(run)) out.pieces({"Application.cleanup(context, this, remoteHandle);"});
+  return out.ok() && ok;
+}
+
+}  // namespace
+
 bool gen_cleanup_method(Run& run) {
   if (!emit_method_header(run, "cleanup", "protected ", "void", {}, "")) return false;
   const std::string kind = object_kind(run);
+  if (kind == "trn") return gen_trn_cleanup(run) && emit_method_end(run);
   const bool http = http_main_pgm(run);
   const bool pgm = kind == "proc" || kind == "rpt";
   Out out(run);
@@ -357,6 +397,23 @@ bool gen_program_end(Run& run) {
   step_progress(run);
   ok = ok && emit_class_end(run);
   // A statement without its class leaves the program unable to compile.
+  ok = gen_embedded_cursor_classes(run) && ok;
+  step_progress(run);
+  return close_output(run) && ok;
+}
+
+bool gen_trn_program_end(Run& run) {
+  bool ok = gen_cleanup_method(run) && gen_initialize_method(run) && gen_var_declarations(run);
+  step_progress(run);
+  ok = ok && emit_class_end(run);
+  if (!run.facts().exists(fact("trn_multi_tier_i", {}))) ok = gen_embedded_cursor_classes(run) && ok;
+  return close_output(run) && ok;
+}
+
+bool trn_server_program_end(Run& run) {
+  bool ok = gen_initialize_method(run) && gen_cleanup_method(run) && gen_var_declarations(run);
+  step_progress(run);
+  ok = ok && emit_class_end(run);
   ok = gen_embedded_cursor_classes(run) && ok;
   step_progress(run);
   return close_output(run) && ok;

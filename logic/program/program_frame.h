@@ -63,6 +63,13 @@ bool gen_routine_start(Run& run, std::string_view kind, const engine::Term& name
 // gen_program_end/2: cleanup, initialize, the declarations, the class end,
 // the cursor classes, the file closed.
 bool gen_program_end(Run& run);
+// gen_trn_program_end/1: a split transaction's client class ends without
+// the cursor classes (one progress step); any other transaction as
+// gen_program_end/2 with a single step. trn_server_program_end/1: the
+// server class: initialize, cleanup, declarations, class end, cursor
+// classes.
+bool gen_trn_program_end(Run& run);
+bool trn_server_program_end(Run& run);
 // gen_cleanup_method/0.
 bool gen_cleanup_method(Run& run);
 // The initialize method.

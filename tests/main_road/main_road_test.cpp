@@ -142,7 +142,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
       {"pclearinv.java", "logic/program", "proc_clearinv"},
       {"rcustlist.java", "logic/program", "rpt_print"},
       {"mmainmenu.java", "logic/core", "placeholder_mnu"},
-      {"tcustomer.java", "logic/core", "placeholder_trn_no_enter"},
+      {"tcustomer.java", "logic/javaui", "trn_one"},
       {"tinvoice.java", "logic/core", "placeholder_trn"},
       {"wbrowse.java", "logic/javaui", "wp_browse"},
       {"bmainbar.java", "logic/program", "mbr_sample"},
@@ -291,8 +291,9 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
   // 15, reads table 1), PrintInv (procedure 2,
   // reads tables 1 and 2, a main program on the
   // Server), InvLines (procedure 13, reads tables 2 and 3, a main program
-  // without location), ClearInv (procedure 14, deletes from table 3) and
-  // CustList (report 3, reads table 1).
+  // without location), ClearInv (procedure 14, deletes from table 3),
+  // CustList (report 3, reads table 1) and Customer (transaction 6, reads and
+  // updates table 1).
   // The call tree gains what InvLines and MainMenu call; the programs' make files are
   // written in the first run, which completes the tree once and says so.
   const std::string head =
@@ -311,6 +312,7 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
       "ij_object_dependency(ainvlines,[],[2,3]).\n"
       "ij_object_dependency(pclearinv,[],[3]).\n"
       "ij_object_dependency(rcustlist,[],[1]).\n"
+      "ij_object_dependency(tcustomer,[],[1]).\n"
       "ij_object_dependency(wbrowse,[subW0100008],[]).\n";
   ASSERT_EQ(generate().status, 0);
   EXPECT_EQ(read_file((model_ / "sm11_1.ari").string()), head + "call_tree_builded_i.\n" + tail);

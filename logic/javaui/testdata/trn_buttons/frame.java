@@ -7,13 +7,11 @@ import com.quenora.uifactory.*;
 public final class tcustomer_buttons extends QNWorkpanel {
    // A button with the property setters the fragments call.
    static final class Button extends IQNButton {
-      void setCaption(String caption) {}
-      void setBitmap(String image) {}
-      void setQNEnabled(int enabled) {}
-      void setQNVisible(int visible) {}
+      public void setQNEnabled(int enabled) {}
+      public void setQNVisible(int visible) {}
    }
-   Button bttbtt10 = new Button();
-   Button bttbtt11 = new Button();
+   Button btt10 = new Button();
+   Button btt11 = new Button();
    Button btt_QNGet_ = new Button();
    String Mode = "";
    String CustType = "", CustName = "", CustCity = "";

@@ -48,15 +48,23 @@ public class QNutil {
   // The date part of a date-time assigned to a date.
   public static Date resetDate(Date d) { return d; }
   public static Date resetTime(Date d) { return d; }
-  // The empty date: always the same day.
-  public static Date nullDate() { return new Date(0L); }
-  // Comparisons of texts and dates: below 0, 0 or above 0.
-  public static int strcmp(String a, String b) { return a.compareTo(b); }
+  // The empty date: one fixed date.
+  private static final Date NULL_DATE = new Date(-62135596800000L);
+  public static Date nullDate() { return NULL_DATE; }
+  // Comparisons: texts without their trailing blanks (null as empty), dates
+  // by time (null as the empty date).
+  public static int strcmp(String a, String b) {
+    String x = a == null ? "" : a.replaceAll("\\s+$", "");
+    String y = b == null ? "" : b.replaceAll("\\s+$", "");
+    return x.compareTo(y);
+  }
+  public static int datecmp(Date a, Date b) {
+    return (a == null ? NULL_DATE : a).compareTo(b == null ? NULL_DATE : b);
+  }
+  public static boolean like(String value, String pattern) { return false; }
+  public static String upper(String s) { return s == null ? null : s.toUpperCase(java.util.Locale.ROOT); }
   // fileexist( char(254) : int(1)
   public static byte fileExists(String path) { return 0; }
-  public static boolean like(String value, String pattern) { return false; }
-  public static String upper(String s) { return s.toUpperCase(); }
-  public static int datecmp(Date a, Date b) { return a.compareTo(b); }
   // The user connected to a server or data store.
   public static String userId(String server, ModelContext context, int remoteHandle, String store) {
     return "";

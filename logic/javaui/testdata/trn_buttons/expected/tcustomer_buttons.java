@@ -7,13 +7,11 @@ import com.quenora.uifactory.*;
 public final class tcustomer_buttons extends QNWorkpanel {
    // A button with the property setters the fragments call.
    static final class Button extends IQNButton {
-      void setCaption(String caption) {}
-      void setBitmap(String image) {}
-      void setQNEnabled(int enabled) {}
-      void setQNVisible(int visible) {}
+      public void setQNEnabled(int enabled) {}
+      public void setQNVisible(int visible) {}
    }
-   Button bttbtt10 = new Button();
-   Button bttbtt11 = new Button();
+   Button btt10 = new Button();
+   Button btt11 = new Button();
    Button btt_QNGet_ = new Button();
    String Mode = "";
    String CustType = "", CustName = "", CustCity = "";
@@ -22,36 +20,36 @@ public final class tcustomer_buttons extends QNWorkpanel {
    void setNextFocus(Object control) {}
 
    protected void setAddCaption() {
-      bttbtt10.setBitmap( "qnconfirm_add.gif" );
-      bttbtt10.setTooltip( localUtil.getMessages().getMessage("captionadd") );
+      btt10.setBitmap( "qnconfirm_add.gif" );
+      btt10.setTooltip( localUtil.getMessages().getMessage("captionadd") );
    }
    protected void setUpdateCaption() {
-      bttbtt10.setBitmap( "save.gif" );
-      bttbtt10.setTooltip( localUtil.getMessages().getMessage("captionupdate") );
+      btt10.setBitmap( "save.gif" );
+      btt10.setTooltip( localUtil.getMessages().getMessage("captionupdate") );
    }
    protected void setConfirmCaption() {
-      bttbtt10.setBitmap( "qnconfirm_cnf.gif" );
-      bttbtt10.setTooltip( localUtil.getMessages().getMessage("captionconfirm") );
+      btt10.setBitmap( "qnconfirm_cnf.gif" );
+      btt10.setTooltip( localUtil.getMessages().getMessage("captionconfirm") );
    }
    protected void setDeleteCaption() {
-      bttbtt10.setBitmap( "qnconfirm_dlt.gif" );
-      bttbtt10.setTooltip( localUtil.getMessages().getMessage("captiondelete") );
+      btt10.setBitmap( "qnconfirm_dlt.gif" );
+      btt10.setTooltip( localUtil.getMessages().getMessage("captiondelete") );
    }
    protected void disable_std_buttons( )
    {
-      bttbtt10.setQNEnabled( 0 );
-      bttbtt11.setQNEnabled( 0 );
+      btt10.setQNEnabled( 0 );
+      btt11.setQNEnabled( 0 );
       btt_QNGet_.setQNEnabled( 0 );
       btt_QNGet_.setQNVisible( 0 );
       if ( ( QNutil.strcmp(Mode, "INS") == 0 ) )
       {
-         bttbtt10.setBitmap( "qnconfirm_add.gif" );
-         bttbtt10.setTooltip( localUtil.getMessages().getMessage("captionadd") );
+         btt10.setBitmap( "qnconfirm_add.gif" );
+         btt10.setTooltip( localUtil.getMessages().getMessage("captionadd") );
       }
    }
 
    protected void focusEnter() {
-      setNextFocus(bttbtt10);
+      setNextFocus(btt10);
    }
    protected void prompt_custtype_custname_1( )
    {

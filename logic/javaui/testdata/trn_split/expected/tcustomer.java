@@ -1,0 +1,723 @@
+/*
+               File: tcustomer
+        Description: Customers
+             Author: Quenora Java Generator version 619
+       Generated on: <when>
+       Program type: Callable routine
+         Connection: Explicit (dbms)
+        Target DBMS: qedbase
+   Operating System: Neither specified nor inferred.
+ Main access method: qndata
+    Use ODBC Access: Yes
+*/
+import com.quenora.*;
+import com.quenora.db.driver.*;
+import com.quenora.distributed.*;
+import com.quenora.uifactory.*;
+import java.sql.*;
+/* Client and Server side code */
+public final class tcustomer extends QNTransaction
+{
+   public tcustomer(int remoteHandle)
+   {
+      super(remoteHandle, new ModelContext( tcustomer.class ), "" );
+   }
+
+   public tcustomer(int remoteHandle, ModelContext context)
+   {
+      super(remoteHandle, context, "" );
+   }
+
+   protected void init_no_key061( )
+   {
+      Acustname = "" ;
+      Acustname = Ecustname ;
+   }
+
+   protected void init_all061( )
+   {
+      Acustid = 0 ;
+      init_no_key061( ) ;
+   }
+
+   protected void after_trn061( )
+   {
+      if ( ( trnEnded == 1 ) )
+      {
+         trnEnded = 0 ;
+         if (!cleanedUp) {
+            sanomod( ) ;
+            if ( ( QNutil.strcmp(Mode, "INS") == 0 ) )
+            {
+               /* Clear variables for new insertion. */
+               init_all061( ) ;
+            }
+         }
+      }
+   }
+
+   protected void sa_startup061( )
+   {
+      sa_startup_srv061( ) ;
+      set_caption( ) ;
+      PreviousCaption = bttEnter.getCaption() ;
+      PreviousTooltip = bttEnter.getTooltip() ;
+   }
+
+   protected void sa_startup_srv061( )
+   {
+      if ( ( AnyError == 0 ) )
+      {
+         sanomod( ) ;
+      }
+      sCallerURL = CGI_Referer ;
+      geteq_nomod( ) ;
+      samod_061( ) ;
+   }
+
+   protected void clear( )
+   {
+      init_no_key061( ) ;
+   }
+
+   protected void reset_caption_061( )
+   {
+      bttEnter.setCaption(PreviousCaption);
+      bttEnter.setTooltip(PreviousTooltip);
+      IsConfirmed = 0 ;
+   }
+
+   protected void set_caption( )
+   {
+      if ( ( IsConfirmed == 1 ) )
+      {
+         msgStatus( localUtil.getMessages().getMessage("mustconfirm") );
+         bttEnter.setCaption( localUtil.getMessages().getMessage("captionconfirm") );
+         bttEnter.setTooltip( localUtil.getMessages().getMessage("captionconfirm") );
+      }
+      else if ( ( QNutil.strcmp(Mode, "INS") == 0 ) )
+      {
+         bttEnter.setCaption( localUtil.getMessages().getMessage("captionadd") );
+         bttEnter.setTooltip( localUtil.getMessages().getMessage("captionadd") );
+      }
+      else if ( ( QNutil.strcmp(Mode, "UPD") == 0 ) )
+      {
+         bttEnter.setCaption( localUtil.getMessages().getMessage("captionupdate") );
+         bttEnter.setTooltip( localUtil.getMessages().getMessage("captionupdate") );
+      }
+      else if ( ( QNutil.strcmp(Mode, "DLT") == 0 ) )
+      {
+         bttEnter.setCaption( localUtil.getMessages().getMessage("captiondelete") );
+         bttEnter.setTooltip( localUtil.getMessages().getMessage("captiondelete") );
+      }
+   }
+
+   protected void zm061( int QN_JID )
+   {
+      if ( ( QN_JID == 1 ) || ( QN_JID == 0 ) )
+      {
+         if ( ( QNutil.strcmp(Mode, "INS") != 0 ) )
+         {
+            Zcustid = dbocustomer.getCustid() ;
+            Zcustname = dbocustomer.getCustname() ;
+         }
+         else
+         {
+            Zcustid = Acustid ;
+            Zcustname = Acustname ;
+         }
+      }
+   }
+
+   protected void sanomod( )
+   {
+   }
+
+   protected void samod_061( )
+   {
+   }
+
+   protected void ld061( )
+   {
+   }
+
+   protected void checket_061( )
+   {
+      samod_061( ) ;
+   }
+
+   protected void getkey_061( )
+   {
+      T00062.fetchFirst(dbocustomer, Acustid);
+      if (!T00062.eof())
+      {
+         RcdFound = (short)(1) ;
+      }
+      else
+      {
+         RcdFound = 0 ;
+      }
+      T00062.close() ;
+   }
+
+   protected void geteq( )
+   {
+      T00063.fetchFirst(dbocustomer, Acustid);
+      zm061( 1) ;
+      if (!T00063.eof())
+      {
+         Acustid = dbocustomer.getCustid();
+         Acustname = dbocustomer.getCustname();
+         RcdFound = (short)(1) ;
+         Zcustid = Acustid ;
+         sMode1 = Mode ;
+         Mode = "DSP" ;
+         samod_061( ) ;
+         ld061( ) ;
+         Mode = sMode1 ;
+      }
+      else
+      {
+         init_no_key061( ) ;
+         RcdFound = 0 ;
+      }
+      T00063.close() ;
+   }
+
+   protected void geteq_nomod( )
+   {
+      getkey_061( ) ;
+      if ( ( RcdFound == 0 ) )
+      {
+         Mode = "INS" ;
+      }
+      else
+      {
+         Mode = "UPD" ;
+      }
+      geteq( ) ;
+   }
+
+   protected void chkps_061( )
+   {
+   }
+
+   protected void insert_061( )
+   {
+      checket_061( ) ;
+      if ( ( AnyError == 0 ) )
+      {
+         chkps_061( ) ;
+         if ( ( AnyError == 0 ) )
+         {
+            after_confirm_061( ) ;
+            if ( ( AnyError == 0 ) )
+            {
+               T00064.executeUpd(Acustid, Acustname) ;
+               if ( ( AnyError == 0 ) )
+               {
+                  /* Start of After( Insert) rules */
+                  /* End of After( Insert) rules */
+                  if ( ( AnyError == 0 ) )
+                  {
+                     geteq( ) ;
+                     msgStatus( localUtil.getMessages().getMessage("sucadded") );
+                     reset_caption_061( ) ;
+                     /* Save values for previous() function. */
+                     Ecustname = Acustname ;
+                  }
+               }
+               else
+               {
+                  QNutil.msg( me(),  localUtil.getMessages().getMessage("unexp") );
+                  AnyError = (short)(1) ;
+               }
+            }
+         }
+         else
+         {
+            ld061( ) ;
+         }
+         endlvl_061( ) ;
+      }
+   }
+
+   protected void update_061( )
+   {
+      checket_061( ) ;
+      if ( ( AnyError == 0 ) )
+      {
+         chkps_061( ) ;
+         if ( ( AnyError == 0 ) )
+         {
+            after_confirm_061( ) ;
+            if ( ( AnyError == 0 ) )
+            {
+               if ( ( QNutil.strcmp(Mode, "INS") != 0 ) )
+               {
+                  T00065.fetchFirst(dbocustomer, Acustid);
+                  Qn_longc = false ;
+                  if (T00065.eof() || dbocustomer.getCustid() != Zcustid || QNutil.strcmp(dbocustomer.getCustname(), Zcustname) != 0)
+                  {
+                     arguments = new Object[ 1 ];
+                     arguments[ 0 ] = "CUSTOMER" ;
+                     QNutil.msg( me(),  localUtil.getMessages().getMessage("waschg", arguments) );
+                     AnyError = (short)(1) ;
+                  }
+                  T00065.close() ;
+               }
+               if ( ( AnyError == 0 ) )
+               {
+                  T00066.executeUpd(Acustname, Acustid) ;
+                  if ( ( AnyError == 0 ) )
+                  {
+                     /* Start of After( update) rules */
+                     /* End of After( update) rules */
+                     if ( ( AnyError == 0 ) )
+                     {
+                        geteq( ) ;
+                        msgStatus( localUtil.getMessages().getMessage("sucupdated") );
+                        reset_caption_061( ) ;
+                        /* Save values for previous() function. */
+                        Ecustname = Acustname ;
+                     }
+                  }
+                  else
+                  {
+                     QNutil.msg( me(),  localUtil.getMessages().getMessage("unexp") );
+                     AnyError = (short)(1) ;
+                  }
+               }
+            }
+         }
+         endlvl_061( ) ;
+      }
+   }
+
+   protected void delete( )
+   {
+      Mode = "DLT" ;
+      /* Delete mode formulas */
+      if ( ( AnyError == 0 ) )
+      {
+         chkps_061( ) ;
+         after_confirm_061( ) ;
+         if ( ( AnyError == 0 ) )
+         {
+            T00067.executeUpd(Acustid) ;
+            if ( ( AnyError == 0 ) )
+            {
+               /* Start of After( delete) rules */
+               /* End of After( delete) rules */
+               init_all061( ) ;
+               if ( ( RcdFound == 0 ) )
+               {
+                  Mode = "INS" ;
+                  geteq( ) ;
+               }
+               else
+               {
+                  Mode = "UPD" ;
+                  geteq( ) ;
+               }
+               msgStatus( localUtil.getMessages().getMessage("sucdeleted") );
+            }
+            else
+            {
+               QNutil.msg( me(),  localUtil.getMessages().getMessage("unexp") );
+               AnyError = (short)(1) ;
+            }
+         }
+         endlvl_061( ) ;
+      }
+   }
+
+   protected void updtn1_061( )
+   {
+   }
+
+   protected void endlvl_061( )
+   {
+      if ( ( AnyError == 0 ) )
+      {
+         /* After transaction rules */
+         /* Execute 'After Trn' event if defined. */
+         trnEnded = 1 ;
+      }
+      else
+      {
+      }
+   }
+
+   protected void scanstart_061( )
+   {
+      T00068.fetchFirst(dbocustomer);
+      RcdFound = 0 ;
+      if (!T00068.eof())
+      {
+         RcdFound = (short)(1) ;
+         Acustid = dbocustomer.getCustid();
+         Acustname = dbocustomer.getCustname();
+      }
+   }
+
+   protected void scannext_061( )
+   {
+      T00068.readNext();
+      RcdFound = 0 ;
+      if (!T00068.eof())
+      {
+         RcdFound = (short)(1) ;
+         Acustid = dbocustomer.getCustid();
+         Acustname = dbocustomer.getCustname();
+      }
+   }
+
+   protected void scanend_061( )
+   {
+      T00068.close() ;
+   }
+
+   protected void after_confirm_061( )
+   {
+      /* After confirm rules */
+   }
+
+   /* Client side code */
+   protected String getFrmTitle() {
+      return "Customers" ;
+   }
+   protected QNMenuBar getMenuBar() {
+      return Application.getDefaultMenuBar(this) ;
+   }
+   protected int getFrmTop() {
+      return 0 ;
+   }
+   protected int getFrmLeft() {
+      return 0 ;
+   }
+   protected int getFrmWidth() {
+      return 400 ;
+   }
+   protected int getFrmHeight() {
+      return 160 ;
+   }
+   protected int getFrmBackground() {
+      return UIFactory.getColor(255, 255, 255) ;
+   }
+   protected int getFrmForeground() {
+      return UIFactory.getColor(0, 0, 0) ;
+   }
+   protected boolean isMainProgram() {
+      return false ;
+   }
+   protected boolean isModal() {
+      return false ;
+   }
+   protected boolean hasDBAccess() {
+      return true ;
+   }
+   protected int getRefreshTimeout() {
+      return 0 ;
+   }
+   public boolean getRefreshTimeoutAlways() {
+      return true ;
+   }
+   protected boolean getPaintAfterStart() {
+      return true ;
+   }
+   protected int getBorderStyle() {
+      return 2 ;
+   }
+   protected boolean getMaxButton() {
+      return true ;
+   }
+   protected boolean getMinButton() {
+      return true ;
+   }
+   protected boolean getCtrlBox() {
+      return true ;
+   }
+   protected boolean getShowInTaskbar() {
+      return true ;
+   }
+   protected String getFormIcon() {
+      return "" ;
+   }
+   public void execute( )
+   {
+      execute_int();
+   }
+
+   private void execute_int( )
+   {
+      start();
+      return  ;
+   }
+
+   protected void screen() {
+      QNPanel1 = new QNPanel(this, 0 , 0 , 400 , 160 );
+      this.setIBackground(UIFactory.getColor(255, 255, 255));
+      this.setIForeground(UIFactory.getColor(0, 0, 0));
+      QNPanel1.refreshFrame();
+      edtcustid = new GUIObjectInt ( new QNEdit(6, "ZZZZZ9", UIFactory.getFont( "MS Sans Serif", 0, 8),120, 10, 60, 20, QNPanel1, false, ILabel.BORDER_NONE, QNTypeConstants.NUMERIC, false) , QNPanel1 , 120 , 10 , 60 , 20 , Integer.MAX_VALUE , UIFactory.getColor(0, 0, 0) , UIFactory.getFont( "MS Sans Serif", 0, 8) , true , "Acustid" );
+      ((QNEdit) edtcustid.getQNComponent()).setAlignment(ILabel.LEFT);
+      edtcustid.addFocusListener(this);
+      edtcustname = new GUIObjectString ( new QNEdit(30, "", UIFactory.getFont( "MS Sans Serif", 0, 8),120, 40, 240, 20, QNPanel1, false, ILabel.BORDER_NONE, QNTypeConstants.CHAR, false) , QNPanel1 , 120 , 40 , 240 , 20 , Integer.MAX_VALUE , UIFactory.getColor(0, 0, 0) , UIFactory.getFont( "MS Sans Serif", 0, 8) , true , "Acustname" );
+      ((QNEdit) edtcustname.getQNComponent()).setAlignment(ILabel.LEFT);
+      edtcustname.addFocusListener(this);
+      btt_QNGet_ = UIFactory.getQNButton(QNPanel1 , "get.bmp" , 183 , 10 , 16 , 20 );
+      btt_QNGet_.setTooltip("_QNGet_");
+      btt_QNGet_.addActionListener(this);
+      btt4 = UIFactory.getQNButton(QNPanel1 , "Cancel" , 330 , 100 , 60 , 25 , UIFactory.getFont( "MS Sans Serif", 0, 8) );
+      btt4.setTooltip("Cancel");
+      btt4.addActionListener(this);
+      bttEnter = UIFactory.getQNButton(QNPanel1 , "Enter" , 10 , 100 , 70 , 25 , UIFactory.getFont( "MS Sans Serif", 0, 8) );
+      bttEnter.setTooltip("Enter");
+      bttEnter.addActionListener(this);
+      focusManager.setControlList(new IFocusableControl[] {
+                edtcustid,
+                edtcustname,
+                btt_QNGet_,
+                bttEnter,
+                btt4
+      });
+   }
+   protected void setFocusFirst() {
+      setFocus(edtcustid, true);
+   }
+   public void setConditionalColor(boolean all, Object control) {
+   }
+   protected boolean hasStatusBar() {
+      return true;
+   }
+   public void refreshArray(String array) {
+   }
+   protected void btn_enter() {
+      super.btn_enter();
+   }
+   protected void QNStart() {
+      sa_startup061( ) ;
+   }
+   protected void actionEventDispatch(Object eventSource) {
+      AnyError = 0;
+      if (btt4.isEventSource(eventSource)) {
+         cleanup();
+         return;
+      }
+      if (bttEnter.isEventSource(eventSource)) {
+         btn_enter( ) ;
+         if (!cleanedUp) {
+            VariablesToControls();
+            set_caption( );
+         }
+         return;
+      }
+      if (btt_QNGet_.isEventSource(eventSource)) {
+         btn_get( ) ;
+         if (!cleanedUp) {
+            VariablesToControls();
+            set_caption( );
+         }
+         return;
+      }
+   }
+   protected void setCurrentQNCursor(Object eventSource) {
+      if (edtcustid.isEventSource(eventSource)) {
+         setQNCursor(edtcustid.getQNCursor());
+         return;
+      }
+      if (edtcustname.isEventSource(eventSource)) {
+         setQNCursor(edtcustname.getQNCursor());
+         return;
+      }
+   }
+   protected void gotFocusEventDispatch(Object eventSource) {
+   }
+   protected void focusEventDispatch(Object eventSource) {
+   }
+   protected void updateAttributes(Object eventSource) {
+      if (edtcustid.isEventSource(eventSource)) {
+         Acustid = edtcustid.getValue() ;
+         return;
+      }
+      if (edtcustname.isEventSource(eventSource)) {
+         Acustname = edtcustname.getValue() ;
+         return;
+      }
+   }
+   protected void itemEventDispatch(Object eventSource) {
+   }
+   public void mouseEventDispatch(Object eventSource, int modifier) {
+   }
+   public void keyEventDispatch(Object eventSource, int keyCode) {
+      if (triggerEventEnter(eventSource, keyCode)) {
+         btn_enter( ) ;
+         if (!cleanedUp) {
+            VariablesToControls();
+            set_caption( );
+         }
+         return;
+      }
+   }
+   public boolean isKeyControl(Object eventSource) {
+      if ((edtcustid.isEventSource(eventSource)) && !((Acustid==edtcustid.getValue()))) {
+         return true;
+      }
+      return false;
+   }
+   public boolean isBodyControl(Object eventSource) {
+      if ((edtcustname.isEventSource(eventSource)) && !((QNutil.strcmp(Acustname, edtcustname.getValue())==0))) {
+         return true;
+      }
+      return false;
+   }
+   protected void resetCaption() {
+      reset_caption_061( ) ;
+   }
+   protected void setAddCaption() {
+      bttEnter.setCaption( localUtil.getMessages().getMessage("captionadd") );
+      bttEnter.setTooltip( localUtil.getMessages().getMessage("captionadd") );
+   }
+   public IQNButton getCancelButton() {
+      return btt4 ;
+   }
+   public IQNButton getConfirmButton() {
+      return bttEnter ;
+   }
+   protected void keyPromptHandler(Object eventSource) {
+   }
+   public void setNoAccept(Object eventSource) {
+      if ( edtcustid.isEventSource(eventSource) )
+      {
+         edtcustid.setEnabled(!(( QNutil.strcmp(Mode, "DLT") == 0 ) || ( QNutil.strcmp(Mode, "UPD") == 0 )));
+      }
+   }
+   protected void VariablesToControls() {
+      edtcustid.setValue( Acustid );
+      edtcustname.setValue( Acustname );
+   }
+   protected void ControlsToVariables() {
+      Acustid = edtcustid.getValue() ;
+      Acustname = edtcustname.getValue() ;
+   }
+   protected void eventNoLevelContext() {
+      ControlsToVariables();
+   }
+   protected void eventLevelContext() {
+      ControlsToVariables();
+   }
+   protected void eventLevelResetContext() {
+   }
+   protected void sendData(QNParameterPacker qnp) {
+      qnp.writeInt(Acustid);
+      qnp.writeString(Acustname);
+      qnp.writeString(Ecustname);
+      qnp.writeShort(IsConfirmed);
+      qnp.writeString(PreviousTooltip);
+      qnp.writeInt(trnEnded);
+      qnp.writeBoolean(loopOnce);
+      qnp.writeString(PreviousCaption);
+      qnp.writeString(bttEnter.getCaption());
+      qnp.writeString(bttEnter.getTooltip());
+   }
+   protected void getData(QNParameterUnpacker qnu) {
+      Acustid = qnu.readInt();
+      Acustname = qnu.readString();
+      Ecustname = qnu.readString();
+      Zcustid = qnu.readInt();
+      Zcustname = qnu.readString();
+      IsConfirmed = qnu.readShort();
+      PreviousTooltip = qnu.readString();
+      trnEnded = qnu.readInt();
+      loopOnce = qnu.readBoolean();
+      PreviousCaption = qnu.readString();
+      Qn_mode = qnu.readString();
+      errorMsg = qnu.readString();
+      msgMsg = qnu.readString();
+      QN_FocusControl = qnu.readString();
+      msgStatus = qnu.readString();
+      bttEnter.setCaption(qnu.readString());
+      bttEnter.setTooltip(qnu.readString());
+      endGetData(this);
+   }
+   protected void sendKey(QNParameterPacker qnp) {
+      qnp.writeInt(Acustid);
+   }
+   protected IRemoteProcedureWrapper getRemote() {
+      return remote;
+   }
+   protected void cleanup( )
+   {
+      serverCleanup();
+      super.cleanup();
+      Application.cleanup(context, this, remoteHandle);
+   }
+
+   public void initialize( )
+   {
+      IsConfirmed = 0 ;
+      RcdFound = 0 ;
+      trnEnded = 0 ;
+      nKeyPressed = 0 ;
+      nUserReturn = 0 ;
+      Mode = "" ;
+      sCallerURL = "" ;
+      PreviousTooltip = "" ;
+      PreviousCaption = "" ;
+      sMode1 = "" ;
+      Zcustid = 0 ;
+      Zcustname = "" ;
+      Acustname = "" ;
+      Acustid = 0 ;
+      CGI_Referer = "" ;
+      Qn_longc = false ;
+      QN_JID = 0 ;
+      dbocustomer = new dbcCUSTOMER(context, remoteHandle, false) ;
+      T00062 = new fT00062(context, remoteHandle) ;
+      T00063 = new fT00063(context, remoteHandle) ;
+      T00064 = new dT00064(context, remoteHandle) ;
+      Ecustname = "" ;
+      T00065 = new fT00065(context, remoteHandle) ;
+      T00066 = new dT00066(context, remoteHandle) ;
+      T00067 = new dT00067(context, remoteHandle) ;
+      T00068 = new fT00068(context, remoteHandle) ;
+      remote = Application.getRemoteProcedure(context, remoteHandle, "tcustomer_server", Application.getQNDBHost(context, remoteHandle)) ;
+   }
+
+   protected byte nKeyPressed ;
+   protected byte nUserReturn ;
+   protected short IsConfirmed ;
+   protected short RcdFound ;
+   protected int trnEnded ;
+   protected int Zcustid ;
+   protected int Acustid ;
+   protected int QN_JID ;
+   protected String Mode ;
+   protected String sCallerURL ;
+   protected String PreviousTooltip ;
+   protected String PreviousCaption ;
+   protected String sMode1 ;
+   protected String Zcustname ;
+   protected String Acustname ;
+   protected String CGI_Referer ;
+   protected String Ecustname ;
+   protected boolean Qn_longc ;
+   protected dbcCUSTOMER dbocustomer ;
+   protected fT00062 T00062 ;
+   protected fT00063 T00063 ;
+   protected dT00064 T00064 ;
+   protected fT00065 T00065 ;
+   protected Object[] arguments ;
+   protected dT00066 T00066 ;
+   protected dT00067 T00067 ;
+   protected fT00068 T00068 ;
+   protected QNPanel QNPanel1 ;
+   public GUIObjectInt edtcustid ;
+   public GUIObjectString edtcustname ;
+   public IQNButton btt_QNGet_ ;
+   public IQNButton btt4 ;
+   public IQNButton bttEnter ;
+   protected IRemoteProcedureWrapper remote ;
+}
+
