@@ -57,13 +57,6 @@ bool gen_workpanel_object(Run& run, int64_t model, int64_t number, const Term& s
   return gen_workpanel_class(run, model, number, spec);
 }
 bool gen_transaction_object(Run& run, int64_t number, const Term& spec) {
-  // The lines of a subordinate level need the subfile classes; until their
-  // writer is there such a transaction keeps the placeholder class.
-  bool lines = false;
-  for (const Term& l : run.facts().clauses("level_i", 2)) {
-    lines = lines || run.facts().exists(Term::compound("repeat_i", {l.arg(1), Term::fresh_var()}));
-  }
-  if (lines && !run.host_stand_in("gen_subfile_classes", 0)) return placeholder(run, number, spec);
   int64_t model = 0;
   if (auto m = run.facts().first(Term::compound("model_num_i", {Term::fresh_var()})); m && m->arg(1).is_int()) {
     model = m->arg(1).as_int();

@@ -15,6 +15,7 @@
 #include "logic/javaui/events.h"
 #include "logic/javaui/form_create.h"
 #include "logic/javaui/main_method.h"
+#include "logic/javaui/subfile_classes.h"
 #include "logic/javaui/work_panel.h"
 #include "logic/navigation/aux_vars.h"
 #include "logic/navigation/levels.h"
@@ -319,7 +320,6 @@ bool server_part(Run& run) {
         ok = gen_error_line(run, "Subfile " + s.control + " shows no level of the transaction.") && ok;
         continue;
       }
-      gen_subfile_flow_class(run, s.number);
       ok = define_subfile_var(run, s.number) && ok;
     }
     if (ok) trn_load_to_buffer_routines(run);
@@ -480,7 +480,7 @@ bool gen_transaction_class(Run& run, int64_t model, int64_t number, const Term& 
   bool ok = multi_tier(run) ? split_classes(run, model, name, parms, cls)
                             : single_class(run, model, name, parms, cls);
   if (ok && (is_main_object(run) || pgmtype_main(run))) ok = object_class_file(run, model, kind, name);
-  if (ok) gen_subfile_classes(run);
+  if (ok) ok = gen_subfile_classes(run, model);
   return ok;
 }
 

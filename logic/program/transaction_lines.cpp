@@ -2,16 +2,18 @@
 // deleted line inserted, updated or deleted (or checked, inside the
 // confirmation), and the lines shown again after the Enter key or a get.
 //
-// A line's flags outside web objects are its element's: "<line>.isChanged",
-// "<line>.isDeleted", "<line>.isLoaded", and the subfile's line count
-// "<subfile>.Count"; in web objects the level's variables nIsMod_<n>,
-// nDel<n>, nRcdExists_<n> and nRC_<n>.
+// A line's flags outside web objects are its element's: "<line>.isChanged()"
+// (the element class compares each field with its pseudo twin),
+// "<line>.isDeleted()" and "<line>.isLoaded()" (kept by the runtime), and the
+// subfile's line count "<subfile>.Count"; in web objects the level's
+// variables nIsMod_<n>, nDel<n>, nRcdExists_<n> and nRC_<n>.
 #include "logic/core/out.h"
 #include "logic/core/rule_terms.h"
 #include "logic/core/spec_files.h"
 #include "logic/java/java_naming.h"
 #include "logic/java/variables.h"
 #include "logic/javaui/form_create.h"
+#include "logic/javaui/subfile_classes.h"
 #include "logic/navigation/old_values.h"
 #include "logic/navigation/program_props.h"
 #include "logic/program/expressions.h"
@@ -44,22 +46,6 @@ std::optional<Term> form_level_subfile(Run& run, const Term& level) {
   return std::nullopt;
 }
 
-std::string padded(const std::string& digits, size_t width) {
-  return digits.size() < width ? std::string(width - digits.size(), '0') + digits : digits;
-}
-
-// The element object of a subfile: "sub" + kind letter + its number and the
-// object's, lower-cased.
-std::string line_object(Run& run, const Term& subfile) {
-  int64_t object = 0;
-  if (auto spec = spec_list(run)) {
-    const auto items = spec->list_items();
-    if (items.size() > 1 && items[1].is_int()) object = items[1].as_int();
-  }
-  const std::string letter = kind_letter(text_of(spec_kind(run).value_or(atom(""))));
-  return platform::lower_1252("sub" + letter + padded(text_of(subfile), 2) + padded(std::to_string(object), 5));
-}
-
 struct LineNames {
   std::string idx, count, changed, deleted, loaded;
 };
@@ -74,11 +60,11 @@ LineNames line_names(Run& run, const Term& level) {
     n.deleted = rcd_deleted_var(level);
     n.loaded = rcd_exists_var(level);
   } else {
-    const std::string line = line_object(run, sub);
+    const std::string line = subfile_obj_name(run, sub);
     n.count = subfile_control_name(run, sub) + ".Count";
-    n.changed = line + ".isChanged";
-    n.deleted = line + ".isDeleted";
-    n.loaded = line + ".isLoaded";
+    n.changed = line + ".isChanged()";
+    n.deleted = line + ".isDeleted()";
+    n.loaded = line + ".isLoaded()";
   }
   return n;
 }
@@ -92,8 +78,7 @@ bool trn_process_lines(Run& run, const Term& level, bool confirm) {
   const LineNames n = line_names(run, level);
   declare_var(run, atom(n.idx), Term::list({atom("int"), num(4), num(0), num(0)}), "s", Term::nil());
   bool ok = Out(run).pieces({n.idx, "=", "0;"}).open("while (" + n.idx + " < " + n.count + ") {").ok();
-  ok = ok && Out(run).pieces({n.idx, "=", n.idx + " + 1;"}).ok();
-  if (ok) trn_read_row(run, level);
+  ok = ok && trn_read_row(run, level);
   ok = ok && java_if(run, n.changed + " == 1 || " + n.deleted + " == 1");
   ok = ok && call(run, name(run, "SANOMOD_", level)) && call(run, name(run, "GETKEY_", level));
   const auto write = [&](const char* mode, const char* prefix) {

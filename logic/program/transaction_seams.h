@@ -1,9 +1,8 @@
-// Callees of the transaction writer that the subfile writer owns (the
-// standard buttons' and the subfile commands' own headers are included), and
-// the line processing of a transaction's
-// subordinate subfile levels. Until a seam's owner writes it, its body asks
-// the run's stand-in of its name and arity (tests) and otherwise fails,
-// writing nothing.
+// The subfile row routines of a transaction's levels, the reload of a
+// level's lines, and the line processing of its subordinate subfile levels.
+// The web objects' row routines and the Select button's selection list are
+// their writers' own: until written, they ask the run's stand-in of their
+// name and arity (tests) and otherwise fail, writing nothing.
 #pragma once
 
 #include <string>
@@ -16,20 +15,17 @@
 
 namespace qn::logic {
 
-// --- the subfile writer's -----------------------------------------------------
-// The subfile row routines of a subfile level outside web objects (the
-// line read, the line added and sent).
+// --- the subfile rows ------------------------------------------------------------
+// The subfile row routines of a subfile level: outside web objects
+// READ_ROW_ (the line at the index into the variables, the index one
+// further) and ADD_ROW_ (the subfile's load-to-buffer method).
 bool trn_row_routines(Run& run, const engine::Term& level);
 // The subfile of a subordinate level loaded again: the start of the load,
 // the scan calls, the end of the load.
 bool trn_reload_lines(Run& run, const engine::Term& level);
-// The element classes of the form's subfiles, each in its own file.
-bool gen_subfile_classes(Run& run);
-// The flow class of a subfile of the form (its number).
-bool gen_subfile_flow_class(Run& run, const engine::Term& subfile);
 // The selection list of a level (the Select button's prompt).
 bool trn_selection_list(Run& run, const engine::Term& level);
-// The line of a subfile level read into the variables (READ_ROW_).
+// The line of a subfile level read into the variables: READ_ROW_ called.
 bool trn_read_row(Run& run, const engine::Term& level);
 
 

@@ -17,6 +17,14 @@ public abstract class QNSubfileElement {
   public abstract void setField(int i, QNComponent value);
   // Transactions' lines know whether a field changed since it was read.
   public int isChanged() { return 0; }
+  // A transaction's line marked deleted (1) and a line read from the table
+  // (1), kept by the runtime's subfile.
+  private int deleted;
+  private int loaded;
+  public int isDeleted() { return deleted; }
+  public int isLoaded() { return loaded; }
+  public void setDeleted(int deleted) { this.deleted = deleted; }
+  public void setLoaded(int loaded) { this.loaded = loaded; }
   // The mode of a transaction's line.
   public String getMode() { return mode; }
   public void setMode(String mode) { this.mode = mode; }
