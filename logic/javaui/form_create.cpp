@@ -312,7 +312,10 @@ std::optional<std::string> column_definition(Run& run, const FormItem& col, cons
 bool create_subfile(Run& run, const FormItem& f) {
   const Term& n = f.item.arg(1);
   const std::string sub = form_item_field(run, f);
-  declare_field(run, sub, "QNSubfile");
+  // A transaction's subfile is loaded by the transaction itself: no load
+  // producer.
+  const bool trn = spec_kind_in(run, {"trn"});
+  declare_field(run, sub, trn ? "QNSubfileTRN" : "QNSubfile");
   const auto r = rect_of(run, f.props);
   const std::string panel = control_panel_expr(run, f.container);
   const auto th = ctl_prop_decode(run, "th", f.props);
@@ -327,9 +330,14 @@ bool create_subfile(Run& run, const FormItem& f) {
   const std::string nn = two_digits(n);
   const bool loadall = pgm_prop_upper(run, "LOADALL").value_or("") == "YES";
   Out out(run);
-  out.pieces({"addSubfile ( " + sub + " = new QNSubfile ( new " + obj + "_load" + nn + "(), new " +
-              obj + "_flow" + nn + "(), " + (loadall ? "true" : "false") +
-              " , new QNColumnDefinition[] {"});
+  if (trn) {
+    out.pieces({"addSubfile ( " + sub + " = new QNSubfileTRN ( new " + obj + "_flow" + nn +
+                "() , new QNColumnDefinition[] {"});
+  } else {
+    out.pieces({"addSubfile ( " + sub + " = new QNSubfile ( new " + obj + "_load" + nn + "(), new " +
+                obj + "_flow" + nn + "(), " + (loadall ? "true" : "false") +
+                " , new QNColumnDefinition[] {"});
+  }
   out.shift(3);
   std::vector<std::string> defs, inits;
   int pos = 0;

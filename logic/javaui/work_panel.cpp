@@ -463,6 +463,14 @@ std::vector<Term> subfile_elements(Run& run, const Term& number) {
     }
   }
   shown.insert(shown.end(), rest.begin(), rest.end());
+  // A transaction's line also keeps each attribute's value as read (its
+  // pseudo twin), which tells whether the line changed.
+  if (spec_kind_in(run, {"trn"})) {
+    const size_t n = shown.size();
+    for (size_t i = 0; i < n; ++i) {
+      if (facts.exists(fact("attri_i", {shown[i], var()}))) shown.push_back(fact("seudo", {shown[i]}));
+    }
+  }
   facts.assertz(fact("subfile_elements_i", {number, Term::list(shown)}));
   return shown;
 }
@@ -483,7 +491,12 @@ bool gen_context_methods(Run& run) {
     run.facts().retract_all(fact("form_field_i", {atom(sf.object)}));
     const auto elements = subfile_elements(run, sf.number);
     std::vector<std::pair<std::string, std::string>> moves;  // field, variable
-    for (const Term& e : elements) moves.emplace_back(subfile_element_name(run, e), variable_ref(run, e));
+    for (const Term& e : elements) {
+      // A pseudo twin moves to and from the pseudo value's auxiliary.
+      std::optional<std::string> v;
+      if (is(e, "seudo", 1)) v = gen_aux_name(run, e.arg(1), Term::nil(), kAuxPseudo);
+      moves.emplace_back(subfile_element_name(run, e), v ? *v : variable_ref(run, e));
+    }
     sub_ok = method(run, "protected void variablesToSubfile" + sf.nn + "()", [&](Out& o) {
                for (const auto& [field, v] : moves) o.pieces({sf.object + ".set" + field + "(" + v + ");"});
                return true;

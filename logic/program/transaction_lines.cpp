@@ -76,7 +76,7 @@ bool java_else(Run& run) { return Out(run).close("}").open("else {").ok(); }
 
 bool trn_process_lines(Run& run, const Term& level, bool confirm) {
   const LineNames n = line_names(run, level);
-  declare_var(run, atom(n.idx), Term::list({atom("int"), num(4), num(0), num(0)}), "s", Term::nil());
+  declare_var(run, atom(n.idx), Term::list({atom("int"), num(9), num(0), num(0)}), "s", Term::nil());
   bool ok = Out(run).pieces({n.idx, "=", "0;"}).open("while (" + n.idx + " < " + n.count + ") {").ok();
   ok = ok && trn_read_row(run, level);
   ok = ok && java_if(run, n.changed + " == 1 || " + n.deleted + " == 1");

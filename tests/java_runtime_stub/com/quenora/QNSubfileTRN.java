@@ -16,6 +16,12 @@ public class QNSubfileTRN extends QNSubfile {
     super(load, flow, loadAll, columns, visibleRows, titleHeight, panel, x, y, w, h, rowHeight);
   }
 
+  // A transaction's subfile: the transaction loads it, no load producer.
+  public QNSubfileTRN(QNSubfileFlow flow, QNColumnDefinition[] columns, int visibleRows,
+                      int titleHeight, QNPanel panel, int x, int y, int w, int h, int rowHeight) {
+    super(null, flow, false, columns, visibleRows, titleHeight, panel, x, y, w, h, rowHeight);
+  }
+
   public void readData(QNParameterUnpacker qnu) { Count = qnu.readInt(); }
   public void writeData(QNParameterPacker qnp) { qnp.writeInt(Count); }
 }
