@@ -263,9 +263,12 @@ bool geteq(Run& run, const Term& level) {
   bool ok = routine_begin(run, name(run, "GETEQ_", level));
   ok = ok && seudo_read(run, level, table, Term::list(atts), key_seek(run, level),
                         own_read(run, level), true);
-  ok = ok && if_found(run, table, level) && gen_lock_read(run, table, level, Term::list(atts)) &&
-       set(run, "RcdFound", "1");
+  ok = ok && if_found(run, table, level);
+  // A subordinate level's other fields are initialised before the row's
+  // values are taken: after, they would clear what was just read (a line
+  // loaded again would show, and then save, empty values).
   if (!first) ok = ok && call(run, name(run, "INIT_NO_KEY", level));
+  ok = ok && gen_lock_read(run, table, level, Term::list(atts)) && set(run, "RcdFound", "1");
   ok = ok && key_change_assignments(run, level);
   const std::string smode = "sMode" + text_of(level);
   ok = ok && set_toks(run, smode, Term::list({tv("Mode")})) && set(run, "Mode", "'DSP'") &&
@@ -345,24 +348,29 @@ bool updates_others(Run& run, const Term& level) {
   return false;
 }
 
-// The end of an insert or update (item 16).
+// The end of an insert or update (item 16). The lines of the subordinate
+// subfile levels are written (NLEVEL_) before the first level's GETEQ_, which
+// loads them again from the table: written after it they would be lost.
 bool end_of_write(Run& run, const Term& level, std::string_view mode) {
   const bool first = level == trn_first_level(run);
   bool ok = true;
+  std::optional<Term> lines;
+  for (const Term& sub : trn_sub_levels(run, level)) {
+    if (trn_subfile_level(run, sub)) {
+      lines = sub;
+      break;
+    }
+  }
+  if (lines) ok = call(run, name(run, "NLEVEL_", level));
   if (first) {
     if (level_atts_mode_check(run, mode == "i" ? "i" : "u")) {
-      ok = gen_loop_once(run);
+      ok = ok && gen_loop_once(run);
     } else {
       ok = call(run, name(run, "GETEQ_", level)) &&
            status_msg(run, mode == "i" ? "sucadded" : "sucupdated") && declare_reset_caption_var(run);
     }
   }
-  for (const Term& sub : trn_sub_levels(run, level)) {
-    if (!trn_subfile_level(run, sub)) continue;
-    ok = ok && call(run, name(run, "NLEVEL_", level));
-    if (first) ok = ok && trn_reload_lines(run, sub);
-    break;
-  }
+  if (lines && first) ok = ok && trn_reload_lines(run, *lines);
   const std::vector<Term> prev = trn_moves(run, level, "previous(");
   if (!prev.empty()) {
     ok = ok && comment(run, "Save values for previous() function.") && assign_h_auxs(run, 's', prev);

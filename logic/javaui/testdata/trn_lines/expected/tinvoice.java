@@ -279,10 +279,10 @@ public final class tinvoice extends QNTransaction
                   /* End of After( Insert) rules */
                   if ( ( AnyError == 0 ) )
                   {
+                     nlevel_071( ) ;
                      geteq( ) ;
                      msgStatus( localUtil.getMessages().getMessage("sucadded") );
                      reset_caption_071( ) ;
-                     nlevel_071( ) ;
                      subLines.startLoad();
                      subt0100007 = new subT0100007 ();
                      scanstart_072( ) ;
@@ -344,10 +344,10 @@ public final class tinvoice extends QNTransaction
                      /* End of After( update) rules */
                      if ( ( AnyError == 0 ) )
                      {
+                        nlevel_071( ) ;
                         geteq( ) ;
                         msgStatus( localUtil.getMessages().getMessage("sucupdated") );
                         reset_caption_071( ) ;
-                        nlevel_071( ) ;
                         subLines.startLoad();
                         subt0100007 = new subT0100007 ();
                         scanstart_072( ) ;
@@ -561,12 +561,12 @@ public final class tinvoice extends QNTransaction
       zm072( 2) ;
       if (!T000710.eof())
       {
+         init_no_key072( ) ;
          Ainvid = dboinvline.getInvid();
          Alineno = dboinvline.getLineno();
          Aprodid = dboinvline.getProdid();
          Aqty = dboinvline.getQty();
          RcdFound = (short)(1) ;
-         init_no_key072( ) ;
          Zinvid = Ainvid ;
          Zlineno = Alineno ;
          sMode2 = Mode ;
