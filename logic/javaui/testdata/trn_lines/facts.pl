@@ -35,10 +35,10 @@ lit_i(0, 1, window, [rect(0, 0, 479, 299), title(['Invoices'])]).
 lit_i(1, 1, t(invid, 2), [pos(1, 1), rect(120, 10, 199, 29)]).
 lit_i(2, 1, t(invdate, 2), [pos(2, 1), rect(120, 40, 199, 59)]).
 lit_i(3, 1, t(custid, 2), [pos(3, 1), rect(120, 70, 179, 89)]).
-lit_i(4, 1, s(1), [pos(4, 1), rect(10, 100, 469, 239), ctlname('Lines')]).
-lit_i(5, 2, s(t(lineno, 2), 1), [pos(1, 1)]).
-lit_i(6, 2, s(t(prodid, 2), 1), [pos(1, 2)]).
-lit_i(7, 2, s(t(qty, 2), 1), [pos(1, 3)]).
+lit_i(4, 1, s(1), [pos(4, 1), rect(10, 100, 469, 239), ctlname('Lines'), th(20), rowh(20)]).
+lit_i(5, 2, s(t(lineno, 2), 1), [pos(1, 1), width(50)]).
+lit_i(6, 2, s(t(prodid, 2), 1), [pos(1, 2), width(80)]).
+lit_i(7, 2, s(t(qty, 2), 1), [pos(1, 3), width(60)]).
 lit_i(8, 1, button('Enter'), [pos(10, 1), rect(10, 260, 79, 284)]).
 lit_i(9, 1, button('Cancel'), [pos(10, 2), rect(90, 260, 159, 284)]).
 /* The object loop's logging flag, as a run sets it before every object. */
