@@ -143,7 +143,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
       {"rcustlist.java", "logic/program", "rpt_print"},
       {"mmainmenu.java", "logic/core", "placeholder_mnu"},
       {"tcustomer.java", "logic/javaui", "trn_one"},
-      {"tinvoice.java", "logic/core", "placeholder_trn"},
+      {"tinvoice.java", "logic/javaui", "trn_lines"},
       {"wbrowse.java", "logic/javaui", "wp_browse"},
       {"bmainbar.java", "logic/program", "mbr_sample"},
       // The reorganisation (c0011) after the creation (c0010): its programs
@@ -169,7 +169,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   EXPECT_EQ(names_in(model_, ".jtm"),
             (std::set<std::string>{"dbc001.jtm", "dbc002.jtm", "dbc003.jtm", "dbc004.jtm",
                                    "supc001.jtm", "supc002.jtm", "supc003.jtm", "supc004.jtm",
-                                   "dbc1001.jtm", "supc1001.jtm", "s0100008.jtm"}));
+                                   "dbc1001.jtm", "supc1001.jtm", "s0100007.jtm", "s0100008.jtm"}));
   EXPECT_EQ(names_in(model_, ".mak"),
             (std::set<std::string>{"Reorganization.mak", "ainvlines.mak", "aprintinv.mak",
                                    "developermenu.mak"}));
@@ -178,12 +178,14 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   // The data view CustView (QNSPC001\custview.dv) gets its classes after the tables'.
   EXPECT_NE(copy_list.find("dbc1001.jtm dbcCustView.java\n"), std::string::npos) << copy_list;
   EXPECT_NE(copy_list.find("s0100008.jtm subW0100008.java\n"), std::string::npos) << copy_list;
-  // The Browse panel's element class as its golden case expects it, with the
-  // package line.
-  {
-    std::string want = read_file(QN_SOURCE_DIR "/logic/javaui/testdata/wp_browse/expected/s0100008.jtm");
+  EXPECT_NE(copy_list.find("s0100007.jtm subT0100007.java\n"), std::string::npos) << copy_list;
+  // The Browse panel's and the Invoice's element classes as their golden
+  // cases expect them, with the package line.
+  for (const auto& [stem, golden] : {std::pair<const char*, const char*>{"s0100008.jtm", "wp_browse"},
+                                     {"s0100007.jtm", "trn_lines"}}) {
+    std::string want = read_file(std::string(QN_SOURCE_DIR "/logic/javaui/testdata/") + golden + "/expected/" + stem);
     want.insert(0, "package com.demo.sample;\n");
-    EXPECT_EQ(read_file((model_ / "s0100008.jtm").string()), want);
+    EXPECT_EQ(read_file((model_ / stem).string()), want) << stem;
   }
   for (const auto& p : expected) {
     SCOPED_TRACE(p.file);

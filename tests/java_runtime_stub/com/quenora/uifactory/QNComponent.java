@@ -8,6 +8,8 @@ public class QNComponent {
   private Object value;
 
   public void setValue(Object value) { this.value = value; }
+  // What the cell holds (the runs of the generated classes read it).
+  public Object getValue() { return value; }
   public byte getByteValue() { return ((Number) value).byteValue(); }
   public short getShortValue() { return ((Number) value).shortValue(); }
   public int getIntValue() { return ((Number) value).intValue(); }
