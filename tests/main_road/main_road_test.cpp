@@ -84,7 +84,7 @@ TEST_F(MainRoad, SampleModelGeneratesEveryObject) {
   ASSERT_FALSE(r.timed_out);
   ASSERT_EQ(r.status, 0) << r.err;  // Generate answered true
   // The run ends with its summary (the index reorganisation writes no file).
-  EXPECT_NE(r.err.find("\nqngen: 14 objects generated, 62 files written, 0 errors, "),
+  EXPECT_NE(r.err.find("\nqngen: 14 objects generated, 63 files written, 0 errors, "),
             std::string::npos)
       << r.err;
 
@@ -294,8 +294,9 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
   // reads tables 1 and 2, a main program on the
   // Server), InvLines (procedure 13, reads tables 2 and 3, a main program
   // without location), ClearInv (procedure 14, deletes from table 3),
-  // CustList (report 3, reads table 1) and Customer (transaction 6, reads and
-  // updates table 1).
+  // CustList (report 3, reads table 1), Customer (transaction 6, reads and
+  // updates table 1) and Invoice (transaction 7, tables 2 and 3, its lines'
+  // element class).
   // The call tree gains what InvLines and MainMenu call; the programs' make files are
   // written in the first run, which completes the tree once and says so.
   const std::string head =
@@ -305,9 +306,9 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
       "is_webproc_i('Web Proc').\n"
       "ij_main_object(aprintinv,'PrintInv',server).\n"
       "ij_main_object(ainvlines,'InvLines','').\n"
+      "ij_table_def(1,dbcCUSTOMER,supcCUSTOMER,[]).\n"
       "ij_table_def(2,dbcINVOICE,supcINVOICE,[]).\n"
       "ij_table_def(3,dbcINVLINE,supcINVLINE,[]).\n"
-      "ij_table_def(1,dbcCUSTOMER,supcCUSTOMER,[]).\n"
       "ij_object_dependency(hcustomers,[],[1]).\n"
       "ij_object_dependency(hcustpick,[],[1]).\n"
       "ij_object_dependency(aprintinv,[],[1,2]).\n"
@@ -315,6 +316,7 @@ TEST_F(MainRoad, StateAndKeptFilesCarryOverToTheNextRun) {
       "ij_object_dependency(pclearinv,[],[3]).\n"
       "ij_object_dependency(rcustlist,[],[1]).\n"
       "ij_object_dependency(tcustomer,[],[1]).\n"
+      "ij_object_dependency(tinvoice,[subT0100007],[2,3]).\n"
       "ij_object_dependency(wbrowse,[subW0100008],[]).\n";
   ASSERT_EQ(generate().status, 0);
   EXPECT_EQ(read_file((model_ / "sm11_1.ari").string()), head + "call_tree_builded_i.\n" + tail);
