@@ -1,6 +1,6 @@
 // A transaction's class written into captured output: one level of 10
 // attributes, and five levels of 20 (the first, and four subordinate levels
-// shown in subfiles, whose writer is stood in for: it writes nothing).
+// shown in subfiles: their row routines, loads, element and flow classes).
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -80,13 +80,6 @@ void run_transaction(benchmark::State& state, int levels, int atts) {
       a[2] = qn::engine::Term::string("T" + std::to_string(a[1].is_int() ? a[1].as_int() : 0));
       return true;
     });
-    // The subfile writer's callees write nothing.
-    for (const char* seam : {"trn_row_routines", "trn_reload_lines", "trn_read_row", "gen_subfile_flow_class"}) {
-      run.stand_in_host(seam, 1, [](qn::logic::Run&, std::span<qn::engine::Term>) { return true; });
-    }
-    for (const char* seam : {"gen_subfile_classes", "trn_load_to_buffer_routines"}) {
-      run.stand_in_host(seam, 0, [](qn::logic::Run&, std::span<qn::engine::Term>) { return true; });
-    }
     written = qn::logic::gen_transaction_class(run, 0, 6, spec);
     lines = run.capture()->all_lines().size();
   }
