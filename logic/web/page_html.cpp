@@ -443,10 +443,14 @@ bool gen_html_control(Run& run, const Term& lit) {
       auto [cw, ch] = grid_cell(run);
       const int64_t cols = std::max<int64_t>(1, int_prop(props, "width", 40 * cw) / cw);
       const int64_t rows = std::max<int64_t>(1, int_prop(props, "height", 4 * ch) / ch);
+      // Unless it grows with its text, the area shows no scroll bars.
+      const auto autoresize = ctrl_prop_value(run, "autoresize", props);
+      const bool fixed = !autoresize || (autoresize->is_int() && autoresize->as_int() == 0);
+      const Term area_style = style_string(run, lit, false, fixed ? "overflow:hidden;" : "");
       ok = ok && emit_if(run, enabled, {}) &&
            text_expr(run, cat({stok("<textarea cols=" + std::to_string(cols) +
                                     " rows=" + std::to_string(rows) + id_name + in_tags),
-                               style, stok(">")})) &&
+                               area_style, stok(">")})) &&
            value(run, tl({var})) && text(run, "</textarea>") && emit_else(run) &&
            text(run, "<span>") && value(run, tl({var})) && text(run, "</span>") &&
            emit_close_blocks(run, num(1));
