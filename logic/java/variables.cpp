@@ -215,27 +215,19 @@ std::optional<std::string> auxname(Run& run, const Term& att) {
 namespace {
 
 // The declared names for which recording a reference would change nothing:
-// a "*" name, or one whose first fld_to_dcl_i/3 clause has kind s, h or rp.
-// That depends on fld_to_dcl_i/3 only (and on is_i/2, which the walk reads
-// too), so the set holds while their stamps stay where they were.
+// a "*" name, or one whose first fld_to_dcl_i/3 clause has kind s, h or rp,
+// as the walk found them. A class declares new names all the time; a name
+// found settled stays so unless its declaration goes, so a name of the set
+// is checked again (one lookup) rather than the set dropped at each new
+// declaration and every name walked again.
 struct RecordedVars {
-  uint64_t is_stamp = 0;
-  uint64_t decl_stamp = 0;
   std::unordered_set<Term> names;
 };
 
 RecordedVars& recorded_vars(Run& run) {
   std::shared_ptr<void>& slot = run.recorded_vars();
   if (!slot) slot = std::make_shared<RecordedVars>();
-  auto& r = *static_cast<RecordedVars*>(slot.get());
-  const uint64_t is_stamp = run.facts().stamp("is_i", 2),
-                 decl_stamp = run.facts().stamp("fld_to_dcl_i", 3);
-  if (r.is_stamp != is_stamp || r.decl_stamp != decl_stamp) {
-    r.names.clear();
-    r.is_stamp = is_stamp;
-    r.decl_stamp = decl_stamp;
-  }
-  return r;
+  return *static_cast<RecordedVars*>(slot.get());
 }
 
 bool record_settled(Run& run, const Term& decl) {
@@ -243,6 +235,16 @@ bool record_settled(Run& run, const Term& decl) {
   if (text_of(decl).starts_with("*")) return true;
   auto d = run.facts().first(Term::compound(kDecl, {decl, var(), var()}));
   return d && (d->arg(2) == "s" || d->arg(2) == "h" || d->arg(2) == "rp");
+}
+
+// The name was walked and found settled, and still is.
+bool known_settled(Run& run, const Term& decl) {
+  RecordedVars& r = recorded_vars(run);
+  auto it = r.names.find(decl);
+  if (it == r.names.end()) return false;
+  if (record_settled(run, decl)) return true;
+  r.names.erase(it);
+  return false;
 }
 
 // A reference the class can declare as a field: a Java identifier. Others
@@ -268,13 +270,12 @@ void record_ref_decl(Run& run, const Term& name, const std::string& ref) {
   static const engine::Atom kIs("is_i");
   if (!field_name(ref)) return;
   const Term decl = atom(ref);
-  if (recorded_vars(run).names.contains(decl)) return;
+  if (known_settled(run, decl)) return;
   if (run.facts().count(kIs.name(), 2) > 0 &&
       run.facts().exists(Term::compound(kIs, {name, var()})))
     return;
   record_var_decl(run, name, decl, "s");
-  RecordedVars& r = recorded_vars(run);
-  if (record_settled(run, decl)) r.names.insert(decl);
+  if (record_settled(run, decl)) recorded_vars(run).names.insert(decl);
 }
 
 }  // namespace

@@ -299,13 +299,15 @@ std::optional<FixedValue> fixed_value_function(std::string_view key) {
 }
 
 std::string pgm_kind(const Run& run) {
-  if (auto id = run.facts().first(fact("pgm_id", {var()}))) {
-    auto items = id->arg(1).list_items();
-    if (items.size() >= 2) return text_of(items[1]);
+  // Asked for every control and assignment: the items are read in place.
+  static const engine::Atom kPgmId("pgm_id"), kSpec("spec_i");
+  if (auto id = run.facts().first(Term::compound(kPgmId, {var()}))) {
+    const Term& l = id->arg(1);
+    if (l.is_cons() && l.tail().is_cons()) return text_of(l.tail().head());
   }
-  if (auto spec = run.facts().first(fact("spec_i", {var()}))) {
-    auto items = spec->arg(1).list_items();
-    if (!items.empty()) return text_of(items[0]);
+  if (auto spec = run.facts().first(Term::compound(kSpec, {var()}))) {
+    const Term& l = spec->arg(1);
+    if (l.is_cons()) return text_of(l.head());
   }
   return "";
 }

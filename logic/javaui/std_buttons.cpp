@@ -315,15 +315,15 @@ void merge_noaccept(Rules& rules) {
 // A prompt rule: rule_i(Level, prompt([_, _, Target, _, [Object | Parameters] | _])).
 struct Prompt {
   Term level;
+  Term numbers;
   Term target;
   Term object;  // its token
-  Term parameters;
 };
 std::optional<Prompt> prompt_of(const Term& rule_fact) {
   if (!is(rule_fact.arg(2), "prompt", 1)) return std::nullopt;
   const auto p = rule_fact.arg(2).arg(1).list_items();
   if (p.size() < 5 || !p[4].is_cons()) return std::nullopt;
-  return Prompt{rule_fact.arg(1), p[2], p[4].head(), p[4].tail()};
+  return Prompt{rule_fact.arg(1), p[0], p[2], p[4].head()};
 }
 
 // Duplicate prompts: one string-object prompt of the first target found that
@@ -468,18 +468,6 @@ const EnterButtonLook* enter_button_look(std::string_view mode) {
 
 bool no_user_mode_keys(Run& run) { return !level_atts_mode_check(run, "u"); }
 
-std::string prompt_routine_name(const Term& parameters, const Term& level) {
-  std::string name = "prompt_";
-  bool first = true;
-  for (const Term& p : parameters.list_items()) {
-    const int64_t k = tok_kind(p);
-    if (k == kTokOpen || k == kTokFunction || k == kTokClose || k == kTokComma) continue;
-    name += (first ? "" : "_") + name_of(p);
-    first = false;
-  }
-  return name + "_" + text_of(level);
-}
-
 bool add_form_button(Run& run, const Term& att, std::string_view bitmap, int64_t width, int64_t gap,
                      std::string_view name, std::string_view code) {
   ButtonContext ctx(run);
@@ -537,7 +525,7 @@ bool prepare_trn_buttons(Run& run) {
       const auto p = prompts.find(key_of(a));
       if (p == prompts.end()) continue;
       add_button(run, ctx, a, text_of(look[2]), *width, *gap, "bmp_prompt" + name_of(a),
-                 prompt_routine_name(p->second.parameters, first) + "();");
+                 prompt_routine_name(p->second.numbers, first) + "();");
     }
   }
 
@@ -633,36 +621,9 @@ bool prompt_call(Run& run, const Term& att) {
   for (const Term& r : run.facts().findall(fact("rule_i", {var(), fact("prompt", {var()})}))) {
     auto p = prompt_of(r);
     if (!p || key_of(p->target) != key) continue;
-    return Out(run).pieces({prompt_routine_name(p->parameters, p->level) + "();"}).ok();
+    return Out(run).pieces({prompt_routine_name(p->numbers, p->level) + "();"}).ok();
   }
   return false;
-}
-
-bool prompt_init_noweb(Run& run, const Term& level) {
-  bool ok = true;
-  std::unordered_set<std::string> written;
-  for (const Term& r : run.facts().findall(fact("rule_i", {level, fact("prompt", {var()})}))) {
-    auto p = prompt_of(r);
-    if (!p) continue;
-    const std::string name = prompt_routine_name(p->parameters, level);
-    if (!written.insert(name).second) continue;
-    // An object call (kind 28) names the object as a string object does.
-    const Term object = tok_kind(p->object) == kTokLink
-                            ? tk("'" + name_of(p->object) + "'", kTokConstant)
-                            : p->object;
-    std::vector<Term> call{tk("call(", kCmdCall), object};
-    for (const Term& t : p->parameters.list_items()) {
-      const int64_t k = tok_kind(t);
-      if (k == kTokOpen || k == kTokFunction || k == kTokClose || k == kTokComma) continue;
-      call.push_back(tk(",", kTokComma));
-      call.push_back(t);
-    }
-    call.push_back(tk(")", kTokClose));
-    ok = begin_local_routine(run, atom(name), Term::nil(), {}) && ok;
-    ok = cmd_to_code(run, Term::list(call), Term::nil(), Term::nil(), level, Term::nil()) && ok;
-    ok = end_routine(run, "0") && ok;
-  }
-  return ok;
 }
 
 }  // namespace qn::logic

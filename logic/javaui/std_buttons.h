@@ -17,6 +17,7 @@
 
 #include "engine/term.h"
 #include "logic/core/run.h"
+#include "logic/web/page_scripts.h"
 
 namespace qn::logic {
 
@@ -35,10 +36,11 @@ const EnterButtonLook* enter_button_look(std::string_view mode);
 // the form, so it gets a get button.
 bool no_user_mode_keys(Run& run);
 
-// prompt_routine_name/3 (Parameters, Level): "prompt_" + the parameters'
-// names ("&" dropped) joined with "_" + "_" + the level. Separators and
-// parentheses among the parameter tokens are passed over.
-std::string prompt_routine_name(const engine::Term& parameters, const engine::Term& level);
+// The prompt routines are the page scripts' (prompt_routine_name/3: named
+// by the prompt's numbers and level; prompt_init_noweb/1: the routines of a
+// level's prompts), one naming for buttons, key handler and routines.
+using web::prompt_init_noweb;
+using web::prompt_routine_name;
 
 // add_form_button/6 (Attribute, Bitmap, Width, Gap, Name, Code): a button
 // beside the first control showing the attribute (t(Attribute, 2), or a
@@ -91,10 +93,5 @@ bool focus_enter_button(Run& run);
 // on the level of that rule), as keyPromptHandler writes it: false, writing
 // nothing, when the attribute has no prompt.
 bool prompt_call(Run& run, const engine::Term& att);
-
-// prompt_init_noweb/1 (Level): for every prompt of the level, the local
-// routine prompt_routine_name/3 that calls the prompted object; a name
-// written already (two prompts with the same parameters) is written once.
-bool prompt_init_noweb(Run& run, const engine::Term& level);
 
 }  // namespace qn::logic

@@ -97,7 +97,7 @@ TEST(StdButtons, PrepareSteps) {
            "rule_i(1, rule([a(31, [12, 3, 'p.gif'])], [], [], [custid, custname])). ",
        "b_line_i", 6,
        "b_line_i(1,0,0,cmd,0,[t('',146),t(bmp_promptcustname,3,6,1)]) "
-       "b_line_i(2,0,0,cmd,0,[t('',166),t('prompt_custname_1();',3,9,2)]) "
+       "b_line_i(2,0,0,cmd,0,[t('',166),t('prompt_1_1();',3,9,2)]) "
        "b_line_i(3,0,0,cmd,0,[t('',147)]) "},
       {"with Mode nothing shown is accepted in delete mode",
        kMode + "lit_i(5, 1, t('&Note', 23), [rect(1, 1, 2, 2)]). ", "rule_i", 2,
@@ -299,28 +299,31 @@ TEST(StdButtons, DisableAndFocus) {
   }
 }
 
-TEST(StdButtons, PromptRoutineName) {
-  EXPECT_EQ(prompt_routine_name(term("[t(custid, 2), t(',', 7), t('&Zip', 23)]"), num(1)),
-            "prompt_custid_Zip_1");
-  EXPECT_EQ(prompt_routine_name(term("[]"), num(2)), "prompt__2");
-}
-
-// Two prompts with the same parameters on a level make one routine.
+// The prompt routines are named by the prompt's numbers and level, as the
+// page scripts name them; two prompts with the same numbers on a level make
+// one routine, and keyPromptHandler calls the attribute's first prompt.
 TEST(StdButtons, PromptInitNowebWritesEachRoutineOnce) {
-  ExprRun r(kTrn + prompt("1", "custname", "t('P', 28)") + prompt("2", "custname", "t('Q', 28)"));
+  ExprRun r(kTrn + prompt("1", "custname", "t('P', 28)") + prompt("1", "custname", "t('Q', 28)") +
+            prompt("[2, 3]", "custid", "t('R', 28)"));
   r.run.stand_in_host("i_called_pgms", 4, [](logic::Run&, std::span<engine::Term> a) {
     a[3] = engine::Term::list({});
     return true;
   });
   EXPECT_TRUE(prompt_init_noweb(r.run, num(1)));
-  // keyPromptHandler's call of it; none for an attribute without a prompt.
   EXPECT_TRUE(prompt_call(r.run, atom("custname")));
-  EXPECT_FALSE(prompt_call(r.run, atom("custid")));
-  EXPECT_EQ(r.lines().back(), "prompt_custname_1();");
-  size_t routines = 0;
-  for (const std::string& l : r.lines())
-    routines += l.find("void prompt_custname_1") != std::string::npos;
+  EXPECT_TRUE(prompt_call(r.run, atom("custid")));
+  EXPECT_FALSE(prompt_call(r.run, atom("custcity")));
+  const auto lines = r.lines();
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[lines.size() - 2], "prompt_1_1();");
+  EXPECT_EQ(lines.back(), "prompt_2_3_1();");
+  size_t routines = 0, second = 0;
+  for (const std::string& l : lines) {
+    routines += l.find("void prompt_1_1") != std::string::npos;
+    second += l.find("void prompt_2_3_1") != std::string::npos;
+  }
   EXPECT_EQ(routines, 1u);
+  EXPECT_EQ(second, 1u);
 }
 
 }  // namespace

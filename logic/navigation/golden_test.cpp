@@ -80,12 +80,8 @@ StandInData write_accessors(navtest::Fixture& f) {
 }
 
 // golden_msg_action(Kind, Message, Attributes, Items): each action after a
-// comment naming its kind. The focus on a form's control stands in as a
-// comment.
+// comment naming its kind.
 void write_msg_actions(navtest::Fixture& f) {
-  f.run.stand_in_host("focus_first_of", 1, [](Run& r, std::span<engine::Term> a) {
-    return emit_comment(r, {Piece("focus_first_of"), Piece(engine::writeq(a[0]))});
-  });
   for (const engine::Term& m : f.eng.facts().clauses("golden_msg_action", 4)) {
     emit_comment(f.run, {Piece("Kind " + engine::writeq(m.arg(1)))});
     MsgAction action{m.arg(1).as_int(), m.arg(2), m.arg(3), m.arg(4)};

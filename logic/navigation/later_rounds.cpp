@@ -10,7 +10,9 @@
 #include "logic/java/commands.h"
 #include "logic/program/expressions.h"
 #include "logic/program/java_expr.h"
+#include "logic/javaui/work_panel.h"
 #include "logic/program/transaction_logic.h"
+#include "logic/web/page_html.h"
 #include "logic/core/spec_files.h"
 #include "platform/cp1252.h"
 
@@ -53,10 +55,11 @@ bool gen_control_refresh(Run& run, const Term& atts) {
   return ask(run, "gen_control_refresh", a);
 }
 bool focus_first_of(Run& run, const Term& atts) {
-  std::vector<Term> a{atts};
-  if (ask(run, "focus_first_of", a)) return true;
-  // A transaction's focus, outside web objects.
-  return spec_kind_in(run, {"trn"}) && trn_focus_first_of(run, atts);
+  // A form without a control showing one of them keeps its focus.
+  if (spec_kind_in(run, {"web"}) || http_main_pgm(run)) return web::web_focus_first_of(run, atts);
+  if (spec_kind_in(run, {"trn"})) return trn_focus_first_of(run, atts);
+  if (spec_kind_in(run, {"scr"})) focus_first_of_form(run, atts);
+  return true;
 }
 bool http_prefix(Run& run, Term& prefix) {
   std::vector<Term> a{prefix};

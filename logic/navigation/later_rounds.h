@@ -17,7 +17,9 @@ bool gen_confirm_stmt(Run& run, const engine::Term& tokens, const engine::Term& 
 // generator.
 bool gen_control_refresh(Run& run, const engine::Term& atts);
 // focus_first_of/1 (Attributes): the focus on the first control showing one
-// of the attributes. Owner: the transaction and work-panel form generator.
+// of the attributes: a web object's initial focus control, a transaction's
+// focus, a work panel's next focus in tab order; elsewhere, or when no
+// control shows one, nothing.
 bool focus_first_of(Run& run, const engine::Term& atts);
 // http_prefix/1 (Prefix): the start of the URLs of called web objects:
 // "https:" when the option http_protocol is secure, "" when it is none, else

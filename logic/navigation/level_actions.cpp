@@ -15,6 +15,7 @@
 #include "logic/navigation/vert_formulas.h"
 #include "logic/core/spec_files.h"
 #include "logic/program/expressions.h"
+#include "logic/program/subfile_commands.h"
 #include "logic/java/variables.h"
 #include "logic/program/java_expr.h"
 #include "logic/toolbox/declarations.h"
@@ -216,9 +217,7 @@ bool each_att_action(Run& run, const LevelActions& args, const std::vector<Term>
     } else if (kind_is(a, "c")) {
       ok = emit_if(run, info, {});
     } else if (kind_is(a, "s")) {
-      // The subfile element's reference; none known, nothing written.
-      if (auto ref = subfile_element_ref(run, att))
-        ok = assign_var_ref(run, att, *ref, Term::list({tok(att, kTokAttribute)}), {});
+      ok = subfile_assignment(run, args.level, att);
     } else if (kind_is(a, "t")) {
       // The level's own table: the level driver reads it.
     } else {

@@ -97,6 +97,36 @@ TEST(LevelActions, WriteByKind) {
   }
 }
 
+// s: the field of the subfile the level shows, set from the attribute; the
+// setter names old values and variables as the element class does.
+TEST(LevelActions, SubfileAssignment) {
+  const char* facts =
+      "attri_i('Price', ['Price', int, 6, 0, '', 0]). attri_i('&Qty', ['Qty', int, 4, 0, '', 0]). "
+      "spec_i([scr, 8, 'B', 'B', 0, 0]). level_i(1, [0]). level_i(2, [0]). ";
+  struct Case {
+    const char* name;
+    const char* more;
+    const char* action;
+    Lines lines;
+  } cases[] = {
+      {"an attribute of the level's subfile", "lit_i(1, 1, s(1), []). sf_break_i(1, 1). ",
+       "a_i(s1, 1, s, 'Price', x, [])", {"subw0100008.setPrice( Price );"}},
+      {"a variable: its V field", "lit_i(1, 1, s(1), []). sf_break_i(1, 1). ",
+       "a_i(s1, 1, s, '&Qty', x, [])", {"subw0100008.setVQty( Qty );"}},
+      {"the second subfile of the form", "lit_i(1, 1, s(1), []). lit_i(2, 1, s(2), []). "
+       "sf_break_i(2, 2). ", "a_i(s1, 2, s, 'Price', x, [])", {"subw0200008.setPrice( Price );"}},
+      {"a level that shows no subfile writes nothing", "", "a_i(s1, 1, s, 'Price', x, [])", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f(std::string(facts) + c.more);
+    const Term action = t(c.action);
+    LevelActions args{action.arg(2), {}, false, false, num(0), Term::nil(), {}};
+    ASSERT_TRUE(each_att_action(f.run, args, {action}));
+    EXPECT_EQ(f.lines(), c.lines);
+  }
+}
+
 // The first pass leaves the vertical formula and the condition on its
 // result to the second, and saves the held moves at its end; the second
 // writes only what the first left.

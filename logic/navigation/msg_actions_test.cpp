@@ -1,4 +1,5 @@
 #include "logic/navigation/msg_actions.h"
+#include "logic/navigation/later_rounds.h"
 
 #include <gtest/gtest.h>
 
@@ -27,11 +28,11 @@ TEST(MsgActions, ByKind) {
   const char* kCallChk = "new chk(remoteHandle, context).execute( ) ;";
   const Case cases[] = {
       {"1: an error in a transaction", "spec_i([trn, 1, 'T', 'N']).", 1, "t('''Bad''', 3)", "[]",
-       {"QNutil.msg( me(),  \"Bad\" );", "AnyError = (byte)(1) ;", "focus(['A'])"}},
+       {"QNutil.msg( me(),  \"Bad\" );", "AnyError = (byte)(1) ;"}},
       {"1: an error in a procedure", "spec_i([proc, 1, 'T', 'N']).", 1, "t('''Bad''', 3)", "[]",
-       {"/* An error message should be issued here. */", "focus(['A'])"}},
+       {"/* An error message should be issued here. */"}},
       {"1: an error in a web panel", "spec_i([web, 1, 'T', 'N']).", 1, "t('''Bad''', 3)", "[]",
-       {"qncgi_pusherror( \"Bad\") ;", "focus(['A'])"}},
+       {"qncgi_pusherror( \"Bad\") ;"}},
       {"4: the message command in a transaction", "spec_i([trn, 1, 'T', 'N']).", 4, "t('''Hi''', 3)",
        "[]", {"QNutil.msg( me(),  \"Hi\" );"}},
       {"4: the message command in a procedure, which has no me()", "spec_i([proc, 1, 'T', 'N']).",
@@ -47,13 +48,42 @@ TEST(MsgActions, ByKind) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Fixture f(std::string(c.spec) + " attri_i('AnyError', ['AnyError', int, 1, 0, '', 0]).");
-    auto line = [](logic::Run& run, const std::string& s) { return Out(run).pieces({s}).ok(); };
-    f.run.stand_in_host("focus_first_of", 1, [&](logic::Run& run, std::span<Term> a) {
-      return line(run, "focus(" + engine::writeq(a[0]) + ")");
-    });
     MsgAction a{c.kind, t(c.message), t("['A']"), t(c.items)};
     ASSERT_TRUE(gen_msg_action(f.run, a));
     EXPECT_EQ(f.lines(), c.lines);
+  }
+}
+
+// An error's focus goes to the first control showing one of its attributes,
+// as each kind of form sets it; a procedure has no form.
+TEST(MsgActions, ErrorFocusByKind) {
+  const std::string form =
+      "level_i(1, [0]). attri_i('A', ['A', int, 4, 0, '', 0]). attri_i('B', ['B', int, 4, 0, '', 0]). "
+      "lit_i(1, 1, t('B', 2), [ctrltype(edit, 0), rect(10,40,19,49)]). "
+      "lit_i(2, 1, t('A', 2), [ctrltype(edit, 0), rect(10,10,19,19)]). ";
+  struct Case {
+    const char* name;
+    const char* spec;
+    const char* atts;
+    const char* focus;  // the last line, "" for none
+  } cases[] = {
+      {"work panel: in tab order", "spec_i([scr, 1, 'W', 'W', 0, 0]).", "['A', 'B']",
+       "setNextFocus(edtA);"},
+      {"web panel: in control order", "spec_i([web, 1, 'H', 'H', 0, 0]).", "['A', 'B']",
+       "QN_FocusControl = \"_B\" ;"},
+      {"work panel: no control shows it", "spec_i([scr, 1, 'W', 'W', 0, 0]).", "['C']", ""},
+      {"procedure: no form", "spec_i([proc, 1, 'P', 'P', 0, 0]).", "['A']", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f(form + c.spec);
+    ASSERT_TRUE(focus_first_of(f.run, t(c.atts)));
+    const Lines lines = f.lines();
+    std::string focus;
+    for (const std::string& l : lines) {
+      if (l.find("Focus") != std::string::npos) focus = l.substr(l.find_first_not_of(' '));
+    }
+    EXPECT_EQ(focus, c.focus);
   }
 }
 

@@ -16,6 +16,7 @@
 #include "logic/navigation/commands.h"
 #include "logic/navigation/program_props.h"
 #include "logic/program/expressions.h"
+#include "logic/toolbox/declarations.h"
 #include "logic/toolbox/rule_utilities.h"
 #include "platform/cp1252.h"
 
@@ -114,6 +115,20 @@ bool load_command(Run& run, const Term& level) {
 }
 
 }  // namespace
+
+bool subfile_assignment(Run& run, const Term& level, const Term& attribute) {
+  const auto n = own_subfile(run, level);
+  if (!n) return true;
+  const auto value = exp_to_java(run, Term::list({fact("t", {attribute, num(kTokAttribute)})}), {});
+  if (!value) {
+    return emit_comment(run, {Piece("Generation error: no value for subfile field " +
+                                    text_of(attribute))});
+  }
+  std::vector<Piece> line{Piece(subf_obj_att_name(run, *n, attribute, "set") + "(")};
+  for (const auto& p : value->pieces) line.emplace_back(p);
+  line.emplace_back(");");
+  return Out(run).pieces(line).ok();
+}
 
 std::optional<Term> level_subfile(Run& run, const Term& level) {
   std::vector<Term> seen;

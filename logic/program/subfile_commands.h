@@ -36,6 +36,10 @@ bool refresh_all_subfiles(Run& run);
 // level below it along its for-each break chain (break_i(Level, nvg, Next,
 // X, X)), recursively.
 std::optional<engine::Term> level_subfile(Run& run, const engine::Term& level);
+// subfile_assignment/2 (Level, Attribute): the field of the level's subfile
+// element set from the attribute, "<element object>.set<field>(<value>);".
+// A level that shows no subfile writes nothing.
+bool subfile_assignment(Run& run, const engine::Term& level, const engine::Term& attribute);
 // start_load/1 and end_load/1 (Level): around the load of a transaction's
 // subfile level; nothing at a level without a subfile.
 bool start_load(Run& run, const engine::Term& level);

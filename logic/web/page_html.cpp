@@ -29,6 +29,7 @@
 #include "logic/web/styles.h"
 #include "logic/web/web_request.h"
 #include "logic/web/web_tokens.h"
+#include "platform/cp1252.h"
 
 namespace qn::logic::web {
 
@@ -442,10 +443,14 @@ bool gen_html_control(Run& run, const Term& lit) {
       auto [cw, ch] = grid_cell(run);
       const int64_t cols = std::max<int64_t>(1, int_prop(props, "width", 40 * cw) / cw);
       const int64_t rows = std::max<int64_t>(1, int_prop(props, "height", 4 * ch) / ch);
+      // Unless it grows with its text, the area shows no scroll bars.
+      const auto autoresize = ctrl_prop_value(run, "autoresize", props);
+      const bool fixed = !autoresize || (autoresize->is_int() && autoresize->as_int() == 0);
+      const Term area_style = style_string(run, lit, false, fixed ? "overflow:hidden;" : "");
       ok = ok && emit_if(run, enabled, {}) &&
            text_expr(run, cat({stok("<textarea cols=" + std::to_string(cols) +
                                     " rows=" + std::to_string(rows) + id_name + in_tags),
-                               style, stok(">")})) &&
+                               area_style, stok(">")})) &&
            value(run, tl({var})) && text(run, "</textarea>") && emit_else(run) &&
            text(run, "<span>") && value(run, tl({var})) && text(run, "</span>") &&
            emit_close_blocks(run, num(1));
@@ -1075,6 +1080,22 @@ bool focus_first_level_att(Run& run, const Term& first_level) {
     if (!shown(lit.arg(3)) || is_item(lit.arg(3), "s", 2)) continue;
     if (ctl_type(lit.arg(4)) == "radio") continue;
     if (!accepted(run, first_level, shown(lit.arg(3))->arg(1))) continue;
+    return declare_var(run, atom("QN_FocusControl"),
+                       Term::list({atom("char"), num(128), num(0), num(0)}), "s",
+                       tl({stok(web_ctl_name(run, lit.arg(3), lit.arg(4)))}));
+  }
+  return true;
+}
+
+bool web_focus_first_of(Run& run, const Term& attributes) {
+  std::vector<std::string> wanted;
+  for (const Term& a : attributes.list_items())
+    wanted.push_back(platform::upper_1252(strip_ampersand(text_of(a))));
+  for (const Term& lit : run.facts().clauses("lit_i", 4)) {
+    if (!shown(lit.arg(3)) || is_item(lit.arg(3), "s", 2)) continue;
+    if (ctl_type(lit.arg(4)) == "radio") continue;
+    const std::string name = platform::upper_1252(strip_ampersand(text_of(shown(lit.arg(3))->arg(1))));
+    if (std::find(wanted.begin(), wanted.end(), name) == wanted.end()) continue;
     return declare_var(run, atom("QN_FocusControl"),
                        Term::list({atom("char"), num(128), num(0), num(0)}), "s",
                        tl({stok(web_ctl_name(run, lit.arg(3), lit.arg(4)))}));

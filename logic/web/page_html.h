@@ -42,6 +42,10 @@ bool gen_initial_properties(Run& run);
 // The initial focus: QN_FocusControl set to the web name of the first
 // control (in lit_i/4 order) that shows an attribute or variable.
 bool focus_first_level_att(Run& run, const engine::Term& first_level);
+// focus_first_of/1 in web objects: QN_FocusControl set to the web name of
+// the first control (in lit_i/4 order, no radio, no subfile column) that
+// shows one of the attributes or variables; nothing when none does.
+bool web_focus_first_of(Run& run, const engine::Term& attributes);
 // gen_grid_row/2: a row of a subfile's table (its lit_i/4 entry s(N)):
 // "<tr>", a cell per column with the column's value, "</tr>".
 bool gen_grid_row(Run& run, const engine::Term& subfile_lit);

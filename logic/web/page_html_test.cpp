@@ -128,6 +128,29 @@ TEST(PageHtml, CallOfAnotherGeneratorsProgram) {
 namespace qn::logic::web {
 namespace {
 
+// A wrapped long text is a text area without scroll bars unless it grows
+// with its text (noclip), whatever style it has besides.
+TEST(PageHtml, TextAreaOverflow) {
+  const std::string form =
+      "spec_i([web, 3, 'Panel', 'Panel', 0, 0]). level_i(1, [0]). struct_i(1, 0, [], []). "
+      "attri_i('&N', ['&N', vchar, 200, 0, '']). attri_i('&M', ['&M', vchar, 200, 0, '']). "
+      "attri_i('&K', ['&K', vchar, 200, 0, '']). "
+      "lit_i(1, 1, t('&N', 23), [ctrltype(edit, 0), wrap, width(300), height(64)]). "
+      "lit_i(2, 1, t('&M', 23), [ctrltype(edit, 0), wrap, noclip, width(300), height(64)]). "
+      "lit_i(3, 1, t('&K', 23), [ctrltype(edit, 0), wrap, fore(rgb(255, 0, 0))]). "
+      "html_i(1, ctl(1)). html_i(2, ctl(2)). html_i(3, ctl(3)). ";
+  ExprRun r(form);
+  ASSERT_TRUE(gen_html_page(r.run));
+  std::vector<std::string> areas;
+  for (const std::string& l : r.lines()) {
+    if (l.find("<textarea") != std::string::npos) areas.push_back(l.substr(l.find_first_not_of(' ')));
+  }
+  ASSERT_EQ(areas.size(), 3u);
+  EXPECT_NE(areas[0].find("name=\\\"_N\\\" style=\\\"overflow:hidden;\\\">"), std::string::npos) << areas[0];
+  EXPECT_EQ(areas[1].find("overflow"), std::string::npos) << areas[1];
+  EXPECT_NE(areas[2].find("class=\\\"_K\\\" style=\\\"overflow:hidden;\\\">"), std::string::npos) << areas[2];
+}
+
 // The initial focus: the first control showing an entered variable, not a
 // radio; none when web_auto_focus is "No" in any case.
 TEST(PageHtml, InitialFocus) {

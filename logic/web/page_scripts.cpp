@@ -1,6 +1,7 @@
 #include "logic/web/page_scripts.h"
 
 #include <unordered_map>
+#include <unordered_set>
 
 #include "logic/core/messages.h"
 #include "logic/core/options.h"
@@ -96,6 +97,9 @@ std::optional<std::string> object_name(const Term& token) {
   if (!is_item(token, "t", 2)) return std::nullopt;
   const Term& v = token.arg(1);
   if (token.arg(2) == num(kTokLink) && is_item(v, "o", 2)) return text_of(v.arg(2));
+  // An object call may name the object alone.
+  if (token.arg(2) == num(kTokLink) && (v.is_atom() || v.is_string()) && !text_of(v).empty())
+    return text_of(v);
   if (token.arg(2) == num(kTokConstant)) return call_target_name(token);
   return std::nullopt;
 }
@@ -357,6 +361,7 @@ std::string window_event_handlers(Run& run) {
 bool prompt_init_noweb(Run& run, const Term& level) {
   bool ok = true;
   const FormIndex idx = form_index(run);
+  std::unordered_set<std::string> written;
   for (const PagePrompt& p : page_prompts(run)) {
     if (p.level != level) continue;
     if (!object_name(p.object) || !p.object.arg(2).is_int()) {
@@ -364,13 +369,25 @@ bool prompt_init_noweb(Run& run, const Term& level) {
                                     engine::writeq(p.object), "- no routine written"});
       continue;
     }
+    // Two prompts with the same numbers would make one method twice.
+    if (!written.insert(p.function).second) continue;
     std::vector<Term> args;
     for (const Term& a : p.params) {
       if (!args.empty()) args.push_back(tok(",", kTokComma));
       args.push_back(a);
     }
+    // An object call that names the object alone calls it as a string
+    // object of that name does.
+    Term target = p.object.arg(1);
+    int64_t kind = p.object.arg(2).as_int();
+    if (kind == kTokLink && !is_item(target, "o", 2)) {
+      target = str("'" + text_of(target) + "'");
+      kind = kTokConstant;
+    }
     ok = ok && begin_local_routine(run, atom(p.function), Term::nil(), {});
-    if (!gen_pgm_call(run, "udp", p.object.arg(1), p.object.arg(2).as_int(), Term::list(args), {}))
+    // The call is a statement of its own: its temporaries are free again.
+    reset_exp_state(run);
+    if (!gen_pgm_call(run, "udp", target, kind, Term::list(args), {}))
       ok = ok && emit_comment(run, {"Call of", engine::writeq(p.object), "not written"});
     ok = ok && end_function(run, p.function, "0");
     // The control that opens the prompt takes the routine as its Link. The

@@ -294,15 +294,16 @@ std::string class_name(Run& run, const Term& lit, bool title) {
 
 }  // namespace
 
-Term style_string(Run& run, const Term& lit, bool title) {
+Term style_string(Run& run, const Term& lit, bool title, std::string_view css) {
+  const std::string fixed = css.empty() ? "" : " style=\"" + std::string(css) + "\"";
   const std::string name = control_name(lit);
-  if (name.empty() || !styled_item(lit.arg(3))) return Term::nil();
+  if (name.empty() || !styled_item(lit.arg(3))) return fixed.empty() ? Term::nil() : tl({stok(fixed)});
   if (any_assigned(run, lit, title)) {
     return tl({stok(" style=\""), op("+"), dhtml_dyn_style_prop_exp(run, name, title), op("+"),
-               stok("\"")});
+               stok(std::string(css) + "\"")});
   }
-  if (static_style(lit.arg(4), title).empty()) return Term::nil();
-  return tl({stok(" class=\"" + class_name(run, lit, title) + "\"")});
+  if (static_style(lit.arg(4), title).empty()) return fixed.empty() ? Term::nil() : tl({stok(fixed)});
+  return tl({stok(" class=\"" + class_name(run, lit, title) + "\"" + fixed)});
 }
 
 bool gen_define_styles(Run& run) {

@@ -58,8 +58,11 @@ engine::Term dhtml_dyn_style_prop_exp(Run& run, const std::string& control, bool
 // StyleString: the style attribute of the control of lit_i/4 entry Lit,
 // as tokens: ' style="' + the expression + '"' when the code assigns one
 // of its style properties, ' class="<web name>"' when it has a static
-// style, else nothing (an empty list).
-engine::Term style_string(Run& run, const engine::Term& lit, bool title = false);
+// style, else nothing (an empty list). Css, fixed terms the control always
+// has (each followed by ";"), ends the style attribute, which it makes when
+// there is none.
+engine::Term style_string(Run& run, const engine::Term& lit, bool title = false,
+                          std::string_view css = {});
 
 // The routine define_styles: "<style type=\"text/css\">", a class per
 // control whose static style is not empty and whose code assigns none of

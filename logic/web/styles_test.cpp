@@ -125,6 +125,13 @@ TEST(Styles, AssignedPropertiesChooseAnInlineStyleOverAClass) {
   // The column's title is built at run time, its cells keep no style.
   EXPECT_NE(texts(style_string(r.run, lits[3], true)).find("&custid_Titlefontname"), std::string::npos);
   EXPECT_TRUE(style_string(r.run, lits[3]).is_nil());
+  // A fixed term ends the style attribute, or makes one.
+  const std::string fixed = texts(style_string(r.run, lits[0], false, "overflow:hidden;"));
+  EXPECT_TRUE(fixed.ends_with(";\",\"\")+\"overflow:hidden;\"\"")) << fixed;
+  EXPECT_EQ(texts(style_string(r.run, lits[1], false, "overflow:hidden;")),
+            "\" class=\"LBLHEAD\" style=\"overflow:hidden;\"\"");
+  EXPECT_EQ(texts(style_string(r.run, lits[2], false, "overflow:hidden;")),
+            "\" style=\"overflow:hidden;\"\"");
 }
 
 }  // namespace

@@ -23,10 +23,10 @@ b_line_i(9,0,0,cmd,0,[t('',146),t('_QNGet_',3,6,9)]).
 b_line_i(10,0,0,cmd,0,[t('',166),t('btn_get();',3,9,10)]).
 b_line_i(11,0,0,cmd,0,[t('',147)]).
 b_line_i(12,0,0,cmd,0,[t('',146),t(bmp_promptcusttype,3,6,12)]).
-b_line_i(13,0,0,cmd,0,[t('',166),t('prompt_custtype_custname_1();',3,9,13)]).
+b_line_i(13,0,0,cmd,0,[t('',166),t('prompt_2_1();',3,9,13)]).
 b_line_i(14,0,0,cmd,0,[t('',147)]).
 b_line_i(15,0,0,cmd,0,[t('',146),t(bmp_promptcustcity,3,6,15)]).
-b_line_i(16,0,0,cmd,0,[t('',166),t('prompt_custcity_1();',3,9,16)]).
+b_line_i(16,0,0,cmd,0,[t('',166),t('prompt_4_1();',3,9,16)]).
 b_line_i(17,0,0,cmd,0,[t('',147)]).
 rule_i(0,prop('UPD_BUTTON','save.gif')).
 rule_i(1,prompt([2,0,t(custtype,2),0,[t('\'TypePick\'',3),t(custtype,2),t(',',7),t(custname,2)]])).

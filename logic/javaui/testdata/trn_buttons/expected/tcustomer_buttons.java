@@ -51,20 +51,22 @@ public final class tcustomer_buttons extends QNWorkpanel {
    protected void focusEnter() {
       setNextFocus(btt10);
    }
-   protected void prompt_custtype_custname_1( )
+   protected void prompt_2_1( )
    {
       QNt_QNString1 = new QNString(CustType);
       QNt_QNString2 = new QNString(CustName);
       new typepick(remoteHandle, context).execute( QNt_QNString1, QNt_QNString2) ;
       CustType = QNt_QNString1.getValue();
       CustName = QNt_QNString2.getValue();
+      /* End function prompt_2_1 */
    }
 
-   protected void prompt_custcity_1( )
+   protected void prompt_4_1( )
    {
       QNt_QNString1 = new QNString(CustCity);
       new citypick(remoteHandle, context).execute( QNt_QNString1) ;
       CustCity = QNt_QNString1.getValue();
+      /* End function prompt_4_1 */
    }
 
 }

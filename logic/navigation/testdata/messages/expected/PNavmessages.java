@@ -30,7 +30,6 @@ public class PNavmessages extends QNProcedure
    {
       /* Kind 1 */
       /* An error message should be issued here. */
-      /* focus_first_of [custid] */
       /* Kind 4 */
       QNutil.msg( this,  "Invoice printed" );
       /* Kind 7 */

@@ -238,7 +238,7 @@ public final class hsettings extends QNWebPanel
          {
             if ( ( Notes_Enabled == 1 ) )
             {
-               qnhtml_text( "<textarea cols=30 rows=4 id=\"_NOTES\" name=\"_NOTES\">" );
+               qnhtml_text( "<textarea cols=30 rows=4 id=\"_NOTES\" name=\"_NOTES\" style=\"overflow:hidden;\">" );
                qnhtml_send_web_value( Notes );
                qnhtml_text( "</textarea>" );
             }
