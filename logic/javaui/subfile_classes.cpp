@@ -122,23 +122,6 @@ bool method(Run& run, const std::string& header, const std::function<void(Out&)>
   return out.ok();
 }
 
-// The rules whose actions hold a(Kind, Args), with the rule's condition.
-struct ActionRule {
-  std::vector<Term> args;
-  Term condition;
-};
-std::vector<ActionRule> action_rules(Run& run, int64_t kind) {
-  std::vector<ActionRule> out;
-  for (const Term& r : run.facts().clauses("rule_i", 2)) {
-    const Term& rule = r.arg(2);
-    if (!is(rule, "rule", 4)) continue;
-    for (const Term& a : rule.arg(1).list_items()) {
-      if (is(a, "a", 2) && a.arg(1) == num(kind)) out.push_back({a.arg(2).list_items(), rule.arg(2)});
-    }
-  }
-  return out;
-}
-
 bool names(const Term& token, const Term& name) {
   return token.is_compound() && token.arity() >= 1 &&
          platform::upper_1252(strip_ampersand(text_of(token.arg(1)))) ==

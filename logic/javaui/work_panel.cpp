@@ -596,13 +596,6 @@ bool gen_var_control_sync(Run& run) {
   });
 }
 
-namespace {
-
-// The rules whose first action is a(Kind, [...]), with their condition.
-struct ActionRule {
-  std::vector<Term> args;
-  Term condition;
-};
 std::vector<ActionRule> action_rules(Run& run, int64_t kind) {
   std::vector<ActionRule> out;
   for (const Term& r : run.facts().clauses("rule_i", 2)) {
@@ -614,6 +607,8 @@ std::vector<ActionRule> action_rules(Run& run, int64_t kind) {
   }
   return out;
 }
+
+namespace {
 
 bool names_item(const Term& token, const Term& item) {
   return token.is_compound() && token.arity() >= 1 && item.is_compound() && item.arity() >= 1 &&

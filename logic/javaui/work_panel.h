@@ -29,6 +29,13 @@ std::vector<FormItem> window_tab_order(Run& run, const engine::Term& level);
 // attributes of the repeating group of the level the subfile shows, those
 // shown as its columns first.
 std::vector<engine::Term> subfile_elements(Run& run, const engine::Term& subfile);
+// The rules any of whose actions is a(Kind, [...]), with the rule's
+// condition (colours 26, no-accept 3 ...).
+struct ActionRule {
+  std::vector<engine::Term> args;
+  engine::Term condition;
+};
+std::vector<ActionRule> action_rules(Run& run, int64_t kind);
 // level_subfile_elements/2: the elements of the subfile a level shows.
 std::optional<std::vector<engine::Term>> level_subfile_elements(Run& run, const engine::Term& level);
 

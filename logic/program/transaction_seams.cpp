@@ -22,7 +22,7 @@ bool ask(Run& run, std::string_view name, std::vector<Term> args) {
   return fn && (*fn)(run, args);
 }
 
-bool web(Run& run) { return spec_kind_in(run, {"web"}) || http_main_pgm(run); }
+bool web_like(Run& run) { return spec_kind_in(run, {"web"}) || http_main_pgm(run); }
 
 std::string routine(Run& run, std::string_view prefix, const Term& level) {
   return trn_routine_name(run, prefix, level);
@@ -48,7 +48,7 @@ std::string nn(const Term& subfile) {
 // (the subfile's load-to-buffer method: the variables into the element, the
 // element onto the lines). Web objects' row routines are the web writer's.
 bool trn_row_routines(Run& run, const Term& level) {
-  if (web(run)) return ask(run, "trn_row_routines", {level});
+  if (web_like(run)) return ask(run, "trn_row_routines", {level});
   const auto n = shown_subfile(run, level);
   if (!n) return true;
   bool ok = routine_begin(run, routine(run, "READ_ROW_", level)) && read_subfile_row(run, *n) &&
