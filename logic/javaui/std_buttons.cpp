@@ -616,14 +616,25 @@ bool focus_enter_button(Run& run) {
   return Out(run).pieces({"setNextFocus(" + field + ");"}).ok();
 }
 
-bool prompt_call(Run& run, const Term& att) {
+namespace {
+
+// The prompt whose target is the attribute, when it has one.
+std::optional<std::string> prompt_routine_of(Run& run, const Term& att) {
   const std::string key = key_of(att);
   for (const Term& r : run.facts().findall(fact("rule_i", {var(), fact("prompt", {var()})}))) {
     auto p = prompt_of(r);
-    if (!p || key_of(p->target) != key) continue;
-    return Out(run).pieces({prompt_routine_name(p->numbers, p->level) + "();"}).ok();
+    if (p && key_of(p->target) == key) return prompt_routine_name(p->numbers, p->level);
   }
-  return false;
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool has_prompt(Run& run, const Term& att) { return prompt_routine_of(run, att).has_value(); }
+
+bool prompt_call(Run& run, const Term& att) {
+  const auto routine = prompt_routine_of(run, att);
+  return routine && Out(run).pieces({*routine + "();"}).ok();
 }
 
 }  // namespace qn::logic

@@ -93,5 +93,7 @@ bool focus_enter_button(Run& run);
 // on the level of that rule), as keyPromptHandler writes it: false, writing
 // nothing, when the attribute has no prompt.
 bool prompt_call(Run& run, const engine::Term& att);
+// The attribute is the target of a prompt of the object.
+bool has_prompt(Run& run, const engine::Term& att);
 
 }  // namespace qn::logic

@@ -1,4 +1,5 @@
 #include "logic/javaui/transaction_class.h"
+#include "logic/javaui/std_buttons.h"
 
 #include <algorithm>
 
@@ -415,9 +416,8 @@ bool gen_key_prompt_handler(Run& run) {
       const bool column = f.item.is_compound() && f.item.functor() == "s" && f.item.arity() == 2;
       const Term it = column ? f.item.arg(1) : f.item;
       if (!attvar_item(it)) continue;
-      // Only an attribute with a prompt gets a branch: the prompt writer
-      // answers whether it has one by writing its call.
-      if (!run.host_stand_in("prompt_call", 1)) continue;
+      // Only an attribute with a prompt gets a branch.
+      if (!has_prompt(run, it.arg(1))) continue;
       Out o(run);
       o.open("if (" + form_item_field(run, f) + ".isEventSource(eventSource)) {");
       if (column) o.pieces({"eventLevelContext( );"});

@@ -183,5 +183,22 @@ TEST(TransactionClass, SubordinateLevelWithLines) {
   }
 }
 
+// keyPromptHandler: a branch for each control whose attribute has a
+// prompt, calling its routine; none for the others.
+TEST(TransactionClass, KeyPromptHandlerCallsThePrompt) {
+  Fixture f("lit_i(1, 1, t(custid, 2), [rect(10, 10, 69, 29)]). "
+            "lit_i(2, 1, t(custname, 2), [rect(10, 40, 209, 59)]). "
+            "attri_i(custid, ['CustId', int, 6, 0, '']). attri_i(custname, ['CustName', char, 30, 0, '']). "
+            "rule_i(1, prompt([[3], 0, custid, 0, [t('PickCust', 3)]])).");
+  ASSERT_TRUE(gen_key_prompt_handler(f.run));
+  const Lines l = f.lines();
+  const auto has = [&](const std::string& text) {
+    return std::any_of(l.begin(), l.end(), [&](const std::string& x) { return x.find(text) != std::string::npos; });
+  };
+  EXPECT_TRUE(has("edtcustid.isEventSource(eventSource)"));
+  EXPECT_TRUE(has("prompt_3_1();"));
+  EXPECT_FALSE(has("edtcustname.isEventSource"));
+}
+
 }  // namespace
 }  // namespace qn::logic
