@@ -33,6 +33,21 @@ namespace fs = std::filesystem;
 const std::string kProgramDir = QN_PROGRAM_DIR;
 const fs::path kSpecDir = fs::path("DEMO") / "MDL001" / "GEN00";
 
+// Under the sanitizers every generation is several times slower: the
+// kill trials run over a smaller model there (a generation of 2,000
+// objects, transactions among them, takes minutes).
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kModelObjects = 500;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr int kModelObjects = 500;
+#else
+constexpr int kModelObjects = 2000;
+#endif
+#else
+constexpr int kModelObjects = 2000;
+#endif
+
 int env_int(const char* name, int fallback) {
   const char* v = std::getenv(name);
   return v && *v ? std::atoi(v) : fallback;
@@ -149,7 +164,7 @@ class Faults : public ::testing::Test {
     root_ = new fs::path(fs::temp_directory_path() / ("qn_faults_" + std::to_string(::getpid())));
     fs::remove_all(*root_);
     fs::create_directories(*root_);
-    const std::string objects = std::to_string(env_int("QN_FAULTS_OBJECTS", 2000));
+    const std::string objects = std::to_string(env_int("QN_FAULTS_OBJECTS", kModelObjects));
     const pid_t maker = start({QN_MAKE_MODEL, objects, (*root_ / "template").string()}, {},
                               *root_ / "make_model.log");
     ASSERT_EQ(wait_for(maker), 0) << read_file(*root_ / "make_model.log");
