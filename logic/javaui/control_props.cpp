@@ -1,4 +1,5 @@
 #include "logic/javaui/control_props.h"
+#include "logic/web/web_request.h"
 
 #include "logic/core/attributes.h"
 #include "logic/core/out.h"
@@ -115,27 +116,6 @@ std::string bare_var(Run& run, const std::string& ctl, const std::string& prop) 
 
 std::span<const AccessorRow> accessor_rows() { return kAccessors; }
 
-namespace {
-
-// The control name the form's naming gives an unnamed literal: its kind's
-// prefix and its number ("" for kinds it does not name).
-std::string default_ctl_name(const Term& lit) {
-  const Term& item = lit.arg(3);
-  const char* prefix = nullptr;
-  if (item.is_compound() && item.functor() == "t" && item.arity() == 2 && item.arg(2) == num(kTokConstant))
-    prefix = "lbl";
-  else if (item.is_compound() && item.arity() == 1 && item.functor() == "button")
-    prefix = "btt";
-  else if (item.is_compound() && item.arity() == 1 && item.functor() == "s")
-    prefix = "sub";
-  else if (item.is_compound() && item.arity() == 1 && item.functor() == "bitmap")
-    prefix = "img";
-  if (!prefix || !lit.arg(1).is_int()) return "";
-  return prefix + std::to_string(lit.arg(1).as_int());
-}
-
-}  // namespace
-
 std::string token_ctl_name(Run& run, const Term& token) {
   const Term& v = token.is_compound() && token.arity() >= 1 ? token.arg(1) : token;
   if (v.is_int()) {
@@ -147,7 +127,7 @@ std::string token_ctl_name(Run& run, const Term& token) {
           // The name the form's naming gives an unnamed item is its prefix
           // and number; outside web objects the Java name adds the prefix
           // itself, so such a name stands for the number (btt3, not bttbtt3).
-          if (!web_object(run) && n == default_ctl_name(f)) return std::to_string(v.as_int());
+          if (!web_object(run) && n == web::default_ctl_name(f)) return std::to_string(v.as_int());
           return n;
         }
       }
@@ -163,7 +143,7 @@ std::string token_ctl_name(Run& run, const Term& token) {
         text.size() < 13) {
       const Term number = num(std::stoll(text.substr(digits)));
       if (auto f = run.facts().first(fact("lit_i", {number, var(), var(), var()}));
-          f && default_ctl_name(*f) == text) {
+          f && web::default_ctl_name(*f) == text) {
         return text.substr(digits);
       }
     }

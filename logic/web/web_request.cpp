@@ -40,14 +40,6 @@ bool is_item(const Term& item, std::string_view functor, uint32_t arity) {
 }
 
 // The kind prefix of an unnamed form item, or none.
-std::optional<std::string> unnamed_prefix(const Term& item) {
-  if (is_item(item, "t", 2) && item.arg(2) == num(kTokConstant)) return "lbl";
-  if (is_item(item, "button", 1)) return "btt";
-  if (is_item(item, "s", 1)) return "sub";
-  if (is_item(item, "bitmap", 1)) return "img";
-  return std::nullopt;
-}
-
 std::optional<std::string> ctlname_in(const Term& props) {
   for (const Term& p : props.list_items()) {
     if (is_item(p, "ctlname", 1) && !text_of(p.arg(1)).empty()) return text_of(p.arg(1));
@@ -88,6 +80,19 @@ std::optional<Term> level_subfile(Run& run, const Term& level) {
 }
 
 }  // namespace
+
+std::optional<std::string> unnamed_prefix(const Term& item) {
+  if (is_item(item, "t", 2) && item.arg(2) == num(kTokConstant)) return "lbl";
+  if (is_item(item, "button", 1)) return "btt";
+  if (is_item(item, "s", 1)) return "sub";
+  if (is_item(item, "bitmap", 1)) return "img";
+  return std::nullopt;
+}
+
+std::string default_ctl_name(const Term& lit) {
+  const auto prefix = unnamed_prefix(lit.arg(3));
+  return prefix && lit.arg(1).is_int() ? *prefix + std::to_string(lit.arg(1).as_int()) : "";
+}
 
 void process_form_literals(Run& run) {
   auto& facts = run.facts();

@@ -62,4 +62,10 @@ bool gen_web_main(Run& run, const engine::Term& kind, const engine::Term& first_
 bool gen_pa_call(Run& run, const engine::Term& first_level);
 bool gen_ws_we_calls(Run& run, const engine::Term& first_level);
 
+// The prefix the form's naming gives an unnamed item of its kind (label
+// "lbl", button "btt", subfile "sub", bitmap "img"), and the name it gives a
+// literal: that prefix and its number ("" for kinds it does not name).
+std::optional<std::string> unnamed_prefix(const engine::Term& item);
+std::string default_ctl_name(const engine::Term& lit);
+
 }  // namespace qn::logic::web
